@@ -1,0 +1,66 @@
+#include "platform/Application.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/ModalHost.h"
+
+namespace app {
+namespace {
+QString g_appPath;
+}
+
+QString AppPath() {
+  if (g_appPath.isEmpty() && QCoreApplication::instance())
+    g_appPath = QCoreApplication::applicationDirPath() + '/';
+  return g_appPath;
+}
+
+QString ImagePath() { return AppPath() + QStringLiteral("image/"); }
+QString MusicPath() { return AppPath() + QStringLiteral("music/"); }
+
+void SetAppPath(const QString& folder) {
+  g_appPath = folder.endsWith('/') ? folder : folder + '/';
+}
+
+QString FindFile(const QString& folder, const QString& name) {
+  const QStringList parts = QString(name).replace('\\', '/').split('/', Qt::SkipEmptyParts);
+  QString dir = folder;
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    const QString exact = QDir(dir).filePath(parts[i]);
+    if (QFileInfo::exists(exact)) {
+      dir = exact;
+      continue;
+    }
+    QString found;
+    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QString& e : entries) {
+      if (e.compare(parts[i], Qt::CaseInsensitive) == 0) {
+        found = QDir(dir).filePath(e);
+        break;
+      }
+    }
+    if (found.isEmpty()) return {};
+    dir = found;
+  }
+  return parts.isEmpty() ? QString() : dir;
+}
+
+QString ImageFile(const QString& name) { return FindFile(ImagePath(), name); }
+
+}  // namespace app
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    ReportException(e);
+  }
+  return false;
+}
+
+void ReportException(const std::exception& e) {
+  modal::Current().ShowError(QString::fromUtf8(e.what()));
+}

@@ -1,0 +1,102 @@
+#include "platform/ModalHost.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace modal {
+namespace {
+
+QString g_title = QStringLiteral("Velkora");
+
+// "desc|*.dat|all|*.*" -> "desc (*.dat);;all (*.*)"
+QString QtFilter(const QString& filter) {
+  const QStringList parts = filter.split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString desc = parts[i];
+    const QString pattern = QString(parts[i + 1]).replace(';', ' ');
+    if (!desc.contains('(')) desc += QStringLiteral(" (") + pattern + ')';
+    else if (!desc.contains(pattern)) desc += QStringLiteral(" (") + pattern + ')';
+    out << desc;
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+class Real final : public Host {
+ public:
+  int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
+
+  int ExecMessageWindow(QDialog& window, const QString&, const QString&) override {
+    return window.exec();
+  }
+
+  int MessageBox(const QString& caption, const QString& text, Buttons buttons, Icon icon) override {
+    QMessageBox box;
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+      case Icon::Information: box.setIcon(QMessageBox::Information); break;
+      case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+      case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+      case Icon::Question: box.setIcon(QMessageBox::Question); break;
+      case Icon::None: break;
+    }
+    switch (buttons) {
+      case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+      case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+      case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+      case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+      case QMessageBox::Ok: return ResultOk;
+      case QMessageBox::Yes: return ResultYes;
+      case QMessageBox::No: return ResultNo;
+      default: return ResultCancel;
+    }
+  }
+
+  QString FileName(const FileRequest& r) override {
+    QFileDialog dlg(nullptr, r.caption, QString(), QtFilter(r.filter));
+    dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!r.defaultExt.isEmpty()) dlg.setDefaultSuffix(r.defaultExt);
+    if (!r.initialName.isEmpty()) dlg.selectFile(r.initialName);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().first();
+  }
+
+  void ShowError(const QString& text) override {
+    QMessageBox box(QMessageBox::Critical, g_title, text, QMessageBox::Ok);
+    box.exec();
+  }
+};
+
+Host* g_host = nullptr;
+
+}  // namespace
+
+Host& RealHost() {
+  static Real real;
+  return real;
+}
+
+Host& Current() { return g_host ? *g_host : RealHost(); }
+void SetHost(Host* host) { g_host = host; }
+
+QString AppTitle() { return g_title; }
+void SetAppTitle(const QString& title) { g_title = title; }
+
+int MessageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon) {
+  return Current().MessageBox(caption, text, buttons, icon);
+}
+
+void ShowMessage(const QString& text) { Current().MessageBox(g_title, text, Buttons::Ok, Icon::None); }
+
+int MessageDlg(const QString& text, Icon icon, Buttons buttons) {
+  return Current().MessageBox(g_title, text, buttons, icon);
+}
+
+}  // namespace modal

@@ -1,0 +1,92 @@
+#include "platform/Pacing.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+namespace pacing {
+namespace {
+
+bool g_instant = false;
+std::int64_t g_virtualNow = 0;
+bool g_recording = false;
+std::vector<int> g_recorded;
+
+QElapsedTimer& Clock() {
+  static QElapsedTimer timer = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }();
+  return timer;
+}
+
+void Record(int ms) {
+  if (g_recording) g_recorded.push_back(ms);
+}
+
+}  // namespace
+
+std::int64_t Now() { return g_instant ? g_virtualNow : Clock().elapsed(); }
+
+void Sleep(int ms) {
+  Record(ms);
+  if (ms <= 0) return;
+  if (g_instant) {
+    g_virtualNow += ms;
+    return;
+  }
+  QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void Delay(int ms) {
+  Record(ms);
+  if (ms <= 0) return;
+  if (g_instant) {
+    g_virtualNow += ms;
+    return;
+  }
+  const std::int64_t until = Now() + ms;
+  while (Now() < until) {
+  }
+}
+
+void ProcessMessages() {
+  if (QCoreApplication::instance() == nullptr) return;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents(nullptr, 0);
+}
+
+bool WaitProcessing(int ms, const std::function<bool()>& stop) {
+  Record(ms);
+  if (g_instant) {
+    // Keep the order of effects: whatever is pending is handled once, as a real wait would.
+    ProcessMessages();
+    g_virtualNow += ms > 0 ? ms : 0;
+    return stop && stop();
+  }
+  const std::int64_t until = Now() + ms;
+  do {
+    ProcessMessages();
+    if (stop && stop()) return true;
+    if (Now() >= until) break;
+    QThread::msleep(1);
+  } while (Now() < until);
+  return stop && stop();
+}
+
+void SetInstant(bool instant) { g_instant = instant; }
+bool IsInstant() { return g_instant; }
+
+void StartRecording() {
+  g_recorded.clear();
+  g_recording = true;
+}
+
+std::vector<int> StopRecording() {
+  g_recording = false;
+  return std::exchange(g_recorded, {});
+}
+
+}  // namespace pacing

@@ -1,0 +1,23 @@
+// The main of every test program: a headless application with instant pacing, a fixed
+// 1024 x 768 screen and a seeded random generator, so that every run is the same.
+#include <gtest/gtest.h>
+
+#include "platform/Application.h"
+#include "platform/Pacing.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+
+extern "C" const char* __lsan_default_suppressions() {
+  // Caches that fontconfig and the Qt platform plugin keep for the life of the process.
+  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libdbus\n";
+}
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  testing::InitGoogleTest(&argc, argv);
+  TApplication app(argc, argv);
+  pacing::SetInstant(true);
+  screen::SetFixedSize({1024, 768});
+  rnd::FixSeed(20261206u);
+  return RUN_ALL_TESTS();
+}
