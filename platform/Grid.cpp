@@ -9,7 +9,7 @@
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  setFrameShape(QFrame::Box);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAttribute(Qt::WA_NoSystemBackground);
