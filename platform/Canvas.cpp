@@ -302,7 +302,9 @@ class CanvasPainter {
   void Blit(const QImage& src, QPoint dev, TCopyMode rop, std::optional<std::uint32_t> skip) {
     const QRect r = QRect(dev, src.size()) & DeviceClip();
     if (r.isEmpty()) return;
-    const QImage s = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
+    // A copy when drawing a canvas's own image onto itself.
+    const QImage s = &src == c_.target_ ? src.copy()
+                     : src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
                          ? src
                          : src.convertToFormat(QImage::Format_RGB32);
     QImage& im = *c_.target_;
