@@ -79,12 +79,15 @@ Summary Parse(const QByteArray& file) {
       if (c == 0xff) {
         const int type = t.Byte();
         const QByteArray data = t.Take(int(t.VarLen()));
-        if (type == 0x51) tempo = (quint8(data[0]) << 16) | (quint8(data[1]) << 8) | quint8(data[2]);
+        if (type == 0x51)
+          tempo = (quint8(data[0]) << 16) | (quint8(data[1]) << 8) | quint8(data[2]);
         if (type == 0x2f) ended = true;
         continue;
       }
-      if (c & 0x80) status = c;
-      else if (status == 0) throw std::runtime_error("running status without a status");
+      if (c & 0x80)
+        status = c;
+      else if (status == 0)
+        throw std::runtime_error("running status without a status");
       const int kind = status & 0xf0;
       const int channel = status & 0x0f;
       const int d1 = (c & 0x80) ? t.Byte() : c;
@@ -122,7 +125,8 @@ TEST(Music, TuneHasSeveralInstrumentsAndLoopsAfterHalfAMinuteToAMinuteAndAHalf) 
   EXPECT_GT(s.notes, 100);
   EXPECT_GE(s.channelsWithNotes.size(), 2u);
   for (int channel : s.channelsWithNotes)
-    EXPECT_TRUE(s.programmedChannels.count(channel)) << "channel " << channel << " has no instrument";
+    EXPECT_TRUE(s.programmedChannels.count(channel))
+        << "channel " << channel << " has no instrument";
   EXPECT_GE(s.seconds, 30.0);
   EXPECT_LE(s.seconds, 90.0);
 }
@@ -133,11 +137,13 @@ TEST(Music, TracksEncodeDeltaTimesAndEndEvents) {
   track.Note(480, 200, 0, 62, 100);  // starts as the first stops
   const QByteArray chunk = track.Encode();
   // Note-off of 60 sorts before the note-on of 62 at tick 480; delta 480 is 0x83 0x60.
-  const QByteArray body("\x00\x90\x3c\x64"
-                        "\x83\x60\x80\x3c\x40"
-                        "\x00\x90\x3e\x64"
-                        "\x81\x48\x80\x3e\x40"
-                        "\x00\xff\x2f\x00", 22);
+  const QByteArray body(
+      "\x00\x90\x3c\x64"
+      "\x83\x60\x80\x3c\x40"
+      "\x00\x90\x3e\x64"
+      "\x81\x48\x80\x3e\x40"
+      "\x00\xff\x2f\x00",
+      22);
   EXPECT_EQ(chunk.left(4), QByteArray("MTrk"));
   EXPECT_EQ(chunk.mid(8), body);
   EXPECT_EQ(quint8(chunk[7]), body.size());

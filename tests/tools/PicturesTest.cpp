@@ -28,21 +28,26 @@ struct Required {
 };
 
 const Required kRequired[] = {
-    {"Clouds", 0, 0}, {"ZqBACK_Link", 0, 0}, {"crtbk", 0, 0}, {"AlgoSelRoot", 0, 0},
-    {"VarStatus_Atom", 0, 0}, {"VarStatus_Plus", 0, 0}, {"VarStatus_Minus", 0, 0},
-    {"VarBmp_Bool", 0, 0}, {"VarBmp_Int", 0, 0}, {"VarBmp_Float", 0, 0}, {"VarBmp_Char", 0, 0},
-    {"VarBmp_Str", 0, 0}, {"VarBmp_Ptr", 0, 0}, {"VarBmp_Vector", 0, 0}, {"VarBmp_Record", 0, 0},
-    {"hanoiback", 0, 0}, {"plate1", 212, 64}, {"plate2", 212, 64}, {"plate3", 212, 64},
-    {"plate4", 212, 64}, {"plate5", 212, 64}, {"polea", 0, 0}, {"poleb", 0, 0}, {"polec", 0, 0},
-    {"QueensBack", 0, 0}, {"QueenBoard", 0, 0}, {"Queen1", 0, 0}, {"Queen2", 0, 0}, {"Queen3", 0, 0},
-    {"mazeEmpty", 50, 50}, {"mazeBlocked", 50, 50}, {"mazeVisited", 50, 50},
-    {"mazeReturned", 50, 50}, {"mazeUp", 50, 50}, {"mazeDown", 50, 50}, {"mazeLeft", 50, 50},
-    {"mazeRight", 50, 50}, {"PkgNo1", 0, 0}, {"PkgNo2", 40, 40}, {"PkgNo3", 40, 40},
-    {"PkgNo4", 40, 40}, {"PkgNo5", 40, 40}, {"PkgBack", 0, 0}, {"PkgMsg1", 0, 0},
-    {"PkgMsg2", 0, 0}, {"PkgMsg3", 0, 0}, {"PkgMsgSB", 0, 0}, {"TrainPic", 0, 0},
-    {"rundog1", 40, 44}, {"rundog2", 40, 44}, {"rundog3", 40, 44}, {"rundog4", 40, 44},
-    {"rundog5", 40, 44}, {"rundog6", 40, 44}, {"watchdog", 40, 44}, {"bankgate2", 0, 0},
-    {"bb", 0, 0}, {"stand", 0, 0}, {"treenode1", 0, 0}, {"treenode2", 0, 0},
+    {"Clouds", 0, 0},          {"ZqBACK_Link", 0, 0},    {"crtbk", 0, 0},
+    {"AlgoSelRoot", 0, 0},     {"VarStatus_Atom", 0, 0}, {"VarStatus_Plus", 0, 0},
+    {"VarStatus_Minus", 0, 0}, {"VarBmp_Bool", 0, 0},    {"VarBmp_Int", 0, 0},
+    {"VarBmp_Float", 0, 0},    {"VarBmp_Char", 0, 0},    {"VarBmp_Str", 0, 0},
+    {"VarBmp_Ptr", 0, 0},      {"VarBmp_Vector", 0, 0},  {"VarBmp_Record", 0, 0},
+    {"hanoiback", 0, 0},       {"plate1", 212, 64},      {"plate2", 212, 64},
+    {"plate3", 212, 64},       {"plate4", 212, 64},      {"plate5", 212, 64},
+    {"polea", 0, 0},           {"poleb", 0, 0},          {"polec", 0, 0},
+    {"QueensBack", 0, 0},      {"QueenBoard", 0, 0},     {"Queen1", 0, 0},
+    {"Queen2", 0, 0},          {"Queen3", 0, 0},         {"mazeEmpty", 50, 50},
+    {"mazeBlocked", 50, 50},   {"mazeVisited", 50, 50},  {"mazeReturned", 50, 50},
+    {"mazeUp", 50, 50},        {"mazeDown", 50, 50},     {"mazeLeft", 50, 50},
+    {"mazeRight", 50, 50},     {"PkgNo1", 0, 0},         {"PkgNo2", 40, 40},
+    {"PkgNo3", 40, 40},        {"PkgNo4", 40, 40},       {"PkgNo5", 40, 40},
+    {"PkgBack", 0, 0},         {"PkgMsg1", 0, 0},        {"PkgMsg2", 0, 0},
+    {"PkgMsg3", 0, 0},         {"PkgMsgSB", 0, 0},       {"TrainPic", 0, 0},
+    {"rundog1", 40, 44},       {"rundog2", 40, 44},      {"rundog3", 40, 44},
+    {"rundog4", 40, 44},       {"rundog5", 40, 44},      {"rundog6", 40, 44},
+    {"watchdog", 40, 44},      {"bankgate2", 0, 0},      {"bb", 0, 0},
+    {"stand", 0, 0},           {"treenode1", 0, 0},      {"treenode2", 0, 0},
 };
 
 QStringList RequiredNames() {
@@ -110,7 +115,8 @@ TEST_F(GeneratedFiles, NamesStayDistinctWhenLetterCaseIsIgnored) {
     EXPECT_FALSE(seen.contains(p.name.toLower())) << p.name.toStdString() << " twice";
     seen.insert(p.name.toLower());
   }
-  EXPECT_EQ(QDir(dir_->filePath(QStringLiteral("image"))).entryList(QDir::Files).size(), seen.size());
+  EXPECT_EQ(QDir(dir_->filePath(QStringLiteral("image"))).entryList(QDir::Files).size(),
+            seen.size());
 }
 
 TEST_F(GeneratedFiles, FilesAre24BitBitmapsThatReadBackAsDrawn) {
@@ -119,7 +125,9 @@ TEST_F(GeneratedFiles, FilesAre24BitBitmapsThatReadBackAsDrawn) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pic.name.toStdString();
     const QByteArray bytes = file.readAll();
     ASSERT_GE(bytes.size(), 54);
-    const auto u16 = [&bytes](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const auto u16 = [&bytes](int at) {
+      return qFromLittleEndian<quint16>(bytes.constData() + at);
+    };
     const auto i32 = [&bytes](int at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
     const int w = pic.size.width();
     const int h = pic.size.height();
