@@ -2,9 +2,16 @@
 // Stand-ins for the windows and the modal host that record what the engine asked of them.
 #include <QStringList>
 #include <map>
+#include <ostream>
 
 #include "framework/engine/DemoViews.h"
 #include "platform/ModalHost.h"
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+  *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
+}
 
 class RecordingModalHost final : public modal::Host {
  public:
