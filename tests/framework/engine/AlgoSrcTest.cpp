@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr TColor kBlack = 0x000000, kRed = 0x0000FF, kBlue = 0xFF0000, kTeal = 0x808000;
+constexpr TColor kBlack = clBlack, kRed = clRed, kBlue = clBlue, kTeal = clTeal;
 
 void WriteFile(const QString& path, const QByteArray& content) {
   QDir().mkpath(QFileInfo(path).path());
