@@ -1,11 +1,10 @@
 #include "framework/shell/SplitWnds.h"
 
 #include <QBoxLayout>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QSplitter>
 #include <QToolButton>
 
+#include "framework/shell/ShellPaint.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -16,55 +15,27 @@ const QString kFoldUp = QStringLiteral("▲");
 const QString kFoldDown = QStringLiteral("▼");
 
 struct TitleColours {
-  QColor back, button, text;
+  TColor back, button, text;
 };
 
 // The title colours of a level in the current theme.
 TitleColours TitleColoursOf(int level) {
-  static const TitleColours defaults[3] = {{QColor(0, 128, 128), Qt::black, Qt::white},
-                                           {QColor(0, 255, 255), Qt::black, QColor(0, 0, 255)},
-                                           {QColor(255, 255, 0), Qt::black, QColor(0, 128, 0)}};
+  static const TitleColours defaults[3] = {
+      {clTeal, clBlack, clWhite}, {clAqua, clBlack, clBlue}, {clYellow, clBlack, clGreen}};
   return defaults[level - 1];
 }
 
-// The backdrop under a widget's rectangle, or nothing when no backdrop has been built.
-const QImage* Backdrop() { return nullptr; }
-
-void PaintBackdrop(QPainter& p, const QWidget& w, const QRect& r) {
-  if (const QImage* back = Backdrop()) {
-    p.drawImage(r, *back, QRect(w.mapToGlobal(r.topLeft()), r.size()));
-  } else {
-    p.fillRect(r, QColor(192, 192, 192));
-  }
-}
-
-// A raised or sunken edge inside r (right and bottom exclusive).
-void Frame3D(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-  const int l = r.left(), t = r.top(), rr = r.left() + r.width() - 1, b = r.top() + r.height() - 1;
-  p.setPen(topLeft);
-  p.drawLine(l, b, l, t);
-  p.drawLine(l, t, rr, t);
-  p.setPen(bottomRight);
-  p.drawLine(rr, t, rr, b);
-  p.drawLine(rr, b, l, b);
-}
-
-// A dotted stripe one title bar high and a screen wide: every other pixel in the level's
-// back colour, the rest transparent.
-QImage MakeTitleBitmap(int level, int height) {
-  QImage img(screen::Width(), height, QImage::Format_ARGB32);
-  img.fill(Qt::transparent);
-  const QColor dot = TitleColoursOf(level).back;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if ((x + y) % 2 == 1) img.setPixelColor(x, y, dot);
-  return img;
-}
-
-QFont TitleFont(int cellHeight) {
-  QFont f(QStringLiteral("宋体"));
-  f.setPixelSize(cellHeight);
-  return f;
+// A stripe one title bar high and a screen wide, filled with the level's checker pattern;
+// drawn transparently, only the dots in the level's back colour show.
+std::unique_ptr<TBitmap> MakeTitleBitmap(int level, int height) {
+  const std::unique_ptr<TBitmap> pattern = shellpaint::MakeCheckerBitmap(TitleColoursOf(level).back);
+  auto stripe = std::make_unique<TBitmap>(screen::Width(), height);
+  stripe->Canvas().Brush.Bitmap = pattern.get();
+  stripe->Canvas().FillRect(Rect(0, 0, stripe->Width(), stripe->Height()));
+  stripe->Canvas().Brush.Bitmap = nullptr;
+  stripe->Transparent = true;
+  stripe->SetTransparentColor(stripe->Canvas().Pixels(0, 0));
+  return stripe;
 }
 
 }  // namespace
@@ -79,38 +50,33 @@ TitleBarMetrics TitleBarMetrics::ForScreenHeight(int screenHeight) {
 
 // ---------------------------------------------------------------- title bar
 
-TPaneTitle::TPaneTitle(TSplitPane& pane, int level) : QWidget(&pane), pane_(pane), level_(level) {
-  const TitleBarMetrics m = TitleBarMetrics::ForScreenHeight(screen::Height());
-  setFixedHeight(m.height);
-  setFont(TitleFont(m.fontHeight));
+TPaneTitle::TPaneTitle(TSplitPane& pane, int level) : TCanvasWidget(&pane), pane_(pane), level_(level) {
+  setFixedHeight(TitleBarMetrics::ForScreenHeight(screen::Height()).height);
 }
 
-void TPaneTitle::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  const QRect r = rect();
-  PaintBackdrop(p, *this, r);
-  if (const QImage* stripe = pane_.TitleBitmap()) p.drawImage(QPoint(0, 0), *stripe, r);
-  Frame3D(p, r, Qt::white, Qt::black);
-  const TitleColours c = TitleColoursOf(level_);
-  const int f = QFontMetrics(font()).height();
+void TPaneTitle::Paint() {
+  TCanvas& c = Canvas();
+  const TRect r = ClientRect();
+  shellpaint::CopyBackdrop(c, *this, r);
+  if (const TBitmap* stripe = pane_.TitleBitmap()) c.Draw(0, 0, *stripe);
+  shellpaint::Frame3D(c, r, clWhite, clBlack);
+  const TitleColours colours = TitleColoursOf(level_);
+  c.Brush.Style = bsClear;
+  c.Font.Name = QStringLiteral("宋体");
+  c.Font.Height = TitleBarMetrics::ForScreenHeight(screen::Height()).fontHeight;
+  const int f = c.Font.Height;
   const int y = (height() - f) / 2;
-  const int ascent = QFontMetrics(font()).ascent();
-  p.setPen(c.button);
-  p.drawText(f, y + ascent, QStringLiteral("◆"));
-  p.setPen(c.text);
-  p.drawText(2 * f + 4, y + ascent, pane_.Caption());
-}
-
-void TPaneTitle::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) emit doubleClicked();
+  c.Font.Color = colours.button;
+  c.TextOut(f, y, QStringLiteral("◆"));
+  c.Font.Color = colours.text;
+  c.TextOut(2 * f + 4, y, pane_.Caption());
 }
 
 // ---------------------------------------------------------------- pane
 
 TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
-    : QWidget(parent), level_(level), title_(new TPaneTitle(*this, level)) {
+    : TCanvasWidget(parent), level_(level), title_(new TPaneTitle(*this, level)) {
   setMinimumSize(kMinPaneSize, kMinPaneSize);
-  setAttribute(Qt::WA_OpaquePaintEvent);
   if (foldable) {
     const TitleBarMetrics m = TitleBarMetrics::ForScreenHeight(screen::Height());
     fold_ = new QToolButton(this);
@@ -122,7 +88,7 @@ TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
     f.setPixelSize(qMax(8, m.buttonSide * 11 / 14));
     fold_->setFont(f);
     QPalette pal = fold_->palette();
-    pal.setColor(QPalette::ButtonText, TitleColoursOf(level).button);
+    pal.setColor(QPalette::ButtonText, ToQColor(TitleColoursOf(level).button));
     fold_->setPalette(pal);
     fold_->setFocusPolicy(Qt::NoFocus);
   }
@@ -131,7 +97,7 @@ TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
 
 void TSplitPane::SetCaption(const QString& caption) {
   caption_ = caption;
-  title_->update();
+  title_->Invalidate();
 }
 
 void TSplitPane::Dock(QWidget* form) {
@@ -152,13 +118,15 @@ void TSplitPane::Release() {
   form_ = nullptr;
 }
 
-void TSplitPane::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  PaintBackdrop(p, *this, rect());
-  Frame3D(p, rect(), QColor(128, 128, 128), Qt::white);
+void TSplitPane::Paint() {
+  shellpaint::CopyBackdrop(Canvas(), *this, ClientRect());
+  shellpaint::Frame3D(Canvas(), ClientRect(), clGray, clWhite);
 }
 
-void TSplitPane::resizeEvent(QResizeEvent*) { Arrange(); }
+void TSplitPane::resizeEvent(QResizeEvent* e) {
+  TCanvasWidget::resizeEvent(e);
+  Arrange();
+}
 
 void TSplitPane::Arrange() {
   // A one-pixel lowered edge; the title bar along the top, the form filling the rest.
@@ -187,13 +155,12 @@ void TSplitWnds::AddPanes(std::initializer_list<TSplitPane*> panes,
     panes_ << pane;
     pane->setObjectName(QStringLiteral("Panel%1").arg(panes_.size()));
     const int level = pane->Level();
-    if (titleBitmaps_[level - 1].isNull()) titleBitmaps_[level - 1] = MakeTitleBitmap(level, h);
-    pane->SetTitleBitmap(&titleBitmaps_[level - 1]);
+    if (!titleBitmaps_[level - 1]) titleBitmaps_[level - 1] = MakeTitleBitmap(level, h);
+    pane->SetTitleBitmap(titleBitmaps_[level - 1].get());
     const int index = static_cast<int>(panes_.size());
     if (QToolButton* b = pane->FoldButton())
       connect(b, &QToolButton::clicked, this, [this, index] { ToggleFold(index); });
-    if (pane->FoldButton())
-      connect(pane->TitleBar(), &TPaneTitle::doubleClicked, this, [this, index] { ToggleFold(index); });
+    if (pane->FoldButton()) pane->TitleBar()->OnDblClick = [this, index] { ToggleFold(index); };
   }
 }
 

@@ -5,11 +5,14 @@
 // level) and, in the frames of more than one pane, a fold button that enlarges the pane to the
 // whole frame and back; a double click on the title bar does the same. Splitters between the
 // panes can be dragged.
-#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
+
+#include "platform/Bitmap.h"
+#include "platform/PaintBox.h"
 
 class QSplitter;
 class QToolButton;
@@ -23,19 +26,14 @@ struct TitleBarMetrics {
   static TitleBarMetrics ForScreenHeight(int screenHeight);
 };
 
-// The title bar at the top of a pane.
-class TPaneTitle : public QWidget {
-  Q_OBJECT
+// The title bar at the top of a pane; a double click on it is its pane's fold button.
+class TPaneTitle : public TCanvasWidget {
  public:
   TPaneTitle(TSplitPane& pane, int level);
   int Level() const { return level_; }
 
- signals:
-  void doubleClicked();
-
  protected:
-  void paintEvent(QPaintEvent*) override;
-  void mouseDoubleClickEvent(QMouseEvent*) override;
+  void Paint() override;
 
  private:
   TSplitPane& pane_;
@@ -43,7 +41,7 @@ class TPaneTitle : public QWidget {
 };
 
 // One pane: a lowered panel with its title bar, an optional fold button and the docked form.
-class TSplitPane : public QWidget {
+class TSplitPane : public TCanvasWidget {
   Q_OBJECT
  public:
   TSplitPane(int level, bool foldable, QWidget* parent);
@@ -61,11 +59,11 @@ class TSplitPane : public QWidget {
   void Release();
 
   // The title bitmap of the pane's level, drawn over the backdrop (owned by the frame).
-  void SetTitleBitmap(const QImage* bitmap) { titleBitmap_ = bitmap; }
-  const QImage* TitleBitmap() const { return titleBitmap_; }
+  void SetTitleBitmap(const TBitmap* bitmap) { titleBitmap_ = bitmap; }
+  const TBitmap* TitleBitmap() const { return titleBitmap_; }
 
  protected:
-  void paintEvent(QPaintEvent*) override;
+  void Paint() override;
   void resizeEvent(QResizeEvent*) override;
 
  private:
@@ -76,7 +74,7 @@ class TSplitPane : public QWidget {
   TPaneTitle* title_;
   QToolButton* fold_ = nullptr;
   QPointer<QWidget> form_;
-  const QImage* titleBitmap_ = nullptr;
+  const TBitmap* titleBitmap_ = nullptr;
 };
 
 // What the frames share: panes by number, the fold state, the title bitmaps.
@@ -118,7 +116,7 @@ class TSplitWnds : public QWidget {
   QList<TSplitPane*> panes_;
   QList<QSplitter*> splitters_;  // the outermost first
   QList<QList<int>> savedSizes_;
-  std::array<QImage, 3> titleBitmaps_;
+  std::array<std::unique_ptr<TBitmap>, 3> titleBitmaps_;
 };
 
 // One pane filling the frame.
