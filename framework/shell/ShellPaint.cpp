@@ -38,3 +38,24 @@ std::unique_ptr<TBitmap> MakeCheckerBitmap(TColor colour) {
 }
 
 }  // namespace shellpaint
+
+TBackdropImage::TBackdropImage(QWidget* parent) : TCanvasWidget(parent) { Color = clSilver; }
+
+void TBackdropImage::TakeBackdrop() {
+  picture_ = std::make_unique<TBitmap>(qMax(1, width()), qMax(1, height()));
+  shellpaint::CopyBackdrop(picture_->Canvas(), *this, ClientRect());
+  Invalidate();
+}
+
+void TBackdropImage::DropPicture() {
+  picture_.reset();
+  Invalidate();
+}
+
+void TBackdropImage::Paint() {
+  if (picture_) {
+    Canvas().Draw(0, 0, *picture_);
+  } else {
+    TCanvasWidget::Paint();
+  }
+}

@@ -6,6 +6,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "platform/PaintBox.h"
 
 class QWidget;
 
@@ -25,3 +26,21 @@ void Frame3D(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight
 std::unique_ptr<TBitmap> MakeCheckerBitmap(TColor colour);
 
 }  // namespace shellpaint
+
+// A picture of the backdrop under the control, taken when asked (a dialog takes it when it
+// is shown) and kept while the dialog is dragged: the window shows the texture of the place
+// where it was opened.
+class TBackdropImage : public TCanvasWidget {
+ public:
+  explicit TBackdropImage(QWidget* parent);
+  // Takes the backdrop under the control's present screen rectangle.
+  void TakeBackdrop();
+  // Drops the picture (shows the window gray until the next TakeBackdrop).
+  void DropPicture();
+
+ protected:
+  void Paint() override;
+
+ private:
+  std::unique_ptr<TBitmap> picture_;
+};
