@@ -11,8 +11,8 @@
 #include <functional>
 
 #include "framework/shell/SelectionHost.h"
-#include "framework/shell/ShellFonts.h"
 #include "platform/Application.h"
+#include "platform/Font.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
 #include "platform/TextRules.h"
@@ -88,6 +88,14 @@ class TLangShape : public QWidget {
       OnMouseUp();
   }
 };
+
+QFont LayoutFont(const QString& name, int pixelHeight, TFontStyles style = 0) {
+  TFont f;
+  f.Name = name;
+  f.Height = -std::max(1, pixelHeight);
+  f.Style = style;
+  return f.ToQFont();
+}
 
 QToolButton* FlatButton(QWidget* parent, const QString& caption, const QFont& font) {
   auto* b = new QToolButton(parent);
@@ -178,7 +186,7 @@ void TAlgoSelectForm::CreateItem(TAlgoSelectItem& item, int tag) {
   picture->hide();
   item.Image = picture;
   item.Caption = new QLabel(this);
-  item.Caption->setFont(ShellFont(QStringLiteral("宋体"), side_ * 9 / 20));
+  item.Caption->setFont(LayoutFont(QStringLiteral("宋体"), side_ * 9 / 20));
   item.Caption->setCursor(Qt::PointingHandCursor);
   item.Caption->setMouseTracking(true);
   item.Caption->installEventFilter(this);
@@ -481,9 +489,8 @@ void TAlgoSelectForm::closeEvent(QCloseEvent* event) {
 void TAlgoSelectForm::LayoutButtons() {
   const QSize s = screen::Size();
   const int buttonHeight = pitch_ * 3 / 4;
-  const QFont kai = ShellFont(QStringLiteral("楷体_GB2312"), pitch_ / 2, true);
-  QFont times = ShellFont(QStringLiteral("Times New Roman"), pitch_ * 2 / 5);
-  times.setBold(true);
+  const QFont kai = LayoutFont(QStringLiteral("楷体_GB2312"), pitch_ / 2, fsBold);
+  const QFont times = LayoutFont(QStringLiteral("Times New Roman"), pitch_ * 2 / 5, fsBold);
 
   helpBtn_ = FlatButton(this, QStringLiteral("帮助"), kai);
   aboutBtn_ = FlatButton(this, QStringLiteral("关于"), kai);
