@@ -11,6 +11,7 @@
 #include "framework/shell/SelectionHost.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
+#include "tests/support/ScriptedModalHost.h"
 
 namespace {
 
@@ -22,25 +23,6 @@ struct RecordingHost : SelectionHost {
   void StartDemo(const QString& name, bool useC) override {
     calls << QStringLiteral("start %1 %2").arg(name, useC ? "c" : "pascal");
   }
-};
-
-// Answers every message box with one result and records what was asked.
-struct AnsweringModalHost : modal::Host {
-  int answer = modal::ResultNo;
-  QStringList asked;
-  int ExecDialog(QDialog&) override { return modal::ResultCancel; }
-  int ExecMessageWindow(QDialog&, const QString&, const QString& text) override {
-    asked << text;
-    return answer;
-  }
-  int MessageBox(const QString&, const QString& text, modal::Buttons buttons,
-                 modal::Icon) override {
-    asked << text;
-    EXPECT_EQ(buttons, modal::Buttons::YesNoCancel);
-    return answer;
-  }
-  QString FileName(const modal::FileRequest&) override { return {}; }
-  void ShowError(const QString& text) override { asked << text; }
 };
 
 QStringList Captions(const TCatalogueNode* node) {
@@ -116,9 +98,7 @@ TEST(SelectionGeometry, GridShapeFollowsTheChildCount) {
 
 class SelectionWindow : public ::testing::Test {
  protected:
-  void SetUp() override { modal::SetHost(&modalHost); }
-  void TearDown() override { modal::SetHost(nullptr); }
-  AnsweringModalHost modalHost;
+  modal::ScriptedHostScope modalHost;
   RecordingHost host;
 };
 
@@ -231,15 +211,17 @@ TEST_F(SelectionWindow, LanguageSquaresFollowTheChoice) {
 
 TEST_F(SelectionWindow, ExitClosesOnlyOnYes) {
   TAlgoSelectForm form;
-  for (int answer : {modal::ResultNo, modal::ResultCancel}) {
-    modalHost.answer = answer;
+  for (const char* answer : {"No", "Cancel"}) {
+    modalHost->QueueMessage(answer);
     form.ExitBtnClick();
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isVisible()) << answer;
   }
-  modalHost.answer = modal::ResultYes;
+  modalHost->QueueMessage("Yes");
   QTest::mouseClick(form.ExitBtn(), Qt::LeftButton);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(modalHost.asked, QStringList(3, "你确定要退出本演示系统?"));
+  const QString asked = "message " + modal::AppTitle() + " | 你确定要退出本演示系统?";
+  EXPECT_EQ(modalHost->Transcript(), QStringList(3, asked));
+  EXPECT_FALSE(modalHost->HasUnused());
 }
 
 TEST_F(SelectionWindow, MissingPicturesLeaveAPlainBackground) {
