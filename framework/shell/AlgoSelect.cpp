@@ -16,6 +16,7 @@
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
 #include "platform/TextRules.h"
+#include "tools/gen/PictureNames.h"
 
 namespace selection {
 
@@ -144,10 +145,17 @@ void TAlgoSelectForm::FormCreate(bool show) {
   margin_ = side_ / 3;
   setGeometry(QRect(QPoint(0, 0), screenSize));
 
-  // One picture file serves the root and every chapter.
-  const QString pictureFile = app::ImageFile(QStringLiteral("AlgoSelRoot.bmp"));
-  if (!pictureFile.isEmpty()) rootPicture_.load(pictureFile);
-  for (QPixmap& p : chapterPictures_) p = rootPicture_;
+  // The root's picture, and one per chapter; a chapter without its own shows the root's.
+  const auto load = [](const QString& name, QPixmap& into) {
+    const QString file = app::ImageFile(name + QStringLiteral(".bmp"));
+    return !file.isEmpty() && into.load(file);
+  };
+  load(QStringLiteral("AlgoSelRoot"), rootPicture_);
+  for (size_t i = 0; i < chapterPictures_.size(); ++i) {
+    const bool own = i < gen::kChapterPictures.size() &&
+                     load(QString::fromLatin1(gen::kChapterPictures[i]), chapterPictures_[i]);
+    if (!own) chapterPictures_[i] = rootPicture_;
+  }
 
   for (int i = 0; i < MaxPathItems; ++i) CreateItem(pathItems_[static_cast<size_t>(i)], i + 1);
   for (int i = 0; i < MaxChildItems; ++i)
