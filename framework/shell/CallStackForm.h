@@ -20,6 +20,3 @@ class TCallStackForm : public QDialog {
   QTreeWidget* StackView;
   QPushButton* OKBtn;
 };
-
-// The call-stack window created at start-up; nullptr before.
-inline TCallStackForm* CallStackForm = nullptr;

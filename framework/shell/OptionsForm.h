@@ -75,6 +75,3 @@ class TOptionsForm : public QDialog {
   bool music_ = false;
   bool sound_ = false;
 };
-
-// The options dialog created at start-up; nullptr before.
-inline TOptionsForm* OptionsForm = nullptr;

@@ -4,7 +4,12 @@
 
 namespace shellpaint {
 
-const TBitmap* Backdrop() { return nullptr; }
+namespace {
+std::unique_ptr<TBitmap> g_backdrop;
+}
+
+const TBitmap* Backdrop() { return g_backdrop.get(); }
+void SetBackdrop(std::unique_ptr<TBitmap> backdrop) { g_backdrop = std::move(backdrop); }
 
 void CopyBackdrop(TCanvas& canvas, const QWidget& w, const TRect& r) {
   if (const TBitmap* back = Backdrop()) {

@@ -14,6 +14,7 @@ namespace shellpaint {
 
 // The screen-sized backdrop of the running demonstration; nullptr before one is built.
 const TBitmap* Backdrop();
+void SetBackdrop(std::unique_ptr<TBitmap> backdrop);
 
 // Copies the part of the backdrop that lies under r (w's client coordinates) onto canvas at
 // r; without a backdrop r is filled with the window gray.
