@@ -146,15 +146,6 @@ class Engine : public ::testing::Test {
     return toolbar.IsEnabled(ToolButton::DemoRun) && toolbar.IsEnabled(ToolButton::StepOver) &&
            toolbar.IsEnabled(ToolButton::TraceInto) && toolbar.IsEnabled(ToolButton::RunToCursor);
   }
-  template <class F>
-  QString ErrorOf(F&& f) {
-    try {
-      f();
-    } catch (const Exception& e) {
-      return e.Message();
-    }
-    return QStringLiteral("<no error>");
-  }
 
   RecordingModalHost modalHost;
   RecordingDemoHost host;
@@ -169,7 +160,8 @@ const QString kFinished = QStringLiteral("算法演示完毕。");
 TEST_F(Engine, ResetEntersTheFirstProcedure) {
   Start();
   EXPECT_EQ(Where(), "Main:Begin");
-  EXPECT_EQ(CallTexts(), QStringList{"Main"}) << "an argument record without children shows the name alone";
+  EXPECT_EQ(CallTexts(), QStringList{"Main"})
+      << "an argument record without children shows the name alone";
   EXPECT_EQ(MarkedLines(), 1);
   EXPECT_TRUE(Line("Main", "Begin")->Current);
   EXPECT_EQ(demo->cleared, 1);
@@ -182,9 +174,9 @@ TEST_F(Engine, ResetEntersTheFirstProcedure) {
 
 TEST_F(Engine, TraceIntoRunsOneLineAtATimeThroughTheRecursion) {
   Start();
-  const QStringList expected = {
-      "Fact:Begin", "Fact:Rec", "Fact:Begin", "Fact:Rec", "Fact:Begin", "Fact:Base", "Fact:End",
-      "Fact:End",   "Fact:End", "Main:Again", "Fact:Begin", "Fact:Base", "Fact:End", "end"};
+  const QStringList expected = {"Fact:Begin", "Fact:Rec",  "Fact:Begin", "Fact:Rec", "Fact:Begin",
+                                "Fact:Base",  "Fact:End",  "Fact:End",   "Fact:End", "Main:Again",
+                                "Fact:Begin", "Fact:Base", "Fact:End",   "end"};
   const QList<int> depths = {2, 2, 3, 3, 4, 4, 4, 3, 2, 1, 2, 2, 2, 1};
   QStringList where;
   QList<int> depth;
@@ -353,7 +345,7 @@ TEST_F(Engine, MissingStepMethodsAndProceduresAreNamedAndLeaveTheRunUsable) {
     // "Begin" has nothing to run and jumps to the line under test.
     Start({"!Main", QStringLiteral("`Begin=>") + c.label, c.line, "`End@R", "!Fact", "`Begin@R"});
     TProcLine* failing = demo->GetProcedure("Main")->LineByIndex(1);
-    EXPECT_EQ(ErrorOf([&] { demo->Run(); }), c.error) << c.line;
+    EXPECT_EQ(ErrorText([&] { demo->Run(); }), c.error) << c.line;
     EXPECT_FALSE(demo->Running()) << c.line;
     EXPECT_TRUE(RunButtonsEnabled()) << c.line;
     EXPECT_FALSE(toolbar.IsEnabled(ToolButton::DemoStop)) << c.line;
@@ -363,7 +355,7 @@ TEST_F(Engine, MissingStepMethodsAndProceduresAreNamedAndLeaveTheRunUsable) {
     EXPECT_TRUE(demo->calls.isEmpty() || demo->calls == QStringList{"Main_F_Void"})
         << c.line << ": no step ran for a call that cannot be made";
     // Another run mode works and meets the same error.
-    EXPECT_EQ(ErrorOf([&] { demo->TraceInto(); }), c.error) << c.line;
+    EXPECT_EQ(ErrorText([&] { demo->TraceInto(); }), c.error) << c.line;
   }
 }
 
@@ -371,7 +363,7 @@ TEST_F(Engine, AMissingAfterMethodFailsBeforeTheReturn) {
   Start({"!Main", "`Begin=>Lost", "`Lost@C{Fact}", "`End@R", "!Fact", "`Begin@F{End}", "`End@R"});
   for (int i = 0; i < 3; ++i) demo->TraceInto();
   ASSERT_EQ(Where(), "Fact:End");
-  EXPECT_EQ(ErrorOf([&] { demo->TraceInto(); }), "demo get after call proc: nil");
+  EXPECT_EQ(ErrorText([&] { demo->TraceInto(); }), "demo get after call proc: nil");
   EXPECT_EQ(Where(), "Fact:End");
   EXPECT_EQ(Depth(), 2);
   ASSERT_NE(demo->Locals(), nullptr);
@@ -462,7 +454,8 @@ TEST_F(Engine, TheVariableWindowNeverKeepsRowsOfFreedValues) {
   Start();
   demo->Run();
   ASSERT_EQ(Where(), "end");
-  EXPECT_TRUE(host.variables.reloadedWithoutLocals) << "reloaded after the first procedure returned";
+  EXPECT_TRUE(host.variables.reloadedWithoutLocals)
+      << "reloaded after the first procedure returned";
 }
 
 TEST_F(Engine, DemonstrationsAreFoundByNameAndCreatedWhole) {

@@ -6,6 +6,7 @@
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
 #include "platform/ModalHost.h"
 
@@ -13,6 +14,17 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
+}
+
+// The message of the exception f throws, "<no error>" when it throws none.
+template <class E = Exception, class F>
+QString ErrorText(F&& f) {
+  try {
+    f();
+  } catch (const E& e) {
+    return e.Message();
+  }
+  return QStringLiteral("<no error>");
 }
 
 class RecordingModalHost final : public modal::Host {
