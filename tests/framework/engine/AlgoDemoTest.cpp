@@ -450,6 +450,20 @@ TEST_F(Engine, ATextLoadedByAStepIsEnteredAtOnce) {
   EXPECT_EQ(modalHost.shown, QStringList{kFinished});
 }
 
+TEST_F(Engine, CallTextsShowLeafValuesAndCompositeNames) {
+  Start();
+  auto args = std::make_unique<TData>();
+  args->Add(new TRecord(QStringLiteral("pos")));
+  args->Add(new TStringData(QStringLiteral("s"), QStringLiteral("ab")));
+  args->Add(new TIntData(QStringLiteral("n"), -2));
+  demo->PushCall(QStringLiteral("Fact"), std::move(args));
+  EXPECT_EQ(demo->RunStack()->TopFrame()->CallText, "Fact(pos,'ab',-2)");
+  EXPECT_EQ(ErrorText([&] { demo->PushCall(QStringLiteral("fact"), nullptr); }),
+            "demo get proc: nil")
+      << "procedures match with letter case";
+  EXPECT_EQ(Depth(), 2);
+}
+
 TEST_F(Engine, TheVariableWindowNeverKeepsRowsOfFreedValues) {
   Start();
   demo->Run();
