@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -65,7 +66,9 @@ class TDrawGrid : public QAbstractScrollArea {
   TFont Font;
   bool DefaultDrawing = true;
 
-  // Current cell. SetRow/SetCol/SetCell ask OnSelectCell first and scroll it into view.
+  // Current cell (never a fixed one). SetRow/SetCol/SetCell ask OnSelectCell first and
+  // scroll the cell into view. Keys: arrows, PgUp/PgDn, Home/End (with Ctrl: first/last
+  // row); OnKeyDown sees Qt key codes first and may set the key to 0 to drop it.
   int Row() const { return row_; }
   int Col() const { return col_; }
   void SetRow(int r) { SetCell(col_, r); }
@@ -106,8 +109,8 @@ class TDrawGrid : public QAbstractScrollArea {
   std::function<void(int& key, TShiftState)> OnKeyDown;
 
  protected:
-  // Draws one cell after its background and before grid lines; the draw grid calls
-  // OnDrawCell, the string grid draws its text when OnDrawCell is not set.
+  // Draws one cell, clipped to it, after its background and before the grid lines; the
+  // draw grid calls OnDrawCell.
   virtual void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);
 
   void paintEvent(QPaintEvent* event) override;
@@ -119,12 +122,24 @@ class TDrawGrid : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void Changed();  // layout or selection changed: scroll bars and a full repaint
   void PaintGrid();
   void UpdateScrollBars();
+  int LineAfterCol(int col) const;
+  int LineAfterRow(int row) const;
+  int FixedWidth() const;
+  int FixedHeight() const;
+  std::optional<int> ColLeft(int col) const;
+  std::optional<int> RowTop(int row) const;
+  int RowsFitting(int from) const;
+  int ColsFitting(int from) const;
   int MaxTopRow() const;
   int MaxLeftCol() const;
+  void MoveTopLeft(int left, int top);
   void ScrollInView(int col, int row);
   bool TrySelect(int col, int row);
 
@@ -142,12 +157,15 @@ class TDrawGrid : public QAbstractScrollArea {
   int topRow_ = 1;
   int leftCol_ = 1;
   bool syncingBars_ = false;
+  bool needsPaint_ = true;
+  bool inPaint_ = false;
+  bool pressed_ = false;
   QImage image_;
   TCanvas canvas_{&image_};
 };
 
-// A grid with a text in every cell, drawn by default 2 pixels right of the cell's left and
-// 2 below its top.
+// A grid with a text in every cell. With DefaultDrawing the text is written 2 pixels right
+// of the cell's left and 2 below its top, before OnDrawCell runs.
 class TStringGrid : public TDrawGrid {
  public:
   explicit TStringGrid(QWidget* parent = nullptr);

@@ -15,6 +15,9 @@ class TCanvasWidget : public QWidget {
   explicit TCanvasWidget(QWidget* parent = nullptr);
   ~TCanvasWidget() override;
 
+  // Background colour used by the base Paint and for new area when the control grows.
+  TColor Color = clBtnFace;
+
   TCanvas& Canvas() { return canvas_; }
   const QImage& Image() const { return image_; }
   TRect ClientRect() const { return Rect(0, 0, width(), height()); }
@@ -45,8 +48,6 @@ class TCanvasWidget : public QWidget {
   // Draws the whole control on Canvas(); the base fills it with the widget's background
   // colour (Color, clBtnFace by default).
   virtual void Paint();
-
-  TColor Color = clBtnFace;
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
