@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <mutex>
+#include <string_view>
 #include <utility>
 
 namespace midi {
@@ -217,6 +218,10 @@ bool TMidiPlayer::StartEngine() {
     return false;
   }
   for (const char* name : {"pulseaudio", "alsa"}) {
+    // ALSA without a sound card prints a page of its own complaints: ask only when there is one.
+    if (std::string_view(name) == "alsa" &&
+        QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcm*")}, QDir::System).isEmpty())
+      continue;
     fluid_settings_setstr(engine->settings.get(), "audio.driver", name);
     engine->driver.reset(new_fluid_audio_driver(engine->settings.get(), engine->synth.get()));
     if (engine->driver) break;
