@@ -216,6 +216,9 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
       Fail(QStringLiteral("no button \"%1\" in message window %2").arg(button, caption));
   } else if (QPushButton* b = DefaultButton(window)) {
     b->click();
+  } else if (!script::PressCaption(window, QStringLiteral("确定")) &&
+             !script::PressCaption(window, QStringLiteral("OK"))) {
+    script::SendKey(window, QStringLiteral("Enter"));
   }
   pacing::ProcessMessages();
   if (shown.Open()) shown.Close(ResultOk);
