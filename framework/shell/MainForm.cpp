@@ -530,6 +530,7 @@ void TMainForm::ReturnBtnClick() {
   FreeDemo();
   Buttons(Tag(ToolButton::Desc))->setEnabled(false);
   if (AlgoSelectForm != nullptr) AlgoSelectForm->ShowSelection();
+  hide();  // it waits behind the selection window for the next demonstration
 }
 
 void TMainForm::SetBreakPointBtnClick() {

@@ -16,6 +16,7 @@
 #include "framework/shell/OptionsForm.h"
 #include "framework/shell/SelectionHost.h"
 #include "framework/shell/ShellWindows.h"
+#include "framework/shell/SplitWnds.h"
 #include "framework/shell/ToolbarLayout.h"
 #include "platform/Bitmap.h"
 
@@ -23,7 +24,6 @@ class QFrame;
 class QToolButton;
 class TAlgoDemo;
 class TCanvasWidget;
-class TSplitWnds;
 class TZqThemes;
 
 class TMainForm : public QWidget,
