@@ -13,7 +13,15 @@ QStringList TRecDemo::Text(int recPadding) {
 std::unique_ptr<TData> TRecDemo::GetGlobalData() {
   auto globals = std::make_unique<TData>(QStringLiteral("Globals"));
   Calls = globals->Add(new TIntData(QStringLiteral("calls"), 0));
+  P = globals->Add(new TRecord(QStringLiteral("p")));
+  P->Add(new TIntData(QStringLiteral("a"), 0));
+  P->Add(new TIntData(QStringLiteral("b"), 0));
   return globals;
+}
+
+void TRecDemo::Rec_AfterCall() {
+  Calls->SetValue(Calls->Value() + 1);
+  static_cast<TIntData*>(P->Items(1))->SetValue(Calls->Value());
 }
 
 TData* TRecDemo::Main_C_Begin() {

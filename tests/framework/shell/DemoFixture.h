@@ -13,7 +13,8 @@
 #include "framework/shell/VarForm.h"
 #include "tests/support/ScriptedModalHost.h"
 
-// Rec(k) calls Rec(k - 1) while k > 0; every return adds one to the global "calls".
+// Rec(k) calls Rec(k - 1) while k > 0; every return adds one to the global "calls" and
+// copies it into the field "b" of the global record "p".
 // Rec's text may be padded between its call and its end, so that it has more rows than fit.
 class TRecDemo : public TAlgoDemo {
   Q_OBJECT
@@ -22,6 +23,7 @@ class TRecDemo : public TAlgoDemo {
   static QStringList Text(int recPadding = 0);
   int Depth = 4;
   TIntData* Calls = nullptr;
+  TRecord* P = nullptr;
 
   bool CreateData() override { return true; }
   void SetWindowRect() override {}
@@ -33,7 +35,7 @@ class TRecDemo : public TAlgoDemo {
   Q_INVOKABLE void Main_AfterBegin() {}
   Q_INVOKABLE bool Rec_F_Begin();
   Q_INVOKABLE TData* Rec_C_Call();
-  Q_INVOKABLE void Rec_AfterCall() { Calls->SetValue(Calls->Value() + 1); }
+  Q_INVOKABLE void Rec_AfterCall();
 };
 
 class TTestDemoHost : public IDemoHost {
