@@ -1,4 +1,5 @@
 #include "demos/DemoList.h"
+#include "framework/shell/AlgoSelect.h"
 #include "framework/shell/Startup.h"
 #include "platform/Application.h"
 
@@ -6,5 +7,6 @@ int main(int argc, char** argv) {
   TApplication application(argc, argv);
   RegisterAllDemos();
   TProgramWindows windows;
+  app::ExitWhenShownIfAsked(*AlgoSelectForm);
   return application.exec();
 }
