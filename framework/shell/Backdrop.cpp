@@ -4,7 +4,12 @@
 
 #include "platform/Bitmap.h"
 
-const TBitmap* CurrentBackdrop() { return nullptr; }
+namespace {
+std::unique_ptr<TBitmap> g_backdrop;
+}
+
+const TBitmap* CurrentBackdrop() { return g_backdrop.get(); }
+void SetCurrentBackdrop(std::unique_ptr<TBitmap> backdrop) { g_backdrop = std::move(backdrop); }
 
 void CopyBackdrop(TCanvas& canvas, const QWidget* control, const TRect& r, TColor fallback) {
   const TBitmap* back = CurrentBackdrop();

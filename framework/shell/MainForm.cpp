@@ -13,6 +13,7 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
+#include "framework/shell/Backdrop.h"
 #include "framework/shell/ShellPaint.h"
 #include "framework/shell/SplitWnds.h"
 #include "framework/shell/OptionsForm.h"
@@ -88,7 +89,7 @@ class TBackdropPanel : public TCanvasWidget {
 
  protected:
   void Paint() override {
-    shellpaint::CopyBackdrop(Canvas(), *this, ClientRect());
+    CopyBackdrop(Canvas(), this, ClientRect(), clSilver);
     shellpaint::Frame3D(Canvas(), ClientRect(), clWhite, clGray);
   }
 };
@@ -374,12 +375,12 @@ void TMainForm::ApplyThemes(TZqThemes* themes) {
     back->Canvas().Brush.Color = clSilver;
     back->Canvas().FillRect(Rect(0, 0, back->Width(), back->Height()));
   }
-  shellpaint::SetBackdrop(std::move(back));
+  SetCurrentBackdrop(std::move(back));
 }
 
 void TMainForm::ClearThemes() {
   CurrentThemes = nullptr;
-  shellpaint::SetBackdrop(nullptr);
+  SetCurrentBackdrop(nullptr);
 }
 
 // ---------------------------------------------------------------- docking
@@ -534,15 +535,8 @@ void TMainForm::ReturnBtnClick() {
 }
 
 void TMainForm::SetBreakPointBtnClick() {
-  if (CurrentDemo != nullptr) {
-    IAlgorithmView& algo = views::Algorithm();
-    const TProcedure* proc = CurrentDemo->ProcedureAt(std::max(algo.SelectedTab(), 0));
-    // The grid pads a short procedure with empty rows: those hold no line to mark.
-    if (TProcLine* line = proc ? proc->LineByIndex(algo.SelectedRow()) : nullptr) {
-      line->Breakpoint = !line->Breakpoint;
-      algo.Refresh();
-    }
-  }
+  // A row past the end of the procedure (the grid pads short ones) holds no line to mark.
+  if (CurrentDemo != nullptr && AlgorithmForm != nullptr) AlgorithmForm->ToggleBreakpoint();
   breakPointPanel_->hide();
 }
 
@@ -622,9 +616,24 @@ void TMainForm::EnableButton(ToolButton button, bool enabled) {
   Buttons(Tag(button))->setEnabled(enabled);
 }
 
-void TMainForm::CreateChildWindows() {}
+void TMainForm::CreateChildWindows() {
+  algorithmForm_ = std::make_unique<TAlgorithmForm>();
+  AlgorithmForm = algorithmForm_.get();
+  views::SetAlgorithm(AlgorithmForm);
+  variableForm_ = std::make_unique<TVariableForm>();
+  VariableForm = variableForm_.get();
+  views::SetVariables(VariableForm);
+}
 
-void TMainForm::DestroyChildWindows() { Undock(); }
+void TMainForm::DestroyChildWindows() {
+  views::SetAlgorithm(nullptr);
+  views::SetVariables(nullptr);
+  AlgorithmForm = nullptr;
+  VariableForm = nullptr;
+  algorithmForm_.reset();
+  variableForm_.reset();
+  Undock();
+}
 
 void TMainForm::DisableButtons() {
   for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) Buttons(tag)->setEnabled(false);

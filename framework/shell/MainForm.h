@@ -14,9 +14,11 @@
 
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/OptionsForm.h"
+#include "framework/shell/AlgoForm.h"
 #include "framework/shell/SelectionHost.h"
 #include "framework/shell/ShellWindows.h"
 #include "framework/shell/SplitWnds.h"
+#include "framework/shell/VarForm.h"
 #include "framework/shell/ToolbarLayout.h"
 #include "platform/Bitmap.h"
 
@@ -146,6 +148,8 @@ class TMainForm : public QWidget,
   QImage captionImage_;  // the caption bitmap with its gray see-through
 
   std::unique_ptr<TAlgoDemo> demo_;
+  std::unique_ptr<TAlgorithmForm> algorithmForm_;
+  std::unique_ptr<TVariableForm> variableForm_;
   int dockMode_ = DockNone;
   QPointer<TSplitWnds> dockFrame_;
 

@@ -2,25 +2,9 @@
 
 #include <QWidget>
 
+#include "framework/shell/Backdrop.h"
+
 namespace shellpaint {
-
-namespace {
-std::unique_ptr<TBitmap> g_backdrop;
-}
-
-const TBitmap* Backdrop() { return g_backdrop.get(); }
-void SetBackdrop(std::unique_ptr<TBitmap> backdrop) { g_backdrop = std::move(backdrop); }
-
-void CopyBackdrop(TCanvas& canvas, const QWidget& w, const TRect& r) {
-  if (const TBitmap* back = Backdrop()) {
-    const QPoint origin = w.mapToGlobal(r.TopLeft());
-    canvas.CopyRect(r, back->Canvas(), Bounds(origin.x(), origin.y(), r.Width(), r.Height()));
-    return;
-  }
-  canvas.Brush.Color = clSilver;
-  canvas.Brush.Style = bsSolid;
-  canvas.FillRect(r);
-}
 
 void Frame3D(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight) {
   canvas.Pen.Color = topLeft;
@@ -48,7 +32,7 @@ TBackdropImage::TBackdropImage(QWidget* parent) : TCanvasWidget(parent) { Color 
 
 void TBackdropImage::TakeBackdrop() {
   picture_ = std::make_unique<TBitmap>(qMax(1, width()), qMax(1, height()));
-  shellpaint::CopyBackdrop(picture_->Canvas(), *this, ClientRect());
+  CopyBackdrop(picture_->Canvas(), this, ClientRect(), clSilver);
   Invalidate();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Painting the shell's windows share: the backdrop under a control, raised and sunken
-// edges, the dotted title stripes. All on the platform canvas.
+// Painting the shell's windows share: raised and sunken edges, the dotted title stripes, a
+// picture of the backdrop under a dialog. All on the platform canvas.
 #include <QString>
 #include <memory>
 
@@ -11,14 +11,6 @@
 class QWidget;
 
 namespace shellpaint {
-
-// The screen-sized backdrop of the running demonstration; nullptr before one is built.
-const TBitmap* Backdrop();
-void SetBackdrop(std::unique_ptr<TBitmap> backdrop);
-
-// Copies the part of the backdrop that lies under r (w's client coordinates) onto canvas at
-// r; without a backdrop r is filled with the window gray.
-void CopyBackdrop(TCanvas& canvas, const QWidget& w, const TRect& r);
 
 // A one-pixel edge: top and left in topLeft, right and bottom in bottomRight.
 void Frame3D(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight);

@@ -4,6 +4,7 @@
 #include <QSplitter>
 #include <QToolButton>
 
+#include "framework/shell/Backdrop.h"
 #include "framework/shell/ShellPaint.h"
 #include "platform/Screen.h"
 
@@ -57,7 +58,7 @@ TPaneTitle::TPaneTitle(TSplitPane& pane, int level) : TCanvasWidget(&pane), pane
 void TPaneTitle::Paint() {
   TCanvas& c = Canvas();
   const TRect r = ClientRect();
-  shellpaint::CopyBackdrop(c, *this, r);
+  CopyBackdrop(c, this, r, clSilver);
   if (const TBitmap* stripe = pane_.TitleBitmap()) c.Draw(0, 0, *stripe);
   shellpaint::Frame3D(c, r, clWhite, clBlack);
   const TitleColours colours = TitleColoursOf(level_);
@@ -119,7 +120,7 @@ void TSplitPane::Release() {
 }
 
 void TSplitPane::Paint() {
-  shellpaint::CopyBackdrop(Canvas(), *this, ClientRect());
+  CopyBackdrop(Canvas(), this, ClientRect(), clSilver);
   shellpaint::Frame3D(Canvas(), ClientRect(), clGray, clWhite);
 }
 
