@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/drawkit/DrawTool.h"
 #include "platform/TextRules.h"
 
 namespace {
@@ -32,4 +33,25 @@ std::vector<TCaptionPiece> ParseCaptionPieces(const QString& captionText) {
     pieces.push_back({*x, *y, std::move(pieceText)});
   }
   return pieces;
+}
+
+TRectbase::TRectbase(QWidget* parent) : TCanvasWidget(parent) {}
+
+void TRectbase::SetCaptionText(const QString& captionText) {
+  captionText_ = captionText;
+  Repaint();
+}
+
+void TRectbase::SetShadow(int depth) {
+  shadow_ = depth;
+  Repaint();
+}
+
+void TRectbase::Paint() {
+  TCanvas& c = Canvas();
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  c.Font = Font;
+  for (const TCaptionPiece& piece : ParseCaptionPieces(captionText_))
+    TextOutShadow(c, piece.X, piece.Y, piece.Text, Font.Color);
 }

@@ -5,6 +5,9 @@
 #include <QString>
 #include <vector>
 
+#include "platform/Font.h"
+#include "platform/PaintBox.h"
+
 struct TCaptionPiece {
   int X = 0;
   int Y = 0;
@@ -15,3 +18,29 @@ struct TCaptionPiece {
 // empty, and at a position that is not an integer (the pieces before it are kept). After each
 // field the rest of the list is cut to 200 bytes, so a very long list loses its tail.
 std::vector<TCaptionPiece> ParseCaptionPieces(const QString& captionText);
+
+// Base of the drawn nodes. It never erases its background: a node class paints its whole
+// body in Paint, then calls TRectbase::Paint for the caption.
+class TRectbase : public TCanvasWidget {
+ public:
+  explicit TRectbase(QWidget* parent = nullptr);
+
+  const QString& CaptionText() const { return captionText_; }
+  // Stores the caption list and repaints.
+  virtual void SetCaptionText(const QString& captionText);
+
+  // Depth of the drop shadow that node classes draw; setting it repaints.
+  int Shadow() const { return shadow_; }
+  void SetShadow(int depth);
+
+  // The caption's font and colour.
+  TFont Font;
+
+ protected:
+  // Draws the caption pieces in Font, transparent, centred on their baseline points.
+  void Paint() override;
+
+ private:
+  QString captionText_;
+  int shadow_ = 0;
+};
