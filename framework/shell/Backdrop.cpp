@@ -2,14 +2,10 @@
 
 #include <QWidget>
 
+#include "framework/drawkit/KitGlobals.h"
 #include "platform/Bitmap.h"
 
-namespace {
-std::unique_ptr<TBitmap> g_backdrop;
-}
-
-const TBitmap* CurrentBackdrop() { return g_backdrop.get(); }
-void SetCurrentBackdrop(std::unique_ptr<TBitmap> backdrop) { g_backdrop = std::move(backdrop); }
+const TBitmap* CurrentBackdrop() { return BackBitmap.get(); }
 
 void CopyBackdrop(TCanvas& canvas, const QWidget* control, const TRect& r, TColor fallback) {
   const TBitmap* back = CurrentBackdrop();

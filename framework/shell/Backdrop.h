@@ -1,8 +1,6 @@
 #pragma once
 // The shell windows' view of the backdrop: the screen-sized bitmap that every themed
 // control paints the part of that lies under it on the screen.
-#include <memory>
-
 #include "platform/Canvas.h"
 
 class QWidget;
@@ -10,9 +8,6 @@ class TBitmap;
 
 // The current backdrop, or nullptr while no demonstration has built one.
 const TBitmap* CurrentBackdrop();
-// The demonstration window builds it when a demonstration starts and drops it (nullptr)
-// when the demonstration ends.
-void SetCurrentBackdrop(std::unique_ptr<TBitmap> backdrop);
 
 // Copies the part of the backdrop under rectangle r (in the canvas coordinates of control,
 // whose top-left is the canvas's origin) onto the canvas at r; where r reaches past the

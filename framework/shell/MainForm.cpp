@@ -13,8 +13,8 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
-#include "framework/shell/Backdrop.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/SplitWnds.h"
 #include "framework/shell/OptionsForm.h"
 #include "platform/Application.h"
@@ -80,18 +80,6 @@ class TCaptionBox : public QWidget {
 
  private:
   const QImage& image_;
-};
-
-// A panel that seems transparent: it shows the backdrop behind it, with a raised edge.
-class TBackdropPanel : public TCanvasWidget {
- public:
-  using TCanvasWidget::TCanvasWidget;
-
- protected:
-  void Paint() override {
-    CopyBackdrop(Canvas(), this, ClientRect(), clSilver);
-    shellpaint::Frame3D(Canvas(), ClientRect(), clWhite, clGray);
-  }
 };
 
 QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& caption) {
@@ -213,7 +201,7 @@ void TMainForm::LayoutToolbar() {
 }
 
 void TMainForm::CreateBreakPointPanel() {
-  auto* panel = new TBackdropPanel(this);
+  auto* panel = new TZqStaticText(this);
   breakPointPanel_ = panel;
   panel->setObjectName(QStringLiteral("BreakPointPanel"));
   TFont font;
@@ -367,20 +355,20 @@ void TMainForm::FreeDemo() {
 void TMainForm::ApplyThemes(TZqThemes* themes) {
   CurrentThemes = themes ? themes : ProcSrcContainer().DefaultThemes();
   const std::unique_ptr<TBitmap> picture = LoadPicture(CurrentThemes->BackBitmapName + ".bmp");
-  auto back = std::make_unique<TBitmap>(screen::Width(), screen::Height());
   if (picture) {
     FillToolbarImage(*picture);
-    back->Canvas().StretchDraw(Rect(0, 0, back->Width(), back->Height()), *picture);
+    BackBitmap = MakeBackdrop(*picture, screen::Size());
   } else {
-    back->Canvas().Brush.Color = clSilver;
-    back->Canvas().FillRect(Rect(0, 0, back->Width(), back->Height()));
+    // A missing picture leaves a plain gray backdrop.
+    TBitmap gray(1, 1);
+    gray.Canvas().Pixels(0, 0) = clSilver;
+    BackBitmap = MakeBackdrop(gray, screen::Size());
   }
-  SetCurrentBackdrop(std::move(back));
 }
 
 void TMainForm::ClearThemes() {
   CurrentThemes = nullptr;
-  SetCurrentBackdrop(nullptr);
+  BackBitmap.reset();
 }
 
 // ---------------------------------------------------------------- docking
@@ -403,7 +391,7 @@ Frame* TMainForm::FrameFor(int mode) {
 void TMainForm::Dock(int pane, QWidget* form) {
   if (form == nullptr) return;
   TSplitPane* p = dockFrame_->Pane(pane);
-  p->SetCaption(form->windowTitle());
+  p->SetPaneCaption(form->windowTitle());
   p->Dock(form);
   p->show();
 }
@@ -653,9 +641,11 @@ void TMainForm::SetMusic(bool on) {
   musicOff_ = !on;
 }
 
+void TMainForm::SetActivePopup(QDialog* popup) { ActivePopup = popup; }
+
 void TMainForm::AppDeactivate() {
-  if (activePopup_) {
-    activePopup_->close();
-    activePopup_ = nullptr;
+  if (ActivePopup) {
+    ActivePopup->reject();
+    ActivePopup = nullptr;
   }
 }

@@ -104,8 +104,8 @@ class TMainForm : public QWidget,
   bool SoundOn() const override { return soundOn_; }
   void SetMusic(bool on) override;
   void SetSoundOn(bool on) override { soundOn_ = on; }
-  void SetActivePopup(QWidget* popup) override { activePopup_ = popup; }
-  QWidget* ActivePopup() const { return activePopup_; }
+  // The active popup is the drawing kit's ActivePopup (the message window sets it too).
+  void SetActivePopup(QDialog* popup) override;
   // Closes the active popup when the application loses the focus.
   void AppDeactivate();
 
@@ -156,6 +156,5 @@ class TMainForm : public QWidget,
   bool musicOff_ = false;
   bool musicOn_ = false;
   bool soundOn_ = false;
-  QPointer<QWidget> activePopup_;
   bool escapePressed_ = false;
 };
