@@ -1,0 +1,159 @@
+#include "demos/stacks/Packages.h"
+
+#include <algorithm>
+
+#include "demos/stacks/MyStringData.h"
+#include "demos/stacks/PackagesForm1.h"
+#include "demos/stacks/PackagesForm2.h"
+#include "demos/stacks/PkgForm.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+
+// ---------------------------------------------------------------- stack row
+
+TPackagesStkData::TPackagesStkData(const QString& name, int adr, int n, int t)
+    : TData(name), Adr(adr), n(n), t(t) {}
+
+QString TPackagesStkData::GetText() const {
+  return CutText(QStringLiteral(" %1  %2  %3").arg(Adr).arg(n, 2).arg(t, 2));
+}
+
+// ---------------------------------------------------------------- windows and data
+
+TPackages::TPackages(const QStringList& source) : TAlgoDemo(source) { weights_.fill(1); }
+TPackages::~TPackages() = default;
+
+void TPackages::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TPkgForm>();
+}
+
+void TPackages::DestroyChildWindow() {
+  graphForm_.reset();
+  TAlgoDemo::DestroyChildWindow();
+}
+
+void TPackages::SetWeights(const std::array<int, 10>& weights) { weights_ = weights; }
+
+void TPackages::SetItemCount(int count) { itemCount_ = std::clamp(count, 1, MaxItems); }
+
+std::unique_ptr<TData> TPackages::GetInitialParam() {
+  auto args = std::make_unique<TData>(QString());
+  VarN = args->Add(new TIntData(QStringLiteral("n"), itemCount_));
+  VarT = args->Add(new TIntData(QStringLiteral("t"), Volume()));
+  return args;
+}
+
+bool TPackages::CreateData() {
+  TPackagesForm1 countDlg;
+  countDlg.ItemCount = itemCount_;
+  countDlg.Execute();
+  if (!countDlg.Accepted) return false;
+  TPackagesForm2 weightsDlg;
+  weightsDlg.ItemCount = countDlg.ItemCount;
+  weightsDlg.Weights = weights_;
+  if (!weightsDlg.Execute()) return false;
+  // Only input that was confirmed in both dialogs replaces the data in use.
+  SetItemCount(countDlg.ItemCount);
+  SetWeights(weightsDlg.Weights);
+  return true;
+}
+
+void TPackages::SetWindowRect() {
+  MainForm->DockThreePanes(graphForm_.get(), 63, AlgorithmForm, 60, VariableForm);
+}
+
+void TPackages::Reset() {
+  TAlgoDemo::Reset();
+  graphForm_->SetupItems(itemCount_, weights_);
+  TStackBox& stack = *graphForm_->StackBox;
+  stack.Clear();
+  stack.Push(std::make_unique<TMyStringData>(QString(), QStringLiteral("Adr  n   t")));
+  stack.Push(std::make_unique<TPackagesStkData>(QString(), 7, itemCount_, Volume()));
+  CopyTopRow();
+}
+
+void TPackages::ShowGraph() { graphForm_->Repaint(); }
+
+// ---------------------------------------------------------------- helpers
+
+void TPackages::CopyTopRow() {
+  const auto* top = dynamic_cast<const TPackagesStkData*>(graphForm_->StackBox->Top());
+  if (top == nullptr) return;  // only the heading is left
+  TopRow.Adr = top->Adr;
+  TopRow.n = top->n;
+  TopRow.t = top->t;
+}
+
+TData* TPackages::Call(int adr, int n, int t) {
+  auto* args = new TData(QString());
+  VarN = args->Add(new TIntData(QStringLiteral("n"), n));
+  VarT = args->Add(new TIntData(QStringLiteral("t"), t));
+  graphForm_->StackBox->Push(std::make_unique<TPackagesStkData>(QString(), adr, n, t));
+  CopyTopRow();
+  return args;
+}
+
+void TPackages::CallerVariables() {
+  VarN = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("n")));
+  VarT = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("t")));
+}
+
+// ---------------------------------------------------------------- Package(n, t)
+
+// 2  If t=0 Then Output
+bool TPackages::Packages_F_Begin() {
+  if (VarT->Value() != 0) return true;
+  graphForm_->ShowPacking();
+  return false;
+}
+
+// 3  Else If (t>0) and (n>0)
+bool TPackages::Packages_F_Check() { return VarT->Value() > 0 && VarN->Value() > 0; }
+
+// 4  Then [ Package(n-1,t-w[n]);   item n goes into the knapsack
+TData* TPackages::Packages_C_PutinThis() {
+  TPkgForm& g = *graphForm_;
+  const int n = VarN->Value();
+  const int t = VarT->Value();
+  const int knapsack = itemCount_ + 1;
+  g.Levels[n] = 0;
+  for (int j = Weight(n); j >= 1; --j) {
+    const int cell = g.Levels[knapsack] + j;
+    g.SetCell(cell, n);
+    g.TakeBlock(n, j);
+    g.DrawKnapsackCell(cell);
+  }
+  g.Levels[knapsack] += Weight(n);
+  return Call(4, n - 1, t - Weight(n));
+}
+
+// Back from Package(n-1,t-w[n]): item n goes back onto its pile.
+void TPackages::Packages_AfterPutinThis() {
+  TPkgForm& g = *graphForm_;
+  CopyTopRow();
+  const int n = TopRow.n + 1;
+  const int t = TopRow.t + Weight(n);
+  CallerVariables();
+  TopRow.n = n;
+  TopRow.t = t;
+  const int knapsack = itemCount_ + 1;
+  g.Levels[n] = Weight(n);
+  g.RestorePile(n);
+  g.Levels[knapsack] -= Weight(n);
+  const int level = g.Levels[knapsack];
+  g.EmptyCells(level + 1, level + Weight(n));
+  g.ClearKnapsackCells(level + 1, level + Weight(n));
+  (void)g.StackBox->Pop();
+}
+
+// 5  Package(n-1,t);   item n is left out
+TData* TPackages::Packages_C_TryNext() { return Call(5, TopRow.n - 1, TopRow.t); }
+
+void TPackages::Packages_AfterTryNext() {
+  CopyTopRow();
+  (void)graphForm_->StackBox->Pop();
+  CallerVariables();
+  TopRow.n += 1;
+}

@@ -1,0 +1,157 @@
+#include "demos/stacks/Trains.h"
+
+#include "demos/stacks/MyStringData.h"
+#include "demos/stacks/TrainForm.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+
+TTrains::TTrains(const QStringList& source) : TAlgoDemo(source) {}
+TTrains::~TTrains() = default;
+
+void TTrains::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  trainForm_ = std::make_unique<TTrainForm>();
+  TrainForm = trainForm_.get();
+  stackForm_ = std::make_unique<TAckmanGraphForm>();
+  stackForm_->SetCaption(QStringLiteral("堆栈"));
+  TStackBox& stack = *stackForm_->Stack;
+  stack.ColCount = 2;
+  stack.RowCount = 6;
+  stack.NodeFont.Name = QStringLiteral("Courier New");
+  stack.Title = QStringLiteral("pun  pon  n  order");
+  stack.AfterRescale();
+}
+
+void TTrains::DestroyChildWindow() {
+  stackForm_.reset();
+  TrainForm = nullptr;
+  trainForm_.reset();
+  TAlgoDemo::DestroyChildWindow();
+}
+
+std::unique_ptr<TData> TTrains::GetInitialParam() {
+  auto args = std::make_unique<TData>(QString());
+  args->Add(new TIntData(QStringLiteral("n"), Cars));
+  args->Add(new TIntData(QStringLiteral("pun"), 0));
+  args->Add(new TIntData(QStringLiteral("pon"), 0));
+  args->Add(new TStringData(QStringLiteral("order"), QString()));
+  args->Add(new TIntData(QStringLiteral("pos"), 1));
+  return args;
+}
+
+void TTrains::SetWindowRect() {
+  MainForm->DockThreePanes(trainForm_.get(), 60, AlgorithmForm, 60, stackForm_.get());
+}
+
+void TTrains::Reset() {
+  TAlgoDemo::Reset();
+  // A reset in the middle of a run starts the railway and the drawn stack afresh too.
+  stackForm_->Stack->Clear();
+  trainForm_->Reset();
+  trainForm_->SetOrder(QString());
+  trainForm_->ClearResults();
+}
+
+// ---------------------------------------------------------------- helpers
+
+QString TTrains::RowText(int pun, int pon, int n, const QString& order) {
+  return QString::number(pun) + QStringLiteral("    ") + QString::number(pon) + QStringLiteral("    ") +
+         QString::number(n) + QStringLiteral("   ") + order;
+}
+
+int TTrains::Int(const char* name) const {
+  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)))->Value();
+}
+
+QString TTrains::Order() const {
+  return static_cast<TStringData*>(Locals()->FindByName(QStringLiteral("order")))->Value();
+}
+
+QString TTrains::OpAt(int pos) const {
+  const QString order = Order();
+  return pos >= 1 && pos <= order.size() ? QString(order[pos - 1]) : QString();
+}
+
+TData* TTrains::GenCall(int pun, int pon, int n, const QString& order) {
+  auto* args = new TData(QString());
+  args->Add(new TIntData(QStringLiteral("pun"), pun));
+  args->Add(new TIntData(QStringLiteral("pon"), pon));
+  args->Add(new TIntData(QStringLiteral("n"), n));
+  args->Add(new TStringData(QStringLiteral("order"), order));
+  stackForm_->Stack->Push(std::make_unique<TMyStringData>(QString(), RowText(pun, pon, n, order)));
+  return args;
+}
+
+void TTrains::PopRow() { (void)stackForm_->Stack->Pop(); }
+
+// ---------------------------------------------------------------- TrainShow
+
+// Gen(0,0,4,'')
+TData* TTrains::Trains_C_Begin() { return GenCall(0, 0, Int("n"), QString()); }
+
+void TTrains::Trains_AfterBegin() {
+  PopRow();
+  trainForm_->SetOrder(QString());
+  trainForm_->SetPos(QString(), QString());
+}
+
+// ---------------------------------------------------------------- Gen
+
+// IF (pun = n) AND (pon = n)
+bool TTrains::GenOrder_F_Begin() { return Int("pun") == Int("n") && Int("pon") == Int("n"); }
+
+// Perform(n, order)
+TData* TTrains::GenOrder_C_Over() {
+  trainForm_->SetOrder(Order());
+  trainForm_->Repaint();
+  auto* args = new TData(QString());
+  args->Add(new TIntData(QStringLiteral("n"), Int("n")));
+  args->Add(new TStringData(QStringLiteral("order"), Order()));
+  args->Add(new TIntData(QStringLiteral("pos"), 1));
+  return args;
+}
+
+void TTrains::GenOrder_AfterOver() {
+  trainForm_->RecordOrder();
+  trainForm_->SetPos(QString(), QString());
+}
+
+// IF pun < n
+bool TTrains::GenOrder_F_PunLess() { return Int("pun") < Int("n"); }
+
+// Gen(pun+1, pon, n, order+'S')
+TData* TTrains::GenOrder_C_AddS() { return GenCall(Int("pun") + 1, Int("pon"), Int("n"), Order() + 'S'); }
+void TTrains::GenOrder_AfterAddS() { PopRow(); }
+
+// IF pon < pun
+bool TTrains::GenOrder_F_PonLess() { return Int("pon") < Int("pun"); }
+
+// Gen(pun, pon+1, n, order+'X')
+TData* TTrains::GenOrder_C_AddX() { return GenCall(Int("pun"), Int("pon") + 1, Int("n"), Order() + 'X'); }
+void TTrains::GenOrder_AfterAddX() { PopRow(); }
+
+// ---------------------------------------------------------------- Perform
+
+// pos := 1
+void TTrains::Perform_Begin() {
+  static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("pos")))->SetValue(1);
+  trainForm_->Reset();
+  trainForm_->SetPos(QStringLiteral("1"), OpAt(1));
+}
+
+// WHILE pos <= 2*n
+bool TTrains::Perform_F_WhileDo() { return Int("pos") <= 2 * Int("n"); }
+
+// IF order[pos] = 'S'
+bool TTrains::Perform_F_IF_S() { return OpAt(Int("pos")) == QLatin1String("S"); }
+
+void TTrains::Perform_PushIn() { trainForm_->PushIn(); }
+void TTrains::Perform_PopOut() { trainForm_->PopOut(); }
+
+// pos := pos + 1
+void TTrains::Perform_IncPos() {
+  auto* pos = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("pos")));
+  pos->SetValue(pos->Value() + 1);
+  trainForm_->SetPos(QString::number(pos->Value()), OpAt(pos->Value()));
+}
