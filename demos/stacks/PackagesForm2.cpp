@@ -154,9 +154,9 @@ void TPackagesForm2::LayoutFields() {
 
 void TPackagesForm2::RedrawPile(int index) {
   const bool volume = index == ItemCount + 1;
-  const int slots = volume ? kMaxVolume : kMaxWeight;
+  const int places = volume ? kMaxVolume : kMaxWeight;
   TCanvas& canvas = Image1->Picture().Canvas();
-  for (int k = 1; k <= slots; ++k) {
+  for (int k = 1; k <= places; ++k) {
     const TRect r = BlockRect(index, k);
     canvas.CopyRect(r, background_.Canvas(), r);
     if (k > Weights[static_cast<std::size_t>(index)]) continue;

@@ -187,7 +187,7 @@ void TTrainForm::PaintBoxPaint(TCanvas& canvas) {
   if (track_) {
     canvas.StretchDraw(all, *track_);
   } else {
-    canvas.Brush.Color = clMoneyGreen;
+    canvas.Brush.Color = clOlive;
     canvas.FillRect(all);
   }
   if (SwitchToStack) {
