@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int kButtonSide = 40;
-constexpr int kButtonTop = 128;
+constexpr int kButtonTop = 92;
 constexpr int kAcceptLeft = 212;
 constexpr int kCancelLeft = 258;
 

@@ -107,6 +107,12 @@ TPackagesForm2::TPackagesForm2(QWidget* parent) : TForm(parent) {
 int TPackagesForm2::IndexOf(const TEdit* edit) const { return edit->Tag == 9 ? ItemCount + 1 : edit->Tag; }
 
 bool TPackagesForm2::Execute() {
+  Prepare();
+  ShowModal();
+  return Accepted;
+}
+
+void TPackagesForm2::Prepare() {
   ItemCount = std::clamp(ItemCount, 1, MaxItems);
   Weights.fill(1);
   valid_.fill(true);
@@ -116,8 +122,6 @@ bool TPackagesForm2::Execute() {
   filling_ = false;
   LayoutFields();
   UpdateDoneButton();
-  ShowModal();
-  return Accepted;
 }
 
 TRect TPackagesForm2::FieldRect(int index) const {

@@ -32,6 +32,8 @@ class TPackagesForm2 : public TForm {
   // Every weight 1 and every field valid, the fields of ItemCount items laid out, then the
   // dialog modally; returns Accepted.
   bool Execute();
+  // Execute's set-up without showing the dialog.
+  void Prepare();
   // A field's text changed (also when set by the program).
   void EditChange(TEdit* edit);
   void RanButtonClick();

@@ -3,6 +3,7 @@
 #include "demos/stacks/MyStringData.h"
 #include "demos/stacks/TrainForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 
@@ -21,6 +22,12 @@ void TTrains::CreateChildWindow() {
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.Title = QStringLiteral("pun  pon  n  order");
   stack.AfterRescale();
+}
+
+void TTrains::AfterConstruction() {
+  // Ten and more nested calls: thin frames leave room for the text.
+  views::Algorithm().SetFrameBevelWidth(1);
+  views::Algorithm().SetFrameBorderWidth(1);
 }
 
 void TTrains::DestroyChildWindow() {

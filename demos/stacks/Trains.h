@@ -27,6 +27,7 @@ class TTrains : public TAlgoDemo {
   void Reset() override;
   void ShowGraph() override {}
   void ClearGraph() override {}
+  void AfterConstruction() override;
 
   TTrainForm* Railway() const { return trainForm_.get(); }
   TAckmanGraphForm* StackForm() const { return stackForm_.get(); }
