@@ -1,8 +1,8 @@
 #include "demos/stacks/PackagesForm2.h"
 
 #include <algorithm>
-#include <vector>
 
+#include "demos/stacks/PkgForm.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -10,36 +10,16 @@ namespace {
 
 constexpr int kClientWidth = 538;
 constexpr int kClientHeight = 378;
-// Field rows (tops) and the offset that centres the position table in the dialog.
+// Field rows (tops) and the offset that centres the position table in the dialog; the
+// fields stand where the drawing window puts its labels.
 constexpr int kUpperRow = 178;
 constexpr int kLowerRow = 332;
 constexpr int kOffsetX = 20;
 constexpr int kLabelWidth = 38;
 constexpr int kEditWidth = 34;
 constexpr int kFieldHeight = 26;
-constexpr int kMaxWeight = 10;
-constexpr int kMaxVolume = 30;
-
-// x of the fields 1 .. count + 1 (the last is T), upper row first; the same table as the
-// drawing window's labels.
-struct FieldRows {
-  std::vector<int> upper;
-  std::vector<int> lower;
-};
-const FieldRows& FieldTable(int count) {
-  static const FieldRows table[TPackagesForm2::MaxItems + 1] = {
-      {{}, {110, 320}},
-      {{}, {110, 320}},
-      {{}, {50, 215, 380}},
-      {{}, {20, 140, 260, 380}},
-      {{50, 215}, {50, 215, 380}},
-      {{10, 155, 300}, {50, 200, 380}},
-      {{10, 140, 270}, {10, 140, 270, 380}},
-      {{10, 110, 210, 310}, {50, 150, 250, 390}},
-      {{10, 100, 190, 280}, {10, 100, 190, 280, 380}},
-  };
-  return table[std::clamp(count, 1, TPackagesForm2::MaxItems)];
-}
+constexpr int kMaxWeight = TPkgForm::MaxWeight;
+constexpr int kMaxVolume = TPkgForm::MaxVolume;
 
 TFont DialogFont(TColor color) {
   TFont font;
@@ -125,12 +105,9 @@ void TPackagesForm2::Prepare() {
 }
 
 TRect TPackagesForm2::FieldRect(int index) const {
-  const FieldRows& rows = FieldTable(ItemCount);
-  const int upper = static_cast<int>(rows.upper.size());
-  const bool inUpper = index <= upper;
-  const int x = kOffsetX + (inUpper ? rows.upper[static_cast<std::size_t>(index - 1)]
-                                    : rows.lower[static_cast<std::size_t>(index - 1 - upper)]);
-  return Bounds(x, inUpper ? kUpperRow : kLowerRow, kLabelWidth + kEditWidth, kFieldHeight);
+  const TPkgPositions& table = PkgPositionTable(ItemCount);
+  return Bounds(kOffsetX + table.X(index), table.InUpperRow(index) ? kUpperRow : kLowerRow,
+                kLabelWidth + kEditWidth, kFieldHeight);
 }
 
 // Piles stand in rows of three above their field, T in rows of four.

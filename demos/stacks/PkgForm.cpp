@@ -1,7 +1,6 @@
 #include "demos/stacks/PkgForm.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "demos/stacks/PkgMsgForm.h"
 #include "framework/drawkit/StackBox.h"
@@ -24,27 +23,6 @@ constexpr int kLabelHeight = 30;
 constexpr int kItemLabelWidth = 40;
 constexpr int kWeightLabelWidth = 25;
 
-struct LabelRows {
-  std::vector<int> upper;
-  std::vector<int> lower;  // the last one is "T ="
-};
-
-// x of the labels 1 .. count + 1 for each item count.
-const LabelRows& PositionTable(int count) {
-  static const LabelRows table[TPkgForm::MaxItems + 1] = {
-      {{}, {110, 320}},
-      {{}, {110, 320}},
-      {{}, {50, 215, 380}},
-      {{}, {20, 140, 260, 380}},
-      {{50, 215}, {50, 215, 380}},
-      {{10, 155, 300}, {50, 200, 380}},
-      {{10, 140, 270}, {10, 140, 270, 380}},
-      {{10, 110, 210, 310}, {50, 150, 250, 390}},
-      {{10, 100, 190, 280}, {10, 100, 190, 280, 380}},
-  };
-  return table[std::clamp(count, 1, TPkgForm::MaxItems)];
-}
-
 TZqStaticText* NewLabel(QWidget* parent, const QString& caption) {
   auto* label = new TZqStaticText(parent);
   label->SetTransparent(false);
@@ -59,6 +37,26 @@ TZqStaticText* NewLabel(QWidget* parent, const QString& caption) {
 }
 
 }  // namespace
+
+const TPkgPositions& PkgPositionTable(int count) {
+  static const TPkgPositions table[TPkgForm::MaxItems + 1] = {
+      {{}, {110, 320}},
+      {{}, {110, 320}},
+      {{}, {50, 215, 380}},
+      {{}, {20, 140, 260, 380}},
+      {{50, 215}, {50, 215, 380}},
+      {{10, 155, 300}, {50, 200, 380}},
+      {{10, 140, 270}, {10, 140, 270, 380}},
+      {{10, 110, 210, 310}, {50, 150, 250, 390}},
+      {{10, 100, 190, 280}, {10, 100, 190, 280, 380}},
+  };
+  return table[std::clamp(count, 1, TPkgForm::MaxItems)];
+}
+
+int TPkgPositions::X(int index) const {
+  return InUpperRow(index) ? Upper[static_cast<std::size_t>(index - 1)]
+                           : Lower[static_cast<std::size_t>(index - 1) - Upper.size()];
+}
 
 TPkgForm::TPkgForm(QWidget* parent) : TGraphForm(parent) {
   SetCaption(QStringLiteral("背包问题演示"));
@@ -126,13 +124,11 @@ void TPkgForm::SetupItems(int count, const std::array<int, 10>& weights) {
 }
 
 void TPkgForm::LayoutLabels() {
-  const LabelRows& rows = PositionTable(itemCount_);
-  const int upper = static_cast<int>(rows.upper.size());
+  const TPkgPositions& table = PkgPositionTable(itemCount_);
   for (int i = 1; i <= itemCount_ + 1; ++i) {
     if (!itemLabels_[i]) continue;
-    const bool inUpper = i <= upper;
-    const int x = inUpper ? rows.upper[i - 1] : rows.lower[i - 1 - upper];
-    const int y = inUpper ? kUpperRow : kLowerRow;
+    const int x = table.X(i);
+    const int y = table.InUpperRow(i) ? kUpperRow : kLowerRow;
     itemLabels_[i]->SetDesignBounds(x, y, kItemLabelWidth, kLabelHeight, kLabelSpace);
     weightLabels_[i]->SetDesignBounds(x + kItemLabelWidth, y, kWeightLabelWidth, kLabelHeight, kLabelSpace);
     for (TZqStaticText* label : {itemLabels_[i], weightLabels_[i]}) {

@@ -5,12 +5,24 @@
 // them back. Every redraw of a block is immediate.
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "framework/drawkit/GraphForm.h"
 #include "platform/Bitmap.h"
 
 class TStackBox;
 class TZqStaticText;
+
+// The position table of the items' labels (drawing window) and fields (weights dialog) for
+// an item count: the x of items 1 .. count and last of T, upper row first, then the lower row.
+struct TPkgPositions {
+  std::vector<int> Upper;
+  std::vector<int> Lower;
+  // Items 1 .. Upper.size() stand in the upper row.
+  bool InUpperRow(int index) const { return index <= static_cast<int>(Upper.size()); }
+  int X(int index) const;
+};
+const TPkgPositions& PkgPositionTable(int count);
 
 class TPkgForm : public TGraphForm {
  public:
