@@ -302,7 +302,9 @@ class CanvasPainter {
   void Blit(const QImage& src, QPoint dev, TCopyMode rop, std::optional<std::uint32_t> skip) {
     const QRect r = QRect(dev, src.size()) & DeviceClip();
     if (r.isEmpty()) return;
-    const QImage s = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
+    // A copy when drawing a canvas's own image onto itself.
+    const QImage s = &src == c_.target_ ? src.copy()
+                     : src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
                          ? src
                          : src.convertToFormat(QImage::Format_RGB32);
     QImage& im = *c_.target_;
@@ -455,32 +457,28 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   cp.Apply(cov, Pen.Mode);
 }
 
-void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4,
+                        int y4) {
   if (!target_) return;
   CanvasPainter cp(*this);
-  if (!cp.PenVisible()) return;
-  const QPainterPath path = ArcPath(ArcKind::kArc, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
+  const auto k = static_cast<ArcKind>(kind);
+  if (k == ArcKind::kArc && !cp.PenVisible()) return;
+  const QPainterPath path = ArcPath(k, cp.Dev(x1, y1), cp.Dev(x2, y2), cp.Dev(x3, y3),
+                                    cp.Dev(x4, y4));
   cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(),
-                   [&](QPainter& p) { p.drawPath(path); }, false);
+                   [&](QPainter& p) { p.drawPath(path); }, k != ArcKind::kArc);
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+  ArcFigure(static_cast<int>(ArcKind::kArc), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!target_) return;
-  CanvasPainter cp(*this);
-  const QPainterPath path = ArcPath(ArcKind::kPie, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
-  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(),
-                   [&](QPainter& p) { p.drawPath(path); }, true);
+  ArcFigure(static_cast<int>(ArcKind::kPie), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!target_) return;
-  CanvasPainter cp(*this);
-  const QPainterPath path = ArcPath(ArcKind::kChord, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
-  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(),
-                   [&](QPainter& p) { p.drawPath(path); }, true);
+  ArcFigure(static_cast<int>(ArcKind::kChord), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::FillRect(const TRect& r) {

@@ -12,16 +12,16 @@ struct NamedColor {
 };
 
 constexpr NamedColor kNamedColors[] = {
-    {"clBlack", 0x000000}, {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
-    {"clNavy", 0x800000},  {"clPurple", 0x800080}, {"clTeal", 0x808000},  {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF},   {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},  {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00}, {"clWhite", 0xFFFFFF},
+    {"clBlack", clBlack},   {"clMaroon", clMaroon},   {"clGreen", clGreen}, {"clOlive", clOlive},
+    {"clNavy", clNavy},     {"clPurple", clPurple},   {"clTeal", clTeal},   {"clGray", clGray},
+    {"clSilver", clSilver}, {"clRed", clRed},         {"clLime", clLime},   {"clYellow", clYellow},
+    {"clBlue", clBlue},     {"clFuchsia", clFuchsia}, {"clAqua", clAqua},   {"clWhite", clWhite},
 };
 
 constexpr const char* kPropertyNames[] = {
-    "Title1BackColor", "Title1ButtonColor", "Title1TextColor", "Title2BackColor",
-    "Title2ButtonColor", "Title2TextColor", "Title3BackColor", "Title3ButtonColor",
-    "Title3TextColor", "AlgoSrcColor", "VarNameColor", "VarValueColor",
+    "Title1BackColor",    "Title1ButtonColor", "Title1TextColor", "Title2BackColor",
+    "Title2ButtonColor",  "Title2TextColor",   "Title3BackColor", "Title3ButtonColor",
+    "Title3TextColor",    "AlgoSrcColor",      "VarNameColor",    "VarValueColor",
     "ModifiedValueColor", "VarTitleColor",
 };
 
@@ -29,10 +29,10 @@ constexpr const char* kPropertyNames[] = {
 
 TZqThemes::TZqThemes(const QString& name)
     : name_(name),
-      titleBack_{0x808000, 0xFFFF00, 0x00FFFF},    // teal, aqua, yellow
-      titleButton_{0x0000FF, 0x0000FF, 0x0000FF},  // red
-      titleText_{0xFFFFFF, 0xFF0000, 0x008000},    // white, blue, green
-      textColors_{0x000000, 0xFF0000, 0x008000, 0x0000FF, 0x000000} {}
+      titleBack_{clTeal, clAqua, clYellow},
+      titleButton_{clRed, clRed, clRed},
+      titleText_{clWhite, clBlue, clGreen},
+      textColors_{clBlack, clBlue, clGreen, clRed, clBlack} {}
 
 int TZqThemes::LevelSlot(int level, const char* what) {
   if (level < 1 || level > 3) {
@@ -47,9 +47,12 @@ TColor TZqThemes::GetColor(int index) const {
   if (index >= 1 && index <= 9) {
     const int slot = (index - 1) / 3;
     switch (index % 3) {
-      case 1: return titleBack_[slot];
-      case 2: return titleButton_[slot];
-      default: return titleText_[slot];
+      case 1:
+        return titleBack_[slot];
+      case 2:
+        return titleButton_[slot];
+      default:
+        return titleText_[slot];
     }
   }
   if (index >= 10 && index <= 14) return textColors_[index - 10];
@@ -60,9 +63,15 @@ void TZqThemes::SetColor(int index, TColor color) {
   if (index >= 1 && index <= 9) {
     const int slot = (index - 1) / 3;
     switch (index % 3) {
-      case 1: titleBack_[slot] = color; return;
-      case 2: titleButton_[slot] = color; return;
-      default: titleText_[slot] = color; return;
+      case 1:
+        titleBack_[slot] = color;
+        return;
+      case 2:
+        titleButton_[slot] = color;
+        return;
+      default:
+        titleText_[slot] = color;
+        return;
     }
   }
   if (index >= 10 && index <= 14) {

@@ -4,19 +4,27 @@
 // are held by the text holder (TProcSrcContainer) and read-only while the program runs.
 #include <QString>
 #include <array>
-#include <cstdint>
 
-// $00BBGGRR, red in the low byte (the platform's colour type).
-using TColor = std::uint32_t;
+#include "platform/Color.h"
 
 class TZqThemes {
  public:
   // Property indexes of the colours, in the order of the properties.
   enum Index {
-    Title1BackColor = 1, Title1ButtonColor, Title1TextColor,
-    Title2BackColor, Title2ButtonColor, Title2TextColor,
-    Title3BackColor, Title3ButtonColor, Title3TextColor,
-    AlgoSrcColor, VarNameColor, VarValueColor, ModifiedValueColor, VarTitleColor,
+    Title1BackColor = 1,
+    Title1ButtonColor,
+    Title1TextColor,
+    Title2BackColor,
+    Title2ButtonColor,
+    Title2TextColor,
+    Title3BackColor,
+    Title3ButtonColor,
+    Title3TextColor,
+    AlgoSrcColor,
+    VarNameColor,
+    VarValueColor,
+    ModifiedValueColor,
+    VarTitleColor,
   };
 
   // The colours of a fresh theme: titles teal/red/white, aqua/red/blue, yellow/red/green;

@@ -131,6 +131,25 @@ TEST(CanvasFigures, FillAndFrameRectUseTheBrush) {
   EXPECT_EQ(c.Pixels(15, 12), clWhite);
 }
 
+TEST(CanvasFigures, PatternBrushesAreAlignedToTheImage) {
+  TBitmap pattern(8, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) pattern.Canvas().Pixels(x, y) = (x + y) % 2 ? clRed : clGray;
+  TBitmap b = White();
+  TCanvas& c = b.Canvas();
+  c.Brush.Bitmap = &pattern;
+  c.FillRect(Rect(3, 3, 20, 20));
+  EXPECT_EQ(c.Pixels(3, 3), clGray);
+  EXPECT_EQ(c.Pixels(4, 3), clRed);
+  EXPECT_EQ(c.Pixels(19, 18), clRed);
+  c.Brush.Bitmap = nullptr;
+  c.Brush.Style = bsHorizontal;
+  c.Brush.Color = clBlue;
+  c.FillRect(Rect(20, 20, 40, 40));
+  EXPECT_EQ(c.Pixels(25, 27), clBlue) << "hatch lines every 8 rows";
+  EXPECT_EQ(c.Pixels(25, 26), clWhite) << "hatch gaps keep what was there";
+}
+
 TEST(CanvasFigures, EllipseStaysInsideItsBox) {
   TBitmap b = White();
   TCanvas& c = b.Canvas();

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 
 #include "platform/Grid.h"
+#include "platform/Pacing.h"
 #include "tests/support/RenderWidget.h"
 
 namespace {
@@ -55,6 +57,22 @@ TEST(Grid, TopRowAndVisibleRowCount) {
   EXPECT_EQ(g.TopRow(), 16) << "the last row stays at the bottom";
   g.SetTopRow(0);
   EXPECT_EQ(g.TopRow(), 1) << "fixed rows never scroll";
+}
+
+TEST(Grid, ScrollBarMovesTheTopRow) {
+  TDrawGrid g;
+  MakeGrid(g);
+  EXPECT_FALSE(g.verticalScrollBar()->isVisible());
+  g.SetScrollBars(ssVertical);
+  pacing::ProcessMessages();
+  EXPECT_TRUE(g.verticalScrollBar()->isVisible());
+  int moves = 0;
+  g.OnTopLeftChanged = [&] { ++moves; };
+  g.verticalScrollBar()->setValue(5);
+  EXPECT_EQ(g.TopRow(), 5);
+  EXPECT_EQ(moves, 1);
+  g.SetTopRow(3);
+  EXPECT_EQ(g.verticalScrollBar()->value(), 3);
 }
 
 TEST(Grid, KeysMoveTheSelectionAndScrollItIntoView) {

@@ -95,5 +95,12 @@ TEST(PaintBox, MouseCallbacksGetClientCoordinates) {
   EXPECT_EQ(downY, 34);
   EXPECT_EQ(upX, 12);
   EXPECT_EQ(clicks, 1);
+  int doubles = 0;
+  TShiftState shift = 0;
+  box.OnDblClick = [&] { ++doubles; };
+  box.OnMouseDown = [&](TMouseButton, TShiftState s, int, int) { shift = s; };
+  QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_EQ(doubles, 1);
+  EXPECT_TRUE(shift & ssDouble);
   EXPECT_EQ(box.ScreenToClient(box.ClientToScreen(Point(7, 8))), Point(7, 8));
 }
