@@ -267,7 +267,7 @@ class CanvasPainter {
     for (int y = r.top(); y <= r.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(im.scanLine(y));
       for (int x = r.left(); x <= r.right(); ++x) {
-        std::uint32_t src;
+        std::uint32_t src = 0;
         switch (cov.At(x, y)) {
           case kNone: continue;
           case kPen: src = pen; break;
