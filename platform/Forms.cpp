@@ -46,7 +46,7 @@ class KeyPreviewFilter final : public QObject {
     if (onKeyDown) {
       int code = key->key();
       onKeyDown(code, ShiftFromQt(key->modifiers(), QApplication::mouseButtons()));
-      if (code == 0) return true;
+      if (code == 0) return Swallow(*event);
     }
     QString text = key->text();
     if (onKeyPress) {
@@ -54,7 +54,7 @@ class KeyPreviewFilter final : public QObject {
       if (!typed.isNull()) {
         QChar c = typed;
         onKeyPress(c);
-        if (c.isNull()) return true;
+        if (c.isNull()) return Swallow(*event);
         if (c != typed) text = QString(c);
       }
     }
@@ -65,11 +65,16 @@ class KeyPreviewFilter final : public QObject {
     delivering_ = true;
     QCoreApplication::sendEvent(target, &again);
     if (alive) delivering_ = false;
-    event->setAccepted(again.isAccepted());
-    return true;
+    // The delivery above already went up the parent chain; the original stops here.
+    return Swallow(*event);
   }
 
  private:
+  static bool Swallow(QEvent& event) {
+    event.accept();
+    return true;
+  }
+
   QWidget& form_;
   bool delivering_ = false;
 };

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   QMainWindow window;
   window.setWindowTitle(modal::AppTitle());
   window.resize(800, 600);
+  app::ExitWhenShownIfAsked(window);
   window.show();
   return application.exec();
 }

@@ -1,8 +1,10 @@
 // The main of every test program: a headless application with instant pacing, a fixed
-// 1024 x 768 screen and a seeded random generator, so that every run is the same.
+// 1024 x 768 screen, a seeded random generator and no audio device, so that every run is
+// the same.
 #include <gtest/gtest.h>
 
 #include "platform/Application.h"
+#include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -19,5 +21,6 @@ int main(int argc, char** argv) {
   pacing::SetInstant(true);
   screen::SetFixedSize({1024, 768});
   rnd::FixSeed(20261206u);
+  TMidiPlayer::SetAudioOutput(false);
   return RUN_ALL_TESTS();
 }
