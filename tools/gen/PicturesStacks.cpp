@@ -56,53 +56,59 @@ QImage HanoiBack(int w, int h) {
 // plate's width and height (plates overlap by two thirds of their height when stacked).
 QImage Plate(int index) {
   const QColor c = kPlateColours[index];
-  return Sprite(212, 64, kKeyColour, [c](QPainter& p) {
-    const QRectF top(2, 3, 208, 34);
-    const QRectF bottom(2, 25, 208, 34);
-    QPainterPath side;
-    side.moveTo(top.left(), top.center().y());
-    side.lineTo(bottom.left(), bottom.center().y());
-    side.arcTo(bottom, 180, 180);
-    side.lineTo(top.right(), top.center().y());
-    side.arcTo(top, 0, -180);
-    side.closeSubpath();
-    QLinearGradient across(top.left(), 0, top.right(), 0);
-    across.setColorAt(0, Shade(c, 0.62));
-    across.setColorAt(0.35, Shade(c, 1.15));
-    across.setColorAt(0.6, c);
-    across.setColorAt(1, Shade(c, 0.55));
-    p.setPen(QPen(Shade(c, 0.42), 2));
-    p.setBrush(across);
-    p.drawPath(side);
-    QRadialGradient face(QPointF(top.center().x() - 30, top.top() + 8), 130);
-    face.setColorAt(0, Shade(c, 1.45));
-    face.setColorAt(1, Shade(c, 1.02));
-    p.setBrush(face);
-    p.drawEllipse(top);
-    // A groove on the face gives the plate some depth.
-    p.setPen(QPen(Alpha(Shade(c, 0.7), 120), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(top.adjusted(26, 5, -26, -5));
-  }, 2);
+  return Sprite(
+      212, 64, kKeyColour,
+      [c](QPainter& p) {
+        const QRectF top(2, 3, 208, 34);
+        const QRectF bottom(2, 25, 208, 34);
+        QPainterPath side;
+        side.moveTo(top.left(), top.center().y());
+        side.lineTo(bottom.left(), bottom.center().y());
+        side.arcTo(bottom, 180, 180);
+        side.lineTo(top.right(), top.center().y());
+        side.arcTo(top, 0, -180);
+        side.closeSubpath();
+        QLinearGradient across(top.left(), 0, top.right(), 0);
+        across.setColorAt(0, Shade(c, 0.62));
+        across.setColorAt(0.35, Shade(c, 1.15));
+        across.setColorAt(0.6, c);
+        across.setColorAt(1, Shade(c, 0.55));
+        p.setPen(QPen(Shade(c, 0.42), 2));
+        p.setBrush(across);
+        p.drawPath(side);
+        QRadialGradient face(QPointF(top.center().x() - 30, top.top() + 8), 130);
+        face.setColorAt(0, Shade(c, 1.45));
+        face.setColorAt(1, Shade(c, 1.02));
+        p.setBrush(face);
+        p.drawEllipse(top);
+        // A groove on the face gives the plate some depth.
+        p.setPen(QPen(Alpha(Shade(c, 0.7), 120), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(top.adjusted(26, 5, -26, -5));
+      },
+      2);
 }
 
 QImage Pole(char name) {
-  return Sprite(32, 224, kKeyColour, [name](QPainter& p) {
-    const QColor brass(205, 160, 80);
-    // Foot.
-    Glossy(p, Ellipse(QRectF(1, 212, 30, 10)), Shade(brass, 0.85), 1.2);
-    // Rod with a round light across it.
-    QLinearGradient rod(10, 0, 22, 0);
-    rod.setColorAt(0, Shade(brass, 0.6));
-    rod.setColorAt(0.4, Shade(brass, 1.35));
-    rod.setColorAt(1, Shade(brass, 0.55));
-    p.setPen(QPen(Shade(brass, 0.45), 1.2));
-    p.setBrush(rod);
-    p.drawRoundedRect(QRectF(10, 22, 12, 196), 3, 3);
-    // The pole's letter on a ball at the top.
-    Glossy(p, Ellipse(QRectF(2, 1, 28, 28)), QColor(40, 130, 150), 1.5);
-    CentredText(p, QRectF(2, 0, 28, 28), QString(QChar(name)), PixelFont(kSans, 20), Qt::white);
-  }, 2);
+  return Sprite(
+      32, 224, kKeyColour,
+      [name](QPainter& p) {
+        const QColor brass(205, 160, 80);
+        // Foot.
+        Glossy(p, Ellipse(QRectF(1, 212, 30, 10)), Shade(brass, 0.85), 1.2);
+        // Rod with a round light across it.
+        QLinearGradient rod(10, 0, 22, 0);
+        rod.setColorAt(0, Shade(brass, 0.6));
+        rod.setColorAt(0.4, Shade(brass, 1.35));
+        rod.setColorAt(1, Shade(brass, 0.55));
+        p.setPen(QPen(Shade(brass, 0.45), 1.2));
+        p.setBrush(rod);
+        p.drawRoundedRect(QRectF(10, 22, 12, 196), 3, 3);
+        // The pole's letter on a ball at the top.
+        Glossy(p, Ellipse(QRectF(2, 1, 28, 28)), QColor(40, 130, 150), 1.5);
+        CentredText(p, QRectF(2, 0, 28, 28), QString(QChar(name)), PixelFont(kSans, 20), Qt::white);
+      },
+      2);
 }
 
 // ---- N queens --------------------------------------------------------------------------------
@@ -117,7 +123,8 @@ QImage QueensBack(int w, int h) {
     const double cell = 14;
     for (int c = 0; c * cell < w; ++c)
       for (int r = 0; r < 2; ++r)
-        if ((c + r) % 2 == 0) p.fillRect(QRectF(c * cell, h - (r + 1) * cell, cell, cell), QColor(120, 110, 160, 28));
+        if ((c + r) % 2 == 0)
+          p.fillRect(QRectF(c * cell, h - (r + 1) * cell, cell, cell), QColor(120, 110, 160, 28));
     QPainterPath crown;
     const double x0 = w * 0.70, y0 = h * 0.18, cw = w * 0.24, ch = h * 0.42;
     crown.moveTo(x0, y0 + ch);
@@ -136,8 +143,9 @@ QImage QueensBack(int w, int h) {
 
 // A chess queen on black (black is the see-through colour of these pictures).
 QImage Queen(int kind) {
-  const QColor body = kind == 1 ? QColor(232, 182, 55) : kind == 2 ? QColor(175, 195, 220)
-                                                                   : QColor(220, 65, 55);
+  const QColor body = kind == 1   ? QColor(232, 182, 55)
+                      : kind == 2 ? QColor(175, 195, 220)
+                                  : QColor(220, 65, 55);
   return Sprite(64, 64, kBlackKey, [body](QPainter& p) {
     const double line = 2.2;
     // Crown points with small balls.
@@ -146,12 +154,14 @@ QImage Queen(int kind) {
       const double y = (i == 2) ? 6 : (i == 1 || i == 3) ? 9 : 13;
       Glossy(p, Ellipse(QRectF(x - 4, y - 4, 8, 8)), body, line * 0.8);
     }
-    QPainterPath crown = Polygon({QPointF(12, 16), QPointF(22, 24), QPointF(32, 11), QPointF(42, 24),
-                                  QPointF(52, 16), QPointF(46, 36), QPointF(18, 36)});
+    QPainterPath crown =
+        Polygon({QPointF(12, 16), QPointF(22, 24), QPointF(32, 11), QPointF(42, 24),
+                 QPointF(52, 16), QPointF(46, 36), QPointF(18, 36)});
     Glossy(p, crown, body, line);
     // Collar, body and foot.
     Glossy(p, RoundRect(QRectF(16, 34, 32, 6), 3), Shade(body, 0.9), line);
-    QPainterPath waist = Polygon({QPointF(21, 40), QPointF(43, 40), QPointF(48, 52), QPointF(16, 52)});
+    QPainterPath waist =
+        Polygon({QPointF(21, 40), QPointF(43, 40), QPointF(48, 52), QPointF(16, 52)});
     Glossy(p, waist, body, line);
     Glossy(p, RoundRect(QRectF(9, 51, 46, 9), 4), Shade(body, 0.85), line);
   });
@@ -189,56 +199,59 @@ void Floor(QPainter& p, const QColor& tint, std::uint32_t seed) {
 }
 
 QImage MazeCell(int state) {
-  return Scene(50, 50, [state](QPainter& p) {
-    switch (state) {
-      case 0:
-        Floor(p, QColor(236, 229, 208), 11);
-        break;
-      case 1: {  // wall: bricks
-        p.fillRect(QRectF(0, 0, 50, 50), QColor(205, 195, 178));
-        Rng rng(31);
-        const double bh = 50.0 / 4;
-        for (int row = 0; row < 4; ++row) {
-          const double offset = row % 2 ? -12.5 : 0;
-          for (int k = 0; k < 3; ++k) {
-            const QRectF brick(offset + k * 25 + 1, row * bh + 1, 23, bh - 2);
-            const QColor c = Mix(QColor(178, 88, 62), QColor(150, 70, 52), rng.Real());
-            Flat(p, RoundRect(brick, 1.5), c, 0.8);
+  return Scene(
+      50, 50,
+      [state](QPainter& p) {
+        switch (state) {
+          case 0:
+            Floor(p, QColor(236, 229, 208), 11);
+            break;
+          case 1: {  // wall: bricks
+            p.fillRect(QRectF(0, 0, 50, 50), QColor(205, 195, 178));
+            Rng rng(31);
+            const double bh = 50.0 / 4;
+            for (int row = 0; row < 4; ++row) {
+              const double offset = row % 2 ? -12.5 : 0;
+              for (int k = 0; k < 3; ++k) {
+                const QRectF brick(offset + k * 25 + 1, row * bh + 1, 23, bh - 2);
+                const QColor c = Mix(QColor(178, 88, 62), QColor(150, 70, 52), rng.Real());
+                Flat(p, RoundRect(brick, 1.5), c, 0.8);
+              }
+            }
+            p.fillRect(QRectF(0, 48.5, 50, 1.5), QColor(70, 40, 30, 120));
+            p.fillRect(QRectF(48.5, 0, 1.5, 50), QColor(70, 40, 30, 120));
+            break;
+          }
+          case 2:  // visited: a warm mark
+            Floor(p, QColor(250, 225, 150), 11);
+            Glossy(p, Ellipse(QRectF(17, 17, 16, 16)), QColor(240, 160, 50), 1.2);
+            break;
+          case 3: {  // returned from: dimmed, crossed out
+            Floor(p, QColor(185, 190, 200), 11);
+            p.setPen(QPen(QColor(120, 125, 140), 4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(17, 17), QPointF(33, 33));
+            p.drawLine(QPointF(33, 17), QPointF(17, 33));
+            break;
+          }
+          default: {  // left in a direction: up, down, left, right
+            Floor(p, QColor(190, 230, 180), 11);
+            const QPointF c(25, 25);
+            const QPointF dirs[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+            const QPointF d = dirs[state - 4];
+            Glossy(p, ArrowPath(c - d * 15, c + d * 16, 7, 20, 12), QColor(50, 140, 80), 1.3);
+            break;
           }
         }
-        p.fillRect(QRectF(0, 48.5, 50, 1.5), QColor(70, 40, 30, 120));
-        p.fillRect(QRectF(48.5, 0, 1.5, 50), QColor(70, 40, 30, 120));
-        break;
-      }
-      case 2:  // visited: a warm mark
-        Floor(p, QColor(250, 225, 150), 11);
-        Glossy(p, Ellipse(QRectF(17, 17, 16, 16)), QColor(240, 160, 50), 1.2);
-        break;
-      case 3: {  // returned from: dimmed, crossed out
-        Floor(p, QColor(185, 190, 200), 11);
-        p.setPen(QPen(QColor(120, 125, 140), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(17, 17), QPointF(33, 33));
-        p.drawLine(QPointF(33, 17), QPointF(17, 33));
-        break;
-      }
-      default: {  // left in a direction: up, down, left, right
-        Floor(p, QColor(190, 230, 180), 11);
-        const QPointF c(25, 25);
-        const QPointF dirs[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-        const QPointF d = dirs[state - 4];
-        Glossy(p, ArrowPath(c - d * 15, c + d * 16, 7, 20, 12), QColor(50, 140, 80), 1.3);
-        break;
-      }
-    }
-  }, 4);
+      },
+      4);
 }
 
 // ---- Knapsack --------------------------------------------------------------------------------
 
 const QColor kItemColours[] = {QColor(150, 150, 155),  // 0: not used for an item
-                               QColor(215, 75, 65),  QColor(240, 150, 50), QColor(235, 205, 60),
-                               QColor(90, 175, 85),  QColor(45, 165, 165), QColor(70, 125, 210),
-                               QColor(145, 95, 200), QColor(225, 110, 165)};
+                               QColor(215, 75, 65),   QColor(240, 150, 50), QColor(235, 205, 60),
+                               QColor(90, 175, 85),   QColor(45, 165, 165), QColor(70, 125, 210),
+                               QColor(145, 95, 200),  QColor(225, 110, 165)};
 
 void Backpack(QPainter& p, const QRectF& r) {
   const QColor canvas(110, 140, 80);
@@ -247,9 +260,12 @@ void Backpack(QPainter& p, const QRectF& r) {
   p.setPen(QPen(strap, r.width() * 0.07, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(r.left() + r.width() * 0.25, r.top() - r.height() * 0.08, r.width() * 0.5,
-                   r.height() * 0.3), 0, 180 * 16);
-  Glossy(p, RoundRect(QRectF(r.left(), r.top() + r.height() * 0.08, r.width(), r.height() * 0.92),
-                      r.width() * 0.22), canvas, 2);
+                   r.height() * 0.3),
+            0, 180 * 16);
+  Glossy(p,
+         RoundRect(QRectF(r.left(), r.top() + r.height() * 0.08, r.width(), r.height() * 0.92),
+                   r.width() * 0.22),
+         canvas, 2);
   // Flap and pocket.
   QPainterPath flap;
   flap.moveTo(r.left() + r.width() * 0.05, r.top() + r.height() * 0.3);
@@ -260,57 +276,66 @@ void Backpack(QPainter& p, const QRectF& r) {
               r.top() + r.height() * 0.42);
   flap.closeSubpath();
   Glossy(p, flap, Shade(canvas, 0.85), 2);
-  Glossy(p, RoundRect(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.58,
-                             r.width() * 0.56, r.height() * 0.3), 6), Shade(canvas, 0.9), 2);
+  Glossy(p,
+         RoundRect(QRectF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.58,
+                          r.width() * 0.56, r.height() * 0.3),
+                   6),
+         Shade(canvas, 0.9), 2);
   Glossy(p, RoundRect(QRectF(r.center().x() - 5, r.top() + r.height() * 0.4, 10, 10), 2),
          QColor(220, 190, 90), 1.5);
 }
 
 QImage PkgCount() {
-  return Scene(300, 200, [](QPainter& p) {
-    QLinearGradient g(0, 0, 0, 200);
-    g.setColorAt(0, QColor(222, 236, 250));
-    g.setColorAt(1, QColor(250, 244, 228));
-    p.fillRect(QRectF(0, 0, 300, 200), g);
-    p.fillRect(QRectF(0, 168, 300, 32), QColor(200, 220, 170, 120));
-    Backpack(p, QRectF(22, 62, 90, 108));
-    // A few parcels waiting beside the bag.
-    for (int i = 0; i < 3; ++i)
-      Glossy(p, RoundRect(QRectF(120 + i * 24, 150 - (i % 2) * 8, 20, 18 + (i % 2) * 8), 3),
-             kItemColours[2 + i * 2], 1.5);
-    CentredText(p, QRectF(100, 14, 200, 34), QStringLiteral("请输入物品个数"), PixelFont(kKai, 24),
-                QColor(30, 60, 120));
-    CentredText(p, QRectF(100, 46, 200, 26), QStringLiteral("(1~8)"), PixelFont(kSans, 17),
-                QColor(30, 60, 120));
-  }, 2);
+  return Scene(
+      300, 200,
+      [](QPainter& p) {
+        QLinearGradient g(0, 0, 0, 200);
+        g.setColorAt(0, QColor(222, 236, 250));
+        g.setColorAt(1, QColor(250, 244, 228));
+        p.fillRect(QRectF(0, 0, 300, 200), g);
+        p.fillRect(QRectF(0, 168, 300, 32), QColor(200, 220, 170, 120));
+        Backpack(p, QRectF(22, 62, 90, 108));
+        // A few parcels waiting beside the bag.
+        for (int i = 0; i < 3; ++i)
+          Glossy(p, RoundRect(QRectF(120 + i * 24, 150 - (i % 2) * 8, 20, 18 + (i % 2) * 8), 3),
+                 kItemColours[2 + i * 2], 1.5);
+        CentredText(p, QRectF(100, 14, 200, 34), QStringLiteral("请输入物品个数"),
+                    PixelFont(kKai, 24), QColor(30, 60, 120));
+        CentredText(p, QRectF(100, 46, 200, 26), QStringLiteral("(1~8)"), PixelFont(kSans, 17),
+                    QColor(30, 60, 120));
+      },
+      2);
 }
 
 // A 40 x 40 picture button: accept (a tick) or cancel (a cross), plain or under the mouse.
 QImage PkgButton(bool accept, bool hot) {
   const QColor face = accept ? QColor(70, 165, 85) : QColor(205, 70, 60);
-  return Scene(40, 40, [face, accept, hot](QPainter& p) {
-    const QColor c = hot ? Shade(face, 1.2) : face;
-    QLinearGradient g(0, 0, 0, 40);
-    g.setColorAt(0, Shade(c, 1.3));
-    g.setColorAt(1, Shade(c, 0.9));
-    p.fillRect(QRectF(0, 0, 40, 40), g);
-    p.fillRect(QRectF(0, 0, 40, 2), QColor(255, 255, 255, 170));
-    p.fillRect(QRectF(0, 0, 2, 40), QColor(255, 255, 255, 170));
-    p.fillRect(QRectF(0, 38, 40, 2), Shade(c, 0.5));
-    p.fillRect(QRectF(38, 0, 2, 40), Shade(c, 0.5));
-    if (hot) {
-      p.setPen(QPen(QColor(255, 230, 110), 2));
-      p.setBrush(Qt::NoBrush);
-      p.drawRoundedRect(QRectF(4, 4, 32, 32), 4, 4);
-    }
-    p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (accept) {
-      p.drawPolyline(QPolygonF({QPointF(11, 21), QPointF(17, 27), QPointF(29, 13)}));
-    } else {
-      p.drawLine(QPointF(13, 13), QPointF(27, 27));
-      p.drawLine(QPointF(27, 13), QPointF(13, 27));
-    }
-  }, 4);
+  return Scene(
+      40, 40,
+      [face, accept, hot](QPainter& p) {
+        const QColor c = hot ? Shade(face, 1.2) : face;
+        QLinearGradient g(0, 0, 0, 40);
+        g.setColorAt(0, Shade(c, 1.3));
+        g.setColorAt(1, Shade(c, 0.9));
+        p.fillRect(QRectF(0, 0, 40, 40), g);
+        p.fillRect(QRectF(0, 0, 40, 2), QColor(255, 255, 255, 170));
+        p.fillRect(QRectF(0, 0, 2, 40), QColor(255, 255, 255, 170));
+        p.fillRect(QRectF(0, 38, 40, 2), Shade(c, 0.5));
+        p.fillRect(QRectF(38, 0, 2, 40), Shade(c, 0.5));
+        if (hot) {
+          p.setPen(QPen(QColor(255, 230, 110), 2));
+          p.setBrush(Qt::NoBrush);
+          p.drawRoundedRect(QRectF(4, 4, 32, 32), 4, 4);
+        }
+        p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (accept) {
+          p.drawPolyline(QPolygonF({QPointF(11, 21), QPointF(17, 27), QPointF(29, 13)}));
+        } else {
+          p.drawLine(QPointF(13, 13), QPointF(27, 27));
+          p.drawLine(QPointF(27, 13), QPointF(13, 27));
+        }
+      },
+      4);
 }
 
 QImage PkgBack(int w, int h) {
@@ -340,38 +365,44 @@ QImage PkgBlock(int d) {
 
 // A block of a pile in the weights dialog: a full square with bevelled edges (opaque).
 QImage PkgSetup(int d) {
-  return Scene(24, 24, [d](QPainter& p) {
-    const QColor c = d == 9 ? QColor(30, 70, 95) : kItemColours[d];
-    p.fillRect(QRectF(0, 0, 24, 24), c);
-    QLinearGradient g(0, 0, 24, 24);
-    g.setColorAt(0, QColor(255, 255, 255, 90));
-    g.setColorAt(1, QColor(0, 0, 0, 40));
-    p.fillRect(QRectF(0, 0, 24, 24), g);
-    p.fillRect(QRectF(0, 0, 24, 2), QColor(255, 255, 255, d == 9 ? 60 : 160));
-    p.fillRect(QRectF(0, 0, 2, 24), QColor(255, 255, 255, d == 9 ? 60 : 160));
-    p.fillRect(QRectF(0, 22, 24, 2), Shade(c, 0.5));
-    p.fillRect(QRectF(22, 0, 2, 24), Shade(c, 0.5));
-  }, 4);
+  return Scene(
+      24, 24,
+      [d](QPainter& p) {
+        const QColor c = d == 9 ? QColor(30, 70, 95) : kItemColours[d];
+        p.fillRect(QRectF(0, 0, 24, 24), c);
+        QLinearGradient g(0, 0, 24, 24);
+        g.setColorAt(0, QColor(255, 255, 255, 90));
+        g.setColorAt(1, QColor(0, 0, 0, 40));
+        p.fillRect(QRectF(0, 0, 24, 24), g);
+        p.fillRect(QRectF(0, 0, 24, 2), QColor(255, 255, 255, d == 9 ? 60 : 160));
+        p.fillRect(QRectF(0, 0, 2, 24), QColor(255, 255, 255, d == 9 ? 60 : 160));
+        p.fillRect(QRectF(0, 22, 24, 2), Shade(c, 0.5));
+        p.fillRect(QRectF(22, 0, 2, 24), Shade(c, 0.5));
+      },
+      4);
 }
 
 // A round face whose eyes look left, ahead and right in turn ("I have seen Them!").
 QImage PkgMsg(int phase) {
-  return Scene(48, 40, [phase](QPainter& p) {
-    p.fillRect(QRectF(0, 0, 48, 40), Qt::white);
-    Glossy(p, Ellipse(QRectF(6, 1, 36, 36)), QColor(250, 205, 60), 1.6);
-    const double look = (phase - 1) * 3.0;
-    for (double ex : {17.0, 31.0}) {
-      p.setPen(QPen(QColor(120, 90, 30), 1.2));
-      p.setBrush(Qt::white);
-      p.drawEllipse(QPointF(ex, 15), 5, 6);
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(50, 40, 40));
-      p.drawEllipse(QPointF(ex + look, 16), 2.6, 2.6);
-    }
-    p.setPen(QPen(QColor(150, 80, 30), 2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(15, 16, 18, 13), 200 * 16, 140 * 16);
-  }, 4);
+  return Scene(
+      48, 40,
+      [phase](QPainter& p) {
+        p.fillRect(QRectF(0, 0, 48, 40), Qt::white);
+        Glossy(p, Ellipse(QRectF(6, 1, 36, 36)), QColor(250, 205, 60), 1.6);
+        const double look = (phase - 1) * 3.0;
+        for (double ex : {17.0, 31.0}) {
+          p.setPen(QPen(QColor(120, 90, 30), 1.2));
+          p.setBrush(Qt::white);
+          p.drawEllipse(QPointF(ex, 15), 5, 6);
+          p.setPen(Qt::NoPen);
+          p.setBrush(QColor(50, 40, 40));
+          p.drawEllipse(QPointF(ex + look, 16), 2.6, 2.6);
+        }
+        p.setPen(QPen(QColor(150, 80, 30), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(15, 16, 18, 13), 200 * 16, 140 * 16);
+      },
+      4);
 }
 
 QImage PkgMsgGlyph() {
@@ -391,71 +422,81 @@ QImage PkgMsgGlyph() {
 }  // namespace
 
 void AddStackPictures(PictureTable& t) {
-  const auto add = [&t](const QString& name, QSize size, Transparency tr, const QString& role,
-                        std::function<QImage()> draw) {
-    t.push_back({name, size, tr, role, std::move(draw)});
-  };
   // Towers of Hanoi.
-  add(QStringLiteral("hanoiback"), {400, 300}, Transparency::Opaque,
-      QStringLiteral("Hanoi towers background, stretched over the control; the table top covers the lowest fifth"),
+  Add(t, QStringLiteral("hanoiback"), {400, 300}, Transparency::Opaque,
+      QStringLiteral("Hanoi towers background, stretched over the control; the table top covers "
+                     "the lowest fifth"),
       [] { return HanoiBack(400, 300); });
   for (int k = 1; k <= 5; ++k)
-    add(QStringLiteral("plate%1").arg(k), {212, 64}, Transparency::BottomLeftKey,
-        QStringLiteral("Hanoi plate %1 (1 largest .. 5 smallest), image list of 212 x 64, stretched").arg(k),
+    Add(t, QStringLiteral("plate%1").arg(k), {212, 64}, Transparency::BottomLeftKey,
+        QStringLiteral(
+            "Hanoi plate %1 (1 largest .. 5 smallest), image list of 212 x 64, stretched")
+            .arg(k),
         [k] { return Plate(k - 1); });
   for (char c : {'a', 'b', 'c'})
-    add(QStringLiteral("pole%1").arg(QChar(c)), {32, 224}, Transparency::BottomLeftKey,
+    Add(t, QStringLiteral("pole%1").arg(QChar(c)), {32, 224}, Transparency::BottomLeftKey,
         QStringLiteral("Hanoi pole %1, stretched to width W/15 and height 2H/3").arg(QChar(c)),
         [c] { return Pole(c); });
   // N queens.
-  add(QStringLiteral("QueensBack"), {300, 180}, Transparency::Opaque,
-      QStringLiteral("background of the queens' input dialog (300 x 180)"), [] { return QueensBack(300, 180); });
-  add(QStringLiteral("QueenBoard"), {400, 400}, Transparency::Opaque,
-      QStringLiteral("queens' board background, fitted to the board area; odd squares are hatched over it"),
+  Add(t, QStringLiteral("QueensBack"), {300, 180}, Transparency::Opaque,
+      QStringLiteral("background of the queens' input dialog (300 x 180)"),
+      [] { return QueensBack(300, 180); });
+  Add(t, QStringLiteral("QueenBoard"), {400, 400}, Transparency::Opaque,
+      QStringLiteral(
+          "queens' board background, fitted to the board area; odd squares are hatched over it"),
       [] { return QueenBoard(400, 400); });
   const char* const queenRoles[] = {"placed queen", "queen not placed", "queen in conflict"};
   for (int k = 1; k <= 3; ++k)
-    add(QStringLiteral("Queen%1").arg(k), {64, 64}, Transparency::BlackKey,
-        QStringLiteral("%1, stretched to 4/5 of a cell, black see-through").arg(QLatin1String(queenRoles[k - 1])),
+    Add(t, QStringLiteral("Queen%1").arg(k), {64, 64}, Transparency::BlackKey,
+        QStringLiteral("%1, stretched to 4/5 of a cell, black see-through")
+            .arg(QLatin1String(queenRoles[k - 1])),
         [k] { return Queen(k); });
   // Maze.
   const char* const mazeNames[] = {"mazeEmpty", "mazeBlocked", "mazeVisited", "mazeReturned",
                                    "mazeUp",    "mazeDown",    "mazeLeft",    "mazeRight"};
-  const char* const mazeRoles[] = {"empty", "wall", "visited", "returned from", "left upward",
-                                   "left downward", "left to the left", "left to the right"};
+  const char* const mazeRoles[] = {
+      "empty",       "wall",          "visited",          "returned from",
+      "left upward", "left downward", "left to the left", "left to the right"};
   for (int s = 0; s < 8; ++s)
-    add(QString::fromLatin1(mazeNames[s]), {50, 50}, Transparency::Opaque,
+    Add(t, QString::fromLatin1(mazeNames[s]), {50, 50}, Transparency::Opaque,
         QStringLiteral("maze cell state %1: %2").arg(s).arg(QLatin1String(mazeRoles[s])),
         [s] { return MazeCell(s); });
   // Knapsack.
-  add(QStringLiteral("PkgNo1"), {300, 200}, Transparency::Opaque,
-      QStringLiteral("item-count dialog picture with the prompt; the lower right is left plain for the edit and buttons"),
+  Add(t, QStringLiteral("PkgNo1"), {300, 200}, Transparency::Opaque,
+      QStringLiteral("item-count dialog picture with the prompt; the lower right is left plain for "
+                     "the edit and buttons"),
       [] { return PkgCount(); });
-  add(QStringLiteral("PkgNo2"), {40, 40}, Transparency::Opaque, QStringLiteral("accept button under the mouse"),
-      [] { return PkgButton(true, true); });
-  add(QStringLiteral("PkgNo3"), {40, 40}, Transparency::Opaque, QStringLiteral("accept button"),
+  Add(t, QStringLiteral("PkgNo2"), {40, 40}, Transparency::Opaque,
+      QStringLiteral("accept button under the mouse"), [] { return PkgButton(true, true); });
+  Add(t, QStringLiteral("PkgNo3"), {40, 40}, Transparency::Opaque, QStringLiteral("accept button"),
       [] { return PkgButton(true, false); });
-  add(QStringLiteral("PkgNo4"), {40, 40}, Transparency::Opaque, QStringLiteral("cancel button under the mouse"),
-      [] { return PkgButton(false, true); });
-  add(QStringLiteral("PkgNo5"), {40, 40}, Transparency::Opaque, QStringLiteral("cancel button"),
+  Add(t, QStringLiteral("PkgNo4"), {40, 40}, Transparency::Opaque,
+      QStringLiteral("cancel button under the mouse"), [] { return PkgButton(false, true); });
+  Add(t, QStringLiteral("PkgNo5"), {40, 40}, Transparency::Opaque, QStringLiteral("cancel button"),
       [] { return PkgButton(false, false); });
-  add(QStringLiteral("PkgBack"), {538, 378}, Transparency::Opaque,
-      QStringLiteral("knapsack weights dialog and drawing window background (dark: yellow text reads on it)"),
+  Add(t, QStringLiteral("PkgBack"), {538, 378}, Transparency::Opaque,
+      QStringLiteral(
+          "knapsack weights dialog and drawing window background (dark: yellow text reads on it)"),
       [] { return PkgBack(538, 378); });
   for (int d = 0; d <= 9; ++d)
-    add(QStringLiteral("PkgSetup%1").arg(d), {24, 24}, Transparency::Opaque,
+    Add(t, QStringLiteral("PkgSetup%1").arg(d), {24, 24}, Transparency::Opaque,
         d == 9 ? QStringLiteral("weights dialog: empty cell of the knapsack")
                : QStringLiteral("weights dialog: block of item %1 (0 unused)").arg(d),
         [d] { return PkgSetup(d); });
   for (int d = 0; d <= 9; ++d)
-    add(QStringLiteral("PkgBmp%1").arg(d), {24, 24}, Transparency::BottomLeftKey,
-        d == 9 ? QStringLiteral("drawing window: empty knapsack cell (outline only), stretched to the unit size")
-               : QStringLiteral("drawing window: block of item %1 (0 unused), stretched to the unit size").arg(d),
+    Add(t, QStringLiteral("PkgBmp%1").arg(d), {24, 24}, Transparency::BottomLeftKey,
+        d == 9
+            ? QStringLiteral(
+                  "drawing window: empty knapsack cell (outline only), stretched to the unit size")
+            : QStringLiteral(
+                  "drawing window: block of item %1 (0 unused), stretched to the unit size")
+                  .arg(d),
         [d] { return PkgBlock(d); });
   for (int k = 1; k <= 3; ++k)
-    add(QStringLiteral("PkgMsg%1").arg(k), {48, 40}, Transparency::Opaque,
-        QStringLiteral("message window animation frame %1 (on white)").arg(k), [k] { return PkgMsg(k - 1); });
-  add(QStringLiteral("PkgMsgSB"), {24, 24}, Transparency::BottomLeftKey,
+    Add(t, QStringLiteral("PkgMsg%1").arg(k), {48, 40}, Transparency::Opaque,
+        QStringLiteral("message window animation frame %1 (on white)").arg(k),
+        [k] { return PkgMsg(k - 1); });
+  Add(t, QStringLiteral("PkgMsgSB"), {24, 24}, Transparency::BottomLeftKey,
       QStringLiteral("glyph of the message window's hidden button"), [] { return PkgMsgGlyph(); });
 }
 

@@ -27,10 +27,14 @@ QImage TreeNode(const QColor& colour) {
 }  // namespace
 
 void AddTreePictures(PictureTable& t) {
-  t.push_back({QStringLiteral("treenode1"), {64, 64}, Transparency::BottomLeftKey,
+  t.push_back({QStringLiteral("treenode1"),
+               {64, 64},
+               Transparency::BottomLeftKey,
                QStringLiteral("binary-tree node, stretched to the node's size"),
                [] { return TreeNode(QColor(45, 115, 185)); }});
-  t.push_back({QStringLiteral("treenode2"), {64, 64}, Transparency::BottomLeftKey,
+  t.push_back({QStringLiteral("treenode2"),
+               {64, 64},
+               Transparency::BottomLeftKey,
                QStringLiteral("binary-tree node, highlighted"),
                [] { return TreeNode(QColor(205, 70, 60)); }});
 }

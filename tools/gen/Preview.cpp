@@ -31,7 +31,8 @@ void Checker(QPainter& p, const QRect& r) {
   for (int y = r.top(); y < r.bottom(); y += 8)
     for (int x = r.left(); x < r.right(); x += 8)
       p.fillRect(QRect(x, y, 8, 8), ((x - r.left()) / 8 + (y - r.top()) / 8) % 2
-                                        ? QColor(226, 232, 240) : QColor(244, 246, 250));
+                                        ? QColor(226, 232, 240)
+                                        : QColor(244, 246, 250));
   p.restore();
 }
 
@@ -67,8 +68,9 @@ QImage Sheet(const std::vector<const Picture*>& pictures, const std::vector<QIma
     p.drawImage(at.topLeft(), scaled);
     p.setPen(QColor(60, 60, 70));
     p.setFont(PixelFont(QStringLiteral("DejaVu Sans"), 11, false));
-    const char* mark = pic.transparency == Transparency::Opaque ? "" :
-                       pic.transparency == Transparency::BlackKey ? " (black key)" : " (key)";
+    const char* mark = pic.transparency == Transparency::Opaque     ? ""
+                       : pic.transparency == Transparency::BlackKey ? " (black key)"
+                                                                    : " (key)";
     p.drawText(QRect(cx, cy + cellH - 26, cellW, 24), Qt::AlignCenter,
                QStringLiteral("%1  %2x%3%4")
                    .arg(pic.name)
@@ -124,7 +126,9 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
     for (int i = 0; i < 3; ++i) {
       const int pw = W / 15, ph = 2 * H / 3;
       p.drawImage(QRect(area.left() + centres[i] - pw / 2, area.top() + baseY - ph, pw, ph),
-                  pic(i == 0 ? "polea" : i == 1 ? "poleb" : "polec"));
+                  pic(i == 0   ? "polea"
+                      : i == 1 ? "poleb"
+                               : "polec"));
     }
     const int a = W / 3, b = W / 5, c = H / 5, d = H / 7;
     const std::vector<std::vector<int>> poles = {{1, 2, 5}, {}, {3, 4}};
@@ -159,7 +163,8 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
         if ((cx + cy) % 2)
           for (int y = 0; y < cell; ++y)
             for (int x = (y % 2); x < cell; x += 2)
-              p.fillRect(area.left() + left + cx * cell + x, area.top() + top + cy * cell + y, 1, 1, Qt::black);
+              p.fillRect(area.left() + left + cx * cell + x, area.top() + top + cy * cell + y, 1, 1,
+                         Qt::black);
     const int rows[] = {1, 3, 5, 0, 0, 0};
     const int sprite = cell * 4 / 5;
     for (int c = 1; c <= n; ++c) {
@@ -173,7 +178,7 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
   // Maze: 8 x 8 cells at 40 pixels.
   {
     const char* names[] = {"mazeEmpty", "mazeBlocked", "mazeVisited", "mazeReturned",
-                           "mazeUp", "mazeDown", "mazeLeft", "mazeRight"};
+                           "mazeUp",    "mazeDown",    "mazeLeft",    "mazeRight"};
     Rng rng(5);
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x)
@@ -185,7 +190,8 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
     p.drawImage(area, pic("PkgBack"));
     for (int item = 1; item <= 4; ++item)
       for (int j = 0; j < item + 1; ++j)
-        p.drawImage(QRect(area.left() + 20 + (item - 1) * 80 + (j % 3) * 20, area.top() + 180 - (j / 3) * 20, 20, 20),
+        p.drawImage(QRect(area.left() + 20 + (item - 1) * 80 + (j % 3) * 20,
+                          area.top() + 180 - (j / 3) * 20, 20, 20),
                     pic(QStringLiteral("PkgBmp%1").arg(item).toLatin1().constData()));
     for (int k = 0; k < 12; ++k)
       p.drawImage(QRect(area.left() + 320 + (k % 4) * 20, area.top() + 180 - (k / 4) * 20, 20, 20),
@@ -202,7 +208,8 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
       p.drawImage(area.left() + 460 * (2 * k + 1) / 8 - 24, area.top() + 4, pic("bb"));
     const char* people[] = {"up2", "up1", "stand", "left2", "right3", "down1"};
     const QPoint at[] = {{57, 90}, {172, 140}, {287, 90}, {330, 220}, {120, 240}, {230, 270}};
-    for (int i = 0; i < 6; ++i) p.drawImage(area.left() + at[i].x() - 16, area.top() + at[i].y(), pic(people[i]));
+    for (int i = 0; i < 6; ++i)
+      p.drawImage(area.left() + at[i].x() - 16, area.top() + at[i].y(), pic(people[i]));
   }
   // Tree nodes 38 x 38 with their number and letter.
   {
@@ -213,7 +220,8 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
     p.setPen(QPen(Qt::black, 2));
     const int parent[] = {-1, 0, 0, 1, 1};
     for (int i = 1; i < 5; ++i)
-      p.drawLine(area.topLeft() + nodes[parent[i]] + QPoint(19, 19), area.topLeft() + nodes[i] + QPoint(19, 0));
+      p.drawLine(area.topLeft() + nodes[parent[i]] + QPoint(19, 19),
+                 area.topLeft() + nodes[i] + QPoint(19, 0));
     for (int i = 0; i < 5; ++i) {
       const QRect r(area.topLeft() + nodes[i], QSize(38, 38));
       p.drawImage(r, pic(i == 2 ? "treenode2" : "treenode1"));
@@ -229,14 +237,15 @@ QImage Scenes(const std::map<QString, QImage>& shown) {
   {
     const QRect bar(10, 740, 1260, 150);
     p.drawImage(bar, shown.at(QStringLiteral("Clouds")).scaled(bar.size()));
-    const char* glyphs[] = {"tb_data", "tb_callstack", "tb_desc", "tb_stop", "tb_run", "tb_stepover",
-                            "tb_traceinto", "tb_runtocursor", "tb_reset", "tb_breakpoint",
-                            "tb_options", "tb_help", "tb_return"};
+    const char* glyphs[] = {"tb_data",  "tb_callstack",  "tb_desc",      "tb_stop",
+                            "tb_run",   "tb_stepover",   "tb_traceinto", "tb_runtocursor",
+                            "tb_reset", "tb_breakpoint", "tb_options",   "tb_help",
+                            "tb_return"};
     for (int i = 0; i < 13; ++i) {
       p.drawImage(QRect(bar.left() + 10 + i * 46, bar.top() + 8, 30, 30), pic(glyphs[i]));
       p.drawImage(QRect(bar.left() + 10 + i * 66, bar.top() + 50, 58, 58), pic(glyphs[i]));
     }
-    const char* icons[] = {"VarStatus_Atom", "VarBmp_Int", "VarStatus_Plus", "VarBmp_Record",
+    const char* icons[] = {"VarStatus_Atom",  "VarBmp_Int",    "VarStatus_Plus", "VarBmp_Record",
                            "VarStatus_Minus", "VarBmp_Vector", "VarStatus_Atom", "VarBmp_Str"};
     p.setFont(PixelFont(QStringLiteral("Liberation Sans"), 14, false));
     for (int i = 0; i < 4; ++i) {
@@ -270,14 +279,17 @@ bool WritePreview(const QString& dirName, QString* error) {
   if (!Save(Sheet(pictures, images, 8, 200, 170), dir.filePath(QStringLiteral("sheet.png")), error))
     return false;
   std::map<QString, QImage> shown;
-  for (size_t i = 0; i < pictures.size(); ++i) shown[pictures[i]->name] = AsShown(*pictures[i], images[i]);
+  for (size_t i = 0; i < pictures.size(); ++i)
+    shown[pictures[i]->name] = AsShown(*pictures[i], images[i]);
   if (!Save(Scenes(shown), dir.filePath(QStringLiteral("scenes.png")), error)) return false;
   const size_t page = 30;
   for (size_t start = 0, n = 1; start < pictures.size(); start += page, ++n) {
     const size_t end = std::min(pictures.size(), start + page);
-    const std::vector<const Picture*> ps(pictures.begin() + long(start), pictures.begin() + long(end));
+    const std::vector<const Picture*> ps(pictures.begin() + long(start),
+                                         pictures.begin() + long(end));
     const std::vector<QImage> is(images.begin() + long(start), images.begin() + long(end));
-    if (!Save(Sheet(ps, is, 6, 220, 190), dir.filePath(QStringLiteral("sheet-%1.png").arg(n)), error))
+    if (!Save(Sheet(ps, is, 6, 220, 190), dir.filePath(QStringLiteral("sheet-%1.png").arg(n)),
+              error))
       return false;
   }
   for (size_t i = 0; i < pictures.size(); ++i) {
@@ -285,8 +297,10 @@ bool WritePreview(const QString& dirName, QString* error) {
     if (name != QLatin1String("Clouds") && name != QLatin1String("ZqBACK_Link") &&
         name != QLatin1String("crtbk"))
       continue;
-    if (!Save(Stretched(images[i], 1920, 1080), dir.filePath(name + QStringLiteral("-1920.png")), error) ||
-        !Save(Stretched(images[i], 1024, 768), dir.filePath(name + QStringLiteral("-1024.png")), error))
+    if (!Save(Stretched(images[i], 1920, 1080), dir.filePath(name + QStringLiteral("-1920.png")),
+              error) ||
+        !Save(Stretched(images[i], 1024, 768), dir.filePath(name + QStringLiteral("-1024.png")),
+              error))
       return false;
   }
   return true;
