@@ -232,7 +232,11 @@ void TStackBox::Paint() {
     DrawLine3D(c, x, 0, x, base, clBlack, clWhite, true);
   }
   DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
-  for (const Entry& e : entries_) RefreshRow(e);
+  // The rows are children: they paint after the box in the same round.
+  for (const Entry& e : entries_) {
+    if (e.record) e.row->RowText = e.record->GetText();
+    e.row->Invalidate();
+  }
 }
 
 // --- TAckmanGraphForm
