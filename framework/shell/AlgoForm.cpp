@@ -388,5 +388,6 @@ void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
     }
     c.SetBkMode(TRANSPARENT);
   }
-  c.TextOut(rect.Left - hScroll_->value(), rect.Top + 1, line->Text());
+  // Two pixels in from the cell's edge, so that marked rows do not cut the first letter.
+  c.TextOut(rect.Left + 2 - hScroll_->value(), rect.Top + 1, line->Text());
 }

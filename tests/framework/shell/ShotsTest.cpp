@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "framework/shell/AlgoSelect.h"
+#include "tests/framework/shell/DemoFixture.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -46,4 +47,54 @@ TEST_P(Shots, SelectionWindow) {
   Save(form, "select-sort" + Suffix());
 }
 
+// The algorithm and variable windows at the sizes of the usual three-pane arrangement:
+// the right 40 % of the screen below the toolbar, 60 % of it for the text.
+class PaneShots : public DemoWindows, public ::testing::WithParamInterface<QSize> {
+ protected:
+  void SetUp() override {
+    screen::SetFixedSize(GetParam());
+    const QSize s = GetParam();
+    const int below = s.height() - s.height() / 10;
+    host.AlgorithmSize = QSize(s.width() * 40 / 100, below * 60 / 100 - 20);
+    varSize = QSize(s.width() * 40 / 100, below * 40 / 100 - 20);
+    DemoWindows::SetUp();
+  }
+  void TearDown() override {
+    DemoWindows::TearDown();
+    screen::SetFixedSize({1024, 768});
+  }
+  QString Suffix() const {
+    return QStringLiteral("-%1x%2.png").arg(GetParam().width()).arg(GetParam().height());
+  }
+  QSize varSize;
+};
+
+TEST_P(PaneShots, AlgorithmAndVariableWindows) {
+  TRecDemo& d = Start(TRecDemo::Text(3), 6);
+  Vars().resize(varSize);
+  for (int i = 0; i < 9; ++i) d.TraceInto();  // four calls deep, on a call line
+  ASSERT_TRUE(Algo().SelectLine("Rec", 4));
+  ASSERT_TRUE(Algo().ToggleBreakpoint());
+  ASSERT_TRUE(Algo().SelectLine("Rec", 3));
+  Vars().VarGridSelectCell(2);  // open "p"
+  Save(Algo(), "algo-deep" + Suffix());
+  Save(Vars(), "vars-open" + Suffix());
+  // Just after a return: the changed values are marked.
+  for (int i = 0; i < 20 && d.Calls->Value() < 2; ++i) d.TraceInto();
+  Save(Algo(), "algo-return" + Suffix());
+  Save(Vars(), "vars-marked" + Suffix());
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, PaneShots,
+                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080)));
+
 INSTANTIATE_TEST_SUITE_P(Screens, Shots, ::testing::Values(QSize(1024, 768), QSize(1920, 1080)));
+
+// The deepest recursion of the catalogue's demonstrations, with the thin frames it uses.
+TEST_P(PaneShots, DeepRecursion) {
+  TRecDemo& d = Start(TRecDemo::Text(3), 40);
+  Algo().SetFrameBevelWidth(1);
+  Algo().SetFrameBorderWidth(1);
+  for (int i = 0; i < 200 && Algo().FrameDepth() < 31; ++i) d.TraceInto();
+  Save(Algo(), "algo-31deep" + Suffix());
+}
