@@ -13,17 +13,35 @@ TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
 
 TBitmap::TBitmap(const QImage& image) { Assign(image); }
 
+TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+  if (&other == this) return *this;
+  image_ = std::move(other.image_);
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  other.image_ = QImage();
+  Transparent = other.Transparent;
+  transparentColor_ = other.transparentColor_;
+  canvas_.Pen = other.canvas_.Pen;
+  canvas_.Brush = other.canvas_.Brush;
+  canvas_.Font = other.canvas_.Font;
+  return *this;
+}
+
 void TBitmap::SetSize(int w, int h) {
   w = std::max(0, w);
   h = std::max(0, h);
-  if (w == Width() && h == Height()) return;
+  if (w == width_ && h == height_) return;
+  width_ = w;
+  height_ = h;
   if (w == 0 || h == 0) {
     image_ = QImage();
     return;
   }
   QImage resized(w, h, QImage::Format_RGB32);
   resized.fill(Qt::white);
-  const int cw = std::min(w, Width()), ch = std::min(h, Height());
+  const int cw = std::min(w, image_.width()), ch = std::min(h, image_.height());
   for (int y = 0; y < ch; ++y)
     std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), cw,
                 reinterpret_cast<QRgb*>(resized.scanLine(y)));
@@ -61,12 +79,16 @@ bool TBitmap::SaveToFile(const QString& name) const {
 void TBitmap::Assign(const TBitmap& other) {
   if (&other == this) return;
   image_ = other.image_;
+  width_ = other.width_;
+  height_ = other.height_;
   Transparent = other.Transparent;
   transparentColor_ = other.transparentColor_;
 }
 
 void TBitmap::Assign(const QImage& image) {
   image_ = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+  width_ = image_.width();
+  height_ = image_.height();
 }
 
 QString ResolveProgramFile(const QString& name) {
@@ -80,7 +102,7 @@ std::unique_ptr<TBitmap> LoadPicture(const QString& name) {
   auto bitmap = std::make_unique<TBitmap>();
   if (bitmap->TryLoadFromFile(name)) return bitmap;
   // The bare names of pictures live in the image folder.
-  const QString inImages = app::ImageFile(name);
+  const QString inImages = ResolveProgramFile(QStringLiteral("image/") + name);
   if (!inImages.isEmpty() && bitmap->TryLoadFromFile(inImages)) return bitmap;
   return nullptr;
 }

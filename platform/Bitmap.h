@@ -15,9 +15,12 @@ class TBitmap {
   explicit TBitmap(const QImage& image);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
+  // Moving takes the pixels, transparency and the canvas's pen, brush and font.
+  TBitmap(TBitmap&& other) noexcept;
+  TBitmap& operator=(TBitmap&& other) noexcept;
 
-  int Width() const { return image_.width(); }
-  int Height() const { return image_.height(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
   // Resizing keeps the content at the top-left; new area is white.
   void SetWidth(int w) { SetSize(w, Height()); }
   void SetHeight(int h) { SetSize(Width(), h); }
@@ -48,7 +51,9 @@ class TBitmap {
   QImage& Image() { return image_; }
 
  private:
-  QImage image_;
+  QImage image_;  // null while either side is 0
+  int width_ = 0;
+  int height_ = 0;
   TCanvas canvas_{&image_};
   TColor transparentColor_ = clNone;
 };

@@ -115,9 +115,13 @@ class Coverage {
   void Mark(int x, int y, Cell c) {
     if (box_.contains(x, y)) cells_[Index(x, y)] = c;
   }
-  // Renders a path (device coordinates) with Qt, aliased: brush marks kBrush, then the
-  // stroke (if any) marks kPen.
+  // Renders a figure (device coordinates) with Qt, aliased: the brush marks kBrush, then
+  // the stroke (if any) marks kPen.
   void MarkPath(const QPainterPath& path, bool fill, const QPen* stroke) {
+    MarkDrawn([&](QPainter& p) { p.drawPath(path); }, fill, stroke);
+  }
+  template <typename Draw>
+  void MarkDrawn(Draw draw, bool fill, const QPen* stroke) {
     if (box_.isEmpty()) return;
     QImage mask(box_.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
@@ -125,8 +129,9 @@ class Coverage {
       QPainter p(&mask);
       p.setRenderHint(QPainter::Antialiasing, false);
       p.translate(-box_.topLeft());
-      if (fill) p.fillPath(path, QColor(Qt::red));
-      if (stroke) p.strokePath(path, *stroke);
+      p.setBrush(fill ? QBrush(Qt::red) : QBrush(Qt::NoBrush));
+      p.setPen(stroke ? *stroke : QPen(Qt::NoPen));
+      draw(p);
     }
     for (int y = 0; y < mask.height(); ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
@@ -262,7 +267,7 @@ class CanvasPainter {
     for (int y = r.top(); y <= r.bottom(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(im.scanLine(y));
       for (int x = r.left(); x <= r.right(); ++x) {
-        std::uint32_t src;
+        std::uint32_t src = 0;
         switch (cov.At(x, y)) {
           case kNone: continue;
           case kPen: src = pen; break;
@@ -281,13 +286,14 @@ class CanvasPainter {
     if (c_.OnChange && !device.isEmpty()) c_.OnChange(device);
   }
 
-  // Pen outline and brush interior of a figure given as a Qt path in device coordinates,
-  // fitting the box.
-  void FillAndStroke(const QRect& box, const QPainterPath& path, bool fill) {
+  // Pen outline and brush interior of a figure drawn by Qt in device coordinates, within
+  // the box.
+  template <typename Draw>
+  void FillAndStroke(const QRect& box, Draw draw, bool fill) {
     Coverage cov(box.adjusted(-PenWidth(), -PenWidth(), PenWidth(), PenWidth()) & DeviceClip());
     const bool brush = fill && (c_.Brush.Style != bsClear || c_.Brush.Bitmap);
     QPen pen(Qt::blue, PenWidth() > 1 ? PenWidth() : 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    cov.MarkPath(path, brush, PenVisible() ? &pen : nullptr);
+    cov.MarkDrawn(draw, brush, PenVisible() ? &pen : nullptr);
     Apply(cov, c_.Pen.Mode);
   }
 
@@ -296,7 +302,9 @@ class CanvasPainter {
   void Blit(const QImage& src, QPoint dev, TCopyMode rop, std::optional<std::uint32_t> skip) {
     const QRect r = QRect(dev, src.size()) & DeviceClip();
     if (r.isEmpty()) return;
-    const QImage s = src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
+    // A copy when drawing a canvas's own image onto itself.
+    const QImage s = &src == c_.target_ ? src.copy()
+                     : src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
                          ? src
                          : src.convertToFormat(QImage::Format_RGB32);
     QImage& im = *c_.target_;
@@ -416,19 +424,17 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH
   if (!target_) return;
   CanvasPainter cp(*this);
   const QRect norm = QRect(cp.Dev(x1, y1), cp.Dev(x2, y2) - QPoint(1, 1)).normalized();
-  QPainterPath path;
-  path.addRoundedRect(QRectF(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1),
-                      cornerW / 2.0, cornerH / 2.0);
-  cp.FillAndStroke(norm, path, true);
+  const QRectF box(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1);
+  cp.FillAndStroke(
+      norm, [&](QPainter& p) { p.drawRoundedRect(box, cornerW / 2.0, cornerH / 2.0); }, true);
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (!target_) return;
   CanvasPainter cp(*this);
   const QRect norm = QRect(cp.Dev(x1, y1), cp.Dev(x2, y2) - QPoint(1, 1)).normalized();
-  QPainterPath path;
-  path.addEllipse(QRectF(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1));
-  cp.FillAndStroke(norm, path, true);
+  const QRectF box(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1);
+  cp.FillAndStroke(norm, [&](QPainter& p) { p.drawEllipse(box); }, true);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
@@ -451,29 +457,28 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   cp.Apply(cov, Pen.Mode);
 }
 
-void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4,
+                        int y4) {
   if (!target_) return;
   CanvasPainter cp(*this);
-  if (!cp.PenVisible()) return;
-  const QPainterPath path = ArcPath(ArcKind::kArc, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
-  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(), path, false);
+  const auto k = static_cast<ArcKind>(kind);
+  if (k == ArcKind::kArc && !cp.PenVisible()) return;
+  const QPainterPath path = ArcPath(k, cp.Dev(x1, y1), cp.Dev(x2, y2), cp.Dev(x3, y3),
+                                    cp.Dev(x4, y4));
+  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(),
+                   [&](QPainter& p) { p.drawPath(path); }, k != ArcKind::kArc);
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+  ArcFigure(static_cast<int>(ArcKind::kArc), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!target_) return;
-  CanvasPainter cp(*this);
-  const QPainterPath path = ArcPath(ArcKind::kPie, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
-  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(), path, true);
+  ArcFigure(static_cast<int>(ArcKind::kPie), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  if (!target_) return;
-  CanvasPainter cp(*this);
-  const QPainterPath path = ArcPath(ArcKind::kChord, cp.Dev(x1, y1), cp.Dev(x2, y2),
-                                    cp.Dev(x3, y3), cp.Dev(x4, y4));
-  cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(), path, true);
+  ArcFigure(static_cast<int>(ArcKind::kChord), x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanvas::FillRect(const TRect& r) {

@@ -216,6 +216,7 @@ class TCanvas {
 
  private:
   friend class CanvasPainter;
+  void ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   QImage* target_ = nullptr;
   TPoint org_;
   std::optional<QRect> clip_;  // device coordinates

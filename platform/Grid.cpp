@@ -9,7 +9,7 @@
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  setFrameShape(QFrame::Box);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAttribute(Qt::WA_NoSystemBackground);
@@ -467,37 +467,22 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDrawGrid::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  pressed_ = event->button() == Qt::LeftButton;
   if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+  const QPoint p = event->position().toPoint();
   int col = 0, row = 0;
-  if (pressed_ && MouseToCell(p.x(), p.y(), col, row) && col >= fixedCols_ && row >= fixedRows_)
+  if (event->button() == Qt::LeftButton && MouseToCell(p.x(), p.y(), col, row) &&
+      col >= fixedCols_ && row >= fixedRows_)
     TrySelect(col, row);
-  if (OnMouseDown)
-    OnMouseDown(ButtonFromQt(event->button()), ShiftFromQt(event->modifiers(), event->buttons()),
-                p.x(), p.y());
+  MousePressed(*event, event->type() == QEvent::MouseButtonDblClick);
 }
 
-void TDrawGrid::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  if (OnMouseMove) OnMouseMove(ShiftFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
-}
+void TDrawGrid::mouseMoveEvent(QMouseEvent* event) { MouseMoved(*event); }
 
 void TDrawGrid::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     viewport()->rect().contains(p);
-  pressed_ = false;
-  if (OnMouseUp)
-    OnMouseUp(ButtonFromQt(event->button()), ShiftFromQt(event->modifiers(), event->buttons()),
-              p.x(), p.y());
-  if (click && OnClick) OnClick();
+  MouseReleased(*event, viewport()->rect().contains(event->position().toPoint()));
 }
 
-void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  mousePressEvent(event);
-  if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick();
-}
+void TDrawGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 // ---- string grid -------------------------------------------------------------------------
 

@@ -30,7 +30,7 @@ using TGridOptions = unsigned;
 constexpr TGridOptions kDefaultGridOptions =
     goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
 
-class TDrawGrid : public QAbstractScrollArea {
+class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
  public:
   explicit TDrawGrid(QWidget* parent = nullptr);
 
@@ -100,12 +100,8 @@ class TDrawGrid : public QAbstractScrollArea {
   std::function<void(int col, int row, const TRect& rect, TGridDrawState state)> OnDrawCell;
   // Asked before the current cell changes; set canSelect false to refuse.
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
+  // OnClick also follows every change of the current cell by key.
   std::function<void()> OnTopLeftChanged;
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
-  std::function<void(TShiftState, int x, int y)> OnMouseMove;
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;
   std::function<void(int& key, TShiftState)> OnKeyDown;
 
  protected:
@@ -159,7 +155,6 @@ class TDrawGrid : public QAbstractScrollArea {
   bool syncingBars_ = false;
   bool needsPaint_ = true;
   bool inPaint_ = false;
-  bool pressed_ = false;
   QImage image_;
   TCanvas canvas_{&image_};
 };

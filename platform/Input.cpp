@@ -1,5 +1,7 @@
 #include "platform/Input.h"
 
+#include <QMouseEvent>
+
 TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   TShiftState s = 0;
   if (mods & Qt::ShiftModifier) s |= ssShift;
@@ -17,4 +19,29 @@ TMouseButton ButtonFromQt(Qt::MouseButton button) {
     case Qt::MiddleButton: return mbMiddle;
     default: return mbLeft;
   }
+}
+
+void TMouseHandlers::MousePressed(const QMouseEvent& e, bool doubleClick) {
+  pressed_ = e.button() == Qt::LeftButton;
+  if (doubleClick && pressed_ && OnDblClick) OnDblClick();
+  if (!OnMouseDown) return;
+  const QPoint p = e.position().toPoint();
+  OnMouseDown(ButtonFromQt(e.button()),
+              ShiftFromQt(e.modifiers(), e.buttons()) | (doubleClick ? ssDouble : 0u), p.x(), p.y());
+}
+
+void TMouseHandlers::MouseMoved(const QMouseEvent& e) {
+  if (!OnMouseMove) return;
+  const QPoint p = e.position().toPoint();
+  OnMouseMove(ShiftFromQt(e.modifiers(), e.buttons()), p.x(), p.y());
+}
+
+void TMouseHandlers::MouseReleased(const QMouseEvent& e, bool overControl) {
+  const bool click = pressed_ && e.button() == Qt::LeftButton && overControl;
+  pressed_ = false;
+  if (OnMouseUp) {
+    const QPoint p = e.position().toPoint();
+    OnMouseUp(ButtonFromQt(e.button()), ShiftFromQt(e.modifiers(), e.buttons()), p.x(), p.y());
+  }
+  if (click && OnClick) OnClick();
 }

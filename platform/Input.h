@@ -1,6 +1,9 @@
 #pragma once
 // Mouse buttons and shift states in the class library's terms, for every control.
 #include <Qt>
+#include <functional>
+
+class QMouseEvent;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -20,3 +23,23 @@ TMouseButton ButtonFromQt(Qt::MouseButton button);
 
 // Scroll bars of grids and memos.
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// Mouse callbacks of a control in its client coordinates, fed from its Qt event handlers.
+// A click is a left press and release over the control; a double click calls OnDblClick,
+// then OnMouseDown with ssDouble.
+class TMouseHandlers {
+ public:
+  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
+  std::function<void(TShiftState, int x, int y)> OnMouseMove;
+  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+
+ protected:
+  void MousePressed(const QMouseEvent& e, bool doubleClick = false);
+  void MouseMoved(const QMouseEvent& e);
+  void MouseReleased(const QMouseEvent& e, bool overControl);
+
+ private:
+  bool pressed_ = false;
+};

@@ -118,41 +118,15 @@ void TCanvasWidget::resizeEvent(QResizeEvent*) {
   update();
 }
 
-void TCanvasWidget::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  if (OnMouseDown) {
-    const QPoint p = event->position().toPoint();
-    OnMouseDown(ButtonFromQt(event->button()), ShiftFromQt(event->modifiers(), event->buttons()),
-                p.x(), p.y());
-  }
-}
+void TCanvasWidget::mousePressEvent(QMouseEvent* event) { MousePressed(*event); }
 
-void TCanvasWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (OnMouseMove) {
-    const QPoint p = event->position().toPoint();
-    OnMouseMove(ShiftFromQt(event->modifiers(), event->buttons()), p.x(), p.y());
-  }
-}
+void TCanvasWidget::mouseMoveEvent(QMouseEvent* event) { MouseMoved(*event); }
 
 void TCanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(p);
-  pressed_ = false;
-  if (OnMouseUp)
-    OnMouseUp(ButtonFromQt(event->button()), ShiftFromQt(event->modifiers(), event->buttons()),
-              p.x(), p.y());
-  if (click && OnClick) OnClick();
+  MouseReleased(*event, rect().contains(event->position().toPoint()));
 }
 
-void TCanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  if (pressed_ && OnDblClick) OnDblClick();
-  if (OnMouseDown) {
-    const QPoint p = event->position().toPoint();
-    OnMouseDown(ButtonFromQt(event->button()),
-                ShiftFromQt(event->modifiers(), event->buttons()) | ssDouble, p.x(), p.y());
-  }
-}
+void TCanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { MousePressed(*event, true); }
 
 TPaintBox::TPaintBox(QWidget* parent) : TCanvasWidget(parent) {}
 

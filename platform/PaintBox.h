@@ -10,7 +10,7 @@
 #include "platform/Canvas.h"
 #include "platform/Input.h"
 
-class TCanvasWidget : public QWidget {
+class TCanvasWidget : public QWidget, public TMouseHandlers {
  public:
   explicit TCanvasWidget(QWidget* parent = nullptr);
   ~TCanvasWidget() override;
@@ -33,13 +33,6 @@ class TCanvasWidget : public QWidget {
 
   TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
-
-  // Mouse events in client coordinates.
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
-  std::function<void(TShiftState, int x, int y)> OnMouseMove;
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
 
   // Shows every canvas widget's pending direct drawing (called by the pacing waits).
   static void FlushAll();
@@ -64,7 +57,6 @@ class TCanvasWidget : public QWidget {
   bool needsPaint_ = true;
   bool inPaint_ = false;
   QRect dirty_;
-  bool pressed_ = false;
 };
 
 // The class library's paint box: OnPaint draws the whole box on Canvas().

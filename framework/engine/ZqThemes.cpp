@@ -12,10 +12,10 @@ struct NamedColor {
 };
 
 constexpr NamedColor kNamedColors[] = {
-    {"clBlack", 0x000000}, {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
-    {"clNavy", 0x800000},  {"clPurple", 0x800080}, {"clTeal", 0x808000},  {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF},   {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},  {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00}, {"clWhite", 0xFFFFFF},
+    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen},   {"clOlive", clOlive},
+    {"clNavy", clNavy},   {"clPurple", clPurple}, {"clTeal", clTeal},     {"clGray", clGray},
+    {"clSilver", clSilver}, {"clRed", clRed},     {"clLime", clLime},     {"clYellow", clYellow},
+    {"clBlue", clBlue},   {"clFuchsia", clFuchsia}, {"clAqua", clAqua},   {"clWhite", clWhite},
 };
 
 constexpr const char* kPropertyNames[] = {
@@ -29,10 +29,10 @@ constexpr const char* kPropertyNames[] = {
 
 TZqThemes::TZqThemes(const QString& name)
     : name_(name),
-      titleBack_{0x808000, 0xFFFF00, 0x00FFFF},    // teal, aqua, yellow
-      titleButton_{0x0000FF, 0x0000FF, 0x0000FF},  // red
-      titleText_{0xFFFFFF, 0xFF0000, 0x008000},    // white, blue, green
-      textColors_{0x000000, 0xFF0000, 0x008000, 0x0000FF, 0x000000} {}
+      titleBack_{clTeal, clAqua, clYellow},
+      titleButton_{clRed, clRed, clRed},
+      titleText_{clWhite, clBlue, clGreen},
+      textColors_{clBlack, clBlue, clGreen, clRed, clBlack} {}
 
 int TZqThemes::LevelSlot(int level, const char* what) {
   if (level < 1 || level > 3) {

@@ -4,10 +4,8 @@
 // are held by the text holder (TProcSrcContainer) and read-only while the program runs.
 #include <QString>
 #include <array>
-#include <cstdint>
 
-// $00BBGGRR, red in the low byte (the platform's colour type).
-using TColor = std::uint32_t;
+#include "platform/Color.h"
 
 class TZqThemes {
  public:

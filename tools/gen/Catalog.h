@@ -28,12 +28,17 @@ struct Picture {
 
 using PictureTable = std::vector<Picture>;
 
+inline void Add(PictureTable& table, QString name, QSize size, Transparency transparency,
+                QString role, std::function<QImage()> draw) {
+  table.push_back({std::move(name), size, transparency, std::move(role), std::move(draw)});
+}
+
 // The areas' tables (one function per Pictures*.cpp).
-void AddBackdropPictures(PictureTable& table);   // theme backdrops, selection window
-void AddShellPictures(PictureTable& table);      // toolbar glyphs, variable window icons
-void AddStackPictures(PictureTable& table);      // Hanoi, queens, maze, knapsack
-void AddQueuePictures(PictureTable& table);      // railway, expression dog, bank
-void AddTreePictures(PictureTable& table);       // binary-tree nodes
+void AddBackdropPictures(PictureTable& table);  // theme backdrops, selection window
+void AddShellPictures(PictureTable& table);     // toolbar glyphs, variable window icons
+void AddStackPictures(PictureTable& table);     // Hanoi, queens, maze, knapsack
+void AddQueuePictures(PictureTable& table);     // railway, expression dog, bank
+void AddTreePictures(PictureTable& table);      // binary-tree nodes
 
 // Every picture, in the order above.
 const PictureTable& AllPictures();

@@ -59,8 +59,7 @@ void MidiTrack::Controller(std::uint32_t tick, int channel, int controller, int 
   Add(tick, 2, Bytes({0xb0 | channel, controller, value}));
 }
 
-void MidiTrack::Note(std::uint32_t tick, std::uint32_t length, int channel, int key,
-                     int velocity) {
+void MidiTrack::Note(std::uint32_t tick, std::uint32_t length, int channel, int key, int velocity) {
   Add(tick, 3, Bytes({0x90 | channel, key, std::clamp(velocity, 1, 127)}));
   Add(tick + length, 1, Bytes({0x80 | channel, key, 64}));
 }
@@ -110,14 +109,19 @@ int Key(const QString& name) {
   if (letter < 0 || letter > 6) throw std::invalid_argument("bad note name: " + name.toStdString());
   int key = kSteps[letter];
   int i = 1;
-  if (name.at(i) == QLatin1Char('#')) { ++key; ++i; }
-  else if (name.at(i) == QLatin1Char('b')) { --key; ++i; }
+  if (name.at(i) == QLatin1Char('#')) {
+    ++key;
+    ++i;
+  } else if (name.at(i) == QLatin1Char('b')) {
+    --key;
+    ++i;
+  }
   const int octave = name.mid(i).toInt();
   return 12 * (octave + 1) + key;
 }
 
 struct MelodyNote {
-  int key;      // 0: rest
+  int key;  // 0: rest
   int eighths;
 };
 
@@ -142,8 +146,8 @@ std::vector<Chord> Chords(const QString& text) {
   for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     if (word == QLatin1String("|")) continue;
     const bool minor = word.endsWith(QLatin1Char('m'));
-    chords.push_back({Key(word.left(minor ? word.size() - 1 : word.size()) + QStringLiteral("0")) % 12,
-                      minor});
+    chords.push_back(
+        {Key(word.left(minor ? word.size() - 1 : word.size()) + QStringLiteral("0")) % 12, minor});
   }
   return chords;
 }
@@ -152,17 +156,17 @@ std::vector<Chord> Chords(const QString& text) {
 
 QByteArray ComposeTune() {
   // Two bars of arpeggios, then A (8 bars), B (8 bars) and A again closing on C.
-  const std::vector<Chord> chords = Chords(QStringLiteral(
-      "C F | C Am F G C Em F G | Am Em F C Dm G C G | C Am F G C Em F C"));
+  const std::vector<Chord> chords =
+      Chords(QStringLiteral("C F | C Am F G C Em F G | Am Em F C Dm G C G | C Am F G C Em F C"));
   const QString a1 = QStringLiteral(
       "E5:2 D5:1 C5:1 G4:4 | A4:2 C5:2 E5:2 D5:2 | C5:3 A4:1 F4:2 A4:2 | G4:4 B4:2 D5:2 | "
       "E5:2 G5:2 E5:2 C5:2 | B4:2 D5:1 B4:1 G4:4 | A4:2 C5:2 F5:2 E5:1 D5:1 |");
   const QString b = QStringLiteral(
       "C5:2 E5:2 A5:4 | G5:2 E5:2 B4:4 | A4:2 C5:2 F5:2 A5:2 | G5:6 E5:2 | "
       "F5:2 E5:1 D5:1 A4:4 | B4:2 D5:2 G5:2 F5:2 | E5:3 D5:1 C5:2 E5:2 | D5:6 R:2 |");
-  const std::vector<MelodyNote> melody = Melody(
-      QStringLiteral("R:16 | ") + a1 + QStringLiteral(" D5:4 B4:2 G4:2 | ") + b + QStringLiteral(" ") + a1 +
-      QStringLiteral(" C5:8"));
+  const std::vector<MelodyNote> melody =
+      Melody(QStringLiteral("R:16 | ") + a1 + QStringLiteral(" D5:4 B4:2 G4:2 | ") + b +
+             QStringLiteral(" ") + a1 + QStringLiteral(" C5:8"));
 
   MidiTrack conductor;
   conductor.TrackName(0, "Velkora");
@@ -198,8 +202,7 @@ QByteArray ComposeTune() {
       const int pattern[8] = {0, 7, 12, 12 + third, 19, 12 + third, 12, 7};
       for (int i = 0; i < 8; ++i) {
         const int velocity = (i == 0 ? 70 : i == 4 ? 62 : 54) + (bar % 2 ? 0 : 2);
-        piano.Note(start + std::uint32_t(i * kEighth), 2 * kEighth, 0, root + pattern[i],
-                   velocity);
+        piano.Note(start + std::uint32_t(i * kEighth), 2 * kEighth, 0, root + pattern[i], velocity);
       }
     }
     // Strings: the chord held over the bar, in the middle register.

@@ -6,21 +6,28 @@
 
 namespace gen {
 
+namespace {
+
+// Runs paint on image with antialiasing, in coordinates `scale` times smaller than its pixels.
+void PaintScaled(QImage& image, int scale, const PaintFn& paint) {
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.scale(scale, scale);
+  paint(p);
+}
+
+}  // namespace
+
 QImage Sprite(int w, int h, QRgb key, const PaintFn& paint, int scale) {
   QImage big(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
   big.fill(Qt::transparent);
-  {
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(scale, scale);
-    paint(p);
-  }
-  const QImage small = scale == 1 ? big
-                                  : big.scaled(w, h, Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation)
-                                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  PaintScaled(big, scale, paint);
+  const QImage small = scale == 1
+                           ? big
+                           : big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QImage out(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(small.constScanLine(y));
@@ -44,14 +51,7 @@ QImage Sprite(int w, int h, QRgb key, const PaintFn& paint, int scale) {
 QImage Scene(int w, int h, const PaintFn& paint, int scale) {
   QImage big(w * scale, h * scale, QImage::Format_RGB32);
   big.fill(Qt::white);
-  {
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(scale, scale);
-    paint(p);
-  }
+  PaintScaled(big, scale, paint);
   if (scale == 1) return big;
   return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
@@ -80,8 +80,7 @@ void Flat(QPainter& p, const QPainterPath& shape, const QColor& base, double out
   g.setColorAt(0, Shade(base, 1.18));
   g.setColorAt(1, Shade(base, 0.92));
   p.save();
-  p.setPen(outline > 0 ? QPen(Shade(base, 0.5), outline, Qt::SolidLine, Qt::RoundCap,
-                              Qt::RoundJoin)
+  p.setPen(outline > 0 ? QPen(Shade(base, 0.5), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
                        : QPen(Qt::NoPen));
   p.setBrush(g);
   p.drawPath(shape);
@@ -104,8 +103,8 @@ void Glossy(QPainter& p, const QPainterPath& shape, const QColor& base, double o
   hl.setColorAt(0, QColor(255, 255, 255, 110));
   hl.setColorAt(1, QColor(255, 255, 255, 0));
   p.setBrush(hl);
-  p.drawEllipse(QRectF(r.left() + r.width() * 0.08, r.top() - r.height() * 0.25,
-                       r.width() * 0.84, r.height() * 0.7));
+  p.drawEllipse(QRectF(r.left() + r.width() * 0.08, r.top() - r.height() * 0.25, r.width() * 0.84,
+                       r.height() * 0.7));
   p.setClipping(false);
   if (outline > 0) {
     p.setPen(QPen(Shade(base, 0.5), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -147,8 +146,10 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
   QPainterPath path;
   bool first = true;
   for (const QPointF& pt : points) {
-    if (first) path.moveTo(pt);
-    else path.lineTo(pt);
+    if (first)
+      path.moveTo(pt);
+    else
+      path.lineTo(pt);
     first = false;
   }
   path.closeSubpath();

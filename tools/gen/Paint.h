@@ -66,7 +66,7 @@ class Rng {
  public:
   explicit Rng(std::uint32_t seed) : state_(seed * 2654435761u + 0x9e3779b9u) {}
   std::uint32_t Next();
-  double Real();                                     // [0, 1)
+  double Real();  // [0, 1)
   double Range(double lo, double hi) { return lo + (hi - lo) * Real(); }
   int Int(int n) { return n <= 0 ? 0 : int(Next() % std::uint32_t(n)); }
 
@@ -78,7 +78,7 @@ class Rng {
 class Noise {
  public:
   explicit Noise(std::uint32_t seed, int period = 256);
-  double At(double x, double y) const;                      // about [0, 1]
+  double At(double x, double y) const;  // about [0, 1]
   double Fbm(double x, double y, int octaves, double gain = 0.5) const;
 
  private:

@@ -150,8 +150,8 @@ void Magnifier(QPainter& p, QPointF c, double r) {
   p.restore();
 }
 
-void Bars(QPainter& p, const std::vector<double>& heights, double left, double width,
-          double bottom, const QColor& c) {
+void Bars(QPainter& p, const std::vector<double>& heights, double left, double width, double bottom,
+          const QColor& c) {
   for (size_t i = 0; i < heights.size(); ++i) {
     const double x = left + i * width;
     Glossy(p, RoundRect(QRectF(x, bottom - heights[i], width - 2, heights[i]), 1.5),
@@ -160,160 +160,184 @@ void Bars(QPainter& p, const std::vector<double>& heights, double left, double w
 }
 
 QImage ChapterPicture(int chapter) {
-  static const QColor hues[] = {
-      QColor(70, 130, 200), QColor(60, 160, 150), QColor(200, 120, 60), QColor(150, 100, 190),
-      QColor(90, 150, 80),  QColor(190, 90, 120), QColor(60, 140, 90),  QColor(70, 110, 180),
-      QColor(160, 130, 70), QColor(60, 140, 170), QColor(120, 110, 180), QColor(200, 100, 80),
-      QColor(110, 120, 140)};
+  static const QColor hues[] = {QColor(70, 130, 200),  QColor(60, 160, 150),  QColor(200, 120, 60),
+                                QColor(150, 100, 190), QColor(90, 150, 80),   QColor(190, 90, 120),
+                                QColor(60, 140, 90),   QColor(70, 110, 180),  QColor(160, 130, 70),
+                                QColor(60, 140, 170),  QColor(120, 110, 180), QColor(200, 100, 80),
+                                QColor(110, 120, 140)};
   const QColor hue = hues[chapter];
-  return Scene(64, 64, [chapter, hue](QPainter& p) {
-    Tile(p, hue);
-    const QColor ink = Shade(hue, 0.45);
-    const QColor warm(250, 200, 80);
-    const QColor light(245, 248, 252);
-    switch (chapter) {
-      case 0:  // sequential list: a row of cells, one marked
-        for (int i = 0; i < 4; ++i)
-          Cell(p, QRectF(6 + i * 13, 24, 12, 16), i == 2 ? warm : light);
-        p.setPen(QPen(ink, 2));
-        for (int i = 0; i < 4; ++i) p.drawLine(QPointF(9 + i * 13, 46), QPointF(15 + i * 13, 46));
-        break;
-      case 1:  // linked list: boxes joined by arrows
-        for (int i = 0; i < 3; ++i) {
-          Cell(p, QRectF(4 + i * 20, 24, 13, 14), i == 0 ? warm : light);
-          if (i < 2) ArrowRight(p, QPointF(17 + i * 20, 31), QPointF(24 + i * 20, 31), ink);
-        }
-        break;
-      case 2:  // stack: plates in an open box and a push arrow
-        p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(14, 18), QPointF(14, 56), QPointF(50, 56), QPointF(50, 18)}));
-        for (int i = 0; i < 3; ++i)
-          Cell(p, QRectF(18, 44 - i * 10, 28, 9), i == 2 ? warm : light);
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawPath(ArrowPath(QPointF(32, 4), QPointF(32, 20), 3, 10, 7));
-        break;
-      case 3:  // string: letter cells
-        for (int i = 0; i < 3; ++i) {
-          Cell(p, QRectF(6 + i * 18, 20, 16, 24), i == 1 ? warm : light);
-          CentredText(p, QRectF(6 + i * 18, 20, 16, 24), QString(QChar('a' + i)),
-                      PixelFont(QStringLiteral("DejaVu Sans"), 16), ink);
-        }
-        break;
-      case 4: {  // sparse matrix: a grid in brackets with a few entries
-        p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        p.drawPolyline(QPolygonF({QPointF(12, 10), QPointF(8, 10), QPointF(8, 54), QPointF(12, 54)}));
-        p.drawPolyline(QPolygonF({QPointF(52, 10), QPointF(56, 10), QPointF(56, 54), QPointF(52, 54)}));
-        for (int r = 0; r < 4; ++r)
-          for (int c = 0; c < 4; ++c) {
-            const bool filled = (r * 4 + c) % 5 == 1;
-            if (filled) Node(p, QPointF(17 + c * 10, 17 + r * 10), 4.2, warm);
-            else {
-              p.setPen(Qt::NoPen);
-              p.setBrush(Alpha(light, 200));
-              p.drawEllipse(QPointF(17 + c * 10, 17 + r * 10), 1.8, 1.8);
+  return Scene(
+      64, 64,
+      [chapter, hue](QPainter& p) {
+        Tile(p, hue);
+        const QColor ink = Shade(hue, 0.45);
+        const QColor warm(250, 200, 80);
+        const QColor light(245, 248, 252);
+        switch (chapter) {
+          case 0:  // sequential list: a row of cells, one marked
+            for (int i = 0; i < 4; ++i)
+              Cell(p, QRectF(6 + i * 13, 24, 12, 16), i == 2 ? warm : light);
+            p.setPen(QPen(ink, 2));
+            for (int i = 0; i < 4; ++i)
+              p.drawLine(QPointF(9 + i * 13, 46), QPointF(15 + i * 13, 46));
+            break;
+          case 1:  // linked list: boxes joined by arrows
+            for (int i = 0; i < 3; ++i) {
+              Cell(p, QRectF(4 + i * 20, 24, 13, 14), i == 0 ? warm : light);
+              if (i < 2) ArrowRight(p, QPointF(17 + i * 20, 31), QPointF(24 + i * 20, 31), ink);
             }
+            break;
+          case 2:  // stack: plates in an open box and a push arrow
+            p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(
+                QPolygonF({QPointF(14, 18), QPointF(14, 56), QPointF(50, 56), QPointF(50, 18)}));
+            for (int i = 0; i < 3; ++i)
+              Cell(p, QRectF(18, 44 - i * 10, 28, 9), i == 2 ? warm : light);
+            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
+            p.drawPath(ArrowPath(QPointF(32, 4), QPointF(32, 20), 3, 10, 7));
+            break;
+          case 3:  // string: letter cells
+            for (int i = 0; i < 3; ++i) {
+              Cell(p, QRectF(6 + i * 18, 20, 16, 24), i == 1 ? warm : light);
+              CentredText(p, QRectF(6 + i * 18, 20, 16, 24), QString(QChar('a' + i)),
+                          PixelFont(QStringLiteral("DejaVu Sans"), 16), ink);
+            }
+            break;
+          case 4: {  // sparse matrix: a grid in brackets with a few entries
+            p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+            p.drawPolyline(
+                QPolygonF({QPointF(12, 10), QPointF(8, 10), QPointF(8, 54), QPointF(12, 54)}));
+            p.drawPolyline(
+                QPolygonF({QPointF(52, 10), QPointF(56, 10), QPointF(56, 54), QPointF(52, 54)}));
+            for (int r = 0; r < 4; ++r)
+              for (int c = 0; c < 4; ++c) {
+                const bool filled = (r * 4 + c) % 5 == 1;
+                if (filled)
+                  Node(p, QPointF(17 + c * 10, 17 + r * 10), 4.2, warm);
+                else {
+                  p.setPen(Qt::NoPen);
+                  p.setBrush(Alpha(light, 200));
+                  p.drawEllipse(QPointF(17 + c * 10, 17 + r * 10), 1.8, 1.8);
+                }
+              }
+            break;
           }
-        break;
-      }
-      case 5:  // generalized list: nested boxes
-        Glossy(p, RoundRect(QRectF(5, 14, 54, 36), 8), light, 1.4);
-        Glossy(p, RoundRect(QRectF(26, 20, 29, 24), 6), Mix(light, warm, 0.5), 1.4);
-        Node(p, QPointF(15, 32), 5, hue);
-        Node(p, QPointF(35, 32), 4.5, hue);
-        Node(p, QPointF(46, 32), 4.5, hue);
-        break;
-      case 6: {  // binary tree
-        const QPointF n[] = {{32, 14}, {18, 32}, {46, 32}, {10, 50}, {26, 50}, {54, 50}};
-        const int parent[] = {-1, 0, 0, 1, 1, 2};
-        for (int i = 1; i < 6; ++i) Link(p, n[parent[i]], n[i], ink);
-        for (int i = 0; i < 6; ++i) Node(p, n[i], 6, i == 0 ? warm : light);
-        break;
-      }
-      case 7: {  // graph
-        const QPointF n[] = {{14, 16}, {46, 12}, {54, 40}, {28, 52}, {10, 38}, {32, 30}};
-        const int edges[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 0}, {5, 1}, {5, 3}, {5, 4}};
-        for (const auto& e : edges) Link(p, n[e[0]], n[e[1]], ink);
-        for (int i = 0; i < 6; ++i) Node(p, n[i], 5.5, i == 5 ? warm : light);
-        break;
-      }
-      case 8: {  // storage: a memory column with used and free blocks
-        const double tops[] = {8, 18, 24, 36, 44, 56};
-        for (int i = 0; i < 5; ++i)
-          Cell(p, QRectF(18, tops[i], 28, tops[i + 1] - tops[i] - 1),
-               i % 2 == 0 ? Mix(warm, QColor(230, 120, 80), i * 0.25) : light);
-        break;
-      }
-      case 9:  // static search: cells and a magnifier
-        for (int i = 0; i < 4; ++i) Cell(p, QRectF(4 + i * 13, 12, 12, 14), i == 2 ? warm : light);
-        Magnifier(p, QPointF(30, 38), 10);
-        break;
-      case 10: {  // dynamic search: a tree and a magnifier
-        const QPointF n[] = {{22, 11}, {11, 27}, {33, 27}};
-        Link(p, n[0], n[1], ink);
-        Link(p, n[0], n[2], ink);
-        for (int i = 0; i < 3; ++i) Node(p, n[i], 6, i == 2 ? warm : light);
-        Magnifier(p, QPointF(37, 40), 9);
-        break;
-      }
-      case 11:  // internal sorting: ascending bars
-        Bars(p, {10, 18, 26, 34, 42}, 8, 10, 54, warm);
-        break;
-      case 12: {  // external sorting: bars beside a disk
-        Bars(p, {12, 22, 32}, 6, 9, 54, warm);
-        const QRectF body(36, 18, 22, 34);
-        Glossy(p, RoundRect(body, 3), light, 1.4);
-        p.setPen(QPen(ink, 1.4));
-        p.setBrush(Shade(light, 0.9));
-        p.drawEllipse(QRectF(36, 13, 22, 10));
-        p.drawArc(QRectF(36, 24, 22, 10), 180 * 16, 180 * 16);
-        p.drawArc(QRectF(36, 34, 22, 10), 180 * 16, 180 * 16);
-        break;
-      }
-      default:
-        break;
-    }
-  }, 4);
+          case 5:  // generalized list: nested boxes
+            Glossy(p, RoundRect(QRectF(5, 14, 54, 36), 8), light, 1.4);
+            Glossy(p, RoundRect(QRectF(26, 20, 29, 24), 6), Mix(light, warm, 0.5), 1.4);
+            Node(p, QPointF(15, 32), 5, hue);
+            Node(p, QPointF(35, 32), 4.5, hue);
+            Node(p, QPointF(46, 32), 4.5, hue);
+            break;
+          case 6: {  // binary tree
+            const QPointF n[] = {{32, 14}, {18, 32}, {46, 32}, {10, 50}, {26, 50}, {54, 50}};
+            const int parent[] = {-1, 0, 0, 1, 1, 2};
+            for (int i = 1; i < 6; ++i) Link(p, n[parent[i]], n[i], ink);
+            for (int i = 0; i < 6; ++i) Node(p, n[i], 6, i == 0 ? warm : light);
+            break;
+          }
+          case 7: {  // graph
+            const QPointF n[] = {{14, 16}, {46, 12}, {54, 40}, {28, 52}, {10, 38}, {32, 30}};
+            const int edges[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 0}, {5, 1}, {5, 3}, {5, 4}};
+            for (const auto& e : edges) Link(p, n[e[0]], n[e[1]], ink);
+            for (int i = 0; i < 6; ++i) Node(p, n[i], 5.5, i == 5 ? warm : light);
+            break;
+          }
+          case 8: {  // storage: a memory column with used and free blocks
+            const double tops[] = {8, 18, 24, 36, 44, 56};
+            for (int i = 0; i < 5; ++i)
+              Cell(p, QRectF(18, tops[i], 28, tops[i + 1] - tops[i] - 1),
+                   i % 2 == 0 ? Mix(warm, QColor(230, 120, 80), i * 0.25) : light);
+            break;
+          }
+          case 9:  // static search: cells and a magnifier
+            for (int i = 0; i < 4; ++i)
+              Cell(p, QRectF(4 + i * 13, 12, 12, 14), i == 2 ? warm : light);
+            Magnifier(p, QPointF(30, 38), 10);
+            break;
+          case 10: {  // dynamic search: a tree and a magnifier
+            const QPointF n[] = {{22, 11}, {11, 27}, {33, 27}};
+            Link(p, n[0], n[1], ink);
+            Link(p, n[0], n[2], ink);
+            for (int i = 0; i < 3; ++i) Node(p, n[i], 6, i == 2 ? warm : light);
+            Magnifier(p, QPointF(37, 40), 9);
+            break;
+          }
+          case 11:  // internal sorting: ascending bars
+            Bars(p, {10, 18, 26, 34, 42}, 8, 10, 54, warm);
+            break;
+          case 12: {  // external sorting: bars beside a disk
+            Bars(p, {12, 22, 32}, 6, 9, 54, warm);
+            const QRectF body(36, 18, 22, 34);
+            Glossy(p, RoundRect(body, 3), light, 1.4);
+            p.setPen(QPen(ink, 1.4));
+            p.setBrush(Shade(light, 0.9));
+            p.drawEllipse(QRectF(36, 13, 22, 10));
+            p.drawArc(QRectF(36, 24, 22, 10), 180 * 16, 180 * 16);
+            p.drawArc(QRectF(36, 34, 22, 10), 180 * 16, 180 * 16);
+            break;
+          }
+          default:
+            break;
+        }
+      },
+      4);
 }
 
 // The root: three books on top of one another.
 QImage RootPicture() {
-  return Scene(64, 64, [](QPainter& p) {
-    Tile(p, QColor(80, 120, 190));
-    const QColor books[] = {QColor(210, 80, 70), QColor(240, 190, 70), QColor(80, 170, 120)};
-    const double tops[] = {40, 28, 16};
-    const double lefts[] = {8, 12, 9};
-    for (int i = 0; i < 3; ++i) {
-      const QRectF spine(lefts[i], tops[i], 46, 11);
-      Glossy(p, RoundRect(spine, 2.5), books[i], 1.4);
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(250, 246, 232));
-      p.drawRect(QRectF(spine.right() - 6, spine.top() + 2, 4, spine.height() - 4));
-      p.setBrush(Shade(books[i], 0.6));
-      p.drawRect(QRectF(spine.left() + 6, spine.top() + 4.5, 18, 2));
-    }
-  }, 4);
+  return Scene(
+      64, 64,
+      [](QPainter& p) {
+        Tile(p, QColor(80, 120, 190));
+        const QColor books[] = {QColor(210, 80, 70), QColor(240, 190, 70), QColor(80, 170, 120)};
+        const double tops[] = {40, 28, 16};
+        const double lefts[] = {8, 12, 9};
+        for (int i = 0; i < 3; ++i) {
+          const QRectF spine(lefts[i], tops[i], 46, 11);
+          Glossy(p, RoundRect(spine, 2.5), books[i], 1.4);
+          p.setPen(Qt::NoPen);
+          p.setBrush(QColor(250, 246, 232));
+          p.drawRect(QRectF(spine.right() - 6, spine.top() + 2, 4, spine.height() - 4));
+          p.setBrush(Shade(books[i], 0.6));
+          p.drawRect(QRectF(spine.left() + 6, spine.top() + 4.5, 18, 2));
+        }
+      },
+      4);
 }
 
 }  // namespace
 
 void AddBackdropPictures(PictureTable& t) {
-  t.push_back({QStringLiteral("Clouds"), {1024, 768}, Transparency::Opaque,
+  t.push_back({QStringLiteral("Clouds"),
+               {1024, 768},
+               Transparency::Opaque,
                QStringLiteral("backdrop of the default theme, stretched to the screen"),
                [] { return Clouds(1024, 768); }});
-  t.push_back({QStringLiteral("ZqBACK_Link"), {1024, 768}, Transparency::Opaque,
-               QStringLiteral("backdrop of the linked-list and string themes, stretched to the screen"),
-               [] { return Linen(1024, 768); }});
-  t.push_back({QStringLiteral("crtbk"), {1024, 768}, Transparency::Opaque,
+  t.push_back(
+      {QStringLiteral("ZqBACK_Link"),
+       {1024, 768},
+       Transparency::Opaque,
+       QStringLiteral("backdrop of the linked-list and string themes, stretched to the screen"),
+       [] { return Linen(1024, 768); }});
+  t.push_back({QStringLiteral("crtbk"),
+               {1024, 768},
+               Transparency::Opaque,
                QStringLiteral("selection window background, stretched to the screen"),
                [] { return SelectionBackground(1024, 768); }});
-  t.push_back({QStringLiteral("AlgoSelRoot"), {64, 64}, Transparency::Opaque,
+  t.push_back({QStringLiteral("AlgoSelRoot"),
+               {64, 64},
+               Transparency::Opaque,
                QStringLiteral("selection item picture of the root (and of chapters without one)"),
                [] { return RootPicture(); }});
   for (int i = 0; i < int(kChapterPictures.size()); ++i)
-    t.push_back({QString::fromLatin1(kChapterPictures[size_t(i)]), {64, 64}, Transparency::Opaque,
-                 QStringLiteral("selection item picture of chapter %1 and the items below it").arg(i + 1),
-                 [i] { return ChapterPicture(i); }});
+    t.push_back(
+        {QString::fromLatin1(kChapterPictures[size_t(i)]),
+         {64, 64},
+         Transparency::Opaque,
+         QStringLiteral("selection item picture of chapter %1 and the items below it").arg(i + 1),
+         [i] { return ChapterPicture(i); }});
 }
 
 }  // namespace gen

@@ -40,8 +40,7 @@ void Badge(QPainter& p, const QColor& colour) {
   Glossy(p, Ellipse(QRectF(6, 6, 52, 52)), colour, kLine);
 }
 
-void TextLines(QPainter& p, double left, double top, int count, double step,
-               const double* widths) {
+void TextLines(QPainter& p, double left, double top, int count, double step, const double* widths) {
   p.save();
   p.setPen(QPen(Shade(kSteel, 0.9), 3, Qt::SolidLine, Qt::RoundCap));
   for (int i = 0; i < count; ++i)
@@ -62,7 +61,8 @@ QImage Glyph(int tag) {
         p.rotate(40);
         Glossy(p, RoundRect(QRectF(-5, -24, 10, 30), 2), kAmber, kLine);
         Flat(p, RoundRect(QRectF(-5, -29, 10, 7), 2), QColor(230, 130, 140), kLine);
-        Flat(p, Polygon({QPointF(-5, 6), QPointF(5, 6), QPointF(0, 16)}), QColor(240, 215, 170), kLine);
+        Flat(p, Polygon({QPointF(-5, 6), QPointF(5, 6), QPointF(0, 16)}), QColor(240, 215, 170),
+             kLine);
         p.restore();
         break;
       }
@@ -76,8 +76,10 @@ QImage Glyph(int tag) {
         break;
       case 3: {  // description: an open book
         const QColor page = kPaper;
-        Flat(p, Polygon({QPointF(32, 16), QPointF(6, 10), QPointF(6, 50), QPointF(32, 56)}), page, kLine);
-        Flat(p, Polygon({QPointF(32, 16), QPointF(58, 10), QPointF(58, 50), QPointF(32, 56)}), page, kLine);
+        Flat(p, Polygon({QPointF(32, 16), QPointF(6, 10), QPointF(6, 50), QPointF(32, 56)}), page,
+             kLine);
+        Flat(p, Polygon({QPointF(32, 16), QPointF(58, 10), QPointF(58, 50), QPointF(32, 56)}), page,
+             kLine);
         p.setPen(QPen(Shade(kBlue, 1.1), 2.2, Qt::SolidLine, Qt::RoundCap));
         for (int i = 0; i < 4; ++i) {
           p.drawLine(QPointF(11, 20 + i * 8), QPointF(27, 24 + i * 8));
@@ -147,8 +149,10 @@ QImage Glyph(int tag) {
           const double a = (i - 0.5) * M_PI * 2 / (teeth * 4);
           const double r = (i % 4 == 1 || i % 4 == 2) ? 27 : 20;
           const QPointF pt = c + QPointF(std::cos(a), std::sin(a)) * r;
-          if (i == 0) gear.moveTo(pt);
-          else gear.lineTo(pt);
+          if (i == 0)
+            gear.moveTo(pt);
+          else
+            gear.lineTo(pt);
         }
         gear.closeSubpath();
         gear.addEllipse(c, 8, 8);
@@ -202,47 +206,59 @@ void CrispText(QImage& image, const QRectF& r, const QString& text, const QFont&
 }
 
 QImage TypeIcon(int icon) {
-  static const QColor colours[] = {QColor(50, 145, 70), QColor(45, 100, 185), QColor(125, 75, 175),
+  static const QColor colours[] = {QColor(50, 145, 70),  QColor(45, 100, 185), QColor(125, 75, 175),
                                    QColor(205, 105, 25), QColor(20, 130, 130), QColor(195, 60, 50),
-                                   QColor(80, 95, 185), QColor(150, 100, 50)};
+                                   QColor(80, 95, 185),  QColor(150, 100, 50)};
   const QColor c = colours[icon - 1];
-  QImage image = Sprite(16, 16, kKeyColour, [icon, c](QPainter& p) {
-    Flat(p, RoundRect(QRectF(0.5, 0.5, 15, 15), 3), c, 1);
-    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    switch (icon) {
-      case 1:  // boolean: a tick
-        p.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(7, 11.5), QPointF(12, 4.5)}));
-        break;
-      case 6:  // pointer: an arrow
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPath(ArrowPath(QPointF(3, 8), QPointF(13, 8), 2, 7, 4.5));
-        break;
-      case 7:  // vector: a row of cells
-        p.setPen(QPen(Qt::white, 1.2));
-        p.drawRect(QRectF(2.5, 5.5, 11, 5));
-        p.drawLine(QPointF(6.2, 5.5), QPointF(6.2, 10.5));
-        p.drawLine(QPointF(9.8, 5.5), QPointF(9.8, 10.5));
-        break;
-      case 8:  // record: fields under one another
-        p.setPen(QPen(Qt::white, 1.2));
-        p.drawRect(QRectF(4, 2.5, 8, 11));
-        p.drawLine(QPointF(4, 6.2), QPointF(12, 6.2));
-        p.drawLine(QPointF(4, 9.8), QPointF(12, 9.8));
-        break;
-      default:
-        break;
-    }
-  }, 8);
+  QImage image = Sprite(
+      16, 16, kKeyColour,
+      [icon, c](QPainter& p) {
+        Flat(p, RoundRect(QRectF(0.5, 0.5, 15, 15), 3), c, 1);
+        p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        switch (icon) {
+          case 1:  // boolean: a tick
+            p.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(7, 11.5), QPointF(12, 4.5)}));
+            break;
+          case 6:  // pointer: an arrow
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawPath(ArrowPath(QPointF(3, 8), QPointF(13, 8), 2, 7, 4.5));
+            break;
+          case 7:  // vector: a row of cells
+            p.setPen(QPen(Qt::white, 1.2));
+            p.drawRect(QRectF(2.5, 5.5, 11, 5));
+            p.drawLine(QPointF(6.2, 5.5), QPointF(6.2, 10.5));
+            p.drawLine(QPointF(9.8, 5.5), QPointF(9.8, 10.5));
+            break;
+          case 8:  // record: fields under one another
+            p.setPen(QPen(Qt::white, 1.2));
+            p.drawRect(QRectF(4, 2.5, 8, 11));
+            p.drawLine(QPointF(4, 6.2), QPointF(12, 6.2));
+            p.drawLine(QPointF(4, 9.8), QPointF(12, 9.8));
+            break;
+          default:
+            break;
+        }
+      },
+      8);
   const QRectF box(0, 0, 16, 15);
   const QString sans = QStringLiteral("DejaVu Sans");
   switch (icon) {
-    case 2: CrispText(image, box, QStringLiteral("12"), PixelFont(sans, 9)); break;
-    case 3: CrispText(image, box, QStringLiteral("1."), PixelFont(sans, 10)); break;
-    case 4: CrispText(image, box, QStringLiteral("a"), PixelFont(sans, 11)); break;
-    case 5: CrispText(image, box, QStringLiteral("ab"), PixelFont(sans, 9)); break;
-    default: break;
+    case 2:
+      CrispText(image, box, QStringLiteral("12"), PixelFont(sans, 9));
+      break;
+    case 3:
+      CrispText(image, box, QStringLiteral("1."), PixelFont(sans, 10));
+      break;
+    case 4:
+      CrispText(image, box, QStringLiteral("a"), PixelFont(sans, 11));
+      break;
+    case 5:
+      CrispText(image, box, QStringLiteral("ab"), PixelFont(sans, 9));
+      break;
+    default:
+      break;
   }
   return image;
 }
@@ -250,28 +266,48 @@ QImage TypeIcon(int icon) {
 }  // namespace
 
 void AddShellPictures(PictureTable& t) {
-  static const char* const roles[] = {
-      "数据 enter new input", "调用栈 call stack", "说明 description", "暂停 pause",
-      "执行 run", "单步 step over", "跟踪 trace into", "执行到 run to cursor",
-      "恢复 reset", "断点 breakpoints", "设置 options", "帮助 help", "返回 return"};
+  static const char* const roles[] = {"数据 enter new input",
+                                      "调用栈 call stack",
+                                      "说明 description",
+                                      "暂停 pause",
+                                      "执行 run",
+                                      "单步 step over",
+                                      "跟踪 trace into",
+                                      "执行到 run to cursor",
+                                      "恢复 reset",
+                                      "断点 breakpoints",
+                                      "设置 options",
+                                      "帮助 help",
+                                      "返回 return"};
   for (int tag = 1; tag <= 13; ++tag)
-    t.push_back({QString::fromLatin1(kToolbarGlyphs[size_t(tag - 1)]), {64, 64},
+    t.push_back({QString::fromLatin1(kToolbarGlyphs[size_t(tag - 1)]),
+                 {64, 64},
                  Transparency::BottomLeftKey,
-                 QStringLiteral("toolbar glyph of button %1 (%2)").arg(tag).arg(QString::fromUtf8(roles[tag - 1])),
+                 QStringLiteral("toolbar glyph of button %1 (%2)")
+                     .arg(tag)
+                     .arg(QString::fromUtf8(roles[tag - 1])),
                  [tag] { return Glyph(tag); }});
   const char* const statuses[] = {"VarStatus_Atom", "VarStatus_Plus", "VarStatus_Minus"};
-  const char* const statusRoles[] = {"status sign of a plain value", "status sign of a closed composite",
+  const char* const statusRoles[] = {"status sign of a plain value",
+                                     "status sign of a closed composite",
                                      "status sign of an open composite"};
   for (int i = 0; i < 3; ++i)
-    t.push_back({QString::fromLatin1(statuses[i]), {16, 16}, Transparency::BottomLeftKey,
-                 QString::fromLatin1(statusRoles[i]), [i] { return StatusSign(i); }});
-  const char* const types[] = {"VarBmp_Bool", "VarBmp_Int",  "VarBmp_Float",  "VarBmp_Char",
-                               "VarBmp_Str",  "VarBmp_Ptr",  "VarBmp_Vector", "VarBmp_Record"};
-  const char* const typeRoles[] = {"boolean", "integer", "real", "character",
-                                   "string", "pointer", "vector", "record and other nodes"};
+    t.push_back({QString::fromLatin1(statuses[i]),
+                 {16, 16},
+                 Transparency::BottomLeftKey,
+                 QString::fromLatin1(statusRoles[i]),
+                 [i] { return StatusSign(i); }});
+  const char* const types[] = {"VarBmp_Bool", "VarBmp_Int", "VarBmp_Float",  "VarBmp_Char",
+                               "VarBmp_Str",  "VarBmp_Ptr", "VarBmp_Vector", "VarBmp_Record"};
+  const char* const typeRoles[] = {"boolean", "integer", "real",   "character",
+                                   "string",  "pointer", "vector", "record and other nodes"};
   for (int icon = 1; icon <= 8; ++icon)
-    t.push_back({QString::fromLatin1(types[icon - 1]), {16, 16}, Transparency::BottomLeftKey,
-                 QStringLiteral("variable window type picture %1: %2").arg(icon).arg(QLatin1String(typeRoles[icon - 1])),
+    t.push_back({QString::fromLatin1(types[icon - 1]),
+                 {16, 16},
+                 Transparency::BottomLeftKey,
+                 QStringLiteral("variable window type picture %1: %2")
+                     .arg(icon)
+                     .arg(QLatin1String(typeRoles[icon - 1])),
                  [icon] { return TypeIcon(icon); }});
 }
 

@@ -1,6 +1,0 @@
-#include "tools/gen/Catalog.h"
-namespace gen {
-void AddStackPictures(PictureTable&) {}
-void AddQueuePictures(PictureTable&) {}
-void AddTreePictures(PictureTable&) {}
-}
