@@ -68,6 +68,12 @@ class TFactDemo : public TAlgoDemo {
   Q_INVOKABLE TData* Main_C_Missing() { return Call("Main_C_Missing", 1); }
   Q_INVOKABLE TData* Main_C_Lost() { return Call("Main_C_Lost", 1); }
   Q_INVOKABLE void Main_F_Void() { calls << "Main_F_Void"; }
+  // Switches to another text in the middle of a step, as the threaded-tree demonstration does.
+  Q_INVOKABLE void Main_Switch() {
+    calls << "Main_Switch";
+    LoadSource({"!Fact", "`Begin@F{End}", "`Base@P", "`End@R"});
+    PushCall(QStringLiteral("Fact"), std::unique_ptr<TData>(Call("switched", 1)));
+  }
 
   QStringList calls;
   QStringList entered;
@@ -442,6 +448,21 @@ TEST_F(Engine, SwitchingTextsEndsAtTheNewTextsReturn) {
   EXPECT_EQ(Where(), "end");
   EXPECT_EQ(demo->calls.last(), "Fact_Base");
   EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+}
+
+TEST_F(Engine, ATextLoadedByAStepIsEnteredAtOnce) {
+  Start({"!Main", "`Begin=>Switch", "`Switch@P", "`End@R"});
+  demo->Run();  // the old text's lines are still being executed when the new one arrives
+  EXPECT_EQ(Where(), "end");
+  EXPECT_EQ(demo->calls, (QStringList{"Main_Switch", "switched", "Fact_F_Begin", "Fact_Base"}));
+  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+}
+
+TEST_F(Engine, TheVariableWindowNeverKeepsRowsOfFreedValues) {
+  Start();
+  demo->Run();
+  ASSERT_EQ(Where(), "end");
+  EXPECT_TRUE(host.variables.reloadedWithoutLocals) << "reloaded after the first procedure returned";
 }
 
 TEST_F(Engine, DemonstrationsAreFoundByNameAndCreatedWhole) {

@@ -4,7 +4,9 @@
 #include <map>
 #include <ostream>
 
+#include "framework/engine/AlgoDemo.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/Globals.h"
 #include "platform/ModalHost.h"
 
 // Readable texts in test failures.
@@ -70,9 +72,13 @@ class RecordingAlgorithmView final : public IAlgorithmView {
 class RecordingVariableView final : public IVariableView {
  public:
   QWidget* Widget() override { return nullptr; }
-  void ReloadVariables() override { reloads += 1; }
+  void ReloadVariables() override {
+    reloads += 1;
+    reloadedWithoutLocals = CurrentDemo != nullptr && CurrentDemo->Locals() == nullptr;
+  }
   void UpdateValues() override { updates += 1; }
   int reloads = 0;
+  bool reloadedWithoutLocals = false;
   int updates = 0;
 };
 
