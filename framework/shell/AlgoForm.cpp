@@ -12,7 +12,7 @@
 #include "framework/engine/Globals.h"
 #include "framework/engine/Proc.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/Backdrop.h"
+#include "framework/shell/ShellPaint.h"
 #include "platform/Grid.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
@@ -26,6 +26,23 @@ constexpr std::array<TColor, TAlgorithmForm::FrameColorCount> kFrameColors = {
 // Cell height of the grid's text before zoom: the classic fixed-pitch system font's.
 constexpr int kFontCellHeight = 15;
 
+// The backdrop under a cell of the grid; where the cell reaches past the backdrop's right
+// edge (a line scrolled far to the right), the rest comes from its left edge.
+void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r) {
+  const TBitmap* back = shellpaint::Backdrop();
+  const QPoint screen = control.mapToGlobal(QPoint(r.Left, r.Top));
+  const int inside = back ? std::clamp(back->Width() - screen.x(), 0, r.Width()) : r.Width();
+  if (!back || inside == r.Width() || r.IsEmpty()) {
+    shellpaint::CopyBackdrop(canvas, control, r);
+    return;
+  }
+  if (inside > 0)
+    canvas.CopyRect(Rect(r.Left, r.Top, r.Left + inside, r.Bottom), back->Canvas(),
+                    Bounds(screen.x(), screen.y(), inside, r.Height()));
+  canvas.CopyRect(Rect(r.Left + inside, r.Top, r.Right, r.Bottom), back->Canvas(),
+                  Bounds(0, screen.y(), r.Width() - inside, r.Height()));
+}
+
 // The panel that holds the grid: it shows the backdrop where the grid does not reach and
 // tells the window when its size changes.
 class TBackdropPanel : public QWidget {
@@ -37,7 +54,7 @@ class TBackdropPanel : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
     TCanvas canvas(&image);
-    CopyBackdrop(canvas, this, Rect(0, 0, width(), height()), clSilver);
+    shellpaint::CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()));
     QPainter(this).drawImage(0, 0, image);
   }
   void resizeEvent(QResizeEvent*) override {
@@ -359,7 +376,7 @@ void TAlgorithmForm::ClearFrames() {
 // ---- Drawing -----------------------------------------------------------------------------
 
 void TAlgorithmForm::PaintBackdrop(const TRect& rect) {
-  CopyBackdrop(procBox_->Canvas(), procBox_->viewport(), rect, procBox_->Color);
+  CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect);
 }
 
 void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {

@@ -7,7 +7,7 @@
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/Backdrop.h"
+#include "framework/shell/ShellPaint.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 
@@ -166,7 +166,7 @@ void TVariableForm::paintEvent(QPaintEvent*) {
   // The part of the window below the grid's whole rows shows the backdrop.
   QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
   TCanvas canvas(&image);
-  CopyBackdrop(canvas, this, Rect(0, 0, width(), height()), clSilver);
+  shellpaint::CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()));
   QPainter(this).drawImage(0, 0, image);
 }
 
@@ -218,16 +218,9 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
 
 void TVariableForm::VarGridDrawCell(int col, int row, const TRect& rect) {
   TCanvas& c = varGrid_->Canvas();
-  CopyBackdrop(c, varGrid_->viewport(), rect, varGrid_->Color);
-  // A raised edge around every cell.
+  shellpaint::CopyBackdrop(c, *varGrid_->viewport(), rect);
   c.Pen = TPen();
-  c.Pen.Color = clWhite;
-  c.MoveTo(rect.Left, rect.Bottom - 1);
-  c.LineTo(rect.Left, rect.Top);
-  c.LineTo(rect.Right - 1, rect.Top);
-  c.Pen.Color = clGray;
-  c.LineTo(rect.Right - 1, rect.Bottom - 1);
-  c.LineTo(rect.Left, rect.Bottom - 1);
+  shellpaint::Frame3D(c, rect, clWhite, clGray);  // a raised edge around every cell
 
   c.Font = font_;
   c.SetBkMode(TRANSPARENT);

@@ -1,5 +1,6 @@
 #include "demos/DemoList.h"
 #include "framework/shell/AlgoSelect.h"
+#include "framework/shell/ShellWindows.h"
 #include "framework/shell/Startup.h"
 #include "platform/Application.h"
 
