@@ -307,8 +307,11 @@ int TAlgorithmForm::TopRow() const { return procBox_->TopRow(); }
 void TAlgorithmForm::SetTopRow(int row) { procBox_->SetTopRow(row); }
 
 void TAlgorithmForm::Refresh() {
+  // The rows follow the procedure on show: the executing one whenever the engine refreshes
+  // (it selects that tab first), the browsed one when a breakpoint was toggled in it.
   if (CurrentDemo && CurrentDemo->CurProc()) {
-    procLineCount_ = CurrentDemo->CurProc()->Count();
+    const TProcedure* shown = ShownProcedure();
+    procLineCount_ = (shown ? shown : CurrentDemo->CurProc())->Count();
     procBox_->SetRowCount(std::max(procLineCount_, MaxLines()));
   }
   procBox_->Invalidate();

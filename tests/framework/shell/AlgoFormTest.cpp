@@ -153,6 +153,18 @@ TEST_F(DemoWindows, BreakpointOnARowWithoutALineDoesNothing) {
   EXPECT_FALSE(algo.SelectLine("Rec", algo.RowCount()));
 }
 
+TEST_F(DemoWindows, RefreshKeepsEveryRowOfTheBrowsedProcedure) {
+  TRecDemo& d = Start(TRecDemo::Text(60));
+  TAlgorithmForm& algo = Algo();
+  ASSERT_EQ(d.CurProc()->Name(), "Main");
+  ASSERT_TRUE(algo.SelectLine("Rec", 62));
+  ASSERT_TRUE(algo.ToggleBreakpoint());
+  algo.Refresh();  // the demonstration window refreshes after a toggle
+  EXPECT_EQ(algo.RowCount(), 63);
+  EXPECT_EQ(algo.SelectedRow(), 62);
+  EXPECT_TRUE(algo.LineVisible(62));
+}
+
 TEST_F(DemoWindows, RunToCursorStopsOnTheSelectedLine) {
   TRecDemo& d = Start(TRecDemo::Text(), 3);
   TAlgorithmForm& algo = Algo();
