@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 
 #include "framework/shell/AlgoSelect.h"
 #include "tests/framework/shell/DemoFixture.h"
@@ -40,6 +43,9 @@ TEST_P(Shots, SelectionWindow) {
   ASSERT_TRUE(form.ClickCaption("二叉树"));
   ASSERT_TRUE(form.ClickCaption("线索树"));
   ASSERT_TRUE(form.ClickCaption("线索化"));
+  QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(form.ChildItem(2)->Caption, &move);  // the mouse over an item
   Save(form, "select-deep" + Suffix());
   ASSERT_TRUE(form.ClickCaption("数据结构"));
   ASSERT_TRUE(form.ClickCaption("内部排序"));
