@@ -1,6 +1,5 @@
 #include "framework/shell/AlgoForm.h"
 
-#include <QChildEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
@@ -12,7 +11,10 @@
 #include "framework/engine/Globals.h"
 #include "framework/engine/Proc.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/Grid.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
@@ -28,12 +30,12 @@ constexpr int kFontCellHeight = 15;
 
 // The backdrop under a cell of the grid; where the cell reaches past the backdrop's right
 // edge (a line scrolled far to the right), the rest comes from its left edge.
-void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r) {
-  const TBitmap* back = shellpaint::Backdrop();
+void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r, TColor fallback) {
+  const TBitmap* back = BackBitmap.get();
   const QPoint screen = control.mapToGlobal(QPoint(r.Left, r.Top));
   const int inside = back ? std::clamp(back->Width() - screen.x(), 0, r.Width()) : r.Width();
   if (!back || inside == r.Width() || r.IsEmpty()) {
-    shellpaint::CopyBackdrop(canvas, control, r);
+    CopyBackdrop(canvas, control, r, fallback);
     return;
   }
   if (inside > 0)
@@ -43,63 +45,7 @@ void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r
                   Bounds(0, screen.y(), r.Width() - inside, r.Height()));
 }
 
-// The panel that holds the grid: it shows the backdrop where the grid does not reach and
-// tells the window when its size changes.
-class TBackdropPanel : public QWidget {
- public:
-  using QWidget::QWidget;
-  std::function<void()> OnResize;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    shellpaint::CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()));
-    QPainter(this).drawImage(0, 0, image);
-  }
-  void resizeEvent(QResizeEvent*) override {
-    if (OnResize) OnResize();
-  }
-};
-
 }  // namespace
-
-// ---- TFramePanel ---------------------------------------------------------------------------
-
-TFramePanel::TFramePanel(QWidget* parent, TColor color, int bevelWidth, int borderWidth)
-    : QWidget(parent), color_(color), bevelWidth_(bevelWidth), borderWidth_(borderWidth) {}
-
-QRect TFramePanel::InnerRect() const {
-  const int inset = std::min({Inset(), width() / 2, height() / 2});
-  return rect().adjusted(inset, inset, -inset, -inset);
-}
-
-void TFramePanel::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), ToQColor(color_));
-  // The raised bevel: white at the top and left, gray at the bottom and right.
-  for (int i = 0; i < bevelWidth_; ++i) {
-    const QRect r = rect().adjusted(i, i, -i - 1, -i - 1);
-    p.setPen(Qt::white);
-    p.drawLine(r.left(), r.bottom(), r.left(), r.top());
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.setPen(ToQColor(clGray));
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
-  }
-}
-
-void TFramePanel::PlaceChildren() {
-  for (QObject* o : children())
-    if (auto* w = qobject_cast<QWidget*>(o)) w->setGeometry(InnerRect());
-}
-
-void TFramePanel::resizeEvent(QResizeEvent*) { PlaceChildren(); }
-
-void TFramePanel::childEvent(QChildEvent* event) {
-  QWidget::childEvent(event);
-  if (event->added() || event->polished()) PlaceChildren();
-}
 
 // ---- TAlgorithmForm ------------------------------------------------------------------------
 
@@ -112,12 +58,14 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("算法"));
 
-  panel_ = new TFramePanel(this, clBtnFace, 2, 0);
-  auto* bk = new TBackdropPanel(panel_);
-  bk->OnResize = [this] { PanelResize(); };
-  bkPanel_ = bk;
+  panel_ = new TPanel(this);
+  panel_->SetBevelWidth(2);
+  bkPanel_ = new TZqStaticText(panel_);
+  bkPanel_->SetBevel(bvNone);
+  bkPanel_->OnResize = [this] { PanelResize(); };
+  SetAlign(*bkPanel_, alClient);
 
-  procBox_ = new TDrawGrid(bkPanel_);
+  procBox_ = new TZqDrawGrid(bkPanel_);
   procBox_->setFrameShape(QFrame::NoFrame);
   procBox_->SetColCount(1);
   procBox_->SetRowCount(1);
@@ -144,7 +92,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   QPalette pal = tabPanel_->palette();
   pal.setColor(QPalette::Window, ToQColor(clSilver));
   tabPanel_->setPalette(pal);
-  procTabSet_ = new QTabBar(tabPanel_);
+  procTabSet_ = new TZqTabSet(tabPanel_);
   procTabSet_->setShape(QTabBar::RoundedSouth);
   procTabSet_->setDrawBase(false);
   procTabSet_->setExpanding(false);
@@ -349,12 +297,16 @@ void TAlgorithmForm::ProcBoxDblClick() {
 // ---- Frames ------------------------------------------------------------------------------
 
 void TAlgorithmForm::PushFrame() {
-  auto* frame = new TFramePanel(currentPanel_, FrameColor(frameDepth_), frameBevelWidth_,
-                                frameBorderWidth_);
+  auto* frame = new TPanel(currentPanel_);
+  frame->SetColor(FrameColor(frameDepth_));
+  frame->SetBevelWidth(frameBevelWidth_);
+  frame->SetBorderWidth(frameBorderWidth_);
+  SetAlign(*frame, alClient);
   frames_.push_back(frame);
   currentPanel_ = frame;
   ++frameDepth_;
   bkPanel_->setParent(frame);
+  SetAlign(*bkPanel_, alClient);
   frame->show();
   bkPanel_->show();
   procBox_->Invalidate();
@@ -362,11 +314,12 @@ void TAlgorithmForm::PushFrame() {
 
 void TAlgorithmForm::PopFrame() {
   if (frames_.empty()) return;
-  TFramePanel* old = frames_.back();
+  TPanel* old = frames_.back();
   frames_.pop_back();
   --frameDepth_;
   currentPanel_ = frames_.empty() ? panel_ : frames_.back();
   bkPanel_->setParent(currentPanel_);
+  SetAlign(*bkPanel_, alClient);
   bkPanel_->show();
   delete old;
   procBox_->Invalidate();
@@ -379,7 +332,7 @@ void TAlgorithmForm::ClearFrames() {
 // ---- Drawing -----------------------------------------------------------------------------
 
 void TAlgorithmForm::PaintBackdrop(const TRect& rect) {
-  CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect);
+  CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect, procBox_->Color);
 }
 
 void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {

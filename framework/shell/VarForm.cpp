@@ -7,7 +7,9 @@
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 
@@ -42,7 +44,7 @@ TVariableForm::TVariableForm(QWidget* parent)
   for (size_t i = 0; i < signs_.size(); ++i) signs_[i] = LoadTransparent(kSignNames[i]);
   for (size_t i = 0; i < icons_.size(); ++i) icons_[i] = LoadTransparent(kIconNames[i]);
 
-  varGrid_ = new TStringGrid(this);
+  varGrid_ = new TZqStringGrid(this);
   varGrid_->setFrameShape(QFrame::NoFrame);
   varGrid_->SetColCount(2);
   varGrid_->SetRowCount(1);
@@ -166,7 +168,7 @@ void TVariableForm::paintEvent(QPaintEvent*) {
   // The part of the window below the grid's whole rows shows the backdrop.
   QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
   TCanvas canvas(&image);
-  shellpaint::CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()));
+  CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()), clSilver);
   QPainter(this).drawImage(0, 0, image);
 }
 
@@ -218,9 +220,9 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
 
 void TVariableForm::VarGridDrawCell(int col, int row, const TRect& rect) {
   TCanvas& c = varGrid_->Canvas();
-  shellpaint::CopyBackdrop(c, *varGrid_->viewport(), rect);
+  varGrid_->DrawBackdrop(rect);
   c.Pen = TPen();
-  shellpaint::Frame3D(c, rect, clWhite, clGray);  // a raised edge around every cell
+  Frame3D(c, rect.Left, rect.Top, rect.Right, rect.Bottom, clWhite, clGray);  // a raised edge
 
   c.Font = font_;
   c.SetBkMode(TRANSPARENT);

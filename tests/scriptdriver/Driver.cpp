@@ -14,7 +14,6 @@
 #include <QToolButton>
 
 #include "framework/engine/AlgoDemo.h"
-#include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
@@ -249,21 +248,8 @@ void Driver::SelectLine(const Command& c) {
     Fail(QStringLiteral("%1: no demonstration is loaded").arg(c.text));
     return;
   }
-  int tab = -1;
-  for (int i = 0; i < CurrentDemo->Procedures()->Count(); ++i)
-    if (CurrentDemo->ProcedureAt(i)->Name() == c.args[0]) tab = i;
-  if (tab < 0) {
-    Fail(QStringLiteral("%1: the text has no procedure %2").arg(c.text, c.args[0]));
-    return;
-  }
-  IAlgorithmView& algo = views::Algorithm();
-  algo.SelectTab(tab);
-  const int row = c.args[1].toInt();
-  if (row >= algo.RowCount()) {
-    Fail(QStringLiteral("%1: the window shows rows 0 to %2").arg(c.text).arg(algo.RowCount() - 1));
-    return;
-  }
-  algo.SetSelectedRow(row);
+  if (AlgorithmForm == nullptr || !AlgorithmForm->SelectLine(c.args[0], c.args[1].toInt()))
+    Fail(QStringLiteral("%1: the algorithm window has no such procedure or row").arg(c.text));
 }
 
 namespace {
@@ -308,6 +294,9 @@ void Driver::PrintWhat(const Command& c) {
       return;
     }
     Print(QStringLiteral("text %1 = %2").arg(c.args[1], TextOf(*w)));
+  } else if (what == QLatin1String("vars")) {
+    if (VariableForm == nullptr) return;
+    for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
   } else {
     Fail(QStringLiteral("print %1 is not available yet").arg(what));
   }

@@ -5,6 +5,8 @@
 #include <QImage>
 
 #include "framework/engine/Proc.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "platform/Controls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 #include "tests/framework/shell/DemoFixture.h"
@@ -85,7 +87,7 @@ TEST_F(DemoWindows, OneNestedFramePerActiveCall) {
   // From the inside out: maroon, purple, green, black.
   QWidget* w = algo.BkPanel()->parentWidget();
   for (TColor expected : {clMaroon, clPurple, clGreen, clBlack}) {
-    auto* frame = dynamic_cast<TFramePanel*>(w);
+    auto* frame = dynamic_cast<TPanel*>(w);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->Color(), expected);
     EXPECT_EQ(frame->Inset(), 2 + 4);
