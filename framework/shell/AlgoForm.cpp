@@ -55,17 +55,21 @@ TColor TAlgorithmForm::FrameColor(int depth) {
 }
 
 TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("AlgorithmForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("算法"));
 
   panel_ = new TPanel(this);
   panel_->SetBevelWidth(2);
+  panel_->setObjectName(QStringLiteral("Panel"));
   bkPanel_ = new TZqStaticText(panel_);
+  bkPanel_->setObjectName(QStringLiteral("BkPanel"));
   bkPanel_->SetBevel(bvNone);
   bkPanel_->OnResize = [this] { PanelResize(); };
   SetAlign(*bkPanel_, alClient);
 
   procBox_ = new TZqDrawGrid(bkPanel_);
+  procBox_->setObjectName(QStringLiteral("ProcBox"));
   procBox_->setFrameShape(QFrame::NoFrame);
   procBox_->SetColCount(1);
   procBox_->SetRowCount(1);
@@ -93,6 +97,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   pal.setColor(QPalette::Window, ToQColor(clSilver));
   tabPanel_->setPalette(pal);
   procTabSet_ = new TZqTabSet(tabPanel_);
+  procTabSet_->setObjectName(QStringLiteral("ProcTabSet"));
   procTabSet_->setShape(QTabBar::RoundedSouth);
   procTabSet_->setDrawBase(false);
   procTabSet_->setExpanding(false);

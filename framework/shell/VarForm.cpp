@@ -36,6 +36,7 @@ TColor ThemeColor(TColor (TZqThemes::*get)() const, TColor fallback) {
 
 TVariableForm::TVariableForm(QWidget* parent)
     : QWidget(parent), rows_([this](const QString& s) { return font_.TextWidth(s); }) {
+  setObjectName(QStringLiteral("VariableForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("变量"));
   font_.Name = QStringLiteral("Arial");
@@ -45,6 +46,7 @@ TVariableForm::TVariableForm(QWidget* parent)
   for (size_t i = 0; i < icons_.size(); ++i) icons_[i] = LoadTransparent(kIconNames[i]);
 
   varGrid_ = new TZqStringGrid(this);
+  varGrid_->setObjectName(QStringLiteral("VarGrid"));
   varGrid_->setFrameShape(QFrame::NoFrame);
   varGrid_->SetColCount(2);
   varGrid_->SetRowCount(1);
