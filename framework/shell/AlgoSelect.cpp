@@ -122,11 +122,8 @@ QPoint TAlgoSelectItem::Pos() const { return Bevel ? Bevel->pos() : QPoint(); }
 QString TAlgoSelectItem::Text() const { return Caption ? Caption->text() : QString(); }
 
 TAlgoSelectForm::TAlgoSelectForm(QWidget* parent)
-    : TAlgoSelectForm(TCatalogue::Load(), true, parent) {}
-
-TAlgoSelectForm::TAlgoSelectForm(TCatalogue catalogue, bool show, QWidget* parent)
-    : QWidget(parent), catalogue_(std::move(catalogue)) {
-  FormCreate(show);
+    : QWidget(parent), catalogue_(TCatalogue::Load()) {
+  FormCreate();
 }
 
 TAlgoSelectForm::~TAlgoSelectForm() {
@@ -134,7 +131,7 @@ TAlgoSelectForm::~TAlgoSelectForm() {
   HideSelection();
 }
 
-void TAlgoSelectForm::FormCreate(bool show) {
+void TAlgoSelectForm::FormCreate() {
   setObjectName(QStringLiteral("AlgoSelectForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(modal::AppTitle());
@@ -172,7 +169,7 @@ void TAlgoSelectForm::FormCreate(bool show) {
   ShowChildren();
 
   PasBtnClick();
-  if (show) ShowSelection();
+  ShowSelection();
 }
 
 void TAlgoSelectForm::CreateItem(TAlgoSelectItem& item, int tag) {
