@@ -86,7 +86,6 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   procBox_->OnDblClick = [this] { ProcBoxDblClick(); };
   // The backdrop behind the cells moves with them.
   procBox_->OnTopLeftChanged = [this] { procBox_->Invalidate(); };
-  procBox_->SetScrollBars(ssVertical);
   hScroll_ = new QScrollBar(Qt::Horizontal, bkPanel_);
   hScroll_->hide();
   connect(hScroll_, &QScrollBar::valueChanged, this, [this] { procBox_->Invalidate(); });
@@ -200,6 +199,7 @@ void TAlgorithmForm::PanelResize() {
     rows = std::max(0, (availHeight - (hBar ? hBarHeight : 0)) / rowHeight);
     vBar = procLineCount_ > rows;
   }
+  procBox_->SetScrollBars(vBar ? ssVertical : ssNone);
   procBox_->SetColWidths(0, clientWidth);
   procBox_->setGeometry(0, 0, availWidth, rows * rowHeight);
   procBox_->SetRowCount(std::max(procLineCount_, rows));

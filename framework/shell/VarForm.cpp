@@ -137,11 +137,15 @@ void TVariableForm::LayoutGrid() {
   needV = rows * rowHeight > height() - (needH ? hBar : 0);
   const int clientWidth = width() - (needV ? vBar : 0);
   const int clientHeight = height() - (needH ? hBar : 0);
+  // The bars are where the sizes say, not where a passing state of the grid put them.
+  varGrid_->SetScrollBars(needV ? (needH ? ssBoth : ssVertical) : (needH ? ssHorizontal : ssNone));
   varGrid_->SetColWidths(0, nameColWidth_);
   // The value column reaches the window's right edge when there is room for it.
   varGrid_->SetColWidths(1, std::max(valueColWidth_, clientWidth - nameColWidth_));
-  const int wholeRows = std::max(1, clientHeight / rowHeight);
-  varGrid_->setGeometry(0, 0, width(), wholeRows * rowHeight + (needH ? hBar : 0));
+  // Whole rows, and no taller than the rows it holds: below them the window shows the
+  // backdrop rather than the grid's gray.
+  const int shownRows = std::clamp(clientHeight / rowHeight, 1, std::max(1, rows));
+  varGrid_->setGeometry(0, 0, width(), shownRows * rowHeight + (needH ? hBar : 0));
   varGrid_->Invalidate();
   update();
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "framework/drawkit/KitGlobals.h"
 #include "framework/shell/AlgoSelect.h"
 #include "tests/framework/shell/DemoFixture.h"
 #include "platform/Screen.h"
@@ -63,9 +64,12 @@ class PaneShots : public DemoWindows, public ::testing::WithParamInterface<QSize
     const int below = s.height() - s.height() / 10;
     host.AlgorithmSize = QSize(s.width() * 40 / 100, below * 60 / 100 - 20);
     varSize = QSize(s.width() * 40 / 100, below * 40 / 100 - 20);
+    // The default theme's backdrop, as the demonstration window builds it.
+    if (const auto picture = LoadPicture(QStringLiteral("Clouds.bmp"))) BackBitmap = MakeBackdrop(*picture, s);
     DemoWindows::SetUp();
   }
   void TearDown() override {
+    BackBitmap.reset();
     DemoWindows::TearDown();
     screen::SetFixedSize({1024, 768});
   }
