@@ -104,7 +104,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   procTabSet_->setToolTip(QStringLiteral("选择要浏览的子程序"));
   TFont tabFont;
   tabFont.Name = QStringLiteral("宋体");
-  tabFont.Height = -13;
+  tabFont.Height = -ScaledToScreen(13);
   tabFont.Style = fsBold;
   procTabSet_->setFont(tabFont.ToQFont());
   procTabSet_->setStyleSheet(QStringLiteral(
@@ -117,7 +117,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   });
 
   font_.Name = QStringLiteral("Fixedsys");
-  font_.Height = kFontCellHeight;
+  font_.Height = ScaledToScreen(kFontCellHeight);
   font_.Color = clBlack;
   ApplyFont();
   currentPanel_ = panel_;

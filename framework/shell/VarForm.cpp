@@ -40,7 +40,7 @@ TVariableForm::TVariableForm(QWidget* parent)
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("变量"));
   font_.Name = QStringLiteral("Arial");
-  font_.Height = kFontHeight;
+  font_.Height = -ScaledToScreen(-kFontHeight);
 
   for (size_t i = 0; i < signs_.size(); ++i) signs_[i] = LoadTransparent(kSignNames[i]);
   for (size_t i = 0; i < icons_.size(); ++i) icons_[i] = LoadTransparent(kIconNames[i]);

@@ -108,3 +108,15 @@ TEST_P(PaneShots, DeepRecursion) {
   for (int i = 0; i < 200 && Algo().FrameDepth() < 31; ++i) d.TraceInto();
   Save(Algo(), "algo-31deep" + Suffix());
 }
+
+// The light frame colours (lime at depth 8, aqua at 12) on the backdrop.
+TEST_P(PaneShots, LightFrameColours) {
+  TRecDemo& d = Start(TRecDemo::Text(3), 20);
+  Algo().SetFrameBevelWidth(1);
+  Algo().SetFrameBorderWidth(1);
+  for (int depth : {8, 12}) {
+    for (int i = 0; i < 100 && Algo().FrameDepth() < depth; ++i) d.TraceInto();
+    ASSERT_TRUE(Algo().SelectLine("Rec", 0));
+    Save(Algo(), QStringLiteral("algo-depth%1").arg(depth) + Suffix());
+  }
+}
