@@ -296,8 +296,9 @@ void Driver::PrintWhat(const Command& c) {
       Fail(QStringLiteral("no control named %1").arg(c.args[1]));
       return;
     }
-    Print(QStringLiteral("text %1 = %2%3").arg(c.args[1], TextOf(*w),
-                                               w->isVisible() ? QString() : QStringLiteral(" (hidden)")));
+    // A control the user cannot see says so: "text BtnL (hidden) = <<".
+    Print(QStringLiteral("text %1%2 = %3")
+              .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
   } else if (what == QLatin1String("vars")) {
     if (VariableForm == nullptr) return;
     for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
