@@ -1,5 +1,7 @@
 #include "demos/stacks/MazeInputDlg.h"
 
+#include <functional>
+
 #include "demos/stacks/MazeData.h"
 #include "platform/Controls.h"
 #include "platform/ModalHost.h"
@@ -23,9 +25,20 @@ void BigText(TButton* button) {
   ApplyFont(*button, font);
 }
 
-// A file problem is told in a message box; the editor stays open with its maze as it was.
-void ShowFileError(const EMazeFileError& e) {
-  modal::MessageDlg(e.Message(), modal::Icon::Error, modal::Buttons::Ok);
+// Asks for a maze file in the file dialog and, unless cancelled, works on it; a file problem
+// is told in a message box, and the editor stays open with its maze as it was.
+void WithChosenFile(bool save, const QString& caption, const std::function<void(const QString&)>& work) {
+  const QString name = modal::Current().FileName({.save = save,
+                                                   .caption = caption,
+                                                   .filter = TMazeInputDlg::FileFilter,
+                                                   .defaultExt = TMazeInputDlg::FileExt,
+                                                   .initialName = {}});
+  if (name.isEmpty()) return;
+  try {
+    work(name);
+  } catch (const EMazeFileError& e) {
+    modal::MessageDlg(e.Message(), modal::Icon::Error, modal::Buttons::Ok);
+  }
 }
 
 }  // namespace
@@ -69,24 +82,10 @@ void TMazeInputDlg::MazeDataNodeClick(TMazeNode& node) {
 void TMazeInputDlg::RandBtnClick() { MazeData->RandomFill(); }
 
 void TMazeInputDlg::SaveBtnClick() {
-  const QString name = modal::Current().FileName(
-      {.save = true, .caption = QStringLiteral("保存数据"), .filter = FileFilter, .defaultExt = FileExt, .initialName = {}});
-  if (name.isEmpty()) return;
-  try {
-    MazeData->SaveToFile(name);
-  } catch (const EMazeFileError& e) {
-    ShowFileError(e);
-  }
+  WithChosenFile(true, QStringLiteral("保存数据"), [this](const QString& name) { MazeData->SaveToFile(name); });
 }
 
 void TMazeInputDlg::LoadBtnClick() {
-  const QString name = modal::Current().FileName(
-      {.save = false, .caption = QStringLiteral("取出数据"), .filter = FileFilter, .defaultExt = FileExt, .initialName = {}});
-  if (name.isEmpty()) return;
-  try {
-    MazeData->LoadFromFile(name);
-  } catch (const EMazeFileError& e) {
-    ShowFileError(e);
-  }
+  WithChosenFile(false, QStringLiteral("取出数据"), [this](const QString& name) { MazeData->LoadFromFile(name); });
   MazeData->Repaint();
 }
