@@ -34,6 +34,18 @@ QByteArray Read(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The text of the error that work raised; a note of failure when it raised none.
+template <class Work>
+QString FileError(Work work, const QString& what) {
+  try {
+    work();
+  } catch (const EMazeFileError& e) {
+    return e.Message();
+  }
+  ADD_FAILURE() << what.toStdString() << " went through";
+  return {};
+}
+
 class MazeFile : public ::testing::Test {
  protected:
   QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -188,13 +200,9 @@ TEST_F(MazeFile, AFileThatIsNotSixtyFourBytesLeavesTheMazeUntouched) {
   Write(Path("long.dat"), walls + '\1');
   Write(Path("empty.dat"), QByteArray());
   for (const char* name : {"short.dat", "long.dat", "empty.dat"}) {
-    try {
-      maze_.LoadFromFile(Path(name));
-      ADD_FAILURE() << name << " was accepted";
-    } catch (const EMazeFileError& e) {
-      EXPECT_TRUE(e.Message().contains(QStringLiteral("不是迷宫数据文件"))) << e.Message().toStdString();
-      EXPECT_TRUE(e.Message().contains(QStringLiteral("迷宫没有改变"))) << e.Message().toStdString();
-    }
+    const QString text = FileError([&] { maze_.LoadFromFile(Path(name)); }, Path(name));
+    EXPECT_TRUE(text.contains(QStringLiteral("不是迷宫数据文件"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("迷宫没有改变"))) << text.toStdString();
     EXPECT_EQ(maze_.Rows(), before) << name;
   }
 }
@@ -204,13 +212,9 @@ TEST_F(MazeFile, AFileThatCannotBeReadLeavesTheMazeUntouched) {
   const QString before = maze_.Rows();
   QDir(dir_.path()).mkdir(QStringLiteral("folder.dat"));
   for (const char* name : {"missing.dat", "folder.dat"}) {
-    try {
-      maze_.LoadFromFile(Path(name));
-      ADD_FAILURE() << name << " was accepted";
-    } catch (const EMazeFileError& e) {
-      EXPECT_TRUE(e.Message().startsWith(QStringLiteral("无法读取迷宫数据文件"))) << e.Message().toStdString();
-      EXPECT_TRUE(e.Message().contains(QString::fromLatin1(name))) << "the message names the file";
-    }
+    const QString text = FileError([&] { maze_.LoadFromFile(Path(name)); }, Path(name));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("无法读取迷宫数据文件"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLatin1(name))) << "the message names the file";
     EXPECT_EQ(maze_.Rows(), before) << name;
   }
 }
@@ -226,12 +230,8 @@ TEST_F(MazeFile, AFailedSaveSaysSoAndLeavesWhatWasThere) {
   QDir(dir_.path()).mkdir(QStringLiteral("taken.dat"));
   Write(Path("taken.dat/inside.dat"), QByteArray("keep"));
   for (const char* name : {"nowhere/m.dat", "taken.dat"}) {
-    try {
-      maze_.SaveToFile(Path(name));
-      ADD_FAILURE() << name << " was written";
-    } catch (const EMazeFileError& e) {
-      EXPECT_TRUE(e.Message().startsWith(QStringLiteral("无法保存迷宫数据文件"))) << e.Message().toStdString();
-    }
+    const QString text = FileError([&] { maze_.SaveToFile(Path(name)); }, Path(name));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("无法保存迷宫数据文件"))) << text.toStdString();
   }
   EXPECT_FALSE(QDir(dir_.path()).exists(QStringLiteral("nowhere")));
   EXPECT_EQ(Read(Path("taken.dat/inside.dat")), QByteArray("keep"));
