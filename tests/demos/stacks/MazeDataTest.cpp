@@ -288,20 +288,3 @@ TEST(MazeEditor, SaveAndLoadGoThroughTheFileDialogsWithTheDataFileFilter) {
   EXPECT_EQ(TMazeInputDlg::FileFilter, QStringLiteral("VELKORA 数据文件(*.dat)|*.dat|所有文件(*.*)|*.*"));
   EXPECT_EQ(TMazeInputDlg::FileExt, QStringLiteral("dat"));
 }
-
-TEST(MazeEditor, AFileProblemIsToldAndTheEditorKeepsItsMaze) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("short.dat"));
-  Write(path, QByteArray(63, '\1'));
-  modal::ScriptedHostScope host;
-  TMazeInputDlg dlg;
-  BuildCorridorWall(*dlg.MazeData);
-  host->QueueFile(path);
-  dlg.LoadBtnClick();
-  EXPECT_EQ(dlg.MazeData->Rows(), QString::fromLatin1(kCorridorRows));
-  ASSERT_EQ(host->Transcript().size(), 2);
-  EXPECT_TRUE(host->Transcript()[1].contains(QStringLiteral("不是迷宫数据文件"))) << host->Transcript()[1].toStdString();
-  host->QueueFile(dir.filePath(QStringLiteral("no/such/folder.dat")));
-  dlg.SaveBtnClick();
-  EXPECT_TRUE(host->Transcript().last().contains(QStringLiteral("无法保存迷宫数据文件")));
-}

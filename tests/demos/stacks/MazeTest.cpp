@@ -86,13 +86,6 @@ TEST_F(MazeRun, EmptyMazeRunsAlongTheTopRowThenDownToTheExit) {
   EXPECT_EQ(Messages(), QStringList({kTitle + "成功走出迷宫！", kTitle + "演示结束，成功走出迷宫！"}));
 }
 
-TEST_F(MazeRun, TheCTextTakesTheSameStepsToTheSameEnd) {
-  Start({QStringLiteral("Cell_5_1")}, true);
-  RunToEnd();
-  EXPECT_EQ(Maze().Rows(), QStringLiteral(">>>v#...|...>>>>v|.......v|.......v|.......v|.......v|.......v|.......o"));
-  EXPECT_EQ(Messages(), QStringList({kTitle + "成功走出迷宫！", kTitle + "演示结束，成功走出迷宫！"}));
-}
-
 TEST_F(MazeRun, AWalledEntranceEndsAfterOneCall) {
   Start({QStringLiteral("Cell_1_1")});
   RunToEnd();
@@ -179,12 +172,4 @@ TEST_F(MazeRun, DocksMazeTextAndStackWithTheMazeShown) {
   EXPECT_EQ(frame->Pane(3)->DockedForm(), demo_->StkContainer());
   EXPECT_EQ(frame->Pane(3)->Caption(), QStringLiteral("堆栈"));
   EXPECT_FALSE(Maze().isHidden()) << "hidden in the layout, shown once docked";
-}
-
-TEST_F(MazeRun, CancellingTheEditorLeavesNoDemonstration) {
-  RegisterAllDemos();
-  windows_ = std::make_unique<TProgramWindows>();
-  host_->QueueDialog(QStringLiteral("Cancel"));
-  MainForm->StartDemo(QStringLiteral("Maze"), false);
-  EXPECT_EQ(CurrentDemo, nullptr);
 }
