@@ -124,6 +124,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
   LayoutToolbar();
   CreateBreakPointPanel();
   DisableButtons();
+  // The music waits until the options switch it on, then plays in a loop.
+  midiPlayer_.Open(app::MusicPath() + QStringLiteral("midi0.mid"));
+  midiPlayer_.OnNotify = [this] {
+    if (musicOff_) return;
+    midiPlayer_.Rewind();
+    midiPlayer_.Play();
+  };
   // Until a demonstration brings its theme, the toolbar shows the default backdrop.
   if (const auto picture = LoadPicture(ProcSrcContainer().DefaultThemes()->BackBitmapName + ".bmp"))
     FillToolbarImage(*picture);
@@ -639,6 +646,12 @@ void TMainForm::ShowMainForm() {
 void TMainForm::SetMusic(bool on) {
   musicOn_ = on;
   musicOff_ = !on;
+  if (on) {
+    midiPlayer_.Rewind();
+    midiPlayer_.Play();
+  } else {
+    midiPlayer_.Stop();
+  }
 }
 
 void TMainForm::SetActivePopup(QDialog* popup) { ActivePopup = popup; }

@@ -264,6 +264,8 @@ QString TextOf(QWidget& w) {
   if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
   if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
   if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
+  // A picture control says in words what it shows.
+  if (!w.accessibleDescription().isEmpty()) return w.accessibleDescription();
   return w.windowTitle();
 }
 
@@ -294,7 +296,9 @@ void Driver::PrintWhat(const Command& c) {
       Fail(QStringLiteral("no control named %1").arg(c.args[1]));
       return;
     }
-    Print(QStringLiteral("text %1 = %2").arg(c.args[1], TextOf(*w)));
+    // A control the user cannot see says so: "text BtnL (hidden) = <<".
+    Print(QStringLiteral("text %1%2 = %3")
+              .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
   } else if (what == QLatin1String("vars")) {
     if (VariableForm == nullptr) return;
     for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));

@@ -7,6 +7,7 @@
 #include "demos/DemoList.h"
 #include "framework/shell/Startup.h"
 #include "platform/Application.h"
+#include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
   }
 
   screen::SetFixedSize(options.screen);
+  TMidiPlayer::SetAudioOutput(false);
   pacing::SetInstant(!options.realTime);
   rnd::FixSeed(20261206u);
   modal::ScriptedHostScope host;
