@@ -1,6 +1,9 @@
 #include "platform/Application.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <QFileInfo>
 
 #include "platform/ModalHost.h"
@@ -47,6 +50,27 @@ QString FindFile(const QString& folder, const QString& name) {
 }
 
 QString ImageFile(const QString& name) { return FindFile(ImagePath(), name); }
+
+namespace {
+class ExitOnFirstPaint final : public QObject {
+ public:
+  explicit ExitOnFirstPaint(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    }
+    return false;
+  }
+
+ private:
+  bool done_ = false;
+};
+}  // namespace
+
+void ExitWhenShownIfAsked(QWidget& window) {
+  if (qEnvironmentVariable("VELKORA_EXIT_WHEN_SHOWN") == QLatin1String("1")) new ExitOnFirstPaint(window);
+}
 
 }  // namespace app
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QString>
 
+class QWidget;
+
 namespace app {
 
 // The program's folder with a trailing "/"; image and music folders beside it.
@@ -18,6 +20,10 @@ void SetAppPath(const QString& folder);
 QString FindFile(const QString& folder, const QString& name);
 // FindFile in the image folder.
 QString ImageFile(const QString& name);
+
+// When the environment has VELKORA_EXIT_WHEN_SHOWN=1, the program ends (exit code 0) as
+// soon as window has been shown and painted once: the start-up benchmark times that.
+void ExitWhenShownIfAsked(QWidget& window);
 
 }  // namespace app
 

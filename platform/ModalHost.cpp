@@ -23,12 +23,15 @@ QString QtFilter(const QString& filter) {
   return out.join(QStringLiteral(";;"));
 }
 
+// A dialog closed by Esc or its close box was rejected; the program knows that as Cancel.
+int Modal(int result) { return result == QDialog::Rejected ? ResultCancel : result; }
+
 class Real final : public Host {
  public:
-  int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
+  int ExecDialog(QDialog& dialog) override { return Modal(dialog.exec()); }
 
   int ExecMessageWindow(QDialog& window, const QString&, const QString&) override {
-    return window.exec();
+    return Modal(window.exec());
   }
 
   int MessageBox(const QString& caption, const QString& text, Buttons buttons, Icon icon) override {

@@ -25,7 +25,8 @@ struct FileRequest {
 class Host {
  public:
   virtual ~Host() = default;
-  // A dialog: returns its modal result (Result or the dialog's own code) once it closes.
+  // A dialog: returns its modal result (Result or the dialog's own code) once it closes;
+  // a dialog rejected (Esc, close box, QDialog::reject) gives ResultCancel.
   virtual int ExecDialog(QDialog& dialog) = 0;
   // A message window drawn by the program itself (caption and text given for the record).
   virtual int ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) = 0;

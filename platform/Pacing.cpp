@@ -12,6 +12,7 @@ bool g_instant = false;
 std::int64_t g_virtualNow = 0;
 bool g_recording = false;
 std::vector<int> g_recorded;
+std::function<void()> g_flush;
 
 QElapsedTimer& Clock() {
   static QElapsedTimer timer = [] {
@@ -24,6 +25,7 @@ QElapsedTimer& Clock() {
 
 void Record(int ms) {
   if (g_recording) g_recorded.push_back(ms);
+  if (g_flush) g_flush();
 }
 
 }  // namespace
@@ -75,6 +77,8 @@ bool WaitProcessing(int ms, const std::function<bool()>& stop) {
   } while (Now() < until);
   return stop && stop();
 }
+
+void SetFlushHook(std::function<void()> hook) { g_flush = std::move(hook); }
 
 void SetInstant(bool instant) { g_instant = instant; }
 bool IsInstant() { return g_instant; }

@@ -24,6 +24,10 @@ bool WaitProcessing(int ms, const std::function<bool()>& stop);
 // Process pending window messages once (posted events and paints).
 void ProcessMessages();
 
+// Called at the start of every Sleep and Delay, so that what was drawn directly on a control
+// reaches the screen before a frame's wait even though no messages are processed.
+void SetFlushHook(std::function<void()> hook);
+
 void SetInstant(bool instant);
 bool IsInstant();
 

@@ -1,16 +1,14 @@
 // The main of every test program: a headless application with instant pacing, a fixed
-// 1024 x 768 screen and a seeded random generator, so that every run is the same.
+// 1024 x 768 screen, a seeded random generator and no audio device, so that every run is
+// the same.
 #include <gtest/gtest.h>
 
 #include "platform/Application.h"
+#include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
-
-extern "C" const char* __lsan_default_suppressions() {
-  // Caches that fontconfig and the Qt platform plugin keep for the life of the process.
-  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libdbus\n";
-}
+#include "tests/support/LsanSuppressions.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -19,5 +17,6 @@ int main(int argc, char** argv) {
   pacing::SetInstant(true);
   screen::SetFixedSize({1024, 768});
   rnd::FixSeed(20261206u);
+  TMidiPlayer::SetAudioOutput(false);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,538 @@
+#include "framework/shell/AlgoSelect.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <algorithm>
+#include <functional>
+
+#include "framework/shell/SelectionHost.h"
+#include "platform/Application.h"
+#include "platform/Font.h"
+#include "platform/ModalHost.h"
+#include "platform/Screen.h"
+#include "platform/TextRules.h"
+#include "tools/gen/PictureNames.h"
+
+namespace selection {
+
+int ItemSide(int screenHeight) { return screenHeight / 15; }
+int RowPitch(int screenHeight) { return screenHeight / 14; }
+
+GridShape ChildGrid(int count, int longestCaptionBytes) {
+  if (count <= 0) return {};
+  GridShape g;
+  g.Cols = std::min(3, (count - 1) / 4 + 1);
+  g.Rows = (count - 1) / g.Cols + 1;
+  if (count == 4 && longestCaptionBytes < 13) {
+    g.Cols = 2;
+    g.Rows = 2;
+  }
+  return g;
+}
+
+}  // namespace selection
+
+namespace {
+
+const QColor kPathColor(0, 0, 255);  // blue
+const QColor kChildColor(0, 128, 128);  // teal
+const QColor kHotColor(255, 0, 0);  // red
+const QColor kLangOff(0, 128, 0);  // green
+const QColor kPlainBackground(216, 224, 232);
+
+// The picture of an item, drawn stretched; the square frame around it is the item's bevel.
+class TItemPicture : public QWidget {
+ public:
+  using QWidget::QWidget;
+  const QPixmap* Picture = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (Picture && !Picture->isNull()) {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(rect(), *Picture);
+    } else {
+      // No picture file: a plain raised square keeps the item recognisable.
+      p.fillRect(rect(), QColor(192, 192, 192));
+      p.setPen(Qt::white);
+      p.drawLine(0, height() - 1, 0, 0);
+      p.drawLine(0, 0, width() - 1, 0);
+      p.setPen(QColor(128, 128, 128));
+      p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+      p.drawLine(width() - 1, height() - 1, 0, height() - 1);
+    }
+  }
+};
+
+// The small square beside a language button: red when that language is chosen.
+class TLangShape : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QColor Brush = QColor(128, 128, 128);
+  std::function<void()> OnMouseUp;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), Brush);
+    p.setPen(Qt::white);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && OnMouseUp)
+      OnMouseUp();
+  }
+};
+
+QFont LayoutFont(const QString& name, int pixelHeight, TFontStyles style = 0) {
+  TFont f;
+  f.Name = name;
+  f.Height = -std::max(1, pixelHeight);
+  f.Style = style;
+  return f.ToQFont();
+}
+
+QToolButton* FlatButton(QWidget* parent, const QString& caption, const QFont& font) {
+  auto* b = new QToolButton(parent);
+  b->setText(caption);
+  b->setAutoRaise(true);
+  b->setFont(font);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+void SetTextColor(QWidget* w, const QColor& c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, c);
+  pal.setColor(QPalette::ButtonText, c);
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+bool TAlgoSelectItem::Visible() const { return Image && !Image->isHidden(); }
+QPoint TAlgoSelectItem::Pos() const { return Bevel ? Bevel->pos() : QPoint(); }
+QString TAlgoSelectItem::Text() const { return Caption ? Caption->text() : QString(); }
+
+TAlgoSelectForm::TAlgoSelectForm(QWidget* parent)
+    : TAlgoSelectForm(TCatalogue::Load(), true, parent) {}
+
+TAlgoSelectForm::TAlgoSelectForm(TCatalogue catalogue, bool show, QWidget* parent)
+    : QWidget(parent), catalogue_(std::move(catalogue)) {
+  FormCreate(show);
+}
+
+TAlgoSelectForm::~TAlgoSelectForm() {
+  // The items' widgets are children of the window and go with it.
+  HideSelection();
+}
+
+void TAlgoSelectForm::FormCreate(bool show) {
+  setWindowFlag(Qt::FramelessWindowHint);
+  setWindowTitle(modal::AppTitle());
+  setMouseTracking(true);
+  imageDir_ = app::ImagePath();
+  const QSize screenSize = screen::Size();
+  side_ = selection::ItemSide(screenSize.height());
+  pitch_ = selection::RowPitch(screenSize.height());
+  margin_ = side_ / 3;
+  setGeometry(QRect(QPoint(0, 0), screenSize));
+
+  // The root's picture, and one per chapter; a chapter without its own shows the root's.
+  const auto load = [](const QString& name, QPixmap& into) {
+    const QString file = app::ImageFile(name + QStringLiteral(".bmp"));
+    return !file.isEmpty() && into.load(file);
+  };
+  load(QStringLiteral("AlgoSelRoot"), rootPicture_);
+  for (size_t i = 0; i < chapterPictures_.size(); ++i) {
+    const bool own = i < gen::kChapterPictures.size() &&
+                     load(QString::fromLatin1(gen::kChapterPictures[i]), chapterPictures_[i]);
+    if (!own) chapterPictures_[i] = rootPicture_;
+  }
+
+  for (int i = 0; i < MaxPathItems; ++i) CreateItem(pathItems_[static_cast<size_t>(i)], i + 1);
+  for (int i = 0; i < MaxChildItems; ++i)
+    CreateItem(childItems_[static_cast<size_t>(i)], 101 + i);
+
+  LayoutButtons();
+
+  TAlgoSelectItem& root = pathItems_[0];
+  root.NormalColor = kPathColor;
+  ShowItem(root, catalogue_.Root(), true);
+  PlaceItem(root, QPoint(margin_, pitch_));
+  pathLevel_ = 1;
+  ShowChildren();
+
+  PasBtnClick();
+  if (show) ShowSelection();
+}
+
+void TAlgoSelectForm::CreateItem(TAlgoSelectItem& item, int tag) {
+  item.Slot = tag % 100;
+  item.IsPathItem = tag <= 100;
+  item.HotColor = kHotColor;
+  item.NormalColor = item.IsPathItem ? kPathColor : kChildColor;
+  item.Bevel = new QFrame(this);
+  item.Bevel->setFrameShape(QFrame::Panel);
+  item.Bevel->setFrameShadow(QFrame::Raised);
+  item.Bevel->setLineWidth(2);
+  item.Bevel->setCursor(Qt::PointingHandCursor);
+  item.Bevel->resize(side_, side_);
+  item.Bevel->hide();
+  auto* picture = new TItemPicture(this);
+  picture->resize(side_ - 4, side_ - 4);
+  picture->setCursor(Qt::PointingHandCursor);
+  picture->setMouseTracking(true);
+  picture->installEventFilter(this);
+  picture->hide();
+  item.Image = picture;
+  item.Caption = new QLabel(this);
+  item.Caption->setFont(LayoutFont(QStringLiteral("宋体"), side_ * 9 / 20));
+  item.Caption->setCursor(Qt::PointingHandCursor);
+  item.Caption->setMouseTracking(true);
+  item.Caption->installEventFilter(this);
+  item.Caption->hide();
+}
+
+void TAlgoSelectForm::PlaceItem(TAlgoSelectItem& item, QPoint pos) {
+  item.Bevel->move(pos);
+  item.Image->move(pos + QPoint(2, 2));
+  item.Caption->adjustSize();
+  item.Caption->move(pos.x() + side_ + 8, pos.y() + (side_ - item.Caption->height()) / 2);
+}
+
+void TAlgoSelectForm::ShowItem(TAlgoSelectItem& item, const TCatalogueNode* node, bool show) {
+  item.Node = node;
+  item.Level = node ? node->Level() : 0;
+  if (item.Hot) {
+    item.Hot = false;
+    item.Bevel->hide();
+    if (hotItem_ == &item) hotItem_ = nullptr;
+  }
+  if (!show || !node) {
+    item.Image->hide();
+    item.Caption->hide();
+    item.Bevel->hide();
+    return;
+  }
+  static_cast<TItemPicture*>(item.Image)->Picture = &PictureFor(node);
+  item.Caption->setText(node->Caption());
+  QFont f = item.Caption->font();
+  f.setUnderline(false);
+  item.Caption->setFont(f);
+  SetTextColor(item.Caption, item.NormalColor);
+  item.Caption->adjustSize();
+  item.Image->show();
+  item.Image->update();
+  item.Caption->show();
+}
+
+const QPixmap& TAlgoSelectForm::PictureFor(const TCatalogueNode* node) const {
+  const TCatalogueNode* chapter = node ? node->Chapter() : nullptr;
+  if (!chapter) return rootPicture_;
+  const int slot = chapter->Index() % MaxChildItems;
+  return chapterPictures_[static_cast<size_t>(slot)];
+}
+
+void TAlgoSelectForm::SetHot(TAlgoSelectItem* item) {
+  if (hotItem_ == item) return;
+  if (hotItem_) {
+    hotItem_->Hot = false;
+    hotItem_->Bevel->hide();
+    QFont f = hotItem_->Caption->font();
+    f.setUnderline(false);
+    hotItem_->Caption->setFont(f);
+    SetTextColor(hotItem_->Caption, hotItem_->NormalColor);
+  }
+  hotItem_ = item;
+  if (item) {
+    item->Hot = true;
+    item->Bevel->show();
+    item->Bevel->lower();
+    QFont f = item->Caption->font();
+    f.setUnderline(true);
+    item->Caption->setFont(f);
+    SetTextColor(item->Caption, item->HotColor);
+  }
+}
+
+void TAlgoSelectForm::ShowChildren() {
+  for (TAlgoSelectItem& c : childItems_) ShowItem(c, nullptr, false);
+  const TCatalogueNode* node = pathItems_[static_cast<size_t>(pathLevel_ - 1)].Node;
+  childCount_ = node ? std::min(node->Count(), MaxChildItems) : 0;
+  if (childCount_ == 0) {
+    update();
+    return;
+  }
+  int longestBytes = 0;
+  int widest = 0;
+  for (int i = 0; i < childCount_; ++i) {
+    TAlgoSelectItem& item = childItems_[static_cast<size_t>(i)];
+    ShowItem(item, node->Child(i), true);
+    longestBytes = std::max(longestBytes, text::GbkLength(item.Node->Caption()));
+    widest = std::max(widest, item.Caption->width());
+  }
+  const selection::GridShape grid = selection::ChildGrid(childCount_, longestBytes);
+  const int vStep = (9 - pathLevel_) * pitch_ / grid.Rows;
+  const int hStep = side_ + 8 + widest + side_ / 2;
+  // The grid is centred in the space right of the path column and below the separator.
+  const int left = margin_ + pathLevel_ * side_;
+  const int right = width() - side_;
+  const int x0 = left + std::max(0, (right - left - grid.Cols * hStep) / 2);
+  const int y0 = SeparatorY() + pitch_ / 2;
+  for (int i = 0; i < childCount_; ++i) {
+    const int row = i / grid.Cols;
+    const int col = i % grid.Cols;
+    PlaceItem(childItems_[static_cast<size_t>(i)],
+              QPoint(x0 + col * hStep, y0 + row * vStep + (vStep - side_) / 2));
+  }
+  update();
+}
+
+int TAlgoSelectForm::SeparatorY() const {
+  return pathLevel_ * pitch_ + side_ + (pitch_ - side_) / 2;
+}
+
+void TAlgoSelectForm::ItemClick(TAlgoSelectItem* item) {
+  if (!item || !item->Node) return;
+  SetHot(item);
+  if (item->IsPathItem) {
+    for (int i = item->Slot; i < MaxPathItems; ++i)
+      ShowItem(pathItems_[static_cast<size_t>(i)], nullptr, false);
+    pathLevel_ = item->Slot;
+    ShowChildren();
+    return;
+  }
+  const TCatalogueNode* node = item->Node;
+  if (node->HasChildren()) {
+    if (pathLevel_ >= MaxPathItems) return;
+    TAlgoSelectItem& next = pathItems_[static_cast<size_t>(pathLevel_)];
+    ShowItem(next, node, true);
+    PlaceItem(next, QPoint(margin_ + pathLevel_ * side_, (pathLevel_ + 1) * pitch_));
+    ++pathLevel_;
+    SetHot(nullptr);
+    ShowChildren();
+    return;
+  }
+  if (!node->IsLeaf()) return;  // a chapter without entries
+  if (host_) {
+    host_->DisableButtons();
+    host_->DrawCaption(node->Caption());
+    host_->ShowMainForm();
+    host_->StartDemo(node->DemoName(), useC_);
+  }
+  HideSelection();
+}
+
+void TAlgoSelectForm::PasBtnClick() { ChooseLanguage(false); }
+void TAlgoSelectForm::CBtnClick() { ChooseLanguage(true); }
+
+void TAlgoSelectForm::ChooseLanguage(bool useC) {
+  useC_ = useC;
+  SetTextColor(pasBtn_, useC ? kLangOff : kHotColor);
+  SetTextColor(cBtn_, useC ? kHotColor : kLangOff);
+  static_cast<TLangShape*>(pasShape_)->Brush = useC ? QColor(128, 128, 128) : kHotColor;
+  static_cast<TLangShape*>(cShape_)->Brush = useC ? kHotColor : QColor(128, 128, 128);
+  pasShape_->update();
+  cShape_->update();
+}
+
+void TAlgoSelectForm::ExitBtnClick() {
+  const int answer = modal::MessageBox(QStringLiteral("你确定要退出本演示系统?"), modal::AppTitle(),
+                                       modal::Buttons::YesNoCancel, modal::Icon::Question);
+  if (answer == modal::ResultYes) close();
+}
+
+void TAlgoSelectForm::ShowSelection() {
+  const QSize screenSize = screen::Size();
+  background_ = QPixmap(screenSize);
+  QPixmap picture;
+  const QString file = app::ImageFile(QStringLiteral("crtbk.bmp"));
+  if (!file.isEmpty()) picture.load(file);
+  if (picture.isNull()) {
+    background_.fill(kPlainBackground);
+  } else {
+    QPainter p(&background_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(QPoint(0, 0), screenSize), picture);
+  }
+  setGeometry(QRect(QPoint(0, 0), screenSize));
+  show();
+  update();
+}
+
+void TAlgoSelectForm::HideSelection() {
+  background_ = QPixmap();
+  hide();
+}
+
+TAlgoSelectItem* TAlgoSelectForm::PathItem(int i) const {
+  if (i < 1 || i > MaxPathItems) return nullptr;
+  return const_cast<TAlgoSelectItem*>(&pathItems_[static_cast<size_t>(i - 1)]);
+}
+
+TAlgoSelectItem* TAlgoSelectForm::ChildItem(int i) const {
+  if (i < 1 || i > MaxChildItems) return nullptr;
+  return const_cast<TAlgoSelectItem*>(&childItems_[static_cast<size_t>(i - 1)]);
+}
+
+QStringList TAlgoSelectForm::PathCaptions() const {
+  QStringList out;
+  for (int i = 0; i < pathLevel_; ++i) out << pathItems_[static_cast<size_t>(i)].Text();
+  return out;
+}
+
+QStringList TAlgoSelectForm::ChildCaptions() const {
+  QStringList out;
+  for (int i = 0; i < childCount_; ++i) out << childItems_[static_cast<size_t>(i)].Text();
+  return out;
+}
+
+void TAlgoSelectForm::UserClick(TAlgoSelectItem* item) {
+  // A press and a release on the item's picture, as the mouse gives them.
+  QWidget* target = item->Image;
+  const QPointF local(target->width() / 2.0, target->height() / 2.0);
+  const QPointF global = target->mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QApplication::sendEvent(target, &release);
+}
+
+bool TAlgoSelectForm::ClickCaption(const QString& caption) {
+  TAlgoSelectItem* found = nullptr;
+  for (int i = 1; i <= childCount_ && !found; ++i)
+    if (ChildItem(i)->Text() == caption) found = ChildItem(i);
+  for (int i = 1; i <= pathLevel_ && !found; ++i)
+    if (PathItem(i)->Text() == caption) found = PathItem(i);
+  if (found) UserClick(found);
+  return found != nullptr;
+}
+
+bool TAlgoSelectForm::ClickLeaf(const QString& name) {
+  TCatalogueNode* leaf = catalogue_.FindLeaf(name);
+  if (!leaf) return false;
+  const std::vector<TCatalogueNode*> chain = TCatalogue::PathTo(leaf);
+  // Back up the path to the deepest item that lies on the leaf's chain.
+  int keep = 1;
+  while (keep < pathLevel_ && keep < static_cast<int>(chain.size()) &&
+         pathItems_[static_cast<size_t>(keep)].Node == chain[static_cast<size_t>(keep)])
+    ++keep;
+  if (keep < pathLevel_) UserClick(PathItem(keep));
+  // Then down the grid: every chapter on the way, then the leaf.
+  for (size_t depth = static_cast<size_t>(keep); depth < chain.size(); ++depth) {
+    TAlgoSelectItem* shown = nullptr;
+    for (int i = 1; i <= childCount_; ++i)
+      if (ChildItem(i)->Node == chain[depth]) shown = ChildItem(i);
+    if (!shown) return false;
+    UserClick(shown);
+  }
+  return true;
+}
+
+TAlgoSelectItem* TAlgoSelectForm::ItemOf(QObject* widget) const {
+  for (const auto* items : {&pathItems_[0], &childItems_[0]}) {
+    const int n = items == &pathItems_[0] ? MaxPathItems : MaxChildItems;
+    for (int i = 0; i < n; ++i)
+      if (items[i].Image == widget || items[i].Caption == widget)
+        return const_cast<TAlgoSelectItem*>(&items[i]);
+  }
+  return nullptr;
+}
+
+bool TAlgoSelectForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    // Consumed here, or the move would reach the background and cool the item again.
+    if (TAlgoSelectItem* item = ItemOf(watched)) {
+      SetHot(item);
+      return true;
+    }
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    auto* w = static_cast<QWidget*>(watched);
+    if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
+      if (TAlgoSelectItem* item = ItemOf(watched)) {
+        ItemClick(item);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TAlgoSelectForm::mouseMoveEvent(QMouseEvent* event) {
+  SetHot(nullptr);
+  QWidget::mouseMoveEvent(event);
+}
+
+void TAlgoSelectForm::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!background_.isNull())
+    p.drawPixmap(0, 0, background_);
+  else
+    p.fillRect(rect(), kPlainBackground);
+  // The separator under the path: a sunken line across the window.
+  const int y = SeparatorY();
+  p.setPen(QColor(128, 128, 128));
+  p.drawLine(margin_, y, width() - margin_, y);
+  p.setPen(Qt::white);
+  p.drawLine(margin_, y + 1, width() - margin_, y + 1);
+}
+
+void TAlgoSelectForm::closeEvent(QCloseEvent* event) {
+  // Closing the selection window ends the program.
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void TAlgoSelectForm::LayoutButtons() {
+  const QSize s = screen::Size();
+  const int buttonHeight = pitch_ * 3 / 4;
+  const QFont kai = LayoutFont(QStringLiteral("楷体_GB2312"), pitch_ / 2, fsBold);
+  const QFont times = LayoutFont(QStringLiteral("Times New Roman"), pitch_ * 2 / 5, fsBold);
+
+  helpBtn_ = FlatButton(this, QStringLiteral("帮助"), kai);
+  aboutBtn_ = FlatButton(this, QStringLiteral("关于"), kai);
+  exitBtn_ = FlatButton(this, QStringLiteral("退出"), kai);
+  connect(exitBtn_, &QAbstractButton::clicked, this, [this] { ExitBtnClick(); });
+  // The help and about buttons have no action of their own.
+  const int y = s.height() - pitch_ - buttonHeight / 2;
+  int x = s.width() - margin_;
+  for (QAbstractButton* b : {exitBtn_, aboutBtn_, helpBtn_}) {
+    b->adjustSize();
+    const int w = std::max(b->width() + 16, side_ * 3 / 2);
+    x -= w;
+    b->setGeometry(x, y, w, buttonHeight);
+    x -= side_ / 3;
+  }
+
+  pasBtn_ = FlatButton(this, QStringLiteral("Pascal语言"), times);
+  cBtn_ = FlatButton(this, QStringLiteral("C语言"), times);
+  connect(pasBtn_, &QAbstractButton::clicked, this, [this] { PasBtnClick(); });
+  connect(cBtn_, &QAbstractButton::clicked, this, [this] { CBtnClick(); });
+  auto* pasShape = new TLangShape(this);
+  auto* cShape = new TLangShape(this);
+  pasShape->OnMouseUp = [this] { PasBtnClick(); };
+  cShape->OnMouseUp = [this] { CBtnClick(); };
+  pasShape_ = pasShape;
+  cShape_ = cShape;
+  x = margin_ + side_;
+  for (auto [shape, button] : {std::pair<QWidget*, QAbstractButton*>{pasShape_, pasBtn_},
+                               std::pair<QWidget*, QAbstractButton*>{cShape_, cBtn_}}) {
+    shape->setGeometry(x, y + (buttonHeight - 20) / 2, 20, 20);
+    shape->setCursor(Qt::PointingHandCursor);
+    button->adjustSize();
+    const int w = button->width() + 16;
+    button->setGeometry(x + 24, y, w, buttonHeight);
+    x += 24 + w + side_;
+  }
+}

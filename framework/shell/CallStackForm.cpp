@@ -1,0 +1,66 @@
+#include "framework/shell/CallStackForm.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "platform/Font.h"
+#include "platform/Screen.h"
+
+TCallStackForm::TCallStackForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("CallStackForm"));
+  setWindowTitle(QStringLiteral("过程/函数调用情况"));
+  setFixedSize(385, 263);
+  move((screen::Width() - width()) / 2, (screen::Height() - height()) / 2);
+  TFont font;
+  font.Height = -14;
+  setFont(font.ToQFont());
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(10, 10, 365, 198);
+
+  StackView = new QTreeWidget(this);
+  StackView->setObjectName(QStringLiteral("StackView"));
+  StackView->setGeometry(16, 16, 353, 185);
+  StackView->setHeaderHidden(true);
+  StackView->setRootIsDecorated(false);
+  StackView->setIndentation(18);
+  StackView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StackView->setEnabled(false);
+  TFont viewFont;
+  viewFont.Height = -17;
+  StackView->setFont(viewFont.ToQFont());
+  // Disabled, the list still reads in red.
+  QPalette pal = StackView->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    pal.setColor(group, QPalette::Text, ToQColor(clRed));
+  StackView->setPalette(pal);
+
+  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  OKBtn->setObjectName(QStringLiteral("OKBtn"));
+  OKBtn->setGeometry(153, 222, 93, 30);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TCallStackForm::Fill(const QStringList& callTexts) {
+  StackView->clear();
+  QTreeWidgetItem* parent = nullptr;
+  for (const QString& text : callTexts) {
+    auto* item = parent ? new QTreeWidgetItem(parent, {text}) : new QTreeWidgetItem(StackView, {text});
+    parent = item;
+  }
+  StackView->expandAll();
+}
+
+QStringList TCallStackForm::Calls() const {
+  QStringList out;
+  for (QTreeWidgetItem* item = StackView->topLevelItemCount() ? StackView->topLevelItem(0) : nullptr;
+       item; item = item->childCount() ? item->child(0) : nullptr)
+    out << item->text(0);
+  return out;
+}

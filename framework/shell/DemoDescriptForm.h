@@ -1,0 +1,66 @@
+#pragma once
+// The description window: the running demonstration's written description (first line the
+// title, the rest the text) over the backdrop, in a borderless modal window that can be
+// dragged; long texts scroll.
+#include <QDialog>
+#include <QPoint>
+#include <QStringList>
+
+#include "platform/PaintBox.h"
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+class TBackdropImage;
+
+// The text rows of the description, drawn over the backdrop that lies behind them.
+class TDescGrid : public TCanvasWidget {
+ public:
+  static constexpr int RowHeight = 24;
+  explicit TDescGrid(QWidget* parent);
+  void SetRows(const QStringList& rows);
+  const QStringList& Rows() const { return rows_; }
+  // The screen point whose backdrop lies under the grid's top-left corner.
+  void SetBackdropOrigin(QPoint origin) { origin_ = origin; }
+  TColor TextColor = clBlue;
+
+ protected:
+  void Paint() override;
+
+ private:
+  QStringList rows_;
+  QPoint origin_;
+};
+
+class TDemoDescriptForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDemoDescriptForm(QWidget* parent = nullptr);
+
+  // Shows lines modally; nothing at all when there are none.
+  void Execute(const QStringList& lines);
+  // Rows shown, and rows that fit on this screen.
+  int VisibleRows() const { return rows_; }
+  static int MaxRows(int screenHeight) { return (screenHeight - 170) / TDescGrid::RowHeight; }
+
+  QLabel* LabelTitle;
+  QFrame* Bevel1;
+  TDescGrid* DescGrid;
+  QScrollBar* ScrollBar;
+  QToolButton* SpeedButtonOK;
+
+ protected:
+  void showEvent(QShowEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FillRows(int first);
+
+  TBackdropImage* bkImg_;
+  QStringList lines_;
+  int rows_ = 0;
+  bool dragging_ = false;
+  QPoint drag_;
+};

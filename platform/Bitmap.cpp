@@ -1,0 +1,154 @@
+#include "platform/Bitmap.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <stdexcept>
+
+#include "platform/Application.h"
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+
+TBitmap::TBitmap(const QImage& image) { Assign(image); }
+
+TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+  if (&other == this) return *this;
+  image_ = std::move(other.image_);
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  other.image_ = QImage();
+  Transparent = other.Transparent;
+  transparentColor_ = other.transparentColor_;
+  canvas_.Pen = other.canvas_.Pen;
+  canvas_.Brush = other.canvas_.Brush;
+  canvas_.Font = other.canvas_.Font;
+  return *this;
+}
+
+void TBitmap::SetSize(int w, int h) {
+  w = std::max(0, w);
+  h = std::max(0, h);
+  if (w == width_ && h == height_) return;
+  width_ = w;
+  height_ = h;
+  if (w == 0 || h == 0) {
+    image_ = QImage();
+    return;
+  }
+  QImage resized(w, h, QImage::Format_RGB32);
+  resized.fill(Qt::white);
+  const int cw = std::min(w, image_.width()), ch = std::min(h, image_.height());
+  for (int y = 0; y < ch; ++y)
+    std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), cw,
+                reinterpret_cast<QRgb*>(resized.scanLine(y)));
+  image_ = std::move(resized);
+}
+
+TColor TBitmap::TransparentColor() const {
+  if (transparentColor_ != clNone) return transparentColor_;
+  if (image_.isNull()) return clNone;
+  return FromQRgb(image_.pixel(0, image_.height() - 1));
+}
+
+void TBitmap::LoadFromFile(const QString& name) {
+  if (!TryLoadFromFile(name))
+    throw std::runtime_error(("Cannot open file \"" + name + "\"").toStdString());
+}
+
+bool TBitmap::TryLoadFromFile(const QString& name) {
+  const QString path = ResolveProgramFile(name);
+  if (path.isEmpty()) return false;
+  QImageReader reader(path);
+  QImage loaded = reader.read();
+  if (loaded.isNull()) return false;
+  Assign(loaded);
+  return true;
+}
+
+bool TBitmap::SaveToFile(const QString& name) const {
+  if (image_.isNull()) return false;
+  QString path = QString(name).replace('\\', '/');
+  if (QFileInfo(path).isRelative()) path = app::AppPath() + path;
+  return image_.save(path, "BMP");
+}
+
+void TBitmap::Assign(const TBitmap& other) {
+  if (&other == this) return;
+  image_ = other.image_;
+  width_ = other.width_;
+  height_ = other.height_;
+  Transparent = other.Transparent;
+  transparentColor_ = other.transparentColor_;
+}
+
+void TBitmap::Assign(const QImage& image) {
+  image_ = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+  width_ = image_.width();
+  height_ = image_.height();
+}
+
+QString ResolveProgramFile(const QString& name) {
+  const QString n = QString(name).replace('\\', '/');
+  if (n.isEmpty()) return {};
+  if (n.startsWith('/')) return app::FindFile(QStringLiteral("/"), n);
+  return app::FindFile(app::AppPath(), n);
+}
+
+std::unique_ptr<TBitmap> LoadPicture(const QString& name) {
+  auto bitmap = std::make_unique<TBitmap>();
+  if (bitmap->TryLoadFromFile(name)) return bitmap;
+  // The bare names of pictures live in the image folder.
+  const QString inImages = ResolveProgramFile(QStringLiteral("image/") + name);
+  if (!inImages.isEmpty() && bitmap->TryLoadFromFile(inImages)) return bitmap;
+  return nullptr;
+}
+
+void TImageList::SetSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  frames_.clear();
+}
+
+int TImageList::Add(const TBitmap& bitmap) { return AddFrames(bitmap, clNone); }
+
+int TImageList::AddMasked(const TBitmap& bitmap, TColor maskColor) {
+  return AddFrames(bitmap, maskColor);
+}
+
+int TImageList::AddFrames(const TBitmap& bitmap, TColor mask) {
+  if (bitmap.Empty() || width_ <= 0 || height_ <= 0) return -1;
+  const int count = std::max(1, bitmap.Width() / width_);
+  const int first = Count();
+  for (int i = 0; i < count; ++i) {
+    // A frame smaller than the list's size is padded with white at its right and bottom.
+    QImage frame(width_, height_, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    const QImage part = bitmap.Image().copy(i * width_, 0, width_, height_);
+    const int cw = std::min(width_, bitmap.Width() - i * width_);
+    const int ch = std::min(height_, bitmap.Height());
+    for (int y = 0; y < ch; ++y)
+      std::copy_n(reinterpret_cast<const QRgb*>(part.constScanLine(y)), cw,
+                  reinterpret_cast<QRgb*>(frame.scanLine(y)));
+    frames_.push_back({std::move(frame), mask});
+  }
+  return first;
+}
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
+  if (index < 0 || index >= Count()) return;
+  TBitmap frame;
+  GetBitmap(index, frame);
+  canvas.Draw(x, y, frame);
+}
+
+void TImageList::GetBitmap(int index, TBitmap& into) const {
+  if (index < 0 || index >= Count()) return;
+  const Frame& f = frames_[static_cast<size_t>(index)];
+  into.Assign(f.image);
+  into.Transparent = f.mask != clNone;
+  into.SetTransparentColor(f.mask);
+}

@@ -1,0 +1,331 @@
+#include "platform/Forms.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QVariant>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/ModalHost.h"
+#include "platform/Screen.h"
+
+QChar KeyChar(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return {};
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QChar(13);
+    case Qt::Key_Escape: return QChar(27);
+    case Qt::Key_Backspace: return QChar(8);
+    default: break;
+  }
+  if (!text.isEmpty() && text[0].isPrint()) return text[0];
+  return {};
+}
+
+namespace {
+
+// Sees key presses bound for a form's controls before they do. It takes the event, runs
+// the form's handlers and, unless they swallowed the key, delivers it again with itself
+// stood aside, so that the event's usual way up the parent chain is kept.
+class KeyPreviewFilter final : public QObject {
+ public:
+  explicit KeyPreviewFilter(QWidget& form) : QObject(&form), form_(form) {
+    setObjectName(QStringLiteral("KeyPreview"));
+    qApp->installEventFilter(this);
+  }
+  TKeyEvent onKeyDown;
+  TKeyPressEvent onKeyPress;
+
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (delivering_ || event->type() != QEvent::KeyPress || !receiver->isWidgetType()) return false;
+    auto* target = static_cast<QWidget*>(receiver);
+    if (target != &form_ && !form_.isAncestorOf(target)) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (onKeyDown) {
+      int code = key->key();
+      onKeyDown(code, ShiftFromQt(key->modifiers(), QApplication::mouseButtons()));
+      if (code == 0) return Swallow(*event);
+    }
+    QString text = key->text();
+    if (onKeyPress) {
+      const QChar typed = KeyChar(key->key(), key->modifiers(), text);
+      if (!typed.isNull()) {
+        QChar c = typed;
+        onKeyPress(c);
+        if (c.isNull()) return Swallow(*event);
+        if (c != typed) text = QString(c);
+      }
+    }
+    QPointer<QObject> alive(this);
+    QKeyEvent again(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                    key->nativeVirtualKey(), key->nativeModifiers(), text, key->isAutoRepeat(),
+                    static_cast<quint16>(key->count()));
+    delivering_ = true;
+    QCoreApplication::sendEvent(target, &again);
+    if (alive) delivering_ = false;
+    // The delivery above already went up the parent chain; the original stops here.
+    return Swallow(*event);
+  }
+
+ private:
+  static bool Swallow(QEvent& event) {
+    event.accept();
+    return true;
+  }
+
+  QWidget& form_;
+  bool delivering_ = false;
+};
+
+const char* const kAlignProperty = "velkoraAlign";
+
+// Keeps the aligned children of one parent laid out.
+class Aligner final : public QObject {
+ public:
+  explicit Aligner(QWidget& parent) : QObject(&parent), parent_(parent) {
+    setObjectName(QStringLiteral("Aligner"));
+    parent.installEventFilter(this);
+  }
+
+  void Watch(QWidget& child) { child.installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Resize:
+      case QEvent::ShowToParent:
+      case QEvent::HideToParent:
+      case QEvent::ContentsRectChange:
+      case QEvent::ChildRemoved:
+        if (watched == &parent_ || Align(*static_cast<QWidget*>(watched)) != alNone) Realign();
+        break;
+      default: break;
+    }
+    return false;
+  }
+
+  void Realign() {
+    if (busy_) return;
+    busy_ = true;
+    QRect client = parent_.contentsRect();
+    int left = client.x(), top = client.y();
+    int right = left + client.width(), bottom = top + client.height();
+    for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
+      std::vector<QWidget*> list;
+      for (QObject* o : parent_.children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isWindow() && !w->isHidden() && Align(*w) == kind) list.push_back(w);
+      }
+      auto key = [kind](const QWidget* w) {
+        switch (kind) {
+          case alTop: return w->y();
+          case alBottom: return -(w->y() + w->height());
+          case alLeft: return w->x();
+          case alRight: return -(w->x() + w->width());
+          default: return 0;
+        }
+      };
+      std::stable_sort(list.begin(), list.end(),
+                       [&key](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
+      for (QWidget* w : list) {
+        const int width = std::max(0, right - left), height = std::max(0, bottom - top);
+        switch (kind) {
+          case alTop:
+            w->setGeometry(left, top, width, w->height());
+            top += w->height();
+            break;
+          case alBottom:
+            w->setGeometry(left, bottom - w->height(), width, w->height());
+            bottom -= w->height();
+            break;
+          case alLeft:
+            w->setGeometry(left, top, w->width(), height);
+            left += w->width();
+            break;
+          case alRight:
+            w->setGeometry(right - w->width(), top, w->width(), height);
+            right -= w->width();
+            break;
+          default: w->setGeometry(left, top, width, height); break;
+        }
+      }
+    }
+    busy_ = false;
+  }
+
+ private:
+  QWidget& parent_;
+  bool busy_ = false;
+};
+
+Aligner* AlignerOf(QWidget& parent, bool create) {
+  if (auto* a = parent.findChild<Aligner*>(QStringLiteral("Aligner"), Qt::FindDirectChildrenOnly))
+    return a;
+  return create ? new Aligner(parent) : nullptr;
+}
+
+}  // namespace
+
+void InstallKeyPreview(QWidget& form, TKeyEvent onKeyDown, TKeyPressEvent onKeyPress) {
+  auto* filter = form.findChild<KeyPreviewFilter*>(QStringLiteral("KeyPreview"),
+                                                   Qt::FindDirectChildrenOnly);
+  if (!filter) filter = new KeyPreviewFilter(form);
+  filter->onKeyDown = std::move(onKeyDown);
+  filter->onKeyPress = std::move(onKeyPress);
+}
+
+void SetHint(QWidget& control, const QString& hint) {
+  control.setToolTip(hint.section('|', 0, 0));
+}
+
+void ApplyFont(QWidget& control, const TFont& font) {
+  control.setFont(font.ToQFont());
+  QPalette p = control.palette();
+  const QColor c = ToQColor(font.Color);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    p.setColor(role, c);
+  control.setPalette(p);
+}
+
+void CenterOnScreen(QWidget& window) {
+  const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
+  window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
+}
+
+// --- TForm
+
+TForm::TForm(QWidget* parent) : QDialog(parent) { ApplyWindowFlags(); }
+
+void TForm::ApplyWindowFlags() {
+  Qt::WindowFlags flags;
+  switch (borderStyle_) {
+    case bsNone: flags = Qt::Window | Qt::FramelessWindowHint; break;
+    case bsDialog:
+      flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+      break;
+    case bsToolWindow: flags = Qt::Tool; break;
+    case bsSingle:
+    case bsSizeable: flags = Qt::Window; break;
+  }
+  if (formStyle_ == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
+  const bool visible = isVisible();
+  setWindowFlags(flags);
+  if (visible) show();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  borderStyle_ = style;
+  ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+  formStyle_ = style;
+  ApplyWindowFlags();
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  windowState_ = state;
+  if (state == wsMaximized && isVisible()) setGeometry(QRect(QPoint(0, 0), screen::Size()));
+}
+
+void TForm::SetClientSize(int width, int height) {
+  if (borderStyle_ == bsDialog || borderStyle_ == bsSingle) setFixedSize(width, height);
+  else resize(width, height);
+}
+
+void TForm::SetKeyPreview(bool on) {
+  keyPreview_ = on;
+  if (on) {
+    InstallKeyPreview(
+        *this, [this](int& key, TShiftState shift) { if (keyPreview_ && OnKeyDown) OnKeyDown(key, shift); },
+        [this](QChar& key) { if (keyPreview_ && OnKeyPress) OnKeyPress(key); });
+  }
+}
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  return modal::Current().ExecDialog(*this);
+}
+
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (result != mrNone && clickDepth_ == 0 && isVisible()) done(result);
+}
+
+void TForm::done(int result) {
+  modalResult_ = result;
+  QDialog::done(result);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  if (windowState_ == wsMaximized) setGeometry(QRect(QPoint(0, 0), screen::Size()));
+  else if (position_ == poScreenCenter) CenterOnScreen(*this);
+  if (borderStyle_ == bsDialog || borderStyle_ == bsSingle) setFixedSize(size());
+  QDialog::showEvent(event);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  for (TButton* b : findChildren<TButton*>()) {
+    if (b->Cancel && b->isVisible() && b->isEnabled()) {
+      b->click();
+      return;
+    }
+  }
+  event->ignore();
+}
+
+// --- TButton
+
+TButton::TButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  connect(this, &QPushButton::clicked, this, [this] { Clicked(); });
+}
+
+void TButton::Clicked() {
+  TForm* form = nullptr;
+  for (QWidget* w = parentWidget(); w && !form; w = w->parentWidget()) form = dynamic_cast<TForm*>(w);
+  if (!form) {
+    if (OnClick) OnClick();
+    auto* dialog = qobject_cast<QDialog*>(window());
+    if (dialog && ModalResult != mrNone) dialog->done(ModalResult);
+    return;
+  }
+  QPointer<TForm> alive(form);
+  form->modalResult_ = ModalResult;
+  ++form->clickDepth_;
+  struct Leave {
+    QPointer<TForm>& form;
+    ~Leave() {
+      if (form) --form->clickDepth_;
+    }
+  } leave{alive};
+  if (OnClick) OnClick();
+  if (alive && alive->clickDepth_ == 1 && alive->modalResult_ != mrNone && alive->isVisible())
+    alive->done(alive->modalResult_);
+}
+
+// --- Alignment
+
+void SetAlign(QWidget& control, TAlign align) {
+  control.setProperty(kAlignProperty, static_cast<int>(align));
+  QWidget* parent = control.parentWidget();
+  if (!parent) return;
+  Aligner* aligner = AlignerOf(*parent, align != alNone);
+  if (!aligner) return;
+  aligner->Watch(control);
+  aligner->Realign();
+}
+
+TAlign Align(const QWidget& control) {
+  const QVariant v = control.property(kAlignProperty);
+  return v.isValid() ? static_cast<TAlign>(v.toInt()) : alNone;
+}
+
+void RealignChildren(QWidget& parent) {
+  if (Aligner* a = AlignerOf(parent, false)) a->Realign();
+}

@@ -1,0 +1,140 @@
+#pragma once
+// Forms as the program's windows expect them: border styles, stay-on-top, centred and
+// maximized windows, key preview (the form sees key presses before its focused control),
+// modal results, buttons that close their form with a result, and alignment of child
+// controls to the edges of their parent. Modal display goes through the modal host.
+#include <QDialog>
+#include <QPushButton>
+#include <functional>
+
+#include "platform/Font.h"
+#include "platform/Input.h"
+
+// Modal results, the values the class library used.
+enum TModalResult : int {
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7,
+  mrAll = 8
+};
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poDefault, poScreenCenter };
+enum TWindowState { wsNormal, wsMaximized };
+
+// Key handlers. OnKeyDown gets the Qt key code (Qt::Key_F8 ...); setting it to 0 swallows
+// the key. OnKeyPress gets the typed character, with Enter as 13, Esc as 27 and Backspace
+// as 8; setting it to 0 swallows it, changing it types the new character instead.
+using TKeyEvent = std::function<void(int& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(QChar& key)>;
+
+// The character a key press types, as the key-press handlers see it; a null QChar for keys
+// that type nothing (function keys, arrows) and for shortcuts with Ctrl or Alt.
+QChar KeyChar(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// Lets form see every key press meant for itself or any control inside it before that
+// control does (the form's "key preview"). Either handler may be empty. The preview ends
+// when the form is destroyed; calling it again replaces the handlers.
+void InstallKeyPreview(QWidget& form, TKeyEvent onKeyDown, TKeyPressEvent onKeyPress);
+
+// A hint "short|long" shows its short part as the tool tip; an empty hint shows none.
+void SetHint(QWidget& control, const QString& hint);
+
+// Gives a control a font of the program (name, height, style) and its colour.
+void ApplyFont(QWidget& control, const TFont& font);
+
+// Moves a window to the middle of the screen (the screen seam's size).
+void CenterOnScreen(QWidget& window);
+
+// A window of the program. It is a QDialog so that any form can be shown modally through
+// the modal host; as a main window it is shown with show().
+class TForm : public QDialog {
+ public:
+  explicit TForm(QWidget* parent = nullptr);
+
+  QString Caption() const { return windowTitle(); }
+  void SetCaption(const QString& caption) { setWindowTitle(caption); }
+  int ClientWidth() const { return width(); }
+  int ClientHeight() const { return height(); }
+  void SetClientSize(int width, int height);
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  // poScreenCenter: centred on the screen every time it is shown.
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  // wsMaximized: covers the whole screen when shown.
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState state);
+
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool on);
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+
+  // Shows the form modally through the modal host and returns its modal result.
+  int ShowModal();
+  // Setting a result other than mrNone closes a modal form with it. Inside the click of a
+  // TButton the form closes only after the click handler ran, so a handler that finds the
+  // input wrong sets mrNone again and the form stays open.
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result);
+
+  void done(int result) override;
+  void reject() override { done(mrCancel); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Esc presses the form's cancel button when it has one and otherwise does nothing;
+  // Enter presses the default button.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  friend class TButton;
+  void ApplyWindowFlags();
+
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TFormStyle formStyle_ = fsNormal;
+  TPosition position_ = poDesigned;
+  TWindowState windowState_ = wsNormal;
+  bool keyPreview_ = false;
+  int modalResult_ = mrNone;
+  int clickDepth_ = 0;
+};
+
+// A push button. Clicking it sets its form's modal result to ModalResult, runs OnClick and
+// then, unless the handler set the result back to mrNone, closes the form with it. A
+// Default button is pressed by Enter, a Cancel button by Esc.
+class TButton : public QPushButton {
+ public:
+  explicit TButton(const QString& caption = QString(), QWidget* parent = nullptr);
+
+  int ModalResult = mrNone;
+  bool Cancel = false;
+  int Tag = 0;
+  std::function<void()> OnClick;
+
+  void SetDefault(bool on) { setDefault(on); }
+
+ private:
+  void Clicked();
+};
+
+// Alignment of a control to its parent's edges. Controls aligned to the top are stacked
+// from the top in the order of their positions, then those at the bottom, left and right,
+// and a client-aligned control takes the rest. The parent's contents margins (a panel's
+// bevels and border) are left free. Hidden controls take no room. The layout follows every
+// resize of the parent and every size change, show or hide of an aligned control.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+void SetAlign(QWidget& control, TAlign align);
+TAlign Align(const QWidget& control);
+// Lays out the aligned children of parent now.
+void RealignChildren(QWidget& parent);

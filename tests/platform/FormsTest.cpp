@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/ModalHost.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+// An input dialog in the program's manner: OK validates and keeps the dialog open on bad
+// input, Cancel is the cancel button.
+class InputDlg : public TForm {
+ public:
+  InputDlg() {
+    SetCaption(QStringLiteral("输入数据"));
+    SetBorderStyle(bsDialog);
+    SetPosition(poScreenCenter);
+    SetClientSize(300, 120);
+    edit = new TEdit(this);
+    edit->setObjectName(QStringLiteral("NEdit"));
+    edit->setGeometry(10, 10, 100, 24);
+    ok = new TButton(QStringLiteral("OK"), this);
+    ok->setGeometry(10, 60, 80, 30);
+    ok->ModalResult = mrOk;
+    ok->SetDefault(true);
+    ok->OnClick = [this] {
+      if (edit->text().toInt() > 8) {
+        modal::ShowMessage(QStringLiteral("太大"));
+        SetModalResult(mrNone);
+      }
+    };
+    cancel = new TButton(QStringLiteral("Cancel"), this);
+    cancel->setGeometry(100, 60, 80, 30);
+    cancel->ModalResult = mrCancel;
+    cancel->Cancel = true;
+    cancel->OnClick = [this] { ++cancelClicks; };
+  }
+  TEdit* edit;
+  TButton* ok;
+  TButton* cancel;
+  int cancelClicks = 0;
+};
+
+}  // namespace
+
+TEST(Forms, ButtonsCloseWithTheirResultUnlessTheHandlerObjects) {
+  modal::ScriptedHostScope host;
+  host->QueueDialog(QStringLiteral("NEdit=9 OK"));
+  host->QueueDialog(QStringLiteral("NEdit=7 OK"));
+  InputDlg dlg;
+  EXPECT_EQ(dlg.ShowModal(), mrOk);
+  EXPECT_EQ(dlg.ModalResult(), mrOk);
+  EXPECT_EQ(host->Transcript(), QStringList({QStringLiteral("dialog 输入数据"), QStringLiteral("message Velkora | 太大")}));
+  EXPECT_EQ(dlg.edit->text(), "7");
+}
+
+TEST(Forms, EscPressesTheCancelButtonAndOnlyIt) {
+  {
+    modal::ScriptedHostScope host;
+    host->QueueDialog(QStringLiteral("key:Esc"));
+    InputDlg dlg;
+    EXPECT_EQ(dlg.ShowModal(), mrCancel);
+    EXPECT_EQ(dlg.cancelClicks, 1) << "Esc runs the cancel button's handler";
+  }
+  {
+    // Without a cancel button Esc leaves the form alone.
+    modal::ScriptedHostScope host;
+    InputDlg dlg;
+    dlg.cancel->Cancel = false;
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.cancelClicks, 0);
+    dlg.SetModalResult(mrAbort);
+    EXPECT_FALSE(dlg.isVisible()) << "setting a result outside a click closes at once";
+    EXPECT_EQ(dlg.result(), mrAbort);
+  }
+}
+
+TEST(Forms, KeyPreviewSeesKeysBeforeTheFocusedControl) {
+  TForm form;
+  form.resize(200, 100);
+  auto* edit = new QLineEdit(&form);
+  QStringList seen;
+  form.SetKeyPreview(true);
+  form.OnKeyDown = [&seen](int& key, TShiftState shift) {
+    if (key == Qt::Key_Control) return;
+    seen << QString::number(key, 16) + (shift & ssCtrl ? "+ctrl" : "");
+    if (key == Qt::Key_F8) key = 0;  // the form handles F8 itself
+  };
+  form.OnKeyPress = [](QChar& c) {
+    if (c == 'x') c = QChar();
+    else if (c == 'a') c = 'b';
+  };
+  form.show();
+  QTest::keyClicks(edit, "axc");
+  EXPECT_EQ(edit->text(), "bc") << "x swallowed, a turned into b";
+  QTest::keyClick(edit, Qt::Key_F8);
+  QTest::keyClick(edit, Qt::Key_F5, Qt::ControlModifier);
+  EXPECT_EQ(seen.mid(3), QStringList({QString::number(Qt::Key_F8, 16), QString::number(Qt::Key_F5, 16) + "+ctrl"}));
+
+  QWidget elsewhere;
+  auto* other = new QLineEdit(&elsewhere);
+  elsewhere.show();
+  QTest::keyClicks(other, "x");
+  EXPECT_EQ(other->text(), "x") << "a window outside the form is not previewed";
+  EXPECT_EQ(seen.size(), 5);
+
+  form.SetKeyPreview(false);
+  QTest::keyClicks(edit, "x");
+  EXPECT_EQ(edit->text(), "bcx");
+}
+
+TEST(Forms, WindowsAreCentredOrCoverTheScreen) {
+  TForm centred;
+  centred.SetBorderStyle(bsNone);
+  centred.SetPosition(poScreenCenter);
+  centred.SetClientSize(300, 200);
+  centred.show();
+  EXPECT_EQ(centred.frameGeometry().topLeft(), QPoint(362, 284));
+
+  TForm full;
+  full.SetBorderStyle(bsNone);
+  full.SetFormStyle(fsStayOnTop);
+  full.SetWindowState(wsMaximized);
+  full.show();
+  EXPECT_EQ(full.geometry(), QRect(0, 0, 1024, 768));
+  EXPECT_TRUE(full.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(full.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST(Forms, AlignedControlsShareTheParentsClientArea) {
+  TPanel parent;
+  parent.SetBevelWidth(2);  // raised outer bevel: 2 pixels on each side
+  parent.resize(200, 100);
+  auto* top = new QWidget(&parent);
+  top->resize(10, 20);
+  auto* top2 = new QWidget(&parent);
+  top2->setGeometry(0, 50, 10, 5);
+  auto* bottom = new QWidget(&parent);
+  bottom->resize(10, 10);
+  auto* left = new QWidget(&parent);
+  left->resize(30, 10);
+  auto* client = new QWidget(&parent);
+  SetAlign(*client, alClient);
+  SetAlign(*left, alLeft);
+  SetAlign(*bottom, alBottom);
+  SetAlign(*top, alTop);
+  SetAlign(*top2, alTop);
+  EXPECT_EQ(top->geometry(), QRect(2, 2, 196, 20));
+  EXPECT_EQ(top2->geometry(), QRect(2, 22, 196, 5)) << "tops stack in the order of their positions";
+  EXPECT_EQ(bottom->geometry(), QRect(2, 88, 196, 10));
+  EXPECT_EQ(left->geometry(), QRect(2, 27, 30, 61));
+  EXPECT_EQ(client->geometry(), QRect(32, 27, 166, 61));
+
+  parent.show();
+  top->hide();
+  EXPECT_EQ(top2->geometry(), QRect(2, 2, 196, 5)) << "a hidden control takes no room";
+  EXPECT_EQ(client->geometry(), QRect(32, 7, 166, 81));
+  parent.resize(300, 200);
+  EXPECT_EQ(client->geometry(), QRect(32, 7, 266, 181));
+  bottom->resize(10, 30);
+  EXPECT_EQ(bottom->geometry(), QRect(2, 168, 296, 30));
+  EXPECT_EQ(client->geometry(), QRect(32, 7, 266, 161));
+  EXPECT_EQ(Align(*client), alClient);
+}
+
+TEST(Forms, HintsShowTheirShortPartOnly) {
+  QWidget w;
+  SetHint(w, QStringLiteral("演示速度|设置连续执行时的演示速度"));
+  EXPECT_EQ(w.toolTip(), QStringLiteral("演示速度"));
+  SetHint(w, QString());
+  EXPECT_TRUE(w.toolTip().isEmpty());
+}
+
+TEST(Forms, KeyCharsAsTheKeyPressHandlersSeeThem) {
+  EXPECT_EQ(KeyChar(Qt::Key_Return, Qt::NoModifier, "\r"), QChar(13));
+  EXPECT_EQ(KeyChar(Qt::Key_Escape, Qt::NoModifier, ""), QChar(27));
+  EXPECT_EQ(KeyChar(Qt::Key_Backspace, Qt::NoModifier, ""), QChar(8));
+  EXPECT_EQ(KeyChar(Qt::Key_A, Qt::ShiftModifier, "A"), QChar('A'));
+  EXPECT_TRUE(KeyChar(Qt::Key_F8, Qt::NoModifier, "").isNull());
+  EXPECT_TRUE(KeyChar(Qt::Key_V, Qt::ControlModifier, "\x16").isNull());
+}

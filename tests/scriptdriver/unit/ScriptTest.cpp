@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "tests/scriptdriver/Script.h"
+
+using script::Parse;
+using script::Verb;
+
+TEST(ScriptParse, CommandsWithTheirArgumentsAndLineNumbers) {
+  const auto p = Parse(
+      "# Ackermann to the end\n"
+      "start Ackman Pascal\n"
+      "\n"
+      "dialog MEdit=3 NEdit=2 OK\n"
+      "run   # to the end\n"
+      "cursor Ackman 10\n"
+      "key esc\n"
+      "print text LabelMsg\n");
+  ASSERT_TRUE(p.errors.isEmpty()) << p.errors.join('\n').toStdString();
+  ASSERT_EQ(p.commands.size(), 6u);
+  EXPECT_EQ(p.commands[0].verb, Verb::Start);
+  EXPECT_EQ(p.commands[0].line, 2);
+  EXPECT_EQ(p.commands[0].args, QStringList({"Ackman", "pascal"})) << "the language is lower-cased";
+  EXPECT_EQ(p.commands[1].args, QStringList({"MEdit=3 NEdit=2 OK"}));
+  EXPECT_EQ(p.commands[2].verb, Verb::Run);
+  EXPECT_EQ(p.commands[2].text, "run") << "a trailing comment is not part of the command";
+  EXPECT_EQ(p.commands[3].args, QStringList({"Ackman", "10"}));
+  EXPECT_EQ(p.commands[4].args, QStringList({"Esc"})) << "key names are spelt one way";
+  EXPECT_EQ(p.commands[5].args, QStringList({"text", "LabelMsg"}));
+}
+
+TEST(ScriptParse, RestOfLineArgumentsKeepBlanksAndHashesInsideWords) {
+  const auto p = Parse(
+      "expect message 阿克曼函数 | 结果为29。\n"
+      "expect stack 0   0   0   ?   1\n"
+      "expect 阿克曼函数#Ackman\n"
+      "set ExpEdit \"3 * (4 + 5)\"\n"
+      "answer Yes\n"
+      "file /tmp/a maze.dat\n");
+  ASSERT_TRUE(p.errors.isEmpty()) << p.errors.join('\n').toStdString();
+  EXPECT_EQ(p.commands[0].args[0], "message 阿克曼函数 | 结果为29。");
+  EXPECT_EQ(p.commands[1].args[0], "stack 0   0   0   ?   1") << "inner blanks are kept";
+  EXPECT_EQ(p.commands[2].args[0], "阿克曼函数#Ackman") << "a hash inside a word is no comment";
+  EXPECT_EQ(p.commands[3].args, QStringList({"ExpEdit", "3 * (4 + 5)"}));
+  EXPECT_EQ(p.commands[4].args[0], "Yes");
+  EXPECT_EQ(p.commands[5].args[0], "/tmp/a maze.dat");
+}
+
+TEST(ScriptParse, EveryBadLineIsReportedWithItsNumber) {
+  const auto p = Parse(
+      "start Ackman\n"           // 1: no language
+      "start Ackman basic\n"     // 2: unknown language
+      "fly away\n"               // 3: unknown command
+      "speed 100\n"              // 4: out of range
+      "cursor Ackman -1\n"       // 5: negative row
+      "key F6\n"                 // 6: not a key of the window
+      "print everything\n"       // 7
+      "shot picture.jpg\n"       // 8
+      "run now\n"                // 9: takes no arguments
+      "set Edit1 \"open\n"       // 10: unterminated quote
+      "expect\n"                 // 11: nothing to expect
+      "trace\n");                // 12: fine
+  ASSERT_EQ(p.errors.size(), 11) << p.errors.join('\n').toStdString();
+  for (int i = 0; i < 11; ++i)
+    EXPECT_TRUE(p.errors[i].startsWith(QStringLiteral("line %1:").arg(i + 1))) << p.errors[i].toStdString();
+  ASSERT_EQ(p.commands.size(), 1u);
+  EXPECT_EQ(p.commands[0].verb, Verb::Trace);
+}
+
+TEST(ScriptParse, WordsSplitOnBlanksAndGroupByQuotes) {
+  QStringList w;
+  ASSERT_TRUE(script::SplitWords(R"(dialog Edit1="a b" "say \"hi\"" OK)", w));
+  EXPECT_EQ(w, QStringList({"dialog", "Edit1=a b", "say \"hi\"", "OK"}));
+  EXPECT_FALSE(script::SplitWords("\"open", w));
+}

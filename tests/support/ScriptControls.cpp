@@ -1,0 +1,230 @@
+#include "tests/support/ScriptControls.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMetaProperty>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextEdit>
+#include <vector>
+
+namespace script {
+namespace {
+
+std::vector<SetterHook>& Setters() {
+  static std::vector<SetterHook> hooks;
+  return hooks;
+}
+std::vector<CaptionHook>& Captions() {
+  static std::vector<CaptionHook> hooks;
+  return hooks;
+}
+std::vector<ClickHook>& Clickers() {
+  static std::vector<ClickHook> hooks;
+  return hooks;
+}
+
+// "&OK" -> "OK", "R&&D" -> "R&D".
+QString WithoutMnemonic(const QString& caption) {
+  QString out;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    else if (caption[i] == '&') continue;
+    out += caption[i];
+  }
+  return out.trimmed();
+}
+
+QString Named(const QWidget& w) {
+  return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
+                                  : w.objectName();
+}
+
+// Focus as a click into the control would give it, so focus-in and focus-out handlers run.
+void Focus(QWidget& w) {
+  if (QWidget* win = w.window(); win && !win->isActiveWindow()) win->activateWindow();
+  w.setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+}
+
+// Replaces the selection, as typing over selected text does; an empty value deletes it.
+void TypeOver(QWidget& w, const QString& value) {
+  if (value.isEmpty()) QTest::keyClick(&w, Qt::Key_Backspace);
+  else TypeText(w, value);
+}
+
+QString SetNumber(QWidget& w, const QString& value, const std::function<void(double)>& set,
+                  bool integral) {
+  bool ok = false;
+  const double v = integral ? value.trimmed().toInt(&ok) : value.trimmed().toDouble(&ok);
+  if (!ok) return QStringLiteral("\"%1\" is not a number for %2").arg(value, Named(w));
+  set(v);
+  return {};
+}
+
+QString SetCheck(QAbstractButton& b, const QString& value) {
+  const QString v = value.trimmed().toLower();
+  bool want;
+  if (v == "1" || v == "true") want = true;
+  else if (v == "0" || v == "false") want = false;
+  else return QStringLiteral("\"%1\" is not 0 or 1 for %2").arg(value, Named(b));
+  if (b.isChecked() != want) b.click();
+  if (b.isChecked() != want) return QStringLiteral("%1 cannot be set to %2 by a click").arg(Named(b), value);
+  return {};
+}
+
+QString SetCombo(QComboBox& c, const QString& value) {
+  int index = c.findText(value, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (index < 0) {
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    if (ok && n >= 0 && n < c.count()) index = n;
+  }
+  if (index < 0) {
+    if (!c.isEditable()) return QStringLiteral("%1 has no item \"%2\"").arg(Named(c), value);
+    Focus(c);
+    c.lineEdit()->selectAll();
+    TypeOver(*c.lineEdit(), value);
+    return {};
+  }
+  c.setCurrentIndex(index);
+  emit c.activated(index);
+  emit c.textActivated(c.itemText(index));
+  return {};
+}
+
+}  // namespace
+
+QWidget* FindControl(QWidget& root, const QString& name) {
+  QList<QWidget*> all = root.findChildren<QWidget*>();
+  all.prepend(&root);
+  QWidget* found = nullptr;
+  for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+    for (QWidget* w : all) {
+      if (w->objectName().compare(name, cs) != 0) continue;
+      if (w->isVisible()) return w;
+      if (!found) found = w;
+    }
+    if (found) return found;
+  }
+  return nullptr;
+}
+
+QString SetControl(QWidget& root, const QString& name, const QString& value) {
+  QWidget* w = FindControl(root, name);
+  if (!w) return QStringLiteral("no control named %1 in %2").arg(name, Named(root));
+  return SetValue(*w, value);
+}
+
+QString SetValue(QWidget& w, const QString& value) {
+  if (!w.isEnabled()) return QStringLiteral("%1 is disabled").arg(Named(w));
+  const auto& hooks = Setters();
+  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it)
+    if ((*it)(w, value)) return {};
+
+  if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+    Focus(*edit);
+    edit->selectAll();
+    TypeOver(*edit, value);
+    return {};
+  }
+  if (auto* spin = qobject_cast<QSpinBox*>(&w))
+    return SetNumber(w, value, [spin](double v) { spin->setValue(static_cast<int>(v)); }, true);
+  if (auto* spin = qobject_cast<QDoubleSpinBox*>(&w))
+    return SetNumber(w, value, [spin](double v) { spin->setValue(v); }, false);
+  if (auto* slider = qobject_cast<QAbstractSlider*>(&w))
+    return SetNumber(w, value, [slider](double v) { slider->setValue(static_cast<int>(v)); }, true);
+  if (auto* button = qobject_cast<QAbstractButton*>(&w); button && button->isCheckable())
+    return SetCheck(*button, value);
+  if (auto* combo = qobject_cast<QComboBox*>(&w)) return SetCombo(*combo, value);
+  if (auto* text = qobject_cast<QTextEdit*>(&w)) {
+    Focus(*text);
+    text->selectAll();
+    TypeOver(*text, value);
+    return {};
+  }
+  if (auto* text = qobject_cast<QPlainTextEdit*>(&w)) {
+    Focus(*text);
+    text->selectAll();
+    TypeOver(*text, value);
+    return {};
+  }
+  const QMetaProperty user = w.metaObject()->userProperty();
+  if (user.isValid() && user.isWritable() && user.write(&w, value)) return {};
+  return QStringLiteral("%1 (%2) cannot be set").arg(Named(w), w.metaObject()->className());
+}
+
+void TypeText(QWidget& widget, const QString& text) {
+  for (char32_t cp : text.toUcs4()) {
+    const QString ch = QString::fromUcs4(&cp, 1);
+    if (cp >= 0x20 && cp < 0x7f) {
+      QTest::keyClick(&widget, static_cast<char>(cp));
+    } else {
+      const auto key = static_cast<Qt::Key>(QChar::toUpper(cp));
+      QTest::sendKeyEvent(QTest::Click, &widget, key, ch, Qt::NoModifier);
+    }
+  }
+}
+
+QString CaptionOf(const QWidget& control) {
+  const auto& hooks = Captions();
+  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it) {
+    const QString c = (*it)(control);
+    if (!c.isEmpty()) return WithoutMnemonic(c);
+  }
+  if (auto* b = qobject_cast<const QAbstractButton*>(&control)) return WithoutMnemonic(b->text());
+  return {};
+}
+
+bool PressCaption(QWidget& root, const QString& caption) {
+  const QString want = WithoutMnemonic(caption);
+  QList<QWidget*> all = root.findChildren<QWidget*>();
+  all.prepend(&root);
+  for (QWidget* w : all) {
+    if (!w->isVisible() || !w->isEnabled()) continue;
+    if (CaptionOf(*w).compare(want, Qt::CaseInsensitive) == 0) {
+      Click(*w);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Click(QWidget& control) {
+  const auto& hooks = Clickers();
+  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it)
+    if ((*it)(control)) return;
+  if (auto* b = qobject_cast<QAbstractButton*>(&control)) {
+    b->click();
+    return;
+  }
+  QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.rect().center());
+}
+
+bool ClickControl(QWidget& root, const QString& name) {
+  QWidget* w = FindControl(root, name);
+  if (!w) return false;
+  Click(*w);
+  return true;
+}
+
+bool SendKey(QWidget& root, const QString& keyName) {
+  const QKeySequence seq = QKeySequence::fromString(keyName, QKeySequence::PortableText);
+  if (seq.isEmpty() || seq[0].key() == Qt::Key_unknown) return false;
+  QWidget* target = root.focusWidget();
+  if (!target || !root.isAncestorOf(target)) target = &root;
+  QTest::keyClick(target, seq[0].key(), seq[0].keyboardModifiers());
+  return true;
+}
+
+void RegisterSetter(SetterHook hook) { Setters().push_back(std::move(hook)); }
+void RegisterCaption(CaptionHook hook) { Captions().push_back(std::move(hook)); }
+void RegisterClicker(ClickHook hook) { Clickers().push_back(std::move(hook)); }
+
+}  // namespace script
