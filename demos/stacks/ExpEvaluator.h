@@ -6,6 +6,7 @@
 // loop at once (the window's check before a run, and the tests). No windows here.
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -31,6 +32,11 @@ class ExpEvaluator {
   bool Prepare(const QString& text, int maxDepth);
   // Starts the prepared expression again: texts cleared, OPTR holding "#", OPND empty.
   void Restart();
+  // No expression at all.
+  void Clear() {
+    expr_.clear();
+    Restart();
+  }
 
   // ---- The steps
   // Reads the token at Pos into Token (an operand), or the operator there (not consumed)
