@@ -16,6 +16,7 @@
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"
 #include "platform/Random.h"
+#include "platform/TextRules.h"
 
 namespace {
 
@@ -44,13 +45,13 @@ TZqStaticText* CaptionText(TGraphForm& form, const QString& text, int left, int 
 }
 
 TZqStaticText* Value(TGraphForm& form, const char* name, int top, TColor color) {
-  auto* t = form.Place(new TZqStaticText(&form), 8, top, 196, 28);
+  auto* t = form.Place(new TZqStaticText(&form), 8, top, 161, 28);
   t->setObjectName(QString::fromLatin1(name));
   t->SetBevel(bvLowered);
   t->SetAlignment(taLeftJustify);
   TFont f;
   f.Name = QStringLiteral("宋体");
-  f.Height = -16;
+  f.Height = -14;
   f.Style = fsBold;
   f.Color = color;
   t->SetFont(f);
@@ -58,7 +59,7 @@ TZqStaticText* Value(TGraphForm& form, const char* name, int top, TColor color) 
 }
 
 TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
-  auto* box = form.Place(new TStackBox(&form), left, 52, width, 294);
+  auto* box = form.Place(new TStackBox(&form), left, 84, width, 250);
   box->setObjectName(QString::fromLatin1(name));
   box->RowCount = TExpF::StackRows;
   box->Title = title;
@@ -101,28 +102,14 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
 
   Label6 = new TClickLabel(QStringLiteral("表达式"), this);
   Label6->setObjectName(QStringLiteral("Label6"));
-  Label6->setGeometry(8, 14, 56, 26);
   Label6->setAlignment(Qt::AlignCenter);
   Label6->setCursor(Qt::PointingHandCursor);
   SetHint(*Label6, QStringLiteral("随机生成"));
-  {
-    TFont f;
-    f.Name = QStringLiteral("宋体");
-    f.Height = -16;
-    f.Style = fsBold;
-    f.Color = clYellow;
-    ApplyFont(*Label6, f);
-  }
   Label6->OnClick = [this] { PickSample(); };
 
   Edit1 = new TEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   {
-    TFont f;
-    f.Name = QStringLiteral("Courier New");
-    f.Height = -16;
-    f.Style = fsBold;
-    ApplyFont(*Edit1, f);
     QPalette p = Edit1->palette();
     p.setColor(QPalette::Base, ToQColor(clAqua));
     Edit1->setPalette(p);
@@ -140,7 +127,6 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
 
   BitBtn2 = new TButton(QStringLiteral("开始"), this);
   BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  BitBtn2->resize(56, 28);
   SetHint(*BitBtn2, QStringLiteral("开始演示"));
   BitBtn2->setEnabled(false);
   BitBtn2->hide();
@@ -155,11 +141,10 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
 
   BitBtn3 = new TButton(QStringLiteral("帮助"), this);
   BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-  BitBtn3->resize(60, 28);
   BitBtn3->OnClick = [this] { ShowHelp(); };
 
-  StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 212, 86);
-  StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 306, 87);
+  StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 177, 104);
+  StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 289, 104);
 
   dogsLoaded_ = true;
   for (int k = 0; k < 7; ++k) {
@@ -185,10 +170,34 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
 TExpF::~TExpF() = default;
 
 void TExpF::LayoutTopRow() {
+  // The label, the edit and the buttons follow the window's size as the containers do, so
+  // that they stay in proportion with the stack displays in a large pane.
+  const double rx = width() / double(DesignClientSize().width());
+  const double ry = height() / double(DesignClientSize().height());
+  const auto sx = [rx](int v) { return std::max(text::Round(v * rx), 1); };
+  const auto sy = [ry](int v) { return std::max(text::Round(v * ry), 1); };
+  // Texts grow with the smaller ratio, so that a long expression still fits the edit.
+  const double rf = std::min(rx, ry);
+  const auto font = [rf](const char* name, int height, TFontStyles style, TColor color) {
+    TFont f;
+    f.Name = QString::fromUtf8(name);
+    f.Height = -std::max(text::Round(height * rf), 1);
+    f.Style = style;
+    f.Color = color;
+    return f;
+  };
+  Label6->setGeometry(sx(8), sy(12), sx(56), sy(26));
+  ApplyFont(*Label6, font("宋体", 16, fsBold, clYellow));
+  ApplyFont(*Edit1, font("Courier New", 12, fsBold, clBlack));
+  ApplyFont(*BitBtn2, font("宋体", 13, 0, clBtnText));
+  ApplyFont(*BitBtn3, font("宋体", 13, 0, clBtnText));
+  BitBtn2->resize(sx(56), sy(28));
+  BitBtn3->resize(sx(60), sy(28));
+
   const int midY = Label6->y() + Label6->height() / 2;
   BitBtn2->move(StackBox2->x() + StackBox2->width() - BitBtn2->width(), midY - BitBtn2->height() / 2);
   Edit1->move(Label6->x() + Label6->width() + 2, Label6->y());
-  const int editWidth = Edit1->isVisible() ? BitBtn2->x() - 8 - Edit1->x() : 8;
+  const int editWidth = !Edit1->isHidden() ? BitBtn2->x() - 8 - Edit1->x() : 8;
   Edit1->resize(std::max(editWidth, 8), Label6->height());
   BitBtn3->move(Label6->x(), StackBox2->y() + StackBox2->height() - BitBtn3->height());
 }
