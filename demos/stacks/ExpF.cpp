@@ -30,31 +30,30 @@ class TExpStackRow : public TData {
   QString text_;
 };
 
-TZqStaticText* CaptionText(TGraphForm& form, const QString& text, int left, int top, int width) {
-  auto* t = form.Place(new TZqStaticText(&form), left, top, width, 24);
-  t->SetBevel(bvNone);
+// A left-justified text on the backdrop in bold 宋体: a caption (no frame) or a value box.
+TZqStaticText* StaticText(TGraphForm& form, int top, int width, int height, int fontHeight, TColor color,
+                          TBevelCut bevel) {
+  auto* t = form.Place(new TZqStaticText(&form), 8, top, width, height);
+  t->SetBevel(bevel);
   t->SetAlignment(taLeftJustify);
   TFont f;
   f.Name = QStringLiteral("宋体");
-  f.Height = -15;
+  f.Height = -fontHeight;
   f.Style = fsBold;
-  f.Color = clAqua;
+  f.Color = color;
   t->SetFont(f);
+  return t;
+}
+
+TZqStaticText* CaptionText(TGraphForm& form, const QString& text, int top, int width) {
+  TZqStaticText* t = StaticText(form, top, width, 24, 15, clAqua, bvNone);
   t->SetCaption(text);
   return t;
 }
 
 TZqStaticText* Value(TGraphForm& form, const char* name, int top, TColor color) {
-  auto* t = form.Place(new TZqStaticText(&form), 8, top, 161, 28);
+  TZqStaticText* t = StaticText(form, top, 161, 28, 14, color, bvLowered);
   t->setObjectName(QString::fromLatin1(name));
-  t->SetBevel(bvLowered);
-  t->SetAlignment(taLeftJustify);
-  TFont f;
-  f.Name = QStringLiteral("宋体");
-  f.Height = -14;
-  f.Style = fsBold;
-  f.Color = color;
-  t->SetFont(f);
   return t;
 }
 
@@ -132,11 +131,11 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
   BitBtn2->hide();
   BitBtn2->OnClick = [this] { PrepareExpression(); };
 
-  StaticText4 = CaptionText(*this, QStringLiteral("结果："), 8, 94, 100);
+  StaticText4 = CaptionText(*this, QStringLiteral("结果："), 94, 100);
   Label1 = Value(*this, "Label1", 120, clYellow);
-  StaticText5 = CaptionText(*this, QStringLiteral("操作："), 8, 150, 100);
+  StaticText5 = CaptionText(*this, QStringLiteral("操作："), 150, 100);
   Label3 = Value(*this, "Label3", 174, clWhite);
-  StaticText6 = CaptionText(*this, QStringLiteral("出错信息："), 8, 206, 120);
+  StaticText6 = CaptionText(*this, QStringLiteral("出错信息："), 206, 120);
   Label2 = Value(*this, "Label2", 232, clWhite);
 
   BitBtn3 = new TButton(QStringLiteral("帮助"), this);
@@ -249,50 +248,25 @@ void TExpF::EndAfterError() {
 
 // ---------------------------------------------------------------- the steps
 
-void TExpF::ReadChar() {
-  eval_.ReadChar();
+void TExpF::Step(void (ExpEvaluator::*operation)(), bool reduction) {
+  const bool failedBefore = eval_.ErrorFlag();
+  (eval_.*operation)();
   ShowTexts();
+  if (reduction && !failedBefore && eval_.ErrorFlag()) Apologize();
 }
 
-void TExpF::PushOperand() {
-  eval_.PushOperand();
-  ShowTexts();
-}
-
-void TExpF::PushOperator() {
-  eval_.PushOperator();
-  ShowTexts();
-}
-
-void TExpF::PopMatching() {
-  eval_.PopMatching();
-  ShowTexts();
-}
-
-void TExpF::PopTheta() {
-  eval_.PopTheta();
-  ShowTexts();
-}
-
-void TExpF::PopB() {
-  const bool before = eval_.ErrorFlag();
-  eval_.PopB();
-  ShowTexts();
-  if (!before && eval_.ErrorFlag()) Apologize();
-}
-
-void TExpF::PopA() {
-  const bool before = eval_.ErrorFlag();
-  eval_.PopA();
-  ShowTexts();
-  if (!before && eval_.ErrorFlag()) Apologize();
-}
+void TExpF::ReadChar() { Step(&ExpEvaluator::ReadChar); }
+void TExpF::PushOperand() { Step(&ExpEvaluator::PushOperand); }
+void TExpF::PushOperator() { Step(&ExpEvaluator::PushOperator); }
+void TExpF::PopMatching() { Step(&ExpEvaluator::PopMatching); }
+void TExpF::PopTheta() { Step(&ExpEvaluator::PopTheta); }
+void TExpF::PopB() { Step(&ExpEvaluator::PopB, true); }
+void TExpF::PopA() { Step(&ExpEvaluator::PopA, true); }
 
 bool TExpF::PushResult() {
-  eval_.PushResult();
-  ShowTexts();
+  Step(&ExpEvaluator::PushResult, true);
   if (!eval_.ErrorFlag()) return true;
-  Apologize();
+  Apologize();  // also when an operand was missing before
   EndAfterError();
   return false;
 }

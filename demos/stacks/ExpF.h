@@ -81,6 +81,8 @@ class TExpF : public TGraphForm {
   void FormResize() override;
 
  private:
+  // One evaluator operation with its texts shown; a failed reduction apologizes.
+  void Step(void (ExpEvaluator::*operation)(), bool reduction = false);
   void ShowTexts();
   void ClearDisplays();
   // After an evaluator error: the stacks emptied and the expression open to correction.
