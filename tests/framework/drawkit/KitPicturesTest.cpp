@@ -67,23 +67,23 @@ class Box : public TRectbase {
 class ListPanel : public TNodeContainer {
  public:
   using TNodeContainer::TNodeContainer;
+  std::vector<QWidget*> Nodes;
 
  protected:
   void Paint() override {
     TNodeContainer::Paint();
-    TCanvas& c = Canvas();
-    const int y = height() / 2;
-    for (int i = 0; i < 3; ++i) {
-      const int x = width() * (2 * i + 1) / 7;
-      DrawArrow3D(c, x + width() / 7 - 4, y, x + width() * 2 / 7 - width() / 7 - 4 + width() / 7 - 2, y,
-                  clBlue, clWhite, clNavy);
+    for (std::size_t i = 0; i + 1 < Nodes.size(); ++i) {
+      const QRect a = Nodes[i]->geometry();
+      const QRect b = Nodes[i + 1]->geometry();
+      DrawArrow3D(Canvas(), a.right() + 2, a.center().y(), b.left() - 2, b.center().y(), clBlue,
+                  clWhite, clNavy);
     }
   }
 };
 
-void Scene(QSize screenSize, const QString& name) {
+void Scene(QSize screenSize, const QString& name, const QString& backdropName) {
   screen::SetFixedSize(screenSize);
-  const auto picture = LoadPicture(QStringLiteral("image\\Clouds.bmp"));
+  const auto picture = LoadPicture(QStringLiteral("image\\") + backdropName + QStringLiteral(".bmp"));
   ASSERT_TRUE(picture) << "run from the build folder: its image folder holds the pictures";
   BackBitmap = MakeBackdrop(*picture, screenSize);
 
@@ -122,6 +122,7 @@ void Scene(QSize screenSize, const QString& name) {
     b->setGeometry(list->width() * (2 * i + 1) / 7 - 25, 40, 50, 40);
     b->SetCaptionText(QStringLiteral("25,26,%1").arg(QChar('a' + i)));
     nodes.push_back(b);
+    list->Nodes.push_back(b);
   }
   auto* p = new TPointer2(list);
   p->SetCaption(QStringLiteral("p"));
@@ -186,5 +187,5 @@ TEST(DISABLED_KitPictures, Routines) {
   b->Image().scaled(b->Width() * 2, b->Height() * 2).save(OutDir() + "routines.png");
 }
 
-TEST(DISABLED_KitPictures, Screen1024) { Scene({1024, 768}, QStringLiteral("1024")); }
-TEST(DISABLED_KitPictures, Screen1920) { Scene({1920, 1080}, QStringLiteral("1920")); }
+TEST(DISABLED_KitPictures, Screen1024) { Scene({1024, 768}, QStringLiteral("1024"), QStringLiteral("Clouds")); }
+TEST(DISABLED_KitPictures, Screen1920) { Scene({1920, 1080}, QStringLiteral("1920"), QStringLiteral("ZqBACK_Link")); }
