@@ -112,10 +112,14 @@ BENCHMARK(BM_ParseAllTexts)->Unit(benchmark::kMicrosecond);
 
 // A corpus the size of the whole program's: 150 texts of two procedures and 30 entries.
 QStringList SyntheticText(int n) {
-  QStringList t = {QStringLiteral("!Main"), QStringLiteral("Res:=Proc%1(a,b); `Begin@C{Proc}").arg(n),
-                   QStringLiteral("`End@R"), QStringLiteral("!Proc"),
-                   QStringLiteral("PROC Proc%1(a,b:Integer);").arg(n), QStringLiteral("VAR"),
-                   QStringLiteral("\ti, j:Integer;"), QStringLiteral("BEGIN")};
+  QStringList t = {QStringLiteral("!Main"),
+                   QStringLiteral("Res:=Proc%1(a,b); `Begin@C{Proc}").arg(n),
+                   QStringLiteral("`End@R"),
+                   QStringLiteral("!Proc"),
+                   QStringLiteral("PROC Proc%1(a,b:Integer);").arg(n),
+                   QStringLiteral("VAR"),
+                   QStringLiteral("\ti, j:Integer;"),
+                   QStringLiteral("BEGIN")};
   for (int i = 1; i <= 20; ++i) {
     t << QStringLiteral("%1\tIF a[%1] > b THEN`Line%1@F{Line%2}@P").arg(i).arg(i + 1);
   }

@@ -211,13 +211,15 @@ QMetaMethod TAlgoDemo::FindStepMethod(const QString& procName, const QString& ki
 
 void TAlgoDemo::CallCustomMethod(const TProcLine& line) {
   const char* missing = "demo get custom proc: nil";
-  const QMetaMethod m = FindStepMethod(curProc_->Name(), QStringLiteral("_"), line.Label(), missing);
+  const QMetaMethod m =
+      FindStepMethod(curProc_->Name(), QStringLiteral("_"), line.Label(), missing);
   if (!methods::CallVoid(this, m)) throw EDemoError(QString::fromLatin1(missing));
 }
 
 bool TAlgoDemo::CallConditionMethod(const TProcLine& line) {
   const char* missing = "demo get condition proc: nil";
-  const QMetaMethod m = FindStepMethod(curProc_->Name(), QStringLiteral("_F_"), line.Label(), missing);
+  const QMetaMethod m =
+      FindStepMethod(curProc_->Name(), QStringLiteral("_F_"), line.Label(), missing);
   bool result = false;
   if (!methods::CallBool(this, m, result)) throw EDemoError(QString::fromLatin1(missing));
   return result;
@@ -225,7 +227,8 @@ bool TAlgoDemo::CallConditionMethod(const TProcLine& line) {
 
 std::unique_ptr<TData> TAlgoDemo::CallCallMethod(const TProcLine& line, const QString& callee) {
   const char* missing = "demo get call proc: nil";
-  const QMetaMethod m = FindStepMethod(curProc_->Name(), QStringLiteral("_C_"), line.Label(), missing);
+  const QMetaMethod m =
+      FindStepMethod(curProc_->Name(), QStringLiteral("_C_"), line.Label(), missing);
   if (m.returnMetaType() != QMetaType::fromType<TData*>()) {
     throw EDemoError(QString::fromLatin1(missing));
   }
@@ -239,7 +242,8 @@ std::unique_ptr<TData> TAlgoDemo::CallCallMethod(const TProcLine& line, const QS
 
 void TAlgoDemo::CallAfterMethod(const TProcLine& line) {
   const char* missing = "demo get after call proc: nil";
-  const QMetaMethod m = FindStepMethod(curProc_->Name(), QStringLiteral("_After"), line.Label(), missing);
+  const QMetaMethod m =
+      FindStepMethod(curProc_->Name(), QStringLiteral("_After"), line.Label(), missing);
   bool called = false;
   try {
     called = methods::CallVoid(this, m);
@@ -352,7 +356,8 @@ const DemoClassRegistry::Entry* FindDemoClass(const QString& name) {
   return DemoClasses().Find(QStringLiteral("T") + QString(name).remove('_'));
 }
 
-std::unique_ptr<TAlgoDemo> CreateDemo(const DemoClassRegistry::Entry& cls, const QStringList& source) {
+std::unique_ptr<TAlgoDemo> CreateDemo(const DemoClassRegistry::Entry& cls,
+                                      const QStringList& source) {
   std::unique_ptr<TAlgoDemo> demo = cls.create(source);
   demo->Construct();  // on a failure the unique_ptr frees the half-made demonstration
   return demo;

@@ -173,7 +173,8 @@ DemoClassRegistry& DemoClasses();
 const DemoClassRegistry::Entry* FindDemoClass(const QString& name);
 // Creates and constructs a demonstration; a text that fails to parse throws and leaves
 // nothing behind (its windows are freed again).
-std::unique_ptr<TAlgoDemo> CreateDemo(const DemoClassRegistry::Entry& cls, const QStringList& source);
+std::unique_ptr<TAlgoDemo> CreateDemo(const DemoClassRegistry::Entry& cls,
+                                      const QStringList& source);
 template <class T>
 std::unique_ptr<T> CreateDemo(const QStringList& source) {
   auto demo = std::make_unique<T>(source);

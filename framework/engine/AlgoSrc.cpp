@@ -70,63 +70,55 @@ AlgoTextFile ParseAlgoTextFile(const QString& content) {
   return file;
 }
 
+void TProcSrcContainer::LoadFolder(
+    const QString& folder, const char* kind, const std::function<bool(const QString&)>& exists,
+    const std::function<void(const QString&, const QString&)>& load) {
+  for (const QFileInfo& fi : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+    const QString name = ComponentName(fi.fileName());
+    QString content;
+    if (!ReadUtf8(fi.filePath(), content)) {
+      problems_ << QStringLiteral("%1: cannot be read").arg(fi.fileName());
+    } else if (exists(name)) {
+      problems_ << QStringLiteral("%1: a second %2 named %3")
+                       .arg(fi.fileName(), QString::fromLatin1(kind), name);
+    } else {
+      try {
+        load(name, content);
+      } catch (const Exception& e) {
+        problems_ << QStringLiteral("%1: %2").arg(fi.fileName(), e.Message());
+      }
+    }
+  }
+}
+
 TProcSrcContainer::TProcSrcContainer(const QString& root)
     : fallback_(std::make_unique<TZqThemes>(QStringLiteral("DefaultThemes"))) {
   fallback_->BackBitmapName = QStringLiteral("Clouds");
-  const QDir themesDir(root + QStringLiteral("themes"));
-  for (const QFileInfo& fi : themesDir.entryInfoList(QDir::Files, QDir::Name)) {
-    const QString name = ComponentName(fi.fileName());
-    QString content;
-    if (!ReadUtf8(fi.filePath(), content)) {
-      problems_ << QStringLiteral("%1: cannot be read").arg(fi.fileName());
-      continue;
-    }
-    if (FindThemes(name) != nullptr) {
-      problems_ << QStringLiteral("%1: a second theme named %2").arg(fi.fileName(), name);
-      continue;
-    }
-    auto theme = std::make_unique<TZqThemes>(name);
-    try {
-      theme->ReadSettings(content);
-    } catch (const Exception& e) {
-      problems_ << QStringLiteral("%1: %2").arg(fi.fileName(), e.Message());
-      continue;
-    }
-    themes_.push_back(std::move(theme));
-  }
-
-  const QDir textsDir(root + QStringLiteral("texts"));
-  for (const QFileInfo& fi : textsDir.entryInfoList(QDir::Files, QDir::Name)) {
-    const QString name = ComponentName(fi.fileName());
-    QString content;
-    if (!ReadUtf8(fi.filePath(), content)) {
-      problems_ << QStringLiteral("%1: cannot be read").arg(fi.fileName());
-      continue;
-    }
-    if (FindText(name) != nullptr) {
-      problems_ << QStringLiteral("%1: a second text named %2").arg(fi.fileName(), name);
-      continue;
-    }
-    AlgoTextFile file;
-    try {
-      file = ParseAlgoTextFile(content);
-    } catch (const Exception& e) {
-      problems_ << QStringLiteral("%1: %2").arg(fi.fileName(), e.Message());
-      continue;
-    }
-    auto text = std::make_unique<TAlgoSrc>();
-    text->Name = name;
-    text->Source = file.source;
-    text->Descript = file.descript;
-    text->ThemeName = file.themeName;
-    if (!file.themeName.isEmpty()) {
-      text->Themes = FindThemes(file.themeName);
-      if (text->Themes == nullptr) {
-        problems_ << QStringLiteral("%1: unknown theme %2").arg(fi.fileName(), file.themeName);
-      }
-    }
-    texts_.push_back(std::move(text));
-  }
+  LoadFolder(
+      root + QStringLiteral("themes"), "theme",
+      [this](const QString& n) { return FindThemes(n) != nullptr; },
+      [this](const QString& name, const QString& content) {
+        auto theme = std::make_unique<TZqThemes>(name);
+        theme->ReadSettings(content);
+        themes_.push_back(std::move(theme));
+      });
+  LoadFolder(
+      root + QStringLiteral("texts"), "text",
+      [this](const QString& n) { return FindText(n) != nullptr; },
+      [this](const QString& name, const QString& content) {
+        const AlgoTextFile file = ParseAlgoTextFile(content);
+        auto text = std::make_unique<TAlgoSrc>();
+        text->Name = name;
+        text->Source = file.source;
+        text->Descript = file.descript;
+        text->ThemeName = file.themeName;
+        if (!file.themeName.isEmpty()) {
+          text->Themes = FindThemes(file.themeName);
+          if (text->Themes == nullptr)
+            problems_ << QStringLiteral("%1: unknown theme %2").arg(name, file.themeName);
+        }
+        texts_.push_back(std::move(text));
+      });
 }
 
 TAlgoSrc* TProcSrcContainer::FindText(const QString& name) const {

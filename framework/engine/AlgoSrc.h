@@ -6,6 +6,7 @@
 // described in docs/architecture.md ("Algorithm texts").
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,10 +14,10 @@
 
 class TAlgoSrc {
  public:
-  QString Name;          // the component name, "P_Ackman"
-  QStringList Source;    // the annotated text
-  QStringList Descript;  // the description (Pascal components only)
-  QString ThemeName;     // as the file names it; empty for none
+  QString Name;                 // the component name, "P_Ackman"
+  QStringList Source;           // the annotated text
+  QStringList Descript;         // the description (Pascal components only)
+  QString ThemeName;            // as the file names it; empty for none
   TZqThemes* Themes = nullptr;  // not owned (the holder owns its themes); none for the default
 };
 
@@ -49,6 +50,12 @@ class TProcSrcContainer {
   const QStringList& Problems() const { return problems_; }
 
  private:
+  // Reads every file of folder; a file that cannot be read, repeats a name (exists) or
+  // fails to load (load throws) is listed in Problems.
+  void LoadFolder(const QString& folder, const char* kind,
+                  const std::function<bool(const QString&)>& exists,
+                  const std::function<void(const QString&, const QString&)>& load);
+
   std::vector<std::unique_ptr<TAlgoSrc>> texts_;
   std::vector<std::unique_ptr<TZqThemes>> themes_;
   std::unique_ptr<TZqThemes> fallback_;

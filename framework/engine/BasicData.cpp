@@ -228,14 +228,13 @@ namespace {
 
 // "(" + the children's texts joined by sep + ")", cut to 80 bytes; an empty slot gives "".
 QString JoinedText(const TData& node, const QString& sep) {
-  QString s = QStringLiteral("(");
-  for (int i = 0; i < node.Count(); ++i) {
-    if (i > 0) s += sep;
-    if (const TData* child = node.Items(i)) s += child->GetText();
-    if (s.size() > TData::MaxTextBytes) break;  // past the cut already: more cannot show
+  TTextForm t(QStringLiteral("("));
+  for (int i = 0; i < node.Count() && !t.Full(); ++i) {
+    if (i > 0) t.Append(sep);
+    if (const TData* child = node.Items(i)) t.Append(child->GetText());
   }
-  s += ')';
-  return text::CutToBytes(s, TData::MaxTextBytes);
+  t.Append(')');
+  return t.Result();
 }
 
 }  // namespace
@@ -281,28 +280,17 @@ int TMatrix::LinearIndex(int i, int j) const {
 }
 
 QString TMatrix::GetText() const {
-  QString s = QStringLiteral("(");
-  int bytes = 1;
+  TTextForm t(QStringLiteral("("));
   for (int i = 0; i < rows_; ++i) {
-    if (i > 0) {
-      s += ',';
-      bytes += 1;
-    }
-    s += '(';
-    bytes += 1;
+    if (i > 0) t.Append(',');
+    t.Append('(');
     for (int j = 0; j < cols_; ++j) {
-      if (const TData* e = Items(i * cols_ + j)) {
-        const QString t = e->GetText();
-        s += t;
-        bytes += text::GbkLength(t);
-      }
-      s += ',';
-      bytes += 1;
-      if (bytes >= MaxTextBytes) return CutText(s);
+      if (const TData* e = Items(i * cols_ + j)) t.Append(e->GetText());
+      t.Append(',');
+      if (t.Full()) return t.Result();
     }
-    s += ')';
-    bytes += 1;
+    t.Append(')');
   }
-  s += ')';
-  return CutText(s);
+  t.Append(')');
+  return t.Result();
 }

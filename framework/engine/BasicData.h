@@ -84,7 +84,8 @@ class TPtrData : public TLeafData {
  public:
   enum { StateNormal = 0, StateDisposed = 1 };
 
-  explicit TPtrData(const QString& name = QString(), TData* target = nullptr, bool ownsTarget = false);
+  explicit TPtrData(const QString& name = QString(), TData* target = nullptr,
+                    bool ownsTarget = false);
   ~TPtrData() override;
   std::unique_ptr<TData> NewInstance(const QString& name) const override;
   void AssignTo(TData* dest) override;

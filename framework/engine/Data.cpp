@@ -22,6 +22,22 @@ QString DataClassName(const std::type_info& type) {
   return name;
 }
 
+TTextForm::TTextForm(const QString& start) : text_(start), bytes_(text::GbkLength(start)) {}
+
+void TTextForm::Append(const QString& piece) {
+  text_ += piece;
+  bytes_ += text::GbkLength(piece);
+}
+
+void TTextForm::Append(QChar c) {
+  text_ += c;
+  bytes_ += c.unicode() < 0x80 ? 1 : 2;
+}
+
+bool TTextForm::Full() const { return bytes_ >= TData::MaxTextBytes; }
+
+QString TTextForm::Result() const { return text::CutToBytes(text_, TData::MaxTextBytes); }
+
 TData::TData(const QString& name)
     : itemClass_(DataClass<TData>()), name_(text::CutToBytes(name, MaxNameBytes)) {}
 
@@ -68,20 +84,14 @@ void TData::Assign(TData* source) {
 
 QString TData::GetText() const {
   if (items_.empty()) return {};
-  QString s = QStringLiteral("(");
-  int bytes = 1;
+  TTextForm t(QStringLiteral("("));
   for (const TData* child : items_) {
-    if (child != nullptr) {
-      const QString t = child->GetText();
-      s += t;
-      bytes += text::GbkLength(t);
-    }
-    s += ',';
-    bytes += 1;
-    if (bytes >= MaxTextBytes) return CutText(s);
+    if (child != nullptr) t.Append(child->GetText());
+    t.Append(',');
+    if (t.Full()) return t.Result();
   }
-  s += ')';
-  return CutText(s);
+  t.Append(')');
+  return t.Result();
 }
 
 int TData::IndexOf(const TData* item) const {
@@ -168,7 +178,8 @@ void TData::DestroyChild(TData* child) {
 }
 
 void TData::ForgetChild(const TData* item) {
-  std::replace(items_.begin(), items_.end(), const_cast<TData*>(item), static_cast<TData*>(nullptr));
+  std::replace(items_.begin(), items_.end(), const_cast<TData*>(item),
+               static_cast<TData*>(nullptr));
 }
 
 std::vector<std::unique_ptr<TData>> TData::SetCount(int n) {
@@ -204,7 +215,8 @@ void TData::SetItemClass(const TDataClass* itemClass) {
 void TData::SetModified(bool v) {
   modified_ = v;
   if (!v) return;
-  for (TData* o = owner_; o != nullptr && dynamic_cast<TComplicateData*>(o) != nullptr; o = o->owner_) {
+  for (TData* o = owner_; o != nullptr && dynamic_cast<TComplicateData*>(o) != nullptr;
+       o = o->owner_) {
     o->modified_ = true;
   }
 }

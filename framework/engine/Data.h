@@ -22,6 +22,22 @@
 class TData;
 class TPtrData;
 
+// Builds a text form: pieces are appended while their GBK bytes are counted; the result is
+// cut to the 80-byte limit of the text forms.
+class TTextForm {
+ public:
+  explicit TTextForm(const QString& start);
+  void Append(const QString& piece);
+  void Append(QChar c);
+  // 80 bytes or more: whatever follows would be cut away.
+  bool Full() const;
+  QString Result() const;
+
+ private:
+  QString text_;
+  int bytes_ = 0;
+};
+
 // A class of nodes, used as the item class of a container: every child must be of it.
 struct TDataClass {
   QString Name;
@@ -73,7 +89,9 @@ class TData {
   const TDataClass* ItemClass() const { return itemClass_; }
 
   // The child at slot i; nullptr for an empty slot or an index outside 0 .. Count-1.
-  TData* Items(int i) const { return ValidIndex(i) ? items_[static_cast<std::size_t>(i)] : nullptr; }
+  TData* Items(int i) const {
+    return ValidIndex(i) ? items_[static_cast<std::size_t>(i)] : nullptr;
+  }
   bool ValidIndex(int i) const { return i >= 0 && i < Count(); }
   int IndexOf(const TData* item) const;
   // The first child named exactly so (letter case matters), or nullptr.

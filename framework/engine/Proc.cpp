@@ -103,7 +103,8 @@ TProcLine* TProcLine::ExecDirective(TAlgoDemo& demo, int i) {
       demo.PushCall(arg, demo.CallCallMethod(*this, arg));
       return demo.CurLine();
     case 'F':
-      if (!demo.CallConditionMethod(*this)) return d.Args.isEmpty() ? nullptr : Procedure()->LineByLabel(arg);
+      if (!demo.CallConditionMethod(*this))
+        return d.Args.isEmpty() ? nullptr : Procedure()->LineByLabel(arg);
       return nullptr;
     case 'P':
       demo.CallCustomMethod(*this);

@@ -12,16 +12,16 @@ struct NamedColor {
 };
 
 constexpr NamedColor kNamedColors[] = {
-    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen},   {"clOlive", clOlive},
-    {"clNavy", clNavy},   {"clPurple", clPurple}, {"clTeal", clTeal},     {"clGray", clGray},
-    {"clSilver", clSilver}, {"clRed", clRed},     {"clLime", clLime},     {"clYellow", clYellow},
-    {"clBlue", clBlue},   {"clFuchsia", clFuchsia}, {"clAqua", clAqua},   {"clWhite", clWhite},
+    {"clBlack", clBlack},   {"clMaroon", clMaroon},   {"clGreen", clGreen}, {"clOlive", clOlive},
+    {"clNavy", clNavy},     {"clPurple", clPurple},   {"clTeal", clTeal},   {"clGray", clGray},
+    {"clSilver", clSilver}, {"clRed", clRed},         {"clLime", clLime},   {"clYellow", clYellow},
+    {"clBlue", clBlue},     {"clFuchsia", clFuchsia}, {"clAqua", clAqua},   {"clWhite", clWhite},
 };
 
 constexpr const char* kPropertyNames[] = {
-    "Title1BackColor", "Title1ButtonColor", "Title1TextColor", "Title2BackColor",
-    "Title2ButtonColor", "Title2TextColor", "Title3BackColor", "Title3ButtonColor",
-    "Title3TextColor", "AlgoSrcColor", "VarNameColor", "VarValueColor",
+    "Title1BackColor",    "Title1ButtonColor", "Title1TextColor", "Title2BackColor",
+    "Title2ButtonColor",  "Title2TextColor",   "Title3BackColor", "Title3ButtonColor",
+    "Title3TextColor",    "AlgoSrcColor",      "VarNameColor",    "VarValueColor",
     "ModifiedValueColor", "VarTitleColor",
 };
 
@@ -47,9 +47,12 @@ TColor TZqThemes::GetColor(int index) const {
   if (index >= 1 && index <= 9) {
     const int slot = (index - 1) / 3;
     switch (index % 3) {
-      case 1: return titleBack_[slot];
-      case 2: return titleButton_[slot];
-      default: return titleText_[slot];
+      case 1:
+        return titleBack_[slot];
+      case 2:
+        return titleButton_[slot];
+      default:
+        return titleText_[slot];
     }
   }
   if (index >= 10 && index <= 14) return textColors_[index - 10];
@@ -60,9 +63,15 @@ void TZqThemes::SetColor(int index, TColor color) {
   if (index >= 1 && index <= 9) {
     const int slot = (index - 1) / 3;
     switch (index % 3) {
-      case 1: titleBack_[slot] = color; return;
-      case 2: titleButton_[slot] = color; return;
-      default: titleText_[slot] = color; return;
+      case 1:
+        titleBack_[slot] = color;
+        return;
+      case 2:
+        titleButton_[slot] = color;
+        return;
+      default:
+        titleText_[slot] = color;
+        return;
     }
   }
   if (index >= 10 && index <= 14) {

@@ -11,10 +11,20 @@ class TZqThemes {
  public:
   // Property indexes of the colours, in the order of the properties.
   enum Index {
-    Title1BackColor = 1, Title1ButtonColor, Title1TextColor,
-    Title2BackColor, Title2ButtonColor, Title2TextColor,
-    Title3BackColor, Title3ButtonColor, Title3TextColor,
-    AlgoSrcColor, VarNameColor, VarValueColor, ModifiedValueColor, VarTitleColor,
+    Title1BackColor = 1,
+    Title1ButtonColor,
+    Title1TextColor,
+    Title2BackColor,
+    Title2ButtonColor,
+    Title2TextColor,
+    Title3BackColor,
+    Title3ButtonColor,
+    Title3TextColor,
+    AlgoSrcColor,
+    VarNameColor,
+    VarValueColor,
+    ModifiedValueColor,
+    VarTitleColor,
   };
 
   // The colours of a fresh theme: titles teal/red/white, aqua/red/blue, yellow/red/green;

@@ -68,6 +68,12 @@ class TFactDemo : public TAlgoDemo {
   Q_INVOKABLE TData* Main_C_Missing() { return Call("Main_C_Missing", 1); }
   Q_INVOKABLE TData* Main_C_Lost() { return Call("Main_C_Lost", 1); }
   Q_INVOKABLE void Main_F_Void() { calls << "Main_F_Void"; }
+  // Switches to another text in the middle of a step, as the threaded-tree demonstration does.
+  Q_INVOKABLE void Main_Switch() {
+    calls << "Main_Switch";
+    LoadSource({"!Fact", "`Begin@F{End}", "`Base@P", "`End@R"});
+    PushCall(QStringLiteral("Fact"), std::unique_ptr<TData>(Call("switched", 1)));
+  }
 
   QStringList calls;
   QStringList entered;
@@ -140,15 +146,6 @@ class Engine : public ::testing::Test {
     return toolbar.IsEnabled(ToolButton::DemoRun) && toolbar.IsEnabled(ToolButton::StepOver) &&
            toolbar.IsEnabled(ToolButton::TraceInto) && toolbar.IsEnabled(ToolButton::RunToCursor);
   }
-  template <class F>
-  QString ErrorOf(F&& f) {
-    try {
-      f();
-    } catch (const Exception& e) {
-      return e.Message();
-    }
-    return QStringLiteral("<no error>");
-  }
 
   RecordingModalHost modalHost;
   RecordingDemoHost host;
@@ -163,7 +160,8 @@ const QString kFinished = QStringLiteral("算法演示完毕。");
 TEST_F(Engine, ResetEntersTheFirstProcedure) {
   Start();
   EXPECT_EQ(Where(), "Main:Begin");
-  EXPECT_EQ(CallTexts(), QStringList{"Main"}) << "an argument record without children shows the name alone";
+  EXPECT_EQ(CallTexts(), QStringList{"Main"})
+      << "an argument record without children shows the name alone";
   EXPECT_EQ(MarkedLines(), 1);
   EXPECT_TRUE(Line("Main", "Begin")->Current);
   EXPECT_EQ(demo->cleared, 1);
@@ -176,9 +174,9 @@ TEST_F(Engine, ResetEntersTheFirstProcedure) {
 
 TEST_F(Engine, TraceIntoRunsOneLineAtATimeThroughTheRecursion) {
   Start();
-  const QStringList expected = {
-      "Fact:Begin", "Fact:Rec", "Fact:Begin", "Fact:Rec", "Fact:Begin", "Fact:Base", "Fact:End",
-      "Fact:End",   "Fact:End", "Main:Again", "Fact:Begin", "Fact:Base", "Fact:End", "end"};
+  const QStringList expected = {"Fact:Begin", "Fact:Rec",  "Fact:Begin", "Fact:Rec", "Fact:Begin",
+                                "Fact:Base",  "Fact:End",  "Fact:End",   "Fact:End", "Main:Again",
+                                "Fact:Begin", "Fact:Base", "Fact:End",   "end"};
   const QList<int> depths = {2, 2, 3, 3, 4, 4, 4, 3, 2, 1, 2, 2, 2, 1};
   QStringList where;
   QList<int> depth;
@@ -347,7 +345,7 @@ TEST_F(Engine, MissingStepMethodsAndProceduresAreNamedAndLeaveTheRunUsable) {
     // "Begin" has nothing to run and jumps to the line under test.
     Start({"!Main", QStringLiteral("`Begin=>") + c.label, c.line, "`End@R", "!Fact", "`Begin@R"});
     TProcLine* failing = demo->GetProcedure("Main")->LineByIndex(1);
-    EXPECT_EQ(ErrorOf([&] { demo->Run(); }), c.error) << c.line;
+    EXPECT_EQ(ErrorText([&] { demo->Run(); }), c.error) << c.line;
     EXPECT_FALSE(demo->Running()) << c.line;
     EXPECT_TRUE(RunButtonsEnabled()) << c.line;
     EXPECT_FALSE(toolbar.IsEnabled(ToolButton::DemoStop)) << c.line;
@@ -357,7 +355,7 @@ TEST_F(Engine, MissingStepMethodsAndProceduresAreNamedAndLeaveTheRunUsable) {
     EXPECT_TRUE(demo->calls.isEmpty() || demo->calls == QStringList{"Main_F_Void"})
         << c.line << ": no step ran for a call that cannot be made";
     // Another run mode works and meets the same error.
-    EXPECT_EQ(ErrorOf([&] { demo->TraceInto(); }), c.error) << c.line;
+    EXPECT_EQ(ErrorText([&] { demo->TraceInto(); }), c.error) << c.line;
   }
 }
 
@@ -365,7 +363,7 @@ TEST_F(Engine, AMissingAfterMethodFailsBeforeTheReturn) {
   Start({"!Main", "`Begin=>Lost", "`Lost@C{Fact}", "`End@R", "!Fact", "`Begin@F{End}", "`End@R"});
   for (int i = 0; i < 3; ++i) demo->TraceInto();
   ASSERT_EQ(Where(), "Fact:End");
-  EXPECT_EQ(ErrorOf([&] { demo->TraceInto(); }), "demo get after call proc: nil");
+  EXPECT_EQ(ErrorText([&] { demo->TraceInto(); }), "demo get after call proc: nil");
   EXPECT_EQ(Where(), "Fact:End");
   EXPECT_EQ(Depth(), 2);
   ASSERT_NE(demo->Locals(), nullptr);
@@ -442,6 +440,36 @@ TEST_F(Engine, SwitchingTextsEndsAtTheNewTextsReturn) {
   EXPECT_EQ(Where(), "end");
   EXPECT_EQ(demo->calls.last(), "Fact_Base");
   EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+}
+
+TEST_F(Engine, ATextLoadedByAStepIsEnteredAtOnce) {
+  Start({"!Main", "`Begin=>Switch", "`Switch@P", "`End@R"});
+  demo->Run();  // the old text's lines are still being executed when the new one arrives
+  EXPECT_EQ(Where(), "end");
+  EXPECT_EQ(demo->calls, (QStringList{"Main_Switch", "switched", "Fact_F_Begin", "Fact_Base"}));
+  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+}
+
+TEST_F(Engine, CallTextsShowLeafValuesAndCompositeNames) {
+  Start();
+  auto args = std::make_unique<TData>();
+  args->Add(new TRecord(QStringLiteral("pos")));
+  args->Add(new TStringData(QStringLiteral("s"), QStringLiteral("ab")));
+  args->Add(new TIntData(QStringLiteral("n"), -2));
+  demo->PushCall(QStringLiteral("Fact"), std::move(args));
+  EXPECT_EQ(demo->RunStack()->TopFrame()->CallText, "Fact(pos,'ab',-2)");
+  EXPECT_EQ(ErrorText([&] { demo->PushCall(QStringLiteral("fact"), nullptr); }),
+            "demo get proc: nil")
+      << "procedures match with letter case";
+  EXPECT_EQ(Depth(), 2);
+}
+
+TEST_F(Engine, TheVariableWindowNeverKeepsRowsOfFreedValues) {
+  Start();
+  demo->Run();
+  ASSERT_EQ(Where(), "end");
+  EXPECT_TRUE(host.variables.reloadedWithoutLocals)
+      << "reloaded after the first procedure returned";
 }
 
 TEST_F(Engine, DemonstrationsAreFoundByNameAndCreatedWhole) {

@@ -25,7 +25,8 @@ TEST(TextFile, HasThemeSourceAndDescriptionSections) {
   const AlgoTextFile f = ParseAlgoTextFile(QString::fromUtf8(
       "\n[Theme]\nLinkThemes\n[Source]\r\n!Main\r\n\tx`Begin@R\r\n\r\n[Description]\n说明\n\n"));
   EXPECT_EQ(f.themeName, "LinkThemes");
-  EXPECT_EQ(f.source, (QStringList{"!Main", "\tx`Begin@R", ""})) << "tabs and empty entries are kept";
+  EXPECT_EQ(f.source, (QStringList{"!Main", "\tx`Begin@R", ""}))
+      << "tabs and empty entries are kept";
   EXPECT_EQ(f.descript, (QStringList{QStringLiteral("说明"), ""}))
       << "the final newline adds no line; an empty line before it stays";
 
@@ -40,7 +41,8 @@ TEST(TextFile, HasThemeSourceAndDescriptionSections) {
 TEST(TextHolder, FindsTextsIgnoringLetterCaseAndLinksTheirThemes) {
   QTemporaryDir dir;
   const QString root = dir.path() + '/';
-  WriteFile(root + "themes/LinkThemes.theme", "BackBitmapName=ZqBACK_Link\nTitle1ButtonColor=clBlack\n");
+  WriteFile(root + "themes/LinkThemes.theme",
+            "BackBitmapName=ZqBACK_Link\nTitle1ButtonColor=clBlack\n");
   WriteFile(root + "themes/Broken.theme", "Title9Color=clRed\n");
   WriteFile(root + "texts/P_ArtiPoint.txt", "[Theme]\nLinkThemes\n[Source]\n!Main\n`Begin@R\n");
   WriteFile(root + "texts/C_Artipoint.txt", "[Theme]\nNoSuchTheme\n[Source]\n!Main\n`Begin@R\n");

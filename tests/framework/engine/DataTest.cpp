@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "EngineRecorders.h"
 #include "framework/engine/BasicData.h"
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
@@ -13,22 +14,14 @@ struct Language {
   bool saved;
 };
 
-template <class E, class F>
-QString ErrorText(F&& f) {
-  try {
-    f();
-  } catch (const E& e) {
-    return e.Message();
-  }
-  return QStringLiteral("<no error>");
-}
-
 }  // namespace
 
 TEST(DataNames, AreCutTo16BytesWithoutSplittingAChineseCharacter) {
-  EXPECT_EQ(TData(QStringLiteral("abcdefghijklmnopqrst")).Name(), QStringLiteral("abcdefghijklmnop"));
+  EXPECT_EQ(TData(QStringLiteral("abcdefghijklmnopqrst")).Name(),
+            QStringLiteral("abcdefghijklmnop"));
   // 11 characters of two bytes each: 8 fit.
-  EXPECT_EQ(TData(QStringLiteral("数据结构与算法演示系统")).Name(), QStringLiteral("数据结构与算法演"));
+  EXPECT_EQ(TData(QStringLiteral("数据结构与算法演示系统")).Name(),
+            QStringLiteral("数据结构与算法演"));
   // One byte, then two-byte characters: the eighth would end on byte 17, so it goes.
   EXPECT_EQ(TData(QStringLiteral("a数据结构与算法演示")).Name(), QStringLiteral("a数据结构与算法"));
 }
@@ -95,7 +88,8 @@ TEST(PointerTargets, NeverDangleWhenFreedElsewhere) {
   q.DisposeTarget();  // frees the node, which leaves its owner
   EXPECT_EQ(list.Items(0), nullptr);
   EXPECT_EQ(list.Count(), 1);
-  EXPECT_EQ(p.GetText(), QStringLiteral("非法状态")) << "the other pointer must not read a freed node";
+  EXPECT_EQ(p.GetText(), QStringLiteral("非法状态"))
+      << "the other pointer must not read a freed node";
   EXPECT_EQ(p.Target(), nullptr);
 }
 
@@ -150,7 +144,8 @@ TEST(CompositeTexts, AreCutAt80LosingTheClosingParenthesis) {
     plain.Add(new TIntData(QString(), 1000 + i));
     m.Add(new TIntData(QString(), 1000 + i));
   }
-  for (const TData* d : {static_cast<TData*>(&rec), static_cast<TData*>(&plain), static_cast<TData*>(&m)}) {
+  for (const TData* d :
+       {static_cast<TData*>(&rec), static_cast<TData*>(&plain), static_cast<TData*>(&m)}) {
     const QString t = d->GetText();
     EXPECT_EQ(t.size(), 80) << t.toStdString();
     EXPECT_FALSE(t.endsWith(')')) << t.toStdString();
@@ -226,7 +221,8 @@ TEST(Ownership, ClassChecksNameTheClass) {
   EXPECT_EQ(ErrorText<EInvalidCast>([&] { d.Add(std::make_unique<TBoolData>()); }),
             "Invalid class TBoolData");
   d.Add(new TIntData(QStringLiteral("i")));
-  EXPECT_EQ(ErrorText<EInvalidCast>([&] { d.SetItemClass<TBoolData>(); }), "Invalid class TIntData");
+  EXPECT_EQ(ErrorText<EInvalidCast>([&] { d.SetItemClass<TBoolData>(); }),
+            "Invalid class TIntData");
   EXPECT_EQ(d.ItemClass(), DataClass<TIntData>()) << "a refused item class is not taken";
 }
 
@@ -318,6 +314,8 @@ TEST(Copies, OfLeavesConvertWhereTheLanguageDid) {
   TPtrData p(QStringLiteral("p"), &target), p2(QStringLiteral("p2"));
   p2.Assign(&p);
   EXPECT_EQ(p2.Target(), &target);
-  EXPECT_EQ(ErrorText<EConvertError>([&] { i.Assign(nullptr); }), "Cannot assign a nil to a TIntData");
-  EXPECT_EQ(ErrorText<EConvertError>([&] { i.AssignTo(nullptr); }), "Cannot assign a TIntData to a nil");
+  EXPECT_EQ(ErrorText<EConvertError>([&] { i.Assign(nullptr); }),
+            "Cannot assign a nil to a TIntData");
+  EXPECT_EQ(ErrorText<EConvertError>([&] { i.AssignTo(nullptr); }),
+            "Cannot assign a TIntData to a nil");
 }

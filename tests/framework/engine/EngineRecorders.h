@@ -4,13 +4,27 @@
 #include <map>
 #include <ostream>
 
+#include "framework/engine/AlgoDemo.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/Errors.h"
+#include "framework/engine/Globals.h"
 #include "platform/ModalHost.h"
 
 // Readable texts in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
+}
+
+// The message of the exception f throws, "<no error>" when it throws none.
+template <class E = Exception, class F>
+QString ErrorText(F&& f) {
+  try {
+    f();
+  } catch (const E& e) {
+    return e.Message();
+  }
+  return QStringLiteral("<no error>");
 }
 
 class RecordingModalHost final : public modal::Host {
@@ -70,9 +84,13 @@ class RecordingAlgorithmView final : public IAlgorithmView {
 class RecordingVariableView final : public IVariableView {
  public:
   QWidget* Widget() override { return nullptr; }
-  void ReloadVariables() override { reloads += 1; }
+  void ReloadVariables() override {
+    reloads += 1;
+    reloadedWithoutLocals = CurrentDemo != nullptr && CurrentDemo->Locals() == nullptr;
+  }
   void UpdateValues() override { updates += 1; }
   int reloads = 0;
+  bool reloadedWithoutLocals = false;
   int updates = 0;
 };
 

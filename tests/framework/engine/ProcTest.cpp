@@ -15,7 +15,8 @@ QStringList Lines(std::initializer_list<const char*> entries) {
 
 TEST(LineParse, ExpandsTabsToStopsOfEight) {
   EXPECT_EQ(TProcLine(QStringLiteral("a\tb`X"), 0).Text(), QStringLiteral("a       b"));
-  EXPECT_EQ(TProcLine(QStringLiteral("12345678\tb"), 0).Text(), QStringLiteral("12345678        b"));
+  EXPECT_EQ(TProcLine(QStringLiteral("12345678\tb"), 0).Text(),
+            QStringLiteral("12345678        b"));
   // A Chinese character takes two columns, as in the fixed-pitch grid.
   EXPECT_EQ(TProcLine(QStringLiteral("栈\tx"), 0).Text(), QStringLiteral("栈      x"));
   // Tabs are expanded before the backquote is looked for: the label is unaffected.
@@ -79,8 +80,8 @@ TEST(LineParse, ANinthDirectiveIsARangeError) {
 TEST(SourceParse, BuildsProceduresAndClosesUpEmptyEntries) {
   TData procs;
   QStringList tabs;
-  ParseSource(Lines({"stray line before any procedure", "!Main", "", "a`Begin@C{Sub}", "",
-                     "`End@R", "!Sub", "`Begin@R", "#", "!Never", "`Begin@R"}),
+  ParseSource(Lines({"stray line before any procedure", "!Main", "", "a`Begin@C{Sub}", "", "`End@R",
+                     "!Sub", "`Begin@R", "#", "!Never", "`Begin@R"}),
               procs, [&](const QString& name) { tabs << name; });
   ASSERT_EQ(procs.Count(), 2);
   EXPECT_EQ(tabs, (QStringList{"Main", "Sub"}));
@@ -109,12 +110,14 @@ TEST(SourceParse, FailsWholeOnANinthDirective) {
 
 TEST(NextLine, SkipsPlainLinesAndFollowsJumpLabels) {
   TData procs;
-  ParseSource(Lines({"!P", "`Begin@P", "heading only", "`Loop@P", "`Back=>Begin", "`Broken=>Nowhere",
-                     "`End@R", "trailing text"}),
+  ParseSource(Lines({"!P", "`Begin@P", "heading only", "`Loop@P", "`Back=>Begin",
+                     "`Broken=>Nowhere", "`End@R", "trailing text"}),
               procs);
   auto* p = static_cast<TProcedure*>(procs.Items(0));
-  EXPECT_EQ(p->LineByLabel("Begin")->NextLine(), p->LineByLabel("Loop")) << "row 1 has nothing to run";
-  EXPECT_EQ(p->LineByLabel("Loop")->NextLine(), p->LineByLabel("Back")) << "a jump label makes a stop";
+  EXPECT_EQ(p->LineByLabel("Begin")->NextLine(), p->LineByLabel("Loop"))
+      << "row 1 has nothing to run";
+  EXPECT_EQ(p->LineByLabel("Loop")->NextLine(), p->LineByLabel("Back"))
+      << "a jump label makes a stop";
   EXPECT_EQ(p->LineByLabel("Back")->NextLine(), p->LineByLabel("Begin"));
   EXPECT_EQ(p->LineByLabel("Broken")->NextLine(), nullptr) << "a jump to no line ends the run";
   EXPECT_EQ(p->LineByLabel("End")->NextLine(), nullptr) << "nothing runnable after the end";
