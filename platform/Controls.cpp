@@ -18,32 +18,12 @@
 
 TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent) {}
 
-void TGraphicControl::mousePressEvent(QMouseEvent* e) {
-  pressed_ = e->button() == Qt::LeftButton;
-  const QPoint p = e->position().toPoint();
-  if (OnMouseDown) OnMouseDown(ButtonFromQt(e->button()), ShiftFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-}
-
-void TGraphicControl::mouseMoveEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  if (OnMouseMove) OnMouseMove(ShiftFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-}
-
+void TGraphicControl::mousePressEvent(QMouseEvent* e) { MousePressed(*e); }
+void TGraphicControl::mouseMoveEvent(QMouseEvent* e) { MouseMoved(*e); }
 void TGraphicControl::mouseReleaseEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(p);
-  pressed_ = false;
-  if (OnMouseUp) OnMouseUp(ButtonFromQt(e->button()), ShiftFromQt(e->modifiers(), e->buttons()), p.x(), p.y());
-  if (click && OnClick) OnClick();
+  MouseReleased(*e, rect().contains(e->position().toPoint()));
 }
-
-void TGraphicControl::mouseDoubleClickEvent(QMouseEvent* e) {
-  const QPoint p = e->position().toPoint();
-  pressed_ = e->button() == Qt::LeftButton;
-  if (OnMouseDown)
-    OnMouseDown(ButtonFromQt(e->button()), ShiftFromQt(e->modifiers(), e->buttons()) | ssDouble, p.x(), p.y());
-  if (OnDblClick) OnDblClick();
-}
+void TGraphicControl::mouseDoubleClickEvent(QMouseEvent* e) { MousePressed(*e, true); }
 
 // --- Edges
 

@@ -18,25 +18,17 @@
 
 // A control drawn on its parent (no background of its own) that reports mouse actions in
 // its client coordinates.
-class TGraphicControl : public QWidget {
+class TGraphicControl : public QWidget, public TMouseHandlers {
  public:
   explicit TGraphicControl(QWidget* parent = nullptr);
 
   int Tag = 0;
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
-  std::function<void(TShiftState, int x, int y)> OnMouseMove;
-  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-
- private:
-  bool pressed_ = false;
 };
 
 // A flat button: no face of its own, a raised edge while the mouse is over it, a sunken one

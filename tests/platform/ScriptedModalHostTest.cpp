@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "platform/Controls.h"
 #include "platform/ModalHost.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -172,6 +173,21 @@ TEST(ScriptedModalHost, MessageWindowsArePressedByCaption) {
             modal::ResultYes);
   EXPECT_EQ(host->Transcript(), QStringList({QStringLiteral("message 提示 | 继续?"),
                                              QStringLiteral("message 提示 | 再来?")}));
+}
+
+TEST(ScriptedModalHost, AMessageWindowWithoutAnAnswerIsClosedByItsOwnOkButton) {
+  modal::ScriptedHostScope host;
+  QDialog win;
+  auto* ok = new TSpeedButton(QStringLiteral("确定"), &win);  // a flat button, not a default one
+  int presses = 0;
+  ok->OnClick = [&] {
+    ++presses;
+    win.done(modal::ResultOk);
+  };
+  EXPECT_EQ(modal::Current().ExecMessageWindow(win, QStringLiteral("阿克曼函数"), QStringLiteral("结果为29。")),
+            modal::ResultOk);
+  EXPECT_EQ(presses, 1) << "the window's own handler ran";
+  EXPECT_EQ(host->Transcript(), QStringList{QStringLiteral("message 阿克曼函数 | 结果为29。")});
 }
 
 TEST(ScriptedModalHost, FileDialogsErrorsAndUnusedAnswers) {

@@ -68,6 +68,42 @@ int DefaultResult(Buttons buttons) {
   return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? ResultOk : ResultYes;
 }
 
+// A dialog shown for the script instead of run modally: it follows the dialog's result,
+// also when the dialog is deleted while it is shown.
+class Shown {
+ public:
+  explicit Shown(QDialog& dialog) : dialog_(&dialog) {
+    finished_ = QObject::connect(&dialog, &QDialog::finished, [this](int r) { result_ = r; });
+    dialog.setResult(ResultNone);
+    dialog.show();
+    dialog.activateWindow();
+    pacing::ProcessMessages();
+  }
+  ~Shown() {
+    if (dialog_) QObject::disconnect(finished_);
+  }
+  Shown(const Shown&) = delete;
+  Shown& operator=(const Shown&) = delete;
+
+  bool Open() const { return dialog_ && dialog_->isVisible(); }
+  void Close(int result) {
+    dialog_->done(result);
+    if (!Open()) return;
+    dialog_->setResult(result);
+    dialog_->hide();
+  }
+  // A rejected dialog (Esc, close box) reports Cancel.
+  int Result() const {
+    const int r = dialog_ ? dialog_->result() : result_;
+    return r == QDialog::Rejected ? ResultCancel : r;
+  }
+
+ private:
+  QPointer<QDialog> dialog_;
+  QMetaObject::Connection finished_;
+  int result_ = ResultCancel;
+};
+
 // A window that keeps refusing is given up after this many answers.
 constexpr int kMaxRounds = 1000;
 
@@ -150,14 +186,8 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
 
 int ScriptedHost::ExecDialog(QDialog& dialog) {
   Record(QStringLiteral("dialog ") + dialog.windowTitle());
-  QPointer<QDialog> alive(&dialog);
-  int result = ResultCancel;
-  const auto finished = QObject::connect(&dialog, &QDialog::finished, [&result](int r) { result = r; });
-  dialog.setResult(ResultNone);
-  dialog.show();
-  dialog.activateWindow();
-  pacing::ProcessMessages();
-  for (int round = 0; alive && dialog.isVisible(); ++round) {
+  Shown shown(dialog);
+  for (int round = 0; shown.Open(); ++round) {
     if (!dialogs_.empty() && round < kMaxRounds) {
       const DialogAnswer answer = std::move(dialogs_.front().value);
       dialogs_.pop_front();
@@ -167,32 +197,18 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
     } else {
       dialog.reject();
       pacing::ProcessMessages();
-      if (alive && dialog.isVisible()) {
-        // It refuses even to be cancelled: close it as the window manager would.
-        dialog.setResult(ResultCancel);
-        dialog.hide();
-        result = ResultCancel;
-      }
+      // One that refuses even to be cancelled is closed as the window manager would.
+      if (shown.Open()) shown.Close(ResultCancel);
       break;
     }
     pacing::ProcessMessages();
   }
-  if (alive) {
-    QObject::disconnect(finished);
-    result = dialog.result();
-  }
-  return result == QDialog::Rejected ? ResultCancel : result;
+  return shown.Result();
 }
 
 int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) {
   Record(QStringLiteral("message ") + caption + QStringLiteral(" | ") + text);
-  QPointer<QDialog> alive(&window);
-  int result = ResultOk;
-  const auto finished = QObject::connect(&window, &QDialog::finished, [&result](int r) { result = r; });
-  window.setResult(ResultNone);
-  window.show();
-  window.activateWindow();
-  pacing::ProcessMessages();
+  Shown shown(window);
   if (!messages_.empty()) {
     const QString button = messages_.front().value;
     messages_.pop_front();
@@ -200,14 +216,13 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
       Fail(QStringLiteral("no button \"%1\" in message window %2").arg(button, caption));
   } else if (QPushButton* b = DefaultButton(window)) {
     b->click();
+  } else if (!script::PressCaption(window, QStringLiteral("确定")) &&
+             !script::PressCaption(window, QStringLiteral("OK"))) {
+    script::SendKey(window, QStringLiteral("Enter"));
   }
   pacing::ProcessMessages();
-  if (alive) {
-    QObject::disconnect(finished);
-    if (window.isVisible()) window.done(ResultOk);
-    result = window.result();
-  }
-  return result == QDialog::Rejected ? ResultCancel : result;
+  if (shown.Open()) shown.Close(ResultOk);
+  return shown.Result();
 }
 
 int ScriptedHost::MessageBox(const QString& caption, const QString& text, Buttons buttons, Icon) {
