@@ -21,6 +21,7 @@
 #include "framework/shell/VarForm.h"
 #include "framework/shell/ToolbarLayout.h"
 #include "platform/Bitmap.h"
+#include "platform/MidiPlayer.h"
 
 class QFrame;
 class QToolButton;
@@ -101,6 +102,7 @@ class TMainForm : public QWidget,
   // ---- Music and options
   bool MusicOn() const override { return musicOn_; }
   bool MusicOff() const { return musicOff_; }
+  TMidiPlayer& MidiPlayer() { return midiPlayer_; }
   bool SoundOn() const override { return soundOn_; }
   void SetMusic(bool on) override;
   void SetSoundOn(bool on) override { soundOn_ = on; }
@@ -153,6 +155,7 @@ class TMainForm : public QWidget,
   int dockMode_ = DockNone;
   QPointer<TSplitWnds> dockFrame_;
 
+  TMidiPlayer midiPlayer_;
   bool musicOff_ = false;
   bool musicOn_ = false;
   bool soundOn_ = false;
