@@ -74,6 +74,16 @@ TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title
   return box;
 }
 
+// The font, and its colour while the control is enabled: disabled, it looks disabled.
+void ApplyEnabledFont(QWidget& control, const TFont& font) {
+  control.setFont(font.ToQFont());
+  QPalette p = control.palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) p.setColor(group, role, ToQColor(font.Color));
+  }
+  control.setPalette(p);
+}
+
 const QString kApology = QStringLiteral("大虾请退出重新来过");
 
 }  // namespace
@@ -186,10 +196,10 @@ void TExpF::LayoutTopRow() {
     return f;
   };
   Label6->setGeometry(sx(8), sy(12), sx(56), sy(26));
-  ApplyFont(*Label6, font("宋体", 16, fsBold, clYellow));
-  ApplyFont(*Edit1, font("Courier New", 12, fsBold, clBlack));
-  ApplyFont(*BitBtn2, font("宋体", 13, 0, clBtnText));
-  ApplyFont(*BitBtn3, font("宋体", 13, 0, clBtnText));
+  ApplyEnabledFont(*Label6, font("宋体", 16, fsBold, clYellow));
+  ApplyEnabledFont(*Edit1, font("Courier New", 12, fsBold, clBlack));
+  BitBtn2->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
+  BitBtn3->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
   BitBtn2->resize(sx(56), sy(28));
   BitBtn3->resize(sx(60), sy(28));
 
