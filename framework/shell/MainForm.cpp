@@ -82,6 +82,15 @@ class TCaptionBox : public QWidget {
   const QImage& image_;
 };
 
+// Captions of enabled buttons in colour; disabled ones stay gray, so that they look it.
+void SetButtonTextColour(QWidget& w, TColor colour) {
+  QPalette pal = w.palette();
+  pal.setColor(QPalette::Active, QPalette::ButtonText, ToQColor(colour));
+  pal.setColor(QPalette::Inactive, QPalette::ButtonText, ToQColor(colour));
+  pal.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clSilver));
+  w.setPalette(pal);
+}
+
 QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& caption) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
@@ -153,9 +162,7 @@ void TMainForm::LayoutToolbar() {
   font.Name = QStringLiteral("宋体");
   font.Height = -layout_.fontHeight;
   toolBar_->setFont(font.ToQFont());
-  QPalette pal = toolBar_->palette();
-  pal.setColor(QPalette::ButtonText, ToQColor(clBlue));
-  toolBar_->setPalette(pal);
+  SetButtonTextColour(*toolBar_, clBlue);
 
   toolBarBkImage_ = new TStretchImage(toolBar_);
   toolBarBkImage_->setObjectName(QStringLiteral("ToolBarBkImage"));
@@ -216,9 +223,7 @@ void TMainForm::CreateBreakPointPanel() {
   font.Height = -text::Round(layout_.fontHeight * 0.8);
   font.Style = fsBold;
   panel->setFont(font.ToQFont());
-  QPalette pal = panel->palette();
-  pal.setColor(QPalette::ButtonText, ToQColor(clBlue));
-  panel->setPalette(pal);
+  SetButtonTextColour(*panel, clBlue);
   const int w = 2 * layout_.unit;
   const int rowH = layout_.buttonHeight / 2;
   const int right = layout_.buttonLeft[10] + layout_.unit;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
@@ -263,6 +264,7 @@ QString TextOf(QWidget& w) {
   if (auto* t = qobject_cast<QPlainTextEdit*>(&w)) return t->toPlainText();
   if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
   if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
+  if (auto* t = dynamic_cast<TZqStaticText*>(&w)) return t->Caption();
   if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
   // A picture control says in words what it shows.
   if (!w.accessibleDescription().isEmpty()) return w.accessibleDescription();
@@ -308,8 +310,11 @@ void Driver::PrintWhat(const Command& c) {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top != MainForm && top->isVisible()) widgets << top->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
-      if (const auto* box = dynamic_cast<const TStackBox*>(w))
+      if (const auto* box = dynamic_cast<const TStackBox*>(w)) {
+        // A window with several stack displays names each before its rows.
+        if (!box->objectName().isEmpty()) Print(QStringLiteral("stack-box ") + box->objectName());
         for (int i = 0; i < box->Count(); ++i) Print(QStringLiteral("stack ") + box->GetItem(i)->GetText());
+      }
     }
   }
 }

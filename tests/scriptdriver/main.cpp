@@ -26,9 +26,12 @@ bool ReadScript(const QString& name, QString& text) {
   return true;
 }
 
-// Qt's notes about what the headless platform cannot do are not the program's output.
+// Qt's notes about what the headless platform cannot do (or where it keeps its sockets)
+// are not the program's output.
 void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (message.contains(QLatin1String("This plugin does not support"))) return;
+  if (message.contains(QLatin1String("This plugin does not support")) ||
+      message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+    return;
   if (type == QtDebugMsg || type == QtInfoMsg) return;
   QTextStream(stderr) << message << '\n';
 }
