@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "framework/drawkit/KitGlobals.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/shell/BackdropImage.h"
 #include "platform/Controls.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"

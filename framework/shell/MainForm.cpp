@@ -1,7 +1,7 @@
 #include "framework/shell/MainForm.h"
 
 #include <QApplication>
-#include <QBoxLayout>
+#include <QLayout>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>

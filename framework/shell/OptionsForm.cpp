@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "framework/engine/Globals.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/shell/BackdropImage.h"
 #include "platform/Controls.h"
 #include "platform/Font.h"
 #include "platform/Screen.h"
