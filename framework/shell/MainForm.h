@@ -24,7 +24,7 @@
 #include "platform/MidiPlayer.h"
 
 class QFrame;
-class QToolButton;
+class TSpeedButton;
 class TAlgoDemo;
 class TCanvasWidget;
 class TZqThemes;
@@ -75,7 +75,7 @@ class TMainForm : public QWidget,
   void DrawCaption(const QString& text) override;
   const ToolbarLayout& Layout() const { return layout_; }
   // The button of a tag 1 .. 13.
-  QToolButton* Buttons(int tag) const { return buttons_.at(static_cast<std::size_t>(tag)); }
+  TSpeedButton* Buttons(int tag) const { return buttons_.at(static_cast<std::size_t>(tag)); }
   QWidget* ToolBar() const { return toolBar_; }
   QWidget* CaptionBox() const { return captionBox_; }
   QWidget* BreakPointPanel() const { return breakPointPanel_; }
@@ -144,7 +144,7 @@ class TMainForm : public QWidget,
   QWidget* captionBox_ = nullptr;
   QFrame* tbBevel1_ = nullptr;
   QFrame* tbBevel2_ = nullptr;
-  std::array<QToolButton*, ToolbarLayout::ButtonCount + 1> buttons_{};
+  std::array<TSpeedButton*, ToolbarLayout::ButtonCount + 1> buttons_{};
   QWidget* breakPointPanel_ = nullptr;
   TBitmap captionBitmap_;
   QImage captionImage_;  // the caption bitmap with its gray see-through

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QToolButton>
 
 #include "demos/DemoList.h"
 #include "framework/drawkit/KitGlobals.h"
@@ -10,6 +9,7 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/Startup.h"
+#include "platform/Controls.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -67,9 +67,10 @@ class MainFormTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MainFormTest, ToolbarAtA1024PixelScreen) {
-  QToolButton* data = MainForm->Buttons(1);
+  TSpeedButton* data = MainForm->Buttons(1);
   EXPECT_EQ(data->size(), QSize(76, 68));
-  EXPECT_EQ(data->iconSize(), QSize(30, 30));
+  EXPECT_EQ(data->GlyphSide(), 30);
+  EXPECT_FALSE(data->Glyph().isNull()) << "tb_data.bmp from the image folder";
   EXPECT_EQ(data->text(), QStringLiteral("数据"));
   EXPECT_EQ(MainForm->CaptionBox()->height(), 38);
   EXPECT_EQ(MainForm->ToolBar()->font().pixelSize(), 23);
