@@ -1,11 +1,15 @@
 #include "demos/stacks/StacksDemos.h"
 
 #include "demos/stacks/Ackman.h"
+#include "demos/stacks/Exp.h"
+#include "demos/stacks/Maze.h"
 #include "demos/stacks/Packages.h"
 #include "demos/stacks/Trains.h"
 
 void RegisterStacksDemos() {
   DemoClasses().Register<TAckman>();
+  DemoClasses().Register<TExp>();
+  DemoClasses().Register<TMaze>();
   DemoClasses().Register<TPackages>();
   DemoClasses().Register<TTrains>();
 }

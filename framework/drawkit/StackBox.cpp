@@ -103,7 +103,7 @@ void TStackBox::RefreshRow(const Entry& entry) {
 }
 
 void TStackBox::UpdateRow(int index, TData* data) {
-  Entry& entry = const_cast<Entry&>(At(index));
+  Entry& entry = At(index);
   if (data != entry.record.get()) {
     const bool shownElsewhere = std::any_of(entries_.begin(), entries_.end(),
                                             [data](const Entry& e) { return data && e.record.get() == data; });
@@ -179,8 +179,8 @@ std::unique_ptr<TData> TStackBox::Pop() {
   if (entries_.empty()) throw Exception(QStringLiteral("Invalid pop action"));
   marker_->hide();
   if (ShowAnimate) {
-    const TNodeRect& row = *entries_.back().row;
-    const_cast<TNodeRect&>(row).hide();
+    TNodeRect& row = *entries_.back().row;
+    row.hide();
     Slide(row, row.y(), -Layout().CellHeight);
   }
   std::unique_ptr<TData> record = std::move(entries_.back().record);
@@ -232,7 +232,11 @@ void TStackBox::Paint() {
     DrawLine3D(c, x, 0, x, base, clBlack, clWhite, true);
   }
   DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
-  for (const Entry& e : entries_) RefreshRow(e);
+  // The rows are children: they paint after the box in the same round.
+  for (const Entry& e : entries_) {
+    if (e.record) e.row->RowText = e.record->GetText();
+    e.row->Invalidate();
+  }
 }
 
 // --- TAckmanGraphForm

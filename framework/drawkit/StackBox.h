@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QSize>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
@@ -120,7 +121,9 @@ class TStackBox : public TNodeContainer {
     std::unique_ptr<TData> record;
     std::unique_ptr<TNodeRect> row;
   };
+  // The entry at index; raises "index out of bounds" when there is none.
   const Entry& At(int index) const;
+  Entry& At(int index) { return const_cast<Entry&>(std::as_const(*this).At(index)); }
   void RefreshRow(const Entry& entry);
   void PlaceMarker();
   void Slide(const TNodeRect& row, int fromY, int toY);

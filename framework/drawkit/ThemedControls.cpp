@@ -124,7 +124,10 @@ void TZqStringGrid::DrawBackdrop(const TRect& cell) {
   CopyBackdrop(Canvas(), *viewport(), cell, Color);
 }
 
-TZqTabSet::TZqTabSet(QWidget* parent) : QTabBar(parent) { setDrawBase(false); }
+TZqTabSet::TZqTabSet(QWidget* parent) : QTabBar(parent) {
+  setDrawBase(false);
+  setExpanding(false);
+}
 
 void TZqTabSet::paintEvent(QPaintEvent* event) {
   {

@@ -1,6 +1,5 @@
 #include "framework/shell/AlgoForm.h"
 
-#include <QChildEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
@@ -12,7 +11,10 @@
 #include "framework/engine/Globals.h"
 #include "framework/engine/Proc.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/Backdrop.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/Grid.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
@@ -26,63 +28,24 @@ constexpr std::array<TColor, TAlgorithmForm::FrameColorCount> kFrameColors = {
 // Cell height of the grid's text before zoom: the classic fixed-pitch system font's.
 constexpr int kFontCellHeight = 15;
 
-// The panel that holds the grid: it shows the backdrop where the grid does not reach and
-// tells the window when its size changes.
-class TBackdropPanel : public QWidget {
- public:
-  using QWidget::QWidget;
-  std::function<void()> OnResize;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    CopyBackdrop(canvas, this, Rect(0, 0, width(), height()), clSilver);
-    QPainter(this).drawImage(0, 0, image);
+// The backdrop under a cell of the grid; where the cell reaches past the backdrop's right
+// edge (a line scrolled far to the right), the rest comes from its left edge.
+void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r, TColor fallback) {
+  const TBitmap* back = BackBitmap.get();
+  const QPoint screen = control.mapToGlobal(QPoint(r.Left, r.Top));
+  const int inside = back ? std::clamp(back->Width() - screen.x(), 0, r.Width()) : r.Width();
+  if (!back || inside == r.Width() || r.IsEmpty()) {
+    CopyBackdrop(canvas, control, r, fallback);
+    return;
   }
-  void resizeEvent(QResizeEvent*) override {
-    if (OnResize) OnResize();
-  }
-};
+  if (inside > 0)
+    canvas.CopyRect(Rect(r.Left, r.Top, r.Left + inside, r.Bottom), back->Canvas(),
+                    Bounds(screen.x(), screen.y(), inside, r.Height()));
+  canvas.CopyRect(Rect(r.Left + inside, r.Top, r.Right, r.Bottom), back->Canvas(),
+                  Bounds(0, screen.y(), r.Width() - inside, r.Height()));
+}
 
 }  // namespace
-
-// ---- TFramePanel ---------------------------------------------------------------------------
-
-TFramePanel::TFramePanel(QWidget* parent, TColor color, int bevelWidth, int borderWidth)
-    : QWidget(parent), color_(color), bevelWidth_(bevelWidth), borderWidth_(borderWidth) {}
-
-QRect TFramePanel::InnerRect() const {
-  const int inset = std::min({Inset(), width() / 2, height() / 2});
-  return rect().adjusted(inset, inset, -inset, -inset);
-}
-
-void TFramePanel::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), ToQColor(color_));
-  // The raised bevel: white at the top and left, gray at the bottom and right.
-  for (int i = 0; i < bevelWidth_; ++i) {
-    const QRect r = rect().adjusted(i, i, -i - 1, -i - 1);
-    p.setPen(Qt::white);
-    p.drawLine(r.left(), r.bottom(), r.left(), r.top());
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.setPen(ToQColor(clGray));
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
-  }
-}
-
-void TFramePanel::PlaceChildren() {
-  for (QObject* o : children())
-    if (auto* w = qobject_cast<QWidget*>(o)) w->setGeometry(InnerRect());
-}
-
-void TFramePanel::resizeEvent(QResizeEvent*) { PlaceChildren(); }
-
-void TFramePanel::childEvent(QChildEvent* event) {
-  QWidget::childEvent(event);
-  if (event->added() || event->polished()) PlaceChildren();
-}
 
 // ---- TAlgorithmForm ------------------------------------------------------------------------
 
@@ -92,15 +55,21 @@ TColor TAlgorithmForm::FrameColor(int depth) {
 }
 
 TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("AlgorithmForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("算法"));
 
-  panel_ = new TFramePanel(this, clBtnFace, 2, 0);
-  auto* bk = new TBackdropPanel(panel_);
-  bk->OnResize = [this] { PanelResize(); };
-  bkPanel_ = bk;
+  panel_ = new TPanel(this);
+  panel_->SetBevelWidth(2);
+  panel_->setObjectName(QStringLiteral("Panel"));
+  bkPanel_ = new TZqStaticText(panel_);
+  bkPanel_->setObjectName(QStringLiteral("BkPanel"));
+  bkPanel_->SetBevel(bvNone);
+  bkPanel_->OnResize = [this] { PanelResize(); };
+  SetAlign(*bkPanel_, alClient);
 
-  procBox_ = new TDrawGrid(bkPanel_);
+  procBox_ = new TZqDrawGrid(bkPanel_);
+  procBox_->setObjectName(QStringLiteral("ProcBox"));
   procBox_->setFrameShape(QFrame::NoFrame);
   procBox_->SetColCount(1);
   procBox_->SetRowCount(1);
@@ -117,7 +86,6 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   procBox_->OnDblClick = [this] { ProcBoxDblClick(); };
   // The backdrop behind the cells moves with them.
   procBox_->OnTopLeftChanged = [this] { procBox_->Invalidate(); };
-  procBox_->SetScrollBars(ssVertical);
   hScroll_ = new QScrollBar(Qt::Horizontal, bkPanel_);
   hScroll_->hide();
   connect(hScroll_, &QScrollBar::valueChanged, this, [this] { procBox_->Invalidate(); });
@@ -127,7 +95,8 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   QPalette pal = tabPanel_->palette();
   pal.setColor(QPalette::Window, ToQColor(clSilver));
   tabPanel_->setPalette(pal);
-  procTabSet_ = new QTabBar(tabPanel_);
+  procTabSet_ = new TZqTabSet(tabPanel_);
+  procTabSet_->setObjectName(QStringLiteral("ProcTabSet"));
   procTabSet_->setShape(QTabBar::RoundedSouth);
   procTabSet_->setDrawBase(false);
   procTabSet_->setExpanding(false);
@@ -135,7 +104,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   procTabSet_->setToolTip(QStringLiteral("选择要浏览的子程序"));
   TFont tabFont;
   tabFont.Name = QStringLiteral("宋体");
-  tabFont.Height = -13;
+  tabFont.Height = -ScaledToScreen(13);
   tabFont.Style = fsBold;
   procTabSet_->setFont(tabFont.ToQFont());
   procTabSet_->setStyleSheet(QStringLiteral(
@@ -148,7 +117,7 @@ TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
   });
 
   font_.Name = QStringLiteral("Fixedsys");
-  font_.Height = kFontCellHeight;
+  font_.Height = ScaledToScreen(kFontCellHeight);
   font_.Color = clBlack;
   ApplyFont();
   currentPanel_ = panel_;
@@ -230,6 +199,7 @@ void TAlgorithmForm::PanelResize() {
     rows = std::max(0, (availHeight - (hBar ? hBarHeight : 0)) / rowHeight);
     vBar = procLineCount_ > rows;
   }
+  procBox_->SetScrollBars(vBar ? ssVertical : ssNone);
   procBox_->SetColWidths(0, clientWidth);
   procBox_->setGeometry(0, 0, availWidth, rows * rowHeight);
   procBox_->SetRowCount(std::max(procLineCount_, rows));
@@ -290,8 +260,11 @@ int TAlgorithmForm::TopRow() const { return procBox_->TopRow(); }
 void TAlgorithmForm::SetTopRow(int row) { procBox_->SetTopRow(row); }
 
 void TAlgorithmForm::Refresh() {
+  // The rows follow the procedure on show: the executing one whenever the engine refreshes
+  // (it selects that tab first), the browsed one when a breakpoint was toggled in it.
   if (CurrentDemo && CurrentDemo->CurProc()) {
-    procLineCount_ = CurrentDemo->CurProc()->Count();
+    const TProcedure* shown = ShownProcedure();
+    procLineCount_ = (shown ? shown : CurrentDemo->CurProc())->Count();
     procBox_->SetRowCount(std::max(procLineCount_, MaxLines()));
   }
   procBox_->Invalidate();
@@ -329,12 +302,16 @@ void TAlgorithmForm::ProcBoxDblClick() {
 // ---- Frames ------------------------------------------------------------------------------
 
 void TAlgorithmForm::PushFrame() {
-  auto* frame = new TFramePanel(currentPanel_, FrameColor(frameDepth_), frameBevelWidth_,
-                                frameBorderWidth_);
+  auto* frame = new TPanel(currentPanel_);
+  frame->SetColor(FrameColor(frameDepth_));
+  frame->SetBevelWidth(frameBevelWidth_);
+  frame->SetBorderWidth(frameBorderWidth_);
+  SetAlign(*frame, alClient);
   frames_.push_back(frame);
   currentPanel_ = frame;
   ++frameDepth_;
   bkPanel_->setParent(frame);
+  SetAlign(*bkPanel_, alClient);
   frame->show();
   bkPanel_->show();
   procBox_->Invalidate();
@@ -342,11 +319,12 @@ void TAlgorithmForm::PushFrame() {
 
 void TAlgorithmForm::PopFrame() {
   if (frames_.empty()) return;
-  TFramePanel* old = frames_.back();
+  TPanel* old = frames_.back();
   frames_.pop_back();
   --frameDepth_;
   currentPanel_ = frames_.empty() ? panel_ : frames_.back();
   bkPanel_->setParent(currentPanel_);
+  SetAlign(*bkPanel_, alClient);
   bkPanel_->show();
   delete old;
   procBox_->Invalidate();
@@ -359,7 +337,7 @@ void TAlgorithmForm::ClearFrames() {
 // ---- Drawing -----------------------------------------------------------------------------
 
 void TAlgorithmForm::PaintBackdrop(const TRect& rect) {
-  CopyBackdrop(procBox_->Canvas(), procBox_->viewport(), rect, procBox_->Color);
+  CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect, procBox_->Color);
 }
 
 void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
@@ -388,5 +366,6 @@ void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
     }
     c.SetBkMode(TRANSPARENT);
   }
-  c.TextOut(rect.Left - hScroll_->value(), rect.Top + 1, line->Text());
+  // Two pixels in from the cell's edge, so that marked rows do not cut the first letter.
+  c.TextOut(rect.Left + 2 - hScroll_->value(), rect.Top + 1, line->Text());
 }

@@ -18,30 +18,12 @@
 
 class QScrollBar;
 class QTabBar;
-class TDrawGrid;
+class TPanel;
 class TProcedure;
 class TProcLine;
-
-// A panel with a raised bevel and a border of its colour around whatever it holds; every
-// child fills the room inside.
-class TFramePanel : public QWidget {
- public:
-  TFramePanel(QWidget* parent, TColor color, int bevelWidth, int borderWidth);
-  TColor Color() const { return color_; }
-  int Inset() const { return bevelWidth_ + borderWidth_; }
-  QRect InnerRect() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void childEvent(QChildEvent* event) override;
-
- private:
-  void PlaceChildren();
-  TColor color_;
-  int bevelWidth_;
-  int borderWidth_;
-};
+class TZqDrawGrid;
+class TZqStaticText;
+class TZqTabSet;
 
 class TAlgorithmForm : public QWidget, public IAlgorithmView {
  public:
@@ -88,7 +70,7 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
 
   // ---- State, for tests
   int FrameDepth() const { return frameDepth_; }
-  QWidget* CurrentPanel() const { return currentPanel_; }
+  TPanel* CurrentPanel() const { return currentPanel_; }
   int ProcLineCount() const { return procLineCount_; }
   int MaxLines() const;
   bool LineVisible(int i) const;
@@ -99,9 +81,9 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   QScrollBar* TextScrollBar() const { return hScroll_; }
   int RowHeight() const;
   bool Zoomed() const { return zoom_.Zoomed(); }
-  TDrawGrid* ProcBox() const { return procBox_; }
-  QTabBar* ProcTabSet() const { return procTabSet_; }
-  QWidget* BkPanel() const { return bkPanel_; }
+  TZqDrawGrid* ProcBox() const { return procBox_; }
+  TZqTabSet* ProcTabSet() const { return procTabSet_; }
+  TZqStaticText* BkPanel() const { return bkPanel_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -115,14 +97,14 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   void PaintBackdrop(const TRect& rect);
   void LayoutForm();
 
-  TFramePanel* panel_ = nullptr;
-  QWidget* bkPanel_ = nullptr;
-  TDrawGrid* procBox_ = nullptr;
+  TPanel* panel_ = nullptr;  // the outermost frame
+  TZqStaticText* bkPanel_ = nullptr;  // holds the grid, inside the innermost frame
+  TZqDrawGrid* procBox_ = nullptr;
   QWidget* tabPanel_ = nullptr;
-  QTabBar* procTabSet_ = nullptr;
+  TZqTabSet* procTabSet_ = nullptr;
   QScrollBar* hScroll_ = nullptr;  // moves the text sideways when 80 characters do not fit
-  TFramePanel* currentPanel_ = nullptr;
-  std::vector<TFramePanel*> frames_;  // nested frames, outermost first (owned by Qt)
+  TPanel* currentPanel_ = nullptr;
+  std::vector<TPanel*> frames_;  // nested frames, outermost first (owned by Qt)
 
   TFont font_;
   int charMargin_ = 0;

@@ -122,11 +122,8 @@ QPoint TAlgoSelectItem::Pos() const { return Bevel ? Bevel->pos() : QPoint(); }
 QString TAlgoSelectItem::Text() const { return Caption ? Caption->text() : QString(); }
 
 TAlgoSelectForm::TAlgoSelectForm(QWidget* parent)
-    : TAlgoSelectForm(TCatalogue::Load(), true, parent) {}
-
-TAlgoSelectForm::TAlgoSelectForm(TCatalogue catalogue, bool show, QWidget* parent)
-    : QWidget(parent), catalogue_(std::move(catalogue)) {
-  FormCreate(show);
+    : QWidget(parent), catalogue_(TCatalogue::Load()) {
+  FormCreate();
 }
 
 TAlgoSelectForm::~TAlgoSelectForm() {
@@ -134,7 +131,8 @@ TAlgoSelectForm::~TAlgoSelectForm() {
   HideSelection();
 }
 
-void TAlgoSelectForm::FormCreate(bool show) {
+void TAlgoSelectForm::FormCreate() {
+  setObjectName(QStringLiteral("AlgoSelectForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(modal::AppTitle());
   setMouseTracking(true);
@@ -171,7 +169,7 @@ void TAlgoSelectForm::FormCreate(bool show) {
   ShowChildren();
 
   PasBtnClick();
-  if (show) ShowSelection();
+  ShowSelection();
 }
 
 void TAlgoSelectForm::CreateItem(TAlgoSelectItem& item, int tag) {
@@ -503,6 +501,9 @@ void TAlgoSelectForm::LayoutButtons() {
   helpBtn_ = FlatButton(this, QStringLiteral("帮助"), kai);
   aboutBtn_ = FlatButton(this, QStringLiteral("关于"), kai);
   exitBtn_ = FlatButton(this, QStringLiteral("退出"), kai);
+  helpBtn_->setObjectName(QStringLiteral("HelpBtn"));
+  aboutBtn_->setObjectName(QStringLiteral("AboutBtn"));
+  exitBtn_->setObjectName(QStringLiteral("ExitBtn"));
   connect(exitBtn_, &QAbstractButton::clicked, this, [this] { ExitBtnClick(); });
   // The help and about buttons have no action of their own.
   const int y = s.height() - pitch_ - buttonHeight / 2;
@@ -517,6 +518,8 @@ void TAlgoSelectForm::LayoutButtons() {
 
   pasBtn_ = FlatButton(this, QStringLiteral("Pascal语言"), times);
   cBtn_ = FlatButton(this, QStringLiteral("C语言"), times);
+  pasBtn_->setObjectName(QStringLiteral("PasBtn"));
+  cBtn_->setObjectName(QStringLiteral("CBtn"));
   connect(pasBtn_, &QAbstractButton::clicked, this, [this] { PasBtnClick(); });
   connect(cBtn_, &QAbstractButton::clicked, this, [this] { CBtnClick(); });
   auto* pasShape = new TLangShape(this);
@@ -525,6 +528,8 @@ void TAlgoSelectForm::LayoutButtons() {
   cShape->OnMouseUp = [this] { CBtnClick(); };
   pasShape_ = pasShape;
   cShape_ = cShape;
+  pasShape_->setObjectName(QStringLiteral("PasShape"));
+  cShape_->setObjectName(QStringLiteral("CShape"));
   x = margin_ + side_;
   for (auto [shape, button] : {std::pair<QWidget*, QAbstractButton*>{pasShape_, pasBtn_},
                                std::pair<QWidget*, QAbstractButton*>{cShape_, cBtn_}}) {

@@ -60,8 +60,6 @@ class TAlgoSelectForm : public QWidget {
 
   // Builds the menu from the compiled-in catalogue and shows the selection.
   explicit TAlgoSelectForm(QWidget* parent = nullptr);
-  // A window over a given catalogue, for tests; show decides whether ShowSelection runs.
-  TAlgoSelectForm(TCatalogue catalogue, bool show, QWidget* parent = nullptr);
   ~TAlgoSelectForm() override;
 
   void SetHost(SelectionHost* host) { host_ = host; }
@@ -107,7 +105,7 @@ class TAlgoSelectForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FormCreate(bool show);
+  void FormCreate();
   void CreateItem(TAlgoSelectItem& item, int tag);
   void PlaceItem(TAlgoSelectItem& item, QPoint pos);
   void ShowItem(TAlgoSelectItem& item, const TCatalogueNode* node, bool show);

@@ -4,10 +4,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QToolButton>
 
 #include "framework/drawkit/KitGlobals.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/shell/BackdropImage.h"
+#include "platform/Controls.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -71,14 +71,14 @@ TDemoDescriptForm::TDemoDescriptForm(QWidget* parent)
   ScrollBar = new QScrollBar(Qt::Vertical, this);
   ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
   ScrollBar->setFocusPolicy(Qt::NoFocus);
-  SpeedButtonOK = new QToolButton(this);
+  SpeedButtonOK = new TSpeedButton(QStringLiteral("确定"), this);
   SpeedButtonOK->setObjectName(QStringLiteral("SpeedButtonOK"));
-  SpeedButtonOK->setText(QStringLiteral("确定"));
-  SpeedButtonOK->setAutoRaise(true);
   SpeedButtonOK->setFont(FontOf(QStringLiteral("宋体"), 24));
-  SpeedButtonOK->setStyleSheet(QStringLiteral("color: blue;"));
+  QPalette okPal = SpeedButtonOK->palette();
+  okPal.setColor(QPalette::ButtonText, ToQColor(clBlue));
+  SpeedButtonOK->setPalette(okPal);
   SpeedButtonOK->resize(73, 33);
-  connect(SpeedButtonOK, &QToolButton::clicked, this, &QDialog::accept);
+  connect(SpeedButtonOK, &TSpeedButton::clicked, this, &QDialog::accept);
   connect(ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { FillRows(v + 1); });
   for (QWidget* w : {static_cast<QWidget*>(bkImg_), static_cast<QWidget*>(LabelTitle),
                      static_cast<QWidget*>(DescGrid)})

@@ -11,7 +11,7 @@
 class QFrame;
 class QLabel;
 class QScrollBar;
-class QToolButton;
+class TSpeedButton;
 class TBackdropImage;
 
 // The text rows of the description, drawn over the backdrop that lies behind them.
@@ -48,7 +48,7 @@ class TDemoDescriptForm : public QDialog {
   QFrame* Bevel1;
   TDescGrid* DescGrid;
   QScrollBar* ScrollBar;
-  QToolButton* SpeedButtonOK;
+  TSpeedButton* SpeedButtonOK;
 
  protected:
   void showEvent(QShowEvent*) override;

@@ -1,23 +1,23 @@
 #include "framework/shell/MainForm.h"
 
 #include <QApplication>
-#include <QBoxLayout>
+#include <QLayout>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QToolButton>
 
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
-#include "framework/drawkit/KitGlobals.h"
-#include "framework/drawkit/ThemedControls.h"
-#include "framework/shell/SplitWnds.h"
 #include "framework/shell/OptionsForm.h"
+#include "framework/shell/SplitWnds.h"
 #include "platform/Application.h"
+#include "platform/Controls.h"
 #include "platform/ModalHost.h"
 #include "platform/PaintBox.h"
 #include "platform/Screen.h"
@@ -82,29 +82,15 @@ class TCaptionBox : public QWidget {
   const QImage& image_;
 };
 
-QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& caption) {
-  auto* b = new QToolButton(parent);
+// A flat button of the window: its caption in the window's blue (grayed when disabled).
+TSpeedButton* FlatButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new TSpeedButton(caption, parent);
   b->setObjectName(name);
-  b->setText(caption);
-  b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
+  QPalette pal = b->palette();
+  pal.setColor(QPalette::ButtonText, ToQColor(clBlue));
+  b->setPalette(pal);
   return b;
-}
-
-// A toolbar glyph with its see-through colour left out, stretched to side x side.
-QIcon Glyph(int tag, int side) {
-  const std::unique_ptr<TBitmap> bmp =
-      LoadPicture(QString::fromLatin1(gen::kToolbarGlyphs[static_cast<std::size_t>(tag - 1)]) +
-                  QStringLiteral(".bmp"));
-  if (!bmp) return {};
-  QImage img = bmp->Image().convertToFormat(QImage::Format_ARGB32);
-  const QRgb clear = img.pixel(0, img.height() - 1);
-  for (int y = 0; y < img.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < img.width(); ++x)
-      if (line[x] == clear) line[x] = qRgba(0, 0, 0, 0);
-  }
-  return QIcon(QPixmap::fromImage(img.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 }  // namespace
@@ -124,6 +110,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
   LayoutToolbar();
   CreateBreakPointPanel();
   DisableButtons();
+  // The music waits until the options switch it on, then plays in a loop.
+  midiPlayer_.Open(app::MusicPath() + QStringLiteral("midi0.mid"));
+  midiPlayer_.OnNotify = [this] {
+    if (musicOff_) return;
+    midiPlayer_.Rewind();
+    midiPlayer_.Play();
+  };
   // Until a demonstration brings its theme, the toolbar shows the default backdrop.
   if (const auto picture = LoadPicture(ProcSrcContainer().DefaultThemes()->BackBitmapName + ".bmp"))
     FillToolbarImage(*picture);
@@ -146,9 +139,6 @@ void TMainForm::LayoutToolbar() {
   font.Name = QStringLiteral("宋体");
   font.Height = -layout_.fontHeight;
   toolBar_->setFont(font.ToQFont());
-  QPalette pal = toolBar_->palette();
-  pal.setColor(QPalette::ButtonText, ToQColor(clBlue));
-  toolBar_->setPalette(pal);
 
   toolBarBkImage_ = new TStretchImage(toolBar_);
   toolBarBkImage_->setObjectName(QStringLiteral("ToolBarBkImage"));
@@ -163,17 +153,17 @@ void TMainForm::LayoutToolbar() {
 
   for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) {
     const ButtonDef& def = kButtons[tag - 1];
-    QToolButton* b = FlatButton(toolBar_, QString::fromLatin1(def.name), QString::fromUtf8(def.caption));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    TSpeedButton* b = FlatButton(toolBar_, QString::fromLatin1(def.name), QString::fromUtf8(def.caption));
     b->setGeometry(layout_.buttonLeft[static_cast<std::size_t>(tag)], layout_.buttonTop, layout_.unit,
                    layout_.buttonHeight);
-    b->setIcon(Glyph(tag, layout_.glyphSide));
-    b->setIconSize(QSize(layout_.glyphSide, layout_.glyphSide));
+    const QString glyph = QString::fromLatin1(gen::kToolbarGlyphs[static_cast<std::size_t>(tag - 1)]);
+    if (const auto bmp = LoadPicture(glyph + QStringLiteral(".bmp"))) b->SetGlyph(bmp->Image());
+    b->SetGlyphSide(layout_.glyphSide);
     if (def.hint) b->setToolTip(QString::fromUtf8(def.hint));
     buttons_[static_cast<std::size_t>(tag)] = b;
   }
   const auto on = [this](int tag, void (TMainForm::*handler)()) {
-    connect(Buttons(tag), &QToolButton::clicked, this, handler);
+    connect(Buttons(tag), &TSpeedButton::clicked, this, handler);
   };
   on(1, &TMainForm::AlgDataClick);
   on(2, &TMainForm::CallStackClick);
@@ -209,9 +199,6 @@ void TMainForm::CreateBreakPointPanel() {
   font.Height = -text::Round(layout_.fontHeight * 0.8);
   font.Style = fsBold;
   panel->setFont(font.ToQFont());
-  QPalette pal = panel->palette();
-  pal.setColor(QPalette::ButtonText, ToQColor(clBlue));
-  panel->setPalette(pal);
   const int w = 2 * layout_.unit;
   const int rowH = layout_.buttonHeight / 2;
   const int right = layout_.buttonLeft[10] + layout_.unit;
@@ -224,9 +211,9 @@ void TMainForm::CreateBreakPointPanel() {
               {"ClearBreakPointsBtn", "清除所有断点", &TMainForm::ClearBreakPointsBtnClick},
               {"ExitBreakPointBtn", "取消", &TMainForm::ExitBreakPointBtnClick}};
   for (int i = 0; i < 3; ++i) {
-    QToolButton* b = FlatButton(panel, QString::fromLatin1(rows[i].name), QString::fromUtf8(rows[i].caption));
+    TSpeedButton* b = FlatButton(panel, QString::fromLatin1(rows[i].name), QString::fromUtf8(rows[i].caption));
     b->setGeometry(4, 4 + i * rowH, w - 8, rowH);
-    connect(b, &QToolButton::clicked, this, rows[i].handler);
+    connect(b, &TSpeedButton::clicked, this, rows[i].handler);
   }
   panel->hide();
 }
@@ -639,6 +626,12 @@ void TMainForm::ShowMainForm() {
 void TMainForm::SetMusic(bool on) {
   musicOn_ = on;
   musicOff_ = !on;
+  if (on) {
+    midiPlayer_.Rewind();
+    midiPlayer_.Play();
+  } else {
+    midiPlayer_.Stop();
+  }
 }
 
 void TMainForm::SetActivePopup(QDialog* popup) { ActivePopup = popup; }

@@ -21,9 +21,10 @@
 #include "framework/shell/VarForm.h"
 #include "framework/shell/ToolbarLayout.h"
 #include "platform/Bitmap.h"
+#include "platform/MidiPlayer.h"
 
 class QFrame;
-class QToolButton;
+class TSpeedButton;
 class TAlgoDemo;
 class TCanvasWidget;
 class TZqThemes;
@@ -74,7 +75,7 @@ class TMainForm : public QWidget,
   void DrawCaption(const QString& text) override;
   const ToolbarLayout& Layout() const { return layout_; }
   // The button of a tag 1 .. 13.
-  QToolButton* Buttons(int tag) const { return buttons_.at(static_cast<std::size_t>(tag)); }
+  TSpeedButton* Buttons(int tag) const { return buttons_.at(static_cast<std::size_t>(tag)); }
   QWidget* ToolBar() const { return toolBar_; }
   QWidget* CaptionBox() const { return captionBox_; }
   QWidget* BreakPointPanel() const { return breakPointPanel_; }
@@ -101,6 +102,7 @@ class TMainForm : public QWidget,
   // ---- Music and options
   bool MusicOn() const override { return musicOn_; }
   bool MusicOff() const { return musicOff_; }
+  TMidiPlayer& MidiPlayer() { return midiPlayer_; }
   bool SoundOn() const override { return soundOn_; }
   void SetMusic(bool on) override;
   void SetSoundOn(bool on) override { soundOn_ = on; }
@@ -142,7 +144,7 @@ class TMainForm : public QWidget,
   QWidget* captionBox_ = nullptr;
   QFrame* tbBevel1_ = nullptr;
   QFrame* tbBevel2_ = nullptr;
-  std::array<QToolButton*, ToolbarLayout::ButtonCount + 1> buttons_{};
+  std::array<TSpeedButton*, ToolbarLayout::ButtonCount + 1> buttons_{};
   QWidget* breakPointPanel_ = nullptr;
   TBitmap captionBitmap_;
   QImage captionImage_;  // the caption bitmap with its gray see-through
@@ -153,6 +155,7 @@ class TMainForm : public QWidget,
   int dockMode_ = DockNone;
   QPointer<TSplitWnds> dockFrame_;
 
+  TMidiPlayer midiPlayer_;
   bool musicOff_ = false;
   bool musicOn_ = false;
   bool soundOn_ = false;

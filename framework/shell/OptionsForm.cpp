@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
-#include <QToolButton>
 
 #include "framework/engine/Globals.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/shell/BackdropImage.h"
+#include "platform/Controls.h"
 #include "platform/Font.h"
 #include "platform/Screen.h"
 
@@ -20,11 +20,9 @@ QFont KaiFont(int pixels) {
   return f.ToQFont();
 }
 
-QToolButton* FlatButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* b = new QToolButton(parent);
+TSpeedButton* FlatButton(const QString& caption, const QString& name, QWidget* parent) {
+  auto* b = new TSpeedButton(caption, parent);
   b->setObjectName(name);
-  b->setText(caption);
-  b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
   b->setFont(KaiFont(19));
   QPalette pal = b->palette();
@@ -97,12 +95,12 @@ TOptionsForm::TOptionsForm(IOptionsOwner& owner, QWidget* parent)
   CancelBtn = FlatButton(QStringLiteral("取消"), QStringLiteral("CancelBtn"), this);
   CancelBtn->setGeometry(156, 108, 81, 25);
 
-  connect(MusicBtn, &QToolButton::clicked, this, [this] { SetMusic(!music_); });
+  connect(MusicBtn, &TSpeedButton::clicked, this, [this] { SetMusic(!music_); });
   connect(MusicShape, &TSwitchShape::pressed, this, [this] { SetMusic(!music_); });
-  connect(SoundBtn, &QToolButton::clicked, this, [this] { SetSound(!sound_); });
+  connect(SoundBtn, &TSpeedButton::clicked, this, [this] { SetSound(!sound_); });
   connect(SoundShape, &TSwitchShape::pressed, this, [this] { SetSound(!sound_); });
-  connect(OkBtn, &QToolButton::clicked, this, &TOptionsForm::OkBtnClick);
-  connect(CancelBtn, &QToolButton::clicked, this, &TOptionsForm::CancelBtnClick);
+  connect(OkBtn, &TSpeedButton::clicked, this, &TOptionsForm::OkBtnClick);
+  connect(CancelBtn, &TSpeedButton::clicked, this, &TOptionsForm::CancelBtnClick);
 }
 
 void TOptionsForm::SetMusic(bool on) {

@@ -6,7 +6,7 @@
 
 class QLabel;
 class QSlider;
-class QToolButton;
+class TSpeedButton;
 class TBackdropImage;
 
 // What the dialog reads and changes in the demonstration window.
@@ -57,10 +57,10 @@ class TOptionsForm : public QDialog {
   QSlider* SpeedTrackBar;
   TSwitchShape* MusicShape;
   TSwitchShape* SoundShape;
-  QToolButton* MusicBtn;
-  QToolButton* SoundBtn;
-  QToolButton* OkBtn;
-  QToolButton* CancelBtn;
+  TSpeedButton* MusicBtn;
+  TSpeedButton* SoundBtn;
+  TSpeedButton* OkBtn;
+  TSpeedButton* CancelBtn;
 
  protected:
   void showEvent(QShowEvent*) override;

@@ -1,5 +1,14 @@
 #include "framework/shell/PaneZoom.h"
 
+#include <algorithm>
+
+#include "platform/Screen.h"
+#include "platform/TextRules.h"
+
+int ScaledToScreen(int pixels) {
+  return std::max(pixels, text::Round(pixels * screen::Height() / 768.0));
+}
+
 TPaneZoom::Change TPaneZoom::Resized(int width, int screenWidth) {
   const int full = screenWidth - 5;
   Change change = None;

@@ -3,6 +3,10 @@
 // (as wide as the screen, less 5 pixels) shows its text twice as high, and goes back when
 // it shrinks again. Each window keeps its own previous width, so that resizing one window
 // never zooms or unzooms another.
+// A text size chosen for a screen 768 pixels high, grown in proportion on a taller screen
+// (never shrunk), so that the text keeps its share of the screen.
+int ScaledToScreen(int pixels);
+
 class TPaneZoom {
  public:
   enum Change { None, ZoomIn, ZoomOut };

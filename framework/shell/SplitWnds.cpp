@@ -2,13 +2,13 @@
 
 #include <QBoxLayout>
 #include <QSplitter>
-#include <QToolButton>
 
-#include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/AdvancedTools.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
+#include "platform/Controls.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -83,10 +83,8 @@ TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
   setMinimumSize(kMinPaneSize, kMinPaneSize);
   if (foldable) {
     const TitleBarMetrics m = TitleBarMetrics::ForScreenHeight(screen::Height());
-    fold_ = new QToolButton(this);
+    fold_ = new TSpeedButton(kFoldUp, this);
     fold_->setObjectName(QStringLiteral("SpeedButton%1").arg(level));
-    fold_->setAutoRaise(true);
-    fold_->setText(kFoldUp);
     fold_->setFixedSize(m.buttonSide, m.buttonSide);
     QFont f(QStringLiteral("宋体"));
     f.setPixelSize(qMax(8, m.buttonSide * 11 / 14));
@@ -157,8 +155,8 @@ void TSplitWnds::AddPanes(std::initializer_list<TSplitPane*> panes,
     if (!titleBitmaps_[level - 1]) titleBitmaps_[level - 1] = MakeTitleBitmap(level, h);
     pane->SetTitleBitmap(titleBitmaps_[level - 1].get());
     const int index = static_cast<int>(panes_.size());
-    if (QToolButton* b = pane->FoldButton())
-      connect(b, &QToolButton::clicked, this, [this, index] { ToggleFold(index); });
+    if (TSpeedButton* b = pane->FoldButton())
+      connect(b, &TSpeedButton::clicked, this, [this, index] { ToggleFold(index); });
     if (pane->FoldButton()) pane->TitleBar()->OnDblClick = [this, index] { ToggleFold(index); };
   }
 }
@@ -173,7 +171,7 @@ QSplitter* TSplitWnds::MakeSplitter(Qt::Orientation orientation, QWidget* parent
 }
 
 void TSplitWnds::SetFoldCaption(int pane, bool enlarged) {
-  if (QToolButton* b = Pane(pane)->FoldButton()) b->setText(enlarged ? kFoldDown : kFoldUp);
+  if (TSpeedButton* b = Pane(pane)->FoldButton()) b->setText(enlarged ? kFoldDown : kFoldUp);
 }
 
 void TSplitWnds::SetSplit(QSplitter& splitter, int first) {

@@ -16,7 +16,7 @@
 #include "platform/PaintBox.h"
 
 class QSplitter;
-class QToolButton;
+class TSpeedButton;
 class TSplitPane;
 
 // Sizes of the title bars and fold buttons for a screen height.
@@ -51,7 +51,7 @@ class TSplitPane : public TZqStaticText {
   // The caption shown in the title bar.
   void SetPaneCaption(const QString& caption);
   TPaneTitle* TitleBar() const { return title_; }
-  QToolButton* FoldButton() const { return fold_; }  // nullptr in the one-pane frame
+  TSpeedButton* FoldButton() const { return fold_; }  // nullptr in the one-pane frame
 
   // Places form below the title bar, filling the rest of the pane, and shows it.
   void Dock(QWidget* form);
@@ -71,7 +71,7 @@ class TSplitPane : public TZqStaticText {
 
   int level_;
   TPaneTitle* title_;
-  QToolButton* fold_ = nullptr;
+  TSpeedButton* fold_ = nullptr;
   QPointer<QWidget> form_;
   const TBitmap* titleBitmap_ = nullptr;
 };

@@ -7,7 +7,9 @@
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/engine/ZqThemes.h"
-#include "framework/shell/Backdrop.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 
@@ -34,15 +36,17 @@ TColor ThemeColor(TColor (TZqThemes::*get)() const, TColor fallback) {
 
 TVariableForm::TVariableForm(QWidget* parent)
     : QWidget(parent), rows_([this](const QString& s) { return font_.TextWidth(s); }) {
+  setObjectName(QStringLiteral("VariableForm"));
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("变量"));
   font_.Name = QStringLiteral("Arial");
-  font_.Height = kFontHeight;
+  font_.Height = -ScaledToScreen(-kFontHeight);
 
   for (size_t i = 0; i < signs_.size(); ++i) signs_[i] = LoadTransparent(kSignNames[i]);
   for (size_t i = 0; i < icons_.size(); ++i) icons_[i] = LoadTransparent(kIconNames[i]);
 
-  varGrid_ = new TStringGrid(this);
+  varGrid_ = new TZqStringGrid(this);
+  varGrid_->setObjectName(QStringLiteral("VarGrid"));
   varGrid_->setFrameShape(QFrame::NoFrame);
   varGrid_->SetColCount(2);
   varGrid_->SetRowCount(1);
@@ -133,11 +137,15 @@ void TVariableForm::LayoutGrid() {
   needV = rows * rowHeight > height() - (needH ? hBar : 0);
   const int clientWidth = width() - (needV ? vBar : 0);
   const int clientHeight = height() - (needH ? hBar : 0);
+  // The bars are where the sizes say, not where a passing state of the grid put them.
+  varGrid_->SetScrollBars(needV ? (needH ? ssBoth : ssVertical) : (needH ? ssHorizontal : ssNone));
   varGrid_->SetColWidths(0, nameColWidth_);
   // The value column reaches the window's right edge when there is room for it.
   varGrid_->SetColWidths(1, std::max(valueColWidth_, clientWidth - nameColWidth_));
-  const int wholeRows = std::max(1, clientHeight / rowHeight);
-  varGrid_->setGeometry(0, 0, width(), wholeRows * rowHeight + (needH ? hBar : 0));
+  // Whole rows, and no taller than the rows it holds: below them the window shows the
+  // backdrop rather than the grid's gray.
+  const int shownRows = std::clamp(clientHeight / rowHeight, 1, std::max(1, rows));
+  varGrid_->setGeometry(0, 0, width(), shownRows * rowHeight + (needH ? hBar : 0));
   varGrid_->Invalidate();
   update();
 }
@@ -166,7 +174,7 @@ void TVariableForm::paintEvent(QPaintEvent*) {
   // The part of the window below the grid's whole rows shows the backdrop.
   QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
   TCanvas canvas(&image);
-  CopyBackdrop(canvas, this, Rect(0, 0, width(), height()), clSilver);
+  CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()), clSilver);
   QPainter(this).drawImage(0, 0, image);
 }
 
@@ -218,16 +226,9 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
 
 void TVariableForm::VarGridDrawCell(int col, int row, const TRect& rect) {
   TCanvas& c = varGrid_->Canvas();
-  CopyBackdrop(c, varGrid_->viewport(), rect, varGrid_->Color);
-  // A raised edge around every cell.
+  varGrid_->DrawBackdrop(rect);
   c.Pen = TPen();
-  c.Pen.Color = clWhite;
-  c.MoveTo(rect.Left, rect.Bottom - 1);
-  c.LineTo(rect.Left, rect.Top);
-  c.LineTo(rect.Right - 1, rect.Top);
-  c.Pen.Color = clGray;
-  c.LineTo(rect.Right - 1, rect.Bottom - 1);
-  c.LineTo(rect.Left, rect.Bottom - 1);
+  Frame3D(c, rect.Left, rect.Top, rect.Right, rect.Bottom, clWhite, clGray);  // a raised edge
 
   c.Font = font_;
   c.SetBkMode(TRANSPARENT);

@@ -16,7 +16,7 @@
 #include "platform/Font.h"
 #include "platform/Geometry.h"
 
-class TStringGrid;
+class TZqStringGrid;
 
 class TVariableForm : public QWidget, public IVariableView {
  public:
@@ -39,7 +39,7 @@ class TVariableForm : public QWidget, public IVariableView {
   int ValueColWidth() const { return valueColWidth_; }
   bool Zoomed() const { return zoom_.Zoomed(); }
   int RowHeight() const;
-  TStringGrid* VarGrid() const { return varGrid_; }
+  TZqStringGrid* VarGrid() const { return varGrid_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,7 +53,7 @@ class TVariableForm : public QWidget, public IVariableView {
   void DrawValue(TCanvas& c, const TVarRow& row, int x, int y);
   void DrawSign(TCanvas& c, TVarStatus status, int x, int y);
 
-  TStringGrid* varGrid_ = nullptr;
+  TZqStringGrid* varGrid_ = nullptr;
   TVarRows rows_;
   TFont font_;
   int nameColWidth_ = 0;

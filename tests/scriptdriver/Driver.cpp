@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
@@ -263,7 +264,10 @@ QString TextOf(QWidget& w) {
   if (auto* t = qobject_cast<QPlainTextEdit*>(&w)) return t->toPlainText();
   if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
   if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
+  if (auto* t = dynamic_cast<TZqStaticText*>(&w)) return t->Caption();
   if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
+  // A picture control says in words what it shows.
+  if (!w.accessibleDescription().isEmpty()) return w.accessibleDescription();
   return w.windowTitle();
 }
 
@@ -294,7 +298,9 @@ void Driver::PrintWhat(const Command& c) {
       Fail(QStringLiteral("no control named %1").arg(c.args[1]));
       return;
     }
-    Print(QStringLiteral("text %1 = %2").arg(c.args[1], TextOf(*w)));
+    // A control the user cannot see says so: "text BtnL (hidden) = <<".
+    Print(QStringLiteral("text %1%2 = %3")
+              .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
   } else if (what == QLatin1String("vars")) {
     if (VariableForm == nullptr) return;
     for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
@@ -304,8 +310,11 @@ void Driver::PrintWhat(const Command& c) {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (top != MainForm && top->isVisible()) widgets << top->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
-      if (const auto* box = dynamic_cast<const TStackBox*>(w))
+      if (const auto* box = dynamic_cast<const TStackBox*>(w)) {
+        // A window with several stack displays names each before its rows.
+        if (!box->objectName().isEmpty()) Print(QStringLiteral("stack-box ") + box->objectName());
         for (int i = 0; i < box->Count(); ++i) Print(QStringLiteral("stack ") + box->GetItem(i)->GetText());
+      }
     }
   }
 }

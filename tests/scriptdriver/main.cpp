@@ -7,6 +7,7 @@
 #include "demos/DemoList.h"
 #include "framework/shell/Startup.h"
 #include "platform/Application.h"
+#include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -25,9 +26,12 @@ bool ReadScript(const QString& name, QString& text) {
   return true;
 }
 
-// Qt's notes about what the headless platform cannot do are not the program's output.
+// Qt's notes about what the headless platform cannot do (or where it keeps its sockets)
+// are not the program's output.
 void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (message.contains(QLatin1String("This plugin does not support"))) return;
+  if (message.contains(QLatin1String("This plugin does not support")) ||
+      message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+    return;
   if (type == QtDebugMsg || type == QtInfoMsg) return;
   QTextStream(stderr) << message << '\n';
 }
@@ -59,6 +63,7 @@ int main(int argc, char** argv) {
   }
 
   screen::SetFixedSize(options.screen);
+  TMidiPlayer::SetAudioOutput(false);
   pacing::SetInstant(!options.realTime);
   rnd::FixSeed(20261206u);
   modal::ScriptedHostScope host;

@@ -37,3 +37,74 @@ TEST(CaptionPieces, TheRestIsCutTo200BytesAfterEachField) {
   // A piece that starts beyond the limit is lost.
   EXPECT_EQ(ParseCaptionPieces("1,2," + QString(196, QChar('a')) + ",3,4,b").size(), 1u);
 }
+
+// --- Node rectangles and pointers on the screen
+
+#include "KitTestSupport.h"
+#include "framework/drawkit/Pointer2.h"
+#include "platform/Pacing.h"
+#include "tests/support/RenderWidget.h"
+
+namespace {
+
+QRect BoxOf(const QImage& im, TColor color) {
+  QRect box;
+  for (int y = 0; y < im.height(); ++y)
+    for (int x = 0; x < im.width(); ++x)
+      if (FromQRgb(im.pixel(x, y)) == color) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+}  // namespace
+
+TEST(Rectbase, CaptionPiecesAreCentredOnTheirBaselinePoints) {
+  kittest::Host host(200, 100);
+  auto* node = new TRectbase(&host);
+  node->Color = clWhite;
+  node->setGeometry(10, 10, 80, 40);
+  node->Font.Name = QStringLiteral("Arial");
+  node->Font.Height = -16;
+  node->Font.Color = clRed;
+  host.show();
+  pacing::ProcessMessages();
+  node->SetCaptionText(QStringLiteral("20,25,I,60,25,I"));
+  const QRect red = BoxOf(node->Image(), clRed);
+  ASSERT_FALSE(red.isEmpty());
+  EXPECT_LE(red.bottom(), 24) << "the text stands on its baseline";
+  EXPECT_GE(red.bottom(), 22);
+  EXPECT_LE(std::abs(red.left() - 19), 2);
+  EXPECT_LE(std::abs(red.right() - 60), 2);
+  EXPECT_EQ(BoxOf(node->Image(), clBlack), red.translated(1, 1)) << "shadow one pixel down and right";
+  node->SetCaptionText(QStringLiteral("x,1,bad"));  // nothing thrown out of the paint
+}
+
+TEST(Pointer2, ArrowHeadPointsDownRightOverItsParent) {
+  kittest::Host host(200, 100);
+  host.setStyleSheet(QStringLiteral("background: rgb(0, 128, 128)"));
+  auto* p = new TPointer2(&host);
+  p->SetColor(clRed);
+  p->SetBorderColor(clWhite);
+  p->SetFontColor(clBlue);
+  p->SetCaption(QStringLiteral("p"));
+  p->setGeometry(20, 20, 32, 32);
+  host.show();
+  pacing::ProcessMessages();
+  const QImage im = RenderWidget(*p);
+  EXPECT_EQ(FromQRgb(im.pixel(31, 2)), clTeal) << "the corner away from the head is see-through";
+  EXPECT_EQ(FromQRgb(im.pixel(2, 30)), clTeal);
+  EXPECT_EQ(FromQRgb(im.pixel(24, 20)), clRed) << "upper half of the head in Color";
+  EXPECT_EQ(FromQRgb(im.pixel(20, 24)), RGB(127, 0, 0)) << "lower half at half intensity";
+  EXPECT_FALSE(BoxOf(im, clBlue).isEmpty()) << "the caption";
+  EXPECT_LT(BoxOf(im, clBlue).right(), 16) << "in the upper-left quarter";
+}
+
+TEST(StackTopPointer, StandsAboveItsControlLeftAligned) {
+  QWidget parent;
+  TStackTopPointer marker(&parent);
+  EXPECT_EQ(marker.size(), QSize(0, 0));
+  QWidget row(&parent);
+  row.setGeometry(40, 100, 90, 12);
+  marker.resize(90, 12);
+  marker.PlaceAt(row);
+  EXPECT_EQ(marker.geometry(), QRect(40, 88, 90, 12));
+}

@@ -52,3 +52,223 @@ TEST(StackSlide, FramesRunFromStartToEndTruncatingTowardZero) {
   EXPECT_EQ(SlideFrameY(191, -10, 1, 20), 191 - 10);
   EXPECT_EQ(SlideFrameY(4, -10, 1, 20), 4);  // -14 / 20 = 0
 }
+
+// --- The stack display in the stack window of the recursive demonstrations
+
+#include "KitTestSupport.h"
+#include "framework/engine/Errors.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+
+namespace {
+
+// A stack row record that tells when it is freed.
+class Row : public TData {
+ public:
+  explicit Row(QString text, bool* freed = nullptr) : text_(std::move(text)), freed_(freed) {}
+  ~Row() override {
+    if (freed_) *freed_ = true;
+  }
+  QString GetText() const override { return text_; }
+  void SetText(const QString& t) { text_ = t; }
+
+ private:
+  QString text_;
+  bool* freed_;
+};
+
+struct StackWindow {
+  kittest::Host host{400, 300};
+  TAckmanGraphForm* form = new TAckmanGraphForm(&host);
+  TStackBox& stack = *form->Stack;
+  StackWindow() {
+    host.show();
+    pacing::ProcessMessages();
+  }
+  void Fill(int n) {
+    for (int i = 0; i < n; ++i) stack.Push(std::make_unique<Row>(QString::number(i)));
+  }
+};
+
+// Row controls on the box.
+int RowControls(const TStackBox& box) {
+  int n = 0;
+  for (QObject* child : box.children()) n += dynamic_cast<TNodeRect*>(child) ? 1 : 0;
+  return n;
+}
+
+// Waits recorded while f runs.
+template <class F>
+std::vector<int> Waits(F f) {
+  pacing::StartRecording();
+  f();
+  return pacing::StopRecording();
+}
+
+}  // namespace
+
+TEST(StackBox, AckermannWindowPlacesEntriesBottomUpRightToLeft) {
+  StackWindow w;
+  ASSERT_EQ(w.stack.size(), QSize(313, 217));
+  w.stack.ShowAnimate = false;
+  w.Fill(54);
+  EXPECT_EQ(w.stack.Row(0)->geometry(), QRect(211, 191, 98, 10)) << "bottom of the rightmost column";
+  EXPECT_EQ(w.stack.Row(17)->geometry(), QRect(211, 4, 98, 10)) << "top of the rightmost column";
+  EXPECT_EQ(w.stack.Row(18)->geometry(), QRect(107, 191, 98, 10)) << "19th entry starts the middle column";
+  EXPECT_EQ(w.stack.Row(53)->geometry(), QRect(3, 4, 98, 10)) << "last entry tops the left column";
+  EXPECT_EQ(w.stack.Marker().geometry(), QRect(3, -6, 98, 10)) << "marker right above the top row";
+  EXPECT_TRUE(w.stack.Marker().isVisible());
+}
+
+TEST(StackBox, PushOnAFullBoxRaisesBeforeAnythingChanges) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  w.Fill(54);
+  EXPECT_EQ(RowControls(w.stack), 54);
+  bool freed = false;
+  try {
+    w.stack.Push(std::make_unique<Row>(QStringLiteral("55"), &freed));
+    FAIL() << "the 55th push must raise";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("invalid push action, stack full"));
+  }
+  EXPECT_EQ(w.stack.Count(), 54);
+  EXPECT_EQ(RowControls(w.stack), 54) << "no row was created";
+  EXPECT_TRUE(freed) << "the refused record is not leaked";
+  EXPECT_EQ(w.stack.Top()->GetText(), QStringLiteral("53"));
+}
+
+TEST(StackBox, PopOnAnEmptyBoxRaises) {
+  StackWindow w;
+  try {
+    w.stack.Pop();
+    FAIL() << "pop on an empty box must raise";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Invalid pop action"));
+  }
+  EXPECT_THROW(w.stack.Top(), Exception);
+  EXPECT_THROW(w.stack.GetItem(0), Exception);
+}
+
+TEST(StackBox, SlidesTakeFramesByTheAnimationSpeed) {
+  StackWindow w;
+  const int saved = AnimSpeed;
+  for (const auto& [speed, frames] : {std::pair{0, 51}, {60, 21}, {99, 2}}) {
+    AnimSpeed = speed;
+    const auto push = Waits([&] { w.stack.Push(std::make_unique<Row>(QStringLiteral("x"))); });
+    EXPECT_EQ(push, std::vector<int>(static_cast<std::size_t>(frames), 10)) << "push at speed " << speed;
+    const auto pop = Waits([&] { w.stack.Pop(); });
+    EXPECT_EQ(pop, std::vector<int>(static_cast<std::size_t>(frames), 10)) << "pop at speed " << speed;
+  }
+  w.stack.ShowAnimate = false;
+  EXPECT_TRUE(Waits([&] { w.Fill(3); }).empty()) << "no slide without ShowAnimate";
+  AnimSpeed = saved;
+}
+
+TEST(StackBox, PushSlidesTheRowInFromAboveTheBox) {
+  kittest::BackdropScope backdrop;
+  StackWindow w;
+  AnimSpeed = 99;
+  w.stack.Repaint();
+  w.stack.Push(std::make_unique<Row>(QStringLiteral("0")));
+  // The last frame is drawn where the row stands; the first one, 10 pixels above the box,
+  // left the backdrop behind it, not a trail.
+  const TNodeRect& row = *w.stack.Row(0);
+  EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + row.width() - 1, row.y() + 2)), clBlack)
+      << "the sprite's frame";
+  const QPoint screen = w.stack.mapToGlobal(QPoint(row.x() + 5, row.y() - 3));
+  EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + 5, row.y() - 3)),
+            kittest::BackdropAt(screen.x(), screen.y()));
+  AnimSpeed = 0;
+}
+
+TEST(StackBox, RecordsBelongToTheBoxUntilPopped) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  bool firstFreed = false, secondFreed = false, clearedFreed = false;
+  w.stack.Push(std::make_unique<Row>(QStringLiteral("a"), &firstFreed));
+  Row* second = w.stack.Push(std::make_unique<Row>(QStringLiteral("b"), &secondFreed));
+  EXPECT_EQ(w.stack.Top(), second);
+  std::unique_ptr<TData> popped = w.stack.Pop();
+  EXPECT_EQ(popped.get(), second) << "pop hands the record back";
+  EXPECT_FALSE(secondFreed);
+  popped.reset();
+  EXPECT_TRUE(secondFreed);
+  w.stack.Pop();  // dropping the result frees it
+  EXPECT_TRUE(firstFreed);
+  EXPECT_FALSE(w.stack.Marker().isVisible()) << "no entries: the marker stays hidden";
+  w.stack.Push(std::make_unique<Row>(QStringLiteral("c"), &clearedFreed));
+  w.stack.Clear();
+  EXPECT_TRUE(clearedFreed);
+  EXPECT_EQ(w.stack.Count(), 0);
+  EXPECT_EQ(RowControls(w.stack), 0) << "Clear frees the rows";
+}
+
+TEST(StackBox, UpdateRowWithItsOwnRecordRetextsWithoutFreeing) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  bool ownFreed = false, replacedFreed = false;
+  auto* own = w.stack.Push(std::make_unique<Row>(QStringLiteral("0   1   2   ?   ?"), &ownFreed));
+  own->SetText(QStringLiteral("0   1   2   ?   4"));
+  w.stack.UpdateRow(0, own);
+  EXPECT_FALSE(ownFreed);
+  EXPECT_EQ(w.stack.Row(0)->RowText, QStringLiteral("0   1   2   ?   4"));
+  auto* fresh = new Row(QStringLiteral("new"), &replacedFreed);
+  w.stack.UpdateRow(0, fresh);
+  EXPECT_TRUE(ownFreed) << "a new record replaces and frees the old one";
+  EXPECT_EQ(w.stack.Top(), fresh);
+  EXPECT_EQ(w.stack.Row(0)->RowText, QStringLiteral("new"));
+  w.stack.UpdateRow(0, std::make_unique<Row>(QStringLiteral("newer")));
+  EXPECT_TRUE(replacedFreed);
+  EXPECT_THROW(w.stack.UpdateRow(3, std::make_unique<Row>(QStringLiteral("nowhere"))), Exception);
+}
+
+TEST(StackBox, ARecordOwnedElsewhereIsRefusedAndStaysThere) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  TData owner;
+  auto* owned = owner.Add(new Row(QStringLiteral("owned")));
+  std::unique_ptr<TData> claim(owned);
+  EXPECT_THROW(w.stack.Push(std::move(claim)), EMultiLinkedData);
+  EXPECT_EQ(w.stack.Count(), 0);
+  EXPECT_EQ(owner.Items(0), owned) << "its owner keeps it";
+}
+
+TEST(StackBox, HiddenMarkerAndTitleGiveTheRowsTheFullHeight) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  w.stack.SetPointerVisible(false);
+  w.stack.SetTitleVisible(false);
+  w.Fill(2);
+  EXPECT_EQ(w.stack.Row(0)->height(), 11);  // Round(217 / 18) - 1
+  EXPECT_EQ(w.stack.Row(0)->y(), 217 - 12);
+  EXPECT_EQ(w.stack.Marker().height(), 0);
+}
+
+TEST(StackBox, RowsFollowARescale) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  w.Fill(19);
+  w.form->resize(626, 434);
+  const TStackLayout l({626, 434}, 3, 18, true, true);
+  EXPECT_EQ(w.stack.Row(18)->geometry(), QRect(l.Cell(18), QSize(l.CellWidth, l.CellHeight)));
+  EXPECT_EQ(w.stack.Marker().geometry().bottom() + 1, w.stack.Row(18)->y());
+}
+
+TEST(StackBox, ARowTooWideIsSqueezedNotCut) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  w.stack.Push(std::make_unique<Row>(QString(60, QChar('W'))));
+  pacing::ProcessMessages();
+  const TNodeRect& row = *w.stack.Row(0);
+  const QImage& im = row.Image();
+  auto red = [&im](int x) {
+    for (int y = 1; y < im.height() - 1; ++y)
+      if (FromQRgb(im.pixel(x, y)) == clRed) return true;
+    return false;
+  };
+  EXPECT_TRUE(red(2) || red(3)) << "text reaches the left edge";
+  EXPECT_TRUE(red(row.width() - 3) || red(row.width() - 4)) << "and the right edge";
+  EXPECT_EQ(FromQRgb(im.pixel(0, 0)), clWhite) << "raised frame";
+  EXPECT_EQ(FromQRgb(im.pixel(row.width() - 1, row.height() - 1)), clBlack);
+}

@@ -5,6 +5,8 @@
 #include <QImage>
 
 #include "framework/engine/Proc.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "platform/Controls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 #include "tests/framework/shell/DemoFixture.h"
@@ -85,7 +87,7 @@ TEST_F(DemoWindows, OneNestedFramePerActiveCall) {
   // From the inside out: maroon, purple, green, black.
   QWidget* w = algo.BkPanel()->parentWidget();
   for (TColor expected : {clMaroon, clPurple, clGreen, clBlack}) {
-    auto* frame = dynamic_cast<TFramePanel*>(w);
+    auto* frame = dynamic_cast<TPanel*>(w);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->Color(), expected);
     EXPECT_EQ(frame->Inset(), 2 + 4);
@@ -151,6 +153,18 @@ TEST_F(DemoWindows, BreakpointOnARowWithoutALineDoesNothing) {
   EXPECT_FALSE(d.GetProcedure("Rec")->LineByIndex(2)->Breakpoint);
   EXPECT_FALSE(algo.SelectLine("NoSuchProc", 0));
   EXPECT_FALSE(algo.SelectLine("Rec", algo.RowCount()));
+}
+
+TEST_F(DemoWindows, RefreshKeepsEveryRowOfTheBrowsedProcedure) {
+  TRecDemo& d = Start(TRecDemo::Text(60));
+  TAlgorithmForm& algo = Algo();
+  ASSERT_EQ(d.CurProc()->Name(), "Main");
+  ASSERT_TRUE(algo.SelectLine("Rec", 62));
+  ASSERT_TRUE(algo.ToggleBreakpoint());
+  algo.Refresh();  // the demonstration window refreshes after a toggle
+  EXPECT_EQ(algo.RowCount(), 63);
+  EXPECT_EQ(algo.SelectedRow(), 62);
+  EXPECT_TRUE(algo.LineVisible(62));
 }
 
 TEST_F(DemoWindows, RunToCursorStopsOnTheSelectedLine) {

@@ -2,11 +2,11 @@
 
 #include <QLabel>
 #include <QScrollBar>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
+#include "platform/Controls.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {

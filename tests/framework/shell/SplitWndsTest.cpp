@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QSplitter>
 #include <QTest>
-#include <QToolButton>
 
 #include "framework/shell/SplitWnds.h"
+#include "platform/Controls.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ TEST(SplitWnds, PaneSizesAndFoldButtonPlace) {
   EXPECT_EQ(s.frame->Panel1->width(), 480);
   EXPECT_EQ(s.frame->Panel2->height(), 360);
   EXPECT_EQ(s.frame->Panel3->height(), 600 - 360 - 4) << "a 4-pixel splitter between panes";
-  QToolButton* b = s.frame->Panel2->FoldButton();
+  TSpeedButton* b = s.frame->Panel2->FoldButton();
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->size(), QSize(24, 24));
   EXPECT_EQ(b->x(), s.frame->Panel2->width() - 2 - 24);

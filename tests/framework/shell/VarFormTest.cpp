@@ -2,6 +2,7 @@
 // values marked for one step, composites opened by a click, zoom per window.
 #include <QTest>
 
+#include "framework/drawkit/ThemedControls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
 #include "tests/framework/shell/DemoFixture.h"

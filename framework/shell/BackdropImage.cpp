@@ -1,4 +1,4 @@
-#include "framework/shell/ShellPaint.h"
+#include "framework/shell/BackdropImage.h"
 
 #include "framework/drawkit/KitGlobals.h"
 

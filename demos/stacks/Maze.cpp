@@ -1,0 +1,208 @@
+#include "demos/stacks/Maze.h"
+
+#include "demos/stacks/MazeData.h"
+#include "demos/stacks/MazeGraphForm.h"
+#include "demos/stacks/StkContainerForm.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/engine/DemoViews.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "platform/ModalHost.h"
+
+// ---------------------------------------------------------------- stack row
+
+TMazeStkData::TMazeStkData(const QString& name, int addr, bool succ, int k, int x, int y, int i)
+    : TData(name), Addr(addr), k(k), x(x), y(y), i(i), succ(succ) {}
+
+QString TMazeStkData::GetText() const {
+  return CutText(QString::number(Addr) + (succ ? QStringLiteral("  TRUE") : QStringLiteral(" FALSE")) +
+                 QStringLiteral("%1%2%3").arg(k, 3).arg(x, 2).arg(y, 2) +
+                 (i < 0 ? QStringLiteral("  ") : QStringLiteral("%1").arg(i, 2)));
+}
+
+// ---------------------------------------------------------------- windows and data
+
+TMaze::TMaze(const QStringList& source) : TAlgoDemo(source) {}
+
+TMaze::~TMaze() {
+  if (stkContainer_) stkContainer_->ReleaseStack();
+}
+
+TMazeData* TMaze::Maze() const { return graphForm_->Maze; }
+
+void TMaze::DemoFinished() {
+  modal::ShowMessage(succ_ ? QStringLiteral("演示结束，成功走出迷宫！") : QStringLiteral("演示结束，无法走出迷宫！"));
+}
+
+void TMaze::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TfrmMazeGraphForm>();
+  stkContainer_ = std::make_unique<TStkContainerForm>();
+  stkContainer_->Embed();
+}
+
+void TMaze::AfterConstruction() {
+  // Deep recursion: thin nested frames leave room for the text.
+  views::Algorithm().SetFrameBevelWidth(1);
+  views::Algorithm().SetFrameBorderWidth(1);
+}
+
+std::unique_ptr<TData> TMaze::GetGlobalData() {
+  auto globals = std::make_unique<TData>(QString());
+  VarSucc = globals->Add(new TBoolData(QStringLiteral("succ"), false));
+  succ_ = false;
+  return globals;
+}
+
+std::unique_ptr<TData> TMaze::GetInitialParam() { return std::make_unique<TData>(QString()); }
+
+bool TMaze::CreateData() { return Maze()->Edit(); }
+
+void TMaze::ResetLocalData(const QString& procName) {
+  if (procName != QLatin1String("Seek")) return;
+  TData* locals = Locals();
+  if (locals == nullptr) return;  // the engine always hands over the callee's record
+  VarI = locals->Add(new TIntData(QStringLiteral("i"), 0));
+}
+
+void TMaze::SaveData(const QString& fileName) { Maze()->SaveToFile(fileName); }
+
+void TMaze::LoadData(const QString& fileName) {
+  Maze()->LoadFromFile(fileName);
+  Maze()->Repaint();
+  Reset();
+}
+
+void TMaze::SetWindowRect() {
+  MainForm->DockThreePanes(graphForm_.get(), 55, AlgorithmForm, 60, stkContainer_.get());
+  Maze()->show();
+}
+
+void TMaze::Reset() {
+  TAlgoDemo::Reset();
+  Maze()->ClearMarks();
+  stkContainer_->Stack->Clear();
+  stkContainer_->ResetPage();
+}
+
+void TMaze::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  if (UpdateHiddenWindows || graphForm_->isVisible()) {
+    graphForm_->Update();
+    stkContainer_->EmbeddedStack->Update();
+  }
+}
+
+// ---------------------------------------------------------------- helpers
+
+int TMaze::Dx(int i) { return i == 1 ? 1 : i == 3 ? -1 : 0; }
+int TMaze::Dy(int i) { return i == 2 ? 1 : i == 4 ? -1 : 0; }
+std::uint8_t TMaze::Arrow(int i) {
+  constexpr std::uint8_t arrows[] = {msRight, msDown, msLeft, msUp};
+  return arrows[i - 1];
+}
+
+TIntData* TMaze::Local(const char* name) const {
+  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)));
+}
+
+TData* TMaze::Call(int addr, int k, int x, int y) {
+  auto* args = new TData(QString());
+  VarSucc = args->Add(new TBoolData(QStringLiteral("succ"), false));
+  succ_ = false;
+  VarK = args->Add(new TIntData(QStringLiteral("k"), k));
+  VarX = args->Add(new TIntData(QStringLiteral("x"), x));
+  VarY = args->Add(new TIntData(QStringLiteral("y"), y));
+  stkContainer_->Stack->Push(std::make_unique<TMazeStkData>(QString(), addr, false, k, x, y, -1));
+  return args;
+}
+
+void TMaze::ReplaceTopRow() {
+  TStackBox& stack = *stkContainer_->Stack;
+  const int addr = static_cast<TMazeStkData*>(stack.Top())->Addr;
+  stack.UpdateRow(stack.Count() - 1, std::make_unique<TMazeStkData>(QString(), addr, succ_, VarK->Value(),
+                                                                     VarX->Value(), VarY->Value(), VarI->Value()));
+}
+
+// ---------------------------------------------------------------- Main
+
+// succ := false;
+void TMaze::Main_Begin() {}
+
+// Seek(1,1,1);
+TData* TMaze::Main_C_StartSeek() { return Call(0, 1, 1, 1); }
+
+void TMaze::Main_AfterStartSeek() {
+  VarSucc = nullptr;  // went with the callee's record
+  (void)stkContainer_->Stack->Pop();
+}
+
+// ---------------------------------------------------------------- Seek
+
+// 3  IF m[x,y] = empty THEN
+bool TMaze::Seek_F_Begin() { return Maze()->GetCell(VarX->Value(), VarY->Value()) == msEmpty; }
+
+// 4    m[x,y] := visited;
+void TMaze::Seek_visit() { Maze()->SetCell(VarX->Value(), VarY->Value(), msVisited); }
+
+// 5    IF Goal(x,y) THEN
+bool TMaze::Seek_F_TestGoal() { return VarX->Value() == TMazeData::Size && VarY->Value() == TMazeData::Size; }
+
+// 6      succ := true
+void TMaze::Seek_Goal() {
+  succ_ = true;
+  if (VarSucc != nullptr) VarSucc->SetValue(true);
+  modal::ShowMessage(QStringLiteral("成功走出迷宫！"));
+}
+
+// 8      i := 0;
+void TMaze::Seek_Seti() {
+  VarI->SetValue(0);
+  ReplaceTopRow();
+}
+
+// 9      WHILE (NOT succ) AND (i<4) DO
+bool TMaze::Seek_F_Search() { return !succ_ && VarI->Value() < 4; }
+
+// 10       i := i+1;
+void TMaze::Seek_Inci() {
+  VarI->SetValue(VarI->Value() + 1);
+  ReplaceTopRow();
+}
+
+// 11       IF InBound(x,y,i) THEN
+bool TMaze::Seek_F_TestBound() {
+  const int i = VarI->Value();
+  const int x = VarX->Value() + Dx(i);
+  const int y = VarY->Value() + Dy(i);
+  return x >= 1 && x <= TMazeData::Size && y >= 1 && y <= TMazeData::Size;
+}
+
+// 12         Seek(k+1,xi,yi);
+TData* TMaze::Seek_C_NextStep() {
+  const int i = VarI->Value();
+  const int x = VarX->Value();
+  const int y = VarY->Value();
+  Maze()->SetCell(x, y, Arrow(i));
+  TData* args = Call(2, VarK->Value() + 1, x + Dx(i), y + Dy(i));
+  stkContainer_->ResetPage();
+  return args;
+}
+
+void TMaze::Seek_AfterNextStep() {
+  VarK = Local("k");
+  VarX = Local("x");
+  VarY = Local("y");
+  VarI = Local("i");
+  VarSucc = nullptr;  // went with the callee's record; its value stays in succ_
+  (void)stkContainer_->Stack->Pop();
+  stkContainer_->ResetPage();
+}
+
+void TMaze::Seek_NextStep() {}
+
+// 15   IF NOT succ THEN
+bool TMaze::Seek_F_TestSucc() { return !succ_; }
+
+// 16     m[x,y] := returned;
+void TMaze::Seek_Mark() { Maze()->SetCell(VarX->Value(), VarY->Value(), msReturned); }

@@ -1,0 +1,44 @@
+#pragma once
+// The paged stack window of the maze search. A stack display of 11 columns of 6 rows is
+// embedded 11 half-widths of the window wide, so that two of its columns fill the window at
+// a time; ">>" pages towards the older columns and "<<" back. The stack fills its columns
+// from the right, so the first page (MinPage) shows the newest pair.
+#include <QWidget>
+
+#include "platform/Controls.h"
+
+class TAckmanGraphForm;
+class TStackBox;
+
+class TStkContainerForm : public QWidget {
+ public:
+  explicit TStkContainerForm(QWidget* parent = nullptr);
+  ~TStkContainerForm() override;
+
+  TPanel* Panel1;
+  TPanel* Panel2;
+  TSpeedButton* BtnL;
+  TSpeedButton* BtnR;
+
+  TAckmanGraphForm* EmbeddedStack = nullptr;
+  int Page = 0;
+  int MinPage = 0;
+  TStackBox* Stack = nullptr;
+
+  // Creates the embedded stack display (6 rows, 11 columns, no title band) and shows its
+  // newest page.
+  void Embed();
+  void ReleaseStack();
+  // The page of the newest column pair, for the present number of rows.
+  void ResetPage();
+  // Puts the embedded display at Page and shows the buttons that can page further.
+  void UpdatePage();
+
+  void Panel1Resize();
+  void Panel2Resize();
+  void BtnLClick();
+  void BtnRClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};

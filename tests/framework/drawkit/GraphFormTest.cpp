@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "KitTestSupport.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/NodeContainer.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+
+namespace {
+
+class CountingDemo : public TAlgoDemo {
+ public:
+  CountingDemo() : TAlgoDemo(QStringList()) {}
+  int shown = 0;
+  bool CreateData() override { return true; }
+  void SetWindowRect() override {}
+  void ShowGraph() override { ++shown; }
+  void ClearGraph() override {}
+};
+
+// A drawing window of design size 400 x 300 docked at (100, 50) of a host window; the
+// host is shown (with everything built into it so far) by Show.
+struct Docked {
+  kittest::Host host;
+  TGraphForm* form = new TGraphForm(&host);
+  Docked() {
+    form->SetDesignClientSize(400, 300);
+    form->move(100, 50);
+  }
+  void Show() {
+    host.show();
+    pacing::ProcessMessages();
+  }
+};
+
+}  // namespace
+
+TEST(GraphForm, ResizeRescalesEveryContainerAndBackRestoresTheDesign) {
+  Docked d;
+  auto* a = d.form->Place(new TNodeContainer(d.form), 10, 20, 101, 51);
+  auto* panel = new QWidget(d.form);
+  panel->setGeometry(200, 0, 200, 300);
+  // Nested in another control, a container still scales with the window's client area.
+  auto* nested = d.form->Place(new TNodeContainer(panel), 30, 40, 60, 70);
+  d.Show();
+  d.form->resize(200, 150);
+  EXPECT_EQ(a->geometry(), QRect(5, 10, 50, 26)) << "101 / 2 = 50.5 -> 50, 51 / 2 = 25.5 -> 26";
+  EXPECT_EQ(nested->geometry(), QRect(15, 20, 30, 35));
+  d.form->resize(123, 457);
+  d.form->resize(400, 300);
+  EXPECT_EQ(a->geometry(), QRect(10, 20, 101, 51));
+  EXPECT_EQ(nested->geometry(), QRect(30, 40, 60, 70));
+}
+
+TEST(GraphForm, ANestedDrawingWindowKeepsItsOwnContainers) {
+  Docked d;
+  auto* inner = new TGraphForm(d.form);
+  inner->SetDesignClientSize(100, 100);
+  auto* c = inner->Place(new TNodeContainer(inner), 0, 0, 50, 50);
+  d.Show();
+  d.form->resize(200, 150);
+  EXPECT_EQ(c->geometry(), QRect(0, 0, 50, 50)) << "the outer window's resize is not the inner's";
+  inner->resize(200, 200);
+  EXPECT_EQ(c->geometry(), QRect(0, 0, 100, 100));
+}
+
+TEST(GraphForm, ContainerWithoutDesignSizeKeepsItsGeometry) {
+  Docked d;
+  auto* c = new TNodeContainer(d.form);
+  c->setGeometry(7, 8, 9, 10);
+  d.Show();
+  d.form->resize(200, 150);
+  EXPECT_EQ(c->geometry(), QRect(7, 8, 9, 10));
+}
+
+TEST(GraphForm, RecordedDesignGeometryIsTheLayoutAsPlaced) {
+  Docked d;
+  auto* c = new TNodeContainer(d.form);
+  c->setGeometry(40, 30, 80, 60);
+  d.Show();
+  c->RecordDesignGeometry();
+  EXPECT_EQ(c->Design.ParentWidth, 400);
+  EXPECT_EQ(c->Design.ParentHeight, 300);
+  d.form->resize(800, 600);
+  EXPECT_EQ(c->geometry(), QRect(80, 60, 160, 120));
+}
+
+TEST(GraphForm, PointersFollowTheirTargetsAfterTheContainersMoved) {
+  Docked d;
+  auto* box = d.form->Place(new TNodeContainer(d.form), 0, 0, 400, 300);
+  auto* node = new QWidget(box);
+  node->setGeometry(100, 100, 30, 30);
+  box->OnResize = [box, node] { node->move(box->width() / 4, box->height() / 3); };
+  auto* p = new TPointer2(box);
+  d.Show();
+  p->OffY = 12;
+  p->SetTarget(node);
+  EXPECT_TRUE(p->isVisible());
+  EXPECT_EQ(p->geometry(), QRect(100 - 32, 100 - 32 + 12, 32, 32));
+  d.form->resize(200, 150);
+  EXPECT_EQ(node->pos(), QPoint(50, 50));
+  EXPECT_EQ(p->pos(), QPoint(50 - 32, 50 - 32 + 12)) << "bottom-right tip on the target's corner";
+  p->SetTarget(nullptr);
+  EXPECT_FALSE(p->isVisible());
+  p->SetTarget(node);
+  delete node;
+  p->Reposition();
+  EXPECT_FALSE(p->isVisible()) << "a pointer whose target is gone hides";
+}
+
+TEST(GraphForm, ResizeAsksTheCurrentDemonstrationToDrawOnlyWhenThereIsOne) {
+  Docked d;
+  d.Show();
+  CountingDemo demo;
+  d.form->resize(300, 200);
+  EXPECT_EQ(demo.shown, 0);
+  CurrentDemo = &demo;
+  d.form->resize(310, 210);
+  EXPECT_EQ(demo.shown, 1);
+  CurrentDemo = nullptr;
+}
+
+TEST(GraphForm, KitControlsShowTheBackdropUnderThemselves) {
+  kittest::BackdropScope backdrop;
+  Docked d;
+  auto* c = d.form->Place(new TNodeContainer(d.form), 20, 30, 100, 80);
+  auto* other = new TGraphForm(&d.host);
+  other->move(520, 50);
+  auto* c2 = other->Place(new TNodeContainer(other), 0, 0, 100, 80);
+  d.Show();
+  c->Repaint();
+  c2->Repaint();
+  d.form->Repaint();
+  for (const QPoint p : {QPoint(1, 1), QPoint(50, 40), QPoint(98, 78)}) {
+    EXPECT_EQ(FromQRgb(c->Image().pixel(p)), kittest::BackdropAt(120 + p.x(), 80 + p.y()))
+        << "container pixel " << p.x() << "," << p.y();
+    EXPECT_EQ(FromQRgb(c2->Image().pixel(p)), kittest::BackdropAt(520 + p.x(), 50 + p.y()));
+  }
+  EXPECT_EQ(FromQRgb(d.form->Image().pixel(5, 5)), kittest::BackdropAt(105, 55)) << "the window too";
+  EXPECT_EQ(FromQRgb(c->Image().pixel(0, 0)), clGray) << "sunken frame";
+  EXPECT_EQ(FromQRgb(c->Image().pixel(99, 79)), clWhite);
+}
