@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <stdexcept>
 #include <vector>
@@ -643,6 +644,31 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
     return;
   }
   if (!source.target_ || sourceRect.Width() == 0 || sourceRect.Height() == 0) return;
+  if (rop == SRCCOPY && dest.Width() == sourceRect.Width() && dest.Height() == sourceRect.Height() &&
+      dest.Width() > 0 && dest.Height() > 0 && target_->format() == QImage::Format_RGB32 &&
+      source.target_->format() == QImage::Format_RGB32) {
+    // The common case, a plain copy of the same size: whole rows at once.
+    CanvasPainter cp(*this);
+    const QPoint at = cp.Dev(dest.Left, dest.Top);
+    const QPoint from = QPoint(sourceRect.Left, sourceRect.Top) - source.org_;
+    const QRect available = (QRect(from, QSize(dest.Width(), dest.Height())) & source.target_->rect())
+                                .translated(at - from);
+    const QRect r = available & cp.DeviceClip();
+    if (r.isEmpty()) return;
+    const int sx = r.left() - at.x() + from.x();
+    const int sy = r.top() - at.y() + from.y();
+    const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
+    // Copying within one image downwards goes from the bottom row up.
+    const bool upwards = source.target_ == target_ && sy < r.top();
+    for (int i = 0; i < r.height(); ++i) {
+      const int row = upwards ? r.height() - 1 - i : i;
+      std::memmove(target_->scanLine(r.top() + row) + static_cast<std::size_t>(r.left()) * sizeof(QRgb),
+                   source.target_->constScanLine(sy + row) + static_cast<std::size_t>(sx) * sizeof(QRgb),
+                   bytes);
+    }
+    cp.Changed(r);
+    return;
+  }
   // Pixels outside the source image are not copied; the rest keeps its place.
   const QRect srcNorm(QPoint(std::min(sourceRect.Left, sourceRect.Right),
                             std::min(sourceRect.Top, sourceRect.Bottom)) - source.org_,
@@ -675,6 +701,10 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
     for (int x = r.left(); x <= r.right(); ++x) {
       const QRgb sv = s[x - at.x()];
       if (qAlpha(sv) == 0) continue;
+      if (rop == SRCCOPY) {  // the common plain copy needs no brush
+        d[x] = sv;
+        continue;
+      }
       std::uint32_t p = 0;
       cp.BrushAt(x, y, p);
       d[x] = 0xFF000000u | (Rop3(rop, sv & kRgbMask, d[x] & kRgbMask, p) & kRgbMask);
