@@ -279,8 +279,12 @@ void TDrawGrid::UpdateScrollBars() {
   syncingBars_ = true;
   const bool vert = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
   const bool horz = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
-  setVerticalScrollBarPolicy(vert ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  setHorizontalScrollBarPolicy(horz ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  // Setting a policy lays the scroll area out again, which resizes the viewport and comes
+  // back here: only a change of policy may do that, or the two would call each other forever.
+  const Qt::ScrollBarPolicy vertPolicy = vert ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  const Qt::ScrollBarPolicy horzPolicy = horz ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  if (verticalScrollBarPolicy() != vertPolicy) setVerticalScrollBarPolicy(vertPolicy);
+  if (horizontalScrollBarPolicy() != horzPolicy) setHorizontalScrollBarPolicy(horzPolicy);
   verticalScrollBar()->setRange(fixedRows_, std::max(fixedRows_, MaxTopRow()));
   verticalScrollBar()->setPageStep(std::max(1, VisibleRowCount()));
   verticalScrollBar()->setValue(topRow_);
