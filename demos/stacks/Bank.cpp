@@ -1,5 +1,7 @@
 #include "demos/stacks/Bank.h"
 
+#include <QToolButton>
+
 #include "demos/stacks/BankADTF.h"
 #include "demos/stacks/BankCtnForm.h"
 #include "demos/stacks/BankGF.h"

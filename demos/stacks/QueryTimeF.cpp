@@ -9,7 +9,7 @@
 
 namespace {
 
-QLabel* Caption(QWidget* parent, const QString& text, int x, int y) {
+QLabel* TextLabel(QWidget* parent, const QString& text, int x, int y) {
   auto* label = new QLabel(text, parent);
   TFont font;
   font.Name = QStringLiteral("宋体");
@@ -41,13 +41,13 @@ TQueryTimeF::TQueryTimeF(QWidget* parent) : TForm(parent) {
 
   auto* bevel = new TBevel(this, bsFrame);
   bevel->setGeometry(10, 10, 220, 110);
-  Caption(this, QStringLiteral("开门时间"), 30, 34);
+  TextLabel(this, QStringLiteral("开门时间"), 30, 34);
   OpenHE = TimeEdit(this, "OpenHE", QStringLiteral("09"), 110, 30);
-  Caption(this, QStringLiteral(":"), 150, 34);
+  TextLabel(this, QStringLiteral(":"), 150, 34);
   OpenME = TimeEdit(this, "OpenME", QStringLiteral("30"), 162, 30);
-  Caption(this, QStringLiteral("关门时间"), 30, 78);
+  TextLabel(this, QStringLiteral("关门时间"), 30, 78);
   CloseHE = TimeEdit(this, "CloseHE", QStringLiteral("10"), 110, 74);
-  Caption(this, QStringLiteral(":"), 150, 78);
+  TextLabel(this, QStringLiteral(":"), 150, 78);
   CloseME = TimeEdit(this, "CloseME", QStringLiteral("50"), 162, 74);
 
   // Enter goes on to the next edit, round to the first.

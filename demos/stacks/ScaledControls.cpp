@@ -31,13 +31,15 @@ TRect TScaledControls::Scaled(const QRect& design, QSize designClient, QSize cli
 
 void TScaledControls::Apply(QSize designClient, QSize client) const {
   if (designClient.isEmpty()) return;
-  const double ry = static_cast<double>(client.height()) / designClient.height();
+  // Texts grow with the smaller of the two ratios, so that they still fit their places.
+  const double r = std::min(static_cast<double>(client.width()) / designClient.width(),
+                            static_cast<double>(client.height()) / designClient.height());
   for (const Entry& e : entries_) {
     e.control->setGeometry(Scaled(e.design, designClient, client).ToQRect());
     if (!e.scaleFont) continue;
     TFont font = e.font;
     // Heights are negative (pixels of the em); at least 6 pixels stay readable.
-    font.Height = std::min(-6, text::Round(ry * e.font.Height));
+    font.Height = std::min(-6, text::Round(r * e.font.Height));
     e.control->setFont(font.ToQFont());  // the colour stays as the control was given it
   }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Plain Qt controls (labels, a track bar) placed on a drawing window at design coordinates.
 // The kit's containers rescale themselves; these are put back in proportion, with their font
-// scaled by the window's height, whenever the window is resized.
+// scaled by the smaller of the window's two ratios, whenever the window is resized.
 #include <QRect>
 #include <QSize>
 #include <vector>
