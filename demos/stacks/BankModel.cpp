@@ -19,7 +19,9 @@ void TBankModel::Clear() {
 int TBankModel::InsertEvent(const TBankEvent& event) {
   const auto at = std::find_if(EvList.begin(), EvList.end(),
                                [&](const TBankEvent& e) { return e.OccurTime >= event.OccurTime; });
-  return static_cast<int>(EvList.insert(at, event) - EvList.begin());
+  const auto place = at - EvList.begin();
+  EvList.insert(at, event);
+  return static_cast<int>(place);
 }
 
 void TBankModel::TakeFirstEvent() {
