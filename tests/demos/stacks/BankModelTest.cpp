@@ -184,9 +184,13 @@ TEST(BankViews, TheHallDrawsSixOfAQueueAndCountsTheRest) {
 TEST(BankViews, AWalkEndsAtItsLastPointUnlessTheWaitStopsIt) {
   TBankModel m;
   TGF view;
-  view.resize(view.DesignClientSize());
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
   view.SetModel(&m);
+  const QImage empty = view.Hall->Image().copy();
+  ASSERT_EQ(empty.size(), view.Hall->size());
   view.Hall->PlaceStanding(TBankHall::DoorPlace());
+  EXPECT_NE(view.Hall->Image(), empty) << "the customer is drawn at the door";
   int steps = 0;
   const QPoint target = TBankHall::QueuePlace(2, 0);
   EXPECT_TRUE(view.Hall->WalkThrough({{TBankHall::DoorPlace().x(), TBankHall::AisleY()},
@@ -202,6 +206,7 @@ TEST(BankViews, AWalkEndsAtItsLastPointUnlessTheWaitStopsIt) {
   EXPECT_EQ(steps, 5);
   view.Hall->HideWalker();
   EXPECT_FALSE(view.Hall->WalkerShown());
+  EXPECT_EQ(view.Hall->Image(), empty) << "a walk leaves no trail";
 }
 
 TEST(BankViews, WalkingSpeedFollowsTheTrackBar) {
