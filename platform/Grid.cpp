@@ -291,7 +291,17 @@ void TDrawGrid::UpdateScrollBars() {
   horizontalScrollBar()->setRange(fixedCols_, std::max(fixedCols_, MaxLeftCol()));
   horizontalScrollBar()->setPageStep(std::max(1, VisibleColCount()));
   horizontalScrollBar()->setValue(leftCol_);
+  // The new ranges may call for a bar to come or go; the outermost call lays them out once
+  // more (a nested one would start the endless round again).
+  const bool stale = BarStale(*verticalScrollBar(), vertPolicy) || BarStale(*horizontalScrollBar(), horzPolicy);
+  if (stale && resizeDepth_ <= 1) setVerticalScrollBarPolicy(vertPolicy);  // lays the bars out
   syncingBars_ = false;
+}
+
+bool TDrawGrid::BarStale(const QScrollBar& bar, Qt::ScrollBarPolicy policy) {
+  if (policy != Qt::ScrollBarAsNeeded || bar.parentWidget() == nullptr) return false;
+  const bool wanted = bar.minimum() < bar.maximum();
+  return wanted == bar.parentWidget()->isHidden();
 }
 
 void TDrawGrid::scrollContentsBy(int, int) {
@@ -409,6 +419,11 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
 
 void TDrawGrid::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  ++resizeDepth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{resizeDepth_};
   const int top = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, MaxTopRow()));
   const int left = std::clamp(leftCol_, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
   if (top != topRow_ || left != leftCol_) {

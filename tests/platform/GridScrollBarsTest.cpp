@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 
 #include "platform/Grid.h"
@@ -32,4 +33,7 @@ TEST(GridScrollBars, CellsThatJustFitSettle) {
     }
   }
   EXPECT_EQ(g.TopRow(), 0);
+  // However it settled, a bar shows exactly when there is something to scroll.
+  for (const QScrollBar* bar : {g.verticalScrollBar(), g.horizontalScrollBar()})
+    EXPECT_EQ(bar->parentWidget()->isHidden(), bar->minimum() == bar->maximum());
 }
