@@ -101,6 +101,11 @@ void TBank::Reset() {
 
 void TBank::Pump() { pacing::ProcessMessages(); }
 
+void TBank::Refresh() {
+  Pump();
+  ShowVariables();
+}
+
 void TBank::ShowVariables() {
   TData* locals = Locals();
   if (locals == nullptr) return;
@@ -139,15 +144,9 @@ TData* TBank::BankSimulation_C_Begin() {
   return args;
 }
 
-void TBank::BankSimulation_AfterBegin() {
-  Pump();
-  ShowVariables();
-}
-
-void TBank::BankSimulation_Begin() {
-  Pump();
-  ShowVariables();
-}
+// Back from a call, and the step after it on the same line: the caller's variables again.
+void TBank::BankSimulation_AfterBegin() { Refresh(); }
+void TBank::BankSimulation_Begin() { Refresh(); }
 
 // WHILE NOT Empty(EvList)
 bool TBank::BankSimulation_F_Rotate() {
@@ -181,15 +180,8 @@ TData* TBank::BankSimulation_C_OnCustomerArrive() {
   return args;
 }
 
-void TBank::BankSimulation_AfterOnCustomerArrive() {
-  Pump();
-  ShowVariables();
-}
-
-void TBank::BankSimulation_OnCustomerArrive() {
-  Pump();
-  ShowVariables();
-}
+void TBank::BankSimulation_AfterOnCustomerArrive() { Refresh(); }
+void TBank::BankSimulation_OnCustomerArrive() { Refresh(); }
 
 TData* TBank::BankSimulation_C_OnCustomerDepart() {
   Pump();
@@ -203,15 +195,8 @@ TData* TBank::BankSimulation_C_OnCustomerDepart() {
   return args;
 }
 
-void TBank::BankSimulation_AfterOnCustomerDepart() {
-  Pump();
-  ShowVariables();
-}
-
-void TBank::BankSimulation_OnCustomerDepart() {
-  Pump();
-  ShowVariables();
-}
+void TBank::BankSimulation_AfterOnCustomerDepart() { Refresh(); }
+void TBank::BankSimulation_OnCustomerDepart() { Refresh(); }
 
 // The average stay; the first customer comes at opening time, so CusNum is at least 1.
 void TBank::BankSimulation_Output() {

@@ -81,6 +81,7 @@ class TBank : public TAlgoDemo {
   // buttons and the speed bar stay live; and ends by writing the state into the variables.
   static void Pump();
   void ShowVariables();
+  void Refresh();  // both
   void InsertEvent(const TBankEvent& event);
   TRecord* NewEvNode() const;
 

@@ -9,17 +9,6 @@
 
 namespace {
 
-QLabel* TextLabel(QWidget* parent, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, parent);
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -14;
-  ApplyFont(*label, font);
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
 TIntEdit* TimeEdit(QWidget* parent, const char* name, const QString& text, int x, int y) {
   auto* edit = new TIntEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
@@ -39,15 +28,21 @@ TQueryTimeF::TQueryTimeF(QWidget* parent) : TForm(parent) {
   SetPosition(poScreenCenter);
   SetClientSize(240, 179);
 
+  TFont font;
+  font.Name = QStringLiteral("宋体");
+  font.Height = -14;
+  ApplyFont(*this, font);  // the labels, edits and button take it
+
   auto* bevel = new TBevel(this, bsFrame);
   bevel->setGeometry(10, 10, 220, 110);
-  TextLabel(this, QStringLiteral("开门时间"), 30, 34);
+  const struct {
+    const char* text;
+    int x, y;
+  } labels[] = {{"开门时间", 30, 34}, {":", 150, 34}, {"关门时间", 30, 78}, {":", 150, 78}};
+  for (const auto& l : labels) (new QLabel(QString::fromUtf8(l.text), this))->move(l.x, l.y);
   OpenHE = TimeEdit(this, "OpenHE", QStringLiteral("09"), 110, 30);
-  TextLabel(this, QStringLiteral(":"), 150, 34);
   OpenME = TimeEdit(this, "OpenME", QStringLiteral("30"), 162, 30);
-  TextLabel(this, QStringLiteral("关门时间"), 30, 78);
   CloseHE = TimeEdit(this, "CloseHE", QStringLiteral("10"), 110, 74);
-  TextLabel(this, QStringLiteral(":"), 150, 78);
   CloseME = TimeEdit(this, "CloseME", QStringLiteral("50"), 162, 74);
 
   // Enter goes on to the next edit, round to the first.
