@@ -279,15 +279,29 @@ void TDrawGrid::UpdateScrollBars() {
   syncingBars_ = true;
   const bool vert = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
   const bool horz = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
-  setVerticalScrollBarPolicy(vert ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  setHorizontalScrollBarPolicy(horz ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  // Setting a policy lays the scroll area out again, which resizes the viewport and comes
+  // back here: only a change of policy may do that, or the two would call each other forever.
+  const Qt::ScrollBarPolicy vertPolicy = vert ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  const Qt::ScrollBarPolicy horzPolicy = horz ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  if (verticalScrollBarPolicy() != vertPolicy) setVerticalScrollBarPolicy(vertPolicy);
+  if (horizontalScrollBarPolicy() != horzPolicy) setHorizontalScrollBarPolicy(horzPolicy);
   verticalScrollBar()->setRange(fixedRows_, std::max(fixedRows_, MaxTopRow()));
   verticalScrollBar()->setPageStep(std::max(1, VisibleRowCount()));
   verticalScrollBar()->setValue(topRow_);
   horizontalScrollBar()->setRange(fixedCols_, std::max(fixedCols_, MaxLeftCol()));
   horizontalScrollBar()->setPageStep(std::max(1, VisibleColCount()));
   horizontalScrollBar()->setValue(leftCol_);
+  // The new ranges may call for a bar to come or go; the outermost call lays them out once
+  // more (a nested one would start the endless round again).
+  const bool stale = BarStale(*verticalScrollBar(), vertPolicy) || BarStale(*horizontalScrollBar(), horzPolicy);
+  if (stale && resizeDepth_ <= 1) setVerticalScrollBarPolicy(vertPolicy);  // lays the bars out
   syncingBars_ = false;
+}
+
+bool TDrawGrid::BarStale(const QScrollBar& bar, Qt::ScrollBarPolicy policy) {
+  if (policy != Qt::ScrollBarAsNeeded || bar.parentWidget() == nullptr) return false;
+  const bool wanted = bar.minimum() < bar.maximum();
+  return wanted == bar.parentWidget()->isHidden();
 }
 
 void TDrawGrid::scrollContentsBy(int, int) {
@@ -405,6 +419,11 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
 
 void TDrawGrid::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  ++resizeDepth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{resizeDepth_};
   const int top = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, MaxTopRow()));
   const int left = std::clamp(leftCol_, fixedCols_, std::max(fixedCols_, MaxLeftCol()));
   if (top != topRow_ || left != leftCol_) {

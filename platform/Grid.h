@@ -13,6 +13,8 @@
 #include "platform/Canvas.h"
 #include "platform/Input.h"
 
+class QScrollBar;
+
 enum TGridDrawFlag : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 using TGridDrawState = unsigned;
 
@@ -125,6 +127,8 @@ class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
   void Changed();  // layout or selection changed: scroll bars and a full repaint
   void PaintGrid();
   void UpdateScrollBars();
+  // An as-needed bar shown against its range, or hidden although its range wants it.
+  static bool BarStale(const QScrollBar& bar, Qt::ScrollBarPolicy policy);
   int LineAfterCol(int col) const;
   int LineAfterRow(int row) const;
   int FixedWidth() const;
@@ -153,6 +157,7 @@ class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
   int topRow_ = 1;
   int leftCol_ = 1;
   bool syncingBars_ = false;
+  int resizeDepth_ = 0;  // resize events nested in one another (bars coming and going)
   bool needsPaint_ = true;
   bool inPaint_ = false;
   QImage image_;

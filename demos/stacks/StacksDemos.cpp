@@ -1,6 +1,7 @@
 #include "demos/stacks/StacksDemos.h"
 
 #include "demos/stacks/Ackman.h"
+#include "demos/stacks/Bank.h"
 #include "demos/stacks/Exp.h"
 #include "demos/stacks/Maze.h"
 #include "demos/stacks/Packages.h"
@@ -8,6 +9,7 @@
 
 void RegisterStacksDemos() {
   DemoClasses().Register<TAckman>();
+  DemoClasses().Register<TBank>();
   DemoClasses().Register<TExp>();
   DemoClasses().Register<TMaze>();
   DemoClasses().Register<TPackages>();

@@ -1,0 +1,50 @@
+#pragma once
+// The data view of the bank simulation ("数据演示"): for each of the four tellers a queue row
+// with the arrival times and transaction times of the first six customers (and how many more
+// wait), and the ordered event list with its five entries. Cells are re-texted from the
+// simulation state when a step changes a queue or the event list.
+#include <QLabel>
+#include <array>
+
+#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/GraphForm.h"
+
+class TBankModel;
+
+class TADTF : public TGraphForm {
+ public:
+  static constexpr int ShownCustomers = 6;
+  static constexpr int EventEntries = 5;
+
+  explicit TADTF(QWidget* parent = nullptr);
+
+  // The state the cells show; not owned.
+  const TBankModel* Model = nullptr;
+
+  // Re-texts queue k (1 .. 4) / the whole event list / everything.
+  void ShowQueue(int k);
+  void ShowEvents();
+  void ShowAll();
+
+  // Cells: queue k 1 .. 4, customer j 1 .. 6, entry j 1 .. 5.
+  QLabel* ArriveCell(int k, int j) const { return arrive_[Index(k, j)]; }
+  QLabel* DurCell(int k, int j) const { return dur_[Index(k, j)]; }
+  QLabel* MoreCell(int k) const { return more_[static_cast<std::size_t>(k - 1)]; }
+  QLabel* EvTimeCell(int j) const { return evTime_[static_cast<std::size_t>(j - 1)]; }
+  QLabel* EvKindCell(int j) const { return evKind_[static_cast<std::size_t>(j - 1)]; }
+
+ protected:
+  void FormPaint() override;
+  void FormResize() override;
+
+ private:
+  static std::size_t Index(int k, int j) { return static_cast<std::size_t>((k - 1) * ShownCustomers + j - 1); }
+  TRect Scaled(const QRect& design) const;
+
+  TScaledControls controls_;
+  std::array<QLabel*, 4 * ShownCustomers> arrive_{};
+  std::array<QLabel*, 4 * ShownCustomers> dur_{};
+  std::array<QLabel*, 4> more_{};
+  std::array<QLabel*, EventEntries> evTime_{};
+  std::array<QLabel*, EventEntries> evKind_{};
+};

@@ -1,0 +1,45 @@
+#include "demos/stacks/ScaledControls.h"
+
+#include <QLabel>
+#include <algorithm>
+
+#include "platform/Forms.h"
+#include "platform/TextRules.h"
+
+void TScaledControls::Add(QWidget* control, const QRect& design, const TFont& font, bool scaleFont) {
+  entries_.push_back({control, design, font, scaleFont});
+  control->setGeometry(design);
+  if (scaleFont) ApplyFont(*control, font);
+}
+
+QLabel* TScaledControls::AddLabel(QWidget* parent, const QString& text, const QRect& design,
+                                  const TFont& font, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(alignment);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  Add(label, design, font, true);
+  return label;
+}
+
+TRect TScaledControls::Scaled(const QRect& design, QSize designClient, QSize client) {
+  if (designClient.isEmpty()) return TRect::FromQRect(design);
+  const double rx = static_cast<double>(client.width()) / designClient.width();
+  const double ry = static_cast<double>(client.height()) / designClient.height();
+  return Bounds(text::Round(rx * design.left()), text::Round(ry * design.top()),
+                text::Round(rx * design.width()), text::Round(ry * design.height()));
+}
+
+void TScaledControls::Apply(QSize designClient, QSize client) const {
+  if (designClient.isEmpty()) return;
+  // Texts grow with the smaller of the two ratios, so that they still fit their places.
+  const double r = std::min(static_cast<double>(client.width()) / designClient.width(),
+                            static_cast<double>(client.height()) / designClient.height());
+  for (const Entry& e : entries_) {
+    e.control->setGeometry(Scaled(e.design, designClient, client).ToQRect());
+    if (!e.scaleFont) continue;
+    TFont font = e.font;
+    // Heights are negative (pixels of the em); at least 6 pixels stay readable.
+    font.Height = std::min(-6, text::Round(r * e.font.Height));
+    e.control->setFont(font.ToQFont());  // the colour stays as the control was given it
+  }
+}
