@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "framework/drawkit/KitGlobals.h"
 #include "framework/shell/ShellPaint.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
@@ -38,7 +39,7 @@ void TDescGrid::Paint() {
   TCanvas& c = Canvas();
   c.Brush.Color = clSilver;
   c.FillRect(ClientRect());
-  if (const TBitmap* back = shellpaint::Backdrop())
+  if (const TBitmap* back = BackBitmap.get())
     c.CopyRect(ClientRect(), back->Canvas(), Bounds(origin_.x(), origin_.y(), width(), height()));
   c.Font.Name = QStringLiteral("宋体");
   c.Font.Height = -19;

@@ -13,7 +13,8 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
-#include "framework/shell/ShellPaint.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/SplitWnds.h"
 #include "framework/shell/OptionsForm.h"
 #include "platform/Application.h"
@@ -79,18 +80,6 @@ class TCaptionBox : public QWidget {
 
  private:
   const QImage& image_;
-};
-
-// A panel that seems transparent: it shows the backdrop behind it, with a raised edge.
-class TBackdropPanel : public TCanvasWidget {
- public:
-  using TCanvasWidget::TCanvasWidget;
-
- protected:
-  void Paint() override {
-    shellpaint::CopyBackdrop(Canvas(), *this, ClientRect());
-    shellpaint::Frame3D(Canvas(), ClientRect(), clWhite, clGray);
-  }
 };
 
 QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& caption) {
@@ -212,7 +201,7 @@ void TMainForm::LayoutToolbar() {
 }
 
 void TMainForm::CreateBreakPointPanel() {
-  auto* panel = new TBackdropPanel(this);
+  auto* panel = new TZqStaticText(this);
   breakPointPanel_ = panel;
   panel->setObjectName(QStringLiteral("BreakPointPanel"));
   TFont font;
@@ -366,20 +355,20 @@ void TMainForm::FreeDemo() {
 void TMainForm::ApplyThemes(TZqThemes* themes) {
   CurrentThemes = themes ? themes : ProcSrcContainer().DefaultThemes();
   const std::unique_ptr<TBitmap> picture = LoadPicture(CurrentThemes->BackBitmapName + ".bmp");
-  auto back = std::make_unique<TBitmap>(screen::Width(), screen::Height());
   if (picture) {
     FillToolbarImage(*picture);
-    back->Canvas().StretchDraw(Rect(0, 0, back->Width(), back->Height()), *picture);
+    BackBitmap = MakeBackdrop(*picture, screen::Size());
   } else {
-    back->Canvas().Brush.Color = clSilver;
-    back->Canvas().FillRect(Rect(0, 0, back->Width(), back->Height()));
+    // A missing picture leaves a plain gray backdrop.
+    TBitmap gray(1, 1);
+    gray.Canvas().Pixels(0, 0) = clSilver;
+    BackBitmap = MakeBackdrop(gray, screen::Size());
   }
-  shellpaint::SetBackdrop(std::move(back));
 }
 
 void TMainForm::ClearThemes() {
   CurrentThemes = nullptr;
-  shellpaint::SetBackdrop(nullptr);
+  BackBitmap.reset();
 }
 
 // ---------------------------------------------------------------- docking
@@ -402,7 +391,7 @@ Frame* TMainForm::FrameFor(int mode) {
 void TMainForm::Dock(int pane, QWidget* form) {
   if (form == nullptr) return;
   TSplitPane* p = dockFrame_->Pane(pane);
-  p->SetCaption(form->windowTitle());
+  p->SetPaneCaption(form->windowTitle());
   p->Dock(form);
   p->show();
 }
@@ -530,18 +519,12 @@ void TMainForm::ReturnBtnClick() {
   FreeDemo();
   Buttons(Tag(ToolButton::Desc))->setEnabled(false);
   if (AlgoSelectForm != nullptr) AlgoSelectForm->ShowSelection();
+  hide();  // it waits behind the selection window for the next demonstration
 }
 
 void TMainForm::SetBreakPointBtnClick() {
-  if (CurrentDemo != nullptr) {
-    IAlgorithmView& algo = views::Algorithm();
-    const TProcedure* proc = CurrentDemo->ProcedureAt(std::max(algo.SelectedTab(), 0));
-    // The grid pads a short procedure with empty rows: those hold no line to mark.
-    if (TProcLine* line = proc ? proc->LineByIndex(algo.SelectedRow()) : nullptr) {
-      line->Breakpoint = !line->Breakpoint;
-      algo.Refresh();
-    }
-  }
+  // A row past the end of the procedure (the grid pads short ones) holds no line to mark.
+  if (CurrentDemo != nullptr && AlgorithmForm != nullptr) AlgorithmForm->ToggleBreakpoint();
   breakPointPanel_->hide();
 }
 
@@ -621,9 +604,24 @@ void TMainForm::EnableButton(ToolButton button, bool enabled) {
   Buttons(Tag(button))->setEnabled(enabled);
 }
 
-void TMainForm::CreateChildWindows() {}
+void TMainForm::CreateChildWindows() {
+  algorithmForm_ = std::make_unique<TAlgorithmForm>();
+  AlgorithmForm = algorithmForm_.get();
+  views::SetAlgorithm(AlgorithmForm);
+  variableForm_ = std::make_unique<TVariableForm>();
+  VariableForm = variableForm_.get();
+  views::SetVariables(VariableForm);
+}
 
-void TMainForm::DestroyChildWindows() { Undock(); }
+void TMainForm::DestroyChildWindows() {
+  views::SetAlgorithm(nullptr);
+  views::SetVariables(nullptr);
+  AlgorithmForm = nullptr;
+  VariableForm = nullptr;
+  algorithmForm_.reset();
+  variableForm_.reset();
+  Undock();
+}
 
 void TMainForm::DisableButtons() {
   for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) Buttons(tag)->setEnabled(false);
@@ -643,9 +641,11 @@ void TMainForm::SetMusic(bool on) {
   musicOff_ = !on;
 }
 
+void TMainForm::SetActivePopup(QDialog* popup) { ActivePopup = popup; }
+
 void TMainForm::AppDeactivate() {
-  if (activePopup_) {
-    activePopup_->close();
-    activePopup_ = nullptr;
+  if (ActivePopup) {
+    ActivePopup->reject();
+    ActivePopup = nullptr;
   }
 }

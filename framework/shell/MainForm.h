@@ -14,8 +14,11 @@
 
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/OptionsForm.h"
+#include "framework/shell/AlgoForm.h"
 #include "framework/shell/SelectionHost.h"
 #include "framework/shell/ShellWindows.h"
+#include "framework/shell/SplitWnds.h"
+#include "framework/shell/VarForm.h"
 #include "framework/shell/ToolbarLayout.h"
 #include "platform/Bitmap.h"
 
@@ -23,7 +26,6 @@ class QFrame;
 class QToolButton;
 class TAlgoDemo;
 class TCanvasWidget;
-class TSplitWnds;
 class TZqThemes;
 
 class TMainForm : public QWidget,
@@ -102,8 +104,8 @@ class TMainForm : public QWidget,
   bool SoundOn() const override { return soundOn_; }
   void SetMusic(bool on) override;
   void SetSoundOn(bool on) override { soundOn_ = on; }
-  void SetActivePopup(QWidget* popup) override { activePopup_ = popup; }
-  QWidget* ActivePopup() const { return activePopup_; }
+  // The active popup is the drawing kit's ActivePopup (the message window sets it too).
+  void SetActivePopup(QDialog* popup) override;
   // Closes the active popup when the application loses the focus.
   void AppDeactivate();
 
@@ -146,12 +148,13 @@ class TMainForm : public QWidget,
   QImage captionImage_;  // the caption bitmap with its gray see-through
 
   std::unique_ptr<TAlgoDemo> demo_;
+  std::unique_ptr<TAlgorithmForm> algorithmForm_;
+  std::unique_ptr<TVariableForm> variableForm_;
   int dockMode_ = DockNone;
   QPointer<TSplitWnds> dockFrame_;
 
   bool musicOff_ = false;
   bool musicOn_ = false;
   bool soundOn_ = false;
-  QPointer<QWidget> activePopup_;
   bool escapePressed_ = false;
 };

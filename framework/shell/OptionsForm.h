@@ -19,7 +19,7 @@ class IOptionsOwner {
   virtual void SetMusic(bool on) = 0;
   virtual void SetSoundOn(bool on) = 0;
   // The dialog shown over the window (closed when the application is deactivated); nullptr.
-  virtual void SetActivePopup(QWidget* popup) = 0;
+  virtual void SetActivePopup(QDialog* popup) = 0;
 };
 
 // A small square that shows a switch: red when on, gray when off; a click toggles it.

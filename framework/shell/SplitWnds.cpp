@@ -4,7 +4,11 @@
 #include <QSplitter>
 #include <QToolButton>
 
-#include "framework/shell/ShellPaint.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/AdvancedTools.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/engine/AlgoSrc.h"
+#include "framework/engine/Globals.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -18,17 +22,16 @@ struct TitleColours {
   TColor back, button, text;
 };
 
-// The title colours of a level in the current theme.
+// The title colours of a level in the current theme (the default theme's without one).
 TitleColours TitleColoursOf(int level) {
-  static const TitleColours defaults[3] = {
-      {clTeal, clBlack, clWhite}, {clAqua, clBlack, clBlue}, {clYellow, clBlack, clGreen}};
-  return defaults[level - 1];
+  const TZqThemes* theme = CurrentThemes ? CurrentThemes : ProcSrcContainer().DefaultThemes();
+  return {theme->TitleBackColor(level), theme->TitleButtonColor(level), theme->TitleTextColor(level)};
 }
 
 // A stripe one title bar high and a screen wide, filled with the level's checker pattern;
 // drawn transparently, only the dots in the level's back colour show.
 std::unique_ptr<TBitmap> MakeTitleBitmap(int level, int height) {
-  const std::unique_ptr<TBitmap> pattern = shellpaint::MakeCheckerBitmap(TitleColoursOf(level).back);
+  const std::unique_ptr<TBitmap> pattern = MakeCheckerBitmap(TitleColoursOf(level).back);
   auto stripe = std::make_unique<TBitmap>(screen::Width(), height);
   stripe->Canvas().Brush.Bitmap = pattern.get();
   stripe->Canvas().FillRect(Rect(0, 0, stripe->Width(), stripe->Height()));
@@ -57,9 +60,9 @@ TPaneTitle::TPaneTitle(TSplitPane& pane, int level) : TCanvasWidget(&pane), pane
 void TPaneTitle::Paint() {
   TCanvas& c = Canvas();
   const TRect r = ClientRect();
-  shellpaint::CopyBackdrop(c, *this, r);
+  CopyBackdrop(c, *this, r, clSilver);
   if (const TBitmap* stripe = pane_.TitleBitmap()) c.Draw(0, 0, *stripe);
-  shellpaint::Frame3D(c, r, clWhite, clBlack);
+  Frame3D(c, r.Left, r.Top, r.Right, r.Bottom, clWhite, clBlack);
   const TitleColours colours = TitleColoursOf(level_);
   c.Brush.Style = bsClear;
   c.Font.Name = QStringLiteral("宋体");
@@ -75,7 +78,8 @@ void TPaneTitle::Paint() {
 // ---------------------------------------------------------------- pane
 
 TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
-    : TCanvasWidget(parent), level_(level), title_(new TPaneTitle(*this, level)) {
+    : TZqStaticText(parent), level_(level), title_(new TPaneTitle(*this, level)) {
+  SetBevel(bvLowered);
   setMinimumSize(kMinPaneSize, kMinPaneSize);
   if (foldable) {
     const TitleBarMetrics m = TitleBarMetrics::ForScreenHeight(screen::Height());
@@ -95,8 +99,8 @@ TSplitPane::TSplitPane(int level, bool foldable, QWidget* parent)
   Arrange();
 }
 
-void TSplitPane::SetCaption(const QString& caption) {
-  caption_ = caption;
+void TSplitPane::SetPaneCaption(const QString& caption) {
+  SetCaption(caption);
   title_->Invalidate();
 }
 
@@ -118,13 +122,8 @@ void TSplitPane::Release() {
   form_ = nullptr;
 }
 
-void TSplitPane::Paint() {
-  shellpaint::CopyBackdrop(Canvas(), *this, ClientRect());
-  shellpaint::Frame3D(Canvas(), ClientRect(), clGray, clWhite);
-}
-
 void TSplitPane::resizeEvent(QResizeEvent* e) {
-  TCanvasWidget::resizeEvent(e);
+  TZqStaticText::resizeEvent(e);
   Arrange();
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "platform/Bitmap.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "platform/PaintBox.h"
 
 class QSplitter;
@@ -41,14 +42,14 @@ class TPaneTitle : public TCanvasWidget {
 };
 
 // One pane: a lowered panel with its title bar, an optional fold button and the docked form.
-class TSplitPane : public TCanvasWidget {
+class TSplitPane : public TZqStaticText {
   Q_OBJECT
  public:
   TSplitPane(int level, bool foldable, QWidget* parent);
 
   int Level() const { return level_; }
-  QString Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
+  // The caption shown in the title bar.
+  void SetPaneCaption(const QString& caption);
   TPaneTitle* TitleBar() const { return title_; }
   QToolButton* FoldButton() const { return fold_; }  // nullptr in the one-pane frame
 
@@ -63,14 +64,12 @@ class TSplitPane : public TCanvasWidget {
   const TBitmap* TitleBitmap() const { return titleBitmap_; }
 
  protected:
-  void Paint() override;
   void resizeEvent(QResizeEvent*) override;
 
  private:
   void Arrange();
 
   int level_;
-  QString caption_;
   TPaneTitle* title_;
   QToolButton* fold_ = nullptr;
   QPointer<QWidget> form_;

@@ -108,9 +108,17 @@ TVarRow TVarRows::MakeRow(TData* node, int level) {
   row.FreshMarks = t.AnyChanged();
   node->SetModified(false);
   if (row.Status != TVarStatus::Atom) ClearModifiedBelow(node);
-  row.NameWidth = measure_(row.Name) + 16 * level + 52;
-  row.ValueWidth = measure_(row.Value) + 36;
+  Measure(row);
   return row;
+}
+
+void TVarRows::Measure(TVarRow& row) const {
+  row.NameWidth = measure_(row.Name) + 16 * row.Level + 52;
+  row.ValueWidth = measure_(row.Value) + 36;
+}
+
+void TVarRows::Remeasure() {
+  for (TVarRow& row : rows_) Measure(row);
 }
 
 void TVarRows::Reload(TData* globals, TData* locals) {

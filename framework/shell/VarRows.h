@@ -46,8 +46,8 @@ struct TVarRow {
 class TVarRows {
  public:
   // Text widths in the grid's font.
-  using Measure = std::function<int(const QString&)>;
-  explicit TVarRows(Measure measure) : measure_(std::move(measure)) {}
+  using MeasureText = std::function<int(const QString&)>;
+  explicit TVarRows(MeasureText measure) : measure_(std::move(measure)) {}
 
   // Every row rebuilt: one level-1 row per child of globals, then of locals (either may
   // be absent). Opened composites are closed again.
@@ -59,6 +59,8 @@ class TVarRows {
   // open one; a leaf or a level-3 row does nothing. True when the rows changed.
   bool Toggle(int index);
   void Clear() { rows_.clear(); }
+  // Measures every row again, after the font changed.
+  void Remeasure();
 
   int Count() const { return static_cast<int>(rows_.size()); }
   const TVarRow& Row(int i) const { return rows_[static_cast<size_t>(i)]; }
@@ -73,9 +75,10 @@ class TVarRows {
 
  private:
   TVarRow MakeRow(TData* node, int level);
+  void Measure(TVarRow& row) const;
   void InsertChildren(int index);
   void CloseBelow(int index);
 
-  Measure measure_;
+  MeasureText measure_;
   std::vector<TVarRow> rows_;
 };

@@ -8,11 +8,7 @@
 #include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
-
-extern "C" const char* __lsan_default_suppressions() {
-  // Caches that fontconfig and the Qt platform plugin keep for the life of the process.
-  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\nleak:libdbus\n";
-}
+#include "tests/support/LsanSuppressions.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

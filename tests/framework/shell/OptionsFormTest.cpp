@@ -13,8 +13,8 @@ struct OwnerRecorder : IOptionsOwner {
   bool music = false;
   bool sound = false;
   int setMusicCalls = 0;
-  QWidget* popup = nullptr;
-  QWidget* popupWhileShown = nullptr;
+  QDialog* popup = nullptr;
+  QDialog* popupWhileShown = nullptr;
   bool MusicOn() const override { return music; }
   bool SoundOn() const override { return sound; }
   void SetMusic(bool on) override {
@@ -22,7 +22,7 @@ struct OwnerRecorder : IOptionsOwner {
     ++setMusicCalls;
   }
   void SetSoundOn(bool on) override { sound = on; }
-  void SetActivePopup(QWidget* p) override {
+  void SetActivePopup(QDialog* p) override {
     popup = p;
     if (p) popupWhileShown = p;
   }

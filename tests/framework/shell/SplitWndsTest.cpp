@@ -22,7 +22,7 @@ struct Shown {
     for (int i = 1; i <= frame->PaneCount(); ++i) {
       auto* form = new QWidget;
       forms << form;
-      frame->Pane(i)->SetCaption(QStringLiteral("窗口%1").arg(i));
+      frame->Pane(i)->SetPaneCaption(QStringLiteral("窗口%1").arg(i));
       frame->Pane(i)->Dock(form);
     }
     host.show();

@@ -1,0 +1,94 @@
+#include "framework/drawkit/Pointer2.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "framework/drawkit/DrawTool.h"
+
+TPointer2::TPointer2(QWidget* parent) : TGraphicControl(parent) { resize(32, 32); }
+
+void TPointer2::SetBorderColor(TColor color) {
+  borderColor_ = color;
+  update();
+}
+
+void TPointer2::SetFontColor(TColor color) {
+  fontColor_ = color;
+  update();
+}
+
+void TPointer2::SetColor(TColor color) {
+  color_ = color;
+  update();
+}
+
+void TPointer2::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+void TPointer2::SetTarget(QWidget* control) {
+  target_ = control;
+  Reposition();
+}
+
+void TPointer2::Reposition() {
+  if (!target_) {
+    hide();
+    return;
+  }
+  QPoint corner = target_->pos();
+  if (target_->parentWidget() != parentWidget() && parentWidget() && target_->parentWidget())
+    corner = parentWidget()->mapFromGlobal(target_->parentWidget()->mapToGlobal(corner));
+  move(corner.x() - width() + OffX, corner.y() - height() + OffY);
+  show();
+  raise();
+}
+
+void TPointer2::paintEvent(QPaintEvent*) {
+  const int w = width();
+  const int h = height();
+  // Drawn on a see-through image, so that only the head covers the parent.
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  TCanvas c(&image);
+  const TPoint tip(w, h), left(0, h / 2), top(w / 2, 0), centre(w / 2, h / 2);
+  c.Pen.Color = color_;
+  c.Pen.Width = 1;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = RGB(GetRValue(color_) / 2, GetGValue(color_) / 2, GetBValue(color_) / 2);
+  c.Polygon({tip, left, centre});
+  c.Brush.Color = color_;
+  c.Polygon({tip, top, centre});
+  c.Pen.Color = borderColor_;
+  c.Polyline({tip, left, centre, top, tip});
+  c.Brush.Style = bsClear;
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Font.Height = h / 2;
+  c.Font.Color = fontColor_;
+  const int textWidth = c.TextWidth(caption_);
+  const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 0;
+  c.TextOut(x, 0, caption_);
+  QPainter(this).drawImage(0, 0, image);
+}
+
+TPointerBase::TPointerBase(QWidget* parent) : TCanvasWidget(parent) { Color = clWindow; }
+
+TStackTopPointer::TStackTopPointer(QWidget* parent) : TPointerBase(parent) { resize(0, 0); }
+
+void TStackTopPointer::PlaceAt(const QWidget& control) {
+  move(control.x(), control.y() - height());
+}
+
+void TStackTopPointer::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = Color;
+  c.FillRect(ClientRect());
+  c.Brush.Color = c.Font.Color;
+  c.Polygon({TPoint(2, 7), TPoint(10, 7), TPoint(6, 13)});
+  c.Brush.Color = Color;
+  c.Font.SetSize(height() / 2);
+  TextOutShadow(c, 10, -2, QStringLiteral("top"), c.Font.Color);
+}

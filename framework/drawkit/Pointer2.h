@@ -1,0 +1,68 @@
+#pragma once
+// Pointers: TPointer2, a named arrow head whose tip sits on the top-left corner of the node
+// it points at (the pointer variables of the list and tree drawings), and the "top" marker
+// of the stack display.
+#include <QPointer>
+#include <QString>
+
+#include "platform/Color.h"
+#include "platform/Controls.h"
+#include "platform/PaintBox.h"
+
+// An arrow head pointing down and right, shaded on its lower half, with its caption in the
+// upper-left quarter. Drawn on its parent: only the head covers what lies below.
+class TPointer2 : public TGraphicControl {
+ public:
+  // A 32 x 32 pointer captioned "p", blue with a white border, without a target (it stays
+  // where it is put until SetTarget or a resize of its window).
+  explicit TPointer2(QWidget* parent = nullptr);
+
+  TColor BorderColor() const { return borderColor_; }
+  TColor FontColor() const { return fontColor_; }
+  TColor Color() const { return color_; }
+  const QString& Caption() const { return caption_; }
+  void SetBorderColor(TColor color);
+  void SetFontColor(TColor color);
+  void SetColor(TColor color);
+  void SetCaption(const QString& caption);
+
+  // Where the tip lands relative to the target's top-left corner.
+  int OffX = 0;
+  int OffY = 0;
+
+  QWidget* Target() const { return target_; }
+  // Points at control (nullptr hides the pointer) and moves there.
+  void SetTarget(QWidget* control);
+  // Puts the tip on the target's top-left corner shifted by (OffX, OffY), shows the pointer
+  // and brings it to the front; without a target (or once it is gone) hides it.
+  void Reposition();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TColor borderColor_ = clWhite;
+  TColor fontColor_ = clBlue;
+  TColor color_ = clBlue;
+  QString caption_ = QStringLiteral("p");
+  QPointer<QWidget> target_;
+};
+
+// Base of the markers that stand next to a control.
+class TPointerBase : public TCanvasWidget {
+ public:
+  explicit TPointerBase(QWidget* parent = nullptr);
+  virtual void PlaceAt(const QWidget& control) = 0;
+};
+
+// The "top" marker of the stack display: a band in its Color with a small downward triangle
+// in the canvas font's colour and the word "top". Created 0 x 0; the stack display sizes it.
+class TStackTopPointer : public TPointerBase {
+ public:
+  explicit TStackTopPointer(QWidget* parent = nullptr);
+  // Stands directly above control, left-aligned with it.
+  void PlaceAt(const QWidget& control) override;
+
+ protected:
+  void Paint() override;
+};

@@ -1,0 +1,262 @@
+#include "framework/drawkit/StackBox.h"
+
+#include <algorithm>
+
+#include "framework/drawkit/AdvancedTools.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Errors.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+#include "platform/TextRules.h"
+
+TStackLayout::TStackLayout(QSize box, int colCount, int rowCount, bool pointerVisible,
+                           bool titleVisible)
+    : Width(box.width()),
+      Height(box.height()),
+      ColCount(std::clamp(colCount, 1, 20)),
+      RowCount(std::clamp(rowCount, 1, 20)) {
+  CellWidth = Width / ColCount - 6;
+  const double shares = RowCount + (pointerVisible ? 1 : 0) + (titleVisible ? 1.5 : 0);
+  CellHeight = text::Round(Height / shares) - 1;
+  TitleBand = titleVisible ? static_cast<int>(1.5 * CellHeight) : 0;
+  MarkerHeight = pointerVisible ? CellHeight : 0;
+}
+
+QPoint TStackLayout::Cell(int index) const {
+  const int c = index / RowCount;
+  const int r = index % RowCount;
+  return {((ColCount - c - 1) * Width) / ColCount + 3, Height - TitleBand - (CellHeight + 1) * (r + 1)};
+}
+
+int SlideSteps(int animSpeed) { return (99 - std::clamp(animSpeed, 0, 99)) / 2 + 1; }
+
+int SlideFrameY(int from, int to, int k, int steps) { return from + ((to - from) * k) / steps; }
+
+// --- TNodeRect
+
+TNodeRect::TNodeRect(QWidget* parent) : TRectbase(parent) { resize(0, 0); }
+
+void TNodeRect::DrawRow(TCanvas& canvas) const {
+  const int w = width();
+  const int h = height();
+  Frame3D(canvas, 0, 0, w, h, clWhite, clBlack);
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = Color;
+  canvas.FillRect(Rect(1, 1, w - 1, h - 1));
+  canvas.Font.Pitch = fpFixed;
+  canvas.Font.Height = h * 6 / 7;
+  // The text once on a bitmap of its own extent, so that a row too narrow for it can squeeze
+  // it instead of cutting it off.
+  const QSize extent = canvas.TextExtent(RowText);
+  if (RowText.isEmpty() || extent.isEmpty()) return;
+  TBitmap text(extent.width(), extent.height());
+  TCanvas& t = text.Canvas();
+  t.Font = canvas.Font;
+  t.Brush = canvas.Brush;
+  t.FillRect(Rect(0, 0, extent.width(), extent.height()));
+  t.SetBkMode(TRANSPARENT);
+  t.TextOut(0, 0, RowText);
+  text.SetTransparentColor(Color);
+  text.Transparent = true;
+  const int y = (h - extent.height()) / 2;
+  if (extent.width() > w - 2) canvas.StretchDraw(Rect(1, y, w - 1, y + extent.height()), text);
+  else canvas.Draw((w - extent.width()) / 2, y, text);
+}
+
+void TNodeRect::Paint() { DrawRow(Canvas()); }
+
+// --- TStackBox
+
+TStackBox::TStackBox(QWidget* parent) : TNodeContainer(parent), marker_(new TStackTopPointer(this)) {
+  marker_->hide();
+}
+
+TStackBox::~TStackBox() = default;
+
+void TStackBox::SetPointerVisible(bool visible) {
+  pointerVisible_ = visible;
+  AfterRescale();
+}
+
+void TStackBox::SetTitleVisible(bool visible) {
+  titleVisible_ = visible;
+  AfterRescale();
+}
+
+TStackLayout TStackBox::Layout() const {
+  return TStackLayout(size(), ColCount, RowCount, pointerVisible_, titleVisible_);
+}
+
+const TStackBox::Entry& TStackBox::At(int index) const {
+  if (index < 0 || index >= Count()) throw Exception(QStringLiteral("index out of bounds"));
+  return entries_[static_cast<std::size_t>(index)];
+}
+
+TData* TStackBox::Top() const { return At(Count() - 1).record.get(); }
+TData* TStackBox::GetItem(int index) const { return At(index).record.get(); }
+TNodeRect* TStackBox::Row(int index) const { return At(index).row.get(); }
+
+void TStackBox::RefreshRow(const Entry& entry) {
+  if (entry.record) entry.row->RowText = entry.record->GetText();
+  entry.row->Repaint();
+}
+
+void TStackBox::UpdateRow(int index, TData* data) {
+  Entry& entry = const_cast<Entry&>(At(index));
+  if (data != entry.record.get()) {
+    const bool shownElsewhere = std::any_of(entries_.begin(), entries_.end(),
+                                            [data](const Entry& e) { return data && e.record.get() == data; });
+    if ((data && data->Owner()) || shownElsewhere)
+      throw EMultiLinkedData(QStringLiteral("Data %1").arg(data->Name()));
+    entry.record.reset(data);
+  }
+  RefreshRow(entry);
+}
+
+void TStackBox::UpdateRow(int index, std::unique_ptr<TData> data) {
+  At(index);  // checks the index before taking data
+  if (data && data->Owner()) {
+    TData* owned = data.release();  // its owner keeps it
+    throw EMultiLinkedData(QStringLiteral("Data %1").arg(owned->Name()));
+  }
+  UpdateRow(index, data.release());
+}
+
+void TStackBox::PlaceMarker() {
+  const TStackLayout l = Layout();
+  marker_->Color = PointerColor;
+  marker_->Canvas().Font = PointerFont;
+  marker_->resize(std::max(0, l.CellWidth), std::max(0, l.MarkerHeight));
+  if (!entries_.empty()) marker_->PlaceAt(*entries_.back().row);
+  marker_->Repaint();
+}
+
+void TStackBox::Slide(const TNodeRect& row, int fromY, int toY) {
+  TBitmap sprite(row.width(), row.height());
+  sprite.Canvas().Font = row.Font;
+  row.DrawRow(sprite.Canvas());
+  TImgAnim mover(Canvas());
+  mover.SetBackground(BackBitmap.get());
+  const QPoint origin = mapToGlobal(QPoint(0, 0));
+  mover.OffsetX = -origin.x();
+  mover.OffsetY = -origin.y();
+  const int steps = SlideSteps(AnimSpeed);
+  for (int k = 0; k <= steps; ++k) {
+    mover.MoveTo(row.x(), SlideFrameY(fromY, toY, k, steps), sprite);
+    pacing::Sleep(10);
+  }
+}
+
+TData* TStackBox::Push(std::unique_ptr<TData> data) {
+  const TStackLayout l = Layout();
+  if (Count() >= l.Capacity()) throw Exception(QStringLiteral("invalid push action, stack full"));
+  if (data && data->Owner()) {
+    TData* owned = data.release();  // its owner keeps it
+    throw EMultiLinkedData(QStringLiteral("Data %1").arg(owned->Name()));
+  }
+  Entry entry{std::move(data), std::make_unique<TNodeRect>(this)};
+  TNodeRect& row = *entry.row;
+  row.hide();
+  if (entry.record) row.RowText = entry.record->GetText();
+  const QPoint cell = l.Cell(Count());
+  row.setGeometry(cell.x(), cell.y(), std::max(0, l.CellWidth), std::max(0, l.CellHeight));
+  row.Color = NodeColor;
+  row.Font = NodeFont;
+  row.Canvas().Brush.Color = NodeColor;
+  row.Canvas().Font = NodeFont;
+  marker_->hide();
+  if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
+  row.show();
+  entries_.push_back(std::move(entry));
+  PlaceMarker();
+  marker_->show();
+  Update();
+  return entries_.back().record.get();
+}
+
+std::unique_ptr<TData> TStackBox::Pop() {
+  if (entries_.empty()) throw Exception(QStringLiteral("Invalid pop action"));
+  marker_->hide();
+  if (ShowAnimate) {
+    const TNodeRect& row = *entries_.back().row;
+    const_cast<TNodeRect&>(row).hide();
+    Slide(row, row.y(), -Layout().CellHeight);
+  }
+  std::unique_ptr<TData> record = std::move(entries_.back().record);
+  entries_.pop_back();
+  if (!entries_.empty()) {
+    PlaceMarker();
+    marker_->show();
+  }
+  Update();
+  return record;
+}
+
+void TStackBox::Clear() {
+  entries_.clear();
+  marker_->hide();
+}
+
+void TStackBox::AfterRescale() {
+  const TStackLayout l = Layout();
+  for (int i = 0; i < Count(); ++i) {
+    TNodeRect& row = *entries_[static_cast<std::size_t>(i)].row;
+    row.hide();
+    const QPoint cell = l.Cell(i);
+    row.setGeometry(cell.x(), cell.y(), std::max(0, l.CellWidth), std::max(0, l.CellHeight));
+    row.show();
+  }
+  PlaceMarker();
+}
+
+void TStackBox::Paint() {
+  TCanvas& c = Canvas();
+  const TStackLayout l = Layout();
+  const int w = width();
+  const int h = height();
+  CopyBackdrop(c, *this, ClientRect(), Color);
+  c.Font.Name = QStringLiteral("Times New Roman");
+  c.Font.Height = (l.TitleBand * 3) / 4;
+  c.Font.Style = 0;
+  c.Font.Pitch = fpDefault;
+  c.Font.Color = TitleColor;
+  c.Brush.Style = bsClear;
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  if (l.TitleBand > 0) c.TextOut(w - c.TextWidth(Title), h - l.TitleBand + 2, Title);
+  c.Brush.Style = bsSolid;
+  const int base = h - l.TitleBand;
+  for (int i = 0; i <= l.ColCount; ++i) {
+    const int x = (w * i) / l.ColCount;
+    DrawLine3D(c, x - 1, 0, x - 1, base, clWhite, clGray, true);
+    DrawLine3D(c, x, 0, x, base, clBlack, clWhite, true);
+  }
+  DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
+  for (const Entry& e : entries_) RefreshRow(e);
+}
+
+// --- TAckmanGraphForm
+
+TAckmanGraphForm::TAckmanGraphForm(QWidget* parent) : TGraphForm(parent) {
+  SetCaption(QStringLiteral("阿克曼函数"));
+  SetDesignClientSize(313, 217);
+  Color = clWhite;
+  Stack = Place(new TStackBox(this), 0, 0, 313, 217);
+  Stack->setObjectName(QStringLiteral("Stack"));
+  Stack->Color = clWhite;
+  Stack->ColCount = 3;
+  Stack->RowCount = 18;
+  Stack->PointerColor = clYellow;
+  Stack->PointerFont.Name = QStringLiteral("MS Sans Serif");
+  Stack->PointerFont.Height = -13;
+  Stack->PointerFont.Color = clWindowText;
+  Stack->NodeColor = clSilver;
+  Stack->NodeFont.Name = QStringLiteral("Arial");
+  Stack->NodeFont.Style = fsBold;
+  Stack->NodeFont.Height = -16;
+  Stack->NodeFont.Color = clRed;
+  Stack->Title = QStringLiteral("  Addr  m  n  temp  result");
+  Stack->TitleColor = clBlack;
+  Stack->ShowAnimate = true;
+  Stack->AfterRescale();
+}

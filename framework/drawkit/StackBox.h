@@ -1,0 +1,140 @@
+#pragma once
+// The animated stack display: rows of data-model records filling a grid from the bottom row
+// of the rightmost column upwards, then column by column to the left, with a "top" marker
+// over the newest row and a title band at the bottom. Push and pop slide the row in from
+// above and out upwards, paced by AnimSpeed.
+//
+//   Stack->Push(std::make_unique<TAckStackData>("", 0, m, n, -1, -1));
+//   auto* top = static_cast<TAckStackData*>(Stack->Top());
+//   top->result = 5;
+//   Stack->UpdateRow(Stack->Count() - 1, top);   // re-text the row
+//   Stack->Pop();                                 // the record is freed unless kept
+//
+// Ownership: the box owns the records it shows. Pop hands the record back (dropping the
+// result frees it); Clear and the box's destruction free the records still in it.
+#include <QPoint>
+#include <QSize>
+#include <memory>
+#include <vector>
+
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/NodeContainer.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/Rect.h"
+#include "framework/engine/Data.h"
+#include "platform/Font.h"
+
+// Where everything of a stack display of a given size stands.
+struct TStackLayout {
+  int Width = 0;
+  int Height = 0;
+  int ColCount = 1;
+  int RowCount = 1;
+  int CellWidth = 0;
+  int CellHeight = 0;
+  int TitleBand = 0;     // height of the title band at the bottom, 0 without a title
+  int MarkerHeight = 0;  // height of the "top" marker, 0 when it is not shown
+
+  TStackLayout(QSize box, int colCount, int rowCount, bool pointerVisible, bool titleVisible);
+  // Top-left corner of entry index (0 = bottom of the rightmost column).
+  QPoint Cell(int index) const;
+  int Capacity() const { return ColCount * RowCount; }
+};
+
+// Frames of a push or pop slide at an animation speed (0 .. 99, clamped): N + 1 frames,
+// frame k of 0 .. N at from + (to - from) * k div N.
+int SlideSteps(int animSpeed);
+int SlideFrameY(int from, int to, int k, int steps);
+
+// One row of the stack display: a raised frame filled in its Color with the row text
+// centred in a fixed-pitch font, squeezed when it is wider than the row.
+class TNodeRect : public TRectbase {
+ public:
+  explicit TNodeRect(QWidget* parent = nullptr);
+  QString RowText;
+  // Draws the row on canvas at the row's size (for the row and for its slide sprite).
+  void DrawRow(TCanvas& canvas) const;
+
+ protected:
+  void Paint() override;
+};
+
+class TStackBox : public TNodeContainer {
+ public:
+  explicit TStackBox(QWidget* parent = nullptr);
+  ~TStackBox() override;
+
+  // Columns and rows, 1 .. 20 each; capacity ColCount x RowCount. Read at the next layout.
+  int ColCount = 1;
+  int RowCount = 1;
+  TColor PointerColor = clYellow;
+  TFont PointerFont;
+  TColor NodeColor = clSilver;
+  TFont NodeFont;
+  QString Title;
+  TColor TitleColor = clBlack;
+  // Slide rows in and out on push and pop.
+  bool ShowAnimate = false;
+
+  bool PointerVisible() const { return pointerVisible_; }
+  void SetPointerVisible(bool visible);
+  bool TitleVisible() const { return titleVisible_; }
+  void SetTitleVisible(bool visible);
+
+  // Adds data as the new top row; the box takes it. Raises "invalid push action, stack
+  // full" (before anything changes) when every cell is used, and the data model's error when
+  // data already belongs to another record (which keeps it).
+  TData* Push(std::unique_ptr<TData> data);
+  template <class T>
+  T* Push(std::unique_ptr<T> data) {
+    return static_cast<T*>(Push(std::unique_ptr<TData>(std::move(data))));
+  }
+  // Takes the top row away and hands its record back. Raises "Invalid pop action" when empty.
+  std::unique_ptr<TData> Pop();
+  // Removes every row and frees their records; no animation.
+  void Clear();
+
+  int Count() const { return static_cast<int>(entries_.size()); }
+  // The record of the top entry / of entry index (0 = bottom); raises "index out of bounds"
+  // when there is no such entry.
+  TData* Top() const;
+  TData* GetItem(int index) const;
+  // Entry index shows data: its own record again (re-texted after a change in place), or a
+  // new record that the box takes, freeing the one it replaces.
+  void UpdateRow(int index, TData* data);
+  void UpdateRow(int index, std::unique_ptr<TData> data);
+
+  TStackLayout Layout() const;
+  TStackTopPointer& Marker() { return *marker_; }
+  // The row control of entry index (for tests and for drawings that point at rows).
+  TNodeRect* Row(int index) const;
+
+  // Lays the rows and the marker out for the present size.
+  void AfterRescale() override;
+
+ protected:
+  void Paint() override;
+
+ private:
+  struct Entry {
+    std::unique_ptr<TData> record;
+    std::unique_ptr<TNodeRect> row;
+  };
+  const Entry& At(int index) const;
+  void RefreshRow(const Entry& entry);
+  void PlaceMarker();
+  void Slide(const TNodeRect& row, int fromY, int toY);
+
+  std::vector<Entry> entries_;
+  TStackTopPointer* marker_;
+  bool pointerVisible_ = true;
+  bool titleVisible_ = true;
+};
+
+// The stack window of the recursive demonstrations: one stack display named Stack, 3 columns
+// of 18 rows of activation records under the title "  Addr  m  n  temp  result".
+class TAckmanGraphForm : public TGraphForm {
+ public:
+  explicit TAckmanGraphForm(QWidget* parent = nullptr);
+  TStackBox* Stack;
+};

@@ -1,0 +1,137 @@
+#pragma once
+// The algorithm window: the text of the running demonstration, one grid row per parsed line
+// of the procedure chosen by a tab. It marks the line about to run, the breakpoints and the
+// selected row, and draws one nested coloured frame around the text per active call, so
+// that the depth of recursion shows.
+//
+// The engine drives it through IAlgorithmView; the demonstration window docks Widget() and
+// toggles breakpoints with ToggleBreakpoint; the scripted driver chooses a line with
+// SelectLine.
+#include <QWidget>
+#include <vector>
+
+#include "framework/engine/DemoViews.h"
+#include "framework/shell/PaneZoom.h"
+#include "platform/Color.h"
+#include "platform/Font.h"
+#include "platform/Geometry.h"
+
+class QScrollBar;
+class QTabBar;
+class TDrawGrid;
+class TProcedure;
+class TProcLine;
+
+// A panel with a raised bevel and a border of its colour around whatever it holds; every
+// child fills the room inside.
+class TFramePanel : public QWidget {
+ public:
+  TFramePanel(QWidget* parent, TColor color, int bevelWidth, int borderWidth);
+  TColor Color() const { return color_; }
+  int Inset() const { return bevelWidth_ + borderWidth_; }
+  QRect InnerRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void childEvent(QChildEvent* event) override;
+
+ private:
+  void PlaceChildren();
+  TColor color_;
+  int bevelWidth_;
+  int borderWidth_;
+};
+
+class TAlgorithmForm : public QWidget, public IAlgorithmView {
+ public:
+  static constexpr int FrameColorCount = 13;
+  // The colour of the frame at a nesting depth (taken mod 13); also the colour of the
+  // unmarked lines of the executing procedure at that depth.
+  static TColor FrameColor(int depth);
+
+  explicit TAlgorithmForm(QWidget* parent = nullptr);
+  ~TAlgorithmForm() override;
+
+  // ---- IAlgorithmView
+  QWidget* Widget() override { return this; }
+  void ClearProcTabs() override;
+  void AddProcTab(const QString& caption) override;
+  int SelectedTab() const override;
+  void SelectTab(int index) override;
+  int SelectedRow() const override;
+  void SetSelectedRow(int row) override;
+  int RowCount() const override;
+  int TopRow() const override;
+  void SetTopRow(int row) override;
+  int VisibleRows() const override { return MaxLines(); }
+  void PushFrame() override;
+  void PopFrame() override;
+  void ClearFrames() override;
+  void SetFrameBevelWidth(int width) override { frameBevelWidth_ = width; }
+  void SetFrameBorderWidth(int width) override { frameBorderWidth_ = width; }
+  void Refresh() override;
+
+  // ---- For the demonstration window and the scripted driver
+  // The procedure whose tab is selected (the first when none is); nullptr without one.
+  TProcedure* ShownProcedure() const;
+  // The line at the selected row of the shown procedure; nullptr on a row past its end.
+  TProcLine* SelectedLine() const;
+  // Inverts the breakpoint of the selected line and repaints; a row that holds no line
+  // changes nothing (false).
+  bool ToggleBreakpoint();
+  // Selects the tab of the procedure named so and the row; false when there is no such
+  // procedure or the row is outside the grid.
+  bool SelectLine(const QString& procName, int row);
+  // Double click on the grid: shows the selected row's number.
+  void ProcBoxDblClick();
+
+  // ---- State, for tests
+  int FrameDepth() const { return frameDepth_; }
+  QWidget* CurrentPanel() const { return currentPanel_; }
+  int ProcLineCount() const { return procLineCount_; }
+  int MaxLines() const;
+  bool LineVisible(int i) const;
+  int CharMargin() const { return charMargin_; }
+  int GridWidth() const { return gridWidth_; }
+  // The width the text is laid out in: the room, or GridWidth when the room is narrower.
+  int TextWidth() const { return textWidth_; }
+  QScrollBar* TextScrollBar() const { return hScroll_; }
+  int RowHeight() const;
+  bool Zoomed() const { return zoom_.Zoomed(); }
+  TDrawGrid* ProcBox() const { return procBox_; }
+  QTabBar* ProcTabSet() const { return procTabSet_; }
+  QWidget* BkPanel() const { return bkPanel_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void ProcTabSetClick();
+  void ShowProcedure(const TProcedure* proc);
+  void PanelResize();
+  void ApplyFont();
+  void ProcBoxDrawCell(int row, const TRect& rect);
+  void PaintBackdrop(const TRect& rect);
+  void LayoutForm();
+
+  TFramePanel* panel_ = nullptr;
+  QWidget* bkPanel_ = nullptr;
+  TDrawGrid* procBox_ = nullptr;
+  QWidget* tabPanel_ = nullptr;
+  QTabBar* procTabSet_ = nullptr;
+  QScrollBar* hScroll_ = nullptr;  // moves the text sideways when 80 characters do not fit
+  TFramePanel* currentPanel_ = nullptr;
+  std::vector<TFramePanel*> frames_;  // nested frames, outermost first (owned by Qt)
+
+  TFont font_;
+  int charMargin_ = 0;
+  int gridWidth_ = 0;
+  int textWidth_ = 0;
+  int frameDepth_ = 0;
+  int procLineCount_ = 0;
+  int frameBevelWidth_ = 1;
+  int frameBorderWidth_ = 1;
+  TPaneZoom zoom_;
+  bool inResize_ = false;
+};

@@ -1,0 +1,321 @@
+#include "tests/scriptdriver/Driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/AlgoSelect.h"
+#include "framework/shell/MainForm.h"
+#include "platform/Application.h"
+#include "platform/Pacing.h"
+#include "tests/support/ScriptControls.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace script {
+
+QString Usage() {
+  return QStringLiteral(
+      "usage: velkora-script [--screen WxH] [--shots DIR] [--real-time] SCRIPT\n"
+      "  SCRIPT  a file of commands, or - for standard input\n"
+      "  exit 0 when the script ran to its end, 1 when an expect failed, 2 on a script error\n");
+}
+
+QString ParseOptions(const QStringList& args, Options& options) {
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    if (a == QLatin1String("--real-time")) {
+      options.realTime = true;
+    } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots")) {
+      if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
+      const QString v = args[++i];
+      if (a == QLatin1String("--shots")) {
+        options.shots = v;
+        continue;
+      }
+      const QStringList wh = v.split('x');
+      bool okW = false, okH = false;
+      const int w = wh.size() == 2 ? wh[0].toInt(&okW) : 0;
+      const int h = wh.size() == 2 ? wh[1].toInt(&okH) : 0;
+      if (!okW || !okH || w < 640 || h < 480) return QStringLiteral("--screen takes WxH, at least 640x480");
+      options.screen = QSize(w, h);
+    } else if (a.startsWith(QLatin1String("--"))) {
+      return QStringLiteral("unknown option %1").arg(a);
+    } else if (options.script.isEmpty()) {
+      options.script = a;
+    } else {
+      return QStringLiteral("one script at a time");
+    }
+  }
+  if (options.script.isEmpty()) return QStringLiteral("no script given");
+  return {};
+}
+
+Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out)
+    : host_(host), options_(options), out_(std::move(out)) {
+  host_.SetSink([this](const QString& line) { Print(line); });
+  host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
+}
+
+int Driver::Run(const std::vector<Command>& commands) {
+  for (std::size_t i = 0; i < commands.size() && !expectFailed_ && problems_.isEmpty();) {
+    const Command& c = commands[i];
+    if (!StartsRun(c)) {
+      Echo(c);
+      Guarded(c);
+      ++i;
+      continue;
+    }
+    std::size_t j = i + 1;
+    while (j < commands.size() && RunsAlong(commands[j])) ++j;
+    along_.clear();
+    for (std::size_t k = i + 1; k < j; ++k) along_.push_back(&commands[k]);
+    nextAlong_ = 0;
+    lastMark_ = pacing::Now();
+    if (!along_.empty()) QMetaObject::invokeMethod(qApp, [this] { Deliver(); }, Qt::QueuedConnection);
+    Echo(c);
+    Guarded(c);
+    // What the run left undelivered happens after it.
+    const std::vector<const Command*> late(along_.begin() + static_cast<std::ptrdiff_t>(nextAlong_), along_.end());
+    along_.clear();
+    for (const Command* l : late) {
+      if (expectFailed_ || !problems_.isEmpty()) break;
+      Echo(*l);
+      Guarded(*l);
+    }
+    i = j;
+  }
+  const QStringList unused = host_.Unused();
+  for (const QString& u : unused) Print(u);
+  if (!problems_.isEmpty()) return ExitScriptError;
+  return expectFailed_ ? ExitExpectFailed : ExitOk;
+}
+
+bool Driver::StartsRun(const Command& c) const {
+  switch (c.verb) {
+    case Verb::Run: case Verb::Step: case Verb::Trace: case Verb::Cursor: return true;
+    case Verb::Key: return c.args[0] != QLatin1String("Esc") && c.args[0] != QLatin1String("F5");
+    default: return false;
+  }
+}
+
+bool Driver::RunsAlong(const Command& c) { return c.verb == Verb::Pause || c.verb == Verb::Key; }
+
+void Driver::Deliver() {
+  if (nextAlong_ >= along_.size()) return;
+  const bool running = CurrentDemo != nullptr && CurrentDemo->Running();
+  // One command per wait between two lines: the clock has moved since the last one.
+  if (!running || pacing::Now() == lastMark_) {
+    QMetaObject::invokeMethod(qApp, [this] { Deliver(); }, Qt::QueuedConnection);
+    return;
+  }
+  const Command& c = *along_[nextAlong_++];
+  lastMark_ = pacing::Now();
+  Echo(c);
+  Guarded(c);
+  if (nextAlong_ < along_.size()) QMetaObject::invokeMethod(qApp, [this] { Deliver(); }, Qt::QueuedConnection);
+}
+
+void Driver::Print(const QString& line) {
+  transcript_ << line;
+  out_(line);
+}
+
+void Driver::Echo(const Command& c) { out_(QStringLiteral("> ") + c.text); }
+
+void Driver::Fail(const QString& problem) {
+  problems_ << problem;
+  out_(QStringLiteral("script-error ") + problem);
+}
+
+void Driver::Guarded(const Command& c) {
+  try {
+    Execute(c);
+  } catch (const std::exception& e) {
+    // A handler called directly (a button's click) throws here, not through the
+    // application's event handling: report it as the application would.
+    ReportException(e);
+  }
+}
+
+QWidget* Driver::FindInWindows(const QString& name) const {
+  if (MainForm != nullptr) {
+    if (QWidget* w = FindControl(*MainForm, name)) return w;
+  }
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top == MainForm || !top->isVisible()) continue;
+    if (QWidget* w = FindControl(*top, name)) return w;
+  }
+  return nullptr;
+}
+
+void Driver::PressButton(const char* name) {
+  auto* b = MainForm->findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (b == nullptr) {
+    Fail(QStringLiteral("no button %1").arg(QString::fromLatin1(name)));
+    return;
+  }
+  b->click();  // a disabled button does nothing, as for a user
+}
+
+void Driver::Execute(const Command& c) {
+  switch (c.verb) {
+    case Verb::Start: Start(c); break;
+    case Verb::Dialog: host_.QueueDialog(c.args[0]); break;
+    case Verb::Answer: host_.QueueMessage(c.args[0]); break;
+    case Verb::File: host_.QueueFile(c.args[0]); break;
+    case Verb::Set:
+    case Verb::Click: {
+      QWidget* w = FindInWindows(c.args[0]);
+      if (w == nullptr) {
+        Fail(QStringLiteral("no control named %1").arg(c.args[0]));
+      } else if (c.verb == Verb::Click) {
+        Click(*w);
+      } else if (const QString problem = SetValue(*w, c.args[1]); !problem.isEmpty()) {
+        Fail(problem);
+      }
+      break;
+    }
+    case Verb::Trace: PressButton("TraceIntoBtn"); break;
+    case Verb::Step: PressButton("StepOverBtn"); break;
+    case Verb::Run: PressButton("DemoRunBtn"); break;
+    case Verb::Pause: PressButton("DemoStopBtn"); break;
+    case Verb::Reset: PressButton("DemoResetBtn"); break;
+    case Verb::Data: PressButton("AlgDataBtn"); break;
+    case Verb::Back: PressButton("ReturnBtn"); break;
+    case Verb::Cursor:
+      SelectLine(c);
+      if (problems_.isEmpty()) PressButton("RunToCursorBtn");
+      break;
+    case Verb::Break:
+      SelectLine(c);
+      if (problems_.isEmpty()) SendKey(*MainForm, QStringLiteral("F5"));
+      break;
+    case Verb::ClearBreaks: SendKey(*MainForm, QStringLiteral("Ctrl+F5")); break;
+    case Verb::Speed: {
+      QAbstractButton* set = MainForm->Buttons(static_cast<int>(ToolButton::Set));
+      if (!set->isEnabled()) {
+        Fail(QStringLiteral("speed: the options button is disabled"));
+        break;
+      }
+      host_.QueueDialog(QStringLiteral("SpeedTrackBar=%1 确定").arg(c.args[0]));
+      set->click();
+      break;
+    }
+    case Verb::Key: SendKey(*MainForm, c.args[0]); break;
+    case Verb::Print: PrintWhat(c); break;
+    case Verb::Shot: Shot(c.args[0]); break;
+    case Verb::Expect: {
+      const QString& want = c.args[0];
+      for (const QString& line : transcript_)
+        if (line.contains(want)) return;
+      out_(QStringLiteral("FAILED line %1: expect %2").arg(c.line).arg(want));
+      expectFailed_ = true;
+      break;
+    }
+  }
+}
+
+void Driver::Start(const Command& c) {
+  if (AlgoSelectForm == nullptr || !AlgoSelectForm->isVisible()) {
+    Fail(QStringLiteral("start: the selection window is not shown (go back first)"));
+    return;
+  }
+  const QString& name = c.args[0];
+  const bool useC = c.args[1] == QLatin1String("c");
+  AlgoSelectForm->ChooseLanguage(useC);
+  if (AlgoSelectForm->ClickLeaf(name)) return;
+  // A demonstration without a leaf: what a leaf click does.
+  MainForm->DisableButtons();
+  MainForm->DrawCaption(name);
+  MainForm->ShowMainForm();
+  MainForm->StartDemo(name, useC);
+  AlgoSelectForm->HideSelection();
+}
+
+void Driver::SelectLine(const Command& c) {
+  if (CurrentDemo == nullptr) {
+    Fail(QStringLiteral("%1: no demonstration is loaded").arg(c.text));
+    return;
+  }
+  if (AlgorithmForm == nullptr || !AlgorithmForm->SelectLine(c.args[0], c.args[1].toInt()))
+    Fail(QStringLiteral("%1: the algorithm window has no such procedure or row").arg(c.text));
+}
+
+namespace {
+
+// The text a control shows, for "print text".
+QString TextOf(QWidget& w) {
+  if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->text();
+  if (auto* l = qobject_cast<QLabel*>(&w)) return l->text();
+  if (auto* t = qobject_cast<QTextEdit*>(&w)) return t->toPlainText();
+  if (auto* t = qobject_cast<QPlainTextEdit*>(&w)) return t->toPlainText();
+  if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
+  if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
+  if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
+  return w.windowTitle();
+}
+
+}  // namespace
+
+void Driver::PrintWhat(const Command& c) {
+  const QString& what = c.args[0];
+  if (what == QLatin1String("line")) {
+    const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+    if (line == nullptr) {
+      Print(QStringLiteral("line none"));
+    } else {
+      Print(QStringLiteral("line %1 %2 %3").arg(line->Procedure()->Name()).arg(line->LineNo()).arg(line->Label()));
+    }
+  } else if (what == QLatin1String("calls")) {
+    if (CurrentDemo == nullptr) return;
+    const TRunStack* stack = CurrentDemo->RunStack();
+    for (int i = 0; i < stack->Count(); ++i)
+      if (const TProcContext* f = stack->Frame(i)) Print(QStringLiteral("call ") + f->CallText);
+  } else if (what == QLatin1String("buttons")) {
+    QStringList names{QStringLiteral("buttons")};
+    for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag)
+      if (MainForm->Buttons(tag)->isEnabled()) names << MainForm->Buttons(tag)->objectName();
+    Print(names.join(' '));
+  } else if (what == QLatin1String("text")) {
+    QWidget* w = FindInWindows(c.args[1]);
+    if (w == nullptr) {
+      Fail(QStringLiteral("no control named %1").arg(c.args[1]));
+      return;
+    }
+    Print(QStringLiteral("text %1 = %2").arg(c.args[1], TextOf(*w)));
+  } else if (what == QLatin1String("vars")) {
+    if (VariableForm == nullptr) return;
+    for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
+  } else {
+    Fail(QStringLiteral("print %1 is not available yet").arg(what));
+  }
+}
+
+void Driver::Shot(const QString& file) {
+  QWidget* w = MainForm != nullptr && MainForm->isVisible() ? MainForm : static_cast<QWidget*>(AlgoSelectForm);
+  if (w == nullptr) return;
+  pacing::ProcessMessages();
+  QImage img(w->size(), QImage::Format_RGB32);
+  img.fill(Qt::black);
+  w->render(&img);
+  const QString path = options_.shots.isEmpty() ? file : QDir(options_.shots).filePath(file);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  if (!img.save(path)) {
+    Fail(QStringLiteral("cannot write %1").arg(path));
+    return;
+  }
+  Print(QStringLiteral("shot ") + path);
+}
+
+}  // namespace script

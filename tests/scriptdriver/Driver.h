@@ -1,0 +1,83 @@
+#pragma once
+// Runs a velkora-script against the program's windows and writes the transcript: every
+// command echoed as "> command", every modal window as it appears ("message CAPTION | TEXT",
+// "dialog CAPTION", "file-dialog CAPTION"), every error shown ("error TEXT"), what the print
+// commands print, and at the end every answer left unused ("unused ...").
+//
+// Runs and what happens during them: a run started by run, step, trace, cursor or a key
+// goes on while the commands after it are pause or key. Each of those is delivered during
+// the run at its next wait between two lines (one command per wait), as a user pressing it
+// while the program runs; every other command waits until the run has ended. A pause or key
+// that comes too late for the run is carried out after it.
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "tests/scriptdriver/Script.h"
+
+class QWidget;
+
+namespace modal {
+class ScriptedHost;
+}
+
+namespace script {
+
+struct Options {
+  QSize screen{1024, 768};
+  QString shots;         // folder of the shot files; the working folder when empty
+  bool realTime = false;
+  QString script;        // file name, "-" for standard input
+};
+
+// Reads the command line; returns an error text (usage) when it is not understood.
+QString ParseOptions(const QStringList& args, Options& options);
+QString Usage();
+
+// Exit codes.
+enum Exit { ExitOk = 0, ExitExpectFailed = 1, ExitScriptError = 2 };
+
+class Driver {
+ public:
+  // Lines of the transcript go to out as they are made.
+  Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out);
+
+  // Runs the commands in order; the program's windows must exist. Returns the exit code.
+  int Run(const std::vector<Command>& commands);
+
+  // The transcript so far (without the echoed commands).
+  const QStringList& Transcript() const { return transcript_; }
+
+ private:
+  void Execute(const Command& c);
+  void Print(const QString& line);
+  void Echo(const Command& c);
+  void Fail(const QString& problem);
+  // Runs one command and reports what it threw, as the application's handler would.
+  void Guarded(const Command& c);
+  bool StartsRun(const Command& c) const;
+  static bool RunsAlong(const Command& c);
+  void Deliver();
+
+  void Start(const Command& c);
+  void PressButton(const char* name);
+  void SelectLine(const Command& c);
+  void PrintWhat(const Command& c);
+  void Shot(const QString& file);
+  QWidget* FindInWindows(const QString& name) const;
+
+  modal::ScriptedHost& host_;
+  Options options_;
+  std::function<void(const QString&)> out_;
+  QStringList transcript_;
+  QStringList problems_;
+  bool expectFailed_ = false;
+  // Commands delivered during the run being made, and the clock at the last delivery.
+  std::vector<const Command*> along_;
+  std::size_t nextAlong_ = 0;
+  qint64 lastMark_ = 0;
+};
+
+}  // namespace script

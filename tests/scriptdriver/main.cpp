@@ -1,0 +1,72 @@
+// velkora-script: starts the program's windows as velkora does, runs a script of user
+// actions against them and prints what a user would see. See Driver.h.
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+#include "demos/DemoList.h"
+#include "framework/shell/Startup.h"
+#include "platform/Application.h"
+#include "platform/Pacing.h"
+#include "platform/Random.h"
+#include "platform/Screen.h"
+#include "tests/scriptdriver/Driver.h"
+#include "tests/support/LsanSuppressions.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+bool ReadScript(const QString& name, QString& text) {
+  QFile file;
+  const bool open = name == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                               : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+  if (!open) return false;
+  text = QString::fromUtf8(file.readAll());
+  return true;
+}
+
+// Qt's notes about what the headless platform cannot do are not the program's output.
+void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.contains(QLatin1String("This plugin does not support"))) return;
+  if (type == QtDebugMsg || type == QtInfoMsg) return;
+  QTextStream(stderr) << message << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietHandler);
+  TApplication application(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+
+  script::Options options;
+  if (const QString problem = script::ParseOptions(application.arguments().mid(1), options);
+      !problem.isEmpty()) {
+    err << problem << '\n' << script::Usage();
+    return script::ExitScriptError;
+  }
+  QString text;
+  if (!ReadScript(options.script, text)) {
+    err << "cannot read " << options.script << '\n';
+    return script::ExitScriptError;
+  }
+  const script::Parsed parsed = script::Parse(text);
+  if (!parsed.errors.isEmpty()) {
+    for (const QString& e : parsed.errors) err << options.script << ": " << e << '\n';
+    return script::ExitScriptError;
+  }
+
+  screen::SetFixedSize(options.screen);
+  pacing::SetInstant(!options.realTime);
+  rnd::FixSeed(20261206u);
+  modal::ScriptedHostScope host;
+  RegisterAllDemos();
+  TProgramWindows windows;
+  script::Driver driver(*host, options, [&out](const QString& line) {
+    out << line << '\n';
+    out.flush();
+  });
+  return driver.Run(parsed.commands);
+}
