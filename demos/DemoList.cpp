@@ -1,5 +1,8 @@
 #include "demos/DemoList.h"
 
+#include "demos/stacks/StacksDemos.h"
+
 void RegisterAllDemos() {
   // Each chapter's folder adds its registration call here as its demonstrations land.
+  RegisterStacksDemos();
 }

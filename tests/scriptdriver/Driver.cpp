@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "framework/drawkit/StackBox.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
@@ -81,7 +82,7 @@ int Driver::Run(const std::vector<Command>& commands) {
     along_.clear();
     for (std::size_t k = i + 1; k < j; ++k) along_.push_back(&commands[k]);
     nextAlong_ = 0;
-    lastMark_ = pacing::Now();
+    lastMark_ = -1;  // the first is delivered at the first wait, whatever the clock says
     if (!along_.empty()) QMetaObject::invokeMethod(qApp, [this] { Deliver(); }, Qt::QueuedConnection);
     Echo(c);
     Guarded(c);
@@ -297,8 +298,15 @@ void Driver::PrintWhat(const Command& c) {
   } else if (what == QLatin1String("vars")) {
     if (VariableForm == nullptr) return;
     for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
-  } else {
-    Fail(QStringLiteral("print %1 is not available yet").arg(what));
+  } else if (what == QLatin1String("stack")) {
+    // The kit's controls are plain widgets to Qt's casts: look at each one.
+    QList<QWidget*> widgets = MainForm->findChildren<QWidget*>();
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top != MainForm && top->isVisible()) widgets << top->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+      if (const auto* box = dynamic_cast<const TStackBox*>(w))
+        for (int i = 0; i < box->Count(); ++i) Print(QStringLiteral("stack ") + box->GetItem(i)->GetText());
+    }
   }
 }
 

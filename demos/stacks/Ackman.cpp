@@ -1,0 +1,133 @@
+#include "demos/stacks/Ackman.h"
+
+#include "demos/stacks/AckmanInputDlg.h"
+#include "framework/drawkit/CoolMsg.h"
+#include "framework/drawkit/IntEdit.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/engine/DemoViews.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+
+// ---------------------------------------------------------------- stack row
+
+TAckStackData::TAckStackData(const QString& name, int addr, int m, int n, int temp, int result)
+    : TData(name), Addr(addr), m(m), n(n), temp(temp), result(result) {}
+
+QString TAckStackData::GetText() const {
+  const auto field = [](int v) { return v < 0 ? QStringLiteral("   ?") : QStringLiteral("%1").arg(v, 4); };
+  return CutText(QString::number(Addr) + field(m) + field(n) + field(temp) + field(result));
+}
+
+// ---------------------------------------------------------------- windows and data
+
+TAckman::TAckman(const QStringList& source) : TAlgoDemo(source) {}
+TAckman::~TAckman() = default;
+
+void TAckman::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TAckmanGraphForm>();
+  msgDlg_ = std::make_unique<TCoolMsgDlg>();
+  msgDlg_->SetPosition(poScreenCenter);
+  msgDlg_->SetCaption(QStringLiteral("阿克曼函数"));
+}
+
+void TAckman::AfterConstruction() {
+  // Deep recursion: thin nested frames leave room for the text.
+  views::Algorithm().SetFrameBevelWidth(1);
+  views::Algorithm().SetFrameBorderWidth(1);
+}
+
+std::unique_ptr<TData> TAckman::GetInitialParam() { return std::make_unique<TData>(QString()); }
+
+bool TAckman::CreateData() {
+  TAckmanInputDlg dlg;
+  if (dlg.ShowModal() != mrOk) return false;
+  M = dlg.MEdit->Value();
+  N = dlg.NEdit->Value();
+  return true;
+}
+
+void TAckman::SetWindowRect() { MainForm->DockTwoPanes(graphForm_.get(), 60, AlgorithmForm); }
+
+void TAckman::Reset() {
+  TAlgoDemo::Reset();
+  graphForm_->Stack->Clear();
+}
+
+void TAckman::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  if (UpdateHiddenWindows || graphForm_->isVisible()) graphForm_->Update();
+}
+
+// ---------------------------------------------------------------- helpers
+
+TIntData* TAckman::Local(const char* name) const {
+  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)));
+}
+
+TAckStackData* TAckman::TopRow() const { return static_cast<TAckStackData*>(graphForm_->Stack->Top()); }
+
+void TAckman::RetextTopRow() {
+  TStackBox& stack = *graphForm_->Stack;
+  stack.UpdateRow(stack.Count() - 1, stack.Top());
+}
+
+TData* TAckman::Call(int addr, int m, int n) {
+  auto* args = new TData(QString());
+  VarM = args->Add(new TIntData(QStringLiteral("m"), m));
+  VarN = args->Add(new TIntData(QStringLiteral("n"), n));
+  VarTemp = Locals()->Add(new TIntData(QStringLiteral("temp"), -1));
+  VarResult = Locals()->Add(new TIntData(QStringLiteral("result"), -1));
+  graphForm_->Stack->Push(std::make_unique<TAckStackData>(QString(), addr, m, n, -1, -1));
+  return args;
+}
+
+void TAckman::Returned(bool intoTemp) {
+  VarM = Local("m");
+  VarN = Local("n");
+  VarTemp = Local("temp");
+  VarResult = Local("result");
+  (intoTemp ? VarTemp : VarResult)->SetValue(Res);
+  (void)graphForm_->Stack->Pop();
+  (intoTemp ? TopRow()->temp : TopRow()->result) = Res;
+  RetextTopRow();
+}
+
+// ---------------------------------------------------------------- Main
+
+// Res := Ackman(m, n)
+TData* TAckman::Main_C_Begin() { return Call(0, M, N); }
+
+void TAckman::Main_AfterBegin() {
+  msgDlg_->Execute(QStringLiteral("结果为") + QString::number(Res) + QStringLiteral("。"));
+  (void)graphForm_->Stack->Pop();
+}
+
+// ---------------------------------------------------------------- Ackman
+
+// 1  IF m = 0 THEN
+bool TAckman::Ackman_F_Begin() { return Local("m")->Value() == 0; }
+
+// 2    RETURN (n + 1)
+void TAckman::Ackman_AckLine1() {
+  VarResult->SetValue(VarN->Value() + 1);
+  Res = VarResult->Value();
+  TopRow()->result = Res;
+  RetextTopRow();
+}
+
+// 3  ELSE IF n = 0 THEN
+bool TAckman::Ackman_F_AckLine2() { return Local("n")->Value() == 0; }
+
+// 4    RETURN Ackman(m-1,1)
+TData* TAckman::Ackman_C_AckLine3() { return Call(4, VarM->Value() - 1, 1); }
+void TAckman::Ackman_AfterAckLine3() { Returned(false); }
+void TAckman::Ackman_AckLine3() {}
+
+// 7    temp := Ackman(m,n-1)
+TData* TAckman::Ackman_C_AckLine4() { return Call(7, VarM->Value(), VarN->Value() - 1); }
+void TAckman::Ackman_AfterAckLine4() { Returned(true); }
+
+// 8    RETURN Ackman(m-1,temp)
+TData* TAckman::Ackman_C_AckLine5() { return Call(8, VarM->Value() - 1, VarTemp->Value()); }
+void TAckman::Ackman_AfterAckLine5() { Returned(false); }
