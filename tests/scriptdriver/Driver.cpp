@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
@@ -263,6 +264,7 @@ QString TextOf(QWidget& w) {
   if (auto* t = qobject_cast<QPlainTextEdit*>(&w)) return t->toPlainText();
   if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
   if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
+  if (auto* t = dynamic_cast<TZqStaticText*>(&w)) return t->Caption();
   if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
   return w.windowTitle();
 }
