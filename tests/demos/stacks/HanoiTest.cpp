@@ -9,10 +9,9 @@
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
 #include "platform/Controls.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/demos/stacks/AloneRun.h"
 
 namespace {
 
@@ -38,23 +37,10 @@ std::vector<int> Sizes(const TPole& pole) {
   return sizes;
 }
 
-// The demonstration on its own (no shell windows), reset and ready to run.
-class HanoiRun : public ::testing::Test {
+class HanoiRun : public AloneRun<THanoi> {
  protected:
-  void TearDown() override {
-    demo_.reset();
-    CurrentDemo = nullptr;
-    UseCLanguage = false;
-  }
   THanoi& Start(int n, bool useC) {
-    UseCLanguage = useC;
-    const TAlgoSrc* text = ProcSrcContainer().FindText(useC ? "C_Hanoi" : "P_Hanoi");
-    EXPECT_NE(text, nullptr);
-    demo_ = CreateDemo<THanoi>(text->Source);
-    demo_->N = n;
-    CurrentDemo = demo_.get();
-    demo_->Reset();
-    return *demo_;
+    return StartAlone(QStringLiteral("Hanoi"), useC, [n](THanoi& d) { d.N = n; });
   }
   QStringList Cells() const {
     QStringList cells;
@@ -63,9 +49,6 @@ class HanoiRun : public ::testing::Test {
   }
   THanoiTowers& Towers() const { return *demo_->GraphForm()->Towers; }
   TStackBox& Stack() const { return *demo_->StackForm()->Stack; }
-
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<THanoi> demo_;
 };
 
 }  // namespace
@@ -207,8 +190,7 @@ TEST_F(HanoiRun, EveryMoveIsWrittenInItsCellInBothLanguages) {
 
 TEST_F(HanoiRun, StackRowsAndVariablesOfTheInnermostCall) {
   Start(3, false);
-  while (demo_->CurLine() != nullptr && demo_->CurLine()->Label() != QLatin1String("LastMove"))
-    demo_->TraceInto();
+  TraceTo(QStringLiteral("LastMove"));
   ASSERT_EQ(Stack().Count(), 3);
   EXPECT_EQ(Stack().GetItem(0)->GetText(), QStringLiteral("0  3  a  b  c"));
   EXPECT_EQ(Stack().GetItem(1)->GetText(), QStringLiteral("5  2  a  c  b"));

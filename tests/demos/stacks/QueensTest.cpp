@@ -5,17 +5,16 @@
 #include "demos/stacks/QueensForm.h"
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
-#include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
 #include "platform/Controls.h"
 #include "platform/Pacing.h"
+#include "tests/demos/stacks/AloneRun.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
 
-// The demonstration on its own (no shell windows), reset and ready to run, at the fastest
-// speeds so that the search of eight queens stays short.
-class QueensRun : public ::testing::Test {
+// Queens alone, at the fastest speeds so that the search of eight queens stays short.
+class QueensRun : public AloneRun<TQueens> {
  protected:
   void SetUp() override {
     savedRun_ = RunSpeed;
@@ -24,21 +23,12 @@ class QueensRun : public ::testing::Test {
     AnimSpeed = 99;
   }
   void TearDown() override {
-    demo_.reset();
-    CurrentDemo = nullptr;
-    UseCLanguage = false;
+    AloneRun::TearDown();
     RunSpeed = savedRun_;
     AnimSpeed = savedAnim_;
   }
   TQueens& Start(int n, bool useC) {
-    UseCLanguage = useC;
-    const TAlgoSrc* text = ProcSrcContainer().FindText(useC ? "C_Queens" : "P_Queens");
-    EXPECT_NE(text, nullptr);
-    demo_ = CreateDemo<TQueens>(text->Source);
-    demo_->N = n;
-    CurrentDemo = demo_.get();
-    demo_->Reset();
-    return *demo_;
+    return StartAlone(QStringLiteral("Queens"), useC, [n](TQueens& d) { d.N = n; });
   }
   QStringList Messages() {
     QStringList found;
@@ -47,17 +37,10 @@ class QueensRun : public ::testing::Test {
     return found;
   }
   TQueensForm& Board() const { return *demo_->BoardForm(); }
-  // Runs until the next line labelled label (or the end).
-  void RunTo(const QString& label) {
-    do demo_->TraceInto();
-    while (demo_->CurLine() != nullptr && demo_->CurLine()->Label() != label);
-  }
   int Q(int index) const {
     return static_cast<TIntData*>(demo_->Globals()->FindByName("q")->Items(index))->Value();
   }
 
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TQueens> demo_;
   std::uint8_t savedRun_ = 60;
   int savedAnim_ = 0;
 };
@@ -254,7 +237,7 @@ TEST_F(QueensRun, EightQueensHaveNinetyTwoPlacements) {
 
 TEST_F(QueensRun, TheFirstPlacementInPascalCountsFromOne) {
   Start(4, false);
-  RunTo(QStringLiteral("PrintQueen"));
+  TraceTo(QStringLiteral("PrintQueen"));
   EXPECT_EQ(Q(0), 2);
   EXPECT_EQ(Q(1), 4);
   EXPECT_EQ(Q(2), 1);
@@ -269,7 +252,7 @@ TEST_F(QueensRun, TheFirstPlacementInPascalCountsFromOne) {
 
 TEST_F(QueensRun, TheFirstPlacementInCCountsFromZeroAndDrawsTheSameBoard) {
   Start(4, true);
-  RunTo(QStringLiteral("PrintQueen"));
+  TraceTo(QStringLiteral("PrintQueen"));
   EXPECT_EQ(demo_->Globals()->FindByName("q")->Items(0)->Name(), QStringLiteral("q[0]"));
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(Board().Row(c), Q(c - 1) + 1) << c;
   EXPECT_EQ(Board().StackBox->GetItem(0)->GetText(), QStringLiteral("0  0  1"));
@@ -280,7 +263,7 @@ TEST_F(QueensRun, VariablesStartUnassignedAndResetStartsAgain) {
   const TData* q = demo_->Globals()->FindByName("q");
   ASSERT_EQ(q->Count(), 5);
   EXPECT_EQ(q->GetText(), QStringLiteral("(" "???, ???, ???, ???, ???" ")"));
-  RunTo(QStringLiteral("PrintQueen"));
+  TraceTo(QStringLiteral("PrintQueen"));
   ASSERT_NE(demo_->CurLine(), nullptr);
   demo_->Reset();
   EXPECT_EQ(demo_->SolutionCount, 0);
