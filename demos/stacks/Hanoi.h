@@ -1,0 +1,79 @@
+#pragma once
+// The Towers of Hanoi by the recursive procedure hanoi(n, x, y, z): n plates go from pole a
+// to pole c through pole b. Each move of the text moves a plate on the towers and is written
+// into the next numbered cell of the move list; each call pushes a row on the stack window
+// and each return pops it.
+#include <memory>
+
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/BasicData.h"
+
+class TAckmanGraphForm;
+class THanoiGraphForm;
+
+// One row of the drawn stack: the line of the call that made the frame (0 for the call
+// from Main, 5 and 7 for the two recursive calls) and the frame's n, x, y and z.
+class THanoiStkData : public TData {
+ public:
+  THanoiStkData(const QString& name, int addr, int n, char x, char y, char z);
+  // "0  3  a  b  c"
+  QString GetText() const override;
+
+  int Addr, n;
+  char x, y, z;
+};
+
+// The caption of a move's cell: the move number, ": " padded to 4 characters, then
+// "a--2-->c" for plate 2 going from a to c.
+QString HanoiMoveText(int moveNo, char from, int plate, char to);
+
+class THanoi : public TAlgoDemo {
+  Q_OBJECT
+ public:
+  explicit THanoi(const QStringList& source);
+  ~THanoi() override;
+
+  void CreateChildWindow() override;
+  void AfterConstruction() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  bool CreateData() override;
+  void SetWindowRect() override;
+  void Reset() override;
+  void UpdateChildWindow() override;
+  void ShowGraph() override {}
+  void ClearGraph() override {}
+
+  THanoiGraphForm* GraphForm() const { return graphForm_.get(); }
+  TAckmanGraphForm* StackForm() const { return stackForm_.get(); }
+  int N = 3;
+  int MoveCount = 0;
+
+  // ---- Step methods (procedure "Main", then "Hanoi", by line label)
+  Q_INVOKABLE TData* Main_C_Begin();
+  Q_INVOKABLE void Main_AfterBegin();
+  Q_INVOKABLE bool Hanoi_F_Begin();
+  Q_INVOKABLE void Hanoi_LastMove();
+  Q_INVOKABLE TData* Hanoi_C_FirstHanoi();
+  Q_INVOKABLE void Hanoi_AfterFirstHanoi();
+  Q_INVOKABLE void Hanoi_MiddleMove();
+  Q_INVOKABLE TData* Hanoi_C_SecondHanoi();
+  Q_INVOKABLE void Hanoi_AfterSecondHanoi();
+
+ private:
+  // A call made on line addr: the callee's record, which the Var fields then point into,
+  // and a new row on the drawn stack.
+  TData* Call(int addr, int n, char x, char y, char z);
+  // After a call returned: the caller's variables found again by name; the callee's row
+  // popped.
+  void Returned();
+  // Moves the top plate of x to z and writes the move into the next cell.
+  void Move(int plate);
+
+  // The variables of the frame being worked on (owned by the frames' records).
+  TIntData* VarN = nullptr;
+  TCharData* VarX = nullptr;
+  TCharData* VarY = nullptr;
+  TCharData* VarZ = nullptr;
+  std::unique_ptr<THanoiGraphForm> graphForm_;
+  std::unique_ptr<TAckmanGraphForm> stackForm_;
+};

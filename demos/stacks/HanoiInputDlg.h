@@ -1,0 +1,23 @@
+#pragma once
+// The input dialog of the Towers of Hanoi: the number of plates, 1 to 5, shown in a
+// read-only digit edit and changed only by the spin button beside it, so that it cannot
+// leave that range.
+#include "platform/Forms.h"
+
+class QSpinBox;
+class TIntEdit;
+
+class THanoiInputDlg : public TForm {
+ public:
+  static constexpr int MinPlates = 1;
+  static constexpr int MaxPlates = 5;
+
+  explicit THanoiInputDlg(QWidget* parent = nullptr);
+
+  int PlateCount() const;
+
+  TIntEdit* PlateNumEdit;
+  QSpinBox* PlateNumSpin;  // only its arrows show
+  TButton* OKBtn;
+  TButton* CancelBtn;
+};

@@ -1,0 +1,157 @@
+#include "demos/stacks/Queens.h"
+
+#include "demos/stacks/QueenInputDlg.h"
+#include "demos/stacks/QueensForm.h"
+#include "framework/drawkit/CoolMsg.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+
+// ---------------------------------------------------------------- stack row
+
+TQueensStkData::TQueensStkData(const QString& name, int addr, int k, int i)
+    : TData(name), Addr(addr), k(k), i(i) {}
+
+QString TQueensStkData::GetText() const {
+  return CutText(QStringLiteral("%1 %2 %3").arg(Addr).arg(k, 2).arg(i, 2));
+}
+
+// ---------------------------------------------------------------- windows and data
+
+TQueens::TQueens(const QStringList& source) : TAlgoDemo(source) {}
+TQueens::~TQueens() = default;
+
+int TQueens::Base() { return UseCLanguage ? 0 : 1; }
+
+void TQueens::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  boardForm_ = std::make_unique<TQueensForm>();
+  msgDlg_ = std::make_unique<TCoolMsgDlg>();
+}
+
+std::unique_ptr<TData> TQueens::GetGlobalData() {
+  auto globals = std::make_unique<TData>(QString());
+  VarN = globals->Add(new TIntData(QStringLiteral("n"), N));
+  VarQ = globals->Add(new TVector(QStringLiteral("q")));
+  for (int index = Base(); index < Base() + N; ++index) {
+    auto* item = VarQ->Add(new TIntData(QStringLiteral("q[%1]").arg(index), 0));
+    item->SetAssigned(false);
+  }
+  return globals;
+}
+
+std::unique_ptr<TData> TQueens::GetInitialParam() { return std::make_unique<TData>(QString()); }
+
+bool TQueens::CreateData() {
+  TQueenInputDlg dlg;
+  dlg.Count = N;
+  if (!dlg.Execute()) return false;
+  N = dlg.Count;
+  return true;
+}
+
+void TQueens::SetWindowRect() {
+  MainForm->DockThreePanes(boardForm_.get(), 63, AlgorithmForm, 60, VariableForm);
+}
+
+void TQueens::Reset() {
+  TAlgoDemo::Reset();
+  boardForm_->StartBoard(N);
+  SolutionCount = 0;
+  boardForm_->StackBox->Clear();
+}
+
+// ---------------------------------------------------------------- helpers
+
+TData* TQueens::Call(int addr, int k) {
+  auto* args = new TData(QString());
+  VarK = args->Add(new TIntData(QStringLiteral("k"), k));
+  VarI = args->Add(new TIntData(QStringLiteral("i"), 0));
+  VarI->SetAssigned(false);
+  boardForm_->StackBox->Push(std::make_unique<TQueensStkData>(QString(), addr, k, 0));
+  return args;
+}
+
+void TQueens::SetI(int value) {
+  VarI->SetValue(value);
+  VarI->SetAssigned(true);
+  TStackBox& stack = *boardForm_->StackBox;
+  static_cast<TQueensStkData*>(stack.Top())->i = value;
+  stack.UpdateRow(stack.Count() - 1, stack.Top());
+}
+
+void TQueens::SetQ(int value) {
+  auto* item = static_cast<TIntData*>(VarQ->Items(VarK->Value() - Base()));
+  item->SetValue(value);
+  item->SetAssigned(true);
+}
+
+// ---------------------------------------------------------------- Main
+
+// seek(1);
+TData* TQueens::Main_C_Begin() {
+  boardForm_->CursorNext();
+  return Call(0, Base());
+}
+
+void TQueens::Main_AfterBegin() {
+  boardForm_->CursorBack();
+  (void)boardForm_->StackBox->Pop();
+}
+
+// ---------------------------------------------------------------- Queens
+
+// FOR i:=1 to n DO
+bool TQueens::Queens_F_Begin() {
+  boardForm_->MoveQueenDown();
+  SetI(Base());
+  return VarI->Value() < Base() + N;
+}
+
+// IF NOT collid(k,i) THEN
+bool TQueens::Queens_F_TestCollid() { return boardForm_->ShowCollision(true); }
+
+// q[k]:=i;
+void TQueens::Queens_PlaceQueen() {
+  boardForm_->ShowCollision(false);
+  SetQ(VarI->Value());
+  boardForm_->SetQueenState(true);
+}
+
+// IF k=n
+bool TQueens::Queens_F_LastOne() { return VarK->Value() == Base() + N - 1; }
+
+// THEN printQueen
+void TQueens::Queens_PrintQueen() {
+  ++SolutionCount;
+  const QString caption = QStringLiteral("第%1种排布").arg(SolutionCount);
+  msgDlg_->SetCaption(caption);
+  msgDlg_->Execute(caption + QStringLiteral("找到了!"));
+}
+
+// ELSE seek(k+1)
+TData* TQueens::Queens_C_Seek() {
+  boardForm_->CursorNext();
+  return Call(8, VarK->Value() + 1);
+}
+
+void TQueens::Queens_AfterSeek() {
+  boardForm_->CursorBack();
+  VarK = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("k")));
+  VarI = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("i")));
+  (void)boardForm_->StackBox->Pop();
+}
+
+// q[k]:=0;
+void TQueens::Queens_Recurse() {
+  boardForm_->ShowCollision(false);
+  SetQ(0);
+  boardForm_->SetQueenState(false);
+}
+
+// ] (end of the loop body: the next row)
+bool TQueens::Queens_F_NextPos() {
+  boardForm_->MoveQueenDown();
+  SetI(VarI->Value() + 1);
+  return VarI->Value() >= Base() + N;
+}
