@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -24,6 +25,7 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void TDrawGrid::SetColCount(int n) {
   n = std::max(0, n);
+  if (n == ColCount()) return;
   colWidths_.resize(static_cast<size_t>(n), defaultColWidth_);
   fixedCols_ = std::min(fixedCols_, std::max(0, n - 1));
   col_ = std::clamp(col_, fixedCols_, std::max(fixedCols_, n - 1));
@@ -33,6 +35,7 @@ void TDrawGrid::SetColCount(int n) {
 
 void TDrawGrid::SetRowCount(int n) {
   n = std::max(0, n);
+  if (n == RowCount()) return;
   rowHeights_.resize(static_cast<size_t>(n), defaultRowHeight_);
   fixedRows_ = std::min(fixedRows_, std::max(0, n - 1));
   row_ = std::clamp(row_, fixedRows_, std::max(fixedRows_, n - 1));
@@ -75,13 +78,13 @@ int TDrawGrid::RowHeights(int row) const {
 }
 
 void TDrawGrid::SetColWidths(int col, int w) {
-  if (col < 0 || col >= ColCount()) return;
+  if (col < 0 || col >= ColCount() || colWidths_[static_cast<size_t>(col)] == std::max(0, w)) return;
   colWidths_[static_cast<size_t>(col)] = std::max(0, w);
   Changed();
 }
 
 void TDrawGrid::SetRowHeights(int row, int h) {
-  if (row < 0 || row >= RowCount()) return;
+  if (row < 0 || row >= RowCount() || rowHeights_[static_cast<size_t>(row)] == std::max(0, h)) return;
   rowHeights_[static_cast<size_t>(row)] = std::max(0, h);
   Changed();
 }
@@ -97,6 +100,7 @@ void TDrawGrid::SetOptions(TGridOptions o) {
 }
 
 void TDrawGrid::SetScrollBars(TScrollStyle s) {
+  if (s == scrollBars_) return;
   scrollBars_ = s;
   Changed();
 }
@@ -242,10 +246,10 @@ bool TDrawGrid::TrySelect(int col, int row) {
   bool can = true;
   if (OnSelectCell) OnSelectCell(col, row, can);
   if (!can) return false;
-  col_ = col;
-  row_ = row;
+  const int oldCol = std::exchange(col_, col);
+  const int oldRow = std::exchange(row_, row);
   ScrollInView(col, row);
-  Changed();
+  SelectionMoved(oldCol, oldRow);
   return true;
 }
 
@@ -317,15 +321,35 @@ void TDrawGrid::Changed() {
   viewport()->update();
 }
 
+void TDrawGrid::SelectionMoved(int oldCol, int oldRow) {
+  if (needsPaint_) return;
+  const auto cells = [this](int col, int row) {
+    if (!(options_ & goRowSelect)) {
+      InvalidateCell(col, row);
+      return;
+    }
+    for (int c = 0; c < ColCount(); ++c) InvalidateCell(c, row);
+  };
+  cells(oldCol, oldRow);
+  cells(col_, row_);
+}
+
 void TDrawGrid::Invalidate() {
   needsPaint_ = true;
+  dirty_ = QRegion();
   viewport()->update();
 }
 
 void TDrawGrid::InvalidateCell(int col, int row) {
-  needsPaint_ = true;
   const TRect r = CellRect(col, row);
-  if (!r.IsEmpty()) viewport()->update(r.ToQRect());
+  if (r.IsEmpty() || needsPaint_) return;
+  const QRect tile = CellTile(col, row, r).ToQRect();
+  dirty_ += tile;
+  viewport()->update(tile);
+}
+
+TRect TDrawGrid::CellTile(int col, int row, const TRect& r) const {
+  return Rect(r.Left, r.Top, r.Right + LineAfterCol(col), r.Bottom + LineAfterRow(row));
 }
 
 void TDrawGrid::Repaint() {
@@ -342,6 +366,11 @@ void TDrawGrid::PaintGrid() {
   needsPaint_ = false;
   const QSize size = viewport()->size().expandedTo({1, 1});
   if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  PaintCells(QRegion(image_.rect()));
+}
+
+void TDrawGrid::PaintCells(const QRegion& area) {
+  dirty_ = QRegion();
   inPaint_ = true;
   struct Reset {
     bool& flag;
@@ -349,15 +378,17 @@ void TDrawGrid::PaintGrid() {
   } reset{inPaint_};
 
   TCanvas& c = canvas_;
-  c.ClearClipRect();
-  c.SetWindowOrg(0, 0);
-  c.Pen = TPen();
-  c.Brush = TBrush();
-  c.Brush.Color = Color;
-  c.FillRect(Rect(0, 0, size.width(), size.height()));
-  const TColor lineColor = Color == clSilver ? clGray : clSilver;
-  const bool focused = hasFocus();
-
+  const auto background = [&](const QRect& r) {
+    c.ClearClipRect();
+    c.SetWindowOrg(0, 0);
+    c.Pen = TPen();
+    c.Brush = TBrush();
+    c.Brush.Color = Color;
+    c.FillRect(TRect::FromQRect(r));
+  };
+  for (const QRect& r : area) background(r);
+  // Cells are painted whole: one that only meets the area is painted on a fresh background.
+  const bool whole = area.rectCount() == 1 && area.boundingRect() == image_.rect();
   for (int row = 0; row < RowCount(); ++row) {
     const auto top = RowTop(row);
     if (!top) continue;
@@ -365,6 +396,24 @@ void TDrawGrid::PaintGrid() {
       const auto left = ColLeft(col);
       if (!left) continue;
       const TRect r = Bounds(*left, *top, ColWidths(col), RowHeights(row));
+      if (whole) {
+        PaintCell(col, row, r);
+        continue;
+      }
+      const QRect tile = CellTile(col, row, r).ToQRect();
+      if (!area.intersects(tile)) continue;
+      background(tile);
+      PaintCell(col, row, r);
+    }
+  }
+}
+
+void TDrawGrid::PaintCell(int col, int row, const TRect& r) {
+  TCanvas& c = canvas_;
+  const TColor lineColor = Color == clSilver ? clGray : clSilver;
+  const bool focused = hasFocus();
+  {
+    {
       const bool fixed = col < fixedCols_ || row < fixedRows_;
       TGridDrawState state = fixed ? TGridDrawState{gdFixed} : 0u;
       const bool current = col == col_ && row == row_;
@@ -412,7 +461,11 @@ void TDrawGrid::PaintGrid() {
 }
 
 void TDrawGrid::paintEvent(QPaintEvent* event) {
-  if (needsPaint_ || image_.size() != viewport()->size().expandedTo({1, 1})) PaintGrid();
+  if (needsPaint_ || image_.size() != viewport()->size().expandedTo({1, 1})) {
+    PaintGrid();
+  } else if (!dirty_.isEmpty()) {
+    PaintCells(std::exchange(dirty_, QRegion()));
+  }
   QPainter p(viewport());
   p.drawImage(event->rect(), image_, event->rect());
 }
@@ -518,6 +571,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
   if (static_cast<size_t>(row) >= cells_.size()) cells_.resize(static_cast<size_t>(row) + 1);
   auto& line = cells_[static_cast<size_t>(row)];
   if (static_cast<size_t>(col) >= line.size()) line.resize(static_cast<size_t>(col) + 1);
+  if (line[static_cast<size_t>(col)] == text) return;
   line[static_cast<size_t>(col)] = text;
   InvalidateCell(col, row);
 }

@@ -5,6 +5,7 @@
 // are in viewport coordinates and exclude the grid line on their right and bottom.
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -96,6 +97,8 @@ class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
   int ClientHeight() const;
   // Paints the whole grid now (synchronously).
   void Repaint();
+  // The whole grid, or one cell with its grid lines, is painted again at the next paint;
+  // cells left alone keep what was painted.
   void Invalidate();
   void InvalidateCell(int col, int row);
 
@@ -124,8 +127,15 @@ class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  void Changed();  // layout or selection changed: scroll bars and a full repaint
+  void Changed();  // layout changed: scroll bars and a full repaint
+  void SelectionMoved(int oldCol, int oldRow);  // repaints the cells that show the selection
   void PaintGrid();
+  // Paints again the cells (with their grid lines) that meet `area`, and the background
+  // of `area` outside every cell.
+  void PaintCells(const QRegion& area);
+  void PaintCell(int col, int row, const TRect& r);
+  // The cell and the grid lines to its right and below: the cells' tiles cover the grid.
+  TRect CellTile(int col, int row, const TRect& r) const;
   void UpdateScrollBars();
   // An as-needed bar shown against its range, or hidden although its range wants it.
   static bool BarStale(const QScrollBar& bar, Qt::ScrollBarPolicy policy);
@@ -158,7 +168,8 @@ class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
   int leftCol_ = 1;
   bool syncingBars_ = false;
   int resizeDepth_ = 0;  // resize events nested in one another (bars coming and going)
-  bool needsPaint_ = true;
+  bool needsPaint_ = true;  // the whole grid
+  QRegion dirty_;            // cells to paint again, in viewport coordinates
   bool inPaint_ = false;
   QImage image_;
   TCanvas canvas_{&image_};

@@ -208,8 +208,7 @@ void TAlgorithmForm::PanelResize() {
   hScroll_->setPageStep(std::max(1, clientWidth));
   hScroll_->setSingleStep(std::max(1, font_.TextWidth(QStringLiteral(" "))));
   hScroll_->setVisible(hBar);
-  procBox_->Invalidate();
-  procTabSet_->update();
+  RefreshRows();
   inResize_ = false;
 }
 
@@ -248,7 +247,6 @@ void TAlgorithmForm::ProcTabSetClick() { ShowProcedure(ShownProcedure()); }
 void TAlgorithmForm::ShowProcedure(const TProcedure* proc) {
   procLineCount_ = proc ? proc->Count() : 0;
   PanelResize();
-  procBox_->Invalidate();
 }
 
 // ---- Rows --------------------------------------------------------------------------------
@@ -267,8 +265,14 @@ void TAlgorithmForm::Refresh() {
     procLineCount_ = (shown ? shown : CurrentDemo->CurProc())->Count();
     procBox_->SetRowCount(std::max(procLineCount_, MaxLines()));
   }
-  procBox_->Invalidate();
-  procTabSet_->update();
+  RefreshRows();
+  // The tabs stand on the backdrop: they are painted again when it moved or changed.
+  const std::pair<QPoint, qint64> backdrop(procTabSet_->mapToGlobal(QPoint(0, 0)),
+                                           BackBitmap ? BackBitmap->Image().cacheKey() : 0);
+  if (backdrop != tabBackdrop_) {
+    tabBackdrop_ = backdrop;
+    procTabSet_->update();
+  }
 }
 
 TProcLine* TAlgorithmForm::SelectedLine() const {
@@ -340,32 +344,53 @@ void TAlgorithmForm::PaintBackdrop(const TRect& rect) {
   CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect, procBox_->Color);
 }
 
+TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row) const {
+  RowLook look;
+  look.rect = procBox_->CellRect(0, row);
+  look.origin = procBox_->viewport()->mapToGlobal(QPoint(0, 0));
+  look.backdrop = BackBitmap ? BackBitmap->Image().cacheKey() : 0;
+  if (procTabSet_->count() == 0) return look;
+  const TProcedure* proc = ShownProcedure();
+  look.line = proc ? proc->LineByIndex(row) : nullptr;
+  if (!look.line) return look;
+  look.text = look.line->Text();
+  look.scroll = hScroll_->value();
+  look.font = font_;
+  if (proc != CurrentDemo->CurProc()) {
+    look.font.Color = CurrentThemes ? CurrentThemes->AlgoSrc() : font_.Color;
+    return look;
+  }
+  if (row == procBox_->Row() && !look.line->Breakpoint) look.fill = clGreen;
+  else if (look.line->Current) look.fill = clNavy;
+  else if (look.line->Breakpoint) look.fill = clRed;
+  look.font.Color = look.fill != clNone ? clWhite : FrameColor(frameDepth_);
+  return look;
+}
+
+void TAlgorithmForm::RefreshRows() {
+  const int top = procBox_->TopRow();
+  const int bottom = std::min(procBox_->RowCount(), top + MaxLines() + 1);
+  for (int row = top; row < bottom; ++row) {
+    const auto it = painted_.find(row);
+    if (it == painted_.end() || !(it->second == LookOf(row))) procBox_->InvalidateCell(0, row);
+  }
+}
+
 void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
+  const RowLook look = LookOf(row);
+  painted_[row] = look;
   if (procTabSet_->count() == 0) return;
   TCanvas& c = procBox_->Canvas();
   PaintBackdrop(rect);
-  const TProcedure* proc = ShownProcedure();
-  const TProcLine* line = proc ? proc->LineByIndex(row) : nullptr;
-  if (!line) return;
-  c.Font = font_;
+  if (!look.line) return;
+  c.Font = look.font;
   c.SetBkMode(TRANSPARENT);
-  if (proc != CurrentDemo->CurProc()) {
-    c.Font.Color = CurrentThemes ? CurrentThemes->AlgoSrc() : font_.Color;
-  } else {
-    TColor fill = clNone;
-    if (row == procBox_->Row() && !line->Breakpoint) fill = clGreen;
-    else if (line->Current) fill = clNavy;
-    else if (line->Breakpoint) fill = clRed;
-    if (fill != clNone) {
-      c.Brush.Color = fill;
-      c.Brush.Style = bsSolid;
-      c.FillRect(rect);
-      c.Font.Color = clWhite;
-    } else {
-      c.Font.Color = FrameColor(frameDepth_);
-    }
+  if (look.fill != clNone) {
+    c.Brush.Color = look.fill;
+    c.Brush.Style = bsSolid;
+    c.FillRect(rect);
     c.SetBkMode(TRANSPARENT);
   }
   // Two pixels in from the cell's edge, so that marked rows do not cut the first letter.
-  c.TextOut(rect.Left + 2 - hScroll_->value(), rect.Top + 1, line->Text());
+  c.TextOut(rect.Left + 2 - look.scroll, rect.Top + 1, look.text);
 }

@@ -7,7 +7,9 @@
 // The engine drives it through IAlgorithmView; the demonstration window docks Widget() and
 // toggles breakpoints with ToggleBreakpoint; the scripted driver chooses a line with
 // SelectLine.
+#include <QPoint>
 #include <QWidget>
+#include <map>
 #include <vector>
 
 #include "framework/engine/DemoViews.h"
@@ -93,6 +95,22 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   void ShowProcedure(const TProcedure* proc);
   void PanelResize();
   void ApplyFont();
+  // Everything a grid row is painted from: a row whose look has not changed since it was
+  // painted is left alone when the window refreshes.
+  struct RowLook {
+    const TProcLine* line = nullptr;
+    QString text;
+    TRect rect;
+    TColor fill = clNone;
+    TFont font;
+    int scroll = 0;
+    QPoint origin;          // on the screen, where the backdrop is taken from
+    qint64 backdrop = 0;    // the backdrop picture's identity
+    friend bool operator==(const RowLook&, const RowLook&) = default;
+  };
+  RowLook LookOf(int row) const;
+  // Repaints the visible rows whose look changed.
+  void RefreshRows();
   void ProcBoxDrawCell(int row, const TRect& rect);
   void PaintBackdrop(const TRect& rect);
   void LayoutForm();
@@ -116,4 +134,6 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   int frameBorderWidth_ = 1;
   TPaneZoom zoom_;
   bool inResize_ = false;
+  std::map<int, RowLook> painted_;  // the look of each row when it was last painted
+  std::pair<QPoint, qint64> tabBackdrop_;  // where the tabs' backdrop was last taken from
 };

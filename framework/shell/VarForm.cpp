@@ -1,5 +1,6 @@
 #include "framework/shell/VarForm.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -107,7 +108,6 @@ void TVariableForm::SyncGrid() {
     varGrid_->SetCells(0, i + 1, rows_.Row(i).Name);
     varGrid_->SetCells(1, i + 1, rows_.Row(i).Value);
   }
-  varGrid_->Invalidate();
 }
 
 QString TVariableForm::RowText(int i) const {
@@ -146,8 +146,51 @@ void TVariableForm::LayoutGrid() {
   // backdrop rather than the grid's gray.
   const int shownRows = std::clamp(clientHeight / rowHeight, 1, std::max(1, rows));
   varGrid_->setGeometry(0, 0, width(), shownRows * rowHeight + (needH ? hBar : 0));
-  varGrid_->Invalidate();
-  update();
+  RefreshCells();
+}
+
+TVariableForm::CellLook TVariableForm::LookOf(int col, int row) const {
+  CellLook look;
+  look.rect = varGrid_->CellRect(col, row);
+  look.origin = varGrid_->viewport()->mapToGlobal(QPoint(0, 0));
+  look.backdrop = BackBitmap ? BackBitmap->Image().cacheKey() : 0;
+  look.font = font_;
+  look.colours = {ThemeColor(&TZqThemes::VarTitle, clBlack), ThemeColor(&TZqThemes::VarName, clBlue),
+                  ThemeColor(&TZqThemes::VarValue, clGreen),
+                  ThemeColor(&TZqThemes::ModifiedValue, clRed)};
+  if (row == 0) {
+    look.shown = true;
+    look.name = varGrid_->Cells(col, 0);
+  } else if (row - 1 < rows_.Count()) {
+    const TVarRow& r = rows_.Row(row - 1);
+    look.shown = true;
+    look.name = r.Name;
+    look.value = r.Value;
+    look.mark = r.Mark;
+    look.changed = r.Changed;
+    look.level = r.Level;
+    look.status = r.Status;
+    look.icon = r.Icon;
+  }
+  return look;
+}
+
+void TVariableForm::RefreshCells() {
+  const int top = varGrid_->TopRow();
+  const int bottom = std::min(varGrid_->RowCount(), top + varGrid_->VisibleRowCount() + 1);
+  for (int col = 0; col < varGrid_->ColCount(); ++col) {
+    for (int row = 0; row < bottom; ++row) {
+      if (varGrid_->CellRect(col, row).IsEmpty()) continue;  // scrolled away
+      const auto it = painted_.find({col, row});
+      if (it == painted_.end() || !(it->second == LookOf(col, row))) varGrid_->InvalidateCell(col, row);
+    }
+  }
+  const std::pair<QPoint, qint64> backdrop(mapToGlobal(QPoint(0, 0)),
+                                           BackBitmap ? BackBitmap->Image().cacheKey() : 0);
+  if (backdrop != backdrop_) {
+    backdrop_ = backdrop;
+    update();
+  }
 }
 
 void TVariableForm::resizeEvent(QResizeEvent*) {
@@ -170,12 +213,15 @@ void TVariableForm::resizeEvent(QResizeEvent*) {
 
 // ---- Drawing -----------------------------------------------------------------------------
 
-void TVariableForm::paintEvent(QPaintEvent*) {
+void TVariableForm::paintEvent(QPaintEvent* event) {
   // The part of the window below the grid's whole rows shows the backdrop.
-  QImage image(size().expandedTo({1, 1}), QImage::Format_RGB32);
+  const QRect area = event->rect() & rect();
+  if (area.isEmpty()) return;
+  QImage image(area.size(), QImage::Format_RGB32);
   TCanvas canvas(&image);
-  CopyBackdrop(canvas, *this, Rect(0, 0, width(), height()), clSilver);
-  QPainter(this).drawImage(0, 0, image);
+  canvas.SetWindowOrg(area.left(), area.top());
+  CopyBackdrop(canvas, *this, TRect::FromQRect(area), clSilver);
+  QPainter(this).drawImage(area.topLeft(), image);
 }
 
 void TVariableForm::DrawSign(TCanvas& c, TVarStatus status, int x, int y) {
@@ -225,6 +271,7 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
 }
 
 void TVariableForm::VarGridDrawCell(int col, int row, const TRect& rect) {
+  painted_[{col, row}] = LookOf(col, row);
   TCanvas& c = varGrid_->Canvas();
   varGrid_->DrawBackdrop(rect);
   c.Pen = TPen();

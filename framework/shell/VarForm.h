@@ -5,9 +5,12 @@
 // the changed parts are. Clicking a record or vector opens or closes it.
 //
 // The engine drives it through IVariableView; the scripted driver reads RowText.
+#include <QPoint>
 #include <QWidget>
 #include <array>
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/PaneZoom.h"
@@ -49,6 +52,25 @@ class TVariableForm : public QWidget, public IVariableView {
   void SyncGrid();
   void ComputeWidths();
   void LayoutGrid();
+  // Everything a cell is painted from: a cell whose look has not changed since it was
+  // painted is left alone.
+  struct CellLook {
+    TRect rect;
+    QPoint origin;        // on the screen, where the backdrop is taken from
+    qint64 backdrop = 0;  // the backdrop picture's identity
+    TFont font;
+    std::array<TColor, 4> colours{};  // title, name, value, modified value
+    bool shown = false;               // a title or a variable's row
+    QString name, value, mark;
+    bool changed = false;
+    int level = 0;
+    TVarStatus status = TVarStatus::Atom;
+    TVarIcon icon = TVarIcon::Record;
+    friend bool operator==(const CellLook&, const CellLook&) = default;
+  };
+  CellLook LookOf(int col, int row) const;
+  // Repaints the visible cells whose look changed, and the backdrop when it moved.
+  void RefreshCells();
   void VarGridDrawCell(int col, int row, const TRect& rect);
   void DrawValue(TCanvas& c, const TVarRow& row, int x, int y);
   void DrawSign(TCanvas& c, TVarStatus status, int x, int y);
@@ -61,4 +83,6 @@ class TVariableForm : public QWidget, public IVariableView {
   TPaneZoom zoom_;
   std::array<std::unique_ptr<TBitmap>, 3> signs_;  // by TVarStatus
   std::array<std::unique_ptr<TBitmap>, 8> icons_;  // by TVarIcon - 1
+  std::map<std::pair<int, int>, CellLook> painted_;  // by column and row, when last painted
+  std::pair<QPoint, qint64> backdrop_;  // where the window's backdrop was last taken from
 };

@@ -162,3 +162,28 @@ TEST(Grid, StringGridDrawsItsCellTexts) {
   g.ClearCells();
   EXPECT_EQ(g.Cells(2, 3), QString());
 }
+
+TEST(Grid, RepaintingSomeCellsShowsWhatAWholeRepaintShows) {
+  TStringGrid g;
+  MakeGrid(g);
+  g.SetOptions(kDefaultGridOptions | goRowSelect);
+  g.SetColWidths(2, 120);  // the last column reaches past the viewport
+  for (int r = 0; r < 20; ++r)
+    for (int c = 0; c < 3; ++c) g.SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+  g.Repaint();
+  const auto shot = [&] { return g.viewport()->grab().toImage(); };
+  // Changes that repaint single cells: new texts, and the selection moving by a row.
+  g.SetCells(1, 2, QStringLiteral("WWWWWWWW"));
+  g.SetCells(2, 4, QStringLiteral("changed"));
+  g.SetRow(3);
+  const QImage partial = shot();
+  g.Invalidate();
+  EXPECT_EQ(partial, shot());
+  // Direct drawing stays until its cells are painted again.
+  g.Canvas().Brush.Color = clRed;
+  g.Canvas().FillRect(Rect(0, 0, 200, 105));
+  g.SetCells(0, 1, QStringLiteral("x"));
+  const QImage mixed = shot();
+  EXPECT_EQ(mixed.pixel(10, 30), ToQRgb(g.FixedColor));
+  EXPECT_EQ(mixed.pixel(10, 90), ToQRgb(clRed)) << "a cell not painted again";
+}

@@ -214,3 +214,20 @@ TEST(AlgorithmWindow, FrameColoursCycleThroughThirteen) {
   EXPECT_EQ(TAlgorithmForm::FrameColor(13), clBlack);
   EXPECT_EQ(TAlgorithmForm::FrameColor(14), clGreen);
 }
+
+TEST_F(DemoWindows, StepsRepaintOnlyChangedRowsYetShowTheWholeState) {
+  TRecDemo& d = Start(TRecDemo::Text());
+  TAlgorithmForm& algo = Algo();
+  TVariableForm& vars = Vars();
+  const auto shot = [](TDrawGrid* grid) { return grid->viewport()->grab().toImage(); };
+  ASSERT_TRUE(algo.SelectLine("Rec", 2));
+  for (int step = 0; step < 14; ++step) {
+    d.TraceInto();  // calls, returns, marks moving, values changing
+    const QImage rows = shot(algo.ProcBox());
+    const QImage values = shot(vars.VarGrid());
+    algo.ProcBox()->Invalidate();
+    vars.VarGrid()->Invalidate();
+    ASSERT_EQ(rows, shot(algo.ProcBox())) << "algorithm rows after step " << step;
+    ASSERT_EQ(values, shot(vars.VarGrid())) << "variables after step " << step;
+  }
+}
