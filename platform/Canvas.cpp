@@ -317,6 +317,13 @@ class CanvasPainter {
         for (int x = r.left(); x <= r.right(); ++x) d[x] = sl[x - dev.x()] | 0xFF000000u;
         continue;
       }
+      if (rop == SRCCOPY) {  // a transparent copy needs no brush
+        for (int x = r.left(); x <= r.right(); ++x) {
+          const std::uint32_t sv = sl[x - dev.x()] & kRgbMask;
+          if (sv != *skip) d[x] = 0xFF000000u | sv;
+        }
+        continue;
+      }
       for (int x = r.left(); x <= r.right(); ++x) {
         const std::uint32_t sv = sl[x - dev.x()] & kRgbMask;
         if (skip && sv == *skip) continue;

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -65,6 +66,17 @@ int PixelSizeForCell(QFont q, int cell) {
   return px;
 }
 
+// A text measured in a font.
+struct WidthKey {
+  Key font;
+  QString text;
+  friend bool operator==(const WidthKey&, const WidthKey&) = default;
+};
+
+struct WidthHash {
+  size_t operator()(const WidthKey& k) const { return qHashMulti(0, qHash(k.font), k.text); }
+};
+
 }  // namespace
 
 QString SubstituteFamily(const QString& name) {
@@ -121,7 +133,15 @@ QFont TFont::ToQFont() const {
 }
 
 int TFont::TextWidth(const QString& text) const {
-  return QFontMetrics(ToQFont()).horizontalAdvance(text);
+  // Measuring shapes the text, and windows measure the same few texts over and over.
+  static std::unordered_map<WidthKey, int, WidthHash> widths;
+  constexpr size_t kMaxWidths = 8192;
+  WidthKey key{{Name, Height, Style, Pitch}, text};
+  if (const auto it = widths.find(key); it != widths.end()) return it->second;
+  const int width = QFontMetrics(ToQFont()).horizontalAdvance(text);
+  if (widths.size() >= kMaxWidths) widths.clear();
+  widths.emplace(std::move(key), width);
+  return width;
 }
 
 int TFont::TextHeight(const QString&) const { return Ascent() + Descent(); }

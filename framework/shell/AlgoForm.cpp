@@ -344,18 +344,27 @@ void TAlgorithmForm::PaintBackdrop(const TRect& rect) {
   CopyBackdropWrapped(procBox_->Canvas(), *procBox_->viewport(), rect, procBox_->Color);
 }
 
-TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row) const {
+TAlgorithmForm::RowLook TAlgorithmForm::CommonLook() const {
   RowLook look;
-  look.rect = procBox_->CellRect(0, row);
   look.origin = procBox_->viewport()->mapToGlobal(QPoint(0, 0));
   look.backdrop = BackBitmap ? BackBitmap->Image().cacheKey() : 0;
+  look.scroll = hScroll_->value();
+  look.font = font_;
+  return look;
+}
+
+TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) const {
+  RowLook look;
+  look.rect = procBox_->CellRect(0, row);
+  look.origin = common.origin;
+  look.backdrop = common.backdrop;
   if (procTabSet_->count() == 0) return look;
   const TProcedure* proc = ShownProcedure();
   look.line = proc ? proc->LineByIndex(row) : nullptr;
   if (!look.line) return look;
   look.text = look.line->Text();
-  look.scroll = hScroll_->value();
-  look.font = font_;
+  look.scroll = common.scroll;
+  look.font = common.font;
   if (proc != CurrentDemo->CurProc()) {
     look.font.Color = CurrentThemes ? CurrentThemes->AlgoSrc() : font_.Color;
     return look;
@@ -370,14 +379,15 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row) const {
 void TAlgorithmForm::RefreshRows() {
   const int top = procBox_->TopRow();
   const int bottom = std::min(procBox_->RowCount(), top + MaxLines() + 1);
+  const RowLook common = CommonLook();
   for (int row = top; row < bottom; ++row) {
     const auto it = painted_.find(row);
-    if (it == painted_.end() || !(it->second == LookOf(row))) procBox_->InvalidateCell(0, row);
+    if (it == painted_.end() || !(it->second == LookOf(row, common))) procBox_->InvalidateCell(0, row);
   }
 }
 
 void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
-  const RowLook look = LookOf(row);
+  const RowLook look = LookOf(row, CommonLook());
   painted_[row] = look;
   if (procTabSet_->count() == 0) return;
   TCanvas& c = procBox_->Canvas();

@@ -108,7 +108,9 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
     qint64 backdrop = 0;    // the backdrop picture's identity
     friend bool operator==(const RowLook&, const RowLook&) = default;
   };
-  RowLook LookOf(int row) const;
+  // The part of the look every row shares, then one row's look.
+  RowLook CommonLook() const;
+  RowLook LookOf(int row, const RowLook& common) const;
   // Repaints the visible rows whose look changed.
   void RefreshRows();
   void ProcBoxDrawCell(int row, const TRect& rect);

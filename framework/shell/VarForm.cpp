@@ -149,15 +149,20 @@ void TVariableForm::LayoutGrid() {
   RefreshCells();
 }
 
-TVariableForm::CellLook TVariableForm::LookOf(int col, int row) const {
+TVariableForm::CellLook TVariableForm::CommonLook() const {
   CellLook look;
-  look.rect = varGrid_->CellRect(col, row);
   look.origin = varGrid_->viewport()->mapToGlobal(QPoint(0, 0));
   look.backdrop = BackBitmap ? BackBitmap->Image().cacheKey() : 0;
   look.font = font_;
   look.colours = {ThemeColor(&TZqThemes::VarTitle, clBlack), ThemeColor(&TZqThemes::VarName, clBlue),
                   ThemeColor(&TZqThemes::VarValue, clGreen),
                   ThemeColor(&TZqThemes::ModifiedValue, clRed)};
+  return look;
+}
+
+TVariableForm::CellLook TVariableForm::LookOf(int col, int row, const CellLook& common) const {
+  CellLook look = common;
+  look.rect = varGrid_->CellRect(col, row);
   if (row == 0) {
     look.shown = true;
     look.name = varGrid_->Cells(col, 0);
@@ -178,11 +183,12 @@ TVariableForm::CellLook TVariableForm::LookOf(int col, int row) const {
 void TVariableForm::RefreshCells() {
   const int top = varGrid_->TopRow();
   const int bottom = std::min(varGrid_->RowCount(), top + varGrid_->VisibleRowCount() + 1);
+  const CellLook common = CommonLook();
   for (int col = 0; col < varGrid_->ColCount(); ++col) {
     for (int row = 0; row < bottom; ++row) {
       if (varGrid_->CellRect(col, row).IsEmpty()) continue;  // scrolled away
       const auto it = painted_.find({col, row});
-      if (it == painted_.end() || !(it->second == LookOf(col, row))) varGrid_->InvalidateCell(col, row);
+      if (it == painted_.end() || !(it->second == LookOf(col, row, common))) varGrid_->InvalidateCell(col, row);
     }
   }
   const std::pair<QPoint, qint64> backdrop(mapToGlobal(QPoint(0, 0)),
@@ -271,7 +277,7 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
 }
 
 void TVariableForm::VarGridDrawCell(int col, int row, const TRect& rect) {
-  painted_[{col, row}] = LookOf(col, row);
+  painted_[{col, row}] = LookOf(col, row, CommonLook());
   TCanvas& c = varGrid_->Canvas();
   varGrid_->DrawBackdrop(rect);
   c.Pen = TPen();

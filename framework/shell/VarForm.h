@@ -68,7 +68,9 @@ class TVariableForm : public QWidget, public IVariableView {
     TVarIcon icon = TVarIcon::Record;
     friend bool operator==(const CellLook&, const CellLook&) = default;
   };
-  CellLook LookOf(int col, int row) const;
+  // The part of the look every cell shares, then one cell's look.
+  CellLook CommonLook() const;
+  CellLook LookOf(int col, int row, const CellLook& common) const;
   // Repaints the visible cells whose look changed, and the backdrop when it moved.
   void RefreshCells();
   void VarGridDrawCell(int col, int row, const TRect& rect);

@@ -282,6 +282,24 @@ TEST(CanvasBitmaps, TransparentDrawKeepsTheBackgroundWhereTheColourMatches) {
   EXPECT_EQ(dst.Canvas().Pixels(1, 1), clBlue);
 }
 
+TEST(CanvasBitmaps, TransparentDrawIgnoresTheBrushAndKeepsToTheClip) {
+  TBitmap sprite(4, 4);
+  sprite.Canvas().Brush.Color = clLime;
+  sprite.Canvas().FillRect(Rect(0, 0, 4, 4));
+  sprite.Canvas().Pixels(0, 3) = clFuchsia;  // the transparent colour
+  sprite.Transparent = true;
+  TBitmap dst = White(10, 10);
+  TCanvas& c = dst.Canvas();
+  c.Brush.Color = clRed;
+  c.Brush.Style = bsDiagCross;
+  c.SetClipRect(Rect(0, 0, 5, 10));
+  c.Draw(3, 3, sprite);
+  EXPECT_EQ(CountColor(c, clLime, Rect(0, 0, 10, 10)), 7);  // two columns, less one pixel
+  EXPECT_EQ(c.Pixels(3, 6), clWhite);
+  EXPECT_EQ(c.Pixels(5, 3), clWhite) << "outside the clip";
+  EXPECT_EQ(CountColor(c, clRed, Rect(0, 0, 10, 10)), 0);
+}
+
 TEST(CanvasBitmaps, StretchDrawCoversExactlyItsRectangle) {
   TBitmap pic(3, 3);
   pic.Canvas().Brush.Color = clTeal;
