@@ -1,5 +1,6 @@
 #include "framework/drawkit/StackBox.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 #include "framework/drawkit/AdvancedTools.h"
@@ -29,6 +30,28 @@ QPoint TStackLayout::Cell(int index) const {
   return {((ColCount - c - 1) * Width) / ColCount + 3, Height - TitleBand - (CellHeight + 1) * (r + 1)};
 }
 
+namespace {
+
+// The columns a text covers when drawn at x = 0: its advance, widened by the ink of glyphs
+// that reach past it (the last glyph of a bold text, a leading italic).
+struct TextSpan {
+  int left = 0;   // <= 0
+  int right = 0;  // >= the advance
+  int Width() const { return right - left; }
+};
+
+TextSpan SpanOf(const TFont& font, const QString& text) {
+  const QRect ink = QFontMetrics(font.ToQFont()).boundingRect(text);
+  TextSpan span{0, font.TextWidth(text)};
+  if (!ink.isEmpty()) {
+    span.left = std::min(0, ink.left());
+    span.right = std::max(span.right, ink.right() + 1);
+  }
+  return span;
+}
+
+}  // namespace
+
 int SlideSteps(int animSpeed) { return (99 - std::clamp(animSpeed, 0, 99)) / 2 + 1; }
 
 int SlideFrameY(int from, int to, int k, int steps) { return from + ((to - from) * k) / steps; }
@@ -46,22 +69,24 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   canvas.FillRect(Rect(1, 1, w - 1, h - 1));
   canvas.Font.Pitch = fpFixed;
   canvas.Font.Height = h * 6 / 7;
-  // The text once on a bitmap of its own extent, so that a row too narrow for it can squeeze
-  // it instead of cutting it off.
+  // The text once on a bitmap of its own extent (with any ink past its advance), so that a
+  // row too narrow for it can squeeze it instead of cutting it off.
   const QSize extent = canvas.TextExtent(RowText);
   if (RowText.isEmpty() || extent.isEmpty()) return;
-  TBitmap text(extent.width(), extent.height());
+  const TextSpan span = SpanOf(canvas.Font, RowText);
+  TBitmap text(span.Width(), extent.height());
   TCanvas& t = text.Canvas();
   t.Font = canvas.Font;
   t.Brush = canvas.Brush;
-  t.FillRect(Rect(0, 0, extent.width(), extent.height()));
+  t.FillRect(Rect(0, 0, span.Width(), extent.height()));
   t.SetBkMode(TRANSPARENT);
-  t.TextOut(0, 0, RowText);
+  t.TextOut(-span.left, 0, RowText);
   text.SetTransparentColor(Color);
   text.Transparent = true;
   const int y = (h - extent.height()) / 2;
-  if (extent.width() > w - 2) canvas.StretchDraw(Rect(1, y, w - 1, y + extent.height()), text);
-  else canvas.Draw((w - extent.width()) / 2, y, text);
+  // A squeezed text keeps a pixel clear of the frame on either side.
+  if (span.Width() > w - 2) canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
+  else canvas.Draw((w - extent.width()) / 2 + span.left, y, text);
 }
 
 void TNodeRect::Paint() { DrawRow(Canvas()); }
@@ -223,7 +248,15 @@ void TStackBox::Paint() {
   c.Font.Color = TitleColor;
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  if (l.TitleBand > 0) c.TextOut(w - c.TextWidth(Title), h - l.TitleBand + 2, Title);
+  if (l.TitleBand > 0) {
+    // Flush right; a title wider than the box is drawn in a smaller size that fits.
+    TextSpan span = SpanOf(c.Font, Title);
+    while (span.Width() > w && c.Font.Height > 1) {
+      --c.Font.Height;
+      span = SpanOf(c.Font, Title);
+    }
+    c.TextOut(w - span.right, h - l.TitleBand + 2, Title);
+  }
   c.Brush.Style = bsSolid;
   const int base = h - l.TitleBand;
   for (int i = 0; i <= l.ColCount; ++i) {

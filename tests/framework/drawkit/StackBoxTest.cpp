@@ -269,6 +269,34 @@ TEST(StackBox, ARowTooWideIsSqueezedNotCut) {
   };
   EXPECT_TRUE(red(2) || red(3)) << "text reaches the left edge";
   EXPECT_TRUE(red(row.width() - 3) || red(row.width() - 4)) << "and the right edge";
+  EXPECT_FALSE(red(1) || red(row.width() - 2)) << "a pixel clear of the frame on either side";
   EXPECT_EQ(FromQRgb(im.pixel(0, 0)), clWhite) << "raised frame";
   EXPECT_EQ(FromQRgb(im.pixel(row.width() - 1, row.height() - 1)), clBlack);
+}
+
+TEST(StackBox, ATitleWiderThanTheBoxIsMadeSmallerNotCut) {
+  StackWindow w;
+  w.stack.ShowAnimate = false;
+  w.stack.TitleColor = clBlue;
+  const auto titleColumns = [&w] {
+    w.stack.Repaint();
+    const QImage& im = w.stack.Image();
+    const int base = im.height() - w.stack.Layout().TitleBand;
+    int first = -1, last = -1;
+    for (int x = 0; x < im.width(); ++x)
+      for (int y = base + 1; y < im.height(); ++y)
+        if (FromQRgb(im.pixel(x, y)) == clBlue) {
+          if (first < 0) first = x;
+          last = x;
+        }
+    return std::pair{first, last};
+  };
+  const auto [left, right] = titleColumns();  // the title as it comes: flush right
+  ASSERT_GT(left, 0);
+  EXPECT_GE(right, w.stack.width() - 3);
+  w.stack.Title = QString(60, QChar('W')) + QStringLiteral("  Addr  m  n  temp  result");
+  const auto [wideLeft, wideRight] = titleColumns();
+  EXPECT_GT(wideLeft, 0) << "the first letter is whole";
+  EXPECT_LT(wideRight, w.stack.width());
+  EXPECT_GE(wideRight, w.stack.width() - 3) << "still flush right";
 }
