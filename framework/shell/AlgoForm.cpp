@@ -229,6 +229,15 @@ int TAlgorithmForm::SelectedTab() const { return procTabSet_->currentIndex(); }
 
 void TAlgorithmForm::SelectTab(int index) {
   if (index < 0 || index >= procTabSet_->count()) return;
+  if (index == procTabSet_->currentIndex()) {
+    // The same procedure's tab (the engine selects it before every refresh): the layout
+    // stands while the number of lines does.
+    const TProcedure* proc = ShownProcedure();
+    if ((proc ? proc->Count() : 0) == procLineCount_) {
+      RefreshRows();
+      return;
+    }
+  }
   {
     const QSignalBlocker block(procTabSet_);
     procTabSet_->setCurrentIndex(index);

@@ -169,13 +169,16 @@ TVariableForm::CellLook TVariableForm::LookOf(int col, int row, const CellLook& 
   } else if (row - 1 < rows_.Count()) {
     const TVarRow& r = rows_.Row(row - 1);
     look.shown = true;
-    look.name = r.Name;
-    look.value = r.Value;
-    look.mark = r.Mark;
-    look.changed = r.Changed;
-    look.level = r.Level;
-    look.status = r.Status;
-    look.icon = r.Icon;
+    if (col == 1) {  // the value
+      look.value = r.Value;
+      look.mark = r.Mark;
+      look.changed = r.Changed;
+    } else {  // the name with its sign and icon
+      look.name = r.Name;
+      look.level = r.Level;
+      look.status = r.Status;
+      look.icon = r.Icon;
+    }
   }
   return look;
 }
