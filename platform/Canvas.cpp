@@ -1,7 +1,10 @@
 #include "platform/Canvas.h"
 
 #include <QPainter>
+#include <QGlyphRun>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <unordered_map>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -372,6 +375,41 @@ QPainterPath ArcPath(ArcKind kind, QPoint d1, QPoint d2, QPoint d3, QPoint d4) {
   return path;
 }
 
+// Shaping a text is most of the cost of drawing it, and windows draw the same few texts
+// again and again: the glyphs of a text in a font are laid out once. Underlined and struck
+// out texts are drawn as they come.
+void DrawShapedText(QPainter& p, const QFont& font, QPoint baseline, const QString& text) {
+  if (font.underline() || font.strikeOut()) {
+    p.drawText(baseline, text);
+    return;
+  }
+  struct Shaped {
+    QFont font;
+    QList<QGlyphRun> runs;
+  };
+  static std::unordered_map<QString, std::vector<Shaped>> cache;
+  constexpr size_t kMaxTexts = 4096;
+  if (cache.size() >= kMaxTexts) cache.clear();
+  std::vector<Shaped>& entries = cache[text];
+  auto it = std::find_if(entries.begin(), entries.end(), [&](const Shaped& s) { return s.font == font; });
+  if (it == entries.end()) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    Shaped shaped{font, line.glyphRuns()};
+    // Positions relative to the start of the baseline.
+    for (QGlyphRun& run : shaped.runs) {
+      QList<QPointF> pos = run.positions();
+      for (QPointF& q : pos) q.ry() -= line.ascent();
+      run.setPositions(pos);
+    }
+    entries.push_back(std::move(shaped));
+    it = entries.end() - 1;
+  }
+  for (const QGlyphRun& run : it->runs) p.drawGlyphRun(baseline, run);
+}
+
 }  // namespace
 
 void TCanvas::MoveTo(int x, int y) { PenPos = {x, y}; }
@@ -570,7 +608,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   if (cp.Opaque()) p.fillRect(cell, ToQColor(Brush.Color));
   p.setFont(font);
   p.setPen(ToQColor(Font.Color));
-  p.drawText(QPoint(left, top + m.ascent()), text);
+  DrawShapedText(p, font, QPoint(left, top + m.ascent()), text);
   p.end();
   // Italic overhang and underline may reach a little past the cell.
   cp.Changed(cell.adjusted(-2, 0, m.maxWidth() / 2 + 2, 2) & clip);

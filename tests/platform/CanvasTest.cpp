@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Random.h"
@@ -412,4 +415,41 @@ TEST(CanvasText, TextRectClipsAndFillsItsRectangle) {
   EXPECT_EQ(Ink(c, clWhite), Rect(10, 10, 30, 30));
   EXPECT_EQ(c.Pixels(10, 10), clAqua);
   EXPECT_FALSE(c.HasClipRect()) << "the clip is restored";
+}
+
+TEST(CanvasText, TextOutDrawsThePixelsQtDraws) {
+  // Texts are laid out once and then drawn from their glyphs: the pixels must be Qt's own.
+  const QStringList texts = {QStringLiteral("Addr    k    i"),     QStringLiteral("Res:=AckMan(m,n);"),
+                             QStringLiteral("第92种排布找到了!"), QStringLiteral("q = (2,4,1,3)"),
+                             QStringLiteral("变量名 Mixed 中文 text"), QStringLiteral("  \tTab  "),
+                             QStringLiteral("fi ffl AV To")};
+  for (const char* name : {"Arial", "宋体", "Fixedsys", "Times New Roman", "楷体"}) {
+    for (TFontStyles style : {0u, unsigned(fsBold), unsigned(fsItalic), unsigned(fsUnderline)}) {
+      for (int height : {-12, -16, 15}) {
+        TFont f;
+        f.Name = QString::fromUtf8(name);
+        f.Height = height;
+        f.Style = style;
+        f.Color = clNavy;
+        for (const QString& text : texts) {
+          QImage qt(240, 40, QImage::Format_RGB32);
+          qt.fill(Qt::white);
+          QPainter p(&qt);
+          p.setRenderHint(QPainter::TextAntialiasing, false);
+          p.setFont(f.ToQFont());
+          p.setPen(ToQColor(clNavy));
+          p.drawText(QPoint(3, 5 + QFontMetrics(f.ToQFont()).ascent()), text);
+          p.end();
+          for (int pass = 0; pass < 2; ++pass) {  // laid out, then drawn again
+            TBitmap mine = White(240, 40);
+            mine.Canvas().Font = f;
+            mine.Canvas().Brush.Style = bsClear;
+            mine.Canvas().TextOut(3, 5, text);
+            ASSERT_EQ(mine.Image(), qt) << name << " style " << style << " height " << height << " "
+                                        << text.toStdString() << " pass " << pass;
+          }
+        }
+      }
+    }
+  }
 }
