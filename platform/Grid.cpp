@@ -412,52 +412,48 @@ void TDrawGrid::PaintCell(int col, int row, const TRect& r) {
   TCanvas& c = canvas_;
   const TColor lineColor = Color == clSilver ? clGray : clSilver;
   const bool focused = hasFocus();
-  {
-    {
-      const bool fixed = col < fixedCols_ || row < fixedRows_;
-      TGridDrawState state = fixed ? TGridDrawState{gdFixed} : 0u;
-      const bool current = col == col_ && row == row_;
-      if (!fixed && (current || ((options_ & goRowSelect) && row == row_))) state |= gdSelected;
-      if (current && focused) state |= gdFocused;
+  const bool fixed = col < fixedCols_ || row < fixedRows_;
+  TGridDrawState state = fixed ? TGridDrawState{gdFixed} : 0u;
+  const bool current = col == col_ && row == row_;
+  if (!fixed && (current || ((options_ & goRowSelect) && row == row_))) state |= gdSelected;
+  if (current && focused) state |= gdFocused;
 
-      c.Font = Font;
-      c.Pen = TPen();
-      c.Brush = TBrush();
-      c.Brush.Color = fixed ? FixedColor : Color;
-      if (DefaultDrawing && (state & gdSelected) &&
-          ((options_ & goDrawFocusSelected) || !(state & gdFocused) || (options_ & goRowSelect))) {
-        c.Brush.Color = clHighlight;
-        c.Font.Color = clHighlightText;
-      }
-      if (DefaultDrawing) c.FillRect(r);
-      c.SetClipRect(r);
-      DrawCell(col, row, r, state);
-      c.ClearClipRect();
-      c.SetWindowOrg(0, 0);
-      if (DefaultDrawing && fixed) {
-        // Raised edge of the fixed cells.
-        c.Pen = TPen();
-        c.Pen.Color = clBtnHighlight;
-        c.MoveTo(r.Left, r.Bottom - 1);
-        c.LineTo(r.Left, r.Top);
-        c.LineTo(r.Right, r.Top);
-        c.Pen.Color = clBtnShadow;
-        c.MoveTo(r.Right - 1, r.Top + 1);
-        c.LineTo(r.Right - 1, r.Bottom - 1);
-        c.LineTo(r.Left, r.Bottom - 1);
-      }
-      if (DefaultDrawing && (state & gdFocused) && !(options_ & goRowSelect) &&
-          !(options_ & goDrawFocusSelected))
-        c.DrawFocusRect(r);
-
-      // Grid lines to the right of and below the cell.
-      c.Brush = TBrush();
-      c.Brush.Color = fixed ? clBlack : lineColor;
-      const int vw = LineAfterCol(col), hw = LineAfterRow(row);
-      if (vw > 0) c.FillRect(Rect(r.Right, r.Top, r.Right + vw, r.Bottom + hw));
-      if (hw > 0) c.FillRect(Rect(r.Left, r.Bottom, r.Right + vw, r.Bottom + hw));
-    }
+  c.Font = Font;
+  c.Pen = TPen();
+  c.Brush = TBrush();
+  c.Brush.Color = fixed ? FixedColor : Color;
+  if (DefaultDrawing && (state & gdSelected) &&
+      ((options_ & goDrawFocusSelected) || !(state & gdFocused) || (options_ & goRowSelect))) {
+    c.Brush.Color = clHighlight;
+    c.Font.Color = clHighlightText;
   }
+  if (DefaultDrawing) c.FillRect(r);
+  c.SetClipRect(r);
+  DrawCell(col, row, r, state);
+  c.ClearClipRect();
+  c.SetWindowOrg(0, 0);
+  if (DefaultDrawing && fixed) {
+    // Raised edge of the fixed cells.
+    c.Pen = TPen();
+    c.Pen.Color = clBtnHighlight;
+    c.MoveTo(r.Left, r.Bottom - 1);
+    c.LineTo(r.Left, r.Top);
+    c.LineTo(r.Right, r.Top);
+    c.Pen.Color = clBtnShadow;
+    c.MoveTo(r.Right - 1, r.Top + 1);
+    c.LineTo(r.Right - 1, r.Bottom - 1);
+    c.LineTo(r.Left, r.Bottom - 1);
+  }
+  if (DefaultDrawing && (state & gdFocused) && !(options_ & goRowSelect) &&
+      !(options_ & goDrawFocusSelected))
+    c.DrawFocusRect(r);
+
+  // Grid lines to the right of and below the cell.
+  c.Brush = TBrush();
+  c.Brush.Color = fixed ? clBlack : lineColor;
+  const int vw = LineAfterCol(col), hw = LineAfterRow(row);
+  if (vw > 0) c.FillRect(Rect(r.Right, r.Top, r.Right + vw, r.Bottom + hw));
+  if (hw > 0) c.FillRect(Rect(r.Left, r.Bottom, r.Right + vw, r.Bottom + hw));
 }
 
 void TDrawGrid::paintEvent(QPaintEvent* event) {
