@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -386,9 +387,15 @@ void TDrawGrid::PaintCells(const QRegion& area) {
     c.Brush.Color = Color;
     c.FillRect(TRect::FromQRect(r));
   };
-  for (const QRect& r : area) background(r);
-  // Cells are painted whole: one that only meets the area is painted on a fresh background.
+  // Cells are painted whole, each on a fresh background; the background also fills what
+  // the area holds outside every cell.
   const bool whole = area.rectCount() == 1 && area.boundingRect() == image_.rect();
+  struct Cell {
+    int col, row;
+    TRect rect;
+  };
+  std::vector<Cell> cells;
+  QRegion tiles;
   for (int row = 0; row < RowCount(); ++row) {
     const auto top = RowTop(row);
     if (!top) continue;
@@ -396,16 +403,16 @@ void TDrawGrid::PaintCells(const QRegion& area) {
       const auto left = ColLeft(col);
       if (!left) continue;
       const TRect r = Bounds(*left, *top, ColWidths(col), RowHeights(row));
-      if (whole) {
-        PaintCell(col, row, r);
-        continue;
+      if (!whole) {
+        const QRect tile = CellTile(col, row, r).ToQRect();
+        if (!area.intersects(tile)) continue;
+        tiles += tile;
       }
-      const QRect tile = CellTile(col, row, r).ToQRect();
-      if (!area.intersects(tile)) continue;
-      background(tile);
-      PaintCell(col, row, r);
+      cells.push_back({col, row, r});
     }
   }
+  for (const QRect& r : whole ? area : tiles.united(area)) background(r);
+  for (const Cell& cell : cells) PaintCell(cell.col, cell.row, cell.rect);
 }
 
 void TDrawGrid::PaintCell(int col, int row, const TRect& r) {
