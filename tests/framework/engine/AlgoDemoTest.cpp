@@ -7,7 +7,9 @@
 #include "framework/engine/BasicData.h"
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
+#include "platform/ModalHost.h"
 #include "platform/Pacing.h"
+#include "tests/support/ScriptedModalHost.h"
 
 namespace {
 
@@ -147,13 +149,18 @@ class Engine : public ::testing::Test {
            toolbar.IsEnabled(ToolButton::TraceInto) && toolbar.IsEnabled(ToolButton::RunToCursor);
   }
 
-  RecordingModalHost modalHost;
+  modal::ScriptedHostScope modalHost;
   RecordingDemoHost host;
   RecordingToolbar toolbar;
   std::unique_ptr<TFactDemo> demo;
 };
 
-const QString kFinished = QStringLiteral("算法演示完毕。");
+// The transcript line of a plain message box showing text.
+QString Message(const QString& text) {
+  return QStringLiteral("message ") + modal::AppTitle() + QStringLiteral(" | ") + text;
+}
+
+QString Finished() { return Message(QStringLiteral("算法演示完毕。")); }
 
 }  // namespace
 
@@ -201,7 +208,7 @@ TEST_F(Engine, TraceIntoRunsOneLineAtATimeThroughTheRecursion) {
                          "Main_AfterAgain"}));
   EXPECT_EQ(demo->results, (QList<int>{6, 1}));
   EXPECT_EQ(demo->entered, (QStringList{"Main", "Fact", "Fact", "Fact", "Fact"}));
-  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+  EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
   EXPECT_EQ(MarkedLines(), 0);
   EXPECT_EQ(host.algorithm.frames, 0);
   EXPECT_EQ(demo->Locals(), nullptr);
@@ -210,7 +217,7 @@ TEST_F(Engine, TraceIntoRunsOneLineAtATimeThroughTheRecursion) {
   EXPECT_TRUE(toolbar.IsEnabled(ToolButton::Return));
 
   demo->TraceInto();  // nothing left to run
-  EXPECT_EQ(modalHost.shown.size(), 1);
+  EXPECT_EQ(modalHost->Transcript().size(), 1);
 }
 
 TEST_F(Engine, StepOverRunsWholeCallsAndStopsWhenTheDepthIsEqualAgain) {
@@ -238,7 +245,7 @@ TEST_F(Engine, StepOverRunsWholeCallsAndStopsWhenTheDepthIsEqualAgain) {
   ASSERT_EQ(Depth(), 4);
   demo->StepOver();
   EXPECT_EQ(Where(), "end");
-  EXPECT_EQ(modalHost.shown.last(), kFinished);
+  EXPECT_EQ(modalHost->Transcript().last(), Finished());
 }
 
 TEST_F(Engine, StepOverStopsAtABreakpointInsideTheCallee) {
@@ -263,7 +270,7 @@ TEST_F(Engine, RunStopsAtEachBreakpointThenFinishes) {
   EXPECT_EQ(CallTexts(), (QStringList{"Main", "Fact(1)"}));
   demo->Run();
   EXPECT_EQ(Where(), "end");
-  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+  EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
 }
 
 TEST_F(Engine, ABreakpointOnTheStartingLineDoesNotStopAtOnce) {
@@ -303,7 +310,7 @@ TEST_F(Engine, TheEndOfMainRunsWithoutAPause) {
   EXPECT_TRUE(pacing::StopRecording().empty()) << "returning into Main's End line must not wait";
   EXPECT_EQ(Where(), "end");
   EXPECT_EQ(demo->calls.last(), "Main_AfterAgain");
-  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+  EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
 }
 
 TEST_F(Engine, TheRunLoopWaitsByTheSpeed) {
@@ -422,7 +429,7 @@ TEST_F(Engine, ATextWithoutProceduresStartsWithNoCurrentLine) {
   demo->TraceInto();
   demo->RunToCursor();
   EXPECT_EQ(Where(), "end");
-  EXPECT_TRUE(modalHost.shown.isEmpty());
+  EXPECT_TRUE(modalHost->Transcript().isEmpty());
 }
 
 TEST_F(Engine, SwitchingTextsEndsAtTheNewTextsReturn) {
@@ -439,7 +446,7 @@ TEST_F(Engine, SwitchingTextsEndsAtTheNewTextsReturn) {
   demo->Run();
   EXPECT_EQ(Where(), "end");
   EXPECT_EQ(demo->calls.last(), "Fact_Base");
-  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+  EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
 }
 
 TEST_F(Engine, ATextLoadedByAStepIsEnteredAtOnce) {
@@ -447,7 +454,7 @@ TEST_F(Engine, ATextLoadedByAStepIsEnteredAtOnce) {
   demo->Run();  // the old text's lines are still being executed when the new one arrives
   EXPECT_EQ(Where(), "end");
   EXPECT_EQ(demo->calls, (QStringList{"Main_Switch", "switched", "Fact_F_Begin", "Fact_Base"}));
-  EXPECT_EQ(modalHost.shown, QStringList{kFinished});
+  EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
 }
 
 TEST_F(Engine, CallTextsShowLeafValuesAndCompositeNames) {
@@ -504,11 +511,11 @@ TEST(EngineRoutines, WaitFormulaAndDefaultMessages) {
   Delay(40);
   EXPECT_EQ(pacing::StopRecording(), std::vector<int>{40});
 
-  RecordingModalHost modalHost;
+  modal::ScriptedHostScope modalHost;
   auto demo = CreateDemo<TFactDemo>(kFactText);  // no host: windows are do-nothing views
   demo->SaveData("x.dat");
   demo->LoadData("x.dat");
-  EXPECT_EQ(modalHost.shown, QStringList(2, QStringLiteral("本算法不支持数据的存取！")));
+  EXPECT_EQ(modalHost->Transcript(), QStringList(2, Message(QStringLiteral("本算法不支持数据的存取！"))));
 }
 
 #include "AlgoDemoTest.moc"

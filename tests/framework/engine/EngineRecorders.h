@@ -1,5 +1,5 @@
 #pragma once
-// Stand-ins for the windows and the modal host that record what the engine asked of them.
+// Stand-ins for the windows that record what the engine asked of them.
 #include <QStringList>
 #include <map>
 #include <ostream>
@@ -8,7 +8,6 @@
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
-#include "platform/ModalHost.h"
 
 // Readable texts in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -26,25 +25,6 @@ QString ErrorText(F&& f) {
   }
   return QStringLiteral("<no error>");
 }
-
-class RecordingModalHost final : public modal::Host {
- public:
-  RecordingModalHost() { modal::SetHost(this); }
-  ~RecordingModalHost() override { modal::SetHost(nullptr); }
-  int ExecDialog(QDialog&) override { return modal::ResultCancel; }
-  int ExecMessageWindow(QDialog&, const QString&, const QString& text) override {
-    shown << text;
-    return modal::ResultOk;
-  }
-  int MessageBox(const QString&, const QString& text, modal::Buttons, modal::Icon) override {
-    shown << text;
-    return modal::ResultOk;
-  }
-  QString FileName(const modal::FileRequest&) override { return {}; }
-  void ShowError(const QString& text) override { shown << text; }
-
-  QStringList shown;
-};
 
 class RecordingAlgorithmView final : public IAlgorithmView {
  public:
