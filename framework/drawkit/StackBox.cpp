@@ -50,6 +50,19 @@ TextSpan SpanOf(const TFont& font, const QString& text) {
   return span;
 }
 
+// A record that already has an owner stays with it: the box refuses it without freeing it.
+void RefuseOwned(std::unique_ptr<TData>& data) {
+  if (!data || !data->Owner()) return;
+  TData* owned = data.release();  // its owner keeps it
+  throw EMultiLinkedData(QStringLiteral("Data %1").arg(owned->Name()));
+}
+
+// Puts row at the cell of entry index.
+void PlaceRow(TNodeRect& row, const TStackLayout& l, int index) {
+  const QPoint cell = l.Cell(index);
+  row.setGeometry(cell.x(), cell.y(), std::max(0, l.CellWidth), std::max(0, l.CellHeight));
+}
+
 }  // namespace
 
 int SlideSteps(int animSpeed) { return (99 - std::clamp(animSpeed, 0, 99)) / 2 + 1; }
@@ -141,10 +154,7 @@ void TStackBox::UpdateRow(int index, TData* data) {
 
 void TStackBox::UpdateRow(int index, std::unique_ptr<TData> data) {
   At(index);  // checks the index before taking data
-  if (data && data->Owner()) {
-    TData* owned = data.release();  // its owner keeps it
-    throw EMultiLinkedData(QStringLiteral("Data %1").arg(owned->Name()));
-  }
+  RefuseOwned(data);
   UpdateRow(index, data.release());
 }
 
@@ -176,16 +186,12 @@ void TStackBox::Slide(const TNodeRect& row, int fromY, int toY) {
 TData* TStackBox::Push(std::unique_ptr<TData> data) {
   const TStackLayout l = Layout();
   if (Count() >= l.Capacity()) throw Exception(QStringLiteral("invalid push action, stack full"));
-  if (data && data->Owner()) {
-    TData* owned = data.release();  // its owner keeps it
-    throw EMultiLinkedData(QStringLiteral("Data %1").arg(owned->Name()));
-  }
+  RefuseOwned(data);
   Entry entry{std::move(data), std::make_unique<TNodeRect>(this)};
   TNodeRect& row = *entry.row;
   row.hide();
   if (entry.record) row.RowText = entry.record->GetText();
-  const QPoint cell = l.Cell(Count());
-  row.setGeometry(cell.x(), cell.y(), std::max(0, l.CellWidth), std::max(0, l.CellHeight));
+  PlaceRow(row, l, Count());
   row.Color = NodeColor;
   row.Font = NodeFont;
   row.Canvas().Brush.Color = NodeColor;
@@ -228,8 +234,7 @@ void TStackBox::AfterRescale() {
   for (int i = 0; i < Count(); ++i) {
     TNodeRect& row = *entries_[static_cast<std::size_t>(i)].row;
     row.hide();
-    const QPoint cell = l.Cell(i);
-    row.setGeometry(cell.x(), cell.y(), std::max(0, l.CellWidth), std::max(0, l.CellHeight));
+    PlaceRow(row, l, i);
     row.show();
   }
   PlaceMarker();
