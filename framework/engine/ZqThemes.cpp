@@ -43,7 +43,7 @@ int TZqThemes::LevelSlot(int level, const char* what) {
   return level - 1;
 }
 
-TColor TZqThemes::GetColor(int index) const {
+const TColor& TZqThemes::Slot(int index) const {
   if (index >= 1 && index <= 9) {
     const int slot = (index - 1) / 3;
     switch (index % 3) {
@@ -59,27 +59,9 @@ TColor TZqThemes::GetColor(int index) const {
   throw ERangeError(QStringLiteral("Theme colour index %1 is outside 1 .. 14").arg(index));
 }
 
-void TZqThemes::SetColor(int index, TColor color) {
-  if (index >= 1 && index <= 9) {
-    const int slot = (index - 1) / 3;
-    switch (index % 3) {
-      case 1:
-        titleBack_[slot] = color;
-        return;
-      case 2:
-        titleButton_[slot] = color;
-        return;
-      default:
-        titleText_[slot] = color;
-        return;
-    }
-  }
-  if (index >= 10 && index <= 14) {
-    textColors_[index - 10] = color;
-    return;
-  }
-  throw ERangeError(QStringLiteral("Theme colour index %1 is outside 1 .. 14").arg(index));
-}
+TColor TZqThemes::GetColor(int index) const { return Slot(index); }
+
+void TZqThemes::SetColor(int index, TColor color) { Slot(index) = color; }
 
 TColor TZqThemes::TitleBackColor(int level) const {
   return titleBack_[LevelSlot(level, "TitleBackColor")];

@@ -4,6 +4,7 @@
 // are held by the text holder (TProcSrcContainer) and read-only while the program runs.
 #include <QString>
 #include <array>
+#include <utility>
 
 #include "platform/Color.h"
 
@@ -59,6 +60,9 @@ class TZqThemes {
 
  private:
   static int LevelSlot(int level, const char* what);
+  // The colour of property index 1 .. 14; another index raises ERangeError.
+  const TColor& Slot(int index) const;
+  TColor& Slot(int index) { return const_cast<TColor&>(std::as_const(*this).Slot(index)); }
 
   QString name_;
   std::array<TColor, 3> titleBack_;
