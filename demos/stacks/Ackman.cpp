@@ -1,6 +1,7 @@
 #include "demos/stacks/Ackman.h"
 
 #include "demos/stacks/AckmanInputDlg.h"
+#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
@@ -61,10 +62,6 @@ void TAckman::UpdateChildWindow() {
 
 // ---------------------------------------------------------------- helpers
 
-TIntData* TAckman::Local(const char* name) const {
-  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)));
-}
-
 TAckStackData* TAckman::TopRow() const { return static_cast<TAckStackData*>(graphForm_->Stack->Top()); }
 
 void TAckman::RetextTopRow() {
@@ -83,10 +80,10 @@ TData* TAckman::Call(int addr, int m, int n) {
 }
 
 void TAckman::Returned(bool intoTemp) {
-  VarM = Local("m");
-  VarN = Local("n");
-  VarTemp = Local("temp");
-  VarResult = Local("result");
+  VarM = NamedVar(Locals(), "m");
+  VarN = NamedVar(Locals(), "n");
+  VarTemp = NamedVar(Locals(), "temp");
+  VarResult = NamedVar(Locals(), "result");
   (intoTemp ? VarTemp : VarResult)->SetValue(Res);
   (void)graphForm_->Stack->Pop();
   (intoTemp ? TopRow()->temp : TopRow()->result) = Res;
@@ -106,7 +103,7 @@ void TAckman::Main_AfterBegin() {
 // ---------------------------------------------------------------- Ackman
 
 // 1  IF m = 0 THEN
-bool TAckman::Ackman_F_Begin() { return Local("m")->Value() == 0; }
+bool TAckman::Ackman_F_Begin() { return NamedVar(Locals(), "m")->Value() == 0; }
 
 // 2    RETURN (n + 1)
 void TAckman::Ackman_AckLine1() {
@@ -117,7 +114,7 @@ void TAckman::Ackman_AckLine1() {
 }
 
 // 3  ELSE IF n = 0 THEN
-bool TAckman::Ackman_F_AckLine2() { return Local("n")->Value() == 0; }
+bool TAckman::Ackman_F_AckLine2() { return NamedVar(Locals(), "n")->Value() == 0; }
 
 // 4    RETURN Ackman(m-1,1)
 TData* TAckman::Ackman_C_AckLine3() { return Call(4, VarM->Value() - 1, 1); }

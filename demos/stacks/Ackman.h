@@ -65,7 +65,6 @@ class TAckman : public TAlgoDemo {
   // stored in its temp (line 7) or result (lines 4 and 8), the callee's row popped and the
   // caller's row showing the value.
   void Returned(bool intoTemp);
-  TIntData* Local(const char* name) const;
   TAckStackData* TopRow() const;
   void RetextTopRow();
 

@@ -1,6 +1,7 @@
 #include "demos/stacks/Exp.h"
 
 #include "demos/stacks/ExpF.h"
+#include "demos/stacks/NamedVar.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Forms.h"
 #include "framework/shell/MainForm.h"
@@ -42,12 +43,8 @@ void TExp::Reset() {
   form_->PrepareRerun();
 }
 
-TStringData* TExp::Var(const char* name) const {
-  return static_cast<TStringData*>(Locals()->FindByName(QString::fromLatin1(name)));
-}
-
 void TExp::SetVar(const char* name, const QString& value) {
-  if (TStringData* v = Var(name)) v->SetValue(value);
+  if (TStringData* v = NamedVar<TStringData>(Locals(), name)) v->SetValue(value);
 }
 
 // ---------------------------------------------------------------- Exp

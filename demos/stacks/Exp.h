@@ -45,7 +45,6 @@ class TExp : public TAlgoDemo {
   Q_INVOKABLE void Exp_ReturnResult();
 
  private:
-  TStringData* Var(const char* name) const;
   void SetVar(const char* name, const QString& value);
 
   std::unique_ptr<TExpF> form_;

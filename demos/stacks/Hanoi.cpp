@@ -3,6 +3,7 @@
 #include "demos/stacks/HanoiGraphForm.h"
 #include "demos/stacks/HanoiInputDlg.h"
 #include "demos/stacks/HanoiTowers.h"
+#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/Globals.h"
@@ -64,9 +65,7 @@ void THanoi::SetWindowRect() {
 
 void THanoi::Reset() {
   TAlgoDemo::Reset();
-  for (int i = 1; i <= THanoiGraphForm::CellCount; ++i)
-    if (auto* cell = graphForm_->findChild<TZqStaticText*>(QStringLiteral("ResText%1").arg(i)))
-      cell->SetCaption(QString());
+  for (TZqStaticText* cell : graphForm_->ResText) cell->SetCaption(QString());
   MoveCount = 0;
   THanoiTowers& towers = *graphForm_->Towers;
   towers.SetPlateCount(N);
@@ -96,10 +95,10 @@ TData* THanoi::Call(int addr, int n, char x, char y, char z) {
 }
 
 void THanoi::Returned() {
-  VarN = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("n")));
-  VarX = static_cast<TCharData*>(Locals()->FindByName(QStringLiteral("x")));
-  VarY = static_cast<TCharData*>(Locals()->FindByName(QStringLiteral("y")));
-  VarZ = static_cast<TCharData*>(Locals()->FindByName(QStringLiteral("z")));
+  VarN = NamedVar(Locals(), "n");
+  VarX = NamedVar<TCharData>(Locals(), "x");
+  VarY = NamedVar<TCharData>(Locals(), "y");
+  VarZ = NamedVar<TCharData>(Locals(), "z");
   (void)stackForm_->Stack->Pop();
 }
 
@@ -108,8 +107,9 @@ void THanoi::Move(int plate) {
   const char to = VarZ->Value();
   graphForm_->Towers->MovePlate(from, to);
   ++MoveCount;
-  if (auto* cell = graphForm_->findChild<TZqStaticText*>(QStringLiteral("ResText%1").arg(MoveCount)))
-    cell->SetCaption(HanoiMoveText(MoveCount, from, plate, to));
+  if (MoveCount <= THanoiGraphForm::CellCount)
+    graphForm_->ResText[static_cast<std::size_t>(MoveCount - 1)]->SetCaption(
+        HanoiMoveText(MoveCount, from, plate, to));
   graphForm_->Towers->Repaint();
 }
 
@@ -122,9 +122,7 @@ void THanoi::Main_AfterBegin() { (void)stackForm_->Stack->Pop(); }
 // ---------------------------------------------------------------- Hanoi
 
 // 2  IF n=1 THEN
-bool THanoi::Hanoi_F_Begin() {
-  return static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("n")))->Value() == 1;
-}
+bool THanoi::Hanoi_F_Begin() { return NamedVar(Locals(), "n")->Value() == 1; }
 
 // 3    move(x,1,z)
 void THanoi::Hanoi_LastMove() { Move(1); }

@@ -2,6 +2,7 @@
 
 #include "demos/stacks/MazeData.h"
 #include "demos/stacks/MazeGraphForm.h"
+#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/StkContainerForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/DemoViews.h"
@@ -102,10 +103,6 @@ std::uint8_t TMaze::Arrow(int i) {
   return arrows[i - 1];
 }
 
-TIntData* TMaze::Local(const char* name) const {
-  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)));
-}
-
 TData* TMaze::Call(int addr, int k, int x, int y) {
   auto* args = new TData(QString());
   VarSucc = args->Add(new TBoolData(QStringLiteral("succ"), false));
@@ -190,10 +187,10 @@ TData* TMaze::Seek_C_NextStep() {
 }
 
 void TMaze::Seek_AfterNextStep() {
-  VarK = Local("k");
-  VarX = Local("x");
-  VarY = Local("y");
-  VarI = Local("i");
+  VarK = NamedVar(Locals(), "k");
+  VarX = NamedVar(Locals(), "x");
+  VarY = NamedVar(Locals(), "y");
+  VarI = NamedVar(Locals(), "i");
   VarSucc = nullptr;  // went with the callee's record; its value stays in succ_
   (void)stkContainer_->Stack->Pop();
   stkContainer_->ResetPage();

@@ -78,7 +78,6 @@ class TMaze : public TAlgoDemo {
   // The callee's record (a fresh succ, k, x, y), made the frame worked on, and its row
   // pushed on the drawn stack.
   TData* Call(int addr, int k, int x, int y);
-  TIntData* Local(const char* name) const;
   // The top row shows the frame's present succ, k, x, y and i.
   void ReplaceTopRow();
 

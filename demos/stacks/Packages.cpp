@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demos/stacks/MyStringData.h"
+#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/PackagesForm1.h"
 #include "demos/stacks/PackagesForm2.h"
 #include "demos/stacks/PkgForm.h"
@@ -96,8 +97,8 @@ TData* TPackages::Call(int adr, int n, int t) {
 }
 
 void TPackages::CallerVariables() {
-  VarN = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("n")));
-  VarT = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("t")));
+  VarN = NamedVar(Locals(), "n");
+  VarT = NamedVar(Locals(), "t");
 }
 
 // ---------------------------------------------------------------- Package(n, t)

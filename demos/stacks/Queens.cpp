@@ -1,5 +1,6 @@
 #include "demos/stacks/Queens.h"
 
+#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/QueenInputDlg.h"
 #include "demos/stacks/QueensForm.h"
 #include "framework/drawkit/CoolMsg.h"
@@ -137,8 +138,8 @@ TData* TQueens::Queens_C_Seek() {
 
 void TQueens::Queens_AfterSeek() {
   boardForm_->CursorBack();
-  VarK = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("k")));
-  VarI = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("i")));
+  VarK = NamedVar(Locals(), "k");
+  VarI = NamedVar(Locals(), "i");
   (void)boardForm_->StackBox->Pop();
 }
 

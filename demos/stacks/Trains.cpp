@@ -1,6 +1,7 @@
 #include "demos/stacks/Trains.h"
 
 #include "demos/stacks/MyStringData.h"
+#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/TrainForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/DemoViews.h"
@@ -67,13 +68,9 @@ QString TTrains::RowText(int pun, int pon, int n, const QString& order) {
          QString::number(n) + QStringLiteral("   ") + order;
 }
 
-int TTrains::Int(const char* name) const {
-  return static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)))->Value();
-}
+int TTrains::Int(const char* name) const { return NamedVar(Locals(), name)->Value(); }
 
-QString TTrains::Order() const {
-  return static_cast<TStringData*>(Locals()->FindByName(QStringLiteral("order")))->Value();
-}
+QString TTrains::Order() const { return NamedVar<TStringData>(Locals(), "order")->Value(); }
 
 QString TTrains::OpAt(int pos) const {
   const QString order = Order();
@@ -142,7 +139,7 @@ void TTrains::GenOrder_AfterAddX() { PopRow(); }
 
 // pos := 1
 void TTrains::Perform_Begin() {
-  static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("pos")))->SetValue(1);
+  NamedVar(Locals(), "pos")->SetValue(1);
   trainForm_->Reset();
   trainForm_->SetPos(QStringLiteral("1"), OpAt(1));
 }
@@ -158,7 +155,7 @@ void TTrains::Perform_PopOut() { trainForm_->PopOut(); }
 
 // pos := pos + 1
 void TTrains::Perform_IncPos() {
-  auto* pos = static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("pos")));
+  TIntData* pos = NamedVar(Locals(), "pos");
   pos->SetValue(pos->Value() + 1);
   trainForm_->SetPos(QString::number(pos->Value()), OpAt(pos->Value()));
 }
