@@ -42,15 +42,6 @@ QRect DrawEdge(QPainter& painter, QRect r, TColor topLeft, TColor bottomRight, i
 
 namespace {
 
-// The outline of r, one pixel wide, in colour.
-void Outline(QPainter& painter, const QRect& r, TColor colour) {
-  const QColor c = ToQColor(colour);
-  painter.fillRect(r.x(), r.y(), r.width(), 1, c);
-  painter.fillRect(r.x(), r.y() + r.height() - 1, r.width(), 1, c);
-  painter.fillRect(r.x(), r.y(), 1, r.height(), c);
-  painter.fillRect(r.x() + r.width() - 1, r.y(), 1, r.height(), c);
-}
-
 // Pixels of the picture's transparent colour become see-through.
 QImage WithTransparency(const QImage& picture, TColor transparent) {
   QImage out = picture.convertToFormat(QImage::Format_ARGB32);
@@ -268,8 +259,8 @@ void TBevel::paintEvent(QPaintEvent*) {
   switch (shape_) {
     case bsBox: DrawEdge(p, rect(), a, b, 1); break;
     case bsFrame:  // an etched groove (or ridge): two outlines one pixel apart
-      Outline(p, QRect(1, 1, w - 1, h - 1), b);
-      Outline(p, QRect(0, 0, w - 1, h - 1), a);
+      DrawEdge(p, QRect(1, 1, w - 1, h - 1), b, b, 1);
+      DrawEdge(p, QRect(0, 0, w - 1, h - 1), a, a, 1);
       break;
     case bsTopLine:
       p.fillRect(0, 0, w, 1, ToQColor(a));

@@ -183,8 +183,7 @@ void TMidiPlayer::SetAudioOutput(bool allowed) { g_audioOutput = allowed; }
 bool TMidiPlayer::AudioOutput() { return g_audioOutput; }
 
 bool TMidiPlayer::Open(const QString& file) {
-  Stop();
-  if (engine_) engine_->player.reset();
+  Rewind();
   file_.clear();
   midi::QuietLogs();
   if (!QFileInfo(file).isFile()) {

@@ -16,8 +16,7 @@ QString QtFilter(const QString& filter) {
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString desc = parts[i];
     const QString pattern = QString(parts[i + 1]).replace(';', ' ');
-    if (!desc.contains('(')) desc += QStringLiteral(" (") + pattern + ')';
-    else if (!desc.contains(pattern)) desc += QStringLiteral(" (") + pattern + ')';
+    if (!desc.contains('(') || !desc.contains(pattern)) desc += QStringLiteral(" (") + pattern + ')';
     out << desc;
   }
   return out.join(QStringLiteral(";;"));

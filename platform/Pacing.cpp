@@ -28,27 +28,27 @@ void Record(int ms) {
   if (g_flush) g_flush();
 }
 
+// Records a wait; true when nothing is left to do (no time asked, or the clock is virtual
+// and has been moved on).
+bool RecordAndSkip(int ms) {
+  Record(ms);
+  if (ms <= 0) return true;
+  if (!g_instant) return false;
+  g_virtualNow += ms;
+  return true;
+}
+
 }  // namespace
 
 std::int64_t Now() { return g_instant ? g_virtualNow : Clock().elapsed(); }
 
 void Sleep(int ms) {
-  Record(ms);
-  if (ms <= 0) return;
-  if (g_instant) {
-    g_virtualNow += ms;
-    return;
-  }
+  if (RecordAndSkip(ms)) return;
   QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 void Delay(int ms) {
-  Record(ms);
-  if (ms <= 0) return;
-  if (g_instant) {
-    g_virtualNow += ms;
-    return;
-  }
+  if (RecordAndSkip(ms)) return;
   const std::int64_t until = Now() + ms;
   while (Now() < until) {
   }
@@ -69,13 +69,12 @@ bool WaitProcessing(int ms, const std::function<bool()>& stop) {
     return stop && stop();
   }
   const std::int64_t until = Now() + ms;
-  do {
+  for (;;) {
     ProcessMessages();
     if (stop && stop()) return true;
-    if (Now() >= until) break;
+    if (Now() >= until) return false;
     QThread::msleep(1);
-  } while (Now() < until);
-  return stop && stop();
+  }
 }
 
 void SetFlushHook(std::function<void()> hook) { g_flush = std::move(hook); }

@@ -67,6 +67,9 @@ TEST(Controls, BevelsAndShapesLeaveTheirParentVisible) {
   EXPECT_EQ(At(img, 0, 0), clGray) << "etched frame: outer dark line";
   EXPECT_EQ(At(img, 1, 1), clWhite) << "etched frame: inner light line";
   EXPECT_EQ(At(img, 49, 39), clWhite);
+  EXPECT_EQ(At(img, 48, 0), clGray) << "the outer line closes at every corner";
+  EXPECT_EQ(At(img, 48, 38), clGray);
+  EXPECT_EQ(At(img, 49, 1), clWhite) << "the inner line shows right of the outer one";
   EXPECT_EQ(At(img, 25, 20), clTeal) << "a bevel has no face";
   EXPECT_EQ(At(img, 70, 0), clWhite);
   EXPECT_EQ(At(img, 70, 1), clGray);

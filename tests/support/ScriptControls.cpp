@@ -59,6 +59,15 @@ void TypeOver(QWidget& w, const QString& value) {
   else TypeText(w, value);
 }
 
+// Focuses an edit, selects its whole text and types the value over it.
+template <class Edit>
+QString TypeInto(Edit& edit, const QString& value) {
+  Focus(edit);
+  edit.selectAll();
+  TypeOver(edit, value);
+  return {};
+}
+
 QString SetNumber(QWidget& w, const QString& value, const std::function<void(double)>& set,
                   bool integral) {
   bool ok = false;
@@ -128,12 +137,7 @@ QString SetValue(QWidget& w, const QString& value) {
   for (auto it = hooks.rbegin(); it != hooks.rend(); ++it)
     if ((*it)(w, value)) return {};
 
-  if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
-    Focus(*edit);
-    edit->selectAll();
-    TypeOver(*edit, value);
-    return {};
-  }
+  if (auto* edit = qobject_cast<QLineEdit*>(&w)) return TypeInto(*edit, value);
   if (auto* spin = qobject_cast<QSpinBox*>(&w))
     return SetNumber(w, value, [spin](double v) { spin->setValue(static_cast<int>(v)); }, true);
   if (auto* spin = qobject_cast<QDoubleSpinBox*>(&w))
@@ -143,18 +147,8 @@ QString SetValue(QWidget& w, const QString& value) {
   if (auto* button = qobject_cast<QAbstractButton*>(&w); button && button->isCheckable())
     return SetCheck(*button, value);
   if (auto* combo = qobject_cast<QComboBox*>(&w)) return SetCombo(*combo, value);
-  if (auto* text = qobject_cast<QTextEdit*>(&w)) {
-    Focus(*text);
-    text->selectAll();
-    TypeOver(*text, value);
-    return {};
-  }
-  if (auto* text = qobject_cast<QPlainTextEdit*>(&w)) {
-    Focus(*text);
-    text->selectAll();
-    TypeOver(*text, value);
-    return {};
-  }
+  if (auto* text = qobject_cast<QTextEdit*>(&w)) return TypeInto(*text, value);
+  if (auto* text = qobject_cast<QPlainTextEdit*>(&w)) return TypeInto(*text, value);
   const QMetaProperty user = w.metaObject()->userProperty();
   if (user.isValid() && user.isWritable() && user.write(&w, value)) return {};
   return QStringLiteral("%1 (%2) cannot be set").arg(Named(w), w.metaObject()->className());
