@@ -320,11 +320,15 @@ void TAlgoSelectForm::ItemClick(TAlgoSelectItem* item) {
     return;
   }
   if (!node->IsLeaf()) return;  // a chapter without entries
+  StartDemo(node->Caption(), node->DemoName());
+}
+
+void TAlgoSelectForm::StartDemo(const QString& caption, const QString& demoName) {
   if (host_) {
     host_->DisableButtons();
-    host_->DrawCaption(node->Caption());
+    host_->DrawCaption(caption);
     host_->ShowMainForm();
-    host_->StartDemo(node->DemoName(), useC_);
+    host_->StartDemo(demoName, useC_);
   }
   HideSelection();
 }
