@@ -152,18 +152,10 @@ void TAlgorithmForm::LayoutForm() {
 
 void TAlgorithmForm::resizeEvent(QResizeEvent*) {
   // Zoom: a pane maximized to the screen's width shows the text twice as high.
-  switch (zoom_.Resized(width(), screen::Width())) {
-    case TPaneZoom::ZoomIn:
-      procBox_->SetDefaultRowHeight(RowHeight() * 2);
-      font_.Height = RowHeight() - 2;
-      procBox_->Font = font_;
-      break;
-    case TPaneZoom::ZoomOut:
-      procBox_->SetDefaultRowHeight(RowHeight() / 2);
-      font_.Height = RowHeight() - 2;
-      procBox_->Font = font_;
-      break;
-    case TPaneZoom::None: break;
+  if (const TPaneZoom::Change zoom = zoom_.Resized(width(), screen::Width()); zoom != TPaneZoom::None) {
+    procBox_->SetDefaultRowHeight(zoom == TPaneZoom::ZoomIn ? RowHeight() * 2 : RowHeight() / 2);
+    font_.Height = RowHeight() - 2;
+    procBox_->Font = font_;
   }
   LayoutForm();
   PanelResize();

@@ -115,6 +115,17 @@ void SetTextColor(QWidget* w, const QColor& c) {
   w->setPalette(pal);
 }
 
+// A hot item shows its frame behind the picture and its caption underlined in the hot colour.
+void MarkHot(TAlgoSelectItem& item, bool hot) {
+  item.Hot = hot;
+  item.Bevel->setVisible(hot);
+  if (hot) item.Bevel->lower();
+  QFont f = item.Caption->font();
+  f.setUnderline(hot);
+  item.Caption->setFont(f);
+  SetTextColor(item.Caption, hot ? item.HotColor : item.NormalColor);
+}
+
 }  // namespace
 
 bool TAlgoSelectItem::Visible() const { return Image && !Image->isHidden(); }
@@ -209,11 +220,7 @@ void TAlgoSelectForm::PlaceItem(TAlgoSelectItem& item, QPoint pos) {
 void TAlgoSelectForm::ShowItem(TAlgoSelectItem& item, const TCatalogueNode* node, bool show) {
   item.Node = node;
   item.Level = node ? node->Level() : 0;
-  if (item.Hot) {
-    item.Hot = false;
-    item.Bevel->hide();
-    if (hotItem_ == &item) hotItem_ = nullptr;
-  }
+  if (hotItem_ == &item) SetHot(nullptr);
   if (!show || !node) {
     item.Image->hide();
     item.Caption->hide();
@@ -241,24 +248,9 @@ const QPixmap& TAlgoSelectForm::PictureFor(const TCatalogueNode* node) const {
 
 void TAlgoSelectForm::SetHot(TAlgoSelectItem* item) {
   if (hotItem_ == item) return;
-  if (hotItem_) {
-    hotItem_->Hot = false;
-    hotItem_->Bevel->hide();
-    QFont f = hotItem_->Caption->font();
-    f.setUnderline(false);
-    hotItem_->Caption->setFont(f);
-    SetTextColor(hotItem_->Caption, hotItem_->NormalColor);
-  }
+  if (hotItem_) MarkHot(*hotItem_, false);
   hotItem_ = item;
-  if (item) {
-    item->Hot = true;
-    item->Bevel->show();
-    item->Bevel->lower();
-    QFont f = item->Caption->font();
-    f.setUnderline(true);
-    item->Caption->setFont(f);
-    SetTextColor(item->Caption, item->HotColor);
-  }
+  if (item) MarkHot(*item, true);
 }
 
 void TAlgoSelectForm::ShowChildren() {
@@ -320,11 +312,15 @@ void TAlgoSelectForm::ItemClick(TAlgoSelectItem* item) {
     return;
   }
   if (!node->IsLeaf()) return;  // a chapter without entries
+  StartDemo(node->Caption(), node->DemoName());
+}
+
+void TAlgoSelectForm::StartDemo(const QString& caption, const QString& demoName) {
   if (host_) {
     host_->DisableButtons();
-    host_->DrawCaption(node->Caption());
+    host_->DrawCaption(caption);
     host_->ShowMainForm();
-    host_->StartDemo(node->DemoName(), useC_);
+    host_->StartDemo(demoName, useC_);
   }
   HideSelection();
 }

@@ -93,6 +93,9 @@ class TAlgoSelectForm : public QWidget {
   bool ClickLeaf(const QString& name);
   // Clicks the shown item (path or child) with this caption; false when none is shown.
   bool ClickCaption(const QString& caption);
+  // What a leaf's click does: the host starts the demonstration in the chosen language
+  // under this caption, and the selection window hides.
+  void StartDemo(const QString& caption, const QString& demoName);
 
   QAbstractButton* PasBtn() const { return pasBtn_; }
   QAbstractButton* CBtn() const { return cBtn_; }

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/ThemedControls.h"
@@ -113,7 +114,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
   // The music waits until the options switch it on, then plays in a loop.
   midiPlayer_.Open(app::MusicPath() + QStringLiteral("midi0.mid"));
   midiPlayer_.OnNotify = [this] {
-    if (musicOff_) return;
+    if (!musicOn_) return;
     midiPlayer_.Rewind();
     midiPlayer_.Play();
   };
@@ -238,8 +239,6 @@ void TMainForm::DrawCaption(const QString& text) {
   c.Font.Color = clYellow;
   c.TextOut(16, y, text);
   c.Brush.Style = bsSolid;
-  captionBitmap_.Transparent = true;
-  captionBitmap_.SetTransparentColor(gray);
   captionImage_ = captionBitmap_.Image().convertToFormat(QImage::Format_ARGB32);
   const QRgb see = ToQRgb(gray);
   for (int yy = 0; yy < captionImage_.height(); ++yy) {
@@ -318,18 +317,13 @@ bool TMainForm::InputData() {
   if (dockFrame_) dockFrame_->hide();
   toolBarBkImage_->hide();
   toolBar_->repaint();
-  bool ok = false;
-  try {
-    ok = CurrentDemo != nullptr && CurrentDemo->CreateData();
-  } catch (...) {
+  // The window comes back however the data input ends, a thrown error included.
+  const auto restore = qScopeGuard([this] {
     toolBarBkImage_->show();
+    toolBarBkImage_->lower();
     if (dockFrame_) dockFrame_->show();
-    throw;
-  }
-  toolBarBkImage_->show();
-  toolBarBkImage_->lower();
-  if (dockFrame_) dockFrame_->show();
-  return ok;
+  });
+  return CurrentDemo != nullptr && CurrentDemo->CreateData();
 }
 
 void TMainForm::FreeDemo() {
@@ -625,7 +619,6 @@ void TMainForm::ShowMainForm() {
 
 void TMainForm::SetMusic(bool on) {
   musicOn_ = on;
-  musicOff_ = !on;
   if (on) {
     midiPlayer_.Rewind();
     midiPlayer_.Play();

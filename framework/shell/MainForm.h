@@ -101,7 +101,6 @@ class TMainForm : public QWidget,
 
   // ---- Music and options
   bool MusicOn() const override { return musicOn_; }
-  bool MusicOff() const { return musicOff_; }
   TMidiPlayer& MidiPlayer() { return midiPlayer_; }
   bool SoundOn() const override { return soundOn_; }
   void SetMusic(bool on) override;
@@ -156,7 +155,6 @@ class TMainForm : public QWidget,
   QPointer<TSplitWnds> dockFrame_;
 
   TMidiPlayer midiPlayer_;
-  bool musicOff_ = false;
   bool musicOn_ = false;
   bool soundOn_ = false;
   bool escapePressed_ = false;

@@ -234,15 +234,10 @@ void Driver::Start(const Command& c) {
     return;
   }
   const QString& name = c.args[0];
-  const bool useC = c.args[1] == QLatin1String("c");
-  AlgoSelectForm->ChooseLanguage(useC);
+  AlgoSelectForm->ChooseLanguage(c.args[1] == QLatin1String("c"));
   if (AlgoSelectForm->ClickLeaf(name)) return;
   // A demonstration without a leaf: what a leaf click does.
-  MainForm->DisableButtons();
-  MainForm->DrawCaption(name);
-  MainForm->ShowMainForm();
-  MainForm->StartDemo(name, useC);
-  AlgoSelectForm->HideSelection();
+  AlgoSelectForm->StartDemo(name, name);
 }
 
 void Driver::SelectLine(const Command& c) {

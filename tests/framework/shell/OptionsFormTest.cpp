@@ -39,13 +39,20 @@ struct Speeds {
 
 }  // namespace
 
-TEST(OptionsForm, OkWithoutTouchingSetsTheAnimationSpeedToTheRunSpeed) {
-  Speeds keep;
-  RunSpeed = 60;
-  AnimSpeed = 0;
+// The dialog over a window running at speed 60 with the stack display at its fastest.
+class OptionsAtSpeed60 : public ::testing::Test {
+ protected:
+  OptionsAtSpeed60() {
+    RunSpeed = 60;
+    AnimSpeed = 0;
+  }
+  Speeds keep;  // built first, so it saves the speeds before they are set
   OwnerRecorder owner;
-  TOptionsForm form(owner);
+  TOptionsForm form{owner};
   modal::ScriptedHostScope host;
+};
+
+TEST_F(OptionsAtSpeed60, OkWithoutTouchingSetsTheAnimationSpeedToTheRunSpeed) {
   host->QueueDialog(QStringLiteral("确定"));
   EXPECT_EQ(modal::Current().ExecDialog(form), modal::ResultOk);
   EXPECT_EQ(RunSpeed, 60);
@@ -55,13 +62,7 @@ TEST(OptionsForm, OkWithoutTouchingSetsTheAnimationSpeedToTheRunSpeed) {
   EXPECT_EQ(owner.popup, nullptr);
 }
 
-TEST(OptionsForm, TheTrackBarSetsBothSpeedsOnlyOnOk) {
-  Speeds keep;
-  RunSpeed = 60;
-  AnimSpeed = 0;
-  OwnerRecorder owner;
-  TOptionsForm form(owner);
-  modal::ScriptedHostScope host;
+TEST_F(OptionsAtSpeed60, TheTrackBarSetsBothSpeedsOnlyOnOk) {
   host->QueueDialog(QStringLiteral("SpeedTrackBar=90 取消"));
   EXPECT_EQ(modal::Current().ExecDialog(form), modal::ResultCancel);
   EXPECT_EQ(RunSpeed, 60) << "cancel leaves the speeds";

@@ -27,13 +27,16 @@ void Save(QWidget& w, const QString& name) {
   EXPECT_TRUE(img.save(ShotPath(name))) << name.toStdString();
 }
 
+// The file name ending that tells the screen size apart.
+QString ShotSuffix(QSize screenSize) {
+  return QStringLiteral("-%1x%2.png").arg(screenSize.width()).arg(screenSize.height());
+}
+
 class Shots : public ::testing::TestWithParam<QSize> {
  protected:
   void SetUp() override { screen::SetFixedSize(GetParam()); }
   void TearDown() override { screen::SetFixedSize({1024, 768}); }
-  QString Suffix() const {
-    return QStringLiteral("-%1x%2.png").arg(GetParam().width()).arg(GetParam().height());
-  }
+  QString Suffix() const { return ShotSuffix(GetParam()); }
 };
 
 }  // namespace
@@ -73,9 +76,7 @@ class PaneShots : public DemoWindows, public ::testing::WithParamInterface<QSize
     DemoWindows::TearDown();
     screen::SetFixedSize({1024, 768});
   }
-  QString Suffix() const {
-    return QStringLiteral("-%1x%2.png").arg(GetParam().width()).arg(GetParam().height());
-  }
+  QString Suffix() const { return ShotSuffix(GetParam()); }
   QSize varSize;
 };
 
@@ -106,6 +107,7 @@ TEST_P(PaneShots, DeepRecursion) {
   Algo().SetFrameBevelWidth(1);
   Algo().SetFrameBorderWidth(1);
   for (int i = 0; i < 200 && Algo().FrameDepth() < 31; ++i) d.TraceInto();
+  ASSERT_EQ(Algo().FrameDepth(), 31);
   Save(Algo(), "algo-31deep" + Suffix());
 }
 
@@ -116,6 +118,7 @@ TEST_P(PaneShots, LightFrameColours) {
   Algo().SetFrameBorderWidth(1);
   for (int depth : {8, 12}) {
     for (int i = 0; i < 100 && Algo().FrameDepth() < depth; ++i) d.TraceInto();
+    ASSERT_EQ(Algo().FrameDepth(), depth);
     ASSERT_TRUE(Algo().SelectLine("Rec", 0));
     Save(Algo(), QStringLiteral("algo-depth%1").arg(depth) + Suffix());
   }
