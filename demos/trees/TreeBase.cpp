@@ -7,7 +7,6 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Errors.h"
-#include "platform/Application.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -332,13 +331,12 @@ void TTreeBase::ComputeLevels() {
 // ---------------------------------------------------------------- TBinTree
 
 TBinTree::TBinTree(QWidget* parent) : TTreeBase(parent), NodeClass(TNodeClass::Of<TBinCharTreeNode>()) {
-  TBitmap first;
-  if (first.TryLoadFromFile(app::ImagePath() + QStringLiteral("treenode1.bmp"))) {
-    Images.SetSize(first.Width(), first.Height());
-    Images.Add(first);
-    TBitmap second;
-    if (second.TryLoadFromFile(app::ImagePath() + QStringLiteral("treenode2.bmp"))) Images.Add(second);
-  }
+  const std::unique_ptr<TBitmap> normal = LoadPicture(QStringLiteral("treenode1.bmp"));
+  const std::unique_ptr<TBitmap> highlighted = LoadPicture(QStringLiteral("treenode2.bmp"));
+  if (!normal) return;
+  Images.SetSize(normal->Width(), normal->Height());
+  Images.Add(*normal);
+  if (highlighted) Images.Add(*highlighted);
 }
 
 TBinTreeNode* TBinTree::NewNode() {
