@@ -63,16 +63,11 @@ bool TStkContainerForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TStkContainerForm::Embed() {
-  EmbeddedStack = new TAckmanGraphForm();
-  EmbeddedStack->Stack->SetTitleVisible(false);
+  // Owned by Panel1 from here on, and freed by ReleaseStack.
+  EmbeddedStack = MakeStackWindow({.cols = 11, .rows = 6, .title = QString()}).release();
   EmbeddedStack->setParent(Panel1);
   EmbeddedStack->setWindowFlags(Qt::Widget);
   Stack = EmbeddedStack->Stack;
-  Stack->Title.clear();
-  Stack->RowCount = 6;
-  Stack->ColCount = 11;
-  Stack->NodeFont.Name = QStringLiteral("Courier New");
-  Stack->AfterRescale();
   ResetPage();
   EmbeddedStack->show();
 }
