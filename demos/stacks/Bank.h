@@ -26,7 +26,6 @@ class TBank : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ResetLocalData(const QString&) override {}
 
   const TBankModel& Model() const { return model_; }
   TBankCtnForm* Container() const { return ctnForm_.get(); }
