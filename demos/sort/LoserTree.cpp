@@ -101,6 +101,34 @@ void TLoserTree::ShowSwap(int t, int s) {
   Invalidate();
 }
 
+QString TLoserTree::RecordText(const TLsNodeRec& rec) {
+  QString text = rec.Value < 0 ? QStringLiteral("_") : QString::number(rec.Value);
+  if (rec.Highlight) text += QLatin1Char('*');
+  if (!rec.Shown) text += QLatin1Char('#');
+  return text;
+}
+
+QString TLoserTree::DrawingText() const {
+  QStringList ls;
+  QStringList leaves;
+  for (int i = 0; i <= lastIndex_; ++i) {
+    ls << RecordText(nodes_[i]);
+    leaves << RecordText(nodes_[Leaf(i)]);
+  }
+  QString text = QStringLiteral("ls ") + ls.join(',') + QStringLiteral(" b ") + leaves.join(',');
+  if (showSentinel_) text += QStringLiteral(" b[k] ") + RecordText(nodes_[Sentinel()]);
+  if (ShowRuns) {
+    QStringList columns;
+    for (int j = 0; j <= lastIndex_; ++j) {
+      QStringList keys;
+      for (int k = 0; k <= runs_[j].LastKey && k < 10; ++k) keys << QString::number(runs_[j].Keys[k]);
+      columns << keys.join(',');
+    }
+    text += QStringLiteral(" runs ") + columns.join('/');
+  }
+  return text;
+}
+
 void TLoserTree::DrawArrow(int x1, int y1, int x2, int y2) {
   TCanvas& c = Canvas();
   c.Pen = TPen{clPurple, 1};
@@ -224,6 +252,12 @@ void TRepSelTree::SetRunNumber(int j, const TLsNodeRec& rec) {
   if (j < 0 || j >= RunCount) return;
   runNumbers_[j] = rec;
   Invalidate();
+}
+
+QString TRepSelTree::DrawingText() const {
+  QStringList numbers;
+  for (int j = 0; j <= LastIndex(); ++j) numbers << RecordText(runNumbers_[j]);
+  return TLoserTree::DrawingText() + QStringLiteral(" rnum ") + numbers.join(',');
 }
 
 void TRepSelTree::MoveKeyIn(int s, int key, int speed) {

@@ -5,6 +5,7 @@
 // The controls only show what the demonstrations copy into them.
 #include <array>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/PaintBox.h"
 
 // One drawn record: ls records hold a leaf number, leaves a key; -1 is drawn blank.
@@ -40,7 +41,7 @@ struct TLoserLayout {
   int Y(int position) const;
 };
 
-class TLoserTree : public TCanvasWidget {
+class TLoserTree : public TCanvasWidget, public TKitControl {
  public:
   static constexpr int MaxLastIndex = 16;
   static constexpr int NodeCount = 33;
@@ -73,7 +74,13 @@ class TLoserTree : public TCanvasWidget {
   // highlight, the leaf ls[t] named gains it, ls[t] names s.
   void ShowSwap(int t, int s);
 
+  // "ls 1*,0,2 b 12,7,500# b[k] 0 runs 300/8 900/": the values of the ls records and the
+  // leaves ("_" blank, "*" highlighted, "#" grey), the sentinel when shown, the run columns
+  // when shown.
+  QString DrawingText() const override;
+
  protected:
+  static QString RecordText(const TLsNodeRec& rec);
   void Paint() override;
   virtual TLoserLayout::Kind LayoutKind() const { return TLoserLayout::Loser; }
   // Under the leaves: the run columns here, the run numbers in the replacement selection.
@@ -111,6 +118,8 @@ class TRepSelTree : public TLoserTree {
   void SetRunNumber(int j, const TLsNodeRec& rec);
   void MoveKeyIn(int s, int key, int speed);
   int MoveKeyOut(int speed, int s) { return TLoserTree::MoveKeyOut(speed, s, 5); }
+  // The tree's text, then "rnum" and the run number under each leaf.
+  QString DrawingText() const override;
 
  protected:
   TLoserLayout::Kind LayoutKind() const override { return TLoserLayout::RepSel; }
