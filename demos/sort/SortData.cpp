@@ -196,6 +196,17 @@ void TSortData::SetDataString(const QString& s) {
   for (int i = n + 1; i <= LastIndex(); ++i) DeleteNode(i);
 }
 
+void TSortData::ShowKeys(const QString& s) {
+  for (int i = 1; i <= LastIndex(); ++i) {
+    const char key = i <= s.size() ? s[i - 1].toLatin1() : ' ';
+    if (key == ' ')
+      DeleteNode(i);
+    else
+      SetKey(i, key);
+  }
+  AfterRescale();
+}
+
 bool TSortData::InputData() {
   lowKey_ = highKey_ = '0';
   TSortInputDlg dlg;

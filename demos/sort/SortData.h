@@ -151,6 +151,13 @@ class TSortData : public TNodeContainer {
   TSortNode* NodeAt(int i) const;
   QString GetDataString() const;
   void SetDataString(const QString& s);
+  // Shows s place by place from 1: a blank leaves its place empty.
+  void ShowKeys(const QString& s);
+  // The key range the heights are drawn against, taken over from another row.
+  void SetKeyRange(char low, char high) {
+    lowKey_ = low;
+    highKey_ = high;
+  }
 
   // The row's input dialog; true when the user pressed OK.
   bool InputData();

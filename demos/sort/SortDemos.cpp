@@ -6,6 +6,7 @@
 #include "demos/sort/MergeSort.h"
 #include "demos/sort/QuickAddrSort.h"
 #include "demos/sort/QuickSort.h"
+#include "demos/sort/RecMergeSort.h"
 #include "demos/sort/ReplaceSelection.h"
 #include "demos/sort/SelectSort.h"
 #include "demos/sort/ShellSort.h"
@@ -16,7 +17,9 @@ void RegisterSortDemos() {
   DemoClasses().Register<TListInsertSort>();
   DemoClasses().Register<TMergeSort>();
   DemoClasses().Register<TQuickAddrSort>();
+  DemoClasses().Register<TIntMergeSort>();
   DemoClasses().Register<TQuickSort>();
+  DemoClasses().Register<TRecMergeSort>();
   DemoClasses().Register<TReplaceSelection>();
   DemoClasses().Register<TSelectSort>();
   DemoClasses().Register<TShellSort>();
