@@ -1,0 +1,3 @@
+#include "demos/trees/TreesDemos.h"
+
+void RegisterTreesDemos() {}

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the demonstrations of the binary-tree chapter.
+void RegisterTreesDemos();
