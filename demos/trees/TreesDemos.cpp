@@ -1,3 +1,7 @@
-#include "demos/trees/TreesDemos.h"
+#include "demos/trees/PreOrder.h"
 
-void RegisterTreesDemos() {}
+void RegisterTreesDemos() {
+  DemoClasses().Register<TPreOrder>();
+  DemoClasses().Register<TInOrder>();
+  DemoClasses().Register<TPostOrder>();
+}

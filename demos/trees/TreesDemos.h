@@ -1,3 +1,0 @@
-#pragma once
-// Registers the demonstrations of the binary-tree chapter.
-void RegisterTreesDemos();
