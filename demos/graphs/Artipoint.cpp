@@ -4,7 +4,6 @@
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/TableBase.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
@@ -134,7 +133,7 @@ void TArtipoint::SetCell(int row, int column, int value, TColor colour) {
 }
 
 void TArtipoint::SetVar(const char* name, int value) {
-  if (TIntData* var = NamedVar(Locals(), name)) var->SetValue(value);
+  if (TIntData* var = graphdemo::Field(Locals(), name)) var->SetValue(value);
 }
 
 TData* TArtipoint::CallDfs(int v) {
@@ -198,14 +197,14 @@ void TArtipoint::ArtiPoint_Findfirst() {
 // DFSArticul(G, v)
 TData* TArtipoint::ArtiPoint_C_Gotodfs1() {
   depth_ = 1;
-  return CallDfs(NamedVar(Locals(), "v")->Value());
+  return CallDfs(graphdemo::Field(Locals(), "v")->Value());
 }
 
 void TArtipoint::ArtiPoint_AfterGotodfs1() { SetVar("count", count_); }
 
 // IF count < G.vexnum
 bool TArtipoint::ArtiPoint_F_Numchild() {
-  if (count_ < NamedVar(Locals(), "VexNum")->Value()) return true;
+  if (count_ < graphdemo::Field(Locals(), "VexNum")->Value()) return true;
   CompleteRoot();
   return false;
 }
@@ -229,7 +228,7 @@ void TArtipoint::ArtiPoint_Findnext() {
 
 // IF visited[v] = 0
 bool TArtipoint::ArtiPoint_F_Visited() {
-  const int v = NamedVar(Locals(), "v")->Value();
+  const int v = graphdemo::Field(Locals(), "v")->Value();
   if (!graph_->VDataIsOne(v)) return true;
   PutBack(1, v);
   return false;
@@ -328,7 +327,7 @@ void TArtipoint::dfsarti_Setnext() { edge_[D()] = graph_->NextAdj(*edge_[D()]); 
 // low[v0] := min
 void TArtipoint::dfsarti_Setlow() {
   const int v = v0_[D()];
-  SetCell(LowRow, v, NamedVar(Locals(), "min")->Value(), LevelColour(depth_));
+  SetCell(LowRow, v, graphdemo::Field(Locals(), "min")->Value(), LevelColour(depth_));
   squlow_ += 1;
   SetCell(SqulowRow, v, squlow_, LevelColour(depth_));
 }

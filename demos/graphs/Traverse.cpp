@@ -4,7 +4,6 @@
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/MainForm.h"
@@ -138,7 +137,7 @@ void TTraverGfs::Reset() {
   head_ = tail_ = 1;
 }
 
-TIntData* TTraverGfs::Var(const char* name) const { return NamedVar(Locals(), name); }
+TIntData* TTraverGfs::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
 
 void TTraverGfs::Visit(int x, int from) {
   graph_->SetVDataOne(x);
@@ -267,13 +266,13 @@ void TTraverDfs::TakeEdge(std::unique_ptr<TEdge> edge) {
   edge_ = std::move(edge);
   w_[static_cast<std::size_t>(depth_)] = edge_ ? edge_->Head : 0;
   if (edge_) form_->GraphList->Highlight(edge_->Tail, edge_->Head, true);
-  NamedVar(Locals(), "w")->SetValue(w_[static_cast<std::size_t>(depth_)]);
+  graphdemo::Field(Locals(), "w")->SetValue(w_[static_cast<std::size_t>(depth_)]);
 }
 
 // vi := vi + 1
 void TTraverDfs::TraverDfs_Rotate() {
   counter_ += 1;
-  NamedVar(Locals(), "vi")->SetValue(counter_);
+  graphdemo::Field(Locals(), "vi")->SetValue(counter_);
 }
 
 // IF NOT visited[vi]
@@ -287,7 +286,7 @@ TData* TTraverDfs::TraverDfs_C_Gotodfs() {
 }
 
 // UNTIL vi >= VexNum
-bool TTraverDfs::TraverDfs_F_ToRotate() { return NamedVar(Locals(), "VexNum")->Value() <= counter_; }
+bool TTraverDfs::TraverDfs_F_ToRotate() { return graphdemo::Field(Locals(), "VexNum")->Value() <= counter_; }
 
 // visited[v0] := TRUE; VISIT(v0)
 void TTraverDfs::dfs_Begin() {
