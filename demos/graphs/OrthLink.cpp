@@ -167,7 +167,7 @@ void TOrthogonalLink::delnode(const QString& s) {
   Relayout();
 }
 
-void TOrthogonalLink::addarc(const QString& s1, const QString& s2) {
+std::pair<int, int> TOrthogonalLink::Ends(const QString& s1, const QString& s2) const {
   int tail = 0;
   int head = 0;
   for (int k = 1; k <= realNodes_; ++k) {
@@ -177,25 +177,18 @@ void TOrthogonalLink::addarc(const QString& s1, const QString& s2) {
       head = k;
     }
   }
+  return {tail, head};
+}
+
+void TOrthogonalLink::SetArc(const QString& s1, const QString& s2, int present) {
+  const auto [tail, head] = Ends(s1, s2);
   if (tail == 0 || head == 0) return;
-  adj_[At(tail)][At(head)] = 1;
+  adj_[At(tail)][At(head)] = present;
   Relayout();
 }
 
-void TOrthogonalLink::delarc(const QString& s1, const QString& s2) {
-  int tail = 0;
-  int head = 0;
-  for (int k = 1; k <= realNodes_; ++k) {
-    if (data_[At(k)] == s1) {
-      tail = k;
-    } else if (data_[At(k)] == s2) {
-      head = k;
-    }
-  }
-  if (tail == 0 || head == 0) return;
-  adj_[At(tail)][At(head)] = 0;
-  Relayout();
-}
+void TOrthogonalLink::addarc(const QString& s1, const QString& s2) { SetArc(s1, s2, 1); }
+void TOrthogonalLink::delarc(const QString& s1, const QString& s2) { SetArc(s1, s2, 0); }
 
 void TOrthogonalLink::modify(int row, int col, const QString& tail, const QString& head, TContent in, TContent out) {
   if (row < 1 || col < 1 || row > realNodes_ || col > realNodes_) return;

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <utility>
 
 #include "framework/drawkit/NodeContainer.h"
 #include "framework/drawkit/Rect.h"
@@ -99,6 +100,9 @@ class TOrthogonalLink : public TNodeContainer {
  private:
   static std::size_t At(int i) { return static_cast<std::size_t>(i); }
   void Rebuild();
+  // The vertices whose data are s1 (tail) and, failing that, s2 (head); 0 when not found.
+  std::pair<int, int> Ends(const QString& s1, const QString& s2) const;
+  void SetArc(const QString& s1, const QString& s2, int present);
   // The next node along row row after column col (out-list), or along column col after row
   // row (in-list); 0 when there is none.
   int NextInRow(int row, int col) const;

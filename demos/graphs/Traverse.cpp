@@ -86,11 +86,15 @@ class TTraverform : public TTraverWindow {
 };
 }  // namespace traverd
 
-bool AskTraversalGraph(std::unique_ptr<TGraphm>& graph, bool& directed) {
-  directed = true;
+bool AskTraversalGraph(std::unique_ptr<TGraphm>& graph, TTraverWindowParts window) {
+  bool directed = true;
   bool weighted = false;
   SelectGraphType(QStringLiteral("选择图的类型"), true, false, directed, weighted);
-  return ShowGraphInput(QStringLiteral("创建有向图"), 10, directed, weighted, graph);
+  if (!ShowGraphInput(QStringLiteral("创建有向图"), 10, directed, weighted, graph)) return false;
+  window.panel.SetDirected(directed);
+  window.panel.SetGraph(graph.get());
+  window.list.SetGraph(graph.get());
+  return true;
 }
 
 // ================================================================ breadth-first
@@ -113,16 +117,7 @@ std::unique_ptr<TData> TTraverGfs::GetInitialParam() {
   return rec;
 }
 
-bool TTraverGfs::CreateData() {
-  std::unique_ptr<TGraphm> graph;
-  bool directed = true;
-  if (!AskTraversalGraph(graph, directed)) return false;
-  graph_ = std::move(graph);
-  form_->GraphP->SetDirected(directed);
-  form_->GraphP->SetGraph(graph_.get());
-  form_->GraphList->SetGraph(graph_.get());
-  return true;
-}
+bool TTraverGfs::CreateData() { return AskTraversalGraph(graph_, {*form_->GraphP, *form_->GraphList}); }
 
 void TTraverGfs::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
 
@@ -232,16 +227,7 @@ std::unique_ptr<TData> TTraverDfs::GetInitialParam() {
   return rec;
 }
 
-bool TTraverDfs::CreateData() {
-  std::unique_ptr<TGraphm> graph;
-  bool directed = true;
-  if (!AskTraversalGraph(graph, directed)) return false;
-  graph_ = std::move(graph);
-  form_->GraphP->SetDirected(directed);
-  form_->GraphP->SetGraph(graph_.get());
-  form_->GraphList->SetGraph(graph_.get());
-  return true;
-}
+bool TTraverDfs::CreateData() { return AskTraversalGraph(graph_, {*form_->GraphP, *form_->GraphList}); }
 
 void TTraverDfs::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
 

@@ -15,8 +15,16 @@ namespace traverd {
 class TTraverform;
 }
 
-// The input step both traversals share: the kind of graph, then the graph.
-bool AskTraversalGraph(std::unique_ptr<TGraphm>& graph, bool& directed);
+class TGraphP;
+class TGraphList;
+
+// The input step both traversals share: the kind of graph, then the graph, which the
+// window's panel and list then show.
+struct TTraverWindowParts {
+  TGraphP& panel;
+  TGraphList& list;
+};
+bool AskTraversalGraph(std::unique_ptr<TGraphm>& graph, TTraverWindowParts window);
 
 class TTraverGfs : public TAlgoDemo {
   Q_OBJECT
