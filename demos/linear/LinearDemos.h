@@ -1,0 +1,3 @@
+#pragma once
+// Registers the demonstrations of the linear structures chapter.
+void RegisterLinearDemos();
