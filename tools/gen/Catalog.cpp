@@ -16,6 +16,7 @@ const PictureTable& AllPictures() {
     AddStackPictures(t);
     AddQueuePictures(t);
     AddTreePictures(t);
+    AddMatrixPictures(t);
     return t;
   }();
   return table;

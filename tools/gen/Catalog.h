@@ -39,6 +39,7 @@ void AddShellPictures(PictureTable& table);     // toolbar glyphs, variable wind
 void AddStackPictures(PictureTable& table);     // Hanoi, queens, maze, knapsack
 void AddQueuePictures(PictureTable& table);     // railway, expression dog, bank
 void AddTreePictures(PictureTable& table);      // binary-tree nodes
+void AddMatrixPictures(PictureTable& table);    // matrix keypad glyphs
 
 // Every picture, in the order above.
 const PictureTable& AllPictures();
