@@ -10,10 +10,13 @@
 #include "demos/linear/TransSparmat.h"
 
 void RegisterLinearDemos() {
+  DemoClasses().Register<TDelSqlist>();
   DemoClasses().Register<TFastTranspos>();
   DemoClasses().Register<TIndexBF>();
   DemoClasses().Register<TIndexKMP>();
   DemoClasses().Register<TIndexKMPNVal>();
+  DemoClasses().Register<TInsSqlist>();
+  DemoClasses().Register<TMergeSqlist>();
   DemoClasses().Register<TMultiplySparmat>();
   DemoClasses().Register<TTransSparmat>();
 }

@@ -1,6 +1,11 @@
 #include "demos/linear/SqList.h"
 
+#include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
+
+namespace {
+const QString kCaption = QStringLiteral("顺序表");
+}
 
 QString SqElemName(int k) { return QStringLiteral("[%1]").arg(k); }
 
@@ -34,9 +39,29 @@ std::optional<QString> ConfirmListLength(const QString& text, int limit) {
   return text.left(limit);
 }
 
-// PROVISIONAL until the platform's input query lands: defaults without asking.
-std::optional<QString> AskListText(const QString&, const QString& def, int limit) {
-  return ConfirmListLength(def, limit);
+std::optional<QString> AskListText(const QString& prompt, const QString& def, int limit) {
+  QString text = def;
+  if (!InputQuery(kCaption, prompt, text)) return std::nullopt;
+  // Elements are single-byte characters.
+  return ConfirmListLength(QString::fromLatin1(text.toLatin1()), limit);
 }
-std::optional<int> AskPosition(const QString&) { return 3; }
-std::optional<char> AskElement(const QString&, const QString& def) { return def.at(0).toLatin1(); }
+
+std::optional<int> AskPosition(const QString& prompt) {
+  for (;;) {
+    QString text = QStringLiteral("3");
+    if (!InputQuery(kCaption, prompt, text)) return std::nullopt;
+    bool ok = false;
+    const int i = text.trimmed().toInt(&ok);
+    if (ok) return i;
+    modal::ShowMessage(QStringLiteral("输入数据错误！"));
+  }
+}
+
+std::optional<char> AskElement(const QString& prompt, const QString& def) {
+  for (;;) {
+    QString text = def;
+    if (!InputQuery(kCaption, prompt, text)) return std::nullopt;
+    // An empty answer has no element to insert: ask again.
+    if (!text.isEmpty()) return text.at(0).toLatin1();
+  }
+}

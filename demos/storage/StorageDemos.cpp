@@ -1,0 +1,3 @@
+#include "demos/storage/StorageDemos.h"
+
+void RegisterStorageDemos() {}

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the demonstrations of the storage management chapter.
+void RegisterStorageDemos();
