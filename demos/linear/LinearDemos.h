@@ -1,3 +1,3 @@
 #pragma once
-// Registers the demonstrations of the linear structures chapter.
+// The linear-structure chapter's demonstrations, registered by name.
 void RegisterLinearDemos();
