@@ -2,7 +2,6 @@
 
 #include "demos/linear/SqList.h"
 #include "demos/linear/SqlstGraphForm.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
@@ -53,7 +52,6 @@ void TDelSqlist::SetWindowRect() {
 }
 
 TData* TDelSqlist::V() const { return Locals()->FindByName(QStringLiteral("v")); }
-TIntData* TDelSqlist::Var(const char* name) const { return NamedVar(Locals(), name); }
 
 // IF (i<1) OR (i>v.last) THEN
 bool TDelSqlist::DelSqlist_F_Begin() {
@@ -66,7 +64,7 @@ void TDelSqlist::DelSqlist_ShowError() { modal::ShowMessage(QStringLiteral("i值
 
 // FOR j:=i+1 TO v.last DO
 bool TDelSqlist::DelSqlist_F_Loop() {
-  TIntData* j = Var("j");
+  auto j = Var("j");
   j->SetValue(j->Value() + 1);
   graphForm_->SetPosB(j->Value());
   return j->Value() <= SqLast(V())->Value();

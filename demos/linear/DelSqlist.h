@@ -36,6 +36,5 @@ class TDelSqlist : public TAlgoDemo {
 
  private:
   TData* V() const;
-  TIntData* Var(const char* name) const;
   std::unique_ptr<TSqlstGraphForm> graphForm_;
 };

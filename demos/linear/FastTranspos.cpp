@@ -66,7 +66,7 @@ void TFastTranspos::FastTranspos_InitNum() {
 
 // FOR t:=1 TO a.tu DO
 bool TFastTranspos::FastTranspos_F_ForT() {
-  TIntData* t = Var("t");
+  auto t = Var("t");
   t->SetValue(t->Value() + 1);
   graphForm_->P += 1;
   graphForm_->T = t->Value();
@@ -97,7 +97,7 @@ void TFastTranspos::FastTranspos_Cpot1() {
 
 // FOR col:=2 TO a.nu DO cpot[col]:=cpot[col-1]+num[col-1]
 bool TFastTranspos::FastTranspos_F_ForCol() {
-  TIntData* colVar = Var("col");
+  auto colVar = Var("col");
   colVar->SetValue(colVar->Value() + 1);
   const int col = colVar->Value();
   if (col > Nu(A())->Value()) return true;
@@ -111,7 +111,7 @@ bool TFastTranspos::FastTranspos_F_ForCol() {
 
 // FOR p:=1 TO a.tu DO
 bool TFastTranspos::FastTranspos_F_ForP() {
-  TIntData* p = Var("p");
+  auto p = Var("p");
   p->SetValue(p->Value() + 1);
   graphForm_->P += 1;
   graphForm_->SlideFrame();

@@ -2,7 +2,6 @@
 
 #include "demos/linear/IndexStrsForm.h"
 #include "demos/linear/Input2StrsDlg.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
@@ -52,7 +51,6 @@ void TIndexDemo::Reset() {
 
 void TIndexDemo::ClearGraph() { graphForm_->Invalidate(); }
 
-TIntData* TIndexDemo::Var(const char* name) const { return NamedVar(Locals(), name); }
 
 TData* TIndexDemo::Args(std::initializer_list<TData*> vars) const {
   auto* args = new TData(QString());
@@ -109,8 +107,8 @@ bool TIndexBF::IndexBF_F_Equal() { return S[Var("i")->Value() - 1] == T[Var("j")
 
 // i:=i+1; j:=j+1
 void TIndexBF::IndexBF_NextChar() {
-  TIntData* i = Var("i");
-  TIntData* j = Var("j");
+  auto i = Var("i");
+  auto j = Var("j");
   i->SetValue(i->Value() + 1);
   j->SetValue(j->Value() + 1);
   graphForm_->MoveMarkers(i->Value(), j->Value());
@@ -118,8 +116,8 @@ void TIndexBF::IndexBF_NextChar() {
 
 // ELSE BEGIN i:=i-j+2; j:=1 END
 void TIndexBF::IndexBF_FirstChar() {
-  TIntData* i = Var("i");
-  TIntData* j = Var("j");
+  auto i = Var("i");
+  auto j = Var("j");
   i->SetValue(i->Value() - j->Value() + 2);
   j->SetValue(1);
   graphForm_->MoveMarkers(i->Value(), j->Value());

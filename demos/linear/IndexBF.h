@@ -41,7 +41,6 @@ class TIndexDemo : public TAlgoDemo {
  protected:
   // The result in Main's "index" and in the result window.
   void ShowResult(int result);
-  TIntData* Var(const char* name) const;
   TData* Args(std::initializer_list<TData*> vars) const;
 
   QString caption_;

@@ -1,7 +1,6 @@
 #include "demos/linear/IndexKMP.h"
 
 #include "demos/linear/IndexStrsForm.h"
-#include "demos/stacks/NamedVar.h"
 
 namespace {
 
@@ -41,8 +40,8 @@ void TIndexKMP::SetNext(int i, int value, int from) {
 }
 
 void TIndexKMP::Advance() {
-  TIntData* i = Var("i");
-  TIntData* j = Var("j");
+  auto i = Var("i");
+  auto j = Var("j");
   i->SetValue(i->Value() + 1);
   j->SetValue(j->Value() + 1);
   graphForm_->MoveMarkers(i->Value(), j->Value());
@@ -98,7 +97,7 @@ void TIndexKMP::GetNext_NextValue() { SetNext(Var("i")->Value(), Var("j")->Value
 
 // ELSE j:=next[j]
 void TIndexKMP::GetNext_NotEqual() {
-  TIntData* j = Var("j");
+  auto j = Var("j");
   j->SetValue(Next(j->Value()));
   graphForm_->MoveMarkers(Var("i")->Value(), j->Value());
 }
@@ -128,7 +127,7 @@ void TIndexKMP::IndexKMP_NextChar() { Advance(); }
 
 // ELSE j:=next[j]
 void TIndexKMP::IndexKMP_NotEqual() {
-  TIntData* j = Var("j");
+  auto j = Var("j");
   j->SetValue(Next(j->Value()));
   graphForm_->MoveMarkers(Var("i")->Value(), j->Value());
 }

@@ -2,7 +2,6 @@
 
 #include "demos/linear/SqList.h"
 #include "demos/linear/SqlstGraphForm.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
@@ -65,7 +64,6 @@ void TInsSqlist::SetWindowRect() {
 }
 
 TData* TInsSqlist::V() const { return Locals()->FindByName(QStringLiteral("v")); }
-TIntData* TInsSqlist::Var(const char* name) const { return NamedVar(Locals(), name); }
 
 // IF (i<1) OR (i>v.last+1) THEN
 bool TInsSqlist::InsSqlist_F_Begin() {
@@ -84,7 +82,7 @@ void TInsSqlist::InsSqlist_ShowError2() { modal::ShowMessage(QStringLiteral("表
 
 // FOR j:=v.last DOWNTO i DO
 bool TInsSqlist::InsSqlist_F_Loop() {
-  TIntData* j = Var("j");
+  auto j = Var("j");
   j->SetValue(j->Value() - 1);
   graphForm_->SetPosB(j->Value());
   return j->Value() >= Var("i")->Value();
@@ -100,7 +98,7 @@ void TInsSqlist::InsSqlist_MoveRight() {
 // v.elem[i]:=b; v.last:=v.last+1
 void TInsSqlist::InsSqlist_Finish() {
   const int i = Var("i")->Value();
-  static_cast<TCharData*>(SqElems(V())->Items(i - 1))->SetValue(NamedVar<TCharData>(Locals(), "b")->Value());
+  static_cast<TCharData*>(SqElems(V())->Items(i - 1))->SetValue(Var<TCharData>("b").Value());
   TIntData* last = SqLast(V());
   last->SetValue(last->Value() + 1);
   graphForm_->SetInserted(true);

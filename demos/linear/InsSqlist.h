@@ -40,6 +40,5 @@ class TInsSqlist : public TAlgoDemo {
 
  private:
   TData* V() const;
-  TIntData* Var(const char* name) const;
   std::unique_ptr<TSqlstGraphForm> graphForm_;
 };

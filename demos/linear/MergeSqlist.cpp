@@ -2,7 +2,6 @@
 
 #include "demos/linear/SqList.h"
 #include "demos/linear/SqlstGraphForm.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
@@ -72,7 +71,6 @@ void TMergeSqlist::SetWindowRect() {
   MainForm->DockThreePanesB(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm);
 }
 
-TIntData* TMergeSqlist::Var(const char* name) const { return NamedVar(Locals(), name); }
 TData* TMergeSqlist::List(const char* name) const { return Locals()->FindByName(QString::fromLatin1(name)); }
 
 // i:=1; j:=1; k:=0
@@ -101,8 +99,8 @@ bool TMergeSqlist::MergeSqlist_F_CmpAB() {
 }
 
 void TMergeSqlist::Take(const char* from, const char* index) {
-  TIntData* k = Var("k");
-  TIntData* i = Var(index);
+  auto k = Var("k");
+  auto i = Var(index);
   const char ch = SqChar(List(from), i->Value());
   TVector* elem = SqElems(List("vc"));
   elem->Add(new TCharData(SqElemName(k->Value() + 1), ch));

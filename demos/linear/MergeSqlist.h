@@ -45,7 +45,6 @@ class TMergeSqlist : public TAlgoDemo {
   Q_INVOKABLE void MergeSqlist_Finish();
 
  private:
-  TIntData* Var(const char* name) const;
   TData* List(const char* name) const;
   // k := k + 1; vc.elem[k] := from.elem[index]; index := index + 1.
   void Take(const char* from, const char* index);

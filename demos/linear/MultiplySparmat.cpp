@@ -3,7 +3,6 @@
 #include "demos/linear/MatrixGraph2.h"
 #include "demos/linear/MatrixInput1.h"
 #include "demos/linear/SparMat.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
@@ -88,7 +87,6 @@ void TMultiplySparmat::SetWindowRect() {
 }
 
 TData* TMultiplySparmat::Rec(const char* name) const { return Locals()->FindByName(QString::fromLatin1(name)); }
-TIntData* TMultiplySparmat::Var(const char* name) const { return NamedVar(Locals(), name); }
 int TMultiplySparmat::Rpos(int row) const { return Item(Rec("rpos"), row)->Value(); }
 
 // IF a.tu*b.tu<>0 THEN
@@ -159,7 +157,7 @@ void TMultiplySparmat::MultiplySparmat_Brow() {
 
 // FOR q:=rpos[brow] TO rpos[brow+1]-1 DO
 bool TMultiplySparmat::MultiplySparmat_F_ForQ() {
-  TIntData* q = Var("q");
+  auto q = Var("q");
   q->SetValue(q->Value() + 1);
   const bool more = q->Value() <= Rpos(Var("brow")->Value() + 1) - 1;
   if (!more) q->SetValue(0);
@@ -202,7 +200,7 @@ void TMultiplySparmat::MultiplySparmat_Ctemp() {
 
 // p:=p+1
 void TMultiplySparmat::MultiplySparmat_IncP() {
-  TIntData* p = Var("p");
+  auto p = Var("p");
   p->SetValue(p->Value() + 1);
   graphForm_->P += 1;
   graphForm_->FormPaint();
@@ -210,7 +208,7 @@ void TMultiplySparmat::MultiplySparmat_IncP() {
 
 // FOR ccol:=1 TO c.nu DO
 bool TMultiplySparmat::MultiplySparmat_F_ForCcol() {
-  TIntData* ccol = Var("ccol");
+  auto ccol = Var("ccol");
   ccol->SetValue(ccol->Value() + 1);
   const bool more = ccol->Value() <= Nu(Rec("b"))->Value();
   if (more) {

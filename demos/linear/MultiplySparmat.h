@@ -53,7 +53,6 @@ class TMultiplySparmat : public TAlgoDemo {
 
  private:
   TData* Rec(const char* name) const;
-  TIntData* Var(const char* name) const;
   int Rpos(int row) const;
   std::unique_ptr<TMatrixInput1Dlg> inputDlg_;
   std::unique_ptr<TMatrixGraph2Form> graphForm_;

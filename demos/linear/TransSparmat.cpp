@@ -3,7 +3,6 @@
 #include "demos/linear/MatrixGraph.h"
 #include "demos/linear/MatrixInput.h"
 #include "demos/linear/SparMat.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
@@ -23,7 +22,6 @@ bool TTransposeDemo::CreateData() {
 
 TData* TTransposeDemo::A() const { return Locals()->FindByName(QStringLiteral("a")); }
 TData* TTransposeDemo::B() const { return Locals()->FindByName(QStringLiteral("b")); }
-TIntData* TTransposeDemo::Var(const char* name) const { return NamedVar(Locals(), name); }
 
 // ---------------------------------------------------------------- transpose
 
@@ -76,7 +74,7 @@ void TTransSparmat::TransSparmat_Qeq1() {
 
 // FOR col:=1 TO a.nu DO
 bool TTransSparmat::TransSparmat_F_ForCol() {
-  TIntData* col = Var("col");
+  auto col = Var("col");
   col->SetValue(col->Value() + 1);
   graphForm_->SetCol(col->Value());
   graphForm_->ShowCol();
@@ -85,7 +83,7 @@ bool TTransSparmat::TransSparmat_F_ForCol() {
 
 // FOR p:=1 TO a.tu DO
 bool TTransSparmat::TransSparmat_F_ForP() {
-  TIntData* p = Var("p");
+  auto p = Var("p");
   p->SetValue(p->Value() + 1);
   graphForm_->SetP(p->Value());
   graphForm_->ShowP();
@@ -121,7 +119,7 @@ void TTransSparmat::TransSparmat_BjEqAi() {
 
 // b.data[q].v:=a.data[p].v; q:=q+1
 void TTransSparmat::TransSparmat_BvEqAvIncQ() {
-  TIntData* q = Var("q");
+  auto q = Var("q");
   const int p = Var("p")->Value();
   TV(TripleOf(B(), q->Value()))->SetValue(TV(TripleOf(A(), p))->Value());
   q->SetValue(q->Value() + 1);

@@ -29,7 +29,6 @@ class TTransposeDemo : public TAlgoDemo {
  protected:
   TData* A() const;
   TData* B() const;
-  TIntData* Var(const char* name) const;
   // The triple k of a as entered.
   const TTriple& Source(int k) const { return SourceTable.At(k); }
 
