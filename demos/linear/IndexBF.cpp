@@ -58,6 +58,12 @@ TData* TIndexDemo::Args(std::initializer_list<TData*> vars) const {
   return args;
 }
 
+void TIndexDemo::CreateBoxes(const QString& upper, const QString& lower) {
+  graphForm_->CreateStrBoxes(upper, kSourceColors.Back, kSourceColors.Normal, kSourceColors.Matched,
+                             kSourceColors.Current, lower, kPatternColors.Back, kPatternColors.Normal,
+                             kPatternColors.Matched, kPatternColors.Current);
+}
+
 void TIndexDemo::ShowResult(int result) {
   Var("index")->SetValue(result);
   msgDlg_->LabelMsg->setText(MatchMessage(result));
@@ -93,9 +99,7 @@ void TIndexBF::IndexBF_Begin() {
   Var("i")->SetValue(1);
   Var("j")->SetValue(1);
   graphForm_->SetStage(1);
-  graphForm_->CreateStrBoxes(S, kSourceColors.Back, kSourceColors.Normal, kSourceColors.Matched,
-                             kSourceColors.Current, T, kPatternColors.Back, kPatternColors.Normal,
-                             kPatternColors.Matched, kPatternColors.Current);
+  CreateBoxes(S, T);
   graphForm_->MoveMarkers(1, 1);
 }
 

@@ -39,6 +39,9 @@ class TIndexDemo : public TAlgoDemo {
   QString T;
 
  protected:
+  // The two strings glide in: upper above with the source's colours, lower below with the
+  // pattern's.
+  void CreateBoxes(const QString& upper, const QString& lower);
   // The result in Main's "index" and in the result window.
   void ShowResult(int result);
   TData* Args(std::initializer_list<TData*> vars) const;

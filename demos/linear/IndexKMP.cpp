@@ -72,9 +72,7 @@ void TIndexKMP::GetNext_Begin() {
   Var("i")->SetValue(1);
   Var("j")->SetValue(0);
   graphForm_->SetStage(2);
-  graphForm_->CreateStrBoxes(T, kSourceColors.Back, kSourceColors.Normal, kSourceColors.Matched,
-                             kSourceColors.Current, T, kPatternColors.Back, kPatternColors.Normal,
-                             kPatternColors.Matched, kPatternColors.Current);
+  CreateBoxes(T, T);
   SetNext(1, 0);
   graphForm_->MoveMarkers(1, 0);
 }

@@ -106,6 +106,16 @@ bool TMatrixDlgBase::CheckCount(int tu, int rows, int cols, int hardLimit, const
   return true;
 }
 
+TButton* NewMatrixButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int w) {
+  auto* b = new TButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setGeometry(x, y, w, 28);
+  TFont font;
+  font.Height = -15;
+  ApplyFont(*b, font);
+  return b;
+}
+
 QLabel* NewMatrixLabel(QWidget* parent, const QString& caption, int x, int y, TColor color) {
   auto* label = new QLabel(caption, parent);
   TFont font;

@@ -76,4 +76,6 @@ class QSpinBox;
 class TIntEdit;
 TIntEdit* NewSizeEdit(QWidget* parent, const char* name, int x, int y, int value);
 QSpinBox* NewUpDown(QWidget* parent, const char* name, TIntEdit* edit, int max, int value);
+// A button of the dialogs' column of buttons, 28 high, in 15-pixel type.
+TButton* NewMatrixButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int w);
 QLabel* NewMatrixLabel(QWidget* parent, const QString& caption, int x, int y, TColor color);

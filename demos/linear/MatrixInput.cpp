@@ -10,16 +10,6 @@ namespace {
 
 constexpr int kMaxCount = 25;  // more would slow the demonstration down too much
 
-TButton* NewButton(QWidget* parent, const char* name, const QString& caption, int y) {
-  auto* b = new TButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(483, y, 70, 28);
-  TFont font;
-  font.Height = -15;
-  ApplyFont(*b, font);
-  return b;
-}
-
 }  // namespace
 
 TMatrixInputDlg::TMatrixInputDlg(QWidget* parent) : TMatrixDlgBase(parent) {
@@ -30,11 +20,13 @@ TMatrixInputDlg::TMatrixInputDlg(QWidget* parent) : TMatrixDlgBase(parent) {
   SetClientSize(560, 387);
   rnd::Randomize();
 
-  NewMatrixLabel(this, QStringLiteral("矩阵行数 m"), 14, 22, clBlue);
-  IntEdit1 = NewSizeEdit(this, "IntEdit1", 114, 20, 5);
+  QLabel* rowLbl = NewMatrixLabel(this, QStringLiteral("矩阵行数[&R] m"), 14, 22, clBlue);
+  IntEdit1 = NewSizeEdit(this, "IntEdit1", 124, 20, 5);
+  rowLbl->setBuddy(IntEdit1);
   UpDown1 = NewUpDown(this, "UpDown1", IntEdit1, 10, 5);
-  NewMatrixLabel(this, QStringLiteral("矩阵列数 n"), 212, 22, clBlue);
-  IntEdit2 = NewSizeEdit(this, "IntEdit2", 312, 20, 5);
+  QLabel* colLbl = NewMatrixLabel(this, QStringLiteral("矩阵列数[&C] n"), 212, 22, clBlue);
+  IntEdit2 = NewSizeEdit(this, "IntEdit2", 322, 20, 5);
+  colLbl->setBuddy(IntEdit2);
   UpDown2 = NewUpDown(this, "UpDown2", IntEdit2, 10, 5);
   NewMatrixLabel(this, QStringLiteral("非零元个数  tu"), 406, 22, clBlue);
   Edit1 = new TEdit(this);
@@ -43,15 +35,15 @@ TMatrixInputDlg::TMatrixInputDlg(QWidget* parent) : TMatrixDlgBase(parent) {
   Edit1->setText(QStringLiteral("0"));
   Edit1->setGeometry(515, 20, 30, 24);
 
-  clrBtn = NewButton(this, "clrBtn", QStringLiteral("清零"), 232);
+  clrBtn = NewMatrixButton(this, "clrBtn", QStringLiteral("清零"), 483, 232, 70);
   clrBtn->OnClick = [this] { ClrBtnClick(); };
-  AutoBtn = NewButton(this, "AutoBtn", QStringLiteral("自动建阵"), 268);
+  AutoBtn = NewMatrixButton(this, "AutoBtn", QStringLiteral("自动建阵"), 483, 268, 70);
   AutoBtn->OnClick = [this] { AutoBtnClick(); };
-  BtnOK = NewButton(this, "BtnOK", QStringLiteral("确 定"), 305);
+  BtnOK = NewMatrixButton(this, "BtnOK", QStringLiteral("确 定"), 483, 305, 70);
   BtnOK->ModalResult = mrOk;
   BtnOK->SetDefault(true);
   BtnOK->OnClick = [this] { BtnOKClick(); };
-  BtnCancel = NewButton(this, "BtnCancel", QStringLiteral("取 消"), 340);
+  BtnCancel = NewMatrixButton(this, "BtnCancel", QStringLiteral("取 消"), 483, 340, 70);
   BtnCancel->ModalResult = mrCancel;
   BtnCancel->Cancel = true;
 

@@ -11,13 +11,6 @@ constexpr int kMaxCount = 13;      // for each matrix
 constexpr int kRedAbove = 12;      // the count shows red above this
 constexpr int kNLeft = 330;        // N's cells stand this far right of M's
 
-TButton* NewButton(QWidget* parent, const char* name, const QString& caption, int y) {
-  auto* b = new TButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(699, y, 62, 28);
-  return b;
-}
-
 }  // namespace
 
 TMatrixInput1Dlg::TMatrixInput1Dlg(QWidget* parent) : TMatrixDlgBase(parent) {
@@ -41,15 +34,15 @@ TMatrixInput1Dlg::TMatrixInput1Dlg(QWidget* parent) : TMatrixDlgBase(parent) {
   NewMatrixLabel(this, QStringLiteral("N非零元数"), 200, 59, clNavy);
   IntEdit5 = NewSizeEdit(this, "IntEdit5", 290, 57, 0);
 
-  clrBtn = NewButton(this, "clrBtn", QStringLiteral("清零"), 219);
+  clrBtn = NewMatrixButton(this, "clrBtn", QStringLiteral("清零"), 699, 219, 62);
   clrBtn->OnClick = [this] { ClrBtnClick(); };
-  AutoBtn = NewButton(this, "AutoBtn", QStringLiteral("自动建阵"), 259);
+  AutoBtn = NewMatrixButton(this, "AutoBtn", QStringLiteral("自动建阵"), 699, 259, 62);
   AutoBtn->OnClick = [this] { AutoBtnClick(); };
-  OKBtn = NewButton(this, "OKBtn", QStringLiteral("确定"), 300);
+  OKBtn = NewMatrixButton(this, "OKBtn", QStringLiteral("确定"), 699, 300, 62);
   OKBtn->ModalResult = mrOk;
   OKBtn->SetDefault(true);
   OKBtn->OnClick = [this] { OKBtnClick(); };
-  CanBtn = NewButton(this, "CanBtn", QStringLiteral("取消"), 341);
+  CanBtn = NewMatrixButton(this, "CanBtn", QStringLiteral("取消"), 699, 341, 62);
   CanBtn->ModalResult = mrCancel;
   CanBtn->Cancel = true;
 

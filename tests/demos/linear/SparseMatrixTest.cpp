@@ -45,6 +45,8 @@ TEST(Keypad, KeepsTheValueWithinItsLimit) {
 
 TEST(Keypad, TheCellButtonShowsWhatIsTyped) {
   TNoForm pad;
+  for (int d = 0; d <= 9; ++d) EXPECT_FALSE(pad.Digits[d]->icon().isNull()) << "digit " << d << " has its glyph";
+  EXPECT_FALSE(pad.ReBtn->icon().isNull()) << "backspace has its glyph";
   TSpeedButton cell(QStringLiteral("0"), nullptr);
   pad.Target = &cell;
   Keys(pad, "42p");
