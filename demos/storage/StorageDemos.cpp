@@ -1,3 +1,9 @@
 #include "demos/storage/StorageDemos.h"
 
-void RegisterStorageDemos() {}
+#include "demos/storage/Membound.h"
+#include "demos/storage/Membuddy.h"
+
+void RegisterStorageDemos() {
+  DemoClasses().Register<TMemBound>();
+  DemoClasses().Register<TMemBuddy>();
+}
