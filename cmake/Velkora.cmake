@@ -15,10 +15,14 @@ function(velkora_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# velkora_test(NAME DIR LIBS...): one GoogleTest executable per test folder.
+# velkora_test(NAME [DIR dir] LIBS...): one GoogleTest executable per test folder (the current
+# one unless DIR is given).
 function(velkora_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  if(NOT ARG_DIR)
+    set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB _src CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
   if(NOT _src)
     return()
   endif()

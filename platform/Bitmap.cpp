@@ -54,9 +54,30 @@ TColor TBitmap::TransparentColor() const {
   return FromQRgb(image_.pixel(0, image_.height() - 1));
 }
 
+namespace {
+
+std::function<void(const QString&)>& MissingPictureHandler() {
+  static std::function<void(const QString&)> handler;
+  return handler;
+}
+
+void ReportMissingPicture(const QString& name) {
+  if (!MissingPictureHandler()) return;
+  QString bare = QString(name).replace('\\', '/').section('/', -1);
+  if (bare.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) bare.chop(4);
+  MissingPictureHandler()(bare);
+}
+
+}  // namespace
+
+void SetMissingPictureHandler(std::function<void(const QString& name)> handler) {
+  MissingPictureHandler() = std::move(handler);
+}
+
 void TBitmap::LoadFromFile(const QString& name) {
-  if (!TryLoadFromFile(name))
-    throw std::runtime_error(("Cannot open file \"" + name + "\"").toStdString());
+  if (TryLoadFromFile(name)) return;
+  ReportMissingPicture(name);
+  throw std::runtime_error(("Cannot open file \"" + name + "\"").toStdString());
 }
 
 bool TBitmap::TryLoadFromFile(const QString& name) {
@@ -104,6 +125,7 @@ std::unique_ptr<TBitmap> LoadPicture(const QString& name) {
   // The bare names of pictures live in the image folder.
   const QString inImages = ResolveProgramFile(QStringLiteral("image/") + name);
   if (!inImages.isEmpty() && bitmap->TryLoadFromFile(inImages)) return bitmap;
+  ReportMissingPicture(name);
   return nullptr;
 }
 

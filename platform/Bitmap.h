@@ -2,6 +2,7 @@
 // Off-screen bitmaps (an owned 32-bit RGB image with a canvas on it) and image lists.
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -61,6 +62,10 @@ class TBitmap {
 // A picture of the image folder by the program's file name ("crtbk.bmp",
 // "image\\treenode1.bmp"); nullptr when it cannot be read.
 std::unique_ptr<TBitmap> LoadPicture(const QString& name);
+// Told the name of every picture that LoadPicture or TBitmap::LoadFromFile could not read,
+// without folder and ".bmp" ("PkgBack"), so that a picture the generator does not make is
+// reported instead of leaving a blank; nothing by default. An empty handler removes it.
+void SetMissingPictureHandler(std::function<void(const QString& name)> handler);
 // Resolves a program file name: absolute, or relative to the program's folder; letter case
 // and "\" separators as the program writes them. Empty when no such file exists.
 QString ResolveProgramFile(const QString& name);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 template <class Base, class... Args>
 class ClassRegistry {
@@ -44,6 +45,13 @@ class ClassRegistry {
   }
 
   std::size_t size() const { return entries_.size(); }
+
+  // Every registered class, in the order of their names (letter case ignored).
+  std::vector<const QMetaObject*> Classes() const {
+    std::vector<const QMetaObject*> classes;
+    for (const auto& [key, entry] : entries_) classes.push_back(entry.meta);
+    return classes;
+  }
 
  private:
   static QString Key(const QString& name) { return name.toLower(); }

@@ -28,11 +28,14 @@ const QHash<QByteArray, int>& TableFor(const QMetaObject* meta) {
 
 QMetaMethod Find(const QObject* obj, const QByteArray& name) {
   if (obj == nullptr) return {};
-  const QMetaObject* meta = obj->metaObject();
-  const auto& table = TableFor(meta);
+  return Find(*obj->metaObject(), name);
+}
+
+QMetaMethod Find(const QMetaObject& meta, const QByteArray& name) {
+  const auto& table = TableFor(&meta);
   auto it = table.find(name.toLower());
   if (it == table.end()) return {};
-  return meta->method(*it);
+  return meta.method(*it);
 }
 
 bool CallVoid(QObject* obj, const QMetaMethod& m) {

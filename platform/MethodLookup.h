@@ -9,6 +9,8 @@ namespace methods {
 
 // The invokable, parameterless method of obj's class (or a base) named so; invalid when none.
 QMetaMethod Find(const QObject* obj, const QByteArray& name);
+// The same for a class, without an object of it.
+QMetaMethod Find(const QMetaObject& meta, const QByteArray& name);
 
 // Calls a method found by Find. Returns false when the call could not be made.
 bool CallVoid(QObject* obj, const QMetaMethod& m);

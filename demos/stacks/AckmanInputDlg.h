@@ -2,11 +2,9 @@
 // The input dialog of the Ackermann demonstration: m and n, each 0 to 3, n at most 2 when m
 // is 3 (deeper recursions would not fit the drawn stack). Values out of range are refused
 // with a message and the dialog stays open.
-#include "platform/Forms.h"
+#include "framework/drawkit/DigitInputDlg.h"
 
-class TIntEdit;
-
-class TAckmanInputDlg : public TForm {
+class TAckmanInputDlg : public TDigitInputDlg {
  public:
   explicit TAckmanInputDlg(QWidget* parent = nullptr);
 
@@ -15,9 +13,4 @@ class TAckmanInputDlg : public TForm {
 
   TIntEdit* MEdit;
   TIntEdit* NEdit;
-  TButton* OKBtn;
-  TButton* CancelBtn;
-
- private:
-  void OKBtnClick();
 };

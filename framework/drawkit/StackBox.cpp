@@ -302,3 +302,16 @@ TAckmanGraphForm::TAckmanGraphForm(QWidget* parent) : TGraphForm(parent) {
   Stack->ShowAnimate = true;
   Stack->AfterRescale();
 }
+
+std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset) {
+  auto form = std::make_unique<TAckmanGraphForm>();
+  form->SetCaption(preset.caption);
+  TStackBox& stack = *form->Stack;
+  stack.ColCount = preset.cols;
+  stack.RowCount = preset.rows;
+  stack.NodeFont.Name = QStringLiteral("Courier New");
+  stack.Title = preset.title;
+  stack.SetTitleVisible(!preset.title.isEmpty());
+  stack.AfterRescale();
+  return form;
+}

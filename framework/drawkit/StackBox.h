@@ -141,3 +141,14 @@ class TAckmanGraphForm : public TGraphForm {
   explicit TAckmanGraphForm(QWidget* parent = nullptr);
   TStackBox* Stack;
 };
+
+// A stack window of call records set up for one demonstration: its caption, columns x rows
+// and the title band naming the fields; the records in a fixed-pitch font so that the fields
+// stand in columns. An empty title hides the title band.
+struct TStackPreset {
+  QString caption = QStringLiteral("堆栈");
+  int cols = 1;
+  int rows = 5;
+  QString title;
+};
+std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset);

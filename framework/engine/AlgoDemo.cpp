@@ -53,7 +53,7 @@ void TAlgoDemo::DestroyChildWindow() {
 }
 
 std::unique_ptr<TData> TAlgoDemo::GetGlobalData() { return nullptr; }
-std::unique_ptr<TData> TAlgoDemo::GetInitialParam() { return nullptr; }
+std::unique_ptr<TData> TAlgoDemo::GetInitialParam() { return std::make_unique<TData>(QString()); }
 void TAlgoDemo::ResetLocalData(const QString&) {}
 
 void TAlgoDemo::SaveData(const QString&) {
@@ -378,3 +378,59 @@ void EnableRunButtons(bool enable) {
 }
 
 void Delay(int ms) { pacing::Delay(ms); }
+
+QStringList CheckStepMethods(const QMetaObject& demoClass, const QStringList& source) {
+  TData procedures(QStringLiteral("Procedures"));
+  procedures.SetItemClass<TProcedure>();
+  try {
+    ParseSource(source, procedures);
+  } catch (const Exception& e) {
+    return {e.Message()};
+  }
+  QStringList problems;
+  const auto need = [&](const QString& name, QMetaType returns) {
+    const QMetaMethod m = methods::Find(demoClass, name.toUtf8());
+    if (!m.isValid())
+      problems << QStringLiteral("%1: no step method %2").arg(QString::fromLatin1(demoClass.className()), name);
+    else if (m.returnMetaType() != returns)
+      problems << QStringLiteral("%1: %2 must return %3")
+                      .arg(QString::fromLatin1(demoClass.className()), name,
+                           QString::fromLatin1(returns.isValid() ? returns.name() : "void"));
+  };
+  const auto needLine = [&](const TProcedure& proc, const QString& label) {
+    if (!label.isEmpty() && proc.LineByLabel(label) == nullptr)
+      problems << QStringLiteral("%1: no line labelled %2").arg(proc.Name(), label);
+  };
+  for (int p = 0; p < procedures.Count(); ++p) {
+    const auto& proc = static_cast<const TProcedure&>(*procedures.Items(p));
+    for (int i = 0; i < proc.Count(); ++i) {
+      const TProcLine* line = proc.LineByIndex(i);
+      if (line == nullptr) continue;
+      needLine(proc, line->GotoLabel());
+      const QString stem = proc.Name() + QLatin1Char('_');
+      for (int d = 1; d <= line->DirectiveCount(); ++d) {
+        const TDirective& directive = line->Directive(d);
+        const QString arg = directive.Args.isEmpty() ? QString() : directive.Args.first();
+        switch (directive.Letter.unicode()) {
+          case 'P':
+            need(stem + line->Label(), QMetaType::fromType<void>());
+            needLine(proc, arg);
+            break;
+          case 'F':
+            need(stem + QStringLiteral("F_") + line->Label(), QMetaType::fromType<bool>());
+            needLine(proc, arg);
+            break;
+          case 'C':
+            need(stem + QStringLiteral("C_") + line->Label(), QMetaType::fromType<TData*>());
+            need(stem + QStringLiteral("After") + line->Label(), QMetaType::fromType<void>());
+            if (procedures.FindByName(arg) == nullptr)
+              problems << QStringLiteral("%1: calls %2, which the text does not define").arg(proc.Name(), arg);
+            break;
+          default:
+            break;
+        }
+      }
+    }
+  }
+  return problems;
+}

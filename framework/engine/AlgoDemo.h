@@ -10,8 +10,9 @@
 //    public:
 //     using TAlgoDemo::TAlgoDemo;              // constructor (const QStringList& source)
 //     bool CreateData() override;              // input dialog; false when cancelled
-//     std::unique_ptr<TData> GetInitialParam() override;  // the first procedure's locals
-//     void SetWindowRect() override;  void ShowGraph() override;  void ClearGraph() override;
+//     void SetWindowRect() override;           // docks its windows
+//     // Optional: GetInitialParam (the first procedure's locals; an empty record by
+//     // default), GetGlobalData, ShowGraph, ClearGraph, Reset, UpdateChildWindow.
 //     // Step methods, found by name: P_L ("@P"), P_F_L ("@F", returns bool),
 //     // P_C_L ("@C", returns a NEW node: the callee's locals, adopted by the engine),
 //     // P_AfterL (after the call made on line L returned). P = procedure, L = label.
@@ -19,6 +20,7 @@
 //     Q_INVOKABLE void Main_AfterBegin();
 //     Q_INVOKABLE bool Ackman_F_Begin();
 //   };
+//   The callee's locals and typed access to the current frame's variables: CallFrame.h.
 //   Registered with DemoClasses().Register<TAckman>(); created with CreateDemo.
 //
 // Creation runs in two steps because C++ constructors cannot call overrides: the C++
@@ -33,6 +35,7 @@
 #include <functional>
 #include <memory>
 
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/Data.h"
 #include "framework/engine/Proc.h"
 #include "platform/ClassRegistry.h"
@@ -83,6 +86,21 @@ class TAlgoDemo : public QObject {
   void SetStopRequest(bool v) { stopRequest_ = v; }
   int CursorRow() const { return cursorRow_; }
   const QString& CursorProcName() const { return cursorProcName_; }
+  // A variable of the current frame (Locals), typed; see CallFrame.h.
+  template <class T = TIntData>
+  TFrameVar<T> Var(const char* name) const {
+    return TFrameVar<T>(Locals(), name);
+  }
+  // The locals of the procedure that called the current one; none in the first procedure.
+  TData* CallerLocals() const {
+    const TProcContext* frame = runStack_->TopFrame();
+    return frame != nullptr ? frame->SavedLocals.get() : nullptr;
+  }
+  // A variable of the caller's frame (where a call keeps what it returns), typed.
+  template <class T = TIntData>
+  TFrameVar<T> CallerVar(const char* name) const {
+    return TFrameVar<T>(CallerLocals(), name);
+  }
 
   // ---- Overridable operations
   // End of run: the message "算法演示完毕。".
@@ -94,7 +112,8 @@ class TAlgoDemo : public QObject {
   virtual void DestroyChildWindow();
   // The algorithm's global variables; none by default.
   virtual std::unique_ptr<TData> GetGlobalData();
-  // Becomes the first procedure's Locals; none by default.
+  // Becomes the first procedure's Locals; an empty record by default, so that steps of the
+  // first procedure may add variables to it.
   virtual std::unique_ptr<TData> GetInitialParam();
   // Asks for the input; false when the user cancelled.
   virtual bool CreateData() = 0;
@@ -106,8 +125,10 @@ class TAlgoDemo : public QObject {
   virtual void SetWindowRect() = 0;
   virtual void Reset();
   virtual void UpdateChildWindow();
-  virtual void ShowGraph() = 0;
-  virtual void ClearGraph() = 0;
+  // Redraws the demonstration's drawing after its window was resized; nothing by default.
+  virtual void ShowGraph() {}
+  // Clears the drawing at the end of Reset; nothing by default.
+  virtual void ClearGraph() {}
   // The last step of Construct.
   virtual void AfterConstruction() {}
 
@@ -181,6 +202,13 @@ std::unique_ptr<T> CreateDemo(const QStringList& source) {
   demo->Construct();
   return demo;
 }
+
+// What a text asks of a demonstration class that the class lacks: for each directive the
+// step method of its kind ("@P" a void Proc_Label, "@F" a bool Proc_F_Label, "@C" a TData*
+// Proc_C_Label and a void Proc_AfterLabel, and the procedure it calls) and the lines that
+// jumps name. Empty when the class can run the text; a text that does not parse gives the
+// parser's message.
+QStringList CheckStepMethods(const QMetaObject& demoClass, const QStringList& source);
 
 // Enables the run buttons when enable is set and CurrentDemo has a current line; the
 // reset, return, breakpoint and data buttons as enable; the pause button as its opposite.

@@ -16,7 +16,7 @@
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
 #include "platform/TextRules.h"
-#include "tools/gen/PictureNames.h"
+#include "resources/PictureNames.h"
 
 namespace selection {
 

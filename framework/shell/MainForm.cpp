@@ -23,7 +23,7 @@
 #include "platform/PaintBox.h"
 #include "platform/Screen.h"
 #include "platform/TextRules.h"
-#include "tools/gen/PictureNames.h"
+#include "resources/PictureNames.h"
 
 namespace {
 

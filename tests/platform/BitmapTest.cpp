@@ -65,6 +65,8 @@ TEST(Bitmap, LoadsProgramFileNamesIgnoringCaseAndBackslashes) {
 
 TEST(Bitmap, MissingFileIsReportedAndChangesNothing) {
   ProgramFolder folder;
+  QStringList missing;
+  SetMissingPictureHandler([&missing](const QString& name) { missing << name; });
   TBitmap b = Filled(2, 2, clGreen);
   EXPECT_THROW(b.LoadFromFile(QStringLiteral("image\\none.bmp")), std::runtime_error);
   EXPECT_EQ(b.Canvas().Pixels(1, 1), clGreen);
@@ -74,6 +76,8 @@ TEST(Bitmap, MissingFileIsReportedAndChangesNothing) {
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("none.bmp"), std::string::npos) << e.what();
   }
+  SetMissingPictureHandler({});
+  EXPECT_EQ(missing, QStringList({"none", "none", "none"})) << "the picture's name, as the generator spells it";
 }
 
 TEST(ImageList, WideBitmapsAreCutIntoFrames) {

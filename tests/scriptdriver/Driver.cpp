@@ -20,6 +20,7 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Pacing.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -30,7 +31,7 @@ QString Usage() {
   return QStringLiteral(
       "usage: velkora-script [--screen WxH] [--shots DIR] [--real-time] SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input\n"
-      "  exit 0 when the script ran to its end, 1 when an expect failed, 2 on a script error\n");
+      "  exit 0 when the script ran to its end, 1 when an expect failed or a picture is missing, 2 on a script error\n");
 }
 
 QString ParseOptions(const QStringList& args, Options& options) {
@@ -67,7 +68,13 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
     : host_(host), options_(options), out_(std::move(out)) {
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
+  SetMissingPictureHandler([this](const QString& name) {
+    Print(QStringLiteral("error missing picture ") + name);
+    missingPicture_ = true;
+  });
 }
+
+Driver::~Driver() { SetMissingPictureHandler({}); }
 
 int Driver::Run(const std::vector<Command>& commands) {
   for (std::size_t i = 0; i < commands.size() && !expectFailed_ && problems_.isEmpty();) {
@@ -100,7 +107,7 @@ int Driver::Run(const std::vector<Command>& commands) {
   const QStringList unused = host_.Unused();
   for (const QString& u : unused) Print(u);
   if (!problems_.isEmpty()) return ExitScriptError;
-  return expectFailed_ ? ExitExpectFailed : ExitOk;
+  return expectFailed_ || missingPicture_ ? ExitExpectFailed : ExitOk;
 }
 
 bool Driver::StartsRun(const Command& c) const {

@@ -43,6 +43,7 @@ class Driver {
  public:
   // Lines of the transcript go to out as they are made.
   Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out);
+  ~Driver();
 
   // Runs the commands in order; the program's windows must exist. Returns the exit code.
   int Run(const std::vector<Command>& commands);
@@ -74,6 +75,7 @@ class Driver {
   QStringList transcript_;
   QStringList problems_;
   bool expectFailed_ = false;
+  bool missingPicture_ = false;  // a picture the program loads is not in the image folder
   // Commands delivered during the run being made, and the clock at the last delivery.
   std::vector<const Command*> along_;
   std::size_t nextAlong_ = 0;

@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
   rnd::FixSeed(20261206u);
   modal::ScriptedHostScope host;
   RegisterAllDemos();
-  TProgramWindows windows;
   script::Driver driver(*host, options, [&out](const QString& line) {
     out << line << '\n';
     out.flush();
   });
+  TProgramWindows windows;  // after the driver, which reports pictures missing from the start
   return driver.Run(parsed.commands);
 }

@@ -13,7 +13,7 @@
 #include "tools/gen/Bmp.h"
 #include "tools/gen/Catalog.h"
 #include "tools/gen/Paint.h"
-#include "tools/gen/PictureNames.h"
+#include "resources/PictureNames.h"
 
 namespace {
 

@@ -8,19 +8,6 @@
 
 namespace gen {
 
-const PictureTable& AllPictures() {
-  static const PictureTable table = [] {
-    PictureTable t;
-    AddBackdropPictures(t);
-    AddShellPictures(t);
-    AddStackPictures(t);
-    AddQueuePictures(t);
-    AddTreePictures(t);
-    return t;
-  }();
-  return table;
-}
-
 const std::vector<MusicFile>& AllMusic() {
   static const std::vector<MusicFile> music = {
       {QStringLiteral("midi0.mid"),

@@ -33,14 +33,10 @@ inline void Add(PictureTable& table, QString name, QSize size, Transparency tran
   table.push_back({std::move(name), size, transparency, std::move(role), std::move(draw)});
 }
 
-// The areas' tables (one function per Pictures*.cpp).
-void AddBackdropPictures(PictureTable& table);  // theme backdrops, selection window
-void AddShellPictures(PictureTable& table);     // toolbar glyphs, variable window icons
-void AddStackPictures(PictureTable& table);     // Hanoi, queens, maze, knapsack
-void AddQueuePictures(PictureTable& table);     // railway, expression dog, bank
-void AddTreePictures(PictureTable& table);      // binary-tree nodes
-
-// Every picture, in the order above.
+// Each area's pictures come from its own file tools/gen/Pictures<Area>.cpp, which defines
+// void Add<Area>Pictures(PictureTable&); the build finds those files and calls each function
+// (tools/CMakeLists.txt), in file-name order.
+// Every picture, area by area.
 const PictureTable& AllPictures();
 
 struct MusicFile {

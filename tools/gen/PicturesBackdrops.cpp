@@ -6,7 +6,7 @@
 
 #include "tools/gen/Catalog.h"
 #include "tools/gen/Paint.h"
-#include "tools/gen/PictureNames.h"
+#include "resources/PictureNames.h"
 
 namespace gen {
 
@@ -309,7 +309,7 @@ QImage RootPicture() {
 
 }  // namespace
 
-void AddBackdropPictures(PictureTable& t) {
+void AddBackdropsPictures(PictureTable& t) {
   t.push_back({QStringLiteral("Clouds"),
                {1024, 768},
                Transparency::Opaque,

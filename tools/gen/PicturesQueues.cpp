@@ -284,7 +284,7 @@ QImage Walker(Facing facing, int step, bool standing = false) {
 
 }  // namespace
 
-void AddQueuePictures(PictureTable& t) {
+void AddQueuesPictures(PictureTable& t) {
   Add(t, QStringLiteral("TrainPic"), {400, 240}, Transparency::Opaque,
       QStringLiteral("railway track picture on a 10 x 6 grid: main line on row 1, siding down "
                      "column 4 to row 5"),

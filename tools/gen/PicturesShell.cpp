@@ -4,7 +4,7 @@
 
 #include "tools/gen/Catalog.h"
 #include "tools/gen/Paint.h"
-#include "tools/gen/PictureNames.h"
+#include "resources/PictureNames.h"
 
 namespace gen {
 

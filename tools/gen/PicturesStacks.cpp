@@ -421,7 +421,7 @@ QImage PkgMsgGlyph() {
 
 }  // namespace
 
-void AddStackPictures(PictureTable& t) {
+void AddStacksPictures(PictureTable& t) {
   // Towers of Hanoi.
   Add(t, QStringLiteral("hanoiback"), {400, 300}, Transparency::Opaque,
       QStringLiteral("Hanoi towers background, stretched over the control; the table top covers "

@@ -26,7 +26,7 @@ QImage TreeNode(const QColor& colour) {
 
 }  // namespace
 
-void AddTreePictures(PictureTable& t) {
+void AddTreesPictures(PictureTable& t) {
   t.push_back({QStringLiteral("treenode1"),
                {64, 64},
                Transparency::BottomLeftKey,

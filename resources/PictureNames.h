@@ -1,7 +1,7 @@
 #pragma once
 // Names of pictures whose names the program chooses itself (the others are spelt where they
-// are loaded). Header only: the shell includes it to find its toolbar glyphs and chapter
-// pictures in the image folder ("<name>.bmp").
+// are loaded). Header only: the generator draws them under these names and the shell finds
+// its toolbar glyphs and chapter pictures by them in the image folder ("<name>.bmp").
 #include <array>
 
 namespace gen {
