@@ -50,7 +50,7 @@ void TBoundForm::FormPaint() {
   TGraphForm::FormPaint();
   TCanvas& c = Canvas();
   cellW_ = (ClientWidth() - 2 * kMargin) / rows_ / 5 * 5;
-  cellH_ = std::max(1, (ClientHeight() - kStatusHeight - kListBand - 2 * kMargin) / cols_);
+  cellH_ = std::max(1, (ClientHeight() - Panel1->height() - kListBand - 2 * kMargin) / cols_);
   for (int col = 0; col < rows_; ++col) {
     const int left = kMargin + col * cellW_;
     Frame3D(c, left - 1, kMargin - 1, left + cellW_ + 1, kMargin + cols_ * cellH_ + 1, clGray, clWhite);
@@ -102,7 +102,7 @@ void TBoundForm::DrawWord(int i) {
 
 void TBoundForm::DrawFreeList() {
   TCanvas& c = Canvas();
-  const int bandTop = ClientHeight() - kStatusHeight - kListBand;
+  const int bandTop = ClientHeight() - Panel1->height() - kListBand;
   c.Font.Color = clBlue;
   c.Font.Height = -14;
   c.SetBkMode(TRANSPARENT);

@@ -64,7 +64,7 @@ void TBuddyForm::FormPaint() {
 
 void TBuddyForm::DrawFreeLists() {
   TCanvas& c = Canvas();
-  const int rowH = (ClientHeight() - kStatusHeight - 20) / (classes_ + 1);
+  const int rowH = (ClientHeight() - Panel1->height() - 20) / (classes_ + 1);
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Height = -std::clamp(rowH / 3, 8, 16);
   c.Font.Color = clBlue;
@@ -84,7 +84,7 @@ void TBuddyForm::DrawFreeLists() {
 
 void TBuddyForm::DrawMemoryBar() {
   TCanvas& c = Canvas();
-  const int wordH = std::max(1, (ClientHeight() - kStatusHeight - 10) / words_);
+  const int wordH = std::max(1, (ClientHeight() - Panel1->height() - 10) / words_);
   const int left = ClientWidth() - 5 - kBarWidth;
   c.Font.Height = -std::clamp(wordH * 3 / 2, 9, 13);
   c.Font.Color = clBlack;
