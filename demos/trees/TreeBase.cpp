@@ -1,0 +1,536 @@
+#include "demos/trees/TreeBase.h"
+
+#include <cmath>
+
+#include "demos/trees/BinCharTreeCreateDlg.h"
+#include "demos/trees/TreeFile.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Errors.h"
+#include "platform/Random.h"
+#include "platform/TextRules.h"
+
+namespace {
+
+using stream::TComponentClass;
+using stream::TPropertyKind;
+using stream::TPropertyValues;
+
+std::int32_t IntValue(const TPropertyValues& values, const char* name, std::int32_t fallback) {
+  const stream::TPropertyValue* v = stream::FindValue(values, QString::fromLatin1(name));
+  return v && std::holds_alternative<std::int32_t>(*v) ? std::get<std::int32_t>(*v) : fallback;
+}
+
+int Pow2(int n) { return static_cast<int>(std::lround(std::pow(2.0, n))); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- TTreeNodeBase
+
+TTreeNodeBase::TTreeNodeBase(TTreeBase& tree) : TRectbase(&tree), tree_(tree) {
+  OnClick = [this] { tree_.DoNodeClick(*this); };
+  show();
+}
+
+TTreeNodeBase::~TTreeNodeBase() = default;
+
+void TTreeNodeBase::SetHighlighted(bool flag) {
+  highlighted_ = flag;
+  Repaint();
+}
+
+QString TTreeNodeBase::GetCaption() const { return caption_; }
+
+void TTreeNodeBase::SetCaption(const QString& caption) {
+  caption_ = text::CutToBytes(caption, TData::MaxNameBytes);
+  Repaint();
+}
+
+void TTreeNodeBase::FreeSubtree() { delete this; }
+
+void TTreeNodeBase::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const {
+  if (stair == other.stair) throw Exception(QStringLiteral("temp to link two nodes that are on same stair"));
+  const TTreeNodeBase& upper = stair < other.stair ? *this : other;
+  const TTreeNodeBase& lower = stair < other.stair ? other : *this;
+  canvas.Pen.Color = color;
+  canvas.Pen.Width = 2;
+  canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height() / 2);
+  canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
+}
+
+bool TTreeNodeBase::ForEach(const std::function<bool(TTreeNodeBase&)>& /*callback*/) { return true; }
+
+int TTreeNodeBase::GenerateRandomSubtree(int /*levels*/, int /*number*/) { return 1; }
+
+void TTreeNodeBase::SaveToStream(QByteArray& out) const {
+  out.append(stream::WriteComponentRecord(FileClass(), FileValues()));
+}
+
+const TComponentClass& TTreeNodeBase::StreamClass() {
+  static const TComponentClass cls{QStringLiteral("TTreeNodeBase"),
+                                   {{QStringLiteral("Left"), TPropertyKind::Integer},
+                                    {QStringLiteral("Top"), TPropertyKind::Integer},
+                                    {QStringLiteral("Width"), TPropertyKind::Integer},
+                                    {QStringLiteral("Height"), TPropertyKind::Integer},
+                                    {QStringLiteral("stair"), TPropertyKind::Integer},
+                                    {QStringLiteral("ShowName"), TPropertyKind::Boolean}}};
+  return cls;
+}
+
+TPropertyValues TTreeNodeBase::FileValues() const {
+  return {{QStringLiteral("Left"), x()},           {QStringLiteral("Top"), y()},
+          {QStringLiteral("Width"), width()},      {QStringLiteral("Height"), height()},
+          {QStringLiteral("stair"), stair},        {QStringLiteral("ShowName"), ShowName}};
+}
+
+void TTreeNodeBase::SetFileValues(const TPropertyValues& values) {
+  setGeometry(IntValue(values, "Left", x()), IntValue(values, "Top", y()),
+              std::max(0, IntValue(values, "Width", width())), std::max(0, IntValue(values, "Height", height())));
+  stair = IntValue(values, "stair", stair);
+  if (const auto* v = stream::FindValue(values, QStringLiteral("ShowName")); v && std::holds_alternative<bool>(*v))
+    ShowName = std::get<bool>(*v);
+}
+
+void TTreeNodeBase::Paint() {
+  PaintBody();
+  PaintTexts();
+}
+
+void TTreeNodeBase::PaintBody() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect());
+  const int index = highlighted_ ? 1 : 0;
+  if (index < tree_.Images.Count()) {
+    TBitmap picture;
+    tree_.Images.GetBitmap(index, picture);
+    picture.Transparent = true;
+    c.StretchDraw(ClientRect(), picture);
+  }
+}
+
+void TTreeNodeBase::PaintTexts() {
+  TCanvas& c = Canvas();
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Brush.Style = bsClear;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  if (ShowName) {
+    c.Font.Height = static_cast<int>(std::lround(0.5 * height()));
+    c.Font.Color = clBlack;
+    c.TextOut(0, -static_cast<int>(std::lround(0.07 * height())), caption_);
+  }
+  if (NodeData) {
+    const QString text = NodeData->GetText();
+    c.Font.Height = ShowName ? static_cast<int>(std::lround(0.8 * height())) : height();
+    c.Font.Color = RGB(255, 255, 0);
+    c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
+  }
+}
+
+// ---------------------------------------------------------------- TBinTreeNode
+
+TBinTreeNode::TBinTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}
+
+void TBinTreeNode::SetLeft(TBinTreeNode* node) {
+  LeftChild = node;
+  if (node) node->ParentNode = this;
+  lctag = node ? 1 : 0;
+}
+
+void TBinTreeNode::SetRight(TBinTreeNode* node) {
+  RightChild = node;
+  if (node) node->ParentNode = this;
+  rctag = node ? 1 : 0;
+}
+
+bool TBinTreeNode::IsLeftChild() const {
+  const auto* parent = static_cast<const TBinTreeNode*>(ParentNode);
+  return parent && parent->LeftChild == this;
+}
+
+void TBinTreeNode::PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight, int topMargin,
+                             int levels) {
+  if (ParentNode) {
+    // A tree deeper than its levels (a level above MaxDepth) keeps its lowest levels on
+    // the last row rather than dividing by zero.
+    const int step = levels > 1 ? (areaHeight - nodeHeight) / (levels - 1) : 0;
+    const int top = step * (std::min(stair, std::max(levels, 1)) - 1) + topMargin;
+    const int offset = areaWidth / Pow2(stair);
+    const int centre = ParentNode->x() + ParentNode->width() / 2;
+    const int left = IsLeftChild() ? centre - offset - nodeWidth / 2 : centre + offset - nodeWidth / 2;
+    setGeometry(left, top, nodeWidth, nodeHeight);
+  } else {
+    resize(nodeWidth, nodeHeight);
+  }
+  if (LeftChild) LeftChild->PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
+  if (RightChild) RightChild->PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
+}
+
+void TBinTreeNode::FreeSubtree() {
+  if (LeftChild) LeftChild->FreeSubtree();
+  if (RightChild) RightChild->FreeSubtree();
+  delete this;
+}
+
+bool TBinTreeNode::ForEach(const std::function<bool(TTreeNodeBase&)>& callback) {
+  bool goOn = callback(*this);
+  if (goOn && LeftChild) goOn = LeftChild->ForEach(callback);
+  if (goOn && RightChild) goOn = RightChild->ForEach(callback);
+  return goOn;
+}
+
+void TBinTreeNode::SaveToStream(QByteArray& out) const {
+  TTreeNodeBase::SaveToStream(out);
+  if (LeftChild) LeftChild->SaveToStream(out);
+  if (RightChild) RightChild->SaveToStream(out);
+}
+
+const TComponentClass& TBinTreeNode::StreamClass() {
+  static const TComponentClass cls = TTreeNodeBase::StreamClass().Derived(
+      QStringLiteral("TBinTreeNode"),
+      {{QStringLiteral("lctag"), TPropertyKind::Integer}, {QStringLiteral("rctag"), TPropertyKind::Integer}});
+  return cls;
+}
+
+TPropertyValues TBinTreeNode::FileValues() const {
+  TPropertyValues v = TTreeNodeBase::FileValues();
+  v.emplace_back(QStringLiteral("lctag"), lctag);
+  v.emplace_back(QStringLiteral("rctag"), rctag);
+  return v;
+}
+
+void TBinTreeNode::SetFileValues(const TPropertyValues& values) {
+  TTreeNodeBase::SetFileValues(values);
+  lctag = IntValue(values, "lctag", lctag);
+  rctag = IntValue(values, "rctag", rctag);
+}
+
+// ---------------------------------------------------------------- TBinCharTreeNode
+
+TBinCharTreeNode::TBinCharTreeNode(TTreeBase& tree) : TBinTreeNode(tree) {
+  NodeData = std::make_unique<TCharData>(QString(), ' ');
+}
+
+namespace {
+TCharData& CharData(const TTreeNodeBase& node) {
+  auto* data = dynamic_cast<TCharData*>(node.NodeData.get());
+  if (!data) throw Exception(QStringLiteral("nil data in TBinCharTreeNode"));
+  return *data;
+}
+}  // namespace
+
+char TBinCharTreeNode::Value() const { return CharData(*this).Value(); }
+
+void TBinCharTreeNode::SetValue(char value) {
+  CharData(*this).SetValue(value);
+  Repaint();
+}
+
+TBinCharTreeNode* TBinCharTreeNode::Left() const { return dynamic_cast<TBinCharTreeNode*>(LeftChild); }
+TBinCharTreeNode* TBinCharTreeNode::Right() const { return dynamic_cast<TBinCharTreeNode*>(RightChild); }
+TBinCharTreeNode* TBinCharTreeNode::Parent() const { return dynamic_cast<TBinCharTreeNode*>(ParentNode); }
+
+void TBinCharTreeNode::CopyValueFrom(const TBinCharTreeNode& node) {
+  SetValue(node.Value());
+  SetCaption(node.GetCaption());
+  ShowName = node.ShowName;
+}
+
+void TBinCharTreeNode::Assign(const TBinCharTreeNode& source) {
+  if (Tree().MaxDepth < stair) throw Exception(QStringLiteral("Tree depth exceeds limit"));
+  if (LeftChild) LeftChild->FreeSubtree();
+  if (RightChild) RightChild->FreeSubtree();
+  SetLeft(nullptr);
+  SetRight(nullptr);
+  CopyValueFrom(source);
+  auto copyChild = [this](const TBinCharTreeNode* from, bool left) {
+    if (!from) return;
+    auto* child = new TBinCharTreeNode(Tree());
+    left ? SetLeft(child) : SetRight(child);
+    child->stair = stair + 1;
+    child->Assign(*from);
+  };
+  copyChild(source.Left(), true);
+  copyChild(source.Right(), false);
+}
+
+void TBinCharTreeNode::RandomValue() { SetValue(static_cast<char>(rnd::Random(26) + 65)); }
+
+int TBinCharTreeNode::GenerateRandomSubtree(int levels, int number) {
+  RandomValue();
+  int result = number;
+  if (levels <= 1) return result;
+  auto* tree = dynamic_cast<TBinTree*>(&Tree());
+  for (bool left : {true, false}) {
+    if (rnd::RandomReal() > 0.7) continue;
+    TBinTreeNode* made = tree ? tree->NewNode() : new TBinCharTreeNode(Tree());
+    left ? SetLeft(made) : SetRight(made);
+    made->SetCaption(QStringLiteral("n") + QString::number(result).left(3));
+    made->stair = stair + 1;
+    made->ShowName = ShowName;
+    result = made->GenerateRandomSubtree(levels - 1, result + 1);
+  }
+  return result;
+}
+
+const TComponentClass& TBinCharTreeNode::StreamClass() {
+  static const TComponentClass cls = TBinTreeNode::StreamClass().Derived(
+      QStringLiteral("TBinCharTreeNode"), {{QStringLiteral("Value"), TPropertyKind::Char}});
+  return cls;
+}
+
+TPropertyValues TBinCharTreeNode::FileValues() const {
+  TPropertyValues v = TBinTreeNode::FileValues();
+  v.emplace_back(QStringLiteral("Value"), QString(QChar::fromLatin1(Value())));
+  return v;
+}
+
+void TBinCharTreeNode::SetFileValues(const TPropertyValues& values) {
+  TBinTreeNode::SetFileValues(values);
+  const auto* v = stream::FindValue(values, QStringLiteral("Value"));
+  if (v && std::holds_alternative<QString>(*v)) {
+    const QString s = std::get<QString>(*v);
+    const char c = s.size() == 1 && s[0].unicode() < 0x80 ? static_cast<char>(s[0].unicode()) : ' ';
+    CharData(*this).SetValue(c);
+  }
+}
+
+// ---------------------------------------------------------------- TTreeBase
+
+TTreeBase::TTreeBase(QWidget* parent) : TNodeContainer(parent) { rnd::Randomize(); }
+
+TTreeBase::~TTreeBase() { Clear(); }
+
+void TTreeBase::Clear() {
+  if (root_) std::exchange(root_, nullptr)->FreeSubtree();
+}
+
+void TTreeBase::DoNodeClick(TTreeNodeBase& node) {
+  if (OnNodeClick) OnNodeClick(node);
+}
+
+void TTreeBase::NumberNodes() {
+  NodeCounter = 1;
+  if (!root_) return;
+  root_->ForEach([this](TTreeNodeBase& node) {
+    node.SetCaption(NodeCaption + QString::number(NodeCounter++));
+    return true;
+  });
+}
+
+void TTreeBase::ComputeLevels() {
+  if (!root_) return;
+  root_->stair = 1;
+  root_->ForEach([this](TTreeNodeBase& node) {
+    if (&node != root_ && node.ParentNode) node.stair = node.ParentNode->stair + 1;
+    return true;
+  });
+}
+
+// ---------------------------------------------------------------- TBinTree
+
+TBinTree::TBinTree(QWidget* parent) : TTreeBase(parent), NodeClass(TNodeClass::Of<TBinCharTreeNode>()) {
+  const std::unique_ptr<TBitmap> normal = LoadPicture(QStringLiteral("treenode1.bmp"));
+  const std::unique_ptr<TBitmap> highlighted = LoadPicture(QStringLiteral("treenode2.bmp"));
+  if (!normal) return;
+  Images.SetSize(normal->Width(), normal->Height());
+  Images.Add(*normal);
+  if (highlighted) Images.Add(*highlighted);
+}
+
+TBinTreeNode* TBinTree::NewNode() {
+  TBinTreeNode* node = NodeClass.Make(*this);
+  node->ShowName = ShowName;
+  return node;
+}
+
+int TBinTree::ComputeLayout() {
+  const int w = width() - PointerSize;
+  const int h = height() - PointerSize;
+  const int a = (w / Pow2(std::max(MaxDepth, 1) - 1)) * 3 / 4;
+  const int b = (h / std::max(MaxDepth, 1)) * 3 / 5;
+  return a < b ? a : b;
+}
+
+int TBinTree::Relayout() { return ComputeLayout(); }
+
+void TBinTree::Arrange() {
+  if (TBinTreeNode* root = Root()) {
+    const int w = width() - PointerSize;
+    const int h = height() - PointerSize;
+    const int nodeWidth = ComputeLayout();
+    const int nodeHeight = Relayout();
+    root->setGeometry((w - nodeWidth) / 2 + PointerSize, PointerSize, nodeWidth, nodeHeight);
+    root->PlaceNode(h, w, nodeWidth, nodeHeight, PointerSize, MaxDepth);
+  }
+  NameNodes();
+  Invalidate();
+}
+
+void TBinTree::NameNodes() {
+  std::function<void(TBinTreeNode*, qint64)> name = [&name](TBinTreeNode* node, qint64 place) {
+    if (!node) return;
+    node->setObjectName(QStringLiteral("Node") + QString::number(place));
+    name(node->LeftChild, 2 * place);
+    name(node->RightChild, 2 * place + 1);
+  };
+  name(Root(), 1);
+}
+
+TBinTreeNode* TBinTree::NewRoot() {
+  Clear();
+  TBinTreeNode* root = NewNode();
+  root->ParentNode = nullptr;
+  root->SetCaption(QStringLiteral("n1"));
+  root->stair = 1;
+  root_ = root;
+  return root;
+}
+
+void TBinTree::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect());
+  Frame3D(c, 0, 0, width(), height(), clGray, clWhite);
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TTreeNodeBase*>(child);
+    if (node && node->ParentNode) node->DrawLinkTo(*node->ParentNode, c, LineColor);
+  }
+}
+
+QByteArray TBinTree::SaveToBytes() const {
+  QByteArray bytes;
+  if (Root()) Root()->SaveToStream(bytes);
+  return bytes;
+}
+
+void TBinTree::SaveToFile(const QString& fileName) { WriteTreeFile(fileName, SaveToBytes()); }
+
+void TBinTree::LoadFromFile(const QString& fileName) { LoadFromBytes(ReadTreeFile(fileName), fileName); }
+
+void TBinTree::LoadFromBytes(const QByteArray& bytes, const QString& fileName) {
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
+  Clear();
+  if (!records) return;
+  std::function<TBinTreeNode*(const TTreeRecord&)> build = [&](const TTreeRecord& record) {
+    TBinTreeNode* node = NewNode();
+    node->SetFileValues(record.Values);
+    if (record.Left) node->SetLeft(build(*record.Left));
+    if (record.Right) node->SetRight(build(*record.Right));
+    return node;
+  };
+  root_ = build(*records);
+}
+
+// ---------------------------------------------------------------- TBinCharTree
+
+TBinCharTree::TBinCharTree(QWidget* parent) : TBinTree(parent) { NodeClass = TNodeClass::Of<TBinCharTreeNode>(); }
+
+void TBinCharTree::Assign(const TBinCharTree& source) {
+  MaxDepth = source.MaxDepth;
+  ShowName = source.ShowName;
+  NodeCaption = source.NodeCaption;
+  if (source.Root()) {
+    auto* root = dynamic_cast<TBinCharTreeNode*>(NewRoot());
+    if (root) root->Assign(*source.Root());
+    Arrange();
+  } else {
+    Clear();
+  }
+}
+
+bool TBinCharTree::Input() {
+  TBinCharTreeInputDlg dlg;
+  dlg.Tree->Assign(*this);
+  dlg.Tree->Arrange();
+  if (dlg.ShowModal() != mrOk) return false;
+  dlg.Tree->RemoveBlankNodes();
+  Assign(*dlg.Tree);
+  NumberNodes();
+  Arrange();
+  Repaint();
+  return true;
+}
+
+void TBinCharTree::CreateFullTree() {
+  TBinTreeNode* node = NewRoot();
+  auto makeChild = [this](TBinTreeNode* parent, bool left) {
+    auto* child = MakeNode<TBinCharTreeNode>();
+    left ? parent->SetLeft(child) : parent->SetRight(child);
+    child->stair = parent->stair + 1;
+    return child;
+  };
+  while (node && !(node->stair == 1 && node->LeftChild && node->RightChild)) {
+    auto* parent = static_cast<TBinTreeNode*>(node->ParentNode);
+    if (node->stair >= MaxDepth) node = parent;
+    else if (!node->LeftChild) node = makeChild(node, true);
+    else if (!node->RightChild) node = makeChild(node, false);
+    else node = parent;
+  }
+  Arrange();
+}
+
+void TBinCharTree::RandomBuild() {
+  NewRoot()->GenerateRandomSubtree(MaxDepth, 2);
+  Arrange();
+}
+
+void TBinCharTree::RemoveBlankNodes() {
+  TBinCharTreeNode* root = Root();
+  if (!root) return;
+  if (root->Value() == ' ') {
+    Clear();
+    return;
+  }
+  std::function<void(TBinCharTreeNode*)> cut = [&cut](TBinCharTreeNode* node) {
+    for (bool left : {true, false}) {
+      TBinCharTreeNode* child = left ? node->Left() : node->Right();
+      if (!child) continue;
+      if (child->Value() == ' ') {
+        child->FreeSubtree();
+        left ? node->SetLeft(nullptr) : node->SetRight(nullptr);
+      } else {
+        cut(child);
+      }
+    }
+  };
+  cut(root);
+}
+
+// ---------------------------------------------------------------- TCharNodeData
+
+TCharNodeData::TCharNodeData(const QString& name, char key)
+    : TRecord(name),
+      key_(Add(new TCharData(QStringLiteral("key"), key))),
+      lchild_(Add(new TPtrData(QStringLiteral("lchild")))),
+      rchild_(Add(new TPtrData(QStringLiteral("rchild")))) {}
+
+TCharNodeData::TCharNodeData(const TBinCharTreeNode& node) : TCharNodeData(node.GetCaption(), node.Value()) {
+  if (const TBinCharTreeNode* l = node.Left()) lchild_->SetTarget(new TCharNodeData(*l));
+  if (const TBinCharTreeNode* r = node.Right()) rchild_->SetTarget(new TCharNodeData(*r));
+}
+
+TCharNodeData::~TCharNodeData() {
+  // A record owns the subtree its pointers show; a child destroyed meanwhile left nil.
+  delete GetLChild();
+  delete GetRChild();
+}
+
+std::unique_ptr<TData> TCharNodeData::NewInstance(const QString& name) const {
+  return std::make_unique<TCharNodeData>(name);
+}
+
+char TCharNodeData::GetKey() const { return key_->Value(); }
+void TCharNodeData::SetKey(char key) { key_->SetValue(key); }
+TCharNodeData* TCharNodeData::GetLChild() const { return dynamic_cast<TCharNodeData*>(lchild_->Target()); }
+TCharNodeData* TCharNodeData::GetRChild() const { return dynamic_cast<TCharNodeData*>(rchild_->Target()); }
+void TCharNodeData::SetLChild(TCharNodeData* child) { lchild_->SetTarget(child); }
+void TCharNodeData::SetRChild(TCharNodeData* child) { rchild_->SetTarget(child); }
+
+void TCharNodeData::AssignTo(TData* dest) {
+  auto* d = dynamic_cast<TCharNodeData*>(dest);
+  if (!d) return;
+  d->SetKey(GetKey());
+  d->SetLChild(GetLChild());
+  d->SetRChild(GetRChild());
+}

@@ -1,0 +1,306 @@
+#pragma once
+// The binary-tree kit: drawn trees whose nodes are small pictures carrying a letter, laid
+// out by level inside a rescalable panel, with a line from every node to its parent. Every
+// tree demonstration draws with it, and the searching and sorting chapters derive their own
+// trees and nodes from these classes (binary sort and AVL trees, the arrayed trees of the
+// heap and tournament sorts from TBinCharTree / TBinCharTreeNode; the B-tree from TTreeBase
+// / TTreeNodeBase), so every virtual here may be overridden and none is pure.
+//
+//   auto* tree = form->Place(new TBinCharTree(form), 0, 0, 441, 345);
+//   tree->MaxDepth = 4;
+//   tree->NewRoot();                        // one node "n1" on level 1
+//   auto* b = tree->MakeNode<TBinCharTreeNode>();
+//   tree->Root()->SetLeft(b);  b->stair = 2;  b->SetValue('B');
+//   tree->NumberNodes();  tree->Arrange();  tree->Repaint();
+//
+// Ownership: a node is a child control of its tree panel, which frees it with itself; the
+// tree's shape lives in the node links. Root owns the whole tree: FreeSubtree frees a node
+// with everything below it (it does not clear the parent's link).
+//
+// Nodes are named by place at every arrangement: "Node1" the root, "Node2k" and "Node2k+1"
+// the children of "Nodek", so scripts and tests can click and read them.
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "framework/drawkit/NodeContainer.h"
+#include "framework/drawkit/Rect.h"
+#include "framework/engine/BasicData.h"
+#include "platform/Bitmap.h"
+#include "platform/ComponentStream.h"
+
+class TTreeBase;
+class TBinCharTreeNode;
+
+// ---------------------------------------------------------------- nodes
+
+class TTreeNodeBase : public TRectbase {
+ public:
+  // The node is a child control of tree (its owner and parent), on no level yet (stair 0),
+  // with the tree's normal picture.
+  explicit TTreeNodeBase(TTreeBase& tree);
+  ~TTreeNodeBase() override;
+
+  TTreeBase& Tree() const { return tree_; }
+
+  int stair = 0;  // level: the root is 1, a child its parent's + 1
+  bool ShowName = true;
+  TTreeNodeBase* ParentNode = nullptr;
+  // The node's value (a TCharData for letter nodes).
+  std::unique_ptr<TData> NodeData;
+
+  // The highlighted picture (the tree's second image) or the normal one; repaints.
+  void SetHighlighted(bool flag);
+  bool Highlighted() const { return highlighted_; }
+  // The caption written on the node's upper left, at most 16 bytes.
+  QString GetCaption() const;
+  void SetCaption(const QString& caption);
+
+  // Frees the node with its whole subtree; the parent's link is left as it is.
+  virtual void FreeSubtree();
+  // A line from the centre of the node nearer the root to the top centre of the other.
+  // Raises "temp to link two nodes that are on same stair" for two nodes of one level.
+  virtual void DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const;
+  // Preorder walk while callback answers true; answers the last answer. Here: true.
+  virtual bool ForEach(const std::function<bool(TTreeNodeBase&)>& callback);
+  virtual void RandomValue() {}
+  // Gives the subtree random children down to levels levels, numbering them from number
+  // on; answers the next free number. Here: 1.
+  virtual int GenerateRandomSubtree(int levels, int number);
+  // The node's record and those of its subtree, in preorder (see TreeFile.h).
+  virtual void SaveToStream(QByteArray& out) const;
+
+  // The record class of the node in the tree files and the values of its properties.
+  static const stream::TComponentClass& StreamClass();
+  virtual const stream::TComponentClass& FileClass() const { return StreamClass(); }
+  virtual stream::TPropertyValues FileValues() const;
+  // Takes the values of a record read back (those it holds; geometry included).
+  virtual void SetFileValues(const stream::TPropertyValues& values);
+
+  // The control's class name as the code names it ("TBinCharTreeNode").
+  virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
+
+ protected:
+  // The backdrop and the picture, then the texts: derived nodes replace either half.
+  void Paint() override;
+  virtual void PaintBody();
+  virtual void PaintTexts();
+
+ private:
+  TTreeBase& tree_;
+  QString caption_;
+  bool highlighted_ = false;
+};
+
+class TBinTreeNode : public TTreeNodeBase {
+ public:
+  explicit TBinTreeNode(TTreeBase& tree);
+
+  TBinTreeNode* LeftChild = nullptr;
+  TBinTreeNode* RightChild = nullptr;
+  int lctag = 0;  // 1 while the left child exists (drives the file's reading)
+  int rctag = 0;
+
+  // Attach a child (its ParentNode becomes this node) or detach with nullptr; the tags
+  // follow. The child's level is left to the caller.
+  virtual void SetLeft(TBinTreeNode* node);
+  virtual void SetRight(TBinTreeNode* node);
+
+  // Places the node and its subtree: levels spread from the top margin to the bottom of
+  // the area, each child a quarter, an eighth, ... of the width beside its parent's centre.
+  virtual void PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight,
+                         int topMargin, int levels);
+
+  void FreeSubtree() override;
+  bool ForEach(const std::function<bool(TTreeNodeBase&)>& callback) override;
+  void SaveToStream(QByteArray& out) const override;
+
+  static const stream::TComponentClass& StreamClass();
+  const stream::TComponentClass& FileClass() const override { return StreamClass(); }
+  stream::TPropertyValues FileValues() const override;
+  void SetFileValues(const stream::TPropertyValues& values) override;
+  QString ClassName() const override { return QStringLiteral("TBinTreeNode"); }
+
+  bool IsLeftChild() const;
+};
+
+class TBinCharTreeNode : public TBinTreeNode {
+ public:
+  // Its data is a TCharData with an empty name and the value space.
+  explicit TBinCharTreeNode(TTreeBase& tree);
+
+  // Raise "nil data in TBinCharTreeNode" when the node has no data.
+  char Value() const;
+  void SetValue(char value);
+
+  // Copies the letter, caption and ShowName of node (not its children).
+  virtual void CopyValueFrom(const TBinCharTreeNode& node);
+  // Frees the own subtrees, then copies source's value, caption and whole subtree (plain
+  // TBinCharTreeNode children). Raises "Tree depth exceeds limit" when this node lies below
+  // the tree's MaxDepth; what was copied so far stays.
+  virtual void Assign(const TBinCharTreeNode& source);
+  // A random capital letter.
+  void RandomValue() override;
+  int GenerateRandomSubtree(int levels, int number) override;
+
+  static const stream::TComponentClass& StreamClass();
+  const stream::TComponentClass& FileClass() const override { return StreamClass(); }
+  stream::TPropertyValues FileValues() const override;
+  void SetFileValues(const stream::TPropertyValues& values) override;
+  QString ClassName() const override { return QStringLiteral("TBinCharTreeNode"); }
+
+  TBinCharTreeNode* Left() const;
+  TBinCharTreeNode* Right() const;
+  TBinCharTreeNode* Parent() const;
+};
+
+// ---------------------------------------------------------------- node classes
+
+// A node class of a tree: how to make one, and its record class in the files.
+struct TNodeClass {
+  std::function<TBinTreeNode*(TTreeBase&)> Make;
+  const stream::TComponentClass* Stream = nullptr;
+
+  template <class Node>
+  static TNodeClass Of() {
+    return {[](TTreeBase& tree) -> TBinTreeNode* { return new Node(tree); }, &Node::StreamClass()};
+  }
+};
+
+// ---------------------------------------------------------------- trees
+
+class TTreeBase : public TNodeContainer {
+ public:
+  explicit TTreeBase(QWidget* parent = nullptr);
+  ~TTreeBase() override;
+
+  TTreeNodeBase* RootBase() const { return root_; }
+  // Sets the root without freeing the old tree (a demonstration that moves nodes around).
+  void SetRootBase(TTreeNodeBase* root) { root_ = root; }
+
+  int MaxDepth = 1;  // the levels the tree may have: drives layout, random and full trees
+  TColor LineColor = clBlack;
+  bool ShowName = true;  // copied into every node the tree makes
+  int PointerSize = 32;  // free band on the left and at the top, room for pointers
+  QString NodeCaption;   // prefix of the captions NumberNodes gives
+  std::function<void(TTreeNodeBase&)> OnNodeClick;
+
+  // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
+  TImageList Images{64, 64};
+
+  void DoNodeClick(TTreeNodeBase& node);
+  // Captions NodeCaption + 1, 2, ... in preorder; NodeCounter ends one past the last.
+  void NumberNodes();
+  int NodeCounter = 1;
+  // The root on level 1, every other node one below its parent.
+  void ComputeLevels();
+
+  // The node width and height for the present size; 0 here.
+  virtual int ComputeLayout() { return 0; }
+  virtual int Relayout() { return 0; }
+  // Places every node (AfterRescale calls it); here it only names nothing.
+  virtual void Arrange() {}
+  void AfterRescale() override { Arrange(); }
+  // The input dialog; true when confirmed. Here: false.
+  virtual bool Input() { return false; }
+  virtual void CreateFullTree() {}
+  virtual void RandomBuild() {}
+  virtual void SaveToFile(const QString& /*fileName*/) {}
+  virtual void LoadFromFile(const QString& /*fileName*/) {}
+  // Frees the tree.
+  void Clear();
+
+ protected:
+  TTreeNodeBase* root_ = nullptr;
+};
+
+class TBinTree : public TTreeBase {
+ public:
+  // Takes the node pictures "treenode1.bmp" and "treenode2.bmp" of the image folder.
+  explicit TBinTree(QWidget* parent = nullptr);
+
+  TBinTreeNode* Root() const { return static_cast<TBinTreeNode*>(root_); }
+
+  // The class of every node the tree makes through NewRoot, random trees and loading.
+  TNodeClass NodeClass;
+  // A node of the tree's node class (or of Node), owned by the tree, ShowName from it.
+  TBinTreeNode* NewNode();
+  template <class Node>
+  Node* MakeNode() {
+    auto* node = new Node(*this);
+    node->ShowName = ShowName;
+    return node;
+  }
+
+  int ComputeLayout() override;
+  int Relayout() override;
+  // Places the root centred in the free area and its subtree by PlaceNode, then names the
+  // nodes by place.
+  void Arrange() override;
+  // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
+  virtual TBinTreeNode* NewRoot();
+
+  // An empty tree writes an empty file; saving goes through a temporary file, so a failed
+  // save leaves an existing file as it was. Raises ETreeFileError.
+  void SaveToFile(const QString& fileName) override;
+  // Reads and checks the whole file before the tree changes: a bad file raises
+  // ETreeFileError and leaves the tree as it was. An empty file gives an empty tree.
+  // Captions stay empty and nothing is arranged: callers NumberNodes and Arrange.
+  void LoadFromFile(const QString& fileName) override;
+  // The same from the file's bytes (name only for messages).
+  void LoadFromBytes(const QByteArray& bytes, const QString& fileName);
+  QByteArray SaveToBytes() const;
+
+  // Names the nodes by place ("Node1" ...); the arrangement calls it.
+  virtual void NameNodes();
+
+ protected:
+  void Paint() override;
+};
+
+class TBinCharTree : public TBinTree {
+ public:
+  explicit TBinCharTree(QWidget* parent = nullptr);
+
+  TBinCharTreeNode* Root() const { return static_cast<TBinCharTreeNode*>(root_); }
+
+  // Copies MaxDepth, ShowName, NodeCaption and the nodes of source.
+  virtual void Assign(const TBinCharTree& source);
+  // The "建树" dialog on a copy of the tree; on OK the tree takes the copy without its
+  // blank nodes, numbered and arranged. True when confirmed; on Cancel nothing changes.
+  bool Input() override;
+  // Every path MaxDepth levels long, all values spaces, captions empty but the root's.
+  void CreateFullTree() override;
+  // A root and random children down to MaxDepth, numbered "n1", "n2" ... in preorder.
+  void RandomBuild() override;
+  // Cuts every node holding a space, with its subtree; a blank root empties the tree.
+  void RemoveBlankNodes();
+};
+
+// ---------------------------------------------------------------- data-model record
+
+// A record of the variable window mirroring a drawn subtree: named after the node's
+// caption, members "key" (the letter), "lchild" and "rchild" (pointers to the children's
+// records). Destroying a record destroys the records its pointers point at, so a record
+// owns its subtree; a pointer to a record destroyed elsewhere becomes nil.
+class TCharNodeData : public TRecord {
+ public:
+  explicit TCharNodeData(const TBinCharTreeNode& node);
+  explicit TCharNodeData(const QString& name = QString(), char key = ' ');
+  ~TCharNodeData() override;
+
+  char GetKey() const;
+  void SetKey(char key);
+  TCharNodeData* GetLChild() const;
+  TCharNodeData* GetRChild() const;
+  void SetLChild(TCharNodeData* child);
+  void SetRChild(TCharNodeData* child);
+  // Into another TCharNodeData: key and the child references; other destinations ignored.
+  void AssignTo(TData* dest) override;
+  std::unique_ptr<TData> NewInstance(const QString& name) const override;
+
+ private:
+  TCharData* key_;
+  TPtrData* lchild_;
+  TPtrData* rchild_;
+};

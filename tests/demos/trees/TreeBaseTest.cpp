@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "demos/trees/BinCharTreeCreateDlg.h"
+#include "demos/trees/TreeBase.h"
+#include "demos/trees/TreeFile.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+// "A(B(D,),C(,E))" style: a node's letter, then its subtrees in parentheses.
+QString Shape(const TBinCharTreeNode* n) {
+  if (!n) return {};
+  QString s(QChar::fromLatin1(n->Value()));
+  if (n->Left() || n->Right()) s += '(' + Shape(n->Left()) + ',' + Shape(n->Right()) + ')';
+  return s;
+}
+
+QString Levels(TBinCharTree& tree) {
+  QString s;
+  if (tree.Root())
+    tree.Root()->ForEach([&s](TTreeNodeBase& n) {
+      s += QString::number(n.stair);
+      return true;
+    });
+  return s;
+}
+
+QString Captions(TBinCharTree& tree) {
+  QStringList s;
+  if (tree.Root())
+    tree.Root()->ForEach([&s](TTreeNodeBase& n) {
+      s << n.GetCaption();
+      return true;
+    });
+  return s.join(' ');
+}
+
+TBinCharTreeNode* Child(TBinCharTree& tree, TBinCharTreeNode* parent, bool left, char value) {
+  auto* n = tree.MakeNode<TBinCharTreeNode>();
+  left ? parent->SetLeft(n) : parent->SetRight(n);
+  n->stair = parent->stair + 1;
+  n->SetValue(value);
+  return n;
+}
+
+class TreeKit : public ::testing::Test {
+ protected:
+  TreeKit() {
+    tree.setGeometry(0, 0, 441, 345);
+    tree.MaxDepth = 4;
+    tree.PointerSize = 32;
+    tree.NodeCaption = QStringLiteral("n");
+  }
+  // A(B(D,),C(,E)): the tree the scripts type into the full tree.
+  void BuildABCDE() {
+    auto* a = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+    a->SetValue('A');
+    Child(tree, Child(tree, a, true, 'B'), true, 'D');
+    Child(tree, Child(tree, a, false, 'C'), false, 'E');
+  }
+  QWidget window;
+  TBinCharTree tree{&window};
+  QTemporaryDir dir;
+};
+
+TEST_F(TreeKit, OneNodeLiesCentredAndSavesAsOneRecord) {
+  static_cast<TBinCharTreeNode*>(tree.NewRoot())->SetValue('A');
+  tree.Arrange();
+  EXPECT_EQ(tree.Root()->geometry(), QRect(217, 32, 38, 38));
+  EXPECT_EQ(tree.Root()->objectName(), QStringLiteral("Node1"));
+
+  const QByteArray bytes = tree.SaveToBytes();
+  ASSERT_EQ(bytes.size(), 124) << "one record of a one-node tree";
+  EXPECT_TRUE(bytes.startsWith(QByteArray("\xFF\x0A\x00TBINCHARTREENODE\x00\x30\x10", 22)));
+  EXPECT_EQ(bytes.mid(22, 4), QByteArray("\x62\x00\x00\x00", 4)) << "image size 98";
+  EXPECT_TRUE(bytes.contains(QByteArray("\x04Left\x03\xD9\x00", 8))) << "Left 217 in two bytes";
+  EXPECT_TRUE(bytes.contains(QByteArray("\x05Value\x06\x01\x41", 9)));
+  EXPECT_TRUE(bytes.endsWith(QByteArray("\x00\x00", 2)));
+}
+
+TEST_F(TreeKit, LayoutSpreadsChildrenByLevelAndNamesThemByPlace) {
+  BuildABCDE();
+  tree.Arrange();
+  const TBinCharTreeNode* a = tree.Root();
+  const TBinCharTreeNode* e = a->Right()->Right();
+  EXPECT_EQ(e->objectName(), QStringLiteral("Node7"));
+  EXPECT_EQ(a->Left()->Left()->objectName(), QStringLiteral("Node4"));
+  EXPECT_EQ(e->y(), 32 + 2 * ((313 - 38) / 3)) << "level 3 two steps below the top margin";
+  EXPECT_LT(a->Left()->x(), a->x());
+  EXPECT_GT(a->Right()->x(), a->x());
+}
+
+TEST_F(TreeKit, SaveLoadAndNumberingGiveTheSameTree) {
+  BuildABCDE();
+  const QString path = dir.filePath("t.dat");
+  tree.SaveToFile(path);
+  tree.NewRoot();
+  TBinCharTree other(&window);
+  other.MaxDepth = 4;
+  other.NodeCaption = QStringLiteral("n");
+  other.LoadFromFile(path);
+  other.NumberNodes();
+  EXPECT_EQ(Shape(other.Root()), QStringLiteral("A(B(D,),C(,E))"));
+  EXPECT_EQ(Levels(other), QStringLiteral("12323"));
+  EXPECT_EQ(Captions(other), QStringLiteral("n1 n2 n3 n4 n5"));
+}
+
+TEST_F(TreeKit, EmptyTreeIsAnEmptyFileBothWays) {
+  const QString path = dir.filePath("empty.dat");
+  tree.SaveToFile(path);
+  EXPECT_EQ(QFileInfo(path).size(), 0);
+  BuildABCDE();
+  tree.LoadFromFile(path);
+  EXPECT_EQ(tree.Root(), nullptr);
+}
+
+TEST_F(TreeKit, BadFilesAreRefusedAndTheTreeStays) {
+  BuildABCDE();
+  const QByteArray good = tree.SaveToBytes();
+
+  auto refused = [this](const QByteArray& bytes, const char* what) {
+    try {
+      tree.LoadFromBytes(bytes, QStringLiteral("x.dat"));
+      ADD_FAILURE() << what << " was taken";
+    } catch (const ETreeFileError& e) {
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("树没有改变"))) << e.Message().toStdString();
+    }
+    EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(B(D,),C(,E))")) << what;
+  };
+  refused(good.left(good.size() - 10), "a cut file");
+  refused(good + good, "a second tree after the first");
+  QByteArray unknown = good;
+  unknown.replace(QByteArray("\x05Value"), QByteArray("\x05Vxxxx"));
+  refused(unknown, "an unknown property");
+  QByteArray wrongLevel = good;
+  wrongLevel.replace(QByteArray("\x05stair\x02\x02"), QByteArray("\x05stair\x02\x03"));
+  refused(wrongLevel, "a child two levels below its parent");
+
+  // Five levels: a chain one deeper than MaxDepth 4.
+  TBinCharTree deep(&window);
+  deep.MaxDepth = 5;
+  auto* n = static_cast<TBinCharTreeNode*>(deep.NewRoot());
+  for (char c : {'B', 'C', 'D', 'E'}) n = Child(deep, n, true, c);
+  refused(deep.SaveToBytes(), "a five-level file");
+}
+
+TEST_F(TreeKit, FullAndRandomTreesStayWithinMaxDepth) {
+  tree.CreateFullTree();
+  int count = 0;
+  tree.Root()->ForEach([&count](TTreeNodeBase& n) {
+    ++count;
+    EXPECT_LE(n.stair, 4);
+    return true;
+  });
+  EXPECT_EQ(count, 15);
+  EXPECT_EQ(tree.Root()->GetCaption(), QStringLiteral("n1"));
+
+  tree.RandomBuild();
+  QStringList captions = Captions(tree).split(' ');
+  EXPECT_EQ(captions.removeDuplicates(), 0) << "every random node numbered once";
+  EXPECT_EQ(Levels(tree).toStdString().find_first_of("056789"), std::string::npos);
+}
+
+TEST_F(TreeKit, CopiesFollowTheSourceAndStopBelowMaxDepth) {
+  BuildABCDE();
+  TBinCharTree copy(&window);
+  copy.Assign(tree);
+  EXPECT_EQ(Shape(copy.Root()), QStringLiteral("A(B(D,),C(,E))"));
+  EXPECT_EQ(copy.MaxDepth, 4);
+
+  copy.MaxDepth = 2;
+  auto* root = static_cast<TBinCharTreeNode*>(copy.NewRoot());
+  EXPECT_THROW(root->Assign(*tree.Root()), Exception) << "a third level under MaxDepth 2";
+}
+
+TEST_F(TreeKit, BlankNodesAreCutWithTheirSubtrees) {
+  BuildABCDE();
+  tree.Root()->Left()->SetValue(' ');
+  tree.RemoveBlankNodes();
+  EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(,C(,E))"));
+  tree.Root()->SetValue(' ');
+  tree.RemoveBlankNodes();
+  EXPECT_EQ(tree.Root(), nullptr);
+}
+
+TEST_F(TreeKit, RecordsMirrorTheSubtreeAndFreeItWithThemselves) {
+  BuildABCDE();
+  tree.NumberNodes();
+  auto record = std::make_unique<TCharNodeData>(*tree.Root());
+  EXPECT_EQ(record->Name(), QStringLiteral("n1"));
+  EXPECT_EQ(record->GetLChild()->GetLChild()->GetKey(), 'D');
+  EXPECT_EQ(record->GetRChild()->GetLChild(), nullptr);
+  TCharNodeData alias;
+  record->AssignTo(&alias);
+  EXPECT_EQ(alias.GetRChild(), record->GetRChild());
+  record.reset();  // frees the children; the alias's pointers become nil
+  EXPECT_EQ(alias.GetRChild(), nullptr);
+}
+
+// The dialog's letter edit: no loop waits for a letter, so a click elsewhere moves on.
+TEST(TreeDialog, LettersGoToTheClickedNodeOnly) {
+  TBinCharTreeInputDlg dlg;
+  dlg.Tree->MaxDepth = 3;
+  dlg.Tree->CreateFullTree();
+  dlg.show();
+  auto* root = dlg.Tree->Root();
+  dlg.TreeNodeClick(*root);
+  EXPECT_TRUE(dlg.CharEdit->isVisible());
+  EXPECT_TRUE(root->Highlighted());
+  QTest::keyClicks(dlg.CharEdit, "1?");
+  EXPECT_EQ(root->Value(), ' ') << "digits and signs are dropped";
+  dlg.TreeNodeClick(*root->Left());
+  EXPECT_FALSE(root->Highlighted());
+  QTest::keyClicks(dlg.CharEdit, "b");
+  EXPECT_EQ(root->Value(), ' ') << "the first node was left";
+  EXPECT_EQ(root->Left()->Value(), 'B');
+  EXPECT_FALSE(dlg.CharEdit->isVisible());
+  QTest::keyClicks(dlg.CharEdit, "c");
+  EXPECT_EQ(root->Left()->Value(), 'B') << "no node waits once a letter was taken";
+}
+
+TEST(TreeDialog, InputTakesTheTypedTreeAndCancelKeepsTheOld) {
+  QWidget window;
+  TBinCharTree tree(&window);
+  tree.setGeometry(0, 0, 441, 345);
+  tree.MaxDepth = 4;
+  tree.NodeCaption = QStringLiteral("n");
+  modal::ScriptedHostScope scope;
+  auto& host = static_cast<modal::ScriptedHost&>(modal::Current());
+  for (const char* line : {"@UserCrtBtn", "@Node1", "CharEdit=a @Node2", "CharEdit=B @Node3", "CharEdit=C OK"})
+    host.QueueDialog(QString::fromLatin1(line));
+  ASSERT_TRUE(tree.Input());
+  EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(B,C)"));
+  EXPECT_EQ(Captions(tree), QStringLiteral("n1 n2 n3"));
+
+  host.QueueDialog(QStringLiteral("@UserCrtBtn key:Esc"));
+  EXPECT_FALSE(tree.Input());
+  EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(B,C)"));
+}
+
+}  // namespace
