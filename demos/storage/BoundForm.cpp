@@ -11,24 +11,12 @@ QString GetString(int n) { return n < 10 ? QStringLiteral(" ") + QString::number
 namespace {
 
 constexpr int kMargin = 5;
-constexpr int kStatusHeight = 40;
 constexpr int kListBand = 40;  // the free list strip above the status line
 
 }  // namespace
 
-TBoundForm::TBoundForm(QWidget* parent) : TGraphForm(parent) {
-  setObjectName(QStringLiteral("BoundForm"));
-  SetCaption(QStringLiteral("存储管理--边界标识法"));
-  SetDesignClientSize(480, 440);
-  Panel1 = Place(new TZqStaticText(this), 0, 400, 480, kStatusHeight);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -19;
-  font.Color = clBlue;
-  Panel1->SetFont(font);
-  Panel1->SetCaption(QStringLiteral("动态内存管理——边界标识法"));
-}
+TBoundForm::TBoundForm(QWidget* parent)
+    : TMemGraphForm("BoundForm", QStringLiteral("存储管理--边界标识法"), QStringLiteral("动态内存管理——边界标识法"), parent) {}
 
 void TBoundForm::InitMemoryPicture(int cols, int rows) {
   cols_ = cols;
@@ -36,18 +24,8 @@ void TBoundForm::InitMemoryPicture(int cols, int rows) {
   Redraw();
 }
 
-void TBoundForm::SetStatusText(const QString& s) {
-  Panel1->SetCaption(s);
-  Panel1->Repaint();
-}
-
-void TBoundForm::Redraw() {
-  Invalidate();
-  Update();
-}
-
 void TBoundForm::FormPaint() {
-  TGraphForm::FormPaint();
+  TMemGraphForm::FormPaint();
   TCanvas& c = Canvas();
   cellW_ = (ClientWidth() - 2 * kMargin) / rows_ / 5 * 5;
   cellH_ = std::max(1, (ClientHeight() - Panel1->height() - kListBand - 2 * kMargin) / cols_);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kStatusHeight = 40;
 constexpr int kBarWidth = 70;
 constexpr int kBoxW = 40;
 constexpr int kBoxH = 30;
@@ -25,19 +24,8 @@ void LabelledBox(TCanvas& c, int x, int y, int w, int h, const QString& label, T
 
 }  // namespace
 
-TBuddyForm::TBuddyForm(QWidget* parent) : TGraphForm(parent) {
-  setObjectName(QStringLiteral("BuddyForm"));
-  SetCaption(QStringLiteral("存储管理--伙伴系统"));
-  SetDesignClientSize(480, 440);
-  Panel1 = Place(new TZqStaticText(this), 0, 400, 480, kStatusHeight);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -19;
-  font.Color = clBlue;
-  Panel1->SetFont(font);
-  Panel1->SetCaption(QStringLiteral("动态内存管理——伙伴系统"));
-}
+TBuddyForm::TBuddyForm(QWidget* parent)
+    : TMemGraphForm("BuddyForm", QStringLiteral("存储管理--伙伴系统"), QStringLiteral("动态内存管理——伙伴系统"), parent) {}
 
 void TBuddyForm::InitMemoryPicture(int words, int classes) {
   words_ = words;
@@ -45,18 +33,8 @@ void TBuddyForm::InitMemoryPicture(int words, int classes) {
   ShowInfor();
 }
 
-void TBuddyForm::SetStatusText(const QString& s) {
-  Panel1->SetCaption(s);
-  Panel1->Repaint();
-}
-
-void TBuddyForm::ShowInfor() {
-  Invalidate();
-  Update();
-}
-
 void TBuddyForm::FormPaint() {
-  TGraphForm::FormPaint();
+  TMemGraphForm::FormPaint();
   if (Memory == nullptr || !MemoryShown) return;
   DrawFreeLists();
   DrawMemoryBar();

@@ -1,26 +1,21 @@
 #pragma once
 // The drawing window of the buddy system: one row per size class with its free list, the
 // memory as a bar of blocks on the right (occupied red, free white), a status line below.
-#include "framework/drawkit/GraphForm.h"
+#include "demos/storage/MemGraphForm.h"
 
 class TBuddyMemory;
-class TZqStaticText;
 
-class TBuddyForm : public TGraphForm {
+class TBuddyForm : public TMemGraphForm {
  public:
   explicit TBuddyForm(QWidget* parent = nullptr);
 
-  // The memory drawn (not owned); nothing of it is drawn until MemoryShown is set.
+  // The memory drawn (not owned).
   const TBuddyMemory* Memory = nullptr;
-  bool MemoryShown = false;
 
   // The geometry for a bar of `words` words and free lists of classes 0..classes.
   void InitMemoryPicture(int words, int classes);
-  void SetStatusText(const QString& s);
   // Paints the free lists and the memory bar as they are now.
-  void ShowInfor();
-
-  TZqStaticText* Panel1;
+  void ShowInfor() { Redraw(); }
 
  protected:
   void FormPaint() override;

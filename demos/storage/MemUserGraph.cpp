@@ -72,3 +72,9 @@ void TMemUserForm::AskValue(TAction action, const QString& caption, const QStrin
 }
 
 bool TMemUserForm::ExeCute() { return ShowModal() == mrOk; }
+
+TMemUserForm::TAction TMemUserForm::NextCommand() {
+  const TAction action = ExeCute() ? Action : EndShow;
+  hide();
+  return action;
+}

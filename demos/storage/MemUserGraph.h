@@ -14,6 +14,9 @@ class TMemUserForm : public TForm {
 
   // Shows the window; true when a button chose the action.
   bool ExeCute();
+  // The next command: the window shown, then hidden again. Closing it without a button
+  // ends the demonstration, as there is no other command it could stand for.
+  TAction NextCommand();
 
   TAction Action = Allocate;
   int Value = 0;

@@ -83,18 +83,10 @@ void TMemBound::MemBoundTag_Begin() {
 
 // GetUserOrder(Action, N)
 void TMemBound::MemBoundTag_GetUserOrder() {
-  // Closing the window without a button ends the demonstration: there is no other command
-  // it could stand for.
-  if (userForm_->ExeCute()) {
-    action_ = userForm_->Action;
-    if (action_ != TMemUserForm::EndShow) {
-      n_ = userForm_->Value;
-      SetMain("N", n_);
-    }
-  } else {
-    action_ = TMemUserForm::EndShow;
-  }
-  userForm_->hide();
+  action_ = userForm_->NextCommand();
+  if (action_ == TMemUserForm::EndShow) return;
+  n_ = userForm_->Value;
+  SetMain("N", n_);
 }
 
 bool TMemBound::MemBoundTag_F_ActionA() { return action_ == TMemUserForm::Allocate; }

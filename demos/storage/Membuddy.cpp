@@ -91,17 +91,10 @@ void TMemBuddy::MemBuddy_Begin() {
 
 // GetUserOrder(Action, N)
 void TMemBuddy::MemBuddy_GetUserOrder() {
-  // Closing the window without a button ends the demonstration.
-  if (userForm_->ExeCute()) {
-    action_ = userForm_->Action;
-    if (action_ != TMemUserForm::EndShow) {
-      n_ = userForm_->Value;
-      SetInt("N", n_);
-    }
-  } else {
-    action_ = TMemUserForm::EndShow;
-  }
-  userForm_->hide();
+  action_ = userForm_->NextCommand();
+  if (action_ == TMemUserForm::EndShow) return;
+  n_ = userForm_->Value;
+  SetInt("N", n_);
 }
 
 bool TMemBuddy::MemBuddy_F_ActionA() { return action_ == TMemUserForm::Allocate; }
