@@ -1,7 +1,9 @@
+#include "demos/trees/HuffmanCoding.h"
 #include "demos/trees/PreOrder.h"
 
 void RegisterTreesDemos() {
   DemoClasses().Register<TPreOrder>();
   DemoClasses().Register<TInOrder>();
   DemoClasses().Register<TPostOrder>();
+  DemoClasses().Register<THuffmanCoding>();
 }
