@@ -1,7 +1,11 @@
+#include "demos/trees/CrtBTPreOdr.h"
+#include "demos/trees/CrtPreIn.h"
 #include "demos/trees/PreOrder.h"
 
 void RegisterTreesDemos() {
   DemoClasses().Register<TPreOrder>();
   DemoClasses().Register<TInOrder>();
   DemoClasses().Register<TPostOrder>();
+  DemoClasses().Register<TCrtBTPreOdr>();
+  DemoClasses().Register<TCrtPreIn>();
 }
