@@ -1,0 +1,44 @@
+#pragma once
+// Straight insertion sort with the sentinel r[0]: each key in turn is taken out into r[0]
+// (the box x carries it along the row) and the greater keys before it shift right.
+#include <memory>
+
+#include "demos/sort/SortDemo.h"
+
+class TInSortGraphForm;
+
+class TInsertSort : public TSortDemo {
+  Q_OBJECT
+ public:
+  explicit TInsertSort(const QStringList& source);
+  ~TInsertSort() override;
+
+  void CreateChildWindow() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  bool CreateData() override;
+  void ResetLocalData(const QString& procName) override;
+  void Reset() override;
+  void ShowGraph() override;
+  TSortGraphForm* SortForm() const override;
+  TInSortGraphForm* GraphForm() const { return graphForm_.get(); }
+
+  Q_INVOKABLE bool InsertSort_F_Begin();
+  Q_INVOKABLE void InsertSort_Init();
+  Q_INVOKABLE bool InsertSort_F_Loop();
+  Q_INVOKABLE void InsertSort_InLoop();
+  Q_INVOKABLE void InsertSort_Change();
+
+ private:
+  // r0 beside the row's bottom; x beside box j, or beside r0 once j reached 0.
+  void PlaceR0(const TSortNode& like);
+  void PlaceX();
+  void Relayout();
+
+  TIntData* VarI = nullptr;
+  TIntData* VarJ = nullptr;
+  TIntData* VarN = nullptr;
+  TCharData* VarX = nullptr;
+  TVector* VarR = nullptr;
+  int NextI = 2;
+  std::unique_ptr<TInSortGraphForm> graphForm_;
+};

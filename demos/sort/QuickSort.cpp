@@ -1,0 +1,225 @@
+#include "demos/sort/QuickSort.h"
+
+#include "demos/sort/SortGraphForms.h"
+#include "framework/drawkit/ThemedControls.h"
+
+TQuickSort::TQuickSort(const QStringList& source) : TSortDemo(source) {}
+TQuickSort::~TQuickSort() = default;
+
+void TQuickSort::CreateChildWindow() {
+  TSortDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TQkSortGraphForm>();
+  graphForm_->OnRelayout = [this] { Resize(); };
+}
+
+TSortGraphForm* TQuickSort::SortForm() const { return graphForm_.get(); }
+
+std::unique_ptr<TData> TQuickSort::GetGlobalData() {
+  auto globals = std::make_unique<TData>(QString());
+  VarR = globals->Add(KeyVector(QStringLiteral("r"), Keys));
+  return globals;
+}
+
+std::unique_ptr<TData> TQuickSort::GetInitialParam() {
+  return std::unique_ptr<TData>(Args(1, static_cast<int>(Keys.size())));
+}
+
+TData* TQuickSort::Args(int s, int t) const {
+  auto* args = new TData(QString());
+  args->Add(new TIntData(QStringLiteral("s"), s));
+  args->Add(new TIntData(QStringLiteral("t"), t));
+  return args;
+}
+
+void TQuickSort::ResetLocalData(const QString& procName) {
+  VarS = Named(Locals(), "s");
+  VarT = Named(Locals(), "t");
+  if (procName == QLatin1String("QuickSort")) {
+    VarK = Locals()->Add(new TIntData(QStringLiteral("k"), 0));
+  } else {
+    VarI = Named(Locals(), "i");
+    VarJ = Locals()->Add(new TIntData(QStringLiteral("j"), 0));
+  }
+}
+
+void TQuickSort::TakeRestored() {
+  VarS = Named(Locals(), "s");
+  VarT = Named(Locals(), "t");
+  VarK = Named(Locals(), "k");
+  VarI = VarJ = nullptr;  // QuickPass's record is gone
+}
+
+void TQuickSort::Reset() {
+  TSortDemo::Reset();
+  ResetRow();
+  graphForm_->rp->hide();
+  graphForm_->x->hide();
+}
+
+void TQuickSort::PlaceRp() {
+  TQkSortGraphForm& f = *graphForm_;
+  f.rp->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.rp->height());
+}
+
+void TQuickSort::PlaceXBeside(int index) {
+  const TSortNode* box = graphForm_->R->NodeAt(index);
+  TSortNode& x = *graphForm_->x;
+  x.move(box->x() + box->width(), box->y() + box->height() - x.height());
+  x.raise();
+}
+
+void TQuickSort::Resize() {
+  TQkSortGraphForm& f = *graphForm_;
+  if (!f.rp->isVisible() && !f.x->isVisible()) return;
+  const int s = VarS->Value();
+  if (const TSortNode* box = f.R->NodeAt(s)) {
+    f.rp->resize(box->size());
+    f.x->resize(box->size());
+  }
+  PlaceRp();
+  if (!f.x->isVisible() || VarI == nullptr || CurProc() == nullptr || CurLine() == nullptr) return;
+  const QString& label = CurLine()->Label();
+  const bool besideI = label == QLatin1String("While3") || label == QLatin1String("Line3") ||
+                       label == QLatin1String("Line4");
+  PlaceXBeside(besideI ? VarI->Value() : VarJ->Value());
+}
+
+void TQuickSort::FlashWithX(int index) {
+  TSortNode& box = *graphForm_->R->NodeAt(index);
+  TSortNode& x = *graphForm_->x;
+  const TColor former = x.FaceColor();
+  for (int round = 0; round < 3; ++round) {
+    box.SetColor(clGreen);
+    x.SetColor(clLime);
+    Delay(200);
+    box.SetColor(graphForm_->R->NodeColor);
+    x.SetColor(former);
+    Delay(200);
+  }
+}
+
+void TQuickSort::MoveBox(int dest, int src) {
+  TSortData& row = *graphForm_->R;
+  const char key = row.GetKey(src);
+  row.SetKey(dest, key);
+  row.NodeAt(dest)->SetColor(row.NodeColor);
+  row.NodeAt(src)->SetColor(clSilver);
+  KeyAt(VarR, dest)->SetValue(key);
+  CountMove();
+}
+
+void TQuickSort::MarkFinished(int from, int to) {
+  for (int i = from; i <= to; ++i)
+    if (TSortNode* box = graphForm_->R->NodeAt(i)) box->SetColor(clRed);
+}
+
+// ---------------------------------------------------------------- QuickSort
+
+// IF s < t THEN
+bool TQuickSort::QuickSort_F_Begin() { return VarS->Value() < VarT->Value(); }
+
+// qkpass(r, s, t, k)
+TData* TQuickSort::QuickSort_C_Line1() {
+  TData* args = Args(VarS->Value(), VarT->Value());
+  args->Add(new TIntData(QStringLiteral("i"), 0));
+  return args;
+}
+
+void TQuickSort::QuickSort_AfterLine1() {
+  TakeRestored();
+  VarK->SetValue(PassI);
+  graphForm_->rp->hide();
+  graphForm_->x->hide();
+}
+
+// qksort(r, s, k-1)
+TData* TQuickSort::QuickSort_C_Line2() { return Args(VarS->Value(), VarK->Value() - 1); }
+
+void TQuickSort::QuickSort_AfterLine2() {
+  TakeRestored();
+  MarkFinished(VarS->Value(), VarK->Value());
+}
+
+// qksort(r, k+1, t)
+TData* TQuickSort::QuickSort_C_Line3() { return Args(VarK->Value() + 1, VarT->Value()); }
+
+void TQuickSort::QuickSort_AfterLine3() {
+  TakeRestored();
+  MarkFinished(VarK->Value() + 1, VarT->Value());
+}
+
+// ---------------------------------------------------------------- QuickPass
+
+// i := s; j := t; rp := r[s]; x := r[s].key
+void TQuickSort::QuickPass_Begin() {
+  TQkSortGraphForm& f = *graphForm_;
+  const int s = VarS->Value();
+  VarI->SetValue(s);
+  PassI = s;
+  VarJ->SetValue(VarT->Value());
+  TSortNode& box = *f.R->NodeAt(s);
+  box.SetColor(clSilver);
+  f.rp->SetKey(box.Key());
+  f.rp->resize(box.size());
+  PlaceRp();
+  f.rp->SetColor(f.R->NodeColor);
+  f.rp->show();
+  f.x->SetKey(box.Key());
+  f.x->resize(box.size());
+  PlaceXBeside(VarJ->Value());
+  f.x->show();
+  CountMove();
+}
+
+// WHILE i < j DO
+bool TQuickSort::QuickPass_F_While() { return VarI->Value() < VarJ->Value(); }
+
+// WHILE (i < j) AND (r[j].key >= x) DO
+bool TQuickSort::QuickPass_F_While2() {
+  const int j = VarJ->Value();
+  if (VarI->Value() >= j) return false;
+  CountComp();
+  const bool result = graphForm_->R->GetKey(j) >= graphForm_->x->Key();
+  FlashWithX(j);
+  return result;
+}
+
+// j := j-1
+void TQuickSort::QuickPass_Line1() {
+  VarJ->SetValue(VarJ->Value() - 1);
+  PlaceXBeside(VarJ->Value());
+}
+
+// r[i] := r[j]
+void TQuickSort::QuickPass_Line2() { MoveBox(VarI->Value(), VarJ->Value()); }
+
+// WHILE (i < j) AND (r[i].key <= x) DO
+bool TQuickSort::QuickPass_F_While3() {
+  const int i = VarI->Value();
+  if (i >= VarJ->Value()) return false;
+  CountComp();
+  const bool result = graphForm_->x->Key() >= graphForm_->R->GetKey(i);
+  FlashWithX(i);
+  return result;
+}
+
+// i := i+1
+void TQuickSort::QuickPass_Line3() {
+  VarI->SetValue(VarI->Value() + 1);
+  PassI = VarI->Value();
+  PlaceXBeside(VarI->Value());
+}
+
+// r[j] := r[i]
+void TQuickSort::QuickPass_Line4() { MoveBox(VarJ->Value(), VarI->Value()); }
+
+// r[i] := rp
+void TQuickSort::QuickPass_Line5() {
+  TQkSortGraphForm& f = *graphForm_;
+  const int i = VarI->Value();
+  f.R->SetKey(i, f.rp->Key());
+  f.R->NodeAt(i)->SetColor(clAqua);
+  f.rp->SetColor(clSilver);
+  KeyAt(VarR, i)->SetValue(f.rp->Key());
+  CountMove();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Recursive quick sort: QuickPass partitions r[s..t] around its first record (the box rp
+// holds it, the box x shows its key travelling along the row), QuickSort sorts both parts.
+#include <memory>
+
+#include "demos/sort/SortDemo.h"
+
+class TQkSortGraphForm;
+
+class TQuickSort : public TSortDemo {
+  Q_OBJECT
+ public:
+  explicit TQuickSort(const QStringList& source);
+  ~TQuickSort() override;
+
+  void CreateChildWindow() override;
+  std::unique_ptr<TData> GetGlobalData() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  bool CreateData() override { return InputKeys(12, 7); }
+  void ResetLocalData(const QString& procName) override;
+  void Reset() override;
+  TSortGraphForm* SortForm() const override;
+  // Lays out rp and x again after the window changed size.
+  void Resize();
+
+  Q_INVOKABLE bool QuickSort_F_Begin();
+  Q_INVOKABLE TData* QuickSort_C_Line1();
+  Q_INVOKABLE void QuickSort_AfterLine1();
+  Q_INVOKABLE TData* QuickSort_C_Line2();
+  Q_INVOKABLE void QuickSort_AfterLine2();
+  Q_INVOKABLE TData* QuickSort_C_Line3();
+  Q_INVOKABLE void QuickSort_AfterLine3();
+  Q_INVOKABLE void QuickPass_Begin();
+  Q_INVOKABLE bool QuickPass_F_While();
+  Q_INVOKABLE bool QuickPass_F_While2();
+  Q_INVOKABLE void QuickPass_Line1();
+  Q_INVOKABLE void QuickPass_Line2();
+  Q_INVOKABLE bool QuickPass_F_While3();
+  Q_INVOKABLE void QuickPass_Line3();
+  Q_INVOKABLE void QuickPass_Line4();
+  Q_INVOKABLE void QuickPass_Line5();
+
+ private:
+  TData* Args(int s, int t) const;
+  void TakeRestored();
+  void PlaceRp();
+  void PlaceXBeside(int index);
+  // Three rounds of the compared box in green and x in lime.
+  void FlashWithX(int index);
+  // Moves the key of box src into box dest, leaving src silver; one counted move.
+  void MoveBox(int dest, int src);
+  void MarkFinished(int from, int to);
+
+  TVector* VarR = nullptr;
+  TIntData *VarS = nullptr, *VarT = nullptr, *VarK = nullptr, *VarI = nullptr, *VarJ = nullptr;
+  int PassI = 0;  // the i the last QuickPass left (its VAR parameter)
+  std::unique_ptr<TQkSortGraphForm> graphForm_;
+};

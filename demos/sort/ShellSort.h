@@ -1,0 +1,49 @@
+#pragma once
+// Shell sort with the increments 5, 3, 1: each pass is an insertion sort of the chains
+// dh apart, each chain using its own sentinel place in r[-dh+1] .. r[0], taken in turn.
+#include <memory>
+
+#include "demos/sort/SortDemo.h"
+
+class TShellSortGraphForm;
+
+class TShellSort : public TSortDemo {
+  Q_OBJECT
+ public:
+  explicit TShellSort(const QStringList& source);
+  ~TShellSort() override;
+
+  void CreateChildWindow() override;
+  std::unique_ptr<TData> GetGlobalData() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  bool CreateData() override { return InputKeys(17, 11, 5); }
+  void ResetLocalData(const QString& procName) override;
+  void Reset() override;
+  TSortGraphForm* SortForm() const override;
+
+  Q_INVOKABLE void ShellSort_Begin();
+  Q_INVOKABLE void ShellSort_Line1();
+  Q_INVOKABLE bool ShellSort_F_For();
+  Q_INVOKABLE bool ShellSort_F_If();
+  Q_INVOKABLE void ShellSort_Line2();
+  Q_INVOKABLE void ShellSort_Line3();
+  Q_INVOKABLE void ShellSort_Line4();
+  Q_INVOKABLE bool ShellSort_F_While();
+  Q_INVOKABLE void ShellSort_Line5();
+  Q_INVOKABLE void ShellSort_AfterWhile();
+  Q_INVOKABLE void ShellSort_AfterFor();
+  Q_INVOKABLE bool ShellSort_F_Until();
+
+  static constexpr int FirstSentinel = -4;
+
+ private:
+  // One counted move on the row, the shown element of dest taking the key.
+  void Move(int dest, int src);
+
+  TVector* VarR = nullptr;
+  TVector* VarD = nullptr;
+  TIntData* VarN = nullptr;
+  TIntData *VarI = nullptr, *VarJ = nullptr, *VarK = nullptr, *VarS = nullptr, *VarDh = nullptr;
+  int NextI = 1;
+  std::unique_ptr<TShellSortGraphForm> graphForm_;
+};

@@ -1,0 +1,301 @@
+#include "demos/sort/SortData.h"
+
+#include <algorithm>
+
+#include "demos/sort/SortInputDlg.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Errors.h"
+#include "framework/engine/Globals.h"
+#include "platform/ModalHost.h"
+#include "platform/Pacing.h"
+
+// ---------------------------------------------------------------- key boxes
+
+TSortNode::TSortNode(QWidget* parent)
+    : TCanvasWidget(parent), data_(std::make_unique<TCharData>(QStringLiteral(" "), ' ')) {}
+
+TSortNode::~TSortNode() = default;
+
+void TSortNode::SetColor(TColor color) {
+  Color = color;
+  Canvas().Brush.Color = color;
+  Repaint();
+}
+
+void TSortNode::AssignTo(TSortNode& dest) const {
+  dest.SetKey(Key());
+  dest.resize(size());
+}
+
+void TSortNode::Paint() {
+  Canvas().Brush.Color = Color;
+  Canvas().Brush.Style = bsSolid;
+  Canvas().FillRect(ClientRect());
+  Frame3D(Canvas(), 0, 0, width(), height(), clWhite, clBlack);
+}
+
+void TListSortNode::SetNext(int next) {
+  next_ = next;
+  Repaint();
+}
+
+void TListSortNode::AssignTo(TSortNode& dest) const {
+  TSortNode::AssignTo(dest);
+  if (auto* list = dynamic_cast<TListSortNode*>(&dest)) list->next_ = next_;
+}
+
+void TListSortNode::Paint() {
+  TSortNode::Paint();
+  TCanvas& c = Canvas();
+  c.Font.SetSize(std::max(1, width() / 2));
+  c.SetBkMode(TRANSPARENT);
+  const QString text = QString::number(next_);
+  const int th = c.TextHeight(text);
+  c.TextOut((width() - c.TextWidth(text)) / 2, height() - th - 2, text);
+  c.Pen.Color = clBlack;
+  c.MoveTo(0, height() - th - 4);
+  c.LineTo(width(), height() - th - 4);
+}
+
+void TAddrNode::AssignTo(TSortNode& dest) const {
+  TSortNode::AssignTo(dest);
+  if (auto* addr = dynamic_cast<TAddrNode*>(&dest)) addr->Addr = Addr;
+}
+
+void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
+  TSortNode::Paint();
+  TCanvas& c = Canvas();
+  c.Font.SetSize(std::max(1, width() / sizeDivisor));
+  c.Font.Color = AddrColor;
+  c.SetBkMode(TRANSPARENT);
+  c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
+}
+
+void TAddrNode::Paint() { PaintAddr(QString::number(Addr), 2); }
+
+void TRadixNode::Paint() {
+  QString text = QString::number(Addr);
+  if (text.size() == 1) text.prepend('0');
+  PaintAddr(text, 3);
+}
+
+// ---------------------------------------------------------------- layout
+
+int TRowLayout::NodeHeight(char key) const {
+  if (FixedNodeSize || HighKey == LowKey) return RowHeight * 3 / 4;
+  return (key - LowKey) * (RowHeight * 5 / 8) / (HighKey - LowKey) + RowHeight / 4;
+}
+
+int TRowLayout::NodeLeft(int index) const {
+  return (index - StartIndex) * RowWidth / Capacity + PlaceWidth() / 8;
+}
+
+// ---------------------------------------------------------------- rows
+
+TSortData::TSortData(QWidget* parent) : TNodeContainer(parent) {}
+TSortData::~TSortData() = default;
+
+TRowLayout TSortData::Layout() const {
+  return {width(), height(), std::max(1, Capacity), StartIndex, NodeWidthRatio, FixedNodeSize, lowKey_, highKey_};
+}
+
+TSortNode* TSortData::NodeAt(int i) const {
+  for (TSortNode* node : nodes_)
+    if (node->Index == i) return node;
+  return nullptr;
+}
+
+char TSortData::GetKey(int i) const {
+  const TSortNode* node = NodeAt(i);
+  if (node == nullptr) throw Exception(QStringLiteral("reading to non-exisit item in TSortData"));
+  return node->Key();
+}
+
+void TSortData::WidenKeys(char key) {
+  if (lowKey_ == '0') lowKey_ = highKey_ = key;
+  if (key > highKey_)
+    highKey_ = key;
+  else if (key < lowKey_)
+    lowKey_ = key;
+}
+
+void TSortData::SetKey(int i, char key) {
+  if (i < StartIndex || i > LastIndex()) throw Exception(QStringLiteral("index out of bounds"));
+  WidenKeys(key);
+  if (TSortNode* node = NodeAt(i)) {
+    node->SetKey(key);
+    LayoutNode(*node);
+    node->move(node->x(), height() - node->height());  // it stands on the bottom edge
+    node->Repaint();
+    return;
+  }
+  NewNode(key, i);
+  ++nodeCount_;
+  if (i >= 1) ++count_;
+  AfterRescale();
+}
+
+TSortNode* TSortData::NewNode(char key, int i) {
+  TSortNode* node = NodeClass(this);
+  node->SetKey(key);
+  node->Index = i;
+  node->Color = NodeColor;
+  node->Canvas().Font = NodeFont;
+  nodes_.push_back(node);
+  node->show();
+  return node;
+}
+
+void TSortData::DeleteNode(int i) {
+  const auto it = std::find_if(nodes_.begin(), nodes_.end(), [i](TSortNode* n) { return n->Index == i; });
+  if (it == nodes_.end()) return;
+  TSortNode* node = *it;
+  nodes_.erase(it);
+  delete node;  // a child widget: deleting it takes it off the row
+  --nodeCount_;
+  if (i >= 1) --count_;
+}
+
+void TSortData::LayoutNode(TSortNode& node) const {
+  const TRowLayout l = Layout();
+  node.resize(l.NodeWidth(), l.NodeHeight(node.Key()));
+}
+
+QString TSortData::GetDataString() const {
+  QString s;
+  for (int i = 1; i <= count_; ++i) {
+    const TSortNode* node = NodeAt(i);
+    if (node != nullptr) s += QChar::fromLatin1(node->Key());
+  }
+  return s;
+}
+
+void TSortData::SetDataString(const QString& s) {
+  const int n = std::min<int>(static_cast<int>(s.size()), LastIndex());
+  for (int i = 1; i <= n; ++i) SetKey(i, s[i - 1].toLatin1());
+  for (int i = n + 1; i <= LastIndex(); ++i) DeleteNode(i);
+}
+
+bool TSortData::InputData() {
+  lowKey_ = highKey_ = '0';
+  TSortInputDlg dlg;
+  dlg.MaxLen = LastIndex();
+  dlg.SetText(GetDataString());
+  if (dlg.ShowModal() != mrOk) return false;
+  AcceptInput(dlg.Text());
+  return true;
+}
+
+void TSortData::AcceptInput(QString s) {
+  if (s.size() > LastIndex()) {
+    modal::MessageDlg(QStringLiteral("数据太长,将被截断"), modal::Icon::Information, modal::Buttons::Ok);
+    s.truncate(LastIndex());
+  }
+  const int count = count_;
+  for (int i = 1; i <= s.size(); ++i) SetKey(i, s[i - 1].toLatin1());
+  for (int i = static_cast<int>(s.size()) + 1; i <= count; ++i) DeleteNode(i);
+}
+
+int TSortData::FlashWait() { return (100 - AnimSpeed) * 3 + 80; }
+
+void TSortData::Flash(TSortNode& node, TColor color, int rounds) {
+  for (int r = 0; r < rounds; ++r) {
+    node.SetColor(color);
+    pacing::Sleep(FlashWait());
+    node.SetColor(NodeColor);
+    pacing::Sleep(FlashWait());
+  }
+}
+
+bool TSortData::Compare(int i, int j, bool animate) {
+  const bool greater = GetKey(i) > GetKey(j);
+  if (animate) {
+    TSortNode* a = NodeAt(i);
+    TSortNode* b = NodeAt(j);
+    for (int r = 0; r < 3; ++r) {
+      a->SetColor(clGreen);
+      b->SetColor(clGreen);
+      pacing::Sleep(FlashWait());
+      a->SetColor(NodeColor);
+      b->SetColor(NodeColor);
+      pacing::Sleep(FlashWait());
+    }
+  }
+  return greater;
+}
+
+void TSortData::Swap(int i, int j, bool animate) {
+  TSortNode* a = NodeAt(i);
+  TSortNode* b = NodeAt(j);
+  if (a == nullptr || b == nullptr) throw Exception(QStringLiteral("reading to non-exisit item in TSortData"));
+  const auto flash = [&] {
+    for (int r = 0; r < 2; ++r) {
+      a->SetColor(clRed);
+      b->SetColor(clRed);
+      pacing::Sleep(FlashWait());
+      a->SetColor(NodeColor);
+      b->SetColor(NodeColor);
+      pacing::Sleep(FlashWait());
+    }
+  };
+  if (animate) flash();
+  const std::unique_ptr<TSortNode> temp(NodeClass(nullptr));
+  a->AssignTo(*temp);
+  b->AssignTo(*a);
+  temp->AssignTo(*b);
+  AfterRescale();
+  a->Repaint();
+  b->Repaint();
+  if (animate) flash();
+}
+
+void TSortData::MoveKey(int dest, int src, bool animate) {
+  TSortNode* from = NodeAt(src);
+  if (from == nullptr) throw Exception(QStringLiteral("tend to read a nil node"));
+  TSortNode* to = NodeAt(dest);
+  if (to == nullptr) to = NewNode(' ', dest);
+  from->AssignTo(*to);
+  to->show();
+  to->Repaint();
+  if (!animate) return;
+  AfterRescale();
+  Flash(*from, clRed, 2);
+  from->SetColor(clSilver);
+  Flash(*to, clRed, 2);
+}
+
+void TSortData::AfterRescale() {
+  const TRowLayout l = Layout();
+  for (TSortNode* node : nodes_) {
+    if (node->Index < StartIndex || node->Index > LastIndex()) continue;
+    LayoutNode(*node);
+    node->move(l.NodeLeft(node->Index), height() - node->height());
+  }
+  Invalidate();
+}
+
+void TSortData::Paint() {
+  CopyBackdrop(Canvas(), *this, ClientRect(), Color);
+  Frame3D(Canvas(), 0, 0, width(), height(), clWhite, clGray);
+  TCanvas& c = Canvas();
+  c.SetBkMode(TRANSPARENT);
+  c.Font.Name = QStringLiteral("Times New Roman");
+  c.Font.Style = fsBold | fsItalic;
+  c.Font.Height = 18;
+  c.Font.Color = clNavy;
+  const TRowLayout l = Layout();
+  for (int k = 1; k <= nodeCount_ + 1 - StartIndex; ++k) {
+    const QString label = QString::number(StartIndex + k - 1);
+    const int x = l.PlaceWidth() / 3 + (k - 1) * width() / l.Capacity;
+    c.TextOut(x - c.TextWidth(label) / 2, 0, label);
+  }
+}
+
+TAddrdata::TAddrdata(QWidget* parent) : TSortData(parent) { NodeClass = SortNodeClass<TAddrNode>(); }
+
+void TAddrdata::TrimToString(const QString& s) {
+  for (int i = static_cast<int>(s.size()) + 1, last = Count(); i <= last; ++i) DeleteNode(i);
+}
+
+TRadixdata::TRadixdata(QWidget* parent) : TSortData(parent) { NodeClass = SortNodeClass<TRadixNode>(); }

@@ -1,0 +1,133 @@
+#include "demos/sort/SortDemo.h"
+
+#include <algorithm>
+
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/DemoViews.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+
+TFont SortFont(const char* name, int height, TColor color, TFontStyles style) {
+  TFont font;
+  font.Name = QString::fromUtf8(name);
+  font.Height = height;
+  font.Color = color;
+  font.Style = style;
+  return font;
+}
+
+// ---------------------------------------------------------------- drawing window
+
+TSortGraphForm::TSortGraphForm(QWidget* parent) : TGraphForm(parent) {}
+
+void TSortGraphForm::FormResize() {
+  TGraphForm::FormResize();
+  if (OnRelayout) OnRelayout();
+}
+
+void TSortGraphForm::SetupRow(TSortData& row, const char* name, int capacity, int startIndex, TColor nodeColor,
+                              int ratio) {
+  row.setObjectName(QString::fromLatin1(name));
+  row.Capacity = capacity;
+  row.StartIndex = startIndex;
+  row.NodeColor = nodeColor;
+  row.NodeWidthRatio = ratio;
+  row.NodeFont = SortFont("Times New Roman", -11, clWindowText);
+}
+
+TZqStaticText* TSortGraphForm::PlaceCaption(const char* name, const QString& caption, QRect r, const TFont& font) {
+  auto* text = Place(new TZqStaticText(this), r.x(), r.y(), r.width(), r.height());
+  text->setObjectName(QString::fromLatin1(name));
+  text->SetBevel(bvLowered);
+  text->SetFont(font);
+  text->SetCaption(caption);
+  return text;
+}
+
+void TSortGraphForm::PlaceCounters(QRect comp, QRect move, const TFont& font) {
+  LabelComp = PlaceCaption("LabelComp", QStringLiteral("比较次数：0"), comp, font);
+  LabelMove = PlaceCaption("LabelMove", QStringLiteral("移动次数：0"), move, font);
+}
+
+void TSortGraphForm::SetupBox(TSortNode& box, const char* name, QRect r, TColor color, const QString& caption) {
+  box.setObjectName(QString::fromLatin1(name));
+  box.setGeometry(r);
+  box.Color = color;
+  box.SetCaption(caption);
+  box.hide();
+}
+
+// ---------------------------------------------------------------- demonstration
+
+void TSortDemo::SetWindowRect() { MainForm->DockThreePanes(SortForm(), 60, AlgorithmForm, 60, VariableForm); }
+
+void TSortDemo::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  SortForm()->Update();
+}
+
+bool TSortDemo::InputKeys(int inputCapacity, int minPlaces, int extraPlaces) {
+  TSortData& row = *SortForm()->R;
+  row.Capacity = inputCapacity;
+  const bool ok = row.InputData();
+  row.Capacity = std::max(row.NodeCount() + extraPlaces, minPlaces);
+  row.AfterRescale();
+  if (ok) Keys = row.GetDataString();
+  return ok;
+}
+
+void TSortDemo::ResetRow() {
+  TSortData& row = *SortForm()->R;
+  row.SetDataString(Keys);
+  for (int i = 1; i <= row.Count(); ++i) row.NodeAt(i)->SetColor(row.NodeColor);
+  row.AfterRescale();
+  CompCount = MoveCount = 0;
+  ShowCounts();
+}
+
+void TSortDemo::ShowCounts() {
+  SortForm()->LabelComp->SetCaption(QStringLiteral("比较次数: %1").arg(CompCount));
+  SortForm()->LabelMove->SetCaption(QStringLiteral("移动次数: %1").arg(MoveCount));
+}
+
+void TSortDemo::CountComp() {
+  ++CompCount;
+  ShowCounts();
+}
+
+void TSortDemo::CountMove(int n) {
+  MoveCount += n;
+  ShowCounts();
+}
+
+std::unique_ptr<TData> TSortDemo::KeysAndCount() const {
+  auto args = std::make_unique<TData>(QString());
+  args->Add(KeyVector(QStringLiteral("r"), Keys));
+  args->Add(new TIntData(QStringLiteral("n"), static_cast<int>(Keys.size())));
+  return args;
+}
+
+TVector* TSortDemo::KeyVector(const QString& name, const QString& keys, int first) {
+  auto* v = new TVector(name);
+  for (int i = 0; i < keys.size(); ++i)
+    v->Add(new TCharData(QStringLiteral("%1[%2]").arg(name).arg(first + i), keys[i].toLatin1()));
+  return v;
+}
+
+TCharData* TSortDemo::KeyAt(TData* vector, int index, int first) {
+  return static_cast<TCharData*>(vector->Items(index - first));
+}
+
+void TSortDemo::SwapKeys(TData* vector, int i, int j) {
+  TCharData* a = KeyAt(vector, i);
+  TCharData* b = KeyAt(vector, j);
+  const char key = a->Value();
+  a->SetValue(b->Value());
+  b->SetValue(key);
+}
+
+bool TSortDemo::ForStep(TIntData* var, int& next, int last) {
+  if (last < next) return false;
+  var->SetValue(next++);
+  return true;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// What the internal-sort demonstrations share: a drawing window with the key row R and the
+// counters LabelComp and LabelMove, the saved keys, the counts, and the input step that sizes
+// the row to the keys entered.
+#include <QRect>
+#include <functional>
+
+#include "demos/sort/SortData.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/BasicData.h"
+
+class TZqStaticText;
+
+TFont SortFont(const char* name, int height, TColor color, TFontStyles style = 0);
+
+class TSortGraphForm : public TGraphForm {
+ public:
+  explicit TSortGraphForm(QWidget* parent = nullptr);
+
+  TSortData* R = nullptr;
+  TZqStaticText* LabelComp = nullptr;
+  TZqStaticText* LabelMove = nullptr;
+  // Re-places what the demonstration placed by hand (boxes beside the row) after a resize.
+  std::function<void()> OnRelayout;
+
+ protected:
+  void FormResize() override;
+
+  // A key row at its design bounds.
+  template <class Row = TSortData>
+  Row* PlaceRow(const char* name, QRect r, int capacity, int startIndex, TColor nodeColor, int ratio) {
+    auto* row = Place(new Row(this), r.x(), r.y(), r.width(), r.height());
+    SetupRow(*row, name, capacity, startIndex, nodeColor, ratio);
+    return row;
+  }
+  TZqStaticText* PlaceCaption(const char* name, const QString& caption, QRect r, const TFont& font);
+  void PlaceCounters(QRect comp, QRect move, const TFont& font);
+  // A hidden box of the window (or of the row) that the demonstration moves around.
+  template <class Node = TSortNode>
+  Node* PlaceBox(QWidget* parent, const char* name, QRect r, TColor color, const QString& caption) {
+    auto* box = new Node(parent);
+    SetupBox(*box, name, r, color, caption);
+    return box;
+  }
+
+ private:
+  void SetupRow(TSortData& row, const char* name, int capacity, int startIndex, TColor nodeColor, int ratio);
+  void SetupBox(TSortNode& box, const char* name, QRect r, TColor color, const QString& caption);
+};
+
+class TSortDemo : public TAlgoDemo {
+  Q_OBJECT
+ public:
+  using TAlgoDemo::TAlgoDemo;
+
+  QString Keys;  // the keys entered, replayed by every reset
+  int CompCount = 0;
+  int MoveCount = 0;
+
+  virtual TSortGraphForm* SortForm() const = 0;
+
+  void SetWindowRect() override;
+  void UpdateChildWindow() override;
+  void ShowGraph() override {}
+  void ClearGraph() override {}
+
+ protected:
+  // The row's input dialog with inputCapacity places; the row then keeps the keys entered
+  // plus extraPlaces, at least minPlaces. False when cancelled.
+  bool InputKeys(int inputCapacity, int minPlaces, int extraPlaces = 0);
+  // The row set again to the saved keys, in its colour at rest, counters at zero.
+  void ResetRow();
+  void CountComp();
+  void CountMove(int n = 1);
+  void ShowCounts();
+
+  // The record of r (r[1] .. r[n], the saved keys) and n.
+  std::unique_ptr<TData> KeysAndCount() const;
+  // A vector "name[first]" .. of the keys given.
+  static TVector* KeyVector(const QString& name, const QString& keys, int first = 1);
+  static TCharData* KeyAt(TData* vector, int index, int first = 1);
+  // Exchanges the shown keys of elements i and j (indexes from 1).
+  static void SwapKeys(TData* vector, int i, int j);
+  // A FOR loop's test: while last >= next, var := next and next + 1.
+  static bool ForStep(TIntData* var, int& next, int last);
+};
+
+template <class T = TIntData>
+T* Named(const TData* record, const char* name) {
+  return static_cast<T*>(record->FindByName(QString::fromLatin1(name)));
+}

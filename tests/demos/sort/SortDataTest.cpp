@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include "demos/sort/SortData.h"
+#include "demos/sort/SortInputDlg.h"
+#include "framework/engine/Errors.h"
+#include "platform/Controls.h"
+#include "tests/support/ScriptControls.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+// A row of the insertion sort's size holding keys.
+std::unique_ptr<TSortData> Row(const QString& keys, int capacity = 12, int startIndex = 1) {
+  auto row = std::make_unique<TSortData>();
+  row->resize(321, 304);
+  row->Capacity = capacity;
+  row->StartIndex = startIndex;
+  row->SetDataString(keys);
+  return row;
+}
+
+QString Keys(const TSortData& row) { return row.GetDataString(); }
+
+}  // namespace
+
+TEST(SortRowLayout, BoxesStandOnTheBottomSizedByTheirKeys) {
+  auto row = Row(QStringLiteral("ABCDEFGHIJKL"));
+  const TSortNode* a = row->NodeAt(1);
+  const TSortNode* l = row->NodeAt(12);
+  EXPECT_EQ(a->width(), 6);
+  EXPECT_EQ(a->height(), 76) << "the lowest key is a quarter of the row";
+  EXPECT_EQ(l->height(), 266) << "the highest key is seven eighths of the row";
+  EXPECT_EQ(a->x(), 3);
+  EXPECT_EQ(l->y() + l->height(), 304) << "boxes stand on the bottom edge";
+  EXPECT_EQ(row->Count(), 12);
+}
+
+TEST(SortRowLayout, EqualKeysAndFixedSizesAreThreeQuartersHigh) {
+  TRowLayout l{321, 304, 12, 1, 1, false, 'C', 'C'};
+  EXPECT_EQ(l.NodeHeight('C'), 228);
+  l.LowKey = 'A';
+  l.HighKey = 'L';
+  l.FixedNodeSize = true;
+  EXPECT_EQ(l.NodeHeight('A'), 228);
+  l.NodeWidthRatio = 10;
+  EXPECT_EQ(l.NodeWidth(), 16) << "ratio 10 gives seven tenths of a place";
+}
+
+TEST(SortRowKeys, IndexOutsideThePlacesIsRefusedAndChangesNothing) {
+  auto row = Row(QStringLiteral("DCBA"), 17, -4);
+  for (int bad : {-5, 13}) {
+    try {
+      row->SetKey(bad, 'Z');
+      ADD_FAILURE() << "SetKey(" << bad << ") was accepted";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("index out of bounds"));
+    }
+  }
+  EXPECT_EQ(Keys(*row), QStringLiteral("DCBA"));
+  EXPECT_EQ(row->HighKey(), 'D') << "a refused key must not widen the key range";
+  EXPECT_THROW(row->GetKey(5), Exception);
+}
+
+TEST(SortRowKeys, ShorterTextDeletesTheBoxesBeyondIt) {
+  auto row = Row(QStringLiteral("QUICKSORT"));
+  row->SetDataString(QStringLiteral("AB"));
+  EXPECT_EQ(Keys(*row), QStringLiteral("AB"));
+  EXPECT_EQ(row->NodeCount(), 2);
+  EXPECT_EQ(row->NodeAt(3), nullptr);
+}
+
+TEST(SortRowActions, CompareIsStrictOnCharacterCodes) {
+  auto row = Row(QStringLiteral("BAB"));
+  EXPECT_TRUE(row->Compare(1, 2, true));
+  EXPECT_FALSE(row->Compare(2, 1, false));
+  EXPECT_FALSE(row->Compare(1, 3, true)) << "equal keys are not greater";
+}
+
+TEST(SortRowActions, SwapExchangesHeightsNotPlaces) {
+  auto row = Row(QStringLiteral("AL"));
+  TSortNode* first = row->NodeAt(1);
+  TSortNode* second = row->NodeAt(2);
+  const QPoint firstPlace(first->x(), 0);
+  const int lowHeight = first->height();
+  const int highHeight = second->height();
+  row->Swap(1, 2, true);
+  EXPECT_EQ(row->NodeAt(1), first) << "the boxes keep their places";
+  EXPECT_EQ(first->x(), firstPlace.x());
+  EXPECT_EQ(Keys(*row), QStringLiteral("LA"));
+  EXPECT_EQ(first->height(), highHeight);
+  EXPECT_EQ(second->height(), lowHeight);
+  EXPECT_EQ(first->FaceColor(), row->NodeColor) << "the flashes end in the colour at rest";
+}
+
+TEST(SortRowActions, SwapCarriesTheLinkOfListRecords) {
+  TSortData row;
+  row.resize(395, 375);
+  row.Capacity = 12;
+  row.NodeClass = SortNodeClass<TListSortNode>();
+  row.SetDataString(QStringLiteral("DC"));
+  static_cast<TListSortNode*>(row.NodeAt(1))->SetNext(0);
+  static_cast<TListSortNode*>(row.NodeAt(2))->SetNext(1);
+  row.Swap(1, 2, false);
+  EXPECT_EQ(static_cast<TListSortNode*>(row.NodeAt(1))->Next(), 1);
+  EXPECT_EQ(static_cast<TListSortNode*>(row.NodeAt(2))->Next(), 0);
+}
+
+TEST(SortRowActions, MoveKeyOntoAnEmptyPlaceCreatesTheBoxAndLeavesTheSourceSilver) {
+  auto row = Row(QStringLiteral("DCBA"), 17, -4);
+  row->NodeColor = clPurple;
+  row->MoveKey(-2, 4, true);
+  ASSERT_NE(row->NodeAt(-2), nullptr);
+  EXPECT_EQ(row->GetKey(-2), 'A');
+  EXPECT_EQ(row->NodeAt(-2)->height(), row->NodeAt(4)->height());
+  EXPECT_EQ(row->NodeAt(4)->FaceColor(), clSilver) << "the emptied place stays silver";
+  EXPECT_EQ(row->NodeAt(-2)->FaceColor(), clPurple);
+  EXPECT_EQ(row->Count(), 4) << "a sentinel box is no key";
+  try {
+    row->MoveKey(1, -4, false);
+    ADD_FAILURE() << "moving from an empty place was accepted";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("tend to read a nil node"));
+  }
+}
+
+TEST(SortRowInput, TooLongTextIsReportedAndCut) {
+  modal::ScriptedHostScope host;
+  auto row = Row(QStringLiteral("AB"));
+  row->AcceptInput(QStringLiteral("ABCDEFGHIJKLM"));
+  EXPECT_EQ(Keys(*row), QStringLiteral("ABCDEFGHIJKL"));
+  ASSERT_EQ(host->Transcript().size(), 1);
+  EXPECT_TRUE(host->Transcript()[0].endsWith(QStringLiteral("数据太长,将被截断")));
+}
+
+TEST(SortRowInput, DialogOkReplacesTheKeysAndCancelKeepsThem) {
+  modal::ScriptedHostScope host;
+  auto row = Row(QStringLiteral("QUICKSORT"));
+  host->QueueDialog(QStringLiteral("Edit=dcb4a OK"));
+  EXPECT_TRUE(row->InputData());
+  EXPECT_EQ(Keys(*row), QStringLiteral("DCBA")) << "digits are dropped, letters made capitals";
+  host->QueueDialog(QStringLiteral("Edit=XYZ Cancel"));
+  EXPECT_FALSE(row->InputData());
+  EXPECT_EQ(Keys(*row), QStringLiteral("DCBA"));
+}
+
+TEST(SortInputDialog, KeysAreCapitalsUpToMaxLen) {
+  TSortInputDlg dlg;
+  dlg.MaxLen = 4;
+  EXPECT_FALSE(dlg.OKBtn->isEnabled()) << "OK waits for a key";
+  script::TypeText(*dlg.Edit, QStringLiteral("a1 b-cde"));
+  EXPECT_EQ(dlg.Text(), QStringLiteral("ABCD"));
+  EXPECT_TRUE(dlg.OKBtn->isEnabled());
+  dlg.Edit->clear();
+  EXPECT_FALSE(dlg.OKBtn->isEnabled());
+  dlg.MaxLen = 12;
+  dlg.UpBtn->click();
+  EXPECT_EQ(dlg.Text(), QStringLiteral("ABCDEFGHIJKL"));
+  dlg.DownBtn->click();
+  EXPECT_EQ(dlg.Text(), QStringLiteral("LKJIHGFEDCBA"));
+}
+
+TEST(SortInputDialog, RandomFillGivesDistinctCapitalsShortOfMaxLen) {
+  for (int maxLen : {2, 9, 12}) {
+    for (int round = 0; round < 50; ++round) {
+      const QString keys = TSortInputDlg::RandomKeys(maxLen);
+      EXPECT_GE(keys.size(), 2);
+      EXPECT_LE(keys.size(), std::max(2, maxLen - 1));
+      QSet<QChar> seen;
+      for (QChar c : keys) {
+        EXPECT_TRUE(c >= 'A' && c <= 'Z') << keys.toStdString();
+        EXPECT_FALSE(seen.contains(c)) << "repeated letter in " << keys.toStdString();
+        seen.insert(c);
+      }
+    }
+  }
+}
