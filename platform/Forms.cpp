@@ -244,6 +244,15 @@ void TForm::SetKeyPreview(bool on) {
   }
 }
 
+void TForm::SetUpDialog(const QString& objectName, const QString& caption, int clientWidth,
+                        int clientHeight) {
+  setObjectName(objectName);
+  SetCaption(caption);
+  SetBorderStyle(bsDialog);
+  SetPosition(poScreenCenter);
+  SetClientSize(clientWidth, clientHeight);
+}
+
 int TForm::ShowModal() {
   modalResult_ = mrNone;
   return modal::Current().ExecDialog(*this);

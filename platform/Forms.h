@@ -63,6 +63,9 @@ class TForm : public QDialog {
   int ClientWidth() const { return width(); }
   int ClientHeight() const { return height(); }
   void SetClientSize(int width, int height);
+  // A dialog as the input dialogs are: named objectName (scripts find it so), with its
+  // caption, a fixed border and this client size, centred on the screen whenever shown.
+  void SetUpDialog(const QString& objectName, const QString& caption, int clientWidth, int clientHeight);
 
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle style);

@@ -9,10 +9,6 @@
 
 bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   TForm form;
-  form.setObjectName(QStringLiteral("InputQuery"));
-  form.SetCaption(caption);
-  form.SetBorderStyle(bsDialog);
-  form.SetPosition(poScreenCenter);
 
   auto* label = new QLabel(prompt, &form);
   label->setObjectName(QStringLiteral("QueryPrompt"));
@@ -38,7 +34,7 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   cancel->ModalResult = mrCancel;
   cancel->Cancel = true;
   cancel->setGeometry(width / 2 + 5, buttonTop, 75, 25);
-  form.SetClientSize(width, buttonTop + 25 + 8);
+  form.SetUpDialog(QStringLiteral("InputQuery"), caption, width, buttonTop + 25 + 8);
   edit->setFocus();
 
   if (form.ShowModal() != mrOk) return false;

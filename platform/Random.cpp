@@ -10,6 +10,7 @@ std::mt19937& Engine() {
   return engine;
 }
 bool g_fixed = false;
+int g_randomizeCount = 0;
 }  // namespace
 
 int Random(int k) {
@@ -20,10 +21,13 @@ int Random(int k) {
 double RandomReal() { return std::uniform_real_distribution<double>(0.0, 1.0)(Engine()); }
 
 void Randomize() {
+  ++g_randomizeCount;
   if (g_fixed) return;
   Engine().seed(static_cast<std::uint32_t>(
       std::chrono::steady_clock::now().time_since_epoch().count()));
 }
+
+int RandomizeCount() { return g_randomizeCount; }
 
 void SetSeed(std::uint32_t seed) { Engine().seed(seed); }
 

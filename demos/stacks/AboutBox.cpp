@@ -11,10 +11,7 @@ QLabel* Line(QWidget* parent, const QString& text, int top, int height, bool bol
   auto* l = new QLabel(text, parent);
   l->setGeometry(10, top, 321, height);
   l->setAlignment(Qt::AlignCenter);
-  TFont f;
-  f.Name = QStringLiteral("宋体");
-  f.Height = bold ? -20 : -14;
-  f.Style = bold ? TFontStyles{fsBold} : TFontStyles{0};
+  const TFont f{.Name = QStringLiteral("宋体"), .Height = bold ? -20 : -14, .Style = bold ? TFontStyles{fsBold} : TFontStyles{0}};
   ApplyFont(*l, f);
   return l;
 }
@@ -22,10 +19,7 @@ QLabel* Line(QWidget* parent, const QString& text, int top, int height, bool bol
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : TForm(parent) {
-  SetBorderStyle(bsDialog);
-  SetCaption(QStringLiteral("表达式求值"));
-  SetClientSize(361, 261);
-  SetPosition(poScreenCenter);
+  SetUpDialog(QStringLiteral("AboutBox"), QStringLiteral("表达式求值"), 361, 261);
 
   AboutPanel = new TPanel(this);
   AboutPanel->setObjectName(QStringLiteral("AboutPanel"));

@@ -1,10 +1,10 @@
 #include "demos/stacks/Ackman.h"
 
 #include "demos/stacks/AckmanInputDlg.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
@@ -38,7 +38,6 @@ void TAckman::AfterConstruction() {
   views::Algorithm().SetFrameBorderWidth(1);
 }
 
-std::unique_ptr<TData> TAckman::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool TAckman::CreateData() {
   TAckmanInputDlg dlg;
@@ -70,21 +69,18 @@ void TAckman::RetextTopRow() {
 }
 
 TData* TAckman::Call(int addr, int m, int n) {
-  auto* args = new TData(QString());
-  VarM = args->Add(new TIntData(QStringLiteral("m"), m));
-  VarN = args->Add(new TIntData(QStringLiteral("n"), n));
-  VarTemp = Locals()->Add(new TIntData(QStringLiteral("temp"), -1));
-  VarResult = Locals()->Add(new TIntData(QStringLiteral("result"), -1));
+  AddVars(*Locals(), IntVar("temp", -1), IntVar("result", -1));
   graphForm_->Stack->Push(std::make_unique<TAckStackData>(QString(), addr, m, n, -1, -1));
-  return args;
+  return NewFrame(IntVar("m", m), IntVar("n", n));
+}
+
+TIntData& TAckman::CallResult() const {
+  const TData& caller = *CallerLocals();
+  return static_cast<TIntData&>(*caller.Items(caller.Count() - 1));
 }
 
 void TAckman::Returned(bool intoTemp) {
-  VarM = NamedVar(Locals(), "m");
-  VarN = NamedVar(Locals(), "n");
-  VarTemp = NamedVar(Locals(), "temp");
-  VarResult = NamedVar(Locals(), "result");
-  (intoTemp ? VarTemp : VarResult)->SetValue(Res);
+  Var(intoTemp ? "temp" : "result").SetValue(Res);
   (void)graphForm_->Stack->Pop();
   (intoTemp ? TopRow()->temp : TopRow()->result) = Res;
   RetextTopRow();
@@ -103,28 +99,28 @@ void TAckman::Main_AfterBegin() {
 // ---------------------------------------------------------------- Ackman
 
 // 1  IF m = 0 THEN
-bool TAckman::Ackman_F_Begin() { return NamedVar(Locals(), "m")->Value() == 0; }
+bool TAckman::Ackman_F_Begin() { return Var("m").Value() == 0; }
 
 // 2    RETURN (n + 1)
 void TAckman::Ackman_AckLine1() {
-  VarResult->SetValue(VarN->Value() + 1);
-  Res = VarResult->Value();
+  Res = Var("n").Value() + 1;
+  CallResult().SetValue(Res);
   TopRow()->result = Res;
   RetextTopRow();
 }
 
 // 3  ELSE IF n = 0 THEN
-bool TAckman::Ackman_F_AckLine2() { return NamedVar(Locals(), "n")->Value() == 0; }
+bool TAckman::Ackman_F_AckLine2() { return Var("n").Value() == 0; }
 
 // 4    RETURN Ackman(m-1,1)
-TData* TAckman::Ackman_C_AckLine3() { return Call(4, VarM->Value() - 1, 1); }
+TData* TAckman::Ackman_C_AckLine3() { return Call(4, Var("m").Value() - 1, 1); }
 void TAckman::Ackman_AfterAckLine3() { Returned(false); }
 void TAckman::Ackman_AckLine3() {}
 
 // 7    temp := Ackman(m,n-1)
-TData* TAckman::Ackman_C_AckLine4() { return Call(7, VarM->Value(), VarN->Value() - 1); }
+TData* TAckman::Ackman_C_AckLine4() { return Call(7, Var("m").Value(), Var("n").Value() - 1); }
 void TAckman::Ackman_AfterAckLine4() { Returned(true); }
 
 // 8    RETURN Ackman(m-1,temp)
-TData* TAckman::Ackman_C_AckLine5() { return Call(8, VarM->Value() - 1, VarTemp->Value()); }
+TData* TAckman::Ackman_C_AckLine5() { return Call(8, Var("m").Value() - 1, Var("temp").Value()); }
 void TAckman::Ackman_AfterAckLine5() { Returned(false); }

@@ -30,13 +30,10 @@ class TAckman : public TAlgoDemo {
   ~TAckman() override;
 
   void CreateChildWindow() override;
-  std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
   void AfterConstruction() override;
 
   TAckmanGraphForm* GraphForm() const { return graphForm_.get(); }
@@ -61,18 +58,14 @@ class TAckman : public TAlgoDemo {
   // A call made on line addr: the callee's record (m, n), a new temp and result pair in the
   // caller's locals, and a new row on the drawn stack.
   TData* Call(int addr, int m, int n);
-  // After a call returned: the caller's variables found again by name, the returned value
-  // stored in its temp (line 7) or result (lines 4 and 8), the callee's row popped and the
-  // caller's row showing the value.
+  // The result of the pair the running call added to its caller's locals (the last one).
+  TIntData& CallResult() const;
+  // After a call returned: the returned value stored in the caller's temp (line 7) or result
+  // (lines 4 and 8), the callee's row popped and the caller's row showing the value.
   void Returned(bool intoTemp);
   TAckStackData* TopRow() const;
   void RetextTopRow();
 
-  // The variables of the frame the last step worked on (owned by the frames' records).
-  TIntData* VarM = nullptr;
-  TIntData* VarN = nullptr;
-  TIntData* VarTemp = nullptr;
-  TIntData* VarResult = nullptr;
   int Res = 0;  // the value of the most recent return
   std::unique_ptr<TAckmanGraphForm> graphForm_;
   std::unique_ptr<TCoolMsgDlg> msgDlg_;

@@ -7,6 +7,7 @@
 #include "demos/stacks/BankGF.h"
 #include "demos/stacks/QueryTimeF.h"
 #include "framework/engine/BasicData.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
@@ -14,8 +15,6 @@
 #include "platform/Random.h"
 
 namespace {
-
-TIntData* Int(const char* name, int value) { return new TIntData(QString::fromLatin1(name), value); }
 
 // Writes value into the integer named so among owner's children, when it differs (so that
 // only what a step changed shows as changed).
@@ -49,17 +48,14 @@ void TBank::DestroyChildWindow() {
   TAlgoDemo::DestroyChildWindow();
 }
 
-TRecord* TBank::NewEvNode() const {
-  auto* node = new TRecord(QStringLiteral("EvNode"));
-  node->Add(Int("OccurTime", model_.EvNode.OccurTime));
-  node->Add(Int("NType", model_.EvNode.NType));
+std::unique_ptr<TRecord> TBank::NewEvNode() const {
+  auto node = std::make_unique<TRecord>(QStringLiteral("EvNode"));
+  AddVars(*node, IntVar("OccurTime", model_.EvNode.OccurTime), IntVar("NType", model_.EvNode.NType));
   return node;
 }
 
 std::unique_ptr<TData> TBank::GetInitialParam() {
-  auto params = std::make_unique<TData>(QString());
-  params->Add(NewEvNode());
-  return params;
+  return std::unique_ptr<TData>(NewFrame(NewEvNode()));
 }
 
 bool TBank::CreateData() {
@@ -137,11 +133,7 @@ TData* TBank::BankSimulation_C_Begin() {
   // One seed a run: the day's customers follow from it.
   rnd::Randomize();
   model_.Running = true;
-  auto* args = new TData(QString());
-  args->Add(Int("TotalTime", model_.TotalTime));
-  args->Add(Int("CusNum", model_.CusNum));
-  args->Add(NewEvNode());
-  return args;
+  return NewFrame(IntVar("TotalTime", model_.TotalTime), IntVar("CusNum", model_.CusNum), NewEvNode());
 }
 
 // Back from a call, and the step after it on the same line: the caller's variables again.
@@ -170,14 +162,9 @@ bool TBank::BankSimulation_F_IsType0() {
 
 TData* TBank::BankSimulation_C_OnCustomerArrive() {
   Pump();
-  auto* args = new TData(QString());
-  args->Add(Int("CusNum", model_.CusNum));
-  args->Add(Int("DurTime", model_.DurTime));
-  args->Add(Int("Interval", model_.Interval));
-  args->Add(Int("NextArriveTime", model_.NextArriveTime));
-  args->Add(Int("i", model_.i));
-  args->Add(NewEvNode());
-  return args;
+  return NewFrame(IntVar("CusNum", model_.CusNum), IntVar("DurTime", model_.DurTime),
+                  IntVar("Interval", model_.Interval), IntVar("NextArriveTime", model_.NextArriveTime),
+                  IntVar("i", model_.i), NewEvNode());
 }
 
 void TBank::BankSimulation_AfterOnCustomerArrive() { Refresh(); }
@@ -185,14 +172,9 @@ void TBank::BankSimulation_OnCustomerArrive() { Refresh(); }
 
 TData* TBank::BankSimulation_C_OnCustomerDepart() {
   Pump();
-  auto* args = new TData(QString());
-  args->Add(NewEvNode());
-  args->Add(Int("i", model_.i));
-  auto* cus = new TRecord(QStringLiteral("Cus"));
-  cus->Add(Int("ArriveTime", model_.Cus.ArriveTime));
-  cus->Add(Int("DurTime", model_.Cus.DurTime));
-  args->Add(cus);
-  return args;
+  auto cus = std::make_unique<TRecord>(QStringLiteral("Cus"));
+  AddVars(*cus, IntVar("ArriveTime", model_.Cus.ArriveTime), IntVar("DurTime", model_.Cus.DurTime));
+  return NewFrame(NewEvNode(), IntVar("i", model_.i), std::move(cus));
 }
 
 void TBank::BankSimulation_AfterOnCustomerDepart() { Refresh(); }

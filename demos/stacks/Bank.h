@@ -26,9 +26,6 @@ class TBank : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ResetLocalData(const QString&) override {}
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   const TBankModel& Model() const { return model_; }
   TBankCtnForm* Container() const { return ctnForm_.get(); }
@@ -83,7 +80,7 @@ class TBank : public TAlgoDemo {
   void ShowVariables();
   void Refresh();  // both
   void InsertEvent(const TBankEvent& event);
-  TRecord* NewEvNode() const;
+  std::unique_ptr<TRecord> NewEvNode() const;
 
   TBankModel model_;
   int loopJ_ = 0;  // the FOR of BankOpen

@@ -26,11 +26,7 @@ QRect EvTimeRect(int j) { return {kCellX + (j - 1) * kEntryStep, kEventTop, kEnt
 QRect EvKindRect(int j) { return {kCellX + (j - 1) * kEntryStep, kEventTop + kRowStep, kEntryW, 2 * kRowH}; }
 
 TFont CellFont(TColor color = clBlack) {
-  TFont f;
-  f.Name = QStringLiteral("Arial");
-  f.Height = -12;
-  f.Color = color;
-  return f;
+  return TFont{.Name = QStringLiteral("Arial"), .Height = -12, .Color = color};
 }
 
 TFont CaptionFont() {

@@ -50,9 +50,7 @@ void TBankCtnForm::LayoutButtons() {
   const int h = CtnPanel->y();
   AnimBtn->setGeometry(0, 0, 4 * h, h);
   AdtBtn->setGeometry(4 * h, 0, 4 * h, h);
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = h * 3 / 4;
+  const TFont font{.Name = QStringLiteral("宋体"), .Height = h * 3 / 4};
   ApplyFont(*AnimBtn, font);
   ApplyFont(*AdtBtn, font);
 }

@@ -195,12 +195,7 @@ bool TBankHall::WalkThrough(const std::vector<QPoint>& points, const std::functi
 namespace {
 
 TFont ViewFont(const char* name, int pixels, TColor color, TFontStyles style = 0) {
-  TFont f;
-  f.Name = QString::fromUtf8(name);
-  f.Height = -pixels;
-  f.Color = color;
-  f.Style = style;
-  return f;
+  return TFont{.Name = QString::fromUtf8(name), .Height = -pixels, .Style = style, .Color = color};
 }
 
 const QRect kSpeechBox(4, 348, 461, 46);

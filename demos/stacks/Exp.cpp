@@ -1,7 +1,7 @@
 #include "demos/stacks/Exp.h"
 
 #include "demos/stacks/ExpF.h"
-#include "demos/stacks/NamedVar.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Forms.h"
 #include "framework/shell/MainForm.h"
@@ -20,11 +20,8 @@ void TExp::DestroyChildWindow() {
 }
 
 std::unique_ptr<TData> TExp::GetInitialParam() {
-  auto args = std::make_unique<TData>(QString());
-  for (const char* name : {"w", "a", "b", "theta"}) {
-    args->Add(new TStringData(QString::fromLatin1(name), QStringLiteral(" ")));
-  }
-  return args;
+  const QString blank = QStringLiteral(" ");
+  return std::unique_ptr<TData>(NewFrame(StrVar("w", blank), StrVar("a", blank), StrVar("b", blank), StrVar("theta", blank)));
 }
 
 bool TExp::CreateData() {
@@ -44,7 +41,7 @@ void TExp::Reset() {
 }
 
 void TExp::SetVar(const char* name, const QString& value) {
-  if (TStringData* v = NamedVar<TStringData>(Locals(), name)) v->SetValue(value);
+  Var<TStringData>(name).SetValue(value);
 }
 
 // ---------------------------------------------------------------- Exp

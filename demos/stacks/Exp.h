@@ -23,8 +23,6 @@ class TExp : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TExpF* Form() const { return form_.get(); }
 

@@ -36,11 +36,7 @@ TZqStaticText* StaticText(TGraphForm& form, int top, int width, int height, int 
   auto* t = form.Place(new TZqStaticText(&form), 8, top, width, height);
   t->SetBevel(bevel);
   t->SetAlignment(taLeftJustify);
-  TFont f;
-  f.Name = QStringLiteral("宋体");
-  f.Height = -fontHeight;
-  f.Style = fsBold;
-  f.Color = color;
+  const TFont f{.Name = QStringLiteral("宋体"), .Height = -fontHeight, .Style = fsBold, .Color = color};
   t->SetFont(f);
   return t;
 }
@@ -188,12 +184,7 @@ void TExpF::LayoutTopRow() {
   // Texts grow with the smaller ratio, so that a long expression still fits the edit.
   const double rf = std::min(rx, ry);
   const auto font = [rf](const char* name, int height, TFontStyles style, TColor color) {
-    TFont f;
-    f.Name = QString::fromUtf8(name);
-    f.Height = -std::max(text::Round(height * rf), 1);
-    f.Style = style;
-    f.Color = color;
-    return f;
+    return TFont{.Name = QString::fromUtf8(name), .Height = -std::max(text::Round(height * rf), 1), .Style = style, .Color = color};
   };
   Label6->setGeometry(sx(8), sy(12), sx(56), sy(26));
   ApplyEnabledFont(*Label6, font("宋体", 16, fsBold, clYellow));

@@ -3,9 +3,9 @@
 #include "demos/stacks/HanoiGraphForm.h"
 #include "demos/stacks/HanoiInputDlg.h"
 #include "demos/stacks/HanoiTowers.h"
-#include "demos/stacks/NamedVar.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
@@ -36,20 +36,10 @@ THanoi::~THanoi() = default;
 void THanoi::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<THanoiGraphForm>();
-  stackForm_ = std::make_unique<TAckmanGraphForm>();
+  // At most five frames: one column of five rows.
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 5, .title = QStringLiteral("Addr   n   x   y   z        ")});
 }
 
-void THanoi::AfterConstruction() {
-  // At most five frames: one column of five rows, laid out at the next resize.
-  stackForm_->SetCaption(QStringLiteral("堆栈"));
-  TStackBox& stack = *stackForm_->Stack;
-  stack.ColCount = 1;
-  stack.RowCount = 5;
-  stack.NodeFont.Name = QStringLiteral("Courier New");
-  stack.Title = QStringLiteral("Addr   n   x   y   z        ");
-}
-
-std::unique_ptr<TData> THanoi::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool THanoi::CreateData() {
   THanoiInputDlg dlg;
@@ -85,26 +75,15 @@ void THanoi::UpdateChildWindow() {
 // ---------------------------------------------------------------- helpers
 
 TData* THanoi::Call(int addr, int n, char x, char y, char z) {
-  auto* args = new TData(QString());
-  VarN = args->Add(new TIntData(QStringLiteral("n"), n));
-  VarX = args->Add(new TCharData(QStringLiteral("x"), x));
-  VarY = args->Add(new TCharData(QStringLiteral("y"), y));
-  VarZ = args->Add(new TCharData(QStringLiteral("z"), z));
   stackForm_->Stack->Push(std::make_unique<THanoiStkData>(QString(), addr, n, x, y, z));
-  return args;
+  return NewFrame(IntVar("n", n), CharVar("x", x), CharVar("y", y), CharVar("z", z));
 }
 
-void THanoi::Returned() {
-  VarN = NamedVar(Locals(), "n");
-  VarX = NamedVar<TCharData>(Locals(), "x");
-  VarY = NamedVar<TCharData>(Locals(), "y");
-  VarZ = NamedVar<TCharData>(Locals(), "z");
-  (void)stackForm_->Stack->Pop();
-}
+char THanoi::Peg(const char* name) const { return Var<TCharData>(name).Value(); }
 
 void THanoi::Move(int plate) {
-  const char from = VarX->Value();
-  const char to = VarZ->Value();
+  const char from = Peg("x");
+  const char to = Peg("z");
   graphForm_->Towers->MovePlate(from, to);
   ++MoveCount;
   if (MoveCount <= THanoiGraphForm::CellCount)
@@ -122,22 +101,22 @@ void THanoi::Main_AfterBegin() { (void)stackForm_->Stack->Pop(); }
 // ---------------------------------------------------------------- Hanoi
 
 // 2  IF n=1 THEN
-bool THanoi::Hanoi_F_Begin() { return NamedVar(Locals(), "n")->Value() == 1; }
+bool THanoi::Hanoi_F_Begin() { return Var("n").Value() == 1; }
 
 // 3    move(x,1,z)
 void THanoi::Hanoi_LastMove() { Move(1); }
 
 // 5    hanoi(n-1,x,z,y);
 TData* THanoi::Hanoi_C_FirstHanoi() {
-  return Call(5, VarN->Value() - 1, VarX->Value(), VarZ->Value(), VarY->Value());
+  return Call(5, Var("n").Value() - 1, Peg("x"), Peg("z"), Peg("y"));
 }
-void THanoi::Hanoi_AfterFirstHanoi() { Returned(); }
+void THanoi::Hanoi_AfterFirstHanoi() { (void)stackForm_->Stack->Pop(); }
 
 // 6    move(x,n,z);
-void THanoi::Hanoi_MiddleMove() { Move(VarN->Value()); }
+void THanoi::Hanoi_MiddleMove() { Move(Var("n").Value()); }
 
 // 7    hanoi(n-1,y,x,z)
 TData* THanoi::Hanoi_C_SecondHanoi() {
-  return Call(7, VarN->Value() - 1, VarY->Value(), VarX->Value(), VarZ->Value());
+  return Call(7, Var("n").Value() - 1, Peg("y"), Peg("x"), Peg("z"));
 }
-void THanoi::Hanoi_AfterSecondHanoi() { Returned(); }
+void THanoi::Hanoi_AfterSecondHanoi() { (void)stackForm_->Stack->Pop(); }

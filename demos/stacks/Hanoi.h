@@ -34,14 +34,10 @@ class THanoi : public TAlgoDemo {
   ~THanoi() override;
 
   void CreateChildWindow() override;
-  void AfterConstruction() override;
-  std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   THanoiGraphForm* GraphForm() const { return graphForm_.get(); }
   TAckmanGraphForm* StackForm() const { return stackForm_.get(); }
@@ -60,20 +56,13 @@ class THanoi : public TAlgoDemo {
   Q_INVOKABLE void Hanoi_AfterSecondHanoi();
 
  private:
-  // A call made on line addr: the callee's record, which the Var fields then point into,
-  // and a new row on the drawn stack.
+  // A call made on line addr: the callee's record and a new row on the drawn stack.
   TData* Call(int addr, int n, char x, char y, char z);
-  // After a call returned: the caller's variables found again by name; the callee's row
-  // popped.
-  void Returned();
+  // The peg x, y or z of the running call.
+  char Peg(const char* name) const;
   // Moves the top plate of x to z and writes the move into the next cell.
   void Move(int plate);
 
-  // The variables of the frame being worked on (owned by the frames' records).
-  TIntData* VarN = nullptr;
-  TCharData* VarX = nullptr;
-  TCharData* VarY = nullptr;
-  TCharData* VarZ = nullptr;
   std::unique_ptr<THanoiGraphForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };

@@ -12,17 +12,11 @@ THanoiGraphForm::THanoiGraphForm(QWidget* parent) : TGraphForm(parent) {
   ZqStaticText2 = Place(new TZqStaticText(this), 4, 197, 355, 24);
   ZqStaticText2->setObjectName(QStringLiteral("ZqStaticText2"));
   ZqStaticText2->SetBevel(bvNone);
-  TFont heading;
-  heading.Name = QStringLiteral("黑体");
-  heading.Height = -16;
-  heading.Color = clRed;
+  const TFont heading{.Name = QStringLiteral("黑体"), .Height = -16, .Color = clRed};
   ZqStaticText2->SetFont(heading);
   ZqStaticText2->SetCaption(QStringLiteral("移  动  步  骤"));
 
-  TFont cell;
-  cell.Name = QStringLiteral("Arial");
-  cell.Height = -16;
-  cell.Color = clBlue;
+  const TFont cell{.Name = QStringLiteral("Arial"), .Height = -16, .Color = clBlue};
   for (int i = 0; i < CellCount; ++i) {
     auto* text = Place(new TZqStaticText(this), 4 + (i % 4) * 89, 224 + (i / 4) * 21, 88, 20);
     text->setObjectName(QStringLiteral("ResText%1").arg(i + 1));

@@ -1,6 +1,5 @@
 #include "demos/stacks/HanoiInputDlg.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -19,26 +18,12 @@ class TSpinButton : public QSpinBox {
 
 }  // namespace
 
-THanoiInputDlg::THanoiInputDlg(QWidget* parent) : TForm(parent) {
-  setObjectName(QStringLiteral("HanoiInputDlg"));
-  SetCaption(QStringLiteral("hanoi塔问题"));
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetClientSize(385, 263);
-
-  auto* label = new QLabel(QStringLiteral("盘子个数："), this);
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -20;
-  ApplyFont(*label, font);
-  label->move(80, 92);
-  label->adjustSize();
-
-  PlateNumEdit = new TIntEdit(this);
-  PlateNumEdit->setObjectName(QStringLiteral("PlateNumEdit"));
+THanoiInputDlg::THanoiInputDlg(QWidget* parent)
+    : TDigitInputDlg(QStringLiteral("HanoiInputDlg"), QStringLiteral("hanoi塔问题"), 385, 263, parent) {
+  const TFont font{.Name = QStringLiteral("宋体"), .Height = -20};
+  AddLabel(QStringLiteral("盘子个数："), 80, 92, font);
+  PlateNumEdit = AddEdit("PlateNumEdit", 3, {MinPlates, MaxPlates}, {196, 88, 64, 28});
   PlateNumEdit->setReadOnly(true);
-  PlateNumEdit->SetValue(3);
-  PlateNumEdit->setGeometry(196, 88, 64, 28);
   ApplyFont(*PlateNumEdit, font);
 
   PlateNumSpin = new TSpinButton(this);
@@ -48,16 +33,7 @@ THanoiInputDlg::THanoiInputDlg(QWidget* parent) : TForm(parent) {
   PlateNumSpin->setGeometry(260, 88, 20, 28);
   connect(PlateNumSpin, &QSpinBox::valueChanged, this, [this](int value) { PlateNumEdit->SetValue(value); });
 
-  OKBtn = new TButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setGeometry(88, 196, 88, 30);
-  OKBtn->ModalResult = mrOk;
-  OKBtn->SetDefault(true);
-  CancelBtn = new TButton(QStringLiteral("Cancel"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setGeometry(208, 196, 88, 30);
-  CancelBtn->ModalResult = mrCancel;
-  CancelBtn->Cancel = true;
+  AddButtons({88, 196, 88, 30}, {208, 196, 88, 30});
 }
 
 int THanoiInputDlg::PlateCount() const { return PlateNumEdit->Value(); }

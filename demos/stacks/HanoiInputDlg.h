@@ -2,12 +2,11 @@
 // The input dialog of the Towers of Hanoi: the number of plates, 1 to 5, shown in a
 // read-only digit edit and changed only by the spin button beside it, so that it cannot
 // leave that range.
-#include "platform/Forms.h"
+#include "framework/drawkit/DigitInputDlg.h"
 
 class QSpinBox;
-class TIntEdit;
 
-class THanoiInputDlg : public TForm {
+class THanoiInputDlg : public TDigitInputDlg {
  public:
   static constexpr int MinPlates = 1;
   static constexpr int MaxPlates = 5;
@@ -18,6 +17,4 @@ class THanoiInputDlg : public TForm {
 
   TIntEdit* PlateNumEdit;
   QSpinBox* PlateNumSpin;  // only its arrows show
-  TButton* OKBtn;
-  TButton* CancelBtn;
 };

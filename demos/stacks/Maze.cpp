@@ -2,9 +2,9 @@
 
 #include "demos/stacks/MazeData.h"
 #include "demos/stacks/MazeGraphForm.h"
-#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/StkContainerForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
@@ -49,21 +49,16 @@ void TMaze::AfterConstruction() {
 }
 
 std::unique_ptr<TData> TMaze::GetGlobalData() {
-  auto globals = std::make_unique<TData>(QString());
-  VarSucc = globals->Add(new TBoolData(QStringLiteral("succ"), false));
   succ_ = false;
-  return globals;
+  return std::unique_ptr<TData>(NewFrame(BoolVar("succ", false)));
 }
 
-std::unique_ptr<TData> TMaze::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool TMaze::CreateData() { return Maze()->Edit(); }
 
 void TMaze::ResetLocalData(const QString& procName) {
   if (procName != QLatin1String("Seek")) return;
-  TData* locals = Locals();
-  if (locals == nullptr) return;  // the engine always hands over the callee's record
-  VarI = locals->Add(new TIntData(QStringLiteral("i"), 0));
+  AddVars(*Locals(), IntVar("i", 0));
 }
 
 void TMaze::SaveData(const QString& fileName) { Maze()->SaveToFile(fileName); }
@@ -104,21 +99,16 @@ std::uint8_t TMaze::Arrow(int i) {
 }
 
 TData* TMaze::Call(int addr, int k, int x, int y) {
-  auto* args = new TData(QString());
-  VarSucc = args->Add(new TBoolData(QStringLiteral("succ"), false));
   succ_ = false;
-  VarK = args->Add(new TIntData(QStringLiteral("k"), k));
-  VarX = args->Add(new TIntData(QStringLiteral("x"), x));
-  VarY = args->Add(new TIntData(QStringLiteral("y"), y));
   stkContainer_->Stack->Push(std::make_unique<TMazeStkData>(QString(), addr, false, k, x, y, -1));
-  return args;
+  return NewFrame(BoolVar("succ", false), IntVar("k", k), IntVar("x", x), IntVar("y", y));
 }
 
 void TMaze::ReplaceTopRow() {
   TStackBox& stack = *stkContainer_->Stack;
   const int addr = static_cast<TMazeStkData*>(stack.Top())->Addr;
-  stack.UpdateRow(stack.Count() - 1, std::make_unique<TMazeStkData>(QString(), addr, succ_, VarK->Value(),
-                                                                     VarX->Value(), VarY->Value(), VarI->Value()));
+  stack.UpdateRow(stack.Count() - 1, std::make_unique<TMazeStkData>(QString(), addr, succ_, Var("k").Value(),
+                                                                     Var("x").Value(), Var("y").Value(), Var("i").Value()));
 }
 
 // ---------------------------------------------------------------- Main
@@ -129,69 +119,63 @@ void TMaze::Main_Begin() {}
 // Seek(1,1,1);
 TData* TMaze::Main_C_StartSeek() { return Call(0, 1, 1, 1); }
 
-void TMaze::Main_AfterStartSeek() {
-  VarSucc = nullptr;  // went with the callee's record
-  (void)stkContainer_->Stack->Pop();
+void TMaze::Main_AfterStartSeek() { (void)stkContainer_->Stack->Pop();
 }
 
 // ---------------------------------------------------------------- Seek
 
 // 3  IF m[x,y] = empty THEN
-bool TMaze::Seek_F_Begin() { return Maze()->GetCell(VarX->Value(), VarY->Value()) == msEmpty; }
+bool TMaze::Seek_F_Begin() { return Maze()->GetCell(Var("x").Value(), Var("y").Value()) == msEmpty; }
 
 // 4    m[x,y] := visited;
-void TMaze::Seek_visit() { Maze()->SetCell(VarX->Value(), VarY->Value(), msVisited); }
+void TMaze::Seek_visit() { Maze()->SetCell(Var("x").Value(), Var("y").Value(), msVisited); }
 
 // 5    IF Goal(x,y) THEN
-bool TMaze::Seek_F_TestGoal() { return VarX->Value() == TMazeData::Size && VarY->Value() == TMazeData::Size; }
+bool TMaze::Seek_F_TestGoal() { return Var("x").Value() == TMazeData::Size && Var("y").Value() == TMazeData::Size; }
 
 // 6      succ := true
 void TMaze::Seek_Goal() {
   succ_ = true;
-  if (VarSucc != nullptr) VarSucc->SetValue(true);
+  Var<TBoolData>("succ").SetValue(true);
   modal::ShowMessage(QStringLiteral("成功走出迷宫！"));
 }
 
 // 8      i := 0;
 void TMaze::Seek_Seti() {
-  VarI->SetValue(0);
+  Var("i").SetValue(0);
   ReplaceTopRow();
 }
 
 // 9      WHILE (NOT succ) AND (i<4) DO
-bool TMaze::Seek_F_Search() { return !succ_ && VarI->Value() < 4; }
+bool TMaze::Seek_F_Search() { return !succ_ && Var("i").Value() < 4; }
 
 // 10       i := i+1;
 void TMaze::Seek_Inci() {
-  VarI->SetValue(VarI->Value() + 1);
+  Var("i").SetValue(Var("i").Value() + 1);
   ReplaceTopRow();
 }
 
 // 11       IF InBound(x,y,i) THEN
 bool TMaze::Seek_F_TestBound() {
-  const int i = VarI->Value();
-  const int x = VarX->Value() + Dx(i);
-  const int y = VarY->Value() + Dy(i);
+  const int i = Var("i").Value();
+  const int x = Var("x").Value() + Dx(i);
+  const int y = Var("y").Value() + Dy(i);
   return x >= 1 && x <= TMazeData::Size && y >= 1 && y <= TMazeData::Size;
 }
 
 // 12         Seek(k+1,xi,yi);
 TData* TMaze::Seek_C_NextStep() {
-  const int i = VarI->Value();
-  const int x = VarX->Value();
-  const int y = VarY->Value();
+  const int i = Var("i").Value();
+  const int x = Var("x").Value();
+  const int y = Var("y").Value();
   Maze()->SetCell(x, y, Arrow(i));
-  TData* args = Call(2, VarK->Value() + 1, x + Dx(i), y + Dy(i));
+  TData* args = Call(2, Var("k").Value() + 1, x + Dx(i), y + Dy(i));
   stkContainer_->ResetPage();
   return args;
 }
 
 void TMaze::Seek_AfterNextStep() {
-  VarK = NamedVar(Locals(), "k");
-  VarX = NamedVar(Locals(), "x");
-  VarY = NamedVar(Locals(), "y");
-  VarI = NamedVar(Locals(), "i");
-  VarSucc = nullptr;  // went with the callee's record; its value stays in succ_
+  // The callee's succ went with its record; its value stays in succ_.
   (void)stkContainer_->Stack->Pop();
   stkContainer_->ResetPage();
 }
@@ -202,4 +186,4 @@ void TMaze::Seek_NextStep() {}
 bool TMaze::Seek_F_TestSucc() { return !succ_; }
 
 // 16     m[x,y] := returned;
-void TMaze::Seek_Mark() { Maze()->SetCell(VarX->Value(), VarY->Value(), msReturned); }
+void TMaze::Seek_Mark() { Maze()->SetCell(Var("x").Value(), Var("y").Value(), msReturned); }

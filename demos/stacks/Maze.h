@@ -34,7 +34,6 @@ class TMaze : public TAlgoDemo {
   void DemoFinished() override;
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
-  std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void ResetLocalData(const QString& procName) override;
   void SaveData(const QString& fileName) override;
@@ -42,8 +41,6 @@ class TMaze : public TAlgoDemo {
   void SetWindowRect() override;
   void Reset() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
   void AfterConstruction() override;
 
   TfrmMazeGraphForm* GraphForm() const { return graphForm_.get(); }
@@ -81,16 +78,9 @@ class TMaze : public TAlgoDemo {
   // The top row shows the frame's present succ, k, x, y and i.
   void ReplaceTopRow();
 
-  // The variables of the frame worked on (owned by the frames' records).
-  TIntData* VarK = nullptr;
-  TIntData* VarX = nullptr;
-  TIntData* VarY = nullptr;
-  TIntData* VarI = nullptr;
-  // succ is the variable of the most recent callee: every call makes a fresh one, and the
-  // one that reaches the goal turns true, which every resumed frame then tests. Its record
-  // goes when its frame returns, so its value is kept here; VarSucc is written only while
-  // its frame is the one running (at the goal).
-  TBoolData* VarSucc = nullptr;
+  // succ of the most recent callee: every call makes a fresh one, and the one that reaches
+  // the goal turns true, which every resumed frame then tests. Its record goes when its frame
+  // returns, so its value is kept here.
   bool succ_ = false;
   std::unique_ptr<TfrmMazeGraphForm> graphForm_;
   std::unique_ptr<TStkContainerForm> stkContainer_;

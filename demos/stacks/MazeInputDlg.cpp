@@ -19,9 +19,7 @@ TButton* Button(QWidget* parent, const char* name, const QString& caption, int t
 }
 
 void BigText(TButton* button) {
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -17;
+  const TFont font{.Name = QStringLiteral("宋体"), .Height = -17};
   ApplyFont(*button, font);
 }
 
@@ -44,11 +42,7 @@ void WithChosenFile(bool save, const QString& caption, const std::function<void(
 }  // namespace
 
 TMazeInputDlg::TMazeInputDlg(QWidget* parent) : TForm(parent) {
-  setObjectName(QStringLiteral("MazeInputDlg"));
-  SetCaption(QStringLiteral("建立迷宫"));
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetClientSize(473, 362);
+  SetUpDialog(QStringLiteral("MazeInputDlg"), QStringLiteral("建立迷宫"), 473, 362);
 
   auto* bevel = new TBevel(this, bsFrame);
   bevel->setGeometry(6, 6, 353, 353);

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "demos/stacks/MyStringData.h"
-#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/PackagesForm1.h"
 #include "demos/stacks/PackagesForm2.h"
 #include "demos/stacks/PkgForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 
@@ -40,10 +40,7 @@ void TPackages::SetWeights(const std::array<int, 10>& weights) { weights_ = weig
 void TPackages::SetItemCount(int count) { itemCount_ = std::clamp(count, 1, MaxItems); }
 
 std::unique_ptr<TData> TPackages::GetInitialParam() {
-  auto args = std::make_unique<TData>(QString());
-  VarN = args->Add(new TIntData(QStringLiteral("n"), itemCount_));
-  VarT = args->Add(new TIntData(QStringLiteral("t"), Volume()));
-  return args;
+  return std::unique_ptr<TData>(NewFrame(IntVar("n", itemCount_), IntVar("t", Volume())));
 }
 
 bool TPackages::CreateData() {
@@ -88,36 +85,28 @@ void TPackages::CopyTopRow() {
 }
 
 TData* TPackages::Call(int adr, int n, int t) {
-  auto* args = new TData(QString());
-  VarN = args->Add(new TIntData(QStringLiteral("n"), n));
-  VarT = args->Add(new TIntData(QStringLiteral("t"), t));
   graphForm_->StackBox->Push(std::make_unique<TPackagesStkData>(QString(), adr, n, t));
   CopyTopRow();
-  return args;
-}
-
-void TPackages::CallerVariables() {
-  VarN = NamedVar(Locals(), "n");
-  VarT = NamedVar(Locals(), "t");
+  return NewFrame(IntVar("n", n), IntVar("t", t));
 }
 
 // ---------------------------------------------------------------- Package(n, t)
 
 // 2  If t=0 Then Output
 bool TPackages::Packages_F_Begin() {
-  if (VarT->Value() != 0) return true;
+  if (Var("t").Value() != 0) return true;
   graphForm_->ShowPacking();
   return false;
 }
 
 // 3  Else If (t>0) and (n>0)
-bool TPackages::Packages_F_Check() { return VarT->Value() > 0 && VarN->Value() > 0; }
+bool TPackages::Packages_F_Check() { return Var("t").Value() > 0 && Var("n").Value() > 0; }
 
 // 4  Then [ Package(n-1,t-w[n]);   item n goes into the knapsack
 TData* TPackages::Packages_C_PutinThis() {
   TPkgForm& g = *graphForm_;
-  const int n = VarN->Value();
-  const int t = VarT->Value();
+  const int n = Var("n").Value();
+  const int t = Var("t").Value();
   const int knapsack = itemCount_ + 1;
   g.Levels[n] = 0;
   for (int j = Weight(n); j >= 1; --j) {
@@ -136,7 +125,6 @@ void TPackages::Packages_AfterPutinThis() {
   CopyTopRow();
   const int n = TopRow.n + 1;
   const int t = TopRow.t + Weight(n);
-  CallerVariables();
   TopRow.n = n;
   TopRow.t = t;
   const int knapsack = itemCount_ + 1;
@@ -155,6 +143,5 @@ TData* TPackages::Packages_C_TryNext() { return Call(5, TopRow.n - 1, TopRow.t);
 void TPackages::Packages_AfterTryNext() {
   CopyTopRow();
   (void)graphForm_->StackBox->Pop();
-  CallerVariables();
   TopRow.n += 1;
 }

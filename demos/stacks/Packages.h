@@ -37,7 +37,6 @@ class TPackages : public TAlgoDemo {
   void SetWindowRect() override;
   void Reset() override;
   void ShowGraph() override;
-  void ClearGraph() override {}
 
   // Weights of items 1 .. 8 and the volume, as entered (index 1 .. 9).
   void SetWeights(const std::array<int, 10>& weights);
@@ -56,18 +55,13 @@ class TPackages : public TAlgoDemo {
   Q_INVOKABLE void Packages_AfterTryNext();
 
  private:
-  // The callee's record (n, t), with VarN and VarT on it, and its row on the stack display.
+  // The callee's record (n, t) and its row on the stack display.
   TData* Call(int adr, int n, int t);
   // The top row of the stack display, copied into TopRow.
   void CopyTopRow();
-  // The caller's n and t again, after a call returned.
-  void CallerVariables();
   int Weight(int item) const { return weights_[static_cast<std::size_t>(item)]; }
 
   std::unique_ptr<TPkgForm> graphForm_;
-  // The n and t the condition steps test: the frame's own variables.
-  TIntData* VarN = nullptr;
-  TIntData* VarT = nullptr;
   int itemCount_ = 1;
   std::array<int, 10> weights_{};
   // The row of the frame being worked on (a copy; not on the stack display).

@@ -46,11 +46,7 @@ TPackagesForm1::TPackagesForm1(QWidget* parent) : TForm(parent) {
   Edit1 = new TEdit(Panel1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setGeometry(150, kButtonTop - 2, 52, 44);
-  TFont font;
-  font.Name = QStringLiteral("Arial");
-  font.Height = -30;
-  font.Style = fsBold;
-  font.Color = clNavy;
+  const TFont font{.Name = QStringLiteral("Arial"), .Height = -30, .Style = fsBold, .Color = clNavy};
   ApplyFont(*Edit1, font);
   Edit1->setAlignment(Qt::AlignCenter);
   Edit1->setText(QStringLiteral("1"));

@@ -22,11 +22,7 @@ constexpr int kMaxWeight = TPkgForm::MaxWeight;
 constexpr int kMaxVolume = TPkgForm::MaxVolume;
 
 TFont DialogFont(TColor color) {
-  TFont font;
-  font.Name = QStringLiteral("楷体_GB2312");
-  font.Height = -20;
-  font.Color = color;
-  return font;
+  return TFont{.Name = QStringLiteral("楷体_GB2312"), .Height = -20, .Color = color};
 }
 
 }  // namespace

@@ -27,10 +27,7 @@ TZqStaticText* NewLabel(QWidget* parent, const QString& caption) {
   auto* label = new TZqStaticText(parent);
   label->SetTransparent(false);
   label->Color = clBtnFace;
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -16;
-  font.Color = clBlack;
+  const TFont font{.Name = QStringLiteral("宋体"), .Height = -16, .Color = clBlack};
   label->SetFont(font);
   label->SetCaption(caption);
   return label;

@@ -16,10 +16,7 @@ TPkgMsgForm::TPkgMsgForm(QWidget* parent) : TForm(parent) {
 
   Label1 = new QLabel(QStringLiteral("I have seen Them!"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  TFont font;
-  font.Name = QStringLiteral("Arial");
-  font.Height = -19;
-  font.Color = clBlue;
+  const TFont font{.Name = QStringLiteral("Arial"), .Height = -19, .Color = clBlue};
   ApplyFont(*Label1, font);
   Label1->move(0, 52);
   Label1->setFixedWidth(192);

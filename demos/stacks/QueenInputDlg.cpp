@@ -10,10 +10,7 @@ namespace {
 
 QLabel* Label(QWidget* parent, const QString& text, int x, int y) {
   auto* label = new QLabel(text, parent);
-  TFont font;
-  font.Name = QStringLiteral("楷体_GB2312");
-  font.Height = -20;
-  font.Color = clTeal;
+  const TFont font{.Name = QStringLiteral("楷体_GB2312"), .Height = -20, .Color = clTeal};
   ApplyFont(*label, font);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->move(x, y);
@@ -24,10 +21,7 @@ QLabel* Label(QWidget* parent, const QString& text, int x, int y) {
 TSpeedButton* Button(QWidget* parent, const QString& caption, const char* name, int x) {
   auto* button = new TSpeedButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
-  TFont font;
-  font.Name = QStringLiteral("黑体");
-  font.Height = -16;
-  font.Color = clBlue;
+  const TFont font{.Name = QStringLiteral("黑体"), .Height = -16, .Color = clBlue};
   ApplyFont(*button, font);
   button->setGeometry(x, 128, 72, 30);
   return button;
@@ -36,12 +30,8 @@ TSpeedButton* Button(QWidget* parent, const QString& caption, const char* name, 
 }  // namespace
 
 TQueenInputDlg::TQueenInputDlg(QWidget* parent) : TForm(parent) {
-  setObjectName(QStringLiteral("QueenInputDlg"));
-  SetCaption(QStringLiteral("输入数据"));
-  SetBorderStyle(bsDialog);
+  SetUpDialog(QStringLiteral("QueenInputDlg"), QStringLiteral("输入数据"), 300, 180);
   SetFormStyle(fsStayOnTop);
-  SetPosition(poScreenCenter);
-  SetClientSize(300, 180);
   SetKeyPreview(true);
 
   Image1 = new TImage(this);

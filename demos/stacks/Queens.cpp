@@ -1,10 +1,10 @@
 #include "demos/stacks/Queens.h"
 
-#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/QueenInputDlg.h"
 #include "demos/stacks/QueensForm.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
@@ -31,17 +31,12 @@ void TQueens::CreateChildWindow() {
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {
-  auto globals = std::make_unique<TData>(QString());
-  VarN = globals->Add(new TIntData(QStringLiteral("n"), N));
-  VarQ = globals->Add(new TVector(QStringLiteral("q")));
-  for (int index = Base(); index < Base() + N; ++index) {
-    auto* item = VarQ->Add(new TIntData(QStringLiteral("q[%1]").arg(index), 0));
-    item->SetAssigned(false);
-  }
-  return globals;
+  auto q = std::make_unique<TVector>(QStringLiteral("q"));
+  for (int index = Base(); index < Base() + N; ++index)
+    q->Add(new TIntData(QStringLiteral("q[%1]").arg(index), 0))->SetAssigned(false);
+  return std::unique_ptr<TData>(NewFrame(IntVar("n", N), std::move(q)));
 }
 
-std::unique_ptr<TData> TQueens::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool TQueens::CreateData() {
   TQueenInputDlg dlg;
@@ -65,24 +60,22 @@ void TQueens::Reset() {
 // ---------------------------------------------------------------- helpers
 
 TData* TQueens::Call(int addr, int k) {
-  auto* args = new TData(QString());
-  VarK = args->Add(new TIntData(QStringLiteral("k"), k));
-  VarI = args->Add(new TIntData(QStringLiteral("i"), 0));
-  VarI->SetAssigned(false);
+  auto i = IntVar("i", 0);
+  i->SetAssigned(false);
   boardForm_->StackBox->Push(std::make_unique<TQueensStkData>(QString(), addr, k, 0));
-  return args;
+  return NewFrame(IntVar("k", k), std::move(i));
 }
 
 void TQueens::SetI(int value) {
-  VarI->SetValue(value);
-  VarI->SetAssigned(true);
+  Var("i").SetValue(value);
+  Var("i")->SetAssigned(true);
   TStackBox& stack = *boardForm_->StackBox;
   static_cast<TQueensStkData*>(stack.Top())->i = value;
   stack.UpdateRow(stack.Count() - 1, stack.Top());
 }
 
 void TQueens::SetQ(int value) {
-  auto* item = static_cast<TIntData*>(VarQ->Items(VarK->Value() - Base()));
+  auto* item = static_cast<TIntData*>(TFrameVar<TVector>(Globals(), "q")->Items(Var("k").Value() - Base()));
   item->SetValue(value);
   item->SetAssigned(true);
 }
@@ -106,7 +99,7 @@ void TQueens::Main_AfterBegin() {
 bool TQueens::Queens_F_Begin() {
   boardForm_->MoveQueenDown();
   SetI(Base());
-  return VarI->Value() < Base() + N;
+  return Var("i").Value() < Base() + N;
 }
 
 // IF NOT collid(k,i) THEN
@@ -115,12 +108,12 @@ bool TQueens::Queens_F_TestCollid() { return boardForm_->ShowCollision(true); }
 // q[k]:=i;
 void TQueens::Queens_PlaceQueen() {
   boardForm_->ShowCollision(false);
-  SetQ(VarI->Value());
+  SetQ(Var("i").Value());
   boardForm_->SetQueenState(true);
 }
 
 // IF k=n
-bool TQueens::Queens_F_LastOne() { return VarK->Value() == Base() + N - 1; }
+bool TQueens::Queens_F_LastOne() { return Var("k").Value() == Base() + N - 1; }
 
 // THEN printQueen
 void TQueens::Queens_PrintQueen() {
@@ -133,13 +126,11 @@ void TQueens::Queens_PrintQueen() {
 // ELSE seek(k+1)
 TData* TQueens::Queens_C_Seek() {
   boardForm_->CursorNext();
-  return Call(8, VarK->Value() + 1);
+  return Call(8, Var("k").Value() + 1);
 }
 
 void TQueens::Queens_AfterSeek() {
   boardForm_->CursorBack();
-  VarK = NamedVar(Locals(), "k");
-  VarI = NamedVar(Locals(), "i");
   (void)boardForm_->StackBox->Pop();
 }
 
@@ -153,6 +144,6 @@ void TQueens::Queens_Recurse() {
 // ] (end of the loop body: the next row)
 bool TQueens::Queens_F_NextPos() {
   boardForm_->MoveQueenDown();
-  SetI(VarI->Value() + 1);
-  return VarI->Value() >= Base() + N;
+  SetI(Var("i").Value() + 1);
+  return Var("i").Value() >= Base() + N;
 }

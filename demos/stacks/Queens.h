@@ -31,12 +31,9 @@ class TQueens : public TAlgoDemo {
 
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
-  std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TQueensForm* BoardForm() const { return boardForm_.get(); }
   int N = 8;
@@ -58,18 +55,13 @@ class TQueens : public TAlgoDemo {
  private:
   // The first column, row and array index of the chosen language (1 in Pascal, 0 in C).
   static int Base();
-  // A call of seek for column k: the callee's record, which VarK and VarI then point into,
-  // and a new row on the drawn stack.
+  // A call of seek for column k: the callee's record and a new row on the drawn stack.
   TData* Call(int addr, int k);
   // i of the frame being worked on := value, shown in the top row too.
   void SetI(int value);
   // q[k] := value.
   void SetQ(int value);
 
-  TIntData* VarN = nullptr;
-  TIntData* VarK = nullptr;
-  TIntData* VarI = nullptr;
-  TVector* VarQ = nullptr;
   std::unique_ptr<TCoolMsgDlg> msgDlg_;
   std::unique_ptr<TQueensForm> boardForm_;
 };

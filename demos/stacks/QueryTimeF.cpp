@@ -22,15 +22,9 @@ TIntEdit* TimeEdit(QWidget* parent, const char* name, const QString& text, int x
 }  // namespace
 
 TQueryTimeF::TQueryTimeF(QWidget* parent) : TForm(parent) {
-  setObjectName(QStringLiteral("QueryTimeF"));
-  SetCaption(QStringLiteral("时间设置"));
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetClientSize(240, 179);
+  SetUpDialog(QStringLiteral("QueryTimeF"), QStringLiteral("时间设置"), 240, 179);
 
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -14;
+  const TFont font{.Name = QStringLiteral("宋体"), .Height = -14};
   ApplyFont(*this, font);  // the labels, edits and button take it
 
   auto* bevel = new TBevel(this, bsFrame);

@@ -10,10 +10,7 @@ namespace {
 TSpeedButton* PageButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new TSpeedButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
-  TFont font;
-  font.Name = QStringLiteral("Arial");
-  font.Height = -15;
-  font.Color = clRed;
+  const TFont font{.Name = QStringLiteral("Arial"), .Height = -15, .Color = clRed};
   ApplyFont(*button, font);
   button->hide();
   return button;
@@ -32,10 +29,7 @@ TStkContainerForm::TStkContainerForm(QWidget* parent) : QWidget(parent) {
   Panel2->setGeometry(0, 160, 302, 23);
   Panel2->SetColor(clAqua);
   Panel2->SetCaption(QStringLiteral("Addr   succ   k   x   y   i"));
-  TFont captionFont;
-  captionFont.Name = QStringLiteral("Times New Roman");
-  captionFont.Height = -15;
-  captionFont.Color = clBlue;
+  const TFont captionFont{.Name = QStringLiteral("Times New Roman"), .Height = -15, .Color = clBlue};
   ApplyFont(*Panel2, captionFont);
   SetAlign(*Panel2, alBottom);
   Panel1 = new TPanel(this);
@@ -63,16 +57,11 @@ bool TStkContainerForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TStkContainerForm::Embed() {
-  EmbeddedStack = new TAckmanGraphForm();
-  EmbeddedStack->Stack->SetTitleVisible(false);
+  // Owned by Panel1 from here on, and freed by ReleaseStack.
+  EmbeddedStack = MakeStackWindow({.cols = 11, .rows = 6, .title = QString()}).release();
   EmbeddedStack->setParent(Panel1);
   EmbeddedStack->setWindowFlags(Qt::Widget);
   Stack = EmbeddedStack->Stack;
-  Stack->Title.clear();
-  Stack->RowCount = 6;
-  Stack->ColCount = 11;
-  Stack->NodeFont.Name = QStringLiteral("Courier New");
-  Stack->AfterRescale();
   ResetPage();
   EmbeddedStack->show();
 }

@@ -23,10 +23,7 @@ TZqStaticText* NewCaption(TTrainForm* form, const QString& caption, int x, int y
   auto* label = form->Place(new TZqStaticText(form), x, y, w, h);
   label->SetBevel(bvNone);
   label->SetAlignment(alignment);
-  TFont font;
-  font.Name = QStringLiteral("楷体_GB2312");
-  font.Height = fontHeight;
-  font.Color = clNavy;
+  const TFont font{.Name = QStringLiteral("楷体_GB2312"), .Height = fontHeight, .Color = clNavy};
   label->SetFont(font);
   label->SetCaption(caption);
   return label;
@@ -39,10 +36,7 @@ TAutoSizeEdit* NewField(TTrainForm* form, const QString& editName, int x, int y,
   field->Edit().setAlignment(Qt::AlignCenter);
   field->Edit().setFocusPolicy(Qt::NoFocus);
   field->SetReadOnly(true);
-  TFont font;
-  font.Name = QStringLiteral("Courier New");
-  font.Style = fsBold;
-  font.Color = clNavy;
+  const TFont font{.Name = QStringLiteral("Courier New"), .Style = fsBold, .Color = clNavy};
   field->SetFont(font);
   field->AfterRescale();
   return field;

@@ -1,9 +1,9 @@
 #include "demos/stacks/Trains.h"
 
 #include "demos/stacks/MyStringData.h"
-#include "demos/stacks/NamedVar.h"
 #include "demos/stacks/TrainForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
@@ -15,14 +15,7 @@ void TTrains::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   trainForm_ = std::make_unique<TTrainForm>();
   TrainForm = trainForm_.get();
-  stackForm_ = std::make_unique<TAckmanGraphForm>();
-  stackForm_->SetCaption(QStringLiteral("堆栈"));
-  TStackBox& stack = *stackForm_->Stack;
-  stack.ColCount = 2;
-  stack.RowCount = 6;
-  stack.NodeFont.Name = QStringLiteral("Courier New");
-  stack.Title = QStringLiteral("pun  pon  n  order");
-  stack.AfterRescale();
+  stackForm_ = MakeStackWindow({.cols = 2, .rows = 6, .title = QStringLiteral("pun  pon  n  order")});
 }
 
 void TTrains::AfterConstruction() {
@@ -39,13 +32,8 @@ void TTrains::DestroyChildWindow() {
 }
 
 std::unique_ptr<TData> TTrains::GetInitialParam() {
-  auto args = std::make_unique<TData>(QString());
-  args->Add(new TIntData(QStringLiteral("n"), Cars));
-  args->Add(new TIntData(QStringLiteral("pun"), 0));
-  args->Add(new TIntData(QStringLiteral("pon"), 0));
-  args->Add(new TStringData(QStringLiteral("order"), QString()));
-  args->Add(new TIntData(QStringLiteral("pos"), 1));
-  return args;
+  return std::unique_ptr<TData>(
+      NewFrame(IntVar("n", Cars), IntVar("pun", 0), IntVar("pon", 0), StrVar("order", QString()), IntVar("pos", 1)));
 }
 
 void TTrains::SetWindowRect() {
@@ -68,9 +56,9 @@ QString TTrains::RowText(int pun, int pon, int n, const QString& order) {
          QString::number(n) + QStringLiteral("   ") + order;
 }
 
-int TTrains::Int(const char* name) const { return NamedVar(Locals(), name)->Value(); }
+int TTrains::Int(const char* name) const { return Var(name).Value(); }
 
-QString TTrains::Order() const { return NamedVar<TStringData>(Locals(), "order")->Value(); }
+QString TTrains::Order() const { return Var<TStringData>("order").Value(); }
 
 QString TTrains::OpAt(int pos) const {
   const QString order = Order();
@@ -78,13 +66,8 @@ QString TTrains::OpAt(int pos) const {
 }
 
 TData* TTrains::GenCall(int pun, int pon, int n, const QString& order) {
-  auto* args = new TData(QString());
-  args->Add(new TIntData(QStringLiteral("pun"), pun));
-  args->Add(new TIntData(QStringLiteral("pon"), pon));
-  args->Add(new TIntData(QStringLiteral("n"), n));
-  args->Add(new TStringData(QStringLiteral("order"), order));
   stackForm_->Stack->Push(std::make_unique<TMyStringData>(QString(), RowText(pun, pon, n, order)));
-  return args;
+  return NewFrame(IntVar("pun", pun), IntVar("pon", pon), IntVar("n", n), StrVar("order", order));
 }
 
 void TTrains::PopRow() { (void)stackForm_->Stack->Pop(); }
@@ -109,11 +92,7 @@ bool TTrains::GenOrder_F_Begin() { return Int("pun") == Int("n") && Int("pon") =
 TData* TTrains::GenOrder_C_Over() {
   trainForm_->SetOrder(Order());
   trainForm_->Repaint();
-  auto* args = new TData(QString());
-  args->Add(new TIntData(QStringLiteral("n"), Int("n")));
-  args->Add(new TStringData(QStringLiteral("order"), Order()));
-  args->Add(new TIntData(QStringLiteral("pos"), 1));
-  return args;
+  return NewFrame(IntVar("n", Int("n")), StrVar("order", Order()), IntVar("pos", 1));
 }
 
 void TTrains::GenOrder_AfterOver() {
@@ -139,7 +118,7 @@ void TTrains::GenOrder_AfterAddX() { PopRow(); }
 
 // pos := 1
 void TTrains::Perform_Begin() {
-  NamedVar(Locals(), "pos")->SetValue(1);
+  Var("pos").SetValue(1);
   trainForm_->Reset();
   trainForm_->SetPos(QStringLiteral("1"), OpAt(1));
 }
@@ -155,7 +134,7 @@ void TTrains::Perform_PopOut() { trainForm_->PopOut(); }
 
 // pos := pos + 1
 void TTrains::Perform_IncPos() {
-  TIntData* pos = NamedVar(Locals(), "pos");
-  pos->SetValue(pos->Value() + 1);
-  trainForm_->SetPos(QString::number(pos->Value()), OpAt(pos->Value()));
+  const int pos = Int("pos") + 1;
+  Var("pos").SetValue(pos);
+  trainForm_->SetPos(QString::number(pos), OpAt(pos));
 }

@@ -25,8 +25,6 @@ class TTrains : public TAlgoDemo {
   bool CreateData() override { return true; }
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
   void AfterConstruction() override;
 
   TTrainForm* Railway() const { return trainForm_.get(); }

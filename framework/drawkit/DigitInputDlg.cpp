@@ -8,11 +8,7 @@
 TDigitInputDlg::TDigitInputDlg(const QString& objectName, const QString& caption, int clientWidth,
                                int clientHeight, QWidget* parent)
     : TForm(parent) {
-  setObjectName(objectName);
-  SetCaption(caption);
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetClientSize(clientWidth, clientHeight);
+  SetUpDialog(objectName, caption, clientWidth, clientHeight);
 }
 
 QLabel* TDigitInputDlg::AddLabel(const QString& text, int x, int y, const TFont& font) {

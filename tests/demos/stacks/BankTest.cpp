@@ -13,7 +13,6 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/Startup.h"
-#include "platform/MethodLookup.h"
 #include "platform/Random.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -109,32 +108,14 @@ class BankRun : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(BankRun, EveryStepMethodTheTextsCallExists) {
-  for (bool useC : {false, true}) {
-    Start(QStringLiteral("OpenHE=9 OpenME=30 CloseHE=10 CloseME=50"), useC);
-    ASSERT_EQ(demo_->Procedures()->Count(), 4);
-    int looked = 0;
-    for (int p = 0; p < demo_->Procedures()->Count(); ++p) {
-      const TProcedure* proc = demo_->ProcedureAt(p);
-      for (int l = 0; l < proc->Count(); ++l) {
-        const auto* line = static_cast<const TProcLine*>(proc->Items(l));
-        for (int d = 1; d <= line->DirectiveCount(); ++d) {
-          const QChar letter = line->Directive(d).Letter;
-          QStringList kinds;
-          if (letter == 'P') kinds << QStringLiteral("_");
-          if (letter == 'F') kinds << QStringLiteral("_F_");
-          if (letter == 'C') kinds << QStringLiteral("_C_") << QStringLiteral("_After");
-          for (const QString& kind : kinds) {
-            const QString name = proc->Name() + kind + line->Label();
-            EXPECT_TRUE(methods::Find(demo_, name.toUtf8()).isValid())
-                << (useC ? "C" : "Pascal") << " text calls " << name.toStdString();
-            ++looked;
-          }
-        }
-      }
-    }
-    EXPECT_EQ(looked, 36);
-  }
+TEST_F(BankRun, EachRunSeedsTheGeneratorOnce) {
+  Start();
+  const int before = rnd::RandomizeCount();
+  demo_->Run();
+  EXPECT_EQ(rnd::RandomizeCount(), before + 1) << "a day's customers follow from one seed";
+  demo_->Reset();
+  demo_->Run();
+  EXPECT_EQ(rnd::RandomizeCount(), before + 2) << "a second run takes a new seed";
 }
 
 TEST_F(BankRun, DefaultHoursCountAndAverageMatchTheDayWorkedOutAgain) {
