@@ -59,6 +59,7 @@ TImage* NewPicture(QWidget* parent) {
 }  // namespace
 
 TPlate::TPlate(THanoiTowers* towers, int size) : Towers(towers), Size(size), Image(NewPicture(towers)) {
+  Image->setObjectName(QStringLiteral("Plate%1").arg(size));
   Image->hide();
   towers->PlateImages.GetBitmap(size - 1, Image->Picture());
   Image->Changed();
@@ -69,6 +70,7 @@ TPlate::~TPlate() = default;
 TPole::TPole(THanoiTowers* towers, char name)
     : TStack(QString()), Towers(towers), PoleName(name), Image(NewPicture(towers)) {
   SetItemClass<TPlate>();
+  Image->setObjectName(QStringLiteral("Pole") + QChar::fromLatin1(name).toUpper());
   Image->LoadFromFile(app::ImagePath() + QStringLiteral("pole%1.bmp").arg(QChar::fromLatin1(name)));
 }
 

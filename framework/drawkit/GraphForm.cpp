@@ -8,6 +8,11 @@
 
 namespace {
 
+std::vector<TGraphForm*>& LiveForms() {
+  static std::vector<TGraphForm*> forms;
+  return forms;
+}
+
 // The widgets that belong to form, in creation order, parents before their children; a
 // drawing window nested in it keeps its own.
 template <class T>
@@ -27,7 +32,12 @@ TGraphForm::TGraphForm(QWidget* parent) : TCanvasWidget(parent) {
   SetCaption(QStringLiteral("图示"));
   Canvas().Font.Height = -10;
   resize(designClient_);
+  LiveForms().push_back(this);
 }
+
+TGraphForm::~TGraphForm() { std::erase(LiveForms(), this); }
+
+const std::vector<TGraphForm*>& TGraphForm::All() { return LiveForms(); }
 
 void TGraphForm::SetDesignClientSize(int width, int height) {
   designClient_ = QSize(width, height);

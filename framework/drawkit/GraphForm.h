@@ -15,6 +15,7 @@
 // inherited one first.
 #include <QSize>
 #include <QString>
+#include <vector>
 
 #include "platform/PaintBox.h"
 
@@ -24,6 +25,11 @@ class TGraphForm : public TCanvasWidget {
  public:
   // Caption "图示", design client size 419 x 280; without a parent a borderless window.
   explicit TGraphForm(QWidget* parent = nullptr);
+  ~TGraphForm() override;
+
+  // The drawing windows that exist, in the order they were created (what the scripted
+  // driver prints a drawing from).
+  static const std::vector<TGraphForm*>& All();
 
   QString Caption() const { return windowTitle(); }
   void SetCaption(const QString& caption) { setWindowTitle(caption); }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/PaintBox.h"
 
 // The geometry a container was designed with: its bounds and the client size of the window
@@ -27,7 +28,7 @@ std::optional<QRect> RescaledBounds(const TDesignGeometry& g, int newParentWidth
 
 // Base panel of every drawn data structure: paints the backdrop under itself with a sunken
 // frame and rescales in proportion when its drawing window is resized.
-class TNodeContainer : public TCanvasWidget {
+class TNodeContainer : public TCanvasWidget, public TKitControl {
  public:
   explicit TNodeContainer(QWidget* parent = nullptr);
 

@@ -45,6 +45,11 @@ void TPointer2::Reposition() {
   raise();
 }
 
+QList<const QWidget*> TPointer2::DrawingTargets() const {
+  if (!target_) return {};
+  return {target_.data()};
+}
+
 void TPointer2::paintEvent(QPaintEvent*) {
   const int w = width();
   const int h = height();
@@ -78,7 +83,13 @@ TPointerBase::TPointerBase(QWidget* parent) : TCanvasWidget(parent) { Color = cl
 TStackTopPointer::TStackTopPointer(QWidget* parent) : TPointerBase(parent) { resize(0, 0); }
 
 void TStackTopPointer::PlaceAt(const QWidget& control) {
+  placedAt_ = &control;
   move(control.x(), control.y() - height());
+}
+
+QList<const QWidget*> TStackTopPointer::DrawingTargets() const {
+  if (!placedAt_) return {};
+  return {placedAt_.data()};
 }
 
 void TStackTopPointer::Paint() {

@@ -5,13 +5,14 @@
 #include <QPointer>
 #include <QString>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/Color.h"
 #include "platform/Controls.h"
 #include "platform/PaintBox.h"
 
 // An arrow head pointing down and right, shaded on its lower half, with its caption in the
 // upper-left quarter. Drawn on its parent: only the head covers what lies below.
-class TPointer2 : public TGraphicControl {
+class TPointer2 : public TGraphicControl, public TKitControl {
  public:
   // A 32 x 32 pointer captioned "p", blue with a white border, without a target (it stays
   // where it is put until SetTarget or a resize of its window).
@@ -37,6 +38,10 @@ class TPointer2 : public TGraphicControl {
   // and brings it to the front; without a target (or once it is gone) hides it.
   void Reposition();
 
+  // The caption; the target, when there is one.
+  QString DrawingText() const override { return caption_; }
+  QList<const QWidget*> DrawingTargets() const override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -49,7 +54,7 @@ class TPointer2 : public TGraphicControl {
 };
 
 // Base of the markers that stand next to a control.
-class TPointerBase : public TCanvasWidget {
+class TPointerBase : public TCanvasWidget, public TKitControl {
  public:
   explicit TPointerBase(QWidget* parent = nullptr);
   virtual void PlaceAt(const QWidget& control) = 0;
@@ -63,6 +68,13 @@ class TStackTopPointer : public TPointerBase {
   // Stands directly above control, left-aligned with it.
   void PlaceAt(const QWidget& control) override;
 
+  // "top", pointing at the row it was last placed at.
+  QString DrawingText() const override { return QStringLiteral("top"); }
+  QList<const QWidget*> DrawingTargets() const override;
+
  protected:
   void Paint() override;
+
+ private:
+  QPointer<const QWidget> placedAt_;
 };

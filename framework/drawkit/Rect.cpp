@@ -1,5 +1,6 @@
 #include "framework/drawkit/Rect.h"
 
+#include <QStringList>
 #include <utility>
 
 #include "framework/drawkit/DrawTool.h"
@@ -40,6 +41,12 @@ TRectbase::TRectbase(QWidget* parent) : TCanvasWidget(parent) {}
 void TRectbase::SetCaptionText(const QString& captionText) {
   captionText_ = captionText;
   Repaint();
+}
+
+QString TRectbase::DrawingText() const {
+  QStringList texts;
+  for (const TCaptionPiece& piece : ParseCaptionPieces(captionText_)) texts << piece.Text;
+  return texts.join(' ');
 }
 
 void TRectbase::SetShadow(int depth) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/Font.h"
 #include "platform/PaintBox.h"
 
@@ -21,7 +22,7 @@ std::vector<TCaptionPiece> ParseCaptionPieces(const QString& captionText);
 
 // Base of the drawn nodes. It never erases its background: a node class paints its whole
 // body in Paint, then calls TRectbase::Paint for the caption.
-class TRectbase : public TCanvasWidget {
+class TRectbase : public TCanvasWidget, public TKitControl {
  public:
   explicit TRectbase(QWidget* parent = nullptr);
 
@@ -35,6 +36,9 @@ class TRectbase : public TCanvasWidget {
 
   // The caption's font and colour.
   TFont Font;
+
+  // The caption pieces' texts joined by one space.
+  QString DrawingText() const override;
 
  protected:
   // Draws the caption pieces in Font, transparent, centred on their baseline points.

@@ -55,6 +55,7 @@ class TNodeRect : public TRectbase {
   QString RowText;
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
+  QString DrawingText() const override { return RowText; }
 
  protected:
   void Paint() override;
@@ -112,6 +113,9 @@ class TStackBox : public TNodeContainer {
 
   // Lays the rows and the marker out for the present size.
   void AfterRescale() override;
+
+  // The title, when it is shown.
+  QString DrawingText() const override { return titleVisible_ ? Title : QString(); }
 
  protected:
   void Paint() override;

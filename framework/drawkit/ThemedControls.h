@@ -30,6 +30,7 @@ class TZqStaticText : public TNodeContainer {
   void SetFontColor(TColor color);
 
   void AfterRescale() override;
+  QString DrawingText() const override { return caption_; }
 
  protected:
   void Paint() override;
@@ -62,6 +63,7 @@ class TAutoSizeEdit : public TNodeContainer {
 
   TEdit& Edit() { return *edit_; }
   void AfterRescale() override;
+  QString DrawingText() const override { return Text(); }
 
  protected:
   void Paint() override;

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
@@ -22,6 +23,7 @@
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Pacing.h"
+#include "tests/scriptdriver/Drawing.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -303,6 +305,8 @@ void Driver::PrintWhat(const Command& c) {
     // A control the user cannot see says so: "text BtnL (hidden) = <<".
     Print(QStringLiteral("text %1%2 = %3")
               .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
+  } else if (what == QLatin1String("drawing")) {
+    PrintDrawing(c.args.size() > 1 ? c.args[1] : QString());
   } else if (what == QLatin1String("vars")) {
     if (VariableForm == nullptr) return;
     for (int i = 0; i < VariableForm->Rows().Count(); ++i) Print(QStringLiteral("var ") + VariableForm->RowText(i));
@@ -319,6 +323,26 @@ void Driver::PrintWhat(const Command& c) {
       }
     }
   }
+}
+
+void Driver::PrintDrawing(const QString& name) {
+  const std::vector<TGraphForm*>& forms = TGraphForm::All();
+  const QWidget* only = nullptr;
+  if (!name.isEmpty()) {
+    for (const TGraphForm* form : forms) {
+      if (!form->isVisible()) continue;
+      if (form->objectName() == name) {
+        only = form;
+        break;
+      }
+      if ((only = form->findChild<QWidget*>(name))) break;
+    }
+    if (only == nullptr) {
+      Fail(QStringLiteral("no drawing window or container named %1").arg(name));
+      return;
+    }
+  }
+  for (const QString& line : DrawingLines(forms, only)) Print(line);
 }
 
 void Driver::Shot(const QString& file) {

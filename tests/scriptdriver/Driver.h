@@ -66,6 +66,7 @@ class Driver {
   void PressButton(const char* name);
   void SelectLine(const Command& c);
   void PrintWhat(const Command& c);
+  void PrintDrawing(const QString& name);
   void Shot(const QString& file);
   QWidget* FindInWindows(const QString& name) const;
 

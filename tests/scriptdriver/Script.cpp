@@ -128,7 +128,11 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
         c.args = rest;
         return {};
       }
-      return QStringLiteral("usage: print line|vars|stack|calls|buttons|text NAME");
+      if ((rest.size() == 1 || rest.size() == 2) && rest[0] == "drawing") {
+        c.args = rest;
+        return {};
+      }
+      return QStringLiteral("usage: print line|vars|stack|calls|buttons|drawing [NAME]|text NAME");
     }
     case Verb::Shot:
       if (QString e = want(1, "shot FILE.png"); !e.isEmpty()) return e;

@@ -36,7 +36,8 @@ struct Parsed {
 //   speed N                      args = {N}, 0 .. 99
 //   key F4|F5|F7|F8|F9|Esc       args = {the key, spelt as here}
 //   print line|vars|stack|calls|buttons, print text NAME ("text NAME = ...", or
-//                                "text NAME (hidden) = ..." for a control not shown)
+//                                "text NAME (hidden) = ..." for a control not shown),
+//                                print drawing [NAME] (see Drawing.h)
 //   shot FILE.png                args = {FILE.png}
 //   expect TEXT                  args = {TEXT (rest of the line, verbatim)}
 Parsed Parse(const QString& source);

@@ -1,0 +1,165 @@
+#include "demos/linear/DepthLists.h"
+
+#include "demos/linear/CopyLists.h"
+#include "demos/linear/ListsForms.h"
+#include "demos/linear/ListsKit.h"
+#include "framework/drawkit/CoolMsg.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/shell/MainForm.h"
+
+TDLStkData::TDLStkData(int addr, const TListsNode* ls, int dep, const TListsNode* pp, int max)
+    : Addr(addr), ls(ls), dep(dep), pp(pp), max(max) {}
+
+QString TDLStkData::GetText() const {
+  return QString::number(Addr) + ListsStackField(ls) + QStringLiteral("%1").arg(dep, 2) +
+         ListsStackField(pp) + QStringLiteral("%1").arg(max, 2);
+}
+
+TDepthLists::TDepthLists(const QStringList& source) : TAlgoDemo(source) {}
+TDepthLists::~TDepthLists() = default;
+
+void TDepthLists::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TListsForm>();
+  graphForm_->SetCaption(QStringLiteral("求广义表深度"));
+  stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 6,
+                                .title = QStringLiteral("Addr  ls  dep  pp  max        ")});
+  msgDlg_ = std::make_unique<TCoolMsgDlg>();
+  msgDlg_->SetPosition(poScreenCenter);
+  msgDlg_->SetCaption(QStringLiteral("求广义表深度"));
+}
+
+// Only lists the view draws whole: a cut one would be measured wrong.
+bool TDepthLists::CreateData() { return AskForList(S, 7, 6); }
+
+std::unique_ptr<TData> TDepthLists::GetInitialParam() {
+  auto record = std::make_unique<TData>(QString());
+  record->Add(IntVar("dep", 0));
+  return record;
+}
+
+void TDepthLists::SetWindowRect() {
+  MainForm->DockThreePanes(graphForm_.get(), 63, stackForm_.get(), 60, VariableForm);
+}
+
+void TDepthLists::Reset() {
+  TAlgoDemo::Reset();
+  TLists& view = *graphForm_->theLists;
+  view.IdLetter = QLatin1Char('n');
+  view.SetPointerName(1, QStringLiteral(" ls "));
+  view.SetPointerName(2, QStringLiteral(" pp"));
+  view.Build(S);
+  view.DetachPointers();
+  stackForm_->Stack->Clear();
+  levels_.clear();
+  dep_ = 0;
+}
+
+void TDepthLists::ShowMarks() {
+  const Level* level = levels_.empty() ? nullptr : &levels_.back();
+  graphForm_->theLists->AttachPointer(1, level ? level->ls : nullptr);
+  graphForm_->theLists->AttachPointer(2, level ? level->pp : nullptr);
+}
+
+void TDepthLists::UpdateTopRow() {
+  TStackBox& stack = *stackForm_->Stack;
+  if (stack.Count() == 0) return;
+  const int addr = static_cast<TDLStkData*>(stack.Top())->Addr;
+  const int max = Locals()->FindByName(QStringLiteral("max")) ? Var("max").Value() : 0;
+  stack.UpdateRow(stack.Count() - 1,
+                  std::make_unique<TDLStkData>(addr, Current().ls, dep_, Current().pp, max));
+}
+
+void TDepthLists::SetDep(int value) {
+  dep_ = value;
+  Var("dep").SetValue(value);
+  UpdateTopRow();
+}
+
+TData* TDepthLists::Enter(int addr, TListsNode* ls) {
+  levels_.push_back(Level{ls, nullptr});
+  ShowMarks();
+  stackForm_->Stack->Push(std::make_unique<TDLStkData>(addr, ls, dep_, nullptr, 0));
+  return NewFrame(IntVar("dep", dep_), IntVar("max", 0));
+}
+
+// Depth(ls, dep)
+TData* TDepthLists::Main_C_Begin() {
+  levels_.clear();
+  dep_ = 0;
+  return Enter(0, graphForm_->theLists->Root());
+}
+
+void TDepthLists::Main_AfterBegin() {
+  levels_.clear();
+  ShowMarks();
+  Var("dep").SetValue(dep_);
+  msgDlg_->Execute(QStringLiteral("此广义表深度为") + QString::number(dep_) + QStringLiteral("。"));
+  (void)stackForm_->Stack->Pop();
+}
+
+// 1  IF ls = NIL
+bool TDepthLists::Depth_F_Begin() {
+  const bool empty = Current().ls == nullptr;
+  if (empty) dep_ = 1;  // the C text returns on the next line without a step
+  return empty;
+}
+
+// 2    THEN dep := 1
+void TDepthLists::Depth_NullLists() { SetDep(1); }
+
+// 3  ELSE IF ls^.tag = 0
+bool TDepthLists::Depth_F_IsLeaf() {
+  const bool atom = Current().ls->Tag == 0;
+  if (atom) dep_ = 0;
+  return atom;
+}
+
+// 4    THEN dep := 0
+void TDepthLists::Depth_LeafNode() { SetDep(0); }
+
+// 5  max := 0; pp := ls
+void TDepthLists::Depth_InitCount() {
+  Var("max").SetValue(0);
+  Current().pp = Current().ls;
+  UpdateTopRow();
+  ShowMarks();
+}
+
+// 6  WHILE pp <> NIL DO
+bool TDepthLists::Depth_F_IsNullTp() {
+  const bool more = Current().pp != nullptr;
+  if (!more) dep_ = Var("max").Value() + 1;
+  return more;
+}
+
+// 7    Depth(pp^.hp, dep)
+TData* TDepthLists::Depth_C_CallDepth() { return Enter(8, Current().pp->ShownHp); }
+
+void TDepthLists::Depth_AfterCallDepth() {
+  TStackBox& stack = *stackForm_->Stack;
+  levels_.pop_back();
+  ShowMarks();
+  (void)stack.Pop();
+  Var("dep").SetValue(dep_);
+  UpdateTopRow();
+}
+
+// 8    IF dep > max
+bool TDepthLists::Depth_F_IsDeeper() { return dep_ > Var("max").Value(); }
+
+// 9    THEN max := dep
+void TDepthLists::Depth_NewMax() {
+  Var("max").SetValue(dep_);
+  UpdateTopRow();
+}
+
+// 10   pp := pp^.tp
+void TDepthLists::Depth_NextTp() {
+  Current().pp = Current().pp->ShownTp;
+  ShowMarks();
+  UpdateTopRow();
+}
+
+// 11 dep := max + 1
+void TDepthLists::Depth_CountDepth() { SetDep(Var("max").Value() + 1); }

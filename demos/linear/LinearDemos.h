@@ -1,0 +1,3 @@
+#pragma once
+// The linear-structure chapter's demonstrations, registered by name.
+void RegisterLinearDemos();

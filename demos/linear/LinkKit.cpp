@@ -1,0 +1,406 @@
+#include "demos/linear/LinkKit.h"
+
+#include <algorithm>
+
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/Pointer2.h"
+#include "platform/Pacing.h"
+#include "platform/TextRules.h"
+
+namespace linkkit {
+
+QPoint TLinkGeometry::Place(int k) const {
+  const int i = (k - 1) / Columns + 1;
+  const int j = (k - 1) % Columns + 1;
+  return {(4 * j - 3) * QuarterW, (4 * i - 3) * QuarterH};
+}
+
+QPoint TLinkGeometry::FloatingPlace(int index) const {
+  const int m = index % Columns;
+  const int left = m == 0 ? (4 * Columns - 3) * QuarterW : (4 * m - 1) * QuarterW;
+  return {left, 4 * QuarterH * ((index - 1) / Columns) + NodeH * 16 / 9};
+}
+
+TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
+                           int nodeCount) {
+  TLinkGeometry g;
+  g.Columns = std::clamp(column, 1, MaxNodes);
+  g.Rows = std::max(row, 1);
+  // A longer list than the grid holds gets the rows it needs, within the 48 places.
+  const int needed = (std::min(nodeCount, MaxNodes) + g.Columns - 1) / g.Columns;
+  g.Rows = std::min(std::max(g.Rows, needed), std::max(1, MaxNodes / g.Columns));
+  g.QuarterH = height / (g.Rows * 4);
+  g.QuarterW = width / (g.Columns * 4);
+  g.NodeH = text::Round(g.QuarterH * ratio);
+  g.NodeW = text::Round(g.QuarterW * ratio);
+  return g;
+}
+
+TNodeShape NodeShape(int width, int height, int depth) {
+  TNodeShape s;
+  s.W = width - depth;
+  s.H = height - depth;
+  s.Split = text::Round(s.W * 0.75);
+  return s;
+}
+
+QPoint PointerCentre(const QRect& bounds, int depth) {
+  const TNodeShape s = NodeShape(bounds.width(), bounds.height(), depth);
+  return {bounds.left() + (s.W + s.Split) / 2, bounds.top() + s.H / 2};
+}
+
+QPoint EntryPoint(const QRect& bounds, int depth) {
+  return {bounds.left(), bounds.top() + (bounds.height() - depth) / 2};
+}
+
+TLinkPath LinkPath(QPoint from, QPoint to, int depth, int mode, int nodeW, int nodeH) {
+  TLinkPath path;
+  int left = from.x() - 2;
+  int right = to.x() + 2;
+  if (mode == 2) {
+    const int midX = (from.x() + to.x()) / 2;
+    path.Points = {from, {midX, from.y()}, {midX, to.y()}, to};
+  } else if (mode == 3 || mode == 5) {
+    const int outX = from.x() + nodeW / 2;
+    const int backX = to.x() - nodeW / 3;
+    const int midY = mode == 3 ? from.y() + (to.y() - from.y()) * 2 / 3 : from.y() + nodeH;
+    path.Points = {from, {outX, from.y()}, {outX, midY}, {backX, midY}, {backX, to.y()}, to};
+    left = backX - 2;
+    right = outX + depth + 2;
+  } else {
+    path.Points = {from, to};
+  }
+  const int top = std::min(from.y(), to.y()) - 10;
+  const int bottom = std::max(from.y(), to.y()) + depth + 10;
+  path.Bounds = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+  return path;
+}
+
+int LinkMode(QPoint fromCentre, const QRect& toBounds, QPoint toEntry) {
+  if (toBounds.left() <= fromCentre.x()) return 3;
+  return toEntry.y() != fromCentre.y() ? 2 : 1;
+}
+
+}  // namespace linkkit
+
+// ---------------------------------------------------------------- TDoubleRect
+
+TDoubleRect::TDoubleRect(QWidget* parent) : TRectbase(parent) {}
+
+void TDoubleRect::SetPartColor(int index, TColor color) {
+  if (index == 1) dataColor_ = color;
+  if (index == 2) pointerColor_ = color;
+  Repaint();
+}
+
+void TDoubleRect::SetSplit(int value) {
+  split_ = value;
+  Repaint();
+}
+
+void TDoubleRect::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect(), Color);
+  const int depth = Shadow();
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = clBtnShadow;
+  c.FillRect(Rect(depth, depth, width(), height()));
+  c.Pen.Color = clWhite;
+  c.Pen.Width = 1;
+  c.Brush.Color = dataColor_;
+  c.Rectangle(0, 0, split_, height() - depth);
+  c.Brush.Color = pointerColor_;
+  c.Rectangle(split_ - 1, 0, width() - depth, height() - depth);
+  TRectbase::Paint();
+}
+
+// ---------------------------------------------------------------- TListNode
+
+TListNode::TListNode(QWidget* parent) : TDoubleRect(parent) {
+  SetShadow(5);
+  Font.Name = QStringLiteral("Times New Roman");
+  Font.Color = clWhite;
+}
+
+void TListNode::SetNodeString(const QString& s) {
+  nodeString_ = s;
+  RebuildCaption();
+}
+
+void TListNode::UpdateGeometry() {
+  split_ = linkkit::NodeShape(width(), height(), Shadow()).Split;
+  pointerCentre_ = linkkit::PointerCentre(geometry(), Shadow());
+  entry_ = linkkit::EntryPoint(geometry(), Shadow());
+}
+
+void TListNode::RebuildCaption() {
+  const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
+  QString caption;
+  if (!next_) caption = QStringLiteral("%1,%2,^,").arg((s.Split + s.W) / 2).arg(s.H);
+  // As large as the part allows: the text's baseline sits 4 pixels above the bottom.
+  Font.Height = -std::max(1, s.H - 7);
+  caption += QStringLiteral("%1,%2,%3").arg(s.Split / 2).arg(s.H - 4).arg(nodeString_);
+  SetCaptionText(caption);  // repaints
+}
+
+void TListNode::SetNext(TListNode* next) {
+  next_ = next;
+  UpdateGeometry();
+  RebuildCaption();
+  auto* link = dynamic_cast<TLink*>(parentWidget());
+  if (!next_ || !link) return;
+  const int mode = linkkit::LinkMode(pointerCentre_, next_->geometry(), next_->Entry());
+  link->DrawLink(pointerCentre_, next_->Entry(), Shadow(), true, clFuchsia, clBtnShadow, mode);
+}
+
+void TListNode::Paint() {
+  TDoubleRect::Paint();
+  if (next_) {
+    const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
+    const int y = s.H / 2;
+    DrawLine3D(Canvas(), (s.W + s.Split) / 2, y, s.W, y, clFuchsia, clFuchsia, true);
+  }
+}
+
+// ---------------------------------------------------------------- TLink
+
+TLink::TLink(QWidget* parent) : TNodeContainer(parent) {
+  links_.Transparent = true;
+  for (auto& c : colors_) c = {clTeal, clMaroon};
+}
+
+TLink::~TLink() = default;
+
+void TLink::SetRow(int row) {
+  row_ = std::max(row, 1);
+  Rebuild(true);
+}
+
+void TLink::SetColumn(int column) {
+  column_ = std::clamp(column, 1, linkkit::MaxNodes);
+  Rebuild(true);
+}
+
+void TLink::SetRatio(double ratio) {
+  ratio_ = ratio;
+  Rebuild(true);
+}
+
+void TLink::SetContent(const QStringList& lines) {
+  content_ = lines;
+  Rebuild(false);
+}
+
+TListNode* TLink::Node(int index) const {
+  if (index < 1 || index > nodeCount_) return nullptr;
+  return nodes_[static_cast<std::size_t>(index - 1)].get();
+}
+
+void TLink::Clear() {
+  content_.clear();
+  floating_.reset();
+  linkedToFloating_ = 0;
+  floatingNext_ = 0;
+  for (auto& [mark, index] : marks_) {
+    if (mark) mark->SetTarget(nullptr);
+  }
+  marks_.clear();
+  Rebuild(false);
+}
+
+bool TLink::InsertItem(int index, const QString& s) {
+  const bool ok = index >= 0 && index <= content_.size();
+  if (ok) content_.insert(index, s);
+  Rebuild(false);
+  return ok;
+}
+
+bool TLink::SetItem(int index, const QString& s) {
+  const bool ok = index >= 0 && index < content_.size();
+  if (ok) content_[index] = s;
+  Rebuild(!ok);
+  return ok;
+}
+
+bool TLink::DeleteItem(int index) {
+  const bool ok = index >= 0 && index < content_.size();
+  if (ok) content_.removeAt(index);
+  Rebuild(false);
+  return ok;
+}
+
+void TLink::SetNodeColors(int index, TColor dataColor, TColor pointerColor) {
+  if (index < 1 || index > linkkit::MaxNodes) return;
+  colors_[static_cast<std::size_t>(index - 1)] = {dataColor, pointerColor};
+  if (TListNode* node = Node(index)) {
+    node->SetPartColor(1, dataColor);
+    node->SetPartColor(2, pointerColor);
+  }
+}
+
+void TLink::InsertNodeAnimated(int index, const QString& s) {
+  for (auto& [mark, at] : marks_) {
+    if (mark && at == FloatingMark) mark->SetTarget(nullptr);
+  }
+  floating_ = std::make_unique<TListNode>(this);
+  floating_->setObjectName(QStringLiteral("FloatNode"));
+  floating_->setGeometry(QRect(geometry_.FloatingPlace(index), QSize(geometry_.NodeW, geometry_.NodeH)));
+  floating_->SetNodeString(s);
+  floating_->SetNext(nullptr);
+  floating_->show();
+  linkedToFloating_ = 0;
+  floatingNext_ = 0;
+}
+
+void TLink::FreeFloatingNode() {
+  if (!floating_) return;
+  for (auto& [mark, index] : marks_) {
+    if (mark && index == FloatingMark) {
+      mark->SetTarget(nullptr);
+      index = 0;
+    }
+  }
+  if (TListNode* before = Node(linkedToFloating_)) before->SetNext(nullptr);
+  floating_.reset();
+  linkedToFloating_ = 0;
+  floatingNext_ = 0;
+}
+
+void TLink::SetFloatingNext(TListNode* next) {
+  if (!floating_) return;
+  floatingNext_ = 0;
+  for (int i = 1; i <= nodeCount_; ++i) {
+    if (Node(i) == next) floatingNext_ = i;
+  }
+  floating_->SetNext(next);
+}
+
+void TLink::SetNodeNextToFloating(int index) {
+  TListNode* node = Node(index);
+  if (!node || !floating_) return;
+  linkedToFloating_ = index;
+  node->SetNext(floating_.get());
+}
+
+void TLink::AttachMark(TPointer2* mark, int index) {
+  marks_[mark] = index;
+  mark->SetTarget(Node(index));
+}
+
+void TLink::AttachMarkToFloating(TPointer2* mark) {
+  marks_[mark] = FloatingMark;
+  mark->SetTarget(floating_.get());
+}
+
+void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
+                     TColor shadowColor, int mode) {
+  const linkkit::TLinkPath path =
+      linkkit::LinkPath(from, to, depth, mode, geometry_.NodeW, geometry_.NodeH);
+  const std::vector<QPoint>& points = path.Points;
+  TCanvas& bc = links_.Canvas();
+  if (points.size() > 2)
+    DrawShadowedPolyline(bc, depth, std::span(points.data(), points.size() - 1), lineColor,
+                         shadowColor);
+  const QPoint a = points[points.size() - 2], b = points.back();
+  DrawShadowedArrow(bc, a.x(), a.y(), b.x(), b.y(), depth, lineColor, shadowColor);
+  if (building_) return;
+  if (!immediate) {
+    // The pen walks each segment in steps of at most 3 pixels.
+    TCanvas& c = Canvas();
+    for (std::size_t k = 1; k < points.size(); ++k) {
+      int x = points[k - 1].x(), y = points[k - 1].y();
+      const int tx = points[k].x(), ty = points[k].y();
+      while (x != tx || y != ty) {
+        pacing::Sleep(SleepTime);
+        const int nx = x + std::clamp(tx - x, -3, 3);
+        const int ny = y + std::clamp(ty - y, -3, 3);
+        DrawLine3D(c, x + depth, y + depth, nx + depth, ny + depth, shadowColor, shadowColor, true);
+        DrawLine3D(c, x, y, nx, ny, lineColor, lineColor, true);
+        x = nx;
+        y = ny;
+      }
+    }
+  }
+  Repaint();
+}
+
+void TLink::RemoveLink(QPoint from, QPoint to, int depth, int mode) {
+  DrawLink(from, to, depth, true, Color, Color, mode);
+}
+
+void TLink::AfterRescale() { Rebuild(true); }
+
+void TLink::Rebuild(bool keepColors) {
+  if (!keepColors) {
+    for (auto& c : colors_) c = {clTeal, clMaroon};
+  }
+  links_.SetSize(std::max(width(), 1), std::max(height(), 1));
+  links_.SetTransparentColor(Color);
+  links_.Canvas().Brush.Style = bsSolid;
+  links_.Canvas().Brush.Color = Color;
+  links_.Canvas().FillRect(Rect(0, 0, links_.Width(), links_.Height()));
+
+  // The floating node keeps its place in quarter cells.
+  int floatCol = 0, floatRow = 0;
+  if (floating_ && geometry_.QuarterW > 0 && geometry_.QuarterH > 0) {
+    floatCol = floating_->x() / geometry_.QuarterW;
+    floatRow = (floating_->y() - geometry_.NodeH * 16 / 9) / geometry_.QuarterH;
+  }
+  geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_,
+                                    static_cast<int>(content_.size()));
+  if (floating_) floating_->SetNext(nullptr);
+  for (auto& node : nodes_) node.reset();
+  if (linkedToFloating_ > content_.size()) linkedToFloating_ = 0;
+  if (floatingNext_ > content_.size()) floatingNext_ = 0;
+
+  building_ = true;
+  nodeCount_ = std::min(static_cast<int>(content_.size()), linkkit::MaxNodes);
+  const QSize nodeSize(geometry_.NodeW, geometry_.NodeH);
+  for (int i = nodeCount_; i >= 1; --i) {
+    auto& node = nodes_[static_cast<std::size_t>(i - 1)];
+    node = std::make_unique<TListNode>(this);
+    node->setObjectName(QStringLiteral("Node%1").arg(i));
+    node->setGeometry(QRect(geometry_.Place(i), nodeSize));
+    node->SetNodeString(content_[i - 1]);
+    node->SetPartColor(1, colors_[static_cast<std::size_t>(i - 1)].first);
+    node->SetPartColor(2, colors_[static_cast<std::size_t>(i - 1)].second);
+    node->SetNext(i < nodeCount_ && i != linkedToFloating_ ? Node(i + 1) : nullptr);
+    node->show();
+  }
+  if (floating_) {
+    floating_->setGeometry(QRect(QPoint(floatCol * geometry_.QuarterW,
+                                        floatRow * geometry_.QuarterH + geometry_.NodeH * 16 / 9),
+                                 nodeSize));
+    floating_->SetNext(Node(floatingNext_));
+    if (TListNode* before = Node(linkedToFloating_)) before->SetNext(floating_.get());
+    floating_->raise();
+  }
+  building_ = false;
+
+  for (auto& [mark, index] : marks_) {
+    if (!mark) continue;
+    mark->SetTarget(index == FloatingMark ? floating_.get() : Node(index));
+  }
+  Invalidate();
+}
+
+void TLink::Paint() {
+  TNodeContainer::Paint();
+  Canvas().Draw(0, 0, links_);
+}
+
+// ---------------------------------------------------------------- TLinkNode
+
+TLinkNode::TLinkNode(const QString& name) : TRecord(name) {
+  Add(new TCharData(QStringLiteral("Data"), ' '));
+  Add(new TPtrData(QStringLiteral("Next")));
+}
+
+char TLinkNode::GetData() const { return DataItem()->Value(); }
+
+void TLinkNode::SetData(char c) { DataItem()->SetValue(c); }
+
+TLinkNode* TLinkNode::GetNext() const { return static_cast<TLinkNode*>(NextItem()->Target()); }
+
+void TLinkNode::SetNext(TLinkNode* next) { NextItem()->SetTarget(next); }

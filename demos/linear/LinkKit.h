@@ -1,0 +1,211 @@
+#pragma once
+// The drawn singly linked list of the linked-list demonstrations: two-part node boxes (data
+// and pointer part) on a row-major grid of places, joined by arrows drawn on the list's own
+// transparent bitmap, plus one "floating" node that animates an insertion below the row.
+//
+// Nodes are rebuilt from scratch on every layout (content, Row, Column, each rescale), so a
+// pointer mark never holds on to a node itself: marks are attached through the list by node
+// index and put on the new node of that index after every rebuild.
+#include <QPoint>
+#include <QRect>
+#include <QStringList>
+#include <array>
+#include <map>
+#include <utility>
+#include <memory>
+#include <vector>
+
+#include "framework/drawkit/NodeContainer.h"
+#include "framework/drawkit/Rect.h"
+#include "framework/engine/BasicData.h"
+#include "platform/Bitmap.h"
+
+class TPointer2;
+
+// ---------------------------------------------------------------- geometry
+
+namespace linkkit {
+
+constexpr int MaxNodes = 48;
+
+// Where the nodes of a list of a given size stand.
+struct TLinkGeometry {
+  int Rows = 0;     // rows of places actually laid out (Row, raised for a longer list)
+  int Columns = 1;
+  int QuarterW = 0;
+  int QuarterH = 0;
+  int NodeW = 0;
+  int NodeH = 0;
+  // Top-left corner of place k (1-based, row-major).
+  QPoint Place(int k) const;
+  // Top-left corner of the floating node inserted after node index.
+  QPoint FloatingPlace(int index) const;
+};
+
+// The grid for a container of width x height. A list of nodeCount nodes longer than
+// row x column places gets more rows, never more than MaxNodes places in all.
+TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
+                           int nodeCount);
+
+// Two-part node box of a given outer size with a drop shadow of depth pixels.
+struct TNodeShape {
+  int W = 0;      // width without the shadow
+  int H = 0;      // height without the shadow
+  int Split = 0;  // where the pointer part begins
+};
+TNodeShape NodeShape(int width, int height, int depth);
+// In the parent's coordinates: where an outgoing arrow starts, where an incoming one ends.
+QPoint PointerCentre(const QRect& bounds, int depth);
+QPoint EntryPoint(const QRect& bounds, int depth);
+
+// The path of a link in mode 1 (straight), 2 (to another row further right), 3 (wrap back
+// to a place at or left of the start) or 5 (detour below the row by one node height), and
+// the rectangle it covers.
+struct TLinkPath {
+  std::vector<QPoint> Points;
+  QRect Bounds;
+};
+TLinkPath LinkPath(QPoint from, QPoint to, int depth, int mode, int nodeW, int nodeH);
+// The mode a node's arrow to its successor takes.
+int LinkMode(QPoint fromCentre, const QRect& toBounds, QPoint toEntry);
+
+}  // namespace linkkit
+
+// ---------------------------------------------------------------- node boxes
+
+// A rectangle split into a data part (left) and a pointer part (right), with a drop shadow.
+class TDoubleRect : public TRectbase {
+ public:
+  explicit TDoubleRect(QWidget* parent = nullptr);
+  TColor DataColor() const { return dataColor_; }
+  TColor PointerColor() const { return pointerColor_; }
+  // 1 = data part, 2 = pointer part; any other index changes nothing. Repaints.
+  void SetPartColor(int index, TColor color);
+  int Split() const { return split_; }
+  void SetSplit(int value);
+
+ protected:
+  void Paint() override;
+  int split_ = 0;
+
+ private:
+  TColor dataColor_ = clTeal;
+  TColor pointerColor_ = clMaroon;
+};
+
+// One drawn node: its text in the data part and an arrow to its successor ("^" for none).
+class TListNode : public TDoubleRect {
+ public:
+  explicit TListNode(QWidget* parent = nullptr);
+  const QString& NodeString() const { return nodeString_; }
+  void SetNodeString(const QString& s);
+  TListNode* Next() const { return next_; }
+  // Stores the successor and draws the arrow to it at once (on a list).
+  void SetNext(TListNode* next);
+  // Geometry after a move or resize.
+  void UpdateGeometry();
+  QPoint PointerCentre() const { return pointerCentre_; }
+  QPoint Entry() const { return entry_; }
+
+ protected:
+  void Paint() override;
+
+ private:
+  // The caption pieces: "^" in the pointer part without a successor, then the text.
+  void RebuildCaption();
+  QString nodeString_;
+  TListNode* next_ = nullptr;
+  QPoint pointerCentre_;
+  QPoint entry_;
+};
+
+// ---------------------------------------------------------------- the list
+
+class TLink : public TNodeContainer {
+ public:
+  explicit TLink(QWidget* parent = nullptr);
+  ~TLink() override;
+
+  int Row() const { return row_; }
+  int Column() const { return column_; }
+  double Ratio() const { return ratio_; }
+  void SetRow(int row);
+  void SetColumn(int column);
+  void SetRatio(double ratio);
+  int SleepTime = 50;
+
+  const QStringList& Content() const { return content_; }
+  void SetContent(const QStringList& lines);
+  int NodeCount() const { return nodeCount_; }
+  // Node index 1 .. NodeCount (nullptr outside).
+  TListNode* Node(int index) const;
+  TListNode* FloatingNode() const { return floating_.get(); }
+  const linkkit::TLinkGeometry& Geometry() const { return geometry_; }
+
+  void Clear();
+  // Inserts s as line index when index <= the number of lines; rebuilds in any case.
+  bool InsertItem(int index, const QString& s);
+  // Replaces line index when index < the number of lines; rebuilds in any case.
+  bool SetItem(int index, const QString& s);
+  // Deletes line index when it exists; rebuilds.
+  bool DeleteItem(int index);
+  void InsertNodeAnimated(int index, const QString& s);
+  void FreeFloatingNode();
+  // The floating node's successor and the node linked to the floating node, kept across
+  // rebuilds (nullptr: none).
+  void SetFloatingNext(TListNode* next);
+  void SetNodeNextToFloating(int index);
+
+  void DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
+                TColor shadowColor, int mode);
+  // The arrow from node index to its successor removed from the drawing (mode by places).
+  void RemoveLink(QPoint from, QPoint to, int depth, int mode);
+
+  // Pointer marks: mark stands on node index (0 detaches it), or on the floating node.
+  void AttachMark(TPointer2* mark, int index);
+  void AttachMarkToFloating(TPointer2* mark);
+
+  // Node colours survive a rescale; a change of content gives every node its defaults.
+  void SetNodeColors(int index, TColor dataColor, TColor pointerColor);
+
+  // The layout: a rescale keeps the nodes' colours.
+  void AfterRescale() override;
+
+ protected:
+  void Paint() override;
+
+ private:
+  // Lays the nodes out again; keepColors after a mere rescale.
+  void Rebuild(bool keepColors);
+  static constexpr int FloatingMark = -1;
+
+  bool building_ = false;  // links go to the bitmap only; one repaint at the end
+  int row_ = 2;
+  int column_ = 5;
+  double ratio_ = 2.0;
+  QStringList content_;
+  int nodeCount_ = 0;
+  linkkit::TLinkGeometry geometry_;
+  std::array<std::unique_ptr<TListNode>, linkkit::MaxNodes> nodes_;
+  std::unique_ptr<TListNode> floating_;
+  int linkedToFloating_ = 0;  // the node whose Next is the floating node
+  int floatingNext_ = 0;      // the node the floating node's Next points to
+  TBitmap links_;
+  std::map<TPointer2*, int> marks_;
+  std::array<std::pair<TColor, TColor>, linkkit::MaxNodes> colors_{};
+};
+
+// ---------------------------------------------------------------- the data-model node
+
+// The list node of the variable window: "Data" (a character) and "Next" (a pointer).
+class TLinkNode : public TRecord {
+ public:
+  explicit TLinkNode(const QString& name = QString());
+  static TLinkNode* NewLinkNode(const QString& name) { return new TLinkNode(name); }
+  char GetData() const;
+  void SetData(char c);
+  TLinkNode* GetNext() const;
+  void SetNext(TLinkNode* next);
+  TCharData* DataItem() const { return static_cast<TCharData*>(Items(0)); }
+  TPtrData* NextItem() const { return static_cast<TPtrData*>(Items(1)); }
+};

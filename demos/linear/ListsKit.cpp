@@ -1,0 +1,388 @@
+#include "demos/linear/ListsKit.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "framework/drawkit/DrawTool.h"
+#include "platform/TextRules.h"
+
+// ---------------------------------------------------------------- nodes and text
+
+std::unique_ptr<TListsNode> TListsNode::Make(int tag, QChar letter, int number, int row,
+                                             int column) {
+  auto node = std::make_unique<TListsNode>();
+  node->Tag = node->ShownTag = tag;
+  node->Letter = letter;
+  node->Number = number;
+  node->Row = row;
+  node->Column = column;
+  return node;
+}
+
+void TListsNode::SetHp(std::unique_ptr<TListsNode> node) {
+  hp = std::move(node);
+  ShownHp = hp.get();
+}
+
+void TListsNode::SetTp(std::unique_ptr<TListsNode> node) {
+  tp = std::move(node);
+  ShownTp = tp.get();
+}
+
+void SeverList(QString& sub, QString& hsub) {
+  int k = 0;
+  for (qsizetype i = 0; i < sub.size(); ++i) {
+    const QChar ch = sub[i];
+    if (ch == '(') ++k;
+    if (ch == ')') --k;
+    if (ch == ',' && k == 0) {
+      hsub = sub.left(i);
+      sub = sub.mid(i + 1);
+      return;
+    }
+  }
+  hsub = sub;
+  sub.clear();
+}
+
+bool CheckListSyntax(const QString& text) {
+  QChar prev = ' ';
+  int depth = 0;
+  bool started = false;
+  const auto isLetter = [](QChar c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  };
+  for (const QChar ch : text) {
+    if (ch == ' ') continue;
+    if (depth == 0 && (started || ch != '(')) return false;  // nothing outside the outer list
+    if (isLetter(ch)) {
+      if (prev != '(' && prev != ',') return false;
+    } else if (ch == ',') {
+      if (prev != ')' && !isLetter(prev)) return false;
+    } else if (ch == '(') {
+      if (started && prev != '(' && prev != ',') return false;
+      started = true;
+      ++depth;
+    } else if (ch == ')') {
+      if (prev != '(' && prev != ')' && !isLetter(prev)) return false;
+      --depth;
+    } else {
+      return false;
+    }
+    prev = ch;
+  }
+  return started && depth == 0;
+}
+
+// ---------------------------------------------------------------- TLists
+
+TLists::TLists(QWidget* parent) : TNodeContainer(parent) {
+  colors_ = {clTeal, clOlive, clBlack, clFuchsia, clLime, clYellow, clRed, clBlue, clGreen, clWhite};
+}
+
+TLists::~TLists() = default;
+
+void TLists::SetRow(int row) {
+  row_ = std::max(row, 1);
+  Invalidate();
+}
+
+void TLists::SetColumn(int column) {
+  column_ = std::max(column, 1);
+  Invalidate();
+}
+
+void TLists::SetColor(int index, TColor color) {
+  if (index < 1 || index > static_cast<int>(colors_.size())) return;
+  colors_[static_cast<std::size_t>(index - 1)] = color;
+  Invalidate();
+}
+
+void TLists::SetOffset(int which, double value) {
+  (which == 1 ? rowOffset_ : columnOffset_) = value;
+  Invalidate();
+}
+
+void TLists::ParseList(const QString& s, std::unique_ptr<TListsNode>& node, int depth) {
+  if (s == QLatin1String("()") || depth >= row_) {
+    node.reset();  // the empty list, or a level below the grid
+    return;
+  }
+  deepest_ = std::max(deepest_, depth);
+  if (s.size() == 1) {
+    node = TListsNode::Make(0, s[0], nodeCounter_, depth, columnCounter_);
+    return;
+  }
+  node = TListsNode::Make(1, IdLetter, nodeCounter_++, depth, columnCounter_);
+  TListsNode* current = node.get();
+  QString sub = s.mid(1, s.size() - 2);
+  QString hsub;
+  do {
+    SeverList(sub, hsub);
+    // Past the last column each element replaces the one before in the last node's head;
+    // the replaced subtree is freed with the assignment.
+    ParseList(hsub, current->hp, depth + 1);
+    current->ShownHp = current->hp.get();
+    if (!sub.isEmpty() && columnCounter_ < column_ - 1) {
+      ++columnCounter_;
+      current->SetTp(TListsNode::Make(1, IdLetter, nodeCounter_++, depth, columnCounter_));
+      current = current->tp.get();
+    }
+  } while (!sub.isEmpty());
+  current->SetTp(nullptr);
+}
+
+void TLists::Build(const QString& s) {
+  deepest_ = 0;
+  columnCounter_ = 0;
+  nodeCounter_ = 1;
+  DetachPointers();
+  root_.reset();
+  ParseList(s, root_, 0);
+  rowOffset_ = (row_ - deepest_ - 1) * 0.5 + 0.3;
+  columnCounter_ = std::min(columnCounter_, column_ - 1);
+  columnOffset_ = (column_ - columnCounter_ - 1) * 0.5 + 0.3;
+  Invalidate();
+}
+
+void TLists::SetRoot(std::unique_ptr<TListsNode> root) {
+  DetachPointers();
+  root_ = std::move(root);
+  Invalidate();
+}
+
+bool TLists::Fits(const QString& s, int row, int column) {
+  TLists probe;
+  probe.row_ = INT_MAX;
+  probe.column_ = INT_MAX;
+  probe.ParseList(s, probe.root_, 0);
+  return probe.deepest_ <= row - 1 && probe.columnCounter_ <= column - 1;
+}
+
+void TLists::AttachPointer(int which, TListsNode* node) {
+  if (which < 1 || which > 3) return;
+  Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
+  if (mark.target == node) return;
+  TListsNode* old = mark.target;
+  mark.target = node;
+  const auto marked = [this](const TListsNode* n) {
+    return std::any_of(pointers_.begin(), pointers_.end(),
+                       [n](const Pointer& p) { return p.target == n; });
+  };
+  if (old && !marked(old)) old->Focus = false;
+  if (node) node->Focus = true;
+  Invalidate();
+}
+
+TListsNode* TLists::PointerTarget(int which) const {
+  return which >= 1 && which <= 3 ? pointers_[static_cast<std::size_t>(which - 1)].target : nullptr;
+}
+
+void TLists::SetPointerName(int which, const QString& name) {
+  if (which < 1 || which > 3) return;
+  pointers_[static_cast<std::size_t>(which - 1)].name = name;
+  Invalidate();
+}
+
+void TLists::DetachPointers() {
+  for (int k = 1; k <= 3; ++k) AttachPointer(k, nullptr);
+}
+
+void TLists::SetListText(const QString& s) {
+  listText_ = s;
+  markIndex_ = 0;
+  Invalidate();
+}
+
+void TLists::SetMark(int index) {
+  markIndex_ = index;
+  Invalidate();
+}
+
+QString TLists::NodeText(const TListsNode* node) {
+  if (!node) return QStringLiteral("NIL");
+  return (node->Number < 10 ? QStringLiteral(" ") : QString()) + node->Letter +
+         QString::number(node->Number);
+}
+
+// ---------------------------------------------------------------- painting
+
+TLists::Metrics TLists::Measure() const {
+  Metrics m;
+  m.cellH = text::Round(height() / (row_ + 0.3));
+  m.cellW = text::Round(width() / (column_ + 0.3));
+  m.u = std::max(1, std::min(m.cellW / 4, text::Round(m.cellH * 5 / 13.0)));
+  return m;
+}
+
+QRect TLists::NodeBox(const TListsNode& node, const Metrics& m) const {
+  const int x = text::Round((node.Column + columnOffset_) * m.cellW) + (1 - node.Tag) * m.u / 2;
+  const int y = text::Round((node.Row + rowOffset_) * m.cellH) + m.u;
+  return QRect(x, y, (2 + node.Tag) * m.u, m.u);
+}
+
+void TLists::Paint() {
+  TNodeContainer::Paint();
+  TCanvas& c = Canvas();
+  const Metrics m = Measure();
+  // Root first, then for list nodes the head's subtree before the tail's.
+  std::vector<const TListsNode*> pending;
+  if (root_) pending.push_back(root_.get());
+  while (!pending.empty()) {
+    const TListsNode* node = pending.back();
+    pending.pop_back();
+    PaintNode(c, *node, m);
+    if (node->Tag == 1) {
+      if (node->ShownTp && node->TpVisible) pending.push_back(node->ShownTp);
+      if (node->ShownHp && node->HpVisible) pending.push_back(node->ShownHp);
+    }
+  }
+  for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m);
+  PaintListText(c, m);
+}
+
+namespace {
+
+void Field(TCanvas& c, const QRect& r, TColor fill, TColor border) {
+  c.Pen.Color = border;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = fill;
+  c.Rectangle(r.left(), r.top(), r.right() + 2, r.bottom() + 2);
+}
+
+void CentredText(TCanvas& c, const QRect& r, const QString& s, TColor color) {
+  c.Font.Color = color;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_TOP);
+  c.TextOut(r.center().x() + 1, r.top() + (r.height() - c.TextHeight(s)) / 2, s);
+}
+
+}  // namespace
+
+void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
+  const QRect box = NodeBox(node, m);
+  const int u = m.u;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = clGray;
+  c.FillRect(Rect(box.left() + u / 4, box.top() + u / 4, box.right() + 1 + u / 4,
+                  box.bottom() + 1 + u / 4));
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Height = -u;
+  c.Font.Style = 0;
+  const TColor border = Colors(NodeBorderColor);
+  const TColor textColor = node.Focus ? Colors(FocusTColor) : Colors(NodeTColor);
+  const TColor other = node.Focus ? Colors(FocusRColor) : Colors(NodeRColor);
+  const QRect tagField(box.left(), box.top(), u, u);
+  Field(c, tagField, node.Marked ? Colors(MarkedLColor) : Colors(NodeLColor), border);
+  CentredText(c, tagField, QString::number(node.ShownTag), textColor);
+  // The address label above the box.
+  c.Font.Height = -std::max(1, u * 4 / 5);
+  c.Font.Color = Colors(IDColor);
+  c.SetTextAlign(TA_CENTER | TA_BOTTOM);
+  c.TextOut(box.center().x(), box.top() - 1, NodeText(&node));
+  c.Font.Height = -u;
+  if (node.Tag == 0) {
+    const QRect atom(box.left() + u, box.top(), u, u);
+    Field(c, atom, other, border);
+    CentredText(c, atom, QString(node.Letter), textColor);
+    return;
+  }
+  const QRect hpField(box.left() + u, box.top(), u, u);
+  const QRect tpField(box.left() + 2 * u, box.top(), u, u);
+  Field(c, hpField, other, border);
+  Field(c, tpField, other, border);
+  const auto link = [&](const QRect& field, const TListsNode* shown, const TListsNode* real,
+                        bool down) {
+    if (!shown) {
+      CentredText(c, field, QStringLiteral("^"), textColor);
+      return;
+    }
+    const TColor color = shown == real ? Colors(LineColor) : Colors(ModifiedLineColor);
+    const QRect to = NodeBox(*shown, m);
+    const QPoint from = field.center();
+    std::vector<QPoint> path{from};
+    if (down) {
+      // Head: down one row, bending across when the head stands in another column.
+      if (std::abs(to.left() + u - from.x()) > u) {
+        const int midY = (box.bottom() + to.top()) / 2;
+        path.emplace_back(from.x(), midY);
+        path.emplace_back(to.left() + u / 2, midY);
+        path.emplace_back(to.left() + u / 2, to.top());
+      } else {
+        path.emplace_back(from.x(), to.top());
+      }
+    } else {
+      // Tail: to the right, bending down when the tail stands in another row.
+      const int y = to.top() + u / 2;
+      if (y != from.y()) {
+        const int midX = (box.right() + to.left()) / 2;
+        path.emplace_back(midX, from.y());
+        path.emplace_back(midX, y);
+      }
+      path.emplace_back(to.left(), y);
+    }
+    for (std::size_t k = 1; k + 1 < path.size(); ++k)
+      DrawLine3D(c, path[k - 1].x(), path[k - 1].y(), path[k].x(), path[k].y(), color, color, false);
+    const QPoint a = path[path.size() - 2], b = path.back();
+    DrawThinArrow(c, a.x(), a.y(), b.x(), b.y(), color);
+  };
+  if (node.HpVisible) link(hpField, node.ShownHp, node.hp.get(), true);
+  if (node.TpVisible) link(tpField, node.ShownTp, node.tp.get(), false);
+}
+
+void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
+  const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
+  if (!mark.target) return;
+  // Marks on the same node stand side by side, the first nearest to it.
+  int shift = 0;
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Height = -std::max(1, m.u * 3 / 4);
+  c.Font.Style = fsBold;
+  for (int k = 1; k < which; ++k) {
+    const Pointer& before = pointers_[static_cast<std::size_t>(k - 1)];
+    if (before.target == mark.target) shift += std::max(c.TextWidth(before.name) + 4, m.u);
+  }
+  const QRect box = NodeBox(*mark.target, m);
+  const int w = std::max(c.TextWidth(mark.name) + 4, text::Round(0.9 * m.u));
+  const int h = text::Round(1.2 * m.u);
+  const int right = box.left() - shift;
+  const int top = box.top() - h - m.u / 2;
+  c.Pen.Color = clBlack;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = clWhite;
+  c.Polygon({TPoint(right - w, top), TPoint(right, top), TPoint(right, top + h * 2 / 3),
+             TPoint(right + m.u / 3, box.top()), TPoint(right - m.u / 3, top + h * 2 / 3),
+             TPoint(right - w, top + h * 2 / 3)});
+  c.Font.Color = clRed;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_TOP);
+  c.TextOut(right - w / 2, top, mark.name);
+  c.Font.Style = 0;
+}
+
+void TLists::PaintListText(TCanvas& c, const Metrics& m) {
+  if (listText_.isEmpty()) return;
+  c.Font.Name = QStringLiteral("Courier New");
+  c.Font.Style = fsBold;
+  c.Font.Height = -std::max(1, 13 * m.u / 10);
+  const int w = c.TextWidth(listText_) + 8;
+  const int h = c.TextHeight(listText_) + 4;
+  const int left = 6, top = height() - h - 6;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = Colors(NodeRColor);
+  c.FillRect(Rect(left, top, left + w, top + h));
+  Frame3D(c, left, top, left + w, top + h, clBlack, clWhite);
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  c.Font.Color = Colors(NodeTColor);
+  c.TextOut(left + 4, top + 2, listText_);
+  if (markIndex_ >= 1 && markIndex_ <= listText_.size()) {
+    const int x = left + 4 + c.TextWidth(listText_.left(markIndex_ - 1));
+    const QString ch = listText_.mid(markIndex_ - 1, 1);
+    c.Brush.Color = Colors(FocusRColor);
+    c.FillRect(Rect(x, top + 2, x + c.TextWidth(ch), top + h - 2));
+    c.Font.Color = Colors(FocusTColor);
+    c.TextOut(x, top + 2, ch);
+  }
+  c.Font.Style = 0;
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The drawn generalized list in head-and-tail form: every list node a box with a tag field
+// and the pointer fields hp (head, drawn one row down) and tp (tail, drawn to the right),
+// every atom a box with a tag field and its letter. The view parses a list's text into such
+// a tree (Build) or lets a demonstration grow one node by node. Nodes are painted, not
+// controls.
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "framework/drawkit/NodeContainer.h"
+
+class TListsNode {
+ public:
+  bool Focus = false;   // under at least one pointer mark
+  int Number = 0;       // list nodes 1, 2, ... in parse order; an atom takes the next number
+  int Tag = 1;          // 0 atom, 1 list
+  int ShownTag = 1;
+  bool Marked = false;
+  QChar Letter;         // the atom, or the list's identifier letter
+  std::unique_ptr<TListsNode> hp;  // the real links own what they point at
+  std::unique_ptr<TListsNode> tp;
+  TListsNode* ShownHp = nullptr;   // the links as drawn
+  TListsNode* ShownTp = nullptr;
+  bool HpVisible = true;
+  bool TpVisible = true;
+  int Row = 0;          // nesting depth
+  int Column = 0;
+
+  // A node of the given tag at a place; its shown tag follows the tag.
+  static std::unique_ptr<TListsNode> Make(int tag, QChar letter, int number, int row, int column);
+  // Sets the real and the shown head (tail) together.
+  void SetHp(std::unique_ptr<TListsNode> node);
+  void SetTp(std::unique_ptr<TListsNode> node);
+};
+
+// Splits the first element off a list body: hsub gets the text before the first comma at
+// nesting level 0 (all of sub when there is none), sub what follows it.
+void SeverList(QString& sub, QString& hsub);
+
+// Whether text is a well-formed list: "(" ... ")" of single letters and lists separated by
+// commas, blanks anywhere, "()" the empty list, nothing before or after the outer list.
+bool CheckListSyntax(const QString& text);
+
+class TLists : public TNodeContainer {
+ public:
+  explicit TLists(QWidget* parent = nullptr);
+  ~TLists() override;
+
+  int Row() const { return row_; }
+  int Column() const { return column_; }
+  void SetRow(int row);
+  void SetColumn(int column);
+
+  enum ColorIndex {
+    NodeLColor = 1, NodeRColor, NodeTColor, LineColor, MarkedLColor, FocusRColor, FocusTColor,
+    ModifiedLineColor, IDColor, NodeBorderColor
+  };
+  TColor Colors(int index) const { return colors_[static_cast<std::size_t>(index - 1)]; }
+  void SetColor(int index, TColor color);
+
+  // 1 = row offset, 2 = column offset, in cells.
+  void SetOffset(int which, double value);
+  double RowOffset() const { return rowOffset_; }
+  double ColumnOffset() const { return columnOffset_; }
+
+  QChar IdLetter = QLatin1Char('n');
+
+  // Rebuilds the tree from a list's text, cut to the grid: levels from Row down and elements
+  // past the last column are not drawn. The marks are detached; the drawing is centred.
+  void Build(const QString& s);
+  TListsNode* Root() const { return root_.get(); }
+  void SetRoot(std::unique_ptr<TListsNode> root);
+  // The deepest level and the last column Build reached.
+  int Deepest() const { return deepest_; }
+  int LastColumn() const { return columnCounter_; }
+  // Whether Build would draw the list whole on a grid of row x column.
+  static bool Fits(const QString& s, int row, int column);
+
+  // Pointer mark which (1 .. 3) on node (nullptr detaches it).
+  void AttachPointer(int which, TListsNode* node);
+  TListsNode* PointerTarget(int which) const;
+  void SetPointerName(int which, const QString& name);
+  void DetachPointers();
+
+  void SetListText(const QString& s);
+  const QString& ListText() const { return listText_; }
+  void SetMark(int index);
+  int MarkIndex() const { return markIndex_; }
+
+  // " n1", " A3", "n12"; "NIL" for no node.
+  static QString NodeText(const TListsNode* node);
+
+ protected:
+  void Paint() override;
+
+ private:
+  void ParseList(const QString& s, std::unique_ptr<TListsNode>& node, int depth);
+  struct Metrics {
+    int cellW = 0, cellH = 0, u = 0;
+  };
+  Metrics Measure() const;
+  QRect NodeBox(const TListsNode& node, const Metrics& m) const;
+  void PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m);
+  void PaintPointer(TCanvas& c, int which, const Metrics& m);
+  void PaintListText(TCanvas& c, const Metrics& m);
+
+  int row_ = 8;
+  int column_ = 8;
+  std::array<TColor, 10> colors_;
+  double rowOffset_ = 0;
+  double columnOffset_ = 0;
+  std::unique_ptr<TListsNode> root_;
+  struct Pointer {
+    TListsNode* target = nullptr;
+    QString name;
+  };
+  std::array<Pointer, 3> pointers_;
+  QString listText_;
+  int markIndex_ = 0;
+  int deepest_ = 0;
+  int columnCounter_ = 0;
+  int nodeCounter_ = 1;
+};

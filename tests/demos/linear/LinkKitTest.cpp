@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "demos/linear/LinkForms.h"
+#include "demos/linear/LinkKit.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/Rect.h"
+
+namespace {
+
+QStringList Lines(const QString& chars) {
+  QStringList lines{QStringLiteral(" ")};
+  for (const QChar c : chars) lines << QString(c);
+  return lines;
+}
+
+// The caption pieces of a node, as a script reads them: "^ c" or "c".
+QString Pieces(const TListNode& node) {
+  QStringList texts;
+  for (const TCaptionPiece& p : ParseCaptionPieces(node.CaptionText())) texts << p.Text;
+  return texts.join(' ');
+}
+
+// The drawing window's list at its design size.
+class LinkLayout : public ::testing::Test {
+ protected:
+  void SetUp() override { link_.SetContent(Lines(QStringLiteral("abcd"))); }
+  TLinkGraphForm form_;
+  TLink& link_ = *form_.Link;
+};
+
+}  // namespace
+
+TEST_F(LinkLayout, FourByFourGridAtTheDesignSize) {
+  ASSERT_EQ(link_.size(), QSize(332, 203));
+  const linkkit::TLinkGeometry& g = link_.Geometry();
+  EXPECT_EQ(g.QuarterW, 20);
+  EXPECT_EQ(g.QuarterH, 12);
+  EXPECT_EQ(g.NodeW, 40);
+  EXPECT_EQ(g.NodeH, 24);
+  EXPECT_EQ(g.Place(6), QPoint(100, 60));
+  EXPECT_EQ(link_.Node(4)->PointerCentre(), QPoint(290, 21));
+  EXPECT_EQ(link_.Node(5)->Entry(), QPoint(20, 69));
+}
+
+TEST_F(LinkLayout, TheLinkAtTheEndOfARowWrapsBackToTheNextRow) {
+  TListNode& from = *link_.Node(4);
+  TListNode& to = *link_.Node(5);
+  ASSERT_EQ(linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry()), 3);
+  const linkkit::TLinkPath path = linkkit::LinkPath(from.PointerCentre(), to.Entry(), 5, 3, 40, 24);
+  EXPECT_EQ(path.Points, (std::vector<QPoint>{{290, 21}, {310, 21}, {310, 53}, {7, 53}, {7, 69}, {20, 69}}));
+  EXPECT_EQ(linkkit::LinkMode(link_.Node(1)->PointerCentre(), link_.Node(2)->geometry(),
+                              link_.Node(2)->Entry()),
+            1);
+}
+
+TEST_F(LinkLayout, TheFloatingNodeStandsBelowTheRowBetweenTwoNodes) {
+  link_.InsertNodeAnimated(1, QStringLiteral("x"));
+  ASSERT_NE(link_.FloatingNode(), nullptr);
+  EXPECT_EQ(link_.FloatingNode()->pos(), QPoint(60, 42));
+  EXPECT_EQ(Pieces(*link_.FloatingNode()), QStringLiteral("^ x"));
+  // It survives a rescale with its links.
+  link_.SetFloatingNext(link_.Node(2));
+  link_.SetNodeNextToFloating(1);
+  form_.resize(664, 406);
+  form_.RescaleContents();
+  EXPECT_EQ(link_.Node(1)->Next(), link_.FloatingNode());
+  EXPECT_EQ(link_.FloatingNode()->Next(), link_.Node(2));
+  EXPECT_EQ(link_.FloatingNode()->pos(), QPoint(123, 88)) << "the same quarter cells at the new size";
+}
+
+TEST_F(LinkLayout, NodesShowTheirTextAndANilPointer) {
+  EXPECT_EQ(Pieces(*link_.Node(2)), QStringLiteral("a"));
+  EXPECT_EQ(Pieces(*link_.Node(5)), QStringLiteral("^ d"));
+  EXPECT_EQ(link_.Node(5)->objectName(), QStringLiteral("Node5"));
+}
+
+TEST_F(LinkLayout, SetItemPastTheEndChangesNothingAndInsertItemThereAppends) {
+  EXPECT_FALSE(link_.SetItem(5, QStringLiteral("z")));
+  EXPECT_EQ(link_.Content(), Lines(QStringLiteral("abcd")));
+  EXPECT_TRUE(link_.SetItem(4, QStringLiteral("z")));
+  EXPECT_TRUE(link_.InsertItem(5, QStringLiteral("y")));
+  EXPECT_EQ(link_.Content(), Lines(QStringLiteral("abczy")));
+  EXPECT_FALSE(link_.InsertItem(7, QStringLiteral("w")));
+  EXPECT_EQ(link_.NodeCount(), 6);
+}
+
+TEST_F(LinkLayout, AListLongerThanTheGridGetsAPlaceForEveryNode) {
+  link_.SetColumn(3);
+  link_.SetContent(Lines(QStringLiteral("abcdefghijklmnop")));  // 17 nodes on 4 x 3
+  ASSERT_EQ(link_.NodeCount(), 17);
+  QSet<QPoint> places;
+  for (int i = 1; i <= 17; ++i) {
+    const QRect r = link_.Node(i)->geometry();
+    EXPECT_TRUE(link_.rect().contains(r)) << "node " << i << " lies outside the list";
+    places.insert(r.topLeft());
+  }
+  EXPECT_EQ(places.size(), 17);
+  EXPECT_LE(link_.Geometry().Rows * link_.Geometry().Columns, linkkit::MaxNodes);
+}
+
+TEST_F(LinkLayout, MarksStandOnTheNewNodeOfTheirIndexAfterEveryRebuild) {
+  link_.AttachMark(form_.p, 3);
+  link_.AttachMark(form_.la, 1);
+  form_.resize(500, 300);
+  form_.RescaleContents();
+  EXPECT_EQ(form_.p->Target(), link_.Node(3));
+  EXPECT_TRUE(form_.p->isVisibleTo(&form_));
+  EXPECT_EQ(form_.p->pos() + QPoint(form_.p->width(), form_.p->height() - form_.p->OffY),
+            link_.Node(3)->pos());
+  link_.SetContent(Lines(QStringLiteral("a")));  // node 3 is gone
+  EXPECT_EQ(form_.p->Target(), nullptr);
+  EXPECT_FALSE(form_.p->isVisibleTo(&form_));
+  EXPECT_EQ(form_.la->Target(), link_.Node(1));
+
+  link_.InsertNodeAnimated(1, QStringLiteral("x"));
+  link_.AttachMarkToFloating(form_.q);
+  link_.FreeFloatingNode();
+  EXPECT_EQ(form_.q->Target(), nullptr);
+  link_.SetContent(Lines(QStringLiteral("abc")));
+  EXPECT_EQ(form_.q->Target(), nullptr) << "a mark whose floating node was freed stays detached";
+  link_.Clear();
+  EXPECT_EQ(form_.la->Target(), nullptr);
+  link_.SetContent(Lines(QStringLiteral("abc")));
+  EXPECT_EQ(form_.la->Target(), nullptr) << "Clear detaches every mark";
+}
+
+TEST(Input2LinksDlg, SortTextOrdersTheCharactersByCode) {
+  EXPECT_EQ(TInput2LinksDlg::SortText(QStringLiteral("dbca")), QStringLiteral("abcd"));
+  EXPECT_EQ(TInput2LinksDlg::SortText(QStringLiteral("bAa")), QStringLiteral("Aab"));
+  EXPECT_EQ(TInput2LinksDlg::SortText(QString()), QString());
+}
+
+TEST(LinkNode, RecordShowsDataAndNext) {
+  TLinkNode a(QStringLiteral("值为d的结点"));
+  TLinkNode b(QStringLiteral("值为Z的结点"));
+  a.SetData('d');
+  a.SetNext(&b);
+  EXPECT_EQ(a.GetText(), QStringLiteral("(d,指向值为Z的结点)"));
+  EXPECT_EQ(a.GetNext(), &b);
+}

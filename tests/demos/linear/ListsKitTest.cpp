@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "demos/linear/CopyLists.h"
+#include "demos/linear/DepthLists.h"
+#include "demos/linear/ListsKit.h"
+#include "framework/engine/Globals.h"
+
+namespace {
+
+// The nodes in parse order (a list node, then its head, then its tail).
+void Collect(const TListsNode* node, QStringList& out) {
+  if (!node) return;
+  out << TLists::NodeText(node).trimmed();
+  Collect(node->hp.get(), out);
+  Collect(node->tp.get(), out);
+}
+
+QStringList ParseOrder(const TLists& view) {
+  QStringList out;
+  Collect(view.Root(), out);
+  return out;
+}
+
+class ListsBuild : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view_.resize(536, 348);
+    view_.SetRow(7);
+    view_.SetColumn(6);
+  }
+  TLists view_;
+};
+
+}  // namespace
+
+TEST(ListsSyntax, AcceptsWellFormedListsOnly) {
+  for (const char* good : {"(A,(B))", "( )", "((),())", "(a, (b))", "((A),((B),C),D)"})
+    EXPECT_TRUE(CheckListSyntax(QString::fromLatin1(good))) << good;
+  for (const char* bad : {"(A,(B)", "(AB)", "(A,,B)", "(A)(B)", "A", "(A,)", "(A,B))", "(1)", "",
+                          "  ", "(,A)", ")("})
+    EXPECT_FALSE(CheckListSyntax(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(ListsSever, SplitsOffTheFirstElementAtLevelZero) {
+  QString sub = QStringLiteral("(A,B),C,D");
+  QString hsub;
+  SeverList(sub, hsub);
+  EXPECT_EQ(hsub, QStringLiteral("(A,B)"));
+  EXPECT_EQ(sub, QStringLiteral("C,D"));
+  sub = QStringLiteral("((B),C)");
+  SeverList(sub, hsub);
+  EXPECT_EQ(hsub, QStringLiteral("((B),C)"));
+  EXPECT_TRUE(sub.isEmpty());
+}
+
+TEST_F(ListsBuild, NodesAreNumberedInParseOrderAndTailsTakeNewColumns) {
+  view_.Build(QStringLiteral("((A),((B),C),D)"));
+  EXPECT_EQ(ParseOrder(view_), QStringList({"n1", "n2", "A3", "n3", "n4", "n5", "B6", "n6", "C7",
+                                            "n7", "D8"}));
+  const TListsNode* root = view_.Root();
+  EXPECT_EQ(TLists::NodeText(root), QStringLiteral(" n1"));
+  EXPECT_EQ(TLists::NodeText(root->hp->hp.get()), QStringLiteral(" A3"));
+  EXPECT_EQ(root->tp->Column, 1);
+  EXPECT_EQ(root->tp->tp->Column, 3);
+  EXPECT_EQ(root->tp->tp->tp, nullptr);
+  EXPECT_EQ(TLists::NodeText(nullptr), QStringLiteral("NIL"));
+}
+
+TEST_F(ListsBuild, TheEmptyListBuildsNoRootAndEmptyElementsAreNilHeads) {
+  view_.Build(QStringLiteral("()"));
+  EXPECT_EQ(view_.Root(), nullptr);
+  view_.Build(QStringLiteral("(A,(B),(),((C)),D)"));
+  const TListsNode* third = view_.Root()->tp->tp.get();
+  EXPECT_EQ(third->hp, nullptr);
+  EXPECT_EQ(view_.Deepest(), 3);
+}
+
+TEST_F(ListsBuild, DeeperLevelsAndLaterColumnsAreCutExactlyAtTheGrid) {
+  view_.Build(QStringLiteral("((((((A))))))"));  // A on level 6, the last row
+  EXPECT_EQ(view_.Deepest(), 6);
+  EXPECT_TRUE(TLists::Fits(QStringLiteral("((((((A))))))"), 7, 6));
+  view_.Build(QStringLiteral("(((((((A)))))))"));  // A on level 7: not drawn
+  EXPECT_EQ(view_.Deepest(), 6);
+  EXPECT_FALSE(TLists::Fits(QStringLiteral("(((((((A)))))))"), 7, 6));
+
+  view_.Build(QStringLiteral("(A,B,C,D,E,F)"));  // columns 0 .. 5
+  EXPECT_EQ(view_.LastColumn(), 5);
+  EXPECT_TRUE(TLists::Fits(QStringLiteral("(A,B,C,D,E,F)"), 7, 6));
+  view_.Build(QStringLiteral("(A,B,C,D,E,(F),G)"));
+  EXPECT_EQ(view_.LastColumn(), 5);
+  EXPECT_EQ(view_.Root()->tp->tp->tp->tp->tp->hp->Letter, QChar('G'))
+      << "past the last column the later element replaces the one before";
+  EXPECT_FALSE(TLists::Fits(QStringLiteral("(A,B,C,D,E,(F),G)"), 7, 6));
+}
+
+TEST_F(ListsBuild, APointerMarkFocusesItsNodeUntilNoMarkIsLeftOnIt) {
+  view_.Build(QStringLiteral("(A)"));
+  TListsNode* root = view_.Root();
+  view_.AttachPointer(1, root);
+  view_.AttachPointer(2, root);
+  view_.AttachPointer(1, nullptr);
+  EXPECT_TRUE(root->Focus);
+  view_.AttachPointer(2, root->hp.get());
+  EXPECT_FALSE(root->Focus);
+  view_.Build(QStringLiteral("(B)"));
+  EXPECT_EQ(view_.PointerTarget(2), nullptr) << "a build detaches the marks";
+}
+
+TEST_F(ListsBuild, StackRowsShowAddressLabelsAndNilAsTheLanguageWritesIt) {
+  view_.Build(QStringLiteral("(a,(b,c),((d)))"));
+  const TListsNode* n1 = view_.Root();
+  const TListsNode* n2 = n1->tp.get();
+  UseCLanguage = false;
+  EXPECT_EQ(TDLStkData(0, n1, 0, n2, 0).GetText(), QStringLiteral("0   n1 0   n2 0"));
+  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0  NIL  NIL"));
+  UseCLanguage = true;
+  EXPECT_EQ(TDLStkData(8, n2->hp->hp.get(), 0, nullptr, 0).GetText(), QStringLiteral("8   b4 0 NULL 0"));
+  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0 NULL NULL"));
+  UseCLanguage = false;
+}
