@@ -264,6 +264,57 @@ TEST(ScriptControls, SetsEachKindOfControlAsAUserWould) {
       << "a disabled control cannot be set";
 }
 
+TEST(ScriptControls, AValueTheControlCannotTakeIsRefusedNamingIt) {
+  QWidget form;
+  auto* shown = new QLineEdit(QStringLiteral("3"), &form);
+  shown->setObjectName(QStringLiteral("PlateNumEdit"));
+  shown->setReadOnly(true);
+  auto* spin = new QSpinBox(&form);
+  spin->setObjectName(QStringLiteral("PlateNumSpin"));
+  spin->setRange(1, 5);
+  spin->setValue(3);
+  auto* bar = new QSlider(&form);
+  bar->setObjectName(QStringLiteral("SpeedBar"));
+  bar->setRange(0, 99);
+  form.show();
+  EXPECT_EQ(script::SetControl(form, QStringLiteral("PlateNumEdit"), QStringLiteral("4")), "PlateNumEdit is read-only");
+  EXPECT_EQ(shown->text(), "3");
+  EXPECT_EQ(script::SetControl(form, QStringLiteral("PlateNumSpin"), QStringLiteral("6")),
+            "PlateNumSpin cannot hold 6 (it takes 1 .. 5)")
+      << "not clamped to 5 behind the script's back";
+  EXPECT_EQ(spin->value(), 3);
+  EXPECT_NE(script::SetControl(form, QStringLiteral("PlateNumSpin"), QStringLiteral("0")), "");
+  EXPECT_EQ(script::SetControl(form, QStringLiteral("PlateNumSpin"), QStringLiteral("5")), "") << "the ends are held";
+  EXPECT_NE(script::SetControl(form, QStringLiteral("SpeedBar"), QStringLiteral("100")), "");
+  EXPECT_EQ(bar->value(), 0);
+}
+
+TEST(ScriptControls, ANameHeldByTwoWindowsMustBeQualified) {
+  QWidget maze, stack;
+  maze.setObjectName(QStringLiteral("MazeForm"));
+  stack.setObjectName(QStringLiteral("StkContainer"));
+  auto* mazePanel = new QWidget(&maze);
+  mazePanel->setObjectName(QStringLiteral("Panel1"));
+  auto* stackPanel = new QWidget(&stack);
+  stackPanel->setObjectName(QStringLiteral("Panel1"));
+  auto* hiddenOnly = new QWidget(&stack);
+  hiddenOnly->setObjectName(QStringLiteral("panel1"));
+  maze.show();
+  stack.show();
+  hiddenOnly->hide();
+  QString problem;
+  EXPECT_EQ(script::FindOne({&maze, &stack}, QStringLiteral("Panel1"), problem), nullptr);
+  EXPECT_EQ(problem, "Panel1 names several controls: MazeForm.Panel1, StkContainer.Panel1");
+  EXPECT_EQ(script::FindOne({&maze, &stack}, QStringLiteral("StkContainer.Panel1"), problem), stackPanel);
+  EXPECT_EQ(script::FindOne({&maze, &stack}, QStringLiteral("mazeform.panel1"), problem), mazePanel)
+      << "letter case ignored when nothing matches exactly";
+  stackPanel->hide();
+  EXPECT_EQ(script::FindOne({&maze, &stack}, QStringLiteral("Panel1"), problem), mazePanel)
+      << "a shown control wins over a hidden one";
+  EXPECT_EQ(script::FindOne({&maze, &stack}, QStringLiteral("Nowhere.Panel1"), problem), nullptr);
+  EXPECT_EQ(problem, "no control named Nowhere.Panel1");
+}
+
 TEST(ScriptControls, HooksLetTheProgramsOwnControlsTakePart) {
   // A label that acts as a button, and a control whose value is set through a hook.
   class LinkLabel : public QLabel {

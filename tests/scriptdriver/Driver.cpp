@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -33,6 +34,7 @@ QString Usage() {
   return QStringLiteral(
       "usage: velkora-script [--screen WxH] [--shots DIR] [--real-time] SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input\n"
+      "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
       "  exit 0 when the script ran to its end, 1 when an expect failed or a picture is missing, 2 on a script error\n");
 }
 
@@ -159,15 +161,15 @@ void Driver::Guarded(const Command& c) {
   }
 }
 
-QWidget* Driver::FindInWindows(const QString& name) const {
-  if (MainForm != nullptr) {
-    if (QWidget* w = FindControl(*MainForm, name)) return w;
-  }
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top == MainForm || !top->isVisible()) continue;
-    if (QWidget* w = FindControl(*top, name)) return w;
-  }
-  return nullptr;
+QWidget* Driver::FindInWindows(const QString& name) {
+  QList<QWidget*> roots;
+  if (MainForm != nullptr) roots << MainForm;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top != MainForm && top->isVisible()) roots << top;
+  QString problem;
+  QWidget* w = FindOne(roots, name, problem);
+  if (w == nullptr) Fail(problem);
+  return w;
 }
 
 void Driver::PressButton(const char* name) {
@@ -188,13 +190,9 @@ void Driver::Execute(const Command& c) {
     case Verb::Set:
     case Verb::Click: {
       QWidget* w = FindInWindows(c.args[0]);
-      if (w == nullptr) {
-        Fail(QStringLiteral("no control named %1").arg(c.args[0]));
-      } else if (c.verb == Verb::Click) {
-        Click(*w);
-      } else if (const QString problem = SetValue(*w, c.args[1]); !problem.isEmpty()) {
-        Fail(problem);
-      }
+      if (w == nullptr) break;
+      if (c.verb == Verb::Click) Click(*w);
+      else if (const QString problem = SetValue(*w, c.args[1]); !problem.isEmpty()) Fail(problem);
       break;
     }
     case Verb::Trace: PressButton("TraceIntoBtn"); break;
@@ -298,10 +296,7 @@ void Driver::PrintWhat(const Command& c) {
     Print(names.join(' '));
   } else if (what == QLatin1String("text")) {
     QWidget* w = FindInWindows(c.args[1]);
-    if (w == nullptr) {
-      Fail(QStringLiteral("no control named %1").arg(c.args[1]));
-      return;
-    }
+    if (w == nullptr) return;
     // A control the user cannot see says so: "text BtnL (hidden) = <<".
     Print(QStringLiteral("text %1%2 = %3")
               .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
@@ -329,16 +324,13 @@ void Driver::PrintDrawing(const QString& name) {
   const std::vector<TGraphForm*>& forms = TGraphForm::All();
   const QWidget* only = nullptr;
   if (!name.isEmpty()) {
-    for (const TGraphForm* form : forms) {
-      if (!form->isVisible()) continue;
-      if (form->objectName() == name) {
-        only = form;
-        break;
-      }
-      if ((only = form->findChild<QWidget*>(name))) break;
-    }
+    QList<QWidget*> shown;
+    for (TGraphForm* form : forms)
+      if (form->isVisible()) shown << form;
+    QString problem;
+    only = FindOne(shown, name, problem);
     if (only == nullptr) {
-      Fail(QStringLiteral("no drawing window or container named %1").arg(name));
+      Fail(problem + QStringLiteral(" on the drawing windows"));
       return;
     }
   }
@@ -352,7 +344,17 @@ void Driver::Shot(const QString& file) {
   QImage img(w->size(), QImage::Format_RGB32);
   img.fill(Qt::black);
   w->render(&img);
-  const QString path = options_.shots.isEmpty() ? file : QDir(options_.shots).filePath(file);
+  if (options_.shots.isEmpty() && tempShots_.isEmpty()) {
+    // A script run by hand never writes into the folder it is run from.
+    QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("velkora-shots-XXXXXX")));
+    dir.setAutoRemove(false);
+    if (!dir.isValid()) {
+      Fail(QStringLiteral("cannot make a folder for the shots: %1").arg(dir.errorString()));
+      return;
+    }
+    tempShots_ = dir.path();
+  }
+  const QString path = QDir(options_.shots.isEmpty() ? tempShots_ : options_.shots).filePath(file);
   QDir().mkpath(QFileInfo(path).absolutePath());
   if (!img.save(path)) {
     Fail(QStringLiteral("cannot write %1").arg(path));

@@ -27,7 +27,7 @@ namespace script {
 
 struct Options {
   QSize screen{1024, 768};
-  QString shots;         // folder of the shot files; the working folder when empty
+  QString shots;         // folder of the shot files; a new temporary folder when empty
   bool realTime = false;
   QString script;        // file name, "-" for standard input
 };
@@ -68,7 +68,9 @@ class Driver {
   void PrintWhat(const Command& c);
   void PrintDrawing(const QString& name);
   void Shot(const QString& file);
-  QWidget* FindInWindows(const QString& name) const;
+  // The one control of the program's windows that name stands for; a script error when
+  // there is none or several.
+  QWidget* FindInWindows(const QString& name);
 
   modal::ScriptedHost& host_;
   Options options_;
@@ -81,6 +83,8 @@ class Driver {
   std::vector<const Command*> along_;
   std::size_t nextAlong_ = 0;
   qint64 lastMark_ = 0;
+  // The folder of this run's shots when no --shots folder is given; made at the first shot.
+  QString tempShots_;
 };
 
 }  // namespace script

@@ -3,7 +3,7 @@
 // the scripted modal host, with one demonstration started by name as its catalogue leaf
 // starts it. Queue the answers to its input dialogs on host_ before Start.
 //
-//   class AckmanRun : public ProgramRun<TAckman> {};
+//   class AckmanRun : public ProgramRun<TAckman> {};   // ProgramRun<TTrains, TestWithParam<bool>>
 //   TEST_F(AckmanRun, ...) {
 //     host_->QueueDialog("MEdit=1 NEdit=1 OK");
 //     Start("Ackman");
@@ -21,8 +21,8 @@
 #include "framework/shell/Startup.h"
 #include "tests/support/ScriptedModalHost.h"
 
-template <class Demo>
-class ProgramRun : public ::testing::Test {
+template <class Demo, class Base = ::testing::Test>
+class ProgramRun : public Base {
  protected:
   // Starts the demonstration in Pascal (or C); a second start makes the windows afresh.
   void Start(const QString& name, bool useC = false) {
@@ -43,7 +43,7 @@ class ProgramRun : public ::testing::Test {
     ASSERT_NE(demo_->CurLine(), nullptr) << "the run ended before " << procedure << "_" << label;
   }
   // Every modal window shown so far, a line each.
-  QString Said() const { return host_->Transcript().join('\n'); }
+  QString Said() { return host_->Transcript().join('\n'); }
 
   modal::ScriptedHostScope host_;
   std::unique_ptr<TProgramWindows> windows_;

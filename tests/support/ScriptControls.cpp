@@ -68,13 +68,26 @@ QString TypeInto(Edit& edit, const QString& value) {
   return {};
 }
 
-QString SetNumber(QWidget& w, const QString& value, const std::function<void(double)>& set,
-                  bool integral) {
+// A number the control can hold; a value outside its range is refused, not clamped, so a
+// script never goes on with a value it did not ask for.
+QString SetNumber(QWidget& w, const QString& value, double minimum, double maximum,
+                  const std::function<void(double)>& set, bool integral) {
   bool ok = false;
   const double v = integral ? value.trimmed().toInt(&ok) : value.trimmed().toDouble(&ok);
   if (!ok) return QStringLiteral("\"%1\" is not a number for %2").arg(value, Named(w));
+  if (v < minimum || v > maximum)
+    return QStringLiteral("%1 cannot hold %2 (it takes %3 .. %4)").arg(Named(w), value.trimmed()).arg(minimum).arg(maximum);
   set(v);
   return {};
+}
+
+// Whether the control takes no typing.
+bool ReadOnly(const QWidget& w) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(&w)) return edit->isReadOnly();
+  if (auto* spin = qobject_cast<const QAbstractSpinBox*>(&w)) return spin->isReadOnly();
+  if (auto* text = qobject_cast<const QTextEdit*>(&w)) return text->isReadOnly();
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(&w)) return text->isReadOnly();
+  return false;
 }
 
 QString SetCheck(QAbstractButton& b, const QString& value) {
@@ -110,40 +123,84 @@ QString SetCombo(QComboBox& c, const QString& value) {
 
 }  // namespace
 
-QWidget* FindControl(QWidget& root, const QString& name) {
-  QList<QWidget*> all = root.findChildren<QWidget*>();
-  all.prepend(&root);
-  QWidget* found = nullptr;
-  for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
-    for (QWidget* w : all) {
-      if (w->objectName().compare(name, cs) != 0) continue;
-      if (w->isVisible()) return w;
-      if (!found) found = w;
-    }
-    if (found) return found;
+QList<QWidget*> FindControls(const QList<QWidget*>& roots, const QString& name) {
+  // "WINDOW.NAME": NAME inside the window (or any control) named WINDOW.
+  const qsizetype dot = name.indexOf('.');
+  const QString within = dot > 0 ? name.left(dot) : QString();
+  const QString own = dot > 0 ? name.mid(dot + 1) : name;
+  QList<QWidget*> all;
+  for (QWidget* root : roots) {
+    if (!all.contains(root)) all << root;
+    for (QWidget* w : root->findChildren<QWidget*>())
+      if (!all.contains(w)) all << w;  // a window inside another root is found once
   }
-  return nullptr;
+  auto inside = [&](const QWidget* w, Qt::CaseSensitivity cs) {
+    if (within.isEmpty()) return true;
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+      if (p->objectName().compare(within, cs) == 0) return true;
+    return false;
+  };
+  for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+    QList<QWidget*> shown, hidden;
+    for (QWidget* w : all) {
+      if (w->objectName().compare(own, cs) != 0 || !inside(w, cs)) continue;
+      (w->isVisible() ? shown : hidden) << w;
+    }
+    if (!shown.isEmpty()) return shown;
+    if (!hidden.isEmpty()) return hidden;
+  }
+  return {};
+}
+
+QString QualifiedName(const QWidget& control) {
+  for (const QWidget* p = control.parentWidget(); p; p = p->parentWidget())
+    if (!p->objectName().isEmpty()) return p->objectName() + '.' + control.objectName();
+  return control.objectName();
+}
+
+QWidget* FindOne(const QList<QWidget*>& roots, const QString& name, QString& problem) {
+  const QList<QWidget*> found = FindControls(roots, name);
+  if (found.isEmpty()) {
+    problem = QStringLiteral("no control named %1").arg(name);
+    return nullptr;
+  }
+  if (found.size() > 1) {
+    QStringList names;
+    for (const QWidget* w : found) names << QualifiedName(*w);
+    problem = QStringLiteral("%1 names several controls: %2").arg(name, names.join(QLatin1String(", ")));
+    return nullptr;
+  }
+  return found.front();
+}
+
+QWidget* FindControl(QWidget& root, const QString& name) {
+  const QList<QWidget*> found = FindControls({&root}, name);
+  return found.isEmpty() ? nullptr : found.front();
 }
 
 QString SetControl(QWidget& root, const QString& name, const QString& value) {
-  QWidget* w = FindControl(root, name);
-  if (!w) return QStringLiteral("no control named %1 in %2").arg(name, Named(root));
+  QString problem;
+  QWidget* w = FindOne({&root}, name, problem);
+  if (!w) return problem + QStringLiteral(" in ") + Named(root);
   return SetValue(*w, value);
 }
 
 QString SetValue(QWidget& w, const QString& value) {
   if (!w.isEnabled()) return QStringLiteral("%1 is disabled").arg(Named(w));
+  if (ReadOnly(w)) return QStringLiteral("%1 is read-only").arg(Named(w));
   const auto& hooks = Setters();
   for (auto it = hooks.rbegin(); it != hooks.rend(); ++it)
     if ((*it)(w, value)) return {};
 
   if (auto* edit = qobject_cast<QLineEdit*>(&w)) return TypeInto(*edit, value);
   if (auto* spin = qobject_cast<QSpinBox*>(&w))
-    return SetNumber(w, value, [spin](double v) { spin->setValue(static_cast<int>(v)); }, true);
+    return SetNumber(w, value, spin->minimum(), spin->maximum(),
+                     [spin](double v) { spin->setValue(static_cast<int>(v)); }, true);
   if (auto* spin = qobject_cast<QDoubleSpinBox*>(&w))
-    return SetNumber(w, value, [spin](double v) { spin->setValue(v); }, false);
+    return SetNumber(w, value, spin->minimum(), spin->maximum(), [spin](double v) { spin->setValue(v); }, false);
   if (auto* slider = qobject_cast<QAbstractSlider*>(&w))
-    return SetNumber(w, value, [slider](double v) { slider->setValue(static_cast<int>(v)); }, true);
+    return SetNumber(w, value, slider->minimum(), slider->maximum(),
+                     [slider](double v) { slider->setValue(static_cast<int>(v)); }, true);
   if (auto* button = qobject_cast<QAbstractButton*>(&w); button && button->isCheckable())
     return SetCheck(*button, value);
   if (auto* combo = qobject_cast<QComboBox*>(&w)) return SetCombo(*combo, value);

@@ -3,6 +3,7 @@
 // find a control by its object name and set it, press a button by its caption, click a
 // control, send a key. Kinds of control the built-in rules do not know (a digits-only edit,
 // a canvas-drawn button) plug in through the registration hooks.
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -10,8 +11,17 @@ class QWidget;
 
 namespace script {
 
-// Finds the control with that object name among root's descendants (root itself too);
-// exact spelling first, then letter case ignored; visible controls win over hidden ones.
+// The controls a script's name stands for among the roots and their descendants: "NAME", or
+// "WINDOW.NAME" for NAME inside the window (or any control) named WINDOW. Exact spelling
+// first, then letter case ignored; visible controls win over hidden ones. More than one
+// means the name is ambiguous.
+QList<QWidget*> FindControls(const QList<QWidget*>& roots, const QString& name);
+// The one control name stands for; nullptr and the problem when there is none or when there
+// are several (listed by their qualified names).
+QWidget* FindOne(const QList<QWidget*>& roots, const QString& name, QString& problem);
+// "WINDOW.NAME": the control's name after that of its nearest named parent.
+QString QualifiedName(const QWidget& control);
+// The first of FindControls under root (root itself too), nullptr when none.
 QWidget* FindControl(QWidget& root, const QString& name);
 
 // Sets the control named name below root to value as a user would: an edit is selected

@@ -4,17 +4,14 @@
 #include <array>
 #include <deque>
 
-#include "demos/DemoList.h"
 #include "demos/stacks/Bank.h"
 #include "demos/stacks/BankADTF.h"
 #include "demos/stacks/BankCtnForm.h"
 #include "demos/stacks/BankGF.h"
 #include "framework/engine/BasicData.h"
-#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
-#include "framework/shell/Startup.h"
 #include "platform/Random.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
 
@@ -74,36 +71,17 @@ Day Recompute(std::uint32_t seed, int open, int close) {
 }
 
 // The whole program with the bank started for the given hours.
-class BankRun : public ::testing::Test {
+class BankRun : public ProgramRun<TBank> {
  protected:
   void Start(const QString& hours = QStringLiteral("OpenHE=9 OpenME=30 CloseHE=10 CloseME=50"), bool useC = false) {
-    RegisterAllDemos();
-    windows_.reset();  // the windows of an earlier start go first
-    windows_ = std::make_unique<TProgramWindows>();
     host_->QueueDialog(hours + QStringLiteral(" @SpeedButton1"));
-    MainForm->StartDemo(QStringLiteral("Bank"), useC);
-    demo_ = dynamic_cast<TBank*>(CurrentDemo);
-    ASSERT_NE(demo_, nullptr) << host_->Transcript().join('\n').toStdString();
-  }
-  void TearDown() override { windows_.reset(); }
-
-  // Steps into every line until the current line is procedure's label (or the run ends).
-  void TraceTo(const char* procedure, const char* label) {
-    while (demo_->CurLine() != nullptr && !(demo_->CurProc()->Name() == QLatin1String(procedure) &&
-                                             demo_->CurLine()->Label() == QLatin1String(label)))
-      demo_->TraceInto();
-    ASSERT_NE(demo_->CurLine(), nullptr) << "never reached " << procedure << "_" << label;
+    ProgramRun::Start(QStringLiteral("Bank"), useC);
   }
   QStringList LocalNames() const {
     QStringList names;
     for (int i = 0; i < demo_->Locals()->Count(); ++i) names << demo_->Locals()->Items(i)->Name();
     return names;
   }
-  QString Said() { return host_->Transcript().join('\n'); }
-
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TProgramWindows> windows_;
-  TBank* demo_ = nullptr;
 };
 
 }  // namespace

@@ -4,31 +4,21 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include "demos/DemoList.h"
 #include "demos/stacks/AboutBox.h"
 #include "demos/stacks/Exp.h"
 #include "demos/stacks/ExpF.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
-#include "framework/shell/Startup.h"
 #include "platform/Controls.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
 
 // The whole program with the expression demonstration started.
-class ExpRun : public ::testing::Test {
+class ExpRun : public ProgramRun<TExp> {
  protected:
-  void SetUp() override {
-    RegisterAllDemos();
-    windows_ = std::make_unique<TProgramWindows>();
-    MainForm->StartDemo(QStringLiteral("Exp"), false);
-    demo_ = dynamic_cast<TExp*>(CurrentDemo);
-    ASSERT_NE(demo_, nullptr) << host_->Transcript().join('\n').toStdString();
-  }
-  void TearDown() override { windows_.reset(); }
+  void SetUp() override { Start(QStringLiteral("Exp")); }
 
   TExpF& Form() const { return *demo_->Form(); }
   bool CanRun() const { return MainForm->Buttons(static_cast<int>(ToolButton::DemoRun))->isEnabled(); }
@@ -72,9 +62,6 @@ class ExpRun : public ::testing::Test {
 
   int Count(const QString& line) { return static_cast<int>(host_->Transcript().count(line)); }
 
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TProgramWindows> windows_;
-  TExp* demo_ = nullptr;
 };
 
 const QString kFinished = QStringLiteral("message Velkora 数据结构算法演示 | 算法演示完毕。");

@@ -9,7 +9,6 @@
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "framework/engine/Globals.h"
 #include "platform/Controls.h"
 #include "tests/demos/stacks/AloneRun.h"
 
@@ -150,44 +149,6 @@ TEST(HanoiInputDlg, TheSpinKeepsTheCountBetweenOneAndFive) {
 
 // ---------------------------------------------------------------- whole runs
 
-TEST_F(HanoiRun, OnePlateMovesOnce) {
-  Start(1, false);
-  demo_->Run();
-  EXPECT_EQ(demo_->MoveCount, 1);
-  EXPECT_EQ(Cells()[0], QStringLiteral("1:  a--1-->c"));
-  EXPECT_EQ(Cells()[1], QString());
-  EXPECT_EQ(Sizes(*Towers().PoleC), std::vector<int>({1}));
-  EXPECT_EQ(Towers().PoleC->Plate(0)->Image->size(), Towers().Layout().Plate(1)) << "the largest size";
-}
-
-TEST_F(HanoiRun, EveryMoveIsWrittenInItsCellInBothLanguages) {
-  for (int n : {3, 5}) {
-    for (bool useC : {false, true}) {
-      Start(n, useC);
-      int deepest = 0;
-      while (demo_->CurLine() != nullptr) {
-        demo_->TraceInto();
-        deepest = std::max(deepest, Stack().Count());
-        // Every active call of hanoi has its row.
-        if (demo_->CurLine() != nullptr) {
-          ASSERT_EQ(Stack().Count(), demo_->RunStack()->Count() - 1);
-        }
-      }
-      QStringList want;
-      Moves(n, 'a', 'b', 'c', want);
-      const QStringList cells = Cells();
-      EXPECT_EQ(demo_->MoveCount, (1 << n) - 1);
-      EXPECT_EQ(cells.mid(0, want.size()), want) << n << (useC ? " C" : " Pascal");
-      for (qsizetype i = want.size(); i < cells.size(); ++i) EXPECT_EQ(cells[i], QString()) << i;
-      EXPECT_EQ(deepest, n);
-      EXPECT_EQ(Stack().Count(), 0);
-      std::vector<int> all;
-      for (int k = 1; k <= n; ++k) all.push_back(k);
-      EXPECT_EQ(Sizes(*Towers().PoleC), all) << "every plate on pole c, the largest at the bottom";
-    }
-  }
-}
-
 TEST_F(HanoiRun, StackRowsAndVariablesOfTheInnermostCall) {
   Start(3, false);
   TraceTo(QStringLiteral("LastMove"));
@@ -215,9 +176,3 @@ TEST_F(HanoiRun, ResetInMidRunPutsThePlatesBackAndEmptiesTheCells) {
   EXPECT_EQ(demo_->MoveCount, 7);
 }
 
-TEST_F(HanoiRun, TheStackWindowHoldsFiveRowsInOneColumn) {
-  Start(5, false);
-  EXPECT_EQ(demo_->StackForm()->Caption(), QStringLiteral("堆栈"));
-  EXPECT_EQ(Stack().Layout().Capacity(), 5);
-  EXPECT_EQ(Stack().Title, QStringLiteral("Addr   n   x   y   z        "));
-}

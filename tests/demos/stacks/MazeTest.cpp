@@ -1,33 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "demos/DemoList.h"
 #include "demos/stacks/Maze.h"
 #include "demos/stacks/MazeData.h"
 #include "demos/stacks/MazeGraphForm.h"
 #include "demos/stacks/StkContainerForm.h"
 #include "framework/drawkit/StackBox.h"
-#include "framework/engine/Globals.h"
-#include "framework/shell/MainForm.h"
-#include "framework/shell/Startup.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
 
 constexpr const char* kEmptyRows = "........|........|........|........|........|........|........|........";
 
 // The whole program with the maze search started; walls are the cells clicked in the editor.
-class MazeRun : public ::testing::Test {
+class MazeRun : public ProgramRun<TMaze> {
  protected:
   void Start(const QStringList& wallCells, bool useC = false) {
-    RegisterAllDemos();
-    windows_ = std::make_unique<TProgramWindows>();
     for (const QString& cell : wallCells) host_->QueueDialog('@' + cell);
     host_->QueueDialog(QStringLiteral("OK"));
-    MainForm->StartDemo(QStringLiteral("Maze"), useC);
-    demo_ = dynamic_cast<TMaze*>(CurrentDemo);
-    ASSERT_NE(demo_, nullptr) << host_->Transcript().join('\n').toStdString();
+    ProgramRun::Start(QStringLiteral("Maze"), useC);
   }
-  void TearDown() override { windows_.reset(); }
 
   // Traces to the end, noting the deepest stack and every row text pushed.
   void RunToEnd() {
@@ -49,9 +40,6 @@ class MazeRun : public ::testing::Test {
   TStackBox& Stack() const { return *demo_->StkContainer()->Stack; }
   TMazeData& Maze() const { return *demo_->Maze(); }
 
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TProgramWindows> windows_;
-  TMaze* demo_ = nullptr;
   int deepest_ = 0;
 };
 
@@ -74,16 +62,6 @@ TEST(MazeSteps, DirectionsAreRightDownLeftUpWithTheirArrows) {
   EXPECT_EQ(TMaze::Arrow(2), msDown);
   EXPECT_EQ(TMaze::Arrow(3), msLeft);
   EXPECT_EQ(TMaze::Arrow(4), msUp);
-}
-
-TEST_F(MazeRun, EmptyMazeRunsAlongTheTopRowThenDownToTheExit) {
-  Start({});
-  EXPECT_EQ(Maze().Rows(), QString::fromLatin1(kEmptyRows));
-  RunToEnd();
-  EXPECT_EQ(Maze().Rows(), QStringLiteral(">>>>>>>v|.......v|.......v|.......v|.......v|.......v|.......v|.......o"));
-  EXPECT_EQ(deepest_, 15);
-  EXPECT_EQ(Stack().Count(), 0);
-  EXPECT_EQ(Messages(), QStringList({kTitle + "成功走出迷宫！", kTitle + "演示结束，成功走出迷宫！"}));
 }
 
 TEST_F(MazeRun, AWalledEntranceEndsAfterOneCall) {
@@ -161,15 +139,3 @@ TEST_F(MazeRun, StackPagesFromTwelveRowsOnAndEveryCallReturnsToTheNewestPair) {
   EXPECT_FALSE(form.BtnL->isVisibleTo(&form));
 }
 
-TEST_F(MazeRun, DocksMazeTextAndStackWithTheMazeShown) {
-  Start({});
-  EXPECT_EQ(MainForm->DockMode(), TMainForm::DockThree);
-  TSplitWnds* frame = MainForm->DockFrame();
-  ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->Pane(1)->DockedForm(), demo_->GraphForm());
-  EXPECT_EQ(frame->Pane(1)->width(), frame->width() * 55 / 100);
-  EXPECT_EQ(frame->Pane(2)->DockedForm(), static_cast<QWidget*>(AlgorithmForm));
-  EXPECT_EQ(frame->Pane(3)->DockedForm(), demo_->StkContainer());
-  EXPECT_EQ(frame->Pane(3)->Caption(), QStringLiteral("堆栈"));
-  EXPECT_FALSE(Maze().isHidden()) << "hidden in the layout, shown once docked";
-}

@@ -3,7 +3,6 @@
 #include <QTest>
 #include <functional>
 
-#include "demos/DemoList.h"
 #include "demos/stacks/Packages.h"
 #include "demos/stacks/PackagesForm1.h"
 #include "demos/stacks/PackagesForm2.h"
@@ -11,12 +10,8 @@
 #include "demos/stacks/PkgMsgForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "framework/engine/Globals.h"
-#include "framework/shell/MainForm.h"
-#include "framework/shell/SplitWnds.h"
-#include "framework/shell/Startup.h"
 #include "tests/support/ScriptControls.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
 
@@ -37,20 +32,15 @@ int SolutionsByBruteForce(const std::vector<int>& weights, int volume) {
 }
 
 // The whole program with the knapsack started for the given weights and volume.
-class PackagesRun : public ::testing::Test {
+class PackagesRun : public ProgramRun<TPackages> {
  protected:
   void Start(const std::vector<int>& weights, int volume) {
-    RegisterAllDemos();
-    windows_ = std::make_unique<TProgramWindows>();
     host_->QueueDialog(QStringLiteral("Edit1=%1 key:Enter").arg(weights.size()));
     QString answer;
     for (std::size_t i = 0; i < weights.size(); ++i) answer += QStringLiteral("Edit%1=%2 ").arg(i + 1).arg(weights[i]);
     host_->QueueDialog(answer + QStringLiteral("Edit9=%1 设定完毕").arg(volume));
-    MainForm->StartDemo(QStringLiteral("Packages"), false);
-    demo_ = dynamic_cast<TPackages*>(CurrentDemo);
-    ASSERT_NE(demo_, nullptr) << Transcript();
+    ProgramRun::Start(QStringLiteral("Packages"));
   }
-  void TearDown() override { windows_.reset(); }
 
   // Traces to the end; each is told after every line.
   void TraceToEnd(const std::function<void()>& each = {}) {
@@ -61,12 +51,8 @@ class PackagesRun : public ::testing::Test {
   }
   TPkgForm& Form() const { return *demo_->GraphForm(); }
   TStackBox& Stack() const { return *Form().StackBox; }
-  std::string Transcript() { return host_->Transcript().join('\n').toStdString(); }
+  std::string Transcript() { return Said().toStdString(); }
   int Solutions() { return static_cast<int>(host_->Transcript().count(kSolution)); }
-
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TProgramWindows> windows_;
-  TPackages* demo_ = nullptr;
 };
 
 }  // namespace
@@ -243,23 +229,6 @@ TEST(PkgMsgForm, AnyKeyOrAClickClosesIt) {
 
 // ---------------------------------------------------------------- runs
 
-TEST_F(PackagesRun, OneItemFillingTheKnapsackIsOneSolutionWithItsLabelLit) {
-  Start({3}, 3);
-  QStringList seen;
-  host_->SetSink([&](const QString& line) {
-    if (line != kSolution) return;
-    const TZqStaticText* label = Form().ItemLabel(1);
-    seen << QStringLiteral("%1 on %2").arg(label->Font().Color).arg(label->Color);
-  });
-  TraceToEnd();
-  EXPECT_EQ(Solutions(), 1) << Transcript();
-  EXPECT_EQ(seen, QStringList{QStringLiteral("%1 on %2").arg(clYellow).arg(clGreen)})
-      << "the packed item is yellow on green while the window is open";
-  EXPECT_EQ(Form().ItemLabel(1)->Color, clBtnFace);
-  EXPECT_EQ(Form().ItemLabel(1)->Font().Color, clBlack);
-  EXPECT_EQ(host_->Transcript().last(), kEnd);
-}
-
 TEST_F(PackagesRun, AVolumeAboveTheSumOfAllWeightsHasNoSolution) {
   Start({2, 3, 4}, 10);
   TraceToEnd();
@@ -319,15 +288,6 @@ TEST_F(PackagesRun, ThePilesAndTheColumnStandWithinTheWindow) {
   for (int i = 1; i <= 8; ++i)
     for (int j = 1; j <= 10; ++j) EXPECT_TRUE(inside(Form().BlockRect(i, j))) << i << "," << j;
   for (int k = 1; k <= TPkgForm::MaxCells; ++k) EXPECT_TRUE(inside(Form().CellRect(k))) << k;
-}
-
-TEST_F(PackagesRun, TheDocksGiveTheDrawingSixtyThreePercent) {
-  Start({1}, 1);
-  EXPECT_EQ(MainForm->DockMode(), TMainForm::DockThree);
-  TSplitWnds* frame = MainForm->DockFrame();
-  ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->Pane(1)->DockedForm(), demo_->GraphForm());
-  EXPECT_EQ(frame->Pane(1)->width(), frame->width() * 63 / 100);
 }
 
 TEST_F(PackagesRun, CancellingTheDataDialogsKeepsTheDataInUse) {

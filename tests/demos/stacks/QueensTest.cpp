@@ -5,7 +5,6 @@
 #include "demos/stacks/QueensForm.h"
 #include "framework/drawkit/IntEdit.h"
 #include "framework/drawkit/StackBox.h"
-#include "framework/engine/Globals.h"
 #include "platform/Controls.h"
 #include "platform/Pacing.h"
 #include "tests/demos/stacks/AloneRun.h"
@@ -202,21 +201,6 @@ TEST(QueenInputDlg, ConfirmAcceptsTheCountCancelAndEscDoNot) {
 }
 
 // ---------------------------------------------------------------- whole runs
-
-TEST_F(QueensRun, FourQueensHaveTwoPlacementsInBothLanguages) {
-  for (bool useC : {false, true}) {
-    Start(4, useC);
-    const qsizetype before = Messages().size();
-    demo_->Run();
-    const QStringList messages = Messages().mid(before);
-    ASSERT_EQ(messages.size(), 3) << Lines(messages);
-    EXPECT_EQ(messages[0], QStringLiteral("message 第1种排布 | 第1种排布找到了!")) << (useC ? "C" : "Pascal");
-    EXPECT_EQ(messages[1], QStringLiteral("message 第2种排布 | 第2种排布找到了!"));
-    EXPECT_TRUE(IsEnd(messages[2])) << Lines(messages);
-    EXPECT_EQ(demo_->SolutionCount, 2);
-    EXPECT_EQ(Board().StackBox->Count(), 0);
-  }
-}
 
 TEST_F(QueensRun, ThreeQueensHaveNone) {
   Start(3, false);

@@ -2,57 +2,23 @@
 
 #include <algorithm>
 
-#include "demos/DemoList.h"
 #include "demos/stacks/TrainForm.h"
 #include "demos/stacks/Trains.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "framework/engine/Globals.h"
-#include "framework/shell/MainForm.h"
-#include "framework/shell/SplitWnds.h"
-#include "framework/shell/Startup.h"
 #include "platform/Pacing.h"
-#include "tests/support/ScriptedModalHost.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
-
-// The orders in which 1 2 3 4 can leave through a stack, found by trying every permutation
-// on a real stack (independent of the demonstration's recursion).
-QStringList StackPermutations() {
-  QStringList out;
-  std::string p = "1234";
-  do {
-    std::vector<char> stack;
-    char next = '1';
-    bool ok = true;
-    for (char want : p) {
-      while ((stack.empty() || stack.back() != want) && next <= '4') stack.push_back(next++);
-      if (stack.empty() || stack.back() != want) {
-        ok = false;
-        break;
-      }
-      stack.pop_back();
-    }
-    if (ok) out << QString::fromStdString(p);
-  } while (std::next_permutation(p.begin(), p.end()));
-  return out;
-}
 
 // Sleeps of one car's run (20 ms a frame) among the recorded waits.
 int CarFrames(const std::vector<int>& waits) {
   return static_cast<int>(std::count(waits.begin(), waits.end(), 20));
 }
 
-class TrainsRun : public ::testing::TestWithParam<bool> {
+class TrainsRun : public ProgramRun<TTrains, ::testing::TestWithParam<bool>> {
  protected:
-  void Start(bool useC) {
-    RegisterAllDemos();
-    windows_ = std::make_unique<TProgramWindows>();
-    MainForm->StartDemo(QStringLiteral("Trains"), useC);
-    demo_ = dynamic_cast<TTrains*>(CurrentDemo);
-    ASSERT_NE(demo_, nullptr) << host_->Transcript().join('\n').toStdString();
-  }
-  void TearDown() override { windows_.reset(); }
+  void Start(bool useC) { ProgramRun::Start(QStringLiteral("Trains"), useC); }
   QStringList Results() const {
     QStringList out;
     for (int i = 1; i <= TTrainForm::ResultCells; ++i) {
@@ -61,10 +27,6 @@ class TrainsRun : public ::testing::TestWithParam<bool> {
     }
     return out;
   }
-
-  modal::ScriptedHostScope host_;
-  std::unique_ptr<TProgramWindows> windows_;
-  TTrains* demo_ = nullptr;
 };
 
 }  // namespace
@@ -136,26 +98,6 @@ TEST(TrainForm, OnlyFourteenResultsAreShown) {
   EXPECT_TRUE(form.Edits[1]->isHidden());
 }
 
-TEST_P(TrainsRun, AFullRunRecordsTheFourteenOrdersFrom4321To1234) {
-  Start(GetParam());
-  int deepest = 0;
-  while (demo_->CurLine() != nullptr) {
-    demo_->TraceInto();
-    deepest = std::max(deepest, demo_->StackForm()->Stack->Count());
-  }
-  const QStringList results = Results();
-  ASSERT_EQ(results.size(), 14) << results.join(' ').toStdString();
-  EXPECT_EQ(demo_->Railway()->OrderCount, 14);
-  EXPECT_EQ(results.first(), QStringLiteral("4321"));
-  EXPECT_EQ(results.last(), QStringLiteral("1234"));
-  QStringList sorted = results;
-  sorted.sort();
-  EXPECT_EQ(sorted, StackPermutations()) << "each order that a stack allows, once";
-  EXPECT_EQ(deepest, 9) << "TrainShow's call and one row per S or X";
-  EXPECT_EQ(demo_->StackForm()->Stack->Count(), 0);
-  EXPECT_EQ(host_->Transcript().last(), QStringLiteral("message Velkora 数据结构算法演示 | 算法演示完毕。"));
-}
-
 TEST_P(TrainsRun, ResetStartsTheRailwayAndTheDrawnStackAfresh) {
   Start(GetParam());
   for (int i = 0; i < 400 && demo_->Railway()->OrderCount < 2; ++i) demo_->TraceInto();
@@ -166,16 +108,6 @@ TEST_P(TrainsRun, ResetStartsTheRailwayAndTheDrawnStackAfresh) {
   EXPECT_EQ(demo_->StackForm()->Stack->Count(), 0);
   demo_->Run();
   EXPECT_EQ(Results().size(), 14) << "no row is left over from before the reset";
-}
-
-TEST_P(TrainsRun, TheRailwayTheTextAndTheStackShareTheWindow) {
-  Start(GetParam());
-  EXPECT_EQ(MainForm->DockMode(), TMainForm::DockThree);
-  TSplitWnds* frame = MainForm->DockFrame();
-  ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->Pane(1)->DockedForm(), demo_->Railway());
-  EXPECT_EQ(frame->Pane(3)->DockedForm(), demo_->StackForm());
-  EXPECT_EQ(demo_->StackForm()->Caption(), QStringLiteral("堆栈"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TrainsRun, ::testing::Values(false, true),
