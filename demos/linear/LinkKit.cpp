@@ -154,6 +154,11 @@ void TListNode::SetNext(TListNode* next) {
   link->DrawLink(pointerCentre_, next_->Entry(), Shadow(), true, clFuchsia, clBtnShadow, mode);
 }
 
+QList<const QWidget*> TListNode::DrawingTargets() const {
+  if (!next_) return {};
+  return {next_};
+}
+
 void TListNode::Paint() {
   TDoubleRect::Paint();
   if (next_) {

@@ -106,6 +106,8 @@ class TListNode : public TDoubleRect {
   void UpdateGeometry();
   QPoint PointerCentre() const { return pointerCentre_; }
   QPoint Entry() const { return entry_; }
+  // The successor, when there is one (its text shows "^" otherwise).
+  QList<const QWidget*> DrawingTargets() const override;
 
  protected:
   void Paint() override;

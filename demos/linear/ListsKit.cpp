@@ -233,8 +233,9 @@ void TLists::Paint() {
     pending.pop_back();
     PaintNode(c, *node, m);
     if (node->Tag == 1) {
-      if (node->ShownTp && node->TpVisible) pending.push_back(node->ShownTp);
-      if (node->ShownHp && node->HpVisible) pending.push_back(node->ShownHp);
+      // A hidden link still leads to its node: only the line is not drawn yet.
+      if (node->ShownTp) pending.push_back(node->ShownTp);
+      if (node->ShownHp) pending.push_back(node->ShownHp);
     }
   }
   for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m);

@@ -2,7 +2,9 @@
 
 #include "demos/linear/CopyLists.h"
 #include "demos/linear/DepthLists.h"
+#include "demos/linear/ListsForms.h"
 #include "demos/linear/ListsKit.h"
+#include "platform/Controls.h"
 #include "framework/engine/Globals.h"
 
 namespace {
@@ -117,4 +119,17 @@ TEST_F(ListsBuild, StackRowsShowAddressLabelsAndNilAsTheLanguageWritesIt) {
   EXPECT_EQ(TDLStkData(8, n2->hp->hp.get(), 0, nullptr, 0).GetText(), QStringLiteral("8   b4 0 NULL 0"));
   EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0 NULL NULL"));
   UseCLanguage = false;
+}
+
+TEST(InputListsDlg, OKFollowsTheSyntaxOfATypedListOnly) {
+  TInputListsDlg dlg;
+  dlg.SelectChoice(TInputListsDlg::ChoiceCount);
+  dlg.Edit1->setText(QStringLiteral("(a,(b)"));
+  EXPECT_FALSE(dlg.OKBtn->isEnabled()) << "an unclosed list was accepted";
+  dlg.Edit1->setText(QStringLiteral("(a, (b))"));
+  EXPECT_TRUE(dlg.OKBtn->isEnabled());
+  dlg.Edit1->setText(QString());
+  EXPECT_FALSE(dlg.OKBtn->isEnabled()) << "an empty text was accepted";
+  dlg.SelectChoice(2);
+  EXPECT_TRUE(dlg.OKBtn->isEnabled()) << "a prepared list needs no typing";
 }
