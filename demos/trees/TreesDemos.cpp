@@ -1,6 +1,7 @@
 #include "demos/trees/CrtBTPreOdr.h"
 #include "demos/trees/CrtPreIn.h"
 #include "demos/trees/PreOrder.h"
+#include "demos/trees/ThrdTravel.h"
 
 void RegisterTreesDemos() {
   DemoClasses().Register<TPreOrder>();
@@ -8,4 +9,5 @@ void RegisterTreesDemos() {
   DemoClasses().Register<TPostOrder>();
   DemoClasses().Register<TCrtBTPreOdr>();
   DemoClasses().Register<TCrtPreIn>();
+  DemoClasses().Register<TThrdTravel>();
 }
