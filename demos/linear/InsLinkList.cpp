@@ -4,7 +4,6 @@
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
-#include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
 
 TInsLinkList::TInsLinkList(const QStringList& source)
@@ -21,7 +20,7 @@ bool TInsLinkList::CreateData() {
   QString text = InsLinkElement;
   do {
     // Cancel keeps the element as it was rather than asking for ever.
-    if (!InputQuery(QStringLiteral("链表"), QStringLiteral("插入结点"), text)) break;
+    if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("插入结点"), text)) break;
     if (!text.isEmpty()) InsLinkElement = text[0];
   } while (text.size() != 1);
   QueryInteger(QStringLiteral("链表"), QStringLiteral("插入位置"), InsLinkPosition);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 #include "demos/linear/LinkKit.h"
 #include "framework/drawkit/Pointer2.h"
@@ -45,9 +46,21 @@ void TLinkBase::UpdateChildWindow() {
   graphForm_->Update();
 }
 
+bool WesternText(const QString& s) {
+  return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+bool QueryWestern(const QString& caption, const QString& prompt, QString& text) {
+  for (;;) {
+    if (!InputQuery(caption, prompt, text)) return false;
+    if (WesternText(text)) return true;
+    modal::ShowMessage(kWesternOnly);
+  }
+}
+
 bool TLinkBase::CreateData() {
   QString text = LinkListText;
-  if (!InputQuery(QStringLiteral("链表"), QStringLiteral("建立数据"), text)) return false;
+  if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("建立数据"), text)) return false;
   if (text.size() > MaxListText) modal::ShowMessage(QStringLiteral("数据太长,将被截断"));
   if (!text.isEmpty()) LinkListText = text.left(MaxListText);
   return true;
@@ -226,6 +239,11 @@ TInput2LinksDlg::TInput2LinksDlg(QWidget* parent) : TForm(parent) {
   CancelBtn->setGeometry(280, 282, 100, 34);
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;
+  OKBtn->OnClick = [this] {
+    if (WesternText(EditA->text()) && WesternText(EditB->text())) return;
+    modal::ShowMessage(kWesternOnly);
+    SetModalResult(mrNone);
+  };
 }
 
 bool TInput2LinksDlg::Execute() {

@@ -136,12 +136,14 @@ void TListNode::UpdateGeometry() {
 
 void TListNode::RebuildCaption() {
   const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
-  QString caption;
-  if (!next_) caption = QStringLiteral("%1,%2,^,").arg((s.Split + s.W) / 2).arg(s.H);
-  // As large as the part allows: the text's baseline sits 4 pixels above the bottom.
+  // The caption holds the "^" of a nil pointer; the text is drawn by Paint, since a caption
+  // piece cannot hold a comma.
   Font.Height = -std::max(1, s.H - 7);
-  caption += QStringLiteral("%1,%2,%3").arg(s.Split / 2).arg(s.H - 4).arg(nodeString_);
-  SetCaptionText(caption);  // repaints
+  SetCaptionText(next_ ? QString() : QStringLiteral("%1,%2,^").arg((s.Split + s.W) / 2).arg(s.H));
+}
+
+QString TListNode::DrawingText() const {
+  return next_ ? nodeString_ : QStringLiteral("^ ") + nodeString_;
 }
 
 void TListNode::SetNext(TListNode* next) {
@@ -161,8 +163,10 @@ QList<const QWidget*> TListNode::DrawingTargets() const {
 
 void TListNode::Paint() {
   TDoubleRect::Paint();
+  const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
+  // Centred in the data part, the baseline 4 pixels above its bottom.
+  TextOutShadow(Canvas(), s.Split / 2, s.H - 4, nodeString_, Font.Color);
   if (next_) {
-    const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
     const int y = s.H / 2;
     DrawLine3D(Canvas(), (s.W + s.Split) / 2, y, s.W, y, clFuchsia, clFuchsia, true);
   }

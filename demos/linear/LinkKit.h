@@ -106,7 +106,8 @@ class TListNode : public TDoubleRect {
   void UpdateGeometry();
   QPoint PointerCentre() const { return pointerCentre_; }
   QPoint Entry() const { return entry_; }
-  // The successor, when there is one (its text shows "^" otherwise).
+  // "^ c" without a successor, "c" with one (then named as the target).
+  QString DrawingText() const override;
   QList<const QWidget*> DrawingTargets() const override;
 
  protected:

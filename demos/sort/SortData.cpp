@@ -28,6 +28,25 @@ void TSortNode::AssignTo(TSortNode& dest) const {
   dest.resize(size());
 }
 
+QString SortColorName(TColor color) {
+  static const std::pair<TColor, const char*> names[] = {
+      {clPurple, "purple"}, {clSilver, "silver"}, {clRed, "red"},   {clGreen, "green"}, {clBlue, "blue"},
+      {clNavy, "navy"},     {clAqua, "aqua"},     {clLime, "lime"}, {16744703, "pink"}, {clBlack, "black"}};
+  for (const auto& [c, name] : names)
+    if (c == color) return QString::fromLatin1(name);
+  return QStringLiteral("$%1").arg(color, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+QString TSortNode::DrawingText() const {
+  return QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + SortColorName(Color);
+}
+
+QString TListSortNode::DrawingText() const {
+  return TSortNode::DrawingText() + QStringLiteral(" next %1").arg(next_);
+}
+
+QString TAddrNode::DrawingText() const { return QStringLiteral("%1 ").arg(Addr) + TSortNode::DrawingText(); }
+
 void TSortNode::Paint() {
   Canvas().Brush.Color = Color;
   Canvas().Brush.Style = bsSolid;
@@ -175,6 +194,17 @@ void TSortData::SetDataString(const QString& s) {
   const int n = std::min<int>(static_cast<int>(s.size()), LastIndex());
   for (int i = 1; i <= n; ++i) SetKey(i, s[i - 1].toLatin1());
   for (int i = n + 1; i <= LastIndex(); ++i) DeleteNode(i);
+}
+
+void TSortData::ShowKeys(const QString& s) {
+  for (int i = 1; i <= LastIndex(); ++i) {
+    const char key = i <= s.size() ? s[i - 1].toLatin1() : ' ';
+    if (key == ' ')
+      DeleteNode(i);
+    else
+      SetKey(i, key);
+  }
+  AfterRescale();
 }
 
 bool TSortData::InputData() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Font.h"
@@ -17,7 +18,7 @@
 
 // One key: a raised box filled with its colour. The key itself is not written in the box;
 // its height tells it.
-class TSortNode : public TCanvasWidget {
+class TSortNode : public TCanvasWidget, public TKitControl {
  public:
   explicit TSortNode(QWidget* parent = nullptr);
   ~TSortNode() override;
@@ -38,6 +39,9 @@ class TSortNode : public TCanvasWidget {
   // of the same family; index, colour and caption stay.
   virtual void AssignTo(TSortNode& dest) const;
 
+  // "D purple": the key and the face colour (a silver box is an emptied place).
+  QString DrawingText() const override;
+
  protected:
   void Paint() override;
 
@@ -53,6 +57,7 @@ class TListSortNode : public TSortNode {
   int Next() const { return next_; }
   void SetNext(int next);
   void AssignTo(TSortNode& dest) const override;
+  QString DrawingText() const override;
 
  protected:
   void Paint() override;
@@ -68,6 +73,7 @@ class TAddrNode : public TSortNode {
   TColor AddrColor = clBlack;
   int Addr = 0;  // written directly; repaint to show it
   void AssignTo(TSortNode& dest) const override;
+  QString DrawingText() const override;
 
  protected:
   void Paint() override;
@@ -83,6 +89,9 @@ class TRadixNode : public TAddrNode {
  protected:
   void Paint() override;
 };
+
+// The name of a box colour as the drawing texts write it ("purple"), else "$00BBGGRR".
+QString SortColorName(TColor color);
 
 // ---------------------------------------------------------------- key rows
 
@@ -142,6 +151,13 @@ class TSortData : public TNodeContainer {
   TSortNode* NodeAt(int i) const;
   QString GetDataString() const;
   void SetDataString(const QString& s);
+  // Shows s place by place from 1: a blank leaves its place empty.
+  void ShowKeys(const QString& s);
+  // The key range the heights are drawn against, taken over from another row.
+  void SetKeyRange(char low, char high) {
+    lowKey_ = low;
+    highKey_ = high;
+  }
 
   // The row's input dialog; true when the user pressed OK.
   bool InputData();
@@ -157,6 +173,8 @@ class TSortData : public TNodeContainer {
 
   TRowLayout Layout() const;
   void AfterRescale() override;
+  // The keys of places 1 .. Count; the boxes say the rest.
+  QString DrawingText() const override { return GetDataString(); }
 
   // Two rounds of a colour flash on one box; the wait of one flash phase.
   void Flash(TSortNode& node, TColor color, int rounds);

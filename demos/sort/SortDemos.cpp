@@ -3,8 +3,11 @@
 #include "demos/sort/BubbleSort.h"
 #include "demos/sort/InsertSort.h"
 #include "demos/sort/ListInsertSort.h"
+#include "demos/sort/MergeSort.h"
 #include "demos/sort/QuickAddrSort.h"
 #include "demos/sort/QuickSort.h"
+#include "demos/sort/RecMergeSort.h"
+#include "demos/sort/ReplaceSelection.h"
 #include "demos/sort/SelectSort.h"
 #include "demos/sort/ShellSort.h"
 
@@ -12,8 +15,12 @@ void RegisterSortDemos() {
   DemoClasses().Register<TBubbleSort>();
   DemoClasses().Register<TInsertSort>();
   DemoClasses().Register<TListInsertSort>();
+  DemoClasses().Register<TMergeSort>();
   DemoClasses().Register<TQuickAddrSort>();
+  DemoClasses().Register<TIntMergeSort>();
   DemoClasses().Register<TQuickSort>();
+  DemoClasses().Register<TRecMergeSort>();
+  DemoClasses().Register<TReplaceSelection>();
   DemoClasses().Register<TSelectSort>();
   DemoClasses().Register<TShellSort>();
 }

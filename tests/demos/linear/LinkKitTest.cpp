@@ -3,7 +3,6 @@
 #include "demos/linear/LinkForms.h"
 #include "demos/linear/LinkKit.h"
 #include "framework/drawkit/Pointer2.h"
-#include "framework/drawkit/Rect.h"
 
 namespace {
 
@@ -13,12 +12,8 @@ QStringList Lines(const QString& chars) {
   return lines;
 }
 
-// The caption pieces of a node, as a script reads them: "^ c" or "c".
-QString Pieces(const TListNode& node) {
-  QStringList texts;
-  for (const TCaptionPiece& p : ParseCaptionPieces(node.CaptionText())) texts << p.Text;
-  return texts.join(' ');
-}
+// What a node shows, as a script reads it: "^ c" or "c".
+QString Pieces(const TListNode& node) { return node.DrawingText(); }
 
 // The drawing window's list at its design size.
 class LinkLayout : public ::testing::Test {

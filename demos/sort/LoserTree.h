@@ -1,0 +1,133 @@
+#pragma once
+// The loser tree of the external sorts: internal nodes ls[0..k-1] (each naming a leaf),
+// leaves b[0..k-1] holding keys and the minimum-key sentinel b[k], laid out by heap position
+// (leaf b[s] at position k+s, the parent of position i at i div 2, ls[0] above ls[1]).
+// The controls only show what the demonstrations copy into them.
+#include <array>
+
+#include "framework/drawkit/KitControl.h"
+#include "platform/PaintBox.h"
+
+// One drawn record: ls records hold a leaf number, leaves a key; -1 is drawn blank.
+struct TLsNodeRec {
+  int Value = -1;
+  int Index = 0;
+  bool Shown = true;      // false draws the box grey
+  bool Highlight = false;  // true draws it fuchsia
+};
+
+// The keys of one input run still to be read, shown as a column under its leaf.
+struct TLsRunRec {
+  int LastKey = 0;  // index of the last key held
+  std::array<int, 10> Keys{999};
+};
+
+// The geometry of a tree of leaf numbers 0..n (pure, recomputed at every paint).
+struct TLoserLayout {
+  enum Kind { Loser, RepSel };
+  static constexpr int Positions = 33;
+
+  int Rows = 2;
+  int Cols = 1;
+  int NodeWidth = 0;
+  int NodeHeight = 0;
+  std::array<int, Positions> X{};
+  int Width = 0;
+  int Height = 0;
+
+  static int TreeDepth(int n);
+  void SetLeafCount(int n);
+  void Compute(int width, int height, int lastIndex, Kind kind);
+  int Y(int position) const;
+};
+
+class TLoserTree : public TCanvasWidget, public TKitControl {
+ public:
+  static constexpr int MaxLastIndex = 16;
+  static constexpr int NodeCount = 33;
+  static constexpr int RunCount = 17;
+
+  explicit TLoserTree(QWidget* parent = nullptr);
+
+  int LastIndex() const { return lastIndex_; }
+  // Accepted for 0 .. 16; any other value changes nothing.
+  void SetLastIndex(int n);
+  bool ShowSentinel() const { return showSentinel_; }
+  void SetShowSentinel(bool show);
+  bool ShowRuns = false;  // set directly; no repaint of its own
+
+  // Records 0 .. 2n+2 (2n+2 is the sentinel); runs 0 .. n. Outside them the getters answer
+  // an empty record and the setters change nothing.
+  TLsNodeRec GetNode(int i) const;
+  void SetNode(int i, const TLsNodeRec& rec);
+  TLsRunRec GetRun(int j) const;
+  void SetRun(int j, const TLsRunRec& rec);
+
+  // The record numbers of leaf s and of the sentinel.
+  int Leaf(int s) const { return lastIndex_ + 1 + s; }
+  int Sentinel() const { return 2 * lastIndex_ + 2; }
+
+  // The layout as the last paint (or the present size) computed it.
+  TLoserLayout Layout() const;
+
+  // The display of an exchange of s and ls[t] the demonstration made: leaf s loses its
+  // highlight, the leaf ls[t] named gains it, ls[t] names s.
+  void ShowSwap(int t, int s);
+
+  // "ls 1*,0,2 b 12,7,500# b[k] 0 runs 300/8 900/": the values of the ls records and the
+  // leaves ("_" blank, "*" highlighted, "#" grey), the sentinel when shown, the run columns
+  // when shown.
+  QString DrawingText() const override;
+
+ protected:
+  static QString RecordText(const TLsNodeRec& rec);
+  void Paint() override;
+  virtual TLoserLayout::Kind LayoutKind() const { return TLoserLayout::Loser; }
+  // Under the leaves: the run columns here, the run numbers in the replacement selection.
+  virtual void DrawUnderLeaves(const TLoserLayout& l);
+  void DrawNodeBox(const TLoserLayout& l, int record, int x, int y);
+  // A square key box of side NodeWidth at (x, y), drawn straight on the canvas.
+  void DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor color);
+  // Moves a key box from the leaf of s up to the top edge in frames + 1 steps.
+  int MoveKeyOut(int speed, int s, int frames);
+  bool ValidNode(int i) const { return i >= 0 && i <= Sentinel() && i < NodeCount; }
+
+  std::array<TLsNodeRec, NodeCount> nodes_{};
+  std::array<TLsRunRec, RunCount> runs_{};
+
+ private:
+  void DrawArrow(int x1, int y1, int x2, int y2);
+  int lastIndex_ = 0;
+  bool showSentinel_ = false;
+};
+
+// The tree of the k-way merge: a key leaving the tree is animated.
+class TMovingLsTree : public TLoserTree {
+ public:
+  using TLoserTree::TLoserTree;
+  // Takes the key of leaf s (the leaf becomes blank) and moves it to the top edge; returns it.
+  int MoveKeyOut(int speed, int s) { return TLoserTree::MoveKeyOut(speed, s, 7); }
+};
+
+// The tree of the replacement selection: a run number under every leaf, keys moving in
+// from the bottom edge and out to the top.
+class TRepSelTree : public TLoserTree {
+ public:
+  using TLoserTree::TLoserTree;
+  TLsNodeRec GetRunNumber(int j) const;
+  void SetRunNumber(int j, const TLsNodeRec& rec);
+  void MoveKeyIn(int s, int key, int speed);
+  int MoveKeyOut(int speed, int s) { return TLoserTree::MoveKeyOut(speed, s, 5); }
+  // The tree's text, then "rnum" and the run number under each leaf.
+  QString DrawingText() const override;
+
+ protected:
+  TLoserLayout::Kind LayoutKind() const override { return TLoserLayout::RepSel; }
+  void DrawUnderLeaves(const TLoserLayout& l) override;
+
+ private:
+  std::array<TLsNodeRec, RunCount> runNumbers_{};
+};
+
+// The wait of one animation frame at a speed 0 .. 99.
+int LsFrameWait(int speed);

@@ -1,0 +1,68 @@
+#pragma once
+// K-way merge through a loser tree: k sorted input runs, generated from the counts chosen
+// in "Create Data", are merged into one output run. Adjust replays a leaf's way up to the
+// root, leaving the loser of each match in its node and the winner in ls[0].
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "framework/engine/AlgoDemo.h"
+
+class TMgStGraphForm;
+class TIntData;
+
+class TMergeSort : public TAlgoDemo {
+  Q_OBJECT
+ public:
+  static constexpr int MaxKey = 999;
+  static constexpr int MaxRuns = 8;
+
+  explicit TMergeSort(const QStringList& source);
+  ~TMergeSort() override;
+
+  void CreateChildWindow() override;
+  std::unique_ptr<TData> GetGlobalData() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  bool CreateData() override;
+  void SetWindowRect() override;
+  void Reset() override;
+  TMgStGraphForm* GraphForm() const { return graphForm_.get(); }
+
+  // The input runs as given (each ascending, without the closing 999); at most 8 of 8 keys.
+  void SetRuns(const std::vector<std::vector<int>>& runs);
+
+  int K = 5;
+  std::array<std::array<int, 9>, MaxRuns> RunKeys{};
+  std::array<int, MaxRuns> RunPos{};
+
+  Q_INVOKABLE void KMerge_Begin();
+  Q_INVOKABLE TData* KMerge_C_GoSubCrtLs();
+  Q_INVOKABLE void KMerge_AfterGoSubCrtLs() {}
+  Q_INVOKABLE bool KMerge_F_While();
+  Q_INVOKABLE void KMerge_QeqLs0();
+  Q_INVOKABLE void KMerge_OutputQ();
+  Q_INVOKABLE void KMerge_InputKey();
+  Q_INVOKABLE TData* KMerge_C_GoSubAdjustLs();
+  Q_INVOKABLE void KMerge_AfterGoSubAdjustLs() {}
+  Q_INVOKABLE void KMerge_EndWhile() {}
+  Q_INVOKABLE void KMerge_OutputLs();
+  Q_INVOKABLE void Adjust_Begin();
+  Q_INVOKABLE bool Adjust_F_While();
+  Q_INVOKABLE void Adjust_IfSwap();
+  Q_INVOKABLE void Adjust_Tdiv2();
+  Q_INVOKABLE void Adjust_Ls0eqS();
+  Q_INVOKABLE void CreateLoserTree_Begin();
+  Q_INVOKABLE void CreateLoserTree_InitLs();
+  Q_INVOKABLE bool CreateLoserTree_F_ForI();
+  Q_INVOKABLE TData* CreateLoserTree_C_GoSubAdjustLs();
+  Q_INVOKABLE void CreateLoserTree_AfterGoSubAdjustLs() {}
+  Q_INVOKABLE void CreateLoserTree_Blank() {}
+
+ private:
+  TIntData* Ls(int i) const;
+  TIntData* B(int i) const;
+  // The next key of run q into b[q] and its leaf.
+  void ReadNext(int q);
+
+  std::unique_ptr<TMgStGraphForm> graphForm_;
+};

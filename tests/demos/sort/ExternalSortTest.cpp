@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include "demos/sort/ExternalForms.h"
+#include "demos/sort/LoserTree.h"
+#include "demos/sort/MergeSort.h"
+#include "demos/sort/ReplaceSelection.h"
+#include "framework/engine/BasicData.h"
+#include "platform/Random.h"
+#include "tests/demos/stacks/AloneRun.h"
+
+namespace {
+
+QString LastLine(QPlainTextEdit& memo) { return memo.document()->lastBlock().text(); }
+
+QString Values(const TData* vector) {
+  QStringList values;
+  for (int i = 0; i < vector->Count(); ++i) values << vector->Items(i)->GetText();
+  return values.join(',');
+}
+
+template <class T>
+class ExternalRun : public AloneRun<T> {
+ protected:
+  // Traces until procedure proc is about to run the line labelled label, or the end.
+  void RunUntil(const QString& proc, const QString& label) {
+    T& demo = *this->demo_;
+    do demo.TraceInto();
+    while (demo.CurLine() != nullptr &&
+           !(demo.CurProc()->Name() == proc && demo.CurLine()->Label() == label));
+  }
+  void RunToEnd() { RunUntil(QString(), QString()); }
+  int GlobalInt(const char* name) const {
+    return static_cast<TIntData*>(this->demo_->Globals()->FindByName(QString::fromLatin1(name)))->Value();
+  }
+  QString GlobalText(const char* name) const {
+    return Values(this->demo_->Globals()->FindByName(QString::fromLatin1(name)));
+  }
+};
+
+using MergeRun = ExternalRun<TMergeSort>;
+using RepSelRun = ExternalRun<TReplaceSelection>;
+
+}  // namespace
+
+TEST(LoserTreeLayout, FiveLeavesTakeEightColumnsAndFiveRows) {
+  TLoserLayout l;
+  l.Compute(400, 300, 4, TLoserLayout::Loser);
+  EXPECT_EQ(l.Rows, 5);
+  EXPECT_EQ(l.Cols, 8);
+  EXPECT_EQ(l.NodeWidth, 20);
+  EXPECT_EQ(l.NodeHeight, 30);
+  for (int pos : {5, 6, 7}) EXPECT_EQ(l.Y(pos), 146) << "b[0..2] sit one level above b[3], b[4]";
+  EXPECT_EQ(l.Y(8), 191);
+  EXPECT_EQ(l.Y(9), 191);
+  EXPECT_EQ(l.X[8], 15) << "b[3] is the first of the bottom row";
+  EXPECT_EQ(l.X[10], 300) << "the sentinel stands at three quarters of the width";
+}
+
+TEST(LoserTreeLayout, OneLeafStandsUnderTheRoot) {
+  TLoserLayout l;
+  l.Compute(400, 300, 0, TLoserLayout::Loser);
+  EXPECT_EQ(l.Rows, 2);
+  EXPECT_EQ(l.Cols, 1);
+  EXPECT_EQ(l.X[0], 175);
+  EXPECT_EQ(l.X[1], 175);
+  EXPECT_LT(l.Y(0), l.Y(1));
+}
+
+TEST(LoserTreeControl, IndexesOutsideTheirRangeChangeNothing) {
+  TLoserTree tree;
+  tree.SetLastIndex(2);
+  tree.SetLastIndex(17);
+  EXPECT_EQ(tree.LastIndex(), 2);
+  tree.SetNode(7, TLsNodeRec{5, 7, true, false});
+  EXPECT_EQ(tree.GetNode(7).Value, -1) << "record 7 is past the sentinel 2n+2 = 6";
+  tree.SetRun(3, TLsRunRec{});
+  tree.SetNode(6, TLsNodeRec{0, 6, true, true});
+  EXPECT_TRUE(tree.GetNode(6).Highlight);
+}
+
+TEST(InMemoryFile, WritesUpToCapacityAndReadsToTheEnd) {
+  TFile f;
+  EXPECT_FALSE(f.Write(1)) << "a closed file takes nothing";
+  ASSERT_TRUE(f.Open('w'));
+  EXPECT_FALSE(f.Open('r')) << "only a closed file opens";
+  for (int i = 0; i < TFile::Capacity; ++i) ASSERT_TRUE(f.Write(i));
+  EXPECT_FALSE(f.Write(100));
+  EXPECT_EQ(f.Count(), 100);
+  f.Close();
+  ASSERT_TRUE(f.Open('r'));
+  int x = -1;
+  for (int i = 0; i < 99; ++i) f.Read(x);
+  EXPECT_FALSE(f.Eof());
+  ASSERT_TRUE(f.Read(x));
+  EXPECT_EQ(x, 99);
+  EXPECT_TRUE(f.Eof()) << "end of file right after the last record";
+  EXPECT_FALSE(f.Read(x));
+  EXPECT_EQ(x, 99);
+}
+
+TEST(MergeRunFiles, GeneratedKeysStayClearOfTheSentinelAndTheEndMark) {
+  for (int round = 0; round < 1000; ++round) {
+    const int m = round % 8 + 1;
+    const auto keys = MakeRunFile(m);
+    for (int i = 0; i < m; ++i) {
+      EXPECT_GE(keys[i], 1);
+      EXPECT_LE(keys[i], 998);
+      if (i > 0) {
+        EXPECT_LE(keys[i - 1], keys[i]) << "runs stay ascending";
+      }
+    }
+    EXPECT_EQ(keys[m], 999);
+  }
+}
+
+TEST_F(MergeRun, LoserTreeOfThreeRunsAndTheirMerge) {
+  StartAlone(QStringLiteral("MergeSort"), false, [](TMergeSort& d) { d.SetRuns({{12, 300}, {7, 8, 900}, {500}}); });
+  RunUntil(QStringLiteral("KMerge"), QStringLiteral("While"));
+  EXPECT_EQ(GlobalText("ls"), QStringLiteral("1,0,2"));
+  EXPECT_EQ(GlobalText("b"), QStringLiteral("12,7,500,0"));
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    7    8   12  300  500  900  999"));
+}
+
+TEST_F(MergeRun, EqualKeysAndASingleRun) {
+  StartAlone(QStringLiteral("MergeSort"), true, [](TMergeSort& d) { d.SetRuns({{3}, {3}, {3}}); });
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    3    3    3  999"));
+  EXPECT_EQ(GlobalText("b"), QStringLiteral("999,999,999,0"));
+  demo_->SetRuns({{5, 6}});
+  demo_->Reset();
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    5    6  999"));
+  EXPECT_EQ(GlobalText("ls"), QStringLiteral("0"));
+}
+
+namespace {
+
+QString Runs(const std::vector<std::vector<int>>& runs) {
+  QString line;
+  for (const auto& run : runs) {
+    for (int key : run) line += QString::asprintf("%5d", key);
+    line += QStringLiteral(" *");
+  }
+  return line;
+}
+
+}  // namespace
+
+TEST_F(RepSelRun, RunsOfAWorkAreaOfFour) {
+  const std::vector<int> input{51, 49, 39, 46, 38, 29, 14, 61, 15, 30, 1, 48, 52, 3, 63, 27, 4, 13, 89, 24};
+  StartAlone(QStringLiteral("ReplaceSelection"), false, [&](TReplaceSelection& d) { d.SetInput(4, input); });
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo),
+            Runs({{39, 46, 49, 51, 61}, {14, 15, 29, 30, 38, 48, 52, 63}, {1, 3, 4, 13, 24, 27, 89}}));
+  EXPECT_EQ(GlobalInt("rc"), 4);
+  EXPECT_EQ(GlobalInt("rmax"), 3);
+}
+
+TEST_F(RepSelRun, AscendingInputIsOneRunDescendingInputSeveral) {
+  StartAlone(QStringLiteral("ReplaceSelection"), true, [](TReplaceSelection& d) {
+    d.SetInput(4, {10, 20, 30, 40, 50, 60, 70, 80, 90, 95});
+  });
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), Runs({{10, 20, 30, 40, 50, 60, 70, 80, 90, 95}}));
+  demo_->SetInput(4, {95, 90, 80, 70, 60, 50, 40, 30, 20, 10});
+  demo_->Reset();
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), Runs({{70, 80, 90, 95}, {30, 40, 50, 60}, {10, 20}}));
+}
+
+TEST_F(RepSelRun, InputShorterThanTheWorkAreaIsOneRun) {
+  StartAlone(QStringLiteral("ReplaceSelection"), false, [](TReplaceSelection& d) {
+    d.SetInput(12, {5, 3, 8, 1, 9, 2, 7, 4, 6, 0});
+  });
+  RunUntil(QStringLiteral("ReplaceSelection"), QStringLiteral("RcRmax1"));
+  EXPECT_TRUE(GlobalText("wa").startsWith(QStringLiteral("(999,2),(999,2),("))) << GlobalText("wa").toStdString();
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), Runs({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}));
+  EXPECT_EQ(GlobalInt("rc"), 2);
+  EXPECT_EQ(GlobalInt("rmax"), 1);
+}
