@@ -45,7 +45,11 @@ QString TListSortNode::DrawingText() const {
   return TSortNode::DrawingText() + QStringLiteral(" next %1").arg(next_);
 }
 
-QString TAddrNode::DrawingText() const { return QStringLiteral("%1 ").arg(Addr) + TSortNode::DrawingText(); }
+QString TAddrNode::DrawingText() const {
+  // Boxes that only show their number carry a blank key.
+  if (Key() == ' ') return QStringLiteral("%1 ").arg(Addr) + SortColorName(Color);
+  return QStringLiteral("%1 ").arg(Addr) + TSortNode::DrawingText();
+}
 
 void TSortNode::Paint() {
   Canvas().Brush.Color = Color;
@@ -324,8 +328,15 @@ void TSortData::Paint() {
 
 TAddrdata::TAddrdata(QWidget* parent) : TSortData(parent) { NodeClass = SortNodeClass<TAddrNode>(); }
 
+QString TAddrdata::DrawingText() const {
+  QStringList addrs;
+  for (int i = StartIndex; i <= LastIndex(); ++i)
+    if (const TAddrNode* node = AddrAt(i)) addrs << QString::number(node->Addr);
+  return addrs.join(' ');
+}
+
 void TAddrdata::TrimToString(const QString& s) {
   for (int i = static_cast<int>(s.size()) + 1, last = Count(); i <= last; ++i) DeleteNode(i);
 }
 
-TRadixdata::TRadixdata(QWidget* parent) : TSortData(parent) { NodeClass = SortNodeClass<TRadixNode>(); }
+TRadixdata::TRadixdata(QWidget* parent) : TAddrdata(parent) { NodeClass = SortNodeClass<TRadixNode>(); }

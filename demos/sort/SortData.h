@@ -200,10 +200,12 @@ class TAddrdata : public TSortData {
   TAddrNode* AddrAt(int i) const { return static_cast<TAddrNode*>(NodeAt(i)); }
   // Deletes the boxes past the length of s.
   void TrimToString(const QString& s);
+  // The addresses of the places in order.
+  QString DrawingText() const override;
 };
 
 // A row of radix queue boxes.
-class TRadixdata : public TSortData {
+class TRadixdata : public TAddrdata {
  public:
   explicit TRadixdata(QWidget* parent = nullptr);
   TRadixNode* RadixAt(int i) const { return static_cast<TRadixNode*>(NodeAt(i)); }

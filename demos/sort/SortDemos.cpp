@@ -6,6 +6,7 @@
 #include "demos/sort/MergeSort.h"
 #include "demos/sort/QuickAddrSort.h"
 #include "demos/sort/QuickSort.h"
+#include "demos/sort/RadixSort.h"
 #include "demos/sort/RecMergeSort.h"
 #include "demos/sort/ReplaceSelection.h"
 #include "demos/sort/SelectSort.h"
@@ -19,6 +20,7 @@ void RegisterSortDemos() {
   DemoClasses().Register<TQuickAddrSort>();
   DemoClasses().Register<TIntMergeSort>();
   DemoClasses().Register<TQuickSort>();
+  DemoClasses().Register<TRadixSort>();
   DemoClasses().Register<TRecMergeSort>();
   DemoClasses().Register<TReplaceSelection>();
   DemoClasses().Register<TSelectSort>();

@@ -85,7 +85,8 @@ TProcLine::TProcLine(const QString& entry, int lineNo) : TProcLine(Parse(entry),
 TProcLine::TProcLine(Parsed parsed, int lineNo)
     : TData(parsed.label),
       text_(std::move(parsed.text)),
-      gotoLabel_(std::move(parsed.gotoLabel)),
+      gotoLabel_(parsed.gotoLabel),
+      ownGotoLabel_(std::move(parsed.gotoLabel)),
       lineNo_(lineNo),
       directives_(std::move(parsed.directives)) {}
 
@@ -129,6 +130,8 @@ TProcLine* TProcLine::Execute(TAlgoDemo& demo) {
 }
 
 void TProcLine::ResumeAfterCall(TAlgoDemo& demo) {
+  // A jump an earlier return answered must not outlive it.
+  gotoLabel_ = ownGotoLabel_;
   int i = 1;
   while (i <= DirectiveCount() && Directive(i).Letter != 'C') ++i;
   for (++i; i <= DirectiveCount(); ++i) {

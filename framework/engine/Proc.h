@@ -47,7 +47,8 @@ class TProcLine : public TData {
   // yielded line, the next line (NextLine).
   TProcLine* Execute(TAlgoDemo& demo);
   // On the caller's line after the callee returned: runs the directives after the first
-  // "@C" until one yields a line, which then becomes this line's jump target.
+  // "@C" until one yields a line, which then becomes this line's jump target for this
+  // return only; when none yields one, the line's own "=>" jump (or the next line) holds.
   void ResumeAfterCall(TAlgoDemo& demo);
   // The next line that can run: the jump label's line, else the next row, skipping lines
   // without directives and jump label; nullptr past the end of the procedure.
@@ -65,6 +66,7 @@ class TProcLine : public TData {
 
   QString text_;
   QString gotoLabel_;
+  QString ownGotoLabel_;  // the "=>" jump as written; gotoLabel_ may hold a return's answer
   int lineNo_;
   std::vector<TDirective> directives_;
 };

@@ -50,6 +50,7 @@ class TFactDemo : public TAlgoDemo {
   Q_INVOKABLE void Main_AfterBegin() { After("Main_AfterBegin"); }
   Q_INVOKABLE TData* Main_C_Again() { return Call("Main_C_Again", secondArg); }
   Q_INVOKABLE void Main_AfterAgain() { After("Main_AfterAgain"); }
+  Q_INVOKABLE bool Main_F_Again() { return againAnswer; }
   Q_INVOKABLE bool Fact_F_Begin() {
     calls << "Fact_F_Begin";
     return N() <= 1;
@@ -87,6 +88,7 @@ class TFactDemo : public TAlgoDemo {
   int constructed = 0;
   bool pauseInBase = false;
   bool throwInBase = false;
+  bool againAnswer = true;
 
  private:
   int N() const { return static_cast<TIntData*>(Locals()->FindByName("n"))->Value(); }
@@ -376,6 +378,20 @@ TEST_F(Engine, AMissingAfterMethodFailsBeforeTheReturn) {
   ASSERT_NE(demo->Locals(), nullptr);
   EXPECT_EQ(demo->Locals()->FindByName("n")->GetText(), "1") << "still the callee's locals";
   EXPECT_EQ(host.algorithm.frames, 1);
+}
+
+TEST_F(Engine, AConditionAfterACallFollowsOnlyThisReturnsAnswer) {
+  Start({"!Main", "`Begin=>Again", "`Again@C{Fact}@F{Skip}", "`Middle=>End", "`Skip=>End", "`End@R", "!Fact",
+         "`Begin@F{End}", "`End@R"});
+  demo->againAnswer = false;
+  for (int i = 0; i < 4; ++i) demo->TraceInto();
+  EXPECT_EQ(Where(), "Main:Skip");
+  demo->Run();
+  // The next run (a reset, or new data) answers true: the line goes on to the next one.
+  demo->Reset();
+  demo->againAnswer = true;
+  for (int i = 0; i < 4; ++i) demo->TraceInto();
+  EXPECT_EQ(Where(), "Main:Middle") << "not the jump the first run's return answered";
 }
 
 TEST_F(Engine, AStepThatThrowsLeavesTheDemonstrationReadyToGoOn) {

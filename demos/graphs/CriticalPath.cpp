@@ -1,0 +1,420 @@
+#include "demos/graphs/CriticalPath.h"
+
+#include "demos/graphs/CrtPathDlg.h"
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphList.h"
+#include "demos/graphs/GraphP.h"
+#include "demos/graphs/TopoKit.h"
+#include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/CoolMsg.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/TextRules.h"
+
+using namespace topokit;
+
+namespace {
+
+TStackBox* ConfigureStack(TStackBox* box, const char* name, const QString& title, TColor back, TColor titleColor,
+                          TColor node, TColor nodeFont) {
+  box->setObjectName(QString::fromLatin1(name));
+  box->Color = back;
+  box->RowCount = 10;
+  box->Title = title;
+  box->TitleColor = titleColor;
+  box->NodeColor = node;
+  box->NodeFont.Name = QStringLiteral("Times New Roman");
+  box->NodeFont.Height = -16;
+  box->NodeFont.Style = fsBold;
+  box->NodeFont.Color = nodeFont;
+  box->PointerColor = back;
+  box->PointerFont.Name = QStringLiteral("Courier New");
+  box->PointerFont.Height = -15;
+  box->PointerFont.Style = fsBold;
+  box->PointerFont.Color = clBlue;
+  box->ShowAnimate = true;
+  box->hide();
+  return box;
+}
+
+}  // namespace
+
+// The adjacency lists and stack T above, the graph, the event table and stack S below.
+class TCrtForm : public TGraphForm {
+ public:
+  TCrtForm() {
+    SetCaption(QStringLiteral("关键路径"));
+    SetDesignClientSize(348, 386);
+    Color = clWhite;
+    GraphP = Place(new TGraphP(this), 0, 193, 177, 192);
+    GraphP->setObjectName(QStringLiteral("GraphP"));
+    GraphP->SetState(csDisplay);
+    GraphP->SetDirected(true);
+    GraphP->SetWeighted(true);
+    GraphP->SetGroundColor(clAqua);
+    GraphList = Place(new TGraphList(this), 0, 0, 281, 192);
+    GraphList->setObjectName(QStringLiteral("GraphList"));
+    for (int i = 1; i <= 4; ++i) GraphList->SetColor(i, clBlack);
+    GraphList->SetWeighted(true);
+    StackBoxT = ConfigureStack(Place(new TStackBox(this), 282, 0, 65, 192), "StackBoxT", QStringLiteral("T栈    "),
+                               clWhite, clBlack, clYellow, clBlue);
+    StackBoxS = ConfigureStack(Place(new TStackBox(this), 282, 193, 65, 192), "StackBoxS", QStringLiteral("S栈    "),
+                               clAqua, clBlue, clLime, clTeal);
+    Grid = new TCentredGrid(this);
+    Grid->setObjectName(QStringLiteral("StringGrid"));
+    Grid->Color = clAqua;
+    Grid->FixedColor = clTeal;
+    Grid->SetColCount(4);
+    Grid->SetRowCount(2);
+    Grid->SetFixedCols(0);
+    Grid->Font.Name = QStringLiteral("宋体");
+    Grid->Font.Style = fsBold;
+    Grid->Font.Color = clBlue;
+    Grid->SetScrollBars(ssNone);
+    Grid->setEnabled(false);
+    Grid->hide();
+  }
+
+  // The table between the graph and stack S (or the window's edge while S is hidden).
+  void LayGrid() {
+    const int left = GraphP->width();
+    const int right = StackBoxS->isVisible() ? StackBoxS->x() : width();
+    Grid->setGeometry(left, GraphP->y(), right - left, GraphP->height());
+    Grid->SetDefaultColWidth(std::max(1, Grid->width() / 3));
+    Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
+    Grid->Font.Height = text::Round(Grid->DefaultRowHeight() * 0.9);
+    Grid->Invalidate();
+  }
+
+  TGraphP* GraphP;
+  TGraphList* GraphList;
+  TStackBox* StackBoxT;
+  TStackBox* StackBoxS;
+  TCentredGrid* Grid;
+
+ protected:
+  void FormResize() override {
+    TGraphForm::FormResize();
+    LayGrid();
+  }
+};
+
+TCriticalPath::TCriticalPath(const QStringList& source) : TAlgoDemo(source) {}
+TCriticalPath::~TCriticalPath() = default;
+
+void TCriticalPath::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<TCrtForm>();
+  msgDlg_ = std::make_unique<TCoolMsgDlg>();
+  msgDlg_->SetPosition(poScreenCenter);
+  msgDlg_->SetCaption(QStringLiteral("拓扑排序"));
+}
+
+std::unique_ptr<TData> TCriticalPath::GetGlobalData() {
+  auto rec = std::make_unique<TData>(QString());
+  if (!UseCLanguage) rec->Add(new TIntData(QStringLiteral("n"), graph_->VertexCount()));
+  return rec;
+}
+
+bool TCriticalPath::CreateData() {
+  if (!ShowGraphInput(QStringLiteral("请输入有向图"), 9, true, true, graph_)) return false;
+  // The views never keep the graph that was replaced.
+  form_->GraphP->SetGraph(graph_.get());
+  form_->GraphList->SetGraph(graph_.get());
+  return true;
+}
+
+void TCriticalPath::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 63, AlgorithmForm, 60, VariableForm); }
+
+void TCriticalPath::Reset() {
+  TAlgoDemo::Reset();
+  arc_.reset();
+  form_->StackBoxS->Clear();
+  form_->StackBoxT->Clear();
+  sCount_ = tCount_ = 0;
+  cycle_ = false;
+  form_->GraphP->SetGraph(graph_.get());
+  form_->GraphList->SetGraph(graph_.get());
+  form_->GraphList->ClearHighlights();
+  form_->StackBoxS->hide();
+  form_->StackBoxT->hide();
+  form_->Grid->hide();
+  const int n = graph_->VertexCount();
+  TStringGrid& grid = *form_->Grid;
+  grid.SetRowCount(n + 1);
+  grid.SetCells(0, 0, QStringLiteral("顶点"));
+  grid.SetCells(1, 0, QStringLiteral("Ve值"));
+  grid.SetCells(2, 0, QString());
+  for (int v = 1; v <= n; ++v) {
+    form_->GraphP->SetVertexColor(v, Green);
+    grid.SetCells(0, v, VertexLetter(v));
+    grid.SetCells(1, v, QString());
+    grid.SetCells(2, v, QString());
+    for (int w = 1; w <= n; ++w) form_->GraphP->SetArcColor(v, w, clBlack);
+  }
+}
+
+TIntData* TCriticalPath::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
+int TCriticalPath::V() const { return VertexOf(Var("i")->Value()); }
+
+void TCriticalPath::PushS(int value) {
+  form_->StackBoxS->Push(std::make_unique<TTopoStkData>(value));
+  sCount_ += 1;
+  s_[At(sCount_)] = value;
+}
+
+void TCriticalPath::FirstArc() {
+  arc_ = graph_->FirstAdj(V());
+  ShowArc(arc_.get(), *form_->GraphP, *form_->GraphList);
+}
+
+void TCriticalPath::SetTime(Array& times, const char* vector, int column, int v, int value) {
+  times[At(v)] = value;
+  form_->Grid->SetCells(column, v, QString::number(value));
+  SetItem(Locals()->FindByName(QString::fromLatin1(vector)), v, value);
+}
+
+// ---- Main
+
+// CriticalPath(dig, n)
+TData* TCriticalPath::Main_C_Begin() {
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("i"), 0));
+  rec->Add(new TIntData(QStringLiteral("k"), 0));
+  rec->Add(NumberedVector(QStringLiteral("ve"), graph_->VertexCount()));
+  rec->Add(NumberedVector(QStringLiteral("vl"), graph_->VertexCount()));
+  form_->StackBoxT->show();
+  form_->Grid->show();
+  form_->LayGrid();
+  return rec;
+}
+
+void TCriticalPath::Main_AfterBegin() {
+  form_->StackBoxT->hide();
+  form_->Grid->hide();
+}
+
+// ---- CriticalPath
+
+// IF NOT Toposort(dig, n) THEN
+TData* TCriticalPath::CriticalPath_C_Begin() {
+  m_ = 0;
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("m"), 0));
+  rec->Add(new TIntData(QStringLiteral("i"), 0));
+  rec->Add(new TIntData(QStringLiteral("k"), 0));
+  rec->Add(NumberedVector(QStringLiteral("indegree"), graph_->VertexCount()));
+  rec->Add(NumberedVector(QStringLiteral("ve"), graph_->VertexCount()));
+  form_->StackBoxS->show();
+  form_->LayGrid();
+  form_->Grid->SetCells(2, 0, QStringLiteral("入度"));
+  return rec;
+}
+
+void TCriticalPath::CriticalPath_AfterBegin() {
+  TData* ve = Locals()->FindByName(QStringLiteral("ve"));
+  for (int v = 1; v <= graph_->VertexCount(); ++v) SetItem(ve, v, ve_[At(v)]);
+  form_->StackBoxS->hide();
+  form_->LayGrid();
+  form_->Grid->SetCells(2, 0, QStringLiteral("Vl值"));
+  for (int v = 1; v <= graph_->VertexCount(); ++v) form_->Grid->SetCells(2, v, QString());
+}
+
+bool TCriticalPath::CriticalPath_F_Begin() {
+  if (cycle_) msgDlg_->Execute(QStringLiteral("网中存在自环!"));
+  return cycle_;
+}
+
+// FOR i := 1 TO n DO
+bool TCriticalPath::CriticalPath_F_LoopBegin() {
+  Var("i")->SetValue(Shown(1));
+  if (graph_->VertexCount() > 0) form_->GraphP->SetVertexColor(1, Red);
+  return graph_->VertexCount() > 0;
+}
+
+// vl[i] := ve[GetTop(T)]
+bool TCriticalPath::CriticalPath_F_InitVl() {
+  const int v = V();
+  SetTime(vl_, "vl", 2, v, ve_[At(VertexOf(t_[At(tCount_)]))]);
+  form_->GraphP->SetVertexColor(v, Silver);
+  Var("i")->SetValue(Var("i")->Value() + 1);
+  if (v < graph_->VertexCount()) form_->GraphP->SetVertexColor(v + 1, Red);
+  return v + 1 > graph_->VertexCount();
+}
+
+// WHILE NOT StackEmpty(T)
+bool TCriticalPath::CriticalPath_F_IsNotEmpty() { return tCount_ > 0; }
+
+// Pop(T, i)
+void TCriticalPath::CriticalPath_PopT() {
+  (void)form_->StackBoxT->Pop();
+  Var("i")->SetValue(t_[At(tCount_)]);
+  form_->GraphP->SetVertexColor(V(), Red);
+  tCount_ -= 1;
+}
+
+// p := dig[i].firstarc
+void TCriticalPath::CriticalPath_FirstArc() { FirstArc(); }
+
+// WHILE p <> NIL
+bool TCriticalPath::CriticalPath_F_IsPNotNil() {
+  if (arc_) return true;
+  form_->GraphP->SetVertexColor(V(), Green);
+  return false;
+}
+
+// k := p^.adjvex
+void TCriticalPath::CriticalPath_GetVex() {
+  Var("k")->SetValue(Shown(arc_->Head));
+  form_->GraphP->SetVertexColor(arc_->Head, Blue);
+}
+
+// IF vl[k] - p^.dut < vl[i]
+bool TCriticalPath::CriticalPath_F_IsLighter() {
+  return vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_) < vl_[At(arc_->Tail)];
+}
+
+// vl[i] := vl[k] - p^.dut
+void TCriticalPath::CriticalPath_NewVl() {
+  SetTime(vl_, "vl", 2, arc_->Tail, vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_));
+}
+
+// p := p^.nextarc
+void TCriticalPath::CriticalPath_NextArc() {
+  form_->GraphP->SetArcColor(arc_->Tail, arc_->Head, clBlack);
+  form_->GraphList->Highlight(arc_->Tail, arc_->Head, false);
+  form_->GraphP->SetVertexColor(arc_->Head, Silver);
+  arc_ = graph_->NextAdj(*arc_);
+  ShowArc(arc_.get(), *form_->GraphP, *form_->GraphList);
+}
+
+// WritePath
+void TCriticalPath::CriticalPath_WritePath() {
+  const int n = graph_->VertexCount();
+  ExecuteCrtPathDlg(*graph_, std::vector<int>(ve_.begin(), ve_.begin() + n + 1),
+                    std::vector<int>(vl_.begin(), vl_.begin() + n + 1));
+}
+
+// ---- Toposort
+
+// FindInDegree(dig, indegree)
+void TCriticalPath::Toposort_Begin() {
+  CountInDegrees(*graph_, *form_->GraphP, *form_->GraphList, *form_->Grid, 2,
+                 Locals()->FindByName(QStringLiteral("indegree")), indegree_.data());
+}
+
+// InitStack(S)
+void TCriticalPath::Toposort_InitStkS() {
+  form_->StackBoxS->Clear();
+  sCount_ = 0;
+}
+
+// FOR i := 1 TO n DO
+bool TCriticalPath::Toposort_F_LoopBegin() {
+  Var("i")->SetValue(Shown(1));
+  return graph_->VertexCount() > 0;
+}
+
+// IF indegree[i] = 0
+bool TCriticalPath::Toposort_F_IsIdZ1() {
+  form_->GraphP->SetVertexColor(V(), Red);
+  return indegree_[At(V())] == 0;
+}
+
+// Push(S, i)
+void TCriticalPath::Toposort_PushS1() { PushS(Var("i")->Value()); }
+
+// ve[i] := 0
+void TCriticalPath::Toposort_InitVe() { SetTime(ve_, "ve", 1, V(), 0); }
+
+// the end of the FOR loop
+bool TCriticalPath::Toposort_F_LoopEnd() {
+  const int v = V();
+  form_->GraphP->SetVertexColor(v, Green);
+  Var("i")->SetValue(Var("i")->Value() + 1);
+  return v + 1 > graph_->VertexCount();
+}
+
+// m := 0; InitStack(T)
+void TCriticalPath::Toposort_InitStkT() {
+  m_ = 0;
+  Var("m")->SetValue(0);
+  form_->StackBoxT->Clear();
+  tCount_ = 0;
+}
+
+// WHILE NOT StackEmpty(S)
+bool TCriticalPath::Toposort_F_IsNotEmpty() { return sCount_ > 0; }
+
+// Pop(S, i)
+void TCriticalPath::Toposort_PopS() {
+  (void)form_->StackBoxS->Pop();
+  Var("i")->SetValue(s_[At(sCount_)]);
+  form_->GraphP->SetVertexColor(V(), Red);
+  sCount_ -= 1;
+}
+
+// Push(T, i); m := m + 1
+void TCriticalPath::Toposort_PushT() {
+  const int value = Var("i")->Value();
+  form_->StackBoxT->Push(std::make_unique<TTopoStkData>(value));
+  tCount_ += 1;
+  t_[At(tCount_)] = value;
+  m_ += 1;
+  Var("m")->SetValue(m_);
+}
+
+// p := dig[i].firstarc
+void TCriticalPath::Toposort_FirstArc() { FirstArc(); }
+
+// WHILE p <> NIL
+bool TCriticalPath::Toposort_F_IsPNotNil() {
+  if (arc_) return true;
+  form_->GraphP->SetVertexColor(V(), Silver);
+  return false;
+}
+
+// k := p^.adjvex
+void TCriticalPath::Toposort_GetVex() { CriticalPath_GetVex(); }
+
+// indegree[k] := indegree[k] - 1
+void TCriticalPath::Toposort_DecId() {
+  const int k = arc_->Head;
+  indegree_[At(k)] -= 1;
+  form_->Grid->SetCells(2, k, QString::number(indegree_[At(k)]));
+  SetItem(Locals()->FindByName(QStringLiteral("indegree")), k, indegree_[At(k)]);
+}
+
+// IF indegree[k] = 0
+bool TCriticalPath::Toposort_F_IsIdZ2() { return indegree_[At(arc_->Head)] == 0; }
+
+// Push(S, k)
+void TCriticalPath::Toposort_PushS2() { PushS(Var("k")->Value()); }
+
+// IF ve[i] + p^.dut > ve[k]
+bool TCriticalPath::Toposort_F_IsGreater() {
+  return ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_) > ve_[At(arc_->Head)];
+}
+
+// ve[k] := ve[i] + p^.dut
+void TCriticalPath::Toposort_NewVe() {
+  SetTime(ve_, "ve", 1, arc_->Head, ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_));
+}
+
+// p := p^.nextarc
+void TCriticalPath::Toposort_NextArc() {
+  form_->GraphP->SetArcColor(arc_->Tail, arc_->Head, Blue);
+  form_->GraphList->Highlight(arc_->Tail, arc_->Head, false);
+  form_->GraphP->SetVertexColor(arc_->Head, Green);
+  arc_ = graph_->NextAdj(*arc_);
+  ShowArc(arc_.get(), *form_->GraphP, *form_->GraphList);
+}
+
+// IF m < n THEN RETURN(FALSE)
+bool TCriticalPath::Toposort_F_IsNotCycle() {
+  cycle_ = m_ < graph_->VertexCount();
+  return !cycle_;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The window that closes the critical path demonstration: the events (vertex, ve, vl) and
+// the activities (arc, weight, earliest and latest start, slack), critical activities in
+// red, ten activities to a page.
+#include <QPoint>
+#include <vector>
+
+#include "platform/Forms.h"
+#include "platform/Grid.h"
+
+class QLabel;
+class TBevel;
+class TGraphm;
+class TSpeedButton;
+
+class TCrtPathDlg : public TForm {
+ public:
+  static constexpr int ColWidth = 36;
+  static constexpr int RowHeight = 22;
+  static constexpr int PageSize = 10;
+
+  explicit TCrtPathDlg(QWidget* parent = nullptr);
+
+  // Fills both tables from the graph and the event times ve[1..n], vl[1..n] (index 0
+  // unused) and lays the window out.
+  void Fill(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl);
+  // An activity column whose slack is exactly 0.
+  bool IsCritical(int col) const;
+
+  void RightBtnClick();
+  void LeftBtnClick();
+  void OKBtnClick();
+
+  TBevel* VexBevel;
+  TBevel* ArcBevel;
+  TSpeedButton* RightBtn;
+  TSpeedButton* LeftBtn;
+  TSpeedButton* OKBtn;
+  QLabel* CaptionLabel;
+  TStringGrid* VexGrid;
+  TStringGrid* ArcGrid;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void Page(int first);
+  int ne_ = 0;
+  QPoint dragFrom_;
+};
+
+// Shows the result window for the graph and its event times; returns when it is closed.
+void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl);

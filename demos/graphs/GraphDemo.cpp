@@ -1,0 +1,34 @@
+#include "demos/graphs/GraphDemo.h"
+
+#include "demos/graphs/GraphList.h"
+#include "demos/graphs/GraphP.h"
+
+namespace graphdemo {
+
+std::unique_ptr<TRecord> VisitedRecord(int n) {
+  auto rec = std::make_unique<TRecord>(QStringLiteral("visited"));
+  for (int i = 1; i <= n; ++i) rec->Add(new TCharData(QStringLiteral("[%1]").arg(i), 'F'));
+  return rec;
+}
+
+void MarkVisited(const TData* rec, int v) {
+  if (rec == nullptr) return;
+  if (auto* field = static_cast<TCharData*>(rec->FindByName(QStringLiteral("[%1]").arg(v)))) field->SetValue('T');
+}
+
+void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList* list) {
+  const int n = graph.VertexCount();
+  for (int i = 1; i <= n; ++i) {
+    graph.ClearVData(i);
+    panel.SetVertexColor(i, vertexColor);
+    for (int j = 1; j <= n; ++j) panel.SetArcColor(i, j, clBlack);
+  }
+  if (list != nullptr) list->ClearHighlights();
+}
+
+void ColourEdge(TGraphP& panel, int u, int v, TColor color) {
+  panel.SetArcColor(u, v, color);
+  panel.SetArcColor(v, u, color);
+}
+
+}  // namespace graphdemo

@@ -1,0 +1,33 @@
+#pragma once
+// What the graph demonstrations share: the graph they were given, the vertex and arc
+// colouring of a run's start, and the visited record of the variable window.
+#include <memory>
+
+#include "demos/graphs/Graph.h"
+#include "platform/Color.h"
+#include "framework/engine/BasicData.h"
+
+class TGraphP;
+class TGraphList;
+
+namespace graphdemo {
+
+// A variable of a record (a frame's locals, the globals, a record variable) by its name in
+// the text, as the class the demonstration gave it; nullptr when there is none.
+template <class T = TIntData>
+T* Field(const TData* record, const char* name) {
+  return record ? static_cast<T*>(record->FindByName(QString::fromLatin1(name))) : nullptr;
+}
+
+// "visited": one character field per vertex, "[1]" .. "[n]", each 'F'.
+std::unique_ptr<TRecord> VisitedRecord(int n);
+// Marks field "[v]" of the visited record in rec (found by name) 'T'.
+void MarkVisited(const TData* rec, int v);
+
+// The colours of a run's start: every vertex unmarked in the graph and drawn in
+// vertexColor, every arc black; list highlights off when there is a list view.
+void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList* list = nullptr);
+// Colours the arc between u and v both ways.
+void ColourEdge(TGraphP& panel, int u, int v, TColor color);
+
+}  // namespace graphdemo

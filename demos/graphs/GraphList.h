@@ -1,0 +1,55 @@
+#pragma once
+// A graph drawn as adjacency lists: one row per vertex, its head node with the letter, then
+// a node per arc leaving it (heads increasing) joined by arrows. Demonstrations highlight
+// single nodes while their algorithm walks the lists.
+#include <QPoint>
+#include <array>
+
+#include "demos/graphs/Graph.h"
+#include "framework/drawkit/NodeContainer.h"
+
+class TGraphList : public TNodeContainer {
+ public:
+  explicit TGraphList(QWidget* parent = nullptr);
+
+  TGraphm* Graph() const { return graph_; }
+  void SetGraph(TGraphm* graph);  // not owned
+  bool Weighted() const { return weighted_; }
+  void SetWeighted(bool on);
+  // 1 ground, 2 link field, 3 node outline, 4 text, 5 focus.
+  void SetColor(int index, TColor color);
+  // Marks the node of the arc row -> vertex in row `row` (vertex = row: the head node).
+  void Highlight(int row, int vertex, bool on);
+  bool Highlighted(int row, int vertex) const { return focus_[Slot(row)][Slot(vertex)]; }
+  void ClearHighlights();
+
+  // The layout for the present size; Paint runs it first.
+  void Arrange();
+  int ColumnWidth() const { return columnWidth_; }
+  int RowHeight() const { return rowHeight_; }
+  int MaxOut() const { return maxOut_; }
+  QPoint Cell(int row, int column) const { return cell_[Slot(row)][static_cast<std::size_t>(column)]; }
+
+ protected:
+  void Paint() override;
+
+ private:
+  static std::size_t Slot(int i);
+  void DrawNode(int row, int column, int vertex);
+
+  TColor frwColor_ = RGB(0, 128, 0);
+  TColor topColor_ = RGB(0, 0, 255);
+  TColor textColor_ = clBlack;
+  TColor focusColor_ = RGB(255, 0, 0);
+  TColor groundColor_ = clWhite;
+  bool weighted_ = false;
+  TGraphm* graph_ = nullptr;
+  int fontSize_ = 2;
+  int maxOut_ = 0;
+  int boxWidth_ = 0;
+  int boxHeight_ = 0;
+  int columnWidth_ = 0;
+  int rowHeight_ = 0;
+  std::array<std::array<QPoint, TGraphm::MaxVertices>, TGraphm::MaxVertices + 1> cell_{};
+  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> focus_{};
+};

@@ -1,0 +1,106 @@
+#pragma once
+// The panel on which a graph is entered and shown. In the input window the user places
+// vertices with the mouse (csInputVert), then draws arcs between them (csInputEdge); every
+// graph demonstration keeps one in csDisplay, attaches its graph and colours vertices and
+// arcs as the algorithm runs. In csDisplay the vertices sit on a circle about the centre.
+#include <QPoint>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "demos/graphs/Graph.h"
+#include "framework/drawkit/NodeContainer.h"
+
+class TGraphNode;
+class TWDialog;
+
+enum TControlState { csInputVert, csInputEdge, csDisplay };
+
+// Where the display mode puts n vertices in a panel of width x height: Position[i] for
+// i = 1..n (item 0 unused), the circle's radius, a vertex circle's radius and the font size
+// of letters and weights.
+struct TCircleLayout {
+  std::vector<QPoint> Position;
+  int Radius = 0;
+  int NodeRadius = 0;
+  int LabelSize = 2;
+};
+TCircleLayout LayoutCircle(int width, int height, int n);
+
+class TGraphP : public TNodeContainer {
+ public:
+  static constexpr int MaxHandVertices = 9;
+
+  explicit TGraphP(QWidget* parent = nullptr);
+  ~TGraphP() override;
+
+  TControlState State() const { return state_; }
+  // csInputEdge attaches a fresh graph of the placed vertices (owned by the panel);
+  // csDisplay frees the vertex boxes.
+  void SetState(TControlState state);
+
+  bool Directed() const { return directed_; }
+  void SetDirected(bool on);
+  bool Weighted() const { return weighted_; }
+  void SetWeighted(bool on);
+  TColor GroundColor() const { return groundColor_; }
+  void SetGroundColor(TColor color);
+  TColor ForeColor() const { return foreColor_; }
+
+  // The attached graph; a demonstration's graph is not owned by the panel.
+  TGraphm* Graph() const { return graph_; }
+  void SetGraph(TGraphm* graph);
+  // Attaches a graph the panel owns from now on (a loaded or made one), or none.
+  void AdoptGraph(std::unique_ptr<TGraphm> graph);
+  // Hands over the graph the panel owns (nullptr when it owns none) and detaches it.
+  std::unique_ptr<TGraphm> ReleaseGraph();
+
+  TColor VertexColor(int i) const { return vertexColor_[Slot(i)]; }
+  void SetVertexColor(int i, TColor color);
+  TColor ArcColor(int i, int j) const { return arcColor_[Slot(i)][Slot(j)]; }
+  void SetArcColor(int i, int j, TColor color);
+
+  // Frees every vertex box; the next vertex placed is A again.
+  void ClearNodes();
+  int PlacedVertices() const { return nextVertex_ - 1; }
+  TGraphNode* Node(int i) const { return nodes_[Slot(i)]; }
+
+  // What a left press at (x, y) does in csInputVert: a vertex box there.
+  void MouseDown(int x, int y);
+  // A click on a vertex box in csInputEdge: the first click chooses the tail, the second
+  // the head (asking for the weight on a weighted panel) and stores the arc.
+  void CreateArc(TGraphNode* node);
+
+  const TCircleLayout& Layout() const { return layout_; }
+
+ protected:
+  void Paint() override;
+  void AfterRescale() override { Invalidate(); }
+
+ private:
+  static std::size_t Slot(int i);
+  void MouseMove(int x, int y);
+  void DrawArc(int i, int j, QPoint from, QPoint to);
+  void DrawArrowHead(QPoint from, QPoint to, TColor color);
+  void DrawLabel(QPoint from, QPoint to, int weight);
+  void DrawVertex(int i);
+  void DrawRubberBand();
+
+  TControlState state_ = csDisplay;
+  bool directed_ = false;
+  bool weighted_ = false;
+  TColor groundColor_ = RGB(0, 0, 255);
+  TColor foreColor_ = RGB(255, 0, 0);
+  std::array<TColor, TGraphm::MaxVertices + 1> vertexColor_{};
+  std::array<std::array<TColor, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> arcColor_{};
+  TGraphm* graph_ = nullptr;
+  std::unique_ptr<TGraphm> owned_;
+  TCircleLayout layout_;
+  int nextVertex_ = 1;
+  bool arcIdle_ = true;
+  int arcTail_ = 0;
+  QPoint arcStart_;
+  QPoint arcEnd_;
+  std::array<TGraphNode*, TGraphm::MaxVertices + 1> nodes_{};
+  std::unique_ptr<TWDialog> weightDialog_;
+};

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the graph demonstrations.
+void RegisterGraphsDemos();

@@ -1,0 +1,282 @@
+#include "demos/graphs/KruskalForm.h"
+
+#include <algorithm>
+
+#include "demos/graphs/GraphP.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "platform/TextRules.h"
+
+namespace {
+constexpr TColor Grey = RGB(128, 128, 128);
+constexpr std::array<TColor, 4> PointerColours{clBlack, RGB(0, 0, 255), RGB(0, 128, 0), RGB(128, 0, 128)};
+constexpr std::array<const char*, 4> PointerLetters{"", "i", "j", "t"};
+}  // namespace
+
+TKruskalForm::TKruskalForm() {
+  SetCaption(QStringLiteral("克鲁斯卡尔算法构造最小生成树"));
+  SetDesignClientSize(480, 435);
+  GraphP1 = Place(new TGraphP(this), 0, 0, 270, 240);
+  GraphP1->setObjectName(QStringLiteral("GraphP1"));
+  GraphP1->SetState(csDisplay);
+  GraphP1->SetWeighted(true);
+  GraphP1->SetGroundColor(clWhite);
+  GraphP1->hide();
+  StaticText2 = Place(new TZqStaticText(this), 0, 240, 480, 30);
+  StaticText2->setObjectName(QStringLiteral("StaticText2"));
+  StaticText2->SetCaption(QStringLiteral("The SetTree Show:"));
+  // Empty widgets that only name the two pictures for readers of the window.
+  table_ = new QWidget(this);
+  table_->setObjectName(QStringLiteral("EdgeTable"));
+  table_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  trees_ = new QWidget(this);
+  trees_->setObjectName(QStringLiteral("SetTree"));
+  trees_->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QString TKruskalForm::RowText(int number, int v1, int v2, int cost) {
+  return QStringLiteral("%1    %2 <---> %3  %4 ").arg(number, 2).arg(VertexLetter(v1), VertexLetter(v2)).arg(cost, 3);
+}
+
+void TKruskalForm::SetGraph(TGraphm* graph) {
+  graph_ = graph;
+  n = graph->VertexCount();
+  GraphP1->SetGraph(graph);
+  for (int v = 1; v <= n; ++v) GraphP1->SetVertexColor(v, RGB(255, 255, 0));
+  GraphP1->show();
+}
+
+void TKruskalForm::GreyAllArcs() {
+  for (int i = 1; i <= TGraphm::MaxVertices; ++i)
+    for (int j = 1; j <= TGraphm::MaxVertices; ++j) GraphP1->SetArcColor(i, j, Grey);
+}
+
+void TKruskalForm::ClearTable() {
+  tableShown_ = false;
+  Arcn = 0;
+  Last = 0;
+  CurrentEdge = false;
+  GraphP1->hide();
+  DrawAll();
+}
+
+void TKruskalForm::InitSets() {
+  for (int v = 1; v <= n; ++v) s[static_cast<std::size_t>(v)] = TSetRec{};
+  maxLevel_ = 3;
+  highlight_.fill(false);
+  for (auto& p : pointers_) p.shown = false;
+  LayoutTrees();
+  DrawAll();
+}
+
+void TKruskalForm::InitHeap() {
+  Last = 0;
+  for (int i = 1; i < n; ++i) {
+    for (int j = i + 1; j <= n; ++j) {
+      if (graph_->Entry(i, j) == 0 || Last == MaxEdges) continue;
+      Last += 1;
+      fo[static_cast<std::size_t>(Last)] = Last;
+      Edges[static_cast<std::size_t>(Last)] = {i, j, graph_->Entry(i, j), RowText(Last, i, j, graph_->Entry(i, j))};
+      GraphP1->SetArcColor(i, j, Grey);
+      GraphP1->SetArcColor(j, i, Grey);
+    }
+  }
+  tableShown_ = true;
+  DrawAll();
+}
+
+void TKruskalForm::Sift(int k) {
+  const auto cost = [this](int entry) { return Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(entry)])].cost; };
+  const int x = fo[static_cast<std::size_t>(k)];
+  const int xCost = Edges[static_cast<std::size_t>(x)].cost;
+  int c = 2 * k;
+  while (c <= Last) {
+    if (c < Last && cost(c) > cost(c + 1)) c += 1;
+    if (xCost <= cost(c)) break;
+    fo[static_cast<std::size_t>(k)] = fo[static_cast<std::size_t>(c)];
+    k = c;
+    c = 2 * c;
+  }
+  fo[static_cast<std::size_t>(k)] = x;
+  DrawAll();
+}
+
+void TKruskalForm::BuildHeap() {
+  for (int k = Last / 2; k >= 1; --k) Sift(k);
+}
+
+void TKruskalForm::HeapNext() {
+  std::swap(fo[1], fo[static_cast<std::size_t>(Last)]);
+  Last -= 1;
+  DrawAll();
+}
+
+void TKruskalForm::AddTreeArc(int v1, int v2) {
+  GraphP1->SetVertexColor(v1, RGB(255, 0, 0));
+  GraphP1->SetVertexColor(v2, RGB(255, 0, 0));
+  GraphP1->SetArcColor(v1, v2, RGB(255, 0, 0));
+  GraphP1->SetArcColor(v2, v1, RGB(255, 0, 0));
+  Arcn += 1;
+}
+
+void TKruskalForm::SetPointer(int k, int vertex, bool shown) {
+  pointers_[static_cast<std::size_t>(k)] = {vertex, shown};
+  DrawAll();
+}
+
+void TKruskalForm::SetHighlight(int index, bool on) {
+  highlight_[static_cast<std::size_t>(index + MaxVertices)] = on;
+  DrawAll();
+}
+
+int TKruskalForm::Level(int v) const {
+  int level = 1;
+  for (int p = s[static_cast<std::size_t>(v)].pa; p > 0 && level <= n; p = s[static_cast<std::size_t>(p)].pa) level += 1;
+  return level;
+}
+
+void TKruskalForm::LayoutTrees() {
+  const auto at = [](int v) { return static_cast<std::size_t>(v); };
+  // Leaves sorted by the path of vertex numbers up to their root, so that a set's leaves
+  // stand together.
+  std::vector<std::pair<double, int>> leaves;
+  for (int v = 1; v <= n; ++v) {
+    if (s[at(v)].children != 0) continue;
+    double key = v;
+    for (int p = s[at(v)].pa; p > 0 && leaves.size() <= static_cast<std::size_t>(n); p = s[at(p)].pa) key = key * 0.1 + p;
+    leaves.emplace_back(key, v);
+  }
+  std::stable_sort(leaves.begin(), leaves.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  place_.fill(0);
+  const double m = static_cast<double>(leaves.size());
+  for (std::size_t k = 0; k < leaves.size(); ++k) {
+    const int v = leaves[k].second;
+    place_[at(v)] = (static_cast<double>(k) + 0.5) / m;
+    if (s[at(v)].pa > 0) place_[at(s[at(v)].pa)] += place_[at(v)];
+  }
+  for (int v = 1; v <= n; ++v)
+    if (s[at(v)].children > 0 && s[at(v)].pa > 0) place_[at(s[at(v)].pa)] += place_[at(v)];
+  for (int v = 1; v <= n; ++v)
+    if (s[at(v)].children > 1) place_[at(v)] /= s[at(v)].children;
+}
+
+QStringList TKruskalForm::TableRows() const {
+  QStringList rows;
+  for (int k = 1; k <= Last; ++k) rows << Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text;
+  return rows;
+}
+
+QString TKruskalForm::SetsText() const {
+  QStringList parts;
+  for (int v = 1; v <= n; ++v) parts << QString::number(s[static_cast<std::size_t>(v)].pa);
+  return parts.join(' ');
+}
+
+void TKruskalForm::DrawAll() {
+  table_->setAccessibleDescription(TableRows().join('|'));
+  trees_->setAccessibleDescription(SetsText());
+  Invalidate();
+}
+
+void TKruskalForm::FormResize() {
+  TGraphForm::FormResize();
+  table_->setGeometry(GraphP1->x() + GraphP1->width(), 0, width() - GraphP1->width(), StaticText2->y());
+  const int top = StaticText2->y() + StaticText2->height();
+  trees_->setGeometry(0, top, width(), height() - top);
+}
+
+void TKruskalForm::FormPaint() {
+  TGraphForm::FormPaint();
+  TCanvas& c = Canvas();
+  DrawTable(c, table_->geometry());
+  if (tableShown_) DrawTrees(c, trees_->geometry());
+}
+
+void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
+  c.SetBkMode(TRANSPARENT);
+  c.Font.Name = QStringLiteral("Courier New");
+  c.Font.Color = clBlue;
+  const int rowHeight = Last > 0 ? std::min(30, (area.height() - 30) / Last) : 30;
+  c.Font.Height = -std::max(2, std::min(area.width() / 13, rowHeight));
+  c.SetTextAlign(TA_CENTER | TA_TOP);
+  c.TextOut(area.x() + area.width() / 2, 15 + c.Font.Height / 2, QStringLiteral("No.  v1 <---> v2 Cost"));
+  c.Pen = TPen{};
+  c.Pen.Color = Grey;
+  c.MoveTo(area.x(), 29);
+  c.LineTo(area.x() + area.width(), 29);
+  if (!tableShown_) return;
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  for (int k = 1; k <= Last; ++k) {
+    const int top = 30 + (k - 1) * rowHeight;
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
+    c.Pen.Color = clBlack;
+    c.Rectangle(area.x(), top, area.x() + area.width(), top + rowHeight);
+    c.Font.Color = clBlue;
+    c.TextOut(area.x() + area.width() / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
+              Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text);
+  }
+}
+
+void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
+  const auto at = [](int v) { return static_cast<std::size_t>(v); };
+  const auto centre = [&](int v) {
+    const int level = Level(v);
+    return QPoint(area.x() + text::Round(area.width() * place_[at(v)]),
+                  area.y() + text::Round(static_cast<double>(area.height() - 40) / maxLevel_ * level) + 20);
+  };
+  for (int v = 1; v <= n; ++v) maxLevel_ = std::max(maxLevel_, Level(v));
+  c.Font.Name = QStringLiteral("MS Sans Serif");
+  c.Font.Height = 20;
+  c.Font.Color = clBlack;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  c.Pen = TPen{};
+  for (int v = 1; v <= n; ++v) {
+    const QPoint p = centre(v);
+    const int pa = s[at(v)].pa;
+    if (pa > 0) {
+      const QPoint q = centre(pa);
+      c.MoveTo(p.x(), p.y() - 15);
+      c.LineTo(q.x(), q.y() + 14);
+    } else {
+      c.Brush.Color = highlight_[at(MaxVertices - v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
+      c.Rectangle(p.x() - 15, area.y() + 5, p.x() + 15, area.y() + 35);
+      c.MoveTo(p.x(), p.y() - 15);
+      c.LineTo(p.x(), area.y() + 34);
+      c.TextOut(p.x(), area.y() + 27, QString::number(pa));
+    }
+    c.Brush.Color = highlight_[at(MaxVertices + v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
+    c.Ellipse(p.x() - 15, p.y() - 15, p.x() + 15, p.y() + 15);
+    c.TextOut(p.x(), p.y() + 7, VertexLetter(v));
+  }
+  static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
+  for (int k = 1; k <= 3; ++k) {
+    const TPointer& ptr = pointers_[at(k)];
+    if (!ptr.shown || ptr.vertex <= 0) continue;
+    const QPoint d = Directions[at(k)];
+    const QPoint p = centre(ptr.vertex);
+    const QPoint tip(p.x() + 8 * d.x(), p.y() + 8 * d.y());
+    const std::array<TPoint, 4> arrow{TPoint{tip.x(), tip.y()}, TPoint{tip.x() + 15 * d.x(), tip.y() + 30 * d.y()},
+                                      TPoint{tip.x() + 15 * d.x(), tip.y() + 15 * d.y()},
+                                      TPoint{tip.x() + 30 * d.x(), tip.y() + 15 * d.y()}};
+    c.Brush.Color = PointerColours[at(k)];
+    c.Pen.Color = clWhite;
+    c.Polygon(arrow);
+    c.Font.Height = 16;
+    c.Font.Color = PointerColours[at(k)];
+    c.SetTextAlign(TA_LEFT | TA_TOP);
+    const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
+    if (k == 1) {
+      c.TextOut(tip.x() - 22, tip.y() - 30, letter);
+    } else {
+      c.SetTextAlign(TA_RIGHT | TA_TOP);
+      c.TextOut(tip.x() + 22, k == 2 ? tip.y() - 30 : tip.y() + 15, letter);
+    }
+    c.Pen.Color = clBlack;
+    c.Font.Height = 20;
+    c.Font.Color = clBlack;
+    c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  }
+}

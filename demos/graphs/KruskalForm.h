@@ -1,0 +1,92 @@
+#pragma once
+// The window of Kruskal's algorithm. Besides the network it holds what the algorithm works
+// on and draws it: the edge heap (as a table of edges in heap order), the forest of vertex
+// sets with the pointers i, j and t, and the count of tree arcs accepted.
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "demos/graphs/Graph.h"
+#include "framework/drawkit/GraphForm.h"
+
+class TGraphP;
+class TZqStaticText;
+
+class TKruskalForm : public TGraphForm {
+ public:
+  // Every edge of a network of 10 vertices.
+  static constexpr int MaxEdges = 45;
+  static constexpr int MaxVertices = 10;
+
+  struct TEdgeRec {
+    int v1 = 0;
+    int v2 = 0;
+    int cost = 0;
+    QString Text;
+  };
+  struct TSetRec {
+    int pa = -1;        // parent vertex, or minus the set's size for a root
+    int children = 0;   // for drawing
+  };
+  struct TPointer {
+    int vertex = 0;
+    bool shown = false;
+  };
+
+  TKruskalForm();
+
+  void SetGraph(TGraphm* graph);
+  void GreyAllArcs();
+  void ClearTable();
+  // T.init: every vertex a set of its own.
+  void InitSets();
+  // hp.init: the edges of the upper triangle in row order, unordered.
+  void InitHeap();
+  // heap_sort: the heap built bottom-up.
+  void BuildHeap();
+  // heap_sift: entry k sifted down by cost.
+  void Sift(int k);
+  // The last entry to the top, the heap one shorter.
+  void HeapNext();
+  void AddTreeArc(int v1, int v2);
+  void SetPointer(int k, int vertex, bool shown);  // 1 i, 2 j, 3 t
+  void SetHighlight(int index, bool on);           // v: vertex v; -v: the size box of root v
+  // Layout and redraw of the forest and the table.
+  void LayoutTrees();
+  void DrawAll();
+
+  // The row a table line shows for edge k: " 2    A <---> C    1 ".
+  static QString RowText(int number, int v1, int v2, int cost);
+  // The table's rows in heap order, and the set array, in words (also the accessible
+  // descriptions of the two pictures).
+  QStringList TableRows() const;
+  QString SetsText() const;
+
+  TGraphP* GraphP1;
+  TZqStaticText* StaticText2;
+  std::array<TEdgeRec, MaxEdges + 1> Edges{};
+  std::array<int, MaxEdges + 1> fo{};
+  int Last = 0;
+  std::array<TSetRec, MaxVertices + 1> s{};
+  int n = 0;
+  int Arcn = 0;
+  bool CurrentEdge = false;
+
+ protected:
+  void FormPaint() override;
+  void FormResize() override;
+
+ private:
+  void DrawTable(TCanvas& c, const QRect& area);
+  void DrawTrees(TCanvas& c, const QRect& area);
+  int Level(int v) const;
+
+  TGraphm* graph_ = nullptr;
+  bool tableShown_ = false;
+  std::array<double, MaxVertices + 1> place_{};
+  int maxLevel_ = 3;
+  std::array<bool, 2 * MaxVertices + 1> highlight_{};  // index v + 10
+  std::array<TPointer, 4> pointers_{};
+  QWidget* table_;
+  QWidget* trees_;
+};

@@ -1,0 +1,289 @@
+#include "demos/graphs/MiniTreeKruskal.h"
+
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/KruskalForm.h"
+#include "demos/graphs/GraphDemo.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/ModalHost.h"
+#include "platform/Pacing.h"
+
+TMiniTreeKRUSKAL::TMiniTreeKRUSKAL(const QStringList& source) : TAlgoDemo(source) {}
+TMiniTreeKRUSKAL::~TMiniTreeKRUSKAL() = default;
+
+void TMiniTreeKRUSKAL::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<TKruskalForm>();
+}
+
+std::unique_ptr<TData> TMiniTreeKRUSKAL::GetInitialParam() { return std::make_unique<TData>(QString()); }
+
+bool TMiniTreeKRUSKAL::CreateData() {
+  if (!ShowGraphInput(QStringLiteral("Input the Graph:"), 10, false, true, graph_)) return false;
+  form_->SetGraph(graph_.get());
+  form_->GreyAllArcs();
+  return true;
+}
+
+void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 60, VariableForm); }
+
+void TMiniTreeKRUSKAL::Reset() {
+  TAlgoDemo::Reset();
+  form_->ClearTable();
+  form_->SetGraph(graph_.get());
+}
+
+TIntData* TMiniTreeKRUSKAL::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
+int& TMiniTreeKRUSKAL::Pa(int v) { return form_->s[static_cast<std::size_t>(v)].pa; }
+
+TData* TMiniTreeKRUSKAL::EdgeRecord(const QString& name, int number, int v1, int v2, int cost) {
+  auto* rec = new TRecord(name);
+  rec->Add(new TIntData(QStringLiteral("No."), number));
+  rec->Add(new TCharData(QStringLiteral("v1"), v1 > 0 ? static_cast<char>(64 + v1) : '-'));
+  rec->Add(new TCharData(QStringLiteral("v2"), v2 > 0 ? static_cast<char>(64 + v2) : '-'));
+  rec->Add(new TIntData(QStringLiteral("cost"), cost));
+  return rec;
+}
+
+void TMiniTreeKRUSKAL::SetEdgeRecord(TData* rec, int number) {
+  const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(number)];
+  graphdemo::Field(rec, "No.")->SetValue(number);
+  graphdemo::Field<TCharData>(rec, "v1")->SetValue(static_cast<char>(64 + e.v1));
+  graphdemo::Field<TCharData>(rec, "v2")->SetValue(static_cast<char>(64 + e.v2));
+  graphdemo::Field(rec, "cost")->SetValue(e.cost);
+}
+
+void TMiniTreeKRUSKAL::RewriteHeap() {
+  TData* hp = Locals()->FindByName(QStringLiteral("hp"));
+  for (int k = 1; k <= form_->Last; ++k)
+    if (TData* entry = hp->FindByName(QStringLiteral("fo[%1]").arg(k))) SetEdgeRecord(entry, form_->fo[static_cast<std::size_t>(k)]);
+}
+
+// ---- Main
+
+// Kruskal(g, T)
+TData* TMiniTreeKRUSKAL::Main_C_Begin() {
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("i"), 0));
+  rec->Add(new TIntData(QStringLiteral("j"), 0));
+  rec->Add(EdgeRecord(QStringLiteral("e"), 0, 0, 0, 0));
+  auto* t = rec->Add(new TRecord(QStringLiteral("T")));
+  t->Add(new TIntData(QStringLiteral("Arcn"), 0));
+  auto* hp = rec->Add(new TRecord(QStringLiteral("hp")));
+  hp->Add(new TIntData(QStringLiteral("last"), 0));
+  rec->Add(new TIntData(QStringLiteral("g.vexn"), graph_->VertexCount()));
+  form_->CurrentEdge = false;
+  return rec;
+}
+
+// ---- Kruskal
+
+// T.init(g.vexn)
+void TMiniTreeKRUSKAL::Kruskal_TreeInit() { form_->InitSets(); }
+
+// hp.init(g)
+void TMiniTreeKRUSKAL::Kruskal_HpInit() {
+  form_->InitHeap();
+  TData* hp = Locals()->FindByName(QStringLiteral("hp"));
+  graphdemo::Field(hp, "last")->SetValue(form_->Last);
+  for (int k = 1; k <= form_->Last; ++k) {
+    const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(k)];
+    hp->Add(EdgeRecord(QStringLiteral("fo[%1]").arg(k), k, e.v1, e.v2, e.cost));
+  }
+}
+
+// heap_sort(hp)
+void TMiniTreeKRUSKAL::Kruskal_HeapSort() {
+  form_->BuildHeap();
+  RewriteHeap();
+}
+
+// WHILE (hp.last > 0) AND (T.Arcn < g.vexn - 1)
+bool TMiniTreeKRUSKAL::Kruskal_F_WhileDo() { return form_->Last > 0 && form_->Arcn < form_->n - 1; }
+
+// e := hp.fo[1]
+void TMiniTreeKRUSKAL::Kruskal_GetEdge() {
+  const int number = form_->fo[1];
+  edgeV1_ = form_->Edges[static_cast<std::size_t>(number)].v1;
+  edgeV2_ = form_->Edges[static_cast<std::size_t>(number)].v2;
+  SetEdgeRecord(Locals()->FindByName(QStringLiteral("e")), number);
+  form_->CurrentEdge = true;
+  form_->DrawAll();
+}
+
+TData* TMiniTreeKRUSKAL::FixCall(int vertex) {
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("i"), vertex));
+  rec->Add(new TIntData(QStringLiteral("j"), 0));
+  rec->Add(new TIntData(QStringLiteral("t"), 0));
+  form_->SetPointer(1, vertex, true);
+  return rec;
+}
+
+// i := fix_mfset(T.set, e.v1)
+TData* TMiniTreeKRUSKAL::Kruskal_C_FixI() { return FixCall(edgeV1_); }
+
+void TMiniTreeKRUSKAL::Kruskal_AfterFixI() {
+  Var("i")->SetValue(found_);
+  form_->SetPointer(1, found_, true);
+  form_->SetPointer(2, 0, false);
+  form_->SetPointer(3, 0, false);
+}
+
+// j := fix_mfset(T.set, e.v2)
+TData* TMiniTreeKRUSKAL::Kruskal_C_FixJ() { return FixCall(edgeV2_); }
+
+void TMiniTreeKRUSKAL::Kruskal_AfterFixJ() {
+  Var("j")->SetValue(found_);
+  form_->SetPointer(1, Var("i")->Value(), true);
+  form_->SetPointer(2, found_, true);
+  form_->SetPointer(3, 0, false);
+}
+
+// IF i <> j
+bool TMiniTreeKRUSKAL::Kruskal_F_Equal() { return Var("i")->Value() != Var("j")->Value(); }
+
+// T.addArc(e)
+void TMiniTreeKRUSKAL::Kruskal_AddEdge() {
+  form_->AddTreeArc(edgeV1_, edgeV2_);
+  TData* t = Locals()->FindByName(QStringLiteral("T"));
+  graphdemo::Field(t, "Arcn")->SetValue(form_->Arcn);
+  const TData* e = Locals()->FindByName(QStringLiteral("e"));
+  t->Add(EdgeRecord(QStringLiteral("Arc[%1]").arg(form_->Arcn), graphdemo::Field(e, "No.")->Value(), edgeV1_, edgeV2_,
+                    graphdemo::Field(e, "cost")->Value()));
+}
+
+// mix_mfset(T.set, i, j)
+TData* TMiniTreeKRUSKAL::Kruskal_C_MixIJ() {
+  const int i = Var("i")->Value();
+  const int j = Var("j")->Value();
+  form_->SetHighlight(-i, true);
+  form_->SetHighlight(-j, true);
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("i"), i));
+  rec->Add(new TIntData(QStringLiteral("j"), j));
+  return rec;
+}
+
+void TMiniTreeKRUSKAL::Kruskal_AfterMixIJ() {
+  form_->SetHighlight(-Var("i")->Value(), false);
+  form_->SetHighlight(-Var("j")->Value(), false);
+  form_->LayoutTrees();
+  form_->DrawAll();
+}
+
+// hp.fo[1] := hp.fo[hp.last]; hp.last := hp.last - 1
+void TMiniTreeKRUSKAL::Kruskal_HpNext() {
+  form_->CurrentEdge = false;
+  TData* hp = Locals()->FindByName(QStringLiteral("hp"));
+  const int last = form_->Last;
+  form_->HeapNext();
+  // The shown entry 1 takes the last one's values; the last entry goes.
+  TData* first = hp->FindByName(QStringLiteral("fo[1]"));
+  if (first != nullptr && form_->Last >= 1) SetEdgeRecord(first, form_->fo[1]);
+  if (hp->FindByName(QStringLiteral("fo[%1]").arg(last)) != nullptr) hp->Delete(hp->Count() - 1).reset();
+  graphdemo::Field(hp, "last")->SetValue(form_->Last);
+}
+
+// IF hp.last > 1
+bool TMiniTreeKRUSKAL::Kruskal_F_NotNull() { return form_->Last > 1; }
+
+// heap_sift(hp, 1)
+void TMiniTreeKRUSKAL::Kruskal_HeapSift() {
+  form_->Sift(1);
+  RewriteHeap();
+}
+
+// IF T.Arcn < g.vexn - 1
+bool TMiniTreeKRUSKAL::Kruskal_F_Finish() { return form_->Arcn < form_->n - 1; }
+
+void TMiniTreeKRUSKAL::Kruskal_ShowError() { modal::ShowMessage(QStringLiteral("Error: The Graph is not connected!")); }
+
+// ---- FixSet
+
+void TMiniTreeKRUSKAL::MarkParent(int j, bool on) {
+  const int pa = Pa(j);
+  form_->SetHighlight(pa > 0 ? pa : -j, on);
+}
+
+// j := i
+void TMiniTreeKRUSKAL::FixSet_Begin() {
+  const int j = Var("i")->Value();
+  Var("j")->SetValue(j);
+  form_->SetPointer(2, j, true);
+  MarkParent(j, true);
+}
+
+// WHILE s[j].pa > 0
+bool TMiniTreeKRUSKAL::FixSet_F_WhileDo1() {
+  const int j = Var("j")->Value();
+  if (Pa(j) > 0) return true;
+  MarkParent(j, false);
+  return false;
+}
+
+// j := s[j].pa
+void TMiniTreeKRUSKAL::FixSet_GetPa() {
+  const int old = Var("j")->Value();
+  MarkParent(old, false);
+  const int j = Pa(old);
+  Var("j")->SetValue(j);
+  MarkParent(j, true);
+  form_->SetPointer(2, j, true);
+}
+
+// WHILE i <> j
+bool TMiniTreeKRUSKAL::FixSet_F_WhileDo2() {
+  if (Var("i")->Value() != Var("j")->Value()) return true;
+  found_ = Var("j")->Value();
+  return false;
+}
+
+// t := s[i].pa; s[i].pa := j; i := t
+void TMiniTreeKRUSKAL::FixSet_FixPath() {
+  const int pause = 1000 / (RunSpeed + 1) + 100;
+  const int i = Var("i")->Value();
+  const int j = Var("j")->Value();
+  const int t = Pa(i);
+  Var("t")->SetValue(t);
+  form_->SetPointer(3, t, true);
+  pacing::Sleep(pause);
+  form_->s[static_cast<std::size_t>(t)].children -= 1;
+  form_->s[static_cast<std::size_t>(j)].children += 1;
+  form_->SetPointer(2, j, true);
+  pacing::Sleep(pause);
+  Pa(i) = j;
+  form_->LayoutTrees();
+  form_->DrawAll();
+  pacing::Sleep(pause);
+  Var("i")->SetValue(t);
+  form_->SetPointer(1, t, true);
+}
+
+// ---- MixSet
+
+// IF s[i].pa > s[j].pa
+bool TMiniTreeKRUSKAL::MixSet_F_Begin() { return Pa(Var("i")->Value()) > Pa(Var("j")->Value()); }
+
+// s[j].pa := s[j].pa + s[i].pa; s[i].pa := j
+void TMiniTreeKRUSKAL::MixSet_SiLess() {
+  const int i = Var("i")->Value();
+  const int j = Var("j")->Value();
+  Pa(j) += Pa(i);
+  Pa(i) = j;
+  form_->s[static_cast<std::size_t>(j)].children += 1;
+  form_->LayoutTrees();
+  form_->DrawAll();
+}
+
+// s[i].pa := s[i].pa + s[j].pa; s[j].pa := i
+void TMiniTreeKRUSKAL::MixSet_SjLess() {
+  const int i = Var("i")->Value();
+  const int j = Var("j")->Value();
+  Pa(i) += Pa(j);
+  Pa(j) = i;
+  form_->s[static_cast<std::size_t>(i)].children += 1;
+  form_->LayoutTrees();
+  form_->DrawAll();
+}

@@ -1,0 +1,275 @@
+#include "demos/graphs/MiniTreePrim.h"
+
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphMatrix.h"
+#include "demos/graphs/GraphP.h"
+#include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/ModalHost.h"
+#include "platform/PaintBox.h"
+#include "platform/TextRules.h"
+
+namespace {
+
+TZqStaticText* Label(TZqStaticText* t, const QString& caption) {
+  t->SetCaption(caption);
+  TFont font;
+  font.Height = -12;
+  font.Color = clBlue;
+  t->SetFont(font);
+  return t;
+}
+
+}  // namespace
+
+// ================================================================ window
+
+TPrimForm::TPrimForm() {
+  SetCaption(QStringLiteral("普里姆算法构造最小生成树"));
+  SetDesignClientSize(386, 329);
+  GraphP1 = Place(new TGraphP(this), 5, 6, 191, 203);
+  GraphP1->setObjectName(QStringLiteral("GraphP1"));
+  GraphP1->SetWeighted(true);
+  GraphP1->hide();
+  GraphMatrix1 = Place(new TGraphMatrix(this), 201, 6, 182, 203);
+  GraphMatrix1->setObjectName(QStringLiteral("GraphMatrix1"));
+  GraphMatrix1->SetColor(2, clOlive);
+  GraphMatrix1->SetColor(3, clPurple);
+  GraphMatrix1->hide();
+  Label(Place(new TZqStaticText(this), 8, 228, 81, 28), QStringLiteral("closedge[..]"));
+  Label(Place(new TZqStaticText(this), 56, 264, 33, 28), QStringLiteral("vex"));
+  Label(Place(new TZqStaticText(this), 22, 299, 67, 28), QStringLiteral("lowcost"));
+  auto* holder = Place(new TZqStaticText(this), 96, 224, 289, 105);
+  PaintBox = new TPaintBox(holder);
+  PaintBox->setObjectName(QStringLiteral("ClosedgeTable"));
+  SetAlign(*PaintBox, alClient);
+  PaintBox->OnPaint = [this](TPaintBox& box) { PaintTable(box); };
+}
+
+void TPrimForm::ClearTable() {
+  GraphP1->hide();
+  GraphMatrix1->hide();
+  columns_ = 0;
+  vex_.fill(QString());
+  cost_.fill(QString());
+  PaintBox->setAccessibleDescription(TableText());
+  PaintBox->Invalidate();
+}
+
+void TPrimForm::SetGraph(TGraphm* graph) {
+  GraphP1->show();
+  GraphMatrix1->show();
+  GraphP1->SetGraph(graph);
+  GraphMatrix1->SetGraph(graph);
+  GraphP1->SetState(csDisplay);
+  GraphP1->SetGroundColor(RGB(255, 255, 255));
+  const int n = graph->VertexCount();
+  for (int i = 1; i <= n; ++i) {
+    GraphP1->SetVertexColor(i, RGB(255, 255, 0));
+    for (int j = i + 1; j <= n; ++j)
+      if (graph->Entry(i, j) != 0) GraphP1->SetArcColor(i, j, RGB(128, 128, 128));
+  }
+  GraphMatrix1->SetCellColor(1, 1, RGB(255, 0, 0));
+  GraphMatrix1->SetColor(2, RGB(0, 128, 0));
+  GraphMatrix1->SetColor(3, RGB(0, 0, 0));
+  GraphMatrix1->SetColor(1, RGB(255, 255, 0));
+}
+
+void TPrimForm::DrawTable(int n) {
+  columns_ = n;
+  PaintBox->setAccessibleDescription(TableText());
+  PaintBox->Invalidate();
+}
+
+void TPrimForm::DrawColumn(int c, const QString& vexText, const QString& costText) {
+  vex_[static_cast<std::size_t>(c)] = vexText;
+  cost_[static_cast<std::size_t>(c)] = costText;
+  PaintBox->setAccessibleDescription(TableText());
+  PaintBox->Invalidate();
+}
+
+void TPrimForm::MarkVertex(int v) { GraphP1->SetVertexColor(v, RGB(255, 0, 0)); }
+
+void TPrimForm::MarkArc(int a, int b) { GraphP1->SetArcColor(std::min(a, b), std::max(a, b), RGB(255, 0, 0)); }
+
+QString TPrimForm::TableText() const {
+  QStringList vex{QStringLiteral("vex")};
+  QStringList cost{QStringLiteral("lowcost")};
+  for (int c = 1; c <= columns_; ++c) {
+    vex << (vex_[static_cast<std::size_t>(c)].trimmed().isEmpty() ? QStringLiteral("-") : vex_[static_cast<std::size_t>(c)].trimmed());
+    cost << (cost_[static_cast<std::size_t>(c)].trimmed().isEmpty() ? QStringLiteral("-") : cost_[static_cast<std::size_t>(c)].trimmed());
+  }
+  return vex.join(' ') + QStringLiteral(" | ") + cost.join(' ');
+}
+
+void TPrimForm::PaintTable(TPaintBox& box) {
+  TCanvas& c = box.Canvas();
+  CopyBackdrop(c, box, box.ClientRect());
+  const int h = std::max(1, text::Round(box.height() / 3.0 - 10));
+  c.Font.Height = -20;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  static constexpr std::array<TColor, 3> Rows{RGB(0, 128, 0), RGB(255, 255, 0), RGB(255, 255, 255)};
+  for (int col = 1; col <= columns_; ++col) {
+    const int left = 5 + (col - 1) * 35;
+    for (int r = 1; r <= 3; ++r) {
+      const int top = 5 + (r - 1) * (h + 10);
+      c.Brush.Style = bsSolid;
+      c.Brush.Color = Rows[static_cast<std::size_t>(r - 1)];
+      c.Pen = TPen{};
+      c.Rectangle(left, top, left + 30, top + h);
+      const QString text = r == 1 ? QString::number(col) : r == 2 ? vex_[static_cast<std::size_t>(col)] : cost_[static_cast<std::size_t>(col)];
+      c.Font.Color = clBlack;
+      c.TextOut(left + 15, top + h / 2 + 5, text);
+    }
+  }
+}
+
+// ================================================================ demonstration
+
+TMinispantreePRIM::TMinispantreePRIM(const QStringList& source) : TAlgoDemo(source) {}
+TMinispantreePRIM::~TMinispantreePRIM() = default;
+
+void TMinispantreePRIM::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<TPrimForm>();
+}
+
+std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
+  auto rec = std::make_unique<TData>(QString());
+  rec->Add(new TIntData(QStringLiteral("u0"), 1));
+  return rec;
+}
+
+bool TMinispantreePRIM::CreateData() {
+  if (!ShowGraphInput(QStringLiteral("Input a Graph :"), 10, false, true, graph_)) return false;
+  form_->SetGraph(graph_.get());
+  return true;
+}
+
+void TMinispantreePRIM::ResetLocalData(const QString& procName) {
+  if (procName != QLatin1String("Prim")) return;
+  for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
+}
+
+void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
+
+void TMinispantreePRIM::Reset() {
+  TAlgoDemo::Reset();
+  form_->ClearTable();
+  vtxnum_ = graph_->VertexCount();
+  closedge_.fill(TClosedge{});
+  form_->SetGraph(graph_.get());
+  form_->DrawTable(vtxnum_);
+}
+
+TIntData* TMinispantreePRIM::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
+
+void TMinispantreePRIM::DrawColumn(int v) {
+  const TClosedge& e = closedge_[static_cast<std::size_t>(v)];
+  form_->DrawColumn(v, QString::number(e.vex),
+                    e.lowcost == TPrimForm::NoEdge ? QStringLiteral("*") : QStringLiteral("%1").arg(e.lowcost, 2));
+}
+
+// Prim(g, u0)
+TData* TMinispantreePRIM::Main_C_Begin() {
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("u0"), 1));
+  return rec;
+}
+
+void TMinispantreePRIM::Prim_Begin() {
+  Var("v")->SetValue(0);
+  form_->MarkVertex(Get("u0"));
+}
+
+// FOR v := 1 TO vtxnum DO
+bool TMinispantreePRIM::Prim_F_ForTo1() {
+  Var("v")->SetValue(Get("v") + 1);
+  return Get("v") <= vtxnum_;
+}
+
+// IF v <> u0
+bool TMinispantreePRIM::Prim_F_Equal() { return Get("v") != Get("u0"); }
+
+// closedge[v] := (u0, g.arcs[u0, v])
+void TMinispantreePRIM::Prim_Init() {
+  const int v = Get("v");
+  const int u0 = Get("u0");
+  const int entry = graph_->Entry(u0, v);
+  Edge(v) = {u0, entry == 0 ? TPrimForm::NoEdge : entry};
+  DrawColumn(v);
+}
+
+// closedge[u0].lowcost := 0
+void TMinispantreePRIM::Prim_Setu0() {
+  const int u0 = Get("u0");
+  Edge(u0) = {u0, 0};
+  DrawColumn(u0);
+  Var("i")->SetValue(0);
+}
+
+// FOR i := 1 TO vtxnum - 1 DO
+bool TMinispantreePRIM::Prim_F_ForTo2() {
+  Var("i")->SetValue(Get("i") + 1);
+  return Get("i") < vtxnum_;
+}
+
+// k := minimum(closedge)
+void TMinispantreePRIM::Prim_FindMin() {
+  int k = 0;
+  for (int v = 1; v <= vtxnum_; ++v) {
+    const int cost = Edge(v).lowcost;
+    if (cost > 0 && cost < TPrimForm::NoEdge && (k == 0 || cost < Edge(k).lowcost)) k = v;
+  }
+  Var("k")->SetValue(k);
+}
+
+// IF k = 0
+bool TMinispantreePRIM::Prim_F_NotConnected() { return Get("k") == 0; }
+
+void TMinispantreePRIM::Prim_ShowError() { modal::ShowMessage(QStringLiteral("Error: The Graph is not connected!")); }
+
+// writeln(closedge[k].vex, k)
+void TMinispantreePRIM::Prim_AddEdge() {
+  const int k = Get("k");
+  form_->MarkArc(Edge(k).vex, k);
+}
+
+// closedge[k].lowcost := 0
+void TMinispantreePRIM::Prim_AddToSet() {
+  const int k = Get("k");
+  Edge(k).lowcost = 0;
+  DrawColumn(k);
+  form_->MarkVertex(k);
+  Var("v")->SetValue(0);
+}
+
+// FOR v := 1 TO vtxnum DO
+bool TMinispantreePRIM::Prim_F_ForTo3() { return Prim_F_ForTo1(); }
+
+// IF g.arcs[k, v] < closedge[v].lowcost
+bool TMinispantreePRIM::Prim_F_Shorter() {
+  const int k = Get("k");
+  const int v = Get("v");
+  int w = graph_->Entry(k, v);
+  if (w == 0 && v != k) w = TPrimForm::NoEdge;
+  return w < Edge(v).lowcost;
+}
+
+// closedge[v].lowcost := g.arcs[k, v]
+void TMinispantreePRIM::Prim_ChangeCost() {
+  const int v = Get("v");
+  Edge(v).lowcost = graph_->Entry(Get("k"), v);
+  DrawColumn(v);
+}
+
+// closedge[v].vex := k
+void TMinispantreePRIM::Prim_ChangeVex() {
+  const int v = Get("v");
+  Edge(v).vex = Get("k");
+  DrawColumn(v);
+}

@@ -1,0 +1,363 @@
+#include "demos/graphs/OrthLink.h"
+
+#include <cmath>
+
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "platform/TextRules.h"
+
+namespace {
+constexpr TColor OutColour = RGB(255, 0, 0);
+constexpr TColor InColour = RGB(0, 128, 0);
+}  // namespace
+
+// ---------------------------------------------------------------- TArcRect
+
+TArcRect::TArcRect(QWidget* parent) : TRectbase(parent) {}
+
+std::array<int, 3> TArcRect::Separators(int width) const {
+  return {width * 3 / 10, width * 6 / 10, width * 8 / 10};
+}
+
+void TArcRect::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = clBtnFace;
+  c.Pen = TPen{};
+  c.Pen.Color = clBtnFace;
+  c.Rectangle(0, 0, width(), height());
+  const int s = Shadow();
+  const int w = width() - s;
+  const int h = height() - s;
+  c.Brush.Color = clGray;
+  c.Pen.Color = clGray;
+  c.Rectangle(s, s, width(), height());
+  const std::array<int, 3> sep = Separators(w);
+  const std::array<int, 5> edges{0, sep[0], sep[1], sep[2], w};
+  for (std::size_t f = 0; f < 4; ++f) {
+    if (edges[f + 1] <= edges[f]) continue;
+    c.Brush.Color = FieldColor[f];
+    c.Pen.Color = FieldColor[f];
+    c.Rectangle(edges[f], 0, edges[f + 1], h);
+    Frame3D(c, edges[f], 0, edges[f + 1], h, clWhite, clBtnShadow);
+  }
+  TRectbase::Paint();
+}
+
+// ---------------------------------------------------------------- TVexNode
+
+TVexNode::TVexNode(QWidget* parent) : TArcRect(parent) {
+  SetShadow(5);
+  Font.Name = QStringLiteral("Times New Roman");
+  Font.Color = clWhite;
+}
+
+void TVexNode::Set(const QString& tail, const QString& head, TContent in, TContent out) {
+  tail_ = tail;
+  head_ = head;
+  in_ = in;
+  out_ = out;
+  Invalidate();
+}
+
+void TVexNode::SetNodeIsArcNode(bool headNode) {
+  headNode_ = headNode;
+  Invalidate();
+}
+
+std::array<int, 3> TVexNode::Separators(int width) const {
+  if (headNode_) return {width / 2, width / 2, width * 3 / 4};
+  return TArcRect::Separators(width);
+}
+
+QPoint TVexNode::OutAnchor() const {
+  const int w = width() - Shadow();
+  const std::array<int, 3> sep = Separators(w);
+  return pos() + QPoint((sep[2] + w) / 2, (height() - Shadow()) / 2);
+}
+
+QPoint TVexNode::InAnchor() const {
+  const std::array<int, 3> sep = Separators(width() - Shadow());
+  return pos() + QPoint((sep[1] + sep[2]) / 2, (height() - Shadow()) / 2);
+}
+
+QPoint TVexNode::LeftAnchor() const { return pos() + QPoint(0, (height() - Shadow()) / 2); }
+
+QPoint TVexNode::TopAnchor() const {
+  const std::array<int, 3> sep = Separators(width() - Shadow());
+  return pos() + QPoint((sep[0] + sep[1]) / 2, 0);
+}
+
+namespace {
+QString ContentText(TContent c) { return c == clend ? QStringLiteral("^") : c == clnull ? QStringLiteral("-") : QStringLiteral(">"); }
+}  // namespace
+
+QString TVexNode::Text() const {
+  QStringList parts{tail_.isEmpty() ? QStringLiteral("-") : tail_};
+  if (!headNode_) parts << (head_.isEmpty() ? QStringLiteral("-") : head_);
+  parts << ContentText(in_) << ContentText(out_);
+  return parts.join(' ');
+}
+
+void TVexNode::Paint() {
+  TArcRect::Paint();
+  const int w = width() - Shadow();
+  const int h = height() - Shadow();
+  const std::array<int, 3> sep = Separators(w);
+  TCanvas& c = Canvas();
+  c.Font = Font;
+  c.Font.SetSize(h >= 8 ? std::max((h - 5) / 3 * 2, 2) : 2);
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  const int baseline = h / 2 + c.Font.Ascent() / 2;
+  const auto piece = [&](int left, int right, const QString& text) {
+    if (!text.isEmpty()) TextOutShadow(c, (left + right) / 2, baseline, text, clWhite);
+  };
+  const auto end = [](TContent content) { return content == clend ? QStringLiteral("^") : QString(); };
+  piece(0, sep[0], tail_);
+  if (!headNode_) piece(sep[0], sep[1], head_);
+  piece(sep[1], sep[2], end(in_));
+  piece(sep[2], w, end(out_));
+}
+
+// ---------------------------------------------------------------- TOrthogonalLink
+
+TOrthogonalLink::TOrthogonalLink(QWidget* parent) : TNodeContainer(parent) {}
+
+void TOrthogonalLink::SetHeadarrow(int v) {
+  if (v < 0 || v > realNodes_) return;
+  headArrow_ = v;
+  Invalidate();
+}
+
+void TOrthogonalLink::SetTailarrow(int v) {
+  if (v < 0 || v > realNodes_) return;
+  tailArrow_ = v;
+  Invalidate();
+}
+
+void TOrthogonalLink::addnode(const QString& s) {
+  if (realNodes_ >= MaxNodes) return;
+  for (int k = 1; k <= realNodes_; ++k)
+    if (data_[At(k)] == s) return;
+  realNodes_ += 1;
+  adj_[At(realNodes_)][At(realNodes_)] = 1;
+  data_[At(realNodes_)] = s;
+  Relayout();
+}
+
+void TOrthogonalLink::delnode(const QString& s) {
+  int i = 0;
+  for (int k = 1; k <= realNodes_; ++k)
+    if (data_[At(k)] == s) i = k;
+  if (i == 0) return;
+  for (int r = i; r < realNodes_; ++r) {
+    adj_[At(r)] = adj_[At(r + 1)];
+    data_[At(r)] = data_[At(r + 1)];
+  }
+  adj_[At(realNodes_)].fill(0);
+  data_[At(realNodes_)].clear();
+  for (auto& row : adj_) {
+    for (int c = i; c < realNodes_; ++c) row[At(c)] = row[At(c + 1)];
+    row[At(realNodes_)] = 0;
+  }
+  realNodes_ -= 1;
+  if (headArrow_ > realNodes_) headArrow_ = 0;
+  if (tailArrow_ > realNodes_) tailArrow_ = 0;
+  Relayout();
+}
+
+std::pair<int, int> TOrthogonalLink::Ends(const QString& s1, const QString& s2) const {
+  int tail = 0;
+  int head = 0;
+  for (int k = 1; k <= realNodes_; ++k) {
+    if (data_[At(k)] == s1) {
+      tail = k;
+    } else if (data_[At(k)] == s2) {
+      head = k;
+    }
+  }
+  return {tail, head};
+}
+
+void TOrthogonalLink::SetArc(const QString& s1, const QString& s2, int present) {
+  const auto [tail, head] = Ends(s1, s2);
+  if (tail == 0 || head == 0) return;
+  adj_[At(tail)][At(head)] = present;
+  Relayout();
+}
+
+void TOrthogonalLink::addarc(const QString& s1, const QString& s2) { SetArc(s1, s2, 1); }
+void TOrthogonalLink::delarc(const QString& s1, const QString& s2) { SetArc(s1, s2, 0); }
+
+void TOrthogonalLink::modify(int row, int col, const QString& tail, const QString& head, TContent in, TContent out) {
+  if (row < 1 || col < 1 || row > realNodes_ || col > realNodes_) return;
+  if (TVexNode* node = box_[At(row)][At(col)]) node->Set(tail, head, in, out);
+}
+
+void TOrthogonalLink::SetKind(int index, int kind) {
+  if (index < 1 || index > MaxNodes + 1) return;
+  kind_[At(index)] = kind;
+}
+
+void TOrthogonalLink::SetCurrentArc(int tail, int head) {
+  curTail_ = tail;
+  curHead_ = head;
+}
+
+int TOrthogonalLink::NodeCount() const {
+  int count = 0;
+  for (int r = 1; r <= realNodes_; ++r)
+    for (int c = 1; c <= realNodes_; ++c) count += box_[At(r)][At(c)] != nullptr ? 1 : 0;
+  return count;
+}
+
+int TOrthogonalLink::NextInRow(int row, int col) const {
+  // The head node (col = row) stands first in its row.
+  for (int c = 1; c <= realNodes_; ++c) {
+    if (c == row || (col != row && c <= col)) continue;
+    if (adj_[At(row)][At(c)] != 0) return c;
+  }
+  return 0;
+}
+
+int TOrthogonalLink::NextInColumn(int row, int col) const {
+  for (int r = 1; r <= realNodes_; ++r) {
+    if (r == col || (row != col && r <= row)) continue;
+    if (adj_[At(r)][At(col)] != 0) return r;
+  }
+  return 0;
+}
+
+void TOrthogonalLink::Relayout() {
+  Rebuild();
+  // What the drawing shows, in words: "3 nodes: A ^ > | 1 2 ^ ^ | ...".
+  QStringList nodes;
+  for (int r = 1; r <= realNodes_; ++r)
+    for (int c = 1; c <= realNodes_; ++c)
+      if (const TVexNode* node = box_[At(r)][At(c)]) nodes << node->Text();
+  setAccessibleDescription(QStringLiteral("%1 nodes: %2").arg(nodes.size()).arg(nodes.join(QStringLiteral(" | "))));
+  Invalidate();
+}
+
+void TOrthogonalLink::Rebuild() {
+  for (auto& row : box_) {
+    for (TVexNode*& node : row) {
+      delete node;  // a child widget: deleting it takes it off the container
+      node = nullptr;
+    }
+  }
+  if (realNodes_ < 1) return;
+  const int hu = height() / 20;
+  const int wu = width() / ((realNodes_ + 1) * 4);
+  const int nodeHeight = text::Round(hu * ratioT);
+  const int nodeWidth = text::Round(wu * ratioT);
+  for (int i = 1; i <= realNodes_; ++i) {
+    for (int j = 1; j <= realNodes_; ++j) {
+      if (adj_[At(i)][At(j)] == 0) continue;
+      auto* node = new TVexNode(this);
+      node->setObjectName(i == j ? QStringLiteral("Vex%1").arg(i) : QStringLiteral("Arc%1%2").arg(i).arg(j));
+      const int x = i == j ? wu : (4 * j + 1) * wu;
+      node->setGeometry(x, (4 * i - 3) * hu, nodeWidth, nodeHeight);
+      const bool headNode = i == j;
+      node->SetNodeIsArcNode(headNode);
+      const TContent out = NextInRow(i, j) != 0 ? clline : clend;
+      const TContent in = NextInColumn(i, j) != 0 ? clline : clend;
+      node->Set(headNode ? data_[At(i)] : QString::number(i), headNode ? QString() : QString::number(j), in, out);
+      node->show();
+      box_[At(i)][At(j)] = node;
+    }
+  }
+  // Display kinds of the head nodes.
+  for (int v = 1; v <= realNodes_; ++v) {
+    TVexNode* node = box_[At(v)][At(v)];
+    if (kind_[At(v)] == 2) node->Set(QString(), QString(), clnull, clnull);
+    if (kind_[At(v)] == 1) node->Set(data_[At(v)], QString(), clnull, clnull);
+  }
+  // The arc being inserted: the links that will point to it are not there yet.
+  if (curTail_ > 0 && curHead_ > 0 && box_[At(curTail_)][At(curHead_)] != nullptr) {
+    for (int c = curHead_ - 1; c >= 1; --c) {
+      TVexNode* before = box_[At(curTail_)][At(c)];
+      if (before == nullptr) continue;
+      before->Set(before->TailString(), before->HeadString(), before->firstin(), clnull);
+      break;
+    }
+    if (TVexNode* first = box_[At(curTail_)][At(curTail_)]; first != nullptr && NextInRow(curTail_, curTail_) == curHead_)
+      first->Set(first->TailString(), first->HeadString(), first->firstin(), clnull);
+    for (int r = curTail_ - 1; r >= 1; --r) {
+      TVexNode* above = box_[At(r)][At(curHead_)];
+      if (above == nullptr || r == curHead_) continue;
+      above->Set(above->TailString(), above->HeadString(), clnull, above->FirstOut());
+      break;
+    }
+    if (TVexNode* head = box_[At(curHead_)][At(curHead_)]; head != nullptr && NextInColumn(curHead_, curHead_) == curTail_)
+      head->Set(head->TailString(), head->HeadString(), clnull, head->FirstOut());
+    TVexNode* arc = box_[At(curTail_)][At(curHead_)];
+    if (kind_[6] == 2) arc->Set(QString(), QString(), clnull, clnull);
+    if (kind_[6] == 1) arc->Set(QString::number(curTail_), QString::number(curHead_), clend, clend);
+  }
+}
+
+void TOrthogonalLink::DrawLink(TCanvas& c, QPoint from, const TVexNode& to, bool sameLine, bool rowLink, TColor color) {
+  const QPoint target = rowLink ? to.LeftAnchor() : to.TopAnchor();
+  if (sameLine) {
+    DrawArrow3D(c, from.x(), from.y(), target.x(), target.y(), color, color, color);
+    return;
+  }
+  // A bent line: down (or across) to the target's line, then the arrow into it.
+  const int bendY = rowLink ? target.y() : target.y() - (to.height() * 2 / 3);
+  const std::array<TPoint, 3> path{TPoint{from.x(), from.y()}, TPoint{from.x(), bendY}, TPoint{target.x(), bendY}};
+  DrawPolyline3D(c, path, color, color);
+  DrawArrow3D(c, target.x(), bendY, target.x(), target.y(), color, color, color);
+}
+
+void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter) {
+  const TVexNode* node = box_[At(vertex)][At(vertex)];
+  if (node == nullptr) return;
+  const QPoint tip = node->LeftAnchor();
+  c.Pen = TPen{};
+  c.Pen.Color = RGB(128, 0, 0);
+  c.Pen.Width = 2;
+  c.MoveTo(tip.x() - 25, tip.y() - 25);
+  c.LineTo(tip.x(), tip.y());
+  c.MoveTo(tip.x(), tip.y());
+  c.LineTo(tip.x() - 7, tip.y());
+  c.MoveTo(tip.x(), tip.y());
+  c.LineTo(tip.x(), tip.y() - 7);
+  c.Pen.Width = 1;
+  c.Font.Style = fsBold;
+  c.Font.Color = RGB(128, 0, 0);
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+  c.TextOut(tip.x() - 25, tip.y() - 25, letter);
+}
+
+void TOrthogonalLink::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect());
+  if (realNodes_ < 1) return;
+  const TVexNode* first = box_[1][1];
+  const TVexNode* last = box_[At(realNodes_)][At(realNodes_)];
+  if (first != nullptr && last != nullptr) {
+    c.Brush.Style = bsClear;
+    c.Pen = TPen{};
+    c.Pen.Color = RGB(0, 0, 255);
+    c.Rectangle(first->x() - 4, first->y() - 4, last->x() + last->width() + 4, last->y() + last->height() + 4);
+    c.Brush.Style = bsSolid;
+  }
+  for (int i = 1; i <= realNodes_; ++i) {
+    for (int j = 1; j <= realNodes_; ++j) {
+      const TVexNode* node = box_[At(i)][At(j)];
+      if (node == nullptr) continue;
+      if (node->FirstOut() == clline) {
+        if (const int next = NextInRow(i, j)) DrawLink(c, node->OutAnchor(), *box_[At(i)][At(next)], true, true, OutColour);
+      }
+      if (node->firstin() == clline) {
+        if (const int next = NextInColumn(i, j))
+          DrawLink(c, node->InAnchor(), *box_[At(next)][At(j)], i != j, false, InColour);
+      }
+    }
+  }
+  if (headArrow_ > 0) DrawPointer(c, headArrow_, QStringLiteral("i"));
+  if (tailArrow_ > 0) DrawPointer(c, tailArrow_, QStringLiteral("j"));
+}

@@ -1,0 +1,465 @@
+#include "demos/graphs/ShortestPath.h"
+
+#include <QTextEdit>
+
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphMatrix.h"
+#include "demos/graphs/GraphP.h"
+#include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/Forms.h"
+#include "platform/Pacing.h"
+
+namespace {
+constexpr TColor Plain = RGB(200, 0, 200);
+constexpr TColor LitVertex = RGB(0, 220, 110);
+constexpr TColor LitArc = RGB(220, 0, 110);
+const QString Infinite = QStringLiteral("无穷");
+}  // namespace
+
+// The window of both demonstrations: the graph above, the log and the matrix side by side
+// under it, the status line at the bottom.
+class TPathWindow : public TGraphForm {
+ public:
+  TPathWindow(const QString& caption, TColor ground, TColor status, TColor log) {
+    SetCaption(caption);
+    GraphP = new TGraphP(this);
+    GraphP->setObjectName(QStringLiteral("GraphP"));
+    GraphP->SetState(csDisplay);
+    GraphP->SetGroundColor(ground);
+    Matrix = new TGraphMatrix(this);
+    Matrix->setObjectName(QStringLiteral("GraphMatrix"));
+    Matrix->SetColor(2, RGB(100, 100, 250));
+    Matrix->SetColor(1, clWhite);
+    StatusText = new TZqStaticText(this);
+    StatusText->setObjectName(QStringLiteral("StatusText"));
+    TFont font;
+    font.SetSize(18);
+    font.Style = fsBold;
+    font.Color = status;
+    StatusText->SetFont(font);
+    StatusText->SetBevel(bvRaised);
+    StatusText->SetAlignment(taLeftJustify);
+    LogText = new QTextEdit(this);
+    LogText->setObjectName(QStringLiteral("LogText"));
+    LogText->setReadOnly(true);
+    LogText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TFont logFont;
+    logFont.SetSize(12);
+    logFont.Style = fsBold;
+    logFont.Color = log;
+    ApplyFont(*LogText, logFont);
+  }
+
+  TGraphP* GraphP;
+  TGraphMatrix* Matrix;
+  TZqStaticText* StatusText;
+  QTextEdit* LogText;
+
+ protected:
+  void FormResize() override {
+    const int w = width();
+    const int h = height();
+    GraphP->setGeometry(0, 0, w, h / 10 * 6);
+    Matrix->setGeometry(w / 2, h / 10 * 6, w / 2, h / 10 * 3);
+    PlaceLogAndStatus(w, h);
+    TGraphForm::FormResize();
+  }
+  virtual void PlaceLogAndStatus(int w, int h) = 0;
+};
+
+namespace dij {
+class TTraverform : public TPathWindow {
+ public:
+  TTraverform() : TPathWindow(QStringLiteral("Dijkstra最短路径"), RGB(100, 100, 250), RGB(100, 100, 250), RGB(130, 150, 255)) {
+    LogText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
+
+ protected:
+  void PlaceLogAndStatus(int w, int h) override {
+    LogText->setGeometry(0, h / 10 * 6, w / 2, h / 10 * 3);
+    StatusText->setGeometry(0, h / 10 * 9, w, h - h / 10 * 9);
+  }
+};
+}  // namespace dij
+
+namespace floyd {
+class TTraverform : public TPathWindow {
+ public:
+  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), RGB(120, 120, 250), RGB(120, 120, 250)) {}
+
+ protected:
+  void PlaceLogAndStatus(int w, int h) override {
+    LogText->setGeometry(0, h / 10 * 6, w / 2, h - h / 10 * 7);
+    StatusText->setGeometry(0, h / 11 * 10, w, h - h / 11 * 10);
+  }
+};
+}  // namespace floyd
+
+// ================================================================ shared
+
+TShortestPathBase::TShortestPathBase(const QStringList& source) : TAlgoDemo(source) {}
+TShortestPathBase::~TShortestPathBase() = default;
+
+bool TShortestPathBase::CreateData() {
+  bool directed = true;
+  bool weighted = false;
+  // A cancelled type dialog keeps the preset kind.
+  SelectGraphType(QStringLiteral("选择图的类型"), true, true, directed, weighted);
+  if (!ShowGraphInput(QStringLiteral("创建有向图"), 10, directed, weighted, graph_)) return false;
+  window_->GraphP->SetDirected(directed);
+  window_->GraphP->SetWeighted(weighted);
+  window_->GraphP->SetGraph(graph_.get());
+  window_->Matrix->SetGraph(graph_.get());
+  return true;
+}
+
+void TShortestPathBase::SetWindowRect() { MainForm->DockThreePanes(window_.get(), 60, AlgorithmForm, 70, VariableForm); }
+
+void TShortestPathBase::RecolourGraph() {
+  const int n = graph_->VertexCount();
+  for (int v = 1; v <= n; ++v) {
+    graph_->ClearVData(v);
+    window_->GraphP->SetVertexColor(v, Plain);
+    for (int w = 1; w <= n; ++w) window_->GraphP->SetArcColor(v, w, clBlack);
+  }
+}
+
+TColor TShortestPathBase::PathColour(int v) {
+  return RGB(std::min(60 * v, 255), std::min(80 * v, 255), std::max(255 - 30 * v, 0));
+}
+
+QString TShortestPathBase::PathText(const TVertexPath& path, const QString& separator) {
+  QStringList letters;
+  for (int v : path) letters << VertexLetter(v);
+  return letters.join(separator);
+}
+
+void TShortestPathBase::FlashEdge(const TVertexPath& path) {
+  TGraphP& p = *window_->GraphP;
+  const auto paint = [&](TColor vertex, TColor arc) {
+    for (std::size_t t = 0; t + 1 < path.size(); ++t) {
+      p.SetVertexColor(path[t], vertex);
+      p.SetArcColor(path[t], path[t + 1], arc);
+      p.SetVertexColor(path[t + 1], vertex);
+    }
+    p.Repaint();
+  };
+  for (int round = 0; round < 3; ++round) {
+    paint(LitVertex, LitArc);
+    paint(Plain, clBlack);
+    pacing::Sleep(200);
+  }
+}
+
+void TShortestPathBase::ShowEdge(const TVertexPath& path, int v) {
+  TGraphP& p = *window_->GraphP;
+  const TColor colour = PathColour(v);
+  for (std::size_t t = 0; t < path.size(); ++t) {
+    p.SetVertexColor(path[t], colour);
+    if (t + 1 < path.size()) p.SetArcColor(path[t], path[t + 1], colour);
+  }
+  p.Repaint();
+}
+
+void TShortestPathBase::Log(const QString& line) { window_->LogText->append(line); }
+
+void TShortestPathBase::FlashEntry(int r, int c) {
+  window_->Matrix->SetCellColor(r, c, RGB(255, 0, 0));
+  window_->Matrix->Repaint();
+  pacing::Sleep(500);
+  window_->Matrix->SetCellColor(r, c, clBlack);
+}
+
+TIntData* TShortestPathBase::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
+void TShortestPathBase::SetVar(const char* name, int value) { Var(name)->SetValue(value); }
+
+// ================================================================ Dijkstra
+
+TShortestPathDIJ::TShortestPathDIJ(const QStringList& source) : TShortestPathBase(source) {}
+
+void TShortestPathDIJ::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  window_ = std::make_unique<dij::TTraverform>();
+}
+
+std::unique_ptr<TData> TShortestPathDIJ::GetInitialParam() {
+  i_ = j_ = k_ = 0;
+  const int n = graph_->VertexCount();
+  // An item for every vertex, and at least the nine the text has always shown.
+  const int items = std::max(9, n + 1);
+  auto rec = std::make_unique<TData>(QString());
+  rec->Add(new TIntData(QStringLiteral("VexNum"), n));
+  auto* dist = rec->Add(new TVector(QStringLiteral("dist")));
+  dist->SetSize(items);
+  auto* path = rec->Add(new TVector(QStringLiteral("path")));
+  path->SetSize(items);
+  for (int v = 0; v < items; ++v) {
+    dist->SetItem(v, new TIntData(QString::number(v), 0));
+    path->SetItem(v, new TStringData(QString(QChar(64 + v)), QString()));
+  }
+  for (const char* name : {"i", "j", "k", "wm"}) rec->Add(new TIntData(QString::fromLatin1(name), 0));
+  return rec;
+}
+
+void TShortestPathDIJ::Reset() {
+  RecolourGraph();
+  window_->StatusText->SetCaption(QStringLiteral("     最短路径终点集S:"));
+  TAlgoDemo::Reset();
+}
+
+void TShortestPathDIJ::ShowDistance(int v) {
+  static_cast<TIntData*>(Locals()->FindByName(QStringLiteral("dist"))->Items(v))->SetValue(dist_[At(v)]);
+  const int d = dist_[At(v)];
+  Log(QStringLiteral("v1到v%1的距离: %2").arg(v).arg(d < TGraphm::Infinity ? QString::number(d) : Infinite));
+}
+
+void TShortestPathDIJ::SetPathItem(int v, const QString& text) {
+  static_cast<TStringData*>(Locals()->FindByName(QStringLiteral("path"))->Items(v))->SetValue(text);
+}
+
+QString TShortestPathDIJ::PathItem(int v) const {
+  return static_cast<TStringData*>(Locals()->FindByName(QStringLiteral("path"))->Items(v))->Value();
+}
+
+// FOR i := 1 TO vtxnum DO
+bool TShortestPathDIJ::ShortestPathDIJ_F_Begin() {
+  SetVar("i", ++i_);
+  return i_ <= graph_->VertexCount();
+}
+
+// dist[i] := da.cost[v0, i]
+void TShortestPathDIJ::ShortestPathDIJ_SetDist() {
+  dist_[At(i_)] = graph_->Weight(1, i_);
+  FlashEntry(1, i_);
+  if (i_ != 1) ShowDistance(i_);
+  window_->GraphP->SetArcColor(1, i_, LitVertex);
+}
+
+// IF dist[i] < max
+bool TShortestPathDIJ::ShortestPathDIJ_F_IsDistLMax() {
+  window_->GraphP->SetArcColor(1, i_, clBlack);
+  return dist_[At(i_)] < TGraphm::Infinity;
+}
+
+// path[i] := [v0] + [i]
+void TShortestPathDIJ::ShortestPathDIJ_SetPath() {
+  FlashEntry(1, i_);
+  path_[At(i_)] = {1, i_};
+  const QString text = QStringLiteral("A-->") + VertexLetter(i_);
+  SetPathItem(i_, text);
+  Log(QStringLiteral("v1到v%1的路径: %2").arg(i_).arg(text));
+  FlashEdge(path_[At(i_)]);
+}
+
+// path[i] := []
+void TShortestPathDIJ::ShortestPathDIJ_nilTopath() {
+  path_[At(i_)].clear();
+  SetPathItem(i_, QString());
+}
+
+// s := [v0]
+void TShortestPathDIJ::ShortestPathDIJ_v0Tos() {
+  inS_.fill(false);
+  inS_[1] = true;
+  window_->StatusText->SetCaption(window_->StatusText->Caption() + QStringLiteral("1"));
+}
+
+// FOR k := 1 TO vtxnum - 1 DO
+bool TShortestPathDIJ::ShortestPathDIJ_F_Loop2() {
+  SetVar("k", ++k_);
+  return k_ < graph_->VertexCount();
+}
+
+// wm := max; j := v0
+void TShortestPathDIJ::ShortestPathDIJ_Loop2Init() {
+  SetVar("wm", wm_ = TGraphm::Infinity);
+  SetVar("j", j_ = 1);
+  SetVar("i", i_ = 0);
+}
+
+// FOR i := 1 TO vtxnum DO
+bool TShortestPathDIJ::ShortestPathDIJ_F_Loop3() {
+  if (i_ > 0) FlashEntry(1, i_);
+  SetVar("i", ++i_);
+  return i_ <= graph_->VertexCount();
+}
+
+// IF NOT (i IN s) AND (dist[i] < wm)
+bool TShortestPathDIJ::ShortestPathDIJ_F_NotiIns() {
+  FlashEntry(1, i_);
+  return !inS_[At(i_)] && dist_[At(i_)] < wm_;
+}
+
+// j := i; wm := dist[i]
+void TShortestPathDIJ::ShortestPathDIJ_SetJ() {
+  SetVar("j", j_ = i_);
+  SetVar("wm", wm_ = dist_[At(i_)]);
+}
+
+// s := s + [j]
+void TShortestPathDIJ::ShortestPathDIJ_AppendS() {
+  FlashEntry(1, j_);
+  if (!inS_[At(j_)]) {
+    inS_[At(j_)] = true;
+    window_->StatusText->SetCaption(window_->StatusText->Caption() + QStringLiteral(" ") + QString::number(j_));
+  }
+  SetVar("i", i_ = 0);
+}
+
+// FOR i := 1 TO vtxnum DO
+bool TShortestPathDIJ::ShortestPathDIJ_F_Loop4() {
+  SetVar("i", ++i_);
+  if (i_ <= graph_->VertexCount()) FlashEntry(1, i_);
+  return i_ <= graph_->VertexCount();
+}
+
+// IF NOT (i IN s) AND (dist[j] + da.cost[j, i] < dist[i])
+bool TShortestPathDIJ::ShortestPathDIJ_F_NotiInsL() {
+  FlashEntry(j_, i_);
+  return !inS_[At(i_)] && graph_->Weight(j_, i_) + dist_[At(j_)] < dist_[At(i_)];
+}
+
+// dist[i] := dist[j] + da.cost[j, i]; path[i] := path[j] + [i]
+void TShortestPathDIJ::ShortestPathDIJ_SetDistPath() {
+  dist_[At(i_)] = graph_->Weight(j_, i_) + dist_[At(j_)];
+  FlashEntry(j_, i_);
+  if (i_ != 1) ShowDistance(i_);
+  path_[At(i_)] = path_[At(j_)];
+  path_[At(i_)].push_back(i_);
+  const QString text = PathItem(j_) + QStringLiteral("-->") + VertexLetter(i_);
+  SetPathItem(i_, text);
+  Log(QStringLiteral("v1到v%1的路径: %2").arg(i_).arg(text));
+  FlashEdge(path_[At(i_)]);
+}
+
+// the end: every vertex's shortest path
+void TShortestPathDIJ::ShortestPathDIJ_End() {
+  const int n = Var("VexNum")->Value();
+  for (int v = 2; v <= n; ++v) {
+    const QString text = PathItem(v);
+    Log(QStringLiteral("A--->%1 的最短路径:  %2").arg(VertexLetter(v), text.isEmpty() ? QStringLiteral("None") : text));
+    ShowEdge(path_[At(v)], v);
+    pacing::Sleep(1000);
+  }
+}
+
+// ================================================================ Floyd
+
+TShortestPathFloy::TShortestPathFloy(const QStringList& source) : TShortestPathBase(source) {}
+
+void TShortestPathFloy::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  window_ = std::make_unique<floyd::TTraverform>();
+}
+
+std::unique_ptr<TData> TShortestPathFloy::GetInitialParam() {
+  i_ = j_ = k_ = 0;
+  auto rec = std::make_unique<TData>(QString());
+  rec->Add(new TIntData(QStringLiteral("VexNum"), graph_->VertexCount()));
+  for (const char* name : {"i", "j", "k"}) rec->Add(new TIntData(QString::fromLatin1(name), 0));
+  return rec;
+}
+
+void TShortestPathFloy::Reset() {
+  RecolourGraph();
+  TAlgoDemo::Reset();
+}
+
+void TShortestPathFloy::NewPath(const TVertexPath& path) {
+  const QString text = PathText(path, QStringLiteral("==>"));
+  Log(QStringLiteral("v%1到v%2的路径: %3").arg(i_).arg(j_).arg(text));
+  window_->StatusText->SetCaption(QStringLiteral("     当前路径: ") + text);
+  FlashEdge(path);
+}
+
+// FOR i := 1 TO vtxnum DO
+bool TShortestPathFloy::ShortestPathFloy_F_Begin() {
+  SetVar("i", ++i_);
+  SetVar("j", j_ = 0);
+  return i_ <= graph_->VertexCount();
+}
+
+// FOR j := 1 TO vtxnum DO
+bool TShortestPathFloy::ShortestPathFloy_F_Loop11() {
+  SetVar("j", ++j_);
+  return j_ <= graph_->VertexCount();
+}
+
+// dist[i, j] := da.cost[i, j]
+void TShortestPathFloy::ShortestPathFloy_SetDist() {
+  dist_[At(i_)][At(j_)] = graph_->Weight(i_, j_);
+  window_->GraphP->SetArcColor(i_, j_, LitVertex);
+}
+
+// IF dist[i, j] < max
+bool TShortestPathFloy::ShortestPathFloy_F_IsDistLMax() {
+  window_->GraphP->SetArcColor(i_, j_, clBlack);
+  return dist_[At(i_)][At(j_)] < TGraphm::Infinity;
+}
+
+// path[i, j] := [j] + [i]
+void TShortestPathFloy::ShortestPathFloy_SetPath() {
+  path_[At(i_)][At(j_)] = {i_, j_};
+  NewPath(path_[At(i_)][At(j_)]);
+}
+
+// path[i, j] := []
+void TShortestPathFloy::ShortestPathFloy_nilTopath() { path_[At(i_)][At(j_)].clear(); }
+
+// FOR k := 1 TO vtxnum DO
+bool TShortestPathFloy::ShortestPathFloy_F_Loop2() {
+  SetVar("k", ++k_);
+  SetVar("i", i_ = 0);
+  return k_ <= graph_->VertexCount();
+}
+
+// FOR i := 1 TO vtxnum DO
+bool TShortestPathFloy::ShortestPathFloy_F_Loop21() {
+  SetVar("i", ++i_);
+  SetVar("j", j_ = 0);
+  return i_ <= graph_->VertexCount();
+}
+
+// FOR j := 1 TO vtxnum DO
+bool TShortestPathFloy::ShortestPathFloy_F_Loop22() {
+  SetVar("j", ++j_);
+  return j_ <= graph_->VertexCount();
+}
+
+// IF dist[i, k] + dist[k, j] < dist[i, j]
+bool TShortestPathFloy::ShortestPathFloy_F_NotiInsL() {
+  return dist_[At(i_)][At(k_)] + dist_[At(k_)][At(j_)] < dist_[At(i_)][At(j_)];
+}
+
+// dist[i, j] := dist[i, k] + dist[k, j]
+void TShortestPathFloy::ShortestPathFloy_SetDist2() {
+  dist_[At(i_)][At(j_)] = dist_[At(i_)][At(k_)] + dist_[At(k_)][At(j_)];
+}
+
+// path[i, j] := path[i, k] + path[k, j]
+void TShortestPathFloy::ShortestPathFloy_SetDistPath2() {
+  TVertexPath path = path_[At(i_)][At(k_)];
+  if (!path.empty()) path.pop_back();
+  const TVertexPath& tail = path_[At(k_)][At(j_)];
+  path.insert(path.end(), tail.begin(), tail.end());
+  path_[At(i_)][At(j_)] = path;
+  NewPath(path);
+}
+
+// the end: the shortest path of every pair a < b
+void TShortestPathFloy::ShortestPathFloy_End() {
+  const int n = Var("VexNum")->Value();
+  for (int a = 1; a <= n; ++a) {
+    for (int b = a + 1; b <= n; ++b) {
+      const TVertexPath& path = path_[At(a)][At(b)];
+      Log(QStringLiteral("%1--->%2最短路径:  %3")
+              .arg(VertexLetter(a), VertexLetter(b), path.empty() ? QStringLiteral("None") : PathText(path, QStringLiteral("==>"))));
+      ShowEdge(path, b);
+      pacing::Sleep(500);
+    }
+  }
+}

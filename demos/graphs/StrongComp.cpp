@@ -1,0 +1,330 @@
+#include "demos/graphs/StrongComp.h"
+
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphList.h"
+#include "demos/graphs/GraphP.h"
+#include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/Pacing.h"
+
+namespace {
+constexpr TColor Plain = RGB(255, 255, 200);
+constexpr TColor Flash = RGB(255, 0, 0);
+constexpr std::array<TColor, 10> Components{RGB(50, 255, 255),  RGB(200, 250, 55), RGB(255, 100, 255),
+                                            RGB(122, 255, 0),   RGB(55, 250, 100), RGB(250, 255, 255),
+                                            RGB(100, 250, 55),  RGB(255, 100, 255), RGB(220, 200, 0),
+                                            RGB(255, 100, 50)};
+const QString Finished = QStringLiteral(" Finished: ");
+}  // namespace
+
+namespace strongcomp {
+// The graph above, its adjacency lists below it, the finish order at the bottom.
+class TTraverform : public TGraphForm {
+ public:
+  TTraverform() {
+    SetCaption(QStringLiteral("强连通分量"));
+    GraphP = new TGraphP(this);
+    GraphP->setObjectName(QStringLiteral("GraphP"));
+    GraphP->SetState(csDisplay);
+    GraphP->SetGroundColor(RGB(150, 150, 250));
+    GraphList = new TGraphList(this);
+    GraphList->setObjectName(QStringLiteral("GraphList"));
+    GraphList->SetColor(3, RGB(200, 200, 250));
+    GraphList->SetColor(2, RGB(150, 50, 0));
+    StatusText = new TZqStaticText(this);
+    StatusText->setObjectName(QStringLiteral("StatusText"));
+    TFont font;
+    font.SetSize(18);
+    font.Style = fsBold;
+    font.Color = RGB(120, 120, 250);
+    StatusText->SetFont(font);
+    StatusText->SetBevel(bvLowered);
+    StatusText->SetAlignment(taLeftJustify);
+    StatusText->SetCaption(Finished);
+  }
+  TGraphP* GraphP;
+  TGraphList* GraphList;
+  TZqStaticText* StatusText;
+
+ protected:
+  void FormResize() override {
+    const int w = width();
+    const int h = height();
+    GraphP->setGeometry(0, 0, w, h / 10 * 6);
+    GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
+    StatusText->setGeometry(0, h / 10 * 9, w, h - h / 10 * 9);
+    TGraphForm::FormResize();
+  }
+};
+}  // namespace strongcomp
+
+TStrongComp::TStrongComp(const QStringList& source) : TAlgoDemo(source) {}
+TStrongComp::~TStrongComp() = default;
+
+TColor TStrongComp::ComponentColour(int n) { return Components[static_cast<std::size_t>((std::max(n, 1) - 1) % 10)]; }
+
+void TStrongComp::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<strongcomp::TTraverform>();
+}
+
+std::unique_ptr<TData> TStrongComp::GetInitialParam() {
+  loop1_ = loop2_ = loop3_ = 0;
+  tailDepth_ = headDepth_ = 0;
+  i_ = graph_->VertexCount() + 1;
+  auto rec = std::make_unique<TData>(QString());
+  rec->Add(new TIntData(QStringLiteral("VexNum"), graph_->VertexCount()));
+  for (const char* name : {"vi", "i", "v0", "w", "count", "n"}) rec->Add(new TIntData(QString::fromLatin1(name), 0));
+  return rec;
+}
+
+bool TStrongComp::CreateData() {
+  bool directed = true;
+  bool weighted = false;
+  // A cancelled type dialog keeps a directed, unweighted graph.
+  SelectGraphType(QStringLiteral("选择图的类型"), true, true, directed, weighted);
+  if (!ShowGraphInput(QStringLiteral("创建有向图"), 10, directed, weighted, graph_)) return false;
+  form_->GraphP->SetDirected(directed);
+  form_->GraphP->SetWeighted(weighted);
+  form_->GraphP->SetGraph(graph_.get());
+  form_->GraphList->SetGraph(graph_.get());
+  return true;
+}
+
+void TStrongComp::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
+
+void TStrongComp::Reset() {
+  const int n = graph_->VertexCount();
+  for (int v = 1; v <= n; ++v) {
+    graph_->ClearVData(v);
+    form_->GraphP->SetVertexColor(v, RGB(255, 0, 0));
+    for (int w = 1; w <= n; ++w) form_->GraphP->SetArcColor(v, w, clBlack);
+  }
+  form_->GraphList->ClearHighlights();
+  form_->StatusText->SetCaption(Finished);
+  visited_.fill(false);
+  finished_.fill(0);
+  count_ = 0;
+  n_ = 1;
+  colour_ = 0;
+  inHead_ = false;
+  TAlgoDemo::Reset();
+}
+
+TIntData* TStrongComp::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
+
+int TStrongComp::V0() const { return inHead_ ? headStack_[At(headDepth_)] : tailStack_[At(tailDepth_)]; }
+
+TData* TStrongComp::CallArgs(int v0) {
+  auto* rec = new TData(QString());
+  rec->Add(new TIntData(QStringLiteral("w"), 0));
+  rec->Add(new TIntData(QStringLiteral("v0"), v0));
+  rec->Add(new TIntData(QStringLiteral("count"), count_));
+  return rec;
+}
+
+void TStrongComp::Visit(int v0, int colour) {
+  visited_[At(v0)] = true;
+  graph_->SetVDataOne(v0);
+  form_->GraphP->SetVertexColor(v0, ComponentColour(colour));
+  form_->GraphP->Repaint();
+}
+
+void TStrongComp::Unvisit(int v) {
+  visited_[At(v)] = false;
+  graph_->ClearVData(v);
+  form_->GraphP->SetVertexColor(v, Plain);
+}
+
+void TStrongComp::FlashV(int v) {
+  TGraphP& p = *form_->GraphP;
+  const TColor kept = p.VertexColor(v);
+  for (int round = 0; round < 3; ++round) {
+    p.SetVertexColor(v, Flash);
+    p.Repaint();
+    pacing::Sleep(100);
+    p.SetVertexColor(v, kept);
+    p.Repaint();
+    pacing::Sleep(400);
+  }
+  p.Repaint();
+  pacing::Sleep(500);
+}
+
+void TStrongComp::FlashEdge(int tail, int head) {
+  TGraphP& p = *form_->GraphP;
+  for (int round = 0; round < 3; ++round) {
+    const TColor tailColour = p.VertexColor(tail);
+    const TColor headColour = p.VertexColor(head);
+    p.SetVertexColor(tail, Flash);
+    p.SetVertexColor(head, Flash);
+    p.SetArcColor(tail, head, Flash);
+    p.Repaint();
+    p.SetVertexColor(tail, tailColour);
+    p.SetArcColor(tail, head, Components[8]);
+    p.SetVertexColor(head, headColour);
+    p.Repaint();
+    pacing::Sleep(200);
+  }
+}
+
+// The arc a search takes next: w := its other end (0 when none), flashed and marked.
+void TStrongComp::TakeArc(std::unique_ptr<TEdge> arc, bool outward) {
+  if (!arc) {
+    SetVar("w", 0);
+    return;
+  }
+  SetVar("w", outward ? arc->Head : arc->Tail);
+  FlashEdge(arc->Tail, arc->Head);
+  form_->GraphList->Highlight(arc->Tail, arc->Head, true);
+}
+
+// ---- StrongComp
+
+// count := 0; n := 1
+void TStrongComp::StrongComp_Begin() {
+  SetVar("count", count_ = 0);
+  SetVar("n", n_ = 1);
+}
+
+// FOR vi := 1 TO G.vexnum DO (three such loops)
+bool TStrongComp::StrongComp_F_Loop1() {
+  SetVar("vi", ++loop1_);
+  return loop1_ <= graph_->VertexCount();
+}
+
+bool TStrongComp::StrongComp_F_Loop2() {
+  SetVar("vi", ++loop2_);
+  return loop2_ <= graph_->VertexCount();
+}
+
+bool TStrongComp::StrongComp_F_Loop3() {
+  SetVar("vi", ++loop3_);
+  return loop3_ <= graph_->VertexCount();
+}
+
+// visited[vi] := FALSE
+void TStrongComp::StrongComp_setFalse1() {
+  Unvisit(loop1_);
+  form_->GraphP->Repaint();
+}
+
+void TStrongComp::StrongComp_SetFalse2() { Unvisit(loop3_); }
+
+// IF NOT visited[vi]
+bool TStrongComp::StrongComp_F_notVisited() {
+  colour_ += 1;
+  return !visited_[At(loop2_)];
+}
+
+// dfs_tail(G, vi)
+TData* TStrongComp::StrongComp_C_dfs_tail() {
+  inHead_ = false;
+  tailDepth_ = 0;
+  tailStack_[0] = loop2_;
+  return CallArgs(loop2_);
+}
+
+void TStrongComp::StrongComp_Afterdfs_tail() { SetVar("count", count_); }
+
+// FOR i := G.vexnum DOWNTO 1 DO
+bool TStrongComp::StrongComp_F_Loop4() {
+  SetVar("i", --i_);
+  return i_ >= 1;
+}
+
+// vi := finished[i]
+void TStrongComp::StrongComp_getVi() {
+  SetVar("vi", finished_[At(i_)]);
+  if (finished_[At(i_)] > 0) FlashV(finished_[At(i_)]);
+}
+
+// IF NOT visited[vi]
+bool TStrongComp::StrongComp_F_notVisted2() { return !visited_[At(Var("vi")->Value())]; }
+
+// dfs_head(G, vi)
+TData* TStrongComp::StrongComp_C_dfs_head() {
+  inHead_ = true;
+  headDepth_ = 0;
+  headStack_[0] = Var("vi")->Value();
+  return CallArgs(headStack_[0]);
+}
+
+void TStrongComp::StrongComp_Afterdfs_head() {
+  inHead_ = false;
+  SetVar("count", count_);
+}
+
+// n := n + 1
+void TStrongComp::StrongComp_incN() { SetVar("n", ++n_); }
+
+// ---- dfstail
+
+// visited[v0] := TRUE
+void TStrongComp::dfstail_Begin() { Visit(V0(), colour_); }
+
+// w := FirstAdjVex(G, v0)
+void TStrongComp::dfstail_setw() { TakeArc(graph_->FirstAdj(V0()), true); }
+
+// WHILE w <> 0
+bool TStrongComp::dfstail_F_wnot0() { return Var("w")->Value() != 0; }
+
+// IF NOT visited[w]
+bool TStrongComp::dfstail_F_notVisitedW() { return !visited_[At(Var("w")->Value())]; }
+
+// dfs_tail(G, w)
+TData* TStrongComp::dfstail_C_dfs_tailitr() {
+  tailDepth_ += 1;
+  tailStack_[At(tailDepth_)] = Var("w")->Value();
+  return CallArgs(tailStack_[At(tailDepth_)]);
+}
+
+void TStrongComp::dfstail_Afterdfs_tailitr() {
+  tailDepth_ -= 1;
+  SetVar("count", count_);
+}
+
+// w := NextAdjVex(G, v0, w)
+void TStrongComp::dfstail_setw2() { TakeArc(graph_->NextAdj(TEdge(V0(), Var("w")->Value())), true); }
+
+// count := count + 1
+void TStrongComp::dfstail_incC() { SetVar("count", ++count_); }
+
+// finished[count] := v0
+void TStrongComp::dfstail_setfinish() {
+  SetVar("count", count_);
+  finished_[At(count_)] = V0();
+  QString text = Finished;
+  for (int k = 1; k <= graph_->VertexCount(); ++k)
+    if (finished_[At(k)] != 0) text += VertexLetter(finished_[At(k)]) + QStringLiteral(" ");
+  form_->StatusText->SetCaption(text);
+}
+
+// ---- dfshead
+
+// visited[v0] := TRUE
+void TStrongComp::dfshead_Begin() { Visit(V0(), n_); }
+
+// w := FirstInVex(G, v0)
+void TStrongComp::dfshead_setw() { TakeArc(graph_->FirstIn(V0()), false); }
+
+bool TStrongComp::dfshead_F_wnot0() { return dfstail_F_wnot0(); }
+bool TStrongComp::dfshead_F_notVisitedw() { return dfstail_F_notVisitedW(); }
+
+// dfs_head(G, w)
+TData* TStrongComp::dfshead_C_dfs_headitr() {
+  headDepth_ += 1;
+  headStack_[At(headDepth_)] = Var("w")->Value();
+  return CallArgs(headStack_[At(headDepth_)]);
+}
+
+void TStrongComp::dfshead_Afterdfs_headitr() {
+  headDepth_ -= 1;
+  SetVar("count", count_);
+}
+
+// w := NextInVex(G, v0, w)
+void TStrongComp::dfshead_setw2() { TakeArc(graph_->NextIn(TEdge(Var("w")->Value(), V0())), false); }

@@ -1,0 +1,93 @@
+#include "demos/graphs/TableBase.h"
+
+#include "demos/graphs/Graph.h"
+#include "framework/drawkit/KitGlobals.h"
+
+namespace {
+const std::array<const char*, Ttablebase::Rows> Titles{"VexNum", "Vexdata", "Visited", "Low", "Squlow", "Artpoint"};
+}
+
+Ttablebase::Ttablebase(QWidget* parent) : TNodeContainer(parent) {
+  for (int c = 1; c <= MaxColumns; ++c) {
+    cells_[0][static_cast<std::size_t>(c)] = c;
+    cells_[1][static_cast<std::size_t>(c)] = c;
+  }
+}
+
+bool Ttablebase::Inside(int row, int column) { return row >= 0 && row < Rows && column >= 1 && column <= MaxColumns; }
+
+void Ttablebase::SetTotalnumber(int n) {
+  if (n < 0 || n > MaxColumns) return;
+  total_ = n;
+  Changed();
+}
+
+int Ttablebase::GetCell(int row, int column) const {
+  return Inside(row, column) ? cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] : 0;
+}
+
+void Ttablebase::SetCell(int row, int column, int value) {
+  if (!Inside(row, column)) throw ERangeError();
+  cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = value;
+  Changed();
+}
+
+TColor Ttablebase::GetColour(int kind, int column) const {
+  if (kind < 1 || kind > 3 || column < 1 || column > MaxColumns) return clWhite;
+  return colours_[static_cast<std::size_t>(kind)][static_cast<std::size_t>(column)];
+}
+
+void Ttablebase::SetColour(int kind, int column, TColor colour) {
+  if (kind < 1 || kind > 3 || column < 1 || column > MaxColumns) throw ERangeError();
+  colours_[static_cast<std::size_t>(kind)][static_cast<std::size_t>(column)] = colour;
+  Invalidate();
+}
+
+void Ttablebase::ClearValues() {
+  for (int c = 1; c <= total_; ++c)
+    for (int r = 2; r < Rows; ++r) cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = 0;
+  Changed();
+}
+
+QString Ttablebase::CellText(int row, int column) const {
+  const int v = GetCell(row, column);
+  if (v == 0) return QString();
+  return row == 1 || row == 5 ? VertexLetter(v) : QString::number(v);
+}
+
+QString Ttablebase::Summary() const {
+  QStringList rows;
+  for (int r = 2; r < Rows; ++r) {
+    QStringList cells{QString::fromLatin1(Titles[static_cast<std::size_t>(r)])};
+    for (int c = 1; c <= total_; ++c)
+      if (GetCell(r, c) != 0) cells << CellText(r, c);
+    rows << cells.join(' ');
+  }
+  return rows.join(QStringLiteral(" | "));
+}
+
+void Ttablebase::Changed() {
+  setAccessibleDescription(Summary());
+  Invalidate();
+}
+
+void Ttablebase::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect(), groundcolor);
+  const int rowHeight = height() / Rows;
+  const int columnWidth = width() / (total_ + 1);
+  const int dx = columnWidth / 2;
+  const int dy = rowHeight / 4 * 3;
+  c.Font.SetSize(std::max(2, std::min(columnWidth / 5, rowHeight / 3)));
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  c.Font.Color = RGB(255, 0, 0);
+  for (int r = 0; r < Rows; ++r) c.TextOut(dx, rowHeight * r + dy, QString::fromLatin1(Titles[static_cast<std::size_t>(r)]));
+  for (int col = 1; col <= total_; ++col) {
+    for (int r = 0; r < Rows; ++r) {
+      if (GetCell(r, col) == 0) continue;
+      c.Font.Color = r <= 1 ? RGB(0, 0, 255) : r == 2 ? VisitedColor : GetColour(r - 2, col);
+      c.TextOut(columnWidth * col + dx, rowHeight * r + dy, CellText(r, col));
+    }
+  }
+}

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphList.h"
+#include "demos/graphs/GraphMatrix.h"
+#include "demos/graphs/GraphP.h"
+#include "demos/graphs/TableBase.h"
+#include "demos/graphs/WeightDialog.h"
+#include "platform/Controls.h"
+#include "tests/demos/graphs/GraphSupport.h"
+#include "tests/support/ScriptedModalHost.h"
+
+TEST(GraphViews, DisplayPanelPutsVerticesOnACircle) {
+  const TCircleLayout l = LayoutCircle(264, 196, 3);
+  EXPECT_EQ(l.Position[1], QPoint(171, 30));
+  EXPECT_EQ(l.Position[2], QPoint(171, 166));
+  EXPECT_EQ(l.Position[3], QPoint(54, 98));
+  EXPECT_EQ(l.NodeRadius, 19);
+  EXPECT_EQ(LayoutCircle(264, 196, 10).NodeRadius, 5) << "more vertices, smaller circles";
+  EXPECT_EQ(LayoutCircle(264, 196, 10).LabelSize, 2);
+}
+
+TEST(GraphViews, ListAndMatrixLayout) {
+  auto g = MakeGraph(3, {{'A', 'B'}, {'A', 'C'}, {'C', 'A'}}, true);
+  TGraphList list;
+  list.resize(264, 196);
+  list.SetGraph(g.get());
+  list.Arrange();
+  EXPECT_EQ(list.MaxOut(), 2);
+  EXPECT_EQ(list.ColumnWidth(), 88);
+  EXPECT_EQ(list.RowHeight(), 49);
+  EXPECT_EQ(list.Cell(2, 1), QPoint(88 + 22, 98 - 24));
+  list.Highlight(2, 3, true);
+  EXPECT_TRUE(list.Highlighted(2, 3));
+  EXPECT_FALSE(list.Highlighted(3, 2));
+
+  auto g4 = MakeGraph(4, {}, true);
+  TGraphMatrix matrix;
+  matrix.resize(300, 200);
+  matrix.SetGraph(g4.get());
+  matrix.Arrange();
+  EXPECT_EQ(matrix.CellSize(), 25);
+  EXPECT_EQ(matrix.FontSize(), 11);
+  EXPECT_EQ(matrix.Cell(1, 1), QPoint(75, 75));
+}
+
+TEST(GraphViews, TableIgnoresImpossibleColumnCounts) {
+  Ttablebase table;
+  table.SetTotalnumber(4);
+  table.SetTotalnumber(21);
+  table.SetTotalnumber(-1);
+  EXPECT_EQ(table.totalnumber(), 4);
+  EXPECT_EQ(table.CellText(1, 3), QStringLiteral("C"));
+  table.SetCell(5, 1, 2);
+  EXPECT_EQ(table.CellText(5, 1), QStringLiteral("B"));
+  table.ClearValues();
+  EXPECT_EQ(table.CellText(5, 1), QString());
+  EXPECT_EQ(table.GetCell(6, 1), 0);
+}
+
+TEST(WeightDialog, TakesOneTo999) {
+  EXPECT_EQ(TWDialog::ParseWeight(QStringLiteral("12")), 12);
+  EXPECT_EQ(TWDialog::ParseWeight(QStringLiteral("999")), 999);
+  EXPECT_EQ(TWDialog::ParseWeight(QStringLiteral("")), 0);
+  EXPECT_EQ(TWDialog::ParseWeight(QStringLiteral("0")), 0);
+  EXPECT_EQ(TWDialog::ParseWeight(QStringLiteral("000")), 0);
+
+  modal::ScriptedHostScope host;
+  host->QueueDialog(QStringLiteral("MaskEdit1= OK"));
+  host->QueueDialog(QStringLiteral("MaskEdit1=0 OK"));
+  host->QueueDialog(QStringLiteral("MaskEdit1=25 OK"));
+  TWDialog dlg;
+  EXPECT_EQ(dlg.Execute(), 25);
+  EXPECT_EQ(host->Transcript().filter(QStringLiteral("输入数据越界！，请重新输入。")).size(), 2)
+      << host->Transcript().join('\n').toStdString();
+}
+
+class GraphInputWindow : public ::testing::Test {
+ protected:
+  modal::ScriptedHostScope host_;
+  GraphFiles files_;
+};
+
+TEST_F(GraphInputWindow, OkOnlyAfterShowingOrLoading) {
+  Tinputform form;
+  EXPECT_FALSE(form.BitBtn1->isEnabled());
+  form.NodeButtonClick();
+  form.GraphP1->MouseDown(10, 10);
+  form.GraphP1->MouseDown(100, 10);
+  form.ArcButtonClick();
+  EXPECT_FALSE(form.BitBtn1->isEnabled());
+  form.GraphP1->CreateArc(form.GraphP1->Node(1));
+  form.GraphP1->CreateArc(form.GraphP1->Node(2));
+  form.ShowButtonClick();
+  EXPECT_TRUE(form.BitBtn1->isEnabled());
+  ASSERT_NE(form.GraphP1->Graph(), nullptr);
+  EXPECT_EQ(form.GraphP1->Graph()->VertexCount(), 2);
+  EXPECT_EQ(form.GraphP1->Graph()->ArcCount(), 2) << "an undirected edge";
+
+  Tinputform loading;
+  host_->QueueFile(files_.Write(*MakeGraph(3, {{'A', 'B'}}, true)));
+  loading.FileLoadClick();
+  EXPECT_TRUE(loading.BitBtn1->isEnabled());
+  EXPECT_FALSE(loading.NodeButton->isEnabled()) << "a loaded graph is not edited";
+}
+
+TEST_F(GraphInputWindow, RefusedFilesKeepTheGraphLoadedBefore) {
+  const QString good = files_.Write(*MakeGraph(3, {{'A', 'B', 4}}, true));
+  QTemporaryDir dir;
+  const QString truncated = dir.filePath(QStringLiteral("t.gra"));
+  QFile f(truncated);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(20, '\0'));
+  f.close();
+  // After a load the load button is off; the second file goes through the handler.
+  Tinputform form;
+  form.MaxVertices = 10;
+  host_->QueueFile(good);
+  form.FileLoadClick();
+  host_->QueueFile(truncated);
+  form.FileLoadClick();
+  EXPECT_EQ(host_->Transcript().filter(QStringLiteral("不是可用的图形文件")).size(), 1);
+  std::unique_ptr<TGraphm> taken = form.TakeGraph();
+  ASSERT_NE(taken, nullptr);
+  EXPECT_EQ(taken->Entry(1, 2), 4);
+}
+
+TEST_F(GraphInputWindow, TooManyVerticesKeepsTheWindowOpen) {
+  host_->QueueDialog(QStringLiteral("@FileLoad"));
+  host_->QueueFile(files_.Write(*MakeGraph(12, {}, true)));
+  host_->QueueDialog(QStringLiteral("确定"));
+  host_->QueueDialog(QStringLiteral("@FileLoad"));
+  host_->QueueFile(files_.Write(*MakeGraph(2, {{'B', 'A'}}, true)));
+  host_->QueueDialog(QStringLiteral("确定"));
+  std::unique_ptr<TGraphm> graph;
+  ASSERT_TRUE(ShowGraphInput(QStringLiteral("创建有向图"), 10, true, false, graph));
+  EXPECT_TRUE(host_->Transcript().join('\n').contains(QStringLiteral("输入结点过多!\n最多10个结点")))
+      << host_->Transcript().join('\n').toStdString();
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(graph->VertexCount(), 2);
+}
+
+TEST_F(GraphInputWindow, TypeDialogKeepsADisabledChoice) {
+  bool directed = true;
+  bool weighted = false;
+  host_->QueueDialog(QStringLiteral("CheckBox1=0 确认"));
+  EXPECT_TRUE(SelectGraphType(QStringLiteral("选择图的类型"), true, false, directed, weighted));
+  EXPECT_FALSE(directed);
+  EXPECT_FALSE(weighted);
+  host_->QueueDialog(QStringLiteral("取消"));
+  directed = true;
+  EXPECT_FALSE(SelectGraphType(QStringLiteral("选择图的类型"), true, true, directed, weighted));
+  EXPECT_TRUE(directed);
+}

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "demos/graphs/CrtPathDlg.h"
+#include "demos/graphs/OrthLink.h"
+#include "demos/graphs/ShortestPath.h"
+#include "platform/Controls.h"
+#include "tests/demos/graphs/GraphSupport.h"
+
+TEST(CrtPathDlg, ListsEverySlackWithTheCriticalActivitiesInRed) {
+  auto g = MakeGraph(6, {{'A', 'B', 3}, {'A', 'C', 2}, {'B', 'D', 2}, {'B', 'E', 3}, {'C', 'D', 4}, {'C', 'F', 3},
+                         {'D', 'F', 2}, {'E', 'F', 1}},
+                     true);
+  TCrtPathDlg dlg;
+  dlg.Fill(*g, {0, 0, 3, 2, 6, 6, 8}, {0, 0, 4, 2, 6, 7, 8});
+  QStringList arcs;
+  QStringList slack;
+  QStringList critical;
+  for (int col = 1; col <= 8; ++col) {
+    arcs << dlg.ArcGrid->Cells(col, 0);
+    slack << dlg.ArcGrid->Cells(col, 4);
+    if (dlg.IsCritical(col)) critical << dlg.ArcGrid->Cells(col, 0);
+  }
+  EXPECT_EQ(arcs.join(' '), "AB AC BD BE CD CF DF EF");
+  EXPECT_EQ(slack.join(' '), "1 0 1 1 0 3 0 1");
+  EXPECT_EQ(critical.join(' '), "AC CD DF");
+  EXPECT_EQ(dlg.VexGrid->Cells(5, 2), "7") << "vl of E";
+  EXPECT_FALSE(dlg.RightBtn->isVisibleTo(&dlg));
+}
+
+TEST(CrtPathDlg, PagesTenActivitiesAtATime) {
+  auto chain = [](int arcs) {
+    auto g = std::make_unique<TGraphm>(arcs + 1);
+    for (int v = 1; v <= arcs; ++v) g->AddArc(v, v + 1, 1);
+    return g;
+  };
+  const std::vector<int> times(13, 0);
+  TCrtPathDlg ten;
+  ten.Fill(*chain(10), times, times);
+  EXPECT_EQ(ten.ArcGrid->width(), 12 * 36);
+  EXPECT_FALSE(ten.RightBtn->isVisibleTo(&ten));
+  EXPECT_FALSE(ten.LeftBtn->isVisibleTo(&ten));
+
+  TCrtPathDlg eleven;
+  eleven.Fill(*chain(11), times, times);
+  EXPECT_EQ(eleven.ArcGrid->width(), 12 * 36);
+  ASSERT_TRUE(eleven.RightBtn->isVisibleTo(&eleven));
+  EXPECT_TRUE(eleven.RightBtn->isEnabled());
+  EXPECT_FALSE(eleven.LeftBtn->isEnabled());
+  eleven.RightBtnClick();
+  EXPECT_EQ(eleven.ArcGrid->LeftCol(), 2);
+  EXPECT_FALSE(eleven.RightBtn->isEnabled());
+  EXPECT_TRUE(eleven.LeftBtn->isEnabled());
+  eleven.LeftBtnClick();
+  EXPECT_EQ(eleven.ArcGrid->LeftCol(), 1);
+  EXPECT_FALSE(eleven.LeftBtn->isEnabled());
+}
+
+TEST(ShortestPaths, PathColoursStayInRangeForEveryEndVertex) {
+  EXPECT_EQ(TShortestPathBase::PathColour(2), RGB(120, 160, 195));
+  for (int v = 2; v <= 10; ++v) {
+    const TColor c = TShortestPathBase::PathColour(v);
+    EXPECT_EQ(c & 0xFF000000u, 0u) << v;
+  }
+  EXPECT_EQ(TShortestPathBase::PathColour(10), RGB(255, 255, 0));
+  EXPECT_EQ(TShortestPathBase::PathText({1, 10}, QStringLiteral("-->")), "A-->J") << "vertex 10 is J, not a digit";
+}
+
+TEST(OrthogonalLink, RefusesWhatItCannotHold) {
+  TOrthogonalLink link;
+  link.resize(400, 300);
+  for (const char* s : {"A", "F", "K"}) link.addnode(QString::fromLatin1(s));
+  link.addnode(QStringLiteral("F"));
+  EXPECT_EQ(link.RealNodes(), 3) << "existing data";
+  link.addnode(QStringLiteral("P"));
+  link.addnode(QStringLiteral("U"));
+  link.addnode(QStringLiteral("Z"));
+  EXPECT_EQ(link.RealNodes(), 5) << "a sixth vertex";
+  link.addarc(QStringLiteral("A"), QStringLiteral("A"));
+  EXPECT_FALSE(link.HasArc(1, 1));
+  link.addarc(QStringLiteral("A"), QStringLiteral("K"));
+  EXPECT_TRUE(link.HasArc(1, 3));
+  EXPECT_EQ(link.NodeCount(), 6);
+  link.SetHeadarrow(7);
+  EXPECT_EQ(link.headarrow(), 0);
+  link.SetHeadarrow(3);
+  EXPECT_EQ(link.headarrow(), 3);
+  link.delnode(QStringLiteral("A"));
+  EXPECT_EQ(link.RealNodes(), 4);
+  EXPECT_FALSE(link.HasArc(1, 2)) << "the arcs of a removed vertex go with it";
+  EXPECT_EQ(link.NodeCount(), 4);
+
+  TOrthogonalLink one;
+  one.resize(400, 300);
+  one.addnode(QStringLiteral("B"));
+  one.delnode(QStringLiteral("B"));
+  EXPECT_EQ(one.RealNodes(), 0);
+  EXPECT_EQ(one.NodeCount(), 0);
+}

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "demos/graphs/KruskalForm.h"
+#include "demos/graphs/MiniTreeKruskal.h"
+#include "demos/graphs/MiniTreePrim.h"
+#include "framework/engine/AlgoSrc.h"
+#include "framework/engine/Globals.h"
+#include "tests/demos/graphs/GraphSupport.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+// The network A-B 4, A-C 1, B-C 2, B-D 5, C-D 8, C-E 10, D-E 2.
+std::unique_ptr<TGraphm> Network() {
+  return MakeGraph(5, {{'A', 'B', 4}, {'A', 'C', 1}, {'B', 'C', 2}, {'B', 'D', 5}, {'C', 'D', 8}, {'C', 'E', 10}, {'D', 'E', 2}},
+                   false);
+}
+
+template <class T>
+class SpanningRun : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    demo_.reset();
+    CurrentDemo = nullptr;
+  }
+  T& Start(const QString& text, const TGraphm& g) {
+    demo_ = CreateDemo<T>(ProcSrcContainer().FindText(text)->Source);
+    host_->QueueDialog(QStringLiteral("@FileLoad"));
+    host_->QueueFile(files_.Write(g));
+    host_->QueueDialog(QStringLiteral("确定"));
+    EXPECT_TRUE(demo_->CreateData());
+    CurrentDemo = demo_.get();
+    demo_->Reset();
+    return *demo_;
+  }
+  void TraceTo(const QString& label) {
+    do demo_->TraceInto();
+    while (demo_->CurLine() != nullptr && demo_->CurLine()->Label() != label);
+  }
+  QString Shown(const char* name) const { return demo_->Locals()->FindByName(QString::fromLatin1(name))->GetText(); }
+
+  modal::ScriptedHostScope host_;
+  GraphFiles files_;
+  std::unique_ptr<T> demo_;
+};
+
+using KruskalRun = SpanningRun<TMiniTreeKRUSKAL>;
+using PrimRun = SpanningRun<TMinispantreePRIM>;
+
+TEST_F(KruskalRun, HeapTreeAndSetsOfTheFirstNetwork) {
+  Start(QStringLiteral("P_MiniTreeKRUSKAL"), *Network());
+  TraceTo(QStringLiteral("WhileDo"));
+  const QStringList rows = demo_->Form()->TableRows();
+  ASSERT_EQ(rows.size(), 7);
+  EXPECT_EQ(rows[0], " 2    A <---> C    1 ");
+  QStringList order;
+  for (int k = 1; k <= 7; ++k) order << QString::number(demo_->Form()->fo[static_cast<std::size_t>(k)]);
+  EXPECT_EQ(order.join(' '), "2 1 3 4 5 6 7");
+  TraceTo(QStringLiteral("Finish"));
+  EXPECT_EQ(Shown("T"), "(4,(2,A,C,1),(7,D,E,2),(3,B,C,2),(4,B,D,5))");
+  EXPECT_EQ(Shown("hp"), "(2,(5,C,D,8),(6,C,E,10))");
+  EXPECT_EQ(demo_->Form()->SetsText(), "-5 1 1 1 4");
+  while (demo_->CurLine() != nullptr) demo_->TraceInto();
+  EXPECT_TRUE(host_->Transcript().filter(QStringLiteral("not connected")).isEmpty());
+}
+
+TEST_F(KruskalRun, EveryEdgeOfTenVerticesFits) {
+  auto complete = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i)
+    for (int j = i + 1; j <= 10; ++j) complete->AddEdge(i, j, i * j);
+  Start(QStringLiteral("C_MiniTreeKRUSKAL"), *complete);
+  TraceTo(QStringLiteral("WhileDo"));
+  EXPECT_EQ(demo_->Form()->Last, 45);
+  while (demo_->CurLine() != nullptr) demo_->TraceInto();
+  EXPECT_EQ(demo_->Form()->Arcn, 9);
+}
+
+TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
+  Start(QStringLiteral("P_MiniSpanTreePRIM"), *Network());
+  QStringList ks;
+  while (demo_->CurLine() != nullptr) {
+    TraceTo(QStringLiteral("AddEdge"));
+    if (demo_->CurLine() != nullptr) ks << Shown("k");
+  }
+  EXPECT_EQ(ks.join(' '), "3 2 4 5");
+  EXPECT_EQ(demo_->Form()->TableText(), "vex 1 3 1 2 4 | lowcost 0 0 0 0 0");
+
+  Start(QStringLiteral("C_MiniSpanTreePRIM"), *MakeGraph(4, {{'A', 'B', 3}, {'C', 'D', 1}}, false));
+  TraceTo(QStringLiteral("NotConnected"));
+  EXPECT_EQ(Shown("k"), "2");
+  TraceTo(QStringLiteral("FindMin"));
+  TraceTo(QStringLiteral("NotConnected"));
+  EXPECT_EQ(Shown("k"), "0");
+  while (demo_->CurLine() != nullptr) demo_->TraceInto();
+  EXPECT_EQ(demo_->Form()->TableText(), "vex 1 1 1 1 | lowcost 0 0 * *");
+  EXPECT_EQ(host_->Transcript().filter(QStringLiteral("Error: The Graph is not connected!")).size(), 1);
+}
+
+}  // namespace
