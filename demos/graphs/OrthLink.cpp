@@ -268,6 +268,17 @@ void TOrthogonalLink::Rebuild() {
       box_[At(i)][At(j)] = node;
     }
   }
+  // What each node points at, for readers of the drawing.
+  for (int i = 1; i <= realNodes_; ++i) {
+    for (int j = 1; j <= realNodes_; ++j) {
+      TVexNode* node = box_[At(i)][At(j)];
+      if (node == nullptr) continue;
+      const int right = NextInRow(i, j);
+      const int below = NextInColumn(i, j);
+      node->OutNext = right != 0 ? box_[At(i)][At(right)] : nullptr;
+      node->InNext = below != 0 ? box_[At(below)][At(j)] : nullptr;
+    }
+  }
   // Display kinds of the head nodes.
   for (int v = 1; v <= realNodes_; ++v) {
     TVexNode* node = box_[At(v)][At(v)];

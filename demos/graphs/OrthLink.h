@@ -47,6 +47,14 @@ class TVexNode : public TArcRect {
   QPoint TopAnchor() const;
   // What the node shows in words: "A ^ ^" or "1 2 ^ -".
   QString Text() const;
+  QString DrawingText() const override { return Text(); }
+  // The next nodes of its in-list and out-list (nullptr where a list ends or its link is
+  // not shown).
+  QList<const QWidget*> DrawingTargets() const override {
+    return {in_ == clline ? InNext : nullptr, out_ == clline ? OutNext : nullptr};
+  }
+  const QWidget* InNext = nullptr;
+  const QWidget* OutNext = nullptr;
 
  protected:
   void Paint() override;

@@ -34,6 +34,7 @@ class Ttablebase : public TNodeContainer {
   QString Summary() const;
 
   void AfterRescale() override { Invalidate(); }
+  QString DrawingText() const override { return Summary(); }
 
  protected:
   void Paint() override;

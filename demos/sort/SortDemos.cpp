@@ -1,6 +1,7 @@
 #include "demos/sort/SortDemos.h"
 
 #include "demos/sort/BubbleSort.h"
+#include "demos/sort/HeapSort.h"
 #include "demos/sort/InsertSort.h"
 #include "demos/sort/ListInsertSort.h"
 #include "demos/sort/MergeSort.h"
@@ -14,6 +15,7 @@
 
 void RegisterSortDemos() {
   DemoClasses().Register<TBubbleSort>();
+  DemoClasses().Register<THeapSort>();
   DemoClasses().Register<TInsertSort>();
   DemoClasses().Register<TListInsertSort>();
   DemoClasses().Register<TMergeSort>();

@@ -21,8 +21,7 @@ void TBoundMemory::TagUsed(int p) {
   Mark(FootOf(p));
 }
 
-int TBoundMemory::ShrinkFree(int p, int n) {
-  W(p).size -= n;
+int TBoundMemory::NewFreeFoot(int p) {
   const int f = FootOf(p);
   W(f).kind = FreeFoot;
   W(f).llink = p;
@@ -128,7 +127,8 @@ int TBoundMemory::Allocate(int n) {
   W(FootOf(p)).kind = UsedFoot;
   Mark(FootOf(p));
   Mark(p);
-  return NewUsedBlock(ShrinkFree(p, n), n);
+  W(p).size -= n;
+  return NewUsedBlock(NewFreeFoot(p), n);
 }
 
 bool TBoundMemory::Release(int p) {

@@ -42,9 +42,9 @@ class TBoundMemory {
   // A block given whole: taken out of the free list (pav already moved on to its successor).
   void Unlink(int p);
   void TagUsed(int p);
-  // Splitting: the low part of p stays free with its new foot (returned), the high n words
-  // become an occupied block starting right after it.
-  int ShrinkFree(int p, int n);
+  // Splitting, after p's size has lost the n words: the low part gets its free foot
+  // (returned), and the high n words become an occupied block starting right after it.
+  int NewFreeFoot(int p);
   int NewUsedBlock(int f, int n);
 
   // ---- The four releases of the occupied block at p, by its neighbours (left, right).

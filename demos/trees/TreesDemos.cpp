@@ -1,5 +1,6 @@
 #include "demos/trees/CrtBTPreOdr.h"
 #include "demos/trees/CrtPreIn.h"
+#include "demos/trees/HuffmanCoding.h"
 #include "demos/trees/PreOrder.h"
 #include "demos/trees/ThrdTravel.h"
 
@@ -10,4 +11,5 @@ void RegisterTreesDemos() {
   DemoClasses().Register<TCrtBTPreOdr>();
   DemoClasses().Register<TCrtPreIn>();
   DemoClasses().Register<TThrdTravel>();
+  DemoClasses().Register<THuffmanCoding>();
 }

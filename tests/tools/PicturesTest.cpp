@@ -58,6 +58,8 @@ QStringList RequiredNames() {
   for (const char* way : {"down", "up", "left", "right"})
     for (int k = 1; k <= 3; ++k) names << QStringLiteral("%1%2").arg(QLatin1String(way)).arg(k);
   for (const char* n : gen::kToolbarGlyphs) names << QString::fromLatin1(n);
+  for (int d = 0; d <= 9; ++d) names << QStringLiteral("keypad%1").arg(d);
+  names << QStringLiteral("keypadbs");
   for (const char* n : gen::kChapterPictures) names << QString::fromLatin1(n);
   return names;
 }

@@ -1,0 +1,412 @@
+#include "demos/linear/IndexStrsForm.h"
+
+#include <algorithm>
+
+#include "framework/drawkit/AdvancedTools.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+#include "platform/TextRules.h"
+
+using text::Round;
+
+namespace {
+
+// Never drawn: the boxes glide as whole rectangles.
+constexpr TColor kNoTransparency = clFuchsia;
+
+// text centred on (cx, cy) in the canvas's font, without background.
+void CentredText(TCanvas& c, int cx, int cy, const QString& text) {
+  const int old = c.SetBkMode(TRANSPARENT);
+  const QSize size = c.TextExtent(text);
+  c.TextOut(cx - size.width() / 2, cy - size.height() / 2, text);
+  c.SetBkMode(old);
+}
+
+// A vertical groove: a black line with a white one beside it.
+void VGroove(TCanvas& c, int x, int y, int length) {
+  c.Pen.Color = clBlack;
+  c.MoveTo(x, y);
+  c.LineTo(x, y + length);
+  c.Pen.Color = clWhite;
+  c.MoveTo(x + 1, y);
+  c.LineTo(x + 1, y + length);
+}
+
+void HGroove(TCanvas& c, int x1, int x2, int y) {
+  c.Pen.Color = clBlack;
+  c.MoveTo(x1, y);
+  c.LineTo(x2, y);
+  c.Pen.Color = clWhite;
+  c.MoveTo(x1, y + 1);
+  c.LineTo(x2, y + 1);
+}
+
+TPoint ScreenOrigin(const QWidget& w) {
+  const QPoint p = w.mapToGlobal(QPoint(0, 0));
+  return Point(p.x(), p.y());
+}
+
+// A sprite mover over the backdrop of form.
+void InitMover(TImgAnim& anim, const TIndexStrsForm& form) {
+  anim.SetBackground(BackBitmap.get());
+  const TPoint origin = ScreenOrigin(form);
+  anim.OffsetX = -origin.x();
+  anim.OffsetY = -origin.y();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- layout
+
+TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage, int strLength) {
+  TIndexLayout l;
+  const int a = stage == 2 ? 2 : 1;
+  const int b = stage == 3 ? 2 : 1;
+  l.Cell = std::min(clientHeight / 9, clientWidth / 33);
+  l.BorderWidth = l.Cell / 4;
+  l.BoxLeft = strLength <= 20 ? clientWidth / 7 : (clientWidth - (strLength + 3) * l.Cell) / 2;
+  l.UpperTop = (clientHeight - Round((a + b) * 1.4 * l.Cell) - 5 * l.BorderWidth) / 2;
+  l.UpperMarkerTop = l.UpperTop - l.BorderWidth - Round(1.5 * l.Cell);
+  l.LowerTop = l.UpperTop + Round(a * 1.4 * l.Cell) + 3 * l.BorderWidth;
+  l.LowerMarkerTop = l.LowerTop + Round(b * 1.4 * l.Cell) + 3 * l.BorderWidth;
+  return l;
+}
+
+int TIndexLayout::MarkerX(int k) const { return BoxLeft + BorderWidth + Round((k + 1.35) * Cell); }
+
+int GlideSteps(int speed) { return (99 - speed) / 2 + 5; }
+
+// ---------------------------------------------------------------- box
+
+TIndexStrBox::TIndexStrBox(TIndexStrsForm* form, const QString& name, const QString& text,
+                           bool hasNextRow, TColor back, TColor normal, TColor matched, TColor current)
+    : Form(form),
+      Caption(name + QStringLiteral("串")),
+      Text(text),
+      TextLength(static_cast<int>(text.size())),
+      HasNextRow(hasNextRow),
+      BackColor(back),
+      NormalColor(normal),
+      MatchedColor(matched),
+      CurrentColor(current) {
+  Bitmap.SetTransparentColor(kNoTransparency);
+}
+
+int TIndexStrBox::CellX(int k) const { return Round((k + 1.6) * Cell) + BorderWidth; }
+
+void TIndexStrBox::Layout(int x, int y, int cell) {
+  Left = x;
+  Top = y;
+  Cell = cell;
+  const int bw = BorderWidth;
+  Width = Round(Cell * (TextLength + 2.8)) + 2 * bw;
+  Height = (HasNextRow ? Round(2.8 * Cell) : Round(1.4 * Cell)) + 2 * bw;
+  Bitmap.SetSize(Width, Height);
+  TCanvas& c = Bitmap.Canvas();
+  Frame3D(c, 0, 0, Width, Height, clWhite, clBlack);
+  Frame3D(c, 1, 1, Width - 1, Height - 1, clWhite, clBlack);
+  for (int d = 2; d <= bw - 2; ++d) Frame3D(c, d, d, Width - d, Height - d, clSilver, clSilver);
+  if (bw >= 1) Frame3D(c, bw - 1, bw - 1, Width - bw + 1, Height - bw + 1, clBlack, clWhite);
+  c.Brush.Color = BackColor;
+  c.Brush.Style = bsSolid;
+  c.FillRect(Rect(bw, bw, Width - bw, Height - bw));
+
+  const int grooveX = Round(2.4 * Cell) + bw - 1;
+  const int grooveY = Cell / 5 + bw;
+  VGroove(c, grooveX, grooveY, Cell);
+  c.Font.Name = QStringLiteral("Adobe");
+  c.Font.Style = fsBold;
+  c.Font.Height = Round(0.9 * Cell);
+  c.Font.Color = CurrentColor;
+  CentredText(c, Round(1.2 * Cell) + bw, Round(0.7 * Cell) + bw, Caption);
+  if (HasNextRow) {
+    VGroove(c, grooveX, grooveY + Round(1.4 * Cell), Cell);
+    HGroove(c, bw, Width - bw, Round(1.4 * Cell) + bw);
+    CentredText(c, Round(1.2 * Cell) + bw, Round(2.1 * Cell) + bw, QStringLiteral("Next"));
+  }
+  for (int k = 1; k <= TextLength; ++k) DrawCell(k);
+  Blit();
+}
+
+void TIndexStrBox::DrawCellIn(int k, int top, const QString& text) {
+  TCanvas& c = Bitmap.Canvas();
+  const int x = CellX(k);
+  c.Brush.Color = BackColor;
+  c.Brush.Style = bsSolid;
+  c.FillRect(Rect(x - 1, top - 1, x + Cell + 1, top + Cell + 1));
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Font.Height = Round(0.8 * Cell);
+  c.Font.Color = k == LastMark ? CurrentColor
+                 : (FirstMark <= k && k < LastMark) ? MatchedColor
+                                                    : NormalColor;
+  CentredText(c, x + Cell / 2, top + Cell / 2, text);
+  if (k == LastMark) Frame3D(c, x - 1, top - 1, x + Cell + 1, top + Cell + 1, clBlack, clWhite);
+}
+
+void TIndexStrBox::DrawCell(int k) {
+  if (k < 1 || k > TextLength) return;
+  const int top = BorderWidth + Round(0.2 * Cell);
+  DrawCellIn(k, top, Text.mid(k - 1, 1));
+  if (HasNextRow)
+    DrawCellIn(k, top + Round(1.4 * Cell), k <= NextCount ? QString::number(NextValues[k - 1]) : QString());
+}
+
+void TIndexStrBox::Blit() { Form->Canvas().Draw(Left, Top, Bitmap); }
+
+void TIndexStrBox::Place(int x, int y, int cell) {
+  FirstMark = LastMark = -1;
+  NextCount = 0;
+  Layout(0, y, cell);
+  GlideTo(x, y);
+}
+
+void TIndexStrBox::GlideTo(int x, int y) {
+  const int dx = x - Left;
+  const int dy = y - Top;
+  TImgAnim mover(Form->Canvas());
+  InitMover(mover, *Form);
+  const int n = GlideSteps(RunSpeed);
+  for (int f = 0; f <= n; ++f) {
+    mover.MoveTo(Left + dx * f / n, Top + dy * f / n, Bitmap);
+    pacing::Sleep(10);
+  }
+  Left = x;
+  Top = y;
+}
+
+void TIndexStrBox::SetHighlight(int first, int last) {
+  const int from = std::min(FirstMark, first);
+  const int to = std::max(LastMark, last);
+  FirstMark = first;
+  LastMark = last;
+  for (int k = from; k <= to; ++k) DrawCell(k);
+  Blit();
+}
+
+void TIndexStrBox::AppendNextValue(int value) {
+  if (NextCount >= static_cast<int>(NextValues.size())) return;
+  NextValues[NextCount++] = value;
+  DrawCell(NextCount);
+  Blit();
+}
+
+void TIndexStrBox::CopyNextValue(int fromCell) {
+  if (NextCount >= static_cast<int>(NextValues.size()) || fromCell < 1 || fromCell > NextCount) return;
+  const int value = NextValues[fromCell - 1];
+  NextValues[NextCount++] = value;
+  // The value, framed, on a cell of its own that travels along the next row.
+  TBitmap sprite(Cell + 2, Cell + 2);
+  sprite.SetTransparentColor(kNoTransparency);
+  TCanvas& c = sprite.Canvas();
+  c.Brush.Color = BackColor;
+  c.Brush.Style = bsSolid;
+  c.FillRect(Rect(0, 0, Cell + 2, Cell + 2));
+  Frame3D(c, 0, 0, Cell + 2, Cell + 2, clBlack, clWhite);
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Font.Height = Round(0.8 * Cell);
+  c.Font.Color = CurrentColor;
+  CentredText(c, Cell / 2 + 1, Cell / 2 + 1, QString::number(value));
+  const int y = Top + BorderWidth + Round(0.2 * Cell) + Round(1.4 * Cell) - 1;
+  const int x0 = Left + CellX(fromCell) - 1;
+  const int dx = CellX(NextCount) - CellX(fromCell);
+  TImgAnim mover(Form->Canvas());
+  InitMover(mover, *Form);
+  // The sprite's background is the box itself, not the backdrop.
+  mover.SetBackground(&Bitmap);
+  mover.OffsetX = Left;
+  mover.OffsetY = Top;
+  mover.MoveTo(x0, y, sprite);
+  pacing::Sleep((99 - RunSpeed) * 10 + 10);
+  const int n = (99 - RunSpeed) / 2 + 1;
+  for (int f = 1; f <= n; ++f) {
+    mover.MoveTo(x0 + dx * f / n, y, sprite);
+    pacing::Sleep(10);
+  }
+  DrawCell(NextCount);
+  Blit();
+}
+
+// ---------------------------------------------------------------- window
+
+TIndexStrsForm::TIndexStrsForm(QWidget* parent) : TGraphForm(parent) {
+  SetCaption(QStringLiteral("IndexStrsForm"));
+  setObjectName(QStringLiteral("IndexStrsForm"));
+  SetDesignClientSize(536, 184);
+  IMarker.SetTransparentColor(kNoTransparency);
+  JMarker.SetTransparentColor(kNoTransparency);
+}
+
+TIndexStrsForm::~TIndexStrsForm() = default;
+
+TIndexLayout TIndexStrsForm::Layout() const {
+  return TIndexLayout::Compute(ClientWidth(), ClientHeight(), Stage, StrLength);
+}
+
+void TIndexStrsForm::ComputeLayout() {
+  const TIndexLayout l = Layout();
+  Cell = l.Cell;
+  BorderWidth = l.BorderWidth;
+  BoxLeft = l.BoxLeft;
+  UpperTop = l.UpperTop;
+  LowerTop = l.LowerTop;
+  UpperMarkerTop = l.UpperMarkerTop;
+  LowerMarkerTop = l.LowerMarkerTop;
+}
+
+void TIndexStrsForm::SetStage(int n) {
+  Stage = n;
+  ComputeLayout();
+}
+
+void TIndexStrsForm::CreateStrBoxes(const QString& text1, TColor back1, TColor normal1, TColor matched1,
+                                    TColor current1, const QString& text2, TColor back2, TColor normal2,
+                                    TColor matched2, TColor current2) {
+  if (Stage < 1 || Stage > 3) return;
+  StrLength = static_cast<int>(text1.size());
+  ComputeLayout();
+  UpperBox = std::make_unique<TIndexStrBox>(this, Stage != 2 ? QStringLiteral("S") : QStringLiteral("T"),
+                                            text1, Stage == 2, back1, normal1, matched1, current1);
+  UpperBox->Place(BoxLeft, UpperTop, Cell);
+  LowerBox = std::make_unique<TIndexStrBox>(this, QStringLiteral("T"), text2, false, back2, normal2,
+                                            matched2, current2);
+  LowerBox->Place(BoxLeft, LowerTop, Cell);
+}
+
+void TIndexStrsForm::MoveMarkers(int i, int j) {
+  if (!UpperBox || !LowerBox) return;
+  if (i - j != MarkI - MarkJ || !MarkersShown) {
+    LowerBox->SetHighlight(-1, -1);
+    LowerBox->GlideTo(BoxLeft + (i - j) * Cell, LowerTop);
+  }
+  const TIndexLayout l = Layout();
+  if (MarkersShown && i != MarkI) {
+    TImgAnim upper(Canvas());
+    TImgAnim lower(Canvas());
+    InitMover(upper, *this);
+    InitMover(lower, *this);
+    // The movers start from where the markers stand.
+    upper.LastRect = Bounds(l.MarkerX(MarkI), UpperMarkerTop, IMarker.Width(), IMarker.Height());
+    lower.LastRect = Bounds(l.MarkerX(MarkI), LowerMarkerTop, JMarker.Width(), JMarker.Height());
+    const int x0 = l.MarkerX(MarkI);
+    const int dx = l.MarkerX(i) - x0;
+    const int n = GlideSteps(RunSpeed);
+    for (int f = 0; f <= n; ++f) {
+      upper.MoveTo(x0 + dx * f / n, UpperMarkerTop, IMarker);
+      lower.MoveTo(x0 + dx * f / n, LowerMarkerTop, JMarker);
+      pacing::Sleep(10);
+    }
+  }
+  MarkersShown = true;
+  MarkI = i;
+  MarkJ = j;
+  BuildMarkers();
+  DrawMarkers();
+  if (j == 0)
+    UpperBox->SetHighlight(i, i);
+  else
+    UpperBox->SetHighlight(i - j + 1, i);
+  LowerBox->SetHighlight(1, j);
+}
+
+void TIndexStrsForm::DropNextRow() {
+  ShowMarkers(false);
+  if (UpperBox) UpperBox->SetHighlight(-1, -1);
+  if (!LowerBox) return;
+  LowerBox->SetHighlight(-1, -1);
+  LowerBox->GlideTo(ClientWidth(), LowerBox->Top);
+  LowerBox.reset();
+}
+
+void TIndexStrsForm::StartMatching(const QString& source, TColor back, TColor normal, TColor matched,
+                                   TColor current) {
+  SetStage(3);
+  StrLength = static_cast<int>(source.size());
+  ComputeLayout();
+  MarkI = 1;
+  MarkJ = 1;
+  LowerBox = std::move(UpperBox);
+  if (LowerBox) LowerBox->GlideTo(BoxLeft, LowerTop);
+  UpperBox = std::make_unique<TIndexStrBox>(this, QStringLiteral("S"), source, false, back, normal,
+                                            matched, current);
+  UpperBox->Place(BoxLeft, UpperTop, Cell);
+}
+
+void TIndexStrsForm::Reset() {
+  UpperBox.reset();
+  LowerBox.reset();
+  MarkersShown = false;
+  SetStage(0);
+  Invalidate();
+}
+
+void TIndexStrsForm::BuildMarkers() {
+  const int w = Round(1.5 * Cell);
+  const int h = w;
+  const auto build = [&](TBitmap& marker, const TIndexStrBox* box, const QString& text, bool down) {
+    const TColor back = box ? box->BackColor : clSilver;
+    marker.SetSize(w, h);
+    TCanvas& c = marker.Canvas();
+    c.Brush.Color = back;
+    c.Brush.Style = bsSolid;
+    c.FillRect(Rect(0, 0, w, h));
+    Frame3D(c, 0, 0, w, h, clWhite, clBlack);
+    Frame3D(c, 1, 1, w - 1, h - 1, clWhite, clGray);
+    c.Font.Name = QStringLiteral("Arial");
+    c.Font.Style = 0;
+    c.Font.Height = h / 2;
+    c.Font.Color = box ? box->NormalColor : clBlack;
+    const int textY = down ? h / 3 : h * 2 / 3;
+    CentredText(c, w / 2, textY, text);
+    const TColor tip = box ? box->CurrentColor : clRed;
+    c.Pen.Color = tip;
+    c.Brush.Color = tip;
+    const int half = std::max(2, w / 6);
+    if (down)
+      c.Polygon({Point(w / 2 - half, h - 2 - half), Point(w / 2 + half, h - 2 - half), Point(w / 2, h - 3)});
+    else
+      c.Polygon({Point(w / 2 - half, 2 + half), Point(w / 2 + half, 2 + half), Point(w / 2, 2)});
+  };
+  build(IMarker, UpperBox.get(), QStringLiteral("i:%1").arg(MarkI), true);
+  build(JMarker, LowerBox.get(), QStringLiteral("j:%1").arg(MarkJ), false);
+}
+
+void TIndexStrsForm::DrawMarkers() {
+  const int x = Layout().MarkerX(MarkI);
+  Canvas().Draw(x, UpperMarkerTop, IMarker);
+  Canvas().Draw(x, LowerMarkerTop, JMarker);
+}
+
+void TIndexStrsForm::ShowMarkers(bool show) {
+  if (show) {
+    MarkersShown = true;
+    BuildMarkers();
+    DrawMarkers();
+    return;
+  }
+  const int x = Layout().MarkerX(MarkI);
+  CopyBackdrop(Canvas(), *this, Bounds(x, UpperMarkerTop, IMarker.Width(), IMarker.Height()), Color);
+  CopyBackdrop(Canvas(), *this, Bounds(x, LowerMarkerTop, JMarker.Width(), JMarker.Height()), Color);
+  MarkersShown = false;
+}
+
+void TIndexStrsForm::FormPaint() {
+  TGraphForm::FormPaint();
+  if (Stage == 0) return;
+  if (UpperBox) UpperBox->Blit();
+  if (LowerBox) LowerBox->Blit();
+  if (MarkersShown) DrawMarkers();
+}
+
+void TIndexStrsForm::FormResize() {
+  TGraphForm::FormResize();
+  if (Stage == 0) return;
+  ComputeLayout();
+  if (UpperBox) UpperBox->Layout(BoxLeft, UpperTop, Cell);
+  if (LowerBox) LowerBox->Layout(BoxLeft + (MarkI - MarkJ) * Cell, LowerTop, Cell);
+  BuildMarkers();
+  Invalidate();
+}

@@ -1,0 +1,121 @@
+#pragma once
+// The drawing window of the three pattern-matching demonstrations: the source string S and
+// the pattern T as rows of cells in bevelled boxes, the pattern shifted under the source so
+// that the two compared characters stand one above the other, an "i" marker above and a
+// "j" marker below them, the matched part coloured and, for KMP, the next values in a
+// second row of the pattern's box. Every movement is a short glide over the backdrop.
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "framework/drawkit/GraphForm.h"
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+
+class TIndexStrsForm;
+
+// Where the boxes and markers stand in a window of a given client size.
+struct TIndexLayout {
+  int Cell = 0;
+  int BorderWidth = 0;
+  int BoxLeft = 0;
+  int UpperTop = 0;
+  int LowerTop = 0;
+  int UpperMarkerTop = 0;
+  int LowerMarkerTop = 0;
+
+  // stage 2 makes the upper box two rows tall, stage 3 the lower one; strLength is the
+  // length of the upper box's string.
+  static TIndexLayout Compute(int clientWidth, int clientHeight, int stage, int strLength);
+  // x of the markers over cell k.
+  int MarkerX(int k) const;
+};
+
+// Frames of a glide after its start frame, at a run speed 0 .. 99 (54 .. 5).
+int GlideSteps(int speed);
+
+// One drawn string.
+class TIndexStrBox {
+ public:
+  TIndexStrBox(TIndexStrsForm* form, const QString& name, const QString& text, bool hasNextRow,
+               TColor back, TColor normal, TColor matched, TColor current);
+
+  TIndexStrsForm* Form;
+  QString Caption;
+  QString Text;
+  int TextLength = 0;
+  bool HasNextRow = false;
+  TColor BackColor, NormalColor, MatchedColor, CurrentColor;
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  int Cell = 0;
+  int FirstMark = -1;
+  int LastMark = -1;
+  std::array<int, 25> NextValues{};
+  int NextCount = 0;
+  TBitmap Bitmap;
+
+  // Renders the whole box at (x, y) with cells of the given size.
+  void Layout(int x, int y, int cell);
+  // A new box enters the window from its left edge and glides to (x, y).
+  void Place(int x, int y, int cell);
+  void GlideTo(int x, int y);
+  void SetHighlight(int first, int last);
+  void DrawCell(int k);
+  // Copies the box onto the window.
+  void Blit();
+  void AppendNextValue(int value);
+  // The value of next-row cell fromCell shows over it, then glides to the next free cell.
+  void CopyNextValue(int fromCell);
+
+ private:
+  int CellX(int k) const;
+  void DrawCellIn(int k, int top, const QString& text);
+};
+
+class TIndexStrsForm : public TGraphForm {
+ public:
+  explicit TIndexStrsForm(QWidget* parent = nullptr);
+  ~TIndexStrsForm() override;
+
+  int Stage = 0;
+  int StrLength = 0;
+  std::unique_ptr<TIndexStrBox> UpperBox;
+  std::unique_ptr<TIndexStrBox> LowerBox;
+  int BoxLeft = 0;
+  int Cell = 0;
+  int UpperTop = 0;
+  int LowerTop = 0;
+  int UpperMarkerTop = 0;
+  int LowerMarkerTop = 0;
+  TBitmap IMarker;
+  TBitmap JMarker;
+  int MarkI = 0;
+  int MarkJ = 0;
+  bool MarkersShown = false;
+
+  void SetStage(int n);
+  void ComputeLayout();
+  void CreateStrBoxes(const QString& text1, TColor back1, TColor normal1, TColor matched1,
+                      TColor current1, const QString& text2, TColor back2, TColor normal2,
+                      TColor matched2, TColor current2);
+  void MoveMarkers(int i, int j);
+  void DropNextRow();
+  void StartMatching(const QString& source, TColor back, TColor normal, TColor matched, TColor current);
+  void Reset();
+  void ShowMarkers(bool show);
+
+ protected:
+  void FormPaint() override;
+  void FormResize() override;
+
+ private:
+  TIndexLayout Layout() const;
+  void BuildMarkers();
+  void DrawMarkers();
+};
+
+// The shared width of the boxes' bevelled borders: a quarter of a cell.
+inline int BorderWidth = 0;

@@ -1,0 +1,95 @@
+#include "demos/linear/MatrixGraph.h"
+
+#include "framework/engine/Globals.h"
+
+TMatrixGraphForm::TMatrixGraphForm(QWidget* parent) : TTripleGraphBase(644, 453, parent) {
+  setObjectName(QStringLiteral("MatrixGraphForm"));
+}
+
+TTripleGeometry TMatrixGraphForm::Geometry() const { return TTripleGeometry::Plain(width(), height(), A.tu); }
+
+void TMatrixGraphForm::Paint() {
+  TCanvasWidget::Paint();
+  const TTripleGeometry g = Geometry();
+  CellColors = {clMaroon, clLime, clYellow};
+  DrawLabels();
+  DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
+  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
+  DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
+  for (int k = 1; k <= B.tu; ++k) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
+}
+
+void TMatrixGraphForm::Marker(int x, int y) { DrawFrame(x, y, Geometry().W, QString::number(Col), clNavy); }
+
+// The marker with the column sought comes to rest on the header column.
+void TMatrixGraphForm::ShowCol() {
+  if (Col > A.nu) return;
+  for (int k = 0; k <= 4; ++k) {
+    const TTripleGeometry g = Geometry();
+    Marker(g.W + k * (3 * g.W / 2) / 4, g.RowA);
+    TriplePause(TripleFrameMs(RunSpeed));
+    EraseRect(g.W, g.RowA, g.W + g.W / 2 + 1, g.H + 1);
+    if (k < 4) FormPaint();
+  }
+  const TTripleGeometry g = Geometry();
+  Marker(g.HeaderX(), g.RowA);
+}
+
+// The marker moves from element P - 1 (or the header) to element P.
+void TMatrixGraphForm::ShowP() {
+  for (int k = 0; k <= 4; ++k) {
+    const TTripleGeometry g = Geometry();
+    Marker((P + 1) * g.W + g.W / 2 + k * g.W / 4, g.RowA);
+    TriplePause(TripleFrameMs(RunSpeed));
+    if (P > A.tu) EraseRect(g.X(P), g.RowA, g.W + 1, g.H + 1);
+    if (k < 4) FormPaint();
+  }
+}
+
+void TMatrixGraphForm::MatchFound() {
+  MovingTriple = {0, Col, 0};
+  const TTripleGeometry g = Geometry();
+  const int h = g.H / 3;
+  TCanvas& c = Canvas();
+  c.Brush.Color = clTeal;
+  c.Brush.Style = bsSolid;
+  c.FillRect(Rect(g.X(P) + 1, g.RowA + h + 1, g.X(P) + g.W - 1, g.RowA + 2 * h - 1));
+  CellText(g.X(P), g.RowA + h, g.W, h, QString::number(A.At(P).j), clAqua);
+  TriplePause(1000 - 8 * RunSpeed);
+}
+
+void TMatrixGraphForm::MoveTriple(int mode) {
+  const TTripleGeometry g = Geometry();
+  const int dy = height() * 5 / 13 - height() / 13;
+  if (mode == 0)
+    DropTriple(g.X(P), g.RowA, dy, P);
+  else
+    DropTriple(g.X(Q), g.RowMid, dy, 0);
+}
+
+void TMatrixGraphForm::SetMovingI() {
+  MovingTriple.i = A.At(P).j;
+  const TTripleGeometry g = Geometry();
+  TCanvas& c = Canvas();
+  c.Pen.Color = clBlack;
+  c.Brush.Color = clMaroon;
+  c.Rectangle(g.X(P), g.RowMid, g.X(P) + g.W, g.RowMid + g.H / 3);
+  CellText(g.X(P), g.RowMid, g.W, g.H / 3, QString::number(MovingTriple.i), clTeal);
+}
+
+void TMatrixGraphForm::SetMovingJ() {
+  MovingTriple.j = A.At(P).i;
+  const TTripleGeometry g = Geometry();
+  const int h = g.H / 3;
+  TCanvas& c = Canvas();
+  c.Pen.Color = clBlack;
+  c.Brush.Color = clLime;
+  c.Rectangle(g.X(P), g.RowMid + h, g.X(P) + g.W, g.RowMid + 2 * h);
+  CellText(g.X(P), g.RowMid + h, g.W, h, QString::number(MovingTriple.j), clNavy);
+}
+
+void TMatrixGraphForm::PlaceInB() {
+  MovingTriple.v = A.At(P).v;
+  SlideAcross(P, Q);
+  MoveTriple(1);
+}

@@ -1,0 +1,115 @@
+#include "demos/linear/MatrixGraph1.h"
+
+#include "framework/engine/Globals.h"
+
+namespace {
+constexpr std::array<TColor, 3> kStandard{clMaroon, clLime, clYellow};
+}
+
+TMatrixGraph1Form::TMatrixGraph1Form(QWidget* parent) : TTripleGraphBase(644, 453, parent) {
+  setObjectName(QStringLiteral("MatrixGraph1Form"));
+}
+
+TTripleGeometry TMatrixGraph1Form::Geometry() const {
+  return TTripleGeometry::Fast(width(), height(), A.tu, A.nu);
+}
+
+void TMatrixGraph1Form::DrawCounter(int c) {
+  const TTripleGeometry g = Geometry();
+  const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
+  DrawTriple(g.CounterX(c), g.RowCount, g.W2, {info.col, info.num, info.cpot});
+}
+
+void TMatrixGraph1Form::Paint() {
+  TCanvasWidget::Paint();
+  const TTripleGeometry g = Geometry();
+  CellColors = kStandard;
+  DrawLabels();
+  DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
+  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
+  DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
+  // The slots of b fill in any order.
+  for (int k = 1; k <= A.tu; ++k)
+    if (B.At(k).i != 0) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
+  DrawTriple(g.W2, g.RowCount, g.W2, {-2, 0, 0});
+  for (int c = 1; c <= A.nu; ++c) DrawCounter(c);
+}
+
+void TMatrixGraph1Form::FlashNum() {
+  const TTripleGeometry g = Geometry();
+  const int h = g.H / 3;
+  TCanvas& c = Canvas();
+  c.Brush.Color = clFuchsia;
+  c.Brush.Style = bsSolid;
+  c.Pen.Color = clRed;
+  for (int col = 1; col <= A.nu; ++col) {
+    const int x = g.CounterX(col);
+    c.Rectangle(x, g.RowCount + h, x + g.W2, g.RowCount + 2 * h);
+    CellText(x, g.RowCount + h, g.W2, h, QString::number(Info(col).num), clNavy);
+  }
+  TriplePause(TripleFrameMs(RunSpeed) * 5);
+  FormPaint();
+}
+
+void TMatrixGraph1Form::ShowNumOf() {
+  if (T < 1 || T > A.tu) return;
+  CellColors = {clFuchsia, clSilver, clYellow};
+  DrawCounter(A.At(T).j);
+}
+
+void TMatrixGraph1Form::ShowCpotOf() {
+  FormPaint();
+  if (Col < 1 || Col > A.nu) return;
+  CellColors = {clMaroon, clLime, clFuchsia};
+  DrawCounter(Col);
+}
+
+void TMatrixGraph1Form::ShowT() {
+  if (P > A.tu) return;
+  const TTripleGeometry g = Geometry();
+  CellColors = {clMaroon, clFuchsia, clYellow};
+  DrawTriple(g.X(P), g.RowA, g.W, A.At(P));
+  if (T >= 1 && T <= A.tu) {
+    CellColors = {clFuchsia, clLime, clYellow};
+    DrawCounter(A.At(T).j);
+  }
+  TriplePause(TripleFrameMs(RunSpeed) * 4);
+}
+
+void TMatrixGraph1Form::SlideFrame() {
+  for (int k = 0; k <= 4; ++k) {
+    const TTripleGeometry g = Geometry();
+    DrawFrame(P * g.W + g.W / 2 + k * g.W / 4, g.RowA, g.W, QString(), clWhite);
+    TriplePause(TripleFrameMs(RunSpeed));
+    if (P > A.tu) EraseRect(g.X(P), g.RowA, g.W + 1, g.H + 1);
+    if (k < 4) FormPaint();
+  }
+}
+
+void TMatrixGraph1Form::DropEmpty() {
+  MovingTriple = {0, 0, 0};
+  MoveTriple(0);
+}
+
+void TMatrixGraph1Form::MoveTriple(int mode) {
+  CellColors = kStandard;
+  const TTripleGeometry g = Geometry();
+  if (mode == 0)
+    DropTriple(g.X(P), g.RowA, g.RowMid - g.RowA, P);
+  else
+    DropTriple(g.X(Q), g.RowMid, g.RowB - g.RowMid, 0);
+}
+
+void TMatrixGraph1Form::SetMovingIJ() {
+  MovingTriple.i = A.At(P).j;
+  MovingTriple.j = A.At(P).i;
+  const TTripleGeometry g = Geometry();
+  CellColors = kStandard;
+  DrawTriple(g.X(P), g.RowMid, g.W, MovingTriple);
+}
+
+void TMatrixGraph1Form::PlaceInB() {
+  MovingTriple.v = A.At(P).v;
+  SlideAcross(P, Q);
+  MoveTriple(1);
+}

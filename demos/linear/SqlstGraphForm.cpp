@@ -1,0 +1,236 @@
+#include "demos/linear/SqlstGraphForm.h"
+
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+
+namespace {
+
+constexpr TColor kCellBody = clTeal;
+constexpr TColor kPointer = clRed;
+constexpr TColor kMoving = clRed;
+constexpr TColor kMovingPointer = clAqua;
+
+}  // namespace
+
+// ---------------------------------------------------------------- geometry
+
+TSqlstGeometry TSqlstGeometry::Single(int width, int height, int length) {
+  TSqlstGeometry g;
+  g.CellWidth = width / (length + 2);
+  g.CellHeight = height / 4;
+  g.RowY = height / 3;
+  return g;
+}
+
+TSqlstGeometry TSqlstGeometry::Merge(int width, int height, int lengthA, int lengthB) {
+  TSqlstGeometry g;
+  g.CellWidth = width / (lengthA + lengthB + 1);
+  g.CellHeight = height / 5;
+  return g;
+}
+
+TRect TSqlstGeometry::PointerRect(int p) const {
+  const int top = RowY + CellHeight * 6 / 5;
+  return Rect(p * CellWidth, top, p * CellWidth + CellWidth, top + CellHeight / 2);
+}
+
+TRect TSqlstGeometry::NewElemRect(int p) const {
+  const int top = RowY - CellHeight * 6 / 5;
+  return Rect(p * CellWidth, top, p * CellWidth + CellWidth, top + CellHeight);
+}
+
+int SqlstSlideFrameMs(int speed) { return (100 - speed) + 25; }
+int SqlstBlinkMs(int speed) { return (100 - speed) * 4 + 100; }
+int SqlstMergeBlinkMs(int speed) { return (100 - speed) * 2 + 50; }
+
+int RealSign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+// ---------------------------------------------------------------- window
+
+TSqlstGraphForm::TSqlstGraphForm(QWidget* parent) : TCanvasWidget(parent) {
+  if (!parent) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("SqlistGraphForm"));
+  setObjectName(QStringLiteral("SqlstGraphForm"));
+  Canvas().Font.Height = -10;
+  resize(512, 329);
+}
+
+void TSqlstGraphForm::CellSize() {
+  const TSqlstGeometry g = TSqlstGeometry::Single(width(), height(), Current.size());
+  CellWidth = g.CellWidth;
+  CellHeight = g.CellHeight;
+}
+
+void TSqlstGraphForm::MergeSize() {
+  const TSqlstGeometry g = TSqlstGeometry::Merge(width(), height(), TextA.size(), TextB.size());
+  CellWidth = g.CellWidth;
+  CellHeight = g.CellHeight;
+}
+
+void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor color, int h) {
+  TCanvas& c = Canvas();
+  c.Font.Name = QStringLiteral("Times New Roman");
+  c.Font.Color = color;
+  c.Font.Height = h * 4 / 5;
+  c.TextRect(clip, x, y, QString(ch));
+}
+
+void TSqlstGraphForm::DrawCell(int x, TColor fontColor, TColor brushColor, TColor penColor, QChar ch,
+                               int h, int w, int y) {
+  TCanvas& c = Canvas();
+  if (brushColor == Color) {
+    CopyBackdrop(c, *this, Rect(x, y, x + w, y + h), Color);
+    return;
+  }
+  c.Pen.Color = penColor;
+  c.Brush.Color = brushColor;
+  c.Brush.Style = bsSolid;
+  c.Rectangle(x, y, x + w, y + h);
+  CellText(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 2), x + w / 5, y + h / 10, ch,
+           fontColor, h);
+}
+
+void TSqlstGraphForm::DrawList(const QString& s, int h, int w, int y) {
+  for (int k = 1; k <= s.size(); ++k) DrawCell(k * w, clBlack, kCellBody, clWhite, s[k - 1], h, w, y);
+}
+
+void TSqlstGraphForm::DrawListMarked(const QString& s, TColor markColor, int markIndex, int h, int w,
+                                     int y) {
+  for (int k = 1; k <= s.size(); ++k)
+    DrawCell(k * w, clBlack, k == markIndex ? markColor : kCellBody, clWhite, s[k - 1], h, w, y);
+}
+
+void TSqlstGraphForm::DrawPointer(const TRect& r, TColor color) {
+  TCanvas& c = Canvas();
+  if (color == Color) {
+    CopyBackdrop(c, *this, r, Color);
+    return;
+  }
+  const int w = r.Right - r.Left;
+  const int h = r.Bottom - r.Top;
+  c.Pen.Color = color;
+  c.Brush.Color = color;
+  c.Brush.Style = bsSolid;
+  c.Polygon({Point((r.Left + r.Right) / 2, r.Top + h / 8), Point(r.Left + w / 3, r.Top + h / 3),
+             Point(r.Left + 2 * w / 3, r.Top + h / 3)});
+}
+
+void TSqlstGraphForm::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect(), Color);
+  const QChar kind = Mode.isEmpty() ? QChar() : Mode[0];
+  if (kind == 'd' || kind == 'i') {
+    CellSize();
+    const TSqlstGeometry g = TSqlstGeometry::Single(width(), height(), Current.size());
+    DrawList(Current, CellHeight, CellWidth, g.RowY);
+    if (Mode == QLatin1String("ins") && PosI >= 1) {
+      if (!Inserted) {
+        // The pen and brush are left as the last cell set them (white on teal).
+        c.Pen.Color = clWhite;
+        c.Brush.Color = kCellBody;
+        c.Brush.Style = bsSolid;
+        const TRect box = g.NewElemRect(PosI);
+        c.Rectangle(box);
+        CellText(Rect(box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1),
+                 box.Left + CellWidth / 5, g.RowY + CellHeight / 10 - CellHeight * 6 / 5,
+                 QChar::fromLatin1(NewElem), clBlack, CellHeight);
+      }
+      DrawPointer(g.PointerRect(PosI), kPointer);
+    } else {
+      DrawPointer(g.PointerRect(PosJ), kPointer);
+    }
+  } else if (kind == 'm') {
+    MergeSize();
+    const int h = height();
+    struct Row {
+      const char* label;
+      const QString& text;
+      int y;
+      int mark;
+      TColor color;
+    };
+    const Row rows[] = {{"c", TextC, h * 13 / 20, PosC, clRed},
+                        {"a", TextA, h / 20, PosA, clBlue},
+                        {"b", TextB, h * 6 / 20, PosB, clYellow}};
+    for (const Row& row : rows) {
+      c.Font.Name = QStringLiteral("Times New Roman");
+      c.Font.Height = CellHeight * 2 / 3;
+      c.Font.Color = clBlack;
+      const int oldMode = c.SetBkMode(TRANSPARENT);
+      c.TextOut(CellWidth / 3, row.y + CellHeight / 4, QString::fromLatin1(row.label));
+      c.SetBkMode(oldMode);
+      DrawListMarked(row.text, row.color, row.mark, CellHeight, CellWidth, row.y);
+    }
+  }
+}
+
+void TSqlstGraphForm::resizeEvent(QResizeEvent* event) {
+  TCanvasWidget::resizeEvent(event);
+  Repaint();
+}
+
+// ---------------------------------------------------------------- animations
+
+void TSqlstGraphForm::SlideCell(int dest, int src) {
+  for (int f = 0; f <= 10; ++f) {
+    CellSize();
+    const TSqlstGeometry g = TSqlstGeometry::Single(width(), height(), Current.size());
+    const int x = src * CellWidth + (RealSign(dest - src) * CellWidth * f) / 10;
+    DrawPointer(OffsetRect(g.PointerRect(0), x, 0), kMovingPointer);
+    DrawCell(x, clBlack, kMoving, clWhite, CharAt(Current, src), CellHeight, CellWidth, g.RowY);
+    pacing::Sleep(SqlstSlideFrameMs(RunSpeed));
+    pacing::ProcessMessages();
+    FormPaint();
+  }
+  if (dest >= 1 && dest <= Current.size() && src >= 1 && src <= Current.size())
+    Current[dest - 1] = Current[src - 1];
+  FormPaint();
+}
+
+void TSqlstGraphForm::AnimateMove(int i) {
+  for (int f = 0; f <= 12; ++f) {
+    CellSize();
+    const int y = (height() / 3 - CellHeight * 6 / 5) + f * CellHeight / 10;
+    const QChar ch = QChar::fromLatin1(NewElem);
+    DrawCell(i * CellWidth, clBlack, kMoving, clWhite, ch, CellHeight, CellWidth, y);
+    pacing::Sleep(SqlstSlideFrameMs(RunSpeed));
+    pacing::ProcessMessages();
+    DrawCell(i * CellWidth, clBlack, Color, clWhite, ch, CellHeight, CellWidth, y);
+  }
+  if (i >= 1 && i <= Current.size()) Current[i - 1] = QChar::fromLatin1(NewElem);
+  FormPaint();
+}
+
+void TSqlstGraphForm::BlinkCell(int i) {
+  const int ms = SqlstBlinkMs(RunSpeed);
+  const QChar last = Current.isEmpty() ? QChar(' ') : Current.back();
+  for (int round = 0; round < 3; ++round) {
+    CellSize();
+    const int y = height() / 3;
+    DrawCell(i * CellWidth, clBlack, Color, clWhite, last, CellHeight, CellWidth, y);
+    pacing::Sleep(ms);
+    DrawCell(i * CellWidth, clBlack, kMoving, clWhite, last, CellHeight, CellWidth, y);
+    pacing::Sleep(ms);
+  }
+  DrawCell(i * CellWidth, clBlack, Color, clWhite, last, CellHeight, CellWidth, height() / 3);
+  DrawPointer(TSqlstGeometry::Single(width(), height(), Current.size()).PointerRect(i), Color);
+}
+
+void TSqlstGraphForm::BlinkMergeCell(char list) {
+  const bool a = list == 'a';
+  const int pos = a ? PosA : PosB;
+  const int y = a ? height() / 20 : height() * 6 / 20;
+  const TColor color = a ? clBlue : clYellow;
+  Current = a ? TextA : TextB;
+  const QChar ch = CharAt(Current, pos);
+  const int ms = SqlstMergeBlinkMs(RunSpeed);
+  for (int round = 0; round < 3; ++round) {
+    MergeSize();
+    DrawCell(CellWidth * pos, clBlack, color, clWhite, ch, CellHeight, CellWidth, y);
+    pacing::Sleep(ms);
+    DrawCell(CellWidth * pos, clBlack, Color, clWhite, ch, CellHeight, CellWidth, y);
+    pacing::Sleep(ms);
+  }
+  DrawCell(CellWidth * pos, clBlack, color, clWhite, ch, CellHeight, CellWidth, y);
+}

@@ -1,0 +1,24 @@
+#include "demos/storage/MemGraphForm.h"
+
+#include "framework/drawkit/ThemedControls.h"
+
+TMemGraphForm::TMemGraphForm(const char* name, const QString& caption, const QString& status, QWidget* parent)
+    : TGraphForm(parent) {
+  setObjectName(QString::fromLatin1(name));
+  SetCaption(caption);
+  SetDesignClientSize(480, 440);
+  Panel1 = Place(new TZqStaticText(this), 0, 400, 480, 40);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->SetFont(TFont{.Name = QStringLiteral("宋体"), .Height = -19, .Color = clBlue});
+  Panel1->SetCaption(status);
+}
+
+void TMemGraphForm::SetStatusText(const QString& s) {
+  Panel1->SetCaption(s);
+  Panel1->Repaint();
+}
+
+void TMemGraphForm::Redraw() {
+  Invalidate();
+  Update();
+}

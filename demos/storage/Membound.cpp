@@ -1,0 +1,252 @@
+#include "demos/storage/Membound.h"
+
+#include "demos/storage/BoundForm.h"
+#include "demos/storage/MemUserGraph.h"
+#include "framework/engine/BasicData.h"
+#include "framework/shell/MainForm.h"
+
+namespace {
+
+constexpr int kNil = TBoundMemory::kNil;
+
+TData* IntRecord(std::initializer_list<const char*> names) {
+  auto* rec = new TData(QString());
+  for (const char* n : names) rec->Add(new TIntData(QString::fromLatin1(n), 0));
+  return rec;
+}
+
+}  // namespace
+
+TMemBound::TMemBound(const QStringList& source) : TAlgoDemo(source) {}
+TMemBound::~TMemBound() = default;
+
+void TMemBound::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  userForm_ = std::make_unique<TMemUserForm>();
+  userForm_->hide();
+  boundForm_ = std::make_unique<TBoundForm>();
+  boundForm_->Memory = &mem_;
+}
+
+std::unique_ptr<TData> TMemBound::GetInitialParam() {
+  return std::unique_ptr<TData>(IntRecord({"N", "pav", "p"}));
+}
+
+void TMemBound::ResetLocalData(const QString&) {
+  for (const char* n : {"q", "q1", "s", "f", "t"})
+    if (Locals()->FindByName(QString::fromLatin1(n)) == nullptr) Locals()->Add(new TIntData(QString::fromLatin1(n), 0));
+}
+
+void TMemBound::SetWindowRect() {
+  userForm_->move(400, 50);
+  MainForm->DockThreePanes(boundForm_.get(), 60, AlgorithmForm, 70, VariableForm);
+}
+
+void TMemBound::Reset() {
+  TAlgoDemo::Reset();
+  boundForm_->MemoryShown = false;
+  boundForm_->InitMemoryPicture(16, 4);
+}
+
+// ---------------------------------------------------------------- variables
+
+TData* TMemBound::MainRecord() const {
+  if (RunStack()->Count() <= 1) return Locals();
+  return RunStack()->Frame(1)->SavedLocals.get();
+}
+
+void TMemBound::SetMain(const char* name, int value) {
+  if (auto* v = static_cast<TIntData*>(MainRecord()->FindByName(QString::fromLatin1(name)))) v->SetValue(value);
+}
+
+void TMemBound::SetLocal(const char* name, int value) {
+  if (auto* v = static_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)))) v->SetValue(value);
+}
+
+void TMemBound::SetP(int p) {
+  p_ = p;
+  SetMain("p", p);
+}
+
+void TMemBound::ShowPav() { SetMain("pav", mem_.pav); }
+
+// ---------------------------------------------------------------- MemBoundTag
+
+// InitSpace(pav)
+void TMemBound::MemBoundTag_Begin() {
+  boundForm_->SetStatusText(QStringLiteral("内存空间初始化:"));
+  mem_.Init();
+  ShowPav();
+  boundForm_->MemoryShown = true;
+  boundForm_->InitMemoryPicture(16, 4);
+}
+
+// GetUserOrder(Action, N)
+void TMemBound::MemBoundTag_GetUserOrder() {
+  action_ = userForm_->NextCommand();
+  if (action_ == TMemUserForm::EndShow) return;
+  n_ = userForm_->Value;
+  SetMain("N", n_);
+}
+
+bool TMemBound::MemBoundTag_F_ActionA() { return action_ == TMemUserForm::Allocate; }
+bool TMemBound::MemBoundTag_F_ActionD() { return action_ == TMemUserForm::DeAllocate; }
+bool TMemBound::MemBoundTag_F_EndShow() { return action_ == TMemUserForm::EndShow; }
+
+// p := AllocBoundTag(pav, N)
+void TMemBound::MemBoundTag_BoundA() { boundForm_->SetStatusText(QStringLiteral("分配内存:")); }
+
+TData* TMemBound::MemBoundTag_C_BoundA() {
+  mem_.Changed.clear();
+  return IntRecord({"q"});
+}
+
+void TMemBound::MemBoundTag_AfterBoundA() {
+  if (mem_.Changed.empty())
+    boundForm_->SetStatusText(QStringLiteral("无足够空间!"));
+  else
+    boundForm_->Redraw();
+}
+
+// IF p^[N].tag <> 1 THEN
+bool TMemBound::MemBoundTag_F_InputError() { return !mem_.IsUsedHead(n_); }
+
+void TMemBound::MemBoundTag_ShowError() {
+  boundForm_->SetStatusText(QStringLiteral("输入错误，非占用块首地址！"));
+}
+
+// p := N;  FreeBoundTag(pav, p)
+TData* TMemBound::MemBoundTag_C_BoundD() {
+  boundForm_->SetStatusText(QStringLiteral("回收内存:"));
+  mem_.Changed.clear();
+  SetP(n_);
+  return IntRecord({"s", "t", "f", "q", "q1"});
+}
+
+void TMemBound::MemBoundTag_AfterBoundD() {
+  mem_.ClearInterior(p_, mem_.W(p_).size);
+  boundForm_->Redraw();
+}
+
+// ---------------------------------------------------------------- Alloc
+
+// p := pav
+void TMemBound::Alloc_Begin() { SetP(mem_.pav); }
+
+// WHILE (p<>NIL) AND (p^.size<n) AND (p^.rlink<>pav) DO
+bool TMemBound::Alloc_F_WhileDo() {
+  return p_ != kNil && mem_.W(p_).size < n_ && mem_.W(p_).rlink != mem_.pav;
+}
+
+// p := p^.rlink
+void TMemBound::Alloc_NextP() { SetP(mem_.W(p_).rlink); }
+
+// IF (p=NIL) OR (p^.size<n) THEN
+bool TMemBound::Alloc_F_Find() { return p_ == kNil || mem_.W(p_).size < n_; }
+
+// p := NIL
+void TMemBound::Alloc_ReturnNull() { SetP(kNil); }
+
+// ELSE IF p^.size-n <= e THEN
+bool TMemBound::Alloc_F_NotNUll() { return mem_.W(p_).size - n_ <= TBoundMemory::kMaxRemainder; }
+
+// pav := p^.rlink
+void TMemBound::Alloc_Getrlink() {
+  mem_.pav = mem_.W(p_).rlink;
+  ShowPav();
+}
+
+// IF pav = p THEN
+bool TMemBound::Alloc_F_Onlyone() { return mem_.pav == p_; }
+
+// pav := NIL
+void TMemBound::Alloc_SetNull() {
+  mem_.pav = kNil;
+  ShowPav();
+}
+
+// pav^.llink := p^.llink;  p^.llink^.rlink := pav
+void TMemBound::Alloc_DeleteP() { mem_.Unlink(p_); }
+
+// p^.tag := 1;  FootLoc(p)^.tag := 1
+void TMemBound::Alloc_ChangeTag() { mem_.TagUsed(p_); }
+
+// pav := p^.rlink;  FootLoc(p)^.tag := 1
+void TMemBound::Alloc_Devide() {
+  mem_.pav = mem_.W(p_).rlink;
+  ShowPav();
+  const int foot = mem_.FootOf(p_);
+  mem_.W(foot).kind = TBoundMemory::UsedFoot;
+  mem_.Mark(foot);
+  mem_.Mark(p_);
+}
+
+// p^.size := p^.size - n
+void TMemBound::Alloc_ChangeSize() { mem_.W(p_).size -= n_; }
+
+// f := FootLoc(p);  f^.tag := 0;  f^.uplink := p
+void TMemBound::Alloc_ChangeDown() {
+  f_ = mem_.NewFreeFoot(p_);
+  SetLocal("f", f_);
+}
+
+// p := f + 1;  p^.tag := 1;  p^.size := n
+void TMemBound::Alloc_NewMem() { SetP(mem_.NewUsedBlock(f_, n_)); }
+
+// AllocBoundTag := p
+void TMemBound::Alloc_ReturnP() {}
+
+// ---------------------------------------------------------------- DeAlloc
+
+// IF (p-1)^.tag = 0 THEN
+bool TMemBound::DeAlloc_F_Begin() { return mem_.LeftFree(p_); }
+// IF (p+p^.size)^.tag = 0 THEN
+bool TMemBound::DeAlloc_F_RightFree() { return mem_.RightFree(p_); }
+bool TMemBound::DeAlloc_F_LeftUsed() { return mem_.RightFree(p_); }
+
+TData* TMemBound::CaseCall(const QString& status) {
+  boundForm_->SetStatusText(status);
+  return IntRecord({"s", "t", "f", "q", "q1"});
+}
+
+TData* TMemBound::DeAlloc_C_FreeFree() { return CaseCall(QStringLiteral("左，右邻区均为空闲块")); }
+TData* TMemBound::DeAlloc_C_FreeUsed() { return CaseCall(QStringLiteral("左邻区为空闲块，右邻区为占用块")); }
+TData* TMemBound::DeAlloc_C_UsedFree() { return CaseCall(QStringLiteral("左邻区为占用块，右邻区为空闲块")); }
+TData* TMemBound::DeAlloc_C_UsedUsed() { return CaseCall(QStringLiteral("左，右邻区均为占用块")); }
+
+// n := p^.size;  s := (p-1)^.uplink;  t := p + p^.size;  ...
+void TMemBound::Free_Free_Begin() {
+  const int t = p_ + mem_.W(p_).size;
+  SetMain("N", mem_.W(p_).size);
+  SetLocal("s", mem_.W(p_ - 1).llink);
+  SetLocal("t", t);
+  SetLocal("q", mem_.W(t).llink);
+  SetLocal("q1", mem_.W(t).rlink);
+  mem_.FreeFree(p_);
+  ShowPav();
+}
+
+// n := p^.size;  s := (p-1)^.uplink;  ...  f := p + n - 1
+void TMemBound::Free_Used_Begin() {
+  SetMain("N", mem_.W(p_).size);
+  SetLocal("s", mem_.W(p_ - 1).llink);
+  SetLocal("f", p_ + mem_.W(p_).size - 1);
+  mem_.FreeUsed(p_);
+}
+
+// t := p + p^.size;  IF t = pav THEN pav := p;  ...
+void TMemBound::Used_Free_Begin() {
+  const int t = p_ + mem_.W(p_).size;
+  SetLocal("t", t);
+  SetLocal("q", mem_.W(t).llink);
+  SetLocal("q1", mem_.W(t).rlink);
+  mem_.UsedFree(p_);
+  ShowPav();
+}
+
+// IF pav = NIL THEN ... ELSE q := pav^.llink; ...
+void TMemBound::Used_Used_Begin() {
+  if (mem_.pav != kNil) SetLocal("q", mem_.W(mem_.pav).llink);
+  mem_.UsedUsed(p_);
+  ShowPav();
+}

@@ -1,0 +1,242 @@
+#include "demos/storage/Membuddy.h"
+
+#include "demos/storage/BoundForm.h"
+#include "demos/storage/BuddyForm.h"
+#include "demos/storage/MemUserGraph.h"
+#include "framework/engine/BasicData.h"
+#include "framework/shell/MainForm.h"
+
+namespace {
+
+TData* Record(std::initializer_list<const char*> ints, std::initializer_list<const char*> bools = {}) {
+  auto* rec = new TData(QString());
+  for (const char* n : ints) rec->Add(new TIntData(QString::fromLatin1(n), 0));
+  for (const char* n : bools) rec->Add(new TBoolData(QString::fromLatin1(n), true));
+  return rec;
+}
+
+}  // namespace
+
+TMemBuddy::TMemBuddy(const QStringList& source) : TAlgoDemo(source) {}
+TMemBuddy::~TMemBuddy() = default;
+
+void TMemBuddy::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  userForm_ = std::make_unique<TMemUserForm>();
+  userForm_->hide();
+  buddyForm_ = std::make_unique<TBuddyForm>();
+  buddyForm_->Memory = &mem_;
+}
+
+std::unique_ptr<TData> TMemBuddy::GetInitialParam() { return std::unique_ptr<TData>(Record({"N"})); }
+
+void TMemBuddy::ResetLocalData(const QString&) {
+  for (const char* n : {"found", "freemem", "pa", "k", "i", "buddy"}) {
+    const QString name = QString::fromLatin1(n);
+    if (Locals()->FindByName(name) != nullptr) continue;
+    if (name == QLatin1String("found") || name == QLatin1String("freemem"))
+      Locals()->Add(new TBoolData(name, true));
+    else
+      Locals()->Add(new TIntData(name, 0));
+  }
+}
+
+void TMemBuddy::SetWindowRect() {
+  MainForm->DockThreePanes(buddyForm_.get(), 60, AlgorithmForm, 70, VariableForm);
+  userForm_->move(400, 50);
+}
+
+void TMemBuddy::Reset() {
+  TAlgoDemo::Reset();
+  buddyForm_->MemoryShown = false;
+  buddyForm_->InitMemoryPicture(64, 6);
+}
+
+QString TMemBuddy::GetString(int n) const { return ::GetString(n); }
+
+void TMemBuddy::ShowInfor() { buddyForm_->ShowInfor(); }
+
+void TMemBuddy::SetInt(const char* name, int value) {
+  if (auto* v = dynamic_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)))) v->SetValue(value);
+}
+
+void TMemBuddy::SetBool(const char* name, bool value) {
+  if (auto* v = dynamic_cast<TBoolData*>(Locals()->FindByName(QString::fromLatin1(name)))) v->SetValue(value);
+}
+
+void TMemBuddy::SetK(int k) {
+  k_ = k;
+  SetInt("k", k);
+}
+
+void TMemBuddy::SetP(int p) {
+  p_ = p;
+  SetInt("p", p);
+}
+
+void TMemBuddy::SetBuddy(int buddy) {
+  buddy_ = buddy;
+  SetInt("buddy", buddy);
+}
+
+// ---------------------------------------------------------------- MemBuddy
+
+// InitSpace(avail)
+void TMemBuddy::MemBuddy_Begin() {
+  buddyForm_->SetStatusText(QStringLiteral("内存空间初始化:"));
+  mem_.Init();
+  buddyForm_->MemoryShown = true;
+  buddyForm_->InitMemoryPicture(64, 6);
+}
+
+// GetUserOrder(Action, N)
+void TMemBuddy::MemBuddy_GetUserOrder() {
+  action_ = userForm_->NextCommand();
+  if (action_ == TMemUserForm::EndShow) return;
+  n_ = userForm_->Value;
+  SetInt("N", n_);
+}
+
+bool TMemBuddy::MemBuddy_F_ActionA() { return action_ == TMemUserForm::Allocate; }
+bool TMemBuddy::MemBuddy_F_ActionD() { return action_ == TMemUserForm::DeAllocate; }
+bool TMemBuddy::MemBuddy_F_EndShow() { return action_ == TMemUserForm::EndShow; }
+
+// pa := AllocBuddy(avail, N)
+void TMemBuddy::MemBuddy_BoundA() { buddyForm_->SetStatusText(QStringLiteral("分配内存:")); }
+
+TData* TMemBuddy::MemBuddy_C_BoundA() {
+  pa_.reset();
+  return Record({"pa", "kk", "ii"});
+}
+
+void TMemBuddy::MemBuddy_AfterBoundA() {
+  if (pa_) {
+    mem_.PushBlock({k_ - i_ + 1, *pa_, true});
+    ShowInfor();
+  } else {
+    buddyForm_->SetStatusText(QStringLiteral("无足够空间!"));
+  }
+}
+
+// IF N不是占用块的首地址 THEN
+bool TMemBuddy::MemBuddy_F_InputError() {
+  const std::optional<TBuddyMemory::TBlock> block = mem_.TakeUsed(n_);
+  if (block) released_ = *block;
+  return !block;
+}
+
+void TMemBuddy::MemBuddy_ShowError() {
+  buddyForm_->SetStatusText(QStringLiteral("输入错误，非占用块首地址！"));
+}
+
+// FreeBuddy(avail, N)
+TData* TMemBuddy::MemBuddy_C_BuddyD() {
+  auto* rec = Record({"p"}, {"freemem"});
+  rec->Add(new TIntData(QStringLiteral("k"), 0));
+  rec->Add(new TIntData(QStringLiteral("buddy"), 0));
+  return rec;
+}
+
+void TMemBuddy::MemBuddy_AfterBuddyD() { ShowInfor(); }
+
+// ---------------------------------------------------------------- Alloc
+
+// k := 0;  found := FALSE
+void TMemBuddy::Alloc_Begin() {
+  SetK(0);
+  found_ = false;
+  SetBool("found", false);
+}
+
+// WHILE (k <= m) AND NOT found DO
+bool TMemBuddy::Alloc_F_WhileDo() { return k_ < TBuddyMemory::kClasses && !found_; }
+
+// IF (avail[k].nodesize < n) OR (avail[k].first = NIL) THEN
+bool TMemBuddy::Alloc_F_Enough() { return TBuddyMemory::NodeSize(k_) < n_ || mem_.Avail(k_).empty(); }
+
+// k := k + 1
+void TMemBuddy::Alloc_Inck() { SetK(k_ + 1); }
+
+// found := TRUE
+void TMemBuddy::Alloc_Find() {
+  found_ = true;
+  SetBool("found", true);
+}
+
+// IF NOT found THEN
+bool TMemBuddy::Alloc_F_NotFound() { return !found_; }
+
+// pa := NIL
+void TMemBuddy::Alloc_ReturnN() { pa_.reset(); }
+
+// pa := avail[k].first;  avail[k].first := pa^.next
+void TMemBuddy::Alloc_GetMem() {
+  pa_ = mem_.TakeFirst(k_);
+  SetInt("pa", *pa_);
+}
+
+// i := 1
+void TMemBuddy::Alloc_Seti() {
+  i_ = 1;
+  SetInt("i", 1);
+}
+
+// WHILE (i <= k) AND (avail[k-i].nodesize >= n) DO
+bool TMemBuddy::Alloc_F_Larger() { return i_ <= k_ && TBuddyMemory::NodeSize(k_ - i_) >= n_; }
+
+// pi := pa + 2^(k-i);  ...  insert into avail[k-i];  i := i + 1
+void TMemBuddy::Alloc_Insert() {
+  mem_.PushFree(k_ - i_, *pa_ + TBuddyMemory::NodeSize(k_ - i_));
+  ++i_;
+  SetInt("i", i_);
+}
+
+// ---------------------------------------------------------------- DeAlloc
+
+// p := N;  k := p^.kval;  p^.tag := 0
+void TMemBuddy::DeAlloc_Begin() {
+  SetP(n_);
+  SetK(released_.k);
+  released_.used = false;
+}
+
+// IF p MOD 2^(k+1) = 0 THEN
+bool TMemBuddy::DeAlloc_F_ModP0() { return p_ % TBuddyMemory::NodeSize(k_ + 1) == 0; }
+
+// buddy := p + 2^k
+void TMemBuddy::DeAlloc_Buddy1() { SetBuddy(p_ + TBuddyMemory::NodeSize(k_)); }
+
+// buddy := p - 2^k
+void TMemBuddy::DeAlloc_Buddy2() { SetBuddy(p_ - TBuddyMemory::NodeSize(k_)); }
+
+// freemem := (buddy^.tag = 0) AND (buddy^.kval = k)
+void TMemBuddy::DeAlloc_MemFree() {
+  freemem_ = mem_.FreeBuddy(buddy_, k_);
+  SetBool("freemem", freemem_);
+}
+
+bool TMemBuddy::DeAlloc_F_CheckMem() { return freemem_; }
+
+// delete buddy from avail[k]
+void TMemBuddy::DeAlloc_Delete() { mem_.RemoveFree(buddy_, k_); }
+
+// k := k + 1;  p^.kval := k
+void TMemBuddy::DeAlloc_DoubleMem() {
+  SetK(k_ + 1);
+  released_.k = k_;
+}
+
+// IF p > buddy THEN
+bool TMemBuddy::DeAlloc_F_PLarger() { return p_ > buddy_; }
+
+// p := buddy
+void TMemBuddy::DeAlloc_ChangeP() {
+  SetP(buddy_);
+  released_.addr = p_;
+}
+
+// UNTIL (k = m) OR NOT freemem
+bool TMemBuddy::DeAlloc_F_Finished() { return k_ == TBuddyMemory::kClasses - 1 || !freemem_; }
+
+// p^.tag := 0;  insert into avail[k]
+void TMemBuddy::DeAlloc_Insert() { mem_.InsertFree(released_); }

@@ -1,0 +1,143 @@
+#include "demos/storage/StoreBase.h"
+
+#include "platform/InputQuery.h"
+#include "platform/ModalHost.h"
+#include "platform/Random.h"
+
+// ---------------------------------------------------------------- TStoreUnit
+
+TStoreUnit::TStoreUnit(QWidget* parent) : TCanvasWidget(parent) {}
+
+QString TStoreUnit::DrawingText() const {
+  switch (state) {
+    case clnormal: return data;
+    case clread: return QStringLiteral("R");
+    case clwrite: return QStringLiteral("w");
+    default: return QString();
+  }
+}
+
+void TStoreUnit::Paint() {
+  TCanvas& c = Canvas();
+  const TColor fill = state == clnormal  ? clWhite
+                      : state == clread  ? clGreen
+                      : state == clwrite ? clBlue
+                                         : color;
+  c.Brush.Color = fill;
+  c.Brush.Style = bsSolid;
+  c.Pen.Color = clBlack;
+  c.Rectangle(0, 0, width(), height());
+  const QString text = DrawingText();
+  if (text.isEmpty()) return;
+  c.Font.Name = QStringLiteral("宋体");
+  c.Font.SetSize(height() < 8 ? 1 : (height() - 5) / 2);
+  c.Font.Color = clBlack;
+  c.SetBkMode(TRANSPARENT);
+  c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
+}
+
+// ---------------------------------------------------------------- TStoreBase
+
+TStoreBase::TStoreBase(QWidget* parent) : TNodeContainer(parent) {
+  // Named so that a script reads a table line or a unit by name.
+  for (std::size_t i = 0; i < units_.size(); ++i) {
+    units_[i] = new TStoreUnit(this);
+    units_[i]->setObjectName(QStringLiteral("Unit%1").arg(i + 1));
+  }
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    cells_[i] = new TStoreUnit(this);
+    cells_[i]->setObjectName(QStringLiteral("Cell%1_%2").arg(i / 5).arg(i % 5));
+  }
+  rnd::Randomize();
+}
+
+void TStoreBase::Layout() {
+  // Units: a 10 x 10 grid over the left half and the top ten twelfths.
+  const int unitW = width() / 20;
+  const int unitH = height() / 12;
+  for (int u = 1; u <= TStoreModel::kUnits; ++u)
+    Unit(u)->setGeometry(((u - 1) % 10) * unitW + 4, ((u - 1) / 10) * unitH + 4, unitW, unitH);
+  // The table beside it: one line per block under the header.
+  const int left = width() / 2 + 8;
+  const int cellW = (width() - left - 8) / 5;
+  const int cellH = (height() - 8) / kLines;
+  for (int line = 0; line < kLines; ++line)
+    for (int col = 0; col < 5; ++col) Cell(line, col)->setGeometry(left + col * cellW, 4 + line * cellH, cellW, cellH);
+  ShowBlocks();
+}
+
+void TStoreBase::ShowBlocks() {
+  for (int u = 1; u <= TStoreModel::kUnits; ++u) {
+    TStoreUnit* unit = Unit(u);
+    const int row = model_.RowOfUnit(u);
+    unit->state = row < 0 ? clnormal : kStateAllocated;
+    unit->color = row < 0 ? clWhite : model_.Rows()[static_cast<std::size_t>(row)].color;
+    unit->Invalidate();
+  }
+  for (int col = 0; col < 5; ++col) {
+    Cell(0, col)->data = QString::fromLatin1(kHeader[static_cast<std::size_t>(col)]);
+    Cell(0, col)->Invalidate();
+  }
+  const auto& rows = model_.Rows();
+  for (int line = 1; line < kLines; ++line) {
+    const bool used = line <= static_cast<int>(rows.size());
+    for (int col = 0; col < 5; ++col) {
+      TStoreUnit* cell = Cell(line, col);
+      cell->setVisible(used);
+      if (!used) continue;
+      const TStoreModel::TRow& r = rows[static_cast<std::size_t>(line - 1)];
+      const QString texts[] = {r.name, QString::number(r.start), QString::number(r.size),
+                               r.allocated ? QStringLiteral("A") : QStringLiteral("F"), QString()};
+      cell->state = col == 4 ? kStateAllocated : clnormal;
+      cell->color = r.color;
+      cell->data = texts[col];
+      cell->Invalidate();
+    }
+  }
+}
+
+void TStoreBase::Allocate(const QString& name, int size) {
+  using R = TStoreModel::TAllocResult;
+  const R result = model_.Allocate(name, size, [] { return RGB(rnd::Random(255), rnd::Random(255), rnd::Random(255)); });
+  switch (result) {
+    case R::NoSpace: modal::ShowMessage(QStringLiteral("no enough  free space")); return;
+    case R::NameTaken: modal::ShowMessage(name + QStringLiteral(" have allocated space")); return;
+    case R::TableFull:
+      modal::ShowMessage(QStringLiteral("no room for a block more: the table holds %1 blocks").arg(TStoreModel::kMaxRows));
+      return;
+    case R::Done: ShowBlocks(); return;
+  }
+}
+
+void TStoreBase::Free(const QString& name) {
+  if (model_.Free(name) == TStoreModel::TFreeResult::AlreadyFree) {
+    modal::ShowMessage(name + QStringLiteral(" is free space!"));
+    return;
+  }
+  ShowBlocks();
+}
+
+void TStoreBase::Compact() {
+  model_.Compact();
+  ShowBlocks();
+}
+
+void TStoreBase::AllocateSpaceQuery() {
+  QString name;
+  if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name)) return;
+  QString sizeText = QStringLiteral("10");
+  if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText)) return;
+  bool ok = false;
+  const int size = sizeText.trimmed().toInt(&ok);
+  // A text that is no number is as invalid as a size out of range.
+  if (!ok || size < 0 || size > TStoreModel::kUnits) {
+    modal::ShowMessage(sizeText + QStringLiteral("  is not a valid value!"));
+    return;
+  }
+  Allocate(name, size);
+}
+
+void TStoreBase::FreeSpaceQuery() {
+  QString name;
+  if (InputQuery(QStringLiteral("FreeSpace"), QStringLiteral("Name:"), name)) Free(name);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The drawing kit of storage compaction: TStoreUnit, one drawn memory unit or table cell,
+// and TStoreBase, the memory of 100 units on the left with the table of its blocks beside it
+// and the operations the compaction window's buttons call.
+#include <QString>
+#include <array>
+
+#include "demos/storage/StoreModel.h"
+#include "framework/drawkit/KitControl.h"
+#include "framework/drawkit/NodeContainer.h"
+
+enum Tstate { clnormal = 0, clread = 1, clwrite = 2 };
+// The state of a unit of an allocated block (and of a coloured table cell).
+constexpr int kStateAllocated = 3;
+
+class TStoreUnit : public TCanvasWidget, public TKitControl {
+ public:
+  explicit TStoreUnit(QWidget* parent = nullptr);
+
+  // The setters store without repainting; callers repaint.
+  int state = clnormal;
+  QString data;
+  TColor color = clWhite;
+
+  // What the unit shows: its data when normal, "R" or "w" when read or written, nothing
+  // when it shows a block's colour.
+  QString DrawingText() const override;
+
+ protected:
+  void Paint() override;
+};
+
+class TStoreBase : public TNodeContainer {
+ public:
+  explicit TStoreBase(QWidget* parent = nullptr);
+
+  int totalnumber = TStoreModel::kUnits;
+  // The table's first line.
+  static constexpr std::array<const char*, 5> kHeader = {"name", "begin", "size", "state", "color"};
+  static constexpr int kLines = TStoreModel::kMaxRows + 1;
+
+  // Places the units and the table cells for the present size and shows the blocks.
+  virtual void Layout();
+  void AfterRescale() override { Layout(); }
+
+  // Appends a block (compacting first when needed); refusals are told in a message box.
+  void Allocate(const QString& name, int size);
+  void Free(const QString& name);
+  void Compact();
+  // The two questions of the compaction window's buttons.
+  void AllocateSpaceQuery();
+  void FreeSpaceQuery();
+
+  const TStoreModel& Model() const { return model_; }
+  TStoreUnit* Unit(int u) const { return units_.at(static_cast<std::size_t>(u - 1)); }
+  TStoreUnit* Cell(int line, int col) const { return cells_.at(static_cast<std::size_t>(line * 5 + col)); }
+
+ private:
+  // Units and table as the model has them now, repainted.
+  void ShowBlocks();
+  TStoreModel model_;
+  std::array<TStoreUnit*, TStoreModel::kUnits> units_{};
+  std::array<TStoreUnit*, kLines * 5> cells_{};
+};

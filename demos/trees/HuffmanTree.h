@@ -1,0 +1,66 @@
+#pragma once
+// The Huffman table drawn as a growing tree: leaves as circles, made nodes as squares, each
+// with its weight and "HT[i]" beside it, links to the parents, the code digits written on
+// the way up and the codes in a row at the bottom.
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "framework/drawkit/NodeContainer.h"
+
+// One entry of the table HT[1..m].
+struct THuffNode {
+  int weight = 0;
+  int parent = 0;
+  int lchild = 0;
+  int rchild = 0;
+};
+
+// s1 and s2 of the construction: among HT[1..upTo] with parent 0, the first entry with the
+// smallest weight, then the first with the smallest weight other than s1 (index 0 unused).
+std::pair<int, int> HuffmanSelect(const std::vector<THuffNode>& ht, int upTo);
+
+class THuffmanTree : public TNodeContainer {
+ public:
+  // The edge label of a node whose code digit has been written.
+  enum TLabel { Blue0 = 0, Blue1 = 1, Yellow0 = 2, Yellow1 = 3, NoLabel = 4 };
+
+  explicit THuffmanTree(QWidget* parent = nullptr);
+
+  // Starts again with n leaves of these weights (nothing made yet).
+  void SetWeights(const std::vector<int>& weights);
+  // The first n entries shown as leaves.
+  void ShowLeaves();
+  // Node i made the parent of s1 (left) and s2 (right); its weight is shown by SetWeight.
+  void Join(int i, int s1, int s2);
+  void SetWeight(int i, int weight);
+  void SetHighlight(int i, bool on);
+  void ClearHighlights();
+  void SetLabel(int i, TLabel label);
+  // Every blue label turns yellow: the leaf's code is finished.
+  void FinishLabels();
+  void SetCodeRow(const QString& text);
+  void SetCode(int leaf, const QString& code);
+
+  QString DrawingText() const override;
+
+ protected:
+  void Paint() override;
+
+ private:
+  struct TNode {
+    THuffNode link;
+    TLabel label = NoLabel;
+    bool highlight = false;
+    bool shown = false;
+  };
+  // Leaf columns and levels as the entries are linked now.
+  void Relayout();
+  std::vector<TNode> nodes_;  // [1..m]
+  std::vector<QString> codes_;  // [1..n]
+  std::vector<int> column_;  // leaves: their column
+  std::vector<int> level_;
+  int n_ = 0;
+  int maxLevel_ = 1;
+  QString codeRow_;
+};

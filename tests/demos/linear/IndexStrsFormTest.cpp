@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "demos/linear/IndexKMP.h"
+#include "demos/linear/IndexStrsForm.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+#include "tests/demos/stacks/AloneRun.h"
+
+TEST(IndexLayout, BoxesAndMarkersStandAroundTheMiddle) {
+  const TIndexLayout l = TIndexLayout::Compute(536, 184, 1, 17);
+  EXPECT_EQ(l.Cell, 16) << "184 div 9 = 20, but at most 536 div 33";
+  EXPECT_EQ(l.BorderWidth, 4);
+  EXPECT_EQ(l.BoxLeft, 76) << "a seventh of the width for up to 20 characters";
+  EXPECT_EQ(l.UpperTop, 59);
+  EXPECT_EQ(l.LowerTop, 93);
+  EXPECT_EQ(l.LowerMarkerTop, 127);
+  EXPECT_EQ(l.UpperMarkerTop, 59 - 4 - 24);
+  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 20).BoxLeft, 76);
+  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 21).BoxLeft, (536 - 24 * 16) / 2) << "21 characters are centred";
+  const TIndexLayout next = TIndexLayout::Compute(536, 184, 2, 8);
+  EXPECT_EQ(next.LowerTop - next.UpperTop, 45 + 12) << "the box with the next row is twice as tall";
+}
+
+TEST(IndexLayout, AGlideTakesFewerStepsAtHigherSpeed) {
+  EXPECT_EQ(GlideSteps(99), 5);
+  EXPECT_EQ(GlideSteps(0), 54);
+  TIndexStrsForm form;
+  const std::uint8_t saved = RunSpeed;
+  for (const auto& [speed, steps] : {std::pair{99, 5}, std::pair{0, 54}}) {
+    RunSpeed = static_cast<std::uint8_t>(speed);
+    form.Reset();
+    form.SetStage(1);
+    pacing::StartRecording();
+    form.CreateStrBoxes("abc", clSilver, clBlue, clGreen, clRed, "b", clGreen, clBlue, clYellow, clRed);
+    EXPECT_EQ(pacing::StopRecording(), std::vector<int>(2 * (steps + 1), 10)) << "two glides at " << speed;
+  }
+  RunSpeed = saved;
+}
+
+TEST(IndexStrsForm, ThePatternShiftsUnderTheComparedSourceCell) {
+  TIndexStrsForm form;
+  form.SetStage(1);
+  form.CreateStrBoxes("acabaab", clSilver, clBlue, clGreen, clRed, "aab", clGreen, clBlue, clYellow, clRed);
+  form.MoveMarkers(5, 2);
+  EXPECT_EQ(form.LowerBox->Left, form.BoxLeft + 3 * form.Cell) << "pattern cell 2 under source cell 5";
+  EXPECT_EQ(form.UpperBox->FirstMark, 4);
+  EXPECT_EQ(form.UpperBox->LastMark, 5);
+  EXPECT_EQ(form.LowerBox->LastMark, 2);
+  form.MoveMarkers(5, 0);
+  EXPECT_EQ(form.LowerBox->Left, form.BoxLeft + 5 * form.Cell) << "j = 0: one cell right of source cell i";
+  EXPECT_EQ(form.UpperBox->FirstMark, 5);
+  EXPECT_EQ(form.UpperBox->LastMark, 5);
+  EXPECT_EQ(form.LowerBox->LastMark, 0) << "no pattern cell is highlighted";
+  form.show();
+  form.resize(1072, 368);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(form.Cell, 32);
+  EXPECT_EQ(form.LowerBox->Left, form.BoxLeft + 5 * 32) << "a resize keeps the shift in cells";
+}
+
+namespace {
+
+template <class T>
+class MatchRun : public AloneRun<T> {
+ protected:
+  T& Run(const QString& name, const QString& s, const QString& t) {
+    T& d = this->StartAlone(name, false, [&](T& demo) {
+      demo.S = s;
+      demo.T = t;
+    });
+    d.Run();
+    return d;
+  }
+  QString Result() { return this->host_->Transcript().value(0); }
+  QString NextRow() {
+    QStringList values;
+    for (int k = 1; k <= this->demo_->T.size(); ++k) values << QString::number(this->demo_->Next(k));
+    return values.join(',');
+  }
+};
+
+using KmpRun = MatchRun<TIndexKMP>;
+using NValRun = MatchRun<TIndexKMPNVal>;
+using BFRun = MatchRun<TIndexBF>;
+
+}  // namespace
+
+TEST_F(BFRun, EdgeCasesOfTheBruteForce) {
+  EXPECT_EQ(Run("IndexBF", "abc", "abcd").MatchResult, 0) << "a pattern longer than the source";
+  EXPECT_EQ(Result(), QStringLiteral("message BF法模式匹配 | 未发现匹配!"));
+  EXPECT_EQ(Run("IndexBF", "abc", "").MatchResult, 1) << "an empty pattern matches at 1";
+  EXPECT_EQ(Run("IndexBF", "aaaaab", "aab").MatchResult, 4);
+  EXPECT_EQ(Run("IndexBF", "xyzab", "ab").MatchResult, 4) << "a suffix of the source";
+}
+
+TEST_F(KmpRun, NextValuesAndSearch) {
+  EXPECT_EQ(Run("IndexKMP", "abacabab", "abab").MatchResult, 5);
+  EXPECT_EQ(NextRow(), QStringLiteral("0,1,1,2"));
+  EXPECT_EQ(Run("IndexKMP", "abc", "x").MatchResult, 0);
+  EXPECT_EQ(NextRow(), QStringLiteral("0"));
+}
+
+TEST_F(KmpRun, AnEmptyPatternMatchesAtTheFirstCharacter) {
+  EXPECT_EQ(Run("IndexKMP", "abc", "").MatchResult, 1);
+  EXPECT_EQ(Result(), QStringLiteral("message KMP法模式匹配 | 在第1个字符处发现匹配!"));
+  EXPECT_EQ(demo_->Globals()->FindByName("next")->Count(), 0) << "the vector next is empty";
+}
+
+TEST_F(NValRun, NextvalCopiesValuesOfEqualCharacters) {
+  EXPECT_EQ(Run("IndexKMPNVal", "abacabab", "abab").MatchResult, 5);
+  EXPECT_EQ(NextRow(), QStringLiteral("0,1,0,1"));
+  EXPECT_EQ(Run("IndexKMPNVal", "xaaaa", "aaaa").MatchResult, 2);
+  EXPECT_EQ(NextRow(), QStringLiteral("0,0,0,0"));
+  EXPECT_EQ(Run("IndexKMPNVal", "abc", "").MatchResult, 1);
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "demos/linear/MatrixGraph2.h"
+#include "demos/linear/MatrixInput.h"
+#include "demos/linear/MatrixInput1.h"
+#include "demos/linear/NoForm.h"
+#include "demos/linear/TripleTable.h"
+#include "framework/drawkit/IntEdit.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+#include "platform/Random.h"
+#include "tests/support/ScriptedModalHost.h"
+
+namespace {
+
+// Presses keypad keys: digits, 'p' for +/-, 'b' for backspace.
+QString Keys(TNoForm& pad, const char* keys) {
+  pad.Edit1->setText(QStringLiteral("0"));
+  for (const char* k = keys; *k != '\0'; ++k) {
+    if (*k == 'p')
+      pad.pnBtn->click();
+    else if (*k == 'b')
+      pad.ReBtn->click();
+    else
+      pad.Digits[*k - '0']->click();
+  }
+  return pad.Edit1->text();
+}
+
+}  // namespace
+
+TEST(Keypad, KeepsTheValueWithinItsLimit) {
+  TNoForm pad;
+  pad.Mode = 't';
+  EXPECT_EQ(Keys(pad, "5"), QStringLiteral("5")) << "the leading zero goes";
+  EXPECT_EQ(Keys(pad, "1p"), QStringLiteral("-1"));
+  EXPECT_EQ(Keys(pad, "12345"), QStringLiteral("1234")) << "10000 at most: the fifth digit is undone";
+  EXPECT_EQ(Keys(pad, "p"), QStringLiteral("0")) << "+/- on 0 does nothing";
+  EXPECT_EQ(Keys(pad, "5pb"), QStringLiteral("0")) << "a lone minus becomes 0";
+  EXPECT_EQ(Keys(pad, "10000p0"), QStringLiteral("-10000")) << "-10000 .. 10000 only";
+  pad.Mode = 'm';
+  EXPECT_EQ(Keys(pad, "101"), QStringLiteral("10")) << "100 at most in the two-matrix dialog";
+  EXPECT_EQ(Keys(pad, "100p"), QStringLiteral("-100"));
+}
+
+TEST(Keypad, TheCellButtonShowsWhatIsTyped) {
+  TNoForm pad;
+  for (int d = 0; d <= 9; ++d) EXPECT_FALSE(pad.Digits[d]->icon().isNull()) << "digit " << d << " has its glyph";
+  EXPECT_FALSE(pad.ReBtn->icon().isNull()) << "backspace has its glyph";
+  TSpeedButton cell(QStringLiteral("0"), nullptr);
+  pad.Target = &cell;
+  Keys(pad, "42p");
+  EXPECT_EQ(cell.Caption(), QStringLiteral("-42"));
+}
+
+TEST(TripleTable, CellsBecomeTriplesInRowMajorOrder) {
+  TCellValues cells{};
+  cells[0][1] = 5;
+  cells[0][3] = -1;
+  cells[2][0] = 7;
+  cells[4][4] = 9;  // outside the 3 x 4 shown
+  const TTripleTable t = TableFromCells(cells, 3, 4);
+  EXPECT_EQ(t.mu, 3);
+  EXPECT_EQ(t.nu, 4);
+  ASSERT_EQ(t.tu, 3) << "hidden cells are not stored";
+  EXPECT_EQ(t.At(1), (TTriple{1, 2, 5}));
+  EXPECT_EQ(t.At(2), (TTriple{1, 4, -1}));
+  EXPECT_EQ(t.At(3), (TTriple{3, 1, 7}));
+  EXPECT_EQ(CountNonZero(cells, 5, 5), 4);
+}
+
+TEST(TripleTable, RowStartsOfN) {
+  TCellValues cells{};
+  cells[0][1] = 4;
+  cells[1][0] = 5;
+  cells[2][0] = 1;
+  cells[2][1] = -1;
+  EXPECT_EQ(RowStarts(TableFromCells(cells, 3, 2)), (std::vector<int>{1, 2, 3, 5}));
+  cells[1][0] = 0;
+  EXPECT_EQ(RowStarts(TableFromCells(cells, 3, 2)), (std::vector<int>{1, 2, 2, 4})) << "an empty row";
+}
+
+TEST(RandomFilling, StaysSparseAndNeverFillsTheFirstCell) {
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    rnd::FixSeed(seed);
+    TMatrixInputDlg dlg;
+    dlg.AutoBtn->click();
+    const int m = dlg.IntEdit1->Value();
+    const int n = dlg.IntEdit2->Value();
+    const int count = dlg.Edit1->text().toInt();
+    EXPECT_LE(count, SparseLimit(m, n)) << "seed " << seed;
+    EXPECT_EQ(dlg.Cells->Values[0][0], 0) << "seed " << seed;
+    EXPECT_LE(dlg.Cells->Count(), count) << "a drawn 0 counts but leaves its cell empty";
+  }
+  rnd::FixSeed(12345);
+}
+
+TEST(MatrixInput, RefusesTooManyElementsAndKeepsTheDialogOpen) {
+  modal::ScriptedHostScope host;
+  TMatrixInputDlg dlg;
+  dlg.UpDown1->setValue(10);
+  dlg.UpDown2->setValue(10);
+  for (int k = 0; k < 26; ++k) dlg.Cells->SetValue(k / 10 + 1, k % 10 + 1, k + 1);
+  host->QueueDialog(QStringLiteral("@BtnOK"));
+  host->QueueDialog(QStringLiteral("@BtnCancel"));
+  EXPECT_FALSE(dlg.Execute());
+  EXPECT_TRUE(host->Transcript().join('\n').contains(
+      QStringLiteral("您输入的非零元超过了25个，这将会影响演示速度，请重新输入矩阵！")))
+      << host->Transcript().join('\n').toStdString();
+}
+
+TEST(MatrixInput1, ChecksMThenN) {
+  modal::ScriptedHostScope host;
+  TMatrixInput1Dlg dlg;
+  dlg.UpDown1->setValue(1);
+  dlg.UpDown2->setValue(2);
+  dlg.UpDown3->setValue(1);
+  dlg.Cells[0]->SetValue(1, 1, 3);
+  dlg.Cells[0]->SetValue(1, 2, 4);
+  host->QueueDialog(QStringLiteral("@OKBtn"));
+  host->QueueMessage(QStringLiteral("No"));
+  host->QueueDialog(QStringLiteral("@OKBtn"));
+  host->QueueMessage(QStringLiteral("Yes"));
+  EXPECT_TRUE(dlg.Execute()) << "No keeps the dialog open, Yes closes it";
+  EXPECT_EQ(dlg.Tables[0].tu, 2);
+  EXPECT_EQ(dlg.Tables[1].mu, 2) << "N's rows are M's columns";
+  EXPECT_EQ(host->Transcript().filter(QStringLiteral("矩阵M中，您输入的非零元过多")).size(), 2);
+}
+
+TEST(ProductView, CellsAndOrigins) {
+  TDenseMatrix m;
+  m.mu = 2;
+  m.nu = 1;
+  TDenseMatrix n;
+  n.mu = 1;
+  n.nu = 7;
+  TDenseMatrix q;
+  q.mu = 2;
+  q.nu = 7;
+  const TProductLayout l = TProductLayout::Compute(688, 453, m, n, q);
+  EXPECT_EQ(l.CellW, 38) << "688 div 18";
+  EXPECT_EQ(l.CellH, 90) << "453 div (2 + 3)";
+  EXPECT_EQ(l.Org[2], 2) << "N stands right after M";
+  EXPECT_EQ(l.Org[4], 10) << "Q after N and the equals sign";
+  EXPECT_EQ(l.Org[3], 2 + (2 - 1) / 2) << "the shorter N is centred on M";
+}
+
+TEST(ProductView, CountUpShowsTheSumGrowing) {
+  std::vector<int> up45;
+  for (int k = 2; k <= 44; k += 2) up45.push_back(k);
+  up45.push_back(45);
+  EXPECT_EQ(CountUpSteps(45), up45);
+  EXPECT_EQ(CountUpSteps(-3), (std::vector<int>{-1, -2, -3}));
+
+  TMatrixGraph2Form form;
+  form.MDense.mu = form.MDense.nu = 1;
+  form.NDense.mu = form.NDense.nu = 1;
+  form.QDense.mu = form.QDense.nu = 1;
+  form.ComputeOrigins();
+  const std::uint8_t saved = RunSpeed;
+  RunSpeed = 99;
+  pacing::StartRecording();
+  form.CountUp(1, 1, 45);
+  EXPECT_EQ(pacing::StopRecording(), std::vector<int>(23, 26)) << "23 frames of 125 - speed";
+  RunSpeed = saved;
+  EXPECT_EQ(form.QDense.Cell(1, 1), 0) << "the stored cell is left to the caller";
+}

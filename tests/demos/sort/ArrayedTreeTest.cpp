@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "demos/sort/ArrayedTree.h"
+
+namespace {
+
+std::unique_ptr<TArrayedBinCharTree> Heap(const QString& keys) {
+  auto tree = std::make_unique<TArrayedBinCharTree>();
+  tree->resize(481, 337);
+  tree->MaxDepth = 4;
+  for (int i = 1; i <= keys.size(); ++i) tree->SetIndexedValue(i, keys[i - 1].toLatin1());
+  tree->Arrange();
+  return tree;
+}
+
+}  // namespace
+
+TEST(ArrayedTree, NodesHangByHeapIndexCaptionedByIt) {
+  auto tree = Heap(QStringLiteral("QUICK"));
+  EXPECT_EQ(tree->GetNode(1), tree->Root());
+  EXPECT_EQ(tree->GetNode(2), tree->Root()->Left());
+  EXPECT_EQ(tree->GetNode(5), tree->GetNode(2)->Right());
+  EXPECT_EQ(tree->GetNode(4)->stair, 3);
+  EXPECT_EQ(tree->GetNode(3)->GetCaption(), QStringLiteral("[3]"));
+  tree->SetIndexedValue(3, 'Z');
+  EXPECT_EQ(tree->GetNode(3)->Value(), 'Z');
+  EXPECT_EQ(tree->GetNode(3)->GetCaption(), QStringLiteral("[3]")) << "a new key keeps the caption";
+}
+
+TEST(ArrayedTree, SwapAndMoveCarryKeysWithTheirCaptions) {
+  auto tree = Heap(QStringLiteral("QUICK"));
+  tree->SwapIndexed(1, 5, true);
+  EXPECT_EQ(tree->GetNode(1)->Value(), 'K');
+  EXPECT_EQ(tree->GetNode(1)->GetCaption(), QStringLiteral("[5]"));
+  EXPECT_EQ(tree->GetNode(5)->Value(), 'Q');
+  EXPECT_EQ(tree->GetNode(5)->GetCaption(), QStringLiteral("[1]"));
+  EXPECT_FALSE(tree->GetNode(1)->Highlighted()) << "blinks end unhighlighted";
+  tree->MoveIndexed(2, 4, true);
+  EXPECT_EQ(tree->GetNode(2)->Value(), 'C');
+  EXPECT_EQ(tree->GetNode(2)->GetCaption(), tree->GetNode(4)->GetCaption());
+}
+
+TEST(ArrayedTree, EmptyingClearsEverySlot) {
+  auto tree = Heap(QStringLiteral("AB"));
+  tree->ClearNodes();
+  EXPECT_EQ(tree->Root(), nullptr);
+  EXPECT_EQ(tree->GetNode(1), nullptr);
+  EXPECT_EQ(tree->GetNode(2), nullptr);
+}
