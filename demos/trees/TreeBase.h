@@ -83,6 +83,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
+  // The node's class name as the code names it (derived nodes of other chapters give theirs).
+  virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
 
 
  protected:
