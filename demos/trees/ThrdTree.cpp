@@ -128,9 +128,15 @@ const stream::TComponentClass& TThrdTreeNode::StreamClass() {
 }
 
 TPropertyValues TThrdTreeNode::FileValues() const {
+  // A file holds the real tree only: threads are made again after loading, and a tag 1
+  // read back would hide a real child.
   TPropertyValues v = TBinCharTreeNode::FileValues();
-  v.emplace_back(QStringLiteral("ltag"), ltag);
-  v.emplace_back(QStringLiteral("rtag"), rtag);
+  for (auto& [name, value] : v) {
+    if (name == QLatin1String("lctag")) value = RealLeft() ? 1 : 0;
+    if (name == QLatin1String("rctag")) value = RealRight() ? 1 : 0;
+  }
+  v.emplace_back(QStringLiteral("ltag"), 0);
+  v.emplace_back(QStringLiteral("rtag"), 0);
   return v;
 }
 
@@ -299,6 +305,27 @@ bool TThrdTree::RethreadTree() {
   InOrderThreading();
   Repaint();
   return true;
+}
+
+void TThrdTree::DropStrayNodes() {
+  QList<QObject*> reached;
+  if (Root())
+    Root()->ForEach([&reached](TTreeNodeBase& n) {
+      reached.append(&n);
+      return true;
+    });
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TTreeNodeBase*>(child);
+    if (node && node != thrt && !reached.contains(node)) delete node;
+  }
+}
+
+void TThrdTree::Restore(const QByteArray& bytes) {
+  Clear();
+  DropStrayNodes();
+  LoadFromBytes(bytes, QString());
+  NumberNodes();
+  InOrderThreading();
 }
 
 TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }

@@ -91,6 +91,11 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   void InOrderThreading();
   // Input, then threading when confirmed.
   bool RethreadTree();
+  // Frees nodes the tree no longer reaches (all but the tree's and the head).
+  void DropStrayNodes();
+  // The tree of saved bytes (SaveToBytes) again, threaded: what an interrupted operation
+  // changed is dropped, stray nodes too.
+  void Restore(const QByteArray& bytes);
 
  protected:
   void Paint() override;

@@ -57,6 +57,20 @@ QImage SequencesTree() {
   });
 }
 
+// A button glyph of two 16 x 16 images side by side: as drawn, and greyed for a disabled
+// button. Insert is a green plus, delete a red minus.
+QImage TwoImageGlyph(const QColor& colour, bool plus) {
+  return Sprite(32, 16, kKeyColour, [colour, plus](QPainter& p) {
+    for (int half = 0; half < 2; ++half) {
+      const QColor c = half == 0 ? colour : QColor(150, 150, 150);
+      const double x0 = half * 16;
+      QPainterPath sign = RoundRect(QRectF(x0 + 2, 6.5, 12, 3), 1);
+      if (plus) sign.addPath(RoundRect(QRectF(x0 + 6.5, 2, 3, 12), 1));
+      Flat(p, sign.simplified(), c, 0.8);
+    }
+  });
+}
+
 }  // namespace
 
 void AddTreesPictures(PictureTable& t) {
@@ -75,6 +89,16 @@ void AddTreesPictures(PictureTable& t) {
                Transparency::Opaque,
                QStringLiteral("the preorder-and-inorder dialog: a small tree over its two sequences"),
                SequencesTree});
+  t.push_back({QStringLiteral("thrdinsert"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the threaded tree's insert button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(40, 150, 60), true); }});
+  t.push_back({QStringLiteral("thrddelete"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the threaded tree's delete button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(200, 50, 40), false); }});
 }
 
 }  // namespace gen
