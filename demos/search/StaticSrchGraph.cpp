@@ -38,17 +38,23 @@ TColor TStaticSrchForm::CellColor(int i) const {
   return fill;
 }
 
-void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor lineColor, QChar letter,
-                               int h, int w, int y) {
+bool TStaticSrchForm::DrawBox(int x, int y, int w, int h, TColor fillColor, TColor lineColor) {
   TCanvas& c = Canvas();
-  if (fillColor == Color) {
+  if (fillColor == Color) {  // the form's own colour: the backdrop shows again
     CopyBackdrop(c, *this, Rect(x, y, x + w, y + h), Color);
-    return;
+    return false;
   }
   c.Pen.Color = lineColor;
   c.Brush.Color = fillColor;
   c.Brush.Style = bsSolid;
   c.Rectangle(x, y, x + w, y + h);
+  return true;
+}
+
+void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor lineColor, QChar letter,
+                               int h, int w, int y) {
+  if (!DrawBox(x, y, w, h, fillColor, lineColor)) return;
+  TCanvas& c = Canvas();
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Color = textColor;
   c.Font.Height = h * 4 / 5;
@@ -57,15 +63,8 @@ void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor
 
 void TStaticSrchForm::DrawLabelBox(int x, TColor textColor, TColor fillColor, TColor lineColor,
                                    const QString& caption, int h, int w, int y) {
+  if (!DrawBox(x, y, w, h, fillColor, lineColor)) return;
   TCanvas& c = Canvas();
-  if (fillColor == Color) {
-    CopyBackdrop(c, *this, Rect(x, y, x + w, y + h), Color);
-    return;
-  }
-  c.Pen.Color = lineColor;
-  c.Brush.Color = fillColor;
-  c.Brush.Style = bsSolid;
-  c.Rectangle(x, y, x + w, y + h);
   c.Font.Name = QStringLiteral("Courier New");
   c.Font.Color = textColor;
   c.Font.Height = h / 4;

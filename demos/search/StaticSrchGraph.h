@@ -60,6 +60,8 @@ class TStaticSrchForm : public TCanvasWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A box filled and outlined; false (the backdrop restored) when filled in the form's colour.
+  bool DrawBox(int x, int y, int w, int h, TColor fillColor, TColor lineColor);
   void DrawCell(int x, TColor textColor, TColor fillColor, TColor lineColor, QChar letter, int h, int w,
                 int y);
   void DrawLabelBox(int x, TColor textColor, TColor fillColor, TColor lineColor, const QString& caption,
