@@ -1,0 +1,4 @@
+#include "demos/search/NOST.h"
+#include "platform/ClassRegistry.h"
+
+void RegisterSearchDemos() { DemoClasses().Register<TNOST>(); }
