@@ -1,3 +1,4 @@
+#include "demos/trees/ExpTree.h"
 #include "demos/trees/HuffmanCoding.h"
 #include "demos/trees/PreOrder.h"
 
@@ -6,4 +7,5 @@ void RegisterTreesDemos() {
   DemoClasses().Register<TInOrder>();
   DemoClasses().Register<TPostOrder>();
   DemoClasses().Register<THuffmanCoding>();
+  DemoClasses().Register<TExpTree>();
 }
