@@ -27,12 +27,12 @@ TEST(ExpTreeCheck, SlotsCountTheOneASubtreeIsBuiltIn) {
   EXPECT_EQ(ExpTreeSlotsNeeded("a+b*c#"), 4);
   EXPECT_EQ(ExpTreeSlotsNeeded("a#"), 1);
   // Five pending operands and a sixth slot to build in still fit; one more does not.
-  EXPECT_TRUE(CheckExpTreeExpression("a+b*(c+d*(e+f))").Ok());
-  EXPECT_EQ(ExpTreeSlotsNeeded("a+b*(c+d*(e+f*g))#"), 7);
-  const TExpTreeCheck tooDeep = CheckExpTreeExpression("a+b*(c+d*(e+f*g))");
+  EXPECT_TRUE(CheckExpTreeExpression("a+b*(c+d*e)").Ok());
+  EXPECT_EQ(ExpTreeSlotsNeeded("a+b*(c+d*(e+f))#"), 7);
+  const TExpTreeCheck tooDeep = CheckExpTreeExpression("a+b*(c+d*(e+f))");
   EXPECT_FALSE(tooDeep.Ok());
   EXPECT_NE(tooDeep.Error, "运算符格式错误！") << "a different reason gets its own message";
-  EXPECT_EQ(ExpTreeSlotsNeeded("a+(b+(c+(d+(e+(f+g)))))#"), 7) << "six letters wait, a seventh arrives";
+  EXPECT_EQ(ExpTreeSlotsNeeded("a+(b+(c+(d+(e+(f+g)))))#"), 8) << "seven letters wait";
 }
 
 TEST(ExpTreeCalcu, OperatorsTruncationAndRefusals) {
