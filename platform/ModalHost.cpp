@@ -1,5 +1,6 @@
 #include "platform/ModalHost.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -25,12 +26,32 @@ QString QtFilter(const QString& filter) {
 // A dialog closed by Esc or its close box was rejected; the program knows that as Cancel.
 int Modal(int result) { return result == QDialog::Rejected ? ResultCancel : result; }
 
+// What a closed modal window covered is painted again at once: the program often goes
+// straight on into a wait that handles no events, and the window system's request to paint
+// it would wait until that ends, leaving part of the closed window on the screen.
+void RepaintCovered(const QWidget& closed) {
+  const QRect covered = closed.frameGeometry();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == &closed || !w->isVisible()) continue;
+    const QRect under = QRect(w->mapFromGlobal(covered.topLeft()), covered.size()) & w->rect();
+    if (!under.isEmpty()) w->repaint(under);
+  }
+}
+
+// Runs a modal window's loop; what it covered is painted again when it closes.
+template <class Window>
+int ExecCovering(Window& window) {
+  const int result = window.exec();
+  RepaintCovered(window);
+  return result;
+}
+
 class Real final : public Host {
  public:
-  int ExecDialog(QDialog& dialog) override { return Modal(dialog.exec()); }
+  int ExecDialog(QDialog& dialog) override { return Modal(ExecCovering(dialog)); }
 
   int ExecMessageWindow(QDialog& window, const QString&, const QString&) override {
-    return Modal(window.exec());
+    return Modal(ExecCovering(window));
   }
 
   int MessageBox(const QString& caption, const QString& text, Buttons buttons, Icon icon) override {
@@ -52,7 +73,7 @@ class Real final : public Host {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    switch (ExecCovering(box)) {
       case QMessageBox::Ok: return ResultOk;
       case QMessageBox::Yes: return ResultYes;
       case QMessageBox::No: return ResultNo;
@@ -66,13 +87,13 @@ class Real final : public Host {
     dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!r.defaultExt.isEmpty()) dlg.setDefaultSuffix(r.defaultExt);
     if (!r.initialName.isEmpty()) dlg.selectFile(r.initialName);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    if (ExecCovering(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     return dlg.selectedFiles().first();
   }
 
   void ShowError(const QString& text) override {
     QMessageBox box(QMessageBox::Critical, g_title, text, QMessageBox::Ok);
-    box.exec();
+    ExecCovering(box);
   }
 };
 

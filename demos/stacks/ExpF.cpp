@@ -136,12 +136,11 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
   Edit1->setEnabled(false);
   Edit1->setReadOnly(true);
   Edit1->hide();
-  Edit1->OnKeyPress = [this](QChar& key) {
-    if (key == QChar(13)) {
-      key = QChar();
-      if (!Edit1->isReadOnly() && !Edit1->text().isEmpty()) PrepareExpression();
-    }
-  };
+  // Enter starts as the start button does. The edit hands Enter on to its window's buttons
+  // rather than to a key filter, so it is taken where the edit reports it.
+  QObject::connect(Edit1, &QLineEdit::returnPressed, this, [this] {
+    if (!Edit1->isReadOnly() && !Edit1->text().isEmpty()) PrepareExpression();
+  });
   QObject::connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
 
   BitBtn2 = new TButton(QStringLiteral("开始"), this);

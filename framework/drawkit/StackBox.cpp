@@ -227,6 +227,9 @@ std::unique_ptr<TData> TStackBox::Pop() {
 void TStackBox::Clear() {
   entries_.clear();
   marker_->hide();
+  // The last frame of each row's slide is still on the box's own picture under where the
+  // row was: paint the box again at once, as a pop shows at once.
+  Repaint();
 }
 
 void TStackBox::AfterRescale() {

@@ -93,7 +93,7 @@ class TStackBox : public TNodeContainer {
   }
   // Takes the top row away and hands its record back. Raises "Invalid pop action" when empty.
   std::unique_ptr<TData> Pop();
-  // Removes every row and frees their records; no animation.
+  // Removes every row and frees their records; no animation. The box shows empty at once.
   void Clear();
 
   int Count() const { return static_cast<int>(entries_.size()); }

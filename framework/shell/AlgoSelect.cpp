@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -359,6 +360,9 @@ void TAlgoSelectForm::ShowSelection() {
   }
   setGeometry(QRect(QPoint(0, 0), screenSize));
   show();
+  // The mouse has moved while the demonstration ran: hot is only what lies under it now.
+  QWidget* under = childAt(mapFromGlobal(QCursor::pos()));
+  SetHot(under != nullptr ? ItemOf(under) : nullptr);
   update();
 }
 

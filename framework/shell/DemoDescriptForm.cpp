@@ -30,6 +30,32 @@ QFont FontOf(const QString& name, int pixels) {
 
 TDescGrid::TDescGrid(QWidget* parent) : TCanvasWidget(parent) {}
 
+TFont TDescGrid::RowFont() { return TFont{.Name = QStringLiteral("宋体"), .Height = -19}; }
+
+QStringList TDescGrid::Wrap(const QStringList& lines, int width) {
+  const TFont font = RowFont();
+  QStringList rows;
+  for (const QString& line : lines) {
+    int indentLength = 0;
+    while (indentLength < line.size() && line[indentLength] == QLatin1Char(' ')) ++indentLength;
+    const QString indent = line.left(indentLength);
+    QString rest = line;
+    // Each row takes at least one character after the indent, so the loop always ends.
+    while (font.TextWidth(rest) > width && rest.size() > indentLength + 1) {
+      int fit = indentLength + 1;
+      while (fit < rest.size() && font.TextWidth(rest.left(fit + 1)) <= width) ++fit;
+      const int space = rest.lastIndexOf(QLatin1Char(' '), fit);
+      if (space > indentLength && rest[fit] != QLatin1Char(' ') && rest[fit - 1] != QLatin1Char(' ') &&
+          rest[fit - 1].unicode() < 0x2e80)
+        fit = space + 1;  // a Latin word is not cut
+      rows << rest.left(fit);
+      rest = indent + rest.mid(fit).trimmed();
+    }
+    rows << rest;
+  }
+  return rows;
+}
+
 void TDescGrid::SetRows(const QStringList& rows) {
   rows_ = rows;
   Invalidate();
@@ -41,8 +67,7 @@ void TDescGrid::Paint() {
   c.FillRect(ClientRect());
   if (const TBitmap* back = BackBitmap.get())
     c.CopyRect(ClientRect(), back->Canvas(), Bounds(origin_.x(), origin_.y(), width(), height()));
-  c.Font.Name = QStringLiteral("宋体");
-  c.Font.Height = -19;
+  c.Font = RowFont();
   c.Font.Color = TextColor;
   c.Brush.Style = bsClear;
   for (int i = 0; i < rows_.size(); ++i) c.TextOut(0, i * RowHeight + 2, rows_[i]);
@@ -79,15 +104,15 @@ TDemoDescriptForm::TDemoDescriptForm(QWidget* parent)
   SpeedButtonOK->setPalette(okPal);
   SpeedButtonOK->resize(73, 33);
   connect(SpeedButtonOK, &TSpeedButton::clicked, this, &QDialog::accept);
-  connect(ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { FillRows(v + 1); });
+  connect(ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { FillRows(v); });
   for (QWidget* w : {static_cast<QWidget*>(bkImg_), static_cast<QWidget*>(LabelTitle),
                      static_cast<QWidget*>(DescGrid)})
     w->installEventFilter(this);
 }
 
 void TDemoDescriptForm::Execute(const QStringList& lines) {
-  lines_ = lines;
-  if (lines_.isEmpty()) return;
+  if (lines.isEmpty()) return;
+  lines_ = TDescGrid::Wrap(lines.mid(1), kGridWidth);
   static const TColor colours[] = {clBlue, clGreen, clTeal};
   const TColor colour = colours[rnd::Random(3)];
   QPalette pal = palette();
@@ -95,11 +120,11 @@ void TDemoDescriptForm::Execute(const QStringList& lines) {
   LabelTitle->setPalette(pal);
   DescGrid->TextColor = colour;
 
-  LabelTitle->setText(lines_[0]);
+  LabelTitle->setText(lines[0]);
   LabelTitle->adjustSize();
   LabelTitle->move(32, 20);
   Bevel1->move(32, 64);
-  const int n = static_cast<int>(lines_.size()) - 1;
+  const int n = static_cast<int>(lines_.size());
   const int maxRows = MaxRows(screen::Height());
   if (n > maxRows) {
     ScrollBar->setRange(0, n - maxRows);
@@ -113,7 +138,7 @@ void TDemoDescriptForm::Execute(const QStringList& lines) {
   }
   DescGrid->setGeometry(kGridLeft, kGridTop, kGridWidth, qMax(1, rows_ * TDescGrid::RowHeight));
   ScrollBar->setGeometry(kGridLeft + kGridWidth, kGridTop, 18, DescGrid->height());
-  FillRows(1);
+  FillRows(0);
   SpeedButtonOK->move((kWidth - SpeedButtonOK->width()) / 2, kGridTop + DescGrid->height() + 20);
   resize(kWidth, SpeedButtonOK->y() + SpeedButtonOK->height() + 20);
   move((screen::Width() - width()) / 2, (screen::Height() - height()) / 2);

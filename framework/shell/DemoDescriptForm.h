@@ -19,6 +19,12 @@ class TDescGrid : public TCanvasWidget {
  public:
   static constexpr int RowHeight = 24;
   explicit TDescGrid(QWidget* parent);
+  // The font the rows are drawn in.
+  static TFont RowFont();
+  // The author's lines as rows no wider than width in RowFont: a longer line goes on in
+  // further rows indented like it, broken after the last space that fits (anywhere in
+  // Chinese text); the author's own line breaks and empty lines stay.
+  static QStringList Wrap(const QStringList& lines, int width);
   void SetRows(const QStringList& rows);
   const QStringList& Rows() const { return rows_; }
   // The screen point whose backdrop lies under the grid's top-left corner.
@@ -40,6 +46,8 @@ class TDemoDescriptForm : public QDialog {
 
   // Shows lines modally; nothing at all when there are none.
   void Execute(const QStringList& lines);
+  // The description's text rows, wrapped to the text area.
+  const QStringList& TextRows() const { return lines_; }
   // Rows shown, and rows that fit on this screen.
   int VisibleRows() const { return rows_; }
   static int MaxRows(int screenHeight) { return (screenHeight - 170) / TDescGrid::RowHeight; }
@@ -59,7 +67,7 @@ class TDemoDescriptForm : public QDialog {
   void FillRows(int first);
 
   TBackdropImage* bkImg_;
-  QStringList lines_;
+  QStringList lines_;  // the text rows (without the title)
   int rows_ = 0;
   bool dragging_ = false;
   QPoint drag_;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 
 #include "demos/DemoList.h"
@@ -12,6 +13,8 @@
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/AlgoSrc.h"
 #include "framework/shell/Catalogue.h"
+#include "framework/shell/DemoDescriptForm.h"
+#include "tests/support/ScriptedModalHost.h"
 
 namespace {
 
@@ -78,6 +81,28 @@ TEST(Registry, EveryDemonstrationHasTextsStepMethodsALeafAndScripts) {
     const DemoClassRegistry::Entry* reached = FindDemoClass(leaf ? leaf->DemoName() : name);
     EXPECT_TRUE(reached != nullptr && reached->meta == cls)
         << "neither a catalogue leaf nor the name " << name.toStdString() << " reaches the class";
+  }
+}
+
+// The description window at the tests' 1024 x 768: every row within the text area, every
+// character of the author's text still there.
+TEST(Registry, EveryDescriptionReadsWholeInItsWindow) {
+  RegisterAllDemos();
+  const TFont font = TDescGrid::RowFont();
+  for (const QMetaObject* cls : DemoClasses().Classes()) {
+    const QString name = DemoNameOf(*cls);
+    const TAlgoSrc* text = ProcSrcContainer().FindText(QStringLiteral("P_") + name);
+    if (name.isEmpty() || text == nullptr || text->Descript.isEmpty()) continue;
+    SCOPED_TRACE(name.toStdString());
+    modal::ScriptedHostScope host;
+    host->QueueDialog(QStringLiteral("确定"));
+    TDemoDescriptForm form;
+    form.Execute(text->Descript);
+    for (const QString& row : form.TextRows())
+      EXPECT_LE(font.TextWidth(row), form.DescGrid->width()) << row.toStdString();
+    EXPECT_LE(form.LabelTitle->x() + form.LabelTitle->width(), form.width()) << "the title";
+    const auto letters = [](QStringList lines) { return lines.join(QString()).remove(QLatin1Char(' ')); };
+    EXPECT_EQ(letters(form.TextRows()), letters(text->Descript.mid(1))) << "nothing of the text is lost";
   }
 }
 

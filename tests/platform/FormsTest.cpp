@@ -2,10 +2,12 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
+#include "platform/Pacing.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -183,4 +185,35 @@ TEST(Forms, KeyCharsAsTheKeyPressHandlersSeeThem) {
   EXPECT_EQ(KeyChar(Qt::Key_A, Qt::ShiftModifier, "A"), QChar('A'));
   EXPECT_TRUE(KeyChar(Qt::Key_F8, Qt::NoModifier, "").isNull());
   EXPECT_TRUE(KeyChar(Qt::Key_V, Qt::ControlModifier, "\x16").isNull());
+}
+
+namespace {
+
+class PaintCounter : public QWidget {
+ public:
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+}  // namespace
+
+TEST(RealModalHost, WhatAClosedDialogCoveredIsPaintedAgainAtOnce) {
+  PaintCounter under;
+  under.setGeometry(0, 0, 400, 300);
+  under.show();
+  pacing::ProcessMessages();
+  QDialog dialog;
+  dialog.setGeometry(50, 50, 120, 80);
+  int atClose = -1;
+  QTimer::singleShot(0, &dialog, [&] {
+    atClose = under.paints;
+    dialog.accept();
+  });
+  modal::RealHost().ExecDialog(dialog);
+  ASSERT_GE(atClose, 0);
+  // The run goes on at once (into a wait that handles no events): the window under the
+  // closed one must already show itself again.
+  EXPECT_GT(under.paints, atClose) << "part of the closed dialog would stay on the screen";
 }

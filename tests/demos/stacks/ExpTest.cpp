@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QToolButton>
 
 #include "demos/stacks/AboutBox.h"
@@ -86,6 +87,14 @@ TEST_F(ExpRun, StartsWithTheHelpBoxAndTheRunButtonsWaitingForAnExpression) {
   EXPECT_TRUE(Form().BitBtn2->isEnabled());
   Form().Edit1->clear();
   EXPECT_FALSE(Form().BitBtn2->isEnabled());
+}
+
+TEST_F(ExpRun, EnterInTheExpressionPreparesItAsTheStartButtonDoes) {
+  MainForm->AlgDataClick();
+  Form().Edit1->setText(QStringLiteral("2+3*4"));
+  QTest::keyClick(Form().Edit1, Qt::Key_Return);
+  EXPECT_TRUE(Form().Edit1->isReadOnly()) << "Enter left the expression open for editing";
+  EXPECT_TRUE(CanRun());
 }
 
 TEST_F(ExpRun, EverySampleRunsToTheEvaluatorsResultWithTheDisplaysInStep) {

@@ -59,6 +59,7 @@ TEST(StackSlide, FramesRunFromStartToEndTruncatingTowardZero) {
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
+#include "tests/support/RenderWidget.h"
 
 namespace {
 
@@ -299,4 +300,18 @@ TEST(StackBox, ATitleWiderThanTheBoxIsMadeSmallerNotCut) {
   EXPECT_GT(wideLeft, 0) << "the first letter is whole";
   EXPECT_LT(wideRight, w.stack.width());
   EXPECT_GE(wideRight, w.stack.width() - 3) << "still flush right";
+}
+
+TEST(StackBox, ClearingLeavesNoRowDrawnBehind) {
+  // Reset and a cancelled data dialog clear the drawn stack; no row may stay on screen.
+  StackWindow w;
+  w.stack.ShowAnimate = true;
+  w.Fill(3);
+  w.stack.Clear();
+  const QImage shown = RenderWidget(w.stack);
+  const QRgb node = ToQColor(w.stack.NodeColor).rgb();
+  int nodePixels = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) nodePixels += (shown.pixel(x, y) | 0xff000000u) == (node | 0xff000000u);
+  EXPECT_EQ(nodePixels, 0) << "the rows' colour is still on the cleared stack";
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCursor>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +177,20 @@ TEST_F(SelectionWindow, HoverMarksOneItemAtATime) {
   QApplication::sendEvent(&form, &move);  // over the background
   EXPECT_EQ(form.HotItem(), nullptr);
   EXPECT_FALSE(second->Bevel->isVisible());
+}
+
+TEST_F(SelectionWindow, BackFromADemonstrationOnlyTheItemUnderTheMouseIsHot) {
+  TAlgoSelectForm form;
+  form.SetHost(&host);
+  ASSERT_TRUE(form.ClickLeaf("ackman"));
+  ASSERT_NE(form.HotItem(), nullptr) << "the clicked leaf is hot while it is clicked";
+  // Meanwhile the mouse went to the backdrop.
+  QPoint backdrop(form.width() - 2, form.height() - 2);
+  while (form.childAt(backdrop) != nullptr && backdrop.x() > 0) backdrop.rx() -= 10;
+  QCursor::setPos(form.mapToGlobal(backdrop));
+  form.ShowSelection();
+  EXPECT_EQ(form.HotItem(), nullptr) << "the last item clicked stays red and underlined";
+  for (int i = 1; i <= form.ChildCount(); ++i) EXPECT_FALSE(form.ChildItem(i)->Bevel->isVisible()) << i;
 }
 
 TEST_F(SelectionWindow, LeafClickStartsTheDemonstrationWithTheChosenLanguage) {
