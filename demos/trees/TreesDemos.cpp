@@ -1,6 +1,7 @@
 #include "demos/trees/CrtBTPreOdr.h"
 #include "demos/trees/CrtPreIn.h"
 #include "demos/trees/CrtThlinked.h"
+#include "demos/trees/ExpTree.h"
 #include "demos/trees/HuffmanCoding.h"
 #include "demos/trees/PreOrder.h"
 #include "demos/trees/ThrdInDel.h"
@@ -18,4 +19,5 @@ void RegisterTreesDemos() {
   DemoClasses().Register<TCrtPostthlinked>();
   DemoClasses().Register<TThrdInDel>();
   DemoClasses().Register<THuffmanCoding>();
+  DemoClasses().Register<TExpTree>();
 }
