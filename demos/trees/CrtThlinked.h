@@ -26,6 +26,23 @@ class TThrdCrtDemo : public TAlgoDemo {
 
   TThrdCrtGraphForm* GraphForm() const { return graphForm_.get(); }
 
+  // The three orders share their labels: one set of step methods serves all of them.
+  Q_INVOKABLE bool thr_F_Begin() { return F_Begin(); }
+  Q_INVOKABLE bool thr_F_Line1() { return F_Line1(); }
+  Q_INVOKABLE void thr_Line2() { Line2(); }
+  Q_INVOKABLE bool thr_F_Line3() { return F_Line3(); }
+  Q_INVOKABLE void thr_Line4() { Line4(); }
+  Q_INVOKABLE bool thr_F_Line5() { return F_Line5(); }
+  Q_INVOKABLE void thr_Line6() { Line6(); }
+  Q_INVOKABLE bool thr_F_Line7() { return F_Line7(); }
+  Q_INVOKABLE void thr_Line8() { Line8(); }
+  Q_INVOKABLE void thr_Line9() { Line9(); }
+  Q_INVOKABLE bool thr_F_Line10() { return F_Line10(); }
+  Q_INVOKABLE TData* thr_C_Line11() { return C_Line11(); }
+  Q_INVOKABLE void thr_AfterLine11() { AfterCall(); }
+  Q_INVOKABLE bool thr_F_Line12() { return F_Line12(); }
+  Q_INVOKABLE TData* thr_C_Line13() { return C_Line13(); }
+  Q_INVOKABLE void thr_AfterLine13() { AfterCall(); }
  protected:
   // The steps the three texts share, named by their lines.
   bool F_Begin() const { return P() != nullptr; }
@@ -59,61 +76,16 @@ class TCrtPrethlinked : public TThrdCrtDemo {
   Q_OBJECT
  public:
   using TThrdCrtDemo::TThrdCrtDemo;
-  Q_INVOKABLE bool thr_F_Begin() { return F_Begin(); }
-  Q_INVOKABLE bool thr_F_Line1() { return F_Line1(); }
-  Q_INVOKABLE void thr_Line2() { Line2(); }
-  Q_INVOKABLE bool thr_F_Line3() { return F_Line3(); }
-  Q_INVOKABLE void thr_Line4() { Line4(); }
-  Q_INVOKABLE bool thr_F_Line5() { return F_Line5(); }
-  Q_INVOKABLE void thr_Line6() { Line6(); }
-  Q_INVOKABLE bool thr_F_Line7() { return F_Line7(); }
-  Q_INVOKABLE void thr_Line8() { Line8(); }
-  Q_INVOKABLE void thr_Line9() { Line9(); }
-  Q_INVOKABLE bool thr_F_Line10() { return F_Line10(); }
-  Q_INVOKABLE TData* thr_C_Line11() { return C_Line11(); }
-  Q_INVOKABLE void thr_AfterLine11() { AfterCall(); }
-  Q_INVOKABLE bool thr_F_Line12() { return F_Line12(); }
-  Q_INVOKABLE TData* thr_C_Line13() { return C_Line13(); }
-  Q_INVOKABLE void thr_AfterLine13() { AfterCall(); }
 };
 
 class TCrtInthlinked : public TThrdCrtDemo {
   Q_OBJECT
  public:
   using TThrdCrtDemo::TThrdCrtDemo;
-  Q_INVOKABLE bool thr_F_Begin() { return F_Begin(); }
-  Q_INVOKABLE TData* thr_C_Line11() { return C_Line11(); }
-  Q_INVOKABLE void thr_AfterLine11() { AfterCall(); }
-  Q_INVOKABLE bool thr_F_Line1() { return F_Line1(); }
-  Q_INVOKABLE void thr_Line2() { Line2(); }
-  Q_INVOKABLE bool thr_F_Line3() { return F_Line3(); }
-  Q_INVOKABLE void thr_Line4() { Line4(); }
-  Q_INVOKABLE bool thr_F_Line5() { return F_Line5(); }
-  Q_INVOKABLE void thr_Line6() { Line6(); }
-  Q_INVOKABLE bool thr_F_Line7() { return F_Line7(); }
-  Q_INVOKABLE void thr_Line8() { Line8(); }
-  Q_INVOKABLE void thr_Line9() { Line9(); }
-  Q_INVOKABLE bool thr_F_Line12() { return F_Line12(); }
-  Q_INVOKABLE TData* thr_C_Line13() { return C_Line13(); }
-  Q_INVOKABLE void thr_AfterLine13() { AfterCall(); }
 };
 
 class TCrtPostthlinked : public TThrdCrtDemo {
   Q_OBJECT
  public:
   using TThrdCrtDemo::TThrdCrtDemo;
-  Q_INVOKABLE bool thr_F_Begin() { return F_Begin(); }
-  Q_INVOKABLE TData* thr_C_Line11() { return C_Line11(); }
-  Q_INVOKABLE void thr_AfterLine11() { AfterCall(); }
-  Q_INVOKABLE TData* thr_C_Line13() { return C_Line13(); }
-  Q_INVOKABLE void thr_AfterLine13() { AfterCall(); }
-  Q_INVOKABLE bool thr_F_Line1() { return F_Line1(); }
-  Q_INVOKABLE void thr_Line2() { Line2(); }
-  Q_INVOKABLE bool thr_F_Line3() { return F_Line3(); }
-  Q_INVOKABLE void thr_Line4() { Line4(); }
-  Q_INVOKABLE bool thr_F_Line5() { return F_Line5(); }
-  Q_INVOKABLE void thr_Line6() { Line6(); }
-  Q_INVOKABLE bool thr_F_Line7() { return F_Line7(); }
-  Q_INVOKABLE void thr_Line8() { Line8(); }
-  Q_INVOKABLE void thr_Line9() { Line9(); }
 };
