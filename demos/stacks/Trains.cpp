@@ -15,7 +15,7 @@ void TTrains::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   trainForm_ = std::make_unique<TTrainForm>();
   TrainForm = trainForm_.get();
-  stackForm_ = MakeStackWindow({.cols = 2, .rows = 6, .title = QStringLiteral("pun  pon  n  order")});
+  stackForm_ = MakeStackWindow({.cols = 2, .rows = 6, .title = QStringLiteral("pun  pon  n   order"), .columns = true});
 }
 
 void TTrains::AfterConstruction() {

@@ -81,7 +81,7 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   canvas.Brush.Color = Color;
   canvas.FillRect(Rect(1, 1, w - 1, h - 1));
   canvas.Font.Pitch = fpFixed;
-  canvas.Font.Height = h * 6 / 7;
+  canvas.Font.Height = FieldHeight > 0 ? FieldHeight : h * 6 / 7;
   // The text once on a bitmap of its own extent (with any ink past its advance), so that a
   // row too narrow for it can squeeze it instead of cutting it off.
   const QSize extent = canvas.TextExtent(RowText);
@@ -98,7 +98,10 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   text.Transparent = true;
   const int y = (h - extent.height()) / 2;
   // A squeezed text keeps a pixel clear of the frame on either side.
-  if (span.Width() > w - 2) canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
+  const bool fields = FieldHeight > 0;
+  if ((fields ? FieldLeft + span.right : span.Width()) > w - 2)
+    canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
+  else if (fields) canvas.Draw(FieldLeft + span.left, y, text);
   else canvas.Draw((w - extent.width()) / 2 + span.left, y, text);
 }
 
@@ -137,7 +140,35 @@ TNodeRect* TStackBox::Row(int index) const { return At(index).row.get(); }
 
 void TStackBox::RefreshRow(const Entry& entry) {
   if (entry.record) entry.row->RowText = entry.record->GetText();
+  FitFields();
   entry.row->Repaint();
+}
+
+TFont TStackBox::FieldFont(const QString& extra) const {
+  const TStackLayout l = Layout();
+  TFont font = NodeFont;
+  font.Pitch = fpFixed;
+  font.Height = std::max(1, l.CellHeight * 6 / 7);
+  const auto widest = [&] {
+    int right = std::max(titleVisible_ ? SpanOf(font, Title).right : 0, SpanOf(font, extra).right);
+    for (const Entry& e : entries_)
+      if (e.record) right = std::max(right, SpanOf(font, e.record->GetText()).right);
+    return right;
+  };
+  while (font.Height > 1 && FieldLeft + widest() > l.CellWidth - 2) --font.Height;
+  return font;
+}
+
+void TStackBox::FitFields() {
+  if (!FieldColumns) return;
+  const int height = FieldFont().Height;
+  bool changed = false;
+  for (const Entry& e : entries_) {
+    changed = changed || e.row->FieldHeight != height;
+    e.row->FieldHeight = height;
+  }
+  // The title and every row are drawn again in the new size.
+  if (changed) Update();
 }
 
 void TStackBox::UpdateRow(int index, TData* data) {
@@ -196,10 +227,12 @@ TData* TStackBox::Push(std::unique_ptr<TData> data) {
   row.Font = NodeFont;
   row.Canvas().Brush.Color = NodeColor;
   row.Canvas().Font = NodeFont;
+  if (FieldColumns) row.FieldHeight = FieldFont(row.RowText).Height;
   marker_->hide();
   if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
   row.show();
   entries_.push_back(std::move(entry));
+  FitFields();
   PlaceMarker();
   marker_->show();
   Update();
@@ -216,6 +249,7 @@ std::unique_ptr<TData> TStackBox::Pop() {
   }
   std::unique_ptr<TData> record = std::move(entries_.back().record);
   entries_.pop_back();
+  FitFields();
   if (!entries_.empty()) {
     PlaceMarker();
     marker_->show();
@@ -240,6 +274,7 @@ void TStackBox::AfterRescale() {
     PlaceRow(row, l, i);
     row.show();
   }
+  FitFields();
   PlaceMarker();
 }
 
@@ -256,7 +291,13 @@ void TStackBox::Paint() {
   c.Font.Color = TitleColor;
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  if (l.TitleBand > 0) {
+  if (l.TitleBand > 0 && FieldColumns) {
+    // From the rows' own left edge under the rightmost column, in the rows' font.
+    c.Font = FieldFont();
+    c.Font.Color = TitleColor;
+    const int textHeight = c.TextExtent(Title).height();
+    c.TextOut(l.Cell(0).x() + FieldLeft, h - l.TitleBand + (l.TitleBand - textHeight) / 2, Title);
+  } else if (l.TitleBand > 0) {
     // Flush right; a title wider than the box is drawn in a smaller size that fits.
     TextSpan span = SpanOf(c.Font, Title);
     while (span.Width() > w && c.Font.Height > 1) {
@@ -274,8 +315,10 @@ void TStackBox::Paint() {
   }
   DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
   // The rows are children: they paint after the box in the same round.
+  const int fieldHeight = FieldColumns ? FieldFont().Height : 0;
   for (const Entry& e : entries_) {
     if (e.record) e.row->RowText = e.record->GetText();
+    e.row->FieldHeight = fieldHeight;
     e.row->Invalidate();
   }
 }
@@ -314,6 +357,7 @@ std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset) {
   stack.RowCount = preset.rows;
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.Title = preset.title;
+  stack.FieldColumns = preset.columns;
   stack.SetTitleVisible(!preset.title.isEmpty());
   stack.AfterRescale();
   return form;

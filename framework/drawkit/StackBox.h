@@ -47,12 +47,18 @@ struct TStackLayout {
 int SlideSteps(int animSpeed);
 int SlideFrameY(int from, int to, int k, int steps);
 
+// Where a row's text starts when the records are laid out in columns.
+constexpr int FieldLeft = 3;
+
 // One row of the stack display: a raised frame filled in its Color with the row text
 // centred in a fixed-pitch font, squeezed when it is wider than the row.
 class TNodeRect : public TRectbase {
  public:
   explicit TNodeRect(QWidget* parent = nullptr);
   QString RowText;
+  // Fields in columns: the text starts at FieldLeft in a font of FieldHeight pixels (0: the
+  // text is centred in a font sized from the row's height).
+  int FieldHeight = 0;
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
@@ -77,6 +83,11 @@ class TStackBox : public TNodeContainer {
   TColor TitleColor = clBlack;
   // Slide rows in and out on push and pop.
   bool ShowAnimate = false;
+  // The records' texts are fields in fixed-pitch columns: the rows start at one left edge
+  // and the title is written in the rows' font from that same edge under the rightmost
+  // column, so that headings stand over their fields; the font shrinks until the title and
+  // every row fit a row.
+  bool FieldColumns = false;
 
   bool PointerVisible() const { return pointerVisible_; }
   void SetPointerVisible(bool visible);
@@ -131,6 +142,10 @@ class TStackBox : public TNodeContainer {
   void RefreshRow(const Entry& entry);
   void PlaceMarker();
   void Slide(const TNodeRect& row, int fromY, int toY);
+  // The font of the title and the rows when FieldColumns is set.
+  TFont FieldFont(const QString& extra = QString()) const;
+  // Gives every row the present field font; repaints the box when it changed.
+  void FitFields();
 
   std::vector<Entry> entries_;
   TStackTopPointer* marker_;
@@ -154,5 +169,7 @@ struct TStackPreset {
   int cols = 1;
   int rows = 5;
   QString title;
+  // The records' fields stand in columns under the title's headings.
+  bool columns = false;
 };
 std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset);
