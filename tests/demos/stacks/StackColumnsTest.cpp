@@ -47,10 +47,11 @@ void ExpectHeadingsOverFields(const QString& title, const QString& row) {
         << "\"";
 }
 
-// Box x of every pixel column in [top, bottom] of image that has a pixel of colour.
+// Box x of every pixel column in [top, bottom] of image, inside its left and right edge, that
+// has a pixel of colour.
 std::set<int> InkColumns(const QImage& image, int dx, int top, int bottom, TColor colour) {
   std::set<int> columns;
-  for (int x = 0; x < image.width(); ++x)
+  for (int x = 1; x < image.width() - 1; ++x)
     for (int y = std::max(0, top); y <= std::min(bottom, image.height() - 1); ++y)
       if (FromQRgb(image.pixel(x, y)) == colour) columns.insert(x + dx);
   return columns;
