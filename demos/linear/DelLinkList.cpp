@@ -18,12 +18,7 @@ bool TDelLinkList::CreateData() {
 std::unique_ptr<TData> TDelLinkList::GetInitialParam() { return ListParams(1); }
 
 void TDelLinkList::ResetLocalData(const QString&) {
-  AddListRecords(*Locals());
-  Locals()->Add(new TPtrData(QStringLiteral("p")));
-  Locals()->Add(new TPtrData(QStringLiteral("q")));
-  Locals()->Add(new TIntData(QStringLiteral("j"), 0));
-  Locals()->Add(new TIntData(QStringLiteral("i"), DelLinkPosition));
-  graphForm_->Link->AttachMark(graphForm_->p, 0);
+  AddWalkLocals("q", DelLinkPosition);
 }
 
 void TDelLinkList::Reset() {

@@ -30,13 +30,7 @@ bool TInsLinkList::CreateData() {
 std::unique_ptr<TData> TInsLinkList::GetInitialParam() { return ListParams(1); }
 
 void TInsLinkList::ResetLocalData(const QString&) {
-  AddListRecords(*Locals());
-  Locals()->Add(new TPtrData(QStringLiteral("p")));
-  Locals()->Add(new TPtrData(QStringLiteral("s")));
-  Locals()->Add(new TIntData(QStringLiteral("j"), 0));
-  Locals()->Add(new TIntData(QStringLiteral("i"), InsLinkPosition));
-  graphForm_->Link->AttachMark(graphForm_->p, 0);
-  graphForm_->Link->AttachMark(graphForm_->q, 0);
+  AddWalkLocals("s", InsLinkPosition);
 }
 
 void TInsLinkList::Reset() {

@@ -92,6 +92,16 @@ TLinkNode* TLinkBase::AddListRecords(TData& record) {
   return head;
 }
 
+void TLinkBase::AddWalkLocals(const char* second, int position) {
+  TData& locals = *Locals();
+  AddListRecords(locals);
+  AddVars(locals, std::make_unique<TPtrData>(QStringLiteral("p")),
+          std::make_unique<TPtrData>(QString::fromLatin1(second)), IntVar("j", 0),
+          IntVar("i", position));
+  graphForm_->Link->AttachMark(graphForm_->p, 0);
+  graphForm_->Link->AttachMark(graphForm_->q, 0);
+}
+
 void TLinkBase::DrawList(TLinkGraphForm& form, int column) {
   TLink& link = *form.Link;
   link.Clear();

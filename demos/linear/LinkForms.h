@@ -60,6 +60,9 @@ class TLinkBase : public TAlgoDemo {
   // The list as records in record: a head "头结点", then "值为c的结点" per character,
   // linked in order; the arguments' la points at the head, which is returned.
   static TLinkNode* AddListRecords(TData& record);
+  // The locals of a walk to position i: the list's records, p, the second pointer (s or q),
+  // j = 0 and i; the marks p and q detached.
+  void AddWalkLocals(const char* second, int position);
   // The head node and one node per character of the list text, la on the head.
   static void DrawList(TLinkGraphForm& form, int column);
   // p has moved on to the node after node j: that node red and green, the node left behind

@@ -12,6 +12,7 @@
 #include "demos/sort/ReplaceSelection.h"
 #include "demos/sort/SelectSort.h"
 #include "demos/sort/ShellSort.h"
+#include "demos/sort/TournamentSort.h"
 
 void RegisterSortDemos() {
   DemoClasses().Register<TBubbleSort>();
@@ -27,4 +28,5 @@ void RegisterSortDemos() {
   DemoClasses().Register<TReplaceSelection>();
   DemoClasses().Register<TSelectSort>();
   DemoClasses().Register<TShellSort>();
+  DemoClasses().Register<TTournamentSort>();
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "demos/sort/ArrayedTree.h"
+#include "demos/sort/WinnerTree.h"
+#include "framework/engine/Errors.h"
 
 namespace {
 
@@ -46,4 +48,24 @@ TEST(ArrayedTree, EmptyingClearsEverySlot) {
   EXPECT_EQ(tree->Root(), nullptr);
   EXPECT_EQ(tree->GetNode(1), nullptr);
   EXPECT_EQ(tree->GetNode(2), nullptr);
+}
+
+TEST(WinnerTree, NodesCarryTheirWinnerAndCompareStrictly) {
+  TWinnerTree tree;
+  tree.resize(391, 267);
+  tree.MaxDepth = 4;
+  for (int i = 1; i <= 3; ++i) tree.SetIndexedValue(i, 'B');
+  EXPECT_EQ(tree.GetNode(2)->GetCaption(), QStringLiteral("w[2]"));
+  EXPECT_FALSE(tree.CompareIndexed(2, 3, true)) << "equal keys are not greater";
+  tree.Winner(3)->Id = 3;
+  tree.SetIndexedValue(3, 'A');
+  tree.CopyWinner(1, 3, true);
+  EXPECT_EQ(tree.GetIndexedValue(1), 'A');
+  EXPECT_EQ(tree.Winner(1)->Id, 3) << "the winner's record travels with its key";
+  try {
+    tree.GetIndexedValue(4);
+    ADD_FAILURE() << "an empty slot was read";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("read of nil node"));
+  }
 }
