@@ -1,10 +1,14 @@
 #include "platform/MidiPlayer.h"
 
+// Only the declarations: the library itself is loaded when music is first wanted, so that
+// start-up does not pay for it and its forty-odd dependencies, and a system without it
+// simply has no music.
 #include <fluidsynth.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <cstdio>
 #include <mutex>
 #include <string_view>
@@ -12,6 +16,66 @@
 
 namespace midi {
 namespace {
+
+#define VELKORA_FLUID_FUNCTIONS(X)                                                              \
+  X(fluid_set_log_function) X(new_fluid_settings) X(delete_fluid_settings)                      \
+  X(fluid_settings_setstr) X(fluid_settings_setnum) X(fluid_settings_setint) X(new_fluid_synth) \
+  X(delete_fluid_synth) X(fluid_synth_sfload) X(fluid_synth_write_float)                        \
+  X(fluid_synth_all_sounds_off) X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add)  \
+  X(fluid_player_play) X(fluid_player_stop) X(fluid_player_join) X(fluid_player_get_status)     \
+  X(new_fluid_audio_driver) X(delete_fluid_audio_driver)
+
+// The library's functions the player uses, as they are named there.
+struct FluidApi {
+#define VELKORA_FLUID_MEMBER(name) decltype(&::name) name = nullptr;
+  VELKORA_FLUID_FUNCTIONS(VELKORA_FLUID_MEMBER)
+#undef VELKORA_FLUID_MEMBER
+};
+
+QString g_library = QStringLiteral("libfluidsynth.so.3");
+// The library once loaded (it stays for the life of the process) and its functions, which
+// made everything the player holds.
+QString g_loadedName;
+const FluidApi* g_fluid = nullptr;
+QString g_fluidFailed;  // the library name that could not be loaded, and why
+QString g_fluidWhy;
+
+void KeepLog(int level, const char* message, void*);
+
+// The library's functions, loaded at the first call; nullptr and error set when the library
+// or one of its functions is missing (asked again only for another library name).
+const FluidApi* Fluid(QString* error) {
+  static std::once_flag logs;
+  if (g_fluid && g_loadedName == g_library) return g_fluid;
+  if (g_fluidFailed != g_library) {
+    QLibrary library(g_library);
+    auto api = std::make_unique<FluidApi>();
+    QString missing;
+    if (library.load()) {
+#define VELKORA_FLUID_RESOLVE(name)                                                  \
+  api->name = reinterpret_cast<decltype(api->name)>(library.resolve(#name));         \
+  if (!api->name && missing.isEmpty()) missing = QStringLiteral(#name);
+      VELKORA_FLUID_FUNCTIONS(VELKORA_FLUID_RESOLVE)
+#undef VELKORA_FLUID_RESOLVE
+    }
+    if (library.isLoaded() && missing.isEmpty()) {
+      static std::unique_ptr<FluidApi> loaded;
+      loaded = std::move(api);
+      g_fluid = loaded.get();
+      g_loadedName = g_library;
+      // FluidSynth's own messages are kept, not printed (see KeepLog).
+      std::call_once(logs, [] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+          g_fluid->fluid_set_log_function(level, KeepLog, nullptr);
+      });
+      return g_fluid;
+    }
+    g_fluidFailed = g_library;
+    g_fluidWhy = missing.isEmpty() ? library.errorString() : QStringLiteral("%1 lacks %2").arg(g_library, missing);
+  }
+  if (error) *error = QStringLiteral("FluidSynth cannot be loaded: ") + g_fluidWhy;
+  return nullptr;
+}
 
 // FluidSynth's own messages are kept (the last error explains a failure) but not printed:
 // the player reports each failure itself, in one line.
@@ -24,34 +88,27 @@ void KeepLog(int level, const char* message, void*) {
   g_lastError = QString::fromLocal8Bit(message);
 }
 
-void QuietLogs() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-      fluid_set_log_function(level, KeepLog, nullptr);
-  });
-}
-
 QString TakeLastError() {
   std::lock_guard<std::mutex> lock(g_logMutex);
   return std::exchange(g_lastError, QString());
 }
 
+// Whatever was made came from the loaded library.
 struct SettingsDeleter {
-  void operator()(fluid_settings_t* s) const { delete_fluid_settings(s); }
+  void operator()(fluid_settings_t* s) const { g_fluid->delete_fluid_settings(s); }
 };
 struct SynthDeleter {
-  void operator()(fluid_synth_t* s) const { delete_fluid_synth(s); }
+  void operator()(fluid_synth_t* s) const { g_fluid->delete_fluid_synth(s); }
 };
 struct PlayerDeleter {
   void operator()(fluid_player_t* p) const {
-    fluid_player_stop(p);
-    fluid_player_join(p);
-    delete_fluid_player(p);
+    g_fluid->fluid_player_stop(p);
+    g_fluid->fluid_player_join(p);
+    g_fluid->delete_fluid_player(p);
   }
 };
 struct DriverDeleter {
-  void operator()(fluid_audio_driver_t* d) const { delete_fluid_audio_driver(d); }
+  void operator()(fluid_audio_driver_t* d) const { g_fluid->delete_fluid_audio_driver(d); }
 };
 using Settings = std::unique_ptr<fluid_settings_t, SettingsDeleter>;
 using Synth = std::unique_ptr<fluid_synth_t, SynthDeleter>;
@@ -60,12 +117,12 @@ using Driver = std::unique_ptr<fluid_audio_driver_t, DriverDeleter>;
 
 // A synthesizer with the soundfont loaded; nullptr and error set on failure.
 Synth MakeSynth(fluid_settings_t* settings, const QString& soundfont, QString* error) {
-  Synth synth(new_fluid_synth(settings));
+  Synth synth(g_fluid->new_fluid_synth(settings));
   if (!synth) {
     if (error) *error = QStringLiteral("cannot start the synthesizer");
     return nullptr;
   }
-  if (fluid_synth_sfload(synth.get(), QFile::encodeName(soundfont).constData(), 1) == FLUID_FAILED) {
+  if (g_fluid->fluid_synth_sfload(synth.get(), QFile::encodeName(soundfont).constData(), 1) == FLUID_FAILED) {
     if (error) *error = QStringLiteral("cannot load the soundfont %1").arg(soundfont);
     return nullptr;
   }
@@ -73,19 +130,24 @@ Synth MakeSynth(fluid_settings_t* settings, const QString& soundfont, QString* e
 }
 
 Player MakePlayer(fluid_synth_t* synth, const QString& file, QString* error) {
-  Player player(new_fluid_player(synth));
-  if (!player || fluid_player_add(player.get(), QFile::encodeName(file).constData()) != FLUID_OK) {
+  Player player(g_fluid->new_fluid_player(synth));
+  if (!player || g_fluid->fluid_player_add(player.get(), QFile::encodeName(file).constData()) != FLUID_OK) {
     if (error) *error = QStringLiteral("cannot read %1").arg(file);
     return nullptr;
   }
   return player;
 }
 
+// A standard MIDI file starts with its header chunk (read here, so that opening a tune does
+// not load the synthesizer).
 bool IsMidiFile(const QString& file) {
-  return QFileInfo(file).isFile() && fluid_is_midifile(QFile::encodeName(file).constData());
+  QFile f(file);
+  return QFileInfo(file).isFile() && f.open(QIODevice::ReadOnly) && f.read(4) == "MThd";
 }
 
 }  // namespace
+
+void SetLibrary(const QString& fileName) { g_library = fileName; }
 
 QString FindSoundFont() {
   const QStringList folders = {QStringLiteral("/usr/share/sounds/sf2"),
@@ -107,26 +169,26 @@ QString FindSoundFont() {
 
 std::vector<float> Render(const QString& file, QString* error, int sampleRate, const QString& soundfont,
                           int maxSeconds) {
-  QuietLogs();
   auto fail = [error](const QString& why) {
     if (error) *error = why;
     return std::vector<float>();
   };
+  if (!Fluid(error)) return {};
   const QString font = soundfont.isEmpty() ? FindSoundFont() : soundfont;
   if (font.isEmpty()) return fail(QStringLiteral("no soundfont found"));
   if (!IsMidiFile(file)) return fail(QStringLiteral("%1 is not a MIDI file").arg(file));
 
-  Settings settings(new_fluid_settings());
+  Settings settings(g_fluid->new_fluid_settings());
   // The player follows the rendered samples, not the clock: rendering runs as fast as it can.
-  fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
-  fluid_settings_setnum(settings.get(), "synth.sample-rate", sampleRate);
-  fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
-  fluid_settings_setint(settings.get(), "synth.cpu-cores", 1);
+  g_fluid->fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
+  g_fluid->fluid_settings_setnum(settings.get(), "synth.sample-rate", sampleRate);
+  g_fluid->fluid_settings_setint(settings.get(), "synth.lock-memory", 0);
+  g_fluid->fluid_settings_setint(settings.get(), "synth.cpu-cores", 1);
   Synth synth = MakeSynth(settings.get(), font, error);
   if (!synth) return {};
   Player player = MakePlayer(synth.get(), file, error);
   if (!player) return {};
-  fluid_player_play(player.get());
+  g_fluid->fluid_player_play(player.get());
 
   constexpr int kBlock = 512;
   const std::size_t limit = static_cast<std::size_t>(maxSeconds) * static_cast<std::size_t>(sampleRate);
@@ -136,8 +198,8 @@ std::vector<float> Render(const QString& file, QString* error, int sampleRate, c
   // The player itself lets the last notes ring for a while before it reports the end.
   int tail = sampleRate / 4 / kBlock + 1;
   while (frames < limit && tail > 0) {
-    if (fluid_player_get_status(player.get()) != FLUID_PLAYER_PLAYING) --tail;
-    fluid_synth_write_float(synth.get(), kBlock, left.data(), 0, 1, right.data(), 0, 1);
+    if (g_fluid->fluid_player_get_status(player.get()) != FLUID_PLAYER_PLAYING) --tail;
+    g_fluid->fluid_synth_write_float(synth.get(), kBlock, left.data(), 0, 1, right.data(), 0, 1);
     for (int i = 0; i < kBlock; ++i) {
       out.push_back(left[i]);
       out.push_back(right[i]);
@@ -185,7 +247,6 @@ bool TMidiPlayer::AudioOutput() { return g_audioOutput; }
 bool TMidiPlayer::Open(const QString& file) {
   Rewind();
   file_.clear();
-  midi::QuietLogs();
   if (!QFileInfo(file).isFile()) {
     Say(QStringLiteral("cannot open %1").arg(file));
     return false;
@@ -202,14 +263,19 @@ bool TMidiPlayer::StartEngine() {
   if (engine_) return true;
   if (engineFailed_ || !g_audioOutput) return false;
   engineFailed_ = true;  // until it works: one attempt, one line
+  QString why;
+  if (!midi::Fluid(&why)) {
+    Say(why);
+    return false;
+  }
   const QString font = midi::FindSoundFont();
   if (font.isEmpty()) {
     Say(QStringLiteral("no soundfont (.sf2) in /usr/share/sounds/sf2"));
     return false;
   }
   auto engine = std::make_unique<Engine>();
-  engine->settings.reset(new_fluid_settings());
-  fluid_settings_setint(engine->settings.get(), "synth.lock-memory", 0);
+  engine->settings.reset(midi::g_fluid->new_fluid_settings());
+  midi::g_fluid->fluid_settings_setint(engine->settings.get(), "synth.lock-memory", 0);
   QString error;
   engine->synth = midi::MakeSynth(engine->settings.get(), font, &error);
   if (!engine->synth) {
@@ -221,8 +287,8 @@ bool TMidiPlayer::StartEngine() {
     if (std::string_view(name) == "alsa" &&
         QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcm*")}, QDir::System).isEmpty())
       continue;
-    fluid_settings_setstr(engine->settings.get(), "audio.driver", name);
-    engine->driver.reset(new_fluid_audio_driver(engine->settings.get(), engine->synth.get()));
+    midi::g_fluid->fluid_settings_setstr(engine->settings.get(), "audio.driver", name);
+    engine->driver.reset(midi::g_fluid->new_fluid_audio_driver(engine->settings.get(), engine->synth.get()));
     if (engine->driver) break;
   }
   if (!engine->driver) {
@@ -242,7 +308,7 @@ void TMidiPlayer::Rewind() {
 
 void TMidiPlayer::Play() {
   if (!IsOpen() || !StartEngine()) return;
-  if (engine_->player && fluid_player_get_status(engine_->player.get()) == FLUID_PLAYER_DONE)
+  if (engine_->player && midi::g_fluid->fluid_player_get_status(engine_->player.get()) == FLUID_PLAYER_DONE)
     engine_->player.reset();
   if (!engine_->player) {
     QString error;
@@ -252,7 +318,7 @@ void TMidiPlayer::Play() {
       return;
     }
   }
-  fluid_player_play(engine_->player.get());
+  midi::g_fluid->fluid_player_play(engine_->player.get());
   playing_ = true;
   poll_.start();
 }
@@ -261,15 +327,15 @@ void TMidiPlayer::Stop() {
   poll_.stop();
   playing_ = false;
   if (!engine_ || !engine_->player) return;
-  fluid_player_stop(engine_->player.get());
-  fluid_synth_all_sounds_off(engine_->synth.get(), -1);
+  midi::g_fluid->fluid_player_stop(engine_->player.get());
+  midi::g_fluid->fluid_synth_all_sounds_off(engine_->synth.get(), -1);
 }
 
 bool TMidiPlayer::IsPlaying() const { return playing_; }
 
 void TMidiPlayer::Poll() {
   if (!playing_ || !engine_ || !engine_->player) return;
-  if (fluid_player_get_status(engine_->player.get()) != FLUID_PLAYER_DONE) return;
+  if (midi::g_fluid->fluid_player_get_status(engine_->player.get()) != FLUID_PLAYER_DONE) return;
   poll_.stop();
   playing_ = false;
   if (OnNotify) OnNotify();

@@ -1,6 +1,6 @@
 #pragma once
 // Background music: a MIDI file played through FluidSynth with a General MIDI soundfont.
-// Music is never essential: a missing soundfont, file or audio device makes the player
+// Music is never essential: a missing synthesizer library, soundfont, file or audio device makes the player
 // silent, with one line on stderr, and never stops the program.
 #include <QString>
 #include <QTimer>
@@ -9,6 +9,10 @@
 #include <vector>
 
 namespace midi {
+
+// The FluidSynth library, loaded when music is first wanted (libfluidsynth.so.3). Without it
+// the program has no music, as without a sound device; tests name a missing one.
+void SetLibrary(const QString& fileName);
 
 // The soundfont used: TimGM6mb if installed, else the first .sf2 in the usual folders.
 // Empty when there is none.

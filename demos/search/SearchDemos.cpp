@@ -1,11 +1,13 @@
 #include "demos/search/SearchDemos.h"
 
-#include "framework/engine/AlgoDemo.h"
+#include "demos/search/NOST.h"
 #include "demos/search/StaticSearches.h"
+#include "framework/engine/AlgoDemo.h"
 
 void RegisterSearchDemos() {
   DemoClasses().Register<TBinSrch>();
   DemoClasses().Register<TFibSrch>();
   DemoClasses().Register<TInsSrch>();
   DemoClasses().Register<TSeqSrch>();
+  DemoClasses().Register<TNOST>();
 }

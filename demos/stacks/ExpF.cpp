@@ -91,6 +91,20 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+bool LoadDogPictures(std::array<TBitmap, 7>& dogs) {
+  bool loaded = true;
+  for (int k = 0; k < 7; ++k) {
+    const QString name = k < 6 ? QStringLiteral("rundog%1.bmp").arg(k + 1) : QStringLiteral("watchdog.bmp");
+    const QString file = app::ImageFile(name);
+    if (file.isEmpty() || !dogs[static_cast<std::size_t>(k)].TryLoadFromFile(file)) {
+      loaded = false;
+    } else {
+      dogs[static_cast<std::size_t>(k)].Transparent = true;
+    }
+  }
+  return loaded;
+}
+
 void DisableRunButtonsOnly() {
   IRunToolbar& bar = views::Toolbar();
   for (ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor}) {
@@ -150,16 +164,7 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
   StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 177, 104);
   StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 289, 104);
 
-  dogsLoaded_ = true;
-  for (int k = 0; k < 7; ++k) {
-    const QString name = k < 6 ? QStringLiteral("rundog%1.bmp").arg(k + 1) : QStringLiteral("watchdog.bmp");
-    const QString file = app::ImageFile(name);
-    if (file.isEmpty() || !dogs_[static_cast<std::size_t>(k)].TryLoadFromFile(file)) {
-      dogsLoaded_ = false;
-    } else {
-      dogs_[static_cast<std::size_t>(k)].Transparent = true;
-    }
-  }
+  dogsLoaded_ = LoadDogPictures(dogs_);
 
   eval_.onPush = [this](ExpStack which, const QString&) {
     which == ExpStack::Optr ? ShowOPTRTop() : ShowOPNDTop();

@@ -102,3 +102,6 @@ class TExpF : public TGraphForm {
 
 // Disables the four run buttons of the demonstration window, leaving reset and return alone.
 void DisableRunButtonsOnly();
+// rundog1 .. rundog6 and watchdog of the image folder, the dog that runs along an
+// expression's edit; false when one is missing.
+bool LoadDogPictures(std::array<TBitmap, 7>& dogs);

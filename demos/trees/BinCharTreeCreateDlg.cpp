@@ -10,7 +10,7 @@ TNodeLetterEdit::TNodeLetterEdit(TBinCharTree& tree, TEdit& edit) : tree_(tree),
 
 void TNodeLetterEdit::NodeClick(TTreeNodeBase& node) {
   auto* letterNode = dynamic_cast<TBinCharTreeNode*>(&node);
-  if (!letterNode) return;
+  if (!letterNode || (Editable && !Editable(*letterNode))) return;
   Cancel();
   pending_ = letterNode;
   pending_->SetHighlighted(true);
@@ -30,9 +30,9 @@ void TNodeLetterEdit::Cancel() {
 }
 
 void TNodeLetterEdit::Typed(QChar& key) {
-  const QChar c = key.toUpper();
+  const QChar c = Accepts ? key : key.toUpper();
   key = QChar();  // the edit itself never keeps a character
-  if (!pending_ || !(c == ' ' || (c >= 'A' && c <= 'Z'))) return;
+  if (!pending_ || !(Accepts ? Accepts(c) : (c == ' ' || (c >= 'A' && c <= 'Z')))) return;
   TBinCharTreeNode* node = std::exchange(pending_, nullptr);
   node->SetValue(static_cast<char>(c.unicode()));
   node->SetHighlighted(false);

@@ -2,6 +2,8 @@
 // The tree dialog "建树": a copy of the demonstration's tree in which the user types a
 // letter into any node ("满  树" gives the template of every place down to MaxDepth,
 // "自动建树" a random tree). A node left blank (a space) is cut with its subtree on OK.
+#include <functional>
+
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
@@ -23,6 +25,11 @@ class TNodeLetterEdit {
   TBinCharTreeNode* Pending() const { return pending_; }
   // Hides the edit and lets the waiting node go (its letter unchanged).
   void Cancel();
+
+  // For other uses of the edit: which nodes react to a click (all when unset) and which
+  // key becomes the value (a letter, raised, or a space when unset).
+  std::function<bool(const TBinCharTreeNode&)> Editable;
+  std::function<bool(QChar)> Accepts;
 
  private:
   void Typed(QChar& key);

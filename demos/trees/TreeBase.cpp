@@ -91,6 +91,12 @@ void TTreeNodeBase::SetFileValues(const TPropertyValues& values) {
     ShowName = std::get<bool>(*v);
 }
 
+QString TTreeNodeBase::DrawingText() const {
+  const QString value = NodeData ? NodeData->GetText() : QString();
+  if (!ShowName || caption_.isEmpty()) return value;
+  return value.isEmpty() ? caption_ : caption_ + ' ' + value;
+}
+
 void TTreeNodeBase::Paint() {
   PaintBody();
   PaintTexts();
@@ -409,7 +415,7 @@ void TBinTree::SaveToFile(const QString& fileName) { WriteTreeFile(fileName, Sav
 void TBinTree::LoadFromFile(const QString& fileName) { LoadFromBytes(ReadTreeFile(fileName), fileName); }
 
 void TBinTree::LoadFromBytes(const QByteArray& bytes, const QString& fileName) {
-  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName, FileCheck());
   Clear();
   if (!records) return;
   std::function<TBinTreeNode*(const TTreeRecord&)> build = [&](const TTreeRecord& record) {
@@ -441,21 +447,27 @@ void TBinCharTree::Assign(const TBinCharTree& source) {
 
 bool TBinCharTree::Input() {
   TBinCharTreeInputDlg dlg;
-  dlg.Tree->Assign(*this);
-  dlg.Tree->Arrange();
+  return InputWith(dlg, *dlg.Tree);
+}
+
+bool TBinCharTree::InputWith(TForm& dlg, TBinCharTree& dlgTree) {
+  dlgTree.Assign(*this);
+  dlgTree.Arrange();
   if (dlg.ShowModal() != mrOk) return false;
-  dlg.Tree->RemoveBlankNodes();
-  Assign(*dlg.Tree);
+  dlgTree.RemoveBlankNodes();
+  Assign(dlgTree);
   NumberNodes();
   Arrange();
   Repaint();
   return true;
 }
 
+TBinTreeNode* TBinCharTree::NewFullTreeNode() { return MakeNode<TBinCharTreeNode>(); }
+
 void TBinCharTree::CreateFullTree() {
   TBinTreeNode* node = NewRoot();
   auto makeChild = [this](TBinTreeNode* parent, bool left) {
-    auto* child = MakeNode<TBinCharTreeNode>();
+    TBinTreeNode* child = NewFullTreeNode();
     left ? parent->SetLeft(child) : parent->SetRight(child);
     child->stair = parent->stair + 1;
     return child;

@@ -29,6 +29,10 @@
 #include "platform/Bitmap.h"
 #include "platform/ComponentStream.h"
 
+struct TTreeRecord;
+using TRecordCheck = std::function<QString(const stream::TPropertyValues&)>;
+class TForm;
+
 class TTreeBase;
 class TBinCharTreeNode;
 
@@ -77,8 +81,11 @@ class TTreeNodeBase : public TRectbase {
   // Takes the values of a record read back (those it holds; geometry included).
   virtual void SetFileValues(const stream::TPropertyValues& values);
 
-  // The control's class name as the code names it ("TBinCharTreeNode").
+  // In words: the caption when it is drawn, then the value ("n1 A").
+  QString DrawingText() const override;
+  // The node's class name as the code names it (derived nodes of other chapters give theirs).
   virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
+
 
  protected:
   // The backdrop and the picture, then the texts: derived nodes replace either half.
@@ -119,9 +126,10 @@ class TBinTreeNode : public TTreeNodeBase {
   const stream::TComponentClass& FileClass() const override { return StreamClass(); }
   stream::TPropertyValues FileValues() const override;
   void SetFileValues(const stream::TPropertyValues& values) override;
-  QString ClassName() const override { return QStringLiteral("TBinTreeNode"); }
 
   bool IsLeftChild() const;
+  // The two links as stored: "-> L,R".
+  QList<const QWidget*> DrawingTargets() const override { return {LeftChild, RightChild}; }
 };
 
 class TBinCharTreeNode : public TBinTreeNode {
@@ -147,7 +155,6 @@ class TBinCharTreeNode : public TBinTreeNode {
   const stream::TComponentClass& FileClass() const override { return StreamClass(); }
   stream::TPropertyValues FileValues() const override;
   void SetFileValues(const stream::TPropertyValues& values) override;
-  QString ClassName() const override { return QStringLiteral("TBinCharTreeNode"); }
 
   TBinCharTreeNode* Left() const;
   TBinCharTreeNode* Right() const;
@@ -208,7 +215,7 @@ class TTreeBase : public TNodeContainer {
   virtual void SaveToFile(const QString& /*fileName*/) {}
   virtual void LoadFromFile(const QString& /*fileName*/) {}
   // Frees the tree.
-  void Clear();
+  virtual void Clear();
 
  protected:
   TTreeNodeBase* root_ = nullptr;
@@ -256,6 +263,8 @@ class TBinTree : public TTreeBase {
 
  protected:
   void Paint() override;
+  // A further check of each record of a file being loaded; none here.
+  virtual TRecordCheck FileCheck() const { return {}; }
 };
 
 class TBinCharTree : public TBinTree {
@@ -275,6 +284,13 @@ class TBinCharTree : public TBinTree {
   void RandomBuild() override;
   // Cuts every node holding a space, with its subtree; a blank root empties the tree.
   void RemoveBlankNodes();
+
+ protected:
+  // The tree dialog's part of Input: dlgTree (on dlg) takes a copy of this tree; on OK this
+  // tree takes dlgTree's without its blank nodes, numbered and arranged.
+  bool InputWith(TForm& dlg, TBinCharTree& dlgTree);
+  // A node of the full tree's template.
+  virtual TBinTreeNode* NewFullTreeNode();
 };
 
 // ---------------------------------------------------------------- data-model record

@@ -27,7 +27,7 @@ struct TTreeRecord {
 };
 
 // A further check of one record: the reason it is refused, or an empty string.
-using TRecordCheck = std::function<QString(const stream::TPropertyValues&)>;
+using TRecordCheck = std::function<QString(const stream::TPropertyValues&)>;  // also in TreeBase.h
 
 // The records of a file for nodes of class cls, or nullptr for an empty file. Raises
 // ETreeFileError naming fileName and the first fault.

@@ -118,9 +118,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     midiPlayer_.Rewind();
     midiPlayer_.Play();
   };
-  // Until a demonstration brings its theme, the toolbar shows the default backdrop.
-  if (const auto picture = LoadPicture(ProcSrcContainer().DefaultThemes()->BackBitmapName + ".bmp"))
-    FillToolbarImage(*picture);
 }
 
 TMainForm::~TMainForm() {
@@ -256,6 +253,16 @@ void TMainForm::FillToolbarImage(const TBitmap& picture) {
   image.Picture.Canvas().StretchDraw(
       Rect(-origin.x(), -origin.y(), screen::Width() - origin.x(), screen::Height() - origin.y()), picture);
   image.Invalidate();
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  // Shown before a demonstration brings its theme: the toolbar shows the default backdrop.
+  // Not drawn at start-up, while the window is hidden behind the selection window.
+  if (CurrentThemes == nullptr) {
+    if (const auto picture = LoadPicture(ProcSrcContainer().DefaultThemes()->BackBitmapName + ".bmp"))
+      FillToolbarImage(*picture);
+  }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* e) {

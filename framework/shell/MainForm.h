@@ -122,6 +122,7 @@ class TMainForm : public QWidget,
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

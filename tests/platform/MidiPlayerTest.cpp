@@ -106,3 +106,26 @@ TEST(MidiPlayer, OpeningReportsProblemsInOneLineAndPlayingWithoutADeviceIsSilent
   EXPECT_FALSE(player.IsPlaying());
   EXPECT_FALSE(notified);
 }
+
+TEST(MidiPlayer, WithoutTheSynthesizerLibraryThereIsNoMusicAndNoCrash) {
+  QTemporaryDir dir;
+  const QString tune = Write(dir, "four.mid", FourNotes());
+  midi::SetLibrary(QStringLiteral("libvelkora-absent-synth.so"));
+  QString error;
+  EXPECT_TRUE(midi::Render(tune, &error, 22050).empty());
+  EXPECT_TRUE(error.startsWith("FluidSynth cannot be loaded")) << error.toStdString();
+  TMidiPlayer::SetAudioOutput(true);  // as the program: it would open a device
+  {
+    TMidiPlayer player;
+    EXPECT_TRUE(player.Open(tune)) << "a tune is read without the library";
+    testing::internal::CaptureStderr();
+    player.Play();
+    player.Play();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "said once: " << said;
+    EXPECT_FALSE(player.IsPlaying());
+  }
+  TMidiPlayer::SetAudioOutput(false);
+  midi::SetLibrary(QStringLiteral("libfluidsynth.so.3"));
+  EXPECT_FALSE(midi::Render(tune, &error, 22050).empty()) << "the real library again: " << error.toStdString();
+}

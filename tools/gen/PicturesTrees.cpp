@@ -24,6 +24,53 @@ QImage TreeNode(const QColor& colour) {
   });
 }
 
+// The picture of the preorder-and-inorder dialog: a small tree of three lettered balls over
+// the two sequences it is built from.
+QImage SequencesTree() {
+  return Scene(120, 150, [](QPainter& p) {
+    QLinearGradient sky(0, 0, 0, 150);
+    sky.setColorAt(0, QColor(205, 225, 245));
+    sky.setColorAt(1, QColor(245, 250, 255));
+    p.fillRect(QRectF(0, 0, 120, 150), sky);
+    p.setPen(QPen(QColor(40, 40, 40), 2));
+    p.drawLine(QPointF(60, 28), QPointF(30, 70));
+    p.drawLine(QPointF(60, 28), QPointF(90, 70));
+    const QFont font = PixelFont(QStringLiteral("Arial"), 16);
+    const struct {
+      double x, y;
+      const char* letter;
+    } balls[] = {{60, 28, "A"}, {30, 70, "B"}, {90, 70, "C"}};
+    for (const auto& b : balls) {
+      const QRectF r(b.x - 15, b.y - 15, 30, 30);
+      Glossy(p, Ellipse(r), QColor(45, 115, 185));
+      CentredText(p, r, QString::fromLatin1(b.letter), font, QColor(255, 255, 0));
+    }
+    const QFont cells = PixelFont(QStringLiteral("Arial"), 13);
+    for (int row = 0; row < 2; ++row)
+      for (int k = 0; k < 3; ++k) {
+        const QRectF cell(15 + k * 32, 100 + row * 24, 26, 20);
+        p.fillRect(cell, row == 0 ? QColor(90, 190, 90) : QColor(235, 215, 70));
+        p.setPen(QColor(60, 60, 60));
+        p.drawRect(cell);
+        CentredText(p, cell, QString::fromLatin1(row == 0 ? "ABC" : "BAC").mid(k, 1), cells, QColor(20, 20, 20));
+      }
+  });
+}
+
+// A button glyph of two 16 x 16 images side by side: as drawn, and greyed for a disabled
+// button. Insert is a green plus, delete a red minus.
+QImage TwoImageGlyph(const QColor& colour, bool plus) {
+  return Sprite(32, 16, kKeyColour, [colour, plus](QPainter& p) {
+    for (int half = 0; half < 2; ++half) {
+      const QColor c = half == 0 ? colour : QColor(150, 150, 150);
+      const double x0 = half * 16;
+      QPainterPath sign = RoundRect(QRectF(x0 + 2, 6.5, 12, 3), 1);
+      if (plus) sign.addPath(RoundRect(QRectF(x0 + 6.5, 2, 3, 12), 1));
+      Flat(p, sign.simplified(), c, 0.8);
+    }
+  });
+}
+
 }  // namespace
 
 void AddTreesPictures(PictureTable& t) {
@@ -37,6 +84,21 @@ void AddTreesPictures(PictureTable& t) {
                Transparency::BottomLeftKey,
                QStringLiteral("binary-tree node, highlighted"),
                [] { return TreeNode(QColor(205, 70, 60)); }});
+  t.push_back({QStringLiteral("trecrtpic"),
+               {120, 150},
+               Transparency::Opaque,
+               QStringLiteral("the preorder-and-inorder dialog: a small tree over its two sequences"),
+               SequencesTree});
+  t.push_back({QStringLiteral("thrdinsert"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the threaded tree's insert button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(40, 150, 60), true); }});
+  t.push_back({QStringLiteral("thrddelete"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the threaded tree's delete button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(200, 50, 40), false); }});
 }
 
 }  // namespace gen

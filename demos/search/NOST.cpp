@@ -1,0 +1,306 @@
+#include "demos/search/NOST.h"
+
+#include <cstdlib>
+
+#include "demos/search/NOSTFrm.h"
+#include "demos/trees/HuffmanIptDlg.h"
+#include "demos/trees/TreeBase.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/engine/CallFrame.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "platform/ModalHost.h"
+
+// ---------------------------------------------------------------- stack row
+
+TNOSTStackData::TNOSTStackData(const QString& name, int lineNo, const TBinCharTreeNode* parent, int low, int high)
+    : TData(name), LineNo(lineNo), RowParent(parent), Low(low), High(high) {
+  if (parent) letter_ = parent->Value();
+}
+
+QString TNOSTStackData::GetText() const {
+  QString s = QStringLiteral("%1").arg(LineNo, 2);
+  if (RowParent) {
+    s += QString(6, ' ') + QChar::fromLatin1(letter_) + QString(6, ' ');
+  } else {
+    s += UseCLanguage ? QStringLiteral("     NULL    ") : QStringLiteral("     NIL     ");
+  }
+  s += QStringLiteral("%1").arg(Low, 2) + QString(6, ' ') + QStringLiteral("%1").arg(High, 2);
+  return CutText(s);
+}
+
+// ---------------------------------------------------------------- windows and data
+
+TNOST::TNOST(const QStringList& source) : TAlgoDemo(source) {}
+TNOST::~TNOST() = default;
+
+void TNOST::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<TNOSTForm>();
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号    父结点    下界     上界        ")});
+  TStackBox& stack = *stackForm_->Stack;
+  stack.TitleColor = TColor(0x0000FF);
+  stack.NodeFont.Name = QStringLiteral("Courier New");
+  stack.NodeFont.Color = TColor(0x008000);
+}
+
+void TNOST::DestroyChildWindow() {
+  stackForm_.reset();
+  form_.reset();
+  TAlgoDemo::DestroyChildWindow();
+}
+
+std::unique_ptr<TData> TNOST::GetGlobalData() { return std::make_unique<TData>(QString()); }
+
+std::unique_ptr<TData> TNOST::GetInitialParam() { return std::unique_ptr<TData>(NewFrame(IntVar("max", Count))); }
+
+bool TNOST::CreateData() {
+  int w[THuffmanIptDlg::kMaxWeights] = {};
+  int n = 0;
+  {
+    THuffmanIptDlg dlg;
+    if (!dlg.Execute(n, w)) return false;
+  }
+  Count = n;
+  TNOSTForm& f = *form_;
+  f.Count = n;
+  SW.fill(0);
+  f.SW.fill(0);
+  for (int k = 1; k <= n; ++k) {
+    Keys[k] = static_cast<char>(64 + k);
+    Weights[k] = w[k - 1];
+    f.Keys[k] = Keys[k];
+    f.Weights[k] = Weights[k];
+  }
+  return true;
+}
+
+void TNOST::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 60, stackForm_.get()); }
+
+void TNOST::Reset() {
+  TAlgoDemo::Reset();
+  stackForm_->Stack->Clear();
+  BuildParent = nullptr;
+  CurNode = nullptr;
+  TNOSTForm& f = *form_;
+  for (int k = 1; k <= Count; ++k) f.SW[k] = 0;
+  f.Pointer->SetTarget(nullptr);
+  f.Pointer->hide();
+  f.Tree->Clear();
+  f.Tree->MaxDepth = 4;
+  f.Tree->Repaint();
+  f.HideMarkers();
+  f.Repaint();
+}
+
+void TNOST::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  if (UpdateHiddenWindows || form_->isVisible()) form_->Update();
+}
+
+void TNOST::PushRow(int lineNo, const TBinCharTreeNode* parent, int low, int high) {
+  TStackBox& stack = *stackForm_->Stack;
+  // A full box grows by a row, so deep recursions keep every row in sight.
+  if (stack.Count() >= stack.ColCount * stack.RowCount && stack.RowCount < 20) ++stack.RowCount;
+  stack.Push(std::make_unique<TNOSTStackData>(QString(), lineNo, parent, low, high));
+}
+
+void TNOST::PointAt(TBinCharTreeNode* node) {
+  TPointer2& p = *form_->Pointer;
+  p.SetTarget(node);
+  p.Reposition();
+  p.show();
+  p.repaint();
+}
+
+// ---------------------------------------------------------------- CreateSOSTree
+
+// FindSW(sw, ST)
+TData* TNOST::CreateSOSTree_C_sw() { return NewFrame(IntVar("max", Count), IntVar("i", 0)); }
+
+// SecondOptimal(T, ST.elem, sw, 1, ST.length)
+TData* TNOST::CreateSOSTree_C_so() {
+  const int max = V("max");
+  PushRow(0, BuildParent, 1, max);
+  TNOSTForm& f = *form_;
+  TNOSTForm::SetMark(f.MarkI, -1);
+  TNOSTForm::SetMark(f.MarkJ, -1);
+  TNOSTForm::SetMark(f.MarkLow, 1);
+  TNOSTForm::SetMark(f.MarkHigh, max);
+  f.MarkMin = -1;
+  f.Repaint();
+  return NewFrame(IntVar("low", 1), IntVar("high", max), IntVar("i", 0), IntVar("j", 0), IntVar("min", 0),
+                  IntVar("dw", 0));
+}
+
+void TNOST::CreateSOSTree_Afterso() {
+  if (CurNode) CurNode->SetHighlighted(false);
+  form_->Pointer->hide();
+  form_->HideMarkers();
+  form_->Repaint();
+  (void)stackForm_->Stack->Pop();
+}
+
+// ---------------------------------------------------------------- FindSw
+
+// sw[0] := 0
+void TNOST::FindSw_Begin() {
+  SW[0] = 0;
+  form_->SW[0] = 0;
+  Set("i", 1);
+}
+
+// FOR i := 1 TO n DO sw[i] := sw[i-1] + R[i].weight  (one entry a step)
+bool TNOST::FindSw_F_fori() {
+  const int i = V("i");
+  if (i > V("max")) return true;
+  SW[i] = SW[i - 1] + Weights[i];
+  form_->SW[i] = SW[i];
+  form_->Repaint();
+  Set("i", i + 1);
+  return false;
+}
+
+// ---------------------------------------------------------------- SecondOptimal
+
+// i := low; min := |sw[high] - sw[low]|; dw := sw[high] + sw[low-1]
+void TNOST::SecondOptimal_Begin() {
+  const int low = V("low"), high = V("high");
+  Set("i", low);
+  Set("min", std::abs(SW[high] - SW[low]));
+  Set("dw", SW[high] + SW[low - 1]);
+  Set("j", low + 1);
+  form_->MarkI = {low, double(low)};
+  form_->MarkMin = V("min");
+  form_->Repaint();
+}
+
+// FOR j := low+1 TO high DO
+bool TNOST::SecondOptimal_F_forj() {
+  const int j = V("j");
+  const bool more = j <= V("high");
+  TNOSTForm& f = *form_;
+  if (!more) {
+    TNOSTForm::SetMark(f.MarkJ, -1);
+  } else if (f.MarkJ.Index > 0) {
+    f.MoveMarkJ(j);
+  } else {
+    TNOSTForm::SetMark(f.MarkJ, j);
+  }
+  f.Repaint();
+  return more;
+}
+
+// IF |dw - sw[j] - sw[j-1]| < min THEN  (strict: the smaller index keeps a tie)
+bool TNOST::SecondOptimal_F_ifabs() {
+  const int j = V("j");
+  const bool better = std::abs(V("dw") - SW[j] - SW[j - 1]) < V("min");
+  if (!better) Set("j", j + 1);
+  return better;
+}
+
+// i := j; min := |dw - sw[j] - sw[j-1]|
+void TNOST::SecondOptimal_ibj() {
+  const int j = V("j");
+  Set("i", j);
+  Set("min", std::abs(V("dw") - SW[j] - SW[j - 1]));
+  Set("j", j + 1);
+  form_->MarkMin = V("min");
+  form_->Repaint();
+  form_->MoveMarkI(j);
+}
+
+// new(T): the node of the range, under BuildParent (or the root)
+bool TNOST::SecondOptimal_F_ifnt() {
+  TBinCharTree& tree = *form_->Tree;
+  if (!BuildParent) {
+    CurNode = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  } else {
+    auto* node = tree.MakeNode<TBinCharTreeNode>();
+    if (BuildLeft) {
+      BuildParent->SetLeft(node);
+    } else {
+      BuildParent->SetRight(node);
+    }
+    node->stair = BuildParent->stair + 1;
+    // A lopsided table makes a deep tree: the drawing grows rather than failing.
+    if (node->stair > tree.MaxDepth) tree.MaxDepth = node->stair;
+    node->ShowName = tree.ShowName;
+    BuildParent->SetHighlighted(false);
+    CurNode = node;
+  }
+  CurNode->SetHighlighted(true);
+  tree.NumberNodes();
+  tree.Arrange();
+  tree.Repaint();
+  PointAt(CurNode);
+  return false;
+}
+
+// error(overflow): an allocation here never fails
+void TNOST::SecondOptimal_error() { modal::ShowMessage(QStringLiteral("错误：溢出")); }
+
+// T^.data := R[i]
+void TNOST::SecondOptimal_tdata() {
+  CurNode->SetValue(Keys[V("i")]);
+  CurNode->repaint();
+}
+
+// IF i = low THEN
+bool TNOST::SecondOptimal_F_ifiel() { return V("i") == V("low"); }
+
+// T^.lchild := NIL
+void TNOST::SecondOptimal_tlc() { CurNode->SetLeft(nullptr); }
+
+// IF i = high THEN
+bool TNOST::SecondOptimal_F_ifieh() { return V("i") == V("high"); }
+
+// T^.rchild := NIL
+void TNOST::SecondOptimal_trc() { CurNode->SetRight(nullptr); }
+
+TData* TNOST::CallSubtree(bool left) {
+  const int i = V("i");
+  const int low = left ? V("low") : i + 1;
+  const int high = left ? i - 1 : V("high");
+  PushRow(left ? (UseCLanguage ? 11 : 9) : (UseCLanguage ? 14 : 12), CurNode, low, high);
+  TNOSTForm& f = *form_;
+  if (left) {
+    f.MoveMarkHigh(high);
+  } else {
+    f.MoveMarkLow(low);
+  }
+  TNOSTForm::SetMark(f.MarkI, -1);
+  f.MarkMin = -1;
+  f.Repaint();
+  f.Pointer->hide();
+  BuildParent = CurNode;
+  CurNode = nullptr;  // the child is made by the call
+  BuildLeft = left;
+  return NewFrame(IntVar("low", low), IntVar("high", high), IntVar("i", 0), IntVar("j", 0), IntVar("min", 0),
+                  IntVar("dw", 0));
+}
+
+void TNOST::SubtreeReturned(bool left) {
+  if (CurNode) CurNode->SetHighlighted(false);
+  CurNode = BuildParent;
+  CurNode->SetHighlighted(true);
+  TNOSTForm& f = *form_;
+  if (left) {
+    f.MoveMarkHigh(V("high"));
+  } else {
+    f.MoveMarkLow(V("low"));
+  }
+  f.MoveMarkI(V("i"));
+  PointAt(CurNode);
+  BuildParent = CurNode->Parent();
+  (void)stackForm_->Stack->Pop();
+}
+
+// ELSE SecondOptimal(T^.lchild, R, sw, low, i-1)
+TData* TNOST::SecondOptimal_C_elseiel() { return CallSubtree(true); }
+void TNOST::SecondOptimal_Afterelseiel() { SubtreeReturned(true); }
+
+// ELSE SecondOptimal(T^.rchild, R, sw, i+1, high)
+TData* TNOST::SecondOptimal_C_elseieh() { return CallSubtree(false); }
+void TNOST::SecondOptimal_Afterelseieh() { SubtreeReturned(false); }

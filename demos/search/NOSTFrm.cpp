@@ -1,0 +1,177 @@
+#include "demos/search/NOSTFrm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "demos/trees/TreeBase.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+
+namespace {
+
+// Rounding of the drawing: to the nearest whole number, halves to the even neighbour.
+int R(double v) { return static_cast<int>(std::lrint(v)); }
+
+enum { kI, kJ, kLow, kHigh };
+
+}  // namespace
+
+int NostMoveFrames(int current, int target, int count) {
+  return std::abs(R((target - current) * 150.0 / (count + 5)));
+}
+
+TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
+  setObjectName(QStringLiteral("NOSTForm"));
+  SetCaption(QStringLiteral("构造次优查找树"));
+  SetDesignClientSize(569, 458);
+  Canvas().Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = -15};
+
+  Tree = Place(new TBinCharTree(this), 0, 128, 569, 329);
+  Tree->setObjectName(QStringLiteral("Tree"));
+  Tree->MaxDepth = 4;
+  Tree->LineColor = clBlack;
+  Tree->PointerSize = 32;
+
+  Pointer = new TPointer2(Tree);
+  Pointer->setObjectName(QStringLiteral("Pointer"));
+  Pointer->setGeometry(184, 40, 33, 33);
+  Pointer->SetCaption(QStringLiteral("T"));
+  Pointer->SetColor(clBlue);
+  Pointer->SetBorderColor(clWhite);
+  Pointer->SetFontColor(clBlue);
+  Pointer->hide();
+}
+
+void TNOSTForm::HideMarkers() {
+  SetMark(MarkI, -1);
+  SetMark(MarkJ, -1);
+  SetMark(MarkLow, -1);
+  SetMark(MarkHigh, -1);
+  MarkMin = -1;
+}
+
+double TNOSTForm::CellWidth() const { return width() / static_cast<double>(Count + 5); }
+
+int TNOSTForm::FontHeight() const { return std::min(R(CellWidth() * 2 / 3), 33); }
+
+int TNOSTForm::KeyTop() const { return (50 - FontHeight()) / 2 + 20; }
+
+void TNOSTForm::FormResize() {
+  TGraphForm::FormResize();
+  Repaint();
+}
+
+void TNOSTForm::FormPaint() {
+  TGraphForm::FormPaint();
+  if (Count <= 0) return;
+  TCanvas& c = Canvas();
+  const double cw = CellWidth();
+  const int fh = FontHeight();
+  c.SetBkMode(TRANSPARENT);
+  c.Font.Height = fh;
+  c.Font.Color = TColor(0xFF0000);
+  const int x0 = R(cw);
+  c.TextOut(x0, KeyTop(), QStringLiteral("关键字:"));
+  c.TextOut(x0, 80, QStringLiteral("权值:"));
+  c.TextOut(x0, 110, QStringLiteral("累计权值:"));
+  c.Font.Height = R(fh * 0.8);
+  const QString head = QStringLiteral("min=        ");
+  const QString formula = head + QStringLiteral("(sw[h]-sw[j])-(sw[j-1]-sw[l-1])=");
+  c.TextOut(x0, 140, formula);
+  c.Font.Color = clBlack;
+  if (MarkMin > 0) c.TextOut(x0 + c.TextWidth(QStringLiteral("min=")), 140, QString::number(MarkMin));
+  const int h = MarkHigh.Index, l = MarkLow.Index, j = MarkJ.Index;
+  if (h > 0 && l > 0 && j > 0) {
+    const int a = SW[h] - SW[j];
+    const int b = SW[j - 1] - SW[l - 1];
+    c.TextOut(x0 + c.TextWidth(formula), 140,
+              QString::number(a) + QLatin1Char('-') + QString::number(b) + QLatin1Char('=') + QString::number(a - b));
+  }
+  c.Font.Height = fh;
+  for (int k = 1; k <= Count; ++k) {
+    const QString w = QString::number(Weights[k]);
+    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(w) / 2.0), 80, w);
+    const QString s = QString::number(SW[k]);
+    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(s) / 2.0), 110, s);
+  }
+  DrawSqList();
+}
+
+void TNOSTForm::DrawSqList() {
+  if (Count <= 0) return;
+  TCanvas& c = Canvas();
+  const double cw = CellWidth();
+  c.SetBkMode(TRANSPARENT);
+  c.Font.Height = FontHeight();
+  c.Font.Color = clBlack;
+  for (int k = 1; k <= Count; ++k) {
+    c.Pen = TPen{.Color = clWhite, .Width = 1};
+    c.Brush = TBrush{.Color = TColor(0x008000)};
+    c.Rectangle(R(cw * (k + 3)), 20, R(cw * (k + 4)), 70);
+    const QString key(QChar::fromLatin1(Keys[k]));
+    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(key) / 2.0), KeyTop(), key);
+  }
+  DrawMarker(MarkI, kI);
+  DrawMarker(MarkJ, kJ);
+  DrawMarker(MarkLow, kLow);
+  DrawMarker(MarkHigh, kHigh);
+}
+
+void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
+  if (marker.Index < 0) return;
+  TCanvas& c = Canvas();
+  const double cw = CellWidth();
+  const bool moving = marker.Index == 0;
+  const double m = moving ? marker.Pos : marker.Index;
+  const int left = R(cw * (m + 3)) + 1, right = R(cw * (m + 4)) - 1;
+  c.Pen = TPen{.Color = clRed, .Width = 3};
+  c.Brush = TBrush{.Style = bsClear};
+  c.Rectangle(left, 21, right, 69);
+  c.Font.Color = clBlack;
+  if (!moving) {
+    const QString key(QChar::fromLatin1(Keys[marker.Index]));
+    c.TextOut(R(cw * (m + 3.5) - c.TextWidth(key) / 2.0), KeyTop(), key);
+  }
+  c.Font.Color = TColor(0x00FFFF);
+  switch (kind) {
+    case kI:
+      c.TextOut(R(cw * (m + 3)) + 3, 21, QStringLiteral("i"));
+      break;
+    case kJ:
+      c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral("j")) - 3, 21, QStringLiteral("j"));
+      break;
+    default: {
+      const bool low = kind == kLow;
+      if (moving) {
+        const QString label = low ? QStringLiteral("low") : QStringLiteral("high");
+        c.TextOut((left + right - c.TextWidth(label)) / 2, KeyTop(), label);
+      } else if (low) {
+        c.TextOut(R(cw * (m + 3)) + 2, KeyTop(), QStringLiteral("<"));
+      } else {
+        c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral(">")) - 2, KeyTop(), QStringLiteral(">"));
+      }
+    }
+  }
+}
+
+void TNOSTForm::MoveMark(TMarker& marker, int target) {
+  if (marker.Index == target) return;
+  const int current = marker.Index;
+  const int frames = NostMoveFrames(current, target, Count);
+  if (frames > 0) {
+    // Over a distance too short for one frame the marker simply lands.
+    const double step = (target - current) / static_cast<double>(frames);
+    marker.Pos = current;
+    marker.Index = 0;
+    for (int f = 0; f < frames; ++f) {
+      marker.Pos += step;
+      pacing::Sleep((100 - RunSpeed) / 2 + 10);
+      DrawSqList();
+      Update();
+    }
+  }
+  SetMark(marker, target);
+  Repaint();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The drawing window of the nearly optimal search tree: the table of keys with their weights
+// and cumulative weights, the markers i, j, low and high sliding along it, the current
+// minimum with its formula, and below it the tree as it is built, with the pointer "T".
+#include <QString>
+#include <array>
+
+#include "framework/drawkit/GraphForm.h"
+
+class TBinCharTree;
+class TPointer2;
+
+// The frames a marker move from cell current to cell target takes with count keys:
+// |Round((target - current) * 150 / (count + 5))|, halves to the even neighbour.
+int NostMoveFrames(int current, int target, int count);
+
+class TNOSTForm : public TGraphForm {
+ public:
+  static constexpr int kMaxKeys = 15;
+
+  explicit TNOSTForm(QWidget* parent = nullptr);
+
+  TBinCharTree* Tree;
+  TPointer2* Pointer;  // "T"
+
+  int Count = 0;
+  std::array<char, kMaxKeys + 1> Keys{};    // [1..Count]
+  std::array<int, kMaxKeys + 1> Weights{};  // [1..Count]
+  std::array<int, kMaxKeys + 1> SW{};       // [0..Count]
+
+  // A marker stands on a cell (1..Count), is hidden (-1) or moving (0, at Pos).
+  struct TMarker {
+    int Index = -1;
+    double Pos = -1;
+  };
+  TMarker MarkI, MarkJ, MarkLow, MarkHigh;
+  int MarkMin = -1;  // the minimum shown after "min=" (-1 hidden)
+
+  void MoveMarkI(int target) { MoveMark(MarkI, target); }
+  void MoveMarkJ(int target) { MoveMark(MarkJ, target); }
+  void MoveMarkLow(int target) { MoveMark(MarkLow, target); }
+  void MoveMarkHigh(int target) { MoveMark(MarkHigh, target); }
+  static void SetMark(TMarker& marker, int index) {
+    marker.Index = index;
+    marker.Pos = index;
+  }
+  void HideMarkers();
+
+  // The key cells and the markers, drawn over what is there.
+  void DrawSqList();
+
+ protected:
+  void FormPaint() override;
+  void FormResize() override;
+
+ private:
+  void MoveMark(TMarker& marker, int target);
+  double CellWidth() const;
+  int FontHeight() const;
+  int KeyTop() const;
+  void DrawMarker(const TMarker& marker, int kind);
+};

@@ -1,0 +1,148 @@
+#include "demos/trees/CrtBTPreOdr.h"
+
+#include <QLabel>
+
+#include "demos/trees/CrtBTIptDlg.h"
+#include "demos/trees/TrTravForm.h"
+#include "demos/trees/TreeBase.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/CallFrame.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "platform/ModalHost.h"
+
+TCrtBTPreOdr::TCrtBTPreOdr(const QStringList& source) : TAlgoDemo(source) {}
+TCrtBTPreOdr::~TCrtBTPreOdr() = default;
+
+void TCrtBTPreOdr::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  graphForm_ = std::make_unique<TTrTravForm>();
+  graphForm_->SetCaption(QStringLiteral("按先序序列建立二叉树"));
+  graphForm_->Pointer->SetCaption(QStringLiteral("T"));
+  TFont font = graphForm_->ResultText->Font();
+  font.Height = 18;
+  graphForm_->ResultText->SetFont(font);
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号      父结点      结点值         ")});
+  stackForm_->Stack->TitleColor = clRed;
+  stackForm_->Stack->NodeFont.Color = clGreen;
+}
+
+bool TCrtBTPreOdr::CreateData() {
+  TCrtBTIptDlg dlg;
+  if (!dlg.Execute()) return false;
+  RestString = InputString = dlg.STxtShow->text();
+  CurNode = nullptr;
+  return true;
+}
+
+void TCrtBTPreOdr::Reset() {
+  TAlgoDemo::Reset();
+  stackForm_->Stack->Clear();
+  RestString = InputString;
+  SetResult(QStringLiteral("输入串:") + RestString);
+  BuildParent = nullptr;
+  // The tree is freed: nothing may point into it any more.
+  CurNode = nullptr;
+  graphForm_->BinTree->Clear();
+  graphForm_->BinTree->Repaint();
+  PointAt(nullptr);
+}
+
+void TCrtBTPreOdr::SetWindowRect() {
+  MainForm->DockThreePanes(graphForm_.get(), 60, stackForm_.get(), 60, AlgorithmForm);
+}
+
+void TCrtBTPreOdr::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  if (UpdateHiddenWindows || graphForm_->isVisible()) graphForm_->Update();
+}
+
+void TCrtBTPreOdr::PushRow(int lineNo) {
+  stackForm_->Stack->Push(std::make_unique<TTrTravStackData>(QString(), lineNo, BuildParent));
+}
+
+void TCrtBTPreOdr::PointAt(TBinCharTreeNode* node) { graphForm_->PointAt(node); }
+
+void TCrtBTPreOdr::SetResult(const QString& text) { graphForm_->ResultText->SetCaption(text); }
+
+// crt_bt_pre(t)
+TData* TCrtBTPreOdr::Main_C_Begin() {
+  PushRow(0);
+  return NewFrame();
+}
+
+void TCrtBTPreOdr::Main_AfterBegin() {
+  (void)stackForm_->Stack->Pop();
+  if (CurNode) CurNode->SetHighlighted(false);
+  PointAt(nullptr);
+}
+
+// read(ch)
+void TCrtBTPreOdr::CrtBT_PreOdr_Begin() {
+  if (RestString.isEmpty()) {
+    // A normalised string always ends its last subtree; an end before it reads as "#".
+    modal::MessageDlg(QStringLiteral("输入字符串无法正确建立二叉树"), modal::Icon::Warning, modal::Buttons::Ok);
+    CurChar = '#';
+    return;
+  }
+  CurChar = RestString.front();
+  RestString.remove(0, 1);
+  SetResult(QStringLiteral("当前字符:") + CurChar + QStringLiteral("   剩余串:") + RestString);
+}
+
+// IF ch = ' '
+bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifch() { return CurChar == '#'; }
+
+// t := NIL
+void TCrtBTPreOdr::CrtBT_PreOdr_TNULL() {
+  if (!BuildParent) return;
+  BuildLeft ? BuildParent->SetLeft(nullptr) : BuildParent->SetRight(nullptr);
+}
+
+// new(t): never fails, so the run goes on to t^.data := ch
+bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
+  TBinCharTree& tree = *graphForm_->BinTree;
+  if (!BuildParent) {
+    CurNode = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  } else {
+    auto* node = tree.MakeNode<TBinCharTreeNode>();
+    BuildLeft ? BuildParent->SetLeft(node) : BuildParent->SetRight(node);
+    node->stair = BuildParent->stair + 1;
+    tree.MaxDepth = std::max(tree.MaxDepth, node->stair);
+    BuildParent->SetHighlighted(false);
+    CurNode = node;
+  }
+  CurNode->SetHighlighted(true);
+  tree.NumberNodes();
+  tree.Arrange();
+  tree.Repaint();
+  PointAt(CurNode);
+  return false;
+}
+
+// exit(OVERFLOW)
+void TCrtBTPreOdr::CrtBT_PreOdr_exit() { SetResult(QStringLiteral("错误：溢出")); }
+
+// t^.data := ch
+void TCrtBTPreOdr::CrtBT_PreOdr_Tdata() { CurNode->SetValue(static_cast<char>(CurChar.unicode())); }
+
+// crt_bt_pre(t^.lchild) / crt_bt_pre(t^.rchild)
+TData* TCrtBTPreOdr::CallChild(bool left) {
+  PointAt(nullptr);
+  BuildParent = CurNode;
+  CurNode = left ? CurNode->Left() : CurNode->Right();
+  PushRow(left ? (UseCLanguage ? 8 : 6) : (UseCLanguage ? 9 : 7));
+  BuildLeft = left;
+  return NewFrame();
+}
+
+void TCrtBTPreOdr::ReturnFromChild() {
+  if (CurNode) CurNode->SetHighlighted(false);
+  CurNode = BuildParent;
+  CurNode->SetHighlighted(true);
+  PointAt(CurNode);
+  BuildParent = BuildParent->Parent();
+  (void)stackForm_->Stack->Pop();
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Building a binary tree from its preorder and inorder sequences: the first letter of the
+// preorder range is the root; found in the inorder range at position i, it splits the
+// range into the left subtree's i - 1 letters and the right subtree's n - i, built by two
+// recursive calls. The tree grows above the two rows of cells that show each call's ranges.
+#include <memory>
+
+#include "framework/engine/AlgoDemo.h"
+
+class TBinCharTreeNode;
+class TTreeCrtForm;
+
+class TCrtPreIn : public TAlgoDemo {
+  Q_OBJECT
+ public:
+  explicit TCrtPreIn(const QStringList& source);
+  ~TCrtPreIn() override;
+
+  void CreateChildWindow() override;
+  bool CreateData() override;
+  std::unique_ptr<TData> GetInitialParam() override;
+  void ResetLocalData(const QString& procName) override;
+  void Reset() override;
+  void SetWindowRect() override;
+  void UpdateChildWindow() override;
+
+  TTreeCrtForm* GraphForm() const { return graphForm_.get(); }
+
+  Q_INVOKABLE TData* Main_C_Begin();
+  Q_INVOKABLE void Main_AfterBegin();
+  Q_INVOKABLE bool CrtTree_F_Begin();
+  Q_INVOKABLE void CrtTree_SetNil();
+  Q_INVOKABLE void CrtTree_NotNil();
+  Q_INVOKABLE bool CrtTree_F_WhileDo();
+  Q_INVOKABLE void CrtTree_IncI();
+  Q_INVOKABLE void CrtTree_NewNode();
+  Q_INVOKABLE TData* CrtTree_C_CrtLeft();
+  Q_INVOKABLE void CrtTree_AfterCrtLeft();
+  Q_INVOKABLE TData* CrtTree_C_CrtRight();
+  Q_INVOKABLE void CrtTree_AfterCrtRight();
+
+ private:
+  // Both rows' cells of a range.
+  void MarkRange(int pp, int ip, int n, int kind);
+
+  QString pre_;
+  QString ino_;
+  TBinCharTreeNode* CurNode = nullptr;  // the node made last; nil before the first
+  bool BuildRight = false;
+  std::unique_ptr<TTreeCrtForm> graphForm_;
+};

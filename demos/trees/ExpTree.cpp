@@ -1,0 +1,153 @@
+#include "demos/trees/ExpTree.h"
+
+#include "demos/trees/ExpTreeF.h"
+#include "demos/trees/ExpTreeModel.h"
+#include "demos/trees/TreeBase.h"
+#include "framework/engine/BasicData.h"
+#include "framework/engine/CallFrame.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "platform/ModalHost.h"
+
+TExpTree::TExpTree(const QStringList& source) : TAlgoDemo(source) {}
+TExpTree::~TExpTree() = default;
+
+void TExpTree::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  form_ = std::make_unique<TExptF>();
+}
+
+void TExpTree::DestroyChildWindow() {
+  form_.reset();
+  TAlgoDemo::DestroyChildWindow();
+}
+
+// The expression is typed in the drawing window; the data button prepares it again.
+bool TExpTree::CreateData() {
+  form_->PrepareAgain();
+  return true;
+}
+
+std::unique_ptr<TData> TExpTree::GetInitialParam() {
+  const QString blank = QStringLiteral(" ");
+  return std::unique_ptr<TData>(NewFrame(StrVar("ch", blank), StrVar("rt", blank)));
+}
+
+void TExpTree::SetWindowRect() {
+  MainForm->DockThreePanes(form_.get(), 58, VariableForm, 58, AlgorithmForm);
+  form_->RunDog();
+}
+
+void TExpTree::Reset() {
+  TAlgoDemo::Reset();
+  CurNode = SavedNode = nullptr;
+  results_.clear();
+  form_->PrepareAgain();
+}
+
+void TExpTree::SetStr(const char* name, const QString& value) { Var<TStringData>(name).SetValue(value); }
+
+// ---------------------------------------------------------------- building
+
+// InitStack(OPTR); Push(OPTR,'#')
+void TExpTree::ExpTree_Pushchend() { form_->ShowOperators(); }
+
+// ch:=exp[i]
+void TExpTree::ExpTree_GetOneChar() {
+  ch_ = form_->GetOneChar();
+  SetStr("ch", QString(ch_));
+}
+
+bool TExpTree::ExpTree_F_ChInOpset() { return form_->IsOperand(); }
+
+// CrtNode(t,ch); Push(PTR,t)
+void TExpTree::ExpTree_CrtNodePushp() { form_->CrtNodePush(ch_); }
+
+bool TExpTree::ExpTree_F_NotOther() { return ch_ == u'(' || ch_ == u')'; }
+bool TExpTree::ExpTree_F_IsLeft() { return ch_ == u'('; }
+void TExpTree::ExpTree_Left() { form_->PushOperator(ch_); }
+bool TExpTree::ExpTree_F_Rotate() { return form_->TopOperator() != u'('; }
+void TExpTree::ExpTree_CrtSubPushp() { form_->CrtSubtree(); }
+void TExpTree::ExpTree_Pop() { form_->PopOperator(); }
+
+bool TExpTree::ExpTree_F_Rotate2() {
+  return !form_->OperatorsEmpty() && ExpTreeOpPrecede(form_->TopOperator(), ch_) == '>';
+}
+
+void TExpTree::ExpTree_CrtSubPushp2() { form_->CrtSubtree(); }
+bool TExpTree::ExpTree_F_NotEqu() { return ch_ != u'#'; }
+void TExpTree::ExpTree_Pushch() { form_->PushOperator(ch_); }
+void TExpTree::ExpTree_Pop2() { form_->PopOperator(); }
+bool TExpTree::ExpTree_F_UntilSE() { return form_->OperatorsEmpty(); }
+
+// rt:=Pop(PTR)
+void TExpTree::ExpTree_GetTopPop() { SetStr("rt", QString(form_->GetTopPop())); }
+
+// ---------------------------------------------------------------- evaluation
+
+bool TExpTree::ExpTree_F_Needed() {
+  TCalNeededF question;
+  if (question.ShowModal() != mrYes) return false;
+  TTreeValueInputDlg dlg;
+  dlg.Tree->Assign(*form_->LastBinCharTree);
+  dlg.Tree->NumberNodes();
+  dlg.Tree->Arrange();
+  if (dlg.ShowModal() != mrOk) return false;
+  results_.clear();
+  dlg.Tree->RemoveBlankNodes();
+  form_->StartEvaluation(*dlg.Tree);
+  CurNode = form_->LastBinCharTree->Root();
+  SavedNode = nullptr;
+  return true;
+}
+
+TData* TExpTree::BtRecord() const {
+  const char v = CurNode ? CurNode->Value() : ' ';
+  return NewFrame(CharVar("bt", v));
+}
+
+TData* TExpTree::ExpTree_C_Calculate() { return BtRecord(); }
+
+bool TExpTree::CalExpTree_F_Begin() { return CurNode != nullptr; }
+
+bool TExpTree::CalExpTree_F_IsOPND() {
+  const char v = CurNode->Value();
+  return v >= '0' && v <= '9';
+}
+
+// RETURN the digit's value
+void TExpTree::CalExpTree_RetValue() {
+  CurNode->SetHighlighted(true);
+  results_.push_back(CurNode->Value() - '0');
+  form_->ShowResult(results_.back());
+}
+
+TData* TExpTree::CallChild(bool left) {
+  CurNode->SetHighlighted(false);
+  SavedNode = CurNode;
+  CurNode = left ? CurNode->Left() : CurNode->Right();
+  if (CurNode) CurNode->SetHighlighted(true);
+  return BtRecord();
+}
+
+void TExpTree::ReturnFromChild() {
+  if (CurNode) CurNode->SetHighlighted(false);
+  CurNode = SavedNode;
+  if (CurNode) CurNode->SetHighlighted(true);
+  SavedNode = CurNode ? CurNode->Parent() : nullptr;
+}
+
+TData* TExpTree::CalExpTree_C_LChild() { return CallChild(true); }
+void TExpTree::CalExpTree_AfterLChild() { ReturnFromChild(); }
+TData* TExpTree::CalExpTree_C_RChild() { return CallChild(false); }
+void TExpTree::CalExpTree_AfterRChild() { ReturnFromChild(); }
+
+// Operate(a, theta, b)
+void TExpTree::CalExpTree_Calcu() {
+  const QChar op = QChar::fromLatin1(CurNode->Value());
+  if (ExpTreeCalcu(results_, op)) {
+    form_->ShowResult(results_.back());
+  } else if (op == u'/' && results_.size() >= 2 && results_.back() == 0) {
+    modal::MessageDlg(QStringLiteral("抱歉,这台计算机还不会作除零运算!"), modal::Icon::Warning, modal::Buttons::Ok);
+  }
+}

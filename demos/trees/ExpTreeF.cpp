@@ -1,0 +1,472 @@
+#include "demos/trees/ExpTreeF.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "demos/stacks/ExpF.h"
+#include "demos/trees/ExpTreeModel.h"
+#include "demos/trees/TreeBase.h"
+#include "framework/drawkit/AdvancedTools.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/Globals.h"
+#include "platform/Application.h"
+#include "platform/ModalHost.h"
+#include "platform/Pacing.h"
+#include "platform/Random.h"
+#include "platform/TextRules.h"
+
+namespace {
+
+class TExpTreeStackRow : public TData {
+ public:
+  explicit TExpTreeStackRow(const QString& text) : text_(text) {}
+  QString GetText() const override { return CutText(text_); }
+
+ private:
+  QString text_;
+};
+
+TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
+  auto* box = form.Place(new TStackBox(&form), left, 136, width, 222);
+  box->setObjectName(QString::fromLatin1(name));
+  box->RowCount = TExptF::StackRows;
+  box->Title = title;
+  box->NodeColor = clAqua;
+  box->NodeFont.Name = QStringLiteral("Courier New");
+  box->NodeFont.Height = -18;
+  box->NodeFont.Color = clFuchsia;
+  box->AfterRescale();
+  return box;
+}
+
+TZqStaticText* HiddenText(TGraphForm& form, const char* name, const QString& caption) {
+  auto* t = form.Place(new TZqStaticText(&form), 262, 80, 178, 24);
+  t->setObjectName(QString::fromLatin1(name));
+  t->SetCaption(caption);
+  t->hide();
+  return t;
+}
+
+TBinCharTree* SlotTree(TGraphForm& form, const QString& name, int left, int top, int width, int height) {
+  auto* tree = form.Place(new TBinCharTree(&form), left, top, width, height);
+  tree->setObjectName(name);
+  tree->PointerSize = 0;
+  tree->ShowName = false;  // small slots: the letters alone
+  tree->hide();
+  return tree;
+}
+
+const QString kSamples[] = {QStringLiteral("a+b-c/d"),   QStringLiteral("a*b-c+d"),
+                            QStringLiteral("a+b+(c-d)"), QStringLiteral("a*b-c*d"),
+                            QStringLiteral("a-b/(c+d)"), QStringLiteral("a*(b-c)/d")};
+
+}  // namespace
+
+bool ExpTreeHasLetter(const TBinCharTreeNode* node) {
+  if (!node) return false;
+  const char v = node->Value();
+  return (v >= 'a' && v <= 'z') || ExpTreeHasLetter(node->Left()) || ExpTreeHasLetter(node->Right());
+}
+
+// ---------------------------------------------------------------- layout
+
+TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
+  setObjectName(QStringLiteral("ExptF"));
+  SetCaption(QStringLiteral("表达式建树演示plus遍历表达式树求值"));
+  SetDesignClientSize(448, 366);
+
+  Edit1 = new TEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  {
+    QPalette p = Edit1->palette();
+    p.setColor(QPalette::Base, ToQColor(clAqua));
+    Edit1->setPalette(p);
+  }
+  Edit1->setEnabled(false);
+  Edit1->OnKeyPress = [this](QChar& key) {
+    BitBtn2->show();
+    if (key == QChar(13)) {
+      key = QChar();
+      if (!Edit1->isReadOnly()) BitBtn2Click();
+    }
+  };
+  Label2 = HiddenText(*this, "Label2", QString());
+  BitBtn2 = new TButton(QStringLiteral("开始"), this);
+  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+  SetHint(*BitBtn2, QStringLiteral("开始演示"));
+  BitBtn2->hide();
+  BitBtn2->OnClick = [this] { BitBtn2Click(); };
+  QObject::connect(Edit1, &QLineEdit::textChanged, this, [this] {
+    if (!settingText_) BitBtn2->setEnabled(true);
+  });
+  StaticText4 = HiddenText(*this, "StaticText4", QStringLiteral("结果："));
+  StaticText5 = HiddenText(*this, "StaticText5", QStringLiteral("操作："));
+  Label3 = HiddenText(*this, "Label3", QString());
+  Label1 = HiddenText(*this, "Label1", QString());
+  BitBtn3 = new TButton(QStringLiteral("帮助"), this);  // no help of its own
+  BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+  BitBtn3->hide();
+  StaticText6 = HiddenText(*this, "StaticText6", QString());
+
+  StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 262, 74);
+  StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 369, 71);
+
+  Label6 = new TClickLabel(QStringLiteral("表达式"), this);
+  Label6->setObjectName(QStringLiteral("Label6"));
+  Label6->setAlignment(Qt::AlignCenter);
+  Label6->setCursor(Qt::PointingHandCursor);
+  SetHint(*Label6, QStringLiteral("随机生成表达式"));
+  Label6->OnClick = [this] { Label6Click(); };
+
+  const int tops[] = {244, 131, 15};
+  for (int k = 1; k <= kExpTreeSlots; ++k)
+    Trees[static_cast<std::size_t>(k)] = SlotTree(*this, QStringLiteral("BinCharTree%1").arg(k), k % 2 == 1 ? 15 : 130,
+                                                   tops[(k - 1) / 2], 106, 114);
+  LastBinCharTree = SlotTree(*this, QStringLiteral("LastBinCharTree"), 15, 80, 239, 278);
+  LastBinCharTree->OnNodeClick = [this](TTreeNodeBase&) {};  // the digits are given in the value dialog
+  Trees[0] = LastBinCharTree;
+  CharEdit = new TEdit(this);
+  CharEdit->setObjectName(QStringLiteral("CharEdit"));
+  CharEdit->hide();
+
+  dogsLoaded_ = LoadDogPictures(dogs_);
+  Layout();
+}
+
+TExptF::~TExptF() = default;
+
+void TExptF::Layout() {
+  const double rx = width() / double(DesignClientSize().width());
+  const double ry = height() / double(DesignClientSize().height());
+  const auto sx = [rx](int v) { return std::max(text::Round(v * rx), 1); };
+  const auto sy = [ry](int v) { return std::max(text::Round(v * ry), 1); };
+  const int fontHeight = std::max(text::Round(19 * std::min(rx, ry)), 8);
+  Edit1->setFont(TFont{.Name = QStringLiteral("Courier"), .Height = -fontHeight}.ToQFont());
+  Label6->setFont(TFont{.Name = QStringLiteral("宋体"), .Height = -std::max(fontHeight - 4, 8), .Style = fsBold}.ToQFont());
+  Label6->setGeometry(sx(4), sy(34), sx(58), sy(24));
+  BitBtn2->setGeometry(sx(400), sy(32), sx(44), sy(28));
+  // Evaluating, the edit gives its first 62 design pixels to the label's longer caption.
+  const int left = evaluating_ ? 64 + 62 : 64;
+  const int right = BitBtn2->isHidden() && !Edit1->isEnabled() ? 72 : 396;
+  Edit1->setGeometry(sx(left), sy(34), std::max(sx(right - left), 8), sy(24));
+  if (evaluating_) Label6->setGeometry(sx(4), sy(34), sx(120), sy(24));
+}
+
+void TExptF::FormResize() {
+  RescaleContents();
+  Layout();
+  Update();
+}
+
+// ---------------------------------------------------------------- preparing
+
+bool TExptF::BitBtn2Click() {
+  // The lines of a going run read the stacks and the trees: the expression waits.
+  if (CurrentDemo != nullptr && CurrentDemo->Running()) return false;
+  const TExpTreeCheck check = CheckExpTreeExpression(Edit1->text());
+  if (!check.Ok()) {
+    Label2->SetCaption(check.Error);
+    modal::ShowMessage(check.Error);
+    expression_.clear();
+    DisableRunButtonsOnly();
+    BitBtn2->setEnabled(true);
+    return false;
+  }
+  expression_ = check.Expression;
+  // A new expression starts the demonstration over, as its reset does.
+  if (CurrentDemo != nullptr) {
+    CurrentDemo->Reset();
+    CurrentDemo->UpdateChildWindow();
+  } else {
+    PrepareAgain();
+  }
+  EnableRunButtons(true);
+  return true;
+}
+
+void TExptF::PrepareAgain() {
+  if (!Accepted()) {
+    DisableRunButtonsOnly();
+    return;
+  }
+  optr_.Clear();
+  opnd_.Clear();
+  optr_.PushText(QStringLiteral("#"));
+  StackBox1->Clear();
+  StackBox2->Clear();
+  ClearSlots();
+  i_ = 0;
+  free_ = 1;
+  endReached_ = isOperand_ = false;
+  evaluating_ = false;
+  Label2->SetCaption(QString());
+  Label6->setText(QStringLiteral("表达式"));
+  Label6->setEnabled(true);
+  SetHint(*Label6, QStringLiteral("随机生成表达式"));
+  SetEditText(expression_);
+  BitBtn2->setEnabled(false);
+  Layout();
+}
+
+void TExptF::Label6Click() {
+  if (evaluating_) return;
+  rnd::Randomize();
+  Edit1->setText(kSamples[rnd::Random(6)]);
+  BitBtn2->show();
+  Layout();
+  BitBtn2Click();
+}
+
+void TExptF::ClearSlots() {
+  for (TBinCharTree* tree : Trees) {
+    tree->Clear();
+    tree->hide();
+  }
+}
+
+// ---------------------------------------------------------------- the stacks
+
+void TExptF::Redraw(StringStack& stack, TStackBox& box) {
+  box.Clear();
+  while (auto item = stack.PopText()) work_.PushText(item->Str);
+  const int skip = std::max(work_.GetCount() - StackRows, 0);
+  for (int k = 0; auto item = work_.PopText(); ++k) {
+    stack.PushText(item->Str);
+    if (k >= skip) box.Push(std::make_unique<TExpTreeStackRow>(item->Str));
+  }
+}
+
+void TExptF::ShowOperators() { Redraw(optr_, *StackBox1); }
+void TExptF::ShowOperands() { Redraw(opnd_, *StackBox2); }
+
+QChar TExptF::GetOneChar() {
+  // The expression was checked: its "#" ends the build before the end of the text.
+  if (endReached_ || i_ >= expression_.size()) return QChar(u'#');
+  const QChar ch = expression_[i_++];
+  isOperand_ = ch >= u'a' && ch <= u'z';
+  endReached_ = ch == u'#';
+  return ch;
+}
+
+void TExptF::CrtNodePush(QChar letter) {
+  TBinCharTree* tree = Trees[static_cast<std::size_t>(free_)];
+  tree->MaxDepth = 1;
+  static_cast<TBinCharTreeNode*>(tree->NewRoot())->SetValue(static_cast<char>(letter.unicode()));
+  tree->Root()->SetCaption(QString());
+  tree->show();
+  tree->Arrange();
+  tree->Repaint();
+  ++free_;
+  opnd_.PushText(letter);
+  ShowOperands();
+}
+
+void TExptF::PushOperator(QChar op) {
+  optr_.PushText(op);
+  ShowOperators();
+}
+
+QChar TExptF::TopOperator() const {
+  const SSNod* top = optr_.Top();
+  return top && !top->Str.isEmpty() ? top->Str[0] : QChar();
+}
+
+void TExptF::PopOperator() {
+  (void)optr_.PopText();
+  ShowOperators();
+}
+
+void TExptF::CrtSubtree() {
+  TBinCharTree* older = Trees[static_cast<std::size_t>(free_ - 2)];
+  TBinCharTree* newer = Trees[static_cast<std::size_t>(free_ - 1)];
+  TBinCharTree* built = Trees[static_cast<std::size_t>(free_)];
+  const QChar op = TopOperator();
+  built->MaxDepth = 1 + std::max(older->MaxDepth, newer->MaxDepth);
+  TBinCharTreeNode* root = static_cast<TBinCharTreeNode*>(built->NewRoot());
+  root->SetValue(static_cast<char>(op.unicode()));
+  for (TBinCharTree* part : {older, newer}) {
+    auto* child = built->MakeNode<TBinCharTreeNode>();
+    child->stair = 2;
+    part == older ? root->SetLeft(child) : root->SetRight(child);
+    child->Assign(*part->Root());
+  }
+  older->Assign(*built);
+  older->NodeCaption.clear();
+  older->NumberNodes();
+  older->Arrange();
+  older->Repaint();
+  newer->Clear();
+  newer->hide();
+  built->Clear();
+  --free_;
+  // The two operands leave the display, their subtree enters.
+  (void)opnd_.PopText();
+  (void)opnd_.PopText();
+  opnd_.PushText(op);
+  (void)optr_.PopText();
+  ShowOperands();
+  ShowOperators();
+}
+
+QChar TExptF::GetTopPop() {
+  auto top = opnd_.PopText();
+  ShowOperands();
+  TBinCharTree* last = Trees[1];
+  LastBinCharTree->Assign(*last);
+  last->Clear();
+  last->hide();
+  free_ = 1;
+  LastBinCharTree->NodeCaption.clear();
+  LastBinCharTree->NumberNodes();
+  LastBinCharTree->show();
+  LastBinCharTree->Arrange();
+  LastBinCharTree->Repaint();
+  return top && !top->Str.isEmpty() ? top->Str[0] : QChar(u' ');
+}
+
+void TExptF::StartEvaluation(const TBinCharTree& valued) {
+  LastBinCharTree->Assign(valued);
+  LastBinCharTree->NumberNodes();
+  LastBinCharTree->Arrange();
+  LastBinCharTree->Repaint();
+  evaluating_ = true;
+  Label6->setText(QStringLiteral("当前运算结果"));
+  Label6->setEnabled(false);
+  SetHint(*Label6, QString());
+  SetEditText(QString());
+  StackBox2->Clear();
+  Layout();
+}
+
+void TExptF::ShowResult(int value) { SetEditText(QString::number(value)); }
+
+void TExptF::SetEditText(const QString& text) {
+  settingText_ = true;
+  Edit1->setText(text);
+  settingText_ = false;
+}
+
+// ---------------------------------------------------------------- the dog
+
+void TExptF::RunDog() {
+  Layout();
+  Edit1->setEnabled(false);
+  if (dogsLoaded_) {
+    TImgAnim anim(Canvas());
+    anim.SetBackground(BackBitmap.get());
+    const TPoint origin = ClientToScreen(TPoint(0, 0));
+    anim.OffsetX = -origin.x();
+    anim.OffsetY = -origin.y();
+    const double rx = width() / double(DesignClientSize().width());
+    const int y = text::Round(32 * height() / double(DesignClientSize().height()));
+    for (int frame = 0;; ++frame) {
+      const int x = 98 + 4 * frame;
+      if (x > 400) break;
+      anim.MoveTo(text::Round(x * rx), y, dogs_[static_cast<std::size_t>(frame % 7)]);
+      Edit1->resize(Edit1->width() + std::max(text::Round(4 * rx), 1), Edit1->height());
+      pacing::ProcessMessages();
+      pacing::Sleep(10);
+    }
+    Repaint();
+  }
+  Edit1->setEnabled(true);
+  Layout();
+  Edit1->setFocus();
+}
+
+// ---------------------------------------------------------------- the question
+
+TCalNeededF::TCalNeededF(QWidget* parent) : TForm(parent) {
+  setObjectName(QStringLiteral("CalNeededF"));
+  SetCaption(QStringLiteral("Calculation Needed?"));
+  SetBorderStyle(bsToolWindow);
+  SetPosition(poScreenCenter);
+  SetClientSize(318, 103);
+  RichEdit1 = new QTextEdit(this);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1->setGeometry(8, 4, 302, 54);
+  RichEdit1->setReadOnly(true);
+  RichEdit1->setFont(TFont{.Name = QStringLiteral("隶书"), .Height = -20, .Color = clBlue}.ToQFont());
+  RichEdit1->setTextColor(ToQColor(clBlue));
+  RichEdit1->setPlainText(QStringLiteral("(如果想看\"遍历表达式树求值\"演示 请给每个字母节点赋0-9的整数先!)"));
+  YesBtn = TreeDlgButton(this, "YesBtn", QStringLiteral("Yes"), 80, 64);
+  YesBtn->ModalResult = mrYes;
+  YesBtn->SetDefault(true);
+  NoBtn = TreeDlgButton(this, "NoBtn", QStringLiteral("No"), 168, 64);
+  NoBtn->ModalResult = mrNo;
+  NoBtn->setAutoDefault(false);
+}
+
+// ---------------------------------------------------------------- the value dialog
+
+namespace {
+TBinCharTree* ValueTree(QWidget* parent) {
+  auto* tree = new TBinCharTree(parent);
+  tree->setObjectName(QStringLiteral("Tree"));
+  tree->setGeometry(10, 10, 277, 261);
+  tree->setToolTip(QStringLiteral("请单击要改变的节点"));
+  return tree;
+}
+TEdit* ValueEdit(QWidget* parent) {
+  auto* edit = new TEdit(parent);
+  edit->setObjectName(QStringLiteral("CharEdit"));
+  edit->setGeometry(306, 150, 25, 21);
+  return edit;
+}
+}  // namespace
+
+TTreeValueInputDlg::TTreeValueInputDlg(QWidget* parent)
+    : TForm(parent), Tree(ValueTree(this)), CharEdit(ValueEdit(this)), digits_(*Tree, *CharEdit) {
+  setObjectName(QStringLiteral("TreeValueInputDlg"));
+  SetCaption(QStringLiteral("树结点赋值"));
+  SetBorderStyle(bsDialog);
+  SetPosition(poScreenCenter);
+  SetClientSize(401, 282);
+  setStyleSheet(QStringLiteral("#TreeValueInputDlg { background: aqua; }"));
+  auto* bevel = new TBevel(this, bsFrame);
+  bevel->setGeometry(8, 8, 281, 265);
+  bevel->lower();
+  Tree->OnNodeClick = [this](TTreeNodeBase& node) { TreeNodeClick(node); };
+  digits_.Editable = [](const TBinCharTreeNode& node) {
+    const char v = node.Value();
+    return (v >= 'a' && v <= 'z') || (v >= '0' && v <= '9');
+  };
+  digits_.Accepts = [](QChar c) { return c >= u'0' && c <= u'9'; };
+  Image1 = new QLabel(QStringLiteral("单击字母结点\n键入0-9"), this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(293, 13, 100, 120);
+  Image1->setWordWrap(true);
+  Image1->setToolTip(QStringLiteral("单击节点,给它赋值"));
+  OKBtn = TreeDlgButton(this, "OKBtn", QStringLiteral("OK"), 306, 184);
+  OKBtn->ModalResult = mrOk;
+  OKBtn->SetDefault(true);
+  OKBtn->OnClick = [this] { OKBtnClick(); };
+  CancelBtn = TreeDlgButton(this, "CancelBtn", QStringLiteral("Cancel"), 306, 232);
+  CancelBtn->ModalResult = mrCancel;
+  CancelBtn->Cancel = true;
+}
+
+TTreeValueInputDlg::~TTreeValueInputDlg() = default;
+
+void TTreeValueInputDlg::RandomCrtBtnClick() {
+  digits_.Cancel();
+  static_cast<TBinCharTreeNode*>(Tree->NewRoot())->RandomValue();
+  Tree->AfterRescale();
+  Tree->Repaint();
+}
+
+void TTreeValueInputDlg::UserCrtBtnClick() {
+  digits_.Cancel();
+  Tree->CreateFullTree();
+  Tree->Repaint();
+}
+
+void TTreeValueInputDlg::OKBtnClick() {
+  if (!ExpTreeHasLetter(Tree->Root())) return;
+  modal::ShowMessage(QStringLiteral("还有字母结点没有赋值：请单击它，键入0-9的整数。"));
+  SetModalResult(mrNone);
+}

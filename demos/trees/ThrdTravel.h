@@ -1,0 +1,46 @@
+#pragma once
+// Inorder traversal of an inorder-threaded tree without a stack: from the head down the
+// left links to the first node, then along right threads to successors, stepping into a
+// right subtree where there is one, until the walk is back at the head.
+#include <memory>
+
+#include "framework/engine/AlgoDemo.h"
+
+class TThrdTravGraphForm;
+class TThrdTreeNode;
+
+class TThrdTravel : public TAlgoDemo {
+  Q_OBJECT
+ public:
+  explicit TThrdTravel(const QStringList& source);
+  ~TThrdTravel() override;
+
+  void CreateChildWindow() override;
+  bool CreateData() override;
+  void Reset() override;
+  void ResetLocalData(const QString& procName) override;
+  void SetWindowRect() override;
+  void UpdateChildWindow() override;
+  void SaveData(const QString& fileName) override;
+  void LoadData(const QString& fileName) override;
+
+  TThrdTravGraphForm* GraphForm() const { return graphForm_.get(); }
+
+  Q_INVOKABLE void travel_Begin();
+  Q_INVOKABLE bool travel_F_Line1();
+  Q_INVOKABLE bool travel_F_Line2();
+  Q_INVOKABLE void travel_Line3();
+  Q_INVOKABLE void travel_Line4() { Visit(); }
+  Q_INVOKABLE bool travel_F_Line5();
+  Q_INVOKABLE void travel_Line6() { GoRight(); }
+  Q_INVOKABLE void travel_Line7() { Visit(); }
+  Q_INVOKABLE void travel_Line8() { GoRight(); }
+
+ private:
+  TThrdTreeNode* P() const;
+  void SetP(TThrdTreeNode* node);
+  void Visit();
+  void GoRight();
+
+  std::unique_ptr<TThrdTravGraphForm> graphForm_;
+};

@@ -1,0 +1,372 @@
+#include "demos/trees/ThrdTree.h"
+
+#include <cmath>
+
+#include "demos/trees/ThrdInputDlg.h"
+#include "demos/trees/TreeFile.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/engine/Errors.h"
+
+namespace {
+
+using stream::TPropertyKind;
+using stream::TPropertyValues;
+
+// The colours of a node drawn outside a threaded tree are the threaded tree's defaults.
+const TThrdColours& Colours(const TTreeBase& tree) {
+  static const TThrdColours defaults;
+  if (const auto* t = dynamic_cast<const TThrdTree*>(&tree)) return *t;
+  return defaults;
+}
+
+// Whether p is still one of the tree's nodes (a link is only followed to a live node).
+bool IsNodeOf(const TTreeBase& tree, const QObject* p) { return p && tree.children().contains(p); }
+
+int IntOf(const TPropertyValues& values, const char* name, int fallback) {
+  const auto* v = stream::FindValue(values, QString::fromLatin1(name));
+  return v && std::holds_alternative<std::int32_t>(*v) ? std::get<std::int32_t>(*v) : fallback;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TThrdTreeNode
+
+TThrdTreeNode::TThrdTreeNode(TTreeBase& tree) : TBinCharTreeNode(tree) {}
+
+int TThrdTreeNode::SubtreeDepth() const {
+  const int left = RealLeft() ? RealLeft()->SubtreeDepth() : 0;
+  const int right = RealRight() ? RealRight()->SubtreeDepth() : 0;
+  return 1 + std::max(left, right);
+}
+
+void TThrdTreeNode::InOrderThread(TThrdTreeNode*& pre) {
+  if (!LeftChild) {
+    ltag = 1;
+    LeftChild = pre;
+  } else {
+    LeftLink()->InOrderThread(pre);
+  }
+  if (!pre->RightChild) {
+    pre->rtag = 1;
+    pre->RightChild = this;
+  }
+  pre = this;
+  if (RightChild) RightLink()->InOrderThread(pre);
+}
+
+void TThrdTreeNode::Assign(const TBinCharTreeNode& source) {
+  const auto* from = dynamic_cast<const TThrdTreeNode*>(&source);
+  if (!from) {
+    TBinCharTreeNode::Assign(source);
+    return;
+  }
+  if (Tree().MaxDepth < stair) throw Exception(QStringLiteral("Tree depth exceeds limit"));
+  if (RealLeft()) RealLeft()->FreeSubtree();
+  if (RealRight()) RealRight()->FreeSubtree();
+  SetLeft(nullptr);
+  SetRight(nullptr);
+  ltag = rtag = 0;
+  CopyValueFrom(source);
+  for (bool left : {true, false}) {
+    const TThrdTreeNode* child = left ? from->RealLeft() : from->RealRight();
+    if (!child) continue;
+    auto* copy = new TThrdTreeNode(Tree());
+    left ? SetLeft(copy) : SetRight(copy);
+    copy->stair = stair + 1;
+    copy->Assign(*child);
+  }
+}
+
+void TThrdTreeNode::FreeSubtree() {
+  if (RealLeft()) RealLeft()->FreeSubtree();
+  if (RealRight()) RealRight()->FreeSubtree();
+  delete this;
+}
+
+void TThrdTreeNode::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const {
+  const TTreeNodeBase& upper = stair < other.stair ? static_cast<const TTreeNodeBase&>(*this) : other;
+  const TTreeNodeBase& lower = stair < other.stair ? other : static_cast<const TTreeNodeBase&>(*this);
+  canvas.Pen.Color = color;
+  canvas.Pen.Width = 1;
+  canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height());
+  canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
+}
+
+bool TThrdTreeNode::ForEach(const std::function<bool(TTreeNodeBase&)>& callback) {
+  bool goOn = callback(*this);
+  if (goOn && RealLeft()) goOn = RealLeft()->ForEach(callback);
+  if (goOn && RealRight()) goOn = RealRight()->ForEach(callback);
+  return goOn;
+}
+
+void TThrdTreeNode::SaveToStream(QByteArray& out) const {
+  TTreeNodeBase::SaveToStream(out);
+  if (RealLeft()) RealLeft()->SaveToStream(out);
+  if (RealRight()) RealRight()->SaveToStream(out);
+}
+
+void TThrdTreeNode::PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight, int topMargin,
+                              int levels) {
+  // Place this node only, then recurse over the real links.
+  TThrdTreeNode* left = RealLeft();
+  TThrdTreeNode* right = RealRight();
+  TBinTreeNode* savedLeft = std::exchange(LeftChild, nullptr);
+  TBinTreeNode* savedRight = std::exchange(RightChild, nullptr);
+  TBinTreeNode::PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
+  LeftChild = savedLeft;
+  RightChild = savedRight;
+  if (left) left->PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
+  if (right) right->PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
+}
+
+const stream::TComponentClass& TThrdTreeNode::StreamClass() {
+  static const stream::TComponentClass cls = TBinCharTreeNode::StreamClass().Derived(
+      QStringLiteral("TThrdTreeNode"),
+      {{QStringLiteral("ltag"), TPropertyKind::Integer}, {QStringLiteral("rtag"), TPropertyKind::Integer}});
+  return cls;
+}
+
+TPropertyValues TThrdTreeNode::FileValues() const {
+  // A file holds the real tree only: threads are made again after loading, and a tag 1
+  // read back would hide a real child.
+  TPropertyValues v = TBinCharTreeNode::FileValues();
+  for (auto& [name, value] : v) {
+    if (name == QLatin1String("lctag")) value = RealLeft() ? 1 : 0;
+    if (name == QLatin1String("rctag")) value = RealRight() ? 1 : 0;
+  }
+  v.emplace_back(QStringLiteral("ltag"), 0);
+  v.emplace_back(QStringLiteral("rtag"), 0);
+  return v;
+}
+
+void TThrdTreeNode::SetFileValues(const TPropertyValues& values) {
+  TBinCharTreeNode::SetFileValues(values);
+  ltag = IntOf(values, "ltag", ltag);
+  rtag = IntOf(values, "rtag", rtag);
+}
+
+QString TThrdTreeNode::DrawingText() const {
+  return QStringLiteral("%1 %2 %3").arg(QChar::fromLatin1(Value())).arg(ltag).arg(rtag);
+}
+
+void TThrdTreeNode::PaintBody() {
+  const TThrdColours& t = Colours(Tree());
+  TCanvas& c = Canvas();
+  const int w = width(), h = height();
+  c.Pen.Color = t.BoxPenColor;
+  c.Pen.Width = 1;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = t.TagBoxColor;
+  c.Rectangle(0, 0, w / 4, h);
+  c.Rectangle(w * 3 / 4, 0, w, h);
+  c.Brush.Color = t.ChrBoxColor;
+  c.Rectangle(w / 4 - 1, 0, w * 3 / 4 + 1, h);
+}
+
+void TThrdTreeNode::PaintTexts() {
+  const TThrdColours& t = Colours(Tree());
+  TCanvas& c = Canvas();
+  const int w = width(), h = height();
+  c.Brush.Style = bsClear;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  c.Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = std::max(1, h * 3 / 4), .Style = fsBold,
+                 .Color = t.ChrColor};
+  const QString letter(QChar::fromLatin1(Value()));
+  c.TextOut((w - c.TextWidth(letter)) / 2, h / 8, letter);
+  c.Font.Height = std::max(1, h * 2 / 3);
+  for (const auto& [tag, centre] : {std::pair{ltag, w / 8}, std::pair{rtag, w * 7 / 8}}) {
+    const QString digit = QString::number(tag);
+    c.Font.Color = tag == 0 ? t.Tag0Color : t.Tag1Color;
+    c.TextOut(centre - c.TextWidth(digit) / 2, (h - c.TextHeight(digit)) / 2, digit);
+  }
+}
+
+void TThrdTreeNode::DrawLeftThread(TCanvas& canvas, TColor color) const { DrawThread(canvas, color, true); }
+void TThrdTreeNode::DrawRightThread(TCanvas& canvas, TColor color) const { DrawThread(canvas, color, false); }
+
+void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
+  const TBinTreeNode* target = left ? LeftChild : RightChild;
+  if (!IsNodeOf(Tree(), target)) return;
+  canvas.Pen.Color = color;
+  canvas.Pen.Width = 2;
+  const int out = left ? -1 : 1;  // the side the thread leaves on
+  const int x = left ? this->x() : this->x() + width();
+  const int tx = left ? target->x() : target->x() + target->width();
+  const int top = y(), bottom = y() + height();
+  if (target == this) {
+    canvas.MoveTo(x, top);
+    canvas.LineTo(x, top - 15);
+    canvas.LineTo(x + 15 * out, top - 15);
+    canvas.LineTo(x + 15 * out, top + height() / 2);
+    DrawThinArrow(canvas, x + 15 * out, top + height() / 2, x, top + height() / 2, color);
+  } else if (target->stair < stair) {
+    DrawThinArrow(canvas, x, top, tx, target->y() + target->height(), color);
+  } else if (target->stair > stair) {
+    DrawThinArrow(canvas, x, bottom, tx, target->y(), color);
+  } else {
+    canvas.MoveTo(x, bottom);
+    canvas.LineTo(x, bottom + 10);
+    canvas.LineTo(x + 10 * out, bottom + 10);
+    canvas.LineTo(x + 10 * out, top - 10);
+    DrawThinArrow(canvas, x + 10 * out, top - 10, tx, target->y(), color);
+  }
+}
+
+// ---------------------------------------------------------------- TThrdTree
+
+TThrdTree::TThrdTree(QWidget* parent) : TBinCharTree(parent) { NodeClass = TNodeClass::Of<TThrdTreeNode>(); }
+
+int TThrdTree::ComputeLayout() {
+  const int levels = static_cast<int>(std::lround(std::pow(2.0, std::max(MaxDepth, 1) - 1)));
+  return (width() - PointerSize) / levels * 5 / 6;
+}
+
+int TThrdTree::Relayout() { return (height() - PointerSize) / std::max(MaxDepth, 1) / 3; }
+
+void TThrdTree::Arrange() {
+  if (thrt) thrt->setGeometry(width() - thrt->width() - 12, PointerSize, ComputeLayout(), Relayout());
+  TBinCharTree::Arrange();
+}
+
+void TThrdTree::NameNodes() {
+  std::function<void(TThrdTreeNode*, qint64)> name = [&name](TThrdTreeNode* node, qint64 place) {
+    if (!node) return;
+    node->setObjectName(QStringLiteral("Node") + QString::number(place));
+    name(node->RealLeft(), 2 * place);
+    name(node->RealRight(), 2 * place + 1);
+  };
+  name(Root(), 1);
+  if (thrt) thrt->setObjectName(QStringLiteral("Head"));
+}
+
+bool TThrdTree::Input() {
+  TThrdInputDlg dlg;
+  return InputWith(dlg, *dlg.Tree);
+}
+
+void TThrdTree::Clear() {
+  TBinCharTree::Clear();
+  if (thrt) {
+    thrt->LeftChild = thrt->RightChild = nullptr;
+    thrt->ltag = thrt->rtag = 0;
+  }
+}
+
+void TThrdTree::ClearThreads() {
+  if (!Root()) return;
+  Root()->ForEach([](TTreeNodeBase& n) {
+    auto& node = static_cast<TThrdTreeNode&>(n);
+    if (node.ltag == 1) {
+      node.LeftChild = nullptr;
+      node.ltag = 0;
+    }
+    if (node.rtag == 1) {
+      node.RightChild = nullptr;
+      node.rtag = 0;
+    }
+    node.Repaint();
+    return true;
+  });
+}
+
+void TThrdTree::InOrderThreading() {
+  ClearThreads();
+  if (!thrt) {
+    thrt = new TThrdTreeNode(*this);
+    thrt->setGeometry(0, 0, ComputeLayout(), Relayout());
+    thrt->stair = 1;
+    thrt->ShowName = ShowName;
+  }
+  thrt->ParentNode = nullptr;
+  thrt->ltag = thrt->rtag = 0;
+  thrt->RightChild = thrt;
+  if (!Root()) {
+    thrt->LeftChild = thrt;
+    thrt->ltag = thrt->rtag = 1;
+  } else {
+    thrt->LeftChild = Root();
+    TThrdTreeNode* pre = thrt;
+    Root()->InOrderThread(pre);
+    pre->rtag = 1;
+    pre->RightChild = thrt;
+    thrt->rtag = 1;
+    thrt->RightChild = pre;
+  }
+  Arrange();
+  Repaint();
+  for (QObject* child : children())
+    if (auto* node = dynamic_cast<TThrdTreeNode*>(child)) node->Repaint();
+}
+
+bool TThrdTree::RethreadTree() {
+  if (!Input()) return false;
+  InOrderThreading();
+  Repaint();
+  return true;
+}
+
+void TThrdTree::DropStrayNodes() {
+  QList<QObject*> reached;
+  if (Root())
+    Root()->ForEach([&reached](TTreeNodeBase& n) {
+      reached.append(&n);
+      return true;
+    });
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TTreeNodeBase*>(child);
+    if (node && node != thrt && !reached.contains(node)) delete node;
+  }
+}
+
+void TThrdTree::Restore(const QByteArray& bytes) {
+  Clear();
+  DropStrayNodes();
+  LoadFromBytes(bytes, QString());
+  NumberNodes();
+  InOrderThreading();
+}
+
+TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }
+
+TRecordCheck TThrdTree::FileCheck() const {
+  return [](const TPropertyValues& values) {
+    return IntOf(values, "ltag", 0) != 0 || IntOf(values, "rtag", 0) != 0
+               ? QStringLiteral("带有线索标志（ltag 或 rtag 不为 0）")
+               : QString();
+  };
+}
+
+void TThrdTree::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect());
+  Frame3D(c, 0, 0, width(), height(), clGray, clWhite);
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TTreeNodeBase*>(child);
+    if (node && node->ParentNode && IsNodeOf(*this, node->ParentNode)) node->DrawLinkTo(*node->ParentNode, c, LineColor);
+  }
+  if (thrt && thrt->ltag == 0 && thrt->LeftChild && thrt->LeftChild == Root()) {
+    const TThrdTreeNode& root = *Root();
+    const int hx = thrt->x() + thrt->width() / 2, hy = thrt->y() + thrt->height();
+    const int rx = root.x() + root.width() / 2;
+    c.Pen.Color = LineColor;
+    c.Pen.Width = 1;
+    c.MoveTo(hx, hy);
+    if (thrt->y() == root.y()) {
+      // Side by side: down, across below both, and up into the root.
+      const int below = hy + 10;
+      c.LineTo(hx, below);
+      c.LineTo(rx, below);
+      c.LineTo(rx, root.y() + root.height());
+    } else {
+      c.LineTo(rx, root.y());
+    }
+  }
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TThrdTreeNode*>(child);
+    if (!node) continue;
+    if (node->ltag == 1) node->DrawLeftThread(c, PreLineColor);
+    if (node->rtag == 1) node->DrawRightThread(c, PostLineColor);
+  }
+}

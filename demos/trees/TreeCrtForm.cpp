@@ -1,0 +1,98 @@
+#include "demos/trees/TreeCrtForm.h"
+
+#include <cmath>
+
+#include "demos/trees/TreeBase.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ThemedControls.h"
+
+namespace {
+
+constexpr int kRowTop[2] = {5, 40};
+constexpr int kCellWidth = 20;
+constexpr int kCellStep = 25;
+
+TZqStaticText* SequenceCaption(TTreeCrtForm* form, const char* name, const QString& text, int top) {
+  auto* t = form->Place(new TZqStaticText(form), 8, top, 76, 28);
+  t->setObjectName(QString::fromLatin1(name));
+  t->SetCaption(text);
+  t->SetBevel(bvLowered);
+  t->SetFont(TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19, .Color = clBlue});
+  return t;
+}
+
+}  // namespace
+
+TTreeCrtForm::TTreeCrtForm(QWidget* parent) : TGraphForm(parent) {
+  setObjectName(QStringLiteral("TreeCrtForm"));
+  SetCaption(QStringLiteral("根据先序及中序序列建立二叉树"));
+  SetDesignClientSize(374, 384);
+  BinCharTree = Place(new TBinCharTree(this), 0, 0, 369, 265);
+  BinCharTree->setObjectName(QStringLiteral("BinCharTree"));
+  BinCharTree->MaxDepth = 4;
+  BinCharTree->LineColor = clBlack;
+  BinCharTree->PointerSize = 32;
+  BinCharTree->hide();
+  StaticText1 = SequenceCaption(this, "StaticText1", QStringLiteral("先序序列"), 280);
+  StaticText2 = SequenceCaption(this, "StaticText2", QStringLiteral("中序序列"), 320);
+  NodeContainer1 = Place(new TNodeContainer(this), 88, 277, 273, 73);
+  NodeContainer1->setObjectName(QStringLiteral("NodeContainer1"));
+  PaintBox = new TPaintBox(NodeContainer1);
+  PaintBox->setObjectName(QStringLiteral("PaintBox"));
+  PaintBox->setGeometry(0, 0, 273, 73);
+  NodeContainer1->OnResize = [this] { PaintBox->setGeometry(0, 0, NodeContainer1->width(), NodeContainer1->height()); };
+  PaintBox->OnPaint = [this](TPaintBox&) { PaintBoxPaint(); };
+}
+
+void TTreeCrtForm::SetSequences(const QString& pre, const QString& ino) {
+  sequences_[0] = pre;
+  sequences_[1] = ino;
+  for (int row = 0; row < 2; ++row) kinds_[row].assign(static_cast<std::size_t>(sequences_[row].size()), ckWaiting);
+  PaintBox->Repaint();
+}
+
+void TTreeCrtForm::DrawCells(int row, int first, TCellKind kind, int count) {
+  std::vector<TCellKind>& kinds = kinds_[row - 1];
+  for (int k = first; k < first + count; ++k)
+    if (k >= 1 && k <= static_cast<int>(kinds.size())) kinds[static_cast<std::size_t>(k - 1)] = kind;
+  PaintBox->Repaint();
+}
+
+void TTreeCrtForm::ResetTree() {
+  BinCharTree->hide();
+  BinCharTree->NewRoot();
+  BinCharTree->Arrange();
+  SetSequences(QString(), QString());
+}
+
+QString TTreeCrtForm::CellKinds(int row) const {
+  QString s;
+  for (TCellKind k : kinds_[row - 1]) s += k == ckWaiting ? 'G' : k == ckBuilding ? 'Y' : 'R';
+  return s;
+}
+
+void TTreeCrtForm::PaintBoxPaint() {
+  TCanvas& c = PaintBox->Canvas();
+  CopyBackdrop(c, *PaintBox, PaintBox->ClientRect(), clGray);
+  // The cells are laid out for a 273 x 73 box and follow it when the window is docked.
+  const double sx = PaintBox->width() / 273.0;
+  const double sy = PaintBox->height() / 73.0;
+  const auto X = [sx](int x) { return static_cast<int>(std::lround(x * sx)); };
+  const auto Y = [sy](int y) { return static_cast<int>(std::lround(y * sy)); };
+  c.Font = TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(8, Y(16)), .Style = fsBold};
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_BASELINE);
+  for (int row = 0; row < 2; ++row) {
+    const int top = kRowTop[row];
+    for (std::size_t k = 0; k < kinds_[row].size(); ++k) {
+      const int x = static_cast<int>(k) * kCellStep + 10;
+      c.Brush.Style = bsSolid;
+      c.Brush.Color = kinds_[row][k] == ckWaiting ? clGreen : kinds_[row][k] == ckBuilding ? clYellow : clRed;
+      c.FillRect(Rect(X(x), Y(top), X(x + kCellWidth), Y(top + 30)));
+      Frame3D(c, X(x), Y(top), X(x + kCellWidth), Y(top + 30), clWhite, clGray);
+      const QString letter = sequences_[row].mid(static_cast<qsizetype>(k), 1);
+      c.TextOut(X(x + 10) - c.TextWidth(letter) / 2, Y(top + 22), letter);
+    }
+  }
+}

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "demos/search/NOST.h"
+#include "demos/search/NOSTFrm.h"
+#include "demos/trees/TreeBase.h"
+#include "framework/engine/Globals.h"
+#include "platform/Pacing.h"
+
+namespace {
+
+// A marker slides frame by frame, one wait a frame, and lands on its cell; a hidden marker
+// comes in from the left; a marker already there does not move.
+TEST(NOSTForm, MarkerMovesTakeTheirFrames) {
+  TNOSTForm form;
+  form.Count = 5;
+  for (int k = 1; k <= 5; ++k) form.Keys[k] = static_cast<char>('A' + k - 1);
+  EXPECT_EQ(NostMoveFrames(1, 3, 5), 30);
+  EXPECT_EQ(NostMoveFrames(3, 1, 5), 30);
+  EXPECT_EQ(NostMoveFrames(-1, 1, 5), 30);
+  EXPECT_EQ(NostMoveFrames(1, 2, 10), 10);  // 150 / 15
+
+  TNOSTForm::SetMark(form.MarkI, 1);
+  pacing::StartRecording();
+  form.MoveMarkI(3);
+  EXPECT_EQ(pacing::StopRecording().size(), 30u);
+  EXPECT_EQ(form.MarkI.Index, 3);
+  EXPECT_DOUBLE_EQ(form.MarkI.Pos, 3);
+
+  pacing::StartRecording();
+  form.MoveMarkI(3);
+  EXPECT_TRUE(pacing::StopRecording().empty());
+
+  pacing::StartRecording();
+  form.MoveMarkLow(2);  // hidden until now
+  EXPECT_EQ(pacing::StopRecording().size(), static_cast<std::size_t>(NostMoveFrames(-1, 2, 5)));
+  EXPECT_EQ(form.MarkLow.Index, 2);
+}
+
+// Stack rows keep their columns with and without a parent, in both languages.
+TEST(NOSTStackData, RowsKeepTheirColumns) {
+  QWidget window;
+  TBinCharTree tree(&window);
+  auto* node = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  node->SetValue('B');
+  EXPECT_EQ(TNOSTStackData({}, 9, node, 1, 1).GetText(), QStringLiteral(" 9      B       1       1"));
+  EXPECT_EQ(TNOSTStackData({}, 12, node, 10, 3).GetText(), QStringLiteral("12      B      10       3"));
+  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral(" 0     NIL      1       3"));
+  UseCLanguage = true;
+  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral(" 0     NULL     1       3"));
+  UseCLanguage = false;
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "demos/trees/ThrdTree.h"
+#include "demos/trees/TreeFile.h"
+
+namespace {
+
+// "Node1 A 0 0 -> Node2,Node3" for every node in preorder over real links, then the head.
+QString Links(TThrdTree& tree) {
+  QStringList out;
+  auto name = [](const TBinTreeNode* n) { return n ? n->objectName() : QStringLiteral("-"); };
+  tree.Arrange();
+  auto line = [&](TThrdTreeNode& n) {
+    out << n.objectName() + ' ' + n.DrawingText() + " -> " + name(n.LeftChild) + ',' + name(n.RightChild);
+  };
+  if (tree.Root())
+    tree.Root()->ForEach([&](TTreeNodeBase& n) {
+      line(static_cast<TThrdTreeNode&>(n));
+      return true;
+    });
+  if (tree.thrt) line(*tree.thrt);
+  return out.join(" | ");
+}
+
+TThrdTreeNode* Child(TThrdTree& tree, TThrdTreeNode* parent, bool left, char value) {
+  auto* n = tree.MakeNode<TThrdTreeNode>();
+  left ? parent->SetLeft(n) : parent->SetRight(n);
+  n->stair = parent->stair + 1;
+  n->SetValue(value);
+  return n;
+}
+
+class ThreadedTree : public ::testing::Test {
+ protected:
+  ThreadedTree() {
+    tree.setGeometry(0, 0, 371, 332);
+    tree.MaxDepth = 4;
+  }
+  void BuildABCDE() {
+    auto* a = static_cast<TThrdTreeNode*>(tree.NewRoot());
+    a->SetValue('A');
+    Child(tree, Child(tree, a, true, 'B'), true, 'D');
+    Child(tree, Child(tree, a, false, 'C'), false, 'E');
+  }
+  QWidget window;
+  TThrdTree tree{&window};
+};
+
+TEST_F(ThreadedTree, EmptyTreeGivesTheHeadTwoLoops) {
+  tree.InOrderThreading();
+  EXPECT_EQ(Links(tree), QStringLiteral("Head   1 1 -> Head,Head"));
+}
+
+TEST_F(ThreadedTree, SingleRootThreadsBothWaysToTheHead) {
+  static_cast<TThrdTreeNode*>(tree.NewRoot())->SetValue('A');
+  tree.InOrderThreading();
+  EXPECT_EQ(Links(tree), QStringLiteral("Node1 A 1 1 -> Head,Head | Head   0 1 -> Node1,Node1"));
+}
+
+TEST_F(ThreadedTree, ClearingAndThreadingAgainGivesTheSameLinks) {
+  BuildABCDE();
+  tree.InOrderThreading();
+  const QString first = Links(tree);
+  EXPECT_TRUE(first.contains(QStringLiteral("Node4 D 1 1 -> Head,Node2"))) << first.toStdString();
+  EXPECT_TRUE(first.contains(QStringLiteral("Node7 E 1 1 -> Node3,Head"))) << first.toStdString();
+  tree.ClearThreads();
+  EXPECT_TRUE(Links(tree).contains(QStringLiteral("Node4 D 0 0 -> -,-")));
+  tree.InOrderThreading();
+  EXPECT_EQ(Links(tree), first);
+}
+
+TEST_F(ThreadedTree, FilesHoldTheRealTreeAndRefuseTags) {
+  static_cast<TThrdTreeNode*>(tree.NewRoot())->SetValue('A');
+  tree.Arrange();
+  const QByteArray one = tree.SaveToBytes();
+  EXPECT_TRUE(one.startsWith(QByteArray("\xFF\x0A\x00TTHRDTREENODE\x00", 17)));
+  EXPECT_TRUE(one.contains(QByteArray("\x05Value\x06\x01\x41\x04ltag\x02\x00\x04rtag\x02\x00", 20)));
+
+  BuildABCDE();
+  tree.InOrderThreading();
+  const QByteArray bytes = tree.SaveToBytes();
+  TThrdTree other(&window);
+  other.MaxDepth = 4;
+  other.LoadFromBytes(bytes, QStringLiteral("t.dat"));
+  other.InOrderThreading();
+  EXPECT_EQ(Links(other), Links(tree)) << "threads are made again from the real tree";
+
+  QByteArray tagged = one;
+  tagged.replace(QByteArray("\x04ltag\x02\x00", 7), QByteArray("\x04ltag\x02\x01", 7));
+  EXPECT_THROW(other.LoadFromBytes(tagged, QStringLiteral("t.dat")), ETreeFileError);
+  EXPECT_TRUE(Links(other).startsWith(QStringLiteral("Node1 A 0 0 -> Node2,Node3"))) << "the tree stays";
+}
+
+TEST_F(ThreadedTree, FreeingFollowsRealLinksOnly) {
+  BuildABCDE();
+  tree.InOrderThreading();
+  tree.Clear();  // under the sanitizers a node freed twice or left behind would show
+  EXPECT_EQ(tree.Root(), nullptr);
+  tree.InOrderThreading();
+  EXPECT_EQ(Links(tree), QStringLiteral("Head   1 1 -> Head,Head"));
+}
+
+}  // namespace
