@@ -15,12 +15,12 @@ TAckStackData::TAckStackData(const QString& name, int addr, int m, int n, int te
     : TData(name), Addr(addr), m(m), n(n), temp(temp), result(result) {}
 
 QString TAckStackData::GetText() const {
-  // Under "  Addr  m  n  temp  result": Addr from the heading's first letter, the numbers
-  // flush with their headings' last letters.
+  // Under "Addr  m  n  temp  result" (the title without its leading blanks): Addr from the
+  // heading's first letter, the numbers flush with their headings' last letters.
   const auto field = [](int v, int width) {
     return v < 0 ? QStringLiteral("?").rightJustified(width) : QStringLiteral("%1").arg(v, width);
   };
-  return CutText(QStringLiteral("  %1").arg(Addr, -4) + field(m, 3) + field(n, 3) + field(temp, 6) +
+  return CutText(QStringLiteral("%1").arg(Addr, -4) + field(m, 3) + field(n, 3) + field(temp, 6) +
                  field(result, 8));
 }
 

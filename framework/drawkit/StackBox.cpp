@@ -140,23 +140,30 @@ TNodeRect* TStackBox::Row(int index) const { return At(index).row.get(); }
 
 void TStackBox::RefreshRow(const Entry& entry) {
   if (entry.record) entry.row->RowText = entry.record->GetText();
-  FitFields();
   entry.row->Repaint();
 }
 
-TFont TStackBox::FieldFont(const QString& extra) const {
+TFont TStackBox::FieldFont() const {
   const TStackLayout l = Layout();
   TFont font = NodeFont;
   font.Pitch = fpFixed;
   font.Height = std::max(1, l.CellHeight * 6 / 7);
-  const auto widest = [&] {
-    int right = std::max(titleVisible_ ? SpanOf(font, Title).right : 0, SpanOf(font, extra).right);
-    for (const Entry& e : entries_)
-      if (e.record) right = std::max(right, SpanOf(font, e.record->GetText()).right);
-    return right;
-  };
-  while (font.Height > 1 && FieldLeft + widest() > l.CellWidth - 2) --font.Height;
+  const QString widest(FieldChars, QLatin1Char('0'));
+  const QString title = titleVisible_ ? Title.trimmed() : QString();
+  const auto right = [&] { return std::max(SpanOf(font, title).right, SpanOf(font, widest).right); };
+  while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2) --font.Height;
   return font;
+}
+
+int TStackBox::FieldX(int col) const { return Layout().Cell(col * RowCount).x() + FieldLeft; }
+
+void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor color, int x, int top,
+                             int height) const {
+  canvas.Font = FieldFont();
+  canvas.Font.Color = color;
+  canvas.Brush.Style = bsClear;
+  canvas.SetTextAlign(TA_LEFT | TA_TOP);
+  canvas.TextOut(x, top + (height - canvas.TextExtent(heading).height()) / 2, heading);
 }
 
 void TStackBox::FitFields() {
@@ -166,9 +173,10 @@ void TStackBox::FitFields() {
   for (const Entry& e : entries_) {
     changed = changed || e.row->FieldHeight != height;
     e.row->FieldHeight = height;
+    e.row->Invalidate();
   }
-  // The title and every row are drawn again in the new size.
-  if (changed) Update();
+  // The title is written in the same size.
+  if (changed) Invalidate();
 }
 
 void TStackBox::UpdateRow(int index, TData* data) {
@@ -227,12 +235,11 @@ TData* TStackBox::Push(std::unique_ptr<TData> data) {
   row.Font = NodeFont;
   row.Canvas().Brush.Color = NodeColor;
   row.Canvas().Font = NodeFont;
-  if (FieldColumns) row.FieldHeight = FieldFont(row.RowText).Height;
+  if (FieldColumns) row.FieldHeight = FieldFont().Height;
   marker_->hide();
   if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
   row.show();
   entries_.push_back(std::move(entry));
-  FitFields();
   PlaceMarker();
   marker_->show();
   Update();
@@ -249,7 +256,6 @@ std::unique_ptr<TData> TStackBox::Pop() {
   }
   std::unique_ptr<TData> record = std::move(entries_.back().record);
   entries_.pop_back();
-  FitFields();
   if (!entries_.empty()) {
     PlaceMarker();
     marker_->show();
@@ -292,11 +298,8 @@ void TStackBox::Paint() {
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
   if (l.TitleBand > 0 && FieldColumns) {
-    // From the rows' own left edge under the rightmost column, in the rows' font.
-    c.Font = FieldFont();
-    c.Font.Color = TitleColor;
-    const int textHeight = c.TextExtent(Title).height();
-    c.TextOut(l.Cell(0).x() + FieldLeft, h - l.TitleBand + (l.TitleBand - textHeight) / 2, Title);
+    // Under the rightmost column, over its fields.
+    WriteHeading(c, Title.trimmed(), TitleColor, FieldX(0), h - l.TitleBand, l.TitleBand);
   } else if (l.TitleBand > 0) {
     // Flush right; a title wider than the box is drawn in a smaller size that fits.
     TextSpan span = SpanOf(c.Font, Title);
@@ -358,6 +361,7 @@ std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset) {
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.Title = preset.title;
   stack.FieldColumns = preset.columns;
+  stack.FieldChars = preset.fieldChars;
   stack.SetTitleVisible(!preset.title.isEmpty());
   stack.AfterRescale();
   return form;
