@@ -95,14 +95,14 @@ int TBPTreeClass::PositionFor(const TBTreeNode& p, int x) {
   return i;
 }
 
-bool TBPTreeClass::TooDeep(const TBTreeNode& p) const {
+bool TBPTreeClass::InsertRefused(const TBTreeNode& p) const {
   const TBTreeNode* parent = p.Parent();
   const TBTreeNode* grand = parent ? parent->Parent() : nullptr;
   return p.stair >= kMaxLevels && p.KeyNum >= 4 && parent && parent->KeyNum >= 4 && grand && grand->KeyNum >= 4;
 }
 
-QList<TBTreeNode*> TBPTreeClass::InsertEntry(TBTreeNode& p, int i, int x, TBTreeNode* ap) {
-  QList<TBTreeNode*> raised;
+QList<TBTreeNode*> TBPTreeClass::InsertInto(TBTreeNode& p, int i, int x, TBTreeNode* ap) {
+  QList<TBTreeNode*> raised{&p};
   p.InsertChild(i, ap);
   if (i > p.KeyNum) {
     for (TBTreeNode* a = p.Parent(); a; a = a->Parent()) {
@@ -130,44 +130,21 @@ QList<TBTreeNode*> TBPTreeClass::ReplaceLargestKey(TBTreeNode& p, int i) {
   return changed;
 }
 
-void TBPTreeClass::Insert(int k) {
-  TBTreeNode* q = nullptr;
-  int i = 0;
-  if (Search(k, q, i)) return;
-  if (!Root()) {
-    TBTreeNode* root = NewNode();
-    root->KeyNum = 1;
-    root->SetKey(1, k);
-    SetRoot(root);
-    MarkRoot();
-    return;
-  }
-  int x = k;
-  TBTreeNode* ap = nullptr;
-  TBTreeNode* prev = q;
-  bool finished = false;
-  while (q && !finished) {
-    if (TooDeep(*q)) return;
-    InsertEntry(*q, i, x, ap);
-    if (q->KeyNum < TBTreeNode::kMaxKeys) {
-      finished = true;
-    } else {
-      ap = Split(*q, x);
-      prev = q;
-      q = q->Parent();
-      if (q) i = PositionFor(*q, x);
-    }
-  }
-  if (!finished) {
-    TBTreeNode* root = NewNode();
+TBTreeNode* TBPTreeClass::NewRootOver(TBTreeNode* left, TBTreeNode* right, int x) {
+  TBTreeNode* root = NewNode();
+  root->stair = 1;
+  if (left && right) {
     root->KeyNum = 2;
-    root->SetKey(1, prev->GetKey(2));
-    root->SetKey(2, ap->GetKey(3));
-    root->SetChild(0, prev);
-    root->SetChild(1, ap);
-    SetRoot(root);
+    root->SetKey(1, left->GetKey(2));
+    root->SetKey(2, right->GetKey(3));
+    root->SetChild(0, left);
+    root->SetChild(1, right);
+  } else {
+    root->KeyNum = 1;
+    root->SetKey(1, x);
   }
-  MarkRoot();
+  SetRoot(root);
+  return root;
 }
 
 TBTreeNode* TBPTreeClass::Split(TBTreeNode& p, int& x) {

@@ -38,15 +38,16 @@ class TBPTreeClass : public TBTreeClass {
   // p is the leaf reached (none for an empty tree); i is k's position in p or where k
   // belongs (one past the last key when k is above all).
   bool Search(int k, TBTreeNode*& p, int& i) const override;
-  void Insert(int k) override;
 
-  // Inserting into p would need a fourth level: p on level 3 and p, its parent and its
+  // Inserting into q would need a fourth level: q on level 3 and q, its parent and its
   // grandparent all full.
-  bool TooDeep(const TBTreeNode& p) const;
-  // Key x goes into p at position i with child ap there (none for a leaf); when x is above
-  // every key of p, every ancestor of p takes x as its last key. Answers the ancestors so
-  // changed.
-  QList<TBTreeNode*> InsertEntry(TBTreeNode& p, int i, int x, TBTreeNode* ap);
+  bool InsertRefused(const TBTreeNode& q) const override;
+  // Key x goes into q at position i with child ap there (none for a leaf); when x is above
+  // every key of q, every ancestor of q takes x as its last key.
+  QList<TBTreeNode*> InsertInto(TBTreeNode& q, int i, int x, TBTreeNode* ap) override;
+  int ParentPosition(const TBTreeNode& parent, int x) const override { return PositionFor(parent, x); }
+  // Over two halves: their largest keys; over nothing: the one key x.
+  TBTreeNode* NewRootOver(TBTreeNode* left, TBTreeNode* right, int x) override;
   // The largest key of leaf p, its key i, goes: every ancestor repeating it takes p's key
   // i - 1 instead. Answers the ancestors so changed.
   QList<TBTreeNode*> ReplaceLargestKey(TBTreeNode& p, int i);

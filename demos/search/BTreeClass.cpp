@@ -464,14 +464,6 @@ bool TBTreeClass::Search(int k, TBTreeNode*& p, int& i) const {
   return false;
 }
 
-namespace {
-int KeysBelow(const TBTreeNode& node, int x) {
-  int i = 0;
-  while (i < node.KeyNum && node.GetKey(i + 1) < x) ++i;
-  return i;
-}
-}  // namespace
-
 void TBTreeClass::Insert(int k) {
   TBTreeNode* q = nullptr;
   int i = 0;
@@ -479,28 +471,43 @@ void TBTreeClass::Insert(int k) {
   int x = k;
   TBTreeNode* ap = nullptr;
   TBTreeNode* prev = q;
-  bool finished = false;
-  while (q && !finished) {
-    q->InsertChild(i + 1, ap);
-    q->InsertKey(i + 1, x);
+  while (q) {
+    if (InsertRefused(*q)) return;  // the key is dropped
+    InsertInto(*q, i, x, ap);
     if (q->KeyNum < TBTreeNode::kMaxKeys) {
-      finished = true;
-    } else {
-      ap = Split(*q, x);
-      prev = q;
-      q = q->Parent();
-      if (q) i = KeysBelow(*q, x);
+      MarkRoot();
+      return;
     }
+    ap = Split(*q, x);
+    prev = q;
+    q = q->Parent();
+    if (q) i = ParentPosition(*q, x);
   }
-  if (!finished) {
-    TBTreeNode* root = NewNode();
-    root->KeyNum = 1;
-    root->SetKey(1, x);
-    root->SetChild(0, prev);
-    root->SetChild(1, ap);
-    root_ = root;
-  }
+  NewRootOver(prev, ap, x);
   MarkRoot();
+}
+
+QList<TBTreeNode*> TBTreeClass::InsertInto(TBTreeNode& q, int i, int x, TBTreeNode* ap) {
+  q.InsertChild(i + 1, ap);
+  q.InsertKey(i + 1, x);
+  return {&q};
+}
+
+int TBTreeClass::ParentPosition(const TBTreeNode& parent, int x) const {
+  int i = 0;
+  while (i < parent.KeyNum && parent.GetKey(i + 1) < x) ++i;
+  return i;
+}
+
+TBTreeNode* TBTreeClass::NewRootOver(TBTreeNode* left, TBTreeNode* right, int x) {
+  TBTreeNode* root = NewNode();
+  root->stair = 1;
+  root->KeyNum = 1;
+  root->SetKey(1, x);
+  root->SetChild(0, left);
+  root->SetChild(1, right);
+  root_ = root;
+  return root;
 }
 
 void TBTreeClass::MarkRoot() {

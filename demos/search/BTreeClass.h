@@ -140,15 +140,26 @@ class TBTreeClass : public TTreeBase {
   // Found: p holds k as its key i. Not found: p is the leaf where k belongs (none for an
   // empty tree) and i the number of p's keys below k.
   virtual bool Search(int k, TBTreeNode*& p, int& i) const;
-  // The quiet insertion (no drawing between the steps).
-  virtual void Insert(int k);
+  // The quiet insertion (no drawing between the steps): the steps below one after another.
+  void Insert(int k);
   // The root on level 1, every other node one below its parent.
   void MarkRoot();
   void Arrange() override;
 
-  // The steps the demonstration shows one by one. Split: p (five keys) keeps its lower
-  // keys, the new node returned takes the upper ones; x is the key that moves up.
+  // The steps the demonstration shows one by one.
+  // Whether x may not go into q at all (the tree would grow too deep); never here.
+  virtual bool InsertRefused(const TBTreeNode& /*q*/) const { return false; }
+  // x goes into q where the search put it (i as Search answers it), with the node ap
+  // split off below (none in a leaf) beside it. Answers the nodes whose keys changed.
+  virtual QList<TBTreeNode*> InsertInto(TBTreeNode& q, int i, int x, TBTreeNode* ap);
+  // Split: p (five keys) keeps its lower keys, the new node returned takes the upper ones;
+  // x is the key that moves up.
   virtual TBTreeNode* Split(TBTreeNode& p, int& x);
+  // Where x, moving up from a split child, goes in parent (as Search would answer it).
+  virtual int ParentPosition(const TBTreeNode& parent, int x) const;
+  // A new root over the halves of a split root (both none for an empty tree), x the key
+  // that moved up.
+  virtual TBTreeNode* NewRootOver(TBTreeNode* left, TBTreeNode* right, int x);
   // The sibling p borrows from or merges with: the left one, or the right one for the
   // first child.
   TBTreeNode* Sibling(const TBTreeNode& p) const;

@@ -3,11 +3,9 @@
 #include "demos/search/BPTreeClass.h"
 #include "demos/search/BPTreeGrfForm.h"
 #include "framework/drawkit/Pointer2.h"
-#include "platform/ModalHost.h"
 
 namespace {
 const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
-const QString kInserted = QStringLiteral("插入结束");
 }  // namespace
 
 TMBPTree::TMBPTree(const QStringList& source) : TBTreeDemoBase(source) {}
@@ -34,39 +32,14 @@ bool TMBPTree::BPTree_F_Begin() {
       Mark(f.p, P);
       return Go(4, kInsertInto);
     case 4:
-      if (tree.TooDeep(*P)) {
-        modal::ShowMessage(QStringLiteral("树深度过大"));
-        return Finish(3, kInserted);
-      }
-      for (TBTreeNode* raised : tree.InsertEntry(*P, I, X, AP)) raised->Repaint();
-      P->Repaint();
-      Relayout();
-      if (P->KeyNum < TBTreeNode::kMaxKeys) return Finish(3, kInserted);
-      return Go(5, QStringLiteral("分裂节点Ｐ"));
+      return InsertStep();
     case 5:
       SplitStep();
       return P ? Go(4, kInsertInto) : Go(6, QStringLiteral("建立新根"));
-    case 6: {
-      TBTreeNode* root = tree.NewNode();
-      root->stair = 1;
-      root->KeyNum = 2;
-      root->SetKey(1, Q->GetKey(2));
-      root->SetKey(2, AP->GetKey(3));
-      root->SetChild(0, Q);
-      root->SetChild(1, AP);
-      tree.SetRoot(root);
-      Relayout();
-      return Finish(3, kInserted);
-    }
-    case 7: {
-      TBTreeNode* root = tree.NewNode();
-      root->stair = 1;
-      root->KeyNum = 1;
-      root->SetKey(1, X);
-      tree.SetRoot(root);
-      Relayout();
-      return Finish(3, kInserted);
-    }
+    case 6:
+      return NewRootStep(Q, AP);
+    case 7:
+      return NewRootStep(nullptr, nullptr);
     case 20:
       K = f.Key();
       AP = nullptr;
@@ -81,14 +54,8 @@ bool TMBPTree::BPTree_F_Begin() {
       DropEmptyRoot();
       Relayout();
       return Repaired();
-    case 24:
-      return FindSibling();
-    case 25:
-      return BorrowStep();
-    case 26:
-      return MergeStep();
     default:
-      return false;
+      return RepairStep();
   }
 }
 
@@ -103,12 +70,5 @@ void TMBPTree::SplitStep() {
                   P->height());
   AP->show();
   Mark(f.ap, AP);
-  Q = P;
-  Mark(f.q, Q);
-  P = P->Parent();
-  if (P) I = TBPTreeClass::PositionFor(*P, X);
-  f.p->SetTarget(P);
-  f.p->Reposition();
-  HoldLayout = true;
-  tree.Repaint();
+  MoveUpAfterSplit();
 }

@@ -9,6 +9,7 @@
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/ModalHost.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ void EnableResetAndData(bool enable) {
 }
 
 const QString kEnd = QStringLiteral("删除结束");
+const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
 
 }  // namespace
@@ -158,34 +160,68 @@ bool TBTreeDemoBase::Repaired() {
   return Go(24, kFindSibling);
 }
 
-bool TBTreeDemoBase::FindSibling() {
-  AP = Tree().Sibling(*P);
-  Mark(graphForm_->ap, AP);
-  if (AP->KeyNum > 2) return Go(25, QStringLiteral("调整节点p 和ap以及它们的双亲节点"));
-  return Go(26, QStringLiteral("合并节点p 和ap"));
+bool TBTreeDemoBase::InsertStep() {
+  if (Tree().InsertRefused(*P)) {
+    modal::ShowMessage(QStringLiteral("树深度过大"));
+    return Finish(3, kInserted);
+  }
+  for (TBTreeNode* changed : Tree().InsertInto(*P, I, X, AP)) changed->Repaint();
+  DropFloatingNodes();
+  Relayout();
+  if (P->KeyNum < TBTreeNode::kMaxKeys) return Finish(3, kInserted);
+  return Go(5, QStringLiteral("分裂节点Ｐ"));
 }
 
-bool TBTreeDemoBase::BorrowStep() {
-  TBTreeNode* parent = P->Parent();
-  Tree().Borrow(*P, *AP);
-  for (TBTreeNode* node : {parent, P, AP}) node->Repaint();
-  Relayout();
-  P = parent;
-  Mark(graphForm_->p, P);
-  return Repaired();
+void TBTreeDemoBase::MoveUpAfterSplit() {
+  TBTreeGraphForm& f = *graphForm_;
+  Q = P;
+  Mark(f.q, Q);
+  P = P->Parent();
+  if (P) I = Tree().ParentPosition(*P, X);
+  f.p->SetTarget(P);
+  f.p->Reposition();
+  // The halves stay side by side on the old node's row until the next step.
+  HoldLayout = true;
+  Tree().Repaint();
 }
 
-bool TBTreeDemoBase::MergeStep() {
-  TBTreeNode* parent = P->Parent();
-  Tree().Merge(*P, *AP)->Repaint();
-  AP = nullptr;
-  graphForm_->ap->SetTarget(nullptr);
-  parent->Repaint();
-  P = parent;
-  // A root left without a key of its own gives way to its only child before any layout.
-  if (Tree().CollapseRoot()) P = Tree().Root();
-  Mark(graphForm_->p, P);
+bool TBTreeDemoBase::NewRootStep(TBTreeNode* left, TBTreeNode* right) {
+  Tree().NewRootOver(left, right, X);
   Relayout();
+  DropFloatingNodes();
+  return Finish(3, kInserted);
+}
+
+bool TBTreeDemoBase::RepairStep() {
+  if (State < 24 || State > 26) return false;  // idle, or an operation that has ended
+  TBTreeGraphForm& f = *graphForm_;
+  TBTreeNode* parent = P->Parent();
+  switch (State) {
+    case 24:
+      AP = Tree().Sibling(*P);
+      Mark(f.ap, AP);
+      if (AP->KeyNum > 2) return Go(25, QStringLiteral("调整节点p 和ap以及它们的双亲节点"));
+      return Go(26, QStringLiteral("合并节点p 和ap"));
+    case 25:
+      Tree().Borrow(*P, *AP);
+      for (TBTreeNode* node : {parent, P, AP}) node->Repaint();
+      Relayout();
+      P = parent;
+      break;
+    case 26:
+      Tree().Merge(*P, *AP)->Repaint();
+      AP = nullptr;
+      f.ap->SetTarget(nullptr);
+      parent->Repaint();
+      P = parent;
+      // A root left without a key of its own gives way to its only child before any layout.
+      if (Tree().CollapseRoot()) P = Tree().Root();
+      Relayout();
+      break;
+    default:
+      return false;
+  }
+  Mark(f.p, P);
   return Repaired();
 }
 
@@ -207,7 +243,6 @@ void TMBTree::DropFloatingNodes() {
 namespace {
 const QString kNewTree = QStringLiteral("建立新树，值为Ｘ，左子树为q ，右子树为ap");
 const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
-const QString kInserted = QStringLiteral("插入结束");
 }  // namespace
 
 // `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
@@ -226,19 +261,12 @@ bool TMBTree::BTree_F_Begin() {
       return Go(4, kInsertInto);
     }
     case 4:
-      P->InsertChild(I + 1, AP);
-      P->InsertKey(I + 1, X);
-      delete std::exchange(XNode, nullptr);
-      P->Repaint();
-      Relayout();
-      if (P->KeyNum < TBTreeNode::kMaxKeys) return Finish(3, kInserted);
-      return Go(5, QStringLiteral("分裂节点Ｐ"));
+      return InsertStep();
     case 5:
       SplitStep();
       return P ? Go(4, kInsertInto) : Go(6, kNewTree);
     case 6:
-      NewRootStep();
-      return Finish(3, kInserted);
+      return NewRootStep(Q, AP);
     case 20: {
       K = f.Key();
       AP = nullptr;
@@ -257,12 +285,6 @@ bool TMBTree::BTree_F_Begin() {
       DropEmptyRoot();
       Relayout();
       return Repaired();
-    case 24:
-      return FindSibling();
-    case 25:
-      return BorrowStep();
-    case 26:
-      return MergeStep();
     case 27: {
       TBTreeNode* s = std::exchange(Succ, nullptr);
       P->SetKey(I, s->GetKey(1));
@@ -276,7 +298,7 @@ bool TMBTree::BTree_F_Begin() {
       return Repaired();
     }
     default:
-      return false;
+      return RepairStep();
   }
 }
 
@@ -299,28 +321,5 @@ void TMBTree::SplitStep() {
   AP->show();
   Mark(f.ap, AP);
   XNode->show();
-  Q = P;
-  Mark(f.q, Q);
-  P = P->Parent();
-  if (P) {
-    I = 0;
-    while (I < P->KeyNum && P->GetKey(I + 1) < X) ++I;
-  }
-  f.p->SetTarget(P);
-  f.p->Reposition();
-  HoldLayout = true;
-  tree.Repaint();
-}
-
-void TMBTree::NewRootStep() {
-  TBTreeClass& tree = Tree();
-  TBTreeNode* root = tree.NewNode();
-  root->stair = 1;
-  root->KeyNum = 1;
-  root->SetKey(1, X);
-  root->SetChild(0, Q);
-  root->SetChild(1, AP);
-  tree.SetRoot(root);
-  Relayout();
-  delete std::exchange(XNode, nullptr);
+  MoveUpAfterSplit();
 }

@@ -65,11 +65,15 @@ class TBTreeDemoBase : public TAlgoDemo {
   // The only key of a root leaf went: the tree is empty.
   void DropEmptyRoot();
 
-  // The repair after a deletion left P a key short (states 24, 25, 26), and the test that
-  // follows each of them.
-  bool FindSibling();
-  bool BorrowStep();
-  bool MergeStep();
+  // X into P (state 4): the tree may refuse it; a node of five keys splits next.
+  bool InsertStep();
+  // After a split: Q is the lower half, AP the upper; P becomes Q's parent, where X goes next.
+  void MoveUpAfterSplit();
+  // A new root over Q and AP, or holding X alone.
+  bool NewRootStep(TBTreeNode* left, TBTreeNode* right);
+  // The repair after a deletion left P a key short (states 24, 25, 26; false for another
+  // state), and the test that follows each of them.
+  bool RepairStep();
   bool Repaired();
 
   // An operation given up: the tree from before it, nothing floating, idle.
@@ -100,5 +104,4 @@ class TMBTree : public TBTreeDemoBase {
 
  private:
   void SplitStep();
-  void NewRootStep();
 };

@@ -255,7 +255,7 @@ TEST_F(BPTrees, AFourthLevelIsRefused) {
   TBTreeNode* p = nullptr;
   int i = 0;
   ASSERT_FALSE(tree.Search(22, p, i));
-  EXPECT_TRUE(tree.TooDeep(*p)) << full.toStdString();
+  EXPECT_TRUE(tree.InsertRefused(*p)) << full.toStdString();
   tree.Insert(22);
   EXPECT_EQ(Shape(), full);
 }
