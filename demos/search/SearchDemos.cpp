@@ -1,5 +1,7 @@
 #include "demos/search/SearchDemos.h"
 
+#include "demos/search/MBPTree.h"
+#include "demos/search/MBTree.h"
 #include "demos/search/NOST.h"
 #include "demos/search/StaticSearches.h"
 #include "framework/engine/AlgoDemo.h"
@@ -10,4 +12,6 @@ void RegisterSearchDemos() {
   DemoClasses().Register<TInsSrch>();
   DemoClasses().Register<TSeqSrch>();
   DemoClasses().Register<TNOST>();
+  DemoClasses().Register<TMBTree>();
+  DemoClasses().Register<TMBPTree>();
 }
