@@ -1,0 +1,49 @@
+#pragma once
+// The window of the balanced binary tree: the tree, whose nodes show their balance
+// factors, with the markers a, f, b, ff, p, s, q and t, and below it the letter to work
+// with and the buttons "插入" and "删除". It holds the two procedures the buttons load
+// (Pascal in both languages).
+#include <QStringList>
+#include <functional>
+
+#include "framework/drawkit/GraphForm.h"
+
+class TAvlTreeClass;
+class TButton;
+class TEdit;
+class TPanel;
+class TPointer2;
+
+class TAVlTreeGraphForm : public TGraphForm {
+ public:
+  explicit TAVlTreeGraphForm(QWidget* parent = nullptr);
+
+  static const QStringList AlgoInsert;  // "ins_avltree"
+  static const QStringList AlgoDelete;  // "del_avltree"
+
+  TAvlTreeClass* Tree;
+  TPointer2* a;
+  TPointer2* f;
+  TPointer2* b;
+  TPointer2* ff;
+  TPointer2* p;
+  TPointer2* s;
+  TPointer2* q;
+  TPointer2* t;
+  TPanel* Panel1;
+  TEdit* ChEdit;
+  TButton* InsertBtn;
+  TButton* DeleteBtn;
+
+  // Told of the two buttons: 1 insert, 2 delete.
+  std::function<void(int)> OnOperation;
+
+  char Letter() const;
+  void EnableButtons(bool enabled);
+  void HideMarkers();
+  // Puts the markers back on their nodes after the tree was arranged again.
+  void PlaceMarkers();
+
+ protected:
+  void FormResize() override;
+};
