@@ -75,9 +75,8 @@ void TAVLTree::UpdateChildWindow() {
 
 void TAVLTree::DemoFinished() {
   TAVlTreeGraphForm& f = *graphForm_;
-  snapshot_.clear();
   // A new node that was never linked (a letter already there) goes with the operation.
-  if (NewNode && !NewNode->ParentNode && NewNode != f.Tree->Root()) delete NewNode.data();
+  operation_.End(*f.Tree);
   f.ChEdit->setEnabled(true);
   f.EnableButtons(f.Letter() != '\0');
   f.HideMarkers();
@@ -88,9 +87,7 @@ void TAVLTree::DemoFinished() {
 
 void TAVLTree::AbandonOperation() {
   TAvlTreeClass& tree = *graphForm_->Tree;
-  if (NewNode && !NewNode->ParentNode && NewNode != tree.Root()) delete NewNode.data();
-  if (!snapshot_.isEmpty()) {
-    tree.LoadFromBytes(std::exchange(snapshot_, {}), QString());
+  if (operation_.Undo(tree)) {
     tree.Arrange();
     tree.Repaint();
   }
@@ -102,7 +99,7 @@ void TAVLTree::RunOperation(int operation) {
   TAVlTreeGraphForm& f = *graphForm_;
   if (f.Letter() == '\0') return;
   AbandonOperation();
-  snapshot_ = f.Tree->SaveToBytes();
+  operation_.Begin(*f.Tree);
   views::Toolbar().EnableButton(ToolButton::DemoReset, false);
   LoadSource(operation == kInsert ? TAVlTreeGraphForm::AlgoInsert : TAVlTreeGraphForm::AlgoDelete);
   PushCall(ProcedureAt(0)->Name(), BuildAvlArgs());
@@ -132,6 +129,8 @@ void TAVLTree::SetD(int d) { Var("d").SetValue(d); }
 bool TAVLTree::Flag(const char* name) const { return Var<TBoolData>(name).Value(); }
 void TAVLTree::SetFlag(const char* name, bool value) { Var<TBoolData>(name).SetValue(value); }
 
+TAVlTreeNode* TAVLTree::NewNode() const { return dynamic_cast<TAVlTreeNode*>(operation_.NewNode()); }
+
 void TAVLTree::Changed() {
   TAvlTreeClass& tree = *graphForm_->Tree;
   tree.ComputeLevels();
@@ -153,7 +152,7 @@ void TAVLTree::ins_avltree_Begin() {
   // In the free band's corner, where its marker shows too.
   s->setGeometry(tree.PointerSize, tree.PointerSize, side, side);
   s->show();
-  NewNode = s;
+  operation_.SetNewNode(s);
   Point(graphForm_->s, s);
 }
 
@@ -163,7 +162,7 @@ bool TAVLTree::ins_avltree_F_Line1() { return !At(graphForm_->t); }
 // t:=s
 void TAVLTree::ins_avltree_Line2() {
   TAvlTreeClass& tree = *graphForm_->Tree;
-  TAVlTreeNode* s = NewNode;
+  TAVlTreeNode* s = NewNode();
   Point(graphForm_->s, nullptr);
   s->ParentNode = nullptr;
   s->stair = 1;
@@ -211,7 +210,7 @@ bool TAVLTree::ins_avltree_F_Line13() { return At(graphForm_->q)->Value() > Key;
 bool TAVLTree::LinkNewNode(bool left) {
   TAVlTreeGraphForm& f = *graphForm_;
   TAVlTreeNode* q = At(f.q);
-  TAVlTreeNode* s = NewNode;
+  TAVlTreeNode* s = NewNode();
   if (!q || !s) return false;
   if (q->stair >= f.Tree->MaxDepth) {
     modal::ShowMessage(QStringLiteral("树深度过大，无法插入结点"));
@@ -249,7 +248,7 @@ void TAVLTree::ins_avltree_Line18() {
 }
 
 // WHILE p<>s
-bool TAVLTree::ins_avltree_F_Line19() { return At(graphForm_->p) != NewNode.data(); }
+bool TAVLTree::ins_avltree_F_Line19() { return At(graphForm_->p) != NewNode(); }
 // IF k<p^.key
 bool TAVLTree::ins_avltree_F_Line20() { return At(graphForm_->p)->Value() > Key; }
 

@@ -4,10 +4,9 @@
 // procedure: the user types a letter and presses "插入" or "删除", and the button loads that
 // operation's procedure. The algorithm's pointers are markers on the tree; the variables
 // window shows d and balanced (insertion) or d, shorter and newkey (deletion).
-#include <QByteArray>
-#include <QPointer>
 #include <memory>
 
+#include "demos/search/BsTreeClass.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TAVlTreeGraphForm;
@@ -164,9 +163,9 @@ class TAVLTree : public TAlgoDemo {
   void Single(bool ll, int aBf, int bBf);
   void Double(bool lr);
   void Changed();
+  TAVlTreeNode* NewNode() const;
 
   std::unique_ptr<TAVlTreeGraphForm> graphForm_;
-  QPointer<TAVlTreeNode> NewNode;
   char NewKey = ' ';
-  QByteArray snapshot_;  // the tree before the operation under way; empty when idle
+  TTreeOperation operation_;
 };

@@ -1,11 +1,6 @@
 #include "demos/search/AvlTreeGrfForm.h"
 
 #include "demos/search/AvlTreeClass.h"
-#include "demos/search/BsTreeGrfForm.h"
-#include "demos/trees/BinCharTreeCreateDlg.h"
-#include "framework/drawkit/Pointer2.h"
-#include "platform/Controls.h"
-#include "platform/Forms.h"
 
 const QStringList TAVlTreeGraphForm::AlgoInsert = {
     QStringLiteral("!ins_avltree"),
@@ -126,7 +121,7 @@ const QStringList TAVlTreeGraphForm::AlgoDelete = {
     QStringLiteral("#"),
 };
 
-TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TGraphForm(parent) {
+TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) {
   setObjectName(QStringLiteral("AVlTreeGraphForm"));
   SetCaption(QStringLiteral("二叉平衡树"));
   SetDesignClientSize(442, 456);
@@ -136,52 +131,15 @@ TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->LineColor = clBlack;
   Tree->ShowName = false;
   Tree->PointerSize = 32;
-  a = TreeMarker(Tree, "a", clBlue, 32);
-  f = TreeMarker(Tree, "f", clBlue, 32);
-  b = TreeMarker(Tree, "b", clBlue, 32);
-  ff = TreeMarker(Tree, "ff", clBlue, 32);
-  p = TreeMarker(Tree, "p", clBlue, 32);
-  s = TreeMarker(Tree, "s", clBlue, 32);
-  q = TreeMarker(Tree, "q", clBlue, 32);
-  t = TreeMarker(Tree, "t", clBlue, 32);
-
-  Panel1 = new TPanel(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 417, 442, 39);
-  ChEdit = new TEdit(Panel1);
-  ChEdit->setObjectName(QStringLiteral("ChEdit"));
-  ChEdit->setGeometry(20, 7, 33, 26);
-  ApplyFont(*ChEdit, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
-  MakeLetterEdit(*ChEdit, [this](bool hasLetter) { EnableButtons(hasLetter); });
-  InsertBtn = TreeDlgButton(Panel1, "InsertBtn", QStringLiteral("插入"), 104, 7, 61, 26);
-  InsertBtn->setIcon(TwoImageGlyph("bstinsert.bmp"));
-  InsertBtn->OnClick = [this] {
-    if (OnOperation) OnOperation(1);
-  };
-  DeleteBtn = TreeDlgButton(Panel1, "DeleteBtn", QStringLiteral("删除"), 208, 7, 61, 26);
-  DeleteBtn->setIcon(TwoImageGlyph("bstdelete.bmp"));
-  DeleteBtn->OnClick = [this] {
-    if (OnOperation) OnOperation(2);
-  };
-  EnableButtons(false);
-}
-
-char TAVlTreeGraphForm::Letter() const { return EditLetter(*ChEdit); }
-
-void TAVlTreeGraphForm::EnableButtons(bool enabled) {
-  InsertBtn->setEnabled(enabled);
-  DeleteBtn->setEnabled(enabled);
-}
-
-void TAVlTreeGraphForm::HideMarkers() {
-  for (TPointer2* marker : {a, f, b, ff, p, s, q, t}) PointMarker(*marker, nullptr);
-}
-
-void TAVlTreeGraphForm::PlaceMarkers() {
-  for (TPointer2* marker : {a, f, b, ff, p, s, q, t}) marker->Reposition();
-}
-
-void TAVlTreeGraphForm::FormResize() {
-  Panel1->setGeometry(0, height() - 39, width(), 39);
-  TGraphForm::FormResize();
+  a = AddMarker(Tree, "a", QStringLiteral("a"), clBlue, 32);
+  f = AddMarker(Tree, "f", QStringLiteral("f"), clBlue, 32);
+  b = AddMarker(Tree, "b", QStringLiteral("b"), clBlue, 32);
+  ff = AddMarker(Tree, "ff", QStringLiteral("ff"), clBlue, 32);
+  p = AddMarker(Tree, "p", QStringLiteral("p"), clBlue, 32);
+  s = AddMarker(Tree, "s", QStringLiteral("s"), clBlue, 32);
+  q = AddMarker(Tree, "q", QStringLiteral("q"), clBlue, 32);
+  t = AddMarker(Tree, "t", QStringLiteral("t"), clBlue, 32);
+  MakePanel(417, 442, 20);
+  InsertBtn = AddButton("InsertBtn", QStringLiteral("插入"), "bstinsert.bmp", 1, 104, 61);
+  DeleteBtn = AddButton("DeleteBtn", QStringLiteral("删除"), "bstdelete.bmp", 2, 208, 61);
 }

@@ -4,17 +4,12 @@
 // with and the buttons "插入" and "删除". It holds the two procedures the buttons load
 // (Pascal in both languages).
 #include <QStringList>
-#include <functional>
 
-#include "framework/drawkit/GraphForm.h"
+#include "demos/search/BsTreeGrfForm.h"
 
 class TAvlTreeClass;
-class TButton;
-class TEdit;
-class TPanel;
-class TPointer2;
 
-class TAVlTreeGraphForm : public TGraphForm {
+class TAVlTreeGraphForm : public TSearchTreeForm {
  public:
   explicit TAVlTreeGraphForm(QWidget* parent = nullptr);
 
@@ -30,20 +25,6 @@ class TAVlTreeGraphForm : public TGraphForm {
   TPointer2* s;
   TPointer2* q;
   TPointer2* t;
-  TPanel* Panel1;
-  TEdit* ChEdit;
-  TButton* InsertBtn;
-  TButton* DeleteBtn;
-
-  // Told of the two buttons: 1 insert, 2 delete.
-  std::function<void(int)> OnOperation;
-
-  char Letter() const;
-  void EnableButtons(bool enabled);
-  void HideMarkers();
-  // Puts the markers back on their nodes after the tree was arranged again.
-  void PlaceMarkers();
-
- protected:
-  void FormResize() override;
+  TButton* InsertBtn;  // operation 1
+  TButton* DeleteBtn;  // 2
 };

@@ -3,7 +3,6 @@
 #include "demos/search/AvlTreeClass.h"
 #include "demos/search/BsTreeClass.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
-#include "demos/trees/TreeFileDialog.h"
 #include "platform/Controls.h"
 
 TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TForm(parent) {
@@ -42,14 +41,6 @@ void TAVLTreeInputDlg::RandBtnClick() {
   Tree->Repaint();
 }
 
-void TAVLTreeInputDlg::SaveBtnClick() {
-  WithTreeFile(true, QStringLiteral("保存数据"), [this](const QString& name) { Tree->SaveToFile(name); });
-}
+void TAVLTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存数据")); }
 
-void TAVLTreeInputDlg::LoadBtnClick() {
-  if (!WithTreeFile(false, QStringLiteral("取出数据"), [this](const QString& name) { Tree->LoadFromFile(name); }))
-    return;
-  Tree->NumberNodes();
-  Tree->Arrange();
-  Tree->Repaint();
-}
+void TAVLTreeInputDlg::LoadBtnClick() { LoadTreeFile(*Tree, QStringLiteral("取出数据")); }

@@ -88,15 +88,7 @@ void TBsTree::LoadData(const QString& fileName) {
 void TBsTree::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 60, VariableForm, 60, AlgorithmForm); }
 
 void TBsTree::Reset() {
-  switch (LastBstOperation) {
-    case kSearch:
-    case kInsert:
-    case kDelete:
-      RunOperation(LastBstOperation);
-      break;
-    default:
-      break;
-  }
+  if (LastBstOperation != kNone) RunOperation(LastBstOperation);
 }
 
 void TBsTree::UpdateChildWindow() {
@@ -109,7 +101,7 @@ void TBsTree::UpdateChildWindow() {
 
 void TBsTree::DemoFinished() {
   TBsTreeGraphForm& f = *graphForm_;
-  snapshot_.clear();
+  operation_.End(*f.Tree);
   Highlight(CurNode, false);
   f.ChEdit->setEnabled(true);
   f.EnableButtons(f.Letter() != '\0');
@@ -120,13 +112,7 @@ void TBsTree::DemoFinished() {
 }
 
 void TBsTree::AbandonOperation() {
-  TBsTreeClass& tree = *graphForm_->Tree;
-  // A new node not yet linked belongs to no tree.
-  if (NewNode && !NewNode->ParentNode && NewNode != tree.Root()) delete NewNode.data();
-  if (!snapshot_.isEmpty()) {
-    tree.LoadFromBytes(std::exchange(snapshot_, {}), QString());
-    Renumber();
-  }
+  if (operation_.Undo(*graphForm_->Tree)) Renumber();
   Highlight(CurNode, false);
   Highlight(PrevNode, false);
   graphForm_->HideMarkers();
@@ -141,7 +127,7 @@ void TBsTree::RunOperation(int operation) {
   // Without a letter there is nothing to search for, insert or delete.
   if (k == '\0') return;
   AbandonOperation();
-  snapshot_ = f.Tree->SaveToBytes();
+  operation_.Begin(*f.Tree);
   views::Toolbar().EnableButton(ToolButton::DemoReset, false);
   views::Toolbar().EnableButton(ToolButton::AlgData, false);
   const QStringList& text = operation == kSearch   ? TBsTreeGraphForm::AlgoSearch
@@ -346,7 +332,7 @@ void TBsTree::ins_bstree_NotFound() {
   // In the free band's corner, where its marker shows too.
   s->setGeometry(tree.PointerSize, tree.PointerSize, side, side);
   s->show();
-  NewNode = s;
+  operation_.SetNewNode(s);
   PointMarker(*graphForm_->sPointer, s);
 }
 
@@ -356,7 +342,7 @@ bool TBsTree::ins_bstree_F_IfNil() { return Rec("bst") == nullptr; }
 // bst:=s
 void TBsTree::ins_bstree_Line1() {
   TBsTreeClass& tree = *graphForm_->Tree;
-  TBinCharTreeNode* s = NewNode;
+  TBinCharTreeNode* s = operation_.NewNode();
   s->ParentNode = nullptr;
   s->stair = 1;
   tree.SetRootBase(s);
@@ -370,7 +356,7 @@ bool TBsTree::ins_bstree_F_NotNil() { return K() < Rec("f")->GetKey(); }
 void TBsTree::LinkNewNode(bool left) {
   TBsTreeClass& tree = *graphForm_->Tree;
   TBinCharTreeNode* parent = MarkerNode(*graphForm_->fPointer);
-  TBinCharTreeNode* s = NewNode;
+  TBinCharTreeNode* s = operation_.NewNode();
   if (!parent || !s) return;
   if (parent->stair >= tree.MaxDepth) {
     modal::ShowMessage(QStringLiteral("树深度过大，无法插入结点"));

@@ -4,14 +4,13 @@
 // "查找", "插入" or "删除"; the button loads that operation's procedures and enters the
 // first with the tree and the letter, and the run buttons step through it. The algorithm's
 // pointers point into a mirror of the drawn tree made at the start of each operation.
-#include <QByteArray>
 #include <QPointer>
 #include <memory>
 
+#include "demos/search/BsTreeClass.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TBsTreeGraphForm;
-class TBinCharTreeNode;
 class TCharNodeData;
 class TPointer2;
 
@@ -123,11 +122,10 @@ class TBsTree : public TAlgoDemo {
   TCharNodeData* CurData = nullptr;
   QPointer<TBinCharTreeNode> CurNode;
   QPointer<TBinCharTreeNode> PrevNode;
-  QPointer<TBinCharTreeNode> NewNode;
   QPointer<TBinCharTreeNode> FoundNode;
   // What srch_bstree hands back: its result, and f and found passed by reference.
   TCharNodeData* srchResult_ = nullptr;
   TCharNodeData* srchF_ = nullptr;
   bool srchFound_ = false;
-  QByteArray snapshot_;  // the tree before the operation under way; empty when idle
+  TTreeOperation operation_;
 };

@@ -7,6 +7,7 @@
 
 #include "demos/search/BsTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
+#include "demos/trees/TreeFileDialog.h"
 #include "framework/engine/AlgoDemo.h"
 #include "platform/Forms.h"
 #include "platform/Random.h"
@@ -95,6 +96,17 @@ QString SearchTreeFault(const TTreeRecord* root, bool balanced) {
   return fault;
 }
 
+void SaveTreeFile(TBinTree& tree, const QString& caption) {
+  WithTreeFile(true, caption, [&tree](const QString& name) { tree.SaveToFile(name); });
+}
+
+void LoadTreeFile(TBinCharTree& tree, const QString& caption) {
+  if (!WithTreeFile(false, caption, [&tree](const QString& name) { tree.LoadFromFile(name); })) return;
+  tree.NumberNodes();
+  tree.Arrange();
+  tree.Repaint();
+}
+
 QString RandomLetters() {
   rnd::Randomize();
   const int count = rnd::Random(27);
@@ -121,4 +133,19 @@ void BlinkNode(TTreeNodeBase& node) {
     node.SetHighlighted(false);
     Delay(200);
   }
+}
+
+void TTreeOperation::Begin(const TBinTree& tree) { snapshot_ = tree.SaveToBytes(); }
+
+void TTreeOperation::End(const TBinTree& tree) {
+  if (newNode_ && !newNode_->ParentNode && newNode_ != tree.Root()) delete newNode_.data();
+  snapshot_.clear();
+}
+
+bool TTreeOperation::Undo(TBinTree& tree) {
+  const QByteArray saved = std::exchange(snapshot_, {});
+  End(tree);
+  if (saved.isEmpty()) return false;
+  tree.LoadFromBytes(saved, QString());
+  return true;
 }

@@ -3,6 +3,8 @@
 // letters to the left, larger to the right, none twice), with the quiet search and insert
 // that build trees without animation. Its input dialog makes a random tree, saves it or
 // loads one; a file whose tree is not a binary sort tree of letters is refused.
+#include <QByteArray>
+#include <QPointer>
 #include <QString>
 
 #include "demos/trees/TreeBase.h"
@@ -33,6 +35,12 @@ class TBsTreeClass : public TBinCharTree {
 // by more than one.
 QString SearchTreeFault(const TTreeRecord* root, bool balanced);
 
+// The dialogs' save and load buttons: the file dialog under caption, then the tree saved,
+// or loaded, numbered and arranged; a file that cannot be taken is said in a message and
+// the tree stays as it was.
+void SaveTreeFile(TBinTree& tree, const QString& caption);
+void LoadTreeFile(TBinCharTree& tree, const QString& caption);
+
 // The letters of a random tree: Random(27) distinct capitals in the order drawn (the
 // generator seeded first).
 QString RandomLetters();
@@ -42,3 +50,22 @@ QString RandomLetters();
 int NewNodeSide(const TTreeBase& tree);
 // The node blinks twice: highlighted 200 ms, plain 200 ms (a busy wait).
 void BlinkNode(TTreeNodeBase& node);
+
+// What an operation of a search-tree window leaves behind until its text ends: the tree as
+// it was before the button, and the new node it made, which waits outside the tree until
+// it is linked. An operation cut short (Reset, new data) is undone with both.
+class TTreeOperation {
+ public:
+  void Begin(const TBinTree& tree);
+  void SetNewNode(TBinCharTreeNode* node) { newNode_ = node; }
+  TBinCharTreeNode* NewNode() const { return newNode_; }
+  // The operation ran to its end: a new node never linked goes, the tree stays.
+  void End(const TBinTree& tree);
+  // The tree as before the operation; true when it had to be put back (levels and bf as
+  // saved, captions empty, not arranged).
+  bool Undo(TBinTree& tree);
+
+ private:
+  QByteArray snapshot_;  // empty while no operation is under way
+  QPointer<TBinCharTreeNode> newNode_;
+};

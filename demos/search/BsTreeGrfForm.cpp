@@ -93,44 +93,85 @@ const QStringList TBsTreeGraphForm::AlgoDelete = WithSearch({
     QStringLiteral("END;`End@R"),
 });
 
-void MakeLetterEdit(TEdit& edit, const std::function<void(bool)>& changed) {
-  // Letters only: Backspace too is dropped, a new letter typed over the old one.
-  edit.OnKeyPress = [](QChar& key) {
-    key = key.toUpper();
-    if (key < 'A' || key > 'Z') key = QChar();
-  };
-  QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit, changed](const QString& text) {
-    if (text.size() > 1) {
-      edit.setText(text.left(1));
-      return;
-    }
-    changed(!text.isEmpty());
-  });
-}
-
-char EditLetter(const TEdit& edit) {
-  const QString text = edit.text();
-  return text.isEmpty() ? '\0' : static_cast<char>(text.at(0).unicode());
-}
-
-TPointer2* TreeMarker(QWidget* tree, const char* name, TColor color, int size) {
-  auto* marker = new TPointer2(tree);
-  marker->setObjectName(QString::fromLatin1(name));
-  marker->SetCaption(QString::fromLatin1(name));
-  marker->setGeometry(0, 0, size, size);
-  marker->SetColor(color);
-  marker->SetFontColor(color);
-  marker->SetBorderColor(clWhite);
-  marker->hide();
-  return marker;
-}
-
 void PointMarker(TPointer2& marker, QWidget* node) {
   marker.SetTarget(node);
   marker.Reposition();
 }
 
-TBsTreeGraphForm::TBsTreeGraphForm(QWidget* parent) : TGraphForm(parent) {
+TSearchTreeForm::TSearchTreeForm(QWidget* parent) : TGraphForm(parent) {}
+
+void TSearchTreeForm::MakePanel(int top, int width, int editLeft) {
+  Panel1 = new TPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(0, top, width, 39);
+  ChEdit = new TEdit(Panel1);
+  ChEdit->setObjectName(QStringLiteral("ChEdit"));
+  ChEdit->setGeometry(editLeft, 7, 33, 26);
+  ApplyFont(*ChEdit, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
+  // Letters only: Backspace too is dropped, a new letter typed over the old one.
+  ChEdit->OnKeyPress = [](QChar& key) {
+    key = key.toUpper();
+    if (key < 'A' || key > 'Z') key = QChar();
+  };
+  QObject::connect(ChEdit, &QLineEdit::textChanged, ChEdit, [this](const QString& text) {
+    if (text.size() > 1) {
+      ChEdit->setText(text.left(1));
+      return;
+    }
+    EnableButtons(!text.isEmpty());
+  });
+}
+
+TPointer2* TSearchTreeForm::AddMarker(QWidget* tree, const char* name, const QString& caption, TColor color,
+                                      int size) {
+  auto* marker = new TPointer2(tree);
+  marker->setObjectName(QString::fromLatin1(name));
+  marker->SetCaption(caption);
+  marker->setGeometry(0, 0, size, size);
+  marker->SetColor(color);
+  marker->SetFontColor(color);
+  marker->SetBorderColor(clWhite);
+  marker->hide();
+  markers_ << marker;
+  return marker;
+}
+
+TButton* TSearchTreeForm::AddButton(const char* name, const QString& caption, const char* glyph, int operation,
+                                    int left, int width) {
+  TButton* button = TreeDlgButton(Panel1, name, caption, left, 7, width, 26);
+  button->setIcon(TwoImageGlyph(glyph));
+  button->OnClick = [this, operation] {
+    if (OnOperation) OnOperation(operation);
+  };
+  button->setEnabled(false);
+  buttons_ << button;
+  return button;
+}
+
+char TSearchTreeForm::Letter() const {
+  const QString text = ChEdit->text();
+  return text.isEmpty() ? '\0' : static_cast<char>(text.at(0).unicode());
+}
+
+void TSearchTreeForm::EnableButtons(bool enabled) {
+  for (TButton* button : buttons_) button->setEnabled(enabled);
+}
+
+void TSearchTreeForm::HideMarkers() {
+  for (TPointer2* marker : markers_) PointMarker(*marker, nullptr);
+}
+
+void TSearchTreeForm::PlaceMarkers() {
+  for (TPointer2* marker : markers_) marker->Reposition();
+}
+
+void TSearchTreeForm::FormResize() {
+  // The panel keeps to the bottom at its height.
+  Panel1->setGeometry(0, height() - 39, width(), 39);
+  TGraphForm::FormResize();
+}
+
+TBsTreeGraphForm::TBsTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) {
   setObjectName(QStringLiteral("BsTreeGraphForm"));
   SetCaption(QStringLiteral("二叉排序树"));
   SetDesignClientSize(441, 456);
@@ -140,61 +181,13 @@ TBsTreeGraphForm::TBsTreeGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
   Tree->NodeCaption = QStringLiteral("n");
-  bstPointer = TreeMarker(Tree, "bstPointer", clBlue, 26);
-  bstPointer->SetCaption(QStringLiteral("bst"));
-  fPointer = TreeMarker(Tree, "fPointer", clLime, 26);
-  fPointer->SetCaption(QStringLiteral("f"));
-  pPointer = TreeMarker(Tree, "pPointer", clTeal, 26);
-  pPointer->SetCaption(QStringLiteral("p"));
-  qPointer = TreeMarker(Tree, "qPointer", clYellow, 26);
-  qPointer->SetCaption(QStringLiteral("q"));
-  sPointer = TreeMarker(Tree, "sPointer", clFuchsia, 26);
-  sPointer->SetCaption(QStringLiteral("s"));
-
-  Panel1 = new TPanel(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 417, 441, 39);
-  ChEdit = new TEdit(Panel1);
-  ChEdit->setObjectName(QStringLiteral("ChEdit"));
-  ChEdit->setGeometry(7, 7, 33, 26);
-  ApplyFont(*ChEdit, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
-  MakeLetterEdit(*ChEdit, [this](bool hasLetter) { EnableButtons(hasLetter); });
-  SearchBtn = TreeDlgButton(Panel1, "SearchBtn", QStringLiteral("查找"), 52, 7, 61, 26);
-  SearchBtn->setIcon(TwoImageGlyph("bstsearch.bmp"));
-  SearchBtn->OnClick = [this] {
-    if (OnOperation) OnOperation(1);
-  };
-  InsertBtn = TreeDlgButton(Panel1, "InsertBtn", QStringLiteral("插入"), 150, 7, 60, 26);
-  InsertBtn->setIcon(TwoImageGlyph("bstinsert.bmp"));
-  InsertBtn->OnClick = [this] {
-    if (OnOperation) OnOperation(2);
-  };
-  DeleteBtn = TreeDlgButton(Panel1, "DeleteBtn", QStringLiteral("删除"), 247, 7, 61, 26);
-  DeleteBtn->setIcon(TwoImageGlyph("bstdelete.bmp"));
-  DeleteBtn->OnClick = [this] {
-    if (OnOperation) OnOperation(3);
-  };
-  EnableButtons(false);
-}
-
-char TBsTreeGraphForm::Letter() const { return EditLetter(*ChEdit); }
-
-void TBsTreeGraphForm::EnableButtons(bool enabled) {
-  SearchBtn->setEnabled(enabled);
-  InsertBtn->setEnabled(enabled);
-  DeleteBtn->setEnabled(enabled);
-}
-
-void TBsTreeGraphForm::HideMarkers() {
-  for (TPointer2* marker : {bstPointer, fPointer, pPointer, qPointer, sPointer}) PointMarker(*marker, nullptr);
-}
-
-void TBsTreeGraphForm::PlaceMarkers() {
-  for (TPointer2* marker : {bstPointer, fPointer, pPointer, qPointer, sPointer}) marker->Reposition();
-}
-
-void TBsTreeGraphForm::FormResize() {
-  // The panel keeps to the bottom at its height.
-  Panel1->setGeometry(0, height() - 39, width(), 39);
-  TGraphForm::FormResize();
+  bstPointer = AddMarker(Tree, "bstPointer", QStringLiteral("bst"), clBlue, 26);
+  fPointer = AddMarker(Tree, "fPointer", QStringLiteral("f"), clLime, 26);
+  pPointer = AddMarker(Tree, "pPointer", QStringLiteral("p"), clTeal, 26);
+  qPointer = AddMarker(Tree, "qPointer", QStringLiteral("q"), clYellow, 26);
+  sPointer = AddMarker(Tree, "sPointer", QStringLiteral("s"), clFuchsia, 26);
+  MakePanel(417, 441, 7);
+  SearchBtn = AddButton("SearchBtn", QStringLiteral("查找"), "bstsearch.bmp", 1, 52, 61);
+  InsertBtn = AddButton("InsertBtn", QStringLiteral("插入"), "bstinsert.bmp", 2, 150, 60);
+  DeleteBtn = AddButton("DeleteBtn", QStringLiteral("删除"), "bstdelete.bmp", 3, 247, 61);
 }

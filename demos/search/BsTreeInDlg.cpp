@@ -2,7 +2,6 @@
 
 #include "demos/search/BsTreeClass.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
-#include "demos/trees/TreeFileDialog.h"
 #include "platform/Controls.h"
 
 TBsTreeInputDlg::TBsTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
@@ -32,13 +31,6 @@ void TBsTreeInputDlg::RandomBtnClick() {
   Tree->Repaint();
 }
 
-void TBsTreeInputDlg::SaveBtnClick() {
-  WithTreeFile(true, QStringLiteral("保存"), [this](const QString& name) { Tree->SaveToFile(name); });
-}
+void TBsTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存")); }
 
-void TBsTreeInputDlg::LoadBtnClick() {
-  if (!WithTreeFile(false, QStringLiteral("取出"), [this](const QString& name) { Tree->LoadFromFile(name); })) return;
-  Tree->NumberNodes();
-  Tree->Arrange();
-  Tree->Repaint();
-}
+void TBsTreeInputDlg::LoadBtnClick() { LoadTreeFile(*Tree, QStringLiteral("取出")); }
