@@ -224,14 +224,12 @@ void Driver::Execute(const Command& c) {
     case Verb::Key: SendKey(*MainForm, c.args[0]); break;
     case Verb::Print: PrintWhat(c); break;
     case Verb::Shot: Shot(c.args[0]); break;
-    case Verb::Expect: {
-      const QString& want = c.args[0];
-      for (const QString& line : transcript_)
-        if (line.contains(want)) return;
-      out_(QStringLiteral("FAILED line %1: expect %2").arg(c.line).arg(want));
-      expectFailed_ = true;
+    case Verb::Expect:
+      if (const QString failure = expects_.Match(transcript_, c.args[0], c.line); !failure.isEmpty()) {
+        out_(failure);
+        expectFailed_ = true;
+      }
       break;
-    }
   }
 }
 

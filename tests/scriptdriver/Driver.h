@@ -4,6 +4,9 @@
 // "dialog CAPTION", "file-dialog CAPTION"), every error shown ("error TEXT"), what the print
 // commands print, and at the end every answer left unused ("unused ...").
 //
+// An expect passes when a transcript line at or after the one the previous expect matched
+// holds its text (Expect.h); the first failed expect ends the script.
+//
 // Runs and what happens during them: a run started by run, step, trace, cursor or a key
 // goes on while the commands after it are pause or key. Each of those is delivered during
 // the run at its next wait between two lines (one command per wait), as a user pressing it
@@ -15,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "tests/scriptdriver/Expect.h"
 #include "tests/scriptdriver/Script.h"
 
 class QWidget;
@@ -77,6 +81,7 @@ class Driver {
   std::function<void(const QString&)> out_;
   QStringList transcript_;
   QStringList problems_;
+  ExpectCursor expects_;  // where the next expect starts looking
   bool expectFailed_ = false;
   bool missingPicture_ = false;  // a picture the program loads is not in the image folder
   // Commands delivered during the run being made, and the clock at the last delivery.

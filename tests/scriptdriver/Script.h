@@ -39,7 +39,8 @@ struct Parsed {
 //                                "text NAME (hidden) = ..." for a control not shown),
 //                                print drawing [NAME] (see Drawing.h)
 //   shot FILE.png                args = {FILE.png}
-//   expect TEXT                  args = {TEXT (rest of the line, verbatim)}
+//   expect TEXT                  args = {TEXT (rest of the line, verbatim)}; matched in order,
+//                                see Expect.h
 Parsed Parse(const QString& source);
 
 // Splits a line into words: blanks separate, "..." groups (a backslash escapes a quote).
