@@ -77,9 +77,7 @@ void TAVLTree::DemoFinished() {
   TAVlTreeGraphForm& f = *graphForm_;
   // A new node that was never linked (a letter already there) goes with the operation.
   operation_.End(*f.Tree);
-  f.ChEdit->setEnabled(true);
-  f.EnableButtons(f.Letter() != '\0');
-  f.HideMarkers();
+  f.Idle();
   TAlgoDemo::DemoFinished();
   EnableRunButtons(false);
   views::Toolbar().EnableButton(ToolButton::Return, true);

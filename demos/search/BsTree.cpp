@@ -103,9 +103,7 @@ void TBsTree::DemoFinished() {
   TBsTreeGraphForm& f = *graphForm_;
   operation_.End(*f.Tree);
   Highlight(CurNode, false);
-  f.ChEdit->setEnabled(true);
-  f.EnableButtons(f.Letter() != '\0');
-  f.HideMarkers();
+  f.Idle();
   TAlgoDemo::DemoFinished();
   EnableRunButtons(false);
   views::Toolbar().EnableButton(ToolButton::Return, true);

@@ -161,6 +161,12 @@ void TSearchTreeForm::HideMarkers() {
   for (TPointer2* marker : markers_) PointMarker(*marker, nullptr);
 }
 
+void TSearchTreeForm::Idle() {
+  ChEdit->setEnabled(true);
+  EnableButtons(Letter() != '\0');
+  HideMarkers();
+}
+
 void TSearchTreeForm::PlaceMarkers() {
   for (TPointer2* marker : markers_) marker->Reposition();
 }

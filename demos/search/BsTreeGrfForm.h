@@ -31,6 +31,8 @@ class TSearchTreeForm : public TGraphForm {
   char Letter() const;
   void EnableButtons(bool enabled);
   void HideMarkers();
+  // Between operations: the edit and the buttons take letters again, the markers hide.
+  void Idle();
   // Puts the markers back on their nodes after the tree was arranged again.
   void PlaceMarkers();
 
