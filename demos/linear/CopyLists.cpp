@@ -18,12 +18,11 @@ QString TCLStkData::GetText() const {
   return QString::number(Addr) + ListsStackField(ls) + ListsStackField(nls);
 }
 
-TCopyLists::TCopyLists(const QStringList& source) : TAlgoDemo(source) {}
+TCopyLists::TCopyLists(const QStringList& source) : TFormDemo(source) {}
 TCopyLists::~TCopyLists() = default;
 
 void TCopyLists::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TDualListsForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("复制广义表"));
   stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 5,
                                 .title = QStringLiteral("Addr  ls  nls        ")});

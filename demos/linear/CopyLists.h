@@ -6,11 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "demos/linear/ListsForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Data.h"
 
 class TAckmanGraphForm;
-class TDualListsForm;
 class TListsNode;
 
 // One row of the drawn stack: the line the activation returns to (0 from Main, 7 after the
@@ -28,7 +29,7 @@ class TCLStkData : public TData {
 // A node's address label in a stack row: two blanks and " n2", or "  NIL" (C: " NULL").
 QString ListsStackField(const TListsNode* node);
 
-class TCopyLists : public TAlgoDemo {
+class TCopyLists : public TFormDemo<TDualListsForm> {
   Q_OBJECT
  public:
   explicit TCopyLists(const QStringList& source);
@@ -38,10 +39,7 @@ class TCopyLists : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TDualListsForm* GraphForm() const { return graphForm_.get(); }
   TAckmanGraphForm* StackForm() const { return stackForm_.get(); }
   QString S;
 
@@ -71,6 +69,5 @@ class TCopyLists : public TAlgoDemo {
   void UpdateTopRow();
 
   std::vector<Level> levels_;
-  std::unique_ptr<TDualListsForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };

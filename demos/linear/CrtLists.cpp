@@ -9,12 +9,8 @@ namespace {
 constexpr int MarkP = 1, MarkLs = 2, MarkQ = 3;
 }  // namespace
 
-TCrtLists::TCrtLists(const QStringList& source) : TAlgoDemo(source) {}
-TCrtLists::~TCrtLists() = default;
-
 void TCrtLists::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TListsForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("创建广义表"));
 }
 

@@ -6,26 +6,23 @@
 #include <memory>
 #include <vector>
 
+#include "demos/linear/ListsForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TListsForm;
 class TListsNode;
 
-class TCrtLists : public TAlgoDemo {
+class TCrtLists : public TFormDemo<TListsForm> {
   Q_OBJECT
  public:
-  explicit TCrtLists(const QStringList& source);
-  ~TCrtLists() override;
+  using TFormDemo::TFormDemo;
 
   void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TListsForm* GraphForm() const { return graphForm_.get(); }
   QString S;  // the list chosen in the dialog
 
   Q_INVOKABLE TData* Main_C_Begin();
@@ -80,5 +77,4 @@ class TCrtLists : public TAlgoDemo {
   int n_ = 0, i_ = 0;
   QChar ch_;
   QString severHsub_, severSub_;
-  std::unique_ptr<TListsForm> graphForm_;
 };

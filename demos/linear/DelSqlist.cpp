@@ -7,14 +7,6 @@
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
 
-TDelSqlist::TDelSqlist(const QStringList& source) : TAlgoDemo(source) {}
-TDelSqlist::~TDelSqlist() = default;
-
-void TDelSqlist::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TSqlstGraphForm>();
-}
-
 void TDelSqlist::AfterConstruction() { graphForm_->Mode = QStringLiteral("del"); }
 
 bool TDelSqlist::CreateData() {

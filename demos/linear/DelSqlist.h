@@ -3,27 +3,22 @@
 // the left, then the last cell blinks and goes.
 #include <memory>
 
+#include "demos/linear/SqlstGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
-class TSqlstGraphForm;
-
-class TDelSqlist : public TAlgoDemo {
+class TDelSqlist : public TFormDemo<TSqlstGraphForm> {
   Q_OBJECT
  public:
-  explicit TDelSqlist(const QStringList& source);
-  ~TDelSqlist() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   void AfterConstruction() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TSqlstGraphForm* GraphForm() const { return graphForm_.get(); }
   QString Text = QStringLiteral("ajcniydu");
   int Position = 3;
 
@@ -36,5 +31,4 @@ class TDelSqlist : public TAlgoDemo {
 
  private:
   TData* V() const;
-  std::unique_ptr<TSqlstGraphForm> graphForm_;
 };

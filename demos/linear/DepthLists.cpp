@@ -15,12 +15,11 @@ QString TDLStkData::GetText() const {
          ListsStackField(pp) + QStringLiteral("%1").arg(max, 2);
 }
 
-TDepthLists::TDepthLists(const QStringList& source) : TAlgoDemo(source) {}
+TDepthLists::TDepthLists(const QStringList& source) : TFormDemo(source) {}
 TDepthLists::~TDepthLists() = default;
 
 void TDepthLists::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TListsForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("求广义表深度"));
   stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 6,
                                 .title = QStringLiteral("Addr  ls  dep  pp  max        ")});

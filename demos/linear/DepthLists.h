@@ -6,12 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include "demos/linear/ListsForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Data.h"
 
 class TAckmanGraphForm;
 class TCoolMsgDlg;
-class TListsForm;
 class TListsNode;
 
 // One row of the drawn stack: Addr (0 from Main, 8 from the recursive call), ls, dep, pp and
@@ -27,7 +28,7 @@ class TDLStkData : public TData {
   int max;
 };
 
-class TDepthLists : public TAlgoDemo {
+class TDepthLists : public TFormDemo<TListsForm> {
   Q_OBJECT
  public:
   explicit TDepthLists(const QStringList& source);
@@ -38,10 +39,7 @@ class TDepthLists : public TAlgoDemo {
   std::unique_ptr<TData> GetInitialParam() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TListsForm* GraphForm() const { return graphForm_.get(); }
   TAckmanGraphForm* StackForm() const { return stackForm_.get(); }
   QString S;
 
@@ -74,7 +72,6 @@ class TDepthLists : public TAlgoDemo {
 
   int dep_ = 0;  // the depth last set or returned
   std::vector<Level> levels_;
-  std::unique_ptr<TListsForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;
   std::unique_ptr<TCoolMsgDlg> msgDlg_;
 };

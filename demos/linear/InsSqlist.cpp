@@ -10,14 +10,6 @@ namespace {
 const QString kFreeSlot = QStringLiteral("?");
 }
 
-TInsSqlist::TInsSqlist(const QStringList& source) : TAlgoDemo(source) {}
-TInsSqlist::~TInsSqlist() = default;
-
-void TInsSqlist::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TSqlstGraphForm>();
-}
-
 void TInsSqlist::AfterConstruction() { graphForm_->Mode = QStringLiteral("ins"); }
 
 bool TInsSqlist::CreateData() {

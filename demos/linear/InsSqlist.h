@@ -3,27 +3,22 @@
 // the last down to the i-th slide one cell to the right, then b drops into cell i.
 #include <memory>
 
+#include "demos/linear/SqlstGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
-class TSqlstGraphForm;
-
-class TInsSqlist : public TAlgoDemo {
+class TInsSqlist : public TFormDemo<TSqlstGraphForm> {
   Q_OBJECT
  public:
-  explicit TInsSqlist(const QStringList& source);
-  ~TInsSqlist() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   void AfterConstruction() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TSqlstGraphForm* GraphForm() const { return graphForm_.get(); }
   static constexpr int MaxLen = 16;
   QString Text = QStringLiteral("ajcniydu");
   char Elem = 'p';
@@ -40,5 +35,4 @@ class TInsSqlist : public TAlgoDemo {
 
  private:
   TData* V() const;
-  std::unique_ptr<TSqlstGraphForm> graphForm_;
 };

@@ -20,13 +20,8 @@ void FillList(TLink& link, const QString& text) {
 
 }  // namespace
 
-TLkUniteByCopy::TLkUniteByCopy(const QStringList& source) : TAlgoDemo(source) {}
+TLkUniteByCopy::TLkUniteByCopy(const QStringList& source) : TFormDemo(source) {}
 TLkUniteByCopy::~TLkUniteByCopy() = default;
-
-void TLkUniteByCopy::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TLUF>();
-}
 
 bool TLkUniteByCopy::CreateData() {
   TInput2LinksDlg dlg;

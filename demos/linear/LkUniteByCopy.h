@@ -5,32 +5,28 @@
 // bp and cp stand is shown by node colours.
 #include <memory>
 
+#include "demos/linear/LinkForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TLinkNode;
-class TLUF;
 
 // The two ordered list texts asked for; kept while the program runs.
 inline QString UniteTextA = QStringLiteral("adfi");
 inline QString UniteTextB = QStringLiteral("cefi");
 
-class TLkUniteByCopy : public TAlgoDemo {
+class TLkUniteByCopy : public TFormDemo<TLUF> {
   Q_OBJECT
  public:
   explicit TLkUniteByCopy(const QStringList& source);
   ~TLkUniteByCopy() override;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
-
-  TLUF* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE void LkUniteByCopy_Begin();
   Q_INVOKABLE void LkUniteByCopy_Init();
@@ -57,5 +53,4 @@ class TLkUniteByCopy : public TAlgoDemo {
   int ai_ = 1, bi_ = 1, ci_ = 0;
   int newNodes_ = 0;
   std::unique_ptr<TLinkNode> nil_;  // what c's Next shows before the merge
-  std::unique_ptr<TLUF> graphForm_;
 };

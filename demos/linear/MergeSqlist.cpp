@@ -26,14 +26,6 @@ bool TMergeSqlist::CheckOrderedString(QString& s) {
                            modal::Buttons::OkCancel) == modal::ResultOk;
 }
 
-TMergeSqlist::TMergeSqlist(const QStringList& source) : TAlgoDemo(source) {}
-TMergeSqlist::~TMergeSqlist() = default;
-
-void TMergeSqlist::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TSqlstGraphForm>();
-}
-
 bool TMergeSqlist::CreateData() {
   graphForm_->Mode = QStringLiteral("merge");
   std::optional<QString> va = AskListText(QStringLiteral("建立数据(va)"), QStringLiteral("acdijtuy"), MaxLen);

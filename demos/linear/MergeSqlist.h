@@ -4,31 +4,26 @@
 #include <QString>
 #include <memory>
 
+#include "demos/linear/SqlstGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
-class TSqlstGraphForm;
-
-class TMergeSqlist : public TAlgoDemo {
+class TMergeSqlist : public TFormDemo<TSqlstGraphForm> {
   Q_OBJECT
  public:
-  explicit TMergeSqlist(const QStringList& source);
-  ~TMergeSqlist() override;
+  using TFormDemo::TFormDemo;
 
   // Sorts s by character code in place; when it was not ordered, asks whether to go on with
   // the sorted text ("您输入的并非有序串,调整为..."): false when the user cancels. Needs no
   // demonstration: the searching demonstrations check their keys with it.
   static bool CheckOrderedString(QString& s);
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TSqlstGraphForm* GraphForm() const { return graphForm_.get(); }
   static constexpr int MaxLen = 10;
   QString TextA = QStringLiteral("acdijtuy");
   QString TextB = QStringLiteral("cfklns");
@@ -48,5 +43,4 @@ class TMergeSqlist : public TAlgoDemo {
   TData* List(const char* name) const;
   // k := k + 1; vc.elem[k] := from.elem[index]; index := index + 1.
   void Take(const char* from, const char* index);
-  std::unique_ptr<TSqlstGraphForm> graphForm_;
 };

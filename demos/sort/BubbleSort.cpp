@@ -2,16 +2,6 @@
 
 #include "demos/sort/SortGraphForms.h"
 
-TBubbleSort::TBubbleSort(const QStringList& source) : TSortDemo(source) {}
-TBubbleSort::~TBubbleSort() = default;
-
-void TBubbleSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TBubGraphForm>();
-}
-
-TSortGraphForm* TBubbleSort::SortForm() const { return graphForm_.get(); }
-
 void TBubbleSort::ResetLocalData(const QString&) {
   VarR = Named<TVector>(Locals(), "r");
   VarN = Named(Locals(), "n");

@@ -3,22 +3,17 @@
 // exchanges nothing.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TBubGraphForm;
-
-class TBubbleSort : public TSortDemo {
+class TBubbleSort : public TFormSortDemo<TBubGraphForm> {
   Q_OBJECT
  public:
-  explicit TBubbleSort(const QStringList& source);
-  ~TBubbleSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override { return KeysAndCount(); }
   bool CreateData() override { return InputKeys(12, 5); }
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
 
   Q_INVOKABLE void BubbleSort_Begin() {}
   Q_INVOKABLE bool BubbleSort_F_While();
@@ -35,5 +30,4 @@ class TBubbleSort : public TSortDemo {
   TIntData* VarPass = nullptr;
   TIntData* VarI = nullptr;
   int NextI = 1;
-  std::unique_ptr<TBubGraphForm> graphForm_;
 };

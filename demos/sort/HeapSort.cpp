@@ -23,16 +23,6 @@ THeapSortGraphForm::THeapSortGraphForm(QWidget* parent) : TSortGraphForm(parent)
   PlaceCounters({28, 489, 198, 40}, {260, 489, 198, 40}, SortFont("楷体_GB2312", -21, clTeal, fsBold));
 }
 
-THeapSort::THeapSort(const QStringList& source) : TSortDemo(source) {}
-THeapSort::~THeapSort() = default;
-
-void THeapSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<THeapSortGraphForm>();
-}
-
-TSortGraphForm* THeapSort::SortForm() const { return graphForm_.get(); }
-
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }
 
 std::unique_ptr<TData> THeapSort::GetGlobalData() {

@@ -17,21 +17,17 @@ class THeapSortGraphForm : public TSortGraphForm {
   TZqStaticText* ZqStaticText1;
 };
 
-class THeapSort : public TSortDemo {
+class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
   Q_OBJECT
  public:
-  explicit THeapSort(const QStringList& source);
-  ~THeapSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return InputKeys(15, 8); }
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
-  THeapSortGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE bool heapsort_F_Begin();
   Q_INVOKABLE TData* heapsort_C_Line1();
@@ -58,5 +54,4 @@ class THeapSort : public TSortDemo {
   void HideBoxes();
 
   int Counter = 0;  // the counter of the two FOR loops of heapsort
-  std::unique_ptr<THeapSortGraphForm> graphForm_;
 };

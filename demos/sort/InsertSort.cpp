@@ -3,16 +3,10 @@
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
 
-TInsertSort::TInsertSort(const QStringList& source) : TSortDemo(source) {}
-TInsertSort::~TInsertSort() = default;
-
 void TInsertSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TInSortGraphForm>();
+  TFormSortDemo::CreateChildWindow();
   graphForm_->OnRelayout = [this] { Relayout(); };
 }
-
-TSortGraphForm* TInsertSort::SortForm() const { return graphForm_.get(); }
 
 std::unique_ptr<TData> TInsertSort::GetInitialParam() {
   auto args = std::make_unique<TData>(QString());

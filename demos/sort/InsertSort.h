@@ -3,15 +3,12 @@
 // (the box x carries it along the row) and the greater keys before it shift right.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TInSortGraphForm;
-
-class TInsertSort : public TSortDemo {
+class TInsertSort : public TFormSortDemo<TInSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TInsertSort(const QStringList& source);
-  ~TInsertSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
@@ -19,8 +16,6 @@ class TInsertSort : public TSortDemo {
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
   void ShowGraph() override;
-  TSortGraphForm* SortForm() const override;
-  TInSortGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE bool InsertSort_F_Begin();
   Q_INVOKABLE void InsertSort_Init();
@@ -40,5 +35,4 @@ class TInsertSort : public TSortDemo {
   TCharData* VarX = nullptr;
   TVector* VarR = nullptr;
   int NextI = 2;
-  std::unique_ptr<TInSortGraphForm> graphForm_;
 };

@@ -8,18 +8,12 @@ TListSortNodeDT::TListSortNodeDT(const QString& name, char key, int next) : TRec
   Next = Add(new TIntData(QStringLiteral("Next"), next));
 }
 
-TListInsertSort::TListInsertSort(const QStringList& source) : TSortDemo(source) {}
-TListInsertSort::~TListInsertSort() = default;
-
 void TListInsertSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TListSortGraphForm>();
+  TFormSortDemo::CreateChildWindow();
   graphForm_->OnRelayout = [this] {
     if (graphForm_->r0->isVisible()) PlaceR0();
   };
 }
-
-TSortGraphForm* TListInsertSort::SortForm() const { return graphForm_.get(); }
 
 std::unique_ptr<TData> TListInsertSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());

@@ -3,9 +3,8 @@
 // through r[0] without moving them; arrange then exchanges them into place along the links.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TListSortGraphForm;
 class TListSortNode;
 
 // One record of the list as the variable window shows it: its key and its link.
@@ -18,11 +17,10 @@ class TListSortNodeDT : public TRecord {
   TIntData* Next;
 };
 
-class TListInsertSort : public TSortDemo {
+class TListInsertSort : public TFormSortDemo<TListSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TListInsertSort(const QStringList& source);
-  ~TListInsertSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
@@ -30,7 +28,6 @@ class TListInsertSort : public TSortDemo {
   bool CreateData() override { return InputKeys(12, 7); }
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
 
   Q_INVOKABLE void ListInsertSort_Begin();
   Q_INVOKABLE void ListInsertSort_Line1();
@@ -65,5 +62,4 @@ class TListInsertSort : public TSortDemo {
   TIntData* VarP = nullptr;
   TIntData* VarQ = nullptr;
   int NextI = 2;
-  std::unique_ptr<TListSortGraphForm> graphForm_;
 };

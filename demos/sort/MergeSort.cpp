@@ -9,14 +9,6 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
-TMergeSort::TMergeSort(const QStringList& source) : TAlgoDemo(source) {}
-TMergeSort::~TMergeSort() = default;
-
-void TMergeSort::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TMgStGraphForm>();
-}
-
 std::unique_ptr<TData> TMergeSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
   AddVars(*globals, IntVar("MaxKey", MaxKey), IntVar("MinKey", 0), IntVar("k", K));

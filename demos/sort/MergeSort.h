@@ -6,27 +6,25 @@
 #include <memory>
 #include <vector>
 
+#include "demos/sort/ExternalForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TMgStGraphForm;
 class TIntData;
 
-class TMergeSort : public TAlgoDemo {
+class TMergeSort : public TFormDemo<TMgStGraphForm> {
   Q_OBJECT
  public:
   static constexpr int MaxKey = 999;
   static constexpr int MaxRuns = 8;
 
-  explicit TMergeSort(const QStringList& source);
-  ~TMergeSort() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  TMgStGraphForm* GraphForm() const { return graphForm_.get(); }
 
   // The input runs as given (each ascending, without the closing 999); at most 8 of 8 keys.
   void SetRuns(const std::vector<std::vector<int>>& runs);
@@ -64,5 +62,4 @@ class TMergeSort : public TAlgoDemo {
   // The next key of run q into b[q] and its leaf.
   void ReadNext(int q);
 
-  std::unique_ptr<TMgStGraphForm> graphForm_;
 };

@@ -20,15 +20,6 @@ TMergeSortGraphForm::TMergeSortGraphForm(QWidget* parent) : TSortGraphForm(paren
   PlaceCounters({16, 384, 169, 33}, {200, 384, 169, 33}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
-TMergeSortBase::~TMergeSortBase() = default;
-
-void TMergeSortBase::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TMergeSortGraphForm>();
-}
-
-TSortGraphForm* TMergeSortBase::SortForm() const { return graphForm_.get(); }
-
 bool TMergeSortBase::CreateData() {
   TMergeSortGraphForm& f = *graphForm_;
   const bool ok = InputKeys(12, 6);

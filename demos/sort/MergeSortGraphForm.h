@@ -15,18 +15,14 @@ class TMergeSortGraphForm : public TSortGraphForm {
 
 // What both merge sorts share: the window, the copy-in and copy-out of the arrays a call is
 // given, and the procedure merge.
-class TMergeSortBase : public TSortDemo {
+class TMergeSortBase : public TFormSortDemo<TMergeSortGraphForm> {
   Q_OBJECT
  public:
-  using TSortDemo::TSortDemo;
-  ~TMergeSortBase() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
-  TMergeSortGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE void merge_Begin();
   Q_INVOKABLE bool merge_F_While();
@@ -56,7 +52,4 @@ class TMergeSortBase : public TSortDemo {
 
   QString Result;  // the result array of the call that returned last
   int N = 0;
-
- private:
-  std::unique_ptr<TMergeSortGraphForm> graphForm_;
 };

@@ -7,16 +7,10 @@
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
 
-TQuickAddrSort::TQuickAddrSort(const QStringList& source) : TSortDemo(source) {}
-TQuickAddrSort::~TQuickAddrSort() = default;
-
 void TQuickAddrSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TQkAddrSortGraphForm>();
+  TFormSortDemo::CreateChildWindow();
   graphForm_->OnRelayout = [this] { graphForm_->Repoint(); };
 }
-
-TSortGraphForm* TQuickAddrSort::SortForm() const { return graphForm_.get(); }
 
 void TQuickAddrSort::SetWindowRect() {
   MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm);

@@ -4,16 +4,14 @@
 // key order in place, following the cycles of the table with one spare record rc.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TQkAddrSortGraphForm;
 class TAddrNode;
 
-class TQuickAddrSort : public TSortDemo {
+class TQuickAddrSort : public TFormSortDemo<TQkAddrSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TQuickAddrSort(const QStringList& source);
-  ~TQuickAddrSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
@@ -22,7 +20,6 @@ class TQuickAddrSort : public TSortDemo {
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
 
   Q_INVOKABLE TData* qkaddrst_C_Begin();
   Q_INVOKABLE void qkaddrst_AfterBegin() {}
@@ -72,5 +69,4 @@ class TQuickAddrSort : public TSortDemo {
   TCharData* VarX = nullptr;
   TCharData* VarRc = nullptr;
   int PassK = 0;  // the k the last qkpass left (its VAR parameter)
-  std::unique_ptr<TQkAddrSortGraphForm> graphForm_;
 };

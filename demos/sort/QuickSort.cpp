@@ -3,16 +3,10 @@
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
 
-TQuickSort::TQuickSort(const QStringList& source) : TSortDemo(source) {}
-TQuickSort::~TQuickSort() = default;
-
 void TQuickSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TQkSortGraphForm>();
+  TFormSortDemo::CreateChildWindow();
   graphForm_->OnRelayout = [this] { Resize(); };
 }
-
-TSortGraphForm* TQuickSort::SortForm() const { return graphForm_.get(); }
 
 std::unique_ptr<TData> TQuickSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());

@@ -3,15 +3,12 @@
 // holds it, the box x shows its key travelling along the row), QuickSort sorts both parts.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TQkSortGraphForm;
-
-class TQuickSort : public TSortDemo {
+class TQuickSort : public TFormSortDemo<TQkSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TQuickSort(const QStringList& source);
-  ~TQuickSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
   void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
@@ -19,7 +16,6 @@ class TQuickSort : public TSortDemo {
   bool CreateData() override { return InputKeys(12, 7); }
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
   // Lays out rp and x again after the window changed size.
   void Resize();
 
@@ -54,5 +50,4 @@ class TQuickSort : public TSortDemo {
   TVector* VarR = nullptr;
   TIntData *VarS = nullptr, *VarT = nullptr, *VarK = nullptr, *VarI = nullptr, *VarJ = nullptr;
   int PassI = 0;  // the i the last QuickPass left (its VAR parameter)
-  std::unique_ptr<TQkSortGraphForm> graphForm_;
 };

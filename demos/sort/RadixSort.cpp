@@ -138,14 +138,6 @@ bool RadixListValid(const QString& text) {
 
 // ---------------------------------------------------------------- demonstration
 
-TRadixSort::TRadixSort(const QStringList& source) : TAlgoDemo(source) {}
-TRadixSort::~TRadixSort() = default;
-
-void TRadixSort::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TRadixSortGraphForm>();
-}
-
 void TRadixSort::SetKeys(QString list) {
   // Blanks may stand around the numbers; they are no digits.
   list.remove(QLatin1Char(' '));

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "demos/sort/SortData.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -52,16 +53,14 @@ int NextNumber(QString& text);
 // them and empty items allowed).
 bool RadixListValid(const QString& text);
 
-class TRadixSort : public TAlgoDemo {
+class TRadixSort : public TFormDemo<TRadixSortGraphForm> {
   Q_OBJECT
  public:
   static constexpr int Count = 9;
 
-  explicit TRadixSort(const QStringList& source);
-  ~TRadixSort() override;
+  using TFormDemo::TFormDemo;
 
   void DemoFinished() override;
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
@@ -69,7 +68,6 @@ class TRadixSort : public TAlgoDemo {
   void SetWindowRect() override;
   void Reset() override;
   void UpdateChildWindow() override;
-  TRadixSortGraphForm* GraphForm() const { return graphForm_.get(); }
 
   // The keys read from a list as the dialog gives it.
   void SetKeys(QString list);
@@ -113,5 +111,4 @@ class TRadixSort : public TAlgoDemo {
 
   int Counter = 2;   // the FOR counter of radixsort
   int SavedP = 1;    // the head of the chain collect left
-  std::unique_ptr<TRadixSortGraphForm> graphForm_;
 };

@@ -38,14 +38,6 @@ bool TFile::Read(int& x) {
 
 // ---------------------------------------------------------------- demonstration
 
-TReplaceSelection::TReplaceSelection(const QStringList& source) : TAlgoDemo(source) {}
-TReplaceSelection::~TReplaceSelection() = default;
-
-void TReplaceSelection::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TRepSelGraphForm>();
-}
-
 std::unique_ptr<TData> TReplaceSelection::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
   auto* ls = globals->Add(new TVector(QStringLiteral("ls")));

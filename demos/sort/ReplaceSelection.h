@@ -6,9 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "demos/sort/ExternalForms.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TRepSelGraphForm;
 class TIntData;
 
 // A sequential file of at most 100 integer records held in memory.
@@ -33,20 +34,17 @@ class TFile {
   char mode_ = 'c';
 };
 
-class TReplaceSelection : public TAlgoDemo {
+class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   Q_OBJECT
  public:
   static constexpr int MaxKey = 999;
 
-  explicit TReplaceSelection(const QStringList& source);
-  ~TReplaceSelection() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  TRepSelGraphForm* GraphForm() const { return graphForm_.get(); }
 
   // A work area of w records and the input file's keys, as CreateData would leave them.
   void SetInput(int w, const std::vector<int>& keys);
@@ -102,5 +100,4 @@ class TReplaceSelection : public TAlgoDemo {
   void StartFiles();
 
   std::array<bool, 16> noRecord_{};  // slots the construction found no record for
-  std::unique_ptr<TRepSelGraphForm> graphForm_;
 };

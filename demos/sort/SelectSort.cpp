@@ -2,16 +2,6 @@
 
 #include "demos/sort/SortGraphForms.h"
 
-TSelectSort::TSelectSort(const QStringList& source) : TSortDemo(source) {}
-TSelectSort::~TSelectSort() = default;
-
-void TSelectSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TSelSortGraphForm>();
-}
-
-TSortGraphForm* TSelectSort::SortForm() const { return graphForm_.get(); }
-
 void TSelectSort::ResetLocalData(const QString&) {
   VarR = Named<TVector>(Locals(), "r");
   VarN = Named(Locals(), "n");

@@ -3,22 +3,17 @@
 // the first place of the pass.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TSelSortGraphForm;
-
-class TSelectSort : public TSortDemo {
+class TSelectSort : public TFormSortDemo<TSelSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TSelectSort(const QStringList& source);
-  ~TSelectSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override { return KeysAndCount(); }
   bool CreateData() override { return InputKeys(12, 5); }
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
 
   Q_INVOKABLE bool SelectSort_F_Begin();
   Q_INVOKABLE void SelectSort_ki();
@@ -36,5 +31,4 @@ class TSelectSort : public TSortDemo {
   TIntData* VarK = nullptr;
   int NextI = 1;
   int NextJ = 2;
-  std::unique_ptr<TSelSortGraphForm> graphForm_;
 };

@@ -2,16 +2,6 @@
 
 #include "demos/sort/SortGraphForms.h"
 
-TShellSort::TShellSort(const QStringList& source) : TSortDemo(source) {}
-TShellSort::~TShellSort() = default;
-
-void TShellSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TShellSortGraphForm>();
-}
-
-TSortGraphForm* TShellSort::SortForm() const { return graphForm_.get(); }
-
 std::unique_ptr<TData> TShellSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
   VarR = globals->Add(KeyVector(QStringLiteral("r"), QString(-FirstSentinel + 1, ' ') + Keys, FirstSentinel));

@@ -3,23 +3,18 @@
 // dh apart, each chain using its own sentinel place in r[-dh+1] .. r[0], taken in turn.
 #include <memory>
 
-#include "demos/sort/SortDemo.h"
+#include "demos/sort/SortGraphForms.h"
 
-class TShellSortGraphForm;
-
-class TShellSort : public TSortDemo {
+class TShellSort : public TFormSortDemo<TShellSortGraphForm> {
   Q_OBJECT
  public:
-  explicit TShellSort(const QStringList& source);
-  ~TShellSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return InputKeys(17, 11, 5); }
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
 
   Q_INVOKABLE void ShellSort_Begin();
   Q_INVOKABLE void ShellSort_Line1();
@@ -45,5 +40,4 @@ class TShellSort : public TSortDemo {
   TIntData* VarN = nullptr;
   TIntData *VarI = nullptr, *VarJ = nullptr, *VarK = nullptr, *VarS = nullptr, *VarDh = nullptr;
   int NextI = 1;
-  std::unique_ptr<TShellSortGraphForm> graphForm_;
 };

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "demos/sort/SortData.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -62,8 +63,6 @@ class TSortDemo : public TAlgoDemo {
 
   void SetWindowRect() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
  protected:
   // The row's input dialog with inputCapacity places; the row then keeps the keys entered
@@ -84,6 +83,15 @@ class TSortDemo : public TAlgoDemo {
   static void SwapKeys(TData* vector, int i, int j);
   // A FOR loop's test: while last >= next, var := next and next + 1.
   static bool ForStep(TIntData* var, int& next, int last);
+};
+
+// A sort demonstration drawn in its own window of class Form (see FormDemo.h).
+template <class Form>
+class TFormSortDemo : public TFormDemo<Form, TSortDemo> {
+ public:
+  using TFormDemo<Form, TSortDemo>::TFormDemo;
+
+  TSortGraphForm* SortForm() const override { return this->graphForm_.get(); }
 };
 
 template <class T = TIntData>

@@ -110,26 +110,14 @@ TQkAddrSortGraphForm::TQkAddrSortGraphForm(QWidget* parent) : TSortGraphForm(par
   Addr = PlaceRow<TAddrdata>("Addr", {7, 273, 423, 53}, 9, 1, clGreen, 10);
 }
 
-void TQkAddrSortGraphForm::PointAtRecord(TImage* pointer, int index) {
+void TQkAddrSortGraphForm::PointAt(TImage* pointer, const TSortData& row, int index) {
   pointer->Tag = index;
-  const TSortNode* box = R->NodeAt(index);
+  const TSortNode* box = row.NodeAt(index);
   if (box == nullptr) {
     pointer->hide();
     return;
   }
-  pointer->move(box->x() + R->x(), R->y() + R->height());
-  pointer->show();
-  pointer->raise();
-}
-
-void TQkAddrSortGraphForm::PointAtAddr(TImage* pointer, int index) {
-  pointer->Tag = index;
-  const TSortNode* box = Addr->NodeAt(index);
-  if (box == nullptr) {
-    pointer->hide();
-    return;
-  }
-  pointer->move(box->x() + Addr->x(), Addr->y() + Addr->height());
+  pointer->move(box->x() + row.x(), row.y() + row.height());
   pointer->show();
   pointer->raise();
 }

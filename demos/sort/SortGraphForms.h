@@ -61,9 +61,12 @@ class TQkAddrSortGraphForm : public TSortGraphForm {
   TZqStaticText* ZqStaticText1;
   TZqStaticText* ZqStaticText2;
   // Puts the pointer under the record or address place index (hides it for none).
-  void PointAtRecord(TImage* pointer, int index);
-  void PointAtAddr(TImage* pointer, int index);
+  void PointAtRecord(TImage* pointer, int index) { PointAt(pointer, *R, index); }
+  void PointAtAddr(TImage* pointer, int index) { PointAt(pointer, *Addr, index); }
   void HideAllPointers();
   // Puts the shown pointers back under their places after a resize.
   void Repoint();
+
+ private:
+  void PointAt(TImage* pointer, const TSortData& row, int index);
 };

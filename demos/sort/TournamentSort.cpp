@@ -21,16 +21,6 @@ TTourSortGraphForm::TTourSortGraphForm(QWidget* parent) : TSortGraphForm(parent)
   PlaceCounters({16, 391, 161, 32}, {200, 391, 161, 32}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
-TTournamentSort::TTournamentSort(const QStringList& source) : TSortDemo(source) {}
-TTournamentSort::~TTournamentSort() = default;
-
-void TTournamentSort::CreateChildWindow() {
-  TSortDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TTourSortGraphForm>();
-}
-
-TSortGraphForm* TTournamentSort::SortForm() const { return graphForm_.get(); }
-
 void TTournamentSort::SetWindowRect() {
   MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm);
 }

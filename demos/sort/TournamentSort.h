@@ -15,23 +15,19 @@ class TTourSortGraphForm : public TSortGraphForm {
   TWinnerTree* Tree;
 };
 
-class TTournamentSort : public TSortDemo {
+class TTournamentSort : public TFormSortDemo<TTourSortGraphForm> {
   Q_OBJECT
  public:
   static constexpr char Max = '\\';  // above every capital letter
 
-  explicit TTournamentSort(const QStringList& source);
-  ~TTournamentSort() override;
+  using TFormSortDemo::TFormSortDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  TSortGraphForm* SortForm() const override;
-  TTourSortGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE TData* tournament_C_Begin();
   Q_INVOKABLE void tournament_AfterBegin();
@@ -70,5 +66,4 @@ class TTournamentSort : public TSortDemo {
   void Output(int i);
 
   int Counter = 1;
-  std::unique_ptr<TTourSortGraphForm> graphForm_;
 };

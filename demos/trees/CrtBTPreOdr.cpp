@@ -13,12 +13,11 @@
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 
-TCrtBTPreOdr::TCrtBTPreOdr(const QStringList& source) : TAlgoDemo(source) {}
+TCrtBTPreOdr::TCrtBTPreOdr(const QStringList& source) : TFormDemo(source) {}
 TCrtBTPreOdr::~TCrtBTPreOdr() = default;
 
 void TCrtBTPreOdr::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TTrTravForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("按先序序列建立二叉树"));
   graphForm_->Pointer->SetCaption(QStringLiteral("T"));
   TFont font = graphForm_->ResultText->Font();

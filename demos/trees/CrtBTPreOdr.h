@@ -6,13 +6,14 @@
 // builds and that parent's letter).
 #include <memory>
 
+#include "demos/trees/TrTravForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TAckmanGraphForm;
 class TBinCharTreeNode;
-class TTrTravForm;
 
-class TCrtBTPreOdr : public TAlgoDemo {
+class TCrtBTPreOdr : public TFormDemo<TTrTravForm> {
   Q_OBJECT
  public:
   explicit TCrtBTPreOdr(const QStringList& source);
@@ -23,8 +24,6 @@ class TCrtBTPreOdr : public TAlgoDemo {
   void Reset() override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
-
-  TTrTravForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE TData* Main_C_Begin();
   Q_INVOKABLE void Main_AfterBegin();
@@ -55,6 +54,5 @@ class TCrtBTPreOdr : public TAlgoDemo {
   TBinCharTreeNode* BuildParent = nullptr;  // whose child the current call builds
   bool BuildLeft = true;
   QChar CurChar;  // ch
-  std::unique_ptr<TTrTravForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };

@@ -9,14 +9,6 @@
 #include "framework/shell/MainForm.h"
 #include "platform/PaintBox.h"
 
-TCrtPreIn::TCrtPreIn(const QStringList& source) : TAlgoDemo(source) {}
-TCrtPreIn::~TCrtPreIn() = default;
-
-void TCrtPreIn::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TTreeCrtForm>();
-}
-
 bool TCrtPreIn::CreateData() {
   TTreCrtDlg dlg;
   if (!dlg.Execute()) return false;

@@ -5,26 +5,23 @@
 // recursive calls. The tree grows above the two rows of cells that show each call's ranges.
 #include <memory>
 
+#include "demos/trees/TreeCrtForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TBinCharTreeNode;
-class TTreeCrtForm;
 
-class TCrtPreIn : public TAlgoDemo {
+class TCrtPreIn : public TFormDemo<TTreeCrtForm> {
   Q_OBJECT
  public:
-  explicit TCrtPreIn(const QStringList& source);
-  ~TCrtPreIn() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void Reset() override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
-
-  TTreeCrtForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE TData* Main_C_Begin();
   Q_INVOKABLE void Main_AfterBegin();
@@ -47,5 +44,4 @@ class TCrtPreIn : public TAlgoDemo {
   QString ino_;
   TBinCharTreeNode* CurNode = nullptr;  // the node made last; nil before the first
   bool BuildRight = false;
-  std::unique_ptr<TTreeCrtForm> graphForm_;
 };

@@ -26,14 +26,6 @@ void THuffmanCodingGraph::FormResize() {
 
 // ---------------------------------------------------------------- demonstration
 
-THuffmanCoding::THuffmanCoding(const QStringList& source) : TAlgoDemo(source) {}
-THuffmanCoding::~THuffmanCoding() = default;
-
-void THuffmanCoding::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<THuffmanCodingGraph>();
-}
-
 bool THuffmanCoding::CreateData() {
   THuffmanIptDlg dlg;
   int w[THuffmanIptDlg::kMaxWeights] = {};

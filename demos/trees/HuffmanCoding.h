@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "demos/trees/HuffmanTree.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/engine/AlgoDemo.h"
 
@@ -18,19 +19,15 @@ class THuffmanCodingGraph : public TGraphForm {
   void FormResize() override;
 };
 
-class THuffmanCoding : public TAlgoDemo {
+class THuffmanCoding : public TFormDemo<THuffmanCodingGraph> {
   Q_OBJECT
  public:
-  explicit THuffmanCoding(const QStringList& source);
-  ~THuffmanCoding() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void SetWindowRect() override;
   void Reset() override;
-
-  THuffmanCodingGraph* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE bool HuffmanCoding_F_Begin();
   Q_INVOKABLE void HuffmanCoding_InitM();
@@ -77,5 +74,4 @@ class THuffmanCoding : public TAlgoDemo {
   std::vector<THuffNode> ht_;
   int m_ = 0, i_ = 0, start_ = 0, s1_ = 0, s2_ = 0, c_ = 0, f_ = 0;
   QString cd_;
-  std::unique_ptr<THuffmanCodingGraph> graphForm_;
 };

@@ -7,14 +7,6 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
-TThrdTravel::TThrdTravel(const QStringList& source) : TAlgoDemo(source) {}
-TThrdTravel::~TThrdTravel() = default;
-
-void TThrdTravel::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TThrdTravGraphForm>();
-}
-
 bool TThrdTravel::CreateData() { return graphForm_->Tree->RethreadTree(); }
 
 void TThrdTravel::Reset() {

@@ -4,18 +4,17 @@
 // right subtree where there is one, until the walk is back at the head.
 #include <memory>
 
+#include "demos/trees/ThrdTravGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TThrdTravGraphForm;
 class TThrdTreeNode;
 
-class TThrdTravel : public TAlgoDemo {
+class TThrdTravel : public TFormDemo<TThrdTravGraphForm> {
   Q_OBJECT
  public:
-  explicit TThrdTravel(const QStringList& source);
-  ~TThrdTravel() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   void Reset() override;
   void ResetLocalData(const QString& procName) override;
@@ -23,8 +22,6 @@ class TThrdTravel : public TAlgoDemo {
   void UpdateChildWindow() override;
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
-
-  TThrdTravGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE void travel_Begin();
   Q_INVOKABLE bool travel_F_Line1();
@@ -42,5 +39,4 @@ class TThrdTravel : public TAlgoDemo {
   void Visit();
   void GoRight();
 
-  std::unique_ptr<TThrdTravGraphForm> graphForm_;
 };
