@@ -45,16 +45,20 @@ void TDrawGrid::SetRowCount(int n) {
 }
 
 void TDrawGrid::SetFixedCols(int n) {
-  fixedCols_ = std::clamp(n, 0, std::max(0, ColCount() - 1));
-  col_ = std::max(col_, fixedCols_);
-  leftCol_ = std::max(leftCol_, fixedCols_);
+  n = std::clamp(n, 0, std::max(0, ColCount() - 1));
+  if (n == fixedCols_) return;
+  // A new count of fixed columns starts the grid again at its first scrolling column, as
+  // the class library does: the columns that stopped being fixed are shown, not left of view.
+  fixedCols_ = n;
+  col_ = leftCol_ = fixedCols_;
   Changed();
 }
 
 void TDrawGrid::SetFixedRows(int n) {
-  fixedRows_ = std::clamp(n, 0, std::max(0, RowCount() - 1));
-  row_ = std::max(row_, fixedRows_);
-  topRow_ = std::max(topRow_, fixedRows_);
+  n = std::clamp(n, 0, std::max(0, RowCount() - 1));
+  if (n == fixedRows_) return;
+  fixedRows_ = n;
+  row_ = topRow_ = fixedRows_;
   Changed();
 }
 

@@ -133,7 +133,9 @@ void TArtipoint::SetCell(int row, int column, int value, TColor colour) {
 }
 
 void TArtipoint::SetVar(const char* name, int value) {
-  if (TIntData* var = graphdemo::Field(Locals(), name)) var->SetValue(value);
+  // The variable may not be in the current frame: then there is nothing to show.
+  if (Locals() == nullptr) return;
+  if (auto* var = dynamic_cast<TIntData*>(Locals()->FindByName(QString::fromLatin1(name)))) var->SetValue(value);
 }
 
 TData* TArtipoint::CallDfs(int v) {
@@ -197,14 +199,14 @@ void TArtipoint::ArtiPoint_Findfirst() {
 // DFSArticul(G, v)
 TData* TArtipoint::ArtiPoint_C_Gotodfs1() {
   depth_ = 1;
-  return CallDfs(graphdemo::Field(Locals(), "v")->Value());
+  return CallDfs(Var("v")->Value());
 }
 
 void TArtipoint::ArtiPoint_AfterGotodfs1() { SetVar("count", count_); }
 
 // IF count < G.vexnum
 bool TArtipoint::ArtiPoint_F_Numchild() {
-  if (count_ < graphdemo::Field(Locals(), "VexNum")->Value()) return true;
+  if (count_ < Var("VexNum")->Value()) return true;
   CompleteRoot();
   return false;
 }
@@ -228,7 +230,7 @@ void TArtipoint::ArtiPoint_Findnext() {
 
 // IF visited[v] = 0
 bool TArtipoint::ArtiPoint_F_Visited() {
-  const int v = graphdemo::Field(Locals(), "v")->Value();
+  const int v = Var("v")->Value();
   if (!graph_->VDataIsOne(v)) return true;
   PutBack(1, v);
   return false;
@@ -327,7 +329,7 @@ void TArtipoint::dfsarti_Setnext() { edge_[D()] = graph_->NextAdj(*edge_[D()]); 
 // low[v0] := min
 void TArtipoint::dfsarti_Setlow() {
   const int v = v0_[D()];
-  SetCell(LowRow, v, graphdemo::Field(Locals(), "min")->Value(), LevelColour(depth_));
+  SetCell(LowRow, v, Var("min")->Value(), LevelColour(depth_));
   squlow_ += 1;
   SetCell(SqulowRow, v, squlow_, LevelColour(depth_));
 }

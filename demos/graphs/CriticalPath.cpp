@@ -157,7 +157,6 @@ void TCriticalPath::Reset() {
   }
 }
 
-TIntData* TCriticalPath::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
 int TCriticalPath::V() const { return VertexOf(Var("i")->Value()); }
 
 void TCriticalPath::PushS(int value) {

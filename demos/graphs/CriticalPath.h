@@ -70,7 +70,6 @@ class TCriticalPath : public TAlgoDemo {
 
  private:
   using Array = std::array<int, TGraphm::MaxVertices + 1>;
-  TIntData* Var(const char* name) const;
   int V() const;  // the vertex of i
   void PushS(int value);
   void FirstArc();

@@ -12,13 +12,6 @@ class TGraphList;
 
 namespace graphdemo {
 
-// A variable of a record (a frame's locals, the globals, a record variable) by its name in
-// the text, as the class the demonstration gave it; nullptr when there is none.
-template <class T = TIntData>
-T* Field(const TData* record, const char* name) {
-  return record ? static_cast<T*>(record->FindByName(QString::fromLatin1(name))) : nullptr;
-}
-
 // "visited": one character field per vertex, "[1]" .. "[n]", each 'F'.
 std::unique_ptr<TRecord> VisitedRecord(int n);
 // Marks field "[v]" of the visited record in rec (found by name) 'T'.

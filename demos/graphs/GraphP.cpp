@@ -201,7 +201,25 @@ void TGraphP::DrawArc(int i, int j, QPoint from, QPoint to) {
   const TColor color = arcColor_[Slot(i)][Slot(j)];
   DrawLine3D(c, from.x(), from.y(), to.x(), to.y(), color, clBtnShadow, true);
   if (directed_) DrawArrowHead(from, to, color);
-  if (weighted_) DrawLabel(from, to, graph_->Weight(i, j));
+  if (weighted_) {
+    const QPoint shift = LabelShift(i, j, from, to);
+    DrawLabel(from + shift, to + shift, graph_->Weight(i, j));
+  }
+}
+
+QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to) {
+  const double dx = to.x() - from.x();
+  const double dy = to.y() - from.y();
+  const double length = std::hypot(dx, dy);
+  if (!directed_ || !graph_->IsArc(j, i) || length < 1) return {};
+  TFont font = Canvas().Font;
+  font.SetSize(std::max(layout_.LabelSize - 1, 2));
+  const int wide = std::max(font.TextWidth(QString::number(graph_->Weight(i, j))),
+                            font.TextWidth(QString::number(graph_->Weight(j, i))));
+  const double away = std::max(wide, font.TextHeight(QStringLiteral("0"))) * 0.75;
+  // Square to the line, to the right of the way the arc runs: the opposite arc runs the
+  // other way, so its weight lands on the other side.
+  return QPoint(text::Round(-dy / length * away), text::Round(dx / length * away));
 }
 
 void TGraphP::DrawArrowHead(QPoint from, QPoint to, TColor color) {

@@ -83,6 +83,9 @@ class TGraphP : public TNodeContainer {
   void DrawArc(int i, int j, QPoint from, QPoint to);
   void DrawArrowHead(QPoint from, QPoint to, TColor color);
   void DrawLabel(QPoint from, QPoint to, int weight);
+  // How far the weight of arc i -> j moves off the middle of its line: nothing, unless the
+  // arc j -> i is drawn on the same line, when each weight goes to its own side of it.
+  QPoint LabelShift(int i, int j, QPoint from, QPoint to);
   void DrawVertex(int i);
   void DrawRubberBand();
 

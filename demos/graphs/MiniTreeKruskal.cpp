@@ -34,7 +34,6 @@ void TMiniTreeKRUSKAL::Reset() {
   form_->SetGraph(graph_.get());
 }
 
-TIntData* TMiniTreeKRUSKAL::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
 int& TMiniTreeKRUSKAL::Pa(int v) { return form_->s[static_cast<std::size_t>(v)].pa; }
 
 TData* TMiniTreeKRUSKAL::EdgeRecord(const QString& name, int number, int v1, int v2, int cost) {
@@ -48,10 +47,10 @@ TData* TMiniTreeKRUSKAL::EdgeRecord(const QString& name, int number, int v1, int
 
 void TMiniTreeKRUSKAL::SetEdgeRecord(TData* rec, int number) {
   const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(number)];
-  graphdemo::Field(rec, "No.")->SetValue(number);
-  graphdemo::Field<TCharData>(rec, "v1")->SetValue(static_cast<char>(64 + e.v1));
-  graphdemo::Field<TCharData>(rec, "v2")->SetValue(static_cast<char>(64 + e.v2));
-  graphdemo::Field(rec, "cost")->SetValue(e.cost);
+  TFrameVar<>(rec, "No.")->SetValue(number);
+  TFrameVar<TCharData>(rec, "v1")->SetValue(static_cast<char>(64 + e.v1));
+  TFrameVar<TCharData>(rec, "v2")->SetValue(static_cast<char>(64 + e.v2));
+  TFrameVar<>(rec, "cost")->SetValue(e.cost);
 }
 
 void TMiniTreeKRUSKAL::RewriteHeap() {
@@ -86,7 +85,7 @@ void TMiniTreeKRUSKAL::Kruskal_TreeInit() { form_->InitSets(); }
 void TMiniTreeKRUSKAL::Kruskal_HpInit() {
   form_->InitHeap();
   TData* hp = Locals()->FindByName(QStringLiteral("hp"));
-  graphdemo::Field(hp, "last")->SetValue(form_->Last);
+  TFrameVar<>(hp, "last")->SetValue(form_->Last);
   for (int k = 1; k <= form_->Last; ++k) {
     const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(k)];
     hp->Add(EdgeRecord(QStringLiteral("fo[%1]").arg(k), k, e.v1, e.v2, e.cost));
@@ -148,10 +147,10 @@ bool TMiniTreeKRUSKAL::Kruskal_F_Equal() { return Var("i")->Value() != Var("j")-
 void TMiniTreeKRUSKAL::Kruskal_AddEdge() {
   form_->AddTreeArc(edgeV1_, edgeV2_);
   TData* t = Locals()->FindByName(QStringLiteral("T"));
-  graphdemo::Field(t, "Arcn")->SetValue(form_->Arcn);
+  TFrameVar<>(t, "Arcn")->SetValue(form_->Arcn);
   const TData* e = Locals()->FindByName(QStringLiteral("e"));
-  t->Add(EdgeRecord(QStringLiteral("Arc[%1]").arg(form_->Arcn), graphdemo::Field(e, "No.")->Value(), edgeV1_, edgeV2_,
-                    graphdemo::Field(e, "cost")->Value()));
+  t->Add(EdgeRecord(QStringLiteral("Arc[%1]").arg(form_->Arcn), TFrameVar<>(e, "No.")->Value(), edgeV1_, edgeV2_,
+                    TFrameVar<>(e, "cost")->Value()));
 }
 
 // mix_mfset(T.set, i, j)
@@ -183,7 +182,7 @@ void TMiniTreeKRUSKAL::Kruskal_HpNext() {
   TData* first = hp->FindByName(QStringLiteral("fo[1]"));
   if (first != nullptr && form_->Last >= 1) SetEdgeRecord(first, form_->fo[1]);
   if (hp->FindByName(QStringLiteral("fo[%1]").arg(last)) != nullptr) hp->Delete(hp->Count() - 1).reset();
-  graphdemo::Field(hp, "last")->SetValue(form_->Last);
+  TFrameVar<>(hp, "last")->SetValue(form_->Last);
 }
 
 // IF hp.last > 1

@@ -57,7 +57,6 @@ class TMiniTreeKRUSKAL : public TAlgoDemo {
   Q_INVOKABLE void MixSet_SjLess();
 
  private:
-  TIntData* Var(const char* name) const;
   int& Pa(int v);
   // An edge as a record (No., v1, v2, cost).
   static TData* EdgeRecord(const QString& name, int number, int v1, int v2, int cost);

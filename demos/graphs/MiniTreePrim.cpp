@@ -166,8 +166,6 @@ void TMinispantreePRIM::Reset() {
   form_->DrawTable(vtxnum_);
 }
 
-TIntData* TMinispantreePRIM::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
-
 void TMinispantreePRIM::DrawColumn(int v) {
   const TClosedge& e = closedge_[static_cast<std::size_t>(v)];
   form_->DrawColumn(v, QString::number(e.vex),

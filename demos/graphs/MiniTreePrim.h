@@ -81,7 +81,6 @@ class TMinispantreePRIM : public TAlgoDemo {
     int vex = 0;
     int lowcost = 0;
   };
-  TIntData* Var(const char* name) const;
   int Get(const char* name) const { return Var(name)->Value(); }
   void DrawColumn(int v);
   TClosedge& Edge(int v) { return closedge_[static_cast<std::size_t>(v)]; }

@@ -67,8 +67,6 @@ void TOrthLinkCreate::ResetLocalData(const QString& procName) {
 
 void TOrthLinkCreate::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 70, AlgorithmForm, 60, VariableForm); }
 
-TIntData* TOrthLinkCreate::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
-
 void TOrthLinkCreate::Advance() {
   col_ += 1;
   if (col_ > graph_->VertexCount()) {
@@ -91,7 +89,7 @@ void TOrthLinkCreate::OrthLinkCreate_Begin() {
 
 // FOR K := 1 TO G.vexnum DO
 bool TOrthLinkCreate::OrthLinkCreate_F_Judge1() {
-  TIntData* k = Var("K");
+  auto k = Var("K");
   k->SetValue(k->Value() + 1);
   if (k->Value() <= Var("VexNum")->Value()) return true;
   k->SetValue(0);
@@ -112,7 +110,7 @@ void TOrthLinkCreate::OrthLinkCreate_ShowHeadNode() {
 
 // FOR K := 1 TO G.arcnum DO
 bool TOrthLinkCreate::OrthLinkCreate_F_Judge2() {
-  TIntData* k = Var("K");
+  auto k = Var("K");
   k->SetValue(k->Value() + 1);
   return k->Value() <= Var("ArcNum")->Value();
 }
@@ -126,8 +124,8 @@ void TOrthLinkCreate::OrthLinkCreate_showpointer() {
   if (row_ > n) return;
   Var("i")->SetValue(row_);
   Var("j")->SetValue(col_);
-  graphdemo::Field<TCharData>(Locals(), "V1")->SetValue(Data(row_).at(0).toLatin1());
-  graphdemo::Field<TCharData>(Locals(), "V2")->SetValue(Data(col_).at(0).toLatin1());
+  Var<TCharData>("V1")->SetValue(Data(row_).at(0).toLatin1());
+  Var<TCharData>("V2")->SetValue(Data(col_).at(0).toLatin1());
   form_->Link->SetHeadarrow(row_);
   form_->Link->SetTailarrow(col_);
   form_->Link->Relayout();

@@ -46,7 +46,6 @@ class TOrthLinkCreate : public TAlgoDemo {
   Q_INVOKABLE void OrthLinkCreate_Rotate2() {}
 
  private:
-  TIntData* Var(const char* name) const;
   void Advance();  // the scan cursor one place on in row-major order
 
   std::unique_ptr<TGraphm> graph_;

@@ -174,7 +174,6 @@ void TShortestPathBase::FlashEntry(int r, int c) {
   window_->Matrix->SetCellColor(r, c, clBlack);
 }
 
-TIntData* TShortestPathBase::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
 void TShortestPathBase::SetVar(const char* name, int value) { Var(name)->SetValue(value); }
 
 // ================================================================ Dijkstra

@@ -48,7 +48,6 @@ class TShortestPathBase : public TAlgoDemo {
   void Log(const QString& line);
   // Matrix entry (r, c) red for half a second.
   void FlashEntry(int r, int c);
-  TIntData* Var(const char* name) const;
   void SetVar(const char* name, int value);
 
   std::unique_ptr<TGraphm> graph_;

@@ -114,8 +114,6 @@ void TStrongComp::Reset() {
   TAlgoDemo::Reset();
 }
 
-TIntData* TStrongComp::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
-
 int TStrongComp::V0() const { return inHead_ ? headStack_[At(headDepth_)] : tailStack_[At(tailDepth_)]; }
 
 TData* TStrongComp::CallArgs(int v0) {

@@ -69,7 +69,6 @@ class TStrongComp : public TAlgoDemo {
  private:
   static constexpr int MaxDepth = 12;
   static std::size_t At(int v) { return static_cast<std::size_t>(v); }
-  TIntData* Var(const char* name) const;
   void SetVar(const char* name, int value) { Var(name)->SetValue(value); }
   TData* CallArgs(int v0);
   void Visit(int v0, int colour);

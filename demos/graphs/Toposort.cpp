@@ -139,7 +139,6 @@ void TToposort::Reset() {
   form_->ResultText->SetCaption(QStringLiteral("输出结果:"));
 }
 
-TIntData* TToposort::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
 int TToposort::V() const { return VertexOf(Var("i")->Value()); }
 
 void TToposort::Push(int value) {

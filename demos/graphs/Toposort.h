@@ -50,7 +50,6 @@ class TToposort : public TAlgoDemo {
   Q_INVOKABLE void Toposort_IsCycle();
 
  private:
-  TIntData* Var(const char* name) const;
   int V() const;  // the vertex of i
   void Push(int value);
 

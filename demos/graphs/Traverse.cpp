@@ -132,8 +132,6 @@ void TTraverGfs::Reset() {
   head_ = tail_ = 1;
 }
 
-TIntData* TTraverGfs::Var(const char* name) const { return graphdemo::Field(Locals(), name); }
-
 void TTraverGfs::Visit(int x, int from) {
   graph_->SetVDataOne(x);
   graphdemo::MarkVisited(Locals()->FindByName(QStringLiteral("visited")), x);
@@ -252,13 +250,13 @@ void TTraverDfs::TakeEdge(std::unique_ptr<TEdge> edge) {
   edge_ = std::move(edge);
   w_[static_cast<std::size_t>(depth_)] = edge_ ? edge_->Head : 0;
   if (edge_) form_->GraphList->Highlight(edge_->Tail, edge_->Head, true);
-  graphdemo::Field(Locals(), "w")->SetValue(w_[static_cast<std::size_t>(depth_)]);
+  Var("w")->SetValue(w_[static_cast<std::size_t>(depth_)]);
 }
 
 // vi := vi + 1
 void TTraverDfs::TraverDfs_Rotate() {
   counter_ += 1;
-  graphdemo::Field(Locals(), "vi")->SetValue(counter_);
+  Var("vi")->SetValue(counter_);
 }
 
 // IF NOT visited[vi]
@@ -272,7 +270,7 @@ TData* TTraverDfs::TraverDfs_C_Gotodfs() {
 }
 
 // UNTIL vi >= VexNum
-bool TTraverDfs::TraverDfs_F_ToRotate() { return graphdemo::Field(Locals(), "VexNum")->Value() <= counter_; }
+bool TTraverDfs::TraverDfs_F_ToRotate() { return Var("VexNum")->Value() <= counter_; }
 
 // visited[v0] := TRUE; VISIT(v0)
 void TTraverDfs::dfs_Begin() {

@@ -62,7 +62,6 @@ class TTraverGfs : public TAlgoDemo {
   void Visit(int x, int from);
   void Enqueue(int x);
   void TakeEdge(std::unique_ptr<TEdge> edge);
-  TIntData* Var(const char* name) const;
 
   std::unique_ptr<TGraphm> graph_;
   std::unique_ptr<TEdge> edge_;

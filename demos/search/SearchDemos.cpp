@@ -2,6 +2,8 @@
 
 #include "demos/search/AvlTree.h"
 #include "demos/search/BsTree.h"
+#include "demos/search/MBPTree.h"
+#include "demos/search/MBTree.h"
 #include "demos/search/NOST.h"
 #include "demos/search/StaticSearches.h"
 #include "framework/engine/AlgoDemo.h"
@@ -14,4 +16,6 @@ void RegisterSearchDemos() {
   DemoClasses().Register<TInsSrch>();
   DemoClasses().Register<TSeqSrch>();
   DemoClasses().Register<TNOST>();
+  DemoClasses().Register<TMBTree>();
+  DemoClasses().Register<TMBPTree>();
 }

@@ -26,6 +26,11 @@ QFont FontOf(const QString& name, int pixels) {
   return f.ToQFont();
 }
 
+// Letters, digits and the marks written inside a Latin word or formula.
+bool InWord(QChar c) { return c != QLatin1Char(' ') && c.unicode() < 0x2e80; }
+
+bool Closing(QChar c) { return QStringLiteral("，。；：、！？）》」』,.;:!?)]").contains(c); }
+
 }  // namespace
 
 TDescGrid::TDescGrid(QWidget* parent) : TCanvasWidget(parent) {}
@@ -44,10 +49,15 @@ QStringList TDescGrid::Wrap(const QStringList& lines, int width) {
     while (font.TextWidth(rest) > width && rest.size() > indentLength + 1) {
       int fit = indentLength + 1;
       while (fit < rest.size() && font.TextWidth(rest.left(fit + 1)) <= width) ++fit;
-      const int space = rest.lastIndexOf(QLatin1Char(' '), fit);
-      if (space > indentLength && rest[fit] != QLatin1Char(' ') && rest[fit - 1] != QLatin1Char(' ') &&
-          rest[fit - 1].unicode() < 0x2e80)
-        fit = space + 1;  // a Latin word is not cut
+      // A row does not start with a closing mark: the character before it comes along.
+      if (Closing(rest[fit]) && fit - 1 > indentLength) --fit;
+      // Nor is a Latin word ("pav", "r[1..n]") cut: the row ends before it, after a blank
+      // or a Chinese character, unless the word fills the row alone.
+      if (InWord(rest[fit - 1]) && InWord(rest[fit])) {
+        int start = fit - 1;
+        while (start > indentLength && InWord(rest[start - 1])) --start;
+        if (start > indentLength) fit = start;
+      }
       rows << rest.left(fit);
       rest = indent + rest.mid(fit).trimmed();
     }

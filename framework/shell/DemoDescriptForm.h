@@ -22,8 +22,8 @@ class TDescGrid : public TCanvasWidget {
   // The font the rows are drawn in.
   static TFont RowFont();
   // The author's lines as rows no wider than width in RowFont: a longer line goes on in
-  // further rows indented like it, broken after the last space that fits (anywhere in
-  // Chinese text); the author's own line breaks and empty lines stay.
+  // further rows indented like it, broken anywhere in Chinese text but not inside a Latin
+  // word, and not before a closing mark; the author's own line breaks and empty lines stay.
   static QStringList Wrap(const QStringList& lines, int width);
   void SetRows(const QStringList& rows);
   const QStringList& Rows() const { return rows_; }

@@ -75,6 +75,22 @@ TEST(Grid, ScrollBarMovesTheTopRow) {
   EXPECT_EQ(g.verticalScrollBar()->value(), 3);
 }
 
+// A grid made without fixed columns whose columns are wider than its view (the variable
+// window with a long value) shows its first column, not the second scrolled to the left.
+TEST(Grid, DroppingTheFixedColumnsShowsTheFirstColumn) {
+  TDrawGrid g;
+  MakeGrid(g);
+  g.SetColCount(2);
+  g.SetColWidths(0, 150);
+  g.SetColWidths(1, 150);
+  g.SetFixedCols(0);
+  g.SetFixedRows(0);
+  EXPECT_EQ(g.LeftCol(), 0);
+  EXPECT_FALSE(g.CellRect(0, 1).IsEmpty()) << "the first column is in view";
+  EXPECT_EQ(g.TopRow(), 0);
+  EXPECT_EQ(std::make_pair(g.Col(), g.Row()), std::make_pair(0, 0));
+}
+
 TEST(Grid, KeysMoveTheSelectionAndScrollItIntoView) {
   TDrawGrid g;
   MakeGrid(g);

@@ -7,6 +7,7 @@
 #include "demos/graphs/TableBase.h"
 #include "demos/graphs/WeightDialog.h"
 #include "platform/Controls.h"
+#include "tests/support/RenderWidget.h"
 #include "tests/demos/graphs/GraphSupport.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -18,6 +19,34 @@ TEST(GraphViews, DisplayPanelPutsVerticesOnACircle) {
   EXPECT_EQ(l.NodeRadius, 19);
   EXPECT_EQ(LayoutCircle(264, 196, 10).NodeRadius, 5) << "more vertices, smaller circles";
   EXPECT_EQ(LayoutCircle(264, 196, 10).LabelSize, 2);
+}
+
+// Two arcs that run both ways between A and B share one line; a user must be able to read
+// both weights, so the picture of the pair holds the ink of two weights, not one.
+TEST(GraphViews, BothWeightsOfOppositeArcsCanBeRead) {
+  const auto blackPixels = [](std::initializer_list<Arc> arcs, bool weighted) {
+    auto g = MakeGraph(2, arcs, true);
+    TGraphP panel;
+    panel.resize(264, 196);
+    panel.SetDirected(true);
+    panel.SetWeighted(weighted);
+    panel.SetGraph(g.get());
+    panel.SetState(csDisplay);
+    // Red lines, so that the black is the letters, the circles' shadows and the weights.
+    panel.SetArcColor(1, 2, clRed);
+    panel.SetArcColor(2, 1, clRed);
+    const QImage image = RenderWidget(panel);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == Qt::black ? 1 : 0;
+    return n;
+  };
+  const int none = blackPixels({{'A', 'B', 8}, {'B', 'A', 8}}, false);
+  const int one = blackPixels({{'A', 'B', 8}}, true);
+  const int both = blackPixels({{'A', 'B', 8}, {'B', 'A', 8}}, true);
+  const int weightInk = one - none;
+  ASSERT_GT(weightInk, 20);
+  EXPECT_GT(both - one, weightInk * 9 / 10) << "the second weight is written over the first";
 }
 
 TEST(GraphViews, ListAndMatrixLayout) {

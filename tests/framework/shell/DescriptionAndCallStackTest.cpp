@@ -7,6 +7,7 @@
 #include "framework/shell/CallStackForm.h"
 #include "framework/shell/DemoDescriptForm.h"
 #include "platform/Controls.h"
+#include "platform/Font.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -54,6 +55,25 @@ TEST(DemoDescriptForm, ALongTextScrollsByPagesClampedToItsEnd) {
   EXPECT_EQ(form.DescGrid->Rows().first(), QStringLiteral("第7行"));
   EXPECT_EQ(form.DescGrid->Rows().last(), QStringLiteral("第30行"));
   EXPECT_TRUE(host->ScriptErrors().isEmpty()) << host->ScriptErrors().join('\n').toStdString();
+}
+
+// Rows as a reader wants them: a Latin name is never split over two rows, and no row
+// starts with a closing mark. Each width lets the row end just where it should not.
+TEST(DemoDescriptForm, RowsBreakNeitherInsideAWordNorBeforeAClosingMark) {
+  const TFont font = TDescGrid::RowFont();
+  const auto wrap = [&](const QString& line, const QString& fitting) {
+    return TDescGrid::Wrap({line}, font.TextWidth(fitting));
+  };
+  EXPECT_EQ(wrap(QStringLiteral("链成循环链表，pav指向其中一块"), QStringLiteral("链成循环链表，pa")),
+            QStringList({"链成循环链表，", "pav指向其中一块"}));
+  EXPECT_EQ(wrap(QStringLiteral("集中在表头。然后"), QStringLiteral("集中在表头")),
+            QStringList({"集中在表", "头。然后"}));
+  EXPECT_EQ(wrap(QStringLiteral("表示空指针NIL。"), QStringLiteral("表示空指针NIL")),
+            QStringList({"表示空指针", "NIL。"}));
+  EXPECT_EQ(wrap(QStringLiteral("  ab cd"), QStringLiteral("  ab c")), QStringList({"  ab ", "  cd"}))
+      << "a blank still ends a row, and the indent goes on";
+  EXPECT_EQ(wrap(QStringLiteral("abcdef"), QStringLiteral("abc")), QStringList({"abc", "def"}))
+      << "a word wider than the row is cut after all";
 }
 
 TEST(CallStackForm, CallsAreNestedOutermostFirst) {

@@ -1,0 +1,641 @@
+#include "demos/search/BTreeClass.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "demos/search/BTreeInDlg.h"
+#include "demos/trees/TreeFile.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/engine/Errors.h"
+#include "platform/Random.h"
+
+namespace {
+
+using stream::TComponentClass;
+using stream::TPropertyKind;
+using stream::TPropertyValues;
+
+// Far above the largest tree of 100 keys (about 130 bytes a node); a larger file is not ours.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+QString Shown(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
+
+const stream::TPropertyValue* Value(const TPropertyValues& values, const char* name) {
+  return stream::FindValue(values, QString::fromLatin1(name));
+}
+
+struct Refusal {
+  QString reason;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------- TBTreeNode
+
+TBTreeNode::TBTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}
+
+TBTreeClass& TBTreeNode::BTree() const { return static_cast<TBTreeClass&>(Tree()); }
+
+int TBTreeNode::ChildSlots() const { return BTree().ChildSlotsOf(KeyNum); }
+
+void TBTreeNode::SetKey(int i, int key) {
+  if (i < 1 || i > kMaxKeys || key < 0 || key > 99) throw ERangeError();
+  KeyStr[2 * i - 2] = QChar('0' + key / 10);
+  KeyStr[2 * i - 1] = QChar('0' + key % 10);
+}
+
+int TBTreeNode::GetKey(int i) const {
+  if (i < 1 || i > kMaxKeys) throw ERangeError();
+  return (KeyStr[2 * i - 2].unicode() - '0') * 10 + (KeyStr[2 * i - 1].unicode() - '0');
+}
+
+void TBTreeNode::SetChild(int j, TBTreeNode* node) {
+  if (j < 0 || j >= kChildSlots) throw ERangeError();
+  children_[j] = node;
+  if (node) node->ParentNode = this;
+  SetChildFlag(j, node ? 1 : 0);
+}
+
+TBTreeNode* TBTreeNode::GetChild(int j) const {
+  if (j < 0 || j >= kChildSlots) throw ERangeError();
+  return children_[j];
+}
+
+void TBTreeNode::SetChildFlag(int j, int flag) {
+  if (j < 0 || j >= kChildSlots) throw ERangeError();
+  TagStr[j] = QChar('0' + (flag != 0 ? 1 : 0));
+}
+
+int TBTreeNode::HasChild(int j) const {
+  if (j < 0 || j >= kChildSlots) throw ERangeError();
+  return TagStr[j] == '1' ? 1 : 0;
+}
+
+void TBTreeNode::InsertKey(int pos, int key) {
+  for (int k = KeyNum; k >= pos; --k) SetKey(k + 1, GetKey(k));
+  SetKey(pos, key);
+  ++KeyNum;
+}
+
+void TBTreeNode::DeleteKey(int pos) {
+  for (int j = pos; j < KeyNum; ++j) {
+    SetKey(j, GetKey(j + 1));
+    SetChild(j, children_[j + 1]);
+  }
+  // The dropped position is cleared, so no stale link outlives the node it named.
+  if (KeyNum >= 0 && KeyNum < kChildSlots) SetChild(KeyNum, nullptr);
+  --KeyNum;
+}
+
+void TBTreeNode::InsertChild(int pos, TBTreeNode* node) {
+  for (int k = std::min(KeyNum, kChildSlots - 2); k >= pos; --k) SetChild(k + 1, children_[k]);
+  SetChild(pos, node);
+}
+
+int TBTreeNode::ChildIndex(const TBTreeNode* node) const {
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (children_[j] == node) return j;
+  return -1;
+}
+
+bool TBTreeNode::IsLeaf() const {
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (children_[j]) return false;
+  return true;
+}
+
+QString TBTreeNode::KeysText() const {
+  QStringList keys;
+  for (int k = 1; k <= std::min(KeyNum, kMaxKeys); ++k) keys << QString::number(GetKey(k));
+  return keys.join(' ');
+}
+
+QList<const QWidget*> TBTreeNode::DrawingTargets() const {
+  QList<const QWidget*> targets;
+  if (IsLeaf()) return targets;
+  for (int j = 0; j < ChildSlots(); ++j) targets << children_[j];
+  return targets;
+}
+
+TBTreeNode* TBTreeNode::NewLikeThis() const { return new TBTreeNode(Tree()); }
+
+void TBTreeNode::Assign(const TBTreeNode& source) {
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (TBTreeNode* child = std::exchange(children_[j], nullptr)) child->FreeSubtree();
+  KeyNum = source.KeyNum;
+  for (int k = 1; k <= KeyNum; ++k) SetKey(k, source.GetKey(k));
+  ShowName = source.ShowName;
+  for (int j = 0; j < ChildSlots(); ++j) {
+    const TBTreeNode* from = source.children_[j];
+    if (!from) {
+      SetChild(j, nullptr);
+      continue;
+    }
+    TBTreeNode* child = NewLikeThis();
+    SetChild(j, child);
+    child->Assign(*from);
+  }
+}
+
+void TBTreeNode::FreeSubtree() {
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (TBTreeNode* child = std::exchange(children_[j], nullptr)) child->FreeSubtree();
+  delete this;
+}
+
+bool TBTreeNode::ForEach(const std::function<bool(TTreeNodeBase&)>& callback) {
+  bool goOn = callback(*this);
+  for (int j = 0; goOn && j < ChildSlots(); ++j)
+    if (children_[j]) goOn = children_[j]->ForEach(callback);
+  return goOn;
+}
+
+void TBTreeNode::SaveToStream(QByteArray& out) const {
+  TTreeNodeBase::SaveToStream(out);
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (HasChild(j) && children_[j]) children_[j]->SaveToStream(out);
+}
+
+void TBTreeNode::SetLevels() {
+  for (int j = 0; j < ChildSlots(); ++j) {
+    if (TBTreeNode* child = children_[j]) {
+      child->stair = stair + 1;
+      child->ParentNode = this;
+      child->SetLevels();
+    }
+  }
+}
+
+void TBTreeNode::SetPosition(int base, int unitWidth, int index, int areaHeight, int areaWidth, int unitHeight) {
+  const int w = unitWidth * KeyNum;
+  const int h = unitHeight;
+  int left = 0;
+  int top = 0;
+  const TBTreeNode* parent = Parent();
+  if (stair <= 1 || !parent) {
+    top = base;
+    left = base + areaWidth / 2 - w / 2;
+  } else if (stair == 2) {
+    top = base + areaHeight / 2 - h;
+    left = base + index * ((areaWidth - 8 * unitWidth) / std::max(parent->KeyNum, 1));
+  } else {
+    // The children of one node rise to the right like a staircase.
+    left = parent->x() + unitWidth * index;
+    top = base + areaHeight - (3 * unitHeight * index) / 2 - unitHeight;
+  }
+  setGeometry(left, top, w, h);
+  for (int j = 0; j < ChildSlots(); ++j)
+    if (children_[j]) children_[j]->SetPosition(base, unitWidth, j, areaHeight, areaWidth, unitHeight);
+}
+
+const TComponentClass& TBTreeNode::StreamClass() {
+  static const TComponentClass cls = TTreeNodeBase::StreamClass().Derived(
+      QStringLiteral("TBTreeNode"), {{QStringLiteral("KeyNum"), TPropertyKind::Integer},
+                                     {QStringLiteral("KeyStr"), TPropertyKind::String},
+                                     {QStringLiteral("TagStr"), TPropertyKind::String}});
+  return cls;
+}
+
+TPropertyValues TBTreeNode::FileValues() const {
+  TPropertyValues v = TTreeNodeBase::FileValues();
+  v.emplace_back(QStringLiteral("KeyNum"), KeyNum);
+  v.emplace_back(QStringLiteral("KeyStr"), KeyStr);
+  v.emplace_back(QStringLiteral("TagStr"), TagStr);
+  return v;
+}
+
+void TBTreeNode::SetFileValues(const TPropertyValues& values) {
+  TTreeNodeBase::SetFileValues(values);
+  // Records reach here checked (TBTreeClass::ParseFile).
+  if (const auto* v = Value(values, "KeyNum")) KeyNum = std::get<std::int32_t>(*v);
+  if (const auto* v = Value(values, "KeyStr")) KeyStr = std::get<QString>(*v);
+  if (const auto* v = Value(values, "TagStr")) TagStr = std::get<QString>(*v);
+}
+
+TColor TBTreeNode::CellColor(int k) {
+  static const TColor colors[] = {TColor(0x0000FF), TColor(0x008000), TColor(0x00FFFF), TColor(0xFF0000),
+                                  TColor(0x800080)};
+  return colors[std::clamp(k, 1, kMaxKeys) - 1];
+}
+
+void TBTreeNode::Paint() {
+  if (KeyNum <= 0) return;
+  TCanvas& c = Canvas();
+  const int cw = width() / KeyNum;
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Font.Height = std::max(8, height() * 3 / 4);
+  c.Font.Color = clBlack;
+  c.Brush.Style = bsSolid;
+  for (int k = 1; k <= std::min(KeyNum, kMaxKeys); ++k) {
+    const TRect cell{(k - 1) * cw, 0, k * cw, height()};
+    c.Brush.Color = CellColor(k);
+    c.FillRect(cell);
+    Frame3D(c, cell.Left, cell.Top, cell.Right, cell.Bottom, clWhite, clGray);
+    const QString text = QString::number(GetKey(k));
+    c.Brush.Style = bsClear;
+    c.SetBkMode(TRANSPARENT);
+    c.SetTextAlign(TA_LEFT | TA_TOP);
+    // Dark cells take a light text.
+    c.Font.Color = (k == 2 || k == 4 || k == 5) ? clWhite : clBlack;
+    c.TextOut((k - 1) * cw + cw / 2 - c.TextWidth(text) / 2, (height() - c.TextHeight(text)) / 2, text);
+    c.Brush.Style = bsSolid;
+  }
+}
+
+// ---------------------------------------------------------------- TBTreeClass
+
+TBTreeClass::TBTreeClass(QWidget* parent) : TTreeBase(parent) {}
+
+TBTreeNode* TBTreeClass::NewNode() {
+  auto* node = new TBTreeNode(*this);
+  node->ShowName = ShowName;
+  return node;
+}
+
+void TBTreeClass::Assign(const TBTreeClass& source) {
+  MaxDepth = source.MaxDepth;
+  ShowName = source.ShowName;
+  NodeCaption = source.NodeCaption;
+  Clear();
+  if (!source.Root()) return;
+  TBTreeNode* root = NewNode();
+  root->Assign(*source.Root());
+  root_ = root;
+  MarkRoot();
+  Arrange();
+}
+
+bool TBTreeClass::Input() {
+  TBTreeInputDlg dlg;
+  return InputWith(dlg, *dlg.Tree);
+}
+
+bool TBTreeClass::InputWith(TForm& dlg, TBTreeClass& dlgTree) {
+  dlgTree.Assign(*this);
+  if (dlg.ShowModal() != mrOk) return false;
+  Assign(dlgTree);
+  MarkRoot();
+  Arrange();
+  Repaint();
+  return true;
+}
+
+void TBTreeClass::RandomBuild() {
+  Clear();
+  rnd::Randomize();
+  const int count = rnd::Random(50) + 30;
+  for (int n = 0; n < count; ++n) Insert(rnd::Random(99));
+  MarkRoot();
+}
+
+// ---- the data file
+
+QByteArray TBTreeClass::SaveToBytes() const {
+  QByteArray bytes;
+  if (Root()) Root()->SaveToStream(bytes);
+  return bytes;
+}
+
+void TBTreeClass::SaveToFile(const QString& fileName) {
+  const QByteArray bytes = SaveToBytes();
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    throw ETreeFileError(QStringLiteral("无法保存%1数据文件 %2：%3。原有的文件没有改变。")
+                             .arg(KindName(), Shown(fileName), file.errorString()));
+}
+
+void TBTreeClass::LoadFromFile(const QString& fileName) {
+  QFile file(fileName);
+  const auto unreadable = [&] {
+    return ETreeFileError(
+        QStringLiteral("无法读取%1数据文件 %2：%3。树没有改变。").arg(KindName(), Shown(fileName), file.errorString()));
+  };
+  if (!file.open(QIODevice::ReadOnly)) throw unreadable();
+  if (file.size() > kMaxFileSize)
+    throw ETreeFileError(QStringLiteral("%1 不是可用的%2数据文件：文件太大。树没有改变。").arg(Shown(fileName), KindName()));
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) throw unreadable();
+  LoadFromBytes(bytes, fileName);
+}
+
+void TBTreeClass::LoadFromBytes(const QByteArray& bytes, const QString& fileName) {
+  const std::unique_ptr<TBTreeRecord> records = ParseFile(bytes, fileName);
+  Clear();
+  if (!records) return;
+  std::function<TBTreeNode*(const TBTreeRecord&)> build = [&](const TBTreeRecord& record) {
+    TBTreeNode* node = NewNode();
+    node->SetFileValues(record.Values);
+    for (int j = 0; j < TBTreeNode::kChildSlots; ++j)
+      if (record.Children[j]) node->SetChild(j, build(*record.Children[j]));
+    return node;
+  };
+  root_ = build(*records);
+  MarkRoot();
+}
+
+namespace {
+
+// Reads node records in preorder, checking each one as it comes; a node's children follow
+// it at the positions its flags name.
+class BTreeFileReader {
+ public:
+  BTreeFileReader(const QByteArray& bytes, const TComponentClass& cls, int maxLevels,
+                  std::function<int(int)> childSlots)
+      : reader_(bytes), cls_(cls), maxLevels_(maxLevels), childSlots_(std::move(childSlots)) {}
+
+  std::unique_ptr<TBTreeRecord> Tree() {
+    if (reader_.AtEnd()) return nullptr;
+    auto root = Node(1);
+    if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
+    return root;
+  }
+
+ private:
+  [[noreturn]] static void Fail(const QString& reason) { throw Refusal{reason}; }
+
+  std::unique_ptr<TBTreeRecord> Node(int level) {
+    const int n = ++count_;
+    if (level > maxLevels_) Fail(QStringLiteral("树的层数超过了 %1 层").arg(maxLevels_));
+    if (reader_.AtEnd()) Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
+    auto record = std::make_unique<TBTreeRecord>();
+    try {
+      record->Values = reader_.ReadRecord(cls_);
+    } catch (const stream::TStreamError& e) {
+      Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
+    }
+    if (reader_.LastClassName().compare(cls_.name, Qt::CaseInsensitive) != 0)
+      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(reader_.LastClassName(), cls_.name));
+
+    const auto* keyNum = Value(record->Values, "KeyNum");
+    if (!keyNum || std::get<std::int32_t>(*keyNum) < 1 || std::get<std::int32_t>(*keyNum) > 4)
+      Fail(QStringLiteral("第 %1 个结点的关键字个数不在 1 到 4 之间").arg(n));
+    record->KeyNum = std::get<std::int32_t>(*keyNum);
+
+    const auto* keyStr = Value(record->Values, "KeyStr");
+    const QString keys = keyStr ? std::get<QString>(*keyStr) : QString();
+    if (keys.size() != 10 || !std::all_of(keys.begin(), keys.end(), [](QChar c) { return c >= '0' && c <= '9'; }))
+      Fail(QStringLiteral("第 %1 个结点的关键字串不是十位数字").arg(n));
+    for (int k = 1; k <= record->KeyNum; ++k)
+      record->Keys[k] = (keys[2 * k - 2].unicode() - '0') * 10 + (keys[2 * k - 1].unicode() - '0');
+
+    const auto* tagStr = Value(record->Values, "TagStr");
+    const QString tags = tagStr ? std::get<QString>(*tagStr) : QString();
+    if (tags.size() != 6 || !std::all_of(tags.begin(), tags.end(), [](QChar c) { return c == '0' || c == '1'; }))
+      Fail(QStringLiteral("第 %1 个结点的孩子标志串不是六个 0 或 1").arg(n));
+
+    for (int j = 0; j < childSlots_(record->KeyNum); ++j)
+      if (tags[j] == '1') record->Children[j] = Node(level + 1);
+    return record;
+  }
+
+  stream::TComponentReader reader_;
+  const TComponentClass& cls_;
+  int maxLevels_;
+  std::function<int(int)> childSlots_;
+  int count_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<TBTreeRecord> TBTreeClass::ParseFile(const QByteArray& bytes, const QString& fileName) const {
+  try {
+    auto root = BTreeFileReader(bytes, NodeFileClass(), MaxFileLevels(), [this](int keyNum) { return ChildSlotsOf(keyNum); }).Tree();
+    if (root) {
+      const QString fault = CheckShape(*root);
+      if (!fault.isEmpty()) throw Refusal{fault};
+    }
+    return root;
+  } catch (const Refusal& r) {
+    throw ETreeFileError(
+        QStringLiteral("%1 不是可用的%2数据文件：%3。树没有改变。").arg(Shown(fileName), KindName(), r.reason));
+  }
+}
+
+QString TBTreeClass::CheckShape(const TBTreeRecord& root) const {
+  // Keys ascend across the whole tree (each child between its parent's neighbouring keys),
+  // every inner node has all its children, leaves share one level, and only the root may
+  // hold a single key.
+  int leafLevel = 0;
+  QString fault;
+  std::function<void(const TBTreeRecord&, int, int, int)> walk = [&](const TBTreeRecord& r, int level, int low,
+                                                                       int high) {
+    if (!fault.isEmpty()) return;
+    if (level > 1 && r.KeyNum < 2) fault = QStringLiteral("根以外的结点只有一个关键字");
+    for (int k = 1; k <= r.KeyNum && fault.isEmpty(); ++k) {
+      if (r.Keys[k] <= low || r.Keys[k] >= high || (k > 1 && r.Keys[k] <= r.Keys[k - 1]))
+        fault = QStringLiteral("关键字没有按从小到大的次序排列");
+    }
+    int present = 0;
+    for (int j = 0; j <= r.KeyNum; ++j) present += r.Children[j] ? 1 : 0;
+    if (present == 0) {
+      if (leafLevel == 0) leafLevel = level;
+      if (leafLevel != level && fault.isEmpty()) fault = QStringLiteral("叶子结点不在同一层上");
+      return;
+    }
+    if (present != r.KeyNum + 1 && fault.isEmpty()) fault = QStringLiteral("有的结点缺少孩子");
+    for (int j = 0; j <= r.KeyNum && fault.isEmpty(); ++j)
+      if (r.Children[j]) walk(*r.Children[j], level + 1, j == 0 ? low : r.Keys[j], j == r.KeyNum ? high : r.Keys[j + 1]);
+  };
+  walk(root, 1, -1, 100);
+  return fault;
+}
+
+// ---- searching and inserting
+
+bool TBTreeClass::Search(int k, TBTreeNode*& p, int& i) const {
+  TBTreeNode* node = Root();
+  p = nullptr;
+  i = 0;
+  while (node) {
+    i = 0;
+    while (i < node->KeyNum && node->GetKey(i + 1) < k) ++i;
+    p = node;
+    if (i < node->KeyNum && node->GetKey(i + 1) == k) {
+      ++i;
+      return true;
+    }
+    node = node->GetChild(i);
+  }
+  return false;
+}
+
+void TBTreeClass::Insert(int k) {
+  TBTreeNode* q = nullptr;
+  int i = 0;
+  if (Search(k, q, i)) return;
+  int x = k;
+  TBTreeNode* ap = nullptr;
+  TBTreeNode* prev = q;
+  while (q) {
+    if (InsertRefused(*q)) return;  // the key is dropped
+    InsertInto(*q, i, x, ap);
+    if (q->KeyNum < TBTreeNode::kMaxKeys) {
+      MarkRoot();
+      return;
+    }
+    ap = Split(*q, x);
+    prev = q;
+    q = q->Parent();
+    if (q) i = ParentPosition(*q, x);
+  }
+  NewRootOver(prev, ap, x);
+  MarkRoot();
+}
+
+QList<TBTreeNode*> TBTreeClass::InsertInto(TBTreeNode& q, int i, int x, TBTreeNode* ap) {
+  q.InsertChild(i + 1, ap);
+  q.InsertKey(i + 1, x);
+  return {&q};
+}
+
+int TBTreeClass::ParentPosition(const TBTreeNode& parent, int x) const {
+  int i = 0;
+  while (i < parent.KeyNum && parent.GetKey(i + 1) < x) ++i;
+  return i;
+}
+
+TBTreeNode* TBTreeClass::NewRootOver(TBTreeNode* left, TBTreeNode* right, int x) {
+  TBTreeNode* root = NewNode();
+  root->stair = 1;
+  root->KeyNum = 1;
+  root->SetKey(1, x);
+  root->SetChild(0, left);
+  root->SetChild(1, right);
+  root_ = root;
+  return root;
+}
+
+void TBTreeClass::MarkRoot() {
+  if (TBTreeNode* root = Root()) {
+    root->stair = 1;
+    root->ParentNode = nullptr;
+    root->SetLevels();
+  }
+}
+
+// ---- the steps of the demonstration
+
+TBTreeNode* TBTreeClass::Split(TBTreeNode& p, int& x) {
+  TBTreeNode* ap = NewNode();
+  ap->stair = p.stair;
+  ap->SetKey(1, p.GetKey(4));
+  ap->SetKey(2, p.GetKey(5));
+  for (int j = 0; j <= 2; ++j) ap->SetChild(j, p.GetChild(3 + j));
+  ap->KeyNum = 2;
+  x = p.GetKey(3);
+  p.KeyNum = 2;
+  for (int j = 3; j < TBTreeNode::kChildSlots; ++j) p.SetChild(j, nullptr);
+  return ap;
+}
+
+TBTreeNode* TBTreeClass::Sibling(const TBTreeNode& p) const {
+  const TBTreeNode* parent = p.Parent();
+  if (!parent) return nullptr;
+  const int j = parent->ChildIndex(&p);
+  if (j > 0 && parent->GetChild(j - 1)) return parent->GetChild(j - 1);
+  return parent->GetChild(j + 1);
+}
+
+void TBTreeClass::Borrow(TBTreeNode& p, TBTreeNode& ap) {
+  TBTreeNode& parent = *p.Parent();
+  if (p.GetKey(1) < ap.GetKey(1)) {
+    const int j = parent.ChildIndex(&p);
+    p.InsertChild(p.KeyNum + 1, ap.GetChild(0));
+    p.InsertKey(p.KeyNum + 1, parent.GetKey(j + 1));
+    parent.SetKey(j + 1, ap.GetKey(1));
+    // ap gives up its first key and first child.
+    for (int t = 1; t < ap.KeyNum; ++t) ap.SetKey(t, ap.GetKey(t + 1));
+    for (int t = 0; t < ap.KeyNum; ++t) ap.SetChild(t, ap.GetChild(t + 1));
+    ap.SetChild(ap.KeyNum, nullptr);
+    --ap.KeyNum;
+  } else {
+    const int j = parent.ChildIndex(&ap);
+    p.InsertChild(0, ap.GetChild(ap.KeyNum));
+    p.InsertKey(1, parent.GetKey(j + 1));
+    parent.SetKey(j + 1, ap.GetKey(ap.KeyNum));
+    ap.SetChild(ap.KeyNum, nullptr);  // now p's
+    ap.DeleteKey(ap.KeyNum);
+  }
+}
+
+TBTreeNode* TBTreeClass::Merge(TBTreeNode& p, TBTreeNode& ap) {
+  TBTreeNode& parent = *p.Parent();
+  // left absorbs right: the parent's key between them, then right's keys and children.
+  const bool apRight = p.GetKey(1) < ap.GetKey(1);
+  TBTreeNode& left = apRight ? p : ap;
+  TBTreeNode& right = apRight ? ap : p;
+  const int j = parent.ChildIndex(&left);
+  const int n = left.KeyNum;
+  left.SetKey(n + 1, parent.GetKey(j + 1));
+  left.SetChild(n + 1, right.GetChild(0));
+  parent.DeleteKey(j + 1);
+  for (int k = 1; k <= right.KeyNum; ++k) {
+    left.SetKey(n + 1 + k, right.GetKey(k));
+    left.SetChild(n + 1 + k, right.GetChild(k));
+  }
+  left.KeyNum = n + 1 + right.KeyNum;
+  right.children_.fill(nullptr);  // its children are left's now
+  delete &right;
+  return &left;
+}
+
+bool TBTreeClass::CollapseRoot() {
+  TBTreeNode* root = Root();
+  if (!root || root->KeyNum > RootKeysOverOneChild() || !root->GetChild(0)) return false;
+  TBTreeNode* child = root->GetChild(0);
+  root->children_.fill(nullptr);
+  delete root;
+  root_ = child;
+  MarkRoot();
+  return true;
+}
+
+// ---- drawing
+
+void TBTreeClass::Arrange() {
+  if (TBTreeNode* root = Root()) {
+    const int w = width() - PointerSize;
+    const int h = height() - PointerSize;
+    root->SetPosition(PointerSize, w / UnitWidthDivisor(), 0, h, w, h / 20);
+    ArrangeChildrenOrder();
+  }
+  update();
+}
+
+void TBTreeClass::ArrangeChildrenOrder() {
+  // Nodes stand in preorder among the panel's controls, so a drawing reads from the root
+  // down; the pointer marks stay in front of them.
+  if (TBTreeNode* root = Root()) root->ForEach([](TTreeNodeBase& node) {
+    node.raise();
+    return true;
+  });
+  for (QObject* child : children())
+    if (auto* mark = dynamic_cast<TPointer2*>(child); mark && mark->isVisible()) mark->raise();
+}
+
+QPoint TBTreeClass::LinkStart(const TBTreeNode& node, int j) const {
+  return {node.x() + node.width() * j / std::max(node.KeyNum, 1), node.y() + node.height()};
+}
+
+void TBTreeClass::Paint() {
+  TNodeContainer::Paint();
+  TCanvas& c = Canvas();
+  c.Pen.Color = LineColor;
+  c.Pen.Width = 2;
+  for (QObject* object : children()) {
+    const auto* node = dynamic_cast<const TBTreeNode*>(object);
+    if (!node || node->isHidden()) continue;
+    for (int j = 0; j < node->ChildSlots(); ++j) {
+      const TBTreeNode* child = node->GetChild(j);
+      if (!child) continue;
+      const QPoint from = LinkStart(*node, j);
+      c.MoveTo(from.x(), from.y());
+      c.LineTo(child->x() + (child->width() / std::max(child->KeyNum, 1)) / 2, child->y());
+    }
+  }
+}

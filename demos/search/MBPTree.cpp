@@ -1,0 +1,74 @@
+#include "demos/search/MBPTree.h"
+
+#include "demos/search/BPTreeClass.h"
+#include "demos/search/BPTreeGrfForm.h"
+#include "framework/drawkit/Pointer2.h"
+
+namespace {
+const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
+}  // namespace
+
+TMBPTree::TMBPTree(const QStringList& source) : TBTreeDemoBase(source) {}
+TMBPTree::~TMBPTree() = default;
+
+void TMBPTree::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  SetGraphForm(std::make_unique<TBPTreeGraphForm>());
+}
+
+TBPTreeClass& TMBPTree::BPTree() const { return static_cast<TBPTreeClass&>(Tree()); }
+
+// `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
+bool TMBPTree::BPTree_F_Begin() {
+  TBTreeGraphForm& f = *GraphForm();
+  TBPTreeClass& tree = BPTree();
+  switch (State) {
+    case 1:
+      K = f.Key();
+      X = K;
+      AP = nullptr;
+      if (tree.Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+      if (!P) return Go(7, QStringLiteral("建立新树，值为Ｘ"));
+      Mark(f.p, P);
+      return Go(4, kInsertInto);
+    case 4:
+      return InsertStep();
+    case 5:
+      SplitStep();
+      return P ? Go(4, kInsertInto) : Go(6, QStringLiteral("建立新根"));
+    case 6:
+      return NewRootStep(Q, AP);
+    case 7:
+      return NewRootStep(nullptr, nullptr);
+    case 20:
+      K = f.Key();
+      AP = nullptr;
+      if (!tree.Search(K, P, I)) return Finish(21, QStringLiteral("关键字不存在"));
+      Mark(f.p, P);
+      return Go(23, QStringLiteral("从节点Ｐ中删除"));
+    case 23:
+      if (I == P->KeyNum)
+        for (TBTreeNode* changed : tree.ReplaceLargestKey(*P, I)) changed->Repaint();
+      static_cast<TBPTreeNode*>(P)->DeleteEntry(I);
+      P->Repaint();
+      DropEmptyRoot();
+      Relayout();
+      return Repaired();
+    default:
+      return RepairStep();
+  }
+}
+
+void TMBPTree::SplitStep() {
+  TBTreeGraphForm& f = *GraphForm();
+  TBPTreeClass& tree = BPTree();
+  AP = tree.Split(*P, X);
+  P->resize((P->width() / 5) * 2, P->height());
+  P->Repaint();
+  // The upper half stands beside the lower one until the next step places it.
+  AP->setGeometry(P->x() + P->width() + P->width() / 2, P->y(), (P->width() / std::max(P->KeyNum, 1)) * 3,
+                  P->height());
+  AP->show();
+  Mark(f.ap, AP);
+  MoveUpAfterSplit();
+}

@@ -1,0 +1,325 @@
+#include "demos/search/MBTree.h"
+
+#include "demos/search/BTreeClass.h"
+#include "demos/search/BTreeGrfForm.h"
+#include "demos/trees/TreeFile.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/engine/DemoViews.h"
+#include "framework/engine/Globals.h"
+#include "framework/shell/MainForm.h"
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/ModalHost.h"
+
+namespace {
+
+void EnableResetAndData(bool enable) {
+  views::Toolbar().EnableButton(ToolButton::DemoReset, enable);
+  views::Toolbar().EnableButton(ToolButton::AlgData, enable);
+}
+
+const QString kEnd = QStringLiteral("删除结束");
+const QString kInserted = QStringLiteral("插入结束");
+const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
+
+}  // namespace
+
+// ---------------------------------------------------------------- shared part
+
+TBTreeDemoBase::TBTreeDemoBase(const QStringList& source) : TAlgoDemo(source) {}
+
+TBTreeDemoBase::~TBTreeDemoBase() {
+  EnableResetAndData(true);
+  EnableRunButtons(true);
+}
+
+void TBTreeDemoBase::SetGraphForm(std::unique_ptr<TBTreeGraphForm> form) {
+  graphForm_ = std::move(form);
+  graphForm_->OnInsert = [this] { StartOperation(1); };
+  graphForm_->OnDelete = [this] { StartOperation(20); };
+}
+
+TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
+
+void TBTreeDemoBase::AfterConstruction() {
+  State = 0;
+  EnableRunButtons(false);
+  views::Toolbar().EnableButton(ToolButton::StepOver, true);
+}
+
+void TBTreeDemoBase::DemoFinished() {
+  TBTreeGraphForm& f = *graphForm_;
+  f.SetStatus(QString(), false);
+  DropFloatingNodes();
+  Relayout();
+  for (TPointer2* mark : {f.p, f.ap, f.q, f.succ}) mark->SetTarget(nullptr);
+  f.KeyEdit->setEnabled(true);
+  f.KeyEdit->clear();
+  f.KeyEdit->setFocus();
+  EnableResetAndData(true);
+  State = 0;
+  P = Q = AP = nullptr;
+  snapshot_.clear();
+  TAlgoDemo::DemoFinished();
+}
+
+bool TBTreeDemoBase::CreateData() {
+  AbandonOperation();
+  return Tree().Input();
+}
+
+void TBTreeDemoBase::SaveData(const QString& fileName) { Tree().SaveToFile(fileName); }
+
+void TBTreeDemoBase::LoadData(const QString& fileName) {
+  AbandonOperation();
+  Tree().LoadFromFile(fileName);
+  Reset();
+  UpdateChildWindow();
+}
+
+void TBTreeDemoBase::SetWindowRect() { MainForm->DockOnePane(graphForm_.get()); }
+
+void TBTreeDemoBase::Reset() {
+  TAlgoDemo::Reset();
+  TBTreeGraphForm& f = *graphForm_;
+  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
+  f.SetStatus(QString(), false);
+}
+
+void TBTreeDemoBase::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  if (!HoldLayout) Tree().Arrange();
+  Tree().Repaint();
+  if (UpdateHiddenWindows || graphForm_->isVisible()) graphForm_->Update();
+}
+
+void TBTreeDemoBase::StartOperation(int state) {
+  TBTreeGraphForm& f = *graphForm_;
+  snapshot_ = Tree().SaveToBytes();
+  State = state;
+  Reset();
+  f.SetStatus(QStringLiteral("查找关键字"), true);
+  // The key is read when the first step runs: it stays as typed until the operation ends.
+  f.KeyEdit->setEnabled(false);
+  EnableResetAndData(false);
+}
+
+void TBTreeDemoBase::AbandonOperation() {
+  if (State == 0) return;
+  TBTreeGraphForm& f = *graphForm_;
+  DropFloatingNodes();
+  P = Q = AP = nullptr;
+  try {
+    Tree().LoadFromBytes(snapshot_, QString());
+  } catch (const ETreeFileError&) {
+    Tree().Clear();  // cannot happen: the snapshot was written from a tree at rest
+  }
+  snapshot_.clear();
+  State = 0;
+  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
+  f.SetStatus(QString(), false);
+  f.KeyEdit->setEnabled(true);
+  Relayout();
+}
+
+bool TBTreeDemoBase::Go(int state, const QString& status) {
+  State = state;
+  graphForm_->SetStatus(status, true);
+  return false;
+}
+
+bool TBTreeDemoBase::Finish(int state, const QString& status) {
+  Go(state, status);
+  return true;
+}
+
+void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) {
+  mark->SetTarget(node);
+  mark->Reposition();
+}
+
+void TBTreeDemoBase::Relayout() {
+  TBTreeGraphForm& f = *graphForm_;
+  HoldLayout = false;
+  Tree().MarkRoot();
+  Tree().Arrange();
+  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ})
+    if (mark->Target()) mark->Reposition();
+  Tree().Repaint();
+}
+
+void TBTreeDemoBase::DropEmptyRoot() {
+  if (!P || P != Tree().Root() || P->KeyNum > 0) return;
+  Tree().Clear();
+  P = nullptr;
+  Tree().Repaint();
+}
+
+bool TBTreeDemoBase::Repaired() {
+  if (!P || P->KeyNum >= 2 || P == Tree().Root()) return Finish(22, kEnd);
+  return Go(24, kFindSibling);
+}
+
+bool TBTreeDemoBase::InsertStep() {
+  if (Tree().InsertRefused(*P)) {
+    modal::ShowMessage(QStringLiteral("树深度过大"));
+    return Finish(3, kInserted);
+  }
+  for (TBTreeNode* changed : Tree().InsertInto(*P, I, X, AP)) changed->Repaint();
+  DropFloatingNodes();
+  Relayout();
+  if (P->KeyNum < TBTreeNode::kMaxKeys) return Finish(3, kInserted);
+  return Go(5, QStringLiteral("分裂节点Ｐ"));
+}
+
+void TBTreeDemoBase::MoveUpAfterSplit() {
+  TBTreeGraphForm& f = *graphForm_;
+  Q = P;
+  Mark(f.q, Q);
+  P = P->Parent();
+  if (P) I = Tree().ParentPosition(*P, X);
+  f.p->SetTarget(P);
+  f.p->Reposition();
+  // The halves stay side by side on the old node's row until the next step.
+  HoldLayout = true;
+  Tree().Repaint();
+}
+
+bool TBTreeDemoBase::NewRootStep(TBTreeNode* left, TBTreeNode* right) {
+  Tree().NewRootOver(left, right, X);
+  Relayout();
+  DropFloatingNodes();
+  return Finish(3, kInserted);
+}
+
+bool TBTreeDemoBase::RepairStep() {
+  if (State < 24 || State > 26) return false;  // idle, or an operation that has ended
+  TBTreeGraphForm& f = *graphForm_;
+  TBTreeNode* parent = P->Parent();
+  switch (State) {
+    case 24:
+      AP = Tree().Sibling(*P);
+      Mark(f.ap, AP);
+      if (AP->KeyNum > 2) return Go(25, QStringLiteral("调整节点p 和ap以及它们的双亲节点"));
+      return Go(26, QStringLiteral("合并节点p 和ap"));
+    case 25:
+      Tree().Borrow(*P, *AP);
+      for (TBTreeNode* node : {parent, P, AP}) node->Repaint();
+      Relayout();
+      P = parent;
+      break;
+    case 26:
+      Tree().Merge(*P, *AP)->Repaint();
+      AP = nullptr;
+      f.ap->SetTarget(nullptr);
+      parent->Repaint();
+      P = parent;
+      // A root left without a key of its own gives way to its only child before any layout.
+      if (Tree().CollapseRoot()) P = Tree().Root();
+      Relayout();
+      break;
+    default:
+      return false;
+  }
+  Mark(f.p, P);
+  return Repaired();
+}
+
+// ---------------------------------------------------------------- the B-tree
+
+TMBTree::TMBTree(const QStringList& source) : TBTreeDemoBase(source) {}
+TMBTree::~TMBTree() = default;
+
+void TMBTree::CreateChildWindow() {
+  TAlgoDemo::CreateChildWindow();
+  SetGraphForm(std::make_unique<TBTreeGraphForm>());
+}
+
+void TMBTree::DropFloatingNodes() {
+  delete std::exchange(XNode, nullptr);
+  Succ = nullptr;
+}
+
+namespace {
+const QString kNewTree = QStringLiteral("建立新树，值为Ｘ，左子树为q ，右子树为ap");
+const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
+}  // namespace
+
+// `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
+bool TMBTree::BTree_F_Begin() {
+  TBTreeGraphForm& f = *GraphForm();
+  TBTreeClass& tree = Tree();
+  switch (State) {
+    case 1: {
+      K = f.Key();
+      X = K;
+      DropFloatingNodes();
+      Q = AP = nullptr;
+      if (tree.Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+      if (!P) return Go(6, kNewTree);
+      Mark(f.p, P);
+      return Go(4, kInsertInto);
+    }
+    case 4:
+      return InsertStep();
+    case 5:
+      SplitStep();
+      return P ? Go(4, kInsertInto) : Go(6, kNewTree);
+    case 6:
+      return NewRootStep(Q, AP);
+    case 20: {
+      K = f.Key();
+      AP = nullptr;
+      if (!tree.Search(K, P, I)) return Finish(21, QStringLiteral("关键字不存在"));
+      Mark(f.p, P);
+      if (!P->GetChild(I)) return Go(23, QStringLiteral("从节点Ｐ中删除"));
+      TBTreeNode* s = P->GetChild(I);
+      while (s->GetChild(0)) s = s->GetChild(0);
+      Succ = s;
+      Mark(f.succ, s);
+      return Go(27, QStringLiteral("用关键字的直接后继替换它"));
+    }
+    case 23:
+      P->DeleteKey(I);
+      P->Repaint();
+      DropEmptyRoot();
+      Relayout();
+      return Repaired();
+    case 27: {
+      TBTreeNode* s = std::exchange(Succ, nullptr);
+      P->SetKey(I, s->GetKey(1));
+      P->Repaint();
+      s->DeleteKey(1);
+      s->Repaint();
+      P = s;
+      Mark(f.p, P);
+      Relayout();
+      f.succ->SetTarget(nullptr);
+      return Repaired();
+    }
+    default:
+      return RepairStep();
+  }
+}
+
+void TMBTree::SplitStep() {
+  TBTreeGraphForm& f = *GraphForm();
+  TBTreeClass& tree = Tree();
+  const int cell = P->width() / std::max(P->KeyNum, 1);
+  AP = tree.Split(*P, X);
+  AP->resize(cell * 2, P->height());
+  P->resize(P->width() / 2, P->height());
+  P->Repaint();
+  // The key moving up floats between the two halves until the next step.
+  XNode = tree.NewNode();
+  XNode->KeyNum = 1;
+  XNode->SetKey(1, X);
+  XNode->setObjectName(QStringLiteral("XNode"));
+  XNode->setGeometry(0, P->y(), P->width() / std::max(P->KeyNum, 1), P->height());
+  XNode->move(P->x() + P->width() + XNode->width() / 2, P->y());
+  AP->move(XNode->x() + XNode->width() + AP->width() / 2, XNode->y());
+  AP->show();
+  Mark(f.ap, AP);
+  XNode->show();
+  MoveUpAfterSplit();
+}
