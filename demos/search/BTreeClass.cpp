@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 #include <algorithm>
 
 #include "demos/search/BTreeInDlg.h"
@@ -593,6 +594,18 @@ bool TBTreeClass::CollapseRoot() {
   root_ = child;
   MarkRoot();
   return true;
+}
+
+void TBTreeClass::FreeStrayNodes() {
+  QSet<const QObject*> inTree;
+  if (Root()) Root()->ForEach([&inTree](TTreeNodeBase& node) {
+    inTree.insert(&node);
+    return true;
+  });
+  std::vector<TBTreeNode*> stray;
+  for (QObject* child : children())
+    if (auto* node = dynamic_cast<TBTreeNode*>(child); node && !inTree.contains(node)) stray.push_back(node);
+  for (TBTreeNode* node : stray) delete node;
 }
 
 // ---- drawing
