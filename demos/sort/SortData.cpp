@@ -106,8 +106,13 @@ void TRadixNode::Paint() {
 // ---------------------------------------------------------------- layout
 
 int TRowLayout::NodeHeight(char key) const {
-  if (FixedNodeSize || HighKey == LowKey) return RowHeight * 3 / 4;
-  return (key - LowKey) * (RowHeight * 5 / 8) / (HighKey - LowKey) + RowHeight / 4;
+  // The place numbers take the top of the row; in a low row the boxes shrink, keeping
+  // their proportions, so that the tallest still stands below them.
+  const int room = RowHeight - LabelBand;
+  if (FixedNodeSize || HighKey == LowKey) return room > 0 ? std::min(RowHeight * 3 / 4, room) : RowHeight * 3 / 4;
+  const int height = (key - LowKey) * (RowHeight * 5 / 8) / (HighKey - LowKey) + RowHeight / 4;
+  const int tallest = RowHeight * 7 / 8;
+  return room > 0 && tallest > room ? height * room / tallest : height;
 }
 
 int TRowLayout::NodeLeft(int index) const {
@@ -316,7 +321,7 @@ void TSortData::Paint() {
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Style = fsBold | fsItalic;
-  c.Font.Height = 18;
+  c.Font.Height = TRowLayout::LabelBand;
   c.Font.Color = clNavy;
   const TRowLayout l = Layout();
   for (int k = 1; k <= nodeCount_ + 1 - StartIndex; ++k) {

@@ -104,6 +104,7 @@ TSortNodeClass SortNodeClass() {
 
 // The geometry of one box in a row (pure, for the layout and its tests).
 struct TRowLayout {
+  static constexpr int LabelBand = 18;  // the place numbers' height at the top of a row
   int RowWidth = 0;
   int RowHeight = 0;
   int Capacity = 1;

@@ -15,8 +15,13 @@ TAckStackData::TAckStackData(const QString& name, int addr, int m, int n, int te
     : TData(name), Addr(addr), m(m), n(n), temp(temp), result(result) {}
 
 QString TAckStackData::GetText() const {
-  const auto field = [](int v) { return v < 0 ? QStringLiteral("   ?") : QStringLiteral("%1").arg(v, 4); };
-  return CutText(QString::number(Addr) + field(m) + field(n) + field(temp) + field(result));
+  // Under "Addr  m  n  temp  result" (the title without its leading blanks): Addr from the
+  // heading's first letter, the numbers flush with their headings' last letters.
+  const auto field = [](int v, int width) {
+    return v < 0 ? QStringLiteral("?").rightJustified(width) : QStringLiteral("%1").arg(v, width);
+  };
+  return CutText(QStringLiteral("%1").arg(Addr, -4) + field(m, 3) + field(n, 3) + field(temp, 6) +
+                 field(result, 8));
 }
 
 // ---------------------------------------------------------------- windows and data
@@ -27,6 +32,7 @@ TAckman::~TAckman() = default;
 void TAckman::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<TAckmanGraphForm>();
+  graphForm_->Stack->FieldColumns = true;
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("阿克曼函数"));

@@ -17,7 +17,8 @@ class TCoolMsgDlg;
 class TAckStackData : public TData {
  public:
   TAckStackData(const QString& name, int addr, int m, int n, int temp, int result);
-  // "0   1   2   ?   ?": Addr, then m, n, temp and result right-aligned in 4 characters.
+  // "0     1  2     ?       ?": Addr, then m, n, temp and result (? while unknown), each under
+  // its heading.
   QString GetText() const override;
 
   int Addr, m, n, temp, result;

@@ -15,9 +15,10 @@ THanoiStkData::THanoiStkData(const QString& name, int addr, int n, char x, char 
     : TData(name), Addr(addr), n(n), x(x), y(y), z(z) {}
 
 QString THanoiStkData::GetText() const {
-  return CutText(QStringLiteral("%1  %2  %3  %4  %5")
-                     .arg(Addr)
-                     .arg(n)
+  // Each field starts under the first letter of its heading in "Addr   n   x   y   z".
+  return CutText(QStringLiteral("%1%2%3   %4   %5")
+                     .arg(Addr, -7)
+                     .arg(n, -4)
                      .arg(QChar::fromLatin1(x), QChar::fromLatin1(y), QChar::fromLatin1(z)));
 }
 
@@ -37,7 +38,8 @@ void THanoi::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<THanoiGraphForm>();
   // At most five frames: one column of five rows.
-  stackForm_ = MakeStackWindow({.cols = 1, .rows = 5, .title = QStringLiteral("Addr   n   x   y   z        ")});
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 5, .title = QStringLiteral("Addr   n   x   y   z        "),
+                               .columns = true});
 }
 
 

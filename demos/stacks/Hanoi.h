@@ -16,7 +16,7 @@ class THanoiGraphForm;
 class THanoiStkData : public TData {
  public:
   THanoiStkData(const QString& name, int addr, int n, char x, char y, char z);
-  // "0  3  a  b  c"
+  // "0      3   a   b   c": Addr, n and the three poles, each under its heading.
   QString GetText() const override;
 
   int Addr, n;

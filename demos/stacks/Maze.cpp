@@ -16,9 +16,9 @@ TMazeStkData::TMazeStkData(const QString& name, int addr, bool succ, int k, int 
     : TData(name), Addr(addr), k(k), x(x), y(y), i(i), succ(succ) {}
 
 QString TMazeStkData::GetText() const {
-  return CutText(QString::number(Addr) + (succ ? QStringLiteral("  TRUE") : QStringLiteral(" FALSE")) +
-                 QStringLiteral("%1%2%3").arg(k, 3).arg(x, 2).arg(y, 2) +
-                 (i < 0 ? QStringLiteral("  ") : QStringLiteral("%1").arg(i, 2)));
+  return CutText(QStringLiteral("%1").arg(Addr, -6) + (succ ? QStringLiteral(" TRUE") : QStringLiteral("FALSE")) +
+                 QStringLiteral("%1%2%3").arg(k, 4).arg(x, 4).arg(y, 4) +
+                 (i < 0 ? QStringLiteral("    ") : QStringLiteral("%1").arg(i, 4)));
 }
 
 // ---------------------------------------------------------------- windows and data

@@ -18,7 +18,8 @@ class TStkContainerForm;
 class TMazeStkData : public TData {
  public:
   TMazeStkData(const QString& name, int addr, bool succ, int k, int x, int y, int i);
-  // "2 FALSE  2 2 1 1": Addr, succ, k in 3 characters, x, y and i in 2 (i blank while -1).
+  // "2     FALSE   2   2   1   1" under "Addr   succ   k   x   y   i": Addr from the heading's
+  // first letter, the others flush with their headings' last letters (i blank while -1).
   QString GetText() const override;
 
   int Addr, k, x, y, i;

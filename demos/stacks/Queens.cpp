@@ -14,7 +14,8 @@ TQueensStkData::TQueensStkData(const QString& name, int addr, int k, int i)
     : TData(name), Addr(addr), k(k), i(i) {}
 
 QString TQueensStkData::GetText() const {
-  return CutText(QStringLiteral("%1 %2 %3").arg(Addr).arg(k, 2).arg(i, 2));
+  // Under "Addr    k    i": Addr from the heading's first letter, k and i flush with theirs.
+  return CutText(QStringLiteral("%1%2%3").arg(Addr, -4).arg(k, 5).arg(i, 5));
 }
 
 // ---------------------------------------------------------------- windows and data

@@ -17,7 +17,7 @@ class TQueensForm;
 class TQueensStkData : public TData {
  public:
   TQueensStkData(const QString& name, int addr, int k, int i);
-  // "8  2  3": Addr, then k and i right-aligned in 2 characters.
+  // "8       2    3": Addr, then k and i, each under its heading.
   QString GetText() const override;
 
   int Addr, k, i;

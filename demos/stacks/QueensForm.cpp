@@ -101,6 +101,7 @@ TQueensForm::TQueensForm(QWidget* parent) : TGraphForm(parent) {
   StackBox->Title = QStringLiteral("Addr    k    i");
   StackBox->TitleColor = clBlue;
   StackBox->ShowAnimate = true;
+  StackBox->FieldColumns = true;
   StackBox->AfterRescale();
 
   // FormCreate

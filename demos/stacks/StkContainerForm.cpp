@@ -1,11 +1,17 @@
 #include "demos/stacks/StkContainerForm.h"
 
 #include <QEvent>
+#include <algorithm>
 
 #include "framework/drawkit/StackBox.h"
 #include "platform/Forms.h"
 
 namespace {
+
+// Over the fields of the stack's rows, in the rows' font.
+const QString kHeading = QStringLiteral("Addr   succ   k   x   y   i");
+constexpr int kDesignHeight = 183;
+constexpr int kPanel2Height = 23;
 
 TSpeedButton* PageButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new TSpeedButton(caption, parent);
@@ -22,16 +28,26 @@ TStkContainerForm::TStkContainerForm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("StkContainer"));
   setWindowTitle(QStringLiteral("堆栈"));
   setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-  resize(302, 183);
+  resize(302, kDesignHeight);
 
   Panel2 = new TPanel(this);
   Panel2->setObjectName(QStringLiteral("Panel2"));
-  Panel2->setGeometry(0, 160, 302, 23);
+  Panel2->setGeometry(0, kDesignHeight - kPanel2Height, 302, kPanel2Height);
   Panel2->SetColor(clAqua);
-  Panel2->SetCaption(QStringLiteral("Addr   succ   k   x   y   i"));
-  const TFont captionFont{.Name = QStringLiteral("Times New Roman"), .Height = -15, .Color = clBlue};
-  ApplyFont(*Panel2, captionFont);
   SetAlign(*Panel2, alBottom);
+  // The heading stands under the right column of the page, which holds the newest rows, at
+  // the place and in the font of that column's fields.
+  Heading = new TPaintBox(Panel2);
+  Heading->setObjectName(QStringLiteral("Heading"));
+  Heading->Color = clAqua;
+  Heading->OnPaint = [this](TPaintBox& box) {
+    box.Canvas().Brush.Color = clAqua;
+    box.Canvas().FillRect(box.ClientRect());
+    if (Stack == nullptr) return;
+    const int col = Stack->ColCount - 2 - Page;
+    const QPoint origin = box.mapFrom(this, Stack->mapTo(this, QPoint(Stack->FieldX(col), 0)));
+    Stack->WriteHeading(box.Canvas(), kHeading, clBlue, origin.x(), 0, box.height());
+  };
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   SetAlign(*Panel1, alClient);
@@ -56,9 +72,20 @@ bool TStkContainerForm::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void TStkContainerForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The bottom panel keeps its share of the height, so that the heading, in the rows' font,
+  // fits it in a window larger than designed.
+  if (Panel2 == nullptr) return;
+  Panel2->resize(Panel2->width(), std::max(kPanel2Height, height() * kPanel2Height / kDesignHeight));
+  RealignChildren(*this);
+}
+
 void TStkContainerForm::Embed() {
   // Owned by Panel1 from here on, and freed by ReleaseStack.
-  EmbeddedStack = MakeStackWindow({.cols = 11, .rows = 6, .title = QString()}).release();
+  EmbeddedStack = MakeStackWindow(
+                      {.cols = 11, .rows = 6, .title = QString(), .columns = true, .fieldChars = static_cast<int>(kHeading.size())})
+                      .release();
   EmbeddedStack->setParent(Panel1);
   EmbeddedStack->setWindowFlags(Qt::Widget);
   Stack = EmbeddedStack->Stack;
@@ -91,12 +118,18 @@ void TStkContainerForm::Panel1Resize() {
   if (EmbeddedStack == nullptr) return;
   const int w = Panel1->width();
   EmbeddedStack->setGeometry((-w * Page) / 2, 0, Stack->ColCount * w / 2, Panel1->height());
+  Heading->Invalidate();
 }
 
 void TStkContainerForm::Panel2Resize() {
   const int h = Panel2->height() - 6;
+  // Both buttons under the left column, clear of the heading.
   BtnL->setGeometry(3, 3, 30, h);
-  BtnR->setGeometry(Panel2->width() - 3 - 30, 3, 30, h);
+  BtnR->setGeometry(3 + 30 + 3, 3, 30, h);
+  const int inset = Panel2->Inset();
+  Heading->setGeometry(inset, inset, Panel2->width() - 2 * inset, Panel2->height() - 2 * inset);
+  Heading->lower();
+  Heading->Invalidate();
 }
 
 void TStkContainerForm::BtnLClick() {

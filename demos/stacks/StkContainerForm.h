@@ -2,10 +2,12 @@
 // The paged stack window of the maze search. A stack display of 11 columns of 6 rows is
 // embedded 11 half-widths of the window wide, so that two of its columns fill the window at
 // a time; ">>" pages towards the older columns and "<<" back. The stack fills its columns
-// from the right, so the first page (MinPage) shows the newest pair.
+// from the right, so the first page (MinPage) shows the newest pair. The column heading on
+// the bottom panel stands over the fields of the page's right column.
 #include <QWidget>
 
 #include "platform/Controls.h"
+#include "platform/PaintBox.h"
 
 class TAckmanGraphForm;
 class TStackBox;
@@ -15,10 +17,12 @@ class TStkContainerForm : public QWidget {
   explicit TStkContainerForm(QWidget* parent = nullptr);
   ~TStkContainerForm() override;
 
-  TPanel* Panel1;
-  TPanel* Panel2;
+  TPanel* Panel1 = nullptr;
+  TPanel* Panel2 = nullptr;
   TSpeedButton* BtnL;
   TSpeedButton* BtnR;
+  // The column heading on Panel2.
+  TPaintBox* Heading;
 
   TAckmanGraphForm* EmbeddedStack = nullptr;
   int Page = 0;
@@ -41,4 +45,5 @@ class TStkContainerForm : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 };

@@ -15,7 +15,12 @@ void TTrains::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   trainForm_ = std::make_unique<TTrainForm>();
   TrainForm = trainForm_.get();
-  stackForm_ = MakeStackWindow({.cols = 2, .rows = 6, .title = QStringLiteral("pun  pon  n  order")});
+  // The widest row is a complete order: one push and one pop for every car.
+  stackForm_ = MakeStackWindow({.cols = 2,
+                                .rows = 6,
+                                .title = QStringLiteral("pun  pon  n  order"),
+                                .columns = true,
+                                .fieldChars = static_cast<int>(RowText(Cars, Cars, Cars, QString(2 * Cars, 'S')).size())});
 }
 
 void TTrains::AfterConstruction() {
@@ -52,8 +57,8 @@ void TTrains::Reset() {
 // ---------------------------------------------------------------- helpers
 
 QString TTrains::RowText(int pun, int pon, int n, const QString& order) {
-  return QString::number(pun) + QStringLiteral("    ") + QString::number(pon) + QStringLiteral("    ") +
-         QString::number(n) + QStringLiteral("   ") + order;
+  // Each field starts under the first letter of its heading in "pun  pon  n  order".
+  return QStringLiteral("%1%2%3%4").arg(pun, -5).arg(pon, -5).arg(n, -3).arg(order);
 }
 
 int TTrains::Int(const char* name) const { return Var(name).Value(); }

@@ -81,7 +81,7 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   canvas.Brush.Color = Color;
   canvas.FillRect(Rect(1, 1, w - 1, h - 1));
   canvas.Font.Pitch = fpFixed;
-  canvas.Font.Height = h * 6 / 7;
+  canvas.Font.Height = FieldHeight > 0 ? FieldHeight : h * 6 / 7;
   // The text once on a bitmap of its own extent (with any ink past its advance), so that a
   // row too narrow for it can squeeze it instead of cutting it off.
   const QSize extent = canvas.TextExtent(RowText);
@@ -98,7 +98,10 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   text.Transparent = true;
   const int y = (h - extent.height()) / 2;
   // A squeezed text keeps a pixel clear of the frame on either side.
-  if (span.Width() > w - 2) canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
+  const bool fields = FieldHeight > 0;
+  if ((fields ? FieldLeft + span.right : span.Width()) > w - 2)
+    canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
+  else if (fields) canvas.Draw(FieldLeft + span.left, y, text);
   else canvas.Draw((w - extent.width()) / 2 + span.left, y, text);
 }
 
@@ -138,6 +141,42 @@ TNodeRect* TStackBox::Row(int index) const { return At(index).row.get(); }
 void TStackBox::RefreshRow(const Entry& entry) {
   if (entry.record) entry.row->RowText = entry.record->GetText();
   entry.row->Repaint();
+}
+
+TFont TStackBox::FieldFont() const {
+  const TStackLayout l = Layout();
+  TFont font = NodeFont;
+  font.Pitch = fpFixed;
+  font.Height = std::max(1, l.CellHeight * 6 / 7);
+  const QString widest(FieldChars, QLatin1Char('0'));
+  const QString title = titleVisible_ ? Title.trimmed() : QString();
+  const auto right = [&] { return std::max(SpanOf(font, title).right, SpanOf(font, widest).right); };
+  while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2) --font.Height;
+  return font;
+}
+
+int TStackBox::FieldX(int col) const { return Layout().Cell(col * RowCount).x() + FieldLeft; }
+
+void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor color, int x, int top,
+                             int height) const {
+  canvas.Font = FieldFont();
+  canvas.Font.Color = color;
+  canvas.Brush.Style = bsClear;
+  canvas.SetTextAlign(TA_LEFT | TA_TOP);
+  canvas.TextOut(x, top + (height - canvas.TextExtent(heading).height()) / 2, heading);
+}
+
+void TStackBox::FitFields() {
+  if (!FieldColumns) return;
+  const int height = FieldFont().Height;
+  bool changed = false;
+  for (const Entry& e : entries_) {
+    changed = changed || e.row->FieldHeight != height;
+    e.row->FieldHeight = height;
+    e.row->Invalidate();
+  }
+  // The title is written in the same size.
+  if (changed) Invalidate();
 }
 
 void TStackBox::UpdateRow(int index, TData* data) {
@@ -196,6 +235,7 @@ TData* TStackBox::Push(std::unique_ptr<TData> data) {
   row.Font = NodeFont;
   row.Canvas().Brush.Color = NodeColor;
   row.Canvas().Font = NodeFont;
+  if (FieldColumns) row.FieldHeight = FieldFont().Height;
   marker_->hide();
   if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
   row.show();
@@ -240,6 +280,7 @@ void TStackBox::AfterRescale() {
     PlaceRow(row, l, i);
     row.show();
   }
+  FitFields();
   PlaceMarker();
 }
 
@@ -256,7 +297,10 @@ void TStackBox::Paint() {
   c.Font.Color = TitleColor;
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  if (l.TitleBand > 0) {
+  if (l.TitleBand > 0 && FieldColumns) {
+    // Under the rightmost column, over its fields.
+    WriteHeading(c, Title.trimmed(), TitleColor, FieldX(0), h - l.TitleBand, l.TitleBand);
+  } else if (l.TitleBand > 0) {
     // Flush right; a title wider than the box is drawn in a smaller size that fits.
     TextSpan span = SpanOf(c.Font, Title);
     while (span.Width() > w && c.Font.Height > 1) {
@@ -274,8 +318,10 @@ void TStackBox::Paint() {
   }
   DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
   // The rows are children: they paint after the box in the same round.
+  const int fieldHeight = FieldColumns ? FieldFont().Height : 0;
   for (const Entry& e : entries_) {
     if (e.record) e.row->RowText = e.record->GetText();
+    e.row->FieldHeight = fieldHeight;
     e.row->Invalidate();
   }
 }
@@ -314,6 +360,8 @@ std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset) {
   stack.RowCount = preset.rows;
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.Title = preset.title;
+  stack.FieldColumns = preset.columns;
+  stack.FieldChars = preset.fieldChars;
   stack.SetTitleVisible(!preset.title.isEmpty());
   stack.AfterRescale();
   return form;

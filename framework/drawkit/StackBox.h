@@ -47,12 +47,18 @@ struct TStackLayout {
 int SlideSteps(int animSpeed);
 int SlideFrameY(int from, int to, int k, int steps);
 
+// Where a row's text starts when the records are laid out in columns.
+constexpr int FieldLeft = 3;
+
 // One row of the stack display: a raised frame filled in its Color with the row text
 // centred in a fixed-pitch font, squeezed when it is wider than the row.
 class TNodeRect : public TRectbase {
  public:
   explicit TNodeRect(QWidget* parent = nullptr);
   QString RowText;
+  // Fields in columns: the text starts at FieldLeft in a font of FieldHeight pixels (0: the
+  // text is centred in a font sized from the row's height).
+  int FieldHeight = 0;
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
@@ -77,6 +83,14 @@ class TStackBox : public TNodeContainer {
   TColor TitleColor = clBlack;
   // Slide rows in and out on push and pop.
   bool ShowAnimate = false;
+  // The records' texts are fields in fixed-pitch columns: the rows start at one left edge
+  // and the title (without its outer blanks) is written in the rows' font from that same
+  // edge under the rightmost column, so that headings stand over their fields. The font is the largest in which the
+  // title and a text of FieldChars characters fit a row; it changes only with the layout, so
+  // that the fields keep their places while rows come and go (a record wider than that is
+  // squeezed into its row).
+  bool FieldColumns = false;
+  int FieldChars = 0;
 
   bool PointerVisible() const { return pointerVisible_; }
   void SetPointerVisible(bool visible);
@@ -110,6 +124,13 @@ class TStackBox : public TNodeContainer {
   TStackTopPointer& Marker() { return *marker_; }
   // The row control of entry index (for tests and for drawings that point at rows).
   TNodeRect* Row(int index) const;
+  // The font of the fields and of the title when FieldColumns is set.
+  TFont FieldFont() const;
+  // Box x where the fields of column col (0 = the rightmost, which fills first) start.
+  int FieldX(int col) const;
+  // Writes a heading over the fields on canvas: in the field font and color, from x, centred
+  // in the band [top, top + height).
+  void WriteHeading(TCanvas& canvas, const QString& heading, TColor color, int x, int top, int height) const;
 
   // Lays the rows and the marker out for the present size.
   void AfterRescale() override;
@@ -131,6 +152,8 @@ class TStackBox : public TNodeContainer {
   void RefreshRow(const Entry& entry);
   void PlaceMarker();
   void Slide(const TNodeRect& row, int fromY, int toY);
+  // Gives every row the present field font; paints the box again when it changed.
+  void FitFields();
 
   std::vector<Entry> entries_;
   TStackTopPointer* marker_;
@@ -154,5 +177,9 @@ struct TStackPreset {
   int cols = 1;
   int rows = 5;
   QString title;
+  // The records' fields stand in columns under the title's headings (FieldColumns), records
+  // up to fieldChars characters wide (FieldChars).
+  bool columns = false;
+  int fieldChars = 0;
 };
 std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset);

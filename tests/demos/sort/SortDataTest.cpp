@@ -48,6 +48,17 @@ TEST(SortRowLayout, EqualKeysAndFixedSizesAreThreeQuartersHigh) {
   EXPECT_EQ(l.NodeWidth(), 16) << "ratio 10 gives seven tenths of a place";
 }
 
+// A low row (the address row, the tournament's keys at 1024 x 768): the tallest box would
+// cover the place numbers at the top; the boxes shrink, still each taller than the last.
+TEST(SortRowLayout, InALowRowTheBoxesStayBelowThePlaceNumbers) {
+  const TRowLayout l{423, 83, 9, 1, 10, false, 'C', 'U'};
+  EXPECT_LE(l.NodeHeight('U'), 83 - TRowLayout::LabelBand);
+  EXPECT_GT(l.NodeHeight('U'), l.NodeHeight('T'));
+  EXPECT_GT(l.NodeHeight('D'), l.NodeHeight('C'));
+  const TRowLayout fixed{423, 20, 9, 1, 10, true, 'C', 'U'};
+  EXPECT_GT(fixed.NodeHeight('C'), 0) << "a row lower than the numbers still shows its boxes";
+}
+
 TEST(SortRowKeys, IndexOutsideThePlacesIsRefusedAndChangesNothing) {
   auto row = Row(QStringLiteral("DCBA"), 17, -4);
   for (int bad : {-5, 13}) {

@@ -20,9 +20,9 @@ class AckmanRun : public ProgramRun<TAckman> {
 }  // namespace
 
 TEST(AckStackData, RowsShowUnknownValuesAsQuestionMarks) {
-  EXPECT_EQ(TAckStackData("", 0, 1, 2, -1, -1).GetText(), QStringLiteral("0   1   2   ?   ?"));
-  EXPECT_EQ(TAckStackData("", 8, 2, 13, 5, 29).GetText(), QStringLiteral("8   2  13   5  29"));
-  EXPECT_EQ(TAckStackData("", 7, 0, 0, -1, 1).GetText(), QStringLiteral("7   0   0   ?   1"));
+  EXPECT_EQ(TAckStackData("", 0, 1, 2, -1, -1).GetText(), QStringLiteral("0     1  2     ?       ?"));
+  EXPECT_EQ(TAckStackData("", 8, 2, 13, 5, 29).GetText(), QStringLiteral("8     2 13     5      29"));
+  EXPECT_EQ(TAckStackData("", 7, 0, 0, -1, 1).GetText(), QStringLiteral("7     0  0     ?       1"));
 }
 
 TEST(AckmanInputDlg, LimitsOfTheArguments) {
@@ -49,5 +49,5 @@ TEST_F(AckmanRun, AFrameThatMadeTwoCallsShowsTwoPairsTheFirstFilledIn) {
   EXPECT_EQ(locals->Items(3)->GetText(), QStringLiteral("3")) << "result = A(0,2)";
   EXPECT_EQ(locals->Items(5)->GetText(), QStringLiteral("3")) << "the second call's own pair holds what it returned";
   EXPECT_EQ(Stack().Count(), 1);
-  EXPECT_EQ(Stack().Top()->GetText(), QStringLiteral("0   1   1   2   3"));
+  EXPECT_EQ(Stack().Top()->GetText(), QStringLiteral("0     1  1     2       3"));
 }

@@ -53,8 +53,8 @@ class HanoiRun : public AloneRun<THanoi> {
 }  // namespace
 
 TEST(HanoiStkData, RowsShowAddrNAndThePoles) {
-  EXPECT_EQ(THanoiStkData("", 0, 3, 'a', 'b', 'c').GetText(), QStringLiteral("0  3  a  b  c"));
-  EXPECT_EQ(THanoiStkData("", 7, 1, 'b', 'a', 'c').GetText(), QStringLiteral("7  1  b  a  c"));
+  EXPECT_EQ(THanoiStkData("", 0, 3, 'a', 'b', 'c').GetText(), QStringLiteral("0      3   a   b   c"));
+  EXPECT_EQ(THanoiStkData("", 7, 1, 'b', 'a', 'c').GetText(), QStringLiteral("7      1   b   a   c"));
 }
 
 TEST(HanoiMoveText, TheNumberTakesFourCharactersWithItsColon) {
@@ -153,9 +153,9 @@ TEST_F(HanoiRun, StackRowsAndVariablesOfTheInnermostCall) {
   Start(3, false);
   TraceTo(QStringLiteral("LastMove"));
   ASSERT_EQ(Stack().Count(), 3);
-  EXPECT_EQ(Stack().GetItem(0)->GetText(), QStringLiteral("0  3  a  b  c"));
-  EXPECT_EQ(Stack().GetItem(1)->GetText(), QStringLiteral("5  2  a  c  b"));
-  EXPECT_EQ(Stack().GetItem(2)->GetText(), QStringLiteral("5  1  a  b  c"));
+  EXPECT_EQ(Stack().GetItem(0)->GetText(), QStringLiteral("0      3   a   b   c"));
+  EXPECT_EQ(Stack().GetItem(1)->GetText(), QStringLiteral("5      2   a   c   b"));
+  EXPECT_EQ(Stack().GetItem(2)->GetText(), QStringLiteral("5      1   a   b   c"));
   QStringList locals;
   for (int i = 0; i < demo_->Locals()->Count(); ++i)
     locals << demo_->Locals()->Items(i)->Name() + "=" + demo_->Locals()->Items(i)->GetText();

@@ -48,9 +48,9 @@ const QString kTitle = QStringLiteral("message Velkora 数据结构算法演示 
 }  // namespace
 
 TEST(MazeStkData, RowsShowSuccKXYAndIOnceSet) {
-  EXPECT_EQ(TMazeStkData("", 0, false, 1, 1, 1, -1).GetText(), QStringLiteral("0 FALSE  1 1 1  "));
-  EXPECT_EQ(TMazeStkData("", 2, true, 15, 8, 8, 0).GetText(), QStringLiteral("2  TRUE 15 8 8 0"));
-  EXPECT_EQ(TMazeStkData("", 2, false, 64, 3, 7, 4).GetText(), QStringLiteral("2 FALSE 64 3 7 4"));
+  EXPECT_EQ(TMazeStkData("", 0, false, 1, 1, 1, -1).GetText(), QStringLiteral("0     FALSE   1   1   1    "));
+  EXPECT_EQ(TMazeStkData("", 2, true, 15, 8, 8, 0).GetText(), QStringLiteral("2      TRUE  15   8   8   0"));
+  EXPECT_EQ(TMazeStkData("", 2, false, 64, 3, 7, 4).GetText(), QStringLiteral("2     FALSE  64   3   7   4"));
 }
 
 TEST(MazeSteps, DirectionsAreRightDownLeftUpWithTheirArrows) {
@@ -89,8 +89,8 @@ TEST_F(MazeRun, VariablesOfACallAndTheSuccThatReachedTheGoal) {
   for (int i = 0; i < demo_->Locals()->Count(); ++i) names << demo_->Locals()->Items(i)->Name();
   EXPECT_EQ(names, QStringList({"succ", "k", "x", "y", "i"}));
   EXPECT_EQ(demo_->Locals()->FindByName("x")->GetText(), QStringLiteral("2"));
-  EXPECT_EQ(Stack().Top()->GetText(), QStringLiteral("2 FALSE  2 2 1  "));
-  EXPECT_EQ(Stack().GetItem(0)->GetText(), QStringLiteral("0 FALSE  1 1 1 1")) << "i of the caller";
+  EXPECT_EQ(Stack().Top()->GetText(), QStringLiteral("2     FALSE   2   2   1    "));
+  EXPECT_EQ(Stack().GetItem(0)->GetText(), QStringLiteral("0     FALSE   1   1   1   1")) << "i of the caller";
   while (demo_->CurLine() != nullptr && !Messages().contains(kTitle + "成功走出迷宫！")) demo_->TraceInto();
   EXPECT_EQ(demo_->Locals()->FindByName("succ")->GetText(), QStringLiteral("TRUE"));
   // Every frame resumed after the goal sees succ true and returns without marking its cell.

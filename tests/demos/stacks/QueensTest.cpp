@@ -52,9 +52,9 @@ std::string Lines(const QStringList& lines) { return lines.join('\n').toStdStrin
 }  // namespace
 
 TEST(QueensStkData, RowsRightAlignKAndI) {
-  EXPECT_EQ(TQueensStkData("", 0, 1, 0).GetText(), QStringLiteral("0  1  0"));
-  EXPECT_EQ(TQueensStkData("", 8, 0, 7).GetText(), QStringLiteral("8  0  7"));
-  EXPECT_EQ(TQueensStkData("", 8, 10, 10).GetText(), QStringLiteral("8 10 10"));
+  EXPECT_EQ(TQueensStkData("", 0, 1, 0).GetText(), QStringLiteral("0       1    0"));
+  EXPECT_EQ(TQueensStkData("", 8, 0, 7).GetText(), QStringLiteral("8       0    7"));
+  EXPECT_EQ(TQueensStkData("", 8, 10, 10).GetText(), QStringLiteral("8      10   10"));
 }
 
 // ---------------------------------------------------------------- board geometry
@@ -229,8 +229,8 @@ TEST_F(QueensRun, TheFirstPlacementInPascalCountsFromOne) {
   EXPECT_EQ(demo_->Globals()->FindByName("q")->Items(0)->Name(), QStringLiteral("q[1]"));
   TStackBox& stack = *Board().StackBox;
   ASSERT_EQ(stack.Count(), 4);
-  EXPECT_EQ(stack.GetItem(0)->GetText(), QStringLiteral("0  1  2"));
-  EXPECT_EQ(stack.GetItem(3)->GetText(), QStringLiteral("8  4  3"));
+  EXPECT_EQ(stack.GetItem(0)->GetText(), QStringLiteral("0       1    2"));
+  EXPECT_EQ(stack.GetItem(3)->GetText(), QStringLiteral("8       4    3"));
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(Board().Row(c), Q(c - 1)) << "the board draws q's rows";
 }
 
@@ -239,7 +239,7 @@ TEST_F(QueensRun, TheFirstPlacementInCCountsFromZeroAndDrawsTheSameBoard) {
   TraceTo(QStringLiteral("PrintQueen"));
   EXPECT_EQ(demo_->Globals()->FindByName("q")->Items(0)->Name(), QStringLiteral("q[0]"));
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(Board().Row(c), Q(c - 1) + 1) << c;
-  EXPECT_EQ(Board().StackBox->GetItem(0)->GetText(), QStringLiteral("0  0  1"));
+  EXPECT_EQ(Board().StackBox->GetItem(0)->GetText(), QStringLiteral("0       0    1"));
 }
 
 TEST_F(QueensRun, VariablesStartUnassignedAndResetStartsAgain) {

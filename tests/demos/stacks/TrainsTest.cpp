@@ -32,8 +32,8 @@ class TrainsRun : public ProgramRun<TTrains, ::testing::TestWithParam<bool>> {
 }  // namespace
 
 TEST(Trains, StackRowsShowTheArgumentsOfEachCall) {
-  EXPECT_EQ(TTrains::RowText(0, 0, 4, ""), QStringLiteral("0    0    4   "));
-  EXPECT_EQ(TTrains::RowText(3, 1, 4, "SSXS"), QStringLiteral("3    1    4   SSXS"));
+  EXPECT_EQ(TTrains::RowText(0, 0, 4, ""), QStringLiteral("0    0    4  "));
+  EXPECT_EQ(TTrains::RowText(3, 1, 4, "SSXS"), QStringLiteral("3    1    4  SSXS"));
 }
 
 TEST(TrainForm, FramesPerLegFollowTheSpeed) {

@@ -1,0 +1,192 @@
+// The stack windows of the recursive demonstrations as drawn: every heading stands over its
+// field (starting where the field starts, or ending where it ends), in every row of every
+// column, and a row's fields keep their places whatever follows them.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "demos/stacks/Ackman.h"
+#include "demos/stacks/Hanoi.h"
+#include "demos/stacks/Maze.h"
+#include "demos/stacks/MyStringData.h"
+#include "demos/stacks/Queens.h"
+#include "demos/stacks/QueensForm.h"
+#include "demos/stacks/StkContainerForm.h"
+#include "demos/stacks/Trains.h"
+#include "framework/drawkit/StackBox.h"
+#include "platform/Pacing.h"
+#include "tests/demos/stacks/AloneRun.h"
+
+namespace {
+
+// A pixel of ink: near the colour of the text.
+bool IsInk(QRgb pixel, TColor ink) {
+  return std::abs(qRed(pixel) - GetRValue(ink)) + std::abs(qGreen(pixel) - GetGValue(ink)) +
+             std::abs(qBlue(pixel) - GetBValue(ink)) <
+         120;
+}
+
+// What a line of text shows: the pixel columns (in the coordinates of `in`) where its words
+// start and end, and the pitch of its characters.
+struct Line {
+  std::vector<std::pair<int, int>> words;
+  double pitch = 0;
+  int expected = 0;  // words of the text
+};
+
+// The words of text, drawn in ink inside area of widget's picture (a blank gap of more than
+// two thirds of a character parts two words). The pitch comes from the span of the ink over
+// the characters text has between its first and last letter.
+Line Read(const QWidget& widget, const QImage& image, QRect area, TColor ink, const QString& text,
+          const QWidget& in) {
+  std::vector<int> columns;
+  area &= image.rect();
+  for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      if (IsInk(image.pixel(x, y), ink)) {
+        columns.push_back(widget.mapTo(&in, QPoint(x, 0)).x());
+        break;
+      }
+  Line line;
+  line.expected = int(text.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+  const QString letters = text.trimmed();
+  if (columns.empty() || letters.size() < 2) return line;
+  line.pitch = double(columns.back() - columns.front()) / double(letters.size() - 1);
+  line.words.emplace_back(columns.front(), columns.front());
+  for (int x : columns) {
+    if (x - line.words.back().second > line.pitch * 2 / 3) line.words.emplace_back(x, x);
+    line.words.back().second = x;
+  }
+  return line;
+}
+
+// The row's text inside its frame.
+Line ReadRow(const TNodeRect& row, TColor ink, const QWidget& in) {
+  return Read(row, row.Image(), QRect(2, 2, row.width() - 4, row.height() - 4), ink, row.RowText, in);
+}
+
+// The fields in the row stand under the first headings (a field left blank has none).
+void ExpectOver(const Line& heading, const Line& fields, const QString& what) {
+  ASSERT_EQ(int(heading.words.size()), heading.expected) << what.toStdString();
+  ASSERT_EQ(int(fields.words.size()), fields.expected) << what.toStdString();
+  ASSERT_LE(fields.words.size(), heading.words.size()) << what.toStdString();
+  const double near = heading.pitch / 3;
+  for (std::size_t i = 0; i < fields.words.size(); ++i) {
+    const auto [hl, hr] = heading.words[i];
+    const auto [fl, fr] = fields.words[i];
+    EXPECT_TRUE(std::abs(hl - fl) <= near || std::abs(hr - fr) <= near)
+        << "heading " << i + 1 << " at " << hl << ".." << hr << ", its field at " << fl << ".." << fr << ": "
+        << what.toStdString();
+  }
+}
+
+// Shows window at a size a docked pane has and lets everything paint.
+void Show(QWidget& window, QSize size) {
+  window.resize(size);
+  window.show();
+  pacing::ProcessMessages();
+}
+
+// The title band's words in box coordinates.
+Line ReadTitle(TStackBox& box) {
+  const int band = box.Layout().TitleBand;
+  return Read(box, box.Image(), QRect(0, box.height() - band + 2, box.width(), band - 2), box.TitleColor, box.Title,
+              box);
+}
+
+// Pushes the rows, then checks each row against the title: the rows of the rightmost column
+// where they are, the rows of the other columns moved by the columns' distance.
+void ExpectTitleOverEveryRow(TStackBox& box, const std::vector<QString>& rows) {
+  box.ShowAnimate = false;
+  box.Clear();
+  for (const QString& text : rows) box.Push(std::make_unique<TMyStringData>(QString(), text));
+  pacing::ProcessMessages();
+  const Line title = ReadTitle(box);
+  ASSERT_FALSE(title.words.empty()) << "no title drawn";
+  for (int i = 0; i < box.Count(); ++i) {
+    Line row = ReadRow(*box.Row(i), box.NodeFont.Color, box);
+    const int shift = box.Row(0)->x() - box.Row(i)->x();
+    for (auto& [l, r] : row.words) l += shift, r += shift;
+    ExpectOver(title, row, QStringLiteral("row %1 \"%2\" under \"%3\"").arg(i).arg(rows[i], box.Title));
+  }
+  box.Clear();
+}
+
+template <class T>
+class StackColumns : public AloneRun<T> {};
+
+using AckmanColumns = StackColumns<TAckman>;
+using HanoiColumns = StackColumns<THanoi>;
+using QueensColumns = StackColumns<TQueens>;
+using TrainsColumns = StackColumns<TTrains>;
+using MazeColumns = StackColumns<TMaze>;
+
+}  // namespace
+
+TEST_F(AckmanColumns, AckermannHeadingsStandOverTheFields) {
+  TAckmanGraphForm& form = *StartAlone(QStringLiteral("Ackman"), false, [](TAckman&) {}).GraphForm();
+  Show(form, {600, 620});
+  std::vector<QString> rows;
+  for (int i = 0; i < 20; ++i) rows.push_back(TAckStackData("", i ? 8 : 0, 2, i, i % 3 ? i * 7 : -1, -1).GetText());
+  rows.push_back(TAckStackData("", 8, 0, 13, 5, 29).GetText());
+  ExpectTitleOverEveryRow(*form.Stack, rows);
+}
+
+TEST_F(HanoiColumns, HanoiHeadingsStandOverTheFields) {
+  TAckmanGraphForm& form = *StartAlone(QStringLiteral("Hanoi"), false, [](THanoi&) {}).StackForm();
+  Show(form, {400, 230});
+  ExpectTitleOverEveryRow(*form.Stack, {THanoiStkData("", 0, 4, 'a', 'b', 'c').GetText(),
+                                        THanoiStkData("", 5, 3, 'a', 'c', 'b').GetText(),
+                                        THanoiStkData("", 7, 2, 'c', 'b', 'a').GetText()});
+}
+
+TEST_F(QueensColumns, QueensHeadingsStandOverTheFields) {
+  TQueensForm& form = *StartAlone(QStringLiteral("Queens"), false, [](TQueens&) {}).BoardForm();
+  Show(form, form.size() * 3 / 2);
+  ExpectTitleOverEveryRow(*form.StackBox, {TQueensStkData("", 0, 1, 2).GetText(), TQueensStkData("", 8, 2, 4).GetText(),
+                                           TQueensStkData("", 8, 10, 10).GetText()});
+}
+
+TEST_F(TrainsColumns, RailwayHeadingsStandOverTheFieldsInBothColumnsAsTheOrderGrows) {
+  TAckmanGraphForm& form = *StartAlone(QStringLiteral("Trains"), false, [](TTrains&) {}).StackForm();
+  for (const QSize size : {QSize(400, 250), QSize(760, 420)}) {
+    Show(form, size);
+    // One call deeper per operation, down to a complete order: rows in both columns.
+    const QString order = QStringLiteral("SSXSXSXX");
+    std::vector<QString> rows;
+    for (int k = 0; k <= order.size(); ++k) {
+      const QString done = order.left(k);
+      rows.push_back(TTrains::RowText(int(done.count('S')), int(done.count('X')), TTrains::Cars, done));
+    }
+    ExpectTitleOverEveryRow(*form.Stack, rows);
+  }
+}
+
+TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPage) {
+  TStkContainerForm& form = *StartAlone(QStringLiteral("Maze"), false, [](TMaze&) {}).StkContainer();
+  TStackBox& box = *form.Stack;
+  box.ShowAnimate = false;
+  for (int k = 1; k <= 15; ++k)
+    box.Push(std::make_unique<TMazeStkData>(QString(), k > 1 ? 2 : 0, k == 15, k, std::min(k, 8), k / 8 + 1,
+                                            k < 15 ? k % 4 + 1 : -1));
+  form.ResetPage();
+  Show(form, {456, 228});
+  for (int page = form.MinPage; page <= box.ColCount - 2; ++page) {
+    form.Page = page;
+    form.UpdatePage();
+    pacing::ProcessMessages();
+    const Line heading = Read(*form.Heading, form.Heading->Image(), form.Heading->rect(), clBlue,
+                              QStringLiteral("Addr   succ   k   x   y   i"), form);
+    // The bottom row of the page's right column, when that column holds any.
+    const int bottom = (box.ColCount - 2 - page) * box.RowCount;
+    if (bottom >= box.Count()) continue;
+    ExpectOver(heading, ReadRow(*box.Row(bottom), box.NodeFont.Color, form),
+               QStringLiteral("page %1, row \"%2\"").arg(page).arg(box.Row(bottom)->RowText));
+    for (const TSpeedButton* button : {form.BtnL, form.BtnR}) {
+      if (!button->isVisibleTo(&form)) continue;
+      const int left = button->mapTo(&form, QPoint(0, 0)).x();
+      for (const auto& [l, r] : heading.words)
+        EXPECT_TRUE(r < left || l > left + button->width() - 1) << "a paging button covers a heading, page " << page;
+    }
+  }
+}
