@@ -171,6 +171,9 @@ class TBTreeClass : public TTreeBase {
   // A root left by a merge with no key of its own to separate (a single child) gives way
   // to that child: the tree loses a level. Answers whether it did.
   bool CollapseRoot();
+  // Frees the nodes on the panel that are not in the tree (the halves and keys an
+  // operation given up left floating).
+  void FreeStrayNodes();
 
   // The child positions a node of keyNum keys uses (0 .. keyNum here) and its file record.
   virtual int ChildSlotsOf(int keyNum) const { return keyNum + 1; }

@@ -109,11 +109,17 @@ void TBTreeDemoBase::AbandonOperation() {
   TBTreeGraphForm& f = *graphForm_;
   DropFloatingNodes();
   P = Q = AP = nullptr;
-  try {
-    Tree().LoadFromBytes(snapshot_, QString());
-  } catch (const ETreeFileError&) {
-    Tree().Clear();  // cannot happen: the snapshot was written from a tree at rest
+  // An operation that has reached its end left the tree at rest; one halfway through
+  // is undone.
+  const bool ended = State == 2 || State == 3 || State == 21 || State == 22;
+  if (!ended) {
+    try {
+      Tree().LoadFromBytes(snapshot_, QString());
+    } catch (const ETreeFileError&) {
+      Tree().Clear();  // cannot happen: the snapshot was written from a tree at rest
+    }
   }
+  Tree().FreeStrayNodes();
   snapshot_.clear();
   State = 0;
   for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);

@@ -27,7 +27,7 @@ class TBTreeDemoBase : public TAlgoDemo {
   // Back to idle: the tree laid out again, marks hidden, a new key awaited.
   void DemoFinished() override;
   // The creation dialog on a copy of the tree. An operation under way is given up first
-  // and the tree is the one from before it.
+  // and the tree is the one from before it (the one after it, once it ended).
   bool CreateData() override;
   void ResetLocalData(const QString&) override {}
   void SaveData(const QString& fileName) override;
@@ -76,7 +76,8 @@ class TBTreeDemoBase : public TAlgoDemo {
   bool RepairStep();
   bool Repaired();
 
-  // An operation given up: the tree from before it, nothing floating, idle.
+  // An operation given up: idle, nothing floating, and the tree from before it unless the
+  // operation had come to its end.
   void AbandonOperation();
   virtual void DropFloatingNodes() {}
 

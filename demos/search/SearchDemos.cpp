@@ -1,5 +1,7 @@
 #include "demos/search/SearchDemos.h"
 
+#include "demos/search/AvlTree.h"
+#include "demos/search/BsTree.h"
 #include "demos/search/MBPTree.h"
 #include "demos/search/MBTree.h"
 #include "demos/search/NOST.h"
@@ -7,7 +9,9 @@
 #include "framework/engine/AlgoDemo.h"
 
 void RegisterSearchDemos() {
+  DemoClasses().Register<TAVLTree>();
   DemoClasses().Register<TBinSrch>();
+  DemoClasses().Register<TBsTree>();
   DemoClasses().Register<TFibSrch>();
   DemoClasses().Register<TInsSrch>();
   DemoClasses().Register<TSeqSrch>();

@@ -2,6 +2,7 @@
 // The tree dialog "建树": a copy of the demonstration's tree in which the user types a
 // letter into any node ("满  树" gives the template of every place down to MaxDepth,
 // "自动建树" a random tree). A node left blank (a space) is cut with its subtree on OK.
+#include <QIcon>
 #include <functional>
 
 #include "platform/Controls.h"
@@ -60,3 +61,7 @@ class TBinCharTreeInputDlg : public TForm {
 // A dialog button at (x, y), 75 x 25 unless sized.
 TButton* TreeDlgButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int width = 75,
                        int height = 25);
+
+// A button glyph drawn as two images side by side in one picture: the button as it is, and
+// disabled. An empty icon when the picture is missing.
+QIcon TwoImageGlyph(const char* name);

@@ -1,6 +1,5 @@
 #include "demos/trees/ThrdInDelGraphForm.h"
 
-#include <QIcon>
 #include <QTimer>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
@@ -8,22 +7,6 @@
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
 #include "platform/Bitmap.h"
-
-namespace {
-
-// A glyph of two images side by side: the button as it is, and disabled.
-QIcon TwoImageGlyph(const char* name) {
-  QIcon icon;
-  const std::unique_ptr<TBitmap> glyph = LoadPicture(QString::fromLatin1(name));
-  if (!glyph) return icon;
-  const QImage all = glyph->Image();
-  const int half = all.width() / 2;
-  icon.addPixmap(QPixmap::fromImage(all.copy(0, 0, half, all.height())), QIcon::Normal);
-  icon.addPixmap(QPixmap::fromImage(all.copy(half, 0, half, all.height())), QIcon::Disabled);
-  return icon;
-}
-
-}  // namespace
 
 const QStringList TThrdInDelGraphForm::AlgoInsert = {
     QStringLiteral("!insert"),

@@ -64,16 +64,20 @@ void TAlgoDemo::LoadData(const QString&) {
   modal::ShowMessage(QStringLiteral("本算法不支持数据的存取！"));
 }
 
-void TAlgoDemo::Reset() {
+void TAlgoDemo::DropFrames() {
   views::Algorithm().ClearFrames();
   runStack_->Clear();
   locals_.reset();
-  globals_.reset();
   if (curLine_ != nullptr) curLine_->Current = false;
   prevLine_ = curLine_ = nullptr;
   curProc_ = nullptr;
   // The rows of the variable window pointed at the values just freed.
   views::Variables().ReloadVariables();
+}
+
+void TAlgoDemo::Reset() {
+  globals_.reset();
+  DropFrames();
   if (TProcedure* first = ProcedureAt(0)) {
     globals_ = GetGlobalData();
     PushCall(first->Name(), GetInitialParam());

@@ -145,6 +145,10 @@ class TAlgoDemo : public QObject {
   void PushCall(const QString& procName, std::unique_ptr<TData> args);
   // Returns from the current procedure to the line that called it (or ends the run).
   void PopCall();
+  // Forgets every call frame and the locals: no procedure is entered (what Reset does
+  // before it enters the first procedure again). For demonstrations that start each
+  // operation of their own with PushCall.
+  void DropFrames();
 
   // Step-method calls for a line of CurProc. A missing method (or one of the wrong kind)
   // raises EDemoError before anything has changed.

@@ -71,6 +71,27 @@ QImage TwoImageGlyph(const QColor& colour, bool plus) {
   });
 }
 
+// The search button's glyph: a magnifier, as drawn and greyed.
+QImage MagnifierGlyph(const QColor& colour) {
+  return Sprite(32, 16, kKeyColour, [colour](QPainter& p) {
+    for (int half = 0; half < 2; ++half) {
+      const QColor c = half == 0 ? colour : QColor(150, 150, 150);
+      const double x0 = half * 16;
+      QPainterPath ring = Ellipse(QRectF(x0 + 1.5, 1.5, 9.5, 9.5));
+      ring.addPath(Ellipse(QRectF(x0 + 3.8, 3.8, 4.9, 4.9)));
+      ring.setFillRule(Qt::OddEvenFill);
+      Flat(p, ring, c, 0.8);
+      QPainterPath handle;
+      handle.moveTo(x0 + 9.2, 10.8);
+      handle.lineTo(x0 + 10.8, 9.2);
+      handle.lineTo(x0 + 15, 13.4);
+      handle.lineTo(x0 + 13.4, 15);
+      handle.closeSubpath();
+      Flat(p, handle, c.darker(130), 0.8);
+    }
+  });
+}
+
 }  // namespace
 
 void AddTreesPictures(PictureTable& t) {
@@ -98,6 +119,21 @@ void AddTreesPictures(PictureTable& t) {
                {32, 16},
                Transparency::BottomLeftKey,
                QStringLiteral("glyph of the threaded tree's delete button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(200, 50, 40), false); }});
+  t.push_back({QStringLiteral("bstsearch"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the search trees' search button (a magnifier): as drawn, then disabled"),
+               [] { return MagnifierGlyph(QColor(40, 90, 170)); }});
+  t.push_back({QStringLiteral("bstinsert"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the search trees' insert button: as drawn, then disabled"),
+               [] { return TwoImageGlyph(QColor(40, 150, 60), true); }});
+  t.push_back({QStringLiteral("bstdelete"),
+               {32, 16},
+               Transparency::BottomLeftKey,
+               QStringLiteral("glyph of the search trees' delete button: as drawn, then disabled"),
                [] { return TwoImageGlyph(QColor(200, 50, 40), false); }});
 }
 

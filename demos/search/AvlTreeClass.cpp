@@ -1,0 +1,258 @@
+#include "demos/search/AvlTreeClass.h"
+
+#include <algorithm>
+
+#include "demos/search/AvlTreeInDlg.h"
+#include "demos/search/BsTreeClass.h"
+#include "demos/trees/TreeFile.h"
+#include "framework/engine/Errors.h"
+#include "platform/Canvas.h"
+#include "platform/Forms.h"
+
+// ---------------------------------------------------------------- TAVlTreeNode
+
+TAVlTreeNode::TAVlTreeNode(TTreeBase& tree) : TBinCharTreeNode(tree) {}
+
+void TAVlTreeNode::SetBf(int value) {
+  bf = value;
+  Repaint();
+}
+
+TAVlTreeNode* TAVlTreeNode::AvlLeft() const { return dynamic_cast<TAVlTreeNode*>(LeftChild); }
+TAVlTreeNode* TAVlTreeNode::AvlRight() const { return dynamic_cast<TAVlTreeNode*>(RightChild); }
+TAVlTreeNode* TAVlTreeNode::AvlParent() const { return dynamic_cast<TAVlTreeNode*>(ParentNode); }
+
+void TAVlTreeNode::Assign(const TBinCharTreeNode& source) {
+  const auto* from = dynamic_cast<const TAVlTreeNode*>(&source);
+  if (!from) {
+    TBinCharTreeNode::Assign(source);
+    return;
+  }
+  if (Tree().MaxDepth < stair) throw Exception(QStringLiteral("Tree depth exceeds limit"));
+  if (LeftChild) LeftChild->FreeSubtree();
+  if (RightChild) RightChild->FreeSubtree();
+  SetLeft(nullptr);
+  SetRight(nullptr);
+  CopyValueFrom(*from);
+  bf = from->bf;
+  for (const bool left : {true, false}) {
+    const TAVlTreeNode* child = left ? from->AvlLeft() : from->AvlRight();
+    if (!child) continue;
+    auto* copy = new TAVlTreeNode(Tree());
+    left ? SetLeft(copy) : SetRight(copy);
+    copy->stair = stair + 1;
+    copy->Assign(*child);
+  }
+}
+
+int TAVlTreeNode::NodeHeight(const TAVlTreeNode* node) {
+  if (!node) return 0;
+  return 1 + std::max(NodeHeight(node->AvlLeft()), NodeHeight(node->AvlRight()));
+}
+
+void TAVlTreeNode::ComputeBalance(TAVlTreeNode* node) {
+  if (!node) return;
+  ComputeBalance(node->AvlLeft());
+  ComputeBalance(node->AvlRight());
+  node->SetBf(NodeHeight(node->AvlLeft()) - NodeHeight(node->AvlRight()));
+}
+
+const stream::TComponentClass& TAVlTreeNode::StreamClass() {
+  static const stream::TComponentClass cls = TBinCharTreeNode::StreamClass().Derived(
+      QStringLiteral("TAVlTreeNode"), {{QStringLiteral("bf"), stream::TPropertyKind::Integer}});
+  return cls;
+}
+
+stream::TPropertyValues TAVlTreeNode::FileValues() const {
+  stream::TPropertyValues v = TBinCharTreeNode::FileValues();
+  v.emplace_back(QStringLiteral("bf"), bf);
+  return v;
+}
+
+void TAVlTreeNode::SetFileValues(const stream::TPropertyValues& values) {
+  TBinCharTreeNode::SetFileValues(values);
+  const auto* v = stream::FindValue(values, QStringLiteral("bf"));
+  if (v && std::holds_alternative<std::int32_t>(*v)) bf = std::get<std::int32_t>(*v);
+}
+
+QString TAVlTreeNode::DrawingText() const { return TBinCharTreeNode::DrawingText() + ' ' + QString::number(bf); }
+
+void TAVlTreeNode::PaintTexts() {
+  TCanvas& c = Canvas();
+  c.Font.Name = QStringLiteral("Arial");
+  c.Brush.Style = bsClear;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  const int h = height();
+  if (ShowName) {
+    c.Font.Style = fsBold;
+    c.Font.SetSize(std::max(h / 5, 1));
+    c.Font.Color = clBlack;
+    c.TextOut(0, -(h / 12), GetCaption());
+  }
+  c.Font.Style = 0;
+  c.Font.Color = RGB(255, 255, 0);
+  const QString letter(QChar::fromLatin1(Value()));
+  c.Font.SetSize(std::max(h / 3, 1));
+  c.TextOut((width() - c.TextWidth(letter)) / 2, 0, letter);
+  const QString balance = QString::number(bf);
+  c.Font.SetSize(std::max(h / 4, 1));
+  c.TextOut((width() - c.TextWidth(balance)) / 2, h / 2, balance);
+}
+
+// ---------------------------------------------------------------- rotations
+
+void TAvlTreeClass::Replace(TAVlTreeNode* node, TAVlTreeNode* parent, bool wasLeft) {
+  if (parent) {
+    wasLeft ? parent->SetLeft(node) : parent->SetRight(node);
+  } else {
+    node->ParentNode = nullptr;
+    SetRootBase(node);
+  }
+  ComputeLevels();
+}
+
+namespace {
+
+// Runs the relinking of a rotation around a and puts the new root in a's place.
+template <class Relink>
+TAVlTreeNode* Rotate(TAvlTreeClass& tree, TAVlTreeNode* a, Relink relink) {
+  TAVlTreeNode* parent = a->AvlParent();
+  const bool wasLeft = a->IsLeftChild();
+  TAVlTreeNode* top = relink();
+  tree.Replace(top, parent, wasLeft);
+  return top;
+}
+
+// a's and b's balance factors after a double rotation, from c's before it.
+void DoubleBalance(TAVlTreeNode* a, TAVlTreeNode* b, TAVlTreeNode* c, bool lr) {
+  const int old = c->bf;
+  int aBf = 0, bBf = 0;
+  if (lr) {
+    if (old == -1) bBf = 1;
+    if (old == 1) aBf = -1;
+  } else {
+    if (old == -1) aBf = 1;
+    if (old == 1) bBf = -1;
+  }
+  a->SetBf(aBf);
+  b->SetBf(bBf);
+  c->SetBf(0);
+}
+
+}  // namespace
+
+TAVlTreeNode* RotateLL(TAvlTreeClass& tree, TAVlTreeNode* a) {
+  return Rotate(tree, a, [a] {
+    TAVlTreeNode* b = a->AvlLeft();
+    a->SetLeft(b->AvlRight());
+    b->SetRight(a);
+    return b;
+  });
+}
+
+TAVlTreeNode* RotateRR(TAvlTreeClass& tree, TAVlTreeNode* a) {
+  return Rotate(tree, a, [a] {
+    TAVlTreeNode* b = a->AvlRight();
+    a->SetRight(b->AvlLeft());
+    b->SetLeft(a);
+    return b;
+  });
+}
+
+TAVlTreeNode* RotateLR(TAvlTreeClass& tree, TAVlTreeNode* a) {
+  return Rotate(tree, a, [a] {
+    TAVlTreeNode* b = a->AvlLeft();
+    TAVlTreeNode* c = b->AvlRight();
+    a->SetLeft(c->AvlRight());
+    b->SetRight(c->AvlLeft());
+    c->SetRight(a);
+    c->SetLeft(b);
+    DoubleBalance(a, b, c, true);
+    return c;
+  });
+}
+
+TAVlTreeNode* RotateRL(TAvlTreeClass& tree, TAVlTreeNode* a) {
+  return Rotate(tree, a, [a] {
+    TAVlTreeNode* b = a->AvlRight();
+    TAVlTreeNode* c = b->AvlLeft();
+    a->SetRight(c->AvlLeft());
+    b->SetLeft(c->AvlRight());
+    c->SetLeft(a);
+    c->SetRight(b);
+    DoubleBalance(a, b, c, false);
+    return c;
+  });
+}
+
+// ---------------------------------------------------------------- TAvlTreeClass
+
+TAvlTreeClass::TAvlTreeClass(QWidget* parent) : TBinCharTree(parent) { NodeClass = TNodeClass::Of<TAVlTreeNode>(); }
+
+TAVlTreeNode* TAvlTreeClass::AvlRoot() const { return dynamic_cast<TAVlTreeNode*>(root_); }
+
+bool TAvlTreeClass::Input() {
+  TAVLTreeInputDlg dlg;
+  dlg.Tree->Assign(*this);
+  dlg.Tree->Arrange();
+  if (dlg.ShowModal() != mrOk) return false;
+  Assign(*dlg.Tree);
+  Arrange();
+  Repaint();
+  return true;
+}
+
+void TAvlTreeClass::AvlInsertQuiet(char key) {
+  TAVlTreeNode* root = AvlRoot();
+  if (!root) {
+    if (MaxDepth < 1) return;
+    auto* node = MakeNode<TAVlTreeNode>();
+    node->SetValue(key);
+    node->stair = 1;
+    SetRootBase(node);
+    return;
+  }
+  // a: the last node on the path out of balance (a rotation finds its parent by the links).
+  TAVlTreeNode* a = root;
+  TAVlTreeNode* q = nullptr;
+  for (TAVlTreeNode* p = root; p;) {
+    if (p->bf != 0) a = p;
+    q = p;
+    if (p->Value() == key) return;
+    p = p->Value() > key ? p->AvlLeft() : p->AvlRight();
+  }
+  if (q->stair >= MaxDepth) return;
+  auto* s = MakeNode<TAVlTreeNode>();
+  s->SetValue(key);
+  s->stair = q->stair + 1;
+  q->Value() <= key ? q->SetRight(s) : q->SetLeft(s);
+
+  const int d = key < a->Value() ? 1 : -1;
+  TAVlTreeNode* b = d == 1 ? a->AvlLeft() : a->AvlRight();
+  for (TAVlTreeNode* p = b; p && p != s; p = key < p->Value() ? p->AvlLeft() : p->AvlRight())
+    p->bf = key < p->Value() ? 1 : -1;
+  if (a->bf == 0) {
+    a->bf = d;
+  } else if (a->bf + d == 0) {
+    a->bf = 0;
+  } else if (d == 1) {
+    if (b->bf == 1) RotateLL(*this, a);
+    else if (b->bf == -1) RotateLR(*this, a);
+  } else {
+    if (b->bf == -1) RotateRR(*this, a);
+    else if (b->bf == 1) RotateRL(*this, a);
+  }
+  ComputeLevels();
+  TAVlTreeNode::ComputeBalance(AvlRoot());
+}
+
+void TAvlTreeClass::LoadFromFile(const QString& fileName) {
+  const QByteArray bytes = ReadTreeFile(fileName);
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
+  if (const QString fault = SearchTreeFault(records.get(), true); !fault.isEmpty())
+    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉平衡树：%2。树没有改变。").arg(fileName, fault));
+  LoadFromBytes(bytes, fileName);
+  ComputeLevels();
+  TAVlTreeNode::ComputeBalance(AvlRoot());
+}

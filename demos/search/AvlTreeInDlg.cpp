@@ -1,0 +1,46 @@
+#include "demos/search/AvlTreeInDlg.h"
+
+#include "demos/search/AvlTreeClass.h"
+#include "demos/search/BsTreeClass.h"
+#include "demos/trees/BinCharTreeCreateDlg.h"
+#include "platform/Controls.h"
+
+TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TForm(parent) {
+  setObjectName(QStringLiteral("AVLTreeInputDlg"));
+  SetCaption(QStringLiteral("生成二叉平衡树"));
+  SetBorderStyle(bsDialog);
+  SetPosition(poScreenCenter);
+  SetClientSize(469, 446);
+  Bevel1 = new TBevel(this, bsFrame);
+  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1->setGeometry(10, 10, 351, 431);
+  OKBtn = TreeDlgButton(this, "OKBtn", QStringLiteral("OK"), 368, 10, 93, 31);
+  OKBtn->ModalResult = mrOk;
+  OKBtn->SetDefault(true);
+  CancelBtn = TreeDlgButton(this, "CancelBtn", QStringLiteral("Cancel"), 368, 62, 93, 31);
+  CancelBtn->ModalResult = mrCancel;
+  CancelBtn->Cancel = true;
+  Tree = new TAvlTreeClass(this);
+  Tree->setObjectName(QStringLiteral("Tree"));
+  Tree->setGeometry(16, 16, 337, 417);
+  Tree->LineColor = clBlack;
+  Tree->PointerSize = 32;
+  RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 368, 114, 93, 31);
+  RandBtn->OnClick = [this] { RandBtnClick(); };
+  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 368, 166, 93, 31);
+  SaveBtn->OnClick = [this] { SaveBtnClick(); };
+  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出数据"), 368, 218, 93, 31);
+  LoadBtn->OnClick = [this] { LoadBtnClick(); };
+}
+
+void TAVLTreeInputDlg::RandBtnClick() {
+  Tree->Clear();
+  for (const QChar letter : RandomLetters()) Tree->AvlInsertQuiet(static_cast<char>(letter.unicode()));
+  Tree->NumberNodes();
+  Tree->Arrange();
+  Tree->Repaint();
+}
+
+void TAVLTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存数据")); }
+
+void TAVLTreeInputDlg::LoadBtnClick() { LoadTreeFile(*Tree, QStringLiteral("取出数据")); }

@@ -1,0 +1,151 @@
+#include "demos/search/BsTreeClass.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+
+#include "demos/search/BsTreeInDlg.h"
+#include "demos/trees/TreeFile.h"
+#include "demos/trees/TreeFileDialog.h"
+#include "framework/engine/AlgoDemo.h"
+#include "platform/Forms.h"
+#include "platform/Random.h"
+
+TBsTreeClass::TBsTreeClass(QWidget* parent) : TBinCharTree(parent) {}
+
+TBinCharTreeNode* TBsTreeClass::BstSearch(TBinCharTreeNode*& parent, char key, bool& found) const {
+  parent = nullptr;
+  found = false;
+  TBinCharTreeNode* node = Root();
+  while (node && !found) {
+    if (node->Value() == key) {
+      found = true;
+    } else {
+      parent = node;
+      node = node->Value() > key ? node->Left() : node->Right();
+    }
+  }
+  return node;
+}
+
+void TBsTreeClass::BstInsert(char key) {
+  TBinCharTreeNode* parent = nullptr;
+  bool found = false;
+  BstSearch(parent, key, found);
+  if (found) return;
+  if (!parent) {
+    if (MaxDepth <= 0) return;
+    auto* root = MakeNode<TBinCharTreeNode>();
+    root->SetValue(key);
+    root->stair = 1;
+    SetRootBase(root);
+    return;
+  }
+  if (parent->stair >= MaxDepth) return;
+  auto* node = MakeNode<TBinCharTreeNode>();
+  node->SetValue(key);
+  node->stair = parent->stair + 1;
+  parent->Value() <= key ? parent->SetRight(node) : parent->SetLeft(node);
+}
+
+bool TBsTreeClass::Input() {
+  TBsTreeInputDlg dlg;
+  dlg.Tree->Assign(*this);
+  dlg.Tree->NumberNodes();
+  dlg.Tree->Arrange();
+  if (dlg.ShowModal() != mrOk) return false;
+  Assign(*dlg.Tree);
+  NumberNodes();
+  Arrange();
+  Repaint();
+  return true;
+}
+
+void TBsTreeClass::LoadFromFile(const QString& fileName) {
+  const QByteArray bytes = ReadTreeFile(fileName);
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
+  if (const QString fault = SearchTreeFault(records.get(), false); !fault.isEmpty())
+    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉排序树：%2。树没有改变。").arg(fileName, fault));
+  LoadFromBytes(bytes, fileName);
+}
+
+QString SearchTreeFault(const TTreeRecord* root, bool balanced) {
+  QString fault;
+  // The height of the subtree, checking each letter against the bounds its ancestors set.
+  std::function<int(const TTreeRecord*, char, char)> walk = [&](const TTreeRecord* node, char low, char high) {
+    if (!node || !fault.isEmpty()) return 0;
+    const auto* v = stream::FindValue(node->Values, QStringLiteral("Value"));
+    const QString s = v && std::holds_alternative<QString>(*v) ? std::get<QString>(*v) : QString();
+    const char c = s.size() == 1 ? static_cast<char>(s[0].unicode()) : '\0';
+    if (c < 'A' || c > 'Z') {
+      fault = QStringLiteral("结点的值必须是大写字母");
+      return 0;
+    }
+    if (c <= low || c >= high) {
+      fault = QStringLiteral("结点%1不符合二叉排序树的次序（或关键字重复）").arg(QChar::fromLatin1(c));
+      return 0;
+    }
+    const int left = walk(node->Left.get(), low, c);
+    const int right = walk(node->Right.get(), c, high);
+    if (balanced && fault.isEmpty() && std::abs(left - right) > 1)
+      fault = QStringLiteral("结点%1的平衡因子为%2，不是平衡二叉树").arg(QChar::fromLatin1(c)).arg(left - right);
+    return 1 + std::max(left, right);
+  };
+  walk(root, 'A' - 1, 'Z' + 1);
+  return fault;
+}
+
+void SaveTreeFile(TBinTree& tree, const QString& caption) {
+  WithTreeFile(true, caption, [&tree](const QString& name) { tree.SaveToFile(name); });
+}
+
+void LoadTreeFile(TBinCharTree& tree, const QString& caption) {
+  if (!WithTreeFile(false, caption, [&tree](const QString& name) { tree.LoadFromFile(name); })) return;
+  tree.NumberNodes();
+  tree.Arrange();
+  tree.Repaint();
+}
+
+QString RandomLetters() {
+  rnd::Randomize();
+  const int count = rnd::Random(27);
+  QString drawn;
+  for (int i = 0; i < count; ++i) {
+    QChar letter;
+    do letter = QChar('A' + rnd::Random(26));
+    while (drawn.contains(letter));
+    drawn += letter;
+  }
+  return drawn;
+}
+
+int NewNodeSide(const TTreeBase& tree) {
+  const int levels = std::max(tree.MaxDepth, 1);
+  return std::min(tree.width() / static_cast<int>(std::lround(std::pow(2.0, levels - 1))),
+                  (tree.height() / levels) * 3 / 4);
+}
+
+void BlinkNode(TTreeNodeBase& node) {
+  for (int i = 0; i < 2; ++i) {
+    node.SetHighlighted(true);
+    Delay(200);
+    node.SetHighlighted(false);
+    Delay(200);
+  }
+}
+
+void TTreeOperation::Begin(const TBinTree& tree) { snapshot_ = tree.SaveToBytes(); }
+
+void TTreeOperation::End(const TBinTree& tree) {
+  if (newNode_ && !newNode_->ParentNode && newNode_ != tree.Root()) delete newNode_.data();
+  snapshot_.clear();
+}
+
+bool TTreeOperation::Undo(TBinTree& tree) {
+  const QByteArray saved = std::exchange(snapshot_, {});
+  End(tree);
+  if (saved.isEmpty()) return false;
+  tree.LoadFromBytes(saved, QString());
+  return true;
+}

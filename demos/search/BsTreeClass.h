@@ -1,0 +1,71 @@
+#pragma once
+// The drawn binary sort tree: letter nodes of the tree kit kept in search order (smaller
+// letters to the left, larger to the right, none twice), with the quiet search and insert
+// that build trees without animation. Its input dialog makes a random tree, saves it or
+// loads one; a file whose tree is not a binary sort tree of letters is refused.
+#include <QByteArray>
+#include <QPointer>
+#include <QString>
+
+#include "demos/trees/TreeBase.h"
+
+struct TTreeRecord;
+
+class TBsTreeClass : public TBinCharTree {
+ public:
+  explicit TBsTreeClass(QWidget* parent = nullptr);
+
+  // The node holding key, or nullptr with parent its would-be parent (nullptr for an empty
+  // tree); found tells which.
+  TBinCharTreeNode* BstSearch(TBinCharTreeNode*& parent, char key, bool& found) const;
+  // Adds key where the search ends, unless it is there already or its level would pass
+  // MaxDepth (then nothing happens). Captions are left to NumberNodes.
+  void BstInsert(char key);
+  // The dialog "生成二叉排序树" on a copy of the tree; on OK the tree takes the copy, numbered
+  // and arranged. True when confirmed.
+  bool Input() override;
+  // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
+  // not in search order with distinct capital letters.
+  void LoadFromFile(const QString& fileName) override;
+};
+
+// Why a tree read from a file cannot be a binary sort tree of capital letters (one letter a
+// node, each left subtree's letters smaller and each right subtree's larger than its
+// node's), or an empty string. With balanced, also when a node's subtrees differ in height
+// by more than one.
+QString SearchTreeFault(const TTreeRecord* root, bool balanced);
+
+// The dialogs' save and load buttons: the file dialog under caption, then the tree saved,
+// or loaded, numbered and arranged; a file that cannot be taken is said in a message and
+// the tree stays as it was.
+void SaveTreeFile(TBinTree& tree, const QString& caption);
+void LoadTreeFile(TBinCharTree& tree, const QString& caption);
+
+// The letters of a random tree: Random(27) distinct capitals in the order drawn (the
+// generator seeded first).
+QString RandomLetters();
+
+// The side of the square a new node waits in at the tree's top-left corner before it is
+// linked: the width of a last-level place or three quarters of a level's height.
+int NewNodeSide(const TTreeBase& tree);
+// The node blinks twice: highlighted 200 ms, plain 200 ms (a busy wait).
+void BlinkNode(TTreeNodeBase& node);
+
+// What an operation of a search-tree window leaves behind until its text ends: the tree as
+// it was before the button, and the new node it made, which waits outside the tree until
+// it is linked. An operation cut short (Reset, new data) is undone with both.
+class TTreeOperation {
+ public:
+  void Begin(const TBinTree& tree);
+  void SetNewNode(TBinCharTreeNode* node) { newNode_ = node; }
+  TBinCharTreeNode* NewNode() const { return newNode_; }
+  // The operation ran to its end: a new node never linked goes, the tree stays.
+  void End(const TBinTree& tree);
+  // The tree as before the operation; true when it had to be put back (levels and bf as
+  // saved, captions empty, not arranged).
+  bool Undo(TBinTree& tree);
+
+ private:
+  QByteArray snapshot_;  // empty while no operation is under way
+  QPointer<TBinCharTreeNode> newNode_;
+};

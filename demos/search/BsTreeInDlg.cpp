@@ -1,0 +1,36 @@
+#include "demos/search/BsTreeInDlg.h"
+
+#include "demos/search/BsTreeClass.h"
+#include "demos/trees/BinCharTreeCreateDlg.h"
+#include "platform/Controls.h"
+
+TBsTreeInputDlg::TBsTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
+  setObjectName(QStringLiteral("BsTreeInputDlg"));
+  SetCaption(QStringLiteral("生成二叉排序树"));
+  SetClientSize(379, 367);
+  Bevel1->setGeometry(7, 8, 286, 349);
+  CancelBtn->move(CancelBtn->x(), 46);
+  Tree = new TBsTreeClass(this);
+  Tree->setObjectName(QStringLiteral("Tree"));
+  Tree->setGeometry(7, 7, 286, 351);
+  Tree->LineColor = clBlack;
+  Tree->PointerSize = 32;
+  RandomBtn = TreeDlgButton(this, "RandomBtn", QStringLiteral("随机生成"), 300, 85);
+  RandomBtn->OnClick = [this] { RandomBtnClick(); };
+  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存"), 299, 130, 76, 25);
+  SaveBtn->OnClick = [this] { SaveBtnClick(); };
+  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出"), 299, 169, 76, 25);
+  LoadBtn->OnClick = [this] { LoadBtnClick(); };
+}
+
+void TBsTreeInputDlg::RandomBtnClick() {
+  Tree->Clear();
+  for (const QChar letter : RandomLetters()) Tree->BstInsert(static_cast<char>(letter.unicode()));
+  Tree->NumberNodes();
+  Tree->Arrange();
+  Tree->Repaint();
+}
+
+void TBsTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存")); }
+
+void TBsTreeInputDlg::LoadBtnClick() { LoadTreeFile(*Tree, QStringLiteral("取出")); }

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "demos/search/AvlTree.h"
+#include "demos/search/AvlTreeClass.h"
+#include "demos/search/AvlTreeGrfForm.h"
+#include "demos/search/BsTree.h"
+#include "demos/search/BsTreeClass.h"
+#include "demos/search/BsTreeGrfForm.h"
+#include "demos/trees/TreeFile.h"
+
+namespace {
+
+// "B(A,C)": a node's letter, then its subtrees in parentheses; with bf, "B0(A0,C0)".
+QString Shape(const TBinCharTreeNode* n, bool withBf = false) {
+  if (!n) return {};
+  QString s(QChar::fromLatin1(n->Value()));
+  if (withBf) s += QString::number(static_cast<const TAVlTreeNode*>(n)->bf);
+  if (n->Left() || n->Right()) s += '(' + Shape(n->Left(), withBf) + ',' + Shape(n->Right(), withBf) + ')';
+  return s;
+}
+
+QString Levels(const TBinCharTree& tree) {
+  QString s;
+  if (tree.Root())
+    tree.Root()->ForEach([&s](TTreeNodeBase& n) {
+      s += QString::number(n.stair);
+      return true;
+    });
+  return s;
+}
+
+template <class Tree>
+void Insert(Tree& tree, const char* letters) {
+  for (const char* c = letters; *c; ++c) {
+    if constexpr (std::is_same_v<Tree, TAvlTreeClass>) tree.AvlInsertQuiet(*c);
+    else tree.BstInsert(*c);
+  }
+}
+
+// A record of a tree file as read: "B(A,C)" with optional empty sides.
+std::unique_ptr<TTreeRecord> Records(const QString& shape, int& at) {
+  if (at >= shape.size() || shape[at] == ',' || shape[at] == ')') return nullptr;
+  auto r = std::make_unique<TTreeRecord>();
+  r->Values.emplace_back(QStringLiteral("Value"), QString(shape[at++]));
+  if (at < shape.size() && shape[at] == '(') {
+    ++at;
+    r->Left = Records(shape, at);
+    ++at;  // ','
+    r->Right = Records(shape, at);
+    ++at;  // ')'
+  }
+  return r;
+}
+QString Fault(const QString& shape, bool balanced) {
+  int at = 0;
+  const auto root = Records(shape, at);
+  return SearchTreeFault(root.get(), balanced);
+}
+
+TEST(BsTreeClass, InsertKeepsSearchOrderWithinMaxDepth) {
+  TBsTreeClass tree;
+  tree.MaxDepth = 5;
+  Insert(tree, "DBACEA");
+  EXPECT_EQ(Shape(tree.Root()), QStringLiteral("D(B(A,C),E)")) << "a letter present is not added twice";
+  EXPECT_EQ(Levels(tree), QStringLiteral("12332"));
+
+  TBinCharTreeNode* parent = nullptr;
+  bool found = false;
+  EXPECT_EQ(tree.BstSearch(parent, 'C', found)->Value(), 'C');
+  EXPECT_TRUE(found);
+  EXPECT_EQ(parent->Value(), 'B');
+  EXPECT_EQ(tree.BstSearch(parent, 'F', found), nullptr);
+  EXPECT_FALSE(found);
+  EXPECT_EQ(parent->Value(), 'E') << "an absent key answers its would-be parent";
+
+  // Below the last level a letter is dropped without a word.
+  TBsTreeClass chain;
+  chain.MaxDepth = 5;
+  Insert(chain, "ABCDEF");
+  EXPECT_EQ(Shape(chain.Root()), QStringLiteral("A(,B(,C(,D(,E))))"));
+
+  TBsTreeClass none;
+  none.MaxDepth = 0;
+  Insert(none, "A");
+  EXPECT_EQ(none.Root(), nullptr) << "a tree of no levels takes not even a root";
+}
+
+TEST(AvlTreeClass, QuietInsertRotatesIntoBalance) {
+  struct {
+    const char* letters;
+    const char* shape;
+  } cases[] = {
+      {"CBA", "B0(A0,C0)"},                   // LL at the root
+      {"ACB", "B0(A0,C0)"},                   // RL
+      {"ABC", "B0(A0,C0)"},                   // RR
+      {"CAB", "B0(A0,C0)"},                   // LR
+      {"DBFACE", "D0(B0(A0,C0),F1(E0,))"},    // no rotation, balance factors along the path
+      {"DBFACB", "D1(B0(A0,C0),F0)"},         // a letter present changes nothing
+      {"EBGADC", "D0(B0(A0,C0),E-1(,G0))"},   // LR at the root
+  };
+  for (const auto& c : cases) {
+    TAvlTreeClass tree;
+    tree.MaxDepth = 5;
+    Insert(tree, c.letters);
+    EXPECT_EQ(Shape(tree.Root(), true), QString::fromLatin1(c.shape)) << c.letters;
+  }
+}
+
+// Every tree the quiet insertion builds is a balanced search tree whose levels and bf agree
+// with its shape, however many letters come and however deep the limit cuts.
+TEST(AvlTreeClass, QuietInsertKeepsEveryTreeBalanced) {
+  const char* orders[] = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ZYXWVUTSRQPONMLKJIHGFEDCBA", "MGTBJPWADFHKNRUYCEILOQSVXZ",
+                          "QWERTYUIOPASDFGHJKLZXCVBNM"};
+  for (int depth : {3, 5}) {
+    for (const char* order : orders) {
+      TAvlTreeClass tree;
+      tree.MaxDepth = depth;
+      Insert(tree, order);
+      const QByteArray bytes = tree.SaveToBytes();
+      const auto records = ParseTreeFile(bytes, TAVlTreeNode::StreamClass(), depth, QStringLiteral("t"));
+      EXPECT_EQ(SearchTreeFault(records.get(), true), QString()) << order << " depth " << depth;
+      tree.Root()->ForEach([&](TTreeNodeBase& n) {
+        auto& node = static_cast<TAVlTreeNode&>(n);
+        EXPECT_EQ(node.bf, TAVlTreeNode::NodeHeight(node.AvlLeft()) - TAVlTreeNode::NodeHeight(node.AvlRight()))
+            << order << " at " << node.Value();
+        return true;
+      });
+    }
+  }
+}
+
+TAVlTreeNode* Below(TAvlTreeClass& tree, TAVlTreeNode* parent, bool left, char letter) {
+  auto* node = tree.MakeNode<TAVlTreeNode>();
+  node->SetValue(letter);
+  if (!parent) {
+    node->stair = 1;
+    tree.SetRootBase(node);
+  } else {
+    left ? parent->SetLeft(node) : parent->SetRight(node);
+    node->stair = parent->stair + 1;
+  }
+  return node;
+}
+
+// The double rotations set a's and b's bf from c's old one and c's to 0; the new root takes
+// a's place below a's parent (or as the root), levels following.
+TEST(AvlRotations, DoubleRotationsTakeBalanceFromC) {
+  for (const int cBf : {-1, 0, 1}) {
+    TAvlTreeClass tree;
+    tree.MaxDepth = 5;
+    TAVlTreeNode* z = Below(tree, nullptr, true, 'Z');
+    TAVlTreeNode* a = Below(tree, z, true, 'F');
+    TAVlTreeNode* b = Below(tree, a, true, 'B');
+    TAVlTreeNode* c = Below(tree, b, false, 'D');
+    c->bf = cBf;
+    EXPECT_EQ(RotateLR(tree, a), c);
+    EXPECT_EQ(Shape(tree.Root(), true),
+              QStringLiteral("Z0(D0(B%1,F%2),)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
+        << "LR with c's bf " << cBf;
+    EXPECT_EQ(Levels(tree), QStringLiteral("1233"));
+  }
+  for (const int cBf : {-1, 0, 1}) {
+    TAvlTreeClass tree;
+    tree.MaxDepth = 5;
+    TAVlTreeNode* a = Below(tree, nullptr, true, 'A');
+    TAVlTreeNode* b = Below(tree, a, false, 'C');
+    TAVlTreeNode* c = Below(tree, b, true, 'B');
+    c->bf = cBf;
+    EXPECT_EQ(RotateRL(tree, a), c);
+    EXPECT_EQ(c->ParentNode, nullptr) << "c becomes the root";
+    EXPECT_EQ(Shape(tree.Root(), true),
+              QStringLiteral("B0(A%1,C%2)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
+        << "RL with c's bf " << cBf;
+    EXPECT_EQ(Levels(tree), QStringLiteral("122"));
+  }
+}
+
+TEST(SearchTreeFault, RefusesWhatIsNoSearchTree) {
+  EXPECT_EQ(Fault(QString(), true), QString()) << "the empty tree";
+  EXPECT_EQ(Fault(QStringLiteral("D(B(A,C),E)"), true), QString());
+  EXPECT_EQ(Fault(QStringLiteral("A(,B(,C))"), false), QString());
+  EXPECT_NE(Fault(QStringLiteral("A(,B(,C))"), true), QString()) << "bf -2 at A";
+  EXPECT_NE(Fault(QStringLiteral("D(B(A,E),F)"), false), QString()) << "E left of D";
+  EXPECT_NE(Fault(QStringLiteral("B(A,B)"), false), QString()) << "a letter twice";
+  EXPECT_NE(Fault(QStringLiteral("B(a,C)"), false), QString()) << "not a capital";
+  EXPECT_NE(Fault(QStringLiteral("B( ,C)"), false), QString()) << "a blank node";
+}
+
+// A file is read whole before the tree changes: a refused one leaves it as it was.
+TEST(SearchTreeFiles, RefusedFilesLeaveTheTree) {
+  QTemporaryDir dir;
+  const QString chain = dir.filePath(QStringLiteral("chain.dat"));
+  TBsTreeClass bst;
+  bst.MaxDepth = 5;
+  Insert(bst, "ABC");
+  bst.SaveToFile(chain);
+
+  TAvlTreeClass avl;
+  avl.MaxDepth = 5;
+  Insert(avl, "DBF");
+  EXPECT_THROW(avl.LoadFromFile(chain), ETreeFileError) << "A(,B(,C)) is out of balance";
+  EXPECT_EQ(Shape(avl.Root(), true), QStringLiteral("D0(B0,F0)"));
+
+  // A balanced binary sort tree file loads, its bf worked out from the shape.
+  const QString small = dir.filePath(QStringLiteral("small.dat"));
+  TBsTreeClass two;
+  two.MaxDepth = 5;
+  Insert(two, "BA");
+  two.SaveToFile(small);
+  avl.LoadFromFile(small);
+  EXPECT_EQ(Shape(avl.Root(), true), QStringLiteral("B1(A0,)"));
+
+  // Deeper than the limit.
+  bst.MaxDepth = 2;
+  const QString deep = dir.filePath(QStringLiteral("deep.dat"));
+  TBsTreeClass five;
+  five.MaxDepth = 5;
+  Insert(five, "ABCDE");
+  five.SaveToFile(deep);
+  EXPECT_THROW(bst.LoadFromFile(deep), ETreeFileError);
+  EXPECT_EQ(Shape(bst.Root()), QStringLiteral("A(,B(,C))"));
+}
+
+// The texts the operation buttons load parse, and every line finds its step method (the
+// catalogue texts, which the registry test checks, hold no procedure).
+TEST(SearchTreeTexts, EveryOperationFindsItsStepMethods) {
+  for (const QStringList* text :
+       {&TBsTreeGraphForm::AlgoSearch, &TBsTreeGraphForm::AlgoInsert, &TBsTreeGraphForm::AlgoDelete})
+    EXPECT_EQ(CheckStepMethods(TBsTree::staticMetaObject, *text), QStringList()) << text->first().toStdString();
+  for (const QStringList* text : {&TAVlTreeGraphForm::AlgoInsert, &TAVlTreeGraphForm::AlgoDelete})
+    EXPECT_EQ(CheckStepMethods(TAVLTree::staticMetaObject, *text), QStringList()) << text->first().toStdString();
+}
+
+}  // namespace
