@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <algorithm>
+#include <string_view>
 
 #include "demos/search/BTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
@@ -367,6 +368,8 @@ class BTreeFileReader {
     try {
       record->Values = reader_.ReadRecord(cls_);
     } catch (const stream::TStreamError& e) {
+      // A record running past the end of the data is a file cut short.
+      if (std::string_view(e.what()) == "Stream read error") Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
       Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
     }
     if (reader_.LastClassName().compare(cls_.name, Qt::CaseInsensitive) != 0)

@@ -89,13 +89,19 @@ void TNOSTForm::FormPaint() {
     c.TextOut(x0 + c.TextWidth(formula), 140,
               QString::number(a) + QLatin1Char('-') + QString::number(b) + QLatin1Char('=') + QString::number(a - b));
   }
-  c.Font.Height = fh;
+  // Each number centred under its key; one wider than its column is written smaller, so
+  // that neighbouring numbers do not run together.
+  const auto underKey = [&](int k, int y, const QString& text) {
+    c.Font.Height = fh;
+    const int full = c.TextHeight(text);
+    while (c.Font.Height > 6 && c.TextWidth(text) > cw - 4) --c.Font.Height;
+    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(text) / 2.0), y + full - c.TextHeight(text), text);
+  };
   for (int k = 1; k <= Count; ++k) {
-    const QString w = QString::number(Weights[k]);
-    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(w) / 2.0), 80, w);
-    const QString s = QString::number(SW[k]);
-    c.TextOut(R(cw * (k + 3.5) - c.TextWidth(s) / 2.0), 110, s);
+    underKey(k, 80, QString::number(Weights[k]));
+    underKey(k, 110, QString::number(SW[k]));
   }
+  c.Font.Height = fh;
   DrawSqList();
 }
 

@@ -5,6 +5,7 @@
 #include "demos/trees/TreeBase.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
+#include "tests/support/RenderWidget.h"
 
 namespace {
 
@@ -34,6 +35,38 @@ TEST(NOSTForm, MarkerMovesTakeTheirFrames) {
   form.MoveMarkLow(2);  // hidden until now
   EXPECT_EQ(pacing::StopRecording().size(), static_cast<std::size_t>(NostMoveFrames(-1, 2, 5)));
   EXPECT_EQ(form.MarkLow.Index, 2);
+}
+
+// Four-digit weights in a narrow window (ten keys, 1024 x 768): each number wider than its
+// column ran into the next one; between two neighbouring numbers a few columns of the
+// picture must stay free of their ink.
+TEST(NOSTForm, NeighbouringWeightsStayApart) {
+  TNOSTForm form;
+  form.resize(612, 620);
+  form.Count = 10;
+  for (int k = 1; k <= 10; ++k) {
+    form.Keys[k] = static_cast<char>('A' + k - 1);
+    form.Weights[k] = 8888;
+    form.SW[k] = form.SW[k - 1] + form.Weights[k];
+  }
+  const QImage image = RenderWidget(form);
+  const double cw = 612 / 15.0;
+  const auto inkIn = [&](int x, int top) {
+    for (int y = top; y < top + 30; ++y)
+      if (qGray(image.pixel(x, y)) < 110) return true;
+    return false;
+  };
+  for (int top : {80, 110}) {
+    for (int k = 1; k < 10; ++k) {
+      int run = 0, widest = 0;
+      for (int x = static_cast<int>(cw * (k + 3.5)); x < static_cast<int>(cw * (k + 4.5)); ++x) {
+        run = inkIn(x, top) ? 0 : run + 1;
+        widest = std::max(widest, run);
+      }
+      EXPECT_GE(widest, 4) << "the numbers under keys " << k << " and " << k + 1 << " run together (row at y "
+                           << top << ")";
+    }
+  }
 }
 
 // Stack rows keep their columns with and without a parent, in both languages.
