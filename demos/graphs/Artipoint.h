@@ -25,8 +25,6 @@ class TArtipoint : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   // Every vertex can be reached from vertex 1.
   static bool IsConnected(const TGraphm& graph);

@@ -23,8 +23,6 @@ class TCriticalPath : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TCrtForm* Form() const { return form_.get(); }
 

@@ -9,32 +9,27 @@
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"
 
-TMiniTreeKRUSKAL::TMiniTreeKRUSKAL(const QStringList& source) : TAlgoDemo(source) {}
+TMiniTreeKRUSKAL::TMiniTreeKRUSKAL(const QStringList& source) : TFormDemo(source) {}
 TMiniTreeKRUSKAL::~TMiniTreeKRUSKAL() = default;
-
-void TMiniTreeKRUSKAL::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  form_ = std::make_unique<TKruskalForm>();
-}
 
 std::unique_ptr<TData> TMiniTreeKRUSKAL::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool TMiniTreeKRUSKAL::CreateData() {
   if (!ShowGraphInput(QStringLiteral("Input the Graph:"), 10, false, true, graph_)) return false;
-  form_->SetGraph(graph_.get());
-  form_->GreyAllArcs();
+  graphForm_->SetGraph(graph_.get());
+  graphForm_->GreyAllArcs();
   return true;
 }
 
-void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 60, VariableForm); }
+void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 60, AlgorithmForm, 60, VariableForm); }
 
 void TMiniTreeKRUSKAL::Reset() {
   TAlgoDemo::Reset();
-  form_->ClearTable();
-  form_->SetGraph(graph_.get());
+  graphForm_->ClearTable();
+  graphForm_->SetGraph(graph_.get());
 }
 
-int& TMiniTreeKRUSKAL::Pa(int v) { return form_->s[static_cast<std::size_t>(v)].pa; }
+int& TMiniTreeKRUSKAL::Pa(int v) { return graphForm_->s[static_cast<std::size_t>(v)].pa; }
 
 TData* TMiniTreeKRUSKAL::EdgeRecord(const QString& name, int number, int v1, int v2, int cost) {
   auto* rec = new TRecord(name);
@@ -46,7 +41,7 @@ TData* TMiniTreeKRUSKAL::EdgeRecord(const QString& name, int number, int v1, int
 }
 
 void TMiniTreeKRUSKAL::SetEdgeRecord(TData* rec, int number) {
-  const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(number)];
+  const TKruskalForm::TEdgeRec& e = graphForm_->Edges[static_cast<std::size_t>(number)];
   TFrameVar<>(rec, "No.")->SetValue(number);
   TFrameVar<TCharData>(rec, "v1")->SetValue(static_cast<char>(64 + e.v1));
   TFrameVar<TCharData>(rec, "v2")->SetValue(static_cast<char>(64 + e.v2));
@@ -55,8 +50,8 @@ void TMiniTreeKRUSKAL::SetEdgeRecord(TData* rec, int number) {
 
 void TMiniTreeKRUSKAL::RewriteHeap() {
   TData* hp = Locals()->FindByName(QStringLiteral("hp"));
-  for (int k = 1; k <= form_->Last; ++k)
-    if (TData* entry = hp->FindByName(QStringLiteral("fo[%1]").arg(k))) SetEdgeRecord(entry, form_->fo[static_cast<std::size_t>(k)]);
+  for (int k = 1; k <= graphForm_->Last; ++k)
+    if (TData* entry = hp->FindByName(QStringLiteral("fo[%1]").arg(k))) SetEdgeRecord(entry, graphForm_->fo[static_cast<std::size_t>(k)]);
 }
 
 // ---- Main
@@ -72,43 +67,43 @@ TData* TMiniTreeKRUSKAL::Main_C_Begin() {
   auto* hp = rec->Add(new TRecord(QStringLiteral("hp")));
   hp->Add(new TIntData(QStringLiteral("last"), 0));
   rec->Add(new TIntData(QStringLiteral("g.vexn"), graph_->VertexCount()));
-  form_->CurrentEdge = false;
+  graphForm_->CurrentEdge = false;
   return rec;
 }
 
 // ---- Kruskal
 
 // T.init(g.vexn)
-void TMiniTreeKRUSKAL::Kruskal_TreeInit() { form_->InitSets(); }
+void TMiniTreeKRUSKAL::Kruskal_TreeInit() { graphForm_->InitSets(); }
 
 // hp.init(g)
 void TMiniTreeKRUSKAL::Kruskal_HpInit() {
-  form_->InitHeap();
+  graphForm_->InitHeap();
   TData* hp = Locals()->FindByName(QStringLiteral("hp"));
-  TFrameVar<>(hp, "last")->SetValue(form_->Last);
-  for (int k = 1; k <= form_->Last; ++k) {
-    const TKruskalForm::TEdgeRec& e = form_->Edges[static_cast<std::size_t>(k)];
+  TFrameVar<>(hp, "last")->SetValue(graphForm_->Last);
+  for (int k = 1; k <= graphForm_->Last; ++k) {
+    const TKruskalForm::TEdgeRec& e = graphForm_->Edges[static_cast<std::size_t>(k)];
     hp->Add(EdgeRecord(QStringLiteral("fo[%1]").arg(k), k, e.v1, e.v2, e.cost));
   }
 }
 
 // heap_sort(hp)
 void TMiniTreeKRUSKAL::Kruskal_HeapSort() {
-  form_->BuildHeap();
+  graphForm_->BuildHeap();
   RewriteHeap();
 }
 
 // WHILE (hp.last > 0) AND (T.Arcn < g.vexn - 1)
-bool TMiniTreeKRUSKAL::Kruskal_F_WhileDo() { return form_->Last > 0 && form_->Arcn < form_->n - 1; }
+bool TMiniTreeKRUSKAL::Kruskal_F_WhileDo() { return graphForm_->Last > 0 && graphForm_->Arcn < graphForm_->n - 1; }
 
 // e := hp.fo[1]
 void TMiniTreeKRUSKAL::Kruskal_GetEdge() {
-  const int number = form_->fo[1];
-  edgeV1_ = form_->Edges[static_cast<std::size_t>(number)].v1;
-  edgeV2_ = form_->Edges[static_cast<std::size_t>(number)].v2;
+  const int number = graphForm_->fo[1];
+  edgeV1_ = graphForm_->Edges[static_cast<std::size_t>(number)].v1;
+  edgeV2_ = graphForm_->Edges[static_cast<std::size_t>(number)].v2;
   SetEdgeRecord(Locals()->FindByName(QStringLiteral("e")), number);
-  form_->CurrentEdge = true;
-  form_->DrawAll();
+  graphForm_->CurrentEdge = true;
+  graphForm_->DrawAll();
 }
 
 TData* TMiniTreeKRUSKAL::FixCall(int vertex) {
@@ -116,7 +111,7 @@ TData* TMiniTreeKRUSKAL::FixCall(int vertex) {
   rec->Add(new TIntData(QStringLiteral("i"), vertex));
   rec->Add(new TIntData(QStringLiteral("j"), 0));
   rec->Add(new TIntData(QStringLiteral("t"), 0));
-  form_->SetPointer(1, vertex, true);
+  graphForm_->SetPointer(1, vertex, true);
   return rec;
 }
 
@@ -125,9 +120,9 @@ TData* TMiniTreeKRUSKAL::Kruskal_C_FixI() { return FixCall(edgeV1_); }
 
 void TMiniTreeKRUSKAL::Kruskal_AfterFixI() {
   Var("i")->SetValue(found_);
-  form_->SetPointer(1, found_, true);
-  form_->SetPointer(2, 0, false);
-  form_->SetPointer(3, 0, false);
+  graphForm_->SetPointer(1, found_, true);
+  graphForm_->SetPointer(2, 0, false);
+  graphForm_->SetPointer(3, 0, false);
 }
 
 // j := fix_mfset(T.set, e.v2)
@@ -135,9 +130,9 @@ TData* TMiniTreeKRUSKAL::Kruskal_C_FixJ() { return FixCall(edgeV2_); }
 
 void TMiniTreeKRUSKAL::Kruskal_AfterFixJ() {
   Var("j")->SetValue(found_);
-  form_->SetPointer(1, Var("i")->Value(), true);
-  form_->SetPointer(2, found_, true);
-  form_->SetPointer(3, 0, false);
+  graphForm_->SetPointer(1, Var("i")->Value(), true);
+  graphForm_->SetPointer(2, found_, true);
+  graphForm_->SetPointer(3, 0, false);
 }
 
 // IF i <> j
@@ -145,11 +140,11 @@ bool TMiniTreeKRUSKAL::Kruskal_F_Equal() { return Var("i")->Value() != Var("j")-
 
 // T.addArc(e)
 void TMiniTreeKRUSKAL::Kruskal_AddEdge() {
-  form_->AddTreeArc(edgeV1_, edgeV2_);
+  graphForm_->AddTreeArc(edgeV1_, edgeV2_);
   TData* t = Locals()->FindByName(QStringLiteral("T"));
-  TFrameVar<>(t, "Arcn")->SetValue(form_->Arcn);
+  TFrameVar<>(t, "Arcn")->SetValue(graphForm_->Arcn);
   const TData* e = Locals()->FindByName(QStringLiteral("e"));
-  t->Add(EdgeRecord(QStringLiteral("Arc[%1]").arg(form_->Arcn), TFrameVar<>(e, "No.")->Value(), edgeV1_, edgeV2_,
+  t->Add(EdgeRecord(QStringLiteral("Arc[%1]").arg(graphForm_->Arcn), TFrameVar<>(e, "No.")->Value(), edgeV1_, edgeV2_,
                     TFrameVar<>(e, "cost")->Value()));
 }
 
@@ -157,8 +152,8 @@ void TMiniTreeKRUSKAL::Kruskal_AddEdge() {
 TData* TMiniTreeKRUSKAL::Kruskal_C_MixIJ() {
   const int i = Var("i")->Value();
   const int j = Var("j")->Value();
-  form_->SetHighlight(-i, true);
-  form_->SetHighlight(-j, true);
+  graphForm_->SetHighlight(-i, true);
+  graphForm_->SetHighlight(-j, true);
   auto* rec = new TData(QString());
   rec->Add(new TIntData(QStringLiteral("i"), i));
   rec->Add(new TIntData(QStringLiteral("j"), j));
@@ -166,36 +161,36 @@ TData* TMiniTreeKRUSKAL::Kruskal_C_MixIJ() {
 }
 
 void TMiniTreeKRUSKAL::Kruskal_AfterMixIJ() {
-  form_->SetHighlight(-Var("i")->Value(), false);
-  form_->SetHighlight(-Var("j")->Value(), false);
-  form_->LayoutTrees();
-  form_->DrawAll();
+  graphForm_->SetHighlight(-Var("i")->Value(), false);
+  graphForm_->SetHighlight(-Var("j")->Value(), false);
+  graphForm_->LayoutTrees();
+  graphForm_->DrawAll();
 }
 
 // hp.fo[1] := hp.fo[hp.last]; hp.last := hp.last - 1
 void TMiniTreeKRUSKAL::Kruskal_HpNext() {
-  form_->CurrentEdge = false;
+  graphForm_->CurrentEdge = false;
   TData* hp = Locals()->FindByName(QStringLiteral("hp"));
-  const int last = form_->Last;
-  form_->HeapNext();
+  const int last = graphForm_->Last;
+  graphForm_->HeapNext();
   // The shown entry 1 takes the last one's values; the last entry goes.
   TData* first = hp->FindByName(QStringLiteral("fo[1]"));
-  if (first != nullptr && form_->Last >= 1) SetEdgeRecord(first, form_->fo[1]);
+  if (first != nullptr && graphForm_->Last >= 1) SetEdgeRecord(first, graphForm_->fo[1]);
   if (hp->FindByName(QStringLiteral("fo[%1]").arg(last)) != nullptr) hp->Delete(hp->Count() - 1).reset();
-  TFrameVar<>(hp, "last")->SetValue(form_->Last);
+  TFrameVar<>(hp, "last")->SetValue(graphForm_->Last);
 }
 
 // IF hp.last > 1
-bool TMiniTreeKRUSKAL::Kruskal_F_NotNull() { return form_->Last > 1; }
+bool TMiniTreeKRUSKAL::Kruskal_F_NotNull() { return graphForm_->Last > 1; }
 
 // heap_sift(hp, 1)
 void TMiniTreeKRUSKAL::Kruskal_HeapSift() {
-  form_->Sift(1);
+  graphForm_->Sift(1);
   RewriteHeap();
 }
 
 // IF T.Arcn < g.vexn - 1
-bool TMiniTreeKRUSKAL::Kruskal_F_Finish() { return form_->Arcn < form_->n - 1; }
+bool TMiniTreeKRUSKAL::Kruskal_F_Finish() { return graphForm_->Arcn < graphForm_->n - 1; }
 
 void TMiniTreeKRUSKAL::Kruskal_ShowError() { modal::ShowMessage(QStringLiteral("Error: The Graph is not connected!")); }
 
@@ -203,14 +198,14 @@ void TMiniTreeKRUSKAL::Kruskal_ShowError() { modal::ShowMessage(QStringLiteral("
 
 void TMiniTreeKRUSKAL::MarkParent(int j, bool on) {
   const int pa = Pa(j);
-  form_->SetHighlight(pa > 0 ? pa : -j, on);
+  graphForm_->SetHighlight(pa > 0 ? pa : -j, on);
 }
 
 // j := i
 void TMiniTreeKRUSKAL::FixSet_Begin() {
   const int j = Var("i")->Value();
   Var("j")->SetValue(j);
-  form_->SetPointer(2, j, true);
+  graphForm_->SetPointer(2, j, true);
   MarkParent(j, true);
 }
 
@@ -229,7 +224,7 @@ void TMiniTreeKRUSKAL::FixSet_GetPa() {
   const int j = Pa(old);
   Var("j")->SetValue(j);
   MarkParent(j, true);
-  form_->SetPointer(2, j, true);
+  graphForm_->SetPointer(2, j, true);
 }
 
 // WHILE i <> j
@@ -246,18 +241,18 @@ void TMiniTreeKRUSKAL::FixSet_FixPath() {
   const int j = Var("j")->Value();
   const int t = Pa(i);
   Var("t")->SetValue(t);
-  form_->SetPointer(3, t, true);
+  graphForm_->SetPointer(3, t, true);
   pacing::Sleep(pause);
-  form_->s[static_cast<std::size_t>(t)].children -= 1;
-  form_->s[static_cast<std::size_t>(j)].children += 1;
-  form_->SetPointer(2, j, true);
+  graphForm_->s[static_cast<std::size_t>(t)].children -= 1;
+  graphForm_->s[static_cast<std::size_t>(j)].children += 1;
+  graphForm_->SetPointer(2, j, true);
   pacing::Sleep(pause);
   Pa(i) = j;
-  form_->LayoutTrees();
-  form_->DrawAll();
+  graphForm_->LayoutTrees();
+  graphForm_->DrawAll();
   pacing::Sleep(pause);
   Var("i")->SetValue(t);
-  form_->SetPointer(1, t, true);
+  graphForm_->SetPointer(1, t, true);
 }
 
 // ---- MixSet
@@ -271,9 +266,9 @@ void TMiniTreeKRUSKAL::MixSet_SiLess() {
   const int j = Var("j")->Value();
   Pa(j) += Pa(i);
   Pa(i) = j;
-  form_->s[static_cast<std::size_t>(j)].children += 1;
-  form_->LayoutTrees();
-  form_->DrawAll();
+  graphForm_->s[static_cast<std::size_t>(j)].children += 1;
+  graphForm_->LayoutTrees();
+  graphForm_->DrawAll();
 }
 
 // s[i].pa := s[i].pa + s[j].pa; s[j].pa := i
@@ -282,7 +277,7 @@ void TMiniTreeKRUSKAL::MixSet_SjLess() {
   const int j = Var("j")->Value();
   Pa(i) += Pa(j);
   Pa(j) = i;
-  form_->s[static_cast<std::size_t>(i)].children += 1;
-  form_->LayoutTrees();
-  form_->DrawAll();
+  graphForm_->s[static_cast<std::size_t>(i)].children += 1;
+  graphForm_->LayoutTrees();
+  graphForm_->DrawAll();
 }

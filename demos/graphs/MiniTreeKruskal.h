@@ -5,26 +5,21 @@
 #include <memory>
 
 #include "demos/graphs/Graph.h"
+#include "demos/graphs/KruskalForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
-class TKruskalForm;
-
-class TMiniTreeKRUSKAL : public TAlgoDemo {
+class TMiniTreeKRUSKAL : public TFormDemo<TKruskalForm> {
   Q_OBJECT
  public:
   explicit TMiniTreeKRUSKAL(const QStringList& source);
   ~TMiniTreeKRUSKAL() override;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
-
-  TKruskalForm* Form() const { return form_.get(); }
 
   Q_INVOKABLE TData* Main_C_Begin();
   Q_INVOKABLE void Main_AfterBegin() {}
@@ -70,5 +65,4 @@ class TMiniTreeKRUSKAL : public TAlgoDemo {
   int edgeV1_ = 0;
   int edgeV2_ = 0;
   int found_ = 0;  // the root the last FixSet found
-  std::unique_ptr<TKruskalForm> form_;
 };

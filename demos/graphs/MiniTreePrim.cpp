@@ -130,13 +130,8 @@ void TPrimForm::PaintTable(TPaintBox& box) {
 
 // ================================================================ demonstration
 
-TMinispantreePRIM::TMinispantreePRIM(const QStringList& source) : TAlgoDemo(source) {}
+TMinispantreePRIM::TMinispantreePRIM(const QStringList& source) : TFormDemo(source) {}
 TMinispantreePRIM::~TMinispantreePRIM() = default;
-
-void TMinispantreePRIM::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  form_ = std::make_unique<TPrimForm>();
-}
 
 std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
   auto rec = std::make_unique<TData>(QString());
@@ -146,7 +141,7 @@ std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
 
 bool TMinispantreePRIM::CreateData() {
   if (!ShowGraphInput(QStringLiteral("Input a Graph :"), 10, false, true, graph_)) return false;
-  form_->SetGraph(graph_.get());
+  graphForm_->SetGraph(graph_.get());
   return true;
 }
 
@@ -155,20 +150,20 @@ void TMinispantreePRIM::ResetLocalData(const QString& procName) {
   for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
 }
 
-void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
+void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 60, AlgorithmForm, 70, VariableForm); }
 
 void TMinispantreePRIM::Reset() {
   TAlgoDemo::Reset();
-  form_->ClearTable();
+  graphForm_->ClearTable();
   vtxnum_ = graph_->VertexCount();
   closedge_.fill(TClosedge{});
-  form_->SetGraph(graph_.get());
-  form_->DrawTable(vtxnum_);
+  graphForm_->SetGraph(graph_.get());
+  graphForm_->DrawTable(vtxnum_);
 }
 
 void TMinispantreePRIM::DrawColumn(int v) {
   const TClosedge& e = closedge_[static_cast<std::size_t>(v)];
-  form_->DrawColumn(v, QString::number(e.vex),
+  graphForm_->DrawColumn(v, QString::number(e.vex),
                     e.lowcost == TPrimForm::NoEdge ? QStringLiteral("*") : QStringLiteral("%1").arg(e.lowcost, 2));
 }
 
@@ -181,7 +176,7 @@ TData* TMinispantreePRIM::Main_C_Begin() {
 
 void TMinispantreePRIM::Prim_Begin() {
   Var("v")->SetValue(0);
-  form_->MarkVertex(Get("u0"));
+  graphForm_->MarkVertex(Get("u0"));
 }
 
 // FOR v := 1 TO vtxnum DO
@@ -234,7 +229,7 @@ void TMinispantreePRIM::Prim_ShowError() { modal::ShowMessage(QStringLiteral("Er
 // writeln(closedge[k].vex, k)
 void TMinispantreePRIM::Prim_AddEdge() {
   const int k = Get("k");
-  form_->MarkArc(Edge(k).vex, k);
+  graphForm_->MarkArc(Edge(k).vex, k);
 }
 
 // closedge[k].lowcost := 0
@@ -242,7 +237,7 @@ void TMinispantreePRIM::Prim_AddToSet() {
   const int k = Get("k");
   Edge(k).lowcost = 0;
   DrawColumn(k);
-  form_->MarkVertex(k);
+  graphForm_->MarkVertex(k);
   Var("v")->SetValue(0);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "demos/graphs/Graph.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -41,22 +42,17 @@ class TPrimForm : public TGraphForm {
   std::array<QString, TGraphm::MaxVertices + 1> cost_{};
 };
 
-class TMinispantreePRIM : public TAlgoDemo {
+class TMinispantreePRIM : public TFormDemo<TPrimForm> {
   Q_OBJECT
  public:
   explicit TMinispantreePRIM(const QStringList& source);
   ~TMinispantreePRIM() override;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
-
-  TPrimForm* Form() const { return form_.get(); }
 
   Q_INVOKABLE TData* Main_C_Begin();
   Q_INVOKABLE void Main_AfterBegin() {}
@@ -88,5 +84,4 @@ class TMinispantreePRIM : public TAlgoDemo {
   std::unique_ptr<TGraphm> graph_;
   int vtxnum_ = 0;
   std::array<TClosedge, TGraphm::MaxVertices + 1> closedge_{};
-  std::unique_ptr<TPrimForm> form_;
 };

@@ -25,8 +25,6 @@ class TOrthLinkCreate : public TAlgoDemo {
   bool CreateData() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TOrthogonalLink* Link() const;
   // The data letter of vertex v: one of the five letters of its block ("A".."E" for 1).

@@ -28,8 +28,6 @@ class TShortestPathBase : public TAlgoDemo {
 
   bool CreateData() override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TPathWindow* Window() const { return window_.get(); }
 

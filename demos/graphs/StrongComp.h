@@ -26,8 +26,6 @@ class TStrongComp : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   strongcomp::TTraverform* Form() const { return form_.get(); }
   static TColor ComponentColour(int n);

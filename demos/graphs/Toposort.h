@@ -23,8 +23,6 @@ class TToposort : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TTopSortForm* Form() const { return form_.get(); }
 

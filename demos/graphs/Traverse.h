@@ -37,8 +37,6 @@ class TTraverGfs : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   traverb::TTraverform* Form() const { return form_.get(); }
 
@@ -84,8 +82,6 @@ class TTraverDfs : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   traverd::TTraverform* Form() const { return form_.get(); }
 

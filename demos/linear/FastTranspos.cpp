@@ -6,14 +6,6 @@
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
 
-TFastTranspos::TFastTranspos(const QStringList& source) : TTransposeDemo(source) {}
-TFastTranspos::~TFastTranspos() = default;
-
-void TFastTranspos::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TMatrixGraph1Form>();
-}
-
 std::unique_ptr<TData> TFastTranspos::GetInitialParam() {
   auto args = std::make_unique<TData>(QString());
   args->Add(NewTableRecord(QStringLiteral("a"), SourceTable, true, true));

@@ -2,22 +2,17 @@
 // Transposing a triple table in one pass: the elements of every column of a are counted in
 // num[col], cpot[col] is where the column's first element goes in b, and each triple then
 // moves straight to cpot[col], which moves on behind it.
+#include "demos/linear/MatrixGraph1.h"
 #include "demos/linear/TransSparmat.h"
 
-class TMatrixGraph1Form;
-
-class TFastTranspos : public TTransposeDemo {
+class TFastTranspos : public TFormDemo<TMatrixGraph1Form, TTransposeDemo> {
   Q_OBJECT
  public:
-  explicit TFastTranspos(const QStringList& source);
-  ~TFastTranspos() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-
-  TMatrixGraph1Form* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE void FastTranspos_Begin();
   Q_INVOKABLE bool FastTranspos_F_If();
@@ -34,5 +29,4 @@ class TFastTranspos : public TTransposeDemo {
 
  private:
   TData* Vec(const char* name) const;
-  std::unique_ptr<TMatrixGraph1Form> graphForm_;
 };

@@ -14,12 +14,11 @@ QString MatchMessage(int result) {
 // ---------------------------------------------------------------- shared
 
 TIndexDemo::TIndexDemo(const QStringList& source, const QString& caption)
-    : TAlgoDemo(source), caption_(caption) {}
+    : TFormDemo(source), caption_(caption) {}
 TIndexDemo::~TIndexDemo() = default;
 
 void TIndexDemo::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TIndexStrsForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(caption_);
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
@@ -50,7 +49,6 @@ void TIndexDemo::Reset() {
 }
 
 void TIndexDemo::ClearGraph() { graphForm_->Invalidate(); }
-
 
 TData* TIndexDemo::Args(std::initializer_list<TData*> vars) const {
   auto* args = new TData(QString());

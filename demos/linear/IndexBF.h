@@ -4,11 +4,12 @@
 #include <QString>
 #include <memory>
 
+#include "demos/linear/IndexStrsForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Color.h"
 
-class TIndexStrsForm;
 class TCoolMsgDlg;
 
 // What the result window says of a search's result.
@@ -21,7 +22,7 @@ inline constexpr TStrColors kSourceColors{clSilver, clBlue, clGreen, clRed};
 inline constexpr TStrColors kPatternColors{clGreen, clBlue, clYellow, clRed};
 
 // The pattern-matching demonstrations' shared windows and input.
-class TIndexDemo : public TAlgoDemo {
+class TIndexDemo : public TFormDemo<TIndexStrsForm> {
   Q_OBJECT
  public:
   TIndexDemo(const QStringList& source, const QString& caption);
@@ -31,10 +32,8 @@ class TIndexDemo : public TAlgoDemo {
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
   void ClearGraph() override;
 
-  TIndexStrsForm* GraphForm() const { return graphForm_.get(); }
   QString S;
   QString T;
 
@@ -47,7 +46,6 @@ class TIndexDemo : public TAlgoDemo {
   TData* Args(std::initializer_list<TData*> vars) const;
 
   QString caption_;
-  std::unique_ptr<TIndexStrsForm> graphForm_;
   std::unique_ptr<TCoolMsgDlg> msgDlg_;
 };
 

@@ -48,8 +48,6 @@ class TLinkBase : public TAlgoDemo {
   void CreateChildWindow() override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TLinkGraphForm* GraphForm() const { return graphForm_.get(); }
 

@@ -29,13 +29,8 @@ TDenseMatrix Dense(const TTripleTable& t, int mu, int nu) {
 }  // namespace
 
 TMultiplySparmat::TMultiplySparmat(const QStringList& source)
-    : TAlgoDemo(source), inputDlg_(std::make_unique<TMatrixInput1Dlg>()) {}
+    : TFormDemo(source), inputDlg_(std::make_unique<TMatrixInput1Dlg>()) {}
 TMultiplySparmat::~TMultiplySparmat() = default;
-
-void TMultiplySparmat::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TMatrixGraph2Form>();
-}
 
 bool TMultiplySparmat::CreateData() {
   inputDlg_->move(10, 100);

@@ -5,28 +5,25 @@
 // the product's triples.
 #include <memory>
 
+#include "demos/linear/MatrixGraph2.h"
 #include "demos/linear/TripleTable.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
 class TMatrixInput1Dlg;
-class TMatrixGraph2Form;
 
-class TMultiplySparmat : public TAlgoDemo {
+class TMultiplySparmat : public TFormDemo<TMatrixGraph2Form> {
   Q_OBJECT
  public:
   explicit TMultiplySparmat(const QStringList& source);
   ~TMultiplySparmat() override;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
-  TMatrixGraph2Form* GraphForm() const { return graphForm_.get(); }
   TMatrixInput1Dlg* InputDlg() const { return inputDlg_.get(); }
   // The tables accepted by the last input.
   TTripleTable TableM;
@@ -55,5 +52,4 @@ class TMultiplySparmat : public TAlgoDemo {
   TData* Rec(const char* name) const;
   int Rpos(int row) const;
   std::unique_ptr<TMatrixInput1Dlg> inputDlg_;
-  std::unique_ptr<TMatrixGraph2Form> graphForm_;
 };

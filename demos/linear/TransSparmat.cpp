@@ -25,14 +25,6 @@ TData* TTransposeDemo::B() const { return Locals()->FindByName(QStringLiteral("b
 
 // ---------------------------------------------------------------- transpose
 
-TTransSparmat::TTransSparmat(const QStringList& source) : TTransposeDemo(source) {}
-TTransSparmat::~TTransSparmat() = default;
-
-void TTransSparmat::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TMatrixGraphForm>();
-}
-
 std::unique_ptr<TData> TTransSparmat::GetInitialParam() {
   auto args = std::make_unique<TData>(QString());
   args->Add(NewTableRecord(QStringLiteral("a"), SourceTable, true, true));

@@ -4,12 +4,13 @@
 // of b, so that b comes out in row-major order without sorting.
 #include <memory>
 
+#include "demos/linear/MatrixGraph.h"
 #include "demos/linear/TripleTable.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
 class TMatrixInputDlg;
-class TMatrixGraphForm;
 
 // The two transposes' shared input: one matrix from the matrix input dialog.
 class TTransposeDemo : public TAlgoDemo {
@@ -19,8 +20,6 @@ class TTransposeDemo : public TAlgoDemo {
   ~TTransposeDemo() override;
 
   bool CreateData() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TMatrixInputDlg* InputDlg() const { return inputDlg_.get(); }
   // The table accepted by the last input.
@@ -36,18 +35,14 @@ class TTransposeDemo : public TAlgoDemo {
   std::unique_ptr<TMatrixInputDlg> inputDlg_;
 };
 
-class TTransSparmat : public TTransposeDemo {
+class TTransSparmat : public TFormDemo<TMatrixGraphForm, TTransposeDemo> {
   Q_OBJECT
  public:
-  explicit TTransSparmat(const QStringList& source);
-  ~TTransSparmat() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
-
-  TMatrixGraphForm* GraphForm() const { return graphForm_.get(); }
 
   Q_INVOKABLE void TransSparmat_Begin();
   Q_INVOKABLE bool TransSparmat_F_IfB();
@@ -60,6 +55,4 @@ class TTransSparmat : public TTransposeDemo {
   Q_INVOKABLE void TransSparmat_BvEqAvIncQ();
   Q_INVOKABLE void TransSparmat_RetOK();
 
- private:
-  std::unique_ptr<TMatrixGraphForm> graphForm_;
 };

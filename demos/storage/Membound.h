@@ -24,8 +24,6 @@ class TMemBound : public TAlgoDemo {
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   TBoundForm* BoundForm() const { return boundForm_.get(); }
   TMemUserForm* UserForm() const { return userForm_.get(); }

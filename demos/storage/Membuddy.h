@@ -24,8 +24,6 @@ class TMemBuddy : public TAlgoDemo {
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
-  void ShowGraph() override {}
-  void ClearGraph() override {}
 
   Q_INVOKABLE QString GetString(int n) const;
   Q_INVOKABLE void ShowInfor();

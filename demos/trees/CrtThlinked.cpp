@@ -7,14 +7,6 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
-TThrdCrtDemo::TThrdCrtDemo(const QStringList& source) : TAlgoDemo(source) {}
-TThrdCrtDemo::~TThrdCrtDemo() = default;
-
-void TThrdCrtDemo::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TThrdCrtGraphForm>();
-}
-
 bool TThrdCrtDemo::CreateData() { return graphForm_->Tree->Input(); }
 
 void TThrdCrtDemo::Reset() {

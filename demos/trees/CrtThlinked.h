@@ -5,26 +5,23 @@
 // in where the two recursive calls stand in the procedure.
 #include <memory>
 
+#include "demos/trees/ThrdCrtGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TThrdCrtGraphForm;
 class TThrdTreeNode;
 
-class TThrdCrtDemo : public TAlgoDemo {
+class TThrdCrtDemo : public TFormDemo<TThrdCrtGraphForm> {
   Q_OBJECT
  public:
-  explicit TThrdCrtDemo(const QStringList& source);
-  ~TThrdCrtDemo() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   bool CreateData() override;
   void Reset() override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
-
-  TThrdCrtGraphForm* GraphForm() const { return graphForm_.get(); }
 
   // The three orders share their labels: one set of step methods serves all of them.
   Q_INVOKABLE bool thr_F_Begin() { return F_Begin(); }
@@ -69,7 +66,6 @@ class TThrdCrtDemo : public TAlgoDemo {
   void Changed(TThrdTreeNode* node);
 
   TThrdTreeNode* CallerNode = nullptr;  // where p stood when the last call was made
-  std::unique_ptr<TThrdCrtGraphForm> graphForm_;
 };
 
 class TCrtPrethlinked : public TThrdCrtDemo {

@@ -9,22 +9,14 @@
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 
-TExpTree::TExpTree(const QStringList& source) : TAlgoDemo(source) {}
-TExpTree::~TExpTree() = default;
-
-void TExpTree::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  form_ = std::make_unique<TExptF>();
-}
-
 void TExpTree::DestroyChildWindow() {
-  form_.reset();
+  graphForm_.reset();
   TAlgoDemo::DestroyChildWindow();
 }
 
 // The expression is typed in the drawing window; the data button prepares it again.
 bool TExpTree::CreateData() {
-  form_->PrepareAgain();
+  graphForm_->PrepareAgain();
   return true;
 }
 
@@ -34,15 +26,15 @@ std::unique_ptr<TData> TExpTree::GetInitialParam() {
 }
 
 void TExpTree::SetWindowRect() {
-  MainForm->DockThreePanes(form_.get(), 58, VariableForm, 58, AlgorithmForm);
-  form_->RunDog();
+  MainForm->DockThreePanes(graphForm_.get(), 58, VariableForm, 58, AlgorithmForm);
+  graphForm_->RunDog();
 }
 
 void TExpTree::Reset() {
   TAlgoDemo::Reset();
   CurNode = SavedNode = nullptr;
   results_.clear();
-  form_->PrepareAgain();
+  graphForm_->PrepareAgain();
 }
 
 void TExpTree::SetStr(const char* name, const QString& value) { Var<TStringData>(name).SetValue(value); }
@@ -50,38 +42,38 @@ void TExpTree::SetStr(const char* name, const QString& value) { Var<TStringData>
 // ---------------------------------------------------------------- building
 
 // InitStack(OPTR); Push(OPTR,'#')
-void TExpTree::ExpTree_Pushchend() { form_->ShowOperators(); }
+void TExpTree::ExpTree_Pushchend() { graphForm_->ShowOperators(); }
 
 // ch:=exp[i]
 void TExpTree::ExpTree_GetOneChar() {
-  ch_ = form_->GetOneChar();
+  ch_ = graphForm_->GetOneChar();
   SetStr("ch", QString(ch_));
 }
 
-bool TExpTree::ExpTree_F_ChInOpset() { return form_->IsOperand(); }
+bool TExpTree::ExpTree_F_ChInOpset() { return graphForm_->IsOperand(); }
 
 // CrtNode(t,ch); Push(PTR,t)
-void TExpTree::ExpTree_CrtNodePushp() { form_->CrtNodePush(ch_); }
+void TExpTree::ExpTree_CrtNodePushp() { graphForm_->CrtNodePush(ch_); }
 
 bool TExpTree::ExpTree_F_NotOther() { return ch_ == u'(' || ch_ == u')'; }
 bool TExpTree::ExpTree_F_IsLeft() { return ch_ == u'('; }
-void TExpTree::ExpTree_Left() { form_->PushOperator(ch_); }
-bool TExpTree::ExpTree_F_Rotate() { return form_->TopOperator() != u'('; }
-void TExpTree::ExpTree_CrtSubPushp() { form_->CrtSubtree(); }
-void TExpTree::ExpTree_Pop() { form_->PopOperator(); }
+void TExpTree::ExpTree_Left() { graphForm_->PushOperator(ch_); }
+bool TExpTree::ExpTree_F_Rotate() { return graphForm_->TopOperator() != u'('; }
+void TExpTree::ExpTree_CrtSubPushp() { graphForm_->CrtSubtree(); }
+void TExpTree::ExpTree_Pop() { graphForm_->PopOperator(); }
 
 bool TExpTree::ExpTree_F_Rotate2() {
-  return !form_->OperatorsEmpty() && ExpTreeOpPrecede(form_->TopOperator(), ch_) == '>';
+  return !graphForm_->OperatorsEmpty() && ExpTreeOpPrecede(graphForm_->TopOperator(), ch_) == '>';
 }
 
-void TExpTree::ExpTree_CrtSubPushp2() { form_->CrtSubtree(); }
+void TExpTree::ExpTree_CrtSubPushp2() { graphForm_->CrtSubtree(); }
 bool TExpTree::ExpTree_F_NotEqu() { return ch_ != u'#'; }
-void TExpTree::ExpTree_Pushch() { form_->PushOperator(ch_); }
-void TExpTree::ExpTree_Pop2() { form_->PopOperator(); }
-bool TExpTree::ExpTree_F_UntilSE() { return form_->OperatorsEmpty(); }
+void TExpTree::ExpTree_Pushch() { graphForm_->PushOperator(ch_); }
+void TExpTree::ExpTree_Pop2() { graphForm_->PopOperator(); }
+bool TExpTree::ExpTree_F_UntilSE() { return graphForm_->OperatorsEmpty(); }
 
 // rt:=Pop(PTR)
-void TExpTree::ExpTree_GetTopPop() { SetStr("rt", QString(form_->GetTopPop())); }
+void TExpTree::ExpTree_GetTopPop() { SetStr("rt", QString(graphForm_->GetTopPop())); }
 
 // ---------------------------------------------------------------- evaluation
 
@@ -89,14 +81,14 @@ bool TExpTree::ExpTree_F_Needed() {
   TCalNeededF question;
   if (question.ShowModal() != mrYes) return false;
   TTreeValueInputDlg dlg;
-  dlg.Tree->Assign(*form_->LastBinCharTree);
+  dlg.Tree->Assign(*graphForm_->LastBinCharTree);
   dlg.Tree->NumberNodes();
   dlg.Tree->Arrange();
   if (dlg.ShowModal() != mrOk) return false;
   results_.clear();
   dlg.Tree->RemoveBlankNodes();
-  form_->StartEvaluation(*dlg.Tree);
-  CurNode = form_->LastBinCharTree->Root();
+  graphForm_->StartEvaluation(*dlg.Tree);
+  CurNode = graphForm_->LastBinCharTree->Root();
   SavedNode = nullptr;
   return true;
 }
@@ -119,7 +111,7 @@ bool TExpTree::CalExpTree_F_IsOPND() {
 void TExpTree::CalExpTree_RetValue() {
   CurNode->SetHighlighted(true);
   results_.push_back(CurNode->Value() - '0');
-  form_->ShowResult(results_.back());
+  graphForm_->ShowResult(results_.back());
 }
 
 TData* TExpTree::CallChild(bool left) {
@@ -146,7 +138,7 @@ void TExpTree::CalExpTree_AfterRChild() { ReturnFromChild(); }
 void TExpTree::CalExpTree_Calcu() {
   const QChar op = QChar::fromLatin1(CurNode->Value());
   if (ExpTreeCalcu(results_, op)) {
-    form_->ShowResult(results_.back());
+    graphForm_->ShowResult(results_.back());
   } else if (op == u'/' && results_.size() >= 2 && results_.back() == 0) {
     modal::MessageDlg(QStringLiteral("抱歉,这台计算机还不会作除零运算!"), modal::Icon::Warning, modal::Buttons::Ok);
   }

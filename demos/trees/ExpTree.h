@@ -6,25 +6,22 @@
 #include <memory>
 #include <vector>
 
+#include "demos/trees/ExpTreeF.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
 class TBinCharTreeNode;
-class TExptF;
 
-class TExpTree : public TAlgoDemo {
+class TExpTree : public TFormDemo<TExptF> {
   Q_OBJECT
  public:
-  explicit TExpTree(const QStringList& source);
-  ~TExpTree() override;
+  using TFormDemo::TFormDemo;
 
-  void CreateChildWindow() override;
   void DestroyChildWindow() override;
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   void SetWindowRect() override;
   void Reset() override;
-
-  TExptF* Form() const { return form_.get(); }
 
   Q_INVOKABLE void ExpTree_Begin() {}
   Q_INVOKABLE void ExpTree_Pushchend();
@@ -70,5 +67,4 @@ class TExpTree : public TAlgoDemo {
   TBinCharTreeNode* CurNode = nullptr;
   TBinCharTreeNode* SavedNode = nullptr;
   std::vector<int> results_;
-  std::unique_ptr<TExptF> form_;
 };

@@ -8,12 +8,11 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 
-TTreeTraversal::TTreeTraversal(const QStringList& source, TOrder order) : TAlgoDemo(source), order_(order) {}
+TTreeTraversal::TTreeTraversal(const QStringList& source, TOrder order) : TFormDemo(source), order_(order) {}
 TTreeTraversal::~TTreeTraversal() = default;
 
 void TTreeTraversal::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TTrTravForm>();
+  TFormDemo::CreateChildWindow();
   stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号  当前结点  结点值         ")});
   TStackBox& stack = *stackForm_->Stack;
   stack.TitleColor = order_.titleColor;

@@ -6,15 +6,15 @@
 // The three differ only in where the visit stands and in the lines of the two calls.
 #include <memory>
 
-#include "platform/Color.h"
-
+#include "demos/trees/TrTravForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
+#include "platform/Color.h"
 
 class TAckmanGraphForm;
 class TBinCharTreeNode;
-class TTrTravForm;
 
-class TTreeTraversal : public TAlgoDemo {
+class TTreeTraversal : public TFormDemo<TTrTravForm> {
   Q_OBJECT
  public:
   // The lines the calls stand on in the text, and the stack's colours.
@@ -33,8 +33,6 @@ class TTreeTraversal : public TAlgoDemo {
   void SetWindowRect() override;
   void UpdateChildWindow() override;
 
-  TTrTravForm* GraphForm() const { return graphForm_.get(); }
-
  protected:
   // The steps the three texts share, by what they do.
   TData* CallMain();
@@ -51,7 +49,6 @@ class TTreeTraversal : public TAlgoDemo {
   TOrder order_;
   TBinCharTreeNode* CurNode = nullptr;    // bt: nil stands for an empty subtree
   TBinCharTreeNode* SavedNode = nullptr;  // the node to go back to when the call ends
-  std::unique_ptr<TTrTravForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };
 

@@ -14,13 +14,12 @@ namespace {
 enum { kP, kX, kY, kThrt };
 }
 
-TThrdInDel::TThrdInDel(const QStringList& source) : TAlgoDemo(source), idleSource_(source) {}
+TThrdInDel::TThrdInDel(const QStringList& source) : TFormDemo(source), idleSource_(source) {}
 
 TThrdInDel::~TThrdInDel() { SetDataAndResetButtons(true); }
 
 void TThrdInDel::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  graphForm_ = std::make_unique<TThrdInDelGraphForm>();
+  TFormDemo::CreateChildWindow();
   graphForm_->OnInsert = [this] { InsertBtnClick(); };
   graphForm_->OnDelete = [this] { DeleteBtnClick(); };
   graphForm_->OnCheckDepth = [this](TTreeNodeBase& node) { CheckDepth(node); };

@@ -6,13 +6,14 @@
 #include <QByteArray>
 #include <memory>
 
+#include "demos/trees/ThrdInDelGraphForm.h"
+#include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
-class TThrdInDelGraphForm;
 class TThrdTreeNode;
 class TTreeNodeBase;
 
-class TThrdInDel : public TAlgoDemo {
+class TThrdInDel : public TFormDemo<TThrdInDelGraphForm> {
   Q_OBJECT
  public:
   explicit TThrdInDel(const QStringList& source);
@@ -29,8 +30,6 @@ class TThrdInDel : public TAlgoDemo {
   void UpdateChildWindow() override;
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
-
-  TThrdInDelGraphForm* GraphForm() const { return graphForm_.get(); }
 
   void InsertBtnClick();
   void DeleteBtnClick();
@@ -67,5 +66,4 @@ class TThrdInDel : public TAlgoDemo {
 
   QStringList idleSource_;  // the demonstration's own text: no procedure
   QByteArray snapshot_;     // the tree before the operation in progress; empty when idle
-  std::unique_ptr<TThrdInDelGraphForm> graphForm_;
 };

@@ -50,16 +50,16 @@ using PrimRun = SpanningRun<TMinispantreePRIM>;
 TEST_F(KruskalRun, HeapTreeAndSetsOfTheFirstNetwork) {
   Start(QStringLiteral("P_MiniTreeKRUSKAL"), *Network());
   TraceTo(QStringLiteral("WhileDo"));
-  const QStringList rows = demo_->Form()->TableRows();
+  const QStringList rows = demo_->GraphForm()->TableRows();
   ASSERT_EQ(rows.size(), 7);
   EXPECT_EQ(rows[0], " 2    A <---> C    1 ");
   QStringList order;
-  for (int k = 1; k <= 7; ++k) order << QString::number(demo_->Form()->fo[static_cast<std::size_t>(k)]);
+  for (int k = 1; k <= 7; ++k) order << QString::number(demo_->GraphForm()->fo[static_cast<std::size_t>(k)]);
   EXPECT_EQ(order.join(' '), "2 1 3 4 5 6 7");
   TraceTo(QStringLiteral("Finish"));
   EXPECT_EQ(Shown("T"), "(4,(2,A,C,1),(7,D,E,2),(3,B,C,2),(4,B,D,5))");
   EXPECT_EQ(Shown("hp"), "(2,(5,C,D,8),(6,C,E,10))");
-  EXPECT_EQ(demo_->Form()->SetsText(), "-5 1 1 1 4");
+  EXPECT_EQ(demo_->GraphForm()->SetsText(), "-5 1 1 1 4");
   while (demo_->CurLine() != nullptr) demo_->TraceInto();
   EXPECT_TRUE(host_->Transcript().filter(QStringLiteral("not connected")).isEmpty());
 }
@@ -70,9 +70,9 @@ TEST_F(KruskalRun, EveryEdgeOfTenVerticesFits) {
     for (int j = i + 1; j <= 10; ++j) complete->AddEdge(i, j, i * j);
   Start(QStringLiteral("C_MiniTreeKRUSKAL"), *complete);
   TraceTo(QStringLiteral("WhileDo"));
-  EXPECT_EQ(demo_->Form()->Last, 45);
+  EXPECT_EQ(demo_->GraphForm()->Last, 45);
   while (demo_->CurLine() != nullptr) demo_->TraceInto();
-  EXPECT_EQ(demo_->Form()->Arcn, 9);
+  EXPECT_EQ(demo_->GraphForm()->Arcn, 9);
 }
 
 TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
@@ -83,7 +83,7 @@ TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
     if (demo_->CurLine() != nullptr) ks << Shown("k");
   }
   EXPECT_EQ(ks.join(' '), "3 2 4 5");
-  EXPECT_EQ(demo_->Form()->TableText(), "vex 1 3 1 2 4 | lowcost 0 0 0 0 0");
+  EXPECT_EQ(demo_->GraphForm()->TableText(), "vex 1 3 1 2 4 | lowcost 0 0 0 0 0");
 
   Start(QStringLiteral("C_MiniSpanTreePRIM"), *MakeGraph(4, {{'A', 'B', 3}, {'C', 'D', 1}}, false));
   TraceTo(QStringLiteral("NotConnected"));
@@ -92,7 +92,7 @@ TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
   TraceTo(QStringLiteral("NotConnected"));
   EXPECT_EQ(Shown("k"), "0");
   while (demo_->CurLine() != nullptr) demo_->TraceInto();
-  EXPECT_EQ(demo_->Form()->TableText(), "vex 1 1 1 1 | lowcost 0 0 * *");
+  EXPECT_EQ(demo_->GraphForm()->TableText(), "vex 1 1 1 1 | lowcost 0 0 * *");
   EXPECT_EQ(host_->Transcript().filter(QStringLiteral("Error: The Graph is not connected!")).size(), 1);
 }
 
