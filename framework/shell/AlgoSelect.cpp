@@ -4,12 +4,14 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "framework/shell/SelectionHost.h"
 #include "platform/Application.h"
@@ -148,6 +150,7 @@ void TAlgoSelectForm::FormCreate() {
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(modal::AppTitle());
   setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers the whole window
   imageDir_ = app::ImagePath();
   const QSize screenSize = screen::Size();
   side_ = selection::ItemSide(screenSize.height());
@@ -347,16 +350,23 @@ void TAlgoSelectForm::ExitBtnClick() {
 
 void TAlgoSelectForm::ShowSelection() {
   const QSize screenSize = screen::Size();
-  background_ = QPixmap(screenSize);
-  QPixmap picture;
+  // Read as an image, not a pixmap: a loaded pixmap would stay in Qt's pixmap cache, a second
+  // screen-sized copy for the program's whole life. A picture of the screen's size is the
+  // background itself.
+  QImage picture;
   const QString file = app::ImageFile(QStringLiteral("crtbk.bmp"));
   if (!file.isEmpty()) picture.load(file);
-  if (picture.isNull()) {
-    background_.fill(kPlainBackground);
+  if (picture.size() == screenSize) {
+    background_ = QPixmap::fromImage(std::move(picture));
   } else {
-    QPainter p(&background_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRect(QPoint(0, 0), screenSize), picture);
+    background_ = QPixmap(screenSize);
+    if (picture.isNull()) {
+      background_.fill(kPlainBackground);
+    } else {
+      QPainter p(&background_);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawImage(QRect(QPoint(0, 0), screenSize), picture);
+    }
   }
   setGeometry(QRect(QPoint(0, 0), screenSize));
   show();

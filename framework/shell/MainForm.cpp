@@ -489,7 +489,7 @@ void TMainForm::ResetRunClick() {
 }
 
 void TMainForm::BreakPntBtnClick() {
-  if (OptionsForm != nullptr && OptionsForm->isVisible()) return;
+  if (options_ != nullptr && options_->isVisible()) return;
   if (breakPointPanel_->isHidden()) {
     breakPointPanel_->raise();
     breakPointPanel_->show();
@@ -499,8 +499,9 @@ void TMainForm::BreakPntBtnClick() {
 }
 
 void TMainForm::SetBtnClick() {
-  if (breakPointPanel_->isVisible() || OptionsForm == nullptr) return;
-  modal::Current().ExecDialog(*OptionsForm);
+  if (breakPointPanel_->isVisible()) return;
+  if (options_ == nullptr) options_ = std::make_unique<TOptionsForm>(*this);
+  modal::Current().ExecDialog(*options_);
 }
 
 void TMainForm::ReturnBtnClick() {

@@ -155,6 +155,7 @@ class TMainForm : public QWidget,
   int dockMode_ = DockNone;
   QPointer<TSplitWnds> dockFrame_;
 
+  std::unique_ptr<TOptionsForm> options_;  // made when first asked for
   TMidiPlayer midiPlayer_;
   bool musicOn_ = false;
   bool soundOn_ = false;

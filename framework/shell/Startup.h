@@ -1,17 +1,15 @@
 #pragma once
 // The program's start-up, shared by velkora and the scripted driver: the application's
-// title and the six windows in their order — the selection window (the main window:
-// closing it ends the program), the demonstration window, the text holder, the
-// description, call-stack and options windows. The demonstrations are registered before
-// (RegisterAllDemos). Destroying the object frees the current demonstration, then the
-// windows in the reverse order.
+// title, the selection window (the main window: closing it ends the program) and the
+// demonstration window, hidden behind it. The demonstrations are registered before
+// (RegisterAllDemos). What the selection window does not show waits until it is first
+// needed: the texts are read when a demonstration starts, the description, call-stack and
+// options windows are made when asked for. Destroying the object frees the current
+// demonstration, then the windows in the reverse order.
 #include <memory>
 
 class TAlgoSelectForm;
-class TCallStackForm;
-class TDemoDescriptForm;
 class TMainForm;
-class TOptionsForm;
 
 class TProgramWindows {
  public:
@@ -23,7 +21,4 @@ class TProgramWindows {
  private:
   std::unique_ptr<TAlgoSelectForm> select_;
   std::unique_ptr<TMainForm> main_;
-  std::unique_ptr<TDemoDescriptForm> descript_;
-  std::unique_ptr<TCallStackForm> callStack_;
-  std::unique_ptr<TOptionsForm> options_;
 };
