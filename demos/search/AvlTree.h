@@ -41,6 +41,8 @@ class TAVLTree : public TAlgoDemo {
   // The first frame's (empty) arguments; Key taken from the edit.
   std::unique_ptr<TData> BuildAvlArgs();
   void RunOperation(int operation);
+  void InsertBtnClick() { RunOperation(kInsert); }
+  void DeleteBtnClick() { RunOperation(kDelete); }
 
   // ---- ins_avltree
   Q_INVOKABLE void ins_avltree_Begin();

@@ -42,6 +42,9 @@ class TBsTree : public TAlgoDemo {
   // The first frame's arguments of an operation.
   std::unique_ptr<TData> BuildBstArgs(int operation);
   void RunOperation(int operation);
+  void SearchBtnClick() { RunOperation(kSearch); }
+  void InsertBtnClick() { RunOperation(kInsert); }
+  void DeleteBtnClick() { RunOperation(kDelete); }
 
   // ---- bstsrch
   Q_INVOKABLE bool bstsrch_F_Begin();

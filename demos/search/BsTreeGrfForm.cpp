@@ -108,18 +108,23 @@ void TSearchTreeForm::MakePanel(int top, int width, int editLeft) {
   ChEdit->setObjectName(QStringLiteral("ChEdit"));
   ChEdit->setGeometry(editLeft, 7, 33, 26);
   ApplyFont(*ChEdit, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
+  ChEdit->OnKeyPress = [this](QChar& key) { ChEditKeyPress(key); };
+  QObject::connect(ChEdit, &QLineEdit::textChanged, ChEdit, [this](const QString&) { ChEditChange(); });
+}
+
+void TSearchTreeForm::ChEditKeyPress(QChar& key) {
   // Letters only: Backspace too is dropped, a new letter typed over the old one.
-  ChEdit->OnKeyPress = [](QChar& key) {
-    key = key.toUpper();
-    if (key < 'A' || key > 'Z') key = QChar();
-  };
-  QObject::connect(ChEdit, &QLineEdit::textChanged, ChEdit, [this](const QString& text) {
-    if (text.size() > 1) {
-      ChEdit->setText(text.left(1));
-      return;
-    }
-    EnableButtons(!text.isEmpty());
-  });
+  key = key.toUpper();
+  if (key < 'A' || key > 'Z') key = QChar();
+}
+
+void TSearchTreeForm::ChEditChange() {
+  const QString text = ChEdit->text();
+  if (text.size() > 1) {
+    ChEdit->setText(text.left(1));  // changes again
+    return;
+  }
+  EnableButtons(!text.isEmpty());
 }
 
 TPointer2* TSearchTreeForm::AddMarker(QWidget* tree, const char* name, const QString& caption, TColor color,

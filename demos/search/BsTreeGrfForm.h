@@ -27,6 +27,9 @@ class TSearchTreeForm : public TGraphForm {
   // Told of the operation buttons, with each button's number.
   std::function<void(int)> OnOperation;
 
+  void ChEditKeyPress(QChar& key);
+  // More than one letter keeps the first; the buttons follow whether there is one.
+  void ChEditChange();
   // The letter in ChEdit, or '\0' when it is empty.
   char Letter() const;
   void EnableButtons(bool enabled);
