@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/GraphDemo.h"
+#include "demos/graphs/TraverWindow.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/MainForm.h"
@@ -22,42 +23,17 @@ const QString Finished = QStringLiteral(" Finished: ");
 
 namespace strongcomp {
 // The graph above, its adjacency lists below it, the finish order at the bottom.
-class TTraverform : public TGraphForm {
+class TTraverform : public TTraverWindow {
  public:
-  TTraverform() {
-    SetCaption(QStringLiteral("强连通分量"));
-    GraphP = new TGraphP(this);
-    GraphP->setObjectName(QStringLiteral("GraphP"));
-    GraphP->SetState(csDisplay);
+  TTraverform() : TTraverWindow(QStringLiteral("强连通分量"), "StatusText", 18, RGB(120, 120, 250)) {
     GraphP->SetGroundColor(RGB(150, 150, 250));
-    GraphList = new TGraphList(this);
-    GraphList->setObjectName(QStringLiteral("GraphList"));
     GraphList->SetColor(3, RGB(200, 200, 250));
     GraphList->SetColor(2, RGB(150, 50, 0));
-    StatusText = new TZqStaticText(this);
-    StatusText->setObjectName(QStringLiteral("StatusText"));
-    TFont font;
-    font.SetSize(18);
-    font.Style = fsBold;
-    font.Color = RGB(120, 120, 250);
-    StatusText->SetFont(font);
-    StatusText->SetBevel(bvLowered);
-    StatusText->SetAlignment(taLeftJustify);
-    StatusText->SetCaption(Finished);
+    OrderText->SetCaption(Finished);
   }
-  TGraphP* GraphP;
-  TGraphList* GraphList;
-  TZqStaticText* StatusText;
 
  protected:
-  void FormResize() override {
-    const int w = width();
-    const int h = height();
-    GraphP->setGeometry(0, 0, w, h / 10 * 6);
-    GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
-    StatusText->setGeometry(0, h / 10 * 9, w, h - h / 10 * 9);
-    TGraphForm::FormResize();
-  }
+  void PlaceCaptions(int w, int h) override { OrderText->setGeometry(0, h / 10 * 9, w, h - h / 10 * 9); }
 };
 }  // namespace strongcomp
 
@@ -104,7 +80,7 @@ void TStrongComp::Reset() {
     for (int w = 1; w <= n; ++w) form_->GraphP->SetArcColor(v, w, clBlack);
   }
   form_->GraphList->ClearHighlights();
-  form_->StatusText->SetCaption(Finished);
+  form_->OrderText->SetCaption(Finished);
   visited_.fill(false);
   finished_.fill(0);
   count_ = 0;
@@ -298,7 +274,7 @@ void TStrongComp::dfstail_setfinish() {
   QString text = Finished;
   for (int k = 1; k <= graph_->VertexCount(); ++k)
     if (finished_[At(k)] != 0) text += VertexLetter(finished_[At(k)]) + QStringLiteral(" ");
-  form_->StatusText->SetCaption(text);
+  form_->OrderText->SetCaption(text);
 }
 
 // ---- dfshead

@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
+#include "demos/graphs/TraverWindow.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/MainForm.h"
@@ -15,55 +16,13 @@ constexpr TColor Unvisited = RGB(128, 128, 200);
 constexpr TColor VisitedColour = RGB(255, 0, 0);
 constexpr TColor TreeArc = RGB(255, 128, 128);
 
-// The window both traversals draw on: the graph above, its adjacency lists below it, and
-// one or two captions in the bottom tenth.
-class TTraverWindow : public TGraphForm {
- public:
-  TTraverWindow(const QString& caption, int fontSize) {
-    SetCaption(caption);
-    GraphP = new TGraphP(this);
-    GraphP->setObjectName(QStringLiteral("GraphP"));
-    GraphP->SetState(csDisplay);
-    GraphList = new TGraphList(this);
-    GraphList->setObjectName(QStringLiteral("GraphList"));
-    OrderText = Caption(this, "OrderText", fontSize);
-  }
-
-  static TZqStaticText* Caption(QWidget* parent, const char* name, int fontSize) {
-    auto* t = new TZqStaticText(parent);
-    t->setObjectName(QString::fromLatin1(name));
-    TFont font;
-    font.SetSize(fontSize);
-    font.Style = fsBold;
-    font.Color = RGB(255, 0, 0);
-    t->SetFont(font);
-    t->SetBevel(bvLowered);
-    t->SetAlignment(taLeftJustify);
-    return t;
-  }
-
-  TGraphP* GraphP;
-  TGraphList* GraphList;
-  TZqStaticText* OrderText;
-
- protected:
-  void FormResize() override {
-    const int w = width();
-    const int h = height();
-    GraphP->setGeometry(0, 0, w, h / 10 * 6);
-    GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
-    PlaceCaptions(w, h);
-    TGraphForm::FormResize();
-  }
-  virtual void PlaceCaptions(int w, int h) = 0;
-};
 
 }  // namespace
 
 namespace traverb {
 class TTraverform : public TTraverWindow {
  public:
-  explicit TTraverform(const QString& caption) : TTraverWindow(caption, 12) {
+  explicit TTraverform(const QString& caption) : TTraverWindow(caption, "OrderText", 12) {
     QueueText = Caption(this, "QueueText", 12);
   }
   TZqStaticText* QueueText;
@@ -79,7 +38,7 @@ class TTraverform : public TTraverWindow {
 namespace traverd {
 class TTraverform : public TTraverWindow {
  public:
-  explicit TTraverform(const QString& caption) : TTraverWindow(caption, 16) {}
+  explicit TTraverform(const QString& caption) : TTraverWindow(caption, "OrderText", 16) {}
 
  protected:
   void PlaceCaptions(int w, int h) override { OrderText->setGeometry(0, h - h / 10, w, h / 10); }

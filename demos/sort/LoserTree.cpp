@@ -171,7 +171,7 @@ void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int x, int y) {
   c.TextOut(x + (w - c.TextWidth(value)) / 2, y + h / 6 - c.TextHeight(value) / 2, value);
 }
 
-void TLoserTree::DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor color) {
+void TLoserTree::DrawKeyBox(const TLoserLayout& l, int x, int y, const QString& text, TColor color) {
   const int w = l.NodeWidth;
   TCanvas& c = Canvas();
   c.Brush.Color = color;
@@ -182,7 +182,6 @@ void TLoserTree::DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Height = std::max(1, w / 2);
   c.Font.Color = clBlack;
-  const QString text = QString::number(key);
   c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (w - c.TextHeight(text)) / 2, text);
 }
 
@@ -274,21 +273,10 @@ void TRepSelTree::MoveKeyIn(int s, int key, int speed) {
 }
 
 void TRepSelTree::DrawUnderLeaves(const TLoserLayout& l) {
-  TCanvas& c = Canvas();
-  const int w = l.NodeWidth;
   for (int j = 0; j <= LastIndex(); ++j) {
     const TLsNodeRec& rec = runNumbers_[j];
-    const int x = l.X[Leaf(j)];
-    const int y = l.Y(Leaf(j)) + l.NodeHeight;
-    c.Brush.Color = !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal;
-    c.Brush.Style = bsSolid;
-    c.Pen = TPen{clBlack, 1};
-    c.Rectangle(x, y, x + w, y + w);
-    c.SetBkMode(TRANSPARENT);
-    c.Font.Name = QStringLiteral("Arial");
-    c.Font.Height = std::max(1, w / 2);
-    c.Font.Color = clBlack;
     const QString text = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
-    c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (w - c.TextHeight(text)) / 2, text);
+    DrawKeyBox(l, l.X[Leaf(j)], l.Y(Leaf(j)) + l.NodeHeight, text,
+               !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal);
   }
 }

@@ -87,7 +87,10 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   virtual void DrawUnderLeaves(const TLoserLayout& l);
   void DrawNodeBox(const TLoserLayout& l, int record, int x, int y);
   // A square key box of side NodeWidth at (x, y), drawn straight on the canvas.
-  void DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor color);
+  void DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor color) {
+    DrawKeyBox(l, x, y, QString::number(key), color);
+  }
+  void DrawKeyBox(const TLoserLayout& l, int x, int y, const QString& text, TColor color);
   // Moves a key box from the leaf of s up to the top edge in frames + 1 steps.
   int MoveKeyOut(int speed, int s, int frames);
   bool ValidNode(int i) const { return i >= 0 && i <= Sentinel() && i < NodeCount; }

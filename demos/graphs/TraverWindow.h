@@ -1,0 +1,49 @@
+#pragma once
+#include "demos/graphs/GraphList.h"
+#include "demos/graphs/GraphP.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/ThemedControls.h"
+
+// The window the traversals and the strong components draw on: the graph above, its
+// adjacency lists below it, and one or two captions in the bottom tenth.
+class TTraverWindow : public TGraphForm {
+ public:
+  // The caption OrderText is named orderName, in bold of fontSize and orderColor.
+  TTraverWindow(const QString& caption, const char* orderName, int fontSize, TColor orderColor = RGB(255, 0, 0)) {
+    SetCaption(caption);
+    GraphP = new TGraphP(this);
+    GraphP->setObjectName(QStringLiteral("GraphP"));
+    GraphP->SetState(csDisplay);
+    GraphList = new TGraphList(this);
+    GraphList->setObjectName(QStringLiteral("GraphList"));
+    OrderText = Caption(this, orderName, fontSize, orderColor);
+  }
+
+  static TZqStaticText* Caption(QWidget* parent, const char* name, int fontSize, TColor color = RGB(255, 0, 0)) {
+    auto* t = new TZqStaticText(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    TFont font;
+    font.SetSize(fontSize);
+    font.Style = fsBold;
+    font.Color = color;
+    t->SetFont(font);
+    t->SetBevel(bvLowered);
+    t->SetAlignment(taLeftJustify);
+    return t;
+  }
+
+  TGraphP* GraphP;
+  TGraphList* GraphList;
+  TZqStaticText* OrderText;
+
+ protected:
+  void FormResize() override {
+    const int w = width();
+    const int h = height();
+    GraphP->setGeometry(0, 0, w, h / 10 * 6);
+    GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
+    PlaceCaptions(w, h);
+    TGraphForm::FormResize();
+  }
+  virtual void PlaceCaptions(int w, int h) = 0;
+};
