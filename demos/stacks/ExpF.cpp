@@ -52,17 +52,12 @@ TZqStaticText* Value(TGraphForm& form, const char* name, int top, TColor color) 
 TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
   auto* box = form.Place(new TStackBox(&form), left, 84, width, 250);
   box->setObjectName(QString::fromLatin1(name));
-  box->RowCount = TExpF::StackRows;
-  box->Title = title;
-  box->TitleColor = clYellow;
-  box->NodeColor = clAqua;
-  box->NodeFont.Name = QStringLiteral("Courier New");
-  box->NodeFont.Height = -18;
-  box->NodeFont.Style = fsBold;
-  box->NodeFont.Color = clFuchsia;
-  box->PointerColor = clYellow;
-  box->PointerFont.Height = -13;
-  box->AfterRescale();
+  box->SetLook({.RowCount = TExpF::StackRows,
+                .NodeColor = clAqua,
+                .NodeFont = {.Name = QStringLiteral("Courier New"), .Height = -18, .Style = fsBold, .Color = clFuchsia},
+                .PointerFont = {.Height = -13},
+                .Title = title,
+                .TitleColor = clYellow});
   return box;
 }
 

@@ -29,13 +29,10 @@ class TExpTreeStackRow : public TData {
 TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
   auto* box = form.Place(new TStackBox(&form), left, 136, width, 222);
   box->setObjectName(QString::fromLatin1(name));
-  box->RowCount = TExptF::StackRows;
-  box->Title = title;
-  box->NodeColor = clAqua;
-  box->NodeFont.Name = QStringLiteral("Courier New");
-  box->NodeFont.Height = -18;
-  box->NodeFont.Color = clFuchsia;
-  box->AfterRescale();
+  box->SetLook({.RowCount = TExptF::StackRows,
+                .NodeColor = clAqua,
+                .NodeFont = {.Name = QStringLiteral("Courier New"), .Height = -18, .Color = clFuchsia},
+                .Title = title});
   return box;
 }
 
