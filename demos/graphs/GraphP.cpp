@@ -1,5 +1,6 @@
 #include "demos/graphs/GraphP.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,8 +23,14 @@ TCircleLayout LayoutCircle(int width, int height, int n) {
     l.Position[static_cast<std::size_t>(i)] = QPoint(text::Round(cx - l.Radius * std::cos(i * step)),
                                                      text::Round(cy - l.Radius * std::sin(i * step)));
   }
-  l.NodeRadius = n > 3 ? text::Round(static_cast<double>(l.Radius) / (n / 2 - 1)) / 4 : l.Radius / 4;
+  // A quarter of the circle's radius, but never so big that neighbours touch or that a
+  // circle (drawn 2 px up and left of its black shadow) runs over the panel's edge.
+  const double halfGap = n > 1 ? l.Radius * std::sin(std::numbers::pi / n) : l.Radius;
+  const int room = std::min(cx, cy) - l.Radius - 2;
+  l.NodeRadius = std::max(0, std::min({l.Radius / 4, text::Round(halfGap * 0.5), room}));
   l.LabelSize = l.NodeRadius >= 6 ? l.NodeRadius - 4 : 2;
+  // Weights get smaller as the arcs crowd (a full network of 10 has 45 of them).
+  l.WeightSize = std::max(2, std::min(l.LabelSize - 1, text::Round(halfGap / 4)));
   return l;
 }
 
@@ -230,7 +237,7 @@ void TGraphP::DrawArrowHead(QPoint from, QPoint to, TColor color) {
 void TGraphP::DrawLabel(QPoint from, QPoint to, int weight) {
   TCanvas& c = Canvas();
   const TFont saved = c.Font;
-  c.Font.SetSize(std::max(layout_.LabelSize - 1, 2));
+  c.Font.SetSize(layout_.WeightSize);
   c.Font.Color = clBlack;
   c.SetBkMode(TRANSPARENT);
   const int r = layout_.NodeRadius;

@@ -24,6 +24,7 @@ struct TCircleLayout {
   int Radius = 0;
   int NodeRadius = 0;
   int LabelSize = 2;
+  int WeightSize = 2;
 };
 TCircleLayout LayoutCircle(int width, int height, int n);
 

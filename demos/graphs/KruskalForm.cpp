@@ -14,6 +14,24 @@ constexpr std::array<TColor, 4> PointerColours{clBlack, RGB(0, 0, 255), RGB(0, 1
 constexpr std::array<const char*, 4> PointerLetters{"", "i", "j", "t"};
 }  // namespace
 
+TKruskalForm::TableShape TKruskalForm::ShapeTable(int width, int height, int rows) {
+  // A row's text is about 13 character heights wide in a fixed-pitch font.
+  const auto shape = [&](int columns) {
+    TableShape t;
+    t.columns = columns;
+    t.rows = std::max(1, (rows + columns - 1) / columns);
+    t.rowHeight = std::max(1, std::min(30, height / t.rows));
+    t.fontHeight = std::max(2, std::min({width / columns / 13, t.rowHeight - 2, 20}));
+    return t;
+  };
+  TableShape best = shape(1);
+  for (int columns = 2; columns <= 4 && columns <= rows; ++columns) {
+    const TableShape t = shape(columns);
+    if (t.fontHeight > best.fontHeight) best = t;
+  }
+  return best;
+}
+
 TKruskalForm::TKruskalForm() {
   SetCaption(QStringLiteral("克鲁斯卡尔算法构造最小生成树"));
   SetDesignClientSize(480, 435);
@@ -197,10 +215,14 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Courier New");
   c.Font.Color = clBlue;
-  const int rowHeight = Last > 0 ? std::min(30, (area.height() - 30) / Last) : 30;
-  c.Font.Height = -std::max(2, std::min(area.width() / 13, rowHeight));
+  const TableShape shape = ShapeTable(area.width(), area.height() - 30, Last);
+  const int rowHeight = shape.rowHeight;
+  const int columnWidth = area.width() / shape.columns;
+  c.Font.Height = -shape.fontHeight;
   c.SetTextAlign(TA_CENTER | TA_TOP);
-  c.TextOut(area.x() + area.width() / 2, 15 + c.Font.Height / 2, QStringLiteral("No.  v1 <---> v2 Cost"));
+  for (int col = 0; col < shape.columns; ++col)
+    c.TextOut(area.x() + col * columnWidth + columnWidth / 2, 15 - shape.fontHeight / 2,
+              QStringLiteral("No.  v1 <---> v2 Cost"));
   c.Pen = TPen{};
   c.Pen.Color = Grey;
   c.MoveTo(area.x(), 29);
@@ -208,13 +230,14 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   if (!tableShown_) return;
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   for (int k = 1; k <= Last; ++k) {
-    const int top = 30 + (k - 1) * rowHeight;
+    const int left = area.x() + (k - 1) / shape.rows * columnWidth;
+    const int top = 30 + (k - 1) % shape.rows * rowHeight;
     c.Brush.Style = bsSolid;
     c.Brush.Color = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
     c.Pen.Color = clBlack;
-    c.Rectangle(area.x(), top, area.x() + area.width(), top + rowHeight);
+    c.Rectangle(left, top, left + columnWidth, top + rowHeight);
     c.Font.Color = clBlue;
-    c.TextOut(area.x() + area.width() / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
+    c.TextOut(left + columnWidth / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
               Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text);
   }
 }

@@ -55,6 +55,16 @@ class TKruskalForm : public TGraphForm {
   void LayoutTrees();
   void DrawAll();
 
+  // How the edge table is laid out in width x height (below its heading): as many columns
+  // side by side as give its rows the largest legible text.
+  struct TableShape {
+    int columns = 1;
+    int rows = 1;        // rows in a column
+    int rowHeight = 30;
+    int fontHeight = 2;
+  };
+  static TableShape ShapeTable(int width, int height, int rows);
+
   // The row a table line shows for edge k: " 2    A <---> C    1 ".
   static QString RowText(int number, int v1, int v2, int cost);
   // The table's rows in heap order, and the set array, in words (also the accessible

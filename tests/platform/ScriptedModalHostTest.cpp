@@ -137,6 +137,25 @@ TEST(ScriptedModalHost, ScriptMistakesAreReportedNotHidden) {
   EXPECT_TRUE(host->ScriptErrors()[2].contains("Nothing"));
 }
 
+TEST(ScriptedModalHost, AShotIsTakenWhileTheDialogIsOpenWithItsSettingsMade) {
+  RangeDialog dlg;
+  {
+    modal::ScriptedHostScope host;
+    QStringList seen;
+    host->SetShotTaker([&](const QString& file) {
+      seen << file + (dlg.isVisible() ? " open " : " closed ") + dlg.edit->text();
+    });
+    host->QueueDialog(QStringLiteral("shot:d.png MEdit=2 OK"));
+    EXPECT_EQ(modal::Current().ExecDialog(dlg), modal::ResultOk);
+    EXPECT_EQ(seen, QStringList({"d.png open 2"}));
+    EXPECT_TRUE(host->ScriptErrors().isEmpty());
+  }
+  modal::ScriptedHostScope host;  // nobody to take it
+  host->QueueDialog(QStringLiteral("shot:d.png OK"));
+  EXPECT_EQ(modal::Current().ExecDialog(dlg), modal::ResultOk);
+  EXPECT_EQ(host->ScriptErrors().size(), 1);
+}
+
 TEST(ScriptedModalHost, MessageBoxesTakeTheirAnswerOrTheDefault) {
   modal::ScriptedHostScope host;
   host->QueueMessage(QStringLiteral("No"));

@@ -8,11 +8,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
@@ -24,6 +26,7 @@
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Pacing.h"
+#include "platform/Screen.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -72,13 +75,17 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
     : host_(host), options_(options), out_(std::move(out)) {
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
+  host_.SetShotTaker([this](const QString& file) { Shot(file); });
   SetMissingPictureHandler([this](const QString& name) {
     Print(QStringLiteral("error missing picture ") + name);
     missingPicture_ = true;
   });
 }
 
-Driver::~Driver() { SetMissingPictureHandler({}); }
+Driver::~Driver() {
+  SetMissingPictureHandler({});
+  host_.SetShotTaker({});
+}
 
 int Driver::Run(const std::vector<Command>& commands) {
   for (std::size_t i = 0; i < commands.size() && !expectFailed_ && problems_.isEmpty();) {
@@ -335,13 +342,36 @@ void Driver::PrintDrawing(const QString& name) {
   for (const QString& line : DrawingLines(forms, only)) Print(line);
 }
 
-void Driver::Shot(const QString& file) {
-  QWidget* w = MainForm != nullptr && MainForm->isVisible() ? MainForm : static_cast<QWidget*>(AlgoSelectForm);
-  if (w == nullptr) return;
-  pacing::ProcessMessages();
-  QImage img(w->size(), QImage::Format_RGB32);
+namespace {
+
+// What the user sees on the fixed screen: every shown top-level window at its place, the
+// program's main windows at the bottom, windows owned by another above them and the active
+// one (a dialog open over the rest) on top.
+QImage ScreenPicture() {
+  QList<QWidget*> windows;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && !top->isMinimized() && top->windowType() != Qt::Desktop) windows << top;
+  QWidget* active = QApplication::activeModalWidget();
+  if (active == nullptr) active = QApplication::activeWindow();
+  auto layer = [active](const QWidget* w) {
+    if (w == active) return 3;
+    if (w == MainForm || w == AlgoSelectForm) return 0;
+    return w->parentWidget() == nullptr ? 1 : 2;
+  };
+  std::stable_sort(windows.begin(), windows.end(),
+                   [&layer](const QWidget* a, const QWidget* b) { return layer(a) < layer(b); });
+  QImage img(screen::Size(), QImage::Format_RGB32);
   img.fill(Qt::black);
-  w->render(&img);
+  QPainter painter(&img);
+  for (QWidget* w : windows) w->render(&painter, w->geometry().topLeft());
+  return img;
+}
+
+}  // namespace
+
+void Driver::Shot(const QString& file) {
+  pacing::ProcessMessages();
+  const QImage img = ScreenPicture();
   if (options_.shots.isEmpty() && tempShots_.isEmpty()) {
     // A script run by hand never writes into the folder it is run from.
     QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("velkora-shots-XXXXXX")));

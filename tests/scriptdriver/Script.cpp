@@ -70,6 +70,9 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
       return {};
     }
     case Verb::Dialog:
+      for (const QString& w : rest)
+        if (w.startsWith(QLatin1String("shot:")) && !w.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+          return QStringLiteral("shots are saved as .png");
       c.args = {RestAfterWords(line, 1, false)};
       return {};
     case Verb::Set:

@@ -114,7 +114,9 @@ DialogAnswer ScriptedHost::ParseDialog(const QString& line) {
   QStringList action;
   for (const QString& w : Words(line)) {
     const qsizetype eq = w.indexOf('=');
-    if (eq > 0 && !w.startsWith('@') && !w.startsWith(QStringLiteral("key:")))
+    if (w.startsWith(QStringLiteral("shot:")))
+      answer.shot = w.mid(5);
+    else if (eq > 0 && !w.startsWith('@') && !w.startsWith(QStringLiteral("key:")))
       answer.settings.emplace_back(w.left(eq), w.mid(eq + 1));
     else
       action << w;
@@ -126,6 +128,7 @@ DialogAnswer ScriptedHost::ParseDialog(const QString& line) {
 QString Describe(const DialogAnswer& answer) {
   QStringList words;
   for (const auto& [name, value] : answer.settings) words << name + '=' + Quoted(value);
+  if (!answer.shot.isEmpty()) words << QStringLiteral("shot:") + answer.shot;
   if (!answer.action.isEmpty()) words << answer.action;
   return words.join(' ');
 }
@@ -171,6 +174,10 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
     if (!problem.isEmpty()) Fail(problem);
   }
   pacing::ProcessMessages();
+  if (!answer.shot.isEmpty()) {
+    if (shotTaker_) shotTaker_(answer.shot);
+    else Fail(QStringLiteral("no pictures can be taken here (%1)").arg(answer.shot));
+  }
   const QString& a = answer.action;
   if (a.isEmpty()) {
     PressDefault(dialog);

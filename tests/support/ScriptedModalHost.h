@@ -4,7 +4,8 @@
 // for a block). Answers are queued by kind and taken in order:
 //   dialog  — control settings (object name = value) and an action: a button caption to
 //             press, "@NAME" to click the control with that object name, "key:Enter" /
-//             "key:Esc" (any key name), or none for the dialog's default button;
+//             "key:Esc" (any key name), or none for the dialog's default button; a word
+//             "shot:FILE.png" takes a picture with the dialog open, after the settings;
 //   message — the caption of the button to press in a message box or message window;
 //   file    — the path a file dialog returns (empty = cancelled).
 // A window with no answer of its kind queued takes its default button (a file dialog is
@@ -27,6 +28,7 @@ namespace modal {
 struct DialogAnswer {
   std::vector<std::pair<QString, QString>> settings;  // object name, value
   QString action;                                     // caption, "@NAME", "key:K" or empty
+  QString shot;                                       // picture file taken before the action
 };
 
 class ScriptedHost final : public Host {
@@ -46,6 +48,8 @@ class ScriptedHost final : public Host {
   // What went wrong with the script; a sink is told of each as it happens.
   const QStringList& ScriptErrors() const { return errors_; }
   void SetErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+  // Takes the pictures dialog answers ask for; without it such an answer is a script error.
+  void SetShotTaker(std::function<void(const QString&)> taker) { shotTaker_ = std::move(taker); }
 
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
@@ -79,6 +83,7 @@ class ScriptedHost final : public Host {
   QStringList errors_;
   std::function<void(const QString&)> sink_;
   std::function<void(const QString&)> errorSink_;
+  std::function<void(const QString&)> shotTaker_;
 };
 
 // Installs a scripted host for the life of the scope, then returns to the previous host.

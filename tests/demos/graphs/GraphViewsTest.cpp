@@ -16,9 +16,28 @@ TEST(GraphViews, DisplayPanelPutsVerticesOnACircle) {
   EXPECT_EQ(l.Position[1], QPoint(171, 30));
   EXPECT_EQ(l.Position[2], QPoint(171, 166));
   EXPECT_EQ(l.Position[3], QPoint(54, 98));
-  EXPECT_EQ(l.NodeRadius, 19);
-  EXPECT_EQ(LayoutCircle(264, 196, 10).NodeRadius, 5) << "more vertices, smaller circles";
-  EXPECT_EQ(LayoutCircle(264, 196, 10).LabelSize, 2);
+}
+
+// Every vertex's circle (drawn 2 px up and left of its shadow) lies inside the panel, no two
+// touch, and ten of them are still big enough to hold a letter a user can read.
+TEST(GraphViews, VertexCirclesFitThePanelAndStayLegible) {
+  for (const QSize panel : {QSize(264, 196), QSize(345, 345), QSize(600, 420)}) {
+    for (int n = 1; n <= 10; ++n) {
+      const TCircleLayout l = LayoutCircle(panel.width(), panel.height(), n);
+      const int r = l.NodeRadius;
+      for (int i = 1; i <= n; ++i) {
+        const QPoint p = l.Position[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(p.x() - r - 2 >= 0 && p.y() - r - 2 >= 0 && p.x() + r <= panel.width() &&
+                    p.y() + r <= panel.height())
+            << n << " vertices in " << panel.width() << "x" << panel.height() << ": vertex " << i;
+        for (int j = 1; j < i; ++j) {
+          const QPoint d = p - l.Position[static_cast<std::size_t>(j)];
+          EXPECT_GT(d.x() * d.x() + d.y() * d.y(), 4 * (r + 1) * (r + 1)) << n << " vertices: " << j << "," << i;
+        }
+      }
+    }
+    EXPECT_GE(LayoutCircle(panel.width(), panel.height(), 10).NodeRadius, 12) << panel.width();
+  }
 }
 
 // Two arcs that run both ways between A and B share one line; a user must be able to read

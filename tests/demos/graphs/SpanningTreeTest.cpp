@@ -75,6 +75,21 @@ TEST_F(KruskalRun, EveryEdgeOfTenVerticesFits) {
   EXPECT_EQ(demo_->GraphForm()->Arcn, 9);
 }
 
+// The edge table of a full network of ten stays legible at 1024 x 768 (about 270 x 300 px
+// below the heading): rows at least 12 px tall, text inside them, every row shown.
+TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
+  for (const int rows : {7, 20, 45}) {
+    const auto t = TKruskalForm::ShapeTable(270, 300, rows);
+    EXPECT_GE(t.rowHeight, 12) << rows;
+    EXPECT_LT(t.fontHeight, t.rowHeight) << rows;
+    EXPECT_GE(t.fontHeight, 9) << rows;
+    EXPECT_GE(t.columns * t.rows, rows);
+    EXPECT_LE(t.rows * t.rowHeight, 300) << rows;
+    EXPECT_LE(t.columns * 13 * t.fontHeight, 270) << rows << ": text wider than its column";
+  }
+  EXPECT_EQ(TKruskalForm::ShapeTable(270, 300, 7).columns, 1) << "a short table keeps one column";
+}
+
 TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
   Start(QStringLiteral("P_MiniSpanTreePRIM"), *Network());
   QStringList ks;

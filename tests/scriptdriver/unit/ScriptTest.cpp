@@ -58,9 +58,10 @@ TEST(ScriptParse, EveryBadLineIsReportedWithItsNumber) {
       "run now\n"                // 9: takes no arguments
       "set Edit1 \"open\n"       // 10: unterminated quote
       "expect\n"                 // 11: nothing to expect
-      "trace\n");                // 12: fine
-  ASSERT_EQ(p.errors.size(), 11) << p.errors.join('\n').toStdString();
-  for (int i = 0; i < 11; ++i)
+      "dialog m=1 shot:d.jpg OK\n"  // 12: a shot of the open dialog is a .png too
+      "trace\n");                // 13: fine
+  ASSERT_EQ(p.errors.size(), 12) << p.errors.join('\n').toStdString();
+  for (int i = 0; i < 12; ++i)
     EXPECT_TRUE(p.errors[i].startsWith(QStringLiteral("line %1:").arg(i + 1))) << p.errors[i].toStdString();
   ASSERT_EQ(p.commands.size(), 1u);
   EXPECT_EQ(p.commands[0].verb, Verb::Trace);
