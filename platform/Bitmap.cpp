@@ -1,6 +1,7 @@
 #include "platform/Bitmap.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <stdexcept>
@@ -80,11 +81,52 @@ void TBitmap::LoadFromFile(const QString& name) {
   throw std::runtime_error(("Cannot open file \"" + name + "\"").toStdString());
 }
 
+namespace {
+
+quint32 Le32(const uchar* p) { return p[0] | p[1] << 8 | p[2] << 16 | quint32(p[3]) << 24; }
+quint16 Le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
+
+// An uncompressed 24-bit BMP, as the picture generator writes every picture, read from the
+// mapped file into the image Qt's reader would make. Null for any other file.
+QImage ReadBmp24(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() < 54) return {};
+  const qint64 size = file.size();
+  const uchar* d = file.map(0, size);
+  if (d == nullptr || d[0] != 'B' || d[1] != 'M') return {};
+  const qint64 offset = Le32(d + 10);
+  const qint64 headerSize = Le32(d + 14);
+  const qint32 width = static_cast<qint32>(Le32(d + 18));
+  const qint32 height = static_cast<qint32>(Le32(d + 22));  // negative: rows top-down
+  if (headerSize < 40 || Le16(d + 26) != 1 || Le16(d + 28) != 24 || Le32(d + 30) != 0) return {};
+  if (width <= 0 || width > 32767 || height == 0 || height < -32767 || height > 32767) return {};
+  const int rows = height > 0 ? height : -height;
+  const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
+  if (offset < 14 + headerSize || offset + stride * rows > size) return {};
+  QImage image(width, rows, QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  for (int y = 0; y < rows; ++y) {
+    const uchar* in = d + offset + stride * (height > 0 ? rows - 1 - y : y);
+    auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+  }
+  image.setDotsPerMeterX(static_cast<qint32>(Le32(d + 38)));
+  image.setDotsPerMeterY(static_cast<qint32>(Le32(d + 42)));
+  return image;
+}
+
+}  // namespace
+
+QImage ReadImageFile(const QString& path) {
+  QImage image = ReadBmp24(path);
+  if (image.isNull()) image = QImageReader(path).read();
+  return image;
+}
+
 bool TBitmap::TryLoadFromFile(const QString& name) {
   const QString path = ResolveProgramFile(name);
   if (path.isEmpty()) return false;
-  QImageReader reader(path);
-  QImage loaded = reader.read();
+  const QImage loaded = ReadImageFile(path);
   if (loaded.isNull()) return false;
   Assign(loaded);
   return true;

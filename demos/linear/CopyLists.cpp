@@ -7,15 +7,17 @@
 #include "framework/shell/MainForm.h"
 
 QString ListsStackField(const TListsNode* node) {
-  if (!node && UseCLanguage) return QStringLiteral(" NULL");
-  return QStringLiteral("  ") + TLists::NodeText(node);
+  if (!node && UseCLanguage) return QStringLiteral("NULL");
+  return TLists::NodeText(node).trimmed();
 }
 
 TCLStkData::TCLStkData(int addr, const TListsNode* ls, const TListsNode* nls)
     : Addr(addr), ls(ls), nls(nls) {}
 
 QString TCLStkData::GetText() const {
-  return QString::number(Addr) + ListsStackField(ls) + ListsStackField(nls);
+  // Under "Addr  ls  nls": Addr from the heading's first letter, the nodes flush with their
+  // headings' last letters.
+  return QStringLiteral("%1%2%3").arg(Addr, -4).arg(ListsStackField(ls), 4).arg(ListsStackField(nls), 5);
 }
 
 TCopyLists::TCopyLists(const QStringList& source) : TFormDemo(source) {}
@@ -25,7 +27,7 @@ void TCopyLists::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("复制广义表"));
   stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 5,
-                                .title = QStringLiteral("Addr  ls  nls        ")});
+                                .title = QStringLiteral("Addr  ls  nls        "), .columns = true});
 }
 
 bool TCopyLists::CreateData() { return AskForList(S, 4, 5); }

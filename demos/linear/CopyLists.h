@@ -19,14 +19,14 @@ class TListsNode;
 class TCLStkData : public TData {
  public:
   TCLStkData(int addr, const TListsNode* ls, const TListsNode* nls);
-  // "7   n2   m2"; a missing node reads "  NIL" (C: " NULL").
+  // "7     n2   m2"; a missing node reads "NIL" (C: "NULL").
   QString GetText() const override;
   int Addr;
   const TListsNode* ls;
   const TListsNode* nls;
 };
 
-// A node's address label in a stack row: two blanks and " n2", or "  NIL" (C: " NULL").
+// A node's address label in a stack row: "n2", or "NIL" (C: "NULL").
 QString ListsStackField(const TListsNode* node);
 
 class TCopyLists : public TFormDemo<TDualListsForm> {

@@ -11,8 +11,14 @@ TDLStkData::TDLStkData(int addr, const TListsNode* ls, int dep, const TListsNode
     : Addr(addr), ls(ls), dep(dep), pp(pp), max(max) {}
 
 QString TDLStkData::GetText() const {
-  return QString::number(Addr) + ListsStackField(ls) + QStringLiteral("%1").arg(dep, 2) +
-         ListsStackField(pp) + QStringLiteral("%1").arg(max, 2);
+  // Under "Addr  ls  dep  pp  max": Addr and the nodes from their headings' first letters, the
+  // numbers flush with their headings' last letters.
+  return QStringLiteral("%1%2%3  %4%5")
+      .arg(Addr, -6)
+      .arg(ListsStackField(ls), -4)
+      .arg(dep, 3)
+      .arg(ListsStackField(pp), -4)
+      .arg(max, 3);
 }
 
 TDepthLists::TDepthLists(const QStringList& source) : TFormDemo(source) {}
@@ -22,7 +28,7 @@ void TDepthLists::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("求广义表深度"));
   stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 6,
-                                .title = QStringLiteral("Addr  ls  dep  pp  max        ")});
+                                .title = QStringLiteral("Addr  ls  dep  pp  max        "), .columns = true});
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("求广义表深度"));

@@ -16,7 +16,7 @@ class TCoolMsgDlg;
 class TListsNode;
 
 // One row of the drawn stack: Addr (0 from Main, 8 from the recursive call), ls, dep, pp and
-// max: "8   n3 0   n3 0".
+// max: "8     n3    0  n3    0".
 class TDLStkData : public TData {
  public:
   TDLStkData(int addr, const TListsNode* ls, int dep, const TListsNode* pp, int max);

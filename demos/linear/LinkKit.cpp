@@ -162,8 +162,17 @@ QList<const QWidget*> TListNode::DrawingTargets() const {
 }
 
 void TListNode::Paint() {
-  TDoubleRect::Paint();
   const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
+  // The nil mark is drawn as the caption, in a font small enough for the narrow pointer
+  // part; the data text keeps the full height.
+  const TFont whole = Font;
+  if (!next_) {
+    const int room = s.W - s.Split - 3;
+    while (Font.Height < -1 && Font.TextWidth(QStringLiteral("^")) > room) ++Font.Height;
+  }
+  TDoubleRect::Paint();
+  Font = whole;
+  Canvas().Font = Font;
   // Centred in the data part, the baseline 4 pixels above its bottom.
   TextOutShadow(Canvas(), s.Split / 2, s.H - 4, nodeString_, Font.Color);
   if (next_) {

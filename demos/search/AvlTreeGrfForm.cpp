@@ -1,6 +1,7 @@
 #include "demos/search/AvlTreeGrfForm.h"
 
 #include "demos/search/AvlTreeClass.h"
+#include "platform/Controls.h"
 
 const QStringList TAVlTreeGraphForm::AlgoInsert = {
     QStringLiteral("!ins_avltree"),
@@ -131,6 +132,8 @@ TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) 
   Tree->LineColor = clBlack;
   Tree->ShowName = false;
   Tree->PointerSize = 32;
+  Tree->Color = clSilver;
+  Tree->Transparent = false;
   a = AddMarker(Tree, "a", QStringLiteral("a"), clBlue, 32);
   f = AddMarker(Tree, "f", QStringLiteral("f"), clBlue, 32);
   b = AddMarker(Tree, "b", QStringLiteral("b"), clBlue, 32);
@@ -140,6 +143,7 @@ TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) 
   q = AddMarker(Tree, "q", QStringLiteral("q"), clBlue, 32);
   t = AddMarker(Tree, "t", QStringLiteral("t"), clBlue, 32);
   MakePanel(417, 442, 20);
+  Panel1->SetColor(clSilver);
   InsertBtn = AddButton("InsertBtn", QStringLiteral("插入"), "bstinsert.bmp", 1, 104, 61);
   DeleteBtn = AddButton("DeleteBtn", QStringLiteral("删除"), "bstdelete.bmp", 2, 208, 61);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The window of the balanced binary tree: the tree, whose nodes show their balance
+// The window of the balanced binary tree: the tree on silver, whose nodes show their balance
 // factors, with the markers a, f, b, ff, p, s, q and t, and below it the letter to work
 // with and the buttons "插入" and "删除". It holds the two procedures the buttons load
 // (Pascal in both languages).

@@ -20,14 +20,11 @@ TNOSTStackData::TNOSTStackData(const QString& name, int lineNo, const TBinCharTr
 }
 
 QString TNOSTStackData::GetText() const {
-  QString s = QStringLiteral("%1").arg(LineNo, 2);
-  if (RowParent) {
-    s += QString(6, ' ') + QChar::fromLatin1(letter_) + QString(6, ' ');
-  } else {
-    s += UseCLanguage ? QStringLiteral("     NULL    ") : QStringLiteral("     NIL     ");
-  }
-  s += QStringLiteral("%1").arg(Low, 2) + QString(6, ' ') + QStringLiteral("%1").arg(High, 2);
-  return CutText(s);
+  // Each field from the first cell of its heading in "行号    父结点    下界     上界", a
+  // Chinese character taking two cells.
+  const QString parent = RowParent ? QString(QChar::fromLatin1(letter_))
+                                   : (UseCLanguage ? QStringLiteral("NULL") : QStringLiteral("NIL"));
+  return CutText(QStringLiteral("%1%2%3%4").arg(LineNo, -8).arg(parent, -10).arg(Low, -9).arg(High));
 }
 
 // ---------------------------------------------------------------- windows and data
@@ -38,7 +35,8 @@ TNOST::~TNOST() = default;
 void TNOST::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<TNOSTForm>();
-  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号    父结点    下界     上界        ")});
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号    父结点    下界     上界        "),
+                               .columns = true});
   TStackBox& stack = *stackForm_->Stack;
   stack.TitleColor = TColor(0x0000FF);
   stack.NodeFont.Name = QStringLiteral("Courier New");

@@ -18,7 +18,7 @@ class TNOSTForm;
 class TNOSTStackData : public TData {
  public:
   TNOSTStackData(const QString& name, int lineNo, const TBinCharTreeNode* parent, int low, int high);
-  // " 9      B       1       1"; without a parent " 0     NIL      1       3" (NULL in C).
+  // "9       B         1        1"; without a parent "0       NIL       1        3" (NULL in C).
   QString GetText() const override;
 
   int LineNo;

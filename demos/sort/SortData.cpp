@@ -89,7 +89,10 @@ void TAddrNode::AssignTo(TSortNode& dest) const {
 void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
   TSortNode::Paint();
   TCanvas& c = Canvas();
-  c.Font.SetSize(std::max(1, width() / sizeDivisor));
+  // Sized by the width, but smaller in a box too low for it.
+  int size = std::max(1, width() / sizeDivisor);
+  c.Font.SetSize(size);
+  while (size > 1 && c.TextHeight(text) > height() - 2) c.Font.SetSize(--size);
   c.Font.Color = AddrColor;
   c.SetBkMode(TRANSPARENT);
   c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);

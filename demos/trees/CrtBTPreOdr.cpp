@@ -23,7 +23,8 @@ void TCrtBTPreOdr::CreateChildWindow() {
   TFont font = graphForm_->ResultText->Font();
   font.Height = 18;
   graphForm_->ResultText->SetFont(font);
-  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号      父结点      结点值         ")});
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号      父结点      结点值         "),
+                                .columns = true});
   stackForm_->Stack->TitleColor = clRed;
   stackForm_->Stack->NodeFont.Color = clGreen;
 }
@@ -59,7 +60,7 @@ void TCrtBTPreOdr::UpdateChildWindow() {
 }
 
 void TCrtBTPreOdr::PushRow(int lineNo) {
-  stackForm_->Stack->Push(std::make_unique<TTrTravStackData>(QString(), lineNo, BuildParent));
+  stackForm_->Stack->Push(std::make_unique<TTrTravStackData>(QString(), lineNo, BuildParent, TTrTravColumns{10, 22}));
 }
 
 void TCrtBTPreOdr::PointAt(TBinCharTreeNode* node) { graphForm_->PointAt(node); }

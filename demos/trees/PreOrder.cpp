@@ -13,7 +13,8 @@ TTreeTraversal::~TTreeTraversal() = default;
 
 void TTreeTraversal::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
-  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号  当前结点  结点值         ")});
+  stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号  当前结点  结点值         "),
+                               .columns = true});
   TStackBox& stack = *stackForm_->Stack;
   stack.TitleColor = order_.titleColor;
   stack.NodeFont.Color = order_.rowColor;

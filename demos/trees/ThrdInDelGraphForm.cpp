@@ -1,12 +1,11 @@
 #include "demos/trees/ThrdInDelGraphForm.h"
 
-#include <QTimer>
-
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
 #include "platform/Bitmap.h"
+#include "platform/PacedTimer.h"
 
 const QStringList TThrdInDelGraphForm::AlgoInsert = {
     QStringLiteral("!insert"),
@@ -92,9 +91,8 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Status->setGeometry(7, 39, 260, 28);
   Status->OnKeyPress = [](QChar& key) { key = QChar(); };
   ApplyFont(*Status, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});
-  ScrollTimer = new QTimer(this);
-  ScrollTimer->setInterval(400);
-  QObject::connect(ScrollTimer, &QTimer::timeout, this, [this] { ScrollTimerTimer(); });
+  ScrollTimer = new TPacedTimer(400, this);
+  ScrollTimer->OnTimer = [this] { ScrollTimerTimer(); };
 }
 
 void TThrdInDelGraphForm::FormResize() {
@@ -105,10 +103,10 @@ void TThrdInDelGraphForm::FormResize() {
 }
 
 void TThrdInDelGraphForm::SetStatus(const QString& text, bool scroll) {
-  ScrollTimer->stop();
+  ScrollTimer->Stop();
   StatusText = text;
   Status->setText(text);
-  if (scroll) ScrollTimer->start();
+  if (scroll) ScrollTimer->Start();
 }
 
 void TThrdInDelGraphForm::ScrollTimerTimer() {

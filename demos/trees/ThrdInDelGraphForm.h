@@ -8,9 +8,9 @@
 
 #include "framework/drawkit/GraphForm.h"
 
-class QTimer;
 class TButton;
 class TEdit;
+class TPacedTimer;
 class TPanel;
 class TPointer2;
 class TThrdTree;
@@ -34,7 +34,7 @@ class TThrdInDelGraphForm : public TGraphForm {
   TButton* InsertBtn;
   TButton* DeleteBtn;
   TEdit* Status;
-  QTimer* ScrollTimer;
+  TPacedTimer* ScrollTimer;  // stands still under scripts, so the status reads the same
 
   bool ClicksLocked = true;  // node clicks are taken only while an operation waits for one
   bool InsertMode = false;

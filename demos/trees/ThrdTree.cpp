@@ -340,7 +340,7 @@ TRecordCheck TThrdTree::FileCheck() const {
 
 void TThrdTree::Paint() {
   TCanvas& c = Canvas();
-  CopyBackdrop(c, *this, ClientRect());
+  PaintGround(c, *this, ClientRect());
   Frame3D(c, 0, 0, width(), height(), clGray, clWhite);
   for (QObject* child : children()) {
     auto* node = dynamic_cast<TTreeNodeBase*>(child);

@@ -37,8 +37,9 @@ void TTrTravForm::PointAt(TBinCharTreeNode* node) {
   Pointer->repaint();
 }
 
-TTrTravStackData::TTrTravStackData(const QString& name, int lineNo, const TBinCharTreeNode* node)
-    : TData(name), LineNo(lineNo) {
+TTrTravStackData::TTrTravStackData(const QString& name, int lineNo, const TBinCharTreeNode* node,
+                                   TTrTravColumns columns)
+    : TData(name), LineNo(lineNo), Columns(columns) {
   if (!node) return;
   Nil = false;
   Caption = node->GetCaption();
@@ -46,11 +47,8 @@ TTrTravStackData::TTrTravStackData(const QString& name, int lineNo, const TBinCh
 }
 
 QString TTrTravStackData::GetText() const {
-  QString s = QString::number(LineNo);
-  if (Nil) {
-    s += QString(9, ' ') + (UseCLanguage ? QStringLiteral("NULL") + QString(6, ' ') : QStringLiteral("NIL") + QString(7, ' '));
-  } else {
-    s += QString(Caption.size() == 2 ? 8 : 9, ' ') + Caption + QString(8, ' ') + QChar::fromLatin1(Letter);
-  }
+  QString s = QStringLiteral("%1").arg(LineNo, -Columns.node);
+  if (Nil) s += UseCLanguage ? QStringLiteral("NULL") : QStringLiteral("NIL");
+  else s += QStringLiteral("%1").arg(Caption, -(Columns.value - Columns.node)) + QChar::fromLatin1(Letter);
   return CutText(s);
 }

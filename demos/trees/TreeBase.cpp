@@ -104,7 +104,7 @@ void TTreeNodeBase::Paint() {
 
 void TTreeNodeBase::PaintBody() {
   TCanvas& c = Canvas();
-  CopyBackdrop(c, *this, ClientRect());
+  tree_.PaintGround(c, *this, ClientRect());
   const int index = highlighted_ ? 1 : 0;
   if (index < tree_.Images.Count()) {
     TBitmap picture;
@@ -396,7 +396,7 @@ TBinTreeNode* TBinTree::NewRoot() {
 
 void TBinTree::Paint() {
   TCanvas& c = Canvas();
-  CopyBackdrop(c, *this, ClientRect());
+  PaintGround(c, *this, ClientRect());
   Frame3D(c, 0, 0, width(), height(), clGray, clWhite);
   for (QObject* child : children()) {
     auto* node = dynamic_cast<TTreeNodeBase*>(child);

@@ -28,3 +28,7 @@ std::unique_ptr<TBitmap> MakeBackdrop(const TBitmap& picture, QSize screenSize);
 // Copies the backdrop under r (control's client coordinates) onto canvas at r, unscaled.
 // Without a backdrop r is filled with fallback.
 void CopyBackdrop(TCanvas& canvas, const QWidget& control, const TRect& r, TColor fallback = clBtnFace);
+
+// Paints r (control's client coordinates) with a control's ground: the backdrop when
+// transparent, otherwise plain color (a control that asks for a background of its own).
+void PaintGround(TCanvas& canvas, const QWidget& control, const TRect& r, bool transparent, TColor color);

@@ -38,8 +38,12 @@ void TNodeContainer::Rescale(int newParentWidth, int newParentHeight) {
   AfterRescale();
 }
 
+void TNodeContainer::PaintGround(TCanvas& canvas, const QWidget& control, const TRect& r) const {
+  ::PaintGround(canvas, control, r, Transparent, Color);
+}
+
 void TNodeContainer::Paint() {
-  CopyBackdrop(Canvas(), *this, ClientRect(), Color);
+  PaintGround(Canvas(), *this, ClientRect());
   Frame3D(Canvas(), 0, 0, width(), height(), clGray, clWhite);
 }
 

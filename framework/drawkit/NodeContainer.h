@@ -26,8 +26,9 @@ struct TDesignGeometry {
 std::optional<QRect> RescaledBounds(const TDesignGeometry& g, int newParentWidth,
                                     int newParentHeight);
 
-// Base panel of every drawn data structure: paints the backdrop under itself with a sunken
-// frame and rescales in proportion when its drawing window is resized.
+// Base panel of every drawn data structure: paints the backdrop under itself (or its Color
+// when not Transparent) with a sunken frame and rescales in proportion when its drawing
+// window is resized.
 class TNodeContainer : public TCanvasWidget, public TKitControl {
  public:
   explicit TNodeContainer(QWidget* parent = nullptr);
@@ -50,6 +51,12 @@ class TNodeContainer : public TCanvasWidget, public TKitControl {
 
   // Told after every change of size.
   std::function<void()> OnResize;
+
+  // On the backdrop (the default), or on plain Color when false.
+  bool Transparent = true;
+  // Paints r (control's client coordinates) with this container's ground; control is the
+  // container or a child drawn on it (a tree's node).
+  void PaintGround(TCanvas& canvas, const QWidget& control, const TRect& r) const;
 
  protected:
   // The backdrop under the whole panel, then a sunken frame.

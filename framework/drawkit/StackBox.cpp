@@ -50,6 +50,44 @@ TextSpan SpanOf(const TFont& font, const QString& text) {
   return span;
 }
 
+// Character cells a heading character takes in a fixed-pitch layout: a wide (CJK, full-width)
+// character two, any other one.
+int CellsOf(QChar ch) {
+  const char16_t u = ch.unicode();
+  const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) || (u >= 0xAC00 && u <= 0xD7A3) ||
+                    (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                    (u >= 0xFFE0 && u <= 0xFFE6);
+  return wide ? 2 : 1;
+}
+
+// The words of a heading with the cell where each starts. A wide character's glyph is seldom
+// exactly two cells of the fixed-pitch font, so each word is placed at its own cell rather
+// than after the glyphs before it: a record padded to a word's cell starts right under it.
+std::vector<std::pair<int, QString>> HeadingWords(const QString& heading) {
+  std::vector<std::pair<int, QString>> words;
+  int cell = 0;
+  bool inWord = false;
+  for (const QChar ch : heading) {
+    if (ch == QLatin1Char(' ')) {
+      inWord = false;
+    } else {
+      if (!inWord) words.emplace_back(cell, QString());
+      words.back().second += ch;
+      inWord = true;
+    }
+    cell += CellsOf(ch);
+  }
+  return words;
+}
+
+// Left of the heading's first cell to the right of its ink, the words placed at their cells.
+int HeadingRight(const TFont& font, const QString& heading) {
+  int right = 0;
+  for (const auto& [cell, word] : HeadingWords(heading))
+    right = std::max(right, font.TextWidth(QString(cell, QLatin1Char(' '))) + SpanOf(font, word).right);
+  return right;
+}
+
 // A record that already has an owner stays with it: the box refuses it without freeing it.
 void RefuseOwned(std::unique_ptr<TData>& data) {
   if (!data || !data->Owner()) return;
@@ -165,7 +203,7 @@ TFont TStackBox::FieldFont() const {
   font.Height = std::max(1, l.CellHeight * 6 / 7);
   const QString widest(FieldChars, QLatin1Char('0'));
   const QString title = titleVisible_ ? Title.trimmed() : QString();
-  const auto right = [&] { return std::max(SpanOf(font, title).right, SpanOf(font, widest).right); };
+  const auto right = [&] { return std::max(HeadingRight(font, title), SpanOf(font, widest).right); };
   while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2) --font.Height;
   return font;
 }
@@ -178,7 +216,9 @@ void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor col
   canvas.Font.Color = color;
   canvas.Brush.Style = bsClear;
   canvas.SetTextAlign(TA_LEFT | TA_TOP);
-  canvas.TextOut(x, top + (height - canvas.TextExtent(heading).height()) / 2, heading);
+  const int y = top + (height - canvas.TextExtent(heading).height()) / 2;
+  for (const auto& [cell, word] : HeadingWords(heading))
+    canvas.TextOut(x + canvas.Font.TextWidth(QString(cell, QLatin1Char(' '))), y, word);
 }
 
 void TStackBox::FitFields() {

@@ -146,7 +146,8 @@ class TStackBox : public TNodeContainer {
   // Box x where the fields of column col (0 = the rightmost, which fills first) start.
   int FieldX(int col) const;
   // Writes a heading over the fields on canvas: in the field font and color, from x, centred
-  // in the band [top, top + height).
+  // in the band [top, top + height); each word starts at its character cell, a wide (Chinese)
+  // character counting two cells, so a record pads its field to the cells before the word.
   void WriteHeading(TCanvas& canvas, const QString& heading, TColor color, int x, int top, int height) const;
 
   // Lays the rows and the marker out for the present size.

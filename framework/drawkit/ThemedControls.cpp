@@ -45,13 +45,7 @@ void TZqStaticText::Paint() {
   TCanvas& c = Canvas();
   const int b = bevel_ != bvNone ? 1 : 0;
   const TRect inner = Rect(b, b, width() - b, height() - b);
-  if (transparent_) {
-    CopyBackdrop(c, *this, inner, Color);
-  } else {
-    c.Brush.Style = bsSolid;
-    c.Brush.Color = Color;
-    c.FillRect(inner);
-  }
+  ::PaintGround(c, *this, inner, transparent_, Color);
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
   c.Font = font_;

@@ -15,6 +15,7 @@
 
 #include "framework/shell/SelectionHost.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
@@ -161,7 +162,9 @@ void TAlgoSelectForm::FormCreate() {
   // The root's picture, and one per chapter; a chapter without its own shows the root's.
   const auto load = [](const QString& name, QPixmap& into) {
     const QString file = app::ImageFile(name + QStringLiteral(".bmp"));
-    return !file.isEmpty() && into.load(file);
+    if (file.isEmpty()) return false;
+    into = QPixmap::fromImage(ReadImageFile(file));
+    return !into.isNull();
   };
   load(QStringLiteral("AlgoSelRoot"), rootPicture_);
   for (size_t i = 0; i < chapterPictures_.size(); ++i) {
@@ -355,7 +358,7 @@ void TAlgoSelectForm::ShowSelection() {
   // background itself.
   QImage picture;
   const QString file = app::ImageFile(QStringLiteral("crtbk.bmp"));
-  if (!file.isEmpty()) picture.load(file);
+  if (!file.isEmpty()) picture = ReadImageFile(file);
   if (picture.size() == screenSize) {
     background_ = QPixmap::fromImage(std::move(picture));
   } else {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
@@ -61,6 +64,51 @@ TEST(Bitmap, LoadsProgramFileNamesIgnoringCaseAndBackslashes) {
   const auto pic = LoadPicture(QStringLiteral("CRTBK.bmp"));
   ASSERT_NE(pic, nullptr);
   EXPECT_EQ(pic->Width(), 5);
+}
+
+TEST(Bitmap, BmpsReadAsQtReadsThem) {
+  ProgramFolder folder;
+  QImage picture(5, 3, QImage::Format_RGB32);  // 15 bytes a row: padded to 16
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) picture.setPixel(x, y, qRgb(40 * x, 80 * y, 7 * x + y));
+  const QString bottomUp = folder.Path(QStringLiteral("Image/up.bmp"));
+  ASSERT_TRUE(picture.save(bottomUp, "BMP"));
+  // The same picture with its rows stored top-down (a negative height).
+  QFile in(bottomUp);
+  ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+  QByteArray bytes = in.readAll();
+  const int offset = qFromLittleEndian<qint32>(bytes.constData() + 10);
+  ASSERT_EQ(qFromLittleEndian<qint32>(bytes.constData() + 22), 3);
+  qToLittleEndian<qint32>(-3, bytes.data() + 22);
+  const QByteArray rows = bytes.mid(offset);
+  for (int y = 0; y < 3; ++y) bytes.replace(offset + 16 * y, 16, rows.mid(16 * (2 - y), 16));
+  const QString topDown = folder.Path(QStringLiteral("Image/down.bmp"));
+  QFile out(topDown);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+  out.close();
+  for (const QString& file : {bottomUp, topDown}) {
+    const QImage read = ReadImageFile(file);
+    const QImage byQt = QImageReader(file).read();
+    EXPECT_EQ(read, byQt) << file.toStdString();
+    EXPECT_EQ(read, picture) << file.toStdString();
+    EXPECT_EQ(read.format(), byQt.format());
+    EXPECT_EQ(read.dotsPerMeterX(), byQt.dotsPerMeterX());
+  }
+}
+
+TEST(Bitmap, PicturesOtherThanBmpStillLoad) {
+  // BMPs take a fast path; a picture in another format, even one named .bmp, still reads.
+  ProgramFolder folder;
+  const QImage red = Filled(4, 2, clRed).Image();
+  ASSERT_TRUE(red.save(folder.Path(QStringLiteral("Image/png.bmp")), "PNG"));
+  ASSERT_TRUE(red.save(folder.Path(QStringLiteral("Image/plain.png")), "PNG"));
+  for (const char* name : {"png.bmp", "plain.png"}) {
+    const auto pic = LoadPicture(QString::fromLatin1(name));
+    ASSERT_NE(pic, nullptr) << name;
+    EXPECT_EQ(pic->Width(), 4) << name;
+    EXPECT_EQ(pic->Canvas().Pixels(3, 1), clRed) << name;
+  }
+  EXPECT_TRUE(ReadImageFile(folder.Path(QStringLiteral("Image/none.bmp"))).isNull());
 }
 
 TEST(Bitmap, MissingFileIsReportedAndChangesNothing) {

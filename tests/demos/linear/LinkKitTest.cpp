@@ -3,6 +3,7 @@
 #include "demos/linear/LinkForms.h"
 #include "demos/linear/LinkKit.h"
 #include "framework/drawkit/Pointer2.h"
+#include "tests/support/RenderWidget.h"
 
 namespace {
 
@@ -123,6 +124,28 @@ TEST(Input2LinksDlg, SortTextOrdersTheCharactersByCode) {
   EXPECT_EQ(TInput2LinksDlg::SortText(QStringLiteral("dbca")), QStringLiteral("abcd"));
   EXPECT_EQ(TInput2LinksDlg::SortText(QStringLiteral("bAa")), QStringLiteral("Aab"));
   EXPECT_EQ(TInput2LinksDlg::SortText(QString()), QString());
+}
+
+// Nodes of the sizes the merge shows at 1024 x 768 and larger: the nil mark stays in the narrow
+// pointer part, leaving the data part (here empty) its plain colour and the shadow bare.
+TEST(ListNode, TheNilMarkFitsTheNarrowPointerPart) {
+  for (const QSize size : {QSize(50, 42), QSize(44, 34), QSize(60, 50)}) {
+    TListNode node;
+    node.resize(size);
+    node.SetNodeString(QString());
+    node.SetNext(nullptr);
+    node.show();
+    const QImage img = RenderWidget(node);
+    const linkkit::TNodeShape s = linkkit::NodeShape(size.width(), size.height(), node.Shadow());
+    int foreign = 0;
+    for (int y = 1; y < s.H - 1; ++y)
+      for (int x = 1; x < s.Split - 1; ++x)
+        if (QColor(img.pixel(x, y)) != QColor(0, 128, 128)) ++foreign;
+    for (int y = 0; y < size.height(); ++y)  // nor over its right edge, on the shadow
+      for (int x = s.W; x < size.width(); ++x)
+        if (QColor(img.pixel(x, y)) == QColor(Qt::white)) ++foreign;
+    EXPECT_EQ(foreign, 0) << "pixels of the nil mark in the data part of " << size.width() << "x" << size.height();
+  }
 }
 
 TEST(LinkNode, RecordShowsDataAndNext) {

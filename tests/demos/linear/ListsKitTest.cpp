@@ -113,11 +113,11 @@ TEST_F(ListsBuild, StackRowsShowAddressLabelsAndNilAsTheLanguageWritesIt) {
   const TListsNode* n1 = view_.Root();
   const TListsNode* n2 = n1->tp.get();
   UseCLanguage = false;
-  EXPECT_EQ(TDLStkData(0, n1, 0, n2, 0).GetText(), QStringLiteral("0   n1 0   n2 0"));
-  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0  NIL  NIL"));
+  EXPECT_EQ(TDLStkData(0, n1, 0, n2, 0).GetText(), QStringLiteral("0     n1    0  n2    0"));
+  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0    NIL  NIL"));
   UseCLanguage = true;
-  EXPECT_EQ(TDLStkData(8, n2->hp->hp.get(), 0, nullptr, 0).GetText(), QStringLiteral("8   b4 0 NULL 0"));
-  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0 NULL NULL"));
+  EXPECT_EQ(TDLStkData(8, n2->hp->hp.get(), 0, nullptr, 0).GetText(), QStringLiteral("8     b4    0  NULL  0"));
+  EXPECT_EQ(TCLStkData(0, nullptr, nullptr).GetText(), QStringLiteral("0   NULL NULL"));
   UseCLanguage = false;
 }
 

@@ -75,11 +75,11 @@ TEST(NOSTStackData, RowsKeepTheirColumns) {
   TBinCharTree tree(&window);
   auto* node = static_cast<TBinCharTreeNode*>(tree.NewRoot());
   node->SetValue('B');
-  EXPECT_EQ(TNOSTStackData({}, 9, node, 1, 1).GetText(), QStringLiteral(" 9      B       1       1"));
-  EXPECT_EQ(TNOSTStackData({}, 12, node, 10, 3).GetText(), QStringLiteral("12      B      10       3"));
-  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral(" 0     NIL      1       3"));
+  EXPECT_EQ(TNOSTStackData({}, 9, node, 1, 1).GetText(), QStringLiteral("9       B         1        1"));
+  EXPECT_EQ(TNOSTStackData({}, 12, node, 10, 3).GetText(), QStringLiteral("12      B         10       3"));
+  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral("0       NIL       1        3"));
   UseCLanguage = true;
-  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral(" 0     NULL     1       3"));
+  EXPECT_EQ(TNOSTStackData({}, 0, nullptr, 1, 3).GetText(), QStringLiteral("0       NULL      1        3"));
   UseCLanguage = false;
 }
 

@@ -9,6 +9,9 @@
 #include "demos/search/BsTreeClass.h"
 #include "demos/search/BsTreeGrfForm.h"
 #include "demos/trees/TreeFile.h"
+#include "platform/Controls.h"
+#include "platform/Pacing.h"
+#include "tests/framework/drawkit/KitTestSupport.h"
 
 namespace {
 
@@ -231,6 +234,32 @@ TEST(SearchTreeTexts, EveryOperationFindsItsStepMethods) {
     EXPECT_EQ(CheckStepMethods(TBsTree::staticMetaObject, *text), QStringList()) << text->first().toStdString();
   for (const QStringList* text : {&TAVlTreeGraphForm::AlgoInsert, &TAVlTreeGraphForm::AlgoDelete})
     EXPECT_EQ(CheckStepMethods(TAVLTree::staticMetaObject, *text), QStringList()) << text->first().toStdString();
+}
+
+// The balanced tree stands on silver, also under its nodes, where the sort tree shows the
+// backdrop; the patterned backdrop is nowhere silver, so a copied backdrop would show.
+TEST(SearchTreeWindows, BalancedTreeStandsOnSilver) {
+  kittest::BackdropScope backdrop;
+  kittest::Host host;
+  auto* avlForm = new TAVlTreeGraphForm(&host);
+  auto* bstForm = new TBsTreeGraphForm(&host);
+  bstForm->move(avlForm->width(), 0);
+  host.show();
+  pacing::ProcessMessages();
+  TAvlTreeClass& avl = *avlForm->Tree;
+  Insert(avl, "B");
+  avl.NumberNodes();
+  avl.Arrange();
+  avl.Repaint();
+  avl.Root()->Repaint();
+  bstForm->Tree->Repaint();
+
+  const QPoint inside(10, 10);
+  EXPECT_EQ(avl.Canvas().Pixels(inside.x(), inside.y()), clSilver);
+  EXPECT_EQ(avl.Root()->Canvas().Pixels(0, 0), clSilver);
+  EXPECT_EQ(avlForm->Panel1->Color(), clSilver);
+  const QPoint screen = bstForm->Tree->mapToGlobal(inside);
+  EXPECT_EQ(bstForm->Tree->Canvas().Pixels(inside.x(), inside.y()), kittest::BackdropAt(screen.x(), screen.y()));
 }
 
 }  // namespace

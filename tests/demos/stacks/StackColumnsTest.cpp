@@ -3,8 +3,15 @@
 // column, and a row's fields keep their places whatever follows them.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
+#include <functional>
 
+#include "demos/DemoList.h"
+#include "demos/linear/CopyLists.h"
+#include "demos/linear/DepthLists.h"
+#include "demos/linear/ListsKit.h"
+#include "demos/search/NOST.h"
 #include "demos/stacks/Ackman.h"
 #include "demos/stacks/Hanoi.h"
 #include "demos/stacks/Maze.h"
@@ -13,9 +20,12 @@
 #include "demos/stacks/QueensForm.h"
 #include "demos/stacks/StkContainerForm.h"
 #include "demos/stacks/Trains.h"
+#include "demos/trees/TrTravForm.h"
+#include "demos/trees/TreeBase.h"
 #include "framework/drawkit/StackBox.h"
 #include "platform/Pacing.h"
 #include "tests/demos/stacks/AloneRun.h"
+#include "tests/support/ScriptedModalHost.h"
 
 namespace {
 
@@ -35,10 +45,10 @@ struct Line {
 };
 
 // The words of text, drawn in ink inside area of widget's picture (a blank gap of more than
-// two thirds of a character parts two words). The pitch comes from the span of the ink over
-// the characters text has between its first and last letter.
+// two thirds of a character parts two words). The pitch, unless given, comes from the span of
+// the ink over the characters text has between its first and last letter.
 Line Read(const QWidget& widget, const QImage& image, QRect area, TColor ink, const QString& text,
-          const QWidget& in) {
+          const QWidget& in, double pitch = 0) {
   std::vector<int> columns;
   area &= image.rect();
   for (int x = area.left(); x <= area.right(); ++x)
@@ -51,7 +61,7 @@ Line Read(const QWidget& widget, const QImage& image, QRect area, TColor ink, co
   line.expected = int(text.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
   const QString letters = text.trimmed();
   if (columns.empty() || letters.size() < 2) return line;
-  line.pitch = double(columns.back() - columns.front()) / double(letters.size() - 1);
+  line.pitch = pitch > 0 ? pitch : double(columns.back() - columns.front()) / double(letters.size() - 1);
   line.words.emplace_back(columns.front(), columns.front());
   for (int x : columns) {
     if (x - line.words.back().second > line.pitch * 2 / 3) line.words.emplace_back(x, x);
@@ -87,11 +97,12 @@ void Show(QWidget& window, QSize size) {
   pacing::ProcessMessages();
 }
 
-// The title band's words in box coordinates.
+// The title band's words in box coordinates, at the pitch of the fields' font (a Chinese
+// heading's glyphs are not two of its characters wide).
 Line ReadTitle(TStackBox& box) {
   const int band = box.Layout().TitleBand;
   return Read(box, box.Image(), QRect(0, box.height() - band + 2, box.width(), band - 2), box.TitleColor, box.Title,
-              box);
+              box, QFontMetricsF(box.FieldFont().ToQFont()).horizontalAdvance(QLatin1Char('0')));
 }
 
 // Pushes the rows, then checks each row against the title: the rows of the rightmost column
@@ -190,3 +201,107 @@ TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPa
     }
   }
 }
+
+// ---------------------------------------------------------------- the other chapters' stack windows
+
+namespace {
+
+// A demonstration's stack window and records for it: rows as its records write them, deep
+// enough to fill both columns of a two-column window, with the widest fields it shows.
+struct StackWindowCase {
+  const char* demo;
+  bool useC;
+  std::function<std::vector<QString>()> rows;
+};
+
+// Records of the binary-tree demonstrations: lines of the calls over nodes n1 .. n12 and NIL.
+std::vector<QString> TreeRows(TTrTravColumns columns) {
+  QWidget window;
+  TBinCharTree tree(&window);
+  auto* node = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  node->SetValue('K');
+  std::vector<QString> rows{TTrTravStackData({}, 0, node, columns).GetText()};
+  node->SetCaption(QStringLiteral("n12"));
+  rows.push_back(TTrTravStackData({}, 6, node, columns).GetText());
+  rows.push_back(TTrTravStackData({}, 4, nullptr, columns).GetText());
+  return rows;
+}
+
+std::vector<QString> NOSTRows() {
+  QWidget window;
+  TBinCharTree tree(&window);
+  auto* node = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  node->SetValue('B');
+  return {TNOSTStackData({}, 0, nullptr, 1, 12).GetText(), TNOSTStackData({}, 12, node, 10, 12).GetText(),
+          TNOSTStackData({}, 9, node, 1, 1).GetText()};
+}
+
+// The nodes of "(a,(b,c),((d)))": n1 .. with atoms and NIL between them.
+template <class Row>
+std::vector<QString> ListsRows(Row row) {
+  TLists lists;
+  lists.resize(536, 348);
+  lists.SetRow(7);
+  lists.SetColumn(6);
+  lists.Build(QStringLiteral("(a,(b,c),((d)))"));
+  const TListsNode* n1 = lists.Root();
+  const TListsNode* n2 = n1->tp.get();
+  const std::vector<const TListsNode*> nodes{n1, n2, n2->hp.get(), n2->hp->hp.get(), nullptr};
+  std::vector<QString> rows;
+  for (std::size_t i = 0; i < 10; ++i) rows.push_back(row(i ? 8 : 0, nodes[i % nodes.size()], nodes[(i + 1) % nodes.size()], int(i)));
+  return rows;
+}
+
+const StackWindowCase kStackWindows[] = {
+    {"Preorder", false, [] { return TreeRows({}); }},
+    {"Inorder", true, [] { return TreeRows({}); }},
+    {"Postorder", false, [] { return TreeRows({}); }},
+    {"CrtBTPreOdr", true, [] { return TreeRows({10, 22}); }},
+    {"NOST", true, NOSTRows},
+    {"CopyLists", true,
+     [] {
+       return ListsRows([](int addr, const TListsNode* a, const TListsNode* b, int) {
+         return TCLStkData(addr, a, b).GetText();
+       });
+     }},
+    {"DepthLists", true,
+     [] {
+       return ListsRows([](int addr, const TListsNode* a, const TListsNode* b, int k) {
+         return TDLStkData(addr, a, k % 3, b, k).GetText();
+       });
+     }},
+};
+
+void PrintTo(const StackWindowCase& c, std::ostream* os) { *os << c.demo; }
+
+class StackWindowColumns : public ::testing::TestWithParam<StackWindowCase> {
+ protected:
+  void TearDown() override { UseCLanguage = false; }
+  modal::ScriptedHostScope host_;
+};
+
+}  // namespace
+
+// Every heading stands over its field in each row of each column, in a small and a large pane.
+TEST_P(StackWindowColumns, HeadingsStandOverTheFields) {
+  const StackWindowCase& c = GetParam();
+  RegisterAllDemos();
+  UseCLanguage = c.useC;
+  const TAlgoSrc* text = ProcSrcContainer().FindText(QString::fromLatin1(c.useC ? "C_" : "P_") + c.demo);
+  ASSERT_NE(text, nullptr);
+  const DemoClassRegistry::Entry* cls = FindDemoClass(QString::fromLatin1(c.demo));
+  ASSERT_NE(cls, nullptr);
+  const std::unique_ptr<TAlgoDemo> demo = CreateDemo(*cls, text->Source);
+  TAckmanGraphForm* form = nullptr;
+  for (TGraphForm* f : TGraphForm::All())
+    if (auto* stack = dynamic_cast<TAckmanGraphForm*>(f)) form = stack;
+  ASSERT_NE(form, nullptr) << "no stack window";
+  const std::vector<QString> rows = c.rows();
+  for (const QSize size : {QSize(330, 230), QSize(760, 420)}) {
+    Show(*form, size);
+    ExpectTitleOverEveryRow(*form->Stack, rows);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Chapters, StackWindowColumns, ::testing::ValuesIn(kStackWindows),
+                         [](const auto& info) { return std::string(info.param.demo); });
