@@ -1,11 +1,7 @@
 #include "demos/search/BTreeClass.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
-#include <string_view>
 
 #include "demos/search/BTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
@@ -21,18 +17,9 @@ using stream::TComponentClass;
 using stream::TPropertyKind;
 using stream::TPropertyValues;
 
-// Far above the largest tree of 100 keys (about 130 bytes a node); a larger file is not ours.
-constexpr qint64 kMaxFileSize = 1 << 20;
-
-QString Shown(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
-
 const stream::TPropertyValue* Value(const TPropertyValues& values, const char* name) {
   return stream::FindValue(values, QString::fromLatin1(name));
 }
-
-struct Refusal {
-  QString reason;
-};
 
 }  // namespace
 
@@ -303,27 +290,9 @@ QByteArray TBTreeClass::SaveToBytes() const {
   return bytes;
 }
 
-void TBTreeClass::SaveToFile(const QString& fileName) {
-  const QByteArray bytes = SaveToBytes();
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw ETreeFileError(QStringLiteral("无法保存%1数据文件 %2：%3。原有的文件没有改变。")
-                             .arg(KindName(), Shown(fileName), file.errorString()));
-}
+void TBTreeClass::SaveToFile(const QString& fileName) { WriteTreeFile(fileName, SaveToBytes(), KindName()); }
 
-void TBTreeClass::LoadFromFile(const QString& fileName) {
-  QFile file(fileName);
-  const auto unreadable = [&] {
-    return ETreeFileError(
-        QStringLiteral("无法读取%1数据文件 %2：%3。树没有改变。").arg(KindName(), Shown(fileName), file.errorString()));
-  };
-  if (!file.open(QIODevice::ReadOnly)) throw unreadable();
-  if (file.size() > kMaxFileSize)
-    throw ETreeFileError(QStringLiteral("%1 不是可用的%2数据文件：文件太大。树没有改变。").arg(Shown(fileName), KindName()));
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw unreadable();
-  LoadFromBytes(bytes, fileName);
-}
+void TBTreeClass::LoadFromFile(const QString& fileName) { LoadFromBytes(ReadTreeFile(fileName, KindName()), fileName); }
 
 void TBTreeClass::LoadFromBytes(const QByteArray& bytes, const QString& fileName) {
   const std::unique_ptr<TBTreeRecord> records = ParseFile(bytes, fileName);
@@ -348,32 +317,24 @@ class BTreeFileReader {
  public:
   BTreeFileReader(const QByteArray& bytes, const TComponentClass& cls, int maxLevels,
                   std::function<int(int)> childSlots)
-      : reader_(bytes), cls_(cls), maxLevels_(maxLevels), childSlots_(std::move(childSlots)) {}
+      : records_(bytes, cls, maxLevels), cls_(cls), childSlots_(std::move(childSlots)) {}
 
   std::unique_ptr<TBTreeRecord> Tree() {
-    if (reader_.AtEnd()) return nullptr;
+    if (records_.AtEnd()) return nullptr;
     auto root = Node(1);
-    if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
+    records_.ExpectEnd();
     return root;
   }
 
  private:
-  [[noreturn]] static void Fail(const QString& reason) { throw Refusal{reason}; }
+  [[noreturn]] static void Fail(const QString& reason) { TTreeRecordReader::Fail(reason); }
 
   std::unique_ptr<TBTreeRecord> Node(int level) {
-    const int n = ++count_;
-    if (level > maxLevels_) Fail(QStringLiteral("树的层数超过了 %1 层").arg(maxLevels_));
-    if (reader_.AtEnd()) Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
     auto record = std::make_unique<TBTreeRecord>();
-    try {
-      record->Values = reader_.ReadRecord(cls_);
-    } catch (const stream::TStreamError& e) {
-      // A record running past the end of the data is a file cut short.
-      if (std::string_view(e.what()) == "Stream read error") Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
-      Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
-    }
-    if (reader_.LastClassName().compare(cls_.name, Qt::CaseInsensitive) != 0)
-      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(reader_.LastClassName(), cls_.name));
+    record->Values = records_.Next(level);
+    const int n = records_.Count();
+    if (records_.LastClassName().compare(cls_.name, Qt::CaseInsensitive) != 0)
+      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(records_.LastClassName(), cls_.name));
 
     const auto* keyNum = Value(record->Values, "KeyNum");
     if (!keyNum || std::get<std::int32_t>(*keyNum) < 1 || std::get<std::int32_t>(*keyNum) > 4)
@@ -397,11 +358,9 @@ class BTreeFileReader {
     return record;
   }
 
-  stream::TComponentReader reader_;
+  TTreeRecordReader records_;
   const TComponentClass& cls_;
-  int maxLevels_;
   std::function<int(int)> childSlots_;
-  int count_ = 0;
 };
 
 }  // namespace
@@ -411,12 +370,11 @@ std::unique_ptr<TBTreeRecord> TBTreeClass::ParseFile(const QByteArray& bytes, co
     auto root = BTreeFileReader(bytes, NodeFileClass(), MaxFileLevels(), [this](int keyNum) { return ChildSlotsOf(keyNum); }).Tree();
     if (root) {
       const QString fault = CheckShape(*root);
-      if (!fault.isEmpty()) throw Refusal{fault};
+      if (!fault.isEmpty()) throw TTreeFileRefusal{fault};
     }
     return root;
-  } catch (const Refusal& r) {
-    throw ETreeFileError(
-        QStringLiteral("%1 不是可用的%2数据文件：%3。树没有改变。").arg(Shown(fileName), KindName(), r.reason));
+  } catch (const TTreeFileRefusal& r) {
+    throw TreeFileRefused(fileName, KindName(), r);
   }
 }
 

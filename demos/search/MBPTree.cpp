@@ -41,19 +41,13 @@ bool TMBPTree::BPTree_F_Begin() {
     case 7:
       return NewRootStep(nullptr, nullptr);
     case 20:
-      K = f.Key();
-      AP = nullptr;
-      if (!tree.Search(K, P, I)) return Finish(21, QStringLiteral("关键字不存在"));
-      Mark(f.p, P);
+      if (!FindKeyToDelete()) return true;
       return Go(23, QStringLiteral("从节点Ｐ中删除"));
     case 23:
       if (I == P->KeyNum)
         for (TBTreeNode* changed : tree.ReplaceLargestKey(*P, I)) changed->Repaint();
       static_cast<TBPTreeNode*>(P)->DeleteEntry(I);
-      P->Repaint();
-      DropEmptyRoot();
-      Relayout();
-      return Repaired();
+      return KeyDeleted();
     default:
       return RepairStep();
   }

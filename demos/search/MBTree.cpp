@@ -161,6 +161,24 @@ void TBTreeDemoBase::DropEmptyRoot() {
   Tree().Repaint();
 }
 
+bool TBTreeDemoBase::FindKeyToDelete() {
+  K = graphForm_->Key();
+  AP = nullptr;
+  if (!Tree().Search(K, P, I)) {
+    Finish(21, QStringLiteral("关键字不存在"));
+    return false;
+  }
+  Mark(graphForm_->p, P);
+  return true;
+}
+
+bool TBTreeDemoBase::KeyDeleted() {
+  P->Repaint();
+  DropEmptyRoot();
+  Relayout();
+  return Repaired();
+}
+
 bool TBTreeDemoBase::Repaired() {
   if (!P || P->KeyNum >= 2 || P == Tree().Root()) return Finish(22, kEnd);
   return Go(24, kFindSibling);
@@ -274,10 +292,7 @@ bool TMBTree::BTree_F_Begin() {
     case 6:
       return NewRootStep(Q, AP);
     case 20: {
-      K = f.Key();
-      AP = nullptr;
-      if (!tree.Search(K, P, I)) return Finish(21, QStringLiteral("关键字不存在"));
-      Mark(f.p, P);
+      if (!FindKeyToDelete()) return true;
       if (!P->GetChild(I)) return Go(23, QStringLiteral("从节点Ｐ中删除"));
       TBTreeNode* s = P->GetChild(I);
       while (s->GetChild(0)) s = s->GetChild(0);
@@ -287,10 +302,7 @@ bool TMBTree::BTree_F_Begin() {
     }
     case 23:
       P->DeleteKey(I);
-      P->Repaint();
-      DropEmptyRoot();
-      Relayout();
-      return Repaired();
+      return KeyDeleted();
     case 27: {
       TBTreeNode* s = std::exchange(Succ, nullptr);
       P->SetKey(I, s->GetKey(1));

@@ -71,6 +71,11 @@ class TBTreeDemoBase : public TAlgoDemo {
   void MoveUpAfterSplit();
   // A new root over Q and AP, or holding X alone.
   bool NewRootStep(TBTreeNode* left, TBTreeNode* right);
+  // The deletion's search (state 20): false, the operation ended, when the key is not in the
+  // tree; else P holds it at I, marked.
+  bool FindKeyToDelete();
+  // P's key was taken out (state 23): an emptied root goes, then the test for a repair.
+  bool KeyDeleted();
   // The repair after a deletion left P a key short (states 24, 25, 26; false for another
   // state), and the test that follows each of them.
   bool RepairStep();

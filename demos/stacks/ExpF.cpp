@@ -3,18 +3,14 @@
 #include <QMouseEvent>
 
 #include "demos/stacks/AboutBox.h"
-#include "framework/drawkit/AdvancedTools.h"
-#include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
-#include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
-#include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -56,17 +52,12 @@ TZqStaticText* Value(TGraphForm& form, const char* name, int top, TColor color) 
 TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
   auto* box = form.Place(new TStackBox(&form), left, 84, width, 250);
   box->setObjectName(QString::fromLatin1(name));
-  box->RowCount = TExpF::StackRows;
-  box->Title = title;
-  box->TitleColor = clYellow;
-  box->NodeColor = clAqua;
-  box->NodeFont.Name = QStringLiteral("Courier New");
-  box->NodeFont.Height = -18;
-  box->NodeFont.Style = fsBold;
-  box->NodeFont.Color = clFuchsia;
-  box->PointerColor = clYellow;
-  box->PointerFont.Height = -13;
-  box->AfterRescale();
+  box->SetLook({.RowCount = TExpF::StackRows,
+                .NodeColor = clAqua,
+                .NodeFont = {.Name = QStringLiteral("Courier New"), .Height = -18, .Style = fsBold, .Color = clFuchsia},
+                .PointerFont = {.Height = -13},
+                .Title = title,
+                .TitleColor = clYellow});
   return box;
 }
 
@@ -89,20 +80,6 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()) && OnClick) {
     OnClick();
   }
-}
-
-bool LoadDogPictures(std::array<TBitmap, 7>& dogs) {
-  bool loaded = true;
-  for (int k = 0; k < 7; ++k) {
-    const QString name = k < 6 ? QStringLiteral("rundog%1.bmp").arg(k + 1) : QStringLiteral("watchdog.bmp");
-    const QString file = app::ImageFile(name);
-    if (file.isEmpty() || !dogs[static_cast<std::size_t>(k)].TryLoadFromFile(file)) {
-      loaded = false;
-    } else {
-      dogs[static_cast<std::size_t>(k)].Transparent = true;
-    }
-  }
-  return loaded;
 }
 
 void DisableRunButtonsOnly() {
@@ -163,8 +140,6 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
 
   StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 177, 104);
   StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 289, 104);
-
-  dogsLoaded_ = LoadDogPictures(dogs_);
 
   eval_.onPush = [this](ExpStack which, const QString&) {
     which == ExpStack::Optr ? ShowOPTRTop() : ShowOPNDTop();
@@ -363,22 +338,11 @@ void TExpF::RunDog() {
   const int distance = BitBtn2->x() - start;
   const int steps = distance / 4;
   // A pane too narrow for a run (or pictures missing) skips straight to the end.
-  if (steps > 0 && dogsLoaded_) {
-    TImgAnim anim(Canvas());
-    anim.SetBackground(BackBitmap.get());
-    const TPoint origin = ClientToScreen(TPoint(0, 0));
-    anim.OffsetX = -origin.x();
-    anim.OffsetY = -origin.y();
-    const int y = std::max(0, Edit1->y() + Edit1->height() / 2 - dogs_[0].Height() / 2);
-    for (int k = 0; k <= steps; ++k) {
-      const int x = start + distance * k / steps;
-      anim.MoveTo(x, y, dogs_[static_cast<std::size_t>(k % 7)]);
-      Edit1->resize(std::max(x - Edit1->x() - 8, 8), Edit1->height());
-      pacing::Sleep(10);
-      pacing::ProcessMessages();
-    }
-    Repaint();  // the dog makes room for the start button
-  }
+  const int y = std::max(0, Edit1->y() + Edit1->height() / 2 - dog_.Height() / 2);
+  const auto x = [=](int k) { return start + distance * k / steps; };
+  dog_.Run(
+      *this, steps, [&](int k) { return TPoint(x(k), y); },
+      [&](int k) { Edit1->resize(std::max(x(k) - Edit1->x() - 8, 8), Edit1->height()); });
   BitBtn2->show();
   LayoutTopRow();
   Edit1->setEnabled(true);

@@ -5,13 +5,12 @@
 // window shows each of its moves and keeps the run buttons disabled until an expression has
 // been prepared.
 #include <QLabel>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "demos/stacks/ExpEvaluator.h"
+#include "demos/stacks/RunningDog.h"
 #include "framework/drawkit/GraphForm.h"
-#include "platform/Bitmap.h"
 
 class TButton;
 class TEdit;
@@ -94,14 +93,10 @@ class TExpF : public TGraphForm {
   void LayoutTopRow();
 
   ExpEvaluator eval_;
-  std::array<TBitmap, 7> dogs_;  // rundog1 .. rundog6, watchdog
-  bool dogsLoaded_ = false;
+  TRunningDog dog_;
   bool apologized_ = false;
   bool settingText_ = false;
 };
 
 // Disables the four run buttons of the demonstration window, leaving reset and return alone.
 void DisableRunButtonsOnly();
-// rundog1 .. rundog6 and watchdog of the image folder, the dog that runs along an
-// expression's edit; false when one is missing.
-bool LoadDogPictures(std::array<TBitmap, 7>& dogs);

@@ -60,21 +60,16 @@ TPkgForm::TPkgForm(QWidget* parent) : TGraphForm(parent) {
   SetDesignClientSize(400, 339);
   StackBox = Place(new TStackBox(this), 0, 224, 400, 112);
   StackBox->setObjectName(QStringLiteral("StackBox"));
-  StackBox->Color = clNavy;
-  StackBox->ColCount = 2;
-  StackBox->RowCount = 5;
-  StackBox->NodeColor = clTeal;
-  StackBox->NodeFont.Name = QStringLiteral("楷体_GB2312");
-  StackBox->NodeFont.Height = -23;
-  StackBox->NodeFont.Color = clYellow;
-  StackBox->PointerColor = clNavy;
-  StackBox->PointerFont.Name = QStringLiteral("Arial");
-  StackBox->PointerFont.Height = -19;
-  StackBox->PointerFont.Color = clYellow;
-  StackBox->Title = QStringLiteral("          背包堆栈      ");
-  StackBox->TitleColor = clBlue;
-  StackBox->ShowAnimate = true;
-  StackBox->AfterRescale();
+  StackBox->SetLook({.Color = clNavy,
+                     .ColCount = 2,
+                     .RowCount = 5,
+                     .NodeColor = clTeal,
+                     .NodeFont = {.Name = QStringLiteral("楷体_GB2312"), .Height = -23, .Color = clYellow},
+                     .PointerColor = clNavy,
+                     .PointerFont = {.Name = QStringLiteral("Arial"), .Height = -19, .Color = clYellow},
+                     .Title = QStringLiteral("          背包堆栈      "),
+                     .TitleColor = clBlue,
+                     .ShowAnimate = true});
 
   // FormCreate
   background_ = LoadPicture(QStringLiteral("PkgBack.bmp"));

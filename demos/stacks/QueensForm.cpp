@@ -90,19 +90,15 @@ TQueensForm::TQueensForm(QWidget* parent) : TGraphForm(parent) {
 
   StackBox = Place(new TStackBox(this), 332, 85, 96, 270);
   StackBox->setObjectName(QStringLiteral("StackBox"));
-  StackBox->ColCount = 1;
-  StackBox->RowCount = 11;
-  StackBox->NodeColor = clYellow;
-  StackBox->NodeFont.Name = QStringLiteral("Courier New");
-  StackBox->NodeFont.Height = -19;
-  StackBox->PointerFont.Name = QStringLiteral("Courier New");
-  StackBox->PointerFont.Height = -19;
-  StackBox->PointerColor = clGreen;
-  StackBox->Title = QStringLiteral("Addr    k    i");
-  StackBox->TitleColor = clBlue;
-  StackBox->ShowAnimate = true;
-  StackBox->FieldColumns = true;
-  StackBox->AfterRescale();
+  StackBox->SetLook({.RowCount = 11,
+                     .NodeColor = clYellow,
+                     .NodeFont = {.Name = QStringLiteral("Courier New"), .Height = -19},
+                     .PointerColor = clGreen,
+                     .PointerFont = {.Name = QStringLiteral("Courier New"), .Height = -19},
+                     .Title = QStringLiteral("Addr    k    i"),
+                     .TitleColor = clBlue,
+                     .ShowAnimate = true,
+                     .FieldColumns = true});
 
   // FormCreate
   BoardPicture.LoadFromFile(app::ImagePath() + QStringLiteral("QueenBoard.bmp"));

@@ -7,15 +7,11 @@
 #include "demos/stacks/ExpF.h"
 #include "demos/trees/ExpTreeModel.h"
 #include "demos/trees/TreeBase.h"
-#include "framework/drawkit/AdvancedTools.h"
-#include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
-#include "platform/Application.h"
 #include "platform/ModalHost.h"
-#include "platform/Pacing.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -33,13 +29,10 @@ class TExpTreeStackRow : public TData {
 TStackBox* StackDisplay(TGraphForm& form, const char* name, const QString& title, int left, int width) {
   auto* box = form.Place(new TStackBox(&form), left, 136, width, 222);
   box->setObjectName(QString::fromLatin1(name));
-  box->RowCount = TExptF::StackRows;
-  box->Title = title;
-  box->NodeColor = clAqua;
-  box->NodeFont.Name = QStringLiteral("Courier New");
-  box->NodeFont.Height = -18;
-  box->NodeFont.Color = clFuchsia;
-  box->AfterRescale();
+  box->SetLook({.RowCount = TExptF::StackRows,
+                .NodeColor = clAqua,
+                .NodeFont = {.Name = QStringLiteral("Courier New"), .Height = -18, .Color = clFuchsia},
+                .Title = title});
   return box;
 }
 
@@ -133,7 +126,6 @@ TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
   CharEdit->setObjectName(QStringLiteral("CharEdit"));
   CharEdit->hide();
 
-  dogsLoaded_ = LoadDogPictures(dogs_);
   Layout();
 }
 
@@ -355,24 +347,12 @@ void TExptF::SetEditText(const QString& text) {
 void TExptF::RunDog() {
   Layout();
   Edit1->setEnabled(false);
-  if (dogsLoaded_) {
-    TImgAnim anim(Canvas());
-    anim.SetBackground(BackBitmap.get());
-    const TPoint origin = ClientToScreen(TPoint(0, 0));
-    anim.OffsetX = -origin.x();
-    anim.OffsetY = -origin.y();
-    const double rx = width() / double(DesignClientSize().width());
-    const int y = text::Round(32 * height() / double(DesignClientSize().height()));
-    for (int frame = 0;; ++frame) {
-      const int x = 98 + 4 * frame;
-      if (x > 400) break;
-      anim.MoveTo(text::Round(x * rx), y, dogs_[static_cast<std::size_t>(frame % 7)]);
-      Edit1->resize(Edit1->width() + std::max(text::Round(4 * rx), 1), Edit1->height());
-      pacing::ProcessMessages();
-      pacing::Sleep(10);
-    }
-    Repaint();
-  }
+  // From design x 98 to 400, four design pixels a frame.
+  const double rx = width() / double(DesignClientSize().width());
+  const int y = text::Round(32 * height() / double(DesignClientSize().height()));
+  dog_.Run(
+      *this, (400 - 98) / 4, [&](int k) { return TPoint(text::Round((98 + 4 * k) * rx), y); },
+      [&](int) { Edit1->resize(Edit1->width() + std::max(text::Round(4 * rx), 1), Edit1->height()); });
   Edit1->setEnabled(true);
   Layout();
   Edit1->setFocus();

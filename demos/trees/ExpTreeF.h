@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "demos/stacks/LinkedStack.h"
+#include "demos/stacks/RunningDog.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "framework/drawkit/GraphForm.h"
-#include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
@@ -93,9 +93,8 @@ class TExptF : public TGraphForm {
   bool endReached_ = false;
   bool isOperand_ = false;
   bool evaluating_ = false;
-  bool dogsLoaded_ = false;
   bool settingText_ = false;
-  std::array<TBitmap, 7> dogs_;  // rundog1 .. rundog6, watchdog
+  TRunningDog dog_;
 };
 
 class TCalNeededF : public TForm {

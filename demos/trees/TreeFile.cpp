@@ -3,57 +3,47 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <string_view>
 
 namespace {
 
-// Far above any tree the kit draws (fifteen records of about 130 bytes); a larger file is
-// not one of ours.
+// Far above any tree the kit draws (at most a B-tree of 100 keys, about 130 bytes a node);
+// a larger file is not one of ours.
 constexpr qint64 kMaxFileSize = 1 << 20;
 
 QString Shown(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
 
-struct Refusal {
-  QString reason;
-};
-
-// Reads node records in preorder, checking each one as it comes.
+// Reads binary-tree node records in preorder, checking each one as it comes.
 class TreeReader {
  public:
   TreeReader(const QByteArray& bytes, const stream::TComponentClass& cls, int maxDepth, const TRecordCheck& check)
-      : reader_(bytes), cls_(cls), maxDepth_(maxDepth), check_(check) {}
+      : records_(bytes, cls, maxDepth), check_(check) {}
 
   std::unique_ptr<TTreeRecord> Tree() {
-    if (reader_.AtEnd()) return nullptr;
+    if (records_.AtEnd()) return nullptr;
     auto root = Node(1);
-    if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
+    records_.ExpectEnd();
     return root;
   }
 
  private:
-  [[noreturn]] static void Fail(const QString& reason) { throw Refusal{reason}; }
+  [[noreturn]] static void Fail(const QString& reason) { TTreeRecordReader::Fail(reason); }
 
   std::unique_ptr<TTreeRecord> Node(int level) {
-    ++count_;
-    if (level > maxDepth_)
-      Fail(QStringLiteral("树的层数超过了 %1 层").arg(maxDepth_));
-    if (reader_.AtEnd()) Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(count_));
     auto record = std::make_unique<TTreeRecord>();
-    try {
-      record->Values = reader_.ReadRecord(cls_);
-    } catch (const stream::TStreamError& e) {
-      Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(count_).arg(QString::fromUtf8(e.what())));
-    }
+    record->Values = records_.Next(level);
+    const int n = records_.Count();
     const int stair = Int("stair", -1, *record);
     if (stair != level)
-      Fail(QStringLiteral("第 %1 个结点应在第 %2 层，记录却写着 %3").arg(count_).arg(level).arg(stair));
+      Fail(QStringLiteral("第 %1 个结点应在第 %2 层，记录却写着 %3").arg(n).arg(level).arg(stair));
     if (const auto* v = stream::FindValue(record->Values, QStringLiteral("Value"))) {
       const QString s = std::get<QString>(*v);
       if (s.size() != 1 || s[0].unicode() < 0x20 || s[0].unicode() > 0x7E)
-        Fail(QStringLiteral("第 %1 个结点的值不是一个字母或空格").arg(count_));
+        Fail(QStringLiteral("第 %1 个结点的值不是一个字母或空格").arg(n));
     }
     if (check_) {
       const QString reason = check_(record->Values);
-      if (!reason.isEmpty()) Fail(QStringLiteral("第 %1 个结点%2").arg(count_).arg(reason));
+      if (!reason.isEmpty()) Fail(QStringLiteral("第 %1 个结点%2").arg(n).arg(reason));
     }
     if (Int("lctag", 0, *record) != 0) record->Left = Node(level + 1);
     if (Int("rctag", 0, *record) != 0) record->Right = Node(level + 1);
@@ -65,40 +55,59 @@ class TreeReader {
     return v && std::holds_alternative<std::int32_t>(*v) ? std::get<std::int32_t>(*v) : fallback;
   }
 
-  stream::TComponentReader reader_;
-  const stream::TComponentClass& cls_;
-  int maxDepth_;
+  TTreeRecordReader records_;
   const TRecordCheck& check_;
-  int count_ = 0;
 };
 
 }  // namespace
+
+stream::TPropertyValues TTreeRecordReader::Next(int level) {
+  const int n = ++count_;
+  if (level > maxLevels_) Fail(QStringLiteral("树的层数超过了 %1 层").arg(maxLevels_));
+  if (reader_.AtEnd()) Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
+  try {
+    return reader_.ReadRecord(cls_);
+  } catch (const stream::TStreamError& e) {
+    // A record running past the end of the data is a file cut short.
+    if (std::string_view(e.what()) == "Stream read error") Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
+    Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
+  }
+}
+
+void TTreeRecordReader::ExpectEnd() const {
+  if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
+}
+
+ETreeFileError TreeFileRefused(const QString& fileName, const QString& kind, const TTreeFileRefusal& refusal) {
+  return ETreeFileError(
+      QStringLiteral("%1 不是可用的%2数据文件：%3。树没有改变。").arg(Shown(fileName), kind, refusal.reason));
+}
 
 std::unique_ptr<TTreeRecord> ParseTreeFile(const QByteArray& bytes, const stream::TComponentClass& cls,
                                            int maxDepth, const QString& fileName, const TRecordCheck& check) {
   try {
     return TreeReader(bytes, cls, maxDepth, check).Tree();
-  } catch (const Refusal& r) {
-    throw ETreeFileError(
-        QStringLiteral("%1 不是可用的二叉树数据文件：%2。树没有改变。").arg(Shown(fileName), r.reason));
+  } catch (const TTreeFileRefusal& r) {
+    throw TreeFileRefused(fileName, kBinTreeKind, r);
   }
 }
 
-QByteArray ReadTreeFile(const QString& fileName) {
+QByteArray ReadTreeFile(const QString& fileName, const QString& kind) {
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly))
-    throw ETreeFileError(QStringLiteral("无法读取二叉树数据文件 %1：%2。树没有改变。").arg(Shown(fileName), file.errorString()));
-  if (file.size() > kMaxFileSize)
-    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉树数据文件：文件太大。树没有改变。").arg(Shown(fileName)));
+  const auto unreadable = [&] {
+    return ETreeFileError(
+        QStringLiteral("无法读取%1数据文件 %2：%3。树没有改变。").arg(kind, Shown(fileName), file.errorString()));
+  };
+  if (!file.open(QIODevice::ReadOnly)) throw unreadable();
+  if (file.size() > kMaxFileSize) throw TreeFileRefused(fileName, kind, {QStringLiteral("文件太大")});
   const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError)
-    throw ETreeFileError(QStringLiteral("无法读取二叉树数据文件 %1：%2。树没有改变。").arg(Shown(fileName), file.errorString()));
+  if (file.error() != QFileDevice::NoError) throw unreadable();
   return bytes;
 }
 
-void WriteTreeFile(const QString& fileName, const QByteArray& bytes) {
+void WriteTreeFile(const QString& fileName, const QByteArray& bytes, const QString& kind) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw ETreeFileError(
-        QStringLiteral("无法保存二叉树数据文件 %1：%2。原有的文件没有改变。").arg(Shown(fileName), file.errorString()));
+    throw ETreeFileError(QStringLiteral("无法保存%1数据文件 %2：%3。原有的文件没有改变。")
+                             .arg(kind, Shown(fileName), file.errorString()));
 }

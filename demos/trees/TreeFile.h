@@ -35,8 +35,45 @@ std::unique_ptr<TTreeRecord> ParseTreeFile(const QByteArray& bytes, const stream
                                            int maxDepth, const QString& fileName,
                                            const TRecordCheck& check = {});
 
+// The name the messages give a tree's data file ("二叉树数据文件").
+inline const QString kBinTreeKind = QStringLiteral("二叉树");
+
 // The whole file; raises ETreeFileError when it cannot be read.
-QByteArray ReadTreeFile(const QString& fileName);
+QByteArray ReadTreeFile(const QString& fileName, const QString& kind = kBinTreeKind);
 // Writes through a temporary file renamed over fileName at the end, so a failed save
 // leaves an existing file as it was; raises ETreeFileError.
-void WriteTreeFile(const QString& fileName, const QByteArray& bytes);
+void WriteTreeFile(const QString& fileName, const QByteArray& bytes, const QString& kind = kBinTreeKind);
+
+// The first fault of a data file, as the message says it; thrown while the records are read.
+struct TTreeFileRefusal {
+  QString reason;
+};
+
+// The refusal turned into the user's message: "<file> 不是可用的<kind>数据文件：<reason>。树没有改变。"
+ETreeFileError TreeFileRefused(const QString& fileName, const QString& kind, const TTreeFileRefusal& refusal);
+
+// The node records of a tree file one by one in preorder, as every tree's file holds them:
+// counts them, keeps the tree within its levels and refuses a record cut short or malformed
+// (TTreeFileRefusal); what the record must hold besides is the caller's to check.
+class TTreeRecordReader {
+ public:
+  TTreeRecordReader(const QByteArray& bytes, const stream::TComponentClass& cls, int maxLevels)
+      : reader_(bytes), cls_(cls), maxLevels_(maxLevels) {}
+
+  bool AtEnd() const { return reader_.AtEnd(); }
+  // The next record, that of a node on the given level (the root on level 1).
+  stream::TPropertyValues Next(int level);
+  // Refuses data after the last record.
+  void ExpectEnd() const;
+  // Records read so far: the number of the last one.
+  int Count() const { return count_; }
+  const QString& LastClassName() const { return reader_.LastClassName(); }
+
+  [[noreturn]] static void Fail(const QString& reason) { throw TTreeFileRefusal{reason}; }
+
+ private:
+  stream::TComponentReader reader_;
+  const stream::TComponentClass& cls_;
+  int maxLevels_;
+  int count_ = 0;
+};

@@ -153,6 +153,21 @@ TStackBox::TStackBox(QWidget* parent) : TNodeContainer(parent), marker_(new TSta
 
 TStackBox::~TStackBox() = default;
 
+void TStackBox::SetLook(const TStackLook& look) {
+  if (look.Color) Color = *look.Color;
+  ColCount = look.ColCount;
+  RowCount = look.RowCount;
+  NodeColor = look.NodeColor;
+  NodeFont = look.NodeFont;
+  PointerColor = look.PointerColor;
+  PointerFont = look.PointerFont;
+  Title = look.Title;
+  TitleColor = look.TitleColor;
+  ShowAnimate = look.ShowAnimate;
+  FieldColumns = look.FieldColumns;
+  AfterRescale();
+}
+
 void TStackBox::SetPointerVisible(bool visible) {
   pointerVisible_ = visible;
   AfterRescale();
@@ -374,22 +389,13 @@ TAckmanGraphForm::TAckmanGraphForm(QWidget* parent) : TGraphForm(parent) {
   Color = clWhite;
   Stack = Place(new TStackBox(this), 0, 0, 313, 217);
   Stack->setObjectName(QStringLiteral("Stack"));
-  Stack->Color = clWhite;
-  Stack->ColCount = 3;
-  Stack->RowCount = 18;
-  Stack->PointerColor = clYellow;
-  Stack->PointerFont.Name = QStringLiteral("MS Sans Serif");
-  Stack->PointerFont.Height = -13;
-  Stack->PointerFont.Color = clWindowText;
-  Stack->NodeColor = clSilver;
-  Stack->NodeFont.Name = QStringLiteral("Arial");
-  Stack->NodeFont.Style = fsBold;
-  Stack->NodeFont.Height = -16;
-  Stack->NodeFont.Color = clRed;
-  Stack->Title = QStringLiteral("  Addr  m  n  temp  result");
-  Stack->TitleColor = clBlack;
-  Stack->ShowAnimate = true;
-  Stack->AfterRescale();
+  Stack->SetLook({.Color = clWhite,
+                  .ColCount = 3,
+                  .RowCount = 18,
+                  .NodeFont = {.Name = QStringLiteral("Arial"), .Height = -16, .Style = fsBold, .Color = clRed},
+                  .PointerFont = {.Height = -13},
+                  .Title = QStringLiteral("  Addr  m  n  temp  result"),
+                  .ShowAnimate = true});
 }
 
 std::unique_ptr<TAckmanGraphForm> MakeStackWindow(const TStackPreset& preset) {

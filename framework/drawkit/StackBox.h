@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QSize>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,22 @@ class TNodeRect : public TRectbase {
 
  protected:
   void Paint() override;
+};
+
+// How a stack display looks, given in one go as a window's design has it (the fields as
+// TStackBox names them; the box's own background stays unless Color is given).
+struct TStackLook {
+  std::optional<TColor> Color = std::nullopt;
+  int ColCount = 1;
+  int RowCount = 1;
+  TColor NodeColor = clSilver;
+  TFont NodeFont = {};
+  TColor PointerColor = clYellow;
+  TFont PointerFont = {};
+  QString Title = {};
+  TColor TitleColor = clBlack;
+  bool ShowAnimate = false;
+  bool FieldColumns = false;
 };
 
 class TStackBox : public TNodeContainer {
@@ -135,6 +152,8 @@ class TStackBox : public TNodeContainer {
 
   // Lays the rows and the marker out for the present size.
   void AfterRescale() override;
+  // Takes the look and lays the box out afresh.
+  void SetLook(const TStackLook& look);
 
   // The title, when it is shown.
   QString DrawingText() const override { return titleVisible_ ? Title : QString(); }

@@ -122,16 +122,18 @@ TEST_F(TreeKit, BadFilesAreRefusedAndTheTreeStays) {
   BuildABCDE();
   const QByteArray good = tree.SaveToBytes();
 
-  auto refused = [this](const QByteArray& bytes, const char* what) {
+  auto refused = [this](const QByteArray& bytes, const char* what, const QString& says = QStringLiteral("树没有改变")) {
     try {
       tree.LoadFromBytes(bytes, QStringLiteral("x.dat"));
       ADD_FAILURE() << what << " was taken";
     } catch (const ETreeFileError& e) {
       EXPECT_TRUE(e.Message().contains(QStringLiteral("树没有改变"))) << e.Message().toStdString();
+      EXPECT_TRUE(e.Message().contains(says)) << what << ": " << e.Message().toStdString();
     }
     EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(B(D,),C(,E))")) << what;
   };
-  refused(good.left(good.size() - 10), "a cut file");
+  // A record cut short is a file cut short, not a stream fault in the user's message.
+  refused(good.left(good.size() - 10), "a cut file", QStringLiteral("文件在第 5 个结点处中断"));
   refused(good + good, "a second tree after the first");
   QByteArray unknown = good;
   unknown.replace(QByteArray("\x05Value"), QByteArray("\x05Vxxxx"));
