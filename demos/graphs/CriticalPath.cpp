@@ -21,21 +21,15 @@ namespace {
 TStackBox* ConfigureStack(TStackBox* box, const char* name, const QString& title, TColor back, TColor titleColor,
                           TColor node, TColor nodeFont) {
   box->setObjectName(QString::fromLatin1(name));
-  box->Color = back;
-  box->RowCount = 10;
-  box->Title = title;
-  box->TitleColor = titleColor;
-  box->NodeColor = node;
-  box->NodeFont.Name = QStringLiteral("Times New Roman");
-  box->NodeFont.Height = -16;
-  box->NodeFont.Style = fsBold;
-  box->NodeFont.Color = nodeFont;
-  box->PointerColor = back;
-  box->PointerFont.Name = QStringLiteral("Courier New");
-  box->PointerFont.Height = -15;
-  box->PointerFont.Style = fsBold;
-  box->PointerFont.Color = clBlue;
-  box->ShowAnimate = true;
+  box->SetLook({.Color = back,
+                .RowCount = 10,
+                .NodeColor = node,
+                .NodeFont = {.Name = QStringLiteral("Times New Roman"), .Height = -16, .Style = fsBold, .Color = nodeFont},
+                .PointerColor = back,
+                .PointerFont = {.Name = QStringLiteral("Courier New"), .Height = -15, .Style = fsBold, .Color = clBlue},
+                .Title = title,
+                .TitleColor = titleColor,
+                .ShowAnimate = true});
   box->hide();
   return box;
 }

@@ -30,16 +30,13 @@ class TTopSortForm : public TGraphForm {
     GraphList->SetColor(3, clTeal);
     StackBox = Place(new TStackBox(this), 265, 0, 112, 196);
     StackBox->setObjectName(QStringLiteral("StackBox"));
-    StackBox->RowCount = 10;
-    StackBox->Title = QStringLiteral("Vex     ");
-    StackBox->NodeColor = clTeal;
-    StackBox->NodeFont.Name = QStringLiteral("Times New Roman");
-    StackBox->NodeFont.Height = -19;
-    StackBox->NodeFont.Style = fsBold;
-    StackBox->NodeFont.Color = clRed;
-    StackBox->PointerColor = clBtnFace;
-    StackBox->PointerFont.Color = clBlue;
-    StackBox->ShowAnimate = true;
+    StackBox->SetLook({.RowCount = 10,
+                       .NodeColor = clTeal,
+                       .NodeFont = {.Name = QStringLiteral("Times New Roman"), .Height = -19, .Style = fsBold, .Color = clRed},
+                       .PointerColor = clBtnFace,
+                       .PointerFont = {.Color = clBlue},
+                       .Title = QStringLiteral("Vex     "),
+                       .ShowAnimate = true});
     StackBox->hide();
     GraphP = Place(new TGraphP(this), 0, 197, 264, 196);
     GraphP->setObjectName(QStringLiteral("GraphP"));
