@@ -4,6 +4,7 @@
 
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphMatrix.h"
+#include "demos/graphs/TraverWindow.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/GraphDemo.h"
 #include "framework/drawkit/GraphForm.h"
@@ -34,15 +35,8 @@ class TPathWindow : public TGraphForm {
     Matrix->setObjectName(QStringLiteral("GraphMatrix"));
     Matrix->SetColor(2, RGB(100, 100, 250));
     Matrix->SetColor(1, clWhite);
-    StatusText = new TZqStaticText(this);
-    StatusText->setObjectName(QStringLiteral("StatusText"));
-    TFont font;
-    font.SetSize(18);
-    font.Style = fsBold;
-    font.Color = status;
-    StatusText->SetFont(font);
+    StatusText = TTraverWindow::Caption(this, "StatusText", 18, status);
     StatusText->SetBevel(bvRaised);
-    StatusText->SetAlignment(taLeftJustify);
     LogText = new QTextEdit(this);
     LogText->setObjectName(QStringLiteral("LogText"));
     LogText->setReadOnly(true);
