@@ -6,6 +6,7 @@
 #include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
 #include "tests/demos/graphs/GraphSupport.h"
+#include "tests/demos/stacks/AloneRun.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -16,39 +17,30 @@ std::unique_ptr<TGraphm> Network() {
                    false);
 }
 
+// One run of a spanning-tree demonstration on network g, loaded through the input window.
 template <class T>
-class SpanningRun : public ::testing::Test {
+class SpanningRun : public AloneRun<T> {
  protected:
-  void TearDown() override {
-    demo_.reset();
-    CurrentDemo = nullptr;
+  T& Start(const QString& name, bool useC, const TGraphm& g) {
+    return this->StartAlone(name, useC, [&](T& demo) {
+      this->host_->QueueDialog(QStringLiteral("@FileLoad"));
+      this->host_->QueueFile(files_.Write(g));
+      this->host_->QueueDialog(QStringLiteral("确定"));
+      EXPECT_TRUE(demo.CreateData());
+    });
   }
-  T& Start(const QString& text, const TGraphm& g) {
-    demo_ = CreateDemo<T>(ProcSrcContainer().FindText(text)->Source);
-    host_->QueueDialog(QStringLiteral("@FileLoad"));
-    host_->QueueFile(files_.Write(g));
-    host_->QueueDialog(QStringLiteral("确定"));
-    EXPECT_TRUE(demo_->CreateData());
-    CurrentDemo = demo_.get();
-    demo_->Reset();
-    return *demo_;
+  QString Shown(const char* name) const {
+    return this->demo_->Locals()->FindByName(QString::fromLatin1(name))->GetText();
   }
-  void TraceTo(const QString& label) {
-    do demo_->TraceInto();
-    while (demo_->CurLine() != nullptr && demo_->CurLine()->Label() != label);
-  }
-  QString Shown(const char* name) const { return demo_->Locals()->FindByName(QString::fromLatin1(name))->GetText(); }
 
-  modal::ScriptedHostScope host_;
   GraphFiles files_;
-  std::unique_ptr<T> demo_;
 };
 
 using KruskalRun = SpanningRun<TMiniTreeKRUSKAL>;
 using PrimRun = SpanningRun<TMinispantreePRIM>;
 
 TEST_F(KruskalRun, HeapTreeAndSetsOfTheFirstNetwork) {
-  Start(QStringLiteral("P_MiniTreeKRUSKAL"), *Network());
+  Start(QStringLiteral("MiniTreeKRUSKAL"), false, *Network());
   TraceTo(QStringLiteral("WhileDo"));
   const QStringList rows = demo_->GraphForm()->TableRows();
   ASSERT_EQ(rows.size(), 7);
@@ -68,7 +60,7 @@ TEST_F(KruskalRun, EveryEdgeOfTenVerticesFits) {
   auto complete = std::make_unique<TGraphm>(10);
   for (int i = 1; i <= 10; ++i)
     for (int j = i + 1; j <= 10; ++j) complete->AddEdge(i, j, i * j);
-  Start(QStringLiteral("C_MiniTreeKRUSKAL"), *complete);
+  Start(QStringLiteral("MiniTreeKRUSKAL"), true, *complete);
   TraceTo(QStringLiteral("WhileDo"));
   EXPECT_EQ(demo_->GraphForm()->Last, 45);
   while (demo_->CurLine() != nullptr) demo_->TraceInto();
@@ -91,7 +83,7 @@ TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
 }
 
 TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
-  Start(QStringLiteral("P_MiniSpanTreePRIM"), *Network());
+  Start(QStringLiteral("MiniSpanTreePRIM"), false, *Network());
   QStringList ks;
   while (demo_->CurLine() != nullptr) {
     TraceTo(QStringLiteral("AddEdge"));
@@ -100,7 +92,7 @@ TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
   EXPECT_EQ(ks.join(' '), "3 2 4 5");
   EXPECT_EQ(demo_->GraphForm()->TableText(), "vex 1 3 1 2 4 | lowcost 0 0 0 0 0");
 
-  Start(QStringLiteral("C_MiniSpanTreePRIM"), *MakeGraph(4, {{'A', 'B', 3}, {'C', 'D', 1}}, false));
+  Start(QStringLiteral("MiniSpanTreePRIM"), true, *MakeGraph(4, {{'A', 'B', 3}, {'C', 'D', 1}}, false));
   TraceTo(QStringLiteral("NotConnected"));
   EXPECT_EQ(Shown("k"), "2");
   TraceTo(QStringLiteral("FindMin"));
