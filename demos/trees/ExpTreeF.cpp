@@ -1,6 +1,7 @@
 #include "demos/trees/ExpTreeF.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -220,14 +221,13 @@ void TExptF::ClearSlots() {
 
 // ---------------------------------------------------------------- the stacks
 
-void TExptF::Redraw(StringStack& stack, TStackBox& box) {
+void TExptF::Redraw(const StringStack& stack, TStackBox& box) {
   box.Clear();
-  while (auto item = stack.PopText()) work_.PushText(item->Str);
-  const int skip = std::max(work_.GetCount() - StackRows, 0);
-  for (int k = 0; auto item = work_.PopText(); ++k) {
-    stack.PushText(item->Str);
-    if (k >= skip) box.Push(std::make_unique<TExpTreeStackRow>(item->Str));
-  }
+  // The list runs from the top down; the display is filled from the lowest row it shows.
+  QStringList rows;
+  for (const LinkNode* n = stack.First(); n != nullptr; n = stack.Next(n)) rows << static_cast<const SSNod*>(n)->Str;
+  for (qsizetype k = std::min<qsizetype>(rows.size(), StackRows) - 1; k >= 0; --k)
+    box.Push(std::make_unique<TExpTreeStackRow>(rows[k]));
 }
 
 void TExptF::ShowOperators() { Redraw(optr_, *StackBox1); }
