@@ -21,29 +21,13 @@ void TrcdNode::SetNext(int next) { static_cast<TIntData*>(Items(1))->SetValue(ne
 
 // ---------------------------------------------------------------- window
 
-namespace {
-
-template <class Row>
-Row* PlaceAddrRow(TGraphForm& form, const char* name, int top, int capacity, int startIndex, TColor color) {
-  auto* row = form.Place(new Row(&form), 1, top, 423, 53);
-  row->setObjectName(QString::fromLatin1(name));
-  row->Capacity = capacity;
-  row->StartIndex = startIndex;
-  row->NodeColor = color;
-  row->NodeWidthRatio = 10;
-  row->NodeFont = SortFont("Times New Roman", -11, clWindowText);
-  return row;
-}
-
-}  // namespace
-
-TRadixSortGraphForm::TRadixSortGraphForm(QWidget* parent) : TGraphForm(parent) {
+TRadixSortGraphForm::TRadixSortGraphForm(QWidget* parent) : TSortGraphForm(parent) {
   SetCaption(QStringLiteral("基数排序"));
   SetDesignClientSize(426, 360);
-  value = PlaceAddrRow<TRadixdata>(*this, "value", 26, 9, 1, clGreen);
-  Next = PlaceAddrRow<TAddrdata>(*this, "Next", 104, 9, 1, clGreen);
-  f = PlaceAddrRow<TAddrdata>(*this, "f", 184, 10, 0, clAqua);
-  e = PlaceAddrRow<TAddrdata>(*this, "e", 260, 10, 0, clAqua);
+  value = PlaceRow<TRadixdata>("value", {1, 26, 423, 53}, 9, 1, clGreen, 10);
+  Next = PlaceRow<TAddrdata>("Next", {1, 104, 423, 53}, 9, 1, clGreen, 10);
+  f = PlaceRow<TAddrdata>("f", {1, 184, 423, 53}, 10, 0, clAqua, 10);
+  e = PlaceRow<TAddrdata>("e", {1, 260, 423, 53}, 10, 0, clAqua, 10);
   const TFont heading = SortFont("Arial", -16, clBlue, fsBold);
   const std::pair<const char*, const char*> captions[] = {
       {"ZqStaticText2", "Value"}, {"ZqStaticText1", "Next"}, {"ZqStaticText3", "f[0..9]"}, {"ZqStaticText4", "e[0..9]"}};
@@ -54,11 +38,7 @@ TRadixSortGraphForm::TRadixSortGraphForm(QWidget* parent) : TGraphForm(parent) {
     text->SetFont(heading);
     text->SetCaption(QString::fromLatin1(captions[i].second));
   }
-  ZqStaticText5 = Place(new TZqStaticText(this), 20, 325, 389, 22);
-  ZqStaticText5->setObjectName(QStringLiteral("ZqStaticText5"));
-  ZqStaticText5->SetBevel(bvLowered);
-  ZqStaticText5->SetFont(heading);
-  ZqStaticText5->SetCaption(QStringLiteral("d=2  c1=0  crd=9"));
+  ZqStaticText5 = PlaceCaption("ZqStaticText5", QStringLiteral("d=2  c1=0  crd=9"), {20, 325, 389, 22}, heading);
 }
 
 // ---------------------------------------------------------------- input

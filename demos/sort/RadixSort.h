@@ -5,9 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "demos/sort/SortData.h"
+#include "demos/sort/SortDemo.h"
 #include "framework/drawkit/FormDemo.h"
-#include "framework/drawkit/GraphForm.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Forms.h"
@@ -26,7 +25,7 @@ class TrcdNode : public TRecord {
   void SetNext(int next);
 };
 
-class TRadixSortGraphForm : public TGraphForm {
+class TRadixSortGraphForm : public TSortGraphForm {
  public:
   explicit TRadixSortGraphForm(QWidget* parent = nullptr);
   TRadixdata* value;
