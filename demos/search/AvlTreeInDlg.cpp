@@ -5,21 +5,13 @@
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "platform/Controls.h"
 
-TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TForm(parent) {
+TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
   setObjectName(QStringLiteral("AVLTreeInputDlg"));
   SetCaption(QStringLiteral("生成二叉平衡树"));
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
   SetClientSize(469, 446);
-  Bevel1 = new TBevel(this, bsFrame);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setGeometry(10, 10, 351, 431);
-  OKBtn = TreeDlgButton(this, "OKBtn", QStringLiteral("OK"), 368, 10, 93, 31);
-  OKBtn->ModalResult = mrOk;
-  OKBtn->SetDefault(true);
-  CancelBtn = TreeDlgButton(this, "CancelBtn", QStringLiteral("Cancel"), 368, 62, 93, 31);
-  CancelBtn->ModalResult = mrCancel;
-  CancelBtn->Cancel = true;
+  OKBtn->setGeometry(368, 10, 93, 31);
+  CancelBtn->setGeometry(368, 62, 93, 31);
   Tree = new TAvlTreeClass(this);
   Tree->setObjectName(QStringLiteral("Tree"));
   Tree->setGeometry(16, 16, 337, 417);

@@ -1,18 +1,14 @@
 #pragma once
 // The dialog "生成二叉平衡树": the balanced tree the demonstration starts from, which the
 // user makes at random ("随机生成"), saves ("保存数据") or loads ("取出数据").
-#include "platform/Forms.h"
+#include "demos/search/OKRightDlg.h"
 
 class TAvlTreeClass;
-class TBevel;
 
-class TAVLTreeInputDlg : public TForm {
+class TAVLTreeInputDlg : public TOKRightDlg {
  public:
   explicit TAVLTreeInputDlg(QWidget* parent = nullptr);
 
-  TBevel* Bevel1;
-  TButton* OKBtn;
-  TButton* CancelBtn;
   TAvlTreeClass* Tree;
   TButton* RandBtn;
   TButton* SaveBtn;

@@ -1,18 +1,14 @@
 #pragma once
 // The creation dialog "生成B+树": a copy of the demonstration's B+-tree, made at random,
 // saved to or loaded from a data file.
-#include "platform/Controls.h"
-#include "platform/Forms.h"
+#include "demos/search/BTreeInDlg.h"
 
 class TBPTreeClass;
 
-class TBPTreeInputDlg : public TForm {
+class TBPTreeInputDlg : public TOKBottomDlg {
  public:
   explicit TBPTreeInputDlg(QWidget* parent = nullptr);
 
-  TBevel* Bevel1;
-  TButton* OKBtn;
-  TButton* CancelBtn;
   TButton* RandBtn;
   TButton* SaveBtn;
   TButton* LoadBtn;

@@ -14,19 +14,17 @@
 bool TFile::Open(char mode) {
   if (mode_ != 'c' || (mode != 'r' && mode != 'w')) return false;
   mode_ = mode;
-  if (mode == 'r') {
+  // Writing appends after lastRec_; only reading needs a position of its own.
+  if (mode == 'r')
     pos_ = 0;
-  } else {
-    pos_ = -1;
+  else
     lastRec_ = -1;
-  }
   return true;
 }
 
 bool TFile::Write(int x) {
   if (mode_ != 'w' || lastRec_ >= Capacity - 1) return false;
-  data_[static_cast<std::size_t>(++pos_)] = x;
-  ++lastRec_;
+  data_[static_cast<std::size_t>(++lastRec_)] = x;
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "demos/stacks/AboutBox.h"
+#include "demos/stacks/ScaledControls.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
@@ -156,22 +157,18 @@ TExpF::~TExpF() = default;
 void TExpF::LayoutTopRow() {
   // The label, the edit and the buttons follow the window's size as the containers do, so
   // that they stay in proportion with the stack displays in a large pane.
-  const double rx = width() / double(DesignClientSize().width());
-  const double ry = height() / double(DesignClientSize().height());
-  const auto sx = [rx](int v) { return std::max(text::Round(v * rx), 1); };
-  const auto sy = [ry](int v) { return std::max(text::Round(v * ry), 1); };
+  const TDesignRatio r(DesignClientSize(), size());
   // Texts grow with the smaller ratio, so that a long expression still fits the edit.
-  const double rf = std::min(rx, ry);
-  const auto font = [rf](const char* name, int height, TFontStyles style, TColor color) {
-    return TFont{.Name = QString::fromUtf8(name), .Height = -std::max(text::Round(height * rf), 1), .Style = style, .Color = color};
+  const auto font = [&r](const char* name, int height, TFontStyles style, TColor color) {
+    return TFont{.Name = QString::fromUtf8(name), .Height = -r.Text(height), .Style = style, .Color = color};
   };
-  Label6->setGeometry(sx(8), sy(12), sx(56), sy(26));
+  Label6->setGeometry(r.X(8), r.Y(12), r.X(56), r.Y(26));
   ApplyEnabledFont(*Label6, font("宋体", 16, fsBold, clYellow));
   ApplyEnabledFont(*Edit1, font("Courier New", 12, fsBold, clBlack));
   BitBtn2->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
   BitBtn3->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
-  BitBtn2->resize(sx(56), sy(28));
-  BitBtn3->resize(sx(60), sy(28));
+  BitBtn2->resize(r.X(56), r.Y(28));
+  BitBtn3->resize(r.X(60), r.Y(28));
 
   const int midY = Label6->y() + Label6->height() / 2;
   BitBtn2->move(StackBox2->x() + StackBox2->width() - BitBtn2->width(), midY - BitBtn2->height() / 2);

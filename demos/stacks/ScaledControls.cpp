@@ -6,6 +6,16 @@
 #include "platform/Forms.h"
 #include "platform/TextRules.h"
 
+TDesignRatio::TDesignRatio(QSize designClient, QSize client) {
+  if (designClient.isEmpty()) return;
+  Rx = static_cast<double>(client.width()) / designClient.width();
+  Ry = static_cast<double>(client.height()) / designClient.height();
+}
+
+int TDesignRatio::X(int v) const { return std::max(text::Round(v * Rx), 1); }
+int TDesignRatio::Y(int v) const { return std::max(text::Round(v * Ry), 1); }
+int TDesignRatio::Text(int v, int least) const { return std::max(text::Round(v * std::min(Rx, Ry)), least); }
+
 void TScaledControls::Add(QWidget* control, const QRect& design, const TFont& font, bool scaleFont) {
   entries_.push_back({control, design, font, scaleFont});
   control->setGeometry(design);

@@ -4,6 +4,7 @@
 // scaled by the smaller of the window's two ratios, whenever the window is resized.
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 #include <vector>
 
 #include "platform/Font.h"
@@ -11,6 +12,18 @@
 
 class QLabel;
 class QWidget;
+
+// A window's present size against its design size, for controls placed by hand: design
+// lengths scale along their own axis and never fall below a pixel; texts grow with the
+// smaller ratio, so that they still fit their places.
+struct TDesignRatio {
+  TDesignRatio(QSize designClient, QSize client);
+  int X(int v) const;
+  int Y(int v) const;
+  int Text(int v, int least = 1) const;
+  double Rx = 1;
+  double Ry = 1;
+};
 
 class TScaledControls {
  public:

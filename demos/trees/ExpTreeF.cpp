@@ -1,10 +1,12 @@
 #include "demos/trees/ExpTreeF.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTextEdit>
 #include <algorithm>
 
 #include "demos/stacks/ExpF.h"
+#include "demos/stacks/ScaledControls.h"
 #include "demos/trees/ExpTreeModel.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/StackBox.h"
@@ -132,20 +134,17 @@ TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
 TExptF::~TExptF() = default;
 
 void TExptF::Layout() {
-  const double rx = width() / double(DesignClientSize().width());
-  const double ry = height() / double(DesignClientSize().height());
-  const auto sx = [rx](int v) { return std::max(text::Round(v * rx), 1); };
-  const auto sy = [ry](int v) { return std::max(text::Round(v * ry), 1); };
-  const int fontHeight = std::max(text::Round(19 * std::min(rx, ry)), 8);
+  const TDesignRatio r(DesignClientSize(), size());
+  const int fontHeight = r.Text(19, 8);
   Edit1->setFont(TFont{.Name = QStringLiteral("Courier"), .Height = -fontHeight}.ToQFont());
   Label6->setFont(TFont{.Name = QStringLiteral("宋体"), .Height = -std::max(fontHeight - 4, 8), .Style = fsBold}.ToQFont());
-  Label6->setGeometry(sx(4), sy(34), sx(58), sy(24));
-  BitBtn2->setGeometry(sx(400), sy(32), sx(44), sy(28));
+  Label6->setGeometry(r.X(4), r.Y(34), r.X(58), r.Y(24));
+  BitBtn2->setGeometry(r.X(400), r.Y(32), r.X(44), r.Y(28));
   // Evaluating, the edit gives its first 62 design pixels to the label's longer caption.
   const int left = evaluating_ ? 64 + 62 : 64;
   const int right = BitBtn2->isHidden() && !Edit1->isEnabled() ? 72 : 396;
-  Edit1->setGeometry(sx(left), sy(34), std::max(sx(right - left), 8), sy(24));
-  if (evaluating_) Label6->setGeometry(sx(4), sy(34), sx(120), sy(24));
+  Edit1->setGeometry(r.X(left), r.Y(34), std::max(r.X(right - left), 8), r.Y(24));
+  if (evaluating_) Label6->setGeometry(r.X(4), r.Y(34), r.X(120), r.Y(24));
 }
 
 void TExptF::FormResize() {
@@ -222,14 +221,13 @@ void TExptF::ClearSlots() {
 
 // ---------------------------------------------------------------- the stacks
 
-void TExptF::Redraw(StringStack& stack, TStackBox& box) {
+void TExptF::Redraw(const StringStack& stack, TStackBox& box) {
   box.Clear();
-  while (auto item = stack.PopText()) work_.PushText(item->Str);
-  const int skip = std::max(work_.GetCount() - StackRows, 0);
-  for (int k = 0; auto item = work_.PopText(); ++k) {
-    stack.PushText(item->Str);
-    if (k >= skip) box.Push(std::make_unique<TExpTreeStackRow>(item->Str));
-  }
+  // The list runs from the top down; the display is filled from the lowest row it shows.
+  QStringList rows;
+  for (const LinkNode* n = stack.First(); n != nullptr; n = stack.Next(n)) rows << static_cast<const SSNod*>(n)->Str;
+  for (qsizetype k = std::min<qsizetype>(rows.size(), StackRows) - 1; k >= 0; --k)
+    box.Push(std::make_unique<TExpTreeStackRow>(rows[k]));
 }
 
 void TExptF::ShowOperators() { Redraw(optr_, *StackBox1); }

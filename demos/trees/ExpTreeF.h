@@ -84,9 +84,9 @@ class TExptF : public TGraphForm {
   // The program's own texts in the edit leave the start button as it is.
   void SetEditText(const QString& text);
   // Shows the given stack in its display, bottom first (the top rows when it is taller).
-  void Redraw(StringStack& stack, TStackBox& box);
+  void Redraw(const StringStack& stack, TStackBox& box);
 
-  StringStack optr_, opnd_, work_;
+  StringStack optr_, opnd_;
   QString expression_;  // accepted, ending in "#"
   int i_ = 0;           // characters read so far
   int free_ = 1;        // next free slot

@@ -344,7 +344,7 @@ void TStackBox::Paint() {
   const TStackLayout l = Layout();
   const int w = width();
   const int h = height();
-  CopyBackdrop(c, *this, ClientRect(), Color);
+  PaintGround(c, *this, ClientRect());
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Height = (l.TitleBand * 3) / 4;
   c.Font.Style = 0;
