@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QFileInfo>
 
+#include "platform/Font.h"
 #include "platform/ModalHost.h"
 
 namespace app {
@@ -74,7 +75,9 @@ void ExitWhenShownIfAsked(QWidget& window) {
 
 }  // namespace app
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  DrawChineseFacesUnhinted();
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {

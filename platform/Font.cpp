@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 #include <unordered_map>
 
 namespace {
@@ -108,6 +109,19 @@ QString SubstituteFamily(const QString& name) {
       {QStringLiteral("terminal"), kMono},
   };
   return table.value(name.trimmed().toLower(), kSong);
+}
+
+void DrawChineseFacesUnhinted() {
+  static const char kRule[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <match target="font">
+    <test name="family" compare="contains"><string>AR PL U</string></test>
+    <edit name="hintstyle" mode="assign"><const>hintnone</const></edit>
+  </match>
+</fontconfig>)";
+  FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(kRule),
+                                 FcFalse);
 }
 
 int TFont::Size() const {

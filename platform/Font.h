@@ -42,3 +42,10 @@ class TFont {
 // The installed family that stands in for a font name of the program ("宋体", "Arial",
 // "Fixedsys"...); unknown names give a default family with CJK glyphs.
 QString SubstituteFamily(const QString& name);
+
+// Lets the program's Chinese faces be drawn unhinted (called once, before any text is drawn).
+// They carry no hinting instructions, so FreeType would auto-hint them, and the auto-hinter
+// first measures about a hundred reference characters of each face: megabytes of font file
+// read and milliseconds spent before the first caption shows, for glyphs that look the same
+// at the sizes the program draws.
+void DrawChineseFacesUnhinted();
