@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/Application.h"
@@ -86,29 +87,52 @@ namespace {
 quint32 Le32(const uchar* p) { return p[0] | p[1] << 8 | p[2] << 16 | quint32(p[3]) << 24; }
 quint16 Le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
 
-// An uncompressed 24-bit BMP, as the picture generator writes every picture, read from the
-// mapped file into the image Qt's reader would make. Null for any other file.
-QImage ReadBmp24(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() < 54) return {};
-  const qint64 size = file.size();
-  const uchar* d = file.map(0, size);
+// The file stays mapped for as long as an image drawn in place from it lives.
+void CloseMappedFile(void* file) { delete static_cast<QFile*>(file); }
+
+// An uncompressed 24- or 32-bit BMP, as the picture generator writes every picture, read
+// from the mapped file into the image Qt's reader would make. A top-down 32-bit file whose
+// rows start with opaque pixels is not copied at all: the image is drawn from the mapped
+// file itself (the selection window's screen-sized background is such a file). Null for any
+// other file.
+QImage ReadBmp(const QString& path) {
+  auto file = std::make_unique<QFile>(path);
+  if (!file->open(QIODevice::ReadOnly) || file->size() < 54) return {};
+  const qint64 size = file->size();
+  const uchar* d = file->map(0, size);
   if (d == nullptr || d[0] != 'B' || d[1] != 'M') return {};
   const qint64 offset = Le32(d + 10);
   const qint64 headerSize = Le32(d + 14);
   const qint32 width = static_cast<qint32>(Le32(d + 18));
   const qint32 height = static_cast<qint32>(Le32(d + 22));  // negative: rows top-down
-  if (headerSize < 40 || Le16(d + 26) != 1 || Le16(d + 28) != 24 || Le32(d + 30) != 0) return {};
+  const int bits = Le16(d + 28);
+  if (headerSize < 40 || Le16(d + 26) != 1 || (bits != 24 && bits != 32) || Le32(d + 30) != 0)
+    return {};
   if (width <= 0 || width > 32767 || height == 0 || height < -32767 || height > 32767) return {};
   const int rows = height > 0 ? height : -height;
-  const qint64 stride = (qint64(width) * 3 + 3) & ~qint64(3);
+  const int pixelBytes = bits / 8;
+  const qint64 stride = (qint64(width) * pixelBytes + 3) & ~qint64(3);
   if (offset < 14 + headerSize || offset + stride * rows > size) return {};
+  const auto opaqueRows = [&] {
+    for (int y = 0; y < rows; ++y)
+      if (d[offset + stride * y + 3] != 0xff) return false;
+    return true;
+  };
+  if (bits == 32 && height < 0 && offset % 4 == 0 && opaqueRows()) {
+    QImage inPlace(d + offset, width, rows, stride, QImage::Format_RGB32, CloseMappedFile,
+                   file.get());
+    if (inPlace.isNull()) return {};
+    file.release();
+    inPlace.setDotsPerMeterX(static_cast<qint32>(Le32(d + 38)));
+    inPlace.setDotsPerMeterY(static_cast<qint32>(Le32(d + 42)));
+    return inPlace;
+  }
   QImage image(width, rows, QImage::Format_RGB32);
   if (image.isNull()) return {};
   for (int y = 0; y < rows; ++y) {
     const uchar* in = d + offset + stride * (height > 0 ? rows - 1 - y : y);
     auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
+    for (int x = 0; x < width; ++x, in += pixelBytes) out[x] = qRgb(in[2], in[1], in[0]);
   }
   image.setDotsPerMeterX(static_cast<qint32>(Le32(d + 38)));
   image.setDotsPerMeterY(static_cast<qint32>(Le32(d + 42)));
@@ -118,7 +142,7 @@ QImage ReadBmp24(const QString& path) {
 }  // namespace
 
 QImage ReadImageFile(const QString& path) {
-  QImage image = ReadBmp24(path);
+  QImage image = ReadBmp(path);
   if (image.isNull()) image = QImageReader(path).read();
   return image;
 }
@@ -163,10 +187,12 @@ QString ResolveProgramFile(const QString& name) {
 
 std::unique_ptr<TBitmap> LoadPicture(const QString& name) {
   auto bitmap = std::make_unique<TBitmap>();
-  if (bitmap->TryLoadFromFile(name)) return bitmap;
-  // The bare names of pictures live in the image folder.
-  const QString inImages = ResolveProgramFile(QStringLiteral("image/") + name);
-  if (!inImages.isEmpty() && bitmap->TryLoadFromFile(inImages)) return bitmap;
+  // The bare names of pictures live in the image folder: look there first, as a name not
+  // found with its exact spelling has a whole folder listed to match its letter case.
+  const bool bare = !name.contains('/') && !name.contains('\\');
+  const QString inImages = QStringLiteral("image/") + name;
+  for (const QString& candidate : bare ? QStringList{inImages, name} : QStringList{name, inImages})
+    if (bitmap->TryLoadFromFile(candidate)) return bitmap;
   ReportMissingPicture(name);
   return nullptr;
 }

@@ -66,9 +66,10 @@ std::unique_ptr<TBitmap> LoadPicture(const QString& name);
 // without folder and ".bmp" ("PkgBack"), so that a picture the generator does not make is
 // reported instead of leaving a blank; nothing by default. An empty handler removes it.
 void SetMissingPictureHandler(std::function<void(const QString& name)> handler);
-// Reads a picture file. The program's own pictures (uncompressed 24-bit BMPs) are read
-// directly: Qt's reader first loads every image format plugin, several milliseconds of the
-// program's start. Any other file is read as Qt reads it. A null image when it cannot be read.
+// Reads a picture file. The program's own pictures (uncompressed 24- and 32-bit BMPs) are
+// read directly: Qt's reader first loads every image format plugin, several milliseconds of
+// the program's start; a top-down 32-bit one is drawn from the mapped file without a copy.
+// Any other file is read as Qt reads it. A null image when it cannot be read.
 QImage ReadImageFile(const QString& path);
 // Resolves a program file name: absolute, or relative to the program's folder; letter case
 // and "\" separators as the program writes them. Empty when no such file exists.

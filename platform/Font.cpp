@@ -34,8 +34,13 @@ QFont BaseFont(const TFont& f) {
   QFont q;
   QString family = SubstituteFamily(f.Name);
   if (f.Pitch == fpFixed && family != kMono) family = kMono;
-  // CJK text falls back to the Song face, as Chinese Windows linked it into Latin fonts.
-  q.setFamilies({family, kSong});
+  // CJK text in a Latin font falls back to the Song face, as Chinese Windows linked it into
+  // Latin fonts. A Chinese face needs no such list: each one names a fallback list that
+  // fontconfig has to sort out of every installed font.
+  if (family == kSong || family == kKai || family == kHei)
+    q.setFamily(family);
+  else
+    q.setFamilies({family, kSong});
   q.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
   q.setBold(f.Style & fsBold);
   q.setItalic(f.Style & fsItalic);

@@ -353,16 +353,16 @@ void TAlgoSelectForm::ExitBtnClick() {
 
 void TAlgoSelectForm::ShowSelection() {
   const QSize screenSize = screen::Size();
-  // Read as an image, not a pixmap: a loaded pixmap would stay in Qt's pixmap cache, a second
-  // screen-sized copy for the program's whole life. A picture of the screen's size is the
-  // background itself.
+  // Kept as an image, not a pixmap: a loaded pixmap would stay in Qt's pixmap cache, a
+  // second screen-sized copy for the program's whole life. A picture of the screen's size is
+  // the background itself, drawn from the mapped file without a copy.
   QImage picture;
   const QString file = app::ImageFile(QStringLiteral("crtbk.bmp"));
   if (!file.isEmpty()) picture = ReadImageFile(file);
   if (picture.size() == screenSize) {
-    background_ = QPixmap::fromImage(std::move(picture));
+    background_ = std::move(picture);
   } else {
-    background_ = QPixmap(screenSize);
+    background_ = QImage(screenSize, QImage::Format_RGB32);
     if (picture.isNull()) {
       background_.fill(kPlainBackground);
     } else {
@@ -380,7 +380,7 @@ void TAlgoSelectForm::ShowSelection() {
 }
 
 void TAlgoSelectForm::HideSelection() {
-  background_ = QPixmap();
+  background_ = QImage();
   hide();
 }
 
@@ -488,7 +488,7 @@ void TAlgoSelectForm::mouseMoveEvent(QMouseEvent* event) {
 void TAlgoSelectForm::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!background_.isNull())
-    p.drawPixmap(0, 0, background_);
+    p.drawImage(0, 0, background_);
   else
     p.fillRect(rect(), kPlainBackground);
   // The separator under the path: a sunken line across the window.

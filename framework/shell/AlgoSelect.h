@@ -4,6 +4,7 @@
 // left, the children of the last one in a grid to the right), the Pascal/C choice and the
 // exit button, and starts the chosen demonstration through its SelectionHost.
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -132,7 +133,7 @@ class TAlgoSelectForm : public QWidget {
   int pitch_ = 0;
   int margin_ = 0;
 
-  QPixmap background_;  // screen-sized, while the selection is shown
+  QImage background_;  // screen-sized, while the selection is shown
   QPixmap rootPicture_;
   std::array<QPixmap, MaxChildItems> chapterPictures_;
 

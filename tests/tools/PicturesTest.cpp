@@ -1,5 +1,5 @@
 // The generator makes every picture the program loads, in the size and transparency the
-// windows expect, as 24-bit bitmaps that read back unchanged.
+// windows expect, as bitmaps that read back unchanged.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,6 +10,7 @@
 #include <QtEndian>
 #include <memory>
 
+#include "platform/Bitmap.h"
 #include "tools/gen/Bmp.h"
 #include "tools/gen/Catalog.h"
 #include "tools/gen/Paint.h"
@@ -121,7 +122,7 @@ TEST_F(GeneratedFiles, NamesStayDistinctWhenLetterCaseIsIgnored) {
             seen.size());
 }
 
-TEST_F(GeneratedFiles, FilesAre24BitBitmapsThatReadBackAsDrawn) {
+TEST_F(GeneratedFiles, FilesAreUncompressedBitmapsThatReadBackAsDrawn) {
   for (const Picture& pic : gen::AllPictures()) {
     QFile file(ImageFile(pic.name));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << pic.name.toStdString();
@@ -133,15 +134,18 @@ TEST_F(GeneratedFiles, FilesAre24BitBitmapsThatReadBackAsDrawn) {
     const auto i32 = [&bytes](int at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
     const int w = pic.size.width();
     const int h = pic.size.height();
-    const int row = (w * 3 + 3) / 4 * 4;
+    // Drawn in place: 32 bits, rows top-down from a four-byte boundary.
+    const int bits = pic.drawnInPlace ? 32 : 24;
+    const int offset = pic.drawnInPlace ? 56 : 54;
+    const int row = (w * bits / 8 + 3) / 4 * 4;
     EXPECT_EQ(bytes.left(2), QByteArray("BM")) << pic.name.toStdString();
     EXPECT_EQ(i32(2), bytes.size()) << pic.name.toStdString() << ": file size field";
-    EXPECT_EQ(i32(10), 54);
+    EXPECT_EQ(i32(10), offset);
     EXPECT_EQ(i32(18), w);
-    EXPECT_EQ(i32(22), h);
-    EXPECT_EQ(u16(28), 24) << pic.name.toStdString() << " is not 24-bit";
+    EXPECT_EQ(i32(22), pic.drawnInPlace ? -h : h);
+    EXPECT_EQ(u16(28), bits) << pic.name.toStdString();
     EXPECT_EQ(i32(30), 0) << "compressed";
-    EXPECT_EQ(bytes.size(), 54 + row * h) << pic.name.toStdString();
+    EXPECT_EQ(bytes.size(), offset + row * h) << pic.name.toStdString();
     const QImage read = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(read, pic.draw().convertToFormat(QImage::Format_RGB32))
         << pic.name.toStdString() << " reads back differently (or is drawn differently each time)";
@@ -198,6 +202,32 @@ TEST(Bmp, RowsArePaddedAndStoredBottomUp) {
   // The first stored row is the bottom one, blue-green-red per pixel, padded to 12 bytes.
   EXPECT_EQ(bytes.mid(54, 12), QByteArray("\x03\x02\x01\x06\x05\x04\x09\x08\x07\0\0\0", 12));
   EXPECT_EQ(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), image);
+}
+
+TEST(Bmp, TheProgramReadsBothEncodingsAndNeverWritesThroughAMappedFile) {
+  QImage image(5, 3, QImage::Format_RGB32);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(50 * x, 90 * y, 13 * x + y));
+  QByteArray unusedZero = gen::EncodeBmp32TopDown(image);
+  for (qsizetype i = 56 + 3; i < unusedZero.size(); i += 4) unusedZero[i] = 0;
+  const QTemporaryDir dir;
+  const std::pair<const char*, QByteArray> files[] = {
+      {"bottom-up 24-bit", gen::EncodeBmp24(image)},
+      {"top-down 32-bit", gen::EncodeBmp32TopDown(image)},
+      {"top-down 32-bit with the fourth byte 0", unusedZero}};
+  for (const auto& [kind, bytes] : files) {
+    const QString path = dir.filePath(QString::fromLatin1(kind) + QStringLiteral(".bmp"));
+    ASSERT_TRUE(gen::WriteBytes(path, bytes, nullptr));
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), image) << kind;
+    EXPECT_EQ(ReadImageFile(path), image) << kind;
+    // A picture drawn on after loading changes in memory only.
+    TBitmap drawn;
+    ASSERT_TRUE(drawn.TryLoadFromFile(path)) << kind;
+    drawn.Canvas().Brush.Color = clRed;
+    drawn.Canvas().FillRect(Rect(0, 0, 5, 3));
+    EXPECT_EQ(drawn.Canvas().Pixels(4, 2), clRed) << kind;
+    EXPECT_EQ(ReadImageFile(path), image) << kind;
+  }
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ bool GenerateAll(const QString& outDir, QString* error) {
       return false;
     }
     if (!WriteBytes(out.filePath(QStringLiteral("image/") + picture.name + QStringLiteral(".bmp")),
-                    EncodeBmp24(image), error))
+                    picture.drawnInPlace ? EncodeBmp32TopDown(image) : EncodeBmp24(image),
+                    error))
       return false;
   }
   for (const MusicFile& music : AllMusic()) {

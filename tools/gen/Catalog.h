@@ -24,6 +24,7 @@ struct Picture {
   Transparency transparency;
   QString role;
   std::function<QImage()> draw;  // answers an image of exactly `size`
+  bool drawnInPlace = false;     // written top-down in 32 bits (EncodeBmp32TopDown)
 };
 
 using PictureTable = std::vector<Picture>;

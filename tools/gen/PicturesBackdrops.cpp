@@ -325,7 +325,8 @@ void AddBackdropsPictures(PictureTable& t) {
                {1024, 768},
                Transparency::Opaque,
                QStringLiteral("selection window background, stretched to the screen"),
-               [] { return SelectionBackground(1024, 768); }});
+               [] { return SelectionBackground(1024, 768); },
+               true});
   t.push_back({QStringLiteral("AlgoSelRoot"),
                {64, 64},
                Transparency::Opaque,
