@@ -39,8 +39,7 @@ void TAVlTreeNode::Assign(const TBinCharTreeNode& source) {
     const TAVlTreeNode* child = left ? from->AvlLeft() : from->AvlRight();
     if (!child) continue;
     auto* copy = new TAVlTreeNode(Tree());
-    left ? SetLeft(copy) : SetRight(copy);
-    copy->stair = stair + 1;
+    AttachChild(*copy, left);
     copy->Assign(*child);
   }
 }
@@ -225,8 +224,7 @@ void TAvlTreeClass::AvlInsertQuiet(char key) {
   if (q->stair >= MaxDepth) return;
   auto* s = MakeNode<TAVlTreeNode>();
   s->SetValue(key);
-  s->stair = q->stair + 1;
-  q->Value() <= key ? q->SetRight(s) : q->SetLeft(s);
+  q->AttachChild(*s, q->Value() > key);
 
   const int d = key < a->Value() ? 1 : -1;
   TAVlTreeNode* b = d == 1 ? a->AvlLeft() : a->AvlRight();

@@ -150,6 +150,11 @@ void TBinTreeNode::SetRight(TBinTreeNode* node) {
   rctag = node ? 1 : 0;
 }
 
+void TBinTreeNode::AttachChild(TBinTreeNode& child, bool left) {
+  left ? SetLeft(&child) : SetRight(&child);
+  child.stair = stair + 1;
+}
+
 bool TBinTreeNode::IsLeftChild() const {
   const auto* parent = static_cast<const TBinTreeNode*>(ParentNode);
   return parent && parent->LeftChild == this;
@@ -253,8 +258,7 @@ void TBinCharTreeNode::Assign(const TBinCharTreeNode& source) {
   auto copyChild = [this](const TBinCharTreeNode* from, bool left) {
     if (!from) return;
     auto* child = new TBinCharTreeNode(Tree());
-    left ? SetLeft(child) : SetRight(child);
-    child->stair = stair + 1;
+    AttachChild(*child, left);
     child->Assign(*from);
   };
   copyChild(source.Left(), true);
@@ -271,9 +275,8 @@ int TBinCharTreeNode::GenerateRandomSubtree(int levels, int number) {
   for (bool left : {true, false}) {
     if (rnd::RandomReal() > 0.7) continue;
     TBinTreeNode* made = tree ? tree->NewNode() : new TBinCharTreeNode(Tree());
-    left ? SetLeft(made) : SetRight(made);
+    AttachChild(*made, left);
     made->SetCaption(QStringLiteral("n") + QString::number(result).left(3));
-    made->stair = stair + 1;
     made->ShowName = ShowName;
     result = made->GenerateRandomSubtree(levels - 1, result + 1);
   }
@@ -394,6 +397,11 @@ TBinTreeNode* TBinTree::NewRoot() {
   return root;
 }
 
+void TBinTree::AddChild(TBinTreeNode& parent, TBinTreeNode& child, bool left) {
+  parent.AttachChild(child, left);
+  MaxDepth = std::max(MaxDepth, child.stair);
+}
+
 void TBinTree::Paint() {
   TCanvas& c = Canvas();
   PaintGround(c, *this, ClientRect());
@@ -468,8 +476,7 @@ void TBinCharTree::CreateFullTree() {
   TBinTreeNode* node = NewRoot();
   auto makeChild = [this](TBinTreeNode* parent, bool left) {
     TBinTreeNode* child = NewFullTreeNode();
-    left ? parent->SetLeft(child) : parent->SetRight(child);
-    child->stair = parent->stair + 1;
+    parent->AttachChild(*child, left);
     return child;
   };
   while (node && !(node->stair == 1 && node->LeftChild && node->RightChild)) {
