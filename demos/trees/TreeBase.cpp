@@ -134,6 +134,27 @@ void TTreeNodeBase::PaintTexts() {
   }
 }
 
+void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number) {
+  TCanvas& c = Canvas();
+  c.Font.Name = QStringLiteral("Arial");
+  c.Brush.Style = bsClear;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  const int h = height();
+  if (ShowName) {
+    c.Font.Style = fsBold;
+    c.Font.SetSize(std::max(1, h / 5));
+    c.Font.Color = clBlack;
+    c.TextOut(0, -(h / 12), caption_);
+  }
+  c.Font.Style = 0;
+  c.Font.Color = RGB(255, 255, 0);
+  c.Font.SetSize(std::max(1, h / 3));
+  c.TextOut((width() - c.TextWidth(key)) / 2, 0, key);
+  c.Font.SetSize(std::max(1, h / 4));
+  c.TextOut((width() - c.TextWidth(number)) / 2, h / 2, number);
+}
+
 // ---------------------------------------------------------------- TBinTreeNode
 
 TBinTreeNode::TBinTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}

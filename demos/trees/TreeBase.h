@@ -93,6 +93,9 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
+  // The texts of a node showing a number under its key: the caption (when shown) in black on
+  // the upper left, key in the upper half and, smaller, number in the lower, centred in yellow.
+  void PaintKeyOverNumber(const QString& key, const QString& number);
 
  private:
   TTreeBase& tree_;
