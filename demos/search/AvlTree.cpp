@@ -216,8 +216,7 @@ bool TAVLTree::LinkNewNode(bool left) {
     delete s;
     return false;
   }
-  s->stair = q->stair + 1;
-  left ? q->SetLeft(s) : q->SetRight(s);
+  q->AttachChild(*s, left);
   Changed();
   return true;
 }

@@ -39,8 +39,7 @@ void TAVlTreeNode::Assign(const TBinCharTreeNode& source) {
     const TAVlTreeNode* child = left ? from->AvlLeft() : from->AvlRight();
     if (!child) continue;
     auto* copy = new TAVlTreeNode(Tree());
-    left ? SetLeft(copy) : SetRight(copy);
-    copy->stair = stair + 1;
+    AttachChild(*copy, left);
     copy->Assign(*child);
   }
 }
@@ -77,28 +76,7 @@ void TAVlTreeNode::SetFileValues(const stream::TPropertyValues& values) {
 
 QString TAVlTreeNode::DrawingText() const { return TBinCharTreeNode::DrawingText() + ' ' + QString::number(bf); }
 
-void TAVlTreeNode::PaintTexts() {
-  TCanvas& c = Canvas();
-  c.Font.Name = QStringLiteral("Arial");
-  c.Brush.Style = bsClear;
-  c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_LEFT | TA_TOP);
-  const int h = height();
-  if (ShowName) {
-    c.Font.Style = fsBold;
-    c.Font.SetSize(std::max(h / 5, 1));
-    c.Font.Color = clBlack;
-    c.TextOut(0, -(h / 12), GetCaption());
-  }
-  c.Font.Style = 0;
-  c.Font.Color = RGB(255, 255, 0);
-  const QString letter(QChar::fromLatin1(Value()));
-  c.Font.SetSize(std::max(h / 3, 1));
-  c.TextOut((width() - c.TextWidth(letter)) / 2, 0, letter);
-  const QString balance = QString::number(bf);
-  c.Font.SetSize(std::max(h / 4, 1));
-  c.TextOut((width() - c.TextWidth(balance)) / 2, h / 2, balance);
-}
+void TAVlTreeNode::PaintTexts() { PaintKeyOverNumber(QString(QChar::fromLatin1(Value())), QString::number(bf)); }
 
 // ---------------------------------------------------------------- rotations
 
@@ -225,8 +203,7 @@ void TAvlTreeClass::AvlInsertQuiet(char key) {
   if (q->stair >= MaxDepth) return;
   auto* s = MakeNode<TAVlTreeNode>();
   s->SetValue(key);
-  s->stair = q->stair + 1;
-  q->Value() <= key ? q->SetRight(s) : q->SetLeft(s);
+  q->AttachChild(*s, q->Value() > key);
 
   const int d = key < a->Value() ? 1 : -1;
   TAVlTreeNode* b = d == 1 ? a->AvlLeft() : a->AvlRight();

@@ -362,8 +362,7 @@ void TBsTree::LinkNewNode(bool left) {
     delete s;
     return;
   }
-  s->stair = parent->stair + 1;
-  left ? parent->SetLeft(s) : parent->SetRight(s);
+  parent->AttachChild(*s, left);
   Renumber();
   PointMarker(*graphForm_->sPointer, s);
 }

@@ -45,8 +45,7 @@ void TBsTreeClass::BstInsert(char key) {
   if (parent->stair >= MaxDepth) return;
   auto* node = MakeNode<TBinCharTreeNode>();
   node->SetValue(key);
-  node->stair = parent->stair + 1;
-  parent->Value() <= key ? parent->SetRight(node) : parent->SetLeft(node);
+  parent->AttachChild(*node, parent->Value() > key);
 }
 
 bool TBsTreeClass::Input() {

@@ -215,16 +215,9 @@ bool TNOST::SecondOptimal_F_ifnt() {
   if (!BuildParent) {
     CurNode = static_cast<TBinCharTreeNode*>(tree.NewRoot());
   } else {
-    auto* node = tree.MakeNode<TBinCharTreeNode>();
-    if (BuildLeft) {
-      BuildParent->SetLeft(node);
-    } else {
-      BuildParent->SetRight(node);
-    }
-    node->stair = BuildParent->stair + 1;
     // A lopsided table makes a deep tree: the drawing grows rather than failing.
-    if (node->stair > tree.MaxDepth) tree.MaxDepth = node->stair;
-    node->ShowName = tree.ShowName;
+    auto* node = tree.MakeNode<TBinCharTreeNode>();
+    tree.AddChild(*BuildParent, *node, BuildLeft);
     BuildParent->SetHighlighted(false);
     CurNode = node;
   }

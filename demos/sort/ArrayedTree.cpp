@@ -27,11 +27,7 @@ void TArrayedBinCharTree::SetIndexedValue(int i, char key) {
     node->stair = 1;
     SetRootBase(node);
   } else if (TBinCharTreeNode* parent = GetNode(i / 2)) {
-    node->stair = parent->stair + 1;
-    if (i % 2 == 0)
-      parent->SetLeft(node);
-    else
-      parent->SetRight(node);
+    parent->AttachChild(*node, i % 2 == 0);
   }
   node->show();
   Nodes[static_cast<std::size_t>(i)] = node;

@@ -1,51 +1,38 @@
 #include "demos/storage/Membound.h"
 
 #include "demos/storage/BoundForm.h"
-#include "demos/storage/MemUserGraph.h"
 #include "framework/engine/BasicData.h"
-#include "framework/shell/MainForm.h"
 
 namespace {
 
 constexpr int kNil = TBoundMemory::kNil;
 
-TData* IntRecord(std::initializer_list<const char*> names) {
-  auto* rec = new TData(QString());
-  for (const char* n : names) rec->Add(new TIntData(QString::fromLatin1(n), 0));
-  return rec;
-}
-
 }  // namespace
 
-TMemBound::TMemBound(const QStringList& source) : TAlgoDemo(source) {}
+TMemBound::TMemBound(const QStringList& source) : TMemCommandDemo(source) {}
 TMemBound::~TMemBound() = default;
 
 void TMemBound::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  userForm_ = std::make_unique<TMemUserForm>();
-  userForm_->hide();
+  TMemCommandDemo::CreateChildWindow();
   boundForm_ = std::make_unique<TBoundForm>();
   boundForm_->Memory = &mem_;
 }
 
+TMemGraphForm& TMemBound::MemoryForm() const { return *boundForm_; }
+void TMemBound::InitMemoryPicture() { boundForm_->InitMemoryPicture(16, 4); }
+
+void TMemBound::InitMemory() {
+  mem_.Init();
+  ShowPav();
+}
+
 std::unique_ptr<TData> TMemBound::GetInitialParam() {
-  return std::unique_ptr<TData>(IntRecord({"N", "pav", "p"}));
+  return std::unique_ptr<TData>(NewRecord({"N", "pav", "p"}));
 }
 
 void TMemBound::ResetLocalData(const QString&) {
   for (const char* n : {"q", "q1", "s", "f", "t"})
     if (Locals()->FindByName(QString::fromLatin1(n)) == nullptr) Locals()->Add(new TIntData(QString::fromLatin1(n), 0));
-}
-
-void TMemBound::SetWindowRect() {
-  userForm_->move(400, 50);
-  MainForm->DockThreePanes(boundForm_.get(), 60, AlgorithmForm, 70, VariableForm);
-}
-
-void TMemBound::Reset() {
-  TAlgoDemo::Reset();
-  boundForm_->MemoryShown = false;
-  boundForm_->InitMemoryPicture(16, 4);
 }
 
 // ---------------------------------------------------------------- variables
@@ -73,37 +60,28 @@ void TMemBound::ShowPav() { SetMain("pav", mem_.pav); }
 // ---------------------------------------------------------------- MemBoundTag
 
 // InitSpace(pav)
-void TMemBound::MemBoundTag_Begin() {
-  boundForm_->SetStatusText(QStringLiteral("内存空间初始化:"));
-  mem_.Init();
-  ShowPav();
-  boundForm_->MemoryShown = true;
-  boundForm_->InitMemoryPicture(16, 4);
-}
+void TMemBound::MemBoundTag_Begin() { InitSpace(); }
 
 // GetUserOrder(Action, N)
 void TMemBound::MemBoundTag_GetUserOrder() {
-  action_ = userForm_->NextCommand();
-  if (action_ == TMemUserForm::EndShow) return;
-  n_ = userForm_->Value;
-  SetMain("N", n_);
+  if (GetUserOrder()) SetMain("N", n_);
 }
 
-bool TMemBound::MemBoundTag_F_ActionA() { return action_ == TMemUserForm::Allocate; }
-bool TMemBound::MemBoundTag_F_ActionD() { return action_ == TMemUserForm::DeAllocate; }
-bool TMemBound::MemBoundTag_F_EndShow() { return action_ == TMemUserForm::EndShow; }
+bool TMemBound::MemBoundTag_F_ActionA() { return Allocating(); }
+bool TMemBound::MemBoundTag_F_ActionD() { return Releasing(); }
+bool TMemBound::MemBoundTag_F_EndShow() { return Ending(); }
 
 // p := AllocBoundTag(pav, N)
-void TMemBound::MemBoundTag_BoundA() { boundForm_->SetStatusText(QStringLiteral("分配内存:")); }
+void TMemBound::MemBoundTag_BoundA() { ShowAllocating(); }
 
 TData* TMemBound::MemBoundTag_C_BoundA() {
   mem_.Changed.clear();
-  return IntRecord({"q"});
+  return NewRecord({"q"});
 }
 
 void TMemBound::MemBoundTag_AfterBoundA() {
   if (mem_.Changed.empty())
-    boundForm_->SetStatusText(QStringLiteral("无足够空间!"));
+    ShowNoSpace();
   else
     boundForm_->Redraw();
 }
@@ -111,16 +89,14 @@ void TMemBound::MemBoundTag_AfterBoundA() {
 // IF p^[N].tag <> 1 THEN
 bool TMemBound::MemBoundTag_F_InputError() { return !mem_.IsUsedHead(n_); }
 
-void TMemBound::MemBoundTag_ShowError() {
-  boundForm_->SetStatusText(QStringLiteral("输入错误，非占用块首地址！"));
-}
+void TMemBound::MemBoundTag_ShowError() { ShowInputError(); }
 
 // p := N;  FreeBoundTag(pav, p)
 TData* TMemBound::MemBoundTag_C_BoundD() {
   boundForm_->SetStatusText(QStringLiteral("回收内存:"));
   mem_.Changed.clear();
   SetP(n_);
-  return IntRecord({"s", "t", "f", "q", "q1"});
+  return NewRecord({"s", "t", "f", "q", "q1"});
 }
 
 void TMemBound::MemBoundTag_AfterBoundD() {
@@ -206,7 +182,7 @@ bool TMemBound::DeAlloc_F_LeftUsed() { return mem_.RightFree(p_); }
 
 TData* TMemBound::CaseCall(const QString& status) {
   boundForm_->SetStatusText(status);
-  return IntRecord({"s", "t", "f", "q", "q1"});
+  return NewRecord({"s", "t", "f", "q", "q1"});
 }
 
 TData* TMemBound::DeAlloc_C_FreeFree() { return CaseCall(QStringLiteral("左，右邻区均为空闲块")); }

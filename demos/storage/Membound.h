@@ -6,13 +6,11 @@
 #include <memory>
 
 #include "demos/storage/BoundMemory.h"
-#include "framework/engine/AlgoDemo.h"
+#include "demos/storage/StoreBase.h"
 
 class TBoundForm;
-class TMemUserForm;
-class TIntData;
 
-class TMemBound : public TAlgoDemo {
+class TMemBound : public TMemCommandDemo {
   Q_OBJECT
  public:
   explicit TMemBound(const QStringList& source);
@@ -22,11 +20,8 @@ class TMemBound : public TAlgoDemo {
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return true; }
   void ResetLocalData(const QString& procName) override;
-  void SetWindowRect() override;
-  void Reset() override;
 
   TBoundForm* BoundForm() const { return boundForm_.get(); }
-  TMemUserForm* UserForm() const { return userForm_.get(); }
   const TBoundMemory& Memory() const { return mem_; }
 
   // ---- MemBoundTag
@@ -76,6 +71,11 @@ class TMemBound : public TAlgoDemo {
   Q_INVOKABLE void Used_Free_Begin();
   Q_INVOKABLE void Used_Used_Begin();
 
+ protected:
+  TMemGraphForm& MemoryForm() const override;
+  void InitMemoryPicture() override;
+  void InitMemory() override;
+
  private:
   // The main procedure's record, also while a callee runs (it is then saved in the frame
   // of the first call).
@@ -89,10 +89,7 @@ class TMemBound : public TAlgoDemo {
   TData* CaseCall(const QString& status);
 
   TBoundMemory mem_;
-  int action_ = 0;
-  int n_ = 0;
   int p_ = 0;
   int f_ = 0;
   std::unique_ptr<TBoundForm> boundForm_;
-  std::unique_ptr<TMemUserForm> userForm_;
 };

@@ -2,33 +2,22 @@
 
 #include "demos/storage/BoundForm.h"
 #include "demos/storage/BuddyForm.h"
-#include "demos/storage/MemUserGraph.h"
 #include "framework/engine/BasicData.h"
-#include "framework/shell/MainForm.h"
 
-namespace {
-
-TData* Record(std::initializer_list<const char*> ints, std::initializer_list<const char*> bools = {}) {
-  auto* rec = new TData(QString());
-  for (const char* n : ints) rec->Add(new TIntData(QString::fromLatin1(n), 0));
-  for (const char* n : bools) rec->Add(new TBoolData(QString::fromLatin1(n), true));
-  return rec;
-}
-
-}  // namespace
-
-TMemBuddy::TMemBuddy(const QStringList& source) : TAlgoDemo(source) {}
+TMemBuddy::TMemBuddy(const QStringList& source) : TMemCommandDemo(source) {}
 TMemBuddy::~TMemBuddy() = default;
 
 void TMemBuddy::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  userForm_ = std::make_unique<TMemUserForm>();
-  userForm_->hide();
+  TMemCommandDemo::CreateChildWindow();
   buddyForm_ = std::make_unique<TBuddyForm>();
   buddyForm_->Memory = &mem_;
 }
 
-std::unique_ptr<TData> TMemBuddy::GetInitialParam() { return std::unique_ptr<TData>(Record({"N"})); }
+TMemGraphForm& TMemBuddy::MemoryForm() const { return *buddyForm_; }
+void TMemBuddy::InitMemoryPicture() { buddyForm_->InitMemoryPicture(64, 6); }
+void TMemBuddy::InitMemory() { mem_.Init(); }
+
+std::unique_ptr<TData> TMemBuddy::GetInitialParam() { return std::unique_ptr<TData>(NewRecord({"N"})); }
 
 void TMemBuddy::ResetLocalData(const QString&) {
   for (const char* n : {"found", "freemem", "pa", "k", "i", "buddy"}) {
@@ -39,17 +28,6 @@ void TMemBuddy::ResetLocalData(const QString&) {
     else
       Locals()->Add(new TIntData(name, 0));
   }
-}
-
-void TMemBuddy::SetWindowRect() {
-  MainForm->DockThreePanes(buddyForm_.get(), 60, AlgorithmForm, 70, VariableForm);
-  userForm_->move(400, 50);
-}
-
-void TMemBuddy::Reset() {
-  TAlgoDemo::Reset();
-  buddyForm_->MemoryShown = false;
-  buddyForm_->InitMemoryPicture(64, 6);
 }
 
 QString TMemBuddy::GetString(int n) const { return ::GetString(n); }
@@ -82,31 +60,23 @@ void TMemBuddy::SetBuddy(int buddy) {
 // ---------------------------------------------------------------- MemBuddy
 
 // InitSpace(avail)
-void TMemBuddy::MemBuddy_Begin() {
-  buddyForm_->SetStatusText(QStringLiteral("内存空间初始化:"));
-  mem_.Init();
-  buddyForm_->MemoryShown = true;
-  buddyForm_->InitMemoryPicture(64, 6);
-}
+void TMemBuddy::MemBuddy_Begin() { InitSpace(); }
 
 // GetUserOrder(Action, N)
 void TMemBuddy::MemBuddy_GetUserOrder() {
-  action_ = userForm_->NextCommand();
-  if (action_ == TMemUserForm::EndShow) return;
-  n_ = userForm_->Value;
-  SetInt("N", n_);
+  if (GetUserOrder()) SetInt("N", n_);
 }
 
-bool TMemBuddy::MemBuddy_F_ActionA() { return action_ == TMemUserForm::Allocate; }
-bool TMemBuddy::MemBuddy_F_ActionD() { return action_ == TMemUserForm::DeAllocate; }
-bool TMemBuddy::MemBuddy_F_EndShow() { return action_ == TMemUserForm::EndShow; }
+bool TMemBuddy::MemBuddy_F_ActionA() { return Allocating(); }
+bool TMemBuddy::MemBuddy_F_ActionD() { return Releasing(); }
+bool TMemBuddy::MemBuddy_F_EndShow() { return Ending(); }
 
 // pa := AllocBuddy(avail, N)
-void TMemBuddy::MemBuddy_BoundA() { buddyForm_->SetStatusText(QStringLiteral("分配内存:")); }
+void TMemBuddy::MemBuddy_BoundA() { ShowAllocating(); }
 
 TData* TMemBuddy::MemBuddy_C_BoundA() {
   pa_.reset();
-  return Record({"pa", "kk", "ii"});
+  return NewRecord({"pa", "kk", "ii"});
 }
 
 void TMemBuddy::MemBuddy_AfterBoundA() {
@@ -114,7 +84,7 @@ void TMemBuddy::MemBuddy_AfterBoundA() {
     mem_.PushBlock({k_ - i_ + 1, *pa_, true});
     ShowInfor();
   } else {
-    buddyForm_->SetStatusText(QStringLiteral("无足够空间!"));
+    ShowNoSpace();
   }
 }
 
@@ -125,13 +95,11 @@ bool TMemBuddy::MemBuddy_F_InputError() {
   return !block;
 }
 
-void TMemBuddy::MemBuddy_ShowError() {
-  buddyForm_->SetStatusText(QStringLiteral("输入错误，非占用块首地址！"));
-}
+void TMemBuddy::MemBuddy_ShowError() { ShowInputError(); }
 
 // FreeBuddy(avail, N)
 TData* TMemBuddy::MemBuddy_C_BuddyD() {
-  auto* rec = Record({"p"}, {"freemem"});
+  auto* rec = NewRecord({"p"}, {"freemem"});
   rec->Add(new TIntData(QStringLiteral("k"), 0));
   rec->Add(new TIntData(QStringLiteral("buddy"), 0));
   return rec;

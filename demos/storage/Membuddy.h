@@ -7,12 +7,11 @@
 #include <optional>
 
 #include "demos/storage/BuddyMemory.h"
-#include "framework/engine/AlgoDemo.h"
+#include "demos/storage/StoreBase.h"
 
 class TBuddyForm;
-class TMemUserForm;
 
-class TMemBuddy : public TAlgoDemo {
+class TMemBuddy : public TMemCommandDemo {
   Q_OBJECT
  public:
   explicit TMemBuddy(const QStringList& source);
@@ -22,14 +21,11 @@ class TMemBuddy : public TAlgoDemo {
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return true; }
   void ResetLocalData(const QString& procName) override;
-  void SetWindowRect() override;
-  void Reset() override;
 
   Q_INVOKABLE QString GetString(int n) const;
   Q_INVOKABLE void ShowInfor();
 
   TBuddyForm* BuddyForm() const { return buddyForm_.get(); }
-  TMemUserForm* UserForm() const { return userForm_.get(); }
 
   // ---- MemBuddy
   Q_INVOKABLE void MemBuddy_Begin();
@@ -70,6 +66,11 @@ class TMemBuddy : public TAlgoDemo {
   Q_INVOKABLE bool DeAlloc_F_Finished();
   Q_INVOKABLE void DeAlloc_Insert();
 
+ protected:
+  TMemGraphForm& MemoryForm() const override;
+  void InitMemoryPicture() override;
+  void InitMemory() override;
+
  private:
   void SetInt(const char* name, int value);
   void SetBool(const char* name, bool value);
@@ -78,8 +79,6 @@ class TMemBuddy : public TAlgoDemo {
   void SetBuddy(int buddy);
 
   TBuddyMemory mem_;
-  int action_ = 0;
-  int n_ = 0;
   // The run's registers: Alloc's class, split counter, found flag and block; DeAlloc's block
   // address, buddy and merge flag.
   int k_ = 0;
@@ -92,5 +91,4 @@ class TMemBuddy : public TAlgoDemo {
   // The record of the block being released, out of the block list while it merges.
   TBuddyMemory::TBlock released_;
   std::unique_ptr<TBuddyForm> buddyForm_;
-  std::unique_ptr<TMemUserForm> userForm_;
 };

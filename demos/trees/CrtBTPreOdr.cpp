@@ -108,9 +108,7 @@ bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
     CurNode = static_cast<TBinCharTreeNode*>(tree.NewRoot());
   } else {
     auto* node = tree.MakeNode<TBinCharTreeNode>();
-    BuildLeft ? BuildParent->SetLeft(node) : BuildParent->SetRight(node);
-    node->stair = BuildParent->stair + 1;
-    tree.MaxDepth = std::max(tree.MaxDepth, node->stair);
+    tree.AddChild(*BuildParent, *node, BuildLeft);
     BuildParent->SetHighlighted(false);
     CurNode = node;
   }

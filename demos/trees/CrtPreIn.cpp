@@ -95,9 +95,7 @@ void TCrtPreIn::CrtTree_NewNode() {
   } else {
     auto* node = tree.MakeNode<TBinCharTreeNode>();
     node->SetValue(letter);
-    BuildRight ? CurNode->SetRight(node) : CurNode->SetLeft(node);
-    node->stair = CurNode->stair + 1;
-    tree.MaxDepth = std::max(tree.MaxDepth, node->stair);
+    tree.AddChild(*CurNode, *node, !BuildRight);
     CurNode->SetHighlighted(false);
     CurNode = node;
   }

@@ -72,8 +72,7 @@ void TThrdTreeNode::Assign(const TBinCharTreeNode& source) {
     const TThrdTreeNode* child = left ? from->RealLeft() : from->RealRight();
     if (!child) continue;
     auto* copy = new TThrdTreeNode(Tree());
-    left ? SetLeft(copy) : SetRight(copy);
-    copy->stair = stair + 1;
+    AttachChild(*copy, left);
     copy->Assign(*child);
   }
 }

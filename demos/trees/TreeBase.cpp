@@ -134,6 +134,27 @@ void TTreeNodeBase::PaintTexts() {
   }
 }
 
+void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number) {
+  TCanvas& c = Canvas();
+  c.Font.Name = QStringLiteral("Arial");
+  c.Brush.Style = bsClear;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  const int h = height();
+  if (ShowName) {
+    c.Font.Style = fsBold;
+    c.Font.SetSize(std::max(1, h / 5));
+    c.Font.Color = clBlack;
+    c.TextOut(0, -(h / 12), caption_);
+  }
+  c.Font.Style = 0;
+  c.Font.Color = RGB(255, 255, 0);
+  c.Font.SetSize(std::max(1, h / 3));
+  c.TextOut((width() - c.TextWidth(key)) / 2, 0, key);
+  c.Font.SetSize(std::max(1, h / 4));
+  c.TextOut((width() - c.TextWidth(number)) / 2, h / 2, number);
+}
+
 // ---------------------------------------------------------------- TBinTreeNode
 
 TBinTreeNode::TBinTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}
@@ -148,6 +169,11 @@ void TBinTreeNode::SetRight(TBinTreeNode* node) {
   RightChild = node;
   if (node) node->ParentNode = this;
   rctag = node ? 1 : 0;
+}
+
+void TBinTreeNode::AttachChild(TBinTreeNode& child, bool left) {
+  left ? SetLeft(&child) : SetRight(&child);
+  child.stair = stair + 1;
 }
 
 bool TBinTreeNode::IsLeftChild() const {
@@ -253,8 +279,7 @@ void TBinCharTreeNode::Assign(const TBinCharTreeNode& source) {
   auto copyChild = [this](const TBinCharTreeNode* from, bool left) {
     if (!from) return;
     auto* child = new TBinCharTreeNode(Tree());
-    left ? SetLeft(child) : SetRight(child);
-    child->stair = stair + 1;
+    AttachChild(*child, left);
     child->Assign(*from);
   };
   copyChild(source.Left(), true);
@@ -271,9 +296,8 @@ int TBinCharTreeNode::GenerateRandomSubtree(int levels, int number) {
   for (bool left : {true, false}) {
     if (rnd::RandomReal() > 0.7) continue;
     TBinTreeNode* made = tree ? tree->NewNode() : new TBinCharTreeNode(Tree());
-    left ? SetLeft(made) : SetRight(made);
+    AttachChild(*made, left);
     made->SetCaption(QStringLiteral("n") + QString::number(result).left(3));
-    made->stair = stair + 1;
     made->ShowName = ShowName;
     result = made->GenerateRandomSubtree(levels - 1, result + 1);
   }
@@ -394,6 +418,11 @@ TBinTreeNode* TBinTree::NewRoot() {
   return root;
 }
 
+void TBinTree::AddChild(TBinTreeNode& parent, TBinTreeNode& child, bool left) {
+  parent.AttachChild(child, left);
+  MaxDepth = std::max(MaxDepth, child.stair);
+}
+
 void TBinTree::Paint() {
   TCanvas& c = Canvas();
   PaintGround(c, *this, ClientRect());
@@ -468,8 +497,7 @@ void TBinCharTree::CreateFullTree() {
   TBinTreeNode* node = NewRoot();
   auto makeChild = [this](TBinTreeNode* parent, bool left) {
     TBinTreeNode* child = NewFullTreeNode();
-    left ? parent->SetLeft(child) : parent->SetRight(child);
-    child->stair = parent->stair + 1;
+    parent->AttachChild(*child, left);
     return child;
   };
   while (node && !(node->stair == 1 && node->LeftChild && node->RightChild)) {

@@ -10,7 +10,8 @@
 //   tree->MaxDepth = 4;
 //   tree->NewRoot();                        // one node "n1" on level 1
 //   auto* b = tree->MakeNode<TBinCharTreeNode>();
-//   tree->Root()->SetLeft(b);  b->stair = 2;  b->SetValue('B');
+//   tree->Root()->AttachChild(*b, true);    // on level 2
+//   b->SetValue('B');
 //   tree->NumberNodes();  tree->Arrange();  tree->Repaint();
 //
 // Ownership: a node is a child control of its tree panel, which frees it with itself; the
@@ -92,6 +93,9 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
+  // The texts of a node showing a number under its key: the caption (when shown) in black on
+  // the upper left, key in the upper half and, smaller, number in the lower, centred in yellow.
+  void PaintKeyOverNumber(const QString& key, const QString& number);
 
  private:
   TTreeBase& tree_;
@@ -112,6 +116,8 @@ class TBinTreeNode : public TTreeNodeBase {
   // follow. The child's level is left to the caller.
   virtual void SetLeft(TBinTreeNode* node);
   virtual void SetRight(TBinTreeNode* node);
+  // Attaches child on the left or the right, one level below this node.
+  void AttachChild(TBinTreeNode& child, bool left);
 
   // Places the node and its subtree: levels spread from the top margin to the bottom of
   // the area, each child a quarter, an eighth, ... of the width beside its parent's centre.
@@ -246,6 +252,9 @@ class TBinTree : public TTreeBase {
   void Arrange() override;
   // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
   virtual TBinTreeNode* NewRoot();
+  // Attaches child under parent; a child below the last level deepens the tree (MaxDepth),
+  // so a tree being built grows its drawing rather than losing nodes.
+  void AddChild(TBinTreeNode& parent, TBinTreeNode& child, bool left);
 
   // An empty tree writes an empty file; saving goes through a temporary file, so a failed
   // save leaves an existing file as it was. Raises ETreeFileError.

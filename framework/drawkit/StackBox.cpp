@@ -198,13 +198,15 @@ void TStackBox::RefreshRow(const Entry& entry) {
 
 TFont TStackBox::FieldFont() const {
   const TStackLayout l = Layout();
+  const FieldFit fit{l.CellWidth, l.CellHeight, NodeFont, titleVisible_ ? Title.trimmed() : QString(), FieldChars};
+  if (fieldFont_ && fieldFont_->first == fit) return fieldFont_->second;
   TFont font = NodeFont;
   font.Pitch = fpFixed;
   font.Height = std::max(1, l.CellHeight * 6 / 7);
   const QString widest(FieldChars, QLatin1Char('0'));
-  const QString title = titleVisible_ ? Title.trimmed() : QString();
-  const auto right = [&] { return std::max(HeadingRight(font, title), SpanOf(font, widest).right); };
+  const auto right = [&] { return std::max(HeadingRight(font, fit.title), SpanOf(font, widest).right); };
   while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2) --font.Height;
+  fieldFont_.emplace(fit, font);
   return font;
 }
 

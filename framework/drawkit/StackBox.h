@@ -141,7 +141,8 @@ class TStackBox : public TNodeContainer {
   TStackTopPointer& Marker() { return *marker_; }
   // The row control of entry index (for tests and for drawings that point at rows).
   TNodeRect* Row(int index) const;
-  // The font of the fields and of the title when FieldColumns is set.
+  // The font of the fields and of the title when FieldColumns is set (fitted at the layout
+  // and kept until the size, the columns and rows or the texts it fits change).
   TFont FieldFont() const;
   // Box x where the fields of column col (0 = the rightmost, which fills first) start.
   int FieldX(int col) const;
@@ -174,6 +175,19 @@ class TStackBox : public TNodeContainer {
   void Slide(const TNodeRect& row, int fromY, int toY);
   // Gives every row the present field font; paints the box again when it changed.
   void FitFields();
+
+  // What the field font was fitted to. Fitting measures the texts over and over, so the font
+  // is kept and fitted again only when one of these changes, however the box's size, its
+  // columns and rows or its texts were changed.
+  struct FieldFit {
+    int cellWidth = 0;
+    int cellHeight = 0;
+    TFont nodeFont;
+    QString title;
+    int chars = 0;
+    friend bool operator==(const FieldFit&, const FieldFit&) = default;
+  };
+  mutable std::optional<std::pair<FieldFit, TFont>> fieldFont_;
 
   std::vector<Entry> entries_;
   TStackTopPointer* marker_;

@@ -256,6 +256,44 @@ TEST(StackBox, RowsFollowARescale) {
   EXPECT_EQ(w.stack.Marker().geometry().bottom() + 1, w.stack.Row(18)->y());
 }
 
+TEST(StackBox, TheFieldFontFollowsTheBoxHoweverItChanged) {
+  // The font a new box fits for the same settings: a box changed in place must agree.
+  const auto fitted = [](QSize size, int rows, const QString& title) {
+    TStackBox box;
+    box.FieldColumns = true;
+    box.FieldChars = 12;
+    box.RowCount = rows;
+    box.Title = title;
+    box.resize(size);
+    return box.FieldFont().Height;
+  };
+  const QString shortTitle = QStringLiteral("Addr  n");
+  const QString longTitle = QStringLiteral("Addr  n  temp  result  return  where");
+  TStackBox box;
+  box.FieldColumns = true;
+  box.FieldChars = 12;
+  box.RowCount = 5;
+  box.Title = shortTitle;
+  box.resize(200, 150);
+  box.AfterRescale();
+  int before = box.FieldFont().Height;
+  EXPECT_EQ(before, fitted({200, 150}, 5, shortTitle));
+
+  box.resize(100, 150);  // without the rescale a window's resize goes through
+  EXPECT_LT(box.FieldFont().Height, before) << "a narrower box keeps a font too wide for its rows";
+  EXPECT_EQ(box.FieldFont().Height, fitted({100, 150}, 5, shortTitle));
+
+  before = box.FieldFont().Height;
+  box.RowCount = 12;  // a demonstration growing its box before a push
+  EXPECT_LT(box.FieldFont().Height, before) << "more rows keep a font too tall for them";
+  EXPECT_EQ(box.FieldFont().Height, fitted({100, 150}, 12, shortTitle));
+
+  before = box.FieldFont().Height;
+  box.Title = longTitle;
+  EXPECT_LT(box.FieldFont().Height, before) << "a longer title runs past its column";
+  EXPECT_EQ(box.FieldFont().Height, fitted({100, 150}, 12, longTitle));
+}
+
 TEST(StackBox, ARowTooWideIsSqueezedNotCut) {
   StackWindow w;
   w.stack.ShowAnimate = false;
