@@ -345,8 +345,9 @@ void Driver::PrintDrawing(const QString& name) {
 namespace {
 
 // What the user sees on the fixed screen: every shown top-level window at its place, the
-// program's main windows at the bottom, windows owned by another above them and the active
-// one (a dialog open over the rest) on top.
+// selection window at the bottom, the demonstration window over it (it is shown while the
+// selection still is, when a demonstration starts), windows owned by another above them and
+// the active one (a dialog open over the rest) on top.
 QImage ScreenPicture() {
   QList<QWidget*> windows;
   for (QWidget* top : QApplication::topLevelWidgets())
@@ -354,9 +355,10 @@ QImage ScreenPicture() {
   QWidget* active = QApplication::activeModalWidget();
   if (active == nullptr) active = QApplication::activeWindow();
   auto layer = [active](const QWidget* w) {
-    if (w == active) return 3;
-    if (w == MainForm || w == AlgoSelectForm) return 0;
-    return w->parentWidget() == nullptr ? 1 : 2;
+    if (w == active) return 4;
+    if (w == AlgoSelectForm) return 0;
+    if (w == MainForm) return 1;
+    return w->parentWidget() == nullptr ? 2 : 3;
   };
   std::stable_sort(windows.begin(), windows.end(),
                    [&layer](const QWidget* a, const QWidget* b) { return layer(a) < layer(b); });
