@@ -132,6 +132,7 @@ TPointer2* Mark(TLink* link, const char* name, TColor color, int offY) {
   mark->SetBorderColor(clWhite);
   mark->SetFontColor(clBlue);
   mark->OffY = offY;
+  mark->KeepInside = true;
   mark->hide();
   return mark;
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <algorithm>
 
 #include "framework/drawkit/DrawTool.h"
 
@@ -40,7 +41,10 @@ void TPointer2::Reposition() {
   QPoint corner = target_->pos();
   if (target_->parentWidget() != parentWidget() && parentWidget() && target_->parentWidget())
     corner = parentWidget()->mapFromGlobal(target_->parentWidget()->mapToGlobal(corner));
-  move(corner.x() - width() + OffX, corner.y() - height() + OffY);
+  if (KeepInside) corner = QPoint(std::max(corner.x(), width()), std::max(corner.y(), height()));
+  QPoint at(corner.x() - width() + OffX, corner.y() - height() + OffY);
+  if (KeepInside) at = QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
+  move(at);
   show();
   raise();
 }

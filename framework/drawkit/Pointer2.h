@@ -30,6 +30,10 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // Where the tip lands relative to the target's top-left corner.
   int OffX = 0;
   int OffY = 0;
+  // Keeps the head from crossing the parent's top and left edges: a target closer to them
+  // than the head's size is taken as standing that far in, so the head moves down or right
+  // instead of being cut off, and heads on one target keep their offsets from each other.
+  bool KeepInside = false;
 
   QWidget* Target() const { return target_; }
   // Points at control (nullptr hides the pointer) and moves there.

@@ -97,7 +97,7 @@ TEST_F(LinkLayout, AListLongerThanTheGridGetsAPlaceForEveryNode) {
 TEST_F(LinkLayout, MarksStandOnTheNewNodeOfTheirIndexAfterEveryRebuild) {
   link_.AttachMark(form_.p, 3);
   link_.AttachMark(form_.la, 1);
-  form_.resize(500, 300);
+  form_.resize(500, 600);  // room above the first row for a whole mark
   form_.RescaleContents();
   EXPECT_EQ(form_.p->Target(), link_.Node(3));
   EXPECT_TRUE(form_.p->isVisibleTo(&form_));
