@@ -268,10 +268,18 @@ void TStackBox::Slide(const TNodeRect& row, int fromY, int toY) {
   sprite.Canvas().Font = row.Font;
   row.DrawRow(sprite.Canvas());
   TImgAnim mover(Canvas());
-  mover.SetBackground(BackBitmap.get());
-  const QPoint origin = mapToGlobal(QPoint(0, 0));
-  mover.OffsetX = -origin.x();
-  mover.OffsetY = -origin.y();
+  // A box on a plain colour restores that colour behind the row, not the backdrop.
+  TBitmap plain;
+  if (Transparent) {
+    mover.SetBackground(BackBitmap.get());
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    mover.OffsetX = -origin.x();
+    mover.OffsetY = -origin.y();
+  } else {
+    plain.SetSize(std::max(width(), 1), std::max(height(), 1));
+    PaintGround(plain.Canvas(), *this, ClientRect());
+    mover.SetBackground(&plain);
+  }
   const int steps = SlideSteps(AnimSpeed);
   for (int k = 0; k <= steps; ++k) {
     mover.MoveTo(row.x(), SlideFrameY(fromY, toY, k, steps), sprite);

@@ -168,18 +168,23 @@ TEST(StackBox, SlidesTakeFramesByTheAnimationSpeed) {
 
 TEST(StackBox, PushSlidesTheRowInFromAboveTheBox) {
   kittest::BackdropScope backdrop;
-  StackWindow w;
-  AnimSpeed = 99;
-  w.stack.Repaint();
-  w.stack.Push(std::make_unique<Row>(QStringLiteral("0")));
-  // The last frame is drawn where the row stands; the first one, 10 pixels above the box,
-  // left the backdrop behind it, not a trail.
-  const TNodeRect& row = *w.stack.Row(0);
-  EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + row.width() - 1, row.y() + 2)), clBlack)
-      << "the sprite's frame";
-  const QPoint screen = w.stack.mapToGlobal(QPoint(row.x() + 5, row.y() - 3));
-  EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + 5, row.y() - 3)),
-            kittest::BackdropAt(screen.x(), screen.y()));
+  AnimSpeed = 0;  // every frame, so that the row passes over the box's upper part
+  for (const bool transparent : {true, false}) {
+    StackWindow w;
+    w.stack.Transparent = transparent;
+    w.stack.Color = clAqua;
+    w.stack.Repaint();
+    w.stack.Push(std::make_unique<Row>(QStringLiteral("0")));
+    // The last frame is drawn where the row stands; the frames before it left the box's
+    // ground behind them (the backdrop, or its own plain colour), not a trail.
+    const TNodeRect& row = *w.stack.Row(0);
+    EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + row.width() - 1, row.y() + 2)), clBlack)
+        << "the sprite's frame";
+    const QPoint screen = w.stack.mapToGlobal(QPoint(row.x() + 5, row.y() - 3));
+    EXPECT_EQ(FromQRgb(w.stack.Image().pixel(row.x() + 5, row.y() - 3)),
+              transparent ? kittest::BackdropAt(screen.x(), screen.y()) : clAqua)
+        << (transparent ? "on the backdrop" : "on a plain colour");
+  }
   AnimSpeed = 0;
 }
 
