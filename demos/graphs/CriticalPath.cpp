@@ -30,7 +30,6 @@ TStackBox* ConfigureStack(TStackBox* box, const char* name, const QString& title
                 .Title = title,
                 .TitleColor = titleColor,
                 .ShowAnimate = true});
-  box->Transparent = false;  // each stack stands on its own colour, which its marker shares
   box->hide();
   return box;
 }
