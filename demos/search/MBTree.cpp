@@ -21,6 +21,7 @@ void EnableResetAndData(bool enable) {
 const QString kEnd = QStringLiteral("删除结束");
 const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
+const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
 
 }  // namespace
 
@@ -184,6 +185,17 @@ bool TBTreeDemoBase::Repaired() {
   return Go(24, kFindSibling);
 }
 
+bool TBTreeDemoBase::FindInsertPlace(int newRootState, const QString& newRootStatus) {
+  K = graphForm_->Key();
+  X = K;
+  DropFloatingNodes();
+  Q = AP = nullptr;
+  if (Tree().Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+  if (!P) return Go(newRootState, newRootStatus);
+  Mark(graphForm_->p, P);
+  return Go(4, kInsertInto);
+}
+
 bool TBTreeDemoBase::InsertStep() {
   if (Tree().InsertRefused(*P)) {
     modal::ShowMessage(QStringLiteral("树深度过大"));
@@ -207,6 +219,10 @@ void TBTreeDemoBase::MoveUpAfterSplit() {
   // The halves stay side by side on the old node's row until the next step.
   HoldLayout = true;
   Tree().Repaint();
+}
+
+bool TBTreeDemoBase::GoOnAfterSplit(const QString& newRootStatus) {
+  return P ? Go(4, kInsertInto) : Go(6, newRootStatus);
 }
 
 bool TBTreeDemoBase::NewRootStep(TBTreeNode* left, TBTreeNode* right) {
@@ -266,29 +282,19 @@ void TMBTree::DropFloatingNodes() {
 
 namespace {
 const QString kNewTree = QStringLiteral("建立新树，值为Ｘ，左子树为q ，右子树为ap");
-const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
 }  // namespace
 
 // `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
 bool TMBTree::BTree_F_Begin() {
   TBTreeGraphForm& f = *GraphForm();
-  TBTreeClass& tree = Tree();
   switch (State) {
-    case 1: {
-      K = f.Key();
-      X = K;
-      DropFloatingNodes();
-      Q = AP = nullptr;
-      if (tree.Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
-      if (!P) return Go(6, kNewTree);
-      Mark(f.p, P);
-      return Go(4, kInsertInto);
-    }
+    case 1:
+      return FindInsertPlace(6, kNewTree);
     case 4:
       return InsertStep();
     case 5:
       SplitStep();
-      return P ? Go(4, kInsertInto) : Go(6, kNewTree);
+      return GoOnAfterSplit(kNewTree);
     case 6:
       return NewRootStep(Q, AP);
     case 20: {
