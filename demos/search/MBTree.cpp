@@ -50,10 +50,9 @@ void TBTreeDemoBase::AfterConstruction() {
 
 void TBTreeDemoBase::DemoFinished() {
   TBTreeGraphForm& f = *graphForm_;
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
   DropFloatingNodes();
   Relayout();
-  for (TPointer2* mark : {f.p, f.ap, f.q, f.succ}) mark->SetTarget(nullptr);
   f.KeyEdit->setEnabled(true);
   f.KeyEdit->clear();
   f.KeyEdit->setFocus();
@@ -82,9 +81,7 @@ void TBTreeDemoBase::SetWindowRect() { MainForm->DockOnePane(graphForm_.get()); 
 
 void TBTreeDemoBase::Reset() {
   TAlgoDemo::Reset();
-  TBTreeGraphForm& f = *graphForm_;
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
 }
 
 void TBTreeDemoBase::UpdateChildWindow() {
@@ -123,8 +120,7 @@ void TBTreeDemoBase::AbandonOperation() {
   Tree().FreeStrayNodes();
   snapshot_.clear();
   State = 0;
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
   f.KeyEdit->setEnabled(true);
   Relayout();
 }
@@ -140,17 +136,23 @@ bool TBTreeDemoBase::Finish(int state, const QString& status) {
   return true;
 }
 
-void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) {
-  mark->SetTarget(node);
-  mark->Reposition();
+void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) { mark->SetTarget(node); }
+
+std::array<TPointer2*, 4> TBTreeDemoBase::Marks() const {
+  const TBTreeGraphForm& f = *graphForm_;
+  return {f.ap, f.q, f.p, f.succ};
+}
+
+void TBTreeDemoBase::ClearMarksAndStatus() {
+  for (TPointer2* mark : Marks()) mark->SetTarget(nullptr);
+  graphForm_->SetStatus(QString(), false);
 }
 
 void TBTreeDemoBase::Relayout() {
-  TBTreeGraphForm& f = *graphForm_;
   HoldLayout = false;
   Tree().MarkRoot();
   Tree().Arrange();
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ})
+  for (TPointer2* mark : Marks())
     if (mark->Target()) mark->Reposition();
   Tree().Repaint();
 }
@@ -214,8 +216,7 @@ void TBTreeDemoBase::MoveUpAfterSplit() {
   Mark(f.q, Q);
   P = P->Parent();
   if (P) I = Tree().ParentPosition(*P, X);
-  f.p->SetTarget(P);
-  f.p->Reposition();
+  Mark(f.p, P);
   // The halves stay side by side on the old node's row until the next step.
   HoldLayout = true;
   Tree().Repaint();

@@ -8,6 +8,7 @@
 // TBTreeDemoBase holds what the B+-tree demonstration (MBPTree.h) shares: the window, the
 // idle and running states around an operation and the deletion's repair steps.
 #include <QByteArray>
+#include <array>
 #include <memory>
 
 #include "framework/engine/AlgoDemo.h"
@@ -57,7 +58,11 @@ class TBTreeDemoBase : public TAlgoDemo {
   // A step that goes on (false) or ends the operation (true), with its status text.
   bool Go(int state, const QString& status);
   bool Finish(int state, const QString& status);
+  // The mark on node (hidden for none).
   void Mark(TPointer2* mark, TBTreeNode* node);
+  std::array<TPointer2*, 4> Marks() const;
+  // The four marks off their nodes and the status line empty.
+  void ClearMarksAndStatus();
   // MarkRoot, Arrange, repaint; the marks follow their nodes.
   void Relayout();
   // The halves of a split stand where the step put them until the next relayout.
