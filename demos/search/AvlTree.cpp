@@ -285,7 +285,7 @@ void TAVLTree::Single(bool ll, int aBf, int bBf) {
   TAVlTreeNode* a = At(f.a);
   TAVlTreeNode* b = At(f.b);
   if (!a || !b) return;
-  ll ? RotateLL(*f.Tree, a) : RotateRR(*f.Tree, a);
+  RotateSingle(*f.Tree, a, ll);
   a->SetBf(aBf);
   b->SetBf(bBf);
   Point(f.a, b);
@@ -296,7 +296,7 @@ void TAVLTree::Double(bool lr) {
   TAVlTreeGraphForm& f = *graphForm_;
   TAVlTreeNode* a = At(f.a);
   if (!a) return;
-  TAVlTreeNode* c = lr ? RotateLR(*f.Tree, a) : RotateRL(*f.Tree, a);
+  TAVlTreeNode* c = RotateDouble(*f.Tree, a, lr);
   Point(f.a, c);
   Point(f.b, c);
   Changed();
