@@ -4,7 +4,6 @@
 
 #include "demos/search/AvlTreeInDlg.h"
 #include "demos/search/BsTreeClass.h"
-#include "demos/trees/TreeFile.h"
 #include "framework/engine/Errors.h"
 #include "platform/Canvas.h"
 #include "platform/Forms.h"
@@ -196,11 +195,7 @@ void TAvlTreeClass::AvlInsertQuiet(char key) {
 }
 
 void TAvlTreeClass::LoadFromFile(const QString& fileName) {
-  const QByteArray bytes = ReadTreeFile(fileName);
-  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
-  if (const QString fault = SearchTreeFault(records.get(), true); !fault.isEmpty())
-    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉平衡树：%2。树没有改变。").arg(fileName, fault));
-  LoadFromBytes(bytes, fileName);
+  LoadSearchTreeFile(*this, fileName, true);
   ComputeLevels();
   TAVlTreeNode::ComputeBalance(AvlRoot());
 }

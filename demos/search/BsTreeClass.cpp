@@ -50,23 +50,19 @@ void TBsTreeClass::BstInsert(char key) {
 
 bool TBsTreeClass::Input() {
   TBsTreeInputDlg dlg;
-  dlg.Tree->Assign(*this);
-  dlg.Tree->NumberNodes();
-  dlg.Tree->Arrange();
-  if (dlg.ShowModal() != mrOk) return false;
-  Assign(*dlg.Tree);
-  NumberNodes();
-  Arrange();
-  Repaint();
-  return true;
+  return InputWith(dlg, *dlg.Tree);
 }
 
-void TBsTreeClass::LoadFromFile(const QString& fileName) {
+void TBsTreeClass::LoadFromFile(const QString& fileName) { LoadSearchTreeFile(*this, fileName, false); }
+
+void LoadSearchTreeFile(TBinTree& tree, const QString& fileName, bool balanced) {
   const QByteArray bytes = ReadTreeFile(fileName);
-  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
-  if (const QString fault = SearchTreeFault(records.get(), false); !fault.isEmpty())
-    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉排序树：%2。树没有改变。").arg(fileName, fault));
-  LoadFromBytes(bytes, fileName);
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *tree.NodeClass.Stream, tree.MaxDepth, fileName);
+  if (const QString fault = SearchTreeFault(records.get(), balanced); !fault.isEmpty()) {
+    const QString kind = balanced ? QStringLiteral("二叉平衡树") : QStringLiteral("二叉排序树");
+    throw ETreeFileError(QStringLiteral("%1 不是可用的%2：%3。树没有改变。").arg(fileName, kind, fault));
+  }
+  tree.LoadFromBytes(bytes, fileName);
 }
 
 QString SearchTreeFault(const TTreeRecord* root, bool balanced) {

@@ -21,8 +21,8 @@ class TBsTreeClass : public TBinCharTree {
   // Adds key where the search ends, unless it is there already or its level would pass
   // MaxDepth (then nothing happens). Captions are left to NumberNodes.
   void BstInsert(char key);
-  // The dialog "生成二叉排序树" on a copy of the tree; on OK the tree takes the copy, numbered
-  // and arranged. True when confirmed.
+  // The dialog "生成二叉排序树" on a copy of the tree (the kit's InputWith): on OK the tree
+  // takes the copy, numbered and arranged. True when confirmed.
   bool Input() override;
   // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
   // not in search order with distinct capital letters.
@@ -34,6 +34,9 @@ class TBsTreeClass : public TBinCharTree {
 // node's), or an empty string. With balanced, also when a node's subtrees differ in height
 // by more than one.
 QString SearchTreeFault(const TTreeRecord* root, bool balanced);
+// Reads the whole file into tree, refusing (ETreeFileError, the tree unchanged) one that
+// SearchTreeFault finds fault with. Captions stay empty and nothing is arranged.
+void LoadSearchTreeFile(TBinTree& tree, const QString& fileName, bool balanced);
 
 // The dialogs' save and load buttons: the file dialog under caption, then the tree saved,
 // or loaded, numbered and arranged; a file that cannot be taken is said in a message and
