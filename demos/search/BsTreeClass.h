@@ -48,9 +48,9 @@ void LoadTreeFile(TBinCharTree& tree, const QString& caption);
 // generator seeded first).
 QString RandomLetters();
 
-// The side of the square a new node waits in at the tree's top-left corner before it is
-// linked: the width of a last-level place or three quarters of a level's height.
-int NewNodeSide(const TTreeBase& tree);
+// node leaves the tree and is freed: its left or right subtree (keepLeft) takes its place, as
+// parent's left or right child (asLeft), or as the root without a parent.
+void SpliceOut(TBinTree& tree, TBinTreeNode* parent, bool asLeft, TBinTreeNode* node, bool keepLeft);
 // The node blinks twice: highlighted 200 ms, plain 200 ms (a busy wait).
 void BlinkNode(TTreeNodeBase& node);
 
@@ -60,8 +60,21 @@ void BlinkNode(TTreeNodeBase& node);
 class TTreeOperation {
  public:
   void Begin(const TBinTree& tree);
-  void SetNewNode(TBinCharTreeNode* node) { newNode_ = node; }
+  // The new node s of an insertion: key on it, captioned "s", waiting in the tree's top-left
+  // corner until it is linked.
+  template <class Node>
+  Node* MakeNewNode(TBinTree& tree, char key, const QString& name) {
+    auto* s = tree.MakeNode<Node>();
+    s->setObjectName(name);
+    s->SetValue(key);
+    s->SetCaption(QStringLiteral("s"));
+    Wait(tree, *s);
+    return s;
+  }
   TBinCharTreeNode* NewNode() const { return newNode_; }
+  // s becomes parent's left or right child, one level below it; when parent is on the last
+  // level the user is told and s goes instead. True when s was linked.
+  bool LinkNewNode(TBinTreeNode* parent, bool left);
   // The operation ran to its end: a new node never linked goes, the tree stays.
   void End(const TBinTree& tree);
   // The tree as before the operation; true when it had to be put back (levels and bf as
@@ -69,6 +82,8 @@ class TTreeOperation {
   bool Undo(TBinTree& tree);
 
  private:
+  void Wait(const TBinTree& tree, TBinCharTreeNode& node);
+
   QByteArray snapshot_;  // empty while no operation is under way
   QPointer<TBinCharTreeNode> newNode_;
 };
