@@ -141,17 +141,7 @@ void TAVLTree::Changed() {
 
 // new(s); s^.key:=k; ...: the new node waits in the tree's top-left corner.
 void TAVLTree::ins_avltree_Begin() {
-  TAvlTreeClass& tree = *graphForm_->Tree;
-  auto* s = tree.MakeNode<TAVlTreeNode>();
-  s->setObjectName(QStringLiteral("NewNode"));
-  s->SetValue(Key);
-  s->SetCaption(QStringLiteral("s"));
-  const int side = NewNodeSide(tree);
-  // In the free band's corner, where its marker shows too.
-  s->setGeometry(tree.PointerSize, tree.PointerSize, side, side);
-  s->show();
-  operation_.SetNewNode(s);
-  Point(graphForm_->s, s);
+  Point(graphForm_->s, operation_.MakeNewNode<TAVlTreeNode>(*graphForm_->Tree, Key, QStringLiteral("NewNode")));
 }
 
 // IF t=NIL
@@ -207,16 +197,10 @@ bool TAVLTree::ins_avltree_F_Line13() { return At(graphForm_->q)->Value() > Key;
 
 bool TAVLTree::LinkNewNode(bool left) {
   TAVlTreeGraphForm& f = *graphForm_;
-  TAVlTreeNode* q = At(f.q);
-  TAVlTreeNode* s = NewNode();
-  if (!q || !s) return false;
-  if (q->stair >= f.Tree->MaxDepth) {
-    modal::ShowMessage(QStringLiteral("树深度过大，无法插入结点"));
+  if (!operation_.LinkNewNode(At(f.q), left)) {
     Point(f.s, nullptr);
-    delete s;
     return false;
   }
-  q->AttachChild(*s, left);
   Changed();
   return true;
 }
@@ -285,7 +269,7 @@ void TAVLTree::Single(bool ll, int aBf, int bBf) {
   TAVlTreeNode* a = At(f.a);
   TAVlTreeNode* b = At(f.b);
   if (!a || !b) return;
-  ll ? RotateLL(*f.Tree, a) : RotateRR(*f.Tree, a);
+  RotateSingle(*f.Tree, a, ll);
   a->SetBf(aBf);
   b->SetBf(bBf);
   Point(f.a, b);
@@ -296,7 +280,7 @@ void TAVLTree::Double(bool lr) {
   TAVlTreeGraphForm& f = *graphForm_;
   TAVlTreeNode* a = At(f.a);
   if (!a) return;
-  TAVlTreeNode* c = lr ? RotateLR(*f.Tree, a) : RotateRL(*f.Tree, a);
+  TAVlTreeNode* c = RotateDouble(*f.Tree, a, lr);
   Point(f.a, c);
   Point(f.b, c);
   Changed();
@@ -361,13 +345,9 @@ void TAVLTree::del_avltree_Line9() {
   TAvlTreeClass& tree = *f.Tree;
   SetFlag("shorter", false);
   TAVlTreeNode* p = At(f.p);
-  TAVlTreeNode* right = p->AvlRight();
-  p->SetRight(nullptr);
-  tree.SetRootBase(right);
   Point(f.p, nullptr);
-  delete p;
-  if (right) {
-    right->ParentNode = nullptr;
+  SpliceOut(tree, nullptr, false, p, false);
+  if (TAVlTreeNode* right = tree.AvlRoot()) {
     Changed();
     Point(f.t, right);
   } else {
@@ -384,11 +364,8 @@ void TAVLTree::BypassP(bool left) {
   TAVlTreeNode* parent = At(f.f);
   TAVlTreeNode* p = At(f.p);
   if (!parent || !p) return;
-  TAVlTreeNode* right = p->AvlRight();
-  p->SetRight(nullptr);
-  left ? parent->SetLeft(right) : parent->SetRight(right);
   Point(f.p, nullptr);
-  delete p;
+  SpliceOut(*f.Tree, parent, left, p, false);
   Changed();
 }
 
@@ -440,12 +417,9 @@ void TAVLTree::UnlinkS(bool asRight) {
   TAVlTreeNode* q = At(f.q);
   TAVlTreeNode* s = At(f.s);
   if (!q || !s) return;
-  TAVlTreeNode* left = s->AvlLeft();
-  s->SetLeft(nullptr);
-  asRight ? q->SetRight(left) : q->SetLeft(left);
   NewKey = s->Value();
   Point(f.s, nullptr);
-  delete s;
+  SpliceOut(*f.Tree, q, !asRight, s, true);
   Changed();
 }
 

@@ -4,7 +4,6 @@
 
 #include "demos/search/AvlTreeInDlg.h"
 #include "demos/search/BsTreeClass.h"
-#include "demos/trees/TreeFile.h"
 #include "framework/engine/Errors.h"
 #include "platform/Canvas.h"
 #include "platform/Forms.h"
@@ -92,6 +91,12 @@ void TAvlTreeClass::Replace(TAVlTreeNode* node, TAVlTreeNode* parent, bool wasLe
 
 namespace {
 
+TAVlTreeNode* Child(const TAVlTreeNode* node, bool left) { return left ? node->AvlLeft() : node->AvlRight(); }
+
+void SetChild(TAVlTreeNode* node, bool left, TAVlTreeNode* child) {
+  left ? node->SetLeft(child) : node->SetRight(child);
+}
+
 // Runs the relinking of a rotation around a and puts the new root in a's place.
 template <class Relink>
 TAVlTreeNode* Rotate(TAvlTreeClass& tree, TAVlTreeNode* a, Relink relink) {
@@ -102,64 +107,31 @@ TAVlTreeNode* Rotate(TAvlTreeClass& tree, TAVlTreeNode* a, Relink relink) {
   return top;
 }
 
-// a's and b's balance factors after a double rotation, from c's before it.
-void DoubleBalance(TAVlTreeNode* a, TAVlTreeNode* b, TAVlTreeNode* c, bool lr) {
-  const int old = c->bf;
-  int aBf = 0, bBf = 0;
-  if (lr) {
-    if (old == -1) bBf = 1;
-    if (old == 1) aBf = -1;
-  } else {
-    if (old == -1) aBf = 1;
-    if (old == 1) bBf = -1;
-  }
-  a->SetBf(aBf);
-  b->SetBf(bBf);
-  c->SetBf(0);
-}
-
 }  // namespace
 
-TAVlTreeNode* RotateLL(TAvlTreeClass& tree, TAVlTreeNode* a) {
-  return Rotate(tree, a, [a] {
-    TAVlTreeNode* b = a->AvlLeft();
-    a->SetLeft(b->AvlRight());
-    b->SetRight(a);
+// The rotations on the right side are those on the left seen in a mirror.
+TAVlTreeNode* RotateSingle(TAvlTreeClass& tree, TAVlTreeNode* a, bool left) {
+  return Rotate(tree, a, [a, left] {
+    TAVlTreeNode* b = Child(a, left);
+    SetChild(a, left, Child(b, !left));
+    SetChild(b, !left, a);
     return b;
   });
 }
 
-TAVlTreeNode* RotateRR(TAvlTreeClass& tree, TAVlTreeNode* a) {
-  return Rotate(tree, a, [a] {
-    TAVlTreeNode* b = a->AvlRight();
-    a->SetRight(b->AvlLeft());
-    b->SetLeft(a);
-    return b;
-  });
-}
-
-TAVlTreeNode* RotateLR(TAvlTreeClass& tree, TAVlTreeNode* a) {
-  return Rotate(tree, a, [a] {
-    TAVlTreeNode* b = a->AvlLeft();
-    TAVlTreeNode* c = b->AvlRight();
-    a->SetLeft(c->AvlRight());
-    b->SetRight(c->AvlLeft());
-    c->SetRight(a);
-    c->SetLeft(b);
-    DoubleBalance(a, b, c, true);
-    return c;
-  });
-}
-
-TAVlTreeNode* RotateRL(TAvlTreeClass& tree, TAVlTreeNode* a) {
-  return Rotate(tree, a, [a] {
-    TAVlTreeNode* b = a->AvlRight();
-    TAVlTreeNode* c = b->AvlLeft();
-    a->SetRight(c->AvlLeft());
-    b->SetLeft(c->AvlRight());
-    c->SetLeft(a);
-    c->SetRight(b);
-    DoubleBalance(a, b, c, false);
+TAVlTreeNode* RotateDouble(TAvlTreeClass& tree, TAVlTreeNode* a, bool left) {
+  return Rotate(tree, a, [a, left] {
+    TAVlTreeNode* b = Child(a, left);
+    TAVlTreeNode* c = Child(b, !left);
+    SetChild(a, left, Child(c, !left));
+    SetChild(b, !left, Child(c, left));
+    SetChild(c, !left, a);
+    SetChild(c, left, b);
+    // a and b each took one of c's subtrees: the one that got the shorter leans away from it.
+    const int side = left ? 1 : -1;
+    a->SetBf(c->bf == side ? -side : 0);
+    b->SetBf(c->bf == -side ? side : 0);
+    c->SetBf(0);
     return c;
   });
 }
@@ -213,23 +185,17 @@ void TAvlTreeClass::AvlInsertQuiet(char key) {
     a->bf = d;
   } else if (a->bf + d == 0) {
     a->bf = 0;
-  } else if (d == 1) {
-    if (b->bf == 1) RotateLL(*this, a);
-    else if (b->bf == -1) RotateLR(*this, a);
-  } else {
-    if (b->bf == -1) RotateRR(*this, a);
-    else if (b->bf == 1) RotateRL(*this, a);
+  } else if (b->bf == d) {
+    RotateSingle(*this, a, d == 1);  // LL or RR
+  } else if (b->bf == -d) {
+    RotateDouble(*this, a, d == 1);  // LR or RL
   }
   ComputeLevels();
   TAVlTreeNode::ComputeBalance(AvlRoot());
 }
 
 void TAvlTreeClass::LoadFromFile(const QString& fileName) {
-  const QByteArray bytes = ReadTreeFile(fileName);
-  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
-  if (const QString fault = SearchTreeFault(records.get(), true); !fault.isEmpty())
-    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉平衡树：%2。树没有改变。").arg(fileName, fault));
-  LoadFromBytes(bytes, fileName);
+  LoadSearchTreeFile(*this, fileName, true);
   ComputeLevels();
   TAVlTreeNode::ComputeBalance(AvlRoot());
 }

@@ -62,10 +62,10 @@ class TAvlTreeClass : public TBinCharTree {
   void Replace(TAVlTreeNode* node, TAVlTreeNode* parent, bool wasLeft);
 };
 
-// The rotations around a, each answering the subtree's new root, linked in a's place.
-// Single rotations leave the balance factors to the caller (they differ between insertion
-// and deletion); double rotations set them from c's old bf, and c's to 0.
-TAVlTreeNode* RotateLL(TAvlTreeClass& tree, TAVlTreeNode* a);  // a's left child b rises
-TAVlTreeNode* RotateRR(TAvlTreeClass& tree, TAVlTreeNode* a);  // a's right child b rises
-TAVlTreeNode* RotateLR(TAvlTreeClass& tree, TAVlTreeNode* a);  // c = a's left child's right child rises
-TAVlTreeNode* RotateRL(TAvlTreeClass& tree, TAVlTreeNode* a);  // c = a's right child's left child rises
+// The rotations around a, each answering the subtree's new root, linked in a's place; left
+// is the side of a they lift from. A single rotation lifts a's child b on that side (LL on
+// the left, RR on the right) and leaves the balance factors to the caller (they differ
+// between insertion and deletion); a double one lifts c, b's child on the other side (LR,
+// RL), sets a's and b's bf from c's old one and c's to 0.
+TAVlTreeNode* RotateSingle(TAvlTreeClass& tree, TAVlTreeNode* a, bool left);
+TAVlTreeNode* RotateDouble(TAvlTreeClass& tree, TAVlTreeNode* a, bool left);

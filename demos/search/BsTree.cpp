@@ -320,17 +320,8 @@ void TBsTree::ins_bstree_Found() { modal::ShowMessage(QStringLiteral("关键字�
 
 // new(s); s^.key:=k; ...: the new node waits in the tree's top-left corner.
 void TBsTree::ins_bstree_NotFound() {
-  TBsTreeClass& tree = *graphForm_->Tree;
-  auto* s = tree.MakeNode<TBinCharTreeNode>();
-  s->setObjectName(QStringLiteral("s"));
-  s->SetValue(K());
-  s->SetCaption(QStringLiteral("s"));
+  auto* s = operation_.MakeNewNode<TBinCharTreeNode>(*graphForm_->Tree, K(), QStringLiteral("s"));
   s->ShowName = true;
-  const int side = NewNodeSide(tree);
-  // In the free band's corner, where its marker shows too.
-  s->setGeometry(tree.PointerSize, tree.PointerSize, side, side);
-  s->show();
-  operation_.SetNewNode(s);
   PointMarker(*graphForm_->sPointer, s);
 }
 
@@ -352,19 +343,13 @@ void TBsTree::ins_bstree_Line1() {
 bool TBsTree::ins_bstree_F_NotNil() { return K() < Rec("f")->GetKey(); }
 
 void TBsTree::LinkNewNode(bool left) {
-  TBsTreeClass& tree = *graphForm_->Tree;
-  TBinCharTreeNode* parent = MarkerNode(*graphForm_->fPointer);
-  TBinCharTreeNode* s = operation_.NewNode();
-  if (!parent || !s) return;
-  if (parent->stair >= tree.MaxDepth) {
-    modal::ShowMessage(QStringLiteral("树深度过大，无法插入结点"));
-    PointMarker(*graphForm_->sPointer, nullptr);
-    delete s;
+  TPointer2& sPointer = *graphForm_->sPointer;
+  if (!operation_.LinkNewNode(MarkerNode(*graphForm_->fPointer), left)) {
+    PointMarker(sPointer, nullptr);
     return;
   }
-  parent->AttachChild(*s, left);
   Renumber();
-  PointMarker(*graphForm_->sPointer, s);
+  PointMarker(sPointer, operation_.NewNode());
 }
 
 // f^.lchild:=s
@@ -399,13 +384,9 @@ bool TBsTree::del_bstree_F_If1() { return Rec("f") == nullptr; }
 void TBsTree::del_bstree_Line1() {
   TBsTreeGraphForm& f = *graphForm_;
   TBsTreeClass& tree = *f.Tree;
-  TBinCharTreeNode* gone = FoundNode;
-  TBinCharTreeNode* right = gone->Right();
-  gone->SetRight(nullptr);
-  if (right) right->ParentNode = nullptr;
-  tree.SetRootBase(right);
   PointMarker(*f.pPointer, nullptr);
-  delete gone;
+  SpliceOut(tree, nullptr, false, FoundNode, false);
+  TBinCharTreeNode* right = tree.Root();
   Renumber();
   // The records the pointers held are gone with the old mirror.
   mirror_ = right ? std::make_unique<TCharNodeData>(*right) : nullptr;
@@ -421,13 +402,9 @@ bool TBsTree::del_bstree_F_Else1() { return Rec("p") == Rec("f")->GetLChild(); }
 void TBsTree::BypassFoundNode(bool left) {
   TBsTreeGraphForm& f = *graphForm_;
   TBinCharTreeNode* parent = MarkerNode(*f.fPointer);
-  TBinCharTreeNode* gone = FoundNode;
-  if (!parent || !gone) return;
-  TBinCharTreeNode* right = gone->Right();
-  gone->SetRight(nullptr);
-  left ? parent->SetLeft(right) : parent->SetRight(right);
+  if (!parent || !FoundNode) return;
   PointMarker(*f.pPointer, nullptr);
-  delete gone;
+  SpliceOut(*f.Tree, parent, left, FoundNode, false);
   Renumber();
   SetRec("p", nullptr);
 }
@@ -480,11 +457,8 @@ void TBsTree::UnlinkPredecessor(bool asRight) {
   TBinCharTreeNode* qNode = MarkerNode(*f.qPointer);
   TBinCharTreeNode* sNode = MarkerNode(*f.sPointer);
   if (!qNode || !sNode) return;
-  TBinCharTreeNode* left = sNode->Left();
-  sNode->SetLeft(nullptr);
-  asRight ? qNode->SetRight(left) : qNode->SetLeft(left);
   PointMarker(*f.sPointer, nullptr);
-  delete sNode;
+  SpliceOut(*f.Tree, qNode, !asRight, sNode, true);
   Renumber();
   SetRec("s", nullptr);
 }

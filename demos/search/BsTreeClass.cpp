@@ -10,6 +10,7 @@
 #include "demos/trees/TreeFileDialog.h"
 #include "framework/engine/AlgoDemo.h"
 #include "platform/Forms.h"
+#include "platform/ModalHost.h"
 #include "platform/Random.h"
 
 TBsTreeClass::TBsTreeClass(QWidget* parent) : TBinCharTree(parent) {}
@@ -50,23 +51,19 @@ void TBsTreeClass::BstInsert(char key) {
 
 bool TBsTreeClass::Input() {
   TBsTreeInputDlg dlg;
-  dlg.Tree->Assign(*this);
-  dlg.Tree->NumberNodes();
-  dlg.Tree->Arrange();
-  if (dlg.ShowModal() != mrOk) return false;
-  Assign(*dlg.Tree);
-  NumberNodes();
-  Arrange();
-  Repaint();
-  return true;
+  return InputWith(dlg, *dlg.Tree);
 }
 
-void TBsTreeClass::LoadFromFile(const QString& fileName) {
+void TBsTreeClass::LoadFromFile(const QString& fileName) { LoadSearchTreeFile(*this, fileName, false); }
+
+void LoadSearchTreeFile(TBinTree& tree, const QString& fileName, bool balanced) {
   const QByteArray bytes = ReadTreeFile(fileName);
-  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *NodeClass.Stream, MaxDepth, fileName);
-  if (const QString fault = SearchTreeFault(records.get(), false); !fault.isEmpty())
-    throw ETreeFileError(QStringLiteral("%1 不是可用的二叉排序树：%2。树没有改变。").arg(fileName, fault));
-  LoadFromBytes(bytes, fileName);
+  const std::unique_ptr<TTreeRecord> records = ParseTreeFile(bytes, *tree.NodeClass.Stream, tree.MaxDepth, fileName);
+  if (const QString fault = SearchTreeFault(records.get(), balanced); !fault.isEmpty()) {
+    const QString kind = balanced ? QStringLiteral("二叉平衡树") : QStringLiteral("二叉排序树");
+    throw ETreeFileError(QStringLiteral("%1 不是可用的%2：%3。树没有改变。").arg(fileName, kind, fault));
+  }
+  tree.LoadFromBytes(bytes, fileName);
 }
 
 QString SearchTreeFault(const TTreeRecord* root, bool balanced) {
@@ -119,12 +116,6 @@ QString RandomLetters() {
   return drawn;
 }
 
-int NewNodeSide(const TTreeBase& tree) {
-  const int levels = std::max(tree.MaxDepth, 1);
-  return std::min(tree.width() / static_cast<int>(std::lround(std::pow(2.0, levels - 1))),
-                  (tree.height() / levels) * 3 / 4);
-}
-
 void BlinkNode(TTreeNodeBase& node) {
   for (int i = 0; i < 2; ++i) {
     node.SetHighlighted(true);
@@ -134,7 +125,42 @@ void BlinkNode(TTreeNodeBase& node) {
   }
 }
 
+void SpliceOut(TBinTree& tree, TBinTreeNode* parent, bool asLeft, TBinTreeNode* node, bool keepLeft) {
+  TBinTreeNode* kept = keepLeft ? node->LeftChild : node->RightChild;
+  keepLeft ? node->SetLeft(nullptr) : node->SetRight(nullptr);
+  if (parent) {
+    asLeft ? parent->SetLeft(kept) : parent->SetRight(kept);
+  } else {
+    if (kept) kept->ParentNode = nullptr;
+    tree.SetRootBase(kept);
+  }
+  delete node;
+}
+
 void TTreeOperation::Begin(const TBinTree& tree) { snapshot_ = tree.SaveToBytes(); }
+
+void TTreeOperation::Wait(const TBinTree& tree, TBinCharTreeNode& node) {
+  // A square as wide as a last-level place or three quarters of a level's height, in the
+  // free band's corner, where its marker shows too.
+  const int levels = std::max(tree.MaxDepth, 1);
+  const int side = std::min(tree.width() / static_cast<int>(std::lround(std::pow(2.0, levels - 1))),
+                            (tree.height() / levels) * 3 / 4);
+  node.setGeometry(tree.PointerSize, tree.PointerSize, side, side);
+  node.show();
+  newNode_ = &node;
+}
+
+bool TTreeOperation::LinkNewNode(TBinTreeNode* parent, bool left) {
+  TBinCharTreeNode* s = newNode_;
+  if (!parent || !s) return false;
+  if (parent->stair >= parent->Tree().MaxDepth) {
+    modal::ShowMessage(QStringLiteral("树深度过大，无法插入结点"));
+    delete s;
+    return false;
+  }
+  parent->AttachChild(*s, left);
+  return true;
+}
 
 void TTreeOperation::End(const TBinTree& tree) {
   if (newNode_ && !newNode_->ParentNode && newNode_ != tree.Root()) delete newNode_.data();

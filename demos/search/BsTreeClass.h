@@ -21,8 +21,8 @@ class TBsTreeClass : public TBinCharTree {
   // Adds key where the search ends, unless it is there already or its level would pass
   // MaxDepth (then nothing happens). Captions are left to NumberNodes.
   void BstInsert(char key);
-  // The dialog "生成二叉排序树" on a copy of the tree; on OK the tree takes the copy, numbered
-  // and arranged. True when confirmed.
+  // The dialog "生成二叉排序树" on a copy of the tree (the kit's InputWith): on OK the tree
+  // takes the copy, numbered and arranged. True when confirmed.
   bool Input() override;
   // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
   // not in search order with distinct capital letters.
@@ -34,6 +34,9 @@ class TBsTreeClass : public TBinCharTree {
 // node's), or an empty string. With balanced, also when a node's subtrees differ in height
 // by more than one.
 QString SearchTreeFault(const TTreeRecord* root, bool balanced);
+// Reads the whole file into tree, refusing (ETreeFileError, the tree unchanged) one that
+// SearchTreeFault finds fault with. Captions stay empty and nothing is arranged.
+void LoadSearchTreeFile(TBinTree& tree, const QString& fileName, bool balanced);
 
 // The dialogs' save and load buttons: the file dialog under caption, then the tree saved,
 // or loaded, numbered and arranged; a file that cannot be taken is said in a message and
@@ -45,9 +48,9 @@ void LoadTreeFile(TBinCharTree& tree, const QString& caption);
 // generator seeded first).
 QString RandomLetters();
 
-// The side of the square a new node waits in at the tree's top-left corner before it is
-// linked: the width of a last-level place or three quarters of a level's height.
-int NewNodeSide(const TTreeBase& tree);
+// node leaves the tree and is freed: its left or right subtree (keepLeft) takes its place, as
+// parent's left or right child (asLeft), or as the root without a parent.
+void SpliceOut(TBinTree& tree, TBinTreeNode* parent, bool asLeft, TBinTreeNode* node, bool keepLeft);
 // The node blinks twice: highlighted 200 ms, plain 200 ms (a busy wait).
 void BlinkNode(TTreeNodeBase& node);
 
@@ -57,8 +60,21 @@ void BlinkNode(TTreeNodeBase& node);
 class TTreeOperation {
  public:
   void Begin(const TBinTree& tree);
-  void SetNewNode(TBinCharTreeNode* node) { newNode_ = node; }
+  // The new node s of an insertion: key on it, captioned "s", waiting in the tree's top-left
+  // corner until it is linked.
+  template <class Node>
+  Node* MakeNewNode(TBinTree& tree, char key, const QString& name) {
+    auto* s = tree.MakeNode<Node>();
+    s->setObjectName(name);
+    s->SetValue(key);
+    s->SetCaption(QStringLiteral("s"));
+    Wait(tree, *s);
+    return s;
+  }
   TBinCharTreeNode* NewNode() const { return newNode_; }
+  // s becomes parent's left or right child, one level below it; when parent is on the last
+  // level the user is told and s goes instead. True when s was linked.
+  bool LinkNewNode(TBinTreeNode* parent, bool left);
   // The operation ran to its end: a new node never linked goes, the tree stays.
   void End(const TBinTree& tree);
   // The tree as before the operation; true when it had to be put back (levels and bf as
@@ -66,6 +82,8 @@ class TTreeOperation {
   bool Undo(TBinTree& tree);
 
  private:
+  void Wait(const TBinTree& tree, TBinCharTreeNode& node);
+
   QByteArray snapshot_;  // empty while no operation is under way
   QPointer<TBinCharTreeNode> newNode_;
 };

@@ -158,7 +158,7 @@ TEST(AvlRotations, DoubleRotationsTakeBalanceFromC) {
     TAVlTreeNode* b = Below(tree, a, true, 'B');
     TAVlTreeNode* c = Below(tree, b, false, 'D');
     c->bf = cBf;
-    EXPECT_EQ(RotateLR(tree, a), c);
+    EXPECT_EQ(RotateDouble(tree, a, true), c);
     EXPECT_EQ(Shape(tree.Root(), true),
               QStringLiteral("Z0(D0(B%1,F%2),)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
         << "LR with c's bf " << cBf;
@@ -171,7 +171,7 @@ TEST(AvlRotations, DoubleRotationsTakeBalanceFromC) {
     TAVlTreeNode* b = Below(tree, a, false, 'C');
     TAVlTreeNode* c = Below(tree, b, true, 'B');
     c->bf = cBf;
-    EXPECT_EQ(RotateRL(tree, a), c);
+    EXPECT_EQ(RotateDouble(tree, a, false), c);
     EXPECT_EQ(c->ParentNode, nullptr) << "c becomes the root";
     EXPECT_EQ(Shape(tree.Root(), true),
               QStringLiteral("B0(A%1,C%2)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
