@@ -110,8 +110,6 @@ QList<const QWidget*> TBTreeNode::DrawingTargets() const {
   return targets;
 }
 
-TBTreeNode* TBTreeNode::NewLikeThis() const { return new TBTreeNode(Tree()); }
-
 void TBTreeNode::Assign(const TBTreeNode& source) {
   for (int j = 0; j < ChildSlots(); ++j)
     if (TBTreeNode* child = std::exchange(children_[j], nullptr)) child->FreeSubtree();
@@ -124,7 +122,7 @@ void TBTreeNode::Assign(const TBTreeNode& source) {
       SetChild(j, nullptr);
       continue;
     }
-    TBTreeNode* child = NewLikeThis();
+    TBTreeNode* child = BTree().NewNode();
     SetChild(j, child);
     child->Assign(*from);
   }
