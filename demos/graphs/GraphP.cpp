@@ -219,8 +219,9 @@ QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to) {
   const double dy = to.y() - from.y();
   const double length = std::hypot(dx, dy);
   if (!directed_ || !graph_->IsArc(j, i) || length < 1) return {};
+  // Measured in the size DrawLabel writes the weights in.
   TFont font = Canvas().Font;
-  font.SetSize(std::max(layout_.LabelSize - 1, 2));
+  font.SetSize(layout_.WeightSize);
   const int wide = std::max(font.TextWidth(QString::number(graph_->Weight(i, j))),
                             font.TextWidth(QString::number(graph_->Weight(j, i))));
   const double away = std::max(wide, font.TextHeight(QStringLiteral("0"))) * 0.75;

@@ -1,7 +1,7 @@
 #include "demos/linear/NoForm.h"
 
 #include "demos/linear/TripleTable.h"
-#include "platform/Bitmap.h"
+#include "framework/drawkit/Glyph.h"
 
 namespace {
 
@@ -28,12 +28,8 @@ TButton* NewButton(QWidget* parent, const char* name, const QString& caption, in
 
 // A glyph of the image folder on a button, its caption kept for readers without it.
 void SetGlyph(TButton& button, const QString& picture) {
-  if (std::unique_ptr<TBitmap> glyph = LoadPicture(picture)) {
-    QImage image = glyph->Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixel(x, y) == key) image.setPixel(x, y, qRgba(0, 0, 0, 0));
+  const QImage image = KeyedPicture(picture);
+  if (!image.isNull()) {
     button.setIcon(QIcon(QPixmap::fromImage(image)));
     button.setIconSize(image.size());
   }

@@ -33,17 +33,16 @@ QLabel* TScaledControls::AddLabel(QWidget* parent, const QString& text, const QR
 
 TRect TScaledControls::Scaled(const QRect& design, QSize designClient, QSize client) {
   if (designClient.isEmpty()) return TRect::FromQRect(design);
-  const double rx = static_cast<double>(client.width()) / designClient.width();
-  const double ry = static_cast<double>(client.height()) / designClient.height();
-  return Bounds(text::Round(rx * design.left()), text::Round(ry * design.top()),
-                text::Round(rx * design.width()), text::Round(ry * design.height()));
+  const TDesignRatio r(designClient, client);
+  return Bounds(text::Round(r.Rx * design.left()), text::Round(r.Ry * design.top()),
+                text::Round(r.Rx * design.width()), text::Round(r.Ry * design.height()));
 }
 
 void TScaledControls::Apply(QSize designClient, QSize client) const {
   if (designClient.isEmpty()) return;
   // Texts grow with the smaller of the two ratios, so that they still fit their places.
-  const double r = std::min(static_cast<double>(client.width()) / designClient.width(),
-                            static_cast<double>(client.height()) / designClient.height());
+  const TDesignRatio ratio(designClient, client);
+  const double r = std::min(ratio.Rx, ratio.Ry);
   for (const Entry& e : entries_) {
     e.control->setGeometry(Scaled(e.design, designClient, client).ToQRect());
     if (!e.scaleFont) continue;

@@ -1,7 +1,7 @@
 #include "demos/trees/BinCharTreeCreateDlg.h"
 
 #include "demos/trees/TreeBase.h"
-#include "platform/Bitmap.h"
+#include "framework/drawkit/Glyph.h"
 
 TNodeLetterEdit::TNodeLetterEdit(TBinCharTree& tree, TEdit& edit) : tree_(tree), edit_(edit) {
   edit_.hide();
@@ -51,14 +51,8 @@ TButton* TreeDlgButton(QWidget* parent, const char* name, const QString& caption
 
 QIcon TwoImageGlyph(const char* name) {
   QIcon icon;
-  const std::unique_ptr<TBitmap> glyph = LoadPicture(QString::fromLatin1(name));
-  if (!glyph) return icon;
-  // The bottom-left pixel's colour is see-through, as in every keyed picture.
-  QImage all = glyph->Image().convertToFormat(QImage::Format_ARGB32);
-  const QRgb key = all.pixel(0, all.height() - 1);
-  for (int y = 0; y < all.height(); ++y)
-    for (int x = 0; x < all.width(); ++x)
-      if (all.pixel(x, y) == key) all.setPixel(x, y, qRgba(0, 0, 0, 0));
+  const QImage all = KeyedPicture(QString::fromLatin1(name));
+  if (all.isNull()) return icon;
   const int half = all.width() / 2;
   icon.addPixmap(QPixmap::fromImage(all.copy(0, 0, half, all.height())), QIcon::Normal);
   icon.addPixmap(QPixmap::fromImage(all.copy(half, 0, half, all.height())), QIcon::Disabled);

@@ -346,11 +346,11 @@ void TExptF::RunDog() {
   Layout();
   Edit1->setEnabled(false);
   // From design x 98 to 400, four design pixels a frame.
-  const double rx = width() / double(DesignClientSize().width());
-  const int y = text::Round(32 * height() / double(DesignClientSize().height()));
+  const TDesignRatio r(DesignClientSize(), size());
+  const int y = text::Round(32 * r.Ry);
   dog_.Run(
-      *this, (400 - 98) / 4, [&](int k) { return TPoint(text::Round((98 + 4 * k) * rx), y); },
-      [&](int) { Edit1->resize(Edit1->width() + std::max(text::Round(4 * rx), 1), Edit1->height()); });
+      *this, (400 - 98) / 4, [&](int k) { return TPoint(text::Round((98 + 4 * k) * r.Rx), y); },
+      [&](int) { Edit1->resize(Edit1->width() + r.X(4), Edit1->height()); });
   Edit1->setEnabled(true);
   Layout();
   Edit1->setFocus();

@@ -88,6 +88,9 @@ int HeadingRight(const TFont& font, const QString& heading) {
   return right;
 }
 
+// The font height the box's rows write their fields in; 0 when they centre their texts.
+int RowFieldHeight(const TStackBox& box) { return box.FieldColumns ? box.FieldFont().Height : 0; }
+
 // A record that already has an owner stays with it: the box refuses it without freeing it.
 void RefuseOwned(std::unique_ptr<TData>& data) {
   if (!data || !data->Owner()) return;
@@ -224,13 +227,13 @@ void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor col
 }
 
 void TStackBox::FitFields() {
-  if (!FieldColumns) return;
-  const int height = FieldFont().Height;
+  const int height = RowFieldHeight(*this);
   bool changed = false;
   for (const Entry& e : entries_) {
-    changed = changed || e.row->FieldHeight != height;
+    if (e.row->FieldHeight == height) continue;
     e.row->FieldHeight = height;
     e.row->Invalidate();
+    changed = true;
   }
   // The title is written in the same size.
   if (changed) Invalidate();
@@ -300,7 +303,7 @@ TData* TStackBox::Push(std::unique_ptr<TData> data) {
   row.Font = NodeFont;
   row.Canvas().Brush.Color = NodeColor;
   row.Canvas().Font = NodeFont;
-  if (FieldColumns) row.FieldHeight = FieldFont().Height;
+  row.FieldHeight = RowFieldHeight(*this);
   marker_->hide();
   if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
   row.show();
@@ -383,7 +386,7 @@ void TStackBox::Paint() {
   }
   DrawLine3D(c, 0, base, ((w - 1) / l.ColCount) * l.ColCount, base, clRed, clBlue, true);
   // The rows are children: they paint after the box in the same round.
-  const int fieldHeight = FieldColumns ? FieldFont().Height : 0;
+  const int fieldHeight = RowFieldHeight(*this);
   for (const Entry& e : entries_) {
     if (e.record) e.row->RowText = e.record->GetText();
     e.row->FieldHeight = fieldHeight;
