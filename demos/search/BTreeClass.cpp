@@ -21,6 +21,11 @@ const stream::TPropertyValue* Value(const TPropertyValues& values, const char* n
   return stream::FindValue(values, QString::fromLatin1(name));
 }
 
+// Key i (from 1) of a key string, its two decimal digits.
+int KeyAt(const QString& keys, int i) {
+  return (keys[2 * i - 2].unicode() - '0') * 10 + (keys[2 * i - 1].unicode() - '0');
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TBTreeNode
@@ -39,7 +44,7 @@ void TBTreeNode::SetKey(int i, int key) {
 
 int TBTreeNode::GetKey(int i) const {
   if (i < 1 || i > kMaxKeys) throw ERangeError();
-  return (KeyStr[2 * i - 2].unicode() - '0') * 10 + (KeyStr[2 * i - 1].unicode() - '0');
+  return KeyAt(KeyStr, i);
 }
 
 void TBTreeNode::SetChild(int j, TBTreeNode* node) {
@@ -337,7 +342,7 @@ class BTreeFileReader : TTreeRecordReader {
     if (keys.size() != 10 || !std::all_of(keys.begin(), keys.end(), [](QChar c) { return c >= '0' && c <= '9'; }))
       Fail(QStringLiteral("第 %1 个结点的关键字串不是十位数字").arg(n));
     for (int k = 1; k <= record->KeyNum; ++k)
-      record->Keys[k] = (keys[2 * k - 2].unicode() - '0') * 10 + (keys[2 * k - 1].unicode() - '0');
+      record->Keys[k] = KeyAt(keys, k);
 
     const auto* tagStr = Value(record->Values, "TagStr");
     const QString tags = tagStr ? std::get<QString>(*tagStr) : QString();
