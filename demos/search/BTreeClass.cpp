@@ -378,22 +378,24 @@ QString TBTreeClass::CheckShape(const TBTreeRecord& root) const {
   // hold a single key.
   int leafLevel = 0;
   QString fault;
+  const auto fail = [&fault](const QString& text) {
+    if (fault.isEmpty()) fault = text;
+  };
   std::function<void(const TBTreeRecord&, int, int, int)> walk = [&](const TBTreeRecord& r, int level, int low,
                                                                        int high) {
     if (!fault.isEmpty()) return;
-    if (level > 1 && r.KeyNum < 2) fault = QStringLiteral("根以外的结点只有一个关键字");
-    for (int k = 1; k <= r.KeyNum && fault.isEmpty(); ++k) {
+    if (level > 1 && r.KeyNum < 2) fail(QStringLiteral("根以外的结点只有一个关键字"));
+    for (int k = 1; k <= r.KeyNum; ++k)
       if (r.Keys[k] <= low || r.Keys[k] >= high || (k > 1 && r.Keys[k] <= r.Keys[k - 1]))
-        fault = QStringLiteral("关键字没有按从小到大的次序排列");
-    }
+        fail(QStringLiteral("关键字没有按从小到大的次序排列"));
     int present = 0;
     for (int j = 0; j <= r.KeyNum; ++j) present += r.Children[j] ? 1 : 0;
     if (present == 0) {
       if (leafLevel == 0) leafLevel = level;
-      if (leafLevel != level && fault.isEmpty()) fault = QStringLiteral("叶子结点不在同一层上");
+      if (leafLevel != level) fail(QStringLiteral("叶子结点不在同一层上"));
       return;
     }
-    if (present != r.KeyNum + 1 && fault.isEmpty()) fault = QStringLiteral("有的结点缺少孩子");
+    if (present != r.KeyNum + 1) fail(QStringLiteral("有的结点缺少孩子"));
     for (int j = 0; j <= r.KeyNum && fault.isEmpty(); ++j)
       if (r.Children[j]) walk(*r.Children[j], level + 1, j == 0 ? low : r.Keys[j], j == r.KeyNum ? high : r.Keys[j + 1]);
   };
