@@ -5,7 +5,7 @@
 TPacedTimer::TPacedTimer(int intervalMs, QObject* parent) : QObject(parent) {
   timer_.setInterval(intervalMs);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-    if (enabled_ && !pacing::IsInstant() && OnTimer) OnTimer();
+    if (!pacing::IsInstant() && OnTimer) OnTimer();
   });
 }
 
