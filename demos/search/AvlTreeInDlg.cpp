@@ -26,11 +26,7 @@ TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
 }
 
 void TAVLTreeInputDlg::RandBtnClick() {
-  Tree->Clear();
-  for (const QChar letter : RandomLetters()) Tree->AvlInsertQuiet(static_cast<char>(letter.unicode()));
-  Tree->NumberNodes();
-  Tree->Arrange();
-  Tree->Repaint();
+  RandomSearchTree(*Tree, [this](char key) { Tree->AvlInsertQuiet(key); });
 }
 
 void TAVLTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存数据")); }

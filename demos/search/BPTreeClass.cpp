@@ -10,8 +10,6 @@
 
 TBPTreeNode::TBPTreeNode(TTreeBase& tree) : TBTreeNode(tree) {}
 
-TBTreeNode* TBPTreeNode::NewLikeThis() const { return new TBPTreeNode(Tree()); }
-
 void TBPTreeNode::DeleteEntry(int pos) {
   for (int t = pos; t < KeyNum; ++t) SetKey(t, GetKey(t + 1));
   for (int t = pos - 1; t < KeyNum - 1; ++t) SetChild(t, GetChild(t + 1));

@@ -18,9 +18,6 @@ class TBPTreeNode : public TBTreeNode {
   static const stream::TComponentClass& StreamClass();
   const stream::TComponentClass& FileClass() const override { return StreamClass(); }
   QString ClassName() const override { return QStringLiteral("TBPTreeNode"); }
-
- protected:
-  TBTreeNode* NewLikeThis() const override;
 };
 
 class TBPTreeClass : public TBTreeClass {

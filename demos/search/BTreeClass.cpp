@@ -110,8 +110,6 @@ QList<const QWidget*> TBTreeNode::DrawingTargets() const {
   return targets;
 }
 
-TBTreeNode* TBTreeNode::NewLikeThis() const { return new TBTreeNode(Tree()); }
-
 void TBTreeNode::Assign(const TBTreeNode& source) {
   for (int j = 0; j < ChildSlots(); ++j)
     if (TBTreeNode* child = std::exchange(children_[j], nullptr)) child->FreeSubtree();
@@ -124,7 +122,7 @@ void TBTreeNode::Assign(const TBTreeNode& source) {
       SetChild(j, nullptr);
       continue;
     }
-    TBTreeNode* child = NewLikeThis();
+    TBTreeNode* child = BTree().NewNode();
     SetChild(j, child);
     child->Assign(*from);
   }
@@ -313,28 +311,21 @@ namespace {
 
 // Reads node records in preorder, checking each one as it comes; a node's children follow
 // it at the positions its flags name.
-class BTreeFileReader {
+class BTreeFileReader : TTreeRecordReader {
  public:
   BTreeFileReader(const QByteArray& bytes, const TComponentClass& cls, int maxLevels,
                   std::function<int(int)> childSlots)
-      : records_(bytes, cls, maxLevels), cls_(cls), childSlots_(std::move(childSlots)) {}
+      : TTreeRecordReader(bytes, cls, maxLevels), childSlots_(std::move(childSlots)) {}
 
-  std::unique_ptr<TBTreeRecord> Tree() {
-    if (records_.AtEnd()) return nullptr;
-    auto root = Node(1);
-    records_.ExpectEnd();
-    return root;
-  }
+  std::unique_ptr<TBTreeRecord> Tree() { return ReadTree([this](int level) { return Node(level); }); }
 
  private:
-  [[noreturn]] static void Fail(const QString& reason) { TTreeRecordReader::Fail(reason); }
-
   std::unique_ptr<TBTreeRecord> Node(int level) {
     auto record = std::make_unique<TBTreeRecord>();
-    record->Values = records_.Next(level);
-    const int n = records_.Count();
-    if (records_.LastClassName().compare(cls_.name, Qt::CaseInsensitive) != 0)
-      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(records_.LastClassName(), cls_.name));
+    record->Values = Next(level);
+    const int n = Count();
+    if (LastClassName().compare(Class().name, Qt::CaseInsensitive) != 0)
+      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(LastClassName(), Class().name));
 
     const auto* keyNum = Value(record->Values, "KeyNum");
     if (!keyNum || std::get<std::int32_t>(*keyNum) < 1 || std::get<std::int32_t>(*keyNum) > 4)
@@ -358,8 +349,6 @@ class BTreeFileReader {
     return record;
   }
 
-  TTreeRecordReader records_;
-  const TComponentClass& cls_;
   std::function<int(int)> childSlots_;
 };
 

@@ -65,8 +65,9 @@ class TBTreeNode : public TTreeNodeBase {
   // The keys as the drawing shows them: "10 20".
   QString KeysText() const;
 
-  // Frees the own children in use, then copies source's keys and a copy of its subtree.
-  // Levels and places are left to MarkRoot and Arrange.
+  // Frees the own children in use, then copies source's keys and a copy of its subtree in
+  // nodes of the tree's node class (NewNode). Levels and places are left to MarkRoot and
+  // Arrange.
   virtual void Assign(const TBTreeNode& source);
   void FreeSubtree() override;
   bool ForEach(const std::function<bool(TTreeNodeBase&)>& callback) override;
@@ -91,8 +92,6 @@ class TBTreeNode : public TTreeNodeBase {
 
  protected:
   void Paint() override;
-  // A node of the own class for the copy of a child.
-  virtual TBTreeNode* NewLikeThis() const;
 
   std::array<TBTreeNode*, kChildSlots> children_{};
   friend class TBTreeClass;

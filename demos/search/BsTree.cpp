@@ -115,7 +115,7 @@ void TBsTree::AbandonOperation() {
   Highlight(PrevNode, false);
   graphForm_->HideMarkers();
   DropFrames();
-  CurData = srchResult_ = srchF_ = nullptr;
+  srchResult_ = srchF_ = nullptr;
   mirror_.reset();
 }
 
@@ -145,15 +145,14 @@ std::unique_ptr<TData> TBsTree::BuildBstArgs(int operation) {
   TBsTreeGraphForm& f = *graphForm_;
   TBinCharTreeNode* root = f.Tree->Root();
   mirror_ = root ? std::make_unique<TCharNodeData>(*root) : nullptr;
-  CurData = mirror_.get();
   if (operation == kSearch) {
     CurNode = root;
     PrevNode = nullptr;
     Highlight(root, true);
-    return std::unique_ptr<TData>(SearchFrame(CurData, f.Letter()));
+    return std::unique_ptr<TData>(SearchFrame(mirror_.get(), f.Letter()));
   }
   PointMarker(*f.bstPointer, root);
-  return std::unique_ptr<TData>(NewFrame(PtrVar("bst", CurData), CharVar("k", f.Letter())));
+  return std::unique_ptr<TData>(NewFrame(PtrVar("bst", mirror_.get()), CharVar("k", f.Letter())));
 }
 
 // ---------------------------------------------------------------- helpers
@@ -207,7 +206,6 @@ bool TBsTree::bstsrch_F_Else() { return K() < Rec("t")->GetKey(); }
 TData* TBsTree::SearchCall(bool left) {
   TCharNodeData* t = Rec("t");
   TCharNodeData* child = left ? t->GetLChild() : t->GetRChild();
-  CurData = child;
   Highlight(CurNode, false);
   PrevNode = CurNode;
   CurNode = CurNode ? (left ? CurNode->Left() : CurNode->Right()) : nullptr;
@@ -216,7 +214,6 @@ TData* TBsTree::SearchCall(bool left) {
 }
 
 void TBsTree::SearchReturned() {
-  CurData = Rec("t");
   if (CurNode) {
     Highlight(CurNode, false);
     CurNode = CurNode->Parent();
@@ -269,7 +266,6 @@ TData* TBsTree::SrchCall(bool left) {
   TCharNodeData* bst = Rec("bst");
   TCharNodeData* child = left ? bst->GetLChild() : bst->GetRChild();
   TData* frame = NewFrame(PtrVar("f", bst), PtrVar("bst", child), CharVar("k", K()), BoolVar("found", false));
-  CurData = child;
   PointMarker(*graphForm_->bstPointer, NodeOf(child));
   return frame;
 }
@@ -278,8 +274,7 @@ TData* TBsTree::SrchCall(bool left) {
 void TBsTree::SrchReturned() {
   SetRec("f", srchF_);
   Var<TBoolData>("found").SetValue(srchFound_);
-  CurData = Rec("bst");
-  PointMarker(*graphForm_->bstPointer, NodeOf(CurData));
+  PointMarker(*graphForm_->bstPointer, NodeOf(Rec("bst")));
 }
 
 // RETURN(srch_bstree(f,bst^.lchild,k,found))
@@ -308,8 +303,7 @@ TData* TBsTree::ins_bstree_C_Begin() {
 void TBsTree::ins_bstree_AfterBegin() {
   SetRec("f", srchF_);
   Var<TBoolData>("found").SetValue(srchFound_);
-  CurData = Rec("bst");
-  PointMarker(*graphForm_->bstPointer, NodeOf(CurData));
+  PointMarker(*graphForm_->bstPointer, NodeOf(Rec("bst")));
 }
 
 // IF found
@@ -390,9 +384,8 @@ void TBsTree::del_bstree_Line1() {
   Renumber();
   // The records the pointers held are gone with the old mirror.
   mirror_ = right ? std::make_unique<TCharNodeData>(*right) : nullptr;
-  CurData = mirror_.get();
   srchResult_ = srchF_ = nullptr;
-  SetRec("bst", CurData);
+  SetRec("bst", mirror_.get());
   PointMarker(*f.bstPointer, right);
 }
 

@@ -122,7 +122,6 @@ class TBsTree : public TAlgoDemo {
 
   std::unique_ptr<TBsTreeGraphForm> graphForm_;
   std::unique_ptr<TCharNodeData> mirror_;
-  TCharNodeData* CurData = nullptr;
   QPointer<TBinCharTreeNode> CurNode;
   QPointer<TBinCharTreeNode> PrevNode;
   QPointer<TBinCharTreeNode> FoundNode;

@@ -103,17 +103,21 @@ void LoadTreeFile(TBinCharTree& tree, const QString& caption) {
   tree.Repaint();
 }
 
-QString RandomLetters() {
+void RandomSearchTree(TBinCharTree& tree, const std::function<void(char)>& insert) {
+  tree.Clear();
   rnd::Randomize();
   const int count = rnd::Random(27);
   QString drawn;
   for (int i = 0; i < count; ++i) {
-    QChar letter;
-    do letter = QChar('A' + rnd::Random(26));
-    while (drawn.contains(letter));
-    drawn += letter;
+    char letter;
+    do letter = static_cast<char>('A' + rnd::Random(26));
+    while (drawn.contains(QChar::fromLatin1(letter)));
+    drawn += QChar::fromLatin1(letter);
+    insert(letter);
   }
-  return drawn;
+  tree.NumberNodes();
+  tree.Arrange();
+  tree.Repaint();
 }
 
 void BlinkNode(TTreeNodeBase& node) {

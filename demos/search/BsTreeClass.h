@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "demos/trees/TreeBase.h"
 
@@ -44,9 +45,9 @@ void LoadSearchTreeFile(TBinTree& tree, const QString& fileName, bool balanced);
 void SaveTreeFile(TBinTree& tree, const QString& caption);
 void LoadTreeFile(TBinCharTree& tree, const QString& caption);
 
-// The letters of a random tree: Random(27) distinct capitals in the order drawn (the
-// generator seeded first).
-QString RandomLetters();
+// The dialogs' random tree: the tree emptied, then Random(27) distinct capitals drawn (the
+// generator seeded first), each put in with insert in the order drawn; numbered, arranged.
+void RandomSearchTree(TBinCharTree& tree, const std::function<void(char)>& insert);
 
 // node leaves the tree and is freed: its left or right subtree (keepLeft) takes its place, as
 // parent's left or right child (asLeft), or as the root without a parent.

@@ -24,11 +24,7 @@ TBsTreeInputDlg::TBsTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
 }
 
 void TBsTreeInputDlg::RandomBtnClick() {
-  Tree->Clear();
-  for (const QChar letter : RandomLetters()) Tree->BstInsert(static_cast<char>(letter.unicode()));
-  Tree->NumberNodes();
-  Tree->Arrange();
-  Tree->Repaint();
+  RandomSearchTree(*Tree, [this](char key) { Tree->BstInsert(key); });
 }
 
 void TBsTreeInputDlg::SaveBtnClick() { SaveTreeFile(*Tree, QStringLiteral("保存")); }

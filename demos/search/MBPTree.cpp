@@ -4,10 +4,6 @@
 #include "demos/search/BPTreeGrfForm.h"
 #include "framework/drawkit/Pointer2.h"
 
-namespace {
-const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
-}  // namespace
-
 TMBPTree::TMBPTree(const QStringList& source) : TBTreeDemoBase(source) {}
 TMBPTree::~TMBPTree() = default;
 
@@ -20,22 +16,15 @@ TBPTreeClass& TMBPTree::BPTree() const { return static_cast<TBPTreeClass&>(Tree(
 
 // `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
 bool TMBPTree::BPTree_F_Begin() {
-  TBTreeGraphForm& f = *GraphForm();
   TBPTreeClass& tree = BPTree();
   switch (State) {
     case 1:
-      K = f.Key();
-      X = K;
-      AP = nullptr;
-      if (tree.Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
-      if (!P) return Go(7, QStringLiteral("建立新树，值为Ｘ"));
-      Mark(f.p, P);
-      return Go(4, kInsertInto);
+      return FindInsertPlace(7, QStringLiteral("建立新树，值为Ｘ"));
     case 4:
       return InsertStep();
     case 5:
       SplitStep();
-      return P ? Go(4, kInsertInto) : Go(6, QStringLiteral("建立新根"));
+      return GoOnAfterSplit(QStringLiteral("建立新根"));
     case 6:
       return NewRootStep(Q, AP);
     case 7:

@@ -21,6 +21,7 @@ void EnableResetAndData(bool enable) {
 const QString kEnd = QStringLiteral("删除结束");
 const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
+const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
 
 }  // namespace
 
@@ -49,10 +50,9 @@ void TBTreeDemoBase::AfterConstruction() {
 
 void TBTreeDemoBase::DemoFinished() {
   TBTreeGraphForm& f = *graphForm_;
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
   DropFloatingNodes();
   Relayout();
-  for (TPointer2* mark : {f.p, f.ap, f.q, f.succ}) mark->SetTarget(nullptr);
   f.KeyEdit->setEnabled(true);
   f.KeyEdit->clear();
   f.KeyEdit->setFocus();
@@ -81,9 +81,7 @@ void TBTreeDemoBase::SetWindowRect() { MainForm->DockOnePane(graphForm_.get()); 
 
 void TBTreeDemoBase::Reset() {
   TAlgoDemo::Reset();
-  TBTreeGraphForm& f = *graphForm_;
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
 }
 
 void TBTreeDemoBase::UpdateChildWindow() {
@@ -122,8 +120,7 @@ void TBTreeDemoBase::AbandonOperation() {
   Tree().FreeStrayNodes();
   snapshot_.clear();
   State = 0;
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ}) mark->SetTarget(nullptr);
-  f.SetStatus(QString(), false);
+  ClearMarksAndStatus();
   f.KeyEdit->setEnabled(true);
   Relayout();
 }
@@ -139,17 +136,23 @@ bool TBTreeDemoBase::Finish(int state, const QString& status) {
   return true;
 }
 
-void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) {
-  mark->SetTarget(node);
-  mark->Reposition();
+void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) { mark->SetTarget(node); }
+
+std::array<TPointer2*, 4> TBTreeDemoBase::Marks() const {
+  const TBTreeGraphForm& f = *graphForm_;
+  return {f.ap, f.q, f.p, f.succ};
+}
+
+void TBTreeDemoBase::ClearMarksAndStatus() {
+  for (TPointer2* mark : Marks()) mark->SetTarget(nullptr);
+  graphForm_->SetStatus(QString(), false);
 }
 
 void TBTreeDemoBase::Relayout() {
-  TBTreeGraphForm& f = *graphForm_;
   HoldLayout = false;
   Tree().MarkRoot();
   Tree().Arrange();
-  for (TPointer2* mark : {f.ap, f.q, f.p, f.succ})
+  for (TPointer2* mark : Marks())
     if (mark->Target()) mark->Reposition();
   Tree().Repaint();
 }
@@ -184,6 +187,17 @@ bool TBTreeDemoBase::Repaired() {
   return Go(24, kFindSibling);
 }
 
+bool TBTreeDemoBase::FindInsertPlace(int newRootState, const QString& newRootStatus) {
+  K = graphForm_->Key();
+  X = K;
+  DropFloatingNodes();
+  Q = AP = nullptr;
+  if (Tree().Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+  if (!P) return Go(newRootState, newRootStatus);
+  Mark(graphForm_->p, P);
+  return Go(4, kInsertInto);
+}
+
 bool TBTreeDemoBase::InsertStep() {
   if (Tree().InsertRefused(*P)) {
     modal::ShowMessage(QStringLiteral("树深度过大"));
@@ -202,11 +216,14 @@ void TBTreeDemoBase::MoveUpAfterSplit() {
   Mark(f.q, Q);
   P = P->Parent();
   if (P) I = Tree().ParentPosition(*P, X);
-  f.p->SetTarget(P);
-  f.p->Reposition();
+  Mark(f.p, P);
   // The halves stay side by side on the old node's row until the next step.
   HoldLayout = true;
   Tree().Repaint();
+}
+
+bool TBTreeDemoBase::GoOnAfterSplit(const QString& newRootStatus) {
+  return P ? Go(4, kInsertInto) : Go(6, newRootStatus);
 }
 
 bool TBTreeDemoBase::NewRootStep(TBTreeNode* left, TBTreeNode* right) {
@@ -266,29 +283,19 @@ void TMBTree::DropFloatingNodes() {
 
 namespace {
 const QString kNewTree = QStringLiteral("建立新树，值为Ｘ，左子树为q ，右子树为ap");
-const QString kInsertInto = QStringLiteral("在节点Ｐ中插入");
 }  // namespace
 
 // `Begin@F{Begin}: one step of the operation; the line repeats until it answers true.
 bool TMBTree::BTree_F_Begin() {
   TBTreeGraphForm& f = *GraphForm();
-  TBTreeClass& tree = Tree();
   switch (State) {
-    case 1: {
-      K = f.Key();
-      X = K;
-      DropFloatingNodes();
-      Q = AP = nullptr;
-      if (tree.Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
-      if (!P) return Go(6, kNewTree);
-      Mark(f.p, P);
-      return Go(4, kInsertInto);
-    }
+    case 1:
+      return FindInsertPlace(6, kNewTree);
     case 4:
       return InsertStep();
     case 5:
       SplitStep();
-      return P ? Go(4, kInsertInto) : Go(6, kNewTree);
+      return GoOnAfterSplit(kNewTree);
     case 6:
       return NewRootStep(Q, AP);
     case 20: {

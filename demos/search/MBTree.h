@@ -8,6 +8,7 @@
 // TBTreeDemoBase holds what the B+-tree demonstration (MBPTree.h) shares: the window, the
 // idle and running states around an operation and the deletion's repair steps.
 #include <QByteArray>
+#include <array>
 #include <memory>
 
 #include "framework/engine/AlgoDemo.h"
@@ -57,7 +58,11 @@ class TBTreeDemoBase : public TAlgoDemo {
   // A step that goes on (false) or ends the operation (true), with its status text.
   bool Go(int state, const QString& status);
   bool Finish(int state, const QString& status);
+  // The mark on node (hidden for none).
   void Mark(TPointer2* mark, TBTreeNode* node);
+  std::array<TPointer2*, 4> Marks() const;
+  // The four marks off their nodes and the status line empty.
+  void ClearMarksAndStatus();
   // MarkRoot, Arrange, repaint; the marks follow their nodes.
   void Relayout();
   // The halves of a split stand where the step put them until the next relayout.
@@ -65,10 +70,16 @@ class TBTreeDemoBase : public TAlgoDemo {
   // The only key of a root leaf went: the tree is empty.
   void DropEmptyRoot();
 
+  // The insertion's search (state 1): a key already there ends the operation; else P is
+  // marked and X goes into it next (4), or an empty tree gets its root (newRootState).
+  bool FindInsertPlace(int newRootState, const QString& newRootStatus);
   // X into P (state 4): the tree may refuse it; a node of five keys splits next.
   bool InsertStep();
   // After a split: Q is the lower half, AP the upper; P becomes Q's parent, where X goes next.
   void MoveUpAfterSplit();
+  // After a split: X goes into P next (4), or a new root over the halves (6) when there is
+  // no P.
+  bool GoOnAfterSplit(const QString& newRootStatus);
   // A new root over Q and AP, or holding X alone.
   bool NewRootStep(TBTreeNode* left, TBTreeNode* right);
   // The deletion's search (state 20): false, the operation ended, when the key is not in the

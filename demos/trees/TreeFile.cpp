@@ -14,25 +14,18 @@ constexpr qint64 kMaxFileSize = 1 << 20;
 QString Shown(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
 
 // Reads binary-tree node records in preorder, checking each one as it comes.
-class TreeReader {
+class TreeReader : TTreeRecordReader {
  public:
   TreeReader(const QByteArray& bytes, const stream::TComponentClass& cls, int maxDepth, const TRecordCheck& check)
-      : records_(bytes, cls, maxDepth), check_(check) {}
+      : TTreeRecordReader(bytes, cls, maxDepth), check_(check) {}
 
-  std::unique_ptr<TTreeRecord> Tree() {
-    if (records_.AtEnd()) return nullptr;
-    auto root = Node(1);
-    records_.ExpectEnd();
-    return root;
-  }
+  std::unique_ptr<TTreeRecord> Tree() { return ReadTree([this](int level) { return Node(level); }); }
 
  private:
-  [[noreturn]] static void Fail(const QString& reason) { TTreeRecordReader::Fail(reason); }
-
   std::unique_ptr<TTreeRecord> Node(int level) {
     auto record = std::make_unique<TTreeRecord>();
-    record->Values = records_.Next(level);
-    const int n = records_.Count();
+    record->Values = Next(level);
+    const int n = Count();
     const int stair = Int("stair", -1, *record);
     if (stair != level)
       Fail(QStringLiteral("第 %1 个结点应在第 %2 层，记录却写着 %3").arg(n).arg(level).arg(stair));
@@ -55,7 +48,6 @@ class TreeReader {
     return v && std::holds_alternative<std::int32_t>(*v) ? std::get<std::int32_t>(*v) : fallback;
   }
 
-  TTreeRecordReader records_;
   const TRecordCheck& check_;
 };
 
@@ -72,10 +64,6 @@ stream::TPropertyValues TTreeRecordReader::Next(int level) {
     if (std::string_view(e.what()) == "Stream read error") Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
     Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
   }
-}
-
-void TTreeRecordReader::ExpectEnd() const {
-  if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
 }
 
 ETreeFileError TreeFileRefused(const QString& fileName, const QString& kind, const TTreeFileRefusal& refusal) {

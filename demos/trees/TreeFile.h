@@ -54,19 +54,28 @@ ETreeFileError TreeFileRefused(const QString& fileName, const QString& kind, con
 
 // The node records of a tree file one by one in preorder, as every tree's file holds them:
 // counts them, keeps the tree within its levels and refuses a record cut short or malformed
-// (TTreeFileRefusal); what the record must hold besides is the caller's to check.
+// (TTreeFileRefusal); what the record must hold besides is the caller's to check. A tree's
+// reader derives from it and reads a node's record, then its children's, with Next.
 class TTreeRecordReader {
  public:
   TTreeRecordReader(const QByteArray& bytes, const stream::TComponentClass& cls, int maxLevels)
       : reader_(bytes), cls_(cls), maxLevels_(maxLevels) {}
 
-  bool AtEnd() const { return reader_.AtEnd(); }
+  // The whole tree: nullptr for no data, else readNode(1), the root read with its subtree;
+  // data after that is refused.
+  template <class ReadNode>
+  auto ReadTree(ReadNode&& readNode) -> decltype(readNode(1)) {
+    if (reader_.AtEnd()) return nullptr;
+    auto root = readNode(1);
+    if (!reader_.AtEnd()) Fail(QStringLiteral("最后一个结点之后还有多余的数据"));
+    return root;
+  }
   // The next record, that of a node on the given level (the root on level 1).
   stream::TPropertyValues Next(int level);
-  // Refuses data after the last record.
-  void ExpectEnd() const;
   // Records read so far: the number of the last one.
   int Count() const { return count_; }
+  // The node class the records are read into, and the one the last record names.
+  const stream::TComponentClass& Class() const { return cls_; }
   const QString& LastClassName() const { return reader_.LastClassName(); }
 
   [[noreturn]] static void Fail(const QString& reason) { throw TTreeFileRefusal{reason}; }

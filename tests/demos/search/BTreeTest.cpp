@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <tuple>
 
 #include "demos/search/BPTreeClass.h"
 #include "demos/search/BTreeClass.h"
@@ -134,7 +135,6 @@ TEST_F(BTrees, ALeafAKeyShortBorrowsThroughItsParent) {
   tree.Borrow(*p, *ap);
   tree.MarkRoot();
   EXPECT_EQ(Shape(), QStringLiteral("1:40[2:20 30|2:50 60 70]"));
-
 }
 
 TEST_F(BTrees, BorrowFromTheLeftTakesTheSiblingsLargestKey) {
@@ -315,36 +315,48 @@ TEST_F(BTrees, LevelsComeFromTheShapeNotFromTheStoredLevel) {
   EXPECT_EQ(Shape(), QStringLiteral("1:30[2:10 20|2:40 50]"));
 }
 
+// The message a load is refused with; empty when the file is taken.
+QString RefusalOf(TBTreeClass& tree, const QByteArray& bytes) {
+  try {
+    tree.LoadFromBytes(bytes, QStringLiteral("bad.dat"));
+  } catch (const ETreeFileError& e) {
+    return e.Message();
+  }
+  return {};
+}
+
 TEST_F(BTrees, DamagedForeignAndOutOfRangeFilesAreRefusedLeavingTheTree) {
   InsertAll({30, 10, 20, 40, 50});
   const QByteArray good = tree.SaveToBytes();
   const QString before = Shape();
   const QString node = QStringLiteral("TBTreeNode");
   const auto leaf = [&](int n, const QString& keys) { return Record(node, n, keys, QStringLiteral("000000")); };
-  const std::vector<std::pair<const char*, QByteArray>> bad = {
-      {"cut short", good.left(good.size() - 5)},
-      {"a child missing at the end", good.left(good.lastIndexOf(QByteArray("\xFF\x0A\x00", 3)))},
-      {"bytes after the last record", good + QByteArray("x")},
-      {"another node class", Record(QStringLiteral("TBPTreeNode"), 2, QStringLiteral("1020000000"),
-                                    QStringLiteral("000000"))},
-      {"KeyNum 5", leaf(5, QStringLiteral("1020304050"))},
-      {"KeyNum 0", leaf(0, QStringLiteral("0000000000"))},
-      {"KeyStr with a letter", leaf(2, QStringLiteral("10a0000000"))},
-      {"KeyStr too short", leaf(2, QStringLiteral("1020"))},
-      {"TagStr not flags", Record(node, 2, QStringLiteral("1020000000"), QStringLiteral("00200"))},
-      {"keys out of order", leaf(2, QStringLiteral("2010000000"))},
-      {"not a record", QByteArray("hello world")},
+  // Each file with the fault its message names.
+  const std::vector<std::tuple<const char*, QByteArray, QString>> bad = {
+      {"cut short", good.left(good.size() - 5), QStringLiteral("文件在第 3 个结点处中断")},
+      {"a child missing at the end", good.left(good.lastIndexOf(QByteArray("\xFF\x0A\x00", 3))),
+       QStringLiteral("文件在第 3 个结点处中断")},
+      {"bytes after the last record", good + QByteArray("x"), QStringLiteral("最后一个结点之后还有多余的数据")},
+      {"another node class",
+       Record(QStringLiteral("TBPTreeNode"), 2, QStringLiteral("1020000000"), QStringLiteral("000000")),
+       QStringLiteral("第 1 个结点是 TBPTreeNode 的记录")},
+      {"KeyNum 5", leaf(5, QStringLiteral("1020304050")), QStringLiteral("关键字个数不在 1 到 4 之间")},
+      {"KeyNum 0", leaf(0, QStringLiteral("0000000000")), QStringLiteral("关键字个数不在 1 到 4 之间")},
+      {"KeyStr with a letter", leaf(2, QStringLiteral("10a0000000")), QStringLiteral("关键字串不是十位数字")},
+      {"KeyStr too short", leaf(2, QStringLiteral("1020")), QStringLiteral("关键字串不是十位数字")},
+      {"TagStr not flags", Record(node, 2, QStringLiteral("1020000000"), QStringLiteral("00200")),
+       QStringLiteral("孩子标志串不是六个 0 或 1")},
+      {"keys out of order", leaf(2, QStringLiteral("2010000000")), QStringLiteral("关键字没有按从小到大的次序排列")},
+      {"not a record", QByteArray("hello world"), QStringLiteral("第 1 个结点的记录有误")},
   };
-  for (const auto& [what, bytes] : bad) {
+  for (const auto& [what, bytes, reason] : bad) {
     EXPECT_THROW(tree.LoadFromBytes(bytes, QStringLiteral("bad.dat")), ETreeFileError) << what;
     EXPECT_EQ(Shape(), before) << what;
+    const QString message = RefusalOf(tree, bytes);
+    EXPECT_TRUE(message.contains(reason)) << what << ": " << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("树没有改变"))) << what;
   }
-  try {
-    tree.LoadFromBytes(bad[3].second, QStringLiteral("bad.dat"));
-  } catch (const ETreeFileError& e) {
-    EXPECT_TRUE(e.Message().contains(QStringLiteral("TBPTreeNode"))) << e.Message().toStdString();
-    EXPECT_TRUE(e.Message().contains(QStringLiteral("树没有改变")));
-  }
+  EXPECT_TRUE(RefusalOf(tree, std::get<1>(bad[3])).contains(QStringLiteral("TBPTreeNode")));
 }
 
 TEST_F(BPTrees, FilesOfBPlusTreesKeepTheirRuleAndDepth) {
@@ -364,11 +376,14 @@ TEST_F(BPTrees, FilesOfBPlusTreesKeepTheirRuleAndDepth) {
     deep += Record(cls, 2, QStringLiteral("1020000000"), level < 4 ? QStringLiteral("110000") : QStringLiteral("000000"));
   EXPECT_THROW(other.LoadFromBytes(deep, QStringLiteral("d.dat")), ETreeFileError);
   EXPECT_EQ(ShapeOf(other.Root()), QStringLiteral("1:20 50[2:10 20|2:30 40 50]"));
+  EXPECT_TRUE(RefusalOf(other, deep).contains(QStringLiteral("树的层数超过了 3 层")));
   // An inner key that is not its child's largest.
   const QByteArray wrong = Record(cls, 2, QStringLiteral("2150000000"), QStringLiteral("110000")) +
                            Record(cls, 2, QStringLiteral("1020000000"), QStringLiteral("000000")) +
                            Record(cls, 3, QStringLiteral("3040500000"), QStringLiteral("000000"));
   EXPECT_THROW(other.LoadFromBytes(wrong, QStringLiteral("w.dat")), ETreeFileError);
+  EXPECT_TRUE(RefusalOf(other, wrong).contains(QStringLiteral("内部结点的关键字不是孩子的最大关键字")));
+  EXPECT_TRUE(RefusalOf(other, wrong).contains(QStringLiteral("B+树数据文件")));
 }
 
 // ---------------------------------------------------------------- status line

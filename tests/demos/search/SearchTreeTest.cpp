@@ -150,33 +150,29 @@ TAVlTreeNode* Below(TAvlTreeClass& tree, TAVlTreeNode* parent, bool left, char l
 // The double rotations set a's and b's bf from c's old one and c's to 0; the new root takes
 // a's place below a's parent (or as the root), levels following.
 TEST(AvlRotations, DoubleRotationsTakeBalanceFromC) {
-  for (const int cBf : {-1, 0, 1}) {
+  // LR around F below Z, RL around the root A: c's bf before, the tree after.
+  const struct {
+    bool left;
+    int cBf;
+    const char* shape;
+  } cases[] = {
+      {true, -1, "Z0(D0(B1,F0),)"}, {true, 0, "Z0(D0(B0,F0),)"}, {true, 1, "Z0(D0(B0,F-1),)"},
+      {false, -1, "B0(A1,C0)"},     {false, 0, "B0(A0,C0)"},     {false, 1, "B0(A0,C-1)"},
+  };
+  for (const auto& k : cases) {
     TAvlTreeClass tree;
     tree.MaxDepth = 5;
-    TAVlTreeNode* z = Below(tree, nullptr, true, 'Z');
-    TAVlTreeNode* a = Below(tree, z, true, 'F');
-    TAVlTreeNode* b = Below(tree, a, true, 'B');
-    TAVlTreeNode* c = Below(tree, b, false, 'D');
-    c->bf = cBf;
-    EXPECT_EQ(RotateDouble(tree, a, true), c);
-    EXPECT_EQ(Shape(tree.Root(), true),
-              QStringLiteral("Z0(D0(B%1,F%2),)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
-        << "LR with c's bf " << cBf;
-    EXPECT_EQ(Levels(tree), QStringLiteral("1233"));
-  }
-  for (const int cBf : {-1, 0, 1}) {
-    TAvlTreeClass tree;
-    tree.MaxDepth = 5;
-    TAVlTreeNode* a = Below(tree, nullptr, true, 'A');
-    TAVlTreeNode* b = Below(tree, a, false, 'C');
-    TAVlTreeNode* c = Below(tree, b, true, 'B');
-    c->bf = cBf;
-    EXPECT_EQ(RotateDouble(tree, a, false), c);
-    EXPECT_EQ(c->ParentNode, nullptr) << "c becomes the root";
-    EXPECT_EQ(Shape(tree.Root(), true),
-              QStringLiteral("B0(A%1,C%2)").arg(cBf == -1 ? 1 : 0).arg(cBf == 1 ? -1 : 0))
-        << "RL with c's bf " << cBf;
-    EXPECT_EQ(Levels(tree), QStringLiteral("122"));
+    TAVlTreeNode* a = k.left ? Below(tree, Below(tree, nullptr, true, 'Z'), true, 'F') : Below(tree, nullptr, true, 'A');
+    TAVlTreeNode* b = Below(tree, a, k.left, k.left ? 'B' : 'C');
+    TAVlTreeNode* c = Below(tree, b, !k.left, k.left ? 'D' : 'B');
+    c->bf = k.cBf;
+    const char* name = k.left ? "LR" : "RL";
+    EXPECT_EQ(RotateDouble(tree, a, k.left), c) << name;
+    EXPECT_EQ(Shape(tree.Root(), true), QString::fromLatin1(k.shape)) << name << " with c's bf " << k.cBf;
+    EXPECT_EQ(Levels(tree), k.left ? QStringLiteral("1233") : QStringLiteral("122")) << name;
+    if (!k.left) {
+      EXPECT_EQ(c->ParentNode, nullptr) << "c becomes the root";
+    }
   }
 }
 
