@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "demos/storage/BoundMemory.h"
-#include "demos/storage/StoreBase.h"
+#include "demos/storage/MemCommandDemo.h"
 
 class TBoundForm;
 

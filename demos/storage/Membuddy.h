@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "demos/storage/BuddyMemory.h"
-#include "demos/storage/StoreBase.h"
+#include "demos/storage/MemCommandDemo.h"
 
 class TBuddyForm;
 

@@ -1,8 +1,5 @@
 #include "demos/storage/StoreBase.h"
 
-#include "demos/storage/MemGraphForm.h"
-#include "framework/engine/BasicData.h"
-#include "framework/shell/MainForm.h"
 #include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
@@ -143,51 +140,4 @@ void TStoreBase::AllocateSpaceQuery() {
 void TStoreBase::FreeSpaceQuery() {
   QString name;
   if (InputQuery(QStringLiteral("FreeSpace"), QStringLiteral("Name:"), name)) Free(name);
-}
-
-// ---------------------------------------------------------------- TMemCommandDemo
-
-TMemCommandDemo::TMemCommandDemo(const QStringList& source) : TAlgoDemo(source) {}
-TMemCommandDemo::~TMemCommandDemo() = default;
-
-void TMemCommandDemo::CreateChildWindow() {
-  TAlgoDemo::CreateChildWindow();
-  userForm_ = std::make_unique<TMemUserForm>();
-  userForm_->hide();
-}
-
-void TMemCommandDemo::SetWindowRect() {
-  userForm_->move(400, 50);
-  MainForm->DockThreePanes(&MemoryForm(), 60, AlgorithmForm, 70, VariableForm);
-}
-
-void TMemCommandDemo::Reset() {
-  TAlgoDemo::Reset();
-  MemoryForm().MemoryShown = false;
-  InitMemoryPicture();
-}
-
-void TMemCommandDemo::InitSpace() {
-  MemoryForm().SetStatusText(QStringLiteral("内存空间初始化:"));
-  InitMemory();
-  MemoryForm().MemoryShown = true;
-  InitMemoryPicture();
-}
-
-bool TMemCommandDemo::GetUserOrder() {
-  action_ = userForm_->NextCommand();
-  if (action_ == TMemUserForm::EndShow) return false;
-  n_ = userForm_->Value;
-  return true;
-}
-
-void TMemCommandDemo::ShowAllocating() { MemoryForm().SetStatusText(QStringLiteral("分配内存:")); }
-void TMemCommandDemo::ShowNoSpace() { MemoryForm().SetStatusText(QStringLiteral("无足够空间!")); }
-void TMemCommandDemo::ShowInputError() { MemoryForm().SetStatusText(QStringLiteral("输入错误，非占用块首地址！")); }
-
-TData* TMemCommandDemo::NewRecord(std::initializer_list<const char*> ints, std::initializer_list<const char*> bools) {
-  auto* rec = new TData(QString());
-  for (const char* n : ints) rec->Add(new TIntData(QString::fromLatin1(n), 0));
-  for (const char* n : bools) rec->Add(new TBoolData(QString::fromLatin1(n), true));
-  return rec;
 }

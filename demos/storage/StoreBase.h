@@ -1,20 +1,13 @@
 #pragma once
-// The storage kit. For storage compaction: TStoreUnit, one drawn memory unit or table cell,
+// The drawing kit of storage compaction: TStoreUnit, one drawn memory unit or table cell,
 // and TStoreBase, the memory of 100 units on the left with the table of its blocks beside it
-// and the operations the compaction window's buttons call. For the allocation methods run
-// from the command window (boundary tags, buddy system): TMemCommandDemo, their common base.
+// and the operations the compaction window's buttons call.
 #include <QString>
 #include <array>
-#include <initializer_list>
-#include <memory>
 
-#include "demos/storage/MemUserGraph.h"
 #include "demos/storage/StoreModel.h"
 #include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
-#include "framework/engine/AlgoDemo.h"
-
-class TMemGraphForm;
 
 enum Tstate { clnormal = 0, clread = 1, clwrite = 2 };
 // The state of a unit of an allocated block (and of a coloured table cell).
@@ -68,53 +61,4 @@ class TStoreBase : public TNodeContainer {
   TStoreModel model_;
   std::array<TStoreUnit*, TStoreModel::kUnits> units_{};
   std::array<TStoreUnit*, kLines * 5> cells_{};
-};
-
-// A demonstration whose main procedure loops on the commands of the command window and shows
-// a memory in a TMemGraphForm: the command window, the last command and its number, and
-// what the steps the main procedures share do. The step methods stay with each
-// demonstration, named after its texts.
-class TMemCommandDemo : public TAlgoDemo {
-  Q_OBJECT
- public:
-  explicit TMemCommandDemo(const QStringList& source);
-  ~TMemCommandDemo() override;
-
-  // The command window, hidden until a command is asked for; the derived class makes its
-  // memory window after it.
-  void CreateChildWindow() override;
-  // The memory window beside the algorithm and the variables, the command window apart.
-  void SetWindowRect() override;
-  // Nothing of the memory drawn until it is initialised again.
-  void Reset() override;
-
-  TMemUserForm* UserForm() const { return userForm_.get(); }
-
- protected:
-  // The derived class's memory window, and the layout of its picture for the memory's size.
-  virtual TMemGraphForm& MemoryForm() const = 0;
-  virtual void InitMemoryPicture() = 0;
-  // Sets the memory up as free (and shows what the variables hold of it).
-  virtual void InitMemory() = 0;
-
-  // InitSpace: the memory set up and drawn from now on.
-  void InitSpace();
-  // GetUserOrder(Action, N): the next command; true when it brings a number (now in n_).
-  bool GetUserOrder();
-  bool Allocating() const { return action_ == TMemUserForm::Allocate; }
-  bool Releasing() const { return action_ == TMemUserForm::DeAllocate; }
-  bool Ending() const { return action_ == TMemUserForm::EndShow; }
-  // The status line at an allocation, when it found no room, and for a number that is no
-  // occupied block's first address.
-  void ShowAllocating();
-  void ShowNoSpace();
-  void ShowInputError();
-  // A record of integers (0) and booleans (true), named as given, for a call's frame.
-  static TData* NewRecord(std::initializer_list<const char*> ints, std::initializer_list<const char*> bools = {});
-
-  int n_ = 0;
-
- private:
-  TMemUserForm::TAction action_ = TMemUserForm::Allocate;
-  std::unique_ptr<TMemUserForm> userForm_;
 };
