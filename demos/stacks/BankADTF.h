@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <array>
 
-#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/ScaledControls.h"
 #include "framework/drawkit/GraphForm.h"
 
 class TBankModel;

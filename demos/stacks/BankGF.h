@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/ScaledControls.h"
 #include "framework/drawkit/AdvancedTools.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/NodeContainer.h"

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 #include "demos/stacks/AboutBox.h"
-#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/ScaledControls.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "demos/stacks/ExpF.h"
-#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/ScaledControls.h"
 #include "demos/trees/ExpTreeModel.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/StackBox.h"

@@ -44,6 +44,12 @@ void TGraphForm::SetDesignClientSize(int width, int height) {
   resize(designClient_);
 }
 
+TDesignRatio TGraphForm::RatioOf(const QWidget& w) {
+  for (const QWidget* p = &w; p; p = p->parentWidget())
+    if (auto* form = dynamic_cast<const TGraphForm*>(p)) return form->Ratio();
+  return {};
+}
+
 void TGraphForm::PlaceContainer(TNodeContainer* container, int left, int top, int width, int height) {
   container->SetDesignBounds(left, top, width, height, designClient_);
 }

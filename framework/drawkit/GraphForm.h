@@ -17,6 +17,7 @@
 #include <QString>
 #include <vector>
 
+#include "framework/drawkit/ScaledControls.h"
 #include "platform/PaintBox.h"
 
 class TNodeContainer;
@@ -37,6 +38,11 @@ class TGraphForm : public TCanvasWidget {
   // The client size the window's layout was designed at; setting it resizes the window.
   QSize DesignClientSize() const { return designClient_; }
   void SetDesignClientSize(int width, int height);
+
+  // The present client size against the design one: how much the drawing has grown.
+  TDesignRatio Ratio() const { return TDesignRatio(designClient_, size()); }
+  // The ratio of the drawing window that holds w (the design size when none does).
+  static TDesignRatio RatioOf(const QWidget& w);
 
   // Places a container (of this window, or nested in one of its controls) at its design
   // bounds, recording them as its design geometry; returns it.

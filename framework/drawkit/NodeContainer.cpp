@@ -32,6 +32,10 @@ void TNodeContainer::RecordDesignGeometry() {
   Design = {form->width(), form->height(), y(), x(), width(), height()};
 }
 
+TDesignRatio TNodeContainer::Ratio() const {
+  return TDesignRatio(QSize(Design.OriginalWidth, Design.OriginalHeight), size());
+}
+
 void TNodeContainer::Rescale(int newParentWidth, int newParentHeight) {
   if (const auto bounds = RescaledBounds(Design, newParentWidth, newParentHeight))
     setGeometry(*bounds);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "framework/drawkit/KitControl.h"
+#include "framework/drawkit/ScaledControls.h"
 #include "platform/PaintBox.h"
 
 // The geometry a container was designed with: its bounds and the client size of the window
@@ -43,6 +44,10 @@ class TNodeContainer : public TCanvasWidget, public TKitControl {
   // Takes the present bounds as the design geometry, against the client size of the drawing
   // window that holds the container (or of its top-level window).
   void RecordDesignGeometry();
+
+  // The present size against the design one (the design size when there is none): what the
+  // container's own drawing scales its nodes, fonts and marks by.
+  TDesignRatio Ratio() const;
 
   // Follows the new client size of the drawing window, then AfterRescale.
   virtual void Rescale(int newParentWidth, int newParentHeight);

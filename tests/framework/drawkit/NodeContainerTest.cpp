@@ -50,3 +50,32 @@ TEST(RescaledBounds, UnknownDesignClientSizeKeepsTheGeometry) {
   g.ParentHeight = 0;
   EXPECT_FALSE(RescaledBounds(g, 200, 200));
 }
+
+TEST(DesignRatio, GrowsWithTheSmallerAxisAndNeverBelowTheDesign) {
+  const TDesignRatio wide(QSize(400, 300), QSize(1200, 600));  // 3 across, 2 down
+  EXPECT_EQ(wide.Grow(10), 20) << "a node must keep its shape: the smaller ratio applies";
+  const TDesignRatio small(QSize(400, 300), QSize(200, 300));
+  EXPECT_EQ(small.Grow(10), 10) << "a window below its design size must not shrink a node";
+  EXPECT_EQ(TDesignRatio(QSize(), QSize(800, 600)).Grow(10), 10) << "no design size: as designed";
+}
+
+TEST(DesignRatio, FontKeepsItsSignColourAndALeastHeight) {
+  const TDesignRatio twice(QSize(400, 300), QSize(800, 600));
+  const TFont em{.Height = -12, .Color = clRed};
+  EXPECT_EQ(twice.Font(em).Height, -24) << "an em height stays an em height";
+  EXPECT_EQ(twice.Font(em).Color, clRed);
+  EXPECT_EQ(twice.Font(TFont{.Height = 10}).Height, 20) << "a cell height stays a cell height";
+  const TDesignRatio tiny(QSize(400, 300), QSize(100, 75));
+  EXPECT_EQ(tiny.Font(em, 9).Height, -9) << "a quarter-size window must keep text readable";
+  EXPECT_EQ(tiny.Font(TFont{.Height = 0}).Height, 0) << "the default size stays the default";
+}
+
+TEST(DesignRatio, ContainerMeasuresItselfAgainstItsDesignBounds) {
+  TNodeContainer c;
+  c.SetDesignBounds(0, 0, 100, 50, QSize(400, 300));
+  c.Rescale(800, 600);
+  EXPECT_DOUBLE_EQ(c.Ratio().Min(), 2.0);
+  TNodeContainer loose;  // made in code without design bounds
+  loose.resize(300, 300);
+  EXPECT_DOUBLE_EQ(loose.Ratio().Min(), 1.0);
+}

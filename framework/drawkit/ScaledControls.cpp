@@ -1,7 +1,8 @@
-#include "demos/stacks/ScaledControls.h"
+#include "framework/drawkit/ScaledControls.h"
 
 #include <QLabel>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Forms.h"
 #include "platform/TextRules.h"
@@ -14,7 +15,16 @@ TDesignRatio::TDesignRatio(QSize designClient, QSize client) {
 
 int TDesignRatio::X(int v) const { return std::max(text::Round(v * Rx), 1); }
 int TDesignRatio::Y(int v) const { return std::max(text::Round(v * Ry), 1); }
-int TDesignRatio::Text(int v, int least) const { return std::max(text::Round(v * std::min(Rx, Ry)), least); }
+int TDesignRatio::Text(int v, int least) const { return std::max(text::Round(v * Min()), least); }
+int TDesignRatio::Grow(int v) const { return std::max(text::Round(v * Min()), v); }
+
+TFont TDesignRatio::Font(TFont font, int leastPixels) const {
+  // Heights below zero are pixels of the em, above zero pixels of the cell; the sign stays.
+  if (font.Height == 0) return font;  // the default size
+  const int pixels = std::max(text::Round(std::abs(font.Height) * Min()), leastPixels);
+  font.Height = font.Height > 0 ? pixels : -pixels;
+  return font;
+}
 
 void TScaledControls::Add(QWidget* control, const QRect& design, const TFont& font, bool scaleFont) {
   entries_.push_back({control, design, font, scaleFont});
