@@ -6,6 +6,7 @@
 
 #include "demos/linear/LinkKit.h"
 #include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/WesternText.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
 #include "platform/InputQuery.h"
@@ -46,21 +47,9 @@ void TLinkBase::UpdateChildWindow() {
   graphForm_->Update();
 }
 
-bool WesternText(const QString& s) {
-  return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-}
-
-bool QueryWestern(const QString& caption, const QString& prompt, QString& text) {
-  for (;;) {
-    if (!InputQuery(caption, prompt, text)) return false;
-    if (WesternText(text)) return true;
-    modal::ShowMessage(kWesternOnly);
-  }
-}
-
 bool TLinkBase::CreateData() {
   QString text = LinkListText;
-  if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("建立数据"), text)) return false;
+  if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("建立数据"), text, kListWesternOnly)) return false;
   if (text.size() > MaxListText) modal::ShowMessage(QStringLiteral("数据太长,将被截断"));
   if (!text.isEmpty()) LinkListText = text.left(MaxListText);
   return true;
@@ -251,8 +240,7 @@ TInput2LinksDlg::TInput2LinksDlg(QWidget* parent) : TForm(parent) {
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;
   OKBtn->OnClick = [this] {
-    if (WesternText(EditA->text()) && WesternText(EditB->text())) return;
-    modal::ShowMessage(kWesternOnly);
+    if (CheckWestern(EditA->text() + EditB->text(), kListWesternOnly)) return;
     SetModalResult(mrNone);
   };
 }

@@ -23,10 +23,7 @@ inline constexpr int MaxListText = 16;
 inline QString LinkListText = QStringLiteral("asdfghjkl");
 
 // The list nodes hold one-byte characters: texts of other characters are refused with this.
-inline const QString kWesternOnly = QStringLiteral("链表数据只能由西文字符组成，请重新输入。");
-bool WesternText(const QString& s);
-// An input query asked again until its text is western. False when cancelled.
-bool QueryWestern(const QString& caption, const QString& prompt, QString& text);
+inline const QString kListWesternOnly = QStringLiteral("链表数据只能由西文字符组成，请重新输入。");
 
 // Asks for an integer in an input query prefilled with value; text that is not an integer is
 // refused with a message and asked for again. False (value unchanged) when cancelled.
