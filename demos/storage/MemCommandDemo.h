@@ -22,7 +22,7 @@ class TMemCommandDemo : public TAlgoDemo {
   // The command window, hidden until a command is asked for; the derived class makes its
   // memory window after it.
   void CreateChildWindow() override;
-  // The memory window beside the algorithm and the variables, the command window apart.
+  // The memory window beside the algorithm and the variables.
   void SetWindowRect() override;
   // Nothing of the memory drawn until it is initialised again.
   void Reset() override;
@@ -54,6 +54,9 @@ class TMemCommandDemo : public TAlgoDemo {
   int n_ = 0;
 
  private:
+  // The command window where it covers neither the toolbar nor the memory drawing.
+  void PlaceUserForm();
+
   TMemUserForm::TAction action_ = TMemUserForm::Allocate;
   std::unique_ptr<TMemUserForm> userForm_;
 };
