@@ -23,6 +23,11 @@ void TMemCommandDemo::Reset() {
   InitMemoryPicture();
 }
 
+void TMemCommandDemo::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  MemoryForm().ShowMemory();
+}
+
 void TMemCommandDemo::InitSpace() {
   MemoryForm().SetStatusText(QStringLiteral("内存空间初始化:"));
   InitMemory();

@@ -26,6 +26,8 @@ class TMemCommandDemo : public TAlgoDemo {
   void SetWindowRect() override;
   // Nothing of the memory drawn until it is initialised again.
   void Reset() override;
+  // The memory drawn as it is after every line, also inside a call that is still changing it.
+  void UpdateChildWindow() override;
 
   TMemUserForm* UserForm() const { return userForm_.get(); }
 
