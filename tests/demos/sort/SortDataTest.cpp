@@ -4,6 +4,7 @@
 
 #include "demos/sort/SortData.h"
 #include "demos/sort/SortInputDlg.h"
+#include "framework/drawkit/WesternText.h"
 #include "framework/engine/Errors.h"
 #include "platform/Controls.h"
 #include "tests/support/ScriptControls.h"
@@ -181,6 +182,16 @@ TEST(SortInputDialog, KeysAreCapitalsUpToMaxLen) {
   EXPECT_EQ(dlg.Text(), QStringLiteral("ABCDEFGHIJKL"));
   dlg.DownBtn->click();
   EXPECT_EQ(dlg.Text(), QStringLiteral("LKJIHGFEDCBA"));
+}
+
+TEST(SortInputDialog, OkRefusesKeysOfMoreThanOneByteAndStaysOpen) {
+  modal::ScriptedHostScope host;
+  TSortInputDlg dlg;
+  dlg.SetText(QStringLiteral("AB中"));
+  host->QueueDialog(QStringLiteral("OK"));
+  EXPECT_NE(dlg.ShowModal(), mrOk) << "the text was taken";
+  ASSERT_GE(host->Transcript().size(), 2);
+  EXPECT_TRUE(host->Transcript()[1].endsWith(kWesternOnly)) << host->Transcript()[1].toStdString();
 }
 
 TEST(SortInputDialog, RandomFillGivesDistinctCapitalsShortOfMaxLen) {
