@@ -4,12 +4,12 @@
 
 #include "demos/linear/MergeSqlist.h"
 #include "demos/search/StaticSrchGraph.h"
+#include "framework/drawkit/WesternText.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
-#include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
 
 namespace {
@@ -71,7 +71,8 @@ bool TStaticSearch::CreateData() {
   const QString remembered = SearchTable;
   const QString caption = sorted_ ? QStringLiteral("有序表") : QStringLiteral("无序表");
   QString text = defaultTable_;
-  if (!InputQuery(caption, sorted_ ? QStringLiteral("建立有序串") : QStringLiteral("建立无序串"), text)) {
+  // The table and the key are one-byte letters: any other text is refused and asked again.
+  if (!QueryWestern(caption, sorted_ ? QStringLiteral("建立有序串") : QStringLiteral("建立无序串"), text)) {
     SearchTable = remembered;
     return false;
   }
@@ -98,7 +99,7 @@ bool TStaticSearch::CreateData() {
   // The key is one letter: an empty answer asks again.
   QString key = defaultKey_;
   do {
-    if (!InputQuery(caption, QStringLiteral("建立关键字"), key)) return false;
+    if (!QueryWestern(caption, QStringLiteral("建立关键字"), key)) return false;
   } while (key.isEmpty());
   SearchKey = static_cast<char>(key[0].toLatin1());
   form_->FormPaint();

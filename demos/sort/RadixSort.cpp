@@ -2,6 +2,7 @@
 
 #include "demos/sort/SortDemo.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/WesternText.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
@@ -63,6 +64,10 @@ Tradixinputform::Tradixinputform(QWidget* parent) : TForm(parent) {
   BitBtn1->ModalResult = mrOk;
   BitBtn1->SetDefault(true);
   BitBtn1->OnClick = [this] {
+    if (!CheckWestern(Edit1->text())) {
+      SetModalResult(mrNone);
+      return;
+    }
     if (RadixListValid(Edit1->text())) return;
     modal::MessageDlg(QStringLiteral("输入数据越界！，请重新输入。"), modal::Icon::Warning, modal::Buttons::Ok);
     SetModalResult(mrNone);
@@ -104,8 +109,8 @@ int NextNumber(QString& text) {
 }
 
 bool RadixListValid(const QString& text) {
+  // Numbers past the ninth are read by no one, but they too must be numbers 0..99.
   const QStringList items = text.split(',');
-  if (items.size() > TRadixSort::Count) return false;
   for (const QString& item : items) {
     const QString digits = item.trimmed();
     if (digits.isEmpty()) continue;

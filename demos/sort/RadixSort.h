@@ -48,8 +48,8 @@ bool ExecuteRadixInput(QString& text);
 // The number before the first "," of text, digits read as they stand; removes it and the
 // comma from text. An empty text gives 0.
 int NextNumber(QString& text);
-// Whether text is at most nine comma-separated whole numbers 0..99 in digits (blanks around
-// them and empty items allowed).
+// Whether text is comma-separated whole numbers 0..99 in digits (blanks around them and empty
+// items allowed); the sort takes the first nine.
 bool RadixListValid(const QString& text);
 
 class TRadixSort : public TFormDemo<TRadixSortGraphForm> {

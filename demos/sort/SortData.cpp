@@ -1,6 +1,7 @@
 #include "demos/sort/SortData.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "demos/sort/SortInputDlg.h"
 #include "framework/drawkit/DrawTool.h"
@@ -89,11 +90,14 @@ void TAddrNode::AssignTo(TSortNode& dest) const {
 void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
   TSortNode::Paint();
   TCanvas& c = Canvas();
-  // Sized by the width, but smaller in a box too low for it.
-  int size = std::max(1, width() / sizeDivisor);
-  c.Font.SetSize(size);
-  while (size > 1 && c.TextHeight(text) > height() - 2) c.Font.SetSize(--size);
   c.Font.Color = AddrColor;
+  if (const auto* row = dynamic_cast<const TSortData*>(parentWidget()))
+    c.Font.Height = -row->Layout().DigitHeight();
+  else
+    c.Font.SetSize(std::max(1, width() / sizeDivisor));
+  while (std::abs(c.Font.Height) > 1 &&
+         (c.TextHeight(text) > height() - 2 || c.TextWidth(text) > width() - 2))
+    c.Font.Height = c.Font.Height < 0 ? c.Font.Height + 1 : c.Font.Height - 1;
   c.SetBkMode(TRANSPARENT);
   c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
 }
@@ -113,13 +117,31 @@ int TRowLayout::NodeHeight(char key) const {
   // their proportions, so that the tallest still stands below them.
   const int room = RowHeight - LabelBand;
   if (FixedNodeSize || HighKey == LowKey) return room > 0 ? std::min(RowHeight * 3 / 4, room) : RowHeight * 3 / 4;
-  const int height = (key - LowKey) * (RowHeight * 5 / 8) / (HighKey - LowKey) + RowHeight / 4;
-  const int tallest = RowHeight * 7 / 8;
-  return room > 0 && tallest > room ? height * room / tallest : height;
+  int lowest = RowHeight / 4;
+  int tallest = RowHeight * 7 / 8;
+  int height = (key - LowKey) * (RowHeight * 5 / 8) / (HighKey - LowKey) + lowest;
+  if (room > 0 && tallest > room) {
+    height = height * room / tallest;
+    lowest = lowest * room / tallest;
+    tallest = room;
+  }
+  // A box showing a number is never too low to hold it; the heights between still tell the
+  // keys apart.
+  const int least = Digits ? std::min(DigitHeight() + 4, tallest) : 0;
+  if (lowest >= least) return height;
+  return least + (key - LowKey) * (tallest - least) / (HighKey - LowKey);
 }
 
 int TRowLayout::NodeLeft(int index) const {
   return (index - StartIndex) * RowWidth / Capacity + PlaceWidth() / 8;
+}
+
+int TRowLayout::DigitHeight() const {
+  // A digit is about half as wide as it is high.
+  const int byWidth = (NodeWidth() - 4) * 9 / 10;
+  const int room = RowHeight - LabelBand;
+  const int byHeight = (room > 0 ? room : RowHeight) * 45 / 100;
+  return std::max(1, std::min(byWidth, byHeight));
 }
 
 // ---------------------------------------------------------------- rows
@@ -128,7 +150,18 @@ TSortData::TSortData(QWidget* parent) : TNodeContainer(parent) {}
 TSortData::~TSortData() = default;
 
 TRowLayout TSortData::Layout() const {
-  return {width(), height(), std::max(1, Capacity), StartIndex, NodeWidthRatio, FixedNodeSize, lowKey_, highKey_};
+  return {width(),  height(),  std::max(1, Capacity),           StartIndex, NodeWidthRatio, FixedNodeSize,
+          lowKey_, highKey_, LabelFont().Height, digits_};
+}
+
+TFont TSortData::LabelFont() const {
+  // A cell height, as the row's band of numbers is high.
+  TFont font{.Name = QStringLiteral("Times New Roman"), .Height = 18, .Style = fsBold | fsItalic, .Color = clNavy};
+  font = Ratio().Font(font, 18);
+  // Two digits (or a sign and a digit) side by side fit a place.
+  const int place = width() / std::max(1, Capacity);
+  font.Height = std::max(8, std::min(font.Height, place * 9 / 10));
+  return font;
 }
 
 TSortNode* TSortData::NodeAt(int i) const {
@@ -186,6 +219,7 @@ void TSortData::DeleteNode(int i) {
   delete node;  // a child widget: deleting it takes it off the row
   --nodeCount_;
   if (i >= 1) --count_;
+  PlaceLabels();
 }
 
 void TSortData::LayoutNode(TSortNode& node) const {
@@ -202,21 +236,40 @@ QString TSortData::GetDataString() const {
   return s;
 }
 
+QString TSortData::DrawingText() const {
+  int last = 0;
+  for (const TSortNode* node : nodes_) last = std::max(last, node->Index);
+  QString s;
+  for (int i = 1; i <= last; ++i) {
+    const TSortNode* node = NodeAt(i);
+    s += node != nullptr ? QChar::fromLatin1(node->Key()) : QChar(' ');
+  }
+  return s;
+}
+
 void TSortData::SetDataString(const QString& s) {
   const int n = std::min<int>(static_cast<int>(s.size()), LastIndex());
   for (int i = 1; i <= n; ++i) SetKey(i, s[i - 1].toLatin1());
-  for (int i = n + 1; i <= LastIndex(); ++i) DeleteNode(i);
+  DeleteFrom(n + 1);
 }
 
 void TSortData::ShowKeys(const QString& s) {
-  for (int i = 1; i <= LastIndex(); ++i) {
-    const char key = i <= s.size() ? s[i - 1].toLatin1() : ' ';
-    if (key == ' ')
+  const int n = std::min<int>(static_cast<int>(s.size()), LastIndex());
+  for (int i = 1; i <= n; ++i) {
+    if (s[i - 1] == ' ')
       DeleteNode(i);
     else
-      SetKey(i, key);
+      SetKey(i, s[i - 1].toLatin1());
   }
+  DeleteFrom(n + 1);
   AfterRescale();
+}
+
+void TSortData::DeleteFrom(int first) {
+  std::vector<int> places;
+  for (const TSortNode* node : nodes_)
+    if (node->Index >= first) places.push_back(node->Index);
+  for (int i : places) DeleteNode(i);
 }
 
 bool TSortData::InputData() {
@@ -234,9 +287,8 @@ void TSortData::AcceptInput(QString s) {
     modal::MessageDlg(QStringLiteral("数据太长,将被截断"), modal::Icon::Information, modal::Buttons::Ok);
     s.truncate(LastIndex());
   }
-  const int count = count_;
   for (int i = 1; i <= s.size(); ++i) SetKey(i, s[i - 1].toLatin1());
-  for (int i = static_cast<int>(s.size()) + 1; i <= count; ++i) DeleteNode(i);
+  DeleteFrom(static_cast<int>(s.size()) + 1);
 }
 
 int TSortData::FlashWait() { return (100 - AnimSpeed) * 3 + 80; }
@@ -314,27 +366,51 @@ void TSortData::AfterRescale() {
     LayoutNode(*node);
     node->move(l.NodeLeft(node->Index), height() - node->height());
   }
+  PlaceLabels();
   Invalidate();
+}
+
+void TSortData::PlaceLabels() {
+  int last = StartIndex + nodeCount_ - 1;
+  for (const TSortNode* node : nodes_) last = std::max(last, node->Index);
+  last = std::min(last, LastIndex());
+  const int count = std::max(0, last - StartIndex + 1);
+  while (static_cast<int>(labels_.size()) > count) {
+    delete labels_.back();
+    labels_.pop_back();
+  }
+  const TRowLayout l = Layout();
+  const TFont font = LabelFont();
+  const QFont qfont = font.ToQFont();
+  for (int k = 0; k < count; ++k) {
+    if (k == static_cast<int>(labels_.size())) {
+      auto* label = new TPlaceLabel(this);
+      label->setAlignment(Qt::AlignCenter);
+      label->setAttribute(Qt::WA_TranslucentBackground);
+      label->setStyleSheet(QStringLiteral("color: navy"));
+      labels_.push_back(label);
+    }
+    TPlaceLabel* label = labels_[static_cast<std::size_t>(k)];
+    const QString text = QString::number(StartIndex + k);
+    label->setText(text);
+    label->setFont(qfont);
+    // Over the middle of the place's box, inside the row.
+    const int w = font.TextWidth(text) + 2;
+    const int middle = l.NodeLeft(StartIndex + k) + l.NodeWidth() / 2;
+    label->setGeometry(std::clamp(middle - w / 2, 0, std::max(0, width() - w)), 0, w, l.LabelBand);
+    label->show();
+  }
 }
 
 void TSortData::Paint() {
   CopyBackdrop(Canvas(), *this, ClientRect(), Color);
   Frame3D(Canvas(), 0, 0, width(), height(), clWhite, clGray);
-  TCanvas& c = Canvas();
-  c.SetBkMode(TRANSPARENT);
-  c.Font.Name = QStringLiteral("Times New Roman");
-  c.Font.Style = fsBold | fsItalic;
-  c.Font.Height = TRowLayout::LabelBand;
-  c.Font.Color = clNavy;
-  const TRowLayout l = Layout();
-  for (int k = 1; k <= nodeCount_ + 1 - StartIndex; ++k) {
-    const QString label = QString::number(StartIndex + k - 1);
-    const int x = l.PlaceWidth() / 3 + (k - 1) * width() / l.Capacity;
-    c.TextOut(x - c.TextWidth(label) / 2, 0, label);
-  }
 }
 
-TAddrdata::TAddrdata(QWidget* parent) : TSortData(parent) { NodeClass = SortNodeClass<TAddrNode>(); }
+TAddrdata::TAddrdata(QWidget* parent) : TSortData(parent) {
+  NodeClass = SortNodeClass<TAddrNode>();
+  digits_ = true;
+}
 
 QString TAddrdata::DrawingText() const {
   QStringList addrs;

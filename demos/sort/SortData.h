@@ -4,6 +4,7 @@
 // writes, compares, exchanges and moves keys by their index in the row, and the kit
 // animates each of these with coloured flashes. The kit counts nothing: the demonstrations
 // keep the counts and write them into their LabelComp / LabelMove captions.
+#include <QLabel>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -77,7 +78,8 @@ class TAddrNode : public TSortNode {
 
  protected:
   void Paint() override;
-  // The address as drawn, in a font of width div sizeDivisor points.
+  // The address as drawn: in the digit size its row gives every box alike (in a box of no row,
+  // width div sizeDivisor points), smaller only where the text would not fit.
   void PaintAddr(const QString& text, int sizeDivisor);
 };
 
@@ -104,7 +106,6 @@ TSortNodeClass SortNodeClass() {
 
 // The geometry of one box in a row (pure, for the layout and its tests).
 struct TRowLayout {
-  static constexpr int LabelBand = 18;  // the place numbers' height at the top of a row
   int RowWidth = 0;
   int RowHeight = 0;
   int Capacity = 1;
@@ -113,11 +114,22 @@ struct TRowLayout {
   bool FixedNodeSize = false;
   char LowKey = '0';
   char HighKey = '0';
+  int LabelBand = 18;    // the place numbers' height at the top of the row
+  bool Digits = false;  // the boxes show a number, which the lowest box must still hold
 
   int PlaceWidth() const { return RowWidth / Capacity; }
   int NodeWidth() const { return ((PlaceWidth() / 4) * (NodeWidthRatio + 4)) / 5; }
   int NodeHeight(char key) const;
   int NodeLeft(int index) const;
+  // The pixel height of the numbers in the boxes: two digits side by side fit a box, and the
+  // lowest box holds them.
+  int DigitHeight() const;
+};
+
+// The number of a place, over its box at the top of a row.
+class TPlaceLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
 };
 
 // A row of key boxes with the places StartIndex .. StartIndex + Capacity - 1.
@@ -152,8 +164,11 @@ class TSortData : public TNodeContainer {
   TSortNode* NodeAt(int i) const;
   QString GetDataString() const;
   void SetDataString(const QString& s);
-  // Shows s place by place from 1: a blank leaves its place empty.
+  // Shows s place by place from 1: a blank leaves its place empty, and no box stays past it
+  // (a row that shrank keeps none of the places it no longer has).
   void ShowKeys(const QString& s);
+  // Deletes every key box from place first on.
+  void DeleteFrom(int first);
   // The key range the heights are drawn against, taken over from another row.
   void SetKeyRange(char low, char high) {
     lowKey_ = low;
@@ -173,9 +188,12 @@ class TSortData : public TNodeContainer {
   void MoveKey(int dest, int src, bool animate);
 
   TRowLayout Layout() const;
+  // The place numbers' font, grown with the row and never wider than a place.
+  TFont LabelFont() const;
   void AfterRescale() override;
-  // The keys of places 1 .. Count; the boxes say the rest.
-  QString DrawingText() const override { return GetDataString(); }
+  // The keys place by place from 1 to the last box, a blank for an empty place; the boxes
+  // and the place numbers say the rest.
+  QString DrawingText() const override;
 
   // Two rounds of a colour flash on one box; the wait of one flash phase.
   void Flash(TSortNode& node, TColor color, int rounds);
@@ -183,11 +201,16 @@ class TSortData : public TNodeContainer {
 
  protected:
   void Paint() override;
+  bool digits_ = false;  // the boxes show numbers (address rows)
 
  private:
   void WidenKeys(char key);
+  // Numbers the places from the first to the last that holds a box (at least NodeCount
+  // places, as many as the keys), each over the middle of its place's box.
+  void PlaceLabels();
 
   std::vector<TSortNode*> nodes_;  // the boxes the row made (children of the row)
+  std::vector<TPlaceLabel*> labels_;
   int nodeCount_ = 0;
   int count_ = 0;
   char lowKey_ = '0';

@@ -1,5 +1,6 @@
 #include "demos/sort/SortInputDlg.h"
 
+#include "framework/drawkit/WesternText.h"
 #include "platform/Controls.h"
 #include "platform/Random.h"
 
@@ -37,6 +38,10 @@ TSortInputDlg::TSortInputDlg(QWidget* parent) : TForm(parent) {
   OKBtn->ModalResult = mrOk;
   OKBtn->SetDefault(true);
   OKBtn->setEnabled(false);
+  // Keys are one byte each: any other text is refused and the dialog stays.
+  OKBtn->OnClick = [this] {
+    if (!CheckWestern(Edit->text())) SetModalResult(mrNone);
+  };
   CancelBtn = NewButton(QStringLiteral("Cancel"), "CancelBtn", 76, 50, this);
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;

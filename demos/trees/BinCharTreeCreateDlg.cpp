@@ -2,6 +2,7 @@
 
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/Glyph.h"
+#include "framework/drawkit/WesternText.h"
 
 TNodeLetterEdit::TNodeLetterEdit(TBinCharTree& tree, TEdit& edit) : tree_(tree), edit_(edit) {
   edit_.hide();
@@ -33,6 +34,7 @@ void TNodeLetterEdit::Cancel() {
 void TNodeLetterEdit::Typed(QChar& key) {
   const QChar c = Accepts ? key : key.toUpper();
   key = QChar();  // the edit itself never keeps a character
+  if (!CheckWestern(QString(c))) return;  // said, and the node still waits for its letter
   if (!pending_ || !(Accepts ? Accepts(c) : (c == ' ' || (c >= 'A' && c <= 'Z')))) return;
   TBinCharTreeNode* node = std::exchange(pending_, nullptr);
   node->SetValue(static_cast<char>(c.unicode()));

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
+#include "framework/drawkit/WesternText.h"
 #include "platform/Random.h"
 
 namespace {
@@ -83,6 +84,11 @@ TCrtBTIptDlg::TCrtBTIptDlg(QWidget* parent) : TForm(parent) {
   OKBtn = TreeDlgButton(this, "OKBtn", QStringLiteral("确定"), 169, 130, 111, 31);
   OKBtn->ModalResult = mrOk;
   OKBtn->SetDefault(true);
+  // The shown string drops what a node cannot hold; a character of more than one byte is
+  // refused outright rather than lost unseen.
+  OKBtn->OnClick = [this] {
+    if (!CheckWestern(EdtInput->text())) SetModalResult(mrNone);
+  };
   CancelBtn = TreeDlgButton(this, "CancelBtn", QStringLiteral("取消"), 320, 130, 111, 31);
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/drawkit/WesternText.h"
+
 namespace {
 
 int Rank(QChar c) {
@@ -57,6 +59,10 @@ int ExpTreeSlotsNeeded(const QString& expression) {
 TExpTreeCheck CheckExpTreeExpression(const QString& text) {
   TExpTreeCheck check;
   const QString bad = QStringLiteral("运算符格式错误！");
+  if (!WesternText(text)) {
+    check.Error = kWesternOnly;
+    return check;
+  }
   QString body = text.endsWith(u'#') ? text.chopped(1) : text;
   // expression := operand (operator operand)*, operand := letter | ( expression )
   int depth = 0;

@@ -4,6 +4,7 @@
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
 #include "platform/PacedTimer.h"
 
@@ -69,6 +70,7 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   ChEdit->setGeometry(7, 7, 33, 21);
   ChEdit->OnKeyPress = [](QChar& key) {
     key = key.toUpper();
+    if (!CheckWestern(QString(key))) key = QChar();
     if (key < 'A' || key > 'Z') key = QChar();
   };
   QObject::connect(ChEdit, &QLineEdit::textChanged, ChEdit, [this](const QString& text) {

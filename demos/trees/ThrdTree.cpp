@@ -119,6 +119,11 @@ void TThrdTreeNode::PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int 
   if (right) right->PlaceNode(areaHeight, areaWidth, nodeWidth, nodeHeight, topMargin, levels);
 }
 
+bool TThrdTreeNode::IsLeftChild() const {
+  const auto* parent = dynamic_cast<const TThrdTreeNode*>(ParentNode);
+  return parent && parent->RealLeft() == this;
+}
+
 const stream::TComponentClass& TThrdTreeNode::StreamClass() {
   static const stream::TComponentClass cls = TBinCharTreeNode::StreamClass().Derived(
       QStringLiteral("TThrdTreeNode"),

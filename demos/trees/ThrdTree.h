@@ -38,6 +38,8 @@ class TThrdTreeNode : public TBinCharTreeNode {
   void SaveToStream(QByteArray& out) const override;
   void PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight, int topMargin,
                  int levels) override;
+  // Only a real left link counts: a left thread may lead to the node's own right child.
+  bool IsLeftChild() const override;
 
   static const stream::TComponentClass& StreamClass();
   const stream::TComponentClass& FileClass() const override { return StreamClass(); }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
+#include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
 #include "platform/ModalHost.h"
 
@@ -37,6 +38,7 @@ TEdit* Edit(QWidget* parent, const char* name, int x) {
 }  // namespace
 
 QString CheckSequences(const QString& pre, const QString& ino) {
+  if (!WesternText(pre) || !WesternText(ino)) return kWesternOnly;
   if (pre.size() != ino.size()) return QStringLiteral("先序序列与中序序列的长度不同，请重新输入。");
   if (pre.size() > TTreCrtDlg::MaxLetters)
     return QStringLiteral("序列至多有%1个字母，请重新输入。").arg(TTreCrtDlg::MaxLetters);

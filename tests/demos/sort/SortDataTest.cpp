@@ -4,6 +4,7 @@
 
 #include "demos/sort/SortData.h"
 #include "demos/sort/SortInputDlg.h"
+#include "framework/drawkit/WesternText.h"
 #include "framework/engine/Errors.h"
 #include "platform/Controls.h"
 #include "tests/support/ScriptControls.h"
@@ -52,11 +53,22 @@ TEST(SortRowLayout, EqualKeysAndFixedSizesAreThreeQuartersHigh) {
 // cover the place numbers at the top; the boxes shrink, still each taller than the last.
 TEST(SortRowLayout, InALowRowTheBoxesStayBelowThePlaceNumbers) {
   const TRowLayout l{423, 83, 9, 1, 10, false, 'C', 'U'};
-  EXPECT_LE(l.NodeHeight('U'), 83 - TRowLayout::LabelBand);
+  EXPECT_LE(l.NodeHeight('U'), 83 - l.LabelBand);
   EXPECT_GT(l.NodeHeight('U'), l.NodeHeight('T'));
   EXPECT_GT(l.NodeHeight('D'), l.NodeHeight('C'));
   const TRowLayout fixed{423, 20, 9, 1, 10, true, 'C', 'U'};
   EXPECT_GT(fixed.NodeHeight('C'), 0) << "a row lower than the numbers still shows its boxes";
+}
+
+// The address row of the quick address-table sort at 1920 x 1080: every box shows its number
+// in one size fitted to the row, and even the lowest box holds it.
+TEST(SortRowLayout, BoxesShowingNumbersAreNeverTooLowForThem) {
+  const TRowLayout l{635, 87, 9, 1, 10, false, 'C', 'U', 24, true};
+  EXPECT_GE(l.DigitHeight(), 20) << "digits sized by the row, not by the lowest bar";
+  EXPECT_GE(l.NodeHeight('C'), l.DigitHeight() + 4);
+  EXPECT_GT(l.NodeHeight('D'), l.NodeHeight('C')) << "the heights still tell the keys apart";
+  EXPECT_LE(l.NodeHeight('U'), 87 - 24);
+  EXPECT_LE(l.DigitHeight() * 10 / 9, l.NodeWidth()) << "two digits fit side by side";
 }
 
 TEST(SortRowKeys, IndexOutsideThePlacesIsRefusedAndChangesNothing) {
@@ -170,6 +182,16 @@ TEST(SortInputDialog, KeysAreCapitalsUpToMaxLen) {
   EXPECT_EQ(dlg.Text(), QStringLiteral("ABCDEFGHIJKL"));
   dlg.DownBtn->click();
   EXPECT_EQ(dlg.Text(), QStringLiteral("LKJIHGFEDCBA"));
+}
+
+TEST(SortInputDialog, OkRefusesKeysOfMoreThanOneByteAndStaysOpen) {
+  modal::ScriptedHostScope host;
+  TSortInputDlg dlg;
+  dlg.SetText(QStringLiteral("AB中"));
+  host->QueueDialog(QStringLiteral("OK"));
+  EXPECT_NE(dlg.ShowModal(), mrOk) << "the text was taken";
+  ASSERT_GE(host->Transcript().size(), 2);
+  EXPECT_TRUE(host->Transcript()[1].endsWith(kWesternOnly)) << host->Transcript()[1].toStdString();
 }
 
 TEST(SortInputDialog, RandomFillGivesDistinctCapitalsShortOfMaxLen) {

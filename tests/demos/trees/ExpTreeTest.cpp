@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "demos/trees/ExpTreeModel.h"
+#include "framework/drawkit/WesternText.h"
 
 TEST(ExpTreePrecede, TableRowsAndNonOperators) {
   EXPECT_EQ(ExpTreeOpPrecede(u'+', u'*'), '<');
@@ -20,6 +21,8 @@ TEST(ExpTreeCheck, WellBuiltExpressionsGetTheEndMark) {
   for (const char* bad : {"a+", "+a", "a+(b", "ab", "A+b", "a#+b", "", "#", "a##", "()", "a)", "(a)b",
                           "a + b", "a^b"})
     EXPECT_EQ(CheckExpTreeExpression(bad).Error, "运算符格式错误！") << bad;
+  EXPECT_EQ(CheckExpTreeExpression(QStringLiteral("a+\u4E2D")).Error, kWesternOnly)
+      << "a character of more than one byte has the common message";
 }
 
 TEST(ExpTreeCheck, SlotsCountTheOneASubtreeIsBuiltIn) {

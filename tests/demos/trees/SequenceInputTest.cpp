@@ -2,6 +2,7 @@
 
 #include "demos/trees/CrtBTIptDlg.h"
 #include "demos/trees/TreCrtDlg.h"
+#include "framework/drawkit/WesternText.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ TEST(PreorderInorder, OnlySequencesOfOneTreeAreTaken) {
   EXPECT_FALSE(CheckSequences(QStringLiteral("ABC"), QStringLiteral("ABD")).isEmpty());
   EXPECT_FALSE(CheckSequences(QStringLiteral("ABCDEFGHIJK"), QStringLiteral("ABCDEFGHIJK")).isEmpty());
   EXPECT_FALSE(CheckSequences(QStringLiteral("A B"), QStringLiteral("A B")).isEmpty());
+  EXPECT_EQ(CheckSequences(QStringLiteral("\u4E2D"), QStringLiteral("\u4E2D")), kWesternOnly);
 }
 
 }  // namespace
