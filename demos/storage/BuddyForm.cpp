@@ -21,8 +21,11 @@ constexpr int kRowHeight = (440 - 60) / 7;
 TBuddyBar::TBuddyBar(QWidget* parent) : TNodeContainer(parent) {}
 
 void TBuddyBar::Show(const TBuddyMemory* memory, int words) {
+  const std::vector<TBuddyMemory::TBlock> blocks = memory == nullptr ? std::vector<TBuddyMemory::TBlock>{} : memory->Blocks();
+  if (memory == memory_ && words == words_ && blocks == shown_) return;
   memory_ = memory;
   words_ = words;
+  shown_ = blocks;
   Layout();
   Invalidate();
 }

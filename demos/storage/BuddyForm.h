@@ -4,10 +4,10 @@
 #include <array>
 #include <vector>
 
+#include "demos/storage/BuddyMemory.h"
 #include "demos/storage/MemGraphForm.h"
 #include "framework/drawkit/NodeContainer.h"
 
-class TBuddyMemory;
 class TMemBox;
 class TMemList;
 
@@ -28,6 +28,8 @@ class TBuddyBar : public TNodeContainer {
   void Layout();
   const TBuddyMemory* memory_ = nullptr;
   int words_ = 64;
+  // The blocks as last laid out: a redraw that changes nothing paints nothing.
+  std::vector<TBuddyMemory::TBlock> shown_;
   std::vector<TMemBox*> blocks_;
 };
 

@@ -60,6 +60,7 @@ void TMemBox::Paint() {
 TMemList::TMemList(QWidget* parent, const TLook& look) : TNodeContainer(parent), look_(look) {}
 
 void TMemList::Show(const QString& head, const QList<int>& entries) {
+  if (head == head_ && entries == entries_ && !boxes_.empty()) return;
   head_ = head;
   entries_ = entries;
   Layout();
