@@ -120,9 +120,11 @@ void TArtipoint::Reset() {
 // ---- helpers
 
 TColor TArtipoint::LevelColour(int depth) {
+  // Levels 4 and 9 are teal and orange rather than silver and lime, which vanish on the
+  // light table.
   static constexpr std::array<TColor, 10> colours{RGB(0, 128, 0),   RGB(128, 0, 128), RGB(128, 0, 0),
-                                                  RGB(192, 192, 192), RGB(0, 0, 128), RGB(0, 0, 255),
-                                                  RGB(255, 0, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
+                                                  RGB(0, 128, 128), RGB(0, 0, 128),   RGB(0, 0, 255),
+                                                  RGB(255, 0, 255), RGB(255, 0, 0),   RGB(204, 102, 0),
                                                   RGB(128, 128, 128)};
   return colours[static_cast<std::size_t>(std::clamp(depth, 1, 10) - 1)];
 }

@@ -57,6 +57,9 @@ class TArtipoint : public TAlgoDemo {
   Q_INVOKABLE void dfsarti_Setnext();
   Q_INVOKABLE void dfsarti_Setlow();
 
+ // The colour of the low values settled at recursion depth d (1..10; deeper as 10).
+  static TColor LevelColour(int depth);
+
  private:
   static constexpr int MaxDepth = 20;
   TData* CallDfs(int v);
@@ -66,7 +69,6 @@ class TArtipoint : public TAlgoDemo {
   void List(int v, TColor colour);
   void SetCell(int row, int column, int value, TColor colour);
   void SetVar(const char* name, int value);
-  static TColor LevelColour(int depth);
   std::size_t D() const { return static_cast<std::size_t>(depth_); }
 
   std::unique_ptr<TGraphm> graph_;

@@ -95,6 +95,8 @@ std::unique_ptr<TGraphm> TGraphm::FromBytes(const QByteArray& bytes) {
   const int e = Get(bytes, pos);
   if (n < 0 || n > MaxVertices)
     throw EGraphFileError(QStringLiteral("文件中的结点数 %1 不在 0 到 %2 之间。").arg(n).arg(MaxVertices));
+  // A file that ends after the two counts holds vertices without arcs or values.
+  if (bytes.size() == 8) return std::make_unique<TGraphm>(n);
   if (bytes.size() != FileSize(n))
     throw EGraphFileError(QStringLiteral("%1 个结点的图形文件应有 %2 个字节，而此文件有 %3 个字节。")
                               .arg(n)

@@ -59,9 +59,9 @@ class TGraphm {
   bool VDataIsOne(int i) const { return GetVData(i) == 1; }
 
   QByteArray ToBytes() const;
-  // A graph from the bytes of a ".gra" file; a file of the wrong length, with n outside
-  // 0..20, a weight outside 0..999 or an arc count that disagrees with the matrix throws
-  // EGraphFileError.
+  // A graph from the bytes of a ".gra" file; a file of only n and e gives n vertices
+  // without arcs. A file of another wrong length, with n outside 0..20, a weight outside
+  // 0..999 or an arc count that disagrees with the matrix throws EGraphFileError.
   static std::unique_ptr<TGraphm> FromBytes(const QByteArray& bytes);
   // Writes a temporary file and renames it over fileName: a failed save keeps the old file.
   void SaveToFile(const QString& fileName) const;

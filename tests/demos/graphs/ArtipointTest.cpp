@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+
 #include "demos/graphs/TableBase.h"
 #include "framework/engine/AlgoSrc.h"
 #include "framework/engine/Globals.h"
@@ -67,6 +70,24 @@ TEST_F(ArtipointRun, AsksAgainForAConnectedGraphOfTwoOrMoreVertices) {
   EXPECT_TRUE(shown[0].contains(QStringLiteral("请输入连通图!")));
   EXPECT_TRUE(shown[1].contains(QStringLiteral("两个结点")));
   EXPECT_EQ(Rows(), "Visited 1 2 | Low 1 1 | Squlow 2 1 | Artpoint");
+}
+
+// Low and Squlow values are written straight on the light table, one colour per depth: each
+// must stand out from white as well as large text needs (contrast 3:1) and from the others.
+TEST(ArtipointColours, EveryDepthIsReadableOnTheTable) {
+  const auto luminance = [](TColor c) {
+    const auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) + 0.0722 * channel(GetBValue(c));
+  };
+  std::set<TColor> seen;
+  for (int depth = 1; depth <= 10; ++depth) {
+    const TColor c = TArtipoint::LevelColour(depth);
+    EXPECT_GE(1.05 / (luminance(c) + 0.05), 3.0) << "depth " << depth << " is too light to read";
+    EXPECT_TRUE(seen.insert(c).second) << "depth " << depth << " repeats a colour";
+  }
 }
 
 }  // namespace

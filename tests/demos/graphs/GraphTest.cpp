@@ -80,7 +80,8 @@ TEST(GraphFile, RefusesFilesThatAreNotGraphs) {
   };
   EXPECT_FALSE(refused(Ints({2, 1, 0, 3, 0})).isEmpty()) << "truncated";
   EXPECT_FALSE(refused(Ints({2, 1, 0, 3, 0, 0, 0, 0, 0})).isEmpty()) << "longer than n asks";
-  EXPECT_FALSE(refused(Ints({1, 0})).isEmpty()) << "n and e only";
+  EXPECT_FALSE(refused(Ints({1, 0, 0})).isEmpty()) << "n, e and part of the matrix";
+  EXPECT_FALSE(refused(Ints({21, 0})).isEmpty()) << "n and e only, n too large";
   QByteArray big = Ints({21, 0});
   big.append(QByteArray(4 * (21 * 21 + 21), '\0'));
   EXPECT_TRUE(refused(big).contains(QStringLiteral("21"))) << "more than 20 vertices";
@@ -89,6 +90,17 @@ TEST(GraphFile, RefusesFilesThatAreNotGraphs) {
   EXPECT_FALSE(refused(Ints({2, 1, 0, -4, 0, 0, 0, 0})).isEmpty()) << "negative weight";
   EXPECT_FALSE(refused(Ints({-1, 0})).isEmpty());
   EXPECT_TRUE(refused(Ints({0, 0})).isEmpty()) << "an empty graph is a graph";
+}
+
+// A file that stops after n and e is n vertices and nothing else, whatever e says.
+TEST(GraphFile, CountsAloneGiveVerticesWithoutArcs) {
+  for (const int n : {0, 1, 4, 20}) {
+    for (const int e : {0, 3}) {
+      const auto g = TGraphm::FromBytes(Ints({n, e}));
+      EXPECT_EQ(*g, TGraphm(n)) << n << " vertices, stored arc count " << e;
+    }
+  }
+  EXPECT_EQ(TGraphm::FromBytes(Ints({4, 0}))->ArcCount(), 0);
 }
 
 TEST(GraphFile, FailuresToReadOrWriteAreReported) {
