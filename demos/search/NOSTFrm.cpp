@@ -73,6 +73,7 @@ void TNOSTTree::Arrange() {
     });
   }
   NameNodes();
+  PlacePointers();
   Invalidate();
 }
 
