@@ -68,6 +68,47 @@ TEST(GraphViews, BothWeightsOfOppositeArcsCanBeRead) {
   EXPECT_GT(both - one, weightInk * 9 / 10) << "the second weight is written over the first";
 }
 
+// Weights on a circle of vertices: every weight centred on its own line, none over another
+// weight or a vertex. Crossing lines (two diameters meet in one middle) and a full network
+// of ten vertices, at the sizes the windows give the panel.
+TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
+  const auto check = [](QSize panel, int n, const std::vector<std::pair<int, int>>& arcs, QSize text) {
+    const TCircleLayout l = LayoutCircle(panel.width(), panel.height(), n);
+    std::vector<TWeightLabel> labels;
+    for (const auto& [i, j] : arcs)
+      labels.push_back({l.Position[static_cast<std::size_t>(i)], l.Position[static_cast<std::size_t>(j)], text, {}});
+    std::vector<TDisc> discs;
+    for (int i = 1; i <= n; ++i) discs.push_back({l.Position[static_cast<std::size_t>(i)], l.NodeRadius + 2});
+    const std::vector<QRect> places = PlaceWeights(labels, discs, QRect(QPoint(0, 0), panel));
+    ASSERT_EQ(places.size(), labels.size());
+    for (std::size_t k = 0; k < places.size(); ++k) {
+      const QString where = QStringLiteral("%1 vertices in %2x%3, arc %4-%5")
+                                .arg(n).arg(panel.width()).arg(panel.height()).arg(arcs[k].first).arg(arcs[k].second);
+      const QLineF own(labels[k].From, labels[k].To);
+      const QPointF c = QRectF(places[k]).center();
+      const QPointF d = own.p2() - own.p1();
+      const double off = std::abs(d.x() * (c.y() - own.y1()) - d.y() * (c.x() - own.x1())) / own.length();
+      EXPECT_LE(off, 1.5) << where.toStdString() << ": the weight is off its line";
+      EXPECT_TRUE(QRect(QPoint(0, 0), panel).contains(places[k])) << where.toStdString();
+      for (std::size_t m = 0; m < k; ++m)
+        EXPECT_FALSE(places[k].intersects(places[m])) << where.toStdString() << " covers the weight of arc "
+                                                      << arcs[m].first << "-" << arcs[m].second;
+      for (const TDisc& d : discs) {
+        const QPoint near(std::clamp(d.Centre.x(), places[k].left(), places[k].right()),
+                          std::clamp(d.Centre.y(), places[k].top(), places[k].bottom()));
+        EXPECT_GE(QLineF(near, d.Centre).length(), d.Radius) << where.toStdString() << " covers a vertex";
+      }
+    }
+  };
+  check(QSize(264, 196), 4, {{1, 3}, {2, 4}}, QSize(16, 13));
+  check(QSize(300, 300), 6, {{1, 4}, {2, 5}, {3, 6}}, QSize(22, 15));
+  std::vector<std::pair<int, int>> all;
+  for (int i = 1; i <= 10; ++i)
+    for (int j = i + 1; j <= 10; ++j) all.emplace_back(i, j);
+  check(QSize(612, 370), 10, all, QSize(16, 15));
+  check(QSize(1150, 520), 10, all, QSize(22, 21));
+}
+
 TEST(GraphViews, ListAndMatrixLayout) {
   auto g = MakeGraph(3, {{'A', 'B'}, {'A', 'C'}, {'C', 'A'}}, true);
   TGraphList list;
