@@ -109,6 +109,44 @@ TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
   check(QSize(1150, 520), 10, all, QSize(22, 21));
 }
 
+// Ten vertices in the low list under a traversal's graph, and nine with two-digit weights
+// and eight arcs out of one vertex in the critical path's list: the letters, numbers and
+// weights stay big enough to read and inside their fields, and the rows inside the panel.
+TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
+  const auto check = [](QSize panel, std::unique_ptr<TGraphm> g, bool weighted) {
+    TGraphList list;
+    list.resize(panel);
+    list.SetWeighted(weighted);
+    list.SetGraph(g.get());
+    list.Arrange();
+    const TFont font = list.TextFont();
+    const QString where = QStringLiteral("%1 vertices in %2x%3").arg(g->VertexCount()).arg(panel.width()).arg(panel.height());
+    EXPECT_GE(-font.Height, 10) << where.toStdString();
+    const int n = g->VertexCount();
+    for (int i = 1; i <= n; ++i) {
+      EXPECT_GE(list.Cell(i, 0).y(), 0) << where.toStdString();
+      EXPECT_LE(list.Cell(i, 0).y() + list.BoxSize().height(), panel.height()) << where.toStdString();
+      int k = 0;
+      for (int j = 0; j <= n; ++j) {
+        if (j > 0 && !g->IsArc(i, j)) continue;
+        for (const auto& t : list.NodeTexts(i, k, j == 0 ? i : j))
+          EXPECT_LE(font.TextWidth(t.Text), t.Right - t.Left - 2) << where.toStdString() << ": " << t.Text.toStdString();
+        k += 1;
+      }
+      EXPECT_LE(list.Cell(i, k - 1).x() + list.BoxSize().width(), panel.width()) << where.toStdString();
+    }
+  };
+  auto ten = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i)
+    for (int j = 1; j <= 10; ++j)
+      if (i != j && (i * j) % 3 != 0) ten->AddArc(i, j, 1);
+  check(QSize(612, 186), std::move(ten), false);
+  auto nine = std::make_unique<TGraphm>(9);
+  for (int j = 2; j <= 9; ++j) nine->AddArc(1, j, 90 + j);
+  for (int i = 2; i < 9; ++i) nine->AddArc(i, i + 1, 10 * i);
+  check(QSize(520, 308), std::move(nine), true);
+}
+
 TEST(GraphViews, ListAndMatrixLayout) {
   auto g = MakeGraph(3, {{'A', 'B'}, {'A', 'C'}, {'C', 'A'}}, true);
   TGraphList list;
@@ -117,8 +155,10 @@ TEST(GraphViews, ListAndMatrixLayout) {
   list.Arrange();
   EXPECT_EQ(list.MaxOut(), 2);
   EXPECT_EQ(list.ColumnWidth(), 88);
-  EXPECT_EQ(list.RowHeight(), 49);
-  EXPECT_EQ(list.Cell(2, 1), QPoint(88 + 22, 98 - 24));
+  // Three rows share the height less 3 px above and below; a box is four fifths of a row.
+  EXPECT_EQ(list.RowHeight(), 63);
+  EXPECT_EQ(list.BoxSize(), QSize(44, 50));
+  EXPECT_EQ(list.Cell(2, 1), QPoint(88 + 22, 3 + 63 + 6));
   list.Highlight(2, 3, true);
   EXPECT_TRUE(list.Highlighted(2, 3));
   EXPECT_FALSE(list.Highlighted(3, 2));
