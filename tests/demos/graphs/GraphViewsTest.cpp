@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphMatrix.h"
 #include "demos/graphs/GraphP.h"
+#include "demos/graphs/OrthLink.h"
 #include "demos/graphs/TableBase.h"
 #include "demos/graphs/WeightDialog.h"
 #include "platform/Controls.h"
@@ -168,9 +169,40 @@ TEST(GraphViews, ListAndMatrixLayout) {
   matrix.resize(300, 200);
   matrix.SetGraph(g4.get());
   matrix.Arrange();
-  EXPECT_EQ(matrix.CellSize(), 25);
-  EXPECT_EQ(matrix.FontSize(), 11);
-  EXPECT_EQ(matrix.Cell(1, 1), QPoint(75, 75));
+  EXPECT_EQ(matrix.CellWidth(), 42);
+  EXPECT_EQ(matrix.CellHeight(), 28);
+  EXPECT_EQ(matrix.Cell(1, 1), QPoint(21 + 2 * 42, 14 + 2 * 28));
+}
+
+// Ten vertices with three-digit weights in the low matrix beside the Dijkstra log at
+// 1024 x 768: every entry fits its cell with a blank to spare, so "10" and "2" never read as
+// "102", and the last column stays inside the right bracket.
+TEST(GraphViews, MatrixEntriesKeepApartInsideTheBrackets) {
+  auto g = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i) g->AddArc(i, 11 - i, 100 * i - 1);
+  TGraphMatrix matrix;
+  matrix.resize(306, 186);
+  matrix.SetGraph(g.get());
+  matrix.Arrange();
+  const TFont& font = matrix.TextFont();
+  EXPECT_GE(-font.Height, 9);
+  EXPECT_LE(font.TextWidth(QStringLiteral("999")), matrix.CellWidth() - 4);
+  EXPECT_LE(matrix.Cell(1, 10).x() + (matrix.CellWidth() + font.TextWidth(QStringLiteral("999"))) / 2,
+            matrix.RightBracket() - 2);
+  EXPECT_LE(matrix.RightBracket(), 306);
+}
+
+// The nodes of the orthogonal list at 1024 x 768 (five vertices) and larger: a vertex number,
+// a nil mark and a head node's letter each fit their field with room to spare.
+TEST(OrthogonalLink, NodeTextsFitTheirFields) {
+  for (const QSize node : {QSize(88, 62), QSize(167, 87)}) {
+    TFont font{.Name = QStringLiteral("Times New Roman")};
+    font.Height = -TVexNode::FittedEm(node.width(), node.height(), 5);
+    const int w = node.width() - 5;
+    EXPECT_GE(-font.Height, 12) << node.width();
+    EXPECT_LT(font.TextWidth(QStringLiteral("5")), w * 3 / 10 - 2) << node.width();
+    EXPECT_LT(font.TextWidth(QStringLiteral("^")), w / 5 - 2) << node.width();
+  }
 }
 
 TEST(GraphViews, TableIgnoresImpossibleColumnCounts) {
