@@ -25,6 +25,13 @@ void TGraphicControl::mouseReleaseEvent(QMouseEvent* e) {
 }
 void TGraphicControl::mouseDoubleClickEvent(QMouseEvent* e) { MousePressed(*e, true); }
 
+void DrawGrayedText(QPainter& painter, const QRect& r, int flags, const QString& text) {
+  painter.setPen(ToQColor(clBtnHighlight));
+  painter.drawText(r.translated(1, 1), flags, text);
+  painter.setPen(ToQColor(clGrayText));
+  painter.drawText(r, flags, text);
+}
+
 // --- Edges
 
 QRect DrawEdge(QPainter& painter, QRect r, TColor topLeft, TColor bottomRight, int width) {
@@ -161,10 +168,7 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
   } else {
-    p.setPen(ToQColor(clBtnHighlight));
-    p.drawText(textRect.translated(1, 1), Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    p.setPen(ToQColor(clBtnShadow));
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    DrawGrayedText(p, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
   }
 }
 

@@ -75,6 +75,10 @@ class TSpeedButton : public QAbstractButton {
   bool hot_ = false;
 };
 
+// The caption of a disabled control as the window system greys it: engraved, a white copy
+// one pixel down and right under a gray one, whatever colour the caption has when enabled.
+void DrawGrayedText(QPainter& painter, const QRect& r, int flags, const QString& text);
+
 // Edges of a panel or bevel.
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVariant>
 #include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "platform/Controls.h"
 #include "platform/ModalHost.h"
 #include "platform/Screen.h"
 
@@ -183,8 +186,13 @@ void ApplyFont(QWidget& control, const TFont& font) {
   control.setFont(font.ToQFont());
   QPalette p = control.palette();
   const QColor c = ToQColor(font.Color);
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-    p.setColor(role, c);
+  // The colour is the enabled look; a disabled control stays grey, as the window system
+  // draws it, so that it never looks like one that can be used.
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    p.setColor(QPalette::Active, role, c);
+    p.setColor(QPalette::Inactive, role, c);
+    p.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
+  }
   control.setPalette(p);
 }
 
@@ -293,6 +301,21 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 
 TButton::TButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
   connect(this, &QPushButton::clicked, this, [this] { Clicked(); });
+}
+
+void TButton::paintEvent(QPaintEvent* event) {
+  if (isEnabled()) {
+    QPushButton::paintEvent(event);
+    return;
+  }
+  QStylePainter p(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const QString caption = option.text;
+  option.text.clear();
+  p.drawControl(QStyle::CE_PushButton, option);
+  const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  DrawGrayedText(p, r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
 }
 
 void TButton::Clicked() {

@@ -46,7 +46,8 @@ void InstallKeyPreview(QWidget& form, TKeyEvent onKeyDown, TKeyPressEvent onKeyP
 // A hint "short|long" shows its short part as the tool tip; an empty hint shows none.
 void SetHint(QWidget& control, const QString& hint);
 
-// Gives a control a font of the program (name, height, style) and its colour.
+// Gives a control a font of the program (name, height, style) and its colour when enabled
+// (disabled, it is grey).
 void ApplyFont(QWidget& control, const TFont& font);
 
 // Moves a window to the middle of the screen (the screen seam's size).
@@ -126,6 +127,10 @@ class TButton : public QPushButton {
   std::function<void()> OnClick;
 
   void SetDefault(bool on) { setDefault(on); }
+
+ protected:
+  // Disabled, the caption is greyed whatever colours the palette was given.
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Clicked();

@@ -38,7 +38,8 @@ class TAVlTreeNode : public TBinCharTreeNode {
   QString ClassName() const override { return QStringLiteral("TAVlTreeNode"); }
 
  protected:
-  // The letter at the top, bf below it, both yellow; the caption small at the upper left.
+  // The letter in the upper half, bf in the lower, both yellow; the caption small at the
+  // upper left.
   void PaintTexts() override;
 };
 

@@ -1,5 +1,6 @@
 #include "demos/search/BPTreeClass.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "demos/search/BPTreeInDlg.h"
@@ -33,10 +34,9 @@ void TBPTreeNode::SetPosition(int base, int unitWidth, int index, int areaHeight
     top = base + areaHeight / 2 - h;
     left = base + index * (span / std::max(parent->KeyNum - 1, 1));
   } else {
-    // All leaves on the bottom row, siblings side by side.
+    // All leaves on the bottom row, which the tree lays out as a whole (AfterPlacing).
     top = base + areaHeight - h;
-    const TBTreeNode* before = index > 0 ? parent->GetChild(index - 1) : nullptr;
-    left = before ? before->x() + before->width() + 2 : parent->x();
+    left = parent->x();
   }
   setGeometry(left, top, w, h);
   for (int j = 0; j < ChildSlots(); ++j)
@@ -46,6 +46,26 @@ void TBPTreeNode::SetPosition(int base, int unitWidth, int index, int areaHeight
 const stream::TComponentClass& TBPTreeNode::StreamClass() {
   static const stream::TComponentClass cls{QStringLiteral("TBPTreeNode"), TBTreeNode::StreamClass().properties};
   return cls;
+}
+
+int BPlusLeafUnit(int w, int leafKeys, int leaves, int groups, int maxUnit) {
+  const int units = leafKeys + (leaves - groups) + 2 * std::max(groups - 1, 0) + 1;
+  return std::max(std::min(maxUnit, w / std::max(units, 1)), 1);
+}
+
+std::vector<int> BPlusGroupLefts(const std::vector<int>& wanted, const std::vector<int>& widths, int gap, int left,
+                                 int right) {
+  const int n = static_cast<int>(wanted.size());
+  std::vector<int> lefts(n);
+  for (int g = 0; g < n; ++g) lefts[g] = g == 0 ? std::max(wanted[g], left) : std::max(wanted[g], lefts[g - 1] + widths[g - 1] + gap);
+  // Back from the right end, as far as the row allows.
+  int limit = right;
+  for (int g = n - 1; g >= 0; --g) {
+    lefts[g] = std::min(lefts[g], limit - widths[g]);
+    limit = lefts[g] - gap;
+  }
+  for (int g = 0; g < n; ++g) lefts[g] = std::max(lefts[g], g == 0 ? left : lefts[g - 1] + widths[g - 1] + gap);
+  return lefts;
 }
 
 // ---------------------------------------------------------------- TBPTreeClass
@@ -230,6 +250,54 @@ QString TBPTreeClass::CheckShape(const TBTreeRecord& root) const {
   };
   walk(root, 1, -1);
   return fault;
+}
+
+namespace {
+// The inner nodes of a three-level tree (children of the root that have children).
+std::vector<TBTreeNode*> LeafParents(const TBTreeNode& root) {
+  std::vector<TBTreeNode*> parents;
+  for (int j = 0; j < root.ChildSlots(); ++j)
+    if (TBTreeNode* child = root.GetChild(j); child && !child->IsLeaf()) parents.push_back(child);
+  return parents;
+}
+}  // namespace
+
+void TBPTreeClass::AfterPlacing(int base, int w, int unitWidth) {
+  const std::vector<TBTreeNode*> parents = LeafParents(*Root());
+  if (parents.empty()) return;
+  std::vector<std::vector<TBTreeNode*>> groups;
+  int keys = 0;
+  int leaves = 0;
+  for (const TBTreeNode* parent : parents) {
+    auto& group = groups.emplace_back();
+    for (int j = 0; j < parent->ChildSlots(); ++j) {
+      if (TBTreeNode* leaf = parent->GetChild(j)) {
+        group.push_back(leaf);
+        keys += leaf->KeyNum;
+        ++leaves;
+      }
+    }
+  }
+  const int unit = BPlusLeafUnit(w, keys, leaves, static_cast<int>(parents.size()), unitWidth);
+  std::vector<int> wanted;
+  std::vector<int> widths;
+  for (size_t g = 0; g < groups.size(); ++g) {
+    int width = -unit;
+    for (const TBTreeNode* leaf : groups[g]) width += (leaf->KeyNum + 1) * unit;
+    wanted.push_back(parents[g]->x());
+    widths.push_back(std::max(width, 0));
+  }
+  // The last unit of the row stays free for the half a split puts beside its node.
+  const std::vector<int> lefts = BPlusGroupLefts(wanted, widths, 2 * unit, base, base + w - unit);
+  for (size_t g = 0; g < groups.size(); ++g) {
+    // A parent stands over its first leaf, as the layout puts it.
+    parents[g]->move(lefts[g], parents[g]->y());
+    int x = lefts[g];
+    for (TBTreeNode* leaf : groups[g]) {
+      leaf->setGeometry(x, leaf->y(), leaf->KeyNum * unit, leaf->height());
+      x += (leaf->KeyNum + 1) * unit;
+    }
+  }
 }
 
 QPoint TBPTreeClass::LinkStart(const TBTreeNode& node, int j) const {

@@ -4,7 +4,20 @@
 // so a node uses the child positions 0 .. KeyNum - 1. Keys, cells, files and the creation
 // dialog are the B-tree's (BTreeClass.h); the search, the split, the layout and the links
 // differ.
+#include <vector>
+
 #include "demos/search/BTreeClass.h"
+
+// The leaves of a three-level B+-tree stand on one row, one unit apart from a sibling and two
+// from the leaves of the next parent; one unit more is kept free for the half a split places
+// beside its node. The unit that fits leafKeys keys in leaves leaves under groups parents
+// into w, never wider than maxUnit.
+int BPlusLeafUnit(int w, int leafKeys, int leaves, int groups, int maxUnit);
+// Where the groups of leaves begin: each where it wants to (wanted, from left to right), unless
+// it would run into the group before it (gap apart) or past right; a row too narrow for all
+// of them keeps them gap apart from left.
+std::vector<int> BPlusGroupLefts(const std::vector<int>& wanted, const std::vector<int>& widths, int gap, int left,
+                                 int right);
 
 class TBPTreeNode : public TBTreeNode {
  public:
@@ -60,7 +73,11 @@ class TBPTreeClass : public TBTreeClass {
 
  protected:
   int RootKeysOverOneChild() const override { return 1; }
-  int UnitWidthDivisor() const override { return 45; }
+  int UnitWidth(int w) const override { return w / 45; }
+  // The row of leaves: each parent's leaves from its left, a unit apart, narrower where the
+  // row would not hold them; groups that would run into each other or past the right edge
+  // move apart and back inside, each with its parent.
+  void AfterPlacing(int base, int w, int unitWidth) override;
   QString KindName() const override { return QStringLiteral("B+树"); }
   int MaxFileLevels() const override { return kMaxLevels; }
   QString CheckShape(const TBTreeRecord& root) const override;

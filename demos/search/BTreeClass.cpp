@@ -221,6 +221,8 @@ void TBTreeNode::Paint() {
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
   c.Font.Height = std::max(8, height() * 3 / 4);
+  // Two digits fit their cell: narrow cells (a full row of leaves) take a smaller font.
+  while (c.Font.Height > 6 && c.TextWidth(QStringLiteral("99")) > cw - 2) --c.Font.Height;
   c.Font.Color = clBlack;
   c.Brush.Style = bsSolid;
   for (int k = 1; k <= std::min(KeyNum, kMaxKeys); ++k) {
@@ -569,13 +571,18 @@ void TBTreeClass::FreeStrayNodes() {
 
 void TBTreeClass::Arrange() {
   if (TBTreeNode* root = Root()) {
-    const int w = width() - PointerSize;
-    const int h = height() - PointerSize;
-    root->SetPosition(PointerSize, w / UnitWidthDivisor(), 0, h, w, h / 20);
+    const int base = PointerBand();
+    const int w = width() - base;
+    const int h = height() - base;
+    const int unitWidth = std::max(UnitWidth(w), 1);
+    root->SetPosition(base, unitWidth, 0, h, w, h / 20);
+    AfterPlacing(base, w, unitWidth);
     ArrangeChildrenOrder();
   }
   update();
 }
+
+int TBTreeClass::PointerBand() const { return Ratio().Grow(PointerSize); }
 
 void TBTreeClass::ArrangeChildrenOrder() {
   // Nodes stand in preorder among the panel's controls, so a drawing reads from the root

@@ -185,8 +185,13 @@ class TBTreeClass : public TTreeBase {
   void Paint() override;
   // How many keys a root keeps over a single child at the least: 0 here.
   virtual int RootKeysOverOneChild() const { return 0; }
-  // Place of the root and the node unit for the present size.
-  virtual int UnitWidthDivisor() const { return 30; }
+  // The node unit for a drawing area w wide: the area divided by 30 here.
+  virtual int UnitWidth(int w) const { return w / 30; }
+  // Moves nodes placed by SetPosition where they would stand too close; nothing here.
+  virtual void AfterPlacing(int /*base*/, int /*w*/, int /*unitWidth*/) {}
+  // The free band on the left and at the top, room for the pointer marks: PointerSize grown
+  // with the window.
+  int PointerBand() const;
   // The words of the messages ("B-树") and the deepest level a file may hold.
   virtual QString KindName() const { return QStringLiteral("B-树"); }
   virtual int MaxFileLevels() const { return 6; }

@@ -9,6 +9,10 @@
 #include "platform/PacedTimer.h"
 #include "platform/TextRules.h"
 
+namespace {
+constexpr int kPanelHeight = 72;
+}  // namespace
+
 TBTreeGraphForm::TBTreeGraphForm(QWidget* parent)
     : TBTreeGraphForm(parent, QStringLiteral("B-树"), 340, new TBTreeClass()) {
   setObjectName(QStringLiteral("BTreeGraphForm"));
@@ -32,32 +36,38 @@ TBTreeGraphForm::TBTreeGraphForm(QWidget* parent, const QString& caption, int cl
 
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 353 - 72, clientWidth, 72);
+  Panel1->setGeometry(0, 353 - kPanelHeight, clientWidth, kPanelHeight);
   KeyEdit = new TEdit(Panel1);
   KeyEdit->setObjectName(QStringLiteral("KeyEdit"));
-  KeyEdit->setGeometry(7, 7, 33, 21);
+  panelControls_.Add(KeyEdit, QRect(7, 7, 33, 21));
   KeyEdit->OnKeyPress = [this](QChar& key) { KeyEditKeyPress(key); };
   QObject::connect(KeyEdit, &QLineEdit::textChanged, KeyEdit, [this] { KeyEditChange(); });
   InsertBtn = TreeDlgButton(Panel1, "InsertBtn", QStringLiteral("插入"), 72, 7, 60, 26);
+  panelControls_.Add(InsertBtn, InsertBtn->geometry());
   InsertBtn->setEnabled(false);
   InsertBtn->OnClick = [this] { ButtonClick(true); };
   DeleteBtn = TreeDlgButton(Panel1, "DeleteBtn", QStringLiteral("删除"), 169, 7, 61, 26);
+  panelControls_.Add(DeleteBtn, DeleteBtn->geometry());
   DeleteBtn->setEnabled(false);
   DeleteBtn->OnClick = [this] { ButtonClick(false); };
   Status = new TEdit(Panel1);
   Status->setObjectName(QStringLiteral("Status"));
-  Status->setGeometry(7, 39, clientWidth - 15, 28);
   Status->OnKeyPress = [](QChar& key) { key = QChar(); };
-  ApplyFont(*Status, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});
+  // The status line spans the panel.
+  panelControls_.AddStretched(Status, QRect(7, 39, clientWidth - 16, 28), 9,
+                              TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});
   ScrollTimer = new TPacedTimer(400, this);
   ScrollTimer->OnTimer = [this] { ScrollTimerTimer(); };
   setFocusProxy(KeyEdit);
 }
 
 void TBTreeGraphForm::FormResize() {
-  // The panel keeps to the bottom at its height; the status line follows its width.
-  Panel1->setGeometry(0, height() - 72, width(), 72);
-  Status->resize(Panel1->width() - 16, Status->height());
+  // The panel keeps to the bottom, its share of the height as the tree keeps its own; its
+  // controls grow with the window and the status line follows its width.
+  const TDesignRatio r = Ratio();
+  const int panelHeight = std::max(r.Y(kPanelHeight), r.Grow(kPanelHeight));
+  Panel1->setGeometry(0, height() - panelHeight, width(), panelHeight);
+  panelControls_.Apply(r, width());
   TGraphForm::FormResize();
 }
 

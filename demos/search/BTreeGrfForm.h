@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "demos/search/PanelControls.h"
 #include "framework/drawkit/GraphForm.h"
 
 class TBTreeClass;
@@ -52,4 +53,6 @@ class TBTreeGraphForm : public TGraphForm {
   void KeyEditKeyPress(QChar& key);
   void KeyEditChange();
   void ButtonClick(bool insert);
+
+  TPanelControls panelControls_;
 };

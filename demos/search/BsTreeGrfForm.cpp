@@ -93,6 +93,10 @@ const QStringList TBsTreeGraphForm::AlgoDelete = WithSearch({
     QStringLiteral("END;`End@R"),
 });
 
+namespace {
+constexpr int kPanelHeight = 39;
+}  // namespace
+
 void PointMarker(TPointer2& marker, QWidget* node) {
   marker.SetTarget(node);
   marker.Reposition();
@@ -103,11 +107,10 @@ TSearchTreeForm::TSearchTreeForm(QWidget* parent) : TGraphForm(parent) {}
 void TSearchTreeForm::MakePanel(int top, int width, int editLeft) {
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, top, width, 39);
+  Panel1->setGeometry(0, top, width, kPanelHeight);
   ChEdit = new TEdit(Panel1);
   ChEdit->setObjectName(QStringLiteral("ChEdit"));
-  ChEdit->setGeometry(editLeft, 7, 33, 26);
-  ApplyFont(*ChEdit, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
+  panelControls_.Add(ChEdit, QRect(editLeft, 7, 33, 26), TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -19});
   ChEdit->OnKeyPress = [this](QChar& key) { ChEditKeyPress(key); };
   QObject::connect(ChEdit, &QLineEdit::textChanged, ChEdit, [this](const QString&) { ChEditChange(); });
 }
@@ -145,6 +148,7 @@ TButton* TSearchTreeForm::AddButton(const char* name, const QString& caption, co
                                     int left, int width) {
   TButton* button = TreeDlgButton(Panel1, name, caption, left, 7, width, 26);
   button->setIcon(TwoImageGlyph(glyph));
+  panelControls_.Add(button, button->geometry());
   button->OnClick = [this, operation] {
     if (OnOperation) OnOperation(operation);
   };
@@ -177,8 +181,12 @@ void TSearchTreeForm::PlaceMarkers() {
 }
 
 void TSearchTreeForm::FormResize() {
-  // The panel keeps to the bottom at its height.
-  Panel1->setGeometry(0, height() - 39, width(), 39);
+  // The panel keeps to the bottom, its share of the height as the tree keeps its own; its
+  // controls grow with the window.
+  const TDesignRatio r = Ratio();
+  const int panelHeight = std::max(r.Y(kPanelHeight), r.Grow(kPanelHeight));
+  Panel1->setGeometry(0, height() - panelHeight, width(), panelHeight);
+  panelControls_.Apply(r, width());
   TGraphForm::FormResize();
 }
 

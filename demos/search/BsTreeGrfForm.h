@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "demos/search/PanelControls.h"
 #include "framework/drawkit/GraphForm.h"
 
 class TBsTreeClass;
@@ -51,6 +52,7 @@ class TSearchTreeForm : public TGraphForm {
  private:
   QList<TPointer2*> markers_;
   QList<TButton*> buttons_;
+  TPanelControls panelControls_;
 };
 
 class TBsTreeGraphForm : public TSearchTreeForm {

@@ -1,5 +1,6 @@
 #include "demos/search/StaticSrchGraph.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "framework/drawkit/KitGlobals.h"
@@ -12,6 +13,10 @@ TStaticSrchForm::TStaticSrchForm(QWidget* parent) : TCanvasWidget(parent) {
   setObjectName(QStringLiteral("StaticSrchForm"));
   Canvas().Font.Height = -10;
   resize(554, 318);
+}
+
+TColor LetterColorOn(TColor fill) {
+  return fill == clGreen || fill == clTeal || fill == clNavy ? clWhite : clBlack;
 }
 
 void TStaticSrchForm::ComputeCellSize() {
@@ -57,8 +62,13 @@ void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor
   TCanvas& c = Canvas();
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Color = textColor;
-  c.Font.Height = h * 4 / 5;
-  c.TextRect(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 1), x + w / 5, y + h / 10, QString(letter));
+  // The letter with its ascender and descender stands inside the cell, centred: a wide letter
+  // in a narrow cell is written smaller rather than cut.
+  const QString text(letter);
+  c.Font.Height = std::max(h * 7 / 10, 1);
+  while (c.Font.Height > 6 && c.TextWidth(text) > w - 4) --c.Font.Height;
+  c.TextRect(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 1), x + (w - c.TextWidth(text)) / 2,
+             y + (h - c.TextHeight(text)) / 2, text);
 }
 
 void TStaticSrchForm::DrawLabelBox(int x, TColor textColor, TColor fillColor, TColor lineColor,
@@ -78,7 +88,8 @@ void TStaticSrchForm::Paint() {
   const int y = height() * 2 / 5;
   for (int i = 1; i <= Table.size(); ++i) {
     const int x = i * CellWidth;
-    DrawCell(x, clBlack, CellColor(i), clWhite, Table[i - 1], CellHeight, CellWidth, y);
+    const TColor fill = CellColor(i);
+    DrawCell(x, LetterColorOn(fill), fill, clWhite, Table[i - 1], CellHeight, CellWidth, y);
     if (ShowMarkers && i == MidIndex && !Found)
       DrawCell(x, clBlack, clRed, clWhite, Key, CellHeight, CellWidth, y - CellHeight * 3 / 2);
   }

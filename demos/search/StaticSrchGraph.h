@@ -12,6 +12,9 @@
 // Frame waits of the animations at a run speed 0 .. 99, in milliseconds.
 inline int SrchMarkerFrameMs(int speed) { return (100 - speed) / 2 + 10; }
 inline int SrchKeyFrameMs(int speed) { return 125 - speed; }
+// The letters of the table are black, white on the dark fills (the live range, the probe and
+// the high end), where black would hardly show.
+TColor LetterColorOn(TColor fill);
 
 class TStaticSrchForm : public TCanvasWidget {
  public:

@@ -2,78 +2,83 @@
 
 #include <algorithm>
 
-#include "demos/storage/BoundForm.h"
 #include "demos/storage/BuddyMemory.h"
-#include "framework/drawkit/DrawTool.h"
-#include "framework/drawkit/ThemedControls.h"
+#include "demos/storage/MemKit.h"
 
 namespace {
 
+// Design geometry: a row per size class on the left, the bar 70 wide at the right edge, one
+// word six pixels high.
 constexpr int kBarWidth = 70;
-constexpr int kBoxW = 40;
-constexpr int kBoxH = 30;
-constexpr int kBoxGap = 20;
-
-// A blue framed box with its label centred.
-void LabelledBox(TCanvas& c, int x, int y, int w, int h, const QString& label, TColor frame) {
-  c.Brush.Color = frame;
-  c.FrameRect(Rect(x, y, x + w, y + h));
-  c.SetBkMode(TRANSPARENT);
-  c.TextOut(x + (w - c.TextWidth(label)) / 2, y + (h - c.TextHeight(label)) / 2, label);
-}
+constexpr int kBarLeft = 480 - 5 - kBarWidth;
+constexpr int kTop = 5;
+constexpr int kRowHeight = (440 - 60) / 7;
 
 }  // namespace
 
+// ---------------------------------------------------------------- TBuddyBar
+
+TBuddyBar::TBuddyBar(QWidget* parent) : TNodeContainer(parent) {}
+
+void TBuddyBar::Show(const TBuddyMemory* memory, int words) {
+  const std::vector<TBuddyMemory::TBlock> blocks = memory == nullptr ? std::vector<TBuddyMemory::TBlock>{} : memory->Blocks();
+  if (memory == memory_ && words == words_ && blocks == shown_) return;
+  memory_ = memory;
+  words_ = words;
+  shown_ = blocks;
+  Layout();
+  Invalidate();
+}
+
+void TBuddyBar::Layout() {
+  const std::size_t count = memory_ == nullptr ? 0 : memory_->Blocks().size();
+  while (blocks_.size() < count) blocks_.push_back(new TMemBox(this));
+  for (std::size_t i = count; i < blocks_.size(); ++i) blocks_[i]->hide();
+  const TDesignRatio r = Ratio();
+  for (std::size_t i = 0; i < count; ++i) {
+    const TBuddyMemory::TBlock& b = memory_->Blocks()[i];
+    // Neighbours share their frame line.
+    const int top = b.addr * height() / words_;
+    const int bottom = (b.addr + TBuddyMemory::NodeSize(b.k)) * height() / words_;
+    TMemBox* box = blocks_[i];
+    box->setGeometry(0, top, width(), std::min(bottom + 1, height()) - top);
+    const TFont font = FitFont(MemFont(r, 11, clBlack), QStringLiteral("64"), QSize(width() - 4, box->height() - 2));
+    box->Show(QString::number(b.addr), font, b.used ? clRed : clWhite, clBlack);
+    box->show();
+  }
+}
+
+void TBuddyBar::Paint() { PaintGround(Canvas(), *this, ClientRect()); }
+
+// ---------------------------------------------------------------- TBuddyForm
+
 TBuddyForm::TBuddyForm(QWidget* parent)
-    : TMemGraphForm("BuddyForm", QStringLiteral("存储管理--伙伴系统"), QStringLiteral("动态内存管理——伙伴系统"), parent) {}
+    : TMemGraphForm("BuddyForm", QStringLiteral("存储管理--伙伴系统"), QStringLiteral("动态内存管理——伙伴系统"), parent) {
+  for (std::size_t k = 0; k < lists_.size(); ++k) {
+    lists_[k] = Place(new TMemList(this, {.left = 10, .box = {40, 30}, .gap = 20, .framedHead = true}), 0,
+                      kTop + static_cast<int>(k) * kRowHeight, kBarLeft - 5, kRowHeight);
+    lists_[k]->setObjectName(QStringLiteral("List%1").arg(k));
+    lists_[k]->hide();
+  }
+  bar_ = Place(new TBuddyBar(this), kBarLeft, kTop, kBarWidth, 64 * 6);
+  bar_->setObjectName(QStringLiteral("Bar"));
+  bar_->hide();
+}
 
 void TBuddyForm::InitMemoryPicture(int words, int classes) {
   words_ = words;
   classes_ = classes;
-  ShowInfor();
+  ShowMemory();
 }
 
-void TBuddyForm::FormPaint() {
-  TMemGraphForm::FormPaint();
-  if (Memory == nullptr || !MemoryShown) return;
-  DrawFreeLists();
-  DrawMemoryBar();
-}
-
-void TBuddyForm::DrawFreeLists() {
-  TCanvas& c = Canvas();
-  const int rowH = (ClientHeight() - Panel1->height() - 20) / (classes_ + 1);
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = -std::clamp(rowH / 3, 8, 16);
-  c.Font.Color = clBlue;
-  const int boxH = std::min(kBoxH, rowH - 4);
-  for (int k = 0; k <= classes_; ++k) {
-    const int y = k * rowH + 5 + std::max(0, (rowH - boxH) / 2);
-    int x = 10;
-    LabelledBox(c, x, y, kBoxW, boxH, QStringLiteral(" 2^") + QString::number(k), clBlue);
-    for (int addr : Memory->Avail(k)) {
-      const int next = x + kBoxW + kBoxGap;
-      DrawArrow3D(c, x + kBoxW, y + boxH / 2, next, y + boxH / 2, clBlue, clNavy, clBlue);
-      x = next;
-      LabelledBox(c, x, y, kBoxW, boxH, GetString(addr), clBlue);
-    }
+void TBuddyForm::ShowMemory() {
+  const bool shown = MemoryShown && Memory != nullptr;
+  bar_->setVisible(shown);
+  for (std::size_t k = 0; k < lists_.size(); ++k) {
+    lists_[k]->setVisible(shown && static_cast<int>(k) <= classes_);
+    if (lists_[k]->isHidden()) continue;
+    const std::vector<int>& avail = Memory->Avail(static_cast<int>(k));
+    lists_[k]->Show(QStringLiteral(" 2^") + QString::number(k), QList<int>(avail.begin(), avail.end()));
   }
-}
-
-void TBuddyForm::DrawMemoryBar() {
-  TCanvas& c = Canvas();
-  const int wordH = std::max(1, (ClientHeight() - Panel1->height() - 10) / words_);
-  const int left = ClientWidth() - 5 - kBarWidth;
-  c.Font.Height = -std::clamp(wordH * 3 / 2, 9, 13);
-  c.Font.Color = clBlack;
-  for (const TBuddyMemory::TBlock& b : Memory->Blocks()) {
-    const int top = b.addr * wordH + 5;
-    const int bottom = (b.addr + TBuddyMemory::NodeSize(b.k)) * wordH + 5;
-    c.Brush.Color = b.used ? clRed : clWhite;
-    c.Pen.Color = clBlack;
-    c.Rectangle(left, top, left + kBarWidth, bottom + 1);
-    c.SetBkMode(TRANSPARENT);
-    const QString s = QString::number(b.addr);
-    if (bottom - top > wordH) c.TextOut(left + 4, top + (bottom - top - c.TextHeight(s)) / 2 + 1, s);
-  }
+  bar_->Show(shown ? Memory : nullptr, words_);
 }

@@ -1,9 +1,37 @@
 #pragma once
 // The drawing window of the buddy system: one row per size class with its free list, the
 // memory as a bar of blocks on the right (occupied red, free white), a status line below.
-#include "demos/storage/MemGraphForm.h"
+#include <array>
+#include <vector>
 
-class TBuddyMemory;
+#include "demos/storage/BuddyMemory.h"
+#include "demos/storage/MemGraphForm.h"
+#include "framework/drawkit/NodeContainer.h"
+
+class TMemBox;
+class TMemList;
+
+// The memory as a column of blocks, each as high as its words, labelled with its address.
+class TBuddyBar : public TNodeContainer {
+ public:
+  explicit TBuddyBar(QWidget* parent = nullptr);
+
+  // The blocks of memory, laid out and repainted; nothing for none.
+  void Show(const TBuddyMemory* memory, int words);
+  void AfterRescale() override { Layout(); }
+
+ protected:
+  // The ground, without a frame of its own.
+  void Paint() override;
+
+ private:
+  void Layout();
+  const TBuddyMemory* memory_ = nullptr;
+  int words_ = 64;
+  // The blocks as last laid out: a redraw that changes nothing paints nothing.
+  std::vector<TBuddyMemory::TBlock> shown_;
+  std::vector<TMemBox*> blocks_;
+};
 
 class TBuddyForm : public TMemGraphForm {
  public:
@@ -14,15 +42,13 @@ class TBuddyForm : public TMemGraphForm {
 
   // The geometry for a bar of `words` words and free lists of classes 0..classes.
   void InitMemoryPicture(int words, int classes);
-  // Paints the free lists and the memory bar as they are now.
-  void ShowInfor() { Redraw(); }
-
- protected:
-  void FormPaint() override;
+  // Shows the free lists and the memory bar as they are now.
+  void ShowMemory() override;
+  void ShowInfor() { ShowMemory(); }
 
  private:
-  void DrawFreeLists();
-  void DrawMemoryBar();
   int words_ = 64;
   int classes_ = 6;
+  std::array<TMemList*, 7> lists_{};
+  TBuddyBar* bar_;
 };

@@ -3,6 +3,7 @@
 #include "demos/storage/MemGraphForm.h"
 #include "framework/engine/BasicData.h"
 #include "framework/shell/MainForm.h"
+#include "platform/Screen.h"
 
 TMemCommandDemo::TMemCommandDemo(const QStringList& source) : TAlgoDemo(source) {}
 TMemCommandDemo::~TMemCommandDemo() = default;
@@ -10,18 +11,21 @@ TMemCommandDemo::~TMemCommandDemo() = default;
 void TMemCommandDemo::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   userForm_ = std::make_unique<TMemUserForm>();
+  userForm_->winId();  // its frame is known before it is first shown, so it is placed whole
   userForm_->hide();
 }
 
-void TMemCommandDemo::SetWindowRect() {
-  userForm_->move(400, 50);
-  MainForm->DockThreePanes(&MemoryForm(), 60, AlgorithmForm, 70, VariableForm);
-}
+void TMemCommandDemo::SetWindowRect() { MainForm->DockThreePanes(&MemoryForm(), 60, AlgorithmForm, 70, VariableForm); }
 
 void TMemCommandDemo::Reset() {
   TAlgoDemo::Reset();
   MemoryForm().MemoryShown = false;
   InitMemoryPicture();
+}
+
+void TMemCommandDemo::UpdateChildWindow() {
+  TAlgoDemo::UpdateChildWindow();
+  MemoryForm().ShowMemory();
 }
 
 void TMemCommandDemo::InitSpace() {
@@ -31,7 +35,17 @@ void TMemCommandDemo::InitSpace() {
   InitMemoryPicture();
 }
 
+void TMemCommandDemo::PlaceUserForm() {
+  const QWidget& drawing = MemoryForm();
+  const QWidget* toolBar = MainForm->ToolBar();
+  const int toolbarBottom = toolBar->mapToGlobal(QPoint(0, toolBar->height())).y();
+  const QRect drawingRect(drawing.mapToGlobal(QPoint(0, 0)), drawing.size());
+  userForm_->move(CommandWindowPlace(QRect(QPoint(0, 0), screen::Size()), toolbarBottom, drawingRect,
+                                     userForm_->frameGeometry().size()));
+}
+
 bool TMemCommandDemo::GetUserOrder() {
+  PlaceUserForm();
   action_ = userForm_->NextCommand();
   if (action_ == TMemUserForm::EndShow) return false;
   n_ = userForm_->Value;

@@ -22,10 +22,12 @@ class TMemCommandDemo : public TAlgoDemo {
   // The command window, hidden until a command is asked for; the derived class makes its
   // memory window after it.
   void CreateChildWindow() override;
-  // The memory window beside the algorithm and the variables, the command window apart.
+  // The memory window beside the algorithm and the variables.
   void SetWindowRect() override;
   // Nothing of the memory drawn until it is initialised again.
   void Reset() override;
+  // The memory drawn as it is after every line, also inside a call that is still changing it.
+  void UpdateChildWindow() override;
 
   TMemUserForm* UserForm() const { return userForm_.get(); }
 
@@ -54,6 +56,9 @@ class TMemCommandDemo : public TAlgoDemo {
   int n_ = 0;
 
  private:
+  // The command window where it covers neither the toolbar nor the memory drawing.
+  void PlaceUserForm();
+
   TMemUserForm::TAction action_ = TMemUserForm::Allocate;
   std::unique_ptr<TMemUserForm> userForm_;
 };

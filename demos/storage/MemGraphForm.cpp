@@ -6,8 +6,8 @@ TMemGraphForm::TMemGraphForm(const char* name, const QString& caption, const QSt
     : TGraphForm(parent) {
   setObjectName(QString::fromLatin1(name));
   SetCaption(caption);
-  SetDesignClientSize(480, 440);
-  Panel1 = Place(new TZqStaticText(this), 0, 400, 480, 40);
+  SetDesignClientSize(kDesignWidth, kDesignHeight);
+  Panel1 = Place(new TZqStaticText(this), 0, kStatusTop, kDesignWidth, kDesignHeight - kStatusTop);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->SetFont(TFont{.Name = QStringLiteral("宋体"), .Height = -19, .Color = clBlue});
   Panel1->SetCaption(status);
@@ -16,9 +16,4 @@ TMemGraphForm::TMemGraphForm(const char* name, const QString& caption, const QSt
 void TMemGraphForm::SetStatusText(const QString& s) {
   Panel1->SetCaption(s);
   Panel1->Repaint();
-}
-
-void TMemGraphForm::Redraw() {
-  Invalidate();
-  Update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The base of the boundary-tag and buddy-system drawing windows: a memory picture drawn
-// from the demonstration's memory once it has been initialised, over a status line.
+// from the demonstration's memory once it has been initialised, over a status line. Its
+// parts are containers placed at the design size, so the picture takes the window's size.
 #include "framework/drawkit/GraphForm.h"
 
 class TZqStaticText;
@@ -14,8 +15,14 @@ class TMemGraphForm : public TGraphForm {
   bool MemoryShown = false;
 
   void SetStatusText(const QString& s);
-  // Paints the memory as it is now.
-  void Redraw();
+  // Shows the memory as it is now (only the empty picture while it is not shown).
+  virtual void ShowMemory() = 0;
 
   TZqStaticText* Panel1;
+
+ protected:
+  static constexpr int kDesignWidth = 480;
+  static constexpr int kDesignHeight = 440;
+  // The status line's design top; the picture lies above it.
+  static constexpr int kStatusTop = 400;
 };

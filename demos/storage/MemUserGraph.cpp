@@ -1,5 +1,7 @@
 #include "demos/storage/MemUserGraph.h"
 
+#include <algorithm>
+
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/InputQuery.h"
@@ -77,4 +79,13 @@ TMemUserForm::TAction TMemUserForm::NextCommand() {
   const TAction action = ExeCute() ? Action : EndShow;
   hide();
   return action;
+}
+
+QPoint CommandWindowPlace(const QRect& screen, int toolbarBottom, const QRect& drawing, QSize window) {
+  const int right = screen.right() + 1 - window.width();
+  int x = right;
+  if (right <= drawing.right() && drawing.left() - screen.left() >= window.width()) x = screen.left();
+  x = std::max(screen.left(), x);
+  const int y = std::max({screen.top(), toolbarBottom, screen.bottom() + 1 - window.height()});
+  return {x, y};
 }

@@ -2,9 +2,19 @@
 // The command window of the boundary-tag and buddy-system demonstrations: shown modally
 // each time their algorithm asks for the next command, it answers allocate (with a size),
 // free (with a block's first address) or end.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 #include "platform/Forms.h"
 
 class TImage;
+
+// Where the command window (of window size, frame included) goes on screen so that it covers
+// neither the toolbar (ending at toolbarBottom) nor the memory drawing: at the bottom of the
+// screen, at its right edge beside the drawing, or at its left edge when only there is room.
+// On a screen too small for both it stays inside the screen and below the toolbar.
+QPoint CommandWindowPlace(const QRect& screen, int toolbarBottom, const QRect& drawing, QSize window);
 
 class TMemUserForm : public TForm {
  public:

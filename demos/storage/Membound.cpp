@@ -83,7 +83,7 @@ void TMemBound::MemBoundTag_AfterBoundA() {
   if (mem_.Changed.empty())
     ShowNoSpace();
   else
-    boundForm_->Redraw();
+    boundForm_->ShowMemory();
 }
 
 // IF p^[N].tag <> 1 THEN
@@ -101,7 +101,7 @@ TData* TMemBound::MemBoundTag_C_BoundD() {
 
 void TMemBound::MemBoundTag_AfterBoundD() {
   mem_.ClearInterior(p_, mem_.W(p_).size);
-  boundForm_->Redraw();
+  boundForm_->ShowMemory();
 }
 
 // ---------------------------------------------------------------- Alloc

@@ -1,7 +1,7 @@
 #include "demos/storage/Membuddy.h"
 
-#include "demos/storage/BoundForm.h"
 #include "demos/storage/BuddyForm.h"
+#include "demos/storage/MemKit.h"
 #include "framework/engine/BasicData.h"
 
 TMemBuddy::TMemBuddy(const QStringList& source) : TMemCommandDemo(source) {}

@@ -9,7 +9,9 @@
 TMempackform::TMempackform(QWidget* parent) : TGraphForm(parent) {
   setObjectName(QStringLiteral("Mempackform"));
   SetCaption(QStringLiteral("存储紧缩演示"));
-  Store = new TStoreBase(this);
+  // The store's texts take the window's size against this one.
+  SetDesignClientSize(480, 440);
+  Store = Place(new TStoreBase(this), 0, 0, 480, 440 / 20 * 19);
   Store->setObjectName(QStringLiteral("Store"));
   const auto button = [this](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, this);

@@ -1,5 +1,7 @@
 #include "demos/storage/StoreBase.h"
 
+#include "demos/storage/MemKit.h"
+#include "framework/drawkit/WesternText.h"
 #include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
@@ -29,9 +31,7 @@ void TStoreUnit::Paint() {
   c.Rectangle(0, 0, width(), height());
   const QString text = DrawingText();
   if (text.isEmpty()) return;
-  c.Font.Name = QStringLiteral("宋体");
-  c.Font.SetSize(height() < 8 ? 1 : (height() - 5) / 2);
-  c.Font.Color = clBlack;
+  c.Font = font;
   c.SetBkMode(TRANSPARENT);
   c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
 }
@@ -63,6 +63,13 @@ void TStoreBase::Layout() {
   const int cellH = (height() - 8) / kLines;
   for (int line = 0; line < kLines; ++line)
     for (int col = 0; col < 5; ++col) Cell(line, col)->setGeometry(left + col * cellW, 4 + line * cellH, cellW, cellH);
+  // The texts grow with the window, and are never smaller than a cell's own size gives.
+  TFont font = MemFont(Ratio(), 12, clBlack);
+  TFont cellSize;
+  cellSize.SetSize(cellH < 8 ? 1 : (cellH - 5) / 2);
+  font.Height = std::min(font.Height, cellSize.Height);
+  textRoom_ = QSize(cellW - 4, cellH - 2);
+  font_ = FitFont(font, QStringLiteral("begin"), textRoom_);
   ShowBlocks();
 }
 
@@ -72,10 +79,12 @@ void TStoreBase::ShowBlocks() {
     const int row = model_.RowOfUnit(u);
     unit->state = row < 0 ? clnormal : kStateAllocated;
     unit->color = row < 0 ? clWhite : model_.Rows()[static_cast<std::size_t>(row)].color;
+    unit->font = font_;
     unit->Invalidate();
   }
   for (int col = 0; col < 5; ++col) {
     Cell(0, col)->data = QString::fromLatin1(kHeader[static_cast<std::size_t>(col)]);
+    Cell(0, col)->font = font_;
     Cell(0, col)->Invalidate();
   }
   const auto& rows = model_.Rows();
@@ -91,6 +100,8 @@ void TStoreBase::ShowBlocks() {
       cell->state = col == 4 ? kStateAllocated : clnormal;
       cell->color = r.color;
       cell->data = texts[col];
+      // A long name takes a smaller font rather than lose its ends.
+      cell->font = FitFont(font_, texts[col], textRoom_);
       cell->Invalidate();
     }
   }
@@ -124,7 +135,7 @@ void TStoreBase::Compact() {
 
 void TStoreBase::AllocateSpaceQuery() {
   QString name;
-  if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name)) return;
+  if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name)) return;
   QString sizeText = QStringLiteral("10");
   if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText)) return;
   bool ok = false;

@@ -8,6 +8,7 @@
 #include "demos/storage/StoreModel.h"
 #include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
+#include "platform/Font.h"
 
 enum Tstate { clnormal = 0, clread = 1, clwrite = 2 };
 // The state of a unit of an allocated block (and of a coloured table cell).
@@ -21,6 +22,8 @@ class TStoreUnit : public TCanvasWidget, public TKitControl {
   int state = clnormal;
   QString data;
   TColor color = clWhite;
+  // The font of its text, set with its place.
+  TFont font;
 
   // What the unit shows: its data when normal, "R" or "w" when read or written, nothing
   // when it shows a block's colour.
@@ -59,6 +62,8 @@ class TStoreBase : public TNodeContainer {
   // Units and table as the model has them now, repainted.
   void ShowBlocks();
   TStoreModel model_;
+  TFont font_;
+  QSize textRoom_;
   std::array<TStoreUnit*, TStoreModel::kUnits> units_{};
   std::array<TStoreUnit*, kLines * 5> cells_{};
 };

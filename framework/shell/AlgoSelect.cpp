@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -74,6 +75,61 @@ class TItemPicture : public QWidget {
   }
 };
 
+// A catalogue caption in the Song face with its Latin letters in the serif face: the Song
+// face's own Latin glyphs are thin and small beside its characters, and the characters after
+// them stood at a fraction of a pixel, which draws an unhinted glyph narrower, so that "B树"
+// and "B+树" looked a size smaller than their neighbours. Each run is drawn in its own face
+// on one baseline from a whole pixel, so the characters look exactly as in every other
+// caption.
+class TCaptionLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  QSize sizeHint() const override {
+    int width = 0, ascent = 0, descent = 0;
+    ForEachRun([&](const QString& run, const QFont& f) {
+      const QFontMetricsF m(f);
+      width += RunWidth(m, run);
+      ascent = std::max(ascent, QFontMetrics(f).ascent());
+      descent = std::max(descent, QFontMetrics(f).descent());
+    });
+    return {width, ascent + descent};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    int ascent = 0;
+    ForEachRun([&](const QString&, const QFont& f) { ascent = std::max(ascent, QFontMetrics(f).ascent()); });
+    int x = 0;
+    ForEachRun([&](const QString& run, const QFont& f) {
+      p.setFont(f);
+      p.drawText(x, ascent, run);
+      x += RunWidth(QFontMetricsF(f), run);
+    });
+  }
+
+ private:
+  static int RunWidth(const QFontMetricsF& m, const QString& run) {
+    return static_cast<int>(std::ceil(m.horizontalAdvance(run)));
+  }
+  template <class F>
+  void ForEachRun(F&& visit) const {
+    QFont latin = font();
+    latin.setFamily(SubstituteFamily(QStringLiteral("Times New Roman")));
+    const QString t = text();
+    for (qsizetype start = 0; start < t.size();) {
+      const bool isLatin = t[start].unicode() < 0x80;
+      qsizetype end = start + 1;
+      while (end < t.size() && (t[end].unicode() < 0x80) == isLatin) ++end;
+      visit(t.mid(start, end - start), isLatin ? latin : font());
+      start = end;
+    }
+  }
+};
+
 // The small square beside a language button: red when that language is chosen.
 class TLangShape : public QWidget {
  public:
@@ -100,6 +156,15 @@ QFont LayoutFont(const QString& name, int pixelHeight, TFontStyles style = 0) {
   f.Height = -std::max(1, pixelHeight);
   f.Style = style;
   return f.ToQFont();
+}
+
+// A catalogue caption in the Song face, its Latin letters in the serif face: the Song face's
+// own Latin glyphs are thin and small beside its characters, so that "B树" and "B+树" looked
+// a size smaller than their neighbours.
+QFont CaptionFont(int pixelHeight) {
+  QFont f = LayoutFont(QStringLiteral("宋体"), pixelHeight);
+  f.setFamilies({SubstituteFamily(QStringLiteral("Times New Roman")), f.family()});
+  return f;
 }
 
 QToolButton* FlatButton(QWidget* parent, const QString& caption, const QFont& font) {
@@ -209,8 +274,8 @@ void TAlgoSelectForm::CreateItem(TAlgoSelectItem& item, int tag) {
   picture->installEventFilter(this);
   picture->hide();
   item.Image = picture;
-  item.Caption = new QLabel(this);
-  item.Caption->setFont(LayoutFont(QStringLiteral("宋体"), side_ * 9 / 20));
+  item.Caption = new TCaptionLabel(this);
+  item.Caption->setFont(CaptionFont(side_ * 9 / 20));
   item.Caption->setCursor(Qt::PointingHandCursor);
   item.Caption->setMouseTracking(true);
   item.Caption->installEventFilter(this);

@@ -236,6 +236,7 @@ void TMainForm::DrawCaption(const QString& text) {
   c.Font.Color = clYellow;
   c.TextOut(16, y, text);
   c.Brush.Style = bsSolid;
+  captionBox_->setAccessibleDescription(text);  // the painted caption, in words
   captionImage_ = captionBitmap_.Image().convertToFormat(QImage::Format_ARGB32);
   const QRgb see = ToQRgb(gray);
   for (int yy = 0; yy < captionImage_.height(); ++yy) {

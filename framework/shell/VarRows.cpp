@@ -142,7 +142,19 @@ bool TVarRows::UpdateValues() {
       row.Changed = true;
     }
     TData* node = row.Data;
-    if (!node->Modified()) continue;
+    if (!node->Modified()) {
+      // Unassigning a value changes its text without marking it modified: the row shows
+      // what the value now reads ("???"), unmarked, as nothing was computed.
+      const QString now = row.Status == TVarStatus::Atom ? text::CutToBytes(node->GetText(), kMaxTextBytes)
+                                                         : MarkedText(node).Text;
+      if (now != row.Value) {
+        row.Value = now;
+        row.Mark.clear();
+        row.ValueWidth = measure_(row.Value) + 36;
+        any = true;
+      }
+      continue;
+    }
     if (row.Status == TVarStatus::Atom) {
       row.Value = text::CutToBytes(node->GetText(), kMaxTextBytes);
       row.Mark.clear();

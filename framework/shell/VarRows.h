@@ -53,7 +53,8 @@ class TVarRows {
   // be absent). Opened composites are closed again.
   void Reload(TData* globals, TData* locals);
   // Re-reads the values whose data was modified and clears their flags; the marks of the
-  // previous update disappear. True when any row changed.
+  // previous update disappear. A value whose text changed unmarked (unassigned) is shown
+  // as it reads, without marks. True when any row changed.
   bool UpdateValues();
   // Opens a closed composite of level 1 or 2 (its parts inserted below it) or closes an
   // open one; a leaf or a level-3 row does nothing. True when the rows changed.

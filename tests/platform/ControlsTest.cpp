@@ -216,3 +216,46 @@ TEST(Controls, GraphicControlsReportMouseActions) {
   QTest::mouseClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
   EXPECT_EQ(seen, QStringList({"down 0 5,6", "up 5,6", "click"}));
 }
+
+namespace {
+
+int Count(const QImage& image, TColor colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += At(image, x, y) == colour;
+  return n;
+}
+
+}  // namespace
+
+// A dialog gives its font and colour to its buttons (the generalized-list and graph input
+// dialogs' 确定): disabled, every button class shows its caption grey, none in its colour.
+TEST(Controls, DisabledButtonsLookDisabledWhateverTheirColour) {
+  TForm form;
+  form.resize(400, 60);
+  TFont font;
+  font.Name = QStringLiteral("宋体");
+  font.Height = -29;
+  font.Color = clRed;
+  ApplyFont(form, font);
+  auto* push = new TButton(QStringLiteral("确定"), &form);
+  push->setGeometry(0, 0, 100, 40);
+  auto* flat = new TButton(QStringLiteral("确定"), &form);
+  flat->setFlat(true);
+  flat->setGeometry(100, 0, 100, 40);
+  auto* speed = new TSpeedButton(QStringLiteral("确定"), &form);
+  speed->setGeometry(200, 0, 100, 40);
+  auto* own = new TButton(QStringLiteral("确定"), &form);
+  ApplyFont(*own, font);  // given its colour itself
+  own->setGeometry(300, 0, 100, 40);
+  form.show();
+  const std::pair<QWidget*, std::string> buttons[] = {
+      {push, "TButton"}, {flat, "flat TButton"}, {speed, "TSpeedButton"}, {own, "TButton with its own colour"}};
+  for (const auto& [b, name] : buttons) {
+    EXPECT_GT(Count(Shot(*b), clRed), 10) << name << ": enabled, in its colour";
+    b->setEnabled(false);
+    const QImage grey = Shot(*b);
+    EXPECT_EQ(Count(grey, clRed), 0) << name << ": disabled, yet in its enabled colour";
+    EXPECT_GT(Count(grey, clGrayText), 10) << name << ": disabled, the caption grey";
+  }
+}

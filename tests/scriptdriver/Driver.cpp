@@ -1,24 +1,17 @@
 #include "tests/scriptdriver/Driver.h"
 
 #include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
-#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
@@ -27,6 +20,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Pacing.h"
 #include "platform/Screen.h"
+#include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -261,24 +255,6 @@ void Driver::SelectLine(const Command& c) {
     Fail(QStringLiteral("%1: the algorithm window has no such procedure or row").arg(c.text));
 }
 
-namespace {
-
-// The text a control shows, for "print text".
-QString TextOf(QWidget& w) {
-  if (auto* e = qobject_cast<QLineEdit*>(&w)) return e->text();
-  if (auto* l = qobject_cast<QLabel*>(&w)) return l->text();
-  if (auto* t = qobject_cast<QTextEdit*>(&w)) return t->toPlainText();
-  if (auto* t = qobject_cast<QPlainTextEdit*>(&w)) return t->toPlainText();
-  if (auto* s = qobject_cast<QSpinBox*>(&w)) return QString::number(s->value());
-  if (auto* s = qobject_cast<QAbstractSlider*>(&w)) return QString::number(s->value());
-  if (auto* t = dynamic_cast<TZqStaticText*>(&w)) return t->Caption();
-  if (const QString caption = CaptionOf(w); !caption.isEmpty()) return caption;
-  // A picture control says in words what it shows.
-  if (!w.accessibleDescription().isEmpty()) return w.accessibleDescription();
-  return w.windowTitle();
-}
-
-}  // namespace
 
 void Driver::PrintWhat(const Command& c) {
   const QString& what = c.args[0];
@@ -302,9 +278,14 @@ void Driver::PrintWhat(const Command& c) {
   } else if (what == QLatin1String("text")) {
     QWidget* w = FindInWindows(c.args[1]);
     if (w == nullptr) return;
+    const std::optional<QString> shown = script::ShownText(*w);
+    if (!shown) {
+      Fail(QStringLiteral("print text %1: a %2 shows no text that can be read").arg(c.args[1], script::ClassNameOf(*w)));
+      return;
+    }
     // A control the user cannot see says so: "text BtnL (hidden) = <<".
     Print(QStringLiteral("text %1%2 = %3")
-              .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), TextOf(*w)));
+              .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), *shown));
   } else if (what == QLatin1String("drawing")) {
     PrintDrawing(c.args.size() > 1 ? c.args[1] : QString());
   } else if (what == QLatin1String("vars")) {

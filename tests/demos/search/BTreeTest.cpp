@@ -283,6 +283,30 @@ QByteArray Record(const QString& cls, int keyNum, const QString& keys, const QSt
                                           {QStringLiteral("TagStr"), tags}});
 }
 
+TEST(BPlusLeafRow, TheUnitIsTheAreasFortyFifthUnlessTheLeavesNeedLess) {
+  // 13 keys in 5 leaves under 2 parents: 13 + 3 sibling gaps + 2 for the gap between the
+  // groups + 1 free = 19 units, which 990 / 45 = 22 leaves room for.
+  EXPECT_EQ(BPlusLeafUnit(990, 13, 5, 2, 990 / 45), 22);
+  // 64 keys in 16 leaves under 4 parents need 64 + 12 + 6 + 1 = 83 units.
+  EXPECT_EQ(BPlusLeafUnit(990, 64, 16, 4, 22), 11);
+  // A tree without a leaf row keeps the unit; nothing gives less than a pixel.
+  EXPECT_EQ(BPlusLeafUnit(990, 0, 0, 0, 22), 22);
+  EXPECT_EQ(BPlusLeafUnit(10, 64, 16, 4, 0), 1);
+}
+
+TEST(BPlusLeafRow, GroupsStayWhereTheyWantUnlessTheyWouldMeetOrLeaveTheRow) {
+  // Room for all: every group where it wants to be.
+  EXPECT_EQ(BPlusGroupLefts({10, 200, 400}, {100, 100, 100}, 20, 10, 600), (std::vector<int>{10, 200, 400}));
+  // The second would start inside the first: it moves right, the gap kept, and pushes the
+  // third along.
+  EXPECT_EQ(BPlusGroupLefts({10, 60, 150}, {100, 100, 100}, 20, 10, 600), (std::vector<int>{10, 130, 250}));
+  // Past the right end: the last group comes back inside and the one before it gives way
+  // as far as it must.
+  EXPECT_EQ(BPlusGroupLefts({10, 300, 420}, {100, 100, 150}, 20, 10, 500), (std::vector<int>{10, 230, 350}));
+  // A row too narrow for them all keeps them apart from its left end.
+  EXPECT_EQ(BPlusGroupLefts({0, 0}, {100, 100}, 20, 10, 150), (std::vector<int>{10, 130}));
+}
+
 TEST_F(BTrees, ASavedFileHoldsOneRecordPerNodeAndLoadsBackTheSameTree) {
   EXPECT_TRUE(tree.SaveToBytes().isEmpty());
   InsertAll({30, 10, 20, 40, 50});

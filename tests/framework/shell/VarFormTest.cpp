@@ -76,6 +76,23 @@ TEST_F(DemoWindows, ColumnsFitTheWidestTexts) {
   EXPECT_EQ(vars.VarGrid()->ClientHeight() % vars.RowHeight(), 0);
 }
 
+// A demonstration may unassign values after its reset has shown them (the sequential
+// search's Result): the window shows "???" from then on, unmarked, also inside a record.
+TEST_F(DemoWindows, UnassignedValuesShowQuestionMarksUnmarked) {
+  TRecDemo& d = Start(TRecDemo::Text(), 1);
+  TVariableForm& vars = Vars();
+  d.Calls->SetAssigned(false);
+  d.P->Items(0)->SetAssigned(false);
+  d.UpdateChildWindow();
+  EXPECT_EQ(Texts(vars), QStringList({"calls = ???", "p = (???,0)"})) << "the start still showed 0";
+  d.TraceInto();
+  EXPECT_EQ(Texts(vars), QStringList({"calls = ???", "p = (???,0)", "k = 1"}));
+  d.Calls->SetAssigned(true);  // assigning it again is a change, marked
+  d.UpdateChildWindow();
+  EXPECT_EQ(vars.RowText(0), "calls = 0 *");
+  EXPECT_EQ(vars.VarGrid()->Cells(1, 1), "0");
+}
+
 TEST(VariableWindow, WithoutADemonstrationOnlyTheHeader) {
   TVariableForm vars;
   vars.ReloadVariables();

@@ -1,0 +1,41 @@
+#include "demos/search/PanelControls.h"
+
+#include <QAbstractButton>
+
+#include "platform/Forms.h"
+
+namespace {
+void SetFont(QWidget& control, const TFont& font) {
+  // A button keeps its palette, which greys its text while it is disabled.
+  if (qobject_cast<QAbstractButton*>(&control))
+    control.setFont(font.ToQFont());
+  else
+    ApplyFont(control, font);
+}
+}  // namespace
+
+void TPanelControls::Add(QWidget* control, const QRect& design, const TFont& font) {
+  entries_.push_back({control, design, font, -1});
+  control->setGeometry(design);
+  SetFont(*control, font);
+}
+
+void TPanelControls::AddStretched(QWidget* control, const QRect& design, int rightMargin, const TFont& font) {
+  Add(control, design, font);
+  entries_.back().rightMargin = rightMargin;
+}
+
+QRect TPanelControls::Grown(const TDesignRatio& r, const QRect& design) {
+  return {r.Grow(design.left()), r.Grow(design.top()), r.Grow(design.width()), r.Grow(design.height())};
+}
+
+void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {
+  for (const Entry& e : entries_) {
+    QRect bounds = Grown(r, e.design);
+    if (e.rightMargin >= 0) bounds.setRight(panelWidth - r.Grow(e.rightMargin) - 1);
+    e.control->setGeometry(bounds);
+    SetFont(*e.control, r.Font(e.font, std::abs(e.font.Height)));
+    if (auto* button = qobject_cast<QAbstractButton*>(e.control); button && !button->icon().isNull())
+      button->setIconSize(QSize(r.Grow(16), r.Grow(16)));
+  }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The controls of a search tree window's bottom panel (the key edit, the operation buttons,
+// the status line). They grow with the window by the smaller of its two ratios (never below
+// their design size), so a button keeps its shape and its text grows with it.
+#include <QRect>
+#include <vector>
+
+#include "framework/drawkit/ScaledControls.h"
+#include "platform/Font.h"
+
+class QWidget;
+
+class TPanelControls {
+ public:
+  // control at its design bounds in the panel, written in font.
+  void Add(QWidget* control, const QRect& design, const TFont& font = TFont{});
+  // The same for a control whose right edge keeps rightMargin (a design length) from the
+  // panel's right edge.
+  void AddStretched(QWidget* control, const QRect& design, int rightMargin, const TFont& font = TFont{});
+  // Places every control for ratio r in a panel panelWidth wide.
+  void Apply(const TDesignRatio& r, int panelWidth) const;
+
+  // A design rectangle grown by the smaller ratio, never below its design size.
+  static QRect Grown(const TDesignRatio& r, const QRect& design);
+
+ private:
+  struct Entry {
+    QWidget* control;
+    QRect design;
+    TFont font;
+    int rightMargin;  // -1: keeps its own width
+  };
+  std::vector<Entry> entries_;
+};
