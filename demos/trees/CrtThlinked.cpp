@@ -28,6 +28,8 @@ void TThrdCrtDemo::UpdateChildWindow() {
   graphForm_->Tree->Repaint();
 }
 
+void TThrdCrtDemo::ShowGraph() { graphForm_->Tree->PlacePointers(); }
+
 void TThrdCrtDemo::SaveData(const QString& fileName) { graphForm_->Tree->SaveToFile(fileName); }
 
 void TThrdCrtDemo::LoadData(const QString& fileName) {

@@ -81,6 +81,8 @@ void TThrdInDel::UpdateChildWindow() {
   graphForm_->Tree->Repaint();
 }
 
+void TThrdInDel::ShowGraph() { graphForm_->Tree->PlacePointers(); }
+
 void TThrdInDel::SaveData(const QString& fileName) { graphForm_->Tree->SaveToFile(fileName); }
 
 void TThrdInDel::LoadData(const QString& fileName) {

@@ -28,6 +28,8 @@ class TThrdInDel : public TFormDemo<TThrdInDelGraphForm> {
   void DemoFinished() override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
+  // After a resize: pointers on one node apart again.
+  void ShowGraph() override;
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
 

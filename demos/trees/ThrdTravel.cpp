@@ -29,6 +29,8 @@ void TThrdTravel::UpdateChildWindow() {
   graphForm_->Tree->Repaint();
 }
 
+void TThrdTravel::ShowGraph() { graphForm_->Tree->PlacePointers(); }
+
 void TThrdTravel::SaveData(const QString& fileName) { graphForm_->Tree->SaveToFile(fileName); }
 
 void TThrdTravel::LoadData(const QString& fileName) {

@@ -20,6 +20,8 @@ class TThrdTravel : public TFormDemo<TThrdTravGraphForm> {
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void UpdateChildWindow() override;
+  // After a resize: pointers on one node apart again.
+  void ShowGraph() override;
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
 

@@ -87,7 +87,7 @@ void TThrdTreeNode::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TCol
   const TTreeNodeBase& upper = stair < other.stair ? static_cast<const TTreeNodeBase&>(*this) : other;
   const TTreeNodeBase& lower = stair < other.stair ? other : static_cast<const TTreeNodeBase&>(*this);
   canvas.Pen.Color = color;
-  canvas.Pen.Width = 1;
+  canvas.Pen.Width = Tree().Ratio().Grow(1);
   canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height());
   canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
 }
@@ -193,28 +193,34 @@ void TThrdTreeNode::DrawRightThread(TCanvas& canvas, TColor color) const { DrawT
 void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
   const TBinTreeNode* target = left ? LeftChild : RightChild;
   if (!IsNodeOf(Tree(), target)) return;
+  const TDesignRatio r = Tree().Ratio();
   canvas.Pen.Color = color;
-  canvas.Pen.Width = 2;
+  canvas.Pen.Width = r.Grow(2);
   const int out = left ? -1 : 1;  // the side the thread leaves on
   const int x = left ? this->x() : this->x() + width();
   const int tx = left ? target->x() : target->x() + target->width();
   const int top = y(), bottom = y() + height();
+  const int loop = r.Grow(15), bracket = r.Grow(10);
   if (target == this) {
     canvas.MoveTo(x, top);
-    canvas.LineTo(x, top - 15);
-    canvas.LineTo(x + 15 * out, top - 15);
-    canvas.LineTo(x + 15 * out, top + height() / 2);
-    DrawThinArrow(canvas, x + 15 * out, top + height() / 2, x, top + height() / 2, color);
+    canvas.LineTo(x, top - loop);
+    canvas.LineTo(x + loop * out, top - loop);
+    canvas.LineTo(x + loop * out, top + height() / 2);
+    DrawThinArrow(canvas, x + loop * out, top + height() / 2, x, top + height() / 2, color);
   } else if (target->stair < stair) {
     DrawThinArrow(canvas, x, top, tx, target->y() + target->height(), color);
   } else if (target->stair > stair) {
     DrawThinArrow(canvas, x, bottom, tx, target->y(), color);
   } else {
+    // Two neighbours threading to each other bracket into the one gap between them: each keeps
+    // to its own third of it.
+    const int gap = left ? this->x() - (target->x() + target->width()) : target->x() - (this->x() + width());
+    const int side = gap > 0 ? std::clamp(gap / 3, 2, bracket) : bracket;
     canvas.MoveTo(x, bottom);
-    canvas.LineTo(x, bottom + 10);
-    canvas.LineTo(x + 10 * out, bottom + 10);
-    canvas.LineTo(x + 10 * out, top - 10);
-    DrawThinArrow(canvas, x + 10 * out, top - 10, tx, target->y(), color);
+    canvas.LineTo(x, bottom + bracket);
+    canvas.LineTo(x + side * out, bottom + bracket);
+    canvas.LineTo(x + side * out, top - bracket);
+    DrawThinArrow(canvas, x + side * out, top - bracket, tx, target->y(), color);
   }
 }
 
@@ -334,6 +340,11 @@ void TThrdTree::Restore(const QByteArray& bytes) {
 
 TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }
 
+int TThrdTree::BottomMargin() const {
+  const TDesignRatio r = Ratio();
+  return r.Grow(10) + r.Grow(2) + 1;  // the bracket's depth and its pen
+}
+
 TRecordCheck TThrdTree::FileCheck() const {
   return [](const TPropertyValues& values) {
     return IntOf(values, "ltag", 0) != 0 || IntOf(values, "rtag", 0) != 0
@@ -355,11 +366,11 @@ void TThrdTree::Paint() {
     const int hx = thrt->x() + thrt->width() / 2, hy = thrt->y() + thrt->height();
     const int rx = root.x() + root.width() / 2;
     c.Pen.Color = LineColor;
-    c.Pen.Width = 1;
+    c.Pen.Width = Ratio().Grow(1);
     c.MoveTo(hx, hy);
     if (thrt->y() == root.y()) {
       // Side by side: down, across below both, and up into the root.
-      const int below = hy + 10;
+      const int below = hy + Ratio().Grow(10);
       c.LineTo(hx, below);
       c.LineTo(rx, below);
       c.LineTo(rx, root.y() + root.height());

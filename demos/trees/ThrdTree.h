@@ -47,6 +47,8 @@ class TThrdTreeNode : public TBinCharTreeNode {
   void SetFileValues(const stream::TPropertyValues& values) override;
   // In words: the letter and the two tags, "D 1 1".
   QString DrawingText() const override;
+  // The box holds the tags and the letter; no caption is written.
+  bool CaptionShown() const override { return false; }
 
  protected:
   // Three boxes: the tags on either side of the letter; no picture, no caption.
@@ -101,6 +103,8 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
 
  protected:
   void Paint() override;
+  // Room under the last level for the threads that bend below a node.
+  int BottomMargin() const override;
   TBinTreeNode* NewFullTreeNode() override;
   // A record whose tags are not 0 is refused: saved trees are never threaded.
   TRecordCheck FileCheck() const override;

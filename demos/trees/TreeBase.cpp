@@ -4,8 +4,10 @@
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/TreeFile.h"
+#include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
@@ -22,6 +24,11 @@ std::int32_t IntValue(const TPropertyValues& values, const char* name, std::int3
 }
 
 int Pow2(int n) { return static_cast<int>(std::lround(std::pow(2.0, n))); }
+
+// Below this (design pixels, grown with the window) a node's letter and links are lost.
+constexpr int kLeastNode = 16;
+// Captions are never written smaller than this many pixels.
+constexpr int kLeastCaption = 10;
 
 }  // namespace
 
@@ -43,7 +50,7 @@ QString TTreeNodeBase::GetCaption() const { return caption_; }
 
 void TTreeNodeBase::SetCaption(const QString& caption) {
   caption_ = text::CutToBytes(caption, TData::MaxNameBytes);
-  Repaint();
+  tree_.Invalidate();  // the tree writes it
 }
 
 void TTreeNodeBase::FreeSubtree() { delete this; }
@@ -53,7 +60,7 @@ void TTreeNodeBase::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TCol
   const TTreeNodeBase& upper = stair < other.stair ? *this : other;
   const TTreeNodeBase& lower = stair < other.stair ? other : *this;
   canvas.Pen.Color = color;
-  canvas.Pen.Width = 2;
+  canvas.Pen.Width = tree_.Ratio().Grow(2);
   canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height() / 2);
   canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
 }
@@ -121,11 +128,6 @@ void TTreeNodeBase::PaintTexts() {
   c.Brush.Style = bsClear;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  if (ShowName) {
-    c.Font.Height = static_cast<int>(std::lround(0.5 * height()));
-    c.Font.Color = clBlack;
-    c.TextOut(0, -static_cast<int>(std::lround(0.07 * height())), caption_);
-  }
   if (NodeData) {
     const QString text = NodeData->GetText();
     c.Font.Height = ShowName ? static_cast<int>(std::lround(0.8 * height())) : height();
@@ -140,19 +142,18 @@ void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number
   c.Brush.Style = bsClear;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
+  // Cell heights in pixels, the two texts filling the node's height between them; a small node
+  // keeps both at a size where a sign and a digit can still be told apart.
   const int h = height();
-  if (ShowName) {
-    c.Font.Style = fsBold;
-    c.Font.SetSize(std::max(1, h / 5));
-    c.Font.Color = clBlack;
-    c.TextOut(0, -(h / 12), caption_);
-  }
-  c.Font.Style = 0;
+  const int keyCell = std::max(h * 11 / 20, 12);
+  const int numberCell = std::max(h * 9 / 20, 11);
+  const int top = std::max(0, (h - keyCell - numberCell) / 2);
+  c.Font.Style = fsBold;
   c.Font.Color = RGB(255, 255, 0);
-  c.Font.SetSize(std::max(1, h / 3));
-  c.TextOut((width() - c.TextWidth(key)) / 2, 0, key);
-  c.Font.SetSize(std::max(1, h / 4));
-  c.TextOut((width() - c.TextWidth(number)) / 2, h / 2, number);
+  c.Font.Height = keyCell;
+  c.TextOut((width() - c.TextWidth(key)) / 2, top, key);
+  c.Font.Height = numberCell;
+  c.TextOut((width() - c.TextWidth(number)) / 2, top + keyCell, number);
 }
 
 // ---------------------------------------------------------------- TBinTreeNode
@@ -385,17 +386,79 @@ int TBinTree::ComputeLayout() {
 
 int TBinTree::Relayout() { return ComputeLayout(); }
 
+int TBinTree::LeastNodeSize() const { return Ratio().Grow(kLeastNode); }
+
 void TBinTree::Arrange() {
   if (TBinTreeNode* root = Root()) {
     const int w = width() - PointerSize;
-    const int h = height() - PointerSize;
+    const int h = height() - PointerSize - BottomMargin();
     const int nodeWidth = ComputeLayout();
     const int nodeHeight = Relayout();
-    root->setGeometry((w - nodeWidth) / 2 + PointerSize, PointerSize, nodeWidth, nodeHeight);
-    root->PlaceNode(h, w, nodeWidth, nodeHeight, PointerSize, MaxDepth);
+    // Columns are worth it only where the level layout loses the nodes and they do better.
+    int count = 0;
+    root->ForEach([&count](TTreeNodeBase&) {
+      ++count;
+      return true;
+    });
+    const int levels = std::max(MaxDepth, 1);
+    // Nodes on one level stand two columns apart at least; a node is three quarters of that,
+    // and the outer columns keep their nodes inside the area.
+    const int columnSize = std::min(3 * w / (2 * count + 1), h / levels * 3 / 5);
+    if (std::min(nodeWidth, nodeHeight) < LeastNodeSize() && columnSize > std::min(nodeWidth, nodeHeight)) {
+      ArrangeByColumns(w, h, columnSize);
+    } else {
+      root->setGeometry((w - nodeWidth) / 2 + PointerSize, PointerSize, nodeWidth, nodeHeight);
+      root->PlaceNode(h, w, nodeWidth, nodeHeight, PointerSize, MaxDepth);
+    }
   }
   NameNodes();
+  PlacePointers();
   Invalidate();
+}
+
+void TBinTree::PlacePointers() {
+  std::vector<TPointer2*> placed;
+  const QObjectList kids = children();  // a copy: placing a pointer raises it, reordering them
+  for (QObject* child : kids) {
+    auto* pointer = dynamic_cast<TPointer2*>(child);
+    if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
+    pointer->Reposition();
+    for (bool moved = true; moved;) {
+      moved = false;
+      for (const TPointer2* other : placed)
+        if (other->geometry().intersects(pointer->geometry()) && other->y() == pointer->y()) {
+          pointer->move(other->x() + other->width(), pointer->y());
+          moved = true;
+        }
+    }
+    placed.push_back(pointer);
+  }
+}
+
+void TBinTree::ArrangeByColumns(int areaWidth, int areaHeight, int size) {
+  std::vector<TBinTreeNode*> nodes;
+  Root()->ForEach([&nodes](TTreeNodeBase& n) {
+    nodes.push_back(static_cast<TBinTreeNode*>(&n));
+    return true;
+  });
+  std::vector<int> parents(nodes.size(), -1);
+  std::vector<bool> left(nodes.size(), false);
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    const auto at = std::find(nodes.begin(), nodes.end(), nodes[i]->ParentNode);
+    if (i > 0 && at != nodes.end()) parents[i] = static_cast<int>(at - nodes.begin());
+    left[i] = nodes[i]->IsLeftChild();
+  }
+  const std::vector<int> columns = InorderColumns(parents, left);
+  const int levels = std::max(MaxDepth, 1);
+  const int step = levels > 1 ? (areaHeight - size) / (levels - 1) : 0;
+  const double columnWidth =
+      nodes.size() > 1 ? static_cast<double>(areaWidth - size) / static_cast<double>(nodes.size() - 1) : 0;
+  const int first = PointerSize + (nodes.size() > 1 ? size / 2 : areaWidth / 2);
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    const int centre = first + static_cast<int>(std::lround(columnWidth * columns[i]));
+    const int top = step * (std::min(nodes[i]->stair, levels) - 1) + PointerSize;
+    nodes[i]->setGeometry(centre - size / 2, top, size, size);
+  }
 }
 
 void TBinTree::NameNodes() {
@@ -431,6 +494,25 @@ void TBinTree::Paint() {
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (node && node->ParentNode) node->DrawLinkTo(*node->ParentNode, c, LineColor);
   }
+  PaintCaptions(c);
+}
+
+void TBinTree::PaintCaptions(TCanvas& canvas) const {
+  std::vector<TCaptionSpot> spots;
+  for (QObject* child : children()) {
+    auto* node = dynamic_cast<TTreeNodeBase*>(child);
+    if (!node || node->isHidden() || !node->CaptionShown()) continue;
+    TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
+    if (node->ParentNode) spot.ParentCentre = node->ParentNode->geometry().center();
+    spots.push_back(spot);
+  }
+  if (spots.empty()) return;
+  const TCaptionPlan plan = PlanCaptions(spots, width(), PointerSize, kLeastCaption);
+  canvas.Font = plan.Font;
+  canvas.Brush.Style = bsClear;
+  canvas.SetBkMode(TRANSPARENT);
+  canvas.SetTextAlign(TA_LEFT | TA_TOP);
+  for (std::size_t i = 0; i < spots.size(); ++i) canvas.TextOut(plan.Boxes[i].left(), plan.Boxes[i].top(), spots[i].Text);
 }
 
 QByteArray TBinTree::SaveToBytes() const {

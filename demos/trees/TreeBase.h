@@ -84,6 +84,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
+  // Whether the tree writes the caption beside the node (the node itself never draws it).
+  virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
   // The node's class name as the code names it (derived nodes of other chapters give theirs).
   virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
 
@@ -93,8 +95,8 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
-  // The texts of a node showing a number under its key: the caption (when shown) in black on
-  // the upper left, key in the upper half and, smaller, number in the lower, centred in yellow.
+  // The texts of a node showing a number under its key: key in the upper half and, smaller,
+  // number in the lower, centred in yellow (the tree writes the caption above the node).
   void PaintKeyOverNumber(const QString& key, const QString& number);
 
  private:
@@ -249,8 +251,15 @@ class TBinTree : public TTreeBase {
   int ComputeLayout() override;
   int Relayout() override;
   // Places the root centred in the free area and its subtree by PlaceNode, then names the
-  // nodes by place.
+  // nodes by place and puts the pointers standing on nodes back on them. A tree so deep that
+  // this makes its nodes smaller than LeastNodeSize gets one column a node in inorder
+  // instead, its nodes as large as two columns and its levels allow.
   void Arrange() override;
+  // The smallest node at which a letter and the links to it can still be seen.
+  int LeastNodeSize() const;
+  // Puts every shown pointer standing on a node back on it; a pointer that would cover
+  // another one (two variables on one node) moves right by a head, so both captions show.
+  void PlacePointers();
   // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
   virtual TBinTreeNode* NewRoot();
   // Attaches child under parent; a child below the last level deepens the tree (MaxDepth),
@@ -271,8 +280,16 @@ class TBinTree : public TTreeBase {
   // Names the nodes by place ("Node1" ...); the arrangement calls it.
   virtual void NameNodes();
 
+ private:
+  // The compact layout: node i of the preorder walk in its inorder column, size x size.
+  void ArrangeByColumns(int areaWidth, int areaHeight, int size);
+
  protected:
+  // The backdrop, the links, then the captions above the nodes.
   void Paint() override;
+  void PaintCaptions(TCanvas& canvas) const;
+  // Room kept free below the last level (for marks drawn under the nodes); none here.
+  virtual int BottomMargin() const { return 0; }
   // A further check of each record of a file being loaded; none here.
   virtual TRecordCheck FileCheck() const { return {}; }
 };

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <tuple>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/TreeBase.h"
@@ -92,6 +94,47 @@ TEST_F(TreeKit, LayoutSpreadsChildrenByLevelAndNamesThemByPlace) {
   EXPECT_EQ(e->y(), 32 + 2 * ((313 - 38) / 3)) << "level 3 two steps below the top margin";
   EXPECT_LT(a->Left()->x(), a->x());
   EXPECT_GT(a->Right()->x(), a->x());
+}
+
+TEST_F(TreeKit, ADeepSparseTreeTakesColumnsAndKeepsItsNodesApart) {
+  // The tree of (a+b)*(c-d)/(e+f)-g*h+i: six levels, seventeen nodes, packed to the left.
+  tree.MaxDepth = 6;
+  auto* plus = static_cast<TBinCharTreeNode*>(tree.NewRoot());
+  auto* minus = Child(tree, plus, true, '-');
+  Child(tree, plus, false, 'i');
+  auto* div = Child(tree, minus, true, '/');
+  auto* times = Child(tree, minus, false, '*');
+  Child(tree, times, true, 'g');
+  Child(tree, times, false, 'h');
+  auto* times2 = Child(tree, div, true, '*');
+  auto* ef = Child(tree, div, false, '+');
+  Child(tree, ef, true, 'e');
+  Child(tree, ef, false, 'f');
+  for (auto [op, l, r] : {std::tuple{'+', 'a', 'b'}, std::tuple{'-', 'c', 'd'}}) {
+    auto* n = Child(tree, times2, op == '+', op);
+    Child(tree, n, true, l);
+    Child(tree, n, false, r);
+  }
+  ASSERT_LT(tree.ComputeLayout(), tree.LeastNodeSize()) << "the level layout would lose these nodes";
+  tree.Arrange();
+  std::vector<const TBinCharTreeNode*> inorder;
+  std::function<void(const TBinCharTreeNode*)> walk = [&](const TBinCharTreeNode* n) {
+    if (!n) return;
+    walk(n->Left());
+    inorder.push_back(n);
+    walk(n->Right());
+  };
+  walk(tree.Root());
+  ASSERT_EQ(inorder.size(), 17u);
+  for (std::size_t i = 0; i < inorder.size(); ++i) {
+    const QRect r = inorder[i]->geometry();
+    EXPECT_GE(r.width(), tree.LeastNodeSize()) << inorder[i]->Value();
+    EXPECT_TRUE(tree.rect().contains(r)) << inorder[i]->Value() << " lies outside the panel";
+    if (i > 0) {
+      EXPECT_GT(r.x(), inorder[i - 1]->x()) << "nodes stand in the order the expression reads";
+    }
+    for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(r.intersects(inorder[j]->geometry())) << inorder[i]->Value();
+  }
 }
 
 TEST_F(TreeKit, SaveLoadAndNumberingGiveTheSameTree) {

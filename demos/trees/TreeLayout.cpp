@@ -1,0 +1,104 @@
+#include "demos/trees/TreeLayout.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Height = -em, .Style = fsBold, .Color = clBlack}; }
+
+namespace {
+
+// How far the link from the parent lies inside the band of height band above the node's top
+// centre: it comes down at its slope and reaches the node at the centre.
+int LinkReach(const TCaptionSpot& s, int band) {
+  if (!s.ParentCentre) return 0;
+  const QPoint c = s.Node.center();
+  const double dy = std::max(1, s.Node.top() - s.ParentCentre->y());
+  return static_cast<int>(std::ceil(std::abs(c.x() - s.ParentCentre->x()) * band / dy));
+}
+
+// Where the next node to the right on the same row begins, less the pointer that may stand on
+// its top-left corner; the panel's edge when there is none.
+int RightLimit(const std::vector<TCaptionSpot>& spots, std::size_t i, int panelWidth, int pointerSize) {
+  int limit = panelWidth - 2;
+  const QRect& node = spots[i].Node;
+  for (const TCaptionSpot& s : spots)
+    if (s.Node.top() == node.top() && s.Node.left() > node.left()) limit = std::min(limit, s.Node.left() - pointerSize);
+  return limit;
+}
+
+std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
+                           int panelWidth, int pointerSize) {
+  const TCaptionSpot& s = spots[i];
+  const int w = fm.horizontalAdvance(s.Text);
+  const int h = fm.height();
+  const int top = s.Node.top() - h;
+  if (top < 0) return std::nullopt;
+  const int cx = s.Node.center().x();
+  const int gap = std::max(2, s.Node.width() / 20);
+  const int reach = LinkReach(s, h);
+  const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
+  const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
+  const int leftEnd = cx - gap - (fromLeft ? reach : 0);
+  if (leftEnd - w >= s.Node.left()) return QRect(leftEnd - w, top, w, h);
+  const int rightStart = cx + gap + (fromRight ? reach : 0);
+  if (rightStart + w <= RightLimit(spots, i, panelWidth, pointerSize) - gap) return QRect(rightStart, top, w, h);
+  return std::nullopt;
+}
+
+// Boxes for every spot at one font, or nothing when one of them finds no free place.
+std::optional<std::vector<QRect>> PlaceAll(const std::vector<TCaptionSpot>& spots, const QFontMetrics& fm,
+                                           int panelWidth, int pointerSize) {
+  std::vector<QRect> boxes;
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const std::optional<QRect> box = Place(spots, i, fm, panelWidth, pointerSize);
+    if (!box) return std::nullopt;
+    for (const TCaptionSpot& s : spots)
+      if (s.Node.intersects(*box)) return std::nullopt;
+    for (const QRect& other : boxes)
+      if (other.intersects(*box)) return std::nullopt;
+    boxes.push_back(*box);
+  }
+  return boxes;
+}
+
+}  // namespace
+
+TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm) {
+  int largest = leastEm;
+  for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
+  for (int em = largest; em >= leastEm; --em) {
+    const TFont font = CaptionFont(em);
+    if (std::optional<std::vector<QRect>> boxes = PlaceAll(spots, QFontMetrics(font.ToQFont()), panelWidth, pointerSize))
+      return {font, std::move(*boxes)};
+  }
+  // Too crowded for any readable font: the least one, right-aligned on the left half as far
+  // as the text needs.
+  TCaptionPlan plan{CaptionFont(leastEm), {}};
+  const QFontMetrics fm(plan.Font.ToQFont());
+  for (const TCaptionSpot& s : spots) {
+    const int w = fm.horizontalAdvance(s.Text);
+    plan.Boxes.emplace_back(s.Node.center().x() - 2 - w, s.Node.top() - fm.height(), w, fm.height());
+  }
+  return plan;
+}
+
+std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent) {
+  const int n = static_cast<int>(parents.size());
+  std::vector<int> left(n, -1), right(n, -1), column(n, 0);
+  int root = -1;
+  for (int i = 0; i < n; ++i) {
+    if (parents[i] < 0) root = i;
+    else (leftOfParent[i] ? left : right)[parents[i]] = i;
+  }
+  int next = 0;
+  const std::function<void(int)> walk = [&](int i) {
+    if (i < 0) return;
+    walk(left[i]);
+    column[i] = next++;
+    walk(right[i]);
+  };
+  walk(root);
+  return column;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The geometry of a drawn tree that does not need its controls: where node captions go, and
+// the columns of the compact layout a tree takes when the level layout would make its nodes
+// too small to be seen.
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "platform/Font.h"
+
+// A node's caption to place: the node's bounds, the centre of its parent (the link from the
+// parent runs from there to the node's top centre), and the text.
+struct TCaptionSpot {
+  QRect Node;
+  std::optional<QPoint> ParentCentre;
+  QString Text;
+};
+
+// The captions of a tree and the one font they share.
+struct TCaptionPlan {
+  TFont Font;
+  std::vector<QRect> Boxes;  // one a spot, in the spots' order
+};
+
+// Each caption stands just above its node, off the node, its letter and every link: on the
+// node's left half (clear of the link that comes down from the parent, and right of the
+// pointer that may stand on the node's top-left corner), or else beside the right half, short
+// of the place where the next node's pointer would stand. The font is the largest up to half
+// a node's height (and never below leastEm pixels) at which every caption finds its place.
+TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm);
+
+// The font of node captions at a pixel height.
+TFont CaptionFont(int em);
+
+// Inorder ranks for the compact layout: parents[i] is the index of node i's parent (-1 for the
+// root) and leftOfParent[i] whether it hangs on the left; the answer is node i's column.
+std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent);

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "demos/trees/TreeLayout.h"
+
+namespace {
+
+constexpr int kPointer = 32;
+
+// The last two levels of a full four-level tree as the level layout puts them in a panel 612
+// pixels wide: parents 144 apart, leaves 72 apart, nodes of 54 pixels.
+std::vector<TCaptionSpot> FullTreeBottom() {
+  std::vector<TCaptionSpot> spots;
+  const int size = 54;
+  for (int k = 0; k < 4; ++k) {
+    const QPoint parent(104 + 144 * k, 342 + size / 2);
+    spots.push_back({QRect(parent.x() - size / 2, 342, size, size), std::nullopt, QStringLiteral("n%1").arg(10 + k)});
+    for (int side : {-36, 36})
+      spots.push_back({QRect(parent.x() + side - size / 2, 497, size, size), parent, QStringLiteral("n1%1").arg(k)});
+  }
+  return spots;
+}
+
+// Where the link from the parent crosses the band of a caption box: x at the box's top edge.
+int LinkXAt(const TCaptionSpot& s, int y) {
+  const QPoint c = s.Node.center();
+  const QPoint p = *s.ParentCentre;
+  return c.x() + (p.x() - c.x()) * (s.Node.top() - y) / (s.Node.top() - p.y());
+}
+
+TEST(CaptionPlan, CaptionsKeepOffNodesLinksPointersAndEachOther) {
+  const std::vector<TCaptionSpot> spots = FullTreeBottom();
+  const TCaptionPlan plan = PlanCaptions(spots, 612, kPointer, 10);
+  ASSERT_EQ(plan.Boxes.size(), spots.size());
+  EXPECT_GE(-plan.Font.Height, 10);
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const QRect& box = plan.Boxes[i];
+    const QString what = spots[i].Text;
+    EXPECT_EQ(box.bottom(), spots[i].Node.top() - 1) << qPrintable(what) << " stands right above its node";
+    for (std::size_t j = 0; j < spots.size(); ++j) {
+      EXPECT_FALSE(box.intersects(spots[j].Node)) << qPrintable(what) << " covers node " << j;
+      if (j != i) {
+        EXPECT_FALSE(box.intersects(plan.Boxes[j])) << qPrintable(what) << " runs into " << j;
+      }
+      // A pointer on any node stands left of its top-left corner.
+      const QRect pointer(spots[j].Node.left() - kPointer, spots[j].Node.top() - kPointer, kPointer, kPointer);
+      EXPECT_FALSE(box.intersects(pointer)) << qPrintable(what) << " lies under the pointer of node " << j;
+    }
+    if (spots[i].ParentCentre) {
+      const int link = LinkXAt(spots[i], box.top());
+      EXPECT_TRUE(link < box.left() || link > box.right()) << qPrintable(what) << " is crossed by its link";
+    }
+  }
+}
+
+TEST(CaptionPlan, RoomyTreesKeepHalfTheNodeHeight) {
+  const std::vector<TCaptionSpot> root{{QRect(200, 60, 40, 40), std::nullopt, QStringLiteral("n1")}};
+  EXPECT_EQ(-PlanCaptions(root, 612, kPointer, 10).Font.Height, 20);
+}
+
+TEST(CaptionPlan, ACrowdedTreeFallsBackToTheLeastFont) {
+  std::vector<TCaptionSpot> spots;
+  for (int k = 0; k < 4; ++k) spots.push_back({QRect(20 + 14 * k, 40, 12, 12), std::nullopt, QStringLiteral("n%1").arg(k)});
+  const TCaptionPlan plan = PlanCaptions(spots, 200, kPointer, 10);
+  EXPECT_EQ(-plan.Font.Height, 10);
+  EXPECT_EQ(plan.Boxes.size(), spots.size());
+}
+
+TEST(InorderColumns, ColumnsFollowTheInorderOfTheShape) {
+  // Preorder of +(-(a,b),c): +, -, a, b, c.
+  EXPECT_EQ(InorderColumns({-1, 0, 1, 1, 0}, {false, true, true, false, false}), (std::vector<int>{3, 1, 0, 2, 4}));
+  // A left chain of four reads from the bottom up.
+  EXPECT_EQ(InorderColumns({-1, 0, 1, 2}, {false, true, true, true}), (std::vector<int>{3, 2, 1, 0}));
+  EXPECT_EQ(InorderColumns({-1}, {false}), std::vector<int>{0});
+}
+
+}  // namespace
