@@ -60,13 +60,33 @@ void InitMover(TImgAnim& anim, const TIndexStrsForm& form) {
 
 // ---------------------------------------------------------------- layout
 
-TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage, int strLength) {
+namespace {
+
+int BoxWidth(int length, int cell) { return Round(cell * (length + 2.8)) + 2 * (cell / 4); }
+
+}  // namespace
+
+int TIndexLayout::Right(int upperLength, int lowerLength) const {
+  const int upper = BoxLeft + BoxWidth(upperLength, Cell);
+  const int lower = BoxLeft + upperLength * Cell + BoxWidth(lowerLength, Cell);
+  const int marker = MarkerX(upperLength + 1) + Round(1.5 * Cell);
+  return std::max({upper, lower, marker});
+}
+
+TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage, int upperLength,
+                                   int lowerLength) {
   TIndexLayout l;
   const int a = stage == 2 ? 2 : 1;
   const int b = stage == 3 ? 2 : 1;
   l.Cell = std::min(clientHeight / 9, clientWidth / 33);
   l.BorderWidth = l.Cell / 4;
-  l.BoxLeft = strLength <= 20 ? clientWidth / 7 : (clientWidth - (strLength + 3) * l.Cell) / 2;
+  l.BoxLeft = upperLength <= 20 ? clientWidth / 7 : (clientWidth - (upperLength + 3) * l.Cell) / 2;
+  if (l.BoxLeft < 0 || l.Right(upperLength, lowerLength) > clientWidth) {
+    l.Cell = std::min(l.Cell, clientWidth / (upperLength + std::max(lowerLength, 1) + 4));
+    l.BorderWidth = l.Cell / 4;
+    l.BoxLeft = 0;
+    l.BoxLeft = (clientWidth - l.Right(upperLength, lowerLength)) / 2;
+  }
   l.UpperTop = (clientHeight - Round((a + b) * 1.4 * l.Cell) - 5 * l.BorderWidth) / 2;
   l.UpperMarkerTop = l.UpperTop - l.BorderWidth - Round(1.5 * l.Cell);
   l.LowerTop = l.UpperTop + Round(a * 1.4 * l.Cell) + 3 * l.BorderWidth;
@@ -243,7 +263,7 @@ TIndexStrsForm::TIndexStrsForm(QWidget* parent) : TGraphForm(parent) {
 TIndexStrsForm::~TIndexStrsForm() = default;
 
 TIndexLayout TIndexStrsForm::Layout() const {
-  return TIndexLayout::Compute(ClientWidth(), ClientHeight(), Stage, StrLength);
+  return TIndexLayout::Compute(ClientWidth(), ClientHeight(), Stage, StrLength, LowerLength);
 }
 
 void TIndexStrsForm::ComputeLayout() {
@@ -267,6 +287,7 @@ void TIndexStrsForm::CreateStrBoxes(const QString& text1, TColor back1, TColor n
                                     TColor matched2, TColor current2) {
   if (Stage < 1 || Stage > 3) return;
   StrLength = static_cast<int>(text1.size());
+  LowerLength = static_cast<int>(text2.size());
   ComputeLayout();
   UpperBox = std::make_unique<TIndexStrBox>(this, Stage != 2 ? QStringLiteral("S") : QStringLiteral("T"),
                                             text1, Stage == 2, back1, normal1, matched1, current1);
@@ -325,6 +346,7 @@ void TIndexStrsForm::StartMatching(const QString& source, TColor back, TColor no
                                    TColor current) {
   SetStage(3);
   StrLength = static_cast<int>(source.size());
+  LowerLength = UpperBox ? UpperBox->TextLength : 0;  // the pattern moves down
   ComputeLayout();
   MarkI = 1;
   MarkJ = 1;

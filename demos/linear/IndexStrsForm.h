@@ -24,9 +24,14 @@ struct TIndexLayout {
   int UpperMarkerTop = 0;
   int LowerMarkerTop = 0;
 
-  // stage 2 makes the upper box two rows tall, stage 3 the lower one; strLength is the
-  // length of the upper box's string.
-  static TIndexLayout Compute(int clientWidth, int clientHeight, int stage, int strLength);
+  // stage 2 makes the upper box two rows tall, stage 3 the lower one; upperLength and
+  // lowerLength are the lengths of the two boxes' strings. The lower box may stand shifted
+  // by up to upperLength cells (past the upper string's end when nothing matches): where the
+  // usual cell size would take it or its marker out of the window, the cells shrink and the
+  // pair is centred.
+  static TIndexLayout Compute(int clientWidth, int clientHeight, int stage, int upperLength, int lowerLength);
+  // The right edge of what the boxes and markers may reach.
+  int Right(int upperLength, int lowerLength) const;
   // x of the markers over cell k.
   int MarkerX(int k) const;
 };
@@ -82,6 +87,7 @@ class TIndexStrsForm : public TGraphForm {
 
   int Stage = 0;
   int StrLength = 0;
+  int LowerLength = 0;  // length of the lower box's string
   std::unique_ptr<TIndexStrBox> UpperBox;
   std::unique_ptr<TIndexStrBox> LowerBox;
   int BoxLeft = 0;

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "framework/drawkit/WesternText.h"
+
 namespace {
 
 QLabel* Label(QWidget* parent, const QString& text, int x, int y) {
@@ -20,10 +22,6 @@ TEdit* Edit(QWidget* parent, const char* name, int maxLength, int x, int y, int 
   edit->setObjectName(QString::fromLatin1(name));
   edit->SetMaxLength(maxLength);
   edit->setGeometry(x, y, w, 26);
-  // The strings are compared byte by byte: characters of one byte only.
-  edit->OnKeyPress = [](QChar& key) {
-    if (key.unicode() > 0xFF) key = QChar();
-  };
   return edit;
 }
 
@@ -47,6 +45,10 @@ TInput2StrsDlg::TInput2StrsDlg(QWidget* parent) : TForm(parent) {
   Button1->setGeometry(192, 146, 96, 28);
   Button1->ModalResult = mrOk;
   Button1->SetDefault(true);
+  // The strings are compared byte by byte: other characters are refused, the dialog stays.
+  Button1->OnClick = [this] {
+    if (!CheckWestern(Edit1->text() + Edit2->text())) SetModalResult(mrNone);
+  };
   SetKeyPreview(true);
   OnKeyPress = [this](QChar& key) {
     if (key.unicode() == 27) {

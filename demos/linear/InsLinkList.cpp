@@ -21,7 +21,7 @@ bool TInsLinkList::CreateData() {
   QString text = InsLinkElement;
   do {
     // Cancel keeps the element as it was rather than asking for ever.
-    if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("插入结点"), text, kListWesternOnly)) break;
+    if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("插入结点"), text)) break;
     if (!text.isEmpty()) InsLinkElement = text[0];
   } while (text.size() != 1);
   QueryInteger(QStringLiteral("链表"), QStringLiteral("插入位置"), InsLinkPosition);

@@ -49,7 +49,7 @@ void TLinkBase::UpdateChildWindow() {
 
 bool TLinkBase::CreateData() {
   QString text = LinkListText;
-  if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("建立数据"), text, kListWesternOnly)) return false;
+  if (!QueryWestern(QStringLiteral("链表"), QStringLiteral("建立数据"), text)) return false;
   if (text.size() > MaxListText) modal::ShowMessage(QStringLiteral("数据太长,将被截断"));
   if (!text.isEmpty()) LinkListText = text.left(MaxListText);
   return true;
@@ -240,7 +240,7 @@ TInput2LinksDlg::TInput2LinksDlg(QWidget* parent) : TForm(parent) {
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;
   OKBtn->OnClick = [this] {
-    if (CheckWestern(EditA->text() + EditB->text(), kListWesternOnly)) return;
+    if (CheckWestern(EditA->text() + EditB->text())) return;
     SetModalResult(mrNone);
   };
 }

@@ -22,9 +22,6 @@ inline constexpr int MaxListText = 16;
 // with the last answer.
 inline QString LinkListText = QStringLiteral("asdfghjkl");
 
-// The list nodes hold one-byte characters: texts of other characters are refused with this.
-inline const QString kListWesternOnly = QStringLiteral("链表数据只能由西文字符组成，请重新输入。");
-
 // Asks for an integer in an input query prefilled with value; text that is not an integer is
 // refused with a message and asked for again. False (value unchanged) when cancelled.
 bool QueryInteger(const QString& caption, const QString& prompt, int& value);

@@ -22,19 +22,42 @@ QPoint TLinkGeometry::FloatingPlace(int index) const {
   return {left, 4 * QuarterH * ((index - 1) / Columns) + NodeH * 16 / 9};
 }
 
-TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
-                           int nodeCount) {
+namespace {
+
+// A node's width against its height, so that its letter and its pointer part both have room.
+constexpr double kNodeAspect = 1.6;
+
+TLinkGeometry Grid(int width, int height, int rows, int columns, double ratio) {
   TLinkGeometry g;
-  g.Columns = std::clamp(column, 1, MaxNodes);
-  g.Rows = std::max(row, 1);
-  // A longer list than the grid holds gets the rows it needs, within the 48 places.
-  const int needed = (std::min(nodeCount, MaxNodes) + g.Columns - 1) / g.Columns;
-  g.Rows = std::min(std::max(g.Rows, needed), std::max(1, MaxNodes / g.Columns));
-  g.QuarterH = height / (g.Rows * 4);
-  g.QuarterW = width / (g.Columns * 4);
+  g.Rows = rows;
+  g.Columns = columns;
+  g.QuarterH = height / (rows * 4);
+  g.QuarterW = width / (columns * 4);
   g.NodeH = text::Round(g.QuarterH * ratio);
   g.NodeW = text::Round(g.QuarterW * ratio);
   return g;
+}
+
+// How large a node of the grid is, as its letter sees it.
+double NodeSize(const TLinkGeometry& g) { return std::min<double>(g.NodeH, g.NodeW / kNodeAspect); }
+
+}  // namespace
+
+TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
+                           int nodeCount) {
+  const int columns = std::clamp(column, 1, MaxNodes);
+  const int rows = std::max(row, 1);
+  const int count = std::min(nodeCount, MaxNodes);
+  TLinkGeometry best = Grid(width, height, rows, columns, ratio);
+  if (count <= rows * columns) return best;
+  // A list longer than its grid: the columns, and the rows they need, that give the largest
+  // nodes, so that a long list is not squeezed flat into more and more rows.
+  best.Rows = 0;
+  for (int c = 1; c <= count; ++c) {
+    const TLinkGeometry g = Grid(width, height, (count + c - 1) / c, c, ratio);
+    if (best.Rows == 0 || NodeSize(g) > NodeSize(best)) best = g;
+  }
+  return best;
 }
 
 TNodeShape NodeShape(int width, int height, int depth) {
@@ -137,8 +160,10 @@ void TListNode::UpdateGeometry() {
 void TListNode::RebuildCaption() {
   const linkkit::TNodeShape s = linkkit::NodeShape(width(), height(), Shadow());
   // The caption holds the "^" of a nil pointer; the text is drawn by Paint, since a caption
-  // piece cannot hold a comma.
-  Font.Height = -std::max(1, s.H - 7);
+  // piece cannot hold a comma. The text is h - 7 points high, but never so high that it
+  // would stand out of the box above its baseline (4 pixels above the bottom).
+  Font.SetSize(std::max(1, s.H - 7));
+  while (Font.Height < -1 && Font.Ascent() > s.H - 5) ++Font.Height;
   SetCaptionText(next_ ? QString() : QStringLiteral("%1,%2,^").arg((s.Split + s.W) / 2).arg(s.H));
 }
 
@@ -303,12 +328,40 @@ void TLink::SetNodeNextToFloating(int index) {
 
 void TLink::AttachMark(TPointer2* mark, int index) {
   marks_[mark] = index;
-  mark->SetTarget(Node(index));
+  PlaceMarks();
 }
 
 void TLink::AttachMarkToFloating(TPointer2* mark) {
   marks_[mark] = FloatingMark;
-  mark->SetTarget(floating_.get());
+  PlaceMarks();
+}
+
+void TLink::PlaceMarks() {
+  // Marks grow with the list as its nodes do (at most as the list's design ratio has it), as
+  // far as the margin above and left of the first node leaves room for a whole mark; never
+  // smaller than designed. Their offsets grow with them.
+  constexpr int design = 32;
+  const int room = std::min({geometry_.NodeH * 4 / 3, geometry_.QuarterH, geometry_.QuarterW});
+  const int size = std::max(design, std::min(TNodeContainer::Ratio().Grow(design), room));
+  std::map<QWidget*, std::vector<TPointer2*>> onNode;
+  for (const auto& [mark, index] : marks_) {
+    if (!mark) continue;
+    const int designOffY = designOffY_.try_emplace(mark, mark->OffY).first->second;
+    mark->resize(size, size);
+    mark->OffY = designOffY * size / design;
+    QWidget* target = index == FloatingMark ? floating_.get() : Node(index);
+    if (target) onNode[target].push_back(mark);
+    mark->SetTarget(target);
+  }
+  // Marks on one node stand each half a mark lower than the one before (the one designed
+  // highest first), so that none hides another's caption; every tip still on the node.
+  for (auto& [node, marks] : onNode) {
+    std::ranges::sort(marks, {}, [this](TPointer2* m) { return std::pair(designOffY_[m], m->Caption()); });
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+      marks[k]->OffY = std::max(marks[k]->OffY, marks[k - 1]->OffY + size / 2);
+      marks[k]->Reposition();
+    }
+  }
 }
 
 void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
@@ -396,10 +449,7 @@ void TLink::Rebuild(bool keepColors) {
   }
   building_ = false;
 
-  for (auto& [mark, index] : marks_) {
-    if (!mark) continue;
-    mark->SetTarget(index == FloatingMark ? floating_.get() : Node(index));
-  }
+  PlaceMarks();
   Invalidate();
 }
 

@@ -30,8 +30,8 @@ constexpr int MaxNodes = 48;
 
 // Where the nodes of a list of a given size stand.
 struct TLinkGeometry {
-  int Rows = 0;     // rows of places actually laid out (Row, raised for a longer list)
-  int Columns = 1;
+  int Rows = 0;     // rows and columns of places actually laid out (Row x Column, or the
+  int Columns = 1;  // grid a longer list takes)
   int QuarterW = 0;
   int QuarterH = 0;
   int NodeW = 0;
@@ -42,8 +42,8 @@ struct TLinkGeometry {
   QPoint FloatingPlace(int index) const;
 };
 
-// The grid for a container of width x height. A list of nodeCount nodes longer than
-// row x column places gets more rows, never more than MaxNodes places in all.
+// The grid for a container of width x height: row x column places, or, for a list of more
+// nodes than that (at most MaxNodes), the columns and rows that give the largest nodes.
 TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
                            int nodeCount);
 
@@ -180,6 +180,8 @@ class TLink : public TNodeContainer {
  private:
   // Lays the nodes out again; keepColors after a mere rescale.
   void Rebuild(bool keepColors);
+  // Sizes the marks for the present nodes and puts each on its node.
+  void PlaceMarks();
   static constexpr int FloatingMark = -1;
 
   bool building_ = false;  // links go to the bitmap only; one repaint at the end
@@ -195,6 +197,7 @@ class TLink : public TNodeContainer {
   int floatingNext_ = 0;      // the node the floating node's Next points to
   TBitmap links_;
   std::map<TPointer2*, int> marks_;
+  std::map<TPointer2*, int> designOffY_;  // each mark's offset at its design size
   std::array<std::pair<TColor, TColor>, linkkit::MaxNodes> colors_{};
 };
 

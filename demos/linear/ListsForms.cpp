@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "demos/linear/ListsKit.h"
+#include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/ModalHost.h"
@@ -198,7 +199,10 @@ void TInputListsDlg::SelectChoice(int i) {
 }
 
 void TInputListsDlg::CheckListSyntax() {
-  if (selected_ == ChoiceCount) OKBtn->setEnabled(::CheckListSyntax(Edit1->text()));
+  // A text with other than one-byte characters keeps "确定" enabled, so that pressing it
+  // says why the text is refused.
+  if (selected_ == ChoiceCount)
+    OKBtn->setEnabled(::CheckListSyntax(Edit1->text()) || !WesternText(Edit1->text()));
 }
 
 bool TInputListsDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -215,6 +219,10 @@ void TInputListsDlg::OKBtnClick() {
                      ? Edit1->text()
                      : QString::fromUtf8(Captions[static_cast<std::size_t>(selected_ - 1)]);
   text.remove(QLatin1Char(' '));
+  if (selected_ == ChoiceCount && !CheckWestern(text)) {
+    SetModalResult(mrNone);
+    return;
+  }
   if (selected_ == ChoiceCount && Refuse) {
     const QString why = Refuse(text);
     if (!why.isEmpty()) {

@@ -63,7 +63,8 @@ class TInputListsDlg : public TForm {
 
   void SelectChoice(int i);
   int Selected() const { return selected_; }
-  // Enables "确定" exactly when the typed list is well formed.
+  // Enables "确定" when the typed list is well formed, or holds characters of more than one
+  // byte (refused with a message when pressed).
   void CheckListSyntax();
 
   TEdit* Edit1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "demos/linear/CellText.h"
 #include "framework/drawkit/DrawTool.h"
 #include "platform/TextRules.h"
 
@@ -331,33 +332,52 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   if (node.TpVisible) link(tpField, node.ShownTp, node.tp.get(), false);
 }
 
+std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge) {
+  const int h = text::Round(1.2 * u);
+  const int top = box.top() - h - u / 2;
+  std::vector<TMarkPlace> places;
+  int right = box.left();
+  for (const int w : widths) {
+    places.push_back({QRect(right - w, top, w, h * 2 / 3), QPoint(box.left() + u / 3, box.top())});
+    right -= std::max(w, u);
+  }
+  if (!places.empty()) {
+    const int shift = leftEdge - places.back().Body.left();
+    if (shift > 0)
+      for (TMarkPlace& p : places) p.Body.translate(shift, 0);
+  }
+  return places;
+}
+
 void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
   const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
   if (!mark.target) return;
-  // Marks on the same node stand side by side, the first nearest to it.
-  int shift = 0;
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Height = -std::max(1, m.u * 3 / 4);
   c.Font.Style = fsBold;
-  for (int k = 1; k < which; ++k) {
-    const Pointer& before = pointers_[static_cast<std::size_t>(k - 1)];
-    if (before.target == mark.target) shift += std::max(c.TextWidth(before.name) + 4, m.u);
+  // Marks on the same node stand side by side, the first nearest to it.
+  std::vector<int> widths;
+  std::size_t self = 0;
+  for (int k = 1; k <= 3; ++k) {
+    const Pointer& other = pointers_[static_cast<std::size_t>(k - 1)];
+    if (other.target != mark.target) continue;
+    if (k == which) self = widths.size();
+    widths.push_back(std::max(c.TextWidth(other.name) + 4, text::Round(0.9 * m.u)));
   }
   const QRect box = NodeBox(*mark.target, m);
-  const int w = std::max(c.TextWidth(mark.name) + 4, text::Round(0.9 * m.u));
-  const int h = text::Round(1.2 * m.u);
-  const int right = box.left() - shift;
-  const int top = box.top() - h - m.u / 2;
+  const TMarkPlace place = PlaceMarks(box, widths, m.u, 2)[self];
+  const QRect& body = place.Body;
+  const int tail = std::min(m.u / 3, body.width() / 2);
   c.Pen.Color = clBlack;
   c.Brush.Style = bsSolid;
   c.Brush.Color = clWhite;
-  c.Polygon({TPoint(right - w, top), TPoint(right, top), TPoint(right, top + h * 2 / 3),
-             TPoint(right + m.u / 3, box.top()), TPoint(right - m.u / 3, top + h * 2 / 3),
-             TPoint(right - w, top + h * 2 / 3)});
+  c.Polygon({TPoint(body.left(), body.top()), TPoint(body.right() + 1, body.top()),
+             TPoint(body.right() + 1, body.bottom() + 1), TPoint(place.Tip.x(), place.Tip.y()),
+             TPoint(body.right() + 1 - tail, body.bottom() + 1), TPoint(body.left(), body.bottom() + 1)});
   c.Font.Color = clRed;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_TOP);
-  c.TextOut(right - w / 2, top, mark.name);
+  c.TextOut(body.center().x() + 1, body.top(), mark.name);
   c.Font.Style = 0;
 }
 
@@ -366,6 +386,8 @@ void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   c.Font.Name = QStringLiteral("Courier New");
   c.Font.Style = fsBold;
   c.Font.Height = -std::max(1, 13 * m.u / 10);
+  // A long text keeps its last parenthesis: the font shrinks until it fits the view.
+  c.Font.Height = -FittingHeight(c.Font, {listText_}, width() - 12 - 8, -c.Font.Height);
   const int w = c.TextWidth(listText_) + 8;
   const int h = c.TextHeight(listText_) + 4;
   const int left = 6, top = height() - h - 6;

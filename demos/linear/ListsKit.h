@@ -4,9 +4,12 @@
 // every atom a box with a tag field and its letter. The view parses a list's text into such
 // a tree (Build) or lets a demonstration grow one node by node. Nodes are painted, not
 // controls.
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "framework/drawkit/NodeContainer.h"
 
@@ -37,6 +40,15 @@ class TListsNode {
 // Splits the first element off a list body: hsub gets the text before the first comma at
 // nesting level 0 (all of sub when there is none), sub what follows it.
 void SeverList(QString& sub, QString& hsub);
+
+// Where the pointer marks standing on one node go: callouts side by side to the left of the
+// node's box (each widths[k] wide, the first nearest), a group that would cross leftEdge
+// moved right as a whole; every callout's tip points down at the box's left part.
+struct TMarkPlace {
+  QRect Body;  // the callout's box, holding the mark's name
+  QPoint Tip;
+};
+std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge);
 
 // Whether text is a well-formed list: "(" ... ")" of single letters and lists separated by
 // commas, blanks anywhere, "()" the empty list, nothing before or after the outer list.

@@ -8,15 +8,23 @@ TMatrixGraphForm::TMatrixGraphForm(QWidget* parent) : TTripleGraphBase(644, 453,
 
 TTripleGeometry TMatrixGraphForm::Geometry() const { return TTripleGeometry::Plain(width(), height(), A.tu); }
 
-void TMatrixGraphForm::Paint() {
-  TCanvasWidget::Paint();
+void TMatrixGraphForm::FormPaint() {
   const TTripleGeometry g = Geometry();
   CellColors = {clMaroon, clLime, clYellow};
-  DrawLabels();
+  DrawGround();
   DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
   for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
   DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
   for (int k = 1; k <= B.tu; ++k) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
+}
+
+QString TMatrixGraphForm::DrawingText() const {
+  const int w = Geometry().W;
+  QStringList a{ReadTriple(w, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(w, A.At(k));
+  QStringList b{ReadTriple(w, {-1, 0, 0})};
+  for (int k = 1; k <= B.tu; ++k) b << ReadTriple(w, B.At(k));
+  return QStringLiteral("a: %1 | b: %2").arg(a.join(' '), b.join(' '));
 }
 
 void TMatrixGraphForm::Marker(int x, int y) { DrawFrame(x, y, Geometry().W, QString::number(Col), clNavy); }

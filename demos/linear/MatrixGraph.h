@@ -22,10 +22,12 @@ class TMatrixGraphForm : public TTripleGraphBase {
   void SetMovingI();
   void SetMovingJ();
   void PlaceInB();
+  // The whole picture, now.
+  void FormPaint() override;
+  QString DrawingText() const override;
 
  protected:
   TTripleGeometry Geometry() const override;
-  void Paint() override;
 
  private:
   void Marker(int x, int y);

@@ -20,11 +20,20 @@ void TMatrixGraph1Form::DrawCounter(int c) {
   DrawTriple(g.CounterX(c), g.RowCount, g.W2, {info.col, info.num, info.cpot});
 }
 
-void TMatrixGraph1Form::Paint() {
-  TCanvasWidget::Paint();
+QString TMatrixGraph1Form::WidestValue() const {
+  QString widest = TTripleGraphBase::WidestValue();
+  for (int c = 1; c <= A.nu; ++c) {
+    const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
+    for (const int v : {info.col, info.num, info.cpot})
+      if (QString::number(v).size() > widest.size()) widest = QString::number(v);
+  }
+  return widest;
+}
+
+void TMatrixGraph1Form::FormPaint() {
   const TTripleGeometry g = Geometry();
   CellColors = kStandard;
-  DrawLabels();
+  DrawGround();
   DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
   for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
   DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
@@ -33,6 +42,21 @@ void TMatrixGraph1Form::Paint() {
     if (B.At(k).i != 0) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
   DrawTriple(g.W2, g.RowCount, g.W2, {-2, 0, 0});
   for (int c = 1; c <= A.nu; ++c) DrawCounter(c);
+}
+
+QString TMatrixGraph1Form::DrawingText() const {
+  const TTripleGeometry g = Geometry();
+  QStringList a{ReadTriple(g.W, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(g.W, A.At(k));
+  // An empty slot of b shows nothing.
+  QStringList b{ReadTriple(g.W, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) b << (B.At(k).i != 0 ? ReadTriple(g.W, B.At(k)) : QStringLiteral("()"));
+  QStringList counters{ReadTriple(g.W2, {-2, 0, 0})};
+  for (int c = 1; c <= A.nu; ++c) {
+    const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
+    counters << ReadTriple(g.W2, {info.col, info.num, info.cpot});
+  }
+  return QStringLiteral("a: %1 | b: %2 | %3").arg(a.join(' '), b.join(' '), counters.join(' '));
 }
 
 void TMatrixGraph1Form::FlashNum() {

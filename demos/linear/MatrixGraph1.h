@@ -31,10 +31,13 @@ class TMatrixGraph1Form : public TTripleGraphBase {
   void MoveTriple(int mode);
   void SetMovingIJ();
   void PlaceInB();
+  // The whole picture, now.
+  void FormPaint() override;
+  QString DrawingText() const override;
 
  protected:
   TTripleGeometry Geometry() const override;
-  void Paint() override;
+  QString WidestValue() const override;
 
  private:
   void DrawCounter(int c);

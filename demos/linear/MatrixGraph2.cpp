@@ -1,17 +1,21 @@
 #include "demos/linear/MatrixGraph2.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "demos/linear/CellText.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
 TProductLayout TProductLayout::Compute(int width, int height, const TDenseMatrix& m, const TDenseMatrix& n,
-                                       const TDenseMatrix& q) {
+                                       const TDenseMatrix& q, double qWidth) {
   TProductLayout l;
   l.R = std::max(m.mu, n.mu);
   l.CellH = height / (l.R + 3);
-  l.CellW = width / (m.nu + n.nu + q.nu + 3);
-  l.Org = {1, (l.R - m.mu) / 2 + 2, m.nu + 1, (l.R - n.mu) / 2 + 2, m.nu + n.nu + 2, (l.R - q.mu) / 2 + 2};
+  l.CellW = static_cast<int>(width / (m.nu + n.nu + 4 + q.nu * qWidth));
+  l.QCellW = static_cast<int>(l.CellW * qWidth);
+  l.EqualsColumn = m.nu + n.nu + 2;
+  l.Org = {1, (l.R - m.mu) / 2 + 2, m.nu + 2, (l.R - n.mu) / 2 + 2, m.nu + n.nu + 3, (l.R - q.mu) / 2 + 2};
   return l;
 }
 
@@ -23,28 +27,99 @@ TMatrixGraph2Form::TMatrixGraph2Form(QWidget* parent) : TGraphForm(parent) {
   ColColour.fill(clAqua);
 }
 
+int TProductLayout::X(int column) const {
+  return column <= Org[4] ? column * CellW : Org[4] * CellW + (column - Org[4]) * QCellW;
+}
+
 void TMatrixGraph2Form::ComputeOrigins() {
   Org = TProductLayout::Compute(ClientWidth(), ClientHeight(), MDense, NDense, QDense).Org;
 }
 
+QString TMatrixGraph2Form::WidestValue(const TDenseMatrix& m) const {
+  QString widest;
+  const auto take = [&widest](int v) {
+    if (QString::number(v).size() > widest.size()) widest = QString::number(v);
+  };
+  // M and N share one size, Q has its own.
+  const std::vector<const TDenseMatrix*> shown =
+      &m == &QDense ? std::vector<const TDenseMatrix*>{&QDense} : std::vector<const TDenseMatrix*>{&MDense, &NDense};
+  for (const TDenseMatrix* d : shown)
+    for (int i = 1; i <= d->mu; ++i)
+      for (int j = 1; j <= d->nu; ++j) take(d->Cell(i, j));
+  if (&m != &QDense) return widest;
+  // A sum that counts up passes values no larger than the sum of its products' sizes.
+  for (int i = 1; i <= MDense.mu; ++i) {
+    for (int j = 1; j <= NDense.nu; ++j) {
+      int bound = 0;
+      for (int k = 1; k <= MDense.nu && k <= NDense.mu; ++k) bound += std::abs(MDense.Cell(i, k) * NDense.Cell(k, j));
+      take(-bound);
+    }
+  }
+  return widest;
+}
+
+TProductLayout TMatrixGraph2Form::Layout() const {
+  const double longer = static_cast<double>(WidestValue(QDense).size()) / std::max<qsizetype>(WidestValue(MDense).size(), 1);
+  return TProductLayout::Compute(ClientWidth(), ClientHeight(), MDense, NDense, QDense, std::clamp(longer, 1.0, 2.0));
+}
+
+TFont TMatrixGraph2Form::CellFont(const TProductLayout& l, int column, const TDenseMatrix* fit) const {
+  TFont font{.Name = QStringLiteral("Times New Roman"), .Style = fsBold};
+  const int cellW = l.Width(column);
+  const int cellH = l.CellH;
+  const int plain = cellH > 0 && static_cast<double>(cellW) / cellH >= 2.5 ? cellH * 2 / 3 : cellW * 4 / 11;
+  // As large as two thirds of the cell's height where the widest text still fits; the plain
+  // size where that is larger and fits too.
+  font.Height = std::max(plain, cellH * 2 / 3);
+  font.Height = FittingHeight(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - 8, font.Height);
+  return font;
+}
+
 void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, TColor fontColor,
-                                     TColor backColor) {
+                                     TColor backColor, const TDenseMatrix* fit) {
+  const TProductLayout& l = layout_;
   TCanvas& c = Canvas();
-  c.Font.Name = QStringLiteral("Times New Roman");
-  c.Font.Style = fsBold;
-  c.Font.Height = CellH > 0 && static_cast<double>(CellW) / CellH >= 2.5 ? CellH * 2 / 3 : CellW * 4 / 11;
+  c.Font = CellFont(l, column, fit);
   c.Font.Color = fontColor;
   const int old = c.SetBkMode(backColor == Color ? TRANSPARENT : OPAQUE);
   c.Brush.Color = backColor;
   c.Brush.Style = backColor == Color ? bsClear : bsSolid;
   const QSize size = c.TextExtent(text);
-  c.TextOut(column * CellW + (CellW - size.width()) / 2, row * CellH + (CellH - size.height()) / 2, text);
+  c.TextOut(l.X(column) + (l.Width(column) - size.width()) / 2, row * l.CellH + (l.CellH - size.height()) / 2, text);
   c.SetBkMode(old);
   c.Brush.Style = bsSolid;
 }
 
-void TMatrixGraph2Form::ClearCell(int column, int row, TColor color) {
-  DrawCellText(column, row, QStringLiteral("    "), color, color);
+QString TMatrixGraph2Form::ReadCell(const TProductLayout& l, int column, const QString& text,
+                                    const TDenseMatrix& fit) const {
+  const TFont font = CellFont(l, column, &fit);
+  const int left = l.X(column) + (l.Width(column) - font.TextWidth(text)) / 2;
+  // Brackets stand 2 pixels inside a matrix's outer cells: a character touching one is lost.
+  return VisibleText(font, text, left, l.X(column) + 4, l.X(column) + l.Width(column) - 3);
+}
+
+QString TMatrixGraph2Form::ReadMatrix(const TProductLayout& l, const TDenseMatrix& m, int column,
+                                      int rows) const {
+  QStringList lines;
+  for (int i = 1; i <= rows; ++i) {
+    QStringList cells;
+    for (int j = 1; j <= m.nu; ++j) cells << ReadCell(l, column + j - 1, QString::number(m.Cell(i, j)), m);
+    lines << cells.join(' ');
+  }
+  return QLatin1Char('[') + lines.join(QStringLiteral("; ")) + QLatin1Char(']');
+}
+
+QString TMatrixGraph2Form::DrawingText() const {
+  if (MDense.mu == 0) return {};
+  const TProductLayout l = Layout();
+  QString text = QStringLiteral("M %1 N %2").arg(ReadMatrix(l, MDense, l.Org[0], MDense.mu),
+                                                 ReadMatrix(l, NDense, l.Org[2], NDense.mu));
+  if (ShowQ) text += QStringLiteral(" = Q ") + ReadMatrix(l, QDense, l.Org[4], std::min(QDense.mu, QRow));
+  return text;
+}
+
+void TMatrixGraph2Form::ClearCell(int column, int row, TColor color, const TDenseMatrix* fit) {
+  DrawCellText(column, row, QStringLiteral("    "), color, color, fit);
 }
 
 void TMatrixGraph2Form::FillRowSpan(int firstColumn, int lastColumn, TColor color, int row) {
@@ -52,19 +127,21 @@ void TMatrixGraph2Form::FillRowSpan(int firstColumn, int lastColumn, TColor colo
   c.Pen.Color = color;
   c.Brush.Color = color;
   c.Brush.Style = bsSolid;
-  c.Rectangle(firstColumn * CellW + 3, row * CellH + 2, (lastColumn + 1) * CellW - 3, (row + 1) * CellH - 3);
+  const TProductLayout& l = layout_;
+  c.Rectangle(l.X(firstColumn) + 3, row * l.CellH + 2, l.X(lastColumn + 1) - 3, (row + 1) * l.CellH - 3);
 }
 
 void TMatrixGraph2Form::DrawBrackets(const TDenseMatrix& m, int column, int row) {
   TCanvas& c = Canvas();
   c.Pen.Color = clBlack;
-  const int top = row * CellH;
-  const int bottom = (row + m.mu) * CellH;
-  const int left = column * CellW + 2;
-  c.Polyline({Point(column * CellW + CellW / 4, top), Point(left, top), Point(left, bottom),
-              Point(column * CellW + CellW / 4, bottom)});
-  const int right = (column + m.nu) * CellW - 2;
-  const int serif = (column + m.nu - 1) * CellW + 3 * CellW / 4;
+  const TProductLayout& l = layout_;
+  const int top = row * l.CellH;
+  const int bottom = (row + m.mu) * l.CellH;
+  const int left = l.X(column) + 2;
+  const int w = l.Width(column);
+  c.Polyline({Point(l.X(column) + w / 4, top), Point(left, top), Point(left, bottom), Point(l.X(column) + w / 4, bottom)});
+  const int right = l.X(column + m.nu) - 2;
+  const int serif = l.X(column + m.nu - 1) + 3 * w / 4;
   c.Polyline({Point(serif, top), Point(right, top), Point(right, bottom), Point(serif, bottom)});
 }
 
@@ -80,11 +157,11 @@ void TMatrixGraph2Form::DrawFactor(const TDenseMatrix& m, int column, int row, i
     for (int j = 1; j <= m.nu; ++j) {
       const int v = m.Cell(i, j);
       if (current != nullptr && current->i == i && current->j == j)
-        DrawCellText(column + j - 1, row + i - 1, QString::number(v), clAqua, clBlue);
+        DrawCellText(column + j - 1, row + i - 1, QString::number(v), clAqua, clBlue, &m);
       else if (v != 0)
-        DrawCellText(column + j - 1, row + i - 1, QString::number(v), clBlue, back);
+        DrawCellText(column + j - 1, row + i - 1, QString::number(v), clBlue, back, &m);
       else
-        DrawCellText(column + j - 1, row + i - 1, QStringLiteral("0"), clSilver, back);
+        DrawCellText(column + j - 1, row + i - 1, QStringLiteral("0"), clSilver, back, &m);
     }
   }
 }
@@ -98,14 +175,16 @@ void TMatrixGraph2Form::DrawProduct() {
     const TColor back = current ? clAqua : Color;
     if (current) FillRowSpan(column, column + QDense.nu - 1, clAqua, row + i - 1);
     for (int j = 1; j <= QDense.nu; ++j) {
-      ClearCell(column + j - 1, row + i - 1, back);
+      ClearCell(column + j - 1, row + i - 1, back, &QDense);
       const int v = QDense.Cell(i, j);
       if (current)
-        DrawCellText(column + j - 1, row + i - 1, QString::number(v), ColColour[static_cast<std::size_t>(j - 1)], clAqua);
+        DrawCellText(column + j - 1, row + i - 1, QString::number(v), ColColour[static_cast<std::size_t>(j - 1)],
+                     clAqua, &QDense);
       else if (v == 0)
-        DrawCellText(column + j - 1, row + i - 1, QStringLiteral("0"), clSilver, back);
+        DrawCellText(column + j - 1, row + i - 1, QStringLiteral("0"), clSilver, back, &QDense);
       else
-        DrawCellText(column + j - 1, row + i - 1, QString::number(v), RowColour[static_cast<std::size_t>(i - 1)], back);
+        DrawCellText(column + j - 1, row + i - 1, QString::number(v), RowColour[static_cast<std::size_t>(i - 1)],
+                     back, &QDense);
     }
   }
 }
@@ -113,16 +192,15 @@ void TMatrixGraph2Form::DrawProduct() {
 void TMatrixGraph2Form::FormPaint() {
   TGraphForm::FormPaint();
   if (MDense.mu == 0) return;
-  const TProductLayout l = TProductLayout::Compute(ClientWidth(), ClientHeight(), MDense, NDense, QDense);
-  CellW = l.CellW;
-  CellH = l.CellH;
+  layout_ = Layout();
+  const TProductLayout& l = layout_;
   const TTriple* m = P >= 1 && P <= MTable.tu ? &MTable.At(P) : nullptr;
   const TTriple* n = Q >= 1 && Q <= NTable.tu ? &NTable.At(Q) : nullptr;
   DrawFactor(MDense, Org[0], Org[1], MRow, m);
   DrawFactor(NDense, Org[2], Org[3], NRow, n);
   if (ShowQ) DrawProduct();
   const int r = l.R;
-  DrawCellText(MDense.nu + NDense.nu + 1, (r + 1) / 2 + 1, QStringLiteral("="), clBlue, Color);
+  DrawCellText(l.EqualsColumn, (r + 1) / 2 + 1, QStringLiteral("="), clBlue, Color);
   DrawCellText((MDense.nu - 1) / 2 + Org[0], 1, QStringLiteral("M"), clMaroon, Color);
   DrawCellText((NDense.nu - 1) / 2 + Org[2], 1, QStringLiteral("N"), clMaroon, Color);
   DrawCellText((QDense.nu - 1) / 2 + Org[4], 1, QStringLiteral("Q"), clMaroon, Color);
@@ -133,7 +211,7 @@ void TMatrixGraph2Form::FormResize() { Repaint(); }
 void TMatrixGraph2Form::CountUp(int row, int column, int delta) {
   const int old = QDense.Cell(row, column);
   for (const int acc : CountUpSteps(delta)) {
-    DrawCellText(Org[4] + column - 1, Org[5] + row - 1, QString::number(old + acc), clRed, clAqua);
+    DrawCellText(Org[4] + column - 1, Org[5] + row - 1, QString::number(old + acc), clRed, clAqua, &QDense);
     pacing::Sleep(125 - RunSpeed);
     pacing::ProcessMessages();
   }

@@ -1,5 +1,6 @@
 #include "demos/linear/SqList.h"
 
+#include "framework/drawkit/WesternText.h"
 #include "platform/InputQuery.h"
 #include "platform/ModalHost.h"
 
@@ -41,9 +42,8 @@ std::optional<QString> ConfirmListLength(const QString& text, int limit) {
 
 std::optional<QString> AskListText(const QString& prompt, const QString& def, int limit) {
   QString text = def;
-  if (!InputQuery(kCaption, prompt, text)) return std::nullopt;
-  // Elements are single-byte characters.
-  return ConfirmListLength(QString::fromLatin1(text.toLatin1()), limit);
+  if (!QueryWestern(kCaption, prompt, text)) return std::nullopt;
+  return ConfirmListLength(text, limit);
 }
 
 std::optional<int> AskPosition(const QString& prompt) {
@@ -60,7 +60,7 @@ std::optional<int> AskPosition(const QString& prompt) {
 std::optional<char> AskElement(const QString& prompt, const QString& def) {
   for (;;) {
     QString text = def;
-    if (!InputQuery(kCaption, prompt, text)) return std::nullopt;
+    if (!QueryWestern(kCaption, prompt, text)) return std::nullopt;
     // An empty answer has no element to insert: ask again.
     if (!text.isEmpty()) return text.at(0).toLatin1();
   }

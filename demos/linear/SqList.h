@@ -21,12 +21,12 @@ char SqChar(const TData* list, int k);  // element k, 1-based
 // user accepts "数据太长，将被截断" (nullopt when refused).
 std::optional<QString> ConfirmListLength(const QString& text, int limit);
 
-// The list text asked for with prompt, starting from def, and cut to limit; nullopt when
-// the user cancelled.
+// The list text asked for with prompt, starting from def, again until it holds one-byte
+// characters only, and cut to limit; nullopt when the user cancelled.
 std::optional<QString> AskListText(const QString& prompt, const QString& def, int limit);
 // A position asked for with prompt, again until the answer is an integer; nullopt when
 // cancelled.
 std::optional<int> AskPosition(const QString& prompt);
 // A character asked for with prompt (the first of the answer), again while the answer is
-// empty; nullopt when cancelled.
+// empty or holds other than one-byte characters; nullopt when cancelled.
 std::optional<char> AskElement(const QString& prompt, const QString& def);

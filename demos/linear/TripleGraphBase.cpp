@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "demos/linear/CellText.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -40,49 +41,73 @@ void TriplePause(int ms) {
 
 int TripleFrameMs(int speed) { return 125 - speed; }
 
-TTripleGraphBase::TTripleGraphBase(int width, int height, QWidget* parent) : TCanvasWidget(parent) {
-  if (!parent) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setWindowTitle(QStringLiteral("矩阵转置图示"));
-  resize(width, height);
+TTripleGraphBase::TTripleGraphBase(int width, int height, QWidget* parent) : TGraphForm(parent) {
+  SetCaption(QStringLiteral("矩阵转置图示"));
+  SetDesignClientSize(width, height);
 }
 
-void TTripleGraphBase::resizeEvent(QResizeEvent* event) {
-  TCanvasWidget::resizeEvent(event);
-  Repaint();
+QString TTripleGraphBase::WidestValue() const {
+  QString widest;
+  const auto take = [&widest](int v) {
+    const QString s = QString::number(v);
+    if (s.size() > widest.size()) widest = s;
+  };
+  for (const TTripleTable* t : {&A, &B}) {
+    for (int k = 1; k <= t->tu; ++k) {
+      take(t->At(k).i);
+      take(t->At(k).j);
+      take(t->At(k).v);
+    }
+  }
+  return widest;
+}
+
+TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, const QString& text) const {
+  TCellLook look;
+  look.Font.Name = QStringLiteral("Arial");
+  look.Font.Height = h;  // the cell height
+  // Every value in one height, the widest fitting its cell, so that none loses its sign or a
+  // digit to the cell's edges; a header word wider still fits on its own.
+  look.Font.Height = FittingHeight(look.Font, {text, WidestValue()}, w - 4, h);
+  const QSize size = look.Font.TextExtent(text);
+  look.Left = x + (w - size.width()) / 2;
+  look.Top = y + (h - size.height()) / 2;
+  look.Seen = VisibleText(look.Font, text, look.Left, x + 1, x + w - 1);
+  return look;
 }
 
 void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text, TColor color) {
+  const TCellLook look = Look(x, y, w, h, text);
   TCanvas& c = Canvas();
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = h;
+  c.Font = look.Font;
   c.Font.Color = color;
-  const QSize size = c.TextExtent(text);
   const int old = c.SetBkMode(TRANSPARENT);
-  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), x + (w - size.width()) / 2, y + (h - size.height()) / 2,
-             text);
+  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), look.Left, look.Top, text);
   c.SetBkMode(old);
 }
+
+namespace {
+
+// The three texts of a triple; the header columns' words for -1 and -2.
+std::array<QString, 3> TripleTexts(const TTriple& t) {
+  if (t.i == -1) return {QStringLiteral("i"), QStringLiteral("j"), QStringLiteral("v")};
+  if (t.i == -2) return {QStringLiteral("col"), QStringLiteral("num[col]"), QStringLiteral("cpot[col]")};
+  return {QString::number(t.i), QString::number(t.j), QString::number(t.v)};
+}
+
+}  // namespace
 
 void TTripleGraphBase::DrawTriple(int x, int y, int w, const TTriple& t) {
   TCanvas& c = Canvas();
   const int h = Geometry().H / 3;
-  QString texts[3] = {QString::number(t.i), QString::number(t.j), QString::number(t.v)};
-  if (t.i == -1) {
-    texts[0] = QStringLiteral("i");
-    texts[1] = QStringLiteral("j");
-    texts[2] = QStringLiteral("v");
-  } else if (t.i == -2) {
-    texts[0] = QStringLiteral("col");
-    texts[1] = QStringLiteral("num[col]");
-    texts[2] = QStringLiteral("cpot[col]");
-  }
+  const std::array<QString, 3> texts = TripleTexts(t);
   const TColor textColors[3] = {clWhite, clNavy, clPurple};
   for (int k = 0; k < 3; ++k) {
     c.Pen.Color = clBlack;
     c.Brush.Color = CellColors[static_cast<std::size_t>(k)];
     c.Brush.Style = bsSolid;
     c.Rectangle(x, y + k * h, x + w, y + (k + 1) * h);
-    CellText(x, y + k * h, w, h, texts[k], textColors[k]);
+    CellText(x, y + k * h, w, h, texts[static_cast<std::size_t>(k)], textColors[k]);
   }
   c.Pen.Color = clRed;
   c.Brush.Style = bsClear;
@@ -90,14 +115,24 @@ void TTripleGraphBase::DrawTriple(int x, int y, int w, const TTriple& t) {
   c.Brush.Style = bsSolid;
 }
 
-void TTripleGraphBase::DrawLabels() {
-  const TTripleGeometry g = Geometry();
+QString TTripleGraphBase::ReadTriple(int w, const TTriple& t) const {
+  const int h = Geometry().H / 3;
+  QStringList seen;
+  for (const QString& text : TripleTexts(t)) seen << Look(0, 0, w, h, text).Seen;
+  return QLatin1Char('(') + seen.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+void TTripleGraphBase::DrawGround() {
   TCanvas& c = Canvas();
+  c.Brush.Color = Color;
+  c.Brush.Style = bsSolid;
+  c.FillRect(ClientRect());
+  const TTripleGeometry g = Geometry();
   c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = 0;
   c.Font.Height = g.H / 3;
   c.Font.Color = clFuchsia;
   c.Brush.Color = clBtnFace;
-  c.Brush.Style = bsSolid;
   c.TextOut(g.W / 4, g.LabelAY, QStringLiteral("a"));
   c.TextOut(g.W / 4, g.LabelBY, QStringLiteral("b"));
 }

@@ -6,8 +6,9 @@
 #include <array>
 
 #include "demos/linear/TripleTable.h"
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Color.h"
-#include "platform/PaintBox.h"
 
 // Where the rows and columns of a transpose view stand. The plain view divides the height
 // in 13 parts and gives every element of a a column after two header columns; the view of
@@ -36,7 +37,7 @@ void TriplePause(int ms);
 // 125 - speed, the frame pause of the transpose views.
 int TripleFrameMs(int speed);
 
-class TTripleGraphBase : public TCanvasWidget {
+class TTripleGraphBase : public TGraphForm, public TKitControl {
  public:
   TTripleGraphBase(int width, int height, QWidget* parent);
 
@@ -46,15 +47,20 @@ class TTripleGraphBase : public TCanvasWidget {
   // The colours of the next triple's three cells.
   std::array<TColor, 3> CellColors{clMaroon, clLime, clYellow};
 
-  void FormPaint() { Repaint(); }
+  // The rows of triples as they can be read, "a: (i,j,v) (1,2,5) ... | b: (i,j,v) ...".
+  QString DrawingText() const override = 0;
 
  protected:
   virtual TTripleGeometry Geometry() const = 0;
-  void resizeEvent(QResizeEvent* event) override;
+  // Only repaints: the layout follows the window's size at every drawing.
+  void FormResize() override { Repaint(); }
+  // The view's own ground (button face, no backdrop) and the labels "a" and "b".
+  void DrawGround();
   // Three stacked cells of width w at (x, y); first = -1 shows "i", "j", "v", -2 "col",
   // "num[col]", "cpot[col]".
   void DrawTriple(int x, int y, int w, const TTriple& t);
-  void DrawLabels();
+  // The triple as it can be read in cells of width w: "(1,2,-5)".
+  QString ReadTriple(int w, const TTriple& t) const;
   void EraseRect(int x, int y, int w, int h);
   // A white outline of three cells of width w at (x, y), the middle one showing text.
   void DrawFrame(int x, int y, int w, const QString& middle, TColor textColor);
@@ -63,5 +69,19 @@ class TTripleGraphBase : public TCanvasWidget {
   void DropTriple(int x, int y0, int dy, int restoreElement);
   // The moving triple slides along the middle row from element p's column to element q's.
   void SlideAcross(int p, int q);
+  // text centred in the cell (x, y, w, h), in a font that lets the view's widest value fit
+  // the cell.
   void CellText(int x, int y, int w, int h, const QString& text, TColor color);
+  // The longest value the view shows (its width decides the font of every cell).
+  virtual QString WidestValue() const;
+
+ private:
+  // How text stands in the cell (x, y, w, h): its font, where it starts, what can be read.
+  struct TCellLook {
+    TFont Font;
+    int Left = 0;
+    int Top = 0;
+    QString Seen;
+  };
+  TCellLook Look(int x, int y, int w, int h, const QString& text) const;
 };

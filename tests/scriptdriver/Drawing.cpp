@@ -78,6 +78,9 @@ QStringList DrawingLines(const std::vector<TGraphForm*>& forms, const QWidget* o
   for (const TGraphForm* form : forms) {
     if (!form->isVisible()) continue;
     std::vector<Shape> all;
+    // A window that paints its drawing itself says in words what it shows.
+    if (const auto* kit = dynamic_cast<const TKitControl*>(form); kit && !kit->DrawingText().isEmpty())
+      all.push_back({form, form});
     Collect(*form, *form, all);
     for (const Shape& s : all)
       if (!only || only == form || only == s.control || only->isAncestorOf(s.control)) shapes.push_back(s);

@@ -9,7 +9,7 @@
 #include "tests/demos/stacks/AloneRun.h"
 
 TEST(IndexLayout, BoxesAndMarkersStandAroundTheMiddle) {
-  const TIndexLayout l = TIndexLayout::Compute(536, 184, 1, 17);
+  const TIndexLayout l = TIndexLayout::Compute(536, 184, 1, 17, 8);
   EXPECT_EQ(l.Cell, 16) << "184 div 9 = 20, but at most 536 div 33";
   EXPECT_EQ(l.BorderWidth, 4);
   EXPECT_EQ(l.BoxLeft, 76) << "a seventh of the width for up to 20 characters";
@@ -17,10 +17,26 @@ TEST(IndexLayout, BoxesAndMarkersStandAroundTheMiddle) {
   EXPECT_EQ(l.LowerTop, 93);
   EXPECT_EQ(l.LowerMarkerTop, 127);
   EXPECT_EQ(l.UpperMarkerTop, 59 - 4 - 24);
-  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 20).BoxLeft, 76);
-  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 21).BoxLeft, (536 - 24 * 16) / 2) << "21 characters are centred";
-  const TIndexLayout next = TIndexLayout::Compute(536, 184, 2, 8);
+  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 20, 4).BoxLeft, 76);
+  EXPECT_EQ(TIndexLayout::Compute(536, 184, 1, 21, 2).BoxLeft, (536 - 24 * 16) / 2) << "21 characters are centred";
+  const TIndexLayout next = TIndexLayout::Compute(536, 184, 2, 8, 8);
   EXPECT_EQ(next.LowerTop - next.UpperTop, 45 + 12) << "the box with the next row is twice as tall";
+}
+
+// The longest strings the dialog takes: the pattern, shifted as far as past the source's last
+// cell, and the i marker over it stay inside the window; the cells shrink only as far as that
+// needs.
+TEST(IndexLayout, TheLongestStringsStayInsideTheWindowAtEveryShift) {
+  for (const int stage : {1, 2, 3}) {
+    const int upper = stage == 2 ? 16 : 32;
+    for (const QSize window : {QSize(1022, 300), QSize(536, 184), QSize(1918, 420)}) {
+      const TIndexLayout l = TIndexLayout::Compute(window.width(), window.height(), stage, upper, 16);
+      EXPECT_GE(l.BoxLeft, 0) << "stage " << stage << " in " << window.width();
+      EXPECT_LE(l.Right(upper, 16), window.width()) << "stage " << stage << " in " << window.width();
+      const int usual = std::min(window.height() / 9, window.width() / 33);
+      EXPECT_GE(l.Cell, std::min(usual, window.width() / (upper + 16 + 4)));
+    }
+  }
 }
 
 TEST(IndexLayout, AGlideTakesFewerStepsAtHigherSpeed) {

@@ -94,6 +94,49 @@ TEST_F(LinkLayout, AListLongerThanTheGridGetsAPlaceForEveryNode) {
   EXPECT_LE(link_.Geometry().Rows * link_.Geometry().Columns, linkkit::MaxNodes);
 }
 
+// The merged list of 16 + 16 letters at 1024 x 768: 33 nodes where 3 x 5 places were designed.
+TEST(LinkGeometry, ALongListTakesTheColumnsThatGiveTheLargestNodes) {
+  const linkkit::TLinkGeometry g = linkkit::LinkGeometry(510, 252, 3, 5, 2.0, 33);
+  EXPECT_GE(g.Rows * g.Columns, 33);
+  EXPECT_EQ(g.Columns, 7) << "seven columns of five rows, not five columns of seven flat rows";
+  EXPECT_EQ(g.NodeH, 24);
+  EXPECT_GE(g.NodeW, g.NodeH * 3 / 2) << "room beside the letter for the pointer part";
+  for (int k = 1; k <= 33; ++k)
+    EXPECT_TRUE(QRect(0, 0, 510, 252).contains(QRect(g.Place(k), QSize(g.NodeW, g.NodeH)))) << "node " << k;
+  const linkkit::TLinkGeometry fits = linkkit::LinkGeometry(510, 252, 3, 5, 2.0, 15);
+  EXPECT_EQ(fits.Columns, 5) << "a list that fits keeps its designed grid";
+  EXPECT_EQ(fits.Rows, 3);
+}
+
+// The letter is h - 7 points high as designed, but never stands out of its box.
+TEST(ListNode, TheLetterGrowsWithTheNodeAndStaysInside) {
+  for (const int height : {20, 29, 45, 80}) {
+    TListNode node;
+    node.resize(height * 2, height);
+    node.SetNodeString(QStringLiteral("f"));
+    const int h = height - node.Shadow();
+    EXPECT_LE(node.Font.Ascent(), h - 5) << "node " << height << " high";
+    TFont designed = node.Font;
+    designed.SetSize(h - 7);
+    EXPECT_TRUE(node.Font.Height == designed.Height || designed.Ascent() > h - 5)
+        << "the designed size wherever it fits, node " << height << " high";
+  }
+}
+
+TEST_F(LinkLayout, MarksOnOneNodeStandHalfAMarkApart) {
+  link_.AttachMark(form_.la, 1);
+  link_.AttachMark(form_.p, 1);
+  form_.resize(1150, 880);
+  form_.RescaleContents();
+  EXPECT_GT(form_.la->width(), 32) << "marks grow with a larger list";
+  EXPECT_EQ(form_.p->width(), form_.la->width());
+  EXPECT_GE(form_.p->y(), form_.la->y() + form_.la->height() / 2) << "p's caption clear of la's";
+  EXPECT_LE(form_.p->y() + form_.p->height(), link_.Node(1)->y() + link_.Node(1)->height())
+      << "p's tip still on the node";
+  link_.AttachMark(form_.p, 2);
+  EXPECT_EQ(form_.p->y() + form_.p->height(), link_.Node(2)->y() + form_.p->OffY) << "alone, p keeps its own offset";
+}
+
 TEST_F(LinkLayout, MarksStandOnTheNewNodeOfTheirIndexAfterEveryRebuild) {
   link_.AttachMark(form_.p, 3);
   link_.AttachMark(form_.la, 1);

@@ -133,3 +133,21 @@ TEST(InputListsDlg, OKFollowsTheSyntaxOfATypedListOnly) {
   dlg.SelectChoice(2);
   EXPECT_TRUE(dlg.OKBtn->isEnabled()) << "a prepared list needs no typing";
 }
+
+// Two marks on the root at the view's left edge: both callouts stay whole inside the view and
+// both tips point at the root's box.
+TEST(ListsMarks, MarksOnANodeAtTheLeftEdgeStayInsideAndPointAtIt) {
+  const QRect box(6, 80, 60, 20);
+  const std::vector<TMarkPlace> marks = PlaceMarks(box, {30, 24}, 20, 2);
+  ASSERT_EQ(marks.size(), 2U);
+  EXPECT_GE(marks[1].Body.left(), 2) << "the second mark is not pushed past the left edge";
+  EXPECT_LE(marks[1].Body.right(), marks[0].Body.left()) << "side by side, the first nearest to the node";
+  for (const TMarkPlace& m : marks) {
+    EXPECT_GE(m.Tip.x(), box.left());
+    EXPECT_LE(m.Tip.x(), box.right());
+    EXPECT_EQ(m.Tip.y(), box.top());
+    EXPECT_LT(m.Body.bottom(), box.top());
+  }
+  const std::vector<TMarkPlace> roomy = PlaceMarks(QRect(200, 80, 60, 20), {30, 24}, 20, 2);
+  EXPECT_EQ(roomy[0].Body.right() + 1, 200) << "with room, the first stands right at the node's left";
+}
