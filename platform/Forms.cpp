@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVariant>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -200,6 +203,94 @@ void CenterOnScreen(QWidget& window) {
   const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
   window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
 }
+
+// --- Dialogs sized for their screen
+
+namespace {
+
+const char* const kScaleProperty = "velkoraDialogScale";
+constexpr int kDesignScreenWidth = 1024;
+constexpr int kDesignScreenHeight = 768;
+
+int ScaledLength(int v, double r) { return static_cast<int>(std::lround(v * r)); }
+
+QSize ScaledSize(QSize s, double r) {
+  auto one = [r](int v) { return v >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : ScaledLength(v, r); };
+  return {one(s.width()), one(s.height())};
+}
+
+// The font's size grows when the widget set it; one it only inherits grows with its parent.
+void ScaleFont(QWidget& w, double r) {
+  if (!w.testAttribute(Qt::WA_SetFont) || !(w.font().resolveMask() & QFont::SizeResolved)) return;
+  QFont f = w.font();
+  if (f.pixelSize() > 0) f.setPixelSize(std::max(1, ScaledLength(f.pixelSize(), r)));
+  else f.setPointSizeF(f.pointSizeF() * r);
+  w.setFont(f);
+}
+
+void ScaleLimits(QWidget& w, double r) {
+  const QSize least = w.minimumSize(), most = w.maximumSize();
+  w.setMinimumSize(ScaledSize(least, r));
+  w.setMaximumSize(ScaledSize(most, r));
+}
+
+void ScaleChildren(QWidget& parent, double r) {
+  const bool laidOut = parent.layout() != nullptr;  // the layout places them
+  for (QObject* o : parent.children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->isWindow()) continue;
+    ScaleFont(*w, r);
+    if (!laidOut) {
+      ScaleLimits(*w, r);
+      const QRect g = w->geometry();
+      w->setGeometry(ScaledLength(g.x(), r), ScaledLength(g.y(), r), ScaledLength(g.width(), r),
+                     ScaledLength(g.height(), r));
+      // A caption rounded a pixel short of its text would lose a letter.
+      if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && !label->hasScaledContents()) {
+        const QSize need = label->sizeHint();
+        if (label->width() < need.width() || label->height() < need.height())
+          label->resize(std::max(label->width(), need.width()), std::max(label->height(), need.height()));
+      }
+    }
+    ScaleChildren(*w, r);
+  }
+}
+
+}  // namespace
+
+double ScreenScale() {
+  const double r = std::min(static_cast<double>(screen::Width()) / kDesignScreenWidth,
+                            static_cast<double>(screen::Height()) / kDesignScreenHeight);
+  return std::max(1.0, r);
+}
+
+double DialogScale(const QWidget& window) {
+  const QVariant v = window.property(kScaleProperty);
+  return v.isValid() ? v.toDouble() : 1.0;
+}
+
+void FitToScreen(QWidget& window) {
+  if (auto* form = dynamic_cast<TForm*>(&window); form && form->WindowState() == wsMaximized) return;
+  const double want = ScreenScale();
+  const double r = want / DialogScale(window);
+  if (std::abs(r - 1.0) > 1e-9) {
+    window.setProperty(kScaleProperty, want);
+    if (window.testAttribute(Qt::WA_SetFont)) {
+      ScaleFont(window, r);
+    } else {
+      QFont f = window.font();  // the application's: the controls that inherit it grow too
+      if (f.pixelSize() > 0) f.setPixelSize(ScaledLength(f.pixelSize(), r));
+      else f.setPointSizeF(f.pointSizeF() * r);
+      window.setFont(f);
+    }
+    ScaleChildren(window, r);
+    ScaleLimits(window, r);
+    window.resize(ScaledSize(window.size(), r));
+  }
+  CenterOnScreen(window);
+}
+
+int TForm::Scaled(int designLength) const { return ScaledLength(designLength, DialogScale(*this)); }
 
 // --- TForm
 

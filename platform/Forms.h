@@ -53,6 +53,19 @@ void ApplyFont(QWidget& control, const TFont& font);
 // Moves a window to the middle of the screen (the screen seam's size).
 void CenterOnScreen(QWidget& window);
 
+// Dialogs are designed for a 1024 x 768 screen. On the screen they open on they grow by the
+// smaller of the two axes' ratios, never below 1 (a smaller screen keeps the design).
+double ScreenScale();
+// Sizes a dialog or message window for the screen it opens on and centres it there: its
+// controls' places and sizes and its fonts grow by ScreenScale() in proportion to its design
+// (once: a later show on the same screen changes nothing), and a caption never ends up
+// narrower than its text. Both modal hosts call it before a modal window shows; a window
+// that covers the screen is left as it is.
+void FitToScreen(QWidget& window);
+// The factor FitToScreen gave window, 1 before: code that places or sizes a control of a
+// dialog while it is shown multiplies its design numbers by it.
+double DialogScale(const QWidget& window);
+
 // A window of the program. It is a QDialog so that any form can be shown modally through
 // the modal host; as a main window it is shown with show().
 class TForm : public QDialog {
@@ -86,6 +99,8 @@ class TForm : public QDialog {
 
   // Shows the form modally through the modal host and returns its modal result.
   int ShowModal();
+  // A design length at the size the form was given for its screen (DialogScale).
+  int Scaled(int designLength) const;
   // Setting a result other than mrNone closes a modal form with it. Inside the click of a
   // TButton the form closes only after the click handler ran, so a handler that finds the
   // input wrong sets mrNone again and the form stays open.

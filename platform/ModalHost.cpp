@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/Forms.h"
+
 namespace modal {
 namespace {
 
@@ -41,6 +43,7 @@ void RepaintCovered(const QWidget& closed) {
 // Runs a modal window's loop; what it covered is painted again when it closes.
 template <class Window>
 int ExecCovering(Window& window) {
+  FitToScreen(window);
   const int result = window.exec();
   RepaintCovered(window);
   return result;

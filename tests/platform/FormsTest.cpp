@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"
+#include "platform/Screen.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -200,8 +203,8 @@ class PaintCounter : public QWidget {
 }  // namespace
 
 TEST(RealModalHost, WhatAClosedDialogCoveredIsPaintedAgainAtOnce) {
-  PaintCounter under;
-  under.setGeometry(0, 0, 400, 300);
+  PaintCounter under;  // under the middle of the screen, where the dialog opens
+  under.setGeometry(0, 0, screen::Width(), screen::Height());
   under.show();
   pacing::ProcessMessages();
   QDialog dialog;
@@ -216,4 +219,73 @@ TEST(RealModalHost, WhatAClosedDialogCoveredIsPaintedAgainAtOnce) {
   // The run goes on at once (into a wait that handles no events): the window under the
   // closed one must already show itself again.
   EXPECT_GT(under.paints, atClose) << "part of the closed dialog would stay on the screen";
+}
+
+namespace {
+
+// Sets the screen for one test and puts the fixed 1024 x 768 back after it.
+struct ScreenOf {
+  explicit ScreenOf(QSize size) { screen::SetFixedSize(size); }
+  ~ScreenOf() { screen::SetFixedSize(QSize(1024, 768)); }
+};
+
+// A dialog designed for 1024 x 768 the way the input dialogs are: a caption in its own
+// font, an edit and a panel holding a button at design places, a laid-out box.
+struct DesignedDialog {
+  TForm form;
+  QLabel* caption = new QLabel(QStringLiteral("矩阵M行数:"), &form);
+  TEdit* edit = new TEdit(&form);
+  TPanel* panel = new TPanel(&form);
+  TButton* inPanel = new TButton(QStringLiteral("确定"), panel);
+  QWidget* box = new QWidget(&form);
+  QLabel* laidOut = new QLabel(QStringLiteral("laid out"), box);
+  DesignedDialog() {
+    form.SetUpDialog(QStringLiteral("Designed"), QStringLiteral("输入"), 400, 300);
+    ApplyFont(*caption, TFont{.Name = QStringLiteral("宋体"), .Height = -16});
+    caption->setGeometry(10, 10, caption->sizeHint().width(), 20);
+    edit->setGeometry(10, 40, 100, 24);
+    panel->setGeometry(200, 100, 150, 80);
+    inPanel->setGeometry(10, 20, 75, 25);
+    box->setGeometry(0, 200, 400, 100);
+    (new QVBoxLayout(box))->addWidget(laidOut);
+  }
+};
+
+}  // namespace
+
+TEST(Forms, DialogsGrowWithTheScreenTheyOpenOnAndStandInItsMiddle) {
+  ScreenOf big(QSize(1920, 1080));
+  ASSERT_DOUBLE_EQ(ScreenScale(), 1080.0 / 768);  // the smaller axis: 1.40625
+  DesignedDialog d;
+  const int editFont = QFontInfo(d.edit->font()).pixelSize();
+  FitToScreen(d.form);
+  d.form.show();
+  EXPECT_EQ(d.form.size(), QSize(563, 422));
+  EXPECT_EQ(d.form.frameGeometry().topLeft(), QPoint((1920 - d.form.frameGeometry().width()) / 2,
+                                                     (1080 - d.form.frameGeometry().height()) / 2));
+  EXPECT_EQ(d.edit->geometry(), QRect(14, 56, 141, 34));
+  EXPECT_EQ(d.inPanel->geometry(), QRect(14, 28, 105, 35)) << "a control in a panel keeps its place in it";
+  EXPECT_EQ(d.caption->font().pixelSize(), 23) << "a font the control was given";
+  EXPECT_NEAR(QFontInfo(d.edit->font()).pixelSize(), editFont * 1.40625, 1) << "an inherited font";
+  EXPECT_GE(d.caption->width(), d.caption->sizeHint().width()) << "the caption lost a letter";
+  EXPECT_DOUBLE_EQ(DialogScale(d.form), 1.40625);
+  EXPECT_EQ(d.form.Scaled(100), 141);
+  // Shown again on the same screen, nothing grows a second time.
+  FitToScreen(d.form);
+  EXPECT_EQ(d.form.size(), QSize(563, 422));
+  EXPECT_EQ(d.caption->font().pixelSize(), 23);
+}
+
+TEST(Forms, DialogsNeverShrinkBelowTheirDesign) {
+  for (const QSize screenSize : {QSize(1024, 768), QSize(800, 600)}) {
+    ScreenOf screenIs(screenSize);
+    DesignedDialog d;
+    d.form.move(0, 0);
+    FitToScreen(d.form);
+    EXPECT_EQ(d.form.size(), QSize(400, 300));
+    EXPECT_EQ(d.edit->geometry(), QRect(10, 40, 100, 24));
+    EXPECT_EQ(d.caption->font().pixelSize(), 16);
+    EXPECT_EQ(d.form.pos(), QPoint((screenSize.width() - 400) / 2, (screenSize.height() - 300) / 2))
+        << "a dialog designed at a place opens in the middle of the screen all the same";
+  }
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 #include "tests/support/ScriptControls.h"
 
@@ -75,6 +76,7 @@ class Shown {
   explicit Shown(QDialog& dialog) : dialog_(&dialog) {
     finished_ = QObject::connect(&dialog, &QDialog::finished, [this](int r) { result_ = r; });
     dialog.setResult(ResultNone);
+    FitToScreen(dialog);  // as the real host does
     dialog.show();
     dialog.activateWindow();
     pacing::ProcessMessages();
