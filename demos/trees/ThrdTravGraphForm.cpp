@@ -12,6 +12,7 @@ TPointer2* ThrdPointer(QWidget* tree, const char* name, TColor color, TColor fon
   pointer->SetColor(color);
   pointer->SetFontColor(fontColor);
   pointer->SetBorderColor(clWhite);
+  pointer->KeepInside = true;  // a head larger than the band above the root stays whole
   pointer->hide();
   return pointer;
 }
