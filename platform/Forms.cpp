@@ -403,10 +403,23 @@ void TButton::paintEvent(QPaintEvent* event) {
   QStyleOptionButton option;
   initStyleOption(&option);
   const QString caption = option.text;
+  const QIcon glyph = option.icon;
   option.text.clear();
+  option.icon = QIcon();
   p.drawControl(QStyle::CE_PushButton, option);
-  const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  DrawGrayedText(p, r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+  QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  int align = Qt::AlignCenter;
+  if (!glyph.isNull()) {
+    // The glyph stands before the caption, the two centred together as on an enabled button.
+    const QSize size = option.iconSize;
+    const int gap = caption.isEmpty() ? 0 : 4;
+    const int total = size.width() + gap + option.fontMetrics.horizontalAdvance(QString(caption).remove('&'));
+    const int left = r.center().x() - total / 2;
+    p.drawPixmap(left, r.center().y() - size.height() / 2, glyph.pixmap(size, QIcon::Disabled));
+    r.setLeft(left + size.width() + gap);
+    align = Qt::AlignLeft | Qt::AlignVCenter;
+  }
+  DrawGrayedText(p, r, align | Qt::TextShowMnemonic, caption);
 }
 
 void TButton::Clicked() {

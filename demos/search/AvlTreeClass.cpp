@@ -75,29 +75,7 @@ void TAVlTreeNode::SetFileValues(const stream::TPropertyValues& values) {
 
 QString TAVlTreeNode::DrawingText() const { return TBinCharTreeNode::DrawingText() + ' ' + QString::number(bf); }
 
-void TAVlTreeNode::PaintTexts() {
-  // The letter in the upper half and bf in the lower, each bold and centred in its half: in
-  // the thin small face a node of the full tree has room for, "-1" read like a "J".
-  TCanvas& c = Canvas();
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Style = fsBold;
-  c.Brush.Style = bsClear;
-  c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_LEFT | TA_TOP);
-  const int h = height();
-  if (ShowName) {
-    c.Font.SetSize(std::max(1, h / 5));
-    c.Font.Color = clBlack;
-    c.TextOut(0, -(h / 12), GetCaption());
-  }
-  c.Font.Color = RGB(255, 255, 0);
-  const auto centred = [&](const QString& text, int em, int top) {
-    c.Font.Height = -std::max(em, 8);
-    c.TextOut((width() - c.TextWidth(text)) / 2, top + (h / 2 - c.TextHeight(text)) / 2, text);
-  };
-  centred(QString(QChar::fromLatin1(Value())), h * 9 / 20, 0);
-  centred(QString::number(bf), h * 2 / 5, h / 2);
-}
+void TAVlTreeNode::PaintTexts() { PaintKeyOverNumber(QString(QChar::fromLatin1(Value())), QString::number(bf)); }
 
 // ---------------------------------------------------------------- rotations
 

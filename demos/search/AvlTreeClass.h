@@ -38,8 +38,7 @@ class TAVlTreeNode : public TBinCharTreeNode {
   QString ClassName() const override { return QStringLiteral("TAVlTreeNode"); }
 
  protected:
-  // The letter in the upper half, bf in the lower, both yellow; the caption small at the
-  // upper left.
+  // The letter at the top, bf below it, both yellow.
   void PaintTexts() override;
 };
 

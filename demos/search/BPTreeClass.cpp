@@ -262,7 +262,7 @@ std::vector<TBTreeNode*> LeafParents(const TBTreeNode& root) {
 }
 }  // namespace
 
-void TBPTreeClass::AfterPlacing(int base, int w, int unitWidth) {
+void TBPTreeClass::AfterPlacing(int base, int w, int /*h*/, int unitWidth) {
   const std::vector<TBTreeNode*> parents = LeafParents(*Root());
   if (parents.empty()) return;
   std::vector<std::vector<TBTreeNode*>> groups;

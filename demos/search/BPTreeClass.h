@@ -77,7 +77,7 @@ class TBPTreeClass : public TBTreeClass {
   // The row of leaves: each parent's leaves from its left, a unit apart, narrower where the
   // row would not hold them; groups that would run into each other or past the right edge
   // move apart and back inside, each with its parent.
-  void AfterPlacing(int base, int w, int unitWidth) override;
+  void AfterPlacing(int base, int w, int h, int unitWidth) override;
   QString KindName() const override { return QStringLiteral("B+树"); }
   int MaxFileLevels() const override { return kMaxLevels; }
   QString CheckShape(const TBTreeRecord& root) const override;

@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <climits>
 
 #include "demos/search/BTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
@@ -576,10 +577,74 @@ void TBTreeClass::Arrange() {
     const int h = height() - base;
     const int unitWidth = std::max(UnitWidth(w), 1);
     root->SetPosition(base, unitWidth, 0, h, w, h / 20);
-    AfterPlacing(base, w, unitWidth);
+    AfterPlacing(base, w, h, unitWidth);
     ArrangeChildrenOrder();
   }
   update();
+}
+
+void TBTreeClass::AfterPlacing(int base, int w, int h, int /*unitWidth*/) {
+  int depth = 0;
+  Root()->ForEach([&depth](TTreeNodeBase& node) {
+    depth = std::max(depth, node.stair);
+    return true;
+  });
+  if (depth >= 4) ArrangeDeep(base, w, h, depth);
+}
+
+void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
+  // The nodes of each level from left to right (a preorder walk meets them in that order).
+  std::vector<std::vector<TBTreeNode*>> levels(depth + 1);
+  Root()->ForEach([&levels, depth](TTreeNodeBase& node) {
+    levels[std::clamp(node.stair, 1, depth)].push_back(static_cast<TBTreeNode*>(&node));
+    return true;
+  });
+  const int unitHeight = h / 20;
+  // A group: a parent of leaves over the staircase of its leaves, child j a unit further right.
+  const std::vector<TBTreeNode*>& parents = levels[depth - 1];
+  std::vector<int> extents;
+  int units = 0;
+  for (const TBTreeNode* parent : parents) {
+    int extent = parent->KeyNum;
+    for (int j = 0; j < parent->ChildSlots(); ++j)
+      if (const TBTreeNode* child = parent->GetChild(j)) extent = std::max(extent, j + child->KeyNum);
+    extents.push_back(extent);
+    units += extent;
+  }
+  const int groups = static_cast<int>(parents.size());
+  // At least two units between groups, half of it before the first and after the last.
+  const int unit = std::max(std::min(w / 30, w / std::max(units + 2 * groups, 1)), 1);
+  // The groups share the free width evenly.
+  const int spacing = groups > 0 ? std::max((w - unit * units) / groups, 2 * unit) : 0;
+  const int stairTop = base + h - (3 * unitHeight * 5) / 2 - unitHeight;
+  const auto levelTop = [&](int level) {
+    return base + (level - 1) * (stairTop - unitHeight * 3 / 2 - base) / std::max(depth - 2, 1);
+  };
+  int x = base + spacing / 2;
+  for (int g = 0; g < groups; ++g) {
+    TBTreeNode* parent = parents[g];
+    parent->setGeometry(x, levelTop(depth - 1), unit * parent->KeyNum, unitHeight);
+    for (int j = 0; j < parent->ChildSlots(); ++j)
+      if (TBTreeNode* leaf = parent->GetChild(j))
+        leaf->setGeometry(x + unit * j, base + h - (3 * unitHeight * j) / 2 - unitHeight, unit * leaf->KeyNum,
+                          unitHeight);
+    x += unit * extents[g] + spacing;
+  }
+  for (int level = depth - 2; level >= 1; --level) {
+    for (TBTreeNode* node : levels[level]) {
+      int left = INT_MAX;
+      int right = INT_MIN;
+      for (int j = 0; j < node->ChildSlots(); ++j) {
+        if (const TBTreeNode* child = node->GetChild(j)) {
+          left = std::min(left, child->x());
+          right = std::max(right, child->x() + child->width());
+        }
+      }
+      const int width = unit * node->KeyNum;
+      const int centre = left <= right ? (left + right) / 2 : node->x() + width / 2;
+      node->setGeometry(std::max(centre - width / 2, base), levelTop(level), width, unitHeight);
+    }
+  }
 }
 
 int TBTreeClass::PointerBand() const { return Ratio().Grow(PointerSize); }

@@ -187,8 +187,15 @@ class TBTreeClass : public TTreeBase {
   virtual int RootKeysOverOneChild() const { return 0; }
   // The node unit for a drawing area w wide: the area divided by 30 here.
   virtual int UnitWidth(int w) const { return w / 30; }
-  // Moves nodes placed by SetPosition where they would stand too close; nothing here.
-  virtual void AfterPlacing(int /*base*/, int /*w*/, int /*unitWidth*/) {}
+  // Moves nodes placed by SetPosition where they would stand on each other. Here: a tree of
+  // four levels or more, whose deeper levels would share the third level's staircase, is
+  // laid out as a whole (ArrangeDeep).
+  virtual void AfterPlacing(int base, int w, int h, int unitWidth);
+  // The leaves as staircases under their parents at the bottom, every parent a group of its
+  // own beside the others, each node above them centred over its children, the levels
+  // spread down the rest of the area; a unit narrower than the area's thirtieth where the
+  // groups would not fit side by side.
+  void ArrangeDeep(int base, int w, int h, int depth);
   // The free band on the left and at the top, room for the pointer marks: PointerSize grown
   // with the window.
   int PointerBand() const;

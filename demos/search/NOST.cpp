@@ -63,6 +63,7 @@ bool TNOST::CreateData() {
   Count = n;
   TNOSTForm& f = *form_;
   f.Count = n;
+  f.Tree->Count = n;
   SW.fill(0);
   f.SW.fill(0);
   for (int k = 1; k <= n; ++k) {
@@ -211,7 +212,8 @@ void TNOST::SecondOptimal_ibj() {
 
 // new(T): the node of the range, under BuildParent (or the root)
 bool TNOST::SecondOptimal_F_ifnt() {
-  TBinCharTree& tree = *form_->Tree;
+  TNOSTTree& tree = *form_->Tree;
+  tree.PendingColumn = V("i");  // the key it takes at the next line
   if (!BuildParent) {
     CurNode = static_cast<TBinCharTreeNode*>(tree.NewRoot());
   } else {

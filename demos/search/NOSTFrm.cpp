@@ -28,7 +28,7 @@ TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
   SetDesignClientSize(569, 458);
   Canvas().Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = -15};
 
-  Tree = Place(new TBinCharTree(this), 0, 128, 569, 329);
+  Tree = Place(new TNOSTTree(this), 0, 128, 569, 329);
   Tree->setObjectName(QStringLiteral("Tree"));
   Tree->MaxDepth = 4;
   Tree->LineColor = clBlack;
@@ -42,6 +42,39 @@ TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
   Pointer->SetBorderColor(clWhite);
   Pointer->SetFontColor(clBlue);
   Pointer->hide();
+}
+
+int TNOSTTree::ColumnOf(const TBinCharTreeNode& node) const {
+  const int key = node.Value() - 64;
+  return key >= 1 && key <= Count ? key : PendingColumn;
+}
+
+int TNOSTTree::ComputeLayout() {
+  // As large as a column pair and a level allow, and never below the kit's size.
+  const double column = width() / static_cast<double>(Count + 5);
+  const int levels = std::max(MaxDepth, 1);
+  const int level = (height() - Ratio().Grow(PointerSize)) / levels;
+  return std::max(TBinCharTree::ComputeLayout(), std::min(R(column * 1.6), level * 3 / 4));
+}
+
+void TNOSTTree::Arrange() {
+  if (Root()) {
+    const double column = width() / static_cast<double>(Count + 5);
+    const int band = Ratio().Grow(PointerSize);
+    const int size = ComputeLayout();
+    const int levels = std::max(MaxDepth, 1);
+    // The last level keeps a quarter of a node clear of the bottom edge.
+    const int step = levels > 1 ? (height() - band - size - size / 4) / (levels - 1) : 0;
+    Root()->ForEach([&](TTreeNodeBase& base) {
+      auto& node = static_cast<TBinCharTreeNode&>(base);
+      const int level = std::clamp(node.stair, 1, levels);
+      node.setGeometry(R(column * (ColumnOf(node) + 3.5)) - size / 2, band + (level - 1) * step, size, size);
+      return true;
+    });
+  }
+  NameNodes();
+  PlacePointers();
+  Invalidate();
 }
 
 void TNOSTForm::HideMarkers() {

@@ -7,12 +7,30 @@
 
 #include "framework/drawkit/GraphForm.h"
 
-class TBinCharTree;
+#include "demos/trees/TreeBase.h"
+
 class TPointer2;
 
 // The frames a marker move from cell current to cell target takes with count keys:
 // |Round((target - current) * 150 / (count + 5))|, halves to the even neighbour.
 int NostMoveFrames(int current, int target, int count);
+
+// The tree as it is built: every node stands under its key in the table above (the keys of a
+// search tree read from left to right are the table's order), its levels spread down the panel.
+// The nodes of one level are at least two columns apart, so a tree of any depth keeps nodes
+// as large as a column allows.
+class TNOSTTree : public TBinCharTree {
+ public:
+  using TBinCharTree::TBinCharTree;
+
+  int Count = 0;         // the keys of the table: the columns are the form's
+  int PendingColumn = 0;  // where a node made but not yet given its key stands
+
+  // The column of a node: its key's (key k is the letter 64 + k), or PendingColumn.
+  int ColumnOf(const TBinCharTreeNode& node) const;
+  int ComputeLayout() override;
+  void Arrange() override;
+};
 
 class TNOSTForm : public TGraphForm {
  public:
@@ -20,7 +38,7 @@ class TNOSTForm : public TGraphForm {
 
   explicit TNOSTForm(QWidget* parent = nullptr);
 
-  TBinCharTree* Tree;
+  TNOSTTree* Tree;
   TPointer2* Pointer;  // "T"
 
   int Count = 0;

@@ -21,7 +21,8 @@ QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& headin
   auto* memo = new QPlainTextEdit(parent);
   memo->setObjectName(QString::fromLatin1(name));
   memo->setReadOnly(true);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A file of up to a hundred keys wraps, in view, rather than running off to the right.
+  memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; }")
                           .arg(QString::fromLatin1(back), QString::fromLatin1(text)));
   QFont font = memo->font();
@@ -53,6 +54,19 @@ void AppendToLastLine(QPlainTextEdit& memo, const QString& text) {
   QTextCursor cursor(memo.document());
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(text);
+  // The newest key stays in view.
+  memo.moveCursor(QTextCursor::End);
+  memo.ensureCursorVisible();
+}
+
+void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> memos) {
+  const int pixels = form.Ratio().Grow(18);
+  for (QPlainTextEdit* memo : memos) {
+    QFont font = memo->font();
+    if (font.pixelSize() == pixels) continue;
+    font.setPixelSize(pixels);
+    memo->setFont(font);
+  }
 }
 
 void StartMemo(QPlainTextEdit& memo, const QString& heading) { memo.setPlainText(heading + QStringLiteral("\n")); }
@@ -71,6 +85,11 @@ TMgStGraphForm::TMgStGraphForm(QWidget* parent) : TGraphForm(parent) {
   Splitter->setStretchFactor(0, 105);
   Splitter->setStretchFactor(1, 485);
   Splitter->setSizes({105, 485});
+}
+
+void TMgStGraphForm::FormResize() {
+  TGraphForm::FormResize();
+  ScaleMemos(*this, {OutputMemo});
 }
 
 void TMgStGraphForm::SetHighlight(int record, bool on) {
@@ -233,6 +252,11 @@ TRepSelGraphForm::TRepSelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Splitter1->setSizes({103, 410, 104});
   Splitter1->setStretchFactor(1, 1);
   connect(Splitter1, &QSplitter::splitterMoved, this, [this] { RepSelTree->Invalidate(); });
+}
+
+void TRepSelGraphForm::FormResize() {
+  TGraphForm::FormResize();
+  ScaleMemos(*this, {OutputMemo, InputMemo});
 }
 
 void TRepSelGraphForm::EndRun() { AppendToLastLine(*OutputMemo, QStringLiteral(" *")); }

@@ -4,6 +4,7 @@
 // (output memo, tree with run numbers, input memo) and its "Input Data" dialog.
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 #include "demos/sort/LoserTree.h"
@@ -20,6 +21,8 @@ class TIntEdit;
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text);
 // Clears a memo to its heading and one empty line.
 void StartMemo(QPlainTextEdit& memo, const QString& heading);
+// The memos' text grows with the drawing window (18 pixels at its design size, never less).
+void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> memos);
 
 class TMgStGraphForm : public TGraphForm {
  public:
@@ -39,6 +42,9 @@ class TMgStGraphForm : public TGraphForm {
   void ShowHalveT(int t);
   void ShowWinner(int s);
   void ShowMinKey();
+
+ protected:
+  void FormResize() override;
 
  private:
   void SetHighlight(int record, bool on);
@@ -83,6 +89,9 @@ class TRepSelGraphForm : public TGraphForm {
   void FlashRunNumber(int q, int r, int speed);
   void ShowInitSlot(int i, int speed);
   void SetLs0(int q);
+
+ protected:
+  void FormResize() override;
 };
 
 // The work area size and the input file size, each an edit with an up-down.

@@ -16,11 +16,17 @@ THeapSortGraphForm::THeapSortGraphForm(QWidget* parent) : TSortGraphForm(parent)
   Tree->setObjectName(QStringLiteral("Tree"));
   Tree->MaxDepth = 4;
   Tree->LineColor = clBlack;
-  Tree->PointerSize = 1;
   const TFont blue = SortFont("Times New Roman", -24, clBlue);
   LabelR0 = PlaceCaption("LabelR0", QStringLiteral("t"), {2, 4, 23, 37}, blue);
   ZqStaticText1 = PlaceCaption("ZqStaticText1", QStringLiteral("r[1]..r[n]"), {31, 4, 122, 37}, blue);
   PlaceCounters({28, 489, 198, 40}, {260, 489, 198, 40}, SortFont("楷体_GB2312", -21, clTeal, fsBold));
+}
+
+void THeapSortGraphForm::FormResize() {
+  // The tree has no pointers; its free band at the top keeps the root's caption "[1]" in
+  // view above the root, as every other caption stands above its node.
+  Tree->PointerSize = Ratio().Grow(14);
+  TSortGraphForm::FormResize();
 }
 
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }

@@ -15,6 +15,9 @@ class THeapSortGraphForm : public TSortGraphForm {
   TArrayedBinCharTree* Tree;
   TZqStaticText* LabelR0;
   TZqStaticText* ZqStaticText1;
+
+ protected:
+  void FormResize() override;
 };
 
 class THeapSort : public TFormSortDemo<THeapSortGraphForm> {

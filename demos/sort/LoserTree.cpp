@@ -1,8 +1,11 @@
 #include "demos/sort/LoserTree.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "platform/Font.h"
 #include "platform/Pacing.h"
 
 int LsFrameWait(int speed) { return (100 - speed) * 5; }
@@ -19,7 +22,18 @@ void TLoserLayout::SetLeafCount(int n) {
   Cols = n <= 0 ? 1 : n == 1 ? 2 : n <= 3 ? 4 : n <= 7 ? 8 : 16;
 }
 
-void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind) {
+namespace {
+
+int ArialWidth(const QString& text, int cell) { return TFont{.Name = QStringLiteral("Arial"), .Height = cell}.TextWidth(text); }
+
+// What of a box's width its label may take: the ls nodes are ellipses.
+int LabelRoom(int boxWidth, bool ellipse) { return ellipse ? boxWidth * 80 / 100 - 4 : boxWidth - 4; }
+// The box width a label needs.
+int WidthFor(int textWidth, bool ellipse) { return ellipse ? (textWidth + 4) * 100 / 80 + 1 : textWidth + 4; }
+
+}  // namespace
+
+void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont) {
   Width = width;
   Height = height;
   SetLeafCount(lastIndex);
@@ -41,16 +55,50 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind) {
     }
     NodeHeight = cell * 3 / 4;
   }
+  const int level = (height * 3 / 4) / Rows;
+  if (NodeHeight / 3 < leastFont) NodeHeight = std::max(NodeHeight, std::min(3 * leastFont, level * 85 / 100));
   X.fill(0);
   for (int j = 0; j < Cols; ++j) X[Cols + j] = j * width / Cols + (colWidth / 2 - NodeWidth / 2);
   for (int i = Cols - 1; i >= 1; --i) X[i] = (X[2 * i] + X[2 * i + 1]) / 2;
   X[0] = X[1];
-  if (2 * lastIndex + 2 < Positions) X[2 * lastIndex + 2] = width * 3 / 4;
+  const int n = std::max(lastIndex, 0);
+  const int sentinel = 2 * n + 2;
+  if (sentinel < Positions) X[sentinel] = width * 3 / 4;
+
+  // Each box may take nine tenths of the spacing of its row (positions 2^m .. 2^(m+1) - 1
+  // share the width); the font is the largest that fits every label so.
+  const auto label = [n](int p) {
+    return p <= n ? QStringLiteral("ls[%1]").arg(p) : QStringLiteral("b[%1]").arg(p - n - 1);
+  };
+  const auto roomOf = [&](int p) {
+    const int spacing = p == sentinel ? width / 4 : p == 0 ? width : width >> (TreeDepth(p) - 2);
+    return std::max(NodeWidth, spacing * 9 / 10);
+  };
+  const int last = std::min(sentinel, Positions - 1);
+  LabelFont = std::max(1, NodeHeight / 3);
+  const auto fits = [&](int font) {
+    for (int p = 0; p <= last; ++p)
+      if (ArialWidth(label(p), font) > LabelRoom(roomOf(p), p <= n)) return false;
+    return true;
+  };
+  while (LabelFont > 6 && !fits(LabelFont)) --LabelFont;
+  W.fill(NodeWidth);
+  for (int p = 0; p <= last; ++p)
+    W[p] = std::max(NodeWidth, std::min(roomOf(p), WidthFor(ArialWidth(label(p), LabelFont), p <= n)));
+  // Three digits stand clear of the neighbour's.
+  ValueFont = std::max(1, NodeHeight / 3);
+  while (ValueFont > 6 && ArialWidth(QStringLiteral("999"), ValueFont) > colWidth - 6) --ValueFont;
 }
 
 int TLoserLayout::Y(int position) const {
   const int row = (Height * 3 / 4) / Rows;
   return (TreeDepth(position) - 1) * row + row / 4;
+}
+
+TRect TLoserLayout::ValueRect(int position, int y, int textWidth) const {
+  const int band = NodeHeight / 3;
+  const int h = std::min(band, ValueFont + 1);
+  return Bounds(Mid(position) - textWidth / 2 - 1, y + (band - h) / 2, textWidth + 2, h);
 }
 
 // ---------------------------------------------------------------- the tree
@@ -62,6 +110,7 @@ TLoserTree::TLoserTree(QWidget* parent) : TCanvasWidget(parent) {
 void TLoserTree::SetLastIndex(int n) {
   if (n < 0 || n > MaxLastIndex) return;
   lastIndex_ = n;
+  columnSlots_ = 0;
   Invalidate();
 }
 
@@ -83,13 +132,28 @@ TLsRunRec TLoserTree::GetRun(int j) const { return j >= 0 && j <= lastIndex_ ? r
 void TLoserTree::SetRun(int j, const TLsRunRec& rec) {
   if (j < 0 || j > lastIndex_) return;
   runs_[j] = rec;
+  columnSlots_ = std::max(columnSlots_, std::min(rec.LastKey + 1, 10));
   Invalidate();
 }
 
 TLoserLayout TLoserTree::Layout() const {
+  const TDesignRatio ratio = TGraphForm::RatioOf(*this);
+  const int least = ratio.Grow(TLoserLayout::LeastFont);
   TLoserLayout l;
-  l.Compute(width(), height(), lastIndex_, LayoutKind());
+  l.Compute(width(), height(), lastIndex_, LayoutKind(), least);
+  if (!ShowRuns || columnSlots_ == 0) return l;
+  // The run columns under the leaves hold every key at a size that reads: the tree gives up
+  // height for them, down to half of the control.
+  const int room = columnSlots_ * ratio.Grow(20);
+  for (int h = height() - 4; h >= height() / 2 && ColumnTop(l) + room > height(); h -= 4)
+    l.Compute(width(), h, lastIndex_, LayoutKind(), least);
   return l;
+}
+
+int TLoserTree::ColumnTop(const TLoserLayout& l) const {
+  int top = 0;
+  for (int j = 0; j <= lastIndex_; ++j) top = std::max(top, l.Y(Leaf(j)) + 3 * l.NodeHeight / 2);
+  return top;
 }
 
 void TLoserTree::ShowSwap(int t, int s) {
@@ -130,6 +194,9 @@ QString TLoserTree::DrawingText() const {
 }
 
 void TLoserTree::DrawArrow(int x1, int y1, int x2, int y2) {
+  const TDesignRatio r = TGraphForm::RatioOf(*this);
+  const int length = r.Grow(10);
+  const int half = r.Grow(2);
   TCanvas& c = Canvas();
   c.Pen = TPen{clPurple, 1};
   c.MoveTo(x1, y1);
@@ -140,20 +207,22 @@ void TLoserTree::DrawArrow(int x1, int y1, int x2, int y2) {
   if (len < 1) return;
   const double ux = dx / len;
   const double uy = dy / len;
-  const double bx = x2 - 10 * ux;
-  const double by = y2 - 10 * uy;
+  const double bx = x2 - length * ux;
+  const double by = y2 - length * uy;
   c.Brush.Color = clPurple;
-  c.Polygon({TPoint(x2, y2), TPoint(static_cast<int>(bx - 2 * uy), static_cast<int>(by + 2 * ux)),
-             TPoint(static_cast<int>(bx + 2 * uy), static_cast<int>(by - 2 * ux))});
+  c.Polygon({TPoint(x2, y2), TPoint(static_cast<int>(bx - half * uy), static_cast<int>(by + half * ux)),
+             TPoint(static_cast<int>(bx + half * uy), static_cast<int>(by - half * ux))});
 }
 
-void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int x, int y) {
+void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int position, int y) {
   const TLsNodeRec& rec = nodes_[record];
-  const int w = l.NodeWidth;
+  const int x = l.Left(position);
+  const int w = l.W[position];
   const int h = l.NodeHeight;
   const bool internal = record <= lastIndex_;
+  const TColor fill = !rec.Shown ? clGray : rec.Highlight ? clFuchsia : internal ? clRed : clTeal;
   TCanvas& c = Canvas();
-  c.Brush.Color = !rec.Shown ? clGray : rec.Highlight ? clFuchsia : internal ? clRed : clTeal;
+  c.Brush.Color = fill;
   c.Brush.Style = bsSolid;
   c.Pen = TPen{clBlack, 1};
   if (internal)
@@ -162,66 +231,94 @@ void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int x, int y) {
     c.Rectangle(x, y + h / 3, x + w, y + h);
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = std::max(1, h / 3);
-  c.Font.Color = clBlack;
+  c.Font.Height = l.LabelFont;
+  // Black reads on red, fuchsia and grey; the dark teal of a leaf takes white.
+  c.Font.Color = fill == clTeal ? clWhite : clBlack;
   const QString label = internal ? QStringLiteral("ls[%1]").arg(rec.Index)
                                  : QStringLiteral("b[%1]").arg(rec.Index - lastIndex_ - 1);
   c.TextOut(x + (w - c.TextWidth(label)) / 2, y + 2 * h / 3 - c.TextHeight(label) / 2, label);
-  const QString value = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
-  c.TextOut(x + (w - c.TextWidth(value)) / 2, y + h / 6 - c.TextHeight(value) / 2, value);
 }
 
-void TLoserTree::DrawKeyBox(const TLoserLayout& l, int x, int y, const QString& text, TColor color) {
-  const int w = l.NodeWidth;
+void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
+  const int v = nodes_[record].Value;
+  if (v < 0) return;
+  TCanvas& c = Canvas();
+  c.SetBkMode(TRANSPARENT);
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Height = l.ValueFont;
+  c.Font.Color = clBlack;
+  const QString value = QString::number(v);
+  const TRect r = l.ValueRect(position, y, c.TextWidth(value));
+  CopyBackdrop(c, *this, r);
+  c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
+}
+
+void TLoserTree::DrawKeyBox(const TLoserLayout& l, int position, int y, const QString& text, TColor color,
+                            int height) {
+  const int x = l.Left(position);
+  const int w = l.W[position];
+  const int h = height > 0 ? height : l.NodeWidth;
   TCanvas& c = Canvas();
   c.Brush.Color = color;
   c.Brush.Style = bsSolid;
   c.Pen = TPen{clBlack, 1};
-  c.Rectangle(x, y, x + w, y + w);
+  c.Rectangle(x, y, x + w, y + h);
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = std::max(1, w / 2);
+  c.Font.Height = std::max(1, std::min(w / 2, h * 3 / 4));
   c.Font.Color = clBlack;
-  c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (w - c.TextHeight(text)) / 2, text);
+  c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (h - c.TextHeight(text)) / 2, text);
 }
 
 void TLoserTree::Paint() {
   CopyBackdrop(Canvas(), *this, ClientRect());
   const TLoserLayout l = Layout();
   const int n = lastIndex_;
-  const int w = l.NodeWidth;
   const int h = l.NodeHeight;
-  const auto middle = [&](int position) { return TPoint(l.X[position] + w / 2, l.Y(position) + 2 * h / 3); };
+  const auto middle = [&](int position) { return TPoint(l.Mid(position), l.Y(position) + 2 * h / 3); };
+  // An arrow ends over the value of the leaf it names, not across it.
   for (int i = 0; i <= n; ++i) {
     const int v = nodes_[i].Value;
     if (v == -1 || v + n + 1 >= NodeCount) continue;
     const int pos = v + n + 1;
     if (v == n + 1)
-      DrawArrow(l.X[i] + w / 2, l.Y(i) + h, l.X[Sentinel()] + w / 2, l.Y(0) + h);
+      DrawArrow(l.Mid(i), l.Y(i) + h, l.Mid(Sentinel()), l.Y(0) + h);
     else
-      DrawArrow(l.X[i] + w / 2, l.Y(i) + h, l.X[pos] + w / 2, l.Y(pos) + h / 3);
+      DrawArrow(l.Mid(i), l.Y(i) + h, l.Mid(pos), l.Y(pos));
   }
-  if (showSentinel_ && Sentinel() < NodeCount) DrawNodeBox(l, Sentinel(), l.X[Sentinel()], l.Y(0));
+  const int lineWidth = TGraphForm::RatioOf(*this).Grow(2);
+  const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
+  if (sentinel) DrawNodeBox(l, Sentinel(), Sentinel(), l.Y(0));
   for (int r = 2 * n + 1; r >= 0; --r) {
     const TPoint from = middle(r);
     const TPoint to = middle(r / 2);
-    Canvas().Pen = TPen{r > n ? clBlue : clRed, 2};
+    Canvas().Pen = TPen{r > n ? clBlue : clRed, lineWidth};
     Canvas().MoveTo(from.x(), from.y());
     Canvas().LineTo(to.x(), to.y());
-    DrawNodeBox(l, r, l.X[r], l.Y(r));
+    DrawNodeBox(l, r, r, l.Y(r));
   }
+  if (sentinel) DrawValue(l, Sentinel(), Sentinel(), l.Y(0));
+  for (int r = 2 * n + 1; r >= 0; --r) DrawValue(l, r, r, l.Y(r));
   DrawUnderLeaves(l);
+}
+
+TRect TLoserTree::ColumnBox(const TLoserLayout& l, int j, int k) const {
+  // The longest column fits the room under the leaves, so no run loses a key at the bottom.
+  const int rows = std::max(1, columnSlots_);
+  const int side = std::max(1, std::min(l.NodeWidth, (height() - ColumnTop(l)) / rows));
+  const int pos = Leaf(j);
+  const int y = l.Y(pos) + 3 * l.NodeHeight / 2 + k * side;
+  if (k > runs_[j].LastKey || k >= 10 || y + side > height()) return {};
+  return Bounds(l.Left(pos), y, l.W[pos], side);
 }
 
 void TLoserTree::DrawUnderLeaves(const TLoserLayout& l) {
   if (!ShowRuns) return;
   for (int j = 0; j <= lastIndex_; ++j) {
-    const int pos = Leaf(j);
-    const int top = l.Y(pos) + 3 * l.NodeHeight / 2;
     for (int k = 0; k <= runs_[j].LastKey && k < 10; ++k) {
-      const int y = top + k * l.NodeWidth;
-      if (y + l.NodeWidth > height()) break;
-      DrawKeyBox(l, l.X[pos], y, runs_[j].Keys[k], clAqua);
+      const TRect box = ColumnBox(l, j, k);
+      if (box.Width() == 0) break;
+      DrawKeyBox(l, Leaf(j), box.Top, runs_[j].Keys[k], clAqua, box.Height());
     }
   }
 }
@@ -235,7 +332,7 @@ int TLoserTree::MoveKeyOut(int speed, int s, int frames) {
   const TLoserLayout l = Layout();
   const int y = l.Y(rec);
   for (int f = frames; f >= 0; --f) {
-    DrawKeyBox(l, l.X[rec], y * f / frames, key, clFuchsia);
+    DrawKeyBox(l, rec, y * f / frames, key, clFuchsia);
     pacing::ProcessMessages();
     pacing::Sleep(LsFrameWait(speed));
     Repaint();
@@ -265,7 +362,7 @@ void TRepSelTree::MoveKeyIn(int s, int key, int speed) {
   const TLoserLayout l = Layout();
   const int y = l.Y(rec);
   for (int f = 3; f >= 0; --f) {
-    DrawKeyBox(l, l.X[rec], y + l.NodeWidth + (height() - y - l.NodeWidth) * f / 3, key, clFuchsia);
+    DrawKeyBox(l, rec, y + l.NodeWidth + (height() - y - l.NodeWidth) * f / 3, key, clFuchsia);
     pacing::ProcessMessages();
     pacing::Sleep(LsFrameWait(speed));
     Repaint();
@@ -276,7 +373,7 @@ void TRepSelTree::DrawUnderLeaves(const TLoserLayout& l) {
   for (int j = 0; j <= LastIndex(); ++j) {
     const TLsNodeRec& rec = runNumbers_[j];
     const QString text = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
-    DrawKeyBox(l, l.X[Leaf(j)], l.Y(Leaf(j)) + l.NodeHeight, text,
+    DrawKeyBox(l, Leaf(j), l.Y(Leaf(j)) + l.NodeHeight, text,
                !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal);
   }
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "framework/drawkit/KitControl.h"
+#include "platform/Geometry.h"
 #include "platform/PaintBox.h"
 
 // One drawn record: ls records hold a leaf number, leaves a key; -1 is drawn blank.
@@ -26,19 +27,36 @@ struct TLsRunRec {
 struct TLoserLayout {
   enum Kind { Loser, RepSel };
   static constexpr int Positions = 33;
+  static constexpr int LeastFont = 12;  // the smallest label that still reads
 
   int Rows = 2;
   int Cols = 1;
-  int NodeWidth = 0;
+  int NodeWidth = 0;  // the width the positions are laid out by
   int NodeHeight = 0;
-  std::array<int, Positions> X{};
+  // Cell heights of the Arial fonts of the labels ("ls[3]", "b[3]") and of the values above
+  // the shapes: a third of the node height, smaller where the text would not fit.
+  int LabelFont = 1;
+  int ValueFont = 1;
+  std::array<int, Positions> X{};  // left edges of boxes NodeWidth wide
+  // The width of each position's box, centred where a box NodeWidth wide stands: wider than
+  // NodeWidth where its label needs it and its row has the room.
+  std::array<int, Positions> W{};
   int Width = 0;
   int Height = 0;
 
   static int TreeDepth(int n);
   void SetLeafCount(int n);
-  void Compute(int width, int height, int lastIndex, Kind kind);
+  // The positions follow the columns and the levels; nodes too low for a readable label grow
+  // in height (within their level), too narrow ones in width (within their row's spacing),
+  // before a label shrinks.
+  // leastFont: the label size below which a node grows, LeastFont on a window of its design
+  // size and more on a larger one.
+  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont);
   int Y(int position) const;
+  int Mid(int position) const { return X[position] + NodeWidth / 2; }
+  int Left(int position) const { return Mid(position) - W[position] / 2; }
+  // The box of the value drawn above the shape at position.
+  TRect ValueRect(int position, int y, int textWidth) const;
 };
 
 class TLoserTree : public TCanvasWidget, public TKitControl {
@@ -69,6 +87,11 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
 
   // The layout as the last paint (or the present size) computed it.
   TLoserLayout Layout() const;
+  // Where the run columns start: under the lowest leaf.
+  int ColumnTop(const TLoserLayout& l) const;
+  // The box of key k of run j's column (empty when the run holds no such key or it would
+  // pass the bottom edge).
+  TRect ColumnBox(const TLoserLayout& l, int j, int k) const;
 
   // The display of an exchange of s and ls[t] the demonstration made: leaf s loses its
   // highlight, the leaf ls[t] named gains it, ls[t] names s.
@@ -85,12 +108,17 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   virtual TLoserLayout::Kind LayoutKind() const { return TLoserLayout::Loser; }
   // Under the leaves: the run columns here, the run numbers in the replacement selection.
   virtual void DrawUnderLeaves(const TLoserLayout& l);
-  void DrawNodeBox(const TLoserLayout& l, int record, int x, int y);
-  // A square key box of side NodeWidth at (x, y), drawn straight on the canvas.
-  void DrawKeyBox(const TLoserLayout& l, int x, int y, int key, TColor color) {
-    DrawKeyBox(l, x, y, QString::number(key), color);
+  // The shape of a record drawn at position, its top at y.
+  void DrawNodeBox(const TLoserLayout& l, int record, int position, int y);
+  // The value above the shape of a record, on a patch of the backdrop, so that no line runs
+  // through it.
+  void DrawValue(const TLoserLayout& l, int record, int position, int y);
+  // A key box as wide as the box at position and height high (square when 0), at y, drawn
+  // straight on the canvas.
+  void DrawKeyBox(const TLoserLayout& l, int position, int y, int key, TColor color, int height = 0) {
+    DrawKeyBox(l, position, y, QString::number(key), color, height);
   }
-  void DrawKeyBox(const TLoserLayout& l, int x, int y, const QString& text, TColor color);
+  void DrawKeyBox(const TLoserLayout& l, int position, int y, const QString& text, TColor color, int height = 0);
   // Moves a key box from the leaf of s up to the top edge in frames + 1 steps.
   int MoveKeyOut(int speed, int s, int frames);
   bool ValidNode(int i) const { return i >= 0 && i <= Sentinel() && i < NodeCount; }
@@ -102,6 +130,7 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   void DrawArrow(int x1, int y1, int x2, int y2);
   int lastIndex_ = 0;
   bool showSentinel_ = false;
+  int columnSlots_ = 0;  // the longest run column since the tree was last sized
 };
 
 // The tree of the k-way merge: a key leaving the tree is animated.

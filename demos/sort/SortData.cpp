@@ -158,9 +158,10 @@ TFont TSortData::LabelFont() const {
   // A cell height, as the row's band of numbers is high.
   TFont font{.Name = QStringLiteral("Times New Roman"), .Height = 18, .Style = fsBold | fsItalic, .Color = clNavy};
   font = Ratio().Font(font, 18);
-  // Two digits (or a sign and a digit) side by side fit a place.
+  // Two digits (or a sign and a digit) side by side fit a place, and a low row keeps most
+  // of its height for the boxes.
   const int place = width() / std::max(1, Capacity);
-  font.Height = std::max(8, std::min(font.Height, place * 9 / 10));
+  font.Height = std::max(8, std::min({font.Height, place * 9 / 10, std::max(18, height() / 4)}));
   return font;
 }
 

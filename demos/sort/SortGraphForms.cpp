@@ -117,7 +117,9 @@ void TQkAddrSortGraphForm::PointAt(TImage* pointer, const TSortData& row, int in
     pointer->hide();
     return;
   }
-  pointer->move(box->x() + row.x(), row.y() + row.height());
+  // The pictures grow with the window as the rows do.
+  const int side = Ratio().Grow(pointer == addrkp || pointer == addrjp ? 33 : 27);
+  pointer->setGeometry(box->x() + row.x(), row.y() + row.height(), side, side);
   pointer->show();
   pointer->raise();
 }

@@ -1,8 +1,10 @@
 #include "demos/trees/HuffmanTree.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <functional>
 
+#include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 
 std::pair<int, int> HuffmanSelect(const std::vector<THuffNode>& ht, int upTo) {
@@ -120,64 +122,157 @@ QString THuffmanTree::DrawingText() const {
   return parts.join(QLatin1Char(' '));
 }
 
+namespace {
+
+// The largest font of at most em pixels (never below least) at which every text is at most
+// width pixels wide.
+TFont FittingFont(TFont font, int em, int least, const QStringList& texts, int width) {
+  for (; em > least; --em) {
+    font.Height = -em;
+    const QFontMetrics fm(font.ToQFont());
+    if (std::all_of(texts.begin(), texts.end(), [&](const QString& t) { return fm.horizontalAdvance(t) <= width; }))
+      return font;
+  }
+  font.Height = -least;
+  return font;
+}
+
+}  // namespace
+
+THuffmanTree::TLayout THuffmanTree::Layout() const {
+  TLayout l;
+  if (n_ == 0) return l;
+  const TDesignRatio r = Ratio();
+  const int w = width(), h = height();
+  const int margin = r.Grow(4);
+  // One column a leaf across the width; the node keeps the Part's 36 pixels and grows with
+  // the window while it leaves room between neighbours and levels.
+  const int colW = std::max(1, (w - 2 * margin) / n_);
+  QStringList codes;
+  for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
+  l.CodeFont = FittingFont(TFont{.Name = QStringLiteral("Arial"), .Color = clBlue}, r.Grow(14), 9, codes, colW * 4 / 5);
+  const int codeCell = l.CodeFont.TextHeight(QStringLiteral("0"));
+  // The bottom rows: "编码" with the work string, then the leaves' codes in their columns.
+  const int rowsTop = h - margin - 2 * codeCell - margin;
+  const int levels = std::max(maxLevel_, 1);
+  const int treeBottom = rowsTop - codeCell - margin;  // under the lowest leaves: their codes
+  const auto nodeSize = [&](int top) {
+    return std::max(36, std::min({r.Grow(36), colW * 3 / 5, (treeBottom - top) / levels * 9 / 20}));
+  };
+  const int treeTop = nodeSize(margin) / 2 + margin;  // the root's "HT[i]" above it
+  const int d = nodeSize(treeTop);
+  const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
+  QStringList weights;
+  for (std::size_t i = 1; i < nodes_.size(); ++i) weights << QString::number(nodes_[i].link.weight);
+  l.WeightFont = FittingFont(TFont{.Name = QStringLiteral("Arial"), .Color = clBlack}, std::max(12, d * 2 / 5), 9,
+                             weights, colW - r.Grow(8));
+
+  l.Centre.assign(nodes_.size(), QPoint());
+  l.Node.assign(nodes_.size(), QRect());
+  const std::function<int(int)> xOf = [&](int i) -> int {
+    const TNode& node = nodes_[static_cast<std::size_t>(i)];
+    if (i <= n_) return margin + column_[static_cast<std::size_t>(i)] * colW + colW / 2;
+    return (xOf(node.link.lchild) + xOf(node.link.rchild)) / 2;
+  };
+  for (std::size_t i = 1; i < nodes_.size(); ++i) {
+    if (!nodes_[i].shown) continue;
+    l.Centre[i] = QPoint(xOf(static_cast<int>(i)), treeTop + d / 2 + (level_[i] - 1) * rowH);
+    // A weight wider than the node widens it, short of the neighbouring column.
+    const int nodeW = std::min(std::max(d, l.WeightFont.TextWidth(weights[static_cast<int>(i) - 1]) + r.Grow(6)), colW - 4);
+    l.Node[i] = QRect(l.Centre[i].x() - nodeW / 2, l.Centre[i].y() - d / 2, nodeW, d);
+  }
+  // "HT[i]" above each node, on the side its link does not cross.
+  std::vector<TCaptionSpot> spots;
+  for (std::size_t i = 1; i < nodes_.size(); ++i) {
+    if (!nodes_[i].shown) continue;
+    TCaptionSpot spot{l.Node[i], std::nullopt, QStringLiteral("HT[%1]").arg(i), true};
+    if (const int p = nodes_[i].link.parent) spot.ParentCentre = l.Centre[static_cast<std::size_t>(p)];
+    spots.push_back(spot);
+  }
+  const TCaptionPlan plan = PlanCaptions(spots, w, 0, 9, std::max(9, d * 2 / 5));
+  l.CaptionFont = plan.Font;
+  l.CaptionFont.Color = clNavy;
+  for (std::size_t k = 0; k < spots.size(); ++k) l.Texts.push_back({spots[k].Text, plan.Boxes[k], TText::Caption});
+  // The code digit of a link beside its middle, on the outer side, above the middle so the
+  // link keeps clear of it: "0" left of a left link, "1" right of a right one. The Part's 30
+  // pixels while they fit between the levels.
+  l.LabelFont = TFont{.Name = QStringLiteral("Arial"), .Height = -30, .Style = fsBold};
+  l.LabelFont.Height = -std::clamp(rowH / 2 - d / 2 - 2, 12, std::max(30, r.Grow(30) * 2 / 3));
+  for (std::size_t i = 1; i < nodes_.size(); ++i) {
+    const TNode& node = nodes_[i];
+    const int p = node.link.parent;
+    if (!node.shown || node.label == NoLabel || p == 0) continue;
+    const bool one = node.label == Blue1 || node.label == Yellow1;
+    const QString digit = one ? QStringLiteral("1") : QStringLiteral("0");
+    const QPoint mid = (l.Centre[i] + l.Centre[static_cast<std::size_t>(p)]) / 2;
+    const QSize size = l.LabelFont.TextExtent(digit);
+    const int gap = r.Grow(3);
+    QRect box(QPoint(one ? mid.x() + gap : mid.x() - gap - size.width(), mid.y() - size.height()), size);
+    // A wide node near the middle pushes the digit further out.
+    for (const QRect& other : l.Node)
+      if (!other.isNull() && other.intersects(box)) box.moveLeft(one ? other.right() + gap : other.left() - gap - size.width());
+    l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel});
+  }
+  // Each finished code under its leaf, then the code rows.
+  for (int k = 1; k <= n_; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    if (!nodes_[i].shown || codes_[i].isEmpty()) continue;
+    const QSize size = l.CodeFont.TextExtent(codes_[i]);
+    l.Texts.push_back({codes_[i], QRect(QPoint(l.Centre[i].x() - size.width() / 2, l.Node[i].bottom() + 2), size), TText::LeafCode});
+  }
+  const QString head = QStringLiteral("编码  ") + codeRow_;
+  l.Texts.push_back({head, QRect(QPoint(margin, rowsTop), l.CodeFont.TextExtent(head)), TText::RowCode});
+  for (int k = 1; k <= n_; ++k) {
+    const QString& code = codes_[static_cast<std::size_t>(k)];
+    if (code.isEmpty()) continue;
+    const QSize size = l.CodeFont.TextExtent(code);
+    l.Texts.push_back({code, QRect(QPoint(margin + (k - 1) * colW + (colW - size.width()) / 2, rowsTop + codeCell + margin / 2), size), TText::RowCode});
+  }
+  l.LinkWidth = r.Grow(1);
+  return l;
+}
+
 void THuffmanTree::Paint() {
   TNodeContainer::Paint();
   if (n_ == 0) return;
   TCanvas& c = Canvas();
-  const int colW = std::max(1, width() / std::max(1, n_));
-  const int rowH = std::max(1, (height() - 80) / (maxLevel_ + 1));
-  std::vector<QPoint> at(nodes_.size());
-  // Leaves at their columns; made nodes above the middle of their children.
-  const std::function<int(int)> xOf = [&](int i) -> int {
-    const TNode& node = nodes_[static_cast<std::size_t>(i)];
-    if (i <= n_) return column_[static_cast<std::size_t>(i)] * colW + colW / 2;
-    return (xOf(node.link.lchild) + xOf(node.link.rchild)) / 2;
-  };
-  for (std::size_t i = 1; i < nodes_.size(); ++i)
-    if (nodes_[i].shown) at[i] = QPoint(xOf(static_cast<int>(i)), level_[i] * rowH);
+  const TLayout l = Layout();
   c.Pen.Color = clBlack;
+  c.Pen.Width = l.LinkWidth;
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const int p = nodes_[i].link.parent;
     if (!nodes_[i].shown || p == 0) continue;
-    c.MoveTo(at[i].x(), at[i].y());
-    c.LineTo(at[static_cast<std::size_t>(p)].x(), at[static_cast<std::size_t>(p)].y());
+    c.MoveTo(l.Centre[i].x(), l.Centre[i].y());
+    c.LineTo(l.Centre[static_cast<std::size_t>(p)].x(), l.Centre[static_cast<std::size_t>(p)].y());
   }
-  c.Font.Name = QStringLiteral("Arial");
+  c.Pen.Width = 1;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const TNode& node = nodes_[i];
     if (!node.shown) continue;
-    const QPoint p = at[i];
-    c.Brush.Color = node.highlight ? clFuchsia : clAqua;
     c.Brush.Style = bsSolid;
-    const TRect box = Rect(p.x() - 18, p.y() - 18, p.x() + 18, p.y() + 18);
-    if (static_cast<int>(i) <= n_)
-      c.Ellipse(box);
-    else
-      c.Rectangle(box);
-    c.SetBkMode(TRANSPARENT);
-    c.Font.Height = -12;
-    c.Font.Color = clBlack;
-    const QString w = QString::number(node.link.weight);
-    c.TextOut(p.x() - c.TextWidth(w) / 2, p.y() - c.TextHeight(w) / 2, w);
-    c.Font.Color = clNavy;
-    c.TextOut(p.x() + 20, p.y() - 22, QStringLiteral("HT[%1]").arg(i));
-    if (node.label != NoLabel) {
-      const bool one = node.label == Blue1 || node.label == Yellow1;
-      c.Font.Height = -30;
-      c.Font.Color = node.label <= Blue1 ? clBlue : clYellow;
-      const QString digit = one ? QStringLiteral("1") : QStringLiteral("0");
-      c.TextOut(one ? p.x() + 15 : p.x() - 15 - c.TextWidth(digit), p.y() - 48, digit);
-    }
-    if (static_cast<int>(i) <= n_ && !codes_[i].isEmpty()) {
-      c.Font.Height = -14;
-      c.Font.Color = clRed;
-      c.TextOut(p.x() - c.TextWidth(codes_[i]) / 2, p.y() + 22, codes_[i]);
-    }
+    c.Brush.Color = node.highlight ? clFuchsia : clAqua;
+    const QRect& b = l.Node[i];
+    const TRect box = Rect(b.left(), b.top(), b.right() + 1, b.bottom() + 1);
+    static_cast<int>(i) <= n_ ? c.Ellipse(box) : c.Rectangle(box);
+    c.Brush.Style = bsClear;
+    c.Font = l.WeightFont;
+    const QString weight = QString::number(node.link.weight);
+    c.TextOut(l.Centre[i].x() - c.TextWidth(weight) / 2, l.Centre[i].y() - c.TextHeight(weight) / 2, weight);
   }
-  // The code row: "编码", then one column of 90 pixels per leaf.
-  c.Font.Height = -16;
-  c.Font.Color = clBlue;
-  const int rowY = height() - 12 - c.TextHeight(QStringLiteral("编码"));
-  c.TextOut(8, rowY, QStringLiteral("编码 ") + codeRow_);
-  for (int k = 1; k <= n_; ++k) c.TextOut(8 + 60 + (k - 1) * 90 + 60, rowY, codes_[static_cast<std::size_t>(k)]);
+  for (const TText& t : l.Texts) {
+    switch (t.Kind) {
+      case TText::Caption: c.Font = l.CaptionFont; break;
+      case TText::BlueLabel:
+      case TText::YellowLabel:
+        c.Font = l.LabelFont;
+        // A shadow keeps the yellow of a finished code readable on the sky.
+        TextOutShadow(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
+        continue;
+      case TText::LeafCode: c.Font = l.CodeFont; c.Font.Color = clRed; break;
+      case TText::RowCode: c.Font = l.CodeFont; break;
+    }
+    c.TextOut(t.Box.left(), t.Box.top(), t.Text);
+  }
 }

@@ -2,11 +2,14 @@
 // The Huffman table drawn as a growing tree: leaves as circles, made nodes as squares, each
 // with its weight and "HT[i]" beside it, links to the parents, the code digits written on
 // the way up and the codes in a row at the bottom.
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <utility>
 #include <vector>
 
 #include "framework/drawkit/NodeContainer.h"
+#include "platform/Font.h"
 
 // One entry of the table HT[1..m].
 struct THuffNode {
@@ -43,6 +46,23 @@ class THuffmanTree : public TNodeContainer {
   void SetCode(int leaf, const QString& code);
 
   QString DrawingText() const override;
+
+  // Where everything is drawn at the present size: nodes (index 1..m, empty for one not
+  // shown yet) and the texts beside them, each with its box.
+  struct TText {
+    enum TKind { Caption, BlueLabel, YellowLabel, LeafCode, RowCode };
+    QString Text;
+    QRect Box;
+    TKind Kind;
+  };
+  struct TLayout {
+    std::vector<QPoint> Centre;
+    std::vector<QRect> Node;
+    std::vector<TText> Texts;
+    TFont WeightFont, CaptionFont, LabelFont, CodeFont;
+    int LinkWidth = 1;
+  };
+  TLayout Layout() const;
 
  protected:
   void Paint() override;

@@ -1,11 +1,15 @@
 #include "demos/trees/ThrdInDelGraphForm.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
+#include "platform/Forms.h"
 #include "platform/PacedTimer.h"
 
 const QStringList TThrdInDelGraphForm::AlgoInsert = {
@@ -98,9 +102,24 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
 }
 
 void TThrdInDelGraphForm::FormResize() {
-  // The panel keeps to the bottom at its height; the status line follows its width.
-  Panel1->setGeometry(0, height() - 73, width(), 73);
-  Status->resize(Panel1->width() - 16, Status->height());
+  // The panel keeps to the bottom; on a larger window it and its controls grow together (by
+  // the smaller ratio, within an eighth of the window's height), the status line following
+  // the panel's width.
+  const TDesignRatio r = Ratio();
+  const double s = std::max(1.0, std::min(r.Min(), height() / 8.0 / 73));
+  const auto at = [s](int v) { return static_cast<int>(std::lround(v * s)); };
+  const int panelHeight = at(73);
+  Panel1->setGeometry(0, height() - panelHeight, width(), panelHeight);
+  ChEdit->setGeometry(at(7), at(7), at(33), at(21));
+  InsertBtn->setGeometry(at(72), at(7), at(60), at(26));
+  DeleteBtn->setGeometry(at(169), at(7), at(61), at(26));
+  Status->setGeometry(at(7), at(39), width() - at(14), at(28));
+  ApplyFont(*ChEdit, TFont{.Height = -at(13)});
+  for (TButton* b : {InsertBtn, DeleteBtn}) {
+    b->setFont(TFont{.Height = -at(12)}.ToQFont());
+    b->setIconSize(QSize(at(16), at(16)));
+  }
+  ApplyFont(*Status, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -at(16), .Color = clRed});
   TGraphForm::FormResize();
 }
 

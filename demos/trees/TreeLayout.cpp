@@ -9,13 +9,15 @@ TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Heigh
 
 namespace {
 
-// How far the link from the parent lies inside the band of height band above the node's top
-// centre: it comes down at its slope and reaches the node at the centre.
+// How far from the node's centre line the link from the parent lies at the top of the band
+// of height band above the node: it comes down at its slope to the node's top centre (or its
+// centre).
 int LinkReach(const TCaptionSpot& s, int band) {
   if (!s.ParentCentre) return 0;
   const QPoint c = s.Node.center();
-  const double dy = std::max(1, s.Node.top() - s.ParentCentre->y());
-  return static_cast<int>(std::ceil(std::abs(c.x() - s.ParentCentre->x()) * band / dy));
+  const int end = s.LinkToCentre ? c.y() : s.Node.top();
+  const double dy = std::max(1, end - s.ParentCentre->y());
+  return static_cast<int>(std::ceil(std::abs(c.x() - s.ParentCentre->x()) * (end - s.Node.top() + band) / dy));
 }
 
 // Where the next node to the right on the same row begins, less the pointer that may stand on
@@ -26,6 +28,17 @@ int RightLimit(const std::vector<TCaptionSpot>& spots, std::size_t i, int panelW
   for (const TCaptionSpot& s : spots)
     if (s.Node.top() == node.top() && s.Node.left() > node.left()) limit = std::min(limit, s.Node.left() - pointerSize);
   return limit;
+}
+
+// Where a caption on the left may begin: the node's left edge where a pointer may stand left of
+// it; without pointers, the previous node on the same row.
+int LeftLimit(const std::vector<TCaptionSpot>& spots, std::size_t i, int pointerSize) {
+  const QRect& node = spots[i].Node;
+  if (pointerSize > 0) return node.left();
+  int limit = 2;
+  for (const TCaptionSpot& s : spots)
+    if (s.Node.top() == node.top() && s.Node.right() < node.left()) limit = std::max(limit, s.Node.right() + 2);
+  return std::min(limit, node.left());
 }
 
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
@@ -41,7 +54,7 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
   const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
   const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
   const int leftEnd = cx - gap - (fromLeft ? reach : 0);
-  if (leftEnd - w >= s.Node.left()) return QRect(leftEnd - w, top, w, h);
+  if (leftEnd - w >= LeftLimit(spots, i, pointerSize)) return QRect(leftEnd - w, top, w, h);
   const int rightStart = cx + gap + (fromRight ? reach : 0);
   if (rightStart + w <= RightLimit(spots, i, panelWidth, pointerSize) - gap) return QRect(rightStart, top, w, h);
   return std::nullopt;
@@ -65,9 +78,11 @@ std::optional<std::vector<QRect>> PlaceAll(const std::vector<TCaptionSpot>& spot
 
 }  // namespace
 
-TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm) {
-  int largest = leastEm;
-  for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
+TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
+                          int largestEm) {
+  int largest = std::max(leastEm, largestEm);
+  if (largestEm == 0)
+    for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
   for (int em = largest; em >= leastEm; --em) {
     const TFont font = CaptionFont(em);
     if (std::optional<std::vector<QRect>> boxes = PlaceAll(spots, QFontMetrics(font.ToQFont()), panelWidth, pointerSize))

@@ -11,11 +11,13 @@
 #include "platform/Font.h"
 
 // A node's caption to place: the node's bounds, the centre of its parent (the link from the
-// parent runs from there to the node's top centre), and the text.
+// parent runs from there to the node's top centre, or to its centre when LinkToCentre), and
+// the text.
 struct TCaptionSpot {
   QRect Node;
   std::optional<QPoint> ParentCentre;
   QString Text;
+  bool LinkToCentre = false;
 };
 
 // The captions of a tree and the one font they share.
@@ -27,9 +29,11 @@ struct TCaptionPlan {
 // Each caption stands just above its node, off the node, its letter and every link: on the
 // node's left half (clear of the link that comes down from the parent, and right of the
 // pointer that may stand on the node's top-left corner), or else beside the right half, short
-// of the place where the next node's pointer would stand. The font is the largest up to half
-// a node's height (and never below leastEm pixels) at which every caption finds its place.
-TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm);
+// of the place where the next node's pointer would stand. The font is the largest up to
+// largestEm pixels (half a node's height when 0), never below leastEm, at which every caption
+// finds its place.
+TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
+                          int largestEm = 0);
 
 // The font of node captions at a pixel height.
 TFont CaptionFont(int em);

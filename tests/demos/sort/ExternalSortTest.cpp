@@ -51,12 +51,31 @@ TEST(LoserTreeLayout, FiveLeavesTakeEightColumnsAndFiveRows) {
   EXPECT_EQ(l.Rows, 5);
   EXPECT_EQ(l.Cols, 8);
   EXPECT_EQ(l.NodeWidth, 20);
-  EXPECT_EQ(l.NodeHeight, 30);
+  EXPECT_EQ(l.NodeHeight, 36) << "30 leaves a label of 10 pixels: the node grows within its level";
   for (int pos : {5, 6, 7}) EXPECT_EQ(l.Y(pos), 146) << "b[0..2] sit one level above b[3], b[4]";
   EXPECT_EQ(l.Y(8), 191);
   EXPECT_EQ(l.Y(9), 191);
   EXPECT_EQ(l.X[8], 15) << "b[3] is the first of the bottom row";
   EXPECT_EQ(l.X[10], 300) << "the sentinel stands at three quarters of the width";
+}
+
+// Sixteen leaves, the replacement selection's tree at 1024 x 768 and at 1920 x 1080: every
+// label fits its box at a size that reads, and no two boxes of a row touch.
+TEST(LoserTreeLayout, SixteenLeavesKeepTheirLabelsInsideTheirBoxes) {
+  for (const QSize size : {QSize(612, 410), QSize(1150, 620)}) {
+    TLoserLayout l;
+    l.Compute(size.width(), size.height(), 15, TLoserLayout::RepSel);
+    EXPECT_GE(l.LabelFont, TLoserLayout::LeastFont);
+    const TFont font{.Name = QStringLiteral("Arial"), .Height = l.LabelFont};
+    for (int p = 0; p <= 31; ++p) {
+      const QString label = p <= 15 ? QStringLiteral("ls[%1]").arg(p) : QStringLiteral("b[%1]").arg(p - 16);
+      const int room = p <= 15 ? l.W[p] * 80 / 100 : l.W[p];
+      EXPECT_LT(font.TextWidth(label), room) << label.toStdString() << " spills out at " << size.width();
+      if (p > 16 && TLoserLayout::TreeDepth(p) == TLoserLayout::TreeDepth(p - 1)) {
+        EXPECT_LT(l.Left(p - 1) + l.W[p - 1], l.Left(p)) << label.toStdString() << " touches its neighbour";
+      }
+    }
+  }
 }
 
 TEST(LoserTreeLayout, OneLeafStandsUnderTheRoot) {
@@ -67,6 +86,34 @@ TEST(LoserTreeLayout, OneLeafStandsUnderTheRoot) {
   EXPECT_EQ(l.X[0], 175);
   EXPECT_EQ(l.X[1], 175);
   EXPECT_LT(l.Y(0), l.Y(1));
+}
+
+// The k-way merge's tree at 1024 x 768 with four runs of three keys and with eight runs of
+// eight: every key of every run, and the closing 999, stands in its column inside the tree.
+TEST(LoserTreeControl, RunColumnsShowEveryKeyOfTheirRun) {
+  for (const int k : {4, 8}) {
+    TMovingLsTree tree;
+    tree.resize(612, 510);
+    tree.SetLastIndex(k - 1);
+    tree.ShowRuns = true;
+    const int keys = k == 4 ? 3 : 8;
+    for (int j = 0; j < k; ++j) {
+      TLsRunRec run;
+      for (int i = 0; i < keys; ++i) run.Keys[static_cast<std::size_t>(i)] = 100 * j + i + 1;
+      run.Keys[static_cast<std::size_t>(keys)] = 999;
+      run.LastKey = keys;
+      tree.SetRun(j, run);
+    }
+    const TLoserLayout l = tree.Layout();
+    for (int j = 0; j < k; ++j) {
+      for (int i = 0; i <= keys; ++i) {
+        const TRect box = tree.ColumnBox(l, j, i);
+        EXPECT_GT(box.Height(), 0) << "run " << j << " of " << k << " loses key " << i;
+        EXPECT_LE(box.Bottom, tree.height());
+        EXPECT_GE(box.Height(), 18) << "keys too small to read";
+      }
+    }
+  }
 }
 
 TEST(LoserTreeControl, IndexesOutsideTheirRangeChangeNothing) {
@@ -183,3 +230,5 @@ TEST_F(RepSelRun, InputShorterThanTheWorkAreaIsOneRun) {
   EXPECT_EQ(GlobalInt("rc"), 2);
   EXPECT_EQ(GlobalInt("rmax"), 1);
 }
+
+
