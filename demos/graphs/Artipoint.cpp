@@ -24,6 +24,7 @@ class Tartform : public TGraphForm {
  public:
   Tartform() {
     SetCaption(QStringLiteral("求关节点"));
+    SetDesignClientSize(graphdemo::CodedWindowSize.width(), graphdemo::CodedWindowSize.height());
     GraphP = new TGraphP(this);
     GraphP->setObjectName(QStringLiteral("GraphP"));
     GraphP->SetState(csDisplay);

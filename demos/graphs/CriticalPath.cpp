@@ -72,10 +72,13 @@ class TCrtForm : public TGraphForm {
     Grid->hide();
   }
 
-  // The table between the graph and stack S (or the window's edge while S is hidden).
+  // The table between the graph and stack S (or the window's edge while S is hidden); the
+  // lists and the graph take the width of stack T and the table while those are hidden.
   void LayGrid() {
+    graphdemo::WidenWhileAlone(*GraphList, StackBoxT->isHidden());
+    graphdemo::WidenWhileAlone(*GraphP, Grid->isHidden());
     const int left = GraphP->width();
-    const int right = StackBoxS->isVisible() ? StackBoxS->x() : width();
+    const int right = !StackBoxS->isHidden() ? StackBoxS->x() : width();
     Grid->setGeometry(left, GraphP->y(), right - left, GraphP->height());
     Grid->SetDefaultColWidth(std::max(1, Grid->width() / 3));
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
@@ -136,6 +139,7 @@ void TCriticalPath::Reset() {
   form_->StackBoxS->hide();
   form_->StackBoxT->hide();
   form_->Grid->hide();
+  form_->LayGrid();
   const int n = graph_->VertexCount();
   TStringGrid& grid = *form_->Grid;
   grid.SetRowCount(n + 1);
@@ -188,6 +192,7 @@ TData* TCriticalPath::Main_C_Begin() {
 void TCriticalPath::Main_AfterBegin() {
   form_->StackBoxT->hide();
   form_->Grid->hide();
+  form_->LayGrid();
 }
 
 // ---- CriticalPath

@@ -2,6 +2,7 @@
 
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
+#include "framework/drawkit/NodeContainer.h"
 
 namespace graphdemo {
 
@@ -29,6 +30,16 @@ void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList
 void ColourEdge(TGraphP& panel, int u, int v, TColor color) {
   panel.SetArcColor(u, v, color);
   panel.SetArcColor(v, u, color);
+}
+
+void WidenWhileAlone(TNodeContainer& container, bool alone) {
+  const QWidget* window = container.parentWidget();
+  if (window == nullptr) return;
+  const auto bounds = RescaledBounds(container.Design, window->width(), window->height());
+  if (!bounds) return;
+  QRect r = *bounds;
+  if (alone) r.setRight(window->width() - 1);
+  container.setGeometry(r);
 }
 
 }  // namespace graphdemo

@@ -1,6 +1,7 @@
 #pragma once
 // What the graph demonstrations share: the graph they were given, the vertex and arc
 // colouring of a run's start, and the visited record of the variable window.
+#include <QSize>
 #include <memory>
 
 #include "demos/graphs/Graph.h"
@@ -9,8 +10,14 @@
 
 class TGraphP;
 class TGraphList;
+class TNodeContainer;
 
 namespace graphdemo {
+
+// The design size of the windows laid out in code: what they get beside the algorithm text
+// on a screen of 1024 x 768 (60 % of its width), so that their marks and fonts grow with
+// larger screens and keep their size there.
+constexpr QSize CodedWindowSize{612, 625};
 
 // "visited": one character field per vertex, "[1]" .. "[n]", each 'F'.
 std::unique_ptr<TRecord> VisitedRecord(int n);
@@ -22,5 +29,10 @@ void MarkVisited(const TData* rec, int v);
 void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList* list = nullptr);
 // Colours the arc between u and v both ways.
 void ColourEdge(TGraphP& panel, int u, int v, TColor color);
+
+// A container at its design place in its window, but reaching the window's right edge while
+// what stands beside it there is hidden (stacks and tables shown only during a run), so
+// that a picture does not keep a corner of a large window.
+void WidenWhileAlone(TNodeContainer& container, bool alone);
 
 }  // namespace graphdemo

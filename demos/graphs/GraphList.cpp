@@ -1,5 +1,7 @@
 #include "demos/graphs/GraphList.h"
 
+#include "demos/graphs/TextFit.h"
+
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 
@@ -49,13 +51,52 @@ void TGraphList::Arrange() {
   maxOut_ = 0;
   for (int v = 1; v <= n; ++v) maxOut_ = std::max(maxOut_, graph_->OutDegree(v));
   columnWidth_ = width() / (maxOut_ + 1);
-  rowHeight_ = height() / (n + 1);
+  // The rows share the whole height but a margin, and the boxes fill most of a row, so that
+  // ten vertices in a low panel still get letters one can read (never smaller than rows of
+  // height / (n + 1) with boxes half a row and 4 px high).
+  constexpr int Margin = 3;
+  rowHeight_ = std::max(height() / (n + 1), (height() - 2 * Margin) / n);
+  boxHeight_ = std::max(1, std::min(rowHeight_ - 2, std::max(rowHeight_ / 2 + 4, rowHeight_ * 4 / 5)));
+  // Half a column wide; up to three quarters where the texts would be hard to read otherwise.
+  constexpr int Legible = 13;
+  boxWidth_ = columnWidth_ / 2;
+  fontHeight_ = FittedFont(boxWidth_);
+  if (const int wide = columnWidth_ * 3 / 4; fontHeight_ < Legible && FittedFont(wide) > fontHeight_) {
+    boxWidth_ = wide;
+    fontHeight_ = FittedFont(wide);
+  }
+  const int top = rowHeight_ * n <= height() - 2 * Margin ? Margin : 0;
   for (int i = 1; i <= n; ++i)
     for (int k = 0; k <= maxOut_ && k < TGraphm::MaxVertices; ++k)
-      cell_[Slot(i)][Slot(k)] = QPoint(k * columnWidth_ + columnWidth_ / 4, i * rowHeight_ - rowHeight_ / 2);
-  fontSize_ = rowHeight_ / 4 - 1;
-  boxWidth_ = columnWidth_ / 2;
-  boxHeight_ = rowHeight_ / 2 + 4;
+      cell_[Slot(i)][Slot(k)] = QPoint(k * columnWidth_ + columnWidth_ / 4,
+                                       top + (i - 1) * rowHeight_ + (rowHeight_ - boxHeight_) / 2);
+}
+
+TFont TGraphList::TextFont() const {
+  TFont font;
+  font.Height = -fontHeight_;
+  return font;
+}
+
+std::vector<TGraphList::TFieldText> TGraphList::NodeTexts(int row, int column, int vertex) const {
+  const int w = boxWidth_;
+  if (column == 0) return {{VertexLetter(vertex), 0, w * 2 / 3}};
+  if (!weighted_) return {{QString::number(vertex), 0, w * 2 / 3}};
+  return {{QString::number(vertex), 0, w / 3}, {QString::number(graph_->Weight(row, vertex)), w / 3, w * 2 / 3}};
+}
+
+int TGraphList::FittedFont(int boxWidth) const {
+  TTextFit fit{TFont{}};
+  fit.CapHeight(boxHeight_ - 4);
+  const int n = graph_->VertexCount();
+  const int dataField = weighted_ ? boxWidth / 3 : boxWidth * 2 / 3;
+  for (int v = 1; v <= n; ++v) {
+    fit.Width(VertexLetter(v), boxWidth * 2 / 3);
+    fit.Width(QString::number(v), dataField);
+    for (int w = 1; weighted_ && w <= n; ++w)
+      if (graph_->IsArc(v, w)) fit.Width(QString::number(graph_->Weight(v, w)), boxWidth / 3);
+  }
+  return fit.Em();
 }
 
 void TGraphList::Paint() {
@@ -99,18 +140,21 @@ void TGraphList::DrawNode(int row, int column, int vertex) {
   };
   outline(topColor_, frwColor_);
   if (arcNode) {
-    DrawArrow3D(c, x - w * 7 / 6, y + h / 2, x, y + h / 2, RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0));
+    // From the middle of the previous node's link field.
+    DrawArrow3D(c, x - columnWidth_ + w * 5 / 6, y + h / 2, x, y + h / 2, RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0));
   }
-  c.Font.SetSize(std::max(fontSize_, 2));
+  c.Font = TextFont();
   c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_LEFT | TA_TOP);
-  if (!arcNode) {
-    TextOutShadow(c, x + w / 6, y - 1, VertexLetter(vertex), textColor_);
-  } else if (!weighted_) {
-    TextOutShadow(c, x + w / 6, y - 1, QString::number(vertex), textColor_);
-  } else {
-    TextOutShadow(c, x, y - 1, QString::number(vertex), textColor_);
-    TextOutShadow(c, x + w / 3 + 3, y - 1, QString::number(graph_->Weight(row, vertex)), textColor_);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  const int baseline = y + (h + TTextFit::CapHeightOf(c.Font)) / 2;
+  for (const TFieldText& t : NodeTexts(row, column, vertex)) {
+    // A black shadow under black letters only blurs them.
+    if (textColor_ == clBlack) {
+      c.Font.Color = clBlack;
+      c.TextOut(x + (t.Left + t.Right) / 2, baseline, t.Text);
+    } else {
+      TextOutShadow(c, x + (t.Left + t.Right) / 2, baseline, t.Text, textColor_);
+    }
   }
   if (focus_[Slot(row)][Slot(vertex)]) outline(focusColor_, focusColor_);
 }

@@ -4,6 +4,7 @@
 // single nodes while their algorithm walks the lists.
 #include <QPoint>
 #include <array>
+#include <vector>
 
 #include "demos/graphs/Graph.h"
 #include "framework/drawkit/NodeContainer.h"
@@ -29,6 +30,16 @@ class TGraphList : public TNodeContainer {
   int RowHeight() const { return rowHeight_; }
   int MaxOut() const { return maxOut_; }
   QPoint Cell(int row, int column) const { return cell_[Slot(row)][static_cast<std::size_t>(column)]; }
+  QSize BoxSize() const { return {boxWidth_, boxHeight_}; }
+  // The texts' font, its pixel height fitted to the boxes and their fields.
+  TFont TextFont() const;
+  // The texts a node shows and the field each fills: (left, right) from the box's left.
+  struct TFieldText {
+    QString Text;
+    int Left;
+    int Right;
+  };
+  std::vector<TFieldText> NodeTexts(int row, int column, int vertex) const;
 
  protected:
   void Paint() override;
@@ -36,6 +47,9 @@ class TGraphList : public TNodeContainer {
  private:
   static std::size_t Slot(int i);
   void DrawNode(int row, int column, int vertex);
+  // The largest em height in pixels at which every text fits its field in boxes boxWidth
+  // wide (and the present boxes high).
+  int FittedFont(int boxWidth) const;
 
   TColor frwColor_ = RGB(0, 128, 0);
   TColor topColor_ = RGB(0, 0, 255);
@@ -44,7 +58,7 @@ class TGraphList : public TNodeContainer {
   TColor groundColor_ = clWhite;
   bool weighted_ = false;
   TGraphm* graph_ = nullptr;
-  int fontSize_ = 2;
+  int fontHeight_ = 2;
   int maxOut_ = 0;
   int boxWidth_ = 0;
   int boxHeight_ = 0;

@@ -1,5 +1,6 @@
 #include "demos/graphs/GraphMatrix.h"
 
+#include "demos/graphs/TextFit.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 
@@ -32,8 +33,23 @@ void TGraphMatrix::SetCellColor(int row, int column, TColor color) {
 
 void TGraphMatrix::Arrange() {
   if (graph_ == nullptr || graph_->VertexCount() < 1) return;
-  cellSize_ = std::min(width(), height()) / (graph_->VertexCount() + 4);
-  fontSize_ = cellSize_ >= 9 ? cellSize_ / 2 - 1 : 2;
+  const int n = graph_->VertexCount();
+  cellWidth_ = width() / (n + 3);
+  cellHeight_ = height() / (n + 3);
+  TTextFit fit{TFont{}};
+  fit.CapHeight(cellHeight_ * 3 / 5);
+  // A blank between neighbours keeps "10" and "2" from reading as "102".
+  const int room = cellWidth_ - std::max(4, cellWidth_ / 5);
+  for (int i = 1; i <= n; ++i) {
+    fit.Width(VertexLetter(i), room);
+    for (int j = 1; j <= n; ++j) fit.Width(QString::number(graph_->Entry(i, j)), room);
+  }
+  font_ = fit.Font();
+}
+
+void TGraphMatrix::CellText(TCanvas& c, int row, int column, const QString& text) {
+  const QPoint at = Cell(row, column);
+  c.TextOut(at.x() + cellWidth_ / 2, at.y() + (cellHeight_ + TTextFit::CapHeightOf(c.Font)) / 2, text);
 }
 
 void TGraphMatrix::Paint() {
@@ -44,19 +60,19 @@ void TGraphMatrix::Paint() {
   const int n = graph_->VertexCount();
   Frame3D(c, 0, 0, width(), height(), clWhite, clGray);
   c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_LEFT | TA_TOP);
-  c.Font.SetSize(fontSize_);
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  c.Font = font_;
   for (int i = 1; i <= n; ++i) {
     c.Font.Color = memoColor_;
-    c.TextOut(Cell(-1, i).x(), Cell(-1, i).y(), VertexLetter(i));
-    c.TextOut(Cell(i, -1).x(), Cell(i, -1).y(), VertexLetter(i));
+    CellText(c, -1, i, VertexLetter(i));
+    CellText(c, i, -1, VertexLetter(i));
   }
   // Brackets: a vertical stroke with two short ends on each side of the entries.
   const int top = Cell(1, 1).y() - 2;
   const int bottom = Cell(n + 1, 1).y() - 2;
-  const int left = Cell(1, 1).x() - cellSize_ / 4;
-  const int right = Cell(1, n + 1).x() - cellSize_ / 4;
-  const int tick = cellSize_ / 4;
+  const int left = LeftBracket();
+  const int right = RightBracket();
+  const int tick = cellWidth_ / 4;
   DrawLine3D(c, left, top, left, bottom, frameColor_, clBtnShadow, true);
   DrawLine3D(c, left, top, left + tick, top, frameColor_, clBtnShadow, true);
   DrawLine3D(c, left, bottom, left + tick, bottom, frameColor_, clBtnShadow, true);
@@ -66,7 +82,7 @@ void TGraphMatrix::Paint() {
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
       c.Font.Color = cellColor_[Slot(i)][Slot(j)];
-      c.TextOut(Cell(i, j).x(), Cell(i, j).y(), QString::number(graph_->Entry(i, j)));
+      CellText(c, i, j, QString::number(graph_->Entry(i, j)));
     }
   }
 }

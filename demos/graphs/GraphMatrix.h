@@ -20,22 +20,36 @@ class TGraphMatrix : public TNodeContainer {
 
   // The layout for the present size; Paint runs it first.
   void Arrange();
-  int CellSize() const { return cellSize_; }
-  int FontSize() const { return fontSize_; }
+  // Columns share the width and rows the height: n entries, the letters, the gap holding
+  // a bracket on either side and half a cell of margin (n + 3 of each), so that a wide,
+  // low matrix still gets room for three-digit weights.
+  int CellWidth() const { return cellWidth_; }
+  int CellHeight() const { return cellHeight_; }
+  // The font of letters and entries: the largest at which every entry fits its cell with a
+  // blank to spare on either side.
+  const TFont& TextFont() const { return font_; }
   // The top-left corner of grid position (row, column), -1 .. n + 1 each.
-  QPoint Cell(int row, int column) const { return {(column + 2) * cellSize_, (row + 2) * cellSize_}; }
+  QPoint Cell(int row, int column) const {
+    return {cellWidth_ / 2 + (column + 1) * cellWidth_, cellHeight_ / 2 + (row + 1) * cellHeight_};
+  }
+  // The x of the left and right bracket.
+  int LeftBracket() const { return Cell(1, 1).x() - cellWidth_ / 4; }
+  int RightBracket() const { return Cell(1, graph_ ? graph_->VertexCount() + 1 : 1).x() + cellWidth_ / 4; }
 
  protected:
   void Paint() override;
 
  private:
   static std::size_t Slot(int i);
+  // text centred in the cell at grid position (row, column).
+  void CellText(TCanvas& c, int row, int column, const QString& text);
 
   TGraphm* graph_ = nullptr;
   TColor groundColor_ = RGB(0, 0, 255);
   TColor frameColor_ = RGB(128, 128, 0);
   TColor memoColor_ = RGB(128, 0, 128);
-  int cellSize_ = 0;
-  int fontSize_ = 2;
+  int cellWidth_ = 0;
+  int cellHeight_ = 0;
+  TFont font_;
   std::array<std::array<TColor, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> cellColor_{};
 };

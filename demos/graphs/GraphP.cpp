@@ -1,7 +1,9 @@
 #include "demos/graphs/GraphP.h"
 
+#include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "demos/graphs/GraphNode.h"
@@ -24,14 +26,79 @@ TCircleLayout LayoutCircle(int width, int height, int n) {
                                                      text::Round(cy - l.Radius * std::sin(i * step)));
   }
   // A quarter of the circle's radius, but never so big that neighbours touch or that a
-  // circle (drawn 2 px up and left of its black shadow) runs over the panel's edge.
+  // circle (drawn 2 px up and left of its black shadow) runs onto the panel's frame.
   const double halfGap = n > 1 ? l.Radius * std::sin(std::numbers::pi / n) : l.Radius;
-  const int room = std::min(cx, cy) - l.Radius - 2;
+  const int room = std::min(cx, cy) - l.Radius - 6;
   l.NodeRadius = std::max(0, std::min({l.Radius / 4, text::Round(halfGap * 0.5), room}));
   l.LabelSize = l.NodeRadius >= 6 ? l.NodeRadius - 4 : 2;
   // Weights get smaller as the arcs crowd (a full network of 10 has 45 of them).
   l.WeightSize = std::max(2, std::min(l.LabelSize - 1, text::Round(halfGap / 4)));
   return l;
+}
+
+namespace {
+
+// How much of r a placed weight, a vertex, another arc's line or the panel's edge would hide
+// (a line through a weight counts less than a weight over it, a vertex far more).
+double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>& labels,
+               const std::vector<QRect>& placed, const std::vector<TDisc>& vertices, const QRect& bounds) {
+  const auto area = [](const QRect& a) { return a.isEmpty() ? 0.0 : static_cast<double>(a.width()) * a.height(); };
+  double covered = area(r) - area(r & bounds);
+  // Two weights side by side keep a blank between them, so that they do not read as one.
+  const int blank = std::max(2, r.height() / 3);
+  for (const QRect& other : placed) covered += area(r & other.adjusted(-blank, -1, blank, 1));
+  for (const TDisc& d : vertices) {
+    const int nx = std::clamp(d.Centre.x(), r.left(), r.right());
+    const int ny = std::clamp(d.Centre.y(), r.top(), r.bottom());
+    if (std::hypot(nx - d.Centre.x(), ny - d.Centre.y()) >= d.Radius) continue;
+    covered += 4 * area(r & QRect(d.Centre - QPoint(d.Radius, d.Radius), QSize(2 * d.Radius, 2 * d.Radius)));
+  }
+  const TWeightLabel& own = labels[self];
+  const QRectF box(r);
+  const std::array<QLineF, 4> sides{QLineF(box.topLeft(), box.topRight()), QLineF(box.topRight(), box.bottomRight()),
+                                    QLineF(box.bottomRight(), box.bottomLeft()), QLineF(box.bottomLeft(), box.topLeft())};
+  for (const TWeightLabel& other : labels) {
+    // The weight's own line, drawn once for both arcs of a pair.
+    if ((other.From == own.From && other.To == own.To) || (other.From == own.To && other.To == own.From)) continue;
+    const QLineF line(other.From, other.To);
+    bool crosses = box.contains(line.p1()) || box.contains(line.p2());
+    for (const QLineF& side : sides) crosses = crosses || line.intersects(side, nullptr) == QLineF::BoundedIntersection;
+    if (crosses) covered += area(r) / 4;
+  }
+  return covered;
+}
+
+}  // namespace
+
+std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
+                                const QRect& bounds) {
+  std::vector<QRect> placed;
+  placed.reserve(labels.size());
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    const TWeightLabel& l = labels[k];
+    const QPointF a(l.From + l.Shift);
+    const QPointF b(l.To + l.Shift);
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    // Places along the line a few pixels apart, from the middle outwards.
+    const double step = length > 6 ? 3.0 / length : 0.5;
+    QRect best;
+    double least = std::numeric_limits<double>::infinity();
+    for (int m = 0;; ++m) {
+      const double t = 0.5 + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
+      if (t < 0 || t > 1) break;
+      const QPointF c = a + (b - a) * t;
+      const QRect r(text::Round(c.x() - l.Size.width() / 2.0), text::Round(c.y() - l.Size.height() / 2.0),
+                    l.Size.width(), l.Size.height());
+      const double covered = Covered(r, k, labels, placed, vertices, bounds);
+      if (covered < least) {
+        least = covered;
+        best = r;
+      }
+      if (covered == 0) break;
+    }
+    placed.push_back(best);
+  }
+  return placed;
 }
 
 TGraphP::TGraphP(QWidget* parent) : TNodeContainer(parent) {
@@ -178,8 +245,10 @@ void TGraphP::Paint() {
   if (state_ == csInputEdge) {
     // Arcs drawn so far stay visible between the vertex boxes.
     layout_ = LayoutCircle(width(), height(), n);
-    layout_.LabelSize = 6;
+    std::vector<std::pair<int, int>> arcs;
+    std::vector<TDisc> boxes;
     for (int i = 1; i <= n; ++i) {
+      if (nodes_[Slot(i)] != nullptr) boxes.push_back({nodes_[Slot(i)]->Centre(), nodes_[Slot(i)]->width() / 2});
       for (int j = 1; j <= n; ++j) {
         if (!graph_->IsArc(i, j) || nodes_[Slot(i)] == nullptr || nodes_[Slot(j)] == nullptr) continue;
         if (!directed_ && j < i) continue;
@@ -187,41 +256,74 @@ void TGraphP::Paint() {
         const QPoint to = nodes_[Slot(j)]->Centre();
         DrawLine3D(c, from.x(), from.y(), to.x(), to.y(), foreColor_, clBtnShadow, true);
         if (directed_) DrawArrowHead(from, to, foreColor_);
-        if (weighted_) DrawLabel(from, to, graph_->Entry(i, j));
+        arcs.emplace_back(i, j);
       }
     }
+    // Weights entered by hand are written small, as the vertex boxes leave little room.
+    if (weighted_) DrawWeights(arcs, boxes, [this](int v) { return nodes_[Slot(v)]->Centre(); }, 6);
     return;
   }
   if (state_ != csDisplay) return;
   layout_ = LayoutCircle(width(), height(), n);
   Frame3D(c, 0, 0, width(), height(), clWhite, clGray);
+  std::vector<std::pair<int, int>> arcs;
   for (int i = 1; i <= n; ++i) {
     for (int j = directed_ ? 1 : i + 1; j <= n; ++j) {
-      if (graph_->IsArc(i, j)) DrawArc(i, j, layout_.Position[Slot(i)], layout_.Position[Slot(j)]);
+      if (!graph_->IsArc(i, j)) continue;
+      DrawArc(layout_.Position[Slot(i)], layout_.Position[Slot(j)], arcColor_[Slot(i)][Slot(j)]);
+      arcs.emplace_back(i, j);
     }
   }
   for (int i = 1; i <= n; ++i) DrawVertex(i);
+  if (!weighted_) return;
+  // A vertex is its circle and, 2 px down and right, its shadow.
+  std::vector<TDisc> discs;
+  for (int i = 1; i <= n; ++i) discs.push_back({layout_.Position[Slot(i)] - QPoint(1, 1), layout_.NodeRadius + 2});
+  DrawWeights(arcs, discs, [this](int v) { return layout_.Position[Slot(v)]; }, layout_.WeightSize);
 }
 
-void TGraphP::DrawArc(int i, int j, QPoint from, QPoint to) {
-  TCanvas& c = Canvas();
-  const TColor color = arcColor_[Slot(i)][Slot(j)];
-  DrawLine3D(c, from.x(), from.y(), to.x(), to.y(), color, clBtnShadow, true);
+void TGraphP::DrawArc(QPoint from, QPoint to, TColor color) {
+  DrawLine3D(Canvas(), from.x(), from.y(), to.x(), to.y(), color, clBtnShadow, true);
   if (directed_) DrawArrowHead(from, to, color);
-  if (weighted_) {
-    const QPoint shift = LabelShift(i, j, from, to);
-    DrawLabel(from + shift, to + shift, graph_->Weight(i, j));
-  }
 }
 
-QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to) {
+void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
+                          const std::function<QPoint(int)>& centre, int size) {
+  TCanvas& c = Canvas();
+  const TFont saved = c.Font;
+  c.Font.SetSize(size);
+  c.Font.Color = clBlack;
+  std::vector<TWeightLabel> labels;
+  for (const auto& [i, j] : arcs) {
+    const QString text = QString::number(graph_->Weight(i, j));
+    labels.push_back({centre(i), centre(j), QSize(c.Font.TextWidth(text), c.Font.TextHeight(text)),
+                      LabelShift(i, j, centre(i), centre(j), c.Font)});
+  }
+  TWeightPlaces& w = weightPlaces_;
+  if (w.Labels != labels || w.Vertices != vertices || w.Bounds != ClientRect().ToQRect()) {
+    w = {labels, vertices, ClientRect().ToQRect(), {}};
+    w.Places = PlaceWeights(labels, vertices, w.Bounds);
+  }
+  const std::vector<QRect>& places = w.Places;
+  c.SetBkMode(TRANSPARENT);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  for (std::size_t k = 0; k < arcs.size(); ++k) {
+    const QString text = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
+    const QPoint at = places[k].topLeft();
+    // A white rim keeps the digits clear of the lines they sit on.
+    c.Font.Color = clWhite;
+    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) c.TextOut(at.x() + d.x(), at.y() + d.y(), text);
+    c.Font.Color = clBlack;
+    c.TextOut(at.x(), at.y(), text);
+  }
+  c.Font = saved;
+}
+
+QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to, const TFont& font) {
   const double dx = to.x() - from.x();
   const double dy = to.y() - from.y();
   const double length = std::hypot(dx, dy);
   if (!directed_ || !graph_->IsArc(j, i) || length < 1) return {};
-  // Measured in the size DrawLabel writes the weights in.
-  TFont font = Canvas().Font;
-  font.SetSize(layout_.WeightSize);
   const int wide = std::max(font.TextWidth(QString::number(graph_->Weight(i, j))),
                             font.TextWidth(QString::number(graph_->Weight(j, i))));
   const double away = std::max(wide, font.TextHeight(QStringLiteral("0"))) * 0.75;
@@ -233,18 +335,6 @@ QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to) {
 void TGraphP::DrawArrowHead(QPoint from, QPoint to, TColor color) {
   const QPoint p(from.x() + (to.x() - from.x()) * 3 / 4, from.y() + (to.y() - from.y()) * 3 / 4);
   DrawArrow3D(Canvas(), from.x(), from.y(), p.x(), p.y(), color, clBtnShadow, RGB(255, 0, 0));
-}
-
-void TGraphP::DrawLabel(QPoint from, QPoint to, int weight) {
-  TCanvas& c = Canvas();
-  const TFont saved = c.Font;
-  c.Font.SetSize(layout_.WeightSize);
-  c.Font.Color = clBlack;
-  c.SetBkMode(TRANSPARENT);
-  const int r = layout_.NodeRadius;
-  c.TextOut((to.x() - from.x() - r) / 2 + from.x(), (to.y() - from.y() - r) / 2 + from.y(),
-            QString::number(weight));
-  c.Font = saved;
 }
 
 void TGraphP::DrawVertex(int i) {

@@ -5,6 +5,7 @@
 // arcs as the algorithm runs. In csDisplay the vertices sit on a circle about the centre.
 #include <QPoint>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,6 +28,27 @@ struct TCircleLayout {
   int WeightSize = 2;
 };
 TCircleLayout LayoutCircle(int width, int height, int n);
+
+// A weight to write on the arc drawn from From to To, in a text of Size, moved off the line
+// by Shift (where the opposite arc shares the line).
+struct TWeightLabel {
+  QPoint From;
+  QPoint To;
+  QSize Size;
+  QPoint Shift;
+  friend bool operator==(const TWeightLabel&, const TWeightLabel&) = default;
+};
+// A vertex circle the weights keep clear of.
+struct TDisc {
+  QPoint Centre;
+  int Radius = 0;
+  friend bool operator==(const TDisc&, const TDisc&) = default;
+};
+// Where each weight goes: along its own line, as near the line's middle as it can be without
+// covering a weight placed before it, a vertex or another arc's line, inside bounds. Where no
+// place is free (a crowded picture), the one least covered.
+std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
+                                const QRect& bounds);
 
 class TGraphP : public TNodeContainer {
  public:
@@ -81,12 +103,24 @@ class TGraphP : public TNodeContainer {
  private:
   static std::size_t Slot(int i);
   void MouseMove(int x, int y);
-  void DrawArc(int i, int j, QPoint from, QPoint to);
+  void DrawArc(QPoint from, QPoint to, TColor color);
   void DrawArrowHead(QPoint from, QPoint to, TColor color);
-  void DrawLabel(QPoint from, QPoint to, int weight);
-  // How far the weight of arc i -> j moves off the middle of its line: nothing, unless the
-  // arc j -> i is drawn on the same line, when each weight goes to its own side of it.
-  QPoint LabelShift(int i, int j, QPoint from, QPoint to);
+  // The weights of the arcs (tail, head) drawn between the given vertex circles, each on its
+  // own line, in points of size.
+  void DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
+                   const std::function<QPoint(int)>& centre, int size);
+  // How far the weight of arc i -> j moves off its line: nothing, unless the arc j -> i is
+  // drawn on the same line, when each weight goes to its own side of it.
+  QPoint LabelShift(int i, int j, QPoint from, QPoint to, const TFont& font);
+  // The places of the last weights drawn, kept while nothing they depend on changes (a run
+  // only recolours).
+  struct TWeightPlaces {
+    std::vector<TWeightLabel> Labels;
+    std::vector<TDisc> Vertices;
+    QRect Bounds;
+    std::vector<QRect> Places;
+  };
+  TWeightPlaces weightPlaces_;
   void DrawVertex(int i);
   void DrawRubberBand();
 

@@ -14,14 +14,14 @@ constexpr std::array<TColor, 4> PointerColours{clBlack, RGB(0, 0, 255), RGB(0, 1
 constexpr std::array<const char*, 4> PointerLetters{"", "i", "j", "t"};
 }  // namespace
 
-TKruskalForm::TableShape TKruskalForm::ShapeTable(int width, int height, int rows) {
+TKruskalForm::TableShape TKruskalForm::ShapeTable(int width, int height, int rows, const TDesignRatio& r) {
   // A row's text is about 13 character heights wide in a fixed-pitch font.
   const auto shape = [&](int columns) {
     TableShape t;
     t.columns = columns;
     t.rows = std::max(1, (rows + columns - 1) / columns);
-    t.rowHeight = std::max(1, std::min(30, height / t.rows));
-    t.fontHeight = std::max(2, std::min({width / columns / 13, t.rowHeight - 2, 20}));
+    t.rowHeight = std::max(1, std::min(r.Grow(30), height / t.rows));
+    t.fontHeight = std::max(2, std::min({width / columns / 13, t.rowHeight - 2, r.Grow(20)}));
     return t;
   };
   TableShape best = shape(1);
@@ -51,6 +51,18 @@ TKruskalForm::TKruskalForm() {
   trees_ = new QWidget(this);
   trees_->setObjectName(QStringLiteral("SetTree"));
   trees_->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+int TKruskalForm::TForestShape::S(int designLength) const { return text::Round(designLength * Scale); }
+
+TKruskalForm::TForestShape TKruskalForm::ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels) {
+  TForestShape f;
+  // Neighbours stand width / across apart, levels (height - 40 scaled) / levels.
+  const double roomAcross = width / (2.0 * std::max(across, 1)) - 2;
+  const double roomDown = height / (2.0 * (std::max(levels, 1) + 1)) - 2;
+  f.Scale = std::max(0.5, std::min({r.Grow(100) / 100.0, roomAcross / 15, roomDown / 15}));
+  f.Radius = f.S(15);
+  return f;
 }
 
 QString TKruskalForm::RowText(int number, int v1, int v2, int cost) {
@@ -215,23 +227,26 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Courier New");
   c.Font.Color = clBlue;
-  const TableShape shape = ShapeTable(area.width(), area.height() - 30, Last);
+  // The heading's band is 30 px high at the design size.
+  const TDesignRatio r = Ratio();
+  const int heading = r.Grow(30);
+  const TableShape shape = ShapeTable(area.width(), area.height() - heading, Last, r);
   const int rowHeight = shape.rowHeight;
   const int columnWidth = area.width() / shape.columns;
   c.Font.Height = -shape.fontHeight;
   c.SetTextAlign(TA_CENTER | TA_TOP);
   for (int col = 0; col < shape.columns; ++col)
-    c.TextOut(area.x() + col * columnWidth + columnWidth / 2, 15 - shape.fontHeight / 2,
+    c.TextOut(area.x() + col * columnWidth + columnWidth / 2, heading / 2 - shape.fontHeight / 2,
               QStringLiteral("No.  v1 <---> v2 Cost"));
   c.Pen = TPen{};
   c.Pen.Color = Grey;
-  c.MoveTo(area.x(), 29);
-  c.LineTo(area.x() + area.width(), 29);
+  c.MoveTo(area.x(), heading - 1);
+  c.LineTo(area.x() + area.width(), heading - 1);
   if (!tableShown_) return;
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   for (int k = 1; k <= Last; ++k) {
     const int left = area.x() + (k - 1) / shape.rows * columnWidth;
-    const int top = 30 + (k - 1) % shape.rows * rowHeight;
+    const int top = heading + (k - 1) % shape.rows * rowHeight;
     c.Brush.Style = bsSolid;
     c.Brush.Color = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
     c.Pen.Color = clBlack;
@@ -244,15 +259,18 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
 
 void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
   const auto at = [](int v) { return static_cast<std::size_t>(v); };
+  for (int v = 1; v <= n; ++v) maxLevel_ = std::max(maxLevel_, Level(v));
+  int leaves = 0;
+  for (int v = 1; v <= n; ++v) leaves += s[at(v)].children == 0 ? 1 : 0;
+  const TForestShape f = ShapeForest(Ratio(), area.width(), area.height(), leaves, maxLevel_);
+  const int r = f.Radius;
   const auto centre = [&](int v) {
     const int level = Level(v);
     return QPoint(area.x() + text::Round(area.width() * place_[at(v)]),
-                  area.y() + text::Round(static_cast<double>(area.height() - 40) / maxLevel_ * level) + 20);
+                  area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / maxLevel_ * level) + f.S(20));
   };
-  for (int v = 1; v <= n; ++v) maxLevel_ = std::max(maxLevel_, Level(v));
-  c.Font.Name = QStringLiteral("MS Sans Serif");
-  c.Font.Height = 20;
-  c.Font.Color = clBlack;
+  const TFont letters{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(20), .Color = clBlack};
+  c.Font = letters;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.Pen = TPen{};
@@ -261,18 +279,18 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
     const int pa = s[at(v)].pa;
     if (pa > 0) {
       const QPoint q = centre(pa);
-      c.MoveTo(p.x(), p.y() - 15);
-      c.LineTo(q.x(), q.y() + 14);
+      c.MoveTo(p.x(), p.y() - r);
+      c.LineTo(q.x(), q.y() + r - 1);
     } else {
       c.Brush.Color = highlight_[at(MaxVertices - v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
-      c.Rectangle(p.x() - 15, area.y() + 5, p.x() + 15, area.y() + 35);
-      c.MoveTo(p.x(), p.y() - 15);
-      c.LineTo(p.x(), area.y() + 34);
-      c.TextOut(p.x(), area.y() + 27, QString::number(pa));
+      c.Rectangle(p.x() - r, area.y() + f.S(5), p.x() + r, area.y() + f.S(35));
+      c.MoveTo(p.x(), p.y() - r);
+      c.LineTo(p.x(), area.y() + f.S(34));
+      c.TextOut(p.x(), area.y() + f.S(27), QString::number(pa));
     }
     c.Brush.Color = highlight_[at(MaxVertices + v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
-    c.Ellipse(p.x() - 15, p.y() - 15, p.x() + 15, p.y() + 15);
-    c.TextOut(p.x(), p.y() + 7, VertexLetter(v));
+    c.Ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
+    c.TextOut(p.x(), p.y() + f.S(7), VertexLetter(v));
   }
   static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
   for (int k = 1; k <= 3; ++k) {
@@ -280,26 +298,27 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
     if (!ptr.shown || ptr.vertex <= 0) continue;
     const QPoint d = Directions[at(k)];
     const QPoint p = centre(ptr.vertex);
-    const QPoint tip(p.x() + 8 * d.x(), p.y() + 8 * d.y());
-    const std::array<TPoint, 4> arrow{TPoint{tip.x(), tip.y()}, TPoint{tip.x() + 15 * d.x(), tip.y() + 30 * d.y()},
-                                      TPoint{tip.x() + 15 * d.x(), tip.y() + 15 * d.y()},
-                                      TPoint{tip.x() + 30 * d.x(), tip.y() + 15 * d.y()}};
+    const QPoint tip(p.x() + f.S(8) * d.x(), p.y() + f.S(8) * d.y());
+    const int a = f.S(15);
+    const int b = f.S(30);
+    const std::array<TPoint, 4> arrow{TPoint{tip.x(), tip.y()}, TPoint{tip.x() + a * d.x(), tip.y() + b * d.y()},
+                                      TPoint{tip.x() + a * d.x(), tip.y() + a * d.y()},
+                                      TPoint{tip.x() + b * d.x(), tip.y() + a * d.y()}};
     c.Brush.Color = PointerColours[at(k)];
     c.Pen.Color = clWhite;
     c.Polygon(arrow);
-    c.Font.Height = 16;
+    c.Font.Height = f.S(16);
     c.Font.Color = PointerColours[at(k)];
     c.SetTextAlign(TA_LEFT | TA_TOP);
     const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
     if (k == 1) {
-      c.TextOut(tip.x() - 22, tip.y() - 30, letter);
+      c.TextOut(tip.x() - f.S(22), tip.y() - b, letter);
     } else {
       c.SetTextAlign(TA_RIGHT | TA_TOP);
-      c.TextOut(tip.x() + 22, k == 2 ? tip.y() - 30 : tip.y() + 15, letter);
+      c.TextOut(tip.x() + f.S(22), k == 2 ? tip.y() - b : tip.y() + a, letter);
     }
     c.Pen.Color = clBlack;
-    c.Font.Height = 20;
-    c.Font.Color = clBlack;
+    c.Font = letters;
     c.SetTextAlign(TA_CENTER | TA_BASELINE);
   }
 }

@@ -56,14 +56,25 @@ class TKruskalForm : public TGraphForm {
   void DrawAll();
 
   // How the edge table is laid out in width x height (below its heading): as many columns
-  // side by side as give its rows the largest legible text.
+  // side by side as give its rows the largest legible text. Rows are at most 30 px high and
+  // letters 20, both grown as the window r is larger than its design.
   struct TableShape {
     int columns = 1;
     int rows = 1;        // rows in a column
     int rowHeight = 30;
     int fontHeight = 2;
   };
-  static TableShape ShapeTable(int width, int height, int rows);
+  static TableShape ShapeTable(int width, int height, int rows, const TDesignRatio& r = {});
+
+  // The forest's sizes in a window of ratio r whose forest has room for `across` vertices
+  // side by side and `levels` levels in width x height: the design's circles of radius 15,
+  // its font of 20 and its pointers, all grown alike, never so big that circles touch.
+  struct TForestShape {
+    double Scale = 1;
+    int Radius = 15;
+    int S(int designLength) const;  // a design length at this scale
+  };
+  static TForestShape ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels);
 
   // The row a table line shows for edge k: " 2    A <---> C    1 ".
   static QString RowText(int number, int v1, int v2, int cost);

@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphMatrix.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/GraphDemo.h"
+#include "demos/graphs/TextFit.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/MainForm.h"
@@ -67,6 +68,10 @@ void TPrimForm::SetGraph(TGraphm* graph) {
   GraphP1->SetState(csDisplay);
   GraphP1->SetGroundColor(RGB(255, 255, 255));
   const int n = graph->VertexCount();
+  widestCost_ = QStringLiteral("*");
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j)
+      if (QString::number(graph->Entry(i, j)).size() > widestCost_.size()) widestCost_ = QString::number(graph->Entry(i, j));
   for (int i = 1; i <= n; ++i) {
     GraphP1->SetVertexColor(i, RGB(255, 255, 0));
     for (int j = i + 1; j <= n; ++j)
@@ -105,25 +110,40 @@ QString TPrimForm::TableText() const {
   return vex.join(' ') + QStringLiteral(" | ") + cost.join(' ');
 }
 
+TPrimForm::TTableShape TPrimForm::TableShape() const {
+  TTableShape t;
+  const TDesignRatio r = RatioOf(*PaintBox);
+  const int n = std::max(columns_, 1);
+  t.Pitch = std::max(1, std::min(r.Grow(35), (PaintBox->width() - 10) / n));
+  t.CellWidth = std::max(1, t.Pitch * 6 / 7);
+  t.RowHeight = std::max(1, text::Round(PaintBox->height() / 3.0 - 10));
+  TTextFit fit{TFont{.Height = -20}};
+  fit.CapHeight(t.RowHeight / 2);
+  for (const QString& text : {QString::number(n), widestCost_}) fit.Width(text, t.CellWidth * 4 / 5);
+  t.Font = fit.Font();
+  return t;
+}
+
 void TPrimForm::PaintTable(TPaintBox& box) {
   TCanvas& c = box.Canvas();
   CopyBackdrop(c, box, box.ClientRect());
-  const int h = std::max(1, text::Round(box.height() / 3.0 - 10));
-  c.Font.Height = -20;
+  const TTableShape t = TableShape();
+  c.Font = t.Font;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
+  const int cap = TTextFit::CapHeightOf(c.Font);
   static constexpr std::array<TColor, 3> Rows{RGB(0, 128, 0), RGB(255, 255, 0), RGB(255, 255, 255)};
   for (int col = 1; col <= columns_; ++col) {
-    const int left = 5 + (col - 1) * 35;
     for (int r = 1; r <= 3; ++r) {
-      const int top = 5 + (r - 1) * (h + 10);
+      const QRect cell = t.Cell(col, r);
       c.Brush.Style = bsSolid;
       c.Brush.Color = Rows[static_cast<std::size_t>(r - 1)];
       c.Pen = TPen{};
-      c.Rectangle(left, top, left + 30, top + h);
+      c.Rectangle(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height());
       const QString text = r == 1 ? QString::number(col) : r == 2 ? vex_[static_cast<std::size_t>(col)] : cost_[static_cast<std::size_t>(col)];
       c.Font.Color = clBlack;
-      c.TextOut(left + 15, top + h / 2 + 5, text);
+      // " 0" is centred as its digit.
+      c.TextOut(cell.left() + cell.width() / 2, cell.top() + (cell.height() + cap) / 2, text.trimmed());
     }
   }
 }

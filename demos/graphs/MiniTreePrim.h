@@ -35,9 +35,23 @@ class TPrimForm : public TGraphForm {
   TGraphMatrix* GraphMatrix1;
   TPaintBox* PaintBox;
 
+  // Where column c (1..n) of the table stands in a box of width x height, and the font of
+  // its texts: a column 35 px apart and 30 wide at the design size, grown with the window
+  // but never wider than the box lets n columns be; rows a third of the height less 10.
+  struct TTableShape {
+    int Pitch = 35;
+    int CellWidth = 30;
+    int RowHeight = 0;
+    TFont Font;
+    QRect Cell(int column, int row) const { return {5 + (column - 1) * Pitch, 5 + (row - 1) * (RowHeight + 10), CellWidth, RowHeight}; }
+  };
+  TTableShape TableShape() const;
+
  private:
   void PaintTable(TPaintBox& box);
   int columns_ = 0;
+  // The widest lowcost the network can show, which the font is fitted to.
+  QString widestCost_ = QStringLiteral("*");
   std::array<QString, TGraphm::MaxVertices + 1> vex_{};
   std::array<QString, TGraphm::MaxVertices + 1> cost_{};
 };

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "demos/graphs/TextFit.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/TextRules.h"
 
@@ -106,10 +108,14 @@ void TVexNode::Paint() {
   const std::array<int, 3> sep = Separators(w);
   TCanvas& c = Canvas();
   c.Font = Font;
-  c.Font.SetSize(h >= 8 ? std::max((h - 5) / 3 * 2, 2) : 2);
+  if (TextEm > 0) {
+    c.Font.Height = -TextEm;
+  } else {
+    c.Font.SetSize(h >= 8 ? std::max((h - 5) / 3 * 2, 2) : 2);
+  }
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
-  const int baseline = h / 2 + c.Font.Ascent() / 2;
+  const int baseline = (h + TTextFit::CapHeightOf(c.Font)) / 2;
   const auto piece = [&](int left, int right, const QString& text) {
     if (!text.isEmpty()) TextOutShadow(c, (left + right) / 2, baseline, text, clWhite);
   };
@@ -118,6 +124,18 @@ void TVexNode::Paint() {
   if (!headNode_) piece(sep[0], sep[1], head_);
   piece(sep[1], sep[2], end(in_));
   piece(sep[2], w, end(out_));
+}
+
+int TVexNode::FittedEm(int width, int height, int shadow) {
+  // The narrowest fields of both layouts hold a vertex number (three tenths) or "^" (a
+  // fifth, a quarter in a head node); a head node's data, one letter, has half the width.
+  const int w = width - shadow;
+  TTextFit fit{TFont{.Name = QStringLiteral("Times New Roman")}};
+  fit.CapHeight((height - shadow) * 3 / 5);
+  fit.Width(QStringLiteral("5"), w * 3 / 10 - w / 20);
+  fit.Width(QStringLiteral("^"), w / 5 - w / 20);
+  fit.Width(QStringLiteral("W"), w / 2 - w / 20);
+  return fit.Em();
 }
 
 // ---------------------------------------------------------------- TOrthogonalLink
@@ -251,7 +269,10 @@ void TOrthogonalLink::Rebuild() {
   const int hu = height() / 20;
   const int wu = width() / ((realNodes_ + 1) * 4);
   const int nodeHeight = text::Round(hu * ratioT);
-  const int nodeWidth = text::Round(wu * ratioT);
+  // Half as wide again as the grid's unit gives, so that four fields hold their numbers and
+  // nil marks; the gap of a unit between columns still shows the arrows.
+  const int nodeWidth = text::Round(wu * ratioT * 1.5);
+  const int em = TVexNode::FittedEm(nodeWidth, nodeHeight, 5);
   for (int i = 1; i <= realNodes_; ++i) {
     for (int j = 1; j <= realNodes_; ++j) {
       if (adj_[At(i)][At(j)] == 0) continue;
@@ -259,6 +280,7 @@ void TOrthogonalLink::Rebuild() {
       node->setObjectName(i == j ? QStringLiteral("Vex%1").arg(i) : QStringLiteral("Arc%1%2").arg(i).arg(j));
       const int x = i == j ? wu : (4 * j + 1) * wu;
       node->setGeometry(x, (4 * i - 3) * hu, nodeWidth, nodeHeight);
+      node->TextEm = em;
       const bool headNode = i == j;
       node->SetNodeIsArcNode(headNode);
       const TContent out = NextInRow(i, j) != 0 ? clline : clend;
@@ -316,7 +338,8 @@ void TOrthogonalLink::DrawLink(TCanvas& c, QPoint from, const TVexNode& to, bool
     return;
   }
   // A bent line: down (or across) to the target's line, then the arrow into it.
-  const int bendY = rowLink ? target.y() : target.y() - (to.height() * 2 / 3);
+  // Above the target's row, but inside the container when that row is the first.
+  const int bendY = rowLink ? target.y() : std::max(target.y() - (to.height() * 2 / 3), target.y() / 2);
   const std::array<TPoint, 3> path{TPoint{from.x(), from.y()}, TPoint{from.x(), bendY}, TPoint{target.x(), bendY}};
   DrawPolyline3D(c, path, color, color);
   DrawArrow3D(c, target.x(), bendY, target.x(), target.y(), color, color, color);
@@ -326,21 +349,27 @@ void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter)
   const TVexNode* node = box_[At(vertex)][At(vertex)];
   if (node == nullptr) return;
   const QPoint tip = node->LeftAnchor();
+  // 25 px long with a head of 7 and a bold letter at the design size, grown with the window,
+  // but short enough to keep the letter inside the container.
+  const TDesignRatio r = TGraphForm::RatioOf(*this);
+  c.Font.Style = fsBold;
+  c.Font.Height = -r.Grow(13);
+  const int length = std::max(4, std::min(r.Grow(25), tip.x() - c.Font.TextWidth(letter) - 2));
+  const int head = std::min(r.Grow(7), length / 2);
   c.Pen = TPen{};
   c.Pen.Color = RGB(128, 0, 0);
-  c.Pen.Width = 2;
-  c.MoveTo(tip.x() - 25, tip.y() - 25);
+  c.Pen.Width = r.Grow(2);
+  c.MoveTo(tip.x() - length, tip.y() - length);
   c.LineTo(tip.x(), tip.y());
   c.MoveTo(tip.x(), tip.y());
-  c.LineTo(tip.x() - 7, tip.y());
+  c.LineTo(tip.x() - head, tip.y());
   c.MoveTo(tip.x(), tip.y());
-  c.LineTo(tip.x(), tip.y() - 7);
+  c.LineTo(tip.x(), tip.y() - head);
   c.Pen.Width = 1;
-  c.Font.Style = fsBold;
   c.Font.Color = RGB(128, 0, 0);
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_RIGHT | TA_BOTTOM);
-  c.TextOut(tip.x() - 25, tip.y() - 25, letter);
+  c.TextOut(tip.x() - length, tip.y() - length, letter);
 }
 
 void TOrthogonalLink::Paint() {

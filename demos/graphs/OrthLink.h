@@ -55,6 +55,11 @@ class TVexNode : public TArcRect {
   }
   const QWidget* InNext = nullptr;
   const QWidget* OutNext = nullptr;
+  // The em height its texts are written in (0: two thirds of a third of its height, less
+  // the shadow); the container gives all its nodes one size that fits every field.
+  int TextEm = 0;
+  // Whether the texts fit the fields of this node in font.
+  static int FittedEm(int width, int height, int shadow);
 
  protected:
   void Paint() override;

@@ -13,6 +13,8 @@ class TOrthLinkForm : public TGraphForm {
  public:
   TOrthLinkForm() {
     SetCaption(QStringLiteral("十字链表创建演示"));
+    // Docked at 70 % of the width rather than 60.
+    SetDesignClientSize(graphdemo::CodedWindowSize.width() * 7 / 6, graphdemo::CodedWindowSize.height());
     Link = new TOrthogonalLink(this);
     Link->setObjectName(QStringLiteral("OrthogonalLink"));
   }

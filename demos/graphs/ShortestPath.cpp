@@ -1,5 +1,8 @@
 #include "demos/graphs/ShortestPath.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "demos/graphs/GraphInput.h"
@@ -13,12 +16,15 @@
 #include "framework/shell/ShellWindows.h"
 #include "platform/Forms.h"
 #include "platform/Pacing.h"
+#include "platform/TextRules.h"
 
 namespace {
 constexpr TColor Plain = RGB(200, 0, 200);
 constexpr TColor LitVertex = RGB(0, 220, 110);
 constexpr TColor LitArc = RGB(220, 0, 110);
 const QString Infinite = QStringLiteral("无穷");
+// The log's lavender, dark enough to read on its white ground.
+constexpr TColor LogColour = RGB(70, 70, 200);
 }  // namespace
 
 // The window of both demonstrations: the graph above, the log and the matrix side by side
@@ -27,6 +33,7 @@ class TPathWindow : public TGraphForm {
  public:
   TPathWindow(const QString& caption, TColor ground, TColor status, TColor log) {
     SetCaption(caption);
+    SetDesignClientSize(graphdemo::CodedWindowSize.width(), graphdemo::CodedWindowSize.height());
     GraphP = new TGraphP(this);
     GraphP->setObjectName(QStringLiteral("GraphP"));
     GraphP->SetState(csDisplay);
@@ -41,11 +48,10 @@ class TPathWindow : public TGraphForm {
     LogText->setObjectName(QStringLiteral("LogText"));
     LogText->setReadOnly(true);
     LogText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TFont logFont;
-    logFont.SetSize(12);
-    logFont.Style = fsBold;
-    logFont.Color = log;
-    ApplyFont(*LogText, logFont);
+    logFont_.SetSize(12);
+    logFont_.Style = fsBold;
+    logFont_.Color = log;
+    ApplyFont(*LogText, logFont_);
   }
 
   TGraphP* GraphP;
@@ -59,16 +65,36 @@ class TPathWindow : public TGraphForm {
     const int h = height();
     GraphP->setGeometry(0, 0, w, h / 10 * 6);
     Matrix->setGeometry(w / 2, h / 10 * 6, w / 2, h / 10 * 3);
-    PlaceLogAndStatus(w, h);
+    ApplyFont(*LogText, Ratio().Font(logFont_, -logFont_.Height));
+    PlaceLog();
+    TTraverWindow::ScaleCaptions(*this);
     TGraphForm::FormResize();
   }
   virtual void PlaceLogAndStatus(int w, int h) = 0;
+
+ public:
+  // The log in its place, a little lower where that leaves room for whole lines only, so
+  // that the last line written sits at the bottom and the top line is not cut in half.
+  void PlaceLog() {
+    PlaceLogAndStatus(width(), height());
+    QTextDocument& doc = *LogText->document();
+    // Lines mixing Chinese and Latin letters are higher than the font's own spacing.
+    const int line = doc.isEmpty() ? LogText->fontMetrics().lineSpacing()
+                                   : text::Round(doc.documentLayout()->blockBoundingRect(doc.firstBlock()).height());
+    const int frame = LogText->height() - LogText->viewport()->height();
+    const int spare = (LogText->viewport()->height() - text::Round(doc.documentMargin())) % std::max(line, 1);
+    if (spare > 0 && spare < LogText->height() - frame) LogText->resize(LogText->width(), LogText->height() - spare);
+  }
+
+ private:
+
+  TFont logFont_;
 };
 
 namespace dij {
 class TTraverform : public TPathWindow {
  public:
-  TTraverform() : TPathWindow(QStringLiteral("Dijkstra最短路径"), RGB(100, 100, 250), RGB(100, 100, 250), RGB(130, 150, 255)) {
+  TTraverform() : TPathWindow(QStringLiteral("Dijkstra最短路径"), RGB(100, 100, 250), RGB(100, 100, 250), LogColour) {
     LogText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
 
@@ -83,7 +109,7 @@ class TTraverform : public TPathWindow {
 namespace floyd {
 class TTraverform : public TPathWindow {
  public:
-  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), RGB(120, 120, 250), RGB(120, 120, 250)) {}
+  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), RGB(120, 120, 250), LogColour) {}
 
  protected:
   void PlaceLogAndStatus(int w, int h) override {
@@ -159,7 +185,11 @@ void TShortestPathBase::ShowEdge(const TVertexPath& path, int v) {
   p.Repaint();
 }
 
-void TShortestPathBase::Log(const QString& line) { window_->LogText->append(line); }
+void TShortestPathBase::Log(const QString& line) {
+  const bool first = window_->LogText->document()->isEmpty();
+  window_->LogText->append(line);
+  if (first) window_->PlaceLog();  // the height of a written line is known now
+}
 
 void TShortestPathBase::FlashEntry(int r, int c) {
   window_->Matrix->SetCellColor(r, c, RGB(255, 0, 0));

@@ -1,6 +1,7 @@
 #include "demos/graphs/TableBase.h"
 
 #include "demos/graphs/Graph.h"
+#include "demos/graphs/TextFit.h"
 #include "framework/drawkit/KitGlobals.h"
 
 namespace {
@@ -75,19 +76,28 @@ void Ttablebase::Paint() {
   TCanvas& c = Canvas();
   CopyBackdrop(c, *this, ClientRect(), groundcolor);
   const int rowHeight = height() / Rows;
-  const int columnWidth = width() / (total_ + 1);
-  const int dx = columnWidth / 2;
   const int dy = rowHeight / 4 * 3;
-  c.Font.SetSize(std::max(2, std::min(columnWidth / 5, rowHeight / 3)));
+  c.Font.SetSize(std::max(2, std::min(width() / (total_ + 1) / 5, rowHeight / 3)));
+  // The titles' column is as wide as "VexNum" needs (at least a value column's width), the
+  // value columns share the rest; values too wide for theirs are written smaller.
+  int titles = 0;
+  for (const char* title : Titles) titles = std::max(titles, c.Font.TextWidth(QString::fromLatin1(title)) + 8);
+  const int titleWidth = std::max(width() / (total_ + 1), std::min(titles, width() / 3));
+  const int columnWidth = total_ > 0 ? (width() - titleWidth) / total_ : 0;
+  TTextFit fit{c.Font};
+  for (const char* title : Titles) fit.Width(QString::fromLatin1(title), titleWidth - 4);
+  fit.Width(QString::number(total_), columnWidth - 2);
+  c.Font.Height = std::max(c.Font.Height, -fit.Em());
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.Font.Color = RGB(255, 0, 0);
-  for (int r = 0; r < Rows; ++r) c.TextOut(dx, rowHeight * r + dy, QString::fromLatin1(Titles[static_cast<std::size_t>(r)]));
+  for (int r = 0; r < Rows; ++r)
+    c.TextOut(titleWidth / 2, rowHeight * r + dy, QString::fromLatin1(Titles[static_cast<std::size_t>(r)]));
   for (int col = 1; col <= total_; ++col) {
     for (int r = 0; r < Rows; ++r) {
       if (GetCell(r, col) == 0) continue;
       c.Font.Color = r <= 1 ? RGB(0, 0, 255) : r == 2 ? VisitedColor : GetColour(r - 2, col);
-      c.TextOut(columnWidth * col + dx, rowHeight * r + dy, CellText(r, col));
+      c.TextOut(titleWidth + columnWidth * (col - 1) + columnWidth / 2, rowHeight * r + dy, CellText(r, col));
     }
   }
 }

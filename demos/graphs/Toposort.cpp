@@ -77,6 +77,15 @@ class TTopSortForm : public TGraphForm {
  protected:
   void FormResize() override {
     TGraphForm::FormResize();
+    Arrange();
+  }
+
+ public:
+  // The table under the stack; while both are hidden the lists and the graph take their
+  // width too.
+  void Arrange() {
+    graphdemo::WidenWhileAlone(*GraphList, StackBox->isHidden());
+    graphdemo::WidenWhileAlone(*GraphP, Grid->isHidden());
     Grid->setGeometry(StackBox->x(), GraphP->y(), StackBox->width(), GraphP->height());
     Grid->SetDefaultColWidth(Grid->width() / 2);
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
@@ -122,6 +131,7 @@ void TToposort::Reset() {
   form_->GraphList->ClearHighlights();
   form_->StackBox->hide();
   form_->Grid->hide();
+  form_->Arrange();
   const int n = graph_->VertexCount();
   TStringGrid& grid = *form_->Grid;
   grid.SetRowCount(n + 1);
@@ -154,12 +164,14 @@ TData* TToposort::Main_C_Begin() {
   rec->Add(NumberedVector(QStringLiteral("indegree"), graph_->VertexCount()));
   form_->StackBox->show();
   form_->Grid->show();
+  form_->Arrange();
   return rec;
 }
 
 void TToposort::Main_AfterBegin() {
   form_->StackBox->hide();
   form_->Grid->hide();
+  form_->Arrange();
 }
 
 // FindInDegree(dig, indegree)

@@ -1,4 +1,7 @@
 #pragma once
+#include <QVariant>
+
+#include "demos/graphs/GraphDemo.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/GraphForm.h"
@@ -11,6 +14,7 @@ class TTraverWindow : public TGraphForm {
   // The caption OrderText is named orderName, in bold of fontSize and orderColor.
   TTraverWindow(const QString& caption, const char* orderName, int fontSize, TColor orderColor = RGB(255, 0, 0)) {
     SetCaption(caption);
+    SetDesignClientSize(graphdemo::CodedWindowSize.width(), graphdemo::CodedWindowSize.height());
     GraphP = new TGraphP(this);
     GraphP->setObjectName(QStringLiteral("GraphP"));
     GraphP->SetState(csDisplay);
@@ -19,6 +23,7 @@ class TTraverWindow : public TGraphForm {
     OrderText = Caption(this, orderName, fontSize, orderColor);
   }
 
+  // A caption whose bold font of fontSize points grows with the window (ScaleCaptions).
   static TZqStaticText* Caption(QWidget* parent, const char* name, int fontSize, TColor color = RGB(255, 0, 0)) {
     auto* t = new TZqStaticText(parent);
     t->setObjectName(QString::fromLatin1(name));
@@ -27,9 +32,21 @@ class TTraverWindow : public TGraphForm {
     font.Style = fsBold;
     font.Color = color;
     t->SetFont(font);
+    t->setProperty(DesignFont, font.Height);
     t->SetBevel(bvLowered);
     t->SetAlignment(taLeftJustify);
     return t;
+  }
+  // Every caption made by Caption on window takes its design font grown by the window's ratio.
+  static void ScaleCaptions(TGraphForm& window) {
+    const TDesignRatio r = window.Ratio();
+    for (TZqStaticText* t : window.findChildren<TZqStaticText*>()) {
+      const QVariant design = t->property(DesignFont);
+      if (!design.isValid()) continue;
+      TFont font = t->Font();
+      font.Height = design.toInt();
+      t->SetFont(r.Font(font, -font.Height));
+    }
   }
 
   TGraphP* GraphP;
@@ -43,7 +60,11 @@ class TTraverWindow : public TGraphForm {
     GraphP->setGeometry(0, 0, w, h / 10 * 6);
     GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
     PlaceCaptions(w, h);
+    ScaleCaptions(*this);
     TGraphForm::FormResize();
   }
   virtual void PlaceCaptions(int w, int h) = 0;
+
+ private:
+  static constexpr const char* DesignFont = "designFontHeight";
 };

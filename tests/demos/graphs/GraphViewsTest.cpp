@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphMatrix.h"
 #include "demos/graphs/GraphP.h"
+#include "demos/graphs/OrthLink.h"
 #include "demos/graphs/TableBase.h"
 #include "demos/graphs/WeightDialog.h"
 #include "platform/Controls.h"
@@ -68,6 +69,85 @@ TEST(GraphViews, BothWeightsOfOppositeArcsCanBeRead) {
   EXPECT_GT(both - one, weightInk * 9 / 10) << "the second weight is written over the first";
 }
 
+// Weights on a circle of vertices: every weight centred on its own line, none over another
+// weight or a vertex. Crossing lines (two diameters meet in one middle) and a full network
+// of ten vertices, at the sizes the windows give the panel.
+TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
+  const auto check = [](QSize panel, int n, const std::vector<std::pair<int, int>>& arcs, QSize text) {
+    const TCircleLayout l = LayoutCircle(panel.width(), panel.height(), n);
+    std::vector<TWeightLabel> labels;
+    for (const auto& [i, j] : arcs)
+      labels.push_back({l.Position[static_cast<std::size_t>(i)], l.Position[static_cast<std::size_t>(j)], text, {}});
+    std::vector<TDisc> discs;
+    for (int i = 1; i <= n; ++i) discs.push_back({l.Position[static_cast<std::size_t>(i)], l.NodeRadius + 2});
+    const std::vector<QRect> places = PlaceWeights(labels, discs, QRect(QPoint(0, 0), panel));
+    ASSERT_EQ(places.size(), labels.size());
+    for (std::size_t k = 0; k < places.size(); ++k) {
+      const QString where = QStringLiteral("%1 vertices in %2x%3, arc %4-%5")
+                                .arg(n).arg(panel.width()).arg(panel.height()).arg(arcs[k].first).arg(arcs[k].second);
+      const QLineF own(labels[k].From, labels[k].To);
+      const QPointF c = QRectF(places[k]).center();
+      const QPointF d = own.p2() - own.p1();
+      const double off = std::abs(d.x() * (c.y() - own.y1()) - d.y() * (c.x() - own.x1())) / own.length();
+      EXPECT_LE(off, 1.5) << where.toStdString() << ": the weight is off its line";
+      EXPECT_TRUE(QRect(QPoint(0, 0), panel).contains(places[k])) << where.toStdString();
+      for (std::size_t m = 0; m < k; ++m)
+        EXPECT_FALSE(places[k].intersects(places[m])) << where.toStdString() << " covers the weight of arc "
+                                                      << arcs[m].first << "-" << arcs[m].second;
+      for (const TDisc& d : discs) {
+        const QPoint near(std::clamp(d.Centre.x(), places[k].left(), places[k].right()),
+                          std::clamp(d.Centre.y(), places[k].top(), places[k].bottom()));
+        EXPECT_GE(QLineF(near, d.Centre).length(), d.Radius) << where.toStdString() << " covers a vertex";
+      }
+    }
+  };
+  check(QSize(264, 196), 4, {{1, 3}, {2, 4}}, QSize(16, 13));
+  check(QSize(300, 300), 6, {{1, 4}, {2, 5}, {3, 6}}, QSize(22, 15));
+  std::vector<std::pair<int, int>> all;
+  for (int i = 1; i <= 10; ++i)
+    for (int j = i + 1; j <= 10; ++j) all.emplace_back(i, j);
+  check(QSize(612, 370), 10, all, QSize(16, 15));
+  check(QSize(1150, 520), 10, all, QSize(22, 21));
+}
+
+// Ten vertices in the low list under a traversal's graph, and nine with two-digit weights
+// and eight arcs out of one vertex in the critical path's list: the letters, numbers and
+// weights stay big enough to read and inside their fields, and the rows inside the panel.
+TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
+  const auto check = [](QSize panel, std::unique_ptr<TGraphm> g, bool weighted) {
+    TGraphList list;
+    list.resize(panel);
+    list.SetWeighted(weighted);
+    list.SetGraph(g.get());
+    list.Arrange();
+    const TFont font = list.TextFont();
+    const QString where = QStringLiteral("%1 vertices in %2x%3").arg(g->VertexCount()).arg(panel.width()).arg(panel.height());
+    EXPECT_GE(-font.Height, 10) << where.toStdString();
+    const int n = g->VertexCount();
+    for (int i = 1; i <= n; ++i) {
+      EXPECT_GE(list.Cell(i, 0).y(), 0) << where.toStdString();
+      EXPECT_LE(list.Cell(i, 0).y() + list.BoxSize().height(), panel.height()) << where.toStdString();
+      int k = 0;
+      for (int j = 0; j <= n; ++j) {
+        if (j > 0 && !g->IsArc(i, j)) continue;
+        for (const auto& t : list.NodeTexts(i, k, j == 0 ? i : j))
+          EXPECT_LE(font.TextWidth(t.Text), t.Right - t.Left - 2) << where.toStdString() << ": " << t.Text.toStdString();
+        k += 1;
+      }
+      EXPECT_LE(list.Cell(i, k - 1).x() + list.BoxSize().width(), panel.width()) << where.toStdString();
+    }
+  };
+  auto ten = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i)
+    for (int j = 1; j <= 10; ++j)
+      if (i != j && (i * j) % 3 != 0) ten->AddArc(i, j, 1);
+  check(QSize(612, 186), std::move(ten), false);
+  auto nine = std::make_unique<TGraphm>(9);
+  for (int j = 2; j <= 9; ++j) nine->AddArc(1, j, 90 + j);
+  for (int i = 2; i < 9; ++i) nine->AddArc(i, i + 1, 10 * i);
+  check(QSize(520, 308), std::move(nine), true);
+}
+
 TEST(GraphViews, ListAndMatrixLayout) {
   auto g = MakeGraph(3, {{'A', 'B'}, {'A', 'C'}, {'C', 'A'}}, true);
   TGraphList list;
@@ -76,8 +156,10 @@ TEST(GraphViews, ListAndMatrixLayout) {
   list.Arrange();
   EXPECT_EQ(list.MaxOut(), 2);
   EXPECT_EQ(list.ColumnWidth(), 88);
-  EXPECT_EQ(list.RowHeight(), 49);
-  EXPECT_EQ(list.Cell(2, 1), QPoint(88 + 22, 98 - 24));
+  // Three rows share the height less 3 px above and below; a box is four fifths of a row.
+  EXPECT_EQ(list.RowHeight(), 63);
+  EXPECT_EQ(list.BoxSize(), QSize(44, 50));
+  EXPECT_EQ(list.Cell(2, 1), QPoint(88 + 22, 3 + 63 + 6));
   list.Highlight(2, 3, true);
   EXPECT_TRUE(list.Highlighted(2, 3));
   EXPECT_FALSE(list.Highlighted(3, 2));
@@ -87,9 +169,40 @@ TEST(GraphViews, ListAndMatrixLayout) {
   matrix.resize(300, 200);
   matrix.SetGraph(g4.get());
   matrix.Arrange();
-  EXPECT_EQ(matrix.CellSize(), 25);
-  EXPECT_EQ(matrix.FontSize(), 11);
-  EXPECT_EQ(matrix.Cell(1, 1), QPoint(75, 75));
+  EXPECT_EQ(matrix.CellWidth(), 42);
+  EXPECT_EQ(matrix.CellHeight(), 28);
+  EXPECT_EQ(matrix.Cell(1, 1), QPoint(21 + 2 * 42, 14 + 2 * 28));
+}
+
+// Ten vertices with three-digit weights in the low matrix beside the Dijkstra log at
+// 1024 x 768: every entry fits its cell with a blank to spare, so "10" and "2" never read as
+// "102", and the last column stays inside the right bracket.
+TEST(GraphViews, MatrixEntriesKeepApartInsideTheBrackets) {
+  auto g = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i) g->AddArc(i, 11 - i, 100 * i - 1);
+  TGraphMatrix matrix;
+  matrix.resize(306, 186);
+  matrix.SetGraph(g.get());
+  matrix.Arrange();
+  const TFont& font = matrix.TextFont();
+  EXPECT_GE(-font.Height, 9);
+  EXPECT_LE(font.TextWidth(QStringLiteral("999")), matrix.CellWidth() - 4);
+  EXPECT_LE(matrix.Cell(1, 10).x() + (matrix.CellWidth() + font.TextWidth(QStringLiteral("999"))) / 2,
+            matrix.RightBracket() - 2);
+  EXPECT_LE(matrix.RightBracket(), 306);
+}
+
+// The nodes of the orthogonal list at 1024 x 768 (five vertices) and larger: a vertex number,
+// a nil mark and a head node's letter each fit their field with room to spare.
+TEST(OrthogonalLink, NodeTextsFitTheirFields) {
+  for (const QSize node : {QSize(88, 62), QSize(167, 87)}) {
+    TFont font{.Name = QStringLiteral("Times New Roman")};
+    font.Height = -TVexNode::FittedEm(node.width(), node.height(), 5);
+    const int w = node.width() - 5;
+    EXPECT_GE(-font.Height, 12) << node.width();
+    EXPECT_LT(font.TextWidth(QStringLiteral("5")), w * 3 / 10 - 2) << node.width();
+    EXPECT_LT(font.TextWidth(QStringLiteral("^")), w / 5 - 2) << node.width();
+  }
 }
 
 TEST(GraphViews, TableIgnoresImpossibleColumnCounts) {

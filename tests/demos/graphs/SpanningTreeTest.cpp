@@ -8,6 +8,9 @@
 #include "tests/demos/graphs/GraphSupport.h"
 #include "tests/demos/stacks/AloneRun.h"
 #include "tests/support/ScriptedModalHost.h"
+#include "platform/TextRules.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -80,6 +83,45 @@ TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
     EXPECT_LE(t.columns * 13 * t.fontHeight, 270) << rows << ": text wider than its column";
   }
   EXPECT_EQ(TKruskalForm::ShapeTable(270, 300, 7).columns, 1) << "a short table keeps one column";
+}
+
+// The forest grows with its window (a screen of 1920 x 1080 gives the window about 2.0 times
+// its design), keeps the design's size in a window no larger than that, and ten roots side
+// by side never touch.
+TEST(KruskalForest, GrowsWithTheWindowWithoutCirclesTouching) {
+  const auto forest = [](double ratio, int width, int height, int across) {
+    return TKruskalForm::ShapeForest(TDesignRatio(QSize(480, 435), QSize(text::Round(480 * ratio), text::Round(435 * ratio))),
+                                     width, height, across, 3);
+  };
+  EXPECT_EQ(forest(1.0, 614, 330, 10).Radius, 15);
+  EXPECT_EQ(forest(2.0, 1150, 540, 10).Radius, 30);
+  EXPECT_EQ(forest(2.0, 1150, 540, 10).S(20), 40) << "the letters grow with the circles";
+  const auto crowded = forest(2.0, 400, 540, 10);
+  EXPECT_LE(2 * crowded.Radius, 400 / 10 - 2) << "neighbours touch";
+}
+
+// The closedge table of ten columns fits its box at both screen sizes, its texts fit their
+// cells, and it grows on the larger screen.
+TEST(PrimTable, TenColumnsFitTheirBoxAndGrowWithTheWindow) {
+  auto g = Network();
+  g->AddEdge(1, 5, 999);
+  TPrimForm form;
+  form.SetGraph(g.get());
+  form.DrawTable(10);
+  form.show();
+  int pitch = 0;
+  for (const QSize window : {QSize(612, 625), QSize(1150, 870)}) {
+    form.resize(window);
+    QCoreApplication::sendPostedEvents();
+    const TPrimForm::TTableShape t = form.TableShape();
+    const QString where = QStringLiteral("%1x%2").arg(window.width()).arg(window.height());
+    EXPECT_LE(t.Cell(10, 3).right(), form.PaintBox->width()) << where.toStdString();
+    EXPECT_LE(t.Cell(10, 3).bottom(), form.PaintBox->height()) << where.toStdString();
+    EXPECT_LE(t.Font.TextWidth(QStringLiteral("999")), t.CellWidth - 4) << where.toStdString();
+    EXPECT_GE(-t.Font.Height, 14) << where.toStdString();
+    EXPECT_GT(t.Pitch, pitch) << where.toStdString();
+    pitch = t.Pitch;
+  }
 }
 
 TEST_F(PrimRun, ClosedgeOfTheFirstNetworkAndOfAGraphInTwoParts) {
