@@ -162,7 +162,7 @@ TInputListsDlg::TInputListsDlg(QWidget* parent) : TForm(parent) {
 bool TInputListsDlg::Execute() {
   Edit1->clear();
   SelectChoice(1);
-  Image2->move(40, 74);
+  Image2->move(Scaled(40), Scaled(74));
   Image2->show();
   return ShowModal() == mrOk;
 }
@@ -187,7 +187,7 @@ void TInputListsDlg::SelectChoice(int i) {
   selected_ = i;
   Recolour(old);
   Recolour(i);
-  Image2->move(40, 36 + 36 * i + 2);
+  Image2->move(Scaled(40), Scaled(36 + 36 * i + 2));  // as large as the dialog has grown
   if (i == ChoiceCount) {
     Edit1->show();
     Edit1->setFocus();

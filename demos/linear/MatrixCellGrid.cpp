@@ -52,7 +52,7 @@ void TCellGrid::DrawBrackets(QPainter& p) const {
   const int bottom = top_ + 30 * Rows;
   const int l = bracketLeft_;
   const int r = left_ + 40 * Cols + 10;
-  p.setPen(Qt::black);
+  p.setPen(QPen(Qt::black, 0));  // one pixel at any scale
   p.drawPolyline(QPolygon({QPoint(l + 5, top_), QPoint(l, top_), QPoint(l, bottom), QPoint(l + 5, bottom)}));
   p.drawPolyline(QPolygon({QPoint(r, top_), QPoint(r + 5, top_), QPoint(r + 5, bottom), QPoint(r, bottom)}));
 }
@@ -74,8 +74,7 @@ bool TMatrixDlgBase::EnterValue(TCellGrid& grid, TSpeedButton* button, int i, in
   QPalette red = button->palette();
   red.setColor(QPalette::ButtonText, Qt::red);
   button->setPalette(red);
-  const QPoint at = mapToGlobal(QPoint(button->x(), button->y() + 40));
-  noForm_->move(at);
+  noForm_->At = mapToGlobal(QPoint(button->x(), button->y() + Scaled(40)));
   const QString before = button->Caption();
   noForm_->Target = button;
   noForm_->Mode = mode;

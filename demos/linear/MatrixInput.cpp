@@ -66,6 +66,8 @@ void TMatrixInputDlg::SizeChanged() {
 void TMatrixInputDlg::paintEvent(QPaintEvent* event) {
   TForm::paintEvent(event);
   QPainter p(this);
+  // Drawn at design places, as large as the dialog has grown for its screen.
+  p.scale(DialogScale(*this), DialogScale(*this));
   Cells->DrawBrackets(p);
 }
 

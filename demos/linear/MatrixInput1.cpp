@@ -68,6 +68,8 @@ void TMatrixInput1Dlg::SizeChanged() {
 void TMatrixInput1Dlg::paintEvent(QPaintEvent* event) {
   TForm::paintEvent(event);
   QPainter p(this);
+  // Drawn at design places, as large as the dialog has grown for its screen.
+  p.scale(DialogScale(*this), DialogScale(*this));
   QFont font(QStringLiteral("Times New Roman"));
   font.setPixelSize(30);
   p.setFont(font);

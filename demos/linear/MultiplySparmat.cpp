@@ -33,7 +33,7 @@ TMultiplySparmat::TMultiplySparmat(const QStringList& source)
 TMultiplySparmat::~TMultiplySparmat() = default;
 
 bool TMultiplySparmat::CreateData() {
-  inputDlg_->move(10, 100);
+  // Opens in the middle of the screen, clear of the toolbar, as every dialog does.
   if (!inputDlg_->Execute()) return false;
   SetMatrices(inputDlg_->Tables[0], inputDlg_->Tables[1]);
   return true;

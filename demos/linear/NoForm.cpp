@@ -2,6 +2,7 @@
 
 #include "demos/linear/TripleTable.h"
 #include "framework/drawkit/Glyph.h"
+#include "platform/Screen.h"
 
 namespace {
 
@@ -26,16 +27,21 @@ TButton* NewButton(QWidget* parent, const char* name, const QString& caption, in
   return b;
 }
 
-// A glyph of the image folder on a button, its caption kept for readers without it.
-void SetGlyph(TButton& button, const QString& picture) {
-  const QImage image = KeyedPicture(picture);
-  if (!image.isNull()) {
-    button.setIcon(QIcon(QPixmap::fromImage(image)));
-    button.setIconSize(image.size());
-  }
+// The glyph on button at scale (an icon never grows by itself beyond its picture).
+void ShowGlyph(TButton& button, const QImage& image, double scale) {
+  const QSize size = (QSizeF(image.size()) * scale).toSize();
+  button.setIcon(QIcon(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation))));
+  button.setIconSize(size);
 }
 
 }  // namespace
+
+void TNoForm::SetGlyph(TButton& button, const QString& picture) {
+  const QImage image = KeyedPicture(picture);
+  if (image.isNull()) return;
+  glyphs_.emplace_back(&button, image);
+  ShowGlyph(button, image, 1);
+}
 
 TNoForm::TNoForm(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("NoForm"));
@@ -103,4 +109,14 @@ void TNoForm::Edit1Change() {
   if (fixed != Edit1->text()) Edit1->setText(fixed);
   changing_ = false;
   if (Target != nullptr) Target->SetCaption(fixed);
+}
+
+void TNoForm::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  // The glyphs grow with the keypad, which has grown for its screen.
+  for (const auto& [button, image] : glyphs_) ShowGlyph(*button, image, DialogScale(*this));
+  if (!At) return;
+  const QSize screen = screen::Size();
+  move(std::clamp(At->x(), 0, std::max(0, screen.width() - width())),
+       std::clamp(At->y(), 0, std::max(0, screen.height() - height())));
 }

@@ -14,7 +14,7 @@ TTransposeDemo::TTransposeDemo(const QStringList& source)
 TTransposeDemo::~TTransposeDemo() = default;
 
 bool TTransposeDemo::CreateData() {
-  inputDlg_->move(100, 100);
+  // Opens in the middle of the screen, clear of the toolbar, as every dialog does.
   if (!inputDlg_->Execute()) return false;
   SourceTable = inputDlg_->Table;
   return true;

@@ -150,7 +150,7 @@ TSortData::TSortData(QWidget* parent) : TNodeContainer(parent) {}
 TSortData::~TSortData() = default;
 
 TRowLayout TSortData::Layout() const {
-  return {width(),  height(),  std::max(1, Capacity),           StartIndex, NodeWidthRatio, FixedNodeSize,
+  return {width(), height(), std::max(1, Capacity), StartIndex, NodeWidthRatio, FixedNodeSize,
           lowKey_, highKey_, LabelFont().Height, digits_};
 }
 
@@ -420,8 +420,6 @@ QString TAddrdata::DrawingText() const {
   return addrs.join(' ');
 }
 
-void TAddrdata::TrimToString(const QString& s) {
-  for (int i = static_cast<int>(s.size()) + 1, last = Count(); i <= last; ++i) DeleteNode(i);
-}
+void TAddrdata::TrimToString(const QString& s) { DeleteFrom(static_cast<int>(s.size()) + 1); }
 
 TRadixdata::TRadixdata(QWidget* parent) : TAddrdata(parent) { NodeClass = SortNodeClass<TRadixNode>(); }

@@ -5,6 +5,7 @@
 #include "demos/linear/ListsForms.h"
 #include "demos/linear/ListsKit.h"
 #include "platform/Controls.h"
+#include "platform/Screen.h"
 #include "framework/engine/Globals.h"
 
 namespace {
@@ -132,6 +133,22 @@ TEST(InputListsDlg, OKFollowsTheSyntaxOfATypedListOnly) {
   EXPECT_FALSE(dlg.OKBtn->isEnabled()) << "an empty text was accepted";
   dlg.SelectChoice(2);
   EXPECT_TRUE(dlg.OKBtn->isEnabled()) << "a prepared list needs no typing";
+  dlg.SelectChoice(TInputListsDlg::ChoiceCount);
+  dlg.Edit1->setText(QStringLiteral("(甲)"));
+  EXPECT_TRUE(dlg.OKBtn->isEnabled()) << "pressing it must be able to say why the text is refused";
+}
+
+// On a large screen the dialog grows: the marker still stands beside the chosen list.
+TEST(InputListsDlg, TheMarkerStandsBesideTheChoiceOnALargeScreen) {
+  screen::SetFixedSize(QSize(1920, 1080));
+  TInputListsDlg dlg;
+  FitToScreen(dlg);
+  dlg.show();
+  dlg.SelectChoice(4);
+  const TChoiceLabel* chosen = dlg.Choices[3];
+  EXPECT_LT(std::abs(dlg.Image2->geometry().center().y() - chosen->geometry().center().y()), chosen->height() / 2);
+  EXPECT_LT(dlg.Image2->geometry().right(), chosen->x());
+  screen::SetFixedSize(QSize(1024, 768));
 }
 
 // Two marks on the root at the view's left edge: both callouts stay whole inside the view and

@@ -8,7 +8,10 @@
 #include "framework/drawkit/IntEdit.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
+#include "platform/Forms.h"
 #include "platform/Random.h"
+#include "platform/Screen.h"
+#include "tests/support/RenderWidget.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -51,6 +54,51 @@ TEST(Keypad, TheCellButtonShowsWhatIsTyped) {
   pad.Target = &cell;
   Keys(pad, "42p");
   EXPECT_EQ(cell.Caption(), QStringLiteral("-42"));
+}
+
+namespace {
+
+// A 1920 x 1080 screen for one test, the fixed 1024 x 768 again after it.
+struct LargeScreen {
+  LargeScreen() { screen::SetFixedSize(QSize(1920, 1080)); }
+  ~LargeScreen() { screen::SetFixedSize(QSize(1024, 768)); }
+};
+
+}  // namespace
+
+// On a large screen every dialog grows and opens in the middle; the keypad still opens
+// below the cell it types for, whole on the screen, its glyphs grown with it.
+TEST(Keypad, OpensBelowItsCellOnAnyScreen) {
+  LargeScreen large;
+  TNoForm pad;
+  const QSize glyph = pad.Digits[5]->iconSize();
+  pad.At = QPoint(300, 500);
+  FitToScreen(pad);
+  pad.show();
+  EXPECT_EQ(pad.pos(), QPoint(300, 500)) << "not in the middle, where it would hide the cells";
+  EXPECT_GT(pad.width(), 275);
+  EXPECT_GT(pad.Digits[5]->iconSize().width(), glyph.width());
+  pad.hide();
+  pad.At = QPoint(1900, 1070);
+  pad.show();
+  EXPECT_LE(pad.x() + pad.width(), 1920);
+  EXPECT_LE(pad.y() + pad.height(), 1080);
+}
+
+// The brackets are painted, not controls: they grow with the cells they enclose.
+TEST(MatrixInput, BracketsStandAroundTheCellsOnALargeScreen) {
+  LargeScreen large;
+  TMatrixInputDlg dlg;
+  FitToScreen(dlg);
+  dlg.show();
+  const QImage img = RenderWidget(dlg);
+  const QRect first = dlg.Cells->Button(1, 1)->geometry();
+  const QRect last = dlg.Cells->Button(5, 5)->geometry();
+  const int x = dlg.Scaled(40);  // the left bracket's line
+  int black = 0;
+  for (int y = first.top(); y <= last.bottom(); ++y) black += QColor(img.pixel(x, y)) == QColor(Qt::black);
+  EXPECT_GE(black, last.bottom() - first.top()) << "the left bracket runs beside the cells";
+  EXPECT_LT(x, first.left());
 }
 
 TEST(TripleTable, CellsBecomeTriplesInRowMajorOrder) {
