@@ -39,3 +39,9 @@ void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {
       button->setIconSize(QSize(r.Grow(16), r.Grow(16)));
   }
 }
+
+void TPanelControls::ApplyAtBottom(QWidget& panel, int designHeight, const TDesignRatio& r, QSize window) const {
+  const int height = std::max(r.Y(designHeight), r.Grow(designHeight));
+  panel.setGeometry(0, window.height() - height, window.width(), height);
+  Apply(r, window.width());
+}
