@@ -1,6 +1,8 @@
 #include "demos/search/PanelControls.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/Forms.h"
 
@@ -11,6 +13,11 @@ void SetFont(QWidget& control, const TFont& font) {
     control.setFont(font.ToQFont());
   else
     ApplyFont(control, font);
+}
+
+// A design rectangle grown by the smaller ratio, never below its design size.
+QRect Grown(const TDesignRatio& r, const QRect& design) {
+  return {r.Grow(design.left()), r.Grow(design.top()), r.Grow(design.width()), r.Grow(design.height())};
 }
 }  // namespace
 
@@ -23,10 +30,6 @@ void TPanelControls::Add(QWidget* control, const QRect& design, const TFont& fon
 void TPanelControls::AddStretched(QWidget* control, const QRect& design, int rightMargin, const TFont& font) {
   Add(control, design, font);
   entries_.back().rightMargin = rightMargin;
-}
-
-QRect TPanelControls::Grown(const TDesignRatio& r, const QRect& design) {
-  return {r.Grow(design.left()), r.Grow(design.top()), r.Grow(design.width()), r.Grow(design.height())};
 }
 
 void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {

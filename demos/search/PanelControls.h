@@ -24,9 +24,6 @@ class TPanelControls {
   // window's height (never below the design), then places the controls in it.
   void ApplyAtBottom(QWidget& panel, int designHeight, const TDesignRatio& r, QSize window) const;
 
-  // A design rectangle grown by the smaller ratio, never below its design size.
-  static QRect Grown(const TDesignRatio& r, const QRect& design);
-
  private:
   struct Entry {
     QWidget* control;
