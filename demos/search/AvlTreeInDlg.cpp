@@ -17,6 +17,8 @@ TAVLTreeInputDlg::TAVLTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
   Tree->setGeometry(16, 16, 337, 417);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
+  // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.
+  Tree->RecordDesignGeometry();
   RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 368, 114, 93, 31);
   RandBtn->OnClick = [this] { RandBtnClick(); };
   SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 368, 166, 93, 31);

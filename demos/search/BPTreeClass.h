@@ -73,7 +73,7 @@ class TBPTreeClass : public TBTreeClass {
 
  protected:
   int RootKeysOverOneChild() const override { return 1; }
-  int UnitWidth(int w) const override { return w / 45; }
+  int UnitWidth(int w) const override { return std::max(w / 45, std::min(kLeastCell, w / 30)); }
   // The row of leaves: each parent's leaves from its left, a unit apart, narrower where the
   // row would not hold them; groups that would run into each other or past the right edge
   // move apart and back inside, each with its parent.

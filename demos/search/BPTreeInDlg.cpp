@@ -18,5 +18,7 @@ TBPTreeInputDlg::TBPTreeInputDlg(QWidget* parent) : TOKBottomDlg(parent) {
   Tree->setGeometry(11, 11, 437, 242);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
+  // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.
+  Tree->RecordDesignGeometry();
   ConnectTreeFileButtons(*Tree, *RandBtn, *SaveBtn, *LoadBtn);
 }

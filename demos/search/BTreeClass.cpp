@@ -576,7 +576,7 @@ void TBTreeClass::Arrange() {
     const int w = width() - base;
     const int h = height() - base;
     const int unitWidth = std::max(UnitWidth(w), 1);
-    root->SetPosition(base, unitWidth, 0, h, w, h / 20);
+    root->SetPosition(base, unitWidth, 0, h, w, UnitHeight(h));
     AfterPlacing(base, w, h, unitWidth);
     ArrangeChildrenOrder();
   }
@@ -599,7 +599,7 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
     levels[std::clamp(node.stair, 1, depth)].push_back(static_cast<TBTreeNode*>(&node));
     return true;
   });
-  const int unitHeight = h / 20;
+  const int unitHeight = UnitHeight(h);
   // A group: a parent of leaves over the staircase of its leaves, child j a unit further right.
   const std::vector<TBTreeNode*>& parents = levels[depth - 1];
   std::vector<int> extents;
@@ -613,7 +613,7 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
   }
   const int groups = static_cast<int>(parents.size());
   // At least two units between groups, half of it before the first and after the last.
-  const int unit = std::max(std::min(w / 30, w / std::max(units + 2 * groups, 1)), 1);
+  const int unit = std::max(std::min(UnitWidth(w), w / std::max(units + 2 * groups, 1)), 1);
   // The groups share the free width evenly.
   const int spacing = groups > 0 ? std::max((w - unit * units) / groups, 2 * unit) : 0;
   const int stairTop = base + h - (3 * unitHeight * 5) / 2 - unitHeight;
@@ -645,6 +645,12 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
       node->setGeometry(std::max(centre - width / 2, base), levelTop(level), width, unitHeight);
     }
   }
+}
+
+int TBTreeClass::UnitHeight(int h) {
+  // A small panel (the creation dialog's) keeps its cells tall enough for two digits, as far
+  // as the third level's staircase still stays below the second level.
+  return std::max(h / 20, std::min(kLeastCell, h / 15));
 }
 
 int TBTreeClass::PointerBand() const { return Ratio().Grow(PointerSize); }

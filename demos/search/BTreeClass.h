@@ -17,6 +17,7 @@
 // followed by.
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -145,6 +146,12 @@ class TBTreeClass : public TTreeBase {
   void MarkRoot();
   void Arrange() override;
 
+  // A cell of a node at its least, where the area divided by 20 or 30 is smaller.
+  static constexpr int kLeastCell = 15;
+  // The height of a node in a drawing area h high: the area divided by 20, at least
+  // kLeastCell as far as the third level's staircase stays below the second level.
+  static int UnitHeight(int h);
+
   // The steps the demonstration shows one by one.
   // Whether x may not go into q at all (the tree would grow too deep); never here.
   virtual bool InsertRefused(const TBTreeNode& /*q*/) const { return false; }
@@ -185,8 +192,8 @@ class TBTreeClass : public TTreeBase {
   void Paint() override;
   // How many keys a root keeps over a single child at the least: 0 here.
   virtual int RootKeysOverOneChild() const { return 0; }
-  // The node unit for a drawing area w wide: the area divided by 30 here.
-  virtual int UnitWidth(int w) const { return w / 30; }
+  // The width of a key cell in a drawing area w wide: the area divided by 30.
+  virtual int UnitWidth(int w) const { return std::max(w / 30, std::min(kLeastCell, w / 26)); }
   // Moves nodes placed by SetPosition where they would stand on each other. Here: a tree of
   // four levels or more, whose deeper levels would share the third level's staircase, is
   // laid out as a whole (ArrangeDeep).

@@ -55,5 +55,7 @@ TBTreeInputDlg::TBTreeInputDlg(QWidget* parent) : TOKBottomDlg(parent) {
   Tree->setGeometry(11, 11, 436, 241);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
+  // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.
+  Tree->RecordDesignGeometry();
   ConnectTreeFileButtons(*Tree, *RandBtn, *SaveBtn, *LoadBtn);
 }

@@ -15,6 +15,8 @@ TBsTreeInputDlg::TBsTreeInputDlg(QWidget* parent) : TOKRightDlg(parent) {
   Tree->setGeometry(7, 7, 286, 351);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
+  // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.
+  Tree->RecordDesignGeometry();
   RandomBtn = TreeDlgButton(this, "RandomBtn", QStringLiteral("随机生成"), 300, 85);
   RandomBtn->OnClick = [this] { RandomBtnClick(); };
   SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存"), 299, 130, 76, 25);

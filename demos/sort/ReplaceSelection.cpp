@@ -89,6 +89,8 @@ void TReplaceSelection::Reset() {
   QString input;
   for (int i = 0; i < FI.Count(); ++i) input += QString::asprintf("%5d", FI.At(i));
   AppendToLastLine(*graphForm_->InputMemo, input);
+  // Keys leave the input file from its head: the view starts there.
+  graphForm_->InputMemo->moveCursor(QTextCursor::Start);
   graphForm_->RepSelTree->ShowRuns = false;
   graphForm_->RepSelTree->SetLastIndex(W - 1);
 }

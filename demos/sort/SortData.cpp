@@ -95,8 +95,10 @@ void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
     c.Font.Height = -row->Layout().DigitHeight();
   else
     c.Font.SetSize(std::max(1, width() / sizeDivisor));
+  // A margin inside the frame on either side.
+  const int margin = std::max(2, width() / 8);
   while (std::abs(c.Font.Height) > 1 &&
-         (c.TextHeight(text) > height() - 2 || c.TextWidth(text) > width() - 2))
+         (c.TextHeight(text) > height() - 2 || c.TextWidth(text) > width() - margin))
     c.Font.Height = c.Font.Height < 0 ? c.Font.Height + 1 : c.Font.Height - 1;
   c.SetBkMode(TRANSPARENT);
   c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
@@ -150,7 +152,7 @@ TSortData::TSortData(QWidget* parent) : TNodeContainer(parent) {}
 TSortData::~TSortData() = default;
 
 TRowLayout TSortData::Layout() const {
-  return {width(),  height(),  std::max(1, Capacity),           StartIndex, NodeWidthRatio, FixedNodeSize,
+  return {width(), height(), std::max(1, Capacity), StartIndex, NodeWidthRatio, FixedNodeSize,
           lowKey_, highKey_, LabelFont().Height, digits_};
 }
 
@@ -420,8 +422,6 @@ QString TAddrdata::DrawingText() const {
   return addrs.join(' ');
 }
 
-void TAddrdata::TrimToString(const QString& s) {
-  for (int i = static_cast<int>(s.size()) + 1, last = Count(); i <= last; ++i) DeleteNode(i);
-}
+void TAddrdata::TrimToString(const QString& s) { DeleteFrom(static_cast<int>(s.size()) + 1); }
 
 TRadixdata::TRadixdata(QWidget* parent) : TAddrdata(parent) { NodeClass = SortNodeClass<TRadixNode>(); }

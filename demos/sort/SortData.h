@@ -114,7 +114,7 @@ struct TRowLayout {
   bool FixedNodeSize = false;
   char LowKey = '0';
   char HighKey = '0';
-  int LabelBand = 18;    // the place numbers' height at the top of the row
+  int LabelBand = 18;   // the place numbers' height at the top of the row
   bool Digits = false;  // the boxes show a number, which the lowest box must still hold
 
   int PlaceWidth() const { return RowWidth / Capacity; }

@@ -228,7 +228,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const QSize size = l.CodeFont.TextExtent(code);
     l.Texts.push_back({code, QRect(QPoint(margin + (k - 1) * colW + (colW - size.width()) / 2, rowsTop + codeCell + margin / 2), size), TText::RowCode});
   }
-  l.LinkWidth = r.Grow(1);
+  l.LinkWidth = r.Text(1);
   return l;
 }
 

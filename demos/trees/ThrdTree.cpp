@@ -87,7 +87,7 @@ void TThrdTreeNode::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TCol
   const TTreeNodeBase& upper = stair < other.stair ? static_cast<const TTreeNodeBase&>(*this) : other;
   const TTreeNodeBase& lower = stair < other.stair ? other : static_cast<const TTreeNodeBase&>(*this);
   canvas.Pen.Color = color;
-  canvas.Pen.Width = Tree().Ratio().Grow(1);
+  canvas.Pen.Width = std::max(1, Tree().Ratio().Text(1) - 1);  // thinner than the threads
   canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height());
   canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
 }
@@ -195,7 +195,7 @@ void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
   if (!IsNodeOf(Tree(), target)) return;
   const TDesignRatio r = Tree().Ratio();
   canvas.Pen.Color = color;
-  canvas.Pen.Width = r.Grow(2);
+  canvas.Pen.Width = r.Text(1, 2);
   const int out = left ? -1 : 1;  // the side the thread leaves on
   const int x = left ? this->x() : this->x() + width();
   const int tx = left ? target->x() : target->x() + target->width();
@@ -342,7 +342,7 @@ TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }
 
 int TThrdTree::BottomMargin() const {
   const TDesignRatio r = Ratio();
-  return r.Grow(10) + r.Grow(2) + 1;  // the bracket's depth and its pen
+  return r.Grow(10) + r.Text(1, 2) + 1;  // the bracket's depth and its pen
 }
 
 TRecordCheck TThrdTree::FileCheck() const {
@@ -366,7 +366,7 @@ void TThrdTree::Paint() {
     const int hx = thrt->x() + thrt->width() / 2, hy = thrt->y() + thrt->height();
     const int rx = root.x() + root.width() / 2;
     c.Pen.Color = LineColor;
-    c.Pen.Width = Ratio().Grow(1);
+    c.Pen.Width = std::max(1, Ratio().Text(1) - 1);
     c.MoveTo(hx, hy);
     if (thrt->y() == root.y()) {
       // Side by side: down, across below both, and up into the root.

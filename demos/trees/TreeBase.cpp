@@ -60,7 +60,7 @@ void TTreeNodeBase::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TCol
   const TTreeNodeBase& upper = stair < other.stair ? *this : other;
   const TTreeNodeBase& lower = stair < other.stair ? other : *this;
   canvas.Pen.Color = color;
-  canvas.Pen.Width = tree_.Ratio().Grow(2);
+  canvas.Pen.Width = tree_.Ratio().Text(1, 2);  // a pixel wider for each design size
   canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height() / 2);
   canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
 }

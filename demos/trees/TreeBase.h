@@ -280,10 +280,6 @@ class TBinTree : public TTreeBase {
   // Names the nodes by place ("Node1" ...); the arrangement calls it.
   virtual void NameNodes();
 
- private:
-  // The compact layout: node i of the preorder walk in its inorder column, size x size.
-  void ArrangeByColumns(int areaWidth, int areaHeight, int size);
-
  protected:
   // The backdrop, the links, then the captions above the nodes.
   void Paint() override;
@@ -292,6 +288,10 @@ class TBinTree : public TTreeBase {
   virtual int BottomMargin() const { return 0; }
   // A further check of each record of a file being loaded; none here.
   virtual TRecordCheck FileCheck() const { return {}; }
+
+ private:
+  // The compact layout: every node in its inorder column, size x size.
+  void ArrangeByColumns(int areaWidth, int areaHeight, int size);
 };
 
 class TBinCharTree : public TBinTree {

@@ -283,6 +283,15 @@ QByteArray Record(const QString& cls, int keyNum, const QString& keys, const QSt
                                           {QStringLiteral("TagStr"), tags}});
 }
 
+TEST(BTreeLayout, CellsOfASmallPanelStayTallEnoughForTwoDigits) {
+  // The drawing window's area: the twentieth of its height, as designed.
+  EXPECT_EQ(TBTreeClass::UnitHeight(439), 21);
+  // The creation dialog's: 15 pixels, or as tall as the third level's staircase allows below
+  // the second level (a fifteenth of the height).
+  EXPECT_EQ(TBTreeClass::UnitHeight(260), 15);
+  EXPECT_EQ(TBTreeClass::UnitHeight(209), 13);
+}
+
 TEST(BPlusLeafRow, TheUnitIsTheAreasFortyFifthUnlessTheLeavesNeedLess) {
   // 13 keys in 5 leaves under 2 parents: 13 + 3 sibling gaps + 2 for the gap between the
   // groups + 1 free = 19 units, which 990 / 45 = 22 leaves room for.

@@ -67,12 +67,4 @@ TEST(CaptionPlan, ACrowdedTreeFallsBackToTheLeastFont) {
   EXPECT_EQ(plan.Boxes.size(), spots.size());
 }
 
-TEST(InorderColumns, ColumnsFollowTheInorderOfTheShape) {
-  // Preorder of +(-(a,b),c): +, -, a, b, c.
-  EXPECT_EQ(InorderColumns({-1, 0, 1, 1, 0}, {false, true, true, false, false}), (std::vector<int>{3, 1, 0, 2, 4}));
-  // A left chain of four reads from the bottom up.
-  EXPECT_EQ(InorderColumns({-1, 0, 1, 2}, {false, true, true, true}), (std::vector<int>{3, 2, 1, 0}));
-  EXPECT_EQ(InorderColumns({-1}, {false}), std::vector<int>{0});
-}
-
 }  // namespace
