@@ -589,7 +589,16 @@ void TBTreeClass::AfterPlacing(int base, int w, int h, int /*unitWidth*/) {
     depth = std::max(depth, node.stair);
     return true;
   });
-  if (depth >= 4) ArrangeDeep(base, w, h, depth);
+  if (depth >= 4) {
+    ArrangeDeep(base, w, h, depth);
+    return;
+  }
+  // A node of five keys (between an insertion and its split) at the end of the last staircase
+  // steps back inside the panel.
+  Root()->ForEach([this](TTreeNodeBase& node) {
+    if (node.x() + node.width() > width()) node.move(std::max(width() - node.width(), 0), node.y());
+    return true;
+  });
 }
 
 void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {

@@ -33,6 +33,7 @@ TBTreeGraphForm::TBTreeGraphForm(QWidget* parent, const QString& caption, int cl
   q = ThrdPointer(Tree, "q", clFuchsia, clFuchsia);
   p = ThrdPointer(Tree, "p", clLime, clGreen);
   succ = ThrdPointer(Tree, "succ", clAqua, clNavy);
+  for (TPointer2* mark : {ap, q, p, succ}) mark->KeepInside = true;  // on the root, inside the window
 
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -139,6 +139,7 @@ TPointer2* TSearchTreeForm::AddMarker(QWidget* tree, const char* name, const QSt
   marker->SetColor(color);
   marker->SetFontColor(color);
   marker->SetBorderColor(clWhite);
+  marker->KeepInside = true;  // on the root, below the window's title rather than under it
   marker->hide();
   markers_ << marker;
   return marker;

@@ -41,6 +41,7 @@ TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
   Pointer->SetColor(clBlue);
   Pointer->SetBorderColor(clWhite);
   Pointer->SetFontColor(clBlue);
+  Pointer->KeepInside = true;
   Pointer->hide();
 }
 

@@ -77,8 +77,11 @@ void TStaticSrchForm::DrawLabelBox(int x, TColor textColor, TColor fillColor, TC
   TCanvas& c = Canvas();
   c.Font.Name = QStringLiteral("Courier New");
   c.Font.Color = textColor;
-  c.Font.Height = h / 4;
-  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), x + w / 5, y + h / 3, caption);
+  // As large as the box's width allows for the caption, centred.
+  c.Font.Height = std::max(h * 2 / 5, 1);
+  while (c.Font.Height > 6 && c.TextWidth(caption) > w - 4) --c.Font.Height;
+  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), x + (w - c.TextWidth(caption)) / 2,
+             y + (h - c.TextHeight(caption)) / 2, caption);
 }
 
 void TStaticSrchForm::Paint() {
