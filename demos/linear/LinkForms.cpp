@@ -122,6 +122,7 @@ TPointer2* Mark(TLink* link, const char* name, TColor color, int offY) {
   mark->SetFontColor(clBlue);
   mark->OffY = offY;
   mark->KeepInside = true;
+  mark->GrowsWithWindow = false;  // the list sizes its marks with its nodes
   mark->hide();
   return mark;
 }

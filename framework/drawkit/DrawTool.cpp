@@ -83,6 +83,16 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
   canvas.TextOut(x, y, text);
 }
 
+TColor OutlineColorFor(TColor color) { return ToQColor(color).lightness() > 127 ? clBlack : clWhite; }
+
+void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
+  canvas.Font.Color = OutlineColorFor(color);
+  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+    canvas.TextOut(x + d.x(), y + d.y(), text);
+  canvas.Font.Color = color;
+  canvas.TextOut(x, y, text);
+}
+
 void Frame3D(TCanvas& canvas, int left, int top, int right, int bottom, TColor topLeft,
              TColor bottomRight) {
   canvas.Pen.Color = topLeft;

@@ -22,6 +22,13 @@ void FillCanvasColor(TCanvas& canvas, TColor color);
 // alignment and background mode apply; the font colour is left at color.
 void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor color);
 
+// Text in color with a one-pixel outline in black (a light colour) or white (a dark one), so
+// that it reads on any ground, a dotted stripe or the backdrop's sky; the font colour is left
+// at color.
+void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color);
+// The outline colour TextOutOutlined gives a text of color.
+TColor OutlineColorFor(TColor color);
+
 // A one-pixel frame; right and bottom are exclusive. Left and top edges in topLeft, right and
 // bottom edges in bottomRight: (clGray, clWhite) is sunken, (clWhite, clGray) raised.
 void Frame3D(TCanvas& canvas, int left, int top, int right, int bottom, TColor topLeft,

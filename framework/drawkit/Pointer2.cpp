@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/GraphForm.h"
+#include "platform/TextRules.h"
 
 TPointer2::TPointer2(QWidget* parent) : TGraphicControl(parent) { resize(32, 32); }
 
@@ -38,11 +40,27 @@ void TPointer2::Reposition() {
     hide();
     return;
   }
+  if (!design_.isValid() || size() != placed_) design_ = size();
   QPoint corner = target_->pos();
   if (target_->parentWidget() != parentWidget() && parentWidget() && target_->parentWidget())
     corner = parentWidget()->mapFromGlobal(target_->parentWidget()->mapToGlobal(corner));
+  QSize grown = design_;
+  if (GrowsWithWindow) {
+    // Grown, and at least readable, as far as the room above and left of the tip allows
+    // (a head kept inside by KeepInside has all the room it needs) and no larger than what
+    // it points at; never below the design.
+    const TDesignRatio ratio = TGraphForm::RatioOf(*this);
+    int room = std::max(target_->width(), target_->height());
+    if (!KeepInside) room = std::min({room, corner.x() + OffX, corner.y() + OffY});
+    auto grow = [&](int design) { return std::max(design, std::min(std::max(ratio.Grow(design), LeastSide), room)); };
+    grown = QSize(grow(design_.width()), grow(design_.height()));
+  }
+  resize(grown);
+  placed_ = grown;
+  const int offX = design_.width() > 0 ? text::Round(OffX * static_cast<double>(grown.width()) / design_.width()) : OffX;
+  const int offY = design_.height() > 0 ? text::Round(OffY * static_cast<double>(grown.height()) / design_.height()) : OffY;
   if (KeepInside) corner = QPoint(std::max(corner.x(), width()), std::max(corner.y(), height()));
-  QPoint at(corner.x() - width() + OffX, corner.y() - height() + OffY);
+  QPoint at(corner.x() - width() + offX, corner.y() - height() + offY);
   if (KeepInside) at = QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
   move(at);
   show();
@@ -75,10 +93,9 @@ void TPointer2::paintEvent(QPaintEvent*) {
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
   c.Font.Height = h / 2;
-  c.Font.Color = fontColor_;
   const int textWidth = c.TextWidth(caption_);
-  const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 0;
-  c.TextOut(x, 0, caption_);
+  const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1;
+  TextOutOutlined(c, x, 0, caption_, fontColor_);
   QPainter(this).drawImage(0, 0, image);
 }
 

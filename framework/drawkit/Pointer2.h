@@ -11,9 +11,18 @@
 #include "platform/PaintBox.h"
 
 // An arrow head pointing down and right, shaded on its lower half, with its caption in the
-// upper-left quarter. Drawn on its parent: only the head covers what lies below.
+// upper-left quarter, outlined so that it reads on any ground. Drawn on its parent: only the
+// head covers what lies below.
+//
+// The size it is given (32 x 32 unless set) is its design size: placed on its target, it
+// grows with its drawing window (TGraphForm::RatioOf, Grow) and is never smaller than
+// LeastSide, so that its caption stays readable; OffX and OffY grow with it. A drawing that
+// sizes its pointers itself turns GrowsWithWindow off: they keep the size it gives them.
 class TPointer2 : public TGraphicControl, public TKitControl {
  public:
+  // The least side of a placed pointer: its caption, half its height, is then 20 pixels.
+  static constexpr int LeastSide = 40;
+
   // A 32 x 32 pointer captioned "p", blue with a white border, without a target (it stays
   // where it is put until SetTarget or a resize of its window).
   explicit TPointer2(QWidget* parent = nullptr);
@@ -30,6 +39,7 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // Where the tip lands relative to the target's top-left corner.
   int OffX = 0;
   int OffY = 0;
+  bool GrowsWithWindow = true;
   // Keeps the head from crossing the parent's top and left edges: a target closer to them
   // than the head's size is taken as standing that far in, so the head moves down or right
   // instead of being cut off, and heads on one target keep their offsets from each other.
@@ -38,9 +48,12 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   QWidget* Target() const { return target_; }
   // Points at control (nullptr hides the pointer) and moves there.
   void SetTarget(QWidget* control);
-  // Puts the tip on the target's top-left corner shifted by (OffX, OffY), shows the pointer
-  // and brings it to the front; without a target (or once it is gone) hides it.
+  // Sizes the pointer for its window, puts the tip on the target's top-left corner shifted
+  // by (OffX, OffY) (grown alike), shows the pointer and brings it to the front; without a
+  // target (or once it is gone) hides it.
   void Reposition();
+  // The size it was given, before it grew with its window.
+  QSize DesignSize() const { return design_.isValid() ? design_ : size(); }
 
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }
@@ -55,6 +68,8 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   TColor color_ = clBlue;
   QString caption_ = QStringLiteral("p");
   QPointer<QWidget> target_;
+  QSize design_;  // invalid until placed
+  QSize placed_;  // the size Reposition gave it: any other was set by its owner, as design
 };
 
 // Base of the markers that stand next to a control.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPaintEvent>
+#include <cstdlib>
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
@@ -50,6 +51,11 @@ void TZqStaticText::Paint() {
   c.SetTextAlign(TA_LEFT | TA_TOP);
   c.Font = font_;
   if (Design.OriginalHeight > 0) c.Font.Height = (font_.Height * height()) / Design.OriginalHeight;
+  // A panel grown more in height than in width would cut its caption off at the sides: the
+  // font then shrinks until the caption fits (9 pixels of margin at a justified side).
+  const int room = width() - 2 * b - (alignment_ == taCenter ? 0 : 9);
+  while (std::abs(c.Font.Height) > 1 && c.TextWidth(caption_) > room)
+    c.Font.Height += c.Font.Height < 0 ? 1 : -1;
   const QSize extent = c.TextExtent(caption_);
   const int y = (height() - extent.height()) / 2;
   int x = (width() - extent.width()) / 2;

@@ -71,15 +71,9 @@ void TPaneTitle::Paint() {
   const int y = (height() - f) / 2;
   c.Font.Color = colours.button;
   c.TextOut(f, y, QStringLiteral("◆"));
-  // Outlined, so that the caption reads on the dotted stripe: a light caption's strokes merge
-  // with the stripe's light dots, a dark one's with its coloured dots.
-  const QColor text = ToQColor(colours.text);
-  c.Font.Color = text.lightness() > 127 ? clBlack : clWhite;
-  const int x = 2 * f + 4;
-  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-    c.TextOut(x + d.x(), y + d.y(), pane_.Caption());
-  c.Font.Color = colours.text;
-  c.TextOut(x, y, pane_.Caption());
+  // Outlined: a light caption's strokes merge with the stripe's light dots, a dark one's with
+  // its coloured dots.
+  TextOutOutlined(c, 2 * f + 4, y, pane_.Caption(), colours.text);
 }
 
 // ---------------------------------------------------------------- pane

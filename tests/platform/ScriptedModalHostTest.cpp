@@ -192,6 +192,16 @@ TEST(ScriptedModalHost, MessageWindowsArePressedByCaption) {
             modal::ResultYes);
   EXPECT_EQ(host->Transcript(), QStringList({QStringLiteral("message 提示 | 继续?"),
                                              QStringLiteral("message 提示 | 再来?")}));
+  // A picture first, with the window open, then its button or, without one, the default.
+  QStringList seen;
+  host->SetShotTaker([&](const QString& file) { seen << file + (win.isVisible() ? " open" : " closed"); });
+  host->QueueMessage(QStringLiteral("shot:m.png 否"));
+  host->QueueMessage(QStringLiteral("shot:n.png"));
+  EXPECT_EQ(modal::Current().ExecMessageWindow(win, QStringLiteral("提示"), QStringLiteral("继续?")),
+            modal::ResultNo);
+  EXPECT_EQ(modal::Current().ExecMessageWindow(win, QStringLiteral("提示"), QStringLiteral("再来?")),
+            modal::ResultYes);
+  EXPECT_EQ(seen, QStringList({"m.png open", "n.png open"}));
 }
 
 TEST(ScriptedModalHost, AMessageWindowWithoutAnAnswerIsClosedByItsOwnOkButton) {

@@ -218,9 +218,21 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
 int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) {
   Record(QStringLiteral("message ") + caption + QStringLiteral(" | ") + text);
   Shown shown(window);
+  QString button;
   if (!messages_.empty()) {
-    const QString button = messages_.front().value;
+    button = messages_.front().value;
     messages_.pop_front();
+  }
+  // "shot:FILE.png BUTTON": a picture with the window open, then the button.
+  if (button.startsWith(QStringLiteral("shot:"))) {
+    const qsizetype blank = button.indexOf(' ');
+    const QString file = button.mid(5, blank < 0 ? -1 : blank - 5);
+    button = blank < 0 ? QString() : button.mid(blank + 1).trimmed();
+    pacing::ProcessMessages();
+    if (shotTaker_) shotTaker_(file);
+    else Fail(QStringLiteral("no pictures can be taken here (%1)").arg(file));
+  }
+  if (!button.isEmpty()) {
     if (!script::PressCaption(window, button))
       Fail(QStringLiteral("no button \"%1\" in message window %2").arg(button, caption));
   } else if (QPushButton* b = DefaultButton(window)) {

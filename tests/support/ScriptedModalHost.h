@@ -6,7 +6,8 @@
 //             press, "@NAME" to click the control with that object name, "key:Enter" /
 //             "key:Esc" (any key name), or none for the dialog's default button; a word
 //             "shot:FILE.png" takes a picture with the dialog open, after the settings;
-//   message — the caption of the button to press in a message box or message window;
+//   message — the caption of the button to press in a message box or message window; in a
+//             message window "shot:FILE.png" before it takes a picture with it open;
 //   file    — the path a file dialog returns (empty = cancelled).
 // A window with no answer of its kind queued takes its default button (a file dialog is
 // cancelled). A dialog that stays open after its action (its input was refused) takes the

@@ -110,6 +110,37 @@ TEST(GraphForm, PointersFollowTheirTargetsAfterTheContainersMoved) {
   EXPECT_FALSE(p->isVisible()) << "a pointer whose target is gone hides";
 }
 
+// A 32-pixel pointer is too small to read: placed, it is at least 40 and grows with its
+// window, its offsets with it, but never past what it points at or the room above and left
+// of the tip, and never below its design.
+TEST(GraphForm, PointersGrowWithTheirWindowWithinTheirRoom) {
+  Docked d;
+  auto* box = d.form->Place(new TNodeContainer(d.form), 0, 0, 400, 300);
+  auto* big = new QWidget(box);
+  big->setGeometry(200, 200, 100, 80);
+  auto* p = new TPointer2(box);
+  p->OffX = 8;
+  d.Show();
+  p->SetTarget(big);
+  EXPECT_EQ(p->size(), QSize(40, 40)) << "the least readable size at the design size";
+  d.form->resize(800, 750);  // twice the design along the smaller axis
+  big->setGeometry(400, 400, 100, 80);
+  p->Reposition();
+  EXPECT_EQ(p->geometry(), QRect(400 - 64 + 16, 400 - 64, 64, 64)) << "grown 2 x, its offset too";
+  big->resize(50, 40);
+  p->Reposition();
+  EXPECT_EQ(p->size(), QSize(50, 50)) << "no larger than what it points at";
+  big->move(20, 400);
+  p->Reposition();
+  EXPECT_EQ(p->size(), QSize(32, 32)) << "no room left of the tip: the design size, never less";
+  p->resize(36, 36);  // its drawing sizes it anew: that is its design now
+  big->move(400, 400);
+  p->GrowsWithWindow = false;
+  p->Reposition();
+  EXPECT_EQ(p->size(), QSize(36, 36)) << "a drawing that sizes its pointers keeps its size";
+  EXPECT_EQ(p->DesignSize(), QSize(36, 36));
+}
+
 TEST(GraphForm, ResizeAsksTheCurrentDemonstrationToDrawOnlyWhenThereIsOne) {
   Docked d;
   d.Show();

@@ -96,6 +96,13 @@ TEST(Pointer2, ArrowHeadPointsDownRightOverItsParent) {
   EXPECT_EQ(FromQRgb(im.pixel(20, 24)), RGB(127, 0, 0)) << "lower half at half intensity";
   EXPECT_FALSE(BoxOf(im, clBlue).isEmpty()) << "the caption";
   EXPECT_LT(BoxOf(im, clBlue).right(), 16) << "in the upper-left quarter";
+  EXPECT_FALSE(BoxOf(im, clWhite).intersected(QRect(0, 0, 16, 16)).isEmpty())
+      << "a dark caption is outlined in white, so that it reads on a dark ground";
+  p->SetFontColor(clYellow);
+  const QImage light = RenderWidget(*p);
+  const QRect yellow = BoxOf(light, clYellow);
+  ASSERT_FALSE(yellow.isEmpty());
+  EXPECT_TRUE(BoxOf(light, clBlack).contains(yellow)) << "a light caption is outlined in black";
 }
 
 TEST(StackTopPointer, StandsAboveItsControlLeftAligned) {

@@ -117,6 +117,21 @@ TEST(ZqStaticText, FontFollowsTheHeightOnlyWithADesignHeight) {
   EXPECT_EQ(BoxOf(*fixed, clRed).height(), before) << "without a design height the font stays";
 }
 
+TEST(ZqStaticText, ACaptionGrownTallerThanItsPanelIsWideStillFits) {
+  Window w;
+  auto* counter = w.form->Place(new TZqStaticText(w.form), 0, 0, 120, 30);
+  counter->SetFont(Red(-14));
+  counter->SetCaption(QStringLiteral("比较次数: 120"));
+  w.Show();
+  w.form->resize(400, 1200);  // four times the design height, the design width
+  ASSERT_EQ(counter->width(), 120);
+  const QRect text = BoxOf(*counter, clRed);
+  ASSERT_FALSE(text.isEmpty());
+  EXPECT_GT(text.left(), 1) << "the caption was cut off at the left";
+  EXPECT_LT(text.right(), 118) << "the caption was cut off at the right";
+  EXPECT_GT(text.height(), 14) << "still grown as far as the width allows";
+}
+
 TEST(AutoSizeEdit, FontIsThreeQuartersOfTheHeight) {
   Window w;
   auto* e = w.form->Place(new TAutoSizeEdit(w.form), 10, 10, 200, 40);

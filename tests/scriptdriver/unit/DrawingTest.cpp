@@ -79,10 +79,11 @@ TEST(DrawingLines, PointerNamesItsTargetOrItsLineWhenUnnamed) {
   const QStringList lines = w.Lines();
   ASSERT_EQ(lines.size(), 5) << "a pointer without a target is hidden, so not printed";
   EXPECT_EQ(lines[2], "shape TRectbase - \"\" 210 120 40 30");
-  EXPECT_EQ(lines[3], "shape TPointer2 - \"p\" 78 88 32 32 -> Head") << "tip on the target's corner";
-  EXPECT_EQ(lines[4], "shape TPointer2 q \"%1 q\" 178 88 32 32 -> TRectbase#3")
+  // Grown from 32 to the least readable 40, which the 40-wide target allows.
+  EXPECT_EQ(lines[3], "shape TPointer2 - \"p\" 70 80 40 40 -> Head") << "tip on the target's corner";
+  EXPECT_EQ(lines[4], "shape TPointer2 q \"%1 q\" 170 80 40 40 -> TRectbase#3")
       << "an unnamed target by its class and its line";
-  EXPECT_EQ(w.Lines(q), QStringList{"shape TPointer2 q \"%1 q\" 178 88 32 32 -> TRectbase#?"})
+  EXPECT_EQ(w.Lines(q), QStringList{"shape TPointer2 q \"%1 q\" 170 80 40 40 -> TRectbase#?"})
       << "a target that is not printed has no line to name";
 }
 
