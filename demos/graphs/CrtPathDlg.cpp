@@ -11,13 +11,32 @@
 namespace {
 
 // A table cell over the backdrop: a sunken frame and the text centred; in the activity
-// table a critical column is red.
+// table a critical column is red. Its cells and font follow its size, so that a window
+// grown for a large screen shows the same columns in larger cells.
 class TResultGrid : public TStringGrid {
  public:
   TResultGrid(QWidget* parent, const TCrtPathDlg* dlg, bool activities)
       : TStringGrid(parent), dlg_(dlg), activities_(activities) {}
 
+  // The table's size at the design: `columns` cells of the design width across (the first
+  // column counting two), `rows` down.
+  void SetDesignSize(int columns, int rows) {
+    columns_ = columns;
+    rows_ = rows;
+    resize(columns * TCrtPathDlg::ColWidth, rows * TCrtPathDlg::RowHeight);
+  }
+
  protected:
+  void resizeEvent(QResizeEvent* event) override {
+    TStringGrid::resizeEvent(event);
+    if (columns_ < 1 || rows_ < 1) return;
+    const int unit = std::max(1, width() / columns_);
+    SetDefaultColWidth(unit);
+    SetColWidths(0, 2 * unit);
+    SetDefaultRowHeight(std::max(1, height() / rows_));
+    Font.Height = -std::max(16, 16 * height() / (rows_ * TCrtPathDlg::RowHeight));
+  }
+
   void DrawCell(int col, int row, const TRect& rect, TGridDrawState) override {
     TCanvas& c = Canvas();
     CopyBackdrop(c, *this, rect);
@@ -33,6 +52,8 @@ class TResultGrid : public TStringGrid {
  private:
   const TCrtPathDlg* dlg_;
   bool activities_;
+  int columns_ = 0;
+  int rows_ = 0;
 };
 
 TSpeedButton* FlatButton(QWidget* parent, const char* name, const QString& caption, const QString& font, int height,
@@ -106,8 +127,7 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   const int nv = graph.VertexCount();
   ne_ = graph.ArcCount();
   VexGrid->SetColCount(nv + 2);
-  VexGrid->SetColWidths(0, 2 * ColWidth);
-  VexGrid->resize((nv + 2) * ColWidth, 3 * RowHeight);
+  static_cast<TResultGrid*>(VexGrid)->SetDesignSize(nv + 2, 3);
   VexGrid->SetCells(0, 0, QStringLiteral("顶点"));
   VexGrid->SetCells(0, 1, QStringLiteral("Ve"));
   VexGrid->SetCells(0, 2, QStringLiteral("Vl"));
@@ -118,8 +138,7 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
     VexGrid->SetCells(v, 2, QString::number(vl[i]));
   }
   ArcGrid->SetColCount(ne_ + 2);
-  ArcGrid->SetColWidths(0, 2 * ColWidth);
-  ArcGrid->resize((std::min(ne_, PageSize) + 2) * ColWidth, 5 * RowHeight);
+  static_cast<TResultGrid*>(ArcGrid)->SetDesignSize(std::min(ne_, PageSize) + 2, 5);
   const QStringList titles{QStringLiteral("弧"), QStringLiteral("权"), QStringLiteral("e"), QStringLiteral("l"),
                            QStringLiteral("l - e")};
   for (int r = 0; r < 5; ++r) ArcGrid->SetCells(0, r, titles[r]);

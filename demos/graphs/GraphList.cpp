@@ -87,7 +87,7 @@ std::vector<TGraphList::TFieldText> TGraphList::NodeTexts(int row, int column, i
 
 int TGraphList::FittedFont(int boxWidth) const {
   TTextFit fit{TFont{}};
-  fit.CapHeight(boxHeight_ - 4);
+  fit.CapHeight(boxHeight_ * 2 / 3);
   const int n = graph_->VertexCount();
   const int dataField = weighted_ ? boxWidth / 3 : boxWidth * 2 / 3;
   for (int v = 1; v <= n; ++v) {

@@ -10,6 +10,7 @@
 #include "demos/graphs/WeightDialog.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/TextRules.h"
 
@@ -259,8 +260,10 @@ void TGraphP::Paint() {
         arcs.emplace_back(i, j);
       }
     }
-    // Weights entered by hand are written small, as the vertex boxes leave little room.
-    if (weighted_) DrawWeights(arcs, boxes, [this](int v) { return nodes_[Slot(v)]->Centre(); }, 6);
+    // Weights entered by hand are written small, as the vertex boxes leave little room (grown
+    // with an input window that grew for a large screen).
+    if (weighted_)
+      DrawWeights(arcs, boxes, [this](int v) { return nodes_[Slot(v)]->Centre(); }, text::Round(6 * DialogScale(*window())));
     return;
   }
   if (state_ != csDisplay) return;

@@ -116,7 +116,9 @@ TPrimForm::TTableShape TPrimForm::TableShape() const {
   const int n = std::max(columns_, 1);
   t.Pitch = std::max(1, std::min(r.Grow(35), (PaintBox->width() - 10) / n));
   t.CellWidth = std::max(1, t.Pitch * 6 / 7);
-  t.RowHeight = std::max(1, text::Round(PaintBox->height() / 3.0 - 10));
+  t.Margin = r.Y(5);
+  t.Gap = r.Y(10);
+  t.RowHeight = std::max(1, text::Round(PaintBox->height() / 3.0 - t.Gap));
   TTextFit fit{TFont{.Height = -20}};
   fit.CapHeight(t.RowHeight / 2);
   for (const QString& text : {QString::number(n), widestCost_}) fit.Width(text, t.CellWidth * 4 / 5);

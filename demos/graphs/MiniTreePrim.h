@@ -35,15 +35,21 @@ class TPrimForm : public TGraphForm {
   TGraphMatrix* GraphMatrix1;
   TPaintBox* PaintBox;
 
-  // Where column c (1..n) of the table stands in a box of width x height, and the font of
-  // its texts: a column 35 px apart and 30 wide at the design size, grown with the window
-  // but never wider than the box lets n columns be; rows a third of the height less 10.
+  // Where column c (1..n) of the table stands in its box, and the font of its texts: a
+  // column 35 px apart and 30 wide at the design size, grown with the window but never
+  // wider than the box lets n columns be; rows a third of the height less a gap of 10, the
+  // gaps and the margin of 5 grown with the window's height, so that the rows stay level with
+  // their captions beside the table.
   struct TTableShape {
     int Pitch = 35;
     int CellWidth = 30;
     int RowHeight = 0;
+    int Margin = 5;
+    int Gap = 10;
     TFont Font;
-    QRect Cell(int column, int row) const { return {5 + (column - 1) * Pitch, 5 + (row - 1) * (RowHeight + 10), CellWidth, RowHeight}; }
+    QRect Cell(int column, int row) const {
+      return {5 + (column - 1) * Pitch, Margin + (row - 1) * (RowHeight + Gap), CellWidth, RowHeight};
+    }
   };
   TTableShape TableShape() const;
 

@@ -149,7 +149,13 @@ void TShortestPathBase::RecolourGraph() {
 }
 
 TColor TShortestPathBase::PathColour(int v) {
-  return RGB(std::min(60 * v, 255), std::min(80 * v, 255), std::max(255 - 30 * v, 0));
+  if (v <= 3) return RGB(60 * v, 80 * v, 255 - 30 * v);
+  // Beyond the third the formula runs into pale yellows that vanish on the backdrop: mid
+  // tones of their own instead, dark enough for a line and light enough for a letter.
+  static constexpr std::array<TColor, 7> further{RGB(255, 140, 0),  RGB(0, 170, 170), RGB(170, 100, 255),
+                                                 RGB(200, 120, 60), RGB(255, 110, 180), RGB(60, 190, 60),
+                                                 RGB(100, 150, 220)};
+  return further[static_cast<std::size_t>(std::min(v, 10) - 4)];
 }
 
 QString TShortestPathBase::PathText(const TVertexPath& path, const QString& separator) {

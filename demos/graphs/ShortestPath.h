@@ -35,7 +35,7 @@ class TShortestPathBase : public TAlgoDemo {
   void FlashEdge(const TVertexPath& path);
   // The path drawn in the colour of end vertex v; the colours stay until the next reset.
   void ShowEdge(const TVertexPath& path, int v);
-  // RGB(60v, 80v, 255 - 30v), each part kept within 0..255.
+  // RGB(60v, 80v, 255 - 30v) for v up to 3, a colour of its own for each further v.
   static TColor PathColour(int v);
   // The letters of a path joined by separator ("A-->B").
   static QString PathText(const TVertexPath& path, const QString& separator);

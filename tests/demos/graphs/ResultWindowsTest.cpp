@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <set>
+
 #include "demos/graphs/CrtPathDlg.h"
 #include "demos/graphs/OrthLink.h"
 #include "demos/graphs/ShortestPath.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/Screen.h"
 #include "tests/demos/graphs/GraphSupport.h"
 
 TEST(CrtPathDlg, ListsEverySlackWithTheCriticalActivitiesInRed) {
@@ -55,13 +60,37 @@ TEST(CrtPathDlg, PagesTenActivitiesAtATime) {
   EXPECT_FALSE(eleven.LeftBtn->isEnabled());
 }
 
+// Opened on a 1920 x 1080 screen the window grows: its tables keep showing the ten activity
+// columns of a page, in larger cells and letters, rather than more columns of the old size.
+TEST(CrtPathDlg, GrowsOnALargeScreenShowingTheSameColumns) {
+  screen::SetFixedSize(QSize(1920, 1080));
+  auto g = std::make_unique<TGraphm>(12);
+  for (int v = 1; v <= 11; ++v) g->AddArc(v, v + 1, 100 + v);
+  const std::vector<int> times(13, 0);
+  TCrtPathDlg dlg;
+  dlg.Fill(*g, times, times);
+  FitToScreen(dlg);
+  dlg.show();
+  QCoreApplication::sendPostedEvents();
+  screen::SetFixedSize(QSize(1024, 768));
+  const TStringGrid& arcs = *dlg.ArcGrid;
+  EXPECT_NEAR(arcs.ColWidths(0) + 10 * arcs.DefaultColWidth(), arcs.width(), 12) << "a page shows ten activities";
+  EXPECT_NEAR(5 * arcs.DefaultRowHeight(), arcs.height(), 5);
+  EXPECT_GE(-arcs.Font.Height, 22) << "the letters keep their size in the larger cells";
+  EXPECT_GE(dlg.VexGrid->DefaultColWidth(), 50);
+}
+
+// Every end vertex's path has a colour of its own that a line on the light backdrop shows:
+// no two alike, none a pale yellow (all three parts high, blue the lowest).
 TEST(ShortestPaths, PathColoursStayInRangeForEveryEndVertex) {
   EXPECT_EQ(TShortestPathBase::PathColour(2), RGB(120, 160, 195));
+  std::set<TColor> seen;
   for (int v = 2; v <= 10; ++v) {
     const TColor c = TShortestPathBase::PathColour(v);
     EXPECT_EQ(c & 0xFF000000u, 0u) << v;
+    EXPECT_TRUE(seen.insert(c).second) << v << " has the colour of another end vertex";
+    EXPECT_FALSE(GetRValue(c) >= 220 && GetGValue(c) >= 220) << v << " is too pale to see on the backdrop";
   }
-  EXPECT_EQ(TShortestPathBase::PathColour(10), RGB(255, 255, 0));
   EXPECT_EQ(TShortestPathBase::PathText({1, 10}, QStringLiteral("-->")), "A-->J") << "vertex 10 is J, not a digit";
 }
 
