@@ -56,15 +56,17 @@ int BPlusLeafUnit(int w, int leafKeys, int leaves, int groups, int maxUnit) {
 std::vector<int> BPlusGroupLefts(const std::vector<int>& wanted, const std::vector<int>& widths, int gap, int left,
                                  int right) {
   const int n = static_cast<int>(wanted.size());
-  std::vector<int> lefts(n);
-  for (int g = 0; g < n; ++g) lefts[g] = g == 0 ? std::max(wanted[g], left) : std::max(wanted[g], lefts[g - 1] + widths[g - 1] + gap);
+  std::vector<int> lefts(wanted);
+  // The first place group g may take: the row's left end, or gap after the group before it.
+  const auto firstFree = [&](int g) { return g == 0 ? left : lefts[g - 1] + widths[g - 1] + gap; };
+  for (int g = 0; g < n; ++g) lefts[g] = std::max(lefts[g], firstFree(g));
   // Back from the right end, as far as the row allows.
   int limit = right;
   for (int g = n - 1; g >= 0; --g) {
     lefts[g] = std::min(lefts[g], limit - widths[g]);
     limit = lefts[g] - gap;
   }
-  for (int g = 0; g < n; ++g) lefts[g] = std::max(lefts[g], g == 0 ? left : lefts[g - 1] + widths[g - 1] + gap);
+  for (int g = 0; g < n; ++g) lefts[g] = std::max(lefts[g], firstFree(g));
   return lefts;
 }
 

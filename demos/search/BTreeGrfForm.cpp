@@ -65,10 +65,7 @@ TBTreeGraphForm::TBTreeGraphForm(QWidget* parent, const QString& caption, int cl
 void TBTreeGraphForm::FormResize() {
   // The panel keeps to the bottom, its share of the height as the tree keeps its own; its
   // controls grow with the window and the status line follows its width.
-  const TDesignRatio r = Ratio();
-  const int panelHeight = std::max(r.Y(kPanelHeight), r.Grow(kPanelHeight));
-  Panel1->setGeometry(0, height() - panelHeight, width(), panelHeight);
-  panelControls_.Apply(r, width());
+  panelControls_.ApplyAtBottom(*Panel1, kPanelHeight, Ratio(), size());
   TGraphForm::FormResize();
 }
 

@@ -5,9 +5,8 @@
 #include <QString>
 #include <array>
 
-#include "framework/drawkit/GraphForm.h"
-
 #include "demos/trees/TreeBase.h"
+#include "framework/drawkit/GraphForm.h"
 
 class TPointer2;
 
@@ -18,7 +17,7 @@ int NostMoveFrames(int current, int target, int count);
 // The tree as it is built: every node stands under its key in the table above (the keys of a
 // search tree read from left to right are the table's order), its levels spread down the panel.
 // The nodes of one level are at least two columns apart, so a tree of any depth keeps nodes
-// as large as a column allows.
+// as large as two columns and its levels allow.
 class TNOSTTree : public TBinCharTree {
  public:
   using TBinCharTree::TBinCharTree;

@@ -1,6 +1,8 @@
 #include "demos/search/PanelControls.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/Forms.h"
 
@@ -11,6 +13,11 @@ void SetFont(QWidget& control, const TFont& font) {
     control.setFont(font.ToQFont());
   else
     ApplyFont(control, font);
+}
+
+// A design rectangle grown by the smaller ratio, never below its design size.
+QRect Grown(const TDesignRatio& r, const QRect& design) {
+  return {r.Grow(design.left()), r.Grow(design.top()), r.Grow(design.width()), r.Grow(design.height())};
 }
 }  // namespace
 
@@ -25,10 +32,6 @@ void TPanelControls::AddStretched(QWidget* control, const QRect& design, int rig
   entries_.back().rightMargin = rightMargin;
 }
 
-QRect TPanelControls::Grown(const TDesignRatio& r, const QRect& design) {
-  return {r.Grow(design.left()), r.Grow(design.top()), r.Grow(design.width()), r.Grow(design.height())};
-}
-
 void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {
   for (const Entry& e : entries_) {
     QRect bounds = Grown(r, e.design);
@@ -38,4 +41,10 @@ void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {
     if (auto* button = qobject_cast<QAbstractButton*>(e.control); button && !button->icon().isNull())
       button->setIconSize(QSize(r.Grow(16), r.Grow(16)));
   }
+}
+
+void TPanelControls::ApplyAtBottom(QWidget& panel, int designHeight, const TDesignRatio& r, QSize window) const {
+  const int height = std::max(r.Y(designHeight), r.Grow(designHeight));
+  panel.setGeometry(0, window.height() - height, window.width(), height);
+  Apply(r, window.width());
 }

@@ -3,6 +3,7 @@
 // the status line). They grow with the window by the smaller of its two ratios (never below
 // their design size), so a button keeps its shape and its text grows with it.
 #include <QRect>
+#include <QSize>
 #include <vector>
 
 #include "framework/drawkit/ScaledControls.h"
@@ -19,9 +20,9 @@ class TPanelControls {
   void AddStretched(QWidget* control, const QRect& design, int rightMargin, const TFont& font = TFont{});
   // Places every control for ratio r in a panel panelWidth wide.
   void Apply(const TDesignRatio& r, int panelWidth) const;
-
-  // A design rectangle grown by the smaller ratio, never below its design size.
-  static QRect Grown(const TDesignRatio& r, const QRect& design);
+  // Puts panel along the bottom of a window of that size, designHeight grown with the
+  // window's height (never below the design), then places the controls in it.
+  void ApplyAtBottom(QWidget& panel, int designHeight, const TDesignRatio& r, QSize window) const;
 
  private:
   struct Entry {

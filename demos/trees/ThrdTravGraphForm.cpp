@@ -24,7 +24,7 @@ TThrdTravGraphForm::TThrdTravGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->setObjectName(QStringLiteral("Tree"));
   Tree->MaxDepth = 4;
   Tree->LineColor = clBlack;
-  Tree->PointerSize = 32;
+  Tree->PointerSize = 36;  // the band holds the window's 36-pixel pointers whole
   Tree->PostLineColor = clNavy;
   Tree->ChrColor = clYellow;
   p = ThrdPointer(Tree, "p", clFuchsia, clFuchsia, 36);

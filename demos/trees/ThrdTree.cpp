@@ -202,9 +202,11 @@ void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
   const int top = y(), bottom = y() + height();
   const int loop = r.Grow(15), bracket = r.Grow(10);
   if (target == this) {
+    // Up no further than the panel's top allows.
+    const int up = std::clamp(top - 2, 4, loop);
     canvas.MoveTo(x, top);
-    canvas.LineTo(x, top - loop);
-    canvas.LineTo(x + loop * out, top - loop);
+    canvas.LineTo(x, top - up);
+    canvas.LineTo(x + loop * out, top - up);
     canvas.LineTo(x + loop * out, top + height() / 2);
     DrawThinArrow(canvas, x + loop * out, top + height() / 2, x, top + height() / 2, color);
   } else if (target->stair < stair) {
@@ -236,7 +238,10 @@ int TThrdTree::ComputeLayout() {
 int TThrdTree::Relayout() { return (height() - PointerSize) / std::max(MaxDepth, 1) / 3; }
 
 void TThrdTree::Arrange() {
-  if (thrt) thrt->setGeometry(width() - thrt->width() - 12, PointerSize, ComputeLayout(), Relayout());
+  // The head keeps room on its right for the loop of a thread to itself (an empty tree's).
+  const TDesignRatio r = Ratio();
+  const int right = std::max(12, r.Grow(15) + r.Text(1, 2) + 2);
+  if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerSize, ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
 }
 
