@@ -4,10 +4,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <cmath>
 
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/shell/BackdropImage.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
@@ -35,10 +37,12 @@ bool Closing(QChar c) { return QStringLiteral("，。；：、！？）》」』
 
 TDescGrid::TDescGrid(QWidget* parent) : TCanvasWidget(parent) {}
 
-TFont TDescGrid::RowFont() { return TFont{.Name = QStringLiteral("宋体"), .Height = -19}; }
+TFont TDescGrid::RowFont(double scale) {
+  return TFont{.Name = QStringLiteral("宋体"), .Height = -static_cast<int>(std::lround(19 * scale))};
+}
 
-QStringList TDescGrid::Wrap(const QStringList& lines, int width) {
-  const TFont font = RowFont();
+QStringList TDescGrid::Wrap(const QStringList& lines, int width, double scale) {
+  const TFont font = RowFont(scale);
   QStringList rows;
   for (const QString& line : lines) {
     int indentLength = 0;
@@ -77,10 +81,13 @@ void TDescGrid::Paint() {
   c.FillRect(ClientRect());
   if (const TBitmap* back = BackBitmap.get())
     c.CopyRect(ClientRect(), back->Canvas(), Bounds(origin_.x(), origin_.y(), width(), height()));
-  c.Font = RowFont();
+  const double scale = DialogScale(*window());
+  c.Font = RowFont(scale);
   c.Font.Color = TextColor;
   c.Brush.Style = bsClear;
-  for (int i = 0; i < rows_.size(); ++i) c.TextOut(0, i * RowHeight + 2, rows_[i]);
+  const int pitch = RowPitch(scale);
+  const int below = static_cast<int>(std::lround(2 * scale));
+  for (int i = 0; i < rows_.size(); ++i) c.TextOut(0, i * pitch + below, rows_[i]);
   c.Brush.Style = bsSolid;
 }
 
@@ -122,7 +129,10 @@ TDemoDescriptForm::TDemoDescriptForm(QWidget* parent)
 
 void TDemoDescriptForm::Execute(const QStringList& lines) {
   if (lines.isEmpty()) return;
-  lines_ = TDescGrid::Wrap(lines.mid(1), kGridWidth);
+  // Laid out at the design's size; the window grows for its screen when it is shown, so the
+  // rows are wrapped and counted at the size they will be drawn at.
+  const double scale = ScreenScale();
+  lines_ = TDescGrid::Wrap(lines.mid(1), static_cast<int>(kGridWidth * scale), scale);
   static const TColor colours[] = {clBlue, clGreen, clTeal};
   const TColor colour = colours[rnd::Random(3)];
   QPalette pal = palette();
@@ -135,7 +145,7 @@ void TDemoDescriptForm::Execute(const QStringList& lines) {
   LabelTitle->move(32, 20);
   Bevel1->move(32, 64);
   const int n = static_cast<int>(lines_.size());
-  const int maxRows = MaxRows(screen::Height());
+  const int maxRows = MaxRows(screen::Height(), scale);
   if (n > maxRows) {
     ScrollBar->setRange(0, n - maxRows);
     ScrollBar->setPageStep(maxRows);

@@ -19,12 +19,14 @@ class TDescGrid : public TCanvasWidget {
  public:
   static constexpr int RowHeight = 24;
   explicit TDescGrid(QWidget* parent);
-  // The font the rows are drawn in.
-  static TFont RowFont();
-  // The author's lines as rows no wider than width in RowFont: a longer line goes on in
-  // further rows indented like it, broken anywhere in Chinese text but not inside a Latin
+  // The font the rows are drawn in, and the rows' pitch, in a window grown by scale for its
+  // screen (FitToScreen).
+  static TFont RowFont(double scale = 1);
+  static int RowPitch(double scale) { return static_cast<int>(RowHeight * scale); }
+  // The author's lines as rows no wider than width in RowFont(scale): a longer line goes on
+  // in further rows indented like it, broken anywhere in Chinese text but not inside a Latin
   // word, and not before a closing mark; the author's own line breaks and empty lines stay.
-  static QStringList Wrap(const QStringList& lines, int width);
+  static QStringList Wrap(const QStringList& lines, int width, double scale = 1);
   void SetRows(const QStringList& rows);
   const QStringList& Rows() const { return rows_; }
   // The screen point whose backdrop lies under the grid's top-left corner.
@@ -50,7 +52,11 @@ class TDemoDescriptForm : public QDialog {
   const QStringList& TextRows() const { return lines_; }
   // Rows shown, and rows that fit on this screen.
   int VisibleRows() const { return rows_; }
-  static int MaxRows(int screenHeight) { return (screenHeight - 170) / TDescGrid::RowHeight; }
+  // On a screen larger than the design's the window grows (FitToScreen): rows and margins
+  // are counted at that size.
+  static int MaxRows(int screenHeight, double scale = 1) {
+    return (screenHeight - static_cast<int>(170 * scale)) / TDescGrid::RowPitch(scale);
+  }
 
   QLabel* LabelTitle;
   QFrame* Bevel1;

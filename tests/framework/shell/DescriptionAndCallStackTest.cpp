@@ -5,9 +5,12 @@
 #include <QTreeWidget>
 
 #include "framework/shell/CallStackForm.h"
+#include "framework/engine/AlgoSrc.h"
 #include "framework/shell/DemoDescriptForm.h"
 #include "platform/Controls.h"
 #include "platform/Font.h"
+#include "platform/Forms.h"
+#include "platform/Screen.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -74,6 +77,38 @@ TEST(DemoDescriptForm, RowsBreakNeitherInsideAWordNorBeforeAClosingMark) {
       << "a blank still ends a row, and the indent goes on";
   EXPECT_EQ(wrap(QStringLiteral("abcdef"), QStringLiteral("abc")), QStringList({"abc", "def"}))
       << "a word wider than the row is cut after all";
+}
+
+// Every description of the program reads whole at both screen sizes: no row wider than the
+// text area, the title inside the window, every row reachable by the scroll bar, and the
+// window on the screen.
+TEST(DemoDescriptForm, EveryDescriptionReadsWholeAtBothScreenSizes) {
+  int seen = 0;
+  for (const QSize screenSize : {QSize(1024, 768), QSize(1920, 1080)}) {
+    screen::SetFixedSize(screenSize);
+    for (const auto& text : ProcSrcContainer().Texts()) {
+      if (text->Descript.isEmpty()) continue;
+      ++seen;
+      const std::string name = text->Name.toStdString() + " at " + std::to_string(screenSize.width());
+      modal::ScriptedHostScope host;
+      host->QueueDialog(QStringLiteral("确定"));
+      TDemoDescriptForm form;
+      form.Execute(text->Descript);
+      const double scale = DialogScale(form);
+      const TFont font = TDescGrid::RowFont(scale);
+      for (const QString& row : form.TextRows())
+        EXPECT_LE(font.TextWidth(row), form.DescGrid->width()) << name << ": a row cut off: " << row.toStdString();
+      EXPECT_LE(form.LabelTitle->geometry().right(), form.width() - 2) << name << ": the title cut off";
+      EXPECT_GE(form.LabelTitle->width(), form.LabelTitle->sizeHint().width()) << name;
+      EXPECT_EQ(form.VisibleRows() + (form.ScrollBar->isVisibleTo(&form) ? form.ScrollBar->maximum() : 0),
+                form.TextRows().size())
+          << name << ": rows out of reach";
+      EXPECT_GE(form.DescGrid->height(), form.VisibleRows() * TDescGrid::RowPitch(scale)) << name;
+      EXPECT_LE(form.height(), screenSize.height()) << name << ": taller than the screen";
+    }
+  }
+  screen::SetFixedSize(QSize(1024, 768));
+  EXPECT_GT(seen, 100) << "the program's descriptions were not found";
 }
 
 TEST(CallStackForm, CallsAreNestedOutermostFirst) {
