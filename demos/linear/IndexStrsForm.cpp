@@ -85,7 +85,8 @@ TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage,
     l.Cell = std::min(l.Cell, clientWidth / (upperLength + std::max(lowerLength, 1) + 4));
     l.BorderWidth = l.Cell / 4;
     l.BoxLeft = 0;
-    l.BoxLeft = (clientWidth - l.Right(upperLength, lowerLength)) / 2;
+    const int reach = l.Right(upperLength, lowerLength);  // measured from the left edge
+    l.BoxLeft = (clientWidth - reach) / 2;
   }
   l.UpperTop = (clientHeight - Round((a + b) * 1.4 * l.Cell) - 5 * l.BorderWidth) / 2;
   l.UpperMarkerTop = l.UpperTop - l.BorderWidth - Round(1.5 * l.Cell);

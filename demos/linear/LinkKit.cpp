@@ -337,12 +337,15 @@ void TLink::AttachMarkToFloating(TPointer2* mark) {
 }
 
 void TLink::PlaceMarks() {
-  // Marks grow with the list as its nodes do (at most as the list's design ratio has it), as
-  // far as the margin above and left of the first node leaves room for a whole mark; never
-  // smaller than designed. Their offsets grow with them.
+  // Marks grow with the list as its nodes do (at most as the list's design ratio has it, at
+  // least to a readable caption) as far as the gaps between the nodes leave room, never
+  // taller than a node and a third nor smaller than designed. Their offsets grow with them.
   constexpr int design = 32;
-  const int room = std::min({geometry_.NodeH * 4 / 3, geometry_.QuarterH, geometry_.QuarterW});
-  const int size = std::max(design, std::min(TNodeContainer::Ratio().Grow(design), room));
+  const double gap = 4 - ratio_;  // quarter cells between two nodes
+  const int room = std::min({geometry_.NodeH * 4 / 3, static_cast<int>(gap * geometry_.QuarterH),
+                             static_cast<int>(gap * geometry_.QuarterW)});
+  const int size =
+      std::max(design, std::min(std::max(TNodeContainer::Ratio().Grow(design), TPointer2::LeastSide), room));
   std::map<QWidget*, std::vector<TPointer2*>> onNode;
   for (const auto& [mark, index] : marks_) {
     if (!mark) continue;

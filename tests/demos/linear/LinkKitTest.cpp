@@ -133,14 +133,14 @@ TEST_F(LinkLayout, MarksOnOneNodeStandHalfAMarkApart) {
   EXPECT_GE(form_.p->y(), form_.la->y() + form_.la->height() / 2) << "p's caption clear of la's";
   EXPECT_LE(form_.p->y() + form_.p->height(), link_.Node(1)->y() + link_.Node(1)->height())
       << "p's tip still on the node";
-  link_.AttachMark(form_.p, 2);
-  EXPECT_EQ(form_.p->y() + form_.p->height(), link_.Node(2)->y() + form_.p->OffY) << "alone, p keeps its own offset";
+  link_.AttachMark(form_.p, 5);  // a node of the second row: room above it for a whole mark
+  EXPECT_EQ(form_.p->y() + form_.p->height(), link_.Node(5)->y() + form_.p->OffY) << "alone, p keeps its own offset";
 }
 
 TEST_F(LinkLayout, MarksStandOnTheNewNodeOfTheirIndexAfterEveryRebuild) {
   link_.AttachMark(form_.p, 3);
   link_.AttachMark(form_.la, 1);
-  form_.resize(500, 600);  // room above the first row for a whole mark
+  form_.resize(500, 900);  // room above the first row for a whole mark
   form_.RescaleContents();
   EXPECT_EQ(form_.p->Target(), link_.Node(3));
   EXPECT_TRUE(form_.p->isVisibleTo(&form_));
