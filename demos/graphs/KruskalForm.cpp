@@ -57,7 +57,7 @@ int TKruskalForm::TForestShape::S(int designLength) const { return text::Round(d
 
 TKruskalForm::TForestShape TKruskalForm::ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels) {
   TForestShape f;
-  // Neighbours stand width / across apart, levels (height - 40 scaled) / levels.
+  // Neighbours stand width / across apart, levels about height / (levels + 1).
   const double roomAcross = width / (2.0 * std::max(across, 1)) - 2;
   const double roomDown = height / (2.0 * (std::max(levels, 1) + 1)) - 2;
   f.Scale = std::max(0.5, std::min({r.Grow(100) / 100.0, roomAcross / 15, roomDown / 15}));

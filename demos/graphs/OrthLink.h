@@ -58,7 +58,8 @@ class TVexNode : public TArcRect {
   // The em height its texts are written in (0: two thirds of a third of its height, less
   // the shadow); the container gives all its nodes one size that fits every field.
   int TextEm = 0;
-  // Whether the texts fit the fields of this node in font.
+  // The em height at which a vertex number, a nil mark and a head node's letter fit the
+  // fields of a node width x height with that shadow.
   static int FittedEm(int width, int height, int shadow);
 
  protected:

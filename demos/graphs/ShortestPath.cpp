@@ -87,7 +87,6 @@ class TPathWindow : public TGraphForm {
   }
 
  private:
-
   TFont logFont_;
 };
 
