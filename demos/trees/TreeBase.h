@@ -290,8 +290,9 @@ class TBinTree : public TTreeBase {
   virtual TRecordCheck FileCheck() const { return {}; }
 
  private:
-  // The compact layout: every node in its inorder column, size x size.
-  void ArrangeByColumns(int areaWidth, int areaHeight, int size);
+  // The compact layout: every node in its inorder column, size x size, in the area right of and
+  // below the band.
+  void ArrangeByColumns(int band, int areaWidth, int areaHeight, int size);
 };
 
 class TBinCharTree : public TBinTree {
