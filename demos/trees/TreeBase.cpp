@@ -499,7 +499,11 @@ void TBinTree::Paint() {
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {
   std::vector<TCaptionSpot> spots;
+  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to.
+  int pointerSide = PointerSize;
   for (QObject* child : children()) {
+    if (auto* pointer = dynamic_cast<TPointer2*>(child))
+      pointerSide = std::max({pointerSide, pointer->width(), TPointer2::LeastSide});
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (!node || node->isHidden() || !node->CaptionShown()) continue;
     TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
@@ -507,7 +511,7 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
     spots.push_back(spot);
   }
   if (spots.empty()) return;
-  const TCaptionPlan plan = PlanCaptions(spots, width(), PointerSize, kLeastCaption);
+  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption);
   canvas.Font = plan.Font;
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);
