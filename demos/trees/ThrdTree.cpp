@@ -238,7 +238,7 @@ void TThrdTree::Arrange() {
   // The head keeps room on its right for the loop of a thread to itself (an empty tree's).
   const TDesignRatio r = Ratio();
   const int right = std::max(12, r.Grow(15) + r.Text(1, 2) + 2);
-  if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerSize, ComputeLayout(), Relayout());
+  if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
 }
 

@@ -395,7 +395,7 @@ void TBinTree::Arrange() {
     // The band above and left of the tree holds its pointers; a tree without them still keeps its
     // nodes off the frame, as it does below the last level.
     const int edge = Ratio().Grow(kEdge);
-    const int band = std::max(PointerSize, edge);
+    const int band = std::max(PointerBand(), edge);
     const int w = width() - band;
     const int h = height() - band - BottomMargin() - edge;
     const int nodeWidth = ComputeLayout();
@@ -506,7 +506,7 @@ void TBinTree::Paint() {
 void TBinTree::PaintCaptions(TCanvas& canvas) const {
   std::vector<TCaptionSpot> spots;
   // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to.
-  int pointerSide = PointerSize;
+  int pointerSide = PointerBand();
   for (QObject* child : children()) {
     if (auto* pointer = dynamic_cast<TPointer2*>(child))
       pointerSide = std::max({pointerSide, pointer->width(), TPointer2::LeastSide});
