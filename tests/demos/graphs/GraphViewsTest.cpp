@@ -6,6 +6,7 @@
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/OrthLink.h"
 #include "demos/graphs/TableBase.h"
+#include "demos/graphs/TextFit.h"
 #include "demos/graphs/WeightDialog.h"
 #include "platform/Controls.h"
 #include "tests/support/RenderWidget.h"
@@ -123,6 +124,8 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
     const TFont font = list.TextFont();
     const QString where = QStringLiteral("%1 vertices in %2x%3").arg(g->VertexCount()).arg(panel.width()).arg(panel.height());
     EXPECT_GE(-font.Height, 10) << where.toStdString();
+    EXPECT_LE(TTextFit::CapHeightOf(font) + 6, list.BoxSize().height())
+        << where.toStdString() << ": letters touch the double lines of their boxes";
     const int n = g->VertexCount();
     for (int i = 1; i <= n; ++i) {
       EXPECT_GE(list.Cell(i, 0).y(), 0) << where.toStdString();
