@@ -25,7 +25,7 @@ THeapSortGraphForm::THeapSortGraphForm(QWidget* parent) : TSortGraphForm(parent)
 void THeapSortGraphForm::FormResize() {
   // The tree has no pointers; its free band at the top keeps the root's caption "[1]" in
   // view above the root, as every other caption stands above its node.
-  Tree->PointerSize = Ratio().Grow(14);
+  Tree->PointerSize = 14;  // grown with the window by the tree
   TSortGraphForm::FormResize();
 }
 

@@ -140,6 +140,7 @@ void TExptF::Layout() {
   Label6->setFont(TFont{.Name = QStringLiteral("宋体"), .Height = -std::max(fontHeight - 4, 8), .Style = fsBold}.ToQFont());
   Label6->setGeometry(r.X(4), r.Y(34), r.X(58), r.Y(24));
   BitBtn2->setGeometry(r.X(400), r.Y(32), r.X(44), r.Y(28));
+  BitBtn2->setFont(TFont{.Name = QStringLiteral("宋体"), .Height = -r.Text(12, 12)}.ToQFont());
   // Evaluating, the edit gives its first 62 design pixels to the label's longer caption.
   const int left = evaluating_ ? 64 + 62 : 64;
   const int right = BitBtn2->isHidden() && !Edit1->isEnabled() ? 72 : 396;

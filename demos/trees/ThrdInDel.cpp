@@ -126,7 +126,7 @@ void TThrdInDel::StartOperation(bool insert) {
   if (insert) {
     auto* node = new TThrdTreeNode(tree);
     node->SetValue(static_cast<char>(f.ChEdit->text().at(0).unicode()));
-    node->setGeometry(tree.PointerSize, tree.PointerSize, tree.thrt->width(), tree.thrt->height());
+    node->setGeometry(tree.PointerBand(), tree.PointerBand(), tree.thrt->width(), tree.thrt->height());
     node->stair = 1;
     node->setObjectName(QStringLiteral("NewNode"));
     Point(kX, node);

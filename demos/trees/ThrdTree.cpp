@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "demos/trees/ThrdInputDlg.h"
+#include "demos/trees/TreeLayout.h"
 #include "demos/trees/TreeFile.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
@@ -214,15 +215,11 @@ void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
   } else if (target->stair > stair) {
     DrawThinArrow(canvas, x, bottom, tx, target->y(), color);
   } else {
-    // Two neighbours threading to each other bracket into the one gap between them: each keeps
-    // to its own third of it.
-    const int gap = left ? this->x() - (target->x() + target->width()) : target->x() - (this->x() + width());
-    const int side = gap > 0 ? std::clamp(gap / 3, 2, bracket) : bracket;
-    canvas.MoveTo(x, bottom);
-    canvas.LineTo(x, bottom + bracket);
-    canvas.LineTo(x + side * out, bottom + bracket);
-    canvas.LineTo(x + side * out, top - bracket);
-    DrawThinArrow(canvas, x + side * out, top - bracket, tx, target->y(), color);
+    const std::vector<QPoint> path = RowThreadPath(geometry(), target->geometry(), left, bracket, 2);
+    canvas.MoveTo(path[0].x(), path[0].y());
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) canvas.LineTo(path[i].x(), path[i].y());
+    const QPoint& from = path[path.size() - 2];
+    DrawThinArrow(canvas, from.x(), from.y(), path.back().x(), path.back().y(), color);
   }
 }
 
@@ -241,7 +238,7 @@ void TThrdTree::Arrange() {
   // The head keeps room on its right for the loop of a thread to itself (an empty tree's).
   const TDesignRatio r = Ratio();
   const int right = std::max(12, r.Grow(15) + r.Text(1, 2) + 2);
-  if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerSize, ComputeLayout(), Relayout());
+  if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
 }
 
@@ -374,8 +371,9 @@ void TThrdTree::Paint() {
     c.Pen.Width = std::max(1, Ratio().Text(1) - 1);
     c.MoveTo(hx, hy);
     if (thrt->y() == root.y()) {
-      // Side by side: down, across below both, and up into the root.
-      const int below = hy + Ratio().Grow(10);
+      // Side by side: down, across below both (deeper than a left thread of the root to the
+      // head runs), and up into the root.
+      const int below = hy + Ratio().Grow(16);
       c.LineTo(hx, below);
       c.LineTo(rx, below);
       c.LineTo(rx, root.y() + root.height());

@@ -27,6 +27,8 @@ int Pow2(int n) { return static_cast<int>(std::lround(std::pow(2.0, n))); }
 
 // Below this (design pixels, grown with the window) a node's letter and links are lost.
 constexpr int kLeastNode = 16;
+// Nodes keep this far (design pixels, grown with the window) off the panel's frame.
+constexpr int kEdge = 3;
 // Captions are never written smaller than this many pixels.
 constexpr int kLeastCaption = 10;
 
@@ -390,8 +392,12 @@ int TBinTree::LeastNodeSize() const { return Ratio().Grow(kLeastNode); }
 
 void TBinTree::Arrange() {
   if (TBinTreeNode* root = Root()) {
-    const int w = width() - PointerSize;
-    const int h = height() - PointerSize - BottomMargin();
+    // The band above and left of the tree holds its pointers; a tree without them still keeps its
+    // nodes off the frame, as it does below the last level.
+    const int edge = Ratio().Grow(kEdge);
+    const int band = std::max(PointerBand(), edge);
+    const int w = width() - band;
+    const int h = height() - band - BottomMargin() - edge;
     const int nodeWidth = ComputeLayout();
     const int nodeHeight = Relayout();
     // Columns are worth it only where the level layout loses the nodes and they do better.
@@ -403,12 +409,12 @@ void TBinTree::Arrange() {
     const int levels = std::max(MaxDepth, 1);
     // Nodes on one level stand two columns apart at least; a node is three quarters of that,
     // and the outer columns keep their nodes inside the area.
-    const int columnSize = std::min(3 * w / (2 * count + 1), h / levels * 3 / 5);
+    const int columnSize = std::min(3 * (w - edge) / (2 * count + 1), h / levels * 3 / 5);
     if (std::min(nodeWidth, nodeHeight) < LeastNodeSize() && columnSize > std::min(nodeWidth, nodeHeight)) {
-      ArrangeByColumns(w, h, columnSize);
+      ArrangeByColumns(band, w - edge, h, columnSize);
     } else {
-      root->setGeometry((w - nodeWidth) / 2 + PointerSize, PointerSize, nodeWidth, nodeHeight);
-      root->PlaceNode(h, w, nodeWidth, nodeHeight, PointerSize, MaxDepth);
+      root->setGeometry((w - nodeWidth) / 2 + band, band, nodeWidth, nodeHeight);
+      root->PlaceNode(h, w, nodeWidth, nodeHeight, band, MaxDepth);
     }
   }
   NameNodes();
@@ -435,7 +441,7 @@ void TBinTree::PlacePointers() {
   }
 }
 
-void TBinTree::ArrangeByColumns(int areaWidth, int areaHeight, int size) {
+void TBinTree::ArrangeByColumns(int band, int areaWidth, int areaHeight, int size) {
   std::vector<TBinTreeNode*> nodes;
   Root()->ForEach([&nodes](TTreeNodeBase& n) {
     nodes.push_back(static_cast<TBinTreeNode*>(&n));
@@ -453,10 +459,10 @@ void TBinTree::ArrangeByColumns(int areaWidth, int areaHeight, int size) {
   const int step = levels > 1 ? (areaHeight - size) / (levels - 1) : 0;
   const double columnWidth =
       nodes.size() > 1 ? static_cast<double>(areaWidth - size) / static_cast<double>(nodes.size() - 1) : 0;
-  const int first = PointerSize + (nodes.size() > 1 ? size / 2 : areaWidth / 2);
+  const int first = band + (nodes.size() > 1 ? size / 2 : areaWidth / 2);
   for (std::size_t i = 0; i < nodes.size(); ++i) {
     const int centre = first + static_cast<int>(std::lround(columnWidth * columns[i]));
-    const int top = step * (std::min(nodes[i]->stair, levels) - 1) + PointerSize;
+    const int top = step * (std::min(nodes[i]->stair, levels) - 1) + band;
     nodes[i]->setGeometry(centre - size / 2, top, size, size);
   }
 }
@@ -499,7 +505,11 @@ void TBinTree::Paint() {
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {
   std::vector<TCaptionSpot> spots;
+  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to.
+  int pointerSide = PointerBand();
   for (QObject* child : children()) {
+    if (auto* pointer = dynamic_cast<TPointer2*>(child))
+      pointerSide = std::max({pointerSide, pointer->width(), TPointer2::LeastSide});
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (!node || node->isHidden() || !node->CaptionShown()) continue;
     TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
@@ -507,7 +517,7 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
     spots.push_back(spot);
   }
   if (spots.empty()) return;
-  const TCaptionPlan plan = PlanCaptions(spots, width(), PointerSize, kLeastCaption);
+  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption);
   canvas.Font = plan.Font;
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);

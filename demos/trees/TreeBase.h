@@ -197,12 +197,16 @@ class TTreeBase : public TNodeContainer {
   int MaxDepth = 1;  // the levels the tree may have: drives layout, random and full trees
   TColor LineColor = clBlack;
   bool ShowName = true;  // copied into every node the tree makes
-  int PointerSize = 32;  // free band on the left and at the top, room for pointers
+  int PointerSize = 32;  // free band on the left and at the top, room for pointers (design pixels)
   QString NodeCaption;   // prefix of the captions NumberNodes gives
   std::function<void(TTreeNodeBase&)> OnNodeClick;
 
   // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
   TImageList Images{64, 64};
+
+  // The band kept for pointers at the present size: PointerSize grown with the window, so the
+  // pointers standing on the top nodes grow as the rest of the drawing does.
+  int PointerBand() const { return Ratio().Grow(PointerSize); }
 
   void DoNodeClick(TTreeNodeBase& node);
   // Captions NodeCaption + 1, 2, ... in preorder; NodeCounter ends one past the last.
@@ -290,8 +294,9 @@ class TBinTree : public TTreeBase {
   virtual TRecordCheck FileCheck() const { return {}; }
 
  private:
-  // The compact layout: every node in its inorder column, size x size.
-  void ArrangeByColumns(int areaWidth, int areaHeight, int size);
+  // The compact layout: every node in its inorder column, size x size, in the area right of and
+  // below the band.
+  void ArrangeByColumns(int band, int areaWidth, int areaHeight, int size);
 };
 
 class TBinCharTree : public TBinTree {

@@ -99,6 +99,21 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
   return plan;
 }
 
+std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling) {
+  const int eighth = node.width() / 8;
+  const int from = left ? node.left() + eighth : node.right() - eighth;
+  const int to = target.center().x() > node.center().x() ? target.left() + target.width() / 8
+                                                          : target.right() - target.width() / 8;
+  if (left) {
+    // Just under the nodes' last rows, which the nodes cover.
+    const int nodeEnd = node.bottom() + 1, targetEnd = target.bottom() + 1;
+    const int under = std::max(nodeEnd, targetEnd) + depth;
+    return {{from, nodeEnd}, {from, under}, {to, under}, {to, targetEnd}};
+  }
+  const int over = std::max(ceiling, std::min(node.top(), target.top()) - depth);
+  return {{from, node.top()}, {from, over}, {to, over}, {to, target.top()}};
+}
+
 std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent) {
   const int n = static_cast<int>(parents.size());
   std::vector<int> left(n, -1), right(n, -1), column(n, 0);

@@ -38,6 +38,13 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
 // The font of node captions at a pixel height.
 TFont CaptionFont(int em);
 
+// The path of a thread between two nodes of one row, the last leg its arrow. A right thread bows
+// over the two nodes and a left one under them, each leaving from its own tag box (the node's
+// outer eighth on that side) and entering the target's box that faces it, so the two threads of a
+// pair of neighbours never meet and neither runs past the nodes by more than depth. Over the
+// nodes it rises no higher than ceiling.
+std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling = 0);
+
 // Inorder ranks for the compact layout: parents[i] is the index of node i's parent (-1 for the
 // root) and leftOfParent[i] whether it hangs on the left; the answer is node i's column.
 std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent);

@@ -91,7 +91,7 @@ TEST_F(TreeKit, LayoutSpreadsChildrenByLevelAndNamesThemByPlace) {
   const TBinCharTreeNode* e = a->Right()->Right();
   EXPECT_EQ(e->objectName(), QStringLiteral("Node7"));
   EXPECT_EQ(a->Left()->Left()->objectName(), QStringLiteral("Node4"));
-  EXPECT_EQ(e->y(), 32 + 2 * ((313 - 38) / 3)) << "level 3 two steps below the top margin";
+  EXPECT_EQ(e->y(), 32 + 2 * ((313 - 3 - 38) / 3)) << "level 3 two steps below the top margin, 3 pixels kept off the frame";
   EXPECT_LT(a->Left()->x(), a->x());
   EXPECT_GT(a->Right()->x(), a->x());
 }

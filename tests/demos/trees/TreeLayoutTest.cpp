@@ -67,4 +67,30 @@ TEST(CaptionPlan, ACrowdedTreeFallsBackToTheLeastFont) {
   EXPECT_EQ(plan.Boxes.size(), spots.size());
 }
 
+TEST(RowThreads, NeighboursThreadingToEachOtherPassOverAndUnderWithoutMeeting) {
+  // Two sibling leaves of a postorder-threaded full tree: H's right thread leads to I, I's left
+  // thread back to H.
+  const QRect h(40, 548, 54, 49), i(104, 548, 54, 49);
+  const int depth = 10;
+  const std::vector<QPoint> right = RowThreadPath(h, i, false, depth);
+  const std::vector<QPoint> left = RowThreadPath(i, h, true, depth);
+  for (const QPoint& p : right) {
+    EXPECT_LE(p.y(), h.top()) << "a right thread runs under the nodes, where the left one goes";
+    EXPECT_GE(p.y(), h.top() - depth) << "a right thread rises further than its depth";
+  }
+  for (const QPoint& p : left) {
+    EXPECT_GT(p.y(), h.bottom()) << "a left thread runs over the nodes, where the right one goes";
+    EXPECT_LE(p.y(), h.bottom() + 1 + depth) << "a left thread sinks below the room kept under the leaves";
+  }
+  EXPECT_GE(right.front().x(), h.right() - h.width() / 8) << "H's right thread leaves from its right tag";
+  EXPECT_LE(left.front().x(), i.left() + i.width() / 8) << "I's left thread leaves from its left tag";
+  EXPECT_EQ(right.back(), QPoint(right.back().x(), i.top())) << "the arrow ends on I's top";
+  EXPECT_TRUE(right.back().x() >= i.left() && right.back().x() < i.center().x()) << "and on I's side facing H";
+  EXPECT_EQ(left.back(), QPoint(left.back().x(), h.bottom() + 1)) << "the arrow ends right under H";
+  EXPECT_TRUE(left.back().x() > h.center().x() && left.back().x() <= h.right()) << "on H's side facing I";
+  // A row at the panel's top keeps the whole bow inside it.
+  for (const QPoint& p : RowThreadPath(h.translated(0, 4 - h.top()), i.translated(0, 4 - i.top()), false, depth, 2))
+    EXPECT_GE(p.y(), 2);
+}
+
 }  // namespace
