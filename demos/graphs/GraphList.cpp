@@ -5,6 +5,11 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 
+namespace {
+// A box's outline is a line and its shade beside it.
+constexpr int LineWidth = 2;
+}  // namespace
+
 TGraphList::TGraphList(QWidget* parent) : TNodeContainer(parent) {}
 
 std::size_t TGraphList::Slot(int i) {
@@ -56,7 +61,9 @@ void TGraphList::Arrange() {
   // height / (n + 1) with boxes half a row and 4 px high).
   constexpr int Margin = 3;
   rowHeight_ = std::max(height() / (n + 1), (height() - 2 * Margin) / n);
-  boxHeight_ = std::max(1, std::min(rowHeight_ - 2, std::max(rowHeight_ / 2 + 4, rowHeight_ * 4 / 5)));
+  // Boxes at least 16 px high where the rows allow: 10 px letters clear of the double lines.
+  constexpr int LeastBox = 10 + 2 * (LineWidth + 1);
+  boxHeight_ = std::max(1, std::min(rowHeight_ - 2, std::max({rowHeight_ / 2 + 4, rowHeight_ * 4 / 5, LeastBox})));
   // Half a column wide; up to three quarters where the texts would be hard to read otherwise.
   constexpr int Legible = 13;
   boxWidth_ = columnWidth_ / 2;
@@ -87,7 +94,8 @@ std::vector<TGraphList::TFieldText> TGraphList::NodeTexts(int row, int column, i
 
 int TGraphList::FittedFont(int boxWidth) const {
   TTextFit fit{TFont{}};
-  fit.CapHeight(boxHeight_ * 2 / 3);
+  // Clear of the double lines above and below, with a pixel to spare on each side.
+  fit.CapHeight(std::min(boxHeight_ * 2 / 3, boxHeight_ - 2 * (LineWidth + 1)));
   const int n = graph_->VertexCount();
   const int dataField = weighted_ ? boxWidth / 3 : boxWidth * 2 / 3;
   for (int v = 1; v <= n; ++v) {

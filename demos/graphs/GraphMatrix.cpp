@@ -37,7 +37,8 @@ void TGraphMatrix::Arrange() {
   cellWidth_ = width() / (n + 3);
   cellHeight_ = height() / (n + 3);
   TTextFit fit{TFont{}};
-  fit.CapHeight(cellHeight_ * 3 / 5);
+  // Rows keep a quarter of their height between them.
+  fit.CapHeight(cellHeight_ * 3 / 4);
   // A blank between neighbours keeps "10" and "2" from reading as "102".
   const int room = cellWidth_ - std::max(4, cellWidth_ / 5);
   for (int i = 1; i <= n; ++i) {

@@ -6,6 +6,7 @@
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/OrthLink.h"
 #include "demos/graphs/TableBase.h"
+#include "demos/graphs/TextFit.h"
 #include "demos/graphs/WeightDialog.h"
 #include "platform/Controls.h"
 #include "tests/support/RenderWidget.h"
@@ -123,6 +124,8 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
     const TFont font = list.TextFont();
     const QString where = QStringLiteral("%1 vertices in %2x%3").arg(g->VertexCount()).arg(panel.width()).arg(panel.height());
     EXPECT_GE(-font.Height, 10) << where.toStdString();
+    EXPECT_LE(TTextFit::CapHeightOf(font) + 6, list.BoxSize().height())
+        << where.toStdString() << ": letters touch the double lines of their boxes";
     const int n = g->VertexCount();
     for (int i = 1; i <= n; ++i) {
       EXPECT_GE(list.Cell(i, 0).y(), 0) << where.toStdString();
@@ -177,19 +180,24 @@ TEST(GraphViews, ListAndMatrixLayout) {
 // Ten vertices with three-digit weights in the low matrix beside the Dijkstra log at
 // 1024 x 768: every entry fits its cell with a blank to spare, so "10" and "2" never read as
 // "102", and the last column stays inside the right bracket.
+// On 1920 x 1080 the same matrix has rows of 18 px: its digits take most of a row's height.
 TEST(GraphViews, MatrixEntriesKeepApartInsideTheBrackets) {
   auto g = std::make_unique<TGraphm>(10);
   for (int i = 1; i <= 10; ++i) g->AddArc(i, 11 - i, 100 * i - 1);
-  TGraphMatrix matrix;
-  matrix.resize(306, 186);
-  matrix.SetGraph(g.get());
-  matrix.Arrange();
-  const TFont& font = matrix.TextFont();
-  EXPECT_GE(-font.Height, 9);
-  EXPECT_LE(font.TextWidth(QStringLiteral("999")), matrix.CellWidth() - 4);
-  EXPECT_LE(matrix.Cell(1, 10).x() + (matrix.CellWidth() + font.TextWidth(QStringLiteral("999"))) / 2,
-            matrix.RightBracket() - 2);
-  EXPECT_LE(matrix.RightBracket(), 306);
+  // The least cap height: three digits in a narrow cell at 1024 x 768, two thirds of a row at 1920.
+  for (const auto& [size, cap] : {std::pair(QSize(306, 186), 7), std::pair(QSize(575, 246), 12)}) {
+    TGraphMatrix matrix;
+    matrix.resize(size);
+    matrix.SetGraph(g.get());
+    matrix.Arrange();
+    const TFont& font = matrix.TextFont();
+    EXPECT_GE(-font.Height, 9) << size.width();
+    EXPECT_GE(TTextFit::CapHeightOf(font), cap) << size.width() << ": digits small in their rows";
+    EXPECT_LE(font.TextWidth(QStringLiteral("999")), matrix.CellWidth() - 4) << size.width();
+    EXPECT_LE(matrix.Cell(1, 10).x() + (matrix.CellWidth() + font.TextWidth(QStringLiteral("999"))) / 2,
+              matrix.RightBracket() - 2) << size.width();
+    EXPECT_LE(matrix.RightBracket(), size.width());
+  }
 }
 
 // The nodes of the orthogonal list at 1024 x 768 (five vertices) and larger: a vertex number,
