@@ -384,7 +384,15 @@ TBinTreeNode* TBinTree::NewNode() {
 int TBinTree::ComputeLayout() {
   const int w = width() - PointerSize;
   const int h = height() - PointerSize;
-  const int a = (w / Pow2(std::max(MaxDepth, 1) - 1)) * 3 / 4;
+  // Nodes of one level stand apart by the width over its number of places: a tree that has not
+  // reached its last level yet sizes its nodes for its own lowest level, not the last one.
+  int depth = 1;
+  if (root_)
+    root_->ForEach([&depth](TTreeNodeBase& node) {
+      depth = std::max(depth, node.stair);
+      return true;
+    });
+  const int a = (w / Pow2(std::clamp(depth, 1, std::max(MaxDepth, 1)) - 1)) * 3 / 4;
   const int b = (h / std::max(MaxDepth, 1)) * 3 / 5;
   return a < b ? a : b;
 }
