@@ -131,7 +131,10 @@ void TTreeNodeBase::PaintTexts() {
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   if (NodeData) {
-    const QString text = NodeData->GetText();
+    // A letter node shows its letter as it stands: a blank one shows nothing, not the "' '" the
+    // variables window writes for it.
+    const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
+    const QString text = letter && letter->Assigned() && letter->Value() == ' ' ? QString() : NodeData->GetText();
     c.Font.Height = ShowName ? static_cast<int>(std::lround(0.8 * height())) : height();
     c.Font.Color = RGB(255, 255, 0);
     c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);

@@ -60,20 +60,23 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
   return std::nullopt;
 }
 
-// Boxes for every spot at one font, or nothing when one of them finds no free place.
-std::optional<std::vector<QRect>> PlaceAll(const std::vector<TCaptionSpot>& spots, const QFontMetrics& fm,
-                                           int panelWidth, int pointerSize) {
-  std::vector<QRect> boxes;
+// Boxes at one font, in the spots' order; a spot that finds no free place gets none.
+std::vector<std::optional<QRect>> PlaceEach(const std::vector<TCaptionSpot>& spots, const QFontMetrics& fm,
+                                            int panelWidth, int pointerSize) {
+  std::vector<std::optional<QRect>> boxes;
   for (std::size_t i = 0; i < spots.size(); ++i) {
-    const std::optional<QRect> box = Place(spots, i, fm, panelWidth, pointerSize);
-    if (!box) return std::nullopt;
+    std::optional<QRect> box = Place(spots, i, fm, panelWidth, pointerSize);
     for (const TCaptionSpot& s : spots)
-      if (s.Node.intersects(*box)) return std::nullopt;
-    for (const QRect& other : boxes)
-      if (other.intersects(*box)) return std::nullopt;
-    boxes.push_back(*box);
+      if (box && s.Node.intersects(*box)) box.reset();
+    for (const std::optional<QRect>& other : boxes)
+      if (box && other && other->intersects(*box)) box.reset();
+    boxes.push_back(box);
   }
   return boxes;
+}
+
+int Placed(const std::vector<std::optional<QRect>>& boxes) {
+  return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](const auto& b) { return b.has_value(); }));
 }
 
 }  // namespace
@@ -83,18 +86,26 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
   int largest = std::max(leastEm, largestEm);
   if (largestEm == 0)
     for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
-  for (int em = largest; em >= leastEm; --em) {
-    const TFont font = CaptionFont(em);
-    if (std::optional<std::vector<QRect>> boxes = PlaceAll(spots, QFontMetrics(font.ToQFont()), panelWidth, pointerSize))
-      return {font, std::move(*boxes)};
-  }
-  // Too crowded for any readable font: the least one, right-aligned on the left half as far
-  // as the text needs.
+  // The largest font that places as many captions as the least one does: a caption that finds no
+  // room at any size (a root right under the panel's top) does not shrink all the others.
+  const int needed = Placed(PlaceEach(spots, QFontMetrics(CaptionFont(leastEm).ToQFont()), panelWidth, pointerSize));
   TCaptionPlan plan{CaptionFont(leastEm), {}};
+  std::vector<std::optional<QRect>> boxes;
+  for (int em = largest; em >= leastEm; --em) {
+    plan.Font = CaptionFont(em);
+    boxes = PlaceEach(spots, QFontMetrics(plan.Font.ToQFont()), panelWidth, pointerSize);
+    if (Placed(boxes) >= needed) break;
+  }
+  // A caption without a free place: right-aligned on its node's left half, inside the panel.
   const QFontMetrics fm(plan.Font.ToQFont());
-  for (const TCaptionSpot& s : spots) {
-    const int w = fm.horizontalAdvance(s.Text);
-    plan.Boxes.emplace_back(s.Node.center().x() - 2 - w, s.Node.top() - fm.height(), w, fm.height());
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    if (boxes[i]) {
+      plan.Boxes.push_back(*boxes[i]);
+      continue;
+    }
+    const int w = fm.horizontalAdvance(spots[i].Text);
+    plan.Boxes.emplace_back(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()),
+                            w, fm.height());
   }
   return plan;
 }

@@ -30,8 +30,9 @@ struct TCaptionPlan {
 // node's left half (clear of the link that comes down from the parent, and right of the
 // pointer that may stand on the node's top-left corner), or else beside the right half, short
 // of the place where the next node's pointer would stand. The font is the largest up to
-// largestEm pixels (half a node's height when 0), never below leastEm, at which every caption
-// finds its place.
+// largestEm pixels (half a node's height when 0), never below leastEm, at which as many captions
+// find their place as at leastEm; one that finds none stands on its node's left half, inside
+// the panel.
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
                           int largestEm = 0);
 

@@ -67,6 +67,18 @@ TEST(CaptionPlan, ACrowdedTreeFallsBackToTheLeastFont) {
   EXPECT_EQ(plan.Boxes.size(), spots.size());
 }
 
+TEST(CaptionPlan, ACaptionWithoutRoomLeavesTheOthersTheirSize) {
+  // A root right under the panel's top has no room above it; its children have plenty.
+  const QRect root(200, 4, 40, 40);
+  const std::vector<TCaptionSpot> spots{{root, std::nullopt, QStringLiteral("n1")},
+                                        {QRect(100, 120, 40, 40), root.center(), QStringLiteral("n2")},
+                                        {QRect(300, 120, 40, 40), root.center(), QStringLiteral("n3")}};
+  const TCaptionPlan plan = PlanCaptions(spots, 612, kPointer, 10);
+  EXPECT_EQ(-plan.Font.Height, 20) << "the children's captions keep half a node's height";
+  ASSERT_EQ(plan.Boxes.size(), 3u);
+  EXPECT_GE(plan.Boxes[0].top(), 0) << "the root's caption is cut off by the panel's top";
+}
+
 TEST(RowThreads, NeighboursThreadingToEachOtherPassOverAndUnderWithoutMeeting) {
   // Two sibling leaves of a postorder-threaded full tree: H's right thread leads to I, I's left
   // thread back to H.
