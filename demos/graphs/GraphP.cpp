@@ -39,21 +39,32 @@ TCircleLayout LayoutCircle(int width, int height, int n) {
 
 namespace {
 
-// How much of r a placed weight, a vertex, another arc's line or the panel's edge would hide
-// (a line through a weight counts less than a weight over it, a vertex far more).
-double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>& labels,
-               const std::vector<QRect>& placed, const std::vector<TDisc>& vertices, const QRect& bounds) {
-  const auto area = [](const QRect& a) { return a.isEmpty() ? 0.0 : static_cast<double>(a.width()) * a.height(); };
-  double covered = area(r) - area(r & bounds);
+double Area(const QRect& a) { return a.isEmpty() ? 0.0 : static_cast<double>(a.width()) * a.height(); }
+
+// How much of r the other weights placed so far (placed[self] and places not yet taken are
+// null) and the vertices would hide.
+double Hidden(const QRect& r, std::size_t self, const std::vector<QRect>& placed, const std::vector<TDisc>& vertices) {
+  double hidden = 0;
   // Two weights side by side keep a blank between them, so that they do not read as one.
   const int blank = std::max(2, r.height() / 3);
-  for (const QRect& other : placed) covered += area(r & other.adjusted(-blank, -1, blank, 1));
+  for (std::size_t k = 0; k < placed.size(); ++k)
+    if (k != self && !placed[k].isNull()) hidden += Area(r & placed[k].adjusted(-blank, -1, blank, 1));
   for (const TDisc& d : vertices) {
     const int nx = std::clamp(d.Centre.x(), r.left(), r.right());
     const int ny = std::clamp(d.Centre.y(), r.top(), r.bottom());
     if (std::hypot(nx - d.Centre.x(), ny - d.Centre.y()) >= d.Radius) continue;
-    covered += 4 * area(r & QRect(d.Centre - QPoint(d.Radius, d.Radius), QSize(2 * d.Radius, 2 * d.Radius)));
+    hidden += Area(r & QRect(d.Centre - QPoint(d.Radius, d.Radius), QSize(2 * d.Radius, 2 * d.Radius)));
   }
+  return hidden;
+}
+
+// How much of r the panel's edge, the other weights, the vertices and other arcs' lines would
+// hide. A weight or a vertex over a weight hides digits; lines only pass behind its white rim,
+// so in a crowded network a weight crosses any number of lines rather than touch either.
+double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>& labels,
+               const std::vector<QRect>& placed, const std::vector<TDisc>& vertices, const QRect& bounds) {
+  constexpr double OverWeight = 64;
+  double covered = Area(r) - Area(r & bounds) + OverWeight * Hidden(r, self, placed, vertices);
   const TWeightLabel& own = labels[self];
   const QRectF box(r);
   const std::array<QLineF, 4> sides{QLineF(box.topLeft(), box.topRight()), QLineF(box.topRight(), box.bottomRight()),
@@ -64,42 +75,61 @@ double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>
     const QLineF line(other.From, other.To);
     bool crosses = box.contains(line.p1()) || box.contains(line.p2());
     for (const QLineF& side : sides) crosses = crosses || line.intersects(side, nullptr) == QLineF::BoundedIntersection;
-    if (crosses) covered += area(r) / 4;
+    if (crosses) covered += Area(r) / 4;
   }
   return covered;
+}
+
+// The least covered place along label k's own line, from the middle outwards, a few pixels
+// apart; the first place that nothing covers wins.
+QRect PlaceOne(std::size_t k, const std::vector<TWeightLabel>& labels, const std::vector<QRect>& placed,
+               const std::vector<TDisc>& vertices, const QRect& bounds) {
+  const TWeightLabel& l = labels[k];
+  const QPointF a(l.From + l.Shift);
+  const QPointF b(l.To + l.Shift);
+  const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+  const double step = length > 6 ? 3.0 / length : 0.5;
+  QRect best;
+  double least = std::numeric_limits<double>::infinity();
+  for (int m = 0;; ++m) {
+    const double t = 0.5 + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
+    if (t < 0 || t > 1) break;
+    const QPointF c = a + (b - a) * t;
+    const QRect r(text::Round(c.x() - l.Size.width() / 2.0), text::Round(c.y() - l.Size.height() / 2.0),
+                  l.Size.width(), l.Size.height());
+    const double covered = Covered(r, k, labels, placed, vertices, bounds);
+    if (covered < least) {
+      least = covered;
+      best = r;
+    }
+    if (covered == 0) break;
+  }
+  return best;
 }
 
 }  // namespace
 
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
                                 const QRect& bounds) {
-  std::vector<QRect> placed;
-  placed.reserve(labels.size());
-  for (std::size_t k = 0; k < labels.size(); ++k) {
-    const TWeightLabel& l = labels[k];
-    const QPointF a(l.From + l.Shift);
-    const QPointF b(l.To + l.Shift);
-    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-    // Places along the line a few pixels apart, from the middle outwards.
-    const double step = length > 6 ? 3.0 / length : 0.5;
-    QRect best;
-    double least = std::numeric_limits<double>::infinity();
-    for (int m = 0;; ++m) {
-      const double t = 0.5 + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
-      if (t < 0 || t > 1) break;
-      const QPointF c = a + (b - a) * t;
-      const QRect r(text::Round(c.x() - l.Size.width() / 2.0), text::Round(c.y() - l.Size.height() / 2.0),
-                    l.Size.width(), l.Size.height());
-      const double covered = Covered(r, k, labels, placed, vertices, bounds);
-      if (covered < least) {
-        least = covered;
-        best = r;
-      }
-      if (covered == 0) break;
+  // The shortest lines first: they have the least room, the long ones many places to go.
+  std::vector<std::size_t> order(labels.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  const auto span = [&](std::size_t k) { return QLineF(labels[k].From, labels[k].To).length(); };
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return span(a) < span(b); });
+  std::vector<QRect> places(labels.size());
+  for (const std::size_t k : order) places[k] = PlaceOne(k, labels, places, vertices, bounds);
+  // A weight left over another or over a vertex looks again with all the others in place.
+  for (int round = 0; round < 3; ++round) {
+    bool moved = false;
+    for (const std::size_t k : order) {
+      if (Hidden(places[k], k, places, vertices) == 0) continue;
+      const QRect again = PlaceOne(k, labels, places, vertices, bounds);
+      moved = moved || again != places[k];
+      places[k] = again;
     }
-    placed.push_back(best);
+    if (!moved) break;
   }
-  return placed;
+  return places;
 }
 
 TGraphP::TGraphP(QWidget* parent) : TNodeContainer(parent) {
