@@ -135,7 +135,9 @@ void TTreeNodeBase::PaintTexts() {
     // variables window writes for it.
     const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
     const QString text = letter && letter->Assigned() && letter->Value() == ' ' ? QString() : NodeData->GetText();
-    c.Font.Height = ShowName ? static_cast<int>(std::lround(0.8 * height())) : height();
+    // Four fifths of the node, named or not: a letter the height of the whole node runs its
+    // descender ("g") out of the round picture.
+    c.Font.Height = static_cast<int>(std::lround(0.8 * height()));
     c.Font.Color = RGB(255, 255, 0);
     c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
   }
