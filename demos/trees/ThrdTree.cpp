@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "demos/trees/ThrdInputDlg.h"
-#include "demos/trees/TreeLayout.h"
 #include "demos/trees/TreeFile.h"
+#include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Errors.h"
