@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/Pointer2.h"
 #include "platform/Pacing.h"
@@ -193,7 +194,7 @@ void TListNode::Paint() {
   const TFont whole = Font;
   if (!next_) {
     const int room = s.W - s.Split - 3;
-    while (Font.Height < -1 && Font.TextWidth(QStringLiteral("^")) > room) ++Font.Height;
+    Font = FitFont(Font, {QStringLiteral("^")}, room);
   }
   TDoubleRect::Paint();
   Font = whole;

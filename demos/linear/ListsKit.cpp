@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "demos/linear/CellText.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "platform/TextRules.h"
 
 // ---------------------------------------------------------------- nodes and text
@@ -387,7 +387,7 @@ void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   c.Font.Style = fsBold;
   c.Font.Height = -std::max(1, 13 * m.u / 10);
   // A long text keeps its last parenthesis: the font shrinks until it fits the view.
-  c.Font.Height = -FittingHeight(c.Font, {listText_}, width() - 12 - 8, -c.Font.Height);
+  c.Font = FitFont(c.Font, {listText_}, width() - 12 - 8);
   const int w = c.TextWidth(listText_) + 8;
   const int h = c.TextHeight(listText_) + 4;
   const int left = 6, top = height() - h - 6;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "demos/linear/CellText.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -71,8 +72,7 @@ TFont TMatrixGraph2Form::CellFont(const TProductLayout& l, int column, const TDe
   // As large as two thirds of the cell's height where the widest text still fits; the plain
   // size where that is larger and fits too.
   font.Height = std::max(plain, cellH * 2 / 3);
-  font.Height = FittingHeight(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - 8, font.Height);
-  return font;
+  return FitFont(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - 8);
 }
 
 void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, TColor fontColor,

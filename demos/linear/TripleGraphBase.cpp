@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "demos/linear/CellText.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -68,7 +69,7 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
   look.Font.Height = h;  // the cell height
   // Every value in one height, the widest fitting its cell, so that none loses its sign or a
   // digit to the cell's edges; a header word wider still fits on its own.
-  look.Font.Height = FittingHeight(look.Font, {text, WidestValue()}, w - 4, h);
+  look.Font = FitFont(look.Font, {text, WidestValue()}, w - 4);
   const QSize size = look.Font.TextExtent(text);
   look.Left = x + (w - size.width()) / 2;
   look.Top = y + (h - size.height()) / 2;

@@ -7,6 +7,7 @@
 #include "demos/search/BTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
@@ -223,7 +224,7 @@ void TBTreeNode::Paint() {
   c.Font.Style = fsBold;
   c.Font.Height = std::max(8, height() * 3 / 4);
   // Two digits fit their cell: narrow cells (a full row of leaves) take a smaller font.
-  while (c.Font.Height > 6 && c.TextWidth(QStringLiteral("99")) > cw - 2) --c.Font.Height;
+  c.Font = FitFont(c.Font, {QStringLiteral("99")}, cw - 2, kAnyHeight, 6);
   c.Font.Color = clBlack;
   c.Brush.Style = bsSolid;
   for (int k = 1; k <= std::min(KeyNum, kMaxKeys); ++k) {
@@ -661,8 +662,6 @@ int TBTreeClass::UnitHeight(int h) {
   // as the third level's staircase still stays below the second level.
   return std::max(h / 20, std::min(kLeastCell, h / 15));
 }
-
-int TBTreeClass::PointerBand() const { return Ratio().Grow(PointerSize); }
 
 void TBTreeClass::ArrangeChildrenOrder() {
   // Nodes stand in preorder among the panel's controls, so a drawing reads from the root

@@ -203,9 +203,6 @@ class TBTreeClass : public TTreeBase {
   // spread down the rest of the area; a unit narrower than the area's thirtieth where the
   // groups would not fit side by side.
   void ArrangeDeep(int base, int w, int h, int depth);
-  // The free band on the left and at the top, room for the pointer marks: PointerSize grown
-  // with the window.
-  int PointerBand() const;
   // The words of the messages ("B-树") and the deepest level a file may hold.
   virtual QString KindName() const { return QStringLiteral("B-树"); }
   virtual int MaxFileLevels() const { return 6; }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "demos/trees/TreeBase.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
@@ -54,14 +55,14 @@ int TNOSTTree::ComputeLayout() {
   // As large as a column pair and a level allow, and never below the kit's size.
   const double column = width() / static_cast<double>(Count + 5);
   const int levels = std::max(MaxDepth, 1);
-  const int level = (height() - Ratio().Grow(PointerSize)) / levels;
+  const int level = (height() - PointerBand()) / levels;
   return std::max(TBinCharTree::ComputeLayout(), std::min(R(column * 1.6), level * 3 / 4));
 }
 
 void TNOSTTree::Arrange() {
   if (Root()) {
     const double column = width() / static_cast<double>(Count + 5);
-    const int band = Ratio().Grow(PointerSize);
+    const int band = PointerBand();
     const int size = ComputeLayout();
     const int levels = std::max(MaxDepth, 1);
     // The last level keeps a quarter of a node clear of the bottom edge.
@@ -128,7 +129,7 @@ void TNOSTForm::FormPaint() {
   const auto underKey = [&](int k, int y, const QString& text) {
     c.Font.Height = fh;
     const int full = c.TextHeight(text);
-    while (c.Font.Height > 6 && c.TextWidth(text) > cw - 4) --c.Font.Height;
+    c.Font = FitFont(c.Font, {text}, cw - 4, kAnyHeight, 6);
     c.TextOut(R(cw * (k + 3.5) - c.TextWidth(text) / 2.0), y + full - c.TextHeight(text), text);
   };
   for (int k = 1; k <= Count; ++k) {

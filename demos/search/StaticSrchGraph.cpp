@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
@@ -66,7 +67,7 @@ void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor
   // in a narrow cell is written smaller rather than cut.
   const QString text(letter);
   c.Font.Height = std::max(h * 7 / 10, 1);
-  while (c.Font.Height > 6 && c.TextWidth(text) > w - 4) --c.Font.Height;
+  c.Font = FitFont(c.Font, {text}, w - 4, kAnyHeight, 6);
   c.TextRect(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 1), x + (w - c.TextWidth(text)) / 2,
              y + (h - c.TextHeight(text)) / 2, text);
 }
@@ -79,7 +80,7 @@ void TStaticSrchForm::DrawLabelBox(int x, TColor textColor, TColor fillColor, TC
   c.Font.Color = textColor;
   // As large as the box's width allows for the caption, centred.
   c.Font.Height = std::max(h * 2 / 5, 1);
-  while (c.Font.Height > 6 && c.TextWidth(caption) > w - 4) --c.Font.Height;
+  c.Font = FitFont(c.Font, {caption}, w - 4, kAnyHeight, 6);
   c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), x + (w - c.TextWidth(caption)) / 2,
              y + (h - c.TextHeight(caption)) / 2, caption);
 }

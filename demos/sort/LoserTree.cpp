@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/Font.h"
@@ -86,8 +87,9 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int 
   for (int p = 0; p <= last; ++p)
     W[p] = std::max(NodeWidth, std::min(roomOf(p), WidthFor(ArialWidth(label(p), LabelFont), p <= n)));
   // Three digits stand clear of the neighbour's.
-  ValueFont = std::max(1, NodeHeight / 3);
-  while (ValueFont > 6 && ArialWidth(QStringLiteral("999"), ValueFont) > colWidth - 6) --ValueFont;
+  ValueFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = std::max(1, NodeHeight / 3)}, {QStringLiteral("999")},
+                      colWidth - 6, kAnyHeight, 6)
+                  .Height;
 }
 
 int TLoserLayout::Y(int position) const {

@@ -5,6 +5,7 @@
 
 #include "demos/sort/SortInputDlg.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
@@ -97,9 +98,7 @@ void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
     c.Font.SetSize(std::max(1, width() / sizeDivisor));
   // A margin inside the frame on either side.
   const int margin = std::max(2, width() / 8);
-  while (std::abs(c.Font.Height) > 1 &&
-         (c.TextHeight(text) > height() - 2 || c.TextWidth(text) > width() - margin))
-    c.Font.Height = c.Font.Height < 0 ? c.Font.Height + 1 : c.Font.Height - 1;
+  c.Font = FitFont(c.Font, {text}, width() - margin, height() - 2);
   c.SetBkMode(TRANSPARENT);
   c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
 }

@@ -114,7 +114,7 @@ void TBoundForm::ShowMemory() {
   if (!shown) return;
   const QSize cell = words_[0]->size();
   const int unit = cell.width() / 5;
-  const TFont font = FitFont(MemFont(Ratio(), 13, clBlack), QStringLiteral("64"), QSize(unit - 4, cell.height() - 4));
+  const TFont font = FitMemFont(MemFont(Ratio(), 13, clBlack), QStringLiteral("64"), QSize(unit - 4, cell.height() - 4));
   // A word lies in an occupied block when the last head or foot up to it is occupied; read so,
   // a picture taken between two steps of a split never walks a stale size.
   bool occupied = false;

@@ -42,7 +42,7 @@ void TBuddyBar::Layout() {
     const int bottom = (b.addr + TBuddyMemory::NodeSize(b.k)) * height() / words_;
     TMemBox* box = blocks_[i];
     box->setGeometry(0, top, width(), std::min(bottom + 1, height()) - top);
-    const TFont font = FitFont(MemFont(r, 11, clBlack), QStringLiteral("64"), QSize(width() - 4, box->height() - 2));
+    const TFont font = FitMemFont(MemFont(r, 11, clBlack), QStringLiteral("64"), QSize(width() - 4, box->height() - 2));
     box->Show(QString::number(b.addr), font, b.used ? clRed : clWhite, clBlack);
     box->show();
   }

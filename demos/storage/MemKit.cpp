@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 
 QString GetString(int n) { return n < 10 ? QStringLiteral(" ") + QString::number(n) : QString::number(n); }
@@ -11,12 +12,8 @@ TFont MemFont(const TDesignRatio& r, int designPixels, TColor color) {
   return r.Font(TFont{.Name = QStringLiteral("Arial"), .Height = -designPixels, .Color = color}, designPixels);
 }
 
-TFont FitFont(TFont font, const QString& widest, QSize room) {
-  constexpr int kLeast = 6;
-  font.Height = -std::max(kLeast, std::min(-font.Height, room.height()));
-  while (-font.Height > kLeast && (font.TextWidth(widest) > room.width() || font.TextHeight(widest) > room.height()))
-    ++font.Height;
-  return font;
+TFont FitMemFont(const TFont& font, const QString& widest, QSize room) {
+  return FitFont(font, {widest}, room.width(), room.height(), 6);
 }
 
 // ---------------------------------------------------------------- TMemBox
@@ -98,8 +95,8 @@ void TMemList::Layout() {
   const int headW = r.Grow(look_.box.width());
   const int boxW = std::max(2, step * look_.box.width() / (look_.box.width() + look_.gap));
   gap_ = step - boxW;
-  const TFont headFont = FitFont(MemFont(r, 14, clBlue), head_, QSize(headW - 4, boxH - 2));
-  const TFont font = FitFont(MemFont(r, 14, clBlue), QStringLiteral("64"), QSize(boxW - 4, boxH - 2));
+  const TFont headFont = FitMemFont(MemFont(r, 14, clBlue), head_, QSize(headW - 4, boxH - 2));
+  const TFont font = FitMemFont(MemFont(r, 14, clBlue), QStringLiteral("64"), QSize(boxW - 4, boxH - 2));
   for (int i = 0; i < static_cast<int>(boxes_.size()); ++i) {
     TMemBox* box = boxes_[static_cast<std::size_t>(i)];
     box->setVisible(i <= count);

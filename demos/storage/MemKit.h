@@ -19,7 +19,7 @@
 // "l"), designPixels high at the design size, scaled by the window's ratio and never smaller.
 TFont MemFont(const TDesignRatio& r, int designPixels, TColor color);
 // font made smaller until widest fits room, but never below 6 pixels.
-TFont FitFont(TFont font, const QString& widest, QSize room);
+TFont FitMemFont(const TFont& font, const QString& widest, QSize room);
 
 class TMemBox : public TCanvasWidget, public TKitControl {
  public:

@@ -69,7 +69,7 @@ void TStoreBase::Layout() {
   cellSize.SetSize(cellH < 8 ? 1 : (cellH - 5) / 2);
   font.Height = std::min(font.Height, cellSize.Height);
   textRoom_ = QSize(cellW - 4, cellH - 2);
-  font_ = FitFont(font, QStringLiteral("begin"), textRoom_);
+  font_ = FitMemFont(font, QStringLiteral("begin"), textRoom_);
   ShowBlocks();
 }
 
@@ -101,7 +101,7 @@ void TStoreBase::ShowBlocks() {
       cell->color = r.color;
       cell->data = texts[col];
       // A long name takes a smaller font rather than lose its ends.
-      cell->font = FitFont(font_, texts[col], textRoom_);
+      cell->font = FitMemFont(font_, texts[col], textRoom_);
       cell->Invalidate();
     }
   }

@@ -1,11 +1,11 @@
 #include "demos/trees/HuffmanTree.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <functional>
 
 #include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 
 std::pair<int, int> HuffmanSelect(const std::vector<THuffNode>& ht, int upTo) {
   // No fixed bound: any weight a 32-bit total allows can be the smallest.
@@ -122,22 +122,6 @@ QString THuffmanTree::DrawingText() const {
   return parts.join(QLatin1Char(' '));
 }
 
-namespace {
-
-// The largest font of at most em pixels (never below least) at which every text is at most
-// width pixels wide.
-TFont FittingFont(TFont font, int em, int least, const QStringList& texts, int width) {
-  for (; em > least; --em) {
-    font.Height = -em;
-    const QFontMetrics fm(font.ToQFont());
-    if (std::all_of(texts.begin(), texts.end(), [&](const QString& t) { return fm.horizontalAdvance(t) <= width; }))
-      return font;
-  }
-  font.Height = -least;
-  return font;
-}
-
-}  // namespace
 
 THuffmanTree::TLayout THuffmanTree::Layout() const {
   TLayout l;
@@ -150,7 +134,8 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const int colW = std::max(1, (w - 2 * margin) / n_);
   QStringList codes;
   for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
-  l.CodeFont = FittingFont(TFont{.Name = QStringLiteral("Arial"), .Color = clBlue}, r.Grow(14), 9, codes, colW * 4 / 5);
+  l.CodeFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -r.Grow(14), .Color = clBlue}, codes, colW * 4 / 5,
+                       kAnyHeight, 9);
   const int codeCell = l.CodeFont.TextHeight(QStringLiteral("0"));
   // The bottom rows: "编码" with the work string, then the leaves' codes in their columns.
   const int rowsTop = h - margin - 2 * codeCell - margin;
@@ -164,8 +149,8 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
   QStringList weights;
   for (std::size_t i = 1; i < nodes_.size(); ++i) weights << QString::number(nodes_[i].link.weight);
-  l.WeightFont = FittingFont(TFont{.Name = QStringLiteral("Arial"), .Color = clBlack}, std::max(12, d * 2 / 5), 9,
-                             weights, colW - r.Grow(8));
+  l.WeightFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(12, d * 2 / 5), .Color = clBlack},
+                         weights, colW - r.Grow(8), kAnyHeight, 9);
 
   l.Centre.assign(nodes_.size(), QPoint());
   l.Node.assign(nodes_.size(), QRect());

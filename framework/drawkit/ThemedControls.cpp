@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/Forms.h"
 
@@ -54,8 +55,7 @@ void TZqStaticText::Paint() {
   // A panel grown more in height than in width would cut its caption off at the sides: the
   // font then shrinks until the caption fits (9 pixels of margin at a justified side).
   const int room = width() - 2 * b - (alignment_ == taCenter ? 0 : 9);
-  while (std::abs(c.Font.Height) > 1 && c.TextWidth(caption_) > room)
-    c.Font.Height += c.Font.Height < 0 ? 1 : -1;
+  c.Font = FitFont(c.Font, {caption_}, room);
   const QSize extent = c.TextExtent(caption_);
   const int y = (height() - extent.height()) / 2;
   int x = (width() - extent.width()) / 2;

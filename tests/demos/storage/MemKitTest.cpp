@@ -45,7 +45,7 @@ TEST_F(MemListRow, ALongListGoesOnInASecondLineInsideTheRowWithoutOverlaps) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
       const QRect r = boxes[i]->geometry();
       EXPECT_TRUE(list_->rect().contains(r)) << client.width() << ": box " << i << " inside the row";
-      const TFont font = FitFont(MemFont(list_->Ratio(), 14, clBlue), QStringLiteral("64"), r.size());
+      const TFont font = FitMemFont(MemFont(list_->Ratio(), 14, clBlue), QStringLiteral("64"), r.size());
       EXPECT_GE(-font.Height, 9) << client.width() << ": box " << i << " readable";
       for (std::size_t j = i + 1; j < boxes.size(); ++j)
         EXPECT_FALSE(r.intersects(boxes[j]->geometry())) << client.width() << ": boxes " << i << " and " << j;
@@ -58,7 +58,7 @@ TEST(MemFont, ShrinksToItsRoomButNeverBelowSixPixels) {
   EXPECT_EQ(large.Height, -28) << "twice the window, twice the text";
   EXPECT_EQ(MemFont(TDesignRatio(QSize(480, 440), QSize(240, 220)), 14, clBlack).Height, -14)
       << "never below its design size";
-  const TFont fitted = FitFont(large, QStringLiteral("64"), QSize(20, 40));
+  const TFont fitted = FitMemFont(large, QStringLiteral("64"), QSize(20, 40));
   EXPECT_LE(fitted.TextWidth(QStringLiteral("64")), 20);
-  EXPECT_EQ(FitFont(large, QStringLiteral("a long name"), QSize(3, 3)).Height, -6);
+  EXPECT_EQ(FitMemFont(large, QStringLiteral("a long name"), QSize(3, 3)).Height, -6);
 }
