@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "demos/search/PanelControls.h"
+#include "framework/drawkit/PanelControls.h"
 #include "framework/drawkit/GraphForm.h"
 
 class TBsTreeClass;

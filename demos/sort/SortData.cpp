@@ -1,7 +1,6 @@
 #include "demos/sort/SortData.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "demos/sort/SortInputDlg.h"
 #include "framework/drawkit/DrawTool.h"

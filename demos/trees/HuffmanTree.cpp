@@ -129,7 +129,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const TDesignRatio r = Ratio();
   const int w = width(), h = height();
   const int margin = r.Grow(4);
-  // One column a leaf across the width; the node keeps the Part's 36 pixels and grows with
+  // One column a leaf across the width; the node keeps its 36 pixels and grows with
   // the window while it leaves room between neighbours and levels.
   const int colW = std::max(1, (w - 2 * margin) / n_);
   QStringList codes;
@@ -179,10 +179,11 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   l.CaptionFont.Color = clNavy;
   for (std::size_t k = 0; k < spots.size(); ++k) l.Texts.push_back({spots[k].Text, plan.Boxes[k], TText::Caption});
   // The code digit of a link beside its middle, on the outer side, above the middle so the
-  // link keeps clear of it: "0" left of a left link, "1" right of a right one. The Part's 30
+  // link keeps clear of it: "0" left of a left link, "1" right of a right one. The design's 30
   // pixels while they fit between the levels.
-  l.LabelFont = TFont{.Name = QStringLiteral("Arial"), .Height = -30, .Style = fsBold};
-  l.LabelFont.Height = -std::clamp(rowH / 2 - d / 2 - 2, 12, std::max(30, r.Grow(30) * 2 / 3));
+  l.LabelFont = TFont{.Name = QStringLiteral("Arial"),
+                      .Height = -std::clamp(rowH / 2 - d / 2 - 2, 12, std::max(30, r.Grow(30) * 2 / 3)),
+                      .Style = fsBold};
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const TNode& node = nodes_[i];
     const int p = node.link.parent;

@@ -1,15 +1,11 @@
 #include "demos/trees/ThrdInDelGraphForm.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
-#include "platform/Forms.h"
 #include "platform/PacedTimer.h"
 
 const QStringList TThrdInDelGraphForm::AlgoInsert = {
@@ -71,7 +67,7 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Panel1->setGeometry(0, 281, 274, 73);
   ChEdit = new TEdit(Panel1);
   ChEdit->setObjectName(QStringLiteral("ChEdit"));
-  ChEdit->setGeometry(7, 7, 33, 21);
+  panelControls_.Add(ChEdit, QRect(7, 7, 33, 21), TFont{.Height = -13});
   ChEdit->OnKeyPress = [](QChar& key) {
     key = key.toUpper();
     if (!CheckWestern(QString(key))) key = QChar();
@@ -83,43 +79,31 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   });
   InsertBtn = TreeDlgButton(Panel1, "InsertBtn", QStringLiteral("插入"), 72, 7, 60, 26);
   InsertBtn->setIcon(TwoImageGlyph("thrdinsert.bmp"));
+  panelControls_.Add(InsertBtn, InsertBtn->geometry(), TFont{.Height = -12});
   InsertBtn->setEnabled(false);
   InsertBtn->OnClick = [this] {
     if (OnInsert) OnInsert();
   };
   DeleteBtn = TreeDlgButton(Panel1, "DeleteBtn", QStringLiteral("删除"), 169, 7, 61, 26);
   DeleteBtn->setIcon(TwoImageGlyph("thrddelete.bmp"));
+  panelControls_.Add(DeleteBtn, DeleteBtn->geometry(), TFont{.Height = -12});
   DeleteBtn->OnClick = [this] {
     if (OnDelete) OnDelete();
   };
   Status = new TEdit(Panel1);
   Status->setObjectName(QStringLiteral("Status"));
-  Status->setGeometry(7, 39, 260, 28);
   Status->OnKeyPress = [](QChar& key) { key = QChar(); };
-  ApplyFont(*Status, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});
+  // The status line spans the panel.
+  panelControls_.AddStretched(Status, QRect(7, 39, 260, 28), 7,
+                              TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});
   ScrollTimer = new TPacedTimer(400, this);
   ScrollTimer->OnTimer = [this] { ScrollTimerTimer(); };
 }
 
 void TThrdInDelGraphForm::FormResize() {
-  // The panel keeps to the bottom; on a larger window it and its controls grow together (by
-  // the smaller ratio, within an eighth of the window's height), the status line following
-  // the panel's width.
-  const TDesignRatio r = Ratio();
-  const double s = std::max(1.0, std::min(r.Min(), height() / 8.0 / 73));
-  const auto at = [s](int v) { return static_cast<int>(std::lround(v * s)); };
-  const int panelHeight = at(73);
-  Panel1->setGeometry(0, height() - panelHeight, width(), panelHeight);
-  ChEdit->setGeometry(at(7), at(7), at(33), at(21));
-  InsertBtn->setGeometry(at(72), at(7), at(60), at(26));
-  DeleteBtn->setGeometry(at(169), at(7), at(61), at(26));
-  Status->setGeometry(at(7), at(39), width() - at(14), at(28));
-  ApplyFont(*ChEdit, TFont{.Height = -at(13)});
-  for (TButton* b : {InsertBtn, DeleteBtn}) {
-    b->setFont(TFont{.Height = -at(12)}.ToQFont());
-    b->setIconSize(QSize(at(16), at(16)));
-  }
-  ApplyFont(*Status, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -at(16), .Color = clRed});
+  // The panel keeps to the bottom, its share of the height as the tree keeps its own; its
+  // controls grow with the window and the status line follows its width.
+  panelControls_.ApplyAtBottom(*Panel1, 73, Ratio(), size());
   TGraphForm::FormResize();
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/PanelControls.h"
 
 class TButton;
 class TEdit;
@@ -53,4 +54,6 @@ class TThrdInDelGraphForm : public TGraphForm {
 
  private:
   void ScrollTimerTimer();
+
+  TPanelControls panelControls_;
 };

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPaintEvent>
-#include <cstdlib>
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"

@@ -1,4 +1,4 @@
-#include "demos/search/PanelControls.h"
+#include "framework/drawkit/PanelControls.h"
 
 #include <QAbstractButton>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
-// The controls of a search tree window's bottom panel (the key edit, the operation buttons,
-// the status line). They grow with the window by the smaller of its two ratios (never below
-// their design size), so a button keeps its shape and its text grows with it.
+// The controls of a drawing window's bottom panel (a key edit, operation buttons, a status
+// line). They grow with the window by the smaller of its two ratios (never below their
+// design size), so a button keeps its shape and its text grows with it.
 #include <QRect>
 #include <QSize>
 #include <vector>
