@@ -585,11 +585,7 @@ void TBTreeClass::Arrange() {
 }
 
 void TBTreeClass::AfterPlacing(int base, int w, int h, int /*unitWidth*/) {
-  int depth = 0;
-  Root()->ForEach([&depth](TTreeNodeBase& node) {
-    depth = std::max(depth, node.stair);
-    return true;
-  });
+  const int depth = DeepestLevel();
   if (depth >= 4) {
     ArrangeDeep(base, w, h, depth);
     return;

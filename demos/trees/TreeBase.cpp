@@ -366,6 +366,16 @@ void TTreeBase::ComputeLevels() {
   });
 }
 
+int TTreeBase::DeepestLevel() const {
+  int deepest = 0;
+  if (root_)
+    root_->ForEach([&deepest](TTreeNodeBase& node) {
+      deepest = std::max(deepest, node.stair);
+      return true;
+    });
+  return deepest;
+}
+
 // ---------------------------------------------------------------- TBinTree
 
 TBinTree::TBinTree(QWidget* parent) : TTreeBase(parent), NodeClass(TNodeClass::Of<TBinCharTreeNode>()) {
@@ -388,13 +398,7 @@ int TBinTree::ComputeLayout() {
   const int h = height() - PointerSize;
   // Nodes of one level stand apart by the width over its number of places: a tree that has not
   // reached its last level yet sizes its nodes for its own lowest level, not the last one.
-  int depth = 1;
-  if (root_)
-    root_->ForEach([&depth](TTreeNodeBase& node) {
-      depth = std::max(depth, node.stair);
-      return true;
-    });
-  const int a = (w / Pow2(std::clamp(depth, 1, std::max(MaxDepth, 1)) - 1)) * 3 / 4;
+  const int a = (w / Pow2(std::clamp(DeepestLevel(), 1, std::max(MaxDepth, 1)) - 1)) * 3 / 4;
   const int b = (h / std::max(MaxDepth, 1)) * 3 / 5;
   return a < b ? a : b;
 }

@@ -214,6 +214,8 @@ class TTreeBase : public TNodeContainer {
   int NodeCounter = 1;
   // The root on level 1, every other node one below its parent.
   void ComputeLevels();
+  // The level of the lowest node (stair), 0 for an empty tree.
+  int DeepestLevel() const;
 
   // The node width and height for the present size; 0 here.
   virtual int ComputeLayout() { return 0; }
