@@ -1,5 +1,7 @@
 #include "demos/search/MBTree.h"
 
+#include <climits>
+
 #include "demos/search/BTreeClass.h"
 #include "demos/search/BTreeGrfForm.h"
 #include "demos/trees/TreeFile.h"
@@ -210,6 +212,17 @@ bool TBTreeDemoBase::InsertStep() {
   return Go(5, QStringLiteral("分裂节点Ｐ"));
 }
 
+void TBTreeDemoBase::KeepSplitInside(std::initializer_list<TBTreeNode*> row) {
+  int left = INT_MAX, right = INT_MIN;
+  for (const TBTreeNode* node : row) {
+    left = std::min(left, node->x());
+    right = std::max(right, node->x() + node->width());
+  }
+  const int shift = std::min(right - Tree().width(), left);
+  if (shift <= 0) return;
+  for (TBTreeNode* node : row) node->move(node->x() - shift, node->y());
+}
+
 void TBTreeDemoBase::MoveUpAfterSplit() {
   TBTreeGraphForm& f = *graphForm_;
   Q = P;
@@ -343,6 +356,7 @@ void TMBTree::SplitStep() {
   XNode->setGeometry(0, P->y(), P->width() / std::max(P->KeyNum, 1), P->height());
   XNode->move(P->x() + P->width() + XNode->width() / 2, P->y());
   AP->move(XNode->x() + XNode->width() + AP->width() / 2, XNode->y());
+  KeepSplitInside({P, XNode, AP});
   AP->show();
   Mark(f.ap, AP);
   XNode->show();

@@ -9,6 +9,7 @@
 // idle and running states around an operation and the deletion's repair steps.
 #include <QByteArray>
 #include <array>
+#include <initializer_list>
 #include <memory>
 
 #include "framework/engine/AlgoDemo.h"
@@ -75,6 +76,9 @@ class TBTreeDemoBase : public TAlgoDemo {
   bool FindInsertPlace(int newRootState, const QString& newRootStatus);
   // X into P (state 4): the tree may refuse it; a node of five keys splits next.
   bool InsertStep();
+  // The pieces of a split node standing side by side, left to right, move left together as far
+  // as their row runs past the panel's right edge (never past its left edge).
+  void KeepSplitInside(std::initializer_list<TBTreeNode*> row);
   // After a split: Q is the lower half, AP the upper; P becomes Q's parent, where X goes next.
   void MoveUpAfterSplit();
   // After a split: X goes into P next (4), or a new root over the halves (6) when there is
