@@ -4,6 +4,7 @@
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/StatusLine.h"
 #include "framework/drawkit/WesternText.h"
 #include "platform/Bitmap.h"
 #include "platform/PacedTimer.h"
@@ -90,7 +91,7 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   DeleteBtn->OnClick = [this] {
     if (OnDelete) OnDelete();
   };
-  Status = new TEdit(Panel1);
+  Status = new TStatusLine(Panel1);
   Status->setObjectName(QStringLiteral("Status"));
   Status->OnKeyPress = [](QChar& key) { key = QChar(); };
   // The status line spans the panel.
@@ -110,13 +111,15 @@ void TThrdInDelGraphForm::FormResize() {
 void TThrdInDelGraphForm::SetStatus(const QString& text, bool scroll) {
   ScrollTimer->Stop();
   StatusText = text;
-  Status->setText(text);
+  // The whole instruction is in view when it appears.
+  panelControls_.ShowWhole(*Status, text);
   if (scroll) ScrollTimer->Start();
 }
 
 void TThrdInDelGraphForm::ScrollTimerTimer() {
   const QString shown = Status->text();
   Status->setText(shown.isEmpty() ? StatusText : shown.mid(1));
+  Status->setCursorPosition(0);
 }
 
 void TThrdInDelGraphForm::TreeNodeClick(TTreeNodeBase& node) {

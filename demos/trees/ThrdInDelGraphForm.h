@@ -14,6 +14,7 @@ class TEdit;
 class TPacedTimer;
 class TPanel;
 class TPointer2;
+class TStatusLine;
 class TThrdTree;
 class TTreeNodeBase;
 
@@ -34,7 +35,7 @@ class TThrdInDelGraphForm : public TGraphForm {
   TEdit* ChEdit;
   TButton* InsertBtn;
   TButton* DeleteBtn;
-  TEdit* Status;
+  TStatusLine* Status;
   TPacedTimer* ScrollTimer;  // stands still under scripts, so the status reads the same
 
   bool ClicksLocked = true;  // node clicks are taken only while an operation waits for one

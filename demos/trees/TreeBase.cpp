@@ -446,13 +446,20 @@ void TBinTree::PlacePointers() {
     auto* pointer = dynamic_cast<TPointer2*>(child);
     if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
     pointer->Reposition();
-    for (bool moved = true; moved;) {
-      moved = false;
-      for (const TPointer2* other : placed)
-        if (other->geometry().intersects(pointer->geometry()) && other->y() == pointer->y()) {
-          pointer->move(other->x() + other->width(), pointer->y());
-          moved = true;
-        }
+    // Heads on one row stand side by side: a later one steps right of those in its way, or,
+    // where that would take it past the panel's right edge, left of them.
+    const QPoint natural = pointer->pos();
+    for (int step : {1, -1}) {
+      pointer->move(natural);
+      for (bool moved = true; moved;) {
+        moved = false;
+        for (const TPointer2* other : placed)
+          if (other->geometry().intersects(pointer->geometry()) && other->y() == pointer->y()) {
+            pointer->move(step > 0 ? other->x() + other->width() : other->x() - pointer->width(), pointer->y());
+            moved = true;
+          }
+      }
+      if (pointer->x() + pointer->width() <= width()) break;
     }
     placed.push_back(pointer);
   }

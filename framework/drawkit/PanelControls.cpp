@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/drawkit/FitFont.h"
+#include "framework/drawkit/StatusLine.h"
 #include "platform/Forms.h"
 
 namespace {
@@ -22,7 +24,7 @@ QRect Grown(const TDesignRatio& r, const QRect& design) {
 }  // namespace
 
 void TPanelControls::Add(QWidget* control, const QRect& design, const TFont& font) {
-  entries_.push_back({control, design, font, -1});
+  entries_.push_back({control, design, font, -1, false, QString(), 13});
   control->setGeometry(design);
   SetFont(*control, font);
 }
@@ -33,11 +35,13 @@ void TPanelControls::AddStretched(QWidget* control, const QRect& design, int rig
 }
 
 void TPanelControls::Apply(const TDesignRatio& r, int panelWidth) const {
+  ratio_ = r;
   for (const Entry& e : entries_) {
     QRect bounds = Grown(r, e.design);
     if (e.rightMargin >= 0) bounds.setRight(panelWidth - r.Grow(e.rightMargin) - 1);
     e.control->setGeometry(bounds);
     SetFont(*e.control, r.Font(e.font, std::abs(e.font.Height)));
+    if (e.whole) FitWhole(e, r);
     if (auto* button = qobject_cast<QAbstractButton*>(e.control); button && !button->icon().isNull())
       button->setIconSize(QSize(r.Grow(16), r.Grow(16)));
   }
@@ -47,4 +51,23 @@ void TPanelControls::ApplyAtBottom(QWidget& panel, int designHeight, const TDesi
   const int height = std::max(r.Y(designHeight), r.Grow(designHeight));
   panel.setGeometry(0, window.height() - height, window.width(), height);
   Apply(r, window.width());
+}
+
+void TPanelControls::ShowWhole(TStatusLine& edit, const QString& text, int least) {
+  edit.setText(text);
+  for (Entry& e : entries_) {
+    if (e.control != &edit) continue;
+    e.whole = true;
+    e.text = text;
+    e.least = least;
+    FitWhole(e, ratio_);
+  }
+}
+
+void TPanelControls::FitWhole(const Entry& e, const TDesignRatio& r) const {
+  auto& edit = static_cast<TStatusLine&>(*e.control);
+  const int room = edit.TextRoom();
+  const TFont grown = r.Font(e.font, std::abs(e.font.Height));
+  ApplyFont(edit, FitFont(grown, {e.text}, room, kAnyHeight, std::min(e.least, std::abs(grown.Height))));
+  edit.setCursorPosition(0);
 }
