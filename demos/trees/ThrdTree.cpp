@@ -191,12 +191,10 @@ void TThrdTreeNode::PaintTexts() {
 void TThrdTreeNode::DrawLeftThread(TCanvas& canvas, TColor color) const { DrawThread(canvas, color, true); }
 void TThrdTreeNode::DrawRightThread(TCanvas& canvas, TColor color) const { DrawThread(canvas, color, false); }
 
-void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
+std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const TBinTreeNode* target = left ? LeftChild : RightChild;
-  if (!IsNodeOf(Tree(), target)) return;
+  if (!IsNodeOf(Tree(), target)) return {};
   const TDesignRatio r = Tree().Ratio();
-  canvas.Pen.Color = color;
-  canvas.Pen.Width = r.Text(1, 2);
   const int out = left ? -1 : 1;  // the side the thread leaves on
   const int x = left ? this->x() : this->x() + width();
   const int tx = left ? target->x() : target->x() + target->width();
@@ -205,22 +203,30 @@ void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
   if (target == this) {
     // Up no further than the panel's top allows.
     const int up = std::clamp(top - 2, 4, loop);
-    canvas.MoveTo(x, top);
-    canvas.LineTo(x, top - up);
-    canvas.LineTo(x + loop * out, top - up);
-    canvas.LineTo(x + loop * out, top + height() / 2);
-    DrawThinArrow(canvas, x + loop * out, top + height() / 2, x, top + height() / 2, color);
-  } else if (target->stair < stair) {
-    DrawThinArrow(canvas, x, top, tx, target->y() + target->height(), color);
-  } else if (target->stair > stair) {
-    DrawThinArrow(canvas, x, bottom, tx, target->y(), color);
-  } else {
-    const std::vector<QPoint> path = RowThreadPath(geometry(), target->geometry(), left, bracket, 2);
-    canvas.MoveTo(path[0].x(), path[0].y());
-    for (std::size_t i = 1; i + 1 < path.size(); ++i) canvas.LineTo(path[i].x(), path[i].y());
-    const QPoint& from = path[path.size() - 2];
-    DrawThinArrow(canvas, from.x(), from.y(), path.back().x(), path.back().y(), color);
+    return {{x, top}, {x, top - up}, {x + loop * out, top - up}, {x + loop * out, top + height() / 2},
+            {x, top + height() / 2}};
   }
+  if (target->stair == stair) return RowThreadPath(geometry(), target->geometry(), left, bracket, 2);
+  // Between rows: straight, unless that would pass through another node's box.
+  std::vector<QRect> others;
+  for (const QObject* child : Tree().children()) {
+    const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+    if (node && node != this && node != target && !node->isHidden()) others.push_back(node->geometry());
+  }
+  const QPoint from(x, target->stair < stair ? top : bottom);
+  const QPoint to(tx, target->stair < stair ? target->y() + target->height() : target->y());
+  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(3));
+}
+
+void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
+  const std::vector<QPoint> path = ThreadPath(left);
+  if (path.size() < 2) return;
+  canvas.Pen.Color = color;
+  canvas.Pen.Width = Tree().Ratio().Text(1, 2);
+  canvas.MoveTo(path[0].x(), path[0].y());
+  for (std::size_t i = 1; i + 1 < path.size(); ++i) canvas.LineTo(path[i].x(), path[i].y());
+  const QPoint& from = path[path.size() - 2];
+  DrawThinArrow(canvas, from.x(), from.y(), path.back().x(), path.back().y(), color);
 }
 
 // ---------------------------------------------------------------- TThrdTree
@@ -345,6 +351,26 @@ TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }
 int TThrdTree::BottomMargin() const {
   const TDesignRatio r = Ratio();
   return r.Grow(10) + r.Text(1, 2) + 1;  // the bracket's depth and its pen
+}
+
+QString TThrdTree::DrawingText() const {
+  QStringList threads;
+  for (const QObject* child : children()) {
+    const auto* node = dynamic_cast<const TThrdTreeNode*>(child);
+    if (!node || node->isHidden()) continue;
+    for (const bool left : {true, false}) {
+      if ((left ? node->ltag : node->rtag) != 1) continue;
+      const std::vector<QPoint> path = node->ThreadPath(left);
+      if (path.empty()) continue;
+      const QWidget* target = left ? node->LeftChild : node->RightChild;
+      QStringList points;
+      for (const QPoint& p : path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+      threads << QStringLiteral("%1 %2 %3: %4")
+                     .arg(node->objectName(), left ? QStringLiteral("left") : QStringLiteral("right"),
+                          target->objectName(), points.join(' '));
+    }
+  }
+  return threads.join(QStringLiteral(" | "));
 }
 
 TRecordCheck TThrdTree::FileCheck() const {

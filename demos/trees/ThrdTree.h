@@ -28,6 +28,9 @@ class TThrdTreeNode : public TBinCharTreeNode {
   void InOrderThread(TThrdTreeNode*& pre);
   void DrawLeftThread(TCanvas& canvas, TColor color) const;
   void DrawRightThread(TCanvas& canvas, TColor color) const;
+  // The way the left (right) thread is drawn, its last leg the arrow; empty while the link
+  // leads to no node of the tree.
+  std::vector<QPoint> ThreadPath(bool left) const;
 
   // From a threaded node: value, caption and the real subtree, unthreaded.
   void Assign(const TBinCharTreeNode& source) override;
@@ -105,6 +108,12 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   void Paint() override;
   // Room under the last level for the threads that bend below a node.
   int BottomMargin() const override;
+ public:
+  // In words, every thread drawn: "Node11 right Node3: 530,285 530,262 400,262 400,200",
+  // one after another, " | " between them.
+  QString DrawingText() const override;
+
+ protected:
   TBinTreeNode* NewFullTreeNode() override;
   // A record whose tags are not 0 is refused: saved trees are never threaded.
   TRecordCheck FileCheck() const override;

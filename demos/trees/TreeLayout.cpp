@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <climits>
 #include <functional>
+#include <queue>
 
 TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Height = -em, .Style = fsBold, .Color = clBlack}; }
 
@@ -123,6 +125,136 @@ std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool l
   }
   const int over = std::max(ceiling, std::min(node.top(), target.top()) - depth);
   return {{from, node.top()}, {from, over}, {to, over}, {to, target.top()}};
+}
+
+bool SegmentCrosses(QPoint a, QPoint b, const QRect& box) {
+  // Liang-Barsky clipping against the open box: what is left of the segment inside it.
+  const double x0 = a.x(), y0 = a.y(), dx = b.x() - a.x(), dy = b.y() - a.y();
+  const double left = box.left(), right = box.left() + box.width(), top = box.top(), bottom = box.top() + box.height();
+  double t0 = 0, t1 = 1;
+  const auto clip = [&](double p, double q) {
+    if (p == 0) return q > 0;  // parallel: inside this bound only when strictly within it
+    const double t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    return true;
+  };
+  if (!clip(-dx, x0 - left) || !clip(dx, right - x0) || !clip(-dy, y0 - top) || !clip(dy, bottom - y0)) return false;
+  if (t0 >= t1) return false;
+  // A piece that only runs along an edge, or touches a corner, is no crossing: test its middle.
+  const double tm = (t0 + t1) / 2, mx = x0 + dx * tm, my = y0 + dy * tm;
+  return mx > left && mx < right && my > top && my < bottom;
+}
+
+std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
+                                    int lane) {
+  const auto clear = [&](QPoint a, QPoint b) {
+    return std::none_of(others.begin(), others.end(), [&](const QRect& box) { return SegmentCrosses(a, b, box); });
+  };
+  if (from.y() == to.y() || clear(from, to)) return {from, to};
+  const int down = to.y() > from.y() ? 1 : -1;
+  // The rows the boxes stand in, merged where they overlap, and the gaps between them.
+  std::vector<std::pair<int, int>> rows;
+  for (const QRect& box : others) rows.emplace_back(box.top(), box.top() + box.height());
+  rows.emplace_back(std::min(from.y(), to.y()), std::min(from.y(), to.y()));
+  rows.emplace_back(std::max(from.y(), to.y()), std::max(from.y(), to.y()));
+  std::sort(rows.begin(), rows.end());
+  std::vector<std::pair<int, int>> merged;
+  for (const auto& r : rows) {
+    if (!merged.empty() && r.first <= merged.back().second) merged.back().second = std::max(merged.back().second, r.second);
+    else merged.push_back(r);
+  }
+  std::vector<int> ys{from.y(), to.y()};
+  const int lo = std::min(from.y(), to.y()), hi = std::max(from.y(), to.y());
+  for (std::size_t i = 0; i + 1 < merged.size(); ++i) {
+    const int gapTop = merged[i].second, gapBottom = merged[i + 1].first;
+    if (gapBottom < lo || gapTop > hi) continue;
+    const int mid = (gapTop + gapBottom) / 2;
+    ys.push_back(std::clamp(mid + lane, gapTop + 1, std::max(gapTop + 1, gapBottom - 1)));
+  }
+  // Upright legs run through the corners, or just beside a box.
+  std::vector<int> xs{from.x(), to.x()};
+  const int beside = 4;
+  for (const QRect& box : others) {
+    for (const int x : {box.left() - beside, box.left() + box.width() + beside})
+      if (x > area.left() && x < area.left() + area.width() - 1) xs.push_back(x);
+  }
+  std::sort(xs.begin(), xs.end());
+  xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+  const int nx = static_cast<int>(xs.size()), ny = static_cast<int>(ys.size());
+  const auto index = [&](int v, const std::vector<int>& in) {
+    return static_cast<int>(std::lower_bound(in.begin(), in.end(), v) - in.begin());
+  };
+  const int sx = index(from.x(), xs), sy = index(from.y(), ys), tx = index(to.x(), xs), ty = index(to.y(), ys);
+  // The cheapest way over the grid of those lines, a bend costing as much as a long leg;
+  // states are a grid point and whether the leg that reached it was upright.
+  const int bend = 4 * (hi - lo) + 200;
+  const auto state = [&](int ix, int iy, bool upright) { return ((iy * nx) + ix) * 2 + (upright ? 1 : 0); };
+  std::vector<long long> cost(static_cast<std::size_t>(nx * ny * 2), LLONG_MAX);
+  std::vector<int> previous(cost.size(), -1);
+  using Entry = std::pair<long long, int>;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+  // The first leg leaves the node upright, away from it.
+  if (const int first = sy + down; first >= 0 && first < ny && clear(from, {from.x(), ys[first]})) {
+    const int s = state(sx, first, true);
+    cost[s] = std::abs(ys[first] - from.y());
+    previous[s] = -2;
+    open.push({cost[s], s});
+  }
+  int reached = -1;
+  while (!open.empty()) {
+    const auto [c, s] = open.top();
+    open.pop();
+    if (c != cost[s]) continue;
+    const bool upright = s % 2 == 1;
+    const int ix = (s / 2) % nx, iy = (s / 2) / nx;
+    if (ix == tx && iy == ty) {
+      if (upright) {
+        reached = s;
+        break;
+      }
+      continue;
+    }
+    const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& st : steps) {
+      const int jx = ix + st[0], jy = iy + st[1];
+      if (jx < 0 || jx >= nx || jy < 0 || jy >= ny) continue;
+      const QPoint a(xs[ix], ys[iy]), b(xs[jx], ys[jy]);
+      // The path stays between the two corners' rows and never runs back through a corner.
+      if (b.y() < lo || b.y() > hi) continue;
+      // Across only in a gap between rows, never along the corners' own rows.
+      if (st[1] == 0 && (iy == sy || iy == ty)) continue;
+      if ((jx == sx && jy == sy) || !clear(a, b)) continue;
+      const bool up = st[1] != 0;
+      const int t = state(jx, jy, up);
+      // Of two ways alike, the one running across nearer the thread's own node.
+      const long long across = up ? 0 : std::abs(b.x() - a.x()) * (1 + std::abs(a.y() - from.y()) / 64);
+      const long long next = c + across + std::abs(b.y() - a.y()) + (up != upright ? bend : 0);
+      if (next < cost[t]) {
+        cost[t] = next;
+        previous[t] = s;
+        open.push({next, t});
+      }
+    }
+  }
+  if (reached < 0) return {from, to};
+  std::vector<QPoint> path;
+  for (int s = reached; s >= 0; s = previous[s]) path.emplace_back(xs[(s / 2) % nx], ys[(s / 2) / nx]);
+  path.push_back(from);
+  std::reverse(path.begin(), path.end());
+  // Points where the way goes straight on are no bends.
+  std::vector<QPoint> bends{path.front()};
+  for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+    const QPoint& a = bends.back();
+    const QPoint& b = path[i];
+    const QPoint& c = path[i + 1];
+    if ((a.x() == b.x() && b.x() == c.x()) || (a.y() == b.y() && b.y() == c.y())) continue;
+    bends.push_back(b);
+  }
+  bends.push_back(path.back());
+  return bends;
 }
 
 std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent) {

@@ -46,6 +46,22 @@ TFont CaptionFont(int em);
 // nodes it rises no higher than ceiling.
 std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling = 0);
 
+// The path of a thread from a corner of one node (from, on the node's top edge when the target
+// stands higher, on its bottom edge when lower) to the facing corner of a node on another row
+// (to), the last leg its arrow: the straight line when it meets none of the other nodes' boxes;
+// otherwise legs along the gaps between the rows and beside the boxes, leaving the node
+// upright away from it and coming upright into the target's corner, with as few bends as it
+// can, so that the thread plainly starts at its own node and crosses no other; of two ways alike
+// the one running across nearer its own node. Every leg stays inside area. lane shifts the legs
+// along the gaps (threads of the two sides keep apart there). Without any clear way: the
+// straight line.
+std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
+                                    int lane = 0);
+
+// Whether the straight segment from a to b passes through the inside of box (touching an
+// edge or a corner does not count).
+bool SegmentCrosses(QPoint a, QPoint b, const QRect& box);
+
 // Inorder ranks for the compact layout: parents[i] is the index of node i's parent (-1 for the
 // root) and leftOfParent[i] whether it hangs on the left; the answer is node i's column.
 std::vector<int> InorderColumns(const std::vector<int>& parents, const std::vector<bool>& leftOfParent);

@@ -106,3 +106,97 @@ TEST(RowThreads, NeighboursThreadingToEachOtherPassOverAndUnderWithoutMeeting) {
 }
 
 }  // namespace
+
+namespace {
+
+// The boxes of a full tree of four levels laid out as a threaded tree lays them out: each
+// level's nodes centred in equal shares of the width, all as wide as five sixths of a share of
+// the last level.
+std::vector<std::vector<QRect>> FullTreeRows(int width, int nodeHeight, int step) {
+  const int nodeWidth = width / 8 * 5 / 6;
+  std::vector<std::vector<QRect>> rows;
+  for (int level = 0; level < 4; ++level) {
+    std::vector<QRect> row;
+    const int count = 1 << level;
+    for (int k = 0; k < count; ++k) {
+      const int centre = (2 * k + 1) * width / (2 * count);
+      row.emplace_back(centre - nodeWidth / 2, 40 + level * step, nodeWidth, nodeHeight);
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+QPoint TopCorner(const QRect& r, bool left) { return {left ? r.left() : r.left() + r.width(), r.top()}; }
+QPoint BottomCorner(const QRect& r, bool left) { return {left ? r.left() : r.left() + r.width(), r.top() + r.height()}; }
+
+}  // namespace
+
+TEST(LevelThreadPath, ThreadsBetweenRowsCrossNoOtherNodeAndLeaveTheirOwnUpright) {
+  const auto rows = FullTreeRows(560, 38, 104);
+  std::vector<QRect> all;
+  for (const auto& row : rows) all.insert(all.end(), row.begin(), row.end());
+  int routed = 0;
+  // Every node to every node at least two rows up or down, from either side.
+  for (std::size_t a = 0; a < rows.size(); ++a) {
+    for (std::size_t b = 0; b < rows.size(); ++b) {
+      if (a == b) continue;
+      for (const QRect& source : rows[a]) {
+        for (const QRect& target : rows[b]) {
+          for (const bool left : {true, false}) {
+            const bool up = b < a;
+            const QPoint from = up ? TopCorner(source, left) : BottomCorner(source, left);
+            const QPoint to = up ? BottomCorner(target, left) : TopCorner(target, left);
+            std::vector<QRect> others;
+            for (const QRect& r : all)
+              if (r != source && r != target) others.push_back(r);
+            const std::vector<QPoint> path = LevelThreadPath(from, to, others, QRect(0, 0, 560, 500), left ? -3 : 3);
+            ASSERT_GE(path.size(), 2u);
+            EXPECT_EQ(path.front(), from);
+            EXPECT_EQ(path.back(), to);
+            for (std::size_t i = 0; i + 1 < path.size(); ++i)
+              for (const QRect& r : others)
+                ASSERT_FALSE(SegmentCrosses(path[i], path[i + 1], r))
+                    << "a thread from row " << a << " to row " << b << " crosses a node at " << r.x() << "," << r.y();
+            if (path.size() == 2) continue;
+            ++routed;
+            EXPECT_EQ(path[1].x(), from.x()) << "a bent thread leaves its node upright";
+            EXPECT_EQ(path[1].y() < from.y(), up) << "away from the node";
+            EXPECT_EQ(path[path.size() - 2].x(), to.x()) << "and comes upright into the target's corner";
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(routed, 0) << "some straight threads of a full tree do cross a node";
+  // K's right thread to C in preorder: straight it would pass through F.
+  const QRect k = rows[3][3], c = rows[1][1], f = rows[2][2];
+  EXPECT_TRUE(SegmentCrosses(TopCorner(k, false), BottomCorner(c, false), f));
+  std::vector<QRect> others;
+  for (const QRect& r : all)
+    if (r != k && r != c) others.push_back(r);
+  const std::vector<QPoint> kc = LevelThreadPath(TopCorner(k, false), BottomCorner(c, false), others, QRect(0, 0, 560, 500));
+  ASSERT_EQ(kc.size(), 4u);
+  EXPECT_LT(kc[1].y(), k.top());
+  EXPECT_GT(kc[1].y(), rows[2][0].bottom()) << "of two ways alike it runs across just above its own row";
+}
+
+TEST(LevelThreadPath, StraightWhereNothingStandsInTheWayOrNoWayIsClear) {
+  const QPoint from(100, 300), to(200, 100);
+  EXPECT_EQ(LevelThreadPath(from, to, {QRect(300, 150, 50, 30)}, QRect(0, 0, 400, 400)), (std::vector<QPoint>{from, to}));
+  // A wall across the whole panel between the rows: no way round it inside the panel, so the
+  // straight line stays.
+  EXPECT_EQ(LevelThreadPath(from, to, {QRect(-10, 190, 420, 30)}, QRect(0, 0, 400, 400)),
+            (std::vector<QPoint>{from, to}));
+}
+
+TEST(SegmentCrosses, OnlyTheInsideOfABoxCounts) {
+  const QRect box(10, 10, 20, 20);  // x 10..30, y 10..30
+  EXPECT_TRUE(SegmentCrosses({0, 0}, {40, 40}, box));
+  EXPECT_FALSE(SegmentCrosses({10, 0}, {10, 40}, box)) << "along the left edge";
+  EXPECT_FALSE(SegmentCrosses({0, 30}, {40, 30}, box)) << "along the bottom edge";
+  EXPECT_FALSE(SegmentCrosses({0, 20}, {10, 10}, box)) << "ending on a corner";
+  EXPECT_FALSE(SegmentCrosses({0, 40}, {40, 0}, QRect(10, 10, 10, 10))) << "passing outside, beside a corner";
+  EXPECT_TRUE(SegmentCrosses({20, 20}, {20, 20}, box)) << "a point inside";
+  EXPECT_FALSE(SegmentCrosses({20, 0}, {20, 9}, box)) << "stopping short of it";
+}
