@@ -104,7 +104,7 @@ void TStoreBase::ShowBlocks() {
       cell->color = r.color;
       cell->data = texts[col];
       // A long name takes a smaller font rather than lose its ends.
-      cell->font = FitMemFont(font_, texts[col], textRoom_);
+      cell->font = FitMemFont(font_, texts[col], textRoom_, 6);
       cell->Invalidate();
     }
   }
