@@ -227,7 +227,7 @@ void CentreOn(QWidget& window, const QWidget* owner) {
 }
 
 // Lets the window handle its show event first (sizing itself), then centres it before the
-// window system maps it.
+// window system maps it, unless it has moved itself meanwhile.
 class CentreWhenShown final : public QObject {
  public:
   CentreWhenShown(QWidget& window, QWidget* owner) : QObject(&window), owner_(owner) {
@@ -239,8 +239,10 @@ class CentreWhenShown final : public QObject {
     if (event->type() != QEvent::Show || watched != parent()) return false;
     auto& window = static_cast<QWidget&>(*watched);
     window.removeEventFilter(this);
+    const QPoint placed = window.pos();
     QCoreApplication::sendEvent(&window, event);
-    CentreOn(window, owner_);
+    // A window that places itself on being shown (a keypad under its cell) keeps its place.
+    if (window.pos() == placed) CentreOn(window, owner_);
     deleteLater();
     return true;
   }

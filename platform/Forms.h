@@ -57,17 +57,16 @@ void CenterOnScreen(QWidget& window);
 QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
 // Centres a modal window on the window it belongs to (its parent's window, else the active
 // window, else the screen), now and again once it has sized itself on being shown (a message
-// box lays out its text only then).
+// box lays out its text only then), unless it places itself when shown.
 void CentreOnOwner(QWidget& window);
 
 // Dialogs are designed for a 1024 x 768 screen. On the screen they open on they grow by the
 // smaller of the two axes' ratios, never below 1 (a smaller screen keeps the design).
 double ScreenScale();
 // Sizes a dialog or message window for the screen it opens on and centres it on its owner
-// (CentreOnOwner): its
-// controls' places and sizes and its fonts grow by ScreenScale() in proportion to its design
-// (once: a later show on the same screen changes nothing), and a caption never ends up
-// narrower than its text. Both modal hosts call it before a modal window shows; a window
+// (CentreOnOwner): its controls' places and sizes and its fonts grow by ScreenScale() in
+// proportion to its design (once: a later show on the same screen changes nothing), and a
+// caption never ends up narrower than its text. Both modal hosts call it before a modal window shows; a window
 // that covers the screen is left as it is.
 void FitToScreen(QWidget& window);
 // The factor FitToScreen gave window, 1 before: code that places or sizes a control of a
