@@ -261,6 +261,11 @@ void CentreOnOwner(QWidget& window) {
   const bool waiting = std::any_of(children.begin(), children.end(),
                                    [](const QObject* c) { return dynamic_cast<const CentreWhenShown*>(c) != nullptr; });
   if (!waiting) new CentreWhenShown(window, owner);
+void KeepOnScreen(QWidget& window) {
+  const QSize frame = window.frameGeometry().size();
+  const QPoint at = window.frameGeometry().topLeft();
+  window.move(std::clamp(at.x(), 0, std::max(0, screen::Width() - frame.width())),
+              std::clamp(at.y(), 0, std::max(0, screen::Height() - frame.height())));
 }
 
 // --- Dialogs sized for their screen
@@ -345,6 +350,10 @@ void FitToScreen(QWidget& window) {
     ScaleChildren(window, r);
     ScaleLimits(window, r);
     window.resize(ScaledSize(window.size(), r));
+  }
+  if (auto* form = dynamic_cast<TForm*>(&window); form && form->KeepsPlace()) {
+    KeepOnScreen(window);
+    return;
   }
   CentreOnOwner(window);
 }
