@@ -261,6 +261,8 @@ void CentreOnOwner(QWidget& window) {
   const bool waiting = std::any_of(children.begin(), children.end(),
                                    [](const QObject* c) { return dynamic_cast<const CentreWhenShown*>(c) != nullptr; });
   if (!waiting) new CentreWhenShown(window, owner);
+}
+
 void KeepOnScreen(QWidget& window) {
   const QSize frame = window.frameGeometry().size();
   const QPoint at = window.frameGeometry().topLeft();

@@ -342,6 +342,8 @@ TEST(RealModalHost, ADialogIsCentredOnItsParentsWindowAtEverySize) {
     EXPECT_NEAR(shown.center().x(), owner.frameGeometry().center().x(), 1) << screenSize.width();
     EXPECT_NEAR(shown.center().y(), owner.frameGeometry().center().y(), 1) << screenSize.width();
   }
+}
+
 TEST(Forms, AWindowThatKeepsItsPlaceGrowsWithTheScreenButIsNotCentred) {
   ScreenOf big(QSize(1920, 1080));
   TForm form;
