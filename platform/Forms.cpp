@@ -204,6 +204,13 @@ void CenterOnScreen(QWidget& window) {
   window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
 }
 
+void KeepOnScreen(QWidget& window) {
+  const QSize frame = window.frameGeometry().size();
+  const QPoint at = window.frameGeometry().topLeft();
+  window.move(std::clamp(at.x(), 0, std::max(0, screen::Width() - frame.width())),
+              std::clamp(at.y(), 0, std::max(0, screen::Height() - frame.height())));
+}
+
 // --- Dialogs sized for their screen
 
 namespace {
@@ -286,6 +293,10 @@ void FitToScreen(QWidget& window) {
     ScaleChildren(window, r);
     ScaleLimits(window, r);
     window.resize(ScaledSize(window.size(), r));
+  }
+  if (auto* form = dynamic_cast<TForm*>(&window); form && form->KeepsPlace()) {
+    KeepOnScreen(window);
+    return;
   }
   CenterOnScreen(window);
 }

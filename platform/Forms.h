@@ -52,6 +52,8 @@ void ApplyFont(QWidget& control, const TFont& font);
 
 // Moves a window to the middle of the screen (the screen seam's size).
 void CenterOnScreen(QWidget& window);
+// Moves a window, frame included, as little as needed to lie on the screen.
+void KeepOnScreen(QWidget& window);
 
 // Dialogs are designed for a 1024 x 768 screen. On the screen they open on they grow by the
 // smaller of the two axes' ratios, never below 1 (a smaller screen keeps the design).
@@ -60,7 +62,8 @@ double ScreenScale();
 // controls' places and sizes and its fonts grow by ScreenScale() in proportion to its design
 // (once: a later show on the same screen changes nothing), and a caption never ends up
 // narrower than its text. Both modal hosts call it before a modal window shows; a window
-// that covers the screen is left as it is.
+// that covers the screen is left as it is, and a form that keeps its place stays there, moved
+// only onto the screen.
 void FitToScreen(QWidget& window);
 // The factor FitToScreen gave window, 1 before: code that places or sizes a control of a
 // dialog while it is shown multiplies its design numbers by it.
@@ -88,6 +91,11 @@ class TForm : public QDialog {
   // poScreenCenter: centred on the screen every time it is shown.
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
+  // A window the program moves itself before each modal show (beside a drawing it must not
+  // hide): the modal hosts keep that place, moved only as far as the screen needs, instead of
+  // centring it.
+  bool KeepsPlace() const { return keepsPlace_; }
+  void SetKeepsPlace(bool on) { keepsPlace_ = on; }
   // wsMaximized: covers the whole screen when shown.
   TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState state);
@@ -125,6 +133,7 @@ class TForm : public QDialog {
   TPosition position_ = poDesigned;
   TWindowState windowState_ = wsNormal;
   bool keyPreview_ = false;
+  bool keepsPlace_ = false;
   int modalResult_ = mrNone;
   int clickDepth_ = 0;
 };

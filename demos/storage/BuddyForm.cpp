@@ -1,5 +1,6 @@
 #include "demos/storage/BuddyForm.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "demos/storage/BuddyMemory.h"
@@ -20,8 +21,12 @@ constexpr int kRowHeight = (440 - 60) / 7;
 
 TBuddyBar::TBuddyBar(QWidget* parent) : TNodeContainer(parent) {}
 
-void TBuddyBar::Show(const TBuddyMemory* memory, int words) {
-  const std::vector<TBuddyMemory::TBlock> blocks = memory == nullptr ? std::vector<TBuddyMemory::TBlock>{} : memory->Blocks();
+void TBuddyBar::Show(const TBuddyMemory* memory, const std::vector<TBuddyMemory::TBlock>& working, int words) {
+  std::vector<TBuddyMemory::TBlock> blocks;
+  if (memory != nullptr) {
+    blocks = memory->Blocks();
+    blocks.insert(blocks.end(), working.begin(), working.end());
+  }
   if (memory == memory_ && words == words_ && blocks == shown_) return;
   memory_ = memory;
   words_ = words;
@@ -31,12 +36,12 @@ void TBuddyBar::Show(const TBuddyMemory* memory, int words) {
 }
 
 void TBuddyBar::Layout() {
-  const std::size_t count = memory_ == nullptr ? 0 : memory_->Blocks().size();
+  const std::size_t count = shown_.size();
   while (blocks_.size() < count) blocks_.push_back(new TMemBox(this));
   for (std::size_t i = count; i < blocks_.size(); ++i) blocks_[i]->hide();
   const TDesignRatio r = Ratio();
   for (std::size_t i = 0; i < count; ++i) {
-    const TBuddyMemory::TBlock& b = memory_->Blocks()[i];
+    const TBuddyMemory::TBlock& b = shown_[i];
     // Neighbours share their frame line.
     const int top = b.addr * height() / words_;
     const int bottom = (b.addr + TBuddyMemory::NodeSize(b.k)) * height() / words_;
@@ -46,6 +51,15 @@ void TBuddyBar::Layout() {
     box->Show(QString::number(b.addr), font, b.used ? clRed : clWhite, clBlack);
     box->show();
   }
+}
+
+QString TBuddyBar::DrawingText() const {
+  std::vector<TBuddyMemory::TBlock> blocks = shown_;
+  std::sort(blocks.begin(), blocks.end(), [](const auto& a, const auto& b) { return a.addr < b.addr; });
+  QStringList parts;
+  for (const TBuddyMemory::TBlock& b : blocks)
+    parts << QStringLiteral("%1-%2 %3").arg(b.addr).arg(b.addr + TBuddyMemory::NodeSize(b.k) - 1).arg(b.used ? "used" : "free");
+  return parts.join(QStringLiteral(" | "));
 }
 
 void TBuddyBar::Paint() { PaintGround(Canvas(), *this, ClientRect()); }
@@ -80,5 +94,6 @@ void TBuddyForm::ShowMemory() {
     const std::vector<int>& avail = Memory->Avail(static_cast<int>(k));
     lists_[k]->Show(QStringLiteral(" 2^") + QString::number(k), QList<int>(avail.begin(), avail.end()));
   }
-  bar_->Show(shown ? Memory : nullptr, words_);
+  static const std::vector<TBuddyMemory::TBlock> none;
+  bar_->Show(shown ? Memory : nullptr, Working != nullptr ? *Working : none, words_);
 }

@@ -16,8 +16,11 @@ class TBuddyBar : public TNodeContainer {
  public:
   explicit TBuddyBar(QWidget* parent = nullptr);
 
-  // The blocks of memory, laid out and repainted; nothing for none.
-  void Show(const TBuddyMemory* memory, int words);
+  // The blocks of memory and those an allocation or release holds off the block list while it
+  // works on them, laid out and repainted; nothing for no memory.
+  void Show(const TBuddyMemory* memory, const std::vector<TBuddyMemory::TBlock>& working, int words);
+  // The blocks from the lowest address: "0-7 used | 8-15 free | ...".
+  QString DrawingText() const override;
   void AfterRescale() override { Layout(); }
 
  protected:
@@ -39,6 +42,9 @@ class TBuddyForm : public TMemGraphForm {
 
   // The memory drawn (not owned).
   const TBuddyMemory* Memory = nullptr;
+  // The blocks the demonstration holds off the block list while it splits or merges them
+  // (not owned): they are still in memory and drawn as such.
+  const std::vector<TBuddyMemory::TBlock>* Working = nullptr;
 
   // The geometry for a bar of `words` words and free lists of classes 0..classes.
   void InitMemoryPicture(int words, int classes);

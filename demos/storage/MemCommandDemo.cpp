@@ -3,6 +3,7 @@
 #include "demos/storage/MemGraphForm.h"
 #include "framework/engine/BasicData.h"
 #include "framework/shell/MainForm.h"
+#include "platform/Forms.h"
 #include "platform/Screen.h"
 
 TMemCommandDemo::TMemCommandDemo(const QStringList& source) : TAlgoDemo(source) {}
@@ -12,10 +13,14 @@ void TMemCommandDemo::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   userForm_ = std::make_unique<TMemUserForm>();
   userForm_->winId();  // its frame is known before it is first shown, so it is placed whole
+  userForm_->SetKeepsPlace(true);
   userForm_->hide();
 }
 
-void TMemCommandDemo::SetWindowRect() { MainForm->DockThreePanes(&MemoryForm(), 60, AlgorithmForm, 70, VariableForm); }
+void TMemCommandDemo::SetWindowRect() {
+  MainForm->DockThreePanes(&MemoryForm(), 60, AlgorithmForm, 70, VariableForm);
+  PlaceUserForm();
+}
 
 void TMemCommandDemo::Reset() {
   TAlgoDemo::Reset();
@@ -36,12 +41,15 @@ void TMemCommandDemo::InitSpace() {
 }
 
 void TMemCommandDemo::PlaceUserForm() {
-  const QWidget& drawing = MemoryForm();
+  TMemGraphForm& drawing = MemoryForm();
+  // At the size it will show in on this screen.
+  FitToScreen(*userForm_);
   const QWidget* toolBar = MainForm->ToolBar();
   const int toolbarBottom = toolBar->mapToGlobal(QPoint(0, toolBar->height())).y();
   const QRect drawingRect(drawing.mapToGlobal(QPoint(0, 0)), drawing.size());
   userForm_->move(CommandWindowPlace(QRect(QPoint(0, 0), screen::Size()), toolbarBottom, drawingRect,
                                      userForm_->frameGeometry().size()));
+  drawing.CommandWindow = userForm_.get();
 }
 
 bool TMemCommandDemo::GetUserOrder() {

@@ -17,3 +17,10 @@ void TMemGraphForm::SetStatusText(const QString& s) {
   Panel1->SetCaption(s);
   Panel1->Repaint();
 }
+
+QString TMemGraphForm::DrawingText() const {
+  if (CommandWindow == nullptr) return {};
+  const QRect frame = CommandWindow->frameGeometry();
+  const QPoint at = mapFromGlobal(frame.topLeft());
+  return QStringLiteral("command window %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(frame.width()).arg(frame.height());
+}

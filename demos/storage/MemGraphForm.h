@@ -3,10 +3,11 @@
 // from the demonstration's memory once it has been initialised, over a status line. Its
 // parts are containers placed at the design size, so the picture takes the window's size.
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 
 class TZqStaticText;
 
-class TMemGraphForm : public TGraphForm {
+class TMemGraphForm : public TGraphForm, public TKitControl {
  public:
   // The window's object name, caption and first status text.
   TMemGraphForm(const char* name, const QString& caption, const QString& status, QWidget* parent = nullptr);
@@ -17,6 +18,12 @@ class TMemGraphForm : public TGraphForm {
   void SetStatusText(const QString& s);
   // Shows the memory as it is now (only the empty picture while it is not shown).
   virtual void ShowMemory() = 0;
+
+  // The command window that asks beside this drawing (not owned), once it has been placed.
+  const QWidget* CommandWindow = nullptr;
+  // Where the command window stands, frame included, in this window's client coordinates:
+  // "command window LEFT TOP WIDTH HEIGHT", so that a reader can tell what it would cover.
+  QString DrawingText() const override;
 
   TZqStaticText* Panel1;
 

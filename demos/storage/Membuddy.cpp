@@ -1,5 +1,7 @@
 #include "demos/storage/Membuddy.h"
 
+#include <algorithm>
+
 #include "demos/storage/BuddyForm.h"
 #include "demos/storage/MemKit.h"
 #include "framework/engine/BasicData.h"
@@ -11,11 +13,15 @@ void TMemBuddy::CreateChildWindow() {
   TMemCommandDemo::CreateChildWindow();
   buddyForm_ = std::make_unique<TBuddyForm>();
   buddyForm_->Memory = &mem_;
+  buddyForm_->Working = &working_;
 }
 
 TMemGraphForm& TMemBuddy::MemoryForm() const { return *buddyForm_; }
 void TMemBuddy::InitMemoryPicture() { buddyForm_->InitMemoryPicture(64, 6); }
-void TMemBuddy::InitMemory() { mem_.Init(); }
+void TMemBuddy::InitMemory() {
+  mem_.Init();
+  working_.clear();
+}
 
 std::unique_ptr<TData> TMemBuddy::GetInitialParam() { return std::unique_ptr<TData>(NewRecord({"N"})); }
 
@@ -80,6 +86,7 @@ TData* TMemBuddy::MemBuddy_C_BoundA() {
 }
 
 void TMemBuddy::MemBuddy_AfterBoundA() {
+  working_.clear();
   if (pa_) {
     mem_.PushBlock({k_ - i_ + 1, *pa_, true});
     ShowInfor();
@@ -91,7 +98,10 @@ void TMemBuddy::MemBuddy_AfterBoundA() {
 // IF N不是占用块的首地址 THEN
 bool TMemBuddy::MemBuddy_F_InputError() {
   const std::optional<TBuddyMemory::TBlock> block = mem_.TakeUsed(n_);
-  if (block) released_ = *block;
+  if (block) {
+    released_ = *block;
+    working_ = {released_};
+  }
   return !block;
 }
 
@@ -141,6 +151,7 @@ void TMemBuddy::Alloc_ReturnN() { pa_.reset(); }
 void TMemBuddy::Alloc_GetMem() {
   pa_ = mem_.TakeFirst(k_);
   SetInt("pa", *pa_);
+  working_ = {{k_, *pa_, false}};
 }
 
 // i := 1
@@ -155,6 +166,7 @@ bool TMemBuddy::Alloc_F_Larger() { return i_ <= k_ && TBuddyMemory::NodeSize(k_ 
 // pi := pa + 2^(k-i);  ...  insert into avail[k-i];  i := i + 1
 void TMemBuddy::Alloc_Insert() {
   mem_.PushFree(k_ - i_, *pa_ + TBuddyMemory::NodeSize(k_ - i_));
+  working_ = {{k_ - i_, *pa_, false}};  // the lower half, still to be split or given
   ++i_;
   SetInt("i", i_);
 }
@@ -166,6 +178,7 @@ void TMemBuddy::DeAlloc_Begin() {
   SetP(n_);
   SetK(released_.k);
   released_.used = false;
+  working_ = {released_};
 }
 
 // IF p MOD 2^(k+1) = 0 THEN
@@ -186,12 +199,17 @@ void TMemBuddy::DeAlloc_MemFree() {
 bool TMemBuddy::DeAlloc_F_CheckMem() { return freemem_; }
 
 // delete buddy from avail[k]
-void TMemBuddy::DeAlloc_Delete() { mem_.RemoveFree(buddy_, k_); }
+void TMemBuddy::DeAlloc_Delete() {
+  mem_.RemoveFree(buddy_, k_);
+  working_.push_back({k_, buddy_, false});
+}
 
 // k := k + 1;  p^.kval := k
 void TMemBuddy::DeAlloc_DoubleMem() {
   SetK(k_ + 1);
   released_.k = k_;
+  // The two halves are one block from now on, at the lower one's address.
+  working_ = {{k_, std::min(p_, buddy_), false}};
 }
 
 // IF p > buddy THEN
@@ -207,4 +225,7 @@ void TMemBuddy::DeAlloc_ChangeP() {
 bool TMemBuddy::DeAlloc_F_Finished() { return k_ == TBuddyMemory::kClasses - 1 || !freemem_; }
 
 // p^.tag := 0;  insert into avail[k]
-void TMemBuddy::DeAlloc_Insert() { mem_.InsertFree(released_); }
+void TMemBuddy::DeAlloc_Insert() {
+  mem_.InsertFree(released_);
+  working_.clear();
+}

@@ -5,6 +5,7 @@
 // at N (merging it with its free buddy as long as there is one), or end.
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "demos/storage/BuddyMemory.h"
 #include "demos/storage/MemCommandDemo.h"
@@ -90,5 +91,8 @@ class TMemBuddy : public TMemCommandDemo {
   bool freemem_ = false;
   // The record of the block being released, out of the block list while it merges.
   TBuddyMemory::TBlock released_;
+  // What the memory bar draws of the blocks off the block list: the block being split, or the
+  // block being released with the buddy it is merging with. They are still in memory.
+  std::vector<TBuddyMemory::TBlock> working_;
   std::unique_ptr<TBuddyForm> buddyForm_;
 };

@@ -289,3 +289,20 @@ TEST(Forms, DialogsNeverShrinkBelowTheirDesign) {
         << "a dialog designed at a place opens in the middle of the screen all the same";
   }
 }
+
+TEST(Forms, AWindowThatKeepsItsPlaceGrowsWithTheScreenButIsNotCentred) {
+  ScreenOf big(QSize(1920, 1080));
+  TForm form;
+  form.SetKeepsPlace(true);
+  form.SetClientSize(194, 384);
+  form.move(1700, 300);
+  FitToScreen(form);
+  EXPECT_EQ(form.size(), QSize(273, 540)) << "it grows as every dialog does";
+  EXPECT_EQ(form.pos(), QPoint(1920 - 273, 300)) << "moved left only as far as its grown width needs";
+  form.move(100, 200);
+  FitToScreen(form);
+  EXPECT_EQ(form.pos(), QPoint(100, 200)) << "a place on the screen is kept";
+  form.move(-20, 900);
+  FitToScreen(form);
+  EXPECT_EQ(form.pos(), QPoint(0, 1080 - 540));
+}
