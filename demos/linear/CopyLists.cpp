@@ -42,6 +42,9 @@ void TCopyLists::Reset() {
   TLists& to = *graphForm_->Lists2;
   from.IdLetter = QLatin1Char('n');
   from.SetPointerName(1, QStringLiteral(" ls"));
+  // Every list the dialog offers is drawn whole: the grid grows beyond its four rows and
+  // five columns for a deeper or longer one.
+  from.MakeRoomFor(S, 4, 5);
   from.Build(S);
   from.DetachPointers();
   to.Build(QStringLiteral("()"));

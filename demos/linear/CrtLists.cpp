@@ -30,7 +30,7 @@ void TCrtLists::Reset() {
   TAlgoDemo::Reset();
   TLists& view = *graphForm_->theLists;
   view.IdLetter = QLatin1Char('n');
-  view.SetRow(8);
+  view.MakeRoomFor(S, 8, 6);
   view.SetPointerName(MarkP, QStringLiteral(" p "));
   view.SetPointerName(MarkLs, QStringLiteral(" ls "));
   view.SetPointerName(MarkQ, QStringLiteral(" q "));

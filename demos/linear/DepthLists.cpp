@@ -53,6 +53,7 @@ void TDepthLists::Reset() {
   view.IdLetter = QLatin1Char('n');
   view.SetPointerName(1, QStringLiteral(" ls "));
   view.SetPointerName(2, QStringLiteral(" pp"));
+  view.MakeRoomFor(S, 7, 6);
   view.Build(S);
   view.DetachPointers();
   stackForm_->Stack->Clear();

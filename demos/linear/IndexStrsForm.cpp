@@ -1,5 +1,6 @@
 #include "demos/linear/IndexStrsForm.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "framework/drawkit/AdvancedTools.h"
@@ -352,7 +353,15 @@ void TIndexStrsForm::StartMatching(const QString& source, TColor back, TColor no
   MarkI = 1;
   MarkJ = 1;
   LowerBox = std::move(UpperBox);
-  if (LowerBox) LowerBox->GlideTo(BoxLeft, LowerTop);
+  if (LowerBox) {
+    // A longer source takes smaller cells: the pattern takes them too before it moves down,
+    // or its cells would not stand under the source's.
+    if (LowerBox->Cell != Cell) {
+      CopyBackdrop(Canvas(), *this, Bounds(LowerBox->Left, LowerBox->Top, LowerBox->Width, LowerBox->Height), Color);
+      LowerBox->Layout(LowerBox->Left, LowerBox->Top, Cell);
+    }
+    LowerBox->GlideTo(BoxLeft, LowerTop);
+  }
   UpperBox = std::make_unique<TIndexStrBox>(this, QStringLiteral("S"), source, false, back, normal,
                                             matched, current);
   UpperBox->Place(BoxLeft, UpperTop, Cell);
@@ -414,6 +423,34 @@ void TIndexStrsForm::ShowMarkers(bool show) {
   CopyBackdrop(Canvas(), *this, Bounds(x, UpperMarkerTop, IMarker.Width(), IMarker.Height()), Color);
   CopyBackdrop(Canvas(), *this, Bounds(x, LowerMarkerTop, JMarker.Width(), JMarker.Height()), Color);
   MarkersShown = false;
+}
+
+QString TIndexStrsForm::DrawingText() const {
+  QStringList lines;
+  for (const TIndexStrBox* box : {UpperBox.get(), LowerBox.get()}) {
+    if (!box) continue;
+    QString line = QStringLiteral("%1 %2,%3 %4x%5 cell %6:")
+                       .arg(box->Caption)
+                       .arg(box->Left)
+                       .arg(box->Top)
+                       .arg(box->Width)
+                       .arg(box->Height)
+                       .arg(box->Cell);
+    const QString name = box->Caption.left(1);
+    for (int k = 1; k <= box->TextLength; ++k)
+      line += QStringLiteral(" %1[%2]=%3@%4").arg(name).arg(k).arg(box->Text[k - 1]).arg(box->Left + box->CellX(k));
+    if (box->HasNextRow) {
+      line += QStringLiteral(" next");
+      for (int k = 0; k < box->NextCount; ++k) line += QStringLiteral(" %1").arg(box->NextValues[static_cast<std::size_t>(k)]);
+    }
+    lines << line;
+  }
+  if (MarkersShown) {
+    const int x = Layout().MarkerX(MarkI);
+    lines << QStringLiteral("i:%1 %2,%3 %4x%5").arg(MarkI).arg(x).arg(UpperMarkerTop).arg(IMarker.Width()).arg(IMarker.Height());
+    lines << QStringLiteral("j:%1 %2,%3 %4x%5").arg(MarkJ).arg(x).arg(LowerMarkerTop).arg(JMarker.Width()).arg(JMarker.Height());
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 void TIndexStrsForm::FormPaint() {

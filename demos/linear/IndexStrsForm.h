@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 
@@ -74,16 +75,21 @@ class TIndexStrBox {
   void AppendNextValue(int value);
   // The value of next-row cell fromCell shows over it, then glides to the next free cell.
   void CopyNextValue(int fromCell);
+  // x of cell k within the box.
+  int CellX(int k) const;
 
  private:
-  int CellX(int k) const;
   void DrawCellIn(int k, int top, const QString& text);
 };
 
-class TIndexStrsForm : public TGraphForm {
+class TIndexStrsForm : public TGraphForm, public TKitControl {
  public:
   explicit TIndexStrsForm(QWidget* parent = nullptr);
   ~TIndexStrsForm() override;
+
+  // Each box with its cells where they stand ("S[3]=a@112": cell 3 holds a, its left edge at
+  // x 112), the next row, and the markers' boxes.
+  QString DrawingText() const override;
 
   int Stage = 0;
   int StrLength = 0;

@@ -19,8 +19,12 @@ QPoint TLinkGeometry::Place(int k) const {
 
 QPoint TLinkGeometry::FloatingPlace(int index) const {
   const int m = index % Columns;
-  const int left = m == 0 ? (4 * Columns - 3) * QuarterW : (4 * m - 1) * QuarterW;
-  return {left, 4 * QuarterH * ((index - 1) / Columns) + NodeH * 16 / 9};
+  const int rowTop = 4 * QuarterH * ((index - 1) / Columns);
+  if (m != 0) return {(4 * m - 1) * QuarterW, rowTop + NodeH * 16 / 9};
+  // Under the row's last node: in the middle of the gap between its row and the next.
+  const int below = QuarterH + NodeH;
+  const int gap = 4 * QuarterH - NodeH;
+  return {(4 * Columns - 3) * QuarterW, rowTop + below + std::max(0, gap - NodeH) / 2};
 }
 
 namespace {
@@ -177,9 +181,8 @@ void TListNode::SetNext(TListNode* next) {
   UpdateGeometry();
   RebuildCaption();
   auto* link = dynamic_cast<TLink*>(parentWidget());
-  if (!next_ || !link) return;
-  const int mode = linkkit::LinkMode(pointerCentre_, next_->geometry(), next_->Entry());
-  link->DrawLink(pointerCentre_, next_->Entry(), Shadow(), true, clFuchsia, clBtnShadow, mode);
+  // Every link is drawn anew, so that a link this node had before does not stay.
+  if (link) link->RenderLinks();
 }
 
 QList<const QWidget*> TListNode::DrawingTargets() const {
@@ -244,6 +247,7 @@ TListNode* TLink::Node(int index) const {
 void TLink::Clear() {
   content_.clear();
   floating_.reset();
+  floatingIndex_ = 0;
   linkedToFloating_ = 0;
   floatingNext_ = 0;
   for (auto& [mark, index] : marks_) {
@@ -293,6 +297,7 @@ void TLink::InsertNodeAnimated(int index, const QString& s) {
   floating_->SetNodeString(s);
   floating_->SetNext(nullptr);
   floating_->show();
+  floatingIndex_ = index;
   linkedToFloating_ = 0;
   floatingNext_ = 0;
 }
@@ -307,8 +312,10 @@ void TLink::FreeFloatingNode() {
   }
   if (TListNode* before = Node(linkedToFloating_)) before->SetNext(nullptr);
   floating_.reset();
+  floatingIndex_ = 0;
   linkedToFloating_ = 0;
   floatingNext_ = 0;
+  RenderLinks();
 }
 
 void TLink::SetFloatingNext(TListNode* next) {
@@ -368,17 +375,73 @@ void TLink::PlaceMarks() {
   }
 }
 
-void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
-                     TColor shadowColor, int mode) {
-  const linkkit::TLinkPath path =
-      linkkit::LinkPath(from, to, depth, mode, geometry_.NodeW, geometry_.NodeH);
-  const std::vector<QPoint>& points = path.Points;
+void TLink::DrawPath(const std::vector<QPoint>& points, int depth, TColor lineColor, TColor shadowColor) {
   TCanvas& bc = links_.Canvas();
   if (points.size() > 2)
-    DrawShadowedPolyline(bc, depth, std::span(points.data(), points.size() - 1), lineColor,
-                         shadowColor);
+    DrawShadowedPolyline(bc, depth, std::span(points.data(), points.size() - 1), lineColor, shadowColor);
   const QPoint a = points[points.size() - 2], b = points.back();
   DrawShadowedArrow(bc, a.x(), a.y(), b.x(), b.y(), depth, lineColor, shadowColor);
+}
+
+const TListNode* TLink::NodeFrom(QPoint from) const {
+  if (floating_ && floating_->PointerCentre() == from) return floating_.get();
+  for (int i = 1; i <= nodeCount_; ++i) {
+    if (Node(i)->PointerCentre() == from) return Node(i);
+  }
+  return nullptr;
+}
+
+const TListNode* TLink::NodeTo(QPoint to) const {
+  if (floating_ && floating_->Entry() == to) return floating_.get();
+  for (int i = 1; i <= nodeCount_; ++i) {
+    if (Node(i)->Entry() == to) return Node(i);
+  }
+  return nullptr;
+}
+
+linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) const {
+  const int depth = from.Shadow();
+  const int mode = linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry());
+  linkkit::TLinkPath path =
+      linkkit::LinkPath(from.PointerCentre(), to.Entry(), depth, mode, geometry_.NodeW, geometry_.NodeH);
+  if (mode != 3) return path;
+  // The stretch back runs from the start's way out to just left of the target: above the
+  // target and below every node in its way (the floating node in the gap between the rows).
+  std::vector<QPoint>& p = path.Points;
+  const int left = p[3].x(), right = p[1].x();
+  const int top = to.geometry().top();
+  int free = std::min(from.geometry().bottom() + 1, top);
+  const auto obstacle = [&](const TListNode* n) {
+    if (!n || n == &to) return;
+    const QRect r = n->geometry();
+    if (r.bottom() < top && r.right() >= left && r.left() <= right) free = std::max(free, r.bottom() + 1);
+  };
+  for (int i = 1; i <= nodeCount_; ++i) obstacle(Node(i));
+  obstacle(floating_.get());
+  constexpr int margin = 3;
+  int y = p[2].y();
+  if (y - margin < free || y + depth + margin > top) y = (free + top - depth) / 2;
+  p[2].setY(y);
+  p[3].setY(y);
+  return path;
+}
+
+void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
+                     TColor shadowColor, int mode) {
+  if (lineColor == Color) {
+    RemoveLink(from, to, depth, mode);
+    return;
+  }
+  const TListNode* a = NodeFrom(from);
+  const TListNode* b = NodeTo(to);
+  // A present link, or one into or out of the floating node, takes its route; any other
+  // (a detour past a node being deleted) the mode asked for.
+  const bool routed = a && b && (a->Next() == b || a == floating_.get() || b == floating_.get());
+  const std::vector<QPoint> points =
+      routed ? Route(*a, *b).Points
+             : linkkit::LinkPath(from, to, depth, mode, geometry_.NodeW, geometry_.NodeH).Points;
+  DrawPath(points, depth, lineColor, shadowColor);
+  drawn_.push_back({a ? a->objectName() : QStringLiteral("?"), b ? b->objectName() : QStringLiteral("?"), points});
   if (building_) return;
   if (!immediate) {
     // The pen walks each segment in steps of at most 3 pixels.
@@ -400,8 +463,34 @@ void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor l
   Repaint();
 }
 
-void TLink::RemoveLink(QPoint from, QPoint to, int depth, int mode) {
-  DrawLink(from, to, depth, true, Color, Color, mode);
+void TLink::RemoveLink(QPoint from, QPoint to, int, int) { RenderLinksExcept(from, to); }
+
+void TLink::RenderLinksExcept(QPoint from, QPoint to) {
+  if (building_) return;  // the layout draws them once it has placed every node
+  links_.Canvas().Brush.Style = bsSolid;
+  links_.Canvas().Brush.Color = Color;
+  links_.Canvas().FillRect(Rect(0, 0, links_.Width(), links_.Height()));
+  drawn_.clear();
+  const auto draw = [&](const TListNode* node) {
+    if (!node || !node->Next()) return;
+    if (node->PointerCentre() == from && node->Next()->Entry() == to) return;
+    const std::vector<QPoint> points = Route(*node, *node->Next()).Points;
+    DrawPath(points, node->Shadow(), clFuchsia, clBtnShadow);
+    drawn_.push_back({node->objectName(), node->Next()->objectName(), points});
+  };
+  for (int i = 1; i <= nodeCount_; ++i) draw(Node(i));
+  draw(floating_.get());
+  Repaint();
+}
+
+QString TLink::DrawingText() const {
+  QStringList lines;
+  for (const DrawnLink& l : drawn_) {
+    QString line = l.From + QLatin1Char('>') + l.To;
+    for (const QPoint& p : l.Points) line += QStringLiteral(" %1,%2").arg(p.x()).arg(p.y());
+    lines << line;
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 void TLink::AfterRescale() { Rebuild(true); }
@@ -416,12 +505,6 @@ void TLink::Rebuild(bool keepColors) {
   links_.Canvas().Brush.Color = Color;
   links_.Canvas().FillRect(Rect(0, 0, links_.Width(), links_.Height()));
 
-  // The floating node keeps its place in quarter cells.
-  int floatCol = 0, floatRow = 0;
-  if (floating_ && geometry_.QuarterW > 0 && geometry_.QuarterH > 0) {
-    floatCol = floating_->x() / geometry_.QuarterW;
-    floatRow = (floating_->y() - geometry_.NodeH * 16 / 9) / geometry_.QuarterH;
-  }
   geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_,
                                     static_cast<int>(content_.size()));
   if (floating_) floating_->SetNext(nullptr);
@@ -444,14 +527,14 @@ void TLink::Rebuild(bool keepColors) {
     node->show();
   }
   if (floating_) {
-    floating_->setGeometry(QRect(QPoint(floatCol * geometry_.QuarterW,
-                                        floatRow * geometry_.QuarterH + geometry_.NodeH * 16 / 9),
-                                 nodeSize));
+    // The floating node keeps its place after its node.
+    floating_->setGeometry(QRect(geometry_.FloatingPlace(floatingIndex_), nodeSize));
     floating_->SetNext(Node(floatingNext_));
     if (TListNode* before = Node(linkedToFloating_)) before->SetNext(floating_.get());
     floating_->raise();
   }
   building_ = false;
+  RenderLinks();
 
   PlaceMarks();
   Invalidate();

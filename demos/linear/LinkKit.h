@@ -38,7 +38,9 @@ struct TLinkGeometry {
   int NodeH = 0;
   // Top-left corner of place k (1-based, row-major).
   QPoint Place(int k) const;
-  // Top-left corner of the floating node inserted after node index.
+  // Top-left corner of the floating node inserted after node index: half-way to the next
+  // place below the row, or, after the last node of a row, below that node in the middle of
+  // the gap between the two rows, so that the links into it and out of it have room there.
   QPoint FloatingPlace(int index) const;
 };
 
@@ -159,10 +161,23 @@ class TLink : public TNodeContainer {
   void SetFloatingNext(TListNode* next);
   void SetNodeNextToFloating(int index);
 
+  // Draws one link from a pointer part to an entry. A present link, or one into or out of the
+  // floating node, takes its route (see Route) whatever the mode asked for. It stays until
+  // the links are next drawn anew, when only the present links are drawn.
   void DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
                 TColor shadowColor, int mode);
-  // The arrow from node index to its successor removed from the drawing (mode by places).
+  // The arrow from a pointer part to an entry taken off the drawing: every other present
+  // link is drawn anew.
   void RemoveLink(QPoint from, QPoint to, int depth, int mode);
+  // Draws every present link (each node's and the floating node's Next) anew, and nothing else.
+  void RenderLinks() { RenderLinksExcept(QPoint(-1, -1), QPoint(-1, -1)); }
+  // The path of the link from one node to another: mode 1 on a row, mode 2 to another row
+  // further right, mode 3 back to a place at or left of the start, its stretch across
+  // running in the free band above the target (below every node it would otherwise cross).
+  linkkit::TLinkPath Route(const TListNode& from, const TListNode& to) const;
+
+  // Each link drawn, "Node3>FloatNode x,y x,y ...", one a line, in the order drawn.
+  QString DrawingText() const override;
 
   // Pointer marks: mark stands on node index (0 detaches it), or on the floating node.
   void AttachMark(TPointer2* mark, int index);
@@ -180,6 +195,16 @@ class TLink : public TNodeContainer {
  private:
   // Lays the nodes out again; keepColors after a mere rescale.
   void Rebuild(bool keepColors);
+  void RenderLinksExcept(QPoint from, QPoint to);
+  void DrawPath(const std::vector<QPoint>& points, int depth, TColor lineColor, TColor shadowColor);
+  // The node (the floating one included) whose pointer part starts at from, or whose entry is at to.
+  const TListNode* NodeFrom(QPoint from) const;
+  const TListNode* NodeTo(QPoint to) const;
+  struct DrawnLink {
+    QString From, To;
+    std::vector<QPoint> Points;
+  };
+  std::vector<DrawnLink> drawn_;
   // Sizes the marks for the present nodes and puts each on its node.
   void PlaceMarks();
   static constexpr int FloatingMark = -1;
@@ -193,6 +218,7 @@ class TLink : public TNodeContainer {
   linkkit::TLinkGeometry geometry_;
   std::array<std::unique_ptr<TListNode>, linkkit::MaxNodes> nodes_;
   std::unique_ptr<TListNode> floating_;
+  int floatingIndex_ = 0;     // the node the floating node was inserted after
   int linkedToFloating_ = 0;  // the node whose Next is the floating node
   int floatingNext_ = 0;      // the node the floating node's Next points to
   TBitmap links_;

@@ -1,6 +1,7 @@
 #include "demos/linear/ListsKit.h"
 
 #include <algorithm>
+#include <QStringList>
 #include <climits>
 
 #include "framework/drawkit/DrawTool.h"
@@ -158,6 +159,54 @@ bool TLists::Fits(const QString& s, int row, int column) {
   probe.column_ = INT_MAX;
   probe.ParseList(s, probe.root_, 0);
   return probe.deepest_ <= row - 1 && probe.columnCounter_ <= column - 1;
+}
+
+QSize TLists::GridFor(const QString& s) {
+  TLists probe;
+  probe.row_ = INT_MAX;
+  probe.column_ = INT_MAX;
+  probe.ParseList(s, probe.root_, 0);
+  return {probe.columnCounter_ + 1, probe.deepest_ + 1};
+}
+
+void TLists::MakeRoomFor(const QString& s, int leastRow, int leastColumn) {
+  const QSize need = GridFor(s);
+  row_ = std::max(leastRow, need.height());
+  column_ = std::max(leastColumn, need.width());
+  Invalidate();
+}
+
+QString TLists::DrawingText() const {
+  const Metrics m = Measure();
+  QStringList lines;
+  const auto label = [](const TListsNode* n) {
+    return n ? (n->Letter + QString::number(n->Number)) : QStringLiteral("^");
+  };
+  std::vector<const TListsNode*> pending;
+  if (root_) pending.push_back(root_.get());
+  while (!pending.empty()) {
+    const TListsNode* node = pending.back();
+    pending.pop_back();
+    const QRect box = NodeBox(*node, m);
+    QString line = QStringLiteral("%1 %2,%3 %4x%5")
+                       .arg(label(node))
+                       .arg(box.left())
+                       .arg(box.top())
+                       .arg(box.width())
+                       .arg(box.height());
+    if (node->Tag == 1) {
+      line += QStringLiteral(" hp ") + (node->HpVisible ? label(node->ShownHp) : QStringLiteral("-"));
+      line += QStringLiteral(" tp ") + (node->TpVisible ? label(node->ShownTp) : QStringLiteral("-"));
+      if (node->ShownTp) pending.push_back(node->ShownTp);
+      if (node->ShownHp) pending.push_back(node->ShownHp);
+    }
+    lines << line;
+  }
+  for (const Pointer& p : pointers_) {
+    if (p.target) lines << QStringLiteral("mark %1 on %2").arg(p.name.trimmed(), label(p.target));
+  }
+  if (!listText_.isEmpty()) lines << listText_;
+  return lines.join(QLatin1Char('\n'));
 }
 
 void TLists::AttachPointer(int which, TListsNode* node) {

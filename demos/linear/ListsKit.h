@@ -6,6 +6,7 @@
 // controls.
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <memory>
@@ -88,6 +89,15 @@ class TLists : public TNodeContainer {
   int LastColumn() const { return columnCounter_; }
   // Whether Build would draw the list whole on a grid of row x column.
   static bool Fits(const QString& s, int row, int column);
+  // The rows and columns Build needs to draw the list whole.
+  static QSize GridFor(const QString& s);
+  // Rows and columns as many as the list needs, at least the given ones.
+  void MakeRoomFor(const QString& s, int leastRow, int leastColumn);
+
+  // One line per node drawn, in the order drawn: its label and box, and for a list node
+  // where its hp and tp lead ("n1 40,30 36x12 hp A2 tp n3"; "^" for nil, "-" for a link
+  // not drawn yet); then the marks and the list text.
+  QString DrawingText() const override;
 
   // Pointer mark which (1 .. 3) on node (nullptr detaches it).
   void AttachPointer(int which, TListsNode* node);

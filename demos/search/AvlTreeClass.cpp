@@ -7,6 +7,7 @@
 #include "framework/engine/Errors.h"
 #include "platform/Canvas.h"
 #include "platform/Forms.h"
+#include "platform/Screen.h"
 
 // ---------------------------------------------------------------- TAVlTreeNode
 
@@ -76,6 +77,35 @@ void TAVlTreeNode::SetFileValues(const stream::TPropertyValues& values) {
 QString TAVlTreeNode::DrawingText() const { return TBinCharTreeNode::DrawingText() + ' ' + QString::number(bf); }
 
 void TAVlTreeNode::PaintTexts() { PaintKeyOverNumber(QString(QChar::fromLatin1(Value())), QString::number(bf)); }
+
+// ---------------------------------------------------------------- layout
+
+namespace {
+
+// The least pixel height of a letter or a balance factor: larger on a large screen.
+int LeastTextPx() { return screen::Height() >= 1080 ? 16 : 13; }
+
+int Pow2(int n) { return 1 << std::clamp(n, 0, 30); }
+
+}  // namespace
+
+int TAvlTreeClass::ComputeLayout() {
+  const int w = width() - PointerSize;
+  const int h = height() - PointerSize;
+  const int levels = std::max(MaxDepth, 1);
+  const int place = w / Pow2(std::clamp(DeepestLevel(), 1, levels) - 1);
+  return std::max(1, std::min(place - std::max(3, place / 8), (h / levels) * 3 / 5));
+}
+
+int TAvlTreeClass::Relayout() {
+  const int nodeWidth = ComputeLayout();
+  const int levels = std::max(MaxDepth, 1);
+  const int roomy = ((height() - PointerSize) / levels) * 3 / 5;
+  // The balance factor takes the lower 9/20 of the node's height as its cell.
+  const TFont least{.Name = QStringLiteral("Arial"), .Height = -LeastTextPx(), .Style = fsBold};
+  const int needed = (least.TextHeight(QStringLiteral("-1")) * 20 + 8) / 9;
+  return std::max(nodeWidth, std::min(needed, roomy));
+}
 
 // ---------------------------------------------------------------- rotations
 

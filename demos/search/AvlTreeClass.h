@@ -60,6 +60,12 @@ class TAvlTreeClass : public TBinCharTree {
   // node takes the place below parent (its left child when wasLeft), or becomes the root
   // without a parent. Levels are worked out again.
   void Replace(TAVlTreeNode* node, TAVlTreeNode* parent, bool wasLeft);
+
+  // A node holds its letter over its balance factor: it takes its lowest level's place but a
+  // small gap (no caption stands beside it), and is as tall as both texts need to be read,
+  // as far as the levels' spacing allows.
+  int ComputeLayout() override;
+  int Relayout() override;
 };
 
 // The rotations around a, each answering the subtree's new root, linked in a's place; left

@@ -6,16 +6,17 @@
 TBPTreeInputDlg::TBPTreeInputDlg(QWidget* parent) : TOKBottomDlg(parent) {
   setObjectName(QStringLiteral("BPTreeInputDlg"));
   SetCaption(QStringLiteral("生成B+树"));
-  SetClientSize(457, 291);
-  Bevel1->setGeometry(8, 8, 441, 246);
-  OKBtn->move(27, 258);
-  CancelBtn->move(107, 258);
-  RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 191, 258, 76, 26);
-  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 275, 258, 75, 26);
-  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出数据"), 358, 258, 75, 26);
+  // Room for a full tree's keys, as in the B-tree's dialog.
+  SetClientSize(940, 600);
+  Bevel1->setGeometry(8, 8, 924, 554);
+  OKBtn->move(27, 567);
+  CancelBtn->move(107, 567);
+  RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 191, 567, 76, 26);
+  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 275, 567, 75, 26);
+  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出数据"), 358, 567, 75, 26);
   Tree = new TBPTreeClass(this);
   Tree->setObjectName(QStringLiteral("Tree"));
-  Tree->setGeometry(11, 11, 437, 242);
+  Tree->setGeometry(11, 11, 918, 548);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
   // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.

@@ -222,8 +222,9 @@ void TBTreeNode::Paint() {
   const int cw = width() / KeyNum;
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
-  c.Font.Height = std::max(8, height() * 3 / 4);
-  // Two digits fit their cell: narrow cells (a full row of leaves) take a smaller font.
+  // Digits two thirds of the cell's height; two of them fit their cell: narrow cells (a full
+  // row of leaves) take a smaller font.
+  c.Font.Height = -std::max(8, height() * 2 / 3);
   c.Font = FitFont(c.Font, {QStringLiteral("99")}, cw - 2, kAnyHeight, 6);
   c.Font.Color = clBlack;
   c.Brush.Style = bsSolid;
@@ -618,10 +619,11 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
     units += extent;
   }
   const int groups = static_cast<int>(parents.size());
-  // At least two units between groups, half of it before the first and after the last.
-  const int unit = std::max(std::min(UnitWidth(w), w / std::max(units + 2 * groups, 1)), 1);
+  // At least half a unit between groups, half of it before the first and after the last: wider
+  // gaps would cost the keys their size in a full tree.
+  const int unit = std::max(std::min(UnitWidth(w), 2 * w / std::max(2 * units + groups, 1)), 1);
   // The groups share the free width evenly.
-  const int spacing = groups > 0 ? std::max((w - unit * units) / groups, 2 * unit) : 0;
+  const int spacing = groups > 0 ? std::max((w - unit * units) / groups, unit / 2) : 0;
   const int stairTop = base + h - (3 * unitHeight * 5) / 2 - unitHeight;
   const auto levelTop = [&](int level) {
     return base + (level - 1) * (stairTop - unitHeight * 3 / 2 - base) / std::max(depth - 2, 1);

@@ -43,16 +43,18 @@ void ConnectTreeFileButtons(TBTreeClass& tree, TButton& randBtn, TButton& saveBt
 TBTreeInputDlg::TBTreeInputDlg(QWidget* parent) : TOKBottomDlg(parent) {
   setObjectName(QStringLiteral("BTreeInputDlg"));
   SetCaption(QStringLiteral("生成B-树"));
-  SetClientSize(457, 291);
-  Bevel1->setGeometry(8, 8, 441, 245);
-  OKBtn->move(24, 258);
-  CancelBtn->move(108, 258);
-  RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 191, 258, 76, 26);
-  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 275, 258, 75, 26);
-  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出数据"), 358, 258, 75, 26);
+  // The tree is given the room a full tree needs for readable keys, about what the
+  // demonstration's own window gives it on the smallest screen; the buttons keep their size.
+  SetClientSize(940, 600);
+  Bevel1->setGeometry(8, 8, 924, 554);
+  OKBtn->move(24, 567);
+  CancelBtn->move(108, 567);
+  RandBtn = TreeDlgButton(this, "RandBtn", QStringLiteral("随机生成"), 191, 567, 76, 26);
+  SaveBtn = TreeDlgButton(this, "SaveBtn", QStringLiteral("保存数据"), 275, 567, 75, 26);
+  LoadBtn = TreeDlgButton(this, "LoadBtn", QStringLiteral("取出数据"), 358, 567, 75, 26);
   Tree = new TBTreeClass(this);
   Tree->setObjectName(QStringLiteral("Tree"));
-  Tree->setGeometry(11, 11, 436, 241);
+  Tree->setGeometry(11, 11, 918, 548);
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
   // A dialog grown for a large screen grows its tree's nodes, marks and least sizes with it.

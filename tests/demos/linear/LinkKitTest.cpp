@@ -64,6 +64,39 @@ TEST_F(LinkLayout, TheFloatingNodeStandsBelowTheRowBetweenTwoNodes) {
   EXPECT_EQ(link_.FloatingNode()->pos(), QPoint(123, 88)) << "the same quarter cells at the new size";
 }
 
+// After the last node of a row the new node stands below it in the middle of the gap to the
+// next row; the links into and out of it run in the free bands above and below it, and the
+// row's wrap link, while it is still there, passes below it.
+TEST(LinkRowEnd, LinksAroundANodeInsertedAtARowEndRunBesideIt) {
+  TLinkGraphForm form;
+  TLink& link = *form.Link;
+  link.SetRatio(1.5);
+  link.SetColumn(3);
+  link.SetContent(Lines(QStringLiteral("abcde")));
+  link.InsertNodeAnimated(3, QStringLiteral("Z"));
+  TListNode& p = *link.Node(3);
+  TListNode& z = *link.FloatingNode();
+  TListNode& next = *link.Node(4);
+  const QRect row = p.geometry(), mid = z.geometry(), below = next.geometry();
+  EXPECT_EQ(mid.left(), row.left());
+  EXPECT_EQ(mid.top() - row.bottom(), below.top() - mid.bottom()) << "the gap is shared evenly";
+  link.SetFloatingNext(&next);
+  const auto stretchY = [&](const TListNode& from, const TListNode& to) {
+    const std::vector<QPoint> points = link.Route(from, to).Points;
+    EXPECT_EQ(points.size(), 6U);
+    return points[2].y();
+  };
+  const int wrap = stretchY(p, next);
+  EXPECT_GT(wrap, mid.bottom()) << "the old wrap link passes below the new node";
+  EXPECT_LT(wrap + p.Shadow(), below.top());
+  EXPECT_EQ(stretchY(z, next), wrap);
+  link.SetNodeNextToFloating(3);
+  const int into = stretchY(p, z);
+  EXPECT_GT(into, row.bottom());
+  EXPECT_LT(into + p.Shadow(), mid.top());
+  EXPECT_EQ(link.DrawingText().count(QStringLiteral(">Node4")), 1) << "only the new node leads to d";
+}
+
 TEST_F(LinkLayout, NodesShowTheirTextAndANilPointer) {
   EXPECT_EQ(Pieces(*link_.Node(2)), QStringLiteral("a"));
   EXPECT_EQ(Pieces(*link_.Node(5)), QStringLiteral("^ d"));

@@ -168,3 +168,18 @@ TEST(ListsMarks, MarksOnANodeAtTheLeftEdgeStayInsideAndPointAtIt) {
   const std::vector<TMarkPlace> roomy = PlaceMarks(QRect(200, 80, 60, 20), {30, 24}, 20, 2);
   EXPECT_EQ(roomy[0].Body.right() + 1, 200) << "with room, the first stands right at the node's left";
 }
+
+// The dual view's grid of 4 x 5 grows for the prepared lists that need more, never shrinks.
+TEST_F(ListsBuild, TheGridMakesRoomForEveryPreparedList) {
+  for (int i = 0; i + 1 < TInputListsDlg::ChoiceCount; ++i) {
+    QString list = QString::fromUtf8(TInputListsDlg::Captions[static_cast<std::size_t>(i)]);
+    list.remove(QLatin1Char(' '));
+    view_.MakeRoomFor(list, 4, 5);
+    EXPECT_TRUE(TLists::Fits(list, view_.Row(), view_.Column())) << list.toStdString();
+    EXPECT_GE(view_.Row(), 4);
+    EXPECT_GE(view_.Column(), 5);
+  }
+  EXPECT_EQ(TLists::GridFor(QStringLiteral("((A,(B,(C))),(),(((((D),E)))))")), QSize(6, 7));
+  EXPECT_EQ(TLists::GridFor(QStringLiteral("(((A,(B)),C,(D),((E)),F))")), QSize(6, 5));
+  EXPECT_EQ(TLists::GridFor(QStringLiteral("()")), QSize(1, 1));
+}
