@@ -63,8 +63,11 @@ void TStoreBase::Layout() {
   const int cellH = (height() - 8) / kLines;
   for (int line = 0; line < kLines; ++line)
     for (int col = 0; col < 5; ++col) Cell(line, col)->setGeometry(left + col * cellW, 4 + line * cellH, cellW, cellH);
-  // The texts grow with the window, and are never smaller than a cell's own size gives.
+  // The texts grow with the window, and are never smaller than a cell's own size gives. The
+  // names a class types are told apart letter by letter: a fixed-pitch face, where "I" has
+  // its bars and "l" its foot.
   TFont font = MemFont(Ratio(), 12, clBlack);
+  font.Name = QStringLiteral("Courier New");
   TFont cellSize;
   cellSize.SetSize(cellH < 8 ? 1 : (cellH - 5) / 2);
   font.Height = std::min(font.Height, cellSize.Height);
@@ -101,7 +104,7 @@ void TStoreBase::ShowBlocks() {
       cell->color = r.color;
       cell->data = texts[col];
       // A long name takes a smaller font rather than lose its ends.
-      cell->font = FitMemFont(font_, texts[col], textRoom_);
+      cell->font = FitMemFont(font_, texts[col], textRoom_, 6);
       cell->Invalidate();
     }
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Screen.h"
+
 #include <QWidget>
 
 namespace {
@@ -53,12 +55,16 @@ TEST_F(MemListRow, ALongListGoesOnInASecondLineInsideTheRowWithoutOverlaps) {
   }
 }
 
-TEST(MemFont, ShrinksToItsRoomButNeverBelowSixPixels) {
+TEST(MemFont, ShrinksToItsRoomButNeverBelowWhatAClassReads) {
   const TFont large = MemFont(TDesignRatio(QSize(480, 440), QSize(960, 880)), 14, clBlack);
   EXPECT_EQ(large.Height, -28) << "twice the window, twice the text";
   EXPECT_EQ(MemFont(TDesignRatio(QSize(480, 440), QSize(240, 220)), 14, clBlack).Height, -14)
       << "never below its design size";
   const TFont fitted = FitMemFont(large, QStringLiteral("64"), QSize(20, 40));
   EXPECT_LE(fitted.TextWidth(QStringLiteral("64")), 20);
-  EXPECT_EQ(FitMemFont(large, QStringLiteral("a long name"), QSize(3, 3)).Height, -6);
+  EXPECT_EQ(FitMemFont(large, QStringLiteral("a long name"), QSize(3, 3)).Height, -13) << "13 px on a 1024 screen";
+  EXPECT_EQ(FitMemFont(large, QStringLiteral("a long name"), QSize(3, 3), 6).Height, -6) << "a name may go smaller";
+  screen::SetFixedSize(QSize(1920, 1080));
+  EXPECT_EQ(FitMemFont(large, QStringLiteral("64"), QSize(3, 3)).Height, -16) << "16 px on a 1920 screen";
+  screen::SetFixedSize(QSize(1024, 768));
 }
