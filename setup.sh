@@ -20,7 +20,13 @@ install_missing() {
   fi
 }
 
-jobs=$(nproc)
+# VELKORA_JOBS limits the parallel compiles and tests (a shared or small machine); every core
+# without it.
+jobs=${VELKORA_JOBS:-$(nproc)}
+if ! [[ "$jobs" =~ ^[1-9][0-9]*$ ]]; then
+  echo "VELKORA_JOBS must be a whole number of at least 1" >&2
+  exit 2
+fi
 case "${1:-}" in
   start)
     install_missing

@@ -204,6 +204,65 @@ void CenterOnScreen(QWidget& window) {
   window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
 }
 
+QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize) {
+  const auto axis = [](int ownerStart, int ownerLength, int length, int screenLength) {
+    return std::clamp(ownerStart + (ownerLength - length) / 2, 0, std::max(screenLength - length, 0));
+  };
+  return {axis(owner.x(), owner.width(), frame.width(), screenSize.width()),
+          axis(owner.y(), owner.height(), frame.height(), screenSize.height())};
+}
+
+namespace {
+
+QWidget* OwnerOf(const QWidget& window) {
+  if (QWidget* parent = window.parentWidget()) return parent->window();
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr && active != &window && active->isVisible() ? active : nullptr;
+}
+
+void CentreOn(QWidget& window, const QWidget* owner) {
+  const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
+  const QRect area = owner != nullptr ? owner->frameGeometry() : QRect(QPoint(0, 0), screen::Size());
+  window.move(CentredPlace(frame, area, screen::Size()));
+}
+
+// Lets the window handle its show event first (sizing itself), then centres it before the
+// window system maps it, unless it has moved itself meanwhile.
+class CentreWhenShown final : public QObject {
+ public:
+  CentreWhenShown(QWidget& window, QWidget* owner) : QObject(&window), owner_(owner) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show || watched != parent()) return false;
+    auto& window = static_cast<QWidget&>(*watched);
+    window.removeEventFilter(this);
+    const QPoint placed = window.pos();
+    QCoreApplication::sendEvent(&window, event);
+    // A window that places itself on being shown (a keypad under its cell) keeps its place.
+    if (window.pos() == placed) CentreOn(window, owner_);
+    deleteLater();
+    return true;
+  }
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+}  // namespace
+
+void CentreOnOwner(QWidget& window) {
+  QWidget* owner = OwnerOf(window);
+  CentreOn(window, owner);
+  if (window.isVisible()) return;
+  const QObjectList& children = window.children();
+  const bool waiting = std::any_of(children.begin(), children.end(),
+                                   [](const QObject* c) { return dynamic_cast<const CentreWhenShown*>(c) != nullptr; });
+  if (!waiting) new CentreWhenShown(window, owner);
+}
+
 void KeepOnScreen(QWidget& window) {
   const QSize frame = window.frameGeometry().size();
   const QPoint at = window.frameGeometry().topLeft();
@@ -298,7 +357,7 @@ void FitToScreen(QWidget& window) {
     KeepOnScreen(window);
     return;
   }
-  CenterOnScreen(window);
+  CentreOnOwner(window);
 }
 
 int TForm::Scaled(int designLength) const { return ScaledLength(designLength, DialogScale(*this)); }

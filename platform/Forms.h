@@ -52,18 +52,25 @@ void ApplyFont(QWidget& control, const TFont& font);
 
 // Moves a window to the middle of the screen (the screen seam's size).
 void CenterOnScreen(QWidget& window);
+// Where a window of that frame size stands centred on its owner's frame, kept on a screen
+// of that size (its top-left corner on the screen when it is larger).
+QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
+// Centres a modal window on the window it belongs to (its parent's window, else the active
+// window, else the screen), now and again once it has sized itself on being shown (a message
+// box lays out its text only then), unless it places itself when shown.
+void CentreOnOwner(QWidget& window);
 // Moves a window, frame included, as little as needed to lie on the screen.
 void KeepOnScreen(QWidget& window);
 
 // Dialogs are designed for a 1024 x 768 screen. On the screen they open on they grow by the
 // smaller of the two axes' ratios, never below 1 (a smaller screen keeps the design).
 double ScreenScale();
-// Sizes a dialog or message window for the screen it opens on and centres it there: its
-// controls' places and sizes and its fonts grow by ScreenScale() in proportion to its design
-// (once: a later show on the same screen changes nothing), and a caption never ends up
-// narrower than its text. Both modal hosts call it before a modal window shows; a window
-// that covers the screen is left as it is, and a form that keeps its place stays there, moved
-// only onto the screen.
+// Sizes a dialog or message window for the screen it opens on and centres it on its owner
+// (CentreOnOwner): its controls' places and sizes and its fonts grow by ScreenScale() in
+// proportion to its design (once: a later show on the same screen changes nothing), and a
+// caption never ends up narrower than its text. Both modal hosts call it before a modal
+// window shows; a window that covers the screen is left as it is, and a form that keeps its
+// place stays there, moved only onto the screen.
 void FitToScreen(QWidget& window);
 // The factor FitToScreen gave window, 1 before: code that places or sizes a control of a
 // dialog while it is shown multiplies its design numbers by it.

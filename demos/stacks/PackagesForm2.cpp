@@ -34,13 +34,7 @@ TPackagesForm2::TPackagesForm2(QWidget* parent) : TForm(parent) {
   SetClientSize(kClientWidth, kClientHeight);
   rnd::Randomize();
 
-  background_.SetSize(kClientWidth, kClientHeight);
-  if (auto picture = LoadPicture(QStringLiteral("PkgBack.bmp"))) {
-    background_.Canvas().StretchDraw(Rect(0, 0, kClientWidth, kClientHeight), *picture);
-  } else {
-    background_.Canvas().Brush.Color = clNavy;
-    background_.Canvas().FillRect(Rect(0, 0, kClientWidth, kClientHeight));
-  }
+  PaintBackground();
   for (int d = 0; d <= 9; ++d) blocks_[static_cast<std::size_t>(d)] = LoadPicture(QStringLiteral("PkgSetup%1.bmp").arg(d));
 
   Image1 = new TImage(this);
@@ -82,6 +76,28 @@ TPackagesForm2::TPackagesForm2(QWidget* parent) : TForm(parent) {
 
 int TPackagesForm2::IndexOf(const TEdit* edit) const { return edit->Tag == 9 ? ItemCount + 1 : edit->Tag; }
 
+void TPackagesForm2::PaintBackground() {
+  const int w = Scaled(kClientWidth);
+  const int h = Scaled(kClientHeight);
+  background_.SetSize(w, h);
+  if (auto picture = LoadPicture(QStringLiteral("PkgBack.bmp"))) {
+    background_.Canvas().StretchDraw(Rect(0, 0, w, h), *picture);
+  } else {
+    background_.Canvas().Brush.Color = clNavy;
+    background_.Canvas().FillRect(Rect(0, 0, w, h));
+  }
+}
+
+void TPackagesForm2::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  // On a large screen the dialog has grown with its controls by now: the picture and the
+  // piles follow at the same scale.
+  if (background_.Width() != Scaled(kClientWidth)) {
+    PaintBackground();
+    LayoutFields();
+  }
+}
+
 bool TPackagesForm2::Execute() {
   Prepare();
   ShowModal();
@@ -102,16 +118,17 @@ void TPackagesForm2::Prepare() {
 
 TRect TPackagesForm2::FieldRect(int index) const {
   const TPkgPositions& table = PkgPositionTable(ItemCount);
-  return Bounds(kOffsetX + table.X(index), table.InUpperRow(index) ? kUpperRow : kLowerRow,
-                kLabelWidth + kEditWidth, kFieldHeight);
+  return Bounds(Scaled(kOffsetX + table.X(index)), Scaled(table.InUpperRow(index) ? kUpperRow : kLowerRow),
+                Scaled(kLabelWidth + kEditWidth), Scaled(kFieldHeight));
 }
 
 // Piles stand in rows of three above their field, T in rows of four.
 TRect TPackagesForm2::BlockRect(int index, int k) const {
   const int perRow = index == ItemCount + 1 ? 4 : 3;
   const TRect field = FieldRect(index);
-  return Bounds(field.Left + ((k - 1) % perRow) * BlockSize,
-                field.Top - 4 - BlockSize - ((k - 1) / perRow) * BlockSize, BlockSize, BlockSize);
+  const int block = Scaled(BlockSize);
+  return Bounds(field.Left + ((k - 1) % perRow) * block, field.Top - Scaled(4) - block - ((k - 1) / perRow) * block,
+                block, block);
 }
 
 void TPackagesForm2::LayoutFields() {
@@ -122,9 +139,14 @@ void TPackagesForm2::LayoutFields() {
     Edits[t]->setVisible(shown);
     if (!shown) continue;
     const TRect field = FieldRect(tag == 9 ? ItemCount + 1 : tag);
-    Labels[t]->setGeometry(field.Left, field.Top, kLabelWidth, kFieldHeight);
-    Edits[t]->setGeometry(field.Left + kLabelWidth, field.Top, kEditWidth, kFieldHeight);
+    const int labelWidth = Scaled(kLabelWidth);
+    Labels[t]->setGeometry(field.Left, field.Top, labelWidth, field.Height());
+    Edits[t]->setGeometry(field.Left + labelWidth, field.Top, field.Width() - labelWidth, field.Height());
   }
+  RepaintPiles();
+}
+
+void TPackagesForm2::RepaintPiles() {
   Image1->Picture().Assign(background_);
   for (int i = 1; i <= ItemCount + 1; ++i) RedrawPile(i);
 }

@@ -43,13 +43,19 @@ class TPackagesForm2 : public TForm {
   bool Valid(int index) const { return valid_[static_cast<std::size_t>(index)]; }
   // The weight index of a field: its tag, and T (tag 9) at ItemCount + 1.
   int IndexOf(const TEdit* edit) const;
+  // Where a field (label and edit) and block k of its pile stand, at the dialog's scale.
+  TRect FieldRect(int index) const;
+  TRect BlockRect(int index, int k) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void PaintBackground();
+  void RepaintPiles();
   void LayoutFields();
   void RedrawPile(int index);
   void UpdateDoneButton();
-  TRect FieldRect(int index) const;
-  TRect BlockRect(int index, int k) const;
 
   std::array<bool, 10> valid_{};
   std::array<std::unique_ptr<TBitmap>, 10> blocks_;  // "PkgSetup0.bmp" .. "PkgSetup9.bmp"

@@ -410,10 +410,12 @@ void TAlgoSelectForm::ChooseLanguage(bool useC) {
   cShape_->update();
 }
 
-void TAlgoSelectForm::ExitBtnClick() {
+void TAlgoSelectForm::ExitBtnClick() { close(); }
+
+bool TAlgoSelectForm::ConfirmExit() {
   const int answer = modal::MessageBox(QStringLiteral("你确定要退出本演示系统?"), modal::AppTitle(),
                                        modal::Buttons::YesNoCancel, modal::Icon::Question);
-  if (answer == modal::ResultYes) close();
+  return answer == modal::ResultYes;
 }
 
 void TAlgoSelectForm::ShowSelection() {
@@ -565,7 +567,12 @@ void TAlgoSelectForm::paintEvent(QPaintEvent*) {
 }
 
 void TAlgoSelectForm::closeEvent(QCloseEvent* event) {
-  // Closing the selection window ends the program.
+  // Closing the selection window (退出, its close box, Alt+F4) ends the program, once the
+  // user has said so.
+  if (!ConfirmExit()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   QCoreApplication::quit();
 }

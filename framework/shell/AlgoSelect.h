@@ -72,8 +72,9 @@ class TAlgoSelectForm : public QWidget {
   void ItemClick(TAlgoSelectItem* item);
   void PasBtnClick();
   void CBtnClick();
-  // Asks "你确定要退出本演示系统?"; only Yes closes the window, which ends the program.
+  // Closes the window, which asks "你确定要退出本演示系统?"; only Yes ends the program.
   void ExitBtnClick();
+  bool ConfirmExit();
 
   bool UseC() const { return useC_; }
   int PathLevel() const { return pathLevel_; }

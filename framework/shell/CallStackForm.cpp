@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include "platform/Font.h"
@@ -29,12 +30,21 @@ TCallStackForm::TCallStackForm(QWidget* parent)
   StackView->setHeaderHidden(true);
   StackView->setRootIsDecorated(false);
   StackView->setIndentation(18);
+  // Read-only but not disabled: a deep recursion needs the scroll bars, the wheel and the
+  // paging keys. Nothing can be selected or changed.
   StackView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StackView->setEnabled(false);
+  StackView->setSelectionMode(QAbstractItemView::NoSelection);
+  StackView->setItemsExpandable(false);
+  StackView->setExpandsOnDoubleClick(false);
+  StackView->setFocusPolicy(Qt::StrongFocus);
+  // Each call stands 18 pixels right of its caller: the column is as wide as the innermost
+  // call's text, so the list scrolls across to it too.
+  StackView->header()->setStretchLastSection(false);
+  StackView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  StackView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   TFont viewFont;
   viewFont.Height = -17;
   StackView->setFont(viewFont.ToQFont());
-  // Disabled, the list still reads in red.
   QPalette pal = StackView->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     pal.setColor(group, QPalette::Text, ToQColor(clRed));
@@ -55,6 +65,29 @@ void TCallStackForm::Fill(const QStringList& callTexts) {
     parent = item;
   }
   StackView->expandAll();
+  if (isVisible()) ShowInnermost();
+}
+
+QTreeWidgetItem* TCallStackForm::Innermost() const {
+  QTreeWidgetItem* item = StackView->topLevelItemCount() ? StackView->topLevelItem(0) : nullptr;
+  while (item && item->childCount()) item = item->child(0);
+  return item;
+}
+
+void TCallStackForm::ShowInnermost() {
+  QTreeWidgetItem* inner = Innermost();
+  if (inner == nullptr) return;
+  StackView->setCurrentItem(inner);  // the paging keys start from it
+  StackView->scrollToItem(inner, QAbstractItemView::PositionAtBottom);
+  StackView->horizontalScrollBar()->setValue(StackView->horizontalScrollBar()->maximum());
+}
+
+void TCallStackForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The list is laid out for its size only now: the current call is brought into view.
+  StackView->doItemsLayout();
+  ShowInnermost();
+  StackView->setFocus();
 }
 
 QStringList TCallStackForm::Calls() const {

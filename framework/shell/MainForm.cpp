@@ -1,6 +1,7 @@
 #include "framework/shell/MainForm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
 #include <QFrame>
 #include <QKeyEvent>
@@ -110,6 +111,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
   });
   LayoutToolbar();
   CreateBreakPointPanel();
+  PlaceToolbar();
   DisableButtons();
   // The music waits until the options switch it on, then plays in a loop.
   midiPlayer_.Open(app::MusicPath() + QStringLiteral("midi0.mid"));
@@ -129,34 +131,18 @@ TMainForm::~TMainForm() {
 // ---------------------------------------------------------------- toolbar
 
 void TMainForm::LayoutToolbar() {
-  layout_ = ToolbarLayout::ForScreenWidth(screen::Width());
   toolBar_ = new QWidget(this);
   toolBar_->setObjectName(QStringLiteral("ToolBar"));
-  toolBar_->setGeometry(0, 0, width(), layout_.toolbarHeight);
-  TFont font;
-  font.Name = QStringLiteral("宋体");
-  font.Height = -layout_.fontHeight;
-  toolBar_->setFont(font.ToQFont());
-
   toolBarBkImage_ = new TStretchImage(toolBar_);
   toolBarBkImage_->setObjectName(QStringLiteral("ToolBarBkImage"));
-  toolBarBkImage_->setGeometry(0, 0, toolBar_->width(), toolBar_->height());
-
-  captionBitmap_.SetSize(layout_.captionWidth, layout_.captionHeight);
-  captionImage_ = QImage(layout_.captionWidth, layout_.captionHeight, QImage::Format_ARGB32);
-  captionImage_.fill(Qt::transparent);
   captionBox_ = new TCaptionBox(captionImage_, toolBar_);
   captionBox_->setObjectName(QStringLiteral("CaptionBox"));
-  captionBox_->setGeometry(1, 0, layout_.captionWidth, layout_.captionHeight);
 
   for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) {
     const ButtonDef& def = kButtons[tag - 1];
     TSpeedButton* b = FlatButton(toolBar_, QString::fromLatin1(def.name), QString::fromUtf8(def.caption));
-    b->setGeometry(layout_.buttonLeft[static_cast<std::size_t>(tag)], layout_.buttonTop, layout_.unit,
-                   layout_.buttonHeight);
     const QString glyph = QString::fromLatin1(gen::kToolbarGlyphs[static_cast<std::size_t>(tag - 1)]);
     if (const auto bmp = LoadPicture(glyph + QStringLiteral(".bmp"))) b->SetGlyph(bmp->Image());
-    b->SetGlyphSide(layout_.glyphSide);
     if (def.hint) b->setToolTip(QString::fromUtf8(def.hint));
     buttons_[static_cast<std::size_t>(tag)] = b;
   }
@@ -177,30 +163,60 @@ void TMainForm::LayoutToolbar() {
   on(12, &TMainForm::ReturnBtnClick);
   on(13, &TMainForm::ReturnBtnClick);
 
-  const auto bevel = [this](const char* name, int x) {
+  const auto bevel = [this](const char* name) {
     auto* f = new QFrame(toolBar_);
     f->setObjectName(QString::fromLatin1(name));
     f->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    f->setGeometry(x, layout_.buttonTop, 2, layout_.buttonHeight);
     return f;
   };
-  tbBevel1_ = bevel("TbBevel1", layout_.bevel1Left);
-  tbBevel2_ = bevel("TbBevel2", layout_.bevel2Left);
+  tbBevel1_ = bevel("TbBevel1");
+  tbBevel2_ = bevel("TbBevel2");
+}
+
+void TMainForm::PlaceToolbar() {
+  const ToolbarLayout before = layout_;
+  layout_ = ToolbarLayout::ForWindow(width(), height());
+  toolBar_->setGeometry(0, 0, width(), layout_.toolbarHeight);
+  toolBarBkImage_->setGeometry(0, 0, toolBar_->width(), toolBar_->height());
+  if (layout_.fontHeight != before.fontHeight) {
+    TFont font;
+    font.Name = QStringLiteral("宋体");
+    font.Height = -layout_.fontHeight;
+    toolBar_->setFont(font.ToQFont());
+  }
+  if (layout_.captionWidth != before.captionWidth || layout_.captionHeight != before.captionHeight) {
+    captionBitmap_.SetSize(layout_.captionWidth, layout_.captionHeight);
+    captionImage_ = QImage(layout_.captionWidth, layout_.captionHeight, QImage::Format_ARGB32);
+    captionImage_.fill(Qt::transparent);
+    if (!captionText_.isEmpty()) DrawCaption(captionText_);
+  }
+  captionBox_->setGeometry(1, 0, layout_.captionWidth, layout_.captionHeight);
+  for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) {
+    TSpeedButton* b = Buttons(tag);
+    b->setGeometry(layout_.buttonLeft[static_cast<std::size_t>(tag)], layout_.buttonTop, layout_.unit,
+                   layout_.buttonHeight);
+    b->SetGlyphSide(layout_.glyphSide);
+  }
+  tbBevel1_->setGeometry(layout_.bevel1Left, layout_.buttonTop, 2, layout_.buttonHeight);
+  tbBevel2_->setGeometry(layout_.bevel2Left, layout_.buttonTop, 2, layout_.buttonHeight);
+  if (breakPointPanel_ == nullptr) return;
+  TFont font;
+  font.Name = QStringLiteral("楷体_GB2312");
+  font.Height = -text::Round(layout_.fontHeight * 0.8);
+  font.Style = fsBold;
+  breakPointPanel_->setFont(font.ToQFont());
+  const int w = 2 * layout_.unit;
+  const int rowH = layout_.buttonHeight / 2;
+  const int right = layout_.buttonLeft[10] + layout_.unit;
+  breakPointPanel_->setGeometry(right - w, layout_.toolbarHeight + 4, w, 3 * rowH + 8);
+  const auto rows = breakPointPanel_->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly);
+  for (int i = 0; i < rows.size(); ++i) rows[i]->setGeometry(4, 4 + i * rowH, w - 8, rowH);
 }
 
 void TMainForm::CreateBreakPointPanel() {
   auto* panel = new TZqStaticText(this);
   breakPointPanel_ = panel;
   panel->setObjectName(QStringLiteral("BreakPointPanel"));
-  TFont font;
-  font.Name = QStringLiteral("楷体_GB2312");
-  font.Height = -text::Round(layout_.fontHeight * 0.8);
-  font.Style = fsBold;
-  panel->setFont(font.ToQFont());
-  const int w = 2 * layout_.unit;
-  const int rowH = layout_.buttonHeight / 2;
-  const int right = layout_.buttonLeft[10] + layout_.unit;
-  panel->setGeometry(right - w, layout_.toolbarHeight + 4, w, 3 * rowH + 8);
   const struct {
     const char* name;
     const char* caption;
@@ -208,15 +224,15 @@ void TMainForm::CreateBreakPointPanel() {
   } rows[] = {{"SetBreakPointBtn", "设置断点", &TMainForm::SetBreakPointBtnClick},
               {"ClearBreakPointsBtn", "清除所有断点", &TMainForm::ClearBreakPointsBtnClick},
               {"ExitBreakPointBtn", "取消", &TMainForm::ExitBreakPointBtnClick}};
-  for (int i = 0; i < 3; ++i) {
-    TSpeedButton* b = FlatButton(panel, QString::fromLatin1(rows[i].name), QString::fromUtf8(rows[i].caption));
-    b->setGeometry(4, 4 + i * rowH, w - 8, rowH);
-    connect(b, &TSpeedButton::clicked, this, rows[i].handler);
+  for (const auto& row : rows) {
+    TSpeedButton* b = FlatButton(panel, QString::fromLatin1(row.name), QString::fromUtf8(row.caption));
+    connect(b, &TSpeedButton::clicked, this, row.handler);
   }
   panel->hide();
 }
 
 void TMainForm::DrawCaption(const QString& text) {
+  captionText_ = text;
   TCanvas& c = captionBitmap_.Canvas();
   const TColor gray = RGB(128, 128, 128);
   c.Brush.Color = gray;
@@ -268,9 +284,13 @@ void TMainForm::showEvent(QShowEvent* e) {
 
 void TMainForm::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  if (toolBar_) {
-    toolBar_->resize(width(), layout_.toolbarHeight);
-    toolBarBkImage_->resize(toolBar_->size());
+  if (toolBar_ == nullptr) return;
+  const QSize toolbarBefore = toolBar_->size();
+  PlaceToolbar();
+  // The toolbar's share of the backdrop is cut again for its new size.
+  if (toolBar_->size() != toolbarBefore) {
+    const TZqThemes* themes = CurrentThemes ? CurrentThemes : ProcSrcContainer().DefaultThemes();
+    if (const auto picture = LoadPicture(themes->BackBitmapName + ".bmp")) FillToolbarImage(*picture);
   }
   if (dockFrame_) dockFrame_->setGeometry(DockArea());
 }
@@ -301,7 +321,10 @@ void TMainForm::StartDemo(const QString& name, bool useC) {
       const TAlgoSrc* pascal = ProcSrcContainer().FindText(QStringLiteral("P_") + name);
       demo_->SetDescription(pascal ? pascal->Descript : QStringList());
       if (!InputData()) {
+        // A demonstration that gives the toolbar back as it found it on being freed turns
+        // buttons on: after a cancelled start only the return button is left.
         FreeDemo();
+        DisableButtons();
         return;
       }
       Buttons(Tag(ToolButton::AlgData))->setEnabled(true);
@@ -467,20 +490,29 @@ void TMainForm::DemoStopBtnClick() {
   if (CurrentDemo != nullptr) CurrentDemo->SetStopRequest(true);
 }
 
-void TMainForm::DemoRunClick() {
-  if (HaveDemo()) CurrentDemo->Run();
+void TMainForm::DemoRunClick() { RunMode(&TAlgoDemo::Run); }
+void TMainForm::StepOverClick() { RunMode(&TAlgoDemo::StepOver); }
+void TMainForm::TraceIntoClick() { RunMode(&TAlgoDemo::TraceInto); }
+void TMainForm::RunToCursorClick() { RunMode(&TAlgoDemo::RunToCursor); }
+
+void TMainForm::RunMode(void (TAlgoDemo::*mode)()) {
+  if (!HaveDemo()) return;
+  (CurrentDemo->*mode)();
+  // The window was closed during the run: it has stopped, and the window goes back now.
+  if (std::exchange(returnAfterRun_, false)) ReturnBtnClick();
 }
 
-void TMainForm::StepOverClick() {
-  if (HaveDemo()) CurrentDemo->StepOver();
-}
-
-void TMainForm::TraceIntoClick() {
-  if (HaveDemo()) CurrentDemo->TraceInto();
-}
-
-void TMainForm::RunToCursorClick() {
-  if (HaveDemo()) CurrentDemo->RunToCursor();
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // Closing the window goes back to the selection window, as the return button does; only
+  // the selection window's close ends the program. A run is paused first: its loop is still
+  // on the way out, so the window goes back once the run has stopped.
+  event->ignore();
+  if (CurrentDemo != nullptr && CurrentDemo->Running()) {
+    CurrentDemo->SetStopRequest(true);
+    returnAfterRun_ = true;
+    return;
+  }
+  ReturnBtnClick();
 }
 
 void TMainForm::ResetRunClick() {

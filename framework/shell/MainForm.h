@@ -123,11 +123,14 @@ class TMainForm : public QWidget,
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Makes the toolbar's controls; PlaceToolbar lays them out for the window's size.
   void LayoutToolbar();
+  void PlaceToolbar();
   void CreateBreakPointPanel();
   void FillToolbarImage(const TBitmap& picture);
   QRect DockArea() const;
@@ -135,6 +138,8 @@ class TMainForm : public QWidget,
   template <class Frame>
   Frame* FrameFor(int mode);
   void Dock(int pane, QWidget* form);
+  // Starts a run mode of the demonstration (without one, as the return button).
+  void RunMode(void (TAlgoDemo::*mode)());
   // Whether a run mode may start: a demonstration is loaded (else as the return button).
   bool HaveDemo();
 
@@ -148,6 +153,7 @@ class TMainForm : public QWidget,
   QWidget* breakPointPanel_ = nullptr;
   TBitmap captionBitmap_;
   QImage captionImage_;  // the caption bitmap with its gray see-through
+  QString captionText_;  // drawn again when the caption line changes size
 
   std::unique_ptr<TAlgoDemo> demo_;
   std::unique_ptr<TAlgorithmForm> algorithmForm_;
@@ -160,4 +166,5 @@ class TMainForm : public QWidget,
   bool musicOn_ = false;
   bool soundOn_ = false;
   bool escapePressed_ = false;
+  bool returnAfterRun_ = false;  // closed during a run: back to the selection once it stops
 };

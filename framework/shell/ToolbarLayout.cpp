@@ -1,15 +1,27 @@
 #include "framework/shell/ToolbarLayout.h"
 
+#include <algorithm>
+
 #include "platform/TextRules.h"
 
 ToolbarLayout ToolbarLayout::ForScreenWidth(int screenWidth) {
+  return Laid(text::Div(screenWidth - 24, ButtonCount), screenWidth);
+}
+
+ToolbarLayout ToolbarLayout::ForWindow(int width, int height) {
+  // The width a window of the design's 4:3 shape and this height would have.
+  const int fourThirds = text::Div(std::max(height, 0) * 4, 3);
+  const int u = text::Div(std::max(std::min(width, fourThirds) - 24, ButtonCount), ButtonCount);
+  return Laid(u, width);
+}
+
+ToolbarLayout ToolbarLayout::Laid(int u, int windowWidth) {
   ToolbarLayout t;
-  const int u = text::Div(screenWidth - 24, ButtonCount);
   t.unit = u;
   t.fontHeight = text::Round(u * 0.3);
   t.buttonHeight = text::Round(u * 0.9);
   t.glyphSide = text::Round(u * 0.4);
-  t.captionWidth = screenWidth - 2;
+  t.captionWidth = std::max(windowWidth - 2, 1);
   t.captionHeight = text::Div(u, 2);
   t.buttonTop = t.captionHeight + 4;
   t.toolbarHeight = t.buttonTop + t.buttonHeight + 3;

@@ -1,6 +1,6 @@
 #pragma once
 // Where the demonstration window's toolbar puts its thirteen buttons, worked out from the
-// screen width alone so that it can be checked at any size.
+// window's size alone so that it can be checked at any size.
 #include <array>
 
 struct ToolbarLayout {
@@ -18,5 +18,14 @@ struct ToolbarLayout {
   int bevel1Left = 0;     // separators before the second and third group
   int bevel2Left = 0;
 
+  // The buttons share the whole width.
   static ToolbarLayout ForScreenWidth(int screenWidth);
+  // The layout of a window of that size: the buttons grow with the window by the smaller of
+  // its two ratios to the 1024 x 768 design, so a wide window gets no taller toolbar (and so
+  // no shorter panes) than a 4:3 one of its height, and a small one keeps every button on it.
+  static ToolbarLayout ForWindow(int width, int height);
+
+ private:
+  // Buttons u wide on a window of that width.
+  static ToolbarLayout Laid(int u, int windowWidth);
 };

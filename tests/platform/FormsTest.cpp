@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -287,6 +288,59 @@ TEST(Forms, DialogsNeverShrinkBelowTheirDesign) {
     EXPECT_EQ(d.caption->font().pixelSize(), 16);
     EXPECT_EQ(d.form.pos(), QPoint((screenSize.width() - 400) / 2, (screenSize.height() - 300) / 2))
         << "a dialog designed at a place opens in the middle of the screen all the same";
+  }
+}
+
+TEST(Forms, AWindowIsCentredOnItsOwnerAndKeptOnTheScreen) {
+  const QSize screenSize(1024, 768);
+  EXPECT_EQ(CentredPlace(QSize(200, 100), QRect(0, 0, 1024, 768), screenSize), QPoint(412, 334));
+  EXPECT_EQ(CentredPlace(QSize(200, 100), QRect(100, 50, 800, 600), screenSize), QPoint(400, 300))
+      << "on a smaller owner, its middle";
+  EXPECT_EQ(CentredPlace(QSize(400, 300), QRect(900, 700, 100, 50), screenSize), QPoint(624, 468))
+      << "an owner near the corner: the window stays whole on the screen";
+  EXPECT_EQ(CentredPlace(QSize(400, 300), QRect(-50, -40, 100, 50), screenSize), QPoint(0, 0));
+  EXPECT_EQ(CentredPlace(QSize(1200, 900), QRect(0, 0, 1024, 768), screenSize), QPoint(0, 0))
+      << "larger than the screen: its top-left corner shows";
+}
+
+TEST(RealModalHost, AMessageBoxIsCentredOnTheActiveWindowOnceItHasItsSize) {
+  QWidget owner;
+  owner.setGeometry(100, 60, 700, 500);
+  owner.show();
+  owner.activateWindow();
+  pacing::ProcessMessages();
+  ASSERT_EQ(QApplication::activeWindow(), &owner);
+  QRect box;
+  QTimer::singleShot(0, &owner, [&] {
+    QWidget* shown = QApplication::activeModalWidget();
+    if (shown == nullptr) return;
+    box = shown->frameGeometry();
+    shown->close();
+  });
+  modal::RealHost().MessageBox(QStringLiteral("Velkora"), QStringLiteral("数据太长，将被截断"), modal::Buttons::Ok,
+                               modal::Icon::None);
+  ASSERT_FALSE(box.isEmpty()) << "the message box was not shown";
+  EXPECT_NE(box.size(), QSize(640, 480)) << "placed before it was sized";
+  EXPECT_NEAR(box.center().x(), owner.frameGeometry().center().x(), 1);
+  EXPECT_NEAR(box.center().y(), owner.frameGeometry().center().y(), 1);
+}
+
+TEST(RealModalHost, ADialogIsCentredOnItsParentsWindowAtEverySize) {
+  for (const QSize screenSize : {QSize(1024, 768), QSize(1920, 1080)}) {
+    ScreenOf screenIs(screenSize);
+    QWidget owner;
+    owner.setGeometry(300, 200, 800, 600);
+    owner.show();
+    QDialog dialog(&owner);
+    dialog.resize(200, 120);
+    QRect shown;
+    QTimer::singleShot(0, &dialog, [&] {
+      shown = dialog.frameGeometry();
+      dialog.accept();
+    });
+    modal::RealHost().ExecDialog(dialog);
+    EXPECT_NEAR(shown.center().x(), owner.frameGeometry().center().x(), 1) << screenSize.width();
+    EXPECT_NEAR(shown.center().y(), owner.frameGeometry().center().y(), 1) << screenSize.width();
   }
 }
 

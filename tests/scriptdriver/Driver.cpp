@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <algorithm>
@@ -30,10 +31,25 @@ namespace script {
 QString Usage() {
   return QStringLiteral(
       "usage: velkora-script [--screen WxH] [--shots DIR] [--real-time] SCRIPT\n"
-      "  SCRIPT  a file of commands, or - for standard input\n"
+      "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
+      "          screen when --screen is not given\n"
       "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
       "  exit 0 when the script ran to its end, 1 when an expect failed or a picture is missing, 2 on a script error\n");
 }
+
+namespace {
+
+// "WxH" of at least 640 x 480 (the windows need that much), or an empty size.
+QSize ScreenSize(const QString& v) {
+  const QStringList wh = v.split('x');
+  bool okW = false, okH = false;
+  const int w = wh.size() == 2 ? wh[0].toInt(&okW) : 0;
+  const int h = wh.size() == 2 ? wh[1].toInt(&okH) : 0;
+  if (!okW || !okH || w < 640 || h < 480) return {};
+  return {w, h};
+}
+
+}  // namespace
 
 QString ParseOptions(const QStringList& args, Options& options) {
   for (qsizetype i = 0; i < args.size(); ++i) {
@@ -47,12 +63,10 @@ QString ParseOptions(const QStringList& args, Options& options) {
         options.shots = v;
         continue;
       }
-      const QStringList wh = v.split('x');
-      bool okW = false, okH = false;
-      const int w = wh.size() == 2 ? wh[0].toInt(&okW) : 0;
-      const int h = wh.size() == 2 ? wh[1].toInt(&okH) : 0;
-      if (!okW || !okH || w < 640 || h < 480) return QStringLiteral("--screen takes WxH, at least 640x480");
-      options.screen = QSize(w, h);
+      const QSize size = ScreenSize(v);
+      if (size.isEmpty()) return QStringLiteral("--screen takes WxH, at least 640x480");
+      options.screen = size;
+      options.screenGiven = true;
     } else if (a.startsWith(QLatin1String("--"))) {
       return QStringLiteral("unknown option %1").arg(a);
     } else if (options.script.isEmpty()) {
@@ -62,6 +76,16 @@ QString ParseOptions(const QStringList& args, Options& options) {
     }
   }
   if (options.script.isEmpty()) return QStringLiteral("no script given");
+  return {};
+}
+
+QString ApplyScreenLine(const QString& scriptText, Options& options) {
+  static const QRegularExpression line(QStringLiteral("^# screen: (\\S*)"));
+  const QRegularExpressionMatch m = line.match(scriptText.section('\n', 0, 0).trimmed());
+  if (!m.hasMatch() || options.screenGiven) return {};
+  const QSize size = ScreenSize(m.captured(1));
+  if (size.isEmpty()) return QStringLiteral("line 1: \"# screen:\" takes WxH, at least 640x480");
+  options.screen = size;
   return {};
 }
 

@@ -31,6 +31,7 @@ namespace script {
 
 struct Options {
   QSize screen{1024, 768};
+  bool screenGiven = false;  // by --screen, which wins over the script's own line
   QString shots;         // folder of the shot files; a new temporary folder when empty
   bool realTime = false;
   QString script;        // file name, "-" for standard input
@@ -39,6 +40,9 @@ struct Options {
 // Reads the command line; returns an error text (usage) when it is not understood.
 QString ParseOptions(const QStringList& args, Options& options);
 QString Usage();
+// A script whose first line is "# screen: WxH" runs on that screen unless the command line
+// named one. Returns an error text when the line names no size the windows can take.
+QString ApplyScreenLine(const QString& scriptText, Options& options);
 
 // Exit codes.
 enum Exit { ExitOk = 0, ExitExpectFailed = 1, ExitScriptError = 2 };

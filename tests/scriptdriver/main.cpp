@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     err << "cannot read " << options.script << '\n';
     return script::ExitScriptError;
   }
+  if (const QString problem = script::ApplyScreenLine(text, options); !problem.isEmpty()) {
+    err << options.script << ": " << problem << '\n';
+    return script::ExitScriptError;
+  }
   const script::Parsed parsed = script::Parse(text);
   if (!parsed.errors.isEmpty()) {
     for (const QString& e : parsed.errors) err << options.script << ": " << e << '\n';

@@ -11,6 +11,7 @@
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "tests/support/ScriptControls.h"
+#include "platform/Screen.h"
 #include "tests/support/ProgramRun.h"
 
 namespace {
@@ -192,6 +193,50 @@ TEST(PackagesForm2, RandomValuesStayInRange) {
     EXPECT_EQ(dlg.Edits[9]->text(), QString::number(dlg.Weights[9]));
     EXPECT_TRUE(dlg.Label1->isEnabled());
   }
+}
+
+TEST(PackagesForm2, OnALargeScreenTheWholeDialogGrowsPilesIncluded) {
+  screen::SetFixedSize(QSize(1920, 1080));
+  modal::ScriptedHostScope host;
+  TPackagesForm2 dlg;
+  dlg.ItemCount = 8;
+  dlg.Prepare();
+  FitToScreen(dlg);
+  dlg.show();
+  EXPECT_EQ(dlg.Image1->geometry(), dlg.rect()) << "the picture covers the whole dialog";
+  EXPECT_EQ(dlg.Image1->Picture().Image().size(), dlg.size()) << "the picture is drawn at the dialog's size";
+  const int block = dlg.Scaled(TPackagesForm2::BlockSize);
+  EXPECT_GT(block, TPackagesForm2::BlockSize);
+  for (int i = 1; i <= 9; ++i) {
+    const QRect label = dlg.Labels[static_cast<std::size_t>(i)]->geometry();
+    const TRect field = dlg.FieldRect(i);
+    EXPECT_EQ(label.topLeft(), QPoint(field.Left, field.Top)) << "W" << i;
+    EXPECT_EQ(dlg.Edits[static_cast<std::size_t>(i)]->geometry().right() + 1, field.Right) << "W" << i;
+    const TRect first = dlg.BlockRect(i, 1);
+    EXPECT_EQ(first.Width(), block);
+    EXPECT_EQ(first.Left, field.Left) << "the pile of W" << i << " stands on its own field";
+    EXPECT_LE(first.Bottom, field.Top);
+    EXPECT_GE(first.Bottom, field.Top - dlg.Scaled(8));
+  }
+  const QImage before = dlg.Image1->Picture().Image();  // every weight 1
+  dlg.RanButtonClick();
+  const QImage after = dlg.Image1->Picture().Image();
+  int drawn = 0;
+  for (int i = 1; i <= 8; ++i) {
+    const int w = dlg.Weights[static_cast<std::size_t>(i)];
+    if (w > 1) {
+      const QPoint top = dlg.BlockRect(i, w).ToQRect().center();
+      EXPECT_NE(after.pixel(top), before.pixel(top)) << "W" << i << "'s top block is not at its grown place";
+      ++drawn;
+    }
+    if (w < 10) {
+      const QPoint above = dlg.BlockRect(i, w + 1).ToQRect().center();
+      EXPECT_EQ(after.pixel(above), before.pixel(above)) << "W" << i << ": a block over the background";
+    }
+  }
+  EXPECT_GT(drawn, 0);
+  dlg.hide();
+  screen::SetFixedSize(QSize(1024, 768));
 }
 
 // ---------------------------------------------------------------- the message window

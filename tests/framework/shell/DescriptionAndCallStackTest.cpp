@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "framework/shell/CallStackForm.h"
@@ -122,4 +123,33 @@ TEST(CallStackForm, CallsAreNestedOutermostFirst) {
   EXPECT_EQ(form.Calls(), QStringList({"Main", "Ackman(1,2)", "Ackman(1,1)"}));
   form.Fill({"Main"});
   EXPECT_EQ(form.Calls(), QStringList({"Main"})) << "a second fill replaces the first";
+}
+
+TEST(CallStackForm, ADeepRecursionOpensOnTheCurrentCallAndScrolls) {
+  // About the depth of Ackermann (3, 2): Main and 150 nested calls.
+  QStringList calls{"Main"};
+  for (int i = 1; i <= 150; ++i) calls << QStringLiteral("Ackman(%1,%2)").arg(i % 4).arg(i);
+  TCallStackForm form;
+  form.Fill(calls);
+  form.show();
+  QTreeWidget& view = *form.StackView;
+  EXPECT_TRUE(view.isEnabled()) << "a disabled list takes no wheel, scroll bar or key";
+  EXPECT_EQ(view.editTriggers(), QAbstractItemView::NoEditTriggers);
+  QTreeWidgetItem* inner = form.Innermost();
+  ASSERT_NE(inner, nullptr);
+  EXPECT_EQ(inner->text(0), calls.last());
+  const QRect shown = view.visualItemRect(inner);
+  EXPECT_TRUE(view.viewport()->rect().contains(shown.center()))
+      << "the current call is not in view: " << shown.x() << "," << shown.y();
+  QScrollBar& down = *view.verticalScrollBar();
+  ASSERT_GT(down.maximum(), 0);
+  EXPECT_EQ(down.value(), down.maximum());
+  QTest::keyClick(&view, Qt::Key_Home);
+  EXPECT_EQ(down.value(), 0) << "Home goes up to Main";
+  EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+  QTest::keyClick(&view, Qt::Key_PageDown);
+  EXPECT_GT(down.value(), 0) << "Page Down scrolls";
+  QTest::keyClick(&view, Qt::Key_End);
+  EXPECT_EQ(down.value(), down.maximum()) << "End comes back to the current call";
+  EXPECT_EQ(view.selectedItems().size(), 0) << "nothing is selected in a read-only list";
 }

@@ -21,13 +21,16 @@ class TShellProbe : public TAlgoDemo {
  public:
   using TAlgoDemo::TAlgoDemo;
   static inline bool accept = true;
+  static inline bool closeInStep = false;  // the window's close box is clicked during Probe's first line
   bool CreateData() override { return accept; }
   void SetWindowRect() override { MainForm->DockOnePane(AlgorithmForm); }
   void ShowGraph() override {}
   void ClearGraph() override {}
   Q_INVOKABLE TData* Main_C_Begin() { return new TData(QString()); }
   Q_INVOKABLE void Main_AfterBegin() {}
-  Q_INVOKABLE void Probe_Begin() {}
+  Q_INVOKABLE void Probe_Begin() {
+    if (closeInStep) MainForm->close();
+  }
 };
 
 // Its text has a line of nine directives, which does not parse.
@@ -44,6 +47,7 @@ class MainFormTest : public ::testing::Test {
     DemoClasses().Register<TShellProbe>();
     DemoClasses().Register<TShellBroken>();
     TShellProbe::accept = true;
+    TShellProbe::closeInStep = false;
     windows_ = std::make_unique<TProgramWindows>();
   }
   void TearDown() override { windows_.reset(); }
@@ -222,3 +226,49 @@ TEST_F(MainFormTest, MusicSwitchesOnAndOff) {
 }
 
 #include "MainFormTest.moc"
+
+TEST_F(MainFormTest, ClosingTheWindowGoesBackToTheSelectionAsReturnDoes) {
+  Start(QStringLiteral("ShellProbe"));
+  MainForm->ShowMainForm();
+  AlgoSelectForm->hide();
+  EXPECT_FALSE(MainForm->close()) << "the window is kept for the next demonstration";
+  EXPECT_EQ(CurrentDemo, nullptr);
+  EXPECT_FALSE(MainForm->isVisible());
+  EXPECT_TRUE(AlgoSelectForm->isVisible()) << "no process left without a window";
+  EXPECT_TRUE(host_->Transcript().filter(QStringLiteral("你确定要退出")).isEmpty())
+      << "only the selection window asks before the program ends";
+}
+
+TEST_F(MainFormTest, ClosingTheWindowDuringARunPausesItThenGoesBack) {
+  Start(QStringLiteral("ShellProbe"));
+  MainForm->ShowMainForm();
+  AlgoSelectForm->hide();
+  TShellProbe::closeInStep = true;
+  MainForm->DemoRunClick();  // closed while Probe's first line runs
+  EXPECT_EQ(CurrentDemo, nullptr) << "the run stopped and the demonstration was freed after it";
+  EXPECT_TRUE(AlgoSelectForm->isVisible());
+  EXPECT_FALSE(MainForm->isVisible());
+  TShellProbe::closeInStep = false;
+  Start(QStringLiteral("ShellProbe"));
+  MainForm->DemoRunClick();
+  EXPECT_NE(CurrentDemo, nullptr) << "a later run does not go back by itself";
+}
+
+TEST_F(MainFormTest, ANarrowWindowKeepsEveryToolbarButtonOnIt) {
+  Start(QStringLiteral("ShellProbe"));
+  MainForm->ShowMainForm();
+  MainForm->resize(800, 600);
+  for (int tag = 1; tag <= ToolbarLayout::ButtonCount; ++tag) {
+    const QRect r = MainForm->Buttons(tag)->geometry();
+    EXPECT_LE(r.right(), 799) << MainForm->Buttons(tag)->objectName().toStdString() << " is cut off";
+    EXPECT_EQ(r.width(), MainForm->Layout().unit);
+  }
+  EXPECT_LT(MainForm->Layout().toolbarHeight, 113) << "the toolbar is laid out again for the smaller window";
+  EXPECT_EQ(MainForm->ToolBar()->width(), 800);
+  const int toolbar = MainForm->ToolBar()->height();
+  EXPECT_EQ(MainForm->DockFrame()->geometry(), QRect(0, toolbar, 800, 600 - toolbar));
+  const QRect panel = MainForm->BreakPointPanel()->geometry();
+  EXPECT_EQ(panel.right(), MainForm->Buttons(10)->geometry().right()) << "the breakpoint panel stays under 断点";
+  MainForm->resize(1024, 768);
+  EXPECT_EQ(MainForm->Layout().unit, 76);
+}

@@ -241,6 +241,18 @@ TEST_F(SelectionWindow, ExitClosesOnlyOnYes) {
   EXPECT_FALSE(modalHost->HasUnused());
 }
 
+TEST_F(SelectionWindow, TheCloseBoxAsksAsExitDoes) {
+  TAlgoSelectForm form;
+  form.show();
+  modalHost->QueueMessage("No");
+  EXPECT_FALSE(form.close()) << "Alt+F4 or the close box ended the program without the question";
+  EXPECT_TRUE(form.isVisible());
+  modalHost->QueueMessage("Yes");
+  EXPECT_TRUE(form.close());
+  const QString asked = "message " + modal::AppTitle() + " | 你确定要退出本演示系统?";
+  EXPECT_EQ(modalHost->Transcript(), QStringList(2, asked)) << "asked once each time";
+}
+
 TEST_F(SelectionWindow, MissingPicturesLeaveAPlainBackground) {
   const QString appPath = app::AppPath();
   QTemporaryDir empty;

@@ -32,3 +32,25 @@ TEST(ScriptOptions, WhatIsNotUnderstoodIsRefused) {
   EXPECT_FALSE(ParseOptions({"--shots"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"--fast", "a.vks"}, o).isEmpty());
 }
+
+TEST(ScriptOptions, TheScriptsScreenLineUnlessTheCommandLineNamesOne) {
+  const QString wide = QStringLiteral("# screen: 1920x1080\ndialog OK\n");
+  Options o;
+  ASSERT_EQ(ParseOptions({"a.vks"}, o), QString());
+  EXPECT_EQ(script::ApplyScreenLine(wide, o), QString());
+  EXPECT_EQ(o.screen, QSize(1920, 1080)) << "run directly, the script showed 1024 x 768";
+
+  Options given;
+  ASSERT_EQ(ParseOptions({"--screen", "1366x768", "a.vks"}, given), QString());
+  EXPECT_EQ(script::ApplyScreenLine(wide, given), QString());
+  EXPECT_EQ(given.screen, QSize(1366, 768)) << "--screen wins";
+
+  Options plain;
+  EXPECT_EQ(script::ApplyScreenLine(QStringLiteral("dialog OK\n# screen: 1920x1080\n"), plain), QString());
+  EXPECT_EQ(plain.screen, QSize(1024, 768)) << "only the first line names the screen";
+
+  Options bad;
+  EXPECT_FALSE(script::ApplyScreenLine(QStringLiteral("# screen: 300x200\n"), bad).isEmpty());
+  EXPECT_FALSE(script::ApplyScreenLine(QStringLiteral("# screen: wide\n"), bad).isEmpty());
+  EXPECT_EQ(bad.screen, QSize(1024, 768));
+}
