@@ -14,6 +14,10 @@ const QString kHei = QStringLiteral("WenQuanYi Zen Hei");
 const QString kSans = QStringLiteral("Liberation Sans");
 const QString kSerif = QStringLiteral("Liberation Serif");
 const QString kMono = QStringLiteral("Liberation Mono");
+// Liberation Mono's bold zero carries a dot that closes into a bar at the sizes of table rows
+// and stack records (13 and 14 px, unsmoothed), so that "0" reads as "8"; in this face the
+// bold zero's dot stays apart from its sides.
+const QString kMonoBold = QStringLiteral("DejaVu Sans Mono");
 
 // Pixel size used when the font's Height is 0.
 constexpr int kDefaultPixelSize = 12;
@@ -34,6 +38,7 @@ QFont BaseFont(const TFont& f) {
   QFont q;
   QString family = SubstituteFamily(f.Name);
   if (f.Pitch == fpFixed && family != kMono) family = kMono;
+  if (family == kMono && (f.Style & fsBold)) family = kMonoBold;
   // CJK text in a Latin font falls back to the Song face, as Chinese Windows linked it into
   // Latin fonts. A Chinese face needs no such list: each one names a fallback list that
   // fontconfig has to sort out of every installed font.

@@ -18,11 +18,21 @@ namespace {
 constexpr TColor kNoTransparency = clFuchsia;
 
 // text centred on (cx, cy) in the canvas's font, without background.
-void CentredText(TCanvas& c, int cx, int cy, const QString& text) {
+// text centred on (cx, cy) in the canvas' font colour, on a ground of ground: outlined
+// where the two stand too close to be read (blue or red letters on teal or green).
+void CentredText(TCanvas& c, int cx, int cy, const QString& text, TColor ground) {
   const int old = c.SetBkMode(TRANSPARENT);
   const QSize size = c.TextExtent(text);
-  c.TextOut(cx - size.width() / 2, cy - size.height() / 2, text);
+  TextOutOnGround(c, cx - size.width() / 2, cy - size.height() / 2, text, c.Font.Color, ground);
   c.SetBkMode(old);
+}
+
+// The letters of the strings and the next values: a fixed-pitch face, in which "I", "l"
+// and "1" have feet and heads of their own.
+void CellFont(TCanvas& c, int cell) {
+  c.Font.Name = QStringLiteral("Courier New");
+  c.Font.Style = fsBold;
+  c.Font.Height = Round(0.8 * cell);
 }
 
 // A vertical groove: a black line with a white one beside it.
@@ -142,11 +152,11 @@ void TIndexStrBox::Layout(int x, int y, int cell) {
   c.Font.Style = fsBold;
   c.Font.Height = Round(0.9 * Cell);
   c.Font.Color = CurrentColor;
-  CentredText(c, Round(1.2 * Cell) + bw, Round(0.7 * Cell) + bw, Caption);
+  CentredText(c, Round(1.2 * Cell) + bw, Round(0.7 * Cell) + bw, Caption, BackColor);
   if (HasNextRow) {
     VGroove(c, grooveX, grooveY + Round(1.4 * Cell), Cell);
     HGroove(c, bw, Width - bw, Round(1.4 * Cell) + bw);
-    CentredText(c, Round(1.2 * Cell) + bw, Round(2.1 * Cell) + bw, QStringLiteral("Next"));
+    CentredText(c, Round(1.2 * Cell) + bw, Round(2.1 * Cell) + bw, QStringLiteral("Next"), BackColor);
   }
   for (int k = 1; k <= TextLength; ++k) DrawCell(k);
   Blit();
@@ -158,13 +168,11 @@ void TIndexStrBox::DrawCellIn(int k, int top, const QString& text) {
   c.Brush.Color = BackColor;
   c.Brush.Style = bsSolid;
   c.FillRect(Rect(x - 1, top - 1, x + Cell + 1, top + Cell + 1));
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Style = fsBold;
-  c.Font.Height = Round(0.8 * Cell);
+  CellFont(c, Cell);
   c.Font.Color = k == LastMark ? CurrentColor
                  : (FirstMark <= k && k < LastMark) ? MatchedColor
                                                     : NormalColor;
-  CentredText(c, x + Cell / 2, top + Cell / 2, text);
+  CentredText(c, x + Cell / 2, top + Cell / 2, text, BackColor);
   if (k == LastMark) Frame3D(c, x - 1, top - 1, x + Cell + 1, top + Cell + 1, clBlack, clWhite);
 }
 
@@ -227,11 +235,9 @@ void TIndexStrBox::CopyNextValue(int fromCell) {
   c.Brush.Style = bsSolid;
   c.FillRect(Rect(0, 0, Cell + 2, Cell + 2));
   Frame3D(c, 0, 0, Cell + 2, Cell + 2, clBlack, clWhite);
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Style = fsBold;
-  c.Font.Height = Round(0.8 * Cell);
+  CellFont(c, Cell);
   c.Font.Color = CurrentColor;
-  CentredText(c, Cell / 2 + 1, Cell / 2 + 1, QString::number(value));
+  CentredText(c, Cell / 2 + 1, Cell / 2 + 1, QString::number(value), BackColor);
   const int y = Top + BorderWidth + Round(0.2 * Cell) + Round(1.4 * Cell) - 1;
   const int x0 = Left + CellX(fromCell) - 1;
   const int dx = CellX(NextCount) - CellX(fromCell);
@@ -392,7 +398,7 @@ void TIndexStrsForm::BuildMarkers() {
     c.Font.Height = h / 2;
     c.Font.Color = box ? box->NormalColor : clBlack;
     const int textY = down ? h / 3 : h * 2 / 3;
-    CentredText(c, w / 2, textY, text);
+    CentredText(c, w / 2, textY, text, back);
     const TColor tip = box ? box->CurrentColor : clRed;
     c.Pen.Color = tip;
     c.Brush.Color = tip;

@@ -6,16 +6,18 @@ TMatrixGraphForm::TMatrixGraphForm(QWidget* parent) : TTripleGraphBase(644, 453,
   setObjectName(QStringLiteral("MatrixGraphForm"));
 }
 
-TTripleGeometry TMatrixGraphForm::Geometry() const { return TTripleGeometry::Plain(width(), height(), A.tu); }
+TTripleGeometry TMatrixGraphForm::Geometry() const {
+  return Folded([this](int lines) { return TTripleGeometry::Plain(width(), height(), A.tu, lines); });
+}
 
 void TMatrixGraphForm::FormPaint() {
   const TTripleGeometry g = Geometry();
   CellColors = {clMaroon, clLime, clYellow};
   DrawGround();
   DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
-  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
+  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.AY(k), g.W, A.At(k));
   DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
-  for (int k = 1; k <= B.tu; ++k) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
+  for (int k = 1; k <= B.tu; ++k) DrawTriple(g.X(k), g.BY(k), g.W, B.At(k));
 }
 
 QString TMatrixGraphForm::DrawingText() const {
@@ -36,7 +38,7 @@ void TMatrixGraphForm::ShowCol() {
     const TTripleGeometry g = Geometry();
     Marker(g.W + k * (3 * g.W / 2) / 4, g.RowA);
     TriplePause(TripleFrameMs(RunSpeed));
-    EraseRect(g.W, g.RowA, g.W + g.W / 2 + 1, g.H + 1);
+    EraseRect(g.W, g.RowA - g.H / 3, g.W + g.W / 2 + 1, g.H + g.H / 3 + 1);
     if (k < 4) FormPaint();
   }
   const TTripleGeometry g = Geometry();
@@ -47,9 +49,9 @@ void TMatrixGraphForm::ShowCol() {
 void TMatrixGraphForm::ShowP() {
   for (int k = 0; k <= 4; ++k) {
     const TTripleGeometry g = Geometry();
-    Marker((P + 1) * g.W + g.W / 2 + k * g.W / 4, g.RowA);
+    Marker(g.X(P) - g.W + k * g.W / 4, g.AY(P));
     TriplePause(TripleFrameMs(RunSpeed));
-    if (P > A.tu) EraseRect(g.X(P), g.RowA, g.W + 1, g.H + 1);
+    if (P > A.tu) EraseRect(g.X(P), g.AY(P) - g.H / 3, g.W + 1, g.H + g.H / 3 + 1);
     if (k < 4) FormPaint();
   }
 }
@@ -61,18 +63,17 @@ void TMatrixGraphForm::MatchFound() {
   TCanvas& c = Canvas();
   c.Brush.Color = clTeal;
   c.Brush.Style = bsSolid;
-  c.FillRect(Rect(g.X(P) + 1, g.RowA + h + 1, g.X(P) + g.W - 1, g.RowA + 2 * h - 1));
-  CellText(g.X(P), g.RowA + h, g.W, h, QString::number(A.At(P).j), clAqua);
+  c.FillRect(Rect(g.X(P) + 1, g.AY(P) + h + 1, g.X(P) + g.W - 1, g.AY(P) + 2 * h - 1));
+  CellText(g.X(P), g.AY(P) + h, g.W, h, QString::number(A.At(P).j), clAqua, clTeal);
   TriplePause(1000 - 8 * RunSpeed);
 }
 
 void TMatrixGraphForm::MoveTriple(int mode) {
   const TTripleGeometry g = Geometry();
-  const int dy = height() * 5 / 13 - height() / 13;
   if (mode == 0)
-    DropTriple(g.X(P), g.RowA, dy, P);
+    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P), P);
   else
-    DropTriple(g.X(Q), g.RowMid, dy, 0);
+    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid, 0);
 }
 
 void TMatrixGraphForm::SetMovingI() {
@@ -82,7 +83,7 @@ void TMatrixGraphForm::SetMovingI() {
   c.Pen.Color = clBlack;
   c.Brush.Color = clMaroon;
   c.Rectangle(g.X(P), g.RowMid, g.X(P) + g.W, g.RowMid + g.H / 3);
-  CellText(g.X(P), g.RowMid, g.W, g.H / 3, QString::number(MovingTriple.i), clTeal);
+  CellText(g.X(P), g.RowMid, g.W, g.H / 3, QString::number(MovingTriple.i), clTeal, clMaroon);
 }
 
 void TMatrixGraphForm::SetMovingJ() {
@@ -93,7 +94,7 @@ void TMatrixGraphForm::SetMovingJ() {
   c.Pen.Color = clBlack;
   c.Brush.Color = clLime;
   c.Rectangle(g.X(P), g.RowMid + h, g.X(P) + g.W, g.RowMid + 2 * h);
-  CellText(g.X(P), g.RowMid + h, g.W, h, QString::number(MovingTriple.j), clNavy);
+  CellText(g.X(P), g.RowMid + h, g.W, h, QString::number(MovingTriple.j), clNavy, clLime);
 }
 
 void TMatrixGraphForm::PlaceInB() {

@@ -11,7 +11,7 @@ TMatrixGraph1Form::TMatrixGraph1Form(QWidget* parent) : TTripleGraphBase(644, 45
 }
 
 TTripleGeometry TMatrixGraph1Form::Geometry() const {
-  return TTripleGeometry::Fast(width(), height(), A.tu, A.nu);
+  return Folded([this](int lines) { return TTripleGeometry::Fast(width(), height(), A.tu, A.nu, lines); });
 }
 
 void TMatrixGraph1Form::DrawCounter(int c) {
@@ -35,11 +35,11 @@ void TMatrixGraph1Form::FormPaint() {
   CellColors = kStandard;
   DrawGround();
   DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
-  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.RowA, g.W, A.At(k));
+  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.AY(k), g.W, A.At(k));
   DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
   // The slots of b fill in any order.
   for (int k = 1; k <= A.tu; ++k)
-    if (B.At(k).i != 0) DrawTriple(g.X(k), g.RowB, g.W, B.At(k));
+    if (B.At(k).i != 0) DrawTriple(g.X(k), g.BY(k), g.W, B.At(k));
   DrawTriple(g.W2, g.RowCount, g.W2, {-2, 0, 0});
   for (int c = 1; c <= A.nu; ++c) DrawCounter(c);
 }
@@ -69,7 +69,7 @@ void TMatrixGraph1Form::FlashNum() {
   for (int col = 1; col <= A.nu; ++col) {
     const int x = g.CounterX(col);
     c.Rectangle(x, g.RowCount + h, x + g.W2, g.RowCount + 2 * h);
-    CellText(x, g.RowCount + h, g.W2, h, QString::number(Info(col).num), clNavy);
+    CellText(x, g.RowCount + h, g.W2, h, QString::number(Info(col).num), clNavy, clFuchsia);
   }
   TriplePause(TripleFrameMs(RunSpeed) * 5);
   FormPaint();
@@ -92,7 +92,7 @@ void TMatrixGraph1Form::ShowT() {
   if (P > A.tu) return;
   const TTripleGeometry g = Geometry();
   CellColors = {clMaroon, clFuchsia, clYellow};
-  DrawTriple(g.X(P), g.RowA, g.W, A.At(P));
+  DrawTriple(g.X(P), g.AY(P), g.W, A.At(P));
   if (T >= 1 && T <= A.tu) {
     CellColors = {clFuchsia, clLime, clYellow};
     DrawCounter(A.At(T).j);
@@ -103,9 +103,9 @@ void TMatrixGraph1Form::ShowT() {
 void TMatrixGraph1Form::SlideFrame() {
   for (int k = 0; k <= 4; ++k) {
     const TTripleGeometry g = Geometry();
-    DrawFrame(P * g.W + g.W / 2 + k * g.W / 4, g.RowA, g.W, QString(), clWhite);
+    DrawFrame(g.X(P) - g.W + k * g.W / 4, g.AY(P), g.W, QString(), clWhite);
     TriplePause(TripleFrameMs(RunSpeed));
-    if (P > A.tu) EraseRect(g.X(P), g.RowA, g.W + 1, g.H + 1);
+    if (P > A.tu) EraseRect(g.X(P), g.AY(P), g.W + 1, g.H + 1);
     if (k < 4) FormPaint();
   }
 }
@@ -119,9 +119,9 @@ void TMatrixGraph1Form::MoveTriple(int mode) {
   CellColors = kStandard;
   const TTripleGeometry g = Geometry();
   if (mode == 0)
-    DropTriple(g.X(P), g.RowA, g.RowMid - g.RowA, P);
+    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P), P);
   else
-    DropTriple(g.X(Q), g.RowMid, g.RowB - g.RowMid, 0);
+    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid, 0);
 }
 
 void TMatrixGraph1Form::SetMovingIJ() {

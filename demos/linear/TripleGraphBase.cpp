@@ -1,36 +1,53 @@
 #include "demos/linear/TripleGraphBase.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "demos/linear/CellText.h"
+#include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
-TTripleGeometry TTripleGeometry::Plain(int width, int height, int tu) {
+namespace {
+
+// The rows shared by both views, for a table of tu elements in lines lines and a height of
+// parts parts: a's lines from part 1, the middle row, b's lines, each line three parts high
+// and one part from the next.
+TTripleGeometry Rows(int height, int tu, int lines, int parts) {
   TTripleGeometry g;
-  g.W = width / (tu + 4);
-  g.H = height * 3 / 13;
-  g.RowA = height / 13;
-  g.RowMid = height * 5 / 13;
-  g.RowB = height * 9 / 13;
-  g.LabelAY = height * 2 / 13;
-  g.LabelBY = height * 10 / 13;
+  g.Lines = std::max(1, lines);
+  g.PerLine = (tu + g.Lines - 1) / g.Lines;
+  g.Height = height;
+  g.Parts = parts;
+  g.H = height * 3 / parts;
+  g.RowA = height / parts;
+  g.RowMid = height * (1 + 4 * g.Lines) / parts;
+  g.RowB = height * (5 + 4 * g.Lines) / parts;
+  g.LabelAY = height * (2 * g.Lines) / parts;
+  g.LabelBY = height * (4 + 6 * g.Lines) / parts;
+  return g;
+}
+
+}  // namespace
+
+int TTripleGeometry::Line(int k) const {
+  if (k <= 1 || PerLine <= 0) return 0;
+  return std::min((k - 1) / PerLine, Lines - 1);
+}
+
+TTripleGeometry TTripleGeometry::Plain(int width, int height, int tu, int lines) {
+  TTripleGeometry g = Rows(height, tu, lines, 8 * std::max(1, lines) + 5);
+  g.W = width / (g.PerLine + 4);
   g.FirstColumn = 2;
   return g;
 }
 
-TTripleGeometry TTripleGeometry::Fast(int width, int height, int tu, int nu) {
-  TTripleGeometry g;
-  g.W = width / (tu + 3);
+TTripleGeometry TTripleGeometry::Fast(int width, int height, int tu, int nu, int lines) {
+  TTripleGeometry g = Rows(height, tu, lines, 8 * std::max(1, lines) + 9);
+  g.W = width / (g.PerLine + 3);
   g.W2 = width / (nu + 3);
-  g.H = height * 3 / 17;
-  g.RowA = height / 17;
-  g.RowMid = height * 5 / 17;
-  g.RowB = height * 9 / 17;
-  g.RowCount = height * 13 / 17;
-  g.LabelAY = height * 2 / 17;
-  g.LabelBY = height * 10 / 17;
+  g.RowCount = height * (5 + 8 * g.Lines) / g.Parts;
   g.FirstColumn = 1;
   return g;
 }
@@ -77,13 +94,23 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
   return look;
 }
 
-void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text, TColor color) {
+int TTripleGraphBase::CellFontHeight(int w, int h) const {
+  TFont font;
+  font.Name = QStringLiteral("Arial");
+  font.Height = h;
+  return FitFont(font, {WidestValue()}, w - 4).Height;
+}
+
+void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text, TColor color, TColor ground) {
   const TCellLook look = Look(x, y, w, h, text);
   TCanvas& c = Canvas();
   c.Font = look.Font;
   c.Font.Color = color;
   const int old = c.SetBkMode(TRANSPARENT);
-  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), look.Left, look.Top, text);
+  if (ContrastRatio(color, ground) >= 3.0)
+    c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), look.Left, look.Top, text);
+  else
+    TextOutOnGround(c, look.Left, look.Top, text, color, ground);
   c.SetBkMode(old);
 }
 
@@ -108,7 +135,7 @@ void TTripleGraphBase::DrawTriple(int x, int y, int w, const TTriple& t) {
     c.Brush.Color = CellColors[static_cast<std::size_t>(k)];
     c.Brush.Style = bsSolid;
     c.Rectangle(x, y + k * h, x + w, y + (k + 1) * h);
-    CellText(x, y + k * h, w, h, texts[static_cast<std::size_t>(k)], textColors[k]);
+    CellText(x, y + k * h, w, h, texts[static_cast<std::size_t>(k)], textColors[k], CellColors[static_cast<std::size_t>(k)]);
   }
   c.Pen.Color = clRed;
   c.Brush.Style = bsClear;
@@ -152,7 +179,12 @@ void TTripleGraphBase::DrawFrame(int x, int y, int w, const QString& middle, TCo
   c.Brush.Style = bsClear;
   for (int k = 0; k < 3; ++k) c.Rectangle(x, y + k * h, x + w, y + (k + 1) * h);
   c.Brush.Style = bsSolid;
-  if (!middle.isEmpty()) CellText(x, y + h, w, h, middle, textColor);
+  // The text stands in a cell of its own just above the frame, so that it neither covers
+  // nor is covered by the j of the element the frame stands on.
+  if (!middle.isEmpty()) {
+    c.Brush.Color = Color;
+    CellText(x, y - h, w, h, middle, textColor, Color);
+  }
 }
 
 void TTripleGraphBase::DropTriple(int x, int y0, int dy, int restoreElement) {
@@ -165,18 +197,20 @@ void TTripleGraphBase::DropTriple(int x, int y0, int dy, int restoreElement) {
     TriplePause(TripleFrameMs(RunSpeed));
     if (k < 6) {
       EraseRect(x, y, g.W + 1, g.H + 1);
-      if (restoreElement >= 1 && restoreElement <= A.tu) DrawTriple(g.X(restoreElement), g.RowA, g.W, A.At(restoreElement));
+      if (restoreElement >= 1 && restoreElement <= A.tu)
+        DrawTriple(g.X(restoreElement), g.AY(restoreElement), g.W, A.At(restoreElement));
     }
   }
 }
 
 void TTripleGraphBase::SlideAcross(int p, int q) {
   const TTripleGeometry g = Geometry();
-  const int n = std::abs(p - q) * g.W / 25;
+  // Element p's and q's columns may lie on different lines of a folded table.
+  const int n = std::abs(g.X(q) - g.X(p)) / 25;
   if (n == 0) return;
   for (int k = 0; k <= n; ++k) {
     const TTripleGeometry now = Geometry();
-    const int x = now.X(p) + k * (q - p) * now.W / n;
+    const int x = now.X(p) + k * (now.X(q) - now.X(p)) / n;
     DrawTriple(x, now.RowMid, now.W, MovingTriple);
     TriplePause(TripleFrameMs(RunSpeed));
     EraseRect(x, now.RowMid, now.W + 1, now.H + 1);

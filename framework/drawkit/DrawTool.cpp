@@ -201,3 +201,31 @@ void DrawArc3D(TCanvas& canvas, int x1, int y1, double startAngle, double endAng
     canvas.Arc(x1, y1, x2, y2, from.x(), from.y(), to.x(), to.y());
   }
 }
+
+namespace {
+
+double RelativeLuminance(TColor c) {
+  const QColor q = ToQColor(c);
+  const auto linear = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(q.red()) + 0.7152 * linear(q.green()) + 0.0722 * linear(q.blue());
+}
+
+}  // namespace
+
+double ContrastRatio(TColor a, TColor b) {
+  const double la = RelativeLuminance(a);
+  const double lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground) {
+  if (ContrastRatio(color, ground) >= 3.0) {
+    canvas.Font.Color = color;
+    canvas.TextOut(x, y, text);
+  } else {
+    TextOutOutlined(canvas, x, y, text, color);
+  }
+}

@@ -56,6 +56,13 @@ void DrawArrow3D(TCanvas& canvas, int x1, int y1, int x2, int y2, TColor color, 
 void DrawShadowedArrow(TCanvas& canvas, int x1, int y1, int x2, int y2, int offset, TColor color,
                        TColor shadow);
 
+// How far apart two colours stand to the eye: the ratio of their relative luminances (each
+// plus 0.05), 1 for equal colours up to 21 for black and white.
+double ContrastRatio(TColor a, TColor b);
+// Text in color on a ground of ground: as it is where the two stand at least 3 : 1 apart,
+// else outlined as TextOutOutlined draws it.
+void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground);
+
 // The part startAngle .. endAngle of the circle in the box (x1, y1)-(x2, y2) (its width
 // gives the diameter): the upper-left half (45 to 225 degrees) in upperLeft, the rest in
 // lowerRight.

@@ -85,3 +85,27 @@ TEST(Font, SizeInPointsAndStyles) {
   EXPECT_GT(plain, 0);
   EXPECT_EQ(f.TextExtent(QStringLiteral("")).width(), 0);
 }
+
+// A bold zero in the fixed-pitch face, as stack records and table rows draw it, stays a zero
+// at the sizes they use: a dot that runs into its sides makes it read as an eight.
+TEST(Font, BoldFixedPitchZeroIsNotAnEight) {
+  for (const int px : {12, 13, 14, 15, 16, 18, 20}) {
+    TBitmap b(60, 60);
+    TCanvas& c = b.Canvas();
+    c.Font = TFont{.Name = QStringLiteral("Courier New"), .Height = -px, .Style = fsBold, .Pitch = fpFixed};
+    c.TextOut(10, 10, QStringLiteral("0"));
+    int top = -1, bottom = -1;
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        if (c.Pixels(x, y) != clWhite) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+    // Across the middle of the glyph its two sides stand apart from anything between them
+    // (a dot may be there, as long as it does not run into them).
+    int runs = 0;
+    const int y = (top + bottom) / 2;
+    for (int x = 1; x < b.Width(); ++x) runs += c.Pixels(x, y) != clWhite && c.Pixels(x - 1, y) == clWhite;
+    EXPECT_GE(runs, 2) << px << " px";
+  }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "demos/linear/MatrixGraph.h"
+#include "demos/linear/MatrixGraph1.h"
 #include "demos/linear/MatrixGraph2.h"
 #include "demos/linear/MatrixInput.h"
 #include "demos/linear/MatrixInput1.h"
@@ -219,4 +221,64 @@ TEST(ProductView, CountUpShowsTheSumGrowing) {
   EXPECT_EQ(pacing::StopRecording(), std::vector<int>(23, 26)) << "23 frames of 125 - speed";
   RunSpeed = saved;
   EXPECT_EQ(form.QDense.Cell(1, 1), 0) << "the stored cell is left to the caller";
+}
+
+TEST(TripleView, OneLineKeepsTheColumnsAndRowsOfTheWholeTable) {
+  const TTripleGeometry g = TTripleGeometry::Plain(644, 453, 5);
+  EXPECT_EQ(g.W, 644 / 9);
+  EXPECT_EQ(g.H, 453 * 3 / 13);
+  EXPECT_EQ(g.X(1), 3 * g.W + g.W / 2);
+  EXPECT_EQ(g.X(6), 8 * g.W + g.W / 2) << "the place after the last element";
+  EXPECT_EQ(g.AY(5), 453 / 13);
+  EXPECT_EQ(g.RowMid, 453 * 5 / 13);
+  EXPECT_EQ(g.BY(5), 453 * 9 / 13);
+  const TTripleGeometry f = TTripleGeometry::Fast(644, 453, 5, 4);
+  EXPECT_EQ(f.W, 644 / 8);
+  EXPECT_EQ(f.W2, 644 / 7);
+  EXPECT_EQ(f.RowCount, 453 * 13 / 17);
+  EXPECT_EQ(f.BY(3), 453 * 9 / 17);
+}
+
+TEST(TripleView, AFoldedTableContinuesUnderItsFirstElement) {
+  for (const TTripleGeometry& g : {TTripleGeometry::Plain(1000, 400, 25, 2), TTripleGeometry::Fast(1000, 400, 25, 10, 2)}) {
+    EXPECT_EQ(g.PerLine, 13);
+    EXPECT_EQ(g.X(14), g.X(1));
+    EXPECT_EQ(g.AY(13), g.AY(1));
+    EXPECT_GT(g.AY(14), g.AY(13) + g.H) << "the second line stands below the first";
+    EXPECT_GT(g.RowMid, g.AY(25) + g.H) << "the middle row below a";
+    EXPECT_GT(g.BY(1), g.RowMid + g.H) << "b below the middle row";
+    EXPECT_EQ(g.BY(25), g.BY(14));
+    EXPECT_EQ(g.X(26), g.X(25) + g.W) << "the place after the last element ends its line";
+    EXPECT_EQ(g.AY(26), g.AY(25));
+    EXPECT_LT(g.BY(25) + g.H, g.RowCount > 0 ? g.RowCount : 401);
+  }
+  // A table that fills its lines exactly keeps the place after its end on its last line.
+  const TTripleGeometry even = TTripleGeometry::Plain(1000, 400, 24, 2);
+  EXPECT_EQ(even.AY(25), even.AY(24));
+  EXPECT_EQ(even.X(25), even.X(24) + even.W);
+}
+
+namespace {
+
+class TOpenTripleView : public TMatrixGraphForm {
+ public:
+  using TMatrixGraphForm::CellFontHeight;
+  using TMatrixGraphForm::Geometry;
+};
+
+}  // namespace
+
+TEST(TripleView, FoldsALongTableOfWideValuesAndKeepsAShortOneOnOneLine) {
+  TOpenTripleView view;
+  view.resize(1024, 360);
+  view.A.mu = 10;
+  view.A.nu = 10;
+  view.A.tu = 25;
+  for (int k = 1; k <= 25; ++k) view.A.At(k) = {(k - 1) / 3 + 1, (k - 1) % 3 * 3 + 1, -10000};
+  const TTripleGeometry folded = view.Geometry();
+  EXPECT_GE(folded.Lines, 2);
+  EXPECT_GT(view.CellFontHeight(folded.W, folded.H / 3),
+            view.CellFontHeight(TTripleGeometry::Plain(1024, 360, 25).W, TTripleGeometry::Plain(1024, 360, 25).H / 3));
+  view.A.tu = 3;
+  EXPECT_EQ(view.Geometry().Lines, 1);
 }

@@ -299,3 +299,12 @@ TEST(FillCanvasColor, FillsTheClipAndRestoresTheColours) {
   EXPECT_EQ(c.Brush.Color, clAqua);
   EXPECT_EQ(c.Pen.Color, clNavy);
 }
+
+TEST(ContrastRatio, RunsFromOneForEqualColoursToTwentyOneForBlackOnWhite) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(clTeal, clTeal), 1.0);
+  EXPECT_NEAR(ContrastRatio(clBlack, clWhite), 21.0, 1e-9);
+  EXPECT_DOUBLE_EQ(ContrastRatio(clWhite, clBlack), ContrastRatio(clBlack, clWhite));
+  // Blue letters on a teal ground fall short of 3 : 1, white ones on maroon do not.
+  EXPECT_LT(ContrastRatio(clBlue, clTeal), 3.0);
+  EXPECT_GT(ContrastRatio(clWhite, clMaroon), 3.0);
+}
