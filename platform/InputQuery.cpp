@@ -9,15 +9,7 @@
 
 bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   TForm form;
-  // The application's 12-pixel letters are too small to read from the back of a classroom;
-  // the prompt, the typed value and the buttons take 13 (more on a larger screen, where the
-  // dialog grows).
-  constexpr int kLeastPixels = 13;
-  QFont font = form.font();
-  if (font.pixelSize() < kLeastPixels) {
-    font.setPixelSize(kLeastPixels);
-    form.setFont(font);
-  }
+  RaiseFont(form);  // the prompt, the typed value and the buttons
 
   auto* label = new QLabel(prompt, &form);
   label->setObjectName(QStringLiteral("QueryPrompt"));
