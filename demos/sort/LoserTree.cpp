@@ -25,7 +25,12 @@ void TLoserLayout::SetLeafCount(int n) {
 
 namespace {
 
-int ArialWidth(const QString& text, int cell) { return TFont{.Name = QStringLiteral("Arial"), .Height = cell}.TextWidth(text); }
+TFont Arial(int pixels) { return TFont{.Name = QStringLiteral("Arial"), .Height = -pixels}; }
+int ArialWidth(const QString& text, int pixels) { return Arial(pixels).TextWidth(text); }
+int ArialCell(int pixels) {
+  const TFont f = Arial(pixels);
+  return f.Ascent() + f.Descent();
+}
 
 // What of a box's width its label may take: the ls nodes are ellipses.
 int LabelRoom(int boxWidth, bool ellipse) { return ellipse ? boxWidth * 80 / 100 - 4 : boxWidth - 4; }
@@ -34,30 +39,29 @@ int WidthFor(int textWidth, bool ellipse) { return ellipse ? (textWidth + 4) * 1
 
 }  // namespace
 
-void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont) {
+void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont, int keysUnder) {
   Width = width;
   Height = height;
   SetLeafCount(lastIndex);
   const int colWidth = width / Cols;
   const int rowHeight = height / Rows;
   NodeWidth = colWidth * 2 / 3;
+  int designHeight = 0;  // the node's height by the columns and levels alone
   if (kind == Loser) {
     int cell = 3 * NodeWidth;
     if (rowHeight < cell) {
       NodeWidth = rowHeight / 3;
       cell = rowHeight;
     }
-    NodeHeight = cell / 2;
+    designHeight = cell / 2;
   } else {
     int cell = 2 * NodeWidth;
     if (rowHeight < cell) {
       NodeWidth = rowHeight / 2;
       cell = rowHeight;
     }
-    NodeHeight = cell * 3 / 4;
+    designHeight = cell * 3 / 4;
   }
-  const int level = (height * 3 / 4) / Rows;
-  if (NodeHeight / 3 < leastFont) NodeHeight = std::max(NodeHeight, std::min(3 * leastFont, level * 85 / 100));
   X.fill(0);
   for (int j = 0; j < Cols; ++j) X[Cols + j] = j * width / Cols + (colWidth / 2 - NodeWidth / 2);
   for (int i = Cols - 1; i >= 1; --i) X[i] = (X[2 * i] + X[2 * i + 1]) / 2;
@@ -76,31 +80,85 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int 
     return std::max(NodeWidth, spacing * 9 / 10);
   };
   const int last = std::min(sentinel, Positions - 1);
-  LabelFont = std::max(1, NodeHeight / 3);
   const auto fits = [&](int font) {
     for (int p = 0; p <= last; ++p)
       if (ArialWidth(label(p), font) > LabelRoom(roomOf(p), p <= n)) return false;
     return true;
   };
-  while (LabelFont > 6 && !fits(LabelFont)) --LabelFont;
+  // Below the least size only as far as a crowded row forces, and never below eleven pixels
+  // of its design.
+  const int floor = std::max(1, leastFont * 11 / 13);
+  LabelFont = std::max(leastFont, designHeight / 3 * 7 / 8);
+  while (LabelFont > floor && !fits(LabelFont)) --LabelFont;
+  // The levels take the upper three quarters of the height unless the nodes or the keys under
+  // the leaves need more: then they spread over all of it, and the font gives way last.
+  for (;; --LabelFont) {
+    const int cell = ArialCell(LabelFont);
+    const int gap = std::max(6, LabelFont / 2);  // a link stays visible between two levels
+    NodeHeight = std::max(designHeight, cell + 2 + cell * 3 / 2 + 2);
+    ValueBand = std::max(NodeHeight / 3, cell + 2);
+    const int keyLeast = cell + 4;
+    int under = 0;
+    if (keysUnder > 0)
+      under = kind == Loser ? NodeHeight / 2 + keysUnder * keyLeast : std::max(NodeWidth, keyLeast);
+    Row = (height * 3 / 4) / Rows;
+    Top = Row / 4;
+    const auto mostRow = [&] { return (height - Top - NodeHeight - under) / (Rows - 1); };
+    if (mostRow() < std::max(Row, NodeHeight + gap)) Top = std::min(Top, gap);
+    Row = std::min(std::max(Row, NodeHeight + gap), mostRow());
+    if (Row >= NodeHeight + gap || LabelFont <= floor) {
+      KeySide = std::max(NodeWidth, keyLeast);
+      if (kind == Loser && keysUnder > 0) {
+        // The columns take what the levels leave, no wider than a square.
+        const int columnTop = Top + (Rows - 1) * Row + 3 * NodeHeight / 2;
+        KeySide = std::max(keyLeast, std::min(NodeWidth, (height - columnTop) / keysUnder));
+      }
+      break;
+    }
+  }
+  // Three digits stand clear of the neighbour's.
+  ValueFont = -FitFont(Arial(LabelFont), {QStringLiteral("999")}, colWidth - 6, kAnyHeight, floor).Height;
+  // A box is wide enough for its label, and for a link to leave it beside the value above it.
+  const int beside = ArialWidth(QStringLiteral("999"), ValueFont) + 12;
   W.fill(NodeWidth);
   for (int p = 0; p <= last; ++p)
-    W[p] = std::max(NodeWidth, std::min(roomOf(p), WidthFor(ArialWidth(label(p), LabelFont), p <= n)));
-  // Three digits stand clear of the neighbour's.
-  ValueFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = std::max(1, NodeHeight / 3)}, {QStringLiteral("999")},
-                      colWidth - 6, kAnyHeight, 6)
-                  .Height;
+    W[p] = std::max(NodeWidth, std::min(roomOf(p), std::max(beside, WidthFor(ArialWidth(label(p), LabelFont), p <= n))));
 }
 
-int TLoserLayout::Y(int position) const {
-  const int row = (Height * 3 / 4) / Rows;
-  return (TreeDepth(position) - 1) * row + row / 4;
+int TLoserLayout::Y(int position) const { return (TreeDepth(position) - 1) * Row + Top; }
+
+TRect TLoserLayout::ValueRect(int position, int y, int textWidth, int textHeight) const {
+  const int h = std::min(ValueBand, textHeight + 1);
+  return Bounds(Mid(position) - textWidth / 2 - 1, y + (ValueBand - h) / 2, textWidth + 2, h);
 }
 
-TRect TLoserLayout::ValueRect(int position, int y, int textWidth) const {
-  const int band = NodeHeight / 3;
-  const int h = std::min(band, ValueFont + 1);
-  return Bounds(Mid(position) - textWidth / 2 - 1, y + (band - h) / 2, textWidth + 2, h);
+namespace {
+
+// The height of an ellipse of half-axes a and b over its middle at dx from it.
+double EllipseRise(double a, double b, double dx) {
+  const double t = std::clamp(dx / std::max(a, 1.0), -1.0, 1.0);
+  return b * std::sqrt(1 - t * t);
+}
+
+}  // namespace
+
+TPoint TLoserLayout::LinkStart(int position, int y, int x, bool ellipse) const {
+  const double a = W[position] / 2.0;
+  const double b = (NodeHeight - ValueBand) / 2.0;
+  // Clear of the widest value's box and of an arrow head's flanks, inside the shape.
+  const double clear = ArialWidth(QStringLiteral("999"), ValueFont) / 2.0 + 4;
+  const double dx = (x < Mid(position) ? -1 : 1) * std::min(std::max(a * 0.7, clear), a - 1);
+  const int top = y + ValueBand;
+  const int rise = ellipse ? static_cast<int>(std::lround(b - EllipseRise(a, b, dx))) : 0;
+  return TPoint(Mid(position) + static_cast<int>(dx), top + rise);
+}
+
+int TLoserLayout::LowerRim(int position, int y, int x, bool ellipse) const {
+  const int bottom = y + NodeHeight - 1;
+  if (!ellipse) return bottom;
+  const double a = W[position] / 2.0;
+  const double b = (NodeHeight - ValueBand) / 2.0;
+  return bottom - static_cast<int>(std::lround(b - EllipseRise(a, b, x - Mid(position))));
 }
 
 // ---------------------------------------------------------------- the tree
@@ -139,18 +197,13 @@ void TLoserTree::SetRun(int j, const TLsRunRec& rec) {
 }
 
 TLoserLayout TLoserTree::Layout() const {
-  const TDesignRatio ratio = TGraphForm::RatioOf(*this);
-  const int least = ratio.Grow(TLoserLayout::LeastFont);
   TLoserLayout l;
-  l.Compute(width(), height(), lastIndex_, LayoutKind(), least);
-  if (!ShowRuns || columnSlots_ == 0) return l;
-  // The run columns under the leaves hold every key at a size that reads: the tree gives up
-  // height for them, down to half of the control.
-  const int room = columnSlots_ * ratio.Grow(20);
-  for (int h = height() - 4; h >= height() / 2 && ColumnTop(l) + room > height(); h -= 4)
-    l.Compute(width(), h, lastIndex_, LayoutKind(), least);
+  l.Compute(width(), height(), lastIndex_, LayoutKind(), TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont),
+            KeysUnder());
   return l;
 }
+
+int TLoserTree::KeysUnder() const { return ShowRuns ? columnSlots_ : 0; }
 
 int TLoserTree::ColumnTop(const TLoserLayout& l) const {
   int top = 0;
@@ -220,7 +273,8 @@ void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int position, in
   const TLsNodeRec& rec = nodes_[record];
   const int x = l.Left(position);
   const int w = l.W[position];
-  const int h = l.NodeHeight;
+  const int top = y + l.ValueBand;
+  const int bottom = y + l.NodeHeight;
   const bool internal = record <= lastIndex_;
   const TColor fill = !rec.Shown ? clGray : rec.Highlight ? clFuchsia : internal ? clRed : clTeal;
   TCanvas& c = Canvas();
@@ -228,17 +282,16 @@ void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int position, in
   c.Brush.Style = bsSolid;
   c.Pen = TPen{clBlack, 1};
   if (internal)
-    c.Ellipse(x, y + h / 3, x + w, y + h);
+    c.Ellipse(x, top, x + w, bottom);
   else
-    c.Rectangle(x, y + h / 3, x + w, y + h);
+    c.Rectangle(x, top, x + w, bottom);
   c.SetBkMode(TRANSPARENT);
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = l.LabelFont;
+  c.Font = Arial(l.LabelFont);
   // Black reads on red, fuchsia and grey; the dark teal of a leaf takes white.
   c.Font.Color = fill == clTeal ? clWhite : clBlack;
   const QString label = internal ? QStringLiteral("ls[%1]").arg(rec.Index)
                                  : QStringLiteral("b[%1]").arg(rec.Index - lastIndex_ - 1);
-  c.TextOut(x + (w - c.TextWidth(label)) / 2, y + 2 * h / 3 - c.TextHeight(label) / 2, label);
+  c.TextOut(x + (w - c.TextWidth(label)) / 2, (top + bottom - c.TextHeight(label)) / 2, label);
 }
 
 void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
@@ -246,11 +299,10 @@ void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int 
   if (v < 0) return;
   TCanvas& c = Canvas();
   c.SetBkMode(TRANSPARENT);
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = l.ValueFont;
+  c.Font = Arial(l.ValueFont);
   c.Font.Color = clBlack;
   const QString value = QString::number(v);
-  const TRect r = l.ValueRect(position, y, c.TextWidth(value));
+  const TRect r = l.ValueRect(position, y, c.TextWidth(value), c.TextHeight(value));
   CopyBackdrop(c, *this, r);
   c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
 }
@@ -266,8 +318,7 @@ void TLoserTree::DrawKeyBox(const TLoserLayout& l, int position, int y, const QS
   c.Pen = TPen{clBlack, 1};
   c.Rectangle(x, y, x + w, y + h);
   c.SetBkMode(TRANSPARENT);
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = std::max(1, std::min(w / 2, h * 3 / 4));
+  c.Font = FitFont(Arial(std::max(1, h - 2)), {text}, w - 4, h - 2);
   c.Font.Color = clBlack;
   c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (h - c.TextHeight(text)) / 2, text);
 }
@@ -277,26 +328,34 @@ void TLoserTree::Paint() {
   const TLoserLayout l = Layout();
   const int n = lastIndex_;
   const int h = l.NodeHeight;
-  const auto middle = [&](int position) { return TPoint(l.Mid(position), l.Y(position) + 2 * h / 3); };
-  // An arrow ends over the value of the leaf it names, not across it.
+  // An arrow ends at the upper rim of the leaf it names, beside its value, not across it.
   for (int i = 0; i <= n; ++i) {
     const int v = nodes_[i].Value;
     if (v == -1 || v + n + 1 >= NodeCount) continue;
     const int pos = v + n + 1;
-    if (v == n + 1)
+    if (v == n + 1) {
       DrawArrow(l.Mid(i), l.Y(i) + h, l.Mid(Sentinel()), l.Y(0) + h);
-    else
-      DrawArrow(l.Mid(i), l.Y(i) + h, l.Mid(pos), l.Y(pos));
+    } else {
+      const TPoint end = l.LinkStart(pos, l.Y(pos), l.Mid(i), false);
+      DrawArrow(l.Mid(i), l.Y(i) + h, end.x(), end.y());
+    }
   }
   const int lineWidth = TGraphForm::RatioOf(*this).Grow(2);
   const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
   if (sentinel) DrawNodeBox(l, Sentinel(), Sentinel(), l.Y(0));
   for (int r = 2 * n + 1; r >= 0; --r) {
-    const TPoint from = middle(r);
-    const TPoint to = middle(r / 2);
-    Canvas().Pen = TPen{r > n ? clBlue : clRed, lineWidth};
-    Canvas().MoveTo(from.x(), from.y());
-    Canvas().LineTo(to.x(), to.y());
+    if (r > 0) {
+      // A link leaves its node beside the value and meets its parent under the label.
+      const int parent = r / 2;
+      const int px = l.Mid(parent);
+      const TPoint from = l.LinkStart(r, l.Y(r), px, r <= n);
+      const bool straightUp = std::abs(l.Mid(r) - px) < l.W[r] / 4;
+      const TPoint to = straightUp ? TPoint(from.x(), l.LowerRim(parent, l.Y(parent), from.x(), true))
+                                   : TPoint(px, l.Y(parent) + h - 1);
+      Canvas().Pen = TPen{r > n ? clBlue : clRed, lineWidth};
+      Canvas().MoveTo(from.x(), from.y());
+      Canvas().LineTo(to.x(), to.y());
+    }
     DrawNodeBox(l, r, r, l.Y(r));
   }
   if (sentinel) DrawValue(l, Sentinel(), Sentinel(), l.Y(0));
@@ -305,13 +364,10 @@ void TLoserTree::Paint() {
 }
 
 TRect TLoserTree::ColumnBox(const TLoserLayout& l, int j, int k) const {
-  // The longest column fits the room under the leaves, so no run loses a key at the bottom.
-  const int rows = std::max(1, columnSlots_);
-  const int side = std::max(1, std::min(l.NodeWidth, (height() - ColumnTop(l)) / rows));
   const int pos = Leaf(j);
-  const int y = l.Y(pos) + 3 * l.NodeHeight / 2 + k * side;
-  if (k > runs_[j].LastKey || k >= 10 || y + side > height()) return {};
-  return Bounds(l.Left(pos), y, l.W[pos], side);
+  const int y = l.Y(pos) + 3 * l.NodeHeight / 2 + k * l.KeySide;
+  if (k > runs_[j].LastKey || k >= 10 || y + l.KeySide > height()) return {};
+  return Bounds(l.Left(pos), y, l.W[pos], l.KeySide);
 }
 
 void TLoserTree::DrawUnderLeaves(const TLoserLayout& l) {
@@ -376,6 +432,6 @@ void TRepSelTree::DrawUnderLeaves(const TLoserLayout& l) {
     const TLsNodeRec& rec = runNumbers_[j];
     const QString text = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
     DrawKeyBox(l, Leaf(j), l.Y(Leaf(j)) + l.NodeHeight, text,
-               !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal);
+               !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal, l.KeySide);
   }
 }

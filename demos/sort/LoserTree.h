@@ -27,16 +27,22 @@ struct TLsRunRec {
 struct TLoserLayout {
   enum Kind { Loser, RepSel };
   static constexpr int Positions = 33;
-  static constexpr int LeastFont = 12;  // the smallest label that still reads
+  static constexpr int LeastFont = 13;  // the smallest label that still reads (pixels)
 
   int Rows = 2;
   int Cols = 1;
   int NodeWidth = 0;  // the width the positions are laid out by
   int NodeHeight = 0;
-  // Cell heights of the Arial fonts of the labels ("ls[3]", "b[3]") and of the values above
-  // the shapes: a third of the node height, smaller where the text would not fit.
+  // The top part of a node's cell, where its value stands; the shape fills the rest.
+  int ValueBand = 0;
+  // Pixel heights of the Arial labels ("ls[3]", "b[3]") and of the values above the shapes.
   int LabelFont = 1;
   int ValueFont = 1;
+  int Row = 0;  // from one level to the next
+  int Top = 0;  // the top of the first level
+  // The height of a key box under a leaf (run columns, run numbers): high enough for a key
+  // in the label's size.
+  int KeySide = 0;
   std::array<int, Positions> X{};  // left edges of boxes NodeWidth wide
   // The width of each position's box, centred where a box NodeWidth wide stands: wider than
   // NodeWidth where its label needs it and its row has the room.
@@ -46,17 +52,24 @@ struct TLoserLayout {
 
   static int TreeDepth(int n);
   void SetLeafCount(int n);
-  // The positions follow the columns and the levels; nodes too low for a readable label grow
-  // in height (within their level), too narrow ones in width (within their row's spacing),
-  // before a label shrinks.
-  // leastFont: the label size below which a node grows, LeastFont on a window of its design
-  // size and more on a larger one.
-  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont);
+  // The positions follow the columns and the levels; the labels and values are as large as a
+  // third of the node, never below leastFont while the row's spacing takes them, and the
+  // nodes grow and the levels spread to hold them. keysUnder key boxes (a run's column, a run
+  // number) stand under each leaf, at least as high as the labels' text.
+  // leastFont: LeastFont on a window of its design size and more on a larger one.
+  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0);
   int Y(int position) const;
   int Mid(int position) const { return X[position] + NodeWidth / 2; }
   int Left(int position) const { return Mid(position) - W[position] / 2; }
-  // The box of the value drawn above the shape at position.
-  TRect ValueRect(int position, int y, int textWidth) const;
+  // The box of a value textWidth x textHeight drawn above the shape at position, whose cell
+  // starts at y.
+  TRect ValueRect(int position, int y, int textWidth, int textHeight) const;
+  // Where a link leaves the shape at position (cell at y) for a point at x above it: on the
+  // shape's upper rim towards x, far enough from the middle to pass beside the value above
+  // the shape rather than through it.
+  TPoint LinkStart(int position, int y, int x, bool ellipse) const;
+  // The lower rim of the shape at position (cell at y) under x.
+  int LowerRim(int position, int y, int x, bool ellipse) const;
 };
 
 class TLoserTree : public TCanvasWidget, public TKitControl {
@@ -106,6 +119,8 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   static QString RecordText(const TLsNodeRec& rec);
   void Paint() override;
   virtual TLoserLayout::Kind LayoutKind() const { return TLoserLayout::Loser; }
+  // How many key boxes stand under a leaf: the longest run column when the columns show.
+  virtual int KeysUnder() const;
   // Under the leaves: the run columns here, the run numbers in the replacement selection.
   virtual void DrawUnderLeaves(const TLoserLayout& l);
   // The shape of a record drawn at position, its top at y.
@@ -155,6 +170,7 @@ class TRepSelTree : public TLoserTree {
 
  protected:
   TLoserLayout::Kind LayoutKind() const override { return TLoserLayout::RepSel; }
+  int KeysUnder() const override { return 1; }
   void DrawUnderLeaves(const TLoserLayout& l) override;
 
  private:

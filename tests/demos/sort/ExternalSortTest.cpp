@@ -51,10 +51,11 @@ TEST(LoserTreeLayout, FiveLeavesTakeEightColumnsAndFiveRows) {
   EXPECT_EQ(l.Rows, 5);
   EXPECT_EQ(l.Cols, 8);
   EXPECT_EQ(l.NodeWidth, 20);
-  EXPECT_EQ(l.NodeHeight, 36) << "30 leaves a label of 10 pixels: the node grows within its level";
-  for (int pos : {5, 6, 7}) EXPECT_EQ(l.Y(pos), 146) << "b[0..2] sit one level above b[3], b[4]";
-  EXPECT_EQ(l.Y(8), 191);
-  EXPECT_EQ(l.Y(9), 191);
+  EXPECT_EQ(l.NodeHeight, 41) << "30 leaves a label of 10 pixels: the node grows to hold 13";
+  EXPECT_EQ(l.Row, 47) << "the levels spread to keep a link visible between the grown nodes";
+  for (int pos : {5, 6, 7}) EXPECT_EQ(l.Y(pos), 152) << "b[0..2] sit one level above b[3], b[4]";
+  EXPECT_EQ(l.Y(8), 199);
+  EXPECT_EQ(l.Y(9), 199);
   EXPECT_EQ(l.X[8], 15) << "b[3] is the first of the bottom row";
   EXPECT_EQ(l.X[10], 300) << "the sentinel stands at three quarters of the width";
 }
@@ -66,13 +67,52 @@ TEST(LoserTreeLayout, SixteenLeavesKeepTheirLabelsInsideTheirBoxes) {
     TLoserLayout l;
     l.Compute(size.width(), size.height(), 15, TLoserLayout::RepSel);
     EXPECT_GE(l.LabelFont, TLoserLayout::LeastFont);
-    const TFont font{.Name = QStringLiteral("Arial"), .Height = l.LabelFont};
+    const TFont font{.Name = QStringLiteral("Arial"), .Height = -l.LabelFont};
     for (int p = 0; p <= 31; ++p) {
       const QString label = p <= 15 ? QStringLiteral("ls[%1]").arg(p) : QStringLiteral("b[%1]").arg(p - 16);
       const int room = p <= 15 ? l.W[p] * 80 / 100 : l.W[p];
       EXPECT_LT(font.TextWidth(label), room) << label.toStdString() << " spills out at " << size.width();
       if (p > 16 && TLoserLayout::TreeDepth(p) == TLoserLayout::TreeDepth(p - 1)) {
         EXPECT_LT(l.Left(p - 1) + l.W[p - 1], l.Left(p)) << label.toStdString() << " touches its neighbour";
+      }
+    }
+  }
+}
+
+// The largest trees at 1024 x 768, 1366 x 768 and 1920 x 1080 (the k-way merge's eight runs
+// of eight keys, the replacement selection's work area of sixteen): labels and values at a
+// size that reads, levels apart, and every link leaving its node beside the value above it.
+TEST(LoserTreeLayout, LargestTreesReadAndTheirLinksPassBesideTheValues) {
+  struct Case {
+    QSize size;
+    int least;
+    int n;
+    TLoserLayout::Kind kind;
+    int keysUnder;
+  };
+  for (const Case c : {Case{{612, 510}, 13, 7, TLoserLayout::Loser, 9}, Case{{817, 479}, 13, 7, TLoserLayout::Loser, 9},
+                       Case{{1150, 678}, 18, 7, TLoserLayout::Loser, 9}, Case{{612, 410}, 13, 15, TLoserLayout::RepSel, 1},
+                       Case{{817, 372}, 13, 15, TLoserLayout::RepSel, 1},
+                       Case{{1150, 614}, 17, 15, TLoserLayout::RepSel, 1}}) {
+    TLoserLayout l;
+    l.Compute(c.size.width(), c.size.height(), c.n, c.kind, c.least, c.keysUnder);
+    const std::string at = std::to_string(c.size.width()) + " x " + std::to_string(c.size.height());
+    EXPECT_GE(l.LabelFont, c.least) << at;
+    EXPECT_GE(l.ValueFont, c.least) << at;
+    const TFont value{.Name = QStringLiteral("Arial"), .Height = -l.ValueFont};
+    EXPECT_GE(l.ValueBand, value.TextHeight(QStringLiteral("999"))) << at << ": a value taller than its band";
+    EXPECT_GT(l.Row, l.NodeHeight) << at << ": the levels touch";
+    EXPECT_GE(l.KeySide, value.TextHeight(QStringLiteral("999")) + 2) << at << ": keys under the leaves too low";
+    const int bottom = l.Y(2 * c.n + 1) + l.NodeHeight + (c.kind == TLoserLayout::Loser ? l.NodeHeight / 2 : 0);
+    EXPECT_LE(bottom + c.keysUnder * l.KeySide, c.size.height()) << at << ": keys under the leaves cut off";
+    const int width = value.TextWidth(QStringLiteral("999"));
+    for (int p = 1; p <= 2 * c.n + 1; ++p) {
+      const TRect box = l.ValueRect(p, l.Y(p), width, value.TextHeight(QStringLiteral("999")));
+      for (const int toward : {l.Mid(p) - 1, l.Mid(p) + 1}) {
+        const TPoint start = l.LinkStart(p, l.Y(p), toward, p <= c.n);
+        EXPECT_TRUE(start.x() < box.Left - 2 || start.x() > box.Right + 1)
+            << at << ": the link of position " << p << " leaves under its value";
+        EXPECT_GE(start.y(), box.Bottom) << at << ": the link of position " << p << " starts in its value's band";
       }
     }
   }
