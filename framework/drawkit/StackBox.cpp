@@ -144,7 +144,7 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   // A squeezed text keeps a pixel clear of the frame on either side.
   const bool fields = FieldHeight > 0;
   if ((fields ? FieldLeft + span.right : span.Width()) > w - 2)
-    canvas.StretchDraw(Rect(2 - m, y - m, w - 2 + m, y + extent.height() + m), text);
+    canvas.StretchDraw(Rect(2, y - m, w - 2, y + extent.height() + m), text);
   else if (fields) canvas.Draw(FieldLeft + span.left - m, y - m, text);
   else canvas.Draw((w - extent.width()) / 2 + span.left - m, y - m, text);
 }
