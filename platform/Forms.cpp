@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -197,6 +198,13 @@ void ApplyFont(QWidget& control, const TFont& font) {
     p.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
   }
   control.setPalette(p);
+}
+
+void RaiseFont(QWidget& window, int px) {
+  QFont font = window.font();
+  if (QFontInfo(font).pixelSize() >= px) return;
+  font.setPixelSize(px);
+  window.setFont(font);
 }
 
 void CenterOnScreen(QWidget& window) {

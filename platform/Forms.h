@@ -49,6 +49,11 @@ void SetHint(QWidget& control, const QString& hint);
 // Gives a control a font of the program (name, height, style) and its colour when enabled
 // (disabled, it is grey).
 void ApplyFont(QWidget& control, const TFont& font);
+// The least height, in pixels, of letters a class reads from the back of the room.
+constexpr int kLegiblePixels = 13;
+// Lifts the font a window and the controls that inherit it write in to at least px pixels
+// (the application's is 12); a dialog calls it before it is fitted to the screen.
+void RaiseFont(QWidget& window, int px = kLegiblePixels);
 
 // Moves a window to the middle of the screen (the screen seam's size).
 void CenterOnScreen(QWidget& window);

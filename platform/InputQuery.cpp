@@ -9,6 +9,7 @@
 
 bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   TForm form;
+  RaiseFont(form);  // the prompt, the typed value and the buttons
 
   auto* label = new QLabel(prompt, &form);
   label->setObjectName(QStringLiteral("QueryPrompt"));

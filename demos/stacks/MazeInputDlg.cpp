@@ -42,6 +42,7 @@ void WithChosenFile(bool save, const QString& caption, const std::function<void(
 }  // namespace
 
 TMazeInputDlg::TMazeInputDlg(QWidget* parent) : TForm(parent) {
+  RaiseFont(*this);  // the buttons and edits
   SetUpDialog(QStringLiteral("MazeInputDlg"), QStringLiteral("建立迷宫"), 473, 362);
 
   auto* bevel = new TBevel(this, bsFrame);

@@ -30,6 +30,7 @@ TSpeedButton* Button(QWidget* parent, const QString& caption, const char* name, 
 }  // namespace
 
 TQueenInputDlg::TQueenInputDlg(QWidget* parent) : TForm(parent) {
+  RaiseFont(*this);  // the buttons and the edit
   SetUpDialog(QStringLiteral("QueenInputDlg"), QStringLiteral("输入数据"), 300, 180);
   SetFormStyle(fsStayOnTop);
   SetKeyPreview(true);

@@ -8,6 +8,7 @@
 TDigitInputDlg::TDigitInputDlg(const QString& objectName, const QString& caption, int clientWidth,
                                int clientHeight, QWidget* parent)
     : TForm(parent) {
+  RaiseFont(*this);  // the edits and buttons; labels name their own fonts
   SetUpDialog(objectName, caption, clientWidth, clientHeight);
 }
 

@@ -128,22 +128,25 @@ void TNodeRect::DrawRow(TCanvas& canvas) const {
   const QSize extent = canvas.TextExtent(RowText);
   if (RowText.isEmpty() || extent.isEmpty()) return;
   const TextSpan span = SpanOf(canvas.Font, RowText);
-  TBitmap text(span.Width(), extent.height());
+  // A pixel of margin all round for the outline a text too close in colour to its row gets
+  // (red records on a silver row).
+  constexpr int m = 1;
+  TBitmap text(span.Width() + 2 * m, extent.height() + 2 * m);
   TCanvas& t = text.Canvas();
   t.Font = canvas.Font;
   t.Brush = canvas.Brush;
-  t.FillRect(Rect(0, 0, span.Width(), extent.height()));
+  t.FillRect(Rect(0, 0, text.Width(), text.Height()));
   t.SetBkMode(TRANSPARENT);
-  t.TextOut(-span.left, 0, RowText);
+  TextOutOnGround(t, m - span.left, m, RowText, canvas.Font.Color, Color);
   text.SetTransparentColor(Color);
   text.Transparent = true;
   const int y = (h - extent.height()) / 2;
   // A squeezed text keeps a pixel clear of the frame on either side.
   const bool fields = FieldHeight > 0;
   if ((fields ? FieldLeft + span.right : span.Width()) > w - 2)
-    canvas.StretchDraw(Rect(2, y, w - 2, y + extent.height()), text);
-  else if (fields) canvas.Draw(FieldLeft + span.left, y, text);
-  else canvas.Draw((w - extent.width()) / 2 + span.left, y, text);
+    canvas.StretchDraw(Rect(2, y - m, w - 2, y + extent.height() + m), text);
+  else if (fields) canvas.Draw(FieldLeft + span.left - m, y - m, text);
+  else canvas.Draw((w - extent.width()) / 2 + span.left - m, y - m, text);
 }
 
 void TNodeRect::Paint() { DrawRow(Canvas()); }
