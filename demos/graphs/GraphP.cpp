@@ -41,9 +41,32 @@ namespace {
 
 double Area(const QRect& a) { return a.isEmpty() ? 0.0 : static_cast<double>(a.width()) * a.height(); }
 
+bool SameLine(const TWeightLabel& a, const TWeightLabel& b) {
+  return (a.From == b.From && a.To == b.To) || (a.From == b.To && a.To == b.From);
+}
+
+// Where along a's line (0 at From, 1 at To) the foot of c lies, and how far c is from the
+// line between them.
+double Along(const TWeightLabel& a, QPointF c) {
+  const QPointF d = QPointF(a.To - a.From);
+  const double l2 = d.x() * d.x() + d.y() * d.y();
+  return l2 < 1 ? 0.0 : QPointF::dotProduct(c - QPointF(a.From), d) / l2;
+}
+double Distance(const TWeightLabel& a, QPointF c) {
+  const double t = std::clamp(Along(a, c), 0.0, 1.0);
+  const QPointF foot = QPointF(a.From) + QPointF(a.To - a.From) * t;
+  return std::hypot(c.x() - foot.x(), c.y() - foot.y());
+}
+
+// A weight whose middle is not nearer its own line than any other by this much reads as the
+// other line's.
+constexpr double Margin = 2.5;
+
 // How much of r the other weights placed so far (placed[self] and places not yet taken are
-// null) and the vertices would hide.
-double Hidden(const QRect& r, std::size_t self, const std::vector<QRect>& placed, const std::vector<TDisc>& vertices) {
+// null) and the vertices would hide, and as much again as r has when a reader would take the
+// weight for another arc's.
+double Hidden(const QRect& r, std::size_t self, const std::vector<TWeightLabel>& labels,
+              const std::vector<QRect>& placed, const std::vector<TDisc>& vertices) {
   double hidden = 0;
   // Two weights side by side keep a blank between them, so that they do not read as one.
   const int blank = std::max(2, r.height() / 3);
@@ -55,6 +78,16 @@ double Hidden(const QRect& r, std::size_t self, const std::vector<QRect>& placed
     if (std::hypot(nx - d.Centre.x(), ny - d.Centre.y()) >= d.Radius) continue;
     hidden += Area(r & QRect(d.Centre - QPoint(d.Radius, d.Radius), QSize(2 * d.Radius, 2 * d.Radius)));
   }
+  const QPointF c = QRectF(r).center();
+  const TWeightLabel& own = labels[self];
+  const double mine = Distance(own, c);
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    if (k == self || SameLine(labels[k], own)) continue;
+    if (Distance(labels[k], c) < mine + Margin) {
+      hidden += Area(r);
+      break;
+    }
+  }
   return hidden;
 }
 
@@ -64,14 +97,13 @@ double Hidden(const QRect& r, std::size_t self, const std::vector<QRect>& placed
 double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>& labels,
                const std::vector<QRect>& placed, const std::vector<TDisc>& vertices, const QRect& bounds) {
   constexpr double OverWeight = 64;
-  double covered = Area(r) - Area(r & bounds) + OverWeight * Hidden(r, self, placed, vertices);
+  double covered = OverWeight * (Area(r) - Area(r & bounds) + Hidden(r, self, labels, placed, vertices));
   const TWeightLabel& own = labels[self];
   const QRectF box(r);
   const std::array<QLineF, 4> sides{QLineF(box.topLeft(), box.topRight()), QLineF(box.topRight(), box.bottomRight()),
                                     QLineF(box.bottomRight(), box.bottomLeft()), QLineF(box.bottomLeft(), box.topLeft())};
   for (const TWeightLabel& other : labels) {
-    // The weight's own line, drawn once for both arcs of a pair.
-    if ((other.From == own.From && other.To == own.To) || (other.From == own.To && other.To == own.From)) continue;
+    if (SameLine(other, own)) continue;  // the weight's own line, drawn once for both arcs of a pair
     const QLineF line(other.From, other.To);
     bool crosses = box.contains(line.p1()) || box.contains(line.p2());
     for (const QLineF& side : sides) crosses = crosses || line.intersects(side, nullptr) == QLineF::BoundedIntersection;
@@ -80,20 +112,31 @@ double Covered(const QRect& r, std::size_t self, const std::vector<TWeightLabel>
   return covered;
 }
 
-// The least covered place along label k's own line, from the middle outwards, a few pixels
-// apart; the first place that nothing covers wins.
+// The least covered place on label k's own line (on its half of a shared line), from the
+// middle of its stretch outwards, a few pixels apart; the first place nothing covers wins.
 QRect PlaceOne(std::size_t k, const std::vector<TWeightLabel>& labels, const std::vector<QRect>& placed,
                const std::vector<TDisc>& vertices, const QRect& bounds) {
   const TWeightLabel& l = labels[k];
-  const QPointF a(l.From + l.Shift);
-  const QPointF b(l.To + l.Shift);
+  const QPointF a(l.From);
+  const QPointF b(l.To);
   const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
   const double step = length > 6 ? 3.0 / length : 0.5;
+  double lo = 0;
+  double hi = 1;
+  if (l.TowardHead && length > 1) {
+    // The whole box past the middle: its reach along the line, from its centre.
+    const double reach = (l.Size.width() * std::abs(b.x() - a.x()) + l.Size.height() * std::abs(b.y() - a.y())) / 2 / length;
+    lo = std::min(1.0, 0.5 + (reach + 1) / length);
+  }
+  const double middle = l.TowardHead ? std::min(hi, std::max(lo, 0.62)) : 0.5;
   QRect best;
   double least = std::numeric_limits<double>::infinity();
   for (int m = 0;; ++m) {
-    const double t = 0.5 + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
-    if (t < 0 || t > 1) break;
+    const double t = middle + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
+    const bool below = middle - ((m + 1) / 2) * step < lo;
+    const bool above = middle + ((m + 1) / 2) * step > hi;
+    if (below && above) break;
+    if (t < lo || t > hi) continue;
     const QPointF c = a + (b - a) * t;
     const QRect r(text::Round(c.x() - l.Size.width() / 2.0), text::Round(c.y() - l.Size.height() / 2.0),
                   l.Size.width(), l.Size.height());
@@ -111,10 +154,10 @@ QRect PlaceOne(std::size_t k, const std::vector<TWeightLabel>& labels, const std
 
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
                                 const QRect& bounds) {
-  // The shortest lines first: they have the least room, the long ones many places to go.
+  // The shortest stretches first: they have the least room, the long ones many places to go.
   std::vector<std::size_t> order(labels.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-  const auto span = [&](std::size_t k) { return QLineF(labels[k].From, labels[k].To).length(); };
+  const auto span = [&](std::size_t k) { return QLineF(labels[k].From, labels[k].To).length() / (labels[k].TowardHead ? 2 : 1); };
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return span(a) < span(b); });
   std::vector<QRect> places(labels.size());
   for (const std::size_t k : order) places[k] = PlaceOne(k, labels, places, vertices, bounds);
@@ -122,7 +165,7 @@ std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const s
   for (int round = 0; round < 3; ++round) {
     bool moved = false;
     for (const std::size_t k : order) {
-      if (Hidden(places[k], k, places, vertices) == 0) continue;
+      if (Hidden(places[k], k, labels, places, vertices) == 0 && bounds.contains(places[k])) continue;
       const QRect again = PlaceOne(k, labels, places, vertices, bounds);
       moved = moved || again != places[k];
       places[k] = again;
@@ -130,6 +173,29 @@ std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const s
     if (!moved) break;
   }
   return places;
+}
+
+int UnclearWeights(const std::vector<TWeightLabel>& labels, const std::vector<QRect>& places,
+                   const std::vector<TDisc>& vertices, const QRect& bounds) {
+  int unclear = 0;
+  for (std::size_t k = 0; k < places.size(); ++k)
+    unclear += !bounds.contains(places[k]) || Hidden(places[k], k, labels, places, vertices) > 0 ? 1 : 0;
+  return unclear;
+}
+
+std::size_t NearestLabel(const std::vector<TWeightLabel>& labels, QPointF c) {
+  std::size_t nearest = 0;
+  double least = std::numeric_limits<double>::infinity();
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    double d = Distance(labels[k], c);
+    // Of a shared line, the half before the label's own head.
+    if (labels[k].TowardHead && Along(labels[k], c) < 0.5) d += 0.5;
+    if (d < least) {
+      least = d;
+      nearest = k;
+    }
+  }
+  return nearest;
 }
 
 TGraphP::TGraphP(QWidget* parent) : TNodeContainer(parent) {
@@ -292,27 +358,38 @@ void TGraphP::Paint() {
     }
     // Weights entered by hand are written small, as the vertex boxes leave little room (grown
     // with an input window that grew for a large screen).
-    if (weighted_)
-      DrawWeights(arcs, boxes, [this](int v) { return nodes_[Slot(v)]->Centre(); }, text::Round(6 * DialogScale(*window())));
+    if (weighted_) {
+      std::vector<QPoint> centres(static_cast<std::size_t>(n) + 1);
+      for (int i = 1; i <= n; ++i)
+        if (nodes_[Slot(i)] != nullptr) centres[Slot(i)] = nodes_[Slot(i)]->Centre();
+      DrawWeights(arcs, boxes, centres, text::Round(6 * DialogScale(*window())));
+    }
     return;
   }
   if (state_ != csDisplay) return;
   layout_ = LayoutCircle(width(), height(), n);
   Frame3D(c, 0, 0, width(), height(), clWhite, clGray);
-  std::vector<std::pair<int, int>> arcs;
-  for (int i = 1; i <= n; ++i) {
-    for (int j = directed_ ? 1 : i + 1; j <= n; ++j) {
-      if (!graph_->IsArc(i, j)) continue;
-      DrawArc(layout_.Position[Slot(i)], layout_.Position[Slot(j)], arcColor_[Slot(i)][Slot(j)]);
-      arcs.emplace_back(i, j);
-    }
-  }
+  const std::vector<std::pair<int, int>> arcs = DrawnArcs();
+  for (const auto& [i, j] : arcs) DrawArc(layout_.Position[Slot(i)], layout_.Position[Slot(j)], arcColor_[Slot(i)][Slot(j)]);
   for (int i = 1; i <= n; ++i) DrawVertex(i);
   if (!weighted_) return;
+  DrawWeights(arcs, Discs(layout_), layout_.Position, layout_.WeightSize);
+}
+
+std::vector<TDisc> TGraphP::Discs(const TCircleLayout& layout) {
   // A vertex is its circle and, 2 px down and right, its shadow.
   std::vector<TDisc> discs;
-  for (int i = 1; i <= n; ++i) discs.push_back({layout_.Position[Slot(i)] - QPoint(1, 1), layout_.NodeRadius + 2});
-  DrawWeights(arcs, discs, [this](int v) { return layout_.Position[Slot(v)]; }, layout_.WeightSize);
+  for (std::size_t i = 1; i < layout.Position.size(); ++i) discs.push_back({layout.Position[i] - QPoint(1, 1), layout.NodeRadius + 2});
+  return discs;
+}
+
+std::vector<std::pair<int, int>> TGraphP::DrawnArcs() const {
+  std::vector<std::pair<int, int>> arcs;
+  const int n = graph_ == nullptr ? 0 : graph_->VertexCount();
+  for (int i = 1; i <= n; ++i)
+    for (int j = directed_ ? 1 : i + 1; j <= n; ++j)
+      if (graph_->IsArc(i, j)) arcs.emplace_back(i, j);
+  return arcs;
 }
 
 void TGraphP::DrawArc(QPoint from, QPoint to, TColor color) {
@@ -320,29 +397,60 @@ void TGraphP::DrawArc(QPoint from, QPoint to, TColor color) {
   if (directed_) DrawArrowHead(from, to, color);
 }
 
+namespace {
+
+TFont WeightFont(int size) {
+  TFont font;
+  font.SetSize(size);
+  font.Color = clBlack;
+  return font;
+}
+
+}  // namespace
+
+const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const std::vector<std::pair<int, int>>& arcs,
+                                                    const std::vector<TDisc>& vertices, const std::vector<QPoint>& centres,
+                                                    int size) const {
+  TWeightPlaces& w = weightPlaces_;
+  const QRect bounds(0, 0, width(), height());
+  if (w.Arcs == arcs && w.Vertices == vertices && w.Centres == centres && w.Bounds == bounds && w.StartSize == size)
+    return w;
+  w = {arcs, centres, vertices, bounds, size, size, {}, {}};
+  // The font comes down a step at a time while some weight cannot be read whole or be told
+  // whose it is (a full network of ten vertices has 90 of them).
+  constexpr int Least = 6;
+  for (int s = size;; --s) {
+    const TFont font = WeightFont(s);
+    std::vector<TWeightLabel> labels;
+    for (const auto& [i, j] : arcs) {
+      const QString text = QString::number(graph_->Weight(i, j));
+      const QPoint from = centres[Slot(i)];
+      const QPoint to = centres[Slot(j)];
+      labels.push_back({from, to, QSize(font.TextWidth(text), font.TextHeight(text)), directed_ && graph_->IsArc(j, i) && i != j});
+    }
+    std::vector<QRect> places = PlaceWeights(labels, vertices, bounds);
+    const bool clear = UnclearWeights(labels, places, vertices, bounds) == 0;
+    if (clear || s <= std::min(size, Least) || w.Places.empty()) {
+      w.Size = s;
+      w.Labels = std::move(labels);
+      w.Places = std::move(places);
+    }
+    if (clear || s <= std::min(size, Least)) break;
+  }
+  return w;
+}
+
 void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
-                          const std::function<QPoint(int)>& centre, int size) {
+                          const std::vector<QPoint>& centres, int size) {
   TCanvas& c = Canvas();
   const TFont saved = c.Font;
-  c.Font.SetSize(size);
-  c.Font.Color = clBlack;
-  std::vector<TWeightLabel> labels;
-  for (const auto& [i, j] : arcs) {
-    const QString text = QString::number(graph_->Weight(i, j));
-    labels.push_back({centre(i), centre(j), QSize(c.Font.TextWidth(text), c.Font.TextHeight(text)),
-                      LabelShift(i, j, centre(i), centre(j), c.Font)});
-  }
-  TWeightPlaces& w = weightPlaces_;
-  if (w.Labels != labels || w.Vertices != vertices || w.Bounds != ClientRect().ToQRect()) {
-    w = {labels, vertices, ClientRect().ToQRect(), {}};
-    w.Places = PlaceWeights(labels, vertices, w.Bounds);
-  }
-  const std::vector<QRect>& places = w.Places;
+  const TWeightPlaces& w = WeightPlaces(arcs, vertices, centres, size);
+  c.Font = WeightFont(w.Size);
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   for (std::size_t k = 0; k < arcs.size(); ++k) {
     const QString text = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
-    const QPoint at = places[k].topLeft();
+    const QPoint at = w.Places[k].topLeft();
     // A white rim keeps the digits clear of the lines they sit on.
     c.Font.Color = clWhite;
     for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) c.TextOut(at.x() + d.x(), at.y() + d.y(), text);
@@ -352,17 +460,45 @@ void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const st
   c.Font = saved;
 }
 
-QPoint TGraphP::LabelShift(int i, int j, QPoint from, QPoint to, const TFont& font) {
-  const double dx = to.x() - from.x();
-  const double dy = to.y() - from.y();
-  const double length = std::hypot(dx, dy);
-  if (!directed_ || !graph_->IsArc(j, i) || length < 1) return {};
-  const int wide = std::max(font.TextWidth(QString::number(graph_->Weight(i, j))),
-                            font.TextWidth(QString::number(graph_->Weight(j, i))));
-  const double away = std::max(wide, font.TextHeight(QStringLiteral("0"))) * 0.75;
-  // Square to the line, to the right of the way the arc runs: the opposite arc runs the
-  // other way, so its weight lands on the other side.
-  return QPoint(text::Round(-dy / length * away), text::Round(dx / length * away));
+QString TGraphP::DrawingText() const {
+  if (state_ != csDisplay || graph_ == nullptr || graph_->VertexCount() < 1) return {};
+  const int n = graph_->VertexCount();
+  QStringList vertices;
+  for (int i = 1; i <= n; ++i) {
+    const TColor c = vertexColor_[Slot(i)];
+    vertices << QStringLiteral("%1(%2,%3,%4)").arg(VertexLetter(i)).arg(GetRValue(c)).arg(GetGValue(c)).arg(GetBValue(c));
+  }
+  QString text = vertices.join(' ');
+  if (!weighted_) return text;
+  const std::vector<std::pair<int, int>> arcs = DrawnArcs();
+  if (arcs.empty()) return text;
+  const TCircleLayout layout = LayoutCircle(width(), height(), n);
+  const std::vector<TDisc> discs = Discs(layout);
+  const TWeightPlaces& w = WeightPlaces(arcs, discs, layout.Position, layout.WeightSize);
+  const QRect bounds(0, 0, width(), height());
+  QStringList weights;
+  for (std::size_t k = 0; k < arcs.size(); ++k) {
+    const QRect box = w.Places[k];
+    const auto& [i, j] = arcs[NearestLabel(w.Labels, QRectF(box).center())];
+    QString digits = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
+    // A digit is lost where the panel ends or where a weight drawn later, with its rim, lies.
+    const double cell = static_cast<double>(box.width()) / std::max<qsizetype>(1, digits.size());
+    for (qsizetype d = 0; d < digits.size(); ++d) {
+      const QRect at(box.left() + text::Round(d * cell), box.top(), std::max(1, text::Round(cell)), box.height());
+      bool lost = !bounds.contains(at);
+      for (std::size_t m = k + 1; m < arcs.size(); ++m) lost = lost || at.intersects(w.Places[m].adjusted(-1, -1, 1, 1));
+      if (lost) digits[d] = '?';
+    }
+    QString entry = QStringLiteral("%1%2%3 %4").arg(VertexLetter(i), directed_ ? QStringLiteral(">") : QStringLiteral("-"),
+                                                    VertexLetter(j), digits);
+    for (int v = 1; v <= n; ++v) {
+      const TDisc& d = discs[static_cast<std::size_t>(v - 1)];
+      const QPoint near(std::clamp(d.Centre.x(), box.left(), box.right()), std::clamp(d.Centre.y(), box.top(), box.bottom()));
+      if (QLineF(near, d.Centre).length() < d.Radius) entry += QStringLiteral(" on ") + VertexLetter(v);
+    }
+    weights << entry;
+  }
+  return text + QStringLiteral(" | [") + weights.join(QStringLiteral(", ")) + QStringLiteral("]");
 }
 
 void TGraphP::DrawArrowHead(QPoint from, QPoint to, TColor color) {

@@ -5,7 +5,6 @@
 // arcs as the algorithm runs. In csDisplay the vertices sit on a circle about the centre.
 #include <QPoint>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,13 +28,14 @@ struct TCircleLayout {
 };
 TCircleLayout LayoutCircle(int width, int height, int n);
 
-// A weight to write on the arc drawn from From to To, in a text of Size, moved off the line
-// by Shift (where the opposite arc shares the line).
+// A weight to write on the arc drawn from From to To, in a text of Size. Where the opposite
+// arc shares the line (TowardHead), each weight keeps to the half of the line before its own
+// arrow head, so that a reader tells the two apart.
 struct TWeightLabel {
   QPoint From;
   QPoint To;
   QSize Size;
-  QPoint Shift;
+  bool TowardHead = false;
   friend bool operator==(const TWeightLabel&, const TWeightLabel&) = default;
 };
 // A vertex circle the weights keep clear of.
@@ -44,11 +44,20 @@ struct TDisc {
   int Radius = 0;
   friend bool operator==(const TDisc&, const TDisc&) = default;
 };
-// Where each weight goes: along its own line, as near the line's middle as it can be without
-// covering a weight placed before it, a vertex or another arc's line, inside bounds. Where no
-// place is free (a crowded picture), the one least covered.
+// Where each weight goes: centred on its own line (on its own half of a shared one), as near
+// the line's middle as it can be without covering another weight or a vertex, without another
+// line passing nearer its middle than its own, and crossing as few lines as it can, inside
+// bounds. Where no place is free (a crowded picture), the one least covered.
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
                                 const QRect& bounds);
+// How many of the placed weights a reader cannot read whole or cannot tell whose they are:
+// cut by the edge of bounds, touching another weight or a vertex, or nearer another line
+// (another half of a shared one) than their own.
+int UnclearWeights(const std::vector<TWeightLabel>& labels, const std::vector<QRect>& places,
+                   const std::vector<TDisc>& vertices, const QRect& bounds);
+// The label whose line a reader takes a weight whose box centre is at c to belong to: the
+// nearest line, and of a line that two labels share, the one whose head half holds c.
+std::size_t NearestLabel(const std::vector<TWeightLabel>& labels, QPointF c);
 
 class TGraphP : public TNodeContainer {
  public:
@@ -96,6 +105,12 @@ class TGraphP : public TNodeContainer {
 
   const TCircleLayout& Layout() const { return layout_; }
 
+  // In csDisplay: every vertex with its colour, "A(128,200,0)", then the weights as a reader
+  // sees them, in the order of the arcs: the arc a reader takes each to belong to, its digits
+  // (a digit another weight covers or the panel cuts off as "?") and the vertex it lies on,
+  // "A(128,200,0) B(128,200,0) | [A>B 639, B>A 5?3 on C]".
+  QString DrawingText() const override;
+
  protected:
   void Paint() override;
   void AfterRescale() override { Invalidate(); }
@@ -105,22 +120,30 @@ class TGraphP : public TNodeContainer {
   void MouseMove(int x, int y);
   void DrawArc(QPoint from, QPoint to, TColor color);
   void DrawArrowHead(QPoint from, QPoint to, TColor color);
-  // The weights of the arcs (tail, head) drawn between the given vertex circles, each on its
-  // own line, in points of size.
+  // The arcs drawn in csDisplay: each edge once when undirected.
+  std::vector<std::pair<int, int>> DrawnArcs() const;
+  // The vertex circles of a layout, as the weights keep clear of them.
+  static std::vector<TDisc> Discs(const TCircleLayout& layout);
+  // The weights of the arcs (tail, head) drawn between vertices at centres (by vertex
+  // number), each on its own line, in points of size or smaller where they crowd.
   void DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
-                   const std::function<QPoint(int)>& centre, int size);
-  // How far the weight of arc i -> j moves off its line: nothing, unless the arc j -> i is
-  // drawn on the same line, when each weight goes to its own side of it.
-  QPoint LabelShift(int i, int j, QPoint from, QPoint to, const TFont& font);
+                   const std::vector<QPoint>& centres, int size);
   // The places of the last weights drawn, kept while nothing they depend on changes (a run
-  // only recolours).
+  // only recolours): the arcs, the size the font came down to so that every weight is clear,
+  // and each weight's box.
   struct TWeightPlaces {
-    std::vector<TWeightLabel> Labels;
+    std::vector<std::pair<int, int>> Arcs;
+    std::vector<QPoint> Centres;
     std::vector<TDisc> Vertices;
     QRect Bounds;
+    int StartSize = 0;
+    int Size = 0;
+    std::vector<TWeightLabel> Labels;
     std::vector<QRect> Places;
   };
-  TWeightPlaces weightPlaces_;
+  mutable TWeightPlaces weightPlaces_;
+  const TWeightPlaces& WeightPlaces(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
+                                    const std::vector<QPoint>& centres, int size) const;
   void DrawVertex(int i);
   void DrawRubberBand();
 

@@ -203,9 +203,88 @@ QString TKruskalForm::SetsText() const {
   return parts.join(' ');
 }
 
+QString TKruskalForm::MarksText() const {
+  if (!tableShown_) return {};
+  const QRect area = trees_->geometry();
+  const TForestGeometry g = ForestGeometry(area);
+  QStringList marks;
+  for (const TMark& m : g.Marks) {
+    QPolygon arrows;
+    bool letterClear = area.contains(m.Letter);
+    const int gap = std::max(2, m.Letter.height() / 4);
+    for (const TMark& other : g.Marks) {
+      const QPolygon arrow(QList<QPoint>(other.Arrow.begin(), other.Arrow.end()));
+      letterClear = letterClear && !arrow.intersects(QPolygon(m.Letter.adjusted(-gap, -gap, gap, gap), true));
+    }
+    bool whole = true;
+    for (const QPoint& p : m.Arrow) whole = whole && area.contains(p);
+    marks << QStringLiteral("%1->%2%3")
+                 .arg(letterClear ? QString::fromLatin1(PointerLetters[static_cast<std::size_t>(m.Pointer)]) : QStringLiteral("?"),
+                      VertexLetter(m.Vertex), whole ? QString() : QStringLiteral(" cut"));
+  }
+  return marks.join(QStringLiteral(", "));
+}
+
+QString TKruskalForm::TreesText() const {
+  const QString marks = MarksText();
+  return marks.isEmpty() ? SetsText() : SetsText() + QStringLiteral(" | [") + marks + QStringLiteral("]");
+}
+
+TKruskalForm::TForestGeometry TKruskalForm::ForestGeometry(const QRect& area) const {
+  const auto at = [](int v) { return static_cast<std::size_t>(v); };
+  TForestGeometry g;
+  g.Levels = maxLevel_;
+  for (int v = 1; v <= n; ++v) g.Levels = std::max(g.Levels, Level(v));
+  int leaves = 0;
+  for (int v = 1; v <= n; ++v) leaves += s[at(v)].children == 0 ? 1 : 0;
+  g.Shape = ShapeForest(Ratio(), area.width(), area.height(), leaves, g.Levels);
+  const TForestShape& f = g.Shape;
+  // A pointer's arrow reaches this far left (i) or right (j, t) of its vertex's centre.
+  const int reach = f.S(8) + f.S(30) + 4;
+  double lo = 1;
+  double hi = 0;
+  for (int v = 1; v <= n; ++v) {
+    lo = std::min(lo, place_[at(v)]);
+    hi = std::max(hi, place_[at(v)]);
+  }
+  const double w = area.width();
+  double inset = 0;
+  if (lo < 0.5) inset = std::max(inset, (reach - w * lo) / (1 - 2 * lo));
+  if (hi > 0.5) inset = std::max(inset, (reach - w * (1 - hi)) / (1 - 2 * (1 - hi)));
+  inset = std::clamp(inset, 0.0, w / 2);
+  g.Centres.assign(at(n) + 1, QPoint());
+  for (int v = 1; v <= n; ++v)
+    g.Centres[at(v)] = QPoint(area.x() + text::Round(inset + (w - 2 * inset) * place_[at(v)]),
+                              area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / g.Levels * Level(v)) + f.S(20));
+  static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
+  const TFont font{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(16)};
+  for (int k = 1; k <= 3; ++k) {
+    const TPointer& ptr = pointers_[at(k)];
+    if (!ptr.shown || ptr.vertex <= 0 || ptr.vertex > n) continue;
+    const QPoint d = Directions[at(k)];
+    const QPoint p = g.Centres[at(ptr.vertex)];
+    const QPoint tip(p.x() + f.S(8) * d.x(), p.y() + f.S(8) * d.y());
+    const int a = f.S(15);
+    const int b = f.S(30);
+    TMark m{k, ptr.vertex,
+            {tip, QPoint(tip.x() + a * d.x(), tip.y() + b * d.y()), QPoint(tip.x() + a * d.x(), tip.y() + a * d.y()),
+             QPoint(tip.x() + b * d.x(), tip.y() + a * d.y())},
+            {}};
+    // The letter in the bend between the arrow's two wings, a little away from both.
+    const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
+    const QSize size(font.TextWidth(letter), font.TextHeight(letter));
+    const int gap = std::max(2, size.height() / 4);
+    const QPoint corner(tip.x() + (a + gap + 1) * d.x(), tip.y() + (a + gap + 1) * d.y());
+    m.Letter = QRect(d.x() < 0 ? corner.x() - size.width() : corner.x(), d.y() < 0 ? corner.y() - size.height() : corner.y(),
+                     size.width(), size.height());
+    g.Marks.push_back(m);
+  }
+  return g;
+}
+
 void TKruskalForm::DrawAll() {
   table_->setAccessibleDescription(TableRows().join('|'));
-  trees_->setAccessibleDescription(SetsText());
+  trees_->setAccessibleDescription(TreesText());
   Invalidate();
 }
 
@@ -214,6 +293,7 @@ void TKruskalForm::FormResize() {
   table_->setGeometry(GraphP1->x() + GraphP1->width(), 0, width() - GraphP1->width(), StaticText2->y());
   const int top = StaticText2->y() + StaticText2->height();
   trees_->setGeometry(0, top, width(), height() - top);
+  trees_->setAccessibleDescription(TreesText());
 }
 
 void TKruskalForm::FormPaint() {
@@ -259,26 +339,20 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
 
 void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
   const auto at = [](int v) { return static_cast<std::size_t>(v); };
-  for (int v = 1; v <= n; ++v) maxLevel_ = std::max(maxLevel_, Level(v));
-  int leaves = 0;
-  for (int v = 1; v <= n; ++v) leaves += s[at(v)].children == 0 ? 1 : 0;
-  const TForestShape f = ShapeForest(Ratio(), area.width(), area.height(), leaves, maxLevel_);
+  const TForestGeometry g = ForestGeometry(area);
+  maxLevel_ = g.Levels;
+  const TForestShape& f = g.Shape;
   const int r = f.Radius;
-  const auto centre = [&](int v) {
-    const int level = Level(v);
-    return QPoint(area.x() + text::Round(area.width() * place_[at(v)]),
-                  area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / maxLevel_ * level) + f.S(20));
-  };
   const TFont letters{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(20), .Color = clBlack};
   c.Font = letters;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.Pen = TPen{};
   for (int v = 1; v <= n; ++v) {
-    const QPoint p = centre(v);
+    const QPoint p = g.Centres[at(v)];
     const int pa = s[at(v)].pa;
     if (pa > 0) {
-      const QPoint q = centre(pa);
+      const QPoint q = g.Centres[at(pa)];
       c.MoveTo(p.x(), p.y() - r);
       c.LineTo(q.x(), q.y() + r - 1);
     } else {
@@ -292,33 +366,23 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
     c.Ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
     c.TextOut(p.x(), p.y() + f.S(7), VertexLetter(v));
   }
-  static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
-  for (int k = 1; k <= 3; ++k) {
-    const TPointer& ptr = pointers_[at(k)];
-    if (!ptr.shown || ptr.vertex <= 0) continue;
-    const QPoint d = Directions[at(k)];
-    const QPoint p = centre(ptr.vertex);
-    const QPoint tip(p.x() + f.S(8) * d.x(), p.y() + f.S(8) * d.y());
-    const int a = f.S(15);
-    const int b = f.S(30);
-    const std::array<TPoint, 4> arrow{TPoint{tip.x(), tip.y()}, TPoint{tip.x() + a * d.x(), tip.y() + b * d.y()},
-                                      TPoint{tip.x() + a * d.x(), tip.y() + a * d.y()},
-                                      TPoint{tip.x() + b * d.x(), tip.y() + a * d.y()}};
-    c.Brush.Color = PointerColours[at(k)];
+  for (const TMark& m : g.Marks) {
+    const std::array<TPoint, 4> arrow{TPoint{m.Arrow[0].x(), m.Arrow[0].y()}, TPoint{m.Arrow[1].x(), m.Arrow[1].y()},
+                                      TPoint{m.Arrow[2].x(), m.Arrow[2].y()}, TPoint{m.Arrow[3].x(), m.Arrow[3].y()}};
+    c.Brush.Color = PointerColours[at(m.Pointer)];
     c.Pen.Color = clWhite;
     c.Polygon(arrow);
-    c.Font.Height = f.S(16);
-    c.Font.Color = PointerColours[at(k)];
-    c.SetTextAlign(TA_LEFT | TA_TOP);
-    const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
-    if (k == 1) {
-      c.TextOut(tip.x() - f.S(22), tip.y() - b, letter);
-    } else {
-      c.SetTextAlign(TA_RIGHT | TA_TOP);
-      c.TextOut(tip.x() + f.S(22), k == 2 ? tip.y() - b : tip.y() + a, letter);
-    }
-    c.Pen.Color = clBlack;
-    c.Font = letters;
-    c.SetTextAlign(TA_CENTER | TA_BASELINE);
   }
+  // The letters last, so that no arrow covers one, on no ground of their own.
+  c.Brush.Style = bsClear;
+  c.Font.Height = f.S(16);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  for (const TMark& m : g.Marks) {
+    c.Font.Color = PointerColours[at(m.Pointer)];
+    c.TextOut(m.Letter.x(), m.Letter.y(), QString::fromLatin1(PointerLetters[at(m.Pointer)]));
+  }
+  c.Brush.Style = bsSolid;
+  c.Pen.Color = clBlack;
+  c.Font = letters;
+  c.SetTextAlign(TA_CENTER | TA_BASELINE);
 }

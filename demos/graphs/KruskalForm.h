@@ -76,12 +76,35 @@ class TKruskalForm : public TGraphForm {
   };
   static TForestShape ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels);
 
+  // Where the forest stands in area: each vertex's centre (item 0 unused), the sizes, the
+  // deepest level, and each shown pointer's arrow and the box of its letter. Vertices keep
+  // their places across, drawn in a little from the sides where a pointer's arrow would
+  // otherwise leave the picture; a letter stands in the bend of its arrow, clear of it.
+  struct TMark {
+    int Pointer = 0;
+    int Vertex = 0;
+    std::array<QPoint, 4> Arrow{};
+    QRect Letter;
+  };
+  struct TForestGeometry {
+    TForestShape Shape;
+    int Levels = 3;
+    std::vector<QPoint> Centres;
+    std::vector<TMark> Marks;
+  };
+  TForestGeometry ForestGeometry(const QRect& area) const;
+
   // The row a table line shows for edge k: " 2    A <---> C    1 ".
   static QString RowText(int number, int v1, int v2, int cost);
-  // The table's rows in heap order, and the set array, in words (also the accessible
-  // descriptions of the two pictures).
+  // The table's rows in heap order, and the set array, in words: "-3 1 1".
   QStringList TableRows() const;
   QString SetsText() const;
+  // The pointers shown, as a reader sees them, "i->A, j->C": a pointer whose letter touches
+  // an arrow or leaves the picture shows "?" for it, one whose arrow leaves the picture ends
+  // in " cut". The two pictures' accessible descriptions are the table's rows and the set
+  // array with the pointers, "-3 1 1 | [i->A, j->C]".
+  QString MarksText() const;
+  QString TreesText() const;
 
   TGraphP* GraphP1;
   TZqStaticText* StaticText2;

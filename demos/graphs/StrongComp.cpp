@@ -14,10 +14,15 @@
 namespace {
 constexpr TColor Plain = RGB(255, 255, 200);
 constexpr TColor Flash = RGB(255, 0, 0);
-constexpr std::array<TColor, 10> Components{RGB(50, 255, 255),  RGB(200, 250, 55), RGB(255, 100, 255),
-                                            RGB(122, 255, 0),   RGB(55, 250, 100), RGB(250, 255, 255),
-                                            RGB(100, 250, 55),  RGB(255, 100, 255), RGB(220, 200, 0),
-                                            RGB(255, 100, 50)};
+// An arc once flashed stays in this gold.
+constexpr TColor Walked = RGB(220, 200, 0);
+// One colour per component, ten apart from one another, from the unvisited vertices' cream,
+// from the red of a flash and from the panel's blue, so that a projector still tells them
+// apart; dark letters stay readable on each.
+constexpr std::array<TColor, 10> Components{RGB(50, 255, 255),  RGB(200, 250, 55),  RGB(255, 100, 255),
+                                            RGB(255, 170, 0),   RGB(0, 200, 80),    RGB(190, 190, 190),
+                                            RGB(0, 170, 255),   RGB(255, 185, 210), RGB(135, 135, 0),
+                                            RGB(75, 135, 120)};
 const QString Finished = QStringLiteral(" Finished: ");
 }  // namespace
 
@@ -138,7 +143,7 @@ void TStrongComp::FlashEdge(int tail, int head) {
     p.SetArcColor(tail, head, Flash);
     p.Repaint();
     p.SetVertexColor(tail, tailColour);
-    p.SetArcColor(tail, head, Components[8]);
+    p.SetArcColor(tail, head, Walked);
     p.SetVertexColor(head, headColour);
     p.Repaint();
     pacing::Sleep(200);

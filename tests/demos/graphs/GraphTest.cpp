@@ -1,10 +1,13 @@
 #include "demos/graphs/Graph.h"
+#include "demos/graphs/StrongComp.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <array>
+#include <cmath>
 
 namespace {
 
@@ -108,4 +111,37 @@ TEST(GraphFile, FailuresToReadOrWriteAreReported) {
   // A folder that does not exist: nothing can be written there.
   EXPECT_THROW(TGraphm(3).SaveToFile(dir.filePath(QStringLiteral("none/x.gra"))), EGraphFileError);
   EXPECT_THROW(TGraphm::LoadFromFile(dir.filePath(QStringLiteral("missing.gra"))), EGraphFileError);
+}
+
+namespace {
+// CIE L*a*b* of an sRGB colour (D65), for telling colours apart as an eye does.
+std::array<double, 3> Lab(TColor c) {
+  const auto lin = [](int v) {
+    const double x = v / 255.0;
+    return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+  };
+  const double r = lin(GetRValue(c)), g = lin(GetGValue(c)), b = lin(GetBValue(c));
+  const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+  const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+  const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+  return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+double Apart(TColor p, TColor q) {
+  const auto a = Lab(p), b = Lab(q);
+  return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+}  // namespace
+
+// Ten components, ten colours a class tells apart on a projector: far from one another, from
+// the cream of an unvisited vertex, the red of a flash and the panel's blue; black letters
+// stay readable on each.
+TEST(StrongCompColours, TenComponentsLookDifferent) {
+  const std::array<TColor, 3> others{RGB(255, 255, 200), RGB(255, 0, 0), RGB(150, 150, 250)};
+  for (int i = 1; i <= 10; ++i) {
+    const TColor c = TStrongComp::ComponentColour(i);
+    for (int j = 1; j < i; ++j) EXPECT_GE(Apart(c, TStrongComp::ComponentColour(j)), 25) << i << " and " << j;
+    for (const TColor o : others) EXPECT_GE(Apart(c, o), 25) << i;
+    EXPECT_GE(Lab(c)[0], 50) << i << " is too dark for its letter";
+  }
 }

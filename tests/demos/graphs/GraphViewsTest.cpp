@@ -116,6 +116,30 @@ TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
   check(QSize(303, 386), 10, all, QSize(20, 14), true);
 }
 
+// Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to
+// the half before its own head, a reader takes it for its own arc, and a weight put over
+// another or over a vertex counts as unclear.
+TEST(GraphViews, WeightsOfOppositeArcsKeepToTheirOwnHalves) {
+  const QRect bounds(0, 0, 300, 200);
+  const QPoint a(40, 100), b(260, 100), c(150, 20), d(150, 180);
+  const QSize text(24, 14);
+  const std::vector<TWeightLabel> labels{{a, b, text, true}, {b, a, text, true}, {c, d, text, false}};
+  const std::vector<TDisc> discs{{a, 16}, {b, 16}, {c, 16}, {d, 16}};
+  const std::vector<QRect> places = PlaceWeights(labels, discs, bounds);
+  ASSERT_EQ(places.size(), 3U);
+  EXPECT_GT(places[0].left(), 150) << "A->B's weight is on B->A's half";
+  EXPECT_LT(places[1].right(), 150) << "B->A's weight is on A->B's half";
+  for (std::size_t k = 0; k < places.size(); ++k)
+    EXPECT_EQ(NearestLabel(labels, QRectF(places[k]).center()), k) << "weight " << k << " reads as another arc's";
+  EXPECT_EQ(UnclearWeights(labels, places, discs, bounds), 0);
+  std::vector<QRect> crowded = places;
+  crowded[1] = crowded[0].translated(4, 0);
+  EXPECT_EQ(UnclearWeights(labels, crowded, discs, bounds), 2);
+  crowded = places;
+  crowded[2] = QRect(b - QPoint(10, 5), text);
+  EXPECT_EQ(UnclearWeights(labels, crowded, discs, bounds), 1);
+}
+
 // Ten vertices in the low list under a traversal's graph, and nine with two-digit weights
 // and eight arcs out of one vertex in the critical path's list: the letters, numbers and
 // weights stay big enough to read and inside their fields, and the rows inside the panel.
