@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "platform/Application.h"
+#include "platform/PaintRecord.h"
 
 TBitmap::TBitmap() = default;
 
@@ -17,8 +18,12 @@ TBitmap::TBitmap(const QImage& image) { Assign(image); }
 
 TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
 
+TBitmap::~TBitmap() { paintrecord::Forget(&image_); }
+
 TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
   if (&other == this) return *this;
+  paintrecord::Forget(&image_);
+  paintrecord::Forget(&other.image_);
   image_ = std::move(other.image_);
   width_ = std::exchange(other.width_, 0);
   height_ = std::exchange(other.height_, 0);
@@ -165,6 +170,7 @@ bool TBitmap::SaveToFile(const QString& name) const {
 
 void TBitmap::Assign(const TBitmap& other) {
   if (&other == this) return;
+  paintrecord::Forget(&image_);
   image_ = other.image_;
   width_ = other.width_;
   height_ = other.height_;
@@ -173,6 +179,7 @@ void TBitmap::Assign(const TBitmap& other) {
 }
 
 void TBitmap::Assign(const QImage& image) {
+  paintrecord::Forget(&image_);
   image_ = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
   width_ = image_.width();
   height_ = image_.height();

@@ -19,6 +19,7 @@ class TBitmap {
   // Moving takes the pixels, transparency and the canvas's pen, brush and font.
   TBitmap(TBitmap&& other) noexcept;
   TBitmap& operator=(TBitmap&& other) noexcept;
+  ~TBitmap();
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/PaintRecord.h"
 
 // Every figure is first rasterised into a coverage map of its device bounding box (which
 // pixels belong to the brush, the pen, or the gaps of a styled pen), then the map is
@@ -286,6 +287,32 @@ class CanvasPainter {
     Changed(r);
   }
 
+  // What the recording of drawn figures needs (see PaintRecord.h); used only while it is on.
+  static bool Recording() { return paintrecord::Enabled(); }
+  bool PenRecorded() const {
+    const TPenMode m = c_.Pen.Mode;
+    return PenVisible() && m != pmNot && m != pmXor && m != pmNotXor;  // xor marks come and go
+  }
+  bool BrushOpaque() const {
+    if (c_.Brush.Bitmap) return !c_.Brush.Bitmap->Empty();
+    return c_.Brush.Style == bsSolid;
+  }
+  void RecordLines(std::span<const QPoint> pts, bool closed) const {
+    if (!Recording() || !PenRecorded() || pts.empty()) return;
+    const QRect clip = DeviceClip();
+    for (size_t i = 1; i < pts.size(); ++i) paintrecord::AddLine(c_.target_, pts[i - 1], pts[i], PenWidth(), clip);
+    if (closed && pts.size() > 2) paintrecord::AddLine(c_.target_, pts.back(), pts.front(), PenWidth(), clip);
+  }
+  void RecordCover(paintrecord::Cover cover) const {
+    if (Recording()) paintrecord::AddCover(c_.target_, cover, DeviceClip());
+  }
+  // A closed figure: its fill hides what was below, then its outline is drawn.
+  void RecordFigure(paintrecord::Cover cover, std::span<const QPoint> outline, bool filled) const {
+    if (!Recording()) return;
+    if (filled && BrushOpaque()) RecordCover(cover);
+    RecordLines(outline, true);
+  }
+
   void Changed(const QRect& device) const {
     if (c_.OnChange && !device.isEmpty()) c_.OnChange(device);
   }
@@ -306,6 +333,11 @@ class CanvasPainter {
   void Blit(const QImage& src, QPoint dev, TCopyMode rop, std::optional<std::uint32_t> skip) {
     const QRect r = QRect(dev, src.size()) & DeviceClip();
     if (r.isEmpty()) return;
+    if (Recording()) {
+      const bool opaque = !skip && (rop == SRCCOPY || rop == NOTSRCCOPY);
+      paintrecord::AddBlit(c_.target_, &src, QRectF(src.rect()),
+                           QRectF(QRect(dev, src.size())), opaque, DeviceClip());
+    }
     // A copy when drawing a canvas's own image onto itself.
     const QImage s = &src == c_.target_ ? src.copy()
                      : src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32
@@ -343,6 +375,26 @@ class CanvasPainter {
 };
 
 namespace {
+
+// A polygon as a figure that hides what it covers: only a convex one does (the record
+// cuts lines by convex figures); any other hides nothing.
+paintrecord::Cover PolygonCover(std::span<const QPoint> pts) {
+  paintrecord::Cover cover{paintrecord::Cover::Polygon, {}, {}};
+  int sign = 0;
+  const size_t n = pts.size();
+  for (size_t i = 0; i < n && n >= 3; ++i) {
+    const QPoint a = pts[i], b = pts[(i + 1) % n], c = pts[(i + 2) % n];
+    const long long cross = static_cast<long long>(b.x() - a.x()) * (c.y() - b.y()) -
+                            static_cast<long long>(b.y() - a.y()) * (c.x() - b.x());
+    if (cross == 0) continue;
+    if (sign == 0) sign = cross > 0 ? 1 : -1;
+    else if ((cross > 0 ? 1 : -1) != sign) return cover;  // not convex: no points, hides nothing
+  }
+  if (sign == 0) return cover;
+  for (const QPoint& p : pts) cover.points.append(QPointF(p) + QPointF(0.5, 0.5));
+  cover.bounds = QPolygonF(cover.points).boundingRect();
+  return cover;
+}
 
 // The angle (degrees, anticlockwise from 3 o'clock) at which Qt's ellipse parameter meets
 // the radial from the centre through p.
@@ -424,6 +476,7 @@ void TCanvas::LineTo(int x, int y) {
   Coverage cov(BoundingBox(pts, cp.PenWidth()) & cp.DeviceClip());
   cp.MarkLines(cov, pts, false);
   cp.Apply(cov, Pen.Mode);
+  cp.RecordLines(pts, false);
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
@@ -435,6 +488,7 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
   Coverage cov(BoundingBox(dev, cp.PenWidth()) & cp.DeviceClip());
   cp.MarkLines(cov, dev, false);
   cp.Apply(cov, Pen.Mode);
+  cp.RecordLines(dev, false);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -464,6 +518,11 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     cp.MarkLines(cov, c, true);
   }
   cp.Apply(cov, Pen.Mode);
+  if (CanvasPainter::Recording()) {
+    const QPoint ring[4] = {outer.topLeft(), outer.topRight(), outer.bottomRight(), outer.bottomLeft()};
+    cp.RecordFigure({paintrecord::Cover::Rect, QRectF(outer.adjusted(0, 0, 1, 1)), {}},
+                    w > 0 ? std::span<const QPoint>(ring) : std::span<const QPoint>(), true);
+  }
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH) {
@@ -473,6 +532,10 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH
   const QRectF box(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1);
   cp.FillAndStroke(
       norm, [&](QPainter& p) { p.drawRoundedRect(box, cornerW / 2.0, cornerH / 2.0); }, true);
+  if (CanvasPainter::Recording()) {
+    const QPoint ring[4] = {norm.topLeft(), norm.topRight(), norm.bottomRight(), norm.bottomLeft()};
+    cp.RecordFigure({paintrecord::Cover::Rect, QRectF(norm.adjusted(0, 0, 1, 1)), {}}, ring, true);
+  }
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -481,6 +544,15 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const QRect norm = QRect(cp.Dev(x1, y1), cp.Dev(x2, y2) - QPoint(1, 1)).normalized();
   const QRectF box(norm.left(), norm.top(), norm.width() - 1, norm.height() - 1);
   cp.FillAndStroke(norm, [&](QPainter& p) { p.drawEllipse(box); }, true);
+  if (CanvasPainter::Recording()) {
+    std::vector<QPoint> ring;
+    for (int i = 0; i < 24; ++i) {
+      const double a = i * std::numbers::pi / 12;
+      ring.emplace_back(static_cast<int>(std::lround(box.center().x() + box.width() / 2 * std::cos(a))),
+                        static_cast<int>(std::lround(box.center().y() + box.height() / 2 * std::sin(a))));
+    }
+    cp.RecordFigure({paintrecord::Cover::Ellipse, QRectF(norm.adjusted(0, 0, 1, 1)), {}}, ring, true);
+  }
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
@@ -501,6 +573,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     cp.MarkLines(cov, dev, true);
   }
   cp.Apply(cov, Pen.Mode);
+  if (CanvasPainter::Recording()) cp.RecordFigure(PolygonCover(dev), dev, Brush.Style != bsClear || Brush.Bitmap);
 }
 
 void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4,
@@ -513,6 +586,13 @@ void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3
                                     cp.Dev(x4, y4));
   cp.FillAndStroke(QRect(cp.Dev(x1, y1), cp.Dev(x2, y2)).normalized(),
                    [&](QPainter& p) { p.drawPath(path); }, k != ArcKind::kArc);
+  if (CanvasPainter::Recording()) {
+    for (const QPolygonF& part : path.toSubpathPolygons()) {
+      std::vector<QPoint> pts;
+      for (const QPointF& q : part) pts.push_back(q.toPoint());
+      cp.RecordFigure(PolygonCover(pts), pts, k != ArcKind::kArc);
+    }
+  }
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -532,6 +612,7 @@ void TCanvas::FillRect(const TRect& r) {
   CanvasPainter cp(*this);
   const QRect dev = QRect(cp.Dev(r.Left, r.Top), QSize(r.Width(), r.Height())) & cp.DeviceClip();
   if (dev.isEmpty()) return;
+  if (cp.BrushOpaque()) cp.RecordCover({paintrecord::Cover::Rect, QRectF(dev), {}});
   if (Brush.Style == bsSolid && !Brush.Bitmap) {
     const QRgb c = ToQRgb(Brush.Color);
     for (int y = dev.top(); y <= dev.bottom(); ++y)
@@ -556,6 +637,12 @@ void TCanvas::FrameRect(const TRect& r) {
     for (int x = box.left(); x <= box.right(); ++x)
       if (!inner.contains(x, y)) cov.Mark(x, y, kBrush);
   cp.Apply(cov, pmCopy);
+  if (CanvasPainter::Recording() && cp.BrushOpaque()) {
+    const QRect o = outer.adjusted(0, 0, -1, -1);
+    const QPoint ring[4] = {o.topLeft(), o.topRight(), o.bottomRight(), o.bottomLeft()};
+    const QRect clip = cp.DeviceClip();
+    for (int i = 0; i < 4; ++i) paintrecord::AddLine(target_, ring[i], ring[(i + 1) % 4], 1, clip);
+  }
 }
 
 void TCanvas::DrawFocusRect(const TRect& r) {
@@ -602,6 +689,14 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     default: break;
   }
   const QRect cell(left, top, width, m.ascent() + m.descent());
+  if (CanvasPainter::Recording()) {
+    std::optional<QRgb> cellColour;
+    if (cp.Opaque()) {
+      cp.RecordCover({paintrecord::Cover::Rect, QRectF(cell), {}});
+      cellColour = ToRgb(Brush.Color);
+    }
+    paintrecord::AddText(target_, text, font, QPoint(left, top + m.ascent()), ToRgb(Font.Color), cellColour, clip);
+  }
   QPainter p(target_);
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setClipRect(clip);
@@ -700,6 +795,9 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
                                 .translated(at - from);
     const QRect r = available & cp.DeviceClip();
     if (r.isEmpty()) return;
+    if (CanvasPainter::Recording())
+      paintrecord::AddBlit(target_, source.target_, QRectF(QRect(from, QSize(dest.Width(), dest.Height()))),
+                           QRectF(QRect(at, QSize(dest.Width(), dest.Height()))), true, cp.DeviceClip());
     const int sx = r.left() - at.x() + from.x();
     const int sy = r.top() - at.y() + from.y();
     const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
@@ -739,6 +837,9 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
   // Leave out pixels that came from outside the source.
   const QRect r = QRect(at, size) & cp.DeviceClip();
   if (r.isEmpty()) return;
+  if (CanvasPainter::Recording() && (rop == SRCCOPY || rop == NOTSRCCOPY))
+    paintrecord::AddBlit(target_, rop == SRCCOPY ? source.target_ : nullptr, QRectF(srcNorm),
+                         QRectF(QRect(at, size)), true, cp.DeviceClip());
   QImage& im = *target_;
   for (int y = r.top(); y <= r.bottom(); ++y) {
     auto* d = reinterpret_cast<QRgb*>(im.scanLine(y));
@@ -763,6 +864,8 @@ void TCanvas::PatBlt(const TRect& r, TCopyMode rop) {
   CanvasPainter cp(*this);
   const QRect dev = QRect(cp.Dev(r.Left, r.Top), QSize(r.Width(), r.Height())) & cp.DeviceClip();
   if (dev.isEmpty()) return;
+  if (rop == BLACKNESS || rop == WHITENESS || (rop == PATCOPY && cp.BrushOpaque()))
+    cp.RecordCover({paintrecord::Cover::Rect, QRectF(dev), {}});
   for (int y = dev.top(); y <= dev.bottom(); ++y) {
     auto* d = reinterpret_cast<QRgb*>(target_->scanLine(y));
     for (int x = dev.left(); x <= dev.right(); ++x) {
@@ -793,6 +896,9 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap) {
   const QImage scaled = bitmap.Image().scaled(QSize(r.Width(), r.Height()),
                                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
   CanvasPainter cp(*this);
+  if (CanvasPainter::Recording())  // the record is scaled from the bitmap's own size
+    paintrecord::AddBlit(target_, &bitmap.Image(), QRectF(bitmap.Image().rect()),
+                         QRectF(QRect(cp.Dev(r.Left, r.Top), scaled.size())), false, cp.DeviceClip());
   cp.Blit(scaled, cp.Dev(r.Left, r.Top), SRCCOPY, ToRgb(bitmap.TransparentColor()));
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/Forms.h"
+#include "platform/PaintRecord.h"
 
 // --- TGraphicControl
 
@@ -146,6 +147,7 @@ QSize TSpeedButton::sizeHint() const {
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*) {
+  paintrecord::BeginPaint(this);
   QPainter p(this);
   const bool sunk = isDown() || isChecked();
   if (sunk) DrawEdge(p, rect(), clBtnShadow, clBtnHighlight, 1);
@@ -167,8 +169,10 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
   if (isEnabled()) {
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    paintrecord::AddPainterText(this, p, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
   } else {
     DrawGrayedText(p, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    paintrecord::AddPainterText(this, p, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
   }
 }
 
@@ -217,6 +221,7 @@ void TPanel::SetAlignment(TAlignment alignment) {
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
+  paintrecord::BeginPaint(this);
   QPainter p(this);
   p.fillRect(rect(), ToQColor(color_));
   auto bevel = [&](QRect r, TBevelCut cut) {
@@ -237,6 +242,7 @@ void TPanel::paintEvent(QPaintEvent*) {
                                                          : Qt::AlignHCenter;
   p.setPen(palette().color(QPalette::WindowText));
   p.drawText(r, h | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+  paintrecord::AddPainterText(this, p, r, h | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
 }
 
 // --- TBevel

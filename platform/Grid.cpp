@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PaintRecord.h"
+
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -20,7 +22,10 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     if (!inPaint_) viewport()->update(r);
   };
   UpdateScrollBars();
+  paintrecord::ShowOn(&image_, viewport());
 }
+
+TDrawGrid::~TDrawGrid() { paintrecord::Forget(&image_); }
 
 // ---- sizes -------------------------------------------------------------------------------
 

@@ -36,6 +36,7 @@ constexpr TGridOptions kDefaultGridOptions =
 class TDrawGrid : public QAbstractScrollArea, public TMouseHandlers {
  public:
   explicit TDrawGrid(QWidget* parent = nullptr);
+  ~TDrawGrid() override;
 
   int ColCount() const { return static_cast<int>(colWidths_.size()); }
   int RowCount() const { return static_cast<int>(rowHeights_.size()); }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/Pacing.h"
+#include "platform/PaintRecord.h"
 
 namespace {
 
@@ -28,9 +29,13 @@ TCanvasWidget::TCanvasWidget(QWidget* parent) : QWidget(parent) {
   image_ = QImage(size().expandedTo({1, 1}), QImage::Format_RGB32);
   image_.fill(ToQColor(Color));
   canvas_.OnChange = [this](const QRect& r) { CanvasChanged(r); };
+  paintrecord::ShowOn(&image_, this);
 }
 
-TCanvasWidget::~TCanvasWidget() { Pending().erase(this); }
+TCanvasWidget::~TCanvasWidget() {
+  Pending().erase(this);
+  paintrecord::Forget(&image_);
+}
 
 void TCanvasWidget::Invalidate() {
   needsPaint_ = true;

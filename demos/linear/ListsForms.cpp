@@ -8,6 +8,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/ModalHost.h"
+#include "platform/PaintRecord.h"
 
 TListsForm::TListsForm(QWidget* parent) : TGraphForm(parent) {
   SetDesignClientSize(536, 348);
@@ -64,10 +65,12 @@ void TChoiceLabel::SetColor(TColor color) {
 QSize TChoiceLabel::sizeHint() const { return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(4, 2); }
 
 void TChoiceLabel::paintEvent(QPaintEvent*) {
+  paintrecord::BeginPaint(this);
   QPainter painter(this);
   painter.setFont(font());
   painter.setPen(ToQColor(color_));
   painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
+  paintrecord::AddPainterText(this, painter, rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 
 const std::array<const char*, TInputListsDlg::ChoiceCount> TInputListsDlg::Captions = {

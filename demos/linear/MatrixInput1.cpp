@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "framework/drawkit/IntEdit.h"
+#include "platform/PaintRecord.h"
 #include "platform/Random.h"
 
 namespace {
@@ -67,6 +68,7 @@ void TMatrixInput1Dlg::SizeChanged() {
 
 void TMatrixInput1Dlg::paintEvent(QPaintEvent* event) {
   TForm::paintEvent(event);
+  paintrecord::BeginPaint(this);
   QPainter p(this);
   // Drawn at design places, as large as the dialog has grown for its screen.
   p.scale(DialogScale(*this), DialogScale(*this));
@@ -76,6 +78,8 @@ void TMatrixInput1Dlg::paintEvent(QPaintEvent* event) {
   p.setPen(QColor(128, 0, 128));
   p.drawText(QPoint(20 * Cells[0]->Cols + 45, 110 + 30), QStringLiteral("M"));
   p.drawText(QPoint(20 * Cells[1]->Cols + 365, 110 + 30), QStringLiteral("N"));
+  paintrecord::AddPainterText(this, p, QPoint(20 * Cells[0]->Cols + 45, 110 + 30), QStringLiteral("M"));
+  paintrecord::AddPainterText(this, p, QPoint(20 * Cells[1]->Cols + 365, 110 + 30), QStringLiteral("N"));
   Cells[0]->DrawBrackets(p);
   Cells[1]->DrawBrackets(p);
 }

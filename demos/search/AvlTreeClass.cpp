@@ -107,6 +107,11 @@ int TAvlTreeClass::Relayout() {
   return std::max(nodeWidth, std::min(needed, roomy));
 }
 
+void TAvlTreeClass::Arrange() {
+  TBinCharTree::Arrange();
+  SpreadPointers(*this);
+}
+
 // ---------------------------------------------------------------- rotations
 
 void TAvlTreeClass::Replace(TAVlTreeNode* node, TAVlTreeNode* parent, bool wasLeft) {

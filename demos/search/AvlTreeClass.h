@@ -66,6 +66,8 @@ class TAvlTreeClass : public TBinCharTree {
   // as far as the levels' spacing allows.
   int ComputeLayout() override;
   int Relayout() override;
+  // The kit's arrangement, then pointers on one node side by side (SpreadPointers).
+  void Arrange() override;
 };
 
 // The rotations around a, each answering the subtree's new root, linked in a's place; left

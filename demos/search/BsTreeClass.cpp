@@ -8,6 +8,7 @@
 #include "demos/search/BsTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeFileDialog.h"
+#include "framework/drawkit/Pointer2.h"
 #include "framework/engine/AlgoDemo.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
@@ -177,4 +178,31 @@ bool TTreeOperation::Undo(TBinTree& tree) {
   if (saved.isEmpty()) return false;
   tree.LoadFromBytes(saved, QString());
   return true;
+}
+
+void TBsTreeClass::Arrange() {
+  TBinCharTree::Arrange();
+  SpreadPointers(*this);
+}
+
+void SpreadPointers(QWidget& tree) {
+  std::vector<TPointer2*> pointers;
+  for (QObject* child : tree.children())
+    if (auto* pointer = dynamic_cast<TPointer2*>(child); pointer && pointer->Target()) pointers.push_back(pointer);
+  std::stable_sort(pointers.begin(), pointers.end(),
+                   [](const TPointer2* a, const TPointer2* b) { return a->Caption() < b->Caption(); });
+  std::vector<std::pair<const QWidget*, int>> taken;  // per node: the width its pointers hold
+  for (TPointer2* pointer : pointers) {
+    pointer->Reposition();
+    if (pointer->isHidden()) continue;
+    auto at = std::find_if(taken.begin(), taken.end(), [pointer](const auto& t) { return t.first == pointer->Target(); });
+    if (at == taken.end()) {
+      taken.emplace_back(pointer->Target(), pointer->width());
+      continue;
+    }
+    const int x = pointer->x() - at->second;
+    if (x >= 0) pointer->move(x, pointer->y());
+    else pointer->move(pointer->x(), std::max(0, pointer->y() - pointer->height()));
+    at->second += pointer->width();
+  }
 }

@@ -28,7 +28,14 @@ class TBsTreeClass : public TBinCharTree {
   // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
   // not in search order with distinct capital letters.
   void LoadFromFile(const QString& fileName) override;
+  // The kit's arrangement, then pointers on one node side by side (SpreadPointers).
+  void Arrange() override;
 };
+
+// Pointers on one node stand side by side, leftwards from the one on its corner, in the
+// order of their captions, so that their captions do not print over each other; one with no
+// room left of the panel's edge stands above the others instead.
+void SpreadPointers(QWidget& tree);
 
 // Why a tree read from a file cannot be a binary sort tree of capital letters (one letter a
 // node, each left subtree's letters smaller and each right subtree's larger than its

@@ -99,7 +99,8 @@ constexpr int kPanelHeight = 39;
 
 void PointMarker(TPointer2& marker, QWidget* node) {
   marker.SetTarget(node);
-  marker.Reposition();
+  if (marker.parentWidget()) SpreadPointers(*marker.parentWidget());
+  else marker.Reposition();
 }
 
 TSearchTreeForm::TSearchTreeForm(QWidget* parent) : TGraphForm(parent) {}
@@ -179,6 +180,7 @@ void TSearchTreeForm::Idle() {
 
 void TSearchTreeForm::PlaceMarkers() {
   for (TPointer2* marker : markers_) marker->Reposition();
+  if (!markers_.isEmpty() && markers_.front()->parentWidget()) SpreadPointers(*markers_.front()->parentWidget());
 }
 
 void TSearchTreeForm::FormResize() {

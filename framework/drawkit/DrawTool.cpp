@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/PaintRecord.h"
 #include "platform/TextRules.h"
 
 namespace drawtool {
@@ -77,20 +78,24 @@ void FillCanvasColor(TCanvas& canvas, TColor color) {
 }
 
 void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
+  paintrecord::BeginGroup(canvas.Target(), std::nullopt);
   canvas.Font.Color = clBlack;
   canvas.TextOut(x + 1, y + 1, text);
   canvas.Font.Color = color;
   canvas.TextOut(x, y, text);
+  paintrecord::EndGroup(canvas.Target());
 }
 
 TColor OutlineColorFor(TColor color) { return ToQColor(color).lightness() > 127 ? clBlack : clWhite; }
 
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
+  paintrecord::BeginGroup(canvas.Target(), ToQRgb(OutlineColorFor(color)));
   canvas.Font.Color = OutlineColorFor(color);
   for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
     canvas.TextOut(x + d.x(), y + d.y(), text);
   canvas.Font.Color = color;
   canvas.TextOut(x, y, text);
+  paintrecord::EndGroup(canvas.Target());
 }
 
 void Frame3D(TCanvas& canvas, int left, int top, int right, int bottom, TColor topLeft,

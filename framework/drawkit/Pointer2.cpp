@@ -6,6 +6,7 @@
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/GraphForm.h"
+#include "platform/PaintRecord.h"
 #include "platform/TextRules.h"
 
 TPointer2::TPointer2(QWidget* parent) : TGraphicControl(parent) { resize(32, 32); }
@@ -96,6 +97,7 @@ void TPointer2::paintEvent(QPaintEvent*) {
   const int textWidth = c.TextWidth(caption_);
   const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1;
   TextOutOutlined(c, x, 0, caption_, fontColor_);
+  paintrecord::Adopt(this, &image);
   QPainter(this).drawImage(0, 0, image);
 }
 

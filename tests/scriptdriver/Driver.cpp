@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -23,6 +24,7 @@
 #include "platform/Screen.h"
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Texts.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -30,11 +32,13 @@ namespace script {
 
 QString Usage() {
   return QStringLiteral(
-      "usage: velkora-script [--screen WxH] [--shots DIR] [--real-time] SCRIPT\n"
+      "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--real-time] SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
       "          screen when --screen is not given\n"
       "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
-      "  exit 0 when the script ran to its end, 1 when an expect failed or a picture is missing, 2 on a script error\n");
+      "  FILE    texts check texts lets go down to 11 px: lines DEMO INPUT PATTERN\n"
+      "  exit 0 when the script ran to its end, 1 when an expect failed, a picture is missing or a text is\n"
+      "  illegible, 2 on a script error\n");
 }
 
 namespace {
@@ -56,11 +60,15 @@ QString ParseOptions(const QStringList& args, Options& options) {
     const QString& a = args[i];
     if (a == QLatin1String("--real-time")) {
       options.realTime = true;
-    } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots")) {
+    } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
       const QString v = args[++i];
       if (a == QLatin1String("--shots")) {
         options.shots = v;
+        continue;
+      }
+      if (a == QLatin1String("--exceptions")) {
+        options.exceptions = v;
         continue;
       }
       const QSize size = ScreenSize(v);
@@ -94,6 +102,7 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
+  host_.SetLookTaker([this](const QString& word) { Look(word); });
   SetMissingPictureHandler([this](const QString& name) {
     Print(QStringLiteral("error missing picture ") + name);
     missingPicture_ = true;
@@ -103,6 +112,7 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
 Driver::~Driver() {
   SetMissingPictureHandler({});
   host_.SetShotTaker({});
+  host_.SetLookTaker({});
 }
 
 int Driver::Run(const std::vector<Command>& commands) {
@@ -136,7 +146,7 @@ int Driver::Run(const std::vector<Command>& commands) {
   const QStringList unused = host_.Unused();
   for (const QString& u : unused) Print(u);
   if (!problems_.isEmpty()) return ExitScriptError;
-  return expectFailed_ || missingPicture_ ? ExitExpectFailed : ExitOk;
+  return expectFailed_ || missingPicture_ || illegible_ ? ExitExpectFailed : ExitOk;
 }
 
 bool Driver::StartsRun(const Command& c) const {
@@ -249,6 +259,7 @@ void Driver::Execute(const Command& c) {
     case Verb::Key: SendKey(*MainForm, c.args[0]); break;
     case Verb::Print: PrintWhat(c); break;
     case Verb::Shot: Shot(c.args[0]); break;
+    case Verb::Check: CheckTexts(); break;
     case Verb::Expect:
       if (const QString failure = expects_.Match(transcript_, c.args[0], c.line); !failure.isEmpty()) {
         out_(failure);
@@ -264,6 +275,7 @@ void Driver::Start(const Command& c) {
     return;
   }
   const QString& name = c.args[0];
+  demoName_ = name;
   AlgoSelectForm->ChooseLanguage(c.args[1] == QLatin1String("c"));
   if (AlgoSelectForm->ClickLeaf(name)) return;
   // A demonstration without a leaf: what a leaf click does.
@@ -310,6 +322,8 @@ void Driver::PrintWhat(const Command& c) {
     // A control the user cannot see says so: "text BtnL (hidden) = <<".
     Print(QStringLiteral("text %1%2 = %3")
               .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), *shown));
+  } else if (what == QLatin1String("texts")) {
+    PrintTexts();
   } else if (what == QLatin1String("drawing")) {
     PrintDrawing(c.args.size() > 1 ? c.args[1] : QString());
   } else if (what == QLatin1String("vars")) {
@@ -347,38 +361,10 @@ void Driver::PrintDrawing(const QString& name) {
   for (const QString& line : DrawingLines(forms, only)) Print(line);
 }
 
-namespace {
-
-// What the user sees on the fixed screen: every shown top-level window at its place, the
-// selection window at the bottom, the demonstration window over it (it is shown while the
-// selection still is, when a demonstration starts), windows owned by another above them and
-// the active one (a dialog open over the rest) on top.
-QImage ScreenPicture() {
-  QList<QWidget*> windows;
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->isVisible() && !top->isMinimized() && top->windowType() != Qt::Desktop) windows << top;
-  QWidget* active = QApplication::activeModalWidget();
-  if (active == nullptr) active = QApplication::activeWindow();
-  auto layer = [active](const QWidget* w) {
-    if (w == active) return 4;
-    if (w == AlgoSelectForm) return 0;
-    if (w == MainForm) return 1;
-    return w->parentWidget() == nullptr ? 2 : 3;
-  };
-  std::stable_sort(windows.begin(), windows.end(),
-                   [&layer](const QWidget* a, const QWidget* b) { return layer(a) < layer(b); });
-  QImage img(screen::Size(), QImage::Format_RGB32);
-  img.fill(Qt::black);
-  QPainter painter(&img);
-  for (QWidget* w : windows) w->render(&painter, w->geometry().topLeft());
-  return img;
-}
-
-}  // namespace
 
 void Driver::Shot(const QString& file) {
   pacing::ProcessMessages();
-  const QImage img = ScreenPicture();
+  const QImage img = ComposeScreen(ScreenWindows());
   if (options_.shots.isEmpty() && tempShots_.isEmpty()) {
     // A script run by hand never writes into the folder it is run from.
     QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("velkora-shots-XXXXXX")));
@@ -396,6 +382,47 @@ void Driver::Shot(const QString& file) {
     return;
   }
   Print(QStringLiteral("shot ") + path);
+}
+
+void Driver::PrintTexts() {
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows = ScreenWindows();
+  // Composing the screen paints every control, so what each painted is recorded too.
+  const QImage screen = ComposeScreen(windows);
+  for (const Glyphs& g : GatherTexts(windows, screen)) Print(g.Line());
+}
+
+void Driver::CheckTexts() {
+  pacing::ProcessMessages();
+  std::vector<SizeException> exceptions;
+  if (!options_.exceptions.isEmpty()) {
+    QFile file(options_.exceptions);
+    if (!file.open(QIODevice::ReadOnly)) {
+      Fail(QStringLiteral("cannot read %1").arg(options_.exceptions));
+      return;
+    }
+    QStringList problems;
+    exceptions = ParseExceptions(QString::fromUtf8(file.readAll()), problems);
+    for (const QString& p : problems) Fail(options_.exceptions + QStringLiteral(": ") + p);
+    if (!problems.isEmpty()) return;
+  }
+  auto allowed11 = [&](const Glyphs& g) {
+    return std::any_of(exceptions.begin(), exceptions.end(), [&](const SizeException& e) {
+      return e.demo.compare(demoName_, Qt::CaseInsensitive) == 0 &&
+             QRegularExpression(QRegularExpression::anchoredPattern(e.pattern)).match(g.text).hasMatch();
+    });
+  };
+  const QList<QWidget*> windows = ScreenWindows();
+  const QImage screen = ComposeScreen(windows);
+  const QStringList findings = Findings(GatherTexts(windows, screen), screen.size(), allowed11);
+  for (const QString& f : findings) Print(f);
+  if (!findings.isEmpty()) illegible_ = true;
+}
+
+void Driver::Look(const QString& word) {
+  if (word == QLatin1String("print:texts")) PrintTexts();
+  else if (word == QLatin1String("check:texts")) CheckTexts();
+  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts)").arg(word));
 }
 
 }  // namespace script

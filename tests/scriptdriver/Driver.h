@@ -33,6 +33,7 @@ struct Options {
   QSize screen{1024, 768};
   bool screenGiven = false;  // by --screen, which wins over the script's own line
   QString shots;         // folder of the shot files; a new temporary folder when empty
+  QString exceptions;    // the texts "check texts" lets go down to 11 px (Texts.h); none when empty
   bool realTime = false;
   QString script;        // file name, "-" for standard input
 };
@@ -76,6 +77,10 @@ class Driver {
   void PrintWhat(const Command& c);
   void PrintDrawing(const QString& name);
   void Shot(const QString& file);
+  void PrintTexts();
+  void CheckTexts();
+  // "print:texts" or "check:texts" asked for in an answer to a modal window.
+  void Look(const QString& word);
   // The one control of the program's windows that name stands for; a script error when
   // there is none or several.
   QWidget* FindInWindows(const QString& name);
@@ -94,6 +99,8 @@ class Driver {
   qint64 lastMark_ = 0;
   // The folder of this run's shots when no --shots folder is given; made at the first shot.
   QString tempShots_;
+  QString demoName_;  // as the last start named it
+  bool illegible_ = false;  // check texts found a text that cannot be read
 };
 
 }  // namespace script

@@ -51,6 +51,7 @@ const std::map<QString, Verb>& Verbs() {
       {"back", Verb::Back},     {"cursor", Verb::Cursor}, {"break", Verb::Break},
       {"clearbreaks", Verb::ClearBreaks}, {"speed", Verb::Speed}, {"key", Verb::Key},
       {"print", Verb::Print},   {"shot", Verb::Shot},     {"expect", Verb::Expect},
+      {"check", Verb::Check},
   };
   return verbs;
 }
@@ -122,7 +123,7 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
       return QStringLiteral("keys are F4, F5, F7, F8, F9 and Esc");
     }
     case Verb::Print: {
-      static const QStringList plain = {"line", "vars", "stack", "calls", "buttons"};
+      static const QStringList plain = {"line", "vars", "stack", "calls", "buttons", "texts"};
       if (rest.size() == 1 && plain.contains(rest[0])) {
         c.args = rest;
         return {};
@@ -135,8 +136,12 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
         c.args = rest;
         return {};
       }
-      return QStringLiteral("usage: print line|vars|stack|calls|buttons|drawing [NAME]|text NAME");
+      return QStringLiteral("usage: print line|vars|stack|calls|buttons|texts|drawing [NAME]|text NAME");
     }
+    case Verb::Check:
+      if (rest.size() != 1 || rest[0] != QLatin1String("texts")) return QStringLiteral("usage: check texts");
+      c.args = rest;
+      return {};
     case Verb::Shot:
       if (QString e = want(1, "shot FILE.png"); !e.isEmpty()) return e;
       if (!rest[0].endsWith(QLatin1String(".png"), Qt::CaseInsensitive))

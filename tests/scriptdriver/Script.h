@@ -11,7 +11,7 @@ enum class Verb {
   Start, Dialog, Set, Click, Answer, File,
   Trace, Step, Run, Pause, Reset, Data, Back,
   Cursor, Break, ClearBreaks, Speed, Key,
-  Print, Shot, Expect,
+  Print, Shot, Expect, Check,
 };
 
 struct Command {
@@ -37,7 +37,8 @@ struct Parsed {
 //   key F4|F5|F7|F8|F9|Esc       args = {the key, spelt as here}
 //   print line|vars|stack|calls|buttons, print text NAME ("text NAME = ...", or
 //                                "text NAME (hidden) = ..." for a control not shown),
-//                                print drawing [NAME] (see Drawing.h)
+//                                print drawing [NAME] (see Drawing.h), print texts (Texts.h)
+//   check texts                  args = {"texts"}: the legibility rules (Texts.h)
 //   shot FILE.png                args = {FILE.png}
 //   expect TEXT                  args = {TEXT (rest of the line, verbatim)}; matched in order,
 //                                see Expect.h

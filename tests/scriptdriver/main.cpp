@@ -9,6 +9,7 @@
 #include "platform/Application.h"
 #include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
+#include "platform/PaintRecord.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
 #include "tests/scriptdriver/Driver.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   }
 
   screen::SetFixedSize(options.screen);
+  paintrecord::SetEnabled(true);  // "print texts" reads what was drawn
   TMidiPlayer::SetAudioOutput(false);
   pacing::SetInstant(!options.realTime);
   rnd::FixSeed(20261206u);

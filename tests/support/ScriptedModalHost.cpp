@@ -118,6 +118,8 @@ DialogAnswer ScriptedHost::ParseDialog(const QString& line) {
     const qsizetype eq = w.indexOf('=');
     if (w.startsWith(QStringLiteral("shot:")))
       answer.shot = w.mid(5);
+    else if (w.startsWith(QStringLiteral("print:")) || w.startsWith(QStringLiteral("check:")))
+      answer.looks << w;
     else if (eq > 0 && !w.startsWith('@') && !w.startsWith(QStringLiteral("key:")))
       answer.settings.emplace_back(w.left(eq), w.mid(eq + 1));
     else
@@ -131,6 +133,7 @@ QString Describe(const DialogAnswer& answer) {
   QStringList words;
   for (const auto& [name, value] : answer.settings) words << name + '=' + Quoted(value);
   if (!answer.shot.isEmpty()) words << QStringLiteral("shot:") + answer.shot;
+  words << answer.looks;
   if (!answer.action.isEmpty()) words << answer.action;
   return words.join(' ');
 }
@@ -165,6 +168,11 @@ void ScriptedHost::Fail(const QString& problem) {
   if (errorSink_) errorSink_(problem);
 }
 
+void ScriptedHost::TakeLook(const QString& word) {
+  if (lookTaker_) lookTaker_(word);
+  else Fail(QStringLiteral("no texts can be looked at here (%1)").arg(word));
+}
+
 void ScriptedHost::PressDefault(QDialog& dialog) {
   if (QPushButton* b = DefaultButton(dialog)) b->click();
   else script::SendKey(dialog, QStringLiteral("Enter"));
@@ -180,6 +188,7 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
     if (shotTaker_) shotTaker_(answer.shot);
     else Fail(QStringLiteral("no pictures can be taken here (%1)").arg(answer.shot));
   }
+  for (const QString& look : answer.looks) TakeLook(look);
   const QString& a = answer.action;
   if (a.isEmpty()) {
     PressDefault(dialog);
@@ -223,12 +232,19 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
     button = messages_.front().value;
     messages_.pop_front();
   }
-  // "shot:FILE.png BUTTON": a picture with the window open, then the button.
-  if (button.startsWith(QStringLiteral("shot:"))) {
+  // "shot:FILE.png BUTTON": a picture with the window open, then the button; likewise
+  // "print:texts" and "check:texts".
+  while (button.startsWith(QStringLiteral("shot:")) || button.startsWith(QStringLiteral("print:")) ||
+         button.startsWith(QStringLiteral("check:"))) {
     const qsizetype blank = button.indexOf(' ');
-    const QString file = button.mid(5, blank < 0 ? -1 : blank - 5);
+    const QString word = button.left(blank < 0 ? button.size() : blank);
     button = blank < 0 ? QString() : button.mid(blank + 1).trimmed();
     pacing::ProcessMessages();
+    if (!word.startsWith(QStringLiteral("shot:"))) {
+      TakeLook(word);
+      continue;
+    }
+    const QString file = word.mid(5);
     if (shotTaker_) shotTaker_(file);
     else Fail(QStringLiteral("no pictures can be taken here (%1)").arg(file));
   }

@@ -6,8 +6,10 @@
 //             press, "@NAME" to click the control with that object name, "key:Enter" /
 //             "key:Esc" (any key name), or none for the dialog's default button; a word
 //             "shot:FILE.png" takes a picture with the dialog open, after the settings;
+//             "print:texts" / "check:texts" list or check its texts then (the look taker);
 //   message — the caption of the button to press in a message box or message window; in a
-//             message window "shot:FILE.png" before it takes a picture with it open;
+//             message window "shot:FILE.png", "print:texts" or "check:texts" before it
+//             takes a picture, lists or checks texts with it open;
 //   file    — the path a file dialog returns (empty = cancelled).
 // A window with no answer of its kind queued takes its default button (a file dialog is
 // cancelled). A dialog that stays open after its action (its input was refused) takes the
@@ -30,6 +32,7 @@ struct DialogAnswer {
   std::vector<std::pair<QString, QString>> settings;  // object name, value
   QString action;                                     // caption, "@NAME", "key:K" or empty
   QString shot;                                       // picture file taken before the action
+  QStringList looks;                                  // "print:texts", "check:texts" before it
 };
 
 class ScriptedHost final : public Host {
@@ -51,6 +54,8 @@ class ScriptedHost final : public Host {
   void SetErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
   // Takes the pictures dialog answers ask for; without it such an answer is a script error.
   void SetShotTaker(std::function<void(const QString&)> taker) { shotTaker_ = std::move(taker); }
+  // Carries out the looks answers ask for; without it such an answer is a script error.
+  void SetLookTaker(std::function<void(const QString&)> taker) { lookTaker_ = std::move(taker); }
 
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
@@ -85,6 +90,8 @@ class ScriptedHost final : public Host {
   std::function<void(const QString&)> sink_;
   std::function<void(const QString&)> errorSink_;
   std::function<void(const QString&)> shotTaker_;
+  std::function<void(const QString&)> lookTaker_;
+  void TakeLook(const QString& word);
 };
 
 // Installs a scripted host for the life of the scope, then returns to the previous host.

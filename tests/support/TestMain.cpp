@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/MidiPlayer.h"
 #include "platform/Pacing.h"
+#include "platform/PaintRecord.h"
 #include "platform/Random.h"
 #include "platform/Screen.h"
 #include "tests/support/LsanSuppressions.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   TApplication app(argc, argv);
   pacing::SetInstant(true);
   screen::SetFixedSize({1024, 768});
+  paintrecord::SetEnabled(true);
   rnd::FixSeed(20261206u);
   TMidiPlayer::SetAudioOutput(false);
   return RUN_ALL_TESTS();

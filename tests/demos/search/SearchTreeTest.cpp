@@ -9,6 +9,7 @@
 #include "demos/search/BsTreeClass.h"
 #include "demos/search/BsTreeGrfForm.h"
 #include "demos/trees/TreeFile.h"
+#include "framework/drawkit/Pointer2.h"
 #include "platform/Controls.h"
 #include "platform/Pacing.h"
 #include "tests/framework/drawkit/KitTestSupport.h"
@@ -256,6 +257,56 @@ TEST(SearchTreeWindows, BalancedTreeStandsOnSilver) {
   EXPECT_EQ(avlForm->Panel1->Color(), clSilver);
   const QPoint screen = bstForm->Tree->mapToGlobal(inside);
   EXPECT_EQ(bstForm->Tree->Canvas().Pixels(inside.x(), inside.y()), kittest::BackdropAt(screen.x(), screen.y()));
+}
+
+// Pointers on one node stand side by side, none over another's caption, also after the tree
+// is arranged again; one with no room on the left stands above instead.
+TEST(SearchTreeWindows, PointersOnOneNodeStandApart) {
+  kittest::Host host;
+  auto* form = new TAVlTreeGraphForm(&host);
+  form->resize(615, 590);
+  host.show();
+  pacing::ProcessMessages();
+  TAvlTreeClass& tree = *form->Tree;
+  Insert(tree, "MFSCIPWADGKNQUYBEHJLORTVXZ");
+  tree.Arrange();
+  for (TPointer2* marker : {form->t, form->q, form->p, form->a}) PointMarker(*marker, tree.Root());
+  tree.Arrange();
+  const std::vector<TPointer2*> onRoot{form->a, form->p, form->q, form->t};
+  for (std::size_t i = 0; i < onRoot.size(); ++i)
+    for (std::size_t j = i + 1; j < onRoot.size(); ++j)
+      EXPECT_FALSE(onRoot[i]->geometry().intersects(onRoot[j]->geometry()))
+          << onRoot[i]->Caption().toStdString() << " over " << onRoot[j]->Caption().toStdString();
+  EXPECT_EQ(form->a->x() + form->a->width(), tree.Root()->x()) << "the first caption's pointer left the corner";
+
+  // The leftmost leaf: the second pointer has no room to its left.
+  TBinCharTreeNode* leaf = tree.Root();
+  while (leaf->Left()) leaf = leaf->Left();
+  PointMarker(*form->b, leaf);
+  PointMarker(*form->f, leaf);
+  EXPECT_FALSE(form->b->geometry().intersects(form->f->geometry()));
+  EXPECT_GE(form->f->x(), 0);
+}
+
+// Five full levels in the window's pane on the smallest screen: the letter and the balance
+// factor under it both get cells in which a sign and a digit read.
+TEST(AvlTreeClass, FullLevelsKeepBothTextsReadable) {
+  kittest::Host host;
+  auto* form = new TAVlTreeGraphForm(&host);
+  form->resize(615, 590);
+  host.show();
+  pacing::ProcessMessages();
+  TAvlTreeClass& tree = *form->Tree;
+  Insert(tree, "MFSCIPWADGKNQUYBEHJLORTVXZ");
+  tree.Arrange();
+  const TAVlTreeNode* root = tree.AvlRoot();
+  EXPECT_GE(root->height() * 9 / 20, 15) << "balance factors below 13 pixels";
+  EXPECT_GE(root->height(), root->width());
+  // Neighbours on the last level keep apart.
+  const TBinCharTreeNode* j = tree.Root()->Left()->Right()->Right()->Left();
+  const TBinCharTreeNode* l = tree.Root()->Left()->Right()->Right()->Right();
+  ASSERT_TRUE(j && l);
+  EXPECT_LT(j->geometry().right(), l->x()) << "J and L touch";
 }
 
 }  // namespace

@@ -1,0 +1,431 @@
+#include "platform/PaintRecord.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+namespace paintrecord {
+namespace {
+
+bool enabled = false;
+
+// A record stays small however long a demonstration runs: the oldest entries go first.
+constexpr std::size_t kMaxTexts = 4000;
+constexpr std::size_t kMaxSegments = 20000;
+
+struct ImageRecord {
+  QSize size;
+  Record record;
+  bool grouping = false;
+  std::optional<QRgb> halo;
+};
+
+std::unordered_map<const QImage*, ImageRecord>& Images() {
+  static std::unordered_map<const QImage*, ImageRecord> images;
+  return images;
+}
+
+struct WidgetEntry {
+  QPointer<QWidget> guard;
+  const QImage* image = nullptr;
+  Record adopted;
+  Record painted;
+};
+
+std::unordered_map<const QWidget*, WidgetEntry>& Widgets() {
+  static std::unordered_map<const QWidget*, WidgetEntry> widgets;
+  return widgets;
+}
+
+WidgetEntry& EntryOf(QWidget* widget) {
+  WidgetEntry& e = Widgets()[widget];
+  if (e.guard.data() != widget) e = WidgetEntry{widget, nullptr, {}, {}};  // a new widget at an old address
+  return e;
+}
+
+// The record of an image, started afresh when the image changed its size.
+ImageRecord& RecordOf(const QImage* image) {
+  ImageRecord& r = Images()[image];
+  if (r.size != image->size()) {
+    r = ImageRecord{};
+    r.size = image->size();
+  }
+  return r;
+}
+
+template <class T>
+void Bound(std::vector<T>& v, std::size_t most) {
+  if (v.size() > most) v.erase(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() - most * 3 / 4));
+}
+
+// Parameter interval [t0, t1] of a + t (b - a) inside an axis-parallel rectangle.
+bool ClipToRect(const QLineF& line, const QRectF& r, double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double dx = line.dx(), dy = line.dy();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {line.x1() - r.left(), r.right() - line.x1(), line.y1() - r.top(), r.bottom() - line.y1()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  return t0 <= t1;
+}
+
+bool ClipToEllipse(const QLineF& line, const QRectF& box, double& t0, double& t1) {
+  const double a = box.width() / 2, b = box.height() / 2;
+  if (a <= 0 || b <= 0) return false;
+  const QPointF c = box.center();
+  const double x0 = (line.x1() - c.x()) / a, y0 = (line.y1() - c.y()) / b;
+  const double dx = line.dx() / a, dy = line.dy() / b;
+  const double A = dx * dx + dy * dy, B = 2 * (x0 * dx + y0 * dy), C = x0 * x0 + y0 * y0 - 1;
+  if (A == 0) {
+    if (C > 0) return false;
+    t0 = 0;
+    t1 = 1;
+    return true;
+  }
+  const double disc = B * B - 4 * A * C;
+  if (disc < 0) return false;
+  const double s = std::sqrt(disc);
+  t0 = std::max(0.0, (-B - s) / (2 * A));
+  t1 = std::min(1.0, (-B + s) / (2 * A));
+  return t0 <= t1;
+}
+
+double Cross(QPointF a, QPointF b, QPointF p) {
+  return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
+}
+
+double Orientation(const QList<QPointF>& pts) {
+  double area = 0;
+  for (qsizetype i = 0; i < pts.size(); ++i) {
+    const QPointF& p = pts[i];
+    const QPointF& q = pts[(i + 1) % pts.size()];
+    area += p.x() * q.y() - q.x() * p.y();
+  }
+  return area >= 0 ? 1 : -1;
+}
+
+bool ClipToPolygon(const QLineF& line, const QList<QPointF>& pts, double& t0, double& t1) {
+  if (pts.size() < 3) return false;
+  const double o = Orientation(pts);
+  t0 = 0;
+  t1 = 1;
+  for (qsizetype i = 0; i < pts.size(); ++i) {
+    const QPointF a = pts[i], b = pts[(i + 1) % pts.size()];
+    // Inside: o * Cross(a, b, p) >= 0; along the line that is f0 + t * df.
+    const double f0 = o * Cross(a, b, line.p1());
+    const double df = o * Cross(a, b, line.p2()) - f0;
+    if (df == 0) {
+      if (f0 < 0) return false;
+      continue;
+    }
+    const double t = -f0 / df;
+    if (df > 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  return t0 <= t1;
+}
+
+bool Inside(const Cover& cover, const QLineF& line, double& t0, double& t1) {
+  switch (cover.kind) {
+    case Cover::Rect: return ClipToRect(line, cover.bounds, t0, t1);
+    case Cover::Ellipse: return ClipToEllipse(line, cover.bounds, t0, t1);
+    case Cover::Polygon: return ClipToPolygon(line, cover.points, t0, t1);
+  }
+  return false;
+}
+
+// Points spread over a box (its outer pixel ring left out), to tell how much of it a figure hides.
+std::vector<QPointF> Samples(const QRect& box) {
+  std::vector<QPointF> pts;
+  const QRectF r = QRectF(box).adjusted(1, 1, -1, -1);
+  const QRectF s = r.isEmpty() ? QRectF(box) : r;
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j) pts.emplace_back(s.left() + s.width() * i / 4, s.top() + s.height() * j / 4);
+  return pts;
+}
+
+void CoverRecord(Record& rec, const Cover& cover) {
+  std::erase_if(rec.texts, [&](Text& t) {
+    // Only the part that shows counts: a text partly outside its image goes when the rest of
+    // it is covered.
+    if (t.shown.isEmpty()) return true;
+    if (!cover.bounds.intersects(QRectF(t.shown))) return false;
+    int in = 0;
+    const std::vector<QPointF> pts = Samples(t.shown);
+    for (const QPointF& p : pts) in += cover.Contains(p) ? 1 : 0;
+    if (in == static_cast<int>(pts.size())) return true;
+    if (in > 0) t.partlyHidden = true;
+    return false;
+  });
+  std::vector<Segment> kept;
+  kept.reserve(rec.segments.size());
+  for (const Segment& s : rec.segments) {
+    const QRectF span = QRectF(s.line.p1(), s.line.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+    if (!cover.bounds.intersects(span)) {
+      kept.push_back(s);
+      continue;
+    }
+    for (const QLineF& piece : Uncovered(s.line, cover)) kept.push_back({piece, s.width});
+  }
+  rec.segments = std::move(kept);
+}
+
+QRgb Rgb(QRgb c) { return c & 0xFFFFFFu; }
+
+}  // namespace
+
+bool Enabled() { return enabled; }
+void SetEnabled(bool on) { enabled = on; }
+
+bool Cover::Contains(QPointF p) const {
+  switch (kind) {
+    case Rect: return bounds.contains(p);
+    case Ellipse: {
+      const double a = bounds.width() / 2, b = bounds.height() / 2;
+      if (a <= 0 || b <= 0) return false;
+      const double x = (p.x() - bounds.center().x()) / a, y = (p.y() - bounds.center().y()) / b;
+      return x * x + y * y <= 1;
+    }
+    case Polygon: {
+      if (points.size() < 3) return false;
+      const double o = Orientation(points);
+      for (qsizetype i = 0; i < points.size(); ++i)
+        if (o * Cross(points[i], points[(i + 1) % points.size()], p) < 0) return false;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<QLineF> Uncovered(const QLineF& line, const Cover& cover) {
+  double t0 = 0, t1 = 0;
+  if (!Inside(cover, line, t0, t1)) return {line};
+  std::vector<QLineF> out;
+  const double length = line.length();
+  auto part = [&](double from, double to) {
+    if ((to - from) * length >= 0.5) out.emplace_back(line.pointAt(from), line.pointAt(to));
+  };
+  part(0, t0);
+  part(t1, 1);
+  return out;
+}
+
+bool Crosses(const QLineF& line, const QRectF& rect) {
+  if (rect.isEmpty()) return false;
+  double t0 = 0, t1 = 0;
+  return ClipToRect(line, rect, t0, t1);
+}
+
+QRect InkBox(const QString& text, const QFont& font, QPoint baselineStart) {
+  static std::unordered_map<QString, std::vector<std::pair<QFont, QRect>>> cache;
+  if (cache.size() > 4096) cache.clear();
+  auto& entries = cache[text];
+  auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == font; });
+  if (it == entries.end()) {
+    entries.emplace_back(font, QFontMetrics(font).tightBoundingRect(text));
+    it = entries.end() - 1;
+  }
+  return it->second.translated(baselineStart);
+}
+
+int PixelHeight(const QFont& font) {
+  return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+void AddText(const QImage* image, const QString& text, const QFont& font, QPoint baselineStart, QRgb ink,
+             std::optional<QRgb> back, const QRect& clip) {
+  if (!enabled || !image) return;
+  const QRect box = InkBox(text, font, baselineStart);
+  if (box.isEmpty()) return;
+  ImageRecord& ir = RecordOf(image);
+  Record& rec = ir.record;
+  Text t{text, box, box & clip & image->rect(), PixelHeight(font), Rgb(ink), back, false};
+  if (t.shown.isEmpty()) return;
+  if (ir.grouping && ir.halo) t.back = ir.halo;
+  // The copies of a shadowed or outlined text lie a pixel or two apart (the same text again a
+  // pixel away is a hand-made shadow): the last one drawn stands for them all.
+  const int reach = ir.grouping ? 2 : 1;
+  const std::size_t look = ir.grouping ? std::min<std::size_t>(rec.texts.size(), 8) : std::min<std::size_t>(rec.texts.size(), 1);
+  for (std::size_t i = rec.texts.size(); i > rec.texts.size() - look; --i) {
+    Text& earlier = rec.texts[i - 1];
+    const QPoint d = box.topLeft() - earlier.box.topLeft();
+    if (earlier.text == text && earlier.px == t.px && earlier.box.size() == box.size() && std::abs(d.x()) <= reach &&
+        std::abs(d.y()) <= reach) {
+      if (!t.back) t.back = earlier.back;
+      rec.texts.erase(rec.texts.begin() + static_cast<std::ptrdiff_t>(i - 1));
+      break;
+    }
+  }
+  rec.texts.push_back(std::move(t));
+  Bound(rec.texts, kMaxTexts);
+}
+
+void AddLine(const QImage* image, QPointF a, QPointF b, int width, const QRect& clip) {
+  if (!enabled || !image) return;
+  // Through the pixels' centres.
+  const QLineF line(a + QPointF(0.5, 0.5), b + QPointF(0.5, 0.5));
+  double t0 = 0, t1 = 0;
+  const QRectF area = QRectF(clip & image->rect());
+  if (!ClipToRect(line, area, t0, t1)) return;
+  ImageRecord& ir = RecordOf(image);
+  ir.record.segments.push_back({QLineF(line.pointAt(t0), line.pointAt(t1)), std::max(1, width)});
+  Bound(ir.record.segments, kMaxSegments);
+}
+
+void AddCover(const QImage* image, const Cover& cover, const QRect& clip) {
+  if (!enabled || !image) return;
+  const QRect area = clip & image->rect();
+  if (area.isEmpty()) return;
+  ImageRecord& ir = RecordOf(image);
+  Cover c = cover;
+  if (c.kind == Cover::Rect) {
+    c.bounds &= QRectF(area);
+    if (c.bounds.isEmpty()) return;
+    if (c.bounds.contains(QRectF(image->rect()))) {
+      ir.record = Record{};
+      return;
+    }
+  } else if (!c.bounds.intersects(QRectF(area))) {
+    return;
+  }
+  CoverRecord(ir.record, c);
+}
+
+void AddBlit(const QImage* image, const QImage* source, const QRectF& sourceRect, const QRectF& dest,
+             bool opaque, const QRect& clip) {
+  if (!enabled || !image) return;
+  const QRectF from = sourceRect.normalized(), to = dest.normalized();
+  if (opaque) AddCover(image, Cover{Cover::Rect, to, {}}, clip);
+  if (!source || source == image || from.isEmpty()) return;
+  const Record* src = Find(source);
+  if (!src) return;
+  const double sx = to.width() / from.width(), sy = to.height() / from.height();
+  auto map = [&](QPointF p) { return QPointF(to.left() + (p.x() - from.left()) * sx, to.top() + (p.y() - from.top()) * sy); };
+  auto mapRect = [&](const QRectF& r) { return QRectF(map(r.topLeft()), map(r.bottomRight())).toAlignedRect(); };
+  const QRect area = clip & image->rect();
+  ImageRecord& ir = RecordOf(image);
+  // Only texts wholly in the copied part come along: a sprite's saved ground put back brings
+  // back no copies of the texts it cut.
+  for (const Text& t : src->texts) {
+    if (!from.contains(QRectF(t.box))) continue;
+    Text m = t;
+    m.box = mapRect(QRectF(t.box));
+    m.shown = mapRect(QRectF(t.shown) & from) & area;
+    if (m.shown.isEmpty()) continue;
+    m.px = std::max(1, static_cast<int>(std::lround(t.px * sy)));
+    ir.record.texts.push_back(std::move(m));
+  }
+  for (const Segment& s : src->segments) {
+    double t0 = 0, t1 = 0;
+    if (!ClipToRect(s.line, from, t0, t1)) continue;
+    const QLineF moved(map(s.line.pointAt(t0)), map(s.line.pointAt(t1)));
+    if (ClipToRect(moved, QRectF(area), t0, t1))
+      ir.record.segments.push_back({QLineF(moved.pointAt(t0), moved.pointAt(t1)), s.width});
+  }
+  Bound(ir.record.texts, kMaxTexts);
+  Bound(ir.record.segments, kMaxSegments);
+}
+
+void BeginGroup(const QImage* image, std::optional<QRgb> halo) {
+  if (!enabled || !image) return;
+  ImageRecord& ir = RecordOf(image);
+  ir.grouping = true;
+  ir.halo = halo ? std::optional<QRgb>(Rgb(*halo)) : std::nullopt;
+}
+
+void EndGroup(const QImage* image) {
+  if (!enabled || !image) return;
+  auto it = Images().find(image);
+  if (it == Images().end()) return;
+  it->second.grouping = false;
+  it->second.halo.reset();
+}
+
+void Forget(const QImage* image) {
+  if (!enabled) return;
+  Images().erase(image);
+}
+
+const Record* Find(const QImage* image) {
+  auto it = Images().find(image);
+  if (it == Images().end() || it->second.size != image->size()) return nullptr;
+  return &it->second.record;
+}
+
+void ShowOn(const QImage* image, QWidget* widget) {
+  if (!enabled) return;
+  EntryOf(widget).image = image;
+}
+
+void Adopt(QWidget* widget, const QImage* image) {
+  if (!enabled) return;
+  const Record* r = Find(image);
+  EntryOf(widget).adopted = r ? *r : Record{};
+  Forget(image);
+}
+
+void BeginPaint(QWidget* widget) {
+  if (!enabled) return;
+  EntryOf(widget).painted = Record{};
+}
+
+void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, const QRect& box, QRgb ink,
+                   std::optional<QRgb> back) {
+  if (!enabled || box.isEmpty() || text.trimmed().isEmpty()) return;
+  Record& r = EntryOf(widget).painted;
+  r.texts.push_back({text, box, box, PixelHeight(font), Rgb(ink), back, false});
+  Bound(r.texts, kMaxTexts);
+}
+
+void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text) {
+  if (!enabled) return;
+  const QRect box = painter.transform().mapRect(QFontMetrics(painter.font()).boundingRect(rect, flags, text));
+  QFont font = painter.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(PixelHeight(font) * painter.transform().m22()))));
+  AddWidgetText(widget, text, font, box, painter.pen().color().rgb());
+}
+
+void AddPainterText(QWidget* widget, const QPainter& painter, QPoint baselineStart, const QString& text) {
+  if (!enabled) return;
+  const QRect box = painter.transform().mapRect(InkBox(text, painter.font(), baselineStart));
+  QFont font = painter.font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(PixelHeight(font) * painter.transform().m22()))));
+  AddWidgetText(widget, text, font, box, painter.pen().color().rgb());
+}
+
+std::vector<Shown> AllShown() {
+  std::vector<Shown> out;
+  for (auto it = Widgets().begin(); it != Widgets().end();) {
+    if (!it->second.guard) {
+      it = Widgets().erase(it);
+      continue;
+    }
+    const WidgetEntry& e = it->second;
+    Shown s{e.guard.data(), {}};
+    if (e.image)
+      if (const Record* r = Find(e.image)) s.record = *r;
+    for (const Record* r : {&e.adopted, &e.painted}) {
+      s.record.texts.insert(s.record.texts.end(), r->texts.begin(), r->texts.end());
+      s.record.segments.insert(s.record.segments.end(), r->segments.begin(), r->segments.end());
+    }
+    out.push_back(std::move(s));
+    ++it;
+  }
+  return out;
+}
+
+}  // namespace paintrecord

@@ -1,0 +1,361 @@
+#include "tests/scriptdriver/Texts.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegion>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/shell/AlgoSelect.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
+#include "platform/Controls.h"
+#include "platform/PaintBox.h"
+#include "platform/PaintRecord.h"
+#include "platform/Screen.h"
+#include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Script.h"
+
+namespace script {
+
+namespace {
+
+QString Hex(QRgb c) { return QStringLiteral("#%1").arg(c & 0xFFFFFFu, 6, 16, QLatin1Char('0')); }
+
+// A control painted later hides what lies under it where it stands: windows, painted
+// controls, edits, lists, and any control that fills its background.
+bool Opaque(const QWidget& w) {
+  if (w.isWindow() || dynamic_cast<const TCanvasWidget*>(&w) || dynamic_cast<const TPanel*>(&w)) return true;
+  if (dynamic_cast<const TPointer2*>(&w) || dynamic_cast<const TSpeedButton*>(&w)) return false;
+  if (w.autoFillBackground() || w.testAttribute(Qt::WA_OpaquePaintEvent)) return true;
+  return qobject_cast<const QPushButton*>(&w) || qobject_cast<const QLineEdit*>(&w) ||
+         qobject_cast<const QAbstractSpinBox*>(&w) || qobject_cast<const QComboBox*>(&w) ||
+         qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
+}
+
+// The shell's own windows: the selection window, the demonstration window with its toolbar,
+// and the algorithm, variable, description and call-stack windows. Their texts are listed
+// but not checked.
+bool ShellWindow(const QWidget& window) {
+  if (&window == AlgoSelectForm || &window == MainForm) return true;
+  const QString cls = ClassNameOf(window);
+  return cls == QLatin1String("TAlgorithmForm") || cls == QLatin1String("TVariableForm") ||
+         cls == QLatin1String("TDemoDescriptForm") || cls == QLatin1String("TCallStackForm");
+}
+
+const TGraphForm* DrawingWindowOf(const QWidget* w) {
+  for (; w; w = w->parentWidget())
+    if (const auto* f = dynamic_cast<const TGraphForm*>(w)) return f;
+  return nullptr;
+}
+
+QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
+
+struct Item {
+  const QWidget* widget;
+  int order;  // painting order over the whole screen
+  QRect screenRect;
+  QRect visible;  // the part of it inside every control holding it and the screen
+};
+
+struct Found {
+  Glyphs g;
+  int order;
+  QRect visible;  // where the text may show
+  std::optional<QRgb> back;
+  bool partlyHidden;
+};
+
+struct Line {
+  QLineF line;
+  int width;
+  int order;
+  const QWidget* widget;
+};
+
+QString PlainText(const QLabel& label) {
+  if (label.textFormat() == Qt::PlainText ||
+      (label.textFormat() == Qt::AutoText && !Qt::mightBeRichText(label.text())))
+    return label.text();
+  QTextDocument doc;
+  doc.setHtml(label.text());
+  return doc.toPlainText();
+}
+
+// Texts Qt's own controls show, in the control's pixels.
+struct WidgetText {
+  QString text;
+  QRect box;
+  QFont font;
+  QRgb ink;
+};
+
+std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
+  std::vector<WidgetText> out;
+  const QFontMetrics fm(w.font());
+  auto add = [&](QString text, const QRect& area, int flags, QPalette::ColorRole role, const QFont& font) {
+    text.remove(QLatin1Char('&'));
+    if (text.trimmed().isEmpty()) return;
+    const QRect box = QFontMetrics(font).boundingRect(area, flags, text);
+    out.push_back({text, box, font, w.palette().color(role).rgb()});
+  };
+  if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+    if (label->pixmap().isNull())
+      add(PlainText(*label), label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(), label->margin(), label->margin())),
+          static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->foregroundRole(),
+          w.font());
+  } else if (qobject_cast<const QCheckBox*>(&w) || qobject_cast<const QRadioButton*>(&w)) {
+    const auto* b = qobject_cast<const QAbstractButton*>(&w);
+    QStyleOptionButton option;
+    option.initFrom(&w);
+    const bool check = qobject_cast<const QCheckBox*>(&w) != nullptr;
+    const QRect area = w.style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
+                                                 &option, &w);
+    add(b->text(), area, Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText, w.font());
+  } else if (const auto* b = qobject_cast<const QPushButton*>(&w)) {
+    add(b->text(), b->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter, QPalette::ButtonText, w.font());
+  } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
+    if (e->echoMode() == QLineEdit::Normal) {
+      const QRect area = e->contentsRect().marginsRemoved(e->textMargins()).adjusted(2, 1, -2, -1);
+      add(e->text(), area, static_cast<int>(e->alignment()), QPalette::Text, w.font());
+    }
+  } else if (const auto* c = qobject_cast<const QComboBox*>(&w)) {
+    if (!c->isEditable()) {
+      QStyleOptionComboBox option;
+      option.initFrom(&w);
+      const QRect area = w.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &w);
+      add(c->currentText(), area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QPalette::ButtonText, w.font());
+    }
+  } else if (const auto* tabs = qobject_cast<const QTabBar*>(&w)) {
+    for (int i = 0; i < tabs->count(); ++i)
+      add(tabs->tabText(i), tabs->tabRect(i), Qt::AlignCenter, QPalette::WindowText, w.font());
+  } else if (const auto* group = qobject_cast<const QGroupBox*>(&w)) {
+    QStyleOptionGroupBox option;
+    option.initFrom(&w);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect area = w.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &w);
+    add(group->title(), area, Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText, w.font());
+  } else if (const auto* tree = qobject_cast<const QTreeWidget*>(&w)) {
+    // Items are drawn on the viewport: their boxes go into its pixels, then the tree's.
+    const QPoint at = tree->viewport()->mapTo(tree, QPoint(0, 0));
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
+      const QRect r = tree->visualItemRect(*it);
+      if (r.isEmpty() || !tree->viewport()->rect().intersects(r)) continue;
+      add((*it)->text(0), r.translated(at).adjusted(tree->iconSize().width() + 4, 0, 0, 0),
+          Qt::AlignLeft | Qt::AlignVCenter, QPalette::Text, w.font());
+    }
+  }
+  return out;
+}
+
+// The colour seen most around the glyphs that is not the ink's (nor close to it).
+QRgb BackAround(const QImage& screen, const QRect& box, QRgb ink) {
+  auto close = [](QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 48;
+  };
+  std::map<QRgb, int> counts;
+  const QRect area = box.adjusted(-2, -2, 2, 2) & screen.rect();
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb c = screen.pixel(x, y) & 0xFFFFFFu;
+      if (!close(c, ink)) ++counts[c];
+    }
+  if (counts.empty()) return ink;
+  return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
+      ->first;
+}
+
+bool Meets(const QRect& a, const QRect& b, int more) {
+  const QRect i = a & b;
+  return !i.isEmpty() && i.width() > more && i.height() > more;
+}
+
+double Luminance(QRgb c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+}  // namespace
+
+QString Glyphs::Line() const {
+  // Joined, not arg()-ed: a text may hold "%1".
+  return QStringList{QStringLiteral("glyphs"), window, QuotedDrawingText(text), QString::number(box.x()),
+                     QString::number(box.y()), QString::number(box.width()), QString::number(box.height()),
+                     QString::number(px), Hex(ink), Hex(back)}
+      .join(' ');
+}
+
+QList<QWidget*> ScreenWindows() {
+  QList<QWidget*> windows;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && !top->isMinimized() && top->windowType() != Qt::Desktop) windows << top;
+  QWidget* active = QApplication::activeModalWidget();
+  if (active == nullptr) active = QApplication::activeWindow();
+  // The selection window at the bottom, the demonstration window over it (it is shown while
+  // the selection still is, when a demonstration starts), windows owned by another above them
+  // and the active one (a dialog open over the rest) on top.
+  auto layer = [active](const QWidget* w) {
+    if (w == active) return 4;
+    if (w == AlgoSelectForm) return 0;
+    if (w == MainForm) return 1;
+    return w->parentWidget() == nullptr ? 2 : 3;
+  };
+  std::stable_sort(windows.begin(), windows.end(),
+                   [&layer](const QWidget* a, const QWidget* b) { return layer(a) < layer(b); });
+  return windows;
+}
+
+QImage ComposeScreen(const QList<QWidget*>& windows) {
+  QImage img(screen::Size(), QImage::Format_RGB32);
+  img.fill(Qt::black);
+  QPainter painter(&img);
+  for (QWidget* w : windows) w->render(&painter, w->geometry().topLeft());
+  return img;
+}
+
+std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen) {
+  QHash<const QWidget*, paintrecord::Record> records;
+  for (paintrecord::Shown& s : paintrecord::AllShown()) records.insert(s.widget, std::move(s.record));
+
+  std::vector<Item> items;
+  std::vector<Found> found;
+  std::vector<Line> lines;
+  const QRect screenRect(QPoint(0, 0), screen.size());
+  for (QWidget* window : windows) {
+    const QPoint origin = window->geometry().topLeft();
+    const bool shellWindow = ShellWindow(*window);
+    // Depth first in painting order: a control, then its children from the first made.
+    std::vector<std::pair<const QWidget*, QRect>> stack{{window, screenRect}};
+    while (!stack.empty()) {
+      const auto [w, holder] = stack.back();
+      stack.pop_back();
+      const QRect rect(w->mapTo(window, QPoint(0, 0)) + origin, w->size());
+      const QRect visible = rect & holder;
+      const int order = static_cast<int>(items.size());
+      items.push_back({w, order, rect, visible});
+      const QPoint at = rect.topLeft();
+      const TGraphForm* drawing = DrawingWindowOf(w);
+      const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
+      const bool checked = drawing != nullptr || !shellWindow;
+      auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
+                     std::optional<QRgb> back, bool partly) {
+        Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false},
+                order, shown.translated(at) & visible, back, partly};
+        found.push_back(std::move(f));
+      };
+      bool painted = false;
+      if (auto r = records.constFind(w); r != records.constEnd()) {
+        for (const paintrecord::Text& t : r->texts) {
+          add(t.text, t.box, t.shown, t.px, t.ink, t.back, t.partlyHidden);
+          painted = true;
+        }
+        for (const paintrecord::Segment& s : r->segments) lines.push_back({s.line.translated(at), s.width, order, w});
+      }
+      if (!painted)
+        for (const WidgetText& t : TextsOfWidget(*w))
+          add(t.text, t.box, t.box, paintrecord::PixelHeight(t.font), t.ink, std::nullopt, false);
+      const QObjectList& children = w->children();
+      for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const auto* child = qobject_cast<const QWidget*>(*it);
+        if (child && !child->isWindow() && child->isVisible()) stack.emplace_back(child, visible);
+      }
+    }
+  }
+
+  std::vector<Glyphs> out;
+  for (Found& f : found) {
+    // What controls painted later hide of it.
+    QRegion hidden;
+    for (const Item& it : items)
+      if (it.order > f.order && Opaque(*it.widget) && it.visible.intersects(f.g.box)) hidden += it.visible;
+    const QRegion left = QRegion(f.g.box) - hidden;
+    if (left.isEmpty()) continue;
+    const QRect shownPart = (QRegion(f.g.box) & QRegion(f.visible)).boundingRect();
+    f.g.clipped = f.partlyHidden || shownPart != f.g.box || !(QRegion(f.g.box) & hidden).isEmpty();
+    const Item& own = items[static_cast<std::size_t>(f.order)];
+    for (const Line& l : lines) {
+      if (l.order < f.order) continue;
+      if (l.order == f.order && l.widget != own.widget) continue;
+      const double grow = (l.width - 1) / 2.0;
+      // Lines of the same control were already cut by what it painted after them; any line
+      // counts where its control shows.
+      const QRectF inner = QRectF(f.g.box).adjusted(1 - grow, 1 - grow, -1 + grow, -1 + grow);
+      const QRectF where = inner & QRectF(items[static_cast<std::size_t>(l.order)].visible);
+      if (paintrecord::Crosses(l.line, where)) {
+        f.g.crossed = true;
+        break;
+      }
+    }
+    f.g.back = f.back ? *f.back : BackAround(screen, f.g.box, f.g.ink);
+    out.push_back(std::move(f.g));
+  }
+  return out;
+}
+
+double ContrastRatio(QRgb a, QRgb b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::function<bool(const Glyphs&)>& allowed11) {
+  QStringList out;
+  const int least = screen.width() >= 1920 ? 16 : 13;
+  auto report = [&](const char* rule, const QString& what) {
+    out << QStringLiteral("illegible %1 %2").arg(QLatin1String(rule), what);
+  };
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const Glyphs& g = texts[i];
+    if (!g.checked) continue;
+    if (g.px < least && !(g.px >= 11 && allowed11 && allowed11(g))) report("size", g.Line());
+    if (g.clipped) report("clipped", g.Line());
+    if (g.crossed) report("crossed", g.Line());
+    if (ContrastRatio(g.ink, g.back) < 3.0) report("contrast", g.Line());
+    for (std::size_t j = i + 1; j < texts.size(); ++j)
+      if (texts[j].checked && Meets(g.box, texts[j].box, 1)) report("overlap", g.Line() + QStringLiteral(" / ") + texts[j].Line());
+  }
+  return out;
+}
+
+std::vector<SizeException> ParseExceptions(const QString& source, QStringList& problems) {
+  std::vector<SizeException> out;
+  const QStringList rows = source.split(QLatin1Char('\n'));
+  for (qsizetype i = 0; i < rows.size(); ++i) {
+    const QString row = rows[i].trimmed();
+    if (row.isEmpty() || row.startsWith(QLatin1Char('#'))) continue;
+    QStringList words;
+    if (!SplitWords(row, words) || words.size() != 3 || !QRegularExpression(words[2]).isValid()) {
+      problems << QStringLiteral("line %1: not DEMO INPUT PATTERN: %2").arg(i + 1).arg(row);
+      continue;
+    }
+    out.push_back({words[0], words[1], words[2]});
+  }
+  return out;
+}
+
+}  // namespace script

@@ -1,0 +1,77 @@
+#pragma once
+// "print texts" and "check texts": every text a user sees on the screen, and whether it can
+// be read.
+//
+//   glyphs WINDOW "TEXT" X Y W H PX INK BACK
+//
+// WINDOW is the object name of the drawing window the text is in (the innermost TGraphForm:
+// a stack window, the demonstration's drawing) or else of its top-level window (a dialog, a
+// message window, the demonstration window); TEXT is quoted as "print drawing" quotes; the
+// box is the glyphs' own extent in screen pixels (the screen "shot" composes); PX the font's
+// pixel height; INK its colour; BACK the colour around its glyphs: an outline's, halo's or
+// opaque cell's where one is drawn, else the colour most seen around the glyphs on the
+// composed screen that is not the ink's. Lines come in drawing order: windows from the bottom
+// up, each window's controls depth first; texts a later drawing or another window hides
+// wholly are left out.
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace script {
+
+struct Glyphs {
+  QString window;
+  QString text;
+  QRect box;
+  int px = 0;
+  QRgb ink = 0;
+  QRgb back = 0;
+  bool checked = false;  // of a drawing, dialog or message window: the rules apply
+  bool clipped = false;  // not wholly inside its control and every control holding it, or partly hidden
+  bool crossed = false;  // a line or mark drawn over it passes through its glyphs
+  QString Line() const;
+};
+
+// The shown top-level windows from the bottom up, as the screen stacks them.
+QList<QWidget*> ScreenWindows();
+// What the user sees: those windows each at its place on the fixed screen.
+QImage ComposeScreen(const QList<QWidget*>& windows);
+
+// Every text shown now, from the windows and the screen composed of them.
+std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen);
+
+// The legibility rules, applied to the checked texts:
+//   size     the font is lower than 13 px (16 px on a screen 1920 wide or more);
+//   clipped  cut by its control or a control holding it, or partly hidden;
+//   overlap  its box and another's meet by more than 1 px both ways;
+//   crossed  a line or mark passes through its glyphs;
+//   contrast ink and back differ by less than 3 : 1 (relative luminance).
+// One line per finding: "illegible RULE " and the glyphs line (for overlap both, " / "
+// between them). allowed11 tells of a text that may go down to 11 px.
+QStringList Findings(const std::vector<Glyphs>& texts, QSize screen,
+                     const std::function<bool(const Glyphs&)>& allowed11 = {});
+
+// The contrast ratio of two colours, 1 .. 21.
+double ContrastRatio(QRgb a, QRgb b);
+
+// Exceptions to the size rule, one a line: DEMO INPUT PATTERN (words; "..." groups, and
+// inside quotes a backslash takes the next character as it is), "#" starts a comment.
+// PATTERN is a regular expression a text must match whole; INPUT names the input that forces
+// the smaller letters (kept for the reader).
+struct SizeException {
+  QString demo;
+  QString input;
+  QString pattern;
+};
+// Reads them; problems lists the lines that are not understood.
+std::vector<SizeException> ParseExceptions(const QString& source, QStringList& problems);
+
+}  // namespace script

@@ -1,0 +1,197 @@
+#include "tests/scriptdriver/Texts.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <functional>
+
+#include "framework/drawkit/DrawTool.h"
+#include "platform/PaintBox.h"
+#include "platform/Pacing.h"
+
+using script::Glyphs;
+
+namespace {
+
+// A window at the screen's top-left corner that paints a white ground and then the scene.
+struct Scene {
+  TPaintBox box;
+  explicit Scene(std::function<void(TCanvas&)> draw) {
+    box.setObjectName("Scene");
+    box.setGeometry(0, 0, 300, 120);
+    box.OnPaint = [draw](TPaintBox& b) {
+      TCanvas& c = b.Canvas();
+      c.Brush.Color = clWhite;
+      c.Brush.Style = bsSolid;
+      c.FillRect(b.ClientRect());
+      c.Brush.Style = bsClear;
+      c.Font = TFont{.Name = "Arial", .Height = -16, .Color = clBlack};
+      draw(c);
+    };
+    box.show();
+    box.Repaint();
+    pacing::ProcessMessages();
+  }
+  std::vector<Glyphs> Texts() {
+    const QList<QWidget*> windows{&box};
+    return script::GatherTexts(windows, script::ComposeScreen(windows));
+  }
+};
+
+Glyphs Text(const QString& text, QRect box, int px, QRgb ink, QRgb back) {
+  Glyphs g;
+  g.window = "W";
+  g.text = text;
+  g.box = box;
+  g.px = px;
+  g.ink = ink;
+  g.back = back;
+  g.checked = true;
+  return g;
+}
+
+}  // namespace
+
+TEST(PrintTexts, CanvasTextGivesItsGlyphsBoxFontHeightInkAndGround) {
+  Scene s([](TCanvas& c) { c.TextOut(20, 30, "Hello"); });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  const Glyphs& g = texts[0];
+  EXPECT_EQ(g.Line().section(' ', 0, 2), "glyphs Scene \"Hello\"");
+  EXPECT_GE(g.box.left(), 20);
+  EXPECT_GE(g.box.top(), 30);
+  EXPECT_LT(g.box.bottom(), 30 + 20) << "the glyphs' own box, not the line's";
+  EXPECT_GT(g.box.width(), 20);
+  EXPECT_EQ(g.px, 16);
+  EXPECT_EQ(g.ink, 0x000000u);
+  EXPECT_EQ(g.back, 0xFFFFFFu) << "the ground read around the glyphs";
+  EXPECT_FALSE(g.clipped);
+  EXPECT_FALSE(g.crossed);
+}
+
+TEST(PrintTexts, OutlinedOrShadowedTextIsOneTextWithTheOutlineAsItsGround) {
+  Scene s([](TCanvas& c) {
+    TextOutOutlined(c, 20, 30, "top", clYellow);
+    TextOutShadow(c, 120, 30, "bottom", clRed);
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 2u) << "five copies of an outlined text and two of a shadowed one are one text each";
+  EXPECT_EQ(texts[0].text, "top");
+  EXPECT_EQ(texts[0].ink, 0xFFFF00u);
+  EXPECT_EQ(texts[0].back, 0x000000u) << "a light text is outlined in black";
+  EXPECT_EQ(texts[1].text, "bottom");
+  EXPECT_EQ(texts[1].ink, 0xFF0000u);
+  EXPECT_EQ(texts[1].back, 0xFFFFFFu) << "a shadow is no ground: the white around it is";
+}
+
+TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(20, 30, "gone");
+    c.TextOut(150, 30, "half");
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clGreen;
+    c.FillRect(Rect(10, 20, 100, 60));
+    c.Rectangle(170, 20, 260, 60);
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].text, "half");
+  EXPECT_TRUE(texts[0].clipped);
+}
+
+TEST(PrintTexts, LineOverATextCrossesItUnlessAnOpaqueCellWasDrawnOverTheLine) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(20, 30, "under");
+    c.MoveTo(10, 40);
+    c.LineTo(100, 40);
+    c.MoveTo(140, 40);
+    c.LineTo(240, 40);
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clWhite;
+    c.TextOut(150, 30, "over");
+    c.MoveTo(20, 90);
+    c.LineTo(100, 90);
+    c.Brush.Style = bsClear;
+    c.TextOut(30, 80, "through");
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_TRUE(texts[0].crossed) << "a line drawn after the text";
+  EXPECT_FALSE(texts[1].crossed) << "the line runs under the text's opaque cell";
+  EXPECT_TRUE(texts[2].crossed) << "a line drawn before a transparent text shows through it";
+}
+
+TEST(PrintTexts, LabelGivesItsTextsOwnExtentInScreenPixels) {
+  QWidget window;
+  window.setObjectName("Dlg");
+  window.setGeometry(0, 0, 300, 120);
+  auto* label = new QLabel("Label text", &window);
+  QFont font("Arial");
+  font.setPixelSize(14);
+  label->setFont(font);
+  label->setGeometry(40, 50, 200, 30);
+  window.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].window, "Dlg");
+  EXPECT_EQ(texts[0].text, "Label text");
+  EXPECT_EQ(texts[0].px, 14);
+  EXPECT_GE(texts[0].box.left(), 40);
+  EXPECT_LT(texts[0].box.width(), 150) << "the text's extent, not the label's";
+  EXPECT_TRUE(texts[0].checked);
+  EXPECT_FALSE(texts[0].clipped);
+}
+
+TEST(LegibilityRules, EachRuleNamesTheTextsThatBreakIt) {
+  std::vector<Glyphs> texts{
+      Text("small", {0, 0, 30, 10}, 12, 0x000000, 0xFFFFFF),
+      Text("pale", {0, 100, 30, 10}, 16, 0xFFFF00, 0xFFFFFF),
+      Text("a", {0, 200, 20, 10}, 16, 0x000000, 0xFFFFFF),
+      Text("b", {18, 205, 20, 10}, 16, 0x000000, 0xFFFFFF),
+      Text("c", {37, 200, 20, 10}, 16, 0x000000, 0xFFFFFF),
+  };
+  texts[0].clipped = true;
+  texts[1].crossed = true;
+  const QStringList at1024 = script::Findings(texts, {1024, 768});
+  ASSERT_EQ(at1024.size(), 5) << at1024.join('\n').toStdString();
+  EXPECT_TRUE(at1024[0].startsWith("illegible size glyphs W \"small\" 0 0 30 10 12 #000000 #ffffff"));
+  EXPECT_TRUE(at1024[1].startsWith("illegible clipped glyphs W \"small\""));
+  EXPECT_TRUE(at1024[2].startsWith("illegible crossed glyphs W \"pale\""));
+  EXPECT_TRUE(at1024[3].startsWith("illegible contrast glyphs W \"pale\"")) << "yellow on white is 1.07 : 1";
+  EXPECT_TRUE(at1024[4].startsWith("illegible overlap glyphs W \"a\"")) << "a and b share 2 x 5 pixels";
+  EXPECT_TRUE(at1024[4].contains(" / glyphs W \"b\""));
+  // b and c share one column only: not an overlap.
+
+  const QStringList at1920 = script::Findings({Text("x", {0, 0, 9, 9}, 15, 0, 0xFFFFFF)}, {1920, 1080});
+  EXPECT_EQ(at1920.size(), 1) << "15 px is too small on a 1920 screen";
+  texts[0].checked = false;
+  EXPECT_FALSE(script::Findings(texts, {1024, 768}).join('\n').contains("small")) << "an unchecked window's text";
+}
+
+TEST(LegibilityRules, ExceptionLetsANamedTextGoDownTo11PixelsOnly) {
+  const std::vector<Glyphs> texts{Text("HT[10]", {0, 0, 30, 10}, 11, 0, 0xFFFFFF),
+                                  Text("HT[11]", {0, 50, 30, 10}, 10, 0, 0xFFFFFF)};
+  const auto allowed = [](const Glyphs& g) { return g.text.startsWith("HT["); };
+  const QStringList findings = script::Findings(texts, {1024, 768}, allowed);
+  ASSERT_EQ(findings.size(), 1);
+  EXPECT_TRUE(findings[0].contains("HT[11]"));
+}
+
+TEST(LegibilityRules, ContrastRatioIsThatOfRelativeLuminance) {
+  EXPECT_NEAR(script::ContrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
+  EXPECT_NEAR(script::ContrastRatio(0x777777, 0xFFFFFF), 4.48, 0.01);
+  EXPECT_NEAR(script::ContrastRatio(0x0000FF, 0x008000), 1.7, 0.1) << "blue on green, as the threaded tags were";
+}
+
+TEST(LegibilityRules, ExceptionFileReadsDemoInputAndPattern) {
+  QStringList problems;
+  const auto list = script::ParseExceptions(
+      "# comment\n\nHuffman \"64 weights\" HT\\[\\d+\\]\nBad line\nX y (\n", problems);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].demo, "Huffman");
+  EXPECT_EQ(list[0].input, "64 weights");
+  EXPECT_EQ(list[0].pattern, "HT\\[\\d+\\]");
+  EXPECT_EQ(problems.size(), 2) << "a line of two words and one with a bad pattern";
+}
