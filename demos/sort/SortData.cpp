@@ -1,5 +1,6 @@
 #include "demos/sort/SortData.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 #include "demos/sort/SortInputDlg.h"
@@ -382,7 +383,10 @@ void TSortData::PlaceLabels() {
   }
   const TRowLayout l = Layout();
   const TFont font = LabelFont();
-  const QFont qfont = font.ToQFont();
+  // A label holds its whole line: where the font's line is a pixel higher than the band its
+  // cell fits, the numbers are a pixel smaller.
+  QFont qfont = font.ToQFont();
+  while (qfont.pixelSize() > 8 && QFontMetrics(qfont).height() > l.LabelBand) qfont.setPixelSize(qfont.pixelSize() - 1);
   for (int k = 0; k < count; ++k) {
     if (k == static_cast<int>(labels_.size())) {
       auto* label = new TPlaceLabel(this);
