@@ -86,7 +86,11 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
   paintrecord::EndGroup(canvas.Target());
 }
 
-TColor OutlineColorFor(TColor color) { return ToQColor(color).lightness() > 127 ? clBlack : clWhite; }
+// Whichever of black and white stands further from the colour to the eye: pure blue, whose
+// lightness is middling, reads far better outlined in white than in black.
+TColor OutlineColorFor(TColor color) {
+  return ContrastRatio(color, clBlack) > ContrastRatio(color, clWhite) ? clBlack : clWhite;
+}
 
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   paintrecord::BeginGroup(canvas.Target(), ToQRgb(OutlineColorFor(color)));
