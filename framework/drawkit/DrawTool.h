@@ -22,7 +22,7 @@ void FillCanvasColor(TCanvas& canvas, TColor color);
 // alignment and background mode apply; the font colour is left at color.
 void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor color);
 
-// Text in color with a one-pixel outline in black (a light colour) or white (a dark one), so
+// Text in color with a one-pixel outline in black or white, whichever stands further from it, so
 // that it reads on any ground, a dotted stripe or the backdrop's sky; the font colour is left
 // at color.
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color);
