@@ -32,7 +32,7 @@ struct TCaptionPlan {
 // of the place where the next node's pointer would stand. The font is the largest up to
 // largestEm pixels (half a node's height when 0), never below leastEm, at which as many captions
 // find their place as at leastEm; one that finds none stands on its node's left half, inside
-// the panel. No caption is crossed by a link. Given the panel's height, a caption that finds no
+// the panel. A caption placed is crossed by no link. Given the panel's height, one that finds no
 // place above its node stands under it when the node is a leaf, or beside it half way down,
 // clear of pointers' places.
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
