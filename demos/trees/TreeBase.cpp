@@ -157,10 +157,11 @@ void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number
   const int top = std::max(0, (h - keyCell - numberCell) / 2);
   c.Font.Style = fsBold;
   c.Font.Color = RGB(255, 255, 0);
+  // Outlined: the yellow alone fades into the light rim of the ball.
   c.Font.Height = keyCell;
-  c.TextOut((width() - c.TextWidth(key)) / 2, top, key);
+  TextOutOutlined(c, (width() - c.TextWidth(key)) / 2, top, key, c.Font.Color);
   c.Font.Height = numberCell;
-  c.TextOut((width() - c.TextWidth(number)) / 2, top + keyCell, number);
+  TextOutOutlined(c, (width() - c.TextWidth(number)) / 2, top + keyCell, number, c.Font.Color);
 }
 
 // ---------------------------------------------------------------- TBinTreeNode
