@@ -59,12 +59,14 @@ TEST(CaptionPlan, RoomyTreesKeepHalfTheNodeHeight) {
   EXPECT_EQ(-PlanCaptions(root, 612, kPointer, 10).Font.Height, 20);
 }
 
-TEST(CaptionPlan, ACrowdedTreeFallsBackToTheLeastFont) {
+TEST(CaptionPlan, ACrowdedTreeKeepsReadableLetters) {
   std::vector<TCaptionSpot> spots;
   for (int k = 0; k < 4; ++k) spots.push_back({QRect(20 + 14 * k, 40, 12, 12), std::nullopt, QStringLiteral("n%1").arg(k)});
   const TCaptionPlan plan = PlanCaptions(spots, 200, kPointer, 10);
-  EXPECT_EQ(-plan.Font.Height, 10);
+  // No caption finds a free place at any size: none is made smaller for it.
+  EXPECT_EQ(-plan.Font.Height, LegibleEm());
   EXPECT_EQ(plan.Boxes.size(), spots.size());
+  EXPECT_EQ(plan.Ems, std::vector<int>(spots.size(), LegibleEm()));
 }
 
 TEST(CaptionPlan, ACaptionWithoutRoomLeavesTheOthersTheirSize) {
@@ -97,7 +99,8 @@ TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem
   const int pointer = 44;  // the pointers of a large window
   const TCaptionPlan plan = PlanCaptions(spots, 612, pointer, 10, 0, panelHeight);
   ASSERT_EQ(plan.Boxes.size(), spots.size());
-  EXPECT_EQ(-plan.Font.Height, size / 2) << "room under and beside the nodes keeps the captions half a node high";
+  ASSERT_EQ(plan.Ems.size(), spots.size());
+  for (const int em : plan.Ems) EXPECT_GE(em, size / 2) << "room under and beside the nodes keeps every caption half a node high";
   int under = 0, beside = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {
     const QRect& box = plan.Boxes[i];

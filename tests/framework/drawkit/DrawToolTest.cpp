@@ -308,3 +308,12 @@ TEST(ContrastRatio, RunsFromOneForEqualColoursToTwentyOneForBlackOnWhite) {
   EXPECT_LT(ContrastRatio(clBlue, clTeal), 3.0);
   EXPECT_GT(ContrastRatio(clWhite, clMaroon), 3.0);
 }
+
+TEST(DrawTool, OutlineStandsFurthestFromTheTextToTheEye) {
+  // Pure blue is as light as red by its lightness, yet reads on white and hardly on black.
+  EXPECT_EQ(OutlineColorFor(clBlue), clWhite);
+  EXPECT_EQ(OutlineColorFor(clNavy), clWhite);
+  EXPECT_EQ(OutlineColorFor(clYellow), clBlack);
+  EXPECT_EQ(OutlineColorFor(clRed), clBlack);
+  EXPECT_EQ(OutlineColorFor(clFuchsia), clBlack);
+}
