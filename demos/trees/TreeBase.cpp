@@ -111,6 +111,11 @@ void TTreeNodeBase::Paint() {
   PaintTexts();
 }
 
+void TTreeNodeBase::moveEvent(QMoveEvent* event) {
+  TRectbase::moveEvent(event);
+  Invalidate();
+}
+
 void TTreeNodeBase::PaintBody() {
   TCanvas& c = Canvas();
   tree_.PaintGround(c, *this, ClientRect());

@@ -143,7 +143,8 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
   // that is larger): a caption that finds no room at any size (a root right under the panel's
   // top) does not shrink all the others, nor does one that finds room only in smaller letters.
   const int readable = std::clamp(LegibleEm(), leastEm, largest);
-  const int needed = Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, panelHeight, pointerSize));
+  const int needed =
+      Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, panelHeight, pointerSize));
   TCaptionPlan plan{CaptionFont(readable), {}, {}};
   std::vector<std::optional<QRect>> boxes;
   for (int em = largest; em >= readable; --em) {

@@ -102,7 +102,8 @@ TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem
   const int pointer = 44;  // the pointers of a large window
   const TCaptionPlan plan = PlanCaptions(spots, 612, pointer, 10, 0, panelHeight);
   ASSERT_EQ(plan.Boxes.size(), spots.size());
-  EXPECT_EQ(-plan.Font.Height, size / 2) << "room under and beside the nodes keeps the captions half a node high";
+  ASSERT_EQ(plan.Ems.size(), spots.size());
+  for (const int em : plan.Ems) EXPECT_GE(em, size / 2) << "room under and beside the nodes keeps every caption half a node high";
   int under = 0, beside = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {
     const QRect& box = plan.Boxes[i];
