@@ -830,13 +830,17 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
     const int sx = r.left() - at.x() + from.x();
     const int sy = r.top() - at.y() + from.y();
     const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
-    // Copying within one image downwards goes from the bottom row up.
-    const bool upwards = source.target_ == target_ && sy < r.top();
+    // Copying within one image downwards goes from the bottom row up, and a row may overlap
+    // itself; rows of two images never do (memcpy: far cheaper than memmove under the
+    // address sanitizer, which moves byte by byte).
+    const bool same = source.target_ == target_;
+    const bool upwards = same && sy < r.top();
     for (int i = 0; i < r.height(); ++i) {
       const int row = upwards ? r.height() - 1 - i : i;
-      std::memmove(target_->scanLine(r.top() + row) + static_cast<std::size_t>(r.left()) * sizeof(QRgb),
-                   source.target_->constScanLine(sy + row) + static_cast<std::size_t>(sx) * sizeof(QRgb),
-                   bytes);
+      uchar* to = target_->scanLine(r.top() + row) + static_cast<std::size_t>(r.left()) * sizeof(QRgb);
+      const uchar* from = source.target_->constScanLine(sy + row) + static_cast<std::size_t>(sx) * sizeof(QRgb);
+      if (same) std::memmove(to, from, bytes);
+      else std::memcpy(to, from, bytes);
     }
     cp.Changed(r);
     return;
