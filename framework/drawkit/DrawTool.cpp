@@ -86,7 +86,11 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
   paintrecord::EndGroup(canvas.Target());
 }
 
-TColor OutlineColorFor(TColor color) { return ToQColor(color).lightness() > 127 ? clBlack : clWhite; }
+TColor OutlineColorFor(TColor color) {
+  // The one of the two that stands further from the colour to the eye: pure blue, as light as
+  // red by its lightness, reads on white and hardly at all on black.
+  return ContrastRatio(color, clBlack) >= ContrastRatio(color, clWhite) ? clBlack : clWhite;
+}
 
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   paintrecord::BeginGroup(canvas.Target(), ToQRgb(OutlineColorFor(color)));

@@ -309,6 +309,15 @@ TEST(ContrastRatio, RunsFromOneForEqualColoursToTwentyOneForBlackOnWhite) {
   EXPECT_GT(ContrastRatio(clWhite, clMaroon), 3.0);
 }
 
+TEST(DrawTool, OutlineStandsFurthestFromTheTextToTheEye) {
+  // Pure blue is as light as red by its lightness, yet reads on white and hardly on black.
+  EXPECT_EQ(OutlineColorFor(clBlue), clWhite);
+  EXPECT_EQ(OutlineColorFor(clNavy), clWhite);
+  EXPECT_EQ(OutlineColorFor(clYellow), clBlack);
+  EXPECT_EQ(OutlineColorFor(clRed), clBlack);
+  EXPECT_EQ(OutlineColorFor(clFuchsia), clBlack);
+}
+
 TEST(GroundColor, IsTheMeanOfTheCanvasUnderTheBoxOnly) {
   auto b = Filled(20, 10, clRed);
   TCanvas& c = b->Canvas();
