@@ -209,7 +209,8 @@ void TExpF::FitEditFont() {
   const TFont full{.Name = QStringLiteral("Courier New"), .Height = -r.Text(12), .Style = fsBold, .Color = clBlack};
   // A long expression is shown whole in a smaller size, down to three quarters of the full
   // one; longer still, the edit scrolls. The frame and the edit's margins take 12 pixels.
-  ApplyEnabledFont(*Edit1, FitFont(full, {Edit1->text()}, Edit1->width() - 12, kAnyHeight, r.Text(9)));
+  const QString text = Edit1->text();
+  ApplyEnabledFont(*Edit1, text.isEmpty() ? full : FitFont(full, {text}, Edit1->width() - 12, kAnyHeight, r.Text(9)));
 }
 
 void TExpF::FormResize() {
