@@ -118,8 +118,19 @@ class Coverage {
     return static_cast<Cell>(cells_[Index(x, y)]);
   }
   void Mark(int x, int y, Cell c) {
-    if (box_.contains(x, y)) cells_[Index(x, y)] = c;
+    if (!box_.contains(x, y)) return;
+    std::uint8_t& cell = cells_[Index(x, y)];
+    if (c == kNone) dense_ = true;  // a pixel unmarked may be marked again: no list then
+    if (!dense_ && cell == kNone) {
+      // A line marks a few pixels of a large box: they are kept apart, so that applying the
+      // map visits them alone (a full network's diagonals cost a box each otherwise).
+      if (marked_.size() < cells_.size() / 8) marked_.emplace_back(x, y);
+      else dense_ = true;
+    }
+    cell = c;
   }
+  // The pixels marked, when few were (else empty: the whole box is to be looked at).
+  const std::vector<QPoint>* Marked() const { return dense_ ? nullptr : &marked_; }
   // Renders a figure (device coordinates) with Qt, aliased: the brush marks kBrush, then
   // the stroke (if any) marks kPen.
   void MarkPath(const QPainterPath& path, bool fill, const QPen* stroke) {
@@ -138,6 +149,7 @@ class Coverage {
       p.setPen(stroke ? *stroke : QPen(Qt::NoPen));
       draw(p);
     }
+    dense_ = true;
     for (int y = 0; y < mask.height(); ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
       for (int x = 0; x < mask.width(); ++x) {
@@ -157,6 +169,8 @@ class Coverage {
   }
   QRect box_;
   std::vector<std::uint8_t> cells_;
+  std::vector<QPoint> marked_;
+  bool dense_ = false;
 };
 
 // Bresenham from a to b, leaving out b; dash state carries on through `phase`.
@@ -269,19 +283,25 @@ class CanvasPainter {
     const std::uint32_t pen = ToRgb(c_.Pen.Color);
     const std::uint32_t gap = ToRgb(c_.Brush.Color);
     QImage& im = *c_.target_;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(im.scanLine(y));
-      for (int x = r.left(); x <= r.right(); ++x) {
-        std::uint32_t src = 0;
-        switch (cov.At(x, y)) {
-          case kNone: continue;
-          case kPen: src = pen; break;
-          case kPenGap: src = gap; break;
-          case kBrush:
-            if (!BrushAt(x, y, src)) continue;
-            break;
-        }
-        line[x] = 0xFF000000u | (Rop2(mode, line[x] & kRgbMask, src) & kRgbMask);
+    const auto apply = [&](int x, int y, QRgb* line) {
+      std::uint32_t src = 0;
+      switch (cov.At(x, y)) {
+        case kNone: return;
+        case kPen: src = pen; break;
+        case kPenGap: src = gap; break;
+        case kBrush:
+          if (!BrushAt(x, y, src)) return;
+          break;
+      }
+      line[x] = 0xFF000000u | (Rop2(mode, line[x] & kRgbMask, src) & kRgbMask);
+    };
+    if (const std::vector<QPoint>* marked = cov.Marked()) {
+      for (const QPoint& p : *marked)
+        if (r.contains(p)) apply(p.x(), p.y(), reinterpret_cast<QRgb*>(im.scanLine(p.y())));
+    } else {
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(im.scanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x) apply(x, y, line);
       }
     }
     Changed(r);

@@ -86,7 +86,13 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
   paintrecord::EndGroup(canvas.Target());
 }
 
-TColor OutlineColorFor(TColor color) { return ToQColor(color).lightness() > 127 ? clBlack : clWhite; }
+TColor OutlineColorFor(TColor color) {
+  // By lightness, unless that outline stands too close to the colour: pure green, yellow and
+  // cyan are as light to the eye as they are bright, and want black.
+  const TColor byLightness = ToQColor(color).lightness() > 127 ? clBlack : clWhite;
+  if (ContrastRatio(color, byLightness) >= 3.0) return byLightness;
+  return byLightness == clBlack ? clWhite : clBlack;
+}
 
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   paintrecord::BeginGroup(canvas.Target(), ToQRgb(OutlineColorFor(color)));
