@@ -86,6 +86,7 @@ TBinCharTreeInputDlg::TBinCharTreeInputDlg(QWidget* parent)
       CharEdit(MakeCharEdit(this, 304, 184, 25, 21)),
       letters_(*Tree, *CharEdit) {
   setObjectName(QStringLiteral("BinCharTreeInputDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("建树"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);

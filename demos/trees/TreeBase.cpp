@@ -138,8 +138,8 @@ void TTreeNodeBase::PaintTexts() {
     // Four fifths of the node, named or not: a letter the height of the whole node runs its
     // descender ("g") out of the round picture.
     c.Font.Height = static_cast<int>(std::lround(0.8 * height()));
-    c.Font.Color = RGB(255, 255, 0);
-    c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
+    // Outlined: the yellow alone fades into the light rim of the ball.
+    TextOutOutlined(c, (width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text, RGB(255, 255, 0));
   }
 }
 
@@ -529,11 +529,12 @@ void TBinTree::Paint() {
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {
   std::vector<TCaptionSpot> spots;
-  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to.
-  int pointerSide = PointerBand();
+  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
+  // none on a tree without pointers.
+  int pointerSide = 0;
   for (QObject* child : children()) {
     if (auto* pointer = dynamic_cast<TPointer2*>(child))
-      pointerSide = std::max({pointerSide, pointer->width(), TPointer2::LeastSide});
+      pointerSide = std::max({pointerSide, PointerBand(), pointer->width(), TPointer2::LeastSide});
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (!node || node->isHidden() || !node->CaptionShown()) continue;
     TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
@@ -542,11 +543,13 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
   }
   if (spots.empty()) return;
   const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption);
-  canvas.Font = plan.Font;
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);
   canvas.SetTextAlign(TA_LEFT | TA_TOP);
-  for (std::size_t i = 0; i < spots.size(); ++i) canvas.TextOut(plan.Boxes[i].left(), plan.Boxes[i].top(), spots[i].Text);
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    canvas.Font = CaptionFont(plan.Ems[i]);
+    canvas.TextOut(plan.Boxes[i].left(), plan.Boxes[i].top(), spots[i].Text);
+  }
 }
 
 QByteArray TBinTree::SaveToBytes() const {

@@ -7,6 +7,10 @@
 #include <functional>
 #include <queue>
 
+#include "platform/Screen.h"
+
+int LegibleEm() { return screen::Width() >= 1920 ? 16 : 13; }
+
 TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Height = -em, .Style = fsBold, .Color = clBlack}; }
 
 namespace {
@@ -86,28 +90,50 @@ int Placed(const std::vector<std::optional<QRect>>& boxes) {
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
                           int largestEm) {
   int largest = std::max(leastEm, largestEm);
-  if (largestEm == 0)
+  if (largestEm == 0) {
+    largest = std::max(largest, LegibleEm());
     for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
-  // The largest font that places as many captions as the least one does: a caption that finds no
-  // room at any size (a root right under the panel's top) does not shrink all the others.
-  const int needed = Placed(PlaceEach(spots, QFontMetrics(CaptionFont(leastEm).ToQFont()), panelWidth, pointerSize));
-  TCaptionPlan plan{CaptionFont(leastEm), {}};
+  }
+  // The largest font that places as many captions as a readable one does (the least one, when
+  // that is larger): a caption that finds no room at any size (a root right under the panel's
+  // top) does not shrink all the others, nor does one that finds room only in smaller letters.
+  const int readable = std::clamp(LegibleEm(), leastEm, largest);
+  const int needed = Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, pointerSize));
+  TCaptionPlan plan{CaptionFont(readable), {}, {}};
   std::vector<std::optional<QRect>> boxes;
-  for (int em = largest; em >= leastEm; --em) {
+  for (int em = largest; em >= readable; --em) {
     plan.Font = CaptionFont(em);
     boxes = PlaceEach(spots, QFontMetrics(plan.Font.ToQFont()), panelWidth, pointerSize);
     if (Placed(boxes) >= needed) break;
   }
-  // A caption without a free place: right-aligned on its node's left half, inside the panel.
-  const QFontMetrics fm(plan.Font.ToQFont());
+  const int em = -plan.Font.Height;
   for (std::size_t i = 0; i < spots.size(); ++i) {
     if (boxes[i]) {
       plan.Boxes.push_back(*boxes[i]);
+      plan.Ems.push_back(em);
       continue;
     }
+    // Without room at the common size: the largest smaller one at which it finds a free place
+    // among the others; else right-aligned on its node's left half, inside the panel.
+    std::optional<QRect> box;
+    int own = em - 1;
+    for (; own >= leastEm && !box; --own) {
+      box = Place(spots, i, QFontMetrics(CaptionFont(own).ToQFont()), panelWidth, pointerSize);
+      for (std::size_t k = 0; box && k < spots.size(); ++k)
+        if (spots[k].Node.intersects(*box) || (k < plan.Boxes.size() && plan.Boxes[k].intersects(*box)) ||
+            (k > i && boxes[k] && boxes[k]->intersects(*box)))
+          box.reset();
+    }
+    if (box) {
+      plan.Boxes.push_back(*box);
+      plan.Ems.push_back(own + 1);
+      continue;
+    }
+    const QFontMetrics fm(plan.Font.ToQFont());
     const int w = fm.horizontalAdvance(spots[i].Text);
     plan.Boxes.emplace_back(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()),
                             w, fm.height());
+    plan.Ems.push_back(em);
   }
   return plan;
 }

@@ -87,11 +87,9 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
 }
 
 TColor OutlineColorFor(TColor color) {
-  // By lightness, unless that outline stands too close to the colour: pure green, yellow and
-  // cyan are as light to the eye as they are bright, and want black.
-  const TColor byLightness = ToQColor(color).lightness() > 127 ? clBlack : clWhite;
-  if (ContrastRatio(color, byLightness) >= 3.0) return byLightness;
-  return byLightness == clBlack ? clWhite : clBlack;
+  // The one of the two that stands further from the colour to the eye: pure blue, as light as
+  // red by its lightness, reads on white and hardly at all on black.
+  return ContrastRatio(color, clBlack) >= ContrastRatio(color, clWhite) ? clBlack : clWhite;
 }
 
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {

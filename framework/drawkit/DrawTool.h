@@ -26,7 +26,8 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
 // that it reads on any ground, a dotted stripe or the backdrop's sky; the font colour is left
 // at color.
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color);
-// The outline colour TextOutOutlined gives a text of color.
+// The outline colour TextOutOutlined gives a text of color: black or white, whichever stands
+// further from it to the eye.
 TColor OutlineColorFor(TColor color);
 
 // A one-pixel frame; right and bottom are exclusive. Left and top edges in topLeft, right and

@@ -309,14 +309,11 @@ TEST(ContrastRatio, RunsFromOneForEqualColoursToTwentyOneForBlackOnWhite) {
   EXPECT_GT(ContrastRatio(clWhite, clMaroon), 3.0);
 }
 
-// An outline stands at least 3 : 1 from its text: dark colours get white, light ones black,
-// and the pure colours that are light to the eye (green, yellow, cyan) black too.
-TEST(OutlineColorFor, StandsWellApartFromEveryColour) {
+TEST(DrawTool, OutlineStandsFurthestFromTheTextToTheEye) {
+  // Pure blue is as light as red by its lightness, yet reads on white and hardly on black.
   EXPECT_EQ(OutlineColorFor(clBlue), clWhite);
-  EXPECT_EQ(OutlineColorFor(clMaroon), clWhite);
-  EXPECT_EQ(OutlineColorFor(clSilver), clBlack);
-  EXPECT_EQ(OutlineColorFor(clLime), clBlack);
+  EXPECT_EQ(OutlineColorFor(clNavy), clWhite);
   EXPECT_EQ(OutlineColorFor(clYellow), clBlack);
-  for (const TColor c : {clRed, clFuchsia, clAqua, clTeal, clGreen, clPurple, clOlive, clNavy, clGray})
-    EXPECT_GE(ContrastRatio(c, OutlineColorFor(c)), 3.0) << std::hex << c;
+  EXPECT_EQ(OutlineColorFor(clRed), clBlack);
+  EXPECT_EQ(OutlineColorFor(clFuchsia), clBlack);
 }
