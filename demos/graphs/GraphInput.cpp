@@ -46,8 +46,8 @@ Tinputform::Tinputform(QWidget* parent) : TForm(parent) {
   SetPosition(poScreenCenter);
   // The graph's panel is larger than the buttons need: a full network of ten vertices writes
   // its ninety weights in it at a size a class can read.
-  constexpr int PanelWidth = 600;
-  constexpr int PanelHeight = 370;
+  constexpr int PanelWidth = 680;
+  constexpr int PanelHeight = 420;
   SetClientSize(PanelWidth + 86, PanelHeight + 42);
   TFont formFont;
   formFont.Style = fsBold | fsItalic;

@@ -52,7 +52,11 @@ void TGraphMatrix::Arrange() {
 
 void TGraphMatrix::CellText(TCanvas& c, int row, int column, const QString& text) {
   const QPoint at = Cell(row, column);
-  c.TextOut(at.x() + cellWidth_ / 2, at.y() + (cellHeight_ + TTextFit::CapHeightOf(c.Font)) / 2, text);
+  // The matrix stands on the pale sky: a colour too close to it (the red of an entry being
+  // read) is outlined.
+  constexpr TColor SkyGround = RGB(204, 224, 243);
+  TextOutOnGround(c, at.x() + cellWidth_ / 2, at.y() + (cellHeight_ + TTextFit::CapHeightOf(c.Font)) / 2, text,
+                  c.Font.Color, SkyGround);
 }
 
 void TGraphMatrix::Paint() {

@@ -447,18 +447,19 @@ void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const st
   const TFont saved = c.Font;
   const TWeightPlaces& w = WeightPlaces(arcs, vertices, centres, size);
   c.Font = WeightFont(w.Size);
-  // On a white cell of their own: the lines they sit on stop at the digits.
-  c.SetBkMode(OPAQUE);
+  // On a white cell of their own, a pixel wider than the digits' ink on every side: the lines
+  // they sit on stop short of the digits.
   const TBrush savedBrush = c.Brush;
   c.Brush.Style = bsSolid;
   c.Brush.Color = clWhite;
+  c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   for (std::size_t k = 0; k < arcs.size(); ++k) {
     const QString text = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
-    const QPoint at = w.Places[k].topLeft();
-    c.TextOut(at.x(), at.y(), text);
+    const QRect cell = w.Places[k];
+    c.FillRect(TRect{cell.left() - 1, cell.top(), cell.right() + 2, cell.bottom() + 1});
+    c.TextOut(cell.left(), cell.top(), text);
   }
-  c.SetBkMode(TRANSPARENT);
   c.Brush = savedBrush;
   c.Font = saved;
 }
