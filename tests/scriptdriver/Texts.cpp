@@ -290,12 +290,18 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
 
   std::vector<Glyphs> out;
   for (Found& f : found) {
-    // What controls painted later hide of it.
+    // What controls painted later hide of it. A text another window covers, even in part, is
+    // left out: the window over it is not a fault of the drawing under it.
     QRegion hidden;
+    bool underAnotherWindow = false;
+    const QWidget* ownWindow = items[static_cast<std::size_t>(f.order)].widget->window();
     for (const Item& it : items)
-      if (it.order > f.order && Opaque(*it.widget) && it.visible.intersects(f.g.box)) hidden += it.visible;
+      if (it.order > f.order && Opaque(*it.widget) && it.visible.intersects(f.g.box)) {
+        hidden += it.visible;
+        if (it.widget->window() != ownWindow) underAnotherWindow = true;
+      }
     const QRegion left = QRegion(f.g.box) - hidden;
-    if (left.isEmpty()) continue;
+    if (left.isEmpty() || underAnotherWindow) continue;
     const QRect shownPart = (QRegion(f.g.box) & QRegion(f.visible)).boundingRect();
     f.g.clipped = f.partlyHidden || shownPart != f.g.box || !(QRegion(f.g.box) & hidden).isEmpty();
     const Item& own = items[static_cast<std::size_t>(f.order)];

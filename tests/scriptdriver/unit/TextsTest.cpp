@@ -99,6 +99,23 @@ TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   EXPECT_TRUE(texts[0].clipped);
 }
 
+TEST(PrintTexts, TextAnotherWindowCoversEvenInPartIsLeftOut) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(20, 30, "free");
+    c.TextOut(150, 30, "under");
+  });
+  QWidget dialog;
+  dialog.setObjectName("Dlg");
+  dialog.setGeometry(170, 0, 100, 100);
+  dialog.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&s.box, &dialog};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].text, "free");
+  EXPECT_FALSE(texts[0].clipped);
+}
+
 TEST(PrintTexts, LineOverATextCrossesItUnlessAnOpaqueCellWasDrawnOverTheLine) {
   Scene s([](TCanvas& c) {
     c.TextOut(20, 30, "under");
