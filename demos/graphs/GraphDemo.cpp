@@ -3,6 +3,7 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/NodeContainer.h"
+#include "framework/shell/MainForm.h"
 
 namespace graphdemo {
 
@@ -30,6 +31,12 @@ void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList
 void ColourEdge(TGraphP& panel, int u, int v, TColor color) {
   panel.SetArcColor(u, v, color);
   panel.SetArcColor(v, u, color);
+}
+
+int LeftPanePct(int usual, int least) {
+  const int width = MainForm != nullptr ? MainForm->width() : 0;
+  if (width <= 0) return usual;
+  return std::clamp((least * 100 + width - 1) / width, usual, 80);
 }
 
 void WidenWhileAlone(TNodeContainer& container, bool alone) {

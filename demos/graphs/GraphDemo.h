@@ -35,4 +35,9 @@ void ColourEdge(TGraphP& panel, int u, int v, TColor color);
 // that a picture does not keep a corner of a large window.
 void WidenWhileAlone(TNodeContainer& container, bool alone);
 
+// The share (percent) of the main window's width a drawing window docked on the left gets:
+// `usual`, or more on a narrow screen, enough for `least` pixels (a full network's graph
+// beside its matrix or table needs about 760 at 13 px).
+int LeftPanePct(int usual, int least);
+
 }  // namespace graphdemo

@@ -6,22 +6,35 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "platform/Screen.h"
 #include "platform/TextRules.h"
 
 namespace {
 constexpr TColor Grey = RGB(128, 128, 128);
 constexpr std::array<TColor, 4> PointerColours{clBlack, RGB(0, 0, 255), RGB(0, 128, 0), RGB(128, 0, 128)};
 constexpr std::array<const char*, 4> PointerLetters{"", "i", "j", "t"};
+const QString Heading = QStringLiteral("No.  v1 <---> v2 Cost");
+// A pointer's letter keeps the height a class reads however small the forest is drawn.
+// (The design gives its cell height; the result is a character height, negative.)
+int PointerLetterHeight(const TKruskalForm::TForestShape& f) {
+  const int em = TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(16)}.ToQFont().pixelSize();
+  return -std::max(em, screen::Width() >= 1920 ? 16 : 13);
+}
 }  // namespace
 
 TKruskalForm::TableShape TKruskalForm::ShapeTable(int width, int height, int rows, const TDesignRatio& r) {
-  // A row's text is about 13 character heights wide in a fixed-pitch font.
+  // The largest font whose heading (as wide as a row) fits a column with a little room.
+  const auto widest = [](int columnWidth, int tallest) {
+    int h = std::max(2, tallest);
+    while (h > 2 && TFont{.Name = QStringLiteral("Courier New"), .Height = -h}.TextWidth(Heading) > columnWidth - 4) --h;
+    return h;
+  };
   const auto shape = [&](int columns) {
     TableShape t;
     t.columns = columns;
     t.rows = std::max(1, (rows + columns - 1) / columns);
     t.rowHeight = std::max(1, std::min(r.Grow(30), height / t.rows));
-    t.fontHeight = std::max(2, std::min({width / columns / 13, t.rowHeight - 2, r.Grow(20)}));
+    t.fontHeight = widest(width / columns, std::min(t.rowHeight - 2, r.Grow(20)));
     return t;
   };
   TableShape best = shape(1);
@@ -35,13 +48,15 @@ TKruskalForm::TableShape TKruskalForm::ShapeTable(int width, int height, int row
 TKruskalForm::TKruskalForm() {
   SetCaption(QStringLiteral("克鲁斯卡尔算法构造最小生成树"));
   SetDesignClientSize(480, 435);
-  GraphP1 = Place(new TGraphP(this), 0, 0, 270, 240);
+  GraphP1 = Place(new TGraphP(this), 0, 0, 270, 270);
   GraphP1->setObjectName(QStringLiteral("GraphP1"));
   GraphP1->SetState(csDisplay);
   GraphP1->SetWeighted(true);
   GraphP1->SetGroundColor(clWhite);
   GraphP1->hide();
-  StaticText2 = Place(new TZqStaticText(this), 0, 240, 480, 30);
+  // The edge table runs down the whole right side: its 45 rows of a full network of ten
+  // vertices need the height more than the set trees beneath the graph do.
+  StaticText2 = Place(new TZqStaticText(this), 0, 270, 270, 30);
   StaticText2->setObjectName(QStringLiteral("StaticText2"));
   StaticText2->SetCaption(QStringLiteral("The SetTree Show:"));
   // Empty widgets that only name the two pictures for readers of the window.
@@ -58,8 +73,10 @@ int TKruskalForm::TForestShape::S(int designLength) const { return text::Round(d
 TKruskalForm::TForestShape TKruskalForm::ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels) {
   TForestShape f;
   // Neighbours stand width / across apart, levels about height / (levels + 1).
-  const double roomAcross = width / (2.0 * std::max(across, 1)) - 2;
-  const double roomDown = height / (2.0 * (std::max(levels, 1) + 1)) - 2;
+  // Neighbours keep a gap of some 30 % of their pitch, so that a pointer's letter between
+  // two of them reads as the mark of one.
+  const double roomAcross = width * 0.7 / (2.0 * std::max(across, 1)) - 2;
+  const double roomDown = height / (2.5 * (std::max(levels, 1) + 1)) - 2;
   f.Scale = std::max(0.5, std::min({r.Grow(100) / 100.0, roomAcross / 15, roomDown / 15}));
   f.Radius = f.S(15);
   return f;
@@ -257,7 +274,7 @@ TKruskalForm::TForestGeometry TKruskalForm::ForestGeometry(const QRect& area) co
     g.Centres[at(v)] = QPoint(area.x() + text::Round(inset + (w - 2 * inset) * place_[at(v)]),
                               area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / g.Levels * Level(v)) + f.S(20));
   static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
-  const TFont font{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(16)};
+  const TFont font{.Name = QStringLiteral("MS Sans Serif"), .Height = PointerLetterHeight(f)};
   for (int k = 1; k <= 3; ++k) {
     const TPointer& ptr = pointers_[at(k)];
     if (!ptr.shown || ptr.vertex <= 0 || ptr.vertex > n) continue;
@@ -290,9 +307,17 @@ void TKruskalForm::DrawAll() {
 
 void TKruskalForm::FormResize() {
   TGraphForm::FormResize();
-  table_->setGeometry(GraphP1->x() + GraphP1->width(), 0, width() - GraphP1->width(), StaticText2->y());
+  // The table takes from the graph what two columns of rows at 13 px need, the graph
+  // keeping at least half the width.
+  const int twoColumns = 2 * (TFont{.Name = QStringLiteral("Courier New"), .Height = -13}.TextWidth(Heading) + 5);
+  const int graphWidth = std::max(width() / 2, std::min(GraphP1->width(), width() - twoColumns));
+  if (graphWidth != GraphP1->width()) {
+    GraphP1->setGeometry(GraphP1->x(), GraphP1->y(), graphWidth, GraphP1->height());
+    StaticText2->setGeometry(StaticText2->x(), StaticText2->y(), graphWidth, StaticText2->height());
+  }
+  table_->setGeometry(GraphP1->x() + GraphP1->width(), 0, width() - GraphP1->width(), height());
   const int top = StaticText2->y() + StaticText2->height();
-  trees_->setGeometry(0, top, width(), height() - top);
+  trees_->setGeometry(0, top, GraphP1->width(), height() - top);
   trees_->setAccessibleDescription(TreesText());
 }
 
@@ -317,7 +342,7 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   c.SetTextAlign(TA_CENTER | TA_TOP);
   for (int col = 0; col < shape.columns; ++col)
     c.TextOut(area.x() + col * columnWidth + columnWidth / 2, heading / 2 - shape.fontHeight / 2,
-              QStringLiteral("No.  v1 <---> v2 Cost"));
+              Heading);
   c.Pen = TPen{};
   c.Pen.Color = Grey;
   c.MoveTo(area.x(), heading - 1);
@@ -375,7 +400,7 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
   }
   // The letters last, so that no arrow covers one, on no ground of their own.
   c.Brush.Style = bsClear;
-  c.Font.Height = f.S(16);
+  c.Font.Height = PointerLetterHeight(f);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   for (const TMark& m : g.Marks) {
     c.Font.Color = PointerColours[at(m.Pointer)];

@@ -172,7 +172,7 @@ void TMinispantreePRIM::ResetLocalData(const QString& procName) {
   for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
 }
 
-void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 60, AlgorithmForm, 70, VariableForm); }
+void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(60, 760), AlgorithmForm, 70, VariableForm); }
 
 void TMinispantreePRIM::Reset() {
   TAlgoDemo::Reset();

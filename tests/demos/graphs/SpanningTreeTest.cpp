@@ -80,7 +80,8 @@ TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
     EXPECT_GE(t.fontHeight, 9) << rows;
     EXPECT_GE(t.columns * t.rows, rows);
     EXPECT_LE(t.rows * t.rowHeight, 300) << rows;
-    EXPECT_LE(t.columns * 13 * t.fontHeight, 270) << rows << ": text wider than its column";
+    const TFont font{.Name = QStringLiteral("Courier New"), .Height = -t.fontHeight};
+    EXPECT_LE(t.columns * font.TextWidth(QStringLiteral("45    J <---> I  999 ")), 270) << rows << ": text wider than its column";
   }
   EXPECT_EQ(TKruskalForm::ShapeTable(270, 300, 7).columns, 1) << "a short table keeps one column";
 }
