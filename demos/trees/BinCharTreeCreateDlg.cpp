@@ -48,6 +48,10 @@ TButton* TreeDlgButton(QWidget* parent, const char* name, const QString& caption
   auto* b = new TButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setGeometry(x, y, width, height);
+  // Disabled, the caption is the window system's grey, which still reads on the button's face.
+  QPalette palette = b->palette();
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clGrayText));
+  b->setPalette(palette);
   return b;
 }
 
@@ -86,6 +90,7 @@ TBinCharTreeInputDlg::TBinCharTreeInputDlg(QWidget* parent)
       CharEdit(MakeCharEdit(this, 304, 184, 25, 21)),
       letters_(*Tree, *CharEdit) {
   setObjectName(QStringLiteral("BinCharTreeInputDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("建树"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);

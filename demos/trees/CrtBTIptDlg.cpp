@@ -63,6 +63,7 @@ int PreorderDepth(const QString& preorder) {
 
 TCrtBTIptDlg::TCrtBTIptDlg(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("CrtBTIptDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("输入数据"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);

@@ -116,6 +116,14 @@ TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
   Label6->setCursor(Qt::PointingHandCursor);
   SetHint(*Label6, QStringLiteral("随机生成表达式"));
   Label6->OnClick = [this] { Label6Click(); };
+  // Switched off, the start button and the result's title still read: a dark grey, not the
+  // faint one that vanishes into the sky.
+  for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(BitBtn2)}) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x50, 0x50, 0x50));
+    w->setPalette(palette);
+  }
 
   const int tops[] = {244, 131, 15};
   for (int k = 1; k <= kExpTreeSlots; ++k)
@@ -364,6 +372,7 @@ TCalNeededF::TCalNeededF(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("Calculation Needed?"));
   SetBorderStyle(bsToolWindow);
   SetPosition(poScreenCenter);
+  RaiseFont(*this);  // the buttons
   SetClientSize(318, 103);
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -401,6 +410,7 @@ TEdit* ValueEdit(QWidget* parent) {
 TTreeValueInputDlg::TTreeValueInputDlg(QWidget* parent)
     : TForm(parent), Tree(ValueTree(this)), CharEdit(ValueEdit(this)), digits_(*Tree, *CharEdit) {
   setObjectName(QStringLiteral("TreeValueInputDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("树结点赋值"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);

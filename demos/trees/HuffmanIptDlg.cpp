@@ -25,6 +25,7 @@ std::optional<std::vector<int>> ParseWeights(const QString& text) {
 
 THuffmanIptDlg::THuffmanIptDlg(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("HuffmanIptDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("输入数据"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);

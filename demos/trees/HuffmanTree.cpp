@@ -177,7 +177,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const TCaptionPlan plan = PlanCaptions(spots, w, 0, 9, std::max(9, d * 2 / 5));
   l.CaptionFont = plan.Font;
   l.CaptionFont.Color = clNavy;
-  for (std::size_t k = 0; k < spots.size(); ++k) l.Texts.push_back({spots[k].Text, plan.Boxes[k], TText::Caption});
+  for (std::size_t k = 0; k < spots.size(); ++k) l.Texts.push_back({spots[k].Text, plan.Boxes[k], TText::Caption, plan.Ems[k]});
   // The code digit of a link beside its middle, on the outer side, above the middle so the
   // link keeps clear of it: "0" left of a left link, "1" right of a right one. The design's 30
   // pixels while they fit between the levels.
@@ -249,7 +249,7 @@ void THuffmanTree::Paint() {
   }
   for (const TText& t : l.Texts) {
     switch (t.Kind) {
-      case TText::Caption: c.Font = l.CaptionFont; break;
+      case TText::Caption: c.Font = CaptionFont(t.Em); c.Font.Color = l.CaptionFont.Color; break;
       case TText::BlueLabel:
       case TText::YellowLabel:
         c.Font = l.LabelFont;

@@ -54,6 +54,7 @@ class THuffmanTree : public TNodeContainer {
     QString Text;
     QRect Box;
     TKind Kind;
+    int Em = 0;  // a caption's own pixel height
   };
   struct TLayout {
     std::vector<QPoint> Centre;

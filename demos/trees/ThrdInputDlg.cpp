@@ -12,6 +12,7 @@ TThrdTree* MakeTree(QWidget* parent) {
   tree->setToolTip(QStringLiteral("请单击要改变的节点"));
   tree->PreLineColor = clBlack;
   tree->PostLineColor = clBlack;
+  tree->ShowTags = false;
   return tree;
 }
 
@@ -32,6 +33,7 @@ TThrdInputDlg::TThrdInputDlg(QWidget* parent)
   SetPosition(poScreenCenter);
   SetClientSize(387, 367);
   ApplyFont(*this, TFont{.Name = QStringLiteral("MS Sans Serif")});
+  RaiseFont(*this);  // the buttons and edits
 
   auto* bevel = new TBevel(this, bsFrame);
   bevel->setGeometry(8, 8, 285, 350);

@@ -6,6 +6,7 @@
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Errors.h"
 
@@ -19,6 +20,11 @@ const TThrdColours& Colours(const TTreeBase& tree) {
   static const TThrdColours defaults;
   if (const auto* t = dynamic_cast<const TThrdTree*>(&tree)) return *t;
   return defaults;
+}
+
+bool ShowsTags(const TTreeBase& tree) {
+  const auto* t = dynamic_cast<const TThrdTree*>(&tree);
+  return !t || t->ShowTags;
 }
 
 // Whether p is still one of the tree's nodes (a link is only followed to a live node).
@@ -162,6 +168,11 @@ void TThrdTreeNode::PaintBody() {
   c.Pen.Color = t.BoxPenColor;
   c.Pen.Width = 1;
   c.Brush.Style = bsSolid;
+  if (!ShowsTags(Tree())) {
+    c.Brush.Color = t.ChrBoxColor;
+    c.Rectangle(0, 0, w, h);
+    return;
+  }
   c.Brush.Color = t.TagBoxColor;
   c.Rectangle(0, 0, w / 4, h);
   c.Rectangle(w * 3 / 4, 0, w, h);
@@ -176,11 +187,15 @@ void TThrdTreeNode::PaintTexts() {
   c.Brush.Style = bsClear;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  c.Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = std::max(1, h * 3 / 4), .Style = fsBold,
-                 .Color = t.ChrColor};
+  // The letter keeps inside the middle box, and a tag inside its own, the widest of them too.
+  c.Font = FitFont(TFont{.Name = QStringLiteral("Times New Roman"), .Height = std::max(1, h * 3 / 4), .Style = fsBold,
+                         .Color = t.ChrColor},
+                   {QStringLiteral("M"), QStringLiteral("W")}, (ShowsTags(Tree()) ? w / 2 : w) - 4);
   const QString letter(QChar::fromLatin1(Value()));
-  c.TextOut((w - c.TextWidth(letter)) / 2, h / 8, letter);
-  c.Font.Height = std::max(1, h * 2 / 3);
+  c.TextOut((w - c.TextWidth(letter)) / 2, (h - c.TextHeight(letter)) / 2, letter);
+  if (!ShowsTags(Tree())) return;
+  c.Font = FitFont(TFont{.Name = c.Font.Name, .Height = std::max(1, h * 2 / 3), .Style = fsBold},
+                   {QStringLiteral("0"), QStringLiteral("1")}, w / 4 - 4);
   for (const auto& [tag, centre] : {std::pair{ltag, w / 8}, std::pair{rtag, w * 7 / 8}}) {
     const QString digit = QString::number(tag);
     // Outlined: a 1 in blue hardly shows on the green tag box by itself.

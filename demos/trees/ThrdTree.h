@@ -65,6 +65,9 @@ class TThrdTreeNode : public TBinCharTreeNode {
 // The colours a threaded tree draws its nodes and threads in.
 struct TThrdColours {
   TColor PreLineColor = clRed;    // left threads
+  // The tags beside each letter; the input dialog, whose tree is never threaded, leaves them out
+  // and gives its small nodes' width to the letters.
+  bool ShowTags = true;
   TColor PostLineColor = clAqua;  // right threads
   TColor TagBoxColor = clGreen;
   TColor ChrBoxColor = clBlue;

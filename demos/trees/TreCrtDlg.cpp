@@ -52,6 +52,7 @@ QString CheckSequences(const QString& pre, const QString& ino) {
 
 TTreCrtDlg::TTreCrtDlg(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("TreCrtDlg"));
+  RaiseFont(*this);  // the buttons and edits
   SetCaption(QStringLiteral("先序中序建二叉树"));
   SetBorderStyle(bsDialog);
   SetClientSize(427, 247);

@@ -111,6 +111,11 @@ void TTreeNodeBase::Paint() {
   PaintTexts();
 }
 
+void TTreeNodeBase::moveEvent(QMoveEvent* event) {
+  TRectbase::moveEvent(event);
+  Invalidate();
+}
+
 void TTreeNodeBase::PaintBody() {
   TCanvas& c = Canvas();
   tree_.PaintGround(c, *this, ClientRect());
@@ -138,8 +143,8 @@ void TTreeNodeBase::PaintTexts() {
     // Four fifths of the node, named or not: a letter the height of the whole node runs its
     // descender ("g") out of the round picture.
     c.Font.Height = static_cast<int>(std::lround(0.8 * height()));
-    c.Font.Color = RGB(255, 255, 0);
-    c.TextOut((width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text);
+    // Outlined: the yellow alone fades into the light rim of the ball.
+    TextOutOutlined(c, (width() - c.TextWidth(text)) / 2, (height() - c.TextHeight(text)) / 2, text, RGB(255, 255, 0));
   }
 }
 
@@ -156,11 +161,11 @@ void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number
   const int numberCell = std::max(h * 9 / 20, 11);
   const int top = std::max(0, (h - keyCell - numberCell) / 2);
   c.Font.Style = fsBold;
-  c.Font.Color = RGB(255, 255, 0);
+  // Outlined: the yellow alone fades into the light rim of the ball.
   c.Font.Height = keyCell;
-  c.TextOut((width() - c.TextWidth(key)) / 2, top, key);
+  TextOutOutlined(c, (width() - c.TextWidth(key)) / 2, top, key, RGB(255, 255, 0));
   c.Font.Height = numberCell;
-  c.TextOut((width() - c.TextWidth(number)) / 2, top + keyCell, number);
+  TextOutOutlined(c, (width() - c.TextWidth(number)) / 2, top + keyCell, number, RGB(255, 255, 0));
 }
 
 // ---------------------------------------------------------------- TBinTreeNode
@@ -529,11 +534,12 @@ void TBinTree::Paint() {
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {
   std::vector<TCaptionSpot> spots;
-  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to.
-  int pointerSide = PointerBand();
+  // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
+  // none on a tree without pointers.
+  int pointerSide = 0;
   for (QObject* child : children()) {
     if (auto* pointer = dynamic_cast<TPointer2*>(child))
-      pointerSide = std::max({pointerSide, pointer->width(), TPointer2::LeastSide});
+      pointerSide = std::max({pointerSide, PointerBand(), pointer->width(), TPointer2::LeastSide});
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (!node || node->isHidden() || !node->CaptionShown()) continue;
     TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
@@ -541,12 +547,14 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
     spots.push_back(spot);
   }
   if (spots.empty()) return;
-  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption);
-  canvas.Font = plan.Font;
+  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height());
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);
   canvas.SetTextAlign(TA_LEFT | TA_TOP);
-  for (std::size_t i = 0; i < spots.size(); ++i) canvas.TextOut(plan.Boxes[i].left(), plan.Boxes[i].top(), spots[i].Text);
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    canvas.Font = CaptionFont(plan.Ems[i]);
+    canvas.TextOut(plan.Boxes[i].left(), plan.Boxes[i].top(), spots[i].Text);
+  }
 }
 
 QByteArray TBinTree::SaveToBytes() const {
