@@ -119,10 +119,16 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
 }
 
 int TTripleGraphBase::CellFontHeight(int w, int h) const {
+  const QString widest = WidestValue();
+  const QString key = QStringLiteral("fit %1 %2 %3").arg(w).arg(h).arg(widest);
+  if (const auto it = fonts_.constFind(key); it != fonts_.constEnd()) return it->Height;
   TFont font;
   font.Name = QStringLiteral("Arial");
   font.Height = h;
-  return FitFont(font, {WidestValue()}, w - 4).Height;
+  font = FitFont(font, {widest}, w - 4);
+  if (fonts_.size() > 256) fonts_.clear();
+  fonts_.insert(key, font);
+  return font.Height;
 }
 
 void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text, TColor color, TColor ground) {
