@@ -6,6 +6,7 @@
 #include <QTextLayout>
 #include <unordered_map>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -111,14 +112,27 @@ enum Cell : std::uint8_t { kNone = 0, kBrush = 1, kPen = 2, kPenGap = 3 };
 // Which pixels of a device rectangle a figure covers, and with what.
 class Coverage {
  public:
-  explicit Coverage(const QRect& box) : box_(box), cells_(Area(box), kNone) {}
+  explicit Coverage(const QRect& box)
+      : box_(box), cells_(Area(box), kNone), rowLow_(box.isEmpty() ? 0 : box.height(), INT_MAX),
+        rowHigh_(box.isEmpty() ? 0 : box.height(), -1) {}
 
   const QRect& Box() const { return box_; }
-  Cell At(int x, int y) const {
-    return static_cast<Cell>(cells_[Index(x, y)]);
-  }
   void Mark(int x, int y, Cell c) {
-    if (box_.contains(x, y)) cells_[Index(x, y)] = c;
+    if (!box_.contains(x, y)) return;
+    cells_[Index(x, y)] = c;
+    Widen(y - box_.top(), x - box_.left());
+  }
+  // The cells of device row y from the box's left edge, and the device columns first .. last
+  // of that row ever marked (first > last when none was): a thin figure, a line across a
+  // large box, is applied without visiting the cells it leaves alone.
+  const std::uint8_t* Row(int y) const { return cells_.data() + static_cast<size_t>(y - box_.top()) * box_.width(); }
+  int FirstMarked(int y) const {
+    const int low = rowLow_[static_cast<size_t>(y - box_.top())];
+    return low == INT_MAX ? INT_MAX : box_.left() + low;
+  }
+  int LastMarked(int y) const {
+    const int high = rowHigh_[static_cast<size_t>(y - box_.top())];
+    return high < 0 ? INT_MIN : box_.left() + high;
   }
   // Renders a figure (device coordinates) with Qt, aliased: the brush marks kBrush, then
   // the stroke (if any) marks kPen.
@@ -144,6 +158,7 @@ class Coverage {
         const QRgb px = line[x];
         if (qAlpha(px) == 0) continue;
         cells_[static_cast<size_t>(y) * box_.width() + x] = qRed(px) ? kBrush : kPen;
+        Widen(y, x);
       }
     }
   }
@@ -155,8 +170,17 @@ class Coverage {
   size_t Index(int x, int y) const {
     return static_cast<size_t>(y - box_.top()) * box_.width() + (x - box_.left());
   }
+  // Box-relative row and column.
+  void Widen(int row, int column) {
+    int& low = rowLow_[static_cast<size_t>(row)];
+    int& high = rowHigh_[static_cast<size_t>(row)];
+    if (column < low) low = column;
+    if (column > high) high = column;
+  }
   QRect box_;
   std::vector<std::uint8_t> cells_;
+  std::vector<int> rowLow_;
+  std::vector<int> rowHigh_;
 };
 
 // Bresenham from a to b, leaving out b; dash state carries on through `phase`.
@@ -269,11 +293,16 @@ class CanvasPainter {
     const std::uint32_t pen = ToRgb(c_.Pen.Color);
     const std::uint32_t gap = ToRgb(c_.Brush.Color);
     QImage& im = *c_.target_;
+    const int boxLeft = cov.Box().left();
     for (int y = r.top(); y <= r.bottom(); ++y) {
+      const int first = std::max(r.left(), cov.FirstMarked(y));
+      const int last = std::min(r.right(), cov.LastMarked(y));
+      if (first > last) continue;
       auto* line = reinterpret_cast<QRgb*>(im.scanLine(y));
-      for (int x = r.left(); x <= r.right(); ++x) {
+      const std::uint8_t* cells = cov.Row(y);
+      for (int x = first; x <= last; ++x) {
         std::uint32_t src = 0;
-        switch (cov.At(x, y)) {
+        switch (static_cast<Cell>(cells[x - boxLeft])) {
           case kNone: continue;
           case kPen: src = pen; break;
           case kPenGap: src = gap; break;
@@ -801,13 +830,17 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
     const int sx = r.left() - at.x() + from.x();
     const int sy = r.top() - at.y() + from.y();
     const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
-    // Copying within one image downwards goes from the bottom row up.
-    const bool upwards = source.target_ == target_ && sy < r.top();
+    // Copying within one image downwards goes from the bottom row up, and a row may overlap
+    // itself; rows of two images never do (memcpy: far cheaper than memmove under the
+    // address sanitizer, which moves byte by byte).
+    const bool same = source.target_ == target_;
+    const bool upwards = same && sy < r.top();
     for (int i = 0; i < r.height(); ++i) {
       const int row = upwards ? r.height() - 1 - i : i;
-      std::memmove(target_->scanLine(r.top() + row) + static_cast<std::size_t>(r.left()) * sizeof(QRgb),
-                   source.target_->constScanLine(sy + row) + static_cast<std::size_t>(sx) * sizeof(QRgb),
-                   bytes);
+      uchar* to = target_->scanLine(r.top() + row) + static_cast<std::size_t>(r.left()) * sizeof(QRgb);
+      const uchar* from = source.target_->constScanLine(sy + row) + static_cast<std::size_t>(sx) * sizeof(QRgb);
+      if (same) std::memmove(to, from, bytes);
+      else std::memcpy(to, from, bytes);
     }
     cp.Changed(r);
     return;

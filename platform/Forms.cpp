@@ -16,6 +16,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ModalHost.h"
+#include "platform/PaintRecord.h"
 #include "platform/Screen.h"
 
 QChar KeyChar(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -473,6 +474,9 @@ TButton::TButton(const QString& caption, QWidget* parent) : QPushButton(caption,
 }
 
 void TButton::paintEvent(QPaintEvent* event) {
+  // Enabled, the style draws the caption in the palette's colours, as the button reports it;
+  // disabled, the caption drawn here is what it shows.
+  paintrecord::BeginPaint(this);
   if (isEnabled()) {
     QPushButton::paintEvent(event);
     return;
@@ -498,6 +502,7 @@ void TButton::paintEvent(QPaintEvent* event) {
     align = Qt::AlignLeft | Qt::AlignVCenter;
   }
   DrawGrayedText(p, r, align | Qt::TextShowMnemonic, caption);
+  paintrecord::AddPainterText(this, p, r, align | Qt::TextShowMnemonic, QString(caption).remove(QLatin1Char('&')));
 }
 
 void TButton::Clicked() {

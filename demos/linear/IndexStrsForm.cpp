@@ -318,10 +318,10 @@ void TIndexStrsForm::MoveMarkers(int i, int j) {
     InitMover(upper, *this);
     InitMover(lower, *this);
     // The movers start from where the markers stand.
-    upper.LastRect = Bounds(l.MarkerX(MarkI), UpperMarkerTop, IMarker.Width(), IMarker.Height());
-    lower.LastRect = Bounds(l.MarkerX(MarkI), LowerMarkerTop, JMarker.Width(), JMarker.Height());
-    const int x0 = l.MarkerX(MarkI);
-    const int dx = l.MarkerX(i) - x0;
+    const int x0 = MarkerLeft();
+    upper.LastRect = Bounds(x0, UpperMarkerTop, IMarker.Width(), IMarker.Height());
+    lower.LastRect = Bounds(x0, LowerMarkerTop, JMarker.Width(), JMarker.Height());
+    const int dx = l.MarkerX(i) - l.MarkerX(MarkI);
     const int n = GlideSteps(RunSpeed);
     for (int f = 0; f <= n; ++f) {
       upper.MoveTo(x0 + dx * f / n, UpperMarkerTop, IMarker);
@@ -381,9 +381,19 @@ void TIndexStrsForm::Reset() {
   Invalidate();
 }
 
+int TIndexStrsForm::MarkerLeft() const {
+  // A marker wider than its design (a two-digit index in a readable font) stays centred.
+  return Layout().MarkerX(MarkI) - (IMarker.Width() - Round(1.5 * Cell)) / 2;
+}
+
 void TIndexStrsForm::BuildMarkers() {
-  const int w = Round(1.5 * Cell);
-  const int h = w;
+  const int h = Round(1.5 * Cell);
+  // Letters half the marker's height (cell height, about 0.43 of it as the em), but never
+  // below a readable size; the marker widens to hold them.
+  constexpr int kLeastFont = 13;
+  TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(Round(0.43 * h), kLeastFont)};
+  const int w = std::max({h, font.TextWidth(QStringLiteral("i:%1").arg(MarkI)) + 6,
+                          font.TextWidth(QStringLiteral("j:%1").arg(MarkJ)) + 6});
   const auto build = [&](TBitmap& marker, const TIndexStrBox* box, const QString& text, bool down) {
     const TColor back = box ? box->BackColor : clSilver;
     marker.SetSize(w, h);
@@ -393,16 +403,17 @@ void TIndexStrsForm::BuildMarkers() {
     c.FillRect(Rect(0, 0, w, h));
     Frame3D(c, 0, 0, w, h, clWhite, clBlack);
     Frame3D(c, 1, 1, w - 1, h - 1, clWhite, clGray);
-    c.Font.Name = QStringLiteral("Arial");
+    c.Font.Name = font.Name;
     c.Font.Style = 0;
-    c.Font.Height = h / 2;
+    c.Font.Height = font.Height;
     c.Font.Color = box ? box->NormalColor : clBlack;
-    const int textY = down ? h / 3 : h * 2 / 3;
+    const int half = std::max(2, h / 6);
+    // The letters in the middle of the room the tip leaves, clear of the frame.
+    const int textY = down ? (2 + h - 3 - half) / 2 : (3 + half + h - 2) / 2;
     CentredText(c, w / 2, textY, text, back);
     const TColor tip = box ? box->CurrentColor : clRed;
     c.Pen.Color = tip;
     c.Brush.Color = tip;
-    const int half = std::max(2, w / 6);
     if (down)
       c.Polygon({Point(w / 2 - half, h - 2 - half), Point(w / 2 + half, h - 2 - half), Point(w / 2, h - 3)});
     else
@@ -413,7 +424,7 @@ void TIndexStrsForm::BuildMarkers() {
 }
 
 void TIndexStrsForm::DrawMarkers() {
-  const int x = Layout().MarkerX(MarkI);
+  const int x = MarkerLeft();
   Canvas().Draw(x, UpperMarkerTop, IMarker);
   Canvas().Draw(x, LowerMarkerTop, JMarker);
 }
@@ -425,7 +436,7 @@ void TIndexStrsForm::ShowMarkers(bool show) {
     DrawMarkers();
     return;
   }
-  const int x = Layout().MarkerX(MarkI);
+  const int x = MarkerLeft();
   CopyBackdrop(Canvas(), *this, Bounds(x, UpperMarkerTop, IMarker.Width(), IMarker.Height()), Color);
   CopyBackdrop(Canvas(), *this, Bounds(x, LowerMarkerTop, JMarker.Width(), JMarker.Height()), Color);
   MarkersShown = false;
@@ -452,7 +463,7 @@ QString TIndexStrsForm::DrawingText() const {
     lines << line;
   }
   if (MarkersShown) {
-    const int x = Layout().MarkerX(MarkI);
+    const int x = MarkerLeft();
     lines << QStringLiteral("i:%1 %2,%3 %4x%5").arg(MarkI).arg(x).arg(UpperMarkerTop).arg(IMarker.Width()).arg(IMarker.Height());
     lines << QStringLiteral("j:%1 %2,%3 %4x%5").arg(MarkJ).arg(x).arg(LowerMarkerTop).arg(JMarker.Width()).arg(JMarker.Height());
   }

@@ -126,6 +126,8 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
  private:
   TIndexLayout Layout() const;
   void BuildMarkers();
+  // Left edge of the two markers, centred where a marker of the design width stands.
+  int MarkerLeft() const;
   void DrawMarkers();
 };
 

@@ -22,6 +22,8 @@ TEdit* Edit(QWidget* parent, const char* name, int maxLength, int x, int y, int 
   edit->setObjectName(QString::fromLatin1(name));
   edit->SetMaxLength(maxLength);
   edit->setGeometry(x, y, w, 26);
+  // Fixed pitch, in which I, l and 1 all look different: every character of a string counts.
+  ApplyFont(*edit, TFont{.Name = QStringLiteral("Courier New"), .Height = -16});
   return edit;
 }
 
@@ -43,6 +45,7 @@ TInput2StrsDlg::TInput2StrsDlg(QWidget* parent) : TForm(parent) {
   Button1 = new TButton(QStringLiteral("确定"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(192, 146, 96, 28);
+  ApplyFont(*Button1, TFont{.Name = QStringLiteral("System"), .Height = -16});
   Button1->ModalResult = mrOk;
   Button1->SetDefault(true);
   // The strings are compared byte by byte: other characters are refused, the dialog stays.

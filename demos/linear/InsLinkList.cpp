@@ -36,6 +36,7 @@ void TInsLinkList::ResetLocalData(const QString&) {
 
 void TInsLinkList::Reset() {
   TLinkBase::Reset();
+  graphForm_->Link->SetFloatingRoom(InsLinkPosition);
   DrawList(*graphForm_, InsLinkPosition % 3 == 0 ? 4 : 3);
 }
 

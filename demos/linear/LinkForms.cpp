@@ -176,12 +176,15 @@ TFont DialogFont() {
   return font;
 }
 
+// Wide enough for sixteen wide capitals in the dialog's bold font.
+constexpr int kListFieldWidth = 252;
+
 QLabel* SortedView(QWidget* parent, const char* name, int x, int y) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setFrameShape(QFrame::Panel);
   label->setFrameShadow(QFrame::Sunken);
-  label->setGeometry(x, y, 200, 28);
+  label->setGeometry(x, y, kListFieldWidth, 28);
   return label;
 }
 
@@ -189,7 +192,7 @@ TEdit* ListEdit(QWidget* parent, const char* name, int x, int y, QLabel* view) {
   auto* edit = new TEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->SetMaxLength(MaxListText);
-  edit->setGeometry(x, y, 200, 28);
+  edit->setGeometry(x, y, kListFieldWidth, 28);
   QObject::connect(edit, &QLineEdit::textChanged, view,
                    [view](const QString& s) { view->setText(TInput2LinksDlg::SortText(s)); });
   return edit;
@@ -223,12 +226,12 @@ TInput2LinksDlg::TInput2LinksDlg(QWidget* parent) : TForm(parent) {
 
   auto* boxA = new QGroupBox(QStringLiteral("有序链表la"), this);
   boxA->setGeometry(136, 68, 272, 96);
-  StaticTextA = SortedView(boxA, "StaticTextA", 36, 60);
-  EditA = ListEdit(boxA, "EditA", 36, 26, StaticTextA);
+  StaticTextA = SortedView(boxA, "StaticTextA", 10, 60);
+  EditA = ListEdit(boxA, "EditA", 10, 26, StaticTextA);
   auto* boxB = new QGroupBox(QStringLiteral("有序链表lb"), this);
   boxB->setGeometry(136, 168, 272, 96);
-  StaticTextB = SortedView(boxB, "StaticTextB", 36, 60);
-  EditB = ListEdit(boxB, "EditB", 36, 26, StaticTextB);
+  StaticTextB = SortedView(boxB, "StaticTextB", 10, 60);
+  EditB = ListEdit(boxB, "EditB", 10, 26, StaticTextB);
 
   OKBtn = new TButton(QStringLiteral("确定"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));

@@ -1,5 +1,6 @@
 #include "demos/linear/LinkKit.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 #include "framework/drawkit/DrawTool.h"
@@ -49,17 +50,27 @@ double NodeSize(const TLinkGeometry& g) { return std::min<double>(g.NodeH, g.Nod
 }  // namespace
 
 TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
-                           int nodeCount) {
+                           int nodeCount, int floatAfter) {
   const int columns = std::clamp(column, 1, MaxNodes);
   const int rows = std::max(row, 1);
   const int count = std::min(nodeCount, MaxNodes);
-  TLinkGeometry best = Grid(width, height, rows, columns, ratio);
+  // The grid of r rows and c columns, one row more when the floating node would leave it.
+  const auto grid = [&](int r, int c) {
+    TLinkGeometry g = Grid(width, height, r, c, ratio);
+    if (floatAfter < 1 || floatAfter > count) return g;
+    // Under the list's last row the floating node also leaves a mark's room below its node.
+    int top = g.FloatingPlace(floatAfter).y();
+    if ((floatAfter - 1) / c == (count - 1) / c) top = std::max(top, g.Place(floatAfter).y() + 2 * g.NodeH);
+    if (top + g.NodeH > height) g = Grid(width, height, r + 1, c, ratio);
+    return g;
+  };
+  TLinkGeometry best = grid(rows, columns);
   if (count <= rows * columns) return best;
   // A list longer than its grid: the columns, and the rows they need, that give the largest
   // nodes, so that a long list is not squeezed flat into more and more rows.
   best.Rows = 0;
   for (int c = 1; c <= count; ++c) {
-    const TLinkGeometry g = Grid(width, height, (count + c - 1) / c, c, ratio);
+    const TLinkGeometry g = grid((count + c - 1) / c, c);
     if (best.Rows == 0 || NodeSize(g) > NodeSize(best)) best = g;
   }
   return best;
@@ -196,14 +207,33 @@ void TListNode::Paint() {
   // part; the data text keeps the full height.
   const TFont whole = Font;
   if (!next_) {
-    const int room = s.W - s.Split - 3;
+    const int room = s.W - s.Split - 1;  // inside the pointer part's border
     Font = FitFont(Font, {QStringLiteral("^")}, room);
   }
   TDoubleRect::Paint();
   Font = whole;
-  Canvas().Font = Font;
-  // Centred in the data part, the baseline 4 pixels above its bottom.
-  TextOutShadow(Canvas(), s.Split / 2, s.H - 4, nodeString_, Font.Color);
+  // Centred in the data part, the baseline 4 pixels above its bottom; a letter reaching below
+  // the line (Q, g, p, y) is lifted, and a wide one (W, M) narrowed, in a smaller font where it
+  // must, so that the letter and its shadow stay inside the box's border.
+  int baseline = s.H - 4;
+  if (!nodeString_.isEmpty()) {
+    TFont font = Font;
+    for (;;) {
+      const QRect ink = QFontMetrics(font.ToQFont()).tightBoundingRect(nodeString_);
+      baseline = std::min(s.H - 4, s.H - 4 - ink.bottom());
+      const bool fits = baseline + ink.top() >= 2 && ink.width() + 1 <= s.Split - 4;
+      if (fits || font.Height >= -1) break;
+      ++font.Height;
+    }
+    Canvas().Font = font;
+  } else {
+    Canvas().Font = Font;
+  }
+  // A data part whose colour stands too near the letter's (white on a yellow node) outlines it.
+  if (ContrastRatio(Font.Color, DataColor()) < 3.0)
+    TextOutOutlined(Canvas(), s.Split / 2, baseline, nodeString_, Font.Color);
+  else
+    TextOutShadow(Canvas(), s.Split / 2, baseline, nodeString_, Font.Color);
   if (next_) {
     const int y = s.H / 2;
     DrawLine3D(Canvas(), (s.W + s.Split) / 2, y, s.W, y, clFuchsia, clFuchsia, true);
@@ -231,6 +261,11 @@ void TLink::SetColumn(int column) {
 
 void TLink::SetRatio(double ratio) {
   ratio_ = ratio;
+  Rebuild(true);
+}
+
+void TLink::SetFloatingRoom(int index) {
+  floatingRoom_ = index;
   Rebuild(true);
 }
 
@@ -293,7 +328,7 @@ void TLink::InsertNodeAnimated(int index, const QString& s) {
   }
   floating_ = std::make_unique<TListNode>(this);
   floating_->setObjectName(QStringLiteral("FloatNode"));
-  floating_->setGeometry(QRect(geometry_.FloatingPlace(index), QSize(geometry_.NodeW, geometry_.NodeH)));
+  floating_->setGeometry(FloatingRect(index));
   floating_->SetNodeString(s);
   floating_->SetNext(nullptr);
   floating_->show();
@@ -344,16 +379,32 @@ void TLink::AttachMarkToFloating(TPointer2* mark) {
   PlaceMarks();
 }
 
+int TLink::MarkSize() const {
+  const double gap = 4 - ratio_;  // quarter cells between two nodes
+  const int room = std::min({geometry_.NodeH * 4 / 3, static_cast<int>(gap * geometry_.QuarterH),
+                             static_cast<int>(gap * geometry_.QuarterW)});
+  return std::max(kMarkDesign,
+                  std::min(std::max(TNodeContainer::Ratio().Grow(kMarkDesign), TPointer2::LeastSide), room));
+}
+
+QRect TLink::FloatingRect(int index) const {
+  QPoint at = geometry_.FloatingPlace(index);
+  // Below the list's last row nothing else stands: the node goes low enough there that a mark
+  // on it stands clear of the node it hangs from.
+  const int columns = std::max(geometry_.Columns, 1);
+  if (index % columns != 0 && (index - 1) / columns == (nodeCount_ - 1) / columns) {
+    const int clear = geometry_.Place(index).y() + geometry_.NodeH + MarkSize() * 5 / 8;
+    at.setY(std::max(at.y(), std::min(clear, height() - geometry_.NodeH)));
+  }
+  return {at, QSize(geometry_.NodeW, geometry_.NodeH)};
+}
+
 void TLink::PlaceMarks() {
   // Marks grow with the list as its nodes do (at most as the list's design ratio has it, at
   // least to a readable caption) as far as the gaps between the nodes leave room, never
   // taller than a node and a third nor smaller than designed. Their offsets grow with them.
-  constexpr int design = 32;
-  const double gap = 4 - ratio_;  // quarter cells between two nodes
-  const int room = std::min({geometry_.NodeH * 4 / 3, static_cast<int>(gap * geometry_.QuarterH),
-                             static_cast<int>(gap * geometry_.QuarterW)});
-  const int size =
-      std::max(design, std::min(std::max(TNodeContainer::Ratio().Grow(design), TPointer2::LeastSide), room));
+  constexpr int design = kMarkDesign;
+  const int size = MarkSize();
   std::map<QWidget*, std::vector<TPointer2*>> onNode;
   for (const auto& [mark, index] : marks_) {
     if (!mark) continue;
@@ -506,7 +557,7 @@ void TLink::Rebuild(bool keepColors) {
   links_.Canvas().FillRect(Rect(0, 0, links_.Width(), links_.Height()));
 
   geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_,
-                                    static_cast<int>(content_.size()));
+                                    static_cast<int>(content_.size()), floatingRoom_);
   if (floating_) floating_->SetNext(nullptr);
   for (auto& node : nodes_) node.reset();
   if (linkedToFloating_ > content_.size()) linkedToFloating_ = 0;
@@ -528,7 +579,7 @@ void TLink::Rebuild(bool keepColors) {
   }
   if (floating_) {
     // The floating node keeps its place after its node.
-    floating_->setGeometry(QRect(geometry_.FloatingPlace(floatingIndex_), nodeSize));
+    floating_->setGeometry(FloatingRect(floatingIndex_));
     floating_->SetNext(Node(floatingNext_));
     if (TListNode* before = Node(linkedToFloating_)) before->SetNext(floating_.get());
     floating_->raise();

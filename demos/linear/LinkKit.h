@@ -46,8 +46,10 @@ struct TLinkGeometry {
 
 // The grid for a container of width x height: row x column places, or, for a list of more
 // nodes than that (at most MaxNodes), the columns and rows that give the largest nodes.
+// floatAfter (0: none) names the node an insertion will float a node below: a grid in which
+// that node stands on the last row takes one more row, so that the new node stays inside.
 TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
-                           int nodeCount);
+                           int nodeCount, int floatAfter = 0);
 
 // Two-part node box of a given outer size with a drop shadow of depth pixels.
 struct TNodeShape {
@@ -137,6 +139,8 @@ class TLink : public TNodeContainer {
   void SetRow(int row);
   void SetColumn(int column);
   void SetRatio(double ratio);
+  // The node an insertion will float a new node below (0: none); the grid keeps room for it.
+  void SetFloatingRoom(int index);
   int SleepTime = 50;
 
   const QStringList& Content() const { return content_; }
@@ -208,6 +212,11 @@ class TLink : public TNodeContainer {
   // Sizes the marks for the present nodes and puts each on its node.
   void PlaceMarks();
   static constexpr int FloatingMark = -1;
+  static constexpr int kMarkDesign = 32;  // a pointer mark's designed side
+  // The side of the pointer marks on the list as its nodes now stand.
+  int MarkSize() const;
+  // Where the floating node inserted after node index stands.
+  QRect FloatingRect(int index) const;
 
   bool building_ = false;  // links go to the bitmap only; one repaint at the end
   int row_ = 2;
@@ -219,6 +228,7 @@ class TLink : public TNodeContainer {
   std::array<std::unique_ptr<TListNode>, linkkit::MaxNodes> nodes_;
   std::unique_ptr<TListNode> floating_;
   int floatingIndex_ = 0;     // the node the floating node was inserted after
+  int floatingRoom_ = 0;      // the node a floating node will go below (room kept for it)
   int linkedToFloating_ = 0;  // the node whose Next is the floating node
   int floatingNext_ = 0;      // the node the floating node's Next points to
   TBitmap links_;

@@ -301,11 +301,11 @@ void Field(TCanvas& c, const QRect& r, TColor fill, TColor border) {
   c.Rectangle(r.left(), r.top(), r.right() + 2, r.bottom() + 2);
 }
 
-void CentredText(TCanvas& c, const QRect& r, const QString& s, TColor color) {
-  c.Font.Color = color;
+// Outlined where its colour stands too near the field's (blue on teal).
+void CentredText(TCanvas& c, const QRect& r, const QString& s, TColor color, TColor ground) {
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_TOP);
-  c.TextOut(r.center().x() + 1, r.top() + (r.height() - c.TextHeight(s)) / 2, s);
+  TextOutOnGround(c, r.center().x() + 1, r.top() + (r.height() - c.TextHeight(s)) / 2, s, color, ground);
 }
 
 }  // namespace
@@ -324,18 +324,21 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   const TColor textColor = node.Focus ? Colors(FocusTColor) : Colors(NodeTColor);
   const TColor other = node.Focus ? Colors(FocusRColor) : Colors(NodeRColor);
   const QRect tagField(box.left(), box.top(), u, u);
-  Field(c, tagField, node.Marked ? Colors(MarkedLColor) : Colors(NodeLColor), border);
-  CentredText(c, tagField, QString::number(node.ShownTag), textColor);
-  // The address label above the box.
+  const TColor tagColor = node.Marked ? Colors(MarkedLColor) : Colors(NodeLColor);
+  Field(c, tagField, tagColor, border);
+  CentredText(c, tagField, QString::number(node.ShownTag), textColor, tagColor);
+  // The address label above the box, right of where a head link comes down into it (the
+  // middle of a list node's hp field, the middle of an atom), so that no link runs through it.
   c.Font.Height = -std::max(1, u * 4 / 5);
   c.Font.Color = Colors(IDColor);
-  c.SetTextAlign(TA_CENTER | TA_BOTTOM);
-  c.TextOut(box.center().x(), box.top() - 1, NodeText(&node));
+  c.SetTextAlign(TA_LEFT | TA_BOTTOM);
+  const int linkX = box.left() + (node.Tag == 0 ? u : u + u / 2);
+  c.TextOut(linkX + std::max(6, u / 3), box.top() - 1, NodeText(&node).trimmed());
   c.Font.Height = -u;
   if (node.Tag == 0) {
     const QRect atom(box.left() + u, box.top(), u, u);
     Field(c, atom, other, border);
-    CentredText(c, atom, QString(node.Letter), textColor);
+    CentredText(c, atom, QString(node.Letter), textColor, other);
     return;
   }
   const QRect hpField(box.left() + u, box.top(), u, u);
@@ -345,7 +348,7 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   const auto link = [&](const QRect& field, const TListsNode* shown, const TListsNode* real,
                         bool down) {
     if (!shown) {
-      CentredText(c, field, QStringLiteral("^"), textColor);
+      CentredText(c, field, QStringLiteral("^"), textColor, other);
       return;
     }
     const TColor color = shown == real ? Colors(LineColor) : Colors(ModifiedLineColor);
@@ -398,11 +401,13 @@ std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& wid
   return places;
 }
 
+constexpr int kLeastMarkFont = 13;
+
 void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
   const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
   if (!mark.target) return;
   c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = -std::max(1, m.u * 3 / 4);
+  c.Font.Height = -std::max(kLeastMarkFont, m.u * 3 / 4);  // readable on the small dual views too
   c.Font.Style = fsBold;
   // Marks on the same node stand side by side, the first nearest to it.
   std::vector<int> widths;
@@ -447,14 +452,20 @@ void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   c.Font.Color = Colors(NodeTColor);
-  c.TextOut(left + 4, top + 2, listText_);
   if (markIndex_ >= 1 && markIndex_ <= listText_.size()) {
-    const int x = left + 4 + c.TextWidth(listText_.left(markIndex_ - 1));
+    // The marked character highlighted in place: the text on either side of it is written
+    // apart, so that no letter stands under another.
+    const QString before = listText_.left(markIndex_ - 1);
     const QString ch = listText_.mid(markIndex_ - 1, 1);
+    const int x = left + 4 + c.TextWidth(before);
+    if (!before.isEmpty()) c.TextOut(left + 4, top + 2, before);
+    if (markIndex_ < listText_.size()) c.TextOut(x + c.TextWidth(ch), top + 2, listText_.mid(markIndex_));
     c.Brush.Color = Colors(FocusRColor);
     c.FillRect(Rect(x, top + 2, x + c.TextWidth(ch), top + h - 2));
     c.Font.Color = Colors(FocusTColor);
     c.TextOut(x, top + 2, ch);
+  } else {
+    c.TextOut(left + 4, top + 2, listText_);
   }
   c.Font.Style = 0;
 }

@@ -1,5 +1,8 @@
 #include "demos/linear/SqlstGraphForm.h"
 
+#include <algorithm>
+
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
@@ -73,6 +76,12 @@ void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Color = color;
   c.Font.Height = h * 4 / 5;
+  // A wide letter (W, M) narrows to keep inside its cell, and stands in the cell's middle
+  // where it would run past it from the usual place a fifth in.
+  const int room = clip.Right - clip.Left - 2;
+  c.Font = FitFont(c.Font, {QString(ch)}, room);
+  const int width = c.TextWidth(QString(ch));
+  if (x + width > clip.Right - 1) x = clip.Left + std::max(0, (clip.Right - clip.Left - width) / 2);
   c.TextRect(clip, x, y, QString(ch));
 }
 

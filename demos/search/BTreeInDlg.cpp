@@ -10,6 +10,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TForm(parent) {
   SetPosition(poScreenCenter);
   SetClientSize(313, 214);
   ApplyFont(*this, TFont{.Name = QStringLiteral("MS Sans Serif")});
+  RaiseFont(*this);  // the buttons
   Bevel1 = new TBevel(this, bsFrame);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setGeometry(8, 8, 297, 161);

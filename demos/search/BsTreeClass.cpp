@@ -1,5 +1,6 @@
 #include "demos/search/BsTreeClass.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -145,12 +146,14 @@ void SpliceOut(TBinTree& tree, TBinTreeNode* parent, bool asLeft, TBinTreeNode* 
 void TTreeOperation::Begin(const TBinTree& tree) { snapshot_ = tree.SaveToBytes(); }
 
 void TTreeOperation::Wait(const TBinTree& tree, TBinCharTreeNode& node) {
-  // A square as wide as a last-level place or three quarters of a level's height, in the
-  // free band's corner, where its marker shows too.
+  // A square as wide as a last-level place or three quarters of a level's height, just inside
+  // the free band's corner, so that its marker, as large as the window makes it, stands above
+  // and left of it rather than over its letter.
   const int levels = std::max(tree.MaxDepth, 1);
   const int side = std::min(tree.width() / static_cast<int>(std::lround(std::pow(2.0, levels - 1))),
                             (tree.height() / levels) * 3 / 4);
-  node.setGeometry(tree.PointerSize, tree.PointerSize, side, side);
+  const int band = std::max(tree.PointerBand(), TPointer2::LeastSide);
+  node.setGeometry(band, band, side, side);
   node.show();
   newNode_ = &node;
 }
@@ -180,15 +183,32 @@ bool TTreeOperation::Undo(TBinTree& tree) {
   return true;
 }
 
+int TBsTreeClass::BottomMargin() const { return ShowName ? Ratio().Grow(20) : 0; }
+
 void TBsTreeClass::Arrange() {
   TBinCharTree::Arrange();
   SpreadPointers(*this);
 }
 
+namespace {
+// A marker fills the tree's pointer band, no larger than its node unless its caption would then
+// read too small, and wide enough to hold its caption in the head's upper left quarter, off the
+// head's edges ("bst" beside "p").
+void SizeMarker(TPointer2& pointer, const QWidget& tree) {
+  const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
+  if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
+  const int node = std::max(pointer.Target()->width(), pointer.Target()->height());
+  const int h = std::max(TPointer2::LeastSide * 4 / 5, std::min(kit->PointerBand(), node));
+  const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
+  pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
+}
+}  // namespace
+
 void SpreadPointers(QWidget& tree) {
   std::vector<TPointer2*> pointers;
   for (QObject* child : tree.children())
     if (auto* pointer = dynamic_cast<TPointer2*>(child); pointer && pointer->Target()) pointers.push_back(pointer);
+  for (TPointer2* pointer : pointers) SizeMarker(*pointer, tree);
   std::stable_sort(pointers.begin(), pointers.end(),
                    [](const TPointer2* a, const TPointer2* b) { return a->Caption() < b->Caption(); });
   std::vector<std::pair<const QWidget*, int>> taken;  // per node: the width its pointers hold

@@ -30,11 +30,17 @@ class TBsTreeClass : public TBinCharTree {
   void LoadFromFile(const QString& fileName) override;
   // The kit's arrangement, then pointers on one node side by side (SpreadPointers).
   void Arrange() override;
+
+ protected:
+  // Room under the last level for the captions of its nodes, which stand under a leaf.
+  int BottomMargin() const override;
 };
 
 // Pointers on one node stand side by side, leftwards from the one on its corner, in the
 // order of their captions, so that their captions do not print over each other; one with no
-// room left of the panel's edge stands above the others instead.
+// room left of the panel's edge stands above the others instead. A pointer that does not grow
+// with the window by itself is first sized for the tree: the pointer band, or its node when
+// that is smaller, never so small that its caption cannot be read, and wide enough for it.
 void SpreadPointers(QWidget& tree);
 
 // Why a tree read from a file cannot be a binary sort tree of capital letters (one letter a

@@ -141,6 +141,7 @@ TPointer2* TSearchTreeForm::AddMarker(QWidget* tree, const char* name, const QSt
   marker->SetFontColor(color);
   marker->SetBorderColor(clWhite);
   marker->KeepInside = true;  // on the root, below the window's title rather than under it
+  marker->GrowsWithWindow = false;  // sized with the tree's nodes when spread (SpreadPointers)
   marker->hide();
   markers_ << marker;
   return marker;

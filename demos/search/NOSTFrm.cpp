@@ -17,6 +17,9 @@ int R(double v) { return static_cast<int>(std::lrint(v)); }
 
 enum { kI, kJ, kLow, kHigh };
 
+// The markers' labels: readable on the largest screen, under the letters' size.
+constexpr int kLabelHeight = 19;
+
 }  // namespace
 
 int NostMoveFrames(int current, int target, int count) {
@@ -114,7 +117,9 @@ void TNOSTForm::FormPaint() {
   c.Font.Height = R(fh * 0.8);
   const QString head = QStringLiteral("min=        ");
   const QString formula = head + QStringLiteral("(sw[h]-sw[j])-(sw[j-1]-sw[l-1])=");
-  c.TextOut(x0, 140, formula);
+  // Written in two pieces, so that the minimum stands in the gap between them, not over one.
+  c.TextOut(x0, 140, QStringLiteral("min="));
+  c.TextOut(x0 + c.TextWidth(head), 140, formula.mid(head.size()));
   c.Font.Color = clBlack;
   if (MarkMin > 0) c.TextOut(x0 + c.TextWidth(QStringLiteral("min=")), 140, QString::number(MarkMin));
   const int h = MarkHigh.Index, l = MarkLow.Index, j = MarkJ.Index;
@@ -170,11 +175,12 @@ void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
   c.Pen = TPen{.Color = clRed, .Width = 3};
   c.Brush = TBrush{.Style = bsClear};
   c.Rectangle(left, 21, right, 69);
-  c.Font.Color = clBlack;
-  if (!moving) {
-    const QString key(QChar::fromLatin1(Keys[marker.Index]));
-    c.TextOut(R(cw * (m + 3.5) - c.TextWidth(key) / 2.0), KeyTop(), key);
-  }
+  // The cell's letter, just drawn by DrawSqList, shows inside the frame as it is.
+  // The labels are smaller than the letters, so that "i" at the top and "<" beside the letter
+  // keep apart on one cell.
+  const int letters = c.Font.Height;
+  c.Font.Height = std::min(letters, kLabelHeight);
+  const int labelTop = KeyTop() + (letters - c.Font.Height) / 2;
   c.Font.Color = TColor(0x00FFFF);
   switch (kind) {
     case kI:
@@ -187,14 +193,15 @@ void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
       const bool low = kind == kLow;
       if (moving) {
         const QString label = low ? QStringLiteral("low") : QStringLiteral("high");
-        c.TextOut((left + right - c.TextWidth(label)) / 2, KeyTop(), label);
+        c.TextOut((left + right - c.TextWidth(label)) / 2, labelTop, label);
       } else if (low) {
-        c.TextOut(R(cw * (m + 3)) + 2, KeyTop(), QStringLiteral("<"));
+        c.TextOut(R(cw * (m + 3)) + 2, labelTop, QStringLiteral("<"));
       } else {
-        c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral(">")) - 2, KeyTop(), QStringLiteral(">"));
+        c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral(">")) - 2, labelTop, QStringLiteral(">"));
       }
     }
   }
+  c.Font.Height = letters;
 }
 
 void TNOSTForm::MoveMark(TMarker& marker, int target) {

@@ -2,6 +2,7 @@
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("OKRightDlg"));
@@ -9,6 +10,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(384, 179);
+  RaiseFont(*this);  // the buttons
   Bevel1 = new TBevel(this, bsFrame);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
   Bevel1->setGeometry(8, 8, 281, 161);

@@ -175,6 +175,9 @@ TmsGetDataFm::TmsGetDataFm(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(559, 364);
+  // Every label, count and button takes it: the counts were once smaller than the labels,
+  // too small to read.
+  ApplyFont(*this, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -14});
   auto* kLbl = new QLabel(QStringLiteral("参与归并文件数"), this);
   kLbl->setObjectName(QStringLiteral("KLbl"));
   kLbl->setGeometry(24, 20, 140, 24);
@@ -188,17 +191,11 @@ TmsGetDataFm::TmsGetDataFm(QWidget* parent) : TForm(parent) {
   bevel->setGeometry(8, 56, 543, 4);
   for (int i = 0; i < MaxRuns; ++i) {
     auto* label = new QLabel(QStringLiteral("第%1个文件包含记录数").arg(i), this);
-    QFont lf = label->font();
-    lf.setPointSize(10);
-    label->setFont(lf);
     auto* count = new QSpinBox(this);
     count->setObjectName(QStringLiteral("SpinEdit%1").arg(i));
     count->setRange(1, 8);
     count->setValue(3);
     count->findChild<QLineEdit*>()->setReadOnly(true);
-    QFont cf = count->font();
-    cf.setPointSize(9);
-    count->setFont(cf);
     // Two columns of four, each half the client width.
     const int left = (i / 4) * (559 / 2) + 16;
     const int top = 364 / 5 + (i % 4) * (364 / 6);
@@ -360,6 +357,7 @@ TrsGetDataForm::TrsGetDataForm(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(320, 150);
+  ApplyFont(*this, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -14});
   const auto row = [this](const QString& caption, const char* editName, const char* upDownName, int min,
                           int max, int value, int top, TIntEdit*& edit, QSpinBox*& upDown) {
     auto* label = new QLabel(caption, this);

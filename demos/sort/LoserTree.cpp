@@ -387,15 +387,28 @@ int TLoserTree::MoveKeyOut(int speed, int s, int frames) {
   const int key = nodes_[rec].Value;
   nodes_[rec].Value = -1;
   Repaint();
+  const QImage still = Still();
   const TLoserLayout l = Layout();
   const int y = l.Y(rec);
   for (int f = frames; f >= 0; --f) {
-    DrawKeyBox(l, rec, y * f / frames, key, clFuchsia);
+    const int top = y * f / frames;
+    DrawKeyBox(l, rec, top, key, clFuchsia);
     pacing::ProcessMessages();
     pacing::Sleep(LsFrameWait(speed));
-    Repaint();
+    PutBack(still, Bounds(l.Left(rec), top, l.W[rec], l.NodeWidth));
   }
+  Repaint();
   return key;
+}
+
+QImage TLoserTree::Still() {
+  Update();  // a change not painted yet belongs in it
+  return Image().copy();
+}
+
+void TLoserTree::PutBack(const QImage& still, const TRect& r) {
+  const QRect area = QRect(r.Left, r.Top, r.Width(), r.Height()) & still.rect();
+  if (!area.isEmpty()) Canvas().Draw(area.left(), area.top(), still.copy(area));
 }
 
 // ---------------------------------------------------------------- replacement selection
@@ -417,14 +430,17 @@ QString TRepSelTree::DrawingText() const {
 void TRepSelTree::MoveKeyIn(int s, int key, int speed) {
   const int rec = Leaf(s);
   if (!ValidNode(rec)) return;
+  const QImage still = Still();
   const TLoserLayout l = Layout();
   const int y = l.Y(rec);
   for (int f = 3; f >= 0; --f) {
-    DrawKeyBox(l, rec, y + l.NodeWidth + (height() - y - l.NodeWidth) * f / 3, key, clFuchsia);
+    const int top = y + l.NodeWidth + (height() - y - l.NodeWidth) * f / 3;
+    DrawKeyBox(l, rec, top, key, clFuchsia);
     pacing::ProcessMessages();
     pacing::Sleep(LsFrameWait(speed));
-    Repaint();
+    PutBack(still, Bounds(l.Left(rec), top, l.W[rec], l.NodeWidth));
   }
+  Repaint();
 }
 
 void TRepSelTree::DrawUnderLeaves(const TLoserLayout& l) {

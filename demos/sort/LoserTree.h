@@ -136,6 +136,11 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   void DrawKeyBox(const TLoserLayout& l, int position, int y, const QString& text, TColor color, int height = 0);
   // Moves a key box from the leaf of s up to the top edge in frames + 1 steps.
   int MoveKeyOut(int speed, int s, int frames);
+  // A moving key box is drawn over a still of the tree taken before it sets out, and wiped
+  // by putting the still back under it: the tree is painted before and after the move, not
+  // once a frame.
+  QImage Still();
+  void PutBack(const QImage& still, const TRect& r);
   bool ValidNode(int i) const { return i >= 0 && i <= Sentinel() && i < NodeCount; }
 
   std::array<TLsNodeRec, NodeCount> nodes_{};

@@ -50,6 +50,8 @@ Tradixinputform::Tradixinputform(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(365, 130);
+  // The edit, the buttons and their captions take it: nine numbers stay readable.
+  ApplyFont(*this, TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -14});
   (new TBevel(this, bsFrame))->setGeometry(16, 8, 321, 50);
   Edit1 = new TEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -383,10 +383,14 @@ void TSortData::PlaceLabels() {
   }
   const TRowLayout l = Layout();
   const TFont font = LabelFont();
-  // A label holds its whole line: where the font's line is a pixel higher than the band its
-  // cell fits, the numbers are a pixel smaller.
+  // A label holds its whole line: where the text's line (an italic one runs a little higher
+  // than the font) is higher than the band its cell fits, the numbers are smaller.
   QFont qfont = font.ToQFont();
-  while (qfont.pixelSize() > 8 && QFontMetrics(qfont).height() > l.LabelBand) qfont.setPixelSize(qfont.pixelSize() - 1);
+  auto lineHeight = [&qfont] {
+    const QFontMetrics fm(qfont);
+    return std::max(fm.height(), fm.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignCenter, QStringLiteral("10")).height());
+  };
+  while (qfont.pixelSize() > 8 && lineHeight() > l.LabelBand) qfont.setPixelSize(qfont.pixelSize() - 1);
   for (int k = 0; k < count; ++k) {
     if (k == static_cast<int>(labels_.size())) {
       auto* label = new TPlaceLabel(this);

@@ -49,6 +49,10 @@ TSortInputDlg::TSortInputDlg(QWidget* parent) : TForm(parent) {
   DownBtn = NewButton(QStringLiteral("降序"), "DownBtn", 183, 41, this);
   RandBtn = NewButton(QStringLiteral("随机生成"), "RandBtn", 232, 73, this);
   for (TButton* b : {UpBtn, DownBtn, RandBtn}) ApplyFont(*b, big);
+  // "Cancel" in the big font would not fit its narrow button.
+  TFont buttons;
+  buttons.Height = -14;
+  for (TButton* b : {OKBtn, CancelBtn}) ApplyFont(*b, buttons);
   UpBtn->OnClick = [this] { UpBtnClick(); };
   DownBtn->OnClick = [this] { DownBtnClick(); };
   RandBtn->OnClick = [this] { RandBtnClick(); };

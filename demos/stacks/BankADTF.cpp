@@ -7,7 +7,7 @@ namespace {
 
 // Design layout, 447 x 340: four queue blocks of two cell rows, then the event list.
 constexpr int kCaptionX = 4;      // "No.k" over "Queue", "Event" over "List"
-constexpr int kRowCaptionX = 50;  // "ArriveTime=>" over "TheDurTime=>"
+constexpr int kRowCaptionX = 46;  // "ArriveTime=>" over "TheDurTime=>", up to the cells
 constexpr int kCellX = 130;
 constexpr int kCellW = 42;
 constexpr int kCellStep = 44;
@@ -47,8 +47,8 @@ TADTF::TADTF(QWidget* parent) : TGraphForm(parent) {
     const int top = QueueTop(k);
     controls_.AddLabel(this, QStringLiteral("No.%1").arg(k), {kCaptionX, top, 44, kRowH}, CaptionFont(), left);
     controls_.AddLabel(this, QStringLiteral("Queue"), {kCaptionX, top + kRowStep, 44, kRowH}, CaptionFont(), left);
-    controls_.AddLabel(this, QStringLiteral("ArriveTime=>"), {kRowCaptionX, top, 78, kRowH}, CellFont(clNavy), left);
-    controls_.AddLabel(this, QStringLiteral("TheDurTime=>"), {kRowCaptionX, top + kRowStep, 78, kRowH}, CellFont(clNavy), left);
+    controls_.AddLabel(this, QStringLiteral("ArriveTime=>"), {kRowCaptionX, top, kCellX - 1 - kRowCaptionX, kRowH}, CellFont(clNavy), left);
+    controls_.AddLabel(this, QStringLiteral("TheDurTime=>"), {kRowCaptionX, top + kRowStep, kCellX - 1 - kRowCaptionX, kRowH}, CellFont(clNavy), left);
     for (int j = 1; j <= ShownCustomers; ++j) {
       arrive_[Index(k, j)] = controls_.AddLabel(this, QString(), ArriveRect(k, j), CellFont());
       arrive_[Index(k, j)]->setObjectName(QStringLiteral("Q%1Arrive%2").arg(k).arg(j));

@@ -1,8 +1,12 @@
 #include "demos/stacks/ExpF.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "demos/stacks/AboutBox.h"
+#include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/ScaledControls.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
@@ -12,6 +16,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
+#include "platform/PaintRecord.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -76,6 +81,24 @@ const QString kApology = QStringLiteral("大虾请退出重新来过");
 
 }  // namespace
 
+void TClickLabel::paintEvent(QPaintEvent*) {
+  paintrecord::BeginPaint(this);
+  // The caption stands on the backdrop's sky: outlined, so that a light colour still reads.
+  // Disabled it is grey with the white companion the window system gives greyed text.
+  const QColor ink = isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : ToQColor(clGrayText);
+  const QColor halo = isEnabled() ? ToQColor(OutlineColorFor(FromQRgb(ink.rgb()))) : ToQColor(clBtnHighlight);
+  const QRect r = contentsRect();
+  const int flags = static_cast<int>(alignment());
+  QPainter p(this);
+  p.setFont(font());
+  p.setPen(halo);
+  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) p.drawText(r.translated(d), flags, text());
+  p.setPen(ink);
+  p.drawText(r, flags, text());
+  paintrecord::AddWidgetText(this, text(), font(), QFontMetrics(font()).boundingRect(r, flags, text()), ink.rgb(),
+                             halo.rgb());
+}
+
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()) && OnClick) {
@@ -119,7 +142,10 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
   QObject::connect(Edit1, &QLineEdit::returnPressed, this, [this] {
     if (!Edit1->isReadOnly() && !Edit1->text().isEmpty()) PrepareExpression();
   });
-  QObject::connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+  QObject::connect(Edit1, &QLineEdit::textChanged, this, [this] {
+    FitEditFont();
+    Edit1Change();
+  });
 
   BitBtn2 = new TButton(QStringLiteral("开始"), this);
   BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -164,7 +190,6 @@ void TExpF::LayoutTopRow() {
   };
   Label6->setGeometry(r.X(8), r.Y(12), r.X(56), r.Y(26));
   ApplyEnabledFont(*Label6, font("宋体", 16, fsBold, clYellow));
-  ApplyEnabledFont(*Edit1, font("Courier New", 12, fsBold, clBlack));
   BitBtn2->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
   BitBtn3->setFont(font("宋体", 13, 0, clBtnText).ToQFont());
   BitBtn2->resize(r.X(56), r.Y(28));
@@ -176,6 +201,16 @@ void TExpF::LayoutTopRow() {
   const int editWidth = !Edit1->isHidden() ? BitBtn2->x() - 8 - Edit1->x() : 8;
   Edit1->resize(std::max(editWidth, 8), Label6->height());
   BitBtn3->move(Label6->x(), StackBox2->y() + StackBox2->height() - BitBtn3->height());
+  FitEditFont();
+}
+
+void TExpF::FitEditFont() {
+  const TDesignRatio r(DesignClientSize(), size());
+  const TFont full{.Name = QStringLiteral("Courier New"), .Height = -r.Text(12), .Style = fsBold, .Color = clBlack};
+  // A long expression is shown whole in a smaller size, down to three quarters of the full
+  // one; longer still, the edit scrolls. The frame and the edit's margins take 12 pixels.
+  const QString text = Edit1->text();
+  ApplyEnabledFont(*Edit1, text.isEmpty() ? full : FitFont(full, {text}, Edit1->width() - 12, kAnyHeight, r.Text(9)));
 }
 
 void TExpF::FormResize() {

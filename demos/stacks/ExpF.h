@@ -17,13 +17,14 @@ class TEdit;
 class TStackBox;
 class TZqStaticText;
 
-// A caption that answers a click (the "表达式" label draws a random sample).
+// A caption that answers a click (the "表达式" label draws a random sample), outlined.
 class TClickLabel : public QLabel {
  public:
   using QLabel::QLabel;
   std::function<void()> OnClick;
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -91,6 +92,8 @@ class TExpF : public TGraphForm {
   void Edit1Change();
   void PickSample();
   void LayoutTopRow();
+  // The expression edit's font: the largest, up to the full size, that shows the text whole.
+  void FitEditFont();
 
   ExpEvaluator eval_;
   TRunningDog dog_;

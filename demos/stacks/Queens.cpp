@@ -29,6 +29,9 @@ void TQueens::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   boardForm_ = std::make_unique<TQueensForm>();
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
+  // At its own place, above the algorithm window and clear of the board and the stack's
+  // rows, rather than centred over the drawing.
+  msgDlg_->SetKeepsPlace(true);
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {

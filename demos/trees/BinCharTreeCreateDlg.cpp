@@ -48,6 +48,10 @@ TButton* TreeDlgButton(QWidget* parent, const char* name, const QString& caption
   auto* b = new TButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setGeometry(x, y, width, height);
+  // Disabled, the caption is the window system's grey, which still reads on the button's face.
+  QPalette palette = b->palette();
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clGrayText));
+  b->setPalette(palette);
   return b;
 }
 

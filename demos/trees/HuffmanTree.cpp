@@ -208,15 +208,27 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
         if (plan.Boxes[j].intersects(b)) return false;
       return true;
     };
-    // A caption that found no free place above its node (the levels of a deep tree stand close)
-    // stands beside it, level with its middle, where no link runs.
+    // A caption that found no free place above its node (the levels of a deep tree stand close,
+    // siblings' captions meet) takes the nearest one where no link runs: above the node, shifted
+    // aside or a line higher (still below the parent), else beside it, level with its middle.
     if (!free(box) || onLink(box)) {
       const QRect& node = spots[k].Node;
       const int gap = r.Grow(2);
-      for (const QRect& side : {QRect(QPoint(node.left() - gap - box.width(), node.center().y() - box.height() / 2), box.size()),
-                                QRect(QPoint(node.right() + 1 + gap, node.center().y() - box.height() / 2), box.size())})
-        if (free(side) && !onLink(side)) {
-          box = side;
+      const int parentBottom = spots[k].ParentCentre ? spots[k].ParentCentre->y() + d / 2 : -1;
+      std::vector<QRect> places;
+      for (int line = 0; line < 2; ++line) {
+        const int top = node.top() - 1 - (line + 1) * box.height() - line;
+        for (int dx = 0; dx <= box.width() + node.width() / 2; dx += 2)
+          for (const int sign : {-1, 1}) {
+            const QRect b(QPoint(node.center().x() - box.width() / 2 + sign * dx, top), box.size());
+            if (b.top() > parentBottom) places.push_back(b);
+          }
+      }
+      places.emplace_back(QPoint(node.left() - gap - box.width(), node.center().y() - box.height() / 2), box.size());
+      places.emplace_back(QPoint(node.right() + 1 + gap, node.center().y() - box.height() / 2), box.size());
+      for (const QRect& place : places)
+        if (free(place) && !onLink(place)) {
+          box = place;
           break;
         }
     }
@@ -326,7 +338,11 @@ void THuffmanTree::Paint() {
         // An outline keeps the yellow of a finished code, and the blue, readable on the sky.
         TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
         continue;
-      case TText::LeafCode: c.Font = l.CodeFont; c.Font.Color = clRed; break;
+      case TText::LeafCode:
+        c.Font = l.CodeFont;
+        // Outlined: the red alone hardly stands out from the light sky.
+        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, clRed);
+        continue;
       case TText::RowCode: c.Font = l.CodeFont; break;
     }
     c.TextOut(t.Box.left(), t.Box.top(), t.Text);

@@ -111,6 +111,11 @@ void TTreeNodeBase::Paint() {
   PaintTexts();
 }
 
+void TTreeNodeBase::moveEvent(QMoveEvent* event) {
+  TRectbase::moveEvent(event);
+  Invalidate();
+}
+
 void TTreeNodeBase::PaintBody() {
   TCanvas& c = Canvas();
   tree_.PaintGround(c, *this, ClientRect());
@@ -156,11 +161,11 @@ void TTreeNodeBase::PaintKeyOverNumber(const QString& key, const QString& number
   const int numberCell = std::max(h * 9 / 20, 11);
   const int top = std::max(0, (h - keyCell - numberCell) / 2);
   c.Font.Style = fsBold;
-  c.Font.Color = RGB(255, 255, 0);
+  // Outlined: the yellow alone fades into the light rim of the ball.
   c.Font.Height = keyCell;
-  c.TextOut((width() - c.TextWidth(key)) / 2, top, key);
+  TextOutOutlined(c, (width() - c.TextWidth(key)) / 2, top, key, RGB(255, 255, 0));
   c.Font.Height = numberCell;
-  c.TextOut((width() - c.TextWidth(number)) / 2, top + keyCell, number);
+  TextOutOutlined(c, (width() - c.TextWidth(number)) / 2, top + keyCell, number, RGB(255, 255, 0));
 }
 
 // ---------------------------------------------------------------- TBinTreeNode
@@ -542,7 +547,7 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
     spots.push_back(spot);
   }
   if (spots.empty()) return;
-  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption);
+  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height());
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);
   canvas.SetTextAlign(TA_LEFT | TA_TOP);

@@ -98,6 +98,8 @@ class TTreeNodeBase : public TRectbase {
   // The texts of a node showing a number under its key: key in the upper half and, smaller,
   // number in the lower, centred in yellow (the tree writes the caption above the node).
   void PaintKeyOverNumber(const QString& key, const QString& number);
+  // Moved, the node paints again: the backdrop behind its picture is the one of its new place.
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   TTreeBase& tree_;

@@ -47,31 +47,76 @@ int LeftLimit(const std::vector<TCaptionSpot>& spots, std::size_t i, int pointer
   return std::min(limit, node.left());
 }
 
+// Whether a caption box is clear of every link of the tree (from a parent's centre to its
+// child's top centre, or centre), with a pixel to spare for a wide pen.
+bool ClearOfLinks(const std::vector<TCaptionSpot>& spots, const QRect& box) {
+  const QRect wide = box.adjusted(-1, -1, 1, 1);
+  for (const TCaptionSpot& s : spots) {
+    if (!s.ParentCentre) continue;
+    const QPoint end(s.Node.center().x(), s.LinkToCentre ? s.Node.center().y() : s.Node.top());
+    if (SegmentCrosses(*s.ParentCentre, end, wide)) return false;
+  }
+  return true;
+}
+
+// Whether spot i has a child among the spots (a link coming down from its centre).
+bool HasChild(const std::vector<TCaptionSpot>& spots, std::size_t i) {
+  const QPoint c = spots[i].Node.center();
+  return std::any_of(spots.begin(), spots.end(), [&c](const TCaptionSpot& s) { return s.ParentCentre == c; });
+}
+
+// A place away from the node's top, where nothing else is planned: inside the panel, off every
+// link and off the place left of and above each node's top-left corner where its pointer stands.
+bool FreeAside(const std::vector<TCaptionSpot>& spots, const QRect& box, int panelWidth, int panelHeight,
+               int pointerSize) {
+  if (box.left() < 0 || box.right() > panelWidth - 2 || box.top() < 0 || box.bottom() > panelHeight - 2) return false;
+  for (const TCaptionSpot& s : spots) {
+    const QRect pointer(s.Node.left() - pointerSize, s.Node.top() - pointerSize, pointerSize, pointerSize);
+    if (pointerSize > 0 && pointer.intersects(box)) return false;
+  }
+  return ClearOfLinks(spots, box);
+}
+
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
-                           int panelWidth, int pointerSize) {
+                           int panelWidth, int panelHeight, int pointerSize) {
   const TCaptionSpot& s = spots[i];
   const int w = fm.horizontalAdvance(s.Text);
   const int h = fm.height();
   const int top = s.Node.top() - h;
-  if (top < 0) return std::nullopt;
   const int cx = s.Node.center().x();
   const int gap = std::max(2, s.Node.width() / 20);
-  const int reach = LinkReach(s, h);
-  const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
-  const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
-  const int leftEnd = cx - gap - (fromLeft ? reach : 0);
-  if (leftEnd - w >= LeftLimit(spots, i, pointerSize)) return QRect(leftEnd - w, top, w, h);
-  const int rightStart = cx + gap + (fromRight ? reach : 0);
-  if (rightStart + w <= RightLimit(spots, i, panelWidth, pointerSize) - gap) return QRect(rightStart, top, w, h);
+  if (top >= 0) {
+    const int reach = LinkReach(s, h);
+    const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
+    const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
+    const int leftEnd = cx - gap - (fromLeft ? reach : 0);
+    const QRect left(leftEnd - w, top, w, h);
+    if (left.left() >= LeftLimit(spots, i, pointerSize) && ClearOfLinks(spots, left)) return left;
+    const int rightStart = cx + gap + (fromRight ? reach : 0);
+    const QRect right(rightStart, top, w, h);
+    if (right.right() + 1 <= RightLimit(spots, i, panelWidth, pointerSize) - gap && ClearOfLinks(spots, right))
+      return right;
+  }
+  // Where the top is crowded: under a leaf, where no link leaves it; else beside the node, half
+  // way down, where the links from above and below have not yet come near it.
+  if (panelHeight > 0) {
+    if (!HasChild(spots, i)) {
+      const QRect below(cx - w / 2, s.Node.top() + s.Node.height() + gap / 2, w, h);
+      if (FreeAside(spots, below, panelWidth, panelHeight, pointerSize)) return below;
+    }
+    const int y = s.Node.center().y() - h / 2;
+    for (const QRect& beside : {QRect(s.Node.left() + s.Node.width() + gap, y, w, h), QRect(s.Node.left() - gap - w, y, w, h)})
+      if (FreeAside(spots, beside, panelWidth, panelHeight, pointerSize)) return beside;
+  }
   return std::nullopt;
 }
 
 // Boxes at one font, in the spots' order; a spot that finds no free place gets none.
 std::vector<std::optional<QRect>> PlaceEach(const std::vector<TCaptionSpot>& spots, const QFontMetrics& fm,
-                                            int panelWidth, int pointerSize) {
+                                            int panelWidth, int panelHeight, int pointerSize) {
   std::vector<std::optional<QRect>> boxes;
   for (std::size_t i = 0; i < spots.size(); ++i) {
-    std::optional<QRect> box = Place(spots, i, fm, panelWidth, pointerSize);
+    std::optional<QRect> box = Place(spots, i, fm, panelWidth, panelHeight, pointerSize);
     for (const TCaptionSpot& s : spots)
       if (box && s.Node.intersects(*box)) box.reset();
     for (const std::optional<QRect>& other : boxes)
@@ -88,7 +133,7 @@ int Placed(const std::vector<std::optional<QRect>>& boxes) {
 }  // namespace
 
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
-                          int largestEm) {
+                          int largestEm, int panelHeight) {
   int largest = std::max(leastEm, largestEm);
   if (largestEm == 0) {
     largest = std::max(largest, LegibleEm());
@@ -98,12 +143,13 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
   // that is larger): a caption that finds no room at any size (a root right under the panel's
   // top) does not shrink all the others, nor does one that finds room only in smaller letters.
   const int readable = std::clamp(LegibleEm(), leastEm, largest);
-  const int needed = Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, pointerSize));
+  const int needed =
+      Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, panelHeight, pointerSize));
   TCaptionPlan plan{CaptionFont(readable), {}, {}};
   std::vector<std::optional<QRect>> boxes;
   for (int em = largest; em >= readable; --em) {
     plan.Font = CaptionFont(em);
-    boxes = PlaceEach(spots, QFontMetrics(plan.Font.ToQFont()), panelWidth, pointerSize);
+    boxes = PlaceEach(spots, QFontMetrics(plan.Font.ToQFont()), panelWidth, panelHeight, pointerSize);
     if (Placed(boxes) >= needed) break;
   }
   const int em = -plan.Font.Height;
@@ -118,7 +164,7 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
     std::optional<QRect> box;
     int own = em - 1;
     for (; own >= leastEm && !box; --own) {
-      box = Place(spots, i, QFontMetrics(CaptionFont(own).ToQFont()), panelWidth, pointerSize);
+      box = Place(spots, i, QFontMetrics(CaptionFont(own).ToQFont()), panelWidth, panelHeight, pointerSize);
       for (std::size_t k = 0; box && k < spots.size(); ++k)
         if (spots[k].Node.intersects(*box) || (k < plan.Boxes.size() && plan.Boxes[k].intersects(*box)) ||
             (k > i && boxes[k] && boxes[k]->intersects(*box)))

@@ -35,9 +35,11 @@ struct TCaptionPlan {
 // largestEm pixels (half a node's height, and at least LegibleEm, when 0) at which as many
 // captions find their place as at LegibleEm (or leastEm when larger); one that finds no place at
 // that size takes the largest smaller one, down to leastEm, at which it does; one that finds none
-// stands on its node's left half, inside the panel.
+// stands on its node's left half, inside the panel. A caption placed is crossed by no link. Given
+// the panel's height, one that finds no place above its node stands under it when the node is a
+// leaf, or beside it half way down, clear of pointers' places.
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
-                          int largestEm = 0);
+                          int largestEm = 0, int panelHeight = 0);
 
 // The smallest letters a class reads on this screen: 13 pixels, 16 on a screen 1920 wide.
 int LegibleEm();

@@ -233,3 +233,33 @@ void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor 
     TextOutOutlined(canvas, x, y, text, color);
   }
 }
+
+TColor GroundColor(const TCanvas& canvas, const TRect& r) {
+  const QImage* image = canvas.Target();
+  if (!image) return clNone;
+  const QRect area = QRect(QPoint(r.Left, r.Top) - canvas.WindowOrg(), QSize(r.Width(), r.Height())) & image->rect();
+  if (area.isEmpty()) return clNone;
+  // Every other pixel both ways is plenty for a mean.
+  long long red = 0, green = 0, blue = 0, n = 0;
+  for (int y = area.top(); y <= area.bottom(); y += 2) {
+    const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+    for (int x = area.left(); x <= area.right(); x += 2) {
+      red += qRed(line[x]);
+      green += qGreen(line[x]);
+      blue += qBlue(line[x]);
+      ++n;
+    }
+  }
+  return FromQRgb(qRgb(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n)));
+}
+
+void TextOutOnCanvas(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
+  const QSize extent = canvas.TextExtent(text);
+  const TColor ground = GroundColor(canvas, Bounds(x, y, extent.width(), extent.height()));
+  if (ground != clNone) {
+    TextOutOnGround(canvas, x, y, text, color, ground);
+    return;
+  }
+  canvas.Font.Color = color;
+  canvas.TextOut(x, y, text);
+}

@@ -22,7 +22,7 @@ void FillCanvasColor(TCanvas& canvas, TColor color);
 // alignment and background mode apply; the font colour is left at color.
 void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor color);
 
-// Text in color with a one-pixel outline in black (a light colour) or white (a dark one), so
+// Text in color with a one-pixel outline in black or white, whichever stands further from it, so
 // that it reads on any ground, a dotted stripe or the backdrop's sky; the font colour is left
 // at color.
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color);
@@ -63,6 +63,13 @@ double ContrastRatio(TColor a, TColor b);
 // Text in color on a ground of ground: as it is where the two stand at least 3 : 1 apart,
 // else outlined as TextOutOutlined draws it.
 void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground);
+// The mean colour of what the canvas holds in r (the part of r on its image); clNone when
+// none of r is.
+TColor GroundColor(const TCanvas& canvas, const TRect& r);
+// TextOutOnGround on what the canvas already holds under the text (the backdrop of a
+// transparent control): outlined where that ground is, on average, too close to color. The
+// text is placed by its top left corner (TA_LEFT | TA_TOP).
+void TextOutOnCanvas(TCanvas& canvas, int x, int y, const QString& text, TColor color);
 
 // The part startAngle .. endAngle of the circle in the box (x1, y1)-(x2, y2) (its width
 // gives the diameter): the upper-left half (45 to 225 degrees) in upperLeft, the rest in

@@ -226,7 +226,7 @@ void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor col
   canvas.SetTextAlign(TA_LEFT | TA_TOP);
   const int y = top + (height - canvas.TextExtent(heading).height()) / 2;
   for (const auto& [cell, word] : HeadingWords(heading))
-    canvas.TextOut(x + canvas.Font.TextWidth(QString(cell, QLatin1Char(' '))), y, word);
+    TextOutOnCanvas(canvas, x + canvas.Font.TextWidth(QString(cell, QLatin1Char(' '))), y, word, color);
 }
 
 void TStackBox::FitFields() {
@@ -378,7 +378,7 @@ void TStackBox::Paint() {
       --c.Font.Height;
       span = SpanOf(c.Font, Title);
     }
-    c.TextOut(w - span.right, h - l.TitleBand + 2, Title);
+    TextOutOnCanvas(c, w - span.right, h - l.TitleBand + 2, Title, TitleColor);
   }
   c.Brush.Style = bsSolid;
   const int base = h - l.TitleBand;

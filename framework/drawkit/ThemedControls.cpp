@@ -60,7 +60,7 @@ void TZqStaticText::Paint() {
   int x = (width() - extent.width()) / 2;
   if (alignment_ == taLeftJustify) x = 9;
   else if (alignment_ == taRightJustify) x = width() - extent.width() - 9;
-  c.TextOut(x, y, caption_);
+  TextOutOnCanvas(c, x, y, caption_, c.Font.Color);
   if (bevel_ == bvLowered) Frame3D(c, 0, 0, width(), height(), clGray, clWhite);
   else if (bevel_ == bvRaised) Frame3D(c, 0, 0, width(), height(), clWhite, clGray);
 }

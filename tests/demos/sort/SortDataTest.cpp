@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QSet>
 
 #include "demos/sort/SortData.h"
@@ -69,6 +70,23 @@ TEST(SortRowLayout, BoxesShowingNumbersAreNeverTooLowForThem) {
   EXPECT_GT(l.NodeHeight('D'), l.NodeHeight('C')) << "the heights still tell the keys apart";
   EXPECT_LE(l.NodeHeight('U'), 87 - 24);
   EXPECT_LE(l.DigitHeight() * 10 / 9, l.NodeWidth()) << "two digits fit side by side";
+}
+
+// Place numbers are bold italic, whose line runs higher than the font: at any row size each
+// number's line stays inside its label, so no digit loses its top or its foot.
+TEST(SortRowLayout, PlaceNumbersKeepTheirWholeLine) {
+  for (const QSize size : {QSize(587, 463), QSize(321, 304), QSize(800, 600), QSize(423, 53), QSize(378, 304)}) {
+    auto row = Row(QStringLiteral("LKJIHGFEDCBA"), 17, -4);
+    row->resize(size);
+    row->AfterRescale();
+    const QList<TPlaceLabel*> labels = row->findChildren<TPlaceLabel*>();
+    ASSERT_EQ(labels.size(), 17);
+    for (const TPlaceLabel* label : labels) {
+      const QRect line = QFontMetrics(label->font()).boundingRect(label->rect(), Qt::AlignCenter, label->text());
+      EXPECT_TRUE(label->rect().contains(line))
+          << label->text().toStdString() << " in a row of " << size.width() << " x " << size.height();
+    }
+  }
 }
 
 TEST(SortRowKeys, IndexOutsideThePlacesIsRefusedAndChangesNothing) {

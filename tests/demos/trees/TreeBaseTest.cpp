@@ -9,6 +9,8 @@
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/TreeBase.h"
 #include "demos/trees/TreeFile.h"
+#include "tests/framework/drawkit/KitTestSupport.h"
+#include "tests/support/RenderWidget.h"
 #include "tests/support/ScriptedModalHost.h"
 
 namespace {
@@ -68,6 +70,31 @@ class TreeKit : public ::testing::Test {
   TBinCharTree tree{&window};
   QTemporaryDir dir;
 };
+
+// A node moved by a new arrangement paints again: the ground behind its picture is the backdrop
+// of its new place, not a patch of the old one.
+TEST_F(TreeKit, AMovedNodeShowsTheBackdropOfItsNewPlace) {
+  const kittest::BackdropScope backdrop;
+  BuildABCDE();
+  tree.Arrange();
+  TTreeNodeBase* node = tree.Root();
+  RenderWidget(window);
+  const QPoint before = node->mapToGlobal(QPoint(0, 0));
+  node->move(node->pos() + QPoint(37, 11));
+  RenderWidget(window);
+  const QPoint after = node->mapToGlobal(QPoint(0, 0));
+  // The backdrop differs at every point: a ground pixel tells where it was copied from.
+  int fromNew = 0, fromOld = 0;
+  const QImage& image = node->Image();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
+      fromNew += pixel == (ToQRgb(kittest::BackdropAt(after.x() + x, after.y() + y)) & 0xFFFFFF) ? 1 : 0;
+      fromOld += pixel == (ToQRgb(kittest::BackdropAt(before.x() + x, before.y() + y)) & 0xFFFFFF) ? 1 : 0;
+    }
+  EXPECT_GT(fromNew, 0);
+  EXPECT_EQ(fromOld, 0);
+}
 
 TEST_F(TreeKit, OneNodeLiesCentredAndSavesAsOneRecord) {
   static_cast<TBinCharTreeNode*>(tree.NewRoot())->SetValue('A');

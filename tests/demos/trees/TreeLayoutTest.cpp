@@ -84,6 +84,46 @@ TEST(CaptionPlan, ACaptionWithoutRoomLeavesTheOthersTheirSize) {
   EXPECT_GE(plan.Boxes[0].top(), 0) << "the root's caption is cut off by the panel's top";
 }
 
+TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem) {
+  // The last two levels of a full five-level tree in a narrow panel: parents 68 pixels apart,
+  // leaves 34, nodes of 24, no room above them for a caption beside a pointer's place; the
+  // panel keeps a caption's room under the last level.
+  std::vector<TCaptionSpot> spots;
+  const int size = 24;
+  for (int k = 0; k < 4; ++k) {
+    const QRect parent(66 + 68 * k - size / 2, 300, size, size);
+    const QPoint grand(parent.center().x() + (k % 2 == 0 ? 34 : -34), 200);
+    spots.push_back({parent, grand, QStringLiteral("n%1").arg(20 + k)});
+    for (int side : {-17, 17})
+      spots.push_back({QRect(parent.center().x() + side - size / 2, 420, size, size), parent.center(),
+                       QStringLiteral("n%1").arg(30 + 2 * k + (side > 0 ? 1 : 0))});
+  }
+  const int panelHeight = 470;
+  const int pointer = 44;  // the pointers of a large window
+  const TCaptionPlan plan = PlanCaptions(spots, 612, pointer, 10, 0, panelHeight);
+  ASSERT_EQ(plan.Boxes.size(), spots.size());
+  ASSERT_EQ(plan.Ems.size(), spots.size());
+  for (const int em : plan.Ems) EXPECT_GE(em, size / 2) << "room under and beside the nodes keeps every caption half a node high";
+  int under = 0, beside = 0;
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const QRect& box = plan.Boxes[i];
+    const QString what = spots[i].Text;
+    if (box.top() > spots[i].Node.bottom()) ++under;
+    if (box.left() > spots[i].Node.right() || box.right() < spots[i].Node.left()) ++beside;
+    EXPECT_LE(box.bottom(), panelHeight - 1) << qPrintable(what) << " stays in the panel";
+    for (std::size_t j = 0; j < spots.size(); ++j) {
+      EXPECT_FALSE(box.intersects(spots[j].Node)) << qPrintable(what) << " covers node " << j;
+      if (j != i) {
+        EXPECT_FALSE(box.intersects(plan.Boxes[j])) << qPrintable(what) << " runs into " << j;
+      }
+      const QPoint end(spots[j].Node.center().x(), spots[j].Node.top());
+      EXPECT_FALSE(SegmentCrosses(*spots[j].ParentCentre, end, box)) << qPrintable(what) << " is crossed by link " << j;
+    }
+  }
+  EXPECT_GT(under, 0) << "some leaves hold their captions under them";
+  EXPECT_GT(beside, 0) << "some parents hold their captions beside them";
+}
+
 TEST(RowThreads, NeighboursThreadingToEachOtherPassOverAndUnderWithoutMeeting) {
   // Two sibling leaves of a postorder-threaded full tree: H's right thread leads to I, I's left
   // thread back to H.

@@ -317,3 +317,32 @@ TEST(DrawTool, OutlineStandsFurthestFromTheTextToTheEye) {
   EXPECT_EQ(OutlineColorFor(clRed), clBlack);
   EXPECT_EQ(OutlineColorFor(clFuchsia), clBlack);
 }
+
+TEST(GroundColor, IsTheMeanOfTheCanvasUnderTheBoxOnly) {
+  auto b = Filled(20, 10, clRed);
+  TCanvas& c = b->Canvas();
+  c.Brush.Color = clBlue;
+  c.FillRect(Rect(10, 0, 20, 10));
+  EXPECT_EQ(GroundColor(c, Rect(0, 0, 8, 10)), clRed);
+  const QColor half = ToQColor(GroundColor(c, Rect(0, 0, 20, 10)));
+  EXPECT_NEAR(half.red(), 127, 1);
+  EXPECT_NEAR(half.blue(), 127, 1);
+  EXPECT_EQ(GroundColor(c, Rect(15, 0, 40, 30)), clBlue) << "the part off the image counts for nothing";
+  EXPECT_EQ(GroundColor(c, Rect(30, 30, 40, 40)), clNone);
+  c.SetWindowOrg(10, 0);
+  EXPECT_EQ(GroundColor(c, Rect(20, 0, 28, 10)), clBlue) << "logical coordinates";
+}
+
+TEST(TextOutOnCanvas, OutlinesOnlyATextTooCloseToWhatIsUnderIt) {
+  const TColor sky = static_cast<TColor>(0xF5E6D6);  // a pale blue
+  for (const auto& [ink, outlined] : {std::pair{clYellow, true}, std::pair{clAqua, true}, std::pair{clNavy, false}}) {
+    auto b = Filled(60, 30, sky);
+    TCanvas& c = b->Canvas();
+    c.SetBkMode(TRANSPARENT);
+    c.Font.Height = -20;
+    TextOutOnCanvas(c, 5, 5, QStringLiteral("Ag"), ink);
+    EXPECT_GT(CountColor(*b, ink), 10);
+    EXPECT_EQ(CountColor(*b, OutlineColorFor(ink)) > 10, outlined) << "ink " << ink;
+    EXPECT_EQ(c.Font.Color, ink);
+  }
+}
