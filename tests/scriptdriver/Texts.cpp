@@ -32,7 +32,6 @@
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/PaintBox.h"
 #include "platform/PaintRecord.h"
 #include "platform/Screen.h"
@@ -137,8 +136,6 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
     add(b->text(), area, Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText, w.font());
   } else if (const auto* b = qobject_cast<const QPushButton*>(&w)) {
     add(b->text(), b->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter, QPalette::ButtonText, w.font());
-    // Switched off, a TButton greys its caption itself, whatever colour its palette holds.
-    if (!out.empty() && !b->isEnabled() && dynamic_cast<const TButton*>(b)) out.back().ink = ToQRgb(clGrayText);
   } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
     if (e->echoMode() == QLineEdit::Normal) {
       const QRect area = e->contentsRect().marginsRemoved(e->textMargins()).adjusted(2, 1, -2, -1);
