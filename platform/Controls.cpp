@@ -166,6 +166,21 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
   }
   if (!hasText) return;
   const QRect textRect((width() - ts.width()) / 2 + shift, y, ts.width(), ts.height());
+  if (OutlinedCaption) {
+    const QColor ink = isEnabled() ? palette().color(QPalette::ButtonText) : ToQColor(clGrayText);
+    // Black round a light colour, white round a dark one (grey counts as dark).
+    const bool light = isEnabled() && 0.299 * ink.red() + 0.587 * ink.green() + 0.114 * ink.blue() > 128;
+    const QColor rim = light ? Qt::black : Qt::white;
+    constexpr int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    p.setPen(rim);
+    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1), QPoint(1, 1),
+                           QPoint(-1, 1), QPoint(1, -1)})
+      p.drawText(textRect.translated(d), flags, text());
+    p.setPen(ink);
+    p.drawText(textRect, flags, text());
+    paintrecord::AddPainterText(this, p, textRect, flags, text(), rim.rgb() & 0xFFFFFFu);
+    return;
+  }
   if (isEnabled()) {
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());

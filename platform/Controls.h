@@ -56,6 +56,9 @@ class TSpeedButton : public QAbstractButton {
 
   int Tag = 0;
   std::function<void()> OnClick;
+  // The caption outlined, so that a light or dark colour reads on the button's face: in black
+  // or white, whichever stands further from it; disabled, grey outlined in white.
+  bool OutlinedCaption = false;
 
   QSize sizeHint() const override;
 

@@ -171,17 +171,29 @@ void CoverRecord(Record& rec, const Cover& cover) {
     if (in > 0) t.partlyHidden = true;
     return false;
   });
-  std::vector<Segment> kept;
-  kept.reserve(rec.segments.size());
-  for (const Segment& s : rec.segments) {
-    const QRectF span = QRectF(s.line.p1(), s.line.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
-    if (!cover.bounds.intersects(span)) {
-      kept.push_back(s);
+  // Lines the cover meets are cut in place and what is left of them follows the others (a
+  // small cover, a weight's cell, meets few of the thousands of lines a network draws).
+  // A plain loop on plain numbers: a repaint of a full network records a cover for each of
+  // its ninety weights over some seven hundred lines.
+  std::vector<Segment> pieces;
+  std::vector<Segment>& segments = rec.segments;
+  const double left = cover.bounds.left() - 0.5, right = cover.bounds.right() + 0.5;
+  const double top = cover.bounds.top() - 0.5, bottom = cover.bounds.bottom() + 0.5;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < segments.size(); ++i) {
+    const QLineF& l = segments[i].line;
+    const double x1 = l.x1(), x2 = l.x2(), y1 = l.y1(), y2 = l.y2();
+    const bool apart = (x1 < left && x2 < left) || (x1 > right && x2 > right) || (y1 < top && y2 < top) ||
+                       (y1 > bottom && y2 > bottom);
+    if (apart) {
+      if (kept != i) segments[kept] = segments[i];
+      ++kept;
       continue;
     }
-    for (const QLineF& piece : Uncovered(s.line, cover)) kept.push_back({piece, s.width});
+    for (const QLineF& piece : Uncovered(l, cover)) pieces.push_back({piece, segments[i].width});
   }
-  rec.segments = std::move(kept);
+  segments.resize(kept);
+  segments.insert(segments.end(), pieces.begin(), pieces.end());
 }
 
 QRgb Rgb(QRgb c) { return c & 0xFFFFFFu; }
@@ -391,12 +403,13 @@ void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, cons
   Bound(r.texts, kMaxTexts);
 }
 
-void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text) {
+void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text,
+                    std::optional<QRgb> back) {
   if (!enabled) return;
   const QRect box = painter.transform().mapRect(QFontMetrics(painter.font()).boundingRect(rect, flags, text));
   QFont font = painter.font();
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(PixelHeight(font) * painter.transform().m22()))));
-  AddWidgetText(widget, text, font, box, painter.pen().color().rgb());
+  AddWidgetText(widget, text, font, box, painter.pen().color().rgb(), back);
 }
 
 void AddPainterText(QWidget* widget, const QPainter& painter, QPoint baselineStart, const QString& text) {

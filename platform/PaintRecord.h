@@ -86,7 +86,8 @@ void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, cons
 
 // The same for a text a widget draws with painter in its pen and font (before or after
 // drawing it): in rect with Qt's alignment flags, or from the start of its baseline.
-void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text);
+void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text,
+                    std::optional<QRgb> back = std::nullopt);
 void AddPainterText(QWidget* widget, const QPainter& painter, QPoint baselineStart, const QString& text);
 
 struct Shown {

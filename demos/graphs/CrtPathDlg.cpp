@@ -99,7 +99,7 @@ TCrtPathDlg::TCrtPathDlg(QWidget* parent) : TForm(parent) {
   captionFont.Style = fsBold;
   captionFont.Color = clBlue;
   ApplyFont(*CaptionLabel, captionFont);
-  CaptionLabel->setGeometry(12, 8, 85, 19);
+  CaptionLabel->setGeometry(12, 8, 100, 26);
   VexBevel = new TBevel(this, bsBox, bsRaised);
   ArcBevel = new TBevel(this, bsBox, bsRaised);
   VexGrid = Table(new TResultGrid(this, this, false), "VexGrid", clWindowText);
@@ -164,9 +164,9 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   ArcGrid->move((clientWidth - ArcGrid->width()) / 2, VexGrid->height() + 96);
   ArcBevel->setGeometry(ArcGrid->x() - 2, ArcGrid->y() - 2, ArcGrid->width() + 4, ArcGrid->height() + 4);
   const int buttonsTop = ArcBevel->y() + ArcBevel->height() + 10;
-  LeftBtn->setGeometry(ArcBevel->x(), buttonsTop, 48, 24);
-  RightBtn->setGeometry(ArcBevel->x() + ArcBevel->width() - 48, buttonsTop, 48, 24);
-  OKBtn->setGeometry((clientWidth - 81) / 2, buttonsTop + 24, 81, 33);
+  LeftBtn->setGeometry(ArcBevel->x(), buttonsTop, 48, 30);
+  RightBtn->setGeometry(ArcBevel->x() + ArcBevel->width() - 48, buttonsTop, 48, 30);
+  OKBtn->setGeometry((clientWidth - 81) / 2, buttonsTop + 30, 81, 33);
   LeftBtn->setVisible(ne_ > PageSize);
   RightBtn->setVisible(ne_ > PageSize);
   Page(1);

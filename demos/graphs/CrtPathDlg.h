@@ -15,7 +15,9 @@ class TSpeedButton;
 
 class TCrtPathDlg : public TForm {
  public:
-  static constexpr int ColWidth = 36;
+  // Wide enough for four-digit times (a network of nine events with three-digit durations)
+  // with a blank on either side.
+  static constexpr int ColWidth = 44;
   static constexpr int RowHeight = 22;
   static constexpr int PageSize = 10;
 

@@ -8,6 +8,7 @@
 #include "demos/graphs/GraphNode.h"
 #include "demos/graphs/GraphP.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
@@ -25,6 +26,7 @@ TSpeedButton* SpeedButton(QWidget* parent, const char* name, const QString& capt
   font.Style = fsBold | fsItalic;
   font.Color = color;
   ApplyFont(*b, font);
+  b->OutlinedCaption = true;  // lime and yellow on the grey face
   b->setGeometry(x, 6, 80, 28);
   return b;
 }
@@ -42,21 +44,26 @@ Tinputform::Tinputform(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("inputform"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientSize(439, 260);
+  // The graph's panel is larger than the buttons need: a full network of ten vertices writes
+  // its ninety weights in it at a size a class can read.
+  constexpr int PanelWidth = 680;
+  constexpr int PanelHeight = 420;
+  SetClientSize(PanelWidth + 86, PanelHeight + 42);
   TFont formFont;
   formFont.Style = fsBold | fsItalic;
+  formFont.Height = -kLegiblePixels;
   ApplyFont(*this, formFont);
 
   Panel3 = new TPanel(this);
-  Panel3->setGeometry(353, 0, 86, 218);
+  Panel3->setGeometry(PanelWidth, 0, 86, PanelHeight);
   Panel2 = new TPanel(this);
-  Panel2->setGeometry(0, 218, 439, 42);
+  Panel2->setGeometry(0, PanelHeight, PanelWidth + 86, 42);
   Panel1 = new TPanel(this);
   Panel1->SetBevelOuter(bvLowered);
-  Panel1->setGeometry(0, 0, 353, 218);
+  Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
   GraphP1 = new TGraphP(Panel1);
   GraphP1->setObjectName(QStringLiteral("GraphP1"));
-  GraphP1->setGeometry(1, 1, 351, 216);
+  GraphP1->setGeometry(1, 1, PanelWidth - 2, PanelHeight - 2);
   GraphP1->SetGroundColor(RGB(0, 0, 255));
 
   Ranbutton = SpeedButton(Panel2, "Ranbutton", QStringLiteral("随机创建"), clNavy, 8);
@@ -218,6 +225,7 @@ TSelTypeFrm::TSelTypeFrm(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(265, 178);
+  RaiseFont(*this);
   auto* group = new QGroupBox(QStringLiteral("图的类型"), this);
   group->setGeometry(16, 12, 233, 100);
   CheckBox1 = new QCheckBox(QStringLiteral("有向图"), group);
@@ -226,6 +234,14 @@ TSelTypeFrm::TSelTypeFrm(QWidget* parent) : TForm(parent) {
   CheckBox2 = new QCheckBox(QStringLiteral("带权图"), group);
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
   CheckBox2->setGeometry(24, 60, 120, 22);
+  // Disabled, in the window system's grey, which reads on the dialog's face (the style's own
+  // is paler).
+  for (QCheckBox* box : {CheckBox1, CheckBox2}) {
+    QPalette p = box->palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(clGrayText));
+    p.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
+    box->setPalette(p);
+  }
   OKBtn = new TButton(QStringLiteral("确认"), this);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));
   OKBtn->setGeometry(40, 132, 80, 27);

@@ -68,9 +68,13 @@ void TGraphList::Arrange() {
   constexpr int Legible = 13;
   boxWidth_ = columnWidth_ / 2;
   fontHeight_ = FittedFont(boxWidth_);
-  if (const int wide = columnWidth_ * 3 / 4; fontHeight_ < Legible && FittedFont(wide) > fontHeight_) {
-    boxWidth_ = wide;
-    fontHeight_ = FittedFont(wide);
+  // Wider, down to an arrow of a dozen pixels between the boxes, where the texts need it.
+  for (const int wide : {columnWidth_ * 3 / 4, columnWidth_ - std::max(12, columnWidth_ / 6)}) {
+    if (fontHeight_ >= Legible || wide <= boxWidth_) break;
+    if (const int fitted = FittedFont(wide); fitted > fontHeight_) {
+      boxWidth_ = wide;
+      fontHeight_ = fitted;
+    }
   }
   const int top = rowHeight_ * n <= height() - 2 * Margin ? Margin : 0;
   for (int i = 1; i <= n; ++i)
@@ -85,11 +89,30 @@ TFont TGraphList::TextFont() const {
   return font;
 }
 
+std::pair<int, int> TGraphList::FieldEdges(int boxWidth, bool arcNode) const {
+  if (!arcNode || !weighted_ || graph_ == nullptr) return {boxWidth * 2 / 3, boxWidth * 2 / 3};
+  // The link field keeps a sixth (a third of the data fields' room when both hold one digit);
+  // the vertex and the weight share the rest by their widest numbers, so that a network's
+  // three-digit weights get the room they need.
+  const int n = graph_->VertexCount();
+  int vertexDigits = 1;
+  int weightDigits = 1;
+  for (int v = 1; v <= n; ++v)
+    for (int w = 1; w <= n; ++w)
+      if (graph_->IsArc(v, w)) {
+        vertexDigits = std::max<int>(vertexDigits, QString::number(w).size());
+        weightDigits = std::max<int>(weightDigits, QString::number(graph_->Weight(v, w)).size());
+      }
+  const int data = boxWidth - std::max(boxWidth / 6, std::min(boxWidth / 3, 8));
+  return {data * (vertexDigits + 1) / (vertexDigits + weightDigits + 2), data};
+}
+
 std::vector<TGraphList::TFieldText> TGraphList::NodeTexts(int row, int column, int vertex) const {
   const int w = boxWidth_;
   if (column == 0) return {{VertexLetter(vertex), 0, w * 2 / 3}};
   if (!weighted_) return {{QString::number(vertex), 0, w * 2 / 3}};
-  return {{QString::number(vertex), 0, w / 3}, {QString::number(graph_->Weight(row, vertex)), w / 3, w * 2 / 3}};
+  const auto [split, link] = FieldEdges(w, true);
+  return {{QString::number(vertex), 0, split}, {QString::number(graph_->Weight(row, vertex)), split, link}};
 }
 
 int TGraphList::FittedFont(int boxWidth) const {
@@ -97,12 +120,13 @@ int TGraphList::FittedFont(int boxWidth) const {
   // Clear of the double lines above and below, with a pixel to spare on each side.
   fit.CapHeight(std::min(boxHeight_ * 2 / 3, boxHeight_ - 2 * (LineWidth + 1)));
   const int n = graph_->VertexCount();
-  const int dataField = weighted_ ? boxWidth / 3 : boxWidth * 2 / 3;
+  const auto [split, link] = FieldEdges(boxWidth, true);
+  const int dataField = weighted_ ? split : boxWidth * 2 / 3;
   for (int v = 1; v <= n; ++v) {
     fit.Width(VertexLetter(v), boxWidth * 2 / 3);
     fit.Width(QString::number(v), dataField);
     for (int w = 1; weighted_ && w <= n; ++w)
-      if (graph_->IsArc(v, w)) fit.Width(QString::number(graph_->Weight(v, w)), boxWidth / 3);
+      if (graph_->IsArc(v, w)) fit.Width(QString::number(graph_->Weight(v, w)), link - split);
   }
   return fit.Em();
 }
@@ -141,15 +165,18 @@ void TGraphList::DrawNode(int row, int column, int vertex) {
     DrawPolyline3D(c, p, color, clBtnShadow);
   };
   const bool arcNode = column > 0;
+  const auto [split, linkLeft] = FieldEdges(w, arcNode);
   const auto outline = [&](TColor box, TColor link) {
     field(0, w, box);
-    field(w * 2 / 3, w, link);
-    if (arcNode && weighted_) field(0, w / 3, link);
+    field(linkLeft, w, link);
+    if (arcNode && weighted_) field(0, split, link);
   };
   outline(topColor_, frwColor_);
   if (arcNode) {
     // From the middle of the previous node's link field.
-    DrawArrow3D(c, x - columnWidth_ + w * 5 / 6, y + h / 2, x, y + h / 2, RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0));
+    const int previousLink = FieldEdges(w, column > 1).second;
+    DrawArrow3D(c, x - columnWidth_ + (previousLink + w) / 2, y + h / 2, x, y + h / 2, RGB(255, 0, 0), RGB(255, 0, 0),
+                RGB(255, 0, 0));
   }
   c.Font = TextFont();
   c.SetBkMode(TRANSPARENT);

@@ -50,6 +50,10 @@ class TGraphList : public TNodeContainer {
   // The largest em height in pixels at which every text fits its field in boxes boxWidth
   // wide (and the present boxes high).
   int FittedFont(int boxWidth) const;
+  // Where the fields of a node boxWidth wide part: a weighted arc node's vertex field ends at
+  // .first, its weight field at .second (the link field follows); other nodes' data field
+  // ends at .second, where .first is too.
+  std::pair<int, int> FieldEdges(int boxWidth, bool arcNode) const;
 
   TColor frwColor_ = RGB(0, 128, 0);
   TColor topColor_ = RGB(0, 0, 255);

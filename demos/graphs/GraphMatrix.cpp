@@ -34,13 +34,15 @@ void TGraphMatrix::SetCellColor(int row, int column, TColor color) {
 void TGraphMatrix::Arrange() {
   if (graph_ == nullptr || graph_->VertexCount() < 1) return;
   const int n = graph_->VertexCount();
-  cellWidth_ = width() / (n + 3);
-  cellHeight_ = height() / (n + 3);
+  // The letters' column, the entries and a quarter of a cell beyond the right bracket; the
+  // letters' row, the entries and the bracket's end below them, inside the frame.
+  cellWidth_ = 4 * (width() - 2) / (4 * n + 7);
+  cellHeight_ = 2 * (height() - 2) / (2 * n + 3);
   TTextFit fit{TFont{}};
   // Rows keep a quarter of their height between them.
   fit.CapHeight(cellHeight_ * 3 / 4);
   // A blank between neighbours keeps "10" and "2" from reading as "102".
-  const int room = cellWidth_ - std::max(4, cellWidth_ / 5);
+  const int room = cellWidth_ - std::max(4, cellWidth_ / 6);
   for (int i = 1; i <= n; ++i) {
     fit.Width(VertexLetter(i), room);
     for (int j = 1; j <= n; ++j) fit.Width(QString::number(graph_->Entry(i, j)), room);
@@ -50,7 +52,11 @@ void TGraphMatrix::Arrange() {
 
 void TGraphMatrix::CellText(TCanvas& c, int row, int column, const QString& text) {
   const QPoint at = Cell(row, column);
-  c.TextOut(at.x() + cellWidth_ / 2, at.y() + (cellHeight_ + TTextFit::CapHeightOf(c.Font)) / 2, text);
+  // The matrix stands on the pale sky: a colour too close to it (the red of an entry being
+  // read) is outlined.
+  constexpr TColor SkyGround = RGB(204, 224, 243);
+  TextOutOnGround(c, at.x() + cellWidth_ / 2, at.y() + (cellHeight_ + TTextFit::CapHeightOf(c.Font)) / 2, text,
+                  c.Font.Color, SkyGround);
 }
 
 void TGraphMatrix::Paint() {

@@ -28,9 +28,11 @@ class TGraphMatrix : public TNodeContainer {
   // The font of letters and entries: the largest at which every entry fits its cell with a
   // blank to spare on either side.
   const TFont& TextFont() const { return font_; }
-  // The top-left corner of grid position (row, column), -1 .. n + 1 each.
+  // The top-left corner of grid position (row, column), -1 .. n + 1 each: the letters at the
+  // left and top edges, the entries from half a cell on, which holds the brackets.
   QPoint Cell(int row, int column) const {
-    return {cellWidth_ / 2 + (column + 1) * cellWidth_, cellHeight_ / 2 + (row + 1) * cellHeight_};
+    const auto at = [](int k, int size) { return k < 1 ? (k + 1) * size : size / 2 + k * size; };
+    return {at(column, cellWidth_), at(row, cellHeight_)};
   }
   // The x of the left and right bracket.
   int LeftBracket() const { return Cell(1, 1).x() - cellWidth_ / 4; }

@@ -22,8 +22,9 @@ TCircleLayout LayoutCircle(int width, int height, int n) {
   const int cy = height / 2;
   l.Radius = text::Round(std::min(width, height) * 2 * 0.2);
   const double step = 2 * std::numbers::pi / n;
+  const int rx = std::max(l.Radius, text::Round(width * 2 * 0.2));
   for (int i = 1; i <= n; ++i) {
-    l.Position[static_cast<std::size_t>(i)] = QPoint(text::Round(cx - l.Radius * std::cos(i * step)),
+    l.Position[static_cast<std::size_t>(i)] = QPoint(text::Round(cx - rx * std::cos(i * step)),
                                                      text::Round(cy - l.Radius * std::sin(i * step)));
   }
   // A quarter of the circle's radius, but never so big that neighbours touch or that a
@@ -446,17 +447,20 @@ void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const st
   const TFont saved = c.Font;
   const TWeightPlaces& w = WeightPlaces(arcs, vertices, centres, size);
   c.Font = WeightFont(w.Size);
+  // On a white cell of their own, a pixel wider than the digits' ink on every side: the lines
+  // they sit on stop short of the digits.
+  const TBrush savedBrush = c.Brush;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = clWhite;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   for (std::size_t k = 0; k < arcs.size(); ++k) {
     const QString text = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
-    const QPoint at = w.Places[k].topLeft();
-    // A white rim keeps the digits clear of the lines they sit on.
-    c.Font.Color = clWhite;
-    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) c.TextOut(at.x() + d.x(), at.y() + d.y(), text);
-    c.Font.Color = clBlack;
-    c.TextOut(at.x(), at.y(), text);
+    const QRect cell = w.Places[k];
+    c.FillRect(TRect{cell.left() - 1, cell.top(), cell.right() + 2, cell.bottom() + 1});
+    c.TextOut(cell.left(), cell.top(), text);
   }
+  c.Brush = savedBrush;
   c.Font = saved;
 }
 
@@ -521,6 +525,9 @@ void TGraphP::DrawVertex(int i) {
   c.Brush.Color = vertexColor_[Slot(i)];
   c.Ellipse(p.x() - r - 2, p.y() - r - 2, p.x() + r - 2, p.y() + r - 2);
   c.Font.SetSize(layout_.LabelSize);
+  // A small panel (the input window's) still writes its letters 13 px high where the circle
+  // holds them.
+  c.Font.Height = -std::max(-c.Font.Height, std::min(kLegiblePixels, 2 * r - 6));
   c.Font.Color = clBlack;
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.SetBkMode(TRANSPARENT);

@@ -331,9 +331,9 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
     c.Brush.Color = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
     c.Pen.Color = clBlack;
     c.Rectangle(left, top, left + columnWidth, top + rowHeight);
-    c.Font.Color = clBlue;
-    c.TextOut(left + columnWidth / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
-              Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text);
+    // Blue on the green rows stands too close: outlined there (not on the yellow current row).
+    TextOutOnGround(c, left + columnWidth / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
+                    Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text, clBlue, c.Brush.Color);
   }
 }
 

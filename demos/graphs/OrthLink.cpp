@@ -366,10 +366,10 @@ void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter)
   c.MoveTo(tip.x(), tip.y());
   c.LineTo(tip.x(), tip.y() - head);
   c.Pen.Width = 1;
-  c.Font.Color = RGB(128, 0, 0);
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_RIGHT | TA_BOTTOM);
-  c.TextOut(tip.x() - length, tip.y() - length, letter);
+  // Outlined: the letter may stand on a node's grey shadow.
+  TextOutOutlined(c, tip.x() - length, tip.y() - length, letter, RGB(128, 0, 0));
 }
 
 void TOrthogonalLink::Paint() {

@@ -64,13 +64,15 @@ class TPathWindow : public TGraphForm {
     const int w = width();
     const int h = height();
     GraphP->setGeometry(0, 0, w, h / 10 * 6);
-    Matrix->setGeometry(w / 2, h / 10 * 6, w / 2, h / 10 * 3);
+    // Three fifths of the width for the matrix: ten columns of three-digit weights.
+    Matrix->setGeometry(LogWidth(w), h / 10 * 6, w - LogWidth(w), h / 10 * 3);
     ApplyFont(*LogText, Ratio().Font(logFont_, -logFont_.Height));
     PlaceLog();
     TTraverWindow::ScaleCaptions(*this);
     TGraphForm::FormResize();
   }
   virtual void PlaceLogAndStatus(int w, int h) = 0;
+  static int LogWidth(int w) { return w * 2 / 5; }
 
  public:
   // The log in its place, a little lower where that leaves room for whole lines only, so
@@ -99,7 +101,7 @@ class TTraverform : public TPathWindow {
 
  protected:
   void PlaceLogAndStatus(int w, int h) override {
-    LogText->setGeometry(0, h / 10 * 6, w / 2, h / 10 * 3);
+    LogText->setGeometry(0, h / 10 * 6, LogWidth(w), h / 10 * 3);
     StatusText->setGeometry(0, h / 10 * 9, w, h - h / 10 * 9);
   }
 };
@@ -112,7 +114,7 @@ class TTraverform : public TPathWindow {
 
  protected:
   void PlaceLogAndStatus(int w, int h) override {
-    LogText->setGeometry(0, h / 10 * 6, w / 2, h - h / 10 * 7);
+    LogText->setGeometry(0, h / 10 * 6, LogWidth(w), h - h / 10 * 7);
     StatusText->setGeometry(0, h / 11 * 10, w, h - h / 11 * 10);
   }
 };

@@ -2,9 +2,12 @@
 
 #include "demos/graphs/Graph.h"
 #include "demos/graphs/TextFit.h"
+#include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 
 namespace {
+// The palest of the sky the table stands on.
+constexpr TColor SkyGround = RGB(225, 235, 245);
 const std::array<const char*, Ttablebase::Rows> Titles{"VexNum", "Vexdata", "Visited", "Low", "Squlow", "Artpoint"};
 }
 
@@ -96,8 +99,10 @@ void Ttablebase::Paint() {
   for (int col = 1; col <= total_; ++col) {
     for (int r = 0; r < Rows; ++r) {
       if (GetCell(r, col) == 0) continue;
-      c.Font.Color = r <= 1 ? RGB(0, 0, 255) : r == 2 ? VisitedColor : GetColour(r - 2, col);
-      c.TextOut(titleWidth + columnWidth * (col - 1) + columnWidth / 2, rowHeight * r + dy, CellText(r, col));
+      const TColor color = r <= 1 ? RGB(0, 0, 255) : r == 2 ? VisitedColor : GetColour(r - 2, col);
+      // The colours of the levels on the pale sky behind the table: outlined where too close.
+      TextOutOnGround(c, titleWidth + columnWidth * (col - 1) + columnWidth / 2, rowHeight * r + dy, CellText(r, col),
+                      color, SkyGround);
     }
   }
 }

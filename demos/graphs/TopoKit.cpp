@@ -3,6 +3,7 @@
 #include "demos/graphs/Graph.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
+#include "framework/drawkit/DrawTool.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -71,8 +72,9 @@ void TCentredGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState)
   c.SetBkMode(TRANSPARENT);
   c.Font = Font;
   const QString text = Cells(col, row);
-  c.TextOut(rect.Left + (rect.Right - rect.Left - c.TextWidth(text)) / 2,
-            rect.Top + (rect.Bottom - rect.Top - c.TextHeight(text)) / 2, text);
+  // Blue letters stand too close to the teal headings: outlined there.
+  TextOutOnGround(c, rect.Left + (rect.Right - rect.Left - c.TextWidth(text)) / 2,
+                  rect.Top + (rect.Bottom - rect.Top - c.TextHeight(text)) / 2, text, Font.Color, c.Brush.Color);
 }
 
 }  // namespace topokit

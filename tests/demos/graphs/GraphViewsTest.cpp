@@ -13,11 +13,17 @@
 #include "tests/demos/graphs/GraphSupport.h"
 #include "tests/support/ScriptedModalHost.h"
 
-TEST(GraphViews, DisplayPanelPutsVerticesOnACircle) {
+// The vertices go round the middle at equal angles, as far out as two fifths of the panel's
+// width and height: a wide panel spreads them over its width, where a network's weights
+// find room.
+TEST(GraphViews, DisplayPanelPutsVerticesRoundItsMiddle) {
   const TCircleLayout l = LayoutCircle(264, 196, 3);
-  EXPECT_EQ(l.Position[1], QPoint(171, 30));
-  EXPECT_EQ(l.Position[2], QPoint(171, 166));
-  EXPECT_EQ(l.Position[3], QPoint(54, 98));
+  EXPECT_EQ(l.Position[1], QPoint(185, 30));
+  EXPECT_EQ(l.Position[2], QPoint(185, 166));
+  EXPECT_EQ(l.Position[3], QPoint(26, 98));
+  const TCircleLayout square = LayoutCircle(200, 200, 4);
+  EXPECT_EQ(square.Position[2], QPoint(100 + 80, 100));
+  EXPECT_EQ(square.Position[1], QPoint(100, 100 - 80));
 }
 
 // Every vertex's circle (drawn 2 px up and left of its shadow) lies inside the panel, no two
@@ -144,7 +150,7 @@ TEST(GraphViews, WeightsOfOppositeArcsKeepToTheirOwnHalves) {
 // and eight arcs out of one vertex in the critical path's list: the letters, numbers and
 // weights stay big enough to read and inside their fields, and the rows inside the panel.
 TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
-  const auto check = [](QSize panel, std::unique_ptr<TGraphm> g, bool weighted) {
+  const auto check = [](QSize panel, std::unique_ptr<TGraphm> g, bool weighted, int least = 10) {
     TGraphList list;
     list.resize(panel);
     list.SetWeighted(weighted);
@@ -152,7 +158,7 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
     list.Arrange();
     const TFont font = list.TextFont();
     const QString where = QStringLiteral("%1 vertices in %2x%3").arg(g->VertexCount()).arg(panel.width()).arg(panel.height());
-    EXPECT_GE(-font.Height, 10) << where.toStdString();
+    EXPECT_GE(-font.Height, least) << where.toStdString();
     EXPECT_LE(TTextFit::CapHeightOf(font) + 6, list.BoxSize().height())
         << where.toStdString() << ": letters touch the double lines of their boxes";
     const int n = g->VertexCount();
@@ -178,6 +184,12 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
   for (int j = 2; j <= 9; ++j) nine->AddArc(1, j, 90 + j);
   for (int i = 2; i < 9; ++i) nine->AddArc(i, i + 1, 10 * i);
   check(QSize(520, 308), std::move(nine), true);
+  // A dense network with three-digit weights (eight arcs leave A): the weight fields take the
+  // room the one-digit vertex fields leave, and the letters stay 13 px high.
+  auto dense = std::make_unique<TGraphm>(9);
+  for (int i = 1; i <= 9; ++i)
+    for (int j = i + 1; j <= 9; ++j) dense->AddArc(i, j, 100 + 97 * i + 11 * j);
+  check(QSize(520, 308), std::move(dense), true, 13);
 }
 
 TEST(GraphViews, ListAndMatrixLayout) {
@@ -201,9 +213,11 @@ TEST(GraphViews, ListAndMatrixLayout) {
   matrix.resize(300, 200);
   matrix.SetGraph(g4.get());
   matrix.Arrange();
-  EXPECT_EQ(matrix.CellWidth(), 42);
-  EXPECT_EQ(matrix.CellHeight(), 28);
-  EXPECT_EQ(matrix.Cell(1, 1), QPoint(21 + 2 * 42, 14 + 2 * 28));
+  // The letters' column and row, the entries half a cell further on, the brackets in that half.
+  EXPECT_EQ(matrix.CellWidth(), 51);
+  EXPECT_EQ(matrix.CellHeight(), 36);
+  EXPECT_EQ(matrix.Cell(-1, -1), QPoint(0, 0));
+  EXPECT_EQ(matrix.Cell(1, 1), QPoint(25 + 51, 18 + 36));
 }
 
 // Ten vertices with three-digit weights in the low matrix beside the Dijkstra log at

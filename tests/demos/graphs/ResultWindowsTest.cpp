@@ -41,13 +41,13 @@ TEST(CrtPathDlg, PagesTenActivitiesAtATime) {
   const std::vector<int> times(13, 0);
   TCrtPathDlg ten;
   ten.Fill(*chain(10), times, times);
-  EXPECT_EQ(ten.ArcGrid->width(), 12 * 36);
+  EXPECT_EQ(ten.ArcGrid->width(), 12 * TCrtPathDlg::ColWidth);
   EXPECT_FALSE(ten.RightBtn->isVisibleTo(&ten));
   EXPECT_FALSE(ten.LeftBtn->isVisibleTo(&ten));
 
   TCrtPathDlg eleven;
   eleven.Fill(*chain(11), times, times);
-  EXPECT_EQ(eleven.ArcGrid->width(), 12 * 36);
+  EXPECT_EQ(eleven.ArcGrid->width(), 12 * TCrtPathDlg::ColWidth);
   ASSERT_TRUE(eleven.RightBtn->isVisibleTo(&eleven));
   EXPECT_TRUE(eleven.RightBtn->isEnabled());
   EXPECT_FALSE(eleven.LeftBtn->isEnabled());
