@@ -266,6 +266,74 @@ class CanvasPainter {
     if (closed && pts.size() > 1) RasterLine(pts.back(), pts.front(), plot);
   }
 
+  // A one-pixel polyline in a mode whose result does not depend on what is below is drawn
+  // straight onto the image, pixel by pixel as MarkLines and Apply would draw it (a pixel
+  // two segments share takes the last one's colour either way), without a coverage grid of
+  // the whole bounding box: a full network repaints some seven hundred long lines a step.
+  // False when the figure needs the grid.
+  bool PlotThinLines(std::span<const QPoint> pts, bool closed) {
+    const TPenMode mode = c_.Pen.Mode;
+    if (PenWidth() > 1 || (mode != pmCopy && mode != pmNotCopy && mode != pmBlack && mode != pmWhite)) return false;
+    const QRect r = BoundingBox(pts, PenWidth()) & DeviceClip();
+    if (r.isEmpty()) return true;
+    const std::uint32_t pen = Rop2(mode, 0, ToRgb(c_.Pen.Color)) & kRgbMask;
+    const std::uint32_t gap = Rop2(mode, 0, ToRgb(c_.Brush.Color)) & kRgbMask;
+    // The image's pixels fetched once (a scan line fetched per pixel detaches the image each
+    // time) and the clip as plain numbers: this loop runs for every pixel of every line.
+    auto* const bits = reinterpret_cast<QRgb*>(c_.target_->bits());
+    const qsizetype stride = c_.target_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    const auto put = [&](int x, int y, std::uint32_t rgb) {
+      if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = 0xFF000000u | rgb;
+    };
+    const std::vector<int> dashes = DashPattern(c_.Pen.Style);
+    if (dashes.empty()) {
+      for (size_t i = 1; i <= pts.size(); ++i) {
+        if (i == pts.size() && !(closed && pts.size() > 1)) break;
+        const QPoint a = pts[i - 1], e = i == pts.size() ? pts.front() : pts[i];
+        int x = a.x(), y = a.y();
+        const int ex = e.x(), ey = e.y();
+        const int dx = std::abs(ex - x), dy = -std::abs(ey - y);
+        const int sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
+        int err = dx + dy;
+        const std::uint32_t ink = 0xFF000000u | pen;
+        while (x != ex || y != ey) {
+          if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = ink;
+          const int e2 = 2 * err;
+          if (e2 >= dy) {
+            err += dy;
+            x += sx;
+          }
+          if (e2 <= dx) {
+            err += dx;
+            y += sy;
+          }
+        }
+      }
+      Changed(r);
+      return true;
+    }
+    size_t run = 0;
+    int left = dashes.empty() ? 0 : dashes[0];
+    const bool opaque = Opaque();
+    auto plot = [&](int x, int y) {
+      if (dashes.empty()) {
+        put(x, y, pen);
+        return;
+      }
+      if (run % 2 == 0) put(x, y, pen);
+      else if (opaque) put(x, y, gap);
+      if (--left == 0) {
+        run = (run + 1) % dashes.size();
+        left = dashes[run];
+      }
+    };
+    for (size_t i = 1; i < pts.size(); ++i) RasterLine(pts[i - 1], pts[i], plot);
+    if (closed && pts.size() > 1) RasterLine(pts.back(), pts.front(), plot);
+    Changed(r);
+    return true;
+  }
+
   // The brush colour at a device pixel, or nothing where the brush leaves it alone.
   bool BrushAt(int x, int y, std::uint32_t& rgb) const {
     const TBrush& b = c_.Brush;
@@ -502,9 +570,11 @@ void TCanvas::LineTo(int x, int y) {
   CanvasPainter cp(*this);
   if (!cp.PenVisible()) return;
   const QPoint pts[2] = {cp.Dev(from.x(), from.y()), cp.Dev(x, y)};
-  Coverage cov(BoundingBox(pts, cp.PenWidth()) & cp.DeviceClip());
-  cp.MarkLines(cov, pts, false);
-  cp.Apply(cov, Pen.Mode);
+  if (!cp.PlotThinLines(pts, false)) {
+    Coverage cov(BoundingBox(pts, cp.PenWidth()) & cp.DeviceClip());
+    cp.MarkLines(cov, pts, false);
+    cp.Apply(cov, Pen.Mode);
+  }
   cp.RecordLines(pts, false);
 }
 
@@ -514,9 +584,11 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
   if (!cp.PenVisible()) return;
   std::vector<QPoint> dev;
   for (const TPoint& p : points) dev.push_back(cp.Dev(p.x(), p.y()));
-  Coverage cov(BoundingBox(dev, cp.PenWidth()) & cp.DeviceClip());
-  cp.MarkLines(cov, dev, false);
-  cp.Apply(cov, Pen.Mode);
+  if (!cp.PlotThinLines(dev, false)) {
+    Coverage cov(BoundingBox(dev, cp.PenWidth()) & cp.DeviceClip());
+    cp.MarkLines(cov, dev, false);
+    cp.Apply(cov, Pen.Mode);
+  }
   cp.RecordLines(dev, false);
 }
 

@@ -1,24 +1,33 @@
 #include "demos/linear/MatrixCellGrid.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSpinBox>
 
 #include "demos/linear/NoForm.h"
+#include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/IntEdit.h"
 #include "platform/ModalHost.h"
 
 // ---------------------------------------------------------------- grid
 
 TCellGrid::TCellGrid(QWidget* dialog, int size, int left, int top, int tagOffset, int bracketLeft,
-                     int rows, int cols)
-    : size_(size), left_(left), top_(top), tagOffset_(tagOffset), bracketLeft_(bracketLeft) {
+                     int rows, int cols, int pitch, const QString& widest)
+    : size_(size), pitch_(pitch), left_(left), top_(top), tagOffset_(tagOffset), bracketLeft_(bracketLeft) {
+  // Buttons overlap by five pixels at the design pitch; a wider pitch sets them side by side.
+  const int width = pitch <= 40 ? pitch + 5 : pitch;
+  // The buttons' 15 px, or as near as the widest value lets it within what a button shows.
+  constexpr int kLeastFont = 13;
+  const TFont font = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -15}, {widest},
+                             std::min(width, pitch) - 4, kAnyHeight, kLeastFont);
   for (int i = 1; i <= size; ++i)
     for (int j = 1; j <= size; ++j) {
       auto* b = new TSpeedButton(QStringLiteral("0"), dialog);
       b->Tag = i * 20 + j + tagOffset;
       b->setObjectName(QStringLiteral("Cell%1").arg(b->Tag));
-      b->setGeometry((j - 1) * 40 + left, (i - 1) * 30 + top, 45, 30);
+      b->setGeometry((j - 1) * pitch + left, (i - 1) * 30 + top, width, 30);
+      ApplyFont(*b, font);
       b->OnClick = [this, b] {
         if (OnCellClick) OnCellClick(b);
       };
@@ -51,7 +60,7 @@ void TCellGrid::Clear() {
 void TCellGrid::DrawBrackets(QPainter& p) const {
   const int bottom = top_ + 30 * Rows;
   const int l = bracketLeft_;
-  const int r = left_ + 40 * Cols + 10;
+  const int r = left_ + pitch_ * Cols + (pitch_ <= 40 ? 10 : 5);
   p.setPen(QPen(Qt::black, 0));  // one pixel at any scale
   p.drawPolyline(QPolygon({QPoint(l + 5, top_), QPoint(l, top_), QPoint(l, bottom), QPoint(l + 5, bottom)}));
   p.drawPolyline(QPolygon({QPoint(r, top_), QPoint(r + 5, top_), QPoint(r + 5, bottom), QPoint(r, bottom)}));
@@ -135,6 +144,8 @@ QSpinBox* NewUpDown(QWidget* parent, const char* name, TIntEdit* edit, int max, 
   upDown->setValue(value);
   upDown->setWrapping(false);
   upDown->setGeometry(edit->x() + edit->width(), edit->y(), 18, edit->height());
+  // Only its arrows show: the number stands in the edit beside it.
+  if (auto* field = upDown->findChild<QLineEdit*>()) field->hide();
   QObject::connect(upDown, &QSpinBox::valueChanged, edit, [edit](int v) { edit->SetValue(v); });
   return upDown;
 }
@@ -145,6 +156,7 @@ TIntEdit* NewSizeEdit(QWidget* parent, const char* name, int x, int y, int value
   edit->setReadOnly(true);
   edit->SetValue(value);
   edit->setGeometry(x, y, 36, 24);
+  ApplyFont(*edit, TFont{.Height = -15});
   return edit;
 }
 

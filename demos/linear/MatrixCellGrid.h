@@ -14,12 +14,13 @@ class QPainter;
 class TNoForm;
 
 // One matrix of cell buttons: size x size buttons, 45 x 30 at a pitch of 40 x 30 from
-// (left, top); the button of row i, column j has Tag i * 20 + j + tagOffset and is named
-// "Cell" + its Tag. The left bracket stands at bracketLeft.
+// (left, top) (or pitch wide, side by side, for a wider pitch); the button of row i, column j
+// has Tag i * 20 + j + tagOffset and is named "Cell" + its Tag. The left bracket stands at
+// bracketLeft. Captions are in a font in which widest, the widest value a cell takes, fits.
 class TCellGrid {
  public:
   TCellGrid(QWidget* dialog, int size, int left, int top, int tagOffset, int bracketLeft, int rows,
-            int cols);
+            int cols, int pitch = 40, const QString& widest = QStringLiteral("-100"));
 
   TCellValues Values{};
   int Rows = 0;  // the size the grid shows
@@ -41,6 +42,7 @@ class TCellGrid {
 
  private:
   int size_;
+  int pitch_;
   int left_;
   int top_;
   int tagOffset_;

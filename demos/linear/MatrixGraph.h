@@ -17,6 +17,8 @@ class TMatrixGraphForm : public TTripleGraphBase {
 
   void ShowCol();
   void ShowP();
+  // Erases area and draws again the triples standing in it.
+  void RepaintArea(const QRect& area);
   void MatchFound();
   void MoveTriple(int mode);
   void SetMovingI();

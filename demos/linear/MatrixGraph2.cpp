@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "demos/linear/CellText.h"
+#include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
@@ -75,6 +76,11 @@ TFont TMatrixGraph2Form::CellFont(const TProductLayout& l, int column, const TDe
   return FitFont(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - 8);
 }
 
+namespace {
+// The sky-blue backdrop the matrices stand on, as light as its lightest part.
+constexpr TColor kLightBackdrop = clWhite;
+}  // namespace
+
 void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, TColor fontColor,
                                      TColor backColor, const TDenseMatrix* fit) {
   const TProductLayout& l = layout_;
@@ -85,7 +91,13 @@ void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, T
   c.Brush.Color = backColor;
   c.Brush.Style = backColor == Color ? bsClear : bsSolid;
   const QSize size = c.TextExtent(text);
-  c.TextOut(l.X(column) + (l.Width(column) - size.width()) / 2, row * l.CellH + (l.CellH - size.height()) / 2, text);
+  const int x = l.X(column) + (l.Width(column) - size.width()) / 2;
+  const int y = row * l.CellH + (l.CellH - size.height()) / 2;
+  // On the light backdrop a pale text (the silver zeros) is outlined to stand out from it.
+  if (backColor == Color && ContrastRatio(fontColor, kLightBackdrop) < 3.0)
+    TextOutOutlined(c, x, y, text, fontColor);
+  else
+    c.TextOut(x, y, text);
   c.SetBkMode(old);
   c.Brush.Style = bsSolid;
 }

@@ -17,7 +17,7 @@ TMatrixInputDlg::TMatrixInputDlg(QWidget* parent) : TMatrixDlgBase(parent) {
   SetCaption(QStringLiteral("矩阵数据输入"));
   SetBorderStyle(bsDialog);
   SetFormStyle(fsStayOnTop);
-  SetClientSize(560, 387);
+  SetClientSize(645, 387);
   rnd::Randomize();
 
   QLabel* rowLbl = NewMatrixLabel(this, QStringLiteral("矩阵行数[&R] m"), 14, 22, clBlue);
@@ -33,21 +33,23 @@ TMatrixInputDlg::TMatrixInputDlg(QWidget* parent) : TMatrixDlgBase(parent) {
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setReadOnly(true);
   Edit1->setText(QStringLiteral("0"));
-  Edit1->setGeometry(515, 20, 30, 24);
+  Edit1->setGeometry(515, 20, 36, 24);
+  ApplyFont(*Edit1, TFont{.Height = -15});
 
-  clrBtn = NewMatrixButton(this, "clrBtn", QStringLiteral("清零"), 483, 232, 70);
+  clrBtn = NewMatrixButton(this, "clrBtn", QStringLiteral("清零"), 560, 232, 70);
   clrBtn->OnClick = [this] { ClrBtnClick(); };
-  AutoBtn = NewMatrixButton(this, "AutoBtn", QStringLiteral("自动建阵"), 483, 268, 70);
+  AutoBtn = NewMatrixButton(this, "AutoBtn", QStringLiteral("自动建阵"), 560, 268, 70);
   AutoBtn->OnClick = [this] { AutoBtnClick(); };
-  BtnOK = NewMatrixButton(this, "BtnOK", QStringLiteral("确 定"), 483, 305, 70);
+  BtnOK = NewMatrixButton(this, "BtnOK", QStringLiteral("确 定"), 560, 305, 70);
   BtnOK->ModalResult = mrOk;
   BtnOK->SetDefault(true);
   BtnOK->OnClick = [this] { BtnOKClick(); };
-  BtnCancel = NewMatrixButton(this, "BtnCancel", QStringLiteral("取 消"), 483, 340, 70);
+  BtnCancel = NewMatrixButton(this, "BtnCancel", QStringLiteral("取 消"), 560, 340, 70);
   BtnCancel->ModalResult = mrCancel;
   BtnCancel->Cancel = true;
 
-  Cells = std::make_unique<TCellGrid>(this, 10, 50, 70, 0, 40, 5, 5);
+  // Cells side by side, wide enough for "-10000" in a readable font.
+  Cells = std::make_unique<TCellGrid>(this, 10, 50, 70, 0, 40, 5, 5, 48, QStringLiteral("-10000"));
   Cells->OnCellClick = [this](TSpeedButton* b) { CellClick(b); };
   connect(IntEdit1, &QLineEdit::textChanged, this, [this] { SizeChanged(); });
   connect(IntEdit2, &QLineEdit::textChanged, this, [this] { SizeChanged(); });

@@ -63,6 +63,10 @@ TNoForm::TNoForm(QWidget* parent) : TForm(parent) {
   BitBtn3 = NewButton(this, "BitBtn3", QStringLiteral("&OK"), 185, 188, 70, 30);
   BitBtn3->ModalResult = mrOk;
   BitBtn3->SetDefault(true);
+  // The captions beside the glyphs in the dialogs' 15 px.
+  const TFont captions{.Height = -15};
+  ApplyFont(*BitBtn11, captions);
+  ApplyFont(*BitBtn3, captions);
 
   Edit1 = new TEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -82,6 +86,7 @@ TNoForm::TNoForm(QWidget* parent) : TForm(parent) {
   pnBtn->OnClick = [this] { PnBtnClick(); };
   ReBtn = NewButton(this, "ReBtn", QStringLiteral("&BS"), 215, 17, 50, 30);
   SetGlyph(*ReBtn, QStringLiteral("keypadbs.bmp"));
+  ApplyFont(*ReBtn, captions);
   ReBtn->OnClick = [this] { ReBtnClick(); };
 }
 

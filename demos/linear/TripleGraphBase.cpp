@@ -80,13 +80,37 @@ QString TTripleGraphBase::WidestValue() const {
   return widest;
 }
 
-TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, const QString& text) const {
-  TCellLook look;
-  look.Font.Name = QStringLiteral("Arial");
-  look.Font.Height = h;  // the cell height
+TFont TTripleGraphBase::CellFont(int w, int h, const QString& text) const {
+  // Fitting a font measures the text over and over; a view repainted many times a step
+  // keeps the fonts it fitted, for the cell size and the widest value they were fitted to.
+  const QString widest = WidestValue();
+  const QString key = QStringLiteral("%1 %2 %3 %4").arg(w).arg(h).arg(widest, text);
+  if (const auto it = fonts_.constFind(key); it != fonts_.constEnd()) return *it;
+  TFont font;
+  font.Name = QStringLiteral("Arial");
+  // The cell height; a header word (a j's tail) keeps within the cell's borders.
+  const bool number = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) {
+    return ch.isDigit() || ch == QLatin1Char('-');
+  });
+  font.Height = number ? h : h - 2;
+  if (!number) {
+    // A header word keeps a readable 13 px where the cell, its borders left aside, holds it.
+    constexpr int kLeastEm = 13;
+    TFont least = font;
+    least.Height = -kLeastEm;
+    if (least.TextHeight(text) <= h - 1 && least.TextHeight(text) > font.TextHeight(text)) font = least;
+  }
   // Every value in one height, the widest fitting its cell, so that none loses its sign or a
   // digit to the cell's edges; a header word wider still fits on its own.
-  look.Font = FitFont(look.Font, {text, WidestValue()}, w - 4);
+  font = FitFont(font, {text, widest}, w - 4);
+  if (fonts_.size() > 256) fonts_.clear();
+  fonts_.insert(key, font);
+  return font;
+}
+
+TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, const QString& text) const {
+  TCellLook look;
+  look.Font = CellFont(w, h, text);
   const QSize size = look.Font.TextExtent(text);
   look.Left = x + (w - size.width()) / 2;
   look.Top = y + (h - size.height()) / 2;
@@ -95,10 +119,16 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
 }
 
 int TTripleGraphBase::CellFontHeight(int w, int h) const {
+  const QString widest = WidestValue();
+  const QString key = QStringLiteral("fit %1 %2 %3").arg(w).arg(h).arg(widest);
+  if (const auto it = fonts_.constFind(key); it != fonts_.constEnd()) return it->Height;
   TFont font;
   font.Name = QStringLiteral("Arial");
   font.Height = h;
-  return FitFont(font, {WidestValue()}, w - 4).Height;
+  font = FitFont(font, {widest}, w - 4);
+  if (fonts_.size() > 256) fonts_.clear();
+  fonts_.insert(key, font);
+  return font.Height;
 }
 
 void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text, TColor color, TColor ground) {
@@ -159,10 +189,11 @@ void TTripleGraphBase::DrawGround() {
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = 0;
   c.Font.Height = g.H / 3;
-  c.Font.Color = clFuchsia;
-  c.Brush.Color = clBtnFace;
-  c.TextOut(g.W / 4, g.LabelAY, QStringLiteral("a"));
-  c.TextOut(g.W / 4, g.LabelBY, QStringLiteral("b"));
+  // Fuchsia stands too near the grey ground: outlined.
+  const int old = c.SetBkMode(TRANSPARENT);
+  TextOutOnGround(c, g.W / 4, g.LabelAY, QStringLiteral("a"), clFuchsia, Color);
+  TextOutOnGround(c, g.W / 4, g.LabelBY, QStringLiteral("b"), clFuchsia, Color);
+  c.SetBkMode(old);
 }
 
 void TTripleGraphBase::EraseRect(int x, int y, int w, int h) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 // What the two transpose views share: rows of triples drawn as three stacked cells (the
 // source table a on top, the result b below, a moving triple between them), paced pauses
 // that let messages through, and the moving triple's drop from one row to the next.
@@ -115,4 +116,8 @@ class TTripleGraphBase : public TGraphForm, public TKitControl {
     QString Seen;
   };
   TCellLook Look(int x, int y, int w, int h, const QString& text) const;
+  // The font of text in a cell of w x h (fitted once, then kept).
+  TFont CellFont(int w, int h, const QString& text) const;
+ private:
+  mutable QHash<QString, TFont> fonts_;
 };

@@ -116,19 +116,19 @@ TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
   Label6->setCursor(Qt::PointingHandCursor);
   SetHint(*Label6, QStringLiteral("随机生成表达式"));
   Label6->OnClick = [this] { Label6Click(); };
-  // Switched off, the start button and the result's title still read: a dark grey, not the
-  // faint one that vanishes into the sky.
-  for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(BitBtn2)}) {
-    QPalette palette = w->palette();
+  // Switched off, the result's title still reads: a dark grey, not the faint one that vanishes
+  // into the sky (the start button greys its caption itself).
+  {
+    QPalette palette = Label6->palette();
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x50, 0x50, 0x50));
-    w->setPalette(palette);
+    Label6->setPalette(palette);
   }
 
-  const int tops[] = {244, 131, 15};
+  // Three rows of two slots fill the room below the expression, the first row at the bottom.
+  const int tops[] = {262, 164, 66};
   for (int k = 1; k <= kExpTreeSlots; ++k)
     Trees[static_cast<std::size_t>(k)] = SlotTree(*this, QStringLiteral("BinCharTree%1").arg(k), k % 2 == 1 ? 15 : 130,
-                                                   tops[(k - 1) / 2], 106, 114);
+                                                   tops[(k - 1) / 2], 106, 96);
   LastBinCharTree = SlotTree(*this, QStringLiteral("LastBinCharTree"), 15, 80, 239, 278);
   LastBinCharTree->OnNodeClick = [this](TTreeNodeBase&) {};  // the digits are given in the value dialog
   Trees[0] = LastBinCharTree;
@@ -415,7 +415,14 @@ TTreeValueInputDlg::TTreeValueInputDlg(QWidget* parent)
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
   SetClientSize(401, 282);
-  setStyleSheet(QStringLiteral("#TreeValueInputDlg { background: aqua; }"));
+  // An aqua ground through the palette: a style sheet would keep the controls' letters from
+  // growing with the dialog on a larger screen.
+  {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(clAqua));
+    setPalette(p);
+    setAutoFillBackground(true);
+  }
   auto* bevel = new TBevel(this, bsFrame);
   bevel->setGeometry(8, 8, 281, 265);
   bevel->lower();

@@ -29,13 +29,14 @@ THuffmanIptDlg::THuffmanIptDlg(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("输入数据"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientSize(267, 109);
+  // Wide enough for the longest line the dialog takes, ten three-digit weights.
+  SetClientSize(307, 109);
   ApplyFont(*this, TFont{.Name = QStringLiteral("System"), .Height = -13});
   GroupBox1 = new QGroupBox(QStringLiteral("请输入各结点权重，逗号分隔"), this);
-  GroupBox1->setGeometry(8, 8, 249, 57);
+  GroupBox1->setGeometry(8, 8, 289, 57);
   Edit1 = new TEdit(GroupBox1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setGeometry(8, 24, 233, 24);
+  Edit1->setGeometry(8, 24, 273, 24);
   const auto button = [this](const char* name, const QString& caption, int x, int w) {
     auto* b = new TButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
@@ -44,10 +45,10 @@ THuffmanIptDlg::THuffmanIptDlg(QWidget* parent) : TForm(parent) {
   };
   RandomBtn = button("RandomBtn", QStringLiteral("随机生成"), 8, 89);
   RandomBtn->setAutoDefault(false);
-  OKBtn = button("OKBtn", QStringLiteral("确定"), 112, 65);
+  OKBtn = button("OKBtn", QStringLiteral("确定"), 152, 65);
   OKBtn->ModalResult = mrOk;
   OKBtn->SetDefault(true);
-  CancelBtn = button("CancelBtn", QStringLiteral("取消"), 192, 65);
+  CancelBtn = button("CancelBtn", QStringLiteral("取消"), 232, 65);
   CancelBtn->ModalResult = mrCancel;
   CancelBtn->Cancel = true;
   CancelBtn->setAutoDefault(false);

@@ -6,6 +6,7 @@
 #include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
+#include "platform/PaintRecord.h"
 
 std::pair<int, int> HuffmanSelect(const std::vector<THuffNode>& ht, int upTo) {
   // No fixed bound: any weight a 32-bit total allows can be the smallest.
@@ -132,25 +133,32 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   // One column a leaf across the width; the node keeps its 36 pixels and grows with
   // the window while it leaves room between neighbours and levels.
   const int colW = std::max(1, (w - 2 * margin) / n_);
+  const int legible = LegibleEm();
   QStringList codes;
   for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
-  l.CodeFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -r.Grow(14), .Color = clBlue}, codes, colW * 4 / 5,
-                       kAnyHeight, 9);
+  // A code may take two columns: neighbours' codes stand on two lines. Readable letters, and no
+  // larger: the levels of a deep tree need the height.
+  l.CodeFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(std::min(r.Grow(14), legible + 2), legible),
+                             .Color = clBlue},
+                       codes, colW * 2 - r.Grow(6), kAnyHeight, legible);
   const int codeCell = l.CodeFont.TextHeight(QStringLiteral("0"));
-  // The bottom rows: "编码" with the work string, then the leaves' codes in their columns.
-  const int rowsTop = h - margin - 2 * codeCell - margin;
+  // The bottom rows: "编码" with the work string, then the leaves' codes in their columns, odd
+  // and even leaves on a line each.
+  const int rowsTop = h - margin - 3 * codeCell - margin;
   const int levels = std::max(maxLevel_, 1);
-  const int treeBottom = rowsTop - codeCell - margin;  // under the lowest leaves: their codes
+  const int treeBottom = rowsTop - 2 * codeCell - margin;  // under the lowest leaves: their codes, on two lines
   const auto nodeSize = [&](int top) {
-    return std::max(36, std::min({r.Grow(36), colW * 3 / 5, (treeBottom - top) / levels * 9 / 20}));
+    // A deep tree's nodes give up some of their 36 pixels to the room between its levels, down
+    // to twice the readable letter, the height its weights need.
+    return std::max(std::min(36, 2 * legible), std::min({r.Grow(36), colW * 3 / 5, (treeBottom - top) / levels * 9 / 20}));
   };
   const int treeTop = nodeSize(margin) / 2 + margin;  // the root's "HT[i]" above it
   const int d = nodeSize(treeTop);
   const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
   QStringList weights;
   for (std::size_t i = 1; i < nodes_.size(); ++i) weights << QString::number(nodes_[i].link.weight);
-  l.WeightFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(12, d * 2 / 5), .Color = clBlack},
-                         weights, colW - r.Grow(8), kAnyHeight, 9);
+  l.WeightFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(legible, d * 2 / 5), .Color = clBlack},
+                         weights, colW - r.Grow(8), kAnyHeight, legible);
 
   l.Centre.assign(nodes_.size(), QPoint());
   l.Node.assign(nodes_.size(), QRect());
@@ -174,15 +182,63 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     if (const int p = nodes_[i].link.parent) spot.ParentCentre = l.Centre[static_cast<std::size_t>(p)];
     spots.push_back(spot);
   }
-  const TCaptionPlan plan = PlanCaptions(spots, w, 0, 9, std::max(9, d * 2 / 5));
+  const TCaptionPlan plan = PlanCaptions(spots, w, 0, legible, std::max(legible + 3, d * 2 / 5));
   l.CaptionFont = plan.Font;
   l.CaptionFont.Color = clNavy;
-  for (std::size_t k = 0; k < spots.size(); ++k) l.Texts.push_back({spots[k].Text, plan.Boxes[k], TText::Caption, plan.Ems[k]});
+  // The links, centre to centre: a caption moved aside keeps off them.
+  std::vector<QLineF> links;
+  for (std::size_t i = 1; i < nodes_.size(); ++i)
+    if (nodes_[i].shown && nodes_[i].link.parent != 0)
+      links.emplace_back(l.Centre[i], l.Centre[static_cast<std::size_t>(nodes_[i].link.parent)]);
+  const auto onNode = [&](const QRect& box) {
+    return std::any_of(l.Node.begin(), l.Node.end(), [&](const QRect& o) { return !o.isNull() && o.intersects(box); });
+  };
+  const auto onText = [&](const QRect& box) {
+    return std::any_of(l.Texts.begin(), l.Texts.end(), [&](const TText& t) { return t.Box.intersects(box); });
+  };
+  const auto onLink = [&](const QRect& box) {
+    return std::any_of(links.begin(), links.end(), [&](const QLineF& link) { return paintrecord::Crosses(link, QRectF(box)); });
+  };
+  const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
+  for (std::size_t k = 0; k < spots.size(); ++k) {
+    QRect box = plan.Boxes[k];
+    const auto free = [&](const QRect& b) {
+      if (!panel.contains(b) || onNode(b) || onText(b)) return false;
+      for (std::size_t j = k + 1; j < spots.size(); ++j)
+        if (plan.Boxes[j].intersects(b)) return false;
+      return true;
+    };
+    // A caption that found no free place above its node (the levels of a deep tree stand close,
+    // siblings' captions meet) takes the nearest one where no link runs: above the node, shifted
+    // aside or a line higher (still below the parent), else beside it, level with its middle.
+    if (!free(box) || onLink(box)) {
+      const QRect& node = spots[k].Node;
+      const int gap = r.Grow(2);
+      const int parentBottom = spots[k].ParentCentre ? spots[k].ParentCentre->y() + d / 2 : -1;
+      std::vector<QRect> places;
+      for (int line = 0; line < 2; ++line) {
+        const int top = node.top() - 1 - (line + 1) * box.height() - line;
+        for (int dx = 0; dx <= box.width() + node.width() / 2; dx += 2)
+          for (const int sign : {-1, 1}) {
+            const QRect b(QPoint(node.center().x() - box.width() / 2 + sign * dx, top), box.size());
+            if (b.top() > parentBottom) places.push_back(b);
+          }
+      }
+      places.emplace_back(QPoint(node.left() - gap - box.width(), node.center().y() - box.height() / 2), box.size());
+      places.emplace_back(QPoint(node.right() + 1 + gap, node.center().y() - box.height() / 2), box.size());
+      for (const QRect& place : places)
+        if (free(place) && !onLink(place)) {
+          box = place;
+          break;
+        }
+    }
+    l.Texts.push_back({spots[k].Text, box, TText::Caption, plan.Ems[k]});
+  }
   // The code digit of a link beside its middle, on the outer side, above the middle so the
   // link keeps clear of it: "0" left of a left link, "1" right of a right one. The design's 30
   // pixels while they fit between the levels.
   l.LabelFont = TFont{.Name = QStringLiteral("Arial"),
-                      .Height = -std::clamp(rowH / 2 - d / 2 - 2, 12, std::max(30, r.Grow(30) * 2 / 3)),
+                      .Height = -std::clamp(rowH / 2 - d / 2 - 2, legible, std::max(30, r.Grow(30) * 2 / 3)),
                       .Style = fsBold};
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const TNode& node = nodes_[i];
@@ -193,18 +249,42 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const QPoint mid = (l.Centre[i] + l.Centre[static_cast<std::size_t>(p)]) / 2;
     const QSize size = l.LabelFont.TextExtent(digit);
     const int gap = r.Grow(3);
-    QRect box(QPoint(one ? mid.x() + gap : mid.x() - gap - size.width(), mid.y() - size.height()), size);
-    // A wide node near the middle pushes the digit further out.
-    for (const QRect& other : l.Node)
-      if (!other.isNull() && other.intersects(box)) box.moveLeft(one ? other.right() + gap : other.left() - gap - size.width());
+    const auto beside = [&](QPoint at) {
+      QRect box(QPoint(one ? at.x() + gap : at.x() - gap - size.width(), at.y() - size.height()), size);
+      // A wide node near the point pushes the digit further out.
+      for (const QRect& other : l.Node)
+        if (!other.isNull() && other.intersects(box)) box.moveLeft(one ? other.right() + gap : other.left() - gap - size.width());
+      return box;
+    };
+    // Beside the middle of the link, else nearer its upper end, away from the child's caption.
+    const QPointF from = l.Centre[static_cast<std::size_t>(p)], to = l.Centre[i];
+    QRect box = beside(mid);
+    for (const double f : {0.4, 0.3, 0.6})
+      if (onText(box) || onNode(box)) box = beside((from + (to - from) * f).toPoint());
+    if (onText(box) || onNode(box)) box = beside(mid);
     l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel});
   }
-  // Each finished code under its leaf, then the code rows.
+  // Each finished code under its leaf, inside the panel: centred, else shifted aside or a line
+  // lower, wherever it covers no node and no other text (a neighbour's code, a caption).
+  const auto taken = [&](const QRect& box) { return onNode(box) || onText(box); };
   for (int k = 1; k <= n_; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
     if (!nodes_[i].shown || codes_[i].isEmpty()) continue;
     const QSize size = l.CodeFont.TextExtent(codes_[i]);
-    l.Texts.push_back({codes_[i], QRect(QPoint(l.Centre[i].x() - size.width() / 2, l.Node[i].bottom() + 2), size), TText::LeafCode});
+    const auto at = [&](int dx, int line) {
+      const int x = std::clamp(l.Centre[i].x() - size.width() / 2 + dx, margin, std::max(margin, w - margin - size.width()));
+      return QRect(QPoint(x, l.Node[i].bottom() + 2 + line * codeCell), size);
+    };
+    QRect box = at(0, 0);
+    bool found = false;
+    for (int line = 0; line < 3 && !found; ++line)
+      for (const int dx : {0, -colW / 2, colW / 2, -colW, colW})
+        if (!taken(at(dx, line)) && at(dx, line).bottom() < rowsTop) {
+          box = at(dx, line);
+          found = true;
+          break;
+        }
+    l.Texts.push_back({codes_[i], box, TText::LeafCode});
   }
   const QString head = QStringLiteral("编码  ") + codeRow_;
   l.Texts.push_back({head, QRect(QPoint(margin, rowsTop), l.CodeFont.TextExtent(head)), TText::RowCode});
@@ -212,7 +292,9 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const QString& code = codes_[static_cast<std::size_t>(k)];
     if (code.isEmpty()) continue;
     const QSize size = l.CodeFont.TextExtent(code);
-    l.Texts.push_back({code, QRect(QPoint(margin + (k - 1) * colW + (colW - size.width()) / 2, rowsTop + codeCell + margin / 2), size), TText::RowCode});
+    const int line = 1 + (k - 1) % 2;
+    const int x = std::clamp(margin + (k - 1) * colW + (colW - size.width()) / 2, margin, w - margin - size.width());
+    l.Texts.push_back({code, QRect(QPoint(x, rowsTop + line * codeCell + margin / 2), size), TText::RowCode});
   }
   l.LinkWidth = r.Text(1);
   return l;
@@ -253,10 +335,14 @@ void THuffmanTree::Paint() {
       case TText::BlueLabel:
       case TText::YellowLabel:
         c.Font = l.LabelFont;
-        // A shadow keeps the yellow of a finished code readable on the sky.
-        TextOutShadow(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
+        // An outline keeps the yellow of a finished code, and the blue, readable on the sky.
+        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
         continue;
-      case TText::LeafCode: c.Font = l.CodeFont; c.Font.Color = clRed; break;
+      case TText::LeafCode:
+        c.Font = l.CodeFont;
+        // Outlined: the red alone hardly stands out from the light sky.
+        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, clRed);
+        continue;
       case TText::RowCode: c.Font = l.CodeFont; break;
     }
     c.TextOut(t.Box.left(), t.Box.top(), t.Text);

@@ -94,6 +94,9 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Status = new TStatusLine(Panel1);
   Status->setObjectName(QStringLiteral("Status"));
   Status->OnKeyPress = [](QChar& key) { key = QChar(); };
+  // Never focused: the focus leaving the key edit as it is switched off would select the whole
+  // instruction, red on the selection's blue.
+  Status->setFocusPolicy(Qt::NoFocus);
   // The status line spans the panel.
   panelControls_.AddStretched(Status, QRect(7, 39, 260, 28), 7,
                               TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = -16, .Color = clRed});

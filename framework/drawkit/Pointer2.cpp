@@ -1,5 +1,6 @@
 #include "framework/drawkit/Pointer2.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPaintEvent>
 #include <algorithm>
@@ -93,7 +94,15 @@ void TPointer2::paintEvent(QPaintEvent*) {
   c.Brush.Style = bsClear;
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
+  // The caption stands in the quarter left of and above the head, whose notch runs along its
+  // right and lower edges: one too wide for it ("thrt") takes smaller letters until its ink
+  // keeps inside.
   c.Font.Height = h / 2;
+  auto besideHead = [&] {
+    const QFontMetrics fm(c.Font.ToQFont());
+    return 1 + fm.tightBoundingRect(caption_).right() < w / 2;
+  };
+  while (c.Font.Height > 1 && !caption_.isEmpty() && !besideHead()) --c.Font.Height;
   const int textWidth = c.TextWidth(caption_);
   const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1;
   TextOutOutlined(c, x, 0, caption_, fontColor_);

@@ -66,6 +66,24 @@ TEST(CanvasLines, PolylineSetsEveryVertexOnceAndLeavesOutTheLastPoint) {
   EXPECT_EQ(CountColor(c, clBlack, Rect(0, 0, 40, 40)), 30);
 }
 
+// A one-pixel line in copy mode is drawn straight onto the image; on white, mask mode
+// gives the same pixels through the figure's coverage grid. Both agree for a polyline that
+// crosses itself, runs out of the image and is dashed with its gaps filled.
+TEST(CanvasLines, ThinCopyLinesMatchTheCoverageGrid) {
+  const auto draw = [](TPenMode mode, TPenStyle style) {
+    TBitmap b = White(30, 30);
+    TCanvas& c = b.Canvas();
+    c.Pen.Mode = mode;
+    c.Pen.Style = style;
+    c.Pen.Color = clRed;
+    c.Brush.Color = clBlue;
+    c.Polyline({Point(2, 2), Point(27, 20), Point(4, 24), Point(20, -5), Point(35, 12)});
+    QImage out = b.Image();
+    return out;
+  };
+  for (const TPenStyle style : {psSolid, psDash, psDashDot}) EXPECT_EQ(draw(pmCopy, style), draw(pmMask, style)) << style;
+}
+
 TEST(CanvasLines, StyledPenFillsItsGapsOnlyWithAnOpaqueBackground) {
   TBitmap b = White();
   TCanvas& c = b.Canvas();

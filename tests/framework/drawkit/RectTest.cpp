@@ -103,6 +103,12 @@ TEST(Pointer2, ArrowHeadPointsDownRightOverItsParent) {
   const QRect yellow = BoxOf(light, clYellow);
   ASSERT_FALSE(yellow.isEmpty());
   EXPECT_TRUE(BoxOf(light, clBlack).contains(yellow)) << "a light caption is outlined in black";
+  p->SetFontColor(clBlue);
+  p->SetCaption(QStringLiteral("thrt"));
+  p->setGeometry(20, 20, 48, 48);
+  const QRect wide = BoxOf(RenderWidget(*p), clBlue);
+  EXPECT_LT(wide.right(), 24) << "a caption too long for the quarter beside the head takes smaller letters";
+  EXPECT_GE(wide.height(), 8) << "and as large as fit there";
 }
 
 TEST(StackTopPointer, StandsAboveItsControlLeftAligned) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "framework/drawkit/DrawTool.h"
+#include "platform/Forms.h"
 #include "platform/PaintBox.h"
 #include "platform/Pacing.h"
 
@@ -159,6 +160,24 @@ TEST(PrintTexts, LabelGivesItsTextsOwnExtentInScreenPixels) {
   EXPECT_LT(texts[0].box.width(), 150) << "the text's extent, not the label's";
   EXPECT_TRUE(texts[0].checked);
   EXPECT_FALSE(texts[0].clipped);
+}
+
+TEST(PrintTexts, SwitchedOffButtonGivesTheGreyItIsDrawnIn) {
+  QWidget window;
+  window.setObjectName("Dlg");
+  window.setGeometry(0, 0, 300, 120);
+  auto* button = new TButton("Go", &window);
+  button->setGeometry(40, 50, 80, 30);
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xbe, 0xbe, 0xbe));
+  button->setPalette(palette);
+  button->setEnabled(false);
+  window.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].ink & 0xFFFFFFu, ToQRgb(clGrayText) & 0xFFFFFFu) << "the button greys its caption itself, whatever its palette";
 }
 
 TEST(LegibilityRules, EachRuleNamesTheTextsThatBreakIt) {
