@@ -7,6 +7,7 @@
 #include "demos/graphs/TextFit.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
@@ -172,7 +173,18 @@ void TMinispantreePRIM::ResetLocalData(const QString& procName) {
   for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
 }
 
-void TMinispantreePRIM::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(60, 760), AlgorithmForm, 70, VariableForm); }
+namespace {
+// The most vertices whose weights and matrix read at 13 px with the usual split on a
+// 1024 x 768 screen.
+constexpr int kVerticesInUsualWidth = 6;
+}  // namespace
+
+void TMinispantreePRIM::SetWindowRect() {
+  // A network of many vertices needs the drawing window wide on a narrow screen (its weights
+  // and matrix at a readable size); a small one leaves the algorithm its usual width.
+  const bool large = graph_ && graph_->VertexCount() > kVerticesInUsualWidth;
+  MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(60, large ? 760 : 0), AlgorithmForm, 70, VariableForm);
+}
 
 void TMinispantreePRIM::Reset() {
   TAlgoDemo::Reset();
@@ -181,6 +193,8 @@ void TMinispantreePRIM::Reset() {
   closedge_.fill(TClosedge{});
   graphForm_->SetGraph(graph_.get());
   graphForm_->DrawTable(vtxnum_);
+  // New data may want the other split.
+  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
 }
 
 void TMinispantreePRIM::DrawColumn(int v) {
