@@ -287,32 +287,6 @@ class CanvasPainter {
       if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = 0xFF000000u | rgb;
     };
     const std::vector<int> dashes = DashPattern(c_.Pen.Style);
-    if (dashes.empty()) {
-      for (size_t i = 1; i <= pts.size(); ++i) {
-        if (i == pts.size() && !(closed && pts.size() > 1)) break;
-        const QPoint a = pts[i - 1], e = i == pts.size() ? pts.front() : pts[i];
-        int x = a.x(), y = a.y();
-        const int ex = e.x(), ey = e.y();
-        const int dx = std::abs(ex - x), dy = -std::abs(ey - y);
-        const int sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
-        int err = dx + dy;
-        const std::uint32_t ink = 0xFF000000u | pen;
-        while (x != ex || y != ey) {
-          if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = ink;
-          const int e2 = 2 * err;
-          if (e2 >= dy) {
-            err += dy;
-            x += sx;
-          }
-          if (e2 <= dx) {
-            err += dx;
-            y += sy;
-          }
-        }
-      }
-      Changed(r);
-      return true;
-    }
     size_t run = 0;
     int left = dashes.empty() ? 0 : dashes[0];
     const bool opaque = Opaque();
