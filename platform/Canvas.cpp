@@ -245,25 +245,33 @@ class CanvasPainter {
       cov.MarkPath(path, false, &pen);
       return;
     }
+    WalkPen(pts, closed, [&](int x, int y, bool gap) { cov.Mark(x, y, gap ? kPenGap : kPen); });
+  }
+
+  // The pixels of a one-pixel polyline of the pen in order, the end point of the last segment
+  // left out: plot(x, y, gap) for each, gap set on the gaps of a dashed pen where the
+  // background is opaque (a transparent gap is not plotted). The dash state runs on from one
+  // segment to the next.
+  template <typename Plot>
+  void WalkPen(std::span<const QPoint> pts, bool closed, Plot plot) {
     const std::vector<int> dashes = DashPattern(c_.Pen.Style);
     size_t run = 0;
     int left = dashes.empty() ? 0 : dashes[0];
     const bool opaque = Opaque();
-    auto plot = [&](int x, int y) {
+    auto step = [&](int x, int y) {
       if (dashes.empty()) {
-        cov.Mark(x, y, kPen);
+        plot(x, y, false);
         return;
       }
-      const bool on = run % 2 == 0;
-      if (on) cov.Mark(x, y, kPen);
-      else if (opaque) cov.Mark(x, y, kPenGap);
+      if (run % 2 == 0) plot(x, y, false);
+      else if (opaque) plot(x, y, true);
       if (--left == 0) {
         run = (run + 1) % dashes.size();
         left = dashes[run];
       }
     };
-    for (size_t i = 1; i < pts.size(); ++i) RasterLine(pts[i - 1], pts[i], plot);
-    if (closed && pts.size() > 1) RasterLine(pts.back(), pts.front(), plot);
+    for (size_t i = 1; i < pts.size(); ++i) RasterLine(pts[i - 1], pts[i], step);
+    if (closed && pts.size() > 1) RasterLine(pts.back(), pts.front(), step);
   }
 
   // A one-pixel polyline in a mode whose result does not depend on what is below is drawn
@@ -283,27 +291,9 @@ class CanvasPainter {
     auto* const bits = reinterpret_cast<QRgb*>(c_.target_->bits());
     const qsizetype stride = c_.target_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
-    const auto put = [&](int x, int y, std::uint32_t rgb) {
-      if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = 0xFF000000u | rgb;
-    };
-    const std::vector<int> dashes = DashPattern(c_.Pen.Style);
-    size_t run = 0;
-    int left = dashes.empty() ? 0 : dashes[0];
-    const bool opaque = Opaque();
-    auto plot = [&](int x, int y) {
-      if (dashes.empty()) {
-        put(x, y, pen);
-        return;
-      }
-      if (run % 2 == 0) put(x, y, pen);
-      else if (opaque) put(x, y, gap);
-      if (--left == 0) {
-        run = (run + 1) % dashes.size();
-        left = dashes[run];
-      }
-    };
-    for (size_t i = 1; i < pts.size(); ++i) RasterLine(pts[i - 1], pts[i], plot);
-    if (closed && pts.size() > 1) RasterLine(pts.back(), pts.front(), plot);
+    WalkPen(pts, closed, [&](int x, int y, bool gapPixel) {
+      if (x >= l && x <= rr && y >= t && y <= b) bits[y * stride + x] = 0xFF000000u | (gapPixel ? gap : pen);
+    });
     Changed(r);
     return true;
   }

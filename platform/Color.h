@@ -67,6 +67,13 @@ constexpr TColor FromQRgb(std::uint32_t argb) {
   return RGB(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
              static_cast<int>(argb & 0xFF));
 }
+// How far apart two colours stand to the eye: the ratio of their relative luminances (each
+// plus 0.05), 1 for equal colours up to 21 for black and white.
+double ContrastRatio(TColor a, TColor b);
+// The one of black and white that stands further from color: the outline that makes a text of
+// color read on any ground.
+TColor OutlineColorFor(TColor color);
+
 constexpr std::uint32_t ToQRgb(TColor c) {
   return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
          (static_cast<std::uint32_t>(GetGValue(c)) << 8) | static_cast<std::uint32_t>(GetBValue(c));

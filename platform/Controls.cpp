@@ -33,6 +33,18 @@ void DrawGrayedText(QPainter& painter, const QRect& r, int flags, const QString&
   painter.drawText(r, flags, text);
 }
 
+QColor DrawOutlinedText(QPainter& painter, const QRect& r, int flags, const QString& text, const QColor& ink,
+                        bool enabled) {
+  const QColor pen = enabled ? ink : ToQColor(clGrayText);
+  const QColor rim = enabled ? ToQColor(OutlineColorFor(FromQColor(ink))) : ToQColor(clBtnHighlight);
+  painter.setPen(rim);
+  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+    painter.drawText(r.translated(d), flags, text);
+  painter.setPen(pen);
+  painter.drawText(r, flags, text);
+  return rim;
+}
+
 // --- Edges
 
 QRect DrawEdge(QPainter& painter, QRect r, TColor topLeft, TColor bottomRight, int width) {
@@ -167,17 +179,8 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
   if (!hasText) return;
   const QRect textRect((width() - ts.width()) / 2 + shift, y, ts.width(), ts.height());
   if (OutlinedCaption) {
-    const QColor ink = isEnabled() ? palette().color(QPalette::ButtonText) : ToQColor(clGrayText);
-    // Black round a light colour, white round a dark one (grey counts as dark).
-    const bool light = isEnabled() && 0.299 * ink.red() + 0.587 * ink.green() + 0.114 * ink.blue() > 128;
-    const QColor rim = light ? Qt::black : Qt::white;
     constexpr int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
-    p.setPen(rim);
-    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(-1, -1), QPoint(1, 1),
-                           QPoint(-1, 1), QPoint(1, -1)})
-      p.drawText(textRect.translated(d), flags, text());
-    p.setPen(ink);
-    p.drawText(textRect, flags, text());
+    const QColor rim = DrawOutlinedText(p, textRect, flags, text(), palette().color(QPalette::ButtonText), isEnabled());
     paintrecord::AddPainterText(this, p, textRect, flags, text(), rim.rgb() & 0xFFFFFFu);
     return;
   }

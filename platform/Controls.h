@@ -81,6 +81,11 @@ class TSpeedButton : public QAbstractButton {
 // The caption of a disabled control as the window system greys it: engraved, a white copy
 // one pixel down and right under a gray one, whatever colour the caption has when enabled.
 void DrawGrayedText(QPainter& painter, const QRect& r, int flags, const QString& text);
+// A caption that must read on any ground: enabled, in ink with a one-pixel outline in black or
+// white, whichever stands further from it; disabled, grey with the white companion greyed text
+// has. Returns the outline's colour.
+QColor DrawOutlinedText(QPainter& painter, const QRect& r, int flags, const QString& text, const QColor& ink,
+                        bool enabled);
 
 // Edges of a panel or bevel.
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };

@@ -201,6 +201,8 @@ void ApplyFont(QWidget& control, const TFont& font) {
   control.setPalette(p);
 }
 
+int LegiblePixels() { return screen::Width() >= 1920 ? 16 : kLegiblePixels; }
+
 void RaiseFont(QWidget& window, int px) {
   QFont font = window.font();
   if (QFontInfo(font).pixelSize() >= px) return;

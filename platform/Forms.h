@@ -51,6 +51,8 @@ void SetHint(QWidget& control, const QString& hint);
 void ApplyFont(QWidget& control, const TFont& font);
 // The least height, in pixels, of letters a class reads from the back of the room.
 constexpr int kLegiblePixels = 13;
+// The least height on this screen: kLegiblePixels, 16 on a screen 1920 pixels wide or more.
+int LegiblePixels();
 // Lifts the font a window and the controls that inherit it write in to at least px pixels
 // (the application's is 12); a dialog calls it before it is fitted to the screen.
 void RaiseFont(QWidget& window, int px = kLegiblePixels);

@@ -6,7 +6,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/ThemedControls.h"
-#include "platform/Screen.h"
+#include "platform/Forms.h"
 #include "platform/TextRules.h"
 
 namespace {
@@ -18,7 +18,7 @@ const QString Heading = QStringLiteral("No.  v1 <---> v2 Cost");
 // (The design gives its cell height; the result is a character height, negative.)
 int PointerLetterHeight(const TKruskalForm::TForestShape& f) {
   const int em = TFont{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(16)}.ToQFont().pixelSize();
-  return -std::max(em, screen::Width() >= 1920 ? 16 : 13);
+  return -std::max(em, LegiblePixels());
 }
 }  // namespace
 

@@ -165,6 +165,9 @@ std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
 bool TMinispantreePRIM::CreateData() {
   if (!ShowGraphInput(QStringLiteral("Input a Graph :"), 10, false, true, graph_)) return false;
   graphForm_->SetGraph(graph_.get());
+  // New data of a running demonstration may want the other split (a start docks the windows
+  // itself once the data is in).
+  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
   return true;
 }
 
@@ -193,8 +196,6 @@ void TMinispantreePRIM::Reset() {
   closedge_.fill(TClosedge{});
   graphForm_->SetGraph(graph_.get());
   graphForm_->DrawTable(vtxnum_);
-  // New data may want the other split.
-  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
 }
 
 void TMinispantreePRIM::DrawColumn(int v) {

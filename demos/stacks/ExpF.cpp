@@ -84,19 +84,13 @@ const QString kApology = QStringLiteral("大虾请退出重新来过");
 void TClickLabel::paintEvent(QPaintEvent*) {
   paintrecord::BeginPaint(this);
   // The caption stands on the backdrop's sky: outlined, so that a light colour still reads.
-  // Disabled it is grey with the white companion the window system gives greyed text.
-  const QColor ink = isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : ToQColor(clGrayText);
-  const QColor halo = isEnabled() ? ToQColor(OutlineColorFor(FromQRgb(ink.rgb()))) : ToQColor(clBtnHighlight);
   const QRect r = contentsRect();
   const int flags = static_cast<int>(alignment());
   QPainter p(this);
   p.setFont(font());
-  p.setPen(halo);
-  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) p.drawText(r.translated(d), flags, text());
-  p.setPen(ink);
-  p.drawText(r, flags, text());
-  paintrecord::AddWidgetText(this, text(), font(), QFontMetrics(font()).boundingRect(r, flags, text()), ink.rgb(),
-                             halo.rgb());
+  const QColor halo =
+      DrawOutlinedText(p, r, flags, text(), palette().color(QPalette::Active, QPalette::WindowText), isEnabled());
+  paintrecord::AddPainterText(this, p, r, flags, text(), halo.rgb() & 0xFFFFFFu);
 }
 
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {

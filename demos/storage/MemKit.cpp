@@ -5,7 +5,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
-#include "platform/Screen.h"
+#include "platform/Forms.h"
 
 QString GetString(int n) { return n < 10 ? QStringLiteral(" ") + QString::number(n) : QString::number(n); }
 
@@ -13,7 +13,6 @@ TFont MemFont(const TDesignRatio& r, int designPixels, TColor color) {
   return r.Font(TFont{.Name = QStringLiteral("Arial"), .Height = -designPixels, .Color = color}, designPixels);
 }
 
-int LegiblePixels() { return screen::Width() >= 1920 ? 16 : 13; }
 
 TFont FitMemFont(const TFont& font, const QString& widest, QSize room, int least) {
   return FitFont(font, {widest}, room.width(), room.height(), least);

@@ -13,14 +13,12 @@
 #include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
 #include "platform/Font.h"
+#include "platform/Forms.h"
 #include "platform/PaintBox.h"
 
 // The font of the storage drawings' numbers and names: a sans face (a "1" never looks like an
 // "l"), designPixels high at the design size, scaled by the window's ratio and never smaller.
 TFont MemFont(const TDesignRatio& r, int designPixels, TColor color);
-// The smallest letters a class reads on this screen: 13 pixels, 16 on a screen 1920 wide or
-// more.
-int LegiblePixels();
 // font made smaller until widest fits room, but never below least pixels. A number's digits
 // stand inside their box at that size even when the font's whole cell does not.
 TFont FitMemFont(const TFont& font, const QString& widest, QSize room, int least = LegiblePixels());

@@ -6,6 +6,7 @@
 #include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
+#include "platform/Forms.h"
 #include "platform/PaintRecord.h"
 
 std::pair<int, int> HuffmanSelect(const std::vector<THuffNode>& ht, int upTo) {
@@ -133,7 +134,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   // One column a leaf across the width; the node keeps its 36 pixels and grows with
   // the window while it leaves room between neighbours and levels.
   const int colW = std::max(1, (w - 2 * margin) / n_);
-  const int legible = LegibleEm();
+  const int legible = LegiblePixels();
   QStringList codes;
   for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
   // A code may take two columns: neighbours' codes stand on two lines. Readable letters, and no

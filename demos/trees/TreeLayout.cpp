@@ -7,9 +7,8 @@
 #include <functional>
 #include <queue>
 
-#include "platform/Screen.h"
+#include "platform/Forms.h"
 
-int LegibleEm() { return screen::Width() >= 1920 ? 16 : 13; }
 
 TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Height = -em, .Style = fsBold, .Color = clBlack}; }
 
@@ -136,13 +135,13 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
                           int largestEm, int panelHeight) {
   int largest = std::max(leastEm, largestEm);
   if (largestEm == 0) {
-    largest = std::max(largest, LegibleEm());
+    largest = std::max(largest, LegiblePixels());
     for (const TCaptionSpot& s : spots) largest = std::max(largest, s.Node.height() / 2);
   }
   // The largest font that places as many captions as a readable one does (the least one, when
   // that is larger): a caption that finds no room at any size (a root right under the panel's
   // top) does not shrink all the others, nor does one that finds room only in smaller letters.
-  const int readable = std::clamp(LegibleEm(), leastEm, largest);
+  const int readable = std::clamp(LegiblePixels(), leastEm, largest);
   const int needed =
       Placed(PlaceEach(spots, QFontMetrics(CaptionFont(readable).ToQFont()), panelWidth, panelHeight, pointerSize));
   TCaptionPlan plan{CaptionFont(readable), {}, {}};

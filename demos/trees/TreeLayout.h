@@ -31,18 +31,16 @@ struct TCaptionPlan {
 // Each caption stands just above its node, off the node, its letter and every link: on the
 // node's left half (clear of the link that comes down from the parent, and right of the
 // pointer that may stand on the node's top-left corner), or else beside the right half, short
-// of the place where the next node's pointer would stand. The font is the largest up to
-// largestEm pixels (half a node's height, and at least LegibleEm, when 0) at which as many
-// captions find their place as at LegibleEm (or leastEm when larger); one that finds no place at
-// that size takes the largest smaller one, down to leastEm, at which it does; one that finds none
-// stands on its node's left half, inside the panel. A caption placed is crossed by no link. Given
-// the panel's height, one that finds no place above its node stands under it when the node is a
-// leaf, or beside it half way down, clear of pointers' places.
+// of the place where the next node's pointer would stand. Given the panel's height, one that
+// finds no place above its node stands under it when the node is a leaf, or beside it half way
+// down, clear of pointers' places. No caption placed is crossed by a link.
+// The font is the largest up to largestEm pixels (half a node's height, and at least
+// LegiblePixels(), when 0) at which as many captions find their place as at LegiblePixels()
+// (or leastEm when larger); one that finds no place at that size takes the largest smaller
+// one, down to leastEm, at which it does; one that finds none stands on its node's left half,
+// inside the panel.
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
                           int largestEm = 0, int panelHeight = 0);
-
-// The smallest letters a class reads on this screen: 13 pixels, 16 on a screen 1920 wide.
-int LegibleEm();
 
 // The font of node captions at a pixel height.
 TFont CaptionFont(int em);

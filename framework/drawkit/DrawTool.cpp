@@ -86,12 +86,6 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
   paintrecord::EndGroup(canvas.Target());
 }
 
-TColor OutlineColorFor(TColor color) {
-  // The one of the two that stands further from the colour to the eye: pure blue, as light as
-  // red by its lightness, reads on white and hardly at all on black.
-  return ContrastRatio(color, clBlack) >= ContrastRatio(color, clWhite) ? clBlack : clWhite;
-}
-
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   paintrecord::BeginGroup(canvas.Target(), ToQRgb(OutlineColorFor(color)));
   canvas.Font.Color = OutlineColorFor(color);
@@ -204,25 +198,6 @@ void DrawArc3D(TCanvas& canvas, int x1, int y1, double startAngle, double endAng
     canvas.Pen.Color = part.upperLeft ? upperLeft : lowerRight;
     canvas.Arc(x1, y1, x2, y2, from.x(), from.y(), to.x(), to.y());
   }
-}
-
-namespace {
-
-double RelativeLuminance(TColor c) {
-  const QColor q = ToQColor(c);
-  const auto linear = [](int v) {
-    const double s = v / 255.0;
-    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(q.red()) + 0.7152 * linear(q.green()) + 0.0722 * linear(q.blue());
-}
-
-}  // namespace
-
-double ContrastRatio(TColor a, TColor b) {
-  const double la = RelativeLuminance(a);
-  const double lb = RelativeLuminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground) {

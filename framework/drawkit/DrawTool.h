@@ -26,9 +26,6 @@ void TextOutShadow(TCanvas& canvas, int x, int y, const QString& text, TColor co
 // that it reads on any ground, a dotted stripe or the backdrop's sky; the font colour is left
 // at color.
 void TextOutOutlined(TCanvas& canvas, int x, int y, const QString& text, TColor color);
-// The outline colour TextOutOutlined gives a text of color: black or white, whichever stands
-// further from it to the eye.
-TColor OutlineColorFor(TColor color);
 
 // A one-pixel frame; right and bottom are exclusive. Left and top edges in topLeft, right and
 // bottom edges in bottomRight: (clGray, clWhite) is sunken, (clWhite, clGray) raised.
@@ -57,9 +54,6 @@ void DrawArrow3D(TCanvas& canvas, int x1, int y1, int x2, int y2, TColor color, 
 void DrawShadowedArrow(TCanvas& canvas, int x1, int y1, int x2, int y2, int offset, TColor color,
                        TColor shadow);
 
-// How far apart two colours stand to the eye: the ratio of their relative luminances (each
-// plus 0.05), 1 for equal colours up to 21 for black and white.
-double ContrastRatio(TColor a, TColor b);
 // Text in color on a ground of ground: as it is where the two stand at least 3 : 1 apart,
 // else outlined as TextOutOutlined draws it.
 void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground);

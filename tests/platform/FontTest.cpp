@@ -2,11 +2,24 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <utility>
 
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 
 namespace {
+
+// The first and last rows of a white bitmap that hold ink; -1, -1 when none does.
+std::pair<int, int> InkRows(TBitmap& b) {
+  int top = -1, bottom = -1;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if (b.Canvas().Pixels(x, y) != clWhite) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+  return {top, bottom};
+}
 
 // Height of the inked rows when the text is drawn in black on white.
 int InkHeight(const TFont& f, const QString& text) {
@@ -14,13 +27,7 @@ int InkHeight(const TFont& f, const QString& text) {
   TCanvas& c = b.Canvas();
   c.Font = f;
   c.TextOut(4, 4, text);
-  int top = -1, bottom = -1;
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x)
-      if (c.Pixels(x, y) != clWhite) {
-        if (top < 0) top = y;
-        bottom = y;
-      }
+  const auto [top, bottom] = InkRows(b);
   return top < 0 ? 0 : bottom - top + 1;
 }
 
@@ -94,13 +101,7 @@ TEST(Font, BoldFixedPitchZeroIsNotAnEight) {
     TCanvas& c = b.Canvas();
     c.Font = TFont{.Name = QStringLiteral("Courier New"), .Height = -px, .Style = fsBold, .Pitch = fpFixed};
     c.TextOut(10, 10, QStringLiteral("0"));
-    int top = -1, bottom = -1;
-    for (int y = 0; y < b.Height(); ++y)
-      for (int x = 0; x < b.Width(); ++x)
-        if (c.Pixels(x, y) != clWhite) {
-          if (top < 0) top = y;
-          bottom = y;
-        }
+    const auto [top, bottom] = InkRows(b);
     // Across the middle of the glyph its two sides stand apart from anything between them
     // (a dot may be there, as long as it does not run into them).
     int runs = 0;

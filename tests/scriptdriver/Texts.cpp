@@ -193,14 +193,6 @@ bool Meets(const QRect& a, const QRect& b, int more) {
   return !i.isEmpty() && i.width() > more && i.height() > more;
 }
 
-double Luminance(QRgb c) {
-  auto channel = [](int v) {
-    const double s = v / 255.0;
-    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
 }  // namespace
 
 QString Glyphs::Line() const {
@@ -324,10 +316,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
   return out;
 }
 
-double ContrastRatio(QRgb a, QRgb b) {
-  const double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+double ContrastRatio(QRgb a, QRgb b) { return ::ContrastRatio(FromQRgb(a), FromQRgb(b)); }
 
 QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::function<bool(const Glyphs&)>& allowed11) {
   QStringList out;

@@ -259,17 +259,24 @@ TEST(SearchTreeWindows, BalancedTreeStandsOnSilver) {
   EXPECT_EQ(bstForm->Tree->Canvas().Pixels(inside.x(), inside.y()), kittest::BackdropAt(screen.x(), screen.y()));
 }
 
-// Pointers on one node stand side by side, none over another's caption, also after the tree
-// is arranged again; one with no room on the left stands above instead.
-TEST(SearchTreeWindows, PointersOnOneNodeStandApart) {
-  kittest::Host host;
+// The balanced tree's window in its pane on the smallest screen, with the 26 letters that
+// make five full levels.
+TAVlTreeGraphForm* FullAvlForm(kittest::Host& host) {
   auto* form = new TAVlTreeGraphForm(&host);
   form->resize(615, 590);
   host.show();
   pacing::ProcessMessages();
+  Insert(*form->Tree, "MFSCIPWADGKNQUYBEHJLORTVXZ");
+  form->Tree->Arrange();
+  return form;
+}
+
+// Pointers on one node stand side by side, none over another's caption, also after the tree
+// is arranged again; one with no room on the left stands above instead.
+TEST(SearchTreeWindows, PointersOnOneNodeStandApart) {
+  kittest::Host host;
+  TAVlTreeGraphForm* form = FullAvlForm(host);
   TAvlTreeClass& tree = *form->Tree;
-  Insert(tree, "MFSCIPWADGKNQUYBEHJLORTVXZ");
-  tree.Arrange();
   for (TPointer2* marker : {form->t, form->q, form->p, form->a}) PointMarker(*marker, tree.Root());
   tree.Arrange();
   const std::vector<TPointer2*> onRoot{form->a, form->p, form->q, form->t};
@@ -292,13 +299,8 @@ TEST(SearchTreeWindows, PointersOnOneNodeStandApart) {
 // factor under it both get cells in which a sign and a digit read.
 TEST(AvlTreeClass, FullLevelsKeepBothTextsReadable) {
   kittest::Host host;
-  auto* form = new TAVlTreeGraphForm(&host);
-  form->resize(615, 590);
-  host.show();
-  pacing::ProcessMessages();
+  TAVlTreeGraphForm* form = FullAvlForm(host);
   TAvlTreeClass& tree = *form->Tree;
-  Insert(tree, "MFSCIPWADGKNQUYBEHJLORTVXZ");
-  tree.Arrange();
   const TAVlTreeNode* root = tree.AvlRoot();
   EXPECT_GE(root->height() * 9 / 20, 15) << "balance factors below 13 pixels";
   EXPECT_GE(root->height(), root->width());

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "demos/trees/TreeLayout.h"
+#include "platform/Forms.h"
 
 namespace {
 
@@ -63,12 +64,12 @@ TEST(CaptionPlan, ACrowdedTreeKeepsReadableLettersWhereItCanAndNeverGoesBelowThe
   std::vector<TCaptionSpot> spots;
   for (int k = 0; k < 4; ++k) spots.push_back({QRect(20 + 14 * k, 40, 12, 12), std::nullopt, QStringLiteral("n%1").arg(k)});
   const TCaptionPlan plan = PlanCaptions(spots, 200, kPointer, 10);
-  EXPECT_EQ(-plan.Font.Height, LegibleEm()) << "crowding shrinks only the captions without room";
+  EXPECT_EQ(-plan.Font.Height, LegiblePixels()) << "crowding shrinks only the captions without room";
   EXPECT_EQ(plan.Boxes.size(), spots.size());
   ASSERT_EQ(plan.Ems.size(), spots.size());
   for (int em : plan.Ems) {
     EXPECT_GE(em, 10);
-    EXPECT_LE(em, LegibleEm());
+    EXPECT_LE(em, LegiblePixels());
   }
 }
 
