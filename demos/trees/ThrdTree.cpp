@@ -91,12 +91,17 @@ void TThrdTreeNode::FreeSubtree() {
 }
 
 void TThrdTreeNode::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const {
-  const TTreeNodeBase& upper = stair < other.stair ? static_cast<const TTreeNodeBase&>(*this) : other;
-  const TTreeNodeBase& lower = stair < other.stair ? other : static_cast<const TTreeNodeBase&>(*this);
+  const QLine line = LinkLineTo(other);
   canvas.Pen.Color = color;
   canvas.Pen.Width = std::max(1, Tree().Ratio().Text(1) - 1);  // thinner than the threads
-  canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height());
-  canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
+  canvas.MoveTo(line.x1(), line.y1());
+  canvas.LineTo(line.x2(), line.y2());
+}
+
+QLine TThrdTreeNode::LinkLineTo(const TTreeNodeBase& other) const {
+  const TTreeNodeBase& upper = stair < other.stair ? static_cast<const TTreeNodeBase&>(*this) : other;
+  const TTreeNodeBase& lower = stair < other.stair ? other : static_cast<const TTreeNodeBase&>(*this);
+  return {upper.x() + upper.width() / 2, upper.y() + upper.height(), lower.x() + lower.width() / 2, lower.y()};
 }
 
 bool TThrdTreeNode::ForEach(const std::function<bool(TTreeNodeBase&)>& callback) {

@@ -37,6 +37,7 @@ class TThrdTreeNode : public TBinCharTreeNode {
   void FreeSubtree() override;
   // A thin line from the bottom centre of the upper node to the top centre of the lower.
   void DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const override;
+  QLine LinkLineTo(const TTreeNodeBase& other) const override;
   bool ForEach(const std::function<bool(TTreeNodeBase&)>& callback) override;
   void SaveToStream(QByteArray& out) const override;
   void PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight, int topMargin,

@@ -58,13 +58,18 @@ void TTreeNodeBase::SetCaption(const QString& caption) {
 void TTreeNodeBase::FreeSubtree() { delete this; }
 
 void TTreeNodeBase::DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const {
+  const QLine line = LinkLineTo(other);
+  canvas.Pen.Color = color;
+  canvas.Pen.Width = tree_.Ratio().Text(1, 2);  // a pixel wider for each design size
+  canvas.MoveTo(line.x1(), line.y1());
+  canvas.LineTo(line.x2(), line.y2());
+}
+
+QLine TTreeNodeBase::LinkLineTo(const TTreeNodeBase& other) const {
   if (stair == other.stair) throw Exception(QStringLiteral("temp to link two nodes that are on same stair"));
   const TTreeNodeBase& upper = stair < other.stair ? *this : other;
   const TTreeNodeBase& lower = stair < other.stair ? other : *this;
-  canvas.Pen.Color = color;
-  canvas.Pen.Width = tree_.Ratio().Text(1, 2);  // a pixel wider for each design size
-  canvas.MoveTo(upper.x() + upper.width() / 2, upper.y() + upper.height() / 2);
-  canvas.LineTo(lower.x() + lower.width() / 2, lower.y());
+  return {upper.x() + upper.width() / 2, upper.y() + upper.height() / 2, lower.x() + lower.width() / 2, lower.y()};
 }
 
 bool TTreeNodeBase::ForEach(const std::function<bool(TTreeNodeBase&)>& /*callback*/) { return true; }
@@ -530,6 +535,18 @@ void TBinTree::Paint() {
     if (node && node->ParentNode) node->DrawLinkTo(*node->ParentNode, c, LineColor);
   }
   PaintCaptions(c);
+}
+
+std::vector<TDrawnShape> TBinTree::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (QObject* child : children()) {
+    const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+    if (!node || !node->ParentNode || node->isHidden() || node->ParentNode->isHidden()) continue;
+    if (node->stair == node->ParentNode->stair) continue;  // Paint refuses such a link
+    const QLine line = node->LinkLineTo(*node->ParentNode);
+    out.push_back(TDrawnShape::LinkBetween({node->ParentNode, -1}, {node, -1}, QPolygon({line.p1(), line.p2()})));
+  }
+  return out;
 }
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {

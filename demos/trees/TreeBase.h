@@ -20,6 +20,7 @@
 //
 // Nodes are named by place at every arrangement: "Node1" the root, "Node2k" and "Node2k+1"
 // the children of "Nodek", so scripts and tests can click and read them.
+#include <QLine>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -66,6 +67,8 @@ class TTreeNodeBase : public TRectbase {
   // A line from the centre of the node nearer the root to the top centre of the other.
   // Raises "temp to link two nodes that are on same stair" for two nodes of one level.
   virtual void DrawLinkTo(const TTreeNodeBase& other, TCanvas& canvas, TColor color) const;
+  // The line DrawLinkTo draws, in the tree panel's pixels (the same raise).
+  virtual QLine LinkLineTo(const TTreeNodeBase& other) const;
   // Preorder walk while callback answers true; answers the last answer. Here: true.
   virtual bool ForEach(const std::function<bool(TTreeNodeBase&)>& callback);
   virtual void RandomValue() {}
@@ -287,6 +290,10 @@ class TBinTree : public TTreeBase {
 
   // Names the nodes by place ("Node1" ...); the arrangement calls it.
   virtual void NameNodes();
+
+  // The link from every shown node to its shown parent, as Paint draws it (the nodes say
+  // themselves that they are nodes).
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   // The backdrop, the links, then the captions above the nodes.

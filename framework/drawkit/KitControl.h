@@ -1,6 +1,8 @@
 #pragma once
-// What every kit control can say about itself in words: what it shows and which controls it
-// points at. The scripted driver's "print drawing" reads a drawing through these two, so a
+// What every kit control can say about itself in words and in shapes: what it shows, which
+// controls it points at, and what its drawing means to a reader (nodes, the links between
+// them, the labels on links and the marks that point at nodes). The scripted driver's
+// "print drawing" reads a drawing through the words, "check drawing" through the shapes, so a
 // transcript can tell a right drawing from a wrong one. The kit's bases (TNodeContainer,
 // TRectbase, TPointer2, TPointerBase) carry it; a new kit control overrides what its look
 // needs:
@@ -9,10 +11,96 @@
 //     QString DrawingText() const override { return Data; }
 //     QList<const QWidget*> DrawingTargets() const override { return {Next}; }
 //   };
+//
+// A panel that paints its own nodes and links says where they are in its own pixels:
+//
+//   std::vector<TDrawnShape> TGraphPanel::DrawingShapes() const {
+//     std::vector<TDrawnShape> out;
+//     for (int v : vertices) out.push_back(TDrawnShape::NodeAt(VertexRect(v), Name(v), true));
+//     for (const Arc& a : arcs) {
+//       out.push_back(TDrawnShape::LinkBetween({this, a.tail}, {this, a.head}, ArcLine(a)));
+//       out.push_back(TDrawnShape::LabelOf(static_cast<int>(out.size()) - 1, WeightRect(a), a.text));
+//     }
+//     return out;
+//   }
+//
+// The shapes come from the same geometry the control paints with (one function for both),
+// so that what is checked is what is drawn.
 #include <QList>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 class QWidget;
+
+// A node that a link or mark refers to: a control that is itself a node (Index -1: its first
+// Node shape), or the node at place Index of a control's DrawingShapes().
+struct TShapeRef {
+  const QWidget* Control = nullptr;
+  int Index = -1;
+  friend bool operator==(const TShapeRef&, const TShapeRef&) = default;
+};
+
+struct TDrawnShape {
+  enum TKind {
+    Node,   // a box the data structure is made of: a list or tree node, a vertex, a cell
+    Link,   // a line that joins two nodes: a pointer field's arrow, an arc, a thread
+    Label,  // a text that belongs to a link: an arc's weight
+    Mark,   // an arrow that stands for a variable and points at a node
+  };
+  TKind Kind = Node;
+  // What a reader sees of it: a node's key, a weight, a mark's caption.
+  QString Text;
+  // Node and Label: the box; Mark: the head. In the reporting control's pixels.
+  QRect Box;
+  // Node: the ellipse inside Box (a vertex circle) rather than the box.
+  bool Round = false;
+  // Link: the line as drawn, from its first end to its second (a polyline).
+  QPolygon Path;
+  // Mark: where its point is.
+  QPoint Tip;
+  // Link: its two ends; Mark: To is what it points at (no control: at nothing drawn).
+  TShapeRef From;
+  TShapeRef To;
+  // Label: the place of its link among the same control's shapes.
+  int Of = -1;
+
+  static TDrawnShape NodeAt(const QRect& box, const QString& text, bool round = false) {
+    TDrawnShape s;
+    s.Kind = Node;
+    s.Box = box;
+    s.Text = text;
+    s.Round = round;
+    return s;
+  }
+  static TDrawnShape LinkBetween(TShapeRef from, TShapeRef to, const QPolygon& path) {
+    TDrawnShape s;
+    s.Kind = Link;
+    s.From = from;
+    s.To = to;
+    s.Path = path;
+    return s;
+  }
+  static TDrawnShape LabelOf(int link, const QRect& box, const QString& text) {
+    TDrawnShape s;
+    s.Kind = Label;
+    s.Of = link;
+    s.Box = box;
+    s.Text = text;
+    return s;
+  }
+  static TDrawnShape MarkOn(TShapeRef target, const QRect& head, QPoint tip, const QString& caption) {
+    TDrawnShape s;
+    s.Kind = Mark;
+    s.To = target;
+    s.Box = head;
+    s.Tip = tip;
+    s.Text = caption;
+    return s;
+  }
+};
 
 class TKitControl {
  public:
@@ -24,4 +112,8 @@ class TKitControl {
   // The controls it points at, in order; nullptr stands for a missing one (a tree node
   // without a left child). A control that points nowhere gives an empty list (the default).
   virtual QList<const QWidget*> DrawingTargets() const { return {}; }
+  // What it draws, in shapes of its own pixels: a node control gives itself as a Node, a
+  // pointer its Mark, a panel that paints nodes, links and weights gives those. Empty by
+  // default: a control with nothing a geometry rule can check (a caption, a backdrop).
+  virtual std::vector<TDrawnShape> DrawingShapes() const { return {}; }
 };

@@ -74,6 +74,10 @@ QList<const QWidget*> TPointer2::DrawingTargets() const {
   return {target_.data()};
 }
 
+std::vector<TDrawnShape> TPointer2::DrawingShapes() const {
+  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), QPoint(width(), height()), caption_)};
+}
+
 void TPointer2::paintEvent(QPaintEvent*) {
   const int w = width();
   const int h = height();
@@ -112,6 +116,10 @@ void TPointer2::paintEvent(QPaintEvent*) {
 
 TPointerBase::TPointerBase(QWidget* parent) : TCanvasWidget(parent) { Color = clWindow; }
 
+namespace {
+constexpr QPoint kTriangleTip(6, 13);
+}  // namespace
+
 TStackTopPointer::TStackTopPointer(QWidget* parent) : TPointerBase(parent) { resize(0, 0); }
 
 void TStackTopPointer::PlaceAt(const QWidget& control) {
@@ -124,13 +132,18 @@ QList<const QWidget*> TStackTopPointer::DrawingTargets() const {
   return {placedAt_.data()};
 }
 
+std::vector<TDrawnShape> TStackTopPointer::DrawingShapes() const {
+  // The band stands on the row: its lower edge under the triangle is where it points.
+  return {TDrawnShape::MarkOn({placedAt_.data(), -1}, rect(), QPoint(kTriangleTip.x(), height()), DrawingText())};
+}
+
 void TStackTopPointer::Paint() {
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;
   c.Brush.Color = Color;
   c.FillRect(ClientRect());
   c.Brush.Color = c.Font.Color;
-  c.Polygon({TPoint(2, 7), TPoint(10, 7), TPoint(6, 13)});
+  c.Polygon({TPoint(2, 7), TPoint(10, 7), TPoint(kTriangleTip.x(), kTriangleTip.y())});
   c.Brush.Color = Color;
   c.Font.SetSize(height() / 2);
   TextOutShadow(c, 10, -2, QStringLiteral("top"), c.Font.Color);

@@ -58,6 +58,8 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override;
+  // A mark on its target, its tip at the head's lower right corner.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -90,6 +92,8 @@ class TStackTopPointer : public TPointerBase {
   // "top", pointing at the row it was last placed at.
   QString DrawingText() const override { return QStringLiteral("top"); }
   QList<const QWidget*> DrawingTargets() const override;
+  // A mark on the row, its tip at the triangle's point.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

@@ -49,6 +49,8 @@ QString TRectbase::DrawingText() const {
   return texts.join(' ');
 }
 
+std::vector<TDrawnShape> TRectbase::DrawingShapes() const { return {TDrawnShape::NodeAt(rect(), DrawingText())}; }
+
 void TRectbase::SetShadow(int depth) {
   shadow_ = depth;
   Repaint();

@@ -39,6 +39,8 @@ class TRectbase : public TCanvasWidget, public TKitControl {
 
   // The caption pieces' texts joined by one space.
   QString DrawingText() const override;
+  // Itself, as a node with that text.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   // Draws the caption pieces in Font, transparent, centred on their baseline points.

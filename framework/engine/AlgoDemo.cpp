@@ -1,5 +1,7 @@
 #include "framework/engine/AlgoDemo.h"
 
+#include <utility>
+
 #include "framework/engine/BasicData.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Errors.h"
@@ -306,6 +308,17 @@ void TAlgoDemo::RunMode(const std::function<bool()>& stopTest) {
 
 int RunLoopWait(int speed) { return (104 - speed) * (104 - speed) / 3; }
 
+namespace {
+std::function<void()>& LineObserver() {
+  static std::function<void()> observer;
+  return observer;
+}
+}  // namespace
+
+std::function<void()> SetLineObserver(std::function<void()> observer) {
+  return std::exchange(LineObserver(), std::move(observer));
+}
+
 void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
   stopRequest_ = false;
   startDepth_ = runStack_->Count();
@@ -346,6 +359,7 @@ void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
     if (prevLine_ != nullptr) prevLine_->Current = false;
     if (curLine_ != nullptr) curLine_->Current = true;
     UpdateChildWindow();
+    if (LineObserver()) LineObserver()();
   }
 }
 

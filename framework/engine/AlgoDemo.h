@@ -221,3 +221,6 @@ void EnableRunButtons(bool enable);
 void Delay(int ms);
 // The run loop's wait between two lines at a speed 0 .. 99: (104 - speed)^2 div 3 ms.
 int RunLoopWait(int speed);
+// Told after every line a run executes, once the windows show it (the scripted driver's
+// checks at every step); nothing is told in the program. Returns the one set before.
+std::function<void()> SetLineObserver(std::function<void()> observer);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -24,6 +25,7 @@
 #include "platform/Screen.h"
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -32,13 +34,14 @@ namespace script {
 
 QString Usage() {
   return QStringLiteral(
-      "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--real-time] SCRIPT\n"
+      "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--sample N] [--real-time] SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
       "          screen when --screen is not given\n"
       "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
       "  FILE    texts check texts lets go down to 11 px: lines DEMO INPUT PATTERN\n"
-      "  exit 0 when the script ran to its end, 1 when an expect failed, a picture is missing or a text is\n"
-      "  illegible, 2 on a script error\n");
+      "  N       \"check every\" looks at one in N of the lines it would check (1 unless given)\n"
+      "  exit 0 when the script ran to its end, 1 when an expect failed, a picture is missing, a text is\n"
+      "  illegible or a drawing wrong, 2 on a script error\n");
 }
 
 namespace {
@@ -60,9 +63,16 @@ QString ParseOptions(const QStringList& args, Options& options) {
     const QString& a = args[i];
     if (a == QLatin1String("--real-time")) {
       options.realTime = true;
-    } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions")) {
+    } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions") ||
+               a == QLatin1String("--sample")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
       const QString v = args[++i];
+      if (a == QLatin1String("--sample")) {
+        bool ok = false;
+        options.sample = v.toInt(&ok);
+        if (!ok || options.sample < 1) return QStringLiteral("--sample takes a whole number of at least 1");
+        continue;
+      }
       if (a == QLatin1String("--shots")) {
         options.shots = v;
         continue;
@@ -97,12 +107,37 @@ QString ApplyScreenLine(const QString& scriptText, Options& options) {
   return {};
 }
 
+class Driver::ChangeCounter : public QObject {
+ public:
+  ChangeCounter() { qApp->installEventFilter(this); }
+  long Count() const { return count_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Paint: case QEvent::Move: case QEvent::Resize: case QEvent::Show: case QEvent::Hide:
+      case QEvent::ZOrderChange:
+        if (auto* w = qobject_cast<QWidget*>(watched); w && Checked(*w)) ++count_;
+        break;
+      default: break;
+    }
+    return false;
+  }
+
+ private:
+  long count_ = 0;
+};
+
 Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out)
-    : host_(host), options_(options), out_(std::move(out)) {
+    : host_(host), options_(options), out_(std::move(out)), changes_(std::make_unique<ChangeCounter>()) {
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
   host_.SetLookTaker([this](const QString& word) { Look(word); });
+  host_.SetOpenedHook([this] {
+    if (everyLines_ > 0) CheckEvery();
+  });
+  previousObserver_ = SetLineObserver([this] { LineDone(); });
   SetMissingPictureHandler([this](const QString& name) {
     Print(QStringLiteral("error missing picture ") + name);
     missingPicture_ = true;
@@ -113,6 +148,8 @@ Driver::~Driver() {
   SetMissingPictureHandler({});
   host_.SetShotTaker({});
   host_.SetLookTaker({});
+  host_.SetOpenedHook({});
+  SetLineObserver(std::move(previousObserver_));
 }
 
 int Driver::Run(const std::vector<Command>& commands) {
@@ -146,7 +183,7 @@ int Driver::Run(const std::vector<Command>& commands) {
   const QStringList unused = host_.Unused();
   for (const QString& u : unused) Print(u);
   if (!problems_.isEmpty()) return ExitScriptError;
-  return expectFailed_ || missingPicture_ || illegible_ ? ExitExpectFailed : ExitOk;
+  return expectFailed_ || missingPicture_ || illegible_ || wrong_ ? ExitExpectFailed : ExitOk;
 }
 
 bool Driver::StartsRun(const Command& c) const {
@@ -259,7 +296,16 @@ void Driver::Execute(const Command& c) {
     case Verb::Key: SendKey(*MainForm, c.args[0]); break;
     case Verb::Print: PrintWhat(c); break;
     case Verb::Shot: Shot(c.args[0]); break;
-    case Verb::Check: CheckTexts(); break;
+    case Verb::Check:
+      if (c.args[0] == QLatin1String("texts")) {
+        CheckTexts();
+      } else if (c.args[0] == QLatin1String("drawing")) {
+        CheckDrawing();
+      } else {
+        everyLines_ = c.args.size() == 1 ? 1 : c.args[1] == QLatin1String("off") ? 0 : c.args[1].toInt();
+        linesRun_ = 0;
+      }
+      break;
     case Verb::Expect:
       if (const QString failure = expects_.Match(transcript_, c.args[0], c.line); !failure.isEmpty()) {
         out_(failure);
@@ -324,6 +370,8 @@ void Driver::PrintWhat(const Command& c) {
               .arg(c.args[1], w->isVisible() ? QString() : QStringLiteral(" (hidden)"), *shown));
   } else if (what == QLatin1String("texts")) {
     PrintTexts();
+  } else if (what == QLatin1String("shapes")) {
+    PrintShapes();
   } else if (what == QLatin1String("drawing")) {
     PrintDrawing(c.args.size() > 1 ? c.args[1] : QString());
   } else if (what == QLatin1String("vars")) {
@@ -392,37 +440,106 @@ void Driver::PrintTexts() {
   for (const Glyphs& g : GatherTexts(windows, screen)) Print(g.Line());
 }
 
-void Driver::CheckTexts() {
+QStringList Driver::TextFindings() {
   pacing::ProcessMessages();
-  std::vector<SizeException> exceptions;
-  if (!options_.exceptions.isEmpty()) {
-    QFile file(options_.exceptions);
-    if (!file.open(QIODevice::ReadOnly)) {
-      Fail(QStringLiteral("cannot read %1").arg(options_.exceptions));
-      return;
+  if (!exceptionsRead_) {
+    exceptionsRead_ = true;
+    if (!options_.exceptions.isEmpty()) {
+      QFile file(options_.exceptions);
+      if (!file.open(QIODevice::ReadOnly)) {
+        Fail(QStringLiteral("cannot read %1").arg(options_.exceptions));
+        return {};
+      }
+      QStringList problems;
+      exceptions_ = ParseExceptions(QString::fromUtf8(file.readAll()), problems);
+      for (const QString& p : problems) Fail(options_.exceptions + QStringLiteral(": ") + p);
     }
-    QStringList problems;
-    exceptions = ParseExceptions(QString::fromUtf8(file.readAll()), problems);
-    for (const QString& p : problems) Fail(options_.exceptions + QStringLiteral(": ") + p);
-    if (!problems.isEmpty()) return;
   }
   auto allowed11 = [&](const Glyphs& g) {
-    return std::any_of(exceptions.begin(), exceptions.end(), [&](const SizeException& e) {
+    return std::any_of(exceptions_.begin(), exceptions_.end(), [&](const SizeException& e) {
       return e.demo.compare(demoName_, Qt::CaseInsensitive) == 0 &&
              QRegularExpression(QRegularExpression::anchoredPattern(e.pattern)).match(g.text).hasMatch();
     });
   };
   const QList<QWidget*> windows = ScreenWindows();
   const QImage screen = ComposeScreen(windows);
-  const QStringList findings = Findings(GatherTexts(windows, screen), screen.size(), allowed11);
+  return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11);
+}
+
+QStringList Driver::GeometryFindings() {
+  pacing::ProcessMessages();
+  // A mark stands for the variable its caption names, in the call the run stands in.
+  const TAlgoDemo* demo = CurrentDemo;
+  const bool inCall = demo != nullptr && demo->CurLine() != nullptr;
+  auto assigned = [demo, inCall](const QString& name) -> std::optional<bool> {
+    if (!inCall || name.isEmpty()) return std::nullopt;
+    for (const TData* record : {demo->Locals(), demo->Globals()})
+      if (record != nullptr)
+        if (const TData* v = record->FindByName(name)) return v->Assigned();
+    return std::nullopt;
+  };
+  return DrawingFindings(GatherShapes(ScreenWindows()), assigned);
+}
+
+void Driver::CheckTexts() {
+  const QStringList findings = TextFindings();
   for (const QString& f : findings) Print(f);
   if (!findings.isEmpty()) illegible_ = true;
+}
+
+void Driver::PrintShapes() {
+  pacing::ProcessMessages();
+  const Scene scene = GatherShapes(ScreenWindows());
+  for (const Shape& s : scene.shapes) Print(s.Line(scene.shapes));
+  for (const Cover& c : scene.covers) Print(c.Line());
+}
+
+void Driver::CheckDrawing() {
+  const QStringList findings = GeometryFindings();
+  for (const QString& f : findings) Print(f);
+  if (!findings.isEmpty()) wrong_ = true;
+}
+
+void Driver::CheckEvery() {
+  // The texts are what they were at the last look while nothing checked has changed since;
+  // the drawing's marks are looked at again, the variables they stand for may have.
+  pacing::ProcessMessages();
+  QStringList illegible;
+  if (changes_->Count() != textsLookedAt_) {
+    illegible = TextFindings();
+    textsLookedAt_ = changes_->Count();  // after the look, which paints what it composes
+  }
+  QStringList wrong = GeometryFindings();
+  // A fault that stays from one look to the next is told once, where it first shows.
+  const QStringList all = wrong;
+  wrong.removeIf([this](const QString& f) { return lastWrong_.contains(f); });
+  lastWrong_ = all;
+  if (illegible.isEmpty() && wrong.isEmpty()) return;
+  // Where the run stands, before what was found there.
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  Print(line == nullptr ? QStringLiteral("at the end (line %1 of the run)").arg(linesRun_)
+                        : QStringLiteral("at line %1 %2 %3 (line %4 of the run)")
+                              .arg(line->Procedure()->Name())
+                              .arg(line->LineNo())
+                              .arg(line->Label())
+                              .arg(linesRun_));
+  for (const QString& f : illegible + wrong) Print(f);
+  illegible_ = illegible_ || !illegible.isEmpty();
+  wrong_ = wrong_ || !wrong.isEmpty();
+}
+
+void Driver::LineDone() {
+  if (everyLines_ <= 0) return;
+  ++linesRun_;
+  if (linesRun_ % (static_cast<long>(everyLines_) * options_.sample) == 0) CheckEvery();
 }
 
 void Driver::Look(const QString& word) {
   if (word == QLatin1String("print:texts")) PrintTexts();
   else if (word == QLatin1String("check:texts")) CheckTexts();
-  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts)").arg(word));
+  else if (word == QLatin1String("print:shapes")) PrintShapes();
+  else if (word == QLatin1String("check:drawing")) CheckDrawing();
+  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts, print:shapes, check:drawing)").arg(word));
 }
 
 }  // namespace script

@@ -16,10 +16,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "tests/scriptdriver/Expect.h"
 #include "tests/scriptdriver/Script.h"
+#include "tests/scriptdriver/Texts.h"
 
 class QWidget;
 
@@ -34,6 +36,7 @@ struct Options {
   bool screenGiven = false;  // by --screen, which wins over the script's own line
   QString shots;         // folder of the shot files; a new temporary folder when empty
   QString exceptions;    // the texts "check texts" lets go down to 11 px (Texts.h); none when empty
+  int sample = 1;        // "check every" looks at one in this many of the lines it would check
   bool realTime = false;
   QString script;        // file name, "-" for standard input
 };
@@ -78,8 +81,19 @@ class Driver {
   void PrintDrawing(const QString& name);
   void Shot(const QString& file);
   void PrintTexts();
+  // What the legibility rules and the geometry rules find now.
+  QStringList TextFindings();
+  QStringList GeometryFindings();
   void CheckTexts();
-  // "print:texts" or "check:texts" asked for in an answer to a modal window.
+  void PrintShapes();
+  void CheckDrawing();
+  // Both checks, as "check every" makes them after a line or when a window opens; where
+  // they find something, first the line the run stands on.
+  void CheckEvery();
+  // After every line a run executes.
+  void LineDone();
+  // "print:texts", "check:texts", "print:shapes" or "check:drawing" asked for in an answer to
+  // a modal window.
   void Look(const QString& word);
   // The one control of the program's windows that name stands for; a script error when
   // there is none or several.
@@ -101,6 +115,19 @@ class Driver {
   QString tempShots_;
   QString demoName_;  // as the last start named it
   bool illegible_ = false;  // check texts found a text that cannot be read
+  bool wrong_ = false;      // check drawing found a drawing that tells a wrong story
+  int everyLines_ = 0;      // "check every": after every this many lines; 0 when off
+  long linesRun_ = 0;       // lines executed since "check every" was given
+  std::function<void()> previousObserver_;
+  // Counts what changes the look of the checked windows (a paint, a move, a window shown):
+  // "check every" looks at the texts again only when it has moved on since the last look.
+  class ChangeCounter;
+  std::unique_ptr<ChangeCounter> changes_;
+  long textsLookedAt_ = -1;
+  QStringList lastWrong_;  // what the last look of "check every" found in the drawing
+  // The texts that may go down to 11 px, read from --exceptions at the first check.
+  std::vector<SizeException> exceptions_;
+  bool exceptionsRead_ = false;
 };
 
 }  // namespace script

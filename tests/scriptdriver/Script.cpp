@@ -123,7 +123,7 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
       return QStringLiteral("keys are F4, F5, F7, F8, F9 and Esc");
     }
     case Verb::Print: {
-      static const QStringList plain = {"line", "vars", "stack", "calls", "buttons", "texts"};
+      static const QStringList plain = {"line", "vars", "stack", "calls", "buttons", "texts", "shapes"};
       if (rest.size() == 1 && plain.contains(rest[0])) {
         c.args = rest;
         return {};
@@ -136,12 +136,21 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
         c.args = rest;
         return {};
       }
-      return QStringLiteral("usage: print line|vars|stack|calls|buttons|texts|drawing [NAME]|text NAME");
+      return QStringLiteral("usage: print line|vars|stack|calls|buttons|texts|shapes|drawing [NAME]|text NAME");
     }
-    case Verb::Check:
-      if (rest.size() != 1 || rest[0] != QLatin1String("texts")) return QStringLiteral("usage: check texts");
+    case Verb::Check: {
+      const QString usage = QStringLiteral("usage: check texts|drawing|every [N|off]");
+      if (rest.size() == 1 && (rest[0] == QLatin1String("texts") || rest[0] == QLatin1String("drawing") ||
+                               rest[0] == QLatin1String("every"))) {
+        c.args = rest;
+        return {};
+      }
+      if (rest.size() != 2 || rest[0] != QLatin1String("every")) return usage;
+      bool ok = false;
+      if (rest[1] != QLatin1String("off") && (rest[1].toInt(&ok) < 1 || !ok)) return usage;
       c.args = rest;
       return {};
+    }
     case Verb::Shot:
       if (QString e = want(1, "shot FILE.png"); !e.isEmpty()) return e;
       if (!rest[0].endsWith(QLatin1String(".png"), Qt::CaseInsensitive))

@@ -37,8 +37,13 @@ struct Parsed {
 //   key F4|F5|F7|F8|F9|Esc       args = {the key, spelt as here}
 //   print line|vars|stack|calls|buttons, print text NAME ("text NAME = ...", or
 //                                "text NAME (hidden) = ..." for a control not shown),
-//                                print drawing [NAME] (see Drawing.h), print texts (Texts.h)
+//                                print drawing [NAME] (see Drawing.h), print texts (Texts.h),
+//   print shapes                 the drawings' nodes, links, labels and marks (Geometry.h)
 //   check texts                  args = {"texts"}: the legibility rules (Texts.h)
+//   check drawing                args = {"drawing"}: the geometry rules (Geometry.h)
+//   check every [N|off]          args = {"every"[, N|"off"]}: both checks after every N-th line
+//                                a run executes (every line without N) and at every dialog
+//                                and message window, until "check every off"
 //   shot FILE.png                args = {FILE.png}
 //   expect TEXT                  args = {TEXT (rest of the line, verbatim)}; matched in order,
 //                                see Expect.h

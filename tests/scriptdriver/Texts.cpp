@@ -55,16 +55,6 @@ bool Opaque(const QWidget& w) {
          qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
 }
 
-// The shell's own windows: the selection window, the demonstration window with its toolbar,
-// and the algorithm, variable, description and call-stack windows. Their texts are listed
-// but not checked.
-bool ShellWindow(const QWidget& window) {
-  if (&window == AlgoSelectForm || &window == MainForm) return true;
-  const QString cls = ClassNameOf(window);
-  return cls == QLatin1String("TAlgorithmForm") || cls == QLatin1String("TVariableForm") ||
-         cls == QLatin1String("TDemoDescriptForm") || cls == QLatin1String("TCallStackForm");
-}
-
 const TGraphForm* DrawingWindowOf(const QWidget* w) {
   for (; w; w = w->parentWidget())
     if (const auto* f = dynamic_cast<const TGraphForm*>(w)) return f;
@@ -93,6 +83,7 @@ struct Line {
   int width;
   int order;
   const QWidget* widget;
+  QRect bounds;  // the pixels the line can touch
 };
 
 QString PlainText(const QLabel& label) {
@@ -171,21 +162,36 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
   return out;
 }
 
-// The colour seen most around the glyphs that is not the ink's (nor close to it).
+// The colour seen most around the glyphs that is not the ink's (nor close to it); of two
+// seen as often, the lower value.
 QRgb BackAround(const QImage& screen, const QRect& box, QRgb ink) {
   auto close = [](QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 48;
   };
-  std::map<QRgb, int> counts;
+  std::vector<QRgb> seen;
   const QRect area = box.adjusted(-2, -2, 2, 2) & screen.rect();
-  for (int y = area.top(); y <= area.bottom(); ++y)
+  seen.reserve(static_cast<std::size_t>(std::max(0, area.width() * area.height())));
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) {
-      const QRgb c = screen.pixel(x, y) & 0xFFFFFFu;
-      if (!close(c, ink)) ++counts[c];
+      const QRgb c = row[x] & 0xFFFFFFu;
+      if (!close(c, ink)) seen.push_back(c);
     }
-  if (counts.empty()) return ink;
-  return std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
-      ->first;
+  }
+  if (seen.empty()) return ink;
+  std::sort(seen.begin(), seen.end());
+  QRgb best = seen.front();
+  std::size_t bestRun = 0;
+  for (std::size_t i = 0; i < seen.size();) {
+    std::size_t j = i;
+    while (j < seen.size() && seen[j] == seen[i]) ++j;
+    if (j - i > bestRun) {
+      bestRun = j - i;
+      best = seen[i];
+    }
+    i = j;
+  }
+  return best;
 }
 
 bool Meets(const QRect& a, const QRect& b, int more) {
@@ -194,6 +200,15 @@ bool Meets(const QRect& a, const QRect& b, int more) {
 }
 
 }  // namespace
+
+bool Checked(const QWidget& w) { return DrawingWindowOf(&w) != nullptr || !ShellWindow(*w.window()); }
+
+bool ShellWindow(const QWidget& window) {
+  if (&window == AlgoSelectForm || &window == MainForm) return true;
+  const QString cls = ClassNameOf(window);
+  return cls == QLatin1String("TAlgorithmForm") || cls == QLatin1String("TVariableForm") ||
+         cls == QLatin1String("TDemoDescriptForm") || cls == QLatin1String("TCallStackForm");
+}
 
 QString Glyphs::Line() const {
   // Joined, not arg()-ed: a text may hold "%1".
@@ -231,7 +246,7 @@ QImage ComposeScreen(const QList<QWidget*>& windows) {
   return img;
 }
 
-std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen) {
+std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen, bool checkedOnly) {
   QHash<const QWidget*, paintrecord::Record> records;
   for (paintrecord::Shown& s : paintrecord::AllShown()) records.insert(s.widget, std::move(s.record));
 
@@ -254,9 +269,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       const QPoint at = rect.topLeft();
       const TGraphForm* drawing = DrawingWindowOf(w);
       const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
-      const bool checked = drawing != nullptr || !shellWindow;
+      const bool checked = drawing != nullptr || !shellWindow;  // as Checked(*w) tells
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
                      std::optional<QRgb> back, bool partly) {
+        if (checkedOnly && !checked) return;
         Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false},
                 order, shown.translated(at) & visible, back, partly};
         found.push_back(std::move(f));
@@ -267,7 +283,11 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
           add(t.text, t.box, t.shown, t.px, t.ink, t.back, t.partlyHidden);
           painted = true;
         }
-        for (const paintrecord::Segment& s : r->segments) lines.push_back({s.line.translated(at), s.width, order, w});
+        for (const paintrecord::Segment& s : r->segments) {
+          const QLineF l = s.line.translated(at);
+          const QRect bounds = QRectF(l.p1(), l.p2()).normalized().toAlignedRect().adjusted(-s.width - 1, -s.width - 1, s.width + 1, s.width + 1);
+          lines.push_back({l, s.width, order, w, bounds});
+        }
       }
       if (!painted)
         for (const WidgetText& t : TextsOfWidget(*w))
@@ -280,6 +300,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     }
   }
 
+  std::vector<const Item*> opaque;
+  for (const Item& it : items)
+    if (Opaque(*it.widget)) opaque.push_back(&it);
   std::vector<Glyphs> out;
   for (Found& f : found) {
     // What controls painted later hide of it. A text another window covers, even in part, is
@@ -287,10 +310,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     QRegion hidden;
     bool underAnotherWindow = false;
     const QWidget* ownWindow = items[static_cast<std::size_t>(f.order)].widget->window();
-    for (const Item& it : items)
-      if (it.order > f.order && Opaque(*it.widget) && it.visible.intersects(f.g.box)) {
-        hidden += it.visible;
-        if (it.widget->window() != ownWindow) underAnotherWindow = true;
+    for (const Item* it : opaque)
+      if (it->order > f.order && it->visible.intersects(f.g.box)) {
+        hidden += it->visible;
+        if (it->widget->window() != ownWindow) underAnotherWindow = true;
       }
     const QRegion left = QRegion(f.g.box) - hidden;
     if (left.isEmpty() || underAnotherWindow) continue;
@@ -300,6 +323,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     for (const Line& l : lines) {
       if (l.order < f.order) continue;
       if (l.order == f.order && l.widget != own.widget) continue;
+      if (!l.bounds.intersects(f.g.box)) continue;
       const double grow = (l.width - 1) / 2.0;
       // Lines of the same control were already cut by what it painted after them; any line
       // counts where its control shows.

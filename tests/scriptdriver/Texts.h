@@ -40,13 +40,22 @@ struct Glyphs {
   QString Line() const;
 };
 
+// The shell's own windows: the selection window, the demonstration window with its toolbar,
+// and the algorithm, variable, description and call-stack windows. Their texts are listed
+// but not checked.
+bool ShellWindow(const QWidget& window);
+// Whether the rules apply to what w shows: it is in a drawing window, or in a window that is
+// not the shell's.
+bool Checked(const QWidget& w);
+
 // The shown top-level windows from the bottom up, as the screen stacks them.
 QList<QWidget*> ScreenWindows();
 // What the user sees: those windows each at its place on the fixed screen.
 QImage ComposeScreen(const QList<QWidget*>& windows);
 
-// Every text shown now, from the windows and the screen composed of them.
-std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen);
+// Every text shown now, from the windows and the screen composed of them; with checkedOnly,
+// only those the rules apply to.
+std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen, bool checkedOnly = false);
 
 // The legibility rules, applied to the checked texts:
 //   size     the font is lower than 13 px (16 px on a screen 1920 wide or more);

@@ -173,6 +173,12 @@ void ScriptedHost::TakeLook(const QString& word) {
   else Fail(QStringLiteral("no texts can be looked at here (%1)").arg(word));
 }
 
+void ScriptedHost::TellOpened() {
+  if (!opened_) return;
+  pacing::ProcessMessages();
+  opened_();
+}
+
 void ScriptedHost::PressDefault(QDialog& dialog) {
   if (QPushButton* b = DefaultButton(dialog)) b->click();
   else script::SendKey(dialog, QStringLiteral("Enter"));
@@ -205,6 +211,7 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
 int ScriptedHost::ExecDialog(QDialog& dialog) {
   Record(QStringLiteral("dialog ") + dialog.windowTitle());
   Shown shown(dialog);
+  TellOpened();
   for (int round = 0; shown.Open(); ++round) {
     if (!dialogs_.empty() && round < kMaxRounds) {
       const DialogAnswer answer = std::move(dialogs_.front().value);
@@ -227,6 +234,7 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
 int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) {
   Record(QStringLiteral("message ") + caption + QStringLiteral(" | ") + text);
   Shown shown(window);
+  TellOpened();
   QString button;
   if (!messages_.empty()) {
     button = messages_.front().value;

@@ -56,6 +56,8 @@ class ScriptedHost final : public Host {
   void SetShotTaker(std::function<void(const QString&)> taker) { shotTaker_ = std::move(taker); }
   // Carries out the looks answers ask for; without it such an answer is a script error.
   void SetLookTaker(std::function<void(const QString&)> taker) { lookTaker_ = std::move(taker); }
+  // Told once for every dialog and message window, when it is shown and before it is answered.
+  void SetOpenedHook(std::function<void()> hook) { opened_ = std::move(hook); }
 
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
@@ -91,7 +93,9 @@ class ScriptedHost final : public Host {
   std::function<void(const QString&)> errorSink_;
   std::function<void(const QString&)> shotTaker_;
   std::function<void(const QString&)> lookTaker_;
+  std::function<void()> opened_;
   void TakeLook(const QString& word);
+  void TellOpened();
 };
 
 // Installs a scripted host for the life of the scope, then returns to the previous host.

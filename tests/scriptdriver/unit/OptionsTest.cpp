@@ -16,7 +16,9 @@ TEST(ScriptOptions, DefaultsAreInstantAt1024By768) {
 
 TEST(ScriptOptions, ScreenShotsAndRealTime) {
   Options o;
-  EXPECT_EQ(ParseOptions({"--screen", "1920x1080", "--shots", "/tmp/s", "--real-time", "-"}, o), QString());
+  EXPECT_EQ(ParseOptions({"--screen", "1920x1080", "--shots", "/tmp/s", "--sample", "7", "--real-time", "-"}, o),
+            QString());
+  EXPECT_EQ(o.sample, 7);
   EXPECT_EQ(o.screen, QSize(1920, 1080));
   EXPECT_EQ(o.shots, "/tmp/s");
   EXPECT_TRUE(o.realTime);
@@ -31,6 +33,8 @@ TEST(ScriptOptions, WhatIsNotUnderstoodIsRefused) {
   EXPECT_FALSE(ParseOptions({"--screen", "320x200", "a.vks"}, o).isEmpty()) << "too small for the windows";
   EXPECT_FALSE(ParseOptions({"--shots"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"--fast", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"--sample", "0", "a.vks"}, o).isEmpty()) << "one line in none";
+  EXPECT_FALSE(ParseOptions({"--sample", "x", "a.vks"}, o).isEmpty());
 }
 
 TEST(ScriptOptions, TheScriptsScreenLineUnlessTheCommandLineNamesOne) {

@@ -59,12 +59,19 @@ TEST(ScriptParse, EveryBadLineIsReportedWithItsNumber) {
       "set Edit1 \"open\n"       // 10: unterminated quote
       "expect\n"                 // 11: nothing to expect
       "dialog m=1 shot:d.jpg OK\n"  // 12: a shot of the open dialog is a .png too
-      "trace\n");                // 13: fine
-  ASSERT_EQ(p.errors.size(), 12) << p.errors.join('\n').toStdString();
-  for (int i = 0; i < 12; ++i)
+      "check everything\n"       // 13
+      "check every 0\n"          // 14: at least every line
+      "check every sometimes\n"  // 15
+      "trace\n"                  // 16: fine
+      "check every 3\n"          // 17: fine
+      "check every off\n");      // 18: fine
+  ASSERT_EQ(p.errors.size(), 15) << p.errors.join('\n').toStdString();
+  for (int i = 0; i < 15; ++i)
     EXPECT_TRUE(p.errors[i].startsWith(QStringLiteral("line %1:").arg(i + 1))) << p.errors[i].toStdString();
-  ASSERT_EQ(p.commands.size(), 1u);
+  ASSERT_EQ(p.commands.size(), 3u);
   EXPECT_EQ(p.commands[0].verb, Verb::Trace);
+  EXPECT_EQ(p.commands[1].args, QStringList({"every", "3"}));
+  EXPECT_EQ(p.commands[2].args, QStringList({"every", "off"}));
 }
 
 TEST(ScriptParse, WordsSplitOnBlanksAndGroupByQuotes) {

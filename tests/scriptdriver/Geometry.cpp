@@ -1,0 +1,417 @@
+#include "tests/scriptdriver/Geometry.h"
+
+#include <QHash>
+#include <QLineF>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "framework/drawkit/GraphForm.h"
+#include "platform/PaintRecord.h"
+#include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Texts.h"
+
+namespace script {
+
+namespace {
+
+using Kind = TDrawnShape::TKind;
+
+// A mark's tip may stop this far short of its node, or go this far into it.
+constexpr double kAimSlack = 2;
+// A line may graze a node's edge or a label's by this much.
+constexpr double kGraze = 2;
+// Two lines nearer than this to each other over more than kAlongLength read as one.
+constexpr double kAlongGap = 2;
+constexpr double kAlongLength = 8;
+
+QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
+
+QString Box(const QRect& r) {
+  return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QString TextOrDash(const std::vector<Shape>& all, int i) {
+  return i >= 0 ? all[static_cast<std::size_t>(i)].text : QStringLiteral("-");
+}
+
+QString LinkName(const std::vector<Shape>& all, const Shape& link) {
+  return QuotedDrawingText(TextOrDash(all, link.from) + '>' + TextOrDash(all, link.to));
+}
+
+// ---- plane geometry
+
+double DistToSegment(QPointF p, const QLineF& s) {
+  const QPointF d = s.p2() - s.p1();
+  const double len2 = d.x() * d.x() + d.y() * d.y();
+  double t = len2 > 0 ? ((p.x() - s.x1()) * d.x() + (p.y() - s.y1()) * d.y()) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const QPointF q = s.p1() + t * d;
+  return std::hypot(p.x() - q.x(), p.y() - q.y());
+}
+
+std::vector<QLineF> Segments(const QPolygon& path) {
+  std::vector<QLineF> out;
+  for (qsizetype i = 1; i < path.size(); ++i) out.emplace_back(path[i - 1], path[i]);
+  if (path.size() == 1) out.emplace_back(path[0], path[0]);
+  return out;
+}
+
+double DistToPath(QPointF p, const QPolygon& path) {
+  double best = 1e18;
+  for (const QLineF& s : Segments(path)) best = std::min(best, DistToSegment(p, s));
+  return best;
+}
+
+QRectF Shrunk(const QRect& r, double by) {
+  const QRectF f(r);
+  if (f.width() <= 2 * by || f.height() <= 2 * by) return QRectF(f.center(), QSizeF(0, 0));
+  return f.adjusted(by, by, -by, -by);
+}
+
+bool InEllipse(QPointF p, const QRectF& r) {
+  const double a = r.width() / 2, b = r.height() / 2;
+  if (a <= 0 || b <= 0) return false;
+  const double x = (p.x() - r.center().x()) / a, y = (p.y() - r.center().y()) / b;
+  return x * x + y * y <= 1;
+}
+
+// Whether p lies inside the node, its outline pulled in by inset.
+bool InNode(QPointF p, const Shape& n, double inset) {
+  const QRectF r = Shrunk(n.box, inset);
+  if (r.isEmpty()) return false;
+  return n.round ? InEllipse(p, r) : r.contains(p);
+}
+
+double DistToNode(QPointF p, const Shape& n) {
+  const QRectF r(n.box);
+  if (!n.round) {
+    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+    return std::hypot(dx, dy);
+  }
+  if (InEllipse(p, r)) return 0;
+  double best = 1e18;
+  for (int k = 0; k < 180; ++k) {
+    const double a = k * M_PI / 90;
+    const QPointF q(r.center().x() + r.width() / 2 * std::cos(a), r.center().y() + r.height() / 2 * std::sin(a));
+    best = std::min(best, std::hypot(p.x() - q.x(), p.y() - q.y()));
+  }
+  return best;
+}
+
+// Whether a line goes through the node, its outline pulled in by kGraze.
+bool Through(const QLineF& line, const Shape& n) {
+  const QRectF r = Shrunk(n.box, kGraze);
+  if (r.isEmpty()) return false;
+  if (!n.round) return paintrecord::Crosses(line, r);
+  paintrecord::Cover ellipse;
+  ellipse.kind = paintrecord::Cover::Ellipse;
+  ellipse.bounds = r;
+  double outside = 0;
+  for (const QLineF& piece : paintrecord::Uncovered(line, ellipse)) outside += piece.length();
+  return outside < line.length() - 0.5 || (line.length() == 0 && InEllipse(line.p1(), r));
+}
+
+bool PathThrough(const QPolygon& path, const Shape& n) {
+  const std::vector<QLineF> segments = Segments(path);
+  return std::any_of(segments.begin(), segments.end(), [&](const QLineF& s) { return Through(s, n); });
+}
+
+bool PathThroughBox(const QPolygon& path, const QRect& box) {
+  const QRectF r = Shrunk(box, 1);
+  if (r.isEmpty()) return false;
+  const std::vector<QLineF> segments = Segments(path);
+  return std::any_of(segments.begin(), segments.end(), [&](const QLineF& s) { return paintrecord::Crosses(s, r); });
+}
+
+// Two shapes share more than a pixel both ways: boxes by their rectangles, circles by the
+// points of the shared rectangle that lie inside both.
+bool Meet(const Shape& a, const Shape& b) {
+  const QRect i = a.box & b.box;
+  if (i.isEmpty() || i.width() <= 1 || i.height() <= 1) return false;
+  if (!a.round && !b.round) return true;
+  for (int yi = 0; yi <= 8; ++yi)
+    for (int xi = 0; xi <= 8; ++xi) {
+      const QPointF p(i.left() + i.width() * xi / 8.0, i.top() + i.height() * yi / 8.0);
+      if (InNode(p, a, 0.5) && InNode(p, b, 0.5)) return true;
+    }
+  return false;
+}
+
+// How long two segments run within kAlongGap of each other, nearly parallel.
+double AlongLength(const QLineF& a, const QLineF& b) {
+  const double la = a.length(), lb = b.length();
+  if (la < kAlongLength || lb < kAlongLength) return 0;
+  const QPointF u = (a.p2() - a.p1()) / la;
+  const QPointF v = (b.p2() - b.p1()) / lb;
+  if (std::abs(u.x() * v.y() - u.y() * v.x()) > 0.07) return 0;  // more than about 4 degrees apart
+  // b's ends along a, and the stretch of a they share.
+  auto along = [&](QPointF p) { return (p.x() - a.x1()) * u.x() + (p.y() - a.y1()) * u.y(); };
+  auto across = [&](QPointF p) { return std::abs((p.x() - a.x1()) * u.y() - (p.y() - a.y1()) * u.x()); };
+  double t1 = along(b.p1()), t2 = along(b.p2());
+  double d1 = across(b.p1()), d2 = across(b.p2());
+  if (t1 > t2) {
+    std::swap(t1, t2);
+    std::swap(d1, d2);
+  }
+  const double lo = std::max(0.0, t1), hi = std::min(la, t2);
+  if (hi - lo <= 0) return 0;
+  // The gap at both ends of the shared stretch, b being straight.
+  auto gapAt = [&](double t) { return t2 > t1 ? d1 + (d2 - d1) * (t - t1) / (t2 - t1) : d1; };
+  if (gapAt(lo) > kAlongGap || gapAt(hi) > kAlongGap) return 0;
+  return hi - lo;
+}
+
+double PathsAlong(const QPolygon& a, const QPolygon& b) {
+  double best = 0;
+  for (const QLineF& s : Segments(a))
+    for (const QLineF& t : Segments(b)) best = std::max(best, AlongLength(s, t));
+  return best;
+}
+
+bool IsAncestor(const QWidget* a, const QWidget* b) { return a && b && a != b && a->isAncestorOf(b); }
+
+bool Related(const Shape& a, const Shape& b) { return IsAncestor(a.owner, b.owner) || IsAncestor(b.owner, a.owner); }
+
+// ---- gathering
+
+// The part of w that shows: its own rectangle cut by every control holding it, up to form,
+// in form's pixels.
+QRect RoomOf(const QWidget& w, const QWidget& form) {
+  QRect room = form.rect();
+  for (const QWidget* p = &w; p && p != &form; p = p->parentWidget())
+    room &= QRect(p->mapTo(&form, QPoint(0, 0)), p->size());
+  return room;
+}
+
+struct Reported {
+  const QWidget* control;
+  int index;  // its place in the control's DrawingShapes()
+  TDrawnShape shape;
+  int drawing;
+  const QWidget* form;
+};
+
+void CollectKit(const QWidget& w, const QWidget& form, int drawing, std::vector<Reported>& out) {
+  if (const auto* kit = dynamic_cast<const TKitControl*>(&w)) {
+    const std::vector<TDrawnShape> shapes = kit->DrawingShapes();
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+      out.push_back({&w, static_cast<int>(i), shapes[i], drawing, &form});
+  }
+}
+
+void CollectTree(const QWidget& parent, const QWidget& form, int drawing, std::vector<Reported>& out) {
+  for (const QObject* child : parent.children()) {
+    const auto* w = qobject_cast<const QWidget*>(child);
+    if (!w || w->isHidden() || w->isWindow() || dynamic_cast<const TGraphForm*>(w)) continue;
+    CollectKit(*w, form, drawing, out);
+    CollectTree(*w, form, drawing, out);
+  }
+}
+
+QPoint ScreenOrigin(const QWidget& w) { return w.mapTo(w.window(), QPoint(0, 0)) + w.window()->geometry().topLeft(); }
+
+}  // namespace
+
+QString Shape::Line(const std::vector<Shape>& all) const {
+  const QString quoted = QuotedDrawingText(text);
+  switch (kind) {
+    case Kind::Node:
+      return QStringLiteral("node %1 %2 %3%4").arg(form, quoted, Box(box), round ? QStringLiteral(" round") : QString());
+    case Kind::Link: {
+      QStringList points;
+      for (const QPoint& p : path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+      return QStringLiteral("link %1 %2 %3").arg(form, LinkName(all, *this), points.join(' '));
+    }
+    case Kind::Label: {
+      const QString link = of >= 0 ? LinkName(all, all[static_cast<std::size_t>(of)]) : QStringLiteral("-");
+      return QStringLiteral("label %1 %2 %3 of %4").arg(form, quoted, Box(box), link);
+    }
+    case Kind::Mark: {
+      const QString target = aimsAtHidden ? QStringLiteral("(hidden)") : QuotedDrawingText(TextOrDash(all, to));
+      return QStringLiteral("mark %1 %2 %3 tip %4 %5 -> %6")
+          .arg(form, quoted, Box(box))
+          .arg(tip.x())
+          .arg(tip.y())
+          .arg(target);
+    }
+  }
+  return {};
+}
+
+QString Cover::Line() const {
+  return QStringLiteral("window %1 %2 over %3").arg(QuotedDrawingText(window), Box(rect), form);
+}
+
+Scene GatherShapes(const QList<QWidget*>& windows) {
+  Scene scene;
+  std::vector<Reported> reported;
+  std::vector<const TGraphForm*> forms;
+  for (const TGraphForm* form : TGraphForm::All()) {
+    if (!form->isVisible()) continue;
+    const int drawing = static_cast<int>(forms.size());
+    forms.push_back(form);
+    CollectKit(*form, *form, drawing, reported);
+    CollectTree(*form, *form, drawing, reported);
+  }
+
+  // Where each reported shape lands among the scene's, and each control's first node.
+  std::map<std::pair<const QWidget*, int>, int> placeOf;
+  QHash<const QWidget*, int> firstNode;
+  for (std::size_t i = 0; i < reported.size(); ++i) {
+    const Reported& r = reported[i];
+    const int at = static_cast<int>(i);
+    placeOf[{r.control, r.index}] = at;
+    if (r.shape.Kind == Kind::Node && !firstNode.contains(r.control)) firstNode.insert(r.control, at);
+  }
+  auto resolve = [&](const TShapeRef& ref, bool& hidden) {
+    hidden = false;
+    if (!ref.Control) return -1;
+    if (ref.Index < 0) {
+      if (auto it = firstNode.constFind(ref.Control); it != firstNode.constEnd()) return *it;
+    } else if (auto it = placeOf.find({ref.Control, ref.Index}); it != placeOf.end()) {
+      return it->second;
+    }
+    hidden = true;
+    return -1;
+  };
+
+  for (const Reported& r : reported) {
+    const QPoint at = r.control->mapTo(r.form, QPoint(0, 0));
+    Shape s;
+    s.kind = r.shape.Kind;
+    s.drawing = r.drawing;
+    s.form = NameOf(*r.form);
+    s.text = r.shape.Text;
+    s.box = r.shape.Box.translated(at);
+    s.round = r.shape.Round;
+    s.path = r.shape.Path.translated(at);
+    s.tip = r.shape.Tip + at;
+    s.room = RoomOf(*r.control, *r.form);
+    s.owner = r.control;
+    bool hidden = false;
+    if (s.kind == Kind::Link) {
+      s.from = resolve(r.shape.From, hidden);
+      s.to = resolve(r.shape.To, hidden);
+    } else if (s.kind == Kind::Mark) {
+      s.to = resolve(r.shape.To, hidden);
+      s.aimsAtHidden = hidden;
+    } else if (s.kind == Kind::Label && r.shape.Of >= 0) {
+      auto it = placeOf.find({r.control, r.shape.Of});
+      s.of = it != placeOf.end() ? it->second : -1;
+    }
+    scene.shapes.push_back(std::move(s));
+  }
+
+  // The windows over each drawing window: those stacked above its own, but the shell's.
+  for (std::size_t d = 0; d < forms.size(); ++d) {
+    const QWidget* own = forms[d]->window();
+    const qsizetype ownAt = windows.indexOf(const_cast<QWidget*>(own));
+    if (ownAt < 0) continue;
+    const QPoint origin = ScreenOrigin(*forms[d]);
+    for (qsizetype k = ownAt + 1; k < windows.size(); ++k) {
+      const QWidget* w = windows[k];
+      if (ShellWindow(*w) || ClassNameOf(*w) == QLatin1String("TOptionsForm")) continue;
+      const QRect rect = w->geometry().translated(-origin) & forms[d]->rect();
+      if (!rect.isEmpty()) scene.covers.push_back({static_cast<int>(d), NameOf(*forms[d]), w->windowTitle(), rect});
+    }
+  }
+  return scene;
+}
+
+QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) {
+  QStringList out;
+  const std::vector<Shape>& all = scene.shapes;
+  auto report = [&](const char* rule, const QString& shapes, const QString& why) {
+    out << QStringLiteral("wrong %1 %2 -- %3").arg(QLatin1String(rule), shapes, why);
+  };
+  auto at = [&](int i) -> const Shape& { return all[static_cast<std::size_t>(i)]; };
+  const int n = static_cast<int>(all.size());
+
+  for (int i = 0; i < n; ++i) {
+    const Shape& s = at(i);
+    if (s.kind != Kind::Link && !s.room.contains(s.box))
+      report("outside", s.Line(all), QStringLiteral("not wholly inside its window"));
+
+    if (s.kind == Kind::Node) {
+      for (int j = i + 1; j < n; ++j) {
+        const Shape& t = at(j);
+        if (t.kind == Kind::Node && t.drawing == s.drawing && !Related(s, t) && Meet(s, t))
+          report("overlap", s.Line(all) + QStringLiteral(" / ") + t.Line(all), QStringLiteral("two nodes on one place"));
+      }
+    }
+
+    if (s.kind == Kind::Mark) {
+      if (s.aimsAtHidden) report("aim", s.Line(all), QStringLiteral("points at a node not shown"));
+      if (s.to >= 0) {
+        const Shape& target = at(s.to);
+        const double off = DistToNode(s.tip, target);
+        if (off > kAimSlack)
+          report("aim", s.Line(all) + QStringLiteral(" / ") + target.Line(all),
+                 QStringLiteral("tip %1 px off its node").arg(std::lround(off)));
+      }
+      for (int j = 0; j < n; ++j) {
+        const Shape& other = at(j);
+        if (j != s.to && other.kind == Kind::Node && other.drawing == s.drawing && InNode(s.tip, other, kAimSlack))
+          report("aim", s.Line(all) + QStringLiteral(" / ") + other.Line(all), QStringLiteral("tip inside another node"));
+      }
+      if (assigned) {
+        const std::optional<bool> has = assigned(s.text.trimmed());
+        if (has && !*has) report("aim", s.Line(all), QStringLiteral("stands for %1, not yet assigned in this call").arg(s.text.trimmed()));
+      }
+    }
+
+    if (s.kind == Kind::Link) {
+      for (int j = 0; j < n; ++j) {
+        const Shape& node = at(j);
+        if (j == s.from || j == s.to || node.kind != Kind::Node || node.drawing != s.drawing) continue;
+        if (PathThrough(s.path, node))
+          report("through", s.Line(all) + QStringLiteral(" / ") + node.Line(all), QStringLiteral("passes through a node"));
+      }
+      for (int j = i + 1; j < n; ++j) {
+        const Shape& t = at(j);
+        if (t.kind != Kind::Link || t.drawing != s.drawing) continue;
+        if (const double along = PathsAlong(s.path, t.path); along > kAlongLength)
+          report("through", s.Line(all) + QStringLiteral(" / ") + t.Line(all),
+                 QStringLiteral("two links run along one another for %1 px").arg(std::lround(along)));
+      }
+    }
+
+    if (s.kind == Kind::Label && s.of >= 0 && at(s.of).kind == Kind::Link) {
+      const Shape& own = at(s.of);
+      const QPointF centre = QRectF(s.box).center();
+      const double mine = DistToPath(centre, own.path);
+      for (int j = 0; j < n; ++j) {
+        const Shape& o = at(j);
+        if (j == s.of || o.drawing != s.drawing) continue;
+        if (o.kind == Kind::Link) {
+          if (DistToPath(centre, o.path) < mine - 0.5)
+            report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("nearer another line than its own"));
+          else if (PathThroughBox(o.path, s.box))
+            report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("lies on another line"));
+        } else if (o.kind == Kind::Node) {
+          if (Meet(s, o))
+            report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("lies on a node"));
+          else if (j != own.from && j != own.to && DistToNode(centre, o) < mine)
+            report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("nearer a node than its own line"));
+        }
+      }
+    }
+  }
+
+  for (const Cover& c : scene.covers) {
+    for (const Shape& s : all) {
+      if (s.kind != Kind::Node || s.drawing != c.drawing) continue;
+      Shape window;
+      window.box = c.rect;
+      if (Meet(s, window))
+        report("covered", s.Line(all) + QStringLiteral(" / ") + c.Line(),
+               QStringLiteral("a window open over the drawing hides the node"));
+    }
+  }
+  return out;
+}
+
+}  // namespace script

@@ -1,0 +1,232 @@
+#include "tests/scriptdriver/Geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/Pointer2.h"
+#include "framework/drawkit/Rect.h"
+#include "platform/Pacing.h"
+#include "tests/scriptdriver/Texts.h"
+
+using script::DrawingFindings;
+using script::Scene;
+using script::Shape;
+using Kind = TDrawnShape::TKind;
+
+namespace {
+
+// A drawing in one window of 400 x 300, built shape by shape.
+struct Drawing {
+  Scene scene;
+  int Add(Shape s) {
+    s.form = "F";
+    if (s.room.isNull()) s.room = QRect(0, 0, 400, 300);
+    scene.shapes.push_back(std::move(s));
+    return static_cast<int>(scene.shapes.size()) - 1;
+  }
+  int Node(const QString& text, QRect box, bool round = false) {
+    Shape s;
+    s.kind = Kind::Node;
+    s.text = text;
+    s.box = box;
+    s.round = round;
+    return Add(s);
+  }
+  int Link(int from, int to, QPolygon path) {
+    Shape s;
+    s.kind = Kind::Link;
+    s.from = from;
+    s.to = to;
+    s.path = std::move(path);
+    return Add(s);
+  }
+  int Label(int link, const QString& text, QRect box) {
+    Shape s;
+    s.kind = Kind::Label;
+    s.of = link;
+    s.text = text;
+    s.box = box;
+    return Add(s);
+  }
+  int Mark(const QString& caption, int target, QPoint tip) {
+    Shape s;
+    s.kind = Kind::Mark;
+    s.text = caption;
+    s.to = target;
+    s.tip = tip;
+    s.box = QRect(tip - QPoint(32, 32), QSize(32, 32));
+    return Add(s);
+  }
+  QStringList Findings(const script::AssignedLookup& assigned = {}) const { return DrawingFindings(scene, assigned); }
+};
+
+std::string Rules(const QStringList& findings) {
+  QStringList rules;
+  for (const QString& f : findings) rules << f.section(' ', 1, 1);
+  return rules.join(' ').toStdString();
+}
+
+}  // namespace
+
+TEST(CheckDrawing, OverlapTwoNodesOnOnePlaceButNotNeighboursTouchingOrCirclesDiagonallyApart) {
+  Drawing d;
+  d.Node("86 87", QRect(229, 40, 60, 20));
+  d.Node("89 90", QRect(233, 40, 60, 20));
+  d.Node("A", QRect(10, 100, 40, 40));
+  d.Node("B", QRect(49, 100, 40, 40));  // shares a one-pixel column with A
+  d.Node("C", QRect(10, 200, 40, 40), true);
+  d.Node("D", QRect(44, 234, 40, 40), true);  // the boxes meet in a corner, the circles do not
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_EQ(f[0].section(" -- ", 0, 0),
+            "wrong overlap node F \"86 87\" 229 40 60 20 / node F \"89 90\" 233 40 60 20");
+}
+
+TEST(CheckDrawing, OutsideANodeMarkOrLabelCutByItsWindow) {
+  Drawing d;
+  d.Node("in", QRect(10, 10, 40, 40));
+  d.Node("cut", QRect(380, 10, 40, 40));
+  d.Mark("p", -1, QPoint(60, 20));  // head from (28, -12)
+  const QStringList f = d.Findings();
+  EXPECT_EQ(Rules(f), "outside outside");
+  EXPECT_TRUE(f[0].contains("\"cut\""));
+  EXPECT_TRUE(f[1].startsWith("wrong outside mark F \"p\""));
+}
+
+TEST(CheckDrawing, AimTipOnItsNodeWithinTwoPixelsNotBesideItNorInsideAnother) {
+  Drawing d;
+  const int j = d.Node("J", QRect(100, 100, 40, 40));
+  const int m = d.Node("M", QRect(200, 100, 40, 40));
+  d.Mark("a", m, QPoint(201, 98));   // two pixels above its corner: on it
+  d.Mark("q", m, QPoint(156, 100));  // 44 px left of M, in the gap
+  d.Mark("p", m, QPoint(112, 110));  // in J
+  (void)j;
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 3) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"q\"") && f[0].endsWith("tip 44 px off its node")) << f[0].toStdString();
+  EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"p\"") && f[1].contains("off its node"));
+  EXPECT_TRUE(f[2].startsWith("wrong aim mark F \"p\"") && f[2].contains("/ node F \"J\"") &&
+              f[2].endsWith("tip inside another node"));
+}
+
+TEST(CheckDrawing, AimTipOnACircleIsMeasuredToTheCircleNotItsBox) {
+  Drawing d;
+  const int v = d.Node("V", QRect(100, 100, 60, 60), true);
+  d.Mark("p", v, QPoint(100, 100));        // the box's corner, 12 px from the circle
+  d.Mark("q", v, QPoint(109, 109));        // on the rim
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"p\""));
+}
+
+TEST(CheckDrawing, AimAMarkStandingForAVariableNotYetAssignedOrAtAHiddenNode) {
+  Drawing d;
+  const int a = d.Node("A", QRect(100, 100, 40, 40));
+  d.Mark("x", a, QPoint(100, 100));
+  d.Mark("p", a, QPoint(100, 100));
+  d.Mark("top", a, QPoint(100, 100));
+  Shape hidden;
+  hidden.kind = Kind::Mark;
+  hidden.text = "q";
+  hidden.aimsAtHidden = true;
+  hidden.tip = QPoint(200, 200);
+  hidden.box = QRect(168, 168, 32, 32);
+  d.Add(hidden);
+  auto assigned = [](const QString& name) -> std::optional<bool> {
+    if (name == "x") return false;
+    if (name == "p") return true;
+    return std::nullopt;  // "top" and "q" are no variables
+  };
+  const QStringList f = d.Findings(assigned);
+  ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].endsWith("stands for x, not yet assigned in this call"));
+  EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"q\"") && f[1].contains("-> (hidden)") &&
+              f[1].endsWith("points at a node not shown"));
+}
+
+TEST(CheckDrawing, ThroughALinkCrossingAThirdNodeButNotItsOwnEnds) {
+  Drawing d;
+  const int head = d.Node("head", QRect(10, 10, 40, 30));
+  const int a = d.Node("A", QRect(100, 60, 40, 30));
+  const int x = d.Node("X", QRect(160, 120, 40, 30));
+  d.Link(x, head, QPolygon({QPoint(180, 120), QPoint(30, 40)}));  // straight across A's box
+  d.Link(a, x, QPolygon({QPoint(120, 75), QPoint(180, 120)}));    // from A's centre: its own end
+  // Routed around A: down the gap, then up into the head's corner.
+  d.Link(x, head, QPolygon({QPoint(160, 150), QPoint(60, 150), QPoint(60, 40), QPoint(50, 40)}));
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_EQ(f[0], "wrong through link F \"X>head\" 180,120 30,40 / node F \"A\" 100 60 40 30 -- passes through a node");
+}
+
+TEST(CheckDrawing, ThroughTwoLinksAlongOneLineButNotLinksThatOnlyMeetOrCross) {
+  Drawing d;
+  const int head = d.Node("head", QRect(10, 20, 40, 30));
+  const int v = d.Node("V", QRect(300, 20, 40, 30));
+  const int w = d.Node("W", QRect(300, 200, 40, 30));
+  d.Link(head, v, QPolygon({QPoint(50, 38), QPoint(300, 38)}));
+  d.Link(v, head, QPolygon({QPoint(300, 37), QPoint(50, 37)}));  // one pixel above, the other way
+  d.Link(head, w, QPolygon({QPoint(50, 45), QPoint(300, 215)}));  // leaves the head beside them
+  d.Link(v, w, QPolygon({QPoint(320, 50), QPoint(320, 200)}));
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong through link F \"head>V\""));
+  EXPECT_TRUE(f[0].endsWith("two links run along one another for 250 px"));
+}
+
+TEST(CheckDrawing, LabelNearerAnotherLineOrOnANodeButNotOnItsOwnLine) {
+  Drawing d;
+  const int a = d.Node("A", QRect(0, 100, 30, 30), true);
+  const int b = d.Node("B", QRect(300, 100, 30, 30), true);
+  const int c = d.Node("C", QRect(150, 0, 30, 30), true);
+  const int d2 = d.Node("D", QRect(150, 250, 30, 30), true);
+  const int ab = d.Link(a, b, QPolygon({QPoint(30, 115), QPoint(300, 115)}));
+  const int cd = d.Link(c, d2, QPolygon({QPoint(165, 30), QPoint(165, 250)}));
+  d.Label(ab, "639", QRect(60, 105, 24, 14));   // on its own line, clear of the other
+  d.Label(cd, "564", QRect(170, 106, 24, 14));  // beside its own line, but the other passes under it
+  d.Label(ab, "933", QRect(20, 95, 24, 14));    // on A's rim
+  const QStringList f = d.Findings();
+  EXPECT_EQ(Rules(f), "label label") << f.join('\n').toStdString();
+  ASSERT_EQ(f.size(), 2);
+  EXPECT_TRUE(f[0].startsWith("wrong label label F \"564\"") && f[0].endsWith("nearer another line than its own"));
+  EXPECT_TRUE(f[1].startsWith("wrong label label F \"933\"") && f[1].endsWith("lies on a node"));
+}
+
+TEST(CheckDrawing, CoveredANodeUnderAWindowOpenOverTheDrawing) {
+  Drawing d;
+  d.Node("54-63", QRect(20, 200, 80, 30));
+  d.Node("0-9", QRect(20, 20, 80, 30));
+  d.scene.covers.push_back({0, "F", "请输入需回收内存块的首地址", QRect(0, 180, 200, 100)});
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1);
+  EXPECT_EQ(f[0].section(" -- ", 0, 0),
+            "wrong covered node F \"54-63\" 20 200 80 30 / window \"请输入需回收内存块的首地址\" 0 180 200 100 over F");
+}
+
+TEST(PrintShapes, ANodeControlAndAPointerOnItAreGatheredInTheirWindowsPixels) {
+  TGraphForm form;
+  form.setObjectName("Form");
+  form.setGeometry(0, 0, 400, 300);
+  auto* node = new TRectbase(&form);
+  node->setGeometry(100, 80, 40, 30);
+  node->SetCaptionText("20,20,M");
+  auto* p = new TPointer2(&form);
+  p->SetCaption("q");
+  p->SetTarget(node);
+  form.show();
+  pacing::ProcessMessages();
+  const Scene scene = script::GatherShapes(script::ScreenWindows());
+  ASSERT_EQ(scene.shapes.size(), 2u);
+  EXPECT_EQ(scene.shapes[0].Line(scene.shapes), "node Form \"M\" 100 80 40 30");
+  EXPECT_EQ(scene.shapes[1].Line(scene.shapes).section(' ', 0, 2), "mark Form \"q\"");
+  EXPECT_EQ(scene.shapes[1].tip, QPoint(100, 80)) << "the head's point on the node's corner";
+  EXPECT_EQ(scene.shapes[1].to, 0);
+  EXPECT_TRUE(DrawingFindings(scene).isEmpty());
+
+  node->hide();
+  pacing::ProcessMessages();
+  const Scene hidden = script::GatherShapes(script::ScreenWindows());
+  ASSERT_EQ(hidden.shapes.size(), 1u);
+  EXPECT_TRUE(hidden.shapes[0].aimsAtHidden) << "a pointer left on a node that is gone";
+}
