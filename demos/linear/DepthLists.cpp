@@ -1,5 +1,6 @@
 #include "demos/linear/DepthLists.h"
 
+#include "demos/linear/ClearPlace.h"
 #include "demos/linear/CopyLists.h"
 #include "demos/linear/ListsForms.h"
 #include "demos/linear/ListsKit.h"
@@ -30,7 +31,6 @@ void TDepthLists::CreateChildWindow() {
   stackForm_ = MakeStackWindow({.caption = QStringLiteral("堆栈"), .cols = 2, .rows = 6,
                                 .title = QStringLiteral("Addr  ls  dep  pp  max        "), .columns = true});
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
-  msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("求广义表深度"));
 }
 
@@ -100,6 +100,7 @@ void TDepthLists::Main_AfterBegin() {
   levels_.clear();
   ShowMarks();
   Var("dep").SetValue(dep_);
+  MoveClearOf(*msgDlg_, {graphForm_.get(), stackForm_.get()});
   msgDlg_->Execute(QStringLiteral("此广义表深度为") + QString::number(dep_) + QStringLiteral("。"));
   (void)stackForm_->Stack->Pop();
 }

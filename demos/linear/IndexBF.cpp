@@ -1,5 +1,6 @@
 #include "demos/linear/IndexBF.h"
 
+#include "demos/linear/ClearPlace.h"
 #include "demos/linear/IndexStrsForm.h"
 #include "demos/linear/Input2StrsDlg.h"
 #include "framework/drawkit/CoolMsg.h"
@@ -21,7 +22,6 @@ void TIndexDemo::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(caption_);
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
-  msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(caption_);
   QFont font = msgDlg_->LabelMsg->font();
   font.setPixelSize(24);
@@ -65,6 +65,7 @@ void TIndexDemo::CreateBoxes(const QString& upper, const QString& lower) {
 void TIndexDemo::ShowResult(int result) {
   Var("index")->SetValue(result);
   msgDlg_->LabelMsg->setText(MatchMessage(result));
+  MoveClearOf(*msgDlg_, {graphForm_.get()});
   msgDlg_->ShowModal();
 }
 

@@ -128,6 +128,10 @@ TIndexStrBox::TIndexStrBox(TIndexStrsForm* form, const QString& name, const QStr
 
 int TIndexStrBox::CellX(int k) const { return Round((k + 1.6) * Cell) + BorderWidth; }
 
+int TIndexStrBox::RowTop(int row) const { return BorderWidth + Round(0.2 * Cell) + row * Round(1.4 * Cell); }
+
+QRect TIndexStrBox::CellRect(int k, int row) const { return {Left + CellX(k), Top + RowTop(row), Cell, Cell}; }
+
 void TIndexStrBox::Layout(int x, int y, int cell) {
   Left = x;
   Top = y;
@@ -178,10 +182,8 @@ void TIndexStrBox::DrawCellIn(int k, int top, const QString& text) {
 
 void TIndexStrBox::DrawCell(int k) {
   if (k < 1 || k > TextLength) return;
-  const int top = BorderWidth + Round(0.2 * Cell);
-  DrawCellIn(k, top, Text.mid(k - 1, 1));
-  if (HasNextRow)
-    DrawCellIn(k, top + Round(1.4 * Cell), k <= NextCount ? QString::number(NextValues[k - 1]) : QString());
+  DrawCellIn(k, RowTop(0), Text.mid(k - 1, 1));
+  if (HasNextRow) DrawCellIn(k, RowTop(1), k <= NextCount ? QString::number(NextValues[k - 1]) : QString());
 }
 
 void TIndexStrBox::Blit() { Form->Canvas().Draw(Left, Top, Bitmap); }
@@ -238,7 +240,7 @@ void TIndexStrBox::CopyNextValue(int fromCell) {
   CellFont(c, Cell);
   c.Font.Color = CurrentColor;
   CentredText(c, Cell / 2 + 1, Cell / 2 + 1, QString::number(value), BackColor);
-  const int y = Top + BorderWidth + Round(0.2 * Cell) + Round(1.4 * Cell) - 1;
+  const int y = Top + RowTop(1) - 1;
   const int x0 = Left + CellX(fromCell) - 1;
   const int dx = CellX(NextCount) - CellX(fromCell);
   TImgAnim mover(Form->Canvas());
@@ -264,6 +266,7 @@ TIndexStrsForm::TIndexStrsForm(QWidget* parent) : TGraphForm(parent) {
   SetCaption(QStringLiteral("IndexStrsForm"));
   setObjectName(QStringLiteral("IndexStrsForm"));
   SetDesignClientSize(536, 184);
+  // The markers' stems stand on the boxes' borders: only the stems are drawn there.
   IMarker.SetTransparentColor(kNoTransparency);
   JMarker.SetTransparentColor(kNoTransparency);
 }
@@ -313,14 +316,14 @@ void TIndexStrsForm::MoveMarkers(int i, int j) {
   }
   const TIndexLayout l = Layout();
   if (MarkersShown && i != MarkI) {
+    // The bodies glide, without their stems, over the window as it stands without them.
+    EraseMarkers();
+    const TBitmap ground = Ground();
     TImgAnim upper(Canvas());
     TImgAnim lower(Canvas());
-    InitMover(upper, *this);
-    InitMover(lower, *this);
-    // The movers start from where the markers stand.
+    upper.SetBackground(&ground);
+    lower.SetBackground(&ground);
     const int x0 = MarkerLeft();
-    upper.LastRect = Bounds(x0, UpperMarkerTop, IMarker.Width(), IMarker.Height());
-    lower.LastRect = Bounds(x0, LowerMarkerTop, JMarker.Width(), JMarker.Height());
     const int dx = l.MarkerX(i) - l.MarkerX(MarkI);
     const int n = GlideSteps(RunSpeed);
     for (int f = 0; f <= n; ++f) {
@@ -332,13 +335,13 @@ void TIndexStrsForm::MoveMarkers(int i, int j) {
   MarkersShown = true;
   MarkI = i;
   MarkJ = j;
-  BuildMarkers();
-  DrawMarkers();
   if (j == 0)
     UpperBox->SetHighlight(i, i);
   else
     UpperBox->SetHighlight(i - j + 1, i);
   LowerBox->SetHighlight(1, j);
+  BuildMarkers();
+  DrawMarkers();
 }
 
 void TIndexStrsForm::DropNextRow() {
@@ -423,10 +426,56 @@ void TIndexStrsForm::BuildMarkers() {
   build(JMarker, LowerBox.get(), QStringLiteral("j:%1").arg(MarkJ), false);
 }
 
+QRect TIndexStrsForm::UpperStem() const {
+  if (!UpperBox) return {};
+  // From the triangle's tip down to the top of the upper box's cells.
+  const int x = MarkerLeft() + IMarker.Width() / 2 - 1;
+  const int top = UpperMarkerTop + IMarker.Height() - 3;
+  return QRect(QPoint(x, top), QPoint(x + 1, UpperBox->Top + UpperBox->RowTop(0) - 1));
+}
+
+QRect TIndexStrsForm::LowerStem() const {
+  if (!LowerBox) return {};
+  // From the lower edge of the lower box's last row at cell j (of the box where it has no
+  // cell j) up to the triangle's tip.
+  const bool cell = MarkJ >= 1 && MarkJ <= LowerBox->TextLength;
+  const int reach = cell ? LowerBox->Top + LowerBox->RowTop(LowerBox->LastRow()) + Cell : LowerBox->Top + LowerBox->Height;
+  const int x = MarkerLeft() + JMarker.Width() / 2 - 1;
+  return QRect(QPoint(x, reach), QPoint(x + 1, LowerMarkerTop + 2));
+}
+
 void TIndexStrsForm::DrawMarkers() {
   const int x = MarkerLeft();
   Canvas().Draw(x, UpperMarkerTop, IMarker);
   Canvas().Draw(x, LowerMarkerTop, JMarker);
+  TCanvas& c = Canvas();
+  c.Brush.Style = bsSolid;
+  const auto stem = [&](const QRect& r, const TIndexStrBox* box) {
+    if (r.isEmpty()) return;
+    c.Brush.Color = box ? box->CurrentColor : clRed;
+    c.FillRect(Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1));
+  };
+  stem(UpperStem(), UpperBox.get());
+  stem(LowerStem(), LowerBox.get());
+}
+
+void TIndexStrsForm::EraseMarkers() {
+  const int x = MarkerLeft();
+  CopyBackdrop(Canvas(), *this, Bounds(x, UpperMarkerTop, IMarker.Width(), IMarker.Height()), Color);
+  CopyBackdrop(Canvas(), *this, Bounds(x, LowerMarkerTop, JMarker.Width(), JMarker.Height()), Color);
+  for (const QRect& r : {UpperStem(), LowerStem()})
+    if (!r.isEmpty()) CopyBackdrop(Canvas(), *this, Bounds(r.x(), r.y(), r.width(), r.height()), Color);
+  // The stems stood on the boxes' borders.
+  if (UpperBox) UpperBox->Blit();
+  if (LowerBox) LowerBox->Blit();
+}
+
+TBitmap TIndexStrsForm::Ground() {
+  TBitmap ground(ClientWidth(), ClientHeight());
+  CopyBackdrop(ground.Canvas(), *this, ClientRect(), Color);
+  for (const TIndexStrBox* box : {UpperBox.get(), LowerBox.get()})
+    if (box) ground.Canvas().Draw(box->Left, box->Top, box->Bitmap);
+  return ground;
 }
 
 void TIndexStrsForm::ShowMarkers(bool show) {
@@ -436,10 +485,41 @@ void TIndexStrsForm::ShowMarkers(bool show) {
     DrawMarkers();
     return;
   }
-  const int x = MarkerLeft();
-  CopyBackdrop(Canvas(), *this, Bounds(x, UpperMarkerTop, IMarker.Width(), IMarker.Height()), Color);
-  CopyBackdrop(Canvas(), *this, Bounds(x, LowerMarkerTop, JMarker.Width(), JMarker.Height()), Color);
+  EraseMarkers();
   MarkersShown = false;
+}
+
+std::vector<TDrawnShape> TIndexStrsForm::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (Stage == 0) return out;
+  // The place among the shapes of each box's first cell of row 0.
+  std::array<int, 2> first{-1, -1};
+  const std::array<const TIndexStrBox*, 2> boxes{UpperBox.get(), LowerBox.get()};
+  for (std::size_t b = 0; b < boxes.size(); ++b) {
+    const TIndexStrBox* box = boxes[b];
+    if (!box) continue;
+    first[b] = static_cast<int>(out.size());
+    for (int k = 1; k <= box->TextLength; ++k) out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 0), box->Text.mid(k - 1, 1)));
+    for (int k = 1; box->HasNextRow && k <= box->NextCount; ++k)
+      out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 1), QString::number(box->NextValues[static_cast<std::size_t>(k - 1)])));
+  }
+  if (!MarkersShown) return out;
+  // Each marker on its cell: the string's row, or the next row nearest to the lower marker.
+  const auto cell = [&](std::size_t b, int k, int row) -> TShapeRef {
+    const TIndexStrBox* box = boxes[b];
+    if (!box || k < 1 || k > box->TextLength || (row == 1 && k > box->NextCount)) return {};
+    return {this, first[b] + (row == 0 ? k - 1 : box->TextLength + k - 1)};
+  };
+  const int x = MarkerLeft();
+  const QRect upper(x, UpperMarkerTop, IMarker.Width(), IMarker.Height());
+  const QRect lower(x, LowerMarkerTop, JMarker.Width(), JMarker.Height());
+  const QRect upperStem = UpperStem(), lowerStem = LowerStem();
+  const QPoint upperTip = upperStem.isEmpty() ? QPoint(upper.center().x(), upper.bottom()) : QPoint(upperStem.right(), upperStem.bottom() + 1);
+  const QPoint lowerTip = lowerStem.isEmpty() ? QPoint(lower.center().x(), lower.top()) : QPoint(lowerStem.right(), lowerStem.top());
+  out.push_back(TDrawnShape::MarkOn(cell(0, MarkI, 0), upper, upperTip, QStringLiteral("i")));
+  const int row = LowerBox ? LowerBox->LastRow() : 0;
+  out.push_back(TDrawnShape::MarkOn(cell(1, MarkJ, row), lower, lowerTip, QStringLiteral("j")));
+  return out;
 }
 
 QString TIndexStrsForm::DrawingText() const {

@@ -77,6 +77,12 @@ class TIndexStrBox {
   void CopyNextValue(int fromCell);
   // x of cell k within the box.
   int CellX(int k) const;
+  // y of the cells of row 0 (the string) or row 1 (the next values) within the box.
+  int RowTop(int row) const;
+  // Cell k of a row, in the window's pixels.
+  QRect CellRect(int k, int row) const;
+  // The row nearest the box's lower edge.
+  int LastRow() const { return HasNextRow ? 1 : 0; }
 
  private:
   void DrawCellIn(int k, int top, const QString& text);
@@ -90,6 +96,9 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   // Each box with its cells where they stand ("S[3]=a@112": cell 3 holds a, its left edge at
   // x 112), the next row, and the markers' boxes.
   QString DrawingText() const override;
+  // The cells of the strings and the next values shown as nodes; the markers i and j as marks
+  // on the cells they point at.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   int Stage = 0;
   int StrLength = 0;
@@ -128,7 +137,16 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   void BuildMarkers();
   // Left edge of the two markers, centred where a marker of the design width stands.
   int MarkerLeft() const;
+  // The stems that carry the markers' tips to their cells, drawn on the boxes' borders: from
+  // the i marker down to the upper box's cell i, from the lower box's cell j (its edge where
+  // it has no cell j) up to the j marker.
+  QRect UpperStem() const;
+  QRect LowerStem() const;
   void DrawMarkers();
+  // The markers and their stems off the window, the boxes whole again.
+  void EraseMarkers();
+  // The window without its markers: the backdrop and the boxes, for the markers to glide over.
+  TBitmap Ground();
 };
 
 // The shared width of the boxes' bevelled borders: a quarter of a cell.

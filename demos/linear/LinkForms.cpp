@@ -137,6 +137,7 @@ TLinkGraphForm::TLinkGraphForm(QWidget* parent) : TGraphForm(parent) {
   Link->SetRow(4);
   Link->SetColumn(4);
   Link->SetRatio(2.0);
+  Link->SetMarkRoom(true);
   la = Mark(Link, "la", clBlue, 0);
   p = Mark(Link, "p", clRed, 12);
   q = Mark(Link, "q", clLime, 12);

@@ -15,17 +15,17 @@ namespace linkkit {
 QPoint TLinkGeometry::Place(int k) const {
   const int i = (k - 1) / Columns + 1;
   const int j = (k - 1) % Columns + 1;
-  return {(4 * j - 3) * QuarterW, (4 * i - 3) * QuarterH};
+  return Margin + QPoint((4 * j - 3) * QuarterW, (4 * i - 3) * QuarterH);
 }
 
 QPoint TLinkGeometry::FloatingPlace(int index) const {
   const int m = index % Columns;
-  const int rowTop = 4 * QuarterH * ((index - 1) / Columns);
-  if (m != 0) return {(4 * m - 1) * QuarterW, rowTop + NodeH * 16 / 9};
+  const int rowTop = Margin.y() + 4 * QuarterH * ((index - 1) / Columns);
+  if (m != 0) return {Margin.x() + (4 * m - 1) * QuarterW, rowTop + NodeH * 16 / 9};
   // Under the row's last node: in the middle of the gap between its row and the next.
   const int below = QuarterH + NodeH;
   const int gap = 4 * QuarterH - NodeH;
-  return {(4 * Columns - 3) * QuarterW, rowTop + below + std::max(0, gap - NodeH) / 2};
+  return {Margin.x() + (4 * Columns - 3) * QuarterW, rowTop + below + std::max(0, gap - NodeH) / 2};
 }
 
 namespace {
@@ -33,12 +33,13 @@ namespace {
 // A node's width against its height, so that its letter and its pointer part both have room.
 constexpr double kNodeAspect = 1.6;
 
-TLinkGeometry Grid(int width, int height, int rows, int columns, double ratio) {
+TLinkGeometry Grid(int width, int height, int rows, int columns, double ratio, QPoint margin) {
   TLinkGeometry g;
   g.Rows = rows;
   g.Columns = columns;
-  g.QuarterH = height / (rows * 4);
-  g.QuarterW = width / (columns * 4);
+  g.Margin = margin;
+  g.QuarterH = (height - margin.y()) / (rows * 4);
+  g.QuarterW = (width - margin.x()) / (columns * 4);
   g.NodeH = text::Round(g.QuarterH * ratio);
   g.NodeW = text::Round(g.QuarterW * ratio);
   return g;
@@ -50,18 +51,18 @@ double NodeSize(const TLinkGeometry& g) { return std::min<double>(g.NodeH, g.Nod
 }  // namespace
 
 TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
-                           int nodeCount, int floatAfter) {
+                           int nodeCount, int floatAfter, QPoint margin) {
   const int columns = std::clamp(column, 1, MaxNodes);
   const int rows = std::max(row, 1);
   const int count = std::min(nodeCount, MaxNodes);
   // The grid of r rows and c columns, one row more when the floating node would leave it.
   const auto grid = [&](int r, int c) {
-    TLinkGeometry g = Grid(width, height, r, c, ratio);
+    TLinkGeometry g = Grid(width, height, r, c, ratio, margin);
     if (floatAfter < 1 || floatAfter > count) return g;
     // Under the list's last row the floating node also leaves a mark's room below its node.
-    int top = g.FloatingPlace(floatAfter).y();
-    if ((floatAfter - 1) / c == (count - 1) / c) top = std::max(top, g.Place(floatAfter).y() + 2 * g.NodeH);
-    if (top + g.NodeH > height) g = Grid(width, height, r + 1, c, ratio);
+    int floatTop = g.FloatingPlace(floatAfter).y();
+    if ((floatAfter - 1) / c == (count - 1) / c) floatTop = std::max(floatTop, g.Place(floatAfter).y() + 2 * g.NodeH);
+    if (floatTop + g.NodeH > height) g = Grid(width, height, r + 1, c, ratio, margin);
     return g;
   };
   TLinkGeometry best = grid(rows, columns);
@@ -269,6 +270,11 @@ void TLink::SetFloatingRoom(int index) {
   Rebuild(true);
 }
 
+void TLink::SetMarkRoom(bool room) {
+  markRoom_ = room;
+  Rebuild(true);
+}
+
 void TLink::SetContent(const QStringList& lines) {
   content_ = lines;
   Rebuild(false);
@@ -452,28 +458,72 @@ const TListNode* TLink::NodeTo(QPoint to) const {
 
 linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) const {
   const int depth = from.Shadow();
+  if (&from == floating_.get()) return FloatingRoute(from, to);
   const int mode = linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry());
   linkkit::TLinkPath path =
       linkkit::LinkPath(from.PointerCentre(), to.Entry(), depth, mode, geometry_.NodeW, geometry_.NodeH);
   if (mode != 3) return path;
-  // The stretch back runs from the start's way out to just left of the target: above the
-  // target and below every node in its way (the floating node in the gap between the rows).
+  // The stretch back runs from the start's way out to just left of the target, above the
+  // target, in the first band free of nodes below the start: above the floating node when it
+  // stands in the gap (its own link to the next row takes the band below it).
   std::vector<QPoint>& p = path.Points;
   const int left = p[3].x(), right = p[1].x();
   const int top = to.geometry().top();
-  int free = std::min(from.geometry().bottom() + 1, top);
+  std::vector<std::pair<int, int>> bands{{std::min(from.geometry().bottom() + 1, top), top}};
   const auto obstacle = [&](const TListNode* n) {
     if (!n || n == &to) return;
     const QRect r = n->geometry();
-    if (r.bottom() < top && r.right() >= left && r.left() <= right) free = std::max(free, r.bottom() + 1);
+    if (r.bottom() >= top || r.right() < left || r.left() > right) return;
+    std::vector<std::pair<int, int>> rest;
+    for (const auto& [a, b] : bands) {
+      if (r.top() > a) rest.emplace_back(a, std::min(b, r.top()));
+      if (r.bottom() + 1 < b) rest.emplace_back(std::max(a, r.bottom() + 1), b);
+    }
+    bands = rest;
   };
   for (int i = 1; i <= nodeCount_; ++i) obstacle(Node(i));
   obstacle(floating_.get());
   constexpr int margin = 3;
+  using Band = std::pair<int, int>;
+  const auto holds = [&](const Band& b, int y) { return y - margin >= b.first && y + depth + margin <= b.second; };
+  const auto middle = [&](const Band& b) { return (b.first + b.second - depth) / 2; };
+  auto band = std::ranges::find_if(bands, [&](const Band& b) { return holds(b, middle(b)); });
+  if (band == bands.end())
+    band = std::ranges::max_element(bands, {}, [](const Band& b) { return b.second - b.first; });
   int y = p[2].y();
-  if (y - margin < free || y + depth + margin > top) y = (free + top - depth) / 2;
+  if (band != bands.end() && !holds(*band, y)) y = middle(*band);
   p[2].setY(y);
   p[3].setY(y);
+  return path;
+}
+
+linkkit::TLinkPath TLink::FloatingRoute(const TListNode& from, const TListNode& to) const {
+  // Beside the row (the same height) to a successor on the row above; along the band below the
+  // floating node to one on the next row.
+  const int bottom = to.geometry().top() > from.geometry().bottom()
+                         ? (from.geometry().bottom() + 1 + to.geometry().top() - from.Shadow()) / 2
+                         : from.PointerCentre().y();
+  return EdgeRoute(from, to, bottom);
+}
+
+linkkit::TLinkPath TLink::EdgeRoute(const TListNode& from, const TListNode& to, int band) const {
+  // Into the middle of the target's data part, through its lower edge when it stands above the
+  // band, its upper edge when below.
+  const int depth = from.Shadow();
+  const QPoint start = from.PointerCentre();
+  const QRect box = to.geometry().adjusted(0, 0, -depth, -depth);  // without the shadow
+  const int x = box.left() + to.Split() / 2;
+  const int edge = box.top() > band ? box.top() : box.bottom() + 1;
+  linkkit::TLinkPath path;
+  if (band == start.y()) {
+    path.Points = {start, {x, start.y()}, {x, edge}};
+  } else {
+    const int out = start.x() + geometry_.NodeW / 2;
+    path.Points = {start, {out, start.y()}, {out, band}, {x, band}, {x, edge}};
+  }
+  QRect bounds;
+  for (const QPoint& q : path.Points) bounds |= QRect(q, QSize(1, 1));
+  path.Bounds = bounds.adjusted(-2, -10, depth + 2, depth + 10);
   return path;
 }
 
@@ -485,14 +535,19 @@ void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor l
   }
   const TListNode* a = NodeFrom(from);
   const TListNode* b = NodeTo(to);
-  // A present link, or one into or out of the floating node, takes its route; any other
-  // (a detour past a node being deleted) the mode asked for.
+  // A present link, or one into or out of the floating node, takes its route.
   const bool routed = a && b && (a->Next() == b || a == floating_.get() || b == floating_.get());
-  const std::vector<QPoint> points =
-      routed ? Route(*a, *b).Points
-             : linkkit::LinkPath(from, to, depth, mode, geometry_.NodeW, geometry_.NodeH).Points;
+  // A detour below the row (mode 5, past a node being deleted, which still points at the same
+  // target) enters its target through the edge that faces it, apart from the arrow still there.
+  std::vector<QPoint> points;
+  if (routed)
+    points = Route(*a, *b).Points;
+  else if (mode == 5 && a && b)
+    points = EdgeRoute(*a, *b, from.y() + geometry_.NodeH).Points;
+  else
+    points = linkkit::LinkPath(from, to, depth, mode, geometry_.NodeW, geometry_.NodeH).Points;
   DrawPath(points, depth, lineColor, shadowColor);
-  drawn_.push_back({a ? a->objectName() : QStringLiteral("?"), b ? b->objectName() : QStringLiteral("?"), points});
+  drawn_.push_back({a, b, points});
   if (building_) return;
   if (!immediate) {
     // The pen walks each segment in steps of at most 3 pixels.
@@ -527,7 +582,7 @@ void TLink::RenderLinksExcept(QPoint from, QPoint to) {
     if (node->PointerCentre() == from && node->Next()->Entry() == to) return;
     const std::vector<QPoint> points = Route(*node, *node->Next()).Points;
     DrawPath(points, node->Shadow(), clFuchsia, clBtnShadow);
-    drawn_.push_back({node->objectName(), node->Next()->objectName(), points});
+    drawn_.push_back({node, node->Next(), points});
   };
   for (int i = 1; i <= nodeCount_; ++i) draw(Node(i));
   draw(floating_.get());
@@ -536,12 +591,23 @@ void TLink::RenderLinksExcept(QPoint from, QPoint to) {
 
 QString TLink::DrawingText() const {
   QStringList lines;
+  const auto name = [](const TListNode* node) { return node ? node->objectName() : QStringLiteral("?"); };
   for (const DrawnLink& l : drawn_) {
-    QString line = l.From + QLatin1Char('>') + l.To;
+    QString line = name(l.From) + QLatin1Char('>') + name(l.To);
     for (const QPoint& p : l.Points) line += QStringLiteral(" %1,%2").arg(p.x()).arg(p.y());
     lines << line;
   }
   return lines.join(QLatin1Char('\n'));
+}
+
+std::vector<TDrawnShape> TLink::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const DrawnLink& l : drawn_) {
+    QPolygon path;
+    for (const QPoint& p : l.Points) path << p;
+    out.push_back(TDrawnShape::LinkBetween({l.From.data(), -1}, {l.To.data(), -1}, path));
+  }
+  return out;
 }
 
 void TLink::AfterRescale() { Rebuild(true); }
@@ -556,8 +622,17 @@ void TLink::Rebuild(bool keepColors) {
   links_.Canvas().Brush.Color = Color;
   links_.Canvas().FillRect(Rect(0, 0, links_.Width(), links_.Height()));
 
-  geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_,
-                                    static_cast<int>(content_.size()), floatingRoom_);
+  const int count = static_cast<int>(content_.size());
+  geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_, count, floatingRoom_);
+  // A mark's head stands above and left of its node: the first row and the first column leave
+  // it room (the places, and with them the marks, shrink a little as they do: a second look
+  // settles it).
+  for (int pass = 0; markRoom_ && pass < 3; ++pass) {
+    const QPoint lack = QPoint(MarkSize(), MarkSize()) - geometry_.Place(1);
+    if (lack.x() <= 0 && lack.y() <= 0) break;
+    const QPoint margin = geometry_.Margin + QPoint(std::max(0, lack.x()), std::max(0, lack.y()));
+    geometry_ = linkkit::LinkGeometry(width(), height(), row_, column_, ratio_, count, floatingRoom_, margin);
+  }
   if (floating_) floating_->SetNext(nullptr);
   for (auto& node : nodes_) node.reset();
   if (linkedToFloating_ > content_.size()) linkedToFloating_ = 0;

@@ -7,6 +7,7 @@
 // pointer mark never holds on to a node itself: marks are attached through the list by node
 // index and put on the new node of that index after every rebuild.
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 #include <array>
@@ -36,6 +37,7 @@ struct TLinkGeometry {
   int QuarterH = 0;
   int NodeW = 0;
   int NodeH = 0;
+  QPoint Margin;  // room kept left of the first column and above the first row
   // Top-left corner of place k (1-based, row-major).
   QPoint Place(int k) const;
   // Top-left corner of the floating node inserted after node index: half-way to the next
@@ -48,8 +50,10 @@ struct TLinkGeometry {
 // nodes than that (at most MaxNodes), the columns and rows that give the largest nodes.
 // floatAfter (0: none) names the node an insertion will float a node below: a grid in which
 // that node stands on the last row takes one more row, so that the new node stays inside.
+// margin is kept free left of and above the grid (the heads of the marks on the first column
+// and row).
 TLinkGeometry LinkGeometry(int width, int height, int row, int column, double ratio,
-                           int nodeCount, int floatAfter = 0);
+                           int nodeCount, int floatAfter = 0, QPoint margin = {});
 
 // Two-part node box of a given outer size with a drop shadow of depth pixels.
 struct TNodeShape {
@@ -141,6 +145,9 @@ class TLink : public TNodeContainer {
   void SetRatio(double ratio);
   // The node an insertion will float a new node below (0: none); the grid keeps room for it.
   void SetFloatingRoom(int index);
+  // Keeps room above the first row and left of the first column for a mark's head, so that a
+  // mark on a node there points at it from above and left rather than being pushed past it.
+  void SetMarkRoom(bool room);
   int SleepTime = 50;
 
   const QStringList& Content() const { return content_; }
@@ -166,8 +173,9 @@ class TLink : public TNodeContainer {
   void SetNodeNextToFloating(int index);
 
   // Draws one link from a pointer part to an entry. A present link, or one into or out of the
-  // floating node, takes its route (see Route) whatever the mode asked for. It stays until
-  // the links are next drawn anew, when only the present links are drawn.
+  // floating node, takes its route (see Route) whatever the mode asked for, and a detour
+  // (mode 5) enters its target from below. It stays until the links are next drawn anew, when
+  // only the present links are drawn.
   void DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor lineColor,
                 TColor shadowColor, int mode);
   // The arrow from a pointer part to an entry taken off the drawing: every other present
@@ -177,11 +185,15 @@ class TLink : public TNodeContainer {
   void RenderLinks() { RenderLinksExcept(QPoint(-1, -1), QPoint(-1, -1)); }
   // The path of the link from one node to another: mode 1 on a row, mode 2 to another row
   // further right, mode 3 back to a place at or left of the start, its stretch across
-  // running in the free band above the target (below every node it would otherwise cross).
+  // running in the first band free of nodes above the target (so above a floating node in
+  // the gap). The floating node's link enters its successor from below (on the row above)
+  // or from above (on the next row), apart from the link of the node before it.
   linkkit::TLinkPath Route(const TListNode& from, const TListNode& to) const;
 
   // Each link drawn, "Node3>FloatNode x,y x,y ...", one a line, in the order drawn.
   QString DrawingText() const override;
+  // Each link drawn, between the nodes it joins (the nodes say themselves that they are nodes).
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Pointer marks: mark stands on node index (0 detaches it), or on the floating node.
   void AttachMark(TPointer2* mark, int index);
@@ -205,10 +217,15 @@ class TLink : public TNodeContainer {
   const TListNode* NodeFrom(QPoint from) const;
   const TListNode* NodeTo(QPoint to) const;
   struct DrawnLink {
-    QString From, To;
+    QPointer<const TListNode> From, To;  // nullptr: no node there
     std::vector<QPoint> Points;
   };
   std::vector<DrawnLink> drawn_;
+  // The path out of the floating node (Route's case for it).
+  linkkit::TLinkPath FloatingRoute(const TListNode& from, const TListNode& to) const;
+  // From a pointer part out to the right, along band (a y; the start's own height: straight
+  // across), into the target through its edge facing the band.
+  linkkit::TLinkPath EdgeRoute(const TListNode& from, const TListNode& to, int band) const;
   // Sizes the marks for the present nodes and puts each on its node.
   void PlaceMarks();
   static constexpr int FloatingMark = -1;
@@ -219,6 +236,7 @@ class TLink : public TNodeContainer {
   QRect FloatingRect(int index) const;
 
   bool building_ = false;  // links go to the bitmap only; one repaint at the end
+  bool markRoom_ = false;
   int row_ = 2;
   int column_ = 5;
   double ratio_ = 2.0;

@@ -6,6 +6,7 @@
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
+#include "platform/Forms.h"
 #include "platform/TextRules.h"
 
 // ---------------------------------------------------------------- nodes and text
@@ -77,6 +78,7 @@ bool CheckListSyntax(const QString& text) {
 }
 
 // ---------------------------------------------------------------- TLists
+
 
 TLists::TLists(QWidget* parent) : TNodeContainer(parent) {
   colors_ = {clTeal, clOlive, clBlack, clFuchsia, clLime, clYellow, clRed, clBlue, clGreen, clWhite};
@@ -176,17 +178,31 @@ void TLists::MakeRoomFor(const QString& s, int leastRow, int leastColumn) {
   Invalidate();
 }
 
+std::vector<const TListsNode*> TLists::NodesInOrder() const {
+  // Root first, then for list nodes the head's subtree before the tail's; a hidden link still
+  // leads to its node: only the line is not drawn yet.
+  std::vector<const TListsNode*> order;
+  std::vector<const TListsNode*> pending;
+  if (root_) pending.push_back(root_.get());
+  while (!pending.empty()) {
+    const TListsNode* node = pending.back();
+    pending.pop_back();
+    order.push_back(node);
+    if (node->Tag == 1) {
+      if (node->ShownTp) pending.push_back(node->ShownTp);
+      if (node->ShownHp) pending.push_back(node->ShownHp);
+    }
+  }
+  return order;
+}
+
 QString TLists::DrawingText() const {
   const Metrics m = Measure();
   QStringList lines;
   const auto label = [](const TListsNode* n) {
     return n ? (n->Letter + QString::number(n->Number)) : QStringLiteral("^");
   };
-  std::vector<const TListsNode*> pending;
-  if (root_) pending.push_back(root_.get());
-  while (!pending.empty()) {
-    const TListsNode* node = pending.back();
-    pending.pop_back();
+  for (const TListsNode* node : NodesInOrder()) {
     const QRect box = NodeBox(*node, m);
     QString line = QStringLiteral("%1 %2,%3 %4x%5")
                        .arg(label(node))
@@ -197,8 +213,6 @@ QString TLists::DrawingText() const {
     if (node->Tag == 1) {
       line += QStringLiteral(" hp ") + (node->HpVisible ? label(node->ShownHp) : QStringLiteral("-"));
       line += QStringLiteral(" tp ") + (node->TpVisible ? label(node->ShownTp) : QStringLiteral("-"));
-      if (node->ShownTp) pending.push_back(node->ShownTp);
-      if (node->ShownHp) pending.push_back(node->ShownHp);
     }
     lines << line;
   }
@@ -275,21 +289,98 @@ void TLists::Paint() {
   TNodeContainer::Paint();
   TCanvas& c = Canvas();
   const Metrics m = Measure();
-  // Root first, then for list nodes the head's subtree before the tail's.
-  std::vector<const TListsNode*> pending;
-  if (root_) pending.push_back(root_.get());
-  while (!pending.empty()) {
-    const TListsNode* node = pending.back();
-    pending.pop_back();
-    PaintNode(c, *node, m);
-    if (node->Tag == 1) {
-      // A hidden link still leads to its node: only the line is not drawn yet.
-      if (node->ShownTp) pending.push_back(node->ShownTp);
-      if (node->ShownHp) pending.push_back(node->ShownHp);
-    }
-  }
+  for (const TListsNode* node : NodesInOrder()) PaintNode(c, *node, m);
   for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m);
   PaintListText(c, m);
+}
+
+std::vector<QPoint> TLists::LinkPath(const TListsNode& node, bool head, const Metrics& m) const {
+  const TListsNode* shown = head ? node.ShownHp : node.ShownTp;
+  if (!shown) return {};
+  const QRect box = NodeBox(node, m);
+  const int u = m.u;
+  const QRect field(box.left() + (head ? u : 2 * u), box.top(), u, u);
+  const QRect to = NodeBox(*shown, m);
+  const QPoint from = field.center();
+  std::vector<QPoint> path{from};
+  if (head) {
+    // Head: down one row, bending across when the head stands in another column.
+    if (std::abs(to.left() + u - from.x()) > u) {
+      const int midY = (box.bottom() + to.top()) / 2;
+      path.emplace_back(from.x(), midY);
+      path.emplace_back(to.left() + u / 2, midY);
+      path.emplace_back(to.left() + u / 2, to.top());
+    } else {
+      path.emplace_back(from.x(), to.top());
+    }
+  } else {
+    // Tail: to the right, bending down when the tail stands in another row.
+    const int y = to.top() + u / 2;
+    if (y != from.y()) {
+      const int midX = (box.right() + to.left()) / 2;
+      path.emplace_back(midX, from.y());
+      path.emplace_back(midX, y);
+    }
+    path.emplace_back(to.left(), y);
+  }
+  return path;
+}
+
+TMarkPlace TLists::MarkPlace(int which, const Metrics& m, const TFont& font) const {
+  const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
+  // Marks on the same node stand side by side, the first nearest to it.
+  std::vector<int> widths;
+  std::size_t self = 0;
+  int textHeight = 0;
+  for (int k = 1; k <= 3; ++k) {
+    const Pointer& other = pointers_[static_cast<std::size_t>(k - 1)];
+    if (other.target != mark.target) continue;
+    if (k == which) self = widths.size();
+    widths.push_back(std::max(font.TextWidth(other.name) + 4, text::Round(0.9 * m.u)));
+    textHeight = std::max(textHeight, font.TextHeight(other.name) + 3);
+  }
+  return PlaceMarks(NodeBox(*mark.target, m), widths, m.u, 2, textHeight)[self];
+}
+
+TFont TLists::MarkFont(const Metrics& m) const {
+  // Readable on the small dual views too: as high as the callout holds, never below the
+  // screen's least (the callout then grows down to hold it).
+  const int least = LegiblePixels();
+  const TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(least, m.u * 3 / 4), .Style = fsBold};
+  QStringList names;
+  for (const Pointer& p : pointers_) names << p.name;
+  return FitFont(font, names, std::max(1, width()), text::Round(1.2 * m.u) * 2 / 3 - 3, least);
+}
+
+std::vector<TDrawnShape> TLists::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  const Metrics m = Measure();
+  const std::vector<const TListsNode*> nodes = NodesInOrder();
+  const auto place = [&](const TListsNode* n) -> TShapeRef {
+    const auto it = std::ranges::find(nodes, n);
+    return it == nodes.end() ? TShapeRef{} : TShapeRef{this, static_cast<int>(it - nodes.begin())};
+  };
+  for (const TListsNode* node : nodes)
+    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()));
+  for (const TListsNode* node : nodes) {
+    if (node->Tag != 1) continue;
+    for (const bool head : {true, false}) {
+      if (!(head ? node->HpVisible : node->TpVisible)) continue;
+      const std::vector<QPoint> path = LinkPath(*node, head, m);
+      if (path.empty()) continue;
+      QPolygon line;
+      for (const QPoint& p : path) line << p;
+      out.push_back(TDrawnShape::LinkBetween(place(node), place(head ? node->ShownHp : node->ShownTp), line));
+    }
+  }
+  const TFont font = MarkFont(m);
+  for (int k = 1; k <= 3; ++k) {
+    const Pointer& mark = pointers_[static_cast<std::size_t>(k - 1)];
+    if (!mark.target) continue;
+    const TMarkPlace at = MarkPlace(k, m, font);
+    out.push_back(TDrawnShape::MarkOn(place(mark.target), at.Body, at.Tip, mark.name.trimmed()));
+  }
+  return out;
 }
 
 namespace {
@@ -328,12 +419,15 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   Field(c, tagField, tagColor, border);
   CentredText(c, tagField, QString::number(node.ShownTag), textColor, tagColor);
   // The address label above the box, right of where a head link comes down into it (the
-  // middle of a list node's hp field, the middle of an atom), so that no link runs through it.
+  // middle of a list node's hp field, the middle of an atom), so that no link runs through it,
+  // and ending over the box where it can, clear of the marks of the node to its right.
   c.Font.Height = -std::max(1, u * 4 / 5);
   c.Font.Color = Colors(IDColor);
   c.SetTextAlign(TA_LEFT | TA_BOTTOM);
   const int linkX = box.left() + (node.Tag == 0 ? u : u + u / 2);
-  c.TextOut(linkX + std::max(6, u / 3), box.top() - 1, NodeText(&node).trimmed());
+  const QString label = NodeText(&node).trimmed();
+  const int labelX = std::max(linkX + 3, std::min(linkX + std::max(6, u / 3), box.right() + 1 - c.TextWidth(label)));
+  c.TextOut(labelX, box.top() - 1, label);
   c.Font.Height = -u;
   if (node.Tag == 0) {
     const QRect atom(box.left() + u, box.top(), u, u);
@@ -345,52 +439,33 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   const QRect tpField(box.left() + 2 * u, box.top(), u, u);
   Field(c, hpField, other, border);
   Field(c, tpField, other, border);
-  const auto link = [&](const QRect& field, const TListsNode* shown, const TListsNode* real,
-                        bool down) {
+  const auto link = [&](bool head) {
+    const TListsNode* shown = head ? node.ShownHp : node.ShownTp;
+    const TListsNode* real = head ? node.hp.get() : node.tp.get();
     if (!shown) {
-      CentredText(c, field, QStringLiteral("^"), textColor, other);
+      CentredText(c, head ? hpField : tpField, QStringLiteral("^"), textColor, other);
       return;
     }
     const TColor color = shown == real ? Colors(LineColor) : Colors(ModifiedLineColor);
-    const QRect to = NodeBox(*shown, m);
-    const QPoint from = field.center();
-    std::vector<QPoint> path{from};
-    if (down) {
-      // Head: down one row, bending across when the head stands in another column.
-      if (std::abs(to.left() + u - from.x()) > u) {
-        const int midY = (box.bottom() + to.top()) / 2;
-        path.emplace_back(from.x(), midY);
-        path.emplace_back(to.left() + u / 2, midY);
-        path.emplace_back(to.left() + u / 2, to.top());
-      } else {
-        path.emplace_back(from.x(), to.top());
-      }
-    } else {
-      // Tail: to the right, bending down when the tail stands in another row.
-      const int y = to.top() + u / 2;
-      if (y != from.y()) {
-        const int midX = (box.right() + to.left()) / 2;
-        path.emplace_back(midX, from.y());
-        path.emplace_back(midX, y);
-      }
-      path.emplace_back(to.left(), y);
-    }
+    const std::vector<QPoint> path = LinkPath(node, head, m);
     for (std::size_t k = 1; k + 1 < path.size(); ++k)
       DrawLine3D(c, path[k - 1].x(), path[k - 1].y(), path[k].x(), path[k].y(), color, color, false);
     const QPoint a = path[path.size() - 2], b = path.back();
     DrawThinArrow(c, a.x(), a.y(), b.x(), b.y(), color);
   };
-  if (node.HpVisible) link(hpField, node.ShownHp, node.hp.get(), true);
-  if (node.TpVisible) link(tpField, node.ShownTp, node.tp.get(), false);
+  if (node.HpVisible) link(true);
+  if (node.TpVisible) link(false);
 }
 
-std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge) {
+std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge,
+                                   int textHeight) {
   const int h = text::Round(1.2 * u);
   const int top = box.top() - h - u / 2;
+  const int height = std::max(h * 2 / 3, textHeight);
   std::vector<TMarkPlace> places;
   int right = box.left();
   for (const int w : widths) {
-    places.push_back({QRect(right - w, top, w, h * 2 / 3), QPoint(box.left() + u / 3, box.top())});
+    places.push_back({QRect(right - w, top, w, height), QPoint(box.left() + u / 3, box.top())});
     right -= std::max(w, u);
   }
   if (!places.empty()) {
@@ -401,25 +476,11 @@ std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& wid
   return places;
 }
 
-constexpr int kLeastMarkFont = 13;
-
 void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
   const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
   if (!mark.target) return;
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Height = -std::max(kLeastMarkFont, m.u * 3 / 4);  // readable on the small dual views too
-  c.Font.Style = fsBold;
-  // Marks on the same node stand side by side, the first nearest to it.
-  std::vector<int> widths;
-  std::size_t self = 0;
-  for (int k = 1; k <= 3; ++k) {
-    const Pointer& other = pointers_[static_cast<std::size_t>(k - 1)];
-    if (other.target != mark.target) continue;
-    if (k == which) self = widths.size();
-    widths.push_back(std::max(c.TextWidth(other.name) + 4, text::Round(0.9 * m.u)));
-  }
-  const QRect box = NodeBox(*mark.target, m);
-  const TMarkPlace place = PlaceMarks(box, widths, m.u, 2)[self];
+  c.Font = MarkFont(m);
+  const TMarkPlace place = MarkPlace(which, m, c.Font);
   const QRect& body = place.Body;
   const int tail = std::min(m.u / 3, body.width() / 2);
   c.Pen.Color = clBlack;
@@ -431,7 +492,8 @@ void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
   c.Font.Color = clRed;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_TOP);
-  c.TextOut(body.center().x() + 1, body.top(), mark.name);
+  // In the middle of the callout, clear of its outline.
+  c.TextOut(body.center().x() + 1, body.top() + (body.height() - c.TextHeight(mark.name)) / 2 + 1, mark.name);
   c.Font.Style = 0;
 }
 
@@ -458,12 +520,16 @@ void TLists::PaintListText(TCanvas& c, const Metrics& m) {
     const QString before = listText_.left(markIndex_ - 1);
     const QString ch = listText_.mid(markIndex_ - 1, 1);
     const int x = left + 4 + c.TextWidth(before);
-    if (!before.isEmpty()) c.TextOut(left + 4, top + 2, before);
-    if (markIndex_ < listText_.size()) c.TextOut(x + c.TextWidth(ch), top + 2, listText_.mid(markIndex_));
+    // The highlight first, the letters over it without cells of their own: a letter reaching
+    // past its cell (the A before a comma) stays whole.
     c.Brush.Color = Colors(FocusRColor);
     c.FillRect(Rect(x, top + 2, x + c.TextWidth(ch), top + h - 2));
+    c.Brush.Style = bsClear;
+    if (!before.isEmpty()) c.TextOut(left + 4, top + 2, before);
+    if (markIndex_ < listText_.size()) c.TextOut(x + c.TextWidth(ch), top + 2, listText_.mid(markIndex_));
     c.Font.Color = Colors(FocusTColor);
     c.TextOut(x, top + 2, ch);
+    c.Brush.Style = bsSolid;
   } else {
     c.TextOut(left + 4, top + 2, listText_);
   }

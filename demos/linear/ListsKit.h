@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/drawkit/NodeContainer.h"
+#include "platform/Font.h"
 
 class TListsNode {
  public:
@@ -44,12 +45,14 @@ void SeverList(QString& sub, QString& hsub);
 
 // Where the pointer marks standing on one node go: callouts side by side to the left of the
 // node's box (each widths[k] wide, the first nearest), a group that would cross leftEdge
-// moved right as a whole; every callout's tip points down at the box's left part.
+// moved right as a whole; every callout's tip points down at the box's left part. A callout
+// is two thirds of 1.2 u high, textHeight where that is more.
 struct TMarkPlace {
   QRect Body;  // the callout's box, holding the mark's name
   QPoint Tip;
 };
-std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge);
+std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge,
+                                   int textHeight = 0);
 
 // Whether text is a well-formed list: "(" ... ")" of single letters and lists separated by
 // commas, blanks anywhere, "()" the empty list, nothing before or after the outer list.
@@ -98,6 +101,8 @@ class TLists : public TNodeContainer {
   // where its hp and tp lead ("n1 40,30 36x12 hp A2 tp n3"; "^" for nil, "-" for a link
   // not drawn yet); then the marks and the list text.
   QString DrawingText() const override;
+  // The nodes' boxes, the head and tail links drawn, and the pointer marks on their nodes.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Pointer mark which (1 .. 3) on node (nullptr detaches it).
   void AttachPointer(int which, TListsNode* node);
@@ -123,6 +128,14 @@ class TLists : public TNodeContainer {
   };
   Metrics Measure() const;
   QRect NodeBox(const TListsNode& node, const Metrics& m) const;
+  // The nodes in the order they are drawn: the root, then the head's subtree before the tail's.
+  std::vector<const TListsNode*> NodesInOrder() const;
+  // The line of a list node's head (or tail) link to its shown target, from the middle of its
+  // field; empty for a nil link.
+  std::vector<QPoint> LinkPath(const TListsNode& node, bool head, const Metrics& m) const;
+  // Where pointer mark which (standing on a node) is drawn, its name in font.
+  TMarkPlace MarkPlace(int which, const Metrics& m, const TFont& font) const;
+  TFont MarkFont(const Metrics& m) const;
   void PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m);
   void PaintPointer(TCanvas& c, int which, const Metrics& m);
   void PaintListText(TCanvas& c, const Metrics& m);

@@ -10,22 +10,21 @@ TTripleGeometry TMatrixGraphForm::Geometry() const {
   return Folded([this](int lines) { return TTripleGeometry::Plain(width(), height(), A.tu, lines); });
 }
 
-void TMatrixGraphForm::FormPaint() {
+std::vector<TTripleGraphBase::TPlacedTriple> TMatrixGraphForm::WholePicture() const {
   const TTripleGeometry g = Geometry();
-  CellColors = {clMaroon, clLime, clYellow};
-  DrawGround();
-  DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
-  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.AY(k), g.W, A.At(k));
-  DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
-  for (int k = 1; k <= B.tu; ++k) DrawTriple(g.X(k), g.BY(k), g.W, B.At(k));
+  std::vector<TPlacedTriple> out{{g.HeaderX(), g.RowA, g.W, {-1, 0, 0}}};
+  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k)});
+  out.push_back({g.HeaderX(), g.RowB, g.W, {-1, 0, 0}});
+  for (int k = 1; k <= B.tu; ++k) out.push_back({g.X(k), g.BY(k), g.W, B.At(k)});
+  return out;
 }
 
 QString TMatrixGraphForm::DrawingText() const {
-  const int w = Geometry().W;
-  QStringList a{ReadTriple(w, {-1, 0, 0})};
-  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(w, A.At(k));
-  QStringList b{ReadTriple(w, {-1, 0, 0})};
-  for (int k = 1; k <= B.tu; ++k) b << ReadTriple(w, B.At(k));
+  const TTripleGeometry g = Geometry();
+  QStringList a{ReadTriple(g, g.W, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(g, g.W, A.At(k));
+  QStringList b{ReadTriple(g, g.W, {-1, 0, 0})};
+  for (int k = 1; k <= B.tu; ++k) b << ReadTriple(g, g.W, B.At(k));
   return QStringLiteral("a: %1 | b: %2").arg(a.join(' '), b.join(' '));
 }
 
@@ -47,6 +46,8 @@ void TMatrixGraphForm::ShowCol() {
 
 // The marker moves from element P - 1 (or the header) to element P.
 void TMatrixGraphForm::ShowP() {
+  // Where element P starts a new line of a folded table, the marker leaves the line before.
+  if (frame_) RepaintArea(frame_->Area());
   for (int k = 0; k <= 4; ++k) {
     const TTripleGeometry g = Geometry();
     const int x = g.X(P) - g.W + k * g.W / 4;
@@ -57,19 +58,6 @@ void TMatrixGraphForm::ShowP() {
     // times for each element looked at would slow a long table's run to a crawl.
     if (k < 4) RepaintArea(QRect(x, g.AY(P) - g.H / 3, g.W + 1, g.H + g.H / 3 + 1));
   }
-}
-
-void TMatrixGraphForm::RepaintArea(const QRect& area) {
-  const TTripleGeometry g = Geometry();
-  CellColors = {clMaroon, clLime, clYellow};
-  EraseRect(area.x(), area.y(), area.width(), area.height());
-  const auto redraw = [&](int x, int y, const TTriple& t) {
-    if (QRect(x, y, g.W + 1, g.H + 1).intersects(area)) DrawTriple(x, y, g.W, t);
-  };
-  redraw(g.HeaderX(), g.RowA, {-1, 0, 0});
-  for (int k = 1; k <= A.tu; ++k) redraw(g.X(k), g.AY(k), A.At(k));
-  redraw(g.HeaderX(), g.RowB, {-1, 0, 0});
-  for (int k = 1; k <= B.tu; ++k) redraw(g.X(k), g.BY(k), B.At(k));
 }
 
 void TMatrixGraphForm::MatchFound() {
@@ -87,9 +75,10 @@ void TMatrixGraphForm::MatchFound() {
 void TMatrixGraphForm::MoveTriple(int mode) {
   const TTripleGeometry g = Geometry();
   if (mode == 0)
-    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P), P);
+    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P));
   else
-    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid, 0);
+    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid);
+  if (mode != 0) moving_.reset();  // it is b's triple now
 }
 
 void TMatrixGraphForm::SetMovingI() {

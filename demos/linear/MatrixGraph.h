@@ -17,19 +17,16 @@ class TMatrixGraphForm : public TTripleGraphBase {
 
   void ShowCol();
   void ShowP();
-  // Erases area and draws again the triples standing in it.
-  void RepaintArea(const QRect& area);
   void MatchFound();
   void MoveTriple(int mode);
   void SetMovingI();
   void SetMovingJ();
   void PlaceInB();
-  // The whole picture, now.
-  void FormPaint() override;
   QString DrawingText() const override;
 
  protected:
   TTripleGeometry Geometry() const override;
+  std::vector<TPlacedTriple> WholePicture() const override;
 
  private:
   void Marker(int x, int y);

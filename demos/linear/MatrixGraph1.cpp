@@ -2,10 +2,6 @@
 
 #include "framework/engine/Globals.h"
 
-namespace {
-constexpr std::array<TColor, 3> kStandard{clMaroon, clLime, clYellow};
-}
-
 TMatrixGraph1Form::TMatrixGraph1Form(QWidget* parent) : TTripleGraphBase(644, 453, parent) {
   setObjectName(QStringLiteral("MatrixGraph1Form"));
 }
@@ -25,36 +21,38 @@ QString TMatrixGraph1Form::WidestValue() const {
   for (int c = 1; c <= A.nu; ++c) {
     const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
     for (const int v : {info.col, info.num, info.cpot})
-      if (QString::number(v).size() > widest.size()) widest = QString::number(v);
+      if (DecimalLength(v) > widest.size()) widest = QString::number(v);
   }
   return widest;
 }
 
-void TMatrixGraph1Form::FormPaint() {
+std::vector<TTripleGraphBase::TPlacedTriple> TMatrixGraph1Form::WholePicture() const {
   const TTripleGeometry g = Geometry();
-  CellColors = kStandard;
-  DrawGround();
-  DrawTriple(g.HeaderX(), g.RowA, g.W, {-1, 0, 0});
-  for (int k = 1; k <= A.tu; ++k) DrawTriple(g.X(k), g.AY(k), g.W, A.At(k));
-  DrawTriple(g.HeaderX(), g.RowB, g.W, {-1, 0, 0});
+  std::vector<TPlacedTriple> out{{g.HeaderX(), g.RowA, g.W, {-1, 0, 0}}};
+  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k)});
+  out.push_back({g.HeaderX(), g.RowB, g.W, {-1, 0, 0}});
   // The slots of b fill in any order.
   for (int k = 1; k <= A.tu; ++k)
-    if (B.At(k).i != 0) DrawTriple(g.X(k), g.BY(k), g.W, B.At(k));
-  DrawTriple(g.W2, g.RowCount, g.W2, {-2, 0, 0});
-  for (int c = 1; c <= A.nu; ++c) DrawCounter(c);
+    if (B.At(k).i != 0) out.push_back({g.X(k), g.BY(k), g.W, B.At(k)});
+  out.push_back({g.W2, g.RowCount, g.W2, {-2, 0, 0}});
+  for (int c = 1; c <= A.nu; ++c) {
+    const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
+    out.push_back({g.CounterX(c), g.RowCount, g.W2, {info.col, info.num, info.cpot}});
+  }
+  return out;
 }
 
 QString TMatrixGraph1Form::DrawingText() const {
   const TTripleGeometry g = Geometry();
-  QStringList a{ReadTriple(g.W, {-1, 0, 0})};
-  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(g.W, A.At(k));
+  QStringList a{ReadTriple(g, g.W, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) a << ReadTriple(g, g.W, A.At(k));
   // An empty slot of b shows nothing.
-  QStringList b{ReadTriple(g.W, {-1, 0, 0})};
-  for (int k = 1; k <= A.tu; ++k) b << (B.At(k).i != 0 ? ReadTriple(g.W, B.At(k)) : QStringLiteral("()"));
-  QStringList counters{ReadTriple(g.W2, {-2, 0, 0})};
+  QStringList b{ReadTriple(g, g.W, {-1, 0, 0})};
+  for (int k = 1; k <= A.tu; ++k) b << (B.At(k).i != 0 ? ReadTriple(g, g.W, B.At(k)) : QStringLiteral("()"));
+  QStringList counters{ReadTriple(g, g.W2, {-2, 0, 0})};
   for (int c = 1; c <= A.nu; ++c) {
     const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
-    counters << ReadTriple(g.W2, {info.col, info.num, info.cpot});
+    counters << ReadTriple(g, g.W2, {info.col, info.num, info.cpot});
   }
   return QStringLiteral("a: %1 | b: %2 | %3").arg(a.join(' '), b.join(' '), counters.join(' '));
 }
@@ -116,19 +114,20 @@ void TMatrixGraph1Form::DropEmpty() {
 }
 
 void TMatrixGraph1Form::MoveTriple(int mode) {
-  CellColors = kStandard;
+  CellColors = StandardCells;
   const TTripleGeometry g = Geometry();
   if (mode == 0)
-    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P), P);
+    DropTriple(g.X(P), g.AY(P), g.RowMid - g.AY(P));
   else
-    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid, 0);
+    DropTriple(g.X(Q), g.RowMid, g.BY(Q) - g.RowMid);
+  if (mode != 0) moving_.reset();  // it is b's triple now
 }
 
 void TMatrixGraph1Form::SetMovingIJ() {
   MovingTriple.i = A.At(P).j;
   MovingTriple.j = A.At(P).i;
   const TTripleGeometry g = Geometry();
-  CellColors = kStandard;
+  CellColors = StandardCells;
   DrawTriple(g.X(P), g.RowMid, g.W, MovingTriple);
 }
 

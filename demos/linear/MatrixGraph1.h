@@ -31,12 +31,11 @@ class TMatrixGraph1Form : public TTripleGraphBase {
   void MoveTriple(int mode);
   void SetMovingIJ();
   void PlaceInB();
-  // The whole picture, now.
-  void FormPaint() override;
   QString DrawingText() const override;
 
  protected:
   TTripleGeometry Geometry() const override;
+  std::vector<TPlacedTriple> WholePicture() const override;
   QString WidestValue() const override;
 
  private:

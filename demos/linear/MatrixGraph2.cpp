@@ -93,11 +93,14 @@ void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, T
   const QSize size = c.TextExtent(text);
   const int x = l.X(column) + (l.Width(column) - size.width()) / 2;
   const int y = row * l.CellH + (l.CellH - size.height()) / 2;
-  // On the light backdrop a pale text (the silver zeros) is outlined to stand out from it.
-  if (backColor == Color && ContrastRatio(fontColor, kLightBackdrop) < 3.0)
+  // A pale text (the silver zeros) on the light backdrop or on a highlighted row is outlined
+  // to stand out from it.
+  if (ContrastRatio(fontColor, backColor == Color ? kLightBackdrop : backColor) < 3.0) {
+    c.SetBkMode(TRANSPARENT);
     TextOutOutlined(c, x, y, text, fontColor);
-  else
+  } else {
     c.TextOut(x, y, text);
+  }
   c.SetBkMode(old);
   c.Brush.Style = bsSolid;
 }
@@ -128,6 +131,24 @@ QString TMatrixGraph2Form::DrawingText() const {
                                                  ReadMatrix(l, NDense, l.Org[2], NDense.mu));
   if (ShowQ) text += QStringLiteral(" = Q ") + ReadMatrix(l, QDense, l.Org[4], std::min(QDense.mu, QRow));
   return text;
+}
+
+std::vector<TDrawnShape> TMatrixGraph2Form::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (MDense.mu == 0) return out;
+  const TProductLayout l = Layout();
+  const auto cells = [&](const TDenseMatrix& m, int column, int row, int rows) {
+    for (int i = 1; i <= rows; ++i)
+      for (int j = 1; j <= m.nu; ++j) {
+        const int c = column + j - 1;
+        out.push_back(TDrawnShape::NodeAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
+                                          ReadCell(l, c, QString::number(m.Cell(i, j)), m)));
+      }
+  };
+  cells(MDense, l.Org[0], l.Org[1], MDense.mu);
+  cells(NDense, l.Org[2], l.Org[3], NDense.mu);
+  if (ShowQ) cells(QDense, l.Org[4], l.Org[5], std::min(QDense.mu, QRow));
+  return out;
 }
 
 void TMatrixGraph2Form::ClearCell(int column, int row, TColor color, const TDenseMatrix* fit) {
@@ -189,9 +210,11 @@ void TMatrixGraph2Form::DrawProduct() {
     for (int j = 1; j <= QDense.nu; ++j) {
       ClearCell(column + j - 1, row + i - 1, back, &QDense);
       const int v = QDense.Cell(i, j);
+      const TColor colour = ColColour[static_cast<std::size_t>(j - 1)];
+      // An accumulator in the row's own aqua is not to be seen (not cleared yet, or blinking).
+      if (current && colour == clAqua) continue;
       if (current)
-        DrawCellText(column + j - 1, row + i - 1, QString::number(v), ColColour[static_cast<std::size_t>(j - 1)],
-                     clAqua, &QDense);
+        DrawCellText(column + j - 1, row + i - 1, QString::number(v), colour, clAqua, &QDense);
       else if (v == 0)
         DrawCellText(column + j - 1, row + i - 1, QStringLiteral("0"), clSilver, back, &QDense);
       else

@@ -56,6 +56,8 @@ class TMatrixGraph2Form : public TGraphForm, public TKitControl {
   // The matrices as they can be read, row by row: "M [0 43; 0 -55] N [...] = Q [...]" (Q only
   // once shown, with the rows begun).
   QString DrawingText() const override;
+  // The cells of M, N and of Q's rows shown, as nodes.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void FormResize() override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/Globals.h"
@@ -34,8 +35,16 @@ TSqlstGeometry TSqlstGeometry::Merge(int width, int height, int lengthA, int len
 }
 
 TRect TSqlstGeometry::PointerRect(int p) const {
-  const int top = RowY + CellHeight * 6 / 5;
-  return Rect(p * CellWidth, top, p * CellWidth + CellWidth, top + CellHeight / 2);
+  const int h = CellHeight / 2;
+  const int top = RowY + CellHeight - h / 8;
+  return Rect(p * CellWidth, top, p * CellWidth + CellWidth, top + h);
+}
+
+std::array<TPoint, 3> TSqlstGeometry::PointerTriangle(const TRect& r) {
+  const int w = r.Right - r.Left;
+  const int h = r.Bottom - r.Top;
+  return {Point((r.Left + r.Right) / 2, r.Top + h / 8), Point(r.Left + w / 3, r.Top + h / 3),
+          Point(r.Left + 2 * w / 3, r.Top + h / 3)};
 }
 
 TRect TSqlstGeometry::NewElemRect(int p) const {
@@ -51,12 +60,10 @@ int RealSign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 // ---------------------------------------------------------------- window
 
-TSqlstGraphForm::TSqlstGraphForm(QWidget* parent) : TCanvasWidget(parent) {
-  if (!parent) setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setWindowTitle(QStringLiteral("SqlistGraphForm"));
+TSqlstGraphForm::TSqlstGraphForm(QWidget* parent) : TGraphForm(parent) {
+  SetCaption(QStringLiteral("SqlistGraphForm"));
   setObjectName(QStringLiteral("SqlstGraphForm"));
-  Canvas().Font.Height = -10;
-  resize(512, 329);
+  SetDesignClientSize(512, 329);
 }
 
 void TSqlstGraphForm::CellSize() {
@@ -71,7 +78,7 @@ void TSqlstGraphForm::MergeSize() {
   CellHeight = g.CellHeight;
 }
 
-void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor color, int h) {
+void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor color, TColor ground, int h) {
   TCanvas& c = Canvas();
   c.Font.Name = QStringLiteral("Times New Roman");
   c.Font.Color = color;
@@ -82,7 +89,11 @@ void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor
   c.Font = FitFont(c.Font, {QString(ch)}, room);
   const int width = c.TextWidth(QString(ch));
   if (x + width > clip.Right - 1) x = clip.Left + std::max(0, (clip.Right - clip.Left - width) / 2);
-  c.TextRect(clip, x, y, QString(ch));
+  // A letter too near its cell's colour (black on the blue mark) is outlined.
+  if (ContrastRatio(color, ground) < 3.0)
+    TextOutOutlined(c, x, y, QString(ch), color);
+  else
+    c.TextRect(clip, x, y, QString(ch));
 }
 
 void TSqlstGraphForm::DrawCell(int x, TColor fontColor, TColor brushColor, TColor penColor, QChar ch,
@@ -97,7 +108,7 @@ void TSqlstGraphForm::DrawCell(int x, TColor fontColor, TColor brushColor, TColo
   c.Brush.Style = bsSolid;
   c.Rectangle(x, y, x + w, y + h);
   CellText(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 2), x + w / 5, y + h / 10, ch,
-           fontColor, h);
+           fontColor, brushColor, h);
 }
 
 void TSqlstGraphForm::DrawList(const QString& s, int h, int w, int y) {
@@ -116,25 +127,28 @@ void TSqlstGraphForm::DrawPointer(const TRect& r, TColor color) {
     CopyBackdrop(c, *this, r, Color);
     return;
   }
-  const int w = r.Right - r.Left;
-  const int h = r.Bottom - r.Top;
   c.Pen.Color = color;
   c.Brush.Color = color;
   c.Brush.Style = bsSolid;
-  c.Polygon({Point((r.Left + r.Right) / 2, r.Top + h / 8), Point(r.Left + w / 3, r.Top + h / 3),
-             Point(r.Left + 2 * w / 3, r.Top + h / 3)});
+  const std::array<TPoint, 3> t = TSqlstGeometry::PointerTriangle(r);
+  c.Polygon({t[0], t[1], t[2]});
 }
 
-void TSqlstGraphForm::Paint() {
+void TSqlstGraphForm::FormPaint() {
   TCanvas& c = Canvas();
-  CopyBackdrop(c, *this, ClientRect(), Color);
+  TGraphForm::FormPaint();
+  shown_ = {};
   const QChar kind = Mode.isEmpty() ? QChar() : Mode[0];
   if (kind == 'd' || kind == 'i') {
     CellSize();
     const TSqlstGeometry g = TSqlstGeometry::Single(width(), height(), Current.size());
+    shown_.Geometry = g;
+    shown_.Rows = {{Current, g.RowY}};
     DrawList(Current, CellHeight, CellWidth, g.RowY);
     if (Mode == QLatin1String("ins") && PosI >= 1) {
       if (!Inserted) {
+        shown_.NewAt = PosI;
+        shown_.NewElem = QChar::fromLatin1(NewElem);
         // The pen and brush are left as the last cell set them (white on teal).
         c.Pen.Color = clWhite;
         c.Brush.Color = kCellBody;
@@ -143,14 +157,16 @@ void TSqlstGraphForm::Paint() {
         c.Rectangle(box);
         CellText(Rect(box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1),
                  box.Left + CellWidth / 5, g.RowY + CellHeight / 10 - CellHeight * 6 / 5,
-                 QChar::fromLatin1(NewElem), clBlack, CellHeight);
+                 QChar::fromLatin1(NewElem), clBlack, kCellBody, CellHeight);
       }
-      DrawPointer(g.PointerRect(PosI), kPointer);
+      shown_.Pointer = PosI;
     } else {
-      DrawPointer(g.PointerRect(PosJ), kPointer);
+      shown_.Pointer = PosJ;
     }
+    DrawPointer(g.PointerRect(shown_.Pointer), kPointer);
   } else if (kind == 'm') {
     MergeSize();
+    shown_.Geometry = TSqlstGeometry::Merge(width(), height(), TextA.size(), TextB.size());
     const int h = height();
     struct Row {
       const char* label;
@@ -170,13 +186,27 @@ void TSqlstGraphForm::Paint() {
       c.TextOut(CellWidth / 3, row.y + CellHeight / 4, QString::fromLatin1(row.label));
       c.SetBkMode(oldMode);
       DrawListMarked(row.text, row.color, row.mark, CellHeight, CellWidth, row.y);
+      shown_.Rows.emplace_back(row.text, row.y);
     }
   }
 }
 
-void TSqlstGraphForm::resizeEvent(QResizeEvent* event) {
-  TCanvasWidget::resizeEvent(event);
-  Repaint();
+std::vector<TDrawnShape> TSqlstGraphForm::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  const TSqlstGeometry& g = shown_.Geometry;
+  const auto box = [](const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); };
+  for (const auto& [text, y] : shown_.Rows)
+    for (int k = 1; k <= text.size(); ++k)
+      out.push_back(TDrawnShape::NodeAt(QRect(k * g.CellWidth, y, g.CellWidth, g.CellHeight), text.mid(k - 1, 1)));
+  if (shown_.NewAt >= 1) out.push_back(TDrawnShape::NodeAt(box(g.NewElemRect(shown_.NewAt)), shown_.NewElem));
+  if (shown_.Pointer >= 0) {
+    const std::array<TPoint, 3> t = TSqlstGeometry::PointerTriangle(g.PointerRect(shown_.Pointer));
+    const int cells = shown_.Rows.empty() ? 0 : static_cast<int>(shown_.Rows.front().first.size());
+    const TShapeRef cell = shown_.Pointer >= 1 && shown_.Pointer <= cells ? TShapeRef{this, shown_.Pointer - 1} : TShapeRef{};
+    const QRect head(QPoint(t[1].x(), t[0].y()), QPoint(t[2].x(), t[1].y()));
+    out.push_back(TDrawnShape::MarkOn(cell, head, t[0], QStringLiteral("i")));
+  }
+  return out;
 }
 
 // ---------------------------------------------------------------- animations
@@ -224,6 +254,8 @@ void TSqlstGraphForm::BlinkCell(int i) {
   }
   DrawCell(i * CellWidth, clBlack, Color, clWhite, last, CellHeight, CellWidth, height() / 3);
   DrawPointer(TSqlstGeometry::Single(width(), height(), Current.size()).PointerRect(i), Color);
+  if (!shown_.Rows.empty() && shown_.Rows.front().first.size() >= i) shown_.Rows.front().first.truncate(i - 1);
+  shown_.Pointer = -1;
 }
 
 void TSqlstGraphForm::BlinkMergeCell(char list) {

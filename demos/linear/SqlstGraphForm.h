@@ -6,10 +6,13 @@
 // its fields, call FormPaint, and play its small animations: a cell sliding to its
 // neighbour, a new element dropping into its cell, a cell blinking.
 #include <QString>
+#include <array>
+#include <vector>
 
+#include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
-#include "platform/PaintBox.h"
 
 // Where the cells of a single list or of the merge's three lists stand in a window.
 struct TSqlstGeometry {
@@ -21,8 +24,10 @@ struct TSqlstGeometry {
   static TSqlstGeometry Single(int width, int height, int length);
   // The merge: Width div (lengthA + lengthB + 1) by Height div 5.
   static TSqlstGeometry Merge(int width, int height, int lengthA, int lengthB);
-  // The index pointer under cell p of the single list.
+  // The index pointer under cell p of the single list: its apex touches the cell's lower edge.
   TRect PointerRect(int p) const;
+  // The pointer's triangle in r: apex, then the two corners of its base.
+  static std::array<TPoint, 3> PointerTriangle(const TRect& r);
   // The new element's box above cell p.
   TRect NewElemRect(int p) const;
 };
@@ -38,7 +43,7 @@ inline QChar CharAt(const QString& s, int k) { return k >= 1 && k <= s.size() ? 
 // 1, 0 or -1.
 int RealSign(double x);
 
-class TSqlstGraphForm : public TCanvasWidget {
+class TSqlstGraphForm : public TGraphForm, public TKitControl {
  public:
   explicit TSqlstGraphForm(QWidget* parent = nullptr);
 
@@ -66,7 +71,7 @@ class TSqlstGraphForm : public TCanvasWidget {
   void SetPosJ(int v) { PosJ = v; }
 
   // The whole drawing, now.
-  void FormPaint() { Repaint(); }
+  void FormPaint() override;
   void CellSize();
 
   // The element of cell src slides to cell dest, which then holds it.
@@ -79,16 +84,31 @@ class TSqlstGraphForm : public TCanvasWidget {
   // The current cell of list 'a' or 'b' of the merge blinks three times.
   void BlinkMergeCell(char list);
 
+  // The cells (the new element's box among them) as nodes, and the index pointer as a mark on
+  // the cell above it, as the window shows them now.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
-  void Paint() override;
-  void resizeEvent(QResizeEvent* event) override;
+  // The cell geometry follows the size at every drawing.
+  void FormResize() override { Repaint(); }
 
  private:
+  // What the last whole drawing put on the window; the blink that takes the last cell away
+  // takes it and the pointer off without drawing again.
+  struct TShown {
+    TSqlstGeometry Geometry;
+    std::vector<std::pair<QString, int>> Rows;  // each row's characters and its top
+    int NewAt = 0;                              // the cell the new element waits above; 0: none
+    QChar NewElem;
+    int Pointer = -1;                           // the cell the pointer stands under; -1: none
+  };
+  TShown shown_;
+
   void DrawCell(int x, TColor fontColor, TColor brushColor, TColor penColor, QChar ch, int h,
                 int w, int y);
   void DrawList(const QString& s, int h, int w, int y);
   void DrawListMarked(const QString& s, TColor markColor, int markIndex, int h, int w, int y);
   void DrawPointer(const TRect& r, TColor color);
   void MergeSize();
-  void CellText(const TRect& clip, int x, int y, QChar ch, TColor color, int h);
+  void CellText(const TRect& clip, int x, int y, QChar ch, TColor color, TColor ground, int h);
 };

@@ -64,11 +64,21 @@ TTripleGraphBase::TTripleGraphBase(int width, int height, QWidget* parent) : TGr
   SetDesignClientSize(width, height);
 }
 
+int DecimalLength(int v) {
+  int length = v < 0 ? 2 : 1;
+  for (long long rest = std::abs(static_cast<long long>(v)); rest >= 10; rest /= 10) ++length;
+  return length;
+}
+
 QString TTripleGraphBase::WidestValue() const {
-  QString widest;
-  const auto take = [&widest](int v) {
-    const QString s = QString::number(v);
-    if (s.size() > widest.size()) widest = s;
+  // Counted rather than written out: every drawing of a triple asks for it.
+  int widest = 0;
+  int length = 0;
+  const auto take = [&](int v) {
+    if (DecimalLength(v) > length) {
+      widest = v;
+      length = DecimalLength(v);
+    }
   };
   for (const TTripleTable* t : {&A, &B}) {
     for (int k = 1; k <= t->tu; ++k) {
@@ -77,7 +87,7 @@ QString TTripleGraphBase::WidestValue() const {
       take(t->At(k).v);
     }
   }
-  return widest;
+  return length == 0 ? QString() : QString::number(widest);
 }
 
 TFont TTripleGraphBase::CellFont(int w, int h, const QString& text) const {
@@ -118,8 +128,7 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
   return look;
 }
 
-int TTripleGraphBase::CellFontHeight(int w, int h) const {
-  const QString widest = WidestValue();
+int TTripleGraphBase::CellFontHeight(int w, int h, const QString& widest) const {
   const QString key = QStringLiteral("fit %1 %2 %3").arg(w).arg(h).arg(widest);
   if (const auto it = fonts_.constFind(key); it != fonts_.constEnd()) return it->Height;
   TFont font;
@@ -173,14 +182,50 @@ void TTripleGraphBase::DrawTriple(int x, int y, int w, const TTriple& t) {
   c.Brush.Style = bsSolid;
 }
 
-QString TTripleGraphBase::ReadTriple(int w, const TTriple& t) const {
-  const int h = Geometry().H / 3;
+void TTripleGraphBase::FormPaint() {
+  DrawGround();
+  CellColors = StandardCells;
+  for (const TPlacedTriple& t : WholePicture()) DrawTriple(t.X, t.Y, t.W, t.T);
+}
+
+void TTripleGraphBase::RepaintArea(QRect area) {
+  // The frame goes whole, with what it carries above it.
+  if (frame_ && frame_->Area().intersects(area)) area |= frame_->Area().adjusted(0, 0, 1, 1);
+  EraseRect(area.x(), area.y(), area.width(), area.height());
+  CellColors = StandardCells;
+  const TTripleGeometry g = Geometry();
+  for (const TPlacedTriple& t : WholePicture())
+    if (g.Box(t.X, t.Y, t.W).adjusted(0, 0, 1, 1).intersects(area)) DrawTriple(t.X, t.Y, t.W, t.T);
+}
+
+std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  const TTripleGeometry g = Geometry();
+  for (const TPlacedTriple& t : WholePicture())
+    if (t.T.i >= 0) out.push_back(TDrawnShape::NodeAt(g.Box(t.X, t.Y, t.W), ReadTriple(g, t.W, t.T)));
+  if (moving_) out.push_back(TDrawnShape::NodeAt(*moving_, ReadTriple(g, moving_->width(), MovingTriple)));
+  if (frame_) {
+    // The frame stands on the element whose box it outlines (on none at the header column).
+    TShapeRef on;
+    for (std::size_t k = 0; k < out.size(); ++k)
+      if (out[k].Box == frame_->Box) on = {this, static_cast<int>(k)};
+    const QRect& box = frame_->Box;
+    const QRect caption = frame_->Text.isEmpty() ? box : QRect(frame_->Area().topLeft(), QSize(box.width(), box.height() / 3));
+    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), QStringLiteral("p")));
+  }
+  return out;
+}
+
+QString TTripleGraphBase::ReadTriple(const TTripleGeometry& g, int w, const TTriple& t) const {
+  const int h = g.H / 3;
   QStringList seen;
   for (const QString& text : TripleTexts(t)) seen << Look(0, 0, w, h, text).Seen;
   return QLatin1Char('(') + seen.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 void TTripleGraphBase::DrawGround() {
+  moving_.reset();
+  frame_.reset();
   TCanvas& c = Canvas();
   c.Brush.Color = Color;
   c.Brush.Style = bsSolid;
@@ -196,7 +241,14 @@ void TTripleGraphBase::DrawGround() {
   c.SetBkMode(old);
 }
 
+QRect TTripleGraphBase::TFrame::Area() const {
+  return Text.isEmpty() ? Box : Box.adjusted(0, -Box.height() / 3, 0, 0);
+}
+
 void TTripleGraphBase::EraseRect(int x, int y, int w, int h) {
+  const QRect erased(x, y, w, h);
+  if (moving_ && moving_->intersects(erased)) moving_.reset();
+  if (frame_ && frame_->Area().intersects(erased)) frame_.reset();
   TCanvas& c = Canvas();
   c.Brush.Color = Color;
   c.Brush.Style = bsSolid;
@@ -206,6 +258,7 @@ void TTripleGraphBase::EraseRect(int x, int y, int w, int h) {
 void TTripleGraphBase::DrawFrame(int x, int y, int w, const QString& middle, TColor textColor) {
   TCanvas& c = Canvas();
   const int h = Geometry().H / 3;
+  frame_ = TFrame{QRect(x, y, w, 3 * h), middle};
   c.Pen.Color = clWhite;
   c.Brush.Style = bsClear;
   for (int k = 0; k < 3; ++k) c.Rectangle(x, y + k * h, x + w, y + (k + 1) * h);
@@ -218,19 +271,16 @@ void TTripleGraphBase::DrawFrame(int x, int y, int w, const QString& middle, TCo
   }
 }
 
-void TTripleGraphBase::DropTriple(int x, int y0, int dy, int restoreElement) {
-  const std::array<TColor, 3> standard{clMaroon, clLime, clYellow};
+void TTripleGraphBase::DropTriple(int x, int y0, int dy) {
   for (int k = 0; k <= 6; ++k) {
     const TTripleGeometry g = Geometry();
     const int y = y0 + k * dy / 6;
-    CellColors = standard;
+    CellColors = StandardCells;
     DrawTriple(x, y, g.W, MovingTriple);
+    moving_ = g.Box(x, y, g.W);
     TriplePause(TripleFrameMs(RunSpeed));
-    if (k < 6) {
-      EraseRect(x, y, g.W + 1, g.H + 1);
-      if (restoreElement >= 1 && restoreElement <= A.tu)
-        DrawTriple(g.X(restoreElement), g.AY(restoreElement), g.W, A.At(restoreElement));
-    }
+    // A drop across a line of a folded table leaves that line whole.
+    if (k < 6) RepaintArea(QRect(x, y, g.W + 1, g.H + 1));
   }
 }
 
@@ -239,11 +289,12 @@ void TTripleGraphBase::SlideAcross(int p, int q) {
   // Element p's and q's columns may lie on different lines of a folded table.
   const int n = std::abs(g.X(q) - g.X(p)) / 25;
   if (n == 0) return;
+  moving_.reset();
   for (int k = 0; k <= n; ++k) {
     const TTripleGeometry now = Geometry();
     const int x = now.X(p) + k * (now.X(q) - now.X(p)) / n;
     DrawTriple(x, now.RowMid, now.W, MovingTriple);
     TriplePause(TripleFrameMs(RunSpeed));
-    EraseRect(x, now.RowMid, now.W + 1, now.H + 1);
+    RepaintArea(QRect(x, now.RowMid, now.W + 1, now.H + 1));
   }
 }

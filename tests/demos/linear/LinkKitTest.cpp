@@ -27,6 +27,7 @@ class LinkLayout : public ::testing::Test {
 }  // namespace
 
 TEST_F(LinkLayout, FourByFourGridAtTheDesignSize) {
+  link_.SetMarkRoom(false);  // the grid as designed, without the room its marks take above it
   ASSERT_EQ(link_.size(), QSize(332, 203));
   const linkkit::TLinkGeometry& g = link_.Geometry();
   EXPECT_EQ(g.QuarterW, 20);
@@ -39,6 +40,7 @@ TEST_F(LinkLayout, FourByFourGridAtTheDesignSize) {
 }
 
 TEST_F(LinkLayout, TheLinkAtTheEndOfARowWrapsBackToTheNextRow) {
+  link_.SetMarkRoom(false);
   TListNode& from = *link_.Node(4);
   TListNode& to = *link_.Node(5);
   ASSERT_EQ(linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry()), 3);
@@ -50,6 +52,7 @@ TEST_F(LinkLayout, TheLinkAtTheEndOfARowWrapsBackToTheNextRow) {
 }
 
 TEST_F(LinkLayout, TheFloatingNodeStandsBelowTheRowBetweenTwoNodes) {
+  link_.SetMarkRoom(false);
   link_.InsertNodeAnimated(1, QStringLiteral("x"));
   ASSERT_NE(link_.FloatingNode(), nullptr);
   EXPECT_EQ(link_.FloatingNode()->pos(), QPoint(60, 42));
@@ -65,8 +68,9 @@ TEST_F(LinkLayout, TheFloatingNodeStandsBelowTheRowBetweenTwoNodes) {
 }
 
 // After the last node of a row the new node stands below it in the middle of the gap to the
-// next row; the links into and out of it run in the free bands above and below it, and the
-// row's wrap link, while it is still there, passes below it.
+// next row. While the row's last node still points at the next row, its wrap link passes above
+// the new node and the new node's link below it, into the next node from above: two arrows
+// into one node that never run into one.
 TEST(LinkRowEnd, LinksAroundANodeInsertedAtARowEndRunBesideIt) {
   TLinkGraphForm form;
   TLink& link = *form.Link;
@@ -87,14 +91,61 @@ TEST(LinkRowEnd, LinksAroundANodeInsertedAtARowEndRunBesideIt) {
     return points[2].y();
   };
   const int wrap = stretchY(p, next);
-  EXPECT_GT(wrap, mid.bottom()) << "the old wrap link passes below the new node";
-  EXPECT_LT(wrap + p.Shadow(), below.top());
-  EXPECT_EQ(stretchY(z, next), wrap);
+  EXPECT_GT(wrap, row.bottom()) << "the old wrap link passes between the row and the new node";
+  EXPECT_LT(wrap + p.Shadow(), mid.top());
+  const std::vector<QPoint> out = link.Route(z, next).Points;
+  ASSERT_EQ(out.size(), 5U);
+  EXPECT_GT(out[2].y(), mid.bottom()) << "the new node's link passes below it";
+  EXPECT_LT(out[2].y() + z.Shadow(), below.top());
+  EXPECT_EQ(out.back(), QPoint(below.left() + next.Split() / 2, below.top())) << "into the next node from above";
   link.SetNodeNextToFloating(3);
   const int into = stretchY(p, z);
   EXPECT_GT(into, row.bottom());
   EXPECT_LT(into + p.Shadow(), mid.top());
   EXPECT_EQ(link.DrawingText().count(QStringLiteral(">Node4")), 1) << "only the new node leads to d";
+}
+
+// On the same row the new node's link rises into its successor from below, apart from the
+// arrow of the node before it; every link drawn is a shape between the nodes it joins.
+TEST(LinkRowEnd, TheNewNodesLinkEntersItsSuccessorFromBelow) {
+  TLinkGraphForm form;
+  TLink& link = *form.Link;
+  link.SetContent(Lines(QStringLiteral("ab")));
+  link.InsertNodeAnimated(1, QStringLiteral("Z"));
+  TListNode& head = *link.Node(1);
+  TListNode& a = *link.Node(2);
+  link.SetFloatingNext(&a);
+  const std::vector<QPoint> up = link.Route(*link.FloatingNode(), a).Points;
+  ASSERT_EQ(up.size(), 3U);
+  EXPECT_EQ(up.back(), QPoint(a.x() + a.Split() / 2, a.y() + a.height() - a.Shadow())) << "into a's lower edge";
+  EXPECT_EQ(link.Route(head, a).Points.back(), a.Entry()) << "the head's arrow still from the left";
+  const std::vector<TDrawnShape> shapes = link.DrawingShapes();
+  ASSERT_EQ(shapes.size(), 3U) << "head>a, a>b, Z>a";
+  for (const TDrawnShape& s : shapes) EXPECT_EQ(s.Kind, TDrawnShape::Link);
+  EXPECT_EQ(shapes[2].From.Control, link.FloatingNode());
+  EXPECT_EQ(shapes[2].To.Control, &a);
+  EXPECT_EQ(shapes[2].Path, QPolygon(QList<QPoint>(up.begin(), up.end())));
+}
+
+// The first row stands a mark's height down and the first column a mark's width in: a mark on
+// any node there, alone or below another, points at the node from above and left rather than
+// being pushed past it.
+TEST_F(LinkLayout, TheFirstRowAndColumnLeaveRoomForAMark) {
+  form_.resize(612, 625);
+  form_.RescaleContents();
+  link_.AttachMark(form_.la, 1);
+  link_.AttachMark(form_.p, 1);
+  link_.AttachMark(form_.q, 2);
+  EXPECT_GE(link_.Node(1)->y(), form_.la->height()) << "the head of la above the first row";
+  EXPECT_GE(link_.Node(1)->x(), form_.la->width()) << "and left of the first column";
+  for (TPointer2* mark : {form_.la, form_.p, form_.q}) {
+    const QRect node = mark->Target()->geometry();
+    const QPoint tip = mark->geometry().bottomRight() + QPoint(1, 1);
+    EXPECT_GE(tip.y(), node.top()) << mark->Caption().toStdString();
+    EXPECT_LE(tip.y(), node.bottom() - link_.Node(1)->Shadow()) << mark->Caption().toStdString();
+    EXPECT_GE(tip.x(), node.left()) << mark->Caption().toStdString();
+    EXPECT_LE(tip.x(), node.right()) << mark->Caption().toStdString();
+  }
 }
 
 TEST_F(LinkLayout, NodesShowTheirTextAndANilPointer) {

@@ -277,8 +277,9 @@ TEST(TripleView, FoldsALongTableOfWideValuesAndKeepsAShortOneOnOneLine) {
   for (int k = 1; k <= 25; ++k) view.A.At(k) = {(k - 1) / 3 + 1, (k - 1) % 3 * 3 + 1, -10000};
   const TTripleGeometry folded = view.Geometry();
   EXPECT_GE(folded.Lines, 2);
-  EXPECT_GT(view.CellFontHeight(folded.W, folded.H / 3),
-            view.CellFontHeight(TTripleGeometry::Plain(1024, 360, 25).W, TTripleGeometry::Plain(1024, 360, 25).H / 3));
+  const QString widest = QStringLiteral("-10000");
+  const TTripleGeometry flat = TTripleGeometry::Plain(1024, 360, 25);
+  EXPECT_GT(view.CellFontHeight(folded.W, folded.H / 3, widest), view.CellFontHeight(flat.W, flat.H / 3, widest));
   view.A.tu = 3;
   EXPECT_EQ(view.Geometry().Lines, 1);
 }

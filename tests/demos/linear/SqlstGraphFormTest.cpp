@@ -27,7 +27,9 @@ TEST(SqlstGeometry, CellsFollowTheWindowAndTheListLength) {
   EXPECT_EQ(g.CellWidth, 51) << "512 div (8 + 2)";
   EXPECT_EQ(g.CellHeight, 82) << "329 div 4";
   EXPECT_EQ(g.RowY, 109) << "329 div 3";
-  EXPECT_EQ(g.PointerRect(3), Rect(153, 207, 204, 248)) << "the pointer stands under cell 3";
+  EXPECT_EQ(g.PointerRect(3), Rect(153, 186, 204, 227)) << "the pointer stands under cell 3";
+  EXPECT_EQ(TSqlstGeometry::PointerTriangle(g.PointerRect(3))[0], Point(178, 191))
+      << "its apex on the cell's lower edge (109 + 82)";
   EXPECT_EQ(TSqlstGeometry::Single(512, 329, 0).CellWidth, 256) << "an empty list: Width div 2";
   const TSqlstGeometry m = TSqlstGeometry::Merge(512, 329, 8, 6);
   EXPECT_EQ(m.CellWidth, 34) << "512 div (8 + 6 + 1)";
@@ -68,8 +70,8 @@ TEST(SqlstGraphForm, PaintsTheListAndItsPointer) {
   form.PosJ = 3;
   const QImage img = RenderWidget(form);
   EXPECT_EQ(QColor(img.pixel(51 + 25, 109 + 5)), QColor(0, 128, 128)) << "cell 1 is teal";
-  EXPECT_EQ(QColor(img.pixel(178, 207 + 12)), QColor(255, 0, 0)) << "the pointer under cell 3 is red";
-  EXPECT_NE(QColor(img.pixel(229, 207 + 12)), QColor(255, 0, 0)) << "and not under cell 4";
+  EXPECT_EQ(QColor(img.pixel(178, 196)), QColor(255, 0, 0)) << "the pointer under cell 3 is red";
+  EXPECT_NE(QColor(img.pixel(229, 196)), QColor(255, 0, 0)) << "and not under cell 4";
 }
 
 TEST(CheckOrderedString, SortsAndAsksOnlyWhenOutOfOrder) {
