@@ -402,6 +402,10 @@ QRect TLink::FloatingRect(int index) const {
     const int clear = geometry_.Place(index).y() + geometry_.NodeH + MarkSize() * 5 / 8;
     at.setY(std::max(at.y(), std::min(clear, height() - geometry_.NodeH)));
   }
+  // Beside the next place, far enough right of the node it hangs from that a mark on it stands
+  // in the gap rather than on that node.
+  if (markRoom_ && index % columns != 0)
+    at.setX(std::max(at.x(), geometry_.Place(index).x() + geometry_.NodeW + 1 + MarkSize()));
   return {at, QSize(geometry_.NodeW, geometry_.NodeH)};
 }
 
@@ -459,6 +463,11 @@ const TListNode* TLink::NodeTo(QPoint to) const {
 linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) const {
   const int depth = from.Shadow();
   if (&from == floating_.get()) return FloatingRoute(from, to);
+  // Into the floating node below and to the right: along the row and down into its upper edge,
+  // clear of the mark that hangs at its left.
+  if (&to == floating_.get() && to.geometry().top() > from.geometry().bottom() &&
+      to.x() + to.Split() / 2 > from.geometry().right())
+    return EdgeRoute(from, to, from.PointerCentre().y());
   const int mode = linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry());
   linkkit::TLinkPath path =
       linkkit::LinkPath(from.PointerCentre(), to.Entry(), depth, mode, geometry_.NodeW, geometry_.NodeH);

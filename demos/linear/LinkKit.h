@@ -187,7 +187,8 @@ class TLink : public TNodeContainer {
   // further right, mode 3 back to a place at or left of the start, its stretch across
   // running in the first band free of nodes above the target (so above a floating node in
   // the gap). The floating node's link enters its successor from below (on the row above)
-  // or from above (on the next row), apart from the link of the node before it.
+  // or from above (on the next row), apart from the link of the node before it; a link into
+  // the floating node from a node left of it enters it from above.
   linkkit::TLinkPath Route(const TListNode& from, const TListNode& to) const;
 
   // Each link drawn, "Node3>FloatNode x,y x,y ...", one a line, in the order drawn.

@@ -106,7 +106,8 @@ TEST(LinkRowEnd, LinksAroundANodeInsertedAtARowEndRunBesideIt) {
 }
 
 // On the same row the new node's link rises into its successor from below, apart from the
-// arrow of the node before it; every link drawn is a shape between the nodes it joins.
+// arrow of the node before it, and the arrow into the new node comes down into it; every link
+// drawn is a shape between the nodes it joins.
 TEST(LinkRowEnd, TheNewNodesLinkEntersItsSuccessorFromBelow) {
   TLinkGraphForm form;
   TLink& link = *form.Link;
@@ -125,6 +126,10 @@ TEST(LinkRowEnd, TheNewNodesLinkEntersItsSuccessorFromBelow) {
   EXPECT_EQ(shapes[2].From.Control, link.FloatingNode());
   EXPECT_EQ(shapes[2].To.Control, &a);
   EXPECT_EQ(shapes[2].Path, QPolygon(QList<QPoint>(up.begin(), up.end())));
+  link.SetNodeNextToFloating(1);
+  const TListNode& z = *link.FloatingNode();
+  EXPECT_EQ(link.Route(head, z).Points.back(), QPoint(z.x() + z.Split() / 2, z.y()))
+      << "the head's arrow goes down into the new node's upper edge, right of the mark on it";
 }
 
 // The first row stands a mark's height down and the first column a mark's width in: a mark on
