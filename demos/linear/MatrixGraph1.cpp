@@ -99,12 +99,15 @@ void TMatrixGraph1Form::ShowT() {
 }
 
 void TMatrixGraph1Form::SlideFrame() {
+  FormPaint();  // the frame and the marks of the element before go
   for (int k = 0; k <= 4; ++k) {
     const TTripleGeometry g = Geometry();
     DrawFrame(g.X(P) - g.W + k * g.W / 4, g.AY(P), g.W, QString(), clWhite);
+    const QRect at = frame_->Area().adjusted(0, 0, 1, 1);
     TriplePause(TripleFrameMs(RunSpeed));
     if (P > A.tu) EraseRect(g.X(P), g.AY(P), g.W + 1, g.H + 1);
-    if (k < 4) FormPaint();
+    // Between two frames only what the frame stood on is drawn again.
+    if (k < 4) RepaintArea(at);
   }
 }
 
