@@ -266,7 +266,6 @@ TIndexStrsForm::TIndexStrsForm(QWidget* parent) : TGraphForm(parent) {
   SetCaption(QStringLiteral("IndexStrsForm"));
   setObjectName(QStringLiteral("IndexStrsForm"));
   SetDesignClientSize(536, 184);
-  // The markers' stems stand on the boxes' borders: only the stems are drawn there.
   IMarker.SetTransparentColor(kNoTransparency);
   JMarker.SetTransparentColor(kNoTransparency);
 }

@@ -478,12 +478,13 @@ linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) cons
   std::vector<QPoint>& p = path.Points;
   const int left = p[3].x(), right = p[1].x();
   const int top = to.geometry().top();
-  std::vector<std::pair<int, int>> bands{{std::min(from.geometry().bottom() + 1, top), top}};
+  using Band = std::pair<int, int>;  // from, to (exclusive)
+  std::vector<Band> bands{{std::min(from.geometry().bottom() + 1, top), top}};
   const auto obstacle = [&](const TListNode* n) {
     if (!n || n == &to) return;
     const QRect r = n->geometry();
     if (r.bottom() >= top || r.right() < left || r.left() > right) return;
-    std::vector<std::pair<int, int>> rest;
+    std::vector<Band> rest;
     for (const auto& [a, b] : bands) {
       if (r.top() > a) rest.emplace_back(a, std::min(b, r.top()));
       if (r.bottom() + 1 < b) rest.emplace_back(std::max(a, r.bottom() + 1), b);
@@ -493,7 +494,6 @@ linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) cons
   for (int i = 1; i <= nodeCount_; ++i) obstacle(Node(i));
   obstacle(floating_.get());
   constexpr int margin = 3;
-  using Band = std::pair<int, int>;
   const auto holds = [&](const Band& b, int y) { return y - margin >= b.first && y + depth + margin <= b.second; };
   const auto middle = [&](const Band& b) { return (b.first + b.second - depth) / 2; };
   auto band = std::ranges::find_if(bands, [&](const Band& b) { return holds(b, middle(b)); });
@@ -509,10 +509,10 @@ linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) cons
 linkkit::TLinkPath TLink::FloatingRoute(const TListNode& from, const TListNode& to) const {
   // Beside the row (the same height) to a successor on the row above; along the band below the
   // floating node to one on the next row.
-  const int bottom = to.geometry().top() > from.geometry().bottom()
-                         ? (from.geometry().bottom() + 1 + to.geometry().top() - from.Shadow()) / 2
-                         : from.PointerCentre().y();
-  return EdgeRoute(from, to, bottom);
+  const int band = to.geometry().top() > from.geometry().bottom()
+                       ? (from.geometry().bottom() + 1 + to.geometry().top() - from.Shadow()) / 2
+                       : from.PointerCentre().y();
+  return EdgeRoute(from, to, band);
 }
 
 linkkit::TLinkPath TLink::EdgeRoute(const TListNode& from, const TListNode& to, int band) const {
