@@ -76,6 +76,44 @@ TEST(IndexStrsForm, ThePatternShiftsUnderTheComparedSourceCell) {
   EXPECT_EQ(form.LowerBox->Left, form.BoxLeft + 5 * 32) << "a resize keeps the shift in cells";
 }
 
+// The markers' stems carry their tips to the cells they stand for: i onto the upper box's cell
+// i, j onto the lower edge of the lower box's last row at cell j (the next value, once the
+// pattern has its next row); with j = 0 the j marker stands for no cell.
+TEST(IndexStrsForm, TheMarkersTipsReachTheirCells) {
+  TIndexStrsForm form;
+  const auto marks = [&form] {
+    std::vector<TDrawnShape> out;
+    for (const TDrawnShape& s : form.DrawingShapes())
+      if (s.Kind == TDrawnShape::Mark) out.push_back(s);
+    return out;
+  };
+  form.SetStage(1);
+  form.CreateStrBoxes("acabaab", clSilver, clBlue, clGreen, clRed, "aab", clGreen, clBlue, clYellow, clRed);
+  form.MoveMarkers(5, 2);
+  // Where a tip lands on a cell: its upper or lower edge, within its middle third.
+  const auto on = [](QPoint tip, const QRect& cell, bool top) {
+    return tip.y() == (top ? cell.top() : cell.bottom() + 1) && std::abs(tip.x() - cell.center().x()) <= cell.width() / 6;
+  };
+  std::vector<TDrawnShape> m = marks();
+  ASSERT_EQ(m.size(), 2U);
+  EXPECT_TRUE(on(m[0].Tip, form.UpperBox->CellRect(5, 0), true)) << "i on the top of source cell 5";
+  EXPECT_TRUE(on(m[1].Tip, form.LowerBox->CellRect(2, 0), false)) << "j on the bottom of pattern cell 2";
+  EXPECT_EQ(form.DrawingShapes()[static_cast<std::size_t>(m[0].To.Index)].Text, QStringLiteral("a"));
+  form.MoveMarkers(5, 0);
+  EXPECT_EQ(marks()[1].To.Control, nullptr) << "no pattern cell 0";
+  EXPECT_EQ(marks()[1].Tip.y(), form.LowerBox->Top + form.LowerBox->Height) << "the stem stops at the box";
+
+  form.Reset();
+  form.SetStage(3);
+  form.StartMatching("abcab", clTeal, clBlue, clYellow, clRed);  // no pattern: nothing to move down
+  form.LowerBox = std::make_unique<TIndexStrBox>(&form, QStringLiteral("T"), "ab", true, clGreen, clBlue, clYellow, clRed);
+  form.LowerBox->Layout(form.BoxLeft, form.LowerTop, form.Cell);
+  form.LowerBox->AppendNextValue(0);
+  form.LowerBox->AppendNextValue(1);
+  form.MoveMarkers(2, 2);
+  EXPECT_TRUE(on(marks()[1].Tip, form.LowerBox->CellRect(2, 1), false)) << "j on the next value under T[2]";
+}
+
 namespace {
 
 template <class T>

@@ -283,3 +283,45 @@ TEST(TripleView, FoldsALongTableOfWideValuesAndKeepsAShortOneOnOneLine) {
   view.A.tu = 3;
   EXPECT_EQ(view.Geometry().Lines, 1);
 }
+
+namespace {
+
+class TOpenDropView : public TMatrixGraphForm {
+ public:
+  using TMatrixGraphForm::Geometry;
+};
+
+}  // namespace
+
+// A triple dropping into b's second line passes b's first line on its way: that line stays
+// whole, and the triple, once in b, is b's (no moving triple apart from it); the frame walking
+// along a is a mark on the element it stands on.
+TEST(TripleView, ADropAcrossALineLeavesItWholeAndTheShapesSayWhatIsShown) {
+  TOpenDropView view;
+  view.resize(1024, 360);
+  view.show();
+  view.A.mu = view.A.nu = 10;
+  view.A.tu = 25;
+  for (int k = 1; k <= 25; ++k) view.A.At(k) = {(k - 1) / 3 + 1, (k - 1) % 3 * 3 + 1, -10000};
+  view.B = view.A;
+  view.B.tu = 13;
+  view.FormPaint();
+  const TTripleGeometry g = view.Geometry();
+  ASSERT_EQ(g.Lines, 2);
+  view.P = view.Q = 14;  // line 2, under b's element 1
+  view.MovingTriple = view.A.At(14);
+  view.MoveTriple(1);
+  const QImage img = RenderWidget(view);
+  EXPECT_EQ(QColor(img.pixel(g.X(1) + g.W / 2, g.BY(1) + 2)), QColor(128, 0, 0)) << "b's element 1 still drawn";
+  view.B.tu = 14;
+  view.B.At(14) = view.MovingTriple;
+  int nodes = 0;
+  for (const TDrawnShape& s : view.DrawingShapes()) nodes += s.Kind == TDrawnShape::Node;
+  EXPECT_EQ(nodes, 25 + 14) << "a's and b's triples, nothing else";
+  view.P = 2;
+  view.SetCol(3);
+  view.ShowP();
+  const std::vector<TDrawnShape> shapes = view.DrawingShapes();
+  ASSERT_EQ(shapes.back().Kind, TDrawnShape::Mark);
+  EXPECT_EQ(shapes[static_cast<std::size_t>(shapes.back().To.Index)].Box, g.Box(g.X(2), g.AY(2), g.W));
+}

@@ -74,6 +74,36 @@ TEST(SqlstGraphForm, PaintsTheListAndItsPointer) {
   EXPECT_NE(QColor(img.pixel(229, 196)), QColor(255, 0, 0)) << "and not under cell 4";
 }
 
+// The cells and the new element's box are nodes, the pointer a mark whose apex touches the
+// lower edge of the cell it stands under; the blink of the deletion takes the last cell and the
+// pointer off without drawing again.
+TEST(SqlstGraphForm, SaysWhatItShowsInShapes) {
+  TSqlstGraphForm form;
+  form.Mode = QStringLiteral("ins");
+  form.Current = QStringLiteral("ab?");
+  form.NewElem = 'p';
+  form.PosI = 2;
+  form.FormPaint();
+  std::vector<TDrawnShape> shapes = form.DrawingShapes();
+  ASSERT_EQ(shapes.size(), 5U) << "three cells, the new element's box, the pointer";
+  EXPECT_EQ(shapes[3].Text, QStringLiteral("p"));
+  EXPECT_LT(shapes[3].Box.bottom(), shapes[1].Box.top()) << "the new element waits above cell 2";
+  const TDrawnShape& pointer = shapes[4];
+  EXPECT_EQ(pointer.Kind, TDrawnShape::Mark);
+  EXPECT_EQ(pointer.To.Index, 1) << "on cell 2";
+  EXPECT_EQ(pointer.Tip.y(), shapes[1].Box.bottom() + 1);
+  EXPECT_TRUE(shapes[1].Box.contains(pointer.Tip.x(), shapes[1].Box.bottom()));
+
+  form.Mode = QStringLiteral("del");
+  form.Current = QStringLiteral("abc");
+  form.PosJ = 3;
+  form.FormPaint();
+  form.BlinkCell(3);
+  shapes = form.DrawingShapes();
+  ASSERT_EQ(shapes.size(), 2U) << "the last cell and the pointer are gone";
+  EXPECT_EQ(shapes[1].Text, QStringLiteral("b"));
+}
+
 TEST(CheckOrderedString, SortsAndAsksOnlyWhenOutOfOrder) {
   modal::ScriptedHostScope host;
   for (const char* ordered : {"", "q", "acdijtuy", "aab"}) {
