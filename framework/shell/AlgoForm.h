@@ -37,9 +37,9 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   static constexpr int LeastRows = 5;
   // How wide each of `depth` nested frames is on each side, outermost first. Frames are
   // `full` pixels wide while `room` pixels a side hold them all; past that they share the
-  // room, thinner as they nest, but never thinner than two pixels of colour: frames that
-  // cannot have that much are left out from the outside, so the innermost, whose colour
-  // tells the depth, always show.
+  // room, all the thinner the deeper the calls nest, but never thinner than two pixels of
+  // colour: frames that cannot have that much give way from the outside, so the innermost,
+  // whose colours tell the depth, always show.
   static std::vector<int> FrameInsets(int depth, int full, int room);
 
   explicit TAlgorithmForm(QWidget* parent = nullptr);

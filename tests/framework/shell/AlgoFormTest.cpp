@@ -244,7 +244,9 @@ TEST(AlgorithmWindow, FrameColoursCycleThroughThirteen) {
 
 TEST(AlgorithmWindow, NestedFramesShareTheRoomThinnerAsTheyNest) {
   using Insets = std::vector<int>;
-  const auto insets = [](int depth, int full, int room) { return TAlgorithmForm::FrameInsets(depth, full, room); };
+  const auto insets = [](int depth, int full, int room) {
+    return TAlgorithmForm::FrameInsets(depth, full, room);
+  };
   EXPECT_EQ(insets(0, 6, 50), Insets{});
   EXPECT_EQ(insets(4, 6, 24), Insets(4, 6)) << "while the room holds them, as wide as the engine asks";
   // Nine in 19 pixels: two each, the pixel left over to the outermost.
@@ -281,7 +283,8 @@ TEST(AlgorithmWindow, NineCallsDeepTheCurrentLineShowsWithTwoLinesOnEachSide) {
       const int row = CurrentDemo->CurLine()->LineNo();
       const std::string where = (useC ? "C at " : "Pascal at ") + std::to_string(screenSize.width());
       EXPECT_GE(AlgorithmForm->MaxLines(), TAlgorithmForm::LeastRows) << where;
-      for (int r = row - 2; r <= row + 2; ++r) EXPECT_TRUE(AlgorithmForm->LineVisible(r)) << where << ": row " << r;
+      for (int r = row - 2; r <= row + 2; ++r)
+        EXPECT_TRUE(AlgorithmForm->LineVisible(r)) << where << ": row " << r;
       MainForm->ReturnBtnClick();
     }
   }

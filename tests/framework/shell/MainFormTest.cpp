@@ -2,7 +2,6 @@
 
 #include <QScopeGuard>
 
-
 #include "demos/DemoList.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/engine/AlgoDemo.h"
@@ -299,15 +298,16 @@ TEST_F(MainFormTest, ANarrowedWindowKeepsEveryPanesShare) {
     for (const QSize window : {QSize(800, 600), QSize(1024, 700)}) {
       MainForm->resize(window);
       pacing::ProcessMessages();
-      const double sx = double(frame->width()) / before.width(), sy = double(frame->height()) / before.height();
+      const double sx = double(frame->width()) / before.width();
+      const double sy = double(frame->height()) / before.height();
       for (int i = 1; i <= frame->PaneCount(); ++i) {
-        const QSize now = frame->Pane(i)->size();
-        EXPECT_NEAR(now.width(), panes[i - 1].width() * sx, 3)
-            << demo.name << " at " << window.width() << "x" << window.height() << ": pane " << i << " is "
-            << now.width() << " wide, against " << panes[i - 1].width() << " before";
-        EXPECT_NEAR(now.height(), panes[i - 1].height() * sy, 3)
-            << demo.name << " at " << window.width() << "x" << window.height() << ": pane " << i << " is "
-            << now.height() << " high, against " << panes[i - 1].height() << " before";
+        const QSize now = frame->Pane(i)->size(), was = panes[i - 1];
+        const std::string where = std::string(demo.name) + " at " + std::to_string(window.width()) + "x" +
+                                  std::to_string(window.height()) + ": pane " + std::to_string(i);
+        EXPECT_NEAR(now.width(), was.width() * sx, 3) << where << " is " << now.width() << " wide, was "
+                                                       << was.width();
+        EXPECT_NEAR(now.height(), was.height() * sy, 3) << where << " is " << now.height() << " high, was "
+                                                        << was.height();
       }
     }
     MainForm->ReturnBtnClick();

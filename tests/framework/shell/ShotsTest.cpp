@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopeGuard>
 
 #include "demos/DemoList.h"
 #include "framework/drawkit/KitGlobals.h"
@@ -134,14 +135,14 @@ TEST_P(PaneShots, LightFrameColours) {
 TEST(WindowShots, NarrowedDemonstrationWindow) {
   RegisterAllDemos();
   const struct {
-    const char* name;
+    const char* name;  // also the procedure with the breakpoint
     QStringList dialogs;
-    const char* breakProc;
     int breakRow, runs;
   } demos[] = {
-      {"Ackman", {"OK"}, "Ackman", 5, 4},
-      {"InsSqlist", {"QueryEdit=abcdefghijklmno OK", "QueryEdit=p OK", "QueryEdit=1 OK"}, "InsSqlist", 9, 8},
+      {"Ackman", {"OK"}, 5, 4},
+      {"InsSqlist", {"QueryEdit=abcdefghijklmno OK", "QueryEdit=p OK", "QueryEdit=1 OK"}, 9, 8},
   };
+  const auto restore = qScopeGuard([] { screen::SetFixedSize({1024, 768}); });
   for (const QSize screenSize : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
     screen::SetFixedSize(screenSize);
     modal::ScriptedHostScope host;
@@ -152,7 +153,7 @@ TEST(WindowShots, NarrowedDemonstrationWindow) {
       MainForm->ShowMainForm();
       MainForm->DisableButtons();
       MainForm->StartDemo(name, false);
-      ASSERT_TRUE(AlgorithmForm->SelectLine(QString::fromLatin1(demo.breakProc), demo.breakRow)) << demo.name;
+      ASSERT_TRUE(AlgorithmForm->SelectLine(name, demo.breakRow)) << demo.name;
       MainForm->SetBreakPointBtnClick();
       for (int i = 0; i < demo.runs; ++i) MainForm->DemoRunClick();
       MainForm->resize(800, 600);
@@ -165,5 +166,4 @@ TEST(WindowShots, NarrowedDemonstrationWindow) {
       MainForm->ReturnBtnClick();
     }
   }
-  screen::SetFixedSize({1024, 768});
 }

@@ -128,7 +128,7 @@ namespace {
 void DragHandle(QSplitter& splitter, int delta) {
   QSplitterHandle* handle = splitter.handle(1);
   const QPoint from(handle->width() / 2, handle->height() / 2);
-  const QPoint to = splitter.orientation() == Qt::Horizontal ? from + QPoint(delta, 0) : from + QPoint(0, delta);
+  const QPoint to = from + (splitter.orientation() == Qt::Horizontal ? QPoint(delta, 0) : QPoint(0, delta));
   const auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
     QMouseEvent e(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(handle, &e);
