@@ -11,7 +11,6 @@
 
 int LsFrameWait(int speed) { return (100 - speed) * 5; }
 
-
 // ---------------------------------------------------------------- layout
 
 int TLoserLayout::TreeDepth(int n) {

@@ -141,10 +141,10 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // The link from record r (1 .. 2n+1) up to its parent, from the child's end.
   QLine TreeLink(const TLoserLayout& l, int r) const;
   // The arrow from ls[i] to the record it names, from its start to its point; empty when it
-  // names none or its arrow is not drawn. To a leaf it runs down from the node into the gap
-  // under its level, along the gap over the leaf's column, and down onto the leaf on the side
-  // away from the leaf's own link: it goes round the nodes between them and never lies on a
-  // link of the tree.
+  // names none or its arrow is not drawn (one arrow a leaf). To the sentinel it is straight. To
+  // a leaf it runs down from the node into the gap under its level, along the gap to over the
+  // leaf's middle, and down onto the leaf's key: it goes round the nodes between them and never
+  // lies on a link of the tree.
   QPolygon NameArrow(const TLoserLayout& l, int i) const;
   // The key boxes drawn under leaf j, top down, with what each shows.
   virtual std::vector<std::pair<TRect, QString>> BoxesUnder(const TLoserLayout& l, int j) const;
