@@ -1,6 +1,7 @@
 #include "demos/search/BTreeGrfForm.h"
 
 #include "demos/search/BTreeClass.h"
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "framework/drawkit/Pointer2.h"
@@ -67,6 +68,7 @@ void TBTreeGraphForm::FormResize() {
   // controls grow with the window and the status line follows its width.
   panelControls_.ApplyAtBottom(*Panel1, kPanelHeight, Ratio(), size());
   TGraphForm::FormResize();
+  SpreadPointers(*Tree);  // the window put every mark back on its corner
 }
 
 void TBTreeGraphForm::KeyEditKeyPress(QChar& key) {
