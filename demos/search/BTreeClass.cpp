@@ -587,7 +587,7 @@ void TBTreeClass::Arrange() {
 
 void TBTreeClass::AfterPlacing(int base, int w, int h, int unitWidth) {
   const int depth = DeepestLevel();
-  if (depth >= 4 || (depth == 3 && StaircasesMeet(unitWidth))) {
+  if (depth >= 4 || (depth == 3 && (StaircasesMeet(unitWidth) || PastRightEdge()))) {
     ArrangeDeep(base, w, h, depth);
     return;
   }
@@ -653,6 +653,15 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
       node->setGeometry(std::max(centre - width / 2, base), levelTop(level), width, unitHeight);
     }
   }
+}
+
+bool TBTreeClass::PastRightEdge() const {
+  bool past = false;
+  Root()->ForEach([this, &past](TTreeNodeBase& node) {
+    past = node.x() + node.width() > width();
+    return !past;
+  });
+  return past;
 }
 
 bool TBTreeClass::StaircasesMeet(int unitWidth) const {

@@ -199,12 +199,13 @@ class TBTreeClass : public TTreeBase {
   virtual int UnitWidth(int w) const { return std::max(w / 30, std::min(kLeastCell, w / 26)); }
   // Moves nodes placed by SetPosition where they would stand on each other. Here: a tree of
   // four levels or more, whose deeper levels would share the third level's staircase, and one
-  // of three whose staircases run into each other (StaircasesMeet) are laid out as a whole
-  // (ArrangeDeep).
+  // of three whose staircases run into each other (StaircasesMeet) or past the right edge (a
+  // leaf of five keys at the end) are laid out as a whole (ArrangeDeep).
   virtual void AfterPlacing(int base, int w, int h, int unitWidth);
   // Whether a staircase of leaves under one node of the second level reaches to within half a
   // unit of the next one's, where the link down to that one's first leaf would run through it.
   bool StaircasesMeet(int unitWidth) const;
+  bool PastRightEdge() const;
   // The leaves as staircases under their parents at the bottom, every parent a group of its
   // own beside the others, each node above them centred over its children, the levels
   // spread down the rest of the area; a unit narrower than the area's thirtieth where the

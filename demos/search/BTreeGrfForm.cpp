@@ -34,7 +34,12 @@ TBTreeGraphForm::TBTreeGraphForm(QWidget* parent, const QString& caption, int cl
   q = ThrdPointer(Tree, "q", clFuchsia, clFuchsia);
   p = ThrdPointer(Tree, "p", clLime, clGreen);
   succ = ThrdPointer(Tree, "succ", clAqua, clNavy);
-  for (TPointer2* mark : {ap, q, p, succ}) mark->KeepInside = true;  // on the root, inside the window
+  for (TPointer2* mark : {ap, q, p, succ}) {
+    mark->KeepInside = true;  // on the root, inside the window
+    // Sized with the tree's cells and wide enough for "succ" when spread (SpreadPointers), not
+    // bounded by a node of one key.
+    mark->GrowsWithWindow = false;
+  }
 
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));

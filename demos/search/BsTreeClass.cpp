@@ -192,14 +192,16 @@ void TBsTreeClass::Arrange() {
 }
 
 namespace {
-// A marker fills the tree's pointer band, no larger than its node unless its caption would then
+// A marker fills the tree's pointer band, no taller than its node unless its caption would then
 // read too small, and wide enough to hold its caption in the head's upper left quarter, off the
 // head's edges ("bst" beside "p").
 void SizeMarker(TPointer2& pointer, const QWidget& tree) {
   const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
   if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
-  const int node = std::max(pointer.Target()->width(), pointer.Target()->height());
-  const int h = std::max(TPointer2::LeastSide * 4 / 5, std::min(kit->PointerBand(), node));
+  const int node = pointer.Target()->height();  // a row of key cells is wide and low
+  // The caption, half the head's height, written at least as large as this screen reads.
+  const int least = std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2);
+  const int h = std::max(least, std::min(kit->PointerBand(), node));
   const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
   pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
 }
@@ -263,6 +265,8 @@ void SpreadPointers(QWidget& tree) {
   std::vector<const QWidget*> nodes;
   for (QObject* child : tree.children())
     if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
+  std::vector<QRect> captions;  // the nodes' captions beside them
+  if (const auto* kit = dynamic_cast<const TBinTree*>(&tree)) captions = kit->CaptionBoxes();
   // Each pointer in turn takes the first place on its node where its head and caption keep off
   // the other nodes and its head off the captions already placed, its caption off theirs (it
   // stands above their heads), so that every tip reaches its node and every caption reads; one
@@ -277,6 +281,8 @@ void SpreadPointers(QWidget& tree) {
       if (!tree.rect().contains(at.Box)) return false;
       for (const QWidget* node : nodes)
         if (node != target && Meets(node->geometry(), at.Box)) return false;
+      for (const QRect& caption : captions)
+        if (Meets(caption, at.Box)) return false;
       for (const TPlace& other : placed)
         if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other))) return false;
       return true;

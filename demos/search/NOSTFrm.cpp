@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/Pointer2.h"
@@ -79,6 +80,7 @@ void TNOSTTree::Arrange() {
   }
   NameNodes();
   PlacePointers();
+  SpreadPointers(*this);
   Invalidate();
 }
 
