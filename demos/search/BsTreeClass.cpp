@@ -270,30 +270,33 @@ void SpreadPointers(QWidget& tree) {
   // Each pointer in turn takes the first place on its node where its head and caption keep off
   // the other nodes and its head off the captions already placed, its caption off theirs (it
   // stands above their heads), so that every tip reaches its node and every caption reads; one
-  // with no such place keeps its corner.
+  // with no such place keeps its corner. A place clear of the heads already placed comes first.
   std::vector<TPlace> placed;
   for (TPointer2* pointer : pointers) {
     pointer->PointsLeft = false;
     pointer->Reposition();
     if (pointer->isHidden()) continue;
     const QWidget* target = pointer->Target();
-    const auto fits = [&](const TPlace& at) {
+    const auto fits = [&](const TPlace& at, bool clear) {
       if (!tree.rect().contains(at.Box)) return false;
       for (const QWidget* node : nodes)
         if (node != target && Meets(node->geometry(), at.Box)) return false;
       for (const QRect& caption : captions)
         if (Meets(caption, at.Box)) return false;
       for (const TPlace& other : placed)
-        if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other))) return false;
+        if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
+            (clear && Meets(other.Box, at.Box)))
+          return false;
       return true;
     };
-    for (const TPlace& at : PlacesOn(target->geometry(), pointer->size())) {
-      if (fits(at)) {
-        pointer->PointsLeft = at.Left;
-        pointer->move(at.Box.topLeft());
-        pointer->update();
-        break;
-      }
+    const std::vector<TPlace> places = PlacesOn(target->geometry(), pointer->size());
+    for (const bool clear : {true, false}) {
+      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, clear); });
+      if (at == places.end()) continue;
+      pointer->PointsLeft = at->Left;
+      pointer->move(at->Box.topLeft());
+      pointer->update();
+      break;
     }
     pointer->raise();
     placed.push_back({pointer->geometry(), pointer->PointsLeft});
