@@ -2,7 +2,6 @@
 
 #include <QRect>
 #include <algorithm>
-#include <climits>
 #include <vector>
 
 #include "demos/search/BTreeClass.h"
