@@ -200,7 +200,8 @@ namespace {
 // A window of a demonstration's own docked in a pane that draws with the kit but is no
 // TGraphForm (the static search table).
 bool DockedKitWindow(const QWidget& w) {
-  return dynamic_cast<const TKitControl*>(&w) && dynamic_cast<const TSplitPane*>(w.parentWidget());
+  return dynamic_cast<const TKitControl*>(&w) && !dynamic_cast<const TGraphForm*>(&w) &&
+         dynamic_cast<const TSplitPane*>(w.parentWidget());
 }
 }  // namespace
 
