@@ -85,6 +85,20 @@ TEST(PrintTexts, OutlinedOrShadowedTextIsOneTextWithTheOutlineAsItsGround) {
   EXPECT_EQ(texts[1].back, 0xFFFFFFu) << "a shadow is no ground: the white around it is";
 }
 
+TEST(PrintTexts, AnOutlineDrawnOnOpaqueCellsIsNoGroundTheLastCellIs) {
+  // Each copy fills its cell with the brush, so the last one, the text itself, covers the
+  // outline the copies before it drew: blue on green is all the reader sees.
+  Scene s([](TCanvas& c) {
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = RGB(64, 160, 64);
+    TextOutOutlined(c, 20, 30, "row", clBlue);
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].ink, 0x0000FFu);
+  EXPECT_EQ(texts[0].back, 0x40A040u) << "the outline's white was read as the ground, though none of it shows";
+}
+
 TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   Scene s([](TCanvas& c) {
     c.TextOut(20, 30, "gone");
