@@ -45,6 +45,11 @@ std::vector<QRect> THanoiLayout::Stack(int centerX, int baseY, const std::vector
   return bounds;
 }
 
+QRect THanoiLayout::PlateFront(const QRect& bounds) {
+  const int top = bounds.top() + bounds.height() * 2 / 3;
+  return QRect(bounds.left(), top, bounds.width(), bounds.bottom() + 1 - top);
+}
+
 // ---------------------------------------------------------------- plates and poles
 
 namespace {
@@ -128,6 +133,17 @@ void THanoiTowers::MovePlate(char from, char to) {
   target->Push(source->Pop());
   target->Arrange();
   source->Arrange();
+}
+
+std::vector<TDrawnShape> THanoiTowers::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TPole* pole : {PoleA.get(), PoleB.get(), PoleC.get()})
+    for (int i = 0; i < pole->Count(); ++i) {
+      const TPlate* plate = pole->Plate(i);
+      if (plate->Image->isHidden()) continue;
+      out.push_back(TDrawnShape::NodeAt(THanoiLayout::PlateFront(plate->Image->geometry()), QString::number(plate->Size)));
+    }
+  return out;
 }
 
 void THanoiTowers::AfterRescale() {
