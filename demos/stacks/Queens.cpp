@@ -7,6 +7,8 @@
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
+#include "platform/Forms.h"
+#include "platform/Screen.h"
 
 // ---------------------------------------------------------------- stack row
 
@@ -29,8 +31,7 @@ void TQueens::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   boardForm_ = std::make_unique<TQueensForm>();
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
-  // At its own place, above the algorithm window and clear of the board and the stack's
-  // rows, rather than centred over the drawing.
+  // At its own place beside the board (PlaceMessage), rather than centred over the drawing.
   msgDlg_->SetKeepsPlace(true);
 }
 
@@ -124,7 +125,15 @@ void TQueens::Queens_PrintQueen() {
   ++SolutionCount;
   const QString caption = QStringLiteral("第%1种排布").arg(SolutionCount);
   msgDlg_->SetCaption(caption);
+  PlaceMessage();
   msgDlg_->Execute(caption + QStringLiteral("找到了!"));
+}
+
+void TQueens::PlaceMessage() {
+  FitToScreen(*msgDlg_);  // at the size it shows in on this screen
+  const QRect board(boardForm_->mapToGlobal(QPoint(0, 0)), boardForm_->size());
+  const int width = msgDlg_->frameGeometry().width();
+  msgDlg_->move(std::max(board.right() + 1, screen::Width() - width), board.top());
 }
 
 // ELSE seek(k+1)
