@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demos/stacks/PkgMsgForm.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
@@ -252,6 +253,8 @@ void TPkgForm::ShowPacking() {
     itemLabels_[i]->Repaint();
   }
   TPkgMsgForm msg;
+  // Beside the drawing: the packed items stay in view.
+  PlaceBeside(msg, *this);
   msg.ShowModal();
   for (int i = 1; i <= itemCount_; ++i) {
     itemLabels_[i]->Color = clBtnFace;

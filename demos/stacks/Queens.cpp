@@ -2,13 +2,12 @@
 
 #include "demos/stacks/QueenInputDlg.h"
 #include "demos/stacks/QueensForm.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
-#include "platform/Forms.h"
-#include "platform/Screen.h"
 
 // ---------------------------------------------------------------- stack row
 
@@ -31,8 +30,6 @@ void TQueens::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   boardForm_ = std::make_unique<TQueensForm>();
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
-  // At its own place beside the board (PlaceMessage), rather than centred over the drawing.
-  msgDlg_->SetKeepsPlace(true);
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {
@@ -125,16 +122,12 @@ void TQueens::Queens_PrintQueen() {
   ++SolutionCount;
   const QString caption = QStringLiteral("第%1种排布").arg(SolutionCount);
   msgDlg_->SetCaption(caption);
-  PlaceMessage();
+  // Beside the board: the placement it announces stays in view.
+  PlaceBeside(*msgDlg_, *boardForm_);
   msgDlg_->Execute(caption + QStringLiteral("找到了!"));
 }
 
-void TQueens::PlaceMessage() {
-  FitToScreen(*msgDlg_);  // at the size it shows in on this screen
-  const QRect board(boardForm_->mapToGlobal(QPoint(0, 0)), boardForm_->size());
-  const int width = msgDlg_->frameGeometry().width();
-  msgDlg_->move(std::max(board.right() + 1, screen::Width() - width), board.top());
-}
+
 
 // ELSE seek(k+1)
 TData* TQueens::Queens_C_Seek() {

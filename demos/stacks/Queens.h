@@ -61,9 +61,6 @@ class TQueens : public TAlgoDemo {
   void SetI(int value);
   // q[k] := value.
   void SetQ(int value);
-  // The message window beside the board, at the screen's right edge, where it hides no queen
-  // of the placement it announces.
-  void PlaceMessage();
 
   std::unique_ptr<TCoolMsgDlg> msgDlg_;
   std::unique_ptr<TQueensForm> boardForm_;
