@@ -1,5 +1,7 @@
 #include "demos/stacks/HanoiTowers.h"
 
+#include <algorithm>
+
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -40,7 +42,8 @@ std::vector<QRect> THanoiLayout::Stack(int centerX, int baseY, const std::vector
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     const QSize s = Plate(sizes[i]);
     top = i == 0 ? baseY - (s.height() / 3) * 2 : top - s.height() / 3;
-    bounds.emplace_back(centerX - s.width() / 2, top, s.width(), s.height());
+    // The largest plate on pole c can reach a pixel past the right edge: kept inside.
+    bounds.emplace_back(std::min(centerX - s.width() / 2, Width - s.width()), top, s.width(), s.height());
   }
   return bounds;
 }
