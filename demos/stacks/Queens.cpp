@@ -127,8 +127,6 @@ void TQueens::Queens_PrintQueen() {
   msgDlg_->Execute(caption + QStringLiteral("找到了!"));
 }
 
-
-
 // ELSE seek(k+1)
 TData* TQueens::Queens_C_Seek() {
   boardForm_->CursorNext();
