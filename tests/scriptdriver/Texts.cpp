@@ -31,6 +31,7 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
+#include "framework/shell/SplitWnds.h"
 #include "platform/Controls.h"
 #include "platform/PaintBox.h"
 #include "platform/PaintRecord.h"
@@ -53,12 +54,6 @@ bool Opaque(const QWidget& w) {
   return qobject_cast<const QPushButton*>(&w) || qobject_cast<const QLineEdit*>(&w) ||
          qobject_cast<const QAbstractSpinBox*>(&w) || qobject_cast<const QComboBox*>(&w) ||
          qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
-}
-
-const TGraphForm* DrawingWindowOf(const QWidget* w) {
-  for (; w; w = w->parentWidget())
-    if (const auto* f = dynamic_cast<const TGraphForm*>(w)) return f;
-  return nullptr;
 }
 
 QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
@@ -201,6 +196,34 @@ bool Meets(const QRect& a, const QRect& b, int more) {
 
 }  // namespace
 
+namespace {
+// A window of a demonstration's own docked in a pane that draws with the kit but is no
+// TGraphForm (the static search table).
+bool DockedKitWindow(const QWidget& w) {
+  return dynamic_cast<const TKitControl*>(&w) && !dynamic_cast<const TGraphForm*>(&w) &&
+         dynamic_cast<const TSplitPane*>(w.parentWidget());
+}
+}  // namespace
+
+std::vector<const QWidget*> DrawingWindows() {
+  std::vector<const QWidget*> out;
+  for (const TGraphForm* form : TGraphForm::All())
+    if (form->isVisible()) out.push_back(form);
+  if (MainForm != nullptr && MainForm->DockFrame() != nullptr) {
+    const TSplitWnds& frame = *MainForm->DockFrame();
+    for (int i = 1; i <= frame.PaneCount(); ++i)
+      if (const QWidget* form = frame.Pane(i)->DockedForm(); form && form->isVisible() && DockedKitWindow(*form))
+        out.push_back(form);
+  }
+  return out;
+}
+
+const QWidget* DrawingWindowOf(const QWidget* w) {
+  for (; w; w = w->parentWidget())
+    if (dynamic_cast<const TGraphForm*>(w) || DockedKitWindow(*w)) return w;
+  return nullptr;
+}
+
 bool Checked(const QWidget& w) { return DrawingWindowOf(&w) != nullptr || !ShellWindow(*w.window()); }
 
 bool ShellWindow(const QWidget& window) {
@@ -238,18 +261,27 @@ QList<QWidget*> ScreenWindows() {
   return windows;
 }
 
-QImage ComposeScreen(const QList<QWidget*>& windows) {
-  QImage img(screen::Size(), QImage::Format_RGB32);
+QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly) {
+  // One image for every composition: "check every" composes after each line, and a fresh
+  // screen-sized image each time costs more than drawing on it.
+  static QImage img;
+  if (img.size() != screen::Size()) img = QImage(screen::Size(), QImage::Format_RGB32);
   img.fill(Qt::black);
   QPainter painter(&img);
-  for (QWidget* w : windows) w->render(&painter, w->geometry().topLeft());
+  for (QWidget* w : windows) {
+    if (!checkedOnly || !ShellWindow(*w)) {
+      w->render(&painter, w->geometry().topLeft());
+      continue;
+    }
+    // Of a shell window only the drawing windows docked in it.
+    for (const QWidget* form : DrawingWindows())
+      if (form->window() == w && DrawingWindowOf(form->parentWidget()) == nullptr)
+        const_cast<QWidget*>(form)->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
+  }
   return img;
 }
 
 std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen, bool checkedOnly) {
-  QHash<const QWidget*, paintrecord::Record> records;
-  for (paintrecord::Shown& s : paintrecord::AllShown()) records.insert(s.widget, std::move(s.record));
-
   std::vector<Item> items;
   std::vector<Found> found;
   std::vector<Line> lines;
@@ -257,8 +289,23 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
   for (QWidget* window : windows) {
     const QPoint origin = window->geometry().topLeft();
     const bool shellWindow = ShellWindow(*window);
-    // Depth first in painting order: a control, then its children from the first made.
-    std::vector<std::pair<const QWidget*, QRect>> stack{{window, screenRect}};
+    // Depth first in painting order: a control, then its children from the first made. Of a
+    // shell window, when only checked texts are wanted, just the drawing windows it holds,
+    // each where it shows.
+    std::vector<std::pair<const QWidget*, QRect>> stack;
+    if (checkedOnly && shellWindow) {
+      const std::vector<const QWidget*> forms = DrawingWindows();
+      for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        const QWidget* form = *it;
+        if (form->window() != window || DrawingWindowOf(form->parentWidget())) continue;
+        QRect holder = screenRect;
+        for (const QWidget* p = form->parentWidget(); p; p = p->parentWidget())
+          holder &= QRect(p->mapTo(window, QPoint(0, 0)) + origin, p->size());
+        stack.emplace_back(form, holder);
+      }
+    } else {
+      stack.emplace_back(window, screenRect);
+    }
     while (!stack.empty()) {
       const auto [w, holder] = stack.back();
       stack.pop_back();
@@ -267,7 +314,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       const int order = static_cast<int>(items.size());
       items.push_back({w, order, rect, visible});
       const QPoint at = rect.topLeft();
-      const TGraphForm* drawing = DrawingWindowOf(w);
+      const QWidget* drawing = DrawingWindowOf(w);
       const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
       const bool checked = drawing != nullptr || !shellWindow;  // as Checked(*w) tells
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
@@ -278,7 +325,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
         found.push_back(std::move(f));
       };
       bool painted = false;
-      if (auto r = records.constFind(w); r != records.constEnd()) {
+      if (const std::optional<paintrecord::Record> r = paintrecord::ShownBy(w)) {
         for (const paintrecord::Text& t : r->texts) {
           add(t.text, t.box, t.shown, t.px, t.ink, t.back, t.partlyHidden);
           painted = true;
@@ -305,6 +352,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     if (Opaque(*it.widget)) opaque.push_back(&it);
   std::vector<Glyphs> out;
   for (Found& f : found) {
+    // A text wholly beyond the screen's edge is not on the screen (the older columns of a
+    // paged stack lie there); one that reaches into it is judged as any other.
+    if (!f.g.box.intersects(screenRect)) continue;
     // What controls painted later hide of it. A text another window covers, even in part, is
     // left out: the window over it is not a fault of the drawing under it.
     QRegion hidden;
