@@ -1,6 +1,8 @@
 #pragma once
 // A message window opens beside the drawings rather than over them: where it covers the least
-// of the drawing windows, nearest the middle of the screen among such places.
+// of the drawing windows, nearest the middle of the screen among such places. (PlaceBeside,
+// framework/drawkit/BesidePlace.h, takes the screen's right edge: right for one drawing docked
+// on the left, not for one across the top or a list beside its stack.)
 #include <QList>
 #include <QPoint>
 #include <QRect>

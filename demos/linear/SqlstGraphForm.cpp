@@ -89,11 +89,15 @@ void TSqlstGraphForm::CellText(const TRect& clip, int x, int y, QChar ch, TColor
   c.Font = FitFont(c.Font, {QString(ch)}, room);
   const int width = c.TextWidth(QString(ch));
   if (x + width > clip.Right - 1) x = clip.Left + std::max(0, (clip.Right - clip.Left - width) / 2);
-  // A letter too near its cell's colour (black on the blue mark) is outlined.
-  if (ContrastRatio(color, ground) < 3.0)
+  // A letter too near its cell's colour (black on the blue mark) is outlined, on no cell of its
+  // own that would cover the outline.
+  if (ContrastRatio(color, ground) < 3.0) {
+    c.Brush.Style = bsClear;
     TextOutOutlined(c, x, y, QString(ch), color);
-  else
+    c.Brush.Style = bsSolid;
+  } else {
     c.TextRect(clip, x, y, QString(ch));
+  }
 }
 
 void TSqlstGraphForm::DrawCell(int x, TColor fontColor, TColor brushColor, TColor penColor, QChar ch,
