@@ -108,8 +108,13 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // changed is dropped, stray nodes too.
   void Restore(const QByteArray& bytes);
 
+  // The parent links, the head's line to the root and every thread, as Paint draws them.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   void Paint() override;
+  // The head's line down to the root as drawn; empty when its left link is no real one.
+  std::vector<QPoint> HeadLinkPath() const;
   // Room under the last level for the threads that bend below a node.
   int BottomMargin() const override;
  public:
