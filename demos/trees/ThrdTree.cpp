@@ -232,13 +232,13 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   // so that the two are never drawn along one line.
   const auto* tree = dynamic_cast<const TThrdTree*>(&Tree());
   const bool head = !left && tree && tree->thrt == this;
-  // Rows are told by where the nodes stand, not by their levels: a node waiting to be inserted
-  // keeps its place in the corner while its level changes.
   std::vector<QRect> others;
   for (const QObject* child : Tree().children()) {
     const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
     if (node && node != this && node != target && !node->isHidden()) others.push_back(node->geometry());
   }
+  // Rows are told by where the nodes stand, not by their levels: a node waiting to be inserted
+  // keeps its place in the corner while its level changes.
   if (target->y() == top) {
     if (head) return HeadRowThreadPath(geometry(), target->geometry(), bracket, bracket, 2, Tree().rect());
     // Past a node standing between the two (a node waiting to be inserted, the head).
