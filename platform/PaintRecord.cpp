@@ -44,6 +44,10 @@ std::unordered_map<const QWidget*, WidgetEntry>& Widgets() {
 }
 
 WidgetEntry& EntryOf(QWidget* widget) {
+  // Entries of widgets that are gone go now and then, so a long run keeps no records of them.
+  static int added = 0;
+  if (!Widgets().contains(widget) && ++added % 256 == 0)
+    std::erase_if(Widgets(), [](const auto& entry) { return !entry.second.guard; });
   WidgetEntry& e = Widgets()[widget];
   if (e.guard.data() != widget) e = WidgetEntry{widget, nullptr, {}, {}};  // a new widget at an old address
   return e;
@@ -420,6 +424,19 @@ void AddPainterText(QWidget* widget, const QPainter& painter, QPoint baselineSta
   AddWidgetText(widget, text, font, box, painter.pen().color().rgb());
 }
 
+namespace {
+Shown ShownOf(const WidgetEntry& e) {
+  Shown s{e.guard.data(), {}};
+  if (e.image)
+    if (const Record* r = Find(e.image)) s.record = *r;
+  for (const Record* r : {&e.adopted, &e.painted}) {
+    s.record.texts.insert(s.record.texts.end(), r->texts.begin(), r->texts.end());
+    s.record.segments.insert(s.record.segments.end(), r->segments.begin(), r->segments.end());
+  }
+  return s;
+}
+}  // namespace
+
 std::vector<Shown> AllShown() {
   std::vector<Shown> out;
   for (auto it = Widgets().begin(); it != Widgets().end();) {
@@ -427,18 +444,16 @@ std::vector<Shown> AllShown() {
       it = Widgets().erase(it);
       continue;
     }
-    const WidgetEntry& e = it->second;
-    Shown s{e.guard.data(), {}};
-    if (e.image)
-      if (const Record* r = Find(e.image)) s.record = *r;
-    for (const Record* r : {&e.adopted, &e.painted}) {
-      s.record.texts.insert(s.record.texts.end(), r->texts.begin(), r->texts.end());
-      s.record.segments.insert(s.record.segments.end(), r->segments.begin(), r->segments.end());
-    }
-    out.push_back(std::move(s));
+    out.push_back(ShownOf(it->second));
     ++it;
   }
   return out;
+}
+
+std::optional<Record> ShownBy(const QWidget* widget) {
+  const auto it = Widgets().find(widget);
+  if (it == Widgets().end() || it->second.guard.data() != widget) return std::nullopt;
+  return ShownOf(it->second).record;
 }
 
 }  // namespace paintrecord

@@ -96,6 +96,8 @@ struct Shown {
 };
 // Every live widget with a record, in no particular order.
 std::vector<Shown> AllShown();
+// The record of one widget (as AllShown gives it); nothing for a widget without one.
+std::optional<Record> ShownBy(const QWidget* widget);
 
 // The glyphs' box of text drawn in font from the start of its baseline.
 QRect InkBox(const QString& text, const QFont& font, QPoint baselineStart);

@@ -1,5 +1,6 @@
 #include "framework/engine/AlgoDemo.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/engine/BasicData.h"
@@ -97,7 +98,10 @@ void TAlgoDemo::UpdateChildWindow() {
     const int row = curLine_->LineNo();
     const int visible = algo.VisibleRows();
     const int top = algo.TopRow();
-    if (row < top || row >= top + visible) {
+    // The line scrolls to the middle before it reaches an edge, so the lines around it
+    // show too: two on each side where the window has the rows.
+    const int margin = std::clamp((visible - 1) / 2, 0, 2);
+    if (row < top + margin || row >= top + visible - margin) {
       int newTop = row - visible / 2;
       newTop = std::min(newTop, algo.RowCount() - visible);
       algo.SetTopRow(std::max(newTop, 0));

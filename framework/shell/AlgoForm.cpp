@@ -28,6 +28,11 @@ constexpr std::array<TColor, TAlgorithmForm::FrameColorCount> kFrameColors = {
 // Cell height of the grid's text before zoom: the classic fixed-pitch system font's.
 constexpr int kFontCellHeight = 15;
 
+// The thinnest a nested frame is drawn: two pixels of its colour, no bevel.
+constexpr int kThinFrame = 2;
+// Characters of a line the text keeps in view however deep the frames nest.
+constexpr int kLeastColumns = 30;
+
 // The backdrop under a cell of the grid; where the cell reaches past the backdrop's right
 // edge (a line scrolled far to the right), the rest comes from its left edge.
 void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r, TColor fallback) {
@@ -52,6 +57,23 @@ void CopyBackdropWrapped(TCanvas& canvas, const QWidget& control, const TRect& r
 TColor TAlgorithmForm::FrameColor(int depth) {
   const int i = ((depth % FrameColorCount) + FrameColorCount) % FrameColorCount;
   return kFrameColors[static_cast<size_t>(i)];
+}
+
+std::vector<int> TAlgorithmForm::FrameInsets(int depth, int full, int room) {
+  std::vector<int> insets(static_cast<size_t>(std::max(depth, 0)), 0);
+  if (insets.empty() || full <= 0) return insets;
+  if (depth * full <= room) {
+    std::fill(insets.begin(), insets.end(), full);
+    return insets;
+  }
+  const int thin = std::min(full, kThinFrame);
+  const int shown = std::min(depth, std::max(room, 0) / thin);
+  if (shown == 0) return insets;
+  // The room shared by the innermost frames shown; a pixel left over goes to the outer ones.
+  const int each = room / shown, extra = room % shown;
+  for (int k = 0; k < shown; ++k)
+    insets[static_cast<size_t>(depth - shown + k)] = std::min(full, each + (k < extra ? 1 : 0));
+  return insets;
 }
 
 TAlgorithmForm::TAlgorithmForm(QWidget* parent) : QWidget(parent) {
@@ -158,6 +180,7 @@ void TAlgorithmForm::resizeEvent(QResizeEvent*) {
     procBox_->Font = font_;
   }
   LayoutForm();
+  FitFrames();
   PanelResize();
 }
 
@@ -306,6 +329,29 @@ void TAlgorithmForm::ProcBoxDblClick() {
 
 // ---- Frames ------------------------------------------------------------------------------
 
+int TAlgorithmForm::FrameRoom() const {
+  const int inset = panel_->Inset();
+  const int leastHeight = LeastRows * RowHeight() + hScroll_->sizeHint().height();
+  const int leastWidth = kLeastColumns * font_.TextWidth(QStringLiteral(" ")) +
+                         procBox_->verticalScrollBar()->sizeHint().width();
+  const int vertical = (panel_->height() - 2 * inset - leastHeight) / 2;
+  const int horizontal = (panel_->width() - 2 * inset - leastWidth) / 2;
+  return std::max(0, std::min(vertical, horizontal));
+}
+
+void TAlgorithmForm::FitFrames() {
+  const int full = frameBevelWidth_ + frameBorderWidth_;
+  const std::vector<int> insets = FrameInsets(frameDepth_, full, FrameRoom());
+  for (size_t i = 0; i < frames_.size() && i < insets.size(); ++i) {
+    // A frame as wide as the engine asks keeps its bevel; a thinner one keeps its colour.
+    const int inset = insets[i];
+    const int bevel = inset >= full ? frameBevelWidth_ : std::min(frameBevelWidth_, inset / 4);
+    TPanel* frame = frames_[i];
+    if (frame->BevelWidth() != bevel) frame->SetBevelWidth(bevel);
+    if (frame->BorderWidth() != inset - bevel) frame->SetBorderWidth(inset - bevel);
+  }
+}
+
 void TAlgorithmForm::PushFrame() {
   auto* frame = new TPanel(currentPanel_);
   frame->SetColor(FrameColor(frameDepth_));
@@ -319,6 +365,7 @@ void TAlgorithmForm::PushFrame() {
   SetAlign(*bkPanel_, alClient);
   frame->show();
   bkPanel_->show();
+  FitFrames();
   procBox_->Invalidate();
 }
 
@@ -332,6 +379,7 @@ void TAlgorithmForm::PopFrame() {
   SetAlign(*bkPanel_, alClient);
   bkPanel_->show();
   delete old;
+  FitFrames();
   procBox_->Invalidate();
 }
 

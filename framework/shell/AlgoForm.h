@@ -33,6 +33,14 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   // The colour of the frame at a nesting depth (taken mod 13); also the colour of the
   // unmarked lines of the executing procedure at that depth.
   static TColor FrameColor(int depth);
+  // Rows the text keeps at any depth: the current line and two lines on each side.
+  static constexpr int LeastRows = 5;
+  // How wide each of `depth` nested frames is on each side, outermost first. Frames are
+  // `full` pixels wide while `room` pixels a side hold them all; past that they share the
+  // room, all the thinner the deeper the calls nest, but never thinner than two pixels of
+  // colour: frames that cannot have that much give way from the outside, so the innermost,
+  // whose colours tell the depth, always show.
+  static std::vector<int> FrameInsets(int depth, int full, int room);
 
   explicit TAlgorithmForm(QWidget* parent = nullptr);
   ~TAlgorithmForm() override;
@@ -116,6 +124,11 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   void ProcBoxDrawCell(int row, const TRect& rect);
   void PaintBackdrop(const TRect& rect);
   void LayoutForm();
+  // Gives the nested frames their widths for the depth and the window's room.
+  void FitFrames();
+  // The room a side the frames may take and leave the text LeastRows rows and a readable
+  // width.
+  int FrameRoom() const;
 
   TPanel* panel_ = nullptr;  // the outermost frame
   TZqStaticText* bkPanel_ = nullptr;  // holds the grid, inside the innermost frame

@@ -358,6 +358,9 @@ bool TMainForm::InputData() {
 }
 
 void TMainForm::FreeDemo() {
+  // The panel acts on the demonstration's lines: the next one starts without it (and with
+  // 设置, which waits while the panel shows).
+  breakPointPanel_->hide();
   if (CurrentDemo == demo_.get()) CurrentDemo = nullptr;
   demo_.reset();
   Undock();

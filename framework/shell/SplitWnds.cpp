@@ -167,6 +167,10 @@ QSplitter* TSplitWnds::MakeSplitter(Qt::Orientation orientation, QWidget* parent
   s->setHandleWidth(kSplitterWidth);
   s->setChildrenCollapsible(false);
   s->setOpaqueResize(true);
+  // No pane has a stretch factor: resized with the window, a splitter then shares the change
+  // out in proportion to the lengths the panes were given or dragged to, so each keeps its
+  // share (a stretching pane would take all of the change: a narrower window would squeeze
+  // it to nothing).
   s->setStyleSheet(QStringLiteral("QSplitter::handle { background: #C0C0C0; }"));
   return s;
 }
@@ -246,8 +250,6 @@ TSplitWndsThree::TSplitWndsThree(Qt::Orientation outer, QWidget* parent) : TSpli
   Splitter1->addWidget(PanelCtn);
   PanelCtn->addWidget(Panel2);
   PanelCtn->addWidget(Panel3);
-  Splitter1->setStretchFactor(1, 1);
-  PanelCtn->setStretchFactor(1, 1);
   FillWith(*this, Splitter1);
   AddPanes({Panel1, Panel2, Panel3}, {Splitter1, PanelCtn});
 }
@@ -273,7 +275,6 @@ TSplitWnds4::TSplitWnds4(QWidget* parent) : TSplitWnds(parent) {
   Panel2 = new TSplitPane(2, true, Splitter1);
   Splitter1->addWidget(Panel1);
   Splitter1->addWidget(Panel2);
-  Splitter1->setStretchFactor(1, 1);
   FillWith(*this, Splitter1);
   AddPanes({Panel1, Panel2}, {Splitter1});
 }

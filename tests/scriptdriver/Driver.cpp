@@ -180,6 +180,7 @@ int Driver::Run(const std::vector<Command>& commands) {
     }
     i = j;
   }
+  if (everyUsed_) Print(QStringLiteral("checked %1 times over %2 lines run").arg(looks_).arg(linesRun_));
   const QStringList unused = host_.Unused();
   for (const QString& u : unused) Print(u);
   if (!problems_.isEmpty()) return ExitScriptError;
@@ -303,7 +304,7 @@ void Driver::Execute(const Command& c) {
         CheckDrawing();
       } else {
         everyLines_ = c.args.size() == 1 ? 1 : c.args[1] == QLatin1String("off") ? 0 : c.args[1].toInt();
-        linesRun_ = 0;
+        everyUsed_ = true;
       }
       break;
     case Verb::Expect:
@@ -462,7 +463,7 @@ QStringList Driver::TextFindings() {
     });
   };
   const QList<QWidget*> windows = ScreenWindows();
-  const QImage screen = ComposeScreen(windows);
+  const QImage screen = ComposeScreen(windows, true);
   return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11);
 }
 
@@ -504,6 +505,7 @@ void Driver::CheckEvery() {
   // The texts are what they were at the last look while nothing checked has changed since;
   // the drawing's marks are looked at again, the variables they stand for may have.
   pacing::ProcessMessages();
+  ++looks_;
   QStringList illegible;
   if (changes_->Count() != textsLookedAt_) {
     illegible = TextFindings();

@@ -117,7 +117,9 @@ class Driver {
   bool illegible_ = false;  // check texts found a text that cannot be read
   bool wrong_ = false;      // check drawing found a drawing that tells a wrong story
   int everyLines_ = 0;      // "check every": after every this many lines; 0 when off
-  long linesRun_ = 0;       // lines executed since "check every" was given
+  long linesRun_ = 0;       // lines executed under "check every"
+  long looks_ = 0;          // checks "check every" made
+  bool everyUsed_ = false;
   std::function<void()> previousObserver_;
   // Counts what changes the look of the checked windows (a paint, a move, a window shown):
   // "check every" looks at the texts again only when it has moved on since the last look.

@@ -238,18 +238,27 @@ QList<QWidget*> ScreenWindows() {
   return windows;
 }
 
-QImage ComposeScreen(const QList<QWidget*>& windows) {
-  QImage img(screen::Size(), QImage::Format_RGB32);
+QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly) {
+  // One image for every composition: "check every" composes after each line, and a fresh
+  // screen-sized image each time costs more than drawing on it.
+  static QImage img;
+  if (img.size() != screen::Size()) img = QImage(screen::Size(), QImage::Format_RGB32);
   img.fill(Qt::black);
   QPainter painter(&img);
-  for (QWidget* w : windows) w->render(&painter, w->geometry().topLeft());
+  for (QWidget* w : windows) {
+    if (!checkedOnly || !ShellWindow(*w)) {
+      w->render(&painter, w->geometry().topLeft());
+      continue;
+    }
+    // Of a shell window only the drawing windows docked in it.
+    for (TGraphForm* form : TGraphForm::All())
+      if (form->window() == w && form->isVisible() && DrawingWindowOf(form->parentWidget()) == nullptr)
+        form->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
+  }
   return img;
 }
 
 std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen, bool checkedOnly) {
-  QHash<const QWidget*, paintrecord::Record> records;
-  for (paintrecord::Shown& s : paintrecord::AllShown()) records.insert(s.widget, std::move(s.record));
-
   std::vector<Item> items;
   std::vector<Found> found;
   std::vector<Line> lines;
@@ -257,8 +266,23 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
   for (QWidget* window : windows) {
     const QPoint origin = window->geometry().topLeft();
     const bool shellWindow = ShellWindow(*window);
-    // Depth first in painting order: a control, then its children from the first made.
-    std::vector<std::pair<const QWidget*, QRect>> stack{{window, screenRect}};
+    // Depth first in painting order: a control, then its children from the first made. Of a
+    // shell window, when only checked texts are wanted, just the drawing windows it holds,
+    // each where it shows.
+    std::vector<std::pair<const QWidget*, QRect>> stack;
+    if (checkedOnly && shellWindow) {
+      const std::vector<TGraphForm*>& forms = TGraphForm::All();
+      for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        const TGraphForm* form = *it;
+        if (form->window() != window || !form->isVisible() || DrawingWindowOf(form->parentWidget())) continue;
+        QRect holder = screenRect;
+        for (const QWidget* p = form->parentWidget(); p; p = p->parentWidget())
+          holder &= QRect(p->mapTo(window, QPoint(0, 0)) + origin, p->size());
+        stack.emplace_back(form, holder);
+      }
+    } else {
+      stack.emplace_back(window, screenRect);
+    }
     while (!stack.empty()) {
       const auto [w, holder] = stack.back();
       stack.pop_back();
@@ -278,7 +302,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
         found.push_back(std::move(f));
       };
       bool painted = false;
-      if (auto r = records.constFind(w); r != records.constEnd()) {
+      if (const std::optional<paintrecord::Record> r = paintrecord::ShownBy(w)) {
         for (const paintrecord::Text& t : r->texts) {
           add(t.text, t.box, t.shown, t.px, t.ink, t.back, t.partlyHidden);
           painted = true;

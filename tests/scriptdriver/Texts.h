@@ -50,8 +50,9 @@ bool Checked(const QWidget& w);
 
 // The shown top-level windows from the bottom up, as the screen stacks them.
 QList<QWidget*> ScreenWindows();
-// What the user sees: those windows each at its place on the fixed screen.
-QImage ComposeScreen(const QList<QWidget*>& windows);
+// What the user sees: those windows each at its place on the fixed screen; with
+// checkedOnly, of the shell's windows only the drawing windows they hold (what the rules read).
+QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly = false);
 
 // Every text shown now, from the windows and the screen composed of them; with checkedOnly,
 // only those the rules apply to.

@@ -2,6 +2,7 @@
 // actions against them and prints what a user would see. See Driver.h.
 #include <QFile>
 #include <QTextStream>
+#include <QThreadPool>
 #include <cstdio>
 
 #include "demos/DemoList.h"
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
   }
 
   screen::SetFixedSize(options.screen);
+  // Images are converted and scaled on the calling thread: the pool's threads only add their
+  // start and hand-over to runs that check the screen after every line.
+  QThreadPool::globalInstance()->setMaxThreadCount(1);
   paintrecord::SetEnabled(true);  // "print texts" reads what was drawn
   TMidiPlayer::SetAudioOutput(false);
   pacing::SetInstant(!options.realTime);

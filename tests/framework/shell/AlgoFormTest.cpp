@@ -1,11 +1,15 @@
 // The algorithm window: rows and their geometry, following the current line, nested frames
 // per active call, marks and their precedence, breakpoints and zoom.
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QImage>
 
+#include "demos/DemoList.h"
 #include "framework/engine/Proc.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/Startup.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
 #include "platform/Screen.h"
@@ -75,6 +79,29 @@ TEST_F(DemoWindows, CurrentLineOutsideTheRowsIsScrolledToTheMiddle) {
   const int top = algo.TopRow();
   d.TraceInto();  // back in Rec(1), on its end line
   EXPECT_EQ(algo.TopRow(), top);
+}
+
+TEST_F(DemoWindows, TheCurrentLineScrollsToTheMiddleBeforeItReachesAnEdge) {
+  TRecDemo& d = Start(TRecDemo::Text(60, 60), 1);
+  TAlgorithmForm& algo = Algo();
+  TraceUntil(d, [&] { return d.CurLine() && d.CurLine()->Label() == "Call"; });
+  const int row = d.CurLine()->LineNo();
+  ASSERT_EQ(row, 61) << "sixty rows of text above the call and sixty below";
+  const int visible = algo.MaxLines();
+  ASSERT_GE(visible, 6);
+  // On the last row, the one above it, the first row or the second: the lines beyond it
+  // would not show; it goes to the middle.
+  for (const int top : {row - visible + 1, row - visible + 2, row, row - 1}) {
+    algo.SetTopRow(top);
+    d.UpdateChildWindow();
+    EXPECT_EQ(algo.TopRow(), row - visible / 2) << "the line on row " << row - top << " of the window";
+  }
+  // Two rows in from either edge, the window stays.
+  for (const int top : {row - visible + 3, row - 2}) {
+    algo.SetTopRow(top);
+    d.UpdateChildWindow();
+    EXPECT_EQ(algo.TopRow(), top) << "the line on row " << row - top << " of the window";
+  }
 }
 
 TEST_F(DemoWindows, OneNestedFramePerActiveCall) {
@@ -213,6 +240,54 @@ TEST(AlgorithmWindow, FrameColoursCycleThroughThirteen) {
   EXPECT_EQ(TAlgorithmForm::FrameColor(12), clAqua);
   EXPECT_EQ(TAlgorithmForm::FrameColor(13), clBlack);
   EXPECT_EQ(TAlgorithmForm::FrameColor(14), clGreen);
+}
+
+TEST(AlgorithmWindow, NestedFramesShareTheRoomThinnerAsTheyNest) {
+  using Insets = std::vector<int>;
+  const auto insets = [](int depth, int full, int room) {
+    return TAlgorithmForm::FrameInsets(depth, full, room);
+  };
+  EXPECT_EQ(insets(0, 6, 50), Insets{});
+  EXPECT_EQ(insets(4, 6, 24), Insets(4, 6)) << "while the room holds them, as wide as the engine asks";
+  // Nine in 19 pixels: two each, the pixel left over to the outermost.
+  EXPECT_EQ(insets(9, 6, 19), (Insets{3, 2, 2, 2, 2, 2, 2, 2, 2}));
+  // Thirty in 19: the innermost nine, whose colours tell the depth; the outer ones give way.
+  const Insets deep = insets(30, 6, 19);
+  EXPECT_EQ(Insets(deep.begin(), deep.begin() + 21), Insets(21, 0));
+  EXPECT_EQ(Insets(deep.begin() + 21, deep.end()), (Insets{3, 2, 2, 2, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(insets(5, 6, 1), Insets(5, 0)) << "no room for a frame: the text keeps it all";
+  // One-pixel bevel and border (the maze's): never thinner than two.
+  const Insets thin = insets(30, 2, 41);
+  EXPECT_EQ(Insets(thin.begin(), thin.begin() + 10), Insets(10, 0));
+  EXPECT_EQ(Insets(thin.begin() + 10, thin.end()), Insets(20, 2));
+}
+
+// 由先序及中序序列建立二叉树 nine calls deep (preorder ABCDEFGHIJ, inorder BDFHJIGECA, the
+// ninth stop on the left-subtree call), docked as the program docks it.
+TEST(AlgorithmWindow, NineCallsDeepTheCurrentLineShowsWithTwoLinesOnEachSide) {
+  RegisterAllDemos();
+  const auto restore = qScopeGuard([] { screen::SetFixedSize(QSize(1024, 768)); });
+  for (const QSize screenSize : {QSize(1024, 768), QSize(1366, 768)}) {
+    for (const bool useC : {false, true}) {
+      screen::SetFixedSize(screenSize);
+      modal::ScriptedHostScope host;
+      TProgramWindows windows;
+      host->QueueDialog(QStringLiteral("Edit1=ABCDEFGHIJ Edit2=BDFHJIGECA 确定"));
+      MainForm->ShowMainForm();
+      MainForm->DisableButtons();
+      MainForm->StartDemo(QStringLiteral("CrtPreIn"), useC);
+      ASSERT_TRUE(AlgorithmForm->SelectLine(QStringLiteral("CrtTree"), 10));
+      MainForm->SetBreakPointBtnClick();
+      for (int i = 0; i < 9; ++i) MainForm->DemoRunClick();
+      ASSERT_EQ(AlgorithmForm->FrameDepth(), 9);
+      const int row = CurrentDemo->CurLine()->LineNo();
+      const std::string where = (useC ? "C at " : "Pascal at ") + std::to_string(screenSize.width());
+      EXPECT_GE(AlgorithmForm->MaxLines(), TAlgorithmForm::LeastRows) << where;
+      for (int r = row - 2; r <= row + 2; ++r)
+        EXPECT_TRUE(AlgorithmForm->LineVisible(r)) << where << ": row " << r;
+      MainForm->ReturnBtnClick();
+    }
+  }
 }
 
 TEST_F(DemoWindows, StepsRepaintOnlyChangedRowsYetShowTheWholeState) {

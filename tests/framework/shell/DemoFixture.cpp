@@ -1,10 +1,11 @@
 #include "tests/framework/shell/DemoFixture.h"
 
-QStringList TRecDemo::Text(int recPadding) {
+QStringList TRecDemo::Text(int recPadding, int paddingBeforeCall) {
   QStringList text{QStringLiteral("!Main"), QStringLiteral("PROGRAM Rec;`Begin@C{Rec}"),
                    QStringLiteral("END.`End@R"), QStringLiteral("!Rec"),
-                   QStringLiteral("PROCEDURE Rec(k: integer);`Begin@F{End}"),
-                   QStringLiteral("  Rec(k-1);`Call@C{Rec}")};
+                   QStringLiteral("PROCEDURE Rec(k: integer);`Begin@F{End}")};
+  for (int i = 0; i < paddingBeforeCall; ++i) text << QStringLiteral("  { before %1 }").arg(i);
+  text << QStringLiteral("  Rec(k-1);`Call@C{Rec}");
   for (int i = 0; i < recPadding; ++i) text << QStringLiteral("  { %1 }").arg(i);
   text << QStringLiteral("END;`End@R") << QStringLiteral("#");
   return text;

@@ -15,12 +15,13 @@
 
 // Rec(k) calls Rec(k - 1) while k > 0; every return adds one to the global "calls" and
 // copies it into the field "b" of the global record "p".
-// Rec's text may be padded between its call and its end, so that it has more rows than fit.
+// Rec's text may be padded between its call and its end, and before its call, so that it
+// has more rows than fit.
 class TRecDemo : public TAlgoDemo {
   Q_OBJECT
  public:
   using TAlgoDemo::TAlgoDemo;
-  static QStringList Text(int recPadding = 0);
+  static QStringList Text(int recPadding = 0, int paddingBeforeCall = 0);
   int Depth = 4;
   TIntData* Calls = nullptr;
   TRecord* P = nullptr;

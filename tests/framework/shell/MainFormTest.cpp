@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QScopeGuard>
 
 #include "demos/DemoList.h"
 #include "framework/drawkit/KitGlobals.h"
@@ -10,6 +11,8 @@
 #include "framework/shell/MainForm.h"
 #include "framework/shell/Startup.h"
 #include "platform/Controls.h"
+#include "platform/Pacing.h"
+#include "platform/Screen.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -271,4 +274,42 @@ TEST_F(MainFormTest, ANarrowWindowKeepsEveryToolbarButtonOnIt) {
   EXPECT_EQ(panel.right(), MainForm->Buttons(10)->geometry().right()) << "the breakpoint panel stays under 断点";
   MainForm->resize(1024, 768);
   EXPECT_EQ(MainForm->Layout().unit, 76);
+}
+
+TEST_F(MainFormTest, ANarrowedWindowKeepsEveryPanesShare) {
+  // As a window manager resizes the maximized window of a 1366 x 768 screen: 阿克曼函数's two
+  // panes side by side, 顺序表插入's wide top pane over two.
+  screen::SetFixedSize(QSize(1366, 768));
+  const auto restore = qScopeGuard([] { screen::SetFixedSize(QSize(1024, 768)); });
+  const struct {
+    const char* name;
+    int dialogs;
+  } demos[] = {{"Ackman", 1}, {"InsSqlist", 3}};
+  for (const auto& demo : demos) {
+    for (int i = 0; i < demo.dialogs; ++i) host_->QueueDialog(QStringLiteral("OK"));
+    MainForm->ShowMainForm();
+    Start(QString::fromLatin1(demo.name));
+    pacing::ProcessMessages();
+    TSplitWnds* frame = MainForm->DockFrame();
+    ASSERT_NE(frame, nullptr) << demo.name << " did not start";
+    const QSize before = frame->size();
+    QList<QSize> panes;
+    for (int i = 1; i <= frame->PaneCount(); ++i) panes << frame->Pane(i)->size();
+    for (const QSize window : {QSize(800, 600), QSize(1024, 700)}) {
+      MainForm->resize(window);
+      pacing::ProcessMessages();
+      const double sx = double(frame->width()) / before.width();
+      const double sy = double(frame->height()) / before.height();
+      for (int i = 1; i <= frame->PaneCount(); ++i) {
+        const QSize now = frame->Pane(i)->size(), was = panes[i - 1];
+        const std::string where = std::string(demo.name) + " at " + std::to_string(window.width()) + "x" +
+                                  std::to_string(window.height()) + ": pane " + std::to_string(i);
+        EXPECT_NEAR(now.width(), was.width() * sx, 3) << where << " is " << now.width() << " wide, was "
+                                                       << was.width();
+        EXPECT_NEAR(now.height(), was.height() * sy, 3) << where << " is " << now.height() << " high, was "
+                                                        << was.height();
+      }
+    }
+    MainForm->ReturnBtnClick();
+  }
 }

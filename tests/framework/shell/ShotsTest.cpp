@@ -7,10 +7,15 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopeGuard>
 
+#include "demos/DemoList.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/shell/AlgoSelect.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/Startup.h"
 #include "tests/framework/shell/DemoFixture.h"
+#include "platform/Pacing.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -121,5 +126,44 @@ TEST_P(PaneShots, LightFrameColours) {
     ASSERT_EQ(Algo().FrameDepth(), depth);
     ASSERT_TRUE(Algo().SelectLine("Rec", 0));
     Save(Algo(), QStringLiteral("algo-depth%1").arg(depth) + Suffix());
+  }
+}
+
+// The demonstration window of each screen size as a window manager narrows it to 800 x 600,
+// mid-run and at the end: 阿克曼函数 in two panes side by side, 顺序表插入 (its longest list)
+// with a wide pane over two.
+TEST(WindowShots, NarrowedDemonstrationWindow) {
+  RegisterAllDemos();
+  const struct {
+    const char* name;  // also the procedure with the breakpoint
+    QStringList dialogs;
+    int breakRow, runs;
+  } demos[] = {
+      {"Ackman", {"OK"}, 5, 4},
+      {"InsSqlist", {"QueryEdit=abcdefghijklmno OK", "QueryEdit=p OK", "QueryEdit=1 OK"}, 9, 8},
+  };
+  const auto restore = qScopeGuard([] { screen::SetFixedSize({1024, 768}); });
+  for (const QSize screenSize : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+    screen::SetFixedSize(screenSize);
+    modal::ScriptedHostScope host;
+    TProgramWindows windows;
+    for (const auto& demo : demos) {
+      const QString name = QString::fromLatin1(demo.name);
+      for (const QString& answer : demo.dialogs) host->QueueDialog(answer);
+      MainForm->ShowMainForm();
+      MainForm->DisableButtons();
+      MainForm->StartDemo(name, false);
+      ASSERT_TRUE(AlgorithmForm->SelectLine(name, demo.breakRow)) << demo.name;
+      MainForm->SetBreakPointBtnClick();
+      for (int i = 0; i < demo.runs; ++i) MainForm->DemoRunClick();
+      MainForm->resize(800, 600);
+      pacing::ProcessMessages();
+      Save(*MainForm, name + QStringLiteral("-narrowed-mid") + ShotSuffix(screenSize));
+      MainForm->ClearBreakPointsBtnClick();
+      MainForm->DemoRunClick();
+      pacing::ProcessMessages();
+      Save(*MainForm, name + QStringLiteral("-narrowed-end") + ShotSuffix(screenSize));
+      MainForm->ReturnBtnClick();
+    }
   }
 }

@@ -123,6 +123,45 @@ TEST(SplitWnds, TwoPanesEnlargeTheSecondAndRestore) {
   EXPECT_EQ(s.frame->Panel2->width(), 800 - 480 - 4);
 }
 
+namespace {
+// Drags a splitter's handle along the splitter by delta pixels, as the mouse does.
+void DragHandle(QSplitter& splitter, int delta) {
+  QSplitterHandle* handle = splitter.handle(1);
+  const QPoint from(handle->width() / 2, handle->height() / 2);
+  const QPoint to = from + (splitter.orientation() == Qt::Horizontal ? QPoint(delta, 0) : QPoint(0, delta));
+  const auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(handle, &e);
+  };
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  send(QEvent::MouseMove, to, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+}  // namespace
+
+TEST(SplitWnds, ResizedFramesKeepEveryPanesShareTheUsersDragsIncluded) {
+  Shown<TSplitWnds2> s;
+  s.frame->SetPaneSizes(480, 360);
+  QApplication::processEvents();
+  DragHandle(*s.frame->Splitter1, -80);
+  ASSERT_EQ(s.frame->Panel1->width(), 400) << "the drag moved the splitter";
+  // Half the frame: the left pane keeps half of 800 - 4, the top right 60 % of 600 - 4.
+  s.frame->resize(400, 300);
+  QApplication::processEvents();
+  EXPECT_NEAR(s.frame->Panel1->width(), 200, 1) << "the dragged share, not the one set before";
+  EXPECT_NEAR(s.frame->Panel3->parentWidget()->width(), 196, 1);
+  EXPECT_NEAR(s.frame->Panel2->height(), 180, 1);
+  EXPECT_NEAR(s.frame->Panel3->height(), 116, 1) << "the last pane is not squeezed";
+  // Grown again while one pane fills the frame: restored, the panes have their shares.
+  s.frame->Panel3->FoldButton()->click();
+  s.frame->resize(800, 600);
+  QApplication::processEvents();
+  s.frame->Panel3->FoldButton()->click();
+  QApplication::processEvents();
+  EXPECT_NEAR(s.frame->Panel1->width(), 400, 2);
+  EXPECT_NEAR(s.frame->Panel2->height(), 358, 2);
+}
+
 TEST(SplitWnds, ReleasedFormsOutliveTheFrame) {
   auto* frame = new TSplitWnds4(nullptr);
   QWidget form;
