@@ -390,22 +390,28 @@ int TThrdTree::BottomMargin() const {
   return r.Grow(10) + r.Text(1, 2) + 1;  // the bracket's depth and its pen
 }
 
-QString TThrdTree::DrawingText() const {
-  QStringList threads;
+std::vector<TThrdTree::TDrawnThread> TThrdTree::DrawnThreads() const {
+  std::vector<TDrawnThread> out;
   for (const QObject* child : children()) {
     const auto* node = dynamic_cast<const TThrdTreeNode*>(child);
     if (!node || node->isHidden()) continue;
     for (const bool left : {true, false}) {
       if ((left ? node->ltag : node->rtag) != 1) continue;
-      const std::vector<QPoint> path = node->ThreadPath(left);
-      if (path.empty()) continue;
-      const QWidget* target = left ? node->LeftChild : node->RightChild;
-      QStringList points;
-      for (const QPoint& p : path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
-      threads << QStringLiteral("%1 %2 %3: %4")
-                     .arg(node->objectName(), left ? QStringLiteral("left") : QStringLiteral("right"),
-                          target->objectName(), points.join(' '));
+      if (std::vector<QPoint> path = node->ThreadPath(left); !path.empty())
+        out.push_back({node, left, left ? node->LeftChild : node->RightChild, std::move(path)});
     }
+  }
+  return out;
+}
+
+QString TThrdTree::DrawingText() const {
+  QStringList threads;
+  for (const TDrawnThread& t : DrawnThreads()) {
+    QStringList points;
+    for (const QPoint& p : t.Path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+    threads << QStringLiteral("%1 %2 %3: %4")
+                   .arg(t.Node->objectName(), t.Left ? QStringLiteral("left") : QStringLiteral("right"),
+                        t.Target->objectName(), points.join(' '));
   }
   return threads.join(QStringLiteral(" | "));
 }
@@ -469,14 +475,7 @@ std::vector<TDrawnShape> TThrdTree::DrawingShapes() const {
   if (const std::vector<QPoint> head = HeadLinkPath(); !head.empty() && shown(thrt) && shown(Root()))
     link(thrt, Root(), head);
   // The threads, each from its node to the node it leads to.
-  for (const QObject* child : children()) {
-    const auto* node = dynamic_cast<const TThrdTreeNode*>(child);
-    if (!node || !shown(node)) continue;
-    for (const bool left : {true, false}) {
-      const TBinTreeNode* target = left ? node->LeftChild : node->RightChild;
-      if ((left ? node->ltag : node->rtag) != 1 || !shown(target)) continue;
-      if (const std::vector<QPoint> path = node->ThreadPath(left); !path.empty()) link(node, target, path);
-    }
-  }
+  for (const TDrawnThread& t : DrawnThreads())
+    if (shown(t.Target)) link(t.Node, t.Target, t.Path);
   return out;
 }
