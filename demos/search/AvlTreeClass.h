@@ -66,7 +66,7 @@ class TAvlTreeClass : public TBinCharTree {
   // as far as the levels' spacing allows.
   int ComputeLayout() override;
   int Relayout() override;
-  // The kit's arrangement, then pointers on one node side by side (SpreadPointers).
+  // The kit's arrangement, then the pointers on their nodes (SpreadPointers).
   void Arrange() override;
 };
 

@@ -585,9 +585,9 @@ void TBTreeClass::Arrange() {
   update();
 }
 
-void TBTreeClass::AfterPlacing(int base, int w, int h, int /*unitWidth*/) {
+void TBTreeClass::AfterPlacing(int base, int w, int h, int unitWidth) {
   const int depth = DeepestLevel();
-  if (depth >= 4) {
+  if (depth >= 4 || (depth == 3 && (StaircasesMeet(unitWidth) || PastRightEdge()))) {
     ArrangeDeep(base, w, h, depth);
     return;
   }
@@ -655,6 +655,35 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
   }
 }
 
+bool TBTreeClass::PastRightEdge() const {
+  bool past = false;
+  Root()->ForEach([this, &past](TTreeNodeBase& node) {
+    past = node.x() + node.width() > width();
+    return !past;
+  });
+  return past;
+}
+
+bool TBTreeClass::StaircasesMeet(int unitWidth) const {
+  // Each node of the second level and its staircase of leaves, from left to right: the
+  // stretch they take on the panel.
+  std::vector<std::pair<int, int>> spans;
+  for (int j = 0; j < Root()->ChildSlots(); ++j) {
+    const TBTreeNode* node = Root()->GetChild(j);
+    if (!node) continue;
+    int left = node->x(), right = node->x() + node->width();
+    for (int k = 0; k < node->ChildSlots(); ++k)
+      if (const TBTreeNode* leaf = node->GetChild(k)) {
+        left = std::min(left, leaf->x());
+        right = std::max(right, leaf->x() + leaf->width());
+      }
+    spans.emplace_back(left, right);
+  }
+  for (std::size_t k = 1; k < spans.size(); ++k)
+    if (spans[k - 1].second + unitWidth / 2 > spans[k].first) return true;
+  return false;
+}
+
 int TBTreeClass::UnitHeight(int h) {
   // A small panel (the creation dialog's) keeps its cells tall enough for two digits, as far
   // as the third level's staircase still stays below the second level.
@@ -676,20 +705,35 @@ QPoint TBTreeClass::LinkStart(const TBTreeNode& node, int j) const {
   return {node.x() + node.width() * j / std::max(node.KeyNum, 1), node.y() + node.height()};
 }
 
+QLine TBTreeClass::LinkLine(const TBTreeNode& node, int j) const {
+  const TBTreeNode& child = *node.GetChild(j);
+  return {LinkStart(node, j), QPoint(child.x() + (child.width() / std::max(child.KeyNum, 1)) / 2, child.y())};
+}
+
+void TBTreeClass::ForEachLink(const std::function<void(const TBTreeNode&, const TBTreeNode&, QLine)>& visit) const {
+  for (QObject* object : children()) {
+    const auto* node = dynamic_cast<const TBTreeNode*>(object);
+    if (!node || node->isHidden()) continue;
+    for (int j = 0; j < node->ChildSlots(); ++j)
+      if (const TBTreeNode* child = node->GetChild(j)) visit(*node, *child, LinkLine(*node, j));
+  }
+}
+
 void TBTreeClass::Paint() {
   TNodeContainer::Paint();
   TCanvas& c = Canvas();
   c.Pen.Color = LineColor;
   c.Pen.Width = 2;
-  for (QObject* object : children()) {
-    const auto* node = dynamic_cast<const TBTreeNode*>(object);
-    if (!node || node->isHidden()) continue;
-    for (int j = 0; j < node->ChildSlots(); ++j) {
-      const TBTreeNode* child = node->GetChild(j);
-      if (!child) continue;
-      const QPoint from = LinkStart(*node, j);
-      c.MoveTo(from.x(), from.y());
-      c.LineTo(child->x() + (child->width() / std::max(child->KeyNum, 1)) / 2, child->y());
-    }
-  }
+  ForEachLink([&c](const TBTreeNode&, const TBTreeNode&, QLine line) {
+    c.MoveTo(line.x1(), line.y1());
+    c.LineTo(line.x2(), line.y2());
+  });
+}
+
+std::vector<TDrawnShape> TBTreeClass::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  ForEachLink([&out](const TBTreeNode& node, const TBTreeNode& child, QLine line) {
+    out.push_back(TDrawnShape::LinkBetween({&node, -1}, {&child, -1}, QPolygon({line.p1(), line.p2()})));
+  });
+  return out;
 }

@@ -16,6 +16,7 @@
 // Levels and parents are right only after MarkRoot, which every structural change is
 // followed by.
 #include <QByteArray>
+#include <QLine>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -145,6 +146,8 @@ class TBTreeClass : public TTreeBase {
   // The root on level 1, every other node one below its parent.
   void MarkRoot();
   void Arrange() override;
+  // The links from each node to its children, as Paint draws them.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // A cell of a node at its least, where the area divided by 20 or 30 is smaller.
   static constexpr int kLeastCell = 15;
@@ -195,9 +198,14 @@ class TBTreeClass : public TTreeBase {
   // The width of a key cell in a drawing area w wide: the area divided by 30.
   virtual int UnitWidth(int w) const { return std::max(w / 30, std::min(kLeastCell, w / 26)); }
   // Moves nodes placed by SetPosition where they would stand on each other. Here: a tree of
-  // four levels or more, whose deeper levels would share the third level's staircase, is
-  // laid out as a whole (ArrangeDeep).
+  // four levels or more, whose deeper levels would share the third level's staircase, and one
+  // of three whose staircases run into each other (StaircasesMeet) or past the right edge (a
+  // leaf of five keys at the end) are laid out as a whole (ArrangeDeep).
   virtual void AfterPlacing(int base, int w, int h, int unitWidth);
+  // Whether a staircase of leaves under one node of the second level reaches to within half a
+  // unit of the next one's, where the link down to that one's first leaf would run through it.
+  bool StaircasesMeet(int unitWidth) const;
+  bool PastRightEdge() const;
   // The leaves as staircases under their parents at the bottom, every parent a group of its
   // own beside the others, each node above them centred over its children, the levels
   // spread down the rest of the area; a unit narrower than the area's thirtieth where the
@@ -210,5 +218,10 @@ class TBTreeClass : public TTreeBase {
   virtual QString CheckShape(const TBTreeRecord& root) const;
   // The link from the boundary below a key (or the middle of one) to child j.
   virtual QPoint LinkStart(const TBTreeNode& node, int j) const;
+  // The line drawn from node to its child j (present): from LinkStart to the middle of the
+  // child's first cell.
+  QLine LinkLine(const TBTreeNode& node, int j) const;
+  // Every link of the shown nodes, as painted.
+  void ForEachLink(const std::function<void(const TBTreeNode&, const TBTreeNode&, QLine)>& visit) const;
   void ArrangeChildrenOrder();
 };

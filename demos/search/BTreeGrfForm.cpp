@@ -1,6 +1,7 @@
 #include "demos/search/BTreeGrfForm.h"
 
 #include "demos/search/BTreeClass.h"
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "framework/drawkit/Pointer2.h"
@@ -33,7 +34,12 @@ TBTreeGraphForm::TBTreeGraphForm(QWidget* parent, const QString& caption, int cl
   q = ThrdPointer(Tree, "q", clFuchsia, clFuchsia);
   p = ThrdPointer(Tree, "p", clLime, clGreen);
   succ = ThrdPointer(Tree, "succ", clAqua, clNavy);
-  for (TPointer2* mark : {ap, q, p, succ}) mark->KeepInside = true;  // on the root, inside the window
+  for (TPointer2* mark : {ap, q, p, succ}) {
+    mark->KeepInside = true;  // on the root, inside the window
+    // Sized with the tree's cells and wide enough for "succ" when spread (SpreadPointers), not
+    // bounded by a node of one key.
+    mark->GrowsWithWindow = false;
+  }
 
   Panel1 = new TPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -67,6 +73,7 @@ void TBTreeGraphForm::FormResize() {
   // controls grow with the window and the status line follows its width.
   panelControls_.ApplyAtBottom(*Panel1, kPanelHeight, Ratio(), size());
   TGraphForm::FormResize();
+  SpreadPointers(*Tree);  // the window put every mark back on its corner
 }
 
 void TBTreeGraphForm::KeyEditKeyPress(QChar& key) {

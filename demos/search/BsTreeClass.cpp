@@ -1,6 +1,7 @@
 #include "demos/search/BsTreeClass.h"
 
 #include <QFontMetrics>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -191,16 +192,66 @@ void TBsTreeClass::Arrange() {
 }
 
 namespace {
-// A marker fills the tree's pointer band, no larger than its node unless its caption would then
+// A marker fills the tree's pointer band, no taller than its node unless its caption would then
 // read too small, and wide enough to hold its caption in the head's upper left quarter, off the
 // head's edges ("bst" beside "p").
 void SizeMarker(TPointer2& pointer, const QWidget& tree) {
   const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
   if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
-  const int node = std::max(pointer.Target()->width(), pointer.Target()->height());
-  const int h = std::max(TPointer2::LeastSide * 4 / 5, std::min(kit->PointerBand(), node));
+  const int node = pointer.Target()->height();  // a row of key cells is wide and low
+  // The caption, half the head's height, written at least as large as this screen reads.
+  const int least = std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2);
+  const int h = std::max(least, std::min(kit->PointerBand(), node));
   const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
   pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
+}
+}  // namespace
+
+namespace {
+// A place for a pointer: its head's box and whether it points left.
+struct TPlace {
+  QRect Box;
+  bool Left = false;
+};
+
+// Where a pointer's caption stands: the upper quarter of its head's box away from its tip.
+QRect CaptionQuarter(const TPlace& at) {
+  const QSize quarter(at.Box.width() / 2, at.Box.height() / 2);
+  return {at.Left ? QPoint(at.Box.right() + 1 - quarter.width(), at.Box.top()) : at.Box.topLeft(), quarter};
+}
+
+// The head a pointer paints at a place: from its tip at a lower corner to the middle of the far
+// edge, the centre and the middle of the top edge.
+QPolygon HeadOf(const TPlace& at) {
+  const int w = at.Box.width(), h = at.Box.height();
+  const QPolygon right({QPoint(w, h), QPoint(0, h / 2), QPoint(w / 2, h / 2), QPoint(w / 2, 0)});
+  const QPolygon left({QPoint(0, h), QPoint(w, h / 2), QPoint(w / 2, h / 2), QPoint(w / 2, 0)});
+  return (at.Left ? left : right).translated(at.Box.topLeft());
+}
+
+bool Meets(const QRect& a, const QRect& b) {
+  const QRect i = a & b;
+  return i.width() > 1 && i.height() > 1;
+}
+
+bool HeadMeets(const TPlace& head, const QRect& caption) {
+  return QPolygonF(HeadOf(head)).intersects(QPolygonF(QRectF(caption).adjusted(0.5, 0.5, -0.5, -0.5)));
+}
+
+// The places a pointer of size may stand on node, its tip on the node's outline, in the order
+// they are tried: on the top-left corner, on the top-right corner pointing left, along the top
+// edge from either corner, down the left edge, down the right edge pointing left.
+std::vector<TPlace> PlacesOn(const QRect& node, QSize size) {
+  const int w = size.width(), h = size.height();
+  const int left = node.left(), right = node.left() + node.width(), top = node.top();
+  std::vector<TPlace> out{{QRect(QPoint(left - w, top - h), size), false}, {QRect(QPoint(right, top - h), size), true}};
+  for (int d = 1; d < node.width(); ++d) {
+    out.push_back({QRect(QPoint(left + d - w, top - h), size), false});
+    out.push_back({QRect(QPoint(right - d, top - h), size), true});
+  }
+  for (int y = top + 1; y <= top + node.height(); ++y) out.push_back({QRect(QPoint(left - w, y - h), size), false});
+  for (int y = top + 1; y <= top + node.height(); ++y) out.push_back({QRect(QPoint(right, y - h), size), true});
+  return out;
 }
 }  // namespace
 
@@ -211,18 +262,43 @@ void SpreadPointers(QWidget& tree) {
   for (TPointer2* pointer : pointers) SizeMarker(*pointer, tree);
   std::stable_sort(pointers.begin(), pointers.end(),
                    [](const TPointer2* a, const TPointer2* b) { return a->Caption() < b->Caption(); });
-  std::vector<std::pair<const QWidget*, int>> taken;  // per node: the width its pointers hold
+  std::vector<const QWidget*> nodes;
+  for (QObject* child : tree.children())
+    if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
+  std::vector<QRect> captions;  // the nodes' captions beside them
+  if (const auto* kit = dynamic_cast<const TBinTree*>(&tree)) captions = kit->CaptionBoxes();
+  // Each pointer in turn takes the first place on its node where its head and caption keep off
+  // the other nodes and its head off the captions already placed, its caption off theirs (it
+  // stands above their heads), so that every tip reaches its node and every caption reads; one
+  // with no such place keeps its corner. A place clear of the heads already placed comes first.
+  std::vector<TPlace> placed;
   for (TPointer2* pointer : pointers) {
+    pointer->PointsLeft = false;
     pointer->Reposition();
     if (pointer->isHidden()) continue;
-    auto at = std::find_if(taken.begin(), taken.end(), [pointer](const auto& t) { return t.first == pointer->Target(); });
-    if (at == taken.end()) {
-      taken.emplace_back(pointer->Target(), pointer->width());
-      continue;
+    const QWidget* target = pointer->Target();
+    const auto fits = [&](const TPlace& at, bool clear) {
+      if (!tree.rect().contains(at.Box)) return false;
+      for (const QWidget* node : nodes)
+        if (node != target && Meets(node->geometry(), at.Box)) return false;
+      for (const QRect& caption : captions)
+        if (Meets(caption, at.Box)) return false;
+      for (const TPlace& other : placed)
+        if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
+            (clear && Meets(other.Box, at.Box)))
+          return false;
+      return true;
+    };
+    const std::vector<TPlace> places = PlacesOn(target->geometry(), pointer->size());
+    for (const bool clear : {true, false}) {
+      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, clear); });
+      if (at == places.end()) continue;
+      pointer->PointsLeft = at->Left;
+      pointer->move(at->Box.topLeft());
+      pointer->update();
+      break;
     }
-    const int x = pointer->x() - at->second;
-    if (x >= 0) pointer->move(x, pointer->y());
-    else pointer->move(pointer->x(), std::max(0, pointer->y() - pointer->height()));
-    at->second += pointer->width();
+    pointer->raise();
+    placed.push_back({pointer->geometry(), pointer->PointsLeft});
   }
 }

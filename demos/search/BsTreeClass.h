@@ -28,7 +28,7 @@ class TBsTreeClass : public TBinCharTree {
   // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
   // not in search order with distinct capital letters.
   void LoadFromFile(const QString& fileName) override;
-  // The kit's arrangement, then pointers on one node side by side (SpreadPointers).
+  // The kit's arrangement, then the pointers on their nodes (SpreadPointers).
   void Arrange() override;
 
  protected:
@@ -36,11 +36,13 @@ class TBsTreeClass : public TBinCharTree {
   int BottomMargin() const override;
 };
 
-// Pointers on one node stand side by side, leftwards from the one on its corner, in the
-// order of their captions, so that their captions do not print over each other; one with no
-// room left of the panel's edge stands above the others instead. A pointer that does not grow
-// with the window by itself is first sized for the tree: the pointer band, or its node when
-// that is smaller, never so small that its caption cannot be read, and wide enough for it.
+// Pointers all reach their nodes: in the order of their captions, each stands on its node's
+// top-left corner or, where another node or another pointer's caption or head is in the way,
+// on its top-right corner pointing left, along its top edge, or down its left or right edge,
+// its tip on the node's outline, so that no caption prints over another or under a head and
+// no head covers a node. A pointer that does not grow with the window
+// by itself is first sized for the tree: the pointer band, or its node when that is smaller,
+// never so small that its caption cannot be read, and wide enough for it.
 void SpreadPointers(QWidget& tree);
 
 // Why a tree read from a file cannot be a binary sort tree of capital letters (one letter a

@@ -189,6 +189,7 @@ void TSearchTreeForm::FormResize() {
   // controls grow with the window.
   panelControls_.ApplyAtBottom(*Panel1, kPanelHeight, Ratio(), size());
   TGraphForm::FormResize();
+  PlaceMarkers();  // the window put every pointer back on its corner
 }
 
 TBsTreeGraphForm::TBsTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) {

@@ -51,7 +51,7 @@ void TMBPTree::SplitStep() {
   // The upper half stands beside the lower one until the next step places it.
   AP->setGeometry(P->x() + P->width() + P->width() / 2, P->y(), (P->width() / std::max(P->KeyNum, 1)) * 3,
                   P->height());
-  KeepSplitInside({P, AP});
+  PlaceSplitRow({P, AP});
   AP->show();
   Mark(f.ap, AP);
   MoveUpAfterSplit();

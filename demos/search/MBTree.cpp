@@ -1,9 +1,12 @@
 #include "demos/search/MBTree.h"
 
-#include <climits>
+#include <QRect>
+#include <algorithm>
+#include <vector>
 
 #include "demos/search/BTreeClass.h"
 #include "demos/search/BTreeGrfForm.h"
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeFile.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/DemoViews.h"
@@ -138,7 +141,10 @@ bool TBTreeDemoBase::Finish(int state, const QString& status) {
   return true;
 }
 
-void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) { mark->SetTarget(node); }
+void TBTreeDemoBase::Mark(TPointer2* mark, TBTreeNode* node) {
+  mark->SetTarget(node);
+  SpreadPointers(Tree());
+}
 
 std::array<TPointer2*, 4> TBTreeDemoBase::Marks() const {
   const TBTreeGraphForm& f = *graphForm_;
@@ -154,8 +160,7 @@ void TBTreeDemoBase::Relayout() {
   HoldLayout = false;
   Tree().MarkRoot();
   Tree().Arrange();
-  for (TPointer2* mark : Marks())
-    if (mark->Target()) mark->Reposition();
+  SpreadPointers(Tree());
   Tree().Repaint();
 }
 
@@ -212,15 +217,60 @@ bool TBTreeDemoBase::InsertStep() {
   return Go(5, QStringLiteral("分裂节点Ｐ"));
 }
 
-void TBTreeDemoBase::KeepSplitInside(std::initializer_list<TBTreeNode*> row) {
-  int left = INT_MAX, right = INT_MIN;
-  for (const TBTreeNode* node : row) {
-    left = std::min(left, node->x());
-    right = std::max(right, node->x() + node->width());
+void TBTreeDemoBase::PlaceSplitRow(std::vector<TBTreeNode*> row) {
+  TBTreeClass& tree = Tree();
+  const int top = row.front()->y();
+  const int bottom = row.front()->y() + row.front()->height();
+  const int centre = row.front()->x() + (row.back()->x() + row.back()->width() - row.front()->x()) / 2;
+  // The nodes standing on the row, and the room they leave it around the node that split.
+  std::vector<QRect> others;
+  int lo = 0, hi = tree.width();
+  for (QObject* child : tree.children()) {
+    auto* node = dynamic_cast<TBTreeNode*>(child);
+    if (!node || !node->isVisible() || std::find(row.begin(), row.end(), node) != row.end()) continue;
+    const QRect box = node->geometry();
+    if (std::min(bottom, box.bottom() + 1) - std::max(top, box.top()) <= 1) continue;
+    others.push_back(box);
+    if (box.center().x() < centre) lo = std::max(lo, box.right() + 1);
+    else hi = std::min(hi, box.left());
   }
-  const int shift = std::min(right - Tree().width(), left);
-  if (shift <= 0) return;
-  for (TBTreeNode* node : row) node->move(node->x() - shift, node->y());
+  // The gaps between the pieces close up as far as the row needs to fit in that room.
+  int widths = 0, gaps = 0;
+  for (std::size_t k = 0; k < row.size(); ++k) {
+    widths += row[k]->width();
+    if (k > 0) gaps += row[k]->x() - (row[k - 1]->x() + row[k - 1]->width());
+  }
+  if (gaps > 0 && widths + gaps > hi - lo) {
+    const int room = std::max(hi - lo - widths, 0);
+    int x = row.front()->x();
+    int given = 0;
+    for (std::size_t k = 1; k < row.size(); ++k) {
+      const int gap = row[k]->x() - (row[k - 1]->x() + row[k - 1]->width());
+      const int now = (given + gap) * room / gaps - given * room / gaps;
+      given += gap;
+      x += row[k - 1]->width() + now;
+      row[k]->move(x, row[k]->y());
+    }
+  }
+  const int left = row.front()->x(), right = row.back()->x() + row.back()->width();
+  const auto free = [&](int shift) {
+    if (left + shift < 0 || right + shift > tree.width()) return false;
+    for (const TBTreeNode* node : row) {
+      const QRect box = node->geometry().translated(shift, 0);
+      for (const QRect& other : others)
+        if (const QRect meet = box & other; meet.width() > 1 && meet.height() > 1) return false;
+    }
+    return true;
+  };
+  // The nearest shift, leftwards first: the row is wider than the node it was.
+  int shift = std::max(std::min(tree.width() - right, 0), -left);  // where none is free: inside
+  for (int by = 0; by <= tree.width(); ++by) {
+    if (free(-by) || free(by)) {
+      shift = free(-by) ? -by : by;
+      break;
+    }
+  }
+  for (TBTreeNode* node : row) node->move(node->x() + shift, node->y());
 }
 
 void TBTreeDemoBase::MoveUpAfterSplit() {
@@ -345,20 +395,19 @@ void TMBTree::SplitStep() {
   TBTreeClass& tree = Tree();
   const int cell = P->width() / std::max(P->KeyNum, 1);
   AP = tree.Split(*P, X);
-  AP->resize(cell * 2, P->height());
-  P->resize(P->width() / 2, P->height());
+  // The halves keep the cells their keys stood in, so that the links to their children stay as
+  // they were and nothing beside the node is covered; the key moving up rises half a node out
+  // of the cell between them until the next step.
+  P->resize(cell * 2, P->height());
   P->Repaint();
-  // The key moving up floats between the two halves until the next step.
+  AP->setGeometry(P->x() + cell * 3, P->y(), cell * 2, P->height());
   XNode = tree.NewNode();
   XNode->KeyNum = 1;
   XNode->SetKey(1, X);
   XNode->setObjectName(QStringLiteral("XNode"));
-  XNode->setGeometry(0, P->y(), P->width() / std::max(P->KeyNum, 1), P->height());
-  XNode->move(P->x() + P->width() + XNode->width() / 2, P->y());
-  AP->move(XNode->x() + XNode->width() + AP->width() / 2, XNode->y());
-  KeepSplitInside({P, XNode, AP});
+  XNode->setGeometry(P->x() + cell * 2, P->y() - P->height() / 2, cell, P->height());
   AP->show();
-  Mark(f.ap, AP);
   XNode->show();
+  Mark(f.ap, AP);
   MoveUpAfterSplit();
 }

@@ -9,7 +9,7 @@
 // idle and running states around an operation and the deletion's repair steps.
 #include <QByteArray>
 #include <array>
-#include <initializer_list>
+#include <vector>
 #include <memory>
 
 #include "framework/engine/AlgoDemo.h"
@@ -76,9 +76,11 @@ class TBTreeDemoBase : public TAlgoDemo {
   bool FindInsertPlace(int newRootState, const QString& newRootStatus);
   // X into P (state 4): the tree may refuse it; a node of five keys splits next.
   bool InsertStep();
-  // The pieces of a split node standing side by side, left to right, move left together as far
-  // as their row runs past the panel's right edge (never past its left edge).
-  void KeepSplitInside(std::initializer_list<TBTreeNode*> row);
+  // The pieces of a split node standing side by side, left to right (the row is wider than the
+  // node was): the gaps between them narrow as far as the room between the nodes beside them
+  // on their row needs, then the row moves, as little as it can, to where it stands on no other
+  // node and inside the panel (where no such place is, only inside the panel).
+  void PlaceSplitRow(std::vector<TBTreeNode*> row);
   // After a split: Q is the lower half, AP the upper; P becomes Q's parent, where X goes next.
   void MoveUpAfterSplit();
   // After a split: X goes into P next (4), or a new root over the halves (6) when there is

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/Pointer2.h"
@@ -79,6 +80,7 @@ void TNOSTTree::Arrange() {
   }
   NameNodes();
   PlacePointers();
+  SpreadPointers(*this);
   Invalidate();
 }
 
@@ -155,7 +157,8 @@ void TNOSTForm::DrawSqList() {
   for (int k = 1; k <= Count; ++k) {
     c.Pen = TPen{.Color = clWhite, .Width = 1};
     c.Brush = TBrush{.Color = TColor(0x008000)};
-    c.Rectangle(R(cw * (k + 3)), 20, R(cw * (k + 4)), 70);
+    const QRect cell = KeyCell(k);
+    c.Rectangle(cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1);
     const QString key(QChar::fromLatin1(Keys[k]));
     c.TextOut(R(cw * (k + 3.5) - c.TextWidth(key) / 2.0), KeyTop(), key);
   }
@@ -171,10 +174,11 @@ void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
   const double cw = CellWidth();
   const bool moving = marker.Index == 0;
   const double m = moving ? marker.Pos : marker.Index;
-  const int left = R(cw * (m + 3)) + 1, right = R(cw * (m + 4)) - 1;
+  const QRect frame = MarkerFrame(marker);
+  const int left = frame.left(), right = frame.right() + 1;
   c.Pen = TPen{.Color = clRed, .Width = 3};
   c.Brush = TBrush{.Style = bsClear};
-  c.Rectangle(left, 21, right, 69);
+  c.Rectangle(left, frame.top(), right, frame.bottom() + 1);
   // The cell's letter, just drawn by DrawSqList, shows inside the frame as it is.
   // The labels are smaller than the letters, so that "i" at the top and "<" beside the letter
   // keep apart on one cell.
@@ -202,6 +206,33 @@ void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
     }
   }
   c.Font.Height = letters;
+}
+
+QRect TNOSTForm::KeyCell(int k) const {
+  const double cw = CellWidth();
+  return QRect(QPoint(R(cw * (k + 3)), 20), QPoint(R(cw * (k + 4)) - 1, 69));
+}
+
+QRect TNOSTForm::MarkerFrame(const TMarker& marker) const {
+  const double cw = CellWidth();
+  const double m = marker.Index == 0 ? marker.Pos : marker.Index;
+  return QRect(QPoint(R(cw * (m + 3)) + 1, 21), QPoint(R(cw * (m + 4)) - 2, 68));
+}
+
+std::vector<TDrawnShape> TNOSTForm::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (int k = 1; k <= Count; ++k) out.push_back(TDrawnShape::NodeAt(KeyCell(k), QString(QChar::fromLatin1(Keys[k]))));
+  // A marker frames the key it stands at; one on its way between two keys points at neither.
+  const std::pair<const TMarker*, const char*> markers[] = {
+      {&MarkI, "i"}, {&MarkJ, "j"}, {&MarkLow, "low"}, {&MarkHigh, "high"}};
+  for (const auto& [marker, name] : markers) {
+    if (marker->Index < 0) continue;
+    const QRect frame = MarkerFrame(*marker);
+    const int cell = marker->Index >= 1 && marker->Index <= Count ? marker->Index - 1 : -1;
+    out.push_back(TDrawnShape::MarkOn({cell >= 0 ? this : nullptr, cell}, frame,
+                                      QPoint(frame.center().x(), frame.bottom()), QString::fromLatin1(name)));
+  }
+  return out;
 }
 
 void TNOSTForm::MoveMark(TMarker& marker, int target) {

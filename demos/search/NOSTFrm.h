@@ -4,9 +4,11 @@
 // minimum with its formula, and below it the tree as it is built, with the pointer "T".
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 
 class TPointer2;
 
@@ -31,7 +33,7 @@ class TNOSTTree : public TBinCharTree {
   void Arrange() override;
 };
 
-class TNOSTForm : public TGraphForm {
+class TNOSTForm : public TGraphForm, public TKitControl {
  public:
   static constexpr int kMaxKeys = 15;
 
@@ -66,6 +68,9 @@ class TNOSTForm : public TGraphForm {
   // The key cells and the markers, drawn over what is there.
   void DrawSqList();
 
+  // The key cells as nodes, the markers as marks on the keys they frame.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   void FormPaint() override;
   void FormResize() override;
@@ -73,6 +78,9 @@ class TNOSTForm : public TGraphForm {
  private:
   void MoveMark(TMarker& marker, int target);
   double CellWidth() const;
+  // The cell of key k (1..Count) and a marker's frame, in the window's pixels.
+  QRect KeyCell(int k) const;
+  QRect MarkerFrame(const TMarker& marker) const;
   int FontHeight() const;
   int KeyTop() const;
   void DrawMarker(const TMarker& marker, int kind);

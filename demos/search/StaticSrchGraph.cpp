@@ -89,14 +89,21 @@ void TStaticSrchForm::Paint() {
   ComputeCellSize();
   TCanvas& c = Canvas();
   CopyBackdrop(c, *this, ClientRect(), Color);
-  const int y = height() * 2 / 5;
   for (int i = 1; i <= Table.size(); ++i) {
-    const int x = i * CellWidth;
+    const QRect cell = CellRect(i);
     const TColor fill = CellColor(i);
-    DrawCell(x, LetterColorOn(fill), fill, clWhite, Table[i - 1], CellHeight, CellWidth, y);
+    DrawCell(cell.x(), LetterColorOn(fill), fill, clWhite, Table[i - 1], CellHeight, CellWidth, cell.y());
     if (ShowMarkers && i == MidIndex && !Found)
-      DrawCell(x, clBlack, clRed, clWhite, Key, CellHeight, CellWidth, y - CellHeight * 3 / 2);
+      DrawCell(cell.x(), clBlack, clRed, clWhite, Key, CellHeight, CellWidth, cell.y() - CellHeight * 3 / 2);
   }
+}
+
+QRect TStaticSrchForm::CellRect(int i) const { return {i * CellWidth, height() * 2 / 5, CellWidth, CellHeight}; }
+
+std::vector<TDrawnShape> TStaticSrchForm::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (int i = 1; i <= Table.size(); ++i) out.push_back(TDrawnShape::NodeAt(CellRect(i), Table[i - 1]));
+  return out;
 }
 
 void TStaticSrchForm::resizeEvent(QResizeEvent* event) {

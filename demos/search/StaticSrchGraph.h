@@ -4,8 +4,11 @@
 // outside it are grey), with the key box over the probe. The step methods set its fields,
 // call FormPaint, and play its animations: the end and probe markers sliding, the key box
 // dipping towards the probe cell (a comparison) and dropping into it (found).
+#include <QRect>
 #include <QString>
+#include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/Color.h"
 #include "platform/PaintBox.h"
 
@@ -16,7 +19,7 @@ inline int SrchKeyFrameMs(int speed) { return 125 - speed; }
 // the high end), where black would hardly show.
 TColor LetterColorOn(TColor fill);
 
-class TStaticSrchForm : public TCanvasWidget {
+class TStaticSrchForm : public TCanvasWidget, public TKitControl {
  public:
   explicit TStaticSrchForm(QWidget* parent = nullptr);
 
@@ -57,6 +60,10 @@ class TStaticSrchForm : public TCanvasWidget {
   void NodKey();
   // The key box drops into the probe cell.
   void DropKey();
+
+  // The cell of letter i (from 1) on the row, and the cells as nodes.
+  QRect CellRect(int i) const;
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

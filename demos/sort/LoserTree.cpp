@@ -248,18 +248,21 @@ QString TLoserTree::DrawingText() const {
   return text;
 }
 
-void TLoserTree::DrawArrow(int x1, int y1, int x2, int y2) {
+void TLoserTree::DrawArrow(const QPolygon& path) {
   const TDesignRatio r = TGraphForm::RatioOf(*this);
-  const int length = r.Grow(10);
   const int half = r.Grow(2);
   TCanvas& c = Canvas();
   c.Pen = TPen{clPurple, 1};
-  c.MoveTo(x1, y1);
-  c.LineTo(x2, y2);
+  c.MoveTo(path.front().x(), path.front().y());
+  for (qsizetype k = 1; k < path.size(); ++k) c.LineTo(path[k].x(), path[k].y());
+  const int x1 = path[path.size() - 2].x(), y1 = path[path.size() - 2].y();
+  const int x2 = path.back().x(), y2 = path.back().y();
   const double dx = x2 - x1;
   const double dy = y2 - y1;
   const double len = std::hypot(dx, dy);
   if (len < 1) return;
+  // A head no longer than the last stretch of its line.
+  const double length = std::min<double>(r.Grow(10), len);
   const double ux = dx / len;
   const double uy = dy / len;
   const double bx = x2 - length * ux;
@@ -269,12 +272,13 @@ void TLoserTree::DrawArrow(int x1, int y1, int x2, int y2) {
              TPoint(static_cast<int>(bx + half * uy), static_cast<int>(by - half * ux))});
 }
 
+TRect TLoserTree::ShapeRect(const TLoserLayout& l, int position, int y) {
+  return Rect(l.Left(position), y + l.ValueBand, l.Left(position) + l.W[position], y + l.NodeHeight);
+}
+
 void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int position, int y) {
   const TLsNodeRec& rec = nodes_[record];
-  const int x = l.Left(position);
-  const int w = l.W[position];
-  const int top = y + l.ValueBand;
-  const int bottom = y + l.NodeHeight;
+  const TRect shape = ShapeRect(l, position, y);
   const bool internal = record <= lastIndex_;
   const TColor fill = !rec.Shown ? clGray : rec.Highlight ? clFuchsia : internal ? clRed : clTeal;
   TCanvas& c = Canvas();
@@ -282,16 +286,20 @@ void TLoserTree::DrawNodeBox(const TLoserLayout& l, int record, int position, in
   c.Brush.Style = bsSolid;
   c.Pen = TPen{clBlack, 1};
   if (internal)
-    c.Ellipse(x, top, x + w, bottom);
+    c.Ellipse(shape.Left, shape.Top, shape.Right, shape.Bottom);
   else
-    c.Rectangle(x, top, x + w, bottom);
+    c.Rectangle(shape.Left, shape.Top, shape.Right, shape.Bottom);
   c.SetBkMode(TRANSPARENT);
   c.Font = Arial(l.LabelFont);
   // Black reads on red, fuchsia and grey; the dark teal of a leaf takes white.
   c.Font.Color = fill == clTeal ? clWhite : clBlack;
-  const QString label = internal ? QStringLiteral("ls[%1]").arg(rec.Index)
-                                 : QStringLiteral("b[%1]").arg(rec.Index - lastIndex_ - 1);
-  c.TextOut(x + (w - c.TextWidth(label)) / 2, (top + bottom - c.TextHeight(label)) / 2, label);
+  c.TextOut(shape.Left + (shape.Width() - c.TextWidth(LabelOf(record))) / 2,
+            (shape.Top + shape.Bottom - c.TextHeight(LabelOf(record))) / 2, LabelOf(record));
+}
+
+QString TLoserTree::LabelOf(int record) const {
+  return record <= lastIndex_ ? QStringLiteral("ls[%1]").arg(nodes_[record].Index)
+                              : QStringLiteral("b[%1]").arg(nodes_[record].Index - lastIndex_ - 1);
 }
 
 void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
@@ -307,54 +315,92 @@ void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int 
   c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
 }
 
+TRect TLoserTree::KeyBoxRect(const TLoserLayout& l, int position, int y, int height) {
+  return Bounds(l.Left(position), y, l.W[position], height > 0 ? height : l.NodeWidth);
+}
+
 void TLoserTree::DrawKeyBox(const TLoserLayout& l, int position, int y, const QString& text, TColor color,
                             int height) {
-  const int x = l.Left(position);
-  const int w = l.W[position];
-  const int h = height > 0 ? height : l.NodeWidth;
+  const TRect box = KeyBoxRect(l, position, y, height);
+  const int x = box.Left;
+  const int w = box.Width();
+  const int h = box.Height();
   TCanvas& c = Canvas();
   c.Brush.Color = color;
   c.Brush.Style = bsSolid;
   c.Pen = TPen{clBlack, 1};
-  c.Rectangle(x, y, x + w, y + h);
+  c.Rectangle(box.Left, box.Top, box.Right, box.Bottom);
   c.SetBkMode(TRANSPARENT);
   c.Font = FitFont(Arial(std::max(1, h - 2)), {text}, w - 4, h - 2);
   c.Font.Color = clBlack;
   c.TextOut(x + (w - c.TextWidth(text)) / 2, y + (h - c.TextHeight(text)) / 2, text);
 }
 
+QPolygon TLoserTree::NameArrow(const TLoserLayout& l, int i) const {
+  const int n = lastIndex_;
+  const int v = nodes_[i].Value;
+  if (v == -1 || v + n + 1 >= NodeCount) return {};
+  const TPoint start(l.Mid(i), l.Y(i) + l.NodeHeight);
+  if (v == n + 1) return QPolygon({start, TPoint(l.Mid(Sentinel()), l.Y(0) + l.NodeHeight)});
+  // Once the tree is built an ls record names a leaf under it. While it is built (the
+  // replacement selection starts every record at leaf 0) a record may name another leaf, and
+  // several on one path may name one leaf (ls[0] too, until Adjust ends): the arrow then goes
+  // from the lowest of them only; the others tell it by the number above them.
+  const int pos = v + n + 1;
+  int p = pos / 2;
+  for (; p > i; p /= 2)
+    if (nodes_[p].Value == v) return {};
+  if (p != i) return {};
+  // The arrow runs from the node down into the upper third of the gap under its level, along
+  // it over the leaf's middle, and down onto the leaf's key, stopping over it. Where a node of
+  // a level between is wide enough to reach the leaf's middle (a crowded tree), the arrow steps
+  // aside round it through the lower third of the gaps above and below that level.
+  const int mid = l.Mid(pos);
+  const TPoint end(mid, l.ValueRect(pos, l.Y(pos), 0, ArialCell(l.ValueFont)).Top - 1);
+  const int third = (l.Row - l.NodeHeight) / 3;
+  const int lane = l.Y(i) + l.NodeHeight + third;
+  QPolygon path({start, TPoint(start.x(), lane), TPoint(mid, lane)});
+  const int clear = 3;  // between the arrow and a node it passes
+  for (int level = TLoserLayout::TreeDepth(i); level < TLoserLayout::TreeDepth(pos) - 1; ++level) {
+    for (int q = 1 << (level - 1); q < (1 << level) && q <= 2 * n + 1; ++q) {
+      const int reach = l.W[q] / 2 + clear;
+      if (std::abs(l.Mid(q) - mid) >= reach) continue;
+      const int aside = mid < l.Mid(q) ? l.Mid(q) - reach : l.Mid(q) + reach;
+      const int above = l.Y(q) - third;
+      const int below = l.Y(q) + l.NodeHeight + 2 * third;
+      path << TPoint(mid, above) << TPoint(aside, above) << TPoint(aside, below) << TPoint(mid, below);
+    }
+  }
+  path << end;
+  return path;
+}
+
+QLine TLoserTree::TreeLink(const TLoserLayout& l, int r) const {
+  // A link leaves its node beside the value and meets its parent under the label.
+  const int parent = r / 2;
+  const int px = l.Mid(parent);
+  const TPoint from = l.LinkStart(r, l.Y(r), px, r <= lastIndex_);
+  const bool straightUp = std::abs(l.Mid(r) - px) < l.W[r] / 4;
+  const TPoint to = straightUp ? TPoint(from.x(), l.LowerRim(parent, l.Y(parent), from.x(), true))
+                               : TPoint(px, l.Y(parent) + l.NodeHeight - 1);
+  return {from, to};
+}
+
 void TLoserTree::Paint() {
   CopyBackdrop(Canvas(), *this, ClientRect());
   const TLoserLayout l = Layout();
   const int n = lastIndex_;
-  const int h = l.NodeHeight;
-  // An arrow ends at the upper rim of the leaf it names, beside its value, not across it.
-  for (int i = 0; i <= n; ++i) {
-    const int v = nodes_[i].Value;
-    if (v == -1 || v + n + 1 >= NodeCount) continue;
-    const int pos = v + n + 1;
-    if (v == n + 1) {
-      DrawArrow(l.Mid(i), l.Y(i) + h, l.Mid(Sentinel()), l.Y(0) + h);
-    } else {
-      const TPoint end = l.LinkStart(pos, l.Y(pos), l.Mid(i), false);
-      DrawArrow(l.Mid(i), l.Y(i) + h, end.x(), end.y());
-    }
-  }
+  for (int i = 0; i <= n; ++i)
+    if (const QPolygon arrow = NameArrow(l, i); !arrow.isEmpty()) DrawArrow(arrow);
   const int lineWidth = TGraphForm::RatioOf(*this).Grow(2);
   const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
   if (sentinel) DrawNodeBox(l, Sentinel(), Sentinel(), l.Y(0));
   for (int r = 2 * n + 1; r >= 0; --r) {
     if (r > 0) {
-      // A link leaves its node beside the value and meets its parent under the label.
-      const int parent = r / 2;
-      const int px = l.Mid(parent);
-      const TPoint from = l.LinkStart(r, l.Y(r), px, r <= n);
-      const bool straightUp = std::abs(l.Mid(r) - px) < l.W[r] / 4;
-      const TPoint to = straightUp ? TPoint(from.x(), l.LowerRim(parent, l.Y(parent), from.x(), true))
-                                   : TPoint(px, l.Y(parent) + h - 1);
+      const QLine link = TreeLink(l, r);
       Canvas().Pen = TPen{r > n ? clBlue : clRed, lineWidth};
-      Canvas().MoveTo(from.x(), from.y());
-      Canvas().LineTo(to.x(), to.y());
+      Canvas().MoveTo(link.x1(), link.y1());
+      Canvas().LineTo(link.x2(), link.y2());
     }
     DrawNodeBox(l, r, r, l.Y(r));
   }
@@ -370,15 +416,45 @@ TRect TLoserTree::ColumnBox(const TLoserLayout& l, int j, int k) const {
   return Bounds(l.Left(pos), y, l.W[pos], l.KeySide);
 }
 
-void TLoserTree::DrawUnderLeaves(const TLoserLayout& l) {
-  if (!ShowRuns) return;
-  for (int j = 0; j <= lastIndex_; ++j) {
-    for (int k = 0; k <= runs_[j].LastKey && k < 10; ++k) {
-      const TRect box = ColumnBox(l, j, k);
-      if (box.Width() == 0) break;
-      DrawKeyBox(l, Leaf(j), box.Top, runs_[j].Keys[k], clAqua, box.Height());
-    }
+std::vector<std::pair<TRect, QString>> TLoserTree::BoxesUnder(const TLoserLayout& l, int j) const {
+  std::vector<std::pair<TRect, QString>> boxes;
+  if (!ShowRuns) return boxes;
+  for (int k = 0; k <= runs_[j].LastKey && k < 10; ++k) {
+    const TRect box = ColumnBox(l, j, k);
+    if (box.Width() == 0) break;
+    boxes.emplace_back(box, QString::number(runs_[j].Keys[k]));
   }
+  return boxes;
+}
+
+void TLoserTree::DrawUnderLeaves(const TLoserLayout& l) {
+  for (int j = 0; j <= lastIndex_; ++j)
+    for (const auto& [box, text] : BoxesUnder(l, j)) DrawKeyBox(l, Leaf(j), box.Top, text, clAqua, box.Height());
+}
+
+std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
+  const TLoserLayout l = Layout();
+  const int n = lastIndex_;
+  std::vector<TDrawnShape> out;
+  // Record r's node is shape r; the sentinel's follows the tree's.
+  for (int r = 0; r <= 2 * n + 1; ++r)
+    out.push_back(TDrawnShape::NodeAt(ShapeRect(l, r, l.Y(r)).ToQRect(), LabelOf(r), r <= n));
+  const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
+  const int sentinelShape = static_cast<int>(out.size());
+  if (sentinel) out.push_back(TDrawnShape::NodeAt(ShapeRect(l, Sentinel(), l.Y(0)).ToQRect(), LabelOf(Sentinel())));
+  const auto line = [](const QLine& q) { return QPolygon({q.p1(), q.p2()}); };
+  for (int r = 1; r <= 2 * n + 1; ++r) out.push_back(TDrawnShape::LinkBetween({this, r / 2}, {this, r}, line(TreeLink(l, r))));
+  for (int i = 0; i <= n; ++i) {
+    const QPolygon arrow = NameArrow(l, i);
+    if (arrow.isEmpty()) continue;
+    // An arrow to the sentinel's place while it is not shown ends at no node.
+    const int v = nodes_[i].Value;
+    const TShapeRef named = v != n + 1 ? TShapeRef{this, v + n + 1} : sentinel ? TShapeRef{this, sentinelShape} : TShapeRef{};
+    out.push_back(TDrawnShape::LinkBetween({this, i}, named, arrow));
+  }
+  for (int j = 0; j <= n; ++j)
+    for (const auto& [box, text] : BoxesUnder(l, j)) out.push_back(TDrawnShape::NodeAt(box.ToQRect(), text));
+  return out;
 }
 
 int TLoserTree::MoveKeyOut(int speed, int s, int frames) {
@@ -443,11 +519,16 @@ void TRepSelTree::MoveKeyIn(int s, int key, int speed) {
   Repaint();
 }
 
+std::vector<std::pair<TRect, QString>> TRepSelTree::BoxesUnder(const TLoserLayout& l, int j) const {
+  const TLsNodeRec& rec = runNumbers_[j];
+  const QString text = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
+  return {{KeyBoxRect(l, Leaf(j), l.Y(Leaf(j)) + l.NodeHeight, l.KeySide), text}};
+}
+
 void TRepSelTree::DrawUnderLeaves(const TLoserLayout& l) {
   for (int j = 0; j <= LastIndex(); ++j) {
     const TLsNodeRec& rec = runNumbers_[j];
-    const QString text = rec.Value < 0 ? QStringLiteral(" ") : QString::number(rec.Value);
-    DrawKeyBox(l, Leaf(j), l.Y(Leaf(j)) + l.NodeHeight, text,
-               !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal, l.KeySide);
+    const auto [box, text] = BoxesUnder(l, j).front();
+    DrawKeyBox(l, Leaf(j), box.Top, text, !rec.Shown ? clGray : rec.Highlight ? clFuchsia : clTeal, l.KeySide);
   }
 }

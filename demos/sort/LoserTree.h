@@ -3,7 +3,11 @@
 // leaves b[0..k-1] holding keys and the minimum-key sentinel b[k], laid out by heap position
 // (leaf b[s] at position k+s, the parent of position i at i div 2, ls[0] above ls[1]).
 // The controls only show what the demonstrations copy into them.
+#include <QLine>
+#include <QPolygon>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "framework/drawkit/KitControl.h"
 #include "platform/Geometry.h"
@@ -114,9 +118,15 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // leaves ("_" blank, "*" highlighted, "#" grey), the sentinel when shown, the run columns
   // when shown.
   QString DrawingText() const override;
+  // The ls ellipses, the leaf boxes and the sentinel's as nodes, the tree's links and the
+  // arrows from each ls record to the leaf it names as links, and the key boxes under the
+  // leaves as nodes, all as Paint draws them.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   static QString RecordText(const TLsNodeRec& rec);
+  // "ls[3]", "b[3]": what the shape of a record says.
+  QString LabelOf(int record) const;
   void Paint() override;
   virtual TLoserLayout::Kind LayoutKind() const { return TLoserLayout::Loser; }
   // How many key boxes stand under a leaf: the longest run column when the columns show.
@@ -125,6 +135,19 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   virtual void DrawUnderLeaves(const TLoserLayout& l);
   // The shape of a record drawn at position, its top at y.
   void DrawNodeBox(const TLoserLayout& l, int record, int position, int y);
+  // Where DrawNodeBox draws the shape (an ellipse for an ls record, else a box), whose cell
+  // starts at y.
+  static TRect ShapeRect(const TLoserLayout& l, int position, int y);
+  // The link from record r (1 .. 2n+1) up to its parent, from the child's end.
+  QLine TreeLink(const TLoserLayout& l, int r) const;
+  // The arrow from ls[i] to the record it names, from its start to its point; empty when it
+  // names none or its arrow is not drawn (one arrow a leaf). To the sentinel it is straight. To
+  // a leaf it runs down from the node into the gap under its level, along the gap to over the
+  // leaf's middle, and down onto the leaf's key: it goes round the nodes between them and never
+  // lies on a link of the tree.
+  QPolygon NameArrow(const TLoserLayout& l, int i) const;
+  // The key boxes drawn under leaf j, top down, with what each shows.
+  virtual std::vector<std::pair<TRect, QString>> BoxesUnder(const TLoserLayout& l, int j) const;
   // The value above the shape of a record, on a patch of the backdrop, so that no line runs
   // through it.
   void DrawValue(const TLoserLayout& l, int record, int position, int y);
@@ -134,6 +157,8 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
     DrawKeyBox(l, position, y, QString::number(key), color, height);
   }
   void DrawKeyBox(const TLoserLayout& l, int position, int y, const QString& text, TColor color, int height = 0);
+  // The box DrawKeyBox draws.
+  static TRect KeyBoxRect(const TLoserLayout& l, int position, int y, int height = 0);
   // Moves a key box from the leaf of s up to the top edge in frames + 1 steps.
   int MoveKeyOut(int speed, int s, int frames);
   // A moving key box is drawn over a still of the tree taken before it sets out, and wiped
@@ -147,7 +172,8 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   std::array<TLsRunRec, RunCount> runs_{};
 
  private:
-  void DrawArrow(int x1, int y1, int x2, int y2);
+  // A polyline with a filled head at its last point.
+  void DrawArrow(const QPolygon& path);
   int lastIndex_ = 0;
   bool showSentinel_ = false;
   int columnSlots_ = 0;  // the longest run column since the tree was last sized
@@ -177,6 +203,7 @@ class TRepSelTree : public TLoserTree {
   TLoserLayout::Kind LayoutKind() const override { return TLoserLayout::RepSel; }
   int KeysUnder() const override { return 1; }
   void DrawUnderLeaves(const TLoserLayout& l) override;
+  std::vector<std::pair<TRect, QString>> BoxesUnder(const TLoserLayout& l, int j) const override;
 
  private:
   std::array<TLsNodeRec, RunCount> runNumbers_{};

@@ -113,7 +113,7 @@ TData* TQuickAddrSort::qkaddrst_C_Line1() { return new TData(QString()); }
 
 void TQuickAddrSort::qkaddrst_AfterLine1() {
   TQkAddrSortGraphForm& f = *graphForm_;
-  for (TImage* p : {f.ip, f.jp, f.rkp, f.rip, f.rjp}) p->hide();
+  for (TPointerPicture* p : {f.ip, f.jp, f.rkp, f.rip, f.rjp}) p->hide();
 }
 
 // ---------------------------------------------------------------- qksort
@@ -132,7 +132,7 @@ void TQuickAddrSort::qksort_AfterLine1() {
   TakeRestored();
   VarK->SetValue(PassK);
   TQkAddrSortGraphForm& f = *graphForm_;
-  for (TImage* p : {f.kp, f.jp, f.addrkp, f.addrjp}) p->hide();
+  for (TPointerPicture* p : {f.kp, f.jp, f.addrkp, f.addrjp}) p->hide();
 }
 
 // qksort(r, s, k-1, adr)

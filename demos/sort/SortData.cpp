@@ -43,6 +43,8 @@ QString TSortNode::DrawingText() const {
   return QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + SortColorName(Color);
 }
 
+std::vector<TDrawnShape> TSortNode::DrawingShapes() const { return {TDrawnShape::NodeAt(rect(), DrawingText())}; }
+
 QString TListSortNode::DrawingText() const {
   return TSortNode::DrawingText() + QStringLiteral(" next %1").arg(next_);
 }

@@ -42,6 +42,8 @@ class TSortNode : public TCanvasWidget, public TKitControl {
 
   // "D purple": the key and the face colour (a silver box is an emptied place).
   QString DrawingText() const override;
+  // The box is a node of the drawing: a record, or a variable holding one.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

@@ -75,10 +75,17 @@ TQkSortGraphForm::TQkSortGraphForm(QWidget* parent) : TSortGraphForm(parent) {
   PlaceCounters({16, 384, 169, 33}, {208, 384, 169, 33}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
+TPointerPicture::TPointerPicture(QWidget* parent, const QString& variable) : TImage(parent), variable_(variable) {}
+
+std::vector<TDrawnShape> TPointerPicture::DrawingShapes() const {
+  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), QPoint(width() / 2, 0), variable_)};
+}
+
 namespace {
 
-TImage* NewPointer(QWidget* parent, const char* name, const char* picture, int y, int side) {
-  auto* image = new TImage(parent);
+TPointerPicture* NewPointer(QWidget* parent, const char* name, const char* variable, const char* picture, int y,
+                            int side) {
+  auto* image = new TPointerPicture(parent, QString::fromLatin1(variable));
   image->setObjectName(QString::fromLatin1(name));
   image->SetStretch(true);
   image->SetTransparent(true);
@@ -95,14 +102,14 @@ TQkAddrSortGraphForm::TQkAddrSortGraphForm(QWidget* parent) : TSortGraphForm(par
   SetCaption(QStringLiteral("快速地址排序"));
   SetDesignClientSize(436, 405);
   R = PlaceRow("R", {6, 37, 424, 159}, 9, 1, clPurple, 1);
-  kp = NewPointer(this, "kp", "addrptr.bmp", 325, 27);
-  addrkp = NewPointer(this, "addrkp", "recptr.bmp", 195, 33);
-  addrjp = NewPointer(this, "addrjp", "recptr.bmp", 195, 33);
-  rjp = NewPointer(this, "rjp", "recptr.bmp", 195, 27);
-  rkp = NewPointer(this, "rkp", "recptr.bmp", 195, 27);
-  rip = NewPointer(this, "rip", "recptr.bmp", 195, 27);
-  ip = NewPointer(this, "ip", "addrptr.bmp", 325, 27);
-  jp = NewPointer(this, "jp", "addrptr.bmp", 325, 27);
+  kp = NewPointer(this, "kp", "k", "addrptr.bmp", 325, 27);
+  addrkp = NewPointer(this, "addrkp", "r[adr[k]]", "recptr.bmp", 195, 33);
+  addrjp = NewPointer(this, "addrjp", "r[adr[j]]", "recptr.bmp", 195, 33);
+  rjp = NewPointer(this, "rjp", "j", "recptr.bmp", 195, 27);
+  rkp = NewPointer(this, "rkp", "k", "recptr.bmp", 195, 27);
+  rip = NewPointer(this, "rip", "i", "recptr.bmp", 195, 27);
+  ip = NewPointer(this, "ip", "i", "addrptr.bmp", 325, 27);
+  jp = NewPointer(this, "jp", "j", "addrptr.bmp", 325, 27);
   const TFont caption = SortFont("Arial", -19, clGreen);
   ZqStaticText1 = PlaceCaption("ZqStaticText1", QStringLiteral("r[1]..r[n]"), {6, 3, 171, 33}, caption);
   ZqStaticText2 = PlaceCaption("ZqStaticText2", QStringLiteral("Addr"), {6, 237, 92, 33}, caption);
@@ -110,27 +117,29 @@ TQkAddrSortGraphForm::TQkAddrSortGraphForm(QWidget* parent) : TSortGraphForm(par
   Addr = PlaceRow<TAddrdata>("Addr", {7, 273, 423, 53}, 9, 1, clGreen, 10);
 }
 
-void TQkAddrSortGraphForm::PointAt(TImage* pointer, const TSortData& row, int index) {
+void TQkAddrSortGraphForm::PointAt(TPointerPicture* pointer, const TSortData& row, int index) {
   pointer->Tag = index;
-  const TSortNode* box = row.NodeAt(index);
+  TSortNode* box = row.NodeAt(index);
+  pointer->PointAt(box);
   if (box == nullptr) {
     pointer->hide();
     return;
   }
-  // The pictures grow with the window as the rows do.
+  // The pictures grow with the window as the rows do. The arrow's point is the middle of the
+  // picture: it stands centred under its box, which is narrower than the picture in the key row.
   const int side = Ratio().Grow(pointer == addrkp || pointer == addrjp ? 33 : 27);
-  pointer->setGeometry(box->x() + row.x(), row.y() + row.height(), side, side);
+  pointer->setGeometry(row.x() + box->x() + box->width() / 2 - side / 2, row.y() + row.height(), side, side);
   pointer->show();
   pointer->raise();
 }
 
 void TQkAddrSortGraphForm::HideAllPointers() {
-  for (TImage* p : {kp, addrkp, addrjp, rjp, rkp, rip, ip, jp}) p->hide();
+  for (TPointerPicture* p : {kp, addrkp, addrjp, rjp, rkp, rip, ip, jp}) p->hide();
 }
 
 void TQkAddrSortGraphForm::Repoint() {
-  for (TImage* p : {addrkp, addrjp, rjp, rkp, rip})
+  for (TPointerPicture* p : {addrkp, addrjp, rjp, rkp, rip})
     if (p->isVisible()) PointAtRecord(p, p->Tag);
-  for (TImage* p : {kp, ip, jp})
+  for (TPointerPicture* p : {kp, ip, jp})
     if (p->isVisible()) PointAtAddr(p, p->Tag);
 }

@@ -1,11 +1,27 @@
 #pragma once
 // The drawing windows of the internal sorts built on one key row: each places its row, its
 // captions, its counters and the boxes its demonstration moves beside the row.
+#include <QPointer>
 #include <array>
 
 #include "demos/sort/SortDemo.h"
+#include "platform/Controls.h"
 
-class TImage;
+// An arrow picture under a row that stands for a variable and points up at the box it names.
+class TPointerPicture : public TImage, public TKitControl {
+ public:
+  TPointerPicture(QWidget* parent, const QString& variable);
+  // The box pointed at; nullptr hides the arrow.
+  void PointAt(TSortNode* box) { target_ = box; }
+  QString DrawingText() const override { return accessibleDescription(); }
+  QList<const QWidget*> DrawingTargets() const override { return {target_.data()}; }
+  // A mark on its box, its tip at the middle of the picture's top edge.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
+ private:
+  QString variable_;
+  QPointer<TSortNode> target_;
+};
 
 class TInSortGraphForm : public TSortGraphForm {
  public:
@@ -57,16 +73,16 @@ class TQkAddrSortGraphForm : public TSortGraphForm {
   explicit TQkAddrSortGraphForm(QWidget* parent = nullptr);
   TAddrdata* Addr;
   // Pointers under R mark records, pointers under Addr mark address places.
-  TImage *kp, *addrkp, *addrjp, *rjp, *rkp, *rip, *ip, *jp;
+  TPointerPicture *kp, *addrkp, *addrjp, *rjp, *rkp, *rip, *ip, *jp;
   TZqStaticText* ZqStaticText1;
   TZqStaticText* ZqStaticText2;
   // Puts the pointer under the record or address place index (hides it for none).
-  void PointAtRecord(TImage* pointer, int index) { PointAt(pointer, *R, index); }
-  void PointAtAddr(TImage* pointer, int index) { PointAt(pointer, *Addr, index); }
+  void PointAtRecord(TPointerPicture* pointer, int index) { PointAt(pointer, *R, index); }
+  void PointAtAddr(TPointerPicture* pointer, int index) { PointAt(pointer, *Addr, index); }
   void HideAllPointers();
   // Puts the shown pointers back under their places after a resize.
   void Repoint();
 
  private:
-  void PointAt(TImage* pointer, const TSortData& row, int index);
+  void PointAt(TPointerPicture* pointer, const TSortData& row, int index);
 };

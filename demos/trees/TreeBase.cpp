@@ -541,8 +541,12 @@ std::vector<TDrawnShape> TBinTree::DrawingShapes() const {
   return out;
 }
 
-void TBinTree::PaintCaptions(TCanvas& canvas) const {
+std::vector<QRect> TBinTree::CaptionBoxes() const {
   std::vector<TCaptionSpot> spots;
+  return PlannedCaptions(spots).Boxes;
+}
+
+TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots) const {
   // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
   // none on a tree without pointers.
   int pointerSide = 0;
@@ -555,8 +559,14 @@ void TBinTree::PaintCaptions(TCanvas& canvas) const {
     if (node->ParentNode) spot.ParentCentre = node->ParentNode->geometry().center();
     spots.push_back(spot);
   }
+  if (spots.empty()) return {};
+  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height());
+}
+
+void TBinTree::PaintCaptions(TCanvas& canvas) const {
+  std::vector<TCaptionSpot> spots;
+  const TCaptionPlan plan = PlannedCaptions(spots);
   if (spots.empty()) return;
-  const TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height());
   canvas.Brush.Style = bsClear;
   canvas.SetBkMode(TRANSPARENT);
   canvas.SetTextAlign(TA_LEFT | TA_TOP);

@@ -33,6 +33,8 @@
 
 struct TTreeRecord;
 using TRecordCheck = std::function<QString(const stream::TPropertyValues&)>;
+struct TCaptionPlan;
+struct TCaptionSpot;
 class TForm;
 
 class TTreeBase;
@@ -294,11 +296,15 @@ class TBinTree : public TTreeBase {
   // The link from every shown node to its shown parent, as Paint draws it (the nodes say
   // themselves that they are nodes).
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // Where PaintCaptions writes the captions of the shown nodes (pointers keep off them).
+  std::vector<QRect> CaptionBoxes() const;
 
  protected:
   // The backdrop, the links, then the captions above the nodes.
   void Paint() override;
   void PaintCaptions(TCanvas& canvas) const;
+  // The captions of the shown nodes (into spots) and where they go.
+  TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots) const;
   // Room kept free below the last level (for marks drawn under the nodes); none here.
   virtual int BottomMargin() const { return 0; }
   // A further check of each record of a file being loaded; none here.

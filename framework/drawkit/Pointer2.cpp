@@ -61,8 +61,9 @@ void TPointer2::Reposition() {
   placed_ = grown;
   const int offX = design_.width() > 0 ? text::Round(OffX * static_cast<double>(grown.width()) / design_.width()) : OffX;
   const int offY = design_.height() > 0 ? text::Round(OffY * static_cast<double>(grown.height()) / design_.height()) : OffY;
-  if (KeepInside) corner = QPoint(std::max(corner.x(), width()), std::max(corner.y(), height()));
-  QPoint at(corner.x() - width() + offX, corner.y() - height() + offY);
+  if (PointsLeft) corner.rx() += target_->width();
+  if (KeepInside) corner = QPoint(std::max(corner.x(), PointsLeft ? 0 : width()), std::max(corner.y(), height()));
+  QPoint at(corner.x() - (PointsLeft ? 0 : width()) + offX, corner.y() - height() + offY);
   if (KeepInside) at = QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
   move(at);
   show();
@@ -75,7 +76,7 @@ QList<const QWidget*> TPointer2::DrawingTargets() const {
 }
 
 std::vector<TDrawnShape> TPointer2::DrawingShapes() const {
-  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), QPoint(width(), height()), caption_)};
+  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_)};
 }
 
 void TPointer2::paintEvent(QPaintEvent*) {
@@ -85,7 +86,8 @@ void TPointer2::paintEvent(QPaintEvent*) {
   QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   TCanvas c(&image);
-  const TPoint tip(w, h), left(0, h / 2), top(w / 2, 0), centre(w / 2, h / 2);
+  // Pointing left, the head is the same mirrored: its back edge on the right.
+  const TPoint tip(PointsLeft ? 0 : w, h), left(PointsLeft ? w : 0, h / 2), top(w / 2, 0), centre(w / 2, h / 2);
   c.Pen.Color = color_;
   c.Pen.Width = 1;
   c.Brush.Style = bsSolid;
@@ -98,9 +100,9 @@ void TPointer2::paintEvent(QPaintEvent*) {
   c.Brush.Style = bsClear;
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
-  // The caption stands in the quarter left of and above the head, whose notch runs along its
-  // right and lower edges: one too wide for it ("thrt") takes smaller letters until its ink
-  // keeps inside.
+  // The caption stands in the quarter beside and above the head (the upper left one, the upper
+  // right one when it points left), whose notch runs along its edges: one too wide for it
+  // ("thrt") takes smaller letters until its ink keeps inside.
   c.Font.Height = h / 2;
   auto besideHead = [&] {
     const QFontMetrics fm(c.Font.ToQFont());
@@ -108,7 +110,7 @@ void TPointer2::paintEvent(QPaintEvent*) {
   };
   while (c.Font.Height > 1 && !caption_.isEmpty() && !besideHead()) --c.Font.Height;
   const int textWidth = c.TextWidth(caption_);
-  const int x = textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1;
+  const int x = (textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1) + (PointsLeft ? w - w / 2 : 0);
   TextOutOutlined(c, x, 0, caption_, fontColor_);
   paintrecord::Adopt(this, &image);
   QPainter(this).drawImage(0, 0, image);

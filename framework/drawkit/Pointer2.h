@@ -45,12 +45,17 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // instead of being cut off, and heads on one target keep their offsets from each other.
   bool KeepInside = false;
 
+  // Points down and to the left instead: the tip at the lower left corner, the caption in the
+  // upper right quarter; placed on a target, the tip lands on its top-right corner. For a
+  // pointer that stands right of its node where the room left of it is taken.
+  bool PointsLeft = false;
+
   QWidget* Target() const { return target_; }
   // Points at control (nullptr hides the pointer) and moves there.
   void SetTarget(QWidget* control);
-  // Sizes the pointer for its window, puts the tip on the target's top-left corner shifted
-  // by (OffX, OffY) (grown alike), shows the pointer and brings it to the front; without a
-  // target (or once it is gone) hides it.
+  // Sizes the pointer for its window, puts the tip on the target's top-left corner (top-right
+  // when it points left) shifted by (OffX, OffY) (grown alike), shows the pointer and brings it
+  // to the front; without a target (or once it is gone) hides it.
   void Reposition();
   // The size it was given, before it grew with its window.
   QSize DesignSize() const { return design_.isValid() ? design_ : size(); }
@@ -58,7 +63,10 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override;
-  // A mark on its target, its tip at the head's lower right corner.
+  // Where its tip is, in its own pixels: the head's lower right corner (lower left when it
+  // points left).
+  QPoint Tip() const { return PointsLeft ? QPoint(0, height()) : QPoint(width(), height()); }
+  // A mark on its target, its tip at Tip().
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:

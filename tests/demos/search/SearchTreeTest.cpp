@@ -273,26 +273,46 @@ TAVlTreeGraphForm* FullAvlForm(kittest::Host& host) {
 
 // Pointers on one node stand side by side, none over another's caption, also after the tree
 // is arranged again; one with no room on the left stands above instead.
-TEST(SearchTreeWindows, PointersOnOneNodeStandApart) {
+// Where a pointer's tip is and where its caption stands, in the tree's pixels.
+QPoint TipOf(const TPointer2& p) { return p.pos() + p.Tip(); }
+QRect CaptionOf(const TPointer2& p) {
+  const QSize quarter(p.width() / 2, p.height() / 2);
+  return {p.PointsLeft ? QPoint(p.x() + p.width() - quarter.width(), p.y()) : p.pos(), quarter};
+}
+bool OnOutline(QPoint tip, const QWidget& node) {
+  const QRect r = node.geometry().adjusted(0, 0, 1, 1);  // the outline's far edges included
+  return r.contains(tip) && !r.adjusted(1, 1, -1, -1).contains(tip);
+}
+
+TEST(SearchTreeWindows, PointersOnOneNodeAllReachItWithTheirCaptionsApart) {
   kittest::Host host;
   TAVlTreeGraphForm* form = FullAvlForm(host);
   TAvlTreeClass& tree = *form->Tree;
   for (TPointer2* marker : {form->t, form->q, form->p, form->a}) PointMarker(*marker, tree.Root());
   tree.Arrange();
   const std::vector<TPointer2*> onRoot{form->a, form->p, form->q, form->t};
-  for (std::size_t i = 0; i < onRoot.size(); ++i)
+  for (std::size_t i = 0; i < onRoot.size(); ++i) {
+    EXPECT_TRUE(OnOutline(TipOf(*onRoot[i]), *tree.Root()))
+        << onRoot[i]->Caption().toStdString() << " points beside the root";
     for (std::size_t j = i + 1; j < onRoot.size(); ++j)
-      EXPECT_FALSE(onRoot[i]->geometry().intersects(onRoot[j]->geometry()))
-          << onRoot[i]->Caption().toStdString() << " over " << onRoot[j]->Caption().toStdString();
-  EXPECT_EQ(form->a->x() + form->a->width(), tree.Root()->x()) << "the first caption's pointer left the corner";
+      EXPECT_FALSE(CaptionOf(*onRoot[i]).intersects(CaptionOf(*onRoot[j])))
+          << onRoot[i]->Caption().toStdString() << " written over " << onRoot[j]->Caption().toStdString();
+  }
+  EXPECT_EQ(TipOf(*form->a), tree.Root()->pos()) << "the first caption's pointer left the corner";
+  EXPECT_TRUE(form->p->PointsLeft) << "the second stands on the other corner, pointing left";
 
-  // The leftmost leaf: the second pointer has no room to its left.
+  // The leftmost leaf, its neighbour close beside it: both pointers reach it and cover neither
+  // the neighbour nor each other's caption.
   TBinCharTreeNode* leaf = tree.Root();
   while (leaf->Left()) leaf = leaf->Left();
   PointMarker(*form->b, leaf);
   PointMarker(*form->f, leaf);
-  EXPECT_FALSE(form->b->geometry().intersects(form->f->geometry()));
-  EXPECT_GE(form->f->x(), 0);
+  for (TPointer2* marker : {form->b, form->f}) {
+    EXPECT_TRUE(OnOutline(TipOf(*marker), *leaf)) << marker->Caption().toStdString();
+    EXPECT_TRUE(tree.rect().contains(marker->geometry())) << marker->Caption().toStdString();
+    EXPECT_FALSE(marker->geometry().intersects(leaf->ParentNode->geometry()));
+  }
+  EXPECT_FALSE(CaptionOf(*form->b).intersects(CaptionOf(*form->f)));
 }
 
 // Five full levels in the window's pane on the smallest screen: the letter and the balance

@@ -156,6 +156,64 @@ TEST(LoserTreeControl, RunColumnsShowEveryKeyOfTheirRun) {
   }
 }
 
+namespace {
+
+// The arrows among a tree's shapes: the links after the 2n + 1 of the tree itself.
+std::vector<TDrawnShape> Arrows(const TLoserTree& tree) {
+  std::vector<TDrawnShape> out;
+  int links = 0;
+  for (const TDrawnShape& s : tree.DrawingShapes())
+    if (s.Kind == TDrawnShape::Link && ++links > 2 * tree.LastIndex() + 1) out.push_back(s);
+  return out;
+}
+
+}  // namespace
+
+// The tree says what it draws: k ls ellipses, k leaf boxes, the 2k - 1 links of the tree, and
+// an arrow from every ls record to the leaf it names, coming down over the leaf's key.
+TEST(LoserTreeShapes, EveryLsRecordPointsAtItsLeaf) {
+  TMovingLsTree tree;
+  tree.resize(612, 510);
+  tree.SetLastIndex(7);
+  const int named[8] = {5, 2, 1, 6, 0, 3, 4, 7};
+  for (int i = 0; i < 8; ++i) tree.SetNode(i, TLsNodeRec{named[i], i, true, false});
+  const std::vector<TDrawnShape> shapes = tree.DrawingShapes();
+  int round = 0, boxes = 0;
+  for (const TDrawnShape& s : shapes) {
+    round += s.Kind == TDrawnShape::Node && s.Round;
+    boxes += s.Kind == TDrawnShape::Node && !s.Round;
+  }
+  EXPECT_EQ(round, 8);
+  EXPECT_EQ(boxes, 8);
+  const std::vector<TDrawnShape> arrows = Arrows(tree);
+  ASSERT_EQ(arrows.size(), 8u);
+  for (const TDrawnShape& arrow : arrows) {
+    const int leaf = tree.Leaf(named[arrow.From.Index]);
+    EXPECT_EQ(arrow.To.Index, leaf) << "ls[" << arrow.From.Index << "] points at the wrong leaf";
+    const QRect box = shapes[static_cast<std::size_t>(leaf)].Box;
+    EXPECT_NEAR(arrow.Path.back().x(), box.center().x(), 1) << "an arrow lands beside its leaf";
+    EXPECT_LT(arrow.Path.back().y(), box.top()) << "an arrow stops over the leaf's key";
+  }
+}
+
+// While a tree is built several ls records may name one leaf, or a leaf outside their own
+// subtree (the replacement selection starts all at leaf 0): one arrow goes to the leaf, from
+// the lowest record on its path; the others show the number only.
+TEST(LoserTreeShapes, ALeafNamedSeveralTimesGetsOneArrow) {
+  TRepSelTree tree;
+  tree.resize(612, 410);
+  tree.SetLastIndex(7);
+  for (int i = 0; i < 8; ++i) tree.SetNode(i, TLsNodeRec{0, i, true, false});
+  std::vector<TDrawnShape> arrows = Arrows(tree);
+  ASSERT_EQ(arrows.size(), 1u);
+  EXPECT_EQ(arrows[0].From.Index, 4) << "b[0] hangs under ls[4]";
+  tree.SetNode(4, TLsNodeRec{1, 4, true, false});
+  arrows = Arrows(tree);
+  ASSERT_EQ(arrows.size(), 2u);
+  EXPECT_EQ(arrows[0].From.Index, 2) << "ls[2] is now the lowest naming b[0]";
+  EXPECT_EQ(arrows[1].From.Index, 4);
+}
+
 TEST(LoserTreeControl, IndexesOutsideTheirRangeChangeNothing) {
   TLoserTree tree;
   tree.SetLastIndex(2);

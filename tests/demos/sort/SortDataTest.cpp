@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "demos/sort/SortData.h"
+#include "demos/sort/SortGraphForms.h"
 #include "demos/sort/SortInputDlg.h"
 #include "framework/drawkit/WesternText.h"
 #include "framework/engine/Errors.h"
@@ -225,5 +226,23 @@ TEST(SortInputDialog, RandomFillGivesDistinctCapitalsShortOfMaxLen) {
         seen.insert(c);
       }
     }
+  }
+}
+
+// The address sort's arrow pictures are wider than the narrow key boxes: each stands centred
+// under its box, so that its point is on the box it marks, not beside it.
+TEST(SortPointers, AnArrowUnderAKeyBoxPointsAtItsMiddle) {
+  TQkAddrSortGraphForm form;
+  form.R->SetDataString(QStringLiteral("QUICKSORT"));
+  for (const int index : {1, 5, 9}) {
+    form.PointAtRecord(form.rkp, index);
+    const TSortNode* box = form.R->NodeAt(index);
+    const std::vector<TDrawnShape> shapes = form.rkp->DrawingShapes();
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_EQ(shapes[0].To.Control, box);
+    const QPoint tip = form.rkp->mapTo(&form, shapes[0].Tip);
+    const QRect target(box->mapTo(&form, QPoint(0, 0)), box->size());
+    EXPECT_LE(std::abs(tip.x() - target.center().x()), 1) << "record " << index;
+    EXPECT_LE(std::abs(tip.y() - target.bottom()), 2) << "record " << index;
   }
 }

@@ -111,6 +111,28 @@ TEST(Pointer2, ArrowHeadPointsDownRightOverItsParent) {
   EXPECT_GE(wide.height(), 8) << "and as large as fit there";
 }
 
+TEST(Pointer2, PointingLeftItsTipTakesTheTargetsTopRightCornerAndTheCaptionTheOtherQuarter) {
+  kittest::Host host(200, 100);
+  host.setStyleSheet(QStringLiteral("background: rgb(0, 128, 128)"));
+  auto* target = new QWidget(&host);
+  target->setGeometry(60, 50, 40, 30);
+  auto* p = new TPointer2(&host);
+  p->SetColor(clRed);
+  p->SetFontColor(clBlue);
+  p->GrowsWithWindow = false;
+  p->PointsLeft = true;
+  p->SetTarget(target);
+  host.show();
+  pacing::ProcessMessages();
+  EXPECT_EQ(p->pos() + p->Tip(), QPoint(100, 50)) << "the tip on the target's top-right corner";
+  ASSERT_EQ(p->DrawingShapes().size(), 1u);
+  EXPECT_EQ(p->DrawingShapes()[0].Tip, p->Tip());
+  const QImage im = RenderWidget(*p);
+  EXPECT_EQ(FromQRgb(im.pixel(0, 2)), clTeal) << "the corner away from the head is see-through";
+  EXPECT_EQ(FromQRgb(im.pixel(7, 20)), clRed) << "upper half of the head in Color, mirrored";
+  EXPECT_GE(BoxOf(im, clBlue).left(), 16) << "the caption in the upper-right quarter";
+}
+
 TEST(StackTopPointer, StandsAboveItsControlLeftAligned) {
   QWidget parent;
   TStackTopPointer marker(&parent);
