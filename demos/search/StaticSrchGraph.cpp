@@ -68,7 +68,7 @@ void TStaticSrchForm::DrawCell(int x, TColor textColor, TColor fillColor, TColor
   const QString text(letter);
   c.Font.Height = std::max(h * 7 / 10, 1);
   c.Font = FitFont(c.Font, {text}, w - 4, kAnyHeight, 6);
-  c.TextRect(Rect(x + 1, y + 1, x + CellWidth - 2, y + CellHeight - 1), x + (w - c.TextWidth(text)) / 2,
+  c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), x + (w - c.TextWidth(text)) / 2,
              y + (h - c.TextHeight(text)) / 2, text);
 }
 

@@ -205,7 +205,7 @@ void CollectKit(const QWidget& w, const QWidget& form, int drawing, std::vector<
 void CollectTree(const QWidget& parent, const QWidget& form, int drawing, std::vector<Reported>& out) {
   for (const QObject* child : parent.children()) {
     const auto* w = qobject_cast<const QWidget*>(child);
-    if (!w || w->isHidden() || w->isWindow() || dynamic_cast<const TGraphForm*>(w)) continue;
+    if (!w || w->isHidden() || w->isWindow() || DrawingWindowOf(w) == w) continue;
     CollectKit(*w, form, drawing, out);
     CollectTree(*w, form, drawing, out);
   }
@@ -248,9 +248,8 @@ QString Cover::Line() const {
 Scene GatherShapes(const QList<QWidget*>& windows) {
   Scene scene;
   std::vector<Reported> reported;
-  std::vector<const TGraphForm*> forms;
-  for (const TGraphForm* form : TGraphForm::All()) {
-    if (!form->isVisible()) continue;
+  std::vector<const QWidget*> forms;
+  for (const QWidget* form : DrawingWindows()) {
     const int drawing = static_cast<int>(forms.size());
     forms.push_back(form);
     CollectKit(*form, *form, drawing, reported);

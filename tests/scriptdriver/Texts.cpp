@@ -31,6 +31,7 @@
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
+#include "framework/shell/SplitWnds.h"
 #include "platform/Controls.h"
 #include "platform/PaintBox.h"
 #include "platform/PaintRecord.h"
@@ -53,12 +54,6 @@ bool Opaque(const QWidget& w) {
   return qobject_cast<const QPushButton*>(&w) || qobject_cast<const QLineEdit*>(&w) ||
          qobject_cast<const QAbstractSpinBox*>(&w) || qobject_cast<const QComboBox*>(&w) ||
          qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
-}
-
-const TGraphForm* DrawingWindowOf(const QWidget* w) {
-  for (; w; w = w->parentWidget())
-    if (const auto* f = dynamic_cast<const TGraphForm*>(w)) return f;
-  return nullptr;
 }
 
 QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
@@ -201,6 +196,33 @@ bool Meets(const QRect& a, const QRect& b, int more) {
 
 }  // namespace
 
+namespace {
+// A window of a demonstration's own docked in a pane that draws with the kit but is no
+// TGraphForm (the static search table).
+bool DockedKitWindow(const QWidget& w) {
+  return dynamic_cast<const TKitControl*>(&w) && dynamic_cast<const TSplitPane*>(w.parentWidget());
+}
+}  // namespace
+
+std::vector<const QWidget*> DrawingWindows() {
+  std::vector<const QWidget*> out;
+  for (const TGraphForm* form : TGraphForm::All())
+    if (form->isVisible()) out.push_back(form);
+  if (MainForm != nullptr && MainForm->DockFrame() != nullptr) {
+    const TSplitWnds& frame = *MainForm->DockFrame();
+    for (int i = 1; i <= frame.PaneCount(); ++i)
+      if (const QWidget* form = frame.Pane(i)->DockedForm(); form && form->isVisible() && DockedKitWindow(*form))
+        out.push_back(form);
+  }
+  return out;
+}
+
+const QWidget* DrawingWindowOf(const QWidget* w) {
+  for (; w; w = w->parentWidget())
+    if (dynamic_cast<const TGraphForm*>(w) || DockedKitWindow(*w)) return w;
+  return nullptr;
+}
+
 bool Checked(const QWidget& w) { return DrawingWindowOf(&w) != nullptr || !ShellWindow(*w.window()); }
 
 bool ShellWindow(const QWidget& window) {
@@ -251,9 +273,9 @@ QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly) {
       continue;
     }
     // Of a shell window only the drawing windows docked in it.
-    for (TGraphForm* form : TGraphForm::All())
-      if (form->window() == w && form->isVisible() && DrawingWindowOf(form->parentWidget()) == nullptr)
-        form->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
+    for (const QWidget* form : DrawingWindows())
+      if (form->window() == w && DrawingWindowOf(form->parentWidget()) == nullptr)
+        const_cast<QWidget*>(form)->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
   }
   return img;
 }
@@ -271,10 +293,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     // each where it shows.
     std::vector<std::pair<const QWidget*, QRect>> stack;
     if (checkedOnly && shellWindow) {
-      const std::vector<TGraphForm*>& forms = TGraphForm::All();
+      const std::vector<const QWidget*> forms = DrawingWindows();
       for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
-        const TGraphForm* form = *it;
-        if (form->window() != window || !form->isVisible() || DrawingWindowOf(form->parentWidget())) continue;
+        const QWidget* form = *it;
+        if (form->window() != window || DrawingWindowOf(form->parentWidget())) continue;
         QRect holder = screenRect;
         for (const QWidget* p = form->parentWidget(); p; p = p->parentWidget())
           holder &= QRect(p->mapTo(window, QPoint(0, 0)) + origin, p->size());
@@ -291,7 +313,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       const int order = static_cast<int>(items.size());
       items.push_back({w, order, rect, visible});
       const QPoint at = rect.topLeft();
-      const TGraphForm* drawing = DrawingWindowOf(w);
+      const QWidget* drawing = DrawingWindowOf(w);
       const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
       const bool checked = drawing != nullptr || !shellWindow;  // as Checked(*w) tells
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,

@@ -44,6 +44,12 @@ struct Glyphs {
 // and the algorithm, variable, description and call-stack windows. Their texts are listed
 // but not checked.
 bool ShellWindow(const QWidget& window);
+// The drawing windows shown now: every TGraphForm, in the order they were made, then the
+// windows of a demonstration's own docked in a pane that draw with the kit (the static search
+// table, a TKitControl but no TGraphForm).
+std::vector<const QWidget*> DrawingWindows();
+// The innermost drawing window holding w (w itself included), or none.
+const QWidget* DrawingWindowOf(const QWidget* w);
 // Whether the rules apply to what w shows: it is in a drawing window, or in a window that is
 // not the shell's.
 bool Checked(const QWidget& w);
