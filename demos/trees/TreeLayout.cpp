@@ -231,6 +231,7 @@ QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QR
   }
   // No room beside the others: a tip on the node's top edge where it covers least of any other
   // head, the nearest to the natural one of those alike.
+  const auto offNatural = [&natural](const QRect& b) { return std::abs(b.left() - natural.left()); };
   QRect best = natural;
   int bestOverlap = -1;
   for (int tip = node.left(); tip <= node.left() + node.width(); ++tip) {
@@ -238,7 +239,6 @@ QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QR
     int overlap = 0;
     for (const QRect& other : placed)
       if (sameRow(other)) overlap = std::max(overlap, (other & box).width());
-    const auto offNatural = [&natural](const QRect& b) { return std::abs(b.left() - natural.left()); };
     if (bestOverlap < 0 || overlap < bestOverlap || (overlap == bestOverlap && offNatural(box) < offNatural(best))) {
       best = box;
       bestOverlap = overlap;
