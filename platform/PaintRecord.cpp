@@ -271,7 +271,9 @@ void AddText(const QImage* image, const QString& text, const QFont& font, QPoint
   Record& rec = ir.record;
   Text t{text, box, box & clip & image->rect(), PixelHeight(font), Rgb(ink), back, false};
   if (t.shown.isEmpty()) return;
-  if (ir.grouping && ir.halo) t.back = ir.halo;
+  // A copy drawn on an opaque cell hides the outline the copies before it drew: its cell is
+  // the ground then.
+  if (ir.grouping && ir.halo && !t.back) t.back = ir.halo;
   // The copies of a shadowed or outlined text lie a pixel or two apart (the same text again a
   // pixel away is a hand-made shadow): the last one drawn stands for them all.
   const int reach = ir.grouping ? 2 : 1;

@@ -64,7 +64,8 @@ void AddCover(const QImage* image, const Cover& cover, const QRect& clip);
 void AddBlit(const QImage* image, const QImage* source, const QRectF& sourceRect, const QRectF& dest,
              bool opaque, const QRect& clip);
 // Texts drawn between BeginGroup and EndGroup on one image are one text: a shadow, or with a
-// halo, an outline drawn as several copies around the text itself (the last one drawn).
+// halo, an outline drawn as several copies around the text itself (the last one drawn); the
+// halo is its ground unless the text itself was drawn on an opaque cell, which covers it.
 void BeginGroup(const QImage* image, std::optional<QRgb> halo);
 void EndGroup(const QImage* image);
 // The image is gone or holds something else now.

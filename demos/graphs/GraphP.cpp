@@ -528,10 +528,11 @@ void TGraphP::DrawVertex(int i) {
   // A small panel (the input window's) still writes its letters 13 px high where the circle
   // holds them.
   c.Font.Height = -std::max(-c.Font.Height, std::min(kLegiblePixels, 2 * r - 6));
-  c.Font.Color = clBlack;
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.SetBkMode(TRANSPARENT);
-  c.TextOut(p.x() - 2, p.y() + r / 2 + 1, VertexLetter(i));
+  // Black reads on the light fills; on a dark one (the blue of the vertex being examined) it
+  // is outlined.
+  TextOutOnGround(c, p.x() - 2, p.y() + r / 2 + 1, VertexLetter(i), clBlack, vertexColor_[Slot(i)]);
   c.SetTextAlign(savedAlign);
   c.Pen = savedPen;
   c.Brush = savedBrush;

@@ -1,6 +1,11 @@
 #include "demos/graphs/KruskalForm.h"
 
+#include <QLineF>
+#include <QPolygonF>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
 
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/DrawTool.h"
@@ -273,30 +278,180 @@ TKruskalForm::TForestGeometry TKruskalForm::ForestGeometry(const QRect& area) co
   for (int v = 1; v <= n; ++v)
     g.Centres[at(v)] = QPoint(area.x() + text::Round(inset + (w - 2 * inset) * place_[at(v)]),
                               area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / g.Levels * Level(v)) + f.S(20));
-  static constexpr std::array<QPoint, 4> Directions{QPoint(0, 0), QPoint(-1, -1), QPoint(1, -1), QPoint(1, 1)};
+  PlaceMarks(area, g);
+  return g;
+}
+
+namespace {
+
+// Whether two convex polygons (a line counts as one of two corners) share more than a
+// border: no axis across one of their edges keeps them apart.
+bool ConvexMeet(const QPolygonF& a, const QPolygonF& b) {
+  const auto apart = [&](const QPolygonF& edges) {
+    for (qsizetype i = 0; i < edges.size(); ++i) {
+      const QPointF e = edges[(i + 1) % edges.size()] - edges[i];
+      const QPointF axis(-e.y(), e.x());
+      const auto span = [&](const QPolygonF& p) {
+        double lo = QPointF::dotProduct(p[0], axis);
+        double hi = lo;
+        for (const QPointF& q : p) {
+          lo = std::min(lo, QPointF::dotProduct(q, axis));
+          hi = std::max(hi, QPointF::dotProduct(q, axis));
+        }
+        return std::pair(lo, hi);
+      };
+      const auto [aLo, aHi] = span(a);
+      const auto [bLo, bHi] = span(b);
+      if (aHi <= bLo || bHi <= aLo) return true;
+    }
+    return false;
+  };
+  return !apart(a) && !apart(b);
+}
+
+// Whether a disc and a convex polygon (or a line) overlap.
+bool DiscMeets(QPointF centre, double radius, const QPolygonF& p) {
+  if (p.size() > 2 && p.containsPoint(centre, Qt::OddEvenFill)) return true;
+  for (qsizetype i = 0; i < p.size(); ++i) {
+    const QPointF a = p[i];
+    const QPointF b = p[(i + 1) % p.size()];
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(centre - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF near = a + t * ab - centre;
+    if (QPointF::dotProduct(near, near) < radius * radius) return true;
+  }
+  return false;
+}
+
+QPolygonF Corners(const QRectF& r) { return QPolygonF({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}); }
+
+// A pointer's arrow in its two convex halves, either side of its notch.
+std::array<QPolygonF, 2> Halves(const std::array<QPoint, 4>& arrow) {
+  return {QPolygonF({QPointF(arrow[0]), QPointF(arrow[1]), QPointF(arrow[2])}),
+          QPolygonF({QPointF(arrow[0]), QPointF(arrow[2]), QPointF(arrow[3])})};
+}
+
+}  // namespace
+
+void TKruskalForm::PlaceMarks(const QRect& area, TForestGeometry& g) const {
+  const auto at = [](int v) { return static_cast<std::size_t>(v); };
+  const TForestShape& f = g.Shape;
+  const int r = f.Radius;
+  // The figures as DrawTrees draws them: the circles, the size boxes and the tree's lines.
+  std::vector<QPolygonF> boxes;
+  std::vector<QPolygonF> lines;
+  for (int v = 1; v <= n; ++v) {
+    const QPoint p = g.Centres[at(v)];
+    const int pa = s[at(v)].pa;
+    if (pa > 0) {
+      const QPoint q = g.Centres[at(pa)];
+      lines.push_back(QPolygonF({QPointF(p.x(), p.y() - r), QPointF(q.x(), q.y() + r - 1)}));
+    } else {
+      boxes.push_back(Corners(QRectF(p.x() - r, area.y() + f.S(5), 2 * r, f.S(30))));
+      lines.push_back(QPolygonF({QPointF(p.x(), p.y() - r), QPointF(p.x(), area.y() + f.S(34))}));
+    }
+  }
   const TFont font{.Name = QStringLiteral("MS Sans Serif"), .Height = PointerLetterHeight(f)};
+  // The arrow of pointer k at vertex, coming from direction u (a unit vector: the design's
+  // corners are the diagonals), its wings length times the design's; the letter in the bend
+  // between the wings (place 0) or beyond the end of one wing (1, 2), a little away from the
+  // arrow.
+  const auto mark = [&](int k, int vertex, QPointF u, double length, int place) {
+    constexpr double root2 = std::numbers::sqrt2;
+    const QPointF across(-u.y(), u.x());
+    const double a = text::Round(f.S(15) * length);
+    const double b = text::Round(f.S(30) * length);
+    const QPointF tip = QPointF(g.Centres[at(vertex)]) + f.S(8) * root2 * u;
+    const QPointF wings = (a + b) / root2 * u;
+    const QPointF spread = (a - b) / root2 * across;
+    const QPointF notch = tip + a * root2 * u;
+    TMark m{k, vertex, {tip.toPoint(), (tip + wings - spread).toPoint(), notch.toPoint(), (tip + wings + spread).toPoint()}, {}};
+    const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
+    const QSizeF size(font.TextWidth(letter), font.TextHeight(letter));
+    const double gap = std::max(2.0, std::floor(size.height() / 4)) + 1;
+    // The letter's box beyond p, seen from the arrow in direction w.
+    const auto beyond = [&](QPointF p, QPointF w) {
+      const auto side = [&](double from, double dir, double extent) {
+        return dir > 0.3 ? from + gap : dir < -0.3 ? from - gap - extent : from - extent / 2;
+      };
+      return QRectF(QPointF(side(p.x(), w.x(), size.width()), side(p.y(), w.y(), size.height())), size).toRect();
+    };
+    if (place == 0) {
+      // Out of the bend as far as the wings need (a corner's bend holds the box at once).
+      const std::array<QPolygonF, 2> arrow = Halves(m.Arrow);
+      const auto touches = [&] {
+        const QPolygonF room = Corners(QRectF(m.Letter).adjusted(-gap, -gap, gap, gap));
+        return ConvexMeet(room, arrow[0]) || ConvexMeet(room, arrow[1]);
+      };
+      m.Letter = beyond(notch, u);
+      for (int step = 1; step <= b && touches(); ++step) m.Letter = beyond(notch + step * u, u);
+    } else {
+      const QPointF end = place == 1 ? QPointF(m.Arrow[3]) : QPointF(m.Arrow[1]);
+      m.Letter = beyond(end, end - notch);
+    }
+    return m;
+  };
+  // What a mark meets: a letter on a figure or a mark cannot be read, an arrow over another
+  // circle, a box or a mark hides it; a letter nearer another vertex than its own reads as
+  // that one's; an arrow over a line only hides a little of the line.
+  const auto meets = [&](const TMark& m) {
+    const std::array<QPolygonF, 2> arrow = Halves(m.Arrow);
+    const QPolygonF letter = Corners(QRectF(m.Letter).adjusted(-1, -1, 1, 1));
+    const auto arrowMeets = [&](const QPolygonF& other) { return ConvexMeet(arrow[0], other) || ConvexMeet(arrow[1], other); };
+    const QPointF middle = QRectF(m.Letter).center();
+    const double ownDistance = QLineF(middle, g.Centres[at(m.Vertex)]).length();
+    int hard = 0;
+    int misleading = 0;
+    int soft = 0;
+    if (!area.contains(m.Letter)) ++hard;
+    for (const QPoint& q : m.Arrow) hard += area.contains(q) ? 0 : 1;
+    for (int v = 1; v <= n; ++v) {
+      const QPointF c = g.Centres[at(v)];
+      if (v != m.Vertex && (DiscMeets(c, r, arrow[0]) || DiscMeets(c, r, arrow[1]))) ++hard;
+      if (DiscMeets(c, r, letter)) ++hard;
+      if (v != m.Vertex && QLineF(middle, c).length() < ownDistance) misleading = 1;
+    }
+    for (const QPolygonF& box : boxes) hard += (arrowMeets(box) ? 1 : 0) + (ConvexMeet(letter, box) ? 1 : 0);
+    for (const QPolygonF& line : lines) {
+      hard += ConvexMeet(letter, line) ? 1 : 0;
+      soft += arrowMeets(line) ? 1 : 0;
+    }
+    for (const TMark& other : g.Marks) {
+      const QPolygonF otherLetter = Corners(QRectF(other.Letter).adjusted(-1, -1, 1, 1));
+      for (const QPolygonF& half : Halves(other.Arrow)) hard += (arrowMeets(half) ? 1 : 0) + (ConvexMeet(letter, half) ? 1 : 0);
+      hard += (arrowMeets(otherLetter) ? 1 : 0) + (ConvexMeet(letter, otherLetter) ? 1 : 0);
+    }
+    return 100 * hard + 10 * misleading + soft;
+  };
+  // Each pointer from its own corner first (i upper left, j upper right, t lower right),
+  // then from the directions next to it, turning further each time, then all eight with a
+  // shorter arrow, and shorter still; at each, the letter in the bend first: the first that
+  // meets nothing, else the one that meets least.
+  static constexpr std::array<double, 4> OwnAngle{0, 225, 315, 45};  // degrees, y down
   for (int k = 1; k <= 3; ++k) {
     const TPointer& ptr = pointers_[at(k)];
     if (!ptr.shown || ptr.vertex <= 0 || ptr.vertex > n) continue;
-    const QPoint d = Directions[at(k)];
-    const QPoint p = g.Centres[at(ptr.vertex)];
-    const QPoint tip(p.x() + f.S(8) * d.x(), p.y() + f.S(8) * d.y());
-    const int a = f.S(15);
-    const int b = f.S(30);
-    TMark m{k, ptr.vertex,
-            {tip, QPoint(tip.x() + a * d.x(), tip.y() + b * d.y()), QPoint(tip.x() + a * d.x(), tip.y() + a * d.y()),
-             QPoint(tip.x() + b * d.x(), tip.y() + a * d.y())},
-            {}};
-    // The letter in the bend between the arrow's two wings, a little away from both.
-    const QString letter = QString::fromLatin1(PointerLetters[at(k)]);
-    const QSize size(font.TextWidth(letter), font.TextHeight(letter));
-    const int gap = std::max(2, size.height() / 4);
-    const QPoint corner(tip.x() + (a + gap + 1) * d.x(), tip.y() + (a + gap + 1) * d.y());
-    m.Letter = QRect(d.x() < 0 ? corner.x() - size.width() : corner.x(), d.y() < 0 ? corner.y() - size.height() : corner.y(),
-                     size.width(), size.height());
-    g.Marks.push_back(m);
+    std::optional<TMark> best;
+    int least = 0;
+    for (const double length : {1.0, 0.7, 0.5}) {
+      for (const double turn : {0, 45, -45, 90, -90, 135, -135, 180}) {
+        const double angle = (OwnAngle[at(k)] + turn) * std::numbers::pi / 180;
+        const QPointF u(std::cos(angle), std::sin(angle));
+        for (int place = 0; place < 3 && (!best || least > 0); ++place) {
+          const TMark m = mark(k, ptr.vertex, u, length, place);
+          const int met = meets(m);
+          if (!best || met < least) {
+            best = m;
+            least = met;
+          }
+        }
+        if (least == 0) break;
+      }
+      if (least == 0) break;
+    }
+    g.Marks.push_back(*best);
   }
-  return g;
 }
 
 void TKruskalForm::DrawAll() {
@@ -352,13 +507,17 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   for (int k = 1; k <= Last; ++k) {
     const int left = area.x() + (k - 1) / shape.rows * columnWidth;
     const int top = heading + (k - 1) % shape.rows * rowHeight;
+    const TColor ground = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
     c.Brush.Style = bsSolid;
-    c.Brush.Color = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
+    c.Brush.Color = ground;
     c.Pen.Color = clBlack;
     c.Rectangle(left, top, left + columnWidth, top + rowHeight);
     // Blue on the green rows stands too close: outlined there (not on the yellow current row).
+    // The new brush made text cells opaque again, and the text's own cell would cover its
+    // outline.
+    c.SetBkMode(TRANSPARENT);
     TextOutOnGround(c, left + columnWidth / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
-                    Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text, clBlue, c.Brush.Color);
+                    Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text, clBlue, ground);
   }
 }
 

@@ -79,7 +79,11 @@ class TKruskalForm : public TGraphForm {
   // Where the forest stands in area: each vertex's centre (item 0 unused), the sizes, the
   // deepest level, and each shown pointer's arrow and the box of its letter. Vertices keep
   // their places across, drawn in a little from the sides where a pointer's arrow would
-  // otherwise leave the picture; a letter stands in the bend of its arrow, clear of it.
+  // otherwise leave the picture; a letter stands in the bend of its arrow, clear of it. An
+  // arrow comes from its pointer's own corner of the circle unless its letter would fall on
+  // a figure there (a circle, a size box, a line of the tree, another mark) or it would run
+  // into one: then from a direction further round, shorter, or with its letter beyond a
+  // wing.
   struct TMark {
     int Pointer = 0;
     int Vertex = 0;
@@ -124,6 +128,8 @@ class TKruskalForm : public TGraphForm {
   void DrawTable(TCanvas& c, const QRect& area);
   void DrawTrees(TCanvas& c, const QRect& area);
   int Level(int v) const;
+  // The shown pointers' marks, each where it stands clear (see ForestGeometry).
+  void PlaceMarks(const QRect& area, TForestGeometry& g) const;
 
   TGraphm* graph_ = nullptr;
   bool tableShown_ = false;

@@ -248,6 +248,7 @@ QChar TExptF::GetOneChar() {
   const QChar ch = expression_[i_++];
   isOperand_ = ch >= u'a' && ch <= u'z';
   endReached_ = ch == u'#';
+  if (endReached_ && free_ == 2) ShowFinalTree();  // a lone operand is the whole tree
   return ch;
 }
 
@@ -309,21 +310,27 @@ void TExptF::CrtSubtree() {
   (void)optr_.PopText();
   ShowOperands();
   ShowOperators();
+  if (endReached_ && free_ == 2) ShowFinalTree();
 }
 
-QChar TExptF::GetTopPop() {
-  auto top = opnd_.PopText();
-  ShowOperands();
+void TExptF::ShowFinalTree() {
   TBinCharTree* last = Trees[1];
+  if (last->isHidden()) return;
   LastBinCharTree->Assign(*last);
   last->Clear();
   last->hide();
-  free_ = 1;
   LastBinCharTree->NodeCaption.clear();
   LastBinCharTree->NumberNodes();
   LastBinCharTree->show();
   LastBinCharTree->Arrange();
   LastBinCharTree->Repaint();
+}
+
+QChar TExptF::GetTopPop() {
+  auto top = opnd_.PopText();
+  ShowOperands();
+  ShowFinalTree();
+  free_ = 1;
   return top && !top->Str.isEmpty() ? top->Str[0] : QChar(u' ');
 }
 

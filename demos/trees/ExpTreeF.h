@@ -81,6 +81,10 @@ class TExptF : public TGraphForm {
  private:
   void Layout();
   void ClearSlots();
+  // Once the expression is read to its "#" and one subtree is left, that subtree is the
+  // finished tree: it moves from its small slot to the final tree's place, where its letters
+  // read, without waiting for the pop.
+  void ShowFinalTree();
   // The program's own texts in the edit leave the start button as it is.
   void SetEditText(const QString& text);
   // Shows the given stack in its display, bottom first (the top rows when it is taller).

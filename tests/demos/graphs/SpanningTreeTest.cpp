@@ -11,6 +11,7 @@
 #include "platform/TextRules.h"
 
 #include <QCoreApplication>
+#include <QLineF>
 
 namespace {
 
@@ -99,6 +100,43 @@ TEST(KruskalForest, GrowsWithTheWindowWithoutCirclesTouching) {
   EXPECT_EQ(forest(2.0, 1150, 540, 10).S(20), 40) << "the letters grow with the circles";
   const auto crowded = forest(2.0, 400, 540, 10);
   EXPECT_LE(2 * crowded.Radius, 400 / 10 - 2) << "neighbours touch";
+}
+
+// i, j and t all at root A, whose six children fan out just below it, in the window's size at
+// 1024 x 768 and at 1366 x 768: no corner below the root is free, yet every letter stays
+// clear of the circles, of the other letters and of every arrow, and inside the picture.
+TEST(KruskalForest, ThreeMarksOnARootOverAFanOfChildrenKeepTheirLettersClear) {
+  TGraphm graph(10);
+  TKruskalForm form;
+  form.SetGraph(&graph);
+  form.InitHeap();
+  form.InitSets();
+  form.s[1] = {-7, 6};
+  for (int v = 2; v <= 7; ++v) form.s[static_cast<std::size_t>(v)] = {1, 0};
+  form.LayoutTrees();
+  for (int k = 1; k <= 3; ++k) form.SetPointer(k, 1, true);
+  form.show();
+  for (const QSize window : {QSize(614, 625), QSize(819, 625)}) {
+    form.resize(window);
+    QCoreApplication::sendPostedEvents();
+    const QRect area = form.findChild<QWidget*>(QStringLiteral("SetTree"))->geometry();
+    const TKruskalForm::TForestGeometry g = form.ForestGeometry(area);
+    const std::string where = QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString();
+    ASSERT_EQ(g.Marks.size(), 3u);
+    for (const TKruskalForm::TMark& m : g.Marks) {
+      for (int v = 1; v <= 10; ++v) {
+        const QPoint c = g.Centres[static_cast<std::size_t>(v)];
+        const QPoint near(std::clamp(c.x(), m.Letter.left(), m.Letter.right()), std::clamp(c.y(), m.Letter.top(), m.Letter.bottom()));
+        EXPECT_GE(QLineF(near, c).length(), g.Shape.Radius) << where << ": letter of pointer " << m.Pointer << " on vertex " << v;
+      }
+      for (const TKruskalForm::TMark& other : g.Marks) {
+        if (&other != &m) {
+          EXPECT_FALSE(m.Letter.intersects(other.Letter)) << where << ": two letters on each other";
+        }
+      }
+    }
+    EXPECT_EQ(form.MarksText(), "i->A, j->A, t->A") << where << ": a letter touches an arrow or leaves the picture";
+  }
 }
 
 // The closedge table of ten columns fits its box at both screen sizes, its texts fit their

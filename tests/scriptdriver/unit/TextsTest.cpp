@@ -85,6 +85,20 @@ TEST(PrintTexts, OutlinedOrShadowedTextIsOneTextWithTheOutlineAsItsGround) {
   EXPECT_EQ(texts[1].back, 0xFFFFFFu) << "a shadow is no ground: the white around it is";
 }
 
+TEST(PrintTexts, AnOutlineDrawnOnOpaqueCellsIsNoGroundTheLastCellIs) {
+  // Each copy fills its cell with the brush, so the last one, the text itself, covers the
+  // outline the copies before it drew: blue on green is all the reader sees.
+  Scene s([](TCanvas& c) {
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = RGB(64, 160, 64);
+    TextOutOutlined(c, 20, 30, "row", clBlue);
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].ink, 0x0000FFu);
+  EXPECT_EQ(texts[0].back, 0x40A040u) << "the outline's white was read as the ground, though none of it shows";
+}
+
 TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   Scene s([](TCanvas& c) {
     c.TextOut(20, 30, "gone");
@@ -98,6 +112,20 @@ TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "half");
   EXPECT_TRUE(texts[0].clipped);
+}
+
+TEST(PrintTexts, TextWhollyBeyondTheScreensEdgeIsLeftOutAndOneAcrossItIsClipped) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(100, 30, "across");
+    c.TextOut(200, 70, "beyond");
+  });
+  s.box.move(1024 - 130, 0);  // the screen ends 130 pixels into the window
+  s.box.Repaint();
+  pacing::ProcessMessages();
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u) << "a text no reader can see on the screen must not be judged";
+  EXPECT_EQ(texts[0].text, "across");
+  EXPECT_TRUE(texts[0].clipped) << "the screen's edge cuts it";
 }
 
 TEST(PrintTexts, TextAnotherWindowCoversEvenInPartIsLeftOut) {
