@@ -79,5 +79,10 @@ using AssignedLookup = std::function<std::optional<bool>(const QString& name)>;
 //            another line or on a node;
 //   covered  a window open over a drawing covers one of its node boxes.
 QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned = {});
+// The same in two halves: what the shapes alone tell (every rule but the variables'), and what
+// the marks tell against the variables of the current call, which change while the drawing
+// may not.
+QStringList ShapeFindings(const Scene& scene);
+QStringList VariableFindings(const Scene& scene, const AssignedLookup& assigned);
 
 }  // namespace script

@@ -141,9 +141,9 @@ TEST(CheckDrawing, AimAMarkStandingForAVariableNotYetAssignedOrAtAHiddenNode) {
   };
   const QStringList f = d.Findings(assigned);
   ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
-  EXPECT_TRUE(f[0].endsWith("stands for x, not yet assigned in this call"));
-  EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"q\"") && f[1].contains("-> (hidden)") &&
-              f[1].endsWith("points at a node not shown"));
+  EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"q\"") && f[0].contains("-> (hidden)") &&
+              f[0].endsWith("points at a node not shown"));
+  EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"x\"") && f[1].endsWith("stands for x, not yet assigned in this call"));
 }
 
 TEST(CheckDrawing, ThroughALinkCrossingAThirdNodeButNotItsOwnEnds) {
