@@ -79,7 +79,6 @@ bool CheckListSyntax(const QString& text) {
 
 // ---------------------------------------------------------------- TLists
 
-
 TLists::TLists(QWidget* parent) : TNodeContainer(parent) {
   colors_ = {clTeal, clOlive, clBlack, clFuchsia, clLime, clYellow, clRed, clBlue, clGreen, clWhite};
 }
