@@ -6,8 +6,9 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/Screen.h"
 
-bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
+bool InputQuery(const QString& caption, const QString& prompt, QString& value, const QRect& over) {
   TForm form;
   RaiseFont(form);  // the prompt, the typed value and the buttons
 
@@ -36,6 +37,14 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   cancel->Cancel = true;
   cancel->setGeometry(width / 2 + 5, buttonTop, 75, 25);
   form.SetUpDialog(QStringLiteral("InputQuery"), caption, width, buttonTop + 25 + 8);
+  if (!over.isEmpty()) {
+    // Placed now, at the size it shows in on this screen (frame included), and kept there.
+    form.SetPosition(poDesigned);
+    form.SetKeepsPlace(true);
+    form.winId();
+    FitToScreen(form);
+    form.move(CentredPlace(form.frameGeometry().size(), over, screen::Size()));
+  }
   edit->setFocus();
 
   if (form.ShowModal() != mrOk) return false;
@@ -43,7 +52,7 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
   return true;
 }
 
-QString InputBox(const QString& caption, const QString& prompt, const QString& defaultValue) {
+QString InputBox(const QString& caption, const QString& prompt, const QString& defaultValue, const QRect& over) {
   QString value = defaultValue;
-  return InputQuery(caption, prompt, value) ? value : defaultValue;
+  return InputQuery(caption, prompt, value, over) ? value : defaultValue;
 }

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ QLabel* Line(QWidget* parent, const QString& text, int top, int height, bool bol
 
 TAboutBox::TAboutBox(QWidget* parent) : TForm(parent) {
   SetUpDialog(QStringLiteral("AboutBox"), QStringLiteral("表达式求值"), 361, 261);
+  RaiseFont(*this);  // the buttons and the help text
 
   AboutPanel = new TPanel(this);
   AboutPanel->setObjectName(QStringLiteral("AboutPanel"));

@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kSpriteW = 32;
 constexpr int kSpriteH = 48;
+// Customers in a queue stand closer than their pictures are high: each covers the legs of
+// the one in front.
+constexpr int kQueueStep = 30;
 
 // The counters' centres: 460 * (2k - 1) / 8.
 int CounterX(int k) { return TBankHall::DesignWidth * (2 * k - 1) / 8; }
@@ -53,7 +56,7 @@ TBankHall::TBankHall(QWidget* parent) : TNodeContainer(parent), anim_(Canvas()) 
 
 TBankHall::~TBankHall() = default;
 
-QPoint TBankHall::QueuePlace(int k, int j) { return {CounterX(k) - kSpriteW / 2, 62 + j * 30}; }
+QPoint TBankHall::QueuePlace(int k, int j) { return {CounterX(k) - kSpriteW / 2, 62 + j * kQueueStep}; }
 QPoint TBankHall::DoorPlace() { return {DesignWidth / 2 - kSpriteW / 2, DesignHeight - kSpriteH}; }
 int TBankHall::AisleY() { return 262; }
 // Queues 1 and 2 leave by the aisle on their right, 3 and 4 by the one on their left, so
@@ -88,6 +91,30 @@ QPoint TBankHall::ToScreen(QPoint design) const {
           text::Round(static_cast<double>(design.y()) * height() / DesignHeight)};
 }
 
+std::vector<QRect> TBankHall::QueueRects(int k) const {
+  std::vector<QRect> rects;
+  const int shift = shift_.at(static_cast<std::size_t>(k - 1));
+  const QSize sprite(walk_[Up][1].Width(), walk_[Up][1].Height());
+  for (int j = 0; j < DrawnInQueue(k); ++j) rects.emplace_back(ToScreen(QueuePlace(k, j + shift)), sprite);
+  return rects;
+}
+
+std::vector<TDrawnShape> TBankHall::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (int k = 1; k <= TBankModel::TellerCount; ++k) {
+    const std::vector<QRect> rects = QueueRects(k);
+    for (std::size_t j = 0; j < rects.size(); ++j) {
+      // What shows of a customer: down to where the one behind him stands.
+      QRect seen = rects[j];
+      if (j + 1 < rects.size()) seen.setBottom(rects[j + 1].top() - 1);
+      out.push_back(TDrawnShape::NodeAt(seen, QStringLiteral("Q%1 #%2").arg(k).arg(j + 1)));
+    }
+  }
+  if (walker_ != nullptr)
+    out.push_back(TDrawnShape::NodeAt(QRect(ToScreen(walkerAt_), QSize(walker_->Width(), walker_->Height())), QStringLiteral("walking")));
+  return out;
+}
+
 void TBankHall::ScalePictures() {
   if (scaledFor_ == size()) return;
   scaledFor_ = size();
@@ -114,19 +141,15 @@ void TBankHall::BuildScene() {
   for (int k = 1; k <= 4; ++k) {
     const QPoint teller = ToScreen({CounterX(k) - 24, 4});
     c.Draw(teller.x(), teller.y(), teller_);
-    const int drawn = DrawnInQueue(k);
-    const int shift = shift_.at(static_cast<std::size_t>(k - 1));
-    for (int j = 0; j < drawn; ++j) {
-      const QPoint at = ToScreen(QueuePlace(k, j + shift));
-      c.Draw(at.x(), at.y(), walk_[Up][1]);
-    }
+    for (const QRect& at : QueueRects(k)) c.Draw(at.x(), at.y(), walk_[Up][1]);
     if (const int more = DrawnWaiting(k); more > 0) {
       c.Brush.Style = bsClear;
       c.Font.Name = QStringLiteral("Arial");
       c.Font.Style = fsBold;
       c.Font.Height = -std::max(8, text::Round(14.0 * height() / DesignHeight));
       const QPoint at = ToScreen({CounterX(k) - 14, 236});
-      TextOutShadow(c, at.x(), at.y(), QStringLiteral("+%1").arg(more), clYellow);
+      // Outlined: the hall's light floor shows through around the letters.
+      TextOutOutlined(c, at.x(), at.y(), QStringLiteral("+%1").arg(more), clYellow);
     }
   }
   Frame3D(c, 0, 0, width(), height(), clGray, clWhite);

@@ -64,6 +64,12 @@ class TBankHall : public TNodeContainer {
   // The number of customers drawn in queue k, and the "+n" shown under it (for the tests).
   int DrawnInQueue(int k) const;
   int DrawnWaiting(int k) const;
+  // Where the customers drawn in queue k stand, from the counter back (control pixels).
+  std::vector<QRect> QueueRects(int k) const;
+
+  // The customers drawn in the queues ("Q2 #1": queue 2, at the counter), each as far as
+  // the one behind him leaves him in view, and the one walking, as nodes.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

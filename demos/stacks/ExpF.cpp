@@ -350,7 +350,9 @@ void TExpF::PickSample() {
 }
 
 void TExpF::ShowHelp() {
-  TAboutBox box(this);
+  // A window of its own, as the input dialogs are: its buttons then write in its own raised
+  // font, which a drawing window as parent keeps from them.
+  TAboutBox box;
   box.ShowModal();
 }
 

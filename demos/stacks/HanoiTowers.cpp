@@ -1,5 +1,7 @@
 #include "demos/stacks/HanoiTowers.h"
 
+#include <algorithm>
+
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -40,9 +42,15 @@ std::vector<QRect> THanoiLayout::Stack(int centerX, int baseY, const std::vector
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     const QSize s = Plate(sizes[i]);
     top = i == 0 ? baseY - (s.height() / 3) * 2 : top - s.height() / 3;
-    bounds.emplace_back(centerX - s.width() / 2, top, s.width(), s.height());
+    // The largest plate on pole c can reach a pixel past the right edge: kept inside.
+    bounds.emplace_back(std::min(centerX - s.width() / 2, Width - s.width()), top, s.width(), s.height());
   }
   return bounds;
+}
+
+QRect THanoiLayout::PlateFront(const QRect& bounds) {
+  const int top = bounds.top() + bounds.height() * 2 / 3;
+  return QRect(bounds.left(), top, bounds.width(), bounds.bottom() + 1 - top);
 }
 
 // ---------------------------------------------------------------- plates and poles
@@ -128,6 +136,17 @@ void THanoiTowers::MovePlate(char from, char to) {
   target->Push(source->Pop());
   target->Arrange();
   source->Arrange();
+}
+
+std::vector<TDrawnShape> THanoiTowers::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TPole* pole : {PoleA.get(), PoleB.get(), PoleC.get()})
+    for (int i = 0; i < pole->Count(); ++i) {
+      const TPlate* plate = pole->Plate(i);
+      if (plate->Image->isHidden()) continue;
+      out.push_back(TDrawnShape::NodeAt(THanoiLayout::PlateFront(plate->Image->geometry()), QString::number(plate->Size)));
+    }
+  return out;
 }
 
 void THanoiTowers::AfterRescale() {

@@ -27,6 +27,10 @@ struct THanoiLayout {
   // The bounds of the plates of a pole standing at centerX on baseY, given their sizes
   // bottom first: each plate rests a third of its height into the one below it.
   std::vector<QRect> Stack(int centerX, int baseY, const std::vector<int>& sizes) const;
+  // The part of a plate's picture that no plate resting on it covers: its lowest third, the
+  // front of its rim (the plate resting on it, never larger, reaches two thirds of its own
+  // height into it).
+  static QRect PlateFront(const QRect& bounds);
 
   int Width;
   int Height;
@@ -70,6 +74,9 @@ class THanoiTowers : public TNodeContainer {
   void MovePlate(char from, char to);
   // Places poles and plates for the present size.
   void AfterRescale() override;
+  // The plates shown, as nodes named by their size: the front of each, as PlateFront gives
+  // it from the picture's place (the poles hold them; they are no nodes).
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   TPole* Pole(char name) const;
   THanoiLayout Layout() const { return THanoiLayout(size(), PlateCount); }

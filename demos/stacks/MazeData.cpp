@@ -125,8 +125,11 @@ bool TMazeData::Edit() {
   return true;
 }
 
+namespace {
+constexpr char kShown[] = ".#ox^v<>";
+}  // namespace
+
 QString TMazeData::Rows() const {
-  static const char kShown[] = ".#ox^v<>";
   QStringList rows;
   for (int y = 1; y <= Size; ++y) {
     QString row;
@@ -143,6 +146,13 @@ void TMazeData::CellChanged() { setAccessibleDescription(Rows()); }
 
 void TMazeData::DoNodeClick(TMazeNode& node) {
   if (OnNodeClick) OnNodeClick(node);
+}
+
+std::vector<TDrawnShape> TMazeData::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TMazeNode* node : nodes_)
+    if (node && !node->isHidden()) out.push_back(TDrawnShape::NodeAt(node->geometry(), QString(QLatin1Char(kShown[node->State() & 7]))));
+  return out;
 }
 
 void TMazeData::AfterRescale() {

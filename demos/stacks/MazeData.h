@@ -113,6 +113,8 @@ class TMazeData : public TNodeContainer {
 
   // Lays the cells out: a margin of 4 on every side, the rest shared by 8 x 8 cells.
   void AfterRescale() override;
+  // The 64 cells as nodes, each named by its mark as Rows writes it.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   // The backdrop under the margin and a red frame; the cells are their own controls.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demos/stacks/PkgMsgForm.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/AlgoDemo.h"
@@ -148,6 +149,17 @@ TRect TPkgForm::CellRect(int k) const {
   return Bounds(label->x() + ((k - 1) % 4) * u, label->y() - u - ((k - 1) / 4) * u, u, u);
 }
 
+std::vector<TDrawnShape> TPkgForm::DrawingShapes() const {
+  if (!active_) return {};
+  const auto item = [](int picture) { return picture >= 1 && picture <= MaxItems ? QStringLiteral("W%1").arg(picture) : QString(); };
+  std::vector<TDrawnShape> out;
+  for (int k = 1; k <= MaxCells; ++k)
+    if (cells_[k] != NoCell) out.push_back(TDrawnShape::NodeAt(CellRect(k).ToQRect(), item(cells_[k])));
+  for (int i = 1; i <= itemCount_; ++i)
+    for (int j = 1; j <= Levels[i]; ++j) out.push_back(TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), item(i)));
+  return out;
+}
+
 void TPkgForm::SetCell(int k, int picture) {
   if (k < 1 || k > MaxCells) throw ERangeError(QStringLiteral("knapsack cell %1 out of range").arg(k));
   cells_[k] = picture;
@@ -241,6 +253,8 @@ void TPkgForm::ShowPacking() {
     itemLabels_[i]->Repaint();
   }
   TPkgMsgForm msg;
+  // Beside the drawing: the packed items stay in view.
+  PlaceBeside(msg, *this);
   msg.ShowModal();
   for (int i = 1; i <= itemCount_; ++i) {
     itemLabels_[i]->Color = clBtnFace;

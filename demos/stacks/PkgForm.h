@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Bitmap.h"
 
 class TStackBox;
@@ -24,7 +25,7 @@ struct TPkgPositions {
 };
 const TPkgPositions& PkgPositionTable(int count);
 
-class TPkgForm : public TGraphForm {
+class TPkgForm : public TGraphForm, public TKitControl {
  public:
   static constexpr int MaxItems = 8;
   static constexpr int MaxWeight = 10;
@@ -74,6 +75,9 @@ class TPkgForm : public TGraphForm {
   // Where block j of item i's pile and knapsack cell k stand (client coordinates).
   TRect BlockRect(int item, int block) const;
   TRect CellRect(int k) const;
+  // The blocks left in the piles and the knapsack's cells (empty ones too) as nodes, where
+  // FormPaint draws them: a block named after its item ("W3"), a cell after the item in it.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Weights of items 1 .. ItemCount and, at ItemCount + 1, the volume T; Levels hold the
   // blocks left in each pile and, at ItemCount + 1, the cells filled in the knapsack.

@@ -2,6 +2,7 @@
 
 #include "demos/stacks/QueenInputDlg.h"
 #include "demos/stacks/QueensForm.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/CallFrame.h"
@@ -29,9 +30,6 @@ void TQueens::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   boardForm_ = std::make_unique<TQueensForm>();
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
-  // At its own place, above the algorithm window and clear of the board and the stack's
-  // rows, rather than centred over the drawing.
-  msgDlg_->SetKeepsPlace(true);
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {
@@ -124,6 +122,8 @@ void TQueens::Queens_PrintQueen() {
   ++SolutionCount;
   const QString caption = QStringLiteral("第%1种排布").arg(SolutionCount);
   msgDlg_->SetCaption(caption);
+  // Beside the board: the placement it announces stays in view.
+  PlaceBeside(*msgDlg_, *boardForm_);
   msgDlg_->Execute(caption + QStringLiteral("找到了!"));
 }
 

@@ -115,6 +115,14 @@ TQueensForm::~TQueensForm() {
 
 TQueensBoardLayout TQueensForm::Layout() const { return TQueensBoardLayout(StackBox->x(), height(), QueenCount); }
 
+std::vector<TDrawnShape> TQueensForm::DrawingShapes() const {
+  if (!Active) return {};
+  const TQueensBoardLayout l = Layout();
+  std::vector<TDrawnShape> out;
+  for (int c = 1; c <= QueenCount; ++c) out.push_back(TDrawnShape::NodeAt(l.QueenRect(c, Row(c)), QStringLiteral("q%1").arg(c)));
+  return out;
+}
+
 void TQueensForm::StartBoard(int n) {
   QueenCount = std::clamp(n, 1, MaxColumns);
   CurrentColumn = 0;

@@ -10,6 +10,7 @@
 
 #include "framework/drawkit/AdvancedTools.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Bitmap.h"
 
 class TStackBox;
@@ -54,7 +55,7 @@ class TQueenAnim : public TImgAnim {
   const TQueensForm& form_;
 };
 
-class TQueensForm : public TGraphForm {
+class TQueensForm : public TGraphForm, public TKitControl {
  public:
   static constexpr int MaxColumns = 10;
 
@@ -80,6 +81,9 @@ class TQueensForm : public TGraphForm {
   void BuildBoard();
 
   TQueensBoardLayout Layout() const;
+  // The queens as nodes where they are drawn, each named after its column (the squares of
+  // the board are its ground, no nodes).
+  std::vector<TDrawnShape> DrawingShapes() const override;
   // The row of column c's queen (0 = waiting); 0 for a column the board does not have.
   int Row(int column) const {
     return column >= 1 && column <= MaxColumns ? Rows[static_cast<std::size_t>(column - 1)] : 0;

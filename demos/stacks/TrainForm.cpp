@@ -56,7 +56,7 @@ TTrainForm::TTrainForm(QWidget* parent) : TGraphForm(parent) {
 
   Bevel = Place(new TNodeContainer(this), 10, 64, 400, 244);
   Bevel->setObjectName(QStringLiteral("Bevel"));
-  PaintBox = new TPaintBox(Bevel);
+  PaintBox = new TRailwayBox(Bevel, *this);
   PaintBox->setObjectName(QStringLiteral("PaintBox"));
   PaintBox->OnPaint = [this](TPaintBox& box) { PaintBoxPaint(box.Canvas()); };
   Bevel->OnResize = [this] { BevelResize(); };
@@ -192,13 +192,27 @@ void TTrainForm::PaintBoxPaint(TCanvas& canvas) {
     canvas.Brush.Color = clRed;
     canvas.Ellipse(p.x() - r, p.y() + cellHeight_ / 2 - r, p.x() + r, p.y() + cellHeight_ / 2 + r);
   }
-  const auto drawCar = [&](int car, QPoint centre) {
+  for (const TCarPlace& p : CarPlaces()) canvas.Draw(p.cell.x(), p.cell.y(), cars_[static_cast<std::size_t>(p.car)]);
+}
+
+std::vector<TTrainForm::TCarPlace> TTrainForm::CarPlaces() const {
+  std::vector<TCarPlace> places;
+  const auto standing = [&](int car, QPoint centre) {
     if (car < 0 || car >= CarCount) return;
-    canvas.Draw(centre.x() - cellWidth_ / 2, centre.y() - cellHeight_ / 2, cars_[static_cast<std::size_t>(car)]);
+    places.push_back({car, QRect(centre.x() - cellWidth_ / 2, centre.y() - cellHeight_ / 2, cellWidth_, cellHeight_)});
   };
-  for (int k = 0; k < CarCount; ++k) drawCar(InTrack[static_cast<std::size_t>(k)], GridPlace(kFirstInputColumn + k, kMainRow));
-  for (int s = 0; s < InStack; ++s) drawCar(StackCars[static_cast<std::size_t>(s)], GridPlace(kSwitchColumn, kBufferRow - s));
-  for (int o = 0; o < OutCount; ++o) drawCar(OutTrack[static_cast<std::size_t>(o)], GridPlace(o, kMainRow));
+  for (int k = 0; k < CarCount; ++k) standing(InTrack[static_cast<std::size_t>(k)], GridPlace(kFirstInputColumn + k, kMainRow));
+  for (int s = 0; s < InStack; ++s) standing(StackCars[static_cast<std::size_t>(s)], GridPlace(kSwitchColumn, kBufferRow - s));
+  for (int o = 0; o < OutCount; ++o) standing(OutTrack[static_cast<std::size_t>(o)], GridPlace(o, kMainRow));
+  return places;
+}
+
+TRailwayBox::TRailwayBox(QWidget* parent, const TTrainForm& form) : TPaintBox(parent), form_(form) {}
+
+std::vector<TDrawnShape> TRailwayBox::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TTrainForm::TCarPlace& p : form_.CarPlaces()) out.push_back(TDrawnShape::NodeAt(p.cell, QString::number(p.car + 1)));
+  return out;
 }
 
 void TTrainForm::RunCar(int car, std::initializer_list<QPoint> places) {

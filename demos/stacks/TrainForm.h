@@ -7,16 +7,30 @@
 // The track lies on a grid of 10 columns by 6 rows: the main line along row 1, the switch
 // at column 4, the siding down column 4 to its buffer stop in row 5.
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
 #include "platform/Bitmap.h"
+#include "platform/PaintBox.h"
 
 class TAutoSizeEdit;
-class TPaintBox;
+class TTrainForm;
 class TZqStaticText;
+
+// The railway's paint box: it tells where the cars stand, as nodes named by their numbers.
+class TRailwayBox : public TPaintBox, public TKitControl {
+ public:
+  TRailwayBox(QWidget* parent, const TTrainForm& form);
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
+ private:
+  const TTrainForm& form_;
+};
 
 class TTrainForm : public TGraphForm {
  public:
@@ -29,7 +43,7 @@ class TTrainForm : public TGraphForm {
 
   TZqStaticText* Title;  // "产生过程演示"
   TNodeContainer* Bevel;  // the frame of the railway
-  TPaintBox* PaintBox;
+  TRailwayBox* PaintBox;
   TAutoSizeEdit* EOrder;  // the sequence being performed
   TAutoSizeEdit* EPos;    // the position in it
   TAutoSizeEdit* EAct;    // the operation there
@@ -65,6 +79,12 @@ class TTrainForm : public TGraphForm {
 
   // Pixel centre of a grid place of the paint box.
   QPoint GridPlace(int column, int row) const;
+  struct TCarPlace {
+    int car;     // 0 .. 3
+    QRect cell;  // in the paint box
+  };
+  // The cars standing on the input track, in the siding and on the output track.
+  std::vector<TCarPlace> CarPlaces() const;
 
  protected:
   void FormResize() override;

@@ -37,6 +37,11 @@ QString TBoundWord::DrawingText() const {
   return parts.join(' ');
 }
 
+std::vector<TDrawnShape> TBoundWord::DrawingShapes() const {
+  if (look_.fields.isEmpty()) return {};
+  return {TDrawnShape::NodeAt(rect(), DrawingText())};
+}
+
 void TBoundWord::Paint() {
   TCanvas& c = Canvas();
   if (look_.occupied) {

@@ -30,6 +30,8 @@ class TBoundWord : public TCanvasWidget, public TKitControl {
 
   // "address field field ..." for a head or a foot, nothing for an inner word.
   QString DrawingText() const override;
+  // A head or a foot is a node of the memory; an inner word shows nothing to read.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

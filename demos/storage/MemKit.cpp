@@ -36,6 +36,11 @@ QList<const QWidget*> TMemBox::DrawingTargets() const {
   return {Next};
 }
 
+std::vector<TDrawnShape> TMemBox::DrawingShapes() const {
+  if (NamesPointer) return {};
+  return {TDrawnShape::NodeAt(rect(), label_)};
+}
+
 void TMemBox::Paint() {
   TCanvas& c = Canvas();
   if (fill_ == clNone) {
@@ -104,6 +109,7 @@ void TMemList::Layout() {
     box->setVisible(i <= count);
     if (i > count) continue;
     box->Next = i < count ? boxes_[static_cast<std::size_t>(i) + 1] : nullptr;
+    box->NamesPointer = i == 0 && !look_.framedHead;
     if (i == 0) {
       box->setGeometry(left, top, headW, boxH);
       box->Show(head_, headFont, clNone, look_.framedHead ? clBlue : clNone);
@@ -115,22 +121,41 @@ void TMemList::Layout() {
   }
 }
 
+QPolygon TMemList::ArrowPath(const TMemBox& a, const TMemBox& b) const {
+  const QRect from = a.geometry();
+  const QRect to = b.geometry();
+  if (from.top() == to.top()) return QPolygon({QPoint(from.right() + 1, from.center().y()), QPoint(to.left(), from.center().y())});
+  const int turnX = from.right() + 1 + gap_ / 2;
+  const int midY = (from.bottom() + to.top()) / 2;
+  return QPolygon({QPoint(from.right() + 1, from.center().y()), QPoint(turnX, from.center().y()), QPoint(turnX, midY),
+                   QPoint(to.center().x(), midY), QPoint(to.center().x(), to.top())});
+}
+
+std::vector<TDrawnShape> TMemList::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TMemBox* box : Boxes()) {
+    if (box->Next == nullptr) continue;
+    const QPolygon path = ArrowPath(*box, *box->Next);
+    if (box->NamesPointer)
+      out.push_back(TDrawnShape::MarkOn({box->Next, -1}, box->geometry(), path.last(), box->Label()));
+    else
+      out.push_back(TDrawnShape::LinkBetween({box, -1}, {box->Next, -1}, path));
+  }
+  return out;
+}
+
 void TMemList::Paint() {
   TCanvas& c = Canvas();
   PaintGround(c, *this, ClientRect());
   for (const TMemBox* box : Boxes()) {
     if (box->Next == nullptr) continue;
-    const QRect a = box->geometry();
-    const QRect b = box->Next->geometry();
-    if (a.top() == b.top()) {
-      DrawArrow3D(c, a.right() + 1, a.center().y(), b.left(), a.center().y(), clBlue, clNavy, clBlue);
-      continue;
+    const QPolygon path = ArrowPath(*box, *box->Next);
+    const QPoint end = path.last();
+    const QPoint start = path[path.size() - 2];
+    if (path.size() > 2) {
+      std::vector<TPoint> bends(path.begin(), path.end() - 1);
+      DrawPolyline3D(c, bends, clBlue, clNavy);
     }
-    // Into the second line: right, down between the lines, back left, down into the box.
-    const int turnX = a.right() + 1 + gap_ / 2;
-    const int midY = (a.bottom() + b.top()) / 2;
-    const TPoint path[] = {{a.right() + 1, a.center().y()}, {turnX, a.center().y()}, {turnX, midY}, {b.center().x(), midY}};
-    DrawPolyline3D(c, path, clBlue, clNavy);
-    DrawArrow3D(c, b.center().x(), midY, b.center().x(), b.top(), clBlue, clNavy, clBlue);
+    DrawArrow3D(c, start.x(), start.y(), end.x(), end.y(), clBlue, clNavy, clBlue);
   }
 }

@@ -6,6 +6,7 @@
 // them joined by arrows (the free list from pav, a size class's free list), in a second line
 // when one would make them too small to read.
 #include <QList>
+#include <QPolygon>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -32,10 +33,14 @@ class TMemBox : public TCanvasWidget, public TKitControl {
 
   // The box the arrow from this one points at (the next entry of a list), or none.
   const TMemBox* Next = nullptr;
+  // The box only names a pointer ("pav"): it is no node of the memory.
+  bool NamesPointer = false;
 
   const QString& Label() const { return label_; }
   QString DrawingText() const override { return label_; }
   QList<const QWidget*> DrawingTargets() const override;
+  // Itself as a node labelled with its number, unless it names a pointer.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   // The fill (clNone: the backdrop), the frame (clNone: none), the label centred.
@@ -68,12 +73,19 @@ class TMemList : public TNodeContainer {
   // The boxes shown, head first.
   std::vector<const TMemBox*> Boxes() const;
 
+  // The arrows between the boxes as links; from a head that names a pointer ("pav"), its
+  // arrow as a mark on the first entry.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   // The ground (no frame of its own) and the arrows between the boxes.
   void Paint() override;
 
  private:
   void Layout();
+  // The arrow from box a to the next box b, in this row's pixels: straight along a line, or
+  // into the second line (right, down between the lines, back left, down into the box).
+  QPolygon ArrowPath(const TMemBox& a, const TMemBox& b) const;
   TLook look_;
   QString head_;
   QList<int> entries_;

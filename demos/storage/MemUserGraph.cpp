@@ -59,7 +59,9 @@ void TMemUserForm::AskValue(TAction action, const QString& caption, const QStrin
                             const QString& defaultText, int low, int high) {
   Action = action;
   for (;;) {
-    const QString text = InputBox(caption, prompt, defaultText);
+    // Over this window, which stands beside the memory drawing: the question leaves the
+    // blocks it asks about in view.
+    const QString text = InputBox(caption, prompt, defaultText, frameGeometry());
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok) {

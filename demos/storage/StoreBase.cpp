@@ -76,6 +76,15 @@ void TStoreBase::Layout() {
   ShowBlocks();
 }
 
+std::vector<TDrawnShape> TStoreBase::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (int u = 1; u <= TStoreModel::kUnits; ++u) {
+    const int row = model_.RowOfUnit(u);
+    out.push_back(TDrawnShape::NodeAt(Unit(u)->geometry(), row < 0 ? QString() : model_.Rows()[static_cast<std::size_t>(row)].name));
+  }
+  return out;
+}
+
 void TStoreBase::ShowBlocks() {
   for (int u = 1; u <= TStoreModel::kUnits; ++u) {
     TStoreUnit* unit = Unit(u);
@@ -136,11 +145,17 @@ void TStoreBase::Compact() {
   ShowBlocks();
 }
 
+QRect TStoreBase::QueryPlace() const {
+  const QRect lastUnit = Unit(TStoreModel::kUnits)->geometry();
+  const int bottom = parentWidget() != nullptr ? parentWidget()->height() - y() : height();
+  return {mapToGlobal(QPoint(0, lastUnit.bottom() + 1)), QSize(lastUnit.right() + 1, bottom - lastUnit.bottom() - 1)};
+}
+
 void TStoreBase::AllocateSpaceQuery() {
   QString name;
-  if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name)) return;
+  if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name, kWesternOnly, QueryPlace())) return;
   QString sizeText = QStringLiteral("10");
-  if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText)) return;
+  if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText, QueryPlace())) return;
   bool ok = false;
   const int size = sizeText.trimmed().toInt(&ok);
   // A text that is no number is as invalid as a size out of range.
@@ -153,5 +168,5 @@ void TStoreBase::AllocateSpaceQuery() {
 
 void TStoreBase::FreeSpaceQuery() {
   QString name;
-  if (InputQuery(QStringLiteral("FreeSpace"), QStringLiteral("Name:"), name)) Free(name);
+  if (InputQuery(QStringLiteral("FreeSpace"), QStringLiteral("Name:"), name, QueryPlace())) Free(name);
 }

@@ -50,9 +50,16 @@ class TStoreBase : public TNodeContainer {
   void Allocate(const QString& name, int size);
   void Free(const QString& name);
   void Compact();
-  // The two questions of the compaction window's buttons.
+  // The two questions of the compaction window's buttons. They ask under the units, where
+  // they hide neither the memory nor the table's names.
   void AllocateSpaceQuery();
   void FreeSpaceQuery();
+  // That place on the screen: the left half below the units, down to the window's bottom.
+  QRect QueryPlace() const;
+
+  // The 100 units as nodes, each named after the block that holds it (a free one: nothing).
+  // The table beside them lists the blocks, as the variables do: no node of the memory.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   const TStoreModel& Model() const { return model_; }
   TStoreUnit* Unit(int u) const { return units_.at(static_cast<std::size_t>(u - 1)); }

@@ -3,6 +3,7 @@
 #include "demos/trees/ExpTreeF.h"
 #include "demos/trees/ExpTreeModel.h"
 #include "demos/trees/TreeBase.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/engine/BasicData.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
@@ -81,6 +82,8 @@ bool TExpTree::ExpTree_F_Needed() {
   TCalNeededF question;
   if (question.ShowModal() != mrYes) return false;
   TTreeValueInputDlg dlg;
+  // Beside the drawing: the final tree whose letters get their digits stays in view.
+  PlaceBeside(dlg, *graphForm_);
   dlg.Tree->Assign(*graphForm_->LastBinCharTree);
   dlg.Tree->NumberNodes();
   dlg.Tree->Arrange();

@@ -46,6 +46,12 @@ TZqStaticText* HiddenText(TGraphForm& form, const char* name, const QString& cap
   return t;
 }
 
+// Slot k (1..6) at design size: rows of two from the bottom up.
+QRect SlotRect(int k) {
+  const int tops[] = {262, 164, 66};
+  return {k % 2 == 1 ? 15 : 130, tops[(k - 1) / 2], 106, 96};
+}
+
 TBinCharTree* SlotTree(TGraphForm& form, const QString& name, int left, int top, int width, int height) {
   auto* tree = form.Place(new TBinCharTree(&form), left, top, width, height);
   tree->setObjectName(name);
@@ -125,10 +131,11 @@ TExptF::TExptF(QWidget* parent) : TGraphForm(parent) {
   }
 
   // Three rows of two slots fill the room below the expression, the first row at the bottom.
-  const int tops[] = {262, 164, 66};
-  for (int k = 1; k <= kExpTreeSlots; ++k)
-    Trees[static_cast<std::size_t>(k)] = SlotTree(*this, QStringLiteral("BinCharTree%1").arg(k), k % 2 == 1 ? 15 : 130,
-                                                   tops[(k - 1) / 2], 106, 96);
+  for (int k = 1; k <= kExpTreeSlots; ++k) {
+    const QRect slot = SlotRect(k);
+    Trees[static_cast<std::size_t>(k)] =
+        SlotTree(*this, QStringLiteral("BinCharTree%1").arg(k), slot.left(), slot.top(), slot.width(), slot.height());
+  }
   LastBinCharTree = SlotTree(*this, QStringLiteral("LastBinCharTree"), 15, 80, 239, 278);
   LastBinCharTree->OnNodeClick = [this](TTreeNodeBase&) {};  // the digits are given in the value dialog
   Trees[0] = LastBinCharTree;
@@ -198,9 +205,9 @@ void TExptF::PrepareAgain() {
   optr_.PushText(QStringLiteral("#"));
   StackBox1->Clear();
   StackBox2->Clear();
-  ClearSlots();
   i_ = 0;
   free_ = 1;
+  ClearSlots();
   endReached_ = isOperand_ = false;
   evaluating_ = false;
   Label2->SetCaption(QString());
@@ -225,6 +232,52 @@ void TExptF::ClearSlots() {
   for (TBinCharTree* tree : Trees) {
     tree->Clear();
     tree->hide();
+  }
+  FitSlots();
+}
+
+void TExptF::FitSlots() {
+  // The pending subtrees share the slots' room, rows of two from the bottom up: a row in use
+  // takes the height of the rows above that are free, the rows in use share it by their deepest
+  // subtree's levels, and two subtrees of a row share its width by the places their last levels
+  // have. So a deep subtree keeps letters that can be read beside a small one.
+  const int first = SlotRect(1).left(), across = SlotRect(2).right() + 1 - first;
+  const int gapX = SlotRect(2).left() - SlotRect(1).right() - 1, gapY = SlotRect(1).top() - SlotRect(3).bottom() - 1;
+  const int bottom = SlotRect(1).bottom() + 1, areaTop = SlotRect(kExpTreeSlots).top();
+  const auto depth = [this](int k) { return std::max(1, Trees[static_cast<std::size_t>(k)]->MaxDepth); };
+  const int rows = free_ / 2;  // rows holding a subtree: slots 1 .. free_ - 1
+  int levels = 0;
+  for (int r = 0; r < rows; ++r) levels += std::max(depth(2 * r + 1), 2 * r + 2 < free_ ? depth(2 * r + 2) : 0);
+  int top = bottom;
+  for (int r = 0; r < kExpTreeSlots / 2; ++r) {
+    const int left = 2 * r + 1, right = left + 1;
+    QRect rooms[2] = {SlotRect(left), SlotRect(right)};
+    if (r < rows) {
+      const int rowLevels = std::max(depth(left), right < free_ ? depth(right) : 0);
+      const int h = r + 1 == rows ? top - areaTop : (bottom - areaTop - gapY * (rows - 1)) * rowLevels / levels;
+      top -= h;
+      if (right < free_) {
+        const int placesLeft = 1 << (depth(left) - 1), placesRight = 1 << (depth(right) - 1);
+        // Neither narrower than a quarter: a lone letter beside a deep subtree keeps its size.
+        const int shared = across - gapX;
+        const int w = std::clamp(shared * placesLeft / (placesLeft + placesRight), shared / 4, shared - shared / 4);
+        rooms[0] = QRect(first, top, w, h);
+        rooms[1] = QRect(first + w + gapX, top, across - w - gapX, h);
+      } else {
+        rooms[0] = QRect(first, top, across, h);
+      }
+      top -= gapY;
+    }
+    for (int side = 0; side < 2; ++side) {
+      TBinCharTree* tree = Trees[static_cast<std::size_t>(left + side)];
+      const QRect& room = rooms[side];
+      if (QRect(tree->Design.OriginalLeft, tree->Design.OriginalTop, tree->Design.OriginalWidth,
+                tree->Design.OriginalHeight) == room)
+        continue;
+      tree->SetDesignBounds(room.left(), room.top(), room.width(), room.height(), DesignClientSize());
+      tree->Rescale(width(), height());
+      tree->Repaint();
+    }
   }
 }
 
@@ -261,6 +314,7 @@ void TExptF::CrtNodePush(QChar letter) {
   tree->Arrange();
   tree->Repaint();
   ++free_;
+  FitSlots();
   opnd_.PushText(letter);
   ShowOperands();
 }
@@ -303,6 +357,7 @@ void TExptF::CrtSubtree() {
   newer->hide();
   built->Clear();
   --free_;
+  FitSlots();
   // The two operands leave the display, their subtree enters.
   (void)opnd_.PopText();
   (void)opnd_.PopText();
@@ -402,7 +457,9 @@ namespace {
 TBinCharTree* ValueTree(QWidget* parent) {
   auto* tree = new TBinCharTree(parent);
   tree->setObjectName(QStringLiteral("Tree"));
-  tree->setGeometry(10, 10, 277, 261);
+  // With its design size known, the tree grows its least node with the dialog on a larger
+  // screen: a deep tree then takes one column a node rather than letters too small to read.
+  tree->SetDesignBounds(10, 10, 277, 261, QSize(401, 282));
   tree->setToolTip(QStringLiteral("请单击要改变的节点"));
   return tree;
 }

@@ -81,6 +81,8 @@ class TExptF : public TGraphForm {
  private:
   void Layout();
   void ClearSlots();
+  // Each slot in use takes the free slots beside and above it.
+  void FitSlots();
   // Once the expression is read to its "#" and one subtree is left, that subtree is the
   // finished tree: it moves from its small slot to the final tree's place, where its letters
   // read, without waiting for the pop.

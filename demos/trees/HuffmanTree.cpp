@@ -175,11 +175,13 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const int nodeW = std::min(std::max(d, l.WeightFont.TextWidth(weights[static_cast<int>(i) - 1]) + r.Grow(6)), colW - 4);
     l.Node[i] = QRect(l.Centre[i].x() - nodeW / 2, l.Centre[i].y() - d / 2, nodeW, d);
   }
-  // "HT[i]" above each node, on the side its link does not cross.
+  // "HT[i]" above each node, on the side its link does not cross, a little apart from the node's
+  // outline (a caption touching a square node's black top reads as written on black).
+  const int apart = 2;
   std::vector<TCaptionSpot> spots;
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
-    TCaptionSpot spot{l.Node[i], std::nullopt, QStringLiteral("HT[%1]").arg(i), true};
+    TCaptionSpot spot{l.Node[i].adjusted(-apart, -apart, apart, apart), std::nullopt, QStringLiteral("HT[%1]").arg(i), true};
     if (const int p = nodes_[i].link.parent) spot.ParentCentre = l.Centre[static_cast<std::size_t>(p)];
     spots.push_back(spot);
   }
@@ -192,7 +194,9 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     if (nodes_[i].shown && nodes_[i].link.parent != 0)
       links.emplace_back(l.Centre[i], l.Centre[static_cast<std::size_t>(nodes_[i].link.parent)]);
   const auto onNode = [&](const QRect& box) {
-    return std::any_of(l.Node.begin(), l.Node.end(), [&](const QRect& o) { return !o.isNull() && o.intersects(box); });
+    return std::any_of(l.Node.begin(), l.Node.end(), [&](const QRect& o) {
+      return !o.isNull() && o.adjusted(-apart, -apart, apart, apart).intersects(box);
+    });
   };
   const auto onText = [&](const QRect& box) {
     return std::any_of(l.Texts.begin(), l.Texts.end(), [&](const TText& t) { return t.Box.intersects(box); });
@@ -263,7 +267,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     for (const double f : {0.4, 0.3, 0.6})
       if (onText(box) || onNode(box)) box = beside((from + (to - from) * f).toPoint());
     if (onText(box) || onNode(box)) box = beside(mid);
-    l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel});
+    l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel, 0, static_cast<int>(i)});
   }
   // Each finished code under its leaf, inside the panel: centred, else shifted aside or a line
   // lower, wherever it covers no node and no other text (a neighbour's code, a caption).
@@ -299,6 +303,29 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   }
   l.LinkWidth = r.Text(1);
   return l;
+}
+
+std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (n_ == 0) return out;
+  const TLayout l = Layout();
+  // Node i is shape place[i]; its link up to its parent, linkOf[i].
+  std::vector<int> place(nodes_.size(), -1), linkOf(nodes_.size(), -1);
+  for (std::size_t i = 1; i < nodes_.size(); ++i) {
+    if (!nodes_[i].shown) continue;
+    place[i] = static_cast<int>(out.size());
+    out.push_back(TDrawnShape::NodeAt(l.Node[i], QString::number(nodes_[i].link.weight), static_cast<int>(i) <= n_));
+  }
+  for (std::size_t i = 1; i < nodes_.size(); ++i) {
+    const auto p = static_cast<std::size_t>(nodes_[i].link.parent);
+    if (place[i] < 0 || p == 0 || place[p] < 0) continue;
+    linkOf[i] = static_cast<int>(out.size());
+    out.push_back(TDrawnShape::LinkBetween({this, place[p]}, {this, place[i]}, QPolygon({l.Centre[p], l.Centre[i]})));
+  }
+  for (const TText& t : l.Texts)
+    if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0)
+      out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text));
+  return out;
 }
 
 void THuffmanTree::Paint() {

@@ -46,6 +46,9 @@ class THuffmanTree : public TNodeContainer {
   void SetCode(int leaf, const QString& code);
 
   QString DrawingText() const override;
+  // The nodes (leaves round), the links up to their parents and the code digits on them, as
+  // Paint draws them from Layout(); the captions and the codes belong to no link.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Where everything is drawn at the present size: nodes (index 1..m, empty for one not
   // shown yet) and the texts beside them, each with its box.
@@ -55,6 +58,7 @@ class THuffmanTree : public TNodeContainer {
     QRect Box;
     TKind Kind;
     int Em = 0;  // a caption's own pixel height
+    int Node = 0;  // a code digit's node: it labels the link up to the node's parent
   };
   struct TLayout {
     std::vector<QPoint> Centre;

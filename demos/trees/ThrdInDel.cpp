@@ -60,7 +60,14 @@ void TThrdInDel::Reset() {
   views::Toolbar().EnableButton(ToolButton::AlgData, false);
 }
 
-void TThrdInDel::ResetLocalData(const QString&) { Point(kThrt, graphForm_->Tree->thrt); }
+void TThrdInDel::ResetLocalData(const QString& procName) {
+  // The marks are the call's variables: thrt is given, y is given by the click, x by the button
+  // in an insertion; the others have no value until a line sets them.
+  Point(kThrt, graphForm_->Tree->thrt);
+  Point(kY, nullptr);
+  Point(kP, nullptr);
+  if (procName != QLatin1String("insert")) Point(kX, nullptr);
+}
 
 void TThrdInDel::DemoFinished() {
   TThrdInDelGraphForm& f = *graphForm_;
@@ -103,7 +110,8 @@ void TThrdInDel::Point(int which, TThrdTreeNode* node) {
   TThrdInDelGraphForm& f = *graphForm_;
   TPointer2* pointers[] = {f.p, f.x, f.y, f.thrt};
   pointers[which]->SetTarget(node);
-  pointers[which]->Reposition();
+  // Marks on one node stand apart (a click on the head joins thrt there).
+  f.Tree->PlacePointers();
 }
 
 void TThrdInDel::Changed() {

@@ -227,16 +227,32 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
     return {{x, top}, {x, top - up}, {x + loop * out, top - up}, {x + loop * out, top + height() / 2},
             {x, top + height() / 2}};
   }
-  if (target->stair == stair) return RowThreadPath(geometry(), target->geometry(), left, bracket, 2);
-  // Between rows: straight, unless that would pass through another node's box.
+  // The head's right thread leads to the last node, whose own right thread leads back to the
+  // head's corner: the head's goes over the row, or between the rows from inside the two corners,
+  // so that the two are never drawn along one line.
+  const auto* tree = dynamic_cast<const TThrdTree*>(&Tree());
+  const bool head = !left && tree && tree->thrt == this;
   std::vector<QRect> others;
   for (const QObject* child : Tree().children()) {
     const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
     if (node && node != this && node != target && !node->isHidden()) others.push_back(node->geometry());
   }
-  const QPoint from(x, target->stair < stair ? top : bottom);
-  const QPoint to(tx, target->stair < stair ? target->y() + target->height() : target->y());
-  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(3));
+  // Rows are told by where the nodes stand, not by their levels: a node waiting to be inserted
+  // keeps its place in the corner while its level changes.
+  if (target->y() == top) {
+    if (head) return HeadRowThreadPath(geometry(), target->geometry(), bracket, bracket, 2, Tree().rect());
+    // Past a node standing between the two (a node waiting to be inserted, the head).
+    const int from = std::min(this->x(), target->x()), to = std::max(this->x(), target->x());
+    const bool far = std::any_of(others.begin(), others.end(),
+                                 [&](const QRect& o) { return o.top() == top && o.x() > from && o.x() < to; });
+    return RowThreadPath(geometry(), target->geometry(), left, bracket, 2, far);
+  }
+  // Between rows: straight, unless that would pass through another node's box.
+  const bool higher = target->y() < top;
+  const int inside = head ? width() * 3 / 16 : 0;
+  const QPoint from(x - inside, higher ? top : bottom);
+  const QPoint to(tx - (head ? target->width() * 3 / 16 : 0), higher ? target->y() + target->height() : target->y());
+  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3));
 }
 
 void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
@@ -374,22 +390,28 @@ int TThrdTree::BottomMargin() const {
   return r.Grow(10) + r.Text(1, 2) + 1;  // the bracket's depth and its pen
 }
 
-QString TThrdTree::DrawingText() const {
-  QStringList threads;
+std::vector<TThrdTree::TDrawnThread> TThrdTree::DrawnThreads() const {
+  std::vector<TDrawnThread> out;
   for (const QObject* child : children()) {
     const auto* node = dynamic_cast<const TThrdTreeNode*>(child);
     if (!node || node->isHidden()) continue;
     for (const bool left : {true, false}) {
       if ((left ? node->ltag : node->rtag) != 1) continue;
-      const std::vector<QPoint> path = node->ThreadPath(left);
-      if (path.empty()) continue;
-      const QWidget* target = left ? node->LeftChild : node->RightChild;
-      QStringList points;
-      for (const QPoint& p : path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
-      threads << QStringLiteral("%1 %2 %3: %4")
-                     .arg(node->objectName(), left ? QStringLiteral("left") : QStringLiteral("right"),
-                          target->objectName(), points.join(' '));
+      if (std::vector<QPoint> path = node->ThreadPath(left); !path.empty())
+        out.push_back({node, left, left ? node->LeftChild : node->RightChild, std::move(path)});
     }
+  }
+  return out;
+}
+
+QString TThrdTree::DrawingText() const {
+  QStringList threads;
+  for (const TDrawnThread& t : DrawnThreads()) {
+    QStringList points;
+    for (const QPoint& p : t.Path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+    threads << QStringLiteral("%1 %2 %3: %4")
+                   .arg(t.Node->objectName(), t.Left ? QStringLiteral("left") : QStringLiteral("right"),
+                        t.Target->objectName(), points.join(' '));
   }
   return threads.join(QStringLiteral(" | "));
 }
@@ -410,23 +432,11 @@ void TThrdTree::Paint() {
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
     if (node && node->ParentNode && IsNodeOf(*this, node->ParentNode)) node->DrawLinkTo(*node->ParentNode, c, LineColor);
   }
-  if (thrt && thrt->ltag == 0 && thrt->LeftChild && thrt->LeftChild == Root()) {
-    const TThrdTreeNode& root = *Root();
-    const int hx = thrt->x() + thrt->width() / 2, hy = thrt->y() + thrt->height();
-    const int rx = root.x() + root.width() / 2;
+  if (const std::vector<QPoint> head = HeadLinkPath(); !head.empty()) {
     c.Pen.Color = LineColor;
     c.Pen.Width = std::max(1, Ratio().Text(1) - 1);
-    c.MoveTo(hx, hy);
-    if (thrt->y() == root.y()) {
-      // Side by side: down, across below both (deeper than a left thread of the root to the
-      // head runs), and up into the root.
-      const int below = hy + Ratio().Grow(16);
-      c.LineTo(hx, below);
-      c.LineTo(rx, below);
-      c.LineTo(rx, root.y() + root.height());
-    } else {
-      c.LineTo(rx, root.y());
-    }
+    c.MoveTo(head.front().x(), head.front().y());
+    for (std::size_t i = 1; i < head.size(); ++i) c.LineTo(head[i].x(), head[i].y());
   }
   for (QObject* child : children()) {
     auto* node = dynamic_cast<TThrdTreeNode*>(child);
@@ -434,4 +444,38 @@ void TThrdTree::Paint() {
     if (node->ltag == 1) node->DrawLeftThread(c, PreLineColor);
     if (node->rtag == 1) node->DrawRightThread(c, PostLineColor);
   }
+}
+
+std::vector<QPoint> TThrdTree::HeadLinkPath() const {
+  if (!thrt || thrt->ltag != 0 || !thrt->LeftChild || thrt->LeftChild != Root()) return {};
+  const TThrdTreeNode& root = *Root();
+  const QPoint from(thrt->x() + thrt->width() / 2, thrt->y() + thrt->height());
+  const int rx = root.x() + root.width() / 2;
+  if (thrt->y() != root.y()) return {from, {rx, root.y()}};
+  // Side by side: down, across below both (deeper than a left thread of the root to the head
+  // runs), and up into the root.
+  const int below = from.y() + Ratio().Grow(16);
+  return {from, {from.x(), below}, {rx, below}, {rx, root.y() + root.height()}};
+}
+
+std::vector<TDrawnShape> TThrdTree::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  const auto shown = [this](const QObject* p) {
+    return IsNodeOf(*this, p) && !static_cast<const QWidget*>(p)->isHidden();
+  };
+  const auto link = [&out](const QWidget* from, const QWidget* to, const std::vector<QPoint>& path) {
+    out.push_back(TDrawnShape::LinkBetween({from, -1}, {to, -1}, QPolygon(QList<QPoint>(path.begin(), path.end()))));
+  };
+  for (const QObject* child : children()) {
+    const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+    if (!node || !shown(node) || !shown(node->ParentNode)) continue;
+    const QLine line = node->LinkLineTo(*node->ParentNode);
+    link(node->ParentNode, node, {line.p1(), line.p2()});
+  }
+  if (const std::vector<QPoint> head = HeadLinkPath(); !head.empty() && shown(thrt) && shown(Root()))
+    link(thrt, Root(), head);
+  // The threads, each from its node to the node it leads to.
+  for (const TDrawnThread& t : DrawnThreads())
+    if (shown(t.Target)) link(t.Node, t.Target, t.Path);
+  return out;
 }

@@ -108,8 +108,22 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // changed is dropped, stray nodes too.
   void Restore(const QByteArray& bytes);
 
+  // The parent links, the head's line to the root and every thread, as Paint draws them.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   void Paint() override;
+  // The head's line down to the root as drawn; empty when its left link is no real one.
+  std::vector<QPoint> HeadLinkPath() const;
+  // A thread as drawn: its node, its side, the node it leads to and its way.
+  struct TDrawnThread {
+    const TThrdTreeNode* Node;
+    bool Left;
+    const TBinTreeNode* Target;
+    std::vector<QPoint> Path;
+  };
+  // Every thread of a shown node, in the order of the nodes, left before right.
+  std::vector<TDrawnThread> DrawnThreads() const;
   // Room under the last level for the threads that bend below a node.
   int BottomMargin() const override;
  public:

@@ -451,28 +451,22 @@ void TBinTree::Arrange() {
 
 void TBinTree::PlacePointers() {
   std::vector<TPointer2*> placed;
+  std::vector<QRect> boxes;
   const QObjectList kids = children();  // a copy: placing a pointer raises it, reordering them
   for (QObject* child : kids) {
     auto* pointer = dynamic_cast<TPointer2*>(child);
     if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
     pointer->Reposition();
-    // Heads on one row stand side by side: a later one steps right of those in its way, or,
-    // where that would take it past the panel's right edge, left of them.
-    const QPoint natural = pointer->pos();
-    for (int step : {1, -1}) {
-      pointer->move(natural);
-      for (bool moved = true; moved;) {
-        moved = false;
-        for (const TPointer2* other : placed)
-          if (other->geometry().intersects(pointer->geometry()) && other->y() == pointer->y()) {
-            pointer->move(step > 0 ? other->x() + other->width() : other->x() - pointer->width(), pointer->y());
-            moved = true;
-          }
-      }
-      if (pointer->x() + pointer->width() <= width()) break;
-    }
+    // One pointing left has been given its place beside the node by its drawing.
+    if (!pointer->PointsLeft)
+      pointer->setGeometry(PointerPlace(pointer->geometry(), pointer->Target()->geometry(), boxes, width()));
     placed.push_back(pointer);
+    boxes.push_back(pointer->geometry());
   }
+  // Heads fanned out on one node: each one right of another stands above it, its caption clear of
+  // the other's head.
+  std::stable_sort(placed.begin(), placed.end(), [](const TPointer2* a, const TPointer2* b) { return a->x() < b->x(); });
+  for (TPointer2* pointer : placed) pointer->raise();
 }
 
 void TBinTree::ArrangeByColumns(int band, int areaWidth, int areaHeight, int size) {

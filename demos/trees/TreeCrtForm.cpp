@@ -36,13 +36,21 @@ TTreeCrtForm::TTreeCrtForm(QWidget* parent) : TGraphForm(parent) {
   BinCharTree->hide();
   StaticText1 = SequenceCaption(this, "StaticText1", QStringLiteral("先序序列"), 280);
   StaticText2 = SequenceCaption(this, "StaticText2", QStringLiteral("中序序列"), 320);
-  NodeContainer1 = Place(new TNodeContainer(this), 88, 277, 273, 73);
+  NodeContainer1 = Place(new TCellsContainer(this), 88, 277, 273, 73);
   NodeContainer1->setObjectName(QStringLiteral("NodeContainer1"));
   PaintBox = new TPaintBox(NodeContainer1);
   PaintBox->setObjectName(QStringLiteral("PaintBox"));
   PaintBox->setGeometry(0, 0, 273, 73);
   NodeContainer1->OnResize = [this] { PaintBox->setGeometry(0, 0, NodeContainer1->width(), NodeContainer1->height()); };
   PaintBox->OnPaint = [this](TPaintBox&) { PaintBoxPaint(); };
+  NodeContainer1->Cells = [this] {
+    std::vector<TDrawnShape> cells;
+    for (int row = 0; row < 2; ++row)
+      for (qsizetype k = 0; k < sequences_[row].size(); ++k)
+        cells.push_back(TDrawnShape::NodeAt(CellRect(row, static_cast<int>(k)).translated(PaintBox->pos()),
+                                            sequences_[row].mid(k, 1)));
+    return cells;
+  };
 }
 
 void TTreeCrtForm::SetSequences(const QString& pre, const QString& ino) {
@@ -72,27 +80,34 @@ QString TTreeCrtForm::CellKinds(int row) const {
   return s;
 }
 
-void TTreeCrtForm::PaintBoxPaint() {
-  TCanvas& c = PaintBox->Canvas();
-  CopyBackdrop(c, *PaintBox, PaintBox->ClientRect(), clGray);
+QRect TTreeCrtForm::CellRect(int row, int k) const {
   // The cells are laid out for a 273 x 73 box and follow it when the window is docked.
   const double sx = PaintBox->width() / 273.0;
   const double sy = PaintBox->height() / 73.0;
   const auto X = [sx](int x) { return static_cast<int>(std::lround(x * sx)); };
   const auto Y = [sy](int y) { return static_cast<int>(std::lround(y * sy)); };
-  c.Font = TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(8, Y(16)), .Style = fsBold};
+  const int x = k * kCellStep + 10, top = kRowTop[row];
+  return QRect(QPoint(X(x), Y(top)), QPoint(X(x + kCellWidth) - 1, Y(top + 30) - 1));
+}
+
+void TTreeCrtForm::PaintBoxPaint() {
+  TCanvas& c = PaintBox->Canvas();
+  CopyBackdrop(c, *PaintBox, PaintBox->ClientRect(), clGray);
+  const double sy = PaintBox->height() / 73.0;
+  c.Font = TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(8, static_cast<int>(std::lround(16 * sy))), .Style = fsBold};
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_BASELINE);
   for (int row = 0; row < 2; ++row) {
-    const int top = kRowTop[row];
     for (std::size_t k = 0; k < kinds_[row].size(); ++k) {
-      const int x = static_cast<int>(k) * kCellStep + 10;
+      const QRect cell = CellRect(row, static_cast<int>(k));
+      const int l = cell.left(), t = cell.top(), r = cell.left() + cell.width(), b = cell.top() + cell.height();
       c.Brush.Style = bsSolid;
       c.Brush.Color = kinds_[row][k] == ckWaiting ? clGreen : kinds_[row][k] == ckBuilding ? clYellow : clRed;
-      c.FillRect(Rect(X(x), Y(top), X(x + kCellWidth), Y(top + 30)));
-      Frame3D(c, X(x), Y(top), X(x + kCellWidth), Y(top + 30), clWhite, clGray);
+      c.FillRect(Rect(l, t, r, b));
+      Frame3D(c, l, t, r, b, clWhite, clGray);
       const QString letter = sequences_[row].mid(static_cast<qsizetype>(k), 1);
-      c.TextOut(X(x + 10) - c.TextWidth(letter) / 2, Y(top + 22), letter);
+      // Centred, the baseline two thirds of a cell down.
+      c.TextOut((l + r) / 2 - c.TextWidth(letter) / 2, t + static_cast<int>(std::lround(22 * sy)), letter);
     }
   }
 }

@@ -7,11 +7,20 @@
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/NodeContainer.h"
 
 class TBinCharTree;
-class TNodeContainer;
 class TPaintBox;
 class TZqStaticText;
+
+// The panel of the two cell rows: its paint box, filling it, paints the cells; the panel says
+// where they are (the sequences' letters are the cells the building reads).
+class TCellsContainer : public TNodeContainer {
+ public:
+  using TNodeContainer::TNodeContainer;
+  std::function<std::vector<TDrawnShape>()> Cells;
+  std::vector<TDrawnShape> DrawingShapes() const override { return Cells ? Cells() : std::vector<TDrawnShape>{}; }
+};
 
 class TTreeCrtForm : public TGraphForm {
  public:
@@ -22,7 +31,7 @@ class TTreeCrtForm : public TGraphForm {
   TBinCharTree* BinCharTree;
   TZqStaticText* StaticText1;
   TZqStaticText* StaticText2;
-  TNodeContainer* NodeContainer1;
+  TCellsContainer* NodeContainer1;
   TPaintBox* PaintBox;
 
   // Both rows green.
@@ -36,6 +45,8 @@ class TTreeCrtForm : public TGraphForm {
 
  private:
   void PaintBoxPaint();
+  // Cell k (from 0) of row (0 preorder, 1 inorder) in the paint box's pixels, as painted.
+  QRect CellRect(int row, int k) const;
   QString sequences_[2];
   std::vector<TCellKind> kinds_[2];
 };

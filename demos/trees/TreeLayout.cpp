@@ -183,11 +183,14 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
   return plan;
 }
 
-std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling) {
+std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling,
+                                  bool far) {
   const int eighth = node.width() / 8;
   const int from = left ? node.left() + eighth : node.right() - eighth;
-  const int to = target.center().x() > node.center().x() ? target.left() + target.width() / 8
-                                                          : target.right() - target.width() / 8;
+  const bool rightward = target.center().x() > node.center().x();
+  const int in = far ? 0 : target.width() / 8;
+  const int to = rightward ? target.left() + in : target.right() - in;
+  if (far) depth *= 2;
   if (left) {
     // Just under the nodes' last rows, which the nodes cover.
     const int nodeEnd = node.bottom() + 1, targetEnd = target.bottom() + 1;
@@ -196,6 +199,52 @@ std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool l
   }
   const int over = std::max(ceiling, std::min(node.top(), target.top()) - depth);
   return {{from, node.top()}, {from, over}, {to, over}, {to, target.top()}};
+}
+
+std::vector<QPoint> HeadRowThreadPath(const QRect& head, const QRect& target, int gap, int depth, int ceiling,
+                                      const QRect& area) {
+  const int headRight = head.left() + head.width(), targetRight = target.left() + target.width();
+  const int out = std::max(headRight + 1, std::min(headRight + gap, area.left() + area.width() - 2));
+  const int middle = head.top() + head.height() / 2;
+  const int over = std::max(area.top() + ceiling, std::min(head.top(), target.top()) - 2 * depth);
+  return {{headRight, middle}, {out, middle}, {out, over}, {targetRight, over}, {targetRight, target.top()}};
+}
+
+QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QRect>& placed, int panelWidth) {
+  const auto sameRow = [&natural](const QRect& other) { return other.top() == natural.top(); };
+  const auto tipOnNode = [&node](const QRect& box) {
+    const int tip = box.left() + box.width();
+    return tip >= node.left() - 2 && tip <= node.left() + node.width() + 2;
+  };
+  // Heads on one row stand side by side: a later one steps right of those in its way, or left.
+  for (const int step : {1, -1}) {
+    QRect box = natural;
+    for (bool moved = true; moved;) {
+      moved = false;
+      for (const QRect& other : placed)
+        if (sameRow(other) && other.intersects(box)) {
+          box.moveLeft(step > 0 ? other.left() + other.width() : other.left() - box.width());
+          moved = true;
+        }
+    }
+    if ((box == natural || tipOnNode(box)) && box.left() >= 0 && box.left() + box.width() <= panelWidth) return box;
+  }
+  // No room beside the others: a tip on the node's top edge where it covers least of any other
+  // head, the nearest to the natural one of those alike.
+  const auto offNatural = [&natural](const QRect& b) { return std::abs(b.left() - natural.left()); };
+  QRect best = natural;
+  int bestOverlap = -1;
+  for (int tip = node.left(); tip <= node.left() + node.width(); ++tip) {
+    const QRect box(tip - natural.width(), natural.top(), natural.width(), natural.height());
+    int overlap = 0;
+    for (const QRect& other : placed)
+      if (sameRow(other)) overlap = std::max(overlap, (other & box).width());
+    if (bestOverlap < 0 || overlap < bestOverlap || (overlap == bestOverlap && offNatural(box) < offNatural(best))) {
+      best = box;
+      bestOverlap = overlap;
+    }
+  }
+  return best;
 }
 
 bool SegmentCrosses(QPoint a, QPoint b, const QRect& box) {

@@ -49,8 +49,19 @@ TFont CaptionFont(int em);
 // over the two nodes and a left one under them, each leaving from its own tag box (the node's
 // outer eighth on that side) and entering the target's box that faces it, so the two threads of a
 // pair of neighbours never meet and neither runs past the nodes by more than depth. Over the
-// nodes it rises no higher than ceiling.
-std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling = 0);
+// nodes it rises no higher than ceiling. A thread past another node of the row (far) bows twice
+// as deep and comes into the target's corner, so it keeps off a neighbour's thread into the same
+// target.
+std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling = 0,
+                                  bool far = false);
+
+// The path of the head's right thread to a target on the head's own row (the head standing at
+// the top right, the target the last node in inorder), its last leg the arrow: out of the
+// head's right side by gap, up to twice depth over both, and down into the target's top right
+// corner. So it never runs along the target's thread back to the head, which bows depth over
+// the row. Every leg stays inside area, ceiling below its top.
+std::vector<QPoint> HeadRowThreadPath(const QRect& head, const QRect& target, int gap, int depth, int ceiling,
+                                      const QRect& area);
 
 // The path of a thread from a corner of one node (from, on the node's top edge when the target
 // stands higher, on its bottom edge when lower) to the facing corner of a node on another row
@@ -63,6 +74,14 @@ std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool l
 // straight line.
 std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
                                     int lane = 0);
+
+// Where a pointer head goes among the heads already placed (placed), given its natural box (its
+// tip, the box's lower right corner, on its node's top edge) and its node: the natural box when
+// no head on its row is in the way; else the nearest box to the right, then to the left, beside
+// those in its way, whose tip stays on the node (within 2 pixels) and that keeps inside the panel;
+// else, with no such room, the box whose tip lies on the node's top edge where it overlaps the
+// others least: the heads on one node fan out, each pointing at it.
+QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QRect>& placed, int panelWidth);
 
 // Whether the straight segment from a to b passes through the inside of box (touching an
 // edge or a corner does not count).

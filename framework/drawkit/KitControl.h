@@ -52,53 +52,32 @@ struct TDrawnShape {
   };
   TKind Kind = Node;
   // What a reader sees of it: a node's key, a weight, a mark's caption.
-  QString Text;
+  QString Text{};
   // Node and Label: the box; Mark: the head. In the reporting control's pixels.
-  QRect Box;
+  QRect Box{};
   // Node: the ellipse inside Box (a vertex circle) rather than the box.
   bool Round = false;
   // Link: the line as drawn, from its first end to its second (a polyline).
-  QPolygon Path;
+  QPolygon Path{};
   // Mark: where its point is.
-  QPoint Tip;
+  QPoint Tip{};
   // Link: its two ends; Mark: To is what it points at (no control: at nothing drawn).
-  TShapeRef From;
-  TShapeRef To;
+  TShapeRef From{};
+  TShapeRef To{};
   // Label: the place of its link among the same control's shapes.
   int Of = -1;
 
   static TDrawnShape NodeAt(const QRect& box, const QString& text, bool round = false) {
-    TDrawnShape s;
-    s.Kind = Node;
-    s.Box = box;
-    s.Text = text;
-    s.Round = round;
-    return s;
+    return {.Kind = Node, .Text = text, .Box = box, .Round = round};
   }
   static TDrawnShape LinkBetween(TShapeRef from, TShapeRef to, const QPolygon& path) {
-    TDrawnShape s;
-    s.Kind = Link;
-    s.From = from;
-    s.To = to;
-    s.Path = path;
-    return s;
+    return {.Kind = Link, .Path = path, .From = from, .To = to};
   }
   static TDrawnShape LabelOf(int link, const QRect& box, const QString& text) {
-    TDrawnShape s;
-    s.Kind = Label;
-    s.Of = link;
-    s.Box = box;
-    s.Text = text;
-    return s;
+    return {.Kind = Label, .Text = text, .Box = box, .Of = link};
   }
   static TDrawnShape MarkOn(TShapeRef target, const QRect& head, QPoint tip, const QString& caption) {
-    TDrawnShape s;
-    s.Kind = Mark;
-    s.To = target;
-    s.Box = head;
-    s.Tip = tip;
-    s.Text = caption;
-    return s;
+    return {.Kind = Mark, .Text = caption, .Box = head, .Tip = tip, .To = target};
   }
 };
 

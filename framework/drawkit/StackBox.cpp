@@ -264,7 +264,10 @@ void TStackBox::PlaceMarker() {
   const TStackLayout l = Layout();
   marker_->Color = PointerColor;
   marker_->Canvas().Font = PointerFont;
-  marker_->resize(std::max(0, l.CellWidth), std::max(0, l.MarkerHeight));
+  // Over a row in the top cell the marker takes what room the rounded cell heights leave
+  // above it, so that it does not reach out of the box.
+  const int room = entries_.empty() ? l.MarkerHeight : entries_.back().row->y();
+  marker_->resize(std::max(0, l.CellWidth), std::clamp(room, 0, std::max(0, l.MarkerHeight)));
   if (!entries_.empty()) marker_->PlaceAt(*entries_.back().row);
   marker_->Repaint();
 }

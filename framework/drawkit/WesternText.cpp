@@ -15,10 +15,11 @@ bool CheckWestern(const QString& s, const QString& message) {
   return false;
 }
 
-bool QueryWestern(const QString& caption, const QString& prompt, QString& text, const QString& message) {
+bool QueryWestern(const QString& caption, const QString& prompt, QString& text, const QString& message,
+                  const QRect& over) {
   QString answer = text;
   for (;;) {
-    if (!InputQuery(caption, prompt, answer)) return false;
+    if (!InputQuery(caption, prompt, answer, over)) return false;
     if (CheckWestern(answer, message)) break;
   }
   text = answer;

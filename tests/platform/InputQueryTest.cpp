@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include "platform/InputQuery.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -28,4 +30,21 @@ TEST(InputQuery, TheEditStartsWithTheDefault) {
   modal::ScriptedHostScope host;
   host->QueueDialog(QStringLiteral("OK"));
   EXPECT_EQ(InputBox(QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("12")), "12");
+}
+
+TEST(InputQuery, AskedOverAPlaceItOpensCentredThereAndStaysOnTheScreen) {
+  modal::ScriptedHostScope host;
+  QList<QRect> opened;
+  host->SetOpenedHook([&] {
+    for (const QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->objectName() == QLatin1String("InputQuery")) opened << w->frameGeometry();
+  });
+  host->QueueDialog(QStringLiteral("OK"));
+  host->QueueDialog(QStringLiteral("OK"));
+  QString value;
+  InputQuery(QStringLiteral("c"), QStringLiteral("p"), value, QRect(600, 500, 300, 200));
+  InputQuery(QStringLiteral("c"), QStringLiteral("p"), value, QRect(900, 700, 300, 200));  // off the screen's corner
+  ASSERT_EQ(opened.size(), 2) << "each question opens once";
+  EXPECT_EQ(opened[0].center(), QRect(600, 500, 300, 200).center()) << "the question must stand over the place it was given";
+  EXPECT_EQ(opened[1].bottomRight(), QPoint(1023, 767)) << "a place near the corner still shows the whole question";
 }

@@ -467,19 +467,24 @@ QStringList Driver::TextFindings() {
   return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11);
 }
 
-QStringList Driver::GeometryFindings() {
-  pacing::ProcessMessages();
-  // A mark stands for the variable its caption names, in the call the run stands in.
+namespace {
+// A mark stands for the variable its caption names, in the call the run stands in.
+AssignedLookup CurrentVariables() {
   const TAlgoDemo* demo = CurrentDemo;
   const bool inCall = demo != nullptr && demo->CurLine() != nullptr;
-  auto assigned = [demo, inCall](const QString& name) -> std::optional<bool> {
+  return [demo, inCall](const QString& name) -> std::optional<bool> {
     if (!inCall || name.isEmpty()) return std::nullopt;
     for (const TData* record : {demo->Locals(), demo->Globals()})
       if (record != nullptr)
         if (const TData* v = record->FindByName(name)) return v->Assigned();
     return std::nullopt;
   };
-  return DrawingFindings(GatherShapes(ScreenWindows()), assigned);
+}
+}  // namespace
+
+QStringList Driver::GeometryFindings() {
+  pacing::ProcessMessages();
+  return DrawingFindings(GatherShapes(ScreenWindows()), CurrentVariables());
 }
 
 void Driver::CheckTexts() {
@@ -511,7 +516,13 @@ void Driver::CheckEvery() {
     illegible = TextFindings();
     textsLookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
-  QStringList wrong = GeometryFindings();
+  // Likewise the shapes; the marks are held against the variables at every look.
+  if (changes_->Count() != shapesLookedAt_) {
+    scene_ = GatherShapes(ScreenWindows());
+    shapeFindings_ = ShapeFindings(scene_);
+    shapesLookedAt_ = changes_->Count();
+  }
+  QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables());
   // A fault that stays from one look to the next is told once, where it first shows.
   const QStringList all = wrong;
   wrong.removeIf([this](const QString& f) { return lastWrong_.contains(f); });

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "tests/scriptdriver/Expect.h"
+#include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Script.h"
 #include "tests/scriptdriver/Texts.h"
 
@@ -127,6 +128,10 @@ class Driver {
   std::unique_ptr<ChangeCounter> changes_;
   long textsLookedAt_ = -1;
   QStringList lastWrong_;  // what the last look of "check every" found in the drawing
+  // The drawing's shapes at the last look and what they tell, while nothing has changed.
+  long shapesLookedAt_ = -1;
+  Scene scene_;
+  QStringList shapeFindings_;
   // The texts that may go down to 11 px, read from --exceptions at the first check.
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;

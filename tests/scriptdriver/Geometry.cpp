@@ -58,9 +58,9 @@ std::vector<QLineF> Segments(const QPolygon& path) {
   return out;
 }
 
-double DistToPath(QPointF p, const QPolygon& path) {
+double DistToPath(QPointF p, const std::vector<QLineF>& segments) {
   double best = 1e18;
-  for (const QLineF& s : Segments(path)) best = std::min(best, DistToSegment(p, s));
+  for (const QLineF& s : segments) best = std::min(best, DistToSegment(p, s));
   return best;
 }
 
@@ -114,15 +114,13 @@ bool Through(const QLineF& line, const Shape& n) {
   return outside < line.length() - 0.5 || (line.length() == 0 && InEllipse(line.p1(), r));
 }
 
-bool PathThrough(const QPolygon& path, const Shape& n) {
-  const std::vector<QLineF> segments = Segments(path);
+bool PathThrough(const std::vector<QLineF>& segments, const Shape& n) {
   return std::any_of(segments.begin(), segments.end(), [&](const QLineF& s) { return Through(s, n); });
 }
 
-bool PathThroughBox(const QPolygon& path, const QRect& box) {
+bool PathThroughBox(const std::vector<QLineF>& segments, const QRect& box) {
   const QRectF r = Shrunk(box, 1);
   if (r.isEmpty()) return false;
-  const std::vector<QLineF> segments = Segments(path);
   return std::any_of(segments.begin(), segments.end(), [&](const QLineF& s) { return paintrecord::Crosses(s, r); });
 }
 
@@ -164,10 +162,10 @@ double AlongLength(const QLineF& a, const QLineF& b) {
   return hi - lo;
 }
 
-double PathsAlong(const QPolygon& a, const QPolygon& b) {
+double PathsAlong(const std::vector<QLineF>& a, const std::vector<QLineF>& b) {
   double best = 0;
-  for (const QLineF& s : Segments(a))
-    for (const QLineF& t : Segments(b)) best = std::max(best, AlongLength(s, t));
+  for (const QLineF& s : a)
+    for (const QLineF& t : b) best = std::max(best, AlongLength(s, t));
   return best;
 }
 
@@ -320,7 +318,7 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
   return scene;
 }
 
-QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) {
+QStringList ShapeFindings(const Scene& scene) {
   QStringList out;
   const std::vector<Shape>& all = scene.shapes;
   auto report = [&](const char* rule, const QString& shapes, const QString& why) {
@@ -328,6 +326,17 @@ QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) 
   };
   auto at = [&](int i) -> const Shape& { return all[static_cast<std::size_t>(i)]; };
   const int n = static_cast<int>(all.size());
+  // Each link's segments and the pixels it can reach, once: the rules compare every link with
+  // every node and every other link.
+  std::vector<std::vector<QLineF>> segments(all.size());
+  std::vector<QRect> reach(all.size());
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i].kind == Kind::Link) {
+      segments[i] = Segments(all[i].path);
+      reach[i] = all[i].path.boundingRect().adjusted(-3, -3, 3, 3);
+    }
+  auto segs = [&](int i) -> const std::vector<QLineF>& { return segments[static_cast<std::size_t>(i)]; };
+  auto reaches = [&](int i, const QRect& r) { return reach[static_cast<std::size_t>(i)].intersects(r); };
 
   for (int i = 0; i < n; ++i) {
     const Shape& s = at(i);
@@ -356,23 +365,19 @@ QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) 
         if (j != s.to && other.kind == Kind::Node && other.drawing == s.drawing && InNode(s.tip, other, kAimSlack))
           report("aim", s.Line(all) + QStringLiteral(" / ") + other.Line(all), QStringLiteral("tip inside another node"));
       }
-      if (assigned) {
-        const std::optional<bool> has = assigned(s.text.trimmed());
-        if (has && !*has) report("aim", s.Line(all), QStringLiteral("stands for %1, not yet assigned in this call").arg(s.text.trimmed()));
-      }
     }
 
     if (s.kind == Kind::Link) {
       for (int j = 0; j < n; ++j) {
         const Shape& node = at(j);
         if (j == s.from || j == s.to || node.kind != Kind::Node || node.drawing != s.drawing) continue;
-        if (PathThrough(s.path, node))
+        if (reaches(i, node.box) && PathThrough(segs(i), node))
           report("through", s.Line(all) + QStringLiteral(" / ") + node.Line(all), QStringLiteral("passes through a node"));
       }
       for (int j = i + 1; j < n; ++j) {
         const Shape& t = at(j);
-        if (t.kind != Kind::Link || t.drawing != s.drawing) continue;
-        if (const double along = PathsAlong(s.path, t.path); along > kAlongLength)
+        if (t.kind != Kind::Link || t.drawing != s.drawing || !reaches(i, reach[static_cast<std::size_t>(j)])) continue;
+        if (const double along = PathsAlong(segs(i), segs(j)); along > kAlongLength)
           report("through", s.Line(all) + QStringLiteral(" / ") + t.Line(all),
                  QStringLiteral("two links run along one another for %1 px").arg(std::lround(along)));
       }
@@ -381,14 +386,14 @@ QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) 
     if (s.kind == Kind::Label && s.of >= 0 && at(s.of).kind == Kind::Link) {
       const Shape& own = at(s.of);
       const QPointF centre = QRectF(s.box).center();
-      const double mine = DistToPath(centre, own.path);
+      const double mine = DistToPath(centre, segs(s.of));
       for (int j = 0; j < n; ++j) {
         const Shape& o = at(j);
         if (j == s.of || o.drawing != s.drawing) continue;
         if (o.kind == Kind::Link) {
-          if (DistToPath(centre, o.path) < mine - 0.5)
+          if (DistToPath(centre, segs(j)) < mine - 0.5)
             report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("nearer another line than its own"));
-          else if (PathThroughBox(o.path, s.box))
+          else if (reaches(j, s.box) && PathThroughBox(segs(j), s.box))
             report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("lies on another line"));
         } else if (o.kind == Kind::Node) {
           if (Meet(s, o))
@@ -411,6 +416,23 @@ QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) 
     }
   }
   return out;
+}
+
+QStringList VariableFindings(const Scene& scene, const AssignedLookup& assigned) {
+  QStringList out;
+  if (!assigned) return out;
+  for (const Shape& s : scene.shapes) {
+    if (s.kind != Kind::Mark) continue;
+    const std::optional<bool> has = assigned(s.text.trimmed());
+    if (has && !*has)
+      out << QStringLiteral("wrong aim %1 -- stands for %2, not yet assigned in this call")
+                 .arg(s.Line(scene.shapes), s.text.trimmed());
+  }
+  return out;
+}
+
+QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) {
+  return ShapeFindings(scene) + VariableFindings(scene, assigned);
 }
 
 }  // namespace script

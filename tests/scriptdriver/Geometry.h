@@ -28,17 +28,17 @@ namespace script {
 struct Shape {
   TDrawnShape::TKind kind = TDrawnShape::Node;
   int drawing = 0;       // shapes of one drawing window share the number
-  QString form;          // that window's name
-  QString text;
-  QRect box;             // Node, Label; Mark: its head
+  QString form{};        // that window's name
+  QString text{};
+  QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
-  QPolygon path;         // Link
-  QPoint tip;            // Mark
+  QPolygon path{};       // Link
+  QPoint tip{};          // Mark
   int from = -1;         // Link: its ends; Mark: to is its target; -1: not among the shapes
   int to = -1;
   bool aimsAtHidden = false;  // Mark: its target is a control that is not shown
   int of = -1;           // Label: its link
-  QRect room;            // where it can show: its window cut by every control holding it
+  QRect room{};          // where it can show: its window cut by every control holding it
   const QWidget* owner = nullptr;  // the control that reported it (nested nodes are not compared)
   QString Line(const std::vector<Shape>& all) const;
 };
@@ -79,5 +79,10 @@ using AssignedLookup = std::function<std::optional<bool>(const QString& name)>;
 //            another line or on a node;
 //   covered  a window open over a drawing covers one of its node boxes.
 QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned = {});
+// The same in two halves: what the shapes alone tell (every rule but the variables'), and what
+// the marks tell against the variables of the current call, which change while the drawing
+// may not.
+QStringList ShapeFindings(const Scene& scene);
+QStringList VariableFindings(const Scene& scene, const AssignedLookup& assigned);
 
 }  // namespace script

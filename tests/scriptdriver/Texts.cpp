@@ -352,6 +352,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     if (Opaque(*it.widget)) opaque.push_back(&it);
   std::vector<Glyphs> out;
   for (Found& f : found) {
+    // A text wholly beyond the screen's edge is not on the screen (the older columns of a
+    // paged stack lie there); one that reaches into it is judged as any other.
+    if (!f.g.box.intersects(screenRect)) continue;
     // What controls painted later hide of it. A text another window covers, even in part, is
     // left out: the window over it is not a fault of the drawing under it.
     QRegion hidden;

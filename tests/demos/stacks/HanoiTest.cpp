@@ -94,6 +94,17 @@ TEST(HanoiLayout, PlatesRestAThirdOfTheirHeightIntoThePlateBelow) {
   EXPECT_EQ(stack[2], QRect(12, 121, 97, 33));
 }
 
+TEST(HanoiLayout, TheLargestPlateOnPoleCStaysInsideAndPlateFrontsNeverMeet) {
+  // 1151 pixels wide (the towers at 1920 x 1080): pole c at 960, the largest plate 383 wide.
+  const THanoiLayout wide(QSize(1151, 580), 5);
+  const QRect largest = wide.Stack(wide.CenterX('c'), wide.BaseY(), {1})[0];
+  EXPECT_EQ(largest.right(), 1150) << "a plate must not reach past the towers' right edge";
+  const std::vector<QRect> five = wide.Stack(wide.CenterX('a'), wide.BaseY(), {1, 2, 3, 4, 5});
+  for (std::size_t i = 1; i < five.size(); ++i)
+    EXPECT_GE(THanoiLayout::PlateFront(five[i - 1]).top(), five[i].bottom())
+        << "the front of plate " << i << " must show under the plate resting on it";
+}
+
 // ---------------------------------------------------------------- towers control
 
 TEST(HanoiTowers, PlatesStartOnPoleAAndMoveAsTheSameObjects) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "demos/trees/ExpTreeF.h"
 #include "demos/trees/ExpTreeModel.h"
+#include "demos/trees/TreeBase.h"
 #include "framework/drawkit/WesternText.h"
+#include "platform/Forms.h"
 
 TEST(ExpTreePrecede, TableRowsAndNonOperators) {
   EXPECT_EQ(ExpTreeOpPrecede(u'+', u'*'), '<');
@@ -56,4 +59,41 @@ TEST(ExpTreeCalcu, OperatorsTruncationAndRefusals) {
   r = {2, 3};
   EXPECT_TRUE(ExpTreeCalcu(r, u'*'));
   EXPECT_EQ(r, (std::vector<int>{6}));
+}
+
+TEST(ExpTreeSlots, ADeepSubtreeTakesTheRoomLeftFreeAndNoTwoSlotsMeet) {
+  TExptF form;
+  form.resize(448, 366);  // its design size
+  form.show();
+  // (a+b)*(c-d)/(e+f) waiting in the first slot, then g pushed beside it.
+  const auto build = [&form](QChar op) {
+    form.PushOperator(op);
+    form.CrtSubtree();
+  };
+  form.CrtNodePush(u'a');
+  form.CrtNodePush(u'b');
+  build(u'+');
+  form.CrtNodePush(u'c');
+  form.CrtNodePush(u'd');
+  build(u'-');
+  build(u'*');
+  form.CrtNodePush(u'e');
+  form.CrtNodePush(u'f');
+  build(u'+');
+  build(u'/');
+  form.CrtNodePush(u'g');
+  std::vector<const TBinCharTree*> shown;
+  for (int k = 1; k <= kExpTreeSlots; ++k)
+    if (!form.Trees[static_cast<std::size_t>(k)]->isHidden()) shown.push_back(form.Trees[static_cast<std::size_t>(k)]);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_FALSE(shown[0]->geometry().intersects(shown[1]->geometry())) << "two slots on one place";
+  for (const TBinCharTree* tree : shown) {
+    for (const QObject* child : tree->children()) {
+      // A node's letter is four fifths of its height.
+      if (const auto* node = dynamic_cast<const TBinCharTreeNode*>(child)) {
+        EXPECT_GE(std::lround(0.8 * node->height()), LegiblePixels())
+            << "the letter " << node->Value() << " is written smaller than readable";
+      }
+    }
+  }
 }

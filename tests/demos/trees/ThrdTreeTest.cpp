@@ -2,6 +2,7 @@
 
 #include "demos/trees/ThrdTree.h"
 #include "demos/trees/TreeFile.h"
+#include "demos/trees/TreeLayout.h"
 
 namespace {
 
@@ -89,6 +90,50 @@ TEST_F(ThreadedTree, FilesHoldTheRealTreeAndRefuseTags) {
   tagged.replace(QByteArray("\x04ltag\x02\x00", 7), QByteArray("\x04ltag\x02\x01", 7));
   EXPECT_THROW(other.LoadFromBytes(tagged, QStringLiteral("t.dat")), ETreeFileError);
   EXPECT_TRUE(Links(other).startsWith(QStringLiteral("Node1 A 0 0 -> Node2,Node3"))) << "the tree stays";
+}
+
+TEST_F(ThreadedTree, ShapesAreTheLinksTheThreadsAndTheHeadsLineAsDrawn) {
+  BuildABCDE();
+  tree.InOrderThreading();
+  // "A>B" for each link, by the values of its ends (the head has none: "_").
+  QStringList links;
+  const auto value = [](const QWidget* w) {
+    const char v = static_cast<const TThrdTreeNode*>(w)->Value();
+    return v == ' ' ? QChar('_') : QChar::fromLatin1(v);
+  };
+  for (const TDrawnShape& s : tree.DrawingShapes()) {
+    ASSERT_EQ(s.Kind, TDrawnShape::Link);
+    links << QString(value(s.From.Control)) + '>' + value(s.To.Control);
+  }
+  links.sort();
+  // Four links to parents, the head's line to the root, and D B A C E threaded through the head.
+  EXPECT_EQ(links.join(' '), QStringLiteral("A>B A>C B>A B>D C>A C>E D>B D>_ E>C E>_ _>A _>E"));
+}
+
+TEST_F(ThreadedTree, ANodeWaitingInTheCornerThreadsRoundTheNodesOfItsRow) {
+  BuildABCDE();
+  tree.InOrderThreading();
+  // Inserting X as B's left child: X waits in the top left corner; its level is already B's
+  // child's while its left thread leads to the head, on the row of the root and the head.
+  auto* x = tree.MakeNode<TThrdTreeNode>();
+  x->SetValue('X');
+  x->setGeometry(tree.PointerBand(), tree.PointerBand(), tree.thrt->width(), tree.thrt->height());
+  x->stair = 3;
+  x->ltag = 1;
+  x->LeftChild = tree.thrt;
+  const std::vector<QPoint> path = x->ThreadPath(true);
+  ASSERT_GE(path.size(), 2u);
+  for (const QObject* child : tree.children()) {
+    const auto* node = dynamic_cast<const TThrdTreeNode*>(child);
+    if (!node || node == x || node == tree.thrt) continue;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+      EXPECT_FALSE(SegmentCrosses(path[i], path[i + 1], node->geometry())) << "through " << node->Value();
+  }
+  // The head's right thread to E and E's back to the head share no end.
+  const TThrdTreeNode* e = tree.Root()->RealRight()->RealRight();
+  const std::vector<QPoint> headToE = tree.thrt->ThreadPath(false), eToHead = e->ThreadPath(false);
+  EXPECT_NE(headToE.front(), eToHead.back());
+  EXPECT_NE(headToE.back(), eToHead.front());
 }
 
 TEST_F(ThreadedTree, FreeingFollowsRealLinksOnly) {

@@ -246,3 +246,81 @@ TEST(SegmentCrosses, OnlyTheInsideOfABoxCounts) {
   EXPECT_TRUE(SegmentCrosses({20, 20}, {20, 20}, box)) << "a point inside";
   EXPECT_FALSE(SegmentCrosses({20, 0}, {20, 9}, box)) << "stopping short of it";
 }
+
+namespace {
+
+// The longest stretch over which two paths of upright and level legs run within two pixels of
+// each other, legs of one direction alike (what reads as one line).
+int SharedStretch(const std::vector<QPoint>& a, const std::vector<QPoint>& b) {
+  int longest = 0;
+  for (std::size_t i = 0; i + 1 < a.size(); ++i)
+    for (std::size_t j = 0; j + 1 < b.size(); ++j) {
+      const QPoint a1 = a[i], a2 = a[i + 1], b1 = b[j], b2 = b[j + 1];
+      const bool level = a1.y() == a2.y() && b1.y() == b2.y() && std::abs(a1.y() - b1.y()) <= 2;
+      const bool upright = a1.x() == a2.x() && b1.x() == b2.x() && std::abs(a1.x() - b1.x()) <= 2;
+      if (!level && !upright) continue;
+      const auto along = [level](QPoint p) { return level ? p.x() : p.y(); };
+      const int lo = std::max(std::min(along(a1), along(a2)), std::min(along(b1), along(b2)));
+      const int hi = std::min(std::max(along(a1), along(a2)), std::max(along(b1), along(b2)));
+      longest = std::max(longest, hi - lo);
+    }
+  return longest;
+}
+
+}  // namespace
+
+TEST(RowThreads, AThreadPastANodeOfTheRowBowsDeeperIntoTheTargetsCorner) {
+  // A node waiting in the top left corner, the root and the head on one row: the root's left
+  // thread and the waiting node's both lead to the head.
+  const QRect x(56, 56, 55, 38), a(281, 56, 55, 38), head(476, 56, 55, 38);
+  const int depth = 17;
+  const std::vector<QPoint> near = RowThreadPath(a, head, true, depth, 2);
+  const std::vector<QPoint> far = RowThreadPath(x, head, true, depth, 2, true);
+  EXPECT_EQ(SharedStretch(near, far), 0) << "the two threads into the head run along one line";
+  EXPECT_EQ(far.back(), QPoint(head.left(), head.bottom() + 1)) << "the far one ends at the head's corner";
+  EXPECT_EQ(far[1].y(), x.bottom() + 1 + 2 * depth) << "twice as deep";
+  for (std::size_t i = 0; i + 1 < far.size(); ++i)
+    EXPECT_FALSE(SegmentCrosses(far[i], far[i + 1], a)) << "through the root between them";
+}
+
+TEST(HeadThreads, TheHeadsThreadToTheLastNodeOfItsRowRunsApartFromTheThreadBack) {
+  const QRect area(0, 0, 561, 280);
+  const QRect head(476, 56, 55, 38);
+  const int depth = 17;
+  for (const QRect& last : {QRect(281, 56, 55, 38), QRect(56, 56, 55, 38), QRect(400, 56, 55, 38)}) {
+    const std::vector<QPoint> back = RowThreadPath(last, head, false, depth, 2);
+    const std::vector<QPoint> thread = HeadRowThreadPath(head, last, depth, depth, 2, area);
+    EXPECT_EQ(SharedStretch(back, thread), 0) << "from the node at " << last.left();
+    EXPECT_EQ(thread.front(), QPoint(head.left() + head.width(), head.top() + head.height() / 2))
+        << "it leaves the head's right side";
+    EXPECT_EQ(thread.back(), QPoint(last.left() + last.width(), last.top())) << "into the last node's corner";
+    for (const QPoint& p : thread) EXPECT_TRUE(area.contains(p)) << p.x() << "," << p.y();
+  }
+  // The head in a panel's corner with no room right of it still keeps inside.
+  const std::vector<QPoint> tight = HeadRowThreadPath(QRect(500, 40, 55, 38), QRect(200, 40, 55, 38), 17, 17, 2,
+                                                      QRect(0, 0, 558, 280));
+  for (const QPoint& p : tight) EXPECT_TRUE(QRect(0, 0, 558, 280).contains(p)) << p.x() << "," << p.y();
+}
+
+TEST(PointerPlace, HeadsStandBesideEachOtherOnTheirNodeElseFanOutOverIt) {
+  const QRect head(476, 56, 55, 38);
+  const QRect corner(421, 1, 55, 55);  // the tip on the head's top left corner
+  EXPECT_EQ(PointerPlace(corner, head, {}, 561), corner) << "nothing in its way";
+  EXPECT_EQ(PointerPlace(corner, head, {QRect(100, 1, 55, 55)}, 561), corner) << "heads elsewhere on the row";
+  // A second one on the head stands right of the first, its tip on the head's right edge.
+  const QRect second = PointerPlace(corner, head, {corner}, 561);
+  EXPECT_EQ(second, QRect(476, 1, 55, 55));
+  // A third finds no room beside them with its tip on the head (right runs past its edge, left
+  // points at nothing): it stands between the two, covering half of each.
+  const QRect third = PointerPlace(second, head, {corner, second}, 561);
+  const int tip = third.left() + third.width();
+  EXPECT_TRUE(tip >= head.left() && tip <= head.left() + head.width()) << "tip at " << tip;
+  EXPECT_LE((third & corner).width(), 28);
+  EXPECT_LE((third & second).width(), 28);
+  // A pointer in the way of a pointer on the next node (at 160) keeps its tip on its own node.
+  const QRect node(100, 200, 40, 30);
+  const QRect onNeighbour(128, 168, 32, 32);
+  const QRect own = PointerPlace(QRect(108, 168, 32, 32), node, {onNeighbour}, 400);
+  EXPECT_TRUE(own.left() + own.width() >= node.left() - 2 && own.left() + own.width() <= node.left() + node.width() + 2);
+  EXPECT_FALSE(own.intersects(onNeighbour));
+}

@@ -114,6 +114,20 @@ TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   EXPECT_TRUE(texts[0].clipped);
 }
 
+TEST(PrintTexts, TextWhollyBeyondTheScreensEdgeIsLeftOutAndOneAcrossItIsClipped) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(100, 30, "across");
+    c.TextOut(200, 70, "beyond");
+  });
+  s.box.move(1024 - 130, 0);  // the screen ends 130 pixels into the window
+  s.box.Repaint();
+  pacing::ProcessMessages();
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u) << "a text no reader can see on the screen must not be judged";
+  EXPECT_EQ(texts[0].text, "across");
+  EXPECT_TRUE(texts[0].clipped) << "the screen's edge cuts it";
+}
+
 TEST(PrintTexts, TextAnotherWindowCoversEvenInPartIsLeftOut) {
   Scene s([](TCanvas& c) {
     c.TextOut(20, 30, "free");
