@@ -313,7 +313,7 @@ void TCriticalPath::CriticalPath_NextArc() {
 void TCriticalPath::CriticalPath_WritePath() {
   const int n = graph_->VertexCount();
   ExecuteCrtPathDlg(*graph_, std::vector<int>(ve_.begin(), ve_.begin() + n + 1),
-                    std::vector<int>(vl_.begin(), vl_.begin() + n + 1));
+                    std::vector<int>(vl_.begin(), vl_.begin() + n + 1), form_.get());
 }
 
 // ---- Toposort

@@ -30,6 +30,12 @@ TZqStaticText* Label(TZqStaticText* t, const QString& caption) {
 
 // ================================================================ window
 
+namespace {
+// The most vertices whose weights and matrix read at 13 px with the usual split on a
+// 1024 x 768 screen: larger networks widen the drawing window and narrow the matrix.
+constexpr int kVerticesInUsualWidth = 6;
+}  // namespace
+
 TPrimForm::TPrimForm() {
   SetCaption(QStringLiteral("普里姆算法构造最小生成树"));
   SetDesignClientSize(386, 329);
@@ -59,7 +65,8 @@ void TPrimForm::FormResize() {
 
 void TPrimForm::LayMatrix() {
   const TGraphm* graph = GraphMatrix1->Graph();
-  if (graph == nullptr || graph->VertexCount() < 1) return;
+  // A small network's weights have room enough beside a matrix of the usual width.
+  if (graph == nullptr || graph->VertexCount() <= kVerticesInUsualWidth) return;
   const int least = TGraphMatrix::WidthFor(graph->VertexCount(), widestCost_, LegiblePixels());
   const QRect matrix = GraphMatrix1->geometry();
   if (least >= matrix.width()) return;
@@ -207,12 +214,6 @@ void TMinispantreePRIM::ResetLocalData(const QString& procName) {
   if (procName != QLatin1String("Prim")) return;
   for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
 }
-
-namespace {
-// The most vertices whose weights and matrix read at 13 px with the usual split on a
-// 1024 x 768 screen.
-constexpr int kVerticesInUsualWidth = 6;
-}  // namespace
 
 void TMinispantreePRIM::SetWindowRect() {
   // A network of many vertices needs the drawing window wide on a narrow screen (its weights
