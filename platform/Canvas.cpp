@@ -368,10 +368,11 @@ class CanvasPainter {
     if (Recording()) paintrecord::AddCover(c_.target_, cover, DeviceClip());
   }
   // A closed figure: its fill hides what was below, then its outline is drawn.
-  void RecordFigure(paintrecord::Cover cover, std::span<const QPoint> outline, bool filled) const {
+  // A figure's cover (when filled) and its outline, closed unless it is an open arc.
+  void RecordFigure(paintrecord::Cover cover, std::span<const QPoint> outline, bool filled, bool closed = true) const {
     if (!Recording()) return;
     if (filled && BrushOpaque()) RecordCover(cover);
-    RecordLines(outline, true);
+    RecordLines(outline, closed);
   }
 
   void Changed(const QRect& device) const {
@@ -655,7 +656,7 @@ void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3
     for (const QPolygonF& part : path.toSubpathPolygons()) {
       std::vector<QPoint> pts;
       for (const QPointF& q : part) pts.push_back(q.toPoint());
-      cp.RecordFigure(PolygonCover(pts), pts, k != ArcKind::kArc);
+      cp.RecordFigure(PolygonCover(pts), pts, k != ArcKind::kArc, k != ArcKind::kArc);
     }
   }
 }

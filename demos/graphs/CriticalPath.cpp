@@ -12,6 +12,7 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
+#include "platform/Forms.h"
 #include "platform/TextRules.h"
 
 using namespace topokit;
@@ -72,20 +73,31 @@ class TCrtForm : public TGraphForm {
     Grid->hide();
   }
 
-  // The table between the graph and stack S (or the window's edge while S is hidden); the
-  // lists and the graph take the width of stack T and the table while those are hidden.
+  // The table between the graph and stack S (or the window's edge while S is hidden), as wide
+  // as its three columns' texts need in letters its rows hold (a network's weights need the
+  // room more than the table's letters need to be big); the lists and the graph take the
+  // width of stack T and the table while those are hidden.
   void LayGrid() {
     graphdemo::WidenWhileAlone(*GraphList, StackBoxT->isHidden());
     graphdemo::WidenWhileAlone(*GraphP, Grid->isHidden());
-    const int left = GraphP->width();
     const int right = !StackBoxS->isHidden() ? StackBoxS->x() : width();
+    const int rowHeight = std::max(1, GraphP->height() / 11);
+    Grid->Font.Height = -std::max(LegiblePixels(), text::Round(rowHeight * 0.55));
+    int column = 0;
+    for (const QString& t : {QStringLiteral("顶点"), QStringLiteral("Ve值"), QStringLiteral("入度"), QStringLiteral("Vl值"), WidestTime})
+      column = std::max(column, Grid->Font.TextWidth(t) + 8);
+    if (!Grid->isHidden() && right - 3 * column > GraphP->width())
+      GraphP->setGeometry(GraphP->x(), GraphP->y(), right - 3 * column - GraphP->x(), GraphP->height());
+    const int left = GraphP->x() + GraphP->width();
     Grid->setGeometry(left, GraphP->y(), right - left, GraphP->height());
-    Grid->SetDefaultColWidth(std::max(1, Grid->width() / 3));
-    Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
-    Grid->Font.Height = text::Round(Grid->DefaultRowHeight() * 0.9);
+    // Three columns and the lines after them.
+    Grid->SetDefaultColWidth(std::max(1, (Grid->width() - 3) / 3));
+    Grid->SetDefaultRowHeight(rowHeight);
     Grid->Invalidate();
   }
 
+  // The widest event time the table may show ("8888" for times of four digits).
+  QString WidestTime = QStringLiteral("8888");
   TGraphP* GraphP;
   TGraphList* GraphList;
   TStackBox* StackBoxT;
@@ -124,7 +136,10 @@ bool TCriticalPath::CreateData() {
   return true;
 }
 
-void TCriticalPath::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 63, AlgorithmForm, 60, VariableForm); }
+void TCriticalPath::SetWindowRect() {
+  // Wider on a narrow screen: the graph beside the table and stack S holds a network's weights.
+  MainForm->DockThreePanes(form_.get(), graphdemo::LeftPanePct(63, 700), AlgorithmForm, 60, VariableForm);
+}
 
 void TCriticalPath::Reset() {
   TAlgoDemo::Reset();
@@ -139,6 +154,11 @@ void TCriticalPath::Reset() {
   form_->StackBoxS->hide();
   form_->StackBoxT->hide();
   form_->Grid->hide();
+  // An event time is a path's length: at most n - 1 of the longest duration.
+  int longest = 0;
+  for (int v = 1; v <= graph_->VertexCount(); ++v)
+    for (int w = 1; w <= graph_->VertexCount(); ++w) longest = std::max(longest, graph_->Entry(v, w));
+  form_->WidestTime = QString(QString::number(longest * std::max(1, graph_->VertexCount() - 1)).size(), QLatin1Char('8'));
   form_->LayGrid();
   const int n = graph_->VertexCount();
   TStringGrid& grid = *form_->Grid;
@@ -293,7 +313,7 @@ void TCriticalPath::CriticalPath_NextArc() {
 void TCriticalPath::CriticalPath_WritePath() {
   const int n = graph_->VertexCount();
   ExecuteCrtPathDlg(*graph_, std::vector<int>(ve_.begin(), ve_.begin() + n + 1),
-                    std::vector<int>(vl_.begin(), vl_.begin() + n + 1));
+                    std::vector<int>(vl_.begin(), vl_.begin() + n + 1), form_.get());
 }
 
 // ---- Toposort

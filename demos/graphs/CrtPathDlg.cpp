@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "demos/graphs/Graph.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/Controls.h"
@@ -195,9 +196,11 @@ void TCrtPathDlg::mouseMoveEvent(QMouseEvent* event) {
   if (event->buttons() & Qt::LeftButton) move(pos() + event->position().toPoint() - dragFrom_);
 }
 
-void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl) {
+void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl,
+                       const QWidget* beside) {
   TCrtPathDlg dlg;
   dlg.Fill(graph, ve, vl);
+  if (beside != nullptr) PlaceBeside(dlg, *beside);
   ActivePopup = &dlg;
   dlg.ShowModal();
   ActivePopup = nullptr;

@@ -53,4 +53,6 @@ class TCrtPathDlg : public TForm {
 };
 
 // Shows the result window for the graph and its event times; returns when it is closed.
-void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl);
+// beside: the drawing the window tells about; the window opens beside it, the drawing in view.
+void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl,
+                       const QWidget* beside = nullptr);

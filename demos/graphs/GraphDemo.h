@@ -37,7 +37,7 @@ void WidenWhileAlone(TNodeContainer& container, bool alone);
 
 // The share (percent) of the main window's width a drawing window docked on the left gets:
 // `usual`, or more on a narrow screen, enough for `least` pixels (a full network's graph
-// beside its matrix or table needs about 760 at 13 px).
+// beside its matrix or table needs about 820 at 13 px).
 int LeftPanePct(int usual, int least);
 
 }  // namespace graphdemo

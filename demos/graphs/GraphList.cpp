@@ -152,6 +152,42 @@ void TGraphList::Paint() {
   DrawPolyline3D(c, column, RGB(0, 0, 255), clBtnShadow);
 }
 
+QRect TGraphList::NodeBox(int row, int column) const {
+  // The outline runs along x .. x + width and its shade a pixel beyond.
+  return {Cell(row, column), QSize(boxWidth_ + 2, boxHeight_ + 2)};
+}
+
+QLine TGraphList::ArrowInto(int row, int column) const {
+  const QPoint at = Cell(row, column);
+  const int previousLink = FieldEdges(boxWidth_, column > 1).second;
+  return {at.x() - columnWidth_ + (previousLink + boxWidth_) / 2, at.y() + boxHeight_ / 2, at.x(), at.y() + boxHeight_ / 2};
+}
+
+std::vector<TDrawnShape> TGraphList::DrawingShapes() const {
+  if (graph_ == nullptr || graph_->VertexCount() < 1 || boxWidth_ <= 0) return {};
+  std::vector<TDrawnShape> out;
+  const int n = graph_->VertexCount();
+  for (int i = 1; i <= n; ++i) {
+    int column = 0;
+    for (int j = 0; j <= n; ++j) {
+      const int vertex = j == 0 ? i : j;
+      if (j > 0 && !graph_->IsArc(i, j)) continue;
+      QStringList texts;
+      for (const TFieldText& t : NodeTexts(i, column, vertex)) texts << t.Text;
+      out.push_back(TDrawnShape::NodeAt(NodeBox(i, column), texts.join(' ')));
+      if (column > 0) {
+        const QLine arrow = ArrowInto(i, column);
+        const int here = static_cast<int>(out.size()) - 1;
+        // The node before is the last node put out before this one's arrow.
+        const int before = column == 1 ? here - 1 : here - 2;
+        out.push_back(TDrawnShape::LinkBetween({this, before}, {this, here}, QPolygon({arrow.p1(), arrow.p2()})));
+      }
+      ++column;
+    }
+  }
+  return out;
+}
+
 void TGraphList::DrawNode(int row, int column, int vertex) {
   TCanvas& c = Canvas();
   const QPoint at = Cell(row, column);
@@ -174,9 +210,8 @@ void TGraphList::DrawNode(int row, int column, int vertex) {
   outline(topColor_, frwColor_);
   if (arcNode) {
     // From the middle of the previous node's link field.
-    const int previousLink = FieldEdges(w, column > 1).second;
-    DrawArrow3D(c, x - columnWidth_ + (previousLink + w) / 2, y + h / 2, x, y + h / 2, RGB(255, 0, 0), RGB(255, 0, 0),
-                RGB(255, 0, 0));
+    const QLine arrow = ArrowInto(row, column);
+    DrawArrow3D(c, arrow.x1(), arrow.y1(), arrow.x2(), arrow.y2(), RGB(255, 0, 0), RGB(255, 0, 0), RGB(255, 0, 0));
   }
   c.Font = TextFont();
   c.SetBkMode(TRANSPARENT);

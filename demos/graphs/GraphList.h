@@ -40,6 +40,12 @@ class TGraphList : public TNodeContainer {
     int Right;
   };
   std::vector<TFieldText> NodeTexts(int row, int column, int vertex) const;
+  // The box of the node in row `row`, column `column` as drawn (its outline and shade), and
+  // the arrow into an arc node from the middle of the previous node's link field.
+  QRect NodeBox(int row, int column) const;
+  QLine ArrowInto(int row, int column) const;
+  // As drawn at the last paint: every node a node, every arrow a link from the node before.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

@@ -41,13 +41,34 @@ void TGraphMatrix::Arrange() {
   TTextFit fit{TFont{}};
   // Rows keep a quarter of their height between them.
   fit.CapHeight(cellHeight_ * 3 / 4);
-  // A blank between neighbours keeps "10" and "2" from reading as "102".
-  const int room = cellWidth_ - std::max(4, cellWidth_ / 6);
+  const int room = Room(cellWidth_);
   for (int i = 1; i <= n; ++i) {
     fit.Width(VertexLetter(i), room);
     for (int j = 1; j <= n; ++j) fit.Width(QString::number(graph_->Entry(i, j)), room);
   }
   font_ = fit.Font();
+}
+
+int TGraphMatrix::Room(int cellWidth) {
+  // A blank between neighbours keeps "10" and "2" from reading as "102".
+  return cellWidth - std::max(4, cellWidth / 6);
+}
+
+int TGraphMatrix::WidthFor(int n, const QString& widest, int px) {
+  const int text = TFont{.Height = -px}.TextWidth(widest) + 2;
+  int cellWidth = text;
+  while (Room(cellWidth) < text) ++cellWidth;
+  // The columns Arrange gives a width: the entries, the letters and the brackets' room.
+  return (cellWidth * (4 * n + 7) + 3) / 4 + 2;
+}
+
+std::vector<TDrawnShape> TGraphMatrix::DrawingShapes() const {
+  if (graph_ == nullptr || graph_->VertexCount() < 1 || cellWidth_ <= 0) return {};
+  std::vector<TDrawnShape> out;
+  const int n = graph_->VertexCount();
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) out.push_back(TDrawnShape::NodeAt(EntryCell(i, j), QString::number(graph_->Entry(i, j))));
+  return out;
 }
 
 void TGraphMatrix::CellText(TCanvas& c, int row, int column, const QString& text) {

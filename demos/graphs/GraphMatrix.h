@@ -20,6 +20,9 @@ class TGraphMatrix : public TNodeContainer {
 
   // The layout for the present size; Paint runs it first.
   void Arrange();
+  // The least width at which entries as wide as widest (the other texts no wider) fit their
+  // cells in letters px high.
+  static int WidthFor(int n, const QString& widest, int px);
   // Columns share the width and rows the height: n entries, the letters, the gap holding
   // a bracket on either side and half a cell of margin (n + 3 of each), so that a wide,
   // low matrix still gets room for three-digit weights.
@@ -34,6 +37,10 @@ class TGraphMatrix : public TNodeContainer {
     const auto at = [](int k, int size) { return k < 1 ? (k + 1) * size : size / 2 + k * size; };
     return {at(column, cellWidth_), at(row, cellHeight_)};
   }
+  // The cell of entry (row, column), 1 .. n each, as the last paint laid it out.
+  QRect EntryCell(int row, int column) const { return {Cell(row, column), QSize(cellWidth_, cellHeight_)}; }
+  // Every entry a node of its cell, row by row.
+  std::vector<TDrawnShape> DrawingShapes() const override;
   // The x of the left and right bracket.
   int LeftBracket() const { return Cell(1, 1).x() - cellWidth_ / 4; }
   int RightBracket() const { return Cell(1, graph_ ? graph_->VertexCount() + 1 : 1).x() + cellWidth_ / 4; }
@@ -43,6 +50,8 @@ class TGraphMatrix : public TNodeContainer {
 
  private:
   static std::size_t Slot(int i);
+  // How wide a text may be in a cell cellWidth wide.
+  static int Room(int cellWidth);
   // text centred in the cell at grid position (row, column).
   void CellText(TCanvas& c, int row, int column, const QString& text);
 

@@ -18,7 +18,9 @@ enum TControlState { csInputVert, csInputEdge, csDisplay };
 
 // Where the display mode puts n vertices in a panel of width x height: Position[i] for
 // i = 1..n (item 0 unused), the circle's radius, a vertex circle's radius and the font size
-// of letters and weights.
+// of letters and weights. The circle reaches share of the panel's height out from its middle,
+// and as far of its width; a network's weights need share 0.44, the room between the lines
+// more than big vertices.
 struct TCircleLayout {
   std::vector<QPoint> Position;
   int Radius = 0;
@@ -26,7 +28,7 @@ struct TCircleLayout {
   int LabelSize = 2;
   int WeightSize = 2;
 };
-TCircleLayout LayoutCircle(int width, int height, int n);
+TCircleLayout LayoutCircle(int width, int height, int n, double share = 0.4);
 
 // A weight to write on the arc drawn from From to To, in a text of Size. Where the opposite
 // arc shares the line (TowardHead), each weight keeps to the half of the line before its own
@@ -44,15 +46,18 @@ struct TDisc {
   int Radius = 0;
   friend bool operator==(const TDisc&, const TDisc&) = default;
 };
-// Where each weight goes: centred on its own line (on its own half of a shared one), as near
-// the line's middle as it can be without covering another weight or a vertex, without another
-// line passing nearer its middle than its own, and crossing as few lines as it can, inside
-// bounds. Where no place is free (a crowded picture), the one least covered.
+// Where each weight goes: on its own line (on its own half of a shared one), as near the
+// line's middle as it can be, or a little to one side while its line still runs through it,
+// without covering another weight or a vertex, without another line passing under it or
+// nearer its middle than its own, inside bounds. Where no place is free (a crowded picture),
+// the one least covered; with makeRoom, a weight left so moves another that has a free place
+// elsewhere out of its way.
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
-                                const QRect& bounds);
+                                const QRect& bounds, bool makeRoom = true);
 // How many of the placed weights a reader cannot read whole or cannot tell whose they are:
-// cut by the edge of bounds, touching another weight or a vertex, or nearer another line
-// (another half of a shared one) than their own.
+// cut by the edge of bounds, touching another weight or a vertex, crossed by another line
+// (a pixel in from its edges), or nearer another line (another half of a shared one) than
+// their own.
 int UnclearWeights(const std::vector<TWeightLabel>& labels, const std::vector<QRect>& places,
                    const std::vector<TDisc>& vertices, const QRect& bounds);
 // The label whose line a reader takes a weight whose box centre is at c to belong to: the
@@ -110,6 +115,9 @@ class TGraphP : public TNodeContainer {
   // (a digit another weight covers or the panel cuts off as "?") and the vertex it lies on,
   // "A(128,200,0) B(128,200,0) | [A>B 639, B>A 5?3 on C]".
   QString DrawingText() const override;
+  // In csDisplay: the vertex circles as round nodes, the arcs as links (an arc whose opposite
+  // shares its line is the half it is drawn on) and the weights as labels of their arcs.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;
@@ -118,10 +126,21 @@ class TGraphP : public TNodeContainer {
  private:
   static std::size_t Slot(int i);
   void MouseMove(int x, int y);
-  void DrawArc(QPoint from, QPoint to, TColor color);
-  void DrawArrowHead(QPoint from, QPoint to, TColor color);
+  // The line arc (tail, head) is drawn on between vertices at centres (by vertex number):
+  // from vertex to vertex, or, where the opposite arc shares the line, the half before its
+  // own head, from the middle on, so that each arc shows its own colour.
+  QLine ArcLine(const std::vector<QPoint>& centres, int tail, int head) const;
+  void DrawArc(const std::vector<QPoint>& centres, int tail, int head, TColor color);
+  // The head of the arc from `from` to `to`, three quarters of the way, on a shaft from start.
+  void DrawArrowHead(QPoint start, QPoint from, QPoint to, TColor color);
+  // The face of vertex i's circle in a layout (its shadow lies 2 px down and right).
+  static QRect VertexFace(const TCircleLayout& layout, int i);
   // The arcs drawn in csDisplay: each edge once when undirected.
   std::vector<std::pair<int, int>> DrawnArcs() const;
+  // How far out a network's vertices stand: its weights need the room between the lines.
+  static constexpr double NetworkShare = 0.44;
+  // The layout of n vertices in the display mode at the present size.
+  TCircleLayout DisplayLayout(int n) const;
   // The vertex circles of a layout, as the weights keep clear of them.
   static std::vector<TDisc> Discs(const TCircleLayout& layout);
   // The weights of the arcs (tail, head) drawn between vertices at centres (by vertex
@@ -129,14 +148,16 @@ class TGraphP : public TNodeContainer {
   void DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
                    const std::vector<QPoint>& centres, int size);
   // The places of the last weights drawn, kept while nothing they depend on changes (a run
-  // only recolours): the arcs, the size the font came down to so that every weight is clear,
-  // and each weight's box.
+  // only recolours): the arcs, the pixel height the font came down to (from the points asked
+  // for, not below the least a class reads) so that every weight is clear, and each weight's
+  // white cell, a pixel round its digits' ink.
   struct TWeightPlaces {
     std::vector<std::pair<int, int>> Arcs;
     std::vector<QPoint> Centres;
     std::vector<TDisc> Vertices;
     QRect Bounds;
     int StartSize = 0;
+    int Least = 0;
     int Size = 0;
     std::vector<TWeightLabel> Labels;
     std::vector<QRect> Places;

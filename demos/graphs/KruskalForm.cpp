@@ -342,15 +342,9 @@ void TKruskalForm::PlaceMarks(const QRect& area, TForestGeometry& g) const {
   std::vector<QPolygonF> boxes;
   std::vector<QPolygonF> lines;
   for (int v = 1; v <= n; ++v) {
-    const QPoint p = g.Centres[at(v)];
-    const int pa = s[at(v)].pa;
-    if (pa > 0) {
-      const QPoint q = g.Centres[at(pa)];
-      lines.push_back(QPolygonF({QPointF(p.x(), p.y() - r), QPointF(q.x(), q.y() + r - 1)}));
-    } else {
-      boxes.push_back(Corners(QRectF(p.x() - r, area.y() + f.S(5), 2 * r, f.S(30))));
-      lines.push_back(QPolygonF({QPointF(p.x(), p.y() - r), QPointF(p.x(), area.y() + f.S(34))}));
-    }
+    const QLine line = TreeLine(g, area, v);
+    lines.push_back(QPolygonF({QPointF(line.p1()), QPointF(line.p2())}));
+    if (s[at(v)].pa <= 0) boxes.push_back(Corners(QRectF(SizeBox(g, area, v))));
   }
   const TFont font{.Name = QStringLiteral("MS Sans Serif"), .Height = PointerLetterHeight(f)};
   // The arrow of pointer k at vertex, coming from direction u (a unit vector: the design's
@@ -462,10 +456,10 @@ void TKruskalForm::DrawAll() {
 
 void TKruskalForm::FormResize() {
   TGraphForm::FormResize();
-  // The table takes from the graph what two columns of rows at 13 px need, the graph
-  // keeping at least half the width.
-  const int twoColumns = 2 * (TFont{.Name = QStringLiteral("Courier New"), .Height = -13}.TextWidth(Heading) + 5);
-  const int graphWidth = std::max(width() / 2, std::min(GraphP1->width(), width() - twoColumns));
+  // The table gets what two columns of rows a class reads need, the graph the rest (at least
+  // half the width): a full network's weights need the room between its lines.
+  const int twoColumns = 2 * (TFont{.Name = QStringLiteral("Courier New"), .Height = -LegiblePixels()}.TextWidth(Heading) + 5);
+  const int graphWidth = std::max(width() / 2, width() - twoColumns);
   if (graphWidth != GraphP1->width()) {
     GraphP1->setGeometry(GraphP1->x(), GraphP1->y(), graphWidth, GraphP1->height());
     StaticText2->setGeometry(StaticText2->x(), StaticText2->y(), graphWidth, StaticText2->height());
@@ -483,6 +477,64 @@ void TKruskalForm::FormPaint() {
   if (tableShown_) DrawTrees(c, trees_->geometry());
 }
 
+QRect TKruskalForm::TableRow(const QRect& area, const TableShape& shape, int heading, int k) {
+  const int columnWidth = area.width() / shape.columns;
+  return {area.x() + (k - 1) / shape.rows * columnWidth, heading + (k - 1) % shape.rows * shape.rowHeight, columnWidth,
+          shape.rowHeight};
+}
+
+QRect TKruskalForm::Circle(const TForestGeometry& g, int v) {
+  const QPoint p = g.Centres[static_cast<std::size_t>(v)];
+  const int r = g.Shape.Radius;
+  return {p.x() - r, p.y() - r, 2 * r, 2 * r};
+}
+
+QRect TKruskalForm::SizeBox(const TForestGeometry& g, const QRect& area, int v) const {
+  const QPoint p = g.Centres[static_cast<std::size_t>(v)];
+  const int r = g.Shape.Radius;
+  return {p.x() - r, area.y() + g.Shape.S(5), 2 * r, g.Shape.S(35) - g.Shape.S(5)};
+}
+
+QLine TKruskalForm::TreeLine(const TForestGeometry& g, const QRect& area, int v) const {
+  const QPoint p = g.Centres[static_cast<std::size_t>(v)];
+  const int r = g.Shape.Radius;
+  const int pa = s[static_cast<std::size_t>(v)].pa;
+  if (pa > 0) {
+    const QPoint q = g.Centres[static_cast<std::size_t>(pa)];
+    return {p.x(), p.y() - r, q.x(), q.y() + r - 1};
+  }
+  return {p.x(), p.y() - r, p.x(), area.y() + g.Shape.S(34)};
+}
+
+std::vector<TDrawnShape> TKruskalForm::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (!tableShown_) return out;
+  const QRect table = table_->geometry();
+  const TDesignRatio r = Ratio();
+  const int heading = r.Grow(30);
+  const TableShape shape = ShapeTable(table.width(), table.height() - heading, Last, r);
+  for (int k = 1; k <= Last; ++k)
+    out.push_back(TDrawnShape::NodeAt(TableRow(table, shape, heading, k),
+                                      Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text.simplified()));
+  const QRect area = trees_->geometry();
+  const TForestGeometry g = ForestGeometry(area);
+  const int circles = static_cast<int>(out.size());
+  for (int v = 1; v <= n; ++v) out.push_back(TDrawnShape::NodeAt(Circle(g, v), VertexLetter(v), true));
+  for (int v = 1; v <= n; ++v) {
+    const int pa = s[static_cast<std::size_t>(v)].pa;
+    int to = pa > 0 ? circles + pa - 1 : static_cast<int>(out.size());
+    if (pa <= 0) out.push_back(TDrawnShape::NodeAt(SizeBox(g, area, v), QString::number(pa)));
+    const QLine line = TreeLine(g, area, v);
+    out.push_back(TDrawnShape::LinkBetween({this, circles + v - 1}, {this, to}, QPolygon({line.p1(), line.p2()})));
+  }
+  for (const TMark& m : g.Marks) {
+    const QPolygon arrow(QList<QPoint>(m.Arrow.begin(), m.Arrow.end()));
+    out.push_back(TDrawnShape::MarkOn({this, circles + m.Vertex - 1}, arrow.boundingRect(), m.Arrow[0],
+                                      QString::fromLatin1(PointerLetters[static_cast<std::size_t>(m.Pointer)])));
+  }
+  return out;
+}
+
 void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   c.SetBkMode(TRANSPARENT);
   c.Font.Name = QStringLiteral("Courier New");
@@ -491,7 +543,6 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   const TDesignRatio r = Ratio();
   const int heading = r.Grow(30);
   const TableShape shape = ShapeTable(area.width(), area.height() - heading, Last, r);
-  const int rowHeight = shape.rowHeight;
   const int columnWidth = area.width() / shape.columns;
   c.Font.Height = -shape.fontHeight;
   c.SetTextAlign(TA_CENTER | TA_TOP);
@@ -505,18 +556,19 @@ void TKruskalForm::DrawTable(TCanvas& c, const QRect& area) {
   if (!tableShown_) return;
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   for (int k = 1; k <= Last; ++k) {
-    const int left = area.x() + (k - 1) / shape.rows * columnWidth;
-    const int top = heading + (k - 1) % shape.rows * rowHeight;
+    const QRect row = TableRow(area, shape, heading, k);
+    const int left = row.left();
+    const int top = row.top();
     const TColor ground = k == 1 && CurrentEdge ? RGB(255, 255, 0) : RGB(64, 160, 64);
     c.Brush.Style = bsSolid;
     c.Brush.Color = ground;
     c.Pen.Color = clBlack;
-    c.Rectangle(left, top, left + columnWidth, top + rowHeight);
+    c.Rectangle(left, top, left + row.width(), top + row.height());
     // Blue on the green rows stands too close: outlined there (not on the yellow current row).
     // The new brush made text cells opaque again, and the text's own cell would cover its
     // outline.
     c.SetBkMode(TRANSPARENT);
-    TextOutOnGround(c, left + columnWidth / 2, top + rowHeight / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
+    TextOutOnGround(c, left + row.width() / 2, top + row.height() / 2 + c.Font.TextHeight(QStringLiteral("0")) / 3,
                     Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text, clBlue, ground);
   }
 }
@@ -526,7 +578,6 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
   const TForestGeometry g = ForestGeometry(area);
   maxLevel_ = g.Levels;
   const TForestShape& f = g.Shape;
-  const int r = f.Radius;
   const TFont letters{.Name = QStringLiteral("MS Sans Serif"), .Height = f.S(20), .Color = clBlack};
   c.Font = letters;
   c.SetBkMode(TRANSPARENT);
@@ -535,19 +586,18 @@ void TKruskalForm::DrawTrees(TCanvas& c, const QRect& area) {
   for (int v = 1; v <= n; ++v) {
     const QPoint p = g.Centres[at(v)];
     const int pa = s[at(v)].pa;
-    if (pa > 0) {
-      const QPoint q = g.Centres[at(pa)];
-      c.MoveTo(p.x(), p.y() - r);
-      c.LineTo(q.x(), q.y() + r - 1);
-    } else {
+    if (pa <= 0) {
       c.Brush.Color = highlight_[at(MaxVertices - v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
-      c.Rectangle(p.x() - r, area.y() + f.S(5), p.x() + r, area.y() + f.S(35));
-      c.MoveTo(p.x(), p.y() - r);
-      c.LineTo(p.x(), area.y() + f.S(34));
-      c.TextOut(p.x(), area.y() + f.S(27), QString::number(pa));
+      const QRect box = SizeBox(g, area, v);
+      c.Rectangle(box.left(), box.top(), box.left() + box.width(), box.top() + box.height());
     }
+    const QLine line = TreeLine(g, area, v);
+    c.MoveTo(line.x1(), line.y1());
+    c.LineTo(line.x2(), line.y2());
+    if (pa <= 0) c.TextOut(p.x(), area.y() + f.S(27), QString::number(pa));
     c.Brush.Color = highlight_[at(MaxVertices + v)] ? RGB(255, 0, 255) : RGB(0, 255, 255);
-    c.Ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
+    const QRect circle = Circle(g, v);
+    c.Ellipse(circle.left(), circle.top(), circle.left() + circle.width(), circle.top() + circle.height());
     c.TextOut(p.x(), p.y() + f.S(7), VertexLetter(v));
   }
   for (const TMark& m : g.Marks) {

@@ -8,11 +8,12 @@
 
 #include "demos/graphs/Graph.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 
 class TGraphP;
 class TZqStaticText;
 
-class TKruskalForm : public TGraphForm {
+class TKruskalForm : public TGraphForm, public TKitControl {
  public:
   // Every edge of a network of 10 vertices.
   static constexpr int MaxEdges = 45;
@@ -97,6 +98,17 @@ class TKruskalForm : public TGraphForm {
     std::vector<TMark> Marks;
   };
   TForestGeometry ForestGeometry(const QRect& area) const;
+  // Vertex v's circle, the size box above it while it is a root, and the line from the top of
+  // its circle to its parent's circle or to its size box, in a forest g drawn in area.
+  static QRect Circle(const TForestGeometry& g, int v);
+  QRect SizeBox(const TForestGeometry& g, const QRect& area, int v) const;
+  QLine TreeLine(const TForestGeometry& g, const QRect& area, int v) const;
+  // Row k of the table (1 .. Last) laid out as shape in area below a heading that high.
+  static QRect TableRow(const QRect& area, const TableShape& shape, int heading, int k);
+
+  // The table's rows, the forest's circles and size boxes as nodes, its lines as links and
+  // the pointers as marks, in the window's pixels.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // The row a table line shows for edge k: " 2    A <---> C    1 ".
   static QString RowText(int number, int v1, int v2, int cost);

@@ -21,7 +21,7 @@ bool TMiniTreeKRUSKAL::CreateData() {
   return true;
 }
 
-void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(70, 720), AlgorithmForm, 60, VariableForm); }
+void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(70, 820), AlgorithmForm, 60, VariableForm); }
 
 void TMiniTreeKRUSKAL::Reset() {
   TAlgoDemo::Reset();

@@ -10,6 +10,7 @@
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
+#include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/PaintBox.h"
 #include "platform/TextRules.h"
@@ -28,6 +29,12 @@ TZqStaticText* Label(TZqStaticText* t, const QString& caption) {
 }  // namespace
 
 // ================================================================ window
+
+namespace {
+// The most vertices whose weights and matrix read at 13 px with the usual split on a
+// 1024 x 768 screen: larger networks widen the drawing window and narrow the matrix.
+constexpr int kVerticesInUsualWidth = 6;
+}  // namespace
 
 TPrimForm::TPrimForm() {
   SetCaption(QStringLiteral("普里姆算法构造最小生成树"));
@@ -49,6 +56,23 @@ TPrimForm::TPrimForm() {
   PaintBox->setObjectName(QStringLiteral("ClosedgeTable"));
   SetAlign(*PaintBox, alClient);
   PaintBox->OnPaint = [this](TPaintBox& box) { PaintTable(box); };
+}
+
+void TPrimForm::FormResize() {
+  TGraphForm::FormResize();
+  LayMatrix();
+}
+
+void TPrimForm::LayMatrix() {
+  const TGraphm* graph = GraphMatrix1->Graph();
+  // A small network's weights have room enough beside a matrix of the usual width.
+  if (graph == nullptr || graph->VertexCount() <= kVerticesInUsualWidth) return;
+  const int least = TGraphMatrix::WidthFor(graph->VertexCount(), widestCost_, LegiblePixels());
+  const QRect matrix = GraphMatrix1->geometry();
+  if (least >= matrix.width()) return;
+  const int gap = matrix.left() - GraphP1->geometry().right();
+  GraphMatrix1->setGeometry(matrix.right() + 1 - least, matrix.top(), least, matrix.height());
+  GraphP1->setGeometry(GraphP1->x(), GraphP1->y(), GraphMatrix1->x() - gap + 1 - GraphP1->x(), GraphP1->height());
 }
 
 void TPrimForm::ClearTable() {
@@ -82,6 +106,8 @@ void TPrimForm::SetGraph(TGraphm* graph) {
   GraphMatrix1->SetColor(2, RGB(0, 128, 0));
   GraphMatrix1->SetColor(3, RGB(0, 0, 0));
   GraphMatrix1->SetColor(1, RGB(255, 255, 0));
+  RescaleContents();
+  LayMatrix();
 }
 
 void TPrimForm::DrawTable(int n) {
@@ -127,6 +153,20 @@ TPrimForm::TTableShape TPrimForm::TableShape() const {
   return t;
 }
 
+QString TPrimForm::CellText(int column, int row) const {
+  return (row == 1 ? QString::number(column) : row == 2 ? vex_[static_cast<std::size_t>(column)] : cost_[static_cast<std::size_t>(column)]).trimmed();
+}
+
+std::vector<TDrawnShape> TPrimForm::DrawingShapes() const {
+  if (!PaintBox->isVisible()) return {};
+  const TTableShape t = TableShape();
+  const QPoint at = PaintBox->mapTo(this, QPoint(0, 0));
+  std::vector<TDrawnShape> out;
+  for (int col = 1; col <= columns_; ++col)
+    for (int r = 1; r <= 3; ++r) out.push_back(TDrawnShape::NodeAt(t.Cell(col, r).translated(at), CellText(col, r)));
+  return out;
+}
+
 void TPrimForm::PaintTable(TPaintBox& box) {
   TCanvas& c = box.Canvas();
   CopyBackdrop(c, box, box.ClientRect());
@@ -143,10 +183,9 @@ void TPrimForm::PaintTable(TPaintBox& box) {
       c.Brush.Color = Rows[static_cast<std::size_t>(r - 1)];
       c.Pen = TPen{};
       c.Rectangle(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height());
-      const QString text = r == 1 ? QString::number(col) : r == 2 ? vex_[static_cast<std::size_t>(col)] : cost_[static_cast<std::size_t>(col)];
       c.Font.Color = clBlack;
       // " 0" is centred as its digit.
-      c.TextOut(cell.left() + cell.width() / 2, cell.top() + (cell.height() + cap) / 2, text.trimmed());
+      c.TextOut(cell.left() + cell.width() / 2, cell.top() + (cell.height() + cap) / 2, CellText(col, r));
     }
   }
 }
@@ -176,17 +215,11 @@ void TMinispantreePRIM::ResetLocalData(const QString& procName) {
   for (const char* name : {"v", "i", "k"}) Locals()->Add(new TIntData(QString::fromLatin1(name), 1));
 }
 
-namespace {
-// The most vertices whose weights and matrix read at 13 px with the usual split on a
-// 1024 x 768 screen.
-constexpr int kVerticesInUsualWidth = 6;
-}  // namespace
-
 void TMinispantreePRIM::SetWindowRect() {
   // A network of many vertices needs the drawing window wide on a narrow screen (its weights
   // and matrix at a readable size); a small one leaves the algorithm its usual width.
   const bool large = graph_ && graph_->VertexCount() > kVerticesInUsualWidth;
-  MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(60, large ? 760 : 0), AlgorithmForm, 70, VariableForm);
+  MainForm->DockThreePanes(graphForm_.get(), graphdemo::LeftPanePct(60, large ? 820 : 0), AlgorithmForm, 70, VariableForm);
 }
 
 void TMinispantreePRIM::Reset() {

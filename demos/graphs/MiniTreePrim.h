@@ -8,6 +8,7 @@
 #include "demos/graphs/Graph.h"
 #include "framework/drawkit/FormDemo.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
@@ -15,7 +16,7 @@ class TGraphP;
 class TGraphMatrix;
 class TPaintBox;
 
-class TPrimForm : public TGraphForm {
+class TPrimForm : public TGraphForm, public TKitControl {
  public:
   static constexpr int NoEdge = 2000;
 
@@ -52,9 +53,20 @@ class TPrimForm : public TGraphForm {
     }
   };
   TTableShape TableShape() const;
+  // The closedge table's cells, every column's three, as nodes (in the window's pixels).
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
+ protected:
+  // The matrix as narrow as its entries let it be at a size a class reads, the graph beside
+  // it taking the rest: a full network's weights need the room between its lines.
+  void FormResize() override;
 
  private:
+  void LayMatrix();
+
   void PaintTable(TPaintBox& box);
+  // What cell (column, row) of the table shows.
+  QString CellText(int column, int row) const;
   int columns_ = 0;
   // The widest lowcost the network can show, which the font is fitted to.
   QString widestCost_ = QStringLiteral("*");

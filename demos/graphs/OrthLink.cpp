@@ -331,45 +331,103 @@ void TOrthogonalLink::Rebuild() {
   }
 }
 
-void TOrthogonalLink::DrawLink(TCanvas& c, QPoint from, const TVexNode& to, bool sameLine, bool rowLink, TColor color) {
-  const QPoint target = rowLink ? to.LeftAnchor() : to.TopAnchor();
-  if (sameLine) {
-    DrawArrow3D(c, from.x(), from.y(), target.x(), target.y(), color, color, color);
-    return;
+std::vector<TOrthogonalLink::TLinkPath> TOrthogonalLink::Links() const {
+  std::vector<TLinkPath> out;
+  // The grid's units (as Rebuild lays the nodes out): rows 4 units high with a gap of two
+  // between them, the head nodes' column, then a unit's corridor before the arc nodes.
+  const int hu = height() / 20;
+  const int wu = width() / ((realNodes_ + 1) * 4);
+  // Each vertex's in-list from its head node keeps a lane of its own in the gaps and the
+  // corridor, so that no two run along one another.
+  const int lane = std::max(3, std::min(2 * hu, wu) / (realNodes_ + 2));
+  const auto offset = [&](int v) { return (v - (realNodes_ + 1) / 2) * lane; };
+  // The middle of the gap above row r (above the first row: the margin over it).
+  const auto gapAbove = [&](int r) { return r == 1 ? hu / 2 : (4 * r - 4) * hu; };
+  for (int i = 1; i <= realNodes_; ++i) {
+    for (int j = 1; j <= realNodes_; ++j) {
+      const TVexNode* node = box_[At(i)][At(j)];
+      if (node == nullptr) continue;
+      if (node->FirstOut() == clline) {
+        if (const int next = NextInRow(i, j)) {
+          const TVexNode* to = box_[At(i)][At(next)];
+          out.push_back({node, to, QPolygon({node->OutAnchor(), to->LeftAnchor()}), true});
+        }
+      }
+      if (node->firstin() != clline) continue;
+      const int next = NextInColumn(i, j);
+      if (next == 0) continue;
+      const TVexNode* to = box_[At(next)][At(j)];
+      const QPoint from = node->InAnchor();
+      const QPoint target = to->TopAnchor();
+      if (i != j) {
+        // Down the column from one arc node to the next.
+        out.push_back({node, to, QPolygon({from, target}), false});
+        continue;
+      }
+      // From a head node: out of it into the gap on the target's side, along the gap to the
+      // corridor beside the head nodes, along the corridor to the gap above the target's row,
+      // along that to the target's column, and down into it.
+      const int side = (next < j ? gapAbove(j) : gapAbove(j + 1)) + offset(j);
+      const int corridor = 4 * wu + (wu + 4) / 2 + offset(j);
+      const int above = gapAbove(next) + offset(j);
+      out.push_back({node, to,
+                     QPolygon({from, QPoint(from.x(), side), QPoint(corridor, side), QPoint(corridor, above),
+                               QPoint(target.x(), above), target}),
+                     false});
+    }
   }
-  // A bent line: down (or across) to the target's line, then the arrow into it.
-  // Above the target's row, but inside the container when that row is the first.
-  const int bendY = rowLink ? target.y() : std::max(target.y() - (to.height() * 2 / 3), target.y() / 2);
-  const std::array<TPoint, 3> path{TPoint{from.x(), from.y()}, TPoint{from.x(), bendY}, TPoint{target.x(), bendY}};
-  DrawPolyline3D(c, path, color, color);
-  DrawArrow3D(c, target.x(), bendY, target.x(), target.y(), color, color, color);
+  return out;
 }
 
-void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter) {
+TOrthogonalLink::TPointerShape TOrthogonalLink::PointerShape(int vertex, const QString& letter) const {
   const TVexNode* node = box_[At(vertex)][At(vertex)];
-  if (node == nullptr) return;
-  const QPoint tip = node->LeftAnchor();
+  TPointerShape p;
+  if (node == nullptr) return p;
+  p.Tip = node->LeftAnchor();
   // 25 px long with a head of 7 and a bold letter at the design size, grown with the window,
   // but short enough to keep the letter inside the container.
   const TDesignRatio r = TGraphForm::RatioOf(*this);
-  c.Font.Style = fsBold;
-  c.Font.Height = -r.Grow(13);
-  const int length = std::max(4, std::min(r.Grow(25), tip.x() - c.Font.TextWidth(letter) - 2));
-  const int head = std::min(r.Grow(7), length / 2);
+  p.Font.Style = fsBold;
+  p.Font.Height = -r.Grow(13);
+  p.Font.Color = RGB(128, 0, 0);
+  const int length = std::max(4, std::min(r.Grow(25), p.Tip.x() - p.Font.TextWidth(letter) - 2));
+  p.Head = std::min(r.Grow(7), length / 2);
+  p.Tail = p.Tip - QPoint(length, length);
+  return p;
+}
+
+void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter) {
+  if (box_[At(vertex)][At(vertex)] == nullptr) return;
+  const TPointerShape p = PointerShape(vertex, letter);
+  const TDesignRatio r = TGraphForm::RatioOf(*this);
+  c.Font = p.Font;
   c.Pen = TPen{};
   c.Pen.Color = RGB(128, 0, 0);
   c.Pen.Width = r.Grow(2);
-  c.MoveTo(tip.x() - length, tip.y() - length);
-  c.LineTo(tip.x(), tip.y());
-  c.MoveTo(tip.x(), tip.y());
-  c.LineTo(tip.x() - head, tip.y());
-  c.MoveTo(tip.x(), tip.y());
-  c.LineTo(tip.x(), tip.y() - head);
+  c.MoveTo(p.Tail.x(), p.Tail.y());
+  c.LineTo(p.Tip.x(), p.Tip.y());
+  c.MoveTo(p.Tip.x(), p.Tip.y());
+  c.LineTo(p.Tip.x() - p.Head, p.Tip.y());
+  c.MoveTo(p.Tip.x(), p.Tip.y());
+  c.LineTo(p.Tip.x(), p.Tip.y() - p.Head);
   c.Pen.Width = 1;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_RIGHT | TA_BOTTOM);
   // Outlined: the letter may stand on a node's grey shadow.
-  TextOutOutlined(c, tip.x() - length, tip.y() - length, letter, RGB(128, 0, 0));
+  TextOutOutlined(c, p.Tail.x(), p.Tail.y(), letter, p.Font.Color);
+}
+
+std::vector<TDrawnShape> TOrthogonalLink::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  for (const TLinkPath& l : Links()) out.push_back(TDrawnShape::LinkBetween({l.From, -1}, {l.To, -1}, l.Path));
+  const std::pair<int, const char*> pointers[] = {{headArrow_, "i"}, {tailArrow_, "j"}};
+  for (const auto& [vertex, letter] : pointers) {
+    if (vertex <= 0 || box_[At(vertex)][At(vertex)] == nullptr) continue;
+    const TPointerShape p = PointerShape(vertex, QString::fromLatin1(letter));
+    out.push_back(TDrawnShape::MarkOn({box_[At(vertex)][At(vertex)], -1}, QRect(p.Tail, p.Tip).normalized(), p.Tip,
+                                      QString::fromLatin1(letter)));
+  }
+  return out;
 }
 
 void TOrthogonalLink::Paint() {
@@ -385,18 +443,17 @@ void TOrthogonalLink::Paint() {
     c.Rectangle(first->x() - 4, first->y() - 4, last->x() + last->width() + 4, last->y() + last->height() + 4);
     c.Brush.Style = bsSolid;
   }
-  for (int i = 1; i <= realNodes_; ++i) {
-    for (int j = 1; j <= realNodes_; ++j) {
-      const TVexNode* node = box_[At(i)][At(j)];
-      if (node == nullptr) continue;
-      if (node->FirstOut() == clline) {
-        if (const int next = NextInRow(i, j)) DrawLink(c, node->OutAnchor(), *box_[At(i)][At(next)], true, true, OutColour);
-      }
-      if (node->firstin() == clline) {
-        if (const int next = NextInColumn(i, j))
-          DrawLink(c, node->InAnchor(), *box_[At(next)][At(j)], i != j, false, InColour);
-      }
+  for (const TLinkPath& l : Links()) {
+    const TColor colour = l.Row ? OutColour : InColour;
+    const QPolygon& p = l.Path;
+    if (p.size() > 2) {
+      std::vector<TPoint> bend;
+      for (qsizetype k = 0; k + 1 < p.size(); ++k) bend.push_back(TPoint{p[k].x(), p[k].y()});
+      DrawPolyline3D(c, bend, colour, colour);
     }
+    const QPoint a = p[p.size() - 2];
+    const QPoint b = p[p.size() - 1];
+    DrawArrow3D(c, a.x(), a.y(), b.x(), b.y(), colour, colour, colour);
   }
   if (headArrow_ > 0) DrawPointer(c, headArrow_, QStringLiteral("i"));
   if (tailArrow_ > 0) DrawPointer(c, tailArrow_, QStringLiteral("j"));

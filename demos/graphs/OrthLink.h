@@ -108,6 +108,10 @@ class TOrthogonalLink : public TNodeContainer {
   void Relayout();
   void AfterRescale() override { Relayout(); }
 
+  // The lists' links between the nodes as links, the pointers i and j as marks on their head
+  // nodes.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   void Paint() override;
 
@@ -121,7 +125,24 @@ class TOrthogonalLink : public TNodeContainer {
   // row (in-list); 0 when there is none.
   int NextInRow(int row, int col) const;
   int NextInColumn(int row, int col) const;
-  void DrawLink(TCanvas& c, QPoint from, const TVexNode& to, bool sameLine, bool rowLink, TColor color);
+  // Each shown link: the node it leaves, the node it enters, its path (the last leg ends in
+  // the arrow's head) and whether it is an out-list (row) link.
+  struct TLinkPath {
+    const TVexNode* From;
+    const TVexNode* To;
+    QPolygon Path;
+    bool Row;
+  };
+  std::vector<TLinkPath> Links() const;
+  // A pointer at vertex's head node: its line from the letter's corner to the tip on the
+  // node's left edge, the head's strokes, and the letter's font.
+  struct TPointerShape {
+    QPoint Tail;
+    QPoint Tip;
+    int Head = 0;
+    TFont Font;
+  };
+  TPointerShape PointerShape(int vertex, const QString& letter) const;
   void DrawPointer(TCanvas& c, int vertex, const QString& letter);
 
   int realNodes_ = 0;

@@ -75,34 +75,49 @@ void Ttablebase::Changed() {
   Invalidate();
 }
 
-void Ttablebase::Paint() {
-  TCanvas& c = Canvas();
-  CopyBackdrop(c, *this, ClientRect(), groundcolor);
-  const int rowHeight = height() / Rows;
-  const int dy = rowHeight / 4 * 3;
-  c.Font.SetSize(std::max(2, std::min(width() / (total_ + 1) / 5, rowHeight / 3)));
+Ttablebase::TLayout Ttablebase::Layout() const {
+  TLayout l;
+  l.RowHeight = height() / Rows;
+  l.Font.SetSize(std::max(2, std::min(width() / (total_ + 1) / 5, l.RowHeight / 3)));
   // The titles' column is as wide as "VexNum" needs (at least a value column's width), the
   // value columns share the rest; values too wide for theirs are written smaller.
   int titles = 0;
-  for (const char* title : Titles) titles = std::max(titles, c.Font.TextWidth(QString::fromLatin1(title)) + 8);
-  const int titleWidth = std::max(width() / (total_ + 1), std::min(titles, width() / 3));
-  const int columnWidth = total_ > 0 ? (width() - titleWidth) / total_ : 0;
-  TTextFit fit{c.Font};
-  for (const char* title : Titles) fit.Width(QString::fromLatin1(title), titleWidth - 4);
-  fit.Width(QString::number(total_), columnWidth - 2);
-  c.Font.Height = std::max(c.Font.Height, -fit.Em());
+  for (const char* title : Titles) titles = std::max(titles, l.Font.TextWidth(QString::fromLatin1(title)) + 8);
+  l.TitleWidth = std::max(width() / (total_ + 1), std::min(titles, width() / 3));
+  l.ColumnWidth = total_ > 0 ? (width() - l.TitleWidth) / total_ : 0;
+  TTextFit fit{l.Font};
+  for (const char* title : Titles) fit.Width(QString::fromLatin1(title), l.TitleWidth - 4);
+  fit.Width(QString::number(total_), l.ColumnWidth - 2);
+  l.Font.Height = std::max(l.Font.Height, -fit.Em());
+  return l;
+}
+
+std::vector<TDrawnShape> Ttablebase::DrawingShapes() const {
+  const TLayout l = Layout();
+  std::vector<TDrawnShape> out;
+  for (int r = 0; r < Rows; ++r)
+    for (int col = 1; col <= total_; ++col) out.push_back(TDrawnShape::NodeAt(l.Cell(r, col), CellText(r, col)));
+  return out;
+}
+
+void Ttablebase::Paint() {
+  TCanvas& c = Canvas();
+  CopyBackdrop(c, *this, ClientRect(), groundcolor);
+  const TLayout l = Layout();
+  const int dy = l.RowHeight / 4 * 3;
+  c.Font = l.Font;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.Font.Color = RGB(255, 0, 0);
   for (int r = 0; r < Rows; ++r)
-    c.TextOut(titleWidth / 2, rowHeight * r + dy, QString::fromLatin1(Titles[static_cast<std::size_t>(r)]));
+    c.TextOut(l.TitleWidth / 2, l.RowHeight * r + dy, QString::fromLatin1(Titles[static_cast<std::size_t>(r)]));
   for (int col = 1; col <= total_; ++col) {
     for (int r = 0; r < Rows; ++r) {
       if (GetCell(r, col) == 0) continue;
       const TColor color = r <= 1 ? RGB(0, 0, 255) : r == 2 ? VisitedColor : GetColour(r - 2, col);
       // The colours of the levels on the pale sky behind the table: outlined where too close.
-      TextOutOnGround(c, titleWidth + columnWidth * (col - 1) + columnWidth / 2, rowHeight * r + dy, CellText(r, col),
-                      color, SkyGround);
+      const QRect cell = l.Cell(r, col);
+      TextOutOnGround(c, cell.left() + l.ColumnWidth / 2, cell.top() + dy, CellText(r, col), color, SkyGround);
     }
   }
 }

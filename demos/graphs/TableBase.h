@@ -35,6 +35,20 @@ class Ttablebase : public TNodeContainer {
 
   void AfterRescale() override { Invalidate(); }
   QString DrawingText() const override { return Summary(); }
+  // Where the cells stand at the present size: the titles' column, the value columns beside
+  // it, the rows' height, and the font of titles and values.
+  struct TLayout {
+    int TitleWidth = 0;
+    int ColumnWidth = 0;
+    int RowHeight = 0;
+    TFont Font;
+    QRect Cell(int row, int column) const {
+      return {TitleWidth + ColumnWidth * (column - 1), RowHeight * row, ColumnWidth, RowHeight};
+    }
+  };
+  TLayout Layout() const;
+  // Every value cell (each row, each column) a node showing its text.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

@@ -86,12 +86,12 @@ bool InNode(QPointF p, const Shape& n, double inset) {
 
 double DistToNode(QPointF p, const Shape& n) {
   const QRectF r(n.box);
-  if (!n.round) {
-    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
-    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
-    return std::hypot(dx, dy);
-  }
+  const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+  const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+  if (!n.round) return std::hypot(dx, dy);
   if (InEllipse(p, r)) return 0;
+  // A circle's distance is exact; an ellipse's is sampled.
+  if (r.width() == r.height()) return std::max(0.0, std::hypot(p.x() - r.center().x(), p.y() - r.center().y()) - r.width() / 2);
   double best = 1e18;
   for (int k = 0; k < 180; ++k) {
     const double a = k * M_PI / 90;

@@ -172,6 +172,22 @@ TEST(CheckDrawing, LabelNearerAnotherLineOrOnANodeButNotOnItsOwnLine) {
   EXPECT_TRUE(f[1].startsWith("wrong label label F \"933\"") && f[1].endsWith("lies on a node"));
 }
 
+// A round node is its circle, not its box: a weight in the box's corner, clear of the rim, is
+// not on the node; one whose corner dips two pixels into the rim is.
+TEST(CheckDrawing, LabelByARoundNodesRimIsOnItOnlyInsideTheCircle) {
+  Drawing d;
+  const int a = d.Node("A", QRect(0, 140, 20, 20), true);
+  const int b = d.Node("B", QRect(380, 140, 20, 20), true);
+  d.Node("C", QRect(100, 100, 40, 40), true);  // its rim passes (134, 134)
+  const int ab = d.Link(a, b, QPolygon({QPoint(20, 150), QPoint(380, 150)}));
+  d.Label(ab, "933", QRect(136, 136, 24, 14));  // its corner 2.6 px clear of the rim
+  EXPECT_TRUE(d.Findings().isEmpty()) << d.Findings().join('\n').toStdString();
+  d.Label(ab, "564", QRect(132, 132, 24, 18));  // its corner 3 px inside the rim
+  const QStringList f = d.Findings();
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong label label F \"564\"") && f[0].endsWith("lies on a node")) << f[0].toStdString();
+}
+
 TEST(CheckDrawing, CoveredANodeUnderAWindowOpenOverTheDrawing) {
   Drawing d;
   d.Node("54-63", QRect(20, 200, 80, 30));

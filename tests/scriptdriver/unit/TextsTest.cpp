@@ -167,6 +167,20 @@ TEST(PrintTexts, LineOverATextCrossesItUnlessAnOpaqueCellWasDrawnOverTheLine) {
   EXPECT_TRUE(texts[2].crossed) << "a line drawn before a transparent text shows through it";
 }
 
+// A letter in a ring drawn as two open arcs (a vertex box's rim) is crossed by neither: an
+// arc's outline runs round the rim, no chord closes it through the middle.
+TEST(PrintTexts, OpenArcsRoundATextDoNotCrossIt) {
+  Scene s([](TCanvas& c) {
+    c.Arc(10, 10, 90, 90, 90, 50, 10, 50);
+    c.Arc(10, 10, 90, 90, 10, 50, 90, 50);
+    c.SetTextAlign(TA_CENTER | TA_BASELINE);
+    c.TextOut(50, 56, "A");
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_FALSE(texts[0].crossed);
+}
+
 TEST(PrintTexts, LabelGivesItsTextsOwnExtentInScreenPixels) {
   QWidget window;
   window.setObjectName("Dlg");
