@@ -19,12 +19,12 @@ class TResultGrid : public TStringGrid {
   TResultGrid(QWidget* parent, const TCrtPathDlg* dlg, bool activities)
       : TStringGrid(parent), dlg_(dlg), activities_(activities) {}
 
-  // The table's size at the design: `columns` cells of the design width across (the first
+  // The table's size at the design: `columns` cells of `unit` pixels across (the first
   // column counting two), `rows` down.
-  void SetDesignSize(int columns, int rows) {
+  void SetDesignSize(int columns, int rows, int unit) {
     columns_ = columns;
     rows_ = rows;
-    resize(columns * TCrtPathDlg::ColWidth, rows * TCrtPathDlg::RowHeight);
+    resize(columns * unit, rows * TCrtPathDlg::RowHeight);
   }
 
  protected:
@@ -128,7 +128,6 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   const int nv = graph.VertexCount();
   ne_ = graph.ArcCount();
   VexGrid->SetColCount(nv + 2);
-  static_cast<TResultGrid*>(VexGrid)->SetDesignSize(nv + 2, 3);
   VexGrid->SetCells(0, 0, QStringLiteral("顶点"));
   VexGrid->SetCells(0, 1, QStringLiteral("Ve"));
   VexGrid->SetCells(0, 2, QStringLiteral("Vl"));
@@ -139,7 +138,6 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
     VexGrid->SetCells(v, 2, QString::number(vl[i]));
   }
   ArcGrid->SetColCount(ne_ + 2);
-  static_cast<TResultGrid*>(ArcGrid)->SetDesignSize(std::min(ne_, PageSize) + 2, 5);
   const QStringList titles{QStringLiteral("弧"), QStringLiteral("权"), QStringLiteral("e"), QStringLiteral("l"),
                            QStringLiteral("l - e")};
   for (int r = 0; r < 5; ++r) ArcGrid->SetCells(0, r, titles[r]);
@@ -158,6 +156,14 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
       ArcGrid->SetCells(col, 4, QString::number(l - e));
     }
   }
+  // Both tables in cells of one width, wide only where a number needs it.
+  int longest = 0;
+  for (const TStringGrid* grid : {VexGrid, ArcGrid})
+    for (int c = 1; c < grid->ColCount(); ++c)
+      for (int r = 0; r < grid->RowCount(); ++r) longest = std::max(longest, static_cast<int>(grid->Cells(c, r).size()));
+  const int unit = longest > 3 ? WideColWidth : ColWidth;
+  static_cast<TResultGrid*>(VexGrid)->SetDesignSize(nv + 2, 3, unit);
+  static_cast<TResultGrid*>(ArcGrid)->SetDesignSize(std::min(ne_, PageSize) + 2, 5, unit);
   // Layout around the two tables.
   const int clientWidth = std::max(ArcGrid->width(), VexGrid->width()) + 72;
   VexGrid->move((clientWidth - VexGrid->width()) / 2, 60);

@@ -15,9 +15,10 @@ class TSpeedButton;
 
 class TCrtPathDlg : public TForm {
  public:
-  // Wide enough for four-digit times (a network of nine events with three-digit durations)
-  // with a blank on either side.
-  static constexpr int ColWidth = 44;
+  // A cell's width: three digits with a blank on either side, or Wide where a time of four
+  // digits or more (a network of nine events with three-digit durations) needs it.
+  static constexpr int ColWidth = 36;
+  static constexpr int WideColWidth = 44;
   static constexpr int RowHeight = 22;
   static constexpr int PageSize = 10;
 

@@ -77,9 +77,11 @@ void TGraphList::Arrange() {
     }
   }
   const int top = rowHeight_ * n <= height() - 2 * Margin ? Margin : 0;
+  // A quarter column in, less where a wide box with its shade would pass the last column.
+  const int left = std::max(0, std::min(columnWidth_ / 4, columnWidth_ - boxWidth_ - 2));
   for (int i = 1; i <= n; ++i)
     for (int k = 0; k <= maxOut_ && k < TGraphm::MaxVertices; ++k)
-      cell_[Slot(i)][Slot(k)] = QPoint(k * columnWidth_ + columnWidth_ / 4,
+      cell_[Slot(i)][Slot(k)] = QPoint(k * columnWidth_ + left,
                                        top + (i - 1) * rowHeight_ + (rowHeight_ - boxHeight_) / 2);
 }
 

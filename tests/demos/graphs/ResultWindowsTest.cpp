@@ -30,6 +30,16 @@ TEST(CrtPathDlg, ListsEverySlackWithTheCriticalActivitiesInRed) {
   EXPECT_EQ(critical.join(' '), "AC CD DF");
   EXPECT_EQ(dlg.VexGrid->Cells(5, 2), "7") << "vl of E";
   EXPECT_FALSE(dlg.RightBtn->isVisibleTo(&dlg));
+  EXPECT_EQ(dlg.ArcGrid->width(), 10 * TCrtPathDlg::ColWidth) << "one-digit times keep the narrow cells";
+}
+
+// A four-digit time widens the cells of both tables alike.
+TEST(CrtPathDlg, WidensItsCellsForFourDigitTimes) {
+  auto g = MakeGraph(3, {{'A', 'B', 999}, {'B', 'C', 999}}, true);
+  TCrtPathDlg dlg;
+  dlg.Fill(*g, {0, 0, 999, 1998}, {0, 0, 999, 1998});
+  EXPECT_EQ(dlg.ArcGrid->width(), 4 * TCrtPathDlg::WideColWidth);
+  EXPECT_EQ(dlg.VexGrid->width(), 5 * TCrtPathDlg::WideColWidth);
 }
 
 TEST(CrtPathDlg, PagesTenActivitiesAtATime) {
