@@ -1,9 +1,9 @@
 #include "demos/linear/DepthLists.h"
 
-#include "demos/linear/ClearPlace.h"
 #include "demos/linear/CopyLists.h"
 #include "demos/linear/ListsForms.h"
 #include "demos/linear/ListsKit.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/shell/MainForm.h"

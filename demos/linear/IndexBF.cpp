@@ -1,8 +1,8 @@
 #include "demos/linear/IndexBF.h"
 
-#include "demos/linear/ClearPlace.h"
 #include "demos/linear/IndexStrsForm.h"
 #include "demos/linear/Input2StrsDlg.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
