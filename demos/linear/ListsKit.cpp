@@ -289,7 +289,9 @@ void TLists::Paint() {
   TCanvas& c = Canvas();
   const Metrics m = Measure();
   for (const TListsNode* node : NodesInOrder()) PaintNode(c, *node, m);
-  for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m);
+  // One fitting for the three marks: their names share one font.
+  const TFont markFont = MarkFont(m);
+  for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m, markFont);
   PaintListText(c, m);
 }
 
@@ -475,11 +477,11 @@ std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& wid
   return places;
 }
 
-void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m) {
+void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m, const TFont& font) {
   const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
   if (!mark.target) return;
-  c.Font = MarkFont(m);
-  const TMarkPlace place = MarkPlace(which, m, c.Font);
+  c.Font = font;
+  const TMarkPlace place = MarkPlace(which, m, font);
   const QRect& body = place.Body;
   const int tail = std::min(m.u / 3, body.width() / 2);
   c.Pen.Color = clBlack;

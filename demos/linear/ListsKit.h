@@ -135,9 +135,10 @@ class TLists : public TNodeContainer {
   std::vector<QPoint> LinkPath(const TListsNode& node, bool head, const Metrics& m) const;
   // Where pointer mark which (standing on a node) is drawn, its name in font.
   TMarkPlace MarkPlace(int which, const Metrics& m, const TFont& font) const;
+  // The one font of the marks' names, fitted to their callouts.
   TFont MarkFont(const Metrics& m) const;
   void PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m);
-  void PaintPointer(TCanvas& c, int which, const Metrics& m);
+  void PaintPointer(TCanvas& c, int which, const Metrics& m, const TFont& font);
   void PaintListText(TCanvas& c, const Metrics& m);
 
   int row_ = 8;
