@@ -70,7 +70,6 @@ void TAVLTree::UpdateChildWindow() {
   if (UpdateHiddenWindows || graphForm_->isVisible()) graphForm_->Update();
   graphForm_->Tree->Arrange();
   graphForm_->Tree->Repaint();
-  graphForm_->PlaceMarkers();
 }
 
 void TAVLTree::DemoFinished() {
@@ -134,7 +133,6 @@ void TAVLTree::Changed() {
   tree.ComputeLevels();
   tree.Arrange();
   tree.Repaint();
-  graphForm_->PlaceMarkers();
 }
 
 // ---------------------------------------------------------------- ins_avltree

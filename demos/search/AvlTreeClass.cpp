@@ -107,10 +107,7 @@ int TAvlTreeClass::Relayout() {
   return std::max(nodeWidth, std::min(needed, roomy));
 }
 
-void TAvlTreeClass::Arrange() {
-  TBinCharTree::Arrange();
-  SpreadPointers(*this);
-}
+void TAvlTreeClass::PlacePointers() { SpreadPointers(*this); }
 
 // ---------------------------------------------------------------- rotations
 

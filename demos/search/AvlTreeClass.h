@@ -66,8 +66,8 @@ class TAvlTreeClass : public TBinCharTree {
   // as far as the levels' spacing allows.
   int ComputeLayout() override;
   int Relayout() override;
-  // The kit's arrangement, then the pointers on their nodes (SpreadPointers).
-  void Arrange() override;
+  // The pointers round their nodes (SpreadPointers).
+  void PlacePointers() override;
 };
 
 // The rotations around a, each answering the subtree's new root, linked in a's place; left

@@ -95,7 +95,6 @@ void TBsTree::UpdateChildWindow() {
   TAlgoDemo::UpdateChildWindow();
   graphForm_->Tree->Arrange();
   graphForm_->Tree->Repaint();
-  graphForm_->PlaceMarkers();
   if (UpdateHiddenWindows || graphForm_->isVisible()) graphForm_->Update();
 }
 
@@ -186,7 +185,6 @@ void TBsTree::Renumber() {
   tree.NumberNodes();
   tree.Arrange();
   tree.Repaint();
-  graphForm_->PlaceMarkers();
 }
 
 // ---------------------------------------------------------------- bstsrch

@@ -186,10 +186,7 @@ bool TTreeOperation::Undo(TBinTree& tree) {
 
 int TBsTreeClass::BottomMargin() const { return ShowName ? Ratio().Grow(20) : 0; }
 
-void TBsTreeClass::Arrange() {
-  TBinCharTree::Arrange();
-  SpreadPointers(*this);
-}
+void TBsTreeClass::PlacePointers() { SpreadPointers(*this); }
 
 namespace {
 // A marker fills the tree's pointer band, no taller than its node unless its caption would then

@@ -28,8 +28,8 @@ class TBsTreeClass : public TBinCharTree {
   // Reads the whole file, then refuses (ETreeFileError, the tree unchanged) a tree that is
   // not in search order with distinct capital letters.
   void LoadFromFile(const QString& fileName) override;
-  // The kit's arrangement, then the pointers on their nodes (SpreadPointers).
-  void Arrange() override;
+  // The pointers round their nodes (SpreadPointers).
+  void PlacePointers() override;
 
  protected:
   // Room under the last level for the captions of its nodes, which stand under a leaf.

@@ -37,7 +37,8 @@ class TSearchTreeForm : public TGraphForm {
   void HideMarkers();
   // Between operations: the edit and the buttons take letters again, the markers hide.
   void Idle();
-  // Puts the markers back on their nodes after the tree was arranged again.
+  // Puts the markers back on their nodes after the window put them back on their corners
+  // (arranging the tree places them itself).
   void PlaceMarkers();
 
  protected:

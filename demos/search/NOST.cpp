@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "demos/search/BsTreeClass.h"
 #include "demos/search/NOSTFrm.h"
 #include "demos/trees/HuffmanIptDlg.h"
 #include "demos/trees/TreeBase.h"
@@ -109,7 +108,7 @@ void TNOST::PushRow(int lineNo, const TBinCharTreeNode* parent, int low, int hig
 void TNOST::PointAt(TBinCharTreeNode* node) {
   TPointer2& p = *form_->Pointer;
   p.SetTarget(node);
-  SpreadPointers(*form_->Tree);  // off the nodes of a dense tree
+  form_->Tree->PlacePointers();
   p.show();
   p.repaint();
 }

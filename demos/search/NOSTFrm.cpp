@@ -80,9 +80,10 @@ void TNOSTTree::Arrange() {
   }
   NameNodes();
   PlacePointers();
-  SpreadPointers(*this);
   Invalidate();
 }
+
+void TNOSTTree::PlacePointers() { SpreadPointers(*this); }
 
 void TNOSTForm::HideMarkers() {
   SetMark(MarkI, -1);

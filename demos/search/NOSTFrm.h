@@ -31,6 +31,8 @@ class TNOSTTree : public TBinCharTree {
   int ColumnOf(const TBinCharTreeNode& node) const;
   int ComputeLayout() override;
   void Arrange() override;
+  // Off the nodes of a dense tree (SpreadPointers).
+  void PlacePointers() override;
 };
 
 class TNOSTForm : public TGraphForm, public TKitControl {

@@ -457,9 +457,7 @@ void TBinTree::PlacePointers() {
     auto* pointer = dynamic_cast<TPointer2*>(child);
     if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
     pointer->Reposition();
-    // One pointing left has been given its place beside the node by its drawing.
-    if (!pointer->PointsLeft)
-      pointer->setGeometry(PointerPlace(pointer->geometry(), pointer->Target()->geometry(), boxes, width()));
+    pointer->setGeometry(PointerPlace(pointer->geometry(), pointer->Target()->geometry(), boxes, width()));
     placed.push_back(pointer);
     boxes.push_back(pointer->geometry());
   }

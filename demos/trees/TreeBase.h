@@ -271,8 +271,10 @@ class TBinTree : public TTreeBase {
   // The smallest node at which a letter and the links to it can still be seen.
   int LeastNodeSize() const;
   // Puts every shown pointer standing on a node back on it; a pointer that would cover
-  // another one (two variables on one node) moves right by a head, so both captions show.
-  void PlacePointers();
+  // another one on its row (two variables on one node) steps beside it or fans out over the
+  // node (PointerPlace), so both captions show. The search trees place theirs round their
+  // nodes instead (SpreadPointers).
+  virtual void PlacePointers();
   // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
   virtual TBinTreeNode* NewRoot();
   // Attaches child under parent; a child below the last level deepens the tree (MaxDepth),
