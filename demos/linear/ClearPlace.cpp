@@ -34,11 +34,7 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& scre
 }
 
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings) {
-  window.SetPosition(poDesigned);
-  window.SetKeepsPlace(true);
-  window.winId();  // its frame is known before it is first shown
-  FitToScreen(window);  // at the size it shows in on this screen
   QList<QRect> rects;
   for (const QWidget* d : drawings) rects << QRect(d->mapToGlobal(QPoint(0, 0)), d->size());
-  window.move(PlaceClearOf(window.frameGeometry().size(), rects, QRect(QPoint(0, 0), screen::Size())));
+  PlaceForScreen(window, [&](QSize frame) { return PlaceClearOf(frame, rects, QRect(QPoint(0, 0), screen::Size())); });
 }

@@ -12,10 +12,6 @@ QPoint BesidePlace(const QRect& drawing, QSize window, QSize screen) {
 }
 
 void PlaceBeside(TForm& window, const QWidget& drawing) {
-  window.SetPosition(poDesigned);
-  window.SetKeepsPlace(true);
-  window.winId();  // its frame is known before it is first shown
-  FitToScreen(window);
   const QRect at(drawing.mapToGlobal(QPoint(0, 0)), drawing.size());
-  window.move(BesidePlace(at, window.frameGeometry().size(), screen::Size()));
+  PlaceForScreen(window, [&](QSize frame) { return BesidePlace(at, frame, screen::Size()); });
 }

@@ -14,6 +14,6 @@ class TForm;
 // the drawing's top, the whole window on the screen.
 QPoint BesidePlace(const QRect& drawing, QSize window, QSize screen);
 
-// Sizes window for this screen (FitToScreen) and puts it there, keeping that place when it
-// is shown (in place of its own position).
+// Sizes window for this screen and puts it there, keeping that place when it is shown
+// (PlaceForScreen).
 void PlaceBeside(TForm& window, const QWidget& drawing);
