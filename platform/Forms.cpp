@@ -371,6 +371,14 @@ void FitToScreen(QWidget& window) {
   CentreOnOwner(window);
 }
 
+void PlaceForScreen(TForm& window, const std::function<QPoint(QSize frame)>& place) {
+  window.SetPosition(poDesigned);
+  window.SetKeepsPlace(true);
+  window.winId();  // its frame is known before it is first shown
+  FitToScreen(window);
+  window.move(place(window.frameGeometry().size()));
+}
+
 int TForm::Scaled(int designLength) const { return ScaledLength(designLength, DialogScale(*this)); }
 
 // --- TForm

@@ -83,6 +83,12 @@ void FitToScreen(QWidget& window);
 // dialog while it is shown multiplies its design numbers by it.
 double DialogScale(const QWidget& window);
 
+class TForm;
+// Places a modal window itself rather than centring it: sizes it for this screen
+// (FitToScreen), then moves it to where place puts a window of its frame's size; the modal
+// hosts keep that place when it shows.
+void PlaceForScreen(TForm& window, const std::function<QPoint(QSize frame)>& place);
+
 // A window of the program. It is a QDialog so that any form can be shown modally through
 // the modal host; as a main window it is shown with show().
 class TForm : public QDialog {

@@ -37,14 +37,7 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value, c
   cancel->Cancel = true;
   cancel->setGeometry(width / 2 + 5, buttonTop, 75, 25);
   form.SetUpDialog(QStringLiteral("InputQuery"), caption, width, buttonTop + 25 + 8);
-  if (!over.isEmpty()) {
-    // Placed now, at the size it shows in on this screen (frame included), and kept there.
-    form.SetPosition(poDesigned);
-    form.SetKeepsPlace(true);
-    form.winId();
-    FitToScreen(form);
-    form.move(CentredPlace(form.frameGeometry().size(), over, screen::Size()));
-  }
+  if (!over.isEmpty()) PlaceForScreen(form, [&](QSize frame) { return CentredPlace(frame, over, screen::Size()); });
   edit->setFocus();
 
   if (form.ShowModal() != mrOk) return false;

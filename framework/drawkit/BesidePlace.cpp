@@ -9,16 +9,6 @@
 
 namespace {
 
-// The window at the size it shows in on this screen, keeping the place it is about to be
-// given; its frame size, which the places are found for.
-QSize PrepareToPlace(TForm& window) {
-  window.SetPosition(poDesigned);
-  window.SetKeepsPlace(true);
-  window.winId();  // its frame is known before it is first shown
-  FitToScreen(window);
-  return window.frameGeometry().size();
-}
-
 QRect OnScreen(const QWidget& drawing) { return {drawing.mapToGlobal(QPoint(0, 0)), drawing.size()}; }
 
 }  // namespace
@@ -56,13 +46,12 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& scre
 }
 
 void PlaceBeside(TForm& window, const QWidget& drawing) {
-  const QSize frame = PrepareToPlace(window);
-  window.move(BesidePlace(OnScreen(drawing), frame, screen::Size()));
+  const QRect at = OnScreen(drawing);
+  PlaceForScreen(window, [&](QSize frame) { return BesidePlace(at, frame, screen::Size()); });
 }
 
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings) {
-  const QSize frame = PrepareToPlace(window);
   QList<QRect> rects;
   for (const QWidget* d : drawings) rects << OnScreen(*d);
-  window.move(PlaceClearOf(frame, rects, QRect(QPoint(0, 0), screen::Size())));
+  PlaceForScreen(window, [&](QSize frame) { return PlaceClearOf(frame, rects, QRect(QPoint(0, 0), screen::Size())); });
 }

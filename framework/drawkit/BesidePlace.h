@@ -20,7 +20,7 @@ QPoint BesidePlace(const QRect& drawing, QSize window, QSize screen);
 // The top-left corner for a window of frame size on screen, drawings in screen pixels.
 QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& screen);
 
-// Size window for this screen (FitToScreen) and put it at one of those places, keeping that
-// place when it is shown (in place of its own position).
+// Size window for this screen and put it at one of those places, keeping that place when it
+// is shown (PlaceForScreen).
 void PlaceBeside(TForm& window, const QWidget& drawing);
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings);

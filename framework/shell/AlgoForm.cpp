@@ -62,14 +62,11 @@ TColor TAlgorithmForm::FrameColor(int depth) {
 std::vector<int> TAlgorithmForm::FrameInsets(int depth, int full, int room) {
   std::vector<int> insets(static_cast<size_t>(std::max(depth, 0)), 0);
   if (insets.empty() || full <= 0) return insets;
-  if (depth * full <= room) {
-    std::fill(insets.begin(), insets.end(), full);
-    return insets;
-  }
   const int thin = std::min(full, kThinFrame);
   const int shown = std::min(depth, std::max(room, 0) / thin);
   if (shown == 0) return insets;
-  // The room shared by the innermost frames shown; a pixel left over goes to the outer ones.
+  // The room shared by the innermost frames shown, none wider than full (where the room holds
+  // them all, every one is); a pixel left over goes to the outer ones.
   const int each = room / shown, extra = room % shown;
   for (int k = 0; k < shown; ++k)
     insets[static_cast<size_t>(depth - shown + k)] = std::min(full, each + (k < extra ? 1 : 0));

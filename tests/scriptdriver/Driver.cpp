@@ -507,20 +507,17 @@ void Driver::CheckDrawing() {
 }
 
 void Driver::CheckEvery() {
-  // The texts are what they were at the last look while nothing checked has changed since;
-  // the drawing's marks are looked at again, the variables they stand for may have.
+  // The texts and the shapes are what they were at the last look while nothing checked has
+  // changed since; the drawing's marks are held against the variables at every look, the
+  // variables they stand for may have changed.
   pacing::ProcessMessages();
   ++looks_;
   QStringList illegible;
-  if (changes_->Count() != textsLookedAt_) {
+  if (changes_->Count() != lookedAt_) {
     illegible = TextFindings();
-    textsLookedAt_ = changes_->Count();  // after the look, which paints what it composes
-  }
-  // Likewise the shapes; the marks are held against the variables at every look.
-  if (changes_->Count() != shapesLookedAt_) {
     scene_ = GatherShapes(ScreenWindows());
     shapeFindings_ = ShapeFindings(scene_);
-    shapesLookedAt_ = changes_->Count();
+    lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
   QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables());
   // A fault that stays from one look to the next is told once, where it first shows.

@@ -123,13 +123,13 @@ class Driver {
   bool everyUsed_ = false;
   std::function<void()> previousObserver_;
   // Counts what changes the look of the checked windows (a paint, a move, a window shown):
-  // "check every" looks at the texts again only when it has moved on since the last look.
+  // "check every" looks at the texts and the shapes again only when it has moved on since the
+  // last look.
   class ChangeCounter;
   std::unique_ptr<ChangeCounter> changes_;
-  long textsLookedAt_ = -1;
+  long lookedAt_ = -1;
   QStringList lastWrong_;  // what the last look of "check every" found in the drawing
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
-  long shapesLookedAt_ = -1;
   Scene scene_;
   QStringList shapeFindings_;
   // The texts that may go down to 11 px, read from --exceptions at the first check.

@@ -224,6 +224,16 @@ const QWidget* DrawingWindowOf(const QWidget* w) {
   return nullptr;
 }
 
+namespace {
+// The drawing windows a shell window holds, in the order they were made, but for those
+// inside another: what the rules read of it.
+std::vector<const QWidget*> OutermostDrawingWindows(const QWidget& window) {
+  std::vector<const QWidget*> out = DrawingWindows();
+  std::erase_if(out, [&](const QWidget* form) { return form->window() != &window || DrawingWindowOf(form->parentWidget()); });
+  return out;
+}
+}  // namespace
+
 bool Checked(const QWidget& w) { return DrawingWindowOf(&w) != nullptr || !ShellWindow(*w.window()); }
 
 bool ShellWindow(const QWidget& window) {
@@ -274,9 +284,8 @@ QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly) {
       continue;
     }
     // Of a shell window only the drawing windows docked in it.
-    for (const QWidget* form : DrawingWindows())
-      if (form->window() == w && DrawingWindowOf(form->parentWidget()) == nullptr)
-        const_cast<QWidget*>(form)->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
+    for (const QWidget* form : OutermostDrawingWindows(*w))
+      const_cast<QWidget*>(form)->render(&painter, form->mapTo(w, QPoint(0, 0)) + w->geometry().topLeft());
   }
   return img;
 }
@@ -294,10 +303,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     // each where it shows.
     std::vector<std::pair<const QWidget*, QRect>> stack;
     if (checkedOnly && shellWindow) {
-      const std::vector<const QWidget*> forms = DrawingWindows();
+      const std::vector<const QWidget*> forms = OutermostDrawingWindows(*window);
       for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
         const QWidget* form = *it;
-        if (form->window() != window || DrawingWindowOf(form->parentWidget())) continue;
         QRect holder = screenRect;
         for (const QWidget* p = form->parentWidget(); p; p = p->parentWidget())
           holder &= QRect(p->mapTo(window, QPoint(0, 0)) + origin, p->size());
