@@ -126,6 +126,31 @@ TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
   check(QSize(303, 386), 10, all, QSize(20, 14), true);
 }
 
+// An arc given again with another weight keeps its line: its weight's white cell is laid out
+// anew for the new digits, not kept from the old ones.
+TEST(GraphViews, AWeightChangedOnTheSameArcGetsACellForItsNewDigits) {
+  auto g = MakeGraph(3, {{'A', 'B', 5}, {'B', 'C', 7}}, true);
+  TGraphP panel;
+  panel.resize(264, 196);
+  panel.SetDirected(true);
+  panel.SetWeighted(true);
+  panel.SetGraph(g.get());
+  panel.SetState(csDisplay);
+  const auto cellOf = [&panel](const QString& digits) {
+    RenderWidget(panel);
+    for (const TDrawnShape& s : panel.DrawingShapes())
+      if (s.Kind == TDrawnShape::Label && s.Text == digits) return s.Box;
+    return QRect();
+  };
+  const QRect narrow = cellOf(QStringLiteral("5"));
+  ASSERT_FALSE(narrow.isNull());
+  g->AddArc(1, 2, 500);
+  const QRect wide = cellOf(QStringLiteral("500"));
+  ASSERT_FALSE(wide.isNull());
+  EXPECT_GT(wide.width(), narrow.width() * 2) << "the cell of 5 holds 500";
+  EXPECT_TRUE(panel.DrawingText().contains(QStringLiteral("A>B 500"))) << panel.DrawingText().toStdString();
+}
+
 // Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to
 // the half before its own head, a reader takes it for its own arc, and a weight put over
 // another or over a vertex counts as unclear.
