@@ -119,10 +119,9 @@ struct TWeightScene {
 constexpr double OverWeight = 64;
 
 // How much of r the panel's edge and the vertices would hide (OverWeight times over), and as
-// much again as r has when a reader would take the weight for another arc's: when one of lines
-// (the others near its own) passes under it (a pixel in from its edges) or runs nearer its
-// middle than its own.
-// None of it depends on where the other weights are.
+// much again as r has when a reader would take the weight for another arc's: when one of the
+// lines (the others near its own) passes under it (a pixel in from its edges) or runs nearer
+// its middle than its own. None of it depends on where the other weights are.
 double Blocked(const QRect& r, std::size_t self, const TWeightScene& scene, const std::vector<std::size_t>& lines) {
   double hidden = Area(r) - Area(r & scene.bounds);
   for (const TDisc& d : scene.vertices) {
@@ -192,7 +191,7 @@ class TCandidates {
       const bool above = middle + ((m + 1) / 2) * step > hi;
       if (below && above) break;
       if (t < lo || t > hi) continue;
-      for (int off = 0; off <= aside; off = off > 0 ? off : 2) {
+      for (int off = 0; off <= aside; off += 2) {
         for (const int side : {1, -1}) {
           if (off == 0 && side < 0) continue;
           const QPointF c = a + (b - a) * t + across * (side * off);
@@ -200,8 +199,6 @@ class TCandidates {
                         l.Size.width(), l.Size.height());
           if (places_.empty() || places_.back() != r) places_.push_back(r);
         }
-        if (off > 0) off += 2;
-        if (off > aside) break;
       }
     }
     // The other lines that pass near enough to matter anywhere along this one.
