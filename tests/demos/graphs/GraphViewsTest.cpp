@@ -48,17 +48,26 @@ TEST(GraphViews, VertexCirclesFitThePanelAndStayLegible) {
   }
 }
 
+namespace {
+
+// The display panel at the drawing window's design size showing digraph g.
+void ShowDigraph(TGraphP& panel, TGraphm& g, bool weighted) {
+  panel.resize(264, 196);
+  panel.SetDirected(true);
+  panel.SetWeighted(weighted);
+  panel.SetGraph(&g);
+  panel.SetState(csDisplay);
+}
+
+}  // namespace
+
 // Two arcs that run both ways between A and B share one line; a user must be able to read
 // both weights, so the picture of the pair holds the ink of two weights, not one.
 TEST(GraphViews, BothWeightsOfOppositeArcsCanBeRead) {
   const auto blackPixels = [](std::initializer_list<Arc> arcs, bool weighted) {
     auto g = MakeGraph(2, arcs, true);
     TGraphP panel;
-    panel.resize(264, 196);
-    panel.SetDirected(true);
-    panel.SetWeighted(weighted);
-    panel.SetGraph(g.get());
-    panel.SetState(csDisplay);
+    ShowDigraph(panel, *g, weighted);
     // Red lines, so that the black is the letters, the circles' shadows and the weights.
     panel.SetArcColor(1, 2, clRed);
     panel.SetArcColor(2, 1, clRed);
@@ -131,11 +140,7 @@ TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
 TEST(GraphViews, AWeightChangedOnTheSameArcGetsACellForItsNewDigits) {
   auto g = MakeGraph(3, {{'A', 'B', 5}, {'B', 'C', 7}}, true);
   TGraphP panel;
-  panel.resize(264, 196);
-  panel.SetDirected(true);
-  panel.SetWeighted(true);
-  panel.SetGraph(g.get());
-  panel.SetState(csDisplay);
+  ShowDigraph(panel, *g, true);
   const auto cellOf = [&panel](const QString& digits) {
     RenderWidget(panel);
     for (const TDrawnShape& s : panel.DrawingShapes())
