@@ -367,8 +367,8 @@ class CanvasPainter {
   void RecordCover(paintrecord::Cover cover) const {
     if (Recording()) paintrecord::AddCover(c_.target_, cover, DeviceClip());
   }
-  // A closed figure: its fill hides what was below, then its outline is drawn.
-  // A figure's cover (when filled) and its outline, closed unless it is an open arc.
+  // A figure: its fill (when filled) hides what was below, then its outline is drawn, closed
+  // unless it is an open arc.
   void RecordFigure(paintrecord::Cover cover, std::span<const QPoint> outline, bool filled, bool closed = true) const {
     if (!Recording()) return;
     if (filled && BrushOpaque()) RecordCover(cover);

@@ -119,10 +119,9 @@ struct TWeightScene {
 constexpr double OverWeight = 64;
 
 // How much of r the panel's edge and the vertices would hide (OverWeight times over), and as
-// much again as r has when a reader would take the weight for another arc's: when one of lines
-// (the others near its own) passes under it (a pixel in from its edges) or runs nearer its
-// middle than its own.
-// None of it depends on where the other weights are.
+// much again as r has when a reader would take the weight for another arc's: when one of the
+// lines (the others near its own) passes under it (a pixel in from its edges) or runs nearer
+// its middle than its own. None of it depends on where the other weights are.
 double Blocked(const QRect& r, std::size_t self, const TWeightScene& scene, const std::vector<std::size_t>& lines) {
   double hidden = Area(r) - Area(r & scene.bounds);
   for (const TDisc& d : scene.vertices) {
@@ -192,7 +191,7 @@ class TCandidates {
       const bool above = middle + ((m + 1) / 2) * step > hi;
       if (below && above) break;
       if (t < lo || t > hi) continue;
-      for (int off = 0; off <= aside; off = off > 0 ? off : 2) {
+      for (int off = 0; off <= aside; off += 2) {
         for (const int side : {1, -1}) {
           if (off == 0 && side < 0) continue;
           const QPointF c = a + (b - a) * t + across * (side * off);
@@ -200,8 +199,6 @@ class TCandidates {
                         l.Size.width(), l.Size.height());
           if (places_.empty() || places_.back() != r) places_.push_back(r);
         }
-        if (off > 0) off += 2;
-        if (off > aside) break;
       }
     }
     // The other lines that pass near enough to matter anywhere along this one.
@@ -576,25 +573,32 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const std::vector<std::pair<
   TWeightPlaces& w = weightPlaces_;
   const QRect bounds(0, 0, width(), height());
   const int least = LegiblePixels();
-  if (w.Arcs == arcs && w.Vertices == vertices && w.Centres == centres && w.Bounds == bounds && w.StartSize == size &&
-      w.Least == least)
+  std::vector<QString> texts;
+  for (const auto& [i, j] : arcs) texts.push_back(QString::number(graph_->Weight(i, j)));
+  if (w.Arcs == arcs && w.Texts == texts && w.Vertices == vertices && w.Centres == centres && w.Bounds == bounds &&
+      w.StartSize == size && w.Least == least)
     return w;
-  w = {arcs, centres, vertices, bounds, size, least, least, {}, {}};
+  w = {arcs, std::move(texts), centres, vertices, bounds, size, least, least, {}, {}, {}};
   // The size asked for when every weight can be read whole and told whose it is there, else
   // the least a class reads, where the weights make room for each other as they can (a full
   // network of ten vertices has 90 of them).
   const auto place = [&](int px, bool makeRoom) {
     const TFont font = WeightFont(px);
     std::vector<TWeightLabel> labels;
-    for (const auto& [i, j] : arcs) {
-      const QRect ink = WeightInk(font, QString::number(graph_->Weight(i, j)));
-      labels.push_back({centres[Slot(i)], centres[Slot(j)], ink.size() + QSize(2, 2), directed_ && graph_->IsArc(j, i) && i != j});
+    std::vector<QRect> inks;
+    for (std::size_t k = 0; k < arcs.size(); ++k) {
+      const auto& [i, j] = arcs[k];
+      inks.push_back(WeightInk(font, w.Texts[k]));
+      labels.push_back({centres[Slot(i)], centres[Slot(j)], inks.back().size() + QSize(2, 2), directed_ && graph_->IsArc(j, i) && i != j});
     }
     std::vector<QRect> places = PlaceWeights(labels, vertices, bounds, makeRoom);
     const bool clear = UnclearWeights(labels, places, vertices, bounds) == 0;
     w.Size = px;
     w.Labels = std::move(labels);
     w.Places = std::move(places);
+    w.Origins.clear();
+    for (std::size_t k = 0; k < arcs.size(); ++k)
+      w.Origins.push_back(w.Places[k].topLeft() + QPoint(1, 1) - inks[k].topLeft());
     return clear;
   };
   const int asked = std::max(least, text::Round(size * 96.0 / 72.0));
@@ -616,11 +620,9 @@ void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const st
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_BASELINE);
   for (std::size_t k = 0; k < arcs.size(); ++k) {
-    const QString text = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
     const QRect cell = w.Places[k];
-    const QRect ink = WeightInk(c.Font, text);
     c.FillRect(TRect{cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1});
-    c.TextOut(cell.left() + 1 - ink.left(), cell.top() + 1 - ink.top(), text);
+    c.TextOut(w.Origins[k].x(), w.Origins[k].y(), w.Texts[k]);
   }
   c.Brush = savedBrush;
   c.Font = saved;
@@ -646,7 +648,7 @@ QString TGraphP::DrawingText() const {
   for (std::size_t k = 0; k < arcs.size(); ++k) {
     const QRect box = w.Places[k].adjusted(1, 1, -1, -1);  // the digits in their white cell
     const auto& [i, j] = arcs[NearestLabel(w.Labels, QRectF(box).center())];
-    QString digits = QString::number(graph_->Weight(arcs[k].first, arcs[k].second));
+    QString digits = w.Texts[k];
     // A digit is lost where the panel ends or where a weight drawn later, with its cell, lies.
     const double cell = static_cast<double>(box.width()) / std::max<qsizetype>(1, digits.size());
     for (qsizetype d = 0; d < digits.size(); ++d) {
@@ -688,9 +690,7 @@ std::vector<TDrawnShape> TGraphP::DrawingShapes() const {
   if (!weighted_) return out;
   const TWeightPlaces& w = WeightPlaces(arcs, Discs(layout), layout.Position, layout.WeightSize);
   for (std::size_t k = 0; k < arcs.size(); ++k)
-    if (links[k] >= 0)
-      out.push_back(TDrawnShape::LabelOf(links[k], w.Places[k],
-                                         QString::number(graph_->Weight(arcs[k].first, arcs[k].second))));
+    if (links[k] >= 0) out.push_back(TDrawnShape::LabelOf(links[k], w.Places[k], w.Texts[k]));
   return out;
 }
 

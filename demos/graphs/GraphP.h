@@ -148,11 +148,13 @@ class TGraphP : public TNodeContainer {
   void DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
                    const std::vector<QPoint>& centres, int size);
   // The places of the last weights drawn, kept while nothing they depend on changes (a run
-  // only recolours): the arcs, the pixel height the font came down to (from the points asked
-  // for, not below the least a class reads) so that every weight is clear, and each weight's
-  // white cell, a pixel round its digits' ink.
+  // only recolours): the arcs and their weights' digits, the pixel height the font came down
+  // to (from the points asked for, not below the least a class reads) so that every weight is
+  // clear, each weight's white cell, a pixel round its digits' ink, and where its digits'
+  // baseline starts.
   struct TWeightPlaces {
     std::vector<std::pair<int, int>> Arcs;
+    std::vector<QString> Texts;
     std::vector<QPoint> Centres;
     std::vector<TDisc> Vertices;
     QRect Bounds;
@@ -161,6 +163,7 @@ class TGraphP : public TNodeContainer {
     int Size = 0;
     std::vector<TWeightLabel> Labels;
     std::vector<QRect> Places;
+    std::vector<QPoint> Origins;
   };
   mutable TWeightPlaces weightPlaces_;
   const TWeightPlaces& WeightPlaces(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,

@@ -48,17 +48,26 @@ TEST(GraphViews, VertexCirclesFitThePanelAndStayLegible) {
   }
 }
 
+namespace {
+
+// The display panel at the drawing window's design size showing digraph g.
+void ShowDigraph(TGraphP& panel, TGraphm& g, bool weighted) {
+  panel.resize(264, 196);
+  panel.SetDirected(true);
+  panel.SetWeighted(weighted);
+  panel.SetGraph(&g);
+  panel.SetState(csDisplay);
+}
+
+}  // namespace
+
 // Two arcs that run both ways between A and B share one line; a user must be able to read
 // both weights, so the picture of the pair holds the ink of two weights, not one.
 TEST(GraphViews, BothWeightsOfOppositeArcsCanBeRead) {
   const auto blackPixels = [](std::initializer_list<Arc> arcs, bool weighted) {
     auto g = MakeGraph(2, arcs, true);
     TGraphP panel;
-    panel.resize(264, 196);
-    panel.SetDirected(true);
-    panel.SetWeighted(weighted);
-    panel.SetGraph(g.get());
-    panel.SetState(csDisplay);
+    ShowDigraph(panel, *g, weighted);
     // Red lines, so that the black is the letters, the circles' shadows and the weights.
     panel.SetArcColor(1, 2, clRed);
     panel.SetArcColor(2, 1, clRed);
@@ -124,6 +133,27 @@ TEST(GraphViews, EveryWeightSitsOnItsOwnLineClearOfTheOthers) {
   check(QSize(1150, 520), 10, all, QSize(22, 21));
   // Prim's narrow panel at 1024 x 768 with three-digit weights: every place crosses lines.
   check(QSize(303, 386), 10, all, QSize(20, 14), true);
+}
+
+// An arc given again with another weight keeps its line: its weight's white cell is laid out
+// anew for the new digits, not kept from the old ones.
+TEST(GraphViews, AWeightChangedOnTheSameArcGetsACellForItsNewDigits) {
+  auto g = MakeGraph(3, {{'A', 'B', 5}, {'B', 'C', 7}}, true);
+  TGraphP panel;
+  ShowDigraph(panel, *g, true);
+  const auto cellOf = [&panel](const QString& digits) {
+    RenderWidget(panel);
+    for (const TDrawnShape& s : panel.DrawingShapes())
+      if (s.Kind == TDrawnShape::Label && s.Text == digits) return s.Box;
+    return QRect();
+  };
+  const QRect narrow = cellOf(QStringLiteral("5"));
+  ASSERT_FALSE(narrow.isNull());
+  g->AddArc(1, 2, 500);
+  const QRect wide = cellOf(QStringLiteral("500"));
+  ASSERT_FALSE(wide.isNull());
+  EXPECT_GT(wide.width(), narrow.width() * 2) << "the cell of 5 holds 500";
+  EXPECT_TRUE(panel.DrawingText().contains(QStringLiteral("A>B 500"))) << panel.DrawingText().toStdString();
 }
 
 // Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to
