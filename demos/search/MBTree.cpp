@@ -23,6 +23,13 @@ void EnableResetAndData(bool enable) {
   views::Toolbar().EnableButton(ToolButton::AlgData, enable);
 }
 
+// With no operation chosen a run would step the idle line for ever: the run keys wait for
+// "插入" or "删除", as they do once an operation has ended.
+void DisableRunKeys() {
+  for (ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor})
+    views::Toolbar().EnableButton(b, false);
+}
+
 const QString kEnd = QStringLiteral("删除结束");
 const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
@@ -50,7 +57,6 @@ TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
 void TBTreeDemoBase::AfterConstruction() {
   State = 0;
   EnableRunButtons(false);
-  views::Toolbar().EnableButton(ToolButton::StepOver, true);
 }
 
 void TBTreeDemoBase::DemoFinished() {
@@ -87,6 +93,7 @@ void TBTreeDemoBase::SetWindowRect() { MainForm->DockOnePane(graphForm_.get()); 
 void TBTreeDemoBase::Reset() {
   TAlgoDemo::Reset();
   ClearMarksAndStatus();
+  if (State == 0) DisableRunKeys();
 }
 
 void TBTreeDemoBase::UpdateChildWindow() {

@@ -35,7 +35,8 @@ class TBTreeDemoBase : public TAlgoDemo {
   void SaveData(const QString& fileName) override;
   void LoadData(const QString& fileName) override;
   void SetWindowRect() override;
-  // Clears the marks and the status line; the operation under way and the tree stay.
+  // Clears the marks and the status line; the operation under way and the tree stay. Idle,
+  // the run keys stay off.
   void Reset() override;
   void UpdateChildWindow() override;
 
