@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libfontconfig-dev libfluidsynth-dev
-  timgm6mb-soundfont fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
+PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-translations-l10n libfontconfig-dev
+  libfluidsynth-dev timgm6mb-soundfont fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
   fonts-liberation2 fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
 
 install_missing() {

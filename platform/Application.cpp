@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTimer>
 #include <QWidget>
 #include <QFileInfo>
@@ -75,9 +78,15 @@ void ExitWhenShownIfAsked(QWidget& window) {
 
 }  // namespace app
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv), qtTexts_(std::make_unique<QTranslator>()) {
   DrawChineseFacesUnhinted();
+  if (qtTexts_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(qtTexts_.get());
 }
+
+TApplication::~TApplication() = default;
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {

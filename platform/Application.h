@@ -3,6 +3,9 @@
 // an event handler throws: the error's text is shown through the modal host.
 #include <QApplication>
 #include <QString>
+#include <memory>
+
+class QTranslator;
 
 class QWidget;
 
@@ -28,11 +31,18 @@ void ExitWhenShownIfAsked(QWidget& window);
 }  // namespace app
 
 // Catches exceptions thrown out of event handlers and shows their text instead of ending
-// the program, as the class library's application object did.
+// the program, as the class library's application object did. Qt's own windows (message
+// boxes' standard buttons, file dialogs) speak Chinese, as the program does: Qt's Chinese
+// translations are loaded from the system's Qt translations folder (Debian's
+// qt6-translations-l10n); without them they stay English.
 class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv);
+  ~TApplication() override;
   bool notify(QObject* receiver, QEvent* event) override;
+
+ private:
+  std::unique_ptr<QTranslator> qtTexts_;
 };
 
 // Shows an exception's text through the modal host; used by TApplication and by code that
