@@ -26,6 +26,21 @@ std::unique_ptr<TEdge> TGraphm::NextAdj(const TEdge& edge) const {
   return nullptr;
 }
 
+QString TGraphm::Asymmetry(bool weighted) const {
+  for (int v = 1; v <= n_; ++v) {
+    for (int w = v + 1; w <= n_; ++w) {
+      const int there = At(v, w), back = At(w, v);
+      const QString arc = VertexLetter(v) + QStringLiteral("→") + VertexLetter(w);
+      const QString backArc = VertexLetter(w) + QStringLiteral("→") + VertexLetter(v);
+      if ((there == 0) != (back == 0))
+        return QStringLiteral("有弧 %1 而没有弧 %2").arg(there != 0 ? arc : backArc, there != 0 ? backArc : arc);
+      if (weighted && there != back)
+        return QStringLiteral("弧 %1 的权为 %2，弧 %3 的权为 %4").arg(arc).arg(there).arg(backArc).arg(back);
+    }
+  }
+  return {};
+}
+
 std::unique_ptr<TEdge> TGraphm::FirstIn(int v) const {
   for (int u = 1; u <= n_; ++u)
     if (At(u, v) != 0) return std::make_unique<TEdge>(u, v);

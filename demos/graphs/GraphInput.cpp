@@ -1,6 +1,7 @@
 #include "demos/graphs/GraphInput.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <cmath>
 #include <numbers>
@@ -163,6 +164,16 @@ void Tinputform::FileLoadClick() {
   } catch (const EGraphFileError& e) {
     modal::MessageDlg(e.Message(), modal::Icon::Error, modal::Buttons::Ok);
     return;
+  }
+  // An undirected demonstration draws each edge once, with one weight, and runs on the
+  // matrix: both must tell the same graph.
+  if (!GraphP1->Directed()) {
+    const QString why = loaded->Asymmetry(GraphP1->Weighted());
+    if (!why.isEmpty()) {
+      modal::MessageDlg(QStringLiteral("%1 中的图不是无向图：%2。本演示只能载入无向图。").arg(QFileInfo(name).fileName(), why),
+                        modal::Icon::Error, modal::Buttons::Ok);
+      return;
+    }
   }
   GraphP1->ClearNodes();
   GraphP1->AdoptGraph(std::move(loaded));
