@@ -344,14 +344,14 @@ TEST_F(GraphInputWindow, OkOnlyAfterShowingOrLoading) {
   EXPECT_EQ(form.GraphP1->Graph()->ArcCount(), 2) << "an undirected edge";
 
   Tinputform loading;
-  host_->QueueFile(files_.Write(*MakeGraph(3, {{'A', 'B'}}, true)));
+  host_->QueueFile(files_.Write(*MakeGraph(3, {{'A', 'B'}}, false)));
   loading.FileLoadClick();
   EXPECT_TRUE(loading.BitBtn1->isEnabled());
   EXPECT_FALSE(loading.NodeButton->isEnabled()) << "a loaded graph is not edited";
 }
 
 TEST_F(GraphInputWindow, RefusedFilesKeepTheGraphLoadedBefore) {
-  const QString good = files_.Write(*MakeGraph(3, {{'A', 'B', 4}}, true));
+  const QString good = files_.Write(*MakeGraph(3, {{'A', 'B', 4}}, false));
   QTemporaryDir dir;
   const QString truncated = dir.filePath(QStringLiteral("t.gra"));
   QFile f(truncated);
