@@ -34,6 +34,15 @@ THanoiInputDlg::THanoiInputDlg(QWidget* parent)
   connect(PlateNumSpin, &QSpinBox::valueChanged, this, [this](int value) { PlateNumEdit->SetValue(value); });
 
   AddButtons({88, 196, 88, 30}, {208, 196, 88, 30});
+
+  // The arrow keys work the spin button from wherever the focus is, as its arrows do.
+  SetKeyPreview(true);
+  OnKeyDown = [this](int& key, TShiftState) {
+    if (key == Qt::Key_Up) PlateNumSpin->stepUp();
+    else if (key == Qt::Key_Down) PlateNumSpin->stepDown();
+    else return;
+    key = 0;
+  };
 }
 
 int THanoiInputDlg::PlateCount() const { return PlateNumEdit->Value(); }

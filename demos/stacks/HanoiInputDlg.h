@@ -1,7 +1,7 @@
 #pragma once
 // The input dialog of the Towers of Hanoi: the number of plates, 1 to 5, shown in a
-// read-only digit edit and changed only by the spin button beside it, so that it cannot
-// leave that range.
+// read-only digit edit and changed only by the spin button beside it (or the Up and Down
+// keys), so that it cannot leave that range.
 #include "framework/drawkit/DigitInputDlg.h"
 
 class QSpinBox;

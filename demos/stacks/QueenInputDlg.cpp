@@ -53,10 +53,15 @@ TQueenInputDlg::TQueenInputDlg(QWidget* parent) : TForm(parent) {
   CancelBtn = Button(this, QStringLiteral("取消"), "CancelBtn", 172);
   CancelBtn->OnClick = [this] { Close(false); };
 
+  // Enter is 确定's (while the count is in range), Esc 取消's.
   OnKeyPress = [this](QChar& key) {
-    if (key.unicode() != 27) return;
-    key = QChar();
-    Close(false);
+    if (key.unicode() == 13) {
+      key = QChar();
+      if (OkBtn->isEnabled()) Close(true);
+    } else if (key.unicode() == 27) {
+      key = QChar();
+      Close(false);
+    }
   };
 }
 

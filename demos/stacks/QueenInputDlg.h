@@ -1,6 +1,7 @@
 #pragma once
 // The count dialog of the N-queens demonstration: the number of queens, 3 to 8, typed into a
-// digit edit over a picture; "确定" is enabled only while the number lies in that range.
+// digit edit over a picture; "确定" is enabled only while the number lies in that range, and
+// Enter presses it.
 #include "platform/Forms.h"
 
 class QLabel;

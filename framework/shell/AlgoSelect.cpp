@@ -19,6 +19,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/ModalHost.h"
+#include "platform/Pacing.h"
 #include "platform/Screen.h"
 #include "platform/TextRules.h"
 #include "resources/PictureNames.h"
@@ -384,7 +385,20 @@ void TAlgoSelectForm::ItemClick(TAlgoSelectItem* item) {
     return;
   }
   if (!node->IsLeaf()) return;  // a chapter without entries
+  // The demonstration's first dialog would open under the pointer and take the second click
+  // of a double-click (its close box or Cancel may lie there): the leaf takes that click.
+  WaitOutDoubleClick();
   StartDemo(node->Caption(), node->DemoName());
+}
+
+void TAlgoSelectForm::WaitOutDoubleClick() {
+  const std::int64_t left = QApplication::doubleClickInterval() - (pacing::Now() - pressedAt_);
+  if (left <= 0) return;
+  waitingOutClick_ = true;
+  qApp->installEventFilter(this);
+  pacing::WaitProcessing(static_cast<int>(left), {});
+  qApp->removeEventFilter(this);
+  waitingOutClick_ = false;
 }
 
 void TAlgoSelectForm::StartDemo(const QString& caption, const QString& demoName) {
@@ -528,20 +542,27 @@ TAlgoSelectItem* TAlgoSelectForm::ItemOf(QObject* widget) const {
 }
 
 bool TAlgoSelectForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove) {
+  const QEvent::Type type = event->type();
+  const bool button = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                      type == QEvent::MouseButtonRelease;
+  if (waitingOutClick_ && button) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w != nullptr && w->window() == this) return true;
+  }
+  if (type == QEvent::MouseButtonPress && ItemOf(watched) != nullptr) pressedAt_ = pacing::Now();
+  if (type == QEvent::MouseMove) {
     // Consumed here, or the move would reach the background and cool the item again.
     if (TAlgoSelectItem* item = ItemOf(watched)) {
       SetHot(item);
       return true;
     }
-  } else if (event->type() == QEvent::MouseButtonRelease) {
+  } else if (type == QEvent::MouseButtonRelease) {
     auto* me = static_cast<QMouseEvent*>(event);
-    auto* w = static_cast<QWidget*>(watched);
-    if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
-      if (TAlgoSelectItem* item = ItemOf(watched)) {
-        ItemClick(item);
-        return true;
-      }
+    TAlgoSelectItem* item = ItemOf(watched);
+    if (item && me->button() == Qt::LeftButton &&
+        static_cast<QWidget*>(watched)->rect().contains(me->position().toPoint())) {
+      ItemClick(item);
+      return true;
     }
   }
   return QWidget::eventFilter(watched, event);

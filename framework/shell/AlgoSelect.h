@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "framework/shell/Catalogue.h"
@@ -120,6 +121,9 @@ class TAlgoSelectForm : public QWidget {
   const QPixmap& PictureFor(const TCatalogueNode* node) const;
   TAlgoSelectItem* ItemOf(QObject* widget) const;
   void UserClick(TAlgoSelectItem* item);
+  // Waits until the click that pressed an item could no longer become a double-click; the
+  // window takes no click meanwhile.
+  void WaitOutDoubleClick();
 
   TCatalogue catalogue_;
   SelectionHost* host_ = nullptr;
@@ -130,6 +134,8 @@ class TAlgoSelectForm : public QWidget {
   int pathLevel_ = 0;
   int childCount_ = 0;
   bool useC_ = false;
+  std::int64_t pressedAt_ = 0;  // when an item was last pressed (pacing's clock)
+  bool waitingOutClick_ = false;
   int side_ = 0;
   int pitch_ = 0;
   int margin_ = 0;

@@ -13,6 +13,7 @@
 #include "framework/shell/SelectionHost.h"
 #include "platform/Application.h"
 #include "platform/ModalHost.h"
+#include "platform/Pacing.h"
 #include "platform/Screen.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -212,6 +213,34 @@ TEST_F(SelectionWindow, LeafClickStartsTheDemonstrationWithTheChosenLanguage) {
   EXPECT_EQ(form.PathCaptions(), QStringList({"数据结构", "二叉树", "线索树", "线索化"}));
   EXPECT_EQ(host.calls.last(), "start CrtInthlinked pascal");
   EXPECT_FALSE(form.ClickLeaf("NoSuchDemo"));
+}
+
+TEST_F(SelectionWindow, ADoubleClickOnALeafStartsItOnce) {
+  TAlgoSelectForm form;
+  form.SetHost(&host);
+  ASSERT_TRUE(form.ClickCaption("栈"));
+  TAlgoSelectItem* leaf = nullptr;
+  for (int i = 1; i <= form.ChildCount(); ++i)
+    if (form.ChildItem(i)->Text() == "阿克曼函数") leaf = form.ChildItem(i);
+  ASSERT_NE(leaf, nullptr);
+  // The four events of a double-click, queued as the window system gives them: the second
+  // click comes while the first one's start is under way.
+  const QPointF at(leaf->Image->width() / 2.0, leaf->Image->height() / 2.0);
+  const QPointF global = leaf->Image->mapToGlobal(at);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QCoreApplication::postEvent(leaf->Image,
+                                new QMouseEvent(type, at, global, Qt::LeftButton, held, Qt::NoModifier));
+  }
+  pacing::ProcessMessages();
+  EXPECT_EQ(host.calls.join(" / "), "disable / caption 阿克曼函数 / show / start Ackman pascal")
+      << "the second click reached the program after the demonstration had started";
+  // Clicks after the double-click time work again.
+  host.calls.clear();
+  form.ShowSelection();
+  ASSERT_TRUE(form.ClickLeaf("hanoi"));
+  EXPECT_EQ(host.calls.last(), "start Hanoi pascal");
 }
 
 TEST_F(SelectionWindow, LanguageSquaresFollowTheChoice) {
