@@ -4,8 +4,8 @@
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <QFileInfo>
 

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QTranslator;
-
 class QWidget;
 
 namespace app {

@@ -32,8 +32,10 @@ QString TGraphm::Asymmetry(bool weighted) const {
       const int there = At(v, w), back = At(w, v);
       const QString arc = VertexLetter(v) + QStringLiteral("→") + VertexLetter(w);
       const QString backArc = VertexLetter(w) + QStringLiteral("→") + VertexLetter(v);
-      if ((there == 0) != (back == 0))
-        return QStringLiteral("有弧 %1 而没有弧 %2").arg(there != 0 ? arc : backArc, there != 0 ? backArc : arc);
+      if ((there == 0) != (back == 0)) {
+        const bool forth = there != 0;
+        return QStringLiteral("有弧 %1 而没有弧 %2").arg(forth ? arc : backArc, forth ? backArc : arc);
+      }
       if (weighted && there != back)
         return QStringLiteral("弧 %1 的权为 %2，弧 %3 的权为 %4").arg(arc).arg(there).arg(backArc).arg(back);
     }

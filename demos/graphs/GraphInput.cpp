@@ -170,7 +170,8 @@ void Tinputform::FileLoadClick() {
   if (!GraphP1->Directed()) {
     const QString why = loaded->Asymmetry(GraphP1->Weighted());
     if (!why.isEmpty()) {
-      modal::MessageDlg(QStringLiteral("%1 中的图不是无向图：%2。本演示只能载入无向图。").arg(QFileInfo(name).fileName(), why),
+      const QString file = QFileInfo(name).fileName();
+      modal::MessageDlg(QStringLiteral("%1 中的图不是无向图：%2。本演示只能载入无向图。").arg(file, why),
                         modal::Icon::Error, modal::Buttons::Ok);
       return;
     }
