@@ -1,7 +1,8 @@
 // A class copies the C texts from the algorithm window, so they must be C. Every text named by
 // a file tests/resources/ctexts/C_<Name>.h is compiled as the window shows it (syntax only; in
 // C++ mode, which takes the textbook's reference parameters), after the declarations that file
-// makes: the types, the functions the text calls and the variables it leaves undeclared.
+// makes: the types, the functions the text calls and the variables it leaves undeclared (a
+// harness may include a shared one, such as ALGraph.h).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -42,8 +43,9 @@ QList<std::pair<QString, QString>> StandIns(const QString& harness) {
 // The code of text `name` in a namespace of its own: the harness, then the display text of
 // every line of the source as the engine parses it (what the window shows), each marked with its
 // place in the text file so that the compiler names it. A line number the text writes before a
-// line is blanked; the lines of "Main", the call that starts the run, make a function.
-QString TextAsCode(const QString& name) {
+// line is blanked; the lines of "Main", the call that starts the run, make a function. A line
+// the engine cuts to its 80 bytes goes to `cut`.
+QString TextAsCode(const QString& name, QStringList& cut) {
   const QString harnessPath = kHarnessDir + QLatin1Char('/') + name + QStringLiteral(".h");
   const QString textPath = kSourceDir + QStringLiteral("/resources/texts/") + name + QStringLiteral(".txt");
   const QString harness = ReadUtf8(harnessPath);
@@ -66,6 +68,7 @@ QString TextAsCode(const QString& name) {
       continue;
     }
     QString text = TProcLine(entry, 0).Text();
+    if (text != ExpandTabs(entry).section(QLatin1Char('`'), 0, 0)) cut << name + QStringLiteral(": ") + text;
     const auto number = lineNumber.match(text);
     if (number.hasMatch()) text.replace(0, number.capturedLength(), QString(number.capturedLength(), ' '));
     for (const auto& [words, standIn] : StandIns(harness)) text.replace(words, standIn);
@@ -81,12 +84,14 @@ TEST(CTexts, CompileAsTheWindowShowsThem) {
   const QStringList harnesses = QDir(kHarnessDir).entryList({QStringLiteral("C_*.h")}, QDir::Files, QDir::Name);
   ASSERT_GE(harnesses.size(), 20) << "the harnesses are under " << kHarnessDir.toStdString();
   QString code = LineMark(1, kHarnessDir + QStringLiteral("/textbook.h")) + ReadUtf8(kHarnessDir + QStringLiteral("/textbook.h"));
+  QStringList cut;
   for (const QString& harness : harnesses) {
     const QString name = harness.chopped(2);
     ASSERT_TRUE(QFile::exists(kSourceDir + QStringLiteral("/resources/texts/") + name + QStringLiteral(".txt")))
         << harness.toStdString() << " names no text";
-    code += TextAsCode(name);
+    code += TextAsCode(name, cut);
   }
+  EXPECT_TRUE(cut.isEmpty()) << "lines the window shows cut:\n" << cut.join('\n').toStdString();
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -98,7 +103,8 @@ TEST(CTexts, CompileAsTheWindowShowsThem) {
   QProcess compiler;
   compiler.setProcessChannelMode(QProcess::MergedChannels);
   compiler.start(QStringLiteral(VELKORA_CXX_COMPILER),
-                 {QStringLiteral("-fsyntax-only"), QStringLiteral("-std=c++20"), QStringLiteral("-Wformat"),
+                 {QStringLiteral("-fsyntax-only"), QStringLiteral("-std=c++20"), QStringLiteral("-I") + kHarnessDir,
+                  QStringLiteral("-Wformat"),
                   QStringLiteral("-Werror=format"), QStringLiteral("-Werror=return-type"), file.fileName()});
   ASSERT_TRUE(compiler.waitForFinished(120000)) << "the compiler did not finish";
   EXPECT_EQ(compiler.exitCode(), 0) << compiler.readAll().toStdString();
