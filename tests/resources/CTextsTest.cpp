@@ -17,6 +17,7 @@ namespace {
 
 const QString kSourceDir = QStringLiteral(VELKORA_SOURCE_DIR);
 const QString kHarnessDir = kSourceDir + QStringLiteral("/tests/resources/ctexts");
+const QStringList kHeaders = {QStringLiteral("[Theme]"), QStringLiteral("[Source]"), QStringLiteral("[Description]")};
 
 QString ReadUtf8(const QString& path) {
   QFile file(path);
@@ -58,8 +59,11 @@ QString TextAsCode(const QString& name, QStringList& cut) {
   bool inMain = false;
   for (int i = 0; i < lines.size(); ++i) {
     const QString entry = lines[i];
-    if (entry.startsWith(QLatin1Char('['))) inSource = entry == QLatin1String("[Source]");
-    if (!inSource || entry.isEmpty() || entry.startsWith(QLatin1Char('['))) continue;
+    if (kHeaders.contains(entry)) {
+      inSource = entry == QLatin1String("[Source]");
+      continue;
+    }
+    if (!inSource || entry.isEmpty()) continue;
     if (entry.startsWith(QLatin1Char('#'))) break;
     if (entry.startsWith(QLatin1Char('!'))) {
       if (inMain) code += QStringLiteral("}\n");
