@@ -261,7 +261,7 @@ bool TShortestPathDIJ::ShortestPathDIJ_F_Begin() {
   return i_ <= graph_->VertexCount();
 }
 
-// dist[i] := da.cost[v0, i]
+// dist[i] := cost[v0, i]
 void TShortestPathDIJ::ShortestPathDIJ_SetDist() {
   dist_[At(i_)] = graph_->Weight(1, i_);
   FlashEntry(1, i_);
@@ -347,13 +347,13 @@ bool TShortestPathDIJ::ShortestPathDIJ_F_Loop4() {
   return i_ <= graph_->VertexCount();
 }
 
-// IF NOT (i IN s) AND (dist[j] + da.cost[j, i] < dist[i])
+// IF NOT (i IN s) AND (dist[j] + cost[j, i] < dist[i])
 bool TShortestPathDIJ::ShortestPathDIJ_F_NotiInsL() {
   FlashEntry(j_, i_);
   return !inS_[At(i_)] && graph_->Weight(j_, i_) + dist_[At(j_)] < dist_[At(i_)];
 }
 
-// dist[i] := dist[j] + da.cost[j, i]; path[i] := path[j] + [i]
+// dist[i] := dist[j] + cost[j, i]; path[i] := path[j] + [i]
 void TShortestPathDIJ::ShortestPathDIJ_SetDistPath() {
   dist_[At(i_)] = graph_->Weight(j_, i_) + dist_[At(j_)];
   FlashEntry(j_, i_);
@@ -419,7 +419,7 @@ bool TShortestPathFloy::ShortestPathFloy_F_Loop11() {
   return j_ <= graph_->VertexCount();
 }
 
-// dist[i, j] := da.cost[i, j]
+// dist[i, j] := cost[i, j]
 void TShortestPathFloy::ShortestPathFloy_SetDist() {
   dist_[At(i_)][At(j_)] = graph_->Weight(i_, j_);
   window_->GraphP->SetArcColor(i_, j_, LitVertex);

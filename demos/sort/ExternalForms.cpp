@@ -149,9 +149,9 @@ void TMgStGraphForm::ShowWinner(int s) {
   MovingLsTree->SetNode(0, root);
 }
 
-void TMgStGraphForm::ShowMinKey() {
+void TMgStGraphForm::ShowMinKey(int minKey) {
   TLsNodeRec sentinel = MovingLsTree->GetNode(MovingLsTree->Sentinel());
-  sentinel.Value = 0;
+  sentinel.Value = minKey;
   MovingLsTree->SetNode(MovingLsTree->Sentinel(), sentinel);
   MovingLsTree->SetShowSentinel(true);
 }
@@ -159,7 +159,7 @@ void TMgStGraphForm::ShowMinKey() {
 std::array<int, 9> MakeRunFile(int m) {
   std::array<int, 9> keys{};
   m = std::clamp(m, 1, 8);
-  // Keys stay clear of the sentinel's 0 and the end mark 999, so neither can win too early.
+  // Keys stay below the end mark 999, which must not win before every run is exhausted.
   int key = 0;
   for (int i = 0; i < m; ++i) {
     key = (i == 0 ? 0 : key) + rnd::Random(1000 / m);

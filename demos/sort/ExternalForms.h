@@ -41,7 +41,7 @@ class TMgStGraphForm : public TGraphForm {
   void ShowSwap(int t, int s);
   void ShowHalveT(int t);
   void ShowWinner(int s);
-  void ShowMinKey();
+  void ShowMinKey(int minKey);
 
  protected:
   void FormResize() override;

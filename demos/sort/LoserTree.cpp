@@ -220,8 +220,8 @@ void TLoserTree::ShowSwap(int t, int s) {
   Invalidate();
 }
 
-QString TLoserTree::RecordText(const TLsNodeRec& rec) {
-  QString text = rec.Value < 0 ? QStringLiteral("_") : QString::number(rec.Value);
+QString TLoserTree::RecordText(const TLsNodeRec& rec, bool keyed) {
+  QString text = rec.Value < 0 && !keyed ? QStringLiteral("_") : QString::number(rec.Value);
   if (rec.Highlight) text += QLatin1Char('*');
   if (!rec.Shown) text += QLatin1Char('#');
   return text;
@@ -235,7 +235,7 @@ QString TLoserTree::DrawingText() const {
     leaves << RecordText(nodes_[Leaf(i)]);
   }
   QString text = QStringLiteral("ls ") + ls.join(',') + QStringLiteral(" b ") + leaves.join(',');
-  if (showSentinel_) text += QStringLiteral(" b[k] ") + RecordText(nodes_[Sentinel()]);
+  if (showSentinel_) text += QStringLiteral(" b[k] ") + RecordText(nodes_[Sentinel()], true);
   if (ShowRuns) {
     QStringList columns;
     for (int j = 0; j <= lastIndex_; ++j) {
@@ -304,7 +304,7 @@ QString TLoserTree::LabelOf(int record) const {
 
 void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
   const int v = nodes_[record].Value;
-  if (v < 0) return;
+  if (v < 0 && record != Sentinel()) return;
   TCanvas& c = Canvas();
   c.SetBkMode(TRANSPARENT);
   c.Font = Arial(l.ValueFont);

@@ -13,7 +13,8 @@
 #include "platform/Geometry.h"
 #include "platform/PaintBox.h"
 
-// One drawn record: ls records hold a leaf number, leaves a key; -1 is drawn blank.
+// One drawn record: ls records hold a leaf number, leaves a key; -1 is drawn blank, but
+// in the sentinel, where it is the key MINKEY that lies below every run's key.
 struct TLsNodeRec {
   int Value = -1;
   int Index = 0;
@@ -124,7 +125,8 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
-  static QString RecordText(const TLsNodeRec& rec);
+  // keyed: a negative value is a key (the sentinel's), not an empty record.
+  static QString RecordText(const TLsNodeRec& rec, bool keyed = false);
   // "ls[3]", "b[3]": what the shape of a record says.
   QString LabelOf(int record) const;
   void Paint() override;

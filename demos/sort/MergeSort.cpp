@@ -11,7 +11,7 @@
 
 std::unique_ptr<TData> TMergeSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
-  AddVars(*globals, IntVar("MaxKey", MaxKey), IntVar("MinKey", 0), IntVar("k", K));
+  AddVars(*globals, IntVar("MaxKey", MaxKey), IntVar("MinKey", MinKey), IntVar("k", K));
   auto* ls = globals->Add(new TVector(QStringLiteral("ls")));
   for (int i = 0; i < K; ++i) ls->Add(new TIntData(QString::number(i), 0));
   auto* b = globals->Add(new TVector(QStringLiteral("b")));
@@ -147,8 +147,8 @@ void TMergeSort::Adjust_Ls0eqS() {
 
 // b[k].key := MINKEY
 void TMergeSort::CreateLoserTree_Begin() {
-  B(K)->SetValue(0);
-  graphForm_->ShowMinKey();
+  B(K)->SetValue(MinKey);
+  graphForm_->ShowMinKey(MinKey);
 }
 
 // FOR i := 0 TO k-1 DO ls[i] := k

@@ -16,6 +16,8 @@ class TMergeSort : public TFormDemo<TMgStGraphForm> {
   Q_OBJECT
  public:
   static constexpr int MaxKey = 999;
+  // Below every key a run may hold (0 .. 998): the pseudo-leaf b[k] loses to every real leaf.
+  static constexpr int MinKey = -1;
   static constexpr int MaxRuns = 8;
 
   using TFormDemo::TFormDemo;

@@ -207,7 +207,7 @@ TData* TReplaceSelection::GetRun_C_GoSubSelectMiniM() {
 // t := w+q
 void TReplaceSelection::SelectMiniMax_Begin() { Var("t").SetValue(W + Var("q").Value()); }
 
-// t := t DIV 2; WHILE t > 0 DO p := ls[t]
+// REPEAT t := t DIV 2; IF t > 0 THEN p := ls[t] ... UNTIL t = 0
 bool TReplaceSelection::SelectMiniMax_F_ForT() {
   const int t = Var("t").Value() / 2;
   Var("t").SetValue(t);

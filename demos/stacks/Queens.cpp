@@ -138,10 +138,10 @@ void TQueens::Queens_AfterSeek() {
   (void)boardForm_->StackBox->Pop();
 }
 
-// q[k]:=0;
+// q[k]:=0;  (C: q[k]=-1;, row 0 being a row there)
 void TQueens::Queens_Recurse() {
   boardForm_->ShowCollision(false);
-  SetQ(0);
+  SetQ(Base() - 1);
   boardForm_->SetQueenState(false);
 }
 

@@ -86,12 +86,12 @@ void TMemBound::MemBoundTag_AfterBoundA() {
     boundForm_->ShowMemory();
 }
 
-// IF p^[N].tag <> 1 THEN
+// IF mem[N].tag <> 1 THEN
 bool TMemBound::MemBoundTag_F_InputError() { return !mem_.IsUsedHead(n_); }
 
 void TMemBound::MemBoundTag_ShowError() { ShowInputError(); }
 
-// p := N;  FreeBoundTag(pav, p)
+// p := @mem[N];  FreeBoundTag(pav, p)
 TData* TMemBound::MemBoundTag_C_BoundD() {
   boundForm_->SetStatusText(QStringLiteral("回收内存:"));
   mem_.Changed.clear();

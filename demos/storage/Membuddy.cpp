@@ -163,7 +163,7 @@ void TMemBuddy::Alloc_Seti() {
 // WHILE (i <= k) AND (avail[k-i].nodesize >= n) DO
 bool TMemBuddy::Alloc_F_Larger() { return i_ <= k_ && TBuddyMemory::NodeSize(k_ - i_) >= n_; }
 
-// pi := pa + 2^(k-i);  ...  insert into avail[k-i];  i := i + 1
+// pi := pa+2^(k-i); pi^.tag := 0; pi^.kval := k-i; insert into avail[k-i]; i := i+1
 void TMemBuddy::Alloc_Insert() {
   mem_.PushFree(k_ - i_, *pa_ + TBuddyMemory::NodeSize(k_ - i_));
   working_ = {{k_ - i_, *pa_, false}};  // the lower half, still to be split or given
@@ -190,7 +190,8 @@ void TMemBuddy::DeAlloc_Buddy1() { SetBuddy(p_ + TBuddyMemory::NodeSize(k_)); }
 // buddy := p - 2^k
 void TMemBuddy::DeAlloc_Buddy2() { SetBuddy(p_ - TBuddyMemory::NodeSize(k_)); }
 
-// freemem := (buddy^.tag = 0) AND (buddy^.kval = k)
+// freemem := (k < m) AND (buddy^.tag = 0) AND (buddy^.kval = k): the whole memory has no
+// buddy (address 64 holds no block)
 void TMemBuddy::DeAlloc_MemFree() {
   freemem_ = mem_.FreeBuddy(buddy_, k_);
   SetBool("freemem", freemem_);
@@ -204,7 +205,8 @@ void TMemBuddy::DeAlloc_Delete() {
   working_.push_back({k_, buddy_, false});
 }
 
-// k := k + 1;  p^.kval := k
+// k := k + 1  (the record keeps the merged class; the text writes it at Insert, once p is
+// the merged block's address)
 void TMemBuddy::DeAlloc_DoubleMem() {
   SetK(k_ + 1);
   released_.k = k_;
@@ -224,7 +226,7 @@ void TMemBuddy::DeAlloc_ChangeP() {
 // UNTIL (k = m) OR NOT freemem
 bool TMemBuddy::DeAlloc_F_Finished() { return k_ == TBuddyMemory::kClasses - 1 || !freemem_; }
 
-// p^.tag := 0;  insert into avail[k]
+// p^.tag := 0;  p^.kval := k;  insert into avail[k]
 void TMemBuddy::DeAlloc_Insert() {
   mem_.InsertFree(released_);
   working_.clear();

@@ -265,16 +265,27 @@ TEST_F(MergeRun, LoserTreeOfThreeRunsAndTheirMerge) {
   StartAlone(QStringLiteral("MergeSort"), false, [](TMergeSort& d) { d.SetRuns({{12, 300}, {7, 8, 900}, {500}}); });
   RunUntil(QStringLiteral("KMerge"), QStringLiteral("While"));
   EXPECT_EQ(GlobalText("ls"), QStringLiteral("1,0,2"));
-  EXPECT_EQ(GlobalText("b"), QStringLiteral("12,7,500,0"));
+  EXPECT_EQ(GlobalText("b"), QStringLiteral("12,7,500,-1"));
   RunToEnd();
   EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    7    8   12  300  500  900  999"));
+}
+
+// A run may start at key 0: the sentinel b[k] (MINKEY) lies below it, so building the tree
+// leaves no ls record naming the pseudo-leaf, and the 0 is the first key merged.
+TEST_F(MergeRun, ARunStartingAtKeyZeroWinsOverTheSentinel) {
+  StartAlone(QStringLiteral("MergeSort"), true, [](TMergeSort& d) { d.SetRuns({{5}, {7}, {0, 9}}); });
+  RunUntil(QStringLiteral("KMerge"), QStringLiteral("While"));
+  EXPECT_EQ(GlobalText("ls"), QStringLiteral("2,0,1")) << "the tree names the three runs, the winner run 2";
+  EXPECT_EQ(GlobalText("b"), QStringLiteral("5,7,0,-1"));
+  RunToEnd();
+  EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    0    5    7    9  999"));
 }
 
 TEST_F(MergeRun, EqualKeysAndASingleRun) {
   StartAlone(QStringLiteral("MergeSort"), true, [](TMergeSort& d) { d.SetRuns({{3}, {3}, {3}}); });
   RunToEnd();
   EXPECT_EQ(LastLine(*demo_->GraphForm()->OutputMemo), QStringLiteral("    3    3    3  999"));
-  EXPECT_EQ(GlobalText("b"), QStringLiteral("999,999,999,0"));
+  EXPECT_EQ(GlobalText("b"), QStringLiteral("999,999,999,-1"));
   demo_->SetRuns({{5, 6}});
   demo_->Reset();
   RunToEnd();

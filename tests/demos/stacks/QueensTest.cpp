@@ -242,6 +242,15 @@ TEST_F(QueensRun, TheFirstPlacementInCCountsFromZeroAndDrawsTheSameBoard) {
   EXPECT_EQ(Board().StackBox->GetItem(0)->GetText(), QStringLiteral("0       0    1"));
 }
 
+TEST_F(QueensRun, AQueenTakenAwayHoldsNoRowOfItsText) {
+  for (const bool useC : {false, true}) {
+    Start(4, useC);
+    TraceTo(QStringLiteral("Recurse"));  // the second column's first row collides
+    demo_->TraceInto();
+    EXPECT_EQ(Q(1), useC ? -1 : 0) << (useC ? "C counts rows from 0" : "Pascal counts rows from 1");
+  }
+}
+
 TEST_F(QueensRun, VariablesStartUnassignedAndResetStartsAgain) {
   Start(5, false);
   const TData* q = demo_->Globals()->FindByName("q");

@@ -1,0 +1,2 @@
+int Ackman(int m, int n);
+int Res, m, n;

@@ -1,0 +1,25 @@
+// The event list, the four teller queues and the simulation's counters.
+typedef struct { int OccurTime; int NType; } Event;
+typedef struct { int ArriveTime; int DurTime; } Customer;
+typedef struct EventNode *EventList;
+typedef struct { Customer *front, *rear; } LinkQueue;
+int Empty(EventList L);
+void DelFirst(EventList L, Event *e);
+void InitList(EventList *L);
+void OrderInsert(EventList *L, Event e);
+Event MakeEvent(int occurTime, int nType);
+void InitQueue(LinkQueue *Q);
+void EnQueue(LinkQueue *Q, Customer e);
+void DelQueue(LinkQueue *Q, Customer *e);
+void GetHead(LinkQueue Q, Customer *e);
+int QueueLength(LinkQueue Q);
+int QueueEmpty(LinkQueue Q);
+int Minimum(LinkQueue q[]);
+Customer MakeCus(int arriveTime, int durTime);
+void Random(int *durTime, int *interTime);
+void BankOpen();
+void OnCusArrive();
+void OnCusDepart();
+EventList EvList;
+LinkQueue Q[5];
+int TotalTime, CusNum, CurTime, CloseTime;
