@@ -80,6 +80,9 @@ struct Variable {
   };
   TState state = Value;
   QString text{};
+  // A pointer's value is a node's name itself; a number or letter names a node only through
+  // a meaning's NodeName pattern other than "%1" (or its Value function).
+  bool pointer = false;
 };
 
 // The variables of every call on the run stack and the globals, whether or not the variable
@@ -125,5 +128,16 @@ QStringList DrawingFindings(const Scene& scene, const Variables& variables = {})
 // may not.
 QStringList ShapeFindings(const Scene& scene);
 QStringList VariableFindings(const Scene& scene, const Variables& variables);
+
+// The drawing rules a demonstration does not keep yet, one line of the pending file each:
+// "DEMO RULE RULE ...", "#" starting a comment. A line naming no rule is the legibility
+// sweep's alone (sweep.sh lets the whole demonstration pass).
+struct PendingRules {
+  QString demo;
+  QStringList rules;
+};
+std::vector<PendingRules> ParsePending(const QString& text);
+// Whether a finding ("wrong RULE ...") is of a rule pending for the demonstration.
+bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding);
 
 }  // namespace script
