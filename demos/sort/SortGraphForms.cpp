@@ -206,10 +206,10 @@ void TQkAddrSortGraphForm::Arrange() {
   std::vector<TRowPointer*> done;
   for (TRowPointer* p : all) {
     TSortNode* box = p->Target();
-    if (box == nullptr || !p->isVisible() || std::find(done.begin(), done.end(), p) != done.end()) continue;
+    if (box == nullptr || p->isHidden() || std::find(done.begin(), done.end(), p) != done.end()) continue;
     std::vector<TRowPointer*> onBox;
     for (TRowPointer* q : all)
-      if (q->isVisible() && q->Target() == box) onBox.push_back(q);
+      if (!q->isHidden() && q->Target() == box) onBox.push_back(q);
     done.insert(done.end(), onBox.begin(), onBox.end());
     // The arrows grow with the window as the rows do; their tips stand on the box's bottom
     // edge, side by side when they lean apart. Beside the window's edge one of two stands
@@ -251,5 +251,5 @@ void TQkAddrSortGraphForm::HideAllPointers() { Hide({kp, addrkp, addrjp, rjp, rk
 
 void TQkAddrSortGraphForm::Repoint() {
   for (TRowPointer* p : {addrkp, addrjp, rjp, rkp, rip, kp, ip, jp})
-    if (p->isVisible()) PointAt(p, p->Tag);
+    if (!p->isHidden()) PointAt(p, p->Tag);
 }
