@@ -98,7 +98,7 @@ void TRowPointer::Place(TSortNode* box, QPoint tip, int side, int lean, QPoint n
   // The arrow pointing up with its tip at (0, 0), in 32ths of its length, turned 30 degrees
   // about the tip when it leans.
   static const QPoint shape[] = {{0, 0}, {14, 16}, {5, 16}, {5, 30}, {-5, 30}, {-5, 16}, {-14, 16}};
-  const double angle = -lean * std::numbers::pi / 6;
+  const double angle = -lean * std::numbers::pi / 6;  // 30 degrees a step
   const double c = std::cos(angle), s = std::sin(angle);
   QPolygon arrow;
   for (const QPoint p : shape) {
@@ -221,7 +221,8 @@ void TQkAddrSortGraphForm::Arrange() {
       for (std::size_t i = 0; i < onBox.size(); ++i) {
         TRowPointer* q = onBox[i];
         const int side = Ratio().Grow(UnderRecords(q) ? 30 : 25);
-        const QPoint tip = bottom + QPoint(leans[i] * box->width() / 4, 0);
+        const int toward = (leans[i] > 0) - (leans[i] < 0);
+        const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
         q->Place(box, tip, side, leans[i]);
         // A caption that would meet the one before stands right of it, or else under it.
         if (i > 0) {
@@ -233,11 +234,19 @@ void TQkAddrSortGraphForm::Arrange() {
           }
         }
         inside = inside && rect().contains(q->geometry());
+        // Each one readable: neither covers half of the one before.
+        if (i > 0) {
+          const QRect a = onBox[i - 1]->geometry(), b = q->geometry(), both = a & b;
+          const auto area = [](const QRect& r) { return r.width() * r.height(); };
+          inside = inside && 2 * area(both) <= std::min(area(a), area(b));
+        }
       }
       return inside;
     };
+    // Beside the window's edges one of two stands upright and the other leans further.
     if (onBox.size() == 1) place({0});
-    else if (onBox.size() == 2) place({-1, 1}) || place({-1, 0}) || place({0, 1});
+    else if (onBox.size() == 2)
+      place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2}) || place({-1, 1});
     else place({-1, 0, 1});
   }
 }
