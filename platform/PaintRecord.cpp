@@ -332,6 +332,7 @@ void AddCover(const QImage* image, const Cover& cover, const QRect& clip) {
     if (c.bounds.isEmpty()) return;
     if (c.bounds.contains(QRectF(image->rect()))) {
       ir.record = Record{};
+      ir.record.ground = true;
       return;
     }
   } else if (!c.bounds.intersects(QRectF(area))) {

@@ -59,6 +59,7 @@ struct Record {
   std::vector<Text> texts;
   std::vector<Segment> segments;
   std::vector<Figure> figures;
+  bool ground = false;  // the record started afresh with the whole image filled opaque
 };
 
 // What a control paints while one lives carries its name (the innermost one's), so that a
