@@ -10,6 +10,7 @@
 #include "framework/drawkit/GraphForm.h"
 #include "platform/PaintRecord.h"
 #include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Painted.h"
 #include "tests/scriptdriver/Texts.h"
 
 namespace script {
@@ -262,6 +263,7 @@ QString Shape::Line(const std::vector<Shape>& all) const {
       const QString link = of >= 0 ? LinkName(all, all[static_cast<std::size_t>(of)]) : QStringLiteral("-");
       return QStringLiteral("label %1 %2 %3 of %4").arg(form, quoted, Box(box), link);
     }
+    case Kind::Cell: return QStringLiteral("cell %1 %2 %3").arg(form, quoted, Box(box));
     case Kind::Mark: {
       const QString target = aimsAtHidden ? QStringLiteral("(hidden)") : QuotedDrawingText(TextOrDash(all, to));
       return QStringLiteral("mark %1 %2 %3 tip %4 %5 -> %6%7")
@@ -296,7 +298,8 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     const Reported& r = reported[i];
     const int at = static_cast<int>(i);
     placeOf[{r.control, r.index}] = at;
-    if (r.shape.Kind == Kind::Node && !firstNode.contains(r.control)) firstNode.insert(r.control, at);
+    if ((r.shape.Kind == Kind::Node || r.shape.Kind == Kind::Cell) && !firstNode.contains(r.control))
+      firstNode.insert(r.control, at);
   }
   auto resolve = [&](const TShapeRef& ref, bool& hidden) {
     hidden = false;
@@ -320,6 +323,7 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.box = r.shape.Box.translated(at);
     s.round = r.shape.Round;
     s.path = r.shape.Path.translated(at);
+    s.head = r.shape.Head;
     s.tip = r.shape.Tip + at;
     s.room = RoomOf(*r.control, *r.form);
     s.owner = r.control;
@@ -483,6 +487,7 @@ QStringList ShapeFindings(const Scene& scene) {
                QStringLiteral("a window open over the drawing hides the node"));
     }
   }
+  out << PaintedFindings(scene);
   return out;
 }
 

@@ -7,6 +7,7 @@
 //   link FORM "FROM>TO" X,Y X,Y ...      a link's line, its ends by their texts
 //   label FORM "TEXT" X Y W H of "FROM>TO"
 //   mark FORM "TEXT" X Y W H tip X Y -> "TARGET"   ("hidden" after it for one not shown)
+//   cell FORM "TEXT" X Y W H
 //
 // A node that carries a name says it after its text: node FORM "TEXT" X Y W H name n8.
 //
@@ -37,6 +38,7 @@ struct Shape {
   QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
   QPolygon path{};       // Link
+  bool head = false;     // Link: an arrowhead at its second end
   QPoint tip{};          // Mark
   int from = -1;         // Link: its ends; Mark: to is its target; -1: not among the shapes
   int to = -1;
@@ -121,7 +123,8 @@ struct Variables {
 //            along one another for more than a few pixels;
 //   label    a link's label is nearer another line or node than its own line, or lies on
 //            another line or on a node;
-//   covered  a window open over a drawing covers one of its node boxes.
+//   covered  a window open over a drawing covers one of its node boxes;
+//   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h).
 QStringList DrawingFindings(const Scene& scene, const Variables& variables = {});
 // The same in two halves: what the shapes alone tell (every rule but the variables'), and what
 // the marks tell against the variables of the current call, which change while the drawing
