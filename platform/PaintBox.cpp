@@ -119,6 +119,8 @@ void TCanvasWidget::resizeEvent(QResizeEvent*) {
     p.drawImage(0, 0, image_);
   }
   image_ = std::move(resized);
+  // What was painted shows until the next paint covers it: the record keeps it too.
+  paintrecord::Resized(&image_);
   needsPaint_ = true;
   update();
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -172,7 +173,19 @@ void CoverRecord(Record& rec, const Cover& cover) {
     const std::vector<QPointF> pts = Samples(t.shown);
     for (const QPointF& p : pts) in += cover.Contains(p) ? 1 : 0;
     if (in == static_cast<int>(pts.size())) return true;
-    if (in > 0) t.partlyHidden = true;
+    if (in > 0) {
+      t.partlyHidden = true;
+      // A rectangle that hides one side of it leaves a smaller part showing, so that the
+      // figures painted side by side over it (a node's cells painted again) hide it together.
+      if (cover.kind == Cover::Rect) {
+        const QRect whole(QPoint(static_cast<int>(std::ceil(cover.bounds.left())), static_cast<int>(std::ceil(cover.bounds.top()))),
+                          QPoint(static_cast<int>(std::floor(cover.bounds.right())) - 1,
+                                 static_cast<int>(std::floor(cover.bounds.bottom())) - 1));
+        const QRegion left = QRegion(t.shown) - QRegion(whole);
+        if (left.isEmpty()) return true;
+        if (left.rectCount() == 1) t.shown = left.boundingRect();
+      }
+    }
     return false;
   });
   // Lines the cover meets are cut in place and what is left of them follows the others (a
@@ -376,6 +389,27 @@ void EndGroup(const QImage* image) {
 void Forget(const QImage* image) {
   if (!enabled) return;
   Images().erase(image);
+}
+
+void Resized(const QImage* image) {
+  if (!enabled || !image) return;
+  auto it = Images().find(image);
+  if (it == Images().end()) return;
+  ImageRecord& ir = it->second;
+  ir.size = image->size();
+  const QRect inside = image->rect();
+  Record& r = ir.record;
+  std::erase_if(r.texts, [&](Text& t) {
+    t.shown &= inside;
+    return t.shown.isEmpty();
+  });
+  std::vector<Segment> kept;
+  for (const Segment& s : r.segments) {
+    double t0 = 0, t1 = 1;
+    if (!ClipToRect(s.line, QRectF(inside), t0, t1)) continue;
+    kept.push_back({QLineF(s.line.pointAt(t0), s.line.pointAt(t1)), s.width});
+  }
+  r.segments = std::move(kept);
 }
 
 const Record* Find(const QImage* image) {

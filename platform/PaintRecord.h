@@ -70,6 +70,10 @@ void BeginGroup(const QImage* image, std::optional<QRgb> halo);
 void EndGroup(const QImage* image);
 // The image is gone or holds something else now.
 void Forget(const QImage* image);
+// The image has a new size and keeps what it held at the same place (a canvas resized): its
+// record keeps what still lies inside it. Otherwise a record is started afresh when its
+// image's size changes.
+void Resized(const QImage* image);
 const Record* Find(const QImage* image);
 
 // --- Where records are seen

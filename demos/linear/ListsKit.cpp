@@ -409,7 +409,7 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
     return it == nodes.end() ? TShapeRef{} : TShapeRef{this, static_cast<int>(it - nodes.begin())};
   };
   for (const TListsNode* node : nodes)
-    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()));
+    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()).Named(NodeText(node).trimmed()));
   for (const TListsNode* node : nodes) {
     if (node->Tag != 1) continue;
     for (const bool head : {true, false}) {

@@ -113,7 +113,7 @@ TData* TQuickAddrSort::qkaddrst_C_Line1() { return new TData(QString()); }
 
 void TQuickAddrSort::qkaddrst_AfterLine1() {
   TQkAddrSortGraphForm& f = *graphForm_;
-  for (TPointerPicture* p : {f.ip, f.jp, f.rkp, f.rip, f.rjp}) p->hide();
+  f.Hide({f.ip, f.jp, f.rkp, f.rip, f.rjp});
 }
 
 // ---------------------------------------------------------------- qksort
@@ -132,7 +132,7 @@ void TQuickAddrSort::qksort_AfterLine1() {
   TakeRestored();
   VarK->SetValue(PassK);
   TQkAddrSortGraphForm& f = *graphForm_;
-  for (TPointerPicture* p : {f.kp, f.jp, f.addrkp, f.addrjp}) p->hide();
+  f.Hide({f.kp, f.jp, f.addrkp, f.addrjp});
 }
 
 // qksort(r, s, k-1, adr)
@@ -209,6 +209,9 @@ void TQuickAddrSort::qkpass_Line8() {
   addr.SetKey(k, RecordKey(rp));
   addr.NodeAt(k)->SetColor(addr.NodeColor);
   SetAddr(k, rp);
+  // k = j here: both arrows under the records now stand on record rp.
+  PointJ();
+  PointK();
 }
 
 // ---------------------------------------------------------------- rearrange

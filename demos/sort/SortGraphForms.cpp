@@ -1,8 +1,17 @@
 #include "demos/sort/SortGraphForms.h"
 
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/ThemedControls.h"
 #include "platform/Application.h"
+#include "platform/Canvas.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/PaintRecord.h"
 
 namespace {
 
@@ -75,25 +84,86 @@ TQkSortGraphForm::TQkSortGraphForm(QWidget* parent) : TSortGraphForm(parent) {
   PlaceCounters({16, 384, 169, 33}, {208, 384, 169, 33}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
-TPointerPicture::TPointerPicture(QWidget* parent, const QString& variable) : TImage(parent), variable_(variable) {}
+TRowPointer::TRowPointer(QWidget* parent, const QString& caption, TColor body, TColor rim)
+    : TGraphicControl(parent), caption_(caption), body_(body), rim_(rim) {
+  hide();
+}
 
-std::vector<TDrawnShape> TPointerPicture::DrawingShapes() const {
-  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), QPoint(width() / 2, 0), variable_)};
+void TRowPointer::Place(TSortNode* box, QPoint tip, int side, int lean, QPoint nudge) {
+  target_ = box;
+  if (box == nullptr) {
+    hide();
+    return;
+  }
+  // The arrow pointing up with its tip at (0, 0), in 32ths of its length, turned 30 degrees
+  // about the tip when it leans.
+  static const QPoint shape[] = {{0, 0}, {14, 16}, {5, 16}, {5, 30}, {-5, 30}, {-5, 16}, {-14, 16}};
+  const double angle = -lean * std::numbers::pi / 6;  // 30 degrees a step
+  const double c = std::cos(angle), s = std::sin(angle);
+  QPolygon arrow;
+  for (const QPoint p : shape) {
+    const double x = p.x() * side / 32.0, y = p.y() * side / 32.0;
+    arrow << QPoint(static_cast<int>(std::lround(x * c - y * s)), static_cast<int>(std::lround(x * s + y * c)));
+  }
+  // The caption under the tail: centred under an upright arrow, outward of a leaning one, so
+  // that the captions of two arrows on one box stand apart.
+  fontHeight_ = std::max(LegiblePixels(), side / 2);
+  TFont font;
+  font.Name = QStringLiteral("Arial");
+  font.Style = fsBold;
+  font.Height = -fontHeight_;
+  const int textWidth = font.TextWidth(caption_);
+  const int textHeight = font.TextHeight(caption_);
+  const QPoint tail = (arrow[3] + arrow[4]) / 2;
+  const int shaft = 5 * side / 32;
+  int captionLeft = lean < 0 ? tail.x() + shaft - textWidth : lean > 0 ? tail.x() - shaft : tail.x() - textWidth / 2;
+  if (const QWidget* parent = parentWidget())
+    captionLeft = std::max(1 - tip.x(), std::min(captionLeft, parent->width() - 1 - tip.x() - textWidth));
+  const QRect caption =
+      QRect(captionLeft, std::max(arrow[3].y(), arrow[4].y()) + 1, textWidth, textHeight).translated(nudge);
+  const QRect bounds = (arrow.boundingRect() | caption).adjusted(-1, -1, 1, 1);
+  arrow_ = arrow.translated(-bounds.topLeft());
+  caption_box_ = caption.translated(-bounds.topLeft());
+  tip_ = -bounds.topLeft();
+  setGeometry(QRect(tip - tip_, bounds.size()));
+  update();
+  show();
+  raise();
+}
+
+std::vector<TDrawnShape> TRowPointer::DrawingShapes() const {
+  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_)};
+}
+
+void TRowPointer::paintEvent(QPaintEvent*) {
+  // Drawn on a see-through image, so that only the arrow and its caption cover the window.
+  QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  TCanvas c(&image);
+  c.Pen.Color = rim_;
+  c.Pen.Width = 1;
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = body_;
+  std::vector<TPoint> points;
+  for (const QPoint p : arrow_) points.push_back(TPoint(p.x(), p.y()));
+  c.Polygon(points);
+  c.Brush.Style = bsClear;
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Style = fsBold;
+  c.Font.Height = -fontHeight_;
+  TextOutOutlined(c, caption_box_.x(), caption_box_.y(), caption_, rim_);
+  paintrecord::Adopt(this, &image);
+  QPainter(this).drawImage(0, 0, image);
 }
 
 namespace {
 
-TPointerPicture* NewPointer(QWidget* parent, const char* name, const char* variable, const char* picture, int y,
-                            int side) {
-  auto* image = new TPointerPicture(parent, QString::fromLatin1(variable));
-  image->setObjectName(QString::fromLatin1(name));
-  image->SetStretch(true);
-  image->SetTransparent(true);
-  image->LoadFromFile(app::ImagePath() + QString::fromLatin1(picture));
-  image->setGeometry(0, y, side, side);
-  image->setAccessibleDescription(QString::fromLatin1(name));
-  image->hide();
-  return image;
+TRowPointer* NewPointer(QWidget* parent, const char* name, const char* caption, bool underRecords) {
+  // Red under the records, blue under the address places.
+  auto* pointer = underRecords ? new TRowPointer(parent, QString::fromLatin1(caption), RGB(230, 60, 60), RGB(110, 20, 20))
+                               : new TRowPointer(parent, QString::fromLatin1(caption), RGB(60, 120, 230), RGB(20, 40, 110));
+  pointer->setObjectName(QString::fromLatin1(name));
+  return pointer;
 }
 
 }  // namespace
@@ -102,44 +172,93 @@ TQkAddrSortGraphForm::TQkAddrSortGraphForm(QWidget* parent) : TSortGraphForm(par
   SetCaption(QStringLiteral("快速地址排序"));
   SetDesignClientSize(436, 405);
   R = PlaceRow("R", {6, 37, 424, 159}, 9, 1, clPurple, 1);
-  kp = NewPointer(this, "kp", "k", "addrptr.bmp", 325, 27);
-  addrkp = NewPointer(this, "addrkp", "r[adr[k]]", "recptr.bmp", 195, 33);
-  addrjp = NewPointer(this, "addrjp", "r[adr[j]]", "recptr.bmp", 195, 33);
-  rjp = NewPointer(this, "rjp", "j", "recptr.bmp", 195, 27);
-  rkp = NewPointer(this, "rkp", "k", "recptr.bmp", 195, 27);
-  rip = NewPointer(this, "rip", "i", "recptr.bmp", 195, 27);
-  ip = NewPointer(this, "ip", "i", "addrptr.bmp", 325, 27);
-  jp = NewPointer(this, "jp", "j", "addrptr.bmp", 325, 27);
+  kp = NewPointer(this, "kp", "k", false);
+  addrkp = NewPointer(this, "addrkp", "adr[k]", true);
+  addrjp = NewPointer(this, "addrjp", "adr[j]", true);
+  rjp = NewPointer(this, "rjp", "j", true);
+  rkp = NewPointer(this, "rkp", "k", true);
+  rip = NewPointer(this, "rip", "i", true);
+  ip = NewPointer(this, "ip", "i", false);
+  jp = NewPointer(this, "jp", "j", false);
   const TFont caption = SortFont("Arial", -19, clGreen);
   ZqStaticText1 = PlaceCaption("ZqStaticText1", QStringLiteral("r[1]..r[n]"), {6, 3, 171, 33}, caption);
   ZqStaticText2 = PlaceCaption("ZqStaticText2", QStringLiteral("Addr"), {6, 237, 92, 33}, caption);
-  PlaceCounters({16, 358, 193, 33}, {224, 358, 193, 33}, SortFont("宋体", -19, clBlue, fsBold));
+  // The counters stand a little lower than the others' so that the captions of the arrows
+  // under the address places keep clear of them.
+  PlaceCounters({16, 367, 193, 33}, {224, 367, 193, 33}, SortFont("宋体", -19, clBlue, fsBold));
   Addr = PlaceRow<TAddrdata>("Addr", {7, 273, 423, 53}, 9, 1, clGreen, 10);
 }
 
-void TQkAddrSortGraphForm::PointAt(TPointerPicture* pointer, const TSortData& row, int index) {
-  pointer->Tag = index;
-  TSortNode* box = row.NodeAt(index);
-  pointer->PointAt(box);
-  if (box == nullptr) {
-    pointer->hide();
-    return;
-  }
-  // The pictures grow with the window as the rows do. The arrow's point is the middle of the
-  // picture: it stands centred under its box, which is narrower than the picture in the key row.
-  const int side = Ratio().Grow(pointer == addrkp || pointer == addrjp ? 33 : 27);
-  pointer->setGeometry(row.x() + box->x() + box->width() / 2 - side / 2, row.y() + row.height(), side, side);
-  pointer->show();
-  pointer->raise();
+bool TQkAddrSortGraphForm::UnderRecords(const TRowPointer* pointer) const {
+  return pointer == addrkp || pointer == addrjp || pointer == rjp || pointer == rkp || pointer == rip;
 }
 
-void TQkAddrSortGraphForm::HideAllPointers() {
-  for (TPointerPicture* p : {kp, addrkp, addrjp, rjp, rkp, rip, ip, jp}) p->hide();
+void TQkAddrSortGraphForm::PointAt(TRowPointer* pointer, int index) {
+  pointer->Tag = index;
+  TSortNode* box = UnderRecords(pointer) ? R->NodeAt(index) : Addr->NodeAt(index);
+  pointer->Place(box, {}, 0, 0);
+  Arrange();
 }
+
+void TQkAddrSortGraphForm::Arrange() {
+  // In a fixed order, so that of two arrows on one box the same one stands left each time.
+  const std::vector<TRowPointer*> all = {kp, jp, ip, addrkp, addrjp, rip, rjp, rkp};
+  std::vector<TRowPointer*> done;
+  for (TRowPointer* p : all) {
+    TSortNode* box = p->Target();
+    if (box == nullptr || p->isHidden() || std::find(done.begin(), done.end(), p) != done.end()) continue;
+    std::vector<TRowPointer*> onBox;
+    for (TRowPointer* q : all)
+      if (!q->isHidden() && q->Target() == box) onBox.push_back(q);
+    done.insert(done.end(), onBox.begin(), onBox.end());
+    // The arrows grow with the window as the rows do; their tips stand on the box's bottom
+    // edge, side by side when they lean apart. Beside the window's edge one of two stands
+    // upright and the other leans inward.
+    const QWidget* row = box->parentWidget();
+    const QPoint bottom = row->pos() + QPoint(box->x() + box->width() / 2, box->y() + box->height() - 1);
+    auto place = [&](const std::vector<int>& leans) {
+      bool inside = true;
+      for (std::size_t i = 0; i < onBox.size(); ++i) {
+        TRowPointer* q = onBox[i];
+        const int side = Ratio().Grow(UnderRecords(q) ? 30 : 25);
+        const int toward = (leans[i] > 0) - (leans[i] < 0);
+        const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
+        q->Place(box, tip, side, leans[i]);
+        // A caption that would meet the one before stands right of it, or else under it.
+        if (i > 0) {
+          const QRect before = onBox[i - 1]->CaptionBox(), mine = q->CaptionBox();
+          if (mine.intersects(before.adjusted(-3, -3, 3, 3))) {
+            const int right = before.right() + 4 - mine.left();
+            if (mine.right() + right < width() - 1) q->Place(box, tip, side, leans[i], {right, 0});
+            else q->Place(box, tip, side, leans[i], {0, before.bottom() + 2 - mine.top()});
+          }
+        }
+        inside = inside && rect().contains(q->geometry());
+        // Each one readable: neither covers half of the one before.
+        if (i > 0) {
+          const QRect a = onBox[i - 1]->geometry(), b = q->geometry(), both = a & b;
+          const auto area = [](const QRect& r) { return r.width() * r.height(); };
+          inside = inside && 2 * area(both) <= std::min(area(a), area(b));
+        }
+      }
+      return inside;
+    };
+    // Beside the window's edges one of two stands upright and the other leans further.
+    if (onBox.size() == 1) place({0});
+    else if (onBox.size() == 2)
+      place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2}) || place({-1, 1});
+    else place({-1, 0, 1});
+  }
+}
+
+void TQkAddrSortGraphForm::Hide(std::initializer_list<TRowPointer*> pointers) {
+  for (TRowPointer* p : pointers) p->Place(nullptr, {}, 0, 0);
+  Arrange();
+}
+
+void TQkAddrSortGraphForm::HideAllPointers() { Hide({kp, addrkp, addrjp, rjp, rkp, rip, ip, jp}); }
 
 void TQkAddrSortGraphForm::Repoint() {
-  for (TPointerPicture* p : {addrkp, addrjp, rjp, rkp, rip})
-    if (p->isVisible()) PointAtRecord(p, p->Tag);
-  for (TPointerPicture* p : {kp, ip, jp})
-    if (p->isVisible()) PointAtAddr(p, p->Tag);
+  for (TRowPointer* p : {addrkp, addrjp, rjp, rkp, rip, kp, ip, jp})
+    if (!p->isHidden()) PointAt(p, p->Tag);
 }

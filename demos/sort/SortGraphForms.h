@@ -3,24 +3,46 @@
 // captions, its counters and the boxes its demonstration moves beside the row.
 #include <QPointer>
 #include <array>
+#include <initializer_list>
+#include <vector>
 
 #include "demos/sort/SortDemo.h"
 #include "platform/Controls.h"
 
-// An arrow picture under a row that stands for a variable and points up at the box it names.
-class TPointerPicture : public TImage, public TKitControl {
+// An arrow under a row that stands for a variable and points up at the box it names, its
+// caption (the variable) under its tail. Two arrows on one box lean apart, their tips side by
+// side on the box, so that each can be told and read.
+class TRowPointer : public TGraphicControl, public TKitControl {
  public:
-  TPointerPicture(QWidget* parent, const QString& variable);
-  // The box pointed at; nullptr hides the arrow.
-  void PointAt(TSortNode* box) { target_ = box; }
-  QString DrawingText() const override { return accessibleDescription(); }
+  // body and rim: the arrow's colours (the caption is written in rim).
+  TRowPointer(QWidget* parent, const QString& caption, TColor body, TColor rim);
+  const QString& Caption() const { return caption_; }
+  TSortNode* Target() const { return target_; }
+  // Points at box (nullptr hides the arrow) with its tip at tip (parent's pixels); side is
+  // the arrow's length; lean -1 puts its tail left of the tip, 1 right of it, 0 straight under;
+  // the caption stands under the tail, inside the parent, moved by nudge.
+  void Place(TSortNode* box, QPoint tip, int side, int lean, QPoint nudge = {});
+  // The caption's box, in the parent's pixels.
+  QRect CaptionBox() const { return caption_box_.translated(pos()); }
+  // Where the tip is, in its own pixels.
+  QPoint Tip() const { return tip_; }
+
+  QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override { return {target_.data()}; }
-  // A mark on its box, its tip at the middle of the picture's top edge.
+  // A mark on its box, its tip at Tip().
   std::vector<TDrawnShape> DrawingShapes() const override;
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
-  QString variable_;
+  QString caption_;
+  TColor body_, rim_;
   QPointer<TSortNode> target_;
+  QPoint tip_;
+  QPolygon arrow_;    // in own pixels
+  QRect caption_box_;  // in own pixels
+  int fontHeight_ = 13;
 };
 
 class TInSortGraphForm : public TSortGraphForm {
@@ -73,16 +95,20 @@ class TQkAddrSortGraphForm : public TSortGraphForm {
   explicit TQkAddrSortGraphForm(QWidget* parent = nullptr);
   TAddrdata* Addr;
   // Pointers under R mark records, pointers under Addr mark address places.
-  TPointerPicture *kp, *addrkp, *addrjp, *rjp, *rkp, *rip, *ip, *jp;
+  TRowPointer *kp, *addrkp, *addrjp, *rjp, *rkp, *rip, *ip, *jp;
   TZqStaticText* ZqStaticText1;
   TZqStaticText* ZqStaticText2;
   // Puts the pointer under the record or address place index (hides it for none).
-  void PointAtRecord(TPointerPicture* pointer, int index) { PointAt(pointer, *R, index); }
-  void PointAtAddr(TPointerPicture* pointer, int index) { PointAt(pointer, *Addr, index); }
+  void PointAtRecord(TRowPointer* pointer, int index) { PointAt(pointer, index); }
+  void PointAtAddr(TRowPointer* pointer, int index) { PointAt(pointer, index); }
+  void Hide(std::initializer_list<TRowPointer*> pointers);
   void HideAllPointers();
   // Puts the shown pointers back under their places after a resize.
   void Repoint();
 
  private:
-  void PointAt(TPointerPicture* pointer, const TSortData& row, int index);
+  void PointAt(TRowPointer* pointer, int index);
+  // Places every shown pointer under its box; two on one box lean apart.
+  void Arrange();
+  bool UnderRecords(const TRowPointer* pointer) const;
 };

@@ -419,6 +419,9 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) c
   else if (look.line->Current) look.fill = clNavy;
   else if (look.line->Breakpoint) look.fill = clRed;
   look.font.Color = look.fill != clNone ? clWhite : FrameColor(frameDepth_);
+  // The current line's fill wins over a breakpoint's: the breakpoint then shows as a red
+  // frame round the row, so that a breakpoint set where the run stands is seen.
+  look.breakFrame = look.line->Breakpoint && look.fill != clRed;
   return look;
 }
 
@@ -449,4 +452,10 @@ void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
   }
   // Two pixels in from the cell's edge, so that marked rows do not cut the first letter.
   c.TextOut(rect.Left + 2 - look.scroll, rect.Top + 1, look.text);
+  if (look.breakFrame) {
+    c.Brush.Color = clRed;
+    c.Brush.Style = bsSolid;
+    c.FrameRect(rect);
+    c.FrameRect(TRect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
+  }
 }

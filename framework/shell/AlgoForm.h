@@ -110,6 +110,7 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
     QString text;
     TRect rect;
     TColor fill = clNone;
+    bool breakFrame = false;  // a breakpoint on a row filled for another reason
     TFont font;
     int scroll = 0;
     QPoint origin;          // on the screen, where the backdrop is taken from

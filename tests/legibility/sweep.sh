@@ -1,10 +1,25 @@
 #!/bin/sh
-# sweep.sh VELKORA_SCRIPT SCRIPT [SIZE...]: runs one demonstration's legibility script at each
-# screen size (1024x768 1366x768 1920x1080 unless sizes are given) and prints what it finds.
-# The script's "check every" looks at every line at the first size and at one line in seven at
-# the others. Fails on findings (illegible texts, wrong drawings) unless the demonstration (the
-# script's name) is listed in pending.txt; a script error, a failed expect or a missing picture
-# always fails.
+# sweep.sh [--seed N] [--turn K] VELKORA_SCRIPT SCRIPT [SIZE...]: runs one demonstration's
+# legibility script and prints what it finds.
+# A script with input classes ("class NAME" lines) runs every class at the first size
+# (1024x768 unless sizes are given), every line checked, and one class at each other size
+# (1366x768 and 1920x1080) with one line in seven checked: class K at the second size, K+1 at
+# the third, counted round the classes (K is 0 unless --turn names it), so that the time
+# stays bounded and the other sizes see every class as K moves on. A script without classes
+# runs whole at every size. The values the script draws come from --seed (the driver's own
+# default seed unless given).
+# Fails on findings (illegible texts, wrong drawings) unless the demonstration (the script's
+# name) is listed in pending.txt; a script error, a failed expect or a missing picture always
+# fails.
+seed=
+turn=0
+while :; do
+  case $1 in
+    --seed) seed="--seed $2"; shift 2 ;;
+    --turn) turn=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
 driver=$1
 script=$2
 shift 2
@@ -13,14 +28,33 @@ here=$(dirname "$0")
 demo=$(basename "$script" .vks)
 pending=no
 if grep -v '^#' "$here/pending.txt" | grep -qx "$demo"; then pending=yes; fi
+classes=$("$driver" --classes "$script") || { echo "== $demo: cannot read its classes"; exit 1; }
+count=$(printf '%s\n' "$classes" | grep -c .)
 findings=0
 broken=0
-sample=1
+run=0
 for size in $sizes; do
-  echo "== $demo at $size"
-  out=$("$driver" --screen "$size" --sample "$sample" --exceptions "$here/exceptions.txt" "$script" 2>&1)
+  if [ "$run" -eq 0 ]; then
+    sample=1
+    only=
+    what="every class"
+  else
+    sample=7
+    only=
+    what="whole"
+    if [ "$count" -gt 0 ]; then
+      pick=$(( (turn + run - 1) % count + 1 ))
+      name=$(printf '%s\n' "$classes" | sed -n "${pick}p")
+      only="--class $name"
+      what="class $name"
+    fi
+  fi
+  [ "$count" -eq 0 ] && [ "$run" -eq 0 ] && what="whole"
+  run=$((run + 1))
+  echo "== $demo at $size, $what, one line in $sample"
+  # shellcheck disable=SC2086 # the options are words
+  out=$("$driver" --screen "$size" --sample "$sample" $seed $only --exceptions "$here/exceptions.txt" "$script" 2>&1)
   rc=$?
-  sample=7
   printf '%s\n' "$out"
   n=$(printf '%s\n' "$out" | grep -c -e '^illegible ' -e '^wrong ')
   echo "== $demo at $size: $n findings, exit $rc"

@@ -5,6 +5,7 @@
 
 #include "platform/Pacing.h"
 #include "platform/PaintBox.h"
+#include "platform/PaintRecord.h"
 #include "tests/support/RenderWidget.h"
 
 namespace {
@@ -73,6 +74,31 @@ TEST(PaintBox, ResizingKeepsTheImageAndPaintsAgain) {
   EXPECT_EQ(box.Canvas().Width(), 30);
   EXPECT_EQ(box.Canvas().Pixels(5, 5), clRed);
   EXPECT_GE(calls, 1);
+}
+
+TEST(PaintBox, WhatWasPaintedStaysRecordedAcrossAResizeUntilPaintedOver) {
+  TPaintBox box;
+  box.resize(100, 60);
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  box.Canvas().TextOut(5, 5, "kept");
+  box.Canvas().TextOut(70, 40, "cut");
+  box.Canvas().MoveTo(10, 30);
+  box.Canvas().LineTo(90, 30);
+  box.resize(60, 35);  // the user drags the window smaller; nothing has painted since
+  std::optional<paintrecord::Record> r = paintrecord::ShownBy(&box);
+  ASSERT_TRUE(r.has_value());
+  ASSERT_EQ(r->texts.size(), 1u) << "a text the smaller canvas no longer holds is gone, the other stays";
+  EXPECT_EQ(r->texts[0].text, "kept");
+  ASSERT_EQ(r->segments.size(), 1u);
+  EXPECT_LE(r->segments[0].line.x2(), 60) << "the line is cut at the canvas's new edge";
+  box.resize(120, 60);
+  r = paintrecord::ShownBy(&box);
+  ASSERT_TRUE(r.has_value());
+  ASSERT_EQ(r->texts.size(), 1u) << "growing again shows nothing new";
+  box.Canvas().Brush.Color = clWhite;
+  box.Canvas().FillRect(box.ClientRect());
+  EXPECT_TRUE(paintrecord::ShownBy(&box)->texts.empty()) << "painted over";
 }
 
 TEST(PaintBox, MouseCallbacksGetClientCoordinates) {

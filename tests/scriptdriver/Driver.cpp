@@ -16,12 +16,14 @@
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/AlgoDemo.h"
+#include "framework/engine/BasicData.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Pacing.h"
+#include "platform/Random.h"
 #include "platform/Screen.h"
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
@@ -34,12 +36,16 @@ namespace script {
 
 QString Usage() {
   return QStringLiteral(
-      "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--sample N] [--real-time] SCRIPT\n"
+      "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--sample N] [--real-time]\n"
+      "                      [--seed N] [--class NAME]... [--classes] SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
       "          screen when --screen is not given\n"
       "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
       "  FILE    texts check texts lets go down to 11 px: lines DEMO INPUT PATTERN\n"
       "  N       \"check every\" looks at one in N of the lines it would check (1 unless given)\n"
+      "  --seed N      seeds the values the script's \"let\" lines draw and the program's random choices\n"
+      "  --class NAME  runs only that input class of the script (several may be given)\n"
+      "  --classes     prints the script's input classes, one a line, and runs nothing\n"
       "  exit 0 when the script ran to its end, 1 when an expect failed, a picture is missing, a text is\n"
       "  illegible or a drawing wrong, 2 on a script error\n");
 }
@@ -63,6 +69,19 @@ QString ParseOptions(const QStringList& args, Options& options) {
     const QString& a = args[i];
     if (a == QLatin1String("--real-time")) {
       options.realTime = true;
+    } else if (a == QLatin1String("--classes")) {
+      options.listClasses = true;
+    } else if (a == QLatin1String("--seed") || a == QLatin1String("--class")) {
+      if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
+      const QString v = args[++i];
+      if (a == QLatin1String("--class")) {
+        options.classes << v;
+        continue;
+      }
+      bool ok = false;
+      options.seed = v.toUInt(&ok);
+      if (!ok) return QStringLiteral("--seed takes a whole number from 0");
+      options.seedGiven = true;
     } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions") ||
                a == QLatin1String("--sample")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
@@ -153,11 +172,45 @@ Driver::~Driver() {
 }
 
 int Driver::Run(const std::vector<Command>& commands) {
+  RunCommands(commands);
+  return Finish();
+}
+
+int Driver::Run(const std::vector<ClassRun>& classes) {
+  if (classes.size() == 1 && classes[0].name.isEmpty()) {
+    if (options_.seedGiven) rnd::FixSeed(classes[0].seed);
+    return Run(classes[0].commands);
+  }
+  bool first = true;
+  for (const ClassRun& c : classes) {
+    if (expectFailed_ || !problems_.isEmpty()) break;
+    if (!first) BetweenClasses();
+    first = false;
+    expects_.From(transcript_.size());
+    Print(QStringLiteral("class %1 seed %2").arg(c.name).arg(c.seed));
+    rnd::FixSeed(options_.seedGiven ? c.seed : DefaultProgramSeed);
+    everyLines_ = 0;
+    lastWrong_.clear();
+    lastBreakpoints_.clear();
+    lookedAt_ = -1;
+    RunCommands(c.commands);
+  }
+  return Finish();
+}
+
+void Driver::BetweenClasses() {
+  for (const QString& u : host_.TakeUnused()) Print(u);
+  if (AlgoSelectForm != nullptr && !AlgoSelectForm->isVisible()) PressButton("ReturnBtn");
+  pacing::ProcessMessages();
+}
+
+void Driver::RunCommands(const std::vector<Command>& commands) {
   for (std::size_t i = 0; i < commands.size() && !expectFailed_ && problems_.isEmpty();) {
     const Command& c = commands[i];
     if (!StartsRun(c)) {
       Echo(c);
       Guarded(c);
+      AfterAction(c);
       ++i;
       continue;
     }
@@ -173,13 +226,18 @@ int Driver::Run(const std::vector<Command>& commands) {
     // What the run left undelivered happens after it.
     const std::vector<const Command*> late(along_.begin() + static_cast<std::ptrdiff_t>(nextAlong_), along_.end());
     along_.clear();
+    AfterAction(c);
     for (const Command* l : late) {
       if (expectFailed_ || !problems_.isEmpty()) break;
       Echo(*l);
       Guarded(*l);
+      AfterAction(*l);
     }
     i = j;
   }
+}
+
+int Driver::Finish() {
   if (everyUsed_) Print(QStringLiteral("checked %1 times over %2 lines run").arg(looks_).arg(linesRun_));
   const QStringList unused = host_.Unused();
   for (const QString& u : unused) Print(u);
@@ -192,6 +250,17 @@ bool Driver::StartsRun(const Command& c) const {
     case Verb::Run: case Verb::Step: case Verb::Trace: case Verb::Cursor: return true;
     case Verb::Key: return c.args[0] != QLatin1String("Esc") && c.args[0] != QLatin1String("F5");
     default: return false;
+  }
+}
+
+void Driver::AfterAction(const Command& c) {
+  if (everyLines_ <= 0 || !problems_.isEmpty()) return;
+  switch (c.verb) {
+    case Verb::Start: case Verb::Click: case Verb::Set: case Verb::Answer: case Verb::Key: case Verb::Resize:
+    case Verb::Run: case Verb::Step: case Verb::Trace: case Verb::Cursor: case Verb::Reset:
+      CheckEvery();
+      break;
+    default: break;
   }
 }
 
@@ -297,6 +366,7 @@ void Driver::Execute(const Command& c) {
     case Verb::Key: SendKey(*MainForm, c.args[0]); break;
     case Verb::Print: PrintWhat(c); break;
     case Verb::Shot: Shot(c.args[0]); break;
+    case Verb::Resize: Resize(QSize(c.args[0].toInt(), c.args[1].toInt())); break;
     case Verb::Check:
       if (c.args[0] == QLatin1String("texts")) {
         CheckTexts();
@@ -327,6 +397,24 @@ void Driver::Start(const Command& c) {
   if (AlgoSelectForm->ClickLeaf(name)) return;
   // A demonstration without a leaf: what a leaf click does.
   AlgoSelectForm->StartDemo(name, name);
+}
+
+void Driver::Resize(QSize size) {
+  if (size.width() > screen::Width() || size.height() > screen::Height()) {
+    Fail(QStringLiteral("resize: the screen is %1x%2").arg(screen::Width()).arg(screen::Height()));
+    return;
+  }
+  // The window a user drags: the demonstration's main window while one is shown, else the
+  // selection window.
+  QWidget* window = MainForm != nullptr && MainForm->isVisible() ? static_cast<QWidget*>(MainForm)
+                    : AlgoSelectForm != nullptr && AlgoSelectForm->isVisible() ? static_cast<QWidget*>(AlgoSelectForm)
+                                                                               : nullptr;
+  if (window == nullptr) {
+    Fail(QStringLiteral("resize: no window is shown"));
+    return;
+  }
+  window->resize(size);
+  pacing::ProcessMessages();
 }
 
 void Driver::SelectLine(const Command& c) {
@@ -468,17 +556,41 @@ QStringList Driver::TextFindings() {
 }
 
 namespace {
-// A mark stands for the variable its caption names, in the call the run stands in.
-AssignedLookup CurrentVariables() {
+// A variable as a mark reads it; nothing for a record or array, which names no node.
+std::optional<Variable> MarkValueOf(const TData& v) {
+  if (!v.Assigned()) return Variable{Variable::Unassigned, {}};
+  if (const auto* p = dynamic_cast<const TPtrData*>(&v)) {
+    if (p->State() == TPtrData::StateDisposed || p->Target() == nullptr) return Variable{Variable::Nil, {}};
+    return Variable{Variable::Value, p->Target()->Name()};
+  }
+  // A string or letter is its value, without the quotes the variable window writes round it.
+  if (const auto* text = dynamic_cast<const TStringData*>(&v)) return Variable{Variable::Value, text->Value()};
+  if (const auto* letter = dynamic_cast<const TCharData*>(&v)) return Variable{Variable::Value, QString(QChar::fromLatin1(letter->Value()))};
+  if (dynamic_cast<const TLeafData*>(&v) == nullptr) return std::nullopt;
+  return Variable{Variable::Value, v.GetText().trimmed()};
+}
+
+void ReadRecord(const TData* record, int call, Variables& into) {
+  if (record == nullptr) return;
+  for (int i = 0; i < record->Count(); ++i)
+    if (const TData* v = record->Items(i); v != nullptr && !v->Name().isEmpty())
+      if (std::optional<Variable> value = MarkValueOf(*v)) into.values.try_emplace({call, v->Name()}, *value);
+}
+
+// The variables of every call on the run stack and the globals: the innermost call's are the
+// current locals, each other call's were saved in the frame of the call it made.
+Variables CurrentVariables() {
+  Variables out;
   const TAlgoDemo* demo = CurrentDemo;
-  const bool inCall = demo != nullptr && demo->CurLine() != nullptr;
-  return [demo, inCall](const QString& name) -> std::optional<bool> {
-    if (!inCall || name.isEmpty()) return std::nullopt;
-    for (const TData* record : {demo->Locals(), demo->Globals()})
-      if (record != nullptr)
-        if (const TData* v = record->FindByName(name)) return v->Assigned();
-    return std::nullopt;
-  };
+  if (demo == nullptr || demo->CurLine() == nullptr) return out;
+  out.running = true;
+  const TRunStack* stack = demo->RunStack();
+  out.calls = stack->Count();
+  for (int call = 0; call + 1 < out.calls; ++call)
+    if (const TProcContext* callee = stack->Frame(call + 1)) ReadRecord(callee->SavedLocals.get(), call, out);
+  ReadRecord(demo->Locals(), out.calls - 1, out);
+  ReadRecord(demo->Globals(), Variables::GlobalCall, out);
+  return out;
 }
 }  // namespace
 
@@ -488,7 +600,7 @@ QStringList Driver::GeometryFindings() {
 }
 
 void Driver::CheckTexts() {
-  const QStringList findings = TextFindings();
+  const QStringList findings = TextFindings() + BreakpointFindings();
   for (const QString& f : findings) Print(f);
   if (!findings.isEmpty()) illegible_ = true;
 }
@@ -519,6 +631,12 @@ void Driver::CheckEvery() {
     shapeFindings_ = ShapeFindings(scene_);
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
+  // The algorithm window is no checked window: its breakpoints are looked at every time, and
+  // one that stays unseen is told once.
+  const QStringList breakpoints = BreakpointFindings();
+  for (const QString& b : breakpoints)
+    if (!lastBreakpoints_.contains(b)) illegible << b;
+  lastBreakpoints_ = breakpoints;
   QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables());
   // A fault that stays from one look to the next is told once, where it first shows.
   const QStringList all = wrong;

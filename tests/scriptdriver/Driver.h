@@ -15,6 +15,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,6 +41,17 @@ struct Options {
   int sample = 1;        // "check every" looks at one in this many of the lines it would check
   bool realTime = false;
   QString script;        // file name, "-" for standard input
+  std::uint32_t seed = 1;  // of the values "let" draws (Inputs.h)
+  bool seedGiven = false;  // the program's own random choices follow the seed too
+  QStringList classes;     // the input classes to run; every class when empty
+  bool listClasses = false;  // print the script's classes instead of running it
+};
+
+// One input class of a script, parsed (a script without classes is one class without a name).
+struct ClassRun {
+  QString name;
+  std::uint32_t seed = 0;
+  std::vector<Command> commands;
 };
 
 // Reads the command line; returns an error text (usage) when it is not understood.
@@ -48,6 +60,9 @@ QString Usage();
 // A script whose first line is "# screen: WxH" runs on that screen unless the command line
 // named one. Returns an error text when the line names no size the windows can take.
 QString ApplyScreenLine(const QString& scriptText, Options& options);
+
+// The program's random choices follow this seed unless --seed names one.
+constexpr std::uint32_t DefaultProgramSeed = 20261206u;
 
 // Exit codes.
 enum Exit { ExitOk = 0, ExitExpectFailed = 1, ExitScriptError = 2 };
@@ -60,11 +75,19 @@ class Driver {
 
   // Runs the commands in order; the program's windows must exist. Returns the exit code.
   int Run(const std::vector<Command>& commands);
+  // Runs the classes one after the other, each from the selection window, each announced as
+  // "class NAME seed N" (the seed of its values) and with the program's random choices
+  // seeded afresh, so that a class run alone sees what it sees in a run of them all.
+  int Run(const std::vector<ClassRun>& classes);
 
   // The transcript so far (without the echoed commands).
   const QStringList& Transcript() const { return transcript_; }
 
  private:
+  void RunCommands(const std::vector<Command>& commands);
+  int Finish();
+  // Back to the selection window, the answers the last class left unused told and dropped.
+  void BetweenClasses();
   void Execute(const Command& c);
   void Print(const QString& line);
   void Echo(const Command& c);
@@ -75,7 +98,10 @@ class Driver {
   static bool RunsAlong(const Command& c);
   void Deliver();
 
+  // "check every" looks again after what a user does (Script.h).
+  void AfterAction(const Command& c);
   void Start(const Command& c);
+  void Resize(QSize size);
   void PressButton(const char* name);
   void SelectLine(const Command& c);
   void PrintWhat(const Command& c);
@@ -129,6 +155,7 @@ class Driver {
   std::unique_ptr<ChangeCounter> changes_;
   long lookedAt_ = -1;
   QStringList lastWrong_;  // what the last look of "check every" found in the drawing
+  QStringList lastBreakpoints_;  // and the breakpoints it found unseen
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
   Scene scene_;
   QStringList shapeFindings_;

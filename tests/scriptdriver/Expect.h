@@ -14,6 +14,11 @@ class ExpectCursor {
   // otherwise returns the failure to print, naming the script line of this expect, what it
   // expected and the line the last expect matched.
   QString Match(const QStringList& transcript, const QString& want, int scriptLine);
+  // Looks no further back than this transcript line (an input class starts afresh there).
+  void From(qsizetype line) {
+    at_ = line;
+    atScriptLine_ = 0;
+  }
 
  private:
   qsizetype at_ = 0;     // transcript line of the last match

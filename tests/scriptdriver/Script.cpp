@@ -6,22 +6,6 @@
 namespace script {
 namespace {
 
-// The line without its comment: "#" at the start or after a blank, outside quotes.
-QString StripComment(const QString& line) {
-  bool quoted = false;
-  for (qsizetype i = 0; i < line.size(); ++i) {
-    const QChar c = line[i];
-    if (c == '\\' && quoted) {
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == '#' && !quoted && (i == 0 || line[i - 1].isSpace())) {
-      return line.left(i);
-    }
-  }
-  return line;
-}
-
 // Everything after the first `skip` words, trimmed; a single quoted word loses its quotes.
 QString RestAfterWords(const QString& line, int skip, bool unquote = true) {
   qsizetype i = 0;
@@ -51,7 +35,7 @@ const std::map<QString, Verb>& Verbs() {
       {"back", Verb::Back},     {"cursor", Verb::Cursor}, {"break", Verb::Break},
       {"clearbreaks", Verb::ClearBreaks}, {"speed", Verb::Speed}, {"key", Verb::Key},
       {"print", Verb::Print},   {"shot", Verb::Shot},     {"expect", Verb::Expect},
-      {"check", Verb::Check},
+      {"check", Verb::Check},   {"resize", Verb::Resize},
   };
   return verbs;
 }
@@ -151,6 +135,15 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
       c.args = rest;
       return {};
     }
+    case Verb::Resize: {
+      if (QString e = want(1, "resize WxH"); !e.isEmpty()) return e;
+      const QStringList wh = rest[0].split('x');
+      const auto w = wh.size() == 2 ? ParseCount(wh[0]) : std::nullopt;
+      const auto h = wh.size() == 2 ? ParseCount(wh[1]) : std::nullopt;
+      if (!w || !h || *w < 320 || *h < 240) return QStringLiteral("resize takes WxH, at least 320x240");
+      c.args = {QString::number(*w), QString::number(*h)};
+      return {};
+    }
     case Verb::Shot:
       if (QString e = want(1, "shot FILE.png"); !e.isEmpty()) return e;
       if (!rest[0].endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
@@ -162,6 +155,21 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
 }
 
 }  // namespace
+
+QString StripComment(const QString& line) {
+  bool quoted = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    const QChar c = line[i];
+    if (c == '\\' && quoted) {
+      ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == '#' && !quoted && (i == 0 || line[i - 1].isSpace())) {
+      return line.left(i);
+    }
+  }
+  return line;
+}
 
 bool SplitWords(const QString& line, QStringList& words) {
   words.clear();

@@ -11,7 +11,7 @@ enum class Verb {
   Start, Dialog, Set, Click, Answer, File,
   Trace, Step, Run, Pause, Reset, Data, Back,
   Cursor, Break, ClearBreaks, Speed, Key,
-  Print, Shot, Expect, Check,
+  Print, Shot, Expect, Check, Resize,
 };
 
 struct Command {
@@ -43,11 +43,17 @@ struct Parsed {
 //   check drawing                args = {"drawing"}: the geometry rules (Geometry.h)
 //   check every [N|off]          args = {"every"[, N|"off"]}: both checks after every N-th line
 //                                a run executes (every line without N) and at every dialog
-//                                and message window, until "check every off"
+//                                and message window, and after every user action (start,
+//                                click, set, answer, key, resize, the end of a run), until
+//                                "check every off"
+//   resize WxH                   args = {W, H}: the main window's new size, at least 320 x 240
 //   shot FILE.png                args = {FILE.png}
 //   expect TEXT                  args = {TEXT (rest of the line, verbatim)}; matched in order,
 //                                see Expect.h
 Parsed Parse(const QString& source);
+
+// The line without its comment: "#" at the start or after a blank, outside quotes.
+QString StripComment(const QString& line);
 
 // Splits a line into words: blanks separate, "..." groups (a backslash escapes a quote).
 // Returns false on an unterminated quote.

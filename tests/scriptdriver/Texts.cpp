@@ -20,14 +20,23 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QTreeWidget>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 #include <map>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/Pointer2.h"
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/Globals.h"
+#include "framework/engine/Proc.h"
+#include "framework/shell/AlgoForm.h"
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
@@ -96,7 +105,48 @@ struct WidgetText {
   QRect box;
   QFont font;
   QRgb ink;
+  bool broken = false;  // a line of a memo that ends inside a word, number or arrow
 };
+
+// What a character belongs to when a line break falls beside it: a word or number (Latin
+// letters and digits), an arrow ("-->", "<=="), or neither (blanks, punctuation, Chinese,
+// between which a line may break).
+int BreakClass(QChar c) {
+  if (c.unicode() < 0x250 && (c.isLetterOrNumber() || c == QLatin1Char('_'))) return 1;
+  if (c == QLatin1Char('-') || c == QLatin1Char('>') || c == QLatin1Char('<') || c == QLatin1Char('=')) return 2;
+  return 0;
+}
+
+// The lines a memo (a log, a result list) shows, in its viewport's pixels (the viewport paints
+// them): each visual line one text, marked broken when the wrap cut a word, a number or an
+// arrow.
+template <class Edit>
+void MemoLines(const Edit& edit, std::vector<WidgetText>& out) {
+  const QRect seen = edit.viewport()->rect();
+  const QRgb ink = edit.palette().color(QPalette::Text).rgb();
+  for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* layout = block.layout();
+    if (layout == nullptr || !block.isVisible()) continue;
+    const QString text = block.text();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      QTextCursor cursor(block);
+      cursor.setPosition(block.position() + line.textStart());
+      const QRect start = edit.cursorRect(cursor);
+      const QRect box(start.left(), start.top(), qCeil(line.naturalTextWidth()), qCeil(line.height()));
+      if (!box.intersects(seen)) continue;
+      const int end = line.textStart() + line.textLength();
+      bool broken = false;
+      if (i + 1 < layout->lineCount() && end > 0 && end < text.size()) {
+        const int before = BreakClass(text[end - 1]);
+        broken = before != 0 && before == BreakClass(text[end]);
+      }
+      const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
+      if (shown.isEmpty()) continue;
+      out.push_back({shown, box, edit.font(), ink, broken});
+    }
+  }
+}
 
 std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
   std::vector<WidgetText> out;
@@ -125,7 +175,10 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
   } else if (const auto* e = qobject_cast<const QLineEdit*>(&w)) {
     if (e->echoMode() == QLineEdit::Normal) {
       const QRect area = e->contentsRect().marginsRemoved(e->textMargins()).adjusted(2, 1, -2, -1);
-      add(e->text(), area, static_cast<int>(e->alignment()), QPalette::Text, w.font());
+      // A text selected whole (the edit took the focus) is drawn in the selection's colours.
+      const bool selected = e->hasFocus() && e->selectedText() == e->text();
+      add(e->text(), area, static_cast<int>(e->alignment()), selected ? QPalette::HighlightedText : QPalette::Text,
+          w.font());
     }
   } else if (const auto* c = qobject_cast<const QComboBox*>(&w)) {
     if (!c->isEditable()) {
@@ -144,6 +197,11 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
     option.subControls = QStyle::SC_GroupBoxLabel;
     const QRect area = w.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &w);
     add(group->title(), area, Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText, w.font());
+  } else if (const auto* memo = qobject_cast<const QTextEdit*>(w.parentWidget()); memo && memo->viewport() == &w) {
+    MemoLines(*memo, out);
+  } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w.parentWidget());
+             plain && plain->viewport() == &w) {
+    MemoLines(*plain, out);
   } else if (const auto* tree = qobject_cast<const QTreeWidget*>(&w)) {
     // Items are drawn on the viewport: their boxes go into its pixels, then the tree's.
     const QPoint at = tree->viewport()->mapTo(tree, QPoint(0, 0));
@@ -326,9 +384,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
       const bool checked = drawing != nullptr || !shellWindow;  // as Checked(*w) tells
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
-                     std::optional<QRgb> back, bool partly) {
+                     std::optional<QRgb> back, bool partly, bool broken = false) {
         if (checkedOnly && !checked) return;
-        Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false},
+        Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false, broken},
                 order, shown.translated(at) & visible, back, partly};
         found.push_back(std::move(f));
       };
@@ -346,7 +404,7 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       }
       if (!painted)
         for (const WidgetText& t : TextsOfWidget(*w))
-          add(t.text, t.box, t.box, paintrecord::PixelHeight(t.font), t.ink, std::nullopt, false);
+          add(t.text, t.box, t.box, paintrecord::PixelHeight(t.font), t.ink, std::nullopt, false, t.broken);
       const QObjectList& children = w->children();
       for (auto it = children.rbegin(); it != children.rend(); ++it) {
         const auto* child = qobject_cast<const QWidget*>(*it);
@@ -413,8 +471,42 @@ QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::
     if (g.clipped) report("clipped", g.Line());
     if (g.crossed) report("crossed", g.Line());
     if (ContrastRatio(g.ink, g.back) < 3.0) report("contrast", g.Line());
+    if (g.broken) report("broken", g.Line());
     for (std::size_t j = i + 1; j < texts.size(); ++j)
       if (texts[j].checked && Meets(g.box, texts[j].box, 1)) report("overlap", g.Line() + QStringLiteral(" / ") + texts[j].Line());
+  }
+  return out;
+}
+
+QStringList BreakpointFindings() {
+  QStringList out;
+  TAlgorithmForm* form = AlgorithmForm;
+  if (form == nullptr || !form->isVisible()) return out;
+  TProcedure* proc = form->ShownProcedure();
+  TZqDrawGrid* grid = form->ProcBox();
+  // Only the executing procedure's rows are marked; a browsed one shows its plain text.
+  if (proc == nullptr || grid == nullptr || CurrentDemo == nullptr || proc != CurrentDemo->CurProc()) return out;
+  QWidget* viewport = grid->viewport();
+  // How the row shows with its breakpoint and how it would show without: the window paints
+  // it again without, it is looked at, and the breakpoint is given back.
+  auto look = [&](int row) {
+    form->Refresh();
+    grid->viewport()->repaint();
+    return viewport->grab(grid->CellRect(0, row).ToQRect()).toImage();
+  };
+  for (int row = grid->TopRow(); row < grid->TopRow() + form->MaxLines() && row < proc->Count(); ++row) {
+    TProcLine* line = proc->LineByIndex(row);
+    if (line == nullptr || !line->Breakpoint || grid->CellRect(0, row).IsEmpty()) continue;
+    const QImage with = look(row);
+    line->Breakpoint = false;
+    const QImage without = look(row);
+    line->Breakpoint = true;
+    look(row);
+    if (with == without)
+      out << QStringLiteral("illegible breakpoint %1 %2 \"%3\" -- the row looks as it does without its breakpoint%4")
+                 .arg(proc->Name())
+                 .arg(row)
+                 .arg(line->Text().trimmed(), line->Current ? QStringLiteral(" (the current line)") : QString());
   }
   return out;
 }

@@ -37,6 +37,7 @@ struct Glyphs {
   bool checked = false;  // of a drawing, dialog or message window: the rules apply
   bool clipped = false;  // not wholly inside its control and every control holding it, or partly hidden
   bool crossed = false;  // a line or mark drawn over it passes through its glyphs
+  bool broken = false;   // a memo's line that ends inside a word, number or arrow
   QString Line() const;
 };
 
@@ -69,11 +70,17 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
 //   clipped  cut by its control or a control holding it, or partly hidden;
 //   overlap  its box and another's meet by more than 1 px both ways;
 //   crossed  a line or mark passes through its glyphs;
-//   contrast ink and back differ by less than 3 : 1 (relative luminance).
+//   contrast ink and back differ by less than 3 : 1 (relative luminance);
+//   broken   a line of a memo (a log, a result list) ends inside a word, a number or an
+//            arrow that goes on at the start of the next ("A-->B--" / ">D").
 // One line per finding: "illegible RULE " and the glyphs line (for overlap both, " / "
 // between them). allowed11 tells of a text that may go down to 11 px.
 QStringList Findings(const std::vector<Glyphs>& texts, QSize screen,
                      const std::function<bool(const Glyphs&)>& allowed11 = {});
+
+// The algorithm window's rows that hold a breakpoint yet look as they would without it (the
+// current line, the selected row): "illegible breakpoint PROC ROW "TEXT" -- ...".
+QStringList BreakpointFindings();
 
 // The contrast ratio of two colours, 1 .. 21.
 double ContrastRatio(QRgb a, QRgb b);

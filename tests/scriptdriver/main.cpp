@@ -1,6 +1,8 @@
 // velkora-script: starts the program's windows as velkora does, runs a script of user
 // actions against them and prints what a user would see. See Driver.h.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThreadPool>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "platform/Random.h"
 #include "platform/Screen.h"
 #include "tests/scriptdriver/Driver.h"
+#include "tests/scriptdriver/Inputs.h"
 #include "tests/support/LsanSuppressions.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -62,9 +65,26 @@ int main(int argc, char** argv) {
     err << options.script << ": " << problem << '\n';
     return script::ExitScriptError;
   }
-  const script::Parsed parsed = script::Parse(text);
-  if (!parsed.errors.isEmpty()) {
-    for (const QString& e : parsed.errors) err << options.script << ": " << e << '\n';
+  if (options.listClasses) {
+    QStringList problems;
+    const QStringList names = script::ClassNames(text, problems);
+    for (const QString& e : problems) err << options.script << ": " << e << '\n';
+    for (const QString& name : names) out << name << '\n';
+    return problems.isEmpty() ? script::ExitOk : script::ExitScriptError;
+  }
+  // The files the generators write (graphs) live as long as the run.
+  QTemporaryDir drawn(QDir::temp().filePath(QStringLiteral("velkora-inputs-XXXXXX")));
+  const script::Inputs inputs = script::ExpandInputs(text, options.seed, options.classes, drawn.path());
+  std::vector<script::ClassRun> classes;
+  QStringList errors = inputs.errors;
+  for (const script::ClassScript& c : inputs.classes) {
+    script::Parsed parsed = script::Parse(c.text);
+    errors << parsed.errors;
+    classes.push_back({c.name, c.seed, std::move(parsed.commands)});
+  }
+  if (!errors.isEmpty()) {
+    errors.removeDuplicates();  // a line of the preamble is read once for every class
+    for (const QString& e : errors) err << options.script << ": " << e << '\n';
     return script::ExitScriptError;
   }
 
@@ -75,7 +95,7 @@ int main(int argc, char** argv) {
   paintrecord::SetEnabled(true);  // "print texts" reads what was drawn
   TMidiPlayer::SetAudioOutput(false);
   pacing::SetInstant(!options.realTime);
-  rnd::FixSeed(20261206u);
+  rnd::FixSeed(script::DefaultProgramSeed);
   modal::ScriptedHostScope host;
   RegisterAllDemos();
   script::Driver driver(*host, options, [&out](const QString& line) {
@@ -83,5 +103,5 @@ int main(int argc, char** argv) {
     out.flush();
   });
   TProgramWindows windows;  // after the driver, which reports pictures missing from the start
-  return driver.Run(parsed.commands);
+  return driver.Run(classes);
 }

@@ -158,6 +158,14 @@ QStringList ScriptedHost::Unused() const {
   return out;
 }
 
+QStringList ScriptedHost::TakeUnused() {
+  QStringList out = Unused();
+  dialogs_.clear();
+  messages_.clear();
+  files_.clear();
+  return out;
+}
+
 void ScriptedHost::Record(const QString& line) {
   transcript_ << line;
   if (sink_) sink_(line);

@@ -62,6 +62,8 @@ class ScriptedHost final : public Host {
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
   QStringList Unused() const;
+  // The same, and the queues emptied: what one part of a script left is not answered later.
+  QStringList TakeUnused();
   bool HasUnused() const { return !dialogs_.empty() || !messages_.empty() || !files_.empty(); }
 
   int ExecDialog(QDialog& dialog) override;

@@ -229,8 +229,8 @@ TEST(SortInputDialog, RandomFillGivesDistinctCapitalsShortOfMaxLen) {
   }
 }
 
-// The address sort's arrow pictures are wider than the narrow key boxes: each stands centred
-// under its box, so that its point is on the box it marks, not beside it.
+// The address sort's arrows are wider than the narrow key boxes: each stands centred under its
+// box, so that its point is on the box it marks, not beside it.
 TEST(SortPointers, AnArrowUnderAKeyBoxPointsAtItsMiddle) {
   TQkAddrSortGraphForm form;
   form.R->SetDataString(QStringLiteral("QUICKSORT"));
@@ -245,4 +245,32 @@ TEST(SortPointers, AnArrowUnderAKeyBoxPointsAtItsMiddle) {
     EXPECT_LE(std::abs(tip.x() - target.center().x()), 1) << "record " << index;
     EXPECT_LE(std::abs(tip.y() - target.bottom()), 2) << "record " << index;
   }
+}
+
+// Two arrows on one box lean apart: both points stay on the box, the arrows differ, and their
+// captions stand apart inside the window, also on the first and last box of the row.
+TEST(SortPointers, TwoArrowsOnOneBoxCanBothBeRead) {
+  TQkAddrSortGraphForm form;
+  form.resize(510, 630);
+  form.R->SetDataString(QStringLiteral("QUICKSORT"));
+  for (const int index : {1, 5, 9}) {
+    form.PointAtRecord(form.addrkp, index);
+    form.PointAtRecord(form.addrjp, index);
+    const TSortNode* box = form.R->NodeAt(index);
+    const QRect target(box->mapTo(&form, QPoint(0, 0)), box->size());
+    for (const TRowPointer* p : {form.addrkp, form.addrjp}) {
+      const QPoint tip = p->mapTo(&form, p->Tip());
+      EXPECT_TRUE(target.adjusted(-2, -2, 2, 2).contains(tip)) << p->Caption().toStdString() << " on " << index;
+      EXPECT_TRUE(form.rect().contains(p->geometry())) << p->Caption().toStdString() << " on " << index;
+    }
+    // Their tips more than 2 px apart, neither covering half of the other.
+    EXPECT_GT((form.addrkp->mapTo(&form, form.addrkp->Tip()) - form.addrjp->mapTo(&form, form.addrjp->Tip())).manhattanLength(), 2);
+    const QRect k = form.addrkp->geometry(), j = form.addrjp->geometry(), both = k & j;
+    EXPECT_LE(2 * both.width() * both.height(), std::min(k.width() * k.height(), j.width() * j.height())) << "on " << index;
+    EXPECT_FALSE(form.addrkp->CaptionBox().intersects(form.addrjp->CaptionBox())) << "on " << index;
+  }
+  // One of them gone, the other stands upright again, centred under its box.
+  form.Hide({form.addrjp});
+  const TSortNode* box = form.R->NodeAt(9);
+  EXPECT_NEAR(form.addrkp->mapTo(&form, form.addrkp->Tip()).x(), box->mapTo(&form, QPoint(0, 0)).x() + box->width() / 2, 1);
 }

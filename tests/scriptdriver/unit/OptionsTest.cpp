@@ -35,6 +35,20 @@ TEST(ScriptOptions, WhatIsNotUnderstoodIsRefused) {
   EXPECT_FALSE(ParseOptions({"--fast", "a.vks"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"--sample", "0", "a.vks"}, o).isEmpty()) << "one line in none";
   EXPECT_FALSE(ParseOptions({"--sample", "x", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"--seed", "-3", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"a.vks", "--class"}, o).isEmpty());
+}
+
+TEST(ScriptOptions, SeedAndClasses) {
+  Options o;
+  EXPECT_EQ(ParseOptions({"--seed", "42", "--class", "one", "--class", "longest", "a.vks"}, o), QString());
+  EXPECT_EQ(o.seed, 42u);
+  EXPECT_TRUE(o.seedGiven);
+  EXPECT_EQ(o.classes, QStringList({"one", "longest"}));
+  Options list;
+  EXPECT_EQ(ParseOptions({"--classes", "a.vks"}, list), QString());
+  EXPECT_TRUE(list.listClasses);
+  EXPECT_FALSE(list.seedGiven) << "the program keeps its fixed seed unless one is given";
 }
 
 TEST(ScriptOptions, TheScriptsScreenLineUnlessTheCommandLineNamesOne) {

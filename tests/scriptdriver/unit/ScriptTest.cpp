@@ -74,6 +74,15 @@ TEST(ScriptParse, EveryBadLineIsReportedWithItsNumber) {
   EXPECT_EQ(p.commands[2].args, QStringList({"every", "off"}));
 }
 
+TEST(ScriptParse, ResizeTakesASizeTheWindowsCanShow) {
+  const auto p = Parse("resize 800x600\nresize 800\nresize 200x600\nresize 800x600 now\n");
+  ASSERT_EQ(p.commands.size(), 1u);
+  EXPECT_EQ(p.commands[0].verb, Verb::Resize);
+  EXPECT_EQ(p.commands[0].args, QStringList({"800", "600"}));
+  ASSERT_EQ(p.errors.size(), 3) << "no height, too narrow, a word more";
+  EXPECT_TRUE(p.errors[1].startsWith("line 3: resize takes WxH, at least 320x240"));
+}
+
 TEST(ScriptParse, WordsSplitOnBlanksAndGroupByQuotes) {
   QStringList w;
   ASSERT_TRUE(script::SplitWords(R"(dialog Edit1="a b" "say \"hi\"" OK)", w));

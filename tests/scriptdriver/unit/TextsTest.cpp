@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTextEdit>
 #include <functional>
 
 #include "framework/drawkit/DrawTool.h"
@@ -114,6 +115,17 @@ TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   EXPECT_TRUE(texts[0].clipped);
 }
 
+TEST(PrintTexts, TextHiddenByFiguresSideBySideIsLeftOut) {
+  Scene s([](TCanvas& c) {
+    c.TextOut(40, 30, "cells");  // a node's old texts, its cells painted again over them
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clGreen;
+    c.Rectangle(10, 20, 55, 60);
+    c.Rectangle(54, 20, 120, 60);
+  });
+  EXPECT_TRUE(s.Texts().empty());
+}
+
 TEST(PrintTexts, TextWhollyBeyondTheScreensEdgeIsLeftOutAndOneAcrossItIsClipped) {
   Scene s([](TCanvas& c) {
     c.TextOut(100, 30, "across");
@@ -202,6 +214,37 @@ TEST(PrintTexts, LabelGivesItsTextsOwnExtentInScreenPixels) {
   EXPECT_LT(texts[0].box.width(), 150) << "the text's extent, not the label's";
   EXPECT_TRUE(texts[0].checked);
   EXPECT_FALSE(texts[0].clipped);
+}
+
+TEST(PrintTexts, MemoLinesAreReadAsWrappedAndALineEndingInsideAWordOrArrowIsBroken) {
+  QWidget window;
+  window.setObjectName("Log");
+  window.setGeometry(0, 0, 300, 200);
+  auto* memo = new QTextEdit(&window);
+  QFont font("Arial");
+  font.setPixelSize(16);
+  memo->setFont(font);
+  memo->setLineWrapMode(QTextEdit::FixedColumnWidth);
+  memo->setWordWrapMode(QTextOption::WrapAnywhere);
+  memo->setLineWrapColumnOrWidth(7);
+  memo->setGeometry(10, 10, 280, 180);
+  memo->setPlainText("A-->B--->D\n最短路径为十五个字的一行文字");
+  window.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 4u) << "two lines wrap at seven characters into two each";
+  EXPECT_EQ(texts[0].text, "A-->B--");
+  EXPECT_TRUE(texts[0].broken) << "the arrow \"--->\" goes on at the next line";
+  EXPECT_EQ(texts[1].text, "->D");
+  EXPECT_FALSE(texts[1].broken);
+  EXPECT_GT(texts[1].box.top(), texts[0].box.bottom() - 2) << "each line where it shows";
+  for (std::size_t i = 2; i < texts.size(); ++i) EXPECT_FALSE(texts[i].broken) << "Chinese breaks anywhere";
+  Glyphs g = texts[0];
+  g.back = 0xffffff;
+  const QStringList findings = script::Findings({g}, QSize(1024, 768));
+  ASSERT_EQ(findings.size(), 1);
+  EXPECT_TRUE(findings[0].startsWith("illegible broken glyphs Log \"A-->B--\"")) << findings[0].toStdString();
 }
 
 TEST(PrintTexts, SwitchedOffButtonGivesTheGreyItIsDrawnIn) {
