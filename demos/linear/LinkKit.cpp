@@ -6,6 +6,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/MarkPlaces.h"
 #include "framework/drawkit/Pointer2.h"
 #include "platform/Pacing.h"
 #include "platform/TextRules.h"
@@ -415,24 +416,55 @@ void TLink::PlaceMarks() {
   // taller than a node and a third nor smaller than designed. Their offsets grow with them.
   constexpr int design = kMarkDesign;
   const int size = MarkSize();
-  std::map<QWidget*, std::vector<TPointer2*>> onNode;
   for (const auto& [mark, index] : marks_) {
     if (!mark) continue;
     const int designOffY = designOffY_.try_emplace(mark, mark->OffY).first->second;
     mark->resize(size, size);
     mark->OffY = designOffY * size / design;
     QWidget* target = index == FloatingMark ? floating_.get() : Node(index);
-    if (target) onNode[target].push_back(mark);
     mark->SetTarget(target);
   }
-  // Marks on one node stand each half a mark lower than the one before (the one designed
-  // highest first), so that none hides another's caption; every tip still on the node.
-  for (auto& [node, marks] : onNode) {
-    std::ranges::sort(marks, {}, [this](TPointer2* m) { return std::pair(designOffY_[m], m->Caption()); });
-    for (std::size_t k = 1; k < marks.size(); ++k) {
-      marks[k]->OffY = std::max(marks[k]->OffY, marks[k - 1]->OffY + size / 2);
-      marks[k]->Reposition();
+  // Then each, the one designed highest first, takes the place nearest its usual one where its
+  // head lies on no other node, link or mark (along its node's top edge, then down its side),
+  // its tip still on its node.
+  std::vector<TPointer2*> shown;
+  for (const auto& [mark, index] : marks_)
+    if (mark && mark->Target()) shown.push_back(mark);
+  std::ranges::sort(shown, {}, [this](TPointer2* m) { return std::pair(designOffY_[m], m->Caption()); });
+  std::vector<QRect> boxes;
+  for (int i = 1; i <= nodeCount_; ++i) boxes.push_back(Node(i)->geometry());
+  if (floating_) boxes.push_back(floating_->geometry());
+  std::vector<QPolygon> lines;
+  for (const DrawnLink& l : drawn_) {
+    QPolygon path;
+    for (const QPoint& p : l.Points) path << p;
+    lines.push_back(path);
+  }
+  // A mark with no clear place at its size (a node floating in a narrow gap) tries a smaller
+  // head, down to the least that keeps its caption readable. The heads placed count as nodes
+  // for the marks after them.
+  const auto clear = [&](const QRect& head, const QRect& target) {
+    const QRect inner = head.adjusted(2, 2, -2, -2);
+    for (const QRect& b : boxes)
+      if (b != target && b.intersects(inner)) return false;
+    for (const QPolygon& l : lines)
+      for (qsizetype i = 1; i < l.size(); ++i)
+        if (QRect(l[i - 1], l[i]).normalized().adjusted(0, 0, 1, 1).intersects(inner)) return false;
+    return true;
+  };
+  for (TPointer2* mark : shown) {
+    const QRect target = mark->Target()->geometry();
+    TPlacedMark place;
+    for (const int side : {size, std::max(TPointer2::LeastSide, size * 5 / 6), TPointer2::LeastSide}) {
+      place = ::PlaceMarks({{.Target = target, .Head = QSize(side, side)}}, boxes, lines, rect()).front();
+      if (clear(place.Head, target)) break;
     }
+    mark->resize(place.Head.size());
+    boxes.push_back(place.Head);
+    // Held as the tip's offset from the node's corner, which a rescale of the window keeps.
+    mark->OffX = place.Tip.x() - target.left();
+    mark->OffY = place.Tip.y() - target.top();
+    mark->Reposition();
   }
 }
 
@@ -468,6 +500,10 @@ linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) cons
   if (&to == floating_.get() && to.geometry().top() > from.geometry().bottom() &&
       to.x() + to.Split() / 2 > from.geometry().right())
     return EdgeRoute(from, to, from.PointerCentre().y());
+  // Into the floating node hanging below: down into its upper edge through the band between,
+  // so that its left side stays free for its mark.
+  if (&to == floating_.get() && to.geometry().top() > from.geometry().bottom())
+    return EdgeRoute(from, to, (from.geometry().bottom() + 1 + to.geometry().top() - from.Shadow()) / 2);
   const int mode = linkkit::LinkMode(from.PointerCentre(), to.geometry(), to.Entry());
   linkkit::TLinkPath path =
       linkkit::LinkPath(from.PointerCentre(), to.Entry(), depth, mode, geometry_.NodeW, geometry_.NodeH);
@@ -493,14 +529,16 @@ linkkit::TLinkPath TLink::Route(const TListNode& from, const TListNode& to) cons
   };
   for (int i = 1; i <= nodeCount_; ++i) obstacle(Node(i));
   obstacle(floating_.get());
+  // Close under the row it leaves, so that the room above the target's row stays free for
+  // the marks standing on its nodes.
   constexpr int margin = 3;
   const auto holds = [&](const Band& b, int y) { return y - margin >= b.first && y + depth + margin <= b.second; };
-  const auto middle = [&](const Band& b) { return (b.first + b.second - depth) / 2; };
-  auto band = std::ranges::find_if(bands, [&](const Band& b) { return holds(b, middle(b)); });
+  const auto upper = [&](const Band& b) { return b.first + margin + depth; };
+  auto band = std::ranges::find_if(bands, [&](const Band& b) { return holds(b, upper(b)); });
   if (band == bands.end())
     band = std::ranges::max_element(bands, {}, [](const Band& b) { return b.second - b.first; });
   int y = p[2].y();
-  if (band != bands.end() && !holds(*band, y)) y = middle(*band);
+  if (band != bands.end()) y = holds(*band, upper(*band)) ? upper(*band) : (band->first + band->second - depth) / 2;
   p[2].setY(y);
   p[3].setY(y);
   return path;
@@ -558,6 +596,7 @@ void TLink::DrawLink(QPoint from, QPoint to, int depth, bool immediate, TColor l
   DrawPath(points, depth, lineColor, shadowColor);
   drawn_.push_back({a, b, points});
   if (building_) return;
+  PlaceMarks();
   if (!immediate) {
     // The pen walks each segment in steps of at most 3 pixels.
     TCanvas& c = Canvas();
@@ -595,6 +634,7 @@ void TLink::RenderLinksExcept(QPoint from, QPoint to) {
   };
   for (int i = 1; i <= nodeCount_; ++i) draw(Node(i));
   draw(floating_.get());
+  PlaceMarks();
   Repaint();
 }
 

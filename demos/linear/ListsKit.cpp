@@ -8,6 +8,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "platform/Forms.h"
+#include "platform/PaintRecord.h"
 #include "platform/TextRules.h"
 
 // ---------------------------------------------------------------- nodes and text
@@ -292,7 +293,9 @@ void TLists::Paint() {
   for (const TListsNode* node : NodesInOrder()) PaintNode(c, *node, m);
   // One fitting for the three marks: their names share one font.
   const TFont markFont = MarkFont(m);
-  for (int k = 1; k <= 3; ++k) PaintPointer(c, k, m, markFont);
+  const std::array<std::optional<TMarkPlace>, 3> marks = MarkPlaces(m, markFont);
+  for (std::size_t k = 0; k < marks.size(); ++k)
+    if (marks[k]) PaintPointer(c, static_cast<int>(k) + 1, *marks[k], m, markFont);
   PaintListText(c, m);
 }
 
@@ -328,20 +331,63 @@ std::vector<QPoint> TLists::LinkPath(const TListsNode& node, bool head, const Me
   return path;
 }
 
-TMarkPlace TLists::MarkPlace(int which, const Metrics& m, const TFont& font) const {
-  const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
-  // Marks on the same node stand side by side, the first nearest to it.
-  std::vector<int> widths;
-  std::size_t self = 0;
-  int textHeight = 0;
-  for (int k = 1; k <= 3; ++k) {
-    const Pointer& other = pointers_[static_cast<std::size_t>(k - 1)];
-    if (other.target != mark.target) continue;
-    if (k == which) self = widths.size();
-    widths.push_back(std::max(font.TextWidth(other.name) + 4, text::Round(0.9 * m.u)));
-    textHeight = std::max(textHeight, font.TextHeight(other.name) + 3);
+std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, const TFont& font) const {
+  // What a callout must keep off: every node box with its shadow, every address label, the
+  // list text along the bottom, and the links.
+  std::vector<QRect> blocks;
+  std::vector<QLine> lines;
+  for (const TListsNode* node : NodesInOrder()) {
+    const QRect box = NodeBox(*node, m);
+    blocks.push_back(box.adjusted(0, 0, m.u / 4 + 1, m.u / 4 + 1));
+    // The label's glyphs, not its text cell, whose blank top reaches into the marks' band.
+    const QRect label = LabelBox(*node, m);
+    const TFont labelFont = LabelFont(m);
+    blocks.push_back(QFontMetrics(labelFont.ToQFont())
+                         .tightBoundingRect(NodeText(node).trimmed())
+                         .translated(label.left(), label.top() + labelFont.Ascent()));
+    if (node->Tag != 1) continue;
+    for (const bool head : {true, false}) {
+      if (!(head ? node->HpVisible : node->TpVisible)) continue;
+      const std::vector<QPoint> path = LinkPath(*node, head, m);
+      for (std::size_t k = 1; k < path.size(); ++k) lines.emplace_back(path[k - 1], path[k]);
+    }
   }
-  return PlaceMarks(NodeBox(*mark.target, m), widths, m.u, 2, textHeight)[self];
+  if (!listText_.isEmpty()) blocks.push_back(QRect(0, height() - 13 * m.u / 10 - 16, width(), 13 * m.u / 10 + 16));
+  std::vector<TMarkRequest> requests;
+  std::vector<int> which;
+  int textHeight = 0;
+  for (int k = 0; k < 3; ++k) {
+    const Pointer& mark = pointers_[static_cast<std::size_t>(k)];
+    if (!mark.target) continue;
+    // The blanks around a name take no room: the callout holds the letters.
+    requests.push_back({NodeBox(*mark.target, m), std::max(font.TextWidth(mark.name.trimmed()) + 6, text::Round(0.9 * m.u))});
+    which.push_back(k);
+    textHeight = std::max(textHeight, font.TextHeight(mark.name) + 3);
+  }
+  const std::vector<TMarkPlace> places =
+      PlaceMarks(requests, m.u, QRect(2, 0, width() - 4, height()), blocks, lines, textHeight);
+  std::array<std::optional<TMarkPlace>, 3> out;
+  for (std::size_t k = 0; k < places.size(); ++k) out[static_cast<std::size_t>(which[k])] = places[k];
+  return out;
+}
+
+TFont TLists::LabelFont(const Metrics& m) const {
+  return TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(1, m.u * 4 / 5), .Color = Colors(IDColor)};
+}
+
+QRect TLists::LabelBox(const TListsNode& node, const Metrics& m) const {
+  // Right of where a head link comes down into the box (the middle of a list node's hp field,
+  // the middle of an atom), so that no link runs through it, and ending over the box where it
+  // can, clear of the marks of the node to its right.
+  const QRect box = NodeBox(node, m);
+  const int u = m.u;
+  const TFont font = LabelFont(m);
+  const QString label = NodeText(&node).trimmed();
+  const int linkX = box.left() + (node.Tag == 0 ? u : u + u / 2);
+  const int w = font.TextWidth(label);
+  const int x = std::max(linkX + 3, std::min(linkX + std::max(6, u / 3), box.right() + 1 - w));
+  const int h = font.TextHeight(label);
+  return QRect(x, box.top() - 1 - h, w, h);
 }
 
 TFont TLists::MarkFont(const Metrics& m) const {
@@ -350,7 +396,7 @@ TFont TLists::MarkFont(const Metrics& m) const {
   const int least = LegiblePixels();
   const TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(least, m.u * 3 / 4), .Style = fsBold};
   QStringList names;
-  for (const Pointer& p : pointers_) names << p.name;
+  for (const Pointer& p : pointers_) names << p.name.trimmed();
   return FitFont(font, names, std::max(1, width()), text::Round(1.2 * m.u) * 2 / 3 - 3, least);
 }
 
@@ -375,12 +421,11 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
       out.push_back(TDrawnShape::LinkBetween(place(node), place(head ? node->ShownHp : node->ShownTp), line));
     }
   }
-  const TFont font = MarkFont(m);
-  for (int k = 1; k <= 3; ++k) {
-    const Pointer& mark = pointers_[static_cast<std::size_t>(k - 1)];
-    if (!mark.target) continue;
-    const TMarkPlace at = MarkPlace(k, m, font);
-    out.push_back(TDrawnShape::MarkOn(place(mark.target), at.Body, at.Tip, mark.name.trimmed()));
+  const std::array<std::optional<TMarkPlace>, 3> marks = MarkPlaces(m, MarkFont(m));
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    if (!marks[k]) continue;
+    const Pointer& mark = pointers_[k];
+    out.push_back(TDrawnShape::MarkOn(place(mark.target), marks[k]->Body, marks[k]->Tip, mark.name.trimmed()));
   }
   return out;
 }
@@ -435,16 +480,12 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   const TColor tagColor = node.Marked ? Colors(MarkedLColor) : Colors(NodeLColor);
   Field(c, tagField, tagColor, border);
   CentredText(c, tagField, QString::number(node.ShownTag), textColor, tagColor);
-  // The address label above the box, right of where a head link comes down into it (the
-  // middle of a list node's hp field, the middle of an atom), so that no link runs through it,
-  // and ending over the box where it can, clear of the marks of the node to its right.
-  c.Font.Height = -std::max(1, u * 4 / 5);
-  c.Font.Color = Colors(IDColor);
-  c.SetTextAlign(TA_LEFT | TA_BOTTOM);
-  const int linkX = box.left() + (node.Tag == 0 ? u : u + u / 2);
-  const QString label = NodeText(&node).trimmed();
-  const int labelX = std::max(linkX + 3, std::min(linkX + std::max(6, u / 3), box.right() + 1 - c.TextWidth(label)));
-  c.TextOut(labelX, box.top() - 1, label);
+  // The address label above the box.
+  c.Font = LabelFont(m);
+  c.SetTextAlign(TA_LEFT | TA_TOP);
+  const QRect label = LabelBox(node, m);
+  c.TextOut(label.left(), label.top(), NodeText(&node).trimmed());
+  c.Font.Name = QStringLiteral("Arial");
   c.Font.Height = -u;
   if (node.Tag == 0) {
     const QRect atom(box.left() + u, box.top(), u, u);
@@ -474,43 +515,95 @@ void TLists::PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m) {
   if (node.TpVisible) link(false);
 }
 
-std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge,
-                                   int textHeight) {
-  const int h = text::Round(1.2 * u);
-  const int top = box.top() - h - u / 2;
-  const int height = std::max(h * 2 / 3, textHeight);
-  std::vector<TMarkPlace> places;
-  int right = box.left();
-  for (const int w : widths) {
-    places.push_back({QRect(right - w, top, w, height), QPoint(box.left() + u / 3, box.top())});
-    right -= std::max(w, u);
-  }
-  if (!places.empty()) {
-    const int shift = leftEdge - places.back().Body.left();
-    if (shift > 0)
-      for (TMarkPlace& p : places) p.Body.translate(shift, 0);
-  }
-  return places;
+std::array<QPoint, 3> MarkTail(const TMarkPlace& place, int u) {
+  const QRect& b = place.Body;
+  const int tail = std::min(u / 3, b.width() / 2);
+  const int y = b.bottom() + 1;
+  if (place.Tip.x() >= b.center().x()) return {QPoint(b.right() + 1, y), QPoint(b.right() + 1 - tail, y), place.Tip};
+  return {QPoint(b.left() + tail, y), QPoint(b.left(), y), place.Tip};
 }
 
-void TLists::PaintPointer(TCanvas& c, int which, const Metrics& m, const TFont& font) {
+std::vector<TMarkPlace> PlaceMarks(const std::vector<TMarkRequest>& marks, int u, const QRect& area,
+                                   const std::vector<QRect>& blocks, const std::vector<QLine>& lines,
+                                   int textHeight) {
+  const int h = text::Round(1.2 * u);
+  const int height = std::max(h * 2 / 3, textHeight);
+  const int step = std::max(1, u / 8);
+  std::vector<TMarkPlace> placed;
+  for (const TMarkRequest& mark : marks) {
+    const QPoint tip(mark.Box.left() + u / 3, mark.Box.top());
+    const int top = mark.Box.top() - h - u / 2;
+    const auto meets = [&](const TMarkPlace& at) {
+      int n = 0;
+      const QRect inner = at.Body.adjusted(1, 1, -1, -1);
+      for (const QRect& b : blocks) n += at.Body.intersects(b) ? 4 : 0;
+      for (const TMarkPlace& other : placed) n += at.Body.intersects(other.Body) ? 4 : 0;
+      for (const QLine& l : lines) n += paintrecord::Crosses(QLineF(l), QRectF(inner)) ? 2 : 0;
+      const std::array<QPoint, 3> tail = MarkTail(at, u);
+      for (const QPoint& base : {tail[0], tail[1]}) {
+        const QLineF edge(base, at.Tip);
+        for (const QRect& b : blocks)
+          if (!b.intersects(mark.Box) && paintrecord::Crosses(edge, QRectF(b.adjusted(1, 1, -1, -1)))) n += 1;
+        for (const TMarkPlace& other : placed)
+          if (paintrecord::Crosses(edge, QRectF(other.Body.adjusted(1, 1, -1, -1)))) n += 1;
+      }
+      return n;
+    };
+    std::optional<TMarkPlace> best;
+    int bestCost = 0;
+    // Left of the node first, nearest first; then over the node; then lower, down to the
+    // labels' height (between two rows of nodes the band is narrow); then a tier higher.
+    for (const int tier : {0, 1}) {
+      for (int dy = 0; dy <= (tier == 0 ? u / 2 : 0); dy += step) {
+        for (int d = 0; d <= 8 * u; ++d) {
+          for (const int side : {-1, 1}) {
+            if (side == 1 && (d == 0 || d > 2 * u)) continue;
+            const int right = mark.Box.left() + side * d;
+            const TMarkPlace at{QRect(right - mark.Width, top + dy - tier * (height + 2), mark.Width, height), tip};
+            if (!area.contains(at.Body)) continue;
+            const int cost = meets(at) * 100 * u + d * (side == 1 ? 2 : 1) + dy * 2 + tier * 4 * u;
+            if (!best || cost < bestCost) {
+              best = at;
+              bestCost = cost;
+            }
+          }
+        }
+      }
+    }
+    // A node too near the edge for any place inside: the callout as near to it as the edge lets.
+    if (!best) {
+      QRect body(mark.Box.left() - mark.Width, top, mark.Width, height);
+      body.moveLeft(std::max(body.left(), area.left()));
+      body.moveTop(std::max(body.top(), area.top()));
+      best = TMarkPlace{body, tip};
+    }
+    placed.push_back(*best);
+  }
+  return placed;
+}
+
+void TLists::PaintPointer(TCanvas& c, int which, const TMarkPlace& place, const Metrics& m, const TFont& font) {
   const Pointer& mark = pointers_[static_cast<std::size_t>(which - 1)];
-  if (!mark.target) return;
   c.Font = font;
-  const TMarkPlace place = MarkPlace(which, m, font);
   const QRect& body = place.Body;
-  const int tail = std::min(m.u / 3, body.width() / 2);
+  const std::array<QPoint, 3> tail = MarkTail(place, m.u);
+  const bool right = tail[0].x() > tail[1].x();
   c.Pen.Color = clBlack;
   c.Brush.Style = bsSolid;
   c.Brush.Color = clWhite;
-  c.Polygon({TPoint(body.left(), body.top()), TPoint(body.right() + 1, body.top()),
-             TPoint(body.right() + 1, body.bottom() + 1), TPoint(place.Tip.x(), place.Tip.y()),
-             TPoint(body.right() + 1 - tail, body.bottom() + 1), TPoint(body.left(), body.bottom() + 1)});
+  const TPoint tl(body.left(), body.top()), tr(body.right() + 1, body.top());
+  const TPoint br(body.right() + 1, body.bottom() + 1), bl(body.left(), body.bottom() + 1);
+  const TPoint tip(place.Tip.x(), place.Tip.y());
+  if (right)
+    c.Polygon({tl, tr, br, tip, TPoint(tail[1].x(), tail[1].y()), bl});
+  else
+    c.Polygon({tl, tr, br, TPoint(tail[0].x(), tail[0].y()), tip, bl});
   c.Font.Color = clRed;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_CENTER | TA_TOP);
   // In the middle of the callout, clear of its outline.
-  c.TextOut(body.center().x() + 1, body.top() + (body.height() - c.TextHeight(mark.name)) / 2 + 1, mark.name);
+  const QString name = mark.name.trimmed();
+  c.TextOut(body.center().x() + 1, body.top() + (body.height() - c.TextHeight(name)) / 2 + 1, name);
   c.Font.Style = 0;
 }
 

@@ -4,12 +4,14 @@
 // every atom a box with a tag field and its letter. The view parses a list's text into such
 // a tree (Build) or lets a demonstration grow one node by node. Nodes are painted, not
 // controls.
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/NodeContainer.h"
@@ -43,16 +45,26 @@ class TListsNode {
 // nesting level 0 (all of sub when there is none), sub what follows it.
 void SeverList(QString& sub, QString& hsub);
 
-// Where the pointer marks standing on one node go: callouts side by side to the left of the
-// node's box (each widths[k] wide, the first nearest), a group that would cross leftEdge
-// moved right as a whole; every callout's tip points down at the box's left part. A callout
-// is two thirds of 1.2 u high, textHeight where that is more.
+// Where pointer marks go. Each callout is widths[k] wide and two thirds of 1.2 u high
+// (textHeight where that is more); its tip points down at the left part of its node's box.
+// Marks are placed in order, each at the nearest place left of its node (then above the node,
+// then a tier higher) where its callout lies inside area and meets none of blocks (nodes,
+// labels) nor a callout placed before it, no line crosses it, and its tail crosses none of
+// blocks but its own node; where every place meets something, the one that meets least.
 struct TMarkPlace {
   QRect Body;  // the callout's box, holding the mark's name
   QPoint Tip;
 };
-std::vector<TMarkPlace> PlaceMarks(const QRect& box, const std::vector<int>& widths, int u, int leftEdge,
+struct TMarkRequest {
+  QRect Box;  // the node's box
+  int Width = 0;
+};
+std::vector<TMarkPlace> PlaceMarks(const std::vector<TMarkRequest>& marks, int u, const QRect& area,
+                                   const std::vector<QRect>& blocks, const std::vector<QLine>& lines,
                                    int textHeight = 0);
+// The tail of a callout: the two corners of its base on the body's bottom edge (on the side
+// nearer the tip) and the tip.
+std::array<QPoint, 3> MarkTail(const TMarkPlace& place, int u);
 
 // Whether text is a well-formed list: "(" ... ")" of single letters and lists separated by
 // commas, blanks anywhere, "()" the empty list, nothing before or after the outer list.
@@ -133,12 +145,16 @@ class TLists : public TNodeContainer {
   // The line of a list node's head (or tail) link to its shown target, from the middle of its
   // field; empty for a nil link.
   std::vector<QPoint> LinkPath(const TListsNode& node, bool head, const Metrics& m) const;
-  // Where pointer mark which (standing on a node) is drawn, its name in font.
-  TMarkPlace MarkPlace(int which, const Metrics& m, const TFont& font) const;
+  // Where each pointer mark standing on a node is drawn, its name in font (none for a mark
+  // without a node).
+  std::array<std::optional<TMarkPlace>, 3> MarkPlaces(const Metrics& m, const TFont& font) const;
+  // A node's address label above its box, in the labels' font.
+  QRect LabelBox(const TListsNode& node, const Metrics& m) const;
+  TFont LabelFont(const Metrics& m) const;
   // The one font of the marks' names, fitted to their callouts.
   TFont MarkFont(const Metrics& m) const;
   void PaintNode(TCanvas& c, const TListsNode& node, const Metrics& m);
-  void PaintPointer(TCanvas& c, int which, const Metrics& m, const TFont& font);
+  void PaintPointer(TCanvas& c, int which, const TMarkPlace& place, const Metrics& m, const TFont& font);
   void PaintListText(TCanvas& c, const Metrics& m);
 
   int row_ = 8;

@@ -151,22 +151,44 @@ TEST(InputListsDlg, TheMarkerStandsBesideTheChoiceOnALargeScreen) {
   screen::SetFixedSize(QSize(1024, 768));
 }
 
-// Two marks on the root at the view's left edge: both callouts stay whole inside the view and
-// both tips point at the root's box.
+// Two marks on the root at the view's left edge: both callouts stay whole inside the view, apart,
+// and both tips point at the root's box.
 TEST(ListsMarks, MarksOnANodeAtTheLeftEdgeStayInsideAndPointAtIt) {
   const QRect box(6, 80, 60, 20);
-  const std::vector<TMarkPlace> marks = PlaceMarks(box, {30, 24}, 20, 2);
+  const QRect area(2, 0, 400, 300);
+  const std::vector<TMarkPlace> marks = PlaceMarks({{box, 30}, {box, 24}}, 20, area, {box}, {});
   ASSERT_EQ(marks.size(), 2U);
-  EXPECT_GE(marks[1].Body.left(), 2) << "the second mark is not pushed past the left edge";
-  EXPECT_LE(marks[1].Body.right(), marks[0].Body.left()) << "side by side, the first nearest to the node";
+  EXPECT_FALSE(marks[0].Body.intersects(marks[1].Body)) << "one callout on the other";
   for (const TMarkPlace& m : marks) {
+    EXPECT_TRUE(area.contains(m.Body)) << "a callout cut by the view's edge";
     EXPECT_GE(m.Tip.x(), box.left());
     EXPECT_LE(m.Tip.x(), box.right());
     EXPECT_EQ(m.Tip.y(), box.top());
     EXPECT_LT(m.Body.bottom(), box.top());
   }
-  const std::vector<TMarkPlace> roomy = PlaceMarks(QRect(200, 80, 60, 20), {30, 24}, 20, 2);
+  const std::vector<TMarkPlace> roomy = PlaceMarks({{QRect(200, 80, 60, 20), 30}}, 20, area, {}, {});
   EXPECT_EQ(roomy[0].Body.right() + 1, 200) << "with room, the first stands right at the node's left";
+}
+
+// Three marks on one node beside a node on its left: the callouts keep off that node's label,
+// off the link running down past it, and off one another, where the place over the node is free.
+TEST(ListsMarks, MarksOnOneNodeKeepOffTheLabelsAndLinksBesideIt) {
+  const int u = 20;
+  const QRect node(200, 150, 3 * u, u);
+  const QRect label(150, 132, 30, 16);       // the left neighbour's label
+  const QLine link(QPoint(170, 60), QPoint(170, 132));  // a head link down to that neighbour
+  const std::vector<QRect> blocks{node, label};
+  const std::vector<TMarkPlace> marks =
+      PlaceMarks({{node, 22}, {node, 28}, {node, 22}}, u, QRect(2, 0, 600, 400), blocks, {link});
+  ASSERT_EQ(marks.size(), 3U);
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    EXPECT_FALSE(marks[k].Body.intersects(label)) << "callout " << k << " on the label";
+    EXPECT_FALSE(marks[k].Body.intersects(node)) << "callout " << k << " on its node";
+    EXPECT_FALSE(marks[k].Body.contains(QPoint(170, marks[k].Body.center().y()))) << "callout " << k << " on the link";
+    for (std::size_t j = 0; j < k; ++j) EXPECT_FALSE(marks[k].Body.intersects(marks[j].Body)) << k << " on " << j;
+    const std::array<QPoint, 3> tail = MarkTail(marks[k], u);
+    EXPECT_EQ(tail[2], QPoint(node.left() + u / 3, node.top())) << "the tail ends at the tip";
+  }
 }
 
 // The dual view's grid of 4 x 5 grows for the prepared lists that need more, never shrinks.
