@@ -38,15 +38,20 @@ void TGraphMatrix::Arrange() {
   // letters' row, the entries and the bracket's end below them, inside the frame.
   cellWidth_ = 4 * (width() - 2) / (4 * n + 7);
   cellHeight_ = 2 * (height() - 2) / (2 * n + 3);
+  font_ = FitFont(*graph_, cellWidth_, cellHeight_);
+}
+
+TFont TGraphMatrix::FitFont(const TGraphm& graph, int cellWidth, int cellHeight) {
+  const int n = graph.VertexCount();
   TTextFit fit{TFont{}};
   // Rows keep a quarter of their height between them.
-  fit.CapHeight(cellHeight_ * 3 / 4);
-  const int room = Room(cellWidth_);
+  fit.CapHeight(cellHeight * 3 / 4);
+  const int room = Room(cellWidth);
   for (int i = 1; i <= n; ++i) {
     fit.Width(VertexLetter(i), room);
-    for (int j = 1; j <= n; ++j) fit.Width(QString::number(graph_->Entry(i, j)), room);
+    for (int j = 1; j <= n; ++j) fit.Width(QString::number(graph.Entry(i, j)), room);
   }
-  font_ = fit.Font();
+  return fit.Font();
 }
 
 int TGraphMatrix::Room(int cellWidth) {
@@ -54,11 +59,15 @@ int TGraphMatrix::Room(int cellWidth) {
   return cellWidth - std::max(4, cellWidth / 6);
 }
 
-int TGraphMatrix::WidthFor(int n, const QString& widest, int px) {
-  const int text = TFont{.Height = -px}.TextWidth(widest) + 2;
-  int cellWidth = text;
-  while (Room(cellWidth) < text) ++cellWidth;
-  // The columns Arrange gives a width: the entries, the letters and the brackets' room.
+int TGraphMatrix::WidthFor(const TGraphm& graph, int px) {
+  const int n = graph.VertexCount();
+  if (n < 1) return 0;
+  // The narrowest cell in which the fit Arrange makes gives every letter and entry px (the
+  // row height left out: it is not the width's to mend).
+  constexpr int Unbounded = 1000;
+  int cellWidth = 1;
+  while (cellWidth < Unbounded && -FitFont(graph, cellWidth, Unbounded).Height < px) ++cellWidth;
+  // The width Arrange shares among the entries, the letters and the brackets' room.
   return (cellWidth * (4 * n + 7) + 3) / 4 + 2;
 }
 

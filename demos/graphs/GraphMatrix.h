@@ -20,9 +20,8 @@ class TGraphMatrix : public TNodeContainer {
 
   // The layout for the present size; Paint runs it first.
   void Arrange();
-  // The least width at which entries as wide as widest (the other texts no wider) fit their
-  // cells in letters px high.
-  static int WidthFor(int n, const QString& widest, int px);
+  // The least width at which graph's letters and entries fit their cells in letters px high.
+  static int WidthFor(const TGraphm& graph, int px);
   // Columns share the width and rows the height: n entries, the letters, the gap holding
   // a bracket on either side and half a cell of margin (n + 3 of each), so that a wide,
   // low matrix still gets room for three-digit weights.
@@ -50,6 +49,8 @@ class TGraphMatrix : public TNodeContainer {
 
  private:
   static std::size_t Slot(int i);
+  // The largest font at which every letter and entry of graph fits a cell of that size.
+  static TFont FitFont(const TGraphm& graph, int cellWidth, int cellHeight);
   // How wide a text may be in a cell cellWidth wide.
   static int Room(int cellWidth);
   // text centred in the cell at grid position (row, column).

@@ -111,7 +111,10 @@ TData* TMiniTreeKRUSKAL::FixCall(int vertex) {
   rec->Add(new TIntData(QStringLiteral("i"), vertex));
   rec->Add(new TIntData(QStringLiteral("j"), 0));
   rec->Add(new TIntData(QStringLiteral("t"), 0));
+  // The new call's j and t are 0 and name no vertex: the caller's j must not stay drawn.
   graphForm_->SetPointer(1, vertex, true);
+  graphForm_->SetPointer(2, 0, false);
+  graphForm_->SetPointer(3, 0, false);
   return rec;
 }
 

@@ -67,7 +67,7 @@ void TPrimForm::LayMatrix() {
   const TGraphm* graph = GraphMatrix1->Graph();
   // A small network's weights have room enough beside a matrix of the usual width.
   if (graph == nullptr || graph->VertexCount() <= kVerticesInUsualWidth) return;
-  const int least = TGraphMatrix::WidthFor(graph->VertexCount(), widestCost_, LegiblePixels());
+  const int least = TGraphMatrix::WidthFor(*graph, LegiblePixels());
   const QRect matrix = GraphMatrix1->geometry();
   if (least >= matrix.width()) return;
   const int gap = matrix.left() - GraphP1->geometry().right();

@@ -1,7 +1,5 @@
 #include "demos/graphs/ShortestPath.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -9,6 +7,7 @@
 #include "demos/graphs/GraphMatrix.h"
 #include "demos/graphs/TraverWindow.h"
 #include "demos/graphs/GraphP.h"
+#include "demos/graphs/PathLog.h"
 #include "demos/graphs/GraphDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
@@ -44,9 +43,8 @@ class TPathWindow : public TGraphForm {
     Matrix->SetColor(1, clWhite);
     StatusText = TTraverWindow::Caption(this, "StatusText", 18, status);
     StatusText->SetBevel(bvRaised);
-    LogText = new QTextEdit(this);
+    LogText = new TPathLog(this);
     LogText->setObjectName(QStringLiteral("LogText"));
-    LogText->setReadOnly(true);
     LogText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     logFont_.SetSize(12);
     logFont_.Style = fsBold;
@@ -57,7 +55,7 @@ class TPathWindow : public TGraphForm {
   TGraphP* GraphP;
   TGraphMatrix* Matrix;
   TZqStaticText* StatusText;
-  QTextEdit* LogText;
+  TPathLog* LogText;
 
  protected:
   void FormResize() override {
@@ -79,10 +77,8 @@ class TPathWindow : public TGraphForm {
   // that the last line written sits at the bottom and the top line is not cut in half.
   void PlaceLog() {
     PlaceLogAndStatus(width(), height());
-    QTextDocument& doc = *LogText->document();
-    // Lines mixing Chinese and Latin letters are higher than the font's own spacing.
-    const int line = doc.isEmpty() ? LogText->fontMetrics().lineSpacing()
-                                   : text::Round(doc.documentLayout()->blockBoundingRect(doc.firstBlock()).height());
+    const QTextDocument& doc = *LogText->document();
+    const int line = LogText->LineHeight();
     const int frame = LogText->height() - LogText->viewport()->height();
     const int spare = (LogText->viewport()->height() - text::Round(doc.documentMargin())) % std::max(line, 1);
     if (spare > 0 && spare < LogText->height() - frame) LogText->resize(LogText->width(), LogText->height() - spare);
@@ -193,9 +189,7 @@ void TShortestPathBase::ShowEdge(const TVertexPath& path, int v) {
 }
 
 void TShortestPathBase::Log(const QString& line) {
-  const bool first = window_->LogText->document()->isEmpty();
-  window_->LogText->append(line);
-  if (first) window_->PlaceLog();  // the height of a written line is known now
+  window_->LogText->AppendLine(line);
 }
 
 void TShortestPathBase::FlashEntry(int r, int c) {

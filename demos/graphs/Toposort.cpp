@@ -5,6 +5,7 @@
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/TopoKit.h"
 #include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
@@ -279,5 +280,8 @@ void TToposort::Toposort_NextArc() {
 
 // IF m < n THEN write('cycle')
 void TToposort::Toposort_IsCycle() {
-  if (output_ < graph_->VertexCount()) msgDlg_->Execute(QStringLiteral("网中存在自环!"));
+  if (output_ >= graph_->VertexCount()) return;
+  // Clear of the drawing: the lists and in-degrees left over are what the message speaks of.
+  MoveClearOf(*msgDlg_, {form_.get()});
+  msgDlg_->Execute(QStringLiteral("网中存在自环!"));
 }

@@ -68,7 +68,11 @@ TData* TCrtLists::Main_C_Begin() {
   return NewFrame(StrVar("S", S), StrVar("hsub", QString()), StrVar("sub", QString()));
 }
 
-void TCrtLists::Main_AfterBegin() { levels_.clear(); }
+// The run is over: no call's ls, p or q is left to point anywhere.
+void TCrtLists::Main_AfterBegin() {
+  levels_.clear();
+  graphForm_->theLists->DetachPointers();
+}
 
 // ---------------------------------------------------------------- CrtLists
 
@@ -155,7 +159,9 @@ void TCrtLists::CrtLists_AfterCreateHp() {
   levels_.pop_back();
   ShowSub(Var<TStringData>("sub").Value());
   q_ = Current().p;
+  // Back in the caller, whose ls is its own node, not the one the returned call made.
   TLists& view = *graphForm_->theLists;
+  view.AttachPointer(MarkLs, Current().ls);
   view.AttachPointer(MarkQ, q_);
   view.AttachPointer(MarkP, Current().p);
 }

@@ -30,8 +30,10 @@ TLinkNode* TDelLinkList::P() const { return static_cast<TLinkNode*>(Var<TPtrData
 
 // p := la; j := 0
 void TDelLinkList::DelLinkList_Begin() {
-  graphForm_->Link->AttachMark(graphForm_->la, 1);
   Var<TPtrData>("p")->SetTarget(Var<TPtrData>("la")->Target());
+  // p stands on the head beside la; deleting the first element goes through it there.
+  graphForm_->Link->AttachMark(graphForm_->p, 1);
+  graphForm_->Link->AttachMark(graphForm_->la, 1);
 }
 
 // WHILE (p^.next <> NIL) AND (j < i-1) DO

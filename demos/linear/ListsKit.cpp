@@ -1,6 +1,7 @@
 #include "demos/linear/ListsKit.h"
 
 #include <algorithm>
+#include <QFontMetrics>
 #include <QStringList>
 #include <climits>
 
@@ -362,7 +363,7 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
     return it == nodes.end() ? TShapeRef{} : TShapeRef{this, static_cast<int>(it - nodes.begin())};
   };
   for (const TListsNode* node : nodes)
-    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()));
+    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()).Named(NodeText(node).trimmed()));
   for (const TListsNode* node : nodes) {
     if (node->Tag != 1) continue;
     for (const bool head : {true, false}) {
@@ -393,11 +394,26 @@ void Field(TCanvas& c, const QRect& r, TColor fill, TColor border) {
   c.Rectangle(r.left(), r.top(), r.right() + 2, r.bottom() + 2);
 }
 
-// Outlined where its colour stands too near the field's (blue on teal).
+// Outlined where its colour stands too near the field's (blue on teal). The glyphs, not the
+// text cell, stand in the field's middle, so that a letter with a tail (g, p, q, y) keeps above
+// the bottom border as a capital does; a font too large for the field inside its border (and
+// an outline's pixel) is lowered until the glyphs fit. The canvas keeps the font it had.
 void CentredText(TCanvas& c, const QRect& r, const QString& s, TColor color, TColor ground) {
+  const TFont whole = c.Font;
+  const int room = std::max(1, r.height() - 4);
+  QRect ink;
+  for (;;) {
+    ink = QFontMetrics(c.Font.ToQFont()).tightBoundingRect(s);
+    if ((ink.height() <= room && ink.width() <= room) || c.Font.Height >= -1) break;
+    ++c.Font.Height;
+  }
   c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_CENTER | TA_TOP);
-  TextOutOnGround(c, r.center().x() + 1, r.top() + (r.height() - c.TextHeight(s)) / 2, s, color, ground);
+  c.SetTextAlign(TA_LEFT | TA_BASELINE);
+  // The field's border runs along r's top and left and one pixel past its right and bottom.
+  const int x = r.left() + 1 + (r.width() - 1 - ink.width()) / 2 - ink.left();
+  const int y = r.top() + 1 + (r.height() - 1 - ink.height()) / 2 - ink.top();
+  TextOutOnGround(c, x, y, s, color, ground);
+  c.Font = whole;
 }
 
 }  // namespace

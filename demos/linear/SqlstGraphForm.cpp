@@ -149,8 +149,12 @@ void TSqlstGraphForm::FormPaint() {
     shown_.Geometry = g;
     shown_.Rows = {{Current, g.RowY}};
     DrawList(Current, CellHeight, CellWidth, g.RowY);
+    // The row has a place left of the first cell and one right of the last: a position past
+    // them (or before them) has no place in the window, and is shown by no pointer and no
+    // waiting element; the algorithm itself says that it is out of range.
+    const auto placed = [&](int p) { return p >= 0 && p <= Current.size() + 1; };
     if (Mode == QLatin1String("ins") && PosI >= 1) {
-      if (!Inserted) {
+      if (placed(PosI) && !Inserted) {
         shown_.NewAt = PosI;
         shown_.NewElem = QChar::fromLatin1(NewElem);
         // The pen and brush are left as the last cell set them (white on teal).
@@ -163,11 +167,11 @@ void TSqlstGraphForm::FormPaint() {
                  box.Left + CellWidth / 5, g.RowY + CellHeight / 10 - CellHeight * 6 / 5,
                  QChar::fromLatin1(NewElem), clBlack, kCellBody, CellHeight);
       }
-      shown_.Pointer = PosI;
-    } else {
+      if (placed(PosI)) shown_.Pointer = PosI;
+    } else if (placed(PosJ)) {
       shown_.Pointer = PosJ;
     }
-    DrawPointer(g.PointerRect(shown_.Pointer), kPointer);
+    if (shown_.Pointer >= 0) DrawPointer(g.PointerRect(shown_.Pointer), kPointer);
   } else if (kind == 'm') {
     MergeSize();
     shown_.Geometry = TSqlstGeometry::Merge(width(), height(), TextA.size(), TextB.size());

@@ -271,6 +271,7 @@ void TAVLTree::Single(bool ll, int aBf, int bBf) {
   a->SetBf(aBf);
   b->SetBf(bBf);
   Point(f.a, b);
+  FollowRoot(b);
   Changed();
 }
 
@@ -281,7 +282,14 @@ void TAVLTree::Double(bool lr) {
   TAVlTreeNode* c = RotateDouble(*f.Tree, a, lr);
   Point(f.a, c);
   Point(f.b, c);
+  FollowRoot(c);
   Changed();
+}
+
+// A rotation at the root makes its new subtree root the tree's (t:=b in the rotation's
+// relinking): t goes with it.
+void TAVLTree::FollowRoot(TAVlTreeNode* subtreeRoot) {
+  if (subtreeRoot && !subtreeRoot->ParentNode) Point(graphForm_->t, subtreeRoot);
 }
 
 // LL_rotation(a,b)

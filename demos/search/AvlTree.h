@@ -161,9 +161,10 @@ class TAVLTree : public TAlgoDemo {
   // s's left subtree takes s's place below q; s goes.
   void UnlinkS(bool asRight);
   // The rotations of the text: LL/RR leave bf to the caller; the new subtree root gets the
-  // markers a (and b for the double ones).
+  // markers a (and b for the double ones), and t when it became the tree's root.
   void Single(bool ll, int aBf, int bBf);
   void Double(bool lr);
+  void FollowRoot(TAVlTreeNode* subtreeRoot);
   void Changed();
   TAVlTreeNode* NewNode() const;
 

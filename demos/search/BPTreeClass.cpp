@@ -264,7 +264,7 @@ std::vector<TBTreeNode*> LeafParents(const TBTreeNode& root) {
 }
 }  // namespace
 
-void TBPTreeClass::AfterPlacing(int base, int w, int /*h*/, int unitWidth) {
+void TBPTreeClass::AfterPlacing(int base, int w, int h, int unitWidth) {
   const std::vector<TBTreeNode*> parents = LeafParents(*Root());
   if (parents.empty()) return;
   std::vector<std::vector<TBTreeNode*>> groups;
@@ -281,6 +281,12 @@ void TBPTreeClass::AfterPlacing(int base, int w, int /*h*/, int unitWidth) {
     }
   }
   const int unit = BPlusLeafUnit(w, keys, leaves, static_cast<int>(parents.size()), unitWidth);
+  if (unit < LegibleKeyCell()) {
+    // One row would narrow the cells below a readable key: each parent's leaves step down
+    // under it instead, as the B-tree's do.
+    ArrangeDeep(base, w, h, kMaxLevels);
+    return;
+  }
   std::vector<int> wanted;
   std::vector<int> widths;
   for (size_t g = 0; g < groups.size(); ++g) {

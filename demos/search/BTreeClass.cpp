@@ -5,12 +5,14 @@
 #include <climits>
 
 #include "demos/search/BTreeInDlg.h"
+#include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeFile.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
+#include "platform/Forms.h"
 #include "platform/Random.h"
 
 namespace {
@@ -216,12 +218,21 @@ TColor TBTreeNode::CellColor(int k) {
   return colors[std::clamp(k, 1, kMaxKeys) - 1];
 }
 
+namespace {
+TFont KeyFont() { return TFont{.Name = QStringLiteral("Arial"), .Style = fsBold}; }
+}  // namespace
+
+int LegibleKeyCell() {
+  TFont font = KeyFont();
+  font.Height = -LegiblePixels();
+  return font.TextWidth(QStringLiteral("99")) + 2;
+}
+
 void TBTreeNode::Paint() {
   if (KeyNum <= 0) return;
   TCanvas& c = Canvas();
   const int cw = width() / KeyNum;
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Style = fsBold;
+  c.Font = KeyFont();
   // Digits two thirds of the cell's height; two of them fit their cell: narrow cells (a full
   // row of leaves) take a smaller font.
   c.Font.Height = -std::max(8, height() * 2 / 3);
@@ -624,9 +635,19 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
   const int unit = std::max(std::min(UnitWidth(w), 2 * w / std::max(2 * units + groups, 1)), 1);
   // The groups share the free width evenly.
   const int spacing = groups > 0 ? std::max((w - unit * units) / groups, unit / 2) : 0;
-  const int stairTop = base + h - (3 * unitHeight * 5) / 2 - unitHeight;
+  // The first leaf of each staircase stands a pointer's height below the second, so that a
+  // pointer on it (the successor of a deleted key is always one) finds the room above it
+  // free of nodes, as far as the levels above keep that room between them.
+  const int pointer = MarkerHeight(*this, unitHeight);
+  int firstStep = std::max(pointer - unitHeight / 2, 0);
+  const int lowest = base + h - (3 * unitHeight * 5) / 2 - unitHeight;  // a sixth leaf's top
+  if (lowest - firstStep - unitHeight * 3 / 2 - base < (depth - 2) * (unitHeight + pointer)) firstStep = 0;
+  const int stairTop = lowest - firstStep;
   const auto levelTop = [&](int level) {
     return base + (level - 1) * (stairTop - unitHeight * 3 / 2 - base) / std::max(depth - 2, 1);
+  };
+  const auto leafTop = [&](int j) {
+    return base + h - (3 * unitHeight * j) / 2 - unitHeight - (j > 0 ? firstStep : 0);
   };
   int x = base + spacing / 2;
   for (int g = 0; g < groups; ++g) {
@@ -634,8 +655,7 @@ void TBTreeClass::ArrangeDeep(int base, int w, int h, int depth) {
     parent->setGeometry(x, levelTop(depth - 1), unit * parent->KeyNum, unitHeight);
     for (int j = 0; j < parent->ChildSlots(); ++j)
       if (TBTreeNode* leaf = parent->GetChild(j))
-        leaf->setGeometry(x + unit * j, base + h - (3 * unitHeight * j) / 2 - unitHeight, unit * leaf->KeyNum,
-                          unitHeight);
+        leaf->setGeometry(x + unit * j, leafTop(j), unit * leaf->KeyNum, unitHeight);
     x += unit * extents[g] + spacing;
   }
   for (int level = depth - 2; level >= 1; --level) {

@@ -27,6 +27,9 @@
 class TBTreeClass;
 class TForm;
 
+// The narrowest key cell whose two digits are painted at a size this screen reads.
+int LegibleKeyCell();
+
 class TBTreeNode : public TTreeNodeBase {
  public:
   static constexpr int kMaxKeys = 5;      // 5 only between an insertion and its split

@@ -428,13 +428,14 @@ void TBsTree::del_bstree_Line3() {
   PointMarker(*f.sPointer, sNode ? sNode->Right() : nullptr);
 }
 
-// p^.key:=s^.key
+// p^.key:=s^.key: only the key moves; each node keeps its own name, so the root does not
+// read like the node about to go.
 void TBsTree::del_bstree_Line4() {
   TBinCharTreeNode* sNode = MarkerNode(*graphForm_->sPointer);
   TBinCharTreeNode* pNode = FoundNode;
   if (!sNode || !pNode) return;
   BlinkNode(*sNode);
-  pNode->CopyValueFrom(*sNode);
+  pNode->SetValue(sNode->Value());
   BlinkNode(*pNode);
   Rec("p")->SetKey(Rec("s")->GetKey());
 }

@@ -188,6 +188,12 @@ int TBsTreeClass::BottomMargin() const { return ShowName ? Ratio().Grow(20) : 0;
 
 void TBsTreeClass::PlacePointers() { SpreadPointers(*this); }
 
+int MarkerHeight(const TTreeBase& tree, int nodeHeight) {
+  // The caption, half the head's height, written at least as large as this screen reads.
+  const int least = std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2);
+  return std::max(least, std::min(tree.PointerBand(), nodeHeight));
+}
+
 namespace {
 // A marker fills the tree's pointer band, no taller than its node unless its caption would then
 // read too small, and wide enough to hold its caption in the head's upper left quarter, off the
@@ -196,9 +202,7 @@ void SizeMarker(TPointer2& pointer, const QWidget& tree) {
   const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
   if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
   const int node = pointer.Target()->height();  // a row of key cells is wide and low
-  // The caption, half the head's height, written at least as large as this screen reads.
-  const int least = std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2);
-  const int h = std::max(least, std::min(kit->PointerBand(), node));
+  const int h = MarkerHeight(*kit, node);
   const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
   pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
 }

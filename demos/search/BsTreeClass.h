@@ -44,6 +44,8 @@ class TBsTreeClass : public TBinCharTree {
 // by itself is first sized for the tree: the pointer band, or its node when that is smaller,
 // never so small that its caption cannot be read, and wide enough for it.
 void SpreadPointers(QWidget& tree);
+// The height SpreadPointers gives a pointer on a node nodeHeight high in tree.
+int MarkerHeight(const TTreeBase& tree, int nodeHeight);
 
 // Why a tree read from a file cannot be a binary sort tree of capital letters (one letter a
 // node, each left subtree's letters smaller and each right subtree's larger than its

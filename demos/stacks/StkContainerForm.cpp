@@ -41,7 +41,10 @@ TStkContainerForm::TStkContainerForm(QWidget* parent) : QWidget(parent) {
   Heading->setObjectName(QStringLiteral("Heading"));
   Heading->Color = clAqua;
   Heading->OnPaint = [this](TPaintBox& box) {
+    // Writing the heading leaves the brush clear: the panel is cleared with a solid one, or
+    // the heading of the size before stays under the new one.
     box.Canvas().Brush.Color = clAqua;
+    box.Canvas().Brush.Style = bsSolid;
     box.Canvas().FillRect(box.ClientRect());
     if (Stack == nullptr) return;
     const int col = Stack->ColCount - 2 - Page;

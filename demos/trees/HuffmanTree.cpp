@@ -119,8 +119,14 @@ QString THuffmanTree::DrawingText() const {
   QStringList parts;
   for (std::size_t i = 1; i < nodes_.size(); ++i)
     if (nodes_[i].shown) parts << QStringLiteral("HT[%1]=%2").arg(i).arg(nodes_[i].link.weight);
+  // The codes as the bottom row shows them: in the leaves' order.
   parts << QStringLiteral("编码");
-  for (std::size_t k = 1; k < codes_.size(); ++k) parts << codes_[k];
+  std::vector<int> byColumn;
+  for (int k = 1; k < static_cast<int>(codes_.size()); ++k)
+    if (!codes_[static_cast<std::size_t>(k)].isEmpty()) byColumn.push_back(k);
+  std::sort(byColumn.begin(), byColumn.end(),
+            [&](int a, int b) { return column_[static_cast<std::size_t>(a)] < column_[static_cast<std::size_t>(b)]; });
+  for (const int k : byColumn) parts << codes_[static_cast<std::size_t>(k)];
   return parts.join(QLatin1Char(' '));
 }
 
@@ -276,30 +282,35 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const std::size_t i = static_cast<std::size_t>(k);
     if (!nodes_[i].shown || codes_[i].isEmpty()) continue;
     const QSize size = l.CodeFont.TextExtent(codes_[i]);
+    // Below the leaf's outline and the room kept around it, so that the centred place is free.
     const auto at = [&](int dx, int line) {
       const int x = std::clamp(l.Centre[i].x() - size.width() / 2 + dx, margin, std::max(margin, w - margin - size.width()));
-      return QRect(QPoint(x, l.Node[i].bottom() + 2 + line * codeCell), size);
+      return QRect(QPoint(x, l.Node[i].bottom() + apart + 2 + line * codeCell), size);
     };
+    // A line lower before aside, and aside by less than half a column while any place allows:
+    // a code halfway between two leaves could be either's.
     QRect box = at(0, 0);
     bool found = false;
-    for (int line = 0; line < 3 && !found; ++line)
-      for (const int dx : {0, -colW / 2, colW / 2, -colW, colW})
+    for (const int dx : {0, -colW / 4, colW / 4, -colW / 2, colW / 2, -colW, colW})
+      for (int line = 0; line < 3 && !found; ++line)
         if (!taken(at(dx, line)) && at(dx, line).bottom() < rowsTop) {
           box = at(dx, line);
           found = true;
-          break;
         }
-    l.Texts.push_back({codes_[i], box, TText::LeafCode});
+    l.Texts.push_back({codes_[i], box, TText::LeafCode, 0, k});
   }
   const QString head = QStringLiteral("编码  ") + codeRow_;
   l.Texts.push_back({head, QRect(QPoint(margin, rowsTop), l.CodeFont.TextExtent(head)), TText::RowCode});
+  // Each code in its leaf's column, so that the row reads in the leaves' order; neighbouring
+  // columns on lines of their own.
   for (int k = 1; k <= n_; ++k) {
     const QString& code = codes_[static_cast<std::size_t>(k)];
     if (code.isEmpty()) continue;
     const QSize size = l.CodeFont.TextExtent(code);
-    const int line = 1 + (k - 1) % 2;
-    const int x = std::clamp(margin + (k - 1) * colW + (colW - size.width()) / 2, margin, w - margin - size.width());
-    l.Texts.push_back({code, QRect(QPoint(x, rowsTop + line * codeCell + margin / 2), size), TText::RowCode});
+    const int col = column_[static_cast<std::size_t>(k)];
+    const int line = 1 + col % 2;
+    const int x = std::clamp(margin + col * colW + (colW - size.width()) / 2, margin, w - margin - size.width());
+    l.Texts.push_back({code, QRect(QPoint(x, rowsTop + line * codeCell + margin / 2), size), TText::RowCode, 0, k});
   }
   l.LinkWidth = r.Text(1);
   return l;

@@ -58,7 +58,7 @@ class THuffmanTree : public TNodeContainer {
     QRect Box;
     TKind Kind;
     int Em = 0;  // a caption's own pixel height
-    int Node = 0;  // a code digit's node: it labels the link up to the node's parent
+    int Node = 0;  // a code digit's node (it labels the link up to the node's parent); a code's leaf
   };
   struct TLayout {
     std::vector<QPoint> Centre;

@@ -111,6 +111,10 @@ QString TTreeNodeBase::DrawingText() const {
   return value.isEmpty() ? caption_ : caption_ + ' ' + value;
 }
 
+std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
+  return {TDrawnShape::NodeAt(rect(), DrawingText()).Named(CaptionShown() ? caption_ : QString())};
+}
+
 void TTreeNodeBase::Paint() {
   PaintBody();
   PaintTexts();

@@ -89,6 +89,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
+  // Itself as a node, named by its caption where the tree writes it.
+  std::vector<TDrawnShape> DrawingShapes() const override;
   // Whether the tree writes the caption beside the node (the node itself never draws it).
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
   // The node's class name as the code names it (derived nodes of other chapters give theirs).

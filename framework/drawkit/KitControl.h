@@ -31,6 +31,8 @@
 #include <QPolygon>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -41,6 +43,37 @@ struct TShapeRef {
   const QWidget* Control = nullptr;
   int Index = -1;
   friend bool operator==(const TShapeRef&, const TShapeRef&) = default;
+};
+
+// What a mark stands for, so that a check can hold its target to that value at every line,
+// whether or not the variable window lists the variable:
+//
+//   TMarkMeaning{.Of = "ls"}                                  the innermost call's ls
+//   TMarkMeaning{.Of = "j", .ZeroNamesNone = true}            0 names no vertex: no mark then
+//   TMarkMeaning{.Call = TMarkMeaning::Global, .Of = "T"}     a global
+//   TMarkMeaning{.Value = [this] { return RootName(); }}     the tree's root, no variable
+//
+// The value (a pointer's target's name, a number, a letter) names the node whose Name is
+// NodeName.arg(value).
+struct TMarkMeaning {
+  enum TCall {
+    Innermost,  // the call the run stands in
+    Global,     // the demonstration's globals
+    Depth,      // the call at CallDepth, the first procedure being 0
+  };
+  TCall Call = Innermost;
+  int CallDepth = 0;
+  // The variable's name; empty: the mark's caption.
+  QString Of{};
+  // How a value names a node: "%1" when the value is the node's Name itself, "n%1" for a number
+  // that names node n<number>.
+  QString NodeName = QStringLiteral("%1");
+  // 0 (as nil) names no element: the mark is then not shown.
+  bool ZeroNamesNone = false;
+  // The value when the mark stands for an expression (r[adr[k]]) or for something that is no
+  // variable (the tree's root); nothing: no value, the mark is not shown. Leaves Of and Call
+  // unused.
+  std::function<std::optional<QString>()> Value{};
 };
 
 struct TDrawnShape {
@@ -66,6 +99,14 @@ struct TDrawnShape {
   TShapeRef To{};
   // Label: the place of its link among the same control's shapes.
   int Of = -1;
+  // Node: its name as the drawing writes it beside or in the node ("n8"); empty when the
+  // drawing writes none. Unique within one drawing.
+  QString Name{};
+  // Mark: what it stands for; none: a mark only its geometry is checked for.
+  std::optional<TMarkMeaning> Means{};
+  // Mark: whether it is shown. A pointer that is hidden is reported too, so that a variable
+  // that points at a drawn node and has a mark that is not shown can be told.
+  bool Shown = true;
 
   static TDrawnShape NodeAt(const QRect& box, const QString& text, bool round = false) {
     return {.Kind = Node, .Text = text, .Box = box, .Round = round};
@@ -78,6 +119,22 @@ struct TDrawnShape {
   }
   static TDrawnShape MarkOn(TShapeRef target, const QRect& head, QPoint tip, const QString& caption) {
     return {.Kind = Mark, .Text = caption, .Box = head, .Tip = tip, .To = target};
+  }
+  // Copies that carry a node's name, a mark's meaning, a mark that is not shown.
+  TDrawnShape Named(const QString& name) const {
+    TDrawnShape s = *this;
+    s.Name = name;
+    return s;
+  }
+  TDrawnShape Meaning(const TMarkMeaning& meaning) const {
+    TDrawnShape s = *this;
+    s.Means = meaning;
+    return s;
+  }
+  TDrawnShape Hidden() const {
+    TDrawnShape s = *this;
+    s.Shown = false;
+    return s;
   }
 };
 

@@ -76,7 +76,8 @@ QList<const QWidget*> TPointer2::DrawingTargets() const {
 }
 
 std::vector<TDrawnShape> TPointer2::DrawingShapes() const {
-  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_)};
+  TDrawnShape mark = TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_).Meaning(Means);
+  return {isHidden() ? mark.Hidden() : mark};
 }
 
 void TPointer2::paintEvent(QPaintEvent*) {

@@ -50,6 +50,10 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // pointer that stands right of its node where the room left of it is taken.
   bool PointsLeft = false;
 
+  // What the pointer stands for (see TMarkMeaning); by default the variable its caption names,
+  // in the call the run stands in.
+  TMarkMeaning Means{};
+
   QWidget* Target() const { return target_; }
   // Points at control (nullptr hides the pointer) and moves there.
   void SetTarget(QWidget* control);
@@ -66,7 +70,7 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // Where its tip is, in its own pixels: the head's lower right corner (lower left when it
   // points left).
   QPoint Tip() const { return PointsLeft ? QPoint(0, height()) : QPoint(width(), height()); }
-  // A mark on its target, its tip at Tip().
+  // A mark on its target, its tip at Tip(), with its meaning; reported also while hidden.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:

@@ -16,6 +16,7 @@
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/AlgoDemo.h"
+#include "framework/engine/BasicData.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/AlgoSelect.h"
 #include "framework/shell/MainForm.h"
@@ -555,17 +556,41 @@ QStringList Driver::TextFindings() {
 }
 
 namespace {
-// A mark stands for the variable its caption names, in the call the run stands in.
-AssignedLookup CurrentVariables() {
+// A variable as a mark reads it; nothing for a record or array, which names no node.
+std::optional<Variable> MarkValueOf(const TData& v) {
+  if (!v.Assigned()) return Variable{Variable::Unassigned, {}};
+  if (const auto* p = dynamic_cast<const TPtrData*>(&v)) {
+    if (p->State() == TPtrData::StateDisposed || p->Target() == nullptr) return Variable{Variable::Nil, {}};
+    return Variable{Variable::Value, p->Target()->Name()};
+  }
+  // A string or letter is its value, without the quotes the variable window writes round it.
+  if (const auto* text = dynamic_cast<const TStringData*>(&v)) return Variable{Variable::Value, text->Value()};
+  if (const auto* letter = dynamic_cast<const TCharData*>(&v)) return Variable{Variable::Value, QString(QChar::fromLatin1(letter->Value()))};
+  if (dynamic_cast<const TLeafData*>(&v) == nullptr) return std::nullopt;
+  return Variable{Variable::Value, v.GetText().trimmed()};
+}
+
+void ReadRecord(const TData* record, int call, Variables& into) {
+  if (record == nullptr) return;
+  for (int i = 0; i < record->Count(); ++i)
+    if (const TData* v = record->Items(i); v != nullptr && !v->Name().isEmpty())
+      if (std::optional<Variable> value = MarkValueOf(*v)) into.values.try_emplace({call, v->Name()}, *value);
+}
+
+// The variables of every call on the run stack and the globals: the innermost call's are the
+// current locals, each other call's were saved in the frame of the call it made.
+Variables CurrentVariables() {
+  Variables out;
   const TAlgoDemo* demo = CurrentDemo;
-  const bool inCall = demo != nullptr && demo->CurLine() != nullptr;
-  return [demo, inCall](const QString& name) -> std::optional<bool> {
-    if (!inCall || name.isEmpty()) return std::nullopt;
-    for (const TData* record : {demo->Locals(), demo->Globals()})
-      if (record != nullptr)
-        if (const TData* v = record->FindByName(name)) return v->Assigned();
-    return std::nullopt;
-  };
+  if (demo == nullptr || demo->CurLine() == nullptr) return out;
+  out.running = true;
+  const TRunStack* stack = demo->RunStack();
+  out.calls = stack->Count();
+  for (int call = 0; call + 1 < out.calls; ++call)
+    if (const TProcContext* callee = stack->Frame(call + 1)) ReadRecord(callee->SavedLocals.get(), call, out);
+  ReadRecord(demo->Locals(), out.calls - 1, out);
+  ReadRecord(demo->Globals(), Variables::GlobalCall, out);
+  return out;
 }
 }  // namespace
 

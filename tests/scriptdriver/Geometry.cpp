@@ -169,6 +169,21 @@ double PathsAlong(const std::vector<QLineF>& a, const std::vector<QLineF>& b) {
   return best;
 }
 
+// Two marks at one place: their tips within kAimSlack and their heads meeting.
+bool Stacked(const Shape& a, const Shape& b) {
+  const QPoint d = a.tip - b.tip;
+  return std::hypot(d.x(), d.y()) <= kAimSlack && Meet(a, b);
+}
+
+// Two heads of which one covers more than half of the other (marks fanned out on one node
+// overlap by half at most).
+bool CoversHalf(const QRect& a, const QRect& b) {
+  const QRect both = a & b;
+  if (both.isEmpty()) return false;
+  const double smaller = std::min(double(a.width()) * a.height(), double(b.width()) * b.height());
+  return double(both.width()) * both.height() > smaller / 2;
+}
+
 bool IsAncestor(const QWidget* a, const QWidget* b) { return a && b && a != b && a->isAncestorOf(b); }
 
 bool Related(const Shape& a, const Shape& b) { return IsAncestor(a.owner, b.owner) || IsAncestor(b.owner, a.owner); }
@@ -192,20 +207,27 @@ struct Reported {
   const QWidget* form;
 };
 
+// A control that is hidden gives only its marks, as not shown: a variable's mark that is
+// hidden is still the variable's.
 void CollectKit(const QWidget& w, const QWidget& form, int drawing, std::vector<Reported>& out) {
   if (const auto* kit = dynamic_cast<const TKitControl*>(&w)) {
     const std::vector<TDrawnShape> shapes = kit->DrawingShapes();
-    for (std::size_t i = 0; i < shapes.size(); ++i)
-      out.push_back({&w, static_cast<int>(i), shapes[i], drawing, &form});
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+      if (!w.isHidden()) {
+        out.push_back({&w, static_cast<int>(i), shapes[i], drawing, &form});
+      } else if (shapes[i].Kind == Kind::Mark) {
+        out.push_back({&w, static_cast<int>(i), shapes[i].Hidden(), drawing, &form});
+      }
+    }
   }
 }
 
 void CollectTree(const QWidget& parent, const QWidget& form, int drawing, std::vector<Reported>& out) {
   for (const QObject* child : parent.children()) {
     const auto* w = qobject_cast<const QWidget*>(child);
-    if (!w || w->isHidden() || w->isWindow() || DrawingWindowOf(w) == w) continue;
+    if (!w || w->isWindow() || DrawingWindowOf(w) == w) continue;
     CollectKit(*w, form, drawing, out);
-    CollectTree(*w, form, drawing, out);
+    if (!w->isHidden()) CollectTree(*w, form, drawing, out);
   }
 }
 
@@ -217,7 +239,9 @@ QString Shape::Line(const std::vector<Shape>& all) const {
   const QString quoted = QuotedDrawingText(text);
   switch (kind) {
     case Kind::Node:
-      return QStringLiteral("node %1 %2 %3%4").arg(form, quoted, Box(box), round ? QStringLiteral(" round") : QString());
+      return QStringLiteral("node %1 %2 %3%4%5")
+          .arg(form, quoted, Box(box), round ? QStringLiteral(" round") : QString(),
+               name.isEmpty() ? QString() : QStringLiteral(" name ") + name);
     case Kind::Link: {
       QStringList points;
       for (const QPoint& p : path) points << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
@@ -229,11 +253,11 @@ QString Shape::Line(const std::vector<Shape>& all) const {
     }
     case Kind::Mark: {
       const QString target = aimsAtHidden ? QStringLiteral("(hidden)") : QuotedDrawingText(TextOrDash(all, to));
-      return QStringLiteral("mark %1 %2 %3 tip %4 %5 -> %6")
+      return QStringLiteral("mark %1 %2 %3 tip %4 %5 -> %6%7")
           .arg(form, quoted, Box(box))
           .arg(tip.x())
           .arg(tip.y())
-          .arg(target);
+          .arg(target, shown ? QString() : QStringLiteral(" hidden"));
     }
   }
   return {};
@@ -288,6 +312,9 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.tip = r.shape.Tip + at;
     s.room = RoomOf(*r.control, *r.form);
     s.owner = r.control;
+    s.name = r.shape.Name;
+    s.means = r.shape.Means;
+    s.shown = r.shape.Shown;
     bool hidden = false;
     if (s.kind == Kind::Link) {
       s.from = resolve(r.shape.From, hidden);
@@ -340,6 +367,7 @@ QStringList ShapeFindings(const Scene& scene) {
 
   for (int i = 0; i < n; ++i) {
     const Shape& s = at(i);
+    if (!s.shown) continue;  // a hidden mark is held only to its variable
     if (s.kind != Kind::Link && !s.room.contains(s.box))
       report("outside", s.Line(all), QStringLiteral("not wholly inside its window"));
 
@@ -365,7 +393,33 @@ QStringList ShapeFindings(const Scene& scene) {
         if (j != s.to && other.kind == Kind::Node && other.drawing == s.drawing && InNode(s.tip, other, kAimSlack))
           report("aim", s.Line(all) + QStringLiteral(" / ") + other.Line(all), QStringLiteral("tip inside another node"));
       }
+      // Its head, caption and all, on what is not its own target.
+      Shape head = s;
+      head.round = false;
+      head.box = Shrunk(s.box, kGraze).toAlignedRect();
+      for (int j = 0; j < n; ++j) {
+        const Shape& o = at(j);
+        if (j == i || j == s.to || o.drawing != s.drawing || !o.shown) continue;
+        if (o.kind == Kind::Node && !Related(s, o) && Meet(head, o))
+          report("onto", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("the mark's head lies on a node not its own"));
+        else if (o.kind == Kind::Link && reaches(j, head.box) && PathThroughBox(segs(j), head.box))
+          report("onto", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("the mark's head lies on a link"));
+        else if (o.kind == Kind::Mark && j > i) {
+          if (Stacked(s, o))
+            report("stacked", s.Line(all) + QStringLiteral(" / ") + o.Line(all),
+                   QStringLiteral("two marks at one place: they must fan out"));
+          else if (CoversHalf(s.box, o.box))
+            report("onto", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("the mark's head lies on another mark"));
+        }
+      }
     }
+
+    if (s.kind == Kind::Node && !s.name.isEmpty())
+      for (int j = i + 1; j < n; ++j) {
+        const Shape& t = at(j);
+        if (t.kind == Kind::Node && t.drawing == s.drawing && t.name == s.name)
+          report("name", s.Line(all) + QStringLiteral(" / ") + t.Line(all), QStringLiteral("two nodes named %1").arg(s.name));
+      }
 
     if (s.kind == Kind::Link) {
       for (int j = 0; j < n; ++j) {
@@ -418,21 +472,92 @@ QStringList ShapeFindings(const Scene& scene) {
   return out;
 }
 
-QStringList VariableFindings(const Scene& scene, const AssignedLookup& assigned) {
+std::optional<Variable> Variables::Of(const TMarkMeaning& meaning, const QString& caption) const {
+  if (!running) return std::nullopt;
+  if (meaning.Value) {
+    const std::optional<QString> v = meaning.Value();
+    return v ? Variable{Variable::Value, *v} : Variable{Variable::Nil, {}};
+  }
+  const QString name = meaning.Of.isEmpty() ? caption.trimmed() : meaning.Of;
+  if (name.isEmpty()) return std::nullopt;
+  auto find = [&](int call) -> std::optional<Variable> {
+    if (auto it = values.find({call, name}); it != values.end()) return it->second;
+    return std::nullopt;
+  };
+  switch (meaning.Call) {
+    case TMarkMeaning::Global:
+      return find(GlobalCall);
+    case TMarkMeaning::Depth:
+      if (meaning.CallDepth >= calls) return Variable{Variable::Returned, {}};
+      return find(meaning.CallDepth);
+    case TMarkMeaning::Innermost:
+      break;
+  }
+  if (std::optional<Variable> v = find(calls - 1)) return v;
+  return find(GlobalCall);
+}
+
+QStringList VariableFindings(const Scene& scene, const Variables& variables) {
   QStringList out;
-  if (!assigned) return out;
-  for (const Shape& s : scene.shapes) {
+  if (!variables.running) return out;
+  const std::vector<Shape>& all = scene.shapes;
+  auto wrong = [&](const Shape& s, const QString& why) {
+    out << QStringLiteral("wrong aim %1 -- %2").arg(s.Line(all), why);
+  };
+  // The node of a drawing that carries a name, -1 for none.
+  auto named = [&](int drawing, const QString& name) {
+    for (std::size_t j = 0; j < all.size(); ++j)
+      if (all[j].kind == Kind::Node && all[j].drawing == drawing && all[j].name == name) return static_cast<int>(j);
+    return -1;
+  };
+  // Whether another shown mark of the same caption stands on that node (a variable drawn twice).
+  auto shownOn = [&](const Shape& mark, int node) {
+    return std::any_of(all.begin(), all.end(), [&](const Shape& o) {
+      return &o != &mark && o.kind == Kind::Mark && o.shown && o.to == node && o.text.trimmed() == mark.text.trimmed();
+    });
+  };
+  for (const Shape& s : all) {
     if (s.kind != Kind::Mark) continue;
-    const std::optional<bool> has = assigned(s.text.trimmed());
-    if (has && !*has)
-      out << QStringLiteral("wrong aim %1 -- stands for %2, not yet assigned in this call")
-                 .arg(s.Line(scene.shapes), s.text.trimmed());
+    const TMarkMeaning meaning = s.means.value_or(TMarkMeaning{});
+    std::optional<Variable> v = variables.Of(meaning, s.text);
+    if (!v) continue;
+    const QString what = meaning.Value ? s.text.trimmed() : (meaning.Of.isEmpty() ? s.text.trimmed() : meaning.Of);
+    if (v->state == Variable::Value && meaning.ZeroNamesNone && v->text.trimmed() == QLatin1String("0"))
+      v->state = Variable::Nil;
+    if (s.shown) {
+      switch (v->state) {
+        case Variable::Unassigned:
+          wrong(s, QStringLiteral("stands for %1, not yet assigned in this call").arg(what));
+          break;
+        case Variable::Nil:
+          wrong(s, QStringLiteral("stands for %1, which names no element now").arg(what));
+          break;
+        case Variable::Returned:
+          wrong(s, QStringLiteral("stands for %1 of a call that has returned").arg(what));
+          break;
+        case Variable::Value: {
+          const QString expected = meaning.NodeName.arg(v->text);
+          const int node = named(s.drawing, expected);
+          if (node >= 0 && s.to >= 0 && node != s.to)
+            wrong(s, QStringLiteral("stands for %1 = %2, points at %3 instead of %4")
+                         .arg(what, v->text, all[static_cast<std::size_t>(s.to)].name.isEmpty()
+                                                 ? QuotedDrawingText(all[static_cast<std::size_t>(s.to)].text)
+                                                 : all[static_cast<std::size_t>(s.to)].name,
+                              expected));
+          break;
+        }
+      }
+    } else if (v->state == Variable::Value) {
+      const int node = named(s.drawing, meaning.NodeName.arg(v->text));
+      if (node >= 0 && !shownOn(s, node))
+        wrong(s, QStringLiteral("stands for %1 = %2, which is drawn, and is not shown").arg(what, v->text));
+    }
   }
   return out;
 }
 
-QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned) {
-  return ShapeFindings(scene) + VariableFindings(scene, assigned);
+QStringList DrawingFindings(const Scene& scene, const Variables& variables) {
+  return ShapeFindings(scene) + VariableFindings(scene, variables);
 }
 
 }  // namespace script

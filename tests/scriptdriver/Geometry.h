@@ -6,7 +6,9 @@
 //   node FORM "TEXT" X Y W H            a node's box ("round" after it for a circle)
 //   link FORM "FROM>TO" X,Y X,Y ...      a link's line, its ends by their texts
 //   label FORM "TEXT" X Y W H of "FROM>TO"
-//   mark FORM "TEXT" X Y W H tip X Y -> "TARGET"
+//   mark FORM "TEXT" X Y W H tip X Y -> "TARGET"   ("hidden" after it for one not shown)
+//
+// A node that carries a name says it after its text: node FORM "TEXT" X Y W H name n8.
 //
 // FORM is the object name (else the class) of the drawing window the shape is in, the
 // innermost one; coordinates are that window's client pixels, as "print drawing" gives them.
@@ -16,7 +18,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "framework/drawkit/KitControl.h"
@@ -38,6 +42,9 @@ struct Shape {
   int to = -1;
   bool aimsAtHidden = false;  // Mark: its target is a control that is not shown
   int of = -1;           // Label: its link
+  QString name{};        // Node: its name as the drawing writes it
+  std::optional<TMarkMeaning> means{};  // Mark: what it stands for (none: its caption's variable)
+  bool shown = true;     // Mark: false for a pointer that is hidden
   QRect room{};          // where it can show: its window cut by every control holding it
   const QWidget* owner = nullptr;  // the control that reported it (nested nodes are not compared)
   QString Line(const std::vector<Shape>& all) const;
@@ -62,27 +69,61 @@ struct Scene {
 // them), with the windows above each one that are not the shell's own.
 Scene GatherShapes(const QList<QWidget*>& windows);
 
-// Whether a variable of the current call (its locals, then the globals) is named so and
-// whether it has a value; nothing when there is none of that name.
-using AssignedLookup = std::function<std::optional<bool>(const QString& name)>;
+// The value of a variable as a mark reads it: a pointer gives its target's name, a number or a
+// letter its text.
+struct Variable {
+  enum TState {
+    Value,       // text holds it
+    Unassigned,  // not yet assigned
+    Nil,         // points nowhere, or has no value a node could carry
+    Returned,    // of a call that has returned
+  };
+  TState state = Value;
+  QString text{};
+};
+
+// The variables of every call on the run stack and the globals, whether or not the variable
+// window lists them, read at one line of the run.
+struct Variables {
+  static constexpr int GlobalCall = -1;
+  // Whether the run stands at a line; before the first and after the last no mark is held to
+  // a variable.
+  bool running = false;
+  // The calls on the stack; the first procedure's is call 0, the innermost calls - 1.
+  int calls = 0;
+  // By (call, name); GlobalCall for the globals.
+  std::map<std::pair<int, QString>, Variable> values{};
+
+  // What a mark of this meaning and caption stands for; nothing when it names no variable
+  // (or the run stands nowhere). The innermost call's name falls back to a global of that
+  // name; a mark's Value function, when it has one, gives the value itself.
+  std::optional<Variable> Of(const TMarkMeaning& meaning, const QString& caption) const;
+};
 
 // The geometry rules, one line per finding, "wrong RULE " and the shapes involved:
 //   overlap  two node boxes of one drawing meet by more than 1 px both ways;
 //   outside  a node, mark or label is not wholly inside its drawing window (and the
 //            controls holding it);
 //   aim      a mark's tip is not on its target's box (within 2 px), lies inside another
-//            node, points at a node not shown, or the mark stands for a variable (its caption
-//            names one) not yet assigned in this call;
+//            node, points at a node not shown; or, held to what it stands for (its meaning,
+//            by default the variable its caption names): it is shown while that is not yet
+//            assigned, nil, 0 where 0 names no element, or of a call that has returned; it
+//            points at another node than the one its value names; it is not shown while its
+//            value names a drawn node;
+//   stacked  two shown marks stand at one place (tips within 2 px, heads overlapping);
+//   onto     a mark's head (with its caption) lies on a node, link or other mark other than
+//            its own target;
+//   name     two nodes of one drawing carry one name;
 //   through  a link passes through a node box other than its two ends, or two links run
 //            along one another for more than a few pixels;
 //   label    a link's label is nearer another line or node than its own line, or lies on
 //            another line or on a node;
 //   covered  a window open over a drawing covers one of its node boxes.
-QStringList DrawingFindings(const Scene& scene, const AssignedLookup& assigned = {});
+QStringList DrawingFindings(const Scene& scene, const Variables& variables = {});
 // The same in two halves: what the shapes alone tell (every rule but the variables'), and what
 // the marks tell against the variables of the current call, which change while the drawing
 // may not.
 QStringList ShapeFindings(const Scene& scene);
-QStringList VariableFindings(const Scene& scene, const AssignedLookup& assigned);
+QStringList VariableFindings(const Scene& scene, const Variables& variables);
 
 }  // namespace script

@@ -173,7 +173,7 @@ TEST_F(TrainsColumns, RailwayHeadingsStandOverTheFieldsInBothColumnsAsTheOrderGr
   }
 }
 
-TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPage) {
+TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPageAndSize) {
   TStkContainerForm& form = *StartAlone(QStringLiteral("Maze"), false, [](TMaze&) {}).StkContainer();
   TStackBox& box = *form.Stack;
   box.ShowAnimate = false;
@@ -181,23 +181,31 @@ TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPa
     box.Push(std::make_unique<TMazeStkData>(QString(), k > 1 ? 2 : 0, k == 15, k, std::min(k, 8), k / 8 + 1,
                                             k < 15 ? k % 4 + 1 : -1));
   form.ResetPage();
-  Show(form, {456, 228});
-  for (int page = form.MinPage; page <= box.ColCount - 2; ++page) {
-    form.Page = page;
-    form.UpdatePage();
-    pacing::ProcessMessages();
-    const Line heading = Read(*form.Heading, form.Heading->Image(), form.Heading->rect(), clBlue,
-                              QStringLiteral("Addr   succ   k   x   y   i"), form);
-    // The bottom row of the page's right column, when that column holds any.
-    const int bottom = (box.ColCount - 2 - page) * box.RowCount;
-    if (bottom >= box.Count()) continue;
-    ExpectOver(heading, ReadRow(*box.Row(bottom), box.NodeFont.Color, form),
-               QStringLiteral("page %1, row \"%2\"").arg(page).arg(box.Row(bottom)->RowText));
-    for (const TSpeedButton* button : {form.BtnL, form.BtnR}) {
-      if (!button->isVisibleTo(&form)) continue;
-      const int left = button->mapTo(&form, QPoint(0, 0)).x();
-      for (const auto& [l, r] : heading.words)
-        EXPECT_TRUE(r < left || l > left + button->width() - 1) << "a paging button covers a heading, page " << page;
+  // Resized larger and back, as a user drags the window: the heading is written afresh at
+  // each size, nothing of the one before left on the panel.
+  for (const QSize size : {QSize(456, 228), QSize(700, 300), QSize(456, 228)}) {
+    for (int page = form.MinPage; page <= box.ColCount - 2; ++page) {
+      Show(form, size);
+      form.Page = page;
+      form.UpdatePage();
+      pacing::ProcessMessages();
+      const Line heading = Read(*form.Heading, form.Heading->Image(), form.Heading->rect(), clBlue,
+                                QStringLiteral("Addr   succ   k   x   y   i"), form);
+      // The bottom row of the page's right column, when that column holds any.
+      const int bottom = (box.ColCount - 2 - page) * box.RowCount;
+      if (bottom >= box.Count()) continue;
+      ExpectOver(heading, ReadRow(*box.Row(bottom), box.NodeFont.Color, form),
+                 QStringLiteral("%1 x %2, page %3, row \"%4\"")
+                     .arg(size.width())
+                     .arg(size.height())
+                     .arg(page)
+                     .arg(box.Row(bottom)->RowText));
+      for (const TSpeedButton* button : {form.BtnL, form.BtnR}) {
+        if (!button->isVisibleTo(&form)) continue;
+        const int left = button->mapTo(&form, QPoint(0, 0)).x();
+        for (const auto& [l, r] : heading.words)
+          EXPECT_TRUE(r < left || l > left + button->width() - 1) << "a paging button covers a heading, page " << page;
+      }
     }
   }
 }

@@ -30,8 +30,9 @@ TEST(HuffmanWeights, PiecesBetweenCommasAreCheckedAndTenAreTaken) {
 
 namespace {
 
-// The drawing at the end of a run over weights, sized as the window is on a screen.
-void BuildFinished(THuffmanTree& tree, const std::vector<int>& weights) {
+// The drawing at the end of a run over weights, sized as the window is on a screen; answers
+// the codes (index 1..n).
+std::vector<QString> BuildFinished(THuffmanTree& tree, const std::vector<int>& weights) {
   const int n = static_cast<int>(weights.size());
   std::vector<THuffNode> ht(static_cast<std::size_t>(2 * n));
   for (int k = 1; k <= n; ++k) ht[static_cast<std::size_t>(k)].weight = weights[static_cast<std::size_t>(k - 1)];
@@ -44,8 +45,9 @@ void BuildFinished(THuffmanTree& tree, const std::vector<int>& weights) {
     tree.Join(i, s1, s2);
     tree.SetWeight(i, ht[static_cast<std::size_t>(i)].weight);
   }
+  std::vector<QString> codes(static_cast<std::size_t>(n + 1));
   for (int leaf = 1; leaf <= n; ++leaf) {
-    QString code;
+    QString& code = codes[static_cast<std::size_t>(leaf)];
     for (int c = leaf, f = ht[static_cast<std::size_t>(c)].parent; f != 0; c = f, f = ht[static_cast<std::size_t>(f)].parent) {
       const bool left = ht[static_cast<std::size_t>(f)].lchild == c;
       code.prepend(left ? '0' : '1');
@@ -55,6 +57,7 @@ void BuildFinished(THuffmanTree& tree, const std::vector<int>& weights) {
     tree.FinishLabels();
   }
   tree.SetCodeRow(QString(n - 1, '-'));
+  return codes;
 }
 
 void ExpectEverythingReadable(const THuffmanTree& tree, const char* what) {
@@ -91,5 +94,39 @@ TEST(HuffmanDrawing, TenLeavesAndLargeWeightsStayReadableOnBothScreens) {
     ExpectEverythingReadable(tree, "weights up to 4500000");
     BuildFinished(tree, {1, 2, 4, 8, 16, 32, 64, 128, 256, 512});
     ExpectEverythingReadable(tree, "a chain of nine codes");
+  }
+}
+
+TEST(HuffmanDrawing, EachCodeStandsInItsOwnLeafsColumn) {
+  QWidget window;
+  THuffmanTree tree(&window);
+  tree.SetDesignBounds(0, 0, 301, 213, QSize(301, 213));
+  for (const QSize size : {QSize(612, 625), QSize(1150, 880)}) {
+    tree.setGeometry(QRect(QPoint(), size));
+    // Leaves in tree order 4 3 1 2; the light leaf 2 before the heavy 1; ten leaves, the last
+    // code as wide as a column.
+    for (const std::vector<int>& weights : {std::vector<int>{1, 2, 3, 4}, std::vector<int>{9999, 1},
+                                            std::vector<int>{1, 2, 4, 8, 16, 32, 64, 128, 256, 512}}) {
+      const std::vector<QString> codes = BuildFinished(tree, weights);
+      const int n = static_cast<int>(weights.size());
+      const THuffmanTree::TLayout l = tree.Layout();
+      int column = size.width();
+      for (int a = 1; a <= n; ++a)
+        for (int b = 1; b < a; ++b) column = std::min(column, std::abs(l.Centre[static_cast<std::size_t>(a)].x() - l.Centre[static_cast<std::size_t>(b)].x()));
+      int seen = 0;
+      for (const THuffmanTree::TText& t : l.Texts) {
+        const bool code = t.Kind == THuffmanTree::TText::LeafCode ||
+                          (t.Kind == THuffmanTree::TText::RowCode && !t.Text.startsWith(QStringLiteral("编码")));
+        if (!code) continue;
+        ++seen;
+        const auto leaf = std::find(codes.begin() + 1, codes.end(), t.Text) - codes.begin();
+        ASSERT_LT(leaf, static_cast<long>(codes.size())) << qPrintable(t.Text);
+        // Nearer its own leaf than any other: not halfway to a neighbour.
+        EXPECT_LT(std::abs(t.Box.center().x() - l.Centre[static_cast<std::size_t>(leaf)].x()), column / 2 - 1)
+            << "code " << qPrintable(t.Text) << " of leaf " << leaf << (t.Kind == THuffmanTree::TText::RowCode ? " in the row" : " under the tree")
+            << ", " << n << " leaves, " << size.width() << " wide";
+      }
+      EXPECT_EQ(seen, 2 * n) << "every code under its leaf and in the row";
+    }
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QRegularExpression>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/Pointer2.h"
@@ -38,13 +39,26 @@ struct Drawing {
   int Mark(const QString& caption, int target, QPoint tip) {
     return Add({.kind = Kind::Mark, .text = caption, .box = QRect(tip - QPoint(32, 32), QSize(32, 32)), .tip = tip, .to = target});
   }
-  QStringList Findings(const script::AssignedLookup& assigned = {}) const { return DrawingFindings(scene, assigned); }
+  int Named(const QString& name, QRect box) { return Add({.kind = Kind::Node, .text = name, .box = box, .name = name}); }
+  QStringList Findings(const script::Variables& variables = {}) const { return DrawingFindings(scene, variables); }
 };
 
 std::string Rules(const QStringList& findings) {
   QStringList rules;
   for (const QString& f : findings) rules << f.section(' ', 1, 1);
   return rules.join(' ').toStdString();
+}
+
+// The findings of one rule.
+QStringList Only(const QStringList& findings, const QString& rule) {
+  return findings.filter(QRegularExpression("^wrong " + rule + " "));
+}
+
+using script::Variable;
+// A run standing in its second call, with p and q of the first call shadowed where the second
+// has them.
+script::Variables TwoCalls(std::map<std::pair<int, QString>, Variable> values) {
+  return {.running = true, .calls = 2, .values = std::move(values)};
 }
 
 }  // namespace
@@ -68,7 +82,7 @@ TEST(CheckDrawing, OutsideANodeMarkOrLabelCutByItsWindow) {
   d.Node("in", QRect(10, 10, 40, 40));
   d.Node("cut", QRect(380, 10, 40, 40));
   d.Mark("p", -1, QPoint(60, 20));  // head from (28, -12)
-  const QStringList f = d.Findings();
+  const QStringList f = Only(d.Findings(), "outside");
   EXPECT_EQ(Rules(f), "outside outside");
   EXPECT_TRUE(f[0].contains("\"cut\""));
   EXPECT_TRUE(f[1].startsWith("wrong outside mark F \"p\""));
@@ -82,7 +96,7 @@ TEST(CheckDrawing, AimTipOnItsNodeWithinTwoPixelsNotBesideItNorInsideAnother) {
   d.Mark("q", m, QPoint(156, 100));  // 44 px left of M, in the gap
   d.Mark("p", m, QPoint(112, 110));  // in J
   (void)j;
-  const QStringList f = d.Findings();
+  const QStringList f = Only(d.Findings(), "aim");
   ASSERT_EQ(f.size(), 3) << f.join('\n').toStdString();
   EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"q\"") && f[0].endsWith("tip 44 px off its node")) << f[0].toStdString();
   EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"p\"") && f[1].contains("off its node"));
@@ -95,7 +109,7 @@ TEST(CheckDrawing, AimTipOnACircleIsMeasuredToTheCircleNotItsBox) {
   const int v = d.Node("V", QRect(100, 100, 60, 60), true);
   d.Mark("p", v, QPoint(100, 100));        // the box's corner, 12 px from the circle
   d.Mark("q", v, QPoint(109, 109));        // on the rim
-  const QStringList f = d.Findings();
+  const QStringList f = Only(d.Findings(), "aim");
   ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
   EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"p\""));
 }
@@ -104,8 +118,8 @@ TEST(CheckDrawing, AimAMarkStandingForAVariableNotYetAssignedOrAtAHiddenNode) {
   Drawing d;
   const int a = d.Node("A", QRect(100, 100, 40, 40));
   d.Mark("x", a, QPoint(100, 100));
-  d.Mark("p", a, QPoint(100, 100));
-  d.Mark("top", a, QPoint(100, 100));
+  d.Mark("p", a, QPoint(120, 100));
+  d.Mark("top", a, QPoint(140, 100));
   Shape hidden;
   hidden.kind = Kind::Mark;
   hidden.text = "q";
@@ -113,16 +127,111 @@ TEST(CheckDrawing, AimAMarkStandingForAVariableNotYetAssignedOrAtAHiddenNode) {
   hidden.tip = QPoint(200, 200);
   hidden.box = QRect(168, 168, 32, 32);
   d.Add(hidden);
-  auto assigned = [](const QString& name) -> std::optional<bool> {
-    if (name == "x") return false;
-    if (name == "p") return true;
-    return std::nullopt;  // "top" and "q" are no variables
-  };
-  const QStringList f = d.Findings(assigned);
+  // "top" and "q" are no variables.
+  const QStringList f = Only(d.Findings(TwoCalls({{{1, "x"}, {Variable::Unassigned, {}}}, {{1, "p"}, {Variable::Value, "7"}}})),
+                             "aim");
   ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
   EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"q\"") && f[0].contains("-> (hidden)") &&
               f[0].endsWith("points at a node not shown"));
   EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"x\"") && f[1].endsWith("stands for x, not yet assigned in this call"));
+}
+
+TEST(MarkVariables, ACallsOwnVariableShadowsTheGlobalAndACallThatReturnedHasNone) {
+  auto vars = TwoCalls({{{0, "ls"}, {Variable::Value, "n1"}},
+                        {{1, "ls"}, {Variable::Value, "r5"}},
+                        {{script::Variables::GlobalCall, "ls"}, {Variable::Value, "g"}},
+                        {{script::Variables::GlobalCall, "T"}, {Variable::Value, "n9"}}});
+  EXPECT_EQ(vars.Of({}, " ls ")->text, "r5") << "the innermost call's, by the caption";
+  EXPECT_EQ(vars.Of({.Of = "T"}, "root")->text, "n9") << "no local T: the global";
+  EXPECT_EQ(vars.Of({.Call = TMarkMeaning::Global, .Of = "ls"}, "")->text, "g");
+  EXPECT_EQ(vars.Of({.Call = TMarkMeaning::Depth, .CallDepth = 0}, "ls")->text, "n1");
+  EXPECT_EQ(vars.Of({.Call = TMarkMeaning::Depth, .CallDepth = 2}, "ls")->state, Variable::Returned);
+  EXPECT_FALSE(vars.Of({}, "k").has_value()) << "no variable of that name: nothing to hold it to";
+  EXPECT_EQ(vars.Of({.Value = [] { return std::optional<QString>("r9"); }}, "r[adr[k]]")->text, "r9");
+  EXPECT_EQ(vars.Of({.Value = [] { return std::optional<QString>(); }}, "t")->state, Variable::Nil);
+  vars.running = false;
+  EXPECT_FALSE(vars.Of({}, "ls").has_value()) << "before the first line no mark stands for anything";
+}
+
+TEST(CheckDrawing, AimAMarkHeldToWhatItStandsForAtEveryLine) {
+  Drawing d;
+  const int n1 = d.Named("n1", QRect(20, 100, 40, 30));
+  const int n2 = d.Named("n2", QRect(120, 100, 40, 30));
+  d.Named("n3", QRect(220, 100, 40, 30));
+  auto mark = [&](const QString& caption, int target, QPoint tip, std::optional<TMarkMeaning> means = {}) {
+    Shape s{.kind = Kind::Mark, .text = caption, .box = QRect(tip - QPoint(32, 32), QSize(32, 32)), .tip = tip, .to = target};
+    s.means = std::move(means);
+    return d.Add(std::move(s));
+  };
+  mark("ls", n2, QPoint(120, 100));                                                   // ls = n1: on the wrong node
+  mark("p", n2, QPoint(140, 100));                                                    // p = n2: right
+  mark("j", n1, QPoint(20, 100), TMarkMeaning{.NodeName = "n%1", .ZeroNamesNone = true});  // j = 0 names none
+  mark("k", n1, QPoint(40, 100), TMarkMeaning{.NodeName = "n%1"});                   // k = 1: right
+  mark("s", n2, QPoint(160, 100), TMarkMeaning{.Call = TMarkMeaning::Depth, .CallDepth = 3});  // returned
+  mark("q", n1, QPoint(60, 100));                                                     // q = nil
+  const int hidden = mark("r", -1, QPoint(0, 0));                                     // r = n3, not shown
+  d.scene.shapes[static_cast<std::size_t>(hidden)].shown = false;
+  const int spare = mark("t", -1, QPoint(0, 0));                                      // t = nil, rightly hidden
+  d.scene.shapes[static_cast<std::size_t>(spare)].shown = false;
+  const QStringList f = Only(d.Findings(TwoCalls({{{1, "ls"}, {Variable::Value, "n1"}},
+                                                  {{1, "p"}, {Variable::Value, "n2"}},
+                                                  {{1, "j"}, {Variable::Value, "0"}},
+                                                  {{1, "k"}, {Variable::Value, "1"}},
+                                                  {{1, "s"}, {Variable::Value, "n2"}},
+                                                  {{1, "q"}, {Variable::Nil, {}}},
+                                                  {{1, "r"}, {Variable::Value, "n3"}},
+                                                  {{1, "t"}, {Variable::Nil, {}}}})),
+                             "aim");
+  ASSERT_EQ(f.size(), 5) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"ls\"") && f[0].endsWith("stands for ls = n1, points at n2 instead of n1"))
+      << f[0].toStdString();
+  EXPECT_TRUE(f[1].startsWith("wrong aim mark F \"j\"") && f[1].endsWith("names no element now"));
+  EXPECT_TRUE(f[2].startsWith("wrong aim mark F \"s\"") && f[2].endsWith("of a call that has returned"));
+  EXPECT_TRUE(f[3].startsWith("wrong aim mark F \"q\"") && f[3].endsWith("names no element now"));
+  EXPECT_TRUE(f[4].startsWith("wrong aim mark F \"r\"") && f[4].contains(" hidden -- ") &&
+              f[4].endsWith("stands for r = n3, which is drawn, and is not shown"));
+}
+
+TEST(CheckDrawing, StackedTwoMarksAtOnePlaceButNotFannedOut) {
+  Drawing d;
+  const int a = d.Node("A", QRect(100, 100, 40, 40));
+  const int b = d.Node("B", QRect(250, 100, 40, 40));
+  d.Mark("i", a, QPoint(100, 100));
+  d.Mark("j", a, QPoint(101, 101));   // one pixel from i: one arrow hides the other
+  d.Mark("la", b, QPoint(250, 100));
+  d.Mark("p", b, QPoint(250, 116));   // half a mark lower on the same node
+  const QStringList f = d.Findings();
+  ASSERT_EQ(Rules(f), "stacked") << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong stacked mark F \"i\"") && f[0].contains("/ mark F \"j\""));
+}
+
+TEST(CheckDrawing, OntoAMarksHeadOnAnotherNodeOrALinkButNotBesideItsOwn) {
+  Drawing d;
+  const int a = d.Node("A", QRect(20, 100, 40, 40));
+  const int b = d.Node("B", QRect(80, 100, 40, 40));
+  const int c = d.Node("C", QRect(20, 200, 40, 40));
+  d.Link(a, c, QPolygon({QPoint(25, 140), QPoint(25, 200)}));
+  d.Link(b, c, QPolygon({QPoint(100, 140), QPoint(100, 170), QPoint(50, 170), QPoint(50, 200)}));
+  d.Mark("p", b, QPoint(80, 120));   // head over A's right part
+  d.Mark("s", c, QPoint(60, 200));   // head over the link from B, tip on C's right corner
+  d.Mark("q", a, QPoint(20, 100));   // above and left of A: clear
+  const QStringList f = Only(d.Findings(), "onto");
+  ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong onto mark F \"p\"") && f[0].contains("/ node F \"A\"") &&
+              f[0].endsWith("lies on a node not its own"));
+  EXPECT_TRUE(f[1].startsWith("wrong onto mark F \"s\"") && f[1].endsWith("lies on a link"));
+}
+
+TEST(CheckDrawing, NameTwoNodesOfOneDrawingWithOneName) {
+  Drawing d;
+  d.Named("n1", QRect(20, 20, 40, 30));
+  d.Named("n8", QRect(100, 20, 40, 30));
+  d.Named("n8", QRect(200, 20, 40, 30));
+  d.Node("J", QRect(20, 100, 40, 30));  // nodes without names are not compared
+  d.Node("K", QRect(100, 100, 40, 30));
+  const QStringList f = d.Findings();
+  ASSERT_EQ(Rules(f), "name") << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].endsWith("two nodes named n8"));
 }
 
 TEST(CheckDrawing, ThroughALinkCrossingAThirdNodeButNotItsOwnEnds) {
@@ -224,4 +333,14 @@ TEST(PrintShapes, ANodeControlAndAPointerOnItAreGatheredInTheirWindowsPixels) {
   const Scene hidden = script::GatherShapes(script::ScreenWindows());
   ASSERT_EQ(hidden.shapes.size(), 1u);
   EXPECT_TRUE(hidden.shapes[0].aimsAtHidden) << "a pointer left on a node that is gone";
+
+  node->show();
+  p->hide();
+  pacing::ProcessMessages();
+  const Scene unshown = script::GatherShapes(script::ScreenWindows());
+  ASSERT_EQ(unshown.shapes.size(), 2u) << "a hidden pointer is still the variable's mark";
+  EXPECT_FALSE(unshown.shapes[1].shown);
+  ASSERT_TRUE(unshown.shapes[1].means.has_value());
+  EXPECT_TRUE(unshown.shapes[1].means->Of.isEmpty()) << "by default it stands for its caption's variable";
+  EXPECT_TRUE(DrawingFindings(unshown).isEmpty()) << "a hidden mark has no geometry to check";
 }
