@@ -396,7 +396,8 @@ QStringList PaintedFindings(const Scene& scene) {
   QStringList out;
   QHash<const QWidget*, std::optional<Around>> around;
   for (const Shape& s : scene.shapes) {
-    if (!s.owner) continue;
+    // A hidden mark paints nothing; whether it should show is the aim rule's question.
+    if (!s.owner || (s.kind == Kind::Mark && !s.shown)) continue;
     auto it = around.find(s.owner);
     if (it == around.end()) it = around.insert(s.owner, PaintedAround(*s.owner));
     if (!*it) continue;
