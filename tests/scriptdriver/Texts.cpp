@@ -152,7 +152,9 @@ void MemoLines(const Edit& edit, std::vector<WidgetText>& out) {
       if (first == end) continue;
       const int left = qFloor(line.cursorToX(first) + shift);
       const QRect box(left, top, qCeil(line.cursorToX(end) + shift) - left, qCeil(line.height()));
-      if (!box.intersects(seen)) continue;
+      // A line that only touches the viewport's edge shows nothing of itself.
+      const QRect inView = box & seen;
+      if (inView.height() <= 1 || inView.width() <= 1) continue;
       if (scrollsDown && (box.top() < seen.top() || box.bottom() > seen.bottom())) continue;
       const int lineEnd = line.textStart() + line.textLength();
       bool broken = false;
@@ -415,6 +417,9 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
                      std::optional<QRgb> back, bool partly, bool broken = false) {
         if (checkedOnly && !checked) return;
+        // Of the algorithm and variable windows only what shows in their panes is read (a
+        // tab the split frame cuts away lies under the next pane).
+        if (pane != nullptr && !(shown.translated(at) & visible).intersects(box.translated(at))) return;
         Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false, broken, pane != nullptr},
                 order, shown.translated(at) & visible, back, partly};
         found.push_back(std::move(f));
