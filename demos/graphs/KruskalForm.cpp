@@ -529,8 +529,10 @@ std::vector<TDrawnShape> TKruskalForm::DrawingShapes() const {
   }
   for (const TMark& m : g.Marks) {
     const QPolygon arrow(QList<QPoint>(m.Arrow.begin(), m.Arrow.end()));
+    // i, j and t hold vertex numbers: 0 names no vertex.
     out.push_back(TDrawnShape::MarkOn({this, circles + m.Vertex - 1}, arrow.boundingRect(), m.Arrow[0],
-                                      QString::fromLatin1(PointerLetters[static_cast<std::size_t>(m.Pointer)])));
+                                      QString::fromLatin1(PointerLetters[static_cast<std::size_t>(m.Pointer)]))
+                      .Meaning({.ZeroNamesNone = true}));
   }
   return out;
 }
