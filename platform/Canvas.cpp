@@ -368,11 +368,22 @@ class CanvasPainter {
     if (Recording()) paintrecord::AddCover(c_.target_, cover, DeviceClip());
   }
   // A figure: its fill (when filled) hides what was below, then its outline is drawn, closed
-  // unless it is an open arc.
-  void RecordFigure(paintrecord::Cover cover, std::span<const QPoint> outline, bool filled, bool closed = true) const {
+  // unless it is an open arc. bounds: the whole figure, device pixels.
+  void RecordFigure(paintrecord::Figure::Kind kind, const QRectF& bounds, paintrecord::Cover cover,
+                    std::span<const QPoint> outline, bool filled, bool closed = true) const {
     if (!Recording()) return;
-    if (filled && BrushOpaque()) RecordCover(cover);
+    paintrecord::Figure f{kind, bounds, {}, {}, filled && BrushOpaque(), PenRecorded() && !outline.empty(), {}};
+    if (kind == paintrecord::Figure::Polygon)
+      for (const QPoint& p : outline) f.points.append(QPointF(p) + QPointF(0.5, 0.5));
+    if (closed && (f.filled || f.outlined)) paintrecord::AddFigure(c_.target_, f, cover, DeviceClip());
+    else if (f.filled) RecordCover(cover);
     RecordLines(outline, closed);
+  }
+  // A bitmap drawn at dev (device pixels), after its block copy was recorded.
+  void RecordPicture(const QRect& dev) const {
+    if (!Recording()) return;
+    paintrecord::AddFigure(c_.target_, {paintrecord::Figure::Picture, QRectF(dev), {}, {}, true, false, {}},
+                           {paintrecord::Cover::Rect, QRectF(), {}}, DeviceClip());
   }
 
   void Changed(const QRect& device) const {
@@ -586,7 +597,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   cp.Apply(cov, Pen.Mode);
   if (CanvasPainter::Recording()) {
     const QPoint ring[4] = {outer.topLeft(), outer.topRight(), outer.bottomRight(), outer.bottomLeft()};
-    cp.RecordFigure({paintrecord::Cover::Rect, QRectF(outer.adjusted(0, 0, 1, 1)), {}},
+    cp.RecordFigure(paintrecord::Figure::Rect, QRectF(outer), {paintrecord::Cover::Rect, QRectF(outer.adjusted(0, 0, 1, 1)), {}},
                     w > 0 ? std::span<const QPoint>(ring) : std::span<const QPoint>(), true);
   }
 }
@@ -600,7 +611,8 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH
       norm, [&](QPainter& p) { p.drawRoundedRect(box, cornerW / 2.0, cornerH / 2.0); }, true);
   if (CanvasPainter::Recording()) {
     const QPoint ring[4] = {norm.topLeft(), norm.topRight(), norm.bottomRight(), norm.bottomLeft()};
-    cp.RecordFigure({paintrecord::Cover::Rect, QRectF(norm.adjusted(0, 0, 1, 1)), {}}, ring, true);
+    cp.RecordFigure(paintrecord::Figure::RoundRect, QRectF(norm), {paintrecord::Cover::Rect, QRectF(norm.adjusted(0, 0, 1, 1)), {}},
+                    cp.PenVisible() ? std::span<const QPoint>(ring) : std::span<const QPoint>(), true);
   }
 }
 
@@ -617,7 +629,9 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
       ring.emplace_back(static_cast<int>(std::lround(box.center().x() + box.width() / 2 * std::cos(a))),
                         static_cast<int>(std::lround(box.center().y() + box.height() / 2 * std::sin(a))));
     }
-    cp.RecordFigure({paintrecord::Cover::Ellipse, QRectF(norm.adjusted(0, 0, 1, 1)), {}}, ring, true);
+    if (!cp.PenVisible()) ring.clear();
+    cp.RecordFigure(paintrecord::Figure::Ellipse, QRectF(norm),
+                    {paintrecord::Cover::Ellipse, QRectF(norm.adjusted(0, 0, 1, 1)), {}}, ring, true);
   }
 }
 
@@ -639,7 +653,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     cp.MarkLines(cov, dev, true);
   }
   cp.Apply(cov, Pen.Mode);
-  if (CanvasPainter::Recording()) cp.RecordFigure(PolygonCover(dev), dev, Brush.Style != bsClear || Brush.Bitmap);
+  if (CanvasPainter::Recording())
+    cp.RecordFigure(paintrecord::Figure::Polygon, QRectF(BoundingBox(dev, 0)), PolygonCover(dev), dev,
+                    Brush.Style != bsClear || Brush.Bitmap);
 }
 
 void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4,
@@ -656,7 +672,9 @@ void TCanvas::ArcFigure(int kind, int x1, int y1, int x2, int y2, int x3, int y3
     for (const QPolygonF& part : path.toSubpathPolygons()) {
       std::vector<QPoint> pts;
       for (const QPointF& q : part) pts.push_back(q.toPoint());
-      cp.RecordFigure(PolygonCover(pts), pts, k != ArcKind::kArc, k != ArcKind::kArc);
+      QList<QPoint> corners(pts.begin(), pts.end());
+      cp.RecordFigure(paintrecord::Figure::Polygon, QRectF(QPolygon(corners).boundingRect()), PolygonCover(pts), pts,
+                      k != ArcKind::kArc, k != ArcKind::kArc);
     }
   }
 }
@@ -678,7 +696,7 @@ void TCanvas::FillRect(const TRect& r) {
   CanvasPainter cp(*this);
   const QRect dev = QRect(cp.Dev(r.Left, r.Top), QSize(r.Width(), r.Height())) & cp.DeviceClip();
   if (dev.isEmpty()) return;
-  if (cp.BrushOpaque()) cp.RecordCover({paintrecord::Cover::Rect, QRectF(dev), {}});
+  if (cp.BrushOpaque()) cp.RecordFigure(paintrecord::Figure::Rect, QRectF(dev), {paintrecord::Cover::Rect, QRectF(dev), {}}, {}, true);
   if (Brush.Style == bsSolid && !Brush.Bitmap) {
     const QRgb c = ToQRgb(Brush.Color);
     for (int y = dev.top(); y <= dev.bottom(); ++y)
@@ -704,6 +722,7 @@ void TCanvas::FrameRect(const TRect& r) {
       if (!inner.contains(x, y)) cov.Mark(x, y, kBrush);
   cp.Apply(cov, pmCopy);
   if (CanvasPainter::Recording() && cp.BrushOpaque()) {
+    paintrecord::AddFigure(target_, {paintrecord::Figure::Rect, QRectF(outer), {}, {}, false, true, {}}, {}, cp.DeviceClip());
     const QRect o = outer.adjusted(0, 0, -1, -1);
     const QPoint ring[4] = {o.topLeft(), o.topRight(), o.bottomRight(), o.bottomLeft()};
     const QRect clip = cp.DeviceClip();
@@ -955,12 +974,14 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
   } else {
     cp.Blit(bitmap.Image(), cp.Dev(x, y), CopyMode, std::nullopt);
   }
+  cp.RecordPicture(QRect(cp.Dev(x, y), bitmap.Image().size()));
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap) {
   if (!target_ || bitmap.Empty() || r.IsEmpty()) return;
   if (!bitmap.Transparent) {
     StretchBlt(r, bitmap.Canvas(), Rect(0, 0, bitmap.Width(), bitmap.Height()), CopyMode);
+    CanvasPainter(*this).RecordPicture(QRect(CanvasPainter(*this).Dev(r.Left, r.Top), QSize(r.Width(), r.Height())));
     return;
   }
   const QImage scaled = bitmap.Image().scaled(QSize(r.Width(), r.Height()),
@@ -970,6 +991,7 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap) {
     paintrecord::AddBlit(target_, &bitmap.Image(), QRectF(bitmap.Image().rect()),
                          QRectF(QRect(cp.Dev(r.Left, r.Top), scaled.size())), false, cp.DeviceClip());
   cp.Blit(scaled, cp.Dev(r.Left, r.Top), SRCCOPY, ToRgb(bitmap.TransparentColor()));
+  cp.RecordPicture(QRect(cp.Dev(r.Left, r.Top), scaled.size()));
 }
 
 void TCanvas::Draw(int x, int y, const QImage& image) {

@@ -19,6 +19,12 @@ bool enabled = false;
 // A record stays small however long a demonstration runs: the oldest entries go first.
 constexpr std::size_t kMaxTexts = 4000;
 constexpr std::size_t kMaxSegments = 20000;
+constexpr std::size_t kMaxFigures = 8000;
+
+std::vector<QString>& Names() {
+  static std::vector<QString> names;
+  return names;
+}
 
 struct ImageRecord {
   QSize size;
@@ -163,7 +169,14 @@ std::vector<QPointF> Samples(const QRect& box) {
   return pts;
 }
 
+bool WhollyCovered(const QRectF& shown, const Cover& cover) {
+  if (!cover.bounds.intersects(shown)) return false;
+  const std::vector<QPointF> pts = Samples(shown.toAlignedRect());
+  return std::all_of(pts.begin(), pts.end(), [&](const QPointF& p) { return cover.Contains(p); });
+}
+
 void CoverRecord(Record& rec, const Cover& cover) {
+  std::erase_if(rec.figures, [&](const Figure& f) { return WhollyCovered(f.shown, cover); });
   std::erase_if(rec.texts, [&](Text& t) {
     // Only the part that shows counts: a text partly outside its image goes when the rest of
     // it is covered.
@@ -207,7 +220,7 @@ void CoverRecord(Record& rec, const Cover& cover) {
       ++kept;
       continue;
     }
-    for (const QLineF& piece : Uncovered(l, cover)) pieces.push_back({piece, segments[i].width});
+    for (const QLineF& piece : Uncovered(l, cover)) pieces.push_back({piece, segments[i].width, segments[i].name});
   }
   segments.resize(kept);
   segments.insert(segments.end(), pieces.begin(), pieces.end());
@@ -219,6 +232,10 @@ QRgb Rgb(QRgb c) { return c & 0xFFFFFFu; }
 
 bool Enabled() { return enabled; }
 void SetEnabled(bool on) { enabled = on; }
+
+Named::Named(const QString& name) { Names().push_back(name); }
+Named::~Named() { Names().pop_back(); }
+QString CurrentName() { return Names().empty() ? QString() : Names().back(); }
 
 bool Cover::Contains(QPointF p) const {
   switch (kind) {
@@ -282,7 +299,7 @@ void AddText(const QImage* image, const QString& text, const QFont& font, QPoint
   if (box.isEmpty()) return;
   ImageRecord& ir = RecordOf(image);
   Record& rec = ir.record;
-  Text t{text, box, box & clip & image->rect(), PixelHeight(font), Rgb(ink), back, false};
+  Text t{text, box, box & clip & image->rect(), PixelHeight(font), Rgb(ink), back, false, CurrentName()};
   if (t.shown.isEmpty()) return;
   // A copy drawn on an opaque cell hides the outline the copies before it drew: its cell is
   // the ground then.
@@ -313,7 +330,7 @@ void AddLine(const QImage* image, QPointF a, QPointF b, int width, const QRect& 
   const QRectF area = QRectF(clip & image->rect());
   if (!ClipToRect(line, area, t0, t1)) return;
   ImageRecord& ir = RecordOf(image);
-  ir.record.segments.push_back({QLineF(line.pointAt(t0), line.pointAt(t1)), std::max(1, width)});
+  ir.record.segments.push_back({QLineF(line.pointAt(t0), line.pointAt(t1)), std::max(1, width), CurrentName()});
   Bound(ir.record.segments, kMaxSegments);
 }
 
@@ -328,12 +345,31 @@ void AddCover(const QImage* image, const Cover& cover, const QRect& clip) {
     if (c.bounds.isEmpty()) return;
     if (c.bounds.contains(QRectF(image->rect()))) {
       ir.record = Record{};
+      ir.record.ground = true;
       return;
     }
   } else if (!c.bounds.intersects(QRectF(area))) {
     return;
   }
   CoverRecord(ir.record, c);
+}
+
+void AddFigure(const QImage* image, const Figure& figure, const Cover& cover, const QRect& clip) {
+  if (!enabled || !image) return;
+  const QRectF area = QRectF(clip & image->rect());
+  Figure f = figure;
+  f.shown = f.bounds & area;
+  if (f.shown.isEmpty()) return;
+  // Filling the whole image is its ground, no figure of it.
+  if (f.filled && cover.kind == Cover::Rect && f.bounds.contains(QRectF(image->rect()))) {
+    AddCover(image, cover, clip);
+    return;
+  }
+  if (f.filled) AddCover(image, cover, clip);
+  f.name = CurrentName();
+  ImageRecord& ir = RecordOf(image);
+  ir.record.figures.push_back(std::move(f));
+  Bound(ir.record.figures, kMaxFigures);
 }
 
 void AddBlit(const QImage* image, const QImage* source, const QRectF& sourceRect, const QRectF& dest,
@@ -365,9 +401,19 @@ void AddBlit(const QImage* image, const QImage* source, const QRectF& sourceRect
     if (!ClipToRect(s.line, from, t0, t1)) continue;
     const QLineF moved(map(s.line.pointAt(t0)), map(s.line.pointAt(t1)));
     if (ClipToRect(moved, QRectF(area), t0, t1))
-      ir.record.segments.push_back({QLineF(moved.pointAt(t0), moved.pointAt(t1)), s.width});
+      ir.record.segments.push_back({QLineF(moved.pointAt(t0), moved.pointAt(t1)), s.width, s.name});
+  }
+  for (const Figure& f : src->figures) {
+    if (!from.adjusted(-0.5, -0.5, 0.5, 0.5).contains(f.shown)) continue;
+    Figure m = f;
+    m.bounds = QRectF(map(f.bounds.topLeft()), map(f.bounds.bottomRight()));
+    m.shown = QRectF(map(f.shown.topLeft()), map(f.shown.bottomRight())) & QRectF(area);
+    if (m.shown.isEmpty()) continue;
+    for (QPointF& p : m.points) p = map(p);
+    ir.record.figures.push_back(std::move(m));
   }
   Bound(ir.record.texts, kMaxTexts);
+  Bound(ir.record.figures, kMaxFigures);
   Bound(ir.record.segments, kMaxSegments);
 }
 
@@ -439,7 +485,7 @@ void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, cons
                    std::optional<QRgb> back) {
   if (!enabled || box.isEmpty() || text.trimmed().isEmpty()) return;
   Record& r = EntryOf(widget).painted;
-  r.texts.push_back({text, box, box, PixelHeight(font), Rgb(ink), back, false});
+  r.texts.push_back({text, box, box, PixelHeight(font), Rgb(ink), back, false, CurrentName()});
   Bound(r.texts, kMaxTexts);
 }
 
@@ -468,6 +514,7 @@ Shown ShownOf(const WidgetEntry& e) {
   for (const Record* r : {&e.adopted, &e.painted}) {
     s.record.texts.insert(s.record.texts.end(), r->texts.begin(), r->texts.end());
     s.record.segments.insert(s.record.segments.end(), r->segments.begin(), r->segments.end());
+    s.record.figures.insert(s.record.figures.end(), r->figures.begin(), r->figures.end());
   }
   return s;
 }

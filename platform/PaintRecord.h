@@ -1,7 +1,8 @@
 #pragma once
-// What the program has drawn, in words: the texts, lines and opaque figures each canvas put
-// on its image, kept so that the scripted driver can say which texts a user sees, where, how
-// large and against what (`print texts`), and check that they are legible.
+// What the program has drawn, in words: the texts, lines and figures each canvas put on its
+// image, kept so that the scripted driver can say which texts a user sees, where, how large
+// and against what (`print texts`), check that they are legible, and hold the shapes a
+// drawing reports to what it painted (`check drawing`).
 //
 // Off in the program (every call returns at once); the scripted driver and the tests turn it
 // on before any window is made. Per image the record keeps what is still visible: a figure or
@@ -34,17 +35,44 @@ struct Text {
   QRgb ink = 0;       // 0xRRGGBB
   std::optional<QRgb> back;  // an outline's, halo's or opaque cell's colour
   bool partlyHidden = false; // a later figure covers part of it
+  QString name{};             // the Named scope it was drawn in
 };
 
 struct Segment {
   QLineF line;  // image pixels
   int width = 1;
+  QString name{};
+};
+
+// A closed figure or a picture: a rectangle, rounded rectangle, ellipse, polygon or bitmap.
+struct Figure {
+  enum Kind { Rect, RoundRect, Ellipse, Polygon, Picture } kind = Rect;
+  QRectF bounds;          // the whole figure, image pixels (the right and bottom edges outside)
+  QRectF shown;           // the part of it inside the clip and the image
+  QList<QPointF> points;  // Polygon: its corners, in order
+  bool filled = false;    // an opaque brush (a picture is filled)
+  bool outlined = false;  // a visible pen drew its edge
+  QString name{};
 };
 
 struct Record {
   std::vector<Text> texts;
   std::vector<Segment> segments;
+  std::vector<Figure> figures;
+  bool ground = false;  // the record started afresh with the whole image filled opaque
 };
+
+// What a control paints while one lives carries its name (the innermost one's), so that a
+// check can tell whose stroke is whose: `paintrecord::Named node(QStringLiteral("n3"));`.
+class Named {
+ public:
+  explicit Named(const QString& name);
+  ~Named();
+  Named(const Named&) = delete;
+  Named& operator=(const Named&) = delete;
+};
+// The innermost live name; empty outside every Named scope.
+QString CurrentName();
 
 // A figure that hides what lies under it.
 struct Cover {
@@ -59,6 +87,10 @@ void AddText(const QImage* image, const QString& text, const QFont& font, QPoint
              QRgb ink, std::optional<QRgb> back, const QRect& clip);
 void AddLine(const QImage* image, QPointF a, QPointF b, int width, const QRect& clip);
 void AddCover(const QImage* image, const Cover& cover, const QRect& clip);
+// A figure drawn: its fill (an opaque one hides what it covers, as AddCover) and its kind and
+// place; a figure partly off the image is kept as far as it shows. The outline's lines are
+// reported apart (AddLine).
+void AddFigure(const QImage* image, const Figure& figure, const Cover& cover, const QRect& clip);
 // A block copy of source's sourceRect onto dest (both in image pixels); opaque copies hide
 // what was below. Texts and lines recorded on the source come along, scaled to dest.
 void AddBlit(const QImage* image, const QImage* source, const QRectF& sourceRect, const QRectF& dest,

@@ -76,7 +76,7 @@ std::vector<TDrawnShape> TGraphMatrix::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   const int n = graph_->VertexCount();
   for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) out.push_back(TDrawnShape::NodeAt(EntryCell(i, j), QString::number(graph_->Entry(i, j))));
+    for (int j = 1; j <= n; ++j) out.push_back(TDrawnShape::CellAt(EntryCell(i, j), QString::number(graph_->Entry(i, j))));
   return out;
 }
 

@@ -1,10 +1,11 @@
 #include "demos/graphs/PathLog.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <cmath>
 
@@ -63,13 +64,16 @@ QStringList TPathLog::Wrap(const QString& line, int first, int further, const st
 }
 
 int TPathLog::LineHeight() const {
-  // The fallback font of the Chinese letters is higher than the Latin font's own spacing.
-  QTextLayout layout(QStringLiteral("v1到vA-->B"), font());
-  layout.beginLayout();
-  QTextLine line = layout.createLine();
-  line.setLineWidth(1e6);
-  layout.endLayout();
-  return std::max(QFontMetrics(font()).lineSpacing(), static_cast<int>(std::ceil(line.height())));
+  // Laid out as the log lays out its lines: the fallback font of the Chinese letters is higher
+  // than the Latin font's own spacing.
+  QTextDocument probe;
+  probe.setDefaultFont(font());
+  probe.setDocumentMargin(0);
+  probe.setPlainText(QStringLiteral("v1到v10的最短路径: 无穷 A-->B==>C None"));
+  probe.documentLayout()->blockBoundingRect(probe.firstBlock());  // lays the block out
+  const QTextLayout* layout = probe.firstBlock().layout();
+  const qreal natural = layout->lineCount() > 0 ? layout->lineAt(0).height() : 0;
+  return std::max(QFontMetrics(font()).lineSpacing(), static_cast<int>(std::ceil(natural)));
 }
 
 int TPathLog::Indent() const { return QFontMetrics(font()).horizontalAdvance(QStringLiteral("MM")); }
@@ -79,13 +83,11 @@ void TPathLog::AppendLine(const QString& line) {
   if (wrappedAt_ < 0) {
     Rewrap(true);
   } else {
-    Write(line, lines_.size() == 1);
+    Write(line);
   }
-  moveCursor(QTextCursor::End);
-  ensureCursorVisible();
 }
 
-void TPathLog::Write(const QString& line, bool first) {
+void TPathLog::Write(const QString& line) {
   const int room = viewport()->width() - 2 * static_cast<int>(std::ceil(document()->documentMargin())) - 2;
   const int indent = Indent();
   const QFontMetrics metrics(font());
@@ -95,15 +97,12 @@ void TPathLog::Write(const QString& line, bool first) {
   // Rows after the first stand under the line's start, a little in.
   format.setLeftMargin(indent);
   format.setTextIndent(-indent);
-  format.setLineHeight(LineHeight(), QTextBlockFormat::FixedHeight);
-  QTextCursor cursor(document());
-  cursor.movePosition(QTextCursor::End);
-  if (first) {
-    cursor.setBlockFormat(format);
-  } else {
-    cursor.insertBlock(format);
-  }
-  cursor.insertText(rows.join(QChar::LineSeparator));
+  // Every row as high as the highest, so that whole rows fill the log.
+  format.setLineHeight(LineHeight(), QTextBlockFormat::MinimumHeight);
+  // Appended as the editor appends, which keeps the last line in view.
+  append(rows.join(QChar::LineSeparator));
+  QTextCursor cursor(document()->lastBlock());
+  cursor.setBlockFormat(format);
 }
 
 void TPathLog::Rewrap(bool always) {
@@ -111,9 +110,7 @@ void TPathLog::Rewrap(bool always) {
   if (!always && width == wrappedAt_) return;
   wrappedAt_ = width;
   clear();
-  for (qsizetype i = 0; i < lines_.size(); ++i) Write(lines_[i], i == 0);
-  moveCursor(QTextCursor::End);
-  ensureCursorVisible();
+  for (const QString& line : lines_) Write(line);
 }
 
 void TPathLog::resizeEvent(QResizeEvent* event) {

@@ -32,7 +32,7 @@ class TPathLog : public QTextEdit {
  private:
   // Lays every line out again when the room or the font changed since the last time.
   void Rewrap(bool always = false);
-  void Write(const QString& line, bool first);
+  void Write(const QString& line);
   int Indent() const;
 
   QStringList lines_;

@@ -189,7 +189,10 @@ void TShortestPathBase::ShowEdge(const TVertexPath& path, int v) {
 }
 
 void TShortestPathBase::Log(const QString& line) {
+  const bool first = window_->LogText->Lines().isEmpty();
   window_->LogText->AppendLine(line);
+  // The log scrolls by whole lines from its first line on.
+  if (first) window_->PlaceLog();
 }
 
 void TShortestPathBase::FlashEntry(int r, int c) {

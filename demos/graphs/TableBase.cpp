@@ -96,7 +96,7 @@ std::vector<TDrawnShape> Ttablebase::DrawingShapes() const {
   const TLayout l = Layout();
   std::vector<TDrawnShape> out;
   for (int r = 0; r < Rows; ++r)
-    for (int col = 1; col <= total_; ++col) out.push_back(TDrawnShape::NodeAt(l.Cell(r, col), CellText(r, col)));
+    for (int col = 1; col <= total_; ++col) out.push_back(TDrawnShape::CellAt(l.Cell(r, col), CellText(r, col)));
   return out;
 }
 

@@ -1,6 +1,7 @@
 #include "demos/search/BsTreeClass.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "demos/search/BsTreeInDlg.h"
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeFileDialog.h"
+#include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/AlgoDemo.h"
 #include "platform/Forms.h"
@@ -235,6 +237,27 @@ bool Meets(const QRect& a, const QRect& b) {
   return i.width() > 1 && i.height() > 1;
 }
 
+// Whether a line runs into a head's box pulled in by 2 pixels (a link that only grazes it does
+// not count).
+bool SegmentMeets(const QLineF& line, const QRect& head) {
+  const QRectF box = QRectF(head).adjusted(2, 2, -2, -2);
+  if (box.isEmpty()) return false;
+  if (box.contains(line.p1()) || box.contains(line.p2())) return true;
+  const QLineF edges[] = {{box.topLeft(), box.topRight()},
+                          {box.topRight(), box.bottomRight()},
+                          {box.bottomRight(), box.bottomLeft()},
+                          {box.bottomLeft(), box.topLeft()}};
+  return std::any_of(std::begin(edges), std::end(edges),
+                     [&](const QLineF& e) { return line.intersects(e, nullptr) == QLineF::BoundedIntersection; });
+}
+
+// Whether one of two heads covers more than half of the other: they would read as one.
+bool HalfCovered(const QRect& a, const QRect& b) {
+  const QRect i = a & b;
+  const long long both = i.isEmpty() ? 0 : 1LL * i.width() * i.height();
+  return 2 * both > std::min(1LL * a.width() * a.height(), 1LL * b.width() * b.height());
+}
+
 bool HeadMeets(const TPlace& head, const QRect& caption) {
   return QPolygonF(HeadOf(head)).intersects(QPolygonF(QRectF(caption).adjusted(0.5, 0.5, -0.5, -0.5)));
 }
@@ -268,17 +291,31 @@ void SpreadPointers(QWidget& tree) {
     if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
   std::vector<QRect> captions;  // the nodes' captions beside them
   if (const auto* kit = dynamic_cast<const TBinTree*>(&tree)) captions = kit->CaptionBoxes();
+  std::vector<QPolygonF> links;  // the links as the tree draws them
+  if (const auto* kit = dynamic_cast<const TKitControl*>(&tree))
+    for (const TDrawnShape& shape : kit->DrawingShapes())
+      if (shape.Kind == TDrawnShape::Link) links.emplace_back(shape.Path);
   // Each pointer in turn takes the first place on its node where its head and caption keep off
   // the other nodes and its head off the captions already placed, its caption off theirs (it
   // stands above their heads), so that every tip reaches its node and every caption reads; one
-  // with no such place keeps its corner. A place clear of the heads already placed comes first.
+  // with no such place keeps its corner. A place clear of the links and of the heads already
+  // placed comes first, then one clear of the heads.
   std::vector<TPlace> placed;
   for (TPointer2* pointer : pointers) {
     pointer->PointsLeft = false;
     pointer->Reposition();
     if (pointer->isHidden()) continue;
     const QWidget* target = pointer->Target();
-    const auto fits = [&](const TPlace& at, bool clear) {
+    const auto offLinks = [&](const TPlace& at) {
+      return std::none_of(links.begin(), links.end(), [&](const QPolygonF& link) {
+        for (qsizetype i = 1; i < link.size(); ++i)
+          if (SegmentMeets(QLineF(link[i - 1], link[i]), at.Box)) return true;
+        return false;
+      });
+    };
+    const auto fits = [&](const TPlace& at, int pass) {
+      const bool clear = pass < 2;
+      if (pass == 0 && !offLinks(at)) return false;
       if (!tree.rect().contains(at.Box)) return false;
       for (const QWidget* node : nodes)
         if (node != target && Meets(node->geometry(), at.Box)) return false;
@@ -286,13 +323,13 @@ void SpreadPointers(QWidget& tree) {
         if (Meets(caption, at.Box)) return false;
       for (const TPlace& other : placed)
         if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
-            (clear && Meets(other.Box, at.Box)))
+            (clear && Meets(other.Box, at.Box)) || HalfCovered(other.Box, at.Box))
           return false;
       return true;
     };
     const std::vector<TPlace> places = PlacesOn(target->geometry(), pointer->size());
-    for (const bool clear : {true, false}) {
-      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, clear); });
+    for (const int pass : {0, 1, 2}) {
+      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
       if (at == places.end()) continue;
       pointer->PointsLeft = at->Left;
       pointer->move(at->Box.topLeft());

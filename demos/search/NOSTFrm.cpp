@@ -120,6 +120,13 @@ void TNOSTForm::FormPaint() {
   c.Font.Height = R(fh * 0.8);
   const QString head = QStringLiteral("min=        ");
   const QString formula = head + QStringLiteral("(sw[h]-sw[j])-(sw[j-1]-sw[l-1])=");
+  // The line with its longest difference (no side exceeds the sum of the weights) stays inside
+  // the window: a large font (few keys) is written smaller where it would run past the edge.
+  int total = 0;
+  for (int k = 1; k <= Count; ++k) total += Weights[k];
+  const QString most = QString::number(total);
+  c.Font = FitFont(c.Font, {formula + most + QLatin1Char('-') + most + QStringLiteral("=-") + most}, width() - x0 - 4,
+                   kAnyHeight, 6);
   // Written in two pieces, so that the minimum stands in the gap between them, not over one.
   c.TextOut(x0, 140, QStringLiteral("min="));
   c.TextOut(x0 + c.TextWidth(head), 140, formula.mid(head.size()));

@@ -1,5 +1,6 @@
 #include "demos/sort/ExternalForms.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,7 +24,13 @@ QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& headin
   memo->setReadOnly(true);
   // A file of up to a hundred keys wraps, in view, rather than running off to the right.
   memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; }")
+  // The scroll bar stays, so that the wrapping does not change as it comes and goes.
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // No margin inside the document: the memo is sized to whole lines (ScaleMemos), and a line
+  // scrolled to the top or bottom then shows whole, never cut by the frame.
+  memo->document()->setDocumentMargin(0);
+  memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: %1; color: %2; padding: 2px 4px; }")
                           .arg(QString::fromLatin1(back), QString::fromLatin1(text)));
   QFont font = memo->font();
   font.setPixelSize(18);
@@ -63,9 +70,26 @@ void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> m
   const int pixels = form.Ratio().Grow(18);
   for (QPlainTextEdit* memo : memos) {
     QFont font = memo->font();
-    if (font.pixelSize() == pixels) continue;
-    font.setPixelSize(pixels);
-    memo->setFont(font);
+    if (font.pixelSize() != pixels) {
+      font.setPixelSize(pixels);
+      memo->setFont(font);
+    }
+    // The memo takes whole lines of the room the splitter gives it; what is left goes to the
+    // drawing beside it, so that no line shows cut in half at the memo's edge.
+    auto* splitter = qobject_cast<QSplitter*>(memo->parentWidget());
+    if (splitter == nullptr) continue;
+    QList<int> sizes = splitter->sizes();
+    const int at = splitter->indexOf(memo);
+    const int drawing = at == 1 ? 0 : 1;
+    // Not yet laid out: nothing to share.
+    if (at < 0 || sizes.size() <= drawing || sizes[at] <= 0 || sizes[drawing] <= 0) continue;
+    const int line = QFontMetrics(font).lineSpacing();
+    const int frame = memo->height() - memo->viewport()->height();
+    const int lines = std::max(1, (sizes[at] - frame + line / 2) / line);
+    const int wanted = lines * line + frame;
+    sizes[drawing] += sizes[at] - wanted;
+    sizes[at] = wanted;
+    splitter->setSizes(sizes);
   }
 }
 

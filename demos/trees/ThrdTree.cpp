@@ -166,6 +166,10 @@ QString TThrdTreeNode::DrawingText() const {
   return QStringLiteral("%1 %2 %3").arg(QChar::fromLatin1(Value())).arg(ltag).arg(rtag);
 }
 
+std::vector<TDrawnShape> TThrdTreeNode::DrawingShapes() const {
+  return {TDrawnShape::NodeAt(rect(), QStringLiteral("%1 %2 %3").arg(ltag).arg(QChar::fromLatin1(Value())).arg(rtag))};
+}
+
 void TThrdTreeNode::PaintBody() {
   const TThrdColours& t = Colours(Tree());
   TCanvas& c = Canvas();

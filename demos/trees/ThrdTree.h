@@ -51,6 +51,8 @@ class TThrdTreeNode : public TBinCharTreeNode {
   void SetFileValues(const stream::TPropertyValues& values) override;
   // In words: the letter and the two tags, "D 1 1".
   QString DrawingText() const override;
+  // In shapes: the box and its three fields as they read, "1 D 1".
+  std::vector<TDrawnShape> DrawingShapes() const override;
   // The box holds the tags and the letter; no caption is written.
   bool CaptionShown() const override { return false; }
 

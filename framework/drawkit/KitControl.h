@@ -82,16 +82,19 @@ struct TDrawnShape {
     Link,   // a line that joins two nodes: a pointer field's arrow, an arc, a thread
     Label,  // a text that belongs to a link: an arc's weight
     Mark,   // an arrow that stands for a variable and points at a node
+    Cell,   // one cell of a table, matrix, key row, address row or stack row and its text
   };
   TKind Kind = Node;
   // What a reader sees of it: a node's key, a weight, a mark's caption.
   QString Text{};
-  // Node and Label: the box; Mark: the head. In the reporting control's pixels.
+  // Node, Label and Cell: the box; Mark: the head. In the reporting control's pixels.
   QRect Box{};
   // Node: the ellipse inside Box (a vertex circle) rather than the box.
   bool Round = false;
   // Link: the line as drawn, from its first end to its second (a polyline).
   QPolygon Path{};
+  // Link: an arrowhead (two strokes or a filled triangle) is painted at its second end.
+  bool Head = false;
   // Mark: where its point is.
   QPoint Tip{};
   // Link: its two ends; Mark: To is what it points at (no control: at nothing drawn).
@@ -116,6 +119,13 @@ struct TDrawnShape {
   }
   static TDrawnShape LabelOf(int link, const QRect& box, const QString& text) {
     return {.Kind = Label, .Text = text, .Box = box, .Of = link};
+  }
+  static TDrawnShape CellAt(const QRect& box, const QString& text) { return {.Kind = Cell, .Text = text, .Box = box}; }
+  // The same link with its arrowhead.
+  TDrawnShape Headed() const {
+    TDrawnShape s = *this;
+    s.Head = true;
+    return s;
   }
   static TDrawnShape MarkOn(TShapeRef target, const QRect& head, QPoint tip, const QString& caption) {
     return {.Kind = Mark, .Text = caption, .Box = head, .Tip = tip, .To = target};

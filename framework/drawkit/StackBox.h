@@ -63,6 +63,8 @@ class TNodeRect : public TRectbase {
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
+  // A row is a cell of the stack's table: its box and the record's text painted in it.
+  std::vector<TDrawnShape> DrawingShapes() const override { return {TDrawnShape::CellAt(rect(), RowText)}; }
 
  protected:
   void Paint() override;

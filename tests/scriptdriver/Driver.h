@@ -38,6 +38,7 @@ struct Options {
   bool screenGiven = false;  // by --screen, which wins over the script's own line
   QString shots;         // folder of the shot files; a new temporary folder when empty
   QString exceptions;    // the texts "check texts" lets go down to 11 px (Texts.h); none when empty
+  QString pending;       // the drawing rules a demonstration does not keep yet (Geometry.h)
   int sample = 1;        // "check every" looks at one in this many of the lines it would check
   bool realTime = false;
   QString script;        // file name, "-" for standard input
@@ -162,6 +163,11 @@ class Driver {
   // The texts that may go down to 11 px, read from --exceptions at the first check.
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;
+  // The drawing rules each demonstration does not keep yet, read from --pending at the first
+  // check: their findings are printed "pending wrong RULE ..." and fail nothing.
+  std::vector<PendingRules> pending_;
+  bool pendingRead_ = false;
+  bool Pending(const QString& finding);
 };
 
 }  // namespace script

@@ -7,6 +7,7 @@
 //   link FORM "FROM>TO" X,Y X,Y ...      a link's line, its ends by their texts
 //   label FORM "TEXT" X Y W H of "FROM>TO"
 //   mark FORM "TEXT" X Y W H tip X Y -> "TARGET"   ("hidden" after it for one not shown)
+//   cell FORM "TEXT" X Y W H
 //
 // A node that carries a name says it after its text: node FORM "TEXT" X Y W H name n8.
 //
@@ -37,6 +38,7 @@ struct Shape {
   QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
   QPolygon path{};       // Link
+  bool head = false;     // Link: an arrowhead at its second end
   QPoint tip{};          // Mark
   int from = -1;         // Link: its ends; Mark: to is its target; -1: not among the shapes
   int to = -1;
@@ -80,6 +82,9 @@ struct Variable {
   };
   TState state = Value;
   QString text{};
+  // A pointer's value is a node's name itself; a number or letter names a node only through
+  // a meaning's NodeName pattern other than "%1" (or its Value function).
+  bool pointer = false;
 };
 
 // The variables of every call on the run stack and the globals, whether or not the variable
@@ -118,12 +123,24 @@ struct Variables {
 //            along one another for more than a few pixels;
 //   label    a link's label is nearer another line or node than its own line, or lies on
 //            another line or on a node;
-//   covered  a window open over a drawing covers one of its node boxes.
+//   covered  a window open over a drawing covers one of its node boxes;
+//   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h).
 QStringList DrawingFindings(const Scene& scene, const Variables& variables = {});
 // The same in two halves: what the shapes alone tell (every rule but the variables'), and what
 // the marks tell against the variables of the current call, which change while the drawing
 // may not.
 QStringList ShapeFindings(const Scene& scene);
 QStringList VariableFindings(const Scene& scene, const Variables& variables);
+
+// The drawing rules a demonstration does not keep yet, one line of the pending file each:
+// "DEMO RULE RULE ...", "#" starting a comment. A line naming no rule is the legibility
+// sweep's alone (sweep.sh lets the whole demonstration pass).
+struct PendingRules {
+  QString demo;
+  QStringList rules;
+};
+std::vector<PendingRules> ParsePending(const QString& text);
+// Whether a finding ("wrong RULE ...") is of a rule pending for the demonstration.
+bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding);
 
 }  // namespace script

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegion>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -38,6 +39,7 @@
 #include "framework/engine/Proc.h"
 #include "framework/shell/AlgoForm.h"
 #include "framework/shell/AlgoSelect.h"
+#include "framework/shell/VarForm.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "framework/shell/SplitWnds.h"
@@ -123,6 +125,10 @@ int BreakClass(QChar c) {
 template <class Edit>
 void MemoLines(const Edit& edit, std::vector<WidgetText>& out) {
   const QRect seen = edit.viewport()->rect();
+  // A memo that scrolls shows its lines as a user scrolls to them: a line cut at the top or
+  // bottom is read when scrolled to, and of a line wider than the memo, the part in view.
+  const bool scrollsDown = edit.verticalScrollBar()->maximum() > 0;
+  const bool scrollsAcross = edit.horizontalScrollBar()->maximum() > 0;
   const QRgb ink = edit.palette().color(QPalette::Text).rgb();
   for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
     const QTextLayout* layout = block.layout();
@@ -132,18 +138,29 @@ void MemoLines(const Edit& edit, std::vector<WidgetText>& out) {
       const QTextLine line = layout->lineAt(i);
       QTextCursor cursor(block);
       cursor.setPosition(block.position() + line.textStart());
-      const QRect start = edit.cursorRect(cursor);
-      const QRect box(start.left(), start.top(), qCeil(line.naturalTextWidth()), qCeil(line.height()));
-      if (!box.intersects(seen)) continue;
-      const int end = line.textStart() + line.textLength();
-      bool broken = false;
-      if (i + 1 < layout->lineCount() && end > 0 && end < text.size()) {
-        const int before = BreakClass(text[end - 1]);
-        broken = before != 0 && before == BreakClass(text[end]);
+      // From the line's own x to the viewport's.
+      const double shift = edit.cursorRect(cursor).left() - line.cursorToX(line.textStart());
+      const int top = edit.cursorRect(cursor).top();
+      int first = line.textStart();
+      int end = line.textStart() + line.textLength();
+      if (scrollsAcross) {
+        while (first < end && line.cursorToX(first) + shift < seen.left()) ++first;
+        while (end > first && line.cursorToX(end) + shift > seen.right() + 1) --end;
       }
-      const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
-      if (shown.isEmpty()) continue;
-      out.push_back({shown, box, edit.font(), ink, broken});
+      while (first < end && text[first].isSpace()) ++first;  // the glyphs' extent
+      while (end > first && text[end - 1].isSpace()) --end;
+      if (first == end) continue;
+      const int left = qFloor(line.cursorToX(first) + shift);
+      const QRect box(left, top, qCeil(line.cursorToX(end) + shift) - left, qCeil(line.height()));
+      if (!box.intersects(seen)) continue;
+      if (scrollsDown && (box.top() < seen.top() || box.bottom() > seen.bottom())) continue;
+      const int lineEnd = line.textStart() + line.textLength();
+      bool broken = false;
+      if (i + 1 < layout->lineCount() && lineEnd > 0 && lineEnd < text.size()) {
+        const int before = BreakClass(text[lineEnd - 1]);
+        broken = before != 0 && before == BreakClass(text[lineEnd]);
+      }
+      out.push_back({text.mid(first, end - first), box, edit.font(), ink, broken});
     }
   }
 }
@@ -282,17 +299,28 @@ const QWidget* DrawingWindowOf(const QWidget* w) {
   return nullptr;
 }
 
+const QWidget* ReadPaneOf(const QWidget* w) {
+  for (; w; w = w->parentWidget())
+    if (w == AlgorithmForm || w == VariableForm) return w;
+  return nullptr;
+}
+
 namespace {
 // The drawing windows a shell window holds, in the order they were made, but for those
-// inside another: what the rules read of it.
+// inside another, then the algorithm and variable windows docked in it: what the rules read
+// of it.
 std::vector<const QWidget*> OutermostDrawingWindows(const QWidget& window) {
   std::vector<const QWidget*> out = DrawingWindows();
   std::erase_if(out, [&](const QWidget* form) { return form->window() != &window || DrawingWindowOf(form->parentWidget()); });
+  for (const QWidget* pane : {static_cast<const QWidget*>(AlgorithmForm), static_cast<const QWidget*>(VariableForm)})
+    if (pane != nullptr && pane->isVisible() && pane->window() == &window && pane != &window) out.push_back(pane);
   return out;
 }
 }  // namespace
 
-bool Checked(const QWidget& w) { return DrawingWindowOf(&w) != nullptr || !ShellWindow(*w.window()); }
+bool Checked(const QWidget& w) {
+  return DrawingWindowOf(&w) != nullptr || ReadPaneOf(&w) != nullptr || !ShellWindow(*w.window());
+}
 
 bool ShellWindow(const QWidget& window) {
   if (&window == AlgoSelectForm || &window == MainForm) return true;
@@ -381,12 +409,13 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
       items.push_back({w, order, rect, visible});
       const QPoint at = rect.topLeft();
       const QWidget* drawing = DrawingWindowOf(w);
-      const QString name = drawing ? NameOf(*drawing) : NameOf(*window);
-      const bool checked = drawing != nullptr || !shellWindow;  // as Checked(*w) tells
+      const QWidget* pane = drawing ? nullptr : ReadPaneOf(w);
+      const QString name = drawing ? NameOf(*drawing) : pane ? NameOf(*pane) : NameOf(*window);
+      const bool checked = drawing != nullptr || pane != nullptr || !shellWindow;  // as Checked(*w) tells
       auto add = [&](const QString& text, const QRect& box, const QRect& shown, int px, QRgb ink,
                      std::optional<QRgb> back, bool partly, bool broken = false) {
         if (checkedOnly && !checked) return;
-        Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false, broken},
+        Found f{{name, text, box.translated(at), px, ink, 0, checked, false, false, broken, pane != nullptr},
                 order, shown.translated(at) & visible, back, partly};
         found.push_back(std::move(f));
       };
@@ -467,10 +496,10 @@ QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::
   for (std::size_t i = 0; i < texts.size(); ++i) {
     const Glyphs& g = texts[i];
     if (!g.checked) continue;
-    if (g.px < least && !(g.px >= 11 && allowed11 && allowed11(g))) report("size", g.Line());
-    if (g.clipped) report("clipped", g.Line());
+    if (g.px < least && !g.pane && !(g.px >= 11 && allowed11 && allowed11(g))) report("size", g.Line());
+    if (g.clipped && !g.pane) report("clipped", g.Line());
     if (g.crossed) report("crossed", g.Line());
-    if (ContrastRatio(g.ink, g.back) < 3.0) report("contrast", g.Line());
+    if (ContrastRatio(g.ink, g.back) < 3.0 && !g.pane) report("contrast", g.Line());
     if (g.broken) report("broken", g.Line());
     for (std::size_t j = i + 1; j < texts.size(); ++j)
       if (texts[j].checked && Meets(g.box, texts[j].box, 1)) report("overlap", g.Line() + QStringLiteral(" / ") + texts[j].Line());

@@ -38,6 +38,10 @@ struct Glyphs {
   bool clipped = false;  // not wholly inside its control and every control holding it, or partly hidden
   bool crossed = false;  // a line or mark drawn over it passes through its glyphs
   bool broken = false;   // a memo's line that ends inside a word, number or arrow
+  // Of the algorithm or variable window: its font and colours are the window's own (the
+  // nesting depth's colour on the theme's backdrop) and it scrolls its long lines sideways,
+  // so size, clipped and contrast do not apply; overlap, crossed and broken do.
+  bool pane = false;
   QString Line() const;
 };
 
@@ -51,8 +55,11 @@ bool ShellWindow(const QWidget& window);
 std::vector<const QWidget*> DrawingWindows();
 // The innermost drawing window holding w (w itself included), or none.
 const QWidget* DrawingWindowOf(const QWidget* w);
-// Whether the rules apply to what w shows: it is in a drawing window, or in a window that is
-// not the shell's.
+// The algorithm or variable window holding w (w itself included), or none: the shell's panes
+// whose texts the rules read too, the algorithm's text and its values.
+const QWidget* ReadPaneOf(const QWidget* w);
+// Whether the rules apply to what w shows: it is in a drawing window, the algorithm or the
+// variable window, or in a window that is not the shell's.
 bool Checked(const QWidget& w);
 
 // The shown top-level windows from the bottom up, as the screen stacks them.
@@ -65,7 +72,8 @@ QImage ComposeScreen(const QList<QWidget*>& windows, bool checkedOnly = false);
 // only those the rules apply to.
 std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& screen, bool checkedOnly = false);
 
-// The legibility rules, applied to the checked texts:
+// The legibility rules, applied to the checked texts (to the algorithm and variable windows'
+// only overlap, crossed and broken):
 //   size     the font is lower than 13 px (16 px on a screen 1920 wide or more);
 //   clipped  cut by its control or a control holding it, or partly hidden;
 //   overlap  its box and another's meet by more than 1 px both ways;

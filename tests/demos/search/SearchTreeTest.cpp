@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineF>
 #include <QTemporaryDir>
 
 #include "demos/search/AvlTree.h"
@@ -313,6 +314,61 @@ TEST(SearchTreeWindows, PointersOnOneNodeAllReachItWithTheirCaptionsApart) {
     EXPECT_FALSE(marker->geometry().intersects(leaf->ParentNode->geometry()));
   }
   EXPECT_FALSE(CaptionOf(*form->b).intersects(CaptionOf(*form->f)));
+}
+
+// Whether a line the tree draws runs through a pointer's head (its box pulled in by 2 pixels).
+bool OnALink(const TPointer2& pointer, const QWidget& tree) {
+  const QRectF head = QRectF(pointer.geometry()).adjusted(2, 2, -2, -2);
+  for (const TDrawnShape& shape : dynamic_cast<const TKitControl&>(tree).DrawingShapes()) {
+    if (shape.Kind != TDrawnShape::Link) continue;
+    for (qsizetype i = 1; i < shape.Path.size(); ++i) {
+      const QLineF line(shape.Path[i - 1], shape.Path[i]);
+      for (int k = 0; k <= 100; ++k)
+        if (head.contains(line.pointAt(k / 100.0))) return true;
+    }
+  }
+  return false;
+}
+
+// A right child: its usual place, above and left of it, lies on the link from its parent, so
+// the pointer takes a place clear of it. Pointers crowded onto one node never hide more than
+// half of one another's head.
+TEST(SearchTreeWindows, PointersKeepOffLinksAndDoNotHideEachOther) {
+  kittest::Host host;
+  auto* form = new TAVlTreeGraphForm(&host);
+  form->resize(615, 590);
+  host.show();
+  pacing::ProcessMessages();
+  Insert(*form->Tree, "BAC");
+  TAvlTreeClass& tree = *form->Tree;
+  tree.Arrange();
+  TBinCharTreeNode* right = tree.Root()->Right();
+  ASSERT_NE(right, nullptr);
+  PointMarker(*form->p, right);
+  EXPECT_TRUE(OnOutline(TipOf(*form->p), *right)) << "p points beside C";
+  EXPECT_FALSE(OnALink(*form->p, tree)) << "p's head lies on the link from B to C";
+
+  std::vector<TPointer2*> all{form->a, form->b, form->q, form->t, form->f};
+  for (TPointer2* marker : all) PointMarker(*marker, tree.Root());
+  // The binary sort tree writes "n1" right of its root: bst and p share the room left of it.
+  auto* bstForm = new TBsTreeGraphForm(&host);
+  bstForm->resize(615, 590);
+  pacing::ProcessMessages();
+  Insert(*bstForm->Tree, "MFT");
+  bstForm->Tree->NumberNodes();
+  bstForm->Tree->Arrange();
+  PointMarker(*bstForm->bstPointer, bstForm->Tree->Root());
+  PointMarker(*bstForm->pPointer, bstForm->Tree->Root());
+  all.push_back(bstForm->bstPointer);
+  all.push_back(bstForm->pPointer);
+  for (std::size_t i = 0; i < all.size(); ++i)
+    for (std::size_t j = i + 1; j < all.size(); ++j) {
+      if (all[i]->parentWidget() != all[j]->parentWidget()) continue;
+      const QRect both = all[i]->geometry() & all[j]->geometry();
+      const int area = both.isEmpty() ? 0 : both.width() * both.height();
+      EXPECT_LE(2 * area, std::min(all[i]->width() * all[i]->height(), all[j]->width() * all[j]->height()))
+          << all[i]->Caption().toStdString() << " hides " << all[j]->Caption().toStdString();
+    }
 }
 
 // Five full levels in the window's pane on the smallest screen: the letter and the balance

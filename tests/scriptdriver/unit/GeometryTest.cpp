@@ -173,13 +173,15 @@ TEST(CheckDrawing, AimAMarkHeldToWhatItStandsForAtEveryLine) {
   d.scene.shapes[static_cast<std::size_t>(hidden)].shown = false;
   const int spare = mark("t", -1, QPoint(0, 0));                                      // t = nil, rightly hidden
   d.scene.shapes[static_cast<std::size_t>(spare)].shown = false;
-  const QStringList f = Only(d.Findings(TwoCalls({{{1, "ls"}, {Variable::Value, "n1"}},
-                                                  {{1, "p"}, {Variable::Value, "n2"}},
+  mark("low", n2, QPoint(130, 100));  // low = "n3": a text, not a pointer, names no node
+  const QStringList f = Only(d.Findings(TwoCalls({{{1, "ls"}, {Variable::Value, "n1", true}},
+                                                  {{1, "p"}, {Variable::Value, "n2", true}},
+                                                  {{1, "low"}, {Variable::Value, "n3"}},
                                                   {{1, "j"}, {Variable::Value, "0"}},
                                                   {{1, "k"}, {Variable::Value, "1"}},
-                                                  {{1, "s"}, {Variable::Value, "n2"}},
+                                                  {{1, "s"}, {Variable::Value, "n2", true}},
                                                   {{1, "q"}, {Variable::Nil, {}}},
-                                                  {{1, "r"}, {Variable::Value, "n3"}},
+                                                  {{1, "r"}, {Variable::Value, "n3", true}},
                                                   {{1, "t"}, {Variable::Nil, {}}}})),
                              "aim");
   ASSERT_EQ(f.size(), 5) << f.join('\n').toStdString();
@@ -229,6 +231,15 @@ TEST(CheckDrawing, NameTwoNodesOfOneDrawingWithOneName) {
   d.Named("n8", QRect(200, 20, 40, 30));
   d.Node("J", QRect(20, 100, 40, 30));  // nodes without names are not compared
   d.Node("K", QRect(100, 100, 40, 30));
+  // The original and its copy, two lists side by side, each a panel of its own.
+  QWidget window;
+  auto* original = new QWidget(&window);
+  auto* copy = new QWidget(&window);
+  for (QWidget* panel : {original, copy})
+    for (const char* name : {"A3", "B4"}) {
+      const int n = d.Named(name, QRect(panel == original ? 20 : 200, QString(name) == "A3" ? 200 : 240, 40, 30));
+      d.scene.shapes[static_cast<std::size_t>(n)].owner = panel;
+    }
   const QStringList f = d.Findings();
   ASSERT_EQ(Rules(f), "name") << f.join('\n').toStdString();
   EXPECT_TRUE(f[0].endsWith("two nodes named n8"));
@@ -343,4 +354,19 @@ TEST(PrintShapes, ANodeControlAndAPointerOnItAreGatheredInTheirWindowsPixels) {
   ASSERT_TRUE(unshown.shapes[1].means.has_value());
   EXPECT_TRUE(unshown.shapes[1].means->Of.isEmpty()) << "by default it stands for its caption's variable";
   EXPECT_TRUE(DrawingFindings(unshown).isEmpty()) << "a hidden mark has no geometry to check";
+}
+
+TEST(PendingRules, OnlyTheListedRulesOfTheListedDemonstrationPass) {
+  const auto pending = script::ParsePending(
+      "# not kept yet\n"
+      "ThrdInDel onto  stacked   # marks on the thread links\n"
+      "\n"
+      "Huffman\n");
+  ASSERT_EQ(pending.size(), 2u);
+  const QString onto = "wrong onto mark F \"p\" 0 0 32 32 tip 32 32 -> \"A\" -- the mark's head lies on a link";
+  EXPECT_TRUE(script::IsPending(pending, "thrdindel", onto)) << "the name as start gave it, in any letter case";
+  EXPECT_FALSE(script::IsPending(pending, "ThrdInDel", "wrong aim mark F \"p\" -- tip 9 px off its node"));
+  EXPECT_FALSE(script::IsPending(pending, "ThrdTravel", onto));
+  EXPECT_FALSE(script::IsPending(pending, "Huffman", onto)) << "a line without rules is the sweep's alone";
+  EXPECT_FALSE(script::IsPending(pending, "ThrdInDel", "illegible size glyphs F \"onto\" 0 0 9 9 9 #000000 #ffffff"));
 }
