@@ -344,7 +344,8 @@ std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, co
     const TFont labelFont = LabelFont(m);
     blocks.push_back(QFontMetrics(labelFont.ToQFont())
                          .tightBoundingRect(NodeText(node).trimmed())
-                         .translated(label.left(), label.top() + labelFont.Ascent()));
+                         .translated(label.left(), label.top() + labelFont.Ascent())
+                         .adjusted(-2, -4, 2, 2));
     if (node->Tag != 1) continue;
     for (const bool head : {true, false}) {
       if (!(head ? node->HpVisible : node->TpVisible)) continue;
@@ -360,7 +361,7 @@ std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, co
     const Pointer& mark = pointers_[static_cast<std::size_t>(k)];
     if (!mark.target) continue;
     // The blanks around a name take no room: the callout holds the letters.
-    requests.push_back({NodeBox(*mark.target, m), std::max(font.TextWidth(mark.name.trimmed()) + 6, text::Round(0.9 * m.u))});
+    requests.push_back({NodeBox(*mark.target, m), std::max(font.TextWidth(mark.name.trimmed()) + 6, text::Round(0.7 * m.u))});
     which.push_back(k);
     textHeight = std::max(textHeight, font.TextHeight(mark.name) + 3);
   }
@@ -551,13 +552,14 @@ std::vector<TMarkPlace> PlaceMarks(const std::vector<TMarkRequest>& marks, int u
     };
     std::optional<TMarkPlace> best;
     int bestCost = 0;
-    // Left of the node first, nearest first; then over the node; then lower, down to the
-    // labels' height (between two rows of nodes the band is narrow); then a tier higher.
+    // Left of the node first, nearest first; then over the node (as far as its right end); then
+    // lower, down to the labels' height (between two rows of nodes the band is narrow); then a
+    // tier higher.
     for (const int tier : {0, 1}) {
       for (int dy = 0; dy <= (tier == 0 ? u / 2 : 0); dy += step) {
         for (int d = 0; d <= 8 * u; ++d) {
           for (const int side : {-1, 1}) {
-            if (side == 1 && (d == 0 || d > 2 * u)) continue;
+            if (side == 1 && (d == 0 || d > mark.Box.width() + u)) continue;
             const int right = mark.Box.left() + side * d;
             const TMarkPlace at{QRect(right - mark.Width, top + dy - tier * (height + 2), mark.Width, height), tip};
             if (!area.contains(at.Body)) continue;

@@ -45,7 +45,7 @@ class TListsNode {
 // nesting level 0 (all of sub when there is none), sub what follows it.
 void SeverList(QString& sub, QString& hsub);
 
-// Where pointer marks go. Each callout is widths[k] wide and two thirds of 1.2 u high
+// Where pointer marks go. Each callout is Width wide and two thirds of 1.2 u high
 // (textHeight where that is more); its tip points down at the left part of its node's box.
 // Marks are placed in order, each at the nearest place left of its node (then above the node,
 // then a tier higher) where its callout lies inside area and meets none of blocks (nodes,
