@@ -1,7 +1,11 @@
 #include "demos/stacks/AboutBox.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -39,7 +43,7 @@ TAboutBox::TAboutBox(QWidget* parent) : TForm(parent) {
   HelpMemo->setObjectName(QStringLiteral("HelpMemo"));
   HelpMemo->setGeometry(6, 6, 333, 193);
   HelpMemo->setReadOnly(true);
-  HelpMemo->setPlainText(QStringLiteral(
+  const QString help(QStringLiteral(
       "表达式中可以使用：\n"
       "  四则运算 + - * / 和括号 ( )；\n"
       "  乘方 ^，与乘除同级，自左向右计算；\n"
@@ -50,17 +54,34 @@ TAboutBox::TAboutBox(QWidget* parent) : TForm(parent) {
       "请输入一个正确的表达式，按回车或\"开始\"按钮，\n"
       "再用工具栏的按钮执行算法。\n"
       "单击\"表达式\"可随机生成一个表达式。"));
+  HelpMemo->setPlainText(help);
+  // The help reads whole: the memo as wide as its longest line and as tall as its lines, the
+  // panels and the window grown round it, the buttons below.
+  const QFontMetrics fm(HelpMemo->font());
+  const int margins = 2 * HelpMemo->frameWidth() + 2 * static_cast<int>(HelpMemo->document()->documentMargin()) + 8;
+  int widest = 0;
+  const QStringList lines = help.split(QLatin1Char('\n'));
+  for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
+  const int memoWidth = std::max(333, widest + margins);
+  const int memoHeight = std::max(193, fm.lineSpacing() * static_cast<int>(lines.size()) + margins);
+  HelpMemo->setGeometry(6, 6, memoWidth, memoHeight);
+  HelpMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  HelpPanel->setGeometry(8, 8, memoWidth + 12, memoHeight + 12);
+  AboutPanel->setGeometry(HelpPanel->geometry());
+  for (QLabel* line : AboutPanel->findChildren<QLabel*>()) line->setGeometry(10, line->y(), AboutPanel->width() - 20, line->height());
+  const int clientWidth = memoWidth + 28, panelBottom = HelpPanel->y() + HelpPanel->height();
+  SetClientSize(clientWidth, panelBottom + 48);
 
   CloseBtn = new TButton(QStringLiteral("关闭"), this);
   CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-  CloseBtn->setGeometry(190, 224, 75, 28);
+  CloseBtn->setGeometry(clientWidth / 2 + 10, panelBottom + 11, 75, 28);
   CloseBtn->ModalResult = mrOk;
   CloseBtn->Cancel = true;
   CloseBtn->SetDefault(true);
 
   SwitchBtn = new TButton(QString(), this);
   SwitchBtn->setObjectName(QStringLiteral("SwitchBtn"));
-  SwitchBtn->setGeometry(96, 224, 75, 28);
+  SwitchBtn->setGeometry(clientWidth / 2 - 85, panelBottom + 11, 75, 28);
   SwitchBtn->OnClick = [this] { ShowPage(!HelpShown()); };
 
   ShowPage(true);

@@ -44,6 +44,7 @@ TThrdTreeNode* TThrdCrtDemo::Pre() const { return static_cast<TThrdTreeNode*>(gr
 void TThrdCrtDemo::SetP(TThrdTreeNode* node) {
   graphForm_->p->SetTarget(node);
   graphForm_->p->Reposition();
+  graphForm_->Tree->PlacePointers();
 }
 
 void TThrdCrtDemo::Changed(TThrdTreeNode* node) {
@@ -91,6 +92,7 @@ void TThrdCrtDemo::Line8() {
 void TThrdCrtDemo::Line9() {
   graphForm_->pre->SetTarget(P());
   graphForm_->pre->Reposition();
+  graphForm_->Tree->PlacePointers();
 }
 
 // IF p^.ltag = 0

@@ -1,7 +1,9 @@
 #include "demos/trees/ExpTreeF.h"
 
 #include <QLabel>
+#include <QFontMetrics>
 #include <QStringList>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -435,18 +437,27 @@ TCalNeededF::TCalNeededF(QWidget* parent) : TForm(parent) {
   SetBorderStyle(bsToolWindow);
   SetPosition(poScreenCenter);
   RaiseFont(*this);  // the buttons
-  SetClientSize(318, 103);
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-  RichEdit1->setGeometry(8, 4, 302, 54);
   RichEdit1->setReadOnly(true);
   RichEdit1->setFont(TFont{.Name = QStringLiteral("隶书"), .Height = -20, .Color = clBlue}.ToQFont());
   RichEdit1->setTextColor(ToQColor(clBlue));
-  RichEdit1->setPlainText(QStringLiteral("(如果想看\"遍历表达式树求值\"演示 请给每个字母节点赋0-9的整数先!)"));
-  YesBtn = TreeDlgButton(this, "YesBtn", QStringLiteral("Yes"), 80, 64);
+  const QString question = QStringLiteral("(如果想看\"遍历表达式树求值\"演示 请给每个字母节点赋0-9的整数先!)");
+  RichEdit1->setPlainText(question);
+  // The question reads whole, with no scroll bar: the box as tall as its wrapped lines, the
+  // buttons and the window below it.
+  const int textWidth = 302 - 2 * RichEdit1->frameWidth() - 2 * static_cast<int>(RichEdit1->document()->documentMargin());
+  const QRect lines = QFontMetrics(RichEdit1->font())
+                          .boundingRect(QRect(0, 0, textWidth - 4, 10000), Qt::TextWordWrap, question);
+  const int boxHeight = std::max(54, lines.height() + 2 * RichEdit1->frameWidth() +
+                                         2 * static_cast<int>(RichEdit1->document()->documentMargin()) + 8);
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setGeometry(8, 4, 302, boxHeight);
+  SetClientSize(318, boxHeight + 49);
+  YesBtn = TreeDlgButton(this, "YesBtn", QStringLiteral("Yes"), 80, boxHeight + 10);
   YesBtn->ModalResult = mrYes;
   YesBtn->SetDefault(true);
-  NoBtn = TreeDlgButton(this, "NoBtn", QStringLiteral("No"), 168, 64);
+  NoBtn = TreeDlgButton(this, "NoBtn", QStringLiteral("No"), 168, boxHeight + 10);
   NoBtn->ModalResult = mrNo;
   NoBtn->setAutoDefault(false);
 }

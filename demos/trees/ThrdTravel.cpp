@@ -18,6 +18,7 @@ void TThrdTravel::Reset() {
 void TThrdTravel::ResetLocalData(const QString&) {
   graphForm_->thrt->SetTarget(graphForm_->Tree->thrt);
   graphForm_->thrt->Reposition();
+  graphForm_->Tree->PlacePointers();
 }
 
 void TThrdTravel::SetWindowRect() { MainForm->DockTwoPanes(graphForm_.get(), 60, AlgorithmForm); }
@@ -45,6 +46,7 @@ TThrdTreeNode* TThrdTravel::P() const { return static_cast<TThrdTreeNode*>(graph
 void TThrdTravel::SetP(TThrdTreeNode* node) {
   graphForm_->p->SetTarget(node);
   graphForm_->p->Reposition();
+  graphForm_->Tree->PlacePointers();
 }
 
 void TThrdTravel::Visit() {

@@ -34,6 +34,7 @@ TTrTravForm::TTrTravForm(QWidget* parent) : TGraphForm(parent) {
 void TTrTravForm::PointAt(TBinCharTreeNode* node) {
   Pointer->SetTarget(node);
   Pointer->Reposition();
+  BinTree->PlacePointers();  // off the links into its node
   Pointer->repaint();
 }
 

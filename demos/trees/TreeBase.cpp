@@ -7,6 +7,7 @@
 #include "demos/trees/TreeLayout.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/MarkPlaces.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
 #include "platform/Random.h"
@@ -460,15 +461,56 @@ void TBinTree::PlacePointers() {
   for (QObject* child : kids) {
     auto* pointer = dynamic_cast<TPointer2*>(child);
     if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
+    pointer->PointsLeft = false;  // its usual place first; StepOffLinks turns it where that is taken
     pointer->Reposition();
     pointer->setGeometry(PointerPlace(pointer->geometry(), pointer->Target()->geometry(), boxes, width()));
     placed.push_back(pointer);
     boxes.push_back(pointer->geometry());
   }
+  StepOffLinks(placed);
   // Heads fanned out on one node: each one right of another stands above it, its caption clear of
   // the other's head.
   std::stable_sort(placed.begin(), placed.end(), [](const TPointer2* a, const TPointer2* b) { return a->x() < b->x(); });
   for (TPointer2* pointer : placed) pointer->raise();
+}
+
+void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
+  std::vector<QRect> nodes;
+  for (QObject* child : children())
+    if (auto* node = dynamic_cast<TTreeNodeBase*>(child); node && node->isVisible()) nodes.push_back(node->geometry());
+  std::vector<QPolygon> links;
+  for (const TDrawnShape& shape : DrawingShapes())
+    if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
+  // A head crossing a link or another node, or more than grazing another head, is in the way.
+  const auto inWay = [&](const QRect& head, const QRect& target, const TPointer2* self) {
+    const QRect inner = head.adjusted(2, 2, -2, -2);
+    for (const QRect& node : nodes)
+      if (node != target && inner.intersects(node)) return true;
+    for (const TPointer2* other : pointers)
+      if (other != self && inner.intersects(other->geometry())) return true;
+    for (const QPolygon& link : links)
+      for (qsizetype i = 1; i < link.size(); ++i)
+        if (SegmentCrosses(link[i - 1], link[i], inner)) return true;
+    return false;
+  };
+  for (TPointer2* pointer : pointers) {
+    const QRect target = pointer->Target()->geometry();
+    if (!inWay(pointer->geometry(), target, pointer)) continue;
+    // The heads of the others stand in its way as nodes do.
+    std::vector<QRect> others = nodes;
+    for (const TPointer2* other : pointers)
+      if (other != pointer) others.push_back(other->geometry());
+    for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
+      const TPlacedMark at = PlaceMarks({{.Target = target, .Head = pointer->size(), .PointsLeft = left}}, others, links,
+                                        rect())
+                                 .front();
+      if (!rect().contains(at.Head) || inWay(at.Head, target, pointer)) continue;
+      pointer->PointsLeft = left;
+      pointer->setGeometry(at.Head);
+      pointer->update();
+      break;
+    }
+  }
 }
 
 void TBinTree::ArrangeByColumns(int band, int areaWidth, int areaHeight, int size) {

@@ -38,6 +38,7 @@ struct TCaptionSpot;
 class TForm;
 
 class TTreeBase;
+class TPointer2;
 class TBinCharTreeNode;
 
 // ---------------------------------------------------------------- nodes
@@ -277,6 +278,10 @@ class TBinTree : public TTreeBase {
   // node (PointerPlace), so both captions show. The search trees place theirs round their
   // nodes instead (SpreadPointers).
   virtual void PlacePointers();
+  // A placed pointer whose head lies on a link, another node or another head takes the first
+  // place on its node clear of them all (PlaceMarks), beside its lower half where the room
+  // above is taken; one with no such place keeps its own.
+  void StepOffLinks(const std::vector<TPointer2*>& pointers);
   // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
   virtual TBinTreeNode* NewRoot();
   // Attaches child under parent; a child below the last level deepens the tree (MaxDepth),
