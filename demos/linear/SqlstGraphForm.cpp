@@ -212,7 +212,7 @@ std::vector<TDrawnShape> TSqlstGraphForm::DrawingShapes() const {
     const int cells = shown_.Rows.empty() ? 0 : static_cast<int>(shown_.Rows.front().first.size());
     const TShapeRef cell = shown_.Pointer >= 1 && shown_.Pointer <= cells ? TShapeRef{this, shown_.Pointer - 1} : TShapeRef{};
     const QRect head(QPoint(t[1].x(), t[0].y()), QPoint(t[2].x(), t[1].y()));
-    out.push_back(TDrawnShape::MarkOn(cell, head, t[0], QStringLiteral("i")));
+    out.push_back(TDrawnShape::MarkOn(cell, head, t[0], QString()));
   }
   return out;
 }
