@@ -222,7 +222,8 @@ std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
       }
     const QRect& box = frame_->Box;
     const QRect caption = frame_->Text.isEmpty() ? box : QRect(frame_->Area().topLeft(), QSize(box.width(), box.height() / 3));
-    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), QStringLiteral("p")));
+    // Its caption is what stands written above it (the column sought), none where nothing does.
+    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), frame_->Text));
   }
   return out;
 }
