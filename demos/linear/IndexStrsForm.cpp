@@ -449,10 +449,15 @@ void TIndexStrsForm::DrawMarkers() {
   Canvas().Draw(x, LowerMarkerTop, JMarker);
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;
+  // A stem is two strokes, each from the triangle's tip to the cell.
   const auto stem = [&](const QRect& r, const TIndexStrBox* box) {
     if (r.isEmpty()) return;
-    c.Brush.Color = box ? box->CurrentColor : clRed;
-    c.FillRect(Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1));
+    c.Pen.Color = box ? box->CurrentColor : clRed;
+    c.Pen.Width = 1;
+    for (int x = r.left(); x <= r.right(); ++x) {
+      c.MoveTo(x, r.top());
+      c.LineTo(x, r.bottom() + 1);
+    }
   };
   stem(UpperStem(), UpperBox.get());
   stem(LowerStem(), LowerBox.get());

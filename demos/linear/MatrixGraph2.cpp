@@ -137,17 +137,20 @@ std::vector<TDrawnShape> TMatrixGraph2Form::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   if (MDense.mu == 0) return out;
   const TProductLayout l = Layout();
-  const auto cells = [&](const TDenseMatrix& m, int column, int row, int rows) {
+  // Cells row by row, as painted; hidden: a cell of the product's current row whose
+  // accumulator is not to be seen.
+  const auto cells = [&](const TDenseMatrix& m, int column, int row, int rows, int hiddenRow) {
     for (int i = 1; i <= rows; ++i)
       for (int j = 1; j <= m.nu; ++j) {
         const int c = column + j - 1;
-        out.push_back(TDrawnShape::NodeAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
-                                          ReadCell(l, c, QString::number(m.Cell(i, j)), m)));
+        const bool hidden = i == hiddenRow && ColColour[static_cast<std::size_t>(j - 1)] == clAqua;
+        out.push_back(TDrawnShape::CellAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
+                                          hidden ? QString() : ReadCell(l, c, QString::number(m.Cell(i, j)), m)));
       }
   };
-  cells(MDense, l.Org[0], l.Org[1], MDense.mu);
-  cells(NDense, l.Org[2], l.Org[3], NDense.mu);
-  if (ShowQ) cells(QDense, l.Org[4], l.Org[5], std::min(QDense.mu, QRow));
+  cells(MDense, l.Org[0], l.Org[1], MDense.mu, 0);
+  cells(NDense, l.Org[2], l.Org[3], NDense.mu, 0);
+  if (ShowQ) cells(QDense, l.Org[4], l.Org[5], std::min(QDense.mu, QRow), QRow);
   return out;
 }
 

@@ -201,17 +201,29 @@ void TTripleGraphBase::RepaintArea(QRect area) {
 std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   const TTripleGeometry g = Geometry();
+  // A triple is three cells one above the other, as DrawTriple paints them: i, j, v.
+  const auto cells = [&](int x, int y, int w, const TTriple& t) {
+    const int h = g.H / 3;
+    const std::array<QString, 3> texts = TripleTexts(t);
+    for (int k = 0; k < 3; ++k)
+      out.push_back(TDrawnShape::CellAt(QRect(x, y + k * h, w, h), Look(0, 0, w, h, texts[static_cast<std::size_t>(k)]).Seen));
+  };
   for (const TPlacedTriple& t : WholePicture())
-    if (t.T.i >= 0) out.push_back(TDrawnShape::NodeAt(g.Box(t.X, t.Y, t.W), ReadTriple(g, t.W, t.T)));
-  if (moving_) out.push_back(TDrawnShape::NodeAt(*moving_, ReadTriple(g, moving_->width(), MovingTriple)));
+    if (t.T.i >= 0) cells(t.X, t.Y, t.W, t.T);
+  if (moving_) cells(moving_->x(), moving_->y(), moving_->width(), MovingTriple);
   if (frame_) {
-    // The frame stands on the element whose box it outlines (on none at the header column).
+    // The frame stands on the element whose box it outlines (on none at the header column):
+    // its mark on that element's top cell.
     TShapeRef on;
     for (std::size_t k = 0; k < out.size(); ++k)
-      if (out[k].Box == frame_->Box) on = {this, static_cast<int>(k)};
+      if (out[k].Box.topLeft() == frame_->Box.topLeft() && out[k].Box.width() == frame_->Box.width()) {
+        on = {this, static_cast<int>(k)};
+        break;
+      }
     const QRect& box = frame_->Box;
     const QRect caption = frame_->Text.isEmpty() ? box : QRect(frame_->Area().topLeft(), QSize(box.width(), box.height() / 3));
-    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), QStringLiteral("p")));
+    // Its caption is what stands written above it (the column sought), none where nothing does.
+    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), frame_->Text));
   }
   return out;
 }

@@ -315,13 +315,14 @@ TEST(TripleView, ADropAcrossALineLeavesItWholeAndTheShapesSayWhatIsShown) {
   EXPECT_EQ(QColor(img.pixel(g.X(1) + g.W / 2, g.BY(1) + 2)), QColor(128, 0, 0)) << "b's element 1 still drawn";
   view.B.tu = 14;
   view.B.At(14) = view.MovingTriple;
-  int nodes = 0;
-  for (const TDrawnShape& s : view.DrawingShapes()) nodes += s.Kind == TDrawnShape::Node;
-  EXPECT_EQ(nodes, 25 + 14) << "a's and b's triples, nothing else";
+  int cells = 0;
+  for (const TDrawnShape& s : view.DrawingShapes()) cells += s.Kind == TDrawnShape::Cell;
+  EXPECT_EQ(cells, 3 * (25 + 14)) << "a's and b's triples, three cells each, nothing else";
   view.P = 2;
   view.SetCol(3);
   view.ShowP();
   const std::vector<TDrawnShape> shapes = view.DrawingShapes();
   ASSERT_EQ(shapes.back().Kind, TDrawnShape::Mark);
-  EXPECT_EQ(shapes[static_cast<std::size_t>(shapes.back().To.Index)].Box, g.Box(g.X(2), g.AY(2), g.W));
+  EXPECT_EQ(shapes[static_cast<std::size_t>(shapes.back().To.Index)].Box, QRect(g.X(2), g.AY(2), g.W, g.H / 3))
+      << "on element 2's top cell";
 }
