@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "demos/search/BsTreeInDlg.h"
+#include "framework/drawkit/MarkPlaces.h"
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeFileDialog.h"
 #include "framework/drawkit/KitControl.h"
@@ -241,14 +242,7 @@ bool Meets(const QRect& a, const QRect& b) {
 // not count).
 bool SegmentMeets(const QLineF& line, const QRect& head) {
   const QRectF box = QRectF(head).adjusted(2, 2, -2, -2);
-  if (box.isEmpty()) return false;
-  if (box.contains(line.p1()) || box.contains(line.p2())) return true;
-  const QLineF edges[] = {{box.topLeft(), box.topRight()},
-                          {box.topRight(), box.bottomRight()},
-                          {box.bottomRight(), box.bottomLeft()},
-                          {box.bottomLeft(), box.topLeft()}};
-  return std::any_of(std::begin(edges), std::end(edges),
-                     [&](const QLineF& e) { return line.intersects(e, nullptr) == QLineF::BoundedIntersection; });
+  return !box.isEmpty() && SegmentCrossesBox(line, box);
 }
 
 // Whether one of two heads covers more than half of the other: they would read as one.

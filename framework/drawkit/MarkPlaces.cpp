@@ -23,21 +23,12 @@ constexpr double kLaterPlace = 0.01;
 
 double Area(const QRect& r) { return r.isEmpty() ? 0 : double(r.width()) * r.height(); }
 
-bool SegmentCrosses(const QLineF& s, const QRectF& r) {
-  if (r.contains(s.p1()) || r.contains(s.p2())) return true;
-  const QLineF edges[] = {{r.topLeft(), r.topRight()},
-                          {r.topRight(), r.bottomRight()},
-                          {r.bottomRight(), r.bottomLeft()},
-                          {r.bottomLeft(), r.topLeft()}};
-  return std::any_of(std::begin(edges), std::end(edges),
-                     [&](const QLineF& e) { return s.intersects(e, nullptr) == QLineF::BoundedIntersection; });
-}
 
 bool PathCrosses(const QPolygon& path, const QRect& box) {
   const QRectF r = QRectF(box).adjusted(kGraze, kGraze, -kGraze, -kGraze);
   if (r.isEmpty()) return false;
   for (qsizetype i = 1; i < path.size(); ++i)
-    if (SegmentCrosses(QLineF(path[i - 1], path[i]), r)) return true;
+    if (SegmentCrossesBox(QLineF(path[i - 1], path[i]), r)) return true;
   return false;
 }
 
@@ -72,6 +63,16 @@ QRect HeadAt(const TMarkToPlace& m, QPoint tip) {
 }
 
 }  // namespace
+
+bool SegmentCrossesBox(const QLineF& s, const QRectF& r) {
+  if (r.contains(s.p1()) || r.contains(s.p2())) return true;
+  const QLineF edges[] = {{r.topLeft(), r.topRight()},
+                          {r.topRight(), r.bottomRight()},
+                          {r.bottomRight(), r.bottomLeft()},
+                          {r.bottomLeft(), r.topLeft()}};
+  return std::any_of(std::begin(edges), std::end(edges),
+                     [&](const QLineF& e) { return s.intersects(e, nullptr) == QLineF::BoundedIntersection; });
+}
 
 std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, const std::vector<QRect>& nodes,
                                     const std::vector<QPolygon>& links, const QRect& area) {

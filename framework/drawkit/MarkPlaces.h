@@ -10,6 +10,7 @@
 //
 // FanOutPointers does the same for the pointers (TPointer2) of a drawing window: the nodes and
 // links are what its kit controls report.
+#include <QLineF>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
@@ -37,6 +38,9 @@ struct TPlacedMark {
 // lines as drawn.
 std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, const std::vector<QRect>& nodes,
                                     const std::vector<QPolygon>& links, const QRect& area);
+
+// Whether a line segment runs into a box (an end inside it, or through one of its edges).
+bool SegmentCrossesBox(const QLineF& segment, const QRectF& box);
 
 // Places the shown pointers of drawing (its TPointer2 children that have a target) by
 // PlaceMarks among the nodes and links its kit controls report; each keeps its size and
