@@ -85,8 +85,13 @@ struct TDrawnShape {
     Cell,   // one cell of a table, matrix, key row, address row or stack row and its text
   };
   TKind Kind = Node;
-  // What a reader sees of it: a node's key, a weight, a mark's caption.
+  // What a reader sees of it: a node's key, a weight, a mark's caption. Painted as glyphs.
   QString Text{};
+  // What the picture says of it without glyphs (a bar's colour, a customer's picture, a
+  // queen): listed after Text where shapes are listed, never looked for among the glyphs.
+  QString Note{};
+  // Node: where Text is painted when not inside Box (a bar's key under the bar).
+  QRect TextBox{};
   // Node, Label and Cell: the box; Mark: the head. In the reporting control's pixels.
   QRect Box{};
   // Node: the ellipse inside Box (a vertex circle) rather than the box.
@@ -134,6 +139,16 @@ struct TDrawnShape {
   TDrawnShape Named(const QString& name) const {
     TDrawnShape s = *this;
     s.Name = name;
+    return s;
+  }
+  TDrawnShape Noted(const QString& note) const {
+    TDrawnShape s = *this;
+    s.Note = note;
+    return s;
+  }
+  TDrawnShape TextIn(const QRect& box) const {
+    TDrawnShape s = *this;
+    s.TextBox = box;
     return s;
   }
   TDrawnShape Meaning(const TMarkMeaning& meaning) const {

@@ -319,7 +319,11 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.kind = r.shape.Kind;
     s.drawing = r.drawing;
     s.form = NameOf(*r.form);
-    s.text = r.shape.Text;
+    s.glyphs = r.shape.Text;
+    s.text = r.shape.Note.isEmpty() ? r.shape.Text
+             : r.shape.Text.isEmpty() ? r.shape.Note
+                                      : r.shape.Text + ' ' + r.shape.Note;
+    if (!r.shape.TextBox.isNull()) s.textBox = r.shape.TextBox.translated(at);
     s.box = r.shape.Box.translated(at);
     s.round = r.shape.Round;
     s.path = r.shape.Path.translated(at);

@@ -34,7 +34,9 @@ struct Shape {
   TDrawnShape::TKind kind = TDrawnShape::Node;
   int drawing = 0;       // shapes of one drawing window share the number
   QString form{};        // that window's name
-  QString text{};
+  QString text{};        // as listed: the glyphs, then what the picture says without them
+  QString glyphs{};      // the part of text painted as glyphs
+  QRect textBox{};       // Node: where glyphs are painted when not inside box
   QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
   QPolygon path{};       // Link

@@ -346,16 +346,17 @@ QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& pa
                                                             shape.owner->size());
       if (!itself && !OutlineAt(painted, shape.box, shape.round))
         out << QStringLiteral("no outline painted on its box");
-      if (!shape.text.trimmed().isEmpty()) {
-        const Reading read = ReadIn(painted, box.adjusted(-kNear, -kNear, kNear, kNear), shape.text);
-        if (!read.same && !NamedBeside(painted, box, shape.text, read.painted))
+      if (!shape.glyphs.trimmed().isEmpty()) {
+        const QRectF at = shape.textBox.isNull() ? box : QRectF(shape.textBox);
+        const Reading read = ReadIn(painted, at.adjusted(-kNear, -kNear, kNear, kNear), shape.glyphs);
+        if (!read.same && !NamedBeside(painted, at, shape.glyphs, read.painted))
           out << QStringLiteral("its box reads \"%1\"").arg(read.painted);
       }
       break;
     }
     case Kind::Label:
     case Kind::Cell: {
-      const Reading read = ReadIn(painted, box.adjusted(-kNear, -kNear, kNear, kNear), shape.text);
+      const Reading read = ReadIn(painted, box.adjusted(-kNear, -kNear, kNear, kNear), shape.glyphs);
       if (!read.same) out << QStringLiteral("its box reads \"%1\"").arg(read.painted);
       break;
     }
@@ -377,10 +378,10 @@ QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& pa
                                 : QRectF();
       if (!HeadTipAt(painted, shape.box, shape.tip, target))
         out << QStringLiteral("no head painted with its tip at %1 %2").arg(shape.tip.x()).arg(shape.tip.y());
-      if (!shape.text.trimmed().isEmpty()) {
+      if (!shape.glyphs.trimmed().isEmpty()) {
         const double reach = std::max(8, shape.box.height() / 2);
         const std::vector<paintrecord::Text> texts = TextsIn(painted, box.adjusted(-reach, -reach, reach, reach));
-        const QString want = Squeezed(shape.text);
+        const QString want = Squeezed(shape.glyphs);
         const QString read = ReadingOrder(texts);
         if (!Joined(texts).contains(want) && !read.contains(want))
           out << QStringLiteral("its caption is not painted beside its head (%1 there)")

@@ -164,9 +164,9 @@ TEST(PaintedRule, ANodeTextReadsInReadingOrderWithItsNameAllowedBesideIt) {
   text("M", QRect(105, 105, 8, 10));
   text("n3", QRect(80, 104, 14, 10));
   r.figures.push_back({paintrecord::Figure::Ellipse, QRectF(100, 100, 20, 20), {}, {}, true, true, {}});
-  script::Shape node{.kind = TDrawnShape::Node, .text = "n3 M", .box = QRect(100, 100, 20, 20), .round = true};
+  script::Shape node{.kind = TDrawnShape::Node, .text = "n3 M", .glyphs = "n3 M", .box = QRect(100, 100, 20, 20), .round = true};
   EXPECT_TRUE(script::PaintedDifferences(node, r).isEmpty()) << "its name written beside it";
-  node.text = "n4 M";
+  node.glyphs = "n4 M";
   EXPECT_EQ(script::PaintedDifferences(node, r).join('\n').toStdString(), "its box reads \"M\"");
 
   // Two keys painted in each other's cells read in the wrong order, whatever order they were painted in.
@@ -174,6 +174,20 @@ TEST(PaintedRule, ANodeTextReadsInReadingOrderWithItsNameAllowedBesideIt) {
   keys.texts.push_back({"34", QRect(12, 4, 12, 10), {}, 12, 0, std::nullopt, false, {}});
   keys.texts.push_back({"12", QRect(32, 4, 12, 10), {}, 12, 0, std::nullopt, false, {}});
   keys.figures.push_back({paintrecord::Figure::Rect, QRectF(10, 0, 40, 18), {}, {}, true, false, {}});
-  const script::Shape row{.kind = TDrawnShape::Node, .text = "12 34", .box = QRect(10, 0, 40, 18)};
+  const script::Shape row{.kind = TDrawnShape::Node, .text = "12 34", .glyphs = "12 34", .box = QRect(10, 0, 40, 18)};
   EXPECT_EQ(script::PaintedDifferences(row, keys).join('\n').toStdString(), "its box reads \"3412\"");
+}
+
+TEST(PaintedRule, ANoteIsNotLookedForAndAKeyPaintedUnderItsBarIsReadThere) {
+  paintrecord::Record r;
+  r.figures.push_back({paintrecord::Figure::Rect, QRectF(10, 10, 20, 60), {}, {}, true, false, {}});
+  r.texts.push_back({"K", QRect(15, 74, 8, 12), {}, 12, 0, std::nullopt, false, {}});
+  // The bar's colour is no glyph; its key stands under it.
+  script::Shape bar{.kind = TDrawnShape::Node, .text = "K purple", .glyphs = "K", .textBox = QRect(10, 72, 20, 16),
+                    .box = QRect(10, 10, 20, 60)};
+  EXPECT_TRUE(script::PaintedDifferences(bar, r).isEmpty());
+  bar.textBox = QRect(40, 72, 20, 16);
+  EXPECT_EQ(script::PaintedDifferences(bar, r).join('\n').toStdString(), "its box reads \"\"");
+  const script::Shape picture{.kind = TDrawnShape::Node, .text = "Q3 #5", .box = QRect(10, 10, 20, 60)};
+  EXPECT_TRUE(script::PaintedDifferences(picture, r).isEmpty()) << "a picture's description is not read";
 }
