@@ -117,9 +117,12 @@ TNodeRect::TNodeRect(QWidget* parent) : TRectbase(parent) { resize(0, 0); }
 void TNodeRect::DrawRow(TCanvas& canvas) const {
   const int w = width();
   const int h = height();
-  Frame3D(canvas, 0, 0, w, h, clWhite, clBlack);
+  // The row covers the whole of its place (what was drawn under it before, the last frame of
+  // its own slide, is gone), then its frame and its face.
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = Color;
+  canvas.FillRect(Rect(0, 0, w, h));
+  Frame3D(canvas, 0, 0, w, h, clWhite, clBlack);
   canvas.FillRect(Rect(1, 1, w - 1, h - 1));
   canvas.Font.Pitch = fpFixed;
   canvas.Font.Height = FieldHeight > 0 ? FieldHeight : h * 6 / 7;

@@ -59,6 +59,7 @@ TEST(StackSlide, FramesRunFromStartToEndTruncatingTowardZero) {
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
+#include "platform/PaintRecord.h"
 #include "tests/support/RenderWidget.h"
 
 namespace {
@@ -358,4 +359,21 @@ TEST(StackBox, ClearingLeavesNoRowDrawnBehind) {
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) nodePixels += (shown.pixel(x, y) | 0xff000000u) == (node | 0xff000000u);
   EXPECT_EQ(nodePixels, 0) << "the rows' colour is still on the cleared stack";
+}
+
+TEST(StackBox, ARowHidesTheLastFrameOfItsSlideAndReadsOnlyItsNewText) {
+  // The slide leaves its last frame, with the text the row came in with, on the box under the
+  // row; a row re-texted later must not read as both texts.
+  StackWindow w;
+  w.stack.ShowAnimate = true;
+  w.stack.Push(std::make_unique<Row>(QStringLiteral("7  1  2  ?  ?")));
+  auto* top = static_cast<Row*>(w.stack.Top());
+  top->SetText(QStringLiteral("7  1  2  3  4"));
+  w.stack.UpdateRow(0, top);
+  pacing::ProcessMessages();
+  const std::optional<paintrecord::Record> row = paintrecord::ShownBy(w.stack.Row(0));
+  ASSERT_TRUE(row);
+  EXPECT_TRUE(row->ground) << "the row covers the whole of its place";
+  ASSERT_EQ(row->texts.size(), 1u);
+  EXPECT_EQ(row->texts.front().text, QStringLiteral("7  1  2  3  4"));
 }
