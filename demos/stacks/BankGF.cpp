@@ -36,6 +36,28 @@ void ScaleInto(TBitmap& target, const TBitmap* picture, int w, int h) {
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
+// Rows from..to (excluded) of a see-through picture, seeing through the picture's colour.
+TBitmap Rows(const TBitmap& picture, int from, int to) {
+  TBitmap part;
+  part.Assign(picture.Image().copy(0, from, picture.Width(), to - from));
+  part.SetTransparentColor(picture.TransparentColor());
+  part.Transparent = true;
+  return part;
+}
+
+// A customer at whole whose legs the one behind him covers: the part in view (seen, the top
+// of whole) and the rest drawn one after the other, the same pixels as the picture at once,
+// so that what stands where the customer is seen is one picture of that box.
+void DrawInTwo(TCanvas& c, const TBitmap& picture, const QRect& whole, const QRect& seen) {
+  const int split = seen.height();
+  if (split <= 0 || split >= picture.Height()) {
+    c.Draw(whole.x(), whole.y(), picture);
+    return;
+  }
+  c.Draw(whole.x(), whole.y(), Rows(picture, 0, split));
+  c.Draw(whole.x(), whole.y() + split, Rows(picture, split, picture.Height()));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the hall
@@ -99,19 +121,22 @@ std::vector<QRect> TBankHall::QueueRects(int k) const {
   return rects;
 }
 
+std::vector<QRect> TBankHall::SeenRects(const std::vector<QRect>& queue) {
+  std::vector<QRect> seen = queue;
+  for (std::size_t j = 0; j + 1 < seen.size(); ++j) seen[j].setBottom(std::min(seen[j].bottom(), queue[j + 1].top() - 1));
+  return seen;
+}
+
 std::vector<TDrawnShape> TBankHall::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   for (int k = 1; k <= TBankModel::TellerCount; ++k) {
-    const std::vector<QRect> rects = QueueRects(k);
-    for (std::size_t j = 0; j < rects.size(); ++j) {
-      // What shows of a customer: down to where the one behind him stands.
-      QRect seen = rects[j];
-      if (j + 1 < rects.size()) seen.setBottom(rects[j + 1].top() - 1);
-      out.push_back(TDrawnShape::NodeAt(seen, QStringLiteral("Q%1 #%2").arg(k).arg(j + 1)));
-    }
+    const std::vector<QRect> seen = SeenRects(QueueRects(k));
+    for (std::size_t j = 0; j < seen.size(); ++j)
+      out.push_back(TDrawnShape::NodeAt(seen[j], QString()).Noted(QStringLiteral("Q%1 #%2").arg(k).arg(j + 1)));
   }
   if (walker_ != nullptr)
-    out.push_back(TDrawnShape::NodeAt(QRect(ToScreen(walkerAt_), QSize(walker_->Width(), walker_->Height())), QStringLiteral("walking")));
+    out.push_back(TDrawnShape::NodeAt(QRect(ToScreen(walkerAt_), QSize(walker_->Width(), walker_->Height())), QString())
+                      .Noted(QStringLiteral("walking")));
   return out;
 }
 
@@ -141,7 +166,9 @@ void TBankHall::BuildScene() {
   for (int k = 1; k <= 4; ++k) {
     const QPoint teller = ToScreen({CounterX(k) - 24, 4});
     c.Draw(teller.x(), teller.y(), teller_);
-    for (const QRect& at : QueueRects(k)) c.Draw(at.x(), at.y(), walk_[Up][1]);
+    const std::vector<QRect> queue = QueueRects(k);
+    const std::vector<QRect> seen = SeenRects(queue);
+    for (std::size_t j = 0; j < queue.size(); ++j) DrawInTwo(c, walk_[Up][1], queue[j], seen[j]);
     if (const int more = DrawnWaiting(k); more > 0) {
       c.Brush.Style = bsClear;
       c.Font.Name = QStringLiteral("Arial");

@@ -66,9 +66,12 @@ class TBankHall : public TNodeContainer {
   int DrawnWaiting(int k) const;
   // Where the customers drawn in queue k stand, from the counter back (control pixels).
   std::vector<QRect> QueueRects(int k) const;
+  // The part of each that shows: down to where the one behind him stands.
+  static std::vector<QRect> SeenRects(const std::vector<QRect>& queue);
 
-  // The customers drawn in the queues ("Q2 #1": queue 2, at the counter), each as far as
-  // the one behind him leaves him in view, and the one walking, as nodes.
+  // The customers drawn in the queues, each as far as the one behind him leaves him in view,
+  // and the one walking, as nodes: pictures without glyphs, noted "Q2 #1" (queue 2, at the
+  // counter) and "walking".
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:

@@ -148,11 +148,8 @@ void TMazeData::DoNodeClick(TMazeNode& node) {
   if (OnNodeClick) OnNodeClick(node);
 }
 
-std::vector<TDrawnShape> TMazeData::DrawingShapes() const {
-  std::vector<TDrawnShape> out;
-  for (const TMazeNode* node : nodes_)
-    if (node && !node->isHidden()) out.push_back(TDrawnShape::NodeAt(node->geometry(), QString(QLatin1Char(kShown[node->State() & 7]))));
-  return out;
+std::vector<TDrawnShape> TMazeNode::DrawingShapes() const {
+  return {TDrawnShape::NodeAt(rect(), QString()).Noted(QString(QLatin1Char(kShown[State() & 7])))};
 }
 
 void TMazeData::AfterRescale() {

@@ -40,10 +40,13 @@ class EMazeFileError : public Exception {
   using Exception::Exception;
 };
 
-// One cell: a stretched picture of its state; a click is passed to the maze.
-class TMazeNode : public TImage {
+// One cell: a stretched picture of its state; a click is passed to the maze. The cell is a
+// node of the drawing by itself: its picture (no glyphs) says its state, written as the maze's
+// rows write it (".#ox^v<>").
+class TMazeNode : public TImage, public TKitControl {
  public:
   TMazeNode(TMazeData* maze, int x, int y);
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   std::uint8_t State() const { return state_; }
   // Stores the state and shows picture number state of the maze's cell pictures.
@@ -113,8 +116,6 @@ class TMazeData : public TNodeContainer {
 
   // Lays the cells out: a margin of 4 on every side, the rest shared by 8 x 8 cells.
   void AfterRescale() override;
-  // The 64 cells as nodes, each named by its mark as Rows writes it.
-  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   // The backdrop under the margin and a red frame; the cells are their own controls.

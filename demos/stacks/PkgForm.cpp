@@ -154,9 +154,10 @@ std::vector<TDrawnShape> TPkgForm::DrawingShapes() const {
   const auto item = [](int picture) { return picture >= 1 && picture <= MaxItems ? QStringLiteral("W%1").arg(picture) : QString(); };
   std::vector<TDrawnShape> out;
   for (int k = 1; k <= MaxCells; ++k)
-    if (cells_[k] != NoCell) out.push_back(TDrawnShape::NodeAt(CellRect(k).ToQRect(), item(cells_[k])));
+    if (cells_[k] != NoCell) out.push_back(TDrawnShape::NodeAt(CellRect(k).ToQRect(), QString()).Noted(item(cells_[k])));
   for (int i = 1; i <= itemCount_; ++i)
-    for (int j = 1; j <= Levels[i]; ++j) out.push_back(TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), item(i)));
+    for (int j = 1; j <= Levels[i]; ++j)
+      out.push_back(TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), QString()).Noted(item(i)));
   return out;
 }
 

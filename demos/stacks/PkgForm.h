@@ -76,7 +76,8 @@ class TPkgForm : public TGraphForm, public TKitControl {
   TRect BlockRect(int item, int block) const;
   TRect CellRect(int k) const;
   // The blocks left in the piles and the knapsack's cells (empty ones too) as nodes, where
-  // FormPaint draws them: a block named after its item ("W3"), a cell after the item in it.
+  // FormPaint draws them. A block's picture (no glyphs) says its item, noted "W3"; a cell's
+  // the item in it (an empty cell's nothing).
   std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Weights of items 1 .. ItemCount and, at ItemCount + 1, the volume T; Levels hold the

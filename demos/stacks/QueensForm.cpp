@@ -119,7 +119,7 @@ std::vector<TDrawnShape> TQueensForm::DrawingShapes() const {
   if (!Active) return {};
   const TQueensBoardLayout l = Layout();
   std::vector<TDrawnShape> out;
-  for (int c = 1; c <= QueenCount; ++c) out.push_back(TDrawnShape::NodeAt(l.QueenRect(c, Row(c)), QStringLiteral("q%1").arg(c)));
+  for (int c = 1; c <= QueenCount; ++c) out.push_back(TDrawnShape::NodeAt(l.QueenRect(c, Row(c)), QString()).Noted(QStringLiteral("q%1").arg(c)));
   return out;
 }
 

@@ -81,8 +81,8 @@ class TQueensForm : public TGraphForm, public TKitControl {
   void BuildBoard();
 
   TQueensBoardLayout Layout() const;
-  // The queens as nodes where they are drawn, each named after its column (the squares of
-  // the board are its ground, no nodes).
+  // The queens as nodes where they are drawn, each a picture without glyphs noted after its
+  // column, "q3" (the squares of the board are its ground, no nodes).
   std::vector<TDrawnShape> DrawingShapes() const override;
   // The row of column c's queen (0 = waiting); 0 for a column the board does not have.
   int Row(int column) const {
