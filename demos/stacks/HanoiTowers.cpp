@@ -144,7 +144,8 @@ std::vector<TDrawnShape> THanoiTowers::DrawingShapes() const {
     for (int i = 0; i < pole->Count(); ++i) {
       const TPlate* plate = pole->Plate(i);
       if (plate->Image->isHidden()) continue;
-      out.push_back(TDrawnShape::NodeAt(THanoiLayout::PlateFront(plate->Image->geometry()), QString::number(plate->Size)));
+      out.push_back(TDrawnShape::NodeAt(THanoiLayout::PlateFront(plate->Image->geometry()), QString())
+                        .Noted(QString::number(plate->Size)));
     }
   return out;
 }

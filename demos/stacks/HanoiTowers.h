@@ -74,8 +74,9 @@ class THanoiTowers : public TNodeContainer {
   void MovePlate(char from, char to);
   // Places poles and plates for the present size.
   void AfterRescale() override;
-  // The plates shown, as nodes named by their size: the front of each, as PlateFront gives
-  // it from the picture's place (the poles hold them; they are no nodes).
+  // The plates shown, as nodes: the front of each, as PlateFront gives it from the picture's
+  // place, a picture without glyphs noted by the plate's size (the poles hold them; they are
+  // no nodes).
   std::vector<TDrawnShape> DrawingShapes() const override;
 
   TPole* Pole(char name) const;
