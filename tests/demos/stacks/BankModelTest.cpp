@@ -181,6 +181,21 @@ TEST(BankViews, TheHallDrawsSixOfAQueueAndCountsTheRest) {
   EXPECT_EQ(view.Hall->DrawnInQueue(3), 1);
 }
 
+TEST(BankViews, ACustomerIsSeenDownToWhereTheOneBehindHimStands) {
+  EXPECT_TRUE(TBankHall::SeenRects({}).empty());
+  const QRect alone(10, 62, 32, 48);
+  EXPECT_EQ(TBankHall::SeenRects({alone}), std::vector<QRect>{alone}) << "nobody behind: seen whole";
+  const std::vector<QRect> queue{{10, 62, 32, 48}, {10, 92, 32, 48}, {10, 122, 32, 48}};
+  const std::vector<QRect> seen = TBankHall::SeenRects(queue);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], QRect(10, 62, 32, 30));
+  EXPECT_EQ(seen[1], QRect(10, 92, 32, 30));
+  EXPECT_EQ(seen[2], queue[2]) << "the last one of the queue whole";
+  // Customers apart (a rescaled hall rounds their places) keep their whole pictures.
+  const std::vector<QRect> apart{{10, 62, 32, 20}, {10, 92, 32, 20}};
+  EXPECT_EQ(TBankHall::SeenRects(apart), apart);
+}
+
 TEST(BankViews, AWalkEndsAtItsLastPointUnlessTheWaitStopsIt) {
   TBankModel m;
   TGF view;
