@@ -111,6 +111,22 @@ TEST_F(TreeKit, OneNodeLiesCentredAndSavesAsOneRecord) {
   EXPECT_TRUE(bytes.endsWith(QByteArray("\x00\x00", 2)));
 }
 
+// A blank node paints no glyph: its shape asks for none in its box and lists what it holds
+// (its caption written beside it and the blank) without glyphs; a lettered node is read.
+TEST_F(TreeKit, ABlankNodeIsListedNotRead) {
+  BuildABCDE();
+  tree.NumberNodes();
+  auto* d = tree.Root()->Left()->Left();
+  d->SetValue(' ');
+  const TDrawnShape blank = d->DrawingShapes().front();
+  EXPECT_EQ(blank.Text, QString());
+  EXPECT_EQ(blank.Note, QStringLiteral("n3 ' '"));
+  EXPECT_EQ(blank.Name, QStringLiteral("n3"));
+  const TDrawnShape lettered = tree.Root()->DrawingShapes().front();
+  EXPECT_EQ(lettered.Text, QStringLiteral("n1 A"));
+  EXPECT_EQ(lettered.Note, QString());
+}
+
 TEST_F(TreeKit, LayoutSpreadsChildrenByLevelAndNamesThemByPlace) {
   BuildABCDE();
   tree.Arrange();
