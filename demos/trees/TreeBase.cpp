@@ -113,7 +113,14 @@ QString TTreeNodeBase::DrawingText() const {
 }
 
 std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
-  return {TDrawnShape::NodeAt(rect(), DrawingText()).Named(CaptionShown() ? caption_ : QString())};
+  TDrawnShape node = TDrawnShape::NodeAt(rect(), DrawingText()).Named(CaptionShown() ? caption_ : QString());
+  if (BlankLetter()) node = TDrawnShape::NodeAt(rect(), QString()).Noted(DrawingText()).Named(node.Name);
+  return {node};
+}
+
+bool TTreeNodeBase::BlankLetter() const {
+  const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
+  return letter && letter->Assigned() && letter->Value() == ' ';
 }
 
 void TTreeNodeBase::Paint() {
@@ -146,10 +153,8 @@ void TTreeNodeBase::PaintTexts() {
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
   if (NodeData) {
-    // A letter node shows its letter as it stands: a blank one shows nothing, not the "' '" the
-    // variables window writes for it.
-    const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
-    const QString text = letter && letter->Assigned() && letter->Value() == ' ' ? QString() : NodeData->GetText();
+    // A letter node shows its letter as it stands.
+    const QString text = BlankLetter() ? QString() : NodeData->GetText();
     // Four fifths of the node, named or not: a letter the height of the whole node runs its
     // descender ("g") out of the round picture.
     c.Font.Height = static_cast<int>(std::lround(0.8 * height()));

@@ -90,7 +90,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
-  // Itself as a node, named by its caption where the tree writes it.
+  // Itself as a node, named by its caption where the tree writes it; a blank letter, which
+  // paints nothing, is only noted.
   std::vector<TDrawnShape> DrawingShapes() const override;
   // Whether the tree writes the caption beside the node (the node itself never draws it).
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
@@ -108,6 +109,9 @@ class TTreeNodeBase : public TRectbase {
   void PaintKeyOverNumber(const QString& key, const QString& number);
   // Moved, the node paints again: the backdrop behind its picture is the one of its new place.
   void moveEvent(QMoveEvent* event) override;
+  // Holds a letter that is a blank: the node shows nothing, not the "' '" the variables
+  // window writes for it.
+  bool BlankLetter() const;
 
  private:
   TTreeBase& tree_;
