@@ -277,6 +277,17 @@ TEST_F(TreeKit, BlankNodesAreCutWithTheirSubtrees) {
   EXPECT_EQ(tree.Root(), nullptr);
 }
 
+// A node made before its letter is given paints nothing inside: its shape has no glyphs to
+// read there, only a note of what the variables window writes; a letter reads as painted.
+TEST_F(TreeKit, ABlankNodeReportsNoGlyphs) {
+  BuildABCDE();
+  tree.Root()->Left()->SetValue(' ');
+  const TDrawnShape blank = tree.Root()->Left()->DrawingShapes().front();
+  EXPECT_TRUE(blank.Text.isEmpty());
+  EXPECT_TRUE(blank.Note.endsWith(QStringLiteral("' '")));
+  EXPECT_TRUE(tree.Root()->DrawingShapes().front().Text.endsWith(QLatin1Char('A')));
+}
+
 TEST_F(TreeKit, RecordsMirrorTheSubtreeAndFreeItWithThemselves) {
   BuildABCDE();
   tree.NumberNodes();
