@@ -223,6 +223,7 @@ void TIndexStrBox::AppendNextValue(int value) {
   NextValues[NextCount++] = value;
   DrawCell(NextCount);
   Blit();
+  Form->RestoreStems();
 }
 
 void TIndexStrBox::CopyNextValue(int fromCell) {
@@ -258,6 +259,7 @@ void TIndexStrBox::CopyNextValue(int fromCell) {
   }
   DrawCell(NextCount);
   Blit();
+  Form->RestoreStems();
 }
 
 // ---------------------------------------------------------------- window
@@ -447,6 +449,14 @@ void TIndexStrsForm::DrawMarkers() {
   const int x = MarkerLeft();
   Canvas().Draw(x, UpperMarkerTop, IMarker);
   Canvas().Draw(x, LowerMarkerTop, JMarker);
+  DrawStems();
+}
+
+void TIndexStrsForm::RestoreStems() {
+  if (MarkersShown) DrawStems();
+}
+
+void TIndexStrsForm::DrawStems() {
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;
   // A stem is two strokes, each from the triangle's tip to the cell.
