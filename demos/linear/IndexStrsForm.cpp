@@ -219,7 +219,8 @@ void TIndexStrBox::SetHighlight(int first, int last) {
 }
 
 void TIndexStrBox::AppendNextValue(int value) {
-  if (NextCount >= static_cast<int>(NextValues.size())) return;
+  // Only under a cell of the string: an empty pattern shows no next value.
+  if (NextCount >= std::min(TextLength, static_cast<int>(NextValues.size()))) return;
   NextValues[NextCount++] = value;
   DrawCell(NextCount);
   Blit();
@@ -227,7 +228,8 @@ void TIndexStrBox::AppendNextValue(int value) {
 }
 
 void TIndexStrBox::CopyNextValue(int fromCell) {
-  if (NextCount >= static_cast<int>(NextValues.size()) || fromCell < 1 || fromCell > NextCount) return;
+  if (NextCount >= std::min(TextLength, static_cast<int>(NextValues.size())) || fromCell < 1 || fromCell > NextCount)
+    return;
   const int value = NextValues[fromCell - 1];
   NextValues[NextCount++] = value;
   // The value, framed, on a cell of its own that travels along the next row.
