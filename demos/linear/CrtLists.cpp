@@ -151,6 +151,8 @@ void TCrtLists::CrtLists_AfterCallSever() {
 TData* TCrtLists::CrtLists_C_CreateHp() {
   const int row = Current().row + 1;
   levels_.push_back(Level{nullptr, nullptr, row});
+  // The new call's ls, p and q are not assigned yet: no mark stays on the caller's nodes.
+  graphForm_->theLists->DetachPointers();
   return NewFrame(StrVar("S", Var<TStringData>("hsub").Value()), StrVar("hsub", QString()),
                   StrVar("sub", QString()));
 }
