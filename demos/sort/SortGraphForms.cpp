@@ -228,11 +228,13 @@ void TQkAddrSortGraphForm::Arrange() {
         const int toward = (leans[i] > 0) - (leans[i] < 0);
         const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
         q->Place(box, tip, side, leans[i]);
-        // A caption that would meet the one before stands right of it, or else under it.
+        // A caption that would meet the one before stands right of it, a blank's width apart
+        // so that the two read as two words, or else under it.
         if (i > 0) {
           const QRect before = onBox[i - 1]->CaptionBox(), mine = q->CaptionBox();
-          if (mine.intersects(before.adjusted(-3, -3, 3, 3))) {
-            const int right = before.right() + 4 - mine.left();
+          const int gap = std::max(4, before.height() / 3);
+          if (mine.intersects(before.adjusted(-gap, -3, gap, 3))) {
+            const int right = before.right() + gap - mine.left();
             if (mine.right() + right < width() - 1) q->Place(box, tip, side, leans[i], {right, 0});
             else q->Place(box, tip, side, leans[i], {0, before.bottom() + 2 - mine.top()});
           }
