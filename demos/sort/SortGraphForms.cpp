@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "framework/drawkit/DrawTool.h"
@@ -95,10 +96,13 @@ void TRowPointer::Place(TSortNode* box, QPoint tip, int side, int lean, QPoint n
     hide();
     return;
   }
-  // The arrow pointing up with its tip at (0, 0), in 32ths of its length, turned 30 degrees
-  // about the tip when it leans.
+  // The arrow pointing up with its tip at (0, 0), in 32ths of its length, turned about the
+  // tip when it leans: 30 degrees, or 45 leaning further. No steeper, so that no part of it
+  // rises above its tip onto the boxes beside its own (its wings stay below the tip up to
+  // about 48 degrees).
   static const QPoint shape[] = {{0, 0}, {14, 16}, {5, 16}, {5, 30}, {-5, 30}, {-5, 16}, {-14, 16}};
-  const double angle = -lean * std::numbers::pi / 6;  // 30 degrees a step
+  const double degrees = std::abs(lean) >= 2 ? 45.0 : 30.0 * std::abs(lean);
+  const double angle = (lean > 0 ? -degrees : degrees) * std::numbers::pi / 180;
   const double c = std::cos(angle), s = std::sin(angle);
   QPolygon arrow;
   for (const QPoint p : shape) {
@@ -224,21 +228,25 @@ void TQkAddrSortGraphForm::Arrange() {
         const int toward = (leans[i] > 0) - (leans[i] < 0);
         const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
         q->Place(box, tip, side, leans[i]);
-        // A caption that would meet the one before stands right of it, or else under it.
+        // A caption that would meet the one before stands right of it, a blank's width apart
+        // so that the two read as two words, or else under it.
         if (i > 0) {
           const QRect before = onBox[i - 1]->CaptionBox(), mine = q->CaptionBox();
-          if (mine.intersects(before.adjusted(-3, -3, 3, 3))) {
-            const int right = before.right() + 4 - mine.left();
+          const int gap = std::max(4, before.height() / 3);
+          if (mine.intersects(before.adjusted(-gap, -3, gap, 3))) {
+            const int right = before.right() + gap - mine.left();
             if (mine.right() + right < width() - 1) q->Place(box, tip, side, leans[i], {right, 0});
             else q->Place(box, tip, side, leans[i], {0, before.bottom() + 2 - mine.top()});
           }
         }
         inside = inside && rect().contains(q->geometry());
-        // Each one readable: neither covers half of the one before.
+        // Each one readable: neither covers more than three fifths of the one before (their
+        // boxes, captions and all; beside the window's edge an upright arrow and one leaning
+        // further share a little over half of theirs).
         if (i > 0) {
           const QRect a = onBox[i - 1]->geometry(), b = q->geometry(), both = a & b;
           const auto area = [](const QRect& r) { return r.width() * r.height(); };
-          inside = inside && 2 * area(both) <= std::min(area(a), area(b));
+          inside = inside && 5 * area(both) <= 3 * std::min(area(a), area(b));
         }
       }
       return inside;

@@ -19,7 +19,8 @@ class TRowPointer : public TGraphicControl, public TKitControl {
   const QString& Caption() const { return caption_; }
   TSortNode* Target() const { return target_; }
   // Points at box (nullptr hides the arrow) with its tip at tip (parent's pixels); side is
-  // the arrow's length; lean -1 puts its tail left of the tip, 1 right of it, 0 straight under;
+  // the arrow's length; lean -1 puts its tail left of the tip, 1 right of it (30 degrees), -2
+  // and 2 further (45 degrees), 0 straight under; no part of the arrow stands above its tip;
   // the caption stands under the tail, inside the parent, moved by nudge.
   void Place(TSortNode* box, QPoint tip, int side, int lean, QPoint nudge = {});
   // The caption's box, in the parent's pixels.
