@@ -391,7 +391,7 @@ TBinTreeNode* TThrdTree::NewFullTreeNode() { return MakeNode<TThrdTreeNode>(); }
 
 int TThrdTree::BottomMargin() const {
   const TDesignRatio r = Ratio();
-  return r.Grow(10) + r.Text(1, 2) + 1;  // the bracket's depth and its pen
+  return r.Grow(10) + r.Text(1, 2) + 1 + PointerRoomBelow();  // the bracket's depth and its pen
 }
 
 std::vector<TThrdTree::TDrawnThread> TThrdTree::DrawnThreads() const {

@@ -14,6 +14,7 @@ TTrTravForm::TTrTravForm(QWidget* parent) : TGraphForm(parent) {
   BinTree->LineColor = clBlack;
   BinTree->PointerSize = 32;
   BinTree->NodeCaption = QStringLiteral("n");
+  BinTree->RoomForPointersBelow = true;
 
   Pointer = new TPointer2(BinTree);
   Pointer->setObjectName(QStringLiteral("Pointer"));

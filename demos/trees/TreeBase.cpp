@@ -469,7 +469,9 @@ void TBinTree::PlacePointers() {
   for (QObject* child : kids) {
     auto* pointer = dynamic_cast<TPointer2*>(child);
     if (!pointer || pointer->isHidden() || !pointer->Target() || pointer->Target()->parentWidget() != this) continue;
-    pointer->PointsLeft = false;  // its usual place first; StepOffLinks turns it where that is taken
+    // Its usual place first; StepOffLinks turns it or puts it under its node where that is taken.
+    pointer->PointsLeft = false;
+    pointer->PointsUp = false;
     pointer->Reposition();
     pointer->setGeometry(PointerPlace(pointer->geometry(), pointer->Target()->geometry(), boxes, width()));
     placed.push_back(pointer);
@@ -482,10 +484,17 @@ void TBinTree::PlacePointers() {
   for (TPointer2* pointer : placed) pointer->raise();
 }
 
+int TBinTree::PointerRoomBelow() const {
+  return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
+}
+
 void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   std::vector<QRect> nodes;
   for (QObject* child : children())
     if (auto* node = dynamic_cast<TTreeNodeBase*>(child); node && node->isVisible()) nodes.push_back(node->geometry());
+  // The captions written beside the nodes stand in a head's way as the nodes do.
+  const std::vector<QRect> captions = CaptionBoxes();
+  nodes.insert(nodes.end(), captions.begin(), captions.end());
   std::vector<QPolygon> links;
   for (const TDrawnShape& shape : DrawingShapes())
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
@@ -509,11 +518,12 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     for (const TPointer2* other : pointers)
       if (other != pointer) others.push_back(other->geometry());
     for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
-      const TPlacedMark at = PlaceMarks({{.Target = target, .Head = pointer->size(), .PointsLeft = left}}, others, links,
-                                        rect())
-                                 .front();
+      const TMarkToPlace mark{
+          .Target = target, .Head = pointer->size(), .PointsLeft = left, .MayStandBelow = RoomForPointersBelow};
+      const TPlacedMark at = PlaceMarks({mark}, others, links, rect()).front();
       if (!rect().contains(at.Head) || inWay(at.Head, target, pointer)) continue;
       pointer->PointsLeft = left;
+      pointer->PointsUp = at.Below;
       pointer->setGeometry(at.Head);
       pointer->update();
       break;
@@ -614,7 +624,7 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots) const {
     spots.push_back(spot);
   }
   if (spots.empty()) return {};
-  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height());
+  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow());
 }
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {

@@ -256,6 +256,10 @@ class TBinTree : public TTreeBase {
 
   TBinTreeNode* Root() const { return static_cast<TBinTreeNode*>(root_); }
 
+  // Keeps a pointer's room under the last level, so that a pointer on a node of that level
+  // whose room above is crossed by links can stand under it.
+  bool RoomForPointersBelow = false;
+
   // The class of every node the tree makes through NewRoot, random trees and loading.
   TNodeClass NodeClass;
   // A node of the tree's node class (or of Node), owned by the tree, ShowName from it.
@@ -281,9 +285,10 @@ class TBinTree : public TTreeBase {
   // node (PointerPlace), so both captions show. The search trees place theirs round their
   // nodes instead (SpreadPointers).
   virtual void PlacePointers();
-  // A placed pointer whose head lies on a link, another node or another head takes the first
-  // place on its node clear of them all (PlaceMarks), beside its lower half where the room
-  // above is taken; one with no such place keeps its own.
+  // A placed pointer whose head lies on a link, another node, a caption or another head takes
+  // the first place on its node clear of them all (PlaceMarks), beside its lower half where
+  // the room above is taken, else (in a tree that keeps room for them) under the node pointing
+  // up; one with no such place keeps its own.
   void StepOffLinks(const std::vector<TPointer2*>& pointers);
   // Frees the tree and makes a root of NodeClass: level 1, caption "n1".
   virtual TBinTreeNode* NewRoot();
@@ -317,8 +322,11 @@ class TBinTree : public TTreeBase {
   void PaintCaptions(TCanvas& canvas) const;
   // The captions of the shown nodes (into spots) and where they go.
   TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots) const;
-  // Room kept free below the last level (for marks drawn under the nodes); none here.
-  virtual int BottomMargin() const { return 0; }
+  // Room kept free below the last level (for marks drawn under the nodes): a pointer's, for a
+  // tree that keeps room for them there.
+  virtual int BottomMargin() const { return PointerRoomBelow(); }
+  // The pointers' room under the last level (RoomForPointersBelow); captions keep off it.
+  int PointerRoomBelow() const;
   // A further check of each record of a file being loaded; none here.
   virtual TRecordCheck FileCheck() const { return {}; }
 

@@ -93,7 +93,10 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
     if (left.left() >= LeftLimit(spots, i, pointerSize) && ClearOfLinks(spots, left)) return left;
     const int rightStart = cx + gap + (fromRight ? reach : 0);
     const QRect right(rightStart, top, w, h);
-    if (right.right() + 1 <= RightLimit(spots, i, panelWidth, pointerSize) - gap && ClearOfLinks(spots, right))
+    // Past the link, but no further than a node's width off the node: a caption further out
+    // reads as a caption of nothing, or of the next node.
+    const bool near = right.left() + w / 2 < s.Node.left() + 2 * s.Node.width() - gap;
+    if (near && right.right() + 1 <= RightLimit(spots, i, panelWidth, pointerSize) - gap && ClearOfLinks(spots, right))
       return right;
   }
   // Where the top is crowded: under a leaf, where no link leaves it; else beside the node, half

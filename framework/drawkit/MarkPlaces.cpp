@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/Pointer2.h"
@@ -42,24 +43,28 @@ std::vector<int> Steps(int first, int last, int step) {
 }
 
 // The places a mark's tip may take on its node, the usual one first: along the top edge from
-// the corner it points at, then down the side it stands on.
-std::vector<QPoint> Tips(const TMarkToPlace& m) {
+// the corner it points at, then down the side it stands on; under the node, along its bottom
+// edge from the same corner.
+std::vector<QPoint> Tips(const TMarkToPlace& m, bool below) {
   const QRect& t = m.Target;
   const int stepX = std::max(4, m.Head.width() / 2);
   const int stepY = std::max(4, m.Head.height() / 2);
   const int near = m.PointsLeft ? t.left() + t.width() : t.left();
   const int far = m.PointsLeft ? t.left() : t.left() + t.width();
   std::vector<QPoint> tips;
+  if (below) {
+    for (const int x : Steps(near, far, stepX)) tips.emplace_back(x, t.top() + t.height());
+    return tips;
+  }
   for (const int x : Steps(near, far, stepX)) tips.emplace_back(x, t.top());
   for (const int y : Steps(t.top(), t.top() + t.height(), stepY))
     if (y != t.top()) tips.emplace_back(near, y);
   return tips;
 }
 
-QRect HeadAt(const TMarkToPlace& m, QPoint tip) {
-  const QPoint corner = m.PointsLeft ? QPoint(tip.x(), tip.y() - m.Head.height())
-                                     : QPoint(tip.x() - m.Head.width(), tip.y() - m.Head.height());
-  return {corner, m.Head};
+QRect HeadAt(const TMarkToPlace& m, QPoint tip, bool below) {
+  const int x = m.PointsLeft ? tip.x() : tip.x() - m.Head.width();
+  return {QPoint(x, below ? tip.y() : tip.y() - m.Head.height()), m.Head};
 }
 
 }  // namespace
@@ -79,12 +84,18 @@ std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, cons
   std::vector<TPlacedMark> placed;
   placed.reserve(marks.size());
   for (const TMarkToPlace& m : marks) {
-    const std::vector<QPoint> tips = Tips(m);
+    // Every place above first, then (for a mark that may stand there) every place below.
+    std::vector<std::pair<QPoint, bool>> tips;
+    for (const bool below : {false, true}) {
+      if (below && !m.MayStandBelow) continue;
+      for (const QPoint& tip : Tips(m, below)) tips.emplace_back(tip, below);
+    }
     double best = std::numeric_limits<double>::max();
-    TPlacedMark choice{HeadAt(m, m.PointsLeft ? m.Target.topRight() + QPoint(1, 0) : m.Target.topLeft()),
-                       m.PointsLeft ? m.Target.topRight() + QPoint(1, 0) : m.Target.topLeft()};
+    const QPoint usual = m.PointsLeft ? m.Target.topRight() + QPoint(1, 0) : m.Target.topLeft();
+    TPlacedMark choice{HeadAt(m, usual, false), usual};
     for (std::size_t k = 0; k < tips.size(); ++k) {
-      const QRect head = HeadAt(m, tips[k]);
+      const auto [tip, below] = tips[k];
+      const QRect head = HeadAt(m, tip, below);
       const QRect inner = head.adjusted(kGraze, kGraze, -kGraze, -kGraze);
       double cost = kLaterPlace * double(k);
       for (const QRect& n : nodes)
@@ -95,7 +106,7 @@ std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, cons
       cost += kOutsidePixel * (Area(head) - Area(head & area));
       if (cost < best) {
         best = cost;
-        choice = {head, tips[k]};
+        choice = {head, tip, below};
       }
     }
     placed.push_back(choice);
@@ -133,6 +144,7 @@ void FanOutPointers(QWidget& drawing) {
   for (std::size_t i = 0; i < pointers.size(); ++i) {
     QWidget* parent = pointers[i]->parentWidget();
     const QPoint corner = parent == &drawing ? places[i].Head.topLeft() : parent->mapFrom(&drawing, places[i].Head.topLeft());
+    pointers[i]->PointsUp = places[i].Below;
     pointers[i]->move(corner);
   }
 }

@@ -24,18 +24,23 @@ struct TMarkToPlace {
   QSize Head;    // its head, caption included
   // Its tip at the head's lower left corner (a head right of its node), else the lower right.
   bool PointsLeft = false;
+  // A head that can point up may stand under its node, its tip on the node's bottom edge (at
+  // the head's upper corner), where everything above is in the way.
+  bool MayStandBelow = false;
 };
 
 struct TPlacedMark {
   QRect Head;
-  QPoint Tip;  // on the node's outline
+  QPoint Tip;          // on the node's outline
+  bool Below = false;  // under the node, pointing up
 };
 
 // Each mark in turn takes the first of its places with the least in its way: its head above
 // and left of the node's top-left corner (above and right of the top-right corner for one
-// that points left), then further along the node's top edge, then down its side. Nodes are
-// the boxes of every node of the drawing (a mark's own target among them), links their
-// lines as drawn.
+// that points left), then further along the node's top edge, then down its side; one that
+// may stand below, then under the node's bottom edge from the same corner on. Nodes are the
+// boxes of every node of the drawing (a mark's own target among them), links their lines as
+// drawn.
 std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, const std::vector<QRect>& nodes,
                                     const std::vector<QPolygon>& links, const QRect& area);
 

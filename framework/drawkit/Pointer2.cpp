@@ -53,7 +53,7 @@ void TPointer2::Reposition() {
     // it points at; never below the design.
     const TDesignRatio ratio = TGraphForm::RatioOf(*this);
     int room = std::max(target_->width(), target_->height());
-    if (!KeepInside) room = std::min({room, corner.x() + OffX, corner.y() + OffY});
+    if (!KeepInside) room = std::min({room, corner.x() + OffX, PointsUp ? room : corner.y() + OffY});
     auto grow = [&](int design) { return std::max(design, std::min(std::max(ratio.Grow(design), LeastSide), room)); };
     grown = QSize(grow(design_.width()), grow(design_.height()));
   }
@@ -62,8 +62,10 @@ void TPointer2::Reposition() {
   const int offX = design_.width() > 0 ? text::Round(OffX * static_cast<double>(grown.width()) / design_.width()) : OffX;
   const int offY = design_.height() > 0 ? text::Round(OffY * static_cast<double>(grown.height()) / design_.height()) : OffY;
   if (PointsLeft) corner.rx() += target_->width();
-  if (KeepInside) corner = QPoint(std::max(corner.x(), PointsLeft ? 0 : width()), std::max(corner.y(), height()));
-  QPoint at(corner.x() - (PointsLeft ? 0 : width()) + offX, corner.y() - height() + offY);
+  if (PointsUp) corner.ry() += target_->height();
+  if (KeepInside)
+    corner = QPoint(std::max(corner.x(), PointsLeft ? 0 : width()), PointsUp ? corner.y() : std::max(corner.y(), height()));
+  QPoint at(corner.x() - (PointsLeft ? 0 : width()) + offX, corner.y() - (PointsUp ? 0 : height()) + offY);
   if (KeepInside) at = QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
   move(at);
   show();
@@ -87,8 +89,10 @@ void TPointer2::paintEvent(QPaintEvent*) {
   QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   TCanvas c(&image);
-  // Pointing left, the head is the same mirrored: its back edge on the right.
-  const TPoint tip(PointsLeft ? 0 : w, h), left(PointsLeft ? w : 0, h / 2), top(w / 2, 0), centre(w / 2, h / 2);
+  // Pointing left, the head is the same mirrored: its back edge on the right; pointing up, it
+  // is mirrored top to bottom.
+  const int tipY = PointsUp ? 0 : h, backY = PointsUp ? h : 0;
+  const TPoint tip(PointsLeft ? 0 : w, tipY), left(PointsLeft ? w : 0, h / 2), top(w / 2, backY), centre(w / 2, h / 2);
   c.Pen.Color = color_;
   c.Pen.Width = 1;
   c.Brush.Style = bsSolid;
@@ -102,7 +106,8 @@ void TPointer2::paintEvent(QPaintEvent*) {
   c.Font.Name = QStringLiteral("Arial");
   c.Font.Style = fsBold;
   // The caption stands in the quarter beside and above the head (the upper left one, the upper
-  // right one when it points left), whose notch runs along its edges: one too wide for it
+  // right one when it points left; below it, the lower one, when it points up), whose notch
+  // runs along its edges: one too wide for it
   // ("thrt") takes smaller letters until its ink keeps inside.
   c.Font.Height = h / 2;
   auto besideHead = [&] {
@@ -112,7 +117,7 @@ void TPointer2::paintEvent(QPaintEvent*) {
   while (c.Font.Height > 1 && !caption_.isEmpty() && !besideHead()) --c.Font.Height;
   const int textWidth = c.TextWidth(caption_);
   const int x = (textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1) + (PointsLeft ? w - w / 2 : 0);
-  TextOutOutlined(c, x, 0, caption_, fontColor_);
+  TextOutOutlined(c, x, PointsUp ? h - c.TextHeight(caption_) : 0, caption_, fontColor_);
   paintrecord::Adopt(this, &image);
   QPainter(this).drawImage(0, 0, image);
 }

@@ -49,6 +49,10 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // upper right quarter; placed on a target, the tip lands on its top-right corner. For a
   // pointer that stands right of its node where the room left of it is taken.
   bool PointsLeft = false;
+  // Stands under its node and points up instead: the tip at the head's upper corner, the
+  // caption in the lower quarter; placed on a target, the tip lands on its bottom-left corner
+  // (bottom-right when it also points left). For a node whose room above is taken.
+  bool PointsUp = false;
 
   // What the pointer stands for (see TMarkMeaning); by default the variable its caption names,
   // in the call the run stands in.
@@ -58,8 +62,9 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // Points at control (nullptr hides the pointer) and moves there.
   void SetTarget(QWidget* control);
   // Sizes the pointer for its window, puts the tip on the target's top-left corner (top-right
-  // when it points left) shifted by (OffX, OffY) (grown alike), shows the pointer and brings it
-  // to the front; without a target (or once it is gone) hides it.
+  // when it points left, the bottom corner when it points up) shifted by (OffX, OffY) (grown
+  // alike), shows the pointer and brings it to the front; without a target (or once it is
+  // gone) hides it.
   void Reposition();
   // The size it was given, before it grew with its window.
   QSize DesignSize() const { return design_.isValid() ? design_ : size(); }
@@ -68,8 +73,8 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override;
   // Where its tip is, in its own pixels: the head's lower right corner (lower left when it
-  // points left).
-  QPoint Tip() const { return PointsLeft ? QPoint(0, height()) : QPoint(width(), height()); }
+  // points left; the upper one when it points up).
+  QPoint Tip() const { return {PointsLeft ? 0 : width(), PointsUp ? 0 : height()}; }
   // A mark on its target, its tip at Tip(), with its meaning; reported also while hidden.
   std::vector<TDrawnShape> DrawingShapes() const override;
 

@@ -85,6 +85,19 @@ TEST(CaptionPlan, ACaptionWithoutRoomLeavesTheOthersTheirSize) {
   EXPECT_GE(plan.Boxes[0].top(), 0) << "the root's caption is cut off by the panel's top";
 }
 
+// A left child under a gentle link whose caption finds no room on its left half: beside its
+// right half the link would push the caption more than a node's width off; it takes a place
+// nearer its node (smaller letters, or under the leaf) instead.
+TEST(CaptionPlan, ACaptionStaysWithinANodesWidthOfItsNode) {
+  const QRect root(395, 51, 77, 77), child(204, 173, 77, 77);
+  const std::vector<TCaptionSpot> spots{{root, std::nullopt, QStringLiteral("n1")},
+                                        {child, root.center(), QStringLiteral("n2")}};
+  const TCaptionPlan plan = PlanCaptions(spots, 800, 51, 10, 0, 540);
+  ASSERT_EQ(plan.Boxes.size(), 2u);
+  EXPECT_LT(plan.Boxes[1].center().x(), child.left() + 2 * child.width()) << plan.Boxes[1].x();
+  EXPECT_FALSE(plan.Boxes[1].intersects(child));
+}
+
 TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem) {
   // The last two levels of a full five-level tree in a narrow panel: parents 68 pixels apart,
   // leaves 34, nodes of 24, no room above them for a caption beside a pointer's place; the

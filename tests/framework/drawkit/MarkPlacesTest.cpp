@@ -70,3 +70,42 @@ TEST(MarkPlaces, FanOutPointersMovesTheHeadsOfTwoPointersOnOneNodeApart) {
   const QPoint tipQ = q->mapTo(&form, q->Tip());
   EXPECT_TRUE(node->geometry().adjusted(-2, -2, 2, 2).contains(tipQ));
 }
+
+// A leaf between two neighbours, the links into them coming down past its top corners: every
+// place above and beside is taken; a mark that may stand below takes the place under the
+// node, its tip on the bottom edge; one that may not keeps a place above.
+TEST(MarkPlaces, AMarkThatMayStandBelowTakesTheRoomUnderACrowdedTop) {
+  const QRect node(100, 200, 40, 40), leftNeighbour(46, 200, 40, 40), rightNeighbour(154, 200, 40, 40);
+  const std::vector<QRect> nodes{node, leftNeighbour, rightNeighbour};
+  const std::vector<QPolygon> links{QPolygon({QPoint(130, 60), QPoint(66, 200)}),
+                                    QPolygon({QPoint(80, 60), QPoint(120, 200)}),
+                                    QPolygon({QPoint(60, 60), QPoint(174, 200)})};
+  for (const bool left : {false, true}) {
+    const auto below =
+        PlaceMarks({{.Target = node, .Head = {32, 32}, .PointsLeft = left, .MayStandBelow = true}}, nodes, links, kArea);
+    EXPECT_TRUE(below[0].Below) << "pointing left: " << left;
+    EXPECT_EQ(below[0].Tip.y(), 240);
+    EXPECT_EQ(below[0].Head.top(), 240) << "the head hangs from the tip";
+    EXPECT_TRUE(Clear(below[0].Head, leftNeighbour) && Clear(below[0].Head, rightNeighbour));
+  }
+  const auto above = PlaceMarks({{.Target = node, .Head = {32, 32}}}, nodes, links, kArea);
+  EXPECT_FALSE(above[0].Below);
+  EXPECT_LE(above[0].Head.bottom(), 240);
+}
+
+// Pointing up, the tip is the head's upper corner and lands on the target's bottom edge.
+TEST(MarkPlaces, APointerThatPointsUpHangsUnderItsNode) {
+  TGraphForm form;
+  form.setGeometry(0, 0, 400, 300);
+  auto* node = new TRectbase(&form);
+  node->setGeometry(150, 120, 80, 30);
+  auto* p = new TPointer2(&form);
+  p->GrowsWithWindow = false;
+  p->PointsUp = true;
+  p->SetTarget(node);
+  EXPECT_EQ(p->geometry(), QRect(118, 150, 32, 32));
+  EXPECT_EQ(p->mapTo(&form, p->Tip()), QPoint(150, 150));
+  p->PointsLeft = true;
+  p->Reposition();
+  EXPECT_EQ(p->mapTo(&form, p->Tip()), QPoint(230, 150)) << "the bottom-right corner";
+}
