@@ -201,13 +201,16 @@ namespace {
 // A marker fills the tree's pointer band, no taller than its node unless its caption would then
 // read too small, and wide enough to hold its caption in the head's upper left quarter, off the
 // head's edges ("bst" beside "p").
+QSize MarkerSize(const TPointer2& pointer, int h) {
+  const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
+  return {std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h};
+}
+
 void SizeMarker(TPointer2& pointer, const QWidget& tree) {
   const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
   if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
   const int node = pointer.Target()->height();  // a row of key cells is wide and low
-  const int h = MarkerHeight(*kit, node);
-  const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
-  pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
+  pointer.resize(MarkerSize(pointer, MarkerHeight(*kit, node)));
 }
 }  // namespace
 
@@ -293,7 +296,8 @@ void SpreadPointers(QWidget& tree) {
   // the other nodes and its head off the captions already placed, its caption off theirs (it
   // stands above their heads), so that every tip reaches its node and every caption reads; one
   // with no such place keeps its corner. A place clear of the links and of the heads already
-  // placed comes first, then one clear of the heads.
+  // placed comes first, then one clear of the links beside another head, then one clear of
+  // the heads.
   std::vector<TPlace> placed;
   for (TPointer2* pointer : pointers) {
     pointer->PointsLeft = false;
@@ -307,9 +311,11 @@ void SpreadPointers(QWidget& tree) {
         return false;
       });
     };
+    // Passes: clear of the links and the heads placed; clear of the links, heads overlapping
+    // (never half covered, nor over a caption); clear of the heads; anywhere else that fits.
     const auto fits = [&](const TPlace& at, int pass) {
-      const bool clear = pass < 2;
-      if (pass == 0 && !offLinks(at)) return false;
+      const bool clear = pass == 0 || pass == 2;
+      if (pass < 2 && !offLinks(at)) return false;
       if (!tree.rect().contains(at.Box)) return false;
       for (const QWidget* node : nodes)
         if (node != target && Meets(node->geometry(), at.Box)) return false;
@@ -321,9 +327,24 @@ void SpreadPointers(QWidget& tree) {
           return false;
       return true;
     };
-    const std::vector<TPlace> places = PlacesOn(target->geometry(), pointer->size());
-    for (const int pass : {0, 1, 2}) {
-      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
+    // A head that finds no place clear of the links at its size tries again as small as its
+    // caption still reads (a grown head in a dense tree), else keeps its size.
+    const QSize full = pointer->size();
+    const QSize least = MarkerSize(*pointer, std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2));
+    std::vector<TPlace> places = PlacesOn(target->geometry(), full);
+    for (const int pass : {0, 1, 0, 1, 2, 3}) {
+      const bool small = pointer->size() != full;
+      auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
+      if (at == places.end() && pass == 1 && !small && least.height() < full.height()) {
+        pointer->resize(least);
+        places = PlacesOn(target->geometry(), least);
+        continue;
+      }
+      if (at == places.end() && pass == 1 && small) {
+        pointer->resize(full);
+        places = PlacesOn(target->geometry(), full);
+        continue;
+      }
       if (at == places.end()) continue;
       pointer->PointsLeft = at->Left;
       pointer->move(at->Box.topLeft());
