@@ -201,13 +201,16 @@ namespace {
 // A marker fills the tree's pointer band, no taller than its node unless its caption would then
 // read too small, and wide enough to hold its caption in the head's upper left quarter, off the
 // head's edges ("bst" beside "p").
+QSize MarkerSize(const TPointer2& pointer, int h) {
+  const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
+  return {std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h};
+}
+
 void SizeMarker(TPointer2& pointer, const QWidget& tree) {
   const auto* kit = dynamic_cast<const TTreeBase*>(&tree);
   if (pointer.GrowsWithWindow || !kit || !pointer.Target()) return;
   const int node = pointer.Target()->height();  // a row of key cells is wide and low
-  const int h = MarkerHeight(*kit, node);
-  const QFontMetrics fm(TFont{.Name = QStringLiteral("Arial"), .Height = h / 2, .Style = fsBold}.ToQFont());
-  pointer.resize(std::max(h, 2 * (fm.horizontalAdvance(pointer.Caption()) + 2)), h);
+  pointer.resize(MarkerSize(pointer, MarkerHeight(*kit, node)));
 }
 }  // namespace
 
@@ -252,6 +255,18 @@ bool HalfCovered(const QRect& a, const QRect& b) {
   return 2 * both > std::min(1LL * a.width() * a.height(), 1LL * b.width() * b.height());
 }
 
+// Where a pointer's tip stands: the lower corner of its head towards its node.
+QPoint TipAt(const TPlace& at) {
+  return at.Left ? QPoint(at.Box.left(), at.Box.top() + at.Box.height())
+                 : QPoint(at.Box.left() + at.Box.width(), at.Box.top() + at.Box.height());
+}
+
+// Two heads whose tips meet (within 2 pixels) read as one mark.
+bool TipsMeet(const TPlace& a, const TPlace& b) {
+  const QPoint d = TipAt(a) - TipAt(b);
+  return std::abs(d.x()) <= 2 && std::abs(d.y()) <= 2 && Meets(a.Box, b.Box);
+}
+
 bool HeadMeets(const TPlace& head, const QRect& caption) {
   return QPolygonF(HeadOf(head)).intersects(QPolygonF(QRectF(caption).adjusted(0.5, 0.5, -0.5, -0.5)));
 }
@@ -289,48 +304,95 @@ void SpreadPointers(QWidget& tree) {
   if (const auto* kit = dynamic_cast<const TKitControl*>(&tree))
     for (const TDrawnShape& shape : kit->DrawingShapes())
       if (shape.Kind == TDrawnShape::Link) links.emplace_back(shape.Path);
-  // Each pointer in turn takes the first place on its node where its head and caption keep off
-  // the other nodes and its head off the captions already placed, its caption off theirs (it
-  // stands above their heads), so that every tip reaches its node and every caption reads; one
-  // with no such place keeps its corner. A place clear of the links and of the heads already
-  // placed comes first, then one clear of the heads.
-  std::vector<TPlace> placed;
-  for (TPointer2* pointer : pointers) {
-    pointer->PointsLeft = false;
-    pointer->Reposition();
-    if (pointer->isHidden()) continue;
-    const QWidget* target = pointer->Target();
-    const auto offLinks = [&](const TPlace& at) {
-      return std::none_of(links.begin(), links.end(), [&](const QPolygonF& link) {
-        for (qsizetype i = 1; i < link.size(); ++i)
-          if (SegmentMeets(QLineF(link[i - 1], link[i]), at.Box)) return true;
-        return false;
-      });
-    };
-    const auto fits = [&](const TPlace& at, int pass) {
-      const bool clear = pass < 2;
-      if (pass == 0 && !offLinks(at)) return false;
-      if (!tree.rect().contains(at.Box)) return false;
-      for (const QWidget* node : nodes)
-        if (node != target && Meets(node->geometry(), at.Box)) return false;
-      for (const QRect& caption : captions)
-        if (Meets(caption, at.Box)) return false;
-      for (const TPlace& other : placed)
-        if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
-            (clear && Meets(other.Box, at.Box)) || HalfCovered(other.Box, at.Box))
-          return false;
-      return true;
-    };
-    const std::vector<TPlace> places = PlacesOn(target->geometry(), pointer->size());
-    for (const int pass : {0, 1, 2}) {
-      const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
-      if (at == places.end()) continue;
-      pointer->PointsLeft = at->Left;
-      pointer->move(at->Box.topLeft());
+  const auto offLinks = [&](const TPlace& at) {
+    return std::none_of(links.begin(), links.end(), [&](const QPolygonF& link) {
+      for (qsizetype i = 1; i < link.size(); ++i)
+        if (SegmentMeets(QLineF(link[i - 1], link[i]), at.Box)) return true;
+      return false;
+    });
+  };
+  // Each pointer in turn (in order) takes the first place on its node where its head and
+  // caption keep off the other nodes and its head off the captions already placed, its caption
+  // off theirs (it stands above their heads), so that every tip reaches its node and every
+  // caption reads; one with no such place keeps its corner. Passes: clear of the links and the
+  // heads placed; clear of the links, heads overlapping (never half covered, nor over a
+  // caption); clear of the heads; anywhere else that fits. A head that finds no place clear of
+  // the links at its size tries again as small as its caption still reads (a grown head in a
+  // dense tree). Gives the pointers left on a link.
+  const auto arrange = [&](const std::vector<TPointer2*>& order) {
+    std::vector<TPointer2*> onLinks;
+    std::vector<TPlace> placed;
+    for (TPointer2* pointer : order) {
+      pointer->PointsLeft = false;
+      pointer->Reposition();
+      if (pointer->isHidden()) continue;
+      const QWidget* target = pointer->Target();
+      const auto fits = [&](const TPlace& at, int pass) {
+        const bool clear = pass == 0 || pass == 2;
+        if (pass < 2 && !offLinks(at)) return false;
+        if (!tree.rect().contains(at.Box)) return false;
+        for (const QWidget* node : nodes)
+          if (node != target && Meets(node->geometry(), at.Box)) return false;
+        for (const QRect& caption : captions)
+          if (Meets(caption, at.Box)) return false;
+        for (const TPlace& other : placed)
+          if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
+              (clear && Meets(other.Box, at.Box)) || HalfCovered(other.Box, at.Box) || TipsMeet(other, at))
+            return false;
+        return true;
+      };
+      const QSize full = pointer->size();
+      const QSize least = MarkerSize(*pointer, std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2));
+      const std::vector<QSize> sizes = least.height() < full.height() ? std::vector{full, least} : std::vector{full};
+      bool found = false;
+      for (const QSize& size : sizes) {
+        pointer->resize(size);
+        const std::vector<TPlace> places = PlacesOn(target->geometry(), size);
+        for (const int pass : {0, 1}) {
+          const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
+          if (at == places.end()) continue;
+          pointer->PointsLeft = at->Left;
+          pointer->move(at->Box.topLeft());
+          found = true;
+          break;
+        }
+        if (found) break;
+      }
+      if (!found) {
+        onLinks.push_back(pointer);
+        pointer->resize(full);
+        pointer->Reposition();
+        const std::vector<TPlace> places = PlacesOn(target->geometry(), full);
+        for (const int pass : {2, 3}) {
+          const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
+          if (at == places.end()) continue;
+          pointer->PointsLeft = at->Left;
+          pointer->move(at->Box.topLeft());
+          break;
+        }
+      }
       pointer->update();
-      break;
+      pointer->raise();
+      placed.push_back({pointer->geometry(), pointer->PointsLeft});
     }
-    pointer->raise();
-    placed.push_back({pointer->geometry(), pointer->PointsLeft});
+    return onLinks;
+  };
+  // A pointer left on a link may find room placed before the others (two on neighbouring
+  // nodes, the first taking the only place the second had): the order that leaves the fewest
+  // on links is kept.
+  std::vector<TPointer2*> onLinks = arrange(pointers);
+  std::vector<TPointer2*> best = pointers;
+  const std::vector<TPointer2*> tried = onLinks;
+  for (TPointer2* first : tried) {
+    if (onLinks.empty()) break;
+    std::vector<TPointer2*> order{first};
+    for (TPointer2* other : pointers)
+      if (other != first) order.push_back(other);
+    const std::vector<TPointer2*> now = arrange(order);
+    if (now.size() < onLinks.size()) {
+      onLinks = now;
+      best = order;
+    }
   }
+  if (!tried.empty()) arrange(best);
 }

@@ -295,9 +295,14 @@ TEST(SearchTreeWindows, PointersOnOneNodeAllReachItWithTheirCaptionsApart) {
   for (std::size_t i = 0; i < onRoot.size(); ++i) {
     EXPECT_TRUE(OnOutline(TipOf(*onRoot[i]), *tree.Root()))
         << onRoot[i]->Caption().toStdString() << " points beside the root";
-    for (std::size_t j = i + 1; j < onRoot.size(); ++j)
+    for (std::size_t j = i + 1; j < onRoot.size(); ++j) {
       EXPECT_FALSE(CaptionOf(*onRoot[i]).intersects(CaptionOf(*onRoot[j])))
           << onRoot[i]->Caption().toStdString() << " written over " << onRoot[j]->Caption().toStdString();
+      // Two heads back to back with their tips at one point read as one mark.
+      const QPoint apart = TipOf(*onRoot[i]) - TipOf(*onRoot[j]);
+      EXPECT_GT(std::max(std::abs(apart.x()), std::abs(apart.y())), 2)
+          << onRoot[i]->Caption().toStdString() << " and " << onRoot[j]->Caption().toStdString() << " point at one spot";
+    }
   }
   EXPECT_EQ(TipOf(*form->a), tree.Root()->pos()) << "the first caption's pointer left the corner";
   EXPECT_TRUE(form->p->PointsLeft) << "the second stands on the other corner, pointing left";
