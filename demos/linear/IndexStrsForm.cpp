@@ -219,14 +219,17 @@ void TIndexStrBox::SetHighlight(int first, int last) {
 }
 
 void TIndexStrBox::AppendNextValue(int value) {
-  if (NextCount >= static_cast<int>(NextValues.size())) return;
+  // Only under a cell of the string: an empty pattern shows no next value.
+  if (NextCount >= std::min(TextLength, static_cast<int>(NextValues.size()))) return;
   NextValues[NextCount++] = value;
   DrawCell(NextCount);
   Blit();
+  Form->RestoreStems();
 }
 
 void TIndexStrBox::CopyNextValue(int fromCell) {
-  if (NextCount >= static_cast<int>(NextValues.size()) || fromCell < 1 || fromCell > NextCount) return;
+  if (NextCount >= std::min(TextLength, static_cast<int>(NextValues.size())) || fromCell < 1 || fromCell > NextCount)
+    return;
   const int value = NextValues[fromCell - 1];
   NextValues[NextCount++] = value;
   // The value, framed, on a cell of its own that travels along the next row.
@@ -258,6 +261,7 @@ void TIndexStrBox::CopyNextValue(int fromCell) {
   }
   DrawCell(NextCount);
   Blit();
+  Form->RestoreStems();
 }
 
 // ---------------------------------------------------------------- window
@@ -447,6 +451,14 @@ void TIndexStrsForm::DrawMarkers() {
   const int x = MarkerLeft();
   Canvas().Draw(x, UpperMarkerTop, IMarker);
   Canvas().Draw(x, LowerMarkerTop, JMarker);
+  DrawStems();
+}
+
+void TIndexStrsForm::RestoreStems() {
+  if (MarkersShown) DrawStems();
+}
+
+void TIndexStrsForm::DrawStems() {
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;
   // A stem is two strokes, each from the triangle's tip to the cell.

@@ -127,6 +127,8 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   void StartMatching(const QString& source, TColor back, TColor normal, TColor matched, TColor current);
   void Reset();
   void ShowMarkers(bool show);
+  // The stems again over a box repainted under them, while the markers are shown.
+  void RestoreStems();
 
  protected:
   void FormPaint() override;
@@ -143,6 +145,7 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   QRect UpperStem() const;
   QRect LowerStem() const;
   void DrawMarkers();
+  void DrawStems();
   // The markers and their stems off the window, the boxes whole again.
   void EraseMarkers();
   // The window without its markers: the backdrop and the boxes, for the markers to glide over.

@@ -138,12 +138,12 @@ std::vector<TDrawnShape> TMatrixGraph2Form::DrawingShapes() const {
   if (MDense.mu == 0) return out;
   const TProductLayout l = Layout();
   // Cells row by row, as painted; hidden: a cell of the product's current row whose
-  // accumulator is not to be seen.
+  // accumulator was not to be seen when last painted (the colours change between paints).
   const auto cells = [&](const TDenseMatrix& m, int column, int row, int rows, int hiddenRow) {
     for (int i = 1; i <= rows; ++i)
       for (int j = 1; j <= m.nu; ++j) {
         const int c = column + j - 1;
-        const bool hidden = i == hiddenRow && ColColour[static_cast<std::size_t>(j - 1)] == clAqua;
+        const bool hidden = i == hiddenRow && hidden_[static_cast<std::size_t>(j - 1)];
         out.push_back(TDrawnShape::CellAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
                                           hidden ? QString() : ReadCell(l, c, QString::number(m.Cell(i, j)), m)));
       }
@@ -206,6 +206,7 @@ void TMatrixGraph2Form::DrawProduct() {
   const int column = Org[4];
   const int row = Org[5];
   DrawBrackets(QDense, column, row);
+  hidden_.fill(false);
   for (int i = 1; i <= QDense.mu && i <= QRow; ++i) {
     const bool current = i == QRow;
     const TColor back = current ? clAqua : Color;
@@ -215,7 +216,10 @@ void TMatrixGraph2Form::DrawProduct() {
       const int v = QDense.Cell(i, j);
       const TColor colour = ColColour[static_cast<std::size_t>(j - 1)];
       // An accumulator in the row's own aqua is not to be seen (not cleared yet, or blinking).
-      if (current && colour == clAqua) continue;
+      if (current && colour == clAqua) {
+        hidden_[static_cast<std::size_t>(j - 1)] = true;
+        continue;
+      }
       if (current)
         DrawCellText(column + j - 1, row + i - 1, QString::number(v), colour, clAqua, &QDense);
       else if (v == 0)

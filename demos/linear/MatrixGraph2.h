@@ -84,4 +84,6 @@ class TMatrixGraph2Form : public TGraphForm, public TKitControl {
   void DrawProduct();
   bool painting_ = false;
   TProductLayout layout_;  // as last painted
+  // The columns whose accumulator in Q's current row was last painted unseen.
+  std::array<bool, 10> hidden_{};
 };

@@ -80,7 +80,10 @@ std::vector<TDrawnShape> TStoreBase::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   for (int u = 1; u <= TStoreModel::kUnits; ++u) {
     const int row = model_.RowOfUnit(u);
-    out.push_back(TDrawnShape::NodeAt(Unit(u)->geometry(), row < 0 ? QString() : model_.Rows()[static_cast<std::size_t>(row)].name));
+    // A unit of a block shows the block's colour, no glyphs: the block's name is what the
+    // colour says.
+    out.push_back(TDrawnShape::NodeAt(Unit(u)->geometry(), QString())
+                      .Noted(row < 0 ? QString() : model_.Rows()[static_cast<std::size_t>(row)].name));
   }
   return out;
 }

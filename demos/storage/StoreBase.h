@@ -57,7 +57,8 @@ class TStoreBase : public TNodeContainer {
   // That place on the screen: the left half below the units, down to the window's bottom.
   QRect QueryPlace() const;
 
-  // The 100 units as nodes, each named after the block that holds it (a free one: nothing).
+  // The 100 units as nodes, each noted with the block whose colour it shows (a free one:
+  // nothing).
   // The table beside them lists the blocks, as the variables do: no node of the memory.
   std::vector<TDrawnShape> DrawingShapes() const override;
 

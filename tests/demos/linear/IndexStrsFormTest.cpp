@@ -114,6 +114,17 @@ TEST(IndexStrsForm, TheMarkersTipsReachTheirCells) {
   EXPECT_TRUE(on(marks()[1].Tip, form.LowerBox->CellRect(2, 1), false)) << "j on the next value under T[2]";
 }
 
+// An empty pattern has no cell for next[1]: the value is kept nowhere and no node reports it.
+TEST(IndexStrsForm, AnEmptyPatternShowsNoNextValue) {
+  TIndexStrsForm form;
+  form.SetStage(2);
+  form.CreateStrBoxes("", clGreen, clBlue, clYellow, clRed, "", clGreen, clBlue, clYellow, clRed);
+  form.UpperBox->AppendNextValue(0);
+  form.UpperBox->CopyNextValue(1);
+  EXPECT_EQ(form.UpperBox->NextCount, 0);
+  EXPECT_TRUE(form.DrawingShapes().empty());
+}
+
 namespace {
 
 template <class T>
