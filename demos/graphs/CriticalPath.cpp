@@ -6,6 +6,7 @@
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/TopoKit.h"
 #include "demos/graphs/GraphDemo.h"
+#include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
@@ -242,7 +243,11 @@ void TCriticalPath::CriticalPath_AfterBegin() {
 }
 
 bool TCriticalPath::CriticalPath_F_Begin() {
-  if (cycle_) msgDlg_->Execute(QStringLiteral("网中存在自环!"));
+  if (cycle_) {
+    // Clear of the drawing: the events the order did not reach stay in sight.
+    MoveClearOf(*msgDlg_, {form_.get()});
+    msgDlg_->Execute(QStringLiteral("网中存在自环!"));
+  }
   return cycle_;
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/ModalHost.h"
 
 TWDialog::TWDialog(QWidget* parent) : TForm(parent) {
@@ -10,12 +11,15 @@ TWDialog::TWDialog(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("请输入权值:"));
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientSize(200, 90);
+  // Written at the least height a class reads on this screen, its label and field side by
+  // side with room for it.
+  SetClientSize(230, 96);
+  RaiseFont(*this, LegiblePixels());
   auto* label = new QLabel(QStringLiteral("权值 (1-999):"), this);
-  label->setGeometry(12, 16, 90, 20);
+  label->setGeometry(12, 18, 130, 24);
   MaskEdit1 = new TEdit(this);
   MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
-  MaskEdit1->setGeometry(108, 14, 70, 22);
+  MaskEdit1->setGeometry(148, 16, 64, 26);
   MaskEdit1->SetMaxLength(3);
   MaskEdit1->OnKeyPress = [](QChar& key) {
     if (!key.isDigit() && key != QChar(8) && key != QChar(13) && key != QChar(27)) key = QChar(0);
@@ -23,7 +27,7 @@ TWDialog::TWDialog(QWidget* parent) : TForm(parent) {
   MaskEdit1->setText(QStringLiteral("1"));
   BitBtn1 = new TButton(QStringLiteral("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setGeometry(60, 52, 80, 27);
+  BitBtn1->setGeometry(75, 56, 80, 28);
   BitBtn1->ModalResult = mrOk;
   BitBtn1->SetDefault(true);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
