@@ -73,6 +73,10 @@ TKruskalForm::TKruskalForm() {
   trees_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QRect TKruskalForm::Head(const TMark& m) {
+  return QPolygon(QList<QPoint>(m.Arrow.begin(), m.Arrow.end())).boundingRect().united(m.Letter);
+}
+
 int TKruskalForm::TForestShape::S(int designLength) const { return text::Round(designLength * Scale); }
 
 TKruskalForm::TForestShape TKruskalForm::ShapeForest(const TDesignRatio& r, int width, int height, int across, int levels) {
@@ -81,7 +85,7 @@ TKruskalForm::TForestShape TKruskalForm::ShapeForest(const TDesignRatio& r, int 
   // Neighbours keep a gap of some 30 % of their pitch, so that a pointer's letter between
   // two of them reads as the mark of one.
   const double roomAcross = width * 0.7 / (2.0 * std::max(across, 1)) - 2;
-  const double roomDown = height / (2.5 * (std::max(levels, 1) + 1)) - 2;
+  const double roomDown = height / (3.0 * (std::max(levels, 1) + 1)) - 2;
   f.Scale = std::max(0.5, std::min({r.Grow(100) / 100.0, roomAcross / 15, roomDown / 15}));
   f.Radius = f.S(15);
   return f;
@@ -274,10 +278,16 @@ TKruskalForm::TForestGeometry TKruskalForm::ForestGeometry(const QRect& area) co
   if (lo < 0.5) inset = std::max(inset, (reach - w * lo) / (1 - 2 * lo));
   if (hi > 0.5) inset = std::max(inset, (reach - w * (1 - hi)) / (1 - 2 * (1 - hi)));
   inset = std::clamp(inset, 0.0, w / 2);
+  // The levels share the height below the size boxes; where they would stand more than 45
+  // design pixels apart, the roots come down from their boxes by up to a mark's height, so
+  // that a mark finds room between a root and its box.
+  const double room = area.height() - f.S(40);
+  const double drop = std::clamp(room - g.Levels * f.S(45), 0.0, static_cast<double>(f.S(30)));
+  const double pitch = (room - drop) / g.Levels;
   g.Centres.assign(at(n) + 1, QPoint());
   for (int v = 1; v <= n; ++v)
     g.Centres[at(v)] = QPoint(area.x() + text::Round(inset + (w - 2 * inset) * place_[at(v)]),
-                              area.y() + text::Round(static_cast<double>(area.height() - f.S(40)) / g.Levels * Level(v)) + f.S(20));
+                              area.y() + text::Round(drop + pitch * Level(v)) + f.S(20));
   PlaceMarks(area, g);
   return g;
 }
@@ -388,7 +398,9 @@ void TKruskalForm::PlaceMarks(const QRect& area, TForestGeometry& g) const {
   };
   // What a mark meets: a letter on a figure or a mark cannot be read, an arrow over another
   // circle, a box or a mark hides it; a letter nearer another vertex than its own reads as
-  // that one's; an arrow over a line only hides a little of the line.
+  // that one's; an arrow over a line only hides a little of the line. The mark's head as a
+  // reader takes it in, the box round its arrow and letter, lies on no other circle, size
+  // box or line, nor over most of another mark's.
   const auto meets = [&](const TMark& m) {
     const std::array<QPolygonF, 2> arrow = Halves(m.Arrow);
     const QPolygonF letter = Corners(QRectF(m.Letter).adjusted(-1, -1, 1, 1));
@@ -411,7 +423,15 @@ void TKruskalForm::PlaceMarks(const QRect& area, TForestGeometry& g) const {
       hard += ConvexMeet(letter, line) ? 1 : 0;
       soft += arrowMeets(line) ? 1 : 0;
     }
+    const QRectF head = QRectF(Head(m)).adjusted(HeadGraze, HeadGraze, -HeadGraze, -HeadGraze);
+    const QPolygonF headCorners = Corners(head);
+    for (int v = 1; v <= n; ++v)
+      if (v != m.Vertex && DiscMeets(g.Centres[at(v)], r, headCorners)) ++hard;
+    for (const QPolygonF& box : boxes) hard += ConvexMeet(headCorners, box) ? 1 : 0;
+    for (const QPolygonF& line : lines) hard += ConvexMeet(headCorners, line) ? 1 : 0;
     for (const TMark& other : g.Marks) {
+      const QRectF both = head & QRectF(Head(other));
+      if (!both.isEmpty() && both.width() * both.height() > 0.5 * head.width() * head.height()) ++hard;
       const QPolygonF otherLetter = Corners(QRectF(other.Letter).adjusted(-1, -1, 1, 1));
       for (const QPolygonF& half : Halves(other.Arrow)) hard += (arrowMeets(half) ? 1 : 0) + (ConvexMeet(letter, half) ? 1 : 0);
       hard += (arrowMeets(otherLetter) ? 1 : 0) + (ConvexMeet(letter, otherLetter) ? 1 : 0);
@@ -428,8 +448,8 @@ void TKruskalForm::PlaceMarks(const QRect& area, TForestGeometry& g) const {
     if (!ptr.shown || ptr.vertex <= 0 || ptr.vertex > n) continue;
     std::optional<TMark> best;
     int least = 0;
-    for (const double length : {1.0, 0.7, 0.5}) {
-      for (const double turn : {0, 45, -45, 90, -90, 135, -135, 180}) {
+    for (const double length : {1.0, 0.7, 0.5, 0.35}) {
+      for (const double turn : {0.0, 45.0, -45.0, 90.0, -90.0, 135.0, -135.0, 180.0, 22.5, -22.5, 67.5, -67.5, 112.5, -112.5, 157.5, -157.5}) {
         const double angle = (OwnAngle[at(k)] + turn) * std::numbers::pi / 180;
         const QPointF u(std::cos(angle), std::sin(angle));
         for (int place = 0; place < 3 && (!best || least > 0); ++place) {
@@ -528,9 +548,8 @@ std::vector<TDrawnShape> TKruskalForm::DrawingShapes() const {
     out.push_back(TDrawnShape::LinkBetween({this, circles + v - 1}, {this, to}, QPolygon({line.p1(), line.p2()})));
   }
   for (const TMark& m : g.Marks) {
-    const QPolygon arrow(QList<QPoint>(m.Arrow.begin(), m.Arrow.end()));
     // i, j and t hold vertex numbers: 0 names no vertex.
-    out.push_back(TDrawnShape::MarkOn({this, circles + m.Vertex - 1}, arrow.boundingRect(), m.Arrow[0],
+    out.push_back(TDrawnShape::MarkOn({this, circles + m.Vertex - 1}, Head(m), m.Arrow[0],
                                       QString::fromLatin1(PointerLetters[static_cast<std::size_t>(m.Pointer)]))
                       .Meaning({.ZeroNamesNone = true}));
   }

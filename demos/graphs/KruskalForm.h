@@ -98,6 +98,10 @@ class TKruskalForm : public TGraphForm, public TKitControl {
     std::vector<TMark> Marks;
   };
   TForestGeometry ForestGeometry(const QRect& area) const;
+  // A mark's head as a reader takes it in: the box round its arrow and its letter. It may
+  // graze what stands beside it by HeadGraze px.
+  static QRect Head(const TMark& m);
+  static constexpr int HeadGraze = 2;
   // Vertex v's circle, the size box above it while it is a root, and the line from the top of
   // its circle to its parent's circle or to its size box, in a forest g drawn in area.
   static QRect Circle(const TForestGeometry& g, int v);

@@ -101,6 +101,26 @@ QString TVexNode::Text() const {
   return parts.join(' ');
 }
 
+std::vector<TDrawnShape> TVexNode::DrawingShapes() const {
+  // The glyphs as a reader reads them, left to right: the strings and a "^" where a list
+  // ends. A field whose link is drawn as a line, or that is left blank, has none: it is what
+  // the picture says without glyphs.
+  QStringList glyphs{tail_};
+  if (!headNode_) glyphs << head_;
+  QStringList unpainted;
+  const auto field = [&](const QString& name, TContent content) {
+    if (content == clend) {
+      glyphs << QStringLiteral("^");
+    } else {
+      unpainted << name + QLatin1Char(' ') + ContentText(content);
+    }
+  };
+  field(headNode_ ? QStringLiteral("firstin") : QStringLiteral("hlink"), in_);
+  field(headNode_ ? QStringLiteral("firstout") : QStringLiteral("tlink"), out_);
+  glyphs.removeAll(QString());
+  return {TDrawnShape::NodeAt(rect(), glyphs.join(QLatin1Char(' '))).Noted(unpainted.join(QLatin1Char(' ')))};
+}
+
 void TVexNode::Paint() {
   TArcRect::Paint();
   const int w = width() - Shadow();

@@ -48,6 +48,8 @@ class TVexNode : public TArcRect {
   // What the node shows in words: "A ^ ^" or "1 2 ^ -".
   QString Text() const;
   QString DrawingText() const override { return Text(); }
+  // Itself as a node whose text is the glyphs painted in it ("1 2 ^"), its link fields noted.
+  std::vector<TDrawnShape> DrawingShapes() const override;
   // The next nodes of its in-list and out-list (nullptr where a list ends or its link is
   // not shown).
   QList<const QWidget*> DrawingTargets() const override {

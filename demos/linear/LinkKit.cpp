@@ -185,8 +185,9 @@ void TListNode::RebuildCaption() {
   SetCaptionText(next_ ? QString() : QStringLiteral("%1,%2,^").arg((s.Split + s.W) / 2).arg(s.H));
 }
 
+// As a reader reads the box: the data part first, then the pointer part's "^" of a nil pointer.
 QString TListNode::DrawingText() const {
-  return next_ ? nodeString_ : QStringLiteral("^ ") + nodeString_;
+  return next_ ? nodeString_ : nodeString_ + QStringLiteral(" ^");
 }
 
 void TListNode::SetNext(TListNode* next) {

@@ -114,7 +114,7 @@ class TListNode : public TDoubleRect {
   void UpdateGeometry();
   QPoint PointerCentre() const { return pointerCentre_; }
   QPoint Entry() const { return entry_; }
-  // "^ c" without a successor, "c" with one (then named as the target).
+  // "c ^" without a successor, "c" with one (then named as the target).
   QString DrawingText() const override;
   QList<const QWidget*> DrawingTargets() const override;
 

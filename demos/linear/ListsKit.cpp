@@ -409,8 +409,20 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
     const auto it = std::ranges::find(nodes, n);
     return it == nodes.end() ? TShapeRef{} : TShapeRef{this, static_cast<int>(it - nodes.begin())};
   };
-  for (const TListsNode* node : nodes)
-    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), NodeText(node).trimmed()).Named(NodeText(node).trimmed()));
+  // A node reads as its box is painted, its address label (written above it) first: the tag
+  // digit, then an atom's letter, or a "^" in each shown nil field of a list node.
+  for (const TListsNode* node : nodes) {
+    const QString name = NodeText(node).trimmed();
+    QStringList words{name, QString::number(node->ShownTag)};
+    if (node->Tag == 0) {
+      if (node->Letter != QLatin1Char(' ')) words << QString(node->Letter);
+    } else {
+      if (node->HpVisible && !node->ShownHp) words << QStringLiteral("^");
+      if (node->TpVisible && !node->ShownTp) words << QStringLiteral("^");
+    }
+    words.removeAll(QString());
+    out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), words.join(QLatin1Char(' '))).Named(name));
+  }
   for (const TListsNode* node : nodes) {
     if (node->Tag != 1) continue;
     for (const bool head : {true, false}) {

@@ -7,6 +7,7 @@
 #include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/drawkit/FitFont.h"
+#include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
@@ -18,8 +19,16 @@ int R(double v) { return static_cast<int>(std::lrint(v)); }
 
 enum { kI, kJ, kLow, kHigh };
 
-// The markers' labels: readable on the largest screen, under the letters' size.
-constexpr int kLabelHeight = 19;
+// Where a marker's tab stands in the quarters of its column: low, i, j, high from the left.
+int QuarterOf(int kind) {
+  constexpr int quarters[] = {1, 2, 0, 3};
+  return quarters[kind];
+}
+
+// The markers' labels (the em in pixels): readable on the largest screen, and as tall as the
+// band above the keys allows.
+constexpr int kLabelHeight = 16;
+constexpr int kLeastLabel = 13;
 
 }  // namespace
 
@@ -162,6 +171,8 @@ void TNOSTForm::DrawSqList() {
   c.SetBkMode(TRANSPARENT);
   c.Font.Height = FontHeight();
   c.Font.Color = clBlack;
+  // The band of the markers' tabs, cleared of the tabs of a marker on its way.
+  CopyBackdrop(c, *this, TRect{0, 0, width(), KeyCell(1).top()}, Color);
   for (int k = 1; k <= Count; ++k) {
     c.Pen = TPen{.Color = clWhite, .Width = 1};
     c.Brush = TBrush{.Color = TColor(0x008000)};
@@ -179,41 +190,58 @@ void TNOSTForm::DrawSqList() {
 void TNOSTForm::DrawMarker(const TMarker& marker, int kind) {
   if (marker.Index < 0) return;
   TCanvas& c = Canvas();
-  const double cw = CellWidth();
-  const bool moving = marker.Index == 0;
-  const double m = moving ? marker.Pos : marker.Index;
   const QRect frame = MarkerFrame(marker);
-  const int left = frame.left(), right = frame.right() + 1;
   c.Pen = TPen{.Color = clRed, .Width = 3};
   c.Brush = TBrush{.Style = bsClear};
-  c.Rectangle(left, frame.top(), right, frame.bottom() + 1);
-  // The cell's letter, just drawn by DrawSqList, shows inside the frame as it is.
-  // The labels are smaller than the letters, so that "i" at the top and "<" beside the letter
-  // keep apart on one cell.
-  const int letters = c.Font.Height;
-  c.Font.Height = std::min(letters, kLabelHeight);
-  const int labelTop = KeyTop() + (letters - c.Font.Height) / 2;
+  c.Rectangle(frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1);
+  // The cell's letter, just drawn by DrawSqList, shows inside the frame as it is. The label
+  // stands on a red tab sitting on the frame's top edge, above the key, never over it.
+  const QRect tab = MarkerTab(marker, kind);
+  c.Pen = TPen{.Color = clWhite, .Width = 1};
+  c.Brush = TBrush{.Color = clRed};
+  c.Rectangle(tab.left(), tab.top(), tab.right() + 1, tab.bottom() + 1);
+  const TFont letters = c.Font;
+  c.Font = LabelFont();
   c.Font.Color = TColor(0x00FFFF);
+  const QString label = MarkerLabel(marker, kind);
+  c.TextOut(tab.left() + (tab.width() - c.TextWidth(label)) / 2, tab.top() + (tab.height() - c.TextHeight(label)) / 2,
+            label);
+  c.Font = letters;
+}
+
+TFont TNOSTForm::LabelFont() const {
+  // As large as a quarter of a column holds "<" or ">", down to the least a screen reads.
+  TFont font{.Name = QStringLiteral("Times New Roman"), .Height = -kLabelHeight, .Style = fsBold};
+  const int room = static_cast<int>(CellWidth() / 4) - 2;
+  while (-font.Height > kLeastLabel &&
+         std::max(font.TextWidth(QStringLiteral("<")), font.TextWidth(QStringLiteral(">"))) > room)
+    ++font.Height;
+  return font;
+}
+
+QString TNOSTForm::MarkerLabel(const TMarker& marker, int kind) {
   switch (kind) {
-    case kI:
-      c.TextOut(R(cw * (m + 3)) + 3, 21, QStringLiteral("i"));
-      break;
-    case kJ:
-      c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral("j")) - 3, 21, QStringLiteral("j"));
-      break;
-    default: {
-      const bool low = kind == kLow;
-      if (moving) {
-        const QString label = low ? QStringLiteral("low") : QStringLiteral("high");
-        c.TextOut((left + right - c.TextWidth(label)) / 2, labelTop, label);
-      } else if (low) {
-        c.TextOut(R(cw * (m + 3)) + 2, labelTop, QStringLiteral("<"));
-      } else {
-        c.TextOut(R(cw * (m + 4)) - c.TextWidth(QStringLiteral(">")) - 2, labelTop, QStringLiteral(">"));
-      }
-    }
+    case kI: return QStringLiteral("i");
+    case kJ: return QStringLiteral("j");
+    case kLow: return marker.Index == 0 ? QStringLiteral("low") : QStringLiteral("<");
+    default: return marker.Index == 0 ? QStringLiteral("high") : QStringLiteral(">");
   }
-  c.Font.Height = letters;
+}
+
+QRect TNOSTForm::MarkerTab(const TMarker& marker, int kind) const {
+  // Each marker its own quarter of the column (low, i, j, high from the left), so that the
+  // tabs of markers on one key stand side by side; a moving low or high, written out in
+  // full, as wide as its word.
+  const double cw = CellWidth();
+  const double m = marker.Index == 0 ? marker.Pos : marker.Index;
+  const double quarter = cw / 4;
+  const double left = cw * (m + 3) + quarter * QuarterOf(kind);
+  const int top = 1, bottom = KeyCell(1).top() - 1;
+  const QString label = MarkerLabel(marker, kind);
+  const int wide = LabelFont().TextWidth(label) + 4;
+  if (marker.Index != 0 || wide <= R(quarter)) return QRect(QPoint(R(left), top), QPoint(R(left + quarter) - 1, bottom));
+  const int middle = R(left + quarter / 2);
+  return QRect(QPoint(middle - wide / 2, top), QSize(wide, bottom - top + 1));
 }
 
 QRect TNOSTForm::KeyCell(int k) const {
@@ -230,15 +258,19 @@ QRect TNOSTForm::MarkerFrame(const TMarker& marker) const {
 std::vector<TDrawnShape> TNOSTForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   for (int k = 1; k <= Count; ++k) out.push_back(TDrawnShape::NodeAt(KeyCell(k), QString(QChar::fromLatin1(Keys[k]))));
-  // A marker frames the key it stands at; one on its way between two keys points at neither.
+  // A marker frames the key it stands at, its tab (the head) above it, touching its top edge;
+  // one on its way between two keys points at neither.
   const std::pair<const TMarker*, const char*> markers[] = {
       {&MarkI, "i"}, {&MarkJ, "j"}, {&MarkLow, "low"}, {&MarkHigh, "high"}};
-  for (const auto& [marker, name] : markers) {
+  const int kinds[] = {kI, kJ, kLow, kHigh};
+  for (int n = 0; n < 4; ++n) {
+    const auto& [marker, name] = markers[n];
     if (marker->Index < 0) continue;
-    const QRect frame = MarkerFrame(*marker);
+    const QRect tab = MarkerTab(*marker, kinds[n]);
     const int cell = marker->Index >= 1 && marker->Index <= Count ? marker->Index - 1 : -1;
-    out.push_back(TDrawnShape::MarkOn({cell >= 0 ? this : nullptr, cell}, frame,
-                                      QPoint(frame.center().x(), frame.bottom()), QString::fromLatin1(name)));
+    out.push_back(TDrawnShape::MarkOn({cell >= 0 ? this : nullptr, cell}, tab,
+                                      QPoint(tab.center().x(), tab.bottom() + 1), MarkerLabel(*marker, kinds[n]))
+                      .Meaning({.Of = QString::fromLatin1(name)}));
   }
   return out;
 }

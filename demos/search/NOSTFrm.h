@@ -1,6 +1,7 @@
 #pragma once
 // The drawing window of the nearly optimal search tree: the table of keys with their weights
-// and cumulative weights, the markers i, j, low and high sliding along it, the current
+// and cumulative weights, the markers i, j, low and high sliding along it (a red frame round
+// the key, its label on a red tab above the key), the current
 // minimum with its formula, and below it the tree as it is built, with the pointer "T".
 #include <QString>
 #include <array>
@@ -86,4 +87,9 @@ class TNOSTForm : public TGraphForm, public TKitControl {
   int FontHeight() const;
   int KeyTop() const;
   void DrawMarker(const TMarker& marker, int kind);
+  // A marker's label ("<" and ">" for low and high, written out while they move), the font
+  // it is written in and the tab it stands on, above the key it frames.
+  static QString MarkerLabel(const TMarker& marker, int kind);
+  TFont LabelFont() const;
+  QRect MarkerTab(const TMarker& marker, int kind) const;
 };

@@ -43,7 +43,12 @@ QString TSortNode::DrawingText() const {
   return QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + SortColorName(Color);
 }
 
-std::vector<TDrawnShape> TSortNode::DrawingShapes() const { return {TDrawnShape::NodeAt(rect(), DrawingText())}; }
+std::vector<TDrawnShape> TSortNode::DrawingShapes() const {
+  // A box that holds no key (an address or queue place) shows only its colour.
+  const QString colour = SortColorName(Color);
+  const QString look = Key() == ' ' ? colour : QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + colour;
+  return {TDrawnShape::NodeAt(rect(), Glyphs()).Noted(look)};
+}
 
 QString TListSortNode::DrawingText() const {
   return TSortNode::DrawingText() + QStringLiteral(" next %1").arg(next_);
@@ -107,11 +112,13 @@ void TAddrNode::PaintAddr(const QString& text, int sizeDivisor) {
 
 void TAddrNode::Paint() { PaintAddr(QString::number(Addr), 2); }
 
-void TRadixNode::Paint() {
+QString TRadixNode::Glyphs() const {
   QString text = QString::number(Addr);
   if (text.size() == 1) text.prepend('0');
-  PaintAddr(text, 3);
+  return text;
 }
+
+void TRadixNode::Paint() { PaintAddr(Glyphs(), 3); }
 
 // ---------------------------------------------------------------- layout
 

@@ -42,8 +42,12 @@ class TSortNode : public TCanvasWidget, public TKitControl {
 
   // "D purple": the key and the face colour (a silver box is an emptied place).
   QString DrawingText() const override;
-  // The box is a node of the drawing: a record, or a variable holding one.
+  // The box is a node of the drawing: a record, or a variable holding one. Its text is what
+  // the box writes (nothing, a link, an address); its key (told by its height) and its colour
+  // are what the picture says without glyphs.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // The text painted in the box.
+  virtual QString Glyphs() const { return {}; }
 
  protected:
   void Paint() override;
@@ -61,6 +65,7 @@ class TListSortNode : public TSortNode {
   void SetNext(int next);
   void AssignTo(TSortNode& dest) const override;
   QString DrawingText() const override;
+  QString Glyphs() const override { return QString::number(next_); }
 
  protected:
   void Paint() override;
@@ -77,6 +82,7 @@ class TAddrNode : public TSortNode {
   int Addr = 0;  // written directly; repaint to show it
   void AssignTo(TSortNode& dest) const override;
   QString DrawingText() const override;
+  QString Glyphs() const override { return QString::number(Addr); }
 
  protected:
   void Paint() override;
@@ -89,6 +95,8 @@ class TAddrNode : public TSortNode {
 class TRadixNode : public TAddrNode {
  public:
   using TAddrNode::TAddrNode;
+  // Two digits: "07".
+  QString Glyphs() const override;
 
  protected:
   void Paint() override;

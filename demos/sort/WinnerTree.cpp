@@ -9,7 +9,10 @@ void TWinnerTreeNode::CopyValueFrom(const TBinCharTreeNode& node) {
   if (const auto* winner = dynamic_cast<const TWinnerTreeNode*>(&node)) Id = winner->Id;
 }
 
-QString TWinnerTreeNode::DrawingText() const { return QString(QChar::fromLatin1(Value())) + QStringLiteral(" %1").arg(Id); }
+// The key as painted: a blank key shows as a blank between quotes.
+QString TWinnerTreeNode::DrawingText() const {
+  return (NodeData ? NodeData->GetText() : QString()) + QStringLiteral(" %1").arg(Id);
+}
 
 void TWinnerTreeNode::PaintTexts() {
   PaintKeyOverNumber(NodeData ? NodeData->GetText() : QString(), QString::number(Id));

@@ -10,7 +10,7 @@ class TWinnerTreeNode : public TBinCharTreeNode {
   // Also copies Id.
   void CopyValueFrom(const TBinCharTreeNode& node) override;
   QString ClassName() const override { return QStringLiteral("TWinnerTreeNode"); }
-  // "C 3": the key and the winner's index.
+  // "C 3": the key and the winner's index ("' ' 0" before the tree is built).
   QString DrawingText() const override;
 
  protected:

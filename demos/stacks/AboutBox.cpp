@@ -1,11 +1,10 @@
 #include "demos/stacks/AboutBox.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -57,15 +56,21 @@ TAboutBox::TAboutBox(QWidget* parent) : TForm(parent) {
   HelpMemo->setPlainText(help);
   // The help reads whole: the memo as wide as its longest line and as tall as its lines, the
   // panels and the window grown round it, the buttons below.
-  const QFontMetrics fm(HelpMemo->font());
   const int margins = 2 * HelpMemo->frameWidth() + 2 * static_cast<int>(HelpMemo->document()->documentMargin()) + 8;
-  int widest = 0;
-  const QStringList lines = help.split(QLatin1Char('\n'));
-  for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
-  const int memoWidth = std::max(333, widest + margins);
-  const int memoHeight = std::max(193, fm.lineSpacing() * static_cast<int>(lines.size()) + margins);
+  // Laid out as the memo lays it out: a line holding Chinese takes the height of the face
+  // that draws it, taller than the Latin face's line spacing.
+  QTextDocument laidOut;
+  laidOut.setDefaultFont(HelpMemo->font());
+  laidOut.setDocumentMargin(0);
+  laidOut.setPlainText(help);
+  const QSizeF whole = laidOut.size();
+  const int memoWidth = std::max(333, static_cast<int>(std::ceil(whole.width())) + margins);
+  const int memoHeight = std::max(193, static_cast<int>(std::ceil(whole.height())) + margins);
   HelpMemo->setGeometry(6, 6, memoWidth, memoHeight);
   HelpMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Sized to its lines, it never needs a scroll bar (one would take the room of the last line).
+  HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  HelpMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   HelpPanel->setGeometry(8, 8, memoWidth + 12, memoHeight + 12);
   AboutPanel->setGeometry(HelpPanel->geometry());
   for (QLabel* line : AboutPanel->findChildren<QLabel*>()) line->setGeometry(10, line->y(), AboutPanel->width() - 20, line->height());

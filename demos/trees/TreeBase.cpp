@@ -113,7 +113,16 @@ QString TTreeNodeBase::DrawingText() const {
 }
 
 std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
-  return {TDrawnShape::NodeAt(rect(), DrawingText()).Named(CaptionShown() ? caption_ : QString())};
+  const QString name = CaptionShown() ? caption_ : QString();
+  // Nothing is painted in a blank node: what it holds is listed, not read (its caption, written
+  // beside it, is its name).
+  if (BlankLetter()) return {TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(DrawingText())};
+  return {TDrawnShape::NodeAt(rect(), DrawingText()).Named(name)};
+}
+
+bool TTreeNodeBase::BlankLetter() const {
+  const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
+  return letter && letter->Assigned() && letter->Value() == ' ';
 }
 
 void TTreeNodeBase::Paint() {
@@ -148,8 +157,7 @@ void TTreeNodeBase::PaintTexts() {
   if (NodeData) {
     // A letter node shows its letter as it stands: a blank one shows nothing, not the "' '" the
     // variables window writes for it.
-    const auto* letter = dynamic_cast<const TCharData*>(NodeData.get());
-    const QString text = letter && letter->Assigned() && letter->Value() == ' ' ? QString() : NodeData->GetText();
+    const QString text = BlankLetter() ? QString() : NodeData->GetText();
     // Four fifths of the node, named or not: a letter the height of the whole node runs its
     // descender ("g") out of the round picture.
     c.Font.Height = static_cast<int>(std::lround(0.8 * height()));

@@ -90,7 +90,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
-  // Itself as a node, named by its caption where the tree writes it.
+  // Itself as a node, named by its caption where the tree writes it; a blank letter, which is
+  // painted as nothing, is noted rather than read from the picture.
   std::vector<TDrawnShape> DrawingShapes() const override;
   // Whether the tree writes the caption beside the node (the node itself never draws it).
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
@@ -103,6 +104,8 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
+  // A letter node whose letter is a blank: it shows no glyph.
+  bool BlankLetter() const;
   // The texts of a node showing a number under its key: key in the upper half and, smaller,
   // number in the lower, centred in yellow (the tree writes the caption above the node).
   void PaintKeyOverNumber(const QString& key, const QString& number);

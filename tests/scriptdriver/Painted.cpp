@@ -51,7 +51,12 @@ double DistToRect(QPointF p, const QRectF& r) {
 // Whether a painted stroke passes within kNear of p (its own width counted).
 bool Stroked(QPointF p, const std::vector<paintrecord::Segment>& segments) {
   return std::any_of(segments.begin(), segments.end(), [&](const paintrecord::Segment& s) {
-    return DistToSegment(p, s.line) <= kNear + (s.width - 1) / 2.0;
+    const double reach = kNear + (s.width - 1) / 2.0;
+    // Most strokes are far off: their boxes tell at once.
+    if (p.x() < std::min(s.line.x1(), s.line.x2()) - reach || p.x() > std::max(s.line.x1(), s.line.x2()) + reach ||
+        p.y() < std::min(s.line.y1(), s.line.y2()) - reach || p.y() > std::max(s.line.y1(), s.line.y2()) + reach)
+      return false;
+    return DistToSegment(p, s.line) <= reach;
   });
 }
 
@@ -176,18 +181,32 @@ bool OutlineAt(const paintrecord::Record& r, const QRect& box, bool round) {
 
 // The share of the path's open part (where nothing lies over it) that painted lines follow;
 // nothing when no part of it is open.
+// Whether two segments come within d of each other.
+bool Within(const QLineF& a, const QLineF& b, double d) {
+  if (a.intersects(b, nullptr) == QLineF::BoundedIntersection) return true;
+  return std::min({DistToSegment(a.p1(), b), DistToSegment(a.p2(), b), DistToSegment(b.p1(), a), DistToSegment(b.p2(), a)}) <= d;
+}
+
 std::optional<double> Covered(const QPolygon& path, const paintrecord::Record& r, const std::vector<QRectF>& over) {
   const std::vector<paintrecord::Segment> segments =
       SegmentsNear(r, QRectF(path.boundingRect()).adjusted(-4, -4, 4, 4));
   int open = 0, followed = 0;
   for (qsizetype i = 1; i < path.size(); ++i) {
     const QLineF s(path[i - 1], path[i]);
+    // Only the strokes and shapes that come near this piece can follow or cover it.
+    std::vector<paintrecord::Segment> near;
+    for (const paintrecord::Segment& g : segments)
+      if (Within(s, g.line, kNear + (g.width - 1) / 2.0)) near.push_back(g);
+    const QRectF piece = QRectF(s.p1(), s.p2()).normalized().adjusted(-1, -1, 1, 1);
+    std::vector<QRectF> lying;
+    for (const QRectF& o : over)
+      if (o.intersects(piece)) lying.push_back(o);
     const int steps = std::max(1, static_cast<int>(s.length() / kStep));
     for (int k = 0; k <= steps; ++k) {
       const QPointF p = s.pointAt(static_cast<double>(k) / steps);
-      if (std::any_of(over.begin(), over.end(), [&](const QRectF& o) { return o.contains(p); })) continue;
+      if (std::any_of(lying.begin(), lying.end(), [&](const QRectF& o) { return o.contains(p); })) continue;
       ++open;
-      if (Stroked(p, segments)) ++followed;
+      if (Stroked(p, near)) ++followed;
     }
   }
   if (open < 3) return std::nullopt;

@@ -240,29 +240,33 @@ QRgb BackAround(const QImage& screen, const QRect& box, QRgb ink) {
   auto close = [](QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 48;
   };
-  std::vector<QRgb> seen;
+  // Counted colour by colour: few colours fill most of a box.
+  std::vector<std::pair<QRgb, std::size_t>> seen;
   const QRect area = box.adjusted(-2, -2, 2, 2) & screen.rect();
-  seen.reserve(static_cast<std::size_t>(std::max(0, area.width() * area.height())));
+  QRgb last = 0;
+  std::size_t at = 0;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) {
       const QRgb c = row[x] & 0xFFFFFFu;
-      if (!close(c, ink)) seen.push_back(c);
+      if (close(c, ink)) continue;
+      if (seen.empty() || c != last) {
+        const auto it = std::find_if(seen.begin(), seen.end(), [c](const auto& e) { return e.first == c; });
+        at = it != seen.end() ? static_cast<std::size_t>(it - seen.begin()) : seen.size();
+        if (it == seen.end()) seen.emplace_back(c, 0);
+        last = c;
+      }
+      ++seen[at].second;
     }
   }
   if (seen.empty()) return ink;
-  std::sort(seen.begin(), seen.end());
-  QRgb best = seen.front();
+  QRgb best = seen.front().first;
   std::size_t bestRun = 0;
-  for (std::size_t i = 0; i < seen.size();) {
-    std::size_t j = i;
-    while (j < seen.size() && seen[j] == seen[i]) ++j;
-    if (j - i > bestRun) {
-      bestRun = j - i;
-      best = seen[i];
+  for (const auto& [colour, count] : seen)
+    if (count > bestRun || (count == bestRun && colour < best)) {
+      bestRun = count;
+      best = colour;
     }
-    i = j;
-  }
   return best;
 }
 
@@ -450,6 +454,20 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
   std::vector<const Item*> opaque;
   for (const Item& it : items)
     if (Opaque(*it.widget)) opaque.push_back(&it);
+  // The lines by the squares of the screen they can touch, so a text meets only its own.
+  constexpr int kSquare = 64;
+  const int across = std::max(1, (screenRect.width() + kSquare - 1) / kSquare);
+  const int down = std::max(1, (screenRect.height() + kSquare - 1) / kSquare);
+  // What lies beyond an edge goes to the squares along it.
+  auto square = [](int v, int count) { return std::clamp(v < 0 ? -1 : v / kSquare, 0, count - 1); };
+  auto squares = [&](const QRect& r, auto&& each) {
+    if (r.isEmpty()) return;
+    for (int y = square(r.top(), down); y <= square(r.bottom(), down); ++y)
+      for (int x = square(r.left(), across); x <= square(r.right(), across); ++x)
+        each(static_cast<std::size_t>(y * across + x));
+  };
+  std::vector<std::vector<std::size_t>> linesIn(static_cast<std::size_t>(across * down));
+  for (std::size_t k = 0; k < lines.size(); ++k) squares(lines[k].bounds, [&](std::size_t at) { linesIn[at].push_back(k); });
   std::vector<Glyphs> out;
   for (Found& f : found) {
     // A text wholly beyond the screen's edge is not on the screen (the older columns of a
@@ -470,7 +488,12 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     const QRect shownPart = (QRegion(f.g.box) & QRegion(f.visible)).boundingRect();
     f.g.clipped = f.partlyHidden || shownPart != f.g.box || !(QRegion(f.g.box) & hidden).isEmpty();
     const Item& own = items[static_cast<std::size_t>(f.order)];
-    for (const Line& l : lines) {
+    std::vector<std::size_t> near;
+    squares(f.g.box, [&](std::size_t at) { near.insert(near.end(), linesIn[at].begin(), linesIn[at].end()); });
+    std::sort(near.begin(), near.end());
+    near.erase(std::unique(near.begin(), near.end()), near.end());
+    for (const std::size_t k : near) {
+      const Line& l = lines[k];
       if (l.order < f.order) continue;
       if (l.order == f.order && l.widget != own.widget) continue;
       if (!l.bounds.intersects(f.g.box)) continue;

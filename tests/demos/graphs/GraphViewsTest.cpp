@@ -290,6 +290,26 @@ TEST(OrthogonalLink, NodeTextsFitTheirFields) {
   }
 }
 
+// A node's shape reads only what is painted in it as glyphs; its link fields are noted.
+TEST(OrthogonalLink, ANodeReadsItsGlyphsAndNotesItsLinkFields) {
+  TVexNode arc;
+  arc.SetNodeIsArcNode(false);
+  arc.Set(QStringLiteral("1"), QStringLiteral("3"), clend, clline);
+  std::vector<TDrawnShape> shapes = arc.DrawingShapes();
+  ASSERT_EQ(shapes.size(), 1u);
+  EXPECT_EQ(shapes[0].Text, QStringLiteral("1 3 ^"));
+  EXPECT_EQ(shapes[0].Note, QStringLiteral("tlink >"));
+  EXPECT_EQ(arc.DrawingText(), QStringLiteral("1 3 ^ >")) << "the words keep every field";
+
+  TVexNode head;
+  head.Set(QString(), QString(), clnull, clnull);  // a head node not read yet
+  shapes = head.DrawingShapes();
+  EXPECT_EQ(shapes[0].Text, QString());
+  EXPECT_EQ(shapes[0].Note, QStringLiteral("firstin - firstout -"));
+  head.Set(QStringLiteral("E"), QString(), clline, clend);
+  EXPECT_EQ(head.DrawingShapes()[0].Text, QStringLiteral("E ^"));
+}
+
 TEST(GraphViews, TableIgnoresImpossibleColumnCounts) {
   Ttablebase table;
   table.SetTotalnumber(4);

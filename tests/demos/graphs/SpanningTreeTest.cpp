@@ -139,6 +139,61 @@ TEST(KruskalForest, ThreeMarksOnARootOverAFanOfChildrenKeepTheirLettersClear) {
   }
 }
 
+// Three marks on a root with two children, its size box above it and other roots beside it
+// (a ring of eight half joined): each mark's head, arrow and letter together, stays off every
+// other circle, every size box and every line of the forest, and off most of the other heads,
+// in a small window, a wide one and a tall one.
+TEST(KruskalForest, HeadsOfThreeMarksOnACrowdedRootLieOnNoOtherFigure) {
+  TGraphm graph(8);
+  TKruskalForm form;
+  form.SetGraph(&graph);
+  form.InitHeap();
+  form.InitSets();
+  form.s[1] = {-2, 1};
+  form.s[2] = {1, 0};
+  form.s[7] = {-3, 2};
+  form.s[6] = {7, 0};
+  form.s[8] = {7, 0};
+  form.LayoutTrees();
+  for (int k = 1; k <= 3; ++k) form.SetPointer(k, 7, true);
+  form.show();
+  for (const QSize window : {QSize(614, 625), QSize(930, 860), QSize(1150, 870)}) {
+    form.resize(window);
+    QCoreApplication::sendPostedEvents();
+    const QRect area = form.findChild<QWidget*>(QStringLiteral("SetTree"))->geometry();
+    const TKruskalForm::TForestGeometry g = form.ForestGeometry(area);
+    const std::string where = QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString();
+    ASSERT_EQ(g.Marks.size(), 3u);
+    for (const TKruskalForm::TMark& m : g.Marks) {
+      const QRect head = TKruskalForm::Head(m).adjusted(3, 3, -3, -3);
+      for (int v = 1; v <= 8; ++v) {
+        if (v != m.Vertex) {
+          const QPoint c = g.Centres[static_cast<std::size_t>(v)];
+          const QPoint near(std::clamp(c.x(), head.left(), head.right()), std::clamp(c.y(), head.top(), head.bottom()));
+          EXPECT_GE(QLineF(near, c).length(), g.Shape.Radius) << where << ": head of pointer " << m.Pointer << " on vertex " << v;
+        }
+        if (form.s[static_cast<std::size_t>(v)].pa < 0) {
+          EXPECT_FALSE(head.intersects(form.SizeBox(g, area, v))) << where << ": head of pointer " << m.Pointer << " on the size box of " << v;
+        }
+        const QLine line = form.TreeLine(g, area, v);
+        const QRectF box(head);
+        EXPECT_FALSE(QLineF(line).intersects(QLineF(box.topLeft(), box.bottomRight()), nullptr) == QLineF::BoundedIntersection ||
+                     QLineF(line).intersects(QLineF(box.topRight(), box.bottomLeft()), nullptr) == QLineF::BoundedIntersection ||
+                     box.contains(QPointF(line.p1())) || box.contains(QPointF(line.p2())))
+            << where << ": head of pointer " << m.Pointer << " on the line of " << v;
+      }
+      for (const TKruskalForm::TMark& other : g.Marks) {
+        if (&other == &m) continue;
+        const QRect a = TKruskalForm::Head(m);
+        const QRect b = TKruskalForm::Head(other);
+        const QRect both = a & b;
+        EXPECT_LE(both.width() * both.height() * 5, std::min(a.width() * a.height(), b.width() * b.height()) * 3)
+            << where << ": two heads on each other";
+      }
+    }
+  }
+}
+
 // The closedge table of ten columns fits its box at both screen sizes, its texts fit their
 // cells, and it grows on the larger screen.
 TEST(PrimTable, TenColumnsFitTheirBoxAndGrowWithTheWindow) {

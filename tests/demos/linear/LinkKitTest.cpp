@@ -13,7 +13,7 @@ QStringList Lines(const QString& chars) {
   return lines;
 }
 
-// What a node shows, as a script reads it: "^ c" or "c".
+// What a node shows, as a script reads it: "c ^" or "c".
 QString Pieces(const TListNode& node) { return node.DrawingText(); }
 
 // The drawing window's list at its design size.
@@ -56,7 +56,7 @@ TEST_F(LinkLayout, TheFloatingNodeStandsBelowTheRowBetweenTwoNodes) {
   link_.InsertNodeAnimated(1, QStringLiteral("x"));
   ASSERT_NE(link_.FloatingNode(), nullptr);
   EXPECT_EQ(link_.FloatingNode()->pos(), QPoint(60, 42));
-  EXPECT_EQ(Pieces(*link_.FloatingNode()), QStringLiteral("^ x"));
+  EXPECT_EQ(Pieces(*link_.FloatingNode()), QStringLiteral("x ^"));
   // It survives a rescale with its links.
   link_.SetFloatingNext(link_.Node(2));
   link_.SetNodeNextToFloating(1);
@@ -157,7 +157,7 @@ TEST_F(LinkLayout, TheFirstRowAndColumnLeaveRoomForAMark) {
 
 TEST_F(LinkLayout, NodesShowTheirTextAndANilPointer) {
   EXPECT_EQ(Pieces(*link_.Node(2)), QStringLiteral("a"));
-  EXPECT_EQ(Pieces(*link_.Node(5)), QStringLiteral("^ d"));
+  EXPECT_EQ(Pieces(*link_.Node(5)), QStringLiteral("d ^"));
   EXPECT_EQ(link_.Node(5)->objectName(), QStringLiteral("Node5"));
 }
 

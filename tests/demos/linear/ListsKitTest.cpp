@@ -109,6 +109,23 @@ TEST_F(ListsBuild, APointerMarkFocusesItsNodeUntilNoMarkIsLeftOnIt) {
   EXPECT_EQ(view_.PointerTarget(2), nullptr) << "a build detaches the marks";
 }
 
+// A node's shape reads as its box is painted: its label (written above it) first, the tag
+// digit, an atom's letter, a "^" in each shown nil field; a hidden field shows nothing.
+TEST_F(ListsBuild, ANodeShapeReadsItsTagAtomAndNilFields) {
+  view_.Build(QStringLiteral("(A,(),b)"));
+  const auto texts = [this] {
+    QStringList out;
+    for (const TDrawnShape& s : view_.DrawingShapes())
+      if (s.Kind == TDrawnShape::Node) out << s.Name + QLatin1Char('|') + s.Text;
+    return out;
+  };
+  EXPECT_EQ(texts(), QStringList({"n1|n1 1", "A2|A2 0 A", "n2|n2 1 ^", "n3|n3 1 ^", "b4|b4 0 b"}));
+  TListsNode* n3 = view_.Root()->tp->tp.get();
+  n3->TpVisible = false;   // a tail not linked yet
+  n3->hp->Letter = QLatin1Char(' ');  // an atom not copied yet
+  EXPECT_EQ(texts().mid(3), QStringList({"n3|n3 1", "4|4 0"}));
+}
+
 TEST_F(ListsBuild, StackRowsShowAddressLabelsAndNilAsTheLanguageWritesIt) {
   view_.Build(QStringLiteral("(a,(b,c),((d)))"));
   const TListsNode* n1 = view_.Root();

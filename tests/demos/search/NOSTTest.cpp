@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <algorithm>
+
 #include "demos/search/NOST.h"
 #include "demos/search/NOSTFrm.h"
 #include "demos/trees/TreeBase.h"
@@ -67,6 +70,49 @@ TEST(NOSTForm, NeighbouringWeightsStayApart) {
                            << top << ")";
     }
   }
+}
+
+// Markers on one key: each label on its own tab above the key (none over its letter, where
+// it read as part of the key), the tabs side by side in the order low, i, j, high, each tip
+// on the key's top edge; a marker on its way points at no key.
+TEST(NOSTForm, MarkerTabsStandSideBySideAboveTheirKey) {
+  TNOSTForm form;
+  form.resize(612, 620);
+  form.Count = 10;
+  for (int k = 1; k <= 10; ++k) form.Keys[k] = static_cast<char>('A' + k - 1);
+  TNOSTForm::SetMark(form.MarkLow, 4);
+  TNOSTForm::SetMark(form.MarkI, 4);
+  TNOSTForm::SetMark(form.MarkJ, 4);
+  TNOSTForm::SetMark(form.MarkHigh, 4);
+  QRect key;
+  std::vector<TDrawnShape> marks;
+  for (const TDrawnShape& s : form.DrawingShapes()) {
+    if (s.Kind == TDrawnShape::Node && s.Text == QStringLiteral("D")) key = s.Box;
+    if (s.Kind == TDrawnShape::Mark) marks.push_back(s);
+  }
+  ASSERT_EQ(marks.size(), 4u);
+  std::sort(marks.begin(), marks.end(), [](const auto& a, const auto& b) { return a.Box.left() < b.Box.left(); });
+  QStringList order;
+  for (std::size_t n = 0; n < marks.size(); ++n) {
+    const TDrawnShape& m = marks[n];
+    order << m.Text;
+    EXPECT_LT(m.Box.bottom(), key.top()) << m.Text.toStdString();
+    EXPECT_GE(m.Box.left(), key.left()) << m.Text.toStdString();
+    EXPECT_LE(m.Box.right(), key.right()) << m.Text.toStdString();
+    EXPECT_EQ(m.Tip.y(), key.top());
+    EXPECT_EQ(m.To.Index, 3);
+    if (n > 0) {
+      EXPECT_FALSE(m.Box.intersects(marks[n - 1].Box)) << m.Text.toStdString();
+    }
+  }
+  EXPECT_EQ(order.join(' '), QStringLiteral("< i j >"));
+
+  form.MarkHigh.Index = 0;  // on its way from D to E
+  form.MarkHigh.Pos = 4.5;
+  for (const TDrawnShape& s : form.DrawingShapes())
+    if (s.Kind == TDrawnShape::Mark && s.Text == QStringLiteral("high")) {
+      EXPECT_EQ(s.To.Control, nullptr);
+    }
 }
 
 // Stack rows keep their columns with and without a parent, in both languages.

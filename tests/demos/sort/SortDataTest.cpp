@@ -167,6 +167,30 @@ TEST(SortRowActions, MoveKeyOntoAnEmptyPlaceCreatesTheBoxAndLeavesTheSourceSilve
   }
 }
 
+TEST(SortRowShapes, ABoxReadsOnlyWhatItWritesItsKeyAndColourAreNoted) {
+  // A key box writes nothing: its height tells the key, its face the colour.
+  auto row = Row(QStringLiteral("DC"));
+  row->NodeAt(1)->SetColor(clPurple);
+  const TDrawnShape key = row->NodeAt(1)->DrawingShapes().front();
+  EXPECT_EQ(key.Text, QString());
+  EXPECT_EQ(key.Note, QStringLiteral("D purple"));
+  // A list record writes its link; an address or queue place its number, a queue's in two
+  // digits, and a place that holds no key notes only its colour.
+  TListSortNode record;
+  record.SetKey('A');
+  record.SetNext(3);
+  record.SetColor(16744703);
+  EXPECT_EQ(record.DrawingShapes().front().Text, QStringLiteral("3"));
+  EXPECT_EQ(record.DrawingShapes().front().Note, QStringLiteral("A pink"));
+  TRadixNode queue;
+  queue.Addr = 7;
+  queue.SetColor(clAqua);
+  EXPECT_EQ(queue.DrawingShapes().front().Text, QStringLiteral("07"));
+  EXPECT_EQ(queue.DrawingShapes().front().Note, QStringLiteral("aqua"));
+  queue.Addr = 42;
+  EXPECT_EQ(queue.DrawingShapes().front().Text, QStringLiteral("42"));
+}
+
 TEST(SortRowInput, TooLongTextIsReportedAndCut) {
   modal::ScriptedHostScope host;
   auto row = Row(QStringLiteral("AB"));

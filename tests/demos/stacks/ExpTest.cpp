@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -204,4 +206,13 @@ TEST(AboutBox, SecondButtonSwitchesThePages) {
   box.SwitchBtn->click();
   EXPECT_FALSE(box.HelpShown());
   EXPECT_EQ(box.SwitchBtn->text(), QStringLiteral("帮助"));
+}
+
+TEST(AboutBox, TheHelpReadsWholeWithoutScrolling) {
+  TAboutBox box;
+  box.show();
+  QApplication::processEvents();
+  // Hidden scroll bars still say how far the text reaches beyond the memo.
+  EXPECT_EQ(box.HelpMemo->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(box.HelpMemo->horizontalScrollBar()->maximum(), 0);
 }

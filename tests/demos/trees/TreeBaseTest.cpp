@@ -111,6 +111,22 @@ TEST_F(TreeKit, OneNodeLiesCentredAndSavesAsOneRecord) {
   EXPECT_TRUE(bytes.endsWith(QByteArray("\x00\x00", 2)));
 }
 
+// A blank node paints no glyph: its shape asks for none in its box and lists what it holds
+// (its caption written beside it and the blank) without glyphs; a lettered node is read.
+TEST_F(TreeKit, ABlankNodeIsListedNotRead) {
+  BuildABCDE();
+  tree.NumberNodes();
+  auto* d = tree.Root()->Left()->Left();
+  d->SetValue(' ');
+  const TDrawnShape blank = d->DrawingShapes().front();
+  EXPECT_EQ(blank.Text, QString());
+  EXPECT_EQ(blank.Note, QStringLiteral("n3 ' '"));
+  EXPECT_EQ(blank.Name, QStringLiteral("n3"));
+  const TDrawnShape lettered = tree.Root()->DrawingShapes().front();
+  EXPECT_EQ(lettered.Text, QStringLiteral("n1 A"));
+  EXPECT_EQ(lettered.Note, QString());
+}
+
 TEST_F(TreeKit, LayoutSpreadsChildrenByLevelAndNamesThemByPlace) {
   BuildABCDE();
   tree.Arrange();
@@ -259,6 +275,17 @@ TEST_F(TreeKit, BlankNodesAreCutWithTheirSubtrees) {
   tree.Root()->SetValue(' ');
   tree.RemoveBlankNodes();
   EXPECT_EQ(tree.Root(), nullptr);
+}
+
+// A node made before its letter is given paints nothing inside: its shape has no glyphs to
+// read there, only a note of what the variables window writes; a letter reads as painted.
+TEST_F(TreeKit, ABlankNodeReportsNoGlyphs) {
+  BuildABCDE();
+  tree.Root()->Left()->SetValue(' ');
+  const TDrawnShape blank = tree.Root()->Left()->DrawingShapes().front();
+  EXPECT_TRUE(blank.Text.isEmpty());
+  EXPECT_TRUE(blank.Note.endsWith(QStringLiteral("' '")));
+  EXPECT_TRUE(tree.Root()->DrawingShapes().front().Text.endsWith(QLatin1Char('A')));
 }
 
 TEST_F(TreeKit, RecordsMirrorTheSubtreeAndFreeItWithThemselves) {
