@@ -21,7 +21,8 @@ QString TMatrixGraph1Form::WidestValue() const {
   for (int c = 1; c <= A.nu; ++c) {
     const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
     for (const int v : {info.col, info.num, info.cpot})
-      if (DecimalLength(v) > widest.size()) widest = QString::number(v);
+      if (DecimalLength(v) > widest.size() || (DecimalLength(v) == widest.size() && widest.startsWith('-') && v >= 0))
+        widest = QString::number(v);
   }
   return widest;
 }

@@ -39,8 +39,11 @@ void TMatrixGraph2Form::ComputeOrigins() {
 
 QString TMatrixGraph2Form::WidestValue(const TDenseMatrix& m) const {
   QString widest;
+  // Of two values as long, one without a sign is the wider: a digit is wider than "-".
   const auto take = [&widest](int v) {
-    if (QString::number(v).size() > widest.size()) widest = QString::number(v);
+    const QString text = QString::number(v);
+    if (text.size() > widest.size() || (text.size() == widest.size() && widest.startsWith('-') && v >= 0))
+      widest = text;
   };
   // M and N share one size, Q has its own.
   const std::vector<const TDenseMatrix*> shown =

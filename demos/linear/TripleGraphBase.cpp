@@ -74,8 +74,9 @@ QString TTripleGraphBase::WidestValue() const {
   // Counted rather than written out: every drawing of a triple asks for it.
   int widest = 0;
   int length = 0;
+  // Of two values as long, one without a sign is the wider: a digit is wider than "-".
   const auto take = [&](int v) {
-    if (DecimalLength(v) > length) {
+    if (DecimalLength(v) > length || (DecimalLength(v) == length && widest < 0 && v >= 0)) {
       widest = v;
       length = DecimalLength(v);
     }

@@ -223,6 +223,36 @@ TEST(ProductView, CountUpShowsTheSumGrowing) {
   EXPECT_EQ(form.QDense.Cell(1, 1), 0) << "the stored cell is left to the caller";
 }
 
+// The accumulators of Q's current row are hidden while their column shows the row's own
+// aqua; the cells say what the last paint showed, not the colours set since.
+TEST(ProductView, QsCurrentRowReportsWhatWasLastPainted) {
+  TMatrixGraph2Form form;
+  form.resize(688, 453);
+  form.MDense.mu = form.MDense.nu = 1;
+  form.NDense.mu = 1;
+  form.NDense.nu = 2;
+  form.QDense.mu = 1;
+  form.QDense.nu = 2;
+  form.QDense.Cell(1, 1) = 6;
+  form.QDense.Cell(1, 2) = 8;
+  form.ComputeOrigins();
+  form.ShowQ = true;
+  form.QRow = 1;
+  const auto qRow = [&form] {
+    QStringList texts;
+    const std::vector<TDrawnShape> shapes = form.DrawingShapes();
+    for (std::size_t k = shapes.size() - 2; k < shapes.size(); ++k) texts << shapes[k].Text;
+    return texts.join(',');
+  };
+  form.ColColour = {clAqua, clRed};
+  form.FormPaint();
+  EXPECT_EQ(qRow(), QStringLiteral(",8"));
+  form.ColColour.fill(clBlue);
+  EXPECT_EQ(qRow(), QStringLiteral(",8")) << "not painted since";
+  form.FormPaint();
+  EXPECT_EQ(qRow(), QStringLiteral("6,8"));
+}
+
 TEST(TripleView, OneLineKeepsTheColumnsAndRowsOfTheWholeTable) {
   const TTripleGeometry g = TTripleGeometry::Plain(644, 453, 5);
   EXPECT_EQ(g.W, 644 / 9);
