@@ -34,6 +34,10 @@ void TCrtLists::Reset() {
   view.SetPointerName(MarkP, QStringLiteral(" p "));
   view.SetPointerName(MarkLs, QStringLiteral(" ls "));
   view.SetPointerName(MarkQ, QStringLiteral(" q "));
+  // ls is the innermost call's: its own node, whatever the calls it made have built below it.
+  view.SetPointerMeaning(MarkLs, {.Node = [this] {
+                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
+                         }});
   view.Build(QStringLiteral("()"));
   view.SetOffset(1, 0.4);
   view.SetOffset(2, 0.4);

@@ -23,6 +23,8 @@ void TDelLinkList::ResetLocalData(const QString&) {
 
 void TDelLinkList::Reset() {
   TLinkBase::Reset();
+  // p is drawn on the node it points at, the head included.
+  graphForm_->p->Means = {.Node = [this] { return DrawnNodeOf(QStringLiteral("p")); }};
   DrawList(*graphForm_, 3);
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "framework/engine/AlgoDemo.h"
 #include "platform/Forms.h"
 
@@ -60,6 +61,9 @@ class TLinkBase : public TAlgoDemo {
   // p has moved on to the node after node j: that node red and green, the node left behind
   // (not the head) back to its normal colours, the mark p on it (hidden when there is none).
   static void WalkOn(TLinkGraphForm& form, int j);
+  // The drawn node a pointer of the current call stands on: the records from the one la
+  // points at are drawn in order from node 1; none when it points at no record of the list.
+  TShapeRef DrawnNodeOf(const QString& pointer) const;
 
   std::unique_ptr<TLinkGraphForm> graphForm_;
 

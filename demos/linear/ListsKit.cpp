@@ -249,6 +249,18 @@ void TLists::SetPointerName(int which, const QString& name) {
   Invalidate();
 }
 
+void TLists::SetPointerMeaning(int which, const TMarkMeaning& meaning) {
+  if (which < 1 || which > 3) return;
+  pointers_[static_cast<std::size_t>(which - 1)].means = meaning;
+}
+
+TShapeRef TLists::ShapeOf(const TListsNode* node) const {
+  if (node == nullptr) return {};
+  const std::vector<const TListsNode*> nodes = NodesInOrder();
+  const auto it = std::ranges::find(nodes, node);
+  return it == nodes.end() ? TShapeRef{} : TShapeRef{this, static_cast<int>(it - nodes.begin())};
+}
+
 void TLists::DetachPointers() {
   for (int k = 1; k <= 3; ++k) AttachPointer(k, nullptr);
 }
@@ -438,7 +450,9 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
   for (std::size_t k = 0; k < marks.size(); ++k) {
     if (!marks[k]) continue;
     const Pointer& mark = pointers_[k];
-    out.push_back(TDrawnShape::MarkOn(place(mark.target), marks[k]->Body, marks[k]->Tip, mark.name.trimmed()));
+    TDrawnShape shape = TDrawnShape::MarkOn(place(mark.target), marks[k]->Body, marks[k]->Tip, mark.name.trimmed());
+    if (mark.means) shape.Means = mark.means;
+    out.push_back(shape);
   }
   return out;
 }

@@ -120,7 +120,11 @@ class TLists : public TNodeContainer {
   void AttachPointer(int which, TListsNode* node);
   TListsNode* PointerTarget(int which) const;
   void SetPointerName(int which, const QString& name);
+  // What mark which stands for; without one, the variable its name names.
+  void SetPointerMeaning(int which, const TMarkMeaning& meaning);
   void DetachPointers();
+  // A node as DrawingShapes() reports it; none for no node or one not drawn.
+  TShapeRef ShapeOf(const TListsNode* node) const;
 
   void SetListText(const QString& s);
   const QString& ListText() const { return listText_; }
@@ -166,6 +170,7 @@ class TLists : public TNodeContainer {
   struct Pointer {
     TListsNode* target = nullptr;
     QString name;
+    std::optional<TMarkMeaning> means;
   };
   std::array<Pointer, 3> pointers_;
   QString listText_;

@@ -1,6 +1,7 @@
 #include "demos/search/AvlTreeGrfForm.h"
 
 #include "demos/search/AvlTreeClass.h"
+#include "framework/drawkit/Pointer2.h"
 #include "platform/Controls.h"
 
 const QStringList TAVlTreeGraphForm::AlgoInsert = {
@@ -142,6 +143,8 @@ TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) 
   s = AddMarker(Tree, "s", QStringLiteral("s"), clBlue, 32);
   q = AddMarker(Tree, "q", QStringLiteral("q"), clBlue, 32);
   t = AddMarker(Tree, "t", QStringLiteral("t"), clBlue, 32);
+  // The tree pointer: it stands on the root, whichever node a rotation raised there.
+  t->Means = {.Node = [this] { return TShapeRef{Tree->AvlRoot()}; }};
   MakePanel(417, 442, 20);
   Panel1->SetColor(clSilver);
   InsertBtn = AddButton("InsertBtn", QStringLiteral("插入"), "bstinsert.bmp", 1, 104, 61);

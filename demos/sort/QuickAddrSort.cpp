@@ -10,6 +10,16 @@
 void TQuickAddrSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
   graphForm_->OnRelayout = [this] { graphForm_->Repoint(); };
+  // The arrows under the records stand for r[adr[k]] and r[adr[j]] of the pass.
+  graphForm_->addrkp->Means = {.Node = [this] { return PassRecord("k"); }};
+  graphForm_->addrjp->Means = {.Node = [this] { return PassRecord("j"); }};
+}
+
+TShapeRef TQuickAddrSort::PassRecord(const char* place) const {
+  if (CurProc() == nullptr || CurProc()->Name() != QLatin1String("qkpass")) return {};
+  const auto* at = dynamic_cast<const TIntData*>(Locals()->FindByName(QString::fromLatin1(place)));
+  if (at == nullptr || at->Value() < 1 || at->Value() > Keys.size()) return {};
+  return {graphForm_->R->NodeAt(AddrOf(at->Value())), -1};
 }
 
 void TQuickAddrSort::SetWindowRect() {

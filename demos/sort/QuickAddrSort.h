@@ -55,6 +55,9 @@ class TQuickAddrSort : public TFormSortDemo<TQkAddrSortGraphForm> {
   TData* Args(int s, int t) const;
   void TakeRestored();
   int AddrOf(int place) const;
+  // The record r[adr[k]] (place "k") or r[adr[j]] while a pass runs; none outside a pass or
+  // before it has set the place.
+  TShapeRef PassRecord(const char* place) const;
   // Address place `place` holds `addr` (box and shown element).
   void SetAddr(int place, int addr);
   char RecordKey(int index) const;

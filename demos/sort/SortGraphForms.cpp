@@ -136,7 +136,7 @@ void TRowPointer::Place(TSortNode* box, QPoint tip, int side, int lean, QPoint n
 }
 
 std::vector<TDrawnShape> TRowPointer::DrawingShapes() const {
-  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_)};
+  return {TDrawnShape::MarkOn({target_.data(), -1}, rect(), Tip(), caption_).Meaning(Means)};
 }
 
 void TRowPointer::paintEvent(QPaintEvent*) {

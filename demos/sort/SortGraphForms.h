@@ -30,8 +30,11 @@ class TRowPointer : public TGraphicControl, public TKitControl {
 
   QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override { return {target_.data()}; }
-  // A mark on its box, its tip at Tip().
+  // A mark on its box, its tip at Tip(), meaning Means.
   std::vector<TDrawnShape> DrawingShapes() const override;
+
+  // What the arrow stands for; by default the variable its caption names.
+  TMarkMeaning Means{};
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -336,6 +336,11 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
   for (const TText& t : l.Texts)
     if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0)
       out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text));
+  // A leaf's code, under the leaf and in the row below the tree, is read as the code of the
+  // leaf whose column it stands in.
+  for (const TText& t : l.Texts)
+    if ((t.Kind == TText::LeafCode || t.Kind == TText::RowCode) && t.Node > 0 && place[static_cast<std::size_t>(t.Node)] >= 0)
+      out.push_back(TDrawnShape::LabelOfNode({this, place[static_cast<std::size_t>(t.Node)]}, t.Box, t.Text, true));
   return out;
 }
 

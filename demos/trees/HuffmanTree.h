@@ -47,7 +47,8 @@ class THuffmanTree : public TNodeContainer {
 
   QString DrawingText() const override;
   // The nodes (leaves round), the links up to their parents and the code digits on them, as
-  // Paint draws them from Layout(); the captions and the codes belong to no link.
+  // Paint draws them from Layout(), and each leaf's codes as labels of the leaf; the captions
+  // belong to nothing.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
   // Where everything is drawn at the present size: nodes (index 1..m, empty for one not

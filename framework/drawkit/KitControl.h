@@ -52,6 +52,7 @@ struct TShapeRef {
 //   TMarkMeaning{.Of = "j", .ZeroNamesNone = true}            0 names no vertex: no mark then
 //   TMarkMeaning{.Call = TMarkMeaning::Global, .Of = "T"}     a global
 //   TMarkMeaning{.Value = [this] { return RootName(); }}     the tree's root, no variable
+//   TMarkMeaning{.Node = [this] { return TShapeRef{Root()}; }} the same where nodes have no name
 //
 // The value (a pointer's target's name, a number, a letter) names the node whose Name is
 // NodeName.arg(value).
@@ -74,13 +75,18 @@ struct TMarkMeaning {
   // variable (the tree's root); nothing: no value, the mark is not shown. Leaves Of and Call
   // unused.
   std::function<std::optional<QString>()> Value{};
+  // The node itself when the mark stands for one that no value names: the tree's root in a
+  // drawing whose nodes carry no names, the record an expression (r[adr[k]]) picks. A
+  // reference to no control: it stands for nothing now, the mark is not shown. Leaves the
+  // rest unused.
+  std::function<TShapeRef()> Node{};
 };
 
 struct TDrawnShape {
   enum TKind {
     Node,   // a box the data structure is made of: a list or tree node, a vertex, a cell
     Link,   // a line that joins two nodes: a pointer field's arrow, an arc, a thread
-    Label,  // a text that belongs to a link: an arc's weight
+    Label,  // a text that belongs to a link (an arc's weight) or to a node (a leaf's code)
     Mark,   // an arrow that stands for a variable and points at a node
     Cell,   // one cell of a table, matrix, key row, address row or stack row and its text
   };
@@ -107,6 +113,10 @@ struct TDrawnShape {
   TShapeRef To{};
   // Label: the place of its link among the same control's shapes.
   int Of = -1;
+  // Label of a node: that node, and whether the label stands in the node's column (under it,
+  // or in a row below the drawing), where only the horizontal distance tells whose it is.
+  TShapeRef OfNode{};
+  bool InColumn = false;
   // Node: its name as the drawing writes it beside or in the node ("n8"); empty when the
   // drawing writes none. Unique within one drawing.
   QString Name{};
@@ -124,6 +134,9 @@ struct TDrawnShape {
   }
   static TDrawnShape LabelOf(int link, const QRect& box, const QString& text) {
     return {.Kind = Label, .Text = text, .Box = box, .Of = link};
+  }
+  static TDrawnShape LabelOfNode(TShapeRef node, const QRect& box, const QString& text, bool inColumn = false) {
+    return {.Kind = Label, .Text = text, .Box = box, .OfNode = node, .InColumn = inColumn};
   }
   static TDrawnShape CellAt(const QRect& box, const QString& text) { return {.Kind = Cell, .Text = text, .Box = box}; }
   // The same link with its arrowhead.

@@ -534,20 +534,24 @@ void Driver::PrintTexts() {
   for (const Glyphs& g : GatherTexts(windows, screen)) Print(g.Line());
 }
 
+std::optional<QString> Driver::ReadOnce(const QString& path, bool& read) {
+  if (read) return std::nullopt;
+  read = true;
+  if (path.isEmpty()) return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Fail(QStringLiteral("cannot read %1").arg(path));
+    return std::nullopt;
+  }
+  return QString::fromUtf8(file.readAll());
+}
+
 QStringList Driver::TextFindings() {
   pacing::ProcessMessages();
-  if (!exceptionsRead_) {
-    exceptionsRead_ = true;
-    if (!options_.exceptions.isEmpty()) {
-      QFile file(options_.exceptions);
-      if (!file.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("cannot read %1").arg(options_.exceptions));
-        return {};
-      }
-      QStringList problems;
-      exceptions_ = ParseExceptions(QString::fromUtf8(file.readAll()), problems);
-      for (const QString& p : problems) Fail(options_.exceptions + QStringLiteral(": ") + p);
-    }
+  if (const std::optional<QString> text = ReadOnce(options_.exceptions, exceptionsRead_)) {
+    QStringList problems;
+    exceptions_ = ParseExceptions(*text, problems);
+    for (const QString& p : problems) Fail(options_.exceptions + QStringLiteral(": ") + p);
   }
   auto allowed11 = [&](const Glyphs& g) {
     return std::any_of(exceptions_.begin(), exceptions_.end(), [&](const SizeException& e) {
@@ -618,17 +622,7 @@ void Driver::PrintShapes() {
 }
 
 bool Driver::Pending(const QString& finding) {
-  if (!pendingRead_) {
-    pendingRead_ = true;
-    if (!options_.pending.isEmpty()) {
-      QFile file(options_.pending);
-      if (!file.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("cannot read %1").arg(options_.pending));
-        return false;
-      }
-      pending_ = ParsePending(QString::fromUtf8(file.readAll()));
-    }
-  }
+  if (const std::optional<QString> text = ReadOnce(options_.pending, pendingRead_)) pending_ = ParsePending(*text);
   return IsPending(pending_, demoName_, finding);
 }
 

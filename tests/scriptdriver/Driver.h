@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "tests/scriptdriver/Expect.h"
@@ -168,6 +169,10 @@ class Driver {
   std::vector<PendingRules> pending_;
   bool pendingRead_ = false;
   bool Pending(const QString& finding);
+  // A file the command line names (the exceptions, the pending rules), read at its first use:
+  // its text that once, else nothing; nothing too when none is named or it cannot be read
+  // (the run then fails, saying so).
+  std::optional<QString> ReadOnce(const QString& path, bool& read);
 };
 
 }  // namespace script

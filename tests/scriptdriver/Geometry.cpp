@@ -28,6 +28,8 @@ constexpr double kOntoGraze = 3;
 // Two lines nearer than this to each other over more than kAlongLength read as one.
 constexpr double kAlongGap = 2;
 constexpr double kAlongLength = 8;
+// A node's label this much nearer one node than another is not yet nearer.
+constexpr double kLabelTie = 1;
 
 QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
 
@@ -260,6 +262,9 @@ QString Shape::Line(const std::vector<Shape>& all) const {
       return QStringLiteral("link %1 %2 %3").arg(form, LinkName(all, *this), points.join(' '));
     }
     case Kind::Label: {
+      if (ofNode >= 0)
+        return QStringLiteral("label %1 %2 %3 of node %4")
+            .arg(form, quoted, Box(box), QuotedDrawingText(all[static_cast<std::size_t>(ofNode)].text));
       const QString link = of >= 0 ? LinkName(all, all[static_cast<std::size_t>(of)]) : QStringLiteral("-");
       return QStringLiteral("label %1 %2 %3 of %4").arg(form, quoted, Box(box), link);
     }
@@ -331,6 +336,7 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.tip = r.shape.Tip + at;
     s.room = RoomOf(*r.control, *r.form);
     s.owner = r.control;
+    s.place = r.index;
     s.name = r.shape.Name;
     s.means = r.shape.Means;
     s.shown = r.shape.Shown;
@@ -344,6 +350,9 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     } else if (s.kind == Kind::Label && r.shape.Of >= 0) {
       auto it = placeOf.find({r.control, r.shape.Of});
       s.of = it != placeOf.end() ? it->second : -1;
+    } else if (s.kind == Kind::Label && r.shape.OfNode.Control) {
+      s.ofNode = resolve(r.shape.OfNode, hidden);
+      s.inColumn = r.shape.InColumn;
     }
     scene.shapes.push_back(std::move(s));
   }
@@ -481,6 +490,33 @@ QStringList ShapeFindings(const Scene& scene) {
     }
   }
 
+  // A node's label stands nearer its own node than any other: a code under the wrong leaf, or
+  // halfway between two, tells the reader the wrong story.
+  for (int i = 0; i < n; ++i) {
+    const Shape& s = at(i);
+    if (s.kind != Kind::Label || s.ofNode < 0) continue;
+    // In a column, how far across and then how far up or down; else how far, twice.
+    const QPointF centre = QRectF(s.box).center();
+    const auto away = [&](const Shape& node) -> std::pair<double, double> {
+      if (!s.inColumn) return {DistToNode(centre, node), DistToNode(centre, node)};
+      const QRectF box(node.box);
+      return {std::abs(centre.x() - box.center().x()),
+              std::max({box.top() - centre.y(), 0.0, centre.y() - box.bottom()})};
+    };
+    const auto [across, along] = away(at(s.ofNode));
+    for (int j = 0; j < n; ++j) {
+      const Shape& o = at(j);
+      if (j == s.ofNode || o.kind != Kind::Node || o.drawing != s.drawing) continue;
+      // A node as far across is as near unless it stands further up or down the column (the
+      // root high above a leaf's code).
+      const auto [otherAcross, otherAlong] = away(o);
+      if (otherAcross < across - kLabelTie)
+        report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("nearer another node than its own"));
+      else if (otherAcross < across + kLabelTie && otherAlong < along + kLabelTie)
+        report("label", s.Line(all) + QStringLiteral(" / ") + o.Line(all), QStringLiteral("as near another node as its own"));
+    }
+  }
+
   for (const Cover& c : scene.covers) {
     for (const Shape& s : all) {
       if (s.kind != Kind::Node || s.drawing != c.drawing) continue;
@@ -539,9 +575,35 @@ QStringList VariableFindings(const Scene& scene, const Variables& variables) {
       return &o != &mark && o.kind == Kind::Mark && o.shown && o.to == node && o.text.trimmed() == mark.text.trimmed();
     });
   };
+  // A node a mark stands for itself, as one of the scene's shapes; -1 when it is not drawn.
+  auto placed = [&](const TShapeRef& ref) {
+    for (std::size_t j = 0; j < all.size(); ++j) {
+      const Shape& o = all[j];
+      if (o.owner != ref.Control || (o.kind != Kind::Node && o.kind != Kind::Cell)) continue;
+      if (ref.Index < 0 || o.place == ref.Index) return static_cast<int>(j);
+    }
+    return -1;
+  };
+  auto called = [&](int node) {
+    const Shape& o = all[static_cast<std::size_t>(node)];
+    return o.name.isEmpty() ? QuotedDrawingText(o.text) : o.name;
+  };
   for (const Shape& s : all) {
     if (s.kind != Kind::Mark) continue;
     const TMarkMeaning meaning = s.means.value_or(TMarkMeaning{});
+    if (meaning.Node) {
+      const TShapeRef ref = meaning.Node();
+      const int node = ref.Control ? placed(ref) : -1;
+      const QString what = s.text.trimmed();
+      if (s.shown && !ref.Control)
+        wrong(s, QStringLiteral("stands for %1, which names no element now").arg(what));
+      else if (s.shown && node >= 0 && s.to != node)
+        wrong(s, QStringLiteral("stands for %1, points at %2 instead of %3")
+                     .arg(what, s.to >= 0 ? called(s.to) : QStringLiteral("nothing"), called(node)));
+      else if (!s.shown && node >= 0 && !shownOn(s, node))
+        wrong(s, QStringLiteral("stands for %1 = %2, which is drawn, and is not shown").arg(what, called(node)));
+      continue;
+    }
     std::optional<Variable> v = variables.Of(meaning, s.text);
     if (!v) continue;
     const QString what = meaning.Value ? s.text.trimmed() : (meaning.Of.isEmpty() ? s.text.trimmed() : meaning.Of);

@@ -46,11 +46,14 @@ struct Shape {
   int to = -1;
   bool aimsAtHidden = false;  // Mark: its target is a control that is not shown
   int of = -1;           // Label: its link
+  int ofNode = -1;       // Label of a node: that node
+  bool inColumn = false; // Label of a node: in its column, only the horizontal distance counts
   QString name{};        // Node: its name as the drawing writes it
   std::optional<TMarkMeaning> means{};  // Mark: what it stands for (none: its caption's variable)
   bool shown = true;     // Mark: false for a pointer that is hidden
   QRect room{};          // where it can show: its window cut by every control holding it
   const QWidget* owner = nullptr;  // the control that reported it (nested nodes are not compared)
+  int place = -1;        // its place among that control's shapes
   QString Line(const std::vector<Shape>& all) const;
 };
 
@@ -116,7 +119,7 @@ struct Variables {
 //            by default the variable its caption names): it is shown while that is not yet
 //            assigned, nil, 0 where 0 names no element, or of a call that has returned; it
 //            points at another node than the one its value names; it is not shown while its
-//            value names a drawn node;
+//            value names a drawn node; a mark that stands for a node itself is held to it;
 //   stacked  two shown marks stand at one place (tips within 2 px, heads overlapping);
 //   onto     a mark's head (with its caption) lies on a node, link or other mark other than
 //            its own target;
@@ -124,7 +127,8 @@ struct Variables {
 //   through  a link passes through a node box other than its two ends, or two links run
 //            along one another for more than a few pixels;
 //   label    a link's label is nearer another line or node than its own line, or lies on
-//            another line or on a node;
+//            another line or on a node; a node's label is no nearer its own node than
+//            another (horizontally, for a label in its node's column);
 //   covered  a window open over a drawing covers one of its node boxes;
 //   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h).
 QStringList DrawingFindings(const Scene& scene, const Variables& variables = {});

@@ -278,11 +278,11 @@ bool Meets(const QRect& a, const QRect& b, int more) {
 }  // namespace
 
 namespace {
-// A window of a demonstration's own docked in a pane that draws with the kit but is no
-// TGraphForm (the static search table).
-bool DockedKitWindow(const QWidget& w) {
-  return dynamic_cast<const TKitControl*>(&w) && !dynamic_cast<const TGraphForm*>(&w) &&
-         dynamic_cast<const TSplitPane*>(w.parentWidget());
+// A window of a demonstration's own docked in a pane that is no TGraphForm: the static search
+// table (drawn with the kit), the maze's stack window (panels and paint boxes). The shell's
+// windows docked beside them are not its.
+bool DockedOwnWindow(const QWidget& w) {
+  return !dynamic_cast<const TGraphForm*>(&w) && dynamic_cast<const TSplitPane*>(w.parentWidget()) && !ShellWindow(w);
 }
 }  // namespace
 
@@ -293,7 +293,7 @@ std::vector<const QWidget*> DrawingWindows() {
   if (MainForm != nullptr && MainForm->DockFrame() != nullptr) {
     const TSplitWnds& frame = *MainForm->DockFrame();
     for (int i = 1; i <= frame.PaneCount(); ++i)
-      if (const QWidget* form = frame.Pane(i)->DockedForm(); form && form->isVisible() && DockedKitWindow(*form))
+      if (const QWidget* form = frame.Pane(i)->DockedForm(); form && form->isVisible() && DockedOwnWindow(*form))
         out.push_back(form);
   }
   return out;
@@ -301,7 +301,7 @@ std::vector<const QWidget*> DrawingWindows() {
 
 const QWidget* DrawingWindowOf(const QWidget* w) {
   for (; w; w = w->parentWidget())
-    if (dynamic_cast<const TGraphForm*>(w) || DockedKitWindow(*w)) return w;
+    if (dynamic_cast<const TGraphForm*>(w) || DockedOwnWindow(*w)) return w;
   return nullptr;
 }
 

@@ -50,8 +50,8 @@ struct Glyphs {
 // but not checked.
 bool ShellWindow(const QWidget& window);
 // The drawing windows shown now: every TGraphForm, in the order they were made, then the
-// windows of a demonstration's own docked in a pane that draw with the kit (the static search
-// table, a TKitControl but no TGraphForm).
+// windows of a demonstration's own docked in a pane that are no TGraphForm (the static search
+// table, drawn with the kit; the maze's stack window of panels and paint boxes).
 std::vector<const QWidget*> DrawingWindows();
 // The innermost drawing window holding w (w itself included), or none.
 const QWidget* DrawingWindowOf(const QWidget* w);

@@ -292,6 +292,63 @@ TEST(CheckDrawing, LabelNearerAnotherLineOrOnANodeButNotOnItsOwnLine) {
   EXPECT_TRUE(f[1].startsWith("wrong label label F \"933\"") && f[1].endsWith("lies on a node"));
 }
 
+// Codes under leaves and in a row below the tree: each is read as the code of the leaf whose
+// column it stands in; a leaf high above in the same column does not claim a code that stands
+// right under a lower one.
+TEST(CheckDrawing, LabelOfANodeInItsColumnNotNearerNorAsNearAnother) {
+  Drawing d;
+  const int root = d.Node("7", QRect(100, 10, 40, 30));  // right above leaf 4's column
+  const int leaf3 = d.Node("3", QRect(20, 100, 40, 40), true);
+  const int leaf4 = d.Node("4", QRect(100, 100, 40, 40), true);
+  (void)root;
+  auto code = [&](int leaf, const QString& text, QRect box) {
+    return d.Add({.kind = Kind::Label, .text = text, .box = box, .ofNode = leaf, .inColumn = true});
+  };
+  code(leaf4, "0", QRect(114, 145, 12, 14));   // under its leaf: the root is as far across, but higher
+  code(leaf3, "11", QRect(32, 260, 16, 14));   // in the row below, in its own column
+  code(leaf4, "10", QRect(28, 260, 16, 14));   // in the row below, in leaf 3's column
+  code(leaf3, "111", QRect(70, 145, 20, 14));  // halfway between the two leaves
+  const QStringList f = Only(d.Findings(), "label");
+  ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
+  EXPECT_EQ(f[0], "wrong label label F \"10\" 28 260 16 14 of node \"4\" / node F \"3\" 20 100 40 40 round -- "
+                  "nearer another node than its own");
+  EXPECT_TRUE(f[1].startsWith("wrong label label F \"111\"") && f[1].contains("/ node F \"4\"") &&
+              f[1].endsWith("as near another node as its own"));
+}
+
+// A mark that stands for a node itself (the root of a tree whose nodes have no names): held to
+// that node, hidden when it stands for none, shown when the node is drawn.
+TEST(CheckDrawing, AimAMarkHeldToTheNodeItStandsFor) {
+  Drawing d;
+  QWidget oldRoot, newRoot;
+  const int c = d.Add({.kind = Kind::Node, .text = "C", .box = QRect(200, 100, 40, 40), .owner = &oldRoot});
+  const int b = d.Add({.kind = Kind::Node, .text = "B", .box = QRect(100, 50, 40, 40), .owner = &newRoot});
+  const QWidget* root = &newRoot;
+  auto mark = [&](const QString& caption, int target, QPoint tip, bool shown) {
+    Shape s{.kind = Kind::Mark, .text = caption, .box = QRect(tip - QPoint(32, 32), QSize(32, 32)), .tip = tip, .to = target};
+    s.means = TMarkMeaning{.Node = [&] { return TShapeRef{root}; }};
+    s.shown = shown;
+    return d.Add(std::move(s));
+  };
+  mark("t", c, QPoint(200, 100), true);   // left on the old root
+  mark("t", b, QPoint(100, 50), true);    // on the root
+  const script::Variables running{.running = true, .calls = 1};
+  QStringList f = Only(d.Findings(running), "aim");
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong aim mark F \"t\" 168 68") && f[0].endsWith("stands for t, points at \"C\" instead of \"B\""));
+
+  d.scene.shapes.resize(static_cast<std::size_t>(b) + 1);
+  mark("t", -1, QPoint(0, 0), false);  // hidden while the root is drawn
+  f = Only(d.Findings(running), "aim");
+  ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].endsWith("stands for t = \"B\", which is drawn, and is not shown"));
+
+  root = nullptr;  // an empty tree: no mark, hidden or not, is wrong; a shown one is
+  EXPECT_TRUE(Only(d.Findings(running), "aim").isEmpty());
+  d.scene.shapes.back().shown = true;
+  EXPECT_TRUE(Only(d.Findings(running), "aim").join('\n').endsWith("stands for t, which names no element now"));
+}
+
 // A round node is its circle, not its box: a weight in the box's corner, clear of the rim, is
 // not on the node; one whose corner dips two pixels into the rim is.
 TEST(CheckDrawing, LabelByARoundNodesRimIsOnItOnlyInsideTheCircle) {
