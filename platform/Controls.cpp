@@ -418,9 +418,13 @@ void TImage::paintEvent(QPaintEvent*) {
     stale_ = false;
   }
   QPainter p(this);
-  if (stretch_) p.drawPixmap(rect(), shown_);
-  else if (center_) p.drawPixmap((width() - shown_.width()) / 2, (height() - shown_.height()) / 2, shown_);
-  else p.drawPixmap(0, 0, shown_);
+  QRect at(QPoint(0, 0), shown_.size());
+  if (stretch_) at = rect();
+  else if (center_) at.moveTo((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
+  p.drawPixmap(at, shown_);
+  // The checks see the picture as a figure where it shows.
+  paintrecord::BeginPaint(this);
+  paintrecord::AddWidgetFigure(this, {.kind = paintrecord::Figure::Picture, .bounds = QRectF(at), .shown = QRectF(at & rect()), .filled = true});
 }
 
 // --- TEdit

@@ -489,6 +489,15 @@ void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, cons
   Bound(r.texts, kMaxTexts);
 }
 
+void AddWidgetFigure(QWidget* widget, const Figure& figure) {
+  if (!enabled || figure.bounds.isEmpty()) return;
+  Record& r = EntryOf(widget).painted;
+  Figure f = figure;
+  f.name = CurrentName();
+  r.figures.push_back(std::move(f));
+  Bound(r.figures, kMaxFigures);
+}
+
 void AddPainterText(QWidget* widget, const QPainter& painter, const QRect& rect, int flags, const QString& text,
                     std::optional<QRgb> back) {
   if (!enabled) return;

@@ -120,6 +120,8 @@ void Adopt(QWidget* widget, const QImage* image);
 void BeginPaint(QWidget* widget);
 void AddWidgetText(QWidget* widget, const QString& text, const QFont& font, const QRect& box, QRgb ink,
                    std::optional<QRgb> back = std::nullopt);
+// A figure a widget painted itself (a picture control's bitmap), in widget pixels.
+void AddWidgetFigure(QWidget* widget, const Figure& figure);
 
 // The same for a text a widget draws with painter in its pen and font (before or after
 // drawing it): in rect with Qt's alignment flags, or from the start of its baseline.

@@ -404,21 +404,26 @@ void Driver::Start(const Command& c) {
   AlgoSelectForm->StartDemo(name, name);
 }
 
+// The window a user drags: the demonstration's main window while one is shown, else the
+// selection window.
+QWidget* Driver::DraggedWindow() {
+  return MainForm != nullptr && MainForm->isVisible()                 ? static_cast<QWidget*>(MainForm)
+         : AlgoSelectForm != nullptr && AlgoSelectForm->isVisible() ? static_cast<QWidget*>(AlgoSelectForm)
+                                                                      : nullptr;
+}
+
 void Driver::Resize(QSize size) {
   if (size.width() > screen::Width() || size.height() > screen::Height()) {
     Fail(QStringLiteral("resize: the screen is %1x%2").arg(screen::Width()).arg(screen::Height()));
     return;
   }
-  // The window a user drags: the demonstration's main window while one is shown, else the
-  // selection window.
-  QWidget* window = MainForm != nullptr && MainForm->isVisible() ? static_cast<QWidget*>(MainForm)
-                    : AlgoSelectForm != nullptr && AlgoSelectForm->isVisible() ? static_cast<QWidget*>(AlgoSelectForm)
-                                                                               : nullptr;
+  QWidget* window = DraggedWindow();
   if (window == nullptr) {
     Fail(QStringLiteral("resize: no window is shown"));
     return;
   }
   window->resize(size);
+  resized_ = true;
   pacing::ProcessMessages();
 }
 
@@ -561,7 +566,12 @@ QStringList Driver::TextFindings() {
   };
   const QList<QWidget*> windows = ScreenWindows();
   const QImage screen = ComposeScreen(windows, true);
-  return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11);
+  // A window made smaller than the screen shows its texts smaller in proportion.
+  double share = 1.0;
+  if (const QWidget* window = resized_ ? DraggedWindow() : nullptr)
+    share = std::min({1.0, window->width() / static_cast<double>(screen.width()),
+                      window->height() / static_cast<double>(screen.height())});
+  return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11, share);
 }
 
 namespace {

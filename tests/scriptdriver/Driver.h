@@ -104,6 +104,7 @@ class Driver {
   void AfterAction(const Command& c);
   void Start(const Command& c);
   void Resize(QSize size);
+  static QWidget* DraggedWindow();
   void PressButton(const char* name);
   void SelectLine(const Command& c);
   void PrintWhat(const Command& c);
@@ -164,6 +165,7 @@ class Driver {
   // The texts that may go down to 11 px, read from --exceptions at the first check.
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;
+  bool resized_ = false;  // a window was dragged to a size since the script began
   // The drawing rules each demonstration does not keep yet, read from --pending at the first
   // check: their findings are printed "pending wrong RULE ..." and fail nothing.
   std::vector<PendingRules> pending_;

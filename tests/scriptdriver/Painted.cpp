@@ -152,6 +152,11 @@ bool NamedBeside(const paintrecord::Record& r, const QRectF& box, const QString&
 bool OutlineAt(const paintrecord::Record& r, const QRect& box, bool round) {
   const QRectF b(box);
   const QRectF near = b.adjusted(-kNear, -kNear, kNear, kNear);
+  // A picture shown over the whole box draws it.
+  if (std::any_of(r.figures.begin(), r.figures.end(), [&](const paintrecord::Figure& f) {
+        return f.kind == paintrecord::Figure::Picture && f.shown.adjusted(-kNear, -kNear, kNear, kNear).contains(b);
+      }))
+    return true;
   QRectF together;
   for (const paintrecord::Figure& f : r.figures) {
     if (!(f.filled || f.outlined) || !near.contains(f.bounds)) continue;

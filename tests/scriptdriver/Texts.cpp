@@ -470,9 +470,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
   for (std::size_t k = 0; k < lines.size(); ++k) squares(lines[k].bounds, [&](std::size_t at) { linesIn[at].push_back(k); });
   std::vector<Glyphs> out;
   for (Found& f : found) {
-    // A text wholly beyond the screen's edge is not on the screen (the older columns of a
-    // paged stack lie there); one that reaches into it is judged as any other.
-    if (!f.g.box.intersects(screenRect)) continue;
+    // A text wholly beyond the screen's edge, or wholly outside the controls holding it, is not
+    // on the screen (the older columns of a paged stack lie there, also in a window made
+    // narrower); one that reaches into them is judged as any other.
+    if (!f.g.box.intersects(screenRect) || !f.g.box.intersects(f.visible)) continue;
     // What controls painted later hide of it. A text another window covers, even in part, is
     // left out: the window over it is not a fault of the drawing under it.
     QRegion hidden;
@@ -515,9 +516,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
 
 double ContrastRatio(QRgb a, QRgb b) { return ::ContrastRatio(FromQRgb(a), FromQRgb(b)); }
 
-QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::function<bool(const Glyphs&)>& allowed11) {
+QStringList Findings(const std::vector<Glyphs>& texts, QSize screen, const std::function<bool(const Glyphs&)>& allowed11,
+                     double share) {
   QStringList out;
-  const int least = screen.width() >= 1920 ? 16 : 13;
+  const int least = static_cast<int>(std::floor((screen.width() >= 1920 ? 16 : 13) * std::clamp(share, 0.0, 1.0)));
   auto report = [&](const char* rule, const QString& what) {
     out << QStringLiteral("illegible %1 %2").arg(QLatin1String(rule), what);
   };

@@ -82,9 +82,11 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
 //   broken   a line of a memo (a log, a result list) ends inside a word, a number or an
 //            arrow that goes on at the start of the next ("A-->B--" / ">D").
 // One line per finding: "illegible RULE " and the glyphs line (for overlap both, " / "
-// between them). allowed11 tells of a text that may go down to 11 px.
+// between them). allowed11 tells of a text that may go down to 11 px. share: how much of the
+// screen the window the user made smaller keeps (the smaller axis' ratio): the least height
+// shrinks with it.
 QStringList Findings(const std::vector<Glyphs>& texts, QSize screen,
-                     const std::function<bool(const Glyphs&)>& allowed11 = {});
+                     const std::function<bool(const Glyphs&)>& allowed11 = {}, double share = 1.0);
 
 // The algorithm window's rows that hold a breakpoint yet look as they would without it (the
 // current line, the selected row): "illegible breakpoint PROC ROW "TEXT" -- ...".

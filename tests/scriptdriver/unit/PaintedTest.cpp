@@ -191,3 +191,13 @@ TEST(PaintedRule, ANoteIsNotLookedForAndAKeyPaintedUnderItsBarIsReadThere) {
   const script::Shape picture{.kind = TDrawnShape::Node, .text = "Q3 #5", .box = QRect(10, 10, 20, 60)};
   EXPECT_TRUE(script::PaintedDifferences(picture, r).isEmpty()) << "a picture's description is not read";
 }
+
+TEST(PaintedRule, APictureShownOverTheWholeNodeIsItsOutline) {
+  paintrecord::Record r;
+  r.figures.push_back({paintrecord::Figure::Picture, QRectF(0, 0, 200, 60), QRectF(0, 0, 200, 60), {}, true, false, {}});
+  // A plate's front: the lower part of its picture.
+  script::Shape front{.kind = TDrawnShape::Node, .box = QRect(0, 40, 200, 20)};
+  EXPECT_TRUE(script::PaintedDifferences(front, r).isEmpty());
+  front.box = QRect(0, 40, 200, 40);
+  EXPECT_EQ(script::PaintedDifferences(front, r).join('\n').toStdString(), "no outline painted on its box");
+}

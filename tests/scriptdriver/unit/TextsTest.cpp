@@ -289,6 +289,12 @@ TEST(LegibilityRules, EachRuleNamesTheTextsThatBreakIt) {
   EXPECT_EQ(at1920.size(), 1) << "15 px is too small on a 1920 screen";
   texts[0].checked = false;
   EXPECT_FALSE(script::Findings(texts, {1024, 768}).join('\n').contains("small")) << "an unchecked window's text";
+
+  // In a window dragged to three quarters of the screen, 9 px is the least height; 8 px is not enough.
+  const std::vector<Glyphs> shrunk{Text("nine", {0, 0, 30, 9}, 9, 0, 0xFFFFFF), Text("eight", {0, 50, 30, 8}, 8, 0, 0xFFFFFF)};
+  const QStringList inSmallerWindow = script::Findings(shrunk, {1024, 768}, {}, 0.75);
+  ASSERT_EQ(inSmallerWindow.size(), 1) << inSmallerWindow.join('\n').toStdString();
+  EXPECT_TRUE(inSmallerWindow[0].contains("\"eight\""));
 }
 
 TEST(LegibilityRules, ExceptionLetsANamedTextGoDownTo11PixelsOnly) {
