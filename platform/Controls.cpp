@@ -424,7 +424,7 @@ void TImage::paintEvent(QPaintEvent*) {
   p.drawPixmap(at, shown_);
   // The checks see the picture as a figure where it shows.
   paintrecord::BeginPaint(this);
-  paintrecord::AddWidgetFigure(this, {.kind = paintrecord::Figure::Picture, .bounds = QRectF(at), .shown = QRectF(at & rect()), .filled = true});
+  paintrecord::AddWidgetFigure(this, {.kind = paintrecord::Figure::Picture, .bounds = QRectF(at), .shown = QRectF(at & rect()), .points = {}, .filled = true, .outlined = false, .name = {}});
 }
 
 // --- TEdit
