@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 
 #include "demos/search/BsTreeInDlg.h"
 #include "framework/drawkit/MarkPlaces.h"
@@ -341,35 +342,31 @@ void SpreadPointers(QWidget& tree) {
             return false;
         return true;
       };
+      // Stands on the first place that fits in the first of passes that has one.
+      const auto take = [&](const std::vector<TPlace>& places, std::initializer_list<int> passes) {
+        for (const int pass : passes) {
+          const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
+          if (at == places.end()) continue;
+          pointer->PointsLeft = at->Left;
+          pointer->move(at->Box.topLeft());
+          return true;
+        }
+        return false;
+      };
       const QSize full = pointer->size();
       const QSize least = MarkerSize(*pointer, std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2));
       const std::vector<QSize> sizes = least.height() < full.height() ? std::vector{full, least} : std::vector{full};
       bool found = false;
       for (const QSize& size : sizes) {
         pointer->resize(size);
-        const std::vector<TPlace> places = PlacesOn(target->geometry(), size);
-        for (const int pass : {0, 1}) {
-          const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
-          if (at == places.end()) continue;
-          pointer->PointsLeft = at->Left;
-          pointer->move(at->Box.topLeft());
-          found = true;
-          break;
-        }
+        found = take(PlacesOn(target->geometry(), size), {0, 1});
         if (found) break;
       }
       if (!found) {
         onLinks.push_back(pointer);
         pointer->resize(full);
         pointer->Reposition();
-        const std::vector<TPlace> places = PlacesOn(target->geometry(), full);
-        for (const int pass : {2, 3}) {
-          const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
-          if (at == places.end()) continue;
-          pointer->PointsLeft = at->Left;
-          pointer->move(at->Box.topLeft());
-          break;
-        }
+        take(PlacesOn(target->geometry(), full), {2, 3});
       }
       pointer->update();
       pointer->raise();

@@ -16,7 +16,8 @@ constexpr int kPanel2Height = 23;
 TSpeedButton* PageButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new TSpeedButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
-  const TFont font{.Name = QStringLiteral("Arial"), .Height = -15, .Color = clRed};
+  // Never under the least legible height of the screen (16 pixels on a large one).
+  const TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(15, LegiblePixels()), .Color = clRed};
   ApplyFont(*button, font);
   button->hide();
   return button;

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QLineF>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -87,6 +89,14 @@ TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
   EXPECT_EQ(TKruskalForm::ShapeTable(270, 300, 7).columns, 1) << "a short table keeps one column";
 }
 
+// The forest's geometry in the window resized to window, and the size as words for messages.
+std::pair<TKruskalForm::TForestGeometry, std::string> ForestIn(TKruskalForm& form, QSize window) {
+  form.resize(window);
+  QCoreApplication::sendPostedEvents();
+  const QRect area = form.findChild<QWidget*>(QStringLiteral("SetTree"))->geometry();
+  return {form.ForestGeometry(area), QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString()};
+}
+
 // The forest grows with its window (a screen of 1920 x 1080 gives the window about 2.0 times
 // its design), keeps the design's size in a window no larger than that, and ten roots side
 // by side never touch.
@@ -117,11 +127,7 @@ TEST(KruskalForest, ThreeMarksOnARootOverAFanOfChildrenKeepTheirLettersClear) {
   for (int k = 1; k <= 3; ++k) form.SetPointer(k, 1, true);
   form.show();
   for (const QSize window : {QSize(614, 625), QSize(819, 625)}) {
-    form.resize(window);
-    QCoreApplication::sendPostedEvents();
-    const QRect area = form.findChild<QWidget*>(QStringLiteral("SetTree"))->geometry();
-    const TKruskalForm::TForestGeometry g = form.ForestGeometry(area);
-    const std::string where = QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString();
+    const auto [g, where] = ForestIn(form, window);
     ASSERT_EQ(g.Marks.size(), 3u);
     for (const TKruskalForm::TMark& m : g.Marks) {
       for (int v = 1; v <= 10; ++v) {
@@ -158,11 +164,8 @@ TEST(KruskalForest, HeadsOfThreeMarksOnACrowdedRootLieOnNoOtherFigure) {
   for (int k = 1; k <= 3; ++k) form.SetPointer(k, 7, true);
   form.show();
   for (const QSize window : {QSize(614, 625), QSize(930, 860), QSize(1150, 870)}) {
-    form.resize(window);
-    QCoreApplication::sendPostedEvents();
+    const auto [g, where] = ForestIn(form, window);
     const QRect area = form.findChild<QWidget*>(QStringLiteral("SetTree"))->geometry();
-    const TKruskalForm::TForestGeometry g = form.ForestGeometry(area);
-    const std::string where = QStringLiteral("%1x%2").arg(window.width()).arg(window.height()).toStdString();
     ASSERT_EQ(g.Marks.size(), 3u);
     for (const TKruskalForm::TMark& m : g.Marks) {
       const QRect head = TKruskalForm::Head(m).adjusted(3, 3, -3, -3);

@@ -41,6 +41,18 @@ TEST(MarkPlaces, MarksOnOneNodeFanOutAndEachTipStaysOnTheNode) {
   }
 }
 
+namespace {
+// A 400 x 300 drawing window holding one node at 150,120, 80 x 30.
+struct OneNode {
+  TGraphForm form;
+  TRectbase* node = new TRectbase(&form);
+  OneNode() {
+    form.setGeometry(0, 0, 400, 300);
+    node->setGeometry(150, 120, 80, 30);
+  }
+};
+}  // namespace
+
 TEST(MarkPlaces, AHeadKeepsOffANeighbourNodeAndALinkWhereItCan) {
   const QRect node(100, 100, 60, 30);
   const QRect neighbour(50, 60, 40, 40);                        // above and left: the usual place
@@ -52,10 +64,9 @@ TEST(MarkPlaces, AHeadKeepsOffANeighbourNodeAndALinkWhereItCan) {
 }
 
 TEST(MarkPlaces, FanOutPointersMovesTheHeadsOfTwoPointersOnOneNodeApart) {
-  TGraphForm form;
-  form.setGeometry(0, 0, 400, 300);
-  auto* node = new TRectbase(&form);
-  node->setGeometry(150, 120, 80, 30);
+  OneNode w;
+  TGraphForm& form = w.form;
+  TRectbase* node = w.node;
   auto* p = new TPointer2(&form);
   auto* q = new TPointer2(&form);
   p->SetCaption("p");
@@ -95,10 +106,9 @@ TEST(MarkPlaces, AMarkThatMayStandBelowTakesTheRoomUnderACrowdedTop) {
 
 // Pointing up, the tip is the head's upper corner and lands on the target's bottom edge.
 TEST(MarkPlaces, APointerThatPointsUpHangsUnderItsNode) {
-  TGraphForm form;
-  form.setGeometry(0, 0, 400, 300);
-  auto* node = new TRectbase(&form);
-  node->setGeometry(150, 120, 80, 30);
+  OneNode w;
+  TGraphForm& form = w.form;
+  TRectbase* node = w.node;
   auto* p = new TPointer2(&form);
   p->GrowsWithWindow = false;
   p->PointsUp = true;
