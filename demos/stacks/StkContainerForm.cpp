@@ -79,9 +79,11 @@ bool TStkContainerForm::eventFilter(QObject* watched, QEvent* event) {
 void TStkContainerForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The bottom panel keeps its share of the height, so that the heading, in the rows' font,
-  // fits it in a window larger than designed.
+  // fits it in a window larger than designed, and never gets lower than the page buttons'
+  // letters in a window made smaller.
   if (Panel2 == nullptr) return;
-  Panel2->resize(Panel2->width(), std::max(kPanel2Height, height() * kPanel2Height / kDesignHeight));
+  const int buttons = BtnR != nullptr ? BtnR->fontMetrics().height() + 8 : 0;
+  Panel2->resize(Panel2->width(), std::max({kPanel2Height, height() * kPanel2Height / kDesignHeight, buttons}));
   RealignChildren(*this);
 }
 

@@ -19,10 +19,10 @@ class TStkContainerForm : public QWidget {
 
   TPanel* Panel1 = nullptr;
   TPanel* Panel2 = nullptr;
-  TSpeedButton* BtnL;
-  TSpeedButton* BtnR;
+  TSpeedButton* BtnL = nullptr;
+  TSpeedButton* BtnR = nullptr;
   // The column heading on Panel2.
-  TPaintBox* Heading;
+  TPaintBox* Heading = nullptr;
 
   TAckmanGraphForm* EmbeddedStack = nullptr;
   int Page = 0;

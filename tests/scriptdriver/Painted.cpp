@@ -416,12 +416,28 @@ QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& pa
   return out;
 }
 
+// What of a drawing window shows, in its own pixels: it cut by every control holding it (a
+// window embedded in another pages its columns through the one that holds it).
+QRect ShownOf(const QWidget& form) {
+  QRect shown = form.rect();
+  for (const QWidget* p = form.isWindow() ? nullptr : form.parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget())
+    shown &= QRect(form.mapFrom(p, QPoint(0, 0)), p->size());
+  return shown;
+}
+
 QStringList PaintedFindings(const Scene& scene) {
   QStringList out;
   QHash<const QWidget*, std::optional<Around>> around;
+  QHash<const QWidget*, QRect> shownOf;
   for (const Shape& s : scene.shapes) {
     // A hidden mark paints nothing; whether it should show is the aim rule's question.
     if (!s.owner || (s.kind == Kind::Mark && !s.shown)) continue;
+    // Nor is what lies wholly outside the part of its window that shows on the screen painted.
+    if (const QWidget* form = DrawingWindowOf(s.owner)) {
+      auto shown = shownOf.find(form);
+      if (shown == shownOf.end()) shown = shownOf.insert(form, ShownOf(*form));
+      if (!(s.kind == Kind::Link ? s.path.boundingRect() : s.box).intersects(*shown)) continue;
+    }
     auto it = around.find(s.owner);
     if (it == around.end()) it = around.insert(s.owner, PaintedAround(*s.owner));
     if (!*it) continue;

@@ -158,6 +158,21 @@ TEST(PaintedRule, ALabelReadingOtherTextAndCellsWithTheirValuesSwappedAreFound) 
             "wrong painted cell Form \"5\" 70 220 30 20 -- its box reads \"3\"");
 }
 
+TEST(PaintedRule, WhatLiesOutsideThePartOfAnEmbeddedWindowThatShowsIsNotHeldToThePaint) {
+  QWidget container;
+  container.setObjectName("Container");
+  container.setGeometry(0, 0, 100, 300);
+  Planted p;
+  p.form.setParent(&container);
+  p.form.move(-140, 0);  // only x 140 to 240 of the drawing shows: the label, not the square
+  container.show();
+  p.panel->PaintedCaption = "8";
+  p.panel->CellsSwapped = true;
+  EXPECT_EQ(Joined(p.Findings()), "");
+  p.panel->PaintedLabel = "13";
+  EXPECT_EQ(Joined(p.Findings()).rfind("wrong painted label", 0), 0u) << Joined(p.Findings());
+}
+
 TEST(PaintedRule, ANodeTextReadsInReadingOrderWithItsNameAllowedBesideIt) {
   paintrecord::Record r;
   auto text = [&](const QString& s, QRect box) { r.texts.push_back({s, box, box, 12, 0, std::nullopt, false, {}}); };
