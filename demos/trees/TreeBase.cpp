@@ -10,6 +10,7 @@
 #include "framework/drawkit/MarkPlaces.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
+#include "platform/Forms.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -488,6 +489,31 @@ int TBinTree::PointerRoomBelow() const {
   return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
 }
 
+namespace {
+
+// How far apart the places between a head's usual ones are tried.
+constexpr int kFineStep = 4;
+// Two heads sharing the room on one node keep their tips at least this far apart.
+constexpr int kTipsApart = 4;
+
+// The head sizes a pointer may take, largest first: its own, then a sixth smaller each time,
+// down to the least side of a pointer, as long as its caption stays legible.
+std::vector<QSize> HeadSizes(const TPointer2& pointer) {
+  const QSize full = pointer.size();
+  std::vector<QSize> sizes{full};
+  const int least = TPointer2::LeastSide;
+  const int legible = std::min(LegiblePixels(), TPointer2::CaptionPixels(pointer.Caption(), full));
+  const auto add = [&](int side) {
+    const QSize size(std::max(least, full.width() * side / full.height()), side);
+    if (TPointer2::CaptionPixels(pointer.Caption(), size) >= legible) sizes.push_back(size);
+  };
+  for (int side = full.height() * 5 / 6; side > least; side = side * 5 / 6) add(side);
+  if (full.height() > least) add(least);
+  return sizes;
+}
+
+}  // namespace
+
 void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   std::vector<QRect> nodes;
   for (QObject* child : children())
@@ -499,12 +525,20 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   for (const TDrawnShape& shape : DrawingShapes())
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
   // A head crossing a link or another node, or more than grazing another head, is in the way.
-  const auto inWay = [&](const QRect& head, const QRect& target, const TPointer2* self) {
+  // Where nothing else is left, a head may share the room with another head on its own node,
+  // as marks fanned on a node do: covering at most half of it, its tip apart.
+  const auto inWay = [&](const QRect& head, QPoint tip, const QRect& target, const TPointer2* self, bool share) {
     const QRect inner = head.adjusted(2, 2, -2, -2);
     for (const QRect& node : nodes)
       if (node != target && inner.intersects(node)) return true;
-    for (const TPointer2* other : pointers)
-      if (other != self && inner.intersects(other->geometry())) return true;
+    for (const TPointer2* other : pointers) {
+      if (other == self || !inner.intersects(other->geometry())) continue;
+      if (!share || other->Target() != self->Target()) return true;
+      const QRect both = inner & other->geometry();
+      const qint64 smaller = std::min(qint64(head.width()) * head.height(), qint64(other->width()) * other->height());
+      if (2 * qint64(both.width()) * both.height() > smaller) return true;
+      if ((other->pos() + other->Tip() - tip).manhattanLength() <= kTipsApart) return true;
+    }
     for (const QPolygon& link : links)
       for (qsizetype i = 1; i < link.size(); ++i)
         if (SegmentCrosses(link[i - 1], link[i], inner)) return true;
@@ -512,22 +546,33 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   };
   for (TPointer2* pointer : pointers) {
     const QRect target = pointer->Target()->geometry();
-    if (!inWay(pointer->geometry(), target, pointer)) continue;
-    // The heads of the others stand in its way as nodes do.
-    std::vector<QRect> others = nodes;
-    for (const TPointer2* other : pointers)
-      if (other != pointer) others.push_back(other->geometry());
-    for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
-      const TMarkToPlace mark{
-          .Target = target, .Head = pointer->size(), .PointsLeft = left, .MayStandBelow = RoomForPointersBelow};
-      const TPlacedMark at = PlaceMarks({mark}, others, links, rect()).front();
-      if (!rect().contains(at.Head) || inWay(at.Head, target, pointer)) continue;
-      pointer->PointsLeft = left;
-      pointer->PointsUp = at.Below;
-      pointer->setGeometry(at.Head);
-      pointer->update();
-      break;
-    }
+    if (!inWay(pointer->geometry(), pointer->pos() + pointer->Tip(), target, pointer, false)) continue;
+    // The first place round the node clear of everything: its whole head first, then the places
+    // between its usual ones, then smaller heads down to the least that still reads; failing
+    // that, the same sharing the room with the other heads on its node.
+    const auto tryPlaces = [&](QSize head, int step, bool share) {
+      for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
+        const TMarkToPlace mark{.Target = target,
+                                .Head = head,
+                                .PointsLeft = left,
+                                .MayStandBelow = RoomForPointersBelow,
+                                .Step = step};
+        for (const TPlacedMark& at : PlacesOn(mark)) {
+          if (!rect().contains(at.Head) || inWay(at.Head, at.Tip, target, pointer, share)) continue;
+          pointer->PointsLeft = left;
+          pointer->PointsUp = at.Below;
+          pointer->StandAt(at.Head);
+          return true;
+        }
+      }
+      return false;
+    };
+    const std::vector<QSize> sizes = HeadSizes(*pointer);
+    [&] {
+      for (const bool share : {false, true})
+        for (const QSize& head : sizes)
+          if (tryPlaces(head, 0, share) || tryPlaces(head, kFineStep, share)) return;
+    }();
   }
 }
 
