@@ -496,6 +496,13 @@ constexpr int kFineStep = 4;
 // Two heads sharing the room on one node keep their tips at least this far apart.
 constexpr int kTipsApart = 4;
 
+// The quarter of a pointer's head its caption is written in: the corner away from its tip (see
+// TPointer2).
+QRect CaptionQuarter(const QRect& head, bool pointsLeft, bool pointsUp) {
+  const int w = head.width() / 2, h = head.height() / 2;
+  return {head.left() + (pointsLeft ? head.width() - w : 0), head.top() + (pointsUp ? head.height() - h : 0), w, h};
+}
+
 // The head sizes a pointer may take, largest first: its own, then a sixth smaller each time,
 // down to the least side of a pointer, as long as its caption stays legible.
 std::vector<QSize> HeadSizes(const TPointer2& pointer) {
@@ -524,20 +531,26 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   std::vector<QPolygon> links;
   for (const TDrawnShape& shape : DrawingShapes())
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
-  // A head crossing a link or another node, or more than grazing another head, is in the way.
-  // Where nothing else is left, a head may share the room with another head on its own node,
-  // as marks fanned on a node do: covering at most half of it, its tip apart.
-  const auto inWay = [&](const QRect& head, QPoint tip, const QRect& target, const TPointer2* self, bool share) {
-    const QRect inner = head.adjusted(2, 2, -2, -2);
+  // A head crossing a link or another node, or more than grazing another head, is in the way,
+  // and so is one whose tip meets another's. Where nothing else is left, a head may share the
+  // room with another head on its own node, as marks fanned on a node do: covering at most half
+  // of it and neither of the two captions.
+  const auto inWay = [&](const TPlacedMark& at, bool left, const QRect& target, const TPointer2* self, bool share) {
+    const QRect inner = at.Head.adjusted(2, 2, -2, -2);
     for (const QRect& node : nodes)
       if (node != target && inner.intersects(node)) return true;
     for (const TPointer2* other : pointers) {
-      if (other == self || !inner.intersects(other->geometry())) continue;
+      if (other == self) continue;
+      const QRect box = other->geometry();
+      if ((box.topLeft() + other->Tip() - at.Tip).manhattanLength() <= kTipsApart) return true;
+      if (!inner.intersects(box)) continue;
       if (!share || other->Target() != self->Target()) return true;
-      const QRect both = inner & other->geometry();
-      const qint64 smaller = std::min(qint64(head.width()) * head.height(), qint64(other->width()) * other->height());
+      const QRect both = inner & box;
+      const qint64 smaller = std::min(qint64(at.Head.width()) * at.Head.height(), qint64(box.width()) * box.height());
       if (2 * qint64(both.width()) * both.height() > smaller) return true;
-      if ((other->pos() + other->Tip() - tip).manhattanLength() <= kTipsApart) return true;
+      if (inner.intersects(CaptionQuarter(box, other->PointsLeft, other->PointsUp)) ||
+          box.intersects(CaptionQuarter(inner, left, at.Below)))
+        return true;
     }
     for (const QPolygon& link : links)
       for (qsizetype i = 1; i < link.size(); ++i)
@@ -546,7 +559,8 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   };
   for (TPointer2* pointer : pointers) {
     const QRect target = pointer->Target()->geometry();
-    if (!inWay(pointer->geometry(), pointer->pos() + pointer->Tip(), target, pointer, false)) continue;
+    const TPlacedMark now{pointer->geometry(), pointer->pos() + pointer->Tip(), pointer->PointsUp};
+    if (!inWay(now, pointer->PointsLeft, target, pointer, false)) continue;
     // The first place round the node clear of everything: its whole head first, then the places
     // between its usual ones, then smaller heads down to the least that still reads; failing
     // that, the same sharing the room with the other heads on its node.
@@ -558,7 +572,7 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
                                 .MayStandBelow = RoomForPointersBelow,
                                 .Step = step};
         for (const TPlacedMark& at : PlacesOn(mark)) {
-          if (!rect().contains(at.Head) || inWay(at.Head, at.Tip, target, pointer, share)) continue;
+          if (!rect().contains(at.Head) || inWay(at, left, target, pointer, share)) continue;
           pointer->PointsLeft = left;
           pointer->PointsUp = at.Below;
           pointer->StandAt(at.Head);
