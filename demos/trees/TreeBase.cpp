@@ -1,6 +1,7 @@
 #include "demos/trees/TreeBase.h"
 
 #include <cmath>
+#include <numeric>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/TreeFile.h"
@@ -535,12 +536,14 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   // and so is one whose tip meets another's. Where nothing else is left, a head may share the
   // room with another head on its own node, as marks fanned on a node do: covering at most half
   // of it and neither of the two captions.
+  // The pointers still to be moved: their usual places are in the way of nobody.
+  std::vector<TPointer2*> unplaced;
   const auto inWay = [&](const TPlacedMark& at, bool left, const QRect& target, const TPointer2* self, bool share) {
     const QRect inner = at.Head.adjusted(2, 2, -2, -2);
     for (const QRect& node : nodes)
       if (node != target && inner.intersects(node)) return true;
     for (const TPointer2* other : pointers) {
-      if (other == self) continue;
+      if (other == self || std::find(unplaced.begin(), unplaced.end(), other) != unplaced.end()) continue;
       const QRect box = other->geometry();
       if ((box.topLeft() + other->Tip() - at.Tip).manhattanLength() <= kTipsApart) return true;
       if (!inner.intersects(box)) continue;
@@ -558,12 +561,15 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     return false;
   };
   for (TPointer2* pointer : pointers) {
-    const QRect target = pointer->Target()->geometry();
     const TPlacedMark now{pointer->geometry(), pointer->pos() + pointer->Tip(), pointer->PointsUp};
-    if (!inWay(now, pointer->PointsLeft, target, pointer, false)) continue;
-    // The first place round the node clear of everything: its whole head first, then the places
-    // between its usual ones, then smaller heads down to the least that still reads; failing
-    // that, the same sharing the room with the other heads on its node.
+    if (inWay(now, pointer->PointsLeft, pointer->Target()->geometry(), pointer, false)) unplaced.push_back(pointer);
+  }
+  // Each in turn takes the first place round its node clear of everything: its whole head first,
+  // then the places between its usual ones, then smaller heads down to the least that still
+  // reads; failing that, the same sharing the room with the other heads on its node. Answers
+  // whether it found one (one that did not keeps its usual place).
+  const auto place = [&](TPointer2* pointer) {
+    const QRect target = pointer->Target()->geometry();
     const auto tryPlaces = [&](QSize head, int step, bool share) {
       for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
         const TMarkToPlace mark{.Target = target,
@@ -581,13 +587,48 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
       }
       return false;
     };
-    const std::vector<QSize> sizes = HeadSizes(*pointer);
-    [&] {
-      for (const bool share : {false, true})
-        for (const QSize& head : sizes)
-          if (tryPlaces(head, 0, share) || tryPlaces(head, kFineStep, share)) return;
-    }();
-  }
+    for (const bool share : {false, true})
+      for (const QSize& head : HeadSizes(*pointer))
+        if (tryPlaces(head, 0, share) || tryPlaces(head, kFineStep, share)) return true;
+    return false;
+  };
+  if (unplaced.empty()) return;
+  // The pointers to move, in every order (they are few): the first order that places them all,
+  // else the one that places the most, is kept.
+  struct TUsual {
+    QRect Head;
+    bool Left, Up;
+  };
+  std::vector<TUsual> usual;
+  for (const TPointer2* pointer : unplaced) usual.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
+  const std::vector<TPointer2*> moving = unplaced;
+  std::vector<std::size_t> order(moving.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  const auto run = [&](const std::vector<std::size_t>& by) {
+    for (std::size_t i = 0; i < moving.size(); ++i) {
+      moving[i]->PointsLeft = usual[i].Left;
+      moving[i]->PointsUp = usual[i].Up;
+      moving[i]->StandAt(usual[i].Head);
+    }
+    unplaced = moving;
+    std::size_t placed = 0;
+    for (const std::size_t i : by) {
+      unplaced.erase(std::find(unplaced.begin(), unplaced.end(), moving[i]));
+      if (place(moving[i])) ++placed;
+    }
+    return placed;
+  };
+  std::vector<std::size_t> best = order;
+  std::size_t most = 0;
+  do {
+    const std::size_t placed = run(order);
+    if (placed > most || (placed == most && order == best)) {
+      most = placed;
+      best = order;
+    }
+    if (most == moving.size()) return;
+  } while (std::next_permutation(order.begin(), order.end()));
+  run(best);
 }
 
 void TBinTree::ArrangeByColumns(int band, int areaWidth, int areaHeight, int size) {
