@@ -134,6 +134,7 @@ TAVlTreeGraphForm::TAVlTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) 
   Tree->ShowName = false;
   Tree->PointerSize = 32;
   Tree->Color = clSilver;
+  Tree->RoomForPointersBelow = true;  // a crowded leaf's pointer stands under it
   Tree->Transparent = false;
   a = AddMarker(Tree, "a", QStringLiteral("a"), clBlue, 32);
   f = AddMarker(Tree, "f", QStringLiteral("f"), clBlue, 32);

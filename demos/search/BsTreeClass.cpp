@@ -188,7 +188,10 @@ bool TTreeOperation::Undo(TBinTree& tree) {
   return true;
 }
 
-int TBsTreeClass::BottomMargin() const { return ShowName ? Ratio().Grow(20) : 0; }
+int TBsTreeClass::BottomMargin() const {
+  // The captions keep off the pointers' room: a caption under a leaf stands above it.
+  return (ShowName ? Ratio().Grow(20) : 0) + PointerRoomBelow();
+}
 
 void TBsTreeClass::PlacePointers() { SpreadPointers(*this); }
 
@@ -216,25 +219,30 @@ void SizeMarker(TPointer2& pointer, const QWidget& tree) {
 }  // namespace
 
 namespace {
-// A place for a pointer: its head's box and whether it points left.
+// A place for a pointer: its head's box, whether it points left and whether it stands under its
+// tip pointing up.
 struct TPlace {
   QRect Box;
   bool Left = false;
+  bool Up = false;
 };
 
-// Where a pointer's caption stands: the upper quarter of its head's box away from its tip.
+// Where a pointer's caption stands: the quarter of its head's box away from its tip (the upper
+// one, the lower one for a head pointing up).
 QRect CaptionQuarter(const TPlace& at) {
   const QSize quarter(at.Box.width() / 2, at.Box.height() / 2);
-  return {at.Left ? QPoint(at.Box.right() + 1 - quarter.width(), at.Box.top()) : at.Box.topLeft(), quarter};
+  const int x = at.Left ? at.Box.right() + 1 - quarter.width() : at.Box.left();
+  return {QPoint(x, at.Up ? at.Box.bottom() + 1 - quarter.height() : at.Box.top()), quarter};
 }
 
-// The head a pointer paints at a place: from its tip at a lower corner to the middle of the far
-// edge, the centre and the middle of the top edge.
+// The head a pointer paints at a place: from its tip at a lower corner (an upper one pointing
+// up) to the middle of the far edge, the centre and the middle of the edge away from the tip.
 QPolygon HeadOf(const TPlace& at) {
   const int w = at.Box.width(), h = at.Box.height();
-  const QPolygon right({QPoint(w, h), QPoint(0, h / 2), QPoint(w / 2, h / 2), QPoint(w / 2, 0)});
-  const QPolygon left({QPoint(0, h), QPoint(w, h / 2), QPoint(w / 2, h / 2), QPoint(w / 2, 0)});
-  return (at.Left ? left : right).translated(at.Box.topLeft());
+  const int tipY = at.Up ? 0 : h, backY = at.Up ? h : 0;
+  const int tipX = at.Left ? 0 : w, farX = at.Left ? w : 0;
+  return QPolygon({QPoint(tipX, tipY), QPoint(farX, h / 2), QPoint(w / 2, h / 2), QPoint(w / 2, backY)})
+      .translated(at.Box.topLeft());
 }
 
 bool Meets(const QRect& a, const QRect& b) {
@@ -256,10 +264,11 @@ bool HalfCovered(const QRect& a, const QRect& b) {
   return 2 * both > std::min(1LL * a.width() * a.height(), 1LL * b.width() * b.height());
 }
 
-// Where a pointer's tip stands: the lower corner of its head towards its node.
+// Where a pointer's tip stands: the corner of its head towards its node (a lower one, an upper
+// one pointing up).
 QPoint TipAt(const TPlace& at) {
-  return at.Left ? QPoint(at.Box.left(), at.Box.top() + at.Box.height())
-                 : QPoint(at.Box.left() + at.Box.width(), at.Box.top() + at.Box.height());
+  const int y = at.Up ? at.Box.top() : at.Box.top() + at.Box.height();
+  return {at.Left ? at.Box.left() : at.Box.left() + at.Box.width(), y};
 }
 
 // Two heads whose tips meet (within 2 pixels) read as one mark.
@@ -287,6 +296,23 @@ std::vector<TPlace> PlacesOn(const QRect& node, QSize size) {
   for (int y = top + 1; y <= top + node.height(); ++y) out.push_back({QRect(QPoint(right, y - h), size), true});
   return out;
 }
+
+// The places under node pointing up, the tip on the outline, as PlacesOn seen in a mirror: on
+// the bottom-left corner, on the bottom-right corner pointing left, along the bottom edge from
+// either corner, up the left edge, up the right edge pointing left.
+std::vector<TPlace> PlacesUnder(const QRect& node, QSize size) {
+  const int w = size.width();
+  const int left = node.left(), right = node.left() + node.width(), bottom = node.top() + node.height();
+  std::vector<TPlace> out{{QRect(QPoint(left - w, bottom), size), false, true},
+                          {QRect(QPoint(right, bottom), size), true, true}};
+  for (int d = 1; d < node.width(); ++d) {
+    out.push_back({QRect(QPoint(left + d - w, bottom), size), false, true});
+    out.push_back({QRect(QPoint(right - d, bottom), size), true, true});
+  }
+  for (int y = bottom - 1; y >= node.top(); --y) out.push_back({QRect(QPoint(left - w, y), size), false, true});
+  for (int y = bottom - 1; y >= node.top(); --y) out.push_back({QRect(QPoint(right, y), size), true, true});
+  return out;
+}
 }  // namespace
 
 void SpreadPointers(QWidget& tree) {
@@ -312,19 +338,24 @@ void SpreadPointers(QWidget& tree) {
       return false;
     });
   };
+  // A tree that keeps room under its last level lets a pointer stand under its node.
+  const auto* binTree = dynamic_cast<const TBinTree*>(&tree);
+  const bool mayStandUnder = binTree && binTree->RoomForPointersBelow;
   // Each pointer in turn (in order) takes the first place on its node where its head and
   // caption keep off the other nodes and its head off the captions already placed, its caption
   // off theirs (it stands above their heads), so that every tip reaches its node and every
   // caption reads; one with no such place keeps its corner. Passes: clear of the links and the
   // heads placed; clear of the links, heads overlapping (never half covered, nor over a
-  // caption); clear of the heads; anywhere else that fits. A head that finds no place clear of
-  // the links at its size tries again as small as its caption still reads (a grown head in a
-  // dense tree). Gives the pointers left on a link.
+  // caption); clear of the heads; anywhere else that fits. Where every place above the node
+  // is taken, the places under it follow (in a tree that has room for them). A head that finds
+  // no place clear of the links at its size tries again as small as its caption still reads (a
+  // grown head in a dense tree). Gives the pointers left on a link.
   const auto arrange = [&](const std::vector<TPointer2*>& order) {
     std::vector<TPointer2*> onLinks;
     std::vector<TPlace> placed;
     for (TPointer2* pointer : order) {
       pointer->PointsLeft = false;
+      pointer->PointsUp = false;
       pointer->Reposition();
       if (pointer->isHidden()) continue;
       const QWidget* target = pointer->Target();
@@ -348,6 +379,7 @@ void SpreadPointers(QWidget& tree) {
           const auto at = std::find_if(places.begin(), places.end(), [&](const TPlace& p) { return fits(p, pass); });
           if (at == places.end()) continue;
           pointer->PointsLeft = at->Left;
+          pointer->PointsUp = at->Up;
           pointer->move(at->Box.topLeft());
           return true;
         }
@@ -359,7 +391,8 @@ void SpreadPointers(QWidget& tree) {
       bool found = false;
       for (const QSize& size : sizes) {
         pointer->resize(size);
-        found = take(PlacesOn(target->geometry(), size), {0, 1});
+        found = take(PlacesOn(target->geometry(), size), {0, 1}) ||
+                (mayStandUnder && take(PlacesUnder(target->geometry(), size), {0, 1}));
         if (found) break;
       }
       if (!found) {
@@ -370,7 +403,7 @@ void SpreadPointers(QWidget& tree) {
       }
       pointer->update();
       pointer->raise();
-      placed.push_back({pointer->geometry(), pointer->PointsLeft});
+      placed.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
     }
     return onLinks;
   };

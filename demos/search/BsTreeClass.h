@@ -32,7 +32,8 @@ class TBsTreeClass : public TBinCharTree {
   void PlacePointers() override;
 
  protected:
-  // Room under the last level for the captions of its nodes, which stand under a leaf.
+  // Room under the last level for the captions of its nodes, which stand under a leaf, and
+  // for the pointers that stand there (RoomForPointersBelow).
   int BottomMargin() const override;
 };
 
@@ -40,7 +41,9 @@ class TBsTreeClass : public TBinCharTree {
 // top-left corner or, where another node or another pointer's caption or head is in the way,
 // on its top-right corner pointing left, along its top edge, or down its left or right edge,
 // its tip on the node's outline, so that no caption prints over another or under a head and
-// no head covers a node. A pointer that does not grow with the window
+// no head covers a node; in a tree that keeps room under its last level
+// (RoomForPointersBelow), one with none of those places clear stands under its node pointing
+// up, or beside it with its head below its tip. A pointer that does not grow with the window
 // by itself is first sized for the tree: the pointer band, or its node when that is smaller,
 // never so small that its caption cannot be read, and wide enough for it.
 void SpreadPointers(QWidget& tree);

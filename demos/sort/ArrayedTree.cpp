@@ -7,6 +7,7 @@
 
 TArrayedBinCharTree::TArrayedBinCharTree(QWidget* parent) : TBinCharTree(parent) {
   NodeClass = TNodeClass::Of<TBinCharTreeNode>();
+  CaptionsTravel = true;
 }
 
 void TArrayedBinCharTree::SetNode(int i, TBinCharTreeNode* node) {

@@ -115,11 +115,14 @@ QString TTreeNodeBase::DrawingText() const {
 }
 
 std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
-  const QString name = CaptionShown() ? caption_ : QString();
+  // A caption that travels with the key is the tree's label of the node (TBinTree::DrawingShapes).
+  const bool travels = CaptionShown() && tree_.CaptionsTravel && NodeData;
+  const QString name = CaptionShown() && !travels ? caption_ : QString();
+  const QString text = travels ? NodeData->GetText() : DrawingText();
   // Nothing is painted in a blank node: what it holds is listed, not read (its caption, written
   // beside it, is its name).
-  if (BlankLetter()) return {TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(DrawingText())};
-  return {TDrawnShape::NodeAt(rect(), DrawingText()).Named(name)};
+  if (BlankLetter()) return {TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(text)};
+  return {TDrawnShape::NodeAt(rect(), text).Named(name)};
 }
 
 bool TTreeNodeBase::BlankLetter() const {
@@ -702,6 +705,13 @@ std::vector<TDrawnShape> TBinTree::DrawingShapes() const {
     const QLine line = node->LinkLineTo(*node->ParentNode);
     out.push_back(TDrawnShape::LinkBetween({node->ParentNode, -1}, {node, -1}, QPolygon({line.p1(), line.p2()})));
   }
+  if (CaptionsTravel) {
+    std::vector<TCaptionSpot> spots;
+    std::vector<const TTreeNodeBase*> nodes;
+    const TCaptionPlan plan = PlannedCaptions(spots, &nodes);
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+      out.push_back(TDrawnShape::LabelOfNode({nodes[i], -1}, plan.Boxes[i], spots[i].Text));
+  }
   return out;
 }
 
@@ -710,7 +720,8 @@ std::vector<QRect> TBinTree::CaptionBoxes() const {
   return PlannedCaptions(spots).Boxes;
 }
 
-TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots) const {
+TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots,
+                                       std::vector<const TTreeNodeBase*>* nodes) const {
   // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
   // none on a tree without pointers.
   int pointerSide = 0;
@@ -722,6 +733,7 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots) const {
     TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
     if (node->ParentNode) spot.ParentCentre = node->ParentNode->geometry().center();
     spots.push_back(spot);
+    if (nodes) nodes->push_back(node);
   }
   if (spots.empty()) return {};
   return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow());

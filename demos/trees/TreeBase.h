@@ -212,6 +212,9 @@ class TTreeBase : public TNodeContainer {
   bool ShowName = true;  // copied into every node the tree makes
   int PointerSize = 32;  // free band on the left and at the top, room for pointers (design pixels)
   QString NodeCaption;   // prefix of the captions NumberNodes gives
+  // Captions that travel with the keys (a heap's record numbers, copied with each key moved):
+  // two nodes may show one caption at once, so a caption labels its node and does not name it.
+  bool CaptionsTravel = false;
   std::function<void(TTreeNodeBase&)> OnNodeClick;
 
   // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
@@ -311,7 +314,7 @@ class TBinTree : public TTreeBase {
   virtual void NameNodes();
 
   // The link from every shown node to its shown parent, as Paint draws it (the nodes say
-  // themselves that they are nodes).
+  // themselves that they are nodes); where captions travel, each caption as its node's label.
   std::vector<TDrawnShape> DrawingShapes() const override;
   // Where PaintCaptions writes the captions of the shown nodes (pointers keep off them).
   std::vector<QRect> CaptionBoxes() const;
@@ -320,8 +323,10 @@ class TBinTree : public TTreeBase {
   // The backdrop, the links, then the captions above the nodes.
   void Paint() override;
   void PaintCaptions(TCanvas& canvas) const;
-  // The captions of the shown nodes (into spots) and where they go.
-  TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots) const;
+  // The captions of the shown nodes (into spots, their nodes into nodes when given) and where
+  // they go.
+  TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots,
+                               std::vector<const TTreeNodeBase*>* nodes = nullptr) const;
   // Room kept free below the last level (for marks drawn under the nodes): a pointer's, for a
   // tree that keeps room for them there.
   virtual int BottomMargin() const { return PointerRoomBelow(); }

@@ -96,8 +96,6 @@ struct TDrawnShape {
   // What the picture says of it without glyphs (a bar's colour, a customer's picture, a
   // queen): listed after Text where shapes are listed, never looked for among the glyphs.
   QString Note{};
-  // Node: where Text is painted when not inside Box (a bar's key under the bar).
-  QRect TextBox{};
   // Node, Label and Cell: the box; Mark: the head. In the reporting control's pixels.
   QRect Box{};
   // Node: the ellipse inside Box (a vertex circle) rather than the box.
@@ -157,11 +155,6 @@ struct TDrawnShape {
   TDrawnShape Noted(const QString& note) const {
     TDrawnShape s = *this;
     s.Note = note;
-    return s;
-  }
-  TDrawnShape TextIn(const QRect& box) const {
-    TDrawnShape s = *this;
-    s.TextBox = box;
     return s;
   }
   TDrawnShape Meaning(const TMarkMeaning& meaning) const {

@@ -328,7 +328,6 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.text = r.shape.Note.isEmpty() ? r.shape.Text
              : r.shape.Text.isEmpty() ? r.shape.Note
                                       : r.shape.Text + ' ' + r.shape.Note;
-    if (!r.shape.TextBox.isNull()) s.textBox = r.shape.TextBox.translated(at);
     s.box = r.shape.Box.translated(at);
     s.round = r.shape.Round;
     s.path = r.shape.Path.translated(at);

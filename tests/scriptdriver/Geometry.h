@@ -36,7 +36,6 @@ struct Shape {
   QString form{};        // that window's name
   QString text{};        // as listed: the glyphs, then what the picture says without them
   QString glyphs{};      // the part of text painted as glyphs
-  QRect textBox{};       // Node: where glyphs are painted when not inside box
   QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
   QPolygon path{};       // Link

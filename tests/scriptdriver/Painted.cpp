@@ -371,9 +371,8 @@ QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& pa
       if (!itself && !OutlineAt(painted, shape.box, shape.round))
         out << QStringLiteral("no outline painted on its box");
       if (!shape.glyphs.trimmed().isEmpty()) {
-        const QRectF at = shape.textBox.isNull() ? box : QRectF(shape.textBox);
-        const Reading read = ReadIn(painted, at.adjusted(-kNear, -kNear, kNear, kNear), shape.glyphs);
-        if (!read.same && !NamedBeside(painted, at, shape.glyphs, read.painted))
+        const Reading read = ReadIn(painted, box.adjusted(-kNear, -kNear, kNear, kNear), shape.glyphs);
+        if (!read.same && !NamedBeside(painted, box, shape.glyphs, read.painted))
           out << QStringLiteral("its box reads \"%1\"").arg(read.painted);
       }
       break;

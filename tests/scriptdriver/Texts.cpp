@@ -196,8 +196,12 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
       const QRect area = e->contentsRect().marginsRemoved(e->textMargins()).adjusted(2, 1, -2, -1);
       // A text selected whole (the edit took the focus) is drawn in the selection's colours.
       const bool selected = e->hasFocus() && e->selectedText() == e->text();
+      const std::size_t before = out.size();
       add(e->text(), area, static_cast<int>(e->alignment()), selected ? QPalette::HighlightedText : QPalette::Text,
           w.font());
+      // An edit scrolls a text longer than itself to its cursor: what shows is read, and the
+      // rest is a keystroke away, not cut off.
+      if (out.size() > before && out.back().box.width() > area.width()) out.back().box &= area;
     }
   } else if (const auto* c = qobject_cast<const QComboBox*>(&w)) {
     if (!c->isEditable()) {

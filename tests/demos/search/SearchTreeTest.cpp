@@ -278,7 +278,8 @@ TAVlTreeGraphForm* FullAvlForm(kittest::Host& host) {
 QPoint TipOf(const TPointer2& p) { return p.pos() + p.Tip(); }
 QRect CaptionOf(const TPointer2& p) {
   const QSize quarter(p.width() / 2, p.height() / 2);
-  return {p.PointsLeft ? QPoint(p.x() + p.width() - quarter.width(), p.y()) : p.pos(), quarter};
+  const int x = p.PointsLeft ? p.x() + p.width() - quarter.width() : p.x();
+  return {QPoint(x, p.PointsUp ? p.y() + p.height() - quarter.height() : p.y()), quarter};
 }
 bool OnOutline(QPoint tip, const QWidget& node) {
   const QRect r = node.geometry().adjusted(0, 0, 1, 1);  // the outline's far edges included
@@ -374,6 +375,41 @@ TEST(SearchTreeWindows, PointersKeepOffLinksAndDoNotHideEachOther) {
       EXPECT_LE(2 * area, std::min(all[i]->width() * all[i]->height(), all[j]->width() * all[j]->height()))
           << all[i]->Caption().toStdString() << " hides " << all[j]->Caption().toStdString();
     }
+}
+
+// Where every place above a node is crossed by a link, taken by another head or off the window,
+// its pointer stands under it pointing up, or beside it with its head below the tip: the
+// rightmost leaf of five full levels (the link into its neighbour crosses its top, the window's
+// edge is on its right), and a right child holding bst and f (its parent's link crosses its
+// top-left corner, its caption stands at its top-right one).
+TEST(SearchTreeWindows, PointersWithNoRoomAboveTheirNodeStandUnderIt) {
+  kittest::Host host;
+  auto* bstForm = new TBsTreeGraphForm(&host);
+  bstForm->resize(615, 590);
+  TAVlTreeGraphForm* form = FullAvlForm(host);
+  TAvlTreeClass& tree = *form->Tree;
+  TBinCharTreeNode* last = tree.Root();
+  while (last->Right()) last = last->Right();
+  PointMarker(*form->p, last);
+  EXPECT_TRUE(form->p->PointsUp);
+  EXPECT_TRUE(OnOutline(TipOf(*form->p), *last));
+  EXPECT_FALSE(OnALink(*form->p, tree)) << "p's head lies on the link into the leaf beside Z";
+  EXPECT_TRUE(tree.rect().contains(form->p->geometry())) << "no room kept under the last level";
+
+  TBsTreeClass& bst = *bstForm->Tree;
+  Insert(bst, "MGUDKRXBFILPTWZACEHJOQSVY");
+  bst.NumberNodes();
+  bst.Arrange();
+  TBinCharTreeNode* right = bst.Root()->Right();
+  PointMarker(*bstForm->bstPointer, right);
+  PointMarker(*bstForm->fPointer, right);
+  for (const TPointer2* marker : {bstForm->bstPointer, bstForm->fPointer}) {
+    EXPECT_TRUE(OnOutline(TipOf(*marker), *right)) << marker->Caption().toStdString();
+    EXPECT_FALSE(OnALink(*marker, bst)) << marker->Caption().toStdString() << " lies on a link";
+  }
+  const QRect both = bstForm->bstPointer->geometry() & bstForm->fPointer->geometry();
+  EXPECT_LE(2 * (both.isEmpty() ? 0 : both.width() * both.height()), 32 * 32) << "bst hides f";
+  EXPECT_FALSE(CaptionOf(*bstForm->fPointer).intersects(CaptionOf(*bstForm->bstPointer)));
 }
 
 // Five full levels in the window's pane on the smallest screen: the letter and the balance

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QLineF>
+#include <algorithm>
+
 #include "demos/sort/ArrayedTree.h"
 #include "demos/sort/WinnerTree.h"
 #include "framework/engine/Errors.h"
@@ -40,6 +43,23 @@ TEST(ArrayedTree, SwapAndMoveCarryKeysWithTheirCaptions) {
   tree->MoveIndexed(2, 4, true);
   EXPECT_EQ(tree->GetNode(2)->Value(), 'C');
   EXPECT_EQ(tree->GetNode(2)->GetCaption(), tree->GetNode(4)->GetCaption());
+}
+
+TEST(ArrayedTree, AMovedCaptionLabelsItsNodeAndNamesNone) {
+  auto tree = Heap(QStringLiteral("QUICK"));
+  tree->MoveIndexed(2, 4, false);  // two nodes captioned "[4]" now
+  std::vector<TDrawnShape> shapes = tree->DrawingShapes();
+  for (const TBinCharTreeNode* node : {tree->GetNode(2), tree->GetNode(4)}) {
+    const TDrawnShape own = node->DrawingShapes().front();
+    EXPECT_EQ(own.Text, QStringLiteral("C"));
+    EXPECT_TRUE(own.Name.isEmpty());
+    const auto label = std::find_if(shapes.begin(), shapes.end(), [&](const TDrawnShape& s) {
+      return s.Kind == TDrawnShape::Label && s.OfNode.Control == node;
+    });
+    ASSERT_NE(label, shapes.end());
+    EXPECT_EQ(label->Text, QStringLiteral("[4]"));
+    EXPECT_LT(QLineF(label->Box.center(), node->geometry().center()).length(), node->width() * 1.5);
+  }
 }
 
 TEST(ArrayedTree, EmptyingClearsEverySlot) {

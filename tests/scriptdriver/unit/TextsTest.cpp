@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextEdit>
 #include <functional>
 
@@ -113,6 +114,23 @@ TEST(PrintTexts, TextHiddenByALaterFigureIsLeftOutAndOneHalfHiddenIsClipped) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "half");
   EXPECT_TRUE(texts[0].clipped);
+}
+
+TEST(PrintTexts, AnEditScrollsATextLongerThanItselfAndALabelIsCut) {
+  QWidget window;
+  window.setObjectName("Dlg");
+  window.setGeometry(0, 0, 300, 100);
+  QLineEdit edit(&window);
+  edit.setGeometry(10, 10, 80, 24);
+  edit.setText("2586881,944237,9541456,9390598");
+  QLabel label("2586881,944237,9541456,9390598", &window);
+  label.setGeometry(10, 50, 80, 24);
+  window.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 2u);
+  for (const script::Glyphs& g : texts) EXPECT_EQ(g.clipped, g.box.top() > 40) << g.Line().toStdString();
 }
 
 TEST(PrintTexts, TextHiddenByFiguresSideBySideIsLeftOut) {
