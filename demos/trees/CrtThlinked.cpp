@@ -49,6 +49,7 @@ void TThrdCrtDemo::SetP(TThrdTreeNode* node) {
 
 void TThrdCrtDemo::Changed(TThrdTreeNode* node) {
   node->Repaint();
+  graphForm_->Tree->PlacePointers();  // a new thread may run where a mark stands
   graphForm_->Tree->Repaint();
 }
 

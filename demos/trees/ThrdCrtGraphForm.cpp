@@ -14,6 +14,7 @@ TThrdCrtGraphForm::TThrdCrtGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
   Tree->ChrColor = clYellow;
+  Tree->RoomForPointersBelow = true;
   p = ThrdPointer(Tree, "p", clBlue, clBlue);
   pre = ThrdPointer(Tree, "pre", clYellow, clBlack);
 }

@@ -117,6 +117,7 @@ void TThrdInDel::Point(int which, TThrdTreeNode* node) {
 void TThrdInDel::Changed() {
   for (QObject* child : graphForm_->Tree->children())
     if (auto* node = dynamic_cast<TThrdTreeNode*>(child)) node->Repaint();
+  graphForm_->Tree->PlacePointers();  // a new thread may run where a mark stands
   graphForm_->Tree->Repaint();
 }
 

@@ -56,6 +56,7 @@ TThrdInDelGraphForm::TThrdInDelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
   Tree->ChrColor = clYellow;
+  Tree->RoomForPointersBelow = true;
   Tree->OnNodeClick = [this](TTreeNodeBase& node) { TreeNodeClick(node); };
   p = ThrdPointer(Tree, "p", clLime, clGreen);
   p->OffX = 32;

@@ -27,6 +27,7 @@ TThrdTravGraphForm::TThrdTravGraphForm(QWidget* parent) : TGraphForm(parent) {
   Tree->PointerSize = 36;  // the band holds the window's 36-pixel pointers whole
   Tree->PostLineColor = clNavy;
   Tree->ChrColor = clYellow;
+  Tree->RoomForPointersBelow = true;
   p = ThrdPointer(Tree, "p", clFuchsia, clFuchsia, 36);
   thrt = ThrdPointer(Tree, "thrt", clBlue, clRed, 36);
   AutoSizeEdit1 = Place(new TAutoSizeEdit(this), 0, 338, 105, 27);

@@ -1,6 +1,7 @@
 #include "demos/trees/TreeBase.h"
 
 #include <cmath>
+#include <numeric>
 
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "demos/trees/TreeFile.h"
@@ -10,6 +11,7 @@
 #include "framework/drawkit/MarkPlaces.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/engine/Errors.h"
+#include "platform/Forms.h"
 #include "platform/Random.h"
 #include "platform/TextRules.h"
 
@@ -491,6 +493,38 @@ int TBinTree::PointerRoomBelow() const {
   return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
 }
 
+namespace {
+
+// How far apart the places between a head's usual ones are tried.
+constexpr int kFineStep = 4;
+// Two heads sharing the room on one node keep their tips at least this far apart.
+constexpr int kTipsApart = 4;
+
+// The quarter of a pointer's head its caption is written in: the corner away from its tip (see
+// TPointer2).
+QRect CaptionQuarter(const QRect& head, bool pointsLeft, bool pointsUp) {
+  const int w = head.width() / 2, h = head.height() / 2;
+  return {head.left() + (pointsLeft ? head.width() - w : 0), head.top() + (pointsUp ? head.height() - h : 0), w, h};
+}
+
+// The head sizes a pointer may take, largest first: its own, then a sixth smaller each time,
+// down to the least side of a pointer, as long as its caption stays legible.
+std::vector<QSize> HeadSizes(const TPointer2& pointer) {
+  const QSize full = pointer.size();
+  std::vector<QSize> sizes{full};
+  const int least = TPointer2::LeastSide;
+  const int legible = std::min(LegiblePixels(), TPointer2::CaptionPixels(pointer.Caption(), full));
+  const auto add = [&](int side) {
+    const QSize size(std::max(least, full.width() * side / full.height()), side);
+    if (TPointer2::CaptionPixels(pointer.Caption(), size) >= legible) sizes.push_back(size);
+  };
+  for (int side = full.height() * 5 / 6; side > least; side = side * 5 / 6) add(side);
+  if (full.height() > least) add(least);
+  return sizes;
+}
+
+}  // namespace
+
 void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   std::vector<QRect> nodes;
   for (QObject* child : children())
@@ -501,37 +535,103 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   std::vector<QPolygon> links;
   for (const TDrawnShape& shape : DrawingShapes())
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
-  // A head crossing a link or another node, or more than grazing another head, is in the way.
-  const auto inWay = [&](const QRect& head, const QRect& target, const TPointer2* self) {
-    const QRect inner = head.adjusted(2, 2, -2, -2);
+  // A head crossing a link or another node, or more than grazing another head, is in the way,
+  // and so is one whose tip meets another's. Where nothing else is left, a head may share the
+  // room with another head on its own node, as marks fanned on a node do: covering at most half
+  // of it and neither of the two captions.
+  // The pointers still to be moved: their usual places are in the way of nobody.
+  std::vector<TPointer2*> unplaced;
+  const auto inWay = [&](const TPlacedMark& at, bool left, const QRect& target, const TPointer2* self, bool share) {
+    const QRect inner = at.Head.adjusted(2, 2, -2, -2);
     for (const QRect& node : nodes)
       if (node != target && inner.intersects(node)) return true;
-    for (const TPointer2* other : pointers)
-      if (other != self && inner.intersects(other->geometry())) return true;
+    for (const TPointer2* other : pointers) {
+      if (other == self || std::find(unplaced.begin(), unplaced.end(), other) != unplaced.end()) continue;
+      const QRect box = other->geometry();
+      if ((box.topLeft() + other->Tip() - at.Tip).manhattanLength() <= kTipsApart) return true;
+      if (!inner.intersects(box)) continue;
+      if (!share || other->Target() != self->Target()) return true;
+      const QRect both = inner & box;
+      const qint64 smaller = std::min(qint64(at.Head.width()) * at.Head.height(), qint64(box.width()) * box.height());
+      if (2 * qint64(both.width()) * both.height() > smaller) return true;
+      if (inner.intersects(CaptionQuarter(box, other->PointsLeft, other->PointsUp)) ||
+          box.intersects(CaptionQuarter(inner, left, at.Below)))
+        return true;
+    }
     for (const QPolygon& link : links)
       for (qsizetype i = 1; i < link.size(); ++i)
         if (SegmentCrosses(link[i - 1], link[i], inner)) return true;
     return false;
   };
   for (TPointer2* pointer : pointers) {
-    const QRect target = pointer->Target()->geometry();
-    if (!inWay(pointer->geometry(), target, pointer)) continue;
-    // The heads of the others stand in its way as nodes do.
-    std::vector<QRect> others = nodes;
-    for (const TPointer2* other : pointers)
-      if (other != pointer) others.push_back(other->geometry());
-    for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
-      const TMarkToPlace mark{
-          .Target = target, .Head = pointer->size(), .PointsLeft = left, .MayStandBelow = RoomForPointersBelow};
-      const TPlacedMark at = PlaceMarks({mark}, others, links, rect()).front();
-      if (!rect().contains(at.Head) || inWay(at.Head, target, pointer)) continue;
-      pointer->PointsLeft = left;
-      pointer->PointsUp = at.Below;
-      pointer->setGeometry(at.Head);
-      pointer->update();
-      break;
-    }
+    const TPlacedMark now{pointer->geometry(), pointer->pos() + pointer->Tip(), pointer->PointsUp};
+    if (inWay(now, pointer->PointsLeft, pointer->Target()->geometry(), pointer, false)) unplaced.push_back(pointer);
   }
+  // Each in turn takes the first place round its node clear of everything: its whole head first,
+  // then the places between its usual ones, then smaller heads down to the least that still
+  // reads; failing that, the same sharing the room with the other heads on its node. Answers
+  // whether it found one (one that did not keeps its usual place).
+  const auto place = [&](TPointer2* pointer) {
+    const QRect target = pointer->Target()->geometry();
+    const auto tryPlaces = [&](QSize head, int step, bool share) {
+      for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
+        const TMarkToPlace mark{.Target = target,
+                                .Head = head,
+                                .PointsLeft = left,
+                                .MayStandBelow = RoomForPointersBelow,
+                                .Step = step};
+        for (const TPlacedMark& at : PlacesOn(mark)) {
+          if (!rect().contains(at.Head) || inWay(at, left, target, pointer, share)) continue;
+          pointer->PointsLeft = left;
+          pointer->PointsUp = at.Below;
+          pointer->StandAt(at.Head);
+          return true;
+        }
+      }
+      return false;
+    };
+    for (const bool share : {false, true})
+      for (const QSize& head : HeadSizes(*pointer))
+        if (tryPlaces(head, 0, share) || tryPlaces(head, kFineStep, share)) return true;
+    return false;
+  };
+  if (unplaced.empty()) return;
+  // The pointers to move, in every order (they are few): the first order that places them all,
+  // else the one that places the most, is kept.
+  struct TUsual {
+    QRect Head;
+    bool Left, Up;
+  };
+  std::vector<TUsual> usual;
+  for (const TPointer2* pointer : unplaced) usual.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
+  const std::vector<TPointer2*> moving = unplaced;
+  std::vector<std::size_t> order(moving.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  const auto run = [&](const std::vector<std::size_t>& by) {
+    for (std::size_t i = 0; i < moving.size(); ++i) {
+      moving[i]->PointsLeft = usual[i].Left;
+      moving[i]->PointsUp = usual[i].Up;
+      moving[i]->StandAt(usual[i].Head);
+    }
+    unplaced = moving;
+    std::size_t placed = 0;
+    for (const std::size_t i : by) {
+      unplaced.erase(std::find(unplaced.begin(), unplaced.end(), moving[i]));
+      if (place(moving[i])) ++placed;
+    }
+    return placed;
+  };
+  std::vector<std::size_t> best = order;
+  std::size_t most = 0;
+  do {
+    const std::size_t placed = run(order);
+    if (placed > most || (placed == most && order == best)) {
+      most = placed;
+      best = order;
+    }
+    if (most == moving.size()) return;
+  } while (std::next_permutation(order.begin(), order.end()));
+  run(best);
 }
 
 void TBinTree::ArrangeByColumns(int band, int areaWidth, int areaHeight, int size) {

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <limits>
-#include <utility>
 
 #include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/Pointer2.h"
@@ -47,8 +46,8 @@ std::vector<int> Steps(int first, int last, int step) {
 // edge from the same corner.
 std::vector<QPoint> Tips(const TMarkToPlace& m, bool below) {
   const QRect& t = m.Target;
-  const int stepX = std::max(4, m.Head.width() / 2);
-  const int stepY = std::max(4, m.Head.height() / 2);
+  const int stepX = std::max(4, m.Step > 0 ? m.Step : m.Head.width() / 2);
+  const int stepY = std::max(4, m.Step > 0 ? m.Step : m.Head.height() / 2);
   const int near = m.PointsLeft ? t.left() + t.width() : t.left();
   const int far = m.PointsLeft ? t.left() : t.left() + t.width();
   std::vector<QPoint> tips;
@@ -79,23 +78,26 @@ bool SegmentCrossesBox(const QLineF& s, const QRectF& r) {
                      [&](const QLineF& e) { return s.intersects(e, nullptr) == QLineF::BoundedIntersection; });
 }
 
+std::vector<TPlacedMark> PlacesOn(const TMarkToPlace& m) {
+  std::vector<TPlacedMark> places;
+  for (const bool below : {false, true}) {
+    if (below && !m.MayStandBelow) continue;
+    for (const QPoint& tip : Tips(m, below)) places.push_back({HeadAt(m, tip, below), tip, below});
+  }
+  return places;
+}
+
 std::vector<TPlacedMark> PlaceMarks(const std::vector<TMarkToPlace>& marks, const std::vector<QRect>& nodes,
                                     const std::vector<QPolygon>& links, const QRect& area) {
   std::vector<TPlacedMark> placed;
   placed.reserve(marks.size());
   for (const TMarkToPlace& m : marks) {
-    // Every place above first, then (for a mark that may stand there) every place below.
-    std::vector<std::pair<QPoint, bool>> tips;
-    for (const bool below : {false, true}) {
-      if (below && !m.MayStandBelow) continue;
-      for (const QPoint& tip : Tips(m, below)) tips.emplace_back(tip, below);
-    }
+    const std::vector<TPlacedMark> places = PlacesOn(m);
     double best = std::numeric_limits<double>::max();
     const QPoint usual = m.PointsLeft ? m.Target.topRight() + QPoint(1, 0) : m.Target.topLeft();
     TPlacedMark choice{HeadAt(m, usual, false), usual};
-    for (std::size_t k = 0; k < tips.size(); ++k) {
-      const auto [tip, below] = tips[k];
-      const QRect head = HeadAt(m, tip, below);
+    for (std::size_t k = 0; k < places.size(); ++k) {
+      const auto [head, tip, below] = places[k];
       const QRect inner = head.adjusted(kGraze, kGraze, -kGraze, -kGraze);
       double cost = kLaterPlace * double(k);
       for (const QRect& n : nodes)

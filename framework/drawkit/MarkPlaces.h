@@ -27,6 +27,8 @@ struct TMarkToPlace {
   // A head that can point up may stand under its node, its tip on the node's bottom edge (at
   // the head's upper corner), where everything above is in the way.
   bool MayStandBelow = false;
+  // How far apart the places along the node's edges are tried: half the head when 0.
+  int Step = 0;
 };
 
 struct TPlacedMark {
@@ -34,6 +36,9 @@ struct TPlacedMark {
   QPoint Tip;          // on the node's outline
   bool Below = false;  // under the node, pointing up
 };
+
+// The places a mark may take on its node, in the order PlaceMarks tries them.
+std::vector<TPlacedMark> PlacesOn(const TMarkToPlace& mark);
 
 // Each mark in turn takes the first of its places with the least in its way: its head above
 // and left of the node's top-left corner (above and right of the top-right corner for one

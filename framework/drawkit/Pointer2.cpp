@@ -72,6 +72,33 @@ void TPointer2::Reposition() {
   raise();
 }
 
+namespace {
+
+// The caption's font on a head of size: half its height, smaller while the caption's ink would
+// run past the head's middle.
+TFont CaptionFont(const QString& caption, QSize size) {
+  TFont font{.Name = QStringLiteral("Arial"), .Height = size.height() / 2, .Style = fsBold};
+  auto besideHead = [&] {
+    const QFontMetrics fm(font.ToQFont());
+    return 1 + fm.tightBoundingRect(caption).right() < size.width() / 2;
+  };
+  while (font.Height > 1 && !caption.isEmpty() && !besideHead()) --font.Height;
+  return font;
+}
+
+}  // namespace
+
+int TPointer2::CaptionPixels(const QString& caption, QSize size) {
+  return CaptionFont(caption, size).ToQFont().pixelSize();
+}
+
+void TPointer2::StandAt(const QRect& box) {
+  if (!design_.isValid()) design_ = size();
+  setGeometry(box);
+  placed_ = box.size();
+  update();
+}
+
 QList<const QWidget*> TPointer2::DrawingTargets() const {
   if (!target_) return {};
   return {target_.data()};
@@ -109,12 +136,7 @@ void TPointer2::paintEvent(QPaintEvent*) {
   // right one when it points left; below it, the lower one, when it points up), whose notch
   // runs along its edges: one too wide for it
   // ("thrt") takes smaller letters until its ink keeps inside.
-  c.Font.Height = h / 2;
-  auto besideHead = [&] {
-    const QFontMetrics fm(c.Font.ToQFont());
-    return 1 + fm.tightBoundingRect(caption_).right() < w / 2;
-  };
-  while (c.Font.Height > 1 && !caption_.isEmpty() && !besideHead()) --c.Font.Height;
+  c.Font.Height = CaptionFont(caption_, size()).Height;
   const int textWidth = c.TextWidth(caption_);
   const int x = (textWidth < w / 2 ? (w / 2 - textWidth) / 2 : 1) + (PointsLeft ? w - w / 2 : 0);
   TextOutOutlined(c, x, PointsUp ? h - c.TextHeight(caption_) : 0, caption_, fontColor_);

@@ -68,6 +68,12 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   void Reposition();
   // The size it was given, before it grew with its window.
   QSize DesignSize() const { return design_.isValid() ? design_ : size(); }
+  // Stands at box, as it now points: a drawing that finds no room near the node for the head
+  // it was placed with puts a smaller one there. The next Reposition sizes it from its design
+  // size again.
+  void StandAt(const QRect& box);
+  // The pixel height of caption written on a head of size.
+  static int CaptionPixels(const QString& caption, QSize size);
 
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }

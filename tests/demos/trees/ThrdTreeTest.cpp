@@ -3,6 +3,7 @@
 #include "demos/trees/ThrdTree.h"
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeLayout.h"
+#include "framework/drawkit/Pointer2.h"
 
 namespace {
 
@@ -143,6 +144,56 @@ TEST_F(ThreadedTree, FreeingFollowsRealLinksOnly) {
   EXPECT_EQ(tree.Root(), nullptr);
   tree.InOrderThreading();
   EXPECT_EQ(Links(tree), QStringLiteral("Head   1 1 -> Head,Head"));
+}
+
+// Pointers on a crowded node: every head is clear of the threads and links, its tip on its node,
+// and two heads on one node cover neither most of the other nor the same tip.
+void ExpectPointersClear(TThrdTree& tree, const std::vector<TPointer2*>& pointers) {
+  tree.PlacePointers();
+  std::vector<QPolygon> links;
+  for (const TDrawnShape& s : tree.DrawingShapes()) links.push_back(s.Path);
+  for (const TPointer2* p : pointers) {
+    const QRect inner = p->geometry().adjusted(2, 2, -2, -2);
+    for (const QPolygon& link : links)
+      for (qsizetype i = 1; i < link.size(); ++i)
+        EXPECT_FALSE(SegmentCrosses(link[i - 1], link[i], inner)) << p->Caption().toStdString() << " on a link";
+    const QRect node = p->Target()->geometry();
+    const QPoint tip = p->pos() + p->Tip();
+    EXPECT_TRUE(node.adjusted(-1, -1, 1, 1).contains(tip) && !node.adjusted(1, 1, -1, -1).contains(tip))
+        << p->Caption().toStdString() << " off its node's outline";
+    EXPECT_TRUE(tree.rect().contains(p->geometry()));
+    for (const TPointer2* q : pointers) {
+      if (q == p) continue;
+      const QRect both = p->geometry() & q->geometry();
+      EXPECT_LE(2 * both.width() * both.height(), q->width() * q->height()) << "covers another head";
+      EXPECT_NE(tip, q->pos() + q->Tip());
+    }
+  }
+}
+
+TPointer2* PointerOn(TThrdTree& tree, const char* caption, QWidget* node) {
+  auto* p = new TPointer2(&tree);
+  p->SetCaption(QString::fromLatin1(caption));
+  p->SetTarget(node);
+  return p;
+}
+
+// A leaf's top is crossed by its parent's link and its own threads: its marks stand under it.
+TEST_F(ThreadedTree, MarksOnALeafStandClearOfItsLinksAndThreads) {
+  tree.RoomForPointersBelow = true;
+  BuildABCDE();
+  tree.InOrderThreading();
+  QWidget* d = tree.Root()->RealLeft()->RealLeft();
+  const std::vector<TPointer2*> marks{PointerOn(tree, "p", d), PointerOn(tree, "pre", d)};
+  ExpectPointersClear(tree, marks);
+  EXPECT_TRUE(marks[0]->PointsUp || marks[1]->PointsUp);
+}
+
+// The head of an empty tree loops its two threads round itself, above and beside it.
+TEST_F(ThreadedTree, MarksOnTheHeadKeepOffItsLoops) {
+  tree.RoomForPointersBelow = true;
+  tree.InOrderThreading();
+  ExpectPointersClear(tree, {PointerOn(tree, "thrt", tree.thrt), PointerOn(tree, "p", tree.thrt)});
 }
 
 }  // namespace

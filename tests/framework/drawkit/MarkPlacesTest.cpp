@@ -119,3 +119,37 @@ TEST(MarkPlaces, APointerThatPointsUpHangsUnderItsNode) {
   p->Reposition();
   EXPECT_EQ(p->mapTo(&form, p->Tip()), QPoint(230, 150)) << "the bottom-right corner";
 }
+
+// The places a mark is offered: every tip on its node's outline, above before below, the usual
+// one first; a fine step offers the places between the usual ones.
+TEST(MarkPlaces, ThePlacesOfAMarkRunRoundItsNodeAboveFirst) {
+  const QRect node(100, 100, 60, 30);
+  const TMarkToPlace mark{.Target = node, .Head = {32, 32}, .MayStandBelow = true};
+  const std::vector<TPlacedMark> places = PlacesOn(mark);
+  ASSERT_FALSE(places.empty());
+  EXPECT_EQ(places.front().Tip, QPoint(100, 100));
+  EXPECT_FALSE(places.front().Below);
+  EXPECT_TRUE(places.back().Below);
+  for (const TPlacedMark& p : places) {
+    EXPECT_TRUE(p.Tip.x() >= 100 && p.Tip.x() <= 160 && p.Tip.y() >= 100 && p.Tip.y() <= 130);
+    EXPECT_EQ(p.Head.size(), QSize(32, 32));
+    EXPECT_EQ(p.Below ? p.Head.topRight() + QPoint(1, 0) : p.Head.bottomRight() + QPoint(1, 1), p.Tip);
+  }
+  const auto fine = PlacesOn({.Target = node, .Head = {32, 32}, .MayStandBelow = true, .Step = 4});
+  EXPECT_GT(fine.size(), 2 * places.size());
+}
+
+// Stood on a smaller place, a pointer grows from its own design size again when it is put
+// back on its node.
+TEST(MarkPlaces, APointerStoodSmallerKeepsItsDesignSize) {
+  OneNode w;
+  auto* p = new TPointer2(&w.form);
+  p->GrowsWithWindow = false;
+  p->SetTarget(w.node);
+  p->StandAt(QRect(10, 10, 20, 20));
+  EXPECT_EQ(p->size(), QSize(20, 20));
+  p->Reposition();
+  EXPECT_EQ(p->size(), QSize(32, 32));
+  EXPECT_GT(TPointer2::CaptionPixels(QStringLiteral("p"), {64, 64}),
+            TPointer2::CaptionPixels(QStringLiteral("pre"), {32, 32}));
+}
