@@ -325,8 +325,9 @@ void SpreadPointers(QWidget& tree) {
   std::vector<const QWidget*> nodes;
   for (QObject* child : tree.children())
     if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
-  std::vector<QRect> captions;  // the nodes' captions beside them
-  if (const auto* kit = dynamic_cast<const TBinTree*>(&tree)) captions = kit->CaptionBoxes();
+  // A tree that keeps room under its last level lets a pointer stand under its node.
+  const auto* binTree = dynamic_cast<const TBinTree*>(&tree);
+  const bool mayStandUnder = binTree && binTree->RoomForPointersBelow;
   std::vector<QPolygonF> links;  // the links as the tree draws them
   if (const auto* kit = dynamic_cast<const TKitControl*>(&tree))
     for (const TDrawnShape& shape : kit->DrawingShapes())
@@ -338,9 +339,6 @@ void SpreadPointers(QWidget& tree) {
       return false;
     });
   };
-  // A tree that keeps room under its last level lets a pointer stand under its node.
-  const auto* binTree = dynamic_cast<const TBinTree*>(&tree);
-  const bool mayStandUnder = binTree && binTree->RoomForPointersBelow;
   // Each pointer in turn (in order) takes the first place on its node where its head and
   // caption keep off the other nodes and its head off the captions already placed, its caption
   // off theirs (it stands above their heads), so that every tip reaches its node and every
@@ -349,24 +347,30 @@ void SpreadPointers(QWidget& tree) {
   // caption); clear of the heads; anywhere else that fits. Where every place above the node
   // is taken, the places under it follow (in a tree that has room for them). A head that finds
   // no place clear of the links at its size tries again as small as its caption still reads (a
-  // grown head in a dense tree). Gives the pointers left on a link.
+  // grown head in a dense tree). One that still has none stands under its node over the
+  // captions there when they all step aside (above their nodes or under the head: CaptionBoxes)
+  // and no other caption moves. Gives the pointers left on a link.
   const auto arrange = [&](const std::vector<TPointer2*>& order) {
     std::vector<TPointer2*> onLinks;
     std::vector<TPlace> placed;
+    std::vector<QRect> headsBelow;  // the heads placed under their nodes
+    std::vector<QRect> captions;    // the nodes' captions beside them, round those heads
+    if (binTree) captions = binTree->CaptionBoxes(headsBelow);
     for (TPointer2* pointer : order) {
       pointer->PointsLeft = false;
       pointer->PointsUp = false;
       pointer->Reposition();
       if (pointer->isHidden()) continue;
       const QWidget* target = pointer->Target();
-      const auto fits = [&](const TPlace& at, int pass) {
+      // overCaptions: the head may lie on the nodes' captions (they are moved after).
+      const auto fits = [&](const TPlace& at, int pass, bool overCaptions = false) {
         const bool clear = pass == 0 || pass == 2;
         if (pass < 2 && !offLinks(at)) return false;
         if (!tree.rect().contains(at.Box)) return false;
         for (const QWidget* node : nodes)
           if (node != target && Meets(node->geometry(), at.Box)) return false;
         for (const QRect& caption : captions)
-          if (Meets(caption, at.Box)) return false;
+          if (!overCaptions && Meets(caption, at.Box)) return false;
         for (const TPlace& other : placed)
           if (Meets(CaptionQuarter(other), CaptionQuarter(at)) || HeadMeets(at, CaptionQuarter(other)) ||
               (clear && Meets(other.Box, at.Box)) || HalfCovered(other.Box, at.Box) || TipsMeet(other, at))
@@ -385,6 +389,30 @@ void SpreadPointers(QWidget& tree) {
         }
         return false;
       };
+      // Stands on the first place under its node where the captions it covers move off it and
+      // nothing else does; the captions take their new places.
+      const auto takeOverCaptions = [&](const std::vector<TPlace>& places, int pass) {
+        for (const TPlace& at : places) {
+          if (!fits(at, pass, true)) continue;
+          std::vector<QRect> heads = headsBelow;
+          heads.push_back(at.Box);
+          std::vector<QRect> moved = binTree->CaptionBoxes(heads);
+          bool clear = moved.size() == captions.size();
+          for (std::size_t i = 0; clear && i < moved.size(); ++i) {
+            clear = moved[i] == captions[i] || Meets(captions[i], at.Box);
+            for (const TPlace& other : placed)
+              clear = clear && !Meets(moved[i], other.Box);
+            clear = clear && !Meets(moved[i], at.Box);
+          }
+          if (!clear) continue;
+          pointer->PointsLeft = at.Left;
+          pointer->PointsUp = true;
+          pointer->move(at.Box.topLeft());
+          captions = std::move(moved);
+          return true;
+        }
+        return false;
+      };
       const QSize full = pointer->size();
       const QSize least = MarkerSize(*pointer, std::max(TPointer2::LeastSide * 4 / 5, 5 * LegiblePixels() / 2));
       const std::vector<QSize> sizes = least.height() < full.height() ? std::vector{full, least} : std::vector{full};
@@ -395,6 +423,11 @@ void SpreadPointers(QWidget& tree) {
                 (mayStandUnder && take(PlacesUnder(target->geometry(), size), {0, 1}));
         if (found) break;
       }
+      for (std::size_t k = 0; !found && mayStandUnder && k < sizes.size(); ++k) {
+        pointer->resize(sizes[k]);
+        const std::vector<TPlace> under = PlacesUnder(target->geometry(), sizes[k]);
+        found = takeOverCaptions(under, 0) || takeOverCaptions(under, 1);
+      }
       if (!found) {
         onLinks.push_back(pointer);
         pointer->resize(full);
@@ -404,6 +437,7 @@ void SpreadPointers(QWidget& tree) {
       pointer->update();
       pointer->raise();
       placed.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
+      if (pointer->PointsUp) headsBelow.push_back(pointer->geometry());
     }
     return onLinks;
   };

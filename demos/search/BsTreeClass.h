@@ -43,9 +43,10 @@ class TBsTreeClass : public TBinCharTree {
 // its tip on the node's outline, so that no caption prints over another or under a head and
 // no head covers a node; in a tree that keeps room under its last level
 // (RoomForPointersBelow), one with none of those places clear stands under its node pointing
-// up, or beside it with its head below its tip. A pointer that does not grow with the window
-// by itself is first sized for the tree: the pointer band, or its node when that is smaller,
-// never so small that its caption cannot be read, and wide enough for it.
+// up, or beside it with its head below its tip, and where the captions under the last level
+// leave no such place either, over them: the captions it covers step aside. A pointer that does
+// not grow with the window by itself is first sized for the tree: the pointer band, or its node
+// when that is smaller, never so small that its caption cannot be read, and wide enough for it.
 void SpreadPointers(QWidget& tree);
 // The height SpreadPointers gives a pointer on a node nodeHeight high in tree.
 int MarkerHeight(const TTreeBase& tree, int nodeHeight);

@@ -720,8 +720,23 @@ std::vector<QRect> TBinTree::CaptionBoxes() const {
   return PlannedCaptions(spots).Boxes;
 }
 
+std::vector<QRect> TBinTree::CaptionBoxes(const std::vector<QRect>& headsBelow) const {
+  std::vector<TCaptionSpot> spots;
+  return PlannedCaptions(spots, nullptr, headsBelow).Boxes;
+}
+
 TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots,
                                        std::vector<const TTreeNodeBase*>* nodes) const {
+  std::vector<QRect> heads;
+  for (QObject* child : children()) {
+    const auto* pointer = dynamic_cast<const TPointer2*>(child);
+    if (pointer && pointer->PointsUp && pointer->Target() && !pointer->isHidden()) heads.push_back(pointer->geometry());
+  }
+  return PlannedCaptions(spots, nodes, heads);
+}
+
+TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::vector<const TTreeNodeBase*>* nodes,
+                                       const std::vector<QRect>& headsBelow) const {
   // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
   // none on a tree without pointers.
   int pointerSide = 0;
@@ -736,7 +751,8 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots,
     if (nodes) nodes->push_back(node);
   }
   if (spots.empty()) return {};
-  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow());
+  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
+                      {headsBelow, PointerRoomBelow()});
 }
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {

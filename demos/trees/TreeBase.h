@@ -318,15 +318,21 @@ class TBinTree : public TTreeBase {
   std::vector<TDrawnShape> DrawingShapes() const override;
   // Where PaintCaptions writes the captions of the shown nodes (pointers keep off them).
   std::vector<QRect> CaptionBoxes() const;
+  // Where they would stand were the heads of the pointers under their nodes those given: a
+  // caption under its node that such a head covers steps aside where it can (PlanCaptions).
+  std::vector<QRect> CaptionBoxes(const std::vector<QRect>& headsBelow) const;
 
  protected:
   // The backdrop, the links, then the captions above the nodes.
   void Paint() override;
   void PaintCaptions(TCanvas& canvas) const;
   // The captions of the shown nodes (into spots, their nodes into nodes when given) and where
-  // they go.
+  // they go, round the heads of the shown pointers standing under their nodes.
   TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots,
                                std::vector<const TTreeNodeBase*>* nodes = nullptr) const;
+  // The same round the heads given.
+  TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots, std::vector<const TTreeNodeBase*>* nodes,
+                               const std::vector<QRect>& headsBelow) const;
   // Room kept free below the last level (for marks drawn under the nodes): a pointer's, for a
   // tree that keeps room for them there.
   virtual int BottomMargin() const { return PointerRoomBelow(); }

@@ -132,10 +132,64 @@ int Placed(const std::vector<std::optional<QRect>>& boxes) {
   return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](const auto& b) { return b.has_value(); }));
 }
 
+// How far a point lies from a box (0 inside it).
+double Away(QPointF p, const QRect& box) {
+  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - (box.left() + box.width())});
+  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - (box.top() + box.height())});
+  return std::hypot(dx, dy);
+}
+
+// Caption i, standing under its node at box where a pointer head under the nodes covers it,
+// moved where it still reads as its node's: above the node left of the link from the parent,
+// right of it, or under the heads that cover it; each off the nodes, the links, the other
+// captions and the heads, within a node's size of its node and nearer it than any other. The
+// pointers' places on the nodes are not kept free here: the pointers stand already, and the
+// tree moves a caption only where it keeps off them. None when no such place is free.
+std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const std::vector<QRect>& boxes,
+                                   std::size_t i, const QRect& box, int panelWidth, int panelHeight,
+                                   const THeadsBelow& heads) {
+  const TCaptionSpot& s = spots[i];
+  const int w = box.width(), h = box.height();
+  const int cx = s.Node.center().x();
+  const int gap = std::max(2, s.Node.width() / 20);
+  const int reach = LinkReach(s, h);
+  const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
+  const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
+  const int top = s.Node.top() - h;
+  QRect under = box;
+  for (bool covered = true; covered;) {
+    covered = false;
+    for (const QRect& head : heads.Heads)
+      if (head.intersects(under)) {
+        under.moveTop(head.top() + head.height() + gap / 2);
+        covered = true;
+      }
+  }
+  const QRect near = s.Node.adjusted(-s.Node.width(), -s.Node.height(), s.Node.width(), s.Node.height());
+  const auto free = [&](const QRect& at) {
+    if (!near.contains(at) || at.left() < 0 || at.right() > panelWidth - 2 || at.top() < 0 ||
+        at.bottom() > panelHeight + heads.Room - 2 || !ClearOfLinks(spots, at))
+      return false;
+    for (const QRect& head : heads.Heads)
+      if (head.intersects(at)) return false;
+    const QPointF centre = QRectF(at).center();
+    const double own = Away(centre, s.Node);
+    for (std::size_t k = 0; k < spots.size(); ++k) {
+      if (spots[k].Node.intersects(at)) return false;
+      if (k != i && (boxes[k].intersects(at) || Away(centre, spots[k].Node) < own + 1)) return false;
+    }
+    return true;
+  };
+  for (const QRect& at : {QRect(cx - gap - (fromLeft ? reach : 0) - w, top, w, h),
+                          QRect(cx + gap + (fromRight ? reach : 0), top, w, h), under})
+    if (free(at)) return at;
+  return std::nullopt;
+}
+
 }  // namespace
 
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
-                          int largestEm, int panelHeight) {
+                          int largestEm, int panelHeight, const THeadsBelow& heads) {
   int largest = std::max(leastEm, largestEm);
   if (largestEm == 0) {
     largest = std::max(largest, LegiblePixels());
@@ -182,6 +236,16 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
     plan.Boxes.emplace_back(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()),
                             w, fm.height());
     plan.Ems.push_back(em);
+  }
+  // The heads under the nodes move only the captions under a node that they cover.
+  for (std::size_t i = 0; i < spots.size() && panelHeight > 0; ++i) {
+    const QRect& box = plan.Boxes[i];
+    const bool under = box.top() >= spots[i].Node.top() + spots[i].Node.height();
+    const auto covers = [&box](const QRect& head) { return head.intersects(box); };
+    if (!under || std::none_of(heads.Heads.begin(), heads.Heads.end(), covers)) continue;
+    if (const std::optional<QRect> moved =
+            AwayFromHeads(spots, plan.Boxes, i, box, panelWidth, panelHeight, heads))
+      plan.Boxes[i] = *moved;
   }
   return plan;
 }

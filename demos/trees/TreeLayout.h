@@ -39,8 +39,17 @@ struct TCaptionPlan {
 // (or leastEm when larger); one that finds no place at that size takes the largest smaller
 // one, down to leastEm, at which it does; one that finds none stands on its node's left half,
 // inside the panel.
+// Pointer heads standing under their nodes (heads.Heads, in the room heads.Room pixels high kept
+// under panelHeight) change only the captions under a node that they cover: such a caption
+// stands above its node instead, left or right of the link from the parent (its own pointer's
+// place given up), or else under the heads, in that room; always off them, within a node's size
+// of its node and nearer it than any other. One without such a place stays where it was.
+struct THeadsBelow {
+  std::vector<QRect> Heads;
+  int Room = 0;
+};
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
-                          int largestEm = 0, int panelHeight = 0);
+                          int largestEm = 0, int panelHeight = 0, const THeadsBelow& heads = {});
 
 // The font of node captions at a pixel height.
 TFont CaptionFont(int em);

@@ -412,6 +412,35 @@ TEST(SearchTreeWindows, PointersWithNoRoomAboveTheirNodeStandUnderIt) {
   EXPECT_FALSE(CaptionOf(*bstForm->fPointer).intersects(CaptionOf(*bstForm->bstPointer)));
 }
 
+// A leaf of the last level between two close neighbours, links crossing every place above it:
+// bst stands under it over the captions of the leaves, and the caption it would cover moves
+// off its head, still nearer its own node than any other.
+TEST(SearchTreeWindows, CaptionsUnderTheLastLevelGiveWayToAPointerUnderItsNode) {
+  kittest::Host host;
+  auto* form = new TBsTreeGraphForm(&host);
+  form->resize(612, 611);
+  host.show();
+  pacing::ProcessMessages();
+  TBsTreeClass& bst = *form->Tree;
+  Insert(bst, "XEZARYCIUBDFNTV");
+  bst.NumberNodes();
+  bst.Arrange();
+  TBinCharTreeNode* n = bst.Root()->Left()->Right()->Left()->Right();
+  ASSERT_EQ(n->Value(), 'N');
+  const std::vector<QRect> under = bst.CaptionBoxes({});
+  PointMarker(*form->bstPointer, n);
+  const TPointer2& head = *form->bstPointer;
+  EXPECT_TRUE(std::any_of(under.begin(), under.end(), [&](const QRect& c) { return c.intersects(head.geometry()); }))
+      << "the head found a free place: nothing gave way";
+  EXPECT_TRUE(head.PointsUp);
+  EXPECT_TRUE(OnOutline(TipOf(head), *n));
+  EXPECT_FALSE(OnALink(head, bst));
+  for (const QRect& caption : bst.CaptionBoxes()) EXPECT_FALSE(caption.intersects(head.geometry()));
+  PointMarker(*form->bstPointer, bst.Root());
+  EXPECT_FALSE(head.PointsUp);
+  EXPECT_EQ(bst.CaptionBoxes(), bst.CaptionBoxes({})) << "the captions went back under their leaves";
+}
+
 // Five full levels in the window's pane on the smallest screen: the letter and the balance
 // factor under it both get cells in which a sign and a digit read.
 TEST(AvlTreeClass, FullLevelsKeepBothTextsReadable) {

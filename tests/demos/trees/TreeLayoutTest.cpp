@@ -98,10 +98,9 @@ TEST(CaptionPlan, ACaptionStaysWithinANodesWidthOfItsNode) {
   EXPECT_FALSE(plan.Boxes[1].intersects(child));
 }
 
-TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem) {
-  // The last two levels of a full five-level tree in a narrow panel: parents 68 pixels apart,
-  // leaves 34, nodes of 24, no room above them for a caption beside a pointer's place; the
-  // panel keeps a caption's room under the last level.
+// The last two levels of a full five-level tree in a narrow panel: parents 68 pixels apart,
+// leaves 34, nodes of 24, no room above them for a caption beside a pointer's place.
+std::vector<TCaptionSpot> CrowdedBottom() {
   std::vector<TCaptionSpot> spots;
   const int size = 24;
   for (int k = 0; k < 4; ++k) {
@@ -112,6 +111,13 @@ TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem
       spots.push_back({QRect(parent.center().x() + side - size / 2, 420, size, size), parent.center(),
                        QStringLiteral("n%1").arg(30 + 2 * k + (side > 0 ? 1 : 0))});
   }
+  return spots;
+}
+
+TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem) {
+  // The panel keeps a caption's room under the last level.
+  const std::vector<TCaptionSpot> spots = CrowdedBottom();
+  const int size = 24;
   const int panelHeight = 470;
   const int pointer = 44;  // the pointers of a large window
   const TCaptionPlan plan = PlanCaptions(spots, 612, pointer, 10, 0, panelHeight);
@@ -136,6 +142,38 @@ TEST(CaptionPlan, CrowdedLeavesTakeTheirCaptionsUnderThemAndInnerNodesBesideThem
   }
   EXPECT_GT(under, 0) << "some leaves hold their captions under them";
   EXPECT_GT(beside, 0) << "some parents hold their captions beside them";
+}
+
+// A pointer head under a leaf moves the captions it covers, and only those, off it: each still
+// within a node's size of its own node and nearer it than any other node.
+TEST(CaptionPlan, AHeadUnderALeafMovesOnlyTheCaptionsItCovers) {
+  const std::vector<TCaptionSpot> spots = CrowdedBottom();
+  const TCaptionPlan before = PlanCaptions(spots, 612, 44, 10, 0, 470);
+  const QRect leaf = spots[2].Node;
+  ASSERT_GT(before.Boxes[2].top(), leaf.bottom()) << "the leaf's caption stands under it";
+  const QRect head(leaf.left() - 24, leaf.bottom() + 1, 40, 32);
+  const TCaptionPlan after = PlanCaptions(spots, 612, 44, 10, 0, 470, {{head}, 40});
+  int moved = 0;
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const QString what = spots[i].Text;
+    if (!before.Boxes[i].intersects(head)) {
+      EXPECT_EQ(after.Boxes[i], before.Boxes[i]) << qPrintable(what) << " moved, not under the head";
+      continue;
+    }
+    ++moved;
+    const QRect& box = after.Boxes[i];
+    const QRect& node = spots[i].Node;
+    EXPECT_FALSE(box.intersects(head)) << qPrintable(what);
+    const QRect near = node.adjusted(-node.width(), -node.height(), node.width(), node.height());
+    EXPECT_TRUE(near.contains(box)) << qPrintable(what) << " strays from its node";
+    for (std::size_t j = 0; j < spots.size(); ++j)
+      if (j != i) {
+        EXPECT_FALSE(box.intersects(after.Boxes[j]) || box.intersects(spots[j].Node)) << qPrintable(what);
+        const QPoint d = spots[j].Node.center() - box.center(), own = node.center() - box.center();
+        EXPECT_GT(d.manhattanLength(), own.manhattanLength()) << qPrintable(what) << " reads as " << j << "'s";
+      }
+  }
+  EXPECT_EQ(moved, 2) << "the head covers the captions of its leaf and of the one left of it";
 }
 
 TEST(RowThreads, NeighboursThreadingToEachOtherPassOverAndUnderWithoutMeeting) {
