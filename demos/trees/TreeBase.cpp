@@ -1,5 +1,6 @@
 #include "demos/trees/TreeBase.h"
 
+#include <QFontMetrics>
 #include <cmath>
 #include <numeric>
 
@@ -442,7 +443,7 @@ void TBinTree::Arrange() {
     const int edge = Ratio().Grow(kEdge);
     const int band = std::max(PointerBand(), edge);
     const int w = width() - band;
-    const int h = height() - band - BottomMargin() - edge;
+    const int h = height() - band - BottomMargin() - CaptionRoomBelow() - edge;
     const int nodeWidth = ComputeLayout();
     const int nodeHeight = Relayout();
     // Columns are worth it only where the level layout loses the nodes and they do better.
@@ -491,6 +492,10 @@ void TBinTree::PlacePointers() {
 
 int TBinTree::PointerRoomBelow() const {
   return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
+}
+
+int TBinTree::CaptionRoomBelow() const {
+  return RoomForCaptionsBelow ? QFontMetrics(CaptionFont(LegiblePixels()).ToQFont()).height() + 2 : 0;
 }
 
 namespace {
