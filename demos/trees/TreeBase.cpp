@@ -443,9 +443,9 @@ void TBinTree::Arrange() {
     const int edge = Ratio().Grow(kEdge);
     const int band = std::max(PointerBand(), edge);
     const int w = width() - band;
-    const int h = height() - band - BottomMargin() - CaptionRoomBelow() - edge;
     const int nodeWidth = ComputeLayout();
     const int nodeHeight = Relayout();
+    const int h = height() - band - BottomMargin() - CaptionRoomBelow(nodeHeight) - edge;
     // Columns are worth it only where the level layout loses the nodes and they do better.
     int count = 0;
     root->ForEach([&count](TTreeNodeBase&) {
@@ -494,8 +494,11 @@ int TBinTree::PointerRoomBelow() const {
   return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
 }
 
-int TBinTree::CaptionRoomBelow() const {
-  return RoomForCaptionsBelow ? QFontMetrics(CaptionFont(LegiblePixels()).ToQFont()).height() + 2 : 0;
+int TBinTree::CaptionRoomBelow(int nodeHeight) const {
+  if (!RoomForCaptionsBelow) return 0;
+  // As tall as the captions the planner gives nodes of that size: half their height, readable.
+  const int em = std::max(LegiblePixels(), nodeHeight / 2);
+  return QFontMetrics(CaptionFont(em).ToQFont()).height() + std::max(2, nodeHeight / 40) + 1;
 }
 
 namespace {

@@ -341,8 +341,9 @@ class TBinTree : public TTreeBase {
   virtual int BottomMargin() const { return PointerRoomBelow(); }
   // The pointers' room under the last level (RoomForPointersBelow); captions keep off it.
   int PointerRoomBelow() const;
-  // The captions' room under the last level (RoomForCaptionsBelow), above the pointers'.
-  int CaptionRoomBelow() const;
+  // The captions' room under the last level of nodes nodeHeight high (RoomForCaptionsBelow),
+  // above the pointers'.
+  int CaptionRoomBelow(int nodeHeight) const;
   // A further check of each record of a file being loaded; none here.
   virtual TRecordCheck FileCheck() const { return {}; }
 

@@ -104,7 +104,8 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
       return right;
   }
   // Where the top is crowded: under a leaf, where no link leaves it; else beside the node, half
-  // way down, where the links from above and below have not yet come near it.
+  // way down, where the links from above and below have not yet come near it, a gap off the next
+  // node, whose caption it would otherwise read as.
   if (panelHeight > 0) {
     if (!HasChild(spots, i)) {
       const QRect below(cx - w / 2, s.Node.top() + s.Node.height() + gap / 2, w, h);
@@ -112,7 +113,8 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
     }
     const int y = s.Node.center().y() - h / 2;
     for (const QRect& beside : {QRect(s.Node.left() + s.Node.width() + gap, y, w, h), QRect(s.Node.left() - gap - w, y, w, h)})
-      if (FreeAside(spots, beside, panelWidth, panelHeight, pointerSize) && !taken(beside)) return beside;
+      if (FreeAside(spots, beside, panelWidth, panelHeight, pointerSize) && !taken(beside.adjusted(-gap, 0, gap, 0)))
+        return beside;
   }
   return std::nullopt;
 }
