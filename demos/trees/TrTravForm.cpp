@@ -15,7 +15,6 @@ TTrTravForm::TTrTravForm(QWidget* parent) : TGraphForm(parent) {
   BinTree->PointerSize = 32;
   BinTree->NodeCaption = QStringLiteral("n");
   BinTree->RoomForPointersBelow = true;
-  BinTree->RoomForCaptionsBelow = true;
 
   Pointer = new TPointer2(BinTree);
   Pointer->setObjectName(QStringLiteral("Pointer"));

@@ -82,6 +82,7 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
                            int panelWidth, int panelHeight, int pointerSize,
                            const std::function<bool(const QRect&)>& taken) {
   const TCaptionSpot& s = spots[i];
+  if (s.Text.isEmpty()) return QRect(s.Node.topLeft(), QSize(0, 0));  // a node without a caption: nothing to place
   const int w = fm.horizontalAdvance(s.Text);
   const int h = fm.height();
   const int top = s.Node.top() - h;

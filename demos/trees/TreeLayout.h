@@ -12,7 +12,8 @@
 
 // A node's caption to place: the node's bounds, the centre of its parent (the link from the
 // parent runs from there to the node's top centre, or to its centre when LinkToCentre), and
-// the text.
+// the text. A spot without text is a node without a caption: the others keep off its box and
+// its link, and its own box is empty.
 struct TCaptionSpot {
   QRect Node;
   std::optional<QPoint> ParentCentre;
