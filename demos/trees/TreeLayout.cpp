@@ -80,7 +80,7 @@ bool FreeAside(const std::vector<TCaptionSpot>& spots, const QRect& box, int pan
 // caption whose place above is taken by a neighbour's tries the next one (under its leaf).
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
                            int panelWidth, int panelHeight, int pointerSize,
-                           const std::function<bool(const QRect&)>& taken) {
+                           const std::function<bool(const QRect&)>& taken, bool overNextPointer = false) {
   const TCaptionSpot& s = spots[i];
   if (s.Text.isEmpty()) return QRect(s.Node.topLeft(), QSize(0, 0));  // a node without a caption: nothing to place
   const int w = fm.horizontalAdvance(s.Text);
@@ -100,7 +100,8 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
     // Past the link, but no further than a node's width off the node: a caption further out
     // reads as a caption of nothing, or of the next node.
     const bool near = right.left() + w / 2 < s.Node.left() + 2 * s.Node.width() - gap;
-    if (near && right.right() + 1 <= RightLimit(spots, i, panelWidth, pointerSize) - gap && ClearOfLinks(spots, right) &&
+    const int limit = RightLimit(spots, i, panelWidth, overNextPointer ? 0 : pointerSize);
+    if (near && right.right() + 1 <= limit - gap && ClearOfLinks(spots, right) &&
         !taken(right))
       return right;
   }
@@ -230,8 +231,19 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
           return true;
       return false;
     };
-    for (; own >= leastEm && !box; --own)
-      box = Place(spots, i, QFontMetrics(CaptionFont(own).ToQFont()), panelWidth, panelHeight, pointerSize, taken);
+    const auto at = [&](int size, bool overNextPointer) {
+      return Place(spots, i, QFontMetrics(CaptionFont(size).ToQFont()), panelWidth, panelHeight, pointerSize, taken,
+                   overNextPointer);
+    };
+    const int legible = std::clamp(LegiblePixels(), leastEm, std::max(leastEm, em));
+    for (; own >= legible && !box; --own) box = at(own, false);
+    // Before letters too small to read: beside the right half over the place where the next
+    // node's pointer would stand; a pointer there steps off the caption.
+    for (int size = em; size >= legible && !box && pointerSize > 0; --size) {
+      box = at(size, true);
+      own = size - 1;
+    }
+    for (; own >= leastEm && !box; --own) box = at(own, false);
     if (box) {
       plan.Boxes.push_back(*box);
       plan.Ems.push_back(own + 1);
