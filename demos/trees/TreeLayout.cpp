@@ -101,9 +101,7 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
     // reads as a caption of nothing, or of the next node.
     const bool near = right.left() + w / 2 < s.Node.left() + 2 * s.Node.width() - gap;
     const int limit = RightLimit(spots, i, panelWidth, overNextPointer ? 0 : pointerSize);
-    if (near && right.right() + 1 <= limit - gap && ClearOfLinks(spots, right) &&
-        !taken(right))
-      return right;
+    if (near && right.right() + 1 <= limit - gap && ClearOfLinks(spots, right) && !taken(right)) return right;
   }
   // Where the top is crowded: under a leaf, where no link leaves it; else beside the node, half
   // way down, where the links from above and below have not yet come near it, a gap off the next
@@ -129,7 +127,8 @@ std::vector<std::optional<QRect>> PlaceEach(const std::vector<TCaptionSpot>& spo
     return std::any_of(spots.begin(), spots.end(), [&box](const TCaptionSpot& s) { return s.Node.intersects(box); }) ||
            std::any_of(boxes.begin(), boxes.end(), [&box](const auto& other) { return other && other->intersects(box); });
   };
-  for (std::size_t i = 0; i < spots.size(); ++i) boxes.push_back(Place(spots, i, fm, panelWidth, panelHeight, pointerSize, taken));
+  for (std::size_t i = 0; i < spots.size(); ++i)
+    boxes.push_back(Place(spots, i, fm, panelWidth, panelHeight, pointerSize, taken));
   return boxes;
 }
 

@@ -38,8 +38,10 @@ struct TCaptionPlan {
 // The font is the largest up to largestEm pixels (half a node's height, and at least
 // LegiblePixels(), when 0) at which as many captions find their place as at LegiblePixels()
 // (or leastEm when larger); one that finds no place at that size takes the largest smaller
-// one, down to leastEm, at which it does; one that finds none stands on its node's left half,
-// inside the panel.
+// one at which it does: down to LegiblePixels() its own places, then at a readable size the
+// place beside the right half that the next node's pointer would take (a pointer steps off a
+// caption), then smaller ones down to leastEm; one that finds none stands on its node's left
+// half, inside the panel.
 // Pointer heads standing under their nodes (heads.Heads, in the room heads.Room pixels high kept
 // under panelHeight) change only the captions under a node that they cover: such a caption
 // stands above its node instead, left or right of the link from the parent (its own pointer's
