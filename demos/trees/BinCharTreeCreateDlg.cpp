@@ -74,6 +74,9 @@ TBinCharTree* MakeTree(QWidget* parent) {
   tree->MaxDepth = 0;
   tree->LineColor = clBlack;
   tree->PointerSize = 32;
+  // The panel is narrow: the leaves of a full last level stand too close for all their captions
+  // above them.
+  tree->RoomForCaptionsBelow = true;
   return tree;
 }
 TEdit* MakeCharEdit(QWidget* parent, int x, int y, int w, int h) {

@@ -1,5 +1,6 @@
 #include "demos/trees/TreeBase.h"
 
+#include <QFontMetrics>
 #include <cmath>
 #include <numeric>
 
@@ -442,9 +443,9 @@ void TBinTree::Arrange() {
     const int edge = Ratio().Grow(kEdge);
     const int band = std::max(PointerBand(), edge);
     const int w = width() - band;
-    const int h = height() - band - BottomMargin() - edge;
     const int nodeWidth = ComputeLayout();
     const int nodeHeight = Relayout();
+    const int h = height() - band - BottomMargin() - CaptionRoomBelow(nodeHeight) - edge;
     // Columns are worth it only where the level layout loses the nodes and they do better.
     int count = 0;
     root->ForEach([&count](TTreeNodeBase&) {
@@ -491,6 +492,13 @@ void TBinTree::PlacePointers() {
 
 int TBinTree::PointerRoomBelow() const {
   return RoomForPointersBelow ? std::max(PointerBand(), TPointer2::LeastSide) : 0;
+}
+
+int TBinTree::CaptionRoomBelow(int nodeHeight) const {
+  if (!RoomForCaptionsBelow) return 0;
+  // As tall as the captions the planner gives nodes of that size: half their height, readable.
+  const int em = std::max(LegiblePixels(), nodeHeight / 2);
+  return QFontMetrics(CaptionFont(em).ToQFont()).height() + std::max(2, nodeHeight / 40) + 1;
 }
 
 namespace {
@@ -744,15 +752,36 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     if (auto* pointer = dynamic_cast<TPointer2*>(child))
       pointerSide = std::max({pointerSide, PointerBand(), pointer->width(), TPointer2::LeastSide});
     auto* node = dynamic_cast<TTreeNodeBase*>(child);
-    if (!node || node->isHidden() || !node->CaptionShown()) continue;
-    TCaptionSpot spot{node->geometry(), std::nullopt, node->GetCaption()};
+    if (!node || node->isHidden()) continue;
+    // A node without a caption yet (one being built) still has its box and its link, which the
+    // others' captions keep off: its spot has no text and is dropped from the answer.
+    TCaptionSpot spot{node->geometry(), std::nullopt, node->CaptionShown() ? node->GetCaption() : QString()};
     if (node->ParentNode) spot.ParentCentre = node->ParentNode->geometry().center();
     spots.push_back(spot);
     if (nodes) nodes->push_back(node);
   }
-  if (spots.empty()) return {};
-  return PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
-                      {headsBelow, PointerRoomBelow()});
+  const auto blank = [](const TCaptionSpot& s) { return s.Text.isEmpty(); };
+  if (std::all_of(spots.begin(), spots.end(), blank)) {
+    spots.clear();
+    if (nodes) nodes->clear();
+    return {};
+  }
+  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
+                                   {headsBelow, PointerRoomBelow()});
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    if (blank(spots[i])) continue;
+    spots[kept] = spots[i];
+    plan.Boxes[kept] = plan.Boxes[i];
+    plan.Ems[kept] = plan.Ems[i];
+    if (nodes) (*nodes)[kept] = (*nodes)[i];
+    ++kept;
+  }
+  spots.resize(kept);
+  plan.Boxes.resize(kept);
+  plan.Ems.resize(kept);
+  if (nodes) nodes->resize(kept);
+  return plan;
 }
 
 void TBinTree::PaintCaptions(TCanvas& canvas) const {

@@ -262,6 +262,9 @@ class TBinTree : public TTreeBase {
   // Keeps a pointer's room under the last level, so that a pointer on a node of that level
   // whose room above is crossed by links can stand under it.
   bool RoomForPointersBelow = false;
+  // Keeps a caption's room under the last level, so that leaves too close together for their
+  // captions to stand side by side above them can have some stand under them.
+  bool RoomForCaptionsBelow = false;
 
   // The class of every node the tree makes through NewRoot, random trees and loading.
   TNodeClass NodeClass;
@@ -338,6 +341,9 @@ class TBinTree : public TTreeBase {
   virtual int BottomMargin() const { return PointerRoomBelow(); }
   // The pointers' room under the last level (RoomForPointersBelow); captions keep off it.
   int PointerRoomBelow() const;
+  // The captions' room under the last level of nodes nodeHeight high (RoomForCaptionsBelow),
+  // above the pointers'.
+  int CaptionRoomBelow(int nodeHeight) const;
   // A further check of each record of a file being loaded; none here.
   virtual TRecordCheck FileCheck() const { return {}; }
 

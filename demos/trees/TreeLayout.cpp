@@ -76,9 +76,13 @@ bool FreeAside(const std::vector<TCaptionSpot>& spots, const QRect& box, int pan
   return ClearOfLinks(spots, box);
 }
 
+// The first free place for spot i's caption; taken says which boxes other captions hold, so a
+// caption whose place above is taken by a neighbour's tries the next one (under its leaf).
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
-                           int panelWidth, int panelHeight, int pointerSize) {
+                           int panelWidth, int panelHeight, int pointerSize,
+                           const std::function<bool(const QRect&)>& taken, bool overNextPointer = false) {
   const TCaptionSpot& s = spots[i];
+  if (s.Text.isEmpty()) return QRect(s.Node.topLeft(), QSize(0, 0));  // a node without a caption: nothing to place
   const int w = fm.horizontalAdvance(s.Text);
   const int h = fm.height();
   const int top = s.Node.top() - h;
@@ -90,25 +94,27 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
     const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
     const int leftEnd = cx - gap - (fromLeft ? reach : 0);
     const QRect left(leftEnd - w, top, w, h);
-    if (left.left() >= LeftLimit(spots, i, pointerSize) && ClearOfLinks(spots, left)) return left;
+    if (left.left() >= LeftLimit(spots, i, pointerSize) && ClearOfLinks(spots, left) && !taken(left)) return left;
     const int rightStart = cx + gap + (fromRight ? reach : 0);
     const QRect right(rightStart, top, w, h);
     // Past the link, but no further than a node's width off the node: a caption further out
     // reads as a caption of nothing, or of the next node.
     const bool near = right.left() + w / 2 < s.Node.left() + 2 * s.Node.width() - gap;
-    if (near && right.right() + 1 <= RightLimit(spots, i, panelWidth, pointerSize) - gap && ClearOfLinks(spots, right))
-      return right;
+    const int limit = RightLimit(spots, i, panelWidth, overNextPointer ? 0 : pointerSize);
+    if (near && right.right() + 1 <= limit - gap && ClearOfLinks(spots, right) && !taken(right)) return right;
   }
   // Where the top is crowded: under a leaf, where no link leaves it; else beside the node, half
-  // way down, where the links from above and below have not yet come near it.
+  // way down, where the links from above and below have not yet come near it, a gap off the next
+  // node, whose caption it would otherwise read as.
   if (panelHeight > 0) {
     if (!HasChild(spots, i)) {
       const QRect below(cx - w / 2, s.Node.top() + s.Node.height() + gap / 2, w, h);
-      if (FreeAside(spots, below, panelWidth, panelHeight, pointerSize)) return below;
+      if (FreeAside(spots, below, panelWidth, panelHeight, pointerSize) && !taken(below)) return below;
     }
     const int y = s.Node.center().y() - h / 2;
     for (const QRect& beside : {QRect(s.Node.left() + s.Node.width() + gap, y, w, h), QRect(s.Node.left() - gap - w, y, w, h)})
-      if (FreeAside(spots, beside, panelWidth, panelHeight, pointerSize)) return beside;
+      if (FreeAside(spots, beside, panelWidth, panelHeight, pointerSize) && !taken(beside.adjusted(-gap, 0, gap, 0)))
+        return beside;
   }
   return std::nullopt;
 }
@@ -117,14 +123,12 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
 std::vector<std::optional<QRect>> PlaceEach(const std::vector<TCaptionSpot>& spots, const QFontMetrics& fm,
                                             int panelWidth, int panelHeight, int pointerSize) {
   std::vector<std::optional<QRect>> boxes;
-  for (std::size_t i = 0; i < spots.size(); ++i) {
-    std::optional<QRect> box = Place(spots, i, fm, panelWidth, panelHeight, pointerSize);
-    for (const TCaptionSpot& s : spots)
-      if (box && s.Node.intersects(*box)) box.reset();
-    for (const std::optional<QRect>& other : boxes)
-      if (box && other && other->intersects(*box)) box.reset();
-    boxes.push_back(box);
-  }
+  const auto taken = [&spots, &boxes](const QRect& box) {
+    return std::any_of(spots.begin(), spots.end(), [&box](const TCaptionSpot& s) { return s.Node.intersects(box); }) ||
+           std::any_of(boxes.begin(), boxes.end(), [&box](const auto& other) { return other && other->intersects(box); });
+  };
+  for (std::size_t i = 0; i < spots.size(); ++i)
+    boxes.push_back(Place(spots, i, fm, panelWidth, panelHeight, pointerSize, taken));
   return boxes;
 }
 
@@ -219,13 +223,26 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
     // among the others; else right-aligned on its node's left half, inside the panel.
     std::optional<QRect> box;
     int own = em - 1;
-    for (; own >= leastEm && !box; --own) {
-      box = Place(spots, i, QFontMetrics(CaptionFont(own).ToQFont()), panelWidth, panelHeight, pointerSize);
-      for (std::size_t k = 0; box && k < spots.size(); ++k)
-        if (spots[k].Node.intersects(*box) || (k < plan.Boxes.size() && plan.Boxes[k].intersects(*box)) ||
-            (k > i && boxes[k] && boxes[k]->intersects(*box)))
-          box.reset();
+    const auto taken = [&](const QRect& b) {
+      for (std::size_t k = 0; k < spots.size(); ++k)
+        if (spots[k].Node.intersects(b) || (k < plan.Boxes.size() && plan.Boxes[k].intersects(b)) ||
+            (k > i && boxes[k] && boxes[k]->intersects(b)))
+          return true;
+      return false;
+    };
+    const auto at = [&](int size, bool overNextPointer) {
+      return Place(spots, i, QFontMetrics(CaptionFont(size).ToQFont()), panelWidth, panelHeight, pointerSize, taken,
+                   overNextPointer);
+    };
+    const int legible = std::clamp(LegiblePixels(), leastEm, std::max(leastEm, em));
+    for (; own >= legible && !box; --own) box = at(own, false);
+    // Before letters too small to read: beside the right half over the place where the next
+    // node's pointer would stand; a pointer there steps off the caption.
+    for (int size = em; size >= legible && !box && pointerSize > 0; --size) {
+      box = at(size, true);
+      own = size - 1;
     }
+    for (; own >= leastEm && !box; --own) box = at(own, false);
     if (box) {
       plan.Boxes.push_back(*box);
       plan.Ems.push_back(own + 1);

@@ -12,7 +12,8 @@
 
 // A node's caption to place: the node's bounds, the centre of its parent (the link from the
 // parent runs from there to the node's top centre, or to its centre when LinkToCentre), and
-// the text.
+// the text. A spot without text is a node without a caption: the others keep off its box and
+// its link, and its own box is empty.
 struct TCaptionSpot {
   QRect Node;
   std::optional<QPoint> ParentCentre;
@@ -37,8 +38,10 @@ struct TCaptionPlan {
 // The font is the largest up to largestEm pixels (half a node's height, and at least
 // LegiblePixels(), when 0) at which as many captions find their place as at LegiblePixels()
 // (or leastEm when larger); one that finds no place at that size takes the largest smaller
-// one, down to leastEm, at which it does; one that finds none stands on its node's left half,
-// inside the panel.
+// one at which it does: down to LegiblePixels() its own places, then at a readable size the
+// place beside the right half that the next node's pointer would take (a pointer steps off a
+// caption), then smaller ones down to leastEm; one that finds none stands on its node's left
+// half, inside the panel.
 // Pointer heads standing under their nodes (heads.Heads, in the room heads.Room pixels high kept
 // under panelHeight) change only the captions under a node that they cover: such a caption
 // stands above its node instead, left or right of the link from the parent (its own pointer's
