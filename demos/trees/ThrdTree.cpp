@@ -119,6 +119,13 @@ void TThrdTreeNode::SaveToStream(QByteArray& out) const {
 
 void TThrdTreeNode::PlaceNode(int areaHeight, int areaWidth, int nodeWidth, int nodeHeight, int topMargin,
                               int levels) {
+  // The root narrows the area by the room the tree keeps right of its last column, the whole
+  // tree moving left by half of it.
+  if (const auto* tree = dynamic_cast<const TThrdTree*>(&Tree()); tree && tree->Root() == this) {
+    const int room = tree->PointerRoomRight();
+    move(x() - room / 2, y());
+    areaWidth -= room;
+  }
   // Place this node only, then recurse over the real links.
   TThrdTreeNode* left = RealLeft();
   TThrdTreeNode* right = RealRight();
@@ -276,15 +283,19 @@ TThrdTree::TThrdTree(QWidget* parent) : TBinCharTree(parent) { NodeClass = TNode
 
 int TThrdTree::ComputeLayout() {
   const int levels = static_cast<int>(std::lround(std::pow(2.0, std::max(MaxDepth, 1) - 1)));
-  return (width() - PointerSize) / levels * 5 / 6;
+  return (width() - PointerSize - PointerRoomRight()) / levels * 5 / 6;
 }
+
+int TThrdTree::PointerRoomRight() const { return Root() ? PointerRoomBelow() : 0; }
 
 int TThrdTree::Relayout() { return (height() - PointerSize) / std::max(MaxDepth, 1) / 3; }
 
 void TThrdTree::Arrange() {
-  // The head keeps room on its right for the loop of a thread to itself (an empty tree's).
+  // The head keeps room on its right for the loop of a thread to itself (an empty tree's), and
+  // beside a tree the pointers' room, so that it stands over the last column and the threads
+  // between the two leave that room free.
   const TDesignRatio r = Ratio();
-  const int right = std::max(12, r.Grow(15) + r.Text(1, 2) + 2);
+  const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomRight()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
 }

@@ -89,6 +89,9 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   TThrdTreeNode* Root() const { return static_cast<TThrdTreeNode*>(root_); }
 
   int ComputeLayout() override;
+  // Room right of the last column for the pointers on the rightmost nodes, as much as under
+  // the last level (none without RoomForPointersBelow, nor for an empty tree).
+  int PointerRoomRight() const;
   int Relayout() override;
   // The head in the top right corner, then the real tree.
   void Arrange() override;

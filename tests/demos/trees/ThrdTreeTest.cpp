@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "demos/trees/ThrdTree.h"
 #include "demos/trees/TreeFile.h"
 #include "demos/trees/TreeLayout.h"
@@ -194,6 +197,34 @@ TEST_F(ThreadedTree, MarksOnTheHeadKeepOffItsLoops) {
   tree.RoomForPointersBelow = true;
   tree.InOrderThreading();
   ExpectPointersClear(tree, {PointerOn(tree, "thrt", tree.thrt), PointerOn(tree, "p", tree.thrt)});
+}
+
+// A full tree keeps a pointer's room right of its last column for the marks on its rightmost nodes,
+// and its last row, narrowed for it, still stands apart.
+TEST_F(ThreadedTree, AFullTreeKeepsRoomForPointersRightOfItsLastColumn) {
+  tree.setGeometry(0, 0, 559, 623);  // the drawing's size on the smallest screen
+  tree.RoomForPointersBelow = true;
+  auto* a = static_cast<TThrdTreeNode*>(tree.NewRoot());
+  a->SetValue('A');
+  char next = 'B';
+  const std::function<void(TThrdTreeNode*)> grow = [&](TThrdTreeNode* n) {
+    if (n->stair == 4) return;
+    for (const bool left : {true, false}) grow(Child(tree, n, left, next++));
+  };
+  grow(a);
+  tree.InOrderThreading();
+  std::vector<QRect> lastRow;
+  a->ForEach([&](TTreeNodeBase& n) {
+    if (n.stair == 4) lastRow.push_back(n.geometry());
+    return true;
+  });
+  ASSERT_EQ(lastRow.size(), 8u);
+  std::sort(lastRow.begin(), lastRow.end(), [](const QRect& l, const QRect& r) { return l.x() < r.x(); });
+  EXPECT_GE(tree.width() - (lastRow.back().x() + lastRow.back().width()), TPointer2::LeastSide);
+  for (std::size_t i = 1; i < lastRow.size(); ++i) EXPECT_GT(lastRow[i].x(), lastRow[i - 1].right() + 1);
+  // The head stands over that column, clear of the root, and leaves the room free too.
+  EXPECT_FALSE(tree.thrt->geometry().intersects(a->geometry()));
+  EXPECT_GE(tree.width() - (tree.thrt->x() + tree.thrt->width()), TPointer2::LeastSide);
 }
 
 }  // namespace
