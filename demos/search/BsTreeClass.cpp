@@ -227,13 +227,8 @@ struct TPlace {
   bool Up = false;
 };
 
-// Where a pointer's caption stands: the quarter of its head's box away from its tip (the upper
-// one, the lower one for a head pointing up).
-QRect CaptionQuarter(const TPlace& at) {
-  const QSize quarter(at.Box.width() / 2, at.Box.height() / 2);
-  const int x = at.Left ? at.Box.right() + 1 - quarter.width() : at.Box.left();
-  return {QPoint(x, at.Up ? at.Box.bottom() + 1 - quarter.height() : at.Box.top()), quarter};
-}
+// Where a pointer's caption stands at a place (TPointer2::CaptionQuarterOf).
+QRect CaptionQuarter(const TPlace& at) { return TPointer2::CaptionQuarterOf(at.Box, at.Left, at.Up); }
 
 // The head a pointer paints at a place: from its tip at a lower corner (an upper one pointing
 // up) to the middle of the far edge, the centre and the middle of the edge away from the tip.
@@ -264,12 +259,8 @@ bool HalfCovered(const QRect& a, const QRect& b) {
   return 2 * both > std::min(1LL * a.width() * a.height(), 1LL * b.width() * b.height());
 }
 
-// Where a pointer's tip stands: the corner of its head towards its node (a lower one, an upper
-// one pointing up).
-QPoint TipAt(const TPlace& at) {
-  const int y = at.Up ? at.Box.top() : at.Box.top() + at.Box.height();
-  return {at.Left ? at.Box.left() : at.Box.left() + at.Box.width(), y};
-}
+// Where a pointer's tip stands at a place (TPointer2::TipOf).
+QPoint TipAt(const TPlace& at) { return TPointer2::TipOf(at.Box, at.Left, at.Up); }
 
 // Two heads whose tips meet (within 2 pixels) read as one mark.
 bool TipsMeet(const TPlace& a, const TPlace& b) {

@@ -508,13 +508,6 @@ constexpr int kFineStep = 4;
 // Two heads sharing the room on one node keep their tips at least this far apart.
 constexpr int kTipsApart = 4;
 
-// The quarter of a pointer's head its caption is written in: the corner away from its tip (see
-// TPointer2).
-QRect CaptionQuarter(const QRect& head, bool pointsLeft, bool pointsUp) {
-  const int w = head.width() / 2, h = head.height() / 2;
-  return {head.left() + (pointsLeft ? head.width() - w : 0), head.top() + (pointsUp ? head.height() - h : 0), w, h};
-}
-
 // The head sizes a pointer may take, largest first: its own, then a sixth smaller each time,
 // down to the least side of a pointer, as long as its caption stays legible.
 std::vector<QSize> HeadSizes(const TPointer2& pointer) {
@@ -562,8 +555,8 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
       const QRect both = inner & box;
       const qint64 smaller = std::min(qint64(at.Head.width()) * at.Head.height(), qint64(box.width()) * box.height());
       if (2 * qint64(both.width()) * both.height() > smaller) return true;
-      if (inner.intersects(CaptionQuarter(box, other->PointsLeft, other->PointsUp)) ||
-          box.intersects(CaptionQuarter(inner, left, at.Below)))
+      if (inner.intersects(TPointer2::CaptionQuarterOf(box, other->PointsLeft, other->PointsUp)) ||
+          box.intersects(TPointer2::CaptionQuarterOf(inner, left, at.Below)))
         return true;
     }
     for (const QPolygon& link : links)

@@ -6,6 +6,7 @@
 #include <climits>
 #include <functional>
 #include <queue>
+#include <utility>
 
 #include "platform/Forms.h"
 
@@ -76,6 +77,21 @@ bool FreeAside(const std::vector<TCaptionSpot>& spots, const QRect& box, int pan
   return ClearOfLinks(spots, box);
 }
 
+// The gap a caption keeps off its node.
+int CaptionGap(const TCaptionSpot& s) { return std::max(2, s.Node.width() / 20); }
+
+// The two places above a node for a caption w x h: left of the link from the parent, and right of
+// it (each a gap off the node's middle, past the link where it comes down on that side).
+std::pair<QRect, QRect> PlacesAbove(const TCaptionSpot& s, int w, int h) {
+  const int top = s.Node.top() - h;
+  const int cx = s.Node.center().x();
+  const int gap = CaptionGap(s);
+  const int reach = LinkReach(s, h);
+  const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
+  const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
+  return {QRect(cx - gap - (fromLeft ? reach : 0) - w, top, w, h), QRect(cx + gap + (fromRight ? reach : 0), top, w, h)};
+}
+
 // The first free place for spot i's caption; taken says which boxes other captions hold, so a
 // caption whose place above is taken by a neighbour's tries the next one (under its leaf).
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
@@ -85,18 +101,11 @@ std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i
   if (s.Text.isEmpty()) return QRect(s.Node.topLeft(), QSize(0, 0));  // a node without a caption: nothing to place
   const int w = fm.horizontalAdvance(s.Text);
   const int h = fm.height();
-  const int top = s.Node.top() - h;
   const int cx = s.Node.center().x();
-  const int gap = std::max(2, s.Node.width() / 20);
-  if (top >= 0) {
-    const int reach = LinkReach(s, h);
-    const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
-    const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
-    const int leftEnd = cx - gap - (fromLeft ? reach : 0);
-    const QRect left(leftEnd - w, top, w, h);
+  const int gap = CaptionGap(s);
+  if (s.Node.top() - h >= 0) {
+    const auto [left, right] = PlacesAbove(s, w, h);
     if (left.left() >= LeftLimit(spots, i, pointerSize) && ClearOfLinks(spots, left) && !taken(left)) return left;
-    const int rightStart = cx + gap + (fromRight ? reach : 0);
-    const QRect right(rightStart, top, w, h);
     // Past the link, but no further than a node's width off the node: a caption further out
     // reads as a caption of nothing, or of the next node.
     const bool near = right.left() + w / 2 < s.Node.left() + 2 * s.Node.width() - gap;
@@ -153,13 +162,7 @@ std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const
                                    std::size_t i, const QRect& box, int panelWidth, int panelHeight,
                                    const THeadsBelow& heads) {
   const TCaptionSpot& s = spots[i];
-  const int w = box.width(), h = box.height();
-  const int cx = s.Node.center().x();
-  const int gap = std::max(2, s.Node.width() / 20);
-  const int reach = LinkReach(s, h);
-  const bool fromLeft = s.ParentCentre && s.ParentCentre->x() < cx;
-  const bool fromRight = s.ParentCentre && s.ParentCentre->x() > cx;
-  const int top = s.Node.top() - h;
+  const int gap = CaptionGap(s);
   QRect under = box;
   for (bool covered = true; covered;) {
     covered = false;
@@ -184,8 +187,8 @@ std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const
     }
     return true;
   };
-  for (const QRect& at : {QRect(cx - gap - (fromLeft ? reach : 0) - w, top, w, h),
-                          QRect(cx + gap + (fromRight ? reach : 0), top, w, h), under})
+  const auto [left, right] = PlacesAbove(s, box.width(), box.height());
+  for (const QRect& at : {left, right, under})
     if (free(at)) return at;
   return std::nullopt;
 }

@@ -78,9 +78,19 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }
   QList<const QWidget*> DrawingTargets() const override;
-  // Where its tip is, in its own pixels: the head's lower right corner (lower left when it
+  // Where the tip of a head standing at box is: its lower right corner (lower left when it
   // points left; the upper one when it points up).
-  QPoint Tip() const { return {PointsLeft ? 0 : width(), PointsUp ? 0 : height()}; }
+  static QPoint TipOf(const QRect& box, bool pointsLeft, bool pointsUp) {
+    return {box.left() + (pointsLeft ? 0 : box.width()), box.top() + (pointsUp ? 0 : box.height())};
+  }
+  // The quarter of a head standing at box that its caption is written in: the one away from
+  // its tip.
+  static QRect CaptionQuarterOf(const QRect& box, bool pointsLeft, bool pointsUp) {
+    const int w = box.width() / 2, h = box.height() / 2;
+    return {box.left() + (pointsLeft ? box.width() - w : 0), box.top() + (pointsUp ? box.height() - h : 0), w, h};
+  }
+  // Where its tip is, in its own pixels.
+  QPoint Tip() const { return TipOf(rect(), PointsLeft, PointsUp); }
   // A mark on its target, its tip at Tip(), with its meaning; reported also while hidden.
   std::vector<TDrawnShape> DrawingShapes() const override;
 

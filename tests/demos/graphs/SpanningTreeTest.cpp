@@ -89,6 +89,17 @@ TEST(KruskalTable, FortyFiveEdgesAreSpreadOverColumnsRatherThanSquashed) {
   EXPECT_EQ(TKruskalForm::ShapeTable(270, 300, 7).columns, 1) << "a short table keeps one column";
 }
 
+// A Kruskal window on a graph of n vertices, its heap and sets made: each vertex a tree alone.
+struct FreshForest {
+  TGraphm graph;
+  TKruskalForm form;
+  explicit FreshForest(int n) : graph(n) {
+    form.SetGraph(&graph);
+    form.InitHeap();
+    form.InitSets();
+  }
+};
+
 // The forest's geometry in the window resized to window, and the size as words for messages.
 std::pair<TKruskalForm::TForestGeometry, std::string> ForestIn(TKruskalForm& form, QSize window) {
   form.resize(window);
@@ -116,11 +127,8 @@ TEST(KruskalForest, GrowsWithTheWindowWithoutCirclesTouching) {
 // 1024 x 768 and at 1366 x 768: no corner below the root is free, yet every letter stays
 // clear of the circles, of the other letters and of every arrow, and inside the picture.
 TEST(KruskalForest, ThreeMarksOnARootOverAFanOfChildrenKeepTheirLettersClear) {
-  TGraphm graph(10);
-  TKruskalForm form;
-  form.SetGraph(&graph);
-  form.InitHeap();
-  form.InitSets();
+  FreshForest forest(10);
+  TKruskalForm& form = forest.form;
   form.s[1] = {-7, 6};
   for (int v = 2; v <= 7; ++v) form.s[static_cast<std::size_t>(v)] = {1, 0};
   form.LayoutTrees();
@@ -150,11 +158,8 @@ TEST(KruskalForest, ThreeMarksOnARootOverAFanOfChildrenKeepTheirLettersClear) {
 // other circle, every size box and every line of the forest, and off most of the other heads,
 // in a small window, a wide one and a tall one.
 TEST(KruskalForest, HeadsOfThreeMarksOnACrowdedRootLieOnNoOtherFigure) {
-  TGraphm graph(8);
-  TKruskalForm form;
-  form.SetGraph(&graph);
-  form.InitHeap();
-  form.InitSets();
+  FreshForest forest(8);
+  TKruskalForm& form = forest.form;
   form.s[1] = {-2, 1};
   form.s[2] = {1, 0};
   form.s[7] = {-3, 2};
