@@ -317,10 +317,19 @@ std::function<void()>& LineObserver() {
   static std::function<void()> observer;
   return observer;
 }
+
+std::function<void()>& WaitObserver() {
+  static std::function<void()> observer;
+  return observer;
+}
 }  // namespace
 
 std::function<void()> SetLineObserver(std::function<void()> observer) {
   return std::exchange(LineObserver(), std::move(observer));
+}
+
+std::function<void()> SetWaitObserver(std::function<void()> observer) {
+  return std::exchange(WaitObserver(), std::move(observer));
 }
 
 void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
@@ -358,7 +367,7 @@ void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
     if (curLine_ == nullptr || stopTest()) {
       stopRequest_ = true;
     } else {
-      pacing::WaitProcessing(RunLoopWait(RunSpeed), stopped);
+      pacing::WaitProcessing(RunLoopWait(RunSpeed), stopped, WaitObserver());
     }
     if (prevLine_ != nullptr) prevLine_->Current = false;
     if (curLine_ != nullptr) curLine_->Current = true;

@@ -224,3 +224,6 @@ int RunLoopWait(int speed);
 // Told after every line a run executes, once the windows show it (the scripted driver's
 // checks at every step); nothing is told in the program. Returns the one set before.
 std::function<void()> SetLineObserver(std::function<void()> observer);
+// Told at every wait between two lines of a run, once what was pending has been painted:
+// what the windows show while the run waits. Returns the one set before.
+std::function<void()> SetWaitObserver(std::function<void()> observer);

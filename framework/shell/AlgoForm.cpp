@@ -425,6 +425,15 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) c
   return look;
 }
 
+std::vector<TAlgorithmForm::PaintedRow> TAlgorithmForm::PaintedCurrentRows() const {
+  std::vector<PaintedRow> rows;
+  const int top = procBox_->TopRow();
+  for (const auto& [row, look] : painted_)
+    if (row >= top && row < top + MaxLines() && look.line != nullptr && look.fill == clNavy)
+      rows.push_back({row, look.text});
+  return rows;
+}
+
 void TAlgorithmForm::RefreshRows() {
   const int top = procBox_->TopRow();
   const int bottom = std::min(procBox_->RowCount(), top + MaxLines() + 1);

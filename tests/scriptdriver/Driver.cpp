@@ -28,6 +28,7 @@
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Geometry.h"
+#include "tests/scriptdriver/RunView.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -162,6 +163,11 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
     if (everyLines_ > 0) CheckEvery();
   });
   previousObserver_ = SetLineObserver([this] { LineDone(); });
+  // In real time a teacher sees the windows while the run waits between two lines: "check
+  // every" looks then too.
+  if (options_.realTime) previousWaitObserver_ = SetWaitObserver([this] {
+    if (everyLines_ > 0) CheckEvery();
+  });
   SetMissingPictureHandler([this](const QString& name) {
     Print(QStringLiteral("error missing picture ") + name);
     missingPicture_ = true;
@@ -174,6 +180,7 @@ Driver::~Driver() {
   host_.SetLookTaker({});
   host_.SetOpenedHook({});
   SetLineObserver(std::move(previousObserver_));
+  if (options_.realTime) SetWaitObserver(std::move(previousWaitObserver_));
 }
 
 int Driver::Run(const std::vector<Command>& commands) {
@@ -615,7 +622,7 @@ Variables CurrentVariables() {
 
 QStringList Driver::GeometryFindings() {
   pacing::ProcessMessages();
-  return DrawingFindings(GatherShapes(ScreenWindows()), CurrentVariables());
+  return DrawingFindings(GatherShapes(ScreenWindows()), CurrentVariables()) + RunViewFindings(GatherRunView());
 }
 
 void Driver::CheckTexts() {
@@ -663,7 +670,7 @@ void Driver::CheckEvery() {
   for (const QString& b : breakpoints)
     if (!lastBreakpoints_.contains(b)) illegible << b;
   lastBreakpoints_ = breakpoints;
-  QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables());
+  QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables()) + RunViewFindings(GatherRunView());
   // A fault that stays from one look to the next is told once, where it first shows.
   const QStringList all = wrong;
   wrong.removeIf([this](const QString& f) { return lastWrong_.contains(f); });
@@ -693,11 +700,22 @@ void Driver::LineDone() {
 }
 
 void Driver::Look(const QString& word) {
-  if (word == QLatin1String("print:texts")) PrintTexts();
+  if (word.startsWith(QLatin1String("resize:"))) {
+    // The window dragged to another size while a dialog or message window is open.
+    const QStringList wh = word.mid(7).split('x');
+    const int w = wh.size() == 2 ? wh[0].toInt() : 0;
+    const int h = wh.size() == 2 ? wh[1].toInt() : 0;
+    if (w < 320 || h < 240) {
+      Fail(QStringLiteral("%1: resize takes WxH, at least 320x240").arg(word));
+      return;
+    }
+    Resize(QSize(w, h));
+    if (everyLines_ > 0 && problems_.isEmpty()) CheckEvery();
+  } else if (word == QLatin1String("print:texts")) PrintTexts();
   else if (word == QLatin1String("check:texts")) CheckTexts();
   else if (word == QLatin1String("print:shapes")) PrintShapes();
   else if (word == QLatin1String("check:drawing")) CheckDrawing();
-  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts, print:shapes, check:drawing)").arg(word));
+  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts, print:shapes, check:drawing, resize:WxH)").arg(word));
 }
 
 }  // namespace script

@@ -122,8 +122,8 @@ class Driver {
   void CheckEvery();
   // After every line a run executes.
   void LineDone();
-  // "print:texts", "check:texts", "print:shapes" or "check:drawing" asked for in an answer to
-  // a modal window.
+  // "print:texts", "check:texts", "print:shapes", "check:drawing" or "resize:WxH" asked for
+  // in an answer to a modal window.
   void Look(const QString& word);
   // The one control of the program's windows that name stands for; a script error when
   // there is none or several.
@@ -151,6 +151,7 @@ class Driver {
   long looks_ = 0;          // checks "check every" made
   bool everyUsed_ = false;
   std::function<void()> previousObserver_;
+  std::function<void()> previousWaitObserver_;
   // Counts what changes the look of the checked windows (a paint, a move, a window shown):
   // "check every" looks at the texts and the shapes again only when it has moved on since the
   // last look.

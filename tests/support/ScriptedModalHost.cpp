@@ -118,7 +118,8 @@ DialogAnswer ScriptedHost::ParseDialog(const QString& line) {
     const qsizetype eq = w.indexOf('=');
     if (w.startsWith(QStringLiteral("shot:")))
       answer.shot = w.mid(5);
-    else if (w.startsWith(QStringLiteral("print:")) || w.startsWith(QStringLiteral("check:")))
+    else if (w.startsWith(QStringLiteral("print:")) || w.startsWith(QStringLiteral("check:")) ||
+             w.startsWith(QStringLiteral("resize:")))
       answer.looks << w;
     else if (eq > 0 && !w.startsWith('@') && !w.startsWith(QStringLiteral("key:")))
       answer.settings.emplace_back(w.left(eq), w.mid(eq + 1));
@@ -249,9 +250,9 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
     messages_.pop_front();
   }
   // "shot:FILE.png BUTTON": a picture with the window open, then the button; likewise
-  // "print:texts" and "check:texts".
+  // "print:texts", "check:texts" and "resize:WxH".
   while (button.startsWith(QStringLiteral("shot:")) || button.startsWith(QStringLiteral("print:")) ||
-         button.startsWith(QStringLiteral("check:"))) {
+         button.startsWith(QStringLiteral("check:")) || button.startsWith(QStringLiteral("resize:"))) {
     const qsizetype blank = button.indexOf(' ');
     const QString word = button.left(blank < 0 ? button.size() : blank);
     button = blank < 0 ? QString() : button.mid(blank + 1).trimmed();

@@ -6,10 +6,12 @@
 //             press, "@NAME" to click the control with that object name, "key:Enter" /
 //             "key:Esc" (any key name), or none for the dialog's default button; a word
 //             "shot:FILE.png" takes a picture with the dialog open, after the settings;
-//             "print:texts" / "check:texts" list or check its texts then (the look taker);
+//             "print:texts" / "check:texts" list or check its texts then (the look taker), and
+//             "resize:WxH" drags the window under it to that size;
 //   message — the caption of the button to press in a message box or message window; in a
-//             message window "shot:FILE.png", "print:texts" or "check:texts" before it
-//             takes a picture, lists or checks texts with it open;
+//             message window "shot:FILE.png", "print:texts", "check:texts" or
+//             "resize:WxH" before it takes a picture, lists or checks texts or drags the
+//             window under it to a size with it open;
 //   file    — the path a file dialog returns (empty = cancelled).
 // A window with no answer of its kind queued takes its default button (a file dialog is
 // cancelled). A dialog that stays open after its action (its input was refused) takes the
