@@ -387,6 +387,7 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
       Opened o{.window = dialog->windowTitle(), .frame = dialog->frameGeometry(), .area = area, .screen = screen::Size()};
       const auto* form = dynamic_cast<const TForm*>(dialog);
       o.centred = form == nullptr || form->Position() == poScreenCenter;
+      if (form != nullptr && form->Placement()) o.place = form->Placement()(o.frame.size(), area);
       scene.opened.push_back(std::move(o));
     }
   }
