@@ -408,6 +408,12 @@ void EnableRunButtons(bool enable) {
   bar.EnableButton(ToolButton::DemoStop, !enable);
 }
 
+void DisableRunKeys() {
+  IRunToolbar& bar = views::Toolbar();
+  for (const ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor})
+    bar.EnableButton(b, false);
+}
+
 void Delay(int ms) { pacing::Delay(ms); }
 
 QStringList CheckStepMethods(const QMetaObject& demoClass, const QStringList& source) {

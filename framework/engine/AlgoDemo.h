@@ -217,6 +217,9 @@ QStringList CheckStepMethods(const QMetaObject& demoClass, const QStringList& so
 // Enables the run buttons when enable is set and CurrentDemo has a current line; the
 // reset, return, breakpoint and data buttons as enable; the pause button as its opposite.
 void EnableRunButtons(bool enable);
+// Turns off the four buttons that run lines (执行, 单步, 跟踪, 执行到) and nothing else: a
+// demonstration waiting for its own buttons between runs, where 暂停 must stay off too.
+void DisableRunKeys();
 // Waits ms on the millisecond clock without processing anything.
 void Delay(int ms);
 // The run loop's wait between two lines at a speed 0 .. 99: (104 - speed)^2 div 3 ms.
