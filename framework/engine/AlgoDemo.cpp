@@ -92,6 +92,7 @@ void TAlgoDemo::Reset() {
 }
 
 void TAlgoDemo::UpdateChildWindow() {
+  shownProc_ = curProc_;
   IAlgorithmView& algo = views::Algorithm();
   if (curProc_ != nullptr) algo.SelectTab(procedures_->IndexOf(curProc_));
   if (curLine_ != nullptr) {
@@ -128,6 +129,7 @@ void TAlgoDemo::LoadSource(const QStringList& source) {
     retired_.push_back(std::move(procedures_));
   } else {
     retired_.clear();
+    shownProc_ = nullptr;  // it went with the old text
   }
   procedures_ = std::move(fresh);
   sourceGeneration_ += 1;
@@ -166,7 +168,9 @@ void TAlgoDemo::PushCall(const QString& procName, std::unique_ptr<TData> args) {
   frame->CallText = CallText(procName, args.get());
   curProc_ = proc;
   TProcLine* begin = proc->FirstLine();
-  if (begin != nullptr) begin->Current = true;
+  // A run marks it once it has waited after the call line: till then the windows show the
+  // line that made the call as the current one, the only one.
+  if (begin != nullptr && !running_) begin->Current = true;
   locals_ = std::move(args);
   runStack_->Push(std::move(frame));
   curLine_ = begin;

@@ -411,7 +411,7 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) c
   look.text = look.line->Text();
   look.scroll = common.scroll;
   look.font = common.font;
-  if (proc != CurrentDemo->CurProc()) {
+  if (proc != CurrentDemo->ShownProc()) {
     look.font.Color = CurrentThemes ? CurrentThemes->AlgoSrc() : font_.Color;
     return look;
   }
