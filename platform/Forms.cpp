@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QWindow>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -11,6 +10,7 @@
 #include <QStylePainter>
 #include <QTimer>
 #include <QVariant>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -212,11 +212,6 @@ void RaiseFont(QWidget& window, int px) {
   window.setFont(font);
 }
 
-void CenterOnScreen(QWidget& window) {
-  const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
-  window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
-}
-
 QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize) {
   const auto axis = [](int ownerStart, int ownerLength, int length, int screenLength) {
     return std::clamp(ownerStart + (ownerLength - length) / 2, 0, std::max(screenLength - length, 0));
@@ -385,8 +380,6 @@ void CentreOnOwner(QWidget& window) {
                                    [](const QObject* c) { return dynamic_cast<const CentreWhenShown*>(c) != nullptr; });
   if (!waiting) new CentreWhenShown(window, owner);
 }
-
-void KeepOnScreen(QWidget& window) { KeepInside(window, QRect(QPoint(0, 0), screen::Size())); }
 
 QRect OwnerArea(const QWidget& window) {
   // A window opened over another modal window keeps to the window that one opened over.

@@ -57,8 +57,6 @@ int LegiblePixels();
 // (the application's is 12); a dialog calls it before it is fitted to the screen.
 void RaiseFont(QWidget& window, int px = kLegiblePixels);
 
-// Moves a window to the middle of the screen (the screen seam's size).
-void CenterOnScreen(QWidget& window);
 // Where a window of that frame size stands centred on its owner's frame, kept on a screen
 // of that size (its top-left corner on the screen when it is larger).
 QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
@@ -66,8 +64,6 @@ QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
 // window, else the screen), now and again once it has sized itself on being shown (a message
 // box lays out its text only then), unless it places itself when shown.
 void CentreOnOwner(QWidget& window);
-// Moves a window, frame included, as little as needed to lie on the screen.
-void KeepOnScreen(QWidget& window);
 
 // Where a window the program places itself stands: the top-left corner of a window of that
 // frame size, given the area it keeps to (the window it opens over, as far as that lies on

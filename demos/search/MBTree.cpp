@@ -23,7 +23,6 @@ void EnableResetAndData(bool enable) {
   views::Toolbar().EnableButton(ToolButton::AlgData, enable);
 }
 
-
 const QString kEnd = QStringLiteral("删除结束");
 const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");

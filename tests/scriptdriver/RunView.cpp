@@ -35,8 +35,10 @@ QStringList RunViewFindings(const RunView& view) {
   for (const RunView::Button& b : view.buttons) {
     if (!b.enabled) continue;
     const QString what = QStringLiteral("wrong button %1 %2 -- ").arg(b.name, QuotedDrawingText(b.caption));
-    if (b.pause && !view.running) out << what + QStringLiteral("on while no run goes on");
-    else if (!b.pause && !view.atLine) out << what + QStringLiteral("on while the demonstration stands at no line");
+    // A run sets them all when it stops: what a step does to them meanwhile lasts no longer.
+    if (view.running) continue;
+    if (b.pause) out << what + QStringLiteral("on while no run goes on");
+    else if (!view.atLine) out << what + QStringLiteral("on while the demonstration stands at no line");
   }
   if (view.current.size() > 1) {
     QStringList rows;

@@ -23,6 +23,8 @@ TEST(RunView, ButtonOnlyWhereItCanDoSomething) {
   EXPECT_TRUE(RunViewFindings(Toolbar(true, true, true, false)).isEmpty()) << "pause on during a run";
   EXPECT_TRUE(RunViewFindings(Toolbar(false, true, false, true)).isEmpty()) << "run on at a line, paused";
   EXPECT_TRUE(RunViewFindings(Toolbar(false, false, false, false)).isEmpty()) << "the run ended: both off";
+  EXPECT_TRUE(RunViewFindings(Toolbar(true, false, true, true)).isEmpty())
+      << "the last step of a run turned 执行 on: the run turns it off as it stops";
 
   const QStringList pause = RunViewFindings(Toolbar(false, false, true, false));
   ASSERT_EQ(pause.size(), 1) << "behind a first dialog, with nothing running";
