@@ -93,6 +93,7 @@ void TAlgoDemo::Reset() {
 
 void TAlgoDemo::UpdateChildWindow() {
   shownProc_ = curProc_;
+  shownLine_ = curLine_;
   IAlgorithmView& algo = views::Algorithm();
   if (curProc_ != nullptr) algo.SelectTab(procedures_->IndexOf(curProc_));
   if (curLine_ != nullptr) {
@@ -129,7 +130,8 @@ void TAlgoDemo::LoadSource(const QStringList& source) {
     retired_.push_back(std::move(procedures_));
   } else {
     retired_.clear();
-    shownProc_ = nullptr;  // it went with the old text
+    shownProc_ = nullptr;  // they went with the old text
+    shownLine_ = nullptr;
   }
   procedures_ = std::move(fresh);
   sourceGeneration_ += 1;
@@ -169,8 +171,13 @@ void TAlgoDemo::PushCall(const QString& procName, std::unique_ptr<TData> args) {
   curProc_ = proc;
   TProcLine* begin = proc->FirstLine();
   // A run marks it once it has waited after the call line: till then the windows show the
-  // line that made the call as the current one, the only one.
-  if (begin != nullptr && !running_) begin->Current = true;
+  // line that made the call as the current one, the only one. A call made outside a run (the
+  // first procedure entered, a text loaded for an operation) shows at once.
+  if (!running_) {
+    if (begin != nullptr) begin->Current = true;
+    shownProc_ = proc;
+    shownLine_ = begin;
+  }
   locals_ = std::move(args);
   runStack_->Push(std::move(frame));
   curLine_ = begin;

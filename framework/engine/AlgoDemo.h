@@ -74,10 +74,12 @@ class TAlgoDemo : public QObject {
   TData* Locals() const { return locals_.get(); }
   TData* Globals() const { return globals_.get(); }
   TProcedure* CurProc() const { return curProc_; }
-  // The procedure the windows show executing: CurProc as UpdateChildWindow last showed it.
-  // While a run waits between two lines they still show the line just executed, in its
-  // procedure, though a call or return has already moved CurProc on.
+  // The procedure and line the windows show executing: CurProc and CurLine as
+  // UpdateChildWindow (or a call made outside a run) last showed them. While a run waits
+  // between two lines they still show the line just executed, in its procedure, though it
+  // has already moved CurLine on, into a call or out of one.
   const TProcedure* ShownProc() const { return shownProc_; }
+  const TProcLine* ShownLine() const { return shownLine_; }
   TData* Procedures() const { return procedures_.get(); }
   TProcedure* ProcedureAt(int i) const { return static_cast<TProcedure*>(procedures_->Items(i)); }
   TProcLine* CurLine() const { return curLine_; }
@@ -181,6 +183,7 @@ class TAlgoDemo : public QObject {
   std::unique_ptr<TData> globals_;
   TProcedure* curProc_ = nullptr;
   const TProcedure* shownProc_ = nullptr;
+  const TProcLine* shownLine_ = nullptr;
   std::unique_ptr<TData> procedures_;
   // Procedures replaced by LoadSource during a run stay alive until the run ends, since
   // the line being executed belongs to them.

@@ -44,7 +44,7 @@ QStringList RunViewFindings(const RunView& view) {
     QStringList rows;
     for (const RunView::Row& r : view.current)
       rows << QStringLiteral("%1 %2 %3").arg(view.procedure).arg(r.row).arg(QuotedDrawingText(r.text));
-    out << QStringLiteral("wrong current %1 -- %2 lines shown as the current line")
+    out << QStringLiteral("wrong double %1 -- %2 lines shown as the current line")
                .arg(rows.join(QStringLiteral(" / ")))
                .arg(view.current.size());
   }

@@ -35,7 +35,7 @@ RunView GatherRunView();
 //   button   while no run goes on, a toolbar button is on where pressing it can do nothing:
 //            暂停, a button that runs lines while the demonstration stands at none (a run
 //            sets them all when it stops: what its steps do to them meanwhile is not judged);
-//   current  the algorithm window paints more than one line as the current one.
+//   double   the algorithm window paints more than one line as the current one.
 QStringList RunViewFindings(const RunView& view);
 
 }  // namespace script

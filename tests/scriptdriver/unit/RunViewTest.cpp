@@ -38,7 +38,7 @@ TEST(RunView, ButtonOnlyWhereItCanDoSomething) {
   EXPECT_TRUE(RunViewFindings(hidden).isEmpty()) << "the selection window in front: no toolbar to see";
 }
 
-TEST(RunView, CurrentOneLineAtATime) {
+TEST(RunView, DoubleNeverTwoCurrentLines) {
   RunView view = Toolbar(true, true, true, false);
   view.procedure = "Hanoi";
   view.current = {{2, "2    IF n=1 THEN"}};
@@ -47,6 +47,6 @@ TEST(RunView, CurrentOneLineAtATime) {
   const QStringList f = RunViewFindings(view);
   ASSERT_EQ(f.size(), 1) << "the call line and the callee's first line both marked";
   EXPECT_EQ(f[0].toStdString(),
-            "wrong current Hanoi 2 \"2    IF n=1 THEN\" / Hanoi 5 \"5      hanoi(n-1,x,z,y);\" -- 2 lines shown as the "
+            "wrong double Hanoi 2 \"2    IF n=1 THEN\" / Hanoi 5 \"5      hanoi(n-1,x,z,y);\" -- 2 lines shown as the "
             "current line");
 }
