@@ -1,6 +1,6 @@
 #!/bin/sh
-# sweep.sh [--seed N] [--turn K] VELKORA_SCRIPT SCRIPT [SIZE...]: runs one demonstration's
-# legibility script and prints what it finds.
+# sweep.sh [--seed N] [--turn K] [--teacher N] [--speed S] VELKORA_SCRIPT SCRIPT [SIZE...]:
+# runs one demonstration's legibility script and prints what it finds.
 # A script with input classes ("class NAME" lines) runs every class at the first size
 # (1024x768 unless sizes are given), every line checked, and one class at each other size
 # (1366x768 and 1920x1080) with one line in seven checked: class K at the second size, K+1 at
@@ -8,16 +8,24 @@
 # stays bounded and the other sizes see every class as K moves on. A script without classes
 # runs whole at every size. The values the script draws come from --seed (the driver's own
 # default seed unless given).
+# --teacher N adds the teacher's actions to every class at every size (a pause mid-run, the
+# window resized, a breakpoint on the current line, the run made again after a reset, that
+# second run checked at one line in N); --speed S runs the class of the second size at speed S
+# where the script sets speed 99.
 # Fails on findings (illegible texts, wrong drawings) unless the demonstration (the script's
 # name) is listed alone on a line of pending.txt; a line "DEMO RULE ..." lets only those
 # drawing rules' findings pass (the driver prints them "pending wrong RULE"). A script error,
 # a failed expect or a missing picture always fails.
 seed=
 turn=0
+teacher=
+speed=
 while :; do
   case $1 in
     --seed) seed="--seed $2"; shift 2 ;;
     --turn) turn=$2; shift 2 ;;
+    --teacher) teacher="--teacher $2"; shift 2 ;;
+    --speed) speed=$2; shift 2 ;;
     *) break ;;
   esac
 done
@@ -36,6 +44,7 @@ pendingFound=0
 broken=0
 run=0
 for size in $sizes; do
+  pace=
   if [ "$run" -eq 0 ]; then
     sample=1
     only=
@@ -44,6 +53,7 @@ for size in $sizes; do
     sample=7
     only=
     what="whole"
+    if [ "$run" -eq 1 ] && [ -n "$speed" ]; then pace="--speed $speed"; fi
     if [ "$count" -gt 0 ]; then
       pick=$(( (turn + run - 1) % count + 1 ))
       name=$(printf '%s\n' "$classes" | sed -n "${pick}p")
@@ -53,9 +63,9 @@ for size in $sizes; do
   fi
   [ "$count" -eq 0 ] && [ "$run" -eq 0 ] && what="whole"
   run=$((run + 1))
-  echo "== $demo at $size, $what, one line in $sample"
+  echo "== $demo at $size, $what, one line in $sample${pace:+, $pace}${teacher:+, $teacher}"
   # shellcheck disable=SC2086 # the options are words
-  out=$("$driver" --screen "$size" --sample "$sample" $seed $only --exceptions "$here/exceptions.txt" \
+  out=$("$driver" --screen "$size" --sample "$sample" $seed $only $teacher $pace --exceptions "$here/exceptions.txt" \
     --pending "$here/pending.txt" "$script" 2>&1)
   rc=$?
   printf '%s\n' "$out"
