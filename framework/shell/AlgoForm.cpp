@@ -220,6 +220,10 @@ void TAlgorithmForm::PanelResize() {
   hScroll_->setPageStep(std::max(1, clientWidth));
   hScroll_->setSingleStep(std::max(1, font_.TextWidth(QStringLiteral(" "))));
   hScroll_->setVisible(hBar);
+  // A window made smaller or larger keeps the line the run stands on in view, as a step does.
+  if (CurrentDemo != nullptr && CurrentDemo->CurLine() != nullptr && CurrentDemo->CurProc() != nullptr &&
+      ShownProcedure() == CurrentDemo->CurProc())
+    ShowRow(CurrentDemo->CurLine()->LineNo());
   RefreshRows();
   inResize_ = false;
 }
