@@ -46,6 +46,7 @@ QString Usage() {
       "  FILE    --exceptions: texts check texts lets go down to 11 px: lines DEMO INPUT PATTERN;\n"
       "          --pending: drawing rules a demonstration does not keep yet: lines DEMO RULE...\n"
       "  N       \"check every\" looks at one in N of the lines it would check (1 unless given)\n"
+      "  --full NAME   checks every line of that class whatever --sample says (several may be given)\n"
       "  --seed N      seeds the values the script's \"let\" lines draw and the program's random choices\n"
       "  --class NAME  runs only that input class of the script (several may be given)\n"
       "  --classes     prints the script's input classes, one a line, and runs nothing\n"
@@ -78,11 +79,15 @@ QString ParseOptions(const QStringList& args, Options& options) {
       options.realTime = true;
     } else if (a == QLatin1String("--classes")) {
       options.listClasses = true;
-    } else if (a == QLatin1String("--seed") || a == QLatin1String("--class")) {
+    } else if (a == QLatin1String("--seed") || a == QLatin1String("--class") || a == QLatin1String("--full")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
       const QString v = args[++i];
       if (a == QLatin1String("--class")) {
         options.classes << v;
+        continue;
+      }
+      if (a == QLatin1String("--full")) {
+        options.full << v;
         continue;
       }
       bool ok = false;
@@ -179,7 +184,8 @@ class Driver::ChangeCounter : public QObject {
 };
 
 Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out)
-    : host_(host), options_(options), out_(std::move(out)), changes_(std::make_unique<ChangeCounter>()) {
+    : host_(host), options_(options), out_(std::move(out)), changes_(std::make_unique<ChangeCounter>()),
+      sample_(options.sample) {
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
@@ -228,6 +234,8 @@ int Driver::Run(const std::vector<ClassRun>& classes) {
     lastBreakpoints_.clear();
     lookedAt_ = -1;
     TeacherClassStarts(c.seed);
+    resizedInClass_ = false;
+    sample_ = options_.full.contains(c.name) ? 1 : options_.sample;
     RunCommands(c.commands);
     TeacherEnd();
   }
@@ -464,6 +472,7 @@ void Driver::Resize(QSize size) {
   }
   window->resize(size);
   resized_ = true;
+  resizedInClass_ = true;
   pacing::ProcessMessages();
 }
 
@@ -664,9 +673,11 @@ QStringList Driver::GeometryFindings() {
 }
 
 void Driver::CheckTexts() {
-  const QStringList findings = TextFindings() + BreakpointFindings() + CurrentLineFindings(browsing_);
-  for (const QString& f : findings) Print(f);
-  if (!findings.isEmpty()) illegible_ = true;
+  for (const QString& f : TextFindings() + BreakpointFindings() + CurrentLineFindings(browsing_)) {
+    const bool pending = Pending(f);
+    Print(pending ? QStringLiteral("pending ") + f : f);
+    if (!pending) illegible_ = true;
+  }
 }
 
 void Driver::PrintShapes() {
@@ -678,7 +689,7 @@ void Driver::PrintShapes() {
 
 bool Driver::Pending(const QString& finding) {
   if (const std::optional<QString> text = ReadOnce(options_.pending, pendingRead_)) pending_ = ParsePending(*text);
-  return IsPending(pending_, demoName_, finding);
+  return IsPending(pending_, demoName_, finding, resizedInClass_);
 }
 
 void Driver::CheckDrawing() {
@@ -722,13 +733,16 @@ void Driver::CheckEvery() {
                               .arg(line->LineNo())
                               .arg(line->Label())
                               .arg(linesRun_));
-  for (const QString& f : illegible) Print(f);
+  for (const QString& f : illegible) {
+    const bool pending = Pending(f);
+    Print(pending ? QStringLiteral("pending ") + f : f);
+    if (!pending) illegible_ = true;
+  }
   for (const QString& f : wrong) {
     const bool pending = Pending(f);
     Print(pending ? QStringLiteral("pending ") + f : f);
     if (!pending) wrong_ = true;
   }
-  illegible_ = illegible_ || !illegible.isEmpty();
 }
 
 void Driver::LineDone() {
@@ -738,7 +752,7 @@ void Driver::LineDone() {
   if (everyLines_ <= 0) return;
   ++linesRun_;
   // The teacher's second run is looked at more thinly.
-  const int sample = TeacherAgain() ? std::max(options_.sample, options_.teacher) : options_.sample;
+  const int sample = TeacherAgain() ? std::max(sample_, options_.teacher) : sample_;
   if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) CheckEvery();
 }
 

@@ -128,6 +128,9 @@ void Driver::TeacherMidRun() {
     // The run came back to it: the breakpoint is taken away, and the run goes on as the
     // script had it.
     TeacherDoes(Verb::Break, {proc, QString::number(row)});
+    // A second run looked at thinly (--teacher above 1) ends here: the rest of it is what the
+    // first run showed.
+    if (t.secondRun && options_.teacher > 1) return;
     TeacherDoes(Verb::Run, {});
   } else {
     // It ended, or stopped where the script had it stop: the breakpoint goes unseen.

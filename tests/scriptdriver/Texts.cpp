@@ -644,12 +644,15 @@ QRect ShownPart(const QWidget& w, QRect r) {
 QStringList CurrentLineFindings(bool browsing) {
   TAlgorithmForm* form = AlgorithmForm;
   const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
-  if (browsing || form == nullptr || !form->isVisible() || line == nullptr || CurrentDemo->CurProc() == nullptr)
-    return {};
+  if (browsing || form == nullptr || !form->isVisible() || line == nullptr) return {};
+  // Within a step (a message window the step opens after a return), the window still marks
+  // the line being executed, in its procedure: the engine has moved on to the next.
+  if (const TProcLine* executing = CurrentDemo->PrevLine(); !line->Current && executing != nullptr && executing->Current)
+    line = executing;
   TZqDrawGrid* grid = form->ProcBox();
   const QWidget* viewport = grid->viewport();
   CurrentLineView v;
-  v.proc = CurrentDemo->CurProc()->Name();
+  v.proc = line->Procedure()->Name();
   v.row = line->LineNo();
   v.text = line->Text();
   const TProcedure* shown = form->ShownProcedure();
