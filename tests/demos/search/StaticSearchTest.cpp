@@ -2,6 +2,7 @@
 
 #include "demos/search/StaticSearches.h"
 #include "demos/search/StaticSrchGraph.h"
+#include "tests/demos/stacks/AloneRun.h"
 
 TEST(StaticSearch, FibonacciNumbersAndTheIndexCoveringATable) {
   EXPECT_EQ(Fibonacci(-1), 0);
@@ -15,7 +16,53 @@ TEST(StaticSearch, FibonacciNumbersAndTheIndexCoveringATable) {
   EXPECT_EQ(FibIndexFor(8), 7);
   EXPECT_EQ(FibIndexFor(15), 8);
   EXPECT_EQ(FibIndexFor(16), 8);
+  // The table thought of as fib(j) - 1 long.
+  EXPECT_EQ(FibExtendedLength(0), 0);
+  EXPECT_EQ(FibExtendedLength(1), 1);
+  EXPECT_EQ(FibExtendedLength(3), 4);
+  EXPECT_EQ(FibExtendedLength(12), 12);
+  EXPECT_EQ(FibExtendedLength(13), 20);
 }
+
+namespace {
+
+// The Fibonacci search run alone from the text of one language (true: C).
+class FibSrchRun : public AloneRun<TFibSrch>, public ::testing::WithParamInterface<bool> {
+ protected:
+  // What the search says of key in table: the message before the engine's closing one.
+  QString Outcome(const QString& table, char key) {
+    const qsizetype before = host_->Transcript().size();
+    StartAlone(QStringLiteral("FibSrch"), GetParam(), [&](TFibSrch& d) {
+      d.SearchTable = table;
+      d.TableLength = static_cast<int>(table.size());
+      d.SearchKey = key;
+      d.StaticSrchForm()->resize(1, 1);
+    });
+    while (demo_->CurLine() != nullptr) demo_->TraceInto();
+    const QStringList said = host_->Transcript().mid(before);
+    return said.size() >= 2 ? said[said.size() - 2].section(QStringLiteral(" | "), 1) : said.join('\n');
+  }
+};
+
+}  // namespace
+
+TEST_P(FibSrchRun, FindsEveryKeyOfEveryTableLengthAndMissesEveryOther) {
+  // Tables of 1 to 16 letters B, D, F, ...; the letters A, C, E, ... between, before and after
+  // them are not there.
+  for (int n = 1; n <= 16; ++n) {
+    QString table;
+    for (int i = 0; i < n; ++i) table += QChar('B' + 2 * i);
+    for (int k = 0; k <= 2 * n; ++k) {
+      const char key = static_cast<char>('A' + k);
+      const QString expected = k % 2 == 1 ? QStringLiteral("查找成功。K为r中第%1个元素。").arg((k + 1) / 2)
+                                          : QStringLiteral("未查找到关键字。");
+      ASSERT_EQ(Outcome(table, key), expected) << "table " << table.toStdString() << ", key " << key;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothTexts, FibSrchRun, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "C" : "Pascal"; });
 
 TEST(StaticSearch, InterpolationRoundsHalvesToEvenAndSurvivesEqualEnds) {
   // "12345abcdfhrstuv" for 'h': 1 + Round(55 / 69 * 15) = 13, then 1 + Round(55 / 65 * 11) = 10.
