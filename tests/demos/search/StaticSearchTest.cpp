@@ -36,6 +36,7 @@ class FibSrchRun : public AloneRun<TFibSrch>, public ::testing::WithParamInterfa
       d.SearchTable = table;
       d.TableLength = static_cast<int>(table.size());
       d.SearchKey = key;
+      // A window too small for a cell: the slides take no frames, so 576 runs stay quick.
       d.StaticSrchForm()->resize(1, 1);
     });
     while (demo_->CurLine() != nullptr) demo_->TraceInto();
@@ -71,6 +72,8 @@ TEST(StaticSearch, InterpolationRoundsHalvesToEvenAndSurvivesEqualEnds) {
   // 1 / 2 * 1 = 0.5 rounds to 0, 3 / 2 * 1 = 1.5 rounds to 2.
   EXPECT_EQ(InterpolationPos(4, 5, 'a', 'c', 'b'), 4);
   EXPECT_EQ(InterpolationPos(1, 4, 'a', 'c', 'b'), 3);  // 1 + Round(1.5)
+  // "abe" for 'b': 1 + Round(1 / 4 * 2) = 1, as the texts' ROUND and rint give it.
+  EXPECT_EQ(InterpolationPos(1, 3, 'a', 'e', 'b'), 1);
   // Both ends hold the key: the first of them, no division by zero.
   EXPECT_EQ(InterpolationPos(1, 2, 'a', 'a', 'a'), 1);
   EXPECT_EQ(InterpolationPos(3, 3, 'k', 'k', 'k'), 3);
