@@ -25,6 +25,7 @@
 #include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Script.h"
 #include "tests/scriptdriver/Texts.h"
+#include "tests/scriptdriver/Values.h"
 
 class QWidget;
 
@@ -159,6 +160,8 @@ class Driver {
   long lookedAt_ = -1;
   QStringList lastWrong_;  // what the last look of "check every" found in the drawing
   QStringList lastBreakpoints_;  // and the breakpoints it found unseen
+  // The run's variables, with the values of lagged paths kept line by line.
+  RunVariables variables_;
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
   Scene scene_;
   QStringList shapeFindings_;
