@@ -107,6 +107,30 @@ TEST(StaticSrchForm, CellColoursFollowMarkersRangeAndFound) {
   EXPECT_EQ(form.CellColor(4), clRed);
 }
 
+TEST(StaticSrchForm, CellsPastTheTableShowInfinityAndAreWhiteWhileLive) {
+  TStaticSrchForm form;
+  form.Table = QStringLiteral("abc");
+  form.ExtendedLength = 4;
+  form.resize(600, 200);
+  form.ComputeCellSize();
+  EXPECT_EQ(form.CellCount(), 4);
+  EXPECT_EQ(form.CellWidth, 100) << "the row leaves room for the cell past the table";
+  EXPECT_EQ(form.CellText(3), QChar('c'));
+  EXPECT_EQ(form.CellText(4), QChar(0x221E));
+  form.SetRangeLow(1);
+  form.SetRangeHigh(3);
+  form.SetShowMarkers(true);
+  EXPECT_EQ(form.CellColor(4), clGray);
+  form.SetRangeHigh(4);
+  EXPECT_EQ(form.CellColor(4), clWhite);
+  form.SetMid(4);
+  EXPECT_EQ(form.CellColor(4), clTeal) << "a probe past the table";
+  form.SetShowMarkers(false);
+  form.SetMovedEnd('l');
+  form.SetHigh(3);
+  EXPECT_EQ(form.CellColor(4), clWhite);
+}
+
 TEST(StaticSrchForm, EmptyTableHalvesTheWidth) {
   TStaticSrchForm form;
   form.resize(400, 200);
