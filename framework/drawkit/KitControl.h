@@ -82,6 +82,48 @@ struct TMarkMeaning {
   std::function<TShapeRef()> Node{};
 };
 
+// What a painted value stands for: the value (or values) of the algorithm it shows, read
+// from the run's variables and records, so that a check holds what is painted to the
+// algorithm's state at every line rather than to the drawing's own copy of it. Declared once
+// where the value is reported, beside the text the control paints:
+//
+//   TValueMeaning{.Of = {"v.elem[3]"}}                      a list cell: item 3 of v.elem
+//   TValueMeaning{.Of = {"r[2].key"}}                       a key box or a sort bar's key
+//   TValueMeaning{.Of = {"i"}, .Shows = "i:%1"}             a caption with its number
+//   TValueMeaning{.Call = TMarkMeaning::Global, .Of = {"num[4]"}}      a counter cell
+//   TValueMeaning{.Of = {"la^.next^.data"}, .Shows = "%1 ^"}           a list node's letter
+//   TValueMeaning{.Of = {"tag"}, .Part = TValueMeaning::InNote,
+//                 .Map = [](const QStringList& v) { return v[0] == "1" ? "used" : "free"; }}
+//   TValueMeaning{.Value = [this] { return ...; }}          made from the algorithm's records
+//
+// A path names a variable of the call, then fields (".key"), items ("[3]": item 3 of the
+// record, counted from 0 as the engine holds them; "[2,5]": the matrix element of row 2 and
+// column 5, from 0) and pointer targets ("^"; "->" reads as "^."). Each value is written as a
+// mark reads it (a letter, a number, a string without its quotes, a pointer's target's name);
+// they fill Shows's %1, %2 ...; Map, when given, makes the text from them instead. Blanks do
+// not count when the shown text is compared with the expected one.
+struct TValueMeaning {
+  enum TPart {
+    InText,  // the glyphs the shape paints (TDrawnShape::Text)
+    InNote,  // what the picture says without glyphs (TDrawnShape::Note): a colour, a picture
+  };
+  TMarkMeaning::TCall Call = TMarkMeaning::Innermost;
+  int CallDepth = 0;
+  // The paths of the values it shows. A name the innermost call lacks is looked up among the
+  // globals.
+  QStringList Of{};
+  QString Shows = QStringLiteral("%1");
+  // The text from the values read (nothing: no text is expected now, the shape is not held).
+  std::function<std::optional<QString>(const QStringList& values)> Map{};
+  // The text itself, made from the algorithm's records where no path reaches them; nothing:
+  // not held now. Leaves Of, Shows and Map unused.
+  std::function<std::optional<QString>()> Value{};
+  TPart Part = InText;
+  // The picture shows the values as they were this many lines before, on purpose (a drawing
+  // that follows its text one line later).
+  int Lag = 0;
+};
+
 struct TDrawnShape {
   enum TKind {
     Node,   // a box the data structure is made of: a list or tree node, a vertex, a cell
@@ -123,6 +165,9 @@ struct TDrawnShape {
   // Mark: whether it is shown. A pointer that is hidden is reported too, so that a variable
   // that points at a drawn node and has a mark that is not shown can be told.
   bool Shown = true;
+  // What its text or note stands for (a node's key, a cell's value, a caption's number, a
+  // colour that means used or visited): held to the algorithm's state at every line.
+  std::vector<TValueMeaning> Stands{};
 
   static TDrawnShape NodeAt(const QRect& box, const QString& text, bool round = false) {
     return {.Kind = Node, .Text = text, .Box = box, .Round = round};
@@ -160,6 +205,12 @@ struct TDrawnShape {
   TDrawnShape Meaning(const TMarkMeaning& meaning) const {
     TDrawnShape s = *this;
     s.Means = meaning;
+    return s;
+  }
+  // A copy that says what its text (or its note) stands for; a shape may stand for both.
+  TDrawnShape StandingFor(const TValueMeaning& meaning) const {
+    TDrawnShape s = *this;
+    s.Stands.push_back(meaning);
     return s;
   }
   TDrawnShape Hidden() const {

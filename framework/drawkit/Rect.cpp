@@ -49,7 +49,11 @@ QString TRectbase::DrawingText() const {
   return texts.join(' ');
 }
 
-std::vector<TDrawnShape> TRectbase::DrawingShapes() const { return {TDrawnShape::NodeAt(rect(), DrawingText())}; }
+std::vector<TDrawnShape> TRectbase::DrawingShapes() const {
+  TDrawnShape node = TDrawnShape::NodeAt(rect(), DrawingText());
+  node.Stands = Stands;
+  return {node};
+}
 
 void TRectbase::SetShadow(int depth) {
   shadow_ = depth;

@@ -37,9 +37,13 @@ class TRectbase : public TCanvasWidget, public TKitControl {
   // The caption's font and colour.
   TFont Font;
 
+  // What the caption's values stand for in the algorithm (a list node's letter: its record's
+  // data field), set by whoever feeds the node its caption.
+  std::vector<TValueMeaning> Stands;
+
   // The caption pieces' texts joined by one space.
   QString DrawingText() const override;
-  // Itself, as a node with that text.
+  // Itself, as a node with that text, standing for Stands.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:

@@ -30,6 +30,7 @@
 #include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Teacher.h"
 #include "tests/scriptdriver/Texts.h"
+#include "tests/scriptdriver/Values.h"
 #include "tests/support/ScriptControls.h"
 #include "tests/support/ScriptedModalHost.h"
 
@@ -389,8 +390,12 @@ void Driver::Execute(const Command& c) {
     case Verb::Step: PressButton("StepOverBtn"); break;
     case Verb::Run: PressButton("DemoRunBtn"); break;
     case Verb::Pause: PressButton("DemoStopBtn"); break;
-    case Verb::Reset: PressButton("DemoResetBtn"); break;
-    case Verb::Data: PressButton("AlgDataBtn"); break;
+    case Verb::Reset:
+    case Verb::Data:
+      // Both start the run again from its beginning: the lines before are no lagged value's.
+      variables_.Forget();
+      PressButton(c.verb == Verb::Reset ? "DemoResetBtn" : "AlgDataBtn");
+      break;
     case Verb::Back: PressButton("ReturnBtn"); break;
     case Verb::Cursor:
       browsing_ = !AtCurrentLine(c);
@@ -446,6 +451,7 @@ void Driver::Start(const Command& c) {
   }
   const QString& name = c.args[0];
   demoName_ = name;
+  variables_.Forget();
   AlgoSelectForm->ChooseLanguage(c.args[1] == QLatin1String("c"));
   if (AlgoSelectForm->ClickLeaf(name)) return;
   // A demonstration without a leaf: what a leaf click does.
@@ -628,48 +634,10 @@ QStringList Driver::TextFindings() {
   return Findings(GatherTexts(windows, screen, true), screen.size(), allowed11, share);
 }
 
-namespace {
-// A variable as a mark reads it; nothing for a record or array, which names no node.
-std::optional<Variable> MarkValueOf(const TData& v) {
-  if (!v.Assigned()) return Variable{Variable::Unassigned, {}};
-  if (const auto* p = dynamic_cast<const TPtrData*>(&v)) {
-    if (p->State() == TPtrData::StateDisposed || p->Target() == nullptr) return Variable{Variable::Nil, {}};
-    return Variable{Variable::Value, p->Target()->Name(), true};
-  }
-  // A string or letter is its value, without the quotes the variable window writes round it.
-  if (const auto* text = dynamic_cast<const TStringData*>(&v)) return Variable{Variable::Value, text->Value()};
-  if (const auto* letter = dynamic_cast<const TCharData*>(&v)) return Variable{Variable::Value, QString(QChar::fromLatin1(letter->Value()))};
-  if (dynamic_cast<const TLeafData*>(&v) == nullptr) return std::nullopt;
-  return Variable{Variable::Value, v.GetText().trimmed()};
-}
-
-void ReadRecord(const TData* record, int call, Variables& into) {
-  if (record == nullptr) return;
-  for (int i = 0; i < record->Count(); ++i)
-    if (const TData* v = record->Items(i); v != nullptr && !v->Name().isEmpty())
-      if (std::optional<Variable> value = MarkValueOf(*v)) into.values.try_emplace({call, v->Name()}, *value);
-}
-
-// The variables of every call on the run stack and the globals: the innermost call's are the
-// current locals, each other call's were saved in the frame of the call it made.
-Variables CurrentVariables() {
-  Variables out;
-  const TAlgoDemo* demo = CurrentDemo;
-  if (demo == nullptr || demo->CurLine() == nullptr) return out;
-  out.running = true;
-  const TRunStack* stack = demo->RunStack();
-  out.calls = stack->Count();
-  for (int call = 0; call + 1 < out.calls; ++call)
-    if (const TProcContext* callee = stack->Frame(call + 1)) ReadRecord(callee->SavedLocals.get(), call, out);
-  ReadRecord(demo->Locals(), out.calls - 1, out);
-  ReadRecord(demo->Globals(), Variables::GlobalCall, out);
-  return out;
-}
-}  // namespace
 
 QStringList Driver::GeometryFindings() {
   pacing::ProcessMessages();
-  return DrawingFindings(GatherShapes(ScreenWindows()), CurrentVariables());
+  return DrawingFindings(GatherShapes(ScreenWindows()), variables_.Now());
 }
 
 void Driver::CheckTexts() {
@@ -683,7 +651,7 @@ void Driver::CheckTexts() {
 void Driver::PrintShapes() {
   pacing::ProcessMessages();
   const Scene scene = GatherShapes(ScreenWindows());
-  for (const Shape& s : scene.shapes) Print(s.Line(scene.shapes));
+  for (const Shape& s : scene.shapes) Print(s.Line(scene.shapes) + MeaningsOf(s));
   for (const Cover& c : scene.covers) Print(c.Line());
 }
 
@@ -719,7 +687,7 @@ void Driver::CheckEvery() {
   for (const QString& b : breakpoints)
     if (!lastBreakpoints_.contains(b)) illegible << b;
   lastBreakpoints_ = breakpoints;
-  QStringList wrong = shapeFindings_ + VariableFindings(scene_, CurrentVariables());
+  QStringList wrong = shapeFindings_ + VariableFindings(scene_, variables_.Now());
   // A fault that stays from one look to the next is told once, where it first shows.
   const QStringList all = wrong;
   wrong.removeIf([this](const QString& f) { return lastWrong_.contains(f); });
@@ -754,6 +722,7 @@ void Driver::LineDone() {
   // The teacher's second run is looked at more thinly.
   const int sample = TeacherAgain() ? std::max(sample_, options_.teacher) : sample_;
   if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) CheckEvery();
+  variables_.LineDone();
 }
 
 void Driver::Look(const QString& word) {

@@ -37,6 +37,7 @@
 #include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Script.h"
 #include "tests/scriptdriver/Texts.h"
+#include "tests/scriptdriver/Values.h"
 
 class QWidget;
 
@@ -186,6 +187,8 @@ class Driver {
   // The user chose a procedure's tab or row (break, cursor) since the last line ran: the
   // algorithm window may show another procedure than the executing one.
   bool browsing_ = false;
+  // The run's variables, with the values of lagged paths kept line by line.
+  RunVariables variables_;
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
   Scene scene_;
   QStringList shapeFindings_;

@@ -325,6 +325,8 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
     s.drawing = r.drawing;
     s.form = NameOf(*r.form);
     s.glyphs = r.shape.Text;
+    s.note = r.shape.Note;
+    s.stands = r.shape.Stands;
     s.text = r.shape.Note.isEmpty() ? r.shape.Text
              : r.shape.Text.isEmpty() ? r.shape.Note
                                       : r.shape.Text + ' ' + r.shape.Note;
@@ -556,7 +558,7 @@ std::optional<Variable> Variables::Of(const TMarkMeaning& meaning, const QString
 }
 
 QStringList VariableFindings(const Scene& scene, const Variables& variables) {
-  QStringList out;
+  QStringList out = ValueFindings(scene, variables);
   if (!variables.running) return out;
   const std::vector<Shape>& all = scene.shapes;
   auto wrong = [&](const Shape& s, const QString& why) {
@@ -640,6 +642,100 @@ QStringList VariableFindings(const Scene& scene, const Variables& variables) {
     }
   }
   return out;
+}
+
+std::optional<Variable> Variables::Path(const TValueMeaning& meaning, const QString& path) const {
+  if (!running) return std::nullopt;
+  if (read) return read(meaning, path);
+  auto find = [&](int call) -> std::optional<Variable> {
+    if (auto it = values.find({call, path}); it != values.end()) return it->second;
+    return std::nullopt;
+  };
+  switch (meaning.Call) {
+    case TMarkMeaning::Global: return find(GlobalCall);
+    case TMarkMeaning::Depth:
+      if (meaning.CallDepth >= calls) return Variable{Variable::Returned, {}};
+      return find(meaning.CallDepth);
+    case TMarkMeaning::Innermost: break;
+  }
+  if (std::optional<Variable> v = find(calls - 1)) return v;
+  return find(GlobalCall);
+}
+
+Expected ExpectedText(const TValueMeaning& meaning, const Variables& variables) {
+  Expected out;
+  if (!variables.running) return out;
+  if (meaning.Value) {
+    out.text = meaning.Value();
+    return out;
+  }
+  QStringList values;
+  QStringList said;
+  bool whole = true;  // every value read and assigned
+  for (const QString& path : meaning.Of) {
+    const std::optional<Variable> v = variables.Path(meaning, path);
+    if (!v) {
+      out.error = path;
+      return out;
+    }
+    switch (v->state) {
+      case Variable::Value: said << path + QStringLiteral(" = ") + v->text; break;
+      case Variable::Unassigned: said << path + QStringLiteral(" not yet assigned"); break;
+      case Variable::Nil: said << path + QStringLiteral(" = nil"); break;
+      case Variable::Returned: said << path + QStringLiteral(" of a call that has returned"); break;
+    }
+    whole = whole && v->state == Variable::Value;
+    values << v->text;
+  }
+  out.said = said.join(QStringLiteral(", "));
+  if (!whole) return out;
+  if (meaning.Map) {
+    out.text = meaning.Map(values);
+    return out;
+  }
+  QString text = meaning.Shows;
+  for (qsizetype i = 0; i < values.size(); ++i) text.replace(QStringLiteral("%%1").arg(i + 1), values[i]);
+  out.text = text;
+  return out;
+}
+
+QStringList ValueFindings(const Scene& scene, const Variables& variables) {
+  QStringList out;
+  if (!variables.running) return out;
+  auto bare = [](QString t) {
+    t.removeIf([](QChar c) { return c.isSpace(); });
+    return t;
+  };
+  for (const Shape& s : scene.shapes) {
+    if (!s.shown) continue;
+    for (const TValueMeaning& meaning : s.stands) {
+      const Expected e = ExpectedText(meaning, variables);
+      const QString what = meaning.Part == TValueMeaning::InNote ? QStringLiteral("note") : QStringLiteral("text");
+      if (!e.error.isEmpty()) {
+        out << QStringLiteral("wrong value %1 -- its %2 stands for %3, which names no value").arg(s.Line(scene.shapes), what, e.error);
+        continue;
+      }
+      if (!e.text) continue;
+      const QString shown = meaning.Part == TValueMeaning::InNote ? s.note : s.glyphs;
+      if (bare(shown) == bare(*e.text)) continue;
+      out << QStringLiteral("wrong value %1 -- its %2 reads %3 where %4 says %5")
+                 .arg(s.Line(scene.shapes), what, QuotedDrawingText(shown),
+                      e.said.isEmpty() ? QStringLiteral("the algorithm") : e.said, QuotedDrawingText(*e.text));
+    }
+  }
+  return out;
+}
+
+QString MeaningsOf(const Shape& shape) {
+  QStringList parts;
+  for (const TValueMeaning& m : shape.stands) {
+    QString part = m.Value ? QStringLiteral("(computed)") : m.Of.join(',');
+    if (!m.Value && m.Shows != QLatin1String("%1") && !m.Map) part += QStringLiteral(" as ") + QuotedDrawingText(m.Shows);
+    if (m.Part == TValueMeaning::InNote) part += QStringLiteral(" in its note");
+    if (m.Lag > 0) part += QStringLiteral(" %1 line(s) late").arg(m.Lag);
+    parts << part;
+  }
+  return parts.isEmpty() ? QString() : QStringLiteral(" = ") + parts.join(QStringLiteral("; "));
 }
 
 QStringList DrawingFindings(const Scene& scene, const Variables& variables) {

@@ -36,6 +36,7 @@ struct Shape {
   QString form{};        // that window's name
   QString text{};        // as listed: the glyphs, then what the picture says without them
   QString glyphs{};      // the part of text painted as glyphs
+  QString note{};        // the part the picture says without glyphs
   QRect box{};           // Node, Label; Mark: its head
   bool round = false;    // Node: the ellipse inside box
   QPolygon path{};       // Link
@@ -50,6 +51,7 @@ struct Shape {
   QString name{};        // Node: its name as the drawing writes it
   std::optional<TMarkMeaning> means{};  // Mark: what it stands for (none: its caption's variable)
   bool shown = true;     // Mark: false for a pointer that is hidden
+  std::vector<TValueMeaning> stands{};  // what its glyphs or note stand for
   QRect room{};          // where it can show: its window cut by every control holding it
   const QWidget* owner = nullptr;  // the control that reported it (nested nodes are not compared)
   int place = -1;        // its place among that control's shapes
@@ -102,12 +104,29 @@ struct Variables {
   int calls = 0;
   // By (call, name); GlobalCall for the globals.
   std::map<std::pair<int, QString>, Variable> values{};
+  // Reads a path ("v.elem[3]", "la^.next^.data") in the call a value's meaning names, as it
+  // stood meaning.Lag lines ago: nothing when the path names nothing (or that line is not
+  // known). Without it a path is read from values, a plain name only, as it stands now.
+  std::function<std::optional<Variable>(const TValueMeaning& meaning, const QString& path)> read{};
 
   // What a mark of this meaning and caption stands for; nothing when it names no variable
   // (or the run stands nowhere). The innermost call's name falls back to a global of that
   // name; a mark's Value function, when it has one, gives the value itself.
   std::optional<Variable> Of(const TMarkMeaning& meaning, const QString& caption) const;
+  // A path of a value's meaning, in the call the meaning names (the innermost one's falling
+  // back to the globals); nothing when it names nothing.
+  std::optional<Variable> Path(const TValueMeaning& meaning, const QString& path) const;
 };
+
+// The text a value's meaning expects now: nothing where it holds nothing (a value function or
+// Map that gives none, a value not yet assigned or nil); an error text (why) when a path names
+// nothing.
+struct Expected {
+  std::optional<QString> text;
+  QString error;  // a path that names no value
+  QString said;   // how it was read, for the finding: "v.elem[3] = c"
+};
+Expected ExpectedText(const TValueMeaning& meaning, const Variables& variables);
 
 // The geometry rules, one line per finding, "wrong RULE " and the shapes involved:
 //   overlap  two node boxes of one drawing meet by more than 1 px both ways;
@@ -129,13 +148,19 @@ struct Variables {
 //            another line or on a node; a node's label is no nearer its own node than
 //            another (horizontally, for a label in its node's column);
 //   covered  a window open over a drawing covers one of its node boxes;
-//   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h).
+//   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h);
+//   value    a shape's text or note is not what the algorithm's values it stands for say
+//            (TValueMeaning), or its meaning names no value.
 QStringList DrawingFindings(const Scene& scene, const Variables& variables = {});
 // The same in two halves: what the shapes alone tell (every rule but the variables'), and what
 // the marks tell against the variables of the current call, which change while the drawing
 // may not.
 QStringList ShapeFindings(const Scene& scene);
 QStringList VariableFindings(const Scene& scene, const Variables& variables);
+// The rule value alone (part of VariableFindings).
+QStringList ValueFindings(const Scene& scene, const Variables& variables);
+// A shape's meanings as "print shapes" adds them: " = v.elem[3]" (nothing without any).
+QString MeaningsOf(const Shape& shape);
 
 // The rules a demonstration does not keep yet, one line of the pending file each:
 // "DEMO RULE RULE ...", "#" starting a comment; a rule names the drawing rule's findings

@@ -441,3 +441,55 @@ TEST(PendingRules, ALegibilityRuleOrOneOnlyAfterAResize) {
   EXPECT_FALSE(script::IsPending(pending, "HeapSort", "wrong overlap node F \"A\" -- two nodes", true));
   EXPECT_TRUE(script::IsPending(pending, "Bank", "illegible contrast glyphs F \"x\" 0 0 9 9 13 #808080 #c2daf1"));
 }
+
+namespace {
+
+Shape Cell(const QString& glyphs, std::vector<TValueMeaning> stands, const QString& note = {}) {
+  return {.kind = Kind::Cell, .text = glyphs, .glyphs = glyphs, .note = note, .box = QRect(10, 10, 20, 20),
+          .stands = std::move(stands)};
+}
+
+}  // namespace
+
+TEST(CheckDrawing, ValueATextOrNoteHeldToTheValuesItStandsFor) {
+  Drawing d;
+  d.Add(Cell("c", {{.Of = {"v.elem[2]"}}}));                          // right
+  d.Add(Cell("d", {{.Of = {"v.elem[3]"}}}));                          // the next element's letter
+  d.Add(Cell("i: 3", {{.Of = {"i"}, .Shows = "i:%1"}}));              // blanks do not count
+  d.Add(Cell("i:2", {{.Of = {"i"}, .Shows = "i:%1"}}));               // one step stale
+  d.Add(Cell("7", {{.Of = {"k"}}}));                                  // k not yet assigned: not held
+  d.Add(Cell("", {{.Of = {"tag"}, .Map = [](const QStringList& v) { return std::optional<QString>(v[0] == "1" ? "used" : "free"); },
+                   .Part = TValueMeaning::InNote}}, "free"));          // the colour that means free on a used block
+  d.Add(Cell("J", {{.Value = [] { return std::optional<QString>("J"); }}}));
+  d.Add(Cell("x", {{.Of = {"v.elem[9]"}}}));                          // names nothing
+  Shape hidden = Cell("z", {{.Of = {"v.elem[2]"}}});
+  hidden.shown = false;
+  d.Add(hidden);
+  script::Variables vars = TwoCalls({{{1, "v.elem[2]"}, {Variable::Value, "c"}},
+                                     {{1, "v.elem[3]"}, {Variable::Value, "e"}},
+                                     {{1, "i"}, {Variable::Value, "3"}},
+                                     {{1, "k"}, {Variable::Unassigned, {}}},
+                                     {{script::Variables::GlobalCall, "tag"}, {Variable::Value, "1"}}});
+  const QStringList f = Only(d.Findings(vars), "value");
+  ASSERT_EQ(f.size(), 4) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].startsWith("wrong value cell F \"d\"") && f[0].endsWith("its text reads \"d\" where v.elem[3] = e says \"e\""))
+      << f[0].toStdString();
+  EXPECT_TRUE(f[1].startsWith("wrong value cell F \"i:2\"") && f[1].endsWith("says \"i:3\""));
+  EXPECT_TRUE(f[2].endsWith("its note reads \"free\" where tag = 1 says \"used\"")) << f[2].toStdString();
+  EXPECT_TRUE(f[3].endsWith("its text stands for v.elem[9], which names no value"));
+  vars.running = false;
+  EXPECT_TRUE(Only(d.Findings(vars), "value").isEmpty()) << "before the first line nothing stands for a value";
+}
+
+TEST(CheckDrawing, ValueShownLateOnPurposeIsHeldToTheValueOfLinesBefore) {
+  Drawing d;
+  d.Add(Cell("4", {{.Of = {"r[1]"}, .Lag = 1}}));
+  int asked = -1;
+  script::Variables vars{.running = true, .calls = 1};
+  vars.read = [&](const TValueMeaning& m, const QString& path) -> std::optional<Variable> {
+    asked = m.Lag;
+    return path == "r[1]" ? std::optional<Variable>({Variable::Value, m.Lag == 1 ? "4" : "5"}) : std::nullopt;
+  };
+  EXPECT_TRUE(Only(d.Findings(vars), "value").isEmpty());
+  EXPECT_EQ(asked, 1) << "the driver is asked for the value one line before";
+}
