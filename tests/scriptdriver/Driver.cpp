@@ -192,8 +192,9 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
   host_.SetLookTaker([this](const QString& word) { Look(word); });
-  host_.SetOpenedHook([this] {
+  host_.SetOpenedHook([this](bool message) {
     if (everyLines_ > 0) CheckEvery();
+    if (message) TeacherUnderMessage();
   });
   previousObserver_ = SetLineObserver([this] { LineDone(); });
   // In real time a teacher sees the windows while the run waits between two lines: "check

@@ -19,7 +19,9 @@
 // line drawn from the class's seed in the middle half of that length; the window is made
 // smaller and its size given back, a breakpoint is set on the current line, and the run goes
 // on (stopping at that breakpoint once more, if it comes back to it, before the breakpoint is
-// taken away and the run goes on as the script had it). After the class's last command the
+// taken away and the run goes on as the script had it). The first message window the class
+// opens is left open while the window is made smaller and given back its size. After the
+// class's last command the
 // window is made smaller and given back its size once more, the breakpoints are cleared, and
 // 恢复 (reset) and 执行 run the demonstration again from its beginning, the answers its runs
 // took queued again; "check every" looks at one line in N of that second run. A class opts
@@ -213,6 +215,7 @@ class Driver {
   void TeacherLine();
   void TeacherMidRun();
   void TeacherEnd();
+  void TeacherUnderMessage();  // a message window has just opened
   // A command the teacher gives, echoed and looked at after as the script's own.
   void TeacherDoes(Verb verb, const QStringList& args);
   QSize TeacherSmaller();

@@ -139,6 +139,19 @@ void Driver::TeacherMidRun() {
   }
 }
 
+void Driver::TeacherUnderMessage() {
+  if (!teacher_ || !teacher_->on || teacher_->underMessage || !problems_.isEmpty() || expectFailed_) return;
+  QWidget* window = DraggedWindow();
+  if (window == nullptr || window != MainForm) return;
+  teacher_->underMessage = true;
+  // With the message window open, as a teacher fits the window to a projector while the class
+  // reads the message: the message window is looked at at each size.
+  const QSize size = window->size();
+  const QSize smaller = TeacherSmaller();
+  TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
+  TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
+}
+
 void Driver::TeacherEnd() {
   if (!teacher_) return;
   TeacherState& t = *teacher_;

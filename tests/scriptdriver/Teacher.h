@@ -18,6 +18,7 @@ struct TeacherState {
   long pauseAt = 0;           // the line of the run being made to pause at; 0: none
   bool pausing = false;       // the teacher pressed 暂停 in the run being made
   bool secondRun = false;     // the run made again after the class is being made
+  bool underMessage = false;  // the window was resized under a message window in this class
   std::vector<modal::ScriptedHost::Taken> answers;  // what the class's runs answered
 };
 

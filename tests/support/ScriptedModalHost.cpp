@@ -194,10 +194,10 @@ void ScriptedHost::TakeLook(const QString& word) {
   else Fail(QStringLiteral("no texts can be looked at here (%1)").arg(word));
 }
 
-void ScriptedHost::TellOpened() {
+void ScriptedHost::TellOpened(bool message) {
   if (!opened_) return;
   pacing::ProcessMessages();
-  opened_();
+  opened_(message);
 }
 
 void ScriptedHost::PressDefault(QDialog& dialog) {
@@ -232,7 +232,7 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
 int ScriptedHost::ExecDialog(QDialog& dialog) {
   Record(QStringLiteral("dialog ") + dialog.windowTitle());
   Shown shown(dialog);
-  TellOpened();
+  TellOpened(false);
   for (int round = 0; shown.Open(); ++round) {
     if (!dialogs_.empty() && round < kMaxRounds) {
       const DialogAnswer answer = std::move(dialogs_.front().value);
@@ -256,7 +256,7 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
 int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) {
   Record(QStringLiteral("message ") + caption + QStringLiteral(" | ") + text);
   Shown shown(window);
-  TellOpened();
+  TellOpened(true);
   QString button;
   if (!messages_.empty()) {
     button = messages_.front().value;

@@ -58,8 +58,9 @@ class ScriptedHost final : public Host {
   void SetShotTaker(std::function<void(const QString&)> taker) { shotTaker_ = std::move(taker); }
   // Carries out the looks answers ask for; without it such an answer is a script error.
   void SetLookTaker(std::function<void(const QString&)> taker) { lookTaker_ = std::move(taker); }
-  // Told once for every dialog and message window, when it is shown and before it is answered.
-  void SetOpenedHook(std::function<void()> hook) { opened_ = std::move(hook); }
+  // Told once for every dialog and message window, when it is shown and before it is answered;
+  // message is true for a message window.
+  void SetOpenedHook(std::function<void(bool message)> hook) { opened_ = std::move(hook); }
 
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
@@ -110,9 +111,9 @@ class ScriptedHost final : public Host {
   std::function<void(const QString&)> errorSink_;
   std::function<void(const QString&)> shotTaker_;
   std::function<void(const QString&)> lookTaker_;
-  std::function<void()> opened_;
+  std::function<void(bool)> opened_;
   void TakeLook(const QString& word);
-  void TellOpened();
+  void TellOpened(bool message);
 };
 
 // Installs a scripted host for the life of the scope, then returns to the previous host.
