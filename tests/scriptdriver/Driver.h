@@ -50,6 +50,7 @@ class ScriptedHost;
 namespace script {
 
 struct TeacherState;  // Teacher.h
+class InputRandom;    // Inputs.h
 
 struct Options {
   QSize screen{1024, 768};
@@ -218,7 +219,7 @@ class Driver {
   void TeacherUnderMessage();  // a message window has just opened
   // A command the teacher gives, echoed and looked at after as the script's own.
   void TeacherDoes(Verb verb, const QStringList& args);
-  QSize TeacherSmaller();
+  QSize TeacherSmaller(InputRandom& random);
   bool TeacherAgain() const;  // the second run is being made
   std::unique_ptr<TeacherState> teacher_;
   long runLines_ = 0;  // lines executed since the run being made began

@@ -9,8 +9,9 @@
 namespace script {
 
 struct TeacherState {
-  explicit TeacherState(std::uint32_t seed) : random(seed ^ 0x7eac4e25u) {}
+  explicit TeacherState(std::uint32_t seed) : random(seed ^ 0x7eac4e25u), underMessageRandom(seed ^ 0x3e55a9e1u) {}
   InputRandom random;
+  InputRandom underMessageRandom;  // its own draws: the other actions stand where they stood without it
   bool on = true;             // "teacher off" leaves the class as the script has it
   bool pausedMidRun = false;  // the mid-run actions were made in this class
   int runs = 0;               // runs the class's script made
