@@ -35,6 +35,11 @@ void ColourEdge(TGraphP& panel, int u, int v, TColor color);
 // that a picture does not keep a corner of a large window.
 void WidenWhileAlone(TNodeContainer& container, bool alone);
 
+// The refusal of a network with a loop for a minimum spanning tree: a tree joins two different
+// vertices by each of its edges, and a complete network of ten with a loop at every vertex
+// leaves its weights no room to be read beside the table. Empty when there is none.
+QString LoopRefusal(const TGraphm& graph);
+
 // The share (percent) of the main window's width a drawing window docked on the left gets:
 // `usual`, or more on a narrow screen, enough for `least` pixels (a full network's graph
 // beside its matrix or table needs about 820 at 13 px).

@@ -38,7 +38,9 @@ class TGraphMatrix : public TNodeContainer {
   }
   // The cell of entry (row, column), 1 .. n each, as the last paint laid it out.
   QRect EntryCell(int row, int column) const { return {Cell(row, column), QSize(cellWidth_, cellHeight_)}; }
-  // Every entry a node of its cell, row by row.
+  // What entry (row, column) shows: the weight, 0 where there is no arc.
+  QString EntryText(int row, int column) const;
+  // Every entry a cell, row by row, standing for the graph's cost[row, column].
   std::vector<TDrawnShape> DrawingShapes() const override;
   // The x of the left and right bracket.
   int LeftBracket() const { return Cell(1, 1).x() - cellWidth_ / 4; }

@@ -64,7 +64,11 @@ class TNodeRect : public TRectbase {
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
   // A row is a cell of the stack's table: its box and the record's text painted in it.
-  std::vector<TDrawnShape> DrawingShapes() const override { return {TDrawnShape::CellAt(rect(), RowText)}; }
+  std::vector<TDrawnShape> DrawingShapes() const override {
+    TDrawnShape row = TDrawnShape::CellAt(rect(), RowText);
+    row.Stands = Stands;
+    return {row};
+  }
 
  protected:
   void Paint() override;

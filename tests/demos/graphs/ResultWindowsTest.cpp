@@ -114,11 +114,20 @@ TEST(OrthogonalLink, RefusesWhatItCannotHold) {
   link.addnode(QStringLiteral("U"));
   link.addnode(QStringLiteral("Z"));
   EXPECT_EQ(link.RealNodes(), 5) << "a sixth vertex";
-  link.addarc(QStringLiteral("A"), QStringLiteral("A"));
-  EXPECT_FALSE(link.HasArc(1, 1));
+  link.addarc(QStringLiteral("A"), QStringLiteral("Q"));
+  EXPECT_EQ(link.NodeCount(), 5) << "an arc to a vertex that is not there";
   link.addarc(QStringLiteral("A"), QStringLiteral("K"));
   EXPECT_TRUE(link.HasArc(1, 3));
   EXPECT_EQ(link.NodeCount(), 6);
+  // A loop gets its node in its vertex's row and column, first in both lists after the head
+  // node's.
+  link.addarc(QStringLiteral("A"), QStringLiteral("A"));
+  EXPECT_TRUE(link.HasArc(1, 1));
+  EXPECT_EQ(link.NodeCount(), 7);
+  ASSERT_NE(link.Box(1, 1), nullptr);
+  EXPECT_EQ(link.Box(1, 1)->Text(), "1 1 ^ >") << "A's loop, then on along the row to A->K";
+  EXPECT_EQ(link.Box(1, 0)->Text(), "A > >") << "A's head node leads to its loop in both lists";
+  link.delarc(QStringLiteral("A"), QStringLiteral("A"));
   link.SetHeadarrow(7);
   EXPECT_EQ(link.headarrow(), 0);
   link.SetHeadarrow(3);
