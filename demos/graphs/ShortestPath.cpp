@@ -8,7 +8,6 @@
 #include "demos/graphs/TraverWindow.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/PathLog.h"
-#include "demos/graphs/ValueCaption.h"
 #include "demos/graphs/GraphDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
@@ -56,7 +55,7 @@ class TPathWindow : public TGraphForm {
 
   TGraphP* GraphP;
   TGraphMatrix* Matrix;
-  TValueCaption* StatusText;
+  TZqStaticText* StatusText;
   TPathLog* LogText;
 
  protected:
@@ -249,11 +248,11 @@ void TShortestPathDIJ::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   window_ = std::make_unique<dij::TTraverform>();
   HoldArcsToRun();
-  window_->StatusText->Means = [this] {
+  window_->StatusText->Stands = {{.Value = [this] {
     QString text = QStringLiteral("     最短路径终点集S:");
     for (std::size_t k = 0; k < sOrder_.size(); ++k) text += (k > 0 ? QStringLiteral(" ") : QString()) + QString::number(sOrder_[k]);
     return std::optional<QString>(text);
-  };
+  }}};
 }
 
 std::unique_ptr<TData> TShortestPathDIJ::GetInitialParam() {
@@ -429,10 +428,10 @@ void TShortestPathFloy::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   window_ = std::make_unique<floyd::TTraverform>();
   HoldArcsToRun();
-  window_->StatusText->Means = [this]() -> std::optional<QString> {
+  window_->StatusText->Stands = {{.Value = [this]() -> std::optional<QString> {
     if (!current_) return std::nullopt;
     return QStringLiteral("     当前路径: ") + PathText(*current_, QStringLiteral("==>"));
-  };
+  }}};
 }
 
 std::unique_ptr<TData> TShortestPathFloy::GetInitialParam() {

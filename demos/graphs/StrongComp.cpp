@@ -74,12 +74,12 @@ void TStrongComp::HoldPictureToRun() {
     }};
   };
   form_->GraphList->LitMeans = [this](int row, int vertex) { return std::optional<bool>(taken_[At(row)][At(vertex)]); };
-  form_->OrderText->Means = [this] {
+  form_->OrderText->Stands = {{.Value = [this] {
     QString text = Finished;
     for (int k = 1; k <= graph_->VertexCount(); ++k)
       if (finished_[At(k)] != 0) text += VertexLetter(finished_[At(k)]) + QStringLiteral(" ");
     return std::optional<QString>(text);
-  };
+  }}};
 }
 
 std::unique_ptr<TData> TStrongComp::GetInitialParam() {

@@ -4,7 +4,6 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/TopoKit.h"
-#include "demos/graphs/ValueCaption.h"
 #include "demos/graphs/GraphDemo.h"
 #include "framework/drawkit/BesidePlace.h"
 #include "framework/drawkit/CoolMsg.h"
@@ -58,7 +57,7 @@ class TTopSortForm : public TGraphForm {
     Grid->SetScrollBars(ssNone);
     Grid->setEnabled(false);
     Grid->hide();
-    ResultText = Place(new TValueCaption(this), 0, 394, 378, 26);
+    ResultText = Place(new TZqStaticText(this), 0, 394, 378, 26);
     ResultText->setObjectName(QStringLiteral("ResultText"));
     ResultText->SetBevel(bvLowered);
     TFont font;
@@ -74,7 +73,7 @@ class TTopSortForm : public TGraphForm {
   TStackBox* StackBox;
   TGraphP* GraphP;
   TCentredGrid* Grid;
-  TValueCaption* ResultText;
+  TZqStaticText* ResultText;
 
  protected:
   void FormResize() override {
@@ -116,11 +115,11 @@ void TToposort::HoldPictureToRun() {
     return TValueMeaning{.Of = {QStringLiteral("indegree[%1]").arg(row - 1)},
                          .Map = [this](const QStringList& v) { return std::optional<QString>(counted_ ? v[0] : QString()); }};
   };
-  form_->ResultText->Means = [this] {
+  form_->ResultText->Stands = {{.Value = [this] {
     QStringList letters;
     for (int v : order_) letters << VertexLetter(v);
     return std::optional<QString>(QStringLiteral("输出结果:") + letters.join(QStringLiteral(" - ")));
-  };
+  }}};
   // The arc p stands at lit in the lists; an arc taken is blue, a vertex done silver.
   form_->GraphList->LitMeans = [this](int row, int vertex) {
     return std::optional<bool>(arc_ != nullptr && arc_->Tail == row && arc_->Head == vertex);

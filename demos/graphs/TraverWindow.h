@@ -5,7 +5,6 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/GraphForm.h"
-#include "demos/graphs/ValueCaption.h"
 #include "framework/drawkit/ThemedControls.h"
 
 // The window the traversals and the strong components draw on: the graph above, its
@@ -25,9 +24,9 @@ class TTraverWindow : public TGraphForm {
   }
 
   // A caption whose bold font of fontSize points grows with the window (ScaleCaptions); it
-  // shows a value of the run (its Means).
-  static TValueCaption* Caption(QWidget* parent, const char* name, int fontSize, TColor color = RGB(255, 0, 0)) {
-    auto* t = new TValueCaption(parent);
+  // shows a value of the run (its Stands).
+  static TZqStaticText* Caption(QWidget* parent, const char* name, int fontSize, TColor color = RGB(255, 0, 0)) {
+    auto* t = new TZqStaticText(parent);
     t->setObjectName(QString::fromLatin1(name));
     TFont font;
     font.SetSize(fontSize);
@@ -53,7 +52,7 @@ class TTraverWindow : public TGraphForm {
 
   TGraphP* GraphP;
   TGraphList* GraphList;
-  TValueCaption* OrderText;
+  TZqStaticText* OrderText;
 
  protected:
   void FormResize() override {

@@ -56,7 +56,7 @@ class TTraverform : public TTraverWindow {
   explicit TTraverform(const QString& caption) : TTraverWindow(caption, "OrderText", 12) {
     QueueText = Caption(this, "QueueText", 12);
   }
-  TValueCaption* QueueText;
+  TZqStaticText* QueueText;
 
  protected:
   void PlaceCaptions(int w, int h) override {
@@ -96,13 +96,13 @@ void TTraverGfs::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<traverb::TTraverform>(QStringLiteral("有向图广度优先遍历"));
   HoldToWalk(*form_, walk_, TMarkMeaning::Innermost);
-  form_->OrderText->Means = [this] { return std::optional<QString>(QStringLiteral("遍历顺序:") + walk_.Letters(QStringLiteral(" "))); };
-  form_->QueueText->Means = [this] {
+  form_->OrderText->Stands = {{.Value = [this] { return std::optional<QString>(QStringLiteral("遍历顺序:") + walk_.Letters(QStringLiteral(" "))); }}};
+  form_->QueueText->Stands = {{.Value = [this] {
     // "队列:" with the letters enqueued until the first dequeue writes the line anew.
     QString text = dequeued_ ? QStringLiteral("队列") : QStringLiteral("队列:");
     for (int i = head_; i != tail_; i = i % QueueSize + 1) text += QStringLiteral(" ") + VertexLetter(queue_[static_cast<std::size_t>(i)]);
     return std::optional<QString>(text);
-  };
+  }}};
 }
 
 std::unique_ptr<TData> TTraverGfs::GetInitialParam() {
@@ -215,9 +215,9 @@ void TTraverDfs::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<traverd::TTraverform>(QStringLiteral("有向图深度优先遍历"));
   HoldToWalk(*form_, walk_, TMarkMeaning::Global);
-  form_->OrderText->Means = [this] {
+  form_->OrderText->Stands = {{.Value = [this] {
     return std::optional<QString>(QStringLiteral("     遍历顺序:") + walk_.Letters(QStringLiteral("   ")));
-  };
+  }}};
 }
 
 std::unique_ptr<TData> TTraverDfs::GetGlobalData() {
