@@ -86,6 +86,8 @@ void TMiniTreeKRUSKAL::Reset() {
   accepted_.clear();
   graphForm_->ClearTable();
   graphForm_->SetGraph(graph_.get());
+  // A run made again starts with no tree: the last run's arcs grey again, as the first run's.
+  graphForm_->GreyAllArcs();
 }
 
 int& TMiniTreeKRUSKAL::Pa(int v) { return graphForm_->s[static_cast<std::size_t>(v)].pa; }
