@@ -46,6 +46,11 @@ int LeftPanePct(int usual, int least) {
   return std::clamp((least * 100 + width - 1) / width, usual, 80);
 }
 
+int NetworkPanePct(int usual, const TGraphm* graph, bool weighted) {
+  const bool crowded = graph != nullptr && weighted && graph->VertexCount() > 6 && graph->Loops() > 0;
+  return LeftPanePct(usual, crowded ? 820 : 0);
+}
+
 void WidenWhileAlone(TNodeContainer& container, bool alone) {
   const QWidget* window = container.parentWidget();
   if (window == nullptr) return;

@@ -44,5 +44,9 @@ QString LoopRefusal(const TGraphm& graph);
 // `usual`, or more on a narrow screen, enough for `least` pixels (a full network's graph
 // beside its matrix or table needs about 820 at 13 px).
 int LeftPanePct(int usual, int least);
+// The same for a window whose graph panel spans its width: wider for a large network with
+// loops, whose loops stand out of the circle of vertices, which comes in and leaves its
+// weights less room.
+int NetworkPanePct(int usual, const TGraphm* graph, bool weighted);
 
 }  // namespace graphdemo

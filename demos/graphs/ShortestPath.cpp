@@ -139,10 +139,8 @@ bool TShortestPathBase::CreateData() {
 }
 
 void TShortestPathBase::SetWindowRect() {
-  // A large network with loops needs the drawing wide on a narrow screen: its loops stand out
-  // of the circle of vertices, which comes in and leaves its weights less room.
-  const bool crowded = graph_ && window_->GraphP->Weighted() && graph_->VertexCount() > 6 && graph_->Loops() > 0;
-  MainForm->DockThreePanes(window_.get(), graphdemo::LeftPanePct(60, crowded ? 820 : 0), AlgorithmForm, 70, VariableForm);
+  MainForm->DockThreePanes(window_.get(), graphdemo::NetworkPanePct(60, graph_.get(), window_->GraphP->Weighted()), AlgorithmForm,
+                           70, VariableForm);
 }
 
 void TShortestPathBase::RecolourGraph() {

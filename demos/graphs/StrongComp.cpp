@@ -7,6 +7,7 @@
 #include "demos/graphs/TraverWindow.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/Pacing.h"
@@ -102,10 +103,16 @@ bool TStrongComp::CreateData() {
   form_->GraphP->SetWeighted(weighted);
   form_->GraphP->SetGraph(graph_.get());
   form_->GraphList->SetGraph(graph_.get());
+  // New data of a running demonstration may want the other split (a start docks the windows
+  // itself once the data is in).
+  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
   return true;
 }
 
-void TStrongComp::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
+void TStrongComp::SetWindowRect() {
+  MainForm->DockThreePanes(form_.get(), graphdemo::NetworkPanePct(60, graph_.get(), form_->GraphP->Weighted()), AlgorithmForm, 70,
+                           VariableForm);
+}
 
 void TStrongComp::Reset() {
   const int n = graph_->VertexCount();
