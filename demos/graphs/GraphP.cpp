@@ -666,11 +666,6 @@ TGraphP::TArcScene TGraphP::DisplayScene(const TCircleLayout& layout) const {
   return scene;
 }
 
-TLoopShape TGraphP::Loop(int v) const {
-  const TCircleLayout layout = DisplayLayout(graph_ == nullptr ? 0 : graph_->VertexCount());
-  return LoopAt({VertexFace(layout, v).center(), layout.NodeRadius}, QPoint(width() / 2, height() / 2));
-}
-
 std::vector<TDisc> TGraphP::Discs(const TCircleLayout& layout) {
   // A vertex is its circle and, 2 px down and right, its shadow.
   std::vector<TDisc> discs;
@@ -742,7 +737,7 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
   w = {scene, std::move(texts), bounds, size, least, least, {}, {}, {}, {}};
   // The size asked for when every weight can be read whole and told whose it is there, else
   // the least a class reads, where the weights make room for each other as they can (a full
-  // network of ten vertices has 90 of them). A loop's weight stands beyond its loop, where the
+  // network of ten vertices has 90 of them). A loop's weight stands beside its loop, where the
   // others keep clear of it.
   const auto place = [&](int px, bool makeRoom) {
     const TFont font = WeightFont(px);

@@ -127,8 +127,6 @@ class TGraphP : public TNodeContainer {
   void CreateArc(TGraphNode* node);
 
   const TCircleLayout& Layout() const { return layout_; }
-  // The loop of vertex v as the display mode draws it (its weight's cell empty).
-  TLoopShape Loop(int v) const;
 
   // What the colours say in a run, for the checks: the demonstration names the colours that
   // carry a meaning (VertexWords, ArcWords: "visited", "tree") and says what each vertex's fill and
@@ -174,7 +172,8 @@ class TGraphP : public TNodeContainer {
   // from vertex to vertex, or, where the opposite arc shares the line, the half before its
   // own head, from the middle on, so that each arc shows its own colour.
   QLine ArcLine(const std::vector<QPoint>& centres, int tail, int head) const;
-  // A loop (tail = head) round the far side of its vertex's rim in the scene.
+  // Arc (tail, head) of the scene on its line, or a loop (tail = head) round the far side of
+  // its vertex's rim.
   void DrawArc(const TArcScene& scene, int tail, int head, TColor color);
   // The head of the arc from `from` to `to`, three quarters of the way, on a shaft from start.
   void DrawArrowHead(QPoint start, QPoint from, QPoint to, TColor color);
@@ -190,7 +189,7 @@ class TGraphP : public TNodeContainer {
   static std::vector<TDisc> Discs(const TCircleLayout& layout);
   // The scene of the display mode at the present size.
   TArcScene DisplayScene(const TCircleLayout& layout) const;
-  // The weights of a scene's arcs, each on its own line and each loop's beyond its loop, in
+  // The weights of a scene's arcs, each on its own line and each loop's beside its loop, in
   // points of size or smaller where they crowd.
   void DrawWeights(const TArcScene& scene, int size);
   // The places of the last weights drawn, kept while nothing they depend on changes (a run
