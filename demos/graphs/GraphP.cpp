@@ -391,8 +391,21 @@ std::vector<QRect> TGraphP::PlaceLoopWeights(const TArcScene& scene, const std::
     if (i != j) continue;
     int least = std::numeric_limits<int>::max();
     for (const int side : {0, 1, -1}) {
-      const QRect r = LoopAt(scene.Rims[Slot(i)], scene.Middle, cells[k], side).Weight;
-      int in = bounds.contains(r) ? 0 : 4;
+      const TLoopShape loop = LoopAt(scene.Rims[Slot(i)], scene.Middle, cells[k], side);
+      const QRect& r = loop.Weight;
+      // Its middle as near its loop as it can be and nearer it than the panel's edge, beyond
+      // which another drawing's nodes may stand.
+      const QPointF c = QRectF(r).center();
+      double own = std::numeric_limits<double>::infinity();
+      for (const QPoint& p : loop.Path) own = std::min(own, QLineF(c, p).length());
+      const QRectF room = QRectF(bounds).adjusted(own, own, -own, -own);
+      int in = bounds.contains(r) && room.contains(c) ? 0 : 4;
+      // Nor may another arc's line run nearer its middle or through it.
+      for (const auto& [a, b] : scene.Arcs) {
+        if (a == b) continue;
+        const TSegment line(TWeightLabel{scene.Centres[Slot(a)], scene.Centres[Slot(b)], {}, false});
+        if (line.Distance2(c.x(), c.y()) < own * own || line.Crosses(r.left(), r.top(), r.right(), r.bottom())) in += 1;
+      }
       for (const TDisc& d : discs) in += Meets(r, d) ? 2 : 0;
       for (const QRect& t : taken) in += r.intersects(t) ? 2 : 0;
       if (in < least) {
