@@ -89,7 +89,6 @@ void TArtipoint::HoldPictureToRun() {
   };
 }
 
-
 std::unique_ptr<TData> TArtipoint::GetInitialParam() {
   auto rec = std::make_unique<TData>(QString());
   rec->Add(new TIntData(QStringLiteral("VexNum"), graph_->VertexCount()));

@@ -85,8 +85,7 @@ bool TOrthLinkCreate::CreateData() {
 }
 
 void TOrthLinkCreate::ResetLocalData(const QString& procName) {
-  if (procName != QLatin1String("OrthLinkCreate")) return;
-  row_ = col_ = 1;
+  if (procName == QLatin1String("OrthLinkCreate")) row_ = col_ = 1;
 }
 
 void TOrthLinkCreate::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 70, AlgorithmForm, 60, VariableForm); }
