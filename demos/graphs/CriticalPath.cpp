@@ -223,8 +223,8 @@ void TCriticalPath::FirstArc() {
   ShowArc(arc_.get(), *form_->GraphP, *form_->GraphList);
 }
 
-void TCriticalPath::SetTime(Array& times, const char* vector, int column, int v, int value) {
-  (&times == &ve_ ? veSet_ : vlSet_)[At(v)] = true;
+void TCriticalPath::SetTime(Array& times, Flags& set, const char* vector, int column, int v, int value) {
+  set[At(v)] = true;
   times[At(v)] = value;
   form_->Grid->SetCells(column, v, QString::number(value));
   SetItem(Locals()->FindByName(QString::fromLatin1(vector)), v, value);
@@ -297,7 +297,7 @@ bool TCriticalPath::CriticalPath_F_LoopBegin() {
 // vl[i] := ve[GetTop(T)]
 bool TCriticalPath::CriticalPath_F_InitVl() {
   const int v = V();
-  SetTime(vl_, "vl", 2, v, ve_[At(VertexOf(t_[At(tCount_)]))]);
+  SetTime(vl_, vlSet_, "vl", 2, v, ve_[At(VertexOf(t_[At(tCount_)]))]);
   form_->GraphP->SetVertexColor(v, Silver);
   Var("i")->SetValue(Var("i")->Value() + 1);
   if (v < graph_->VertexCount()) form_->GraphP->SetVertexColor(v + 1, Red);
@@ -338,7 +338,7 @@ bool TCriticalPath::CriticalPath_F_IsLighter() {
 
 // vl[i] := vl[k] - p^.dut
 void TCriticalPath::CriticalPath_NewVl() {
-  SetTime(vl_, "vl", 2, arc_->Tail, vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_));
+  SetTime(vl_, vlSet_, "vl", 2, arc_->Tail, vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_));
 }
 
 // p := p^.nextarc
@@ -389,7 +389,7 @@ bool TCriticalPath::Toposort_F_IsIdZ1() {
 void TCriticalPath::Toposort_PushS1() { PushS(Var("i")->Value()); }
 
 // ve[i] := 0
-void TCriticalPath::Toposort_InitVe() { SetTime(ve_, "ve", 1, V(), 0); }
+void TCriticalPath::Toposort_InitVe() { SetTime(ve_, veSet_, "ve", 1, V(), 0); }
 
 // the end of the FOR loop
 bool TCriticalPath::Toposort_F_LoopEnd() {
@@ -466,7 +466,7 @@ bool TCriticalPath::Toposort_F_IsGreater() {
 
 // ve[k] := ve[i] + p^.dut
 void TCriticalPath::Toposort_NewVe() {
-  SetTime(ve_, "ve", 1, arc_->Head, ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_));
+  SetTime(ve_, veSet_, "ve", 1, arc_->Head, ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_));
 }
 
 // p := p^.nextarc
