@@ -488,6 +488,8 @@ void TKruskalForm::FormResize() {
   const int top = StaticText2->y() + StaticText2->height();
   trees_->setGeometry(0, top, GraphP1->width(), height() - top);
   trees_->setAccessibleDescription(TreesText());
+  // The kit painted the window before the table and the forest took their new places.
+  Repaint();
 }
 
 void TKruskalForm::FormPaint() {
