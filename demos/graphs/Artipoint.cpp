@@ -170,12 +170,13 @@ void TArtipoint::Reset() {
 // ---- helpers
 
 TColor TArtipoint::LevelColour(int depth) {
-  // Levels 4 and 9 are teal and orange rather than silver and lime, which vanish on the
-  // light table.
+  // Levels 4 and 9 are teal and a dark orange rather than silver and lime, which vanish on
+  // the light table; levels 7 and 10 a shade darker than magenta and grey, which a smaller
+  // window's small digits on the backdrop could not tell apart from it (3:1 at least).
   static constexpr std::array<TColor, 10> colours{RGB(0, 128, 0),   RGB(128, 0, 128), RGB(128, 0, 0),
                                                   RGB(0, 128, 128), RGB(0, 0, 128),   RGB(0, 0, 255),
-                                                  RGB(255, 0, 255), RGB(255, 0, 0),   RGB(204, 102, 0),
-                                                  RGB(128, 128, 128)};
+                                                  RGB(192, 0, 192), RGB(255, 0, 0),   RGB(153, 76, 0),
+                                                  RGB(112, 112, 112)};
   return colours[static_cast<std::size_t>(std::clamp(depth, 1, 10) - 1)];
 }
 
