@@ -320,10 +320,11 @@ TEST(GraphViews, ListAndMatrixLayout) {
   matrix.resize(300, 200);
   matrix.SetGraph(g4.get());
   matrix.Arrange();
-  // The letters' column and row, the entries half a cell further on, the brackets in that half.
+  // The letters' column and row clear of the frame's line, the entries half a cell further on,
+  // the brackets in that half.
   EXPECT_EQ(matrix.CellWidth(), 51);
   EXPECT_EQ(matrix.CellHeight(), 36);
-  EXPECT_EQ(matrix.Cell(-1, -1), QPoint(0, 0));
+  EXPECT_EQ(matrix.Cell(-1, -1), QPoint(2, 2));
   EXPECT_EQ(matrix.Cell(1, 1), QPoint(25 + 51, 18 + 36));
 }
 
