@@ -107,7 +107,7 @@ class TTraverform : public TPathWindow {
 namespace floyd {
 class TTraverform : public TPathWindow {
  public:
-  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), RGB(120, 120, 250), LogColour) {}
+  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), graphdemo::StatusBlue, LogColour) {}
 
  protected:
   void PlaceLogAndStatus(int w, int h) override {

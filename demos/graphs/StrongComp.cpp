@@ -31,7 +31,7 @@ namespace strongcomp {
 // The graph above, its adjacency lists below it, the finish order at the bottom.
 class TTraverform : public TTraverWindow {
  public:
-  TTraverform() : TTraverWindow(QStringLiteral("强连通分量"), "StatusText", 18, RGB(120, 120, 250)) {
+  TTraverform() : TTraverWindow(QStringLiteral("强连通分量"), "StatusText", 18, graphdemo::StatusBlue) {
     GraphP->SetGroundColor(RGB(150, 150, 250));
     GraphList->SetColor(3, RGB(200, 200, 250));
     GraphList->SetColor(2, RGB(150, 50, 0));
