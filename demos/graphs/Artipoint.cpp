@@ -52,6 +52,41 @@ Ttablebase* TArtipoint::Table() const { return form_->Table; }
 void TArtipoint::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<Tartform>();
+  HoldPictureToRun();
+}
+
+void TArtipoint::HoldPictureToRun() {
+  form_->Table->CellMeans = [this](int row, int column) {
+    return TValueMeaning{.Value = [this, row, column]() -> std::optional<QString> {
+      const std::size_t c = static_cast<std::size_t>(column);
+      const auto number = [](int v) { return v == 0 ? QString() : QString::number(v); };
+      switch (row) {
+        case VisitedRow: return number(visited_[c]);
+        case LowRow: return number(low_[c]);
+        case SqulowRow: return number(settled_[c]);
+        default: return c <= points_.size() ? VertexLetter(points_[c - 1]) : QString();
+      }
+    }};
+  };
+  TGraphP& panel = *form_->GraphP;
+  panel.VertexWords = {{Red, QStringLiteral("visited")}, {Working, QStringLiteral("current")},
+                       {RGB(128, 128, 200), QStringLiteral("unvisited")}, {Yellow, QStringLiteral("examined")}};
+  panel.ArcWords = {{Red, QStringLiteral("tree")}, {Yellow, QStringLiteral("examined")}};
+  panel.VertexMeans = [this](int v) {
+    return TValueMeaning{.Value = [this, v] {
+      if (examined_.second == v) return std::optional<QString>(QStringLiteral("examined"));
+      if (current_ == v) return std::optional<QString>(QStringLiteral("current"));
+      return std::optional<QString>(visited_[static_cast<std::size_t>(v)] != 0 ? QStringLiteral("visited") : QStringLiteral("unvisited"));
+    }};
+  };
+  panel.ArcMeans = [this](int tail, int head) {
+    return TValueMeaning{.Value = [this, tail, head] {
+      const auto is = [&](std::pair<int, int> e) { return (e.first == tail && e.second == head) || (e.first == head && e.second == tail); };
+      if (is(examined_)) return std::optional<QString>(QStringLiteral("examined"));
+      const bool tree = parent_[static_cast<std::size_t>(head)] == tail || parent_[static_cast<std::size_t>(tail)] == head;
+      return std::optional<QString>(tree ? QStringLiteral("tree") : QString());
+    }};
+  };
 }
 
 std::unique_ptr<TData> TArtipoint::GetInitialParam() {
@@ -87,7 +122,14 @@ bool TArtipoint::IsConnected(const TGraphm& graph) {
 bool TArtipoint::CreateData() {
   for (;;) {
     std::unique_ptr<TGraphm> graph;
-    if (!ShowGraphInput(QStringLiteral("创建无向连通图"), 10, false, false, graph)) return false;
+    // The search starts from the head of A's first arc, which must be another vertex: a loop
+    // at A cannot be taken (loops elsewhere are arcs back to a vertex already visited).
+    const auto loopAtA = [](const TGraphm& g) {
+      return g.VertexCount() >= 1 && g.IsArc(1, 1)
+                 ? QStringLiteral("顶点A有自环：求关节点从A的第一条边出发，这条边不能是自环。请输入A没有自环的图。")
+                 : QString();
+    };
+    if (!ShowGraphInput(QStringLiteral("创建无向连通图"), 10, false, false, graph, loopAtA)) return false;
     if (graph->VertexCount() < 2) {
       // With one vertex the search from A would find no arc to start from.
       modal::ShowMessage(QStringLiteral("请输入至少有两个结点的连通图!"));
@@ -114,6 +156,13 @@ void TArtipoint::Reset() {
   form_->Table->ClearValues();
   for (auto& e : edge_) e.reset();
   written_.fill(false);
+  visited_.fill(0);
+  low_.fill(0);
+  settled_.fill(0);
+  points_.clear();
+  parent_.fill(0);
+  current_ = 0;
+  examined_ = {};
   depth_ = 0;
   found_ = squlow_ = count_ = 0;
 }
@@ -121,12 +170,13 @@ void TArtipoint::Reset() {
 // ---- helpers
 
 TColor TArtipoint::LevelColour(int depth) {
-  // Levels 4 and 9 are teal and orange rather than silver and lime, which vanish on the
-  // light table.
+  // Levels 4 and 9 are teal and a dark orange rather than silver and lime, which vanish on
+  // the light table; levels 7 and 10 a shade darker than magenta and grey, which a smaller
+  // window's small digits on the backdrop could not tell apart from it (3:1 at least).
   static constexpr std::array<TColor, 10> colours{RGB(0, 128, 0),   RGB(128, 0, 128), RGB(128, 0, 0),
                                                   RGB(0, 128, 128), RGB(0, 0, 128),   RGB(0, 0, 255),
-                                                  RGB(255, 0, 255), RGB(255, 0, 0),   RGB(204, 102, 0),
-                                                  RGB(128, 128, 128)};
+                                                  RGB(192, 0, 192), RGB(255, 0, 0),   RGB(153, 76, 0),
+                                                  RGB(112, 112, 112)};
   return colours[static_cast<std::size_t>(std::clamp(depth, 1, 10) - 1)];
 }
 
@@ -151,28 +201,36 @@ TData* TArtipoint::CallDfs(int v) {
   return args;
 }
 
-// The arc under examination and its head flash yellow; its colour is kept for PutBack.
+// The arc under examination and its head flash yellow; their colours are kept for PutBack.
 void TArtipoint::Flash(const TEdge& edge) {
   TGraphP& p = *form_->GraphP;
+  examined_ = {edge.Tail, edge.Head};
   savedArcColour_ = p.ArcColor(edge.Tail, edge.Head);
+  savedHeadColour_ = p.VertexColor(edge.Head);
   graphdemo::ColourEdge(p, edge.Tail, edge.Head, Yellow);
   p.SetVertexColor(edge.Head, Yellow);
 }
 
 void TArtipoint::PutBack(int u, int v) {
+  examined_ = {};
   graphdemo::ColourEdge(*form_->GraphP, u, v, savedArcColour_);
-  form_->GraphP->SetVertexColor(v, graph_->VDataIsOne(v) ? Red : RGB(128, 128, 200));
+  // The head as it was: red when visited, green when it is the vertex worked on (a loop).
+  form_->GraphP->SetVertexColor(v, savedHeadColour_);
 }
 
 void TArtipoint::CompleteRoot() {
+  settled_[1] = graph_->VertexCount();
+  low_[1] = 1;
   SetCell(SqulowRow, 1, graph_->VertexCount(), Red);
   SetCell(LowRow, 1, 1, Red);
+  if (current_ == 1) current_ = 0;
   form_->GraphP->SetVertexColor(1, Red);
 }
 
 void TArtipoint::List(int v, TColor colour) {
   if (written_[static_cast<std::size_t>(v)]) return;
   found_ += 1;
+  points_.push_back(v);
   SetCell(ArtRow, found_, v, colour);
   written_[static_cast<std::size_t>(v)] = true;
 }
@@ -185,6 +243,7 @@ void TArtipoint::ArtiPoint_Begin() {
   count_ = 1;
   SetVar("count", 1);
   form_->Table->VisitedColor = RGB(0, 0, 255);
+  visited_[1] = 1;
   form_->Table->SetCell(VisitedRow, 1, 1);
   form_->GraphP->SetVertexColor(1, Red);
   graph_->SetVDataOne(1);
@@ -195,6 +254,7 @@ void TArtipoint::ArtiPoint_Findfirst() {
   edge_[0] = graph_->FirstAdj(1);
   if (!edge_[0]) return;
   SetVar("v", edge_[0]->Head);
+  current_ = 1;
   form_->GraphP->SetVertexColor(1, Working);
   Flash(*edge_[0]);
 }
@@ -251,9 +311,13 @@ void TArtipoint::dfsarti_Begin() {
   const int v = v0_[D()];
   graph_->SetVDataOne(v);
   const int parent = depth_ > 1 ? v0_[D() - 1] : 1;
+  examined_ = {};
+  parent_[static_cast<std::size_t>(v)] = parent;
+  current_ = v;
   graphdemo::ColourEdge(*form_->GraphP, parent, v, Red);
   form_->GraphP->SetVertexColor(parent, Red);
   form_->GraphP->SetVertexColor(v, Working);
+  visited_[static_cast<std::size_t>(v)] = count_;
   form_->Table->SetCell(VisitedRow, v, count_);
 }
 
@@ -267,8 +331,9 @@ void TArtipoint::dfsarti_Gotofirst() {
 // WHILE p <> NIL
 bool TArtipoint::dfsarti_F_Notnil() {
   if (edge_[D()]) return true;
+  current_ = depth_ > 1 ? v0_[D() - 1] : 1;
   form_->GraphP->SetVertexColor(v0_[D()], Red);
-  form_->GraphP->SetVertexColor(depth_ > 1 ? v0_[D() - 1] : 1, Working);
+  form_->GraphP->SetVertexColor(current_, Working);
   return false;
 }
 
@@ -301,7 +366,7 @@ void TArtipoint::dfsarti_AfterGotodfs3() {
 
 // IF low[w] < min THEN min := low[w]
 void TArtipoint::dfsarti_Setmin() {
-  const int low = form_->Table->GetCell(LowRow, w_[D()]);
+  const int low = low_[static_cast<std::size_t>(w_[D()])];
   if (low < min_[D()]) {
     min_[D()] = low;
     SetVar("min", low);
@@ -310,7 +375,7 @@ void TArtipoint::dfsarti_Setmin() {
 
 // IF low[w] >= visited[v0]
 bool TArtipoint::dfsarti_F_lowbigger() {
-  return form_->Table->GetCell(LowRow, w_[D()]) >= form_->Table->GetCell(VisitedRow, v0_[D()]);
+  return low_[static_cast<std::size_t>(w_[D()])] >= visited_[static_cast<std::size_t>(v0_[D()])];
 }
 
 // v0 is an articulation point
@@ -319,7 +384,7 @@ void TArtipoint::dfsarti_findpoint() { List(v0_[D()], LevelColour(depth_)); }
 // ELSE IF visited[w] < min THEN min := visited[w]
 void TArtipoint::dfsarti_Else() {
   PutBack(v0_[D()], w_[D()]);
-  const int visited = form_->Table->GetCell(VisitedRow, w_[D()]);
+  const int visited = visited_[static_cast<std::size_t>(w_[D()])];
   if (visited < min_[D()]) {
     min_[D()] = visited;
     SetVar("min", visited);
@@ -332,7 +397,9 @@ void TArtipoint::dfsarti_Setnext() { edge_[D()] = graph_->NextAdj(*edge_[D()]); 
 // low[v0] := min
 void TArtipoint::dfsarti_Setlow() {
   const int v = v0_[D()];
+  low_[static_cast<std::size_t>(v)] = Var("min")->Value();
   SetCell(LowRow, v, Var("min")->Value(), LevelColour(depth_));
   squlow_ += 1;
+  settled_[static_cast<std::size_t>(v)] = squlow_;
   SetCell(SqulowRow, v, squlow_, LevelColour(depth_));
 }

@@ -5,6 +5,8 @@
 // the articulation points found).
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "demos/graphs/Graph.h"
 #include "platform/Color.h"
@@ -71,7 +73,24 @@ class TArtipoint : public TAlgoDemo {
   void SetVar(const char* name, int value);
   std::size_t D() const { return static_cast<std::size_t>(depth_); }
 
+  // The table and the graph held to the search's arrays.
+  void HoldPictureToRun();
+  // The vertex the search works on (green), 0 when none.
+  void SetCurrent(int v);
+
   std::unique_ptr<TGraphm> graph_;
+  // The search's arrays: visited[v] (the visit number, 0 before), low[v], the order low[v]
+  // was settled in, and the articulation points in the order found; the table shows them.
+  std::array<int, TGraphm::MaxVertices + 1> visited_{};
+  std::array<int, TGraphm::MaxVertices + 1> low_{};
+  std::array<int, TGraphm::MaxVertices + 1> settled_{};
+  std::vector<int> points_;
+  // What the graph's colours tell: the vertex worked on, the arc under examination (its
+  // head flashing, both put back afterwards) and each vertex's parent in the search tree.
+  int current_ = 0;
+  std::pair<int, int> examined_{};
+  TColor savedHeadColour_ = clBlack;
+  std::array<int, TGraphm::MaxVertices + 1> parent_{};
   std::array<std::unique_ptr<TEdge>, MaxDepth + 1> edge_;
   int depth_ = 0;
   std::array<int, MaxDepth + 1> v0_{};

@@ -121,6 +121,32 @@ void TCriticalPath::CreateChildWindow() {
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("拓扑排序"));
+  HoldPictureToRun();
+}
+
+void TCriticalPath::HoldPictureToRun() {
+  // Column 1 is ve of the call that runs (Toposort's, then CriticalPath's copy), column 2
+  // the in-degrees while Toposort runs and vl afterwards: each once given a value.
+  form_->Grid->CellMeans = [this](int col, int row) -> std::optional<TValueMeaning> {
+    if (col < 1 || row < 1) return std::nullopt;
+    const bool sorting = CurProc() != nullptr && CurProc()->Name() == QLatin1String("Toposort");
+    const std::size_t v = At(row);
+    const QString vector = col == 1 ? QStringLiteral("ve") : sorting ? QStringLiteral("indegree") : QStringLiteral("vl");
+    const bool set = col == 1 ? veSet_[v] : sorting ? counted_ : vlSet_[v];
+    return TValueMeaning{.Of = {QStringLiteral("%1[%2]").arg(vector).arg(row - 1)},
+                         .Map = [set](const QStringList& value) { return std::optional<QString>(set ? value[0] : QString()); }};
+  };
+  form_->GraphList->LitMeans = [this](int row, int vertex) {
+    return std::optional<bool>(arc_ != nullptr && arc_->Tail == row && arc_->Head == vertex);
+  };
+  TGraphP& panel = *form_->GraphP;
+  panel.ArcWords = {{Blue, QStringLiteral("taken")}, {Red, QStringLiteral("p")}};
+  panel.ArcMeans = [this](int tail, int head) {
+    return TValueMeaning{.Value = [this, tail, head] {
+      if (arc_ != nullptr && arc_->Tail == tail && arc_->Head == head) return std::optional<QString>(QStringLiteral("p"));
+      return std::optional<QString>(taken_[At(tail)][At(head)] ? QStringLiteral("taken") : QString());
+    }};
+  };
 }
 
 std::unique_ptr<TData> TCriticalPath::GetGlobalData() {
@@ -149,6 +175,10 @@ void TCriticalPath::Reset() {
   form_->StackBoxT->Clear();
   sCount_ = tCount_ = 0;
   cycle_ = false;
+  counted_ = false;
+  veSet_.fill(false);
+  vlSet_.fill(false);
+  for (auto& row : taken_) row.fill(false);
   form_->GraphP->SetGraph(graph_.get());
   form_->GraphList->SetGraph(graph_.get());
   form_->GraphList->ClearHighlights();
@@ -182,6 +212,10 @@ void TCriticalPath::PushS(int value) {
   form_->StackBoxS->Push(std::make_unique<TTopoStkData>(value));
   sCount_ += 1;
   s_[At(sCount_)] = value;
+  HoldTopRow(*form_->StackBoxS, [this, at = sCount_]() -> std::optional<QString> {
+    if (at > sCount_) return std::nullopt;
+    return QString::number(s_[At(at)]);
+  });
 }
 
 void TCriticalPath::FirstArc() {
@@ -189,7 +223,8 @@ void TCriticalPath::FirstArc() {
   ShowArc(arc_.get(), *form_->GraphP, *form_->GraphList);
 }
 
-void TCriticalPath::SetTime(Array& times, const char* vector, int column, int v, int value) {
+void TCriticalPath::SetTime(Array& times, Flags& set, const char* vector, int column, int v, int value) {
+  set[At(v)] = true;
   times[At(v)] = value;
   form_->Grid->SetCells(column, v, QString::number(value));
   SetItem(Locals()->FindByName(QString::fromLatin1(vector)), v, value);
@@ -240,6 +275,7 @@ void TCriticalPath::CriticalPath_AfterBegin() {
   form_->LayGrid();
   form_->Grid->SetCells(2, 0, QStringLiteral("Vl值"));
   for (int v = 1; v <= graph_->VertexCount(); ++v) form_->Grid->SetCells(2, v, QString());
+  vlSet_.fill(false);
 }
 
 bool TCriticalPath::CriticalPath_F_Begin() {
@@ -261,7 +297,7 @@ bool TCriticalPath::CriticalPath_F_LoopBegin() {
 // vl[i] := ve[GetTop(T)]
 bool TCriticalPath::CriticalPath_F_InitVl() {
   const int v = V();
-  SetTime(vl_, "vl", 2, v, ve_[At(VertexOf(t_[At(tCount_)]))]);
+  SetTime(vl_, vlSet_, "vl", 2, v, ve_[At(VertexOf(t_[At(tCount_)]))]);
   form_->GraphP->SetVertexColor(v, Silver);
   Var("i")->SetValue(Var("i")->Value() + 1);
   if (v < graph_->VertexCount()) form_->GraphP->SetVertexColor(v + 1, Red);
@@ -302,11 +338,12 @@ bool TCriticalPath::CriticalPath_F_IsLighter() {
 
 // vl[i] := vl[k] - p^.dut
 void TCriticalPath::CriticalPath_NewVl() {
-  SetTime(vl_, "vl", 2, arc_->Tail, vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_));
+  SetTime(vl_, vlSet_, "vl", 2, arc_->Tail, vl_[At(arc_->Head)] - graph_->EdgeWeight(*arc_));
 }
 
 // p := p^.nextarc
 void TCriticalPath::CriticalPath_NextArc() {
+  taken_[At(arc_->Tail)][At(arc_->Head)] = false;
   form_->GraphP->SetArcColor(arc_->Tail, arc_->Head, clBlack);
   form_->GraphList->Highlight(arc_->Tail, arc_->Head, false);
   form_->GraphP->SetVertexColor(arc_->Head, Silver);
@@ -327,6 +364,7 @@ void TCriticalPath::CriticalPath_WritePath() {
 void TCriticalPath::Toposort_Begin() {
   CountInDegrees(*graph_, *form_->GraphP, *form_->GraphList, *form_->Grid, 2,
                  Locals()->FindByName(QStringLiteral("indegree")), indegree_.data());
+  counted_ = true;
 }
 
 // InitStack(S)
@@ -351,7 +389,7 @@ bool TCriticalPath::Toposort_F_IsIdZ1() {
 void TCriticalPath::Toposort_PushS1() { PushS(Var("i")->Value()); }
 
 // ve[i] := 0
-void TCriticalPath::Toposort_InitVe() { SetTime(ve_, "ve", 1, V(), 0); }
+void TCriticalPath::Toposort_InitVe() { SetTime(ve_, veSet_, "ve", 1, V(), 0); }
 
 // the end of the FOR loop
 bool TCriticalPath::Toposort_F_LoopEnd() {
@@ -386,6 +424,10 @@ void TCriticalPath::Toposort_PushT() {
   form_->StackBoxT->Push(std::make_unique<TTopoStkData>(value));
   tCount_ += 1;
   t_[At(tCount_)] = value;
+  HoldTopRow(*form_->StackBoxT, [this, at = tCount_]() -> std::optional<QString> {
+    if (at > tCount_) return std::nullopt;
+    return QString::number(t_[At(at)]);
+  });
   m_ += 1;
   Var("m")->SetValue(m_);
 }
@@ -424,11 +466,12 @@ bool TCriticalPath::Toposort_F_IsGreater() {
 
 // ve[k] := ve[i] + p^.dut
 void TCriticalPath::Toposort_NewVe() {
-  SetTime(ve_, "ve", 1, arc_->Head, ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_));
+  SetTime(ve_, veSet_, "ve", 1, arc_->Head, ve_[At(arc_->Tail)] + graph_->EdgeWeight(*arc_));
 }
 
 // p := p^.nextarc
 void TCriticalPath::Toposort_NextArc() {
+  taken_[At(arc_->Tail)][At(arc_->Head)] = true;
   form_->GraphP->SetArcColor(arc_->Tail, arc_->Head, Blue);
   form_->GraphList->Highlight(arc_->Tail, arc_->Head, false);
   form_->GraphP->SetVertexColor(arc_->Head, Green);

@@ -71,11 +71,23 @@ class TCriticalPath : public TAlgoDemo {
   int V() const;  // the vertex of i
   void PushS(int value);
   void FirstArc();
-  void SetTime(Array& times, const char* vector, int column, int v, int value);
+  using Flags = std::array<bool, TGraphm::MaxVertices + 1>;
+  // times[v] := value, marked set, in the grid's column and in the vector's item v.
+  void SetTime(Array& times, Flags& set, const char* vector, int column, int v, int value);
   static std::size_t At(int v) { return static_cast<std::size_t>(v); }
+
+  // The grid, the stacks, the lists and the arcs held to the run.
+  void HoldPictureToRun();
 
   std::unique_ptr<TGraphm> graph_;
   std::unique_ptr<TEdge> arc_;
+  // The in-degrees counted, the event times given a value so far (the grid shows nothing
+  // in the others), and the arcs the topological order has taken (blue until the second
+  // loop takes them again).
+  bool counted_ = false;
+  Flags veSet_{};
+  Flags vlSet_{};
+  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> taken_{};
   Array indegree_{};
   Array ve_{};
   Array vl_{};

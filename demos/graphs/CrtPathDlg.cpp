@@ -20,10 +20,11 @@ class TResultGrid : public TStringGrid {
       : TStringGrid(parent), dlg_(dlg), activities_(activities) {}
 
   // The table's size at the design: `columns` cells of `unit` pixels across (the first
-  // column counting two), `rows` down.
-  void SetDesignSize(int columns, int rows, int unit) {
+  // column counting two), `rows` down, in letters `font` pixels high.
+  void SetDesignSize(int columns, int rows, int unit, int font) {
     columns_ = columns;
     rows_ = rows;
+    font_ = font;
     resize(columns * unit, rows * TCrtPathDlg::RowHeight);
   }
 
@@ -35,7 +36,7 @@ class TResultGrid : public TStringGrid {
     SetDefaultColWidth(unit);
     SetColWidths(0, 2 * unit);
     SetDefaultRowHeight(std::max(1, height() / rows_));
-    Font.Height = -std::max(16, 16 * height() / (rows_ * TCrtPathDlg::RowHeight));
+    Font.Height = -std::max(font_, font_ * height() / (rows_ * TCrtPathDlg::RowHeight));
   }
 
   void DrawCell(int col, int row, const TRect& rect, TGridDrawState) override {
@@ -55,6 +56,7 @@ class TResultGrid : public TStringGrid {
   bool activities_;
   int columns_ = 0;
   int rows_ = 0;
+  int font_ = 16;
 };
 
 TSpeedButton* FlatButton(QWidget* parent, const char* name, const QString& caption, const QString& font, int height,
@@ -124,7 +126,7 @@ TCrtPathDlg::TCrtPathDlg(QWidget* parent) : TForm(parent) {
   SetKeyPreview(true);
 }
 
-void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl) {
+void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl, int maxWidth) {
   const int nv = graph.VertexCount();
   ne_ = graph.ArcCount();
   VexGrid->SetColCount(nv + 2);
@@ -161,9 +163,17 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   for (const TStringGrid* grid : {VexGrid, ArcGrid})
     for (int c = 1; c < grid->ColCount(); ++c)
       for (int r = 0; r < grid->RowCount(); ++r) longest = std::max(longest, static_cast<int>(grid->Cells(c, r).size()));
-  const int unit = longest > 3 ? WideColWidth : ColWidth;
-  static_cast<TResultGrid*>(VexGrid)->SetDesignSize(nv + 2, 3, unit);
-  static_cast<TResultGrid*>(ArcGrid)->SetDesignSize(std::min(ne_, PageSize) + 2, 5, unit);
+  // The window as wide as the room it is given allows: fewer activities to a page first, then
+  // narrower cells with smaller letters.
+  const int wanted = longest > 3 ? WideColWidth : ColWidth;
+  const auto widthOf = [&](int unit, int page) { return std::max(nv + 2, std::min(ne_, page) + 2) * unit + 72; };
+  int unit = wanted;
+  pageSize_ = PageSize;
+  while (widthOf(unit, pageSize_) > maxWidth && pageSize_ > LeastPageSize) pageSize_ -= 2;
+  while (widthOf(unit, pageSize_) > maxWidth && unit > LeastColWidth) unit -= 2;
+  const int font = std::max(13, 16 - (wanted - unit) / 2);
+  static_cast<TResultGrid*>(VexGrid)->SetDesignSize(nv + 2, 3, unit, font);
+  static_cast<TResultGrid*>(ArcGrid)->SetDesignSize(std::min(ne_, pageSize_) + 2, 5, unit, font);
   // Layout around the two tables.
   const int clientWidth = std::max(ArcGrid->width(), VexGrid->width()) + 72;
   VexGrid->move((clientWidth - VexGrid->width()) / 2, 60);
@@ -174,22 +184,23 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   LeftBtn->setGeometry(ArcBevel->x(), buttonsTop, 48, 30);
   RightBtn->setGeometry(ArcBevel->x() + ArcBevel->width() - 48, buttonsTop, 48, 30);
   OKBtn->setGeometry((clientWidth - 81) / 2, buttonsTop + 30, 81, 33);
-  LeftBtn->setVisible(ne_ > PageSize);
-  RightBtn->setVisible(ne_ > PageSize);
-  Page(1);
+  LeftBtn->setVisible(ne_ > pageSize_);
+  RightBtn->setVisible(ne_ > pageSize_);
+  ShowPage(1);
   SetClientSize(clientWidth, OKBtn->y() + OKBtn->height() + 36);
 }
 
 bool TCrtPathDlg::IsCritical(int col) const { return ArcGrid->Cells(col, 4) == QLatin1String("0"); }
 
-void TCrtPathDlg::Page(int first) {
+// The last page shows the last pageSize_ activities.
+void TCrtPathDlg::ShowPage(int first) {
   ArcGrid->SetLeftCol(first);
   LeftBtn->setEnabled(first >= 2);
-  RightBtn->setEnabled(ne_ - 9 > first);
+  RightBtn->setEnabled(ne_ - (pageSize_ - 1) > first);
 }
 
-void TCrtPathDlg::RightBtnClick() { Page(std::min(ArcGrid->LeftCol() + PageSize, ne_ - 9)); }
-void TCrtPathDlg::LeftBtnClick() { Page(std::max(ArcGrid->LeftCol() - PageSize, 1)); }
+void TCrtPathDlg::RightBtnClick() { ShowPage(std::min(ArcGrid->LeftCol() + pageSize_, ne_ - (pageSize_ - 1))); }
+void TCrtPathDlg::LeftBtnClick() { ShowPage(std::max(ArcGrid->LeftCol() - pageSize_, 1)); }
 
 void TCrtPathDlg::OKBtnClick() {
   ActivePopup = nullptr;
@@ -205,8 +216,10 @@ void TCrtPathDlg::mouseMoveEvent(QMouseEvent* event) {
 void ExecuteCrtPathDlg(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl,
                        const QWidget* beside) {
   TCrtPathDlg dlg;
-  dlg.Fill(graph, ve, vl);
-  if (beside != nullptr) PlaceBeside(dlg, *beside);
+  // Its design width, which a large screen grows, kept within the room right of the nodes.
+  const int room = beside != nullptr ? static_cast<int>(RoomRightOfNodes(*beside) / ScreenScale()) : std::numeric_limits<int>::max();
+  dlg.Fill(graph, ve, vl, room);
+  if (beside != nullptr) PlaceBesideNodes(dlg, *beside);
   ActivePopup = &dlg;
   dlg.ShowModal();
   ActivePopup = nullptr;

@@ -73,6 +73,12 @@ int TGraphm::OutDegree(int v) const {
   return degree;
 }
 
+int TGraphm::Loops() const {
+  int loops = 0;
+  for (int v = 1; v <= n_; ++v) loops += At(v, v) != 0 ? 1 : 0;
+  return loops;
+}
+
 // ---- The ".gra" file
 
 namespace {

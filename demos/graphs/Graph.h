@@ -51,6 +51,8 @@ class TGraphm {
   // Both directions: a new edge adds 2 to the arc count, a loop 1.
   void AddEdge(int v, int w, int weight);
   int OutDegree(int v) const;
+  // How many vertices are joined to themselves.
+  int Loops() const;
   // Why the matrix cannot stand for an undirected graph, in words: the first pair of vertices
   // whose two directions differ (an arc one way only or, where weights count, two weights);
   // empty when every edge reads the same both ways.

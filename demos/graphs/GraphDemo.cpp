@@ -33,10 +33,22 @@ void ColourEdge(TGraphP& panel, int u, int v, TColor color) {
   panel.SetArcColor(v, u, color);
 }
 
+QString LoopRefusal(const TGraphm& graph) {
+  for (int v = 1; v <= graph.VertexCount(); ++v)
+    if (graph.IsArc(v, v))
+      return QStringLiteral("顶点%1有自环：生成树的边连接两个不同的顶点，本演示只接受没有自环的网。").arg(VertexLetter(v));
+  return {};
+}
+
 int LeftPanePct(int usual, int least) {
   const int width = MainForm != nullptr ? MainForm->width() : 0;
   if (width <= 0) return usual;
   return std::clamp((least * 100 + width - 1) / width, usual, 80);
+}
+
+int NetworkPanePct(int usual, const TGraphm* graph, bool weighted) {
+  const bool crowded = graph != nullptr && weighted && graph->VertexCount() > 6 && graph->Loops() > 0;
+  return LeftPanePct(usual, crowded ? 820 : 0);
 }
 
 void WidenWhileAlone(TNodeContainer& container, bool alone) {

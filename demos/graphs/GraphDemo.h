@@ -18,6 +18,9 @@ namespace graphdemo {
 // on a screen of 1024 x 768 (60 % of its width), so that their marks and fonts grow with
 // larger screens and keep their size there.
 constexpr QSize CodedWindowSize{612, 625};
+// The blue of the status lines under the strong components and Floyd's paths: RGB(120, 120,
+// 250) a shade darker, which keeps 3:1 on the palest of the sky behind them.
+constexpr TColor StatusBlue = RGB(110, 110, 240);
 
 // "visited": one character field per vertex, "[1]" .. "[n]", each 'F'.
 std::unique_ptr<TRecord> VisitedRecord(int n);
@@ -35,9 +38,18 @@ void ColourEdge(TGraphP& panel, int u, int v, TColor color);
 // that a picture does not keep a corner of a large window.
 void WidenWhileAlone(TNodeContainer& container, bool alone);
 
+// The refusal of a network with a loop for a minimum spanning tree: a tree joins two different
+// vertices by each of its edges, and a complete network of ten with a loop at every vertex
+// leaves its weights no room to be read beside the table. Empty when there is none.
+QString LoopRefusal(const TGraphm& graph);
+
 // The share (percent) of the main window's width a drawing window docked on the left gets:
 // `usual`, or more on a narrow screen, enough for `least` pixels (a full network's graph
 // beside its matrix or table needs about 820 at 13 px).
 int LeftPanePct(int usual, int least);
+// The same for a window whose graph panel spans its width: wider for a large network with
+// loops, whose loops stand out of the circle of vertices, which comes in and leaves its
+// weights less room.
+int NetworkPanePct(int usual, const TGraphm* graph, bool weighted);
 
 }  // namespace graphdemo

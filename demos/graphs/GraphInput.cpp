@@ -207,6 +207,8 @@ void Tinputform::OKClick() {
     refusal = QStringLiteral("图中没有结点，请先创建结点。");
   } else if (graph->VertexCount() > MaxVertices) {
     refusal = QStringLiteral("输入结点过多!\n最多%1个结点").arg(MaxVertices);
+  } else if (Refuse) {
+    refusal = Refuse(*graph);
   }
   if (refusal.isEmpty()) return;
   modal::ShowMessage(refusal);
@@ -218,8 +220,9 @@ void Tinputform::OKClick() {
 }
 
 bool ShowGraphInput(const QString& caption, int maxVertices, bool directed, bool weighted,
-                    std::unique_ptr<TGraphm>& graph) {
+                    std::unique_ptr<TGraphm>& graph, std::function<QString(const TGraphm&)> refuse) {
   Tinputform form;
+  form.Refuse = std::move(refuse);
   form.SetCaption(caption);
   form.GraphP1->SetDirected(directed);
   form.GraphP1->SetWeighted(weighted);

@@ -1,6 +1,7 @@
 #pragma once
 // The input step of every graph demonstration: the graph input window (create vertices, then
 // arcs, then show; or a random graph; or a ".gra" file) and the graph-type dialog.
+#include <functional>
 #include <memory>
 
 #include "demos/graphs/Graph.h"
@@ -31,6 +32,9 @@ class Tinputform : public TForm {
   TButton* BitBtn3;  // 帮助
 
   int MaxVertices = 10;
+  // What the demonstration cannot take in a graph, in words for the user (empty: nothing):
+  // OK then shows it and the window stays open with the graph.
+  std::function<QString(const TGraphm&)> Refuse;
 
   // The graph shown when OK closed the window, handed over; nullptr before.
   std::unique_ptr<TGraphm> TakeGraph();
@@ -47,9 +51,10 @@ class Tinputform : public TForm {
 };
 
 // Shows the input window; on OK the window's graph goes to graph (the caller owns it) and
-// the answer is true; Cancel answers false and leaves graph as it was.
+// the answer is true; Cancel answers false and leaves graph as it was. A graph refuse has
+// words for is refused with them, the window kept open.
 bool ShowGraphInput(const QString& caption, int maxVertices, bool directed, bool weighted,
-                    std::unique_ptr<TGraphm>& graph);
+                    std::unique_ptr<TGraphm>& graph, std::function<QString(const TGraphm&)> refuse = {});
 
 class TSelTypeFrm : public TForm {
  public:

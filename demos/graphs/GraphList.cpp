@@ -176,7 +176,26 @@ std::vector<TDrawnShape> TGraphList::DrawingShapes() const {
       if (j > 0 && !graph_->IsArc(i, j)) continue;
       QStringList texts;
       for (const TFieldText& t : NodeTexts(i, column, vertex)) texts << t.Text;
-      out.push_back(TDrawnShape::NodeAt(NodeBox(i, column), texts.join(' ')));
+      TDrawnShape node = TDrawnShape::NodeAt(NodeBox(i, column), texts.join(' '))
+                             .Noted(focus_[Slot(i)][Slot(vertex)] ? QStringLiteral("lit") : QString());
+      if (column > 0) {
+        // The arc at this place of row i's list: the column-th the graph hands out.
+        node = node.StandingFor({.Value = [graph = graph_, row = i, column, weighted = weighted_]() -> std::optional<QString> {
+          std::unique_ptr<TEdge> arc = graph->FirstAdj(row);
+          for (int k = 1; arc && k < column; ++k) arc = graph->NextAdj(*arc);
+          if (!arc) return QStringLiteral("(no arc)");
+          const QString head = QString::number(arc->Head);
+          return weighted ? head + ' ' + QString::number(graph->EdgeWeight(*arc)) : head;
+        }});
+      }
+      if (LitMeans)
+        node = node.StandingFor({.Value = [means = LitMeans, row = i, vertex]() -> std::optional<QString> {
+                                   const std::optional<bool> lit = means(row, vertex);
+                                   if (!lit) return std::nullopt;
+                                   return *lit ? QStringLiteral("lit") : QString();
+                                 },
+                                 .Part = TValueMeaning::InNote});
+      out.push_back(node);
       if (column > 0) {
         const QLine arrow = ArrowInto(i, column);
         const int here = static_cast<int>(out.size()) - 1;

@@ -4,6 +4,8 @@
 // single nodes while their algorithm walks the lists.
 #include <QPoint>
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "demos/graphs/Graph.h"
@@ -45,7 +47,12 @@ class TGraphList : public TNodeContainer {
   QRect NodeBox(int row, int column) const;
   QLine ArrowInto(int row, int column) const;
   // As drawn at the last paint: every node a node, every arrow a link from the node before.
+  // An arc node stands for the arc of its place in its row's list (FirstAdj, NextAdj ...) as
+  // the graph holds it; a lit node notes "lit", held to LitMeans.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // Whether the node of arc row -> vertex (vertex = row: the head node, lit with a loop's
+  // node) is to be lit now in the algorithm's run; nothing: not held.
+  std::function<std::optional<bool>(int row, int vertex)> LitMeans;
 
  protected:
   void Paint() override;

@@ -76,9 +76,16 @@ std::vector<TDrawnShape> TGraphMatrix::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   const int n = graph_->VertexCount();
   for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) out.push_back(TDrawnShape::CellAt(EntryCell(i, j), QString::number(graph_->Entry(i, j))));
+    for (int j = 1; j <= n; ++j)
+      out.push_back(TDrawnShape::CellAt(EntryCell(i, j), EntryText(i, j))
+                        .StandingFor({.Value = [graph = graph_, i, j] {
+                          // The algorithm's cost[i, j]: the weight, 0 where there is no arc.
+                          return std::optional<QString>(QString::number(graph->Entry(i, j)));
+                        }}));
   return out;
 }
+
+QString TGraphMatrix::EntryText(int row, int column) const { return QString::number(graph_->Entry(row, column)); }
 
 void TGraphMatrix::CellText(TCanvas& c, int row, int column, const QString& text) {
   const QPoint at = Cell(row, column);
@@ -119,7 +126,7 @@ void TGraphMatrix::Paint() {
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
       c.Font.Color = cellColor_[Slot(i)][Slot(j)];
-      CellText(c, i, j, QString::number(graph_->Entry(i, j)));
+      CellText(c, i, j, EntryText(i, j));
     }
   }
 }

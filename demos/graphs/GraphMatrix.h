@@ -33,12 +33,16 @@ class TGraphMatrix : public TNodeContainer {
   // The top-left corner of grid position (row, column), -1 .. n + 1 each: the letters at the
   // left and top edges, the entries from half a cell on, which holds the brackets.
   QPoint Cell(int row, int column) const {
-    const auto at = [](int k, int size) { return k < 1 ? (k + 1) * size : size / 2 + k * size; };
+    // The letters' row and column stand two pixels in from the frame, whose line a small
+    // window's cells would otherwise bring under their letters.
+    const auto at = [](int k, int size) { return k < 1 ? (k + 1) * size + 2 : size / 2 + k * size; };
     return {at(column, cellWidth_), at(row, cellHeight_)};
   }
   // The cell of entry (row, column), 1 .. n each, as the last paint laid it out.
   QRect EntryCell(int row, int column) const { return {Cell(row, column), QSize(cellWidth_, cellHeight_)}; }
-  // Every entry a node of its cell, row by row.
+  // What entry (row, column) shows: the weight, 0 where there is no arc.
+  QString EntryText(int row, int column) const;
+  // Every entry a cell, row by row, standing for the graph's cost[row, column].
   std::vector<TDrawnShape> DrawingShapes() const override;
   // The x of the left and right bracket.
   int LeftBracket() const { return Cell(1, 1).x() - cellWidth_ / 4; }

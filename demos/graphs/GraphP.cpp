@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 #include "demos/graphs/GraphNode.h"
 #include "demos/graphs/WeightDialog.h"
@@ -15,7 +16,7 @@
 #include "platform/ModalHost.h"
 #include "platform/TextRules.h"
 
-TCircleLayout LayoutCircle(int width, int height, int n, double share) {
+TCircleLayout LayoutCircle(int width, int height, int n, double share, double shareAcross) {
   TCircleLayout l;
   l.Position.assign(static_cast<std::size_t>(std::max(n, 0) + 1), QPoint());
   if (n < 1) return l;
@@ -23,7 +24,7 @@ TCircleLayout LayoutCircle(int width, int height, int n, double share) {
   const int cy = height / 2;
   l.Radius = text::Round(std::min(width, height) * share);
   const double step = 2 * std::numbers::pi / n;
-  const int rx = std::max(l.Radius, text::Round(width * share));
+  const int rx = std::max(l.Radius, text::Round(width * (shareAcross > 0 ? shareAcross : share)));
   for (int i = 1; i <= n; ++i) {
     l.Position[static_cast<std::size_t>(i)] = QPoint(text::Round(cx - rx * std::cos(i * step)),
                                                      text::Round(cy - l.Radius * std::sin(i * step)));
@@ -337,6 +338,88 @@ std::size_t NearestLabel(const std::vector<TWeightLabel>& labels, QPointF c) {
   return nearest;
 }
 
+TLoopShape LoopAt(const TDisc& rim, QPoint middle, QSize weight, int side) {
+  QPointF u(rim.Centre - middle);
+  const double length = std::hypot(u.x(), u.y());
+  u = length < 1 ? QPointF(0, -1) : u / length;
+  const double r = std::max(rim.Radius, 2);
+  // A circle half the vertex's, its middle a little beyond the rim: the loop leaves the vertex
+  // and comes back to it at a clear angle.
+  const double rho = std::max(5.0, r * 0.5);
+  const double d = r + rho * 0.3;
+  const QPointF at = QPointF(rim.Centre) + u * d;
+  // Where the two circles meet, seen from the loop's middle: either side of the way back to
+  // the vertex.
+  const double alpha = std::acos(std::clamp((d * d + rho * rho - r * r) / (2 * d * rho), -1.0, 1.0));
+  const double back = std::atan2(-u.y(), -u.x());
+  TLoopShape s;
+  constexpr int Steps = 20;
+  for (int k = 0; k <= Steps; ++k) {
+    const double t = back + alpha + (2 * std::numbers::pi - 2 * alpha) * k / Steps;
+    s.Path << (at + rho * QPointF(std::cos(t), std::sin(t))).toPoint();
+  }
+  s.Circle = {at.toPoint(), text::Round(rho)};
+  if (!weight.isEmpty()) {
+    // A gap of two pixels off the loop's far side, or off the flank of its outer half.
+    const QPointF w = side == 0 ? u : QPointF(u.y(), -u.x()) * side;
+    const double reach = (std::abs(w.x()) * weight.width() + std::abs(w.y()) * weight.height()) / 2 + 2;
+    const QPointF c = at + w * (rho + reach) + (side == 0 ? QPointF() : u * (rho * 0.8));
+    s.Weight = QRect(text::Round(c.x() - weight.width() / 2.0), text::Round(c.y() - weight.height() / 2.0), weight.width(),
+                     weight.height());
+  }
+  return s;
+}
+
+namespace {
+// How far a rectangle reaches into a disc.
+bool Meets(const QRect& r, const TDisc& d) {
+  const int nx = std::clamp(d.Centre.x(), r.left(), r.right()) - d.Centre.x();
+  const int ny = std::clamp(d.Centre.y(), r.top(), r.bottom()) - d.Centre.y();
+  return nx * nx + ny * ny < d.Radius * d.Radius;
+}
+}  // namespace
+
+std::vector<QRect> TGraphP::PlaceLoopWeights(const TArcScene& scene, const std::vector<QSize>& cells, const QRect& bounds,
+                                             std::vector<bool>* clear) {
+  std::vector<QRect> places(scene.Arcs.size());
+  std::vector<TDisc> discs = scene.Vertices;
+  std::vector<QRect> taken;
+  for (std::size_t k = 0; k < scene.Arcs.size(); ++k)
+    if (const auto [i, j] = scene.Arcs[k]; i == j) discs.push_back(LoopAt(scene.Rims[Slot(i)], scene.Middle).Circle);
+  for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
+    const auto [i, j] = scene.Arcs[k];
+    if (i != j) continue;
+    int least = std::numeric_limits<int>::max();
+    for (const int side : {0, 1, -1}) {
+      const TLoopShape loop = LoopAt(scene.Rims[Slot(i)], scene.Middle, cells[k], side);
+      const QRect& r = loop.Weight;
+      // Its middle as near its loop as it can be and nearer it than the panel's edge, beyond
+      // which another drawing's nodes may stand.
+      const QPointF c = QRectF(r).center();
+      double own = std::numeric_limits<double>::infinity();
+      for (const QPoint& p : loop.Path) own = std::min(own, QLineF(c, p).length());
+      const QRectF room = QRectF(bounds).adjusted(own, own, -own, -own);
+      int in = bounds.contains(r) && room.contains(c) ? 0 : 4;
+      // Nor may another arc's line run nearer its middle or through it.
+      for (const auto& [a, b] : scene.Arcs) {
+        if (a == b) continue;
+        const TSegment line(TWeightLabel{scene.Centres[Slot(a)], scene.Centres[Slot(b)], {}, false});
+        if (line.Distance2(c.x(), c.y()) < own * own || line.Crosses(r.left(), r.top(), r.right(), r.bottom())) in += 1;
+      }
+      for (const TDisc& d : discs) in += Meets(r, d) ? 2 : 0;
+      for (const QRect& t : taken) in += r.intersects(t) ? 2 : 0;
+      if (in < least) {
+        least = in;
+        places[k] = r;
+      }
+      if (in == 0) break;
+    }
+    taken.push_back(places[k]);
+    if (clear != nullptr) clear->push_back(least == 0);
+  }
+  return places;
+}
+
 TGraphP::TGraphP(QWidget* parent) : TNodeContainer(parent) {
   vertexColor_.fill(RGB(128, 200, 0));
   weightDialog_ = std::make_unique<TWDialog>();
@@ -395,6 +478,11 @@ std::unique_ptr<TGraphm> TGraphP::ReleaseGraph() {
   graph_ = nullptr;
   Invalidate();
   return std::move(owned_);
+}
+
+QString TGraphP::WordOf(const std::map<TColor, QString>& words, TColor colour) {
+  const auto it = words.find(colour);
+  return it != words.end() ? it->second : QString();
 }
 
 void TGraphP::SetVertexColor(int i, TColor color) {
@@ -479,15 +567,29 @@ void TGraphP::Paint() {
   if (graph_ == nullptr || graph_->VertexCount() < 1) return;
   const int n = graph_->VertexCount();
   if (state_ == csInputEdge) {
-    // Arcs drawn so far stay visible between the vertex boxes.
+    // Arcs drawn so far stay visible between the vertex boxes, loops round the far side of
+    // their box from the panel's middle.
     layout_ = DisplayLayout(n);
-    std::vector<std::pair<int, int>> arcs;
-    std::vector<TDisc> boxes;
+    TArcScene scene;
+    scene.Centres.assign(static_cast<std::size_t>(n) + 1, QPoint());
+    scene.Rims.assign(static_cast<std::size_t>(n) + 1, TDisc());
+    scene.Middle = QPoint(width() / 2, height() / 2);
     for (int i = 1; i <= n; ++i) {
-      if (nodes_[Slot(i)] != nullptr) boxes.push_back({nodes_[Slot(i)]->Centre(), nodes_[Slot(i)]->width() / 2});
+      if (const TGraphNode* node = nodes_[Slot(i)]) {
+        scene.Centres[Slot(i)] = node->Centre();
+        scene.Rims[Slot(i)] = {node->Centre(), node->width() / 2};
+        scene.Vertices.push_back(scene.Rims[Slot(i)]);
+      }
+    }
+    for (int i = 1; i <= n; ++i) {
       for (int j = 1; j <= n; ++j) {
         if (!graph_->IsArc(i, j) || nodes_[Slot(i)] == nullptr || nodes_[Slot(j)] == nullptr) continue;
         if (!directed_ && j < i) continue;
+        if (i == j) {
+          DrawArc(scene, i, i, foreColor_);
+          scene.Arcs.emplace_back(i, i);
+          continue;
+        }
         const QPoint from = nodes_[Slot(i)]->Centre();
         const QPoint to = nodes_[Slot(j)]->Centre();
         // From rim to rim: no line runs under a vertex box's letter.
@@ -497,31 +599,84 @@ void TGraphP::Paint() {
         const QPoint b = line.pointAt(1 - nodes_[Slot(j)]->width() / 2.0 / line.length()).toPoint();
         DrawLine3D(c, a.x(), a.y(), b.x(), b.y(), foreColor_, clBtnShadow, true);
         if (directed_) DrawArrowHead(a, from, to, foreColor_);
-        arcs.emplace_back(i, j);
+        scene.Arcs.emplace_back(i, j);
       }
     }
     // Weights entered by hand are written small, as the vertex boxes leave little room (grown
     // with an input window that grew for a large screen).
-    if (weighted_) {
-      std::vector<QPoint> centres(static_cast<std::size_t>(n) + 1);
-      for (int i = 1; i <= n; ++i)
-        if (nodes_[Slot(i)] != nullptr) centres[Slot(i)] = nodes_[Slot(i)]->Centre();
-      DrawWeights(arcs, boxes, centres, text::Round(6 * DialogScale(*window())));
-    }
+    if (weighted_) DrawWeights(scene, text::Round(6 * DialogScale(*window())));
     return;
   }
   if (state_ != csDisplay) return;
   layout_ = DisplayLayout(n);
   Frame3D(c, 0, 0, width(), height(), clWhite, clGray);
-  const std::vector<std::pair<int, int>> arcs = DrawnArcs();
-  for (const auto& [i, j] : arcs) DrawArc(layout_.Position, i, j, arcColor_[Slot(i)][Slot(j)]);
+  const TArcScene scene = DisplayScene(layout_);
+  for (const auto& [i, j] : scene.Arcs) DrawArc(scene, i, j, arcColor_[Slot(i)][Slot(j)]);
   for (int i = 1; i <= n; ++i) DrawVertex(i);
   if (!weighted_) return;
-  DrawWeights(arcs, Discs(layout_), layout_.Position, layout_.WeightSize);
+  DrawWeights(scene, layout_.WeightSize);
+}
+
+int TGraphP::LoopWeightPixels(const TCircleLayout& layout) const {
+  return std::max(LegiblePixels(), text::Round(layout.WeightSize * 96.0 / 72.0));
+}
+
+std::pair<bool, bool> TGraphP::LoopsFit(const TCircleLayout& layout) const {
+  const QRect inside(1, 1, width() - 2, height() - 2);
+  bool across = true;
+  bool down = true;
+  const auto fit = [&](const QRect& r) {
+    across = across && r.left() >= inside.left() && r.right() <= inside.right();
+    down = down && r.top() >= inside.top() && r.bottom() <= inside.bottom();
+  };
+  const TArcScene scene = DisplayScene(layout);
+  const int px = LoopWeightPixels(layout);
+  std::vector<QSize> cells;
+  for (const auto& [i, j] : scene.Arcs) {
+    if (i == j) fit(LoopAt(scene.Rims[Slot(i)], scene.Middle).Path.boundingRect());
+    cells.push_back(weighted_ && i == j
+                        ? QFontMetrics(TFont{.Height = -px}.ToQFont()).tightBoundingRect(QString::number(graph_->Weight(i, j))).size() +
+                              QSize(2, 2)
+                        : QSize());
+  }
+  if (weighted_) {
+    // A weight that found no clear place beside its loop wants room every way.
+    std::vector<bool> clear;
+    const std::vector<QRect> places = PlaceLoopWeights(scene, cells, inside, &clear);
+    for (std::size_t k = 0; k < scene.Arcs.size(); ++k)
+      if (scene.Arcs[k].first == scene.Arcs[k].second) fit(places[k]);
+    if (std::ranges::find(clear, false) != clear.end()) across = down = false;
+  }
+  return {across, down};
 }
 
 TCircleLayout TGraphP::DisplayLayout(int n) const {
-  return LayoutCircle(width(), height(), n, weighted_ ? NetworkShare : 0.4);
+  const double share = weighted_ ? NetworkShare : 0.4;
+  TCircleLayout layout = LayoutCircle(width(), height(), n, share);
+  if (graph_ == nullptr || graph_->Loops() == 0) return layout;
+  // Loops stand out of their vertices away from the middle: the circle comes in, across or
+  // down as the loops need, until they and their weights fit the panel.
+  double down = share;
+  double across = share;
+  for (auto [fitsAcross, fitsDown] = LoopsFit(layout); (!fitsAcross || !fitsDown) && down > 0.2 && across > 0.2;
+       std::tie(fitsAcross, fitsDown) = LoopsFit(layout)) {
+    if (!fitsDown) down -= 0.01;
+    if (!fitsAcross) across -= 0.01;
+    layout = LayoutCircle(width(), height(), n, down, across);
+  }
+  return layout;
+}
+
+TGraphP::TArcScene TGraphP::DisplayScene(const TCircleLayout& layout) const {
+  TArcScene scene;
+  scene.Arcs = DrawnArcs();
+  scene.Centres = layout.Position;
+  scene.Rims.assign(layout.Position.size(), TDisc());
+  for (std::size_t i = 1; i < layout.Position.size(); ++i)
+    scene.Rims[i] = {VertexFace(layout, static_cast<int>(i)).center(), layout.NodeRadius};
+  scene.Middle = QPoint(width() / 2, height() / 2);
+  scene.Vertices = Discs(layout);
+  return scene;
 }
 
 std::vector<TDisc> TGraphP::Discs(const TCircleLayout& layout) {
@@ -535,7 +690,7 @@ std::vector<std::pair<int, int>> TGraphP::DrawnArcs() const {
   std::vector<std::pair<int, int>> arcs;
   const int n = graph_ == nullptr ? 0 : graph_->VertexCount();
   for (int i = 1; i <= n; ++i)
-    for (int j = directed_ ? 1 : i + 1; j <= n; ++j)
+    for (int j = directed_ ? 1 : i; j <= n; ++j)
       if (graph_->IsArc(i, j)) arcs.emplace_back(i, j);
   return arcs;
 }
@@ -547,10 +702,28 @@ QLine TGraphP::ArcLine(const std::vector<QPoint>& centres, int tail, int head) c
   return {(from + to) / 2, to};
 }
 
-void TGraphP::DrawArc(const std::vector<QPoint>& centres, int tail, int head, TColor color) {
-  const QLine line = ArcLine(centres, tail, head);
-  DrawLine3D(Canvas(), line.x1(), line.y1(), line.x2(), line.y2(), color, clBtnShadow, true);
-  if (directed_) DrawArrowHead(line.p1(), centres[Slot(tail)], centres[Slot(head)], color);
+void TGraphP::DrawArc(const TArcScene& scene, int tail, int head, TColor color) {
+  TCanvas& c = Canvas();
+  if (tail == head) {
+    const TLoopShape loop = LoopAt(scene.Rims[Slot(tail)], scene.Middle);
+    const QPolygon& p = loop.Path;
+    std::vector<TPoint> points;
+    for (const QPoint& q : p) points.push_back(TPoint{q.x(), q.y()});
+    if (!directed_) {
+      DrawPolyline3D(c, points, color, clBtnShadow);
+      return;
+    }
+    // The head where the loop comes back into its vertex.
+    points.pop_back();
+    DrawPolyline3D(c, points, color, clBtnShadow);
+    const QPoint a = p[p.size() - 2];
+    const QPoint b = p[p.size() - 1];
+    DrawArrow3D(c, a.x(), a.y(), b.x(), b.y(), color, clBtnShadow, RGB(255, 0, 0));
+    return;
+  }
+  const QLine line = ArcLine(scene.Centres, tail, head);
+  DrawLine3D(c, line.x1(), line.y1(), line.x2(), line.y2(), color, clBtnShadow, true);
+  if (directed_) DrawArrowHead(line.p1(), scene.Centres[Slot(tail)], scene.Centres[Slot(head)], color);
 }
 
 namespace {
@@ -567,37 +740,51 @@ QRect WeightInk(const TFont& font, const QString& text) { return QFontMetrics(fo
 
 }  // namespace
 
-const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const std::vector<std::pair<int, int>>& arcs,
-                                                    const std::vector<TDisc>& vertices, const std::vector<QPoint>& centres,
-                                                    int size) const {
+const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int size) const {
   TWeightPlaces& w = weightPlaces_;
   const QRect bounds(0, 0, width(), height());
   const int least = LegiblePixels();
   std::vector<QString> texts;
-  for (const auto& [i, j] : arcs) texts.push_back(QString::number(graph_->Weight(i, j)));
-  if (w.Arcs == arcs && w.Texts == texts && w.Vertices == vertices && w.Centres == centres && w.Bounds == bounds &&
-      w.StartSize == size && w.Least == least)
-    return w;
-  w = {arcs, std::move(texts), centres, vertices, bounds, size, least, least, {}, {}, {}};
+  for (const auto& [i, j] : scene.Arcs) texts.push_back(QString::number(graph_->Weight(i, j)));
+  if (w.Scene == scene && w.Texts == texts && w.Bounds == bounds && w.StartSize == size && w.Least == least) return w;
+  w = {scene, std::move(texts), bounds, size, least, least, {}, {}, {}, {}};
   // The size asked for when every weight can be read whole and told whose it is there, else
   // the least a class reads, where the weights make room for each other as they can (a full
-  // network of ten vertices has 90 of them).
+  // network of ten vertices has 90 of them). A loop's weight stands beside its loop, where the
+  // others keep clear of it.
   const auto place = [&](int px, bool makeRoom) {
     const TFont font = WeightFont(px);
     std::vector<TWeightLabel> labels;
+    std::vector<std::size_t> labelArcs;
     std::vector<QRect> inks;
-    for (std::size_t k = 0; k < arcs.size(); ++k) {
-      const auto& [i, j] = arcs[k];
+    std::vector<QSize> cells;
+    for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
       inks.push_back(WeightInk(font, w.Texts[k]));
-      labels.push_back({centres[Slot(i)], centres[Slot(j)], inks.back().size() + QSize(2, 2), directed_ && graph_->IsArc(j, i) && i != j});
+      cells.push_back(inks.back().size() + QSize(2, 2));
     }
-    std::vector<QRect> places = PlaceWeights(labels, vertices, bounds, makeRoom);
-    const bool clear = UnclearWeights(labels, places, vertices, bounds) == 0;
+    // The loops' weights first, beside their loops; the others keep clear of both.
+    std::vector<QRect> places = PlaceLoopWeights(scene, cells, bounds.adjusted(1, 1, -1, -1));
+    std::vector<TDisc> keepClear = scene.Vertices;
+    for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
+      const auto& [i, j] = scene.Arcs[k];
+      if (i == j) {
+        keepClear.push_back(LoopAt(scene.Rims[Slot(i)], scene.Middle).Circle);
+        const QPoint half(places[k].width() / 2, places[k].height() / 2);
+        keepClear.push_back({places[k].center(), text::Round(std::hypot(half.x(), half.y()))});
+        continue;
+      }
+      labels.push_back({scene.Centres[Slot(i)], scene.Centres[Slot(j)], cells[k], directed_ && graph_->IsArc(j, i)});
+      labelArcs.push_back(k);
+    }
+    const std::vector<QRect> onLines = PlaceWeights(labels, keepClear, bounds, makeRoom);
+    for (std::size_t l = 0; l < labels.size(); ++l) places[labelArcs[l]] = onLines[l];
+    const bool clear = UnclearWeights(labels, onLines, keepClear, bounds) == 0;
     w.Size = px;
     w.Labels = std::move(labels);
+    w.LabelArcs = std::move(labelArcs);
     w.Places = std::move(places);
     w.Origins.clear();
-    for (std::size_t k = 0; k < arcs.size(); ++k)
+    for (std::size_t k = 0; k < scene.Arcs.size(); ++k)
       w.Origins.push_back(w.Places[k].topLeft() + QPoint(1, 1) - inks[k].topLeft());
     return clear;
   };
@@ -606,11 +793,10 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const std::vector<std::pair<
   return w;
 }
 
-void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
-                          const std::vector<QPoint>& centres, int size) {
+void TGraphP::DrawWeights(const TArcScene& scene, int size) {
   TCanvas& c = Canvas();
   const TFont saved = c.Font;
-  const TWeightPlaces& w = WeightPlaces(arcs, vertices, centres, size);
+  const TWeightPlaces& w = WeightPlaces(scene, size);
   c.Font = WeightFont(w.Size);
   // On a white cell of their own, a pixel wider than the digits' ink on every side: the lines
   // they sit on stop short of the digits.
@@ -619,7 +805,7 @@ void TGraphP::DrawWeights(const std::vector<std::pair<int, int>>& arcs, const st
   c.Brush.Color = clWhite;
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_BASELINE);
-  for (std::size_t k = 0; k < arcs.size(); ++k) {
+  for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
     const QRect cell = w.Places[k];
     c.FillRect(TRect{cell.left(), cell.top(), cell.right() + 1, cell.bottom() + 1});
     c.TextOut(w.Origins[k].x(), w.Origins[k].y(), w.Texts[k]);
@@ -638,29 +824,30 @@ QString TGraphP::DrawingText() const {
   }
   QString text = vertices.join(' ');
   if (!weighted_) return text;
-  const std::vector<std::pair<int, int>> arcs = DrawnArcs();
-  if (arcs.empty()) return text;
   const TCircleLayout layout = DisplayLayout(n);
-  const std::vector<TDisc> discs = Discs(layout);
-  const TWeightPlaces& w = WeightPlaces(arcs, discs, layout.Position, layout.WeightSize);
+  const TArcScene scene = DisplayScene(layout);
+  if (scene.Arcs.empty()) return text;
+  const TWeightPlaces& w = WeightPlaces(scene, layout.WeightSize);
   const QRect bounds(0, 0, width(), height());
   QStringList weights;
-  for (std::size_t k = 0; k < arcs.size(); ++k) {
+  for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
     const QRect box = w.Places[k].adjusted(1, 1, -1, -1);  // the digits in their white cell
-    const auto& [i, j] = arcs[NearestLabel(w.Labels, QRectF(box).center())];
+    // A loop's weight is its loop's; another weight is the nearest line's.
+    auto [i, j] = scene.Arcs[k];
+    if (i != j) std::tie(i, j) = scene.Arcs[w.LabelArcs[NearestLabel(w.Labels, QRectF(box).center())]];
     QString digits = w.Texts[k];
     // A digit is lost where the panel ends or where a weight drawn later, with its cell, lies.
     const double cell = static_cast<double>(box.width()) / std::max<qsizetype>(1, digits.size());
     for (qsizetype d = 0; d < digits.size(); ++d) {
       const QRect at(box.left() + text::Round(d * cell), box.top(), std::max(1, text::Round(cell)), box.height());
       bool lost = !bounds.contains(at);
-      for (std::size_t m = k + 1; m < arcs.size(); ++m) lost = lost || at.intersects(w.Places[m]);
+      for (std::size_t m = k + 1; m < scene.Arcs.size(); ++m) lost = lost || at.intersects(w.Places[m]);
       if (lost) digits[d] = '?';
     }
     QString entry = QStringLiteral("%1%2%3 %4").arg(VertexLetter(i), directed_ ? QStringLiteral(">") : QStringLiteral("-"),
                                                     VertexLetter(j), digits);
     for (int v = 1; v <= n; ++v) {
-      const TDisc& d = discs[static_cast<std::size_t>(v - 1)];
+      const TDisc& d = scene.Vertices[static_cast<std::size_t>(v - 1)];
       const QPoint near(std::clamp(d.Centre.x(), box.left(), box.right()), std::clamp(d.Centre.y(), box.top(), box.bottom()));
       if (QLineF(near, d.Centre).length() < d.Radius) entry += QStringLiteral(" on ") + VertexLetter(v);
     }
@@ -674,23 +861,40 @@ std::vector<TDrawnShape> TGraphP::DrawingShapes() const {
   const int n = graph_->VertexCount();
   const TCircleLayout layout = DisplayLayout(n);
   std::vector<TDrawnShape> out;
-  for (int i = 1; i <= n; ++i) out.push_back(TDrawnShape::NodeAt(VertexFace(layout, i), VertexLetter(i), true));
-  const std::vector<std::pair<int, int>> arcs = DrawnArcs();
-  // Where each arc's link is among the shapes; a loop draws no line.
-  std::vector<int> links;
-  for (const auto& [i, j] : arcs) {
-    if (i == j) {
-      links.push_back(-1);
-      continue;
+  for (int i = 1; i <= n; ++i) {
+    TDrawnShape vertex = TDrawnShape::NodeAt(VertexFace(layout, i), VertexLetter(i), true).Noted(WordOf(VertexWords, vertexColor_[Slot(i)]));
+    if (VertexMeans) {
+      TValueMeaning m = VertexMeans(i);
+      m.Part = TValueMeaning::InNote;
+      vertex = vertex.StandingFor(m);
     }
-    const QLine line = ArcLine(layout.Position, i, j);
+    out.push_back(vertex);
+  }
+  const TArcScene scene = DisplayScene(layout);
+  // Where each arc's link is among the shapes: a line, or a loop round its vertex.
+  std::vector<int> links;
+  for (const auto& [i, j] : scene.Arcs) {
+    const QPolygon path = i == j ? LoopAt(scene.Rims[Slot(i)], scene.Middle).Path
+                                 : QPolygon({ArcLine(layout.Position, i, j).p1(), ArcLine(layout.Position, i, j).p2()});
     links.push_back(static_cast<int>(out.size()));
-    out.push_back(TDrawnShape::LinkBetween({this, i - 1}, {this, j - 1}, QPolygon({line.p1(), line.p2()})));
+    TDrawnShape link = TDrawnShape::LinkBetween({this, i - 1}, {this, j - 1}, path).Noted(WordOf(ArcWords, arcColor_[Slot(i)][Slot(j)]));
+    if (ArcMeans) {
+      TValueMeaning m = ArcMeans(i, j);
+      m.Part = TValueMeaning::InNote;
+      link = link.StandingFor(m);
+    }
+    out.push_back(link);
   }
   if (!weighted_) return out;
-  const TWeightPlaces& w = WeightPlaces(arcs, Discs(layout), layout.Position, layout.WeightSize);
-  for (std::size_t k = 0; k < arcs.size(); ++k)
-    if (links[k] >= 0) out.push_back(TDrawnShape::LabelOf(links[k], w.Places[k], w.Texts[k]));
+  const TWeightPlaces& w = WeightPlaces(scene, layout.WeightSize);
+  for (std::size_t k = 0; k < scene.Arcs.size(); ++k) {
+    // The weight of the algorithm's arc, as the graph holds it.
+    const auto [i, j] = scene.Arcs[k];
+    out.push_back(TDrawnShape::LabelOf(links[k], w.Places[k], w.Texts[k])
+                      .StandingFor({.Value = [graph = graph_, tail = i, head = j] {
+                        return std::optional<QString>(QString::number(graph->Weight(tail, head)));
+                      }}));
+  }
   return out;
 }
 

@@ -5,7 +5,10 @@
 // arcs as the algorithm runs. In csDisplay the vertices sit on a circle about the centre.
 #include <QPoint>
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "demos/graphs/Graph.h"
@@ -28,7 +31,9 @@ struct TCircleLayout {
   int LabelSize = 2;
   int WeightSize = 2;
 };
-TCircleLayout LayoutCircle(int width, int height, int n, double share = 0.4);
+// shareAcross, when given, sets how far across the circle reaches instead (loops at the sides
+// may need less room than loops at the top).
+TCircleLayout LayoutCircle(int width, int height, int n, double share = 0.4, double shareAcross = 0);
 
 // A weight to write on the arc drawn from From to To, in a text of Size. Where the opposite
 // arc shares the line (TowardHead), each weight keeps to the half of the line before its own
@@ -46,6 +51,19 @@ struct TDisc {
   int Radius = 0;
   friend bool operator==(const TDisc&, const TDisc&) = default;
 };
+// A vertex joined to itself, hung on the circle of a vertex (rim): a small circle standing
+// out of it on the side away from middle (the picture's middle, where the other arcs run),
+// drawn from where it leaves the rim round its far side to where it comes back (its arrow
+// head there), and the cell of its weight (of the size given) clear of the vertex and its
+// letter: beyond the loop (side 0), or beside it, turned a quarter to the left (1) or to the
+// right (-1) where the picture has no room beyond.
+struct TLoopShape {
+  QPolygon Path;
+  TDisc Circle;
+  QRect Weight;
+};
+TLoopShape LoopAt(const TDisc& rim, QPoint middle, QSize weight = {}, int side = 0);
+
 // Where each weight goes: on its own line (on its own half of a shared one), as near the
 // line's middle as it can be, or a little to one side while its line still runs through it,
 // without covering another weight or a vertex, without another line passing under it or
@@ -110,13 +128,24 @@ class TGraphP : public TNodeContainer {
 
   const TCircleLayout& Layout() const { return layout_; }
 
+  // What the colours say in a run, for the checks: the demonstration names the colours that
+  // carry a meaning (VertexWords, ArcWords: "visited", "tree") and says what each vertex's fill and
+  // each arc's line stand for in the algorithm's variables or records (a meaning whose text
+  // is the word, empty for a colour of no meaning). The shapes note the word of the colour
+  // painted and hold it to that.
+  std::map<TColor, QString> VertexWords;
+  std::map<TColor, QString> ArcWords;
+  std::function<TValueMeaning(int v)> VertexMeans;
+  std::function<TValueMeaning(int tail, int head)> ArcMeans;
+
   // In csDisplay: every vertex with its colour, "A(128,200,0)", then the weights as a reader
   // sees them, in the order of the arcs: the arc a reader takes each to belong to, its digits
   // (a digit another weight covers or the panel cuts off as "?") and the vertex it lies on,
   // "A(128,200,0) B(128,200,0) | [A>B 639, B>A 5?3 on C]".
   QString DrawingText() const override;
   // In csDisplay: the vertex circles as round nodes, the arcs as links (an arc whose opposite
-  // shares its line is the half it is drawn on) and the weights as labels of their arcs.
+  // shares its line is the half it is drawn on, a loop its round) and the weights as labels
+  // of their arcs, each weight standing for the graph's; the colours' words as notes.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
@@ -126,16 +155,31 @@ class TGraphP : public TNodeContainer {
  private:
   static std::size_t Slot(int i);
   void MouseMove(int x, int y);
+  // The word words give a colour (empty for one they do not name).
+  static QString WordOf(const std::map<TColor, QString>& words, TColor colour);
+  // What the weights are laid out among: the arcs (tail, head) drawn, each line's ends (by
+  // vertex number), the circles loops hang on (by vertex number) and the picture's middle
+  // they stand away from, and the discs the weights keep clear of (the vertices).
+  struct TArcScene {
+    std::vector<std::pair<int, int>> Arcs;
+    std::vector<QPoint> Centres;
+    std::vector<TDisc> Rims;
+    QPoint Middle;
+    std::vector<TDisc> Vertices;
+    friend bool operator==(const TArcScene&, const TArcScene&) = default;
+  };
   // The line arc (tail, head) is drawn on between vertices at centres (by vertex number):
   // from vertex to vertex, or, where the opposite arc shares the line, the half before its
   // own head, from the middle on, so that each arc shows its own colour.
   QLine ArcLine(const std::vector<QPoint>& centres, int tail, int head) const;
-  void DrawArc(const std::vector<QPoint>& centres, int tail, int head, TColor color);
+  // Arc (tail, head) of the scene on its line, or a loop (tail = head) round the far side of
+  // its vertex's rim.
+  void DrawArc(const TArcScene& scene, int tail, int head, TColor color);
   // The head of the arc from `from` to `to`, three quarters of the way, on a shaft from start.
   void DrawArrowHead(QPoint start, QPoint from, QPoint to, TColor color);
   // The face of vertex i's circle in a layout (its shadow lies 2 px down and right).
   static QRect VertexFace(const TCircleLayout& layout, int i);
-  // The arcs drawn in csDisplay: each edge once when undirected.
+  // The arcs drawn in csDisplay: each edge once when undirected, loops too.
   std::vector<std::pair<int, int>> DrawnArcs() const;
   // How far out a network's vertices stand: its weights need the room between the lines.
   static constexpr double NetworkShare = 0.44;
@@ -143,31 +187,44 @@ class TGraphP : public TNodeContainer {
   TCircleLayout DisplayLayout(int n) const;
   // The vertex circles of a layout, as the weights keep clear of them.
   static std::vector<TDisc> Discs(const TCircleLayout& layout);
-  // The weights of the arcs (tail, head) drawn between vertices at centres (by vertex
-  // number), each on its own line, in points of size or smaller where they crowd.
-  void DrawWeights(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
-                   const std::vector<QPoint>& centres, int size);
+  // The scene of the display mode at the present size.
+  TArcScene DisplayScene(const TCircleLayout& layout) const;
+  // The weights of a scene's arcs, each on its own line and each loop's beside its loop, in
+  // points of size or smaller where they crowd.
+  void DrawWeights(const TArcScene& scene, int size);
   // The places of the last weights drawn, kept while nothing they depend on changes (a run
-  // only recolours): the arcs and their weights' digits, the pixel height the font came down
+  // only recolours): the scene and its weights' digits, the pixel height the font came down
   // to (from the points asked for, not below the least a class reads) so that every weight is
   // clear, each weight's white cell, a pixel round its digits' ink, and where its digits'
-  // baseline starts.
+  // baseline starts (for every arc, a loop's too); the lines' labels and the arc each stands
+  // for.
   struct TWeightPlaces {
-    std::vector<std::pair<int, int>> Arcs;
+    TArcScene Scene;
     std::vector<QString> Texts;
-    std::vector<QPoint> Centres;
-    std::vector<TDisc> Vertices;
     QRect Bounds;
     int StartSize = 0;
     int Least = 0;
     int Size = 0;
     std::vector<TWeightLabel> Labels;
+    std::vector<std::size_t> LabelArcs;
     std::vector<QRect> Places;
     std::vector<QPoint> Origins;
   };
   mutable TWeightPlaces weightPlaces_;
-  const TWeightPlaces& WeightPlaces(const std::vector<std::pair<int, int>>& arcs, const std::vector<TDisc>& vertices,
-                                    const std::vector<QPoint>& centres, int size) const;
+  const TWeightPlaces& WeightPlaces(const TArcScene& scene, int size) const;
+  // The pixel height a loop's weight may come to: the size asked for, at least the least a
+  // class reads.
+  int LoopWeightPixels(const TCircleLayout& layout) const;
+  // Whether every loop of the graph stands inside the panel in a layout, with a place for its
+  // weight there: across, and down.
+  std::pair<bool, bool> LoopsFit(const TCircleLayout& layout) const;
+  // Where the weight of each loop of a scene goes, its cell size given: the first of its
+  // places (beyond, then beside) inside bounds clear of the vertices, the loops and the loop
+  // weights placed before it, else the one least in their way (clear, when given, says which
+  // loops' weights found a clear place, in the loops' order).
+  static std::vector<QRect> PlaceLoopWeights(const TArcScene& scene, const std::vector<QSize>& cells, const QRect& bounds,
+                                             std::vector<bool>* clear = nullptr);
+  bool HasLoops() const;
   void DrawVertex(int i);
   void DrawRubberBand();
 

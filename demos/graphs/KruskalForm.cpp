@@ -488,6 +488,8 @@ void TKruskalForm::FormResize() {
   const int top = StaticText2->y() + StaticText2->height();
   trees_->setGeometry(0, top, GraphP1->width(), height() - top);
   trees_->setAccessibleDescription(TreesText());
+  // The kit painted the window before the table and the forest took their new places.
+  Repaint();
 }
 
 void TKruskalForm::FormPaint() {
@@ -533,17 +535,28 @@ std::vector<TDrawnShape> TKruskalForm::DrawingShapes() const {
   const TDesignRatio r = Ratio();
   const int heading = r.Grow(30);
   const TableShape shape = ShapeTable(table.width(), table.height() - heading, Last, r);
+  const auto meaning = [](TDrawnShape shape, const std::function<TValueMeaning(int)>& means, int index, bool note = false) {
+    if (!means) return shape;
+    TValueMeaning m = means(index);
+    if (note) m.Part = TValueMeaning::InNote;
+    return shape.StandingFor(m);
+  };
+  const auto lit = [this](int index) { return highlight_[static_cast<std::size_t>(index + MaxVertices)] ? QStringLiteral("lit") : QString(); };
   for (int k = 1; k <= Last; ++k)
-    out.push_back(TDrawnShape::NodeAt(TableRow(table, shape, heading, k),
-                                      Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text.simplified()));
+    out.push_back(meaning(TDrawnShape::NodeAt(TableRow(table, shape, heading, k),
+                                              Edges[static_cast<std::size_t>(fo[static_cast<std::size_t>(k)])].Text.simplified()),
+                          RowMeans, k));
   const QRect area = trees_->geometry();
   const TForestGeometry g = ForestGeometry(area);
   const int circles = static_cast<int>(out.size());
-  for (int v = 1; v <= n; ++v) out.push_back(TDrawnShape::NodeAt(Circle(g, v), VertexLetter(v), true));
+  for (int v = 1; v <= n; ++v)
+    out.push_back(meaning(TDrawnShape::NodeAt(Circle(g, v), VertexLetter(v), true).Noted(lit(v)), LitMeans, v, true));
   for (int v = 1; v <= n; ++v) {
     const int pa = s[static_cast<std::size_t>(v)].pa;
     int to = pa > 0 ? circles + pa - 1 : static_cast<int>(out.size());
-    if (pa <= 0) out.push_back(TDrawnShape::NodeAt(SizeBox(g, area, v), QString::number(pa)));
+    if (pa <= 0)
+      out.push_back(meaning(meaning(TDrawnShape::NodeAt(SizeBox(g, area, v), QString::number(pa)).Noted(lit(-v)), SizeMeans, v),
+                            LitMeans, -v, true));
     const QLine line = TreeLine(g, area, v);
     out.push_back(TDrawnShape::LinkBetween({this, circles + v - 1}, {this, to}, QPolygon({line.p1(), line.p2()})));
   }

@@ -4,6 +4,7 @@
 // sets with the pointers i, j and t, and the count of tree arcs accepted.
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "demos/graphs/Graph.h"
@@ -111,8 +112,14 @@ class TKruskalForm : public TGraphForm, public TKitControl {
   static QRect TableRow(const QRect& area, const TableShape& shape, int heading, int k);
 
   // The table's rows, the forest's circles and size boxes as nodes, its lines as links and
-  // the pointers as marks, in the window's pixels.
+  // the pointers as marks, in the window's pixels; a lit circle or size box notes "lit".
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // What they stand for in the run (the demonstration says): row k of the table (heap entry
+  // k), root v's size box (s[v].pa), and whether circle v (index v) or root v's size box
+  // (index -v) is lit ("lit", empty for not).
+  std::function<TValueMeaning(int k)> RowMeans;
+  std::function<TValueMeaning(int v)> SizeMeans;
+  std::function<TValueMeaning(int index)> LitMeans;
 
   // The row a table line shows for edge k: " 2    A <---> C    1 ".
   static QString RowText(int number, int v1, int v2, int cost);

@@ -1,6 +1,9 @@
 #include "demos/graphs/MiniTreeKruskal.h"
 
+#include <algorithm>
+
 #include "demos/graphs/GraphInput.h"
+#include "demos/graphs/GraphP.h"
 #include "demos/graphs/KruskalForm.h"
 #include "demos/graphs/GraphDemo.h"
 #include "framework/engine/Globals.h"
@@ -12,10 +15,65 @@
 TMiniTreeKRUSKAL::TMiniTreeKRUSKAL(const QStringList& source) : TFormDemo(source) {}
 TMiniTreeKRUSKAL::~TMiniTreeKRUSKAL() = default;
 
+namespace {
+constexpr TColor TreeRed = RGB(255, 0, 0);
+}  // namespace
+
+void TMiniTreeKRUSKAL::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  HoldPictureToRun();
+}
+
+void TMiniTreeKRUSKAL::HoldPictureToRun() {
+  TKruskalForm& f = *graphForm_;
+  // Row k shows hp.fo[k] of the call of Kruskal (item k of hp: No., v1, v2, cost).
+  f.RowMeans = [](int k) {
+    QStringList fields;
+    for (int field = 0; field < 4; ++field) fields << QStringLiteral("hp[%1][%2]").arg(k).arg(field);
+    return TValueMeaning{.Call = TMarkMeaning::Depth, .CallDepth = 1, .Of = fields, .Shows = QStringLiteral("%1 %2 <---> %3 %4")};
+  };
+  f.SizeMeans = [this](int v) {
+    return TValueMeaning{.Value = [this, v] { return std::optional<QString>(QString::number(Pa(v))); }};
+  };
+  // fix_mfset lights what s[j].pa names while it climbs to the root (its first loop);
+  // mix_mfset the size boxes of the two roots it unites.
+  f.LitMeans = [this](int index) {
+    return TValueMeaning{.Value = [this, index]() -> std::optional<QString> {
+      if (CurProc() == nullptr || CurLine() == nullptr) return std::nullopt;
+      bool lit = false;
+      if (CurProc()->Name() == QLatin1String("MixSet")) {
+        lit = index == -Var("i")->Value() || index == -Var("j")->Value();
+      } else if (CurProc()->Name() == QLatin1String("FixSet") &&
+                 (CurLine()->Label() == QLatin1String("WhileDo1") || CurLine()->Label() == QLatin1String("GetPa"))) {
+        const int j = Var("j")->Value();
+        lit = index == (Pa(j) > 0 ? Pa(j) : -j);
+      }
+      return lit ? QStringLiteral("lit") : QString();
+    }};
+  };
+  TGraphP& panel = *f.GraphP1;
+  panel.VertexWords = {{TreeRed, QStringLiteral("tree")}};
+  panel.ArcWords = {{TreeRed, QStringLiteral("tree")}};
+  panel.VertexMeans = [this](int v) {
+    return TValueMeaning{.Value = [this, v] {
+      const bool inTree = std::ranges::any_of(accepted_, [v](const auto& e) { return e.first == v || e.second == v; });
+      return std::optional<QString>(inTree ? QStringLiteral("tree") : QString());
+    }};
+  };
+  panel.ArcMeans = [this](int tail, int head) {
+    return TValueMeaning{.Value = [this, tail, head] {
+      const bool inTree = std::ranges::any_of(accepted_, [&](const auto& e) {
+        return (e.first == tail && e.second == head) || (e.first == head && e.second == tail);
+      });
+      return std::optional<QString>(inTree ? QStringLiteral("tree") : QString());
+    }};
+  };
+}
+
 std::unique_ptr<TData> TMiniTreeKRUSKAL::GetInitialParam() { return std::make_unique<TData>(QString()); }
 
 bool TMiniTreeKRUSKAL::CreateData() {
-  if (!ShowGraphInput(QStringLiteral("Input the Graph:"), 10, false, true, graph_)) return false;
+  if (!ShowGraphInput(QStringLiteral("Input the Graph:"), 10, false, true, graph_, graphdemo::LoopRefusal)) return false;
   graphForm_->SetGraph(graph_.get());
   graphForm_->GreyAllArcs();
   return true;
@@ -25,8 +83,11 @@ void TMiniTreeKRUSKAL::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get
 
 void TMiniTreeKRUSKAL::Reset() {
   TAlgoDemo::Reset();
+  accepted_.clear();
   graphForm_->ClearTable();
   graphForm_->SetGraph(graph_.get());
+  // A run made again starts with no tree: the last run's arcs grey again, as the first run's.
+  graphForm_->GreyAllArcs();
 }
 
 int& TMiniTreeKRUSKAL::Pa(int v) { return graphForm_->s[static_cast<std::size_t>(v)].pa; }
@@ -143,6 +204,7 @@ bool TMiniTreeKRUSKAL::Kruskal_F_Equal() { return Var("i")->Value() != Var("j")-
 
 // T.addArc(e)
 void TMiniTreeKRUSKAL::Kruskal_AddEdge() {
+  accepted_.emplace_back(edgeV1_, edgeV2_);
   graphForm_->AddTreeArc(edgeV1_, edgeV2_);
   TData* t = Locals()->FindByName(QStringLiteral("T"));
   TFrameVar<>(t, "Arcn")->SetValue(graphForm_->Arcn);

@@ -3,6 +3,8 @@
 // in a heap by cost, the cheapest taken, the sets of its ends found with path fixing and,
 // when they differ, the edge joins the tree and the sets are united by size.
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "demos/graphs/Graph.h"
 #include "demos/graphs/KruskalForm.h"
@@ -16,6 +18,7 @@ class TMiniTreeKRUSKAL : public TFormDemo<TKruskalForm> {
   explicit TMiniTreeKRUSKAL(const QStringList& source);
   ~TMiniTreeKRUSKAL() override;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void SetWindowRect() override;
@@ -61,7 +64,14 @@ class TMiniTreeKRUSKAL : public TFormDemo<TKruskalForm> {
   // The highlight FixSet keeps on what s[j].pa names.
   void MarkParent(int j, bool on);
 
+  // What the picture stands for, for the checks: the heap's entries in the variables of the
+  // call of Kruskal, the sets in T.set, the lit circles and size boxes in the call that looks
+  // at them, the tree's arcs among the accepted edges.
+  void HoldPictureToRun();
+
   std::unique_ptr<TGraphm> graph_;
+  // The edges T has accepted (their end vertices), as the graph's red arcs show them.
+  std::vector<std::pair<int, int>> accepted_;
   int edgeV1_ = 0;
   int edgeV2_ = 0;
   int found_ = 0;  // the root the last FixSet found

@@ -162,8 +162,13 @@ std::vector<TDrawnShape> TPrimForm::DrawingShapes() const {
   const TTableShape t = TableShape();
   const QPoint at = PaintBox->mapTo(this, QPoint(0, 0));
   std::vector<TDrawnShape> out;
-  for (int col = 1; col <= columns_; ++col)
-    for (int r = 1; r <= 3; ++r) out.push_back(TDrawnShape::NodeAt(t.Cell(col, r).translated(at), CellText(col, r)));
+  for (int col = 1; col <= columns_; ++col) {
+    for (int r = 1; r <= 3; ++r) {
+      TDrawnShape cell = TDrawnShape::NodeAt(t.Cell(col, r).translated(at), CellText(col, r));
+      if (r > 1 && CellMeans) cell = cell.StandingFor(CellMeans(col, r));
+      out.push_back(cell);
+    }
+  }
   return out;
 }
 
@@ -195,6 +200,36 @@ void TPrimForm::PaintTable(TPaintBox& box) {
 TMinispantreePRIM::TMinispantreePRIM(const QStringList& source) : TFormDemo(source) {}
 TMinispantreePRIM::~TMinispantreePRIM() = default;
 
+void TMinispantreePRIM::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  HoldPictureToRun();
+}
+
+void TMinispantreePRIM::HoldPictureToRun() {
+  graphForm_->CellMeans = [this](int column, int row) {
+    return TValueMeaning{.Value = [this, column, row] {
+      const TClosedge& e = Edge(column);
+      if (!set_[static_cast<std::size_t>(column)]) return std::optional<QString>(QString());
+      if (row == 2) return std::optional<QString>(QString::number(e.vex));
+      return std::optional<QString>(e.lowcost == TPrimForm::NoEdge ? QStringLiteral("*") : QString::number(e.lowcost));
+    }};
+  };
+  TGraphP& panel = *graphForm_->GraphP1;
+  panel.VertexWords = {{RGB(255, 0, 0), QStringLiteral("tree")}};
+  panel.ArcWords = {{RGB(255, 0, 0), QStringLiteral("tree")}};
+  panel.VertexMeans = [this](int v) {
+    return TValueMeaning{.Value = [this, v] {
+      return std::optional<QString>(inTree_[static_cast<std::size_t>(v)] ? QStringLiteral("tree") : QString());
+    }};
+  };
+  panel.ArcMeans = [this](int tail, int head) {
+    return TValueMeaning{.Value = [this, tail, head] {
+      const bool tree = treeArc_[static_cast<std::size_t>(tail)] == head || treeArc_[static_cast<std::size_t>(head)] == tail;
+      return std::optional<QString>(tree ? QStringLiteral("tree") : QString());
+    }};
+  };
+}
+
 std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
   auto rec = std::make_unique<TData>(QString());
   rec->Add(new TIntData(QStringLiteral("u0"), 1));
@@ -202,7 +237,7 @@ std::unique_ptr<TData> TMinispantreePRIM::GetInitialParam() {
 }
 
 bool TMinispantreePRIM::CreateData() {
-  if (!ShowGraphInput(QStringLiteral("Input a Graph :"), 10, false, true, graph_)) return false;
+  if (!ShowGraphInput(QStringLiteral("Input a Graph :"), 10, false, true, graph_, graphdemo::LoopRefusal)) return false;
   graphForm_->SetGraph(graph_.get());
   // New data of a running demonstration may want the other split (a start docks the windows
   // itself once the data is in).
@@ -227,11 +262,15 @@ void TMinispantreePRIM::Reset() {
   graphForm_->ClearTable();
   vtxnum_ = graph_->VertexCount();
   closedge_.fill(TClosedge{});
+  set_.fill(false);
+  inTree_.fill(false);
+  treeArc_.fill(0);
   graphForm_->SetGraph(graph_.get());
   graphForm_->DrawTable(vtxnum_);
 }
 
 void TMinispantreePRIM::DrawColumn(int v) {
+  set_[static_cast<std::size_t>(v)] = true;
   const TClosedge& e = closedge_[static_cast<std::size_t>(v)];
   graphForm_->DrawColumn(v, QString::number(e.vex),
                     e.lowcost == TPrimForm::NoEdge ? QStringLiteral("*") : QStringLiteral("%1").arg(e.lowcost, 2));
@@ -246,6 +285,7 @@ TData* TMinispantreePRIM::Main_C_Begin() {
 
 void TMinispantreePRIM::Prim_Begin() {
   Var("v")->SetValue(0);
+  inTree_[static_cast<std::size_t>(Get("u0"))] = true;
   graphForm_->MarkVertex(Get("u0"));
 }
 
@@ -299,6 +339,7 @@ void TMinispantreePRIM::Prim_ShowError() { modal::ShowMessage(QStringLiteral("Er
 // writeln(closedge[k].vex, k)
 void TMinispantreePRIM::Prim_AddEdge() {
   const int k = Get("k");
+  treeArc_[static_cast<std::size_t>(k)] = Edge(k).vex;
   graphForm_->MarkArc(Edge(k).vex, k);
 }
 
@@ -307,6 +348,7 @@ void TMinispantreePRIM::Prim_AddToSet() {
   const int k = Get("k");
   Edge(k).lowcost = 0;
   DrawColumn(k);
+  inTree_[static_cast<std::size_t>(k)] = true;
   graphForm_->MarkVertex(k);
   Var("v")->SetValue(0);
 }

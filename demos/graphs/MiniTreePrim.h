@@ -3,6 +3,7 @@
 // 1: the closedge array (vex, lowcost per vertex) drawn as a three-row table beside the
 // network and its adjacency matrix.
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "demos/graphs/Graph.h"
@@ -55,6 +56,9 @@ class TPrimForm : public TGraphForm, public TKitControl {
   TTableShape TableShape() const;
   // The closedge table's cells, every column's three, as nodes (in the window's pixels).
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // What cell (column, row) of the two lower rows stands for in the run (the demonstration
+  // says): closedge[column].vex and .lowcost.
+  std::function<TValueMeaning(int column, int row)> CellMeans;
 
  protected:
   // The matrix as narrow as its entries let it be at a size a class reads, the graph beside
@@ -80,6 +84,7 @@ class TMinispantreePRIM : public TFormDemo<TPrimForm> {
   explicit TMinispantreePRIM(const QStringList& source);
   ~TMinispantreePRIM() override;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
   void ResetLocalData(const QString& procName) override;
@@ -113,7 +118,15 @@ class TMinispantreePRIM : public TFormDemo<TPrimForm> {
   void DrawColumn(int v);
   TClosedge& Edge(int v) { return closedge_[static_cast<std::size_t>(v)]; }
 
+  // The table and the graph held to closedge and to the tree grown so far.
+  void HoldPictureToRun();
+
   std::unique_ptr<TGraphm> graph_;
   int vtxnum_ = 0;
   std::array<TClosedge, TGraphm::MaxVertices + 1> closedge_{};
+  // The columns of closedge given a value so far (the table shows nothing in the others).
+  std::array<bool, TGraphm::MaxVertices + 1> set_{};
+  // The tree as it grows: its vertices, and each vertex's arc into it (0: none).
+  std::array<bool, TGraphm::MaxVertices + 1> inTree_{};
+  std::array<int, TGraphm::MaxVertices + 1> treeArc_{};
 };

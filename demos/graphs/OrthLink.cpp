@@ -118,7 +118,9 @@ std::vector<TDrawnShape> TVexNode::DrawingShapes() const {
   field(headNode_ ? QStringLiteral("firstin") : QStringLiteral("hlink"), in_);
   field(headNode_ ? QStringLiteral("firstout") : QStringLiteral("tlink"), out_);
   glyphs.removeAll(QString());
-  return {TDrawnShape::NodeAt(rect(), glyphs.join(QLatin1Char(' '))).Noted(unpainted.join(QLatin1Char(' ')))};
+  TDrawnShape node = TDrawnShape::NodeAt(rect(), glyphs.join(QLatin1Char(' '))).Noted(unpainted.join(QLatin1Char(' ')));
+  node.Stands = Stands;
+  return {node};
 }
 
 void TVexNode::Paint() {
@@ -179,7 +181,6 @@ void TOrthogonalLink::addnode(const QString& s) {
   for (int k = 1; k <= realNodes_; ++k)
     if (data_[At(k)] == s) return;
   realNodes_ += 1;
-  adj_[At(realNodes_)][At(realNodes_)] = 1;
   data_[At(realNodes_)] = s;
   Relayout();
 }
@@ -209,11 +210,8 @@ std::pair<int, int> TOrthogonalLink::Ends(const QString& s1, const QString& s2) 
   int tail = 0;
   int head = 0;
   for (int k = 1; k <= realNodes_; ++k) {
-    if (data_[At(k)] == s1) {
-      tail = k;
-    } else if (data_[At(k)] == s2) {
-      head = k;
-    }
+    if (data_[At(k)] == s1) tail = k;
+    if (data_[At(k)] == s2) head = k;
   }
   return {tail, head};
 }
@@ -229,7 +227,7 @@ void TOrthogonalLink::addarc(const QString& s1, const QString& s2) { SetArc(s1, 
 void TOrthogonalLink::delarc(const QString& s1, const QString& s2) { SetArc(s1, s2, 0); }
 
 void TOrthogonalLink::modify(int row, int col, const QString& tail, const QString& head, TContent in, TContent out) {
-  if (row < 1 || col < 1 || row > realNodes_ || col > realNodes_) return;
+  if (row < 1 || col < 0 || row > realNodes_ || col > realNodes_) return;
   if (TVexNode* node = box_[At(row)][At(col)]) node->Set(tail, head, in, out);
 }
 
@@ -246,24 +244,19 @@ void TOrthogonalLink::SetCurrentArc(int tail, int head) {
 int TOrthogonalLink::NodeCount() const {
   int count = 0;
   for (int r = 1; r <= realNodes_; ++r)
-    for (int c = 1; c <= realNodes_; ++c) count += box_[At(r)][At(c)] != nullptr ? 1 : 0;
+    for (int c = 0; c <= realNodes_; ++c) count += box_[At(r)][At(c)] != nullptr ? 1 : 0;
   return count;
 }
 
 int TOrthogonalLink::NextInRow(int row, int col) const {
-  // The head node (col = row) stands first in its row.
-  for (int c = 1; c <= realNodes_; ++c) {
-    if (c == row || (col != row && c <= col)) continue;
+  for (int c = col + 1; c <= realNodes_; ++c)
     if (adj_[At(row)][At(c)] != 0) return c;
-  }
   return 0;
 }
 
 int TOrthogonalLink::NextInColumn(int row, int col) const {
-  for (int r = 1; r <= realNodes_; ++r) {
-    if (r == col || (row != col && r <= row)) continue;
+  for (int r = row + 1; r <= realNodes_; ++r)
     if (adj_[At(r)][At(col)] != 0) return r;
-  }
   return 0;
 }
 
@@ -272,7 +265,7 @@ void TOrthogonalLink::Relayout() {
   // What the drawing shows, in words: "3 nodes: A ^ > | 1 2 ^ ^ | ...".
   QStringList nodes;
   for (int r = 1; r <= realNodes_; ++r)
-    for (int c = 1; c <= realNodes_; ++c)
+    for (int c = 0; c <= realNodes_; ++c)
       if (const TVexNode* node = box_[At(r)][At(c)]) nodes << node->Text();
   setAccessibleDescription(QStringLiteral("%1 nodes: %2").arg(nodes.size()).arg(nodes.join(QStringLiteral(" | "))));
   Invalidate();
@@ -293,61 +286,73 @@ void TOrthogonalLink::Rebuild() {
   // nil marks; the gap of a unit between columns still shows the arrows.
   const int nodeWidth = text::Round(wu * ratioT * 1.5);
   const int em = TVexNode::FittedEm(nodeWidth, nodeHeight, 5);
+  // Column 0 holds the head nodes; column j the arcs into vertex j.
+  const auto make = [&](int i, int j) {
+    auto* node = new TVexNode(this);
+    const bool headNode = j == 0;
+    node->setObjectName(headNode ? QStringLiteral("Vex%1").arg(i) : QStringLiteral("Arc%1%2").arg(i).arg(j));
+    node->setGeometry(headNode ? wu : (4 * j + 1) * wu, (4 * i - 3) * hu, nodeWidth, nodeHeight);
+    node->TextEm = em;
+    node->SetNodeIsArcNode(headNode);
+    const TContent out = NextInRow(i, j) != 0 ? clline : clend;
+    const TContent in = NextInColumn(headNode ? 0 : i, headNode ? i : j) != 0 ? clline : clend;
+    node->Set(headNode ? data_[At(i)] : QString::number(i), headNode ? QString() : QString::number(j), in, out);
+    node->show();
+    box_[At(i)][At(j)] = node;
+  };
   for (int i = 1; i <= realNodes_; ++i) {
-    for (int j = 1; j <= realNodes_; ++j) {
-      if (adj_[At(i)][At(j)] == 0) continue;
-      auto* node = new TVexNode(this);
-      node->setObjectName(i == j ? QStringLiteral("Vex%1").arg(i) : QStringLiteral("Arc%1%2").arg(i).arg(j));
-      const int x = i == j ? wu : (4 * j + 1) * wu;
-      node->setGeometry(x, (4 * i - 3) * hu, nodeWidth, nodeHeight);
-      node->TextEm = em;
-      const bool headNode = i == j;
-      node->SetNodeIsArcNode(headNode);
-      const TContent out = NextInRow(i, j) != 0 ? clline : clend;
-      const TContent in = NextInColumn(i, j) != 0 ? clline : clend;
-      node->Set(headNode ? data_[At(i)] : QString::number(i), headNode ? QString() : QString::number(j), in, out);
-      node->show();
-      box_[At(i)][At(j)] = node;
-    }
+    make(i, 0);
+    for (int j = 1; j <= realNodes_; ++j)
+      if (adj_[At(i)][At(j)] != 0) make(i, j);
   }
   // What each node points at, for readers of the drawing.
   for (int i = 1; i <= realNodes_; ++i) {
-    for (int j = 1; j <= realNodes_; ++j) {
+    for (int j = 0; j <= realNodes_; ++j) {
       TVexNode* node = box_[At(i)][At(j)];
       if (node == nullptr) continue;
       const int right = NextInRow(i, j);
-      const int below = NextInColumn(i, j);
       node->OutNext = right != 0 ? box_[At(i)][At(right)] : nullptr;
-      node->InNext = below != 0 ? box_[At(below)][At(j)] : nullptr;
+      const int column = j == 0 ? i : j;
+      const int below = NextInColumn(j == 0 ? 0 : i, column);
+      node->InNext = below != 0 ? box_[At(below)][At(column)] : nullptr;
     }
   }
   // Display kinds of the head nodes.
   for (int v = 1; v <= realNodes_; ++v) {
-    TVexNode* node = box_[At(v)][At(v)];
+    TVexNode* node = box_[At(v)][0];
     if (kind_[At(v)] == 2) node->Set(QString(), QString(), clnull, clnull);
     if (kind_[At(v)] == 1) node->Set(data_[At(v)], QString(), clnull, clnull);
   }
-  // The arc being inserted: the links that will point to it are not there yet.
+  // The arc being inserted: the links that will point to it are not there yet (the one
+  // from the node before it in its row, head node or arc node, and the one from the node
+  // above it in its column).
   if (curTail_ > 0 && curHead_ > 0 && box_[At(curTail_)][At(curHead_)] != nullptr) {
-    for (int c = curHead_ - 1; c >= 1; --c) {
-      TVexNode* before = box_[At(curTail_)][At(c)];
-      if (before == nullptr) continue;
-      before->Set(before->TailString(), before->HeadString(), before->firstin(), clnull);
-      break;
-    }
-    if (TVexNode* first = box_[At(curTail_)][At(curTail_)]; first != nullptr && NextInRow(curTail_, curTail_) == curHead_)
-      first->Set(first->TailString(), first->HeadString(), first->firstin(), clnull);
-    for (int r = curTail_ - 1; r >= 1; --r) {
-      TVexNode* above = box_[At(r)][At(curHead_)];
-      if (above == nullptr || r == curHead_) continue;
-      above->Set(above->TailString(), above->HeadString(), clnull, above->FirstOut());
-      break;
-    }
-    if (TVexNode* head = box_[At(curHead_)][At(curHead_)]; head != nullptr && NextInColumn(curHead_, curHead_) == curTail_)
-      head->Set(head->TailString(), head->HeadString(), clnull, head->FirstOut());
+    int before = 0;
+    for (int c = curHead_ - 1; c >= 1 && before == 0; --c) before = adj_[At(curTail_)][At(c)] != 0 ? c : 0;
+    TVexNode* left = box_[At(curTail_)][At(before)];
+    left->Set(left->TailString(), left->HeadString(), left->firstin(), clnull);
+    int above = 0;
+    for (int r = curTail_ - 1; r >= 1 && above == 0; --r) above = adj_[At(r)][At(curHead_)] != 0 ? r : 0;
+    TVexNode* up = above != 0 ? box_[At(above)][At(curHead_)] : box_[At(curHead_)][0];
+    up->Set(up->TailString(), up->HeadString(), clnull, up->FirstOut());
     TVexNode* arc = box_[At(curTail_)][At(curHead_)];
     if (kind_[6] == 2) arc->Set(QString(), QString(), clnull, clnull);
     if (kind_[6] == 1) arc->Set(QString::number(curTail_), QString::number(curHead_), clend, clend);
+  }
+  // What each node shows is held to what the run has read (NodeMeans), the nil marks of its
+  // link fields as it draws them.
+  for (int i = 1; i <= realNodes_; ++i) {
+    for (int j = 0; j <= realNodes_; ++j) {
+      TVexNode* node = box_[At(i)][At(j)];
+      if (node == nullptr || !NodeMeans) continue;
+      node->Stands = {{.Value = [this, node, i, j]() -> std::optional<QString> {
+        std::optional<QStringList> strings = NodeMeans(i, j);
+        if (!strings) return std::nullopt;
+        if (node->firstin() == clend) *strings << QStringLiteral("^");
+        if (node->FirstOut() == clend) *strings << QStringLiteral("^");
+        return strings->join(' ');
+      }}};
+    }
   }
 }
 
@@ -364,7 +369,7 @@ std::vector<TOrthogonalLink::TLinkPath> TOrthogonalLink::Links() const {
   // The middle of the gap above row r (above the first row: the margin over it).
   const auto gapAbove = [&](int r) { return r == 1 ? hu / 2 : (4 * r - 4) * hu; };
   for (int i = 1; i <= realNodes_; ++i) {
-    for (int j = 1; j <= realNodes_; ++j) {
+    for (int j = 0; j <= realNodes_; ++j) {
       const TVexNode* node = box_[At(i)][At(j)];
       if (node == nullptr) continue;
       if (node->FirstOut() == clline) {
@@ -374,25 +379,27 @@ std::vector<TOrthogonalLink::TLinkPath> TOrthogonalLink::Links() const {
         }
       }
       if (node->firstin() != clline) continue;
-      const int next = NextInColumn(i, j);
+      const int column = j == 0 ? i : j;
+      const int next = NextInColumn(j == 0 ? 0 : i, column);
       if (next == 0) continue;
-      const TVexNode* to = box_[At(next)][At(j)];
+      const TVexNode* to = box_[At(next)][At(column)];
       const QPoint from = node->InAnchor();
       const QPoint target = to->TopAnchor();
-      if (i != j) {
+      if (j != 0) {
         // Down the column from one arc node to the next.
         out.push_back({node, to, QPolygon({from, target}), false});
         continue;
       }
-      // From a head node: out of it into the gap on the target's side, along the gap to the
-      // corridor beside the head nodes, along the corridor to the gap above the target's row,
-      // along that to the target's column, and down into it.
-      const int side = (next < j ? gapAbove(j) : gapAbove(j + 1)) + offset(j);
-      const int corridor = 4 * wu + (wu + 4) / 2 + offset(j);
-      const int above = gapAbove(next) + offset(j);
+      // From a head node: out of it into the gap on the target's side (below its own row
+      // when the target is a loop in that row), along the gap to the corridor beside the head
+      // nodes, along the corridor to the gap above the target's row, along that to the
+      // target's column, and down into it.
+      const int side = (next < i ? gapAbove(i) : gapAbove(i + 1)) + offset(i);
+      const int corridor = 4 * wu + (wu + 4) / 2 + offset(i);
+      const int over = gapAbove(next) + offset(i);
       out.push_back({node, to,
-                     QPolygon({from, QPoint(from.x(), side), QPoint(corridor, side), QPoint(corridor, above),
-                               QPoint(target.x(), above), target}),
+                     QPolygon({from, QPoint(from.x(), side), QPoint(corridor, side), QPoint(corridor, over),
+                               QPoint(target.x(), over), target}),
                      false});
     }
   }
@@ -400,7 +407,7 @@ std::vector<TOrthogonalLink::TLinkPath> TOrthogonalLink::Links() const {
 }
 
 TOrthogonalLink::TPointerShape TOrthogonalLink::PointerShape(int vertex, const QString& letter) const {
-  const TVexNode* node = box_[At(vertex)][At(vertex)];
+  const TVexNode* node = box_[At(vertex)][0];
   TPointerShape p;
   if (node == nullptr) return p;
   p.Tip = node->LeftAnchor();
@@ -412,12 +419,14 @@ TOrthogonalLink::TPointerShape TOrthogonalLink::PointerShape(int vertex, const Q
   p.Font.Color = RGB(128, 0, 0);
   const int length = std::max(4, std::min(r.Grow(25), p.Tip.x() - p.Font.TextWidth(letter) - 2));
   p.Head = std::min(r.Grow(7), length / 2);
-  p.Tail = p.Tip - QPoint(length, length);
+  // j on the same node as i (a loop being read) comes from below, clear of i.
+  p.Below = letter == QLatin1String("j") && headArrow_ == tailArrow_;
+  p.Tail = p.Tip + QPoint(-length, p.Below ? length : -length);
   return p;
 }
 
 void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter) {
-  if (box_[At(vertex)][At(vertex)] == nullptr) return;
+  if (box_[At(vertex)][0] == nullptr) return;
   const TPointerShape p = PointerShape(vertex, letter);
   const TDesignRatio r = TGraphForm::RatioOf(*this);
   c.Font = p.Font;
@@ -429,10 +438,10 @@ void TOrthogonalLink::DrawPointer(TCanvas& c, int vertex, const QString& letter)
   c.MoveTo(p.Tip.x(), p.Tip.y());
   c.LineTo(p.Tip.x() - p.Head, p.Tip.y());
   c.MoveTo(p.Tip.x(), p.Tip.y());
-  c.LineTo(p.Tip.x(), p.Tip.y() - p.Head);
+  c.LineTo(p.Tip.x(), p.Tip.y() + (p.Below ? p.Head : -p.Head));
   c.Pen.Width = 1;
   c.SetBkMode(TRANSPARENT);
-  c.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+  c.SetTextAlign(TA_RIGHT | (p.Below ? TA_TOP : TA_BOTTOM));
   // Outlined: the letter may stand on a node's grey shadow.
   TextOutOutlined(c, p.Tail.x(), p.Tail.y(), letter, p.Font.Color);
 }
@@ -442,10 +451,21 @@ std::vector<TDrawnShape> TOrthogonalLink::DrawingShapes() const {
   for (const TLinkPath& l : Links()) out.push_back(TDrawnShape::LinkBetween({l.From, -1}, {l.To, -1}, l.Path));
   const std::pair<int, const char*> pointers[] = {{headArrow_, "i"}, {tailArrow_, "j"}};
   for (const auto& [vertex, letter] : pointers) {
-    if (vertex <= 0 || box_[At(vertex)][At(vertex)] == nullptr) continue;
-    const TPointerShape p = PointerShape(vertex, QString::fromLatin1(letter));
-    out.push_back(TDrawnShape::MarkOn({box_[At(vertex)][At(vertex)], -1}, QRect(p.Tail, p.Tip).normalized(), p.Tip,
-                                      QString::fromLatin1(letter)));
+    const QString caption = QString::fromLatin1(letter);
+    // The pointer stands for the head node of the vertex LocateVex found (none: hidden).
+    const std::optional<TMarkMeaning> meaning =
+        PointerMeans ? std::optional<TMarkMeaning>({.Node = [this, caption] {
+          const int v = PointerMeans(caption);
+          return v > 0 && v <= realNodes_ && box_[At(v)][0] != nullptr ? TShapeRef{box_[At(v)][0], -1} : TShapeRef{};
+        }})
+                     : std::nullopt;
+    if (vertex <= 0 || box_[At(vertex)][0] == nullptr) {
+      if (meaning) out.push_back(TDrawnShape::MarkOn({}, QRect(), QPoint(), caption).Meaning(*meaning).Hidden());
+      continue;
+    }
+    const TPointerShape p = PointerShape(vertex, caption);
+    TDrawnShape mark = TDrawnShape::MarkOn({box_[At(vertex)][0], -1}, QRect(p.Tail, p.Tip).normalized(), p.Tip, caption);
+    out.push_back(meaning ? mark.Meaning(*meaning) : mark);
   }
   return out;
 }
@@ -454,8 +474,8 @@ void TOrthogonalLink::Paint() {
   TCanvas& c = Canvas();
   CopyBackdrop(c, *this, ClientRect());
   if (realNodes_ < 1) return;
-  const TVexNode* first = box_[1][1];
-  const TVexNode* last = box_[At(realNodes_)][At(realNodes_)];
+  const TVexNode* first = box_[1][0];
+  const TVexNode* last = box_[At(realNodes_)][0];
   if (first != nullptr && last != nullptr) {
     c.Brush.Style = bsClear;
     c.Pen = TPen{};

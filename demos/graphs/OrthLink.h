@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include "framework/drawkit/NodeContainer.h"
@@ -76,6 +78,8 @@ class TVexNode : public TArcRect {
   bool headNode_ = true;  // true: the three-field layout of a vertex head node
 };
 
+// The container: vertex v's head node in the first column of row v, the arc node of v -> w
+// (a loop v -> v too) in row v and the column of w.
 class TOrthogonalLink : public TNodeContainer {
  public:
   static constexpr int MaxNodes = 5;
@@ -94,15 +98,19 @@ class TOrthogonalLink : public TNodeContainer {
 
   void addnode(const QString& s);
   void delnode(const QString& s);
+  // An arc from the vertex whose data is s1 to the one whose data is s2 (the same vertex: a
+  // loop).
   void addarc(const QString& s1, const QString& s2);
   void delarc(const QString& s1, const QString& s2);
+  // Column 0 is the head node of vertex row.
   void modify(int row, int col, const QString& tail, const QString& head, TContent in, TContent out);
   // Display kinds 1..5 of the vertices and 6 of the arc being inserted: 0 full, 1 texts with
   // blank links, 2 all blank.
   void SetKind(int index, int kind);
   void SetCurrentArc(int tail, int head);
-  bool HasArc(int tail, int head) const { return adj_[At(tail)][At(head)] != 0 && tail != head; }
+  bool HasArc(int tail, int head) const { return adj_[At(tail)][At(head)] != 0; }
   const QString& Data(int v) const { return data_[At(v)]; }
+  // The head node of vertex row (col 0) or the arc node row -> col.
   TVexNode* Box(int row, int col) const { return box_[At(row)][At(col)]; }
   // The nodes shown, row by row.
   int NodeCount() const;
@@ -113,6 +121,11 @@ class TOrthogonalLink : public TNodeContainer {
   // The lists' links between the nodes as links, the pointers i and j as marks on their head
   // nodes.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // What the nodes and the pointers stand for in the run, for the checks (the demonstration
+  // says): the strings node (row, col) shows (empty: blank; nothing: not held), and the vertex
+  // whose head node pointer "i" or "j" points at (0: the pointer is not shown).
+  std::function<std::optional<QStringList>(int row, int col)> NodeMeans;
+  std::function<int(const QString& letter)> PointerMeans;
 
  protected:
   void Paint() override;
@@ -120,11 +133,12 @@ class TOrthogonalLink : public TNodeContainer {
  private:
   static std::size_t At(int i) { return static_cast<std::size_t>(i); }
   void Rebuild();
-  // The vertices whose data are s1 (tail) and, failing that, s2 (head); 0 when not found.
+  // The vertices whose data are s1 (tail) and s2 (head); 0 when not found.
   std::pair<int, int> Ends(const QString& s1, const QString& s2) const;
   void SetArc(const QString& s1, const QString& s2, int present);
-  // The next node along row row after column col (out-list), or along column col after row
-  // row (in-list); 0 when there is none.
+  // The next arc node along row row after column col (col 0: the head node; the out-list),
+  // or down column col after row row (row 0: from vertex col's head node; the in-list); 0
+  // when there is none.
   int NextInRow(int row, int col) const;
   int NextInColumn(int row, int col) const;
   // Each shown link: the node it leaves, the node it enters, its path (the last leg ends in
@@ -137,11 +151,13 @@ class TOrthogonalLink : public TNodeContainer {
   };
   std::vector<TLinkPath> Links() const;
   // A pointer at vertex's head node: its line from the letter's corner to the tip on the
-  // node's left edge, the head's strokes, and the letter's font.
+  // node's left edge (from above left; j from below left where i points at the same node),
+  // the head's strokes, and the letter's font.
   struct TPointerShape {
     QPoint Tail;
     QPoint Tip;
     int Head = 0;
+    bool Below = false;
     TFont Font;
   };
   TPointerShape PointerShape(int vertex, const QString& letter) const;
@@ -150,6 +166,7 @@ class TOrthogonalLink : public TNodeContainer {
   int realNodes_ = 0;
   int headArrow_ = 0;
   int tailArrow_ = 0;
+  // adj_[tail][head]: 1 for an arc (a loop on the diagonal).
   std::array<std::array<int, MaxNodes + 1>, MaxNodes + 1> adj_{};
   std::array<QString, MaxNodes + 1> data_{};
   std::array<std::array<TVexNode*, MaxNodes + 1>, MaxNodes + 1> box_{};

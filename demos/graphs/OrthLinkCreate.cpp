@@ -36,6 +36,25 @@ TOrthogonalLink* TOrthLinkCreate::Link() const { return form_->Link; }
 void TOrthLinkCreate::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<TOrthLinkForm>();
+  HoldPictureToRun();
+}
+
+void TOrthLinkCreate::HoldPictureToRun() {
+  // A head node shows the data read into G.xlist[v]; an arc node p^'s tailvex and headvex once
+  // written, nothing while it is new.
+  form_->Link->NodeMeans = [this](int row, int col) -> std::optional<QStringList> {
+    const auto at = [](int v) { return static_cast<std::size_t>(v); };
+    if (col == 0) return headRead_[at(row)] ? QStringList{Data(row)} : QStringList{};
+    return arcMade_[at(row)][at(col)] >= 2 ? QStringList{QString::number(row), QString::number(col)} : QStringList{};
+  };
+  // i and j point at the head nodes LocateVex found, from the line that reads the arc to the
+  // line that makes the node the first of its head's in-list.
+  form_->Link->PointerMeans = [this](const QString& letter) {
+    if (CurProc() == nullptr || CurLine() == nullptr || CurProc()->Name() != QLatin1String("OrthLinkCreate")) return 0;
+    static const QStringList making{QStringLiteral("InputArcNode"), QStringLiteral("ShowArcNode"), QStringLiteral("Addheadline")};
+    if (!making.contains(CurLine()->Label())) return 0;
+    return Var(letter == QLatin1String("i") ? "i" : "j")->Value();
+  };
 }
 
 std::unique_ptr<TData> TOrthLinkCreate::GetInitialParam() {
@@ -59,6 +78,8 @@ bool TOrthLinkCreate::CreateData() {
   link.SetTailarrow(0);
   rnd::Randomize();
   data_.fill(QString());
+  headRead_.fill(false);
+  for (auto& row : arcMade_) row.fill(0);
   for (int i = 1; i <= graph_->VertexCount(); ++i) data_[static_cast<std::size_t>(i)] = QString(QChar('A' + 5 * (i - 1) + rnd::Random(5)));
   return true;
 }
@@ -82,6 +103,7 @@ void TOrthLinkCreate::OrthLinkCreate_Begin() {
   if (!graph_) return;
   Var("VexNum")->SetValue(graph_->VertexCount());
   Var("ArcNum")->SetValue(graph_->ArcCount());
+  headRead_.fill(false);
   for (int i = 1; i <= graph_->VertexCount(); ++i) {
     form_->Link->SetKind(i, 2);
     form_->Link->addnode(Data(i));
@@ -100,6 +122,7 @@ bool TOrthLinkCreate::OrthLinkCreate_F_Judge1() {
 
 // read(G.xlist[K].data)
 void TOrthLinkCreate::OrthLinkCreate_InputHeadNode() {
+  headRead_[static_cast<std::size_t>(Var("K")->Value())] = true;
   form_->Link->SetKind(Var("K")->Value(), 1);
   form_->Link->Relayout();
 }
@@ -121,8 +144,9 @@ bool TOrthLinkCreate::OrthLinkCreate_F_Judge2() {
 void TOrthLinkCreate::OrthLinkCreate_showpointer() {
   if (!graph_) return;
   const int n = graph_->VertexCount();
-  // The current place first, then on in row-major order, never past the last row.
-  while (row_ <= n && !(row_ != col_ && graph_->IsArc(row_, col_))) Advance();
+  // The current place first, then on in row-major order, never past the last row; a loop
+  // (row = column) is an arc like any other.
+  while (row_ <= n && !graph_->IsArc(row_, col_)) Advance();
   if (row_ > n) return;
   Var("i")->SetValue(row_);
   Var("j")->SetValue(col_);
@@ -141,10 +165,13 @@ void TOrthLinkCreate::OrthLinkCreate_InputArcNode() {
   link.SetKind(6, 2);
   link.headline = false;
   link.tailline = false;
+  // new(p): a node of its own, its fields written next (a second run makes it again).
+  arcMade_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(col_)] = 1;
   link.addarc(Data(row_), Data(col_));
 }
 
 void TOrthLinkCreate::OrthLinkCreate_ShowArcNode() {
+  if (graph_ && row_ <= graph_->VertexCount()) arcMade_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(col_)] = 2;
   form_->Link->SetKind(6, 1);
   form_->Link->Relayout();
 }

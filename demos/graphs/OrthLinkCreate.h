@@ -45,10 +45,16 @@ class TOrthLinkCreate : public TAlgoDemo {
 
  private:
   void Advance();  // the scan cursor one place on in row-major order
+  // The nodes and pointers held to what the run has read.
+  void HoldPictureToRun();
 
   std::unique_ptr<TGraphm> graph_;
   std::array<QString, MaxVertices + 1> data_{};
   int row_ = 1;
   int col_ = 1;
+  // What the run has read: the head nodes' data, and each arc's node (1: made, its fields
+  // not yet written; 2: written), as the drawing keeps them across a reset.
+  std::array<bool, MaxVertices + 1> headRead_{};
+  std::array<std::array<int, MaxVertices + 1>, MaxVertices + 1> arcMade_{};
   std::unique_ptr<TOrthLinkForm> form_;
 };

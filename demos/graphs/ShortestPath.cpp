@@ -11,6 +11,7 @@
 #include "demos/graphs/GraphDemo.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/Forms.h"
@@ -106,7 +107,7 @@ class TTraverform : public TPathWindow {
 namespace floyd {
 class TTraverform : public TPathWindow {
  public:
-  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), RGB(120, 120, 250), LogColour) {}
+  TTraverform() : TPathWindow(QStringLiteral("Floyd最短路径"), RGB(150, 150, 250), graphdemo::StatusBlue, LogColour) {}
 
  protected:
   void PlaceLogAndStatus(int w, int h) override {
@@ -131,10 +132,16 @@ bool TShortestPathBase::CreateData() {
   window_->GraphP->SetWeighted(weighted);
   window_->GraphP->SetGraph(graph_.get());
   window_->Matrix->SetGraph(graph_.get());
+  // New data of a running demonstration may want the other split (a start docks the windows
+  // itself once the data is in).
+  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
   return true;
 }
 
-void TShortestPathBase::SetWindowRect() { MainForm->DockThreePanes(window_.get(), 60, AlgorithmForm, 70, VariableForm); }
+void TShortestPathBase::SetWindowRect() {
+  MainForm->DockThreePanes(window_.get(), graphdemo::NetworkPanePct(60, graph_.get(), window_->GraphP->Weighted()), AlgorithmForm,
+                           70, VariableForm);
+}
 
 void TShortestPathBase::RecolourGraph() {
   const int n = graph_->VertexCount();
@@ -166,7 +173,7 @@ void TShortestPathBase::FlashEdge(const TVertexPath& path) {
   const auto paint = [&](TColor vertex, TColor arc) {
     for (std::size_t t = 0; t + 1 < path.size(); ++t) {
       p.SetVertexColor(path[t], vertex);
-      p.SetArcColor(path[t], path[t + 1], arc);
+      ColourArc(path[t], path[t + 1], arc);
       p.SetVertexColor(path[t + 1], vertex);
     }
     p.Repaint();
@@ -183,7 +190,7 @@ void TShortestPathBase::ShowEdge(const TVertexPath& path, int v) {
   const TColor colour = PathColour(v);
   for (std::size_t t = 0; t < path.size(); ++t) {
     p.SetVertexColor(path[t], colour);
-    if (t + 1 < path.size()) p.SetArcColor(path[t], path[t + 1], colour);
+    if (t + 1 < path.size()) ColourArc(path[t], path[t + 1], colour);
   }
   p.Repaint();
 }
@@ -204,6 +211,33 @@ void TShortestPathBase::FlashEntry(int r, int c) {
 
 void TShortestPathBase::SetVar(const char* name, int value) { Var(name)->SetValue(value); }
 
+void TShortestPathBase::ColourArc(int tail, int head, TColor colour) {
+  // An undirected graph draws each edge once, in the colour of either of its two arcs.
+  TGraphP& p = *window_->GraphP;
+  if (p.Directed()) {
+    p.SetArcColor(tail, head, colour);
+  } else {
+    graphdemo::ColourEdge(p, tail, head, colour);
+  }
+}
+
+void TShortestPathBase::ReadArc(int tail, int head, bool on) {
+  read_ = on ? std::pair(tail, head) : std::pair(0, 0);
+  ColourArc(tail, head, on ? LitVertex : clBlack);
+}
+
+void TShortestPathBase::HoldArcsToRun() {
+  TGraphP& panel = *window_->GraphP;
+  panel.ArcWords = {{LitVertex, QStringLiteral("read")}};
+  // An undirected graph draws each edge once, for both its arcs.
+  panel.ArcMeans = [this, &panel](int tail, int head) {
+    return TValueMeaning{.Value = [this, &panel, tail, head] {
+      const bool read = read_ == std::pair(tail, head) || (!panel.Directed() && read_ == std::pair(head, tail));
+      return std::optional<QString>(read ? QStringLiteral("read") : QString());
+    }};
+  };
+}
+
 // ================================================================ Dijkstra
 
 TShortestPathDIJ::TShortestPathDIJ(const QStringList& source) : TShortestPathBase(source) {}
@@ -211,6 +245,12 @@ TShortestPathDIJ::TShortestPathDIJ(const QStringList& source) : TShortestPathBas
 void TShortestPathDIJ::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   window_ = std::make_unique<dij::TTraverform>();
+  HoldArcsToRun();
+  window_->StatusText->Stands = {{.Value = [this] {
+    QString text = QStringLiteral("     最短路径终点集S:");
+    for (std::size_t k = 0; k < sOrder_.size(); ++k) text += (k > 0 ? QStringLiteral(" ") : QString()) + QString::number(sOrder_[k]);
+    return std::optional<QString>(text);
+  }}};
 }
 
 std::unique_ptr<TData> TShortestPathDIJ::GetInitialParam() {
@@ -234,6 +274,8 @@ std::unique_ptr<TData> TShortestPathDIJ::GetInitialParam() {
 
 void TShortestPathDIJ::Reset() {
   RecolourGraph();
+  sOrder_.clear();
+  read_ = {};
   window_->StatusText->SetCaption(QStringLiteral("     最短路径终点集S:"));
   TAlgoDemo::Reset();
 }
@@ -263,12 +305,12 @@ void TShortestPathDIJ::ShortestPathDIJ_SetDist() {
   dist_[At(i_)] = graph_->Weight(1, i_);
   FlashEntry(1, i_);
   if (i_ != 1) ShowDistance(i_);
-  window_->GraphP->SetArcColor(1, i_, LitVertex);
+  ReadArc(1, i_, true);
 }
 
 // IF dist[i] < max
 bool TShortestPathDIJ::ShortestPathDIJ_F_IsDistLMax() {
-  window_->GraphP->SetArcColor(1, i_, clBlack);
+  ReadArc(1, i_, false);
   return dist_[At(i_)] < TGraphm::Infinity;
 }
 
@@ -292,6 +334,7 @@ void TShortestPathDIJ::ShortestPathDIJ_nilTopath() {
 void TShortestPathDIJ::ShortestPathDIJ_v0Tos() {
   inS_.fill(false);
   inS_[1] = true;
+  sOrder_ = {1};
   window_->StatusText->SetCaption(window_->StatusText->Caption() + QStringLiteral("1"));
 }
 
@@ -332,6 +375,7 @@ void TShortestPathDIJ::ShortestPathDIJ_AppendS() {
   FlashEntry(1, j_);
   if (!inS_[At(j_)]) {
     inS_[At(j_)] = true;
+    sOrder_.push_back(j_);
     window_->StatusText->SetCaption(window_->StatusText->Caption() + QStringLiteral(" ") + QString::number(j_));
   }
   SetVar("i", i_ = 0);
@@ -381,6 +425,11 @@ TShortestPathFloy::TShortestPathFloy(const QStringList& source) : TShortestPathB
 void TShortestPathFloy::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   window_ = std::make_unique<floyd::TTraverform>();
+  HoldArcsToRun();
+  window_->StatusText->Stands = {{.Value = [this]() -> std::optional<QString> {
+    if (!current_) return std::nullopt;
+    return QStringLiteral("     当前路径: ") + PathText(*current_, QStringLiteral("==>"));
+  }}};
 }
 
 std::unique_ptr<TData> TShortestPathFloy::GetInitialParam() {
@@ -393,12 +442,14 @@ std::unique_ptr<TData> TShortestPathFloy::GetInitialParam() {
 
 void TShortestPathFloy::Reset() {
   RecolourGraph();
+  read_ = {};
   TAlgoDemo::Reset();
 }
 
 void TShortestPathFloy::NewPath(const TVertexPath& path) {
   const QString text = PathText(path, QStringLiteral("==>"));
   Log(QStringLiteral("v%1到v%2的路径: %3").arg(i_).arg(j_).arg(text));
+  current_ = path;
   window_->StatusText->SetCaption(QStringLiteral("     当前路径: ") + text);
   FlashEdge(path);
 }
@@ -419,12 +470,12 @@ bool TShortestPathFloy::ShortestPathFloy_F_Loop11() {
 // dist[i, j] := cost[i, j]
 void TShortestPathFloy::ShortestPathFloy_SetDist() {
   dist_[At(i_)][At(j_)] = graph_->Weight(i_, j_);
-  window_->GraphP->SetArcColor(i_, j_, LitVertex);
+  ReadArc(i_, j_, true);
 }
 
 // IF dist[i, j] < max
 bool TShortestPathFloy::ShortestPathFloy_F_IsDistLMax() {
-  window_->GraphP->SetArcColor(i_, j_, clBlack);
+  ReadArc(i_, j_, false);
   return dist_[At(i_)][At(j_)] < TGraphm::Infinity;
 }
 

@@ -6,6 +6,8 @@
 // colour of its own.
 #include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "demos/graphs/Graph.h"
@@ -48,6 +50,14 @@ class TShortestPathBase : public TAlgoDemo {
   void FlashEntry(int r, int c);
   void SetVar(const char* name, int value);
 
+  // The arc from tail to head (in an undirected graph the edge) in colour.
+  void ColourArc(int tail, int head, TColor colour);
+  // The arc whose cost a step has just read, lit until the next step puts it back (read_,
+  // {0, 0} for none), and the graph's arcs held to it.
+  void ReadArc(int tail, int head, bool on);
+  void HoldArcsToRun();
+  std::pair<int, int> read_{};
+
   std::unique_ptr<TGraphm> graph_;
   std::unique_ptr<TPathWindow> window_;
 };
@@ -87,6 +97,8 @@ class TShortestPathDIJ : public TShortestPathBase {
   std::array<int, TGraphm::MaxVertices + 2> dist_{};
   std::array<TVertexPath, TGraphm::MaxVertices + 2> path_{};
   std::array<bool, TGraphm::MaxVertices + 2> inS_{};
+  // The vertices put into s, in order (the status line lists them).
+  std::vector<int> sOrder_;
   int i_ = 0;
   int j_ = 0;
   int k_ = 0;
@@ -126,6 +138,8 @@ class TShortestPathFloy : public TShortestPathBase {
 
   std::array<std::array<int, TGraphm::MaxVertices + 2>, TGraphm::MaxVertices + 2> dist_{};
   std::array<std::array<TVertexPath, TGraphm::MaxVertices + 2>, TGraphm::MaxVertices + 2> path_{};
+  // The path the status line shows: the last one found (kept across runs, as the line is).
+  std::optional<TVertexPath> current_;
   int i_ = 0;
   int j_ = 0;
   int k_ = 0;

@@ -7,6 +7,7 @@
 #include "demos/graphs/TraverWindow.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/Pacing.h"
@@ -30,7 +31,7 @@ namespace strongcomp {
 // The graph above, its adjacency lists below it, the finish order at the bottom.
 class TTraverform : public TTraverWindow {
  public:
-  TTraverform() : TTraverWindow(QStringLiteral("强连通分量"), "StatusText", 18, RGB(120, 120, 250)) {
+  TTraverform() : TTraverWindow(QStringLiteral("强连通分量"), "StatusText", 18, graphdemo::StatusBlue) {
     GraphP->SetGroundColor(RGB(150, 150, 250));
     GraphList->SetColor(3, RGB(200, 200, 250));
     GraphList->SetColor(2, RGB(150, 50, 0));
@@ -50,6 +51,36 @@ TColor TStrongComp::ComponentColour(int n) { return Components[static_cast<std::
 void TStrongComp::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<strongcomp::TTraverform>();
+  HoldPictureToRun();
+}
+
+void TStrongComp::HoldPictureToRun() {
+  const auto colourWord = [](int n) { return QStringLiteral("colour %1").arg((std::max(n, 1) - 1) % 10 + 1); };
+  TGraphP& panel = *form_->GraphP;
+  panel.VertexWords = {{Plain, QStringLiteral("unvisited")}};
+  for (int n = 1; n <= 10; ++n) panel.VertexWords[ComponentColour(n)] = colourWord(n);
+  panel.ArcWords = {{Walked, QStringLiteral("taken")}};
+  panel.VertexMeans = [this, colourWord](int v) {
+    return TValueMeaning{.Value = [this, colourWord, v] {
+      const std::size_t at = At(v);
+      if (visited_[at]) return std::optional<QString>(colourWord(colourOf_[at]));
+      return std::optional<QString>(cleared_[at] ? QStringLiteral("unvisited") : QString());
+    }};
+  };
+  // An undirected graph draws each edge once: taken either way.
+  panel.ArcMeans = [this, &panel](int tail, int head) {
+    return TValueMeaning{.Value = [this, &panel, tail, head] {
+      const bool taken = taken_[At(tail)][At(head)] || (!panel.Directed() && taken_[At(head)][At(tail)]);
+      return std::optional<QString>(taken ? QStringLiteral("taken") : QString());
+    }};
+  };
+  form_->GraphList->LitMeans = [this](int row, int vertex) { return std::optional<bool>(taken_[At(row)][At(vertex)]); };
+  form_->OrderText->Stands = {{.Value = [this] {
+    QString text = Finished;
+    for (int k = 1; k <= graph_->VertexCount(); ++k)
+      if (finished_[At(k)] != 0) text += VertexLetter(finished_[At(k)]) + QStringLiteral(" ");
+    return std::optional<QString>(text);
+  }}};
 }
 
 std::unique_ptr<TData> TStrongComp::GetInitialParam() {
@@ -72,10 +103,16 @@ bool TStrongComp::CreateData() {
   form_->GraphP->SetWeighted(weighted);
   form_->GraphP->SetGraph(graph_.get());
   form_->GraphList->SetGraph(graph_.get());
+  // New data of a running demonstration may want the other split (a start docks the windows
+  // itself once the data is in).
+  if (MainForm != nullptr && CurrentDemo == this) SetWindowRect();
   return true;
 }
 
-void TStrongComp::SetWindowRect() { MainForm->DockThreePanes(form_.get(), 60, AlgorithmForm, 70, VariableForm); }
+void TStrongComp::SetWindowRect() {
+  MainForm->DockThreePanes(form_.get(), graphdemo::NetworkPanePct(60, graph_.get(), form_->GraphP->Weighted()), AlgorithmForm, 70,
+                           VariableForm);
+}
 
 void TStrongComp::Reset() {
   const int n = graph_->VertexCount();
@@ -87,6 +124,9 @@ void TStrongComp::Reset() {
   form_->GraphList->ClearHighlights();
   form_->OrderText->SetCaption(Finished);
   visited_.fill(false);
+  colourOf_.fill(0);
+  cleared_.fill(false);
+  for (auto& row : taken_) row.fill(false);
   finished_.fill(0);
   count_ = 0;
   n_ = 1;
@@ -107,6 +147,7 @@ TData* TStrongComp::CallArgs(int v0) {
 
 void TStrongComp::Visit(int v0, int colour) {
   visited_[At(v0)] = true;
+  colourOf_[At(v0)] = colour;
   graph_->SetVDataOne(v0);
   form_->GraphP->SetVertexColor(v0, ComponentColour(colour));
   form_->GraphP->Repaint();
@@ -114,6 +155,7 @@ void TStrongComp::Visit(int v0, int colour) {
 
 void TStrongComp::Unvisit(int v) {
   visited_[At(v)] = false;
+  cleared_[At(v)] = true;
   graph_->ClearVData(v);
   form_->GraphP->SetVertexColor(v, Plain);
 }
@@ -138,12 +180,20 @@ void TStrongComp::FlashEdge(int tail, int head) {
   for (int round = 0; round < 3; ++round) {
     const TColor tailColour = p.VertexColor(tail);
     const TColor headColour = p.VertexColor(head);
+    // An undirected graph draws each edge once, in the colour of either of its two arcs.
+    const auto colourArc = [&](TColor colour) {
+      if (p.Directed()) {
+        p.SetArcColor(tail, head, colour);
+      } else {
+        graphdemo::ColourEdge(p, tail, head, colour);
+      }
+    };
     p.SetVertexColor(tail, Flash);
     p.SetVertexColor(head, Flash);
-    p.SetArcColor(tail, head, Flash);
+    colourArc(Flash);
     p.Repaint();
     p.SetVertexColor(tail, tailColour);
-    p.SetArcColor(tail, head, Walked);
+    colourArc(Walked);
     p.SetVertexColor(head, headColour);
     p.Repaint();
     pacing::Sleep(200);
@@ -157,6 +207,7 @@ void TStrongComp::TakeArc(std::unique_ptr<TEdge> arc, bool outward) {
     return;
   }
   SetVar("w", outward ? arc->Head : arc->Tail);
+  taken_[At(arc->Tail)][At(arc->Head)] = true;
   FlashEdge(arc->Tail, arc->Head);
   form_->GraphList->Highlight(arc->Tail, arc->Head, true);
 }

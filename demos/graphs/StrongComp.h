@@ -76,8 +76,17 @@ class TStrongComp : public TAlgoDemo {
   int V0() const;
   void Unvisit(int v);
 
+  // The picture held to the two passes: each vertex's colour to the search that reached it,
+  // each arc's gold to the searches that took it, the lists' lit nodes, the finish order.
+  void HoldPictureToRun();
+
   std::unique_ptr<TGraphm> graph_;
   std::array<bool, TGraphm::MaxVertices + 1> visited_{};
+  // The colour number each vertex was given when a search reached it, whether it has been
+  // set unvisited (cream) in this run, and the arcs a search has taken.
+  std::array<int, TGraphm::MaxVertices + 1> colourOf_{};
+  std::array<bool, TGraphm::MaxVertices + 1> cleared_{};
+  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> taken_{};
   std::array<int, TGraphm::MaxVertices + 1> finished_{};
   int count_ = 0;
   int n_ = 1;

@@ -95,8 +95,13 @@ Ttablebase::TLayout Ttablebase::Layout() const {
 std::vector<TDrawnShape> Ttablebase::DrawingShapes() const {
   const TLayout l = Layout();
   std::vector<TDrawnShape> out;
-  for (int r = 0; r < Rows; ++r)
-    for (int col = 1; col <= total_; ++col) out.push_back(TDrawnShape::CellAt(l.Cell(r, col), CellText(r, col)));
+  for (int r = 0; r < Rows; ++r) {
+    for (int col = 1; col <= total_; ++col) {
+      TDrawnShape cell = TDrawnShape::CellAt(l.Cell(r, col), CellText(r, col));
+      if (r >= 2 && CellMeans) cell = cell.StandingFor(CellMeans(r, col));
+      out.push_back(cell);
+    }
+  }
   return out;
 }
 

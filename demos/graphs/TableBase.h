@@ -3,6 +3,7 @@
 // "Artpoint") and one column per vertex, in which the articulation-point demonstration
 // writes its arrays cell by cell. A cell holding 0 shows nothing.
 #include <array>
+#include <functional>
 
 #include "framework/drawkit/NodeContainer.h"
 
@@ -47,8 +48,10 @@ class Ttablebase : public TNodeContainer {
     }
   };
   TLayout Layout() const;
-  // Every value cell (each row, each column) a node showing its text.
+  // Every value cell (each row, each column) a cell showing its text, standing for what
+  // CellMeans says of rows 2 to 5 (the demonstration's arrays).
   std::vector<TDrawnShape> DrawingShapes() const override;
+  std::function<TValueMeaning(int row, int column)> CellMeans;
 
  protected:
   void Paint() override;

@@ -4,6 +4,7 @@
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/drawkit/StackBox.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -56,6 +57,10 @@ void CountInDegrees(const TGraphm& graph, TGraphP& panel, TGraphList& list, TStr
   }
 }
 
+void HoldTopRow(TStackBox& box, std::function<std::optional<QString>()> value) {
+  if (box.Count() > 0) box.Row(box.Count() - 1)->Stands = {{.Value = std::move(value)}};
+}
+
 void ShowArc(const TEdge* arc, TGraphP& panel, TGraphList& list) {
   if (arc == nullptr) return;
   panel.SetArcColor(arc->Tail, arc->Head, Red);
@@ -63,6 +68,22 @@ void ShowArc(const TEdge* arc, TGraphP& panel, TGraphList& list) {
 }
 
 TCentredGrid::TCentredGrid(QWidget* parent) : TStringGrid(parent) {}
+
+std::vector<TDrawnShape> TCentredGrid::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  const QPoint at = viewport()->mapTo(this, QPoint(0, 0));
+  for (int row = 0; row < RowCount(); ++row) {
+    for (int col = 0; col < ColCount(); ++col) {
+      const TRect r = CellRect(col, row);
+      if (r.IsEmpty() || r.Left >= ClientWidth() || r.Top >= ClientHeight()) continue;
+      TDrawnShape cell = TDrawnShape::CellAt(QRect(r.Left, r.Top, r.Width(), r.Height()).translated(at), Cells(col, row));
+      if (CellMeans)
+        if (const std::optional<TValueMeaning> m = CellMeans(col, row)) cell = cell.StandingFor(*m);
+      out.push_back(cell);
+    }
+  }
+  return out;
+}
 
 void TCentredGrid::DrawCell(int col, int row, const TRect& rect, TGridDrawState) {
   TCanvas& c = Canvas();

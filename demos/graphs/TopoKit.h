@@ -3,14 +3,19 @@
 // the vectors of the variable window, the in-degree grid and the colouring of the vertex
 // and arc a step works on.
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Color.h"
 #include "platform/Grid.h"
 
 class TGraphm;
 class TGraphP;
+class TStackBox;
 class TGraphList;
 class TEdge;
 
@@ -43,13 +48,21 @@ void SetItem(TData* vector, int v, int value);
 void CountInDegrees(const TGraphm& graph, TGraphP& panel, TGraphList& list, TStringGrid& grid, int column,
                     TData* vector, int* indegree);
 
+// The row just pushed on box stands for value (the entry of the stack the algorithm keeps).
+void HoldTopRow(TStackBox& box, std::function<std::optional<QString>()> value);
+
 // The arc a step has reached: red and marked in the list (none: nothing).
 void ShowArc(const TEdge* arc, TGraphP& panel, TGraphList& list);
 
-// A grid of strings that draws its cells centred, without a selected cell.
-class TCentredGrid : public TStringGrid {
+// A grid of strings that draws its cells centred, without a selected cell. It reports its
+// cells in view, each standing for what CellMeans says of it (a heading or a letter that
+// stands for nothing of the run gets no meaning).
+class TCentredGrid : public TStringGrid, public TKitControl {
  public:
   explicit TCentredGrid(QWidget* parent = nullptr);
+
+  std::function<std::optional<TValueMeaning>(int col, int row)> CellMeans;
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override;

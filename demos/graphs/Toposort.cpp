@@ -88,7 +88,8 @@ class TTopSortForm : public TGraphForm {
     graphdemo::WidenWhileAlone(*GraphList, StackBox->isHidden());
     graphdemo::WidenWhileAlone(*GraphP, Grid->isHidden());
     Grid->setGeometry(StackBox->x(), GraphP->y(), StackBox->width(), GraphP->height());
-    Grid->SetDefaultColWidth(Grid->width() / 2);
+    // Two columns and the lines after them.
+    Grid->SetDefaultColWidth(std::max(1, (Grid->width() - 2) / 2));
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
     Grid->Font.Height = text::Round(Grid->DefaultRowHeight() * 0.9);
     Grid->Invalidate();
@@ -104,6 +105,40 @@ void TToposort::CreateChildWindow() {
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("拓扑排序"));
+  HoldPictureToRun();
+}
+
+void TToposort::HoldPictureToRun() {
+  // The in-degree column: indegree[v] of the call of Toposort, once counted.
+  form_->Grid->CellMeans = [this](int col, int row) -> std::optional<TValueMeaning> {
+    if (col != 1 || row < 1) return std::nullopt;
+    return TValueMeaning{.Of = {QStringLiteral("indegree[%1]").arg(row - 1)},
+                         .Map = [this](const QStringList& v) { return std::optional<QString>(counted_ ? v[0] : QString()); }};
+  };
+  form_->ResultText->Stands = {{.Value = [this] {
+    QStringList letters;
+    for (int v : order_) letters << VertexLetter(v);
+    return std::optional<QString>(QStringLiteral("输出结果:") + letters.join(QStringLiteral(" - ")));
+  }}};
+  // The arc p stands at lit in the lists; an arc taken is blue, a vertex done silver.
+  form_->GraphList->LitMeans = [this](int row, int vertex) {
+    return std::optional<bool>(arc_ != nullptr && arc_->Tail == row && arc_->Head == vertex);
+  };
+  TGraphP& panel = *form_->GraphP;
+  panel.VertexWords = {{Silver, QStringLiteral("done")}};
+  panel.ArcWords = {{Blue, QStringLiteral("taken")}, {Red, QStringLiteral("p")}};
+  panel.VertexMeans = [this](int v) {
+    return TValueMeaning{.Value = [this, v] {
+      return std::optional<QString>(done_[static_cast<std::size_t>(v)] ? QStringLiteral("done") : QString());
+    }};
+  };
+  panel.ArcMeans = [this](int tail, int head) {
+    return TValueMeaning{.Value = [this, tail, head] {
+      if (arc_ != nullptr && arc_->Tail == tail && arc_->Head == head) return std::optional<QString>(QStringLiteral("p"));
+      return std::optional<QString>(taken_[static_cast<std::size_t>(tail)][static_cast<std::size_t>(head)] ? QStringLiteral("taken")
+                                                                                                            : QString());
+    }};
+  };
 }
 
 std::unique_ptr<TData> TToposort::GetGlobalData() {
@@ -127,6 +162,10 @@ void TToposort::Reset() {
   arc_.reset();
   form_->StackBox->Clear();
   count_ = 0;
+  counted_ = false;
+  order_.clear();
+  done_.fill(false);
+  for (auto& row : taken_) row.fill(false);
   form_->GraphP->SetGraph(graph_.get());
   form_->GraphList->SetGraph(graph_.get());
   form_->GraphList->ClearHighlights();
@@ -153,6 +192,11 @@ void TToposort::Push(int value) {
   form_->StackBox->Push(std::make_unique<TTopoStkData>(value));
   count_ += 1;
   stack_[static_cast<std::size_t>(count_)] = value;
+  // The row stands for the entry of S at its height, while S holds it.
+  HoldTopRow(*form_->StackBox, [this, at = count_]() -> std::optional<QString> {
+    if (at > count_) return std::nullopt;
+    return QString::number(stack_[static_cast<std::size_t>(at)]);
+  });
 }
 
 // Toposort(dig, n)
@@ -179,6 +223,7 @@ void TToposort::Main_AfterBegin() {
 void TToposort::Toposort_Begin() {
   CountInDegrees(*graph_, *form_->GraphP, *form_->GraphList, *form_->Grid, 1, Locals()->FindByName(QStringLiteral("indegree")),
                  indegree_.data());
+  counted_ = true;
 }
 
 // InitStack(S)
@@ -230,6 +275,7 @@ void TToposort::Toposort_Pop() {
 // write(dig[i].vex); m := m + 1
 void TToposort::Toposort_PrintVex() {
   output_ += 1;
+  order_.push_back(V());
   Var("m")->SetValue(output_);
   TZqStaticText& result = *form_->ResultText;
   result.SetCaption(result.Caption() + (output_ > 1 ? QStringLiteral(" - ") : QString()) + VertexLetter(V()));
@@ -244,6 +290,7 @@ void TToposort::Toposort_FirstArc() {
 // WHILE p <> nil
 bool TToposort::Toposort_F_IsPNotNil() {
   if (arc_) return true;
+  done_[static_cast<std::size_t>(V())] = true;
   form_->GraphP->SetVertexColor(V(), Silver);
   return false;
 }
@@ -271,6 +318,7 @@ void TToposort::Toposort_Push2() { Push(Var("k")->Value()); }
 
 // p := p^.nextarc
 void TToposort::Toposort_NextArc() {
+  taken_[static_cast<std::size_t>(arc_->Tail)][static_cast<std::size_t>(arc_->Head)] = true;
   form_->GraphP->SetArcColor(arc_->Tail, arc_->Head, Blue);
   form_->GraphList->Highlight(arc_->Tail, arc_->Head, false);
   form_->GraphP->SetVertexColor(arc_->Head, Green);

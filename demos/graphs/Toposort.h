@@ -4,6 +4,7 @@
 // in-degrees of its successors go down. A vertex never output means a cycle.
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "demos/graphs/Graph.h"
 #include "framework/engine/AlgoDemo.h"
@@ -51,8 +52,17 @@ class TToposort : public TAlgoDemo {
   int V() const;  // the vertex of i
   void Push(int value);
 
+  // The grid, the stack, the output line, the lists and the graph held to the run.
+  void HoldPictureToRun();
+
   std::unique_ptr<TGraphm> graph_;
   std::unique_ptr<TEdge> arc_;
+  // The in-degrees counted (the grid shows them from then on), the vertices output in order,
+  // the vertices done (output, their arcs all taken) and the arcs taken.
+  bool counted_ = false;
+  std::vector<int> order_;
+  std::array<bool, TGraphm::MaxVertices + 1> done_{};
+  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> taken_{};
   std::array<int, TGraphm::MaxVertices + 1> indegree_{};
   std::array<int, TGraphm::MaxVertices + 1> stack_{};
   int count_ = 0;

@@ -23,7 +23,8 @@ class TTraverWindow : public TGraphForm {
     OrderText = Caption(this, orderName, fontSize, orderColor);
   }
 
-  // A caption whose bold font of fontSize points grows with the window (ScaleCaptions).
+  // A caption whose bold font of fontSize points grows with the window (ScaleCaptions); it
+  // shows a value of the run (its Stands).
   static TZqStaticText* Caption(QWidget* parent, const char* name, int fontSize, TColor color = RGB(255, 0, 0)) {
     auto* t = new TZqStaticText(parent);
     t->setObjectName(QString::fromLatin1(name));

@@ -16,8 +16,39 @@ constexpr TColor Unvisited = RGB(128, 128, 200);
 constexpr TColor VisitedColour = RGB(255, 0, 0);
 constexpr TColor TreeArc = RGB(255, 128, 128);
 
+// The picture held to the walk: a vertex red while its visited field is 'T' (the field
+// "[v]" of the record at path visited, item v - 1), an arc pink while it joins a vertex to the
+// one it was reached from, a list node lit once the walk has looked at its arc, the order
+// line the letters visited.
+void HoldToWalk(TTraverWindow& window, const TWalkRecord& walk, TMarkMeaning::TCall visitedCall) {
+  window.GraphP->VertexWords = {{VisitedColour, QStringLiteral("visited")}, {Unvisited, QStringLiteral("unvisited")}};
+  window.GraphP->ArcWords = {{TreeArc, QStringLiteral("tree")}};
+  window.GraphP->VertexMeans = [visitedCall](int v) {
+    return TValueMeaning{.Call = visitedCall,
+                         .Of = {QStringLiteral("visited[%1]").arg(v - 1)},
+                         .Map = [](const QStringList& value) {
+                           return std::optional<QString>(value[0] == QLatin1String("T") ? QStringLiteral("visited")
+                                                                                        : QStringLiteral("unvisited"));
+                         }};
+  };
+  window.GraphP->ArcMeans = [&walk](int tail, int head) {
+    return TValueMeaning{.Value = [&walk, tail, head] {
+      const bool tree = walk.From[static_cast<std::size_t>(head)] == tail || walk.From[static_cast<std::size_t>(tail)] == head;
+      return std::optional<QString>(tree ? QStringLiteral("tree") : QString());
+    }};
+  };
+  window.GraphList->LitMeans = [&walk](int row, int vertex) {
+    return std::optional<bool>(walk.Examined[static_cast<std::size_t>(row)][static_cast<std::size_t>(vertex)]);
+  };
+}
 
 }  // namespace
+
+QString TWalkRecord::Letters(const QString& sep) const {
+  QString text;
+  for (int v : Order) text += sep + VertexLetter(v);
+  return text;
+}
 
 namespace traverb {
 class TTraverform : public TTraverWindow {
@@ -64,6 +95,14 @@ TTraverGfs::~TTraverGfs() = default;
 void TTraverGfs::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<traverb::TTraverform>(QStringLiteral("有向图广度优先遍历"));
+  HoldToWalk(*form_, walk_, TMarkMeaning::Innermost);
+  form_->OrderText->Stands = {{.Value = [this] { return std::optional<QString>(QStringLiteral("遍历顺序:") + walk_.Letters(QStringLiteral(" "))); }}};
+  form_->QueueText->Stands = {{.Value = [this] {
+    // "队列:" with the letters enqueued until the first dequeue writes the line anew.
+    QString text = dequeued_ ? QStringLiteral("队列") : QStringLiteral("队列:");
+    for (int i = head_; i != tail_; i = i % QueueSize + 1) text += QStringLiteral(" ") + VertexLetter(queue_[static_cast<std::size_t>(i)]);
+    return std::optional<QString>(text);
+  }}};
 }
 
 std::unique_ptr<TData> TTraverGfs::GetInitialParam() {
@@ -89,9 +128,12 @@ void TTraverGfs::Reset() {
   form_->OrderText->SetCaption(QStringLiteral("遍历顺序:"));
   form_->QueueText->SetCaption(QStringLiteral("队列:"));
   head_ = tail_ = 1;
+  dequeued_ = false;
+  walk_.Clear();
 }
 
 void TTraverGfs::Visit(int x, int from) {
+  walk_.Visit(x, from);
   graph_->SetVDataOne(x);
   graphdemo::MarkVisited(Locals()->FindByName(QStringLiteral("visited")), x);
   form_->GraphP->SetVertexColor(x, VisitedColour);
@@ -109,7 +151,9 @@ void TTraverGfs::TakeEdge(std::unique_ptr<TEdge> edge) {
   edge_ = std::move(edge);
   const int w = edge_ ? edge_->Head : 0;
   Var("W")->SetValue(w);
-  if (edge_) form_->GraphList->Highlight(edge_->Tail, w, true);
+  if (!edge_) return;
+  walk_.Examine(edge_->Tail, edge_->Head);
+  form_->GraphList->Highlight(edge_->Tail, w, true);
 }
 
 // vi := vi + 1
@@ -134,6 +178,7 @@ bool TTraverGfs::TraverGfs_F_WhileRotate() { return head_ != tail_; }
 void TTraverGfs::TraverGfs_DEQUEUE() {
   Var("v")->SetValue(queue_[static_cast<std::size_t>(head_)]);
   head_ = head_ % QueueSize + 1;
+  dequeued_ = true;
   QString text = QStringLiteral("队列");
   for (int i = head_; i != tail_; i = i % QueueSize + 1)
     text += QStringLiteral(" ") + VertexLetter(queue_[static_cast<std::size_t>(i)]);
@@ -169,6 +214,10 @@ TTraverDfs::~TTraverDfs() = default;
 void TTraverDfs::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<traverd::TTraverform>(QStringLiteral("有向图深度优先遍历"));
+  HoldToWalk(*form_, walk_, TMarkMeaning::Global);
+  form_->OrderText->Stands = {{.Value = [this] {
+    return std::optional<QString>(QStringLiteral("     遍历顺序:") + walk_.Letters(QStringLiteral("   ")));
+  }}};
 }
 
 std::unique_ptr<TData> TTraverDfs::GetGlobalData() {
@@ -196,6 +245,7 @@ void TTraverDfs::Reset() {
   depth_ = 0;
   edge_.reset();
   form_->OrderText->SetCaption(QStringLiteral("     遍历顺序:"));
+  walk_.Clear();
 }
 
 TData* TTraverDfs::DfsArgs(int v0) {
@@ -208,7 +258,10 @@ TData* TTraverDfs::DfsArgs(int v0) {
 void TTraverDfs::TakeEdge(std::unique_ptr<TEdge> edge) {
   edge_ = std::move(edge);
   w_[static_cast<std::size_t>(depth_)] = edge_ ? edge_->Head : 0;
-  if (edge_) form_->GraphList->Highlight(edge_->Tail, edge_->Head, true);
+  if (edge_) {
+    walk_.Examine(edge_->Tail, edge_->Head);
+    form_->GraphList->Highlight(edge_->Tail, edge_->Head, true);
+  }
   Var("w")->SetValue(w_[static_cast<std::size_t>(depth_)]);
 }
 
@@ -234,6 +287,7 @@ bool TTraverDfs::TraverDfs_F_ToRotate() { return Var("VexNum")->Value() <= count
 // visited[v0] := TRUE; VISIT(v0)
 void TTraverDfs::dfs_Begin() {
   const int x = v0_[static_cast<std::size_t>(depth_)];
+  walk_.Visit(x, depth_ > 1 ? v0_[static_cast<std::size_t>(depth_ - 1)] : 0);
   graph_->SetVDataOne(x);
   graphdemo::MarkVisited(Globals()->FindByName(QStringLiteral("visited")), x);
   form_->GraphP->SetVertexColor(x, VisitedColour);

@@ -3,6 +3,7 @@
 // graph, on its adjacency lists and in the visiting order (and, breadth-first, the queue).
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "demos/graphs/Graph.h"
 #include "framework/engine/AlgoDemo.h"
@@ -17,6 +18,22 @@ class TTraverform;
 
 class TGraphP;
 class TGraphList;
+
+// What a walk has done so far, as its picture shows it: the vertices in the order visited,
+// the vertex each was reached from (0: a start), and the arcs the walk has looked at.
+struct TWalkRecord {
+  std::vector<int> Order;
+  std::array<int, TGraphm::MaxVertices + 1> From{};
+  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> Examined{};
+  void Clear() { *this = {}; }
+  void Visit(int x, int from) {
+    Order.push_back(x);
+    From[static_cast<std::size_t>(x)] = from;
+  }
+  void Examine(int tail, int head) { Examined[static_cast<std::size_t>(tail)][static_cast<std::size_t>(head)] = true; }
+  // The letters visited, each after sep: " A B C".
+  QString Letters(const QString& sep) const;
+};
 
 // The input step both traversals share: the kind of graph, then the graph, which the
 // window's panel and list then show.
@@ -67,6 +84,8 @@ class TTraverGfs : public TAlgoDemo {
   std::array<int, QueueSize + 1> queue_{};
   int head_ = 1;
   int tail_ = 1;
+  bool dequeued_ = false;
+  TWalkRecord walk_;
   std::unique_ptr<traverb::TTraverform> form_;
 };
 
@@ -110,5 +129,6 @@ class TTraverDfs : public TAlgoDemo {
   int depth_ = 0;
   std::array<int, MaxDepth + 1> v0_{};
   std::array<int, MaxDepth + 1> w_{};
+  TWalkRecord walk_;
   std::unique_ptr<traverd::TTraverform> form_;
 };

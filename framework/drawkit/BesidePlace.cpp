@@ -4,12 +4,31 @@
 #include <QWidget>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
+#include "framework/drawkit/KitControl.h"
 #include "platform/Forms.h"
+#include "platform/Screen.h"
 
 namespace {
 
 QRect OnScreen(const QWidget& drawing) { return {drawing.mapToGlobal(QPoint(0, 0)), drawing.size()}; }
+
+// The node boxes of the drawing's kit controls shown, in screen pixels.
+QList<QRect> NodesOf(const QWidget& drawing) {
+  QList<QRect> nodes;
+  QList<const QWidget*> controls{&drawing};
+  for (const QWidget* w : drawing.findChildren<QWidget*>())
+    if (w->isVisibleTo(&drawing)) controls << w;
+  for (const QWidget* w : controls) {
+    const auto* kit = dynamic_cast<const TKitControl*>(w);
+    if (kit == nullptr) continue;
+    for (const TDrawnShape& s : kit->DrawingShapes())
+      if (s.Kind == TDrawnShape::Node) nodes << QRect(w->mapToGlobal(s.Box.topLeft()), s.Box.size());
+  }
+  return nodes;
+}
+
 
 }  // namespace
 
@@ -45,9 +64,51 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area
   return best;
 }
 
+QPoint PlaceClearOfNodes(QSize frame, const QList<QRect>& nodes, const QRect& drawing, const QRect& area) {
+  const QPoint beside = BesidePlace(drawing, frame, area);
+  const auto cost = [&](QPoint at) {
+    const QRect r(at, frame);
+    long long covered = 0;
+    for (const QRect& n : nodes) {
+      const QRect shared = r & n;
+      if (!shared.isEmpty()) covered += 1 + static_cast<long long>(shared.width()) * shared.height();
+    }
+    const QPoint off = at - beside;
+    return std::pair(covered, static_cast<long long>(off.x()) * off.x() + static_cast<long long>(off.y()) * off.y());
+  };
+  QPoint best = beside;
+  std::pair<long long, long long> least = cost(beside);
+  // Every place on a grid of a few pixels from the drawing's top down.
+  constexpr int kStep = 4;
+  const int top = std::clamp(drawing.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+  for (int y = top; y + frame.height() <= area.bottom() + 1; y += kStep) {
+    for (int x = area.left(); x + frame.width() <= area.right() + 1; x += kStep) {
+      const auto c = cost(QPoint(x, y));
+      if (c < least) {
+        least = c;
+        best = QPoint(x, y);
+      }
+    }
+  }
+  return best;
+}
+
+int RoomRightOfNodes(const QWidget& drawing) {
+  int right = 0;
+  for (const QRect& n : NodesOf(drawing)) right = std::max(right, n.right() + 1);
+  return std::max(0, screen::Size().width() - right);
+}
+
 void PlaceBeside(TForm& window, const QWidget& drawing) {
   PlaceForScreen(window, [drawing = QPointer<const QWidget>(&drawing)](QSize frame, const QRect& area) {
     return BesidePlace(drawing ? OnScreen(*drawing) : area, frame, area);
+  });
+}
+
+void PlaceBesideNodes(TForm& window, const QWidget& drawing) {
+  PlaceForScreen(window, [drawing = QPointer<const QWidget>(&drawing)](QSize frame, const QRect& area) {
+    if (!drawing) return BesidePlace(area, frame, area);
+    return PlaceClearOfNodes(frame, NodesOf(*drawing), OnScreen(*drawing), area);
   });
 }
 

@@ -22,7 +22,20 @@ QPoint BesidePlace(const QRect& drawing, QSize window, const QRect& area);
 // The top-left corner for a window of frame size in area, drawings in the same pixels.
 QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area);
 
+// The top-left corner for a window of frame size in area over a drawing too large to stand
+// beside (all in the same pixels): the place that covers the fewest of the drawing's nodes
+// (boxes it reports), then the nearest to where BesidePlace puts it; never above the
+// drawing's top (the shell's toolbar stays in view).
+QPoint PlaceClearOfNodes(QSize frame, const QList<QRect>& nodes, const QRect& drawing, const QRect& area);
+
 // Size window for this screen and put it at one of those places in the window it opens over,
 // as the drawings stand at each show (PlaceForScreen).
 void PlaceBeside(TForm& window, const QWidget& drawing);
+// Beside the drawing where the screen has room for it, else over the drawing where it hides
+// none of its nodes, or the fewest (the kit controls' node shapes shown in it), at the
+// drawing's top or lower.
+void PlaceBesideNodes(TForm& window, const QWidget& drawing);
+// The screen's width right of the drawing's rightmost node, in screen pixels (the width of a
+// window that would hide none of them standing at the screen's right edge).
+int RoomRightOfNodes(const QWidget& drawing);
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings);

@@ -187,7 +187,14 @@ void TAlgoDemo::PopCall() {
   }
   curLine_ = back;
   IAlgorithmView& algo = views::Algorithm();
-  if (algo.RowCount() > frame->SavedRow) algo.SetSelectedRow(frame->SavedRow);
+  // The caller's selected row comes back while the window still shows the callee's text, whose
+  // returning line is current: selecting it must not scroll that line out of view (the
+  // caller's text scrolls to its own line when its tab comes back).
+  if (algo.RowCount() > frame->SavedRow) {
+    const int top = algo.TopRow();
+    algo.SetSelectedRow(frame->SavedRow);
+    algo.SetTopRow(top);
+  }
   locals_ = std::move(frame->SavedLocals);
   if (curLine_ == nullptr) {
     // The first procedure returned: the frame stays, the run has ended.

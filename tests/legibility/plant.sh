@@ -5,8 +5,8 @@
 # names the sweep that must find it and the rule expected to:
 #   # sweep: MBTree
 #   # rule: painted
-# and, for a fault only the teacher's actions show (a resize, a breakpoint), "# teacher: N"
-# runs the sweep with --teacher N, and "# seed: S" with --seed S.
+# and, for a fault only the teacher's actions show, the driver's options for the sweep:
+#   # options: --teacher 1 --seed 1 --class largest
 # The patch is applied to the worktree (git apply), velkora-script is built in BUILD
 # (build-test by default), the sweep runs at 1024x768 every line (SIZES="..." for others),
 # and the patch is taken back out and the driver built again, whatever happened. Prints
@@ -24,8 +24,7 @@ sizes=${SIZES:-1024x768}
 name=$(basename "$patch" .patch)
 demo=$(sed -n 's/^# sweep: *//p' "$patch" | head -n 1)
 expected=$(sed -n 's/^# rule: *//p' "$patch" | head -n 1)
-teacher=$(sed -n 's/^# teacher: *//p' "$patch" | head -n 1)
-seed=$(sed -n 's/^# seed: *//p' "$patch" | head -n 1)
+options=$(sed -n 's/^# options: *//p' "$patch" | head -n 1)
 if [ -z "$demo" ] || [ ! -f "$here/$demo.vks" ]; then
   echo "plant $name: no sweep named in its header"
   exit 2
@@ -33,14 +32,17 @@ fi
 
 sweep() {  # the findings of the sweep, one a line, sorted
   for size in $sizes; do
-    (cd "$build/tests/scripts" && "$build/velkora-script" --screen "$size" --exceptions "$here/exceptions.txt" \
-      ${teacher:+--teacher "$teacher"} ${seed:+--seed "$seed"} "$here/$demo.vks" 2>&1) | grep -e '^wrong ' -e '^illegible '
+    # shellcheck disable=SC2086 # the options are words
+    (cd "$build/tests/scripts" && "$build/velkora-script" --screen "$size" $options --exceptions "$here/exceptions.txt" \
+      "$here/$demo.vks" 2>&1) | grep -e '^wrong ' -e '^illegible '
   done | sort -u
 }
 build_driver() { cmake --build "$build" --target velkora-script -j3 >/dev/null 2>&1; }
 
 before=""
-if [ -n "$teacher" ] || grep -v '^#' "$here/pending.txt" | grep -qx "$demo"; then
+# A demonstration listed in pending.txt, or a sweep with the teacher's actions (which may show
+# drawings still pending after a resize), counts only what the unpatched sweep does not find.
+if [ -n "$options" ] || grep -v '^#' "$here/pending.txt" | grep -qx "$demo"; then
   build_driver || { echo "plant $name: the build failed"; exit 2; }
   before=$(sweep)
 fi

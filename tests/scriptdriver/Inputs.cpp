@@ -145,20 +145,38 @@ bool WriteGraph(const QString& path, const Matrix& adj) {
 
 QString DrawGraph(const QStringList& args, DrawContext& c, QString& error) {
   static const QString usage = QStringLiteral(
-      "usage: graph N|MIN..MAX directed|undirected connected|disconnected|cyclic|acyclic [weights LO HI]");
+      "usage: graph N|MIN..MAX directed|undirected connected|disconnected|cyclic|acyclic [weights LO HI] [loops] "
+      "[bothways]");
   static const QStringList kinds = {"connected", "disconnected", "cyclic", "acyclic"};
-  const bool weighted = args.size() == 6 && args[3] == QLatin1String("weights");
+  // The words after the kind: a weight range, then loops (a vertex joined to itself) and
+  // arcs both ways (directed).
+  QStringList extra = args.mid(3);
+  const bool weighted = extra.size() >= 3 && extra[0] == QLatin1String("weights");
+  const auto lo = weighted ? Whole(extra[1]) : std::optional<int>(1);
+  const auto hi = weighted ? Whole(extra[2]) : std::optional<int>(1);
+  if (weighted) extra = extra.mid(3);
+  const qsizetype loopWords = extra.removeAll(QStringLiteral("loops"));
+  const qsizetype bothWords = extra.removeAll(QStringLiteral("bothways"));
+  const bool loops = loopWords == 1;
+  const bool bothWays = bothWords == 1;
   const auto n = args.size() >= 3 ? Count(args[0], c.random) : std::nullopt;
-  const auto lo = weighted ? Whole(args[4]) : std::optional<int>(1);
-  const auto hi = weighted ? Whole(args[5]) : std::optional<int>(1);
-  if ((args.size() != 3 && !weighted) || !n || !lo || !hi || *lo < 1 || *hi < *lo ||
+  if (args.size() < 3 || !extra.isEmpty() || loopWords > 1 || bothWords > 1 || !n || !lo || !hi || *lo < 1 || *hi < *lo ||
       (args[1] != QLatin1String("directed") && args[1] != QLatin1String("undirected")) || !kinds.contains(args[2])) {
     error = usage;
     return {};
   }
   const bool directed = args[1] == QLatin1String("directed");
   const QString& kind = args[2];
-  const int least = kind == QLatin1String("disconnected") ? 2 : kind == QLatin1String("cyclic") ? (directed ? 2 : 3) : 1;
+  if ((loops || bothWays) && kind == QLatin1String("acyclic")) {
+    error = QStringLiteral("an acyclic graph has no loops and no arcs both ways");
+    return {};
+  }
+  if (bothWays && !directed) {
+    error = QStringLiteral("arcs both ways belong to a directed graph (an undirected edge is one already)");
+    return {};
+  }
+  const int least = std::max(bothWays ? 2 : 1,
+                             kind == QLatin1String("disconnected") ? 2 : kind == QLatin1String("cyclic") ? (directed ? 2 : 3) : 1);
   if (*n < least || *n > 20) {
     error = QStringLiteral("a %1 %2 graph has %3 to 20 vertices").arg(args[1], kind).arg(least);
     return {};
@@ -201,6 +219,35 @@ QString DrawGraph(const QStringList& args, DrawContext& c, QString& error) {
         const int v = ring[i], w = ring[(i + 1) % ring.size()];
         if (adj[v][w] == 0) AddArc(adj, v, w, weight(), directed);
       }
+    }
+  }
+  if (loops) {
+    // One vertex in three (at least one) joined to itself; an undirected loop is one entry.
+    std::vector<int> ring = order;
+    std::shuffle(ring.begin(), ring.end(), std::mt19937(static_cast<unsigned>(r.Between(0, 1 << 30))));
+    ring.resize(static_cast<std::size_t>(r.Between(1, std::max(1, *n / 3))));
+    for (int v : ring) adj[v][v] = weight();
+  }
+  if (bothWays) {
+    // An arc whose way back is missing gets it with a chance of one in three, a weight of its
+    // own; at least one pair of vertices has arcs both ways.
+    const auto pairs = [&] {
+      int both = 0;
+      for (int v = 0; v < *n; ++v)
+        for (int w = v + 1; w < *n; ++w) both += adj[v][w] != 0 && adj[w][v] != 0 ? 1 : 0;
+      return both;
+    };
+    std::vector<std::pair<int, int>> single;
+    for (int v = 0; v < *n; ++v)
+      for (int w = 0; w < *n; ++w)
+        if (v != w && adj[v][w] != 0 && adj[w][v] == 0) single.emplace_back(v, w);
+    for (const auto& [v, w] : single)
+      if (adj[w][v] == 0 && r.Chance(33)) adj[w][v] = weight();
+    if (pairs() == 0) {
+      const auto [v, w] = single.empty() ? std::pair(order[0], order[1])
+                                         : single[static_cast<std::size_t>(r.Between(0, static_cast<int>(single.size()) - 1))];
+      if (adj[v][w] == 0) adj[v][w] = weight();
+      adj[w][v] = weight();
     }
   }
   static int made = 0;

@@ -3,6 +3,7 @@
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphMatrix.h"
+#include "demos/graphs/GraphNode.h"
 #include "demos/graphs/GraphP.h"
 #include "demos/graphs/OrthLink.h"
 #include "demos/graphs/TableBase.h"
@@ -156,6 +157,78 @@ TEST(GraphViews, AWeightChangedOnTheSameArcGetsACellForItsNewDigits) {
   EXPECT_TRUE(panel.DrawingText().contains(QStringLiteral("A>B 500"))) << panel.DrawingText().toStdString();
 }
 
+// A loop stands out of its vertex on the side away from the picture's middle: its line runs
+// outside the vertex's circle from rim to rim, and its weight's cell, beyond it or beside it,
+// touches neither the vertex nor the loop's own circle.
+TEST(GraphViews, ALoopStandsOutOfItsVertexAwayFromTheMiddle) {
+  const TDisc rim{QPoint(200, 60), 20};
+  const QPoint middle(200, 200);
+  for (const int side : {0, 1, -1}) {
+    const TLoopShape loop = LoopAt(rim, middle, QSize(26, 15), side);
+    ASSERT_GE(loop.Path.size(), 3);
+    for (const QPoint& p : loop.Path) {
+      EXPECT_GE(QLineF(p, rim.Centre).length(), rim.Radius - 1.5) << "the loop runs inside its vertex";
+      EXPECT_LT(p.y(), 75) << "the loop hangs towards the middle";
+    }
+    EXPECT_LE(QLineF(loop.Path.first(), rim.Centre).length(), rim.Radius + 1.5) << "it leaves from the rim";
+    EXPECT_LE(QLineF(loop.Path.last(), rim.Centre).length(), rim.Radius + 1.5) << "it comes back to the rim";
+    const QPoint near(std::clamp(rim.Centre.x(), loop.Weight.left(), loop.Weight.right()),
+                      std::clamp(rim.Centre.y(), loop.Weight.top(), loop.Weight.bottom()));
+    EXPECT_GT(QLineF(near, rim.Centre).length(), rim.Radius) << "side " << side << ": the weight lies on the vertex";
+    const QPoint inLoop(std::clamp(loop.Circle.Centre.x(), loop.Weight.left(), loop.Weight.right()),
+                        std::clamp(loop.Circle.Centre.y(), loop.Weight.top(), loop.Weight.bottom()));
+    EXPECT_GE(QLineF(inLoop, loop.Circle.Centre).length(), loop.Circle.Radius) << "side " << side << ": the weight lies on the loop";
+  }
+}
+
+// A network's loops are drawn and told like its other arcs: a link from the vertex back to
+// itself, drawn round the outside, and a weight a reader finds beside it, not in the circle.
+TEST(GraphViews, LoopsAreLinksWithTheirWeightsBesideThem) {
+  auto g = MakeGraph(4, {{'A', 'A', 5}, {'A', 'B', 2}, {'B', 'B', 3}, {'B', 'C', 4}, {'C', 'D', 1}}, true);
+  TGraphP panel;
+  ShowDigraph(panel, *g, true);
+  RenderWidget(panel);
+  const std::vector<TDrawnShape> shapes = panel.DrawingShapes();
+  int loops = 0;
+  for (std::size_t k = 0; k < shapes.size(); ++k) {
+    const TDrawnShape& s = shapes[k];
+    if (s.Kind != TDrawnShape::Link || s.From != s.To) continue;
+    ++loops;
+    const QRect vertex = shapes[static_cast<std::size_t>(s.From.Index)].Box;
+    EXPECT_FALSE(vertex.contains(s.Path.boundingRect())) << "a loop inside its vertex";
+    for (const TDrawnShape& label : shapes)
+      if (label.Kind == TDrawnShape::Label && label.Of == static_cast<int>(k)) {
+        EXPECT_FALSE(label.Box.intersects(vertex.adjusted(2, 2, -2, -2))) << label.Text.toStdString() << " lies on its vertex";
+        EXPECT_TRUE(QRect(QPoint(0, 0), panel.size()).contains(label.Box));
+      }
+  }
+  EXPECT_EQ(loops, 2);
+  const QString text = panel.DrawingText();
+  EXPECT_TRUE(text.contains(QStringLiteral("A>A 5")) && text.contains(QStringLiteral("B>B 3"))) << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral(" on "))) << text.toStdString();
+}
+
+// A vertex clicked twice in the input window makes a loop, drawn at once beside its box.
+TEST(GraphViews, ALoopDrawnByHandShowsBesideItsBox) {
+  modal::ScriptedHostScope host;
+  Tinputform form;
+  form.NodeButtonClick();
+  form.GraphP1->MouseDown(300, 200);
+  form.GraphP1->MouseDown(100, 100);
+  form.ArcButtonClick();
+  form.GraphP1->CreateArc(form.GraphP1->Node(1));
+  form.GraphP1->CreateArc(form.GraphP1->Node(1));
+  ASSERT_TRUE(form.GraphP1->Graph()->IsArc(1, 1));
+  const QImage image = RenderWidget(*form.GraphP1);
+  const QRect box = form.GraphP1->Node(1)->geometry();
+  // Red (the panel's pen) beyond the box, away from the panel's middle.
+  int red = 0;
+  for (int y = box.top() - box.height(); y < box.bottom() + box.height(); ++y)
+    for (int x = box.left() - box.width(); x < box.right() + box.width(); ++x)
+      if (!box.contains(x, y) && image.rect().contains(x, y) && image.pixelColor(x, y) == QColor(255, 0, 0)) ++red;
+  EXPECT_GT(red, 20) << "no loop drawn beside A";
+}
+
 // Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to
 // the half before its own head, a reader takes it for its own arc, and a weight put over
 // another or over a vertex counts as unclear.
@@ -247,10 +320,11 @@ TEST(GraphViews, ListAndMatrixLayout) {
   matrix.resize(300, 200);
   matrix.SetGraph(g4.get());
   matrix.Arrange();
-  // The letters' column and row, the entries half a cell further on, the brackets in that half.
+  // The letters' column and row clear of the frame's line, the entries half a cell further on,
+  // the brackets in that half.
   EXPECT_EQ(matrix.CellWidth(), 51);
   EXPECT_EQ(matrix.CellHeight(), 36);
-  EXPECT_EQ(matrix.Cell(-1, -1), QPoint(0, 0));
+  EXPECT_EQ(matrix.Cell(-1, -1), QPoint(2, 2));
   EXPECT_EQ(matrix.Cell(1, 1), QPoint(25 + 51, 18 + 36));
 }
 
@@ -404,6 +478,26 @@ TEST_F(GraphInputWindow, TooManyVerticesKeepsTheWindowOpen) {
       << host_->Transcript().join('\n').toStdString();
   ASSERT_NE(graph, nullptr);
   EXPECT_EQ(graph->VertexCount(), 2);
+}
+
+// A graph the demonstration cannot take is refused with its words and the window stays open
+// with the graph in it.
+TEST_F(GraphInputWindow, ARefusedGraphKeepsTheWindowOpen) {
+  const QString looped = files_.Write(*MakeGraph(2, {{'A', 'A'}, {'A', 'B'}}, false));
+  host_->QueueDialog(QStringLiteral("@FileLoad"));
+  host_->QueueFile(looped);
+  host_->QueueDialog(QStringLiteral("确定"));
+  host_->QueueDialog(QStringLiteral("取消"));
+  std::unique_ptr<TGraphm> graph;
+  const auto refuse = [](const TGraphm& g) { return g.Loops() > 0 ? QStringLiteral("不要自环") : QString(); };
+  EXPECT_FALSE(ShowGraphInput(QStringLiteral("创建无向图"), 10, false, false, graph, refuse));
+  EXPECT_EQ(host_->Transcript().filter(QStringLiteral("不要自环")).size(), 1) << host_->Transcript().join('\n').toStdString();
+  EXPECT_EQ(graph, nullptr) << "cancelled after the refusal";
+  host_->QueueDialog(QStringLiteral("@FileLoad"));
+  host_->QueueFile(files_.Write(*MakeGraph(2, {{'A', 'B'}}, false)));
+  host_->QueueDialog(QStringLiteral("确定"));
+  ASSERT_TRUE(ShowGraphInput(QStringLiteral("创建无向图"), 10, false, false, graph, refuse));
+  EXPECT_EQ(graph->Loops(), 0);
 }
 
 TEST_F(GraphInputWindow, TypeDialogKeepsADisabledChoice) {

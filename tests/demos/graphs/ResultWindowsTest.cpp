@@ -70,6 +70,30 @@ TEST(CrtPathDlg, PagesTenActivitiesAtATime) {
   EXPECT_FALSE(eleven.LeftBtn->isEnabled());
 }
 
+// Where the window must fit a narrow room (beside a drawing on a small screen), a page holds
+// fewer activities, then the cells narrow, and the paging still ends on the last activities.
+TEST(CrtPathDlg, FitsANarrowRoomWithFewerActivitiesToAPage) {
+  auto g = std::make_unique<TGraphm>(9);
+  for (int u = 1; u <= 9; ++u)
+    for (int w = u + 1; w <= 9; ++w) g->AddArc(u, w, 999);
+  std::vector<int> times(10, 0);
+  for (int v = 1; v <= 9; ++v) times[static_cast<std::size_t>(v)] = 999 * (v - 1);
+  TCrtPathDlg wide;
+  wide.Fill(*g, times, times);
+  EXPECT_EQ(wide.Page(), TCrtPathDlg::PageSize);
+  EXPECT_EQ(wide.VexGrid->width(), 11 * TCrtPathDlg::WideColWidth);
+
+  TCrtPathDlg narrow;
+  narrow.Fill(*g, times, times, 430);
+  EXPECT_LE(narrow.width(), 430) << "the window leaves the drawing's nodes in view";
+  EXPECT_EQ(narrow.Page(), TCrtPathDlg::LeastPageSize);
+  EXPECT_GE(narrow.VexGrid->DefaultColWidth(), TCrtPathDlg::LeastColWidth);
+  EXPECT_GE(-narrow.VexGrid->Font.Height, 13) << "the letters a class reads";
+  for (int page = 0; page < 20 && narrow.RightBtn->isEnabled(); ++page) narrow.RightBtnClick();
+  EXPECT_EQ(narrow.ArcGrid->LeftCol(), 36 - 3) << "the last page shows the last four activities";
+  EXPECT_TRUE(narrow.LeftBtn->isEnabled());
+}
+
 // Opened on a 1920 x 1080 screen the window grows: its tables keep showing the ten activity
 // columns of a page, in larger cells and letters, rather than more columns of the old size.
 TEST(CrtPathDlg, GrowsOnALargeScreenShowingTheSameColumns) {
@@ -114,11 +138,20 @@ TEST(OrthogonalLink, RefusesWhatItCannotHold) {
   link.addnode(QStringLiteral("U"));
   link.addnode(QStringLiteral("Z"));
   EXPECT_EQ(link.RealNodes(), 5) << "a sixth vertex";
-  link.addarc(QStringLiteral("A"), QStringLiteral("A"));
-  EXPECT_FALSE(link.HasArc(1, 1));
+  link.addarc(QStringLiteral("A"), QStringLiteral("Q"));
+  EXPECT_EQ(link.NodeCount(), 5) << "an arc to a vertex that is not there";
   link.addarc(QStringLiteral("A"), QStringLiteral("K"));
   EXPECT_TRUE(link.HasArc(1, 3));
   EXPECT_EQ(link.NodeCount(), 6);
+  // A loop gets its node in its vertex's row and column, first in both lists after the head
+  // node's.
+  link.addarc(QStringLiteral("A"), QStringLiteral("A"));
+  EXPECT_TRUE(link.HasArc(1, 1));
+  EXPECT_EQ(link.NodeCount(), 7);
+  ASSERT_NE(link.Box(1, 1), nullptr);
+  EXPECT_EQ(link.Box(1, 1)->Text(), "1 1 ^ >") << "A's loop, then on along the row to A->K";
+  EXPECT_EQ(link.Box(1, 0)->Text(), "A > >") << "A's head node leads to its loop in both lists";
+  link.delarc(QStringLiteral("A"), QStringLiteral("A"));
   link.SetHeadarrow(7);
   EXPECT_EQ(link.headarrow(), 0);
   link.SetHeadarrow(3);

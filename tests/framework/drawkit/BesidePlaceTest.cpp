@@ -67,3 +67,22 @@ TEST(PlaceClearOf, TheLeastCoverWhereNoPlaceIsFree) {
   EXPECT_EQ(at.bottom(), kScreen.bottom()) << "as low as the screen lets it";
   EXPECT_EQ(Covered(at, drawings), 400LL * (300 - 168));
 }
+
+// A window too wide to stand beside its drawing goes over it where it hides none of the
+// drawing's nodes, as near the place beside as it can, and never over the toolbar above it.
+TEST(PlaceClearOfNodes, OverTheDrawingWhereNoNodeIs) {
+  const QRect drawing(0, 140, 700, 628);
+  // Lists across the top left, a graph bottom left, nothing right of x = 560 but the grid's
+  // cells, which are no nodes.
+  const QList<QRect> nodes{QRect(20, 150, 540, 280), QRect(30, 470, 500, 290)};
+  const QSize frame(440, 380);
+  const QRect at(PlaceClearOfNodes(frame, nodes, drawing, kScreen), frame);
+  for (const QRect& n : nodes) EXPECT_FALSE(at.intersects(n)) << "the window hides a node";
+  EXPECT_GE(at.top(), drawing.top()) << "the toolbar stays in view";
+  EXPECT_EQ(at.right(), kScreen.right()) << "as near the place beside as it can";
+  EXPECT_LE(at.top() - drawing.top(), 4);
+  // No place is free: the one hiding the fewest.
+  const QRect crowded(PlaceClearOfNodes(QSize(800, 380), nodes, drawing, kScreen), QSize(800, 380));
+  EXPECT_TRUE(kScreen.contains(crowded));
+  EXPECT_GE(crowded.top(), drawing.top());
+}

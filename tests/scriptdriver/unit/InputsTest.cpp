@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -96,7 +97,9 @@ TEST(InputGenerators, WordsTheyCannotTakeAreErrorsOfTheirLine) {
   for (const char* bad : {"int 5 3", "int x", "pick", "letters 3 1 upper", "letters 1 3 greek",
                           "letters 1 30 upper distinct", "letters 1 3 upper sorted sorted", "ints 3 1 9 shuffled",
                           "ints 5..2 1 9 random", "graph 1 undirected disconnected", "graph 21 directed connected",
-                          "graph 5 directed connected weights 0 9", "graph 5 sideways connected", "dice 6"})
+                          "graph 5 directed connected weights 0 9", "graph 5 sideways connected", "graph 5 directed acyclic loops",
+                          "graph 5 undirected connected bothways", "graph 5 directed cyclic loops loops",
+                          "graph 5 directed cyclic bothways weights 1 9", "dice 6"})
     EXPECT_TRUE(Draw(bad).startsWith("error: line 1: ")) << bad << " gave " << Draw(bad).toStdString();
 }
 
@@ -129,6 +132,42 @@ TEST(InputGenerators, GraphFilesHoldTheKindOfGraphAsked) {
     EXPECT_FALSE(parts.Connected());
     const Graph tree = ReadGraph(Draw("graph 7 undirected acyclic", seed, dir.path()));
     EXPECT_EQ(tree.arcs, 2 * 6) << "an undirected acyclic connected graph is a tree";
+  }
+}
+
+TEST(InputGenerators, GraphFilesHoldLoopsAndArcsBothWaysWhenAsked) {
+  QTemporaryDir dir;
+  for (std::uint32_t seed = 0; seed < 25; ++seed) {
+    const auto loops = [](const Graph& g) {
+      int count = 0;
+      for (int v = 0; v < g.n; ++v) count += g.adj[v][v] != 0 ? 1 : 0;
+      return count;
+    };
+    const auto entries = [](const Graph& g) {
+      int count = 0;
+      for (const auto& row : g.adj) count += static_cast<int>(std::count_if(row.begin(), row.end(), [](int w) { return w != 0; }));
+      return count;
+    };
+    const Graph und = ReadGraph(Draw("graph 3..10 undirected connected weights 1 99 loops", seed, dir.path()));
+    EXPECT_TRUE(und.Connected());
+    EXPECT_GE(loops(und), 1) << "a vertex joined to itself";
+    EXPECT_LE(loops(und), std::max(1, und.n / 3));
+    for (int v = 0; v < und.n; ++v)
+      for (int w = 0; w < und.n; ++w) EXPECT_EQ(und.adj[v][w], und.adj[w][v]);
+    EXPECT_EQ(und.arcs, entries(und)) << "a loop counts once, as the graph model counts it";
+
+    const Graph both = ReadGraph(Draw("graph 2..9 directed connected weights 1 999 bothways", seed, dir.path()));
+    int pairs = 0;
+    for (int v = 0; v < both.n; ++v)
+      for (int w = v + 1; w < both.n; ++w) pairs += both.adj[v][w] != 0 && both.adj[w][v] != 0 ? 1 : 0;
+    EXPECT_GE(pairs, 1) << "two vertices joined both ways";
+    EXPECT_EQ(loops(both), 0);
+    for (int v = 1; v < both.n; ++v) EXPECT_TRUE(both.Reaches(0, v, false)) << "still reached from A";
+    EXPECT_EQ(both.arcs, entries(both));
+
+    const Graph ring = ReadGraph(Draw("graph 2..5 directed cyclic loops bothways", seed, dir.path()));
+    EXPECT_TRUE(ring.DirectedCycle());
+    EXPECT_GE(loops(ring), 1);
   }
 }
 
