@@ -34,7 +34,10 @@ int KeyAt(const QString& keys, int i) {
 
 // ---------------------------------------------------------------- TBTreeNode
 
-TBTreeNode::TBTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}
+TBTreeNode::TBTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {
+  // The drawn tree is the algorithm's tree: the cells show the node's record, its keys in use.
+  Stands = {{.Value = [this] { return std::optional<QString>(KeysText()); }}};
+}
 
 TBTreeClass& TBTreeNode::BTree() const { return static_cast<TBTreeClass&>(Tree()); }
 

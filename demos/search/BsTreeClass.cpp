@@ -177,6 +177,7 @@ bool TTreeOperation::LinkNewNode(TBinTreeNode* parent, bool left) {
 
 void TTreeOperation::End(const TBinTree& tree) {
   if (newNode_ && !newNode_->ParentNode && newNode_ != tree.Root()) delete newNode_.data();
+  newNode_.clear();
   snapshot_.clear();
 }
 

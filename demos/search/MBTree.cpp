@@ -50,6 +50,10 @@ void TBTreeDemoBase::SetGraphForm(std::unique_ptr<TBTreeGraphForm> form) {
   graphForm_ = std::move(form);
   graphForm_->OnInsert = [this] { StartOperation(1); };
   graphForm_->OnDelete = [this] { StartOperation(20); };
+  // The marks stand for the operation's node references.
+  graphForm_->p->Means = {.Node = [this] { return TShapeRef{P}; }};
+  graphForm_->q->Means = {.Node = [this] { return TShapeRef{Q}; }};
+  graphForm_->ap->Means = {.Node = [this] { return TShapeRef{AP}; }};
 }
 
 TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
@@ -175,6 +179,7 @@ void TBTreeDemoBase::DropEmptyRoot() {
   if (!P || P != Tree().Root() || P->KeyNum > 0) return;
   Tree().Clear();
   P = nullptr;
+  Mark(graphForm_->p, nullptr);  // the node it marked is gone
   Tree().Repaint();
 }
 
@@ -182,6 +187,7 @@ bool TBTreeDemoBase::FindKeyToDelete() {
   K = graphForm_->Key();
   AP = nullptr;
   if (!Tree().Search(K, P, I)) {
+    P = nullptr;  // the leaf the search ended in holds nothing to delete
     Finish(21, QStringLiteral("关键字不存在"));
     return false;
   }
@@ -206,7 +212,10 @@ bool TBTreeDemoBase::FindInsertPlace(int newRootState, const QString& newRootSta
   X = K;
   DropFloatingNodes();
   Q = AP = nullptr;
-  if (Tree().Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+  if (Tree().Search(K, P, I)) {
+    P = nullptr;  // nothing goes in
+    return Finish(2, QStringLiteral("关键字已存在"));
+  }
   if (!P) return Go(newRootState, newRootStatus);
   Mark(graphForm_->p, P);
   return Go(4, kInsertInto);
@@ -344,6 +353,7 @@ TMBTree::~TMBTree() = default;
 void TMBTree::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   SetGraphForm(std::make_unique<TBTreeGraphForm>());
+  GraphForm()->succ->Means = {.Node = [this] { return TShapeRef{Succ}; }};
 }
 
 void TMBTree::DropFloatingNodes() {
@@ -412,6 +422,7 @@ void TMBTree::SplitStep() {
   XNode->KeyNum = 1;
   XNode->SetKey(1, X);
   XNode->setObjectName(QStringLiteral("XNode"));
+  XNode->Stands = {{.Value = [this] { return std::optional<QString>(QString::number(X)); }}};
   XNode->setGeometry(P->x() + cell * 2, P->y() - P->height() / 2, cell, P->height());
   AP->show();
   XNode->show();

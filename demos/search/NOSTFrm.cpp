@@ -113,6 +113,47 @@ void TNOSTForm::FormResize() {
   Repaint();
 }
 
+namespace {
+const QString kMinHead = QStringLiteral("min=");
+const QString kMinGap = QStringLiteral("        ");
+const QString kFormula = QStringLiteral("(sw[h]-sw[j])-(sw[j-1]-sw[l-1])=");
+constexpr int kMinTop = 140;
+constexpr int kWeightTop = 80;
+constexpr int kSumTop = 110;
+}  // namespace
+
+TNOSTForm::TMinLine TNOSTForm::MinLine() const {
+  TMinLine line;
+  line.X = R(CellWidth());
+  line.Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = R(FontHeight() * 0.8)};
+  // The line with its largest numbers (no side exceeds the sum of the weights) stays inside
+  // the window: a large font (few keys) is written smaller where it would run past the edge.
+  int total = 0;
+  for (int k = 1; k <= Count; ++k) total += Weights[k];
+  const QString most = QString::number(total);
+  const QString diff = most + QLatin1Char('-') + most + QStringLiteral("=-") + most;
+  line.Font = FitFont(line.Font, {kMinHead + kMinGap + kFormula + diff, kMinHead + most + QLatin1Char(' ') + kFormula + diff},
+                      width() - line.X - 4, kAnyHeight, 6);
+  line.NumberX = line.X + line.Font.TextWidth(kMinHead);
+  line.FormulaX = line.NumberX + std::max(line.Font.TextWidth(kMinGap), line.Font.TextWidth(most + QLatin1Char(' ')));
+  line.DiffX = line.FormulaX + line.Font.TextWidth(kFormula);
+  return line;
+}
+
+QString TNOSTForm::DiffText() const {
+  const int h = MarkHigh.Index, l = MarkLow.Index, j = MarkJ.Index;
+  if (h <= 0 || l <= 0 || j <= 0) return {};
+  const int a = SW[h] - SW[j];
+  const int b = SW[j - 1] - SW[l - 1];
+  return QString::number(a) + QLatin1Char('-') + QString::number(b) + QLatin1Char('=') + QString::number(a - b);
+}
+
+QRect TNOSTForm::NumberBox(int k, int y) const {
+  const double cw = CellWidth();
+  const TFont font{.Name = QStringLiteral("Times New Roman"), .Height = FontHeight()};
+  return QRect(QPoint(R(cw * (k + 3)), y), QPoint(R(cw * (k + 4)) - 1, y + font.TextHeight(QStringLiteral("0")) - 1));
+}
+
 void TNOSTForm::FormPaint() {
   TGraphForm::FormPaint();
   if (Count <= 0) return;
@@ -124,30 +165,17 @@ void TNOSTForm::FormPaint() {
   c.Font.Color = TColor(0xFF0000);
   const int x0 = R(cw);
   c.TextOut(x0, KeyTop(), QStringLiteral("关键字:"));
-  c.TextOut(x0, 80, QStringLiteral("权值:"));
-  c.TextOut(x0, 110, QStringLiteral("累计权值:"));
-  c.Font.Height = R(fh * 0.8);
-  const QString head = QStringLiteral("min=        ");
-  const QString formula = head + QStringLiteral("(sw[h]-sw[j])-(sw[j-1]-sw[l-1])=");
-  // The line with its longest difference (no side exceeds the sum of the weights) stays inside
-  // the window: a large font (few keys) is written smaller where it would run past the edge.
-  int total = 0;
-  for (int k = 1; k <= Count; ++k) total += Weights[k];
-  const QString most = QString::number(total);
-  c.Font = FitFont(c.Font, {formula + most + QLatin1Char('-') + most + QStringLiteral("=-") + most}, width() - x0 - 4,
-                   kAnyHeight, 6);
+  c.TextOut(x0, kWeightTop, QStringLiteral("权值:"));
+  c.TextOut(x0, kSumTop, QStringLiteral("累计权值:"));
+  const TMinLine line = MinLine();
+  c.Font = line.Font;
+  c.Font.Color = TColor(0xFF0000);
   // Written in two pieces, so that the minimum stands in the gap between them, not over one.
-  c.TextOut(x0, 140, QStringLiteral("min="));
-  c.TextOut(x0 + c.TextWidth(head), 140, formula.mid(head.size()));
+  c.TextOut(line.X, kMinTop, kMinHead);
+  c.TextOut(line.FormulaX, kMinTop, kFormula);
   c.Font.Color = clBlack;
-  if (MarkMin > 0) c.TextOut(x0 + c.TextWidth(QStringLiteral("min=")), 140, QString::number(MarkMin));
-  const int h = MarkHigh.Index, l = MarkLow.Index, j = MarkJ.Index;
-  if (h > 0 && l > 0 && j > 0) {
-    const int a = SW[h] - SW[j];
-    const int b = SW[j - 1] - SW[l - 1];
-    c.TextOut(x0 + c.TextWidth(formula), 140,
-              QString::number(a) + QLatin1Char('-') + QString::number(b) + QLatin1Char('=') + QString::number(a - b));
-  }
+  if (MarkMin > 0) c.TextOut(line.NumberX, kMinTop, QString::number(MarkMin));
+  if (const QString diff = DiffText(); !diff.isEmpty()) c.TextOut(line.DiffX, kMinTop, diff);
   // Each number centred under its key; one wider than its column is written smaller, so
   // that neighbouring numbers do not run together.
   const auto underKey = [&](int k, int y, const QString& text) {
@@ -157,8 +185,8 @@ void TNOSTForm::FormPaint() {
     c.TextOut(R(cw * (k + 3.5) - c.TextWidth(text) / 2.0), y + full - c.TextHeight(text), text);
   };
   for (int k = 1; k <= Count; ++k) {
-    underKey(k, 80, QString::number(Weights[k]));
-    underKey(k, 110, QString::number(SW[k]));
+    underKey(k, kWeightTop, QString::number(Weights[k]));
+    underKey(k, kSumTop, QString::number(SW[k]));
   }
   c.Font.Height = fh;
   DrawSqList();
@@ -257,7 +285,29 @@ QRect TNOSTForm::MarkerFrame(const TMarker& marker) const {
 
 std::vector<TDrawnShape> TNOSTForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  for (int k = 1; k <= Count; ++k) out.push_back(TDrawnShape::NodeAt(KeyCell(k), QString(QChar::fromLatin1(Keys[k]))));
+  const auto standing = [this](TDrawnShape shape, TValueRow row, int k) {
+    if (CellStands) shape.Stands = CellStands(row, k);
+    return shape;
+  };
+  for (int k = 1; k <= Count; ++k)
+    out.push_back(standing(TDrawnShape::NodeAt(KeyCell(k), QString(QChar::fromLatin1(Keys[k]))), KeyRow, k));
+  for (int k = 1; k <= Count; ++k) {
+    out.push_back(standing(TDrawnShape::CellAt(NumberBox(k, kWeightTop), QString::number(Weights[k])), WeightRow, k));
+    out.push_back(standing(TDrawnShape::CellAt(NumberBox(k, kSumTop), QString::number(SW[k])), SumRow, k));
+  }
+  const TMinLine line = MinLine();
+  const int lineHeight = line.Font.TextHeight(kFormula);
+  if (MarkMin > 0) {
+    const QString min = QString::number(MarkMin);
+    TDrawnShape cell = TDrawnShape::CellAt(QRect(line.NumberX, kMinTop, line.Font.TextWidth(min), lineHeight), min);
+    cell.Stands = MinStands;
+    out.push_back(cell);
+  }
+  if (const QString diff = DiffText(); !diff.isEmpty()) {
+    TDrawnShape cell = TDrawnShape::CellAt(QRect(line.DiffX, kMinTop, line.Font.TextWidth(diff), lineHeight), diff);
+    cell.Stands = DiffStands;
+    out.push_back(cell);
+  }
   // A marker frames the key it stands at, its tab (the head) above it, touching its top edge;
   // one on its way between two keys points at neither.
   const std::pair<const TMarker*, const char*> markers[] = {

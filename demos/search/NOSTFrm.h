@@ -5,6 +5,7 @@
 // minimum with its formula, and below it the tree as it is built, with the pointer "T".
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "demos/trees/TreeBase.h"
@@ -71,7 +72,15 @@ class TNOSTForm : public TGraphForm, public TKitControl {
   // The key cells and the markers, drawn over what is there.
   void DrawSqList();
 
-  // The key cells as nodes, the markers as marks on the keys they frame.
+  // What the painted values stand for in the algorithm, given by the demonstration: the key,
+  // weight and cumulative weight of column k, the minimum and the difference after the formula.
+  enum TValueRow { KeyRow, WeightRow, SumRow };
+  std::function<std::vector<TValueMeaning>(TValueRow row, int k)> CellStands;
+  std::vector<TValueMeaning> MinStands;
+  std::vector<TValueMeaning> DiffStands;
+
+  // The key cells as nodes, the weights, the cumulative weights, the minimum and the
+  // difference as cells, the markers as marks on the keys they frame.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
@@ -86,6 +95,20 @@ class TNOSTForm : public TGraphForm, public TKitControl {
   QRect MarkerFrame(const TMarker& marker) const;
   int FontHeight() const;
   int KeyTop() const;
+  // Where the weight or cumulative weight of key k is written, its row starting at y.
+  QRect NumberBox(int k, int y) const;
+  // The line of the minimum: its font, where the minimum, the formula and the difference
+  // after it start. The minimum stands in a gap as wide as the largest it can be.
+  struct TMinLine {
+    TFont Font;
+    int X = 0;  // "min="
+    int NumberX = 0;
+    int FormulaX = 0;
+    int DiffX = 0;
+  };
+  TMinLine MinLine() const;
+  // The difference shown after the formula (empty while a marker it needs is hidden).
+  QString DiffText() const;
   void DrawMarker(const TMarker& marker, int kind);
   // A marker's label ("<" and ">" for low and high, written out while they move), the font
   // it is written in and the tab it stands on, above the key it frames.

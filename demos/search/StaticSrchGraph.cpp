@@ -93,16 +93,39 @@ void TStaticSrchForm::Paint() {
     const QRect cell = CellRect(i);
     const TColor fill = CellColor(i);
     DrawCell(cell.x(), LetterColorOn(fill), fill, clWhite, Table[i - 1], CellHeight, CellWidth, cell.y());
-    if (ShowMarkers && i == MidIndex && !Found)
-      DrawCell(cell.x(), clBlack, clRed, clWhite, Key, CellHeight, CellWidth, cell.y() - CellHeight * 3 / 2);
   }
+  if (const QRect key = KeyBox(); !key.isEmpty())
+    DrawCell(key.x(), clBlack, clRed, clWhite, Key, key.height(), key.width(), key.y());
+}
+
+QString TStaticSrchForm::ColourWord(TColor fill) {
+  if (fill == clGray) return QStringLiteral("out");
+  if (fill == clTeal) return QStringLiteral("mid");
+  if (fill == clAqua) return QStringLiteral("low");
+  if (fill == clNavy) return QStringLiteral("high");
+  if (fill == clRed) return QStringLiteral("found");
+  return QStringLiteral("in");
 }
 
 QRect TStaticSrchForm::CellRect(int i) const { return {i * CellWidth, height() * 2 / 5, CellWidth, CellHeight}; }
 
+QRect TStaticSrchForm::KeyBox() const {
+  if (!ShowMarkers || Found || MidIndex < 1 || MidIndex > Table.size()) return {};
+  return CellRect(MidIndex).translated(0, -CellHeight * 3 / 2);
+}
+
 std::vector<TDrawnShape> TStaticSrchForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  for (int i = 1; i <= Table.size(); ++i) out.push_back(TDrawnShape::NodeAt(CellRect(i), Table[i - 1]));
+  for (int i = 1; i <= Table.size(); ++i) {
+    TDrawnShape cell = TDrawnShape::NodeAt(CellRect(i), Table[i - 1]).Noted(ColourWord(CellColor(i)));
+    if (CellStands) cell.Stands = CellStands(i);
+    out.push_back(cell);
+  }
+  if (const QRect key = KeyBox(); !key.isEmpty()) {
+    TDrawnShape box = TDrawnShape::CellAt(key, Key);
+    box.Stands = KeyStands;
+    out.push_back(box);
+  }
   return out;
 }
 

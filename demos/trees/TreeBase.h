@@ -215,6 +215,9 @@ class TTreeBase : public TNodeContainer {
   // Captions that travel with the keys (a heap's record numbers, copied with each key moved):
   // two nodes may show one caption at once, so a caption labels its node and does not name it.
   bool CaptionsTravel = false;
+  // The highlighted picture means something (the node a search stands on): a highlighted node
+  // says so in its note, "lit".
+  bool NotesHighlight = false;
   std::function<void(TTreeNodeBase&)> OnNodeClick;
 
   // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
