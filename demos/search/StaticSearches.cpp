@@ -163,14 +163,14 @@ void TStaticSearch::SetWindowRect() {
   MainForm->DockThreePanesB(form_.get(), 50, VariableForm, 60, AlgorithmForm);
 }
 
-char TStaticSearch::Elem(int i) const {
+int TStaticSearch::Elem(int i) const {
   const auto* r = static_cast<const TVector*>(Locals()->FindByName(QStringLiteral("r")));
   const auto* c = r != nullptr && i >= 1 && i <= r->Count() ? static_cast<const TCharData*>(r->Items(i - 1)) : nullptr;
   if (c == nullptr) throw EDemoError(QStringLiteral("no table element ") + QString::number(i));
-  return c->Value();
+  return static_cast<unsigned char>(c->Value());
 }
 
-char TStaticSearch::Key() const { return Var<TCharData>("K")->Value(); }
+int TStaticSearch::Key() const { return static_cast<unsigned char>(Var<TCharData>("K")->Value()); }
 
 void TStaticSearch::SuccessMessage(int pos) {
   modal::MessageDlg(QStringLiteral("查找成功。K为r中第%1个元素。").arg(pos), modal::Icon::Information,
@@ -414,7 +414,7 @@ bool TInsSrch::InsSrch_F_While() {
 }
 
 bool TInsSrch::InsSrch_F_Break() {
-  const char k = Key();
+  const int k = Key();
   return Elem(Var("low")->Value()) <= k && k <= Elem(Var("hig")->Value());
 }
 

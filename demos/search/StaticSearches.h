@@ -59,10 +59,11 @@ class TStaticSearch : public TAlgoDemo {
   // The live range as the window shows it: the ends as they stood at the last probe, since
   // the end that moves slides along with the next probe.
   void NoteRange();
-  // Letter i (from 1) of the sorted table.
-  char Elem(int i) const;
-  // The key K of the first frame.
-  char Key() const;
+  // The code of letter i (from 1) of the sorted table, 0 .. 255: keys are compared as the
+  // character codes they are, a letter past 127 above the rest as the table is sorted.
+  int Elem(int i) const;
+  // The code of the key K of the first frame.
+  int Key() const;
   void SuccessMessage(int pos);
   void FailureMessage();
   // An end marker moves: its variable takes the new cell, the key nods at the probe.
