@@ -112,6 +112,7 @@ bool TNOST::CreateData() {
   int n = 0;
   {
     THuffmanIptDlg dlg;
+    dlg.MaxTotal = TNOSTForm::kMaxTotal;
     if (!dlg.Execute(n, w)) return false;
   }
   Count = n;

@@ -47,6 +47,8 @@ TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
   Tree->MaxDepth = 4;
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
+  // T on a node made between two others (J under I, beside H) stands under it.
+  Tree->RoomForPointersBelow = true;
 
   Pointer = new TPointer2(Tree);
   Pointer->setObjectName(QStringLiteral("Pointer"));
@@ -68,7 +70,7 @@ int TNOSTTree::ComputeLayout() {
   // As large as a column pair and a level allow, and never below the kit's size.
   const double column = width() / static_cast<double>(Count + 5);
   const int levels = std::max(MaxDepth, 1);
-  const int level = (height() - PointerBand()) / levels;
+  const int level = (height() - PointerBand() - BottomMargin()) / levels;
   return std::max(TBinCharTree::ComputeLayout(), std::min(R(column * 1.6), level * 3 / 4));
 }
 
@@ -78,8 +80,10 @@ void TNOSTTree::Arrange() {
     const int band = PointerBand();
     const int size = ComputeLayout();
     const int levels = std::max(MaxDepth, 1);
-    // The last level keeps a quarter of a node clear of the bottom edge.
-    const int step = levels > 1 ? (height() - band - size - size / 4) / (levels - 1) : 0;
+    // The last level keeps a quarter of a node clear of the bottom edge, and the room of a
+    // pointer standing under a node there.
+    const int below = std::max(size / 4, BottomMargin());
+    const int step = levels > 1 ? (height() - band - size - below) / (levels - 1) : 0;
     Root()->ForEach([&](TTreeNodeBase& base) {
       auto& node = static_cast<TBinCharTreeNode&>(base);
       const int level = std::clamp(node.stair, 1, levels);

@@ -40,6 +40,9 @@ class TNOSTTree : public TBinCharTree {
 class TNOSTForm : public TGraphForm, public TKitControl {
  public:
   static constexpr int kMaxKeys = 15;
+  // The largest sum of the weights the table writes legibly: four digits stand in a key's
+  // column of the narrowest window a teacher makes (the weight dialog refuses more).
+  static constexpr int kMaxTotal = 9999;
 
   explicit TNOSTForm(QWidget* parent = nullptr);
 
