@@ -590,7 +590,7 @@ void TBTreeClass::Arrange() {
   if (TBTreeNode* root = Root()) {
     const int base = PointerBand();
     const int w = width() - base;
-    const int h = height() - base;
+    const int h = height() - base - RoomBelow();
     const int unitWidth = std::max(UnitWidth(w), 1);
     root->SetPosition(base, unitWidth, 0, h, w, UnitHeight(h));
     AfterPlacing(base, w, h, unitWidth);

@@ -319,7 +319,8 @@ void SpreadPointers(QWidget& tree) {
     if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
   // A tree that keeps room under its last level lets a pointer stand under its node.
   const auto* binTree = dynamic_cast<const TBinTree*>(&tree);
-  const bool mayStandUnder = binTree && binTree->RoomForPointersBelow;
+  const auto* kitTree = dynamic_cast<const TTreeBase*>(&tree);
+  const bool mayStandUnder = kitTree && kitTree->PointersMayStandUnder();
   std::vector<QPolygonF> links;  // the links as the tree draws them
   if (const auto* kit = dynamic_cast<const TKitControl*>(&tree))
     for (const TDrawnShape& shape : kit->DrawingShapes())
@@ -415,7 +416,7 @@ void SpreadPointers(QWidget& tree) {
                 (mayStandUnder && take(PlacesUnder(target->geometry(), size), {0, 1}));
         if (found) break;
       }
-      for (std::size_t k = 0; !found && mayStandUnder && k < sizes.size(); ++k) {
+      for (std::size_t k = 0; !found && binTree && mayStandUnder && k < sizes.size(); ++k) {
         pointer->resize(sizes[k]);
         const std::vector<TPlace> under = PlacesUnder(target->geometry(), sizes[k]);
         found = takeOverCaptions(under, 0) || takeOverCaptions(under, 1);

@@ -241,6 +241,9 @@ class TTreeBase : public TNodeContainer {
   virtual int Relayout() { return 0; }
   // Places every node (AfterRescale calls it); here it only names nothing.
   virtual void Arrange() {}
+  // Whether a pointer with no clear place above its node may stand under it, pointing up
+  // (SpreadPointers); not here.
+  virtual bool PointersMayStandUnder() const { return false; }
   void AfterRescale() override { Arrange(); }
   // The input dialog; true when confirmed. Here: false.
   virtual bool Input() { return false; }
@@ -265,6 +268,7 @@ class TBinTree : public TTreeBase {
   // Keeps a pointer's room under the last level, so that a pointer on a node of that level
   // whose room above is crossed by links can stand under it.
   bool RoomForPointersBelow = false;
+  bool PointersMayStandUnder() const override { return RoomForPointersBelow; }
   // Keeps a caption's room under the last level, so that leaves too close together for their
   // captions to stand side by side above them can have some stand under them.
   bool RoomForCaptionsBelow = false;
