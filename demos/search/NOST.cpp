@@ -127,6 +127,7 @@ bool TNOST::CreateData() {
     f.Keys[k] = Keys[k];
     f.Weights[k] = Weights[k];
   }
+  f.PlaceTree();  // the table of its length and weights takes its room
   return true;
 }
 
