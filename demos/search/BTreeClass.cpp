@@ -596,6 +596,7 @@ void TBTreeClass::Arrange() {
     AfterPlacing(base, w, h, unitWidth);
     ArrangeChildrenOrder();
   }
+  if (OnArranged) OnArranged();
   update();
 }
 

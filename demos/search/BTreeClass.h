@@ -149,6 +149,9 @@ class TBTreeClass : public TTreeBase {
   // The root on level 1, every other node one below its parent.
   void MarkRoot();
   void Arrange() override;
+  // Told after every arrangement (a resize arranges the tree again): what stands outside the
+  // tree (the halves of a split) goes beside the nodes again.
+  std::function<void()> OnArranged;
   // A mark whose room above its node is crossed by links (a staircase's step, a leaf between
   // its siblings' links) stands under the node where there is room.
   bool PointersMayStandUnder() const override { return true; }

@@ -54,6 +54,9 @@ void TBTreeDemoBase::SetGraphForm(std::unique_ptr<TBTreeGraphForm> form) {
   graphForm_->p->Means = {.Node = [this] { return TShapeRef{P}; }};
   graphForm_->q->Means = {.Node = [this] { return TShapeRef{Q}; }};
   graphForm_->ap->Means = {.Node = [this] { return TShapeRef{AP}; }};
+  graphForm_->Tree->OnArranged = [this] {
+    if (HoldLayout) PlaceSplitPieces();
+  };
 }
 
 TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
@@ -412,20 +415,27 @@ void TMBTree::SplitStep() {
   TBTreeClass& tree = Tree();
   const int cell = P->width() / std::max(P->KeyNum, 1);
   AP = tree.Split(*P, X);
-  // The halves keep the cells their keys stood in, so that the links to their children stay as
-  // they were and nothing beside the node is covered; the key moving up rises half a node out
-  // of the cell between them until the next step.
   P->resize(cell * 2, P->height());
   P->Repaint();
-  AP->setGeometry(P->x() + cell * 3, P->y(), cell * 2, P->height());
   XNode = tree.NewNode();
   XNode->KeyNum = 1;
   XNode->SetKey(1, X);
   XNode->setObjectName(QStringLiteral("XNode"));
   XNode->Stands = {{.Value = [this] { return std::optional<QString>(QString::number(X)); }}};
-  XNode->setGeometry(P->x() + cell * 2, P->y() - P->height() / 2, cell, P->height());
+  MoveUpAfterSplit();
+  PlaceSplitPieces();
   AP->show();
   XNode->show();
   Mark(f.ap, AP);
-  MoveUpAfterSplit();
+  Mark(f.q, Q);
+}
+
+void TMBTree::PlaceSplitPieces() {
+  if (!Q || !AP || !XNode) return;
+  // The halves keep the cells their keys stood in, so that the links to their children stay as
+  // they were and nothing beside the node is covered; the key moving up rises half a node out
+  // of the cell between them until the next step.
+  const int cell = Q->width() / std::max(Q->KeyNum, 1);
+  AP->setGeometry(Q->x() + cell * 3, Q->y(), cell * 2, Q->height());
+  XNode->setGeometry(Q->x() + cell * 2, Q->y() - Q->height() / 2, cell, Q->height());
 }
