@@ -140,8 +140,8 @@ TNOSTForm::TTable TNOSTForm::Table() const {
   const TFont quarter = TabFont(t.Column / 4);
   t.TabsBelow = std::max(quarter.TextWidth(QStringLiteral("<")), quarter.TextWidth(QStringLiteral(">"))) >
                 static_cast<int>(t.Column / 4) - 2;
-  t.TabHeight = TabFont(t).TextHeight(QStringLiteral("<")) + 2;
-  t.KeyTop = std::max(20, t.TabHeight + 2);
+  t.TabHeight = TabFont(t).TextHeight(QStringLiteral("<"));
+  t.KeyTop = std::max(20, t.TabHeight + 1);
   // A window lower than the design pulls the rows together, as far as their texts allow.
   const double r = std::min(1.0, height() / static_cast<double>(kDesignHeight));
   const int text = Times(t.Font).TextHeight(QStringLiteral("0"));
