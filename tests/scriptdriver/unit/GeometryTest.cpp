@@ -475,6 +475,11 @@ TEST(CheckDrawing, ValueOfANamedNodeIsItsTextWithoutTheName) {
   script::Variables vars = TwoCalls({{{1, "k"}, {Variable::Value, "M"}}});
   Drawing right;
   right.Add(node("n3 M", "n3"));  // the caption written with the node names it; the letter is the value
+  Shape named = right.scene.shapes.back();
+  named.stands = {{.Value = [] { return std::optional<QString>("n4 M"); }}};  // or the meaning names it too
+  named.name = "n4";
+  named.glyphs = named.text = "n4 M";
+  right.Add(named);
   EXPECT_TRUE(Only(right.Findings(vars), "value").isEmpty());
   Drawing wrong;
   wrong.Add(node("n3 N", "n3"));  // the neighbour's letter
