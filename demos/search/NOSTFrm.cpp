@@ -119,6 +119,14 @@ TFont Times(int height) { return TFont{.Name = QStringLiteral("Times New Roman")
 }  // namespace
 
 TNOSTForm::TTable TNOSTForm::Table() const {
+  int total = 0;
+  for (int k = 1; k <= Count; ++k) total += Weights[k];
+  const TTableFit fit{size(), Count, total, LegiblePixels()};
+  if (!table_ || table_->first != fit) table_ = std::pair(fit, MeasureTable());
+  return table_->second;
+}
+
+TNOSTForm::TTable TNOSTForm::MeasureTable() const {
   TTable t;
   const int n = std::max(Count, 1);
   const int least = LegiblePixels();
@@ -150,7 +158,14 @@ TNOSTForm::TTable TNOSTForm::Table() const {
   t.WeightTop = t.KeyTop + t.KeyHeight + (t.TabsBelow ? t.TabHeight + 2 : std::max(R(10 * r), 4));
   t.SumTop = t.WeightTop + pitch;
   t.MinTop = t.SumTop + pitch;
-  t.Bottom = t.MinTop + MinLine(t).Font.TextHeight(kFormula) + 4;
+  // The line with its largest numbers (no side exceeds the sum of the weights) stays inside
+  // the window: a large font (few keys) is written smaller where it would run past the edge.
+  const QString most = QString::number(total);
+  const QString diff = most + QLatin1Char('-') + most + QStringLiteral("=-") + most;
+  t.MinFont = FitFont(Times(R(t.Font * 0.8)),
+                      {kMinHead + kMinGap + kFormula + diff, kMinHead + most + QLatin1Char(' ') + kFormula + diff},
+                      width() - t.LabelX - 4, kAnyHeight, 6);
+  t.Bottom = t.MinTop + t.MinFont.TextHeight(kFormula) + 4;
   return t;
 }
 
@@ -169,15 +184,10 @@ void TNOSTForm::FormResize() {
 TNOSTForm::TMinLine TNOSTForm::MinLine(const TTable& t) const {
   TMinLine line;
   line.X = t.LabelX;
-  line.Font = Times(R(t.Font * 0.8));
-  // The line with its largest numbers (no side exceeds the sum of the weights) stays inside
-  // the window: a large font (few keys) is written smaller where it would run past the edge.
+  line.Font = t.MinFont;
   int total = 0;
   for (int k = 1; k <= Count; ++k) total += Weights[k];
   const QString most = QString::number(total);
-  const QString diff = most + QLatin1Char('-') + most + QStringLiteral("=-") + most;
-  line.Font = FitFont(line.Font, {kMinHead + kMinGap + kFormula + diff, kMinHead + most + QLatin1Char(' ') + kFormula + diff},
-                      width() - line.X - 4, kAnyHeight, 6);
   line.NumberX = line.X + line.Font.TextWidth(kMinHead);
   line.FormulaX = line.NumberX + std::max(line.Font.TextWidth(kMinGap), line.Font.TextWidth(most + QLatin1Char(' ')));
   line.DiffX = line.FormulaX + line.Font.TextWidth(kFormula);

@@ -4,8 +4,10 @@
 // the key, its label on a red tab above the key), the current
 // minimum with its formula, and below it the tree as it is built, with the pointer "T".
 #include <QString>
+#include <QSize>
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -100,6 +102,7 @@ class TNOSTForm : public TGraphForm, public TKitControl {
     int WeightTop = 80;
     int SumTop = 110;
     int MinTop = 140;
+    TFont MinFont;   // the line of the minimum
     int Bottom = 0;  // under the line of the minimum: the tree's top
   };
   TTable Table() const;
@@ -144,6 +147,17 @@ class TNOSTForm : public TGraphForm, public TKitControl {
   // stands on, above the key it frames.
   static QString MarkerLabel(const TMarker& marker, int kind);
   static TFont TabFont(double room);
+  // The table measured for a size, a count and a total of weights: fitting its fonts measures
+  // texts over and over, and every paint and look needs it.
+  struct TTableFit {
+    QSize Size;
+    int Count = 0;
+    int Total = 0;
+    int Least = 0;
+    friend bool operator==(const TTableFit&, const TTableFit&) = default;
+  };
+  mutable std::optional<std::pair<TTableFit, TTable>> table_;
+  TTable MeasureTable() const;
   TFont TabFont(const TTable& t) const;
   QRect MarkerTab(const TTable& t, const TMarker& marker, int kind) const;
   // Where the tab touches the key it frames: under a tab above the key, over one under it.
