@@ -13,6 +13,16 @@
 
 namespace {
 
+// A table of count keys A, B, ... of one weight each (their sums as FindSw leaves them).
+void Fill(TNOSTForm& form, int count, int weight) {
+  form.Count = count;
+  for (int k = 1; k <= count; ++k) {
+    form.Keys[k] = static_cast<char>('A' + k - 1);
+    form.Weights[k] = weight;
+    form.SW[k] = form.SW[k - 1] + weight;
+  }
+}
+
 // A marker slides frame by frame, one wait a frame, and lands on its cell; a hidden marker
 // comes in from the left; a marker already there does not move.
 TEST(NOSTForm, MarkerMovesTakeTheirFrames) {
@@ -47,12 +57,7 @@ TEST(NOSTForm, MarkerMovesTakeTheirFrames) {
 TEST(NOSTForm, NeighbouringWeightsStayApart) {
   TNOSTForm form;
   form.resize(612, 620);
-  form.Count = 10;
-  for (int k = 1; k <= 10; ++k) {
-    form.Keys[k] = static_cast<char>('A' + k - 1);
-    form.Weights[k] = 8888;
-    form.SW[k] = form.SW[k - 1] + form.Weights[k];
-  }
+  Fill(form, 10, 8888);
   const QImage image = RenderWidget(form);
   const double cw = 612 / 15.0;
   const auto inkIn = [&](int x, int top) {
@@ -79,8 +84,7 @@ TEST(NOSTForm, NeighbouringWeightsStayApart) {
 TEST(NOSTForm, MarkerTabsStandSideBySideAboveTheirKey) {
   TNOSTForm form;
   form.resize(612, 620);
-  form.Count = 10;
-  for (int k = 1; k <= 10; ++k) form.Keys[k] = static_cast<char>('A' + k - 1);
+  Fill(form, 10, 1);
   TNOSTForm::SetMark(form.MarkLow, 4);
   TNOSTForm::SetMark(form.MarkI, 4);
   TNOSTForm::SetMark(form.MarkJ, 4);
@@ -122,11 +126,7 @@ TEST(NOSTForm, MarkerTabsStandSideBySideAboveTheirKey) {
 // the rows pull together above the tree, which starts under the minimum's line.
 TEST(NOSTForm, TableKeepsTheDesignWhereItFitsAndPullsTogetherWhereNot) {
   TNOSTForm form;
-  form.Count = 10;
-  for (int k = 1; k <= 10; ++k) {
-    form.Keys[k] = static_cast<char>('A' + k - 1);
-    form.Weights[k] = 999;
-  }
+  Fill(form, 10, 999);
   form.resize(569 * 15 / 10, 458);
   TNOSTForm::TTable t = form.Table();
   EXPECT_DOUBLE_EQ(t.Column, 569 * 15 / 10 / 15.0);
@@ -173,11 +173,7 @@ TEST(NOSTForm, TableKeepsTheDesignWhereItFitsAndPullsTogetherWhereNot) {
 TEST(NOSTForm, MinimumNeverRunsIntoTheFormula) {
   TNOSTForm form;
   form.resize(612, 620);
-  form.Count = 5;
-  for (int k = 1; k <= 5; ++k) {
-    form.Keys[k] = static_cast<char>('A' + k - 1);
-    form.Weights[k] = 1999;
-  }
+  Fill(form, 5, 1999);
   form.MarkMin = 9995;
   QRect min;
   for (const TDrawnShape& s : form.DrawingShapes())
