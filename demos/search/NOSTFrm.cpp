@@ -283,6 +283,8 @@ void TNOSTForm::DrawMarker(const TTable& t, const TMarker& marker, int kind) {
   const TFont letters = c.Font;
   c.Font = TabFont(t);
   c.Font.Color = TColor(0x00FFFF);
+  // On the tab's red, not on a cell of its own: the tab stays whole under its label.
+  c.SetBkMode(TRANSPARENT);
   const QString label = MarkerLabel(marker, kind);
   c.TextOut(tab.left() + (tab.width() - c.TextWidth(label)) / 2, tab.top() + (tab.height() - c.TextHeight(label)) / 2,
             label);
