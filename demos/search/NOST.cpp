@@ -167,6 +167,13 @@ void TNOST::PushRow(int lineNo, const TBinCharTreeNode* parent, int low, int hig
   stack.Row(depth - 1)->Stands = {{.Value = [this, depth] { return StackRowText(depth); }}};
 }
 
+void TNOST::HidePointer() {
+  // Without its target too: the tree shows every pointer with a target when it is arranged
+  // anew (a resize), and the call that hid T has made no node yet.
+  form_->Pointer->SetTarget(nullptr);
+  form_->Pointer->hide();
+}
+
 void TNOST::PointAt(TBinCharTreeNode* node) {
   TPointer2& p = *form_->Pointer;
   p.SetTarget(node);
@@ -198,7 +205,7 @@ TData* TNOST::CreateSOSTree_C_so() {
 void TNOST::CreateSOSTree_Afterso() {
   callNodes_.pop_back();
   if (CurNode) CurNode->SetHighlighted(false);
-  form_->Pointer->hide();
+  HidePointer();
   form_->HideMarkers();
   form_->Repaint();
   (void)stackForm_->Stack->Pop();
@@ -334,7 +341,7 @@ TData* TNOST::CallSubtree(bool left) {
   TNOSTForm::SetMark(f.MarkI, -1);
   f.MarkMin = -1;
   f.Repaint();
-  f.Pointer->hide();
+  HidePointer();
   BuildParent = CurNode;
   CurNode = nullptr;  // the child is made by the call
   BuildLeft = left;

@@ -97,6 +97,8 @@ class TNOST : public TAlgoDemo {
   // Back from that call: the caller's node and range again.
   void SubtreeReturned(bool left);
   void PointAt(TBinCharTreeNode* node);
+  // Hides T, its target dropped, while a call has made no node.
+  void HidePointer();
   // What the drawing's values stand for: the demonstration's table, the variables of the calls.
   void SayWhatIsDrawn();
   // The text of the stack row of call depth (the first SecondOptimal call being 1), made from
