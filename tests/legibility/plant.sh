@@ -5,6 +5,8 @@
 # names the sweep that must find it and the rule expected to:
 #   # sweep: MBTree
 #   # rule: painted
+# and may name the driver's options that show it (a fault only the teacher's actions meet):
+#   # driver: --seed 3 --teacher 1
 # The patch is applied to the worktree (git apply), velkora-script is built in BUILD
 # (build-test by default), the sweep runs at 1024x768 every line (SIZES="..." for others),
 # and the patch is taken back out and the driver built again, whatever happened. Prints
@@ -21,6 +23,7 @@ sizes=${SIZES:-1024x768}
 name=$(basename "$patch" .patch)
 demo=$(sed -n 's/^# sweep: *//p' "$patch" | head -n 1)
 expected=$(sed -n 's/^# rule: *//p' "$patch" | head -n 1)
+options=$(sed -n 's/^# driver: *//p' "$patch" | head -n 1)
 if [ -z "$demo" ] || [ ! -f "$here/$demo.vks" ]; then
   echo "plant $name: no sweep named in its header"
   exit 2
@@ -28,7 +31,8 @@ fi
 
 sweep() {  # the findings of the sweep, one a line, sorted
   for size in $sizes; do
-    (cd "$build/tests/scripts" && "$build/velkora-script" --screen "$size" --exceptions "$here/exceptions.txt" \
+    # shellcheck disable=SC2086 # the options are words
+    (cd "$build/tests/scripts" && "$build/velkora-script" --screen "$size" $options --exceptions "$here/exceptions.txt" \
       "$here/$demo.vks" 2>&1) | grep -e '^wrong ' -e '^illegible '
   done | sort -u
 }
