@@ -272,6 +272,9 @@ class TBinTree : public TTreeBase {
   // Keeps a caption's room under the last level, so that leaves too close together for their
   // captions to stand side by side above them can have some stand under them.
   bool RoomForCaptionsBelow = false;
+  // A caption a pointer's head stands over (a pointer with no other clear place on its node,
+  // SpreadPointers) moves off it, beside or under its node.
+  bool CaptionsGiveWay = false;
 
   // The class of every node the tree makes through NewRoot, random trees and loading.
   TNodeClass NodeClass;
@@ -333,7 +336,7 @@ class TBinTree : public TTreeBase {
   std::vector<QRect> CaptionBoxes() const;
   // Where they would stand were the heads of the pointers under their nodes those given: a
   // caption under its node that such a head covers steps aside where it can (PlanCaptions).
-  std::vector<QRect> CaptionBoxes(const std::vector<QRect>& headsBelow) const;
+  std::vector<QRect> CaptionBoxes(const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver = {}) const;
 
  protected:
   // The backdrop, the links, then the captions above the nodes.
@@ -345,7 +348,7 @@ class TBinTree : public TTreeBase {
                                std::vector<const TTreeNodeBase*>* nodes = nullptr) const;
   // The same round the heads given.
   TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots, std::vector<const TTreeNodeBase*>* nodes,
-                               const std::vector<QRect>& headsBelow) const;
+                               const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver = {}) const;
   // Room kept free below the last level (for marks drawn under the nodes): a pointer's, for a
   // tree that keeps room for them there.
   virtual int BottomMargin() const { return PointerRoomBelow(); }
