@@ -90,7 +90,9 @@ void TNOSTTree::Arrange() {
     Root()->ForEach([&](TTreeNodeBase& base) {
       auto& node = static_cast<TBinCharTreeNode&>(base);
       const int level = std::clamp(node.stair, 1, levels);
-      node.setGeometry(R(left + column * (ColumnOf(node) - 0.5)) - size / 2, band + (level - 1) * step, size, size);
+      // A node wider than its column stays inside the panel at either end of the table.
+      const int x = std::clamp(R(left + column * (ColumnOf(node) - 0.5)) - size / 2, 0, std::max(width() - size, 0));
+      node.setGeometry(x, band + (level - 1) * step, size, size);
       return true;
     });
   }
