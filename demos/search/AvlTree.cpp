@@ -139,7 +139,13 @@ void TAVLTree::Changed() {
 
 // new(s); s^.key:=k; ...: the new node waits in the tree's top-left corner.
 void TAVLTree::ins_avltree_Begin() {
-  Point(graphForm_->s, operation_.MakeNewNode<TAVlTreeNode>(*graphForm_->Tree, Key, QStringLiteral("NewNode")));
+  auto* s = operation_.MakeNewNode<TAVlTreeNode>(*graphForm_->Tree, Key, QStringLiteral("NewNode"));
+  // s^.key:=k, the letter of the operation, as long as s is its new node.
+  s->Stands = {{.Value = [this, s] {
+    const char key = operation_.NewNode() == s ? Key : s->Value();
+    return std::optional<QString>(QString(QChar::fromLatin1(key)) + ' ' + QString::number(s->bf));
+  }}};
+  Point(graphForm_->s, s);
 }
 
 // IF t=NIL

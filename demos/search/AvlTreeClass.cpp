@@ -11,7 +11,10 @@
 
 // ---------------------------------------------------------------- TAVlTreeNode
 
-TAVlTreeNode::TAVlTreeNode(TTreeBase& tree) : TBinCharTreeNode(tree) {}
+TAVlTreeNode::TAVlTreeNode(TTreeBase& tree) : TBinCharTreeNode(tree) {
+  // The drawn tree is the algorithm's tree: a node's texts are its record's key and bf.
+  Stands = {{.Value = [this] { return std::optional<QString>(QString(QChar::fromLatin1(Value())) + ' ' + QString::number(bf)); }}};
+}
 
 void TAVlTreeNode::SetBf(int value) {
   bf = value;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "demos/search/BPTreeInDlg.h"
+#include "demos/search/BsTreeClass.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
 
@@ -306,6 +307,11 @@ void TBPTreeClass::AfterPlacing(int base, int w, int h, int unitWidth) {
       x += (leaf->KeyNum + 1) * unit;
     }
   }
+}
+
+int TBPTreeClass::RoomBelow() const {
+  const int base = PointerBand();
+  return MarkerHeight(*this, UnitHeight(height() - base));
 }
 
 QPoint TBPTreeClass::LinkStart(const TBTreeNode& node, int j) const {

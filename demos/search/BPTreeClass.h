@@ -73,6 +73,9 @@ class TBPTreeClass : public TBTreeClass {
 
  protected:
   int RootKeysOverOneChild() const override { return 1; }
+  // A mark's room under the row of leaves, where one on a leaf crowded by its siblings' links
+  // stands.
+  int RoomBelow() const override;
   int UnitWidth(int w) const override { return std::max(w / 45, std::min(kLeastCell, w / 30)); }
   // The row of leaves: each parent's leaves from its left, a unit apart, narrower where the
   // row would not hold them; groups that would run into each other or past the right edge

@@ -35,7 +35,10 @@ int KeyAt(const QString& keys, int i) {
 
 // ---------------------------------------------------------------- TBTreeNode
 
-TBTreeNode::TBTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {}
+TBTreeNode::TBTreeNode(TTreeBase& tree) : TTreeNodeBase(tree) {
+  // The drawn tree is the algorithm's tree: the cells show the node's record, its keys in use.
+  Stands = {{.Value = [this] { return std::optional<QString>(KeysText()); }}};
+}
 
 TBTreeClass& TBTreeNode::BTree() const { return static_cast<TBTreeClass&>(Tree()); }
 
@@ -598,12 +601,13 @@ void TBTreeClass::Arrange() {
   if (TBTreeNode* root = Root()) {
     const int base = PointerBand();
     const int w = width() - base;
-    const int h = height() - base;
+    const int h = height() - base - RoomBelow();
     const int unitWidth = std::max(UnitWidth(w), 1);
     root->SetPosition(base, unitWidth, 0, h, w, UnitHeight(h));
     AfterPlacing(base, w, h, unitWidth);
     ArrangeChildrenOrder();
   }
+  if (OnArranged) OnArranged();
   update();
 }
 

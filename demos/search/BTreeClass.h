@@ -149,6 +149,12 @@ class TBTreeClass : public TTreeBase {
   // The root on level 1, every other node one below its parent.
   void MarkRoot();
   void Arrange() override;
+  // Told after every arrangement (a resize arranges the tree again): what stands outside the
+  // tree (the halves of a split) goes beside the nodes again.
+  std::function<void()> OnArranged;
+  // A mark whose room above its node is crossed by links (a staircase's step, a leaf between
+  // its siblings' links) stands under the node where there is room.
+  bool PointersMayStandUnder() const override { return true; }
   // The links from each node to its children, as Paint draws them.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
@@ -198,6 +204,9 @@ class TBTreeClass : public TTreeBase {
   void Paint() override;
   // How many keys a root keeps over a single child at the least: 0 here.
   virtual int RootKeysOverOneChild() const { return 0; }
+  // The room kept free under the lowest nodes: none here (the staircases leave room under
+  // their upper steps).
+  virtual int RoomBelow() const { return 0; }
   // The width of a key cell in a drawing area w wide: the area divided by 30.
   virtual int UnitWidth(int w) const { return std::max(w / 30, std::min(kLeastCell, w / 26)); }
   // Moves nodes placed by SetPosition where they would stand on each other. Here: a tree of

@@ -52,6 +52,7 @@ TBsTree::~TBsTree() {
 void TBsTree::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<TBsTreeGraphForm>();
+  graphForm_->Tree->NotesHighlight = true;
   graphForm_->OnOperation = [this](int operation) { RunOperation(operation); };
 }
 
@@ -115,6 +116,7 @@ void TBsTree::AbandonOperation() {
   graphForm_->HideMarkers();
   DropFrames();
   srchResult_ = srchF_ = nullptr;
+  recordOf_.clear();
   mirror_.reset();
 }
 
@@ -143,7 +145,7 @@ void TBsTree::RunOperation(int operation) {
 std::unique_ptr<TData> TBsTree::BuildBstArgs(int operation) {
   TBsTreeGraphForm& f = *graphForm_;
   TBinCharTreeNode* root = f.Tree->Root();
-  mirror_ = root ? std::make_unique<TCharNodeData>(*root) : nullptr;
+  MirrorTree();
   if (operation == kSearch) {
     CurNode = root;
     PrevNode = nullptr;
@@ -177,6 +179,33 @@ TBinCharTreeNode* TBsTree::NodeOf(const TCharNodeData* record) const {
 
 TBinCharTreeNode* TBsTree::MarkerNode(const TPointer2& marker) const {
   return dynamic_cast<TBinCharTreeNode*>(marker.Target());
+}
+
+void TBsTree::MirrorTree() {
+  TBinCharTreeNode* root = graphForm_->Tree->Root();
+  recordOf_.clear();
+  mirror_ = root ? std::make_unique<TCharNodeData>(*root) : nullptr;
+  const std::function<void(TBinCharTreeNode*, const TCharNodeData*)> pair = [&](TBinCharTreeNode* node,
+                                                                                const TCharNodeData* record) {
+    if (!node || !record) return;
+    recordOf_.insert(node, record);
+    node->Stands = {{.Value = [this, node]() -> std::optional<QString> {
+                       const TCharNodeData* r = recordOf_.value(node);
+                       if (!r) return std::nullopt;
+                       return QString(QChar::fromLatin1(r->GetKey()));
+                     }},
+                    {.Value = [this, node] { return LitNote(node); }, .Part = TValueMeaning::InNote}};
+    pair(node->Left(), record->GetLChild());
+    pair(node->Right(), record->GetRChild());
+  };
+  pair(root, mirror_.get());
+}
+
+std::optional<QString> TBsTree::LitNote(const QWidget* node) const {
+  // Only the search lights the node its t points at.
+  const TPtrData* t = Locals() != nullptr ? dynamic_cast<const TPtrData*>(Locals()->FindByName(QStringLiteral("t"))) : nullptr;
+  const bool lit = t && t->Target() && t->Target() == recordOf_.value(node);
+  return lit ? QStringLiteral("lit") : QString();
 }
 
 void TBsTree::Renumber() {
@@ -314,6 +343,7 @@ void TBsTree::ins_bstree_Found() { modal::ShowMessage(QStringLiteral("关键字�
 void TBsTree::ins_bstree_NotFound() {
   auto* s = operation_.MakeNewNode<TBinCharTreeNode>(*graphForm_->Tree, K(), QStringLiteral("s"));
   s->ShowName = true;
+  s->Stands = {{.Call = TMarkMeaning::Depth, .CallDepth = 0, .Of = {QStringLiteral("k")}}};
   PointMarker(*graphForm_->sPointer, s);
 }
 
@@ -381,7 +411,7 @@ void TBsTree::del_bstree_Line1() {
   TBinCharTreeNode* right = tree.Root();
   Renumber();
   // The records the pointers held are gone with the old mirror.
-  mirror_ = right ? std::make_unique<TCharNodeData>(*right) : nullptr;
+  MirrorTree();
   srchResult_ = srchF_ = nullptr;
   SetRec("bst", mirror_.get());
   PointMarker(*f.bstPointer, right);

@@ -4,8 +4,10 @@
 // "查找", "插入" or "删除"; the button loads that operation's procedures and enters the
 // first with the tree and the letter, and the run buttons step through it. The algorithm's
 // pointers point into a mirror of the drawn tree made at the start of each operation.
+#include <QHash>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "demos/search/BsTreeClass.h"
 #include "framework/engine/AlgoDemo.h"
@@ -119,9 +121,14 @@ class TBsTree : public TAlgoDemo {
   void BypassFoundNode(bool left);
   void UnlinkPredecessor(bool asRight);
   void Renumber();
+  // The algorithm's tree made again from the drawn one (mirror_), each drawn node standing for
+  // its record: its letter the record's key, its highlight (a search) whether t points at it.
+  void MirrorTree();
+  std::optional<QString> LitNote(const QWidget* node) const;
 
   std::unique_ptr<TBsTreeGraphForm> graphForm_;
   std::unique_ptr<TCharNodeData> mirror_;
+  QHash<const QWidget*, const TCharNodeData*> recordOf_;  // the drawn nodes' records in mirror_
   QPointer<TBinCharTreeNode> CurNode;
   QPointer<TBinCharTreeNode> PrevNode;
   QPointer<TBinCharTreeNode> FoundNode;

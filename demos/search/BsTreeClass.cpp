@@ -177,6 +177,7 @@ bool TTreeOperation::LinkNewNode(TBinTreeNode* parent, bool left) {
 
 void TTreeOperation::End(const TBinTree& tree) {
   if (newNode_ && !newNode_->ParentNode && newNode_ != tree.Root()) delete newNode_.data();
+  newNode_.clear();
   snapshot_.clear();
 }
 
@@ -318,7 +319,8 @@ void SpreadPointers(QWidget& tree) {
     if (auto* node = dynamic_cast<TRectbase*>(child); node && node->isVisible()) nodes.push_back(node);
   // A tree that keeps room under its last level lets a pointer stand under its node.
   const auto* binTree = dynamic_cast<const TBinTree*>(&tree);
-  const bool mayStandUnder = binTree && binTree->RoomForPointersBelow;
+  const auto* kitTree = dynamic_cast<const TTreeBase*>(&tree);
+  const bool mayStandUnder = kitTree && kitTree->PointersMayStandUnder();
   std::vector<QPolygonF> links;  // the links as the tree draws them
   if (const auto* kit = dynamic_cast<const TKitControl*>(&tree))
     for (const TDrawnShape& shape : kit->DrawingShapes())
@@ -345,6 +347,7 @@ void SpreadPointers(QWidget& tree) {
     std::vector<TPointer2*> onLinks;
     std::vector<TPlace> placed;
     std::vector<QRect> headsBelow;  // the heads placed under their nodes
+    std::vector<QRect> headsOver;   // the heads placed over captions, which gave way
     std::vector<QRect> captions;    // the nodes' captions beside them, round those heads
     if (binTree) captions = binTree->CaptionBoxes(headsBelow);
     for (TPointer2* pointer : order) {
@@ -387,7 +390,7 @@ void SpreadPointers(QWidget& tree) {
           if (!fits(at, pass, true)) continue;
           std::vector<QRect> heads = headsBelow;
           heads.push_back(at.Box);
-          std::vector<QRect> moved = binTree->CaptionBoxes(heads);
+          std::vector<QRect> moved = binTree->CaptionBoxes(heads, headsOver);
           bool clear = moved.size() == captions.size();
           for (std::size_t i = 0; clear && i < moved.size(); ++i) {
             clear = moved[i] == captions[i] || Meets(captions[i], at.Box);
@@ -414,10 +417,36 @@ void SpreadPointers(QWidget& tree) {
                 (mayStandUnder && take(PlacesUnder(target->geometry(), size), {0, 1}));
         if (found) break;
       }
-      for (std::size_t k = 0; !found && mayStandUnder && k < sizes.size(); ++k) {
+      for (std::size_t k = 0; !found && binTree && mayStandUnder && k < sizes.size(); ++k) {
         pointer->resize(sizes[k]);
         const std::vector<TPlace> under = PlacesUnder(target->geometry(), sizes[k]);
         found = takeOverCaptions(under, 0) || takeOverCaptions(under, 1);
+      }
+      // In a tree whose captions give way: a place on its node over captions that then move off
+      // it, beside or under their nodes, and off the heads placed.
+      for (std::size_t k = 0; !found && binTree && binTree->CaptionsGiveWay && k < sizes.size(); ++k) {
+        pointer->resize(sizes[k]);
+        for (const int pass : {0, 1}) {
+          for (const TPlace& at : PlacesOn(target->geometry(), sizes[k])) {
+            if (!fits(at, pass, true)) continue;
+            std::vector<QRect> over = headsOver;
+            over.push_back(at.Box);
+            const std::vector<QRect> moved = binTree->CaptionBoxes(headsBelow, over);
+            const bool clear = std::none_of(moved.begin(), moved.end(), [&](const QRect& caption) {
+              return Meets(caption, at.Box) ||
+                     std::any_of(placed.begin(), placed.end(), [&](const TPlace& other) { return Meets(caption, other.Box); });
+            });
+            if (!clear) continue;
+            pointer->PointsLeft = at.Left;
+            pointer->PointsUp = false;
+            pointer->move(at.Box.topLeft());
+            captions = moved;
+            headsOver = std::move(over);
+            found = true;
+            break;
+          }
+          if (found) break;
+        }
       }
       if (!found) {
         onLinks.push_back(pointer);

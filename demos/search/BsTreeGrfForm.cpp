@@ -203,6 +203,7 @@ TBsTreeGraphForm::TBsTreeGraphForm(QWidget* parent) : TSearchTreeForm(parent) {
   Tree->PointerSize = 32;
   Tree->NodeCaption = QStringLiteral("n");
   Tree->RoomForPointersBelow = true;  // a crowded leaf's pointer stands under it
+  Tree->CaptionsGiveWay = true;       // a crowded node's pointer over its caption, which moves
   bstPointer = AddMarker(Tree, "bstPointer", QStringLiteral("bst"), clBlue, 26);
   fPointer = AddMarker(Tree, "fPointer", QStringLiteral("f"), clLime, 26);
   pPointer = AddMarker(Tree, "pPointer", QStringLiteral("p"), clTeal, 26);

@@ -48,11 +48,17 @@ void TMBPTree::SplitStep() {
   AP = tree.Split(*P, X);
   P->resize((P->width() / 5) * 2, P->height());
   P->Repaint();
-  // The upper half stands beside the lower one until the next step places it.
-  AP->setGeometry(P->x() + P->width() + P->width() / 2, P->y(), (P->width() / std::max(P->KeyNum, 1)) * 3,
-                  P->height());
-  PlaceSplitRow({P, AP});
+  MoveUpAfterSplit();
+  PlaceSplitPieces();
   AP->show();
   Mark(f.ap, AP);
-  MoveUpAfterSplit();
+  Mark(f.q, Q);
+}
+
+void TMBPTree::PlaceSplitPieces() {
+  if (!Q || !AP) return;
+  // The upper half stands beside the lower one until the next step places it.
+  const int cell = Q->width() / std::max(Q->KeyNum, 1);
+  AP->setGeometry(Q->x() + cell * 3, Q->y(), cell * 3, Q->height());
+  PlaceSplitRow({Q, AP});
 }

@@ -21,4 +21,6 @@ class TMBPTree : public TBTreeDemoBase {
  private:
   TBPTreeClass& BPTree() const;
   void SplitStep();
+  // The upper half beside the lower one, the row kept off the other nodes.
+  void PlaceSplitPieces() override;
 };

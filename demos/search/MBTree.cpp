@@ -43,6 +43,13 @@ void TBTreeDemoBase::SetGraphForm(std::unique_ptr<TBTreeGraphForm> form) {
   graphForm_ = std::move(form);
   graphForm_->OnInsert = [this] { StartOperation(1); };
   graphForm_->OnDelete = [this] { StartOperation(20); };
+  // The marks stand for the operation's node references.
+  graphForm_->p->Means = {.Node = [this] { return TShapeRef{P}; }};
+  graphForm_->q->Means = {.Node = [this] { return TShapeRef{Q}; }};
+  graphForm_->ap->Means = {.Node = [this] { return TShapeRef{AP}; }};
+  graphForm_->Tree->OnArranged = [this] {
+    if (HoldLayout) PlaceSplitPieces();
+  };
 }
 
 TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
@@ -171,6 +178,7 @@ void TBTreeDemoBase::DropEmptyRoot() {
   if (!P || P != Tree().Root() || P->KeyNum > 0) return;
   Tree().Clear();
   P = nullptr;
+  Mark(graphForm_->p, nullptr);  // the node it marked is gone
   Tree().Repaint();
 }
 
@@ -178,6 +186,7 @@ bool TBTreeDemoBase::FindKeyToDelete() {
   K = graphForm_->Key();
   AP = nullptr;
   if (!Tree().Search(K, P, I)) {
+    P = nullptr;  // the leaf the search ended in holds nothing to delete
     Finish(21, QStringLiteral("关键字不存在"));
     return false;
   }
@@ -202,7 +211,10 @@ bool TBTreeDemoBase::FindInsertPlace(int newRootState, const QString& newRootSta
   X = K;
   DropFloatingNodes();
   Q = AP = nullptr;
-  if (Tree().Search(K, P, I)) return Finish(2, QStringLiteral("关键字已存在"));
+  if (Tree().Search(K, P, I)) {
+    P = nullptr;  // nothing goes in
+    return Finish(2, QStringLiteral("关键字已存在"));
+  }
   if (!P) return Go(newRootState, newRootStatus);
   Mark(graphForm_->p, P);
   return Go(4, kInsertInto);
@@ -340,6 +352,7 @@ TMBTree::~TMBTree() = default;
 void TMBTree::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   SetGraphForm(std::make_unique<TBTreeGraphForm>());
+  GraphForm()->succ->Means = {.Node = [this] { return TShapeRef{Succ}; }};
 }
 
 void TMBTree::DropFloatingNodes() {
@@ -398,19 +411,27 @@ void TMBTree::SplitStep() {
   TBTreeClass& tree = Tree();
   const int cell = P->width() / std::max(P->KeyNum, 1);
   AP = tree.Split(*P, X);
-  // The halves keep the cells their keys stood in, so that the links to their children stay as
-  // they were and nothing beside the node is covered; the key moving up rises half a node out
-  // of the cell between them until the next step.
   P->resize(cell * 2, P->height());
   P->Repaint();
-  AP->setGeometry(P->x() + cell * 3, P->y(), cell * 2, P->height());
   XNode = tree.NewNode();
   XNode->KeyNum = 1;
   XNode->SetKey(1, X);
   XNode->setObjectName(QStringLiteral("XNode"));
-  XNode->setGeometry(P->x() + cell * 2, P->y() - P->height() / 2, cell, P->height());
+  XNode->Stands = {{.Value = [this] { return std::optional<QString>(QString::number(X)); }}};
+  MoveUpAfterSplit();
+  PlaceSplitPieces();
   AP->show();
   XNode->show();
   Mark(f.ap, AP);
-  MoveUpAfterSplit();
+  Mark(f.q, Q);
+}
+
+void TMBTree::PlaceSplitPieces() {
+  if (!Q || !AP || !XNode) return;
+  // The halves keep the cells their keys stood in, so that the links to their children stay as
+  // they were and nothing beside the node is covered; the key moving up rises half a node out
+  // of the cell between them until the next step.
+  const int cell = Q->width() / std::max(Q->KeyNum, 1);
+  AP->setGeometry(Q->x() + cell * 3, Q->y(), cell * 2, Q->height());
+  XNode->setGeometry(Q->x() + cell * 2, Q->y() - Q->height() / 2, cell, Q->height());
 }

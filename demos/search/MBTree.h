@@ -84,6 +84,9 @@ class TBTreeDemoBase : public TAlgoDemo {
   void PlaceSplitRow(std::vector<TBTreeNode*> row);
   // After a split: Q is the lower half, AP the upper; P becomes Q's parent, where X goes next.
   void MoveUpAfterSplit();
+  // The pieces of the split Q, AP (and the rising key) beside the lower half as the split
+  // step puts them, also after a resize has arranged the tree again.
+  virtual void PlaceSplitPieces() {}
   // After a split: X goes into P next (4), or a new root over the halves (6) when there is
   // no P.
   bool GoOnAfterSplit(const QString& newRootStatus);
@@ -125,6 +128,9 @@ class TMBTree : public TBTreeDemoBase {
 
  protected:
   void DropFloatingNodes() override;
+  // The rising key in the cell between the halves, half a node above them; the upper half in
+  // the cells its keys stood in.
+  void PlaceSplitPieces() override;
 
  private:
   void SplitStep();

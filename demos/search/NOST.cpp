@@ -19,12 +19,14 @@ TNOSTStackData::TNOSTStackData(const QString& name, int lineNo, const TBinCharTr
   if (parent) letter_ = parent->Value();
 }
 
-QString TNOSTStackData::GetText() const {
+QString TNOSTStackData::GetText() const { return RowText(LineNo, RowParent ? letter_ : '\0', Low, High); }
+
+QString TNOSTStackData::RowText(int lineNo, char parent, int low, int high) {
   // Each field from the first cell of its heading in "行号    父结点    下界     上界", a
   // Chinese character taking two cells.
-  const QString parent = RowParent ? QString(QChar::fromLatin1(letter_))
-                                   : (UseCLanguage ? QStringLiteral("NULL") : QStringLiteral("NIL"));
-  return CutText(QStringLiteral("%1%2%3%4").arg(LineNo, -8).arg(parent, -10).arg(Low, -9).arg(High));
+  const QString shown = parent != '\0' ? QString(QChar::fromLatin1(parent))
+                                        : (UseCLanguage ? QStringLiteral("NULL") : QStringLiteral("NIL"));
+  return CutText(QStringLiteral("%1%2%3%4").arg(lineNo, -8).arg(shown, -10).arg(low, -9).arg(high));
 }
 
 // ---------------------------------------------------------------- windows and data
@@ -35,12 +37,64 @@ TNOST::~TNOST() = default;
 void TNOST::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<TNOSTForm>();
+  SayWhatIsDrawn();
   stackForm_ = MakeStackWindow({.cols = 1, .rows = 6, .title = QStringLiteral("行号    父结点    下界     上界        "),
                                .columns = true});
   TStackBox& stack = *stackForm_->Stack;
   stack.TitleColor = TColor(0x0000FF);
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.NodeFont.Color = TColor(0x008000);
+}
+
+std::optional<int> TNOST::Local(int depth, const char* name) const {
+  const TData* locals = LocalsAt(depth);
+  const auto* v = locals != nullptr ? dynamic_cast<const TIntData*>(locals->FindByName(QString::fromLatin1(name))) : nullptr;
+  if (v == nullptr) return std::nullopt;
+  return v->Value();
+}
+
+std::optional<QString> TNOST::StackRowText(int depth) const {
+  const std::optional<int> low = Local(depth, "low"), high = Local(depth, "high");
+  if (!low || !high) return std::nullopt;
+  // The first call comes from CreateSOSTree; the others build a subtree of their caller's root
+  // R[i], its left one (high = i - 1) on line 9, its right one on line 12 (11 and 14 in C).
+  if (depth <= 1) return TNOSTStackData::RowText(0, '\0', *low, *high);
+  const std::optional<int> i = Local(depth - 1, "i");
+  if (!i || *i < 1 || *i > Count) return std::nullopt;
+  const bool left = *high == *i - 1;
+  const int line = left ? (UseCLanguage ? 11 : 9) : (UseCLanguage ? 14 : 12);
+  return TNOSTStackData::RowText(line, Keys[static_cast<std::size_t>(*i)], *low, *high);
+}
+
+void TNOST::SayWhatIsDrawn() {
+  TNOSTForm& f = *form_;
+  f.CellStands = [this](TNOSTForm::TValueRow row, int k) -> std::vector<TValueMeaning> {
+    const auto at = static_cast<std::size_t>(k);
+    return {{.Value = [this, row, at]() -> std::optional<QString> {
+      switch (row) {
+        case TNOSTForm::KeyRow: return QString(QChar::fromLatin1(Keys[at]));
+        case TNOSTForm::WeightRow: return QString::number(Weights[at]);
+        case TNOSTForm::SumRow: break;
+      }
+      return QString::number(SW[at]);
+    }}};
+  };
+  f.MinStands = {{.Of = {QStringLiteral("min")}}};
+  // high, low and the j being compared, over the cumulative weights.
+  f.DiffStands = {{.Value = [this]() -> std::optional<QString> {
+    const int depth = RunStack()->Count() - 1;
+    const std::optional<int> low = Local(depth, "low"), high = Local(depth, "high");
+    const int j = comparedJ_;
+    if (!low || !high || j < 1 || j > Count || *low < 1 || *high > Count) return std::nullopt;
+    const int a = SW[static_cast<std::size_t>(*high)] - SW[static_cast<std::size_t>(j)];
+    const int b = SW[static_cast<std::size_t>(j - 1)] - SW[static_cast<std::size_t>(*low - 1)];
+    return QString::number(a) + QLatin1Char('-') + QString::number(b) + QLatin1Char('=') + QString::number(a - b);
+  }}};
+  // T: the node the innermost call made.
+  f.Pointer->Means = {.Node = [this] {
+    const auto depth = static_cast<std::size_t>(RunStack()->Count() - 1);
+    return TShapeRef{depth < callNodes_.size() ? callNodes_[depth].data() : nullptr};
+  }};
 }
 
 void TNOST::DestroyChildWindow() {
@@ -58,6 +112,7 @@ bool TNOST::CreateData() {
   int n = 0;
   {
     THuffmanIptDlg dlg;
+    dlg.MaxTotal = TNOSTForm::kMaxTotal;
     if (!dlg.Execute(n, w)) return false;
   }
   Count = n;
@@ -72,6 +127,7 @@ bool TNOST::CreateData() {
     f.Keys[k] = Keys[k];
     f.Weights[k] = Weights[k];
   }
+  f.PlaceTree();  // the table of its length and weights takes its room
   return true;
 }
 
@@ -83,7 +139,9 @@ void TNOST::Reset() {
   BuildParent = nullptr;
   CurNode = nullptr;
   TNOSTForm& f = *form_;
-  for (int k = 1; k <= Count; ++k) f.SW[k] = 0;
+  for (int k = 1; k <= Count; ++k) SW[k] = f.SW[k] = 0;
+  callNodes_.assign(1, nullptr);
+  comparedJ_ = 0;
   f.Pointer->SetTarget(nullptr);
   f.Pointer->hide();
   f.Tree->Clear();
@@ -103,6 +161,17 @@ void TNOST::PushRow(int lineNo, const TBinCharTreeNode* parent, int low, int hig
   // A full box grows by a row, so deep recursions keep every row in sight.
   if (stack.Count() >= stack.ColCount * stack.RowCount && stack.RowCount < 20) ++stack.RowCount;
   stack.Push(std::make_unique<TNOSTStackData>(QString(), lineNo, parent, low, high));
+  // Row r is the call at depth r + 1, pushed as its frame is.
+  callNodes_.push_back(nullptr);
+  const int depth = stack.Count();
+  stack.Row(depth - 1)->Stands = {{.Value = [this, depth] { return StackRowText(depth); }}};
+}
+
+void TNOST::HidePointer() {
+  // Without its target too: the tree shows every pointer with a target when it is arranged
+  // anew (a resize), and the call that hid T has made no node yet.
+  form_->Pointer->SetTarget(nullptr);
+  form_->Pointer->hide();
 }
 
 void TNOST::PointAt(TBinCharTreeNode* node) {
@@ -134,8 +203,9 @@ TData* TNOST::CreateSOSTree_C_so() {
 }
 
 void TNOST::CreateSOSTree_Afterso() {
+  callNodes_.pop_back();
   if (CurNode) CurNode->SetHighlighted(false);
-  form_->Pointer->hide();
+  HidePointer();
   form_->HideMarkers();
   form_->Repaint();
   (void)stackForm_->Stack->Pop();
@@ -187,6 +257,7 @@ bool TNOST::SecondOptimal_F_forj() {
   } else {
     TNOSTForm::SetMark(f.MarkJ, j);
   }
+  comparedJ_ = more ? j : 0;
   f.Repaint();
   return more;
 }
@@ -224,6 +295,7 @@ bool TNOST::SecondOptimal_F_ifnt() {
     CurNode = node;
   }
   CurNode->SetHighlighted(true);
+  callNodes_.back() = CurNode;
   tree.NumberNodes();
   tree.Arrange();
   tree.Repaint();
@@ -236,7 +308,10 @@ void TNOST::SecondOptimal_error() { modal::ShowMessage(QStringLiteral("错误：
 
 // T^.data := R[i]
 void TNOST::SecondOptimal_tdata() {
-  CurNode->SetValue(Keys[V("i")]);
+  const int i = V("i");
+  CurNode->SetValue(Keys[i]);
+  // The node keeps R[i] of the call that made it.
+  CurNode->Stands = {{.Value = [this, i] { return std::optional<QString>(QChar::fromLatin1(Keys[i])); }}};
   CurNode->repaint();
 }
 
@@ -266,7 +341,7 @@ TData* TNOST::CallSubtree(bool left) {
   TNOSTForm::SetMark(f.MarkI, -1);
   f.MarkMin = -1;
   f.Repaint();
-  f.Pointer->hide();
+  HidePointer();
   BuildParent = CurNode;
   CurNode = nullptr;  // the child is made by the call
   BuildLeft = left;
@@ -288,6 +363,7 @@ void TNOST::SubtreeReturned(bool left) {
   PointAt(CurNode);
   BuildParent = CurNode->Parent();
   (void)stackForm_->Stack->Pop();
+  callNodes_.pop_back();
 }
 
 // ELSE SecondOptimal(T^.lchild, R, sw, low, i-1)

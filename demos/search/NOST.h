@@ -3,8 +3,11 @@
 // recursively over each range of the table, the key whose two sides weigh most nearly the
 // same becomes the root of that range's subtree. A stack window shows one row per active
 // call of the recursive procedure.
+#include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -20,6 +23,8 @@ class TNOSTStackData : public TData {
   TNOSTStackData(const QString& name, int lineNo, const TBinCharTreeNode* parent, int low, int high);
   // "9       B         1        1"; without a parent "0       NIL       1        3" (NULL in C).
   QString GetText() const override;
+  // The same of a row with that parent's letter ('\0': no parent).
+  static QString RowText(int lineNo, char parent, int low, int high);
 
   int LineNo;
   const TBinCharTreeNode* RowParent;
@@ -92,8 +97,20 @@ class TNOST : public TAlgoDemo {
   // Back from that call: the caller's node and range again.
   void SubtreeReturned(bool left);
   void PointAt(TBinCharTreeNode* node);
+  // Hides T, its target dropped, while a call has made no node.
+  void HidePointer();
+  // What the drawing's values stand for: the demonstration's table, the variables of the calls.
+  void SayWhatIsDrawn();
+  // The text of the stack row of call depth (the first SecondOptimal call being 1), made from
+  // that call's range and its caller's choice.
+  std::optional<QString> StackRowText(int depth) const;
+  std::optional<int> Local(int depth, const char* name) const;
 
   TBinCharTreeNode* CurNode = nullptr;
+  // The node each call on the stack made (new(T)), none before it is made: the T of the call.
+  std::vector<QPointer<TBinCharTreeNode>> callNodes_;
+  // The j the loop compares now (the text's loop steps j on at the end of the body).
+  int comparedJ_ = 0;
   TBinCharTreeNode* BuildParent = nullptr;
   bool BuildLeft = true;
   std::unique_ptr<TNOSTForm> form_;

@@ -62,6 +62,37 @@ TStaticSearch::~TStaticSearch() = default;
 void TStaticSearch::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   form_ = std::make_unique<TStaticSrchForm>();
+  form_->CellStands = [this](int i) { return CellStands(i); };
+}
+
+std::vector<TValueMeaning> TStaticSearch::CellStands(int i) const {
+  const TValueMeaning note{.Value = [this, i] { return CellNote(i); }, .Part = TValueMeaning::InNote};
+  // A cell past the table (the Fibonacci search's) stands for a key larger than any.
+  if (i > SearchTable.size()) return {{.Value = [] { return std::optional<QString>(QChar(0x221E)); }}, note};
+  return {{.Of = {CellPath(i)}}, note};
+}
+
+std::optional<int> TStaticSearch::Number(const char* name) const {
+  const TData* v = Locals() != nullptr ? Locals()->FindByName(QString::fromLatin1(name)) : nullptr;
+  if (const auto* b = dynamic_cast<const TBoolData*>(v)) return b->Value() ? 1 : 0;
+  if (const auto* n = dynamic_cast<const TIntData*>(v)) return n->Value();
+  return std::nullopt;
+}
+
+std::optional<QString> TStaticSearch::CellNote(int i) const {
+  const std::optional<int> low = Number("low"), hig = Number("hig"), probe = Number(ProbeVar),
+                           found = Number("found");
+  if (!low || !hig || !probe || !found) return std::nullopt;
+  if (i < RangeLow || i > RangeHigh) return QStringLiteral("out");
+  if (i == *probe) return *found ? QStringLiteral("found") : QStringLiteral("mid");
+  if (i == *low) return QStringLiteral("low");
+  if (i == *hig) return QStringLiteral("high");
+  return QStringLiteral("in");
+}
+
+void TStaticSearch::NoteRange() {
+  RangeLow = Var("low")->Value();
+  RangeHigh = Var("hig")->Value();
 }
 
 void TStaticSearch::DestroyChildWindow() {
@@ -118,6 +149,9 @@ std::unique_ptr<TData> TStaticSearch::GetInitialParam() {
 
 void TStaticSearch::ResetLocalData(const QString&) {
   AddLocals();
+  RangeLow = 1;
+  RangeHigh = TableLength;
+  form_->KeyStands = {{.Of = {KeyPath()}}};
   form_->Table = SearchTable;
   form_->ExtendedLength = ExtendedLength();
   form_->SetLow(0);
@@ -136,14 +170,14 @@ void TStaticSearch::SetWindowRect() {
   MainForm->DockThreePanesB(form_.get(), 50, VariableForm, 60, AlgorithmForm);
 }
 
-char TStaticSearch::Elem(int i) const {
+int TStaticSearch::Elem(int i) const {
   const auto* r = static_cast<const TVector*>(Locals()->FindByName(QStringLiteral("r")));
   const auto* c = r != nullptr && i >= 1 && i <= r->Count() ? static_cast<const TCharData*>(r->Items(i - 1)) : nullptr;
   if (c == nullptr) throw EDemoError(QStringLiteral("no table element ") + QString::number(i));
-  return c->Value();
+  return static_cast<unsigned char>(c->Value());
 }
 
-char TStaticSearch::Key() const { return Var<TCharData>("K")->Value(); }
+int TStaticSearch::Key() const { return static_cast<unsigned char>(Var<TCharData>("K")->Value()); }
 
 void TStaticSearch::SuccessMessage(int pos) {
   modal::MessageDlg(QStringLiteral("查找成功。K为r中第%1个元素。").arg(pos), modal::Icon::Information,
@@ -179,6 +213,7 @@ void TStaticSearch::Slide(const char* var, int to) {
     form_->SetRangeHigh(form_->HighIndex);
   else
     form_->SetRangeLow(form_->LowIndex);
+  NoteRange();
   form_->SetShowMarkers(true);
   form_->FormPaint();
 }
@@ -211,15 +246,35 @@ std::unique_ptr<TData> TSeqSrch::GetInitialParam() {
 
 void TSeqSrch::AddLocals() { AddVars(*Locals(), IntVar("i", 0)); }
 
+QString TSeqSrch::CellPath(int i) const {
+  return UseCLanguage ? QStringLiteral("ST.elem[%1]").arg(i - 1) : QStringLiteral("r[%1]").arg(i - 1);
+}
+
+QString TSeqSrch::KeyPath() const { return UseCLanguage ? QStringLiteral("key") : QStringLiteral("K"); }
+
+std::optional<QString> TSeqSrch::CellNote(int i) const {
+  const std::optional<int> at = Number("i");
+  const TIntData* result = ResultVar();
+  if (!at || !result || !CurLine()) return std::nullopt;
+  // Before "i := n" the probe already stands on r[n].
+  const int probe = CurLine()->Label() == QLatin1String("Begin") ? TableLength + 1 : *at + 1;
+  if (i < 2 || i > probe) return QStringLiteral("out");
+  if (i == probe) return result->Assigned() ? QStringLiteral("found") : QStringLiteral("mid");
+  return QStringLiteral("in");
+}
+
 void TSeqSrch::ResetLocalData(const QString&) {
   AddLocals();
   TStaticSrchForm* f = StaticSrchForm();
+  f->KeyStands = {{.Of = {KeyPath()}}};
   f->Table = SearchTable;
   f->SetRangeLow(2);
   f->SetRangeHigh(TableLength + 1);
   f->SetMid(TableLength + 1);
   f->SetFound(false);
   f->SetKey(QChar::fromLatin1(SearchKey));
+  // The probe and the key over it show from the first line, in the first run as after 恢复.
+  f->SetShowMarkers(true);
   f->FormPaint();
 }
 
@@ -343,7 +398,9 @@ void TBinSrch::BinSrch_Else() {
 // ---------------------------------------------------------------- interpolation search
 
 TInsSrch::TInsSrch(const QStringList& source)
-    : TStaticSearch(source, true, QStringLiteral("12345abcdfhrstuv"), QStringLiteral("h")) {}
+    : TStaticSearch(source, true, QStringLiteral("12345abcdfhrstuv"), QStringLiteral("h")) {
+  ProbeVar = "pos";
+}
 
 void TInsSrch::AddLocals() {
   AddVars(*Locals(), IntVar("low", 0), IntVar("hig", 0), BoolVar("found", false), IntVar("pos", 0));
@@ -364,7 +421,7 @@ bool TInsSrch::InsSrch_F_While() {
 }
 
 bool TInsSrch::InsSrch_F_Break() {
-  const char k = Key();
+  const int k = Key();
   return Elem(Var("low")->Value()) <= k && k <= Elem(Var("hig")->Value());
 }
 
@@ -432,6 +489,7 @@ void TFibSrch::FibSrch_InitMid() {
   f->SetLow(1);
   f->SetHigh(last);
   f->SetRangeHigh(last);
+  NoteRange();
   f->SetMid(mid);
   f->FormPaint();
 }
@@ -456,7 +514,12 @@ bool TFibSrch::FibSrch_F_IfCase2() {
   return mid > TableLength || Key() < Elem(mid);
 }
 bool TFibSrch::FibSrch_F_IfFeqZ() { return Var("f2")->Value() == 0; }
-void TFibSrch::FibSrch_MidEqZ() { Var("mid")->SetValue(0); }
+// mid := 0: no cell is probed any more.
+void TFibSrch::FibSrch_MidEqZ() {
+  Var("mid")->SetValue(0);
+  StaticSrchForm()->SetMid(0);
+  StaticSrchForm()->FormPaint();
+}
 
 void TFibSrch::AltMid(bool high) {
   TStaticSrchForm* f = StaticSrchForm();
@@ -472,6 +535,7 @@ void TFibSrch::AltMid(bool high) {
     f->SetRangeHigh(f->HighIndex);
   else
     f->SetRangeLow(f->LowIndex);
+  NoteRange();
   f->SetShowMarkers(true);
   f->FormPaint();
 }

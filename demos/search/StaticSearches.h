@@ -4,7 +4,10 @@
 // table window.
 #include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
@@ -38,6 +41,9 @@ class TStaticSearch : public TAlgoDemo {
   void ClearGraph() override {}
 
   TStaticSrchForm* StaticSrchForm() const { return form_.get(); }
+  // What cell i (from 1) of the window stands for: its letter the table's element, its colour
+  // the markers on it and whether it lies in the live range.
+  std::vector<TValueMeaning> CellStands(int i) const;
   QString SearchTable;
   char SearchKey = ' ';
   int TableLength = 0;
@@ -45,12 +51,24 @@ class TStaticSearch : public TAlgoDemo {
  protected:
   // The locals of the procedure, before the window is set up.
   virtual void AddLocals() = 0;
+  // The path of the element cell i (from 1) shows, and of the key.
+  virtual QString CellPath(int i) const { return QStringLiteral("r[%1]").arg(i - 1); }
+  virtual QString KeyPath() const { return QStringLiteral("K"); }
+  // The word of cell i's colour (TStaticSrchForm::ColourWord) by the algorithm's variables;
+  // nothing while they are not there.
+  virtual std::optional<QString> CellNote(int i) const;
+  // An integer or Boolean variable of the run, nothing while there is none.
+  std::optional<int> Number(const char* name) const;
+  // The live range as the window shows it: the ends as they stood at the last probe, since
+  // the end that moves slides along with the next probe.
+  void NoteRange();
+  // The code of letter i (from 1) of the sorted table, 0 .. 255: keys are compared as the
+  // character codes they are, a letter past 127 above the rest as the table is sorted.
+  int Elem(int i) const;
+  // The code of the key K of the first frame.
+  int Key() const;
   // How long the search thinks of the table as being (the window's cells past the letters).
   virtual int ExtendedLength() const { return 0; }
-  // Letter i (from 1) of the sorted table.
-  char Elem(int i) const;
-  // The key K of the first frame.
-  char Key() const;
   void SuccessMessage(int pos);
   void FailureMessage();
   // An end marker moves: its variable takes the new cell, the key nods at the probe.
@@ -63,6 +81,10 @@ class TStaticSearch : public TAlgoDemo {
   int MoveTo = 0;
   QString MovedMarker;
   int OldMid = 0;
+  // The probe's variable: "mid", or "pos" in the interpolation search.
+  const char* ProbeVar = "mid";
+  int RangeLow = 1;
+  int RangeHigh = 0;
 
  private:
   bool sorted_;
@@ -76,6 +98,8 @@ class TSeqSrch : public TStaticSearch {
  public:
   explicit TSeqSrch(const QStringList& source);
   std::unique_ptr<TData> GetInitialParam() override;
+  // The sentinel cell is grey, the cells already passed too; the probe is r[i], and r[n]
+  // until i is first set.
   void ResetLocalData(const QString& procName) override;
   void SetWindowRect() override;
   void Reset() override;
@@ -88,6 +112,9 @@ class TSeqSrch : public TStaticSearch {
 
  protected:
   void AddLocals() override;
+  QString CellPath(int i) const override;
+  QString KeyPath() const override;
+  std::optional<QString> CellNote(int i) const override;
 
  private:
   TVector* Cells() const;

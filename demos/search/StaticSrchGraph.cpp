@@ -104,16 +104,39 @@ void TStaticSrchForm::Paint() {
     DrawCell(cell.x(), LetterColorOn(fill), fill, past ? clBlack : clWhite, CellText(i), CellHeight, CellWidth,
              cell.y());
     c.Pen.Style = psSolid;
-    if (ShowMarkers && i == MidIndex && !Found)
-      DrawCell(cell.x(), clBlack, clRed, clWhite, Key, CellHeight, CellWidth, cell.y() - CellHeight * 3 / 2);
   }
+  if (const QRect key = KeyBox(); !key.isEmpty())
+    DrawCell(key.x(), clBlack, clRed, clWhite, Key, key.height(), key.width(), key.y());
+}
+
+QString TStaticSrchForm::ColourWord(TColor fill) {
+  if (fill == clGray) return QStringLiteral("out");
+  if (fill == clTeal) return QStringLiteral("mid");
+  if (fill == clAqua) return QStringLiteral("low");
+  if (fill == clNavy) return QStringLiteral("high");
+  if (fill == clRed) return QStringLiteral("found");
+  return QStringLiteral("in");
 }
 
 QRect TStaticSrchForm::CellRect(int i) const { return {i * CellWidth, height() * 2 / 5, CellWidth, CellHeight}; }
 
+QRect TStaticSrchForm::KeyBox() const {
+  if (!ShowMarkers || Found || MidIndex < 1 || MidIndex > CellCount()) return {};
+  return CellRect(MidIndex).translated(0, -CellHeight * 3 / 2);
+}
+
 std::vector<TDrawnShape> TStaticSrchForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  for (int i = 1; i <= CellCount(); ++i) out.push_back(TDrawnShape::NodeAt(CellRect(i), CellText(i)));
+  for (int i = 1; i <= CellCount(); ++i) {
+    TDrawnShape cell = TDrawnShape::NodeAt(CellRect(i), CellText(i)).Noted(ColourWord(CellColor(i)));
+    if (CellStands) cell.Stands = CellStands(i);
+    out.push_back(cell);
+  }
+  if (const QRect key = KeyBox(); !key.isEmpty()) {
+    TDrawnShape box = TDrawnShape::CellAt(key, Key);
+    box.Stands = KeyStands;
+    out.push_back(box);
+  }
   return out;
 }
 

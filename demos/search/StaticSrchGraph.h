@@ -6,6 +6,7 @@
 // dipping towards the probe cell (a comparison) and dropping into it (found).
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "framework/drawkit/KitControl.h"
@@ -69,8 +70,20 @@ class TStaticSrchForm : public TCanvasWidget, public TKitControl {
   // The key box drops into the probe cell.
   void DropKey();
 
-  // The cell of letter i (from 1) on the row, and the cells as nodes.
+  // What a colour tells of a cell: "out" (grey, outside the live range), "mid" (the probe),
+  // "low", "high", "found" (red) and "in" (the rest of the live range).
+  static QString ColourWord(TColor fill);
+
+  // What the painted values stand for in the algorithm, given by the demonstration (the window
+  // knows nothing of the algorithm): cell i's letter and colour, the key box's letter.
+  std::function<std::vector<TValueMeaning>(int i)> CellStands;
+  std::vector<TValueMeaning> KeyStands;
+
+  // The cell of letter i (from 1) on the row, and the key box over the probe (empty while it
+  // is not shown).
   QRect CellRect(int i) const;
+  QRect KeyBox() const;
+  // The cells as nodes, each noted with its colour's word, and the key box as a cell.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:

@@ -124,6 +124,7 @@ std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
   // beside it, is its name).
   TDrawnShape node = BlankLetter() ? TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(text)
                                    : TDrawnShape::NodeAt(rect(), text).Named(name);
+  if (tree_.NotesHighlight && highlighted_) node.Note = node.Note.isEmpty() ? QStringLiteral("lit") : node.Note + QStringLiteral(" lit");
   node.Stands = Stands;
   return {node};
 }
@@ -727,23 +728,25 @@ std::vector<QRect> TBinTree::CaptionBoxes() const {
   return PlannedCaptions(spots).Boxes;
 }
 
-std::vector<QRect> TBinTree::CaptionBoxes(const std::vector<QRect>& headsBelow) const {
+std::vector<QRect> TBinTree::CaptionBoxes(const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver) const {
   std::vector<TCaptionSpot> spots;
-  return PlannedCaptions(spots, nullptr, headsBelow).Boxes;
+  return PlannedCaptions(spots, nullptr, headsBelow, headsOver).Boxes;
 }
 
 TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots,
                                        std::vector<const TTreeNodeBase*>* nodes) const {
-  std::vector<QRect> heads;
+  std::vector<QRect> heads, over;
   for (QObject* child : children()) {
     const auto* pointer = dynamic_cast<const TPointer2*>(child);
-    if (pointer && pointer->PointsUp && pointer->Target() && !pointer->isHidden()) heads.push_back(pointer->geometry());
+    if (!pointer || !pointer->Target() || pointer->isHidden()) continue;
+    if (pointer->PointsUp) heads.push_back(pointer->geometry());
+    else if (CaptionsGiveWay) over.push_back(pointer->geometry());
   }
-  return PlannedCaptions(spots, nodes, heads);
+  return PlannedCaptions(spots, nodes, heads, over);
 }
 
 TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::vector<const TTreeNodeBase*>* nodes,
-                                       const std::vector<QRect>& headsBelow) const {
+                                       const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver) const {
   // The room a pointer on a node takes: the band's, or as much as the tree's pointers grow to;
   // none on a tree without pointers.
   int pointerSide = 0;
@@ -766,7 +769,7 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     return {};
   }
   TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
-                                   {headsBelow, PointerRoomBelow()});
+                                   {headsBelow, PointerRoomBelow(), headsOver});
   std::size_t kept = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {
     if (blank(spots[i])) continue;

@@ -215,6 +215,9 @@ class TTreeBase : public TNodeContainer {
   // Captions that travel with the keys (a heap's record numbers, copied with each key moved):
   // two nodes may show one caption at once, so a caption labels its node and does not name it.
   bool CaptionsTravel = false;
+  // The highlighted picture means something (the node a search stands on): a highlighted node
+  // says so in its note, "lit".
+  bool NotesHighlight = false;
   std::function<void(TTreeNodeBase&)> OnNodeClick;
 
   // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
@@ -238,6 +241,9 @@ class TTreeBase : public TNodeContainer {
   virtual int Relayout() { return 0; }
   // Places every node (AfterRescale calls it); here it only names nothing.
   virtual void Arrange() {}
+  // Whether a pointer with no clear place above its node may stand under it, pointing up
+  // (SpreadPointers); not here.
+  virtual bool PointersMayStandUnder() const { return false; }
   void AfterRescale() override { Arrange(); }
   // The input dialog; true when confirmed. Here: false.
   virtual bool Input() { return false; }
@@ -262,9 +268,13 @@ class TBinTree : public TTreeBase {
   // Keeps a pointer's room under the last level, so that a pointer on a node of that level
   // whose room above is crossed by links can stand under it.
   bool RoomForPointersBelow = false;
+  bool PointersMayStandUnder() const override { return RoomForPointersBelow; }
   // Keeps a caption's room under the last level, so that leaves too close together for their
   // captions to stand side by side above them can have some stand under them.
   bool RoomForCaptionsBelow = false;
+  // A caption a pointer's head stands over (a pointer with no other clear place on its node,
+  // SpreadPointers) moves off it, beside or under its node.
+  bool CaptionsGiveWay = false;
 
   // The class of every node the tree makes through NewRoot, random trees and loading.
   TNodeClass NodeClass;
@@ -326,7 +336,7 @@ class TBinTree : public TTreeBase {
   std::vector<QRect> CaptionBoxes() const;
   // Where they would stand were the heads of the pointers under their nodes those given: a
   // caption under its node that such a head covers steps aside where it can (PlanCaptions).
-  std::vector<QRect> CaptionBoxes(const std::vector<QRect>& headsBelow) const;
+  std::vector<QRect> CaptionBoxes(const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver = {}) const;
 
  protected:
   // The backdrop, the links, then the captions above the nodes.
@@ -338,7 +348,7 @@ class TBinTree : public TTreeBase {
                                std::vector<const TTreeNodeBase*>* nodes = nullptr) const;
   // The same round the heads given.
   TCaptionPlan PlannedCaptions(std::vector<TCaptionSpot>& spots, std::vector<const TTreeNodeBase*>* nodes,
-                               const std::vector<QRect>& headsBelow) const;
+                               const std::vector<QRect>& headsBelow, const std::vector<QRect>& headsOver = {}) const;
   // Room kept free below the last level (for marks drawn under the nodes): a pointer's, for a
   // tree that keeps room for them there.
   virtual int BottomMargin() const { return PointerRoomBelow(); }

@@ -154,8 +154,9 @@ double Away(QPointF p, const QRect& box) {
 
 // Caption i, standing under its node at box where a pointer head under the nodes covers it,
 // moved where it still reads as its node's: above the node left of the link from the parent,
-// right of it, or under the heads that cover it; each off the nodes, the links, the other
-// captions and the heads, within a node's size of its node and nearer it than any other. The
+// right of it, under the heads that cover it, or beside the node half way down; each off the
+// nodes, the links, the other captions and the heads, within a node's size of its node (a
+// caption's, where that is larger) and nearer it than any other. The
 // pointers' places on the nodes are not kept free here: the pointers stand already, and the
 // tree moves a caption only where it keeps off them. None when no such place is free.
 std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const std::vector<QRect>& boxes,
@@ -172,7 +173,9 @@ std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const
         covered = true;
       }
   }
-  const QRect near = s.Node.adjusted(-s.Node.width(), -s.Node.height(), s.Node.width(), s.Node.height());
+  // Within a node's size of its node, or a caption's where the node is smaller.
+  const int nearX = std::max(s.Node.width(), box.width() + gap), nearY = std::max(s.Node.height(), box.height() + gap);
+  const QRect near = s.Node.adjusted(-nearX, -nearY, nearX, nearY);
   const auto free = [&](const QRect& at) {
     if (!near.contains(at) || at.left() < 0 || at.right() > panelWidth - 2 || at.top() < 0 ||
         at.bottom() > panelHeight + heads.Room - 2 || !ClearOfLinks(spots, at))
@@ -188,7 +191,11 @@ std::optional<QRect> AwayFromHeads(const std::vector<TCaptionSpot>& spots, const
     return true;
   };
   const auto [left, right] = PlacesAbove(s, box.width(), box.height());
-  for (const QRect& at : {left, right, under})
+  // Beside the node half way down, right of it, then left of it.
+  const int middle = s.Node.top() + (s.Node.height() - box.height()) / 2;
+  const QRect besideRight(QPoint(s.Node.left() + s.Node.width() + gap, middle), box.size());
+  const QRect besideLeft(QPoint(s.Node.left() - gap - box.width(), middle), box.size());
+  for (const QRect& at : {left, right, under, besideRight, besideLeft})
     if (free(at)) return at;
   return std::nullopt;
 }
@@ -266,6 +273,18 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
     if (const std::optional<QRect> moved =
             AwayFromHeads(spots, plan.Boxes, i, box, panelWidth, panelHeight, heads))
       plan.Boxes[i] = *moved;
+  }
+  // So do the heads that stand over captions.
+  if (!heads.Over.empty()) {
+    THeadsBelow all = heads;
+    all.Heads.insert(all.Heads.end(), heads.Over.begin(), heads.Over.end());
+    for (std::size_t i = 0; i < spots.size() && panelHeight > 0; ++i) {
+      const QRect& box = plan.Boxes[i];
+      if (std::none_of(heads.Over.begin(), heads.Over.end(), [&box](const QRect& head) { return head.intersects(box); }))
+        continue;
+      if (const std::optional<QRect> moved = AwayFromHeads(spots, plan.Boxes, i, box, panelWidth, panelHeight, all))
+        plan.Boxes[i] = *moved;
+    }
   }
   return plan;
 }

@@ -47,9 +47,12 @@ struct TCaptionPlan {
 // stands above its node instead, left or right of the link from the parent (its own pointer's
 // place given up), or else under the heads, in that room; always off them, within a node's size
 // of its node and nearer it than any other. One without such a place stays where it was.
+// Heads over captions (heads.Over: a pointer that found no other place on its node stands over
+// its node's caption) move the captions they cover the same way.
 struct THeadsBelow {
   std::vector<QRect> Heads;
   int Room = 0;
+  std::vector<QRect> Over{};
 };
 TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth, int pointerSize, int leastEm,
                           int largestEm = 0, int panelHeight = 0, const THeadsBelow& heads = {});

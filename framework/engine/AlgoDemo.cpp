@@ -129,6 +129,14 @@ void TAlgoDemo::LoadSource(const QStringList& source) {
   for (int i = 0; i < procedures_->Count(); ++i) algo.AddProcTab(ProcedureAt(i)->Name());
 }
 
+const TData* TAlgoDemo::LocalsAt(int depth) const {
+  const int calls = runStack_->Count();
+  if (depth < 0 || depth >= calls) return nullptr;
+  if (depth == calls - 1) return locals_.get();
+  const TProcContext* callee = runStack_->Frame(depth + 1);
+  return callee != nullptr ? callee->SavedLocals.get() : nullptr;
+}
+
 TProcedure* TAlgoDemo::GetProcedure(const QString& name) const {
   auto* proc = static_cast<TProcedure*>(procedures_->FindByName(name));
   if (proc == nullptr) throw EDemoError(QStringLiteral("demo get proc: nil"));

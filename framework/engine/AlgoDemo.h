@@ -102,6 +102,10 @@ class TAlgoDemo : public QObject {
     const TProcContext* frame = runStack_->TopFrame();
     return frame != nullptr ? frame->SavedLocals.get() : nullptr;
   }
+  // The locals of call depth on the run stack (the first procedure being 0): the current
+  // Locals for the innermost call, each other call's as saved in the frame of the call it made;
+  // none for a depth that is not on the stack.
+  const TData* LocalsAt(int depth) const;
   // A variable of the caller's frame (where a call keeps what it returns), typed.
   template <class T = TIntData>
   TFrameVar<T> CallerVar(const char* name) const {

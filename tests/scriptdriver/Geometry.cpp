@@ -751,8 +751,14 @@ QStringList ValueFindings(const Scene& scene, const Variables& variables) {
         continue;
       }
       if (!e.text) continue;
-      const QString shown = meaning.Part == TValueMeaning::InNote ? s.note : s.glyphs;
+      QString shown = meaning.Part == TValueMeaning::InNote ? s.note : s.glyphs;
       if (bare(shown) == bare(*e.text)) continue;
+      // A node's name written with it ("n3" of "n3 M") is no value of the algorithm: a meaning
+      // may leave it out.
+      if (meaning.Part == TValueMeaning::InText && !s.name.isEmpty() && shown.startsWith(s.name + QLatin1Char(' '))) {
+        shown = shown.mid(s.name.size() + 1);
+        if (bare(shown) == bare(*e.text)) continue;
+      }
       out << QStringLiteral("wrong value %1 -- its %2 reads %3 where %4 says %5")
                  .arg(s.Line(scene.shapes), what, QuotedDrawingText(shown),
                       e.said.isEmpty() ? QStringLiteral("the algorithm") : e.said, QuotedDrawingText(*e.text));

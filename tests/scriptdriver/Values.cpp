@@ -30,15 +30,6 @@ void ReadRecord(const TData* record, int call, Variables& into) {
     }
 }
 
-// The locals of a call on the run stack: the innermost call's are the current ones, each other
-// call's were saved in the frame of the call it made.
-const TData* LocalsOf(const TAlgoDemo& demo, int call) {
-  const TRunStack* stack = demo.RunStack();
-  if (call == stack->Count() - 1) return demo.Locals();
-  const TProcContext* callee = stack->Frame(call + 1);
-  return callee != nullptr ? callee->SavedLocals.get() : nullptr;
-}
-
 }  // namespace
 
 Variable ValueOf(const TData& v) {
@@ -112,7 +103,7 @@ std::optional<Variable> RunVariables::Read(const TValueMeaning& meaning, const Q
     case TMarkMeaning::Global: return in(demo->Globals());
     case TMarkMeaning::Depth:
       if (meaning.CallDepth >= calls) return Variable{Variable::Returned, {}};
-      return in(LocalsOf(*demo, meaning.CallDepth));
+      return in(demo->LocalsAt(meaning.CallDepth));
     case TMarkMeaning::Innermost: break;
   }
   if (std::optional<Variable> v = in(demo->Locals())) return v;
@@ -125,7 +116,7 @@ Variables RunVariables::Now() {
   if (demo == nullptr || demo->CurLine() == nullptr) return out;
   out.running = true;
   out.calls = demo->RunStack()->Count();
-  for (int call = 0; call < out.calls; ++call) ReadRecord(LocalsOf(*demo, call), call, out);
+  for (int call = 0; call < out.calls; ++call) ReadRecord(demo->LocalsAt(call), call, out);
   ReadRecord(demo->Globals(), Variables::GlobalCall, out);
   out.read = [this](const TValueMeaning& meaning, const QString& path) -> std::optional<Variable> {
     if (meaning.Lag <= 0) return Read(meaning, path);

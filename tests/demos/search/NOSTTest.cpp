@@ -7,10 +7,21 @@
 #include "demos/search/NOSTFrm.h"
 #include "demos/trees/TreeBase.h"
 #include "framework/engine/Globals.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 #include "tests/support/RenderWidget.h"
 
 namespace {
+
+// A table of count keys A, B, ... of one weight each (their sums as FindSw leaves them).
+void Fill(TNOSTForm& form, int count, int weight) {
+  form.Count = count;
+  for (int k = 1; k <= count; ++k) {
+    form.Keys[k] = static_cast<char>('A' + k - 1);
+    form.Weights[k] = weight;
+    form.SW[k] = form.SW[k - 1] + weight;
+  }
+}
 
 // A marker slides frame by frame, one wait a frame, and lands on its cell; a hidden marker
 // comes in from the left; a marker already there does not move.
@@ -46,12 +57,7 @@ TEST(NOSTForm, MarkerMovesTakeTheirFrames) {
 TEST(NOSTForm, NeighbouringWeightsStayApart) {
   TNOSTForm form;
   form.resize(612, 620);
-  form.Count = 10;
-  for (int k = 1; k <= 10; ++k) {
-    form.Keys[k] = static_cast<char>('A' + k - 1);
-    form.Weights[k] = 8888;
-    form.SW[k] = form.SW[k - 1] + form.Weights[k];
-  }
+  Fill(form, 10, 8888);
   const QImage image = RenderWidget(form);
   const double cw = 612 / 15.0;
   const auto inkIn = [&](int x, int top) {
@@ -78,8 +84,7 @@ TEST(NOSTForm, NeighbouringWeightsStayApart) {
 TEST(NOSTForm, MarkerTabsStandSideBySideAboveTheirKey) {
   TNOSTForm form;
   form.resize(612, 620);
-  form.Count = 10;
-  for (int k = 1; k <= 10; ++k) form.Keys[k] = static_cast<char>('A' + k - 1);
+  Fill(form, 10, 1);
   TNOSTForm::SetMark(form.MarkLow, 4);
   TNOSTForm::SetMark(form.MarkI, 4);
   TNOSTForm::SetMark(form.MarkJ, 4);
@@ -113,6 +118,76 @@ TEST(NOSTForm, MarkerTabsStandSideBySideAboveTheirKey) {
     if (s.Kind == TDrawnShape::Mark && s.Text == QStringLiteral("high")) {
       EXPECT_EQ(s.To.Control, nullptr);
     }
+}
+
+// The table in a window of the design's size keeps the design's places; in a narrow, low one
+// (a teacher's smallest window, ten keys, four-digit sums) its labels shrink to what reads, the
+// columns share the rest wide enough for four digits, low and high stand under the keys and
+// the rows pull together above the tree, which starts under the minimum's line.
+TEST(NOSTForm, TableKeepsTheDesignWhereItFitsAndPullsTogetherWhereNot) {
+  TNOSTForm form;
+  Fill(form, 10, 999);
+  form.resize(569 * 15 / 10, 458);
+  TNOSTForm::TTable t = form.Table();
+  EXPECT_DOUBLE_EQ(t.Column, 569 * 15 / 10 / 15.0);
+  EXPECT_DOUBLE_EQ(t.Left, 4 * t.Column);
+  EXPECT_FALSE(t.TabsBelow);
+  EXPECT_EQ(t.KeyTop, 20);
+  EXPECT_EQ(t.KeyHeight, 50);
+  EXPECT_EQ(t.WeightTop, 80);
+  EXPECT_EQ(t.SumTop, 110);
+  EXPECT_EQ(t.MinTop, 140);
+
+  form.resize(380, 330);
+  form.PlaceTree();
+  t = form.Table();
+  const TFont least{.Name = QStringLiteral("Times New Roman"), .Height = -LegiblePixels()};
+  EXPECT_EQ(t.LabelX, 4);
+  EXPECT_GE(t.Column, least.TextWidth(QStringLiteral("9990")) + 4);
+  EXPECT_LE(t.Left + 10 * t.Column, 380);
+  EXPECT_TRUE(t.TabsBelow);
+  EXPECT_LT(t.KeyHeight, 50);
+  EXPECT_GE(t.WeightTop, t.KeyTop + t.KeyHeight + t.TabHeight);
+  EXPECT_GT(t.SumTop, t.WeightTop);
+  EXPECT_GT(t.MinTop, t.SumTop);
+  EXPECT_EQ(form.Tree->y(), t.Bottom);
+  EXPECT_GT(form.Tree->height(), 330 / 2) << "the tree keeps more than half the window";
+
+  // low and high under their key, touching its lower edge; i above it.
+  TNOSTForm::SetMark(form.MarkLow, 2);
+  TNOSTForm::SetMark(form.MarkI, 2);
+  for (const TDrawnShape& s : form.DrawingShapes()) {
+    if (s.Kind != TDrawnShape::Mark) continue;
+    if (s.Text == QStringLiteral("<")) {
+      EXPECT_EQ(s.Tip.y(), t.KeyTop + t.KeyHeight);
+      EXPECT_GT(s.Box.top(), t.KeyTop + t.KeyHeight - 1);
+    } else {
+      EXPECT_EQ(s.Tip.y(), t.KeyTop);
+      EXPECT_LT(s.Box.bottom(), t.KeyTop);
+    }
+  }
+}
+
+// The minimum stands in a gap as wide as the largest minimum can be (the sum of the weights),
+// so five digits never run into the formula after it.
+TEST(NOSTForm, MinimumNeverRunsIntoTheFormula) {
+  TNOSTForm form;
+  form.resize(612, 620);
+  Fill(form, 5, 1999);
+  form.MarkMin = 9995;
+  QRect min;
+  for (const TDrawnShape& s : form.DrawingShapes())
+    if (s.Kind == TDrawnShape::Cell && s.Text == QStringLiteral("9995")) min = s.Box;
+  ASSERT_FALSE(min.isEmpty());
+  const QImage image = RenderWidget(form);
+  // Ink of the minimum ends before the formula's "(": a blank column between them.
+  bool blank = false;
+  for (int x = min.right() + 1; x < min.right() + 12 && !blank; ++x) {
+    bool ink = false;
+    for (int y = min.top(); y <= min.bottom(); ++y) ink = ink || qGray(image.pixel(x, y)) < 110;
+    blank = !ink;
+  }
+  EXPECT_TRUE(blank) << "the minimum runs into the formula";
 }
 
 // Stack rows keep their columns with and without a parent, in both languages.

@@ -138,3 +138,30 @@ TEST(StaticSrchForm, EmptyTableHalvesTheWidth) {
   EXPECT_EQ(form.CellWidth, 200);
   EXPECT_EQ(form.CellHeight, 50);
 }
+
+// Each colour of a cell says one thing, and the key box stands over the probe only while the
+// search still compares (markers shown, not found).
+TEST(StaticSrchForm, ColoursSayWhatTheyMeanAndTheKeyBoxFollowsTheProbe) {
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clGray), QStringLiteral("out"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clTeal), QStringLiteral("mid"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clAqua), QStringLiteral("low"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clNavy), QStringLiteral("high"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clRed), QStringLiteral("found"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clGreen), QStringLiteral("in"));
+  EXPECT_EQ(TStaticSrchForm::ColourWord(clWhite), QStringLiteral("in"));  // live, past the table
+
+  TStaticSrchForm form;
+  form.resize(400, 200);
+  form.Table = QStringLiteral("abcd");
+  form.ComputeCellSize();
+  form.SetShowMarkers(true);
+  form.SetMid(0);
+  EXPECT_TRUE(form.KeyBox().isEmpty()) << "no probe yet";
+  form.SetMid(3);
+  EXPECT_EQ(form.KeyBox(), form.CellRect(3).translated(0, -form.CellHeight * 3 / 2));
+  form.SetShowMarkers(false);
+  EXPECT_TRUE(form.KeyBox().isEmpty()) << "while the markers slide";
+  form.SetShowMarkers(true);
+  form.SetFound(true);
+  EXPECT_TRUE(form.KeyBox().isEmpty()) << "the key dropped into its cell";
+}

@@ -416,3 +416,28 @@ TEST(PointerPlace, HeadsStandBesideEachOtherOnTheirNodeElseFanOutOverIt) {
   EXPECT_TRUE(own.left() + own.width() >= node.left() - 2 && own.left() + own.width() <= node.left() + node.width() + 2);
   EXPECT_FALSE(own.intersects(onNeighbour));
 }
+
+// A pointer's head standing over a caption (a crowded node's pointer with no other place) moves
+// that caption, and only it, off the head: beside or under its node, still nearer its own node
+// than any other and clear of the other captions and nodes.
+TEST(CaptionPlan, AHeadOverACaptionMovesItOffAndKeepsItByItsNode) {
+  const std::vector<TCaptionSpot> spots = FullTreeBottom();
+  const TCaptionPlan before = PlanCaptions(spots, 612, kPointer, 10, 0, 560);
+  const std::size_t i = 4;  // a leaf's caption, right above it
+  const QRect node = spots[i].Node;
+  ASSERT_EQ(before.Boxes[i].bottom(), node.top() - 1);
+  const QRect head(node.left(), node.top() - kPointer, kPointer, kPointer);
+  ASSERT_TRUE(head.intersects(before.Boxes[i]));
+  const TCaptionPlan after = PlanCaptions(spots, 612, kPointer, 10, 0, 560, {{}, 0, {head}});
+  const QRect& box = after.Boxes[i];
+  EXPECT_FALSE(box.intersects(head)) << "the caption stays under the head";
+  for (std::size_t j = 0; j < spots.size(); ++j) {
+    if (j == i) continue;
+    if (!before.Boxes[j].intersects(head)) {
+      EXPECT_EQ(after.Boxes[j], before.Boxes[j]) << j << " moved, not under the head";
+    }
+    EXPECT_FALSE(box.intersects(after.Boxes[j]) || box.intersects(spots[j].Node)) << "runs into " << j;
+    const QPoint d = spots[j].Node.center() - box.center(), own = node.center() - box.center();
+    EXPECT_GT(d.manhattanLength(), own.manhattanLength()) << "reads as " << j << "'s";
+  }
+}

@@ -222,6 +222,26 @@ TEST_F(Engine, TraceIntoRunsOneLineAtATimeThroughTheRecursion) {
   EXPECT_EQ(modalHost->Transcript().size(), 1);
 }
 
+// Every call on the run stack keeps its own n: the innermost in Locals, each caller's as saved
+// in the frame of the call it made; nothing below the first or past the innermost.
+TEST_F(Engine, TheLocalsOfEveryCallOnTheStackCanBeRead) {
+  Start();
+  for (int i = 0; i < 5; ++i) demo->TraceInto();  // Fact(3) > Fact(2) > Fact(1)
+  ASSERT_EQ(Depth(), 4);
+  const auto n = [&](int depth) {
+    const TData* locals = demo->LocalsAt(depth);
+    const auto* v = locals ? dynamic_cast<const TIntData*>(locals->FindByName(QStringLiteral("n"))) : nullptr;
+    return v ? v->Value() : -1;
+  };
+  EXPECT_EQ(n(1), 3);
+  EXPECT_EQ(n(2), 2);
+  EXPECT_EQ(n(3), 1);
+  EXPECT_EQ(demo->LocalsAt(3), demo->Locals());
+  EXPECT_EQ(demo->LocalsAt(0)->FindByName(QStringLiteral("n")), nullptr) << "Main has no n";
+  EXPECT_EQ(demo->LocalsAt(4), nullptr);
+  EXPECT_EQ(demo->LocalsAt(-1), nullptr);
+}
+
 TEST_F(Engine, StepOverRunsWholeCallsAndStopsWhenTheDepthIsEqualAgain) {
   Start();
   demo->StepOver();  // Main's first call, all of it

@@ -510,6 +510,28 @@ TEST(CheckDrawing, ValueATextOrNoteHeldToTheValuesItStandsFor) {
   EXPECT_TRUE(Only(d.Findings(vars), "value").isEmpty()) << "before the first line nothing stands for a value";
 }
 
+TEST(CheckDrawing, ValueOfANamedNodeIsItsTextWithoutTheName) {
+  const auto node = [](const QString& glyphs, const QString& name) {
+    return Shape{.kind = Kind::Node, .text = glyphs, .glyphs = glyphs, .box = QRect(10, 10, 30, 30), .name = name,
+                 .stands = {{.Of = {"k"}}}};
+  };
+  script::Variables vars = TwoCalls({{{1, "k"}, {Variable::Value, "M"}}});
+  Drawing right;
+  right.Add(node("n3 M", "n3"));  // the caption written with the node names it; the letter is the value
+  Shape named = right.scene.shapes.back();
+  named.stands = {{.Value = [] { return std::optional<QString>("n4 M"); }}};  // or the meaning names it too
+  named.name = "n4";
+  named.glyphs = named.text = "n4 M";
+  right.Add(named);
+  EXPECT_TRUE(Only(right.Findings(vars), "value").isEmpty());
+  Drawing wrong;
+  wrong.Add(node("n3 N", "n3"));  // the neighbour's letter
+  wrong.Add(node("M3 M", "n3"));  // a text that only starts like its name keeps it
+  const QStringList f = Only(wrong.Findings(vars), "value");
+  ASSERT_EQ(f.size(), 2) << f.join('\n').toStdString();
+  EXPECT_TRUE(f[0].endsWith("its text reads \"N\" where k = M says \"M\"")) << f[0].toStdString();
+}
+
 TEST(CheckDrawing, ValueShownLateOnPurposeIsHeldToTheValueOfLinesBefore) {
   Drawing d;
   d.Add(Cell("4", {{.Of = {"r[1]"}, .Lag = 1}}));
