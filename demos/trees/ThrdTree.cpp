@@ -227,20 +227,11 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const TBinTreeNode* target = left ? LeftChild : RightChild;
   if (!IsNodeOf(Tree(), target)) return {};
   const TDesignRatio r = Tree().Ratio();
-  const int out = left ? -1 : 1;  // the side the thread leaves on
   const int x = left ? this->x() : this->x() + width();
   const int tx = left ? target->x() : target->x() + target->width();
   const int top = y(), bottom = y() + height();
   const int loop = r.Grow(15), bracket = r.Grow(10);
-  if (target == this) {
-    // Up no further than the panel's top allows.
-    const int up = std::clamp(top - 2, 4, loop);
-    return {{x, top}, {x, top - up}, {x + loop * out, top - up}, {x + loop * out, top + height() / 2},
-            {x, top + height() / 2}};
-  }
-  // The head's right thread leads to the last node, whose own right thread leads back to the
-  // head's corner: the head's goes over the row, or between the rows from inside the two corners,
-  // so that the two are never drawn along one line.
+  if (target == this) return SelfThreadPath(geometry(), left, loop);
   const auto* tree = dynamic_cast<const TThrdTree*>(&Tree());
   const bool head = !left && tree && tree->thrt == this;
   std::vector<QRect> others;
@@ -251,11 +242,19 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   // Rows are told by where the nodes stand, not by their levels: a node waiting to be inserted
   // keeps its place in the corner while its level changes.
   if (target->y() == top) {
-    if (head) return HeadRowThreadPath(geometry(), target->geometry(), bracket, bracket, 2, Tree().rect());
-    // Past a node standing between the two (a node waiting to be inserted, the head).
+    // Past a node standing between the two (a node waiting to be inserted, the root, the head).
     const int from = std::min(this->x(), target->x()), to = std::max(this->x(), target->x());
     const bool far = std::any_of(others.begin(), others.end(),
                                  [&](const QRect& o) { return o.top() == top && o.x() > from && o.x() < to; });
+    // The head's row keeps the room over it for the marks on the head and the root: its threads
+    // run under it.
+    if (tree && tree->thrt && tree->thrt->y() == top) {
+      const TUnderRow kind = head ? TUnderRow::Head
+                             : !left ? TUnderRow::Right
+                             : far   ? TUnderRow::FarLeft
+                                     : TUnderRow::Left;
+      return UnderRowThreadPath(geometry(), target->geometry(), kind, tree->UnderRowStep());
+    }
     return RowThreadPath(geometry(), target->geometry(), left, bracket, 2, far);
   }
   // Between rows: straight, unless that would pass through another node's box.
@@ -263,7 +262,18 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const int inside = head ? width() * 3 / 16 : 0;
   const QPoint from(x - inside, higher ? top : bottom);
   const QPoint to(tx - (head ? target->width() * 3 / 16 : 0), higher ? target->y() + target->height() : target->y());
-  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3));
+  // A thread to the head runs round the tree, off the rooms over the nodes it passes, where their
+  // marks stand, and across as few of the tree's links as it can.
+  std::vector<QRect> rooms;
+  std::vector<QLine> links;
+  if (const int side = tree ? tree->PointerBand() : 0; side > 0 && target == tree->thrt) {
+    for (const QRect& o : others) rooms.emplace_back(o.left() - side, o.top() - side, o.width() + side, side);
+    for (const QObject* child : Tree().children())
+      if (const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+          node && !node->isHidden() && node->ParentNode && IsNodeOf(Tree(), node->ParentNode))
+        links.push_back(node->LinkLineTo(*node->ParentNode));
+  }
+  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3), rooms, links);
 }
 
 void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
@@ -288,14 +298,17 @@ int TThrdTree::ComputeLayout() {
 
 int TThrdTree::PointerRoomRight() const { return Root() ? PointerRoomBelow() : 0; }
 
+int TThrdTree::UnderRowStep() const { return std::max(4, Ratio().Grow(10) / 2); }
+
 int TThrdTree::Relayout() { return (height() - PointerSize) / std::max(MaxDepth, 1) / 3; }
 
 void TThrdTree::Arrange() {
-  // The head keeps room on its right for the loop of a thread to itself (an empty tree's), and
-  // beside a tree the pointers' room, so that it stands over the last column and the threads
-  // between the two leave that room free.
+  // The head keeps room on its right for the loop of a thread to itself (an empty tree's) and
+  // for a pointer on it that points left (the marks crowd on an empty tree's head), so that
+  // beside a tree it stands over the last column and the threads between the two leave that room
+  // free.
   const TDesignRatio r = Ratio();
-  const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomRight()});
+  const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomBelow()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
 }
@@ -467,9 +480,9 @@ std::vector<QPoint> TThrdTree::HeadLinkPath() const {
   const QPoint from(thrt->x() + thrt->width() / 2, thrt->y() + thrt->height());
   const int rx = root.x() + root.width() / 2;
   if (thrt->y() != root.y()) return {from, {rx, root.y()}};
-  // Side by side: down, across below both (deeper than a left thread of the root to the head
-  // runs), and up into the root.
-  const int below = from.y() + Ratio().Grow(16);
+  // Side by side: down, across below both in the lane between the left threads' under the row,
+  // and up into the root.
+  const int below = from.y() + UnderRowLinkLane(UnderRowStep());
   return {from, {from.x(), below}, {rx, below}, {rx, root.y() + root.height()}};
 }
 

@@ -92,6 +92,8 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // Room right of the last column for the pointers on the rightmost nodes, as much as under
   // the last level (none without RoomForPointersBelow, nor for an empty tree).
   int PointerRoomRight() const;
+  // How far apart the threads under the head's row run (TUnderRow).
+  int UnderRowStep() const;
   int Relayout() override;
   // The head in the top right corner, then the real tree.
   void Arrange() override;
