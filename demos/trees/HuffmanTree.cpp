@@ -65,6 +65,18 @@ void THuffmanTree::SetHighlight(int i, bool on) {
   Invalidate();
 }
 
+TColor THuffmanTree::Fill(std::size_t i) const { return nodes_[i].highlight ? clFuchsia : clAqua; }
+
+TColor THuffmanTree::DigitColour(TText::TKind kind) { return kind == TText::BlueLabel ? clBlue : clYellow; }
+
+QString THuffmanTree::FillWord(TColor fill) { return fill == clFuchsia ? QStringLiteral("lit") : QString(); }
+
+QString THuffmanTree::DigitWord(TColor colour) {
+  if (colour == clBlue) return QStringLiteral("current");
+  if (colour == clYellow) return QStringLiteral("finished");
+  return QStringLiteral("none");
+}
+
 void THuffmanTree::ClearHighlights() {
   for (TNode& node : nodes_) node.highlight = false;
   Invalidate();
@@ -326,9 +338,16 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
     place[i] = static_cast<int>(out.size());
-    // Node i shows HT[i].weight (the engine's table counts from 0).
+    // Node i shows HT[i].weight (the engine's table counts from 0); its fill, whether it is lit.
     out.push_back(TDrawnShape::NodeAt(l.Node[i], l.Weight[i], static_cast<int>(i) <= n_)
-                      .StandingFor({.Of = {QStringLiteral("HT[%1].weight").arg(i - 1)}}));
+                      .Noted(FillWord(Fill(i)))
+                      .StandingFor({.Of = {QStringLiteral("HT[%1].weight").arg(i - 1)}})
+                      .StandingFor({.Value = [this, i]() -> std::optional<QString> {
+                                      const std::optional<bool> lit = LitOf ? LitOf(static_cast<int>(i)) : std::nullopt;
+                                      if (!lit) return std::nullopt;
+                                      return *lit ? QStringLiteral("lit") : QString();
+                                    },
+                                    .Part = TValueMeaning::InNote}));
   }
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const auto p = static_cast<std::size_t>(nodes_[i].link.parent);
@@ -341,12 +360,17 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
     if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0) {
       const int parent = nodes_[static_cast<std::size_t>(t.Node)].link.parent;
       const QString child = QString::number(t.Node);
+      // Its colour, for which leaf it was written.
+      const int node = t.Node;
       out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text)
+                        .Noted(DigitWord(DigitColour(t.Kind)))
                         .StandingFor({.Of = {QStringLiteral("HT[%1].lchild").arg(parent - 1)},
                                       .Map = [child](const QStringList& v) {
                                         return std::optional<QString>(v[0] == child ? QStringLiteral("0")
                                                                                     : QStringLiteral("1"));
-                                      }}));
+                                      }})
+                        .StandingFor({.Value = [this, node] { return DigitOf ? DigitOf(node) : std::nullopt; },
+                                      .Part = TValueMeaning::InNote}));
     }
   // A leaf's code, under the leaf and in the row below the tree, is read as the code of the
   // leaf whose column it stands in.
@@ -381,7 +405,7 @@ void THuffmanTree::Paint() {
     const TNode& node = nodes_[i];
     if (!node.shown) continue;
     c.Brush.Style = bsSolid;
-    c.Brush.Color = node.highlight ? clFuchsia : clAqua;
+    c.Brush.Color = Fill(i);
     const QRect& b = l.Node[i];
     const TRect box = Rect(b.left(), b.top(), b.right() + 1, b.bottom() + 1);
     static_cast<int>(i) <= n_ ? c.Ellipse(box) : c.Rectangle(box);
@@ -397,7 +421,7 @@ void THuffmanTree::Paint() {
       case TText::YellowLabel:
         c.Font = l.LabelFont;
         // An outline keeps the yellow of a finished code, and the blue, readable on the sky.
-        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
+        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, DigitColour(t.Kind));
         continue;
       case TText::LeafCode:
         c.Font = l.CodeFont;
