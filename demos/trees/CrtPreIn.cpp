@@ -1,5 +1,6 @@
 #include "demos/trees/CrtPreIn.h"
 
+#include "demos/trees/CallPath.h"
 #include "demos/trees/TreCrtDlg.h"
 #include "demos/trees/TreeBase.h"
 #include "demos/trees/TreeCrtForm.h"
@@ -137,8 +138,24 @@ void TCrtPreIn::CrtTree_NewNode() {
     CurNode = node;
   }
   CurNode->SetHighlighted(true);
+  tree.NotesHighlight = true;
+  CurNode->Stands = {LitMeaning(*CurNode, [this] { return LitNode(); })};
   tree.Arrange();
   tree.Repaint();
+}
+
+std::optional<const TTreeNodeBase*> TCrtPreIn::LitNode() const {
+  if (!CurLine()) return std::nullopt;
+  TBinCharTree& tree = *graphForm_->BinCharTree;
+  const TCallPath path{.Demo = *this, .Root = tree.Root(), .LeftLabel = QStringLiteral("CrtLeft"),
+                       .RightLabel = QStringLiteral("CrtRight")};
+  const int depth = path.Innermost();
+  const QString at = CurLine()->Label();
+  if (depth == 0) return at == QLatin1String("Begin") ? nullptr : path.Root;
+  if (at == QLatin1String("CrtLeft") || at == QLatin1String("CrtRight")) return path.Node(depth);
+  if (depth > 1) return path.Node(depth - 1);
+  const auto* n = dynamic_cast<const TIntData*>(Locals()->FindByName(QStringLiteral("n")));
+  return at == QLatin1String("End") && n && n->Value() > 0 ? path.Root : nullptr;
 }
 
 // CrtPreIn(t^.lchild, pp+1, ip, i-1)

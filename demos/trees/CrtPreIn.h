@@ -11,6 +11,7 @@
 #include "framework/engine/AlgoDemo.h"
 
 class TBinCharTreeNode;
+class TTreeNodeBase;
 
 class TCrtPreIn : public TFormDemo<TTreeCrtForm> {
   Q_OBJECT
@@ -44,6 +45,9 @@ class TCrtPreIn : public TFormDemo<TTreeCrtForm> {
   // read from the calls on the run stack: waiting for a right call still to come, in the range
   // a call builds, or placed (a call's root, and the ranges of the calls that returned).
   std::optional<TTreeCrtForm::TCellKind> KindOf(int row, int k) const;
+  // The node lit at the line the run stands at: the innermost call's once it is made, else its
+  // caller's (a call that returned moves the light up), the root once the tree stands.
+  std::optional<const TTreeNodeBase*> LitNode() const;
 
   QString pre_;
   QString ino_;

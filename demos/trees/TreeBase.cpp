@@ -124,6 +124,7 @@ std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
   // beside it, is its name).
   TDrawnShape node = BlankLetter() ? TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(text)
                                    : TDrawnShape::NodeAt(rect(), text).Named(name);
+  if (tree_.NotesHighlight && highlighted_) node.Note = node.Note.isEmpty() ? QStringLiteral("lit") : node.Note + QStringLiteral(" lit");
   node.Stands = Stands;
   return {node};
 }

@@ -97,6 +97,8 @@ class TTreeNodeBase : public TRectbase {
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
   // The node's class name as the code names it (derived nodes of other chapters give theirs).
   virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
+  // A letter node whose letter is a blank: it shows no glyph.
+  bool BlankLetter() const;
 
 
  protected:
@@ -104,8 +106,6 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
-  // A letter node whose letter is a blank: it shows no glyph.
-  bool BlankLetter() const;
   // The texts of a node showing a number under its key: key in the upper half and, smaller,
   // number in the lower, centred in yellow (the tree writes the caption above the node).
   void PaintKeyOverNumber(const QString& key, const QString& number);
@@ -215,6 +215,9 @@ class TTreeBase : public TNodeContainer {
   // Captions that travel with the keys (a heap's record numbers, copied with each key moved):
   // two nodes may show one caption at once, so a caption labels its node and does not name it.
   bool CaptionsTravel = false;
+  // The highlighted picture means something (the node a search stands on): a highlighted node
+  // says so in its note, "lit".
+  bool NotesHighlight = false;
   std::function<void(TTreeNodeBase&)> OnNodeClick;
 
   // Picture 0 the normal node, 1 the highlighted one (empty when the pictures are missing).
