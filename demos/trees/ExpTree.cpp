@@ -95,6 +95,10 @@ bool TExpTree::ExpTree_F_Needed() {
   CurNode = graphForm_->LastBinCharTree->Root();
   SavedNode = nullptr;
   HoldLit(*graphForm_->LastBinCharTree, [this] { return LitNode(); });
+  // The edit shows the result on the stack's top: the last value returned or computed.
+  graphForm_->ResultStands = {{.Value = [this] {
+    return std::optional<QString>(results_.empty() ? QString() : QString::number(results_.back()));
+  }}};
   return true;
 }
 
