@@ -469,8 +469,8 @@ void TThrdTree::Paint() {
   for (QObject* child : children()) {
     auto* node = dynamic_cast<TThrdTreeNode*>(child);
     if (!node) continue;
-    if (node->ltag == 1) node->DrawLeftThread(c, PreLineColor);
-    if (node->rtag == 1) node->DrawRightThread(c, PostLineColor);
+    if (node->ltag == 1) node->DrawLeftThread(c, ThreadColour(true));
+    if (node->rtag == 1) node->DrawRightThread(c, ThreadColour(false));
   }
 }
 
@@ -502,8 +502,16 @@ std::vector<TDrawnShape> TThrdTree::DrawingShapes() const {
   }
   if (const std::vector<QPoint> head = HeadLinkPath(); !head.empty() && shown(thrt) && shown(Root()))
     link(thrt, Root(), head);
-  // The threads, each from its node to the node it leads to.
-  for (const TDrawnThread& t : DrawnThreads())
-    if (shown(t.Target)) link(t.Node, t.Target, t.Path);
+  // The threads, each from its node to the node it leads to, its colour the side it is of.
+  const auto side = [this](TColor colour) {
+    return colour == PreLineColor ? QStringLiteral("left") : colour == PostLineColor ? QStringLiteral("right") : QString();
+  };
+  for (const TDrawnThread& t : DrawnThreads()) {
+    if (!shown(t.Target)) continue;
+    link(t.Node, t.Target, t.Path);
+    const QString is = t.Left ? QStringLiteral("left") : QStringLiteral("right");
+    out.back() = out.back().Noted(side(ThreadColour(t.Left))).StandingFor(
+        {.Value = [is] { return std::optional<QString>(is); }, .Part = TValueMeaning::InNote});
+  }
   return out;
 }

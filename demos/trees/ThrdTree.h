@@ -115,8 +115,12 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // changed is dropped, stray nodes too.
   void Restore(const QByteArray& bytes);
 
-  // The parent links, the head's line to the root and every thread, as Paint draws them.
+  // The parent links, the head's line to the root and every thread, as Paint draws them; a thread
+  // noted by what its colour tells ("left" in PreLineColor, "right" in PostLineColor) and held
+  // to the link it is.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // The colour a left (right) thread is drawn in.
+  TColor ThreadColour(bool left) const { return left ? PreLineColor : PostLineColor; }
 
  protected:
   void Paint() override;
