@@ -210,8 +210,10 @@ void TThrdTreeNode::PaintTexts() {
   const QString letter(QChar::fromLatin1(Value()));
   c.TextOut((w - c.TextWidth(letter)) / 2, (h - c.TextHeight(letter)) / 2, letter);
   if (!ShowsTags(Tree())) return;
+  // A small node (a window made smaller) gives its digits all but the outline's pixel each side,
+  // up to the width of a digit that reads at 12 px.
   c.Font = FitFont(TFont{.Name = c.Font.Name, .Height = std::max(1, h * 2 / 3), .Style = fsBold},
-                   {QStringLiteral("0"), QStringLiteral("1")}, w / 4 - 4);
+                   {QStringLiteral("0"), QStringLiteral("1")}, std::max(w / 4 - 4, std::min(w / 4 - 2, 6)));
   for (const auto& [tag, centre] : {std::pair{ltag, w / 8}, std::pair{rtag, w * 7 / 8}}) {
     const QString digit = QString::number(tag);
     // Outlined: a 1 in blue hardly shows on the green tag box by itself.
@@ -311,6 +313,13 @@ void TThrdTree::Arrange() {
   const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomBelow()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   TBinCharTree::Arrange();
+  if (!Waiting || !thrt) return;
+  bool linked = false;
+  if (Root()) Root()->ForEach([&](TTreeNodeBase& n) {
+    linked = linked || &n == Waiting;
+    return true;
+  });
+  if (!linked) Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
 }
 
 void TThrdTree::NameNodes() {

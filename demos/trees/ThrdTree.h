@@ -7,6 +7,8 @@
 // ParentNode, lctag and rctag keep describing the real tree; threads are stored straight
 // into LeftChild / RightChild, never through SetLeft / SetRight. Every walk of the kit
 // (freeing, ForEach, layout, saving, naming) follows a link only while its tag is 0.
+#include <QPointer>
+
 #include "demos/trees/TreeBase.h"
 
 class TThrdTreeNode : public TBinCharTreeNode {
@@ -85,6 +87,10 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   explicit TThrdTree(QWidget* parent = nullptr);
   // The head node, made by the first InOrderThreading and kept with the tree.
   TThrdTreeNode* thrt = nullptr;
+
+  // A node made to be inserted, waiting in the top left corner until the run links it into the
+  // tree: Arrange keeps it there, as large as the head, when the window changes.
+  QPointer<TThrdTreeNode> Waiting;
 
   TThrdTreeNode* Root() const { return static_cast<TThrdTreeNode*>(root_); }
 

@@ -292,7 +292,7 @@ std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool l
 int UnderRowLinkLane(int step) { return 3 * step; }
 
 std::vector<QPoint> UnderRowThreadPath(const QRect& node, const QRect& target, TUnderRow kind, int step) {
-  const int eighth = node.width() / 8, in = target.width() / 8;
+  const int eighth = node.width() / 8;
   const bool leftTag = kind == TUnderRow::Left || kind == TUnderRow::FarLeft;
   const int from = leftTag ? node.left() + eighth : node.left() + node.width() - eighth;
   const bool rightward = target.center().x() > node.center().x();
@@ -305,7 +305,7 @@ std::vector<QPoint> UnderRowThreadPath(const QRect& node, const QRect& target, T
     case TUnderRow::Head: lane = 5; break;
   }
   const int targetRight = target.left() + target.width();
-  int to = rightward ? target.left() + eighths * in : targetRight - eighths * in;
+  int to = rightward ? target.left() + eighths * target.width() / 8 : targetRight - eighths * target.width() / 8;
   if (kind == TUnderRow::Head) to = rightward ? targetRight : target.left();
   const int nodeEnd = node.top() + node.height(), targetEnd = target.top() + target.height();
   const int under = std::max(nodeEnd, targetEnd) + lane * step;

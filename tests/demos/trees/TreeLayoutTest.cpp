@@ -388,6 +388,17 @@ bool PathsMeet(const std::vector<QPoint>& a, const std::vector<QPoint>& b) {
 
 }  // namespace
 
+TEST(UnderRow, SmallNodesKeepTheWaitingNodesThreadOffTheHeadsLine) {
+  // A window made smaller: nodes 30 wide, whose eighths do not divide evenly.
+  const QRect x(45, 45, 30, 31), root(166, 45, 30, 31), head(290, 45, 30, 31);
+  const int step = 6, below = head.top() + head.height();
+  const std::vector<QPoint> headLine = {{head.center().x(), below},
+                                        {head.center().x(), below + UnderRowLinkLane(step)},
+                                        {root.center().x(), below + UnderRowLinkLane(step)},
+                                        {root.center().x(), below}};
+  EXPECT_EQ(SharedStretch(UnderRowThreadPath(x, head, TUnderRow::FarLeft, step), headLine), 0);
+}
+
 TEST(UnderRow, TheThreadsOfTheHeadsRowRunUnderItEachInALaneAndPlaceOfItsOwn) {
   // A node waiting in the top left corner, the root and the head on one row, with every thread
   // the row can hold at once: the root's two threads to the head, the waiting node's left thread
