@@ -16,6 +16,10 @@ TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Heigh
 
 namespace {
 
+// The least a caption with no free place shrinks to, to keep off its neighbours' captions: as
+// small as a window made smaller than two thirds of the screen may write.
+constexpr int kLeastFallbackEm = 8;
+
 // How far from the node's centre line the link from the parent lies at the top of the band
 // of height band above the node: it comes down at its slope to the node's top centre (or its
 // centre).
@@ -252,11 +256,23 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
       plan.Ems.push_back(own + 1);
       continue;
     }
-    const QFontMetrics fm(plan.Font.ToQFont());
-    const int w = fm.horizontalAdvance(spots[i].Text);
-    plan.Boxes.emplace_back(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()),
-                            w, fm.height());
-    plan.Ems.push_back(em);
+    // On its node's left half: in the largest letters that keep off the captions placed about
+    // it (a window made small crowds the last level), down to kLeastFallbackEm.
+    QRect spot;
+    int size = em;
+    for (;; --size) {
+      const QFontMetrics fm(CaptionFont(size).ToQFont());
+      const int w = fm.horizontalAdvance(spots[i].Text);
+      spot = QRect(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()), w,
+                 fm.height());
+      const bool crowded =
+          std::any_of(plan.Boxes.begin(), plan.Boxes.end(), [&spot](const QRect& b) { return b.intersects(spot); }) ||
+          std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(i) + 1, boxes.end(),
+                      [&spot](const auto& b) { return b && b->intersects(spot); });
+      if (!crowded || size <= std::min(leastEm, kLeastFallbackEm)) break;
+    }
+    plan.Boxes.push_back(spot);
+    plan.Ems.push_back(size);
   }
   // The heads under the nodes move only the captions under a node that they cover.
   for (std::size_t i = 0; i < spots.size() && panelHeight > 0; ++i) {
