@@ -152,7 +152,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   // One column a leaf across the width; the node keeps its 36 pixels and grows with
   // the window while it leaves room between neighbours and levels.
   const int colW = std::max(1, (w - 2 * margin) / n_);
-  const int legible = LegiblePixels();
+  const int legible = LegiblePixelsIn(*this);
   QStringList codes;
   for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
   // A code may take two columns: neighbours' codes stand on two lines. Readable letters, and no

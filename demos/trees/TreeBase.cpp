@@ -33,7 +33,8 @@ int Pow2(int n) { return static_cast<int>(std::lround(std::pow(2.0, n))); }
 constexpr int kLeastNode = 16;
 // Nodes keep this far (design pixels, grown with the window) off the panel's frame.
 constexpr int kEdge = 3;
-// Captions are never written smaller than this many pixels.
+// Captions are never written smaller than this many pixels (fewer in a window made smaller than
+// the screen, as few as it may write).
 constexpr int kLeastCaption = 10;
 
 }  // namespace
@@ -766,7 +767,7 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     if (nodes) nodes->clear();
     return {};
   }
-  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
+  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, std::min(kLeastCaption, LegiblePixelsIn(*this)), 0, height() - PointerRoomBelow(),
                                    {headsBelow, PointerRoomBelow()});
   std::size_t kept = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {

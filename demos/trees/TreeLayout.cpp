@@ -16,10 +16,6 @@ TFont CaptionFont(int em) { return TFont{.Name = QStringLiteral("Arial"), .Heigh
 
 namespace {
 
-// The least a caption with no free place shrinks to, to keep off its neighbours' captions: as
-// small as a window made smaller than two thirds of the screen may write.
-constexpr int kLeastFallbackEm = 8;
-
 // How far from the node's centre line the link from the parent lies at the top of the band
 // of height band above the node: it comes down at its slope to the node's top centre (or its
 // centre).
@@ -257,7 +253,7 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
       continue;
     }
     // On its node's left half: in the largest letters that keep off the captions placed about
-    // it (a window made small crowds the last level), down to kLeastFallbackEm.
+    // it (a window made small crowds the last level), down to leastEm.
     QRect spot;
     int size = em;
     for (;; --size) {
@@ -269,7 +265,7 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
           std::any_of(plan.Boxes.begin(), plan.Boxes.end(), [&spot](const QRect& b) { return b.intersects(spot); }) ||
           std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(i) + 1, boxes.end(),
                       [&spot](const auto& b) { return b && b->intersects(spot); });
-      if (!crowded || size <= std::min(leastEm, kLeastFallbackEm)) break;
+      if (!crowded || size <= leastEm) break;
     }
     plan.Boxes.push_back(spot);
     plan.Ems.push_back(size);
