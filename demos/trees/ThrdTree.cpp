@@ -312,14 +312,14 @@ void TThrdTree::Arrange() {
   const TDesignRatio r = Ratio();
   const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomBelow()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
-  TBinCharTree::Arrange();
-  if (!Waiting || !thrt) return;
+  // The waiting node first: the pointers are placed off its threads too.
   bool linked = false;
-  if (Root()) Root()->ForEach([&](TTreeNodeBase& n) {
+  if (Waiting && Root()) Root()->ForEach([&](TTreeNodeBase& n) {
     linked = linked || &n == Waiting;
     return true;
   });
-  if (!linked) Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
+  if (Waiting && thrt && !linked) Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
+  TBinCharTree::Arrange();
 }
 
 void TThrdTree::NameNodes() {
