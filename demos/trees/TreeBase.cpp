@@ -767,7 +767,8 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     if (nodes) nodes->clear();
     return {};
   }
-  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, std::min(kLeastCaption, LegiblePixelsIn(*this)), 0, height() - PointerRoomBelow(),
+  const int least = std::min(kLeastCaption, LegiblePixelsIn(*this));
+  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, least, 0, height() - PointerRoomBelow(),
                                    {headsBelow, PointerRoomBelow()});
   std::size_t kept = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {

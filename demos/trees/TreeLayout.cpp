@@ -260,7 +260,7 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
       const QFontMetrics fm(CaptionFont(size).ToQFont());
       const int w = fm.horizontalAdvance(spots[i].Text);
       spot = QRect(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()), w,
-                 fm.height());
+                   fm.height());
       const bool crowded =
           std::any_of(plan.Boxes.begin(), plan.Boxes.end(), [&spot](const QRect& b) { return b.intersects(spot); }) ||
           std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(i) + 1, boxes.end(),
