@@ -53,6 +53,9 @@ void ApplyFont(QWidget& control, const TFont& font);
 constexpr int kLegiblePixels = 13;
 // The least height on this screen: kLegiblePixels, 16 on a screen 1920 pixels wide or more.
 int LegiblePixels();
+// The least height in the window holding widget: a window made smaller than the screen (to fit
+// a projector) is seen larger in proportion, and may write as much smaller.
+int LegiblePixelsIn(const QWidget& widget);
 // Lifts the font a window and the controls that inherit it write in to at least px pixels
 // (the application's is 12); a dialog calls it before it is fitted to the screen.
 void RaiseFont(QWidget& window, int px = kLegiblePixels);

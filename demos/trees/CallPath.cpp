@@ -27,3 +27,23 @@ TBinTreeNode* TCallPath::Node(int depth) const {
 }
 
 int TCallPath::Innermost() const { return Demo.RunStack()->Count() - 1; }
+
+TValueMeaning LitMeaning(const TTreeNodeBase& node, TLitNode lit) {
+  return {.Value = [&node, lit]() -> std::optional<QString> {
+            const std::optional<const TTreeNodeBase*> on = lit();
+            if (!on) return std::nullopt;
+            // A blank node notes what it holds before it.
+            const QString held = node.BlankLetter() ? node.DrawingText() + QLatin1Char(' ') : QString();
+            return *on == &node ? held + QStringLiteral("lit") : held.trimmed();
+          },
+          .Part = TValueMeaning::InNote};
+}
+
+void HoldLit(TBinTree& tree, const TLitNode& lit) {
+  tree.NotesHighlight = true;
+  if (TBinTreeNode* root = tree.Root())
+    root->ForEach([&lit](TTreeNodeBase& node) {
+      node.Stands = {LitMeaning(node, lit)};
+      return true;
+    });
+}

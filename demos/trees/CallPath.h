@@ -9,9 +9,14 @@
 //   pointer->Means = {.Node = [this] { return TShapeRef{CallPath().Node(RunStack()->Count() - 1)}; }};
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "framework/drawkit/KitControl.h"
 
 class TAlgoDemo;
+class TBinTree;
 class TBinTreeNode;
+class TTreeNodeBase;
 
 struct TCallPath {
   const TAlgoDemo& Demo;
@@ -34,3 +39,13 @@ struct TCallPath {
   // The depth of the innermost call (the run stack's top), -1 when nothing runs.
   int Innermost() const;
 };
+
+// Which node of a tree is lit now by the algorithm's calls: the node (nullptr: none), or nothing
+// while the algorithm says nothing.
+using TLitNode = std::function<std::optional<const TTreeNodeBase*>()>;
+
+// What a node's note stands for where its tree notes its lit node (NotesHighlight): "lit" for the
+// node lit names, nothing for any other.
+TValueMeaning LitMeaning(const TTreeNodeBase& node, TLitNode lit);
+// The tree notes its lit node, and every node it holds now says so by lit (its only meaning).
+void HoldLit(TBinTree& tree, const TLitNode& lit);

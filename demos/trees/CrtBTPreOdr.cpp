@@ -163,9 +163,20 @@ bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
   CurNode->SetHighlighted(true);
   // The node made k-th holds the k-th letter of the string, once t^.data := ch has run for it.
   const int k = LettersRead();
+  // Lit: t of the innermost call that has made its node (a call before new(t), or one that read
+  // an empty tree, leaves its caller's lit); none in Main.
+  const TLitNode lit = [this]() -> std::optional<const TTreeNodeBase*> {
+    const TCallPath path = BuildPath(*this, *graphForm_->BinTree);
+    for (int depth = path.Innermost(); depth > 0; --depth)
+      if (const TBinTreeNode* node = path.Node(depth)) return node;
+    return nullptr;
+  };
   CurNode->Stands = {{.Value = [this, k] {
-    return lettersPlaced_ < k ? std::nullopt : std::optional<QString>(QStringLiteral("n%1 %2").arg(k).arg(LetterOf(k)));
-  }}};
+                       return lettersPlaced_ < k ? std::nullopt
+                                                 : std::optional<QString>(QStringLiteral("n%1 %2").arg(k).arg(LetterOf(k)));
+                     }},
+                     LitMeaning(*CurNode, lit)};
+  tree.NotesHighlight = true;
   tree.NumberNodes();
   tree.Arrange();
   tree.Repaint();

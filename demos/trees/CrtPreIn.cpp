@@ -1,5 +1,6 @@
 #include "demos/trees/CrtPreIn.h"
 
+#include "demos/trees/CallPath.h"
 #include "demos/trees/TreCrtDlg.h"
 #include "demos/trees/TreeBase.h"
 #include "demos/trees/TreeCrtForm.h"
@@ -35,6 +36,43 @@ void TCrtPreIn::Reset() {
   Var<TStringData>("Ino").SetValue(ino_);
   Var("n").SetValue(static_cast<int>(pre_.size()));
   graphForm_->SetSequences(pre_, ino_);
+  graphForm_->KindOf = [this](int row, int k) { return KindOf(row, k); };
+}
+
+std::optional<TTreeCrtForm::TCellKind> TCrtPreIn::KindOf(int row, int k) const {
+  const TRunStack& stack = *RunStack();
+  const int count = stack.Count();
+  if (count == 0 || !CurLine()) return std::nullopt;
+  const QString at = CurLine()->Label();
+  // Main alone: before its call every cell waits, after it every cell is placed.
+  if (count == 1) return at == QLatin1String("Begin") ? TTreeCrtForm::ckWaiting : TTreeCrtForm::ckPlaced;
+  // From the outermost call in: the part of its range the cell lies in, by how far the call got
+  // (the line it made its inner call from, or for the innermost the line it stands at).
+  for (int depth = 1; depth < count; ++depth) {
+    const TData* locals = depth == count - 1 ? Locals() : stack.Frame(depth + 1)->SavedLocals.get();
+    const auto number = [locals](const char* name) {
+      const auto* v = locals ? dynamic_cast<const TIntData*>(locals->FindByName(QString::fromLatin1(name))) : nullptr;
+      return v ? v->Value() : 0;
+    };
+    const int pp = number("pp"), ip = number("ip"), n = number("n"), i = number("i");
+    const int first = row == 1 ? pp : ip;
+    const int root = row == 1 ? pp : ip + i - 1;
+    const bool inLeft = row == 1 ? k > pp && k < pp + i : k >= ip && k < ip + i - 1;
+    const bool inRight = k >= first + i && k < first + n;
+    if (depth < count - 1) {
+      // In a call made from the left (right) line: the cell waits in the right part (is placed
+      // in the root or the left part), or is the inner call's.
+      const bool leftCall = stack.Frame(depth + 1)->ReturnLine->Label() == QLatin1String("CrtLeft");
+      if (k == root || (inLeft && !leftCall)) return TTreeCrtForm::ckPlaced;
+      if (inRight && leftCall) return TTreeCrtForm::ckWaiting;
+      continue;
+    }
+    if (at == QLatin1String("CrtLeft")) return k == root ? TTreeCrtForm::ckPlaced : TTreeCrtForm::ckBuilding;
+    if (at == QLatin1String("CrtRight")) return inRight ? TTreeCrtForm::ckWaiting : TTreeCrtForm::ckPlaced;
+    if (at == QLatin1String("End") && n > 0) return TTreeCrtForm::ckPlaced;
+    return TTreeCrtForm::ckBuilding;
+  }
+  return std::nullopt;
 }
 
 void TCrtPreIn::SetWindowRect() {
@@ -100,8 +138,24 @@ void TCrtPreIn::CrtTree_NewNode() {
     CurNode = node;
   }
   CurNode->SetHighlighted(true);
+  tree.NotesHighlight = true;
+  CurNode->Stands = {LitMeaning(*CurNode, [this] { return LitNode(); })};
   tree.Arrange();
   tree.Repaint();
+}
+
+std::optional<const TTreeNodeBase*> TCrtPreIn::LitNode() const {
+  if (!CurLine()) return std::nullopt;
+  TBinCharTree& tree = *graphForm_->BinCharTree;
+  const TCallPath path{.Demo = *this, .Root = tree.Root(), .LeftLabel = QStringLiteral("CrtLeft"),
+                       .RightLabel = QStringLiteral("CrtRight")};
+  const int depth = path.Innermost();
+  const QString at = CurLine()->Label();
+  if (depth == 0) return at == QLatin1String("Begin") ? nullptr : path.Root;
+  if (at == QLatin1String("CrtLeft") || at == QLatin1String("CrtRight")) return path.Node(depth);
+  if (depth > 1) return path.Node(depth - 1);
+  const auto* n = dynamic_cast<const TIntData*>(Locals()->FindByName(QStringLiteral("n")));
+  return at == QLatin1String("End") && n && n->Value() > 0 ? path.Root : nullptr;
 }
 
 // CrtPreIn(t^.lchild, pp+1, ip, i-1)

@@ -1,5 +1,6 @@
 #include "demos/trees/ExpTree.h"
 
+#include "demos/trees/CallPath.h"
 #include "demos/trees/ExpTreeF.h"
 #include "demos/trees/ExpTreeModel.h"
 #include "demos/trees/TreeBase.h"
@@ -93,7 +94,27 @@ bool TExpTree::ExpTree_F_Needed() {
   graphForm_->StartEvaluation(*dlg.Tree);
   CurNode = graphForm_->LastBinCharTree->Root();
   SavedNode = nullptr;
+  HoldLit(*graphForm_->LastBinCharTree, [this] { return LitNode(); });
+  // The edit shows the result on the stack's top: the last value returned or computed.
+  graphForm_->ResultStands = {{.Value = [this] {
+    return std::optional<QString>(results_.empty() ? QString() : QString::number(results_.back()));
+  }}};
   return true;
+}
+
+std::optional<const TTreeNodeBase*> TExpTree::LitNode() const {
+  if (!CurLine()) return std::nullopt;
+  const TCallPath path{.Demo = *this, .Root = graphForm_->LastBinCharTree->Root(), .LeftLabel = QStringLiteral("LChild"),
+                       .RightLabel = QStringLiteral("Rchild")};
+  const int depth = path.Innermost();
+  const QString at = CurLine()->Label();
+  // Back in ExpTree: the root stays lit once evaluated.
+  if (depth == 0) return at == QLatin1String("End") && !results_.empty() ? path.Root : nullptr;
+  // A child's call lights its node as it is made; the root's call lights the root with its value,
+  // or when its left child's call returns.
+  if (depth > 1) return path.Node(depth);
+  const bool in = at == QLatin1String("Rchild") || at == QLatin1String("Calcu") || at == QLatin1String("End");
+  return in ? path.Root : nullptr;
 }
 
 TData* TExpTree::BtRecord() const {

@@ -4,6 +4,7 @@
 // slots until the final tree stands; then, if the user gives the letters digits, the tree is
 // evaluated by a recursive postorder walk whose results show in the expression's edit.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "demos/trees/ExpTreeF.h"
@@ -11,6 +12,7 @@
 #include "framework/engine/AlgoDemo.h"
 
 class TBinCharTreeNode;
+class TTreeNodeBase;
 
 class TExpTree : public TFormDemo<TExptF> {
   Q_OBJECT
@@ -62,6 +64,9 @@ class TExpTree : public TFormDemo<TExptF> {
   TData* BtRecord() const;
   TData* CallChild(bool left);
   void ReturnFromChild();
+  // The node of the final tree the evaluation lights at the line the run stands at: the innermost
+  // call's, the root's only once its value or its children's are in; nothing outside a run.
+  std::optional<const TTreeNodeBase*> LitNode() const;
 
   QChar ch_;
   TBinCharTreeNode* CurNode = nullptr;

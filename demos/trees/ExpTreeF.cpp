@@ -416,6 +416,16 @@ void TExptF::StartEvaluation(const TBinCharTree& valued) {
 
 void TExptF::ShowResult(int value) { SetEditText(QString::number(value)); }
 
+std::vector<TDrawnShape> TExptF::DrawingShapes() const {
+  if (!evaluating_ || ResultStands.empty()) return {};
+  TDrawnShape cell = TDrawnShape::CellAt(Edit1->geometry(), QString()).Noted(Edit1->text());
+  for (TValueMeaning meaning : ResultStands) {
+    meaning.Part = TValueMeaning::InNote;
+    cell.Stands.push_back(meaning);
+  }
+  return {cell};
+}
+
 void TExptF::SetEditText(const QString& text) {
   settingText_ = true;
   Edit1->setText(text);

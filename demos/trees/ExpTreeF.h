@@ -11,6 +11,7 @@
 #include "demos/stacks/RunningDog.h"
 #include "demos/trees/BinCharTreeCreateDlg.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
@@ -23,7 +24,7 @@ class TStackBox;
 class TTreeNodeBase;
 class TZqStaticText;
 
-class TExptF : public TGraphForm {
+class TExptF : public TGraphForm, public TKitControl {
  public:
   explicit TExptF(QWidget* parent = nullptr);
   ~TExptF() override;
@@ -74,6 +75,11 @@ class TExptF : public TGraphForm {
   // The evaluation shows in the edit from now on.
   void StartEvaluation(const TBinCharTree& valued);
   void ShowResult(int value);
+  // What the edit's text stands for while it shows the evaluation's result.
+  std::vector<TValueMeaning> ResultStands;
+  // While the evaluation shows in the edit: the edit as a cell noted with its text (its glyphs
+  // are the edit's own, not in the paint record), held to ResultStands.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void FormResize() override;

@@ -56,7 +56,64 @@ void THuffmanCoding::SetWindowRect() {
 
 void THuffmanCoding::Reset() {
   TAlgoDemo::Reset();
-  graphForm_->HuffmanTree1->SetWeights(weights_);
+  THuffmanTree& tree = *graphForm_->HuffmanTree1;
+  tree.SetWeights(weights_);
+  tree.LitOf = [this](int node) { return LitOf(node); };
+  tree.DigitOf = [this](int node) { return DigitOf(node); };
+}
+
+namespace {
+
+// The lines of the coding loop's body, from start:=n-1 to the end of the FOR (both texts).
+bool InCodingBody(const QString& label) {
+  static const QStringList body = {"start", "forc", "ifHT", "cd3p", "else1p", "decstartp", "endwhilep",
+                                   "cd3", "else1", "HC2", "strcpy", "endforI3"};
+  return body.contains(label);
+}
+
+}  // namespace
+
+int THuffmanCoding::Number(const char* name) const {
+  const auto* v = Locals() ? dynamic_cast<const TIntData*>(Locals()->FindByName(QString::fromLatin1(name))) : nullptr;
+  return v ? v->Value() : 0;
+}
+
+int THuffmanCoding::Parent(int node) const {
+  const TData* ht = Locals() ? Locals()->FindByName(QStringLiteral("HT")) : nullptr;
+  if (!ht || node < 1 || node > ht->Count()) return 0;
+  const auto* parent = dynamic_cast<const TIntData*>(ht->Items(node - 1)->FindByName(QStringLiteral("parent")));
+  return parent ? parent->Value() : 0;
+}
+
+// Lit: s1 and s2 from their choice until their sum is written, the leaf i from the coding
+// loop's test until the loop's step past it.
+std::optional<bool> THuffmanCoding::LitOf(int node) const {
+  if (!CurLine()) return std::nullopt;
+  const QString at = CurLine()->Label();
+  if (at == QLatin1String("HT2") || at == QLatin1String("HT3") || at == QLatin1String("HT4"))
+    return node == Number("s1") || node == Number("s2");
+  if (InCodingBody(at)) return node == Number("i");
+  return false;
+}
+
+// The digits written for leaf i are those of the nodes on its way up below c (and c's own, in
+// Pascal, between writing it and stepping up); the leaves before i left theirs, finished.
+std::optional<QString> THuffmanCoding::DigitOf(int node) const {
+  if (!CurLine()) return std::nullopt;
+  const QString at = CurLine()->Label();
+  const int i = Number("i");
+  if (InCodingBody(at) && at != QLatin1String("start")) {
+    const int c = Number("c");
+    for (int k = i; k != 0 && k != c; k = Parent(k))
+      if (k == node) return QStringLiteral("current");
+    if (node == c && at == QLatin1String("decstartp")) return QStringLiteral("current");
+  }
+  const bool coded = InCodingBody(at) || at == QLatin1String("forI3") || at == QLatin1String("free") ||
+                     at == QLatin1String("End");
+  for (int leaf = 1; coded && leaf < i && leaf <= n_; ++leaf)
+    for (int k = leaf; Parent(k) != 0; k = Parent(k))
+      if (k == node) return QStringLiteral("finished");
+  return QStringLiteral("none");
 }
 
 void THuffmanCoding::SetInt(const char* name, int value) { Var(name).SetValue(value); }

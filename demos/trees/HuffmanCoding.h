@@ -3,6 +3,7 @@
 // parentless entries each time, then each leaf's code read on the way from the leaf up to
 // the root. The drawing window shows the table as a growing tree with the codes.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "demos/trees/HuffmanTree.h"
@@ -68,6 +69,12 @@ class THuffmanCoding : public TFormDemo<THuffmanCodingGraph> {
   // The digit at the place start names (1-based), shown in cd, the code row and on c's edge.
   void WriteDigit(QChar digit);
   void MoveUp();
+  // What the fills and the code digits stand for at the line the run stands at (the tree's
+  // LitOf and DigitOf), from the run's i, s1, s2, c and HT.
+  std::optional<bool> LitOf(int node) const;
+  std::optional<QString> DigitOf(int node) const;
+  int Number(const char* name) const;
+  int Parent(int node) const;
 
   int n_ = 0;
   std::vector<int> weights_;

@@ -1,5 +1,6 @@
 #include "demos/trees/HuffmanTree.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <functional>
 
@@ -63,6 +64,18 @@ void THuffmanTree::SetHighlight(int i, bool on) {
   if (i < 1 || i >= static_cast<int>(nodes_.size())) return;
   nodes_[static_cast<std::size_t>(i)].highlight = on;
   Invalidate();
+}
+
+TColor THuffmanTree::Fill(std::size_t i) const { return nodes_[i].highlight ? clFuchsia : clAqua; }
+
+TColor THuffmanTree::DigitColour(TText::TKind kind) { return kind == TText::BlueLabel ? clBlue : clYellow; }
+
+QString THuffmanTree::FillWord(TColor fill) { return fill == clFuchsia ? QStringLiteral("lit") : QString(); }
+
+QString THuffmanTree::DigitWord(TColor colour) {
+  if (colour == clBlue) return QStringLiteral("current");
+  if (colour == clYellow) return QStringLiteral("finished");
+  return QStringLiteral("none");
 }
 
 void THuffmanTree::ClearHighlights() {
@@ -140,7 +153,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   // One column a leaf across the width; the node keeps its 36 pixels and grows with
   // the window while it leaves room between neighbours and levels.
   const int colW = std::max(1, (w - 2 * margin) / n_);
-  const int legible = LegiblePixels();
+  const int legible = LegiblePixelsIn(*this);
   QStringList codes;
   for (int k = 1; k <= n_; ++k) codes << codes_[static_cast<std::size_t>(k)];
   // A code may take two columns: neighbours' codes stand on two lines. Readable letters, and no
@@ -211,44 +224,9 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const auto onLink = [&](const QRect& box) {
     return std::any_of(links.begin(), links.end(), [&](const QLineF& link) { return paintrecord::Crosses(link, QRectF(box)); });
   };
-  const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
-  for (std::size_t k = 0; k < spots.size(); ++k) {
-    QRect box = plan.Boxes[k];
-    const auto free = [&](const QRect& b) {
-      if (!panel.contains(b) || onNode(b) || onText(b)) return false;
-      for (std::size_t j = k + 1; j < spots.size(); ++j)
-        if (plan.Boxes[j].intersects(b)) return false;
-      return true;
-    };
-    // A caption that found no free place above its node (the levels of a deep tree stand close,
-    // siblings' captions meet) takes the nearest one where no link runs: above the node, shifted
-    // aside or a line higher (still below the parent), else beside it, level with its middle.
-    if (!free(box) || onLink(box)) {
-      const QRect& node = spots[k].Node;
-      const int gap = r.Grow(2);
-      const int parentBottom = spots[k].ParentCentre ? spots[k].ParentCentre->y() + d / 2 : -1;
-      std::vector<QRect> places;
-      for (int line = 0; line < 2; ++line) {
-        const int top = node.top() - 1 - (line + 1) * box.height() - line;
-        for (int dx = 0; dx <= box.width() + node.width() / 2; dx += 2)
-          for (const int sign : {-1, 1}) {
-            const QRect b(QPoint(node.center().x() - box.width() / 2 + sign * dx, top), box.size());
-            if (b.top() > parentBottom) places.push_back(b);
-          }
-      }
-      places.emplace_back(QPoint(node.left() - gap - box.width(), node.center().y() - box.height() / 2), box.size());
-      places.emplace_back(QPoint(node.right() + 1 + gap, node.center().y() - box.height() / 2), box.size());
-      for (const QRect& place : places)
-        if (free(place) && !onLink(place)) {
-          box = place;
-          break;
-        }
-    }
-    l.Texts.push_back({spots[k].Text, box, TText::Caption, plan.Ems[k]});
-  }
-  // The code digit of a link beside its middle, on the outer side, above the middle so the
-  // link keeps clear of it: "0" left of a left link, "1" right of a right one. The design's 30
-  // pixels while they fit between the levels.
+  // The code digit of a link beside its middle, on the outer side, above the middle so the link
+  // keeps clear of it: "0" left of a left link, "1" right of a right one; placed before the
+  // captions, which keep off it. The design's 30 pixels while they fit between the levels.
   l.LabelFont = TFont{.Name = QStringLiteral("Arial"),
                       .Height = -std::clamp(rowH / 2 - d / 2 - 2, legible, std::max(30, r.Grow(30) * 2 / 3)),
                       .Style = fsBold};
@@ -261,20 +239,66 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const QPoint mid = (l.Centre[i] + l.Centre[static_cast<std::size_t>(p)]) / 2;
     const QSize size = l.LabelFont.TextExtent(digit);
     const int gap = r.Grow(3);
+    bool pushed = false;
     const auto beside = [&](QPoint at) {
       QRect box(QPoint(one ? at.x() + gap : at.x() - gap - size.width(), at.y() - size.height()), size);
       // A wide node near the point pushes the digit further out.
+      pushed = false;
       for (const QRect& other : l.Node)
-        if (!other.isNull() && other.intersects(box)) box.moveLeft(one ? other.right() + gap : other.left() - gap - size.width());
+        if (!other.isNull() && other.intersects(box)) {
+          box.moveLeft(one ? other.right() + gap : other.left() - gap - size.width());
+          pushed = true;
+        }
       return box;
     };
-    // Beside the middle of the link, else nearer its upper end, away from the child's caption.
+    // Beside the middle of the link, else nearer its upper end, away from the child's caption;
+    // a place where a wide node pushed it aside (beside the node, it reads as the node's) only
+    // where no other is free.
     const QPointF from = l.Centre[static_cast<std::size_t>(p)], to = l.Centre[i];
     QRect box = beside(mid);
-    for (const double f : {0.4, 0.3, 0.6})
-      if (onText(box) || onNode(box)) box = beside((from + (to - from) * f).toPoint());
-    if (onText(box) || onNode(box)) box = beside(mid);
+    for (const double f : {0.4, 0.3, 0.6, 0.25, 0.7})
+      if (pushed || onText(box) || onNode(box)) box = beside((from + (to - from) * f).toPoint());
+    if (pushed || onText(box) || onNode(box)) box = beside(mid);
     l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel, 0, static_cast<int>(i)});
+  }
+  const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
+  for (std::size_t k = 0; k < spots.size(); ++k) {
+    QRect box = plan.Boxes[k];
+    const auto free = [&](const QRect& b) {
+      if (!panel.contains(b) || onNode(b) || onText(b)) return false;
+      for (std::size_t j = k + 1; j < spots.size(); ++j)
+        if (plan.Boxes[j].intersects(b)) return false;
+      return true;
+    };
+    // A caption that found no free place above its node (the levels of a deep tree stand close,
+    // siblings' captions meet) takes the nearest one where no link runs: above the node, shifted
+    // aside or a line higher (still below the parent), else beside it, level with its middle.
+    // In smaller letters, down to the least readable, where none is free at the plan's size.
+    int em = plan.Ems[k];
+    for (int size = em; (!free(box) || onLink(box)) && size >= legible; --size) {
+      const QSize sized = QFontMetrics(CaptionFont(size).ToQFont()).size(0, spots[k].Text);
+      const QRect& node = spots[k].Node;
+      const int gap = r.Grow(2);
+      const int parentBottom = spots[k].ParentCentre ? spots[k].ParentCentre->y() + d / 2 : -1;
+      std::vector<QRect> places;
+      for (int line = 0; line < 2; ++line) {
+        const int top = node.top() - 1 - (line + 1) * sized.height() - line;
+        for (int dx = 0; dx <= sized.width() + node.width() / 2; dx += 2)
+          for (const int sign : {-1, 1}) {
+            const QRect b(QPoint(node.center().x() - sized.width() / 2 + sign * dx, top), sized);
+            if (b.top() > parentBottom) places.push_back(b);
+          }
+      }
+      places.emplace_back(QPoint(node.left() - gap - sized.width(), node.center().y() - sized.height() / 2), sized);
+      places.emplace_back(QPoint(node.right() + 1 + gap, node.center().y() - sized.height() / 2), sized);
+      for (const QRect& place : places)
+        if (free(place) && !onLink(place)) {
+          box = place;
+          em = size;
+          break;
+        }
+    }
+    l.Texts.push_back({spots[k].Text, box, TText::Caption, em});
   }
   // Each finished code under its leaf, inside the panel: centred, else shifted aside or a line
   // lower, wherever it covers no node and no other text (a neighbour's code, a caption).
@@ -326,9 +350,16 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
     place[i] = static_cast<int>(out.size());
-    // Node i shows HT[i].weight (the engine's table counts from 0).
+    // Node i shows HT[i].weight (the engine's table counts from 0); its fill, whether it is lit.
     out.push_back(TDrawnShape::NodeAt(l.Node[i], l.Weight[i], static_cast<int>(i) <= n_)
-                      .StandingFor({.Of = {QStringLiteral("HT[%1].weight").arg(i - 1)}}));
+                      .Noted(FillWord(Fill(i)))
+                      .StandingFor({.Of = {QStringLiteral("HT[%1].weight").arg(i - 1)}})
+                      .StandingFor({.Value = [this, i]() -> std::optional<QString> {
+                                      const std::optional<bool> lit = LitOf ? LitOf(static_cast<int>(i)) : std::nullopt;
+                                      if (!lit) return std::nullopt;
+                                      return *lit ? QStringLiteral("lit") : QString();
+                                    },
+                                    .Part = TValueMeaning::InNote}));
   }
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const auto p = static_cast<std::size_t>(nodes_[i].link.parent);
@@ -341,12 +372,17 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
     if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0) {
       const int parent = nodes_[static_cast<std::size_t>(t.Node)].link.parent;
       const QString child = QString::number(t.Node);
+      // Its colour, for which leaf it was written.
+      const int node = t.Node;
       out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text)
+                        .Noted(DigitWord(DigitColour(t.Kind)))
                         .StandingFor({.Of = {QStringLiteral("HT[%1].lchild").arg(parent - 1)},
                                       .Map = [child](const QStringList& v) {
                                         return std::optional<QString>(v[0] == child ? QStringLiteral("0")
                                                                                     : QStringLiteral("1"));
-                                      }}));
+                                      }})
+                        .StandingFor({.Value = [this, node] { return DigitOf ? DigitOf(node) : std::nullopt; },
+                                      .Part = TValueMeaning::InNote}));
     }
   // A leaf's code, under the leaf and in the row below the tree, is read as the code of the
   // leaf whose column it stands in.
@@ -381,7 +417,7 @@ void THuffmanTree::Paint() {
     const TNode& node = nodes_[i];
     if (!node.shown) continue;
     c.Brush.Style = bsSolid;
-    c.Brush.Color = node.highlight ? clFuchsia : clAqua;
+    c.Brush.Color = Fill(i);
     const QRect& b = l.Node[i];
     const TRect box = Rect(b.left(), b.top(), b.right() + 1, b.bottom() + 1);
     static_cast<int>(i) <= n_ ? c.Ellipse(box) : c.Rectangle(box);
@@ -397,7 +433,7 @@ void THuffmanTree::Paint() {
       case TText::YellowLabel:
         c.Font = l.LabelFont;
         // An outline keeps the yellow of a finished code, and the blue, readable on the sky.
-        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, t.Kind == TText::BlueLabel ? clBlue : clYellow);
+        TextOutOutlined(c, t.Box.left(), t.Box.top(), t.Text, DigitColour(t.Kind));
         continue;
       case TText::LeafCode:
         c.Font = l.CodeFont;

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -45,6 +47,17 @@ class THuffmanTree : public TNodeContainer {
   void SetCodeRow(const QString& text);
   void SetCode(int leaf, const QString& code);
 
+  // What the algorithm says node i is now, for the nodes' fills to hold to: lit (s1 and s2 while
+  // they are joined, the leaf being coded) or not; nothing while it says nothing.
+  std::function<std::optional<bool>(int i)> LitOf;
+  // What the algorithm says of the code digit on node i's link up: written for the leaf being
+  // coded ("current"), only for leaves coded before ("finished"), or not written ("none").
+  std::function<std::optional<QString>(int i)> DigitOf;
+  // What a node's fill tells a reader (fuchsia "lit", else nothing), and a code digit's colour
+  // (blue "current", yellow "finished").
+  static QString FillWord(TColor fill);
+  static QString DigitWord(TColor colour);
+
   QString DrawingText() const override;
   // The nodes (leaves round), the links up to their parents and the code digits on them, as
   // Paint draws them from Layout(), and each leaf's codes as labels of the leaf; the captions
@@ -83,6 +96,9 @@ class THuffmanTree : public TNodeContainer {
   };
   // Leaf columns and levels as the entries are linked now.
   void Relayout();
+  // Node i's fill and a code digit's colour, as painted.
+  TColor Fill(std::size_t i) const;
+  static TColor DigitColour(TText::TKind kind);
   std::vector<TNode> nodes_;  // [1..m]
   std::vector<QString> codes_;  // [1..n]
   std::vector<int> column_;  // leaves: their column

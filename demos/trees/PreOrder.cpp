@@ -80,6 +80,12 @@ void TTreeTraversal::Reset() {
   SavedNode = nullptr;
   Highlight(CurNode, true);
   graphForm_->PointAt(CurNode);
+  // The lit node is bt, the innermost call's node.
+  HoldLit(*graphForm_->BinTree, [this]() -> std::optional<const TTreeNodeBase*> {
+    const TCallPath path{.Demo = *this, .Root = graphForm_->BinTree->Root(), .LeftLabel = QStringLiteral("LChild"),
+                         .RightLabel = QStringLiteral("Rchild")};
+    return path.Node(path.Innermost());
+  });
 }
 
 void TTreeTraversal::SetWindowRect() {

@@ -142,10 +142,12 @@ void TThrdInDel::StartOperation(bool insert) {
     node->setGeometry(tree.PointerBand(), tree.PointerBand(), tree.thrt->width(), tree.thrt->height());
     node->stair = 1;
     node->setObjectName(QStringLiteral("NewNode"));
+    tree.Waiting = node;
     Point(kX, node);
     f.SetStatus(QStringLiteral("  请用鼠标选择一个节点，插入的节点将成为此节点的左孩子"), true);
     LoadSource(TThrdInDelGraphForm::AlgoInsert);
   } else {
+    tree.Waiting = nullptr;
     f.SetStatus(QStringLiteral("请用鼠标选择一个节点，此节点的左子树将被删除"), true);
     LoadSource(TThrdInDelGraphForm::AlgoDelete);
   }

@@ -1,5 +1,7 @@
 #include "demos/trees/ThrdTravel.h"
 
+#include <functional>
+
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
@@ -12,7 +14,34 @@ bool TThrdTravel::CreateData() { return graphForm_->Tree->RethreadTree(); }
 void TThrdTravel::Reset() {
   TAlgoDemo::Reset();
   graphForm_->OutputEdit->SetText(QString());
+  graphForm_->OutputEdit->Stands = {{.Value = [this] { return Visited(); }}};
   SetP(nullptr);
+}
+
+std::optional<QString> TThrdTravel::Visited() const {
+  if (!CurLine()) return std::nullopt;
+  const TThrdTreeNode* p = p_;
+  if (!p) return QString();
+  const QString at = CurLine()->Label();
+  const TThrdTree& tree = *graphForm_->Tree;
+  // The node the written letters stop at (none: the walk is back at the head), and whether its own
+  // is among them.
+  const TThrdTreeNode* stop = p == tree.thrt ? nullptr : p;
+  const bool through = at == QLatin1String("Line5") || at == QLatin1String("Line6") || at == QLatin1String("Line8");
+  if (stop && !through && at != QLatin1String("Line7"))
+    while (stop->RealLeft()) stop = stop->RealLeft();
+  QString letters;
+  bool done = false;
+  const std::function<void(const TThrdTreeNode*)> walk = [&](const TThrdTreeNode* node) {
+    if (!node || done) return;
+    walk(node->RealLeft());
+    if (done) return;
+    done = node == stop;
+    if (!done || through) letters += QChar::fromLatin1(node->Value());
+    if (!done) walk(node->RealRight());
+  };
+  walk(tree.Root());
+  return letters;
 }
 
 void TThrdTravel::ResetLocalData(const QString&) {

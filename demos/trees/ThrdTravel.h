@@ -4,6 +4,7 @@
 // right subtree where there is one, until the walk is back at the head.
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "demos/trees/ThrdTravGraphForm.h"
 #include "demos/trees/ThrdTree.h"
@@ -41,8 +42,11 @@ class TThrdTravel : public TFormDemo<TThrdTravGraphForm> {
   TThrdTreeNode* P() const { return p_; }
   void SetP(TThrdTreeNode* node);
   void Visit();
+  void GoRight();
+  // The letters visit(p^) has written at the line the run stands at, in inorder: those before
+  // p's subtree while the walk goes down into it, before p once a thread has led to it, through
+  // p once it is visited, all once p is back at the head.
+  std::optional<QString> Visited() const;
 
   QPointer<TThrdTreeNode> p_;  // p: its mark follows it (nil once its tree is replaced)
-  void GoRight();
-
 };

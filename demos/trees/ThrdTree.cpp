@@ -210,8 +210,10 @@ void TThrdTreeNode::PaintTexts() {
   const QString letter(QChar::fromLatin1(Value()));
   c.TextOut((w - c.TextWidth(letter)) / 2, (h - c.TextHeight(letter)) / 2, letter);
   if (!ShowsTags(Tree())) return;
+  // A small node (a window made smaller) gives its digits all but the outline's pixel each side,
+  // up to the width of a digit that reads at 12 px.
   c.Font = FitFont(TFont{.Name = c.Font.Name, .Height = std::max(1, h * 2 / 3), .Style = fsBold},
-                   {QStringLiteral("0"), QStringLiteral("1")}, w / 4 - 4);
+                   {QStringLiteral("0"), QStringLiteral("1")}, std::max(w / 4 - 4, std::min(w / 4 - 2, 6)));
   for (const auto& [tag, centre] : {std::pair{ltag, w / 8}, std::pair{rtag, w * 7 / 8}}) {
     const QString digit = QString::number(tag);
     // Outlined: a 1 in blue hardly shows on the green tag box by itself.
@@ -227,20 +229,11 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const TBinTreeNode* target = left ? LeftChild : RightChild;
   if (!IsNodeOf(Tree(), target)) return {};
   const TDesignRatio r = Tree().Ratio();
-  const int out = left ? -1 : 1;  // the side the thread leaves on
   const int x = left ? this->x() : this->x() + width();
   const int tx = left ? target->x() : target->x() + target->width();
   const int top = y(), bottom = y() + height();
   const int loop = r.Grow(15), bracket = r.Grow(10);
-  if (target == this) {
-    // Up no further than the panel's top allows.
-    const int up = std::clamp(top - 2, 4, loop);
-    return {{x, top}, {x, top - up}, {x + loop * out, top - up}, {x + loop * out, top + height() / 2},
-            {x, top + height() / 2}};
-  }
-  // The head's right thread leads to the last node, whose own right thread leads back to the
-  // head's corner: the head's goes over the row, or between the rows from inside the two corners,
-  // so that the two are never drawn along one line.
+  if (target == this) return SelfThreadPath(geometry(), left, loop);
   const auto* tree = dynamic_cast<const TThrdTree*>(&Tree());
   const bool head = !left && tree && tree->thrt == this;
   std::vector<QRect> others;
@@ -251,11 +244,19 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   // Rows are told by where the nodes stand, not by their levels: a node waiting to be inserted
   // keeps its place in the corner while its level changes.
   if (target->y() == top) {
-    if (head) return HeadRowThreadPath(geometry(), target->geometry(), bracket, bracket, 2, Tree().rect());
-    // Past a node standing between the two (a node waiting to be inserted, the head).
+    // Past a node standing between the two (a node waiting to be inserted, the root, the head).
     const int from = std::min(this->x(), target->x()), to = std::max(this->x(), target->x());
     const bool far = std::any_of(others.begin(), others.end(),
                                  [&](const QRect& o) { return o.top() == top && o.x() > from && o.x() < to; });
+    // The head's row keeps the room over it for the marks on the head and the root: its threads
+    // run under it.
+    if (tree && tree->thrt && tree->thrt->y() == top) {
+      const TUnderRow kind = head ? TUnderRow::Head
+                             : !left ? TUnderRow::Right
+                             : far   ? TUnderRow::FarLeft
+                                     : TUnderRow::Left;
+      return UnderRowThreadPath(geometry(), target->geometry(), kind, tree->UnderRowStep());
+    }
     return RowThreadPath(geometry(), target->geometry(), left, bracket, 2, far);
   }
   // Between rows: straight, unless that would pass through another node's box.
@@ -263,7 +264,18 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const int inside = head ? width() * 3 / 16 : 0;
   const QPoint from(x - inside, higher ? top : bottom);
   const QPoint to(tx - (head ? target->width() * 3 / 16 : 0), higher ? target->y() + target->height() : target->y());
-  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3));
+  // A thread to the head runs round the tree, off the rooms over the nodes it passes, where their
+  // marks stand, and across as few of the tree's links as it can.
+  std::vector<QRect> rooms;
+  std::vector<QLine> links;
+  if (const int side = tree ? tree->PointerBand() : 0; side > 0 && target == tree->thrt) {
+    for (const QRect& o : others) rooms.emplace_back(o.left() - side, o.top() - side, o.width() + side, side);
+    for (const QObject* child : Tree().children())
+      if (const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+          node && !node->isHidden() && node->ParentNode && IsNodeOf(Tree(), node->ParentNode))
+        links.push_back(node->LinkLineTo(*node->ParentNode));
+  }
+  return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3), rooms, links);
 }
 
 void TThrdTreeNode::DrawThread(TCanvas& canvas, TColor color, bool left) const {
@@ -288,15 +300,25 @@ int TThrdTree::ComputeLayout() {
 
 int TThrdTree::PointerRoomRight() const { return Root() ? PointerRoomBelow() : 0; }
 
+int TThrdTree::UnderRowStep() const { return std::max(4, Ratio().Grow(10) / 2); }
+
 int TThrdTree::Relayout() { return (height() - PointerSize) / std::max(MaxDepth, 1) / 3; }
 
 void TThrdTree::Arrange() {
-  // The head keeps room on its right for the loop of a thread to itself (an empty tree's), and
-  // beside a tree the pointers' room, so that it stands over the last column and the threads
-  // between the two leave that room free.
+  // The head keeps room on its right for the loop of a thread to itself (an empty tree's) and
+  // for a pointer on it that points left (the marks crowd on an empty tree's head), so that
+  // beside a tree it stands over the last column and the threads between the two leave that room
+  // free.
   const TDesignRatio r = Ratio();
-  const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomRight()});
+  const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomBelow()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
+  // The waiting node first: the pointers are placed off its threads too.
+  bool linked = false;
+  if (Waiting && Root()) Root()->ForEach([&](TTreeNodeBase& n) {
+    linked = linked || &n == Waiting;
+    return true;
+  });
+  if (Waiting && thrt && !linked) Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
   TBinCharTree::Arrange();
 }
 
@@ -456,8 +478,8 @@ void TThrdTree::Paint() {
   for (QObject* child : children()) {
     auto* node = dynamic_cast<TThrdTreeNode*>(child);
     if (!node) continue;
-    if (node->ltag == 1) node->DrawLeftThread(c, PreLineColor);
-    if (node->rtag == 1) node->DrawRightThread(c, PostLineColor);
+    if (node->ltag == 1) node->DrawLeftThread(c, ThreadColour(true));
+    if (node->rtag == 1) node->DrawRightThread(c, ThreadColour(false));
   }
 }
 
@@ -467,9 +489,9 @@ std::vector<QPoint> TThrdTree::HeadLinkPath() const {
   const QPoint from(thrt->x() + thrt->width() / 2, thrt->y() + thrt->height());
   const int rx = root.x() + root.width() / 2;
   if (thrt->y() != root.y()) return {from, {rx, root.y()}};
-  // Side by side: down, across below both (deeper than a left thread of the root to the head
-  // runs), and up into the root.
-  const int below = from.y() + Ratio().Grow(16);
+  // Side by side: down, across below both in the lane between the left threads' under the row,
+  // and up into the root.
+  const int below = from.y() + UnderRowLinkLane(UnderRowStep());
   return {from, {from.x(), below}, {rx, below}, {rx, root.y() + root.height()}};
 }
 
@@ -489,8 +511,16 @@ std::vector<TDrawnShape> TThrdTree::DrawingShapes() const {
   }
   if (const std::vector<QPoint> head = HeadLinkPath(); !head.empty() && shown(thrt) && shown(Root()))
     link(thrt, Root(), head);
-  // The threads, each from its node to the node it leads to.
-  for (const TDrawnThread& t : DrawnThreads())
-    if (shown(t.Target)) link(t.Node, t.Target, t.Path);
+  // The threads, each from its node to the node it leads to, its colour the side it is of.
+  const auto side = [this](TColor colour) {
+    return colour == PreLineColor ? QStringLiteral("left") : colour == PostLineColor ? QStringLiteral("right") : QString();
+  };
+  for (const TDrawnThread& t : DrawnThreads()) {
+    if (!shown(t.Target)) continue;
+    link(t.Node, t.Target, t.Path);
+    const QString is = t.Left ? QStringLiteral("left") : QStringLiteral("right");
+    out.back() = out.back().Noted(side(ThreadColour(t.Left))).StandingFor(
+        {.Value = [is] { return std::optional<QString>(is); }, .Part = TValueMeaning::InNote});
+  }
   return out;
 }

@@ -7,6 +7,8 @@
 // ParentNode, lctag and rctag keep describing the real tree; threads are stored straight
 // into LeftChild / RightChild, never through SetLeft / SetRight. Every walk of the kit
 // (freeing, ForEach, layout, saving, naming) follows a link only while its tag is 0.
+#include <QPointer>
+
 #include "demos/trees/TreeBase.h"
 
 class TThrdTreeNode : public TBinCharTreeNode {
@@ -86,12 +88,18 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // The head node, made by the first InOrderThreading and kept with the tree.
   TThrdTreeNode* thrt = nullptr;
 
+  // A node made to be inserted, waiting in the top left corner until the run links it into the
+  // tree: Arrange keeps it there, as large as the head, when the window changes.
+  QPointer<TThrdTreeNode> Waiting;
+
   TThrdTreeNode* Root() const { return static_cast<TThrdTreeNode*>(root_); }
 
   int ComputeLayout() override;
   // Room right of the last column for the pointers on the rightmost nodes, as much as under
   // the last level (none without RoomForPointersBelow, nor for an empty tree).
   int PointerRoomRight() const;
+  // How far apart the threads under the head's row run (TUnderRow).
+  int UnderRowStep() const;
   int Relayout() override;
   // The head in the top right corner, then the real tree.
   void Arrange() override;
@@ -113,8 +121,12 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // changed is dropped, stray nodes too.
   void Restore(const QByteArray& bytes);
 
-  // The parent links, the head's line to the root and every thread, as Paint draws them.
+  // The parent links, the head's line to the root and every thread, as Paint draws them; a thread
+  // noted by what its colour tells ("left" in PreLineColor, "right" in PostLineColor) and held
+  // to the link it is.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // The colour a left (right) thread is drawn in.
+  TColor ThreadColour(bool left) const { return left ? PreLineColor : PostLineColor; }
 
  protected:
   void Paint() override;

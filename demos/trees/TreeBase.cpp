@@ -33,7 +33,8 @@ int Pow2(int n) { return static_cast<int>(std::lround(std::pow(2.0, n))); }
 constexpr int kLeastNode = 16;
 // Nodes keep this far (design pixels, grown with the window) off the panel's frame.
 constexpr int kEdge = 3;
-// Captions are never written smaller than this many pixels.
+// Captions are never written smaller than this many pixels (fewer in a window made smaller than
+// the screen, as few as it may write).
 constexpr int kLeastCaption = 10;
 
 }  // namespace
@@ -768,7 +769,8 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     if (nodes) nodes->clear();
     return {};
   }
-  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, kLeastCaption, 0, height() - PointerRoomBelow(),
+  const int least = std::min(kLeastCaption, LegiblePixelsIn(*this));
+  TCaptionPlan plan = PlanCaptions(spots, width(), pointerSide, least, 0, height() - PointerRoomBelow(),
                                    {headsBelow, PointerRoomBelow(), headsOver});
   std::size_t kept = 0;
   for (std::size_t i = 0; i < spots.size(); ++i) {

@@ -97,6 +97,8 @@ class TTreeNodeBase : public TRectbase {
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
   // The node's class name as the code names it (derived nodes of other chapters give theirs).
   virtual QString ClassName() const { return QStringLiteral("TTreeNodeBase"); }
+  // A letter node whose letter is a blank: it shows no glyph.
+  bool BlankLetter() const;
 
 
  protected:
@@ -104,8 +106,6 @@ class TTreeNodeBase : public TRectbase {
   void Paint() override;
   virtual void PaintBody();
   virtual void PaintTexts();
-  // A letter node whose letter is a blank: it shows no glyph.
-  bool BlankLetter() const;
   // The texts of a node showing a number under its key: key in the upper half and, smaller,
   // number in the lower, centred in yellow (the tree writes the caption above the node).
   void PaintKeyOverNumber(const QString& key, const QString& number);

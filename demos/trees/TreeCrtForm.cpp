@@ -46,13 +46,22 @@ TTreeCrtForm::TTreeCrtForm(QWidget* parent) : TGraphForm(parent) {
   NodeContainer1->Cells = [this] {
     std::vector<TDrawnShape> cells;
     for (int row = 0; row < 2; ++row)
-      for (qsizetype k = 0; k < sequences_[row].size(); ++k)
-        // The letter k of Pre (Ino), the strings Main holds.
-        cells.push_back(TDrawnShape::NodeAt(CellRect(row, static_cast<int>(k)).translated(PaintBox->pos()),
-                                            sequences_[row].mid(k, 1))
-                            .StandingFor({.Call = TMarkMeaning::Depth,
-                                          .Of = {row == 0 ? QStringLiteral("Pre") : QStringLiteral("Ino")},
-                                          .Map = [k](const QStringList& v) { return std::optional<QString>(v[0].mid(k, 1)); }}));
+      for (qsizetype k = 0; k < sequences_[row].size(); ++k) {
+        // The letter k of Pre (Ino), the strings Main holds; the fill, its part in the calls.
+        const TColor fill = k < static_cast<qsizetype>(kinds_[row].size()) ? KindColour(kinds_[row][k]) : clGray;
+        cells.push_back(
+            TDrawnShape::NodeAt(CellRect(row, static_cast<int>(k)).translated(PaintBox->pos()), sequences_[row].mid(k, 1))
+                .Noted(ColourWord(fill))
+                .StandingFor({.Call = TMarkMeaning::Depth,
+                              .Of = {row == 0 ? QStringLiteral("Pre") : QStringLiteral("Ino")},
+                              .Map = [k](const QStringList& v) { return std::optional<QString>(v[0].mid(k, 1)); }})
+                .StandingFor({.Value = [this, row, k]() -> std::optional<QString> {
+                                const auto kind = KindOf ? KindOf(row + 1, static_cast<int>(k) + 1) : std::nullopt;
+                                if (!kind) return std::nullopt;
+                                return KindWord(*kind);
+                              },
+                              .Part = TValueMeaning::InNote}));
+      }
     return cells;
   };
 }
@@ -84,6 +93,26 @@ QString TTreeCrtForm::CellKinds(int row) const {
   return s;
 }
 
+TColor TTreeCrtForm::KindColour(TCellKind kind) {
+  return kind == ckWaiting ? clGreen : kind == ckBuilding ? clYellow : clRed;
+}
+
+QString TTreeCrtForm::ColourWord(TColor fill) {
+  if (fill == clGreen) return QStringLiteral("waiting");
+  if (fill == clYellow) return QStringLiteral("building");
+  if (fill == clRed) return QStringLiteral("placed");
+  return QStringLiteral("none");
+}
+
+QString TTreeCrtForm::KindWord(TCellKind kind) {
+  switch (kind) {
+    case ckWaiting: return QStringLiteral("waiting");
+    case ckBuilding: return QStringLiteral("building");
+    case ckPlaced: return QStringLiteral("placed");
+  }
+  return QString();
+}
+
 QRect TTreeCrtForm::CellRect(int row, int k) const {
   // The cells are laid out for a 273 x 73 box and follow it when the window is docked.
   const double sx = PaintBox->width() / 273.0;
@@ -106,7 +135,7 @@ void TTreeCrtForm::PaintBoxPaint() {
       const QRect cell = CellRect(row, static_cast<int>(k));
       const int l = cell.left(), t = cell.top(), r = cell.left() + cell.width(), b = cell.top() + cell.height();
       c.Brush.Style = bsSolid;
-      c.Brush.Color = kinds_[row][k] == ckWaiting ? clGreen : kinds_[row][k] == ckBuilding ? clYellow : clRed;
+      c.Brush.Color = KindColour(kinds_[row][k]);
       c.FillRect(Rect(l, t, r, b));
       Frame3D(c, l, t, r, b, clWhite, clGray);
       const QString letter = sequences_[row].mid(static_cast<qsizetype>(k), 1);

@@ -4,6 +4,8 @@
 // cell coloured by its part in the current call (yellow the range being built, red what is
 // placed, green what waits for a later call).
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
@@ -42,6 +44,15 @@ class TTreeCrtForm : public TGraphForm {
   void ResetTree();
   // The kinds of a row's cells as letters, "GYR" (for tests and scripts).
   QString CellKinds(int row) const;
+  // What the algorithm says cell k (from 1) of row 1 or 2 is now, for the cells' notes to hold
+  // to; nothing while it says nothing.
+  std::function<std::optional<TCellKind>(int row, int k)> KindOf;
+
+  // A kind's fill; what a fill tells a reader (green "waiting", yellow "building", red
+  // "placed"); what a kind is, in those words.
+  static TColor KindColour(TCellKind kind);
+  static QString ColourWord(TColor fill);
+  static QString KindWord(TCellKind kind);
 
  private:
   void PaintBoxPaint();

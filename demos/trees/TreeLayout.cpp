@@ -1,6 +1,7 @@
 #include "demos/trees/TreeLayout.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <algorithm>
 #include <cmath>
 #include <climits>
@@ -258,11 +259,23 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
       plan.Ems.push_back(own + 1);
       continue;
     }
-    const QFontMetrics fm(plan.Font.ToQFont());
-    const int w = fm.horizontalAdvance(spots[i].Text);
-    plan.Boxes.emplace_back(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()),
-                            w, fm.height());
-    plan.Ems.push_back(em);
+    // On its node's left half: in the largest letters that keep off the captions placed about
+    // it (a window made small crowds the last level), down to leastEm.
+    QRect spot;
+    int size = em;
+    for (;; --size) {
+      const QFontMetrics fm(CaptionFont(size).ToQFont());
+      const int w = fm.horizontalAdvance(spots[i].Text);
+      spot = QRect(std::max(0, spots[i].Node.center().x() - 2 - w), std::max(0, spots[i].Node.top() - fm.height()), w,
+                   fm.height());
+      const bool crowded =
+          std::any_of(plan.Boxes.begin(), plan.Boxes.end(), [&spot](const QRect& b) { return b.intersects(spot); }) ||
+          std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(i) + 1, boxes.end(),
+                      [&spot](const auto& b) { return b && b->intersects(spot); });
+      if (!crowded || size <= leastEm) break;
+    }
+    plan.Boxes.push_back(spot);
+    plan.Ems.push_back(size);
   }
   // The heads under the nodes move only the captions under a node that they cover.
   for (std::size_t i = 0; i < spots.size() && panelHeight > 0; ++i) {
@@ -307,13 +320,35 @@ std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool l
   return {{from, node.top()}, {from, over}, {to, over}, {to, target.top()}};
 }
 
-std::vector<QPoint> HeadRowThreadPath(const QRect& head, const QRect& target, int gap, int depth, int ceiling,
-                                      const QRect& area) {
-  const int headRight = head.left() + head.width(), targetRight = target.left() + target.width();
-  const int out = std::max(headRight + 1, std::min(headRight + gap, area.left() + area.width() - 2));
-  const int middle = head.top() + head.height() / 2;
-  const int over = std::max(area.top() + ceiling, std::min(head.top(), target.top()) - 2 * depth);
-  return {{headRight, middle}, {out, middle}, {out, over}, {targetRight, over}, {targetRight, target.top()}};
+int UnderRowLinkLane(int step) { return 3 * step; }
+
+std::vector<QPoint> UnderRowThreadPath(const QRect& node, const QRect& target, TUnderRow kind, int step) {
+  const int eighth = node.width() / 8;
+  const bool leftTag = kind == TUnderRow::Left || kind == TUnderRow::FarLeft;
+  const int from = leftTag ? node.left() + eighth : node.left() + node.width() - eighth;
+  const bool rightward = target.center().x() > node.center().x();
+  // From the target's side facing the node; the head's thread into the corner away from it.
+  int eighths = 0, lane = 0;
+  switch (kind) {
+    case TUnderRow::Right: eighths = 2, lane = 1; break;
+    case TUnderRow::Left: eighths = 3, lane = 2; break;
+    case TUnderRow::FarLeft: eighths = 5, lane = 4; break;
+    case TUnderRow::Head: lane = 5; break;
+  }
+  const int targetRight = target.left() + target.width();
+  int to = rightward ? target.left() + eighths * target.width() / 8 : targetRight - eighths * target.width() / 8;
+  if (kind == TUnderRow::Head) to = rightward ? targetRight : target.left();
+  const int nodeEnd = node.top() + node.height(), targetEnd = target.top() + target.height();
+  const int under = std::max(nodeEnd, targetEnd) + lane * step;
+  return {{from, nodeEnd}, {from, under}, {to, under}, {to, targetEnd}};
+}
+
+std::vector<QPoint> SelfThreadPath(const QRect& node, bool left, int loop) {
+  const int side = left ? node.left() : node.left() + node.width();
+  const int out = left ? side - loop : side + loop;
+  const int fifth = std::max(1, node.height() / 5);
+  const int upper = node.top() + fifth, lower = node.top() + node.height() - fifth;
+  return {{side, upper}, {out, upper}, {out, lower}, {side, lower}};
 }
 
 QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QRect>& placed, int panelWidth) {
@@ -373,7 +408,7 @@ bool SegmentCrosses(QPoint a, QPoint b, const QRect& box) {
 }
 
 std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
-                                    int lane) {
+                                    int lane, const std::vector<QRect>& rooms, const std::vector<QLine>& lines) {
   const auto clear = [&](QPoint a, QPoint b) {
     return std::none_of(others.begin(), others.end(), [&](const QRect& box) { return SegmentCrosses(a, b, box); });
   };
@@ -406,6 +441,8 @@ std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QR
     for (const int x : {box.left() - beside, box.left() + box.width() + beside})
       if (x > area.left() && x < area.left() + area.width() - 1) xs.push_back(x);
   }
+  for (const QRect& room : rooms)
+    if (const int x = room.left() - beside; x > area.left()) xs.push_back(x);
   std::sort(xs.begin(), xs.end());
   xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
   std::sort(ys.begin(), ys.end());
@@ -458,7 +495,16 @@ std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QR
       const int t = state(jx, jy, up);
       // Of two ways alike, the one running across nearer the thread's own node.
       const long long across = up ? 0 : std::abs(b.x() - a.x()) * (1 + std::abs(a.y() - from.y()) / 64);
-      const long long next = c + across + std::abs(b.y() - a.y()) + (up != upright ? bend : 0);
+      // Up through the room where a mark stands over its node: worth two bends and more to go round.
+      const long long inRoom =
+          up ? 3 * bend * std::count_if(rooms.begin(), rooms.end(), [&](const QRect& r) { return SegmentCrosses(a, b, r); })
+             : 0;
+      // A line crossed costs a quarter of a bend.
+      const long long crossed =
+          bend / 4 * std::count_if(lines.begin(), lines.end(), [&](const QLine& l) {
+            return QLineF(a, b).intersects(QLineF(l), nullptr) == QLineF::BoundedIntersection;
+          });
+      const long long next = c + across + std::abs(b.y() - a.y()) + (up != upright ? bend : 0) + inRoom + crossed;
       if (next < cost[t]) {
         cost[t] = next;
         previous[t] = s;

@@ -2,6 +2,7 @@
 // The geometry of a drawn tree that does not need its controls: where node captions go, and
 // the columns of the compact layout a tree takes when the level layout would make its nodes
 // too small to be seen.
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -70,13 +71,29 @@ TFont CaptionFont(int em);
 std::vector<QPoint> RowThreadPath(const QRect& node, const QRect& target, bool left, int depth, int ceiling = 0,
                                   bool far = false);
 
-// The path of the head's right thread to a target on the head's own row (the head standing at
-// the top right, the target the last node in inorder), its last leg the arrow: out of the
-// head's right side by gap, up to twice depth over both, and down into the target's top right
-// corner. So it never runs along the target's thread back to the head, which bows depth over
-// the row. Every leg stays inside area, ceiling below its top.
-std::vector<QPoint> HeadRowThreadPath(const QRect& head, const QRect& target, int gap, int depth, int ceiling,
-                                      const QRect& area);
+// The threads between two nodes of the head's row (the top row: the head, the root and a node
+// waiting to be inserted), which all run under the row, the room over it being the marks':
+// a right thread, a left thread, a left thread past another node of the row, and the head's right
+// thread to the last node. The head's line down to the root runs in the lane between the left
+// threads' (UnderRowLinkLane).
+enum class TUnderRow { Right, Left, FarLeft, Head };
+
+// Such a thread's path, its last leg the arrow: out of its node's bottom edge under the tag it
+// belongs to (the left tag for a left thread, else the right tag), down to its own lane (step
+// apart: right threads nearest the row, then left threads, the head's line, threads past a node,
+// the head's thread deepest), across, and up into the target's bottom edge at a place of its
+// own: from the facing side, two eighths in for a right thread, three for a left one, five for
+// one past a node; the head's thread into the target's far corner. So no two of them leave or
+// enter a node at one place or run along one lane, the corners stay free for the threads coming
+// up from the lower rows, and a right thread runs inside the left thread of the same two nodes.
+std::vector<QPoint> UnderRowThreadPath(const QRect& node, const QRect& target, TUnderRow kind, int step);
+int UnderRowLinkLane(int step);
+
+// A node's thread to itself (the empty head's), its last leg the arrow: out of the node's left
+// (right) side a fifth of its height below the top, loop pixels outward, down, and back into the
+// side a fifth above the bottom, so it keeps beside the node, off the room over it where the marks
+// on it stand.
+std::vector<QPoint> SelfThreadPath(const QRect& node, bool left, int loop);
 
 // The path of a thread from a corner of one node (from, on the node's top edge when the target
 // stands higher, on its bottom edge when lower) to the facing corner of a node on another row
@@ -85,10 +102,13 @@ std::vector<QPoint> HeadRowThreadPath(const QRect& head, const QRect& target, in
 // upright away from it and coming upright into the target's corner, with as few bends as it
 // can, so that the thread plainly starts at its own node and crosses no other; of two ways alike
 // the one running across nearer its own node. Every leg stays inside area. lane shifts the legs
-// along the gaps (threads of the two sides keep apart there). Without any clear way: the
-// straight line.
+// along the gaps (threads of the two sides keep apart there). An upright leg keeps out of rooms
+// (where the marks on the other nodes stand, over them) where a way round them, beside them,
+// costs no more than two more bends; a line crossed (one of the tree's links) costs a quarter of
+// a bend. Without any clear way: the straight line.
 std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
-                                    int lane = 0);
+                                    int lane = 0, const std::vector<QRect>& rooms = {},
+                                    const std::vector<QLine>& lines = {});
 
 // Where a pointer head goes among the heads already placed (placed), given its natural box (its
 // tip, the box's lower right corner, on its node's top edge) and its node: the natural box when

@@ -429,3 +429,17 @@ TEST(Forms, AWindowThatKeepsItsPlaceGrowsWithTheScreenButIsNotCentred) {
   FitToScreen(form);
   EXPECT_EQ(form.pos(), QPoint(0, 1080 - 540));
 }
+
+TEST(Forms, AWindowMadeSmallerThanTheScreenMayWriteSmallerByItsNarrowerShare) {
+  QWidget window;
+  QWidget* drawing = new QWidget(&window);
+  window.resize(1024, 768);
+  EXPECT_EQ(LegiblePixelsIn(*drawing), kLegiblePixels) << "a window the screen's size";
+  window.resize(1400, 900);
+  EXPECT_EQ(LegiblePixelsIn(*drawing), kLegiblePixels) << "no larger than the screen's least";
+  window.resize(651, 700);
+  EXPECT_EQ(LegiblePixelsIn(*drawing), 8) << "13 x 651/1024, the narrower share, rounded down";
+  ScreenOf big(QSize(1920, 1080));
+  window.resize(960, 1080);
+  EXPECT_EQ(LegiblePixelsIn(*drawing), 8) << "16 x 960/1920";
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QLineF>
 
 #include "demos/trees/TreeLayout.h"
 #include "platform/Forms.h"
@@ -375,23 +376,106 @@ TEST(RowThreads, AThreadPastANodeOfTheRowBowsDeeperIntoTheTargetsCorner) {
     EXPECT_FALSE(SegmentCrosses(far[i], far[i + 1], a)) << "through the root between them";
 }
 
-TEST(HeadThreads, TheHeadsThreadToTheLastNodeOfItsRowRunsApartFromTheThreadBack) {
-  const QRect area(0, 0, 561, 280);
-  const QRect head(476, 56, 55, 38);
-  const int depth = 17;
-  for (const QRect& last : {QRect(281, 56, 55, 38), QRect(56, 56, 55, 38), QRect(400, 56, 55, 38)}) {
-    const std::vector<QPoint> back = RowThreadPath(last, head, false, depth, 2);
-    const std::vector<QPoint> thread = HeadRowThreadPath(head, last, depth, depth, 2, area);
-    EXPECT_EQ(SharedStretch(back, thread), 0) << "from the node at " << last.left();
-    EXPECT_EQ(thread.front(), QPoint(head.left() + head.width(), head.top() + head.height() / 2))
-        << "it leaves the head's right side";
-    EXPECT_EQ(thread.back(), QPoint(last.left() + last.width(), last.top())) << "into the last node's corner";
-    for (const QPoint& p : thread) EXPECT_TRUE(area.contains(p)) << p.x() << "," << p.y();
+namespace {
+
+// Whether two paths cross or touch anywhere.
+bool PathsMeet(const std::vector<QPoint>& a, const std::vector<QPoint>& b) {
+  for (std::size_t i = 0; i + 1 < a.size(); ++i)
+    for (std::size_t j = 0; j + 1 < b.size(); ++j)
+      if (QLineF(a[i], a[i + 1]).intersects(QLineF(b[j], b[j + 1]), nullptr) == QLineF::BoundedIntersection) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(UnderRow, SmallNodesKeepTheWaitingNodesThreadOffTheHeadsLine) {
+  // A window made smaller: nodes 30 wide, whose eighths do not divide evenly.
+  const QRect x(45, 45, 30, 31), root(166, 45, 30, 31), head(290, 45, 30, 31);
+  const int step = 6, below = head.top() + head.height();
+  const std::vector<QPoint> headLine = {{head.center().x(), below},
+                                        {head.center().x(), below + UnderRowLinkLane(step)},
+                                        {root.center().x(), below + UnderRowLinkLane(step)},
+                                        {root.center().x(), below}};
+  EXPECT_EQ(SharedStretch(UnderRowThreadPath(x, head, TUnderRow::FarLeft, step), headLine), 0);
+}
+
+TEST(UnderRow, TheThreadsOfTheHeadsRowRunUnderItEachInALaneAndPlaceOfItsOwn) {
+  // A node waiting in the top left corner, the root and the head on one row, with every thread
+  // the row can hold at once: the root's two threads to the head, the waiting node's left thread
+  // past the root, the head's thread to the root.
+  const QRect x(56, 56, 49, 38), root(256, 56, 49, 38), head(456, 56, 49, 38);
+  const int step = 9;
+  const std::vector<std::vector<QPoint>> threads = {
+      UnderRowThreadPath(root, head, TUnderRow::Right, step), UnderRowThreadPath(root, head, TUnderRow::Left, step),
+      UnderRowThreadPath(x, head, TUnderRow::FarLeft, step), UnderRowThreadPath(head, root, TUnderRow::Head, step)};
+  const char* names[] = {"the root's right thread", "the root's left thread", "the waiting node's", "the head's"};
+  for (std::size_t i = 0; i < threads.size(); ++i) {
+    const std::vector<QPoint>& t = threads[i];
+    for (const QPoint& p : t) EXPECT_GE(p.y(), root.top() + root.height()) << names[i] << " runs over the row";
+    for (std::size_t j = i + 1; j < threads.size(); ++j) {
+      EXPECT_EQ(SharedStretch(t, threads[j]), 0) << names[i] << " runs along " << names[j];
+      EXPECT_NE(t.front(), threads[j].front()) << names[i] << " leaves where " << names[j] << " does";
+      EXPECT_NE(t.back(), threads[j].back()) << names[i] << " ends where " << names[j] << " does";
+    }
+    // The corners are left to the threads coming up from the lower rows.
+    EXPECT_NE(t.back(), QPoint(head.left(), head.top() + head.height())) << names[i];
   }
-  // The head in a panel's corner with no room right of it still keeps inside.
-  const std::vector<QPoint> tight = HeadRowThreadPath(QRect(500, 40, 55, 38), QRect(200, 40, 55, 38), 17, 17, 2,
-                                                      QRect(0, 0, 558, 280));
-  for (const QPoint& p : tight) EXPECT_TRUE(QRect(0, 0, 558, 280).contains(p)) << p.x() << "," << p.y();
+  EXPECT_EQ(SharedStretch(threads[1], {{root.center().x(), 94}, {root.center().x(), 94 + UnderRowLinkLane(step)},
+                                       {head.center().x(), 94 + UnderRowLinkLane(step)}, {head.center().x(), 94}}),
+            0)
+      << "the root's left thread runs along the head's line to the root";
+  EXPECT_GT(threads[0].front().x(), root.center().x()) << "a right thread leaves from its node's right tag";
+  EXPECT_LT(threads[1].front().x(), root.center().x()) << "a left thread leaves from its node's left tag";
+  EXPECT_FALSE(PathsMeet(threads[0], threads[1])) << "the root's right thread runs inside its left one";
+  EXPECT_EQ(threads[3].back(), QPoint(root.left(), root.top() + root.height())) << "the head's thread ends at the root's far corner";
+  EXPECT_GT(threads[3][1].y(), threads[2][1].y()) << "the head's thread runs deepest";
+}
+
+TEST(SelfThread, ALoopKeepsBesideItsNodeOffTheRoomOverIt) {
+  const QRect head(456, 56, 49, 38);
+  for (const bool left : {true, false}) {
+    const std::vector<QPoint> loop = SelfThreadPath(head, left, 27);
+    ASSERT_EQ(loop.size(), 4u);
+    for (const QPoint& p : loop) {
+      EXPECT_GT(p.y(), head.top()) << "the loop rises to the room over the node";
+      EXPECT_LT(p.y(), head.top() + head.height()) << "the loop sinks under the node";
+      EXPECT_TRUE(left ? p.x() <= head.left() : p.x() >= head.left() + head.width()) << "the loop runs over the node";
+    }
+    EXPECT_EQ(loop.front().x(), loop.back().x()) << "out of the node's side and back into it";
+    EXPECT_LT(loop.front().y(), loop.back().y());
+  }
+}
+
+TEST(LevelThreadPath, AThreadToTheHeadKeepsOutOfTheRoomsOverTheNodesItPasses) {
+  // The leftmost leaf's thread up to a head over the right of the tree: straight up beside it
+  // runs through the room over the node above the leaf, where that node's marks stand.
+  const auto rows = FullTreeRows(560, 38, 104);
+  const QRect leaf = rows[3][0], head(470, rows[0][0].top(), 58, 38);
+  std::vector<QRect> others, rooms;
+  for (const auto& row : rows)
+    for (const QRect& r : row)
+      if (r != leaf) {
+        others.push_back(r);
+        rooms.emplace_back(r.left() - 56, r.top() - 56, r.width() + 56, 56);
+      }
+  const QPoint from = TopCorner(leaf, true), to = BottomCorner(head, true);
+  const QRect area(0, 0, 560, 500);
+  const auto throughRooms = [&](const std::vector<QPoint>& path) {
+    int n = 0;
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+      if (path[i].x() == path[i + 1].x())
+        n += static_cast<int>(std::count_if(rooms.begin(), rooms.end(), [&](const QRect& r) { return SegmentCrosses(path[i], path[i + 1], r); }));
+    return n;
+  };
+  const std::vector<QPoint> plain = LevelThreadPath(from, to, others, area, -3);
+  ASSERT_GT(throughRooms(plain), 0) << "the way the rooms change";
+  const std::vector<QPoint> path = LevelThreadPath(from, to, others, area, -3, rooms);
+  EXPECT_EQ(throughRooms(path), 0);
+  EXPECT_EQ(path.front(), from);
+  EXPECT_EQ(path.back(), to);
+  for (std::size_t i = 0; i + 1 < path.size(); ++i)
+    for (const QRect& r : others) EXPECT_FALSE(SegmentCrosses(path[i], path[i + 1], r)) << "through a node";
+  EXPECT_LE(path.size(), 6u) << "more than two bends more than the way through the rooms";
 }
 
 TEST(PointerPlace, HeadsStandBesideEachOtherOnTheirNodeElseFanOutOverIt) {
