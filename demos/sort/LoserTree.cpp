@@ -302,15 +302,26 @@ QString TLoserTree::LabelOf(int record) const {
                               : QStringLiteral("b[%1]").arg(nodes_[record].Index - lastIndex_ - 1);
 }
 
-void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
+QString TLoserTree::ValueText(int record) const {
   const int v = nodes_[record].Value;
-  if (v < 0 && record != Sentinel()) return;
+  return v < 0 && record != Sentinel() ? QString() : QString::number(v);
+}
+
+TRect TLoserTree::ValueBox(const TLoserLayout& l, int record, int position, int y) const {
+  const TFont font = Arial(l.ValueFont);
+  const QString value = ValueText(record);
+  const QString measured = value.isEmpty() ? QStringLiteral("0") : value;
+  return l.ValueRect(position, y, font.TextWidth(measured), font.TextHeight(measured));
+}
+
+void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
+  const QString value = ValueText(record);
+  if (value.isEmpty()) return;
   TCanvas& c = Canvas();
   c.SetBkMode(TRANSPARENT);
   c.Font = Arial(l.ValueFont);
   c.Font.Color = clBlack;
-  const QString value = QString::number(v);
-  const TRect r = l.ValueRect(position, y, c.TextWidth(value), c.TextHeight(value));
+  const TRect r = ValueBox(l, record, position, y);
   CopyBackdrop(c, *this, r);
   c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
 }
@@ -436,12 +447,18 @@ std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
   const TLoserLayout l = Layout();
   const int n = lastIndex_;
   std::vector<TDrawnShape> out;
+  const auto means = [](const auto& f, auto... at) { return f ? f(at...) : std::vector<TValueMeaning>{}; };
   // Record r's node is shape r; the sentinel's follows the tree's.
-  for (int r = 0; r <= 2 * n + 1; ++r)
-    out.push_back(TDrawnShape::NodeAt(ShapeRect(l, r, l.Y(r)).ToQRect(), LabelOf(r), r <= n));
+  const auto node = [&](int r, int position, int y) {
+    TDrawnShape shape = TDrawnShape::NodeAt(ShapeRect(l, position, y).ToQRect(), LabelOf(r), r <= n)
+                            .Noted(nodes_[r].Shown ? QString() : QStringLiteral("grey"));
+    shape.Stands = means(ShapeMeans, r);
+    return shape;
+  };
+  for (int r = 0; r <= 2 * n + 1; ++r) out.push_back(node(r, r, l.Y(r)));
   const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
   const int sentinelShape = static_cast<int>(out.size());
-  if (sentinel) out.push_back(TDrawnShape::NodeAt(ShapeRect(l, Sentinel(), l.Y(0)).ToQRect(), LabelOf(Sentinel())));
+  if (sentinel) out.push_back(node(Sentinel(), Sentinel(), l.Y(0)));
   const auto line = [](const QLine& q) { return QPolygon({q.p1(), q.p2()}); };
   for (int r = 1; r <= 2 * n + 1; ++r) out.push_back(TDrawnShape::LinkBetween({this, r / 2}, {this, r}, line(TreeLink(l, r))));
   for (int i = 0; i <= n; ++i) {
@@ -452,8 +469,22 @@ std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
     const TShapeRef named = v != n + 1 ? TShapeRef{this, v + n + 1} : sentinel ? TShapeRef{this, sentinelShape} : TShapeRef{};
     out.push_back(TDrawnShape::LinkBetween({this, i}, named, arrow));
   }
-  for (int j = 0; j <= n; ++j)
-    for (const auto& [box, text] : BoxesUnder(l, j)) out.push_back(TDrawnShape::NodeAt(box.ToQRect(), text));
+  for (int j = 0; j <= n; ++j) {
+    int k = 0;
+    for (const auto& [box, text] : BoxesUnder(l, j)) {
+      TDrawnShape key = TDrawnShape::NodeAt(box.ToQRect(), text).Noted(UnderNote(j));
+      key.Stands = means(UnderMeans, j, k++);
+      out.push_back(key);
+    }
+  }
+  // The values over the records, each its record's label.
+  const auto value = [&](int r, int shape, int position, int y) {
+    TDrawnShape label = TDrawnShape::LabelOfNode({this, shape}, ValueBox(l, r, position, y).ToQRect(), ValueText(r));
+    label.Stands = means(ValueMeans, r);
+    out.push_back(label);
+  };
+  for (int r = 0; r <= 2 * n + 1; ++r) value(r, r, r, l.Y(r));
+  if (sentinel) value(Sentinel(), sentinelShape, Sentinel(), l.Y(0));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QPolygon>
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -119,10 +120,18 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // leaves ("_" blank, "*" highlighted, "#" grey), the sentinel when shown, the run columns
   // when shown.
   QString DrawingText() const override;
-  // The ls ellipses, the leaf boxes and the sentinel's as nodes, the tree's links and the
-  // arrows from each ls record to the leaf it names as links, and the key boxes under the
-  // leaves as nodes, all as Paint draws them.
+  // The ls ellipses, the leaf boxes and the sentinel's as nodes (a grey one noted "grey"),
+  // the tree's links and the arrows from each ls record to the leaf it names as links, the key
+  // boxes under the leaves as nodes, and the value over each record's shape as its label
+  // (empty over a blank record), all as Paint draws them.
   std::vector<TDrawnShape> DrawingShapes() const override;
+
+  // What the demonstration's values stand for, set by it: the value over record r (a record
+  // number 0 .. 2n+1, or the sentinel's), the colour of record r's shape, and key box k under
+  // leaf j (of its run column, or its run number). Nothing: not held.
+  std::function<std::vector<TValueMeaning>(int record)> ValueMeans;
+  std::function<std::vector<TValueMeaning>(int record)> ShapeMeans;
+  std::function<std::vector<TValueMeaning>(int leaf, int k)> UnderMeans;
 
  protected:
   // keyed: a negative value is a key (the sentinel's), not an empty record.
@@ -153,6 +162,12 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // The value above the shape of a record, on a patch of the backdrop, so that no line runs
   // through it.
   void DrawValue(const TLoserLayout& l, int record, int position, int y);
+  // The value DrawValue writes over a record ("" for a blank one) and the box it takes (a
+  // digit's for a blank one).
+  QString ValueText(int record) const;
+  TRect ValueBox(const TLoserLayout& l, int record, int position, int y) const;
+  // What a key box under a leaf says without glyphs: "grey" for one drawn grey.
+  virtual QString UnderNote(int /*leaf*/) const { return {}; }
   // A key box as wide as the box at position and height high (square when 0), at y, drawn
   // straight on the canvas.
   void DrawKeyBox(const TLoserLayout& l, int position, int y, int key, TColor color, int height = 0) {
@@ -206,6 +221,7 @@ class TRepSelTree : public TLoserTree {
   int KeysUnder() const override { return 1; }
   void DrawUnderLeaves(const TLoserLayout& l) override;
   std::vector<std::pair<TRect, QString>> BoxesUnder(const TLoserLayout& l, int j) const override;
+  QString UnderNote(int leaf) const override { return runNumbers_[leaf].Shown ? QString() : QStringLiteral("grey"); }
 
  private:
   std::array<TLsNodeRec, RunCount> runNumbers_{};

@@ -32,6 +32,12 @@ class TZqStaticText : public TNodeContainer {
   void AfterRescale() override;
   QString DrawingText() const override { return caption_; }
 
+  // What the caption stands for where it shows a value of the algorithm (a counter, a
+  // variable's value): the panel is then a cell of that caption, held to it.
+  std::vector<TValueMeaning> Stands;
+  // Nothing for a plain caption; a cell of its caption where it stands for a value.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+
  protected:
   void Paint() override;
 
