@@ -29,6 +29,19 @@ void THeapSortGraphForm::FormResize() {
   TSortGraphForm::FormResize();
 }
 
+void THeapSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  THeapSortGraphForm& f = *graphForm_;
+  // A sift that has moved a child up leaves place i empty until r[i] := t.
+  HoldRow(*f.R, QStringLiteral("r"), 1, [this](int p) {
+    const bool empty = InProc("sift") && !AtOneOf({"End"}) && Var("i").Value() != Var("k").Value() && p == Var("i").Value();
+    return empty ? clSilver : clPurple;
+  });
+  f.x->HeightRow = f.t->HeightRow = f.R;
+  f.x->Stands = {HeldKey([this] { return SiftKey; }, Always(clBlue))};
+  f.t->Stands = {HeldKey([this] { return SiftKey; }, Always(clPurple))};
+}
+
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }
 
 std::unique_ptr<TData> THeapSort::GetGlobalData() {
@@ -52,10 +65,15 @@ void THeapSort::Reset() {
   TSortDemo::Reset();
   TArrayedBinCharTree& tree = *graphForm_->Tree;
   tree.ClearNodes();
-  for (int i = 1; i <= Keys.size(); ++i) tree.SetIndexedValue(i, Keys[i - 1].toLatin1());
+  for (int i = 1; i <= Keys.size(); ++i) {
+    tree.SetIndexedValue(i, Keys[i - 1].toLatin1());
+    // Node i is r[i] laid out as a heap (its caption travels with the keys and stands for none).
+    tree.GetNode(i)->Stands = {{.Call = TMarkMeaning::Global, .Of = {QStringLiteral("r[%1]").arg(i - 1)}}};
+  }
   tree.Arrange();
   ResetRow();
   graphForm_->t->SetKey(' ');
+  SiftKey = ' ';
   HideBoxes();
   Counter = static_cast<int>(Keys.size()) / 2;
 }
@@ -117,6 +135,7 @@ void THeapSort::sift_Begin() {
   const int k = Var("k").Value();
   Var("i").SetValue(k);
   Var("j").SetValue(2 * k);
+  SiftKey = KeyAt(R(), k)->Value();
   graphForm_->R->NodeAt(k)->AssignTo(*graphForm_->x);
 }
 
@@ -154,7 +173,7 @@ void THeapSort::sift_Line2() {
 // IF (x <= r[j].key) THEN: a child equal to x does not stop the sift
 bool THeapSort::sift_F_If2() {
   CountComp();
-  return graphForm_->R->GetKey(Var("j").Value()) > graphForm_->x->Key();
+  return KeyAt(R(), Var("j").Value())->Value() > SiftKey;
 }
 
 // finished := true
@@ -176,7 +195,7 @@ void THeapSort::sift_Else() {
 void THeapSort::sift_Line4() {
   THeapSortGraphForm& f = *graphForm_;
   const int i = Var("i").Value();
-  const char key = f.t->Key();
+  const char key = SiftKey;
   f.R->SetKey(i, key);
   f.R->NodeAt(i)->SetColor(f.R->NodeColor);
   f.R->AfterRescale();

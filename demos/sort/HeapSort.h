@@ -25,6 +25,7 @@ class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
  public:
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return InputKeys(15, 8); }
@@ -57,4 +58,5 @@ class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
   void HideBoxes();
 
   int Counter = 0;  // the counter of the two FOR loops of heapsort
+  char SiftKey = ' ';  // x and t of the sift: the key r[k] held when it began
 };

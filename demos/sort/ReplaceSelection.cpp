@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "demos/sort/ExternalForms.h"
+#include "demos/sort/SortDemo.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
@@ -35,6 +36,62 @@ bool TFile::Read(int& x) {
 }
 
 // ---------------------------------------------------------------- demonstration
+
+void TReplaceSelection::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  TRepSelTree& tree = *graphForm_->RepSelTree;
+  const auto global = [](const QString& path, std::function<std::optional<QString>(const QString&)> map) {
+    return TValueMeaning{.Call = TMarkMeaning::Global,
+                         .Of = {path},
+                         .Map = [map](const QStringList& v) { return map(v[0]); }};
+  };
+  // Records 0 .. w-1 are ls, w .. 2w-1 the leaves wa[0].key .. wa[w-1].key.
+  tree.ValueMeans = [this, global](int r) -> std::vector<TValueMeaning> {
+    if (r < W)
+      return {global(QStringLiteral("ls[%1]").arg(r), [this, r](const QString& v) -> std::optional<QString> {
+        if (!SlotSet(r)) return std::nullopt;
+        return v;
+      })};
+    const int q = r - W;
+    return {global(QStringLiteral("wa[%1].key").arg(q), [this, q](const QString& v) -> std::optional<QString> {
+      if (!SlotSet(q)) return std::nullopt;
+      return LeafShown(q) ? v : QString();
+    })};
+  };
+  const auto grey = [this](int q) {
+    return TValueMeaning{.Value = [this, q]() -> std::optional<QString> {
+                           if (!SlotSet(q)) return std::nullopt;
+                           return dummy_[static_cast<std::size_t>(q)] ? QStringLiteral("grey") : QString();
+                         },
+                         .Part = TValueMeaning::InNote};
+  };
+  tree.ShapeMeans = [this, grey](int r) -> std::vector<TValueMeaning> {
+    if (r < W || r >= 2 * W) return {};
+    return {grey(r - W)};
+  };
+  // The box under leaf q is wa[q].rnum, grey for a dummy.
+  tree.UnderMeans = [this, global, grey](int q, int) -> std::vector<TValueMeaning> {
+    return {global(QStringLiteral("wa[%1].rnum").arg(q),
+                   [this, q](const QString& v) -> std::optional<QString> {
+                     if (!SlotSet(q)) return std::nullopt;
+                     return v;
+                   }),
+            grey(q)};
+  };
+}
+
+bool TReplaceSelection::SlotSet(int q) const {
+  if (RunIn(*this, "ReplaceSelection")) return !RunAt(*this, {"Begin"});
+  if (!RunIn(*this, "ConstructLoser")) return true;
+  const int i = Var("i").Value();
+  if (RunAt(*this, {"Begin"})) return q <= i;
+  if (RunAt(*this, {"Val"})) return q < i;
+  return true;
+}
+
+bool TReplaceSelection::LeafShown(int q) const {
+  return !(RunIn(*this, "GetRun") && RunAt(*this, {"If1", "ValWaQ", "Else1", "FRead"}) && q == Var("q").Value());
+}
 
 std::unique_ptr<TData> TReplaceSelection::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
@@ -83,7 +140,7 @@ void TReplaceSelection::SetWindowRect() {
 void TReplaceSelection::Reset() {
   TAlgoDemo::Reset();
   StartFiles();
-  noRecord_.fill(false);
+  dummy_.fill(false);
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
   StartMemo(*graphForm_->InputMemo, QStringLiteral("<Input file>"));
   QString input;
@@ -166,6 +223,7 @@ void TReplaceSelection::GetRun_ValWaQ() {
   const int rmax = Global("rmax")->Value();
   Rnum(q)->SetValue(rmax + 1);
   Key(q)->SetValue(MaxKey);
+  dummy_[static_cast<std::size_t>(q)] = true;
   graphForm_->ShowDummy(q, MaxKey, rmax);
 }
 
@@ -272,7 +330,7 @@ void TReplaceSelection::ConstructLoser_FRead() {
   }
   // An input shorter than the work area: the slot waits as a dummy of the run after the
   // first, so the records read form one run and the dummies end it.
-  noRecord_[static_cast<std::size_t>(i)] = true;
+  dummy_[static_cast<std::size_t>(i)] = true;
   Key(i)->SetValue(MaxKey);
   Rnum(i)->SetValue(2);
   graphForm_->ShowDummy(i, MaxKey, 1);
@@ -281,7 +339,7 @@ void TReplaceSelection::ConstructLoser_FRead() {
 // wa[i].rnum := 1
 void TReplaceSelection::ConstructLoser_WaIRnumEq1() {
   const int i = Var("i").Value();
-  if (noRecord_[static_cast<std::size_t>(i)]) return;
+  if (dummy_[static_cast<std::size_t>(i)]) return;
   Rnum(i)->SetValue(1);
   graphForm_->FlashRunNumber(i, 1, RunSpeed);
 }

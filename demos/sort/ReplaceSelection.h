@@ -41,6 +41,7 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
 
   using TFormDemo::TFormDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   bool CreateData() override;
   void SetWindowRect() override;
@@ -98,6 +99,14 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   TIntData* Key(int i) const;
   TIntData* Rnum(int i) const;
   void StartFiles();
+  // Whether slot q of the tree shows this run's values yet: from wa[q], ls[q] := 0 on (until
+  // then it keeps what the run before left).
+  bool SlotSet(int q) const;
+  // Whether leaf q shows wa[q].key: not while its key is on its way out (after write(fo,
+  // wa[q].rec) until the slot is filled again).
+  bool LeafShown(int q) const;
 
-  std::array<bool, 16> noRecord_{};  // slots the construction found no record for
+  // Slots that hold a dummy record (MAXKEY of the run after the last): the input ran out
+  // before they were filled. Drawn grey.
+  std::array<bool, 16> dummy_{};
 };

@@ -2,6 +2,22 @@
 
 #include "demos/sort/SortGraphForms.h"
 
+void TShellSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  // The sentinel places r[-4] .. r[0] too: r's first item is r[-4].
+  graphForm_->R->Means = [this](int p) -> std::vector<TValueMeaning> {
+    if (p < FirstSentinel || p > Keys.size()) return {};
+    return {KeyBox(QStringLiteral("r[%1]").arg(p - FirstSentinel), [this, p] { return PlaceColour(p); })};
+  };
+}
+
+TColor TShellSort::PlaceColour(int p) const {
+  const TColor rest = graphForm_->R->NodeColor;
+  const bool inserting = InProc("ShellSort") && AtOneOf({"While", "Line5", "AfterWhile"});
+  if (p <= 0) return inserting && p == VarS->Value() ? rest : clSilver;
+  return inserting && p == VarJ->Value() + VarDh->Value() ? clSilver : rest;
+}
+
 std::unique_ptr<TData> TShellSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
   VarR = globals->Add(KeyVector(QStringLiteral("r"), QString(-FirstSentinel + 1, ' ') + Keys, FirstSentinel));
