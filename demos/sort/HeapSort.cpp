@@ -40,6 +40,8 @@ void THeapSort::CreateChildWindow() {
   f.x->HeightRow = f.t->HeightRow = f.R;
   f.x->Stands = {HeldKey([this] { return SiftKey; }, Always(clBlue))};
   f.t->Stands = {HeldKey([this] { return SiftKey; }, Always(clPurple))};
+  NamesVariable(*f.LabelR0, QStringLiteral("t"));
+  NamesVariable(*f.ZqStaticText1, QStringLiteral("r[1]..r[n]"));
 }
 
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }

@@ -11,6 +11,8 @@ void TInsertSort::CreateChildWindow() {
   f.r0->HeightRow = f.x->HeightRow = f.R;
   f.r0->Stands = {KeyBox(QStringLiteral("r[0]"), [this] { return Hole() > 0 ? clPurple : clSilver; })};
   f.x->Stands = {KeyBox(QStringLiteral("x"), Always(clNavy))};
+  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
 }
 
 int TInsertSort::Hole() const {

@@ -28,6 +28,8 @@ void TListInsertSort::CreateChildWindow() {
                    },
                    .Part = TValueMeaning::InNote},
                   {.Of = {QStringLiteral("r[0].Next")}}};
+  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
 }
 
 std::unique_ptr<TData> TListInsertSort::GetGlobalData() {

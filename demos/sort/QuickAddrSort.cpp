@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demos/sort/SortGraphForms.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
@@ -25,6 +26,8 @@ void TQuickAddrSort::CreateChildWindow() {
                               .Part = TValueMeaning::InNote};
     return {{.Of = {QStringLiteral("adr[%1]").arg(p - 1)}}, named};
   };
+  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+  NamesVariable(*graphForm_->ZqStaticText2, QStringLiteral("Addr"));
 }
 
 TColor TQuickAddrSort::RecordColour(int p) const {

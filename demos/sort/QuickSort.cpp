@@ -12,6 +12,8 @@ void TQuickSort::CreateChildWindow() {
   f.rp->Stands = {HeldKey([this] { return Pivot; },
                           [this] { return InProc("QuickPass") && AtOneOf({"End"}) ? clSilver : clPurple; })};
   f.x->Stands = {HeldKey([this] { return Pivot; }, Always(clBlue))};
+  NamesVariable(*f.LabelR0, QStringLiteral("rp"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
 }
 
 TColor TQuickSort::PlaceColour(int p) const {

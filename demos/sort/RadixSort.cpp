@@ -150,6 +150,10 @@ void TRadixSort::CreateChildWindow() {
   g.Next->Means = field("r[%1].Next", 1, Count);
   g.f->Means = field("f[%1]", 0, 9);
   g.e->Means = field("e[%1]", 0, 9);
+  // The headings name the rows: a record's key and link, the queues' heads and tails.
+  for (const auto& [heading, name] : {std::pair{"ZqStaticText2", "Value"}, {"ZqStaticText1", "Next"},
+                                      {"ZqStaticText3", "f[0..9]"}, {"ZqStaticText4", "e[0..9]"}})
+    NamesVariable(*g.findChild<TZqStaticText*>(QLatin1String(heading)), QLatin1String(name));
 }
 
 bool TRadixSort::CreateData() {

@@ -1,6 +1,7 @@
 #include "demos/sort/ShellSort.h"
 
 #include "demos/sort/SortGraphForms.h"
+#include "framework/drawkit/ThemedControls.h"
 
 void TShellSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
@@ -9,6 +10,8 @@ void TShellSort::CreateChildWindow() {
     if (p < FirstSentinel || p > Keys.size()) return {};
     return {KeyBox(QStringLiteral("r[%1]").arg(p - FirstSentinel), [this, p] { return PlaceColour(p); })};
   };
+  NamesVariable(*graphForm_->LabelR0, QStringLiteral("r[-4]..r[0]"));
+  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
 }
 
 TColor TShellSort::PlaceColour(int p) const {

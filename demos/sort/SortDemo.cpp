@@ -115,6 +115,10 @@ bool OfProc(const TProcLine* line, const char* proc) {
 
 }  // namespace
 
+void NamesVariable(TZqStaticText& caption, const QString& name) {
+  caption.Stands = {{.Value = [name] { return std::optional<QString>(name); }}};
+}
+
 bool RunIn(const TAlgoDemo& demo, const char* proc) { return OfProc(demo.CurLine(), proc); }
 
 bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels) { return Labelled(demo.CurLine(), labels); }
