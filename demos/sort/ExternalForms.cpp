@@ -17,9 +17,9 @@
 
 namespace {
 
-QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& heading, const char* back,
-                        const char* text) {
-  auto* memo = new QPlainTextEdit(parent);
+TFileMemo* NewMemo(QWidget* parent, const char* name, const QString& heading, const char* back,
+                   const char* text) {
+  auto* memo = new TFileMemo(parent);
   memo->setObjectName(QString::fromLatin1(name));
   memo->setReadOnly(true);
   // A file of up to a hundred keys wraps, in view, rather than running off to the right.
@@ -56,6 +56,19 @@ void FlashPause(int speed) {
 }
 
 }  // namespace
+
+std::vector<TDrawnShape> TFileMemo::DrawingShapes() const {
+  if (Stands.empty()) return {};
+  TDrawnShape file = TDrawnShape::CellAt(rect(), QString()).Noted(toPlainText());
+  file.Stands = Stands;
+  return {file};
+}
+
+QString FileText(const QString& heading, const std::vector<int>& records) {
+  QString text = heading + QLatin1Char('\n');
+  for (int r : records) text += r < 0 ? QStringLiteral(" *") : QString::asprintf("%5d", r);
+  return text;
+}
 
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text) {
   QTextCursor cursor(memo.document());

@@ -39,6 +39,8 @@ void TMergeSort::CreateChildWindow() {
     grey.Part = TValueMeaning::InNote;
     return {grey};
   };
+  graphForm_->OutputMemo->Stands = {{.Value = [this] { return std::optional(FileText(QStringLiteral("<Output file>"), Output)); },
+                                     .Part = TValueMeaning::InNote}};
   // The column under leaf j holds the keys of run j not yet read.
   tree.UnderMeans = [this](int j, int k) -> std::vector<TValueMeaning> {
     return {{.Value = [this, j, k]() -> std::optional<QString> {
@@ -113,6 +115,7 @@ void TMergeSort::Reset() {
     tree.SetRun(j, run);
   }
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
+  Output.clear();
 }
 
 TIntData* TMergeSort::Ls(int i) const {
@@ -151,7 +154,10 @@ void TMergeSort::KMerge_QeqLs0() {
 }
 
 // output(q)
-void TMergeSort::KMerge_OutputQ() { graphForm_->OutputLeaf(Var("q").Value(), RunSpeed); }
+void TMergeSort::KMerge_OutputQ() {
+  Output.push_back(B(Var("q").Value())->Value());
+  graphForm_->OutputLeaf(Var("q").Value(), RunSpeed);
+}
 
 // input(b[q].key)
 void TMergeSort::KMerge_InputKey() { ReadNext(Var("q").Value()); }
@@ -160,7 +166,10 @@ void TMergeSort::KMerge_InputKey() { ReadNext(Var("q").Value()); }
 TData* TMergeSort::KMerge_C_GoSubAdjustLs() { return NewFrame(IntVar("s", Var("q").Value()), IntVar("t", 0)); }
 
 // output(ls[0]): the winner's 999 closes the output run
-void TMergeSort::KMerge_OutputLs() { graphForm_->OutputLeaf(Ls(0)->Value(), RunSpeed); }
+void TMergeSort::KMerge_OutputLs() {
+  Output.push_back(B(Ls(0)->Value())->Value());
+  graphForm_->OutputLeaf(Ls(0)->Value(), RunSpeed);
+}
 
 // ---------------------------------------------------------------- Adjust
 

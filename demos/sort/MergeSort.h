@@ -36,6 +36,7 @@ class TMergeSort : public TFormDemo<TMgStGraphForm> {
   int K = 5;
   std::array<std::array<int, 9>, MaxRuns> RunKeys{};
   std::array<int, MaxRuns> RunPos{};
+  std::vector<int> Output;  // the keys output so far
 
   Q_INVOKABLE void KMerge_Begin();
   Q_INVOKABLE TData* KMerge_C_GoSubCrtLs();

@@ -78,6 +78,20 @@ void TReplaceSelection::CreateChildWindow() {
                    }),
             grey(q)};
   };
+  HoldFiles();
+}
+
+void TReplaceSelection::HoldFiles() {
+  TRepSelGraphForm& f = *graphForm_;
+  f.OutputMemo->Stands = {{.Value = [this] { return std::optional(FileText(QStringLiteral("<Output file>"), Written)); },
+                           .Part = TValueMeaning::InNote}};
+  // The input memo loses each key as it is read.
+  f.InputMemo->Stands = {{.Value = [this] {
+                            std::vector<int> left;
+                            for (int i = std::max(0, FI.Position()); i < FI.Count(); ++i) left.push_back(FI.At(i));
+                            return std::optional(FileText(QStringLiteral("<Input file>"), left));
+                          },
+                          .Part = TValueMeaning::InNote}};
 }
 
 bool TReplaceSelection::SlotSet(int q) const {
@@ -140,6 +154,7 @@ void TReplaceSelection::SetWindowRect() {
 void TReplaceSelection::Reset() {
   TAlgoDemo::Reset();
   StartFiles();
+  Written.clear();
   dummy_.fill(false);
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
   StartMemo(*graphForm_->InputMemo, QStringLiteral("<Input file>"));
@@ -190,6 +205,7 @@ TData* TReplaceSelection::ReplaceSelection_C_GoSubGetRun() {
 // write(fo, RUNEND_SYMBOL)
 void TReplaceSelection::ReplaceSelection_FWrite() {
   FO.Write(-1);
+  Written.push_back(-1);
   graphForm_->EndRun();
 }
 
@@ -211,6 +227,7 @@ void TReplaceSelection::GetRun_ValMiniMax() { Var("minimax").SetValue(Key(Var("q
 void TReplaceSelection::GetRun_FWrite() {
   const int q = Var("q").Value();
   FO.Write(Key(q)->Value());
+  Written.push_back(Key(q)->Value());
   graphForm_->OutputKey(q, RunSpeed);
 }
 

@@ -25,6 +25,8 @@ class TFile {
   bool Read(int& x);
   bool Eof() const { return mode_ == 'r' && lastRec_ < pos_; }
   int Count() const { return lastRec_ + 1; }
+  // The next record to read (reading), -1 after opening for writing.
+  int Position() const { return pos_; }
   int At(int i) const { return data_[static_cast<std::size_t>(i)]; }
 
  private:
@@ -54,6 +56,9 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   int N = 30;
   TFile FI;
   TFile FO;
+  // Every record written to fo, those past its capacity too (the output memo shows them all);
+  // -1 ends a run.
+  std::vector<int> Written;
 
   Q_INVOKABLE TData* ReplaceSelection_C_Begin();
   Q_INVOKABLE void ReplaceSelection_AfterBegin() {}
@@ -99,6 +104,8 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   TIntData* Key(int i) const;
   TIntData* Rnum(int i) const;
   void StartFiles();
+  // The memos stand for the files: every record written, and the input not yet read.
+  void HoldFiles();
   // Whether slot q of the tree shows this run's values yet: from wa[q], ls[q] := 0 on (until
   // then it keeps what the run before left).
   bool SlotSet(int q) const;
