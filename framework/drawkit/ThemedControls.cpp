@@ -42,13 +42,6 @@ void TZqStaticText::SetFontColor(TColor color) {
   Repaint();
 }
 
-std::vector<TDrawnShape> TZqStaticText::DrawingShapes() const {
-  if (Stands.empty()) return {};
-  TDrawnShape cell = TDrawnShape::CellAt(rect(), caption_);
-  cell.Stands = Stands;
-  return {cell};
-}
-
 void TZqStaticText::Paint() {
   TCanvas& c = Canvas();
   const int b = bevel_ != bvNone ? 1 : 0;
@@ -73,6 +66,13 @@ void TZqStaticText::Paint() {
 }
 
 void TZqStaticText::AfterRescale() { Update(); }
+
+std::vector<TDrawnShape> TZqStaticText::DrawingShapes() const {
+  if (Stands.empty()) return {};
+  TDrawnShape cell = TDrawnShape::CellAt(rect(), caption_);
+  cell.Stands = Stands;
+  return {cell};
+}
 
 // --- TAutoSizeEdit
 

@@ -31,11 +31,9 @@ class TZqStaticText : public TNodeContainer {
 
   void AfterRescale() override;
   QString DrawingText() const override { return caption_; }
-
-  // What the caption stands for where it shows a value of the algorithm (a counter, a
-  // variable's value): the panel is then a cell of that caption, held to it.
+  // A caption that shows the algorithm's state (a result line) says what it stands for: it
+  // is then a cell of its whole box, held to those values. Without meanings, no shapes.
   std::vector<TValueMeaning> Stands;
-  // Nothing for a plain caption; a cell of its caption where it stands for a value.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
