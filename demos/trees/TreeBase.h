@@ -90,8 +90,8 @@ class TTreeNodeBase : public TRectbase {
 
   // In words: the caption when it is drawn, then the value ("n1 A").
   QString DrawingText() const override;
-  // Itself as a node, named by its caption where the tree writes it, standing for Stands; a
-  // blank letter, which is painted as nothing, is noted rather than read from the picture.
+  // Itself as a node, named by its caption where the tree writes it; a blank letter, which is
+  // painted as nothing, is noted rather than read from the picture.
   std::vector<TDrawnShape> DrawingShapes() const override;
   // Whether the tree writes the caption beside the node (the node itself never draws it).
   virtual bool CaptionShown() const { return ShowName && !caption_.isEmpty(); }
