@@ -13,26 +13,21 @@
 void TMergeSort::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   TMovingLsTree& tree = *graphForm_->MovingLsTree;
-  const auto global = [](const QString& path, std::function<std::optional<QString>(const QString&)> map) {
-    return TValueMeaning{.Call = TMarkMeaning::Global,
-                         .Of = {path},
-                         .Map = [map](const QStringList& v) { return map(v[0]); }};
-  };
   // Records 0 .. k-1 are ls, k .. 2k-1 the leaves b[0] .. b[k-1], 2k the sentinel b[k].
-  tree.ValueMeans = [this, global](int r) -> std::vector<TValueMeaning> {
+  tree.ValueMeans = [this](int r) -> std::vector<TValueMeaning> {
     if (r < K)
-      return {global(QStringLiteral("ls[%1]").arg(r),
+      return {GlobalShown(QStringLiteral("ls[%1]").arg(r),
                      [this](const QString& v) { return LosersShown() ? v : QString(); })};
     const int s = r - K;
-    return {global(QStringLiteral("b[%1]").arg(s), [this, s](const QString& v) {
+    return {GlobalShown(QStringLiteral("b[%1]").arg(s), [this, s](const QString& v) {
       return s == K || LeafShown(s) ? v : QString();
     })};
   };
   // A leaf whose run is exhausted (its key MAXKEY) is grey.
-  tree.ShapeMeans = [this, global](int r) -> std::vector<TValueMeaning> {
+  tree.ShapeMeans = [this](int r) -> std::vector<TValueMeaning> {
     if (r < K || r >= 2 * K) return {};
     const int s = r - K;
-    TValueMeaning grey = global(QStringLiteral("b[%1]").arg(s), [this](const QString& v) {
+    TValueMeaning grey = GlobalShown(QStringLiteral("b[%1]").arg(s), [this](const QString& v) {
       const bool read = !(RunIn(*this, "KMerge") && RunAt(*this, {"Begin"}));
       return read && v.toInt() == MaxKey ? QStringLiteral("grey") : QString();
     });

@@ -40,20 +40,15 @@ bool TFile::Read(int& x) {
 void TReplaceSelection::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   TRepSelTree& tree = *graphForm_->RepSelTree;
-  const auto global = [](const QString& path, std::function<std::optional<QString>(const QString&)> map) {
-    return TValueMeaning{.Call = TMarkMeaning::Global,
-                         .Of = {path},
-                         .Map = [map](const QStringList& v) { return map(v[0]); }};
-  };
   // Records 0 .. w-1 are ls, w .. 2w-1 the leaves wa[0].key .. wa[w-1].key.
-  tree.ValueMeans = [this, global](int r) -> std::vector<TValueMeaning> {
+  tree.ValueMeans = [this](int r) -> std::vector<TValueMeaning> {
     if (r < W)
-      return {global(QStringLiteral("ls[%1]").arg(r), [this, r](const QString& v) -> std::optional<QString> {
+      return {GlobalShown(QStringLiteral("ls[%1]").arg(r), [this, r](const QString& v) -> std::optional<QString> {
         if (!SlotSet(r)) return std::nullopt;
         return v;
       })};
     const int q = r - W;
-    return {global(QStringLiteral("wa[%1].key").arg(q), [this, q](const QString& v) -> std::optional<QString> {
+    return {GlobalShown(QStringLiteral("wa[%1].key").arg(q), [this, q](const QString& v) -> std::optional<QString> {
       if (!SlotSet(q)) return std::nullopt;
       return LeafShown(q) ? v : QString();
     })};
@@ -70,8 +65,8 @@ void TReplaceSelection::CreateChildWindow() {
     return {grey(r - W)};
   };
   // The box under leaf q is wa[q].rnum, grey for a dummy.
-  tree.UnderMeans = [this, global, grey](int q, int) -> std::vector<TValueMeaning> {
-    return {global(QStringLiteral("wa[%1].rnum").arg(q),
+  tree.UnderMeans = [this, grey](int q, int) -> std::vector<TValueMeaning> {
+    return {GlobalShown(QStringLiteral("wa[%1].rnum").arg(q),
                    [this, q](const QString& v) -> std::optional<QString> {
                      if (!SlotSet(q)) return std::nullopt;
                      return v;

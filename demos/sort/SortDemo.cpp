@@ -115,6 +115,10 @@ bool OfProc(const TProcLine* line, const char* proc) {
 
 }  // namespace
 
+TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QString>(const QString&)> map) {
+  return {.Call = TMarkMeaning::Global, .Of = {path}, .Map = [map](const QStringList& v) { return map(v[0]); }};
+}
+
 void NamesVariable(TZqStaticText& caption, const QString& name) {
   caption.Stands = {{.Value = [name] { return std::optional<QString>(name); }}};
 }

@@ -20,6 +20,8 @@ TFont SortFont(const char* name, int height, TColor color, TFontStyles style = 0
 // whether its line carries one of the labels (false when it stands nowhere).
 bool RunIn(const TAlgoDemo& demo, const char* proc);
 bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels);
+// A value shown as map(v) gives it, v being the global at path (nothing: not held now).
+TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QString>(const QString& v)> map);
 // A caption that names what the row or box under it stands for ("r1", "Addr", "t") holds to
 // that name.
 void NamesVariable(TZqStaticText& caption, const QString& name);
