@@ -203,6 +203,13 @@ void ApplyFont(QWidget& control, const TFont& font) {
 
 int LegiblePixels() { return screen::Width() >= 1920 ? 16 : kLegiblePixels; }
 
+int LegiblePixels(const QWidget& control) {
+  const QWidget* window = control.window();
+  const double share = std::min({1.0, window->width() / static_cast<double>(std::max(1, screen::Width())),
+                                 window->height() / static_cast<double>(std::max(1, screen::Height()))});
+  return std::max(1, static_cast<int>(std::floor(LegiblePixels() * share)));
+}
+
 void RaiseFont(QWidget& window, int px) {
   QFont font = window.font();
   if (QFontInfo(font).pixelSize() >= px) return;

@@ -53,6 +53,10 @@ void ApplyFont(QWidget& control, const TFont& font);
 constexpr int kLegiblePixels = 13;
 // The least height on this screen: kLegiblePixels, 16 on a screen 1920 pixels wide or more.
 int LegiblePixels();
+// The least height in the window holding control: as a window made smaller than the screen
+// is looked at from nearer, LegiblePixels() scaled by the smaller of its shares of the
+// screen's width and height (never more than that, at least 1).
+int LegiblePixels(const QWidget& control);
 // Lifts the font a window and the controls that inherit it write in to at least px pixels
 // (the application's is 12); a dialog calls it before it is fitted to the screen.
 void RaiseFont(QWidget& window, int px = kLegiblePixels);

@@ -23,6 +23,8 @@ class TIntEdit;
 class TFileMemo : public QPlainTextEdit, public TKitControl {
  public:
   using QPlainTextEdit::QPlainTextEdit;
+  // Its height in the window's design: the share of the window it keeps (ScaleMemos).
+  int DesignHeight = 0;
   // What the file holds, set by the demonstration; none: the memo reports nothing.
   std::vector<TValueMeaning> Stands;
   std::vector<TDrawnShape> DrawingShapes() const override;
@@ -36,8 +38,10 @@ QString FileText(const QString& heading, const std::vector<int>& records);
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text);
 // Clears a memo to its heading and one empty line.
 void StartMemo(QPlainTextEdit& memo, const QString& heading);
-// The memos' text grows with the drawing window (18 pixels at its design size, never less).
-void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> memos);
+// The memos' text grows with the drawing window (18 pixels at its design size, never less);
+// each memo keeps whole lines of its design share of the window's height, two at least, and
+// gives the rest to the drawing beside it.
+void ScaleMemos(const TGraphForm& form, std::initializer_list<TFileMemo*> memos);
 
 class TMgStGraphForm : public TGraphForm {
  public:

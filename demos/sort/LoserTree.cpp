@@ -7,6 +7,7 @@
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/Font.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 
 int LsFrameWait(int speed) { return (100 - speed) * 5; }
@@ -39,7 +40,8 @@ int WidthFor(int textWidth, bool ellipse) { return ellipse ? (textWidth + 4) * 1
 
 }  // namespace
 
-void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont, int keysUnder) {
+void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont, int keysUnder,
+                           int floorFont) {
   Width = width;
   Height = height;
   SetLeafCount(lastIndex);
@@ -86,8 +88,8 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int 
     return true;
   };
   // Below the least size only as far as a crowded row forces, and never below eleven pixels
-  // of its design.
-  const int floor = std::max(1, leastFont * 11 / 13);
+  // of its design (in a window smaller than the screen, its share of them).
+  const int floor = std::max(1, floorFont > 0 ? std::min(floorFont, leastFont) : leastFont * 11 / 13);
   LabelFont = std::max(leastFont, designHeight / 3 * 7 / 8);
   while (LabelFont > floor && !fits(LabelFont)) --LabelFont;
   // The levels take the upper three quarters of the height unless the nodes or the keys under
@@ -198,8 +200,11 @@ void TLoserTree::SetRun(int j, const TLsRunRec& rec) {
 
 TLoserLayout TLoserTree::Layout() const {
   TLoserLayout l;
-  l.Compute(width(), height(), lastIndex_, LayoutKind(), TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont),
-            KeysUnder());
+  const int least = TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont);
+  // In a window made smaller than the screen the labels may be as small as it is legible there.
+  const int share = LegiblePixels(*this);
+  l.Compute(width(), height(), lastIndex_, LayoutKind(), least, KeysUnder(),
+            share < LegiblePixels() ? std::min(least * 11 / 13, share) : 0);
   return l;
 }
 
@@ -352,7 +357,15 @@ QPolygon TLoserTree::NameArrow(const TLoserLayout& l, int i) const {
   const int v = nodes_[i].Value;
   if (v == -1 || v + n + 1 >= NodeCount) return {};
   const TPoint start(l.Mid(i), l.Y(i) + l.NodeHeight);
-  if (v == n + 1) return QPolygon({start, TPoint(l.Mid(Sentinel()), l.Y(0) + l.NodeHeight)});
+  // While the tree is built every record names the sentinel: the arrows go from the lowest
+  // records only (the others tell it by the number above them), each to its own point of the
+  // box's lower edge, so that none runs along another past the records between.
+  if (v == n + 1) {
+    for (const int child : {i == 0 ? 1 : 2 * i, i == 0 ? 1 : 2 * i + 1})
+      if (child <= n && child != i && nodes_[child].Value == v) return {};
+    const int s = Sentinel();
+    return QPolygon({start, TPoint(l.Left(s) + l.W[s] * (i + 1) / (n + 2), l.Y(0) + l.NodeHeight)});
+  }
   // Once the tree is built an ls record names a leaf under it. While it is built (the
   // replacement selection starts every record at leaf 0) a record may name another leaf, and
   // several on one path may name one leaf (ls[0] too, until Adjust ends): the arrow then goes

@@ -62,8 +62,11 @@ struct TLoserLayout {
   // third of the node, never below leastFont while the row's spacing takes them, and the
   // nodes grow and the levels spread to hold them. keysUnder key boxes (a run's column, a run
   // number) stand under each leaf, at least as high as the labels' text.
-  // leastFont: LeastFont on a window of its design size and more on a larger one.
-  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0);
+  // leastFont: LeastFont on a window of its design size and more on a larger one; floorFont:
+  // the least a crowded row may force (0: eleven thirteenths of leastFont), less in a window
+  // made smaller than the screen.
+  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0,
+               int floorFont = 0);
   int Y(int position) const;
   int Mid(int position) const { return X[position] + NodeWidth / 2; }
   int Left(int position) const { return Mid(position) - W[position] / 2; }

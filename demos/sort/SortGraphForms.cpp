@@ -220,11 +220,13 @@ void TQkAddrSortGraphForm::Arrange() {
     // upright and the other leans inward.
     const QWidget* row = box->parentWidget();
     const QPoint bottom = row->pos() + QPoint(box->x() + box->width() / 2, box->y() + box->height() - 1);
+    // In a small window the arrows may take less than their grown length to stand apart.
+    int shrink = 4;  // quarters of that length
     auto place = [&](const std::vector<int>& leans) {
       bool inside = true;
       for (std::size_t i = 0; i < onBox.size(); ++i) {
         TRowPointer* q = onBox[i];
-        const int side = Ratio().Grow(UnderRecords(q) ? 30 : 25);
+        const int side = std::max(16, Ratio().Grow(UnderRecords(q) ? 30 : 25) * shrink / 4);
         const int toward = (leans[i] > 0) - (leans[i] < 0);
         const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
         q->Place(box, tip, side, leans[i]);
@@ -252,10 +254,18 @@ void TQkAddrSortGraphForm::Arrange() {
       return inside;
     };
     // Beside the window's edges one of two stands upright and the other leans further.
-    if (onBox.size() == 1) place({0});
-    else if (onBox.size() == 2)
-      place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2}) || place({-1, 1});
-    else place({-1, 0, 1});
+    const auto placeAll = [&] {
+      if (onBox.size() == 1) return place({0});
+      if (onBox.size() == 2)
+        return place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2});
+      return place({-1, 0, 1});
+    };
+    for (; shrink >= 2; --shrink)
+      if (placeAll()) break;
+    if (shrink < 2) {  // none stands clear: at full length, leaning apart
+      shrink = 4;
+      place(onBox.size() == 1 ? std::vector<int>{0} : onBox.size() == 2 ? std::vector<int>{-1, 1} : std::vector<int>{-1, 0, 1});
+    }
   }
 }
 
