@@ -360,3 +360,19 @@ TEST(Forms, AWindowThatKeepsItsPlaceGrowsWithTheScreenButIsNotCentred) {
   FitToScreen(form);
   EXPECT_EQ(form.pos(), QPoint(0, 1080 - 540));
 }
+
+// A window made smaller than the screen is looked at from nearer: its letters may be smaller in
+// proportion, as the legibility checks read it, and never larger than the screen's least.
+TEST(Forms, TheLeastLetterHeightFollowsTheWindowsShareOfTheScreen) {
+  QWidget window;
+  QWidget* inside = new QWidget(&window);
+  window.resize(1024, 768);
+  EXPECT_EQ(LegiblePixels(*inside), 13);
+  window.resize(640, 480);
+  EXPECT_EQ(LegiblePixels(*inside), 8) << "five eighths of 13, the narrower share";
+  window.resize(2048, 1536);
+  EXPECT_EQ(LegiblePixels(*inside), 13) << "a window larger than the screen asks no more";
+  ScreenOf large(QSize(1920, 1080));
+  window.resize(960, 1080);
+  EXPECT_EQ(LegiblePixels(*inside), 8) << "half of the large screen's 16";
+}
