@@ -32,6 +32,7 @@ void THeapSortGraphForm::FormResize() {
 void THeapSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
   THeapSortGraphForm& f = *graphForm_;
+  f.OnRelayout = [this] { Relayout(); };
   // A sift that has moved a child up leaves place i empty until r[i] := t.
   HoldRow(*f.R, QStringLiteral("r"), 1, [this](int p) {
     const bool empty = InProc("sift") && !AtOneOf({"End"}) && Var("i").Value() != Var("k").Value() && p == Var("i").Value();
@@ -85,6 +86,7 @@ TVector* THeapSort::R() const { return static_cast<TVector*>(Globals()->FindByNa
 void THeapSort::HideBoxes() {
   graphForm_->x->hide();
   graphForm_->t->hide();
+  XBeside = 0;
 }
 
 void THeapSort::PlaceXBeside(int j) {
@@ -93,6 +95,24 @@ void THeapSort::PlaceXBeside(int j) {
   x.move(box->x() + box->width(), box->y() + box->height() - x.height());
   x.show();
   x.raise();
+  XBeside = j;
+}
+
+void THeapSort::PlaceT() {
+  THeapSortGraphForm& f = *graphForm_;
+  f.t->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.t->height());
+}
+
+void THeapSort::Relayout() {
+  THeapSortGraphForm& f = *graphForm_;
+  if (f.t->isVisible()) {
+    f.R->LayoutNode(*f.t);
+    PlaceT();
+  }
+  if (XBeside > 0 && f.x->isVisible()) {
+    f.R->LayoutNode(*f.x);
+    PlaceXBeside(XBeside);
+  }
 }
 
 // ---------------------------------------------------------------- heapsort
@@ -145,7 +165,7 @@ void THeapSort::sift_Begin() {
 void THeapSort::sift_Line1() {
   THeapSortGraphForm& f = *graphForm_;
   f.R->NodeAt(Var("k").Value())->AssignTo(*f.t);
-  f.t->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.t->height());
+  PlaceT();
   f.t->show();
 }
 
