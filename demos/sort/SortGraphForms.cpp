@@ -208,6 +208,7 @@ void TQkAddrSortGraphForm::Arrange() {
   // In a fixed order, so that of two arrows on one box the same one stands left each time.
   const std::vector<TRowPointer*> all = {kp, jp, ip, addrkp, addrjp, rip, rjp, rkp};
   std::vector<TRowPointer*> done;
+  std::vector<QRect> earlier;  // the captions of the arrows on the boxes arranged before
   for (TRowPointer* p : all) {
     TSortNode* box = p->Target();
     if (box == nullptr || p->isHidden() || std::find(done.begin(), done.end(), p) != done.end()) continue;
@@ -232,14 +233,24 @@ void TQkAddrSortGraphForm::Arrange() {
         q->Place(box, tip, side, leans[i]);
         // A caption that would meet the one before stands right of it, a blank's width apart
         // so that the two read as two words, or else under it.
+        QPoint nudge;
         if (i > 0) {
           const QRect before = onBox[i - 1]->CaptionBox(), mine = q->CaptionBox();
           const int gap = std::max(4, before.height() / 3);
           if (mine.intersects(before.adjusted(-gap, -3, gap, 3))) {
             const int right = before.right() + gap - mine.left();
-            if (mine.right() + right < width() - 1) q->Place(box, tip, side, leans[i], {right, 0});
-            else q->Place(box, tip, side, leans[i], {0, before.bottom() + 2 - mine.top()});
+            nudge = mine.right() + right < width() - 1 ? QPoint(right, 0) : QPoint(0, before.bottom() + 2 - mine.top());
+            q->Place(box, tip, side, leans[i], nudge);
           }
+        }
+        // One that would meet the caption of an arrow on a neighbouring box (close together in
+        // a small window) stands under it.
+        for (const QRect& other : earlier) {
+          const QRect mine = q->CaptionBox();
+          const int gap = std::max(4, other.height() / 3);
+          if (!mine.intersects(other.adjusted(-gap, -3, gap, 3))) continue;
+          nudge.ry() += std::max(0, other.bottom() + 2 - mine.top());
+          q->Place(box, tip, side, leans[i], nudge);
         }
         inside = inside && rect().contains(q->geometry());
         // Each one readable: neither covers more than three fifths of the one before (their
@@ -266,6 +277,7 @@ void TQkAddrSortGraphForm::Arrange() {
       shrink = 4;
       place(onBox.size() == 1 ? std::vector<int>{0} : onBox.size() == 2 ? std::vector<int>{-1, 1} : std::vector<int>{-1, 0, 1});
     }
+    for (const TRowPointer* q : onBox) earlier.push_back(q->CaptionBox());
   }
 }
 
