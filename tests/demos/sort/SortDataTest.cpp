@@ -352,6 +352,24 @@ TEST(SortPointers, TwoArrowsOnOneBoxCanBothBeRead) {
   EXPECT_NEAR(form.addrkp->mapTo(&form, form.addrkp->Tip()).x(), box->mapTo(&form, QPoint(0, 0)).x() + box->width() / 2, 1);
 }
 
+// In a small window the boxes stand closer than an arrow's caption is wide: arrows on two
+// neighbouring boxes keep their captions apart, each arrow's tip still on its own box.
+TEST(SortPointers, ArrowsOnNeighbouringBoxesKeepTheirCaptionsApart) {
+  TQkAddrSortGraphForm form;
+  form.resize(350, 430);
+  form.R->SetDataString(QStringLiteral("ZAZAZAZAZ"));
+  for (const int index : {1, 4, 8}) {
+    form.PointAtRecord(form.addrkp, index);
+    form.PointAtRecord(form.addrjp, index + 1);
+    EXPECT_FALSE(form.addrkp->CaptionBox().intersects(form.addrjp->CaptionBox())) << "on " << index;
+    for (const auto& [p, at] : {std::pair{form.addrkp, index}, std::pair{form.addrjp, index + 1}}) {
+      const TSortNode* box = form.R->NodeAt(at);
+      const QRect target(box->mapTo(&form, QPoint(0, 0)), box->size());
+      EXPECT_TRUE(target.adjusted(-2, -2, 2, 2).contains(p->mapTo(&form, p->Tip()))) << p->Caption().toStdString();
+    }
+  }
+}
+
 // However far an arrow leans, nothing of it (its box included) stands above its tip, where the
 // neighbouring boxes reach down to the same bottom edge.
 TEST(SortPointers, NoArrowRisesAboveItsTip) {
