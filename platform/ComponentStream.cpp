@@ -100,7 +100,7 @@ class Cursor {
   qsizetype Pos() const { return pos_; }
 
   void Need(qsizetype n) const {
-    if (n < 0 || end_ - pos_ < n) throw TStreamError(kReadError);
+    if (n < 0 || end_ - pos_ < n) throw TStreamError(kReadError, TStreamError::CutShort);
   }
   std::uint8_t U8() {
     Need(1);
@@ -136,7 +136,9 @@ class Cursor {
 
 TPropertyValue ReadValue(Cursor& in, const TPropertyInfo& info) {
   const std::uint8_t type = in.U8();
-  const auto invalid = [&info]() { return TStreamError("Invalid property value: " + Utf8(info.name)); };
+  const auto invalid = [&info]() {
+    return TStreamError("Invalid property value: " + Utf8(info.name), TStreamError::BadValue, info.name);
+  };
   switch (info.kind) {
     case TPropertyKind::Integer:
       switch (type) {
@@ -155,7 +157,7 @@ TPropertyValue ReadValue(Cursor& in, const TPropertyInfo& info) {
       if (type == vaString) bytes = in.ShortString();
       else if (type == vaLString) {
         const std::uint32_t n = in.U32();
-        if (n > 0x7FFFFFFF) throw TStreamError(kReadError);
+        if (n > 0x7FFFFFFF) throw TStreamError(kReadError, TStreamError::CutShort);
         bytes = in.Bytes(static_cast<qsizetype>(n));
       } else {
         throw invalid();
@@ -217,11 +219,11 @@ QByteArray WriteComponentRecord(const TComponentClass& cls, const TPropertyValue
 
 TPropertyValues TComponentReader::ReadRecord(const TComponentClass& target) {
   Cursor header(data_, pos_, data_.size());
-  if (header.U8() != kResourceByNumber || header.U16() != kRawData) throw TStreamError(kInvalidFormat);
+  if (header.U8() != kResourceByNumber || header.U16() != kRawData) throw TStreamError(kInvalidFormat, TStreamError::Format);
   // The resource name: at most 63 characters and its 0 byte.
   for (int n = 0;; ++n) {
     if (header.U8() == 0) break;
-    if (n >= kMaxResourceName) throw TStreamError(kInvalidFormat);
+    if (n >= kMaxResourceName) throw TStreamError(kInvalidFormat, TStreamError::Format);
   }
   header.U16();  // memory flags, not interpreted
   const std::uint32_t size = header.U32();
@@ -230,7 +232,7 @@ TPropertyValues TComponentReader::ReadRecord(const TComponentClass& target) {
   const qsizetype start = header.Pos();
   const qsizetype end = start + static_cast<qsizetype>(size);
   Cursor in(data_, start, end);
-  if (in.Bytes(kSignature.size()) != kSignature) throw TStreamError(kInvalidFormat);
+  if (in.Bytes(kSignature.size()) != kSignature) throw TStreamError(kInvalidFormat, TStreamError::Format);
   lastClass_ = QString::fromLatin1(in.ShortString());
   in.ShortString();  // the component name
   TPropertyValues values;
@@ -238,10 +240,12 @@ TPropertyValues TComponentReader::ReadRecord(const TComponentClass& target) {
     const QByteArray name = in.ShortString();
     if (name.isEmpty()) break;
     const TPropertyInfo* info = target.Find(QString::fromLatin1(name));
-    if (!info) throw TStreamError("Property " + name.toStdString() + " does not exist");
+    if (!info)
+      throw TStreamError("Property " + name.toStdString() + " does not exist", TStreamError::UnknownProperty,
+                         QString::fromLatin1(name));
     values.emplace_back(info->name, ReadValue(in, *info));
   }
-  if (in.U8() != vaNull || in.Pos() != end) throw TStreamError(kInvalidFormat);
+  if (in.U8() != vaNull || in.Pos() != end) throw TStreamError(kInvalidFormat, TStreamError::Format);
   pos_ = end;
   return values;
 }

@@ -13,7 +13,8 @@
 // length 1. Numbers are little-endian; strings are GBK bytes.
 //
 // Reading checks everything and never reads past the data: a damaged or cut record raises
-// TStreamError with an English text.
+// TStreamError with an English text and the kind of fault, from which a message to the user
+// is made in the user's language.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -26,7 +27,22 @@ namespace stream {
 
 class TStreamError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum TFault {
+    Misuse,           // writing values the class does not take: the program's own fault
+    Format,           // not a component record, or one framed wrongly
+    CutShort,         // the record runs past the end of the data
+    UnknownProperty,  // a property the class being read into does not have
+    BadValue,         // a value not of its property's kind
+  };
+  explicit TStreamError(const std::string& what, TFault fault = Misuse, QString property = {})
+      : std::runtime_error(what), fault_(fault), property_(std::move(property)) {}
+  TFault Fault() const { return fault_; }
+  // The property an UnknownProperty or BadValue fault is about.
+  const QString& Property() const { return property_; }
+
+ private:
+  TFault fault_;
+  QString property_;
 };
 
 enum class TPropertyKind { Integer, Boolean, String, Char };

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <QVariant>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -217,11 +219,6 @@ void RaiseFont(QWidget& window, int px) {
   window.setFont(font);
 }
 
-void CenterOnScreen(QWidget& window) {
-  const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
-  window.move((screen::Width() - frame.width()) / 2, (screen::Height() - frame.height()) / 2);
-}
-
 QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize) {
   const auto axis = [](int ownerStart, int ownerLength, int length, int screenLength) {
     return std::clamp(ownerStart + (ownerLength - length) / 2, 0, std::max(screenLength - length, 0));
@@ -232,16 +229,116 @@ QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize) {
 
 namespace {
 
-QWidget* OwnerOf(const QWidget& window) {
+const char* const kCentredProperty = "velkoraCentred";
+
+// The windows that were active, the latest last, each once. Between two modal windows the
+// window system may leave none active for a while; a window opening then belongs to the
+// latest still shown.
+class ActiveWindows final : public QObject {
+ public:
+  static ActiveWindows& Get() {
+    static auto* watcher = new ActiveWindows;  // lives as long as the application
+    return *watcher;
+  }
+
+  QWidget* Latest(const QWidget& besides) {
+    Note(QApplication::activeWindow());
+    for (auto it = recent_.rbegin(); it != recent_.rend(); ++it)
+      if (*it && *it != &besides && (*it)->isVisible()) return *it;
+    return nullptr;
+  }
+
+ private:
+  ActiveWindows() : QObject(qApp) {
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Note(QApplication::activeWindow()); });
+  }
+
+  void Note(QWidget* window) {
+    if (window == nullptr) return;
+    std::erase_if(recent_, [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
+    recent_.push_back(window);
+  }
+
+  std::vector<QPointer<QWidget>> recent_;
+};
+
+// While its window is shown, puts it in its place again whenever the window it opens over is
+// resized or moved (a window dragged to fit a projector, maximised, restored).
+class FollowOwner final : public QObject {
+ public:
+  explicit FollowOwner(QWidget& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
+
+  QWidget* Owner() const { return owner_; }
+  void SetOwner(QWidget* owner) {
+    if (owner_ == owner) return;
+    if (owner_) owner_->removeEventFilter(this);
+    owner_ = owner;
+    if (owner_ && window_.isVisible()) owner_->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_) {
+      if (event->type() == QEvent::Show && owner_) owner_->installEventFilter(this);
+      else if (event->type() == QEvent::Hide && owner_) owner_->removeEventFilter(this);
+    } else if (watched == owner_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+               window_.isVisible() && !pending_) {
+      // Once the owner has laid out its contents for the new size: a placement beside a
+      // drawing needs the drawing where it now stands.
+      pending_ = true;
+      QTimer::singleShot(0, this, [this] { Refit(); });
+    }
+    return false;
+  }
+
+ private:
+  void Refit() {
+    pending_ = false;
+    if (!window_.isVisible()) return;
+    const QRect before = window_.geometry();
+    FitToScreen(window_);
+    if (auto* form = dynamic_cast<TForm*>(&window_); form && window_.geometry() != before) form->PlacedAgain();
+  }
+
+  QWidget& window_;
+  QPointer<QWidget> owner_;
+  bool pending_ = false;
+};
+
+FollowOwner* FollowerOf(const QWidget& window) {
+  for (QObject* child : window.children())
+    if (auto* f = dynamic_cast<FollowOwner*>(child)) return f;
+  return nullptr;
+}
+
+// The window a modal window opens over: its parent's window, else the one active latest.
+QWidget* FreshOwnerOf(const QWidget& window) {
   if (QWidget* parent = window.parentWidget()) return parent->window();
-  QWidget* active = QApplication::activeWindow();
-  return active != nullptr && active != &window && active->isVisible() ? active : nullptr;
+  return ActiveWindows::Get().Latest(window);
+}
+
+// The same, as it was when the window was last fitted to show (FitToScreen).
+QWidget* OwnerOf(const QWidget& window) {
+  if (const FollowOwner* follow = FollowerOf(window); follow && follow->Owner()) return follow->Owner();
+  return FreshOwnerOf(window);
+}
+
+QRect AreaOf(const QWidget* owner) {
+  const QRect screen(QPoint(0, 0), screen::Size());
+  if (owner == nullptr) return screen;
+  const QRect area = owner->frameGeometry() & screen;
+  return area.isEmpty() ? screen : area;
+}
+
+QSize FrameSize(const QWidget& window) {
+  return window.isVisible() || window.testAttribute(Qt::WA_WState_Created) ? window.frameGeometry().size()
+                                                                             : window.size();
 }
 
 void CentreOn(QWidget& window, const QWidget* owner) {
-  const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size();
   const QRect area = owner != nullptr ? owner->frameGeometry() : QRect(QPoint(0, 0), screen::Size());
-  window.move(CentredPlace(frame, area, screen::Size()));
+  window.move(CentredPlace(FrameSize(window), area, screen::Size()));
+  window.setProperty(kCentredProperty, true);
 }
 
 // Lets the window handle its show event first (sizing itself), then centres it before the
@@ -258,9 +355,12 @@ class CentreWhenShown final : public QObject {
     auto& window = static_cast<QWidget&>(*watched);
     window.removeEventFilter(this);
     const QPoint placed = window.pos();
+    window.setProperty(kCentredProperty, QVariant());
     QCoreApplication::sendEvent(&window, event);
-    // A window that places itself on being shown (a keypad under its cell) keeps its place.
+    // A window that places itself on being shown (a keypad under its cell) keeps its place;
+    // one that centres itself then is centred.
     if (window.pos() == placed) CentreOn(window, owner_);
+    else if (!window.property(kCentredProperty).isValid()) window.setProperty(kCentredProperty, false);
     deleteLater();
     return true;
   }
@@ -268,6 +368,13 @@ class CentreWhenShown final : public QObject {
  private:
   QPointer<QWidget> owner_;
 };
+
+void Follow(QWidget& window) {
+  FollowOwner* follow = FollowerOf(window);
+  if (follow == nullptr) follow = new FollowOwner(window);
+  // Fitted again while shown, it stays with the window it opened over.
+  if (!window.isVisible() || follow->Owner() == nullptr) follow->SetOwner(FreshOwnerOf(window));
+}
 
 }  // namespace
 
@@ -281,11 +388,39 @@ void CentreOnOwner(QWidget& window) {
   if (!waiting) new CentreWhenShown(window, owner);
 }
 
-void KeepOnScreen(QWidget& window) {
-  const QSize frame = window.frameGeometry().size();
-  const QPoint at = window.frameGeometry().topLeft();
-  window.move(std::clamp(at.x(), 0, std::max(0, screen::Width() - frame.width())),
-              std::clamp(at.y(), 0, std::max(0, screen::Height() - frame.height())));
+QRect OwnerArea(const QWidget& window) {
+  // A window opened over another modal window keeps to the window that one opened over.
+  const QWidget* owner = OwnerOf(window);
+  for (int hops = 0; owner != nullptr && hops < 8; ++hops) {
+    const FollowOwner* follow = FollowerOf(*owner);
+    if (follow == nullptr || follow->Owner() == nullptr || !owner->isVisible()) break;
+    owner = follow->Owner();
+  }
+  return AreaOf(owner);
+}
+
+QPoint KeptInside(QPoint at, QSize frame, const QRect& area) {
+  return {std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
+          std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
+}
+
+void KeepInside(QWidget& window, const QRect& area) {
+  window.move(KeptInside(window.frameGeometry().topLeft(), FrameSize(window), area));
+}
+
+void PlaceOverOwner(QWidget& window) {
+  const auto* form = dynamic_cast<const TForm*>(&window);
+  if (form != nullptr && form->Placement()) {
+    window.move(form->Placement()(FrameSize(window), OwnerArea(window)));
+  } else if (form != nullptr && form->KeepsPlace()) {
+    KeepInside(window, OwnerArea(window));
+  } else if (!window.isVisible()) {
+    CentreOnOwner(window);
+  } else if (window.property(kCentredProperty).toBool()) {
+    CentreOn(window, OwnerOf(window));
+  } else {
+    KeepInside(window, OwnerArea(window));  // it placed itself when shown
+  }
 }
 
 // --- Dialogs sized for their screen
@@ -342,11 +477,13 @@ void ScaleChildren(QWidget& parent, double r) {
 
 }  // namespace
 
-double ScreenScale() {
-  const double r = std::min(static_cast<double>(screen::Width()) / kDesignScreenWidth,
-                            static_cast<double>(screen::Height()) / kDesignScreenHeight);
+double AreaScale(QSize area) {
+  const double r = std::min(static_cast<double>(area.width()) / kDesignScreenWidth,
+                            static_cast<double>(area.height()) / kDesignScreenHeight);
   return std::max(1.0, r);
 }
+
+double ScreenScale() { return AreaScale(screen::Size()); }
 
 double DialogScale(const QWidget& window) {
   const QVariant v = window.property(kScaleProperty);
@@ -355,7 +492,8 @@ double DialogScale(const QWidget& window) {
 
 void FitToScreen(QWidget& window) {
   if (auto* form = dynamic_cast<TForm*>(&window); form && form->WindowState() == wsMaximized) return;
-  const double want = ScreenScale();
+  Follow(window);
+  const double want = AreaScale(OwnerArea(window).size());
   const double r = want / DialogScale(window);
   if (std::abs(r - 1.0) > 1e-9) {
     window.setProperty(kScaleProperty, want);
@@ -371,19 +509,14 @@ void FitToScreen(QWidget& window) {
     ScaleLimits(window, r);
     window.resize(ScaledSize(window.size(), r));
   }
-  if (auto* form = dynamic_cast<TForm*>(&window); form && form->KeepsPlace()) {
-    KeepOnScreen(window);
-    return;
-  }
-  CentreOnOwner(window);
+  PlaceOverOwner(window);
 }
 
-void PlaceForScreen(TForm& window, const std::function<QPoint(QSize frame)>& place) {
+void PlaceForScreen(TForm& window, TPlacement place) {
   window.SetPosition(poDesigned);
-  window.SetKeepsPlace(true);
+  window.SetPlacement(std::move(place));
   window.winId();  // its frame is known before it is first shown
   FitToScreen(window);
-  window.move(place(window.frameGeometry().size()));
 }
 
 int TForm::Scaled(int designLength) const { return ScaledLength(designLength, DialogScale(*this)); }
@@ -464,8 +597,9 @@ void TForm::done(int result) {
 }
 
 void TForm::showEvent(QShowEvent* event) {
+  // Centred on the window it opens over: the screen's middle while that window fills it.
   if (windowState_ == wsMaximized) setGeometry(QRect(QPoint(0, 0), screen::Size()));
-  else if (position_ == poScreenCenter) CenterOnScreen(*this);
+  else if (position_ == poScreenCenter) CentreOn(*this, OwnerOf(*this));
   if (borderStyle_ == bsDialog || borderStyle_ == bsSingle) setFixedSize(size());
   QDialog::showEvent(event);
 }

@@ -61,8 +61,6 @@ int LegiblePixels(const QWidget& control);
 // (the application's is 12); a dialog calls it before it is fitted to the screen.
 void RaiseFont(QWidget& window, int px = kLegiblePixels);
 
-// Moves a window to the middle of the screen (the screen seam's size).
-void CenterOnScreen(QWidget& window);
 // Where a window of that frame size stands centred on its owner's frame, kept on a screen
 // of that size (its top-left corner on the screen when it is larger).
 QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
@@ -70,18 +68,37 @@ QPoint CentredPlace(QSize frame, const QRect& owner, QSize screenSize);
 // window, else the screen), now and again once it has sized itself on being shown (a message
 // box lays out its text only then), unless it places itself when shown.
 void CentreOnOwner(QWidget& window);
-// Moves a window, frame included, as little as needed to lie on the screen.
-void KeepOnScreen(QWidget& window);
 
-// Dialogs are designed for a 1024 x 768 screen. On the screen they open on they grow by the
-// smaller of the two axes' ratios, never below 1 (a smaller screen keeps the design).
+// Where a window the program places itself stands: the top-left corner of a window of that
+// frame size, given the area it keeps to (the window it opens over, as far as that lies on
+// the screen).
+using TPlacement = std::function<QPoint(QSize frame, const QRect& area)>;
+// The area a modal window keeps to: the frame of the window it opens over (its parent's
+// window, else the active window) cut to the screen; the screen when it opens over none.
+QRect OwnerArea(const QWidget& window);
+// Where a window of that frame size at `at` stands moved as little as needed to lie in area
+// (its top-left corner in it where it is larger); KeepInside moves it there.
+QPoint KeptInside(QPoint at, QSize frame, const QRect& area);
+void KeepInside(QWidget& window, const QRect& area);
+// Puts a modal window where it belongs over the window it opens over: where its placement
+// puts it, centred on that window if it was centred when it opened, else kept inside it. The
+// modal hosts call it when the window shows (FitToScreen) and again whenever the window it
+// opens over is resized or moved while it is open: a teacher who fits the program to a
+// projector keeps a result window beside its drawing and a message in the middle.
+void PlaceOverOwner(QWidget& window);
+
+// Dialogs are designed for a 1024 x 768 screen. Over a larger window they grow by the
+// smaller of the two axes' ratios, never below 1 (a smaller window keeps the design):
+// AreaScale of the window they open over, ScreenScale while it fills the screen.
+double AreaScale(QSize area);
 double ScreenScale();
-// Sizes a dialog or message window for the screen it opens on and centres it on its owner
-// (CentreOnOwner): its controls' places and sizes and its fonts grow by ScreenScale() in
-// proportion to its design (once: a later show on the same screen changes nothing), and a
-// caption never ends up narrower than its text. Both modal hosts call it before a modal
-// window shows; a window that covers the screen is left as it is, and a form that keeps its
-// place stays there, moved only onto the screen.
+// Sizes a dialog or message window for the window it opens over (OwnerArea) and places it
+// there (PlaceOverOwner: centred, unless it keeps a place of its own): its controls' places and
+// sizes and its fonts grow by AreaScale in proportion to its design (a later show over a window
+// of the same size changes nothing), and a caption never ends up narrower than its text. Both
+// modal hosts call it before a modal window shows; from then on, while it is shown, it is
+// fitted again whenever that window is resized or moved, so that it keeps its place in it and
+// its size for it. A window that covers the screen is left as it is.
 void FitToScreen(QWidget& window);
 // The factor FitToScreen gave window, 1 before: code that places or sizes a control of a
 // dialog while it is shown multiplies its design numbers by it.
@@ -89,9 +106,10 @@ double DialogScale(const QWidget& window);
 
 class TForm;
 // Places a modal window itself rather than centring it: sizes it for this screen
-// (FitToScreen), then moves it to where place puts a window of its frame's size; the modal
-// hosts keep that place when it shows.
-void PlaceForScreen(TForm& window, const std::function<QPoint(QSize frame)>& place);
+// (FitToScreen), then moves it to where place puts a window of its frame's size over the
+// area it keeps to (OwnerArea); the modal hosts put it there again when it shows and when
+// that area changes while it is open.
+void PlaceForScreen(TForm& window, TPlacement place);
 
 // A window of the program. It is a QDialog so that any form can be shown modally through
 // the modal host; as a main window it is shown with show().
@@ -115,11 +133,16 @@ class TForm : public QDialog {
   // poScreenCenter: centred on the screen every time it is shown.
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
-  // A window the program moves itself before each modal show (beside a drawing it must not
-  // hide): the modal hosts keep that place, moved only as far as the screen needs, instead of
-  // centring it.
-  bool KeepsPlace() const { return keepsPlace_; }
+  // A window the program places itself (beside a drawing it must not hide): the modal hosts
+  // keep it there, moved only as far as the window it opens over needs, instead of centring
+  // it; with a placement (PlaceForScreen), where that puts it at each show and each change of
+  // that window.
+  bool KeepsPlace() const { return keepsPlace_ || placement_ != nullptr; }
   void SetKeepsPlace(bool on) { keepsPlace_ = on; }
+  const TPlacement& Placement() const { return placement_; }
+  void SetPlacement(TPlacement place) { placement_ = std::move(place); }
+  // Told after the window was moved again because the window it opens over changed.
+  virtual void PlacedAgain() {}
   // wsMaximized: covers the whole screen when shown.
   TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState state);
@@ -158,6 +181,7 @@ class TForm : public QDialog {
   TWindowState windowState_ = wsNormal;
   bool keyPreview_ = false;
   bool keepsPlace_ = false;
+  TPlacement placement_;
   int modalResult_ = mrNone;
   int clickDepth_ = 0;
 };

@@ -37,7 +37,11 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value, c
   cancel->Cancel = true;
   cancel->setGeometry(width / 2 + 5, buttonTop, 75, 25);
   form.SetUpDialog(QStringLiteral("InputQuery"), caption, width, buttonTop + 25 + 8);
-  if (!over.isEmpty()) PlaceForScreen(form, [&](QSize frame) { return CentredPlace(frame, over, screen::Size()); });
+  if (!over.isEmpty()) {
+    PlaceForScreen(form, [&over](QSize frame, const QRect& area) {
+      return KeptInside(CentredPlace(frame, over, screen::Size()), frame, area);
+    });
+  }
   edit->setFocus();
 
   if (form.ShowModal() != mrOk) return false;

@@ -5,25 +5,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/FileDialog.h"
 #include "platform/Forms.h"
 
 namespace modal {
 namespace {
 
 QString g_title = QStringLiteral("Velkora");
-
-// "desc|*.dat|all|*.*" -> "desc (*.dat);;all (*.*)"
-QString QtFilter(const QString& filter) {
-  const QStringList parts = filter.split('|');
-  QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString desc = parts[i];
-    const QString pattern = QString(parts[i + 1]).replace(';', ' ');
-    if (!desc.contains('(') || !desc.contains(pattern)) desc += QStringLiteral(" (") + pattern + ')';
-    out << desc;
-  }
-  return out.join(QStringLiteral(";;"));
-}
 
 // A dialog closed by Esc or its close box was rejected; the program knows that as Cancel.
 int Modal(int result) { return result == QDialog::Rejected ? ResultCancel : result; }
@@ -85,13 +73,9 @@ class Real final : public Host {
   }
 
   QString FileName(const FileRequest& r) override {
-    QFileDialog dlg(nullptr, r.caption, QString(), QtFilter(r.filter));
-    dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!r.defaultExt.isEmpty()) dlg.setDefaultSuffix(r.defaultExt);
-    if (!r.initialName.isEmpty()) dlg.selectFile(r.initialName);
-    if (ExecCovering(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
-    return dlg.selectedFiles().first();
+    const std::unique_ptr<QFileDialog> dlg = filedialog::Make(r);
+    if (ExecCovering(*dlg) != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return {};
+    return dlg->selectedFiles().first();
   }
 
   void ShowError(const QString& text) override {

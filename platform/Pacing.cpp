@@ -60,17 +60,19 @@ void ProcessMessages() {
   QCoreApplication::sendPostedEvents(nullptr, 0);
 }
 
-bool WaitProcessing(int ms, const std::function<bool()>& stop) {
+bool WaitProcessing(int ms, const std::function<bool()>& stop, const std::function<void()>& processed) {
   Record(ms);
   if (g_instant) {
     // Keep the order of effects: whatever is pending is handled once, as a real wait would.
     ProcessMessages();
+    if (processed) processed();
     g_virtualNow += ms > 0 ? ms : 0;
     return stop && stop();
   }
   const std::int64_t until = Now() + ms;
-  for (;;) {
+  for (bool first = true;; first = false) {
     ProcessMessages();
+    if (first && processed) processed();
     if (stop && stop()) return true;
     if (Now() >= until) return false;
     QThread::msleep(1);

@@ -19,7 +19,8 @@ void Delay(int ms);
 
 // Wait up to ms while processing window messages; returns early once stop() holds.
 // stop is checked after every round of message processing. Returns true when stopped early.
-bool WaitProcessing(int ms, const std::function<bool()>& stop);
+// processed, when given, is told once, after the first round: what the wait shows.
+bool WaitProcessing(int ms, const std::function<bool()>& stop, const std::function<void()>& processed = {});
 
 // Process pending window messages once (posted events and paints).
 void ProcessMessages();

@@ -2,7 +2,6 @@
 
 #include "demos/linear/TripleTable.h"
 #include "framework/drawkit/Glyph.h"
-#include "platform/Screen.h"
 
 namespace {
 
@@ -121,7 +120,6 @@ void TNoForm::showEvent(QShowEvent* event) {
   // The glyphs grow with the keypad, which has grown for its screen.
   for (const auto& [button, image] : glyphs_) ShowGlyph(*button, image, DialogScale(*this));
   if (!At) return;
-  const QSize screen = screen::Size();
-  move(std::clamp(At->x(), 0, std::max(0, screen.width() - width())),
-       std::clamp(At->y(), 0, std::max(0, screen.height() - height())));
+  // Under its cell, its frame kept whole in the demonstration window.
+  move(KeptInside(*At, frameGeometry().size(), OwnerArea(*this)));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "demos/search/BPTreeClass.h"
 #include "demos/search/BTreeInDlg.h"
 #include "demos/search/BsTreeClass.h"
 #include "demos/trees/TreeFile.h"
@@ -330,6 +331,13 @@ void TBTreeClass::LoadFromBytes(const QByteArray& bytes, const QString& fileName
 
 namespace {
 
+// The tree a node class of the files belongs to, as the messages name it.
+QString TreeOfNodeClass(const QString& className) {
+  if (className.compare(TBTreeNode::StreamClass().name, Qt::CaseInsensitive) == 0) return QStringLiteral("B-树");
+  if (className.compare(TBPTreeNode::StreamClass().name, Qt::CaseInsensitive) == 0) return QStringLiteral("B+树");
+  return {};
+}
+
 // Reads node records in preorder, checking each one as it comes; a node's children follow
 // it at the positions its flags name.
 class BTreeFileReader : TTreeRecordReader {
@@ -345,8 +353,11 @@ class BTreeFileReader : TTreeRecordReader {
     auto record = std::make_unique<TBTreeRecord>();
     record->Values = Next(level);
     const int n = Count();
-    if (LastClassName().compare(Class().name, Qt::CaseInsensitive) != 0)
-      Fail(QStringLiteral("第 %1 个结点是 %2 的记录，不是 %3 的").arg(n).arg(LastClassName(), Class().name));
+    if (LastClassName().compare(Class().name, Qt::CaseInsensitive) != 0) {
+      const QString other = TreeOfNodeClass(LastClassName());
+      if (other.isEmpty()) Fail(QStringLiteral("第 %1 个结点的记录不是%2的结点").arg(n).arg(TreeOfNodeClass(Class().name)));
+      Fail(QStringLiteral("第 %1 个结点是%2的结点，不是%3的").arg(n).arg(other, TreeOfNodeClass(Class().name)));
+    }
 
     const auto* keyNum = Value(record->Values, "KeyNum");
     if (!keyNum || std::get<std::int32_t>(*keyNum) < 1 || std::get<std::int32_t>(*keyNum) > 4)

@@ -57,7 +57,7 @@ void TBsTree::CreateChildWindow() {
 
 void TBsTree::AfterConstruction() {
   views::Toolbar().EnableButton(ToolButton::DemoReset, false);
-  EnableRunButtons(false);
+  DisableRunKeys();  // nothing runs yet: 暂停 stays off
 }
 
 bool TBsTree::CreateData() {

@@ -23,13 +23,6 @@ void EnableResetAndData(bool enable) {
   views::Toolbar().EnableButton(ToolButton::AlgData, enable);
 }
 
-// With no operation chosen a run would step the idle line for ever: the run keys wait for
-// "插入" or "删除", as they do once an operation has ended.
-void DisableRunKeys() {
-  for (ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor})
-    views::Toolbar().EnableButton(b, false);
-}
-
 const QString kEnd = QStringLiteral("删除结束");
 const QString kInserted = QStringLiteral("插入结束");
 const QString kFindSibling = QStringLiteral("寻找节点p 的一个关键字个数>=2 的兄弟节点");
@@ -56,7 +49,8 @@ TBTreeClass& TBTreeDemoBase::Tree() const { return *graphForm_->Tree; }
 
 void TBTreeDemoBase::AfterConstruction() {
   State = 0;
-  EnableRunButtons(false);
+  // Nothing runs yet: the run keys are off, and so is 暂停, behind the first dialog too.
+  DisableRunKeys();
 }
 
 void TBTreeDemoBase::DemoFinished() {
@@ -93,6 +87,8 @@ void TBTreeDemoBase::SetWindowRect() { MainForm->DockOnePane(graphForm_.get()); 
 void TBTreeDemoBase::Reset() {
   TAlgoDemo::Reset();
   ClearMarksAndStatus();
+  // With no operation chosen a run would step the idle line for ever: the run keys wait for
+  // "插入" or "删除", as they do once an operation has ended.
   if (State == 0) DisableRunKeys();
 }
 

@@ -100,13 +100,6 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
-void DisableRunButtonsOnly() {
-  IRunToolbar& bar = views::Toolbar();
-  for (ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor}) {
-    bar.EnableButton(b, false);
-  }
-}
-
 // ---------------------------------------------------------------- layout
 
 TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
@@ -322,7 +315,7 @@ void TExpF::ResetForm() {
   BitBtn2->setEnabled(false);
   eval_.Clear();
   apologized_ = false;
-  DisableRunButtonsOnly();
+  DisableRunKeys();
 }
 
 void TExpF::PrepareRerun() {
@@ -332,7 +325,7 @@ void TExpF::PrepareRerun() {
     apologized_ = false;
     ShowTexts();
   } else {
-    DisableRunButtonsOnly();
+    DisableRunKeys();
   }
 }
 

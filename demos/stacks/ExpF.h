@@ -101,5 +101,3 @@ class TExpF : public TGraphForm {
   bool settingText_ = false;
 };
 
-// Disables the four run buttons of the demonstration window, leaving reset and return alone.
-void DisableRunButtonsOnly();

@@ -4,7 +4,6 @@
 #include "framework/engine/BasicData.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Forms.h"
-#include "platform/Screen.h"
 
 TMemCommandDemo::TMemCommandDemo(const QStringList& source) : TAlgoDemo(source) {}
 TMemCommandDemo::~TMemCommandDemo() = default;
@@ -12,8 +11,6 @@ TMemCommandDemo::~TMemCommandDemo() = default;
 void TMemCommandDemo::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   userForm_ = std::make_unique<TMemUserForm>();
-  userForm_->winId();  // its frame is known before it is first shown, so it is placed whole
-  userForm_->SetKeepsPlace(true);
   userForm_->hide();
 }
 
@@ -41,15 +38,14 @@ void TMemCommandDemo::InitSpace() {
 }
 
 void TMemCommandDemo::PlaceUserForm() {
-  TMemGraphForm& drawing = MemoryForm();
-  // At the size it will show in on this screen.
-  FitToScreen(*userForm_);
-  const QWidget* toolBar = MainForm->ToolBar();
-  const int toolbarBottom = toolBar->mapToGlobal(QPoint(0, toolBar->height())).y();
-  const QRect drawingRect(drawing.mapToGlobal(QPoint(0, 0)), drawing.size());
-  userForm_->move(CommandWindowPlace(QRect(QPoint(0, 0), screen::Size()), toolbarBottom, drawingRect,
-                                     userForm_->frameGeometry().size()));
-  drawing.CommandWindow = userForm_.get();
+  // Below the toolbar, beside the memory drawing, as they stand whenever it shows.
+  PlaceForScreen(*userForm_, [this](QSize frame, const QRect& area) {
+    const TMemGraphForm& drawing = MemoryForm();
+    const QWidget* toolBar = MainForm->ToolBar();
+    const int toolbarBottom = toolBar->mapToGlobal(QPoint(0, toolBar->height())).y();
+    return CommandWindowPlace(area, toolbarBottom, QRect(drawing.mapToGlobal(QPoint(0, 0)), drawing.size()), frame);
+  });
+  MemoryForm().CommandWindow = userForm_.get();
 }
 
 bool TMemCommandDemo::GetUserOrder() {

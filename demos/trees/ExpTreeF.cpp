@@ -181,7 +181,7 @@ bool TExptF::BitBtn2Click() {
     Label2->SetCaption(check.Error);
     modal::ShowMessage(check.Error);
     expression_.clear();
-    DisableRunButtonsOnly();
+    DisableRunKeys();
     BitBtn2->setEnabled(true);
     return false;
   }
@@ -199,7 +199,7 @@ bool TExptF::BitBtn2Click() {
 
 void TExptF::PrepareAgain() {
   if (!Accepted()) {
-    DisableRunButtonsOnly();
+    DisableRunKeys();
     return;
   }
   optr_.Clear();

@@ -127,8 +127,11 @@ void TThrdInDel::Changed() {
 void TThrdInDel::StartOperation(bool insert) {
   TThrdInDelGraphForm& f = *graphForm_;
   TThrdTree& tree = *f.Tree;
-  EnableRunButtons(false);
+  // The run buttons wait for the node to be clicked; nothing runs yet, so 暂停 stays off.
   // Leaving stays possible while a node is awaited (the pending node goes with the tree).
+  DisableRunKeys();
+  SetDataAndResetButtons(false);
+  views::Toolbar().EnableButton(ToolButton::BreakPnt, false);
   views::Toolbar().EnableButton(ToolButton::Return, true);
   snapshot_ = tree.SaveToBytes();
   f.ClicksLocked = false;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <string_view>
 
 namespace {
 
@@ -60,9 +59,15 @@ stream::TPropertyValues TTreeRecordReader::Next(int level) {
   try {
     return reader_.ReadRecord(cls_);
   } catch (const stream::TStreamError& e) {
-    // A record running past the end of the data is a file cut short.
-    if (std::string_view(e.what()) == "Stream read error") Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
-    Fail(QStringLiteral("第 %1 个结点的记录有误（%2）").arg(n).arg(QString::fromUtf8(e.what())));
+    // The user is told in Chinese what the stream found; its English text is for the program.
+    switch (e.Fault()) {
+      case stream::TStreamError::CutShort: Fail(QStringLiteral("文件在第 %1 个结点处中断").arg(n));
+      case stream::TStreamError::UnknownProperty: Fail(QStringLiteral("第 %1 个结点的记录含有这种树的结点没有的数据").arg(n));
+      case stream::TStreamError::BadValue: Fail(QStringLiteral("第 %1 个结点的记录中有数据的类型不对").arg(n));
+      case stream::TStreamError::Format:
+      case stream::TStreamError::Misuse: break;
+    }
+    Fail(QStringLiteral("第 %1 个结点的记录格式不对").arg(n));
   }
 }
 

@@ -1,11 +1,11 @@
 #include "framework/drawkit/BesidePlace.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
 
 #include "platform/Forms.h"
-#include "platform/Screen.h"
 
 namespace {
 
@@ -13,20 +13,20 @@ QRect OnScreen(const QWidget& drawing) { return {drawing.mapToGlobal(QPoint(0, 0
 
 }  // namespace
 
-QPoint BesidePlace(const QRect& drawing, QSize window, QSize screen) {
-  return {std::max(0, screen.width() - window.width()),
-          std::clamp(drawing.top(), 0, std::max(0, screen.height() - window.height()))};
+QPoint BesidePlace(const QRect& drawing, QSize window, const QRect& area) {
+  return {std::max(area.left(), area.right() + 1 - window.width()),
+          std::clamp(drawing.top(), area.top(), std::max(area.top(), area.bottom() + 1 - window.height()))};
 }
 
-QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& screen) {
-  const QPoint middle = screen.center() - QPoint(frame.width() / 2, frame.height() / 2);
+QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area) {
+  const QPoint middle = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
   QPoint best = middle;
   long long bestCover = std::numeric_limits<long long>::max();
   long long bestDistance = 0;
   // Every place on a grid of a few pixels: few enough to try them all.
   constexpr int kStep = 4;
-  for (int y = screen.top(); y + frame.height() <= screen.bottom() + 1; y += kStep) {
-    for (int x = screen.left(); x + frame.width() <= screen.right() + 1; x += kStep) {
+  for (int y = area.top(); y + frame.height() <= area.bottom() + 1; y += kStep) {
+    for (int x = area.left(); x + frame.width() <= area.right() + 1; x += kStep) {
       const QRect at(QPoint(x, y), frame);
       long long cover = 0;
       for (const QRect& d : drawings) {
@@ -46,12 +46,18 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& scre
 }
 
 void PlaceBeside(TForm& window, const QWidget& drawing) {
-  const QRect at = OnScreen(drawing);
-  PlaceForScreen(window, [&](QSize frame) { return BesidePlace(at, frame, screen::Size()); });
+  PlaceForScreen(window, [drawing = QPointer<const QWidget>(&drawing)](QSize frame, const QRect& area) {
+    return BesidePlace(drawing ? OnScreen(*drawing) : area, frame, area);
+  });
 }
 
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings) {
-  QList<QRect> rects;
-  for (const QWidget* d : drawings) rects << OnScreen(*d);
-  PlaceForScreen(window, [&](QSize frame) { return PlaceClearOf(frame, rects, QRect(QPoint(0, 0), screen::Size())); });
+  QList<QPointer<const QWidget>> watched;
+  for (const QWidget* d : drawings) watched << d;
+  PlaceForScreen(window, [watched](QSize frame, const QRect& area) {
+    QList<QRect> rects;
+    for (const QPointer<const QWidget>& d : watched)
+      if (d) rects << OnScreen(*d);
+    return PlaceClearOf(frame, rects, area);
+  });
 }

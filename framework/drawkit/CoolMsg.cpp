@@ -43,6 +43,8 @@ TCoolMsgDlg::TCoolMsgDlg(QWidget* parent) : TForm(parent) {
   SpeedButtonOK->setObjectName(QStringLiteral("SpeedButtonOK"));
   SpeedButtonOK->setGeometry(131, 131, 99, 43);
   ApplyFont(*SpeedButtonOK, KaiFont(-27, clRed));
+  // Outlined: red reads on every part of the texture the window may open over.
+  SpeedButtonOK->OutlinedCaption = true;
   SpeedButtonOK->OnClick = [this] { SpeedButtonOKClick(); };
 
   Bevel1 = new TBevel(Panel1);
@@ -86,6 +88,10 @@ void TCoolMsgDlg::FormShow() {
   CaptionLabel->adjustSize();
   ActivePopup = this;
   dragging_ = false;
+  PaintBackdrop();
+}
+
+void TCoolMsgDlg::PaintBackdrop() {
   // The texture of the place where the window opens: the backdrop shifted by the picture's
   // screen origin.
   TBitmap& picture = BkImage->Picture();

@@ -33,6 +33,8 @@ class TCoolMsgDlg : public TForm {
   int Execute(const QString& message);
 
   void done(int result) override;
+  // Moved with the demonstration window: it shows the texture of its new place.
+  void PlacedAgain() override { PaintBackdrop(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -41,6 +43,7 @@ class TCoolMsgDlg : public TForm {
 
  private:
   void FormShow();
+  void PaintBackdrop();
   void SpeedButtonOKClick();
   void DragStart(int x, int y);
   void DragMove(int x, int y);

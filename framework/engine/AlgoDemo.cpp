@@ -92,6 +92,8 @@ void TAlgoDemo::Reset() {
 }
 
 void TAlgoDemo::UpdateChildWindow() {
+  shownProc_ = curProc_;
+  shownLine_ = curLine_;
   IAlgorithmView& algo = views::Algorithm();
   if (curProc_ != nullptr) algo.SelectTab(procedures_->IndexOf(curProc_));
   if (curLine_ != nullptr) algo.ShowRow(curLine_->LineNo());
@@ -116,6 +118,8 @@ void TAlgoDemo::LoadSource(const QStringList& source) {
     retired_.push_back(std::move(procedures_));
   } else {
     retired_.clear();
+    shownProc_ = nullptr;  // they went with the old text
+    shownLine_ = nullptr;
   }
   procedures_ = std::move(fresh);
   sourceGeneration_ += 1;
@@ -154,7 +158,14 @@ void TAlgoDemo::PushCall(const QString& procName, std::unique_ptr<TData> args) {
   frame->CallText = CallText(procName, args.get());
   curProc_ = proc;
   TProcLine* begin = proc->FirstLine();
-  if (begin != nullptr) begin->Current = true;
+  // A run marks it once it has waited after the call line: till then the windows show the
+  // line that made the call as the current one, the only one. A call made outside a run (the
+  // first procedure entered, a text loaded for an operation) shows at once.
+  if (!running_) {
+    if (begin != nullptr) begin->Current = true;
+    shownProc_ = proc;
+    shownLine_ = begin;
+  }
   locals_ = std::move(args);
   runStack_->Push(std::move(frame));
   curLine_ = begin;
@@ -305,10 +316,19 @@ std::function<void()>& LineObserver() {
   static std::function<void()> observer;
   return observer;
 }
+
+std::function<void()>& WaitObserver() {
+  static std::function<void()> observer;
+  return observer;
+}
 }  // namespace
 
 std::function<void()> SetLineObserver(std::function<void()> observer) {
   return std::exchange(LineObserver(), std::move(observer));
+}
+
+std::function<void()> SetWaitObserver(std::function<void()> observer) {
+  return std::exchange(WaitObserver(), std::move(observer));
 }
 
 void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
@@ -346,7 +366,7 @@ void TAlgoDemo::RunLoop(const std::function<bool()>& stopTest) {
     if (curLine_ == nullptr || stopTest()) {
       stopRequest_ = true;
     } else {
-      pacing::WaitProcessing(RunLoopWait(RunSpeed), stopped);
+      pacing::WaitProcessing(RunLoopWait(RunSpeed), stopped, WaitObserver());
     }
     if (prevLine_ != nullptr) prevLine_->Current = false;
     if (curLine_ != nullptr) curLine_->Current = true;
@@ -385,6 +405,12 @@ void EnableRunButtons(bool enable) {
   bar.EnableButton(ToolButton::BreakPnt, enable);
   bar.EnableButton(ToolButton::AlgData, enable);
   bar.EnableButton(ToolButton::DemoStop, !enable);
+}
+
+void DisableRunKeys() {
+  IRunToolbar& bar = views::Toolbar();
+  for (const ToolButton b : {ToolButton::DemoRun, ToolButton::StepOver, ToolButton::TraceInto, ToolButton::RunToCursor})
+    bar.EnableButton(b, false);
 }
 
 void Delay(int ms) { pacing::Delay(ms); }

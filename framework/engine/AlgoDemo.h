@@ -74,6 +74,12 @@ class TAlgoDemo : public QObject {
   TData* Locals() const { return locals_.get(); }
   TData* Globals() const { return globals_.get(); }
   TProcedure* CurProc() const { return curProc_; }
+  // The procedure and line the windows show executing: CurProc and CurLine as
+  // UpdateChildWindow (or a call made outside a run) last showed them. While a run waits
+  // between two lines they still show the line just executed, in its procedure, though it
+  // has already moved CurLine on, into a call or out of one.
+  const TProcedure* ShownProc() const { return shownProc_; }
+  const TProcLine* ShownLine() const { return shownLine_; }
   TData* Procedures() const { return procedures_.get(); }
   TProcedure* ProcedureAt(int i) const { return static_cast<TProcedure*>(procedures_->Items(i)); }
   TProcLine* CurLine() const { return curLine_; }
@@ -176,6 +182,8 @@ class TAlgoDemo : public QObject {
   std::unique_ptr<TData> locals_;
   std::unique_ptr<TData> globals_;
   TProcedure* curProc_ = nullptr;
+  const TProcedure* shownProc_ = nullptr;
+  const TProcLine* shownLine_ = nullptr;
   std::unique_ptr<TData> procedures_;
   // Procedures replaced by LoadSource during a run stay alive until the run ends, since
   // the line being executed belongs to them.
@@ -217,6 +225,9 @@ QStringList CheckStepMethods(const QMetaObject& demoClass, const QStringList& so
 // Enables the run buttons when enable is set and CurrentDemo has a current line; the
 // reset, return, breakpoint and data buttons as enable; the pause button as its opposite.
 void EnableRunButtons(bool enable);
+// Turns off the four buttons that run lines (执行, 单步, 跟踪, 执行到) and nothing else: a
+// demonstration waiting for its own buttons between runs, where 暂停 must stay off too.
+void DisableRunKeys();
 // Waits ms on the millisecond clock without processing anything.
 void Delay(int ms);
 // The run loop's wait between two lines at a speed 0 .. 99: (104 - speed)^2 div 3 ms.
@@ -224,3 +235,6 @@ int RunLoopWait(int speed);
 // Told after every line a run executes, once the windows show it (the scripted driver's
 // checks at every step); nothing is told in the program. Returns the one set before.
 std::function<void()> SetLineObserver(std::function<void()> observer);
+// Told at every wait between two lines of a run, once what was pending has been painted:
+// what the windows show while the run waits. Returns the one set before.
+std::function<void()> SetWaitObserver(std::function<void()> observer);

@@ -220,10 +220,16 @@ void TAlgorithmForm::PanelResize() {
   hScroll_->setPageStep(std::max(1, clientWidth));
   hScroll_->setSingleStep(std::max(1, font_.TextWidth(QStringLiteral(" "))));
   hScroll_->setVisible(hBar);
-  // A window made smaller or larger keeps the line the run stands on in view, as a step does.
-  if (CurrentDemo != nullptr && CurrentDemo->CurLine() != nullptr && CurrentDemo->CurProc() != nullptr &&
-      ShownProcedure() == CurrentDemo->CurProc())
-    ShowRow(CurrentDemo->CurLine()->LineNo());
+  // A window made smaller or larger keeps the line it marks as the current one in view, as a
+  // step does: within a step (a message window it opens after a return) or while a run waits
+  // after a call, that is the line being executed, though the engine has moved on.
+  if (CurrentDemo != nullptr) {
+    const TProcLine* line = CurrentDemo->CurLine();
+    if (const TProcLine* executing = CurrentDemo->PrevLine();
+        line != nullptr && !line->Current && executing != nullptr && executing->Current)
+      line = executing;
+    if (line != nullptr && line->Procedure() == ShownProcedure()) ShowRow(line->LineNo());
+  }
   RefreshRows();
   inResize_ = false;
 }
@@ -415,7 +421,7 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) c
   look.text = look.line->Text();
   look.scroll = common.scroll;
   look.font = common.font;
-  if (proc != CurrentDemo->CurProc()) {
+  if (proc != CurrentDemo->ShownProc()) {
     look.font.Color = CurrentThemes ? CurrentThemes->AlgoSrc() : font_.Color;
     return look;
   }
@@ -427,6 +433,15 @@ TAlgorithmForm::RowLook TAlgorithmForm::LookOf(int row, const RowLook& common) c
   // frame round the row, so that a breakpoint set where the run stands is seen.
   look.breakFrame = look.line->Breakpoint && look.fill != clRed;
   return look;
+}
+
+std::vector<TAlgorithmForm::PaintedRow> TAlgorithmForm::PaintedCurrentRows() const {
+  std::vector<PaintedRow> rows;
+  const int top = procBox_->TopRow();
+  for (const auto& [row, look] : painted_)
+    if (row >= top && row < top + MaxLines() && look.line != nullptr && look.fill == clNavy)
+      rows.push_back({row, look.text});
+  return rows;
 }
 
 void TAlgorithmForm::RefreshRows() {

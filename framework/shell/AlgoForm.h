@@ -91,6 +91,13 @@ class TAlgorithmForm : public QWidget, public IAlgorithmView {
   QScrollBar* TextScrollBar() const { return hScroll_; }
   int RowHeight() const;
   bool Zoomed() const { return zoom_.Zoomed(); }
+  // The rows in view that were last painted as the current line (filled navy): what the
+  // window shows of where the run stands, whatever the engine's state is meanwhile.
+  struct PaintedRow {
+    int row = 0;
+    QString text;
+  };
+  std::vector<PaintedRow> PaintedCurrentRows() const;
   TZqDrawGrid* ProcBox() const { return procBox_; }
   TZqTabSet* ProcTabSet() const { return procTabSet_; }
   TZqStaticText* BkPanel() const { return bkPanel_; }

@@ -9,7 +9,7 @@
 #include "framework/shell/BackdropImage.h"
 #include "platform/Controls.h"
 #include "platform/Font.h"
-#include "platform/Screen.h"
+#include "platform/Forms.h"
 
 namespace {
 
@@ -114,7 +114,8 @@ void TOptionsForm::SetSound(bool on) {
 }
 
 void TOptionsForm::showEvent(QShowEvent* e) {
-  move((screen::Width() - width()) / 2, (screen::Height() - height()) / 2);
+  // In the middle of the demonstration window: the screen's while it fills the screen.
+  CentreOnOwner(*this);
   owner_.SetActivePopup(this);
   bkImage_->TakeBackdrop();
   SpeedTrackBar->setValue(RunSpeed);

@@ -5,13 +5,16 @@
 # names the sweep that must find it and the rule expected to:
 #   # sweep: MBTree
 #   # rule: painted
+# and, for a fault only the teacher's actions show (a resize, a breakpoint), "# teacher: N"
+# runs the sweep with --teacher N, and "# seed: S" with --seed S.
 # The patch is applied to the worktree (git apply), velkora-script is built in BUILD
 # (build-test by default), the sweep runs at 1024x768 every line (SIZES="..." for others),
 # and the patch is taken back out and the driver built again, whatever happened. Prints
 #   plant NAME: found by RULE... (N findings)       the sweep found it
 #   plant NAME: NOT FOUND                            it passed clean
 # and exits 0 when found, 1 when not, 2 when the patch or the build failed. For a
-# demonstration listed in pending.txt only the findings the unpatched sweep does not make count.
+# demonstration listed in pending.txt, and under the teacher's actions, only the findings the
+# unpatched sweep does not make count.
 set -u
 patch=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +24,8 @@ sizes=${SIZES:-1024x768}
 name=$(basename "$patch" .patch)
 demo=$(sed -n 's/^# sweep: *//p' "$patch" | head -n 1)
 expected=$(sed -n 's/^# rule: *//p' "$patch" | head -n 1)
+teacher=$(sed -n 's/^# teacher: *//p' "$patch" | head -n 1)
+seed=$(sed -n 's/^# seed: *//p' "$patch" | head -n 1)
 if [ -z "$demo" ] || [ ! -f "$here/$demo.vks" ]; then
   echo "plant $name: no sweep named in its header"
   exit 2
@@ -29,13 +34,13 @@ fi
 sweep() {  # the findings of the sweep, one a line, sorted
   for size in $sizes; do
     (cd "$build/tests/scripts" && "$build/velkora-script" --screen "$size" --exceptions "$here/exceptions.txt" \
-      "$here/$demo.vks" 2>&1) | grep -e '^wrong ' -e '^illegible '
+      ${teacher:+--teacher "$teacher"} ${seed:+--seed "$seed"} "$here/$demo.vks" 2>&1) | grep -e '^wrong ' -e '^illegible '
   done | sort -u
 }
 build_driver() { cmake --build "$build" --target velkora-script -j3 >/dev/null 2>&1; }
 
 before=""
-if grep -v '^#' "$here/pending.txt" | grep -qx "$demo"; then
+if [ -n "$teacher" ] || grep -v '^#' "$here/pending.txt" | grep -qx "$demo"; then
   build_driver || { echo "plant $name: the build failed"; exit 2; }
   before=$(sweep)
 fi

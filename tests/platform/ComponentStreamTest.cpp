@@ -32,13 +32,16 @@ QByteArray Bytes(std::initializer_list<int> bytes) {
   return b;
 }
 
-// The message of the error reading data into cls raises; empty when it reads.
-std::string ReadError(const QByteArray& data, const TComponentClass& cls = kCharNode) {
+// The message of the error reading data into cls raises, with its kind of fault; empty when
+// it reads.
+std::string ReadError(const QByteArray& data, const TComponentClass& cls = kCharNode,
+                      TStreamError::TFault* fault = nullptr) {
   try {
     TComponentReader reader(data);
     reader.ReadRecord(cls);
     return {};
   } catch (const TStreamError& e) {
+    if (fault != nullptr) *fault = e.Fault();
     return e.what();
   }
 }
@@ -143,6 +146,21 @@ TEST(ComponentStream, DamagedRecordsFailWithAClearError) {
   EXPECT_EQ(ReadError(twoChars), "Invalid property value: Value");
   QByteArray longName = Bytes({0xFF, 10, 0}) + QByteArray(64, 'N') + Bytes({0, 0x30, 0x10, 0, 0, 0, 0});
   EXPECT_EQ(ReadError(longName), "Invalid stream format") << "a resource name of 64 characters";
+
+  // Each says what kind of fault it is, for a message in the user's language.
+  using F = TStreamError::TFault;
+  const std::pair<QByteArray, F> kinds[] = {{with(1, 11), F::Format},
+                                            {with(22, 98), F::CutShort},
+                                            {with(53, 6), F::BadValue},
+                                            {twoChars, F::BadValue}};
+  for (const auto& [data, kind] : kinds) {
+    F fault = F::Misuse;
+    ReadError(data, kCharNode, &fault);
+    EXPECT_EQ(fault, kind) << ReadError(data);
+  }
+  F unknown = F::Misuse;
+  ReadError(good, kBinNode, &unknown);
+  EXPECT_EQ(unknown, F::UnknownProperty);
 
   // Whatever a damaged byte holds, reading ends in a result or an error, within the data.
   for (qsizetype at = 0; at < good.size(); ++at)

@@ -344,6 +344,75 @@ TEST(RealModalHost, ADialogIsCentredOnItsParentsWindowAtEverySize) {
   }
 }
 
+namespace {
+
+// A window the size of the screen at its corner, active, as the demonstration window is.
+struct Owner {
+  QWidget window;
+  Owner() {
+    window.setGeometry(QRect(QPoint(0, 0), screen::Size()));
+    window.show();
+    window.activateWindow();
+    pacing::ProcessMessages();
+  }
+};
+
+}  // namespace
+
+// The teacher drags the program to fit a projector while "算法演示完毕。" is open.
+TEST(RealModalHost, AMessageBoxStaysInTheMiddleOfItsWindowWhenThatIsResized) {
+  Owner owner;
+  ASSERT_EQ(QApplication::activeWindow(), &owner.window);
+  QRect before, after;
+  QTimer::singleShot(0, &owner.window, [&] {
+    QWidget* shown = QApplication::activeModalWidget();
+    if (shown == nullptr) return;
+    before = shown->frameGeometry();
+    owner.window.setGeometry(100, 50, 700, 500);
+    pacing::ProcessMessages();
+    after = shown->frameGeometry();
+    shown->close();
+  });
+  modal::RealHost().MessageBox(QStringLiteral("Velkora"), QStringLiteral("算法演示完毕。"), modal::Buttons::Ok,
+                               modal::Icon::None);
+  ASSERT_FALSE(after.isEmpty()) << "the message box was not shown";
+  EXPECT_NEAR(before.center().x(), 512, 1);
+  EXPECT_NEAR(after.center().x(), 450, 1) << "it stayed where the larger window had its middle";
+  EXPECT_NEAR(after.center().y(), 300, 1);
+  EXPECT_EQ(after.size(), before.size());
+}
+
+// A result window placed beside a drawing, open while its window goes from the whole of a
+// large screen to 800 x 600 and back.
+TEST(ScriptedModalHost, AWindowThatPlacesItselfFollowsItsWindowInPlaceAndSize) {
+  ScreenOf big(QSize(1920, 1080));
+  Owner owner;
+  modal::ScriptedHostScope host;
+  TForm form;
+  form.SetBorderStyle(bsNone);
+  form.SetClientSize(356, 207);
+  auto* label = new QLabel(QStringLiteral("第1种排布找到了!"), &form);
+  label->setGeometry(46, 62, 250, 32);
+  PlaceForScreen(form, [](QSize frame, const QRect& area) {
+    return QPoint(area.right() + 1 - frame.width(), area.top() + 100);  // at the right edge
+  });
+  QList<QRect> seen;  // the window, then its label, at each size
+  host->SetLookTaker([&](const QString& size) {
+    const QStringList wh = size.mid(7).split('x');
+    owner.window.resize(wh[0].toInt(), wh[1].toInt());
+    pacing::ProcessMessages();
+    seen << form.frameGeometry().translated(-owner.window.frameGeometry().topLeft()) << label->geometry();
+  });
+  host->QueueMessage(QStringLiteral("resize:800x600 resize:1920x1080 确定"));
+  modal::Current().ExecMessageWindow(form, QStringLiteral("第1种排布"), label->text());
+  const int frames = owner.window.frameGeometry().width() - owner.window.width();  // its frame's sides
+  ASSERT_EQ(seen.size(), 4);
+  EXPECT_EQ(seen[0], QRect(800 + frames - 356, 100, 356, 207)) << "at the smaller window's edge, at its design size";
+  EXPECT_EQ(seen[1], QRect(46, 62, 250, 32)) << "its controls back at their design too";
+  EXPECT_EQ(seen[2], QRect(1920 - 501, 100, 501, 291)) << "grown again for the window filling the screen";
+  EXPECT_EQ(seen[3], QRect(65, 87, 352, 45));
+}
+
 TEST(Forms, AWindowThatKeepsItsPlaceGrowsWithTheScreenButIsNotCentred) {
   ScreenOf big(QSize(1920, 1080));
   TForm form;

@@ -35,7 +35,7 @@ TEST(InputQuery, TheEditStartsWithTheDefault) {
 TEST(InputQuery, AskedOverAPlaceItOpensCentredThereAndStaysOnTheScreen) {
   modal::ScriptedHostScope host;
   QList<QRect> opened;
-  host->SetOpenedHook([&] {
+  host->SetOpenedHook([&](bool) {
     for (const QWidget* w : QApplication::topLevelWidgets())
       if (w->isVisible() && w->objectName() == QLatin1String("InputQuery")) opened << w->frameGeometry();
   });

@@ -28,6 +28,7 @@
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Geometry.h"
+#include "tests/scriptdriver/RunView.h"
 #include "tests/scriptdriver/Teacher.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/scriptdriver/Values.h"
@@ -191,10 +192,16 @@ Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
   host_.SetLookTaker([this](const QString& word) { Look(word); });
-  host_.SetOpenedHook([this] {
+  host_.SetOpenedHook([this](bool message) {
     if (everyLines_ > 0) CheckEvery();
+    if (message) TeacherUnderMessage();
   });
   previousObserver_ = SetLineObserver([this] { LineDone(); });
+  // In real time a teacher sees the windows while the run waits between two lines: "check
+  // every" looks then too.
+  if (options_.realTime) previousWaitObserver_ = SetWaitObserver([this] {
+    if (everyLines_ > 0) CheckEvery();
+  });
   SetMissingPictureHandler([this](const QString& name) {
     Print(QStringLiteral("error missing picture ") + name);
     missingPicture_ = true;
@@ -207,6 +214,7 @@ Driver::~Driver() {
   host_.SetLookTaker({});
   host_.SetOpenedHook({});
   SetLineObserver(std::move(previousObserver_));
+  if (options_.realTime) SetWaitObserver(std::move(previousWaitObserver_));
 }
 
 int Driver::Run(const std::vector<Command>& commands) {
@@ -637,7 +645,7 @@ QStringList Driver::TextFindings() {
 
 QStringList Driver::GeometryFindings() {
   pacing::ProcessMessages();
-  return DrawingFindings(GatherShapes(ScreenWindows()), variables_.Now());
+  return DrawingFindings(GatherShapes(ScreenWindows()), variables_.Now()) + RunViewFindings(GatherRunView());
 }
 
 void Driver::CheckTexts() {
@@ -687,7 +695,7 @@ void Driver::CheckEvery() {
   for (const QString& b : breakpoints)
     if (!lastBreakpoints_.contains(b)) illegible << b;
   lastBreakpoints_ = breakpoints;
-  QStringList wrong = shapeFindings_ + VariableFindings(scene_, variables_.Now());
+  QStringList wrong = shapeFindings_ + VariableFindings(scene_, variables_.Now()) + RunViewFindings(GatherRunView());
   // A fault that stays from one look to the next is told once, where it first shows.
   const QStringList all = wrong;
   wrong.removeIf([this](const QString& f) { return lastWrong_.contains(f); });
@@ -726,11 +734,22 @@ void Driver::LineDone() {
 }
 
 void Driver::Look(const QString& word) {
-  if (word == QLatin1String("print:texts")) PrintTexts();
+  if (word.startsWith(QLatin1String("resize:"))) {
+    // The window dragged to another size while a dialog or message window is open.
+    const QStringList wh = word.mid(7).split('x');
+    const int w = wh.size() == 2 ? wh[0].toInt() : 0;
+    const int h = wh.size() == 2 ? wh[1].toInt() : 0;
+    if (w < 320 || h < 240) {
+      Fail(QStringLiteral("%1: resize takes WxH, at least 320x240").arg(word));
+      return;
+    }
+    Resize(QSize(w, h));
+    if (everyLines_ > 0 && problems_.isEmpty()) CheckEvery();
+  } else if (word == QLatin1String("print:texts")) PrintTexts();
   else if (word == QLatin1String("check:texts")) CheckTexts();
   else if (word == QLatin1String("print:shapes")) PrintShapes();
   else if (word == QLatin1String("check:drawing")) CheckDrawing();
-  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts, print:shapes, check:drawing)").arg(word));
+  else Fail(QStringLiteral("unknown look %1 (print:texts, check:texts, print:shapes, check:drawing, resize:WxH)").arg(word));
 }
 
 }  // namespace script

@@ -19,7 +19,9 @@
 // line drawn from the class's seed in the middle half of that length; the window is made
 // smaller and its size given back, a breakpoint is set on the current line, and the run goes
 // on (stopping at that breakpoint once more, if it comes back to it, before the breakpoint is
-// taken away and the run goes on as the script had it). After the class's last command the
+// taken away and the run goes on as the script had it). The first message window the class
+// opens is left open while the window is made smaller and given back its size. After the
+// class's last command the
 // window is made smaller and given back its size once more, the breakpoints are cleared, and
 // 恢复 (reset) and 执行 run the demonstration again from its beginning, the answers its runs
 // took queued again; "check every" looks at one line in N of that second run. A class opts
@@ -48,6 +50,7 @@ class ScriptedHost;
 namespace script {
 
 struct TeacherState;  // Teacher.h
+class InputRandom;    // Inputs.h
 
 struct Options {
   QSize screen{1024, 768};
@@ -147,8 +150,8 @@ class Driver {
   void CheckEvery();
   // After every line a run executes.
   void LineDone();
-  // "print:texts", "check:texts", "print:shapes" or "check:drawing" asked for in an answer to
-  // a modal window.
+  // "print:texts", "check:texts", "print:shapes", "check:drawing" or "resize:WxH" asked for
+  // in an answer to a modal window.
   void Look(const QString& word);
   // The one control of the program's windows that name stands for; a script error when
   // there is none or several.
@@ -176,6 +179,7 @@ class Driver {
   long looks_ = 0;          // checks "check every" made
   bool everyUsed_ = false;
   std::function<void()> previousObserver_;
+  std::function<void()> previousWaitObserver_;
   // Counts what changes the look of the checked windows (a paint, a move, a window shown):
   // "check every" looks at the texts and the shapes again only when it has moved on since the
   // last look.
@@ -212,9 +216,10 @@ class Driver {
   void TeacherLine();
   void TeacherMidRun();
   void TeacherEnd();
+  void TeacherUnderMessage();  // a message window has just opened
   // A command the teacher gives, echoed and looked at after as the script's own.
   void TeacherDoes(Verb verb, const QStringList& args);
-  QSize TeacherSmaller();
+  QSize TeacherSmaller(InputRandom& random);
   bool TeacherAgain() const;  // the second run is being made
   std::unique_ptr<TeacherState> teacher_;
   long runLines_ = 0;  // lines executed since the run being made began

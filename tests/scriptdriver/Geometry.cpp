@@ -8,6 +8,9 @@
 #include <map>
 
 #include "framework/drawkit/GraphForm.h"
+#include "framework/shell/MainForm.h"
+#include "platform/Forms.h"
+#include "platform/Screen.h"
 #include "platform/PaintRecord.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Painted.h"
@@ -285,6 +288,10 @@ QString Cover::Line() const {
   return QStringLiteral("window %1 %2 over %3").arg(QuotedDrawingText(window), Box(rect), form);
 }
 
+QString Opened::Line() const {
+  return QStringLiteral("window %1 %2 in %3").arg(QuotedDrawingText(window), Box(frame), Box(area));
+}
+
 Scene GatherShapes(const QList<QWidget*>& windows) {
   Scene scene;
   std::vector<Reported> reported;
@@ -369,6 +376,21 @@ Scene GatherShapes(const QList<QWidget*>& windows) {
       if (ShellWindow(*w) || ClassNameOf(*w) == QLatin1String("TOptionsForm")) continue;
       const QRect rect = w->geometry().translated(-origin) & forms[d]->rect();
       if (!rect.isEmpty()) scene.covers.push_back({static_cast<int>(d), NameOf(*forms[d]), w->windowTitle(), rect});
+    }
+  }
+
+  // The dialogs and message windows over the demonstration window.
+  const QWidget* main = MainForm;
+  if (const qsizetype mainAt = windows.indexOf(const_cast<QWidget*>(main)); mainAt >= 0) {
+    const QRect area = main->frameGeometry() & QRect(QPoint(0, 0), screen::Size());
+    for (qsizetype k = mainAt + 1; k < windows.size(); ++k) {
+      const auto* dialog = qobject_cast<const QDialog*>(windows[k]);
+      if (dialog == nullptr || ShellWindow(*dialog)) continue;
+      Opened o{.window = dialog->windowTitle(), .frame = dialog->frameGeometry(), .area = area, .screen = screen::Size()};
+      const auto* form = dynamic_cast<const TForm*>(dialog);
+      o.centred = form == nullptr || form->Position() == poScreenCenter;
+      if (form != nullptr && form->Placement()) o.place = form->Placement()(o.frame.size(), area);
+      scene.opened.push_back(std::move(o));
     }
   }
   return scene;
@@ -527,6 +549,19 @@ QStringList ShapeFindings(const Scene& scene) {
         report("covered", s.Line(all) + QStringLiteral(" / ") + c.Line(),
                QStringLiteral("a window open over the drawing hides the node"));
     }
+  }
+  for (const Opened& o : scene.opened) {
+    const bool fits = o.frame.width() <= o.area.width() && o.frame.height() <= o.area.height();
+    const QPoint centre = CentredPlace(o.frame.size(), o.area, o.screen);
+    auto off = [&o](QPoint place) { return (o.frame.topLeft() - place).manhattanLength() > 2; };
+    if (fits && !o.area.contains(o.frame))
+      report("astray", o.Line(), QStringLiteral("lies outside the demonstration window"));
+    else if (o.place && off(*o.place))
+      report("astray", o.Line(),
+             QStringLiteral("not where its placement puts it (%1 %2)").arg(o.place->x()).arg(o.place->y()));
+    else if (o.centred && !o.place && off(centre))
+      report("astray", o.Line(),
+             QStringLiteral("off the middle of the demonstration window (%1 %2)").arg(centre.x()).arg(centre.y()));
   }
   out << PaintedFindings(scene);
   return out;

@@ -68,9 +68,22 @@ struct Cover {
   QString Line() const;  // window "CAPTION" X Y W H over FORM
 };
 
+// A window open over the demonstration window (a dialog, a prompt, a message window; not
+// the shell's own), in screen pixels, and what says where it belongs.
+struct Opened {
+  QString window{};             // its caption
+  QRect frame{};                // where it stands, its frame included
+  QRect area{};                 // the demonstration window, as far as it lies on the screen
+  QSize screen{};
+  bool centred = false;         // the program centres it on the window it opens over
+  std::optional<QPoint> place{};  // where the program's own placement puts it now
+  QString Line() const;         // window "CAPTION" X Y W H in X Y W H
+};
+
 struct Scene {
   std::vector<Shape> shapes;
   std::vector<Cover> covers;
+  std::vector<Opened> opened;
 };
 
 // The shapes of the shown drawing windows among windows (bottom up, as ScreenWindows gives
@@ -148,6 +161,10 @@ Expected ExpectedText(const TValueMeaning& meaning, const Variables& variables);
 //            another line or on a node; a node's label is no nearer its own node than
 //            another (horizontally, for a label in its node's column);
 //   covered  a window open over a drawing covers one of its node boxes;
+//   astray   a window open over the demonstration window lies partly outside it though it
+//            would fit, or stands elsewhere than its placement puts it now (beside or clear
+//            of a drawing), or, one the program centres, off the middle of the demonstration
+//            window (as far as the screen lets it be there);
 //   painted  a shape is not painted as reported (tests/scriptdriver/Painted.h);
 //   value    a shape's text or note is not what the algorithm's values it stands for say
 //            (TValueMeaning), or its meaning names no value.

@@ -60,12 +60,12 @@ void Driver::TeacherDoes(Verb verb, const QStringList& args) {
   if ((verb == Verb::Break || verb == Verb::ClearBreaks) && everyLines_ > 0 && problems_.isEmpty()) CheckEvery();
 }
 
-QSize Driver::TeacherSmaller() {
+QSize Driver::TeacherSmaller(InputRandom& random) {
   // As a teacher fits the window to a projector: at least 640 x 480, at most nine tenths of
   // what it was.
   const QSize now = DraggedWindow() != nullptr ? DraggedWindow()->size() : QSize(640, 480);
-  const int w = teacher_->random.Between(std::min(640, now.width()), std::max(std::min(640, now.width()), now.width() * 9 / 10));
-  const int h = teacher_->random.Between(std::min(480, now.height()), std::max(std::min(480, now.height()), now.height() * 9 / 10));
+  const int w = random.Between(std::min(640, now.width()), std::max(std::min(640, now.width()), now.width() * 9 / 10));
+  const int h = random.Between(std::min(480, now.height()), std::max(std::min(480, now.height()), now.height() * 9 / 10));
   return {w, h};
 }
 
@@ -110,7 +110,7 @@ void Driver::TeacherMidRun() {
   QWidget* window = DraggedWindow();
   if (window == nullptr) return;
   const QSize size = window->size();
-  const QSize smaller = TeacherSmaller();
+  const QSize smaller = TeacherSmaller(t.random);
   TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
   TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
   const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
@@ -139,13 +139,26 @@ void Driver::TeacherMidRun() {
   }
 }
 
+void Driver::TeacherUnderMessage() {
+  if (!teacher_ || !teacher_->on || teacher_->underMessage || !problems_.isEmpty() || expectFailed_) return;
+  QWidget* window = DraggedWindow();
+  if (window == nullptr || window != MainForm) return;
+  teacher_->underMessage = true;
+  // With the message window open, as a teacher fits the window to a projector while the class
+  // reads the message: the message window is looked at at each size.
+  const QSize size = window->size();
+  const QSize smaller = TeacherSmaller(teacher_->underMessageRandom);
+  TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
+  TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
+}
+
 void Driver::TeacherEnd() {
   if (!teacher_) return;
   TeacherState& t = *teacher_;
   if (!t.on || t.runs == 0 || !problems_.isEmpty() || expectFailed_) return;
   if (CurrentDemo == nullptr || MainForm == nullptr || !MainForm->isVisible()) return;
   const QSize size = MainForm->size();
-  const QSize smaller = TeacherSmaller();
+  const QSize smaller = TeacherSmaller(t.random);
   TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
   TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
   if (!problems_.isEmpty() || !ToolEnabled(ToolButton::DemoReset)) return;

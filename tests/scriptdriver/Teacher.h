@@ -9,8 +9,9 @@
 namespace script {
 
 struct TeacherState {
-  explicit TeacherState(std::uint32_t seed) : random(seed ^ 0x7eac4e25u) {}
+  explicit TeacherState(std::uint32_t seed) : random(seed ^ 0x7eac4e25u), underMessageRandom(seed ^ 0x3e55a9e1u) {}
   InputRandom random;
+  InputRandom underMessageRandom;  // its own draws: the other actions stand where they stood without it
   bool on = true;             // "teacher off" leaves the class as the script has it
   bool pausedMidRun = false;  // the mid-run actions were made in this class
   int runs = 0;               // runs the class's script made
@@ -18,6 +19,7 @@ struct TeacherState {
   long pauseAt = 0;           // the line of the run being made to pause at; 0: none
   bool pausing = false;       // the teacher pressed 暂停 in the run being made
   bool secondRun = false;     // the run made again after the class is being made
+  bool underMessage = false;  // the window was resized under a message window in this class
   std::vector<modal::ScriptedHost::Taken> answers;  // what the class's runs answered
 };
 

@@ -567,7 +567,7 @@ QStringList BreakpointFindings() {
   TProcedure* proc = form->ShownProcedure();
   TZqDrawGrid* grid = form->ProcBox();
   // Only the executing procedure's rows are marked; a browsed one shows its plain text.
-  if (proc == nullptr || grid == nullptr || CurrentDemo == nullptr || proc != CurrentDemo->CurProc()) return out;
+  if (proc == nullptr || grid == nullptr || CurrentDemo == nullptr || proc != CurrentDemo->ShownProc()) return out;
   QWidget* viewport = grid->viewport();
   // How the row shows with its breakpoint and how it would show without: the window paints
   // it again without, it is looked at, and the breakpoint is given back.

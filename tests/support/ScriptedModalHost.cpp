@@ -118,7 +118,8 @@ DialogAnswer ScriptedHost::ParseDialog(const QString& line) {
     const qsizetype eq = w.indexOf('=');
     if (w.startsWith(QStringLiteral("shot:")))
       answer.shot = w.mid(5);
-    else if (w.startsWith(QStringLiteral("print:")) || w.startsWith(QStringLiteral("check:")))
+    else if (w.startsWith(QStringLiteral("print:")) || w.startsWith(QStringLiteral("check:")) ||
+             w.startsWith(QStringLiteral("resize:")))
       answer.looks << w;
     else if (eq > 0 && !w.startsWith('@') && !w.startsWith(QStringLiteral("key:")))
       answer.settings.emplace_back(w.left(eq), w.mid(eq + 1));
@@ -193,10 +194,10 @@ void ScriptedHost::TakeLook(const QString& word) {
   else Fail(QStringLiteral("no texts can be looked at here (%1)").arg(word));
 }
 
-void ScriptedHost::TellOpened() {
+void ScriptedHost::TellOpened(bool message) {
   if (!opened_) return;
   pacing::ProcessMessages();
-  opened_();
+  opened_(message);
 }
 
 void ScriptedHost::PressDefault(QDialog& dialog) {
@@ -231,7 +232,7 @@ void ScriptedHost::Apply(QDialog& dialog, const DialogAnswer& answer) {
 int ScriptedHost::ExecDialog(QDialog& dialog) {
   Record(QStringLiteral("dialog ") + dialog.windowTitle());
   Shown shown(dialog);
-  TellOpened();
+  TellOpened(false);
   for (int round = 0; shown.Open(); ++round) {
     if (!dialogs_.empty() && round < kMaxRounds) {
       const DialogAnswer answer = std::move(dialogs_.front().value);
@@ -255,7 +256,7 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
 int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, const QString& text) {
   Record(QStringLiteral("message ") + caption + QStringLiteral(" | ") + text);
   Shown shown(window);
-  TellOpened();
+  TellOpened(true);
   QString button;
   if (!messages_.empty()) {
     button = messages_.front().value;
@@ -263,9 +264,9 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
     Keep(Taken::Message, {}, button);
   }
   // "shot:FILE.png BUTTON": a picture with the window open, then the button; likewise
-  // "print:texts" and "check:texts".
+  // "print:texts", "check:texts" and "resize:WxH".
   while (button.startsWith(QStringLiteral("shot:")) || button.startsWith(QStringLiteral("print:")) ||
-         button.startsWith(QStringLiteral("check:"))) {
+         button.startsWith(QStringLiteral("check:")) || button.startsWith(QStringLiteral("resize:"))) {
     const qsizetype blank = button.indexOf(' ');
     const QString word = button.left(blank < 0 ? button.size() : blank);
     button = blank < 0 ? QString() : button.mid(blank + 1).trimmed();

@@ -6,10 +6,12 @@
 //             press, "@NAME" to click the control with that object name, "key:Enter" /
 //             "key:Esc" (any key name), or none for the dialog's default button; a word
 //             "shot:FILE.png" takes a picture with the dialog open, after the settings;
-//             "print:texts" / "check:texts" list or check its texts then (the look taker);
+//             "print:texts" / "check:texts" list or check its texts then (the look taker), and
+//             "resize:WxH" drags the window under it to that size;
 //   message — the caption of the button to press in a message box or message window; in a
-//             message window "shot:FILE.png", "print:texts" or "check:texts" before it
-//             takes a picture, lists or checks texts with it open;
+//             message window "shot:FILE.png", "print:texts", "check:texts" or
+//             "resize:WxH" before it takes a picture, lists or checks texts or drags the
+//             window under it to a size with it open;
 //   file    — the path a file dialog returns (empty = cancelled).
 // A window with no answer of its kind queued takes its default button (a file dialog is
 // cancelled). A dialog that stays open after its action (its input was refused) takes the
@@ -56,8 +58,9 @@ class ScriptedHost final : public Host {
   void SetShotTaker(std::function<void(const QString&)> taker) { shotTaker_ = std::move(taker); }
   // Carries out the looks answers ask for; without it such an answer is a script error.
   void SetLookTaker(std::function<void(const QString&)> taker) { lookTaker_ = std::move(taker); }
-  // Told once for every dialog and message window, when it is shown and before it is answered.
-  void SetOpenedHook(std::function<void()> hook) { opened_ = std::move(hook); }
+  // Told once for every dialog and message window, when it is shown and before it is answered;
+  // message is true for a message window.
+  void SetOpenedHook(std::function<void(bool message)> hook) { opened_ = std::move(hook); }
 
   // Answers still queued, in the order they were queued: "unused dialog m=3 OK",
   // "unused answer Yes", "unused file /tmp/a.dat".
@@ -108,9 +111,9 @@ class ScriptedHost final : public Host {
   std::function<void(const QString&)> errorSink_;
   std::function<void(const QString&)> shotTaker_;
   std::function<void(const QString&)> lookTaker_;
-  std::function<void()> opened_;
+  std::function<void(bool)> opened_;
   void TakeLook(const QString& word);
-  void TellOpened();
+  void TellOpened(bool message);
 };
 
 // Installs a scripted host for the life of the scope, then returns to the previous host.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -217,6 +218,9 @@ TEST_F(TreeKit, BadFilesAreRefusedAndTheTreeStays) {
     } catch (const ETreeFileError& e) {
       EXPECT_TRUE(e.Message().contains(QStringLiteral("树没有改变"))) << e.Message().toStdString();
       EXPECT_TRUE(e.Message().contains(says)) << what << ": " << e.Message().toStdString();
+      // Chinese throughout: the only Latin letters are the file's name.
+      EXPECT_FALSE(QString(e.Message()).remove(QStringLiteral("x.dat")).contains(QRegularExpression("[A-Za-z]")))
+          << what << ": " << e.Message().toStdString();
     }
     EXPECT_EQ(Shape(tree.Root()), QStringLiteral("A(B(D,),C(,E))")) << what;
   };
@@ -225,7 +229,10 @@ TEST_F(TreeKit, BadFilesAreRefusedAndTheTreeStays) {
   refused(good + good, "a second tree after the first");
   QByteArray unknown = good;
   unknown.replace(QByteArray("\x05Value"), QByteArray("\x05Vxxxx"));
-  refused(unknown, "an unknown property");
+  refused(unknown, "an unknown property", QStringLiteral("第 1 个结点的记录含有这种树的结点没有的数据"));
+  QByteArray unframed = good;
+  unframed[0] = static_cast<char>(0xFE);
+  refused(unframed, "no node record", QStringLiteral("第 1 个结点的记录格式不对"));
   QByteArray wrongLevel = good;
   wrongLevel.replace(QByteArray("\x05stair\x02\x02"), QByteArray("\x05stair\x02\x03"));
   refused(wrongLevel, "a child two levels below its parent");

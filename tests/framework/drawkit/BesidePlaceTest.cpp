@@ -4,18 +4,23 @@
 
 #include <cstdlib>
 
-TEST(BesidePlace, AtTheScreensRightEdgeLevelWithTheDrawingsTop) {
+TEST(BesidePlace, AtTheWindowsRightEdgeLevelWithTheDrawingsTop) {
   // The drawing docked on the left 63 % of a 1024 x 768 screen, under the toolbar.
   const QRect drawing(0, 140, 645, 628);
-  const QPoint at = BesidePlace(drawing, QSize(356, 207), QSize(1024, 768));
+  const QPoint at = BesidePlace(drawing, QSize(356, 207), QRect(0, 0, 1024, 768));
   EXPECT_EQ(at, QPoint(668, 140));
   EXPECT_GT(at.x(), drawing.right()) << "a message about the drawing must leave all of it in view";
+  // The demonstration window dragged to 800 x 600: its right edge, not the screen's.
+  EXPECT_EQ(BesidePlace(QRect(0, 118, 504, 482), QSize(356, 207), QRect(0, 0, 800, 600)), QPoint(444, 118));
+  EXPECT_EQ(BesidePlace(QRect(100, 178, 504, 482), QSize(356, 207), QRect(100, 60, 800, 600)), QPoint(544, 178))
+      << "a window moved away from the screen's corner";
 }
 
-TEST(BesidePlace, StaysWhollyOnTheScreen) {
-  EXPECT_EQ(BesidePlace(QRect(0, 700, 600, 68), QSize(356, 207), QSize(1024, 768)), QPoint(668, 561))
+TEST(BesidePlace, StaysWhollyInItsWindow) {
+  const QRect area(0, 0, 1024, 768);
+  EXPECT_EQ(BesidePlace(QRect(0, 700, 600, 68), QSize(356, 207), area), QPoint(668, 561))
       << "a drawing low on the screen: the window rises until its bottom shows";
-  EXPECT_EQ(BesidePlace(QRect(0, 100, 600, 600), QSize(1200, 207), QSize(1024, 768)), QPoint(0, 100))
+  EXPECT_EQ(BesidePlace(QRect(0, 100, 600, 600), QSize(1200, 207), area), QPoint(0, 100))
       << "a window wider than the screen starts at its left edge";
 }
 

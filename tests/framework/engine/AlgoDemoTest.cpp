@@ -315,6 +315,30 @@ TEST_F(Engine, TheEndOfMainRunsWithoutAPause) {
   EXPECT_EQ(modalHost->Transcript(), QStringList{Finished()});
 }
 
+// While a run waits after a line, the windows show that line as the current one, in its
+// procedure, even where it made a call or returned: one line marked at every wait.
+TEST_F(Engine, EveryWaitShowsTheLineJustExecutedAndNoOther) {
+  Start();
+  QStringList shown;
+  const auto previous = SetWaitObserver([&] {
+    QStringList marked;
+    for (int p = 0; p < demo->Procedures()->Count(); ++p) {
+      const TProcedure* proc = demo->ProcedureAt(p);
+      for (int i = 0; i < proc->Count(); ++i)
+        if (proc->LineByIndex(i)->Current) marked << proc->Name() + ':' + proc->LineByIndex(i)->Label();
+    }
+    shown << QStringLiteral("%1 in %2").arg(marked.join(' '), demo->ShownProc()->Name());
+  });
+  Line("Fact", "Base")->Breakpoint = true;
+  demo->Run();
+  SetWaitObserver(previous);
+  EXPECT_EQ(shown, QStringList({"Main:Begin in Main", "Fact:Begin in Fact", "Fact:Rec in Fact", "Fact:Begin in Fact",
+                                "Fact:Rec in Fact"}))
+      << "a call waits on its call line, in the caller; the callee's first line follows";
+  EXPECT_EQ(Where(), "Fact:Base");
+  EXPECT_EQ(MarkedLines(), 1);
+}
+
 TEST_F(Engine, TheRunLoopWaitsByTheSpeed) {
   for (auto [speed, wait] : {std::pair{60, 645}, std::pair{99, 8}, std::pair{0, 3605}}) {
     Start();

@@ -376,6 +376,35 @@ TEST(CheckDrawing, CoveredANodeUnderAWindowOpenOverTheDrawing) {
             "wrong covered node F \"54-63\" 20 200 80 30 / window \"请输入需回收内存块的首地址\" 0 180 200 100 over F");
 }
 
+// The demonstration window dragged to 800 x 600 on a 1024 x 768 screen, a window open over it.
+TEST(CheckDrawing, AstrayAWindowLeftWhereItStoodBeforeTheResize) {
+  const QRect area(0, 0, 800, 600);
+  auto opened = [&](QRect frame, bool centred, std::optional<QPoint> place = std::nullopt) {
+    Scene scene;
+    scene.opened.push_back({.window = "第1种排布", .frame = frame, .area = area, .screen = QSize(1024, 768),
+                            .centred = centred, .place = place});
+    return Only(DrawingFindings(scene), "astray");
+  };
+  const QStringList outside = opened(QRect(668, 142, 356, 207), false);
+  ASSERT_EQ(outside.size(), 1) << "beside the drawing at the screen's edge, outside the program";
+  EXPECT_EQ(outside[0].toStdString(),
+            "wrong astray window \"第1种排布\" 668 142 356 207 in 0 0 800 600 -- lies outside the demonstration window");
+  EXPECT_TRUE(opened(QRect(444, 142, 356, 207), false).isEmpty()) << "at the demonstration window's right edge";
+
+  const QStringList offCentre = opened(QRect(334, 280, 356, 207), true);
+  ASSERT_EQ(offCentre.size(), 1) << "centred on the screen, not on the window it opened over";
+  EXPECT_TRUE(offCentre[0].endsWith("off the middle of the demonstration window (222 196)")) << offCentre[0].toStdString();
+  EXPECT_TRUE(opened(QRect(222, 196, 356, 207), true).isEmpty());
+  EXPECT_TRUE(opened(QRect(223, 197, 356, 207), true).isEmpty()) << "a pixel off either way is rounding";
+
+  EXPECT_EQ(opened(QRect(100, 142, 356, 207), false, QPoint(444, 142)).size(), 1)
+      << "inside, but not where its placement beside the drawing puts it";
+  EXPECT_TRUE(opened(QRect(444, 142, 356, 207), true, QPoint(444, 142)).isEmpty())
+      << "a window placed by the program need not be centred";
+  EXPECT_TRUE(opened(QRect(0, 0, 900, 640), true).isEmpty())
+      << "a dialog larger than the window cannot lie in it; centred as far as the screen lets it";
+}
+
 TEST(PrintShapes, ANodeControlAndAPointerOnItAreGatheredInTheirWindowsPixels) {
   TGraphForm form;
   form.setObjectName("Form");
