@@ -207,8 +207,8 @@ int LegiblePixels() { return screen::Width() >= 1920 ? 16 : kLegiblePixels; }
 
 int LegiblePixelsIn(const QWidget& widget) {
   const QWidget& window = *widget.window();
-  const double share = std::min({1.0, window.width() / static_cast<double>(screen::Width()),
-                                 window.height() / static_cast<double>(screen::Height())});
+  const double share = std::min({1.0, window.width() / static_cast<double>(std::max(1, screen::Width())),
+                                 window.height() / static_cast<double>(std::max(1, screen::Height()))});
   return std::max(1, static_cast<int>(std::floor(LegiblePixels() * share)));
 }
 

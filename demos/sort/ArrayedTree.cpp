@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "demos/sort/SortData.h"
+#include "demos/trees/TreeLayout.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 
 TArrayedBinCharTree::TArrayedBinCharTree(QWidget* parent) : TBinCharTree(parent) {
@@ -72,4 +74,23 @@ void TArrayedBinCharTree::MoveIndexed(int dest, int src, bool animate) {
 void TArrayedBinCharTree::ClearNodes() {
   Clear();
   Nodes.fill(nullptr);
+}
+
+void TArrayedBinCharTree::Arrange() {
+  RoomForCaptionsBelow = false;
+  TBinCharTree::Arrange();
+  if (!CaptionsCrowded()) return;
+  RoomForCaptionsBelow = true;
+  TBinCharTree::Arrange();
+}
+
+bool TArrayedBinCharTree::CaptionsCrowded() const {
+  std::vector<TCaptionSpot> spots;
+  PlannedCaptions(spots);
+  if (spots.empty()) return false;
+  QString widest;
+  for (const TCaptionSpot& s : spots)
+    if (s.Text.size() > widest.size()) widest = s.Text;
+  for (TCaptionSpot& s : spots) s.Text = widest;
+  return PlanCaptions(spots, width(), 0, LegiblePixels(), 0, height()).Unplaced > 0;
 }

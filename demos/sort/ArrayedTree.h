@@ -23,9 +23,16 @@ class TArrayedBinCharTree : public TBinCharTree {
   void ClearNodes();
   // Highlight, pause, no highlight, pause, rounds times.
   void Blink(std::initializer_list<int> indexes, int rounds);
+  // Keeps a caption's room under the last level only where the leaves stand too close
+  // together for their captions side by side above them (a small window): the captions travel
+  // with the keys, so any of them may come to stand on any node.
+  void Arrange() override;
 
   std::array<TBinCharTreeNode*, 256> Nodes{};
 
  private:
   static bool Valid(int i) { return i >= 0 && i < 256; }
+  // Whether the widest caption, were it every node's, would find no free place at a legible
+  // size somewhere.
+  bool CaptionsCrowded() const;
 };

@@ -2,6 +2,13 @@
 
 #include "demos/sort/SortGraphForms.h"
 
+void TBubbleSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  // Every box stands at rest between two lines: the flashes of a comparison or an exchange
+  // end within the step.
+  HoldRow(*graphForm_->R, QStringLiteral("r"), 1, [](int) { return clPurple; });
+}
+
 void TBubbleSort::ResetLocalData(const QString&) {
   VarR = Named<TVector>(Locals(), "r");
   VarN = Named(Locals(), "n");

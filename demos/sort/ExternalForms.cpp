@@ -17,9 +17,10 @@
 
 namespace {
 
-QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& heading, const char* back,
-                        const char* text) {
-  auto* memo = new QPlainTextEdit(parent);
+TFileMemo* NewMemo(QWidget* parent, const char* name, const QString& heading, const char* back,
+                   const char* text, int designHeight) {
+  auto* memo = new TFileMemo(parent);
+  memo->DesignHeight = designHeight;
   memo->setObjectName(QString::fromLatin1(name));
   memo->setReadOnly(true);
   // A file of up to a hundred keys wraps, in view, rather than running off to the right.
@@ -57,6 +58,19 @@ void FlashPause(int speed) {
 
 }  // namespace
 
+std::vector<TDrawnShape> TFileMemo::DrawingShapes() const {
+  if (Stands.empty()) return {};
+  TDrawnShape file = TDrawnShape::CellAt(rect(), QString()).Noted(toPlainText());
+  file.Stands = Stands;
+  return {file};
+}
+
+QString FileText(const QString& heading, const std::vector<int>& records) {
+  QString text = heading + QLatin1Char('\n');
+  for (int r : records) text += r < 0 ? QStringLiteral(" *") : QString::asprintf("%5d", r);
+  return text;
+}
+
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text) {
   QTextCursor cursor(memo.document());
   cursor.movePosition(QTextCursor::End);
@@ -66,9 +80,9 @@ void AppendToLastLine(QPlainTextEdit& memo, const QString& text) {
   memo.ensureCursorVisible();
 }
 
-void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> memos) {
+void ScaleMemos(const TGraphForm& form, std::initializer_list<TFileMemo*> memos) {
   const int pixels = form.Ratio().Grow(18);
-  for (QPlainTextEdit* memo : memos) {
+  for (TFileMemo* memo : memos) {
     QFont font = memo->font();
     if (font.pixelSize() != pixels) {
       font.setPixelSize(pixels);
@@ -85,7 +99,11 @@ void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> m
     if (at < 0 || sizes.size() <= drawing || sizes[at] <= 0 || sizes[drawing] <= 0) continue;
     const int line = QFontMetrics(font).lineSpacing();
     const int frame = memo->height() - memo->viewport()->height();
-    const int lines = std::max(1, (sizes[at] - frame + line / 2) / line);
+    // Its share of the window as it was designed, not of the room the splitter left it: a
+    // window made smaller takes the height from the memos too, not from the drawing alone.
+    const int design = form.DesignClientSize().height();
+    const int room = design > 0 && memo->DesignHeight > 0 ? form.height() * memo->DesignHeight / design : sizes[at];
+    const int lines = std::max(2, (room - frame + line / 2) / line);
     const int wanted = lines * line + frame;
     sizes[drawing] += sizes[at] - wanted;
     sizes[at] = wanted;
@@ -101,7 +119,7 @@ TMgStGraphForm::TMgStGraphForm(QWidget* parent) : TGraphForm(parent) {
   SetCaption(QStringLiteral("MgStGraphForm"));
   SetDesignClientSize(420, 590);
   Splitter = NewSplitter(this, "Splitter");
-  OutputMemo = NewMemo(Splitter, "OutputMemo", QStringLiteral("<Output file>"), "navy", "white");
+  OutputMemo = NewMemo(Splitter, "OutputMemo", QStringLiteral("<Output file>"), "navy", "white", 105);
   MovingLsTree = new TMovingLsTree(Splitter);
   MovingLsTree->setObjectName(QStringLiteral("MovingLsTree"));
   Splitter->addWidget(OutputMemo);
@@ -263,10 +281,10 @@ TRepSelGraphForm::TRepSelGraphForm(QWidget* parent) : TGraphForm(parent) {
   SetCaption(QStringLiteral("RepSelGraphForm"));
   SetDesignClientSize(420, 617);
   Splitter1 = NewSplitter(this, "Splitter1");
-  OutputMemo = NewMemo(Splitter1, "OutputMemo", QStringLiteral("<Output file>"), "navy", "white");
+  OutputMemo = NewMemo(Splitter1, "OutputMemo", QStringLiteral("<Output file>"), "navy", "white", 103);
   RepSelTree = new TRepSelTree(Splitter1);
   RepSelTree->setObjectName(QStringLiteral("RepSelTree"));
-  InputMemo = NewMemo(Splitter1, "InputMemo", QStringLiteral("<Input file>"), "blue", "yellow");
+  InputMemo = NewMemo(Splitter1, "InputMemo", QStringLiteral("<Input file>"), "blue", "yellow", 104);
   Splitter1->addWidget(OutputMemo);
   Splitter1->addWidget(RepSelTree);
   Splitter1->addWidget(InputMemo);

@@ -7,28 +7,47 @@
 #include <initializer_list>
 #include <vector>
 
+#include <QPlainTextEdit>
+
 #include "demos/sort/LoserTree.h"
 #include "framework/drawkit/GraphForm.h"
 #include "platform/Forms.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QSpinBox;
 class QSplitter;
 class TIntEdit;
+
+// A memo that shows a file of the algorithm (the output file, what is left of the input): its
+// lines are read as a memo's, so it says its text as a cell's note, standing for the file.
+class TFileMemo : public QPlainTextEdit, public TKitControl {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  // Its height in the window's design: the share of the window it keeps (ScaleMemos).
+  int DesignHeight = 0;
+  // What the file holds, set by the demonstration; none: the memo reports nothing.
+  std::vector<TValueMeaning> Stands;
+  std::vector<TDrawnShape> DrawingShapes() const override;
+};
+
+// How a memo writes a file of keys under its heading: five characters a key, " *" for the end
+// of a run (a negative record).
+QString FileText(const QString& heading, const std::vector<int>& records);
 
 // Adds text to the last line of a memo.
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text);
 // Clears a memo to its heading and one empty line.
 void StartMemo(QPlainTextEdit& memo, const QString& heading);
-// The memos' text grows with the drawing window (18 pixels at its design size, never less).
-void ScaleMemos(const TGraphForm& form, std::initializer_list<QPlainTextEdit*> memos);
+// The memos' text grows with the drawing window (18 pixels at its design size, never less);
+// each memo keeps whole lines of its design share of the window's height, two at least, and
+// gives the rest to the drawing beside it.
+void ScaleMemos(const TGraphForm& form, std::initializer_list<TFileMemo*> memos);
 
 class TMgStGraphForm : public TGraphForm {
  public:
   explicit TMgStGraphForm(QWidget* parent = nullptr);
 
-  QPlainTextEdit* OutputMemo;
+  TFileMemo* OutputMemo;
   QSplitter* Splitter;
   TMovingLsTree* MovingLsTree;
 
@@ -75,10 +94,10 @@ class TRepSelGraphForm : public TGraphForm {
  public:
   explicit TRepSelGraphForm(QWidget* parent = nullptr);
 
-  QPlainTextEdit* OutputMemo;
+  TFileMemo* OutputMemo;
   QSplitter* Splitter1;
   TRepSelTree* RepSelTree;
-  QPlainTextEdit* InputMemo;
+  TFileMemo* InputMemo;
 
   void EndRun();
   void OutputKey(int q, int speed);

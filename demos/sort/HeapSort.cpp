@@ -29,6 +29,22 @@ void THeapSortGraphForm::FormResize() {
   TSortGraphForm::FormResize();
 }
 
+void THeapSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  THeapSortGraphForm& f = *graphForm_;
+  f.OnRelayout = [this] { Relayout(); };
+  // A sift that has moved a child up leaves place i empty until r[i] := t.
+  HoldRow(*f.R, QStringLiteral("r"), 1, [this](int p) {
+    const bool empty = InProc("sift") && !AtOneOf({"End"}) && Var("i").Value() != Var("k").Value() && p == Var("i").Value();
+    return empty ? clSilver : clPurple;
+  });
+  f.x->HeightRow = f.t->HeightRow = f.R;
+  f.x->Stands = {HeldKey([this] { return SiftKey; }, Always(clBlue))};
+  f.t->Stands = {HeldKey([this] { return SiftKey; }, Always(clPurple))};
+  NamesVariable(*f.LabelR0, QStringLiteral("t"));
+  NamesVariable(*f.ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+}
+
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }
 
 std::unique_ptr<TData> THeapSort::GetGlobalData() {
@@ -52,10 +68,15 @@ void THeapSort::Reset() {
   TSortDemo::Reset();
   TArrayedBinCharTree& tree = *graphForm_->Tree;
   tree.ClearNodes();
-  for (int i = 1; i <= Keys.size(); ++i) tree.SetIndexedValue(i, Keys[i - 1].toLatin1());
+  for (int i = 1; i <= Keys.size(); ++i) {
+    tree.SetIndexedValue(i, Keys[i - 1].toLatin1());
+    // Node i is r[i] laid out as a heap (its caption travels with the keys and stands for none).
+    tree.GetNode(i)->Stands = {{.Call = TMarkMeaning::Global, .Of = {QStringLiteral("r[%1]").arg(i - 1)}}};
+  }
   tree.Arrange();
   ResetRow();
   graphForm_->t->SetKey(' ');
+  SiftKey = ' ';
   HideBoxes();
   Counter = static_cast<int>(Keys.size()) / 2;
 }
@@ -65,6 +86,7 @@ TVector* THeapSort::R() const { return static_cast<TVector*>(Globals()->FindByNa
 void THeapSort::HideBoxes() {
   graphForm_->x->hide();
   graphForm_->t->hide();
+  XBeside = 0;
 }
 
 void THeapSort::PlaceXBeside(int j) {
@@ -73,6 +95,24 @@ void THeapSort::PlaceXBeside(int j) {
   x.move(box->x() + box->width(), box->y() + box->height() - x.height());
   x.show();
   x.raise();
+  XBeside = j;
+}
+
+void THeapSort::PlaceT() {
+  THeapSortGraphForm& f = *graphForm_;
+  f.t->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.t->height());
+}
+
+void THeapSort::Relayout() {
+  THeapSortGraphForm& f = *graphForm_;
+  if (f.t->isVisible()) {
+    f.R->LayoutNode(*f.t);
+    PlaceT();
+  }
+  if (XBeside > 0 && f.x->isVisible()) {
+    f.R->LayoutNode(*f.x);
+    PlaceXBeside(XBeside);
+  }
 }
 
 // ---------------------------------------------------------------- heapsort
@@ -117,6 +157,7 @@ void THeapSort::sift_Begin() {
   const int k = Var("k").Value();
   Var("i").SetValue(k);
   Var("j").SetValue(2 * k);
+  SiftKey = KeyAt(R(), k)->Value();
   graphForm_->R->NodeAt(k)->AssignTo(*graphForm_->x);
 }
 
@@ -124,7 +165,7 @@ void THeapSort::sift_Begin() {
 void THeapSort::sift_Line1() {
   THeapSortGraphForm& f = *graphForm_;
   f.R->NodeAt(Var("k").Value())->AssignTo(*f.t);
-  f.t->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.t->height());
+  PlaceT();
   f.t->show();
 }
 
@@ -154,7 +195,7 @@ void THeapSort::sift_Line2() {
 // IF (x <= r[j].key) THEN: a child equal to x does not stop the sift
 bool THeapSort::sift_F_If2() {
   CountComp();
-  return graphForm_->R->GetKey(Var("j").Value()) > graphForm_->x->Key();
+  return KeyAt(R(), Var("j").Value())->Value() > SiftKey;
 }
 
 // finished := true
@@ -176,7 +217,7 @@ void THeapSort::sift_Else() {
 void THeapSort::sift_Line4() {
   THeapSortGraphForm& f = *graphForm_;
   const int i = Var("i").Value();
-  const char key = f.t->Key();
+  const char key = SiftKey;
   f.R->SetKey(i, key);
   f.R->NodeAt(i)->SetColor(f.R->NodeColor);
   f.R->AfterRescale();

@@ -25,6 +25,7 @@ class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
  public:
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return InputKeys(15, 8); }
@@ -54,7 +55,13 @@ class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
  private:
   TVector* R() const;
   void PlaceXBeside(int j);
+  void PlaceT();
+  // x and t as high as their key at the window's present size, back beside r[j] and under t's
+  // caption (a resize rescales the row under them).
+  void Relayout();
   void HideBoxes();
 
   int Counter = 0;  // the counter of the two FOR loops of heapsort
+  char SiftKey = ' ';  // x and t of the sift: the key r[k] held when it began
+  int XBeside = 0;     // the place of the row x stands beside (0: x hidden)
 };

@@ -5,7 +5,19 @@
 
 void TInsertSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
-  graphForm_->OnRelayout = [this] { Relayout(); };
+  TInSortGraphForm& f = *graphForm_;
+  f.OnRelayout = [this] { Relayout(); };
+  HoldRow(*f.R, QStringLiteral("r"), 0, [this](int i) { return i == Hole() ? clSilver : clPurple; });
+  f.r0->HeightRow = f.x->HeightRow = f.R;
+  f.r0->Stands = {KeyBox(QStringLiteral("r[0]"), [this] { return Hole() > 0 ? clPurple : clSilver; })};
+  f.x->Stands = {KeyBox(QStringLiteral("x"), Always(clNavy))};
+  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
+}
+
+int TInsertSort::Hole() const {
+  if (!InProc("InsertSort") || !AtOneOf({"Loop", "InLoop", "Change"})) return 0;
+  return VarJ->Value() + 1;
 }
 
 std::unique_ptr<TData> TInsertSort::GetInitialParam() {
@@ -39,9 +51,9 @@ void TInsertSort::ShowGraph() {
   graphForm_->Repaint();
 }
 
-void TInsertSort::PlaceR0(const TSortNode& like) {
+void TInsertSort::PlaceR0() {
   TInSortGraphForm& f = *graphForm_;
-  f.r0->resize(like.size());
+  f.R->LayoutNode(*f.r0);
   f.r0->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.r0->height());
 }
 
@@ -63,14 +75,10 @@ void TInsertSort::PlaceX() {
 void TInsertSort::Relayout() {
   TInSortGraphForm& f = *graphForm_;
   if (!f.r0->isVisible()) return;
-  const int i = VarI->Value();
-  const TSortNode* like = i <= f.R->Count() ? f.R->NodeAt(i) : f.x;
-  if (like != nullptr) PlaceR0(*like);
+  // Each as high as its own key: the box i they were copied from may hold another key by now.
+  PlaceR0();
   if (f.x->isVisible()) {
-    if (VarJ->Value() < 1)
-      f.x->resize(f.r0->size());
-    else if (const TSortNode* box = f.R->NodeAt(i))
-      f.x->resize(box->size());
+    f.R->LayoutNode(*f.x);
     PlaceX();
   }
 }
@@ -91,7 +99,7 @@ void TInsertSort::InsertSort_Init() {
   box.SetColor(clSilver);
   f.r0->SetKey(box.Key());
   KeyAt(VarR, 0, 0)->SetValue(box.Key());
-  PlaceR0(box);
+  PlaceR0();
   f.r0->SetColor(f.R->NodeColor);
   f.r0->show();
   VarJ->SetValue(i - 1);

@@ -24,8 +24,12 @@ class TInsertSort : public TFormSortDemo<TInSortGraphForm> {
   Q_INVOKABLE void InsertSort_Change();
 
  private:
-  // r0 beside the row's bottom; x beside box j, or beside r0 once j reached 0.
-  void PlaceR0(const TSortNode& like);
+  // The place left empty while the key x is out, from r[0] := r[i] to r[j+1] := r[0]: j + 1
+  // (0 at any other line).
+  int Hole() const;
+  // r0 beside the row's bottom, as high as its key; x beside box j, or beside r0 once j
+  // reached 0.
+  void PlaceR0();
   void PlaceX();
   void Relayout();
 

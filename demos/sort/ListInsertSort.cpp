@@ -10,9 +10,26 @@ TListSortNodeDT::TListSortNodeDT(const QString& name, char key, int next) : TRec
 
 void TListInsertSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
-  graphForm_->OnRelayout = [this] {
+  TListSortGraphForm& f = *graphForm_;
+  f.OnRelayout = [this] {
     if (graphForm_->r0->isVisible()) PlaceR0();
   };
+  // Each record's key (by its height) and its link (written in the box).
+  const TColor pink = f.R->NodeColor;
+  f.R->Means = [this, pink](int i) -> std::vector<TValueMeaning> {
+    if (i < 1 || i > Keys.size()) return {};
+    return {KeyBox(QStringLiteral("r[%1].Key").arg(i), Always(pink)), {.Of = {QStringLiteral("r[%1].Next").arg(i)}}};
+  };
+  // r[0] holds MAXKEY, "#" to the variable window and a box as high as the row, "[" (the
+  // letter after "Z") to the drawing.
+  f.r0->Stands = {{.Of = {QStringLiteral("r[0].Key")},
+                   .Map = [pink](const QStringList& v) -> std::optional<QString> {
+                     return SortBoxLook(v[0] == QLatin1String("#") ? '[' : v[0][0].toLatin1(), pink);
+                   },
+                   .Part = TValueMeaning::InNote},
+                  {.Of = {QStringLiteral("r[0].Next")}}};
+  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
 }
 
 std::unique_ptr<TData> TListInsertSort::GetGlobalData() {

@@ -7,6 +7,7 @@
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "platform/Font.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 
 int LsFrameWait(int speed) { return (100 - speed) * 5; }
@@ -39,7 +40,8 @@ int WidthFor(int textWidth, bool ellipse) { return ellipse ? (textWidth + 4) * 1
 
 }  // namespace
 
-void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont, int keysUnder) {
+void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int leastFont, int keysUnder,
+                           int floorFont) {
   Width = width;
   Height = height;
   SetLeafCount(lastIndex);
@@ -86,8 +88,8 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int 
     return true;
   };
   // Below the least size only as far as a crowded row forces, and never below eleven pixels
-  // of its design.
-  const int floor = std::max(1, leastFont * 11 / 13);
+  // of its design (in a window smaller than the screen, its share of them).
+  const int floor = std::max(1, floorFont > 0 ? std::min(floorFont, leastFont) : leastFont * 11 / 13);
   LabelFont = std::max(leastFont, designHeight / 3 * 7 / 8);
   while (LabelFont > floor && !fits(LabelFont)) --LabelFont;
   // The levels take the upper three quarters of the height unless the nodes or the keys under
@@ -198,8 +200,11 @@ void TLoserTree::SetRun(int j, const TLsRunRec& rec) {
 
 TLoserLayout TLoserTree::Layout() const {
   TLoserLayout l;
-  l.Compute(width(), height(), lastIndex_, LayoutKind(), TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont),
-            KeysUnder());
+  const int least = TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont);
+  // In a window made smaller than the screen the labels may be as small as it is legible there.
+  const int share = LegiblePixelsIn(*this);
+  l.Compute(width(), height(), lastIndex_, LayoutKind(), least, KeysUnder(),
+            share < LegiblePixels() ? std::min(least * 11 / 13, share) : 0);
   return l;
 }
 
@@ -302,15 +307,26 @@ QString TLoserTree::LabelOf(int record) const {
                               : QStringLiteral("b[%1]").arg(nodes_[record].Index - lastIndex_ - 1);
 }
 
-void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
+QString TLoserTree::ValueText(int record) const {
   const int v = nodes_[record].Value;
-  if (v < 0 && record != Sentinel()) return;
+  return v < 0 && record != Sentinel() ? QString() : QString::number(v);
+}
+
+TRect TLoserTree::ValueBox(const TLoserLayout& l, int record, int position, int y) const {
+  const TFont font = Arial(l.ValueFont);
+  const QString value = ValueText(record);
+  const QString measured = value.isEmpty() ? QStringLiteral("0") : value;
+  return l.ValueRect(position, y, font.TextWidth(measured), font.TextHeight(measured));
+}
+
+void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int y) {
+  const QString value = ValueText(record);
+  if (value.isEmpty()) return;
   TCanvas& c = Canvas();
   c.SetBkMode(TRANSPARENT);
   c.Font = Arial(l.ValueFont);
   c.Font.Color = clBlack;
-  const QString value = QString::number(v);
-  const TRect r = l.ValueRect(position, y, c.TextWidth(value), c.TextHeight(value));
+  const TRect r = ValueBox(l, record, position, y);
   CopyBackdrop(c, *this, r);
   c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
 }
@@ -341,7 +357,15 @@ QPolygon TLoserTree::NameArrow(const TLoserLayout& l, int i) const {
   const int v = nodes_[i].Value;
   if (v == -1 || v + n + 1 >= NodeCount) return {};
   const TPoint start(l.Mid(i), l.Y(i) + l.NodeHeight);
-  if (v == n + 1) return QPolygon({start, TPoint(l.Mid(Sentinel()), l.Y(0) + l.NodeHeight)});
+  // While the tree is built every record names the sentinel: the arrows go from the lowest
+  // records only (the others tell it by the number above them), each to its own point of the
+  // box's lower edge, so that none runs along another past the records between.
+  if (v == n + 1) {
+    for (const int child : {i == 0 ? 1 : 2 * i, i == 0 ? 1 : 2 * i + 1})
+      if (child <= n && child != i && nodes_[child].Value == v) return {};
+    const int s = Sentinel();
+    return QPolygon({start, TPoint(l.Left(s) + l.W[s] * (i + 1) / (n + 2), l.Y(0) + l.NodeHeight)});
+  }
   // Once the tree is built an ls record names a leaf under it. While it is built (the
   // replacement selection starts every record at leaf 0) a record may name another leaf, and
   // several on one path may name one leaf (ls[0] too, until Adjust ends): the arrow then goes
@@ -436,12 +460,18 @@ std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
   const TLoserLayout l = Layout();
   const int n = lastIndex_;
   std::vector<TDrawnShape> out;
+  const auto means = [](const auto& f, auto... at) { return f ? f(at...) : std::vector<TValueMeaning>{}; };
   // Record r's node is shape r; the sentinel's follows the tree's.
-  for (int r = 0; r <= 2 * n + 1; ++r)
-    out.push_back(TDrawnShape::NodeAt(ShapeRect(l, r, l.Y(r)).ToQRect(), LabelOf(r), r <= n));
+  const auto node = [&](int r, int position, int y) {
+    TDrawnShape shape = TDrawnShape::NodeAt(ShapeRect(l, position, y).ToQRect(), LabelOf(r), r <= n)
+                            .Noted(nodes_[r].Shown ? QString() : QStringLiteral("grey"));
+    shape.Stands = means(ShapeMeans, r);
+    return shape;
+  };
+  for (int r = 0; r <= 2 * n + 1; ++r) out.push_back(node(r, r, l.Y(r)));
   const bool sentinel = showSentinel_ && Sentinel() < NodeCount;
   const int sentinelShape = static_cast<int>(out.size());
-  if (sentinel) out.push_back(TDrawnShape::NodeAt(ShapeRect(l, Sentinel(), l.Y(0)).ToQRect(), LabelOf(Sentinel())));
+  if (sentinel) out.push_back(node(Sentinel(), Sentinel(), l.Y(0)));
   const auto line = [](const QLine& q) { return QPolygon({q.p1(), q.p2()}); };
   for (int r = 1; r <= 2 * n + 1; ++r) out.push_back(TDrawnShape::LinkBetween({this, r / 2}, {this, r}, line(TreeLink(l, r))));
   for (int i = 0; i <= n; ++i) {
@@ -452,8 +482,22 @@ std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
     const TShapeRef named = v != n + 1 ? TShapeRef{this, v + n + 1} : sentinel ? TShapeRef{this, sentinelShape} : TShapeRef{};
     out.push_back(TDrawnShape::LinkBetween({this, i}, named, arrow));
   }
-  for (int j = 0; j <= n; ++j)
-    for (const auto& [box, text] : BoxesUnder(l, j)) out.push_back(TDrawnShape::NodeAt(box.ToQRect(), text));
+  for (int j = 0; j <= n; ++j) {
+    int k = 0;
+    for (const auto& [box, text] : BoxesUnder(l, j)) {
+      TDrawnShape key = TDrawnShape::NodeAt(box.ToQRect(), text).Noted(UnderNote(j));
+      key.Stands = means(UnderMeans, j, k++);
+      out.push_back(key);
+    }
+  }
+  // The values over the records, each its record's label.
+  const auto value = [&](int r, int shape, int position, int y) {
+    TDrawnShape label = TDrawnShape::LabelOfNode({this, shape}, ValueBox(l, r, position, y).ToQRect(), ValueText(r));
+    label.Stands = means(ValueMeans, r);
+    out.push_back(label);
+  };
+  for (int r = 0; r <= 2 * n + 1; ++r) value(r, r, r, l.Y(r));
+  if (sentinel) value(Sentinel(), sentinelShape, Sentinel(), l.Y(0));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QPolygon>
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -61,8 +62,11 @@ struct TLoserLayout {
   // third of the node, never below leastFont while the row's spacing takes them, and the
   // nodes grow and the levels spread to hold them. keysUnder key boxes (a run's column, a run
   // number) stand under each leaf, at least as high as the labels' text.
-  // leastFont: LeastFont on a window of its design size and more on a larger one.
-  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0);
+  // leastFont: LeastFont on a window of its design size and more on a larger one; floorFont:
+  // the least a crowded row may force (0: eleven thirteenths of leastFont), less in a window
+  // made smaller than the screen.
+  void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0,
+               int floorFont = 0);
   int Y(int position) const;
   int Mid(int position) const { return X[position] + NodeWidth / 2; }
   int Left(int position) const { return Mid(position) - W[position] / 2; }
@@ -119,10 +123,18 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // leaves ("_" blank, "*" highlighted, "#" grey), the sentinel when shown, the run columns
   // when shown.
   QString DrawingText() const override;
-  // The ls ellipses, the leaf boxes and the sentinel's as nodes, the tree's links and the
-  // arrows from each ls record to the leaf it names as links, and the key boxes under the
-  // leaves as nodes, all as Paint draws them.
+  // The ls ellipses, the leaf boxes and the sentinel's as nodes (a grey one noted "grey"),
+  // the tree's links and the arrows from each ls record to the leaf it names as links, the key
+  // boxes under the leaves as nodes, and the value over each record's shape as its label
+  // (empty over a blank record), all as Paint draws them.
   std::vector<TDrawnShape> DrawingShapes() const override;
+
+  // What the demonstration's values stand for, set by it: the value over record r (a record
+  // number 0 .. 2n+1, or the sentinel's), the colour of record r's shape, and key box k under
+  // leaf j (of its run column, or its run number). Nothing: not held.
+  std::function<std::vector<TValueMeaning>(int record)> ValueMeans;
+  std::function<std::vector<TValueMeaning>(int record)> ShapeMeans;
+  std::function<std::vector<TValueMeaning>(int leaf, int k)> UnderMeans;
 
  protected:
   // keyed: a negative value is a key (the sentinel's), not an empty record.
@@ -153,6 +165,12 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // The value above the shape of a record, on a patch of the backdrop, so that no line runs
   // through it.
   void DrawValue(const TLoserLayout& l, int record, int position, int y);
+  // The value DrawValue writes over a record ("" for a blank one) and the box it takes (a
+  // digit's for a blank one).
+  QString ValueText(int record) const;
+  TRect ValueBox(const TLoserLayout& l, int record, int position, int y) const;
+  // What a key box under a leaf says without glyphs: "grey" for one drawn grey.
+  virtual QString UnderNote(int /*leaf*/) const { return {}; }
   // A key box as wide as the box at position and height high (square when 0), at y, drawn
   // straight on the canvas.
   void DrawKeyBox(const TLoserLayout& l, int position, int y, int key, TColor color, int height = 0) {
@@ -206,6 +224,7 @@ class TRepSelTree : public TLoserTree {
   int KeysUnder() const override { return 1; }
   void DrawUnderLeaves(const TLoserLayout& l) override;
   std::vector<std::pair<TRect, QString>> BoxesUnder(const TLoserLayout& l, int j) const override;
+  QString UnderNote(int leaf) const override { return runNumbers_[leaf].Shown ? QString() : QStringLiteral("grey"); }
 
  private:
   std::array<TLsNodeRec, RunCount> runNumbers_{};

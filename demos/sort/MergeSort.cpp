@@ -4,10 +4,60 @@
 #include <algorithm>
 
 #include "demos/sort/ExternalForms.h"
+#include "demos/sort/SortDemo.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
 #include "framework/shell/MainForm.h"
+
+void TMergeSort::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  TMovingLsTree& tree = *graphForm_->MovingLsTree;
+  // Records 0 .. k-1 are ls, k .. 2k-1 the leaves b[0] .. b[k-1], 2k the sentinel b[k].
+  tree.ValueMeans = [this](int r) -> std::vector<TValueMeaning> {
+    if (r < K)
+      return {GlobalShown(QStringLiteral("ls[%1]").arg(r),
+                     [this](const QString& v) { return LosersShown() ? v : QString(); })};
+    const int s = r - K;
+    return {GlobalShown(QStringLiteral("b[%1]").arg(s), [this, s](const QString& v) {
+      return s == K || LeafShown(s) ? v : QString();
+    })};
+  };
+  // A leaf whose run is exhausted (its key MAXKEY) is grey.
+  tree.ShapeMeans = [this](int r) -> std::vector<TValueMeaning> {
+    if (r < K || r >= 2 * K) return {};
+    const int s = r - K;
+    TValueMeaning grey = GlobalShown(QStringLiteral("b[%1]").arg(s), [this](const QString& v) {
+      const bool read = !(RunIn(*this, "KMerge") && RunAt(*this, {"Begin"}));
+      return read && v.toInt() == MaxKey ? QStringLiteral("grey") : QString();
+    });
+    grey.Part = TValueMeaning::InNote;
+    return {grey};
+  };
+  graphForm_->OutputMemo->Stands = {{.Value = [this] { return std::optional(FileText(QStringLiteral("<Output file>"), Output)); },
+                                     .Part = TValueMeaning::InNote}};
+  // The column under leaf j holds the keys of run j not yet read.
+  tree.UnderMeans = [this](int j, int k) -> std::vector<TValueMeaning> {
+    return {{.Value = [this, j, k]() -> std::optional<QString> {
+      const int at = RunPos[static_cast<std::size_t>(j)] + 1 + k;
+      if (at < 0 || at > 8) return std::nullopt;
+      return QString::number(RunKeys[static_cast<std::size_t>(j)][static_cast<std::size_t>(at)]);
+    }}};
+  };
+}
+
+bool TMergeSort::LosersShown() const {
+  return !(RunIn(*this, "KMerge") && RunAt(*this, {"Begin", "GoSubCrtLs"})) &&
+         !(RunIn(*this, "CreateLoserTree") && RunAt(*this, {"Begin", "InitLs"}));
+}
+
+bool TMergeSort::LeafShown(int s) const {
+  if (!RunIn(*this, "KMerge")) return true;
+  if (RunAt(*this, {"Begin"})) return false;
+  if (RunAt(*this, {"InputKey"})) return s != Var("q").Value();
+  if (RunAt(*this, {"End"})) return s != Ls(0)->Value();
+  return true;
+}
 
 std::unique_ptr<TData> TMergeSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
@@ -60,6 +110,7 @@ void TMergeSort::Reset() {
     tree.SetRun(j, run);
   }
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
+  Output.clear();
 }
 
 TIntData* TMergeSort::Ls(int i) const {
@@ -98,7 +149,10 @@ void TMergeSort::KMerge_QeqLs0() {
 }
 
 // output(q)
-void TMergeSort::KMerge_OutputQ() { graphForm_->OutputLeaf(Var("q").Value(), RunSpeed); }
+void TMergeSort::KMerge_OutputQ() {
+  Output.push_back(B(Var("q").Value())->Value());
+  graphForm_->OutputLeaf(Var("q").Value(), RunSpeed);
+}
 
 // input(b[q].key)
 void TMergeSort::KMerge_InputKey() { ReadNext(Var("q").Value()); }
@@ -107,7 +161,10 @@ void TMergeSort::KMerge_InputKey() { ReadNext(Var("q").Value()); }
 TData* TMergeSort::KMerge_C_GoSubAdjustLs() { return NewFrame(IntVar("s", Var("q").Value()), IntVar("t", 0)); }
 
 // output(ls[0]): the winner's 999 closes the output run
-void TMergeSort::KMerge_OutputLs() { graphForm_->OutputLeaf(Ls(0)->Value(), RunSpeed); }
+void TMergeSort::KMerge_OutputLs() {
+  Output.push_back(B(Ls(0)->Value())->Value());
+  graphForm_->OutputLeaf(Ls(0)->Value(), RunSpeed);
+}
 
 // ---------------------------------------------------------------- Adjust
 

@@ -4,6 +4,7 @@
 // root, leaving the loser of each match in its node and the winner in ls[0].
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "demos/sort/ExternalForms.h"
@@ -22,6 +23,7 @@ class TMergeSort : public TFormDemo<TMgStGraphForm> {
 
   using TFormDemo::TFormDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
@@ -34,6 +36,7 @@ class TMergeSort : public TFormDemo<TMgStGraphForm> {
   int K = 5;
   std::array<std::array<int, 9>, MaxRuns> RunKeys{};
   std::array<int, MaxRuns> RunPos{};
+  std::vector<int> Output;  // the keys output so far
 
   Q_INVOKABLE void KMerge_Begin();
   Q_INVOKABLE TData* KMerge_C_GoSubCrtLs();
@@ -63,5 +66,10 @@ class TMergeSort : public TFormDemo<TMgStGraphForm> {
   TIntData* B(int i) const;
   // The next key of run q into b[q] and its leaf.
   void ReadNext(int q);
+  // Whether the ls records show ls yet (from ls[i] := k on), and whether leaf s shows b[s]
+  // (from the first input on, but while its key is on its way out: after output(q) until
+  // input(b[q].key), and after the last output).
+  bool LosersShown() const;
+  bool LeafShown(int s) const;
 
 };

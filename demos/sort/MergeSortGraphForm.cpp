@@ -20,6 +20,23 @@ TMergeSortGraphForm::TMergeSortGraphForm(QWidget* parent) : TSortGraphForm(paren
   PlaceCounters({16, 384, 169, 33}, {200, 384, 169, 33}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
+void TMergeSortBase::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  TMergeSortGraphForm& f = *graphForm_;
+  for (TSortData* row : {f.R, f.R1, f.R2}) {
+    row->Means = [this, row](int i) -> std::vector<TValueMeaning> {
+      if (i < 1 || i > N) return {};
+      const std::optional<TShownArray> a = ShownIn(*row);
+      if (!a) return {{.Value = [] { return std::optional<QString>(QString()); }, .Part = TValueMeaning::InNote}};
+      return {KeyBox(QStringLiteral("%1[%2]").arg(QLatin1String(a->Name)).arg(i - 1), Always(clPurple),
+                     a->Depth < 0 ? TMarkMeaning::Innermost : TMarkMeaning::Depth, std::max(0, a->Depth))};
+    };
+  }
+  NamesVariable(*f.ZqStaticText1, QStringLiteral("r"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r1"));
+  NamesVariable(*f.ZqStaticText3, QStringLiteral("r2"));
+}
+
 bool TMergeSortBase::CreateData() {
   TMergeSortGraphForm& f = *graphForm_;
   const bool ok = InputKeys(12, 6);

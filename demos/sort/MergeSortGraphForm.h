@@ -1,6 +1,8 @@
 #pragma once
 // The drawing window shared by the recursive and the bottom-up merge sort: the rows of the
 // arrays r, r1 and r2 of the frame being run.
+#include <optional>
+
 #include "demos/sort/SortDemo.h"
 
 class TMergeSortGraphForm : public TSortGraphForm {
@@ -20,6 +22,7 @@ class TMergeSortBase : public TFormSortDemo<TMergeSortGraphForm> {
  public:
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
   bool CreateData() override;
   void SetWindowRect() override;
   void Reset() override;
@@ -37,6 +40,13 @@ class TMergeSortBase : public TFormSortDemo<TMergeSortGraphForm> {
   Q_INVOKABLE void merge_End();
 
  protected:
+  // The array a row shows: its name, in the innermost call or (Depth >= 0) the call at Depth.
+  struct TShownArray {
+    const char* Name;
+    int Depth = -1;
+  };
+  // Which array each row shows now; nothing: the row is empty now.
+  virtual std::optional<TShownArray> ShownIn(const TSortData& row) const = 0;
   // A vector of the array's places, "name[1]" .., from s (a blank is an empty place).
   std::unique_ptr<TVector> Array(const char* name, const QString& s) const;
   std::unique_ptr<TVector> BlankArray(const char* name) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "demos/sort/SortGraphForms.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
@@ -13,6 +14,43 @@ void TQuickAddrSort::CreateChildWindow() {
   // The arrows under the records stand for r[adr[k]] and r[adr[j]] of the pass.
   graphForm_->addrkp->Means = {.Node = [this] { return PassRecord("k"); }};
   graphForm_->addrjp->Means = {.Node = [this] { return PassRecord("j"); }};
+  HoldRow(*graphForm_->R, QStringLiteral("r"), 1, [this](int p) { return RecordColour(p); });
+  // An address place writes adr[p] and is as high as the key of the record it names.
+  graphForm_->Addr->Means = [this](int p) -> std::vector<TValueMeaning> {
+    if (p < 1 || p > Keys.size()) return {};
+    const TValueMeaning named{.Value = [this, p]() -> std::optional<QString> {
+                                const std::optional<char> key = NamedKey(p);
+                                if (!key) return std::nullopt;
+                                return SortBoxLook(*key, p == EmptyAddr ? clSilver : graphForm_->Addr->NodeColor);
+                              },
+                              .Part = TValueMeaning::InNote};
+    return {{.Of = {QStringLiteral("adr[%1]").arg(p - 1)}}, named};
+  };
+  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+  NamesVariable(*graphForm_->ZqStaticText2, QStringLiteral("Addr"));
+}
+
+TColor TQuickAddrSort::RecordColour(int p) const {
+  if (!InProc("rearrange")) return clPurple;
+  const int i = VarI->Value(), j = VarJ->Value();
+  if (AtOneOf({"Line6"})) return p == VarK->Value() ? clSilver : clPurple;
+  return AtOneOf({"Line4", "Line5", "Line7"}) && j != i && p == j ? clSilver : clPurple;
+}
+
+std::optional<char> TQuickAddrSort::NamedKey(int p) const {
+  const int a = static_cast<const TIntData*>(VarAdr->Items(p - 1))->Value();
+  if (a < 1 || a > Keys.size()) return std::nullopt;
+  // Place i's own address names the record moved into r[i]; the cycle's last place still
+  // names the record that was in r[i].
+  if (InProc("rearrange") && AtOneOf({"Line4", "Line5", "Line6", "Line7"}) && a == VarI->Value() && p != a)
+    return VarRc->Value();
+  return KeyAt(VarR, a)->Value();
+}
+
+void TQuickAddrSort::MoveAddr(int dest, int src) {
+  graphForm_->Addr->MoveKey(dest, src, true);
+  SetAddr(dest, AddrOf(dest));
+  EmptyAddr = dest != src ? src : 0;
 }
 
 TShapeRef TQuickAddrSort::PassRecord(const char* place) const {
@@ -83,6 +121,7 @@ void TQuickAddrSort::Reset() {
   f.Addr->AfterRescale();
   ResetRow();
   f.HideAllPointers();
+  EmptyAddr = 0;
 }
 
 TData* TQuickAddrSort::Args(int s, int t) const {
@@ -184,8 +223,7 @@ void TQuickAddrSort::qkpass_Line3() {
 
 // adr[k] := adr[j]
 void TQuickAddrSort::qkpass_Line4() {
-  graphForm_->Addr->MoveKey(VarK->Value(), VarJ->Value(), true);
-  SetAddr(VarK->Value(), AddrOf(VarK->Value()));
+  MoveAddr(VarK->Value(), VarJ->Value());
   PointK();
 }
 
@@ -205,8 +243,7 @@ void TQuickAddrSort::qkpass_Line6() {
 
 // adr[j] := adr[k]
 void TQuickAddrSort::qkpass_Line7() {
-  graphForm_->Addr->MoveKey(VarJ->Value(), VarK->Value(), true);
-  SetAddr(VarJ->Value(), AddrOf(VarJ->Value()));
+  MoveAddr(VarJ->Value(), VarK->Value());
   PointJ();
 }
 
@@ -219,6 +256,7 @@ void TQuickAddrSort::qkpass_Line8() {
   addr.SetKey(k, RecordKey(rp));
   addr.NodeAt(k)->SetColor(addr.NodeColor);
   SetAddr(k, rp);
+  EmptyAddr = 0;
   // k = j here: both arrows under the records now stand on record rp.
   PointJ();
   PointK();

@@ -3,6 +3,7 @@
 // of the records they name without moving a record; rearrange then moves the records into
 // key order in place, following the cycles of the table with one spare record rc.
 #include <memory>
+#include <optional>
 
 #include "demos/sort/SortGraphForms.h"
 
@@ -63,6 +64,15 @@ class TQuickAddrSort : public TFormSortDemo<TQkAddrSortGraphForm> {
   char RecordKey(int index) const;
   void PointJ();
   void PointK();
+  // Moves the address of place src into place dest, leaving src empty (silver) where it is
+  // another place.
+  void MoveAddr(int dest, int src);
+  // The colour of record place p now: in rearrange, the place whose record went on (r[j] :=
+  // r[k] leaves r[k] empty until j := k) is silver.
+  TColor RecordColour(int p) const;
+  // The key of the record address place p names: r[adr[p]], but for the record that was in
+  // r[i] when a cycle of rearrange began, which rc holds until the cycle ends.
+  std::optional<char> NamedKey(int p) const;
 
   TVector* VarR = nullptr;
   TVector* VarAdr = nullptr;
@@ -72,4 +82,5 @@ class TQuickAddrSort : public TFormSortDemo<TQkAddrSortGraphForm> {
   TCharData* VarX = nullptr;
   TCharData* VarRc = nullptr;
   int PassK = 0;  // the k the last qkpass left (its VAR parameter)
+  int EmptyAddr = 0;  // the address place a move of the pass left empty (0: none)
 };

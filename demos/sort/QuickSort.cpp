@@ -5,7 +5,34 @@
 
 void TQuickSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
-  graphForm_->OnRelayout = [this] { Resize(); };
+  TQkSortGraphForm& f = *graphForm_;
+  f.OnRelayout = [this] { Resize(); };
+  HoldRow(*f.R, QStringLiteral("r"), 1, [this](int p) { return PlaceColour(p); });
+  f.rp->HeightRow = f.x->HeightRow = f.R;
+  f.rp->Stands = {HeldKey([this] { return Pivot; },
+                          [this] { return InProc("QuickPass") && AtOneOf({"End"}) ? clSilver : clPurple; })};
+  f.x->Stands = {HeldKey([this] { return Pivot; }, Always(clBlue))};
+  NamesVariable(*f.LabelR0, QStringLiteral("rp"));
+  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
+}
+
+TColor TQuickSort::PlaceColour(int p) const {
+  TColor colour = clPurple;
+  for (const TCallAt& call : Calls()) {
+    if (call.Of("QuickSort")) {
+      const int s = call.Int("s"), t = call.Int("t"), k = call.Int("k");
+      if (s >= t) continue;
+      const bool leftDone = call.AtOneOf({"Line3", "End"}), rightDone = call.AtOneOf({"End"});
+      if ((leftDone && p >= s && p <= k) || (rightDone && p > k && p <= t)) return clRed;
+      if (call.AtOneOf({"Line2"}) && p == k) colour = clAqua;
+    } else if (call.Of("QuickPass")) {
+      const int i = call.Int("i"), j = call.Int("j");
+      if (call.AtOneOf({"End"}) && p == i) colour = clAqua;
+      else if (call.AtOneOf({"While3", "Line3", "Line4"}) && p == j) colour = clSilver;
+      else if (call.AtOneOf({"While", "While2", "Line1", "Line2", "Line5"}) && p == i) colour = clSilver;
+    }
+  }
+  return colour;
 }
 
 std::unique_ptr<TData> TQuickSort::GetGlobalData() {
@@ -46,6 +73,7 @@ void TQuickSort::TakeRestored() {
 void TQuickSort::Reset() {
   TSortDemo::Reset();
   ResetRow();
+  Pivot = ' ';
   graphForm_->rp->hide();
   graphForm_->x->hide();
 }
@@ -65,11 +93,9 @@ void TQuickSort::PlaceXBeside(int index) {
 void TQuickSort::Resize() {
   TQkSortGraphForm& f = *graphForm_;
   if (!f.rp->isVisible() && !f.x->isVisible()) return;
-  const int s = VarS->Value();
-  if (const TSortNode* box = f.R->NodeAt(s)) {
-    f.rp->resize(box->size());
-    f.x->resize(box->size());
-  }
+  // As high as their key, the pivot: box s may hold another key by now.
+  f.R->LayoutNode(*f.rp);
+  f.R->LayoutNode(*f.x);
   PlaceRp();
   if (!f.x->isVisible() || VarI == nullptr || CurProc() == nullptr || CurLine() == nullptr) return;
   const QString& label = CurLine()->Label();
@@ -94,7 +120,7 @@ void TQuickSort::FlashWithX(int index) {
 
 void TQuickSort::MoveBox(int dest, int src) {
   TSortData& row = *graphForm_->R;
-  const char key = row.GetKey(src);
+  const char key = KeyAt(VarR, src)->Value();
   row.SetKey(dest, key);
   row.NodeAt(dest)->SetColor(row.NodeColor);
   row.NodeAt(src)->SetColor(clSilver);
@@ -152,6 +178,7 @@ void TQuickSort::QuickPass_Begin() {
   PassI = s;
   VarJ->SetValue(VarT->Value());
   TSortNode& box = *f.R->NodeAt(s);
+  Pivot = KeyAt(VarR, s)->Value();
   box.SetColor(clSilver);
   f.rp->SetKey(box.Key());
   f.rp->resize(box.size());
@@ -173,7 +200,7 @@ bool TQuickSort::QuickPass_F_While2() {
   const int j = VarJ->Value();
   if (VarI->Value() >= j) return false;
   CountComp();
-  const bool result = graphForm_->R->GetKey(j) >= graphForm_->x->Key();
+  const bool result = KeyAt(VarR, j)->Value() >= Pivot;
   FlashWithX(j);
   return result;
 }
@@ -192,7 +219,7 @@ bool TQuickSort::QuickPass_F_While3() {
   const int i = VarI->Value();
   if (i >= VarJ->Value()) return false;
   CountComp();
-  const bool result = graphForm_->x->Key() >= graphForm_->R->GetKey(i);
+  const bool result = Pivot >= KeyAt(VarR, i)->Value();
   FlashWithX(i);
   return result;
 }
@@ -211,9 +238,9 @@ void TQuickSort::QuickPass_Line4() { MoveBox(VarJ->Value(), VarI->Value()); }
 void TQuickSort::QuickPass_Line5() {
   TQkSortGraphForm& f = *graphForm_;
   const int i = VarI->Value();
-  f.R->SetKey(i, f.rp->Key());
+  f.R->SetKey(i, Pivot);
   f.R->NodeAt(i)->SetColor(clAqua);
   f.rp->SetColor(clSilver);
-  KeyAt(VarR, i)->SetValue(f.rp->Key());
+  KeyAt(VarR, i)->SetValue(Pivot);
   CountMove();
 }

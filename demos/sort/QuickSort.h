@@ -37,6 +37,11 @@ class TQuickSort : public TFormSortDemo<TQkSortGraphForm> {
   Q_INVOKABLE void QuickPass_Line5();
 
  private:
+  // The colour of place p now, from the calls on the run stack: a part a call has sorted is
+  // red (a qksort past its first recursive call: r[s..k]; past its second: r[k+1..t]), a
+  // pivot in its place before that aqua, the place a pass left empty silver (i, or j once
+  // r[i] := r[j] until r[j] := r[i]).
+  TColor PlaceColour(int p) const;
   TData* Args(int s, int t) const;
   void TakeRestored();
   void PlaceRp();
@@ -50,4 +55,5 @@ class TQuickSort : public TFormSortDemo<TQkSortGraphForm> {
   TVector* VarR = nullptr;
   TIntData *VarS = nullptr, *VarT = nullptr, *VarK = nullptr, *VarI = nullptr, *VarJ = nullptr;
   int PassI = 0;  // the i the last QuickPass left (its VAR parameter)
+  char Pivot = ' ';  // rp and x of the pass: the key r[s] held when it began
 };

@@ -131,6 +131,31 @@ void TRadixSort::SetKeys(QString list) {
   for (int& key : Keys) key = NextNumber(list);
 }
 
+void TRadixSort::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  TRadixSortGraphForm& g = *graphForm_;
+  // Each box writes the field or queue end it stands for (a key in two digits).
+  const auto field = [](const char* path, int first, int last) {
+    return [path, first, last](int i) -> std::vector<TValueMeaning> {
+      if (i < first || i > last) return {};
+      return {{.Call = TMarkMeaning::Global, .Of = {QString::fromLatin1(path).arg(i - first)}}};
+    };
+  };
+  g.value->Means = [](int i) -> std::vector<TValueMeaning> {
+    if (i < 1 || i > Count) return {};
+    return {{.Call = TMarkMeaning::Global,
+             .Of = {QStringLiteral("r[%1].Key").arg(i - 1)},
+             .Map = [](const QStringList& v) -> std::optional<QString> { return v[0].rightJustified(2, '0'); }}};
+  };
+  g.Next->Means = field("r[%1].Next", 1, Count);
+  g.f->Means = field("f[%1]", 0, 9);
+  g.e->Means = field("e[%1]", 0, 9);
+  // The headings name the rows: a record's key and link, the queues' heads and tails.
+  for (const auto& [heading, name] : {std::pair{"ZqStaticText2", "Value"}, {"ZqStaticText1", "Next"},
+                                      {"ZqStaticText3", "f[0..9]"}, {"ZqStaticText4", "e[0..9]"}})
+    NamesVariable(*g.findChild<TZqStaticText*>(QLatin1String(heading)), QLatin1String(name));
+}
+
 bool TRadixSort::CreateData() {
   QString list;
   if (!ExecuteRadixInput(list)) return false;

@@ -59,6 +59,7 @@ class TRadixSort : public TFormDemo<TRadixSortGraphForm> {
 
   using TFormDemo::TFormDemo;
 
+  void CreateChildWindow() override;
   void DemoFinished() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;

@@ -16,6 +16,15 @@ void TRecMergeSort::ResetLocalData(const QString& procName) {
   Locals()->Add(BlankArray("r2"));
   Show(*GraphForm()->R, Text(*Var<TVector>("r")));
   Show(*GraphForm()->R1, Text(*Var<TVector>("r1")));
+  // The call's own r2 starts empty: the row keeps nothing of its caller's.
+  Show(*GraphForm()->R2, Text(*Var<TVector>("r2")));
+}
+
+std::optional<TMergeSortBase::TShownArray> TRecMergeSort::ShownIn(const TSortData& row) const {
+  if (&row == GraphForm()->R) return TShownArray{"r"};
+  if (&row == GraphForm()->R2) return TShownArray{"r2"};
+  if (InProc("merge")) return TShownArray{"r1", RunStack()->Count() - 2};
+  return TShownArray{"r1"};
 }
 
 TData* TRecMergeSort::SortCall(int s, int t) const {
@@ -87,6 +96,13 @@ void TIntMergeSort::ResetLocalData(const QString& procName) {
   Show(*GraphForm()->R1, QString());
   Show(*GraphForm()->R, Text(*Var<TVector>("r")));
   Show(*GraphForm()->R2, Text(*Var<TVector>("r2")));
+}
+
+std::optional<TMergeSortBase::TShownArray> TIntMergeSort::ShownIn(const TSortData& row) const {
+  if (&row == GraphForm()->R) return TShownArray{"r"};
+  const bool sorting = InProc("mergesort");
+  if (&row == GraphForm()->R1) return sorting ? std::optional(TShownArray{"r1"}) : std::nullopt;
+  return sorting ? std::nullopt : std::optional(TShownArray{"r2"});
 }
 
 TData* TIntMergeSort::PassCall(const QString& r, const QString& r2) const {

@@ -20,6 +20,10 @@ class TRecMergeSort : public TMergeSortBase {
   Q_INVOKABLE void mergesort_AfterLine3();
   Q_INVOKABLE void mergesort_End();
 
+ protected:
+  // r, r1 and r2 of the call being run; merge shows its caller's r1, where its r2 will go.
+  std::optional<TShownArray> ShownIn(const TSortData& row) const override;
+
  private:
   TData* SortCall(int s, int t) const;
   // After a call returned: the array it handed back into name, and the rows again.
@@ -57,6 +61,10 @@ class TIntMergeSort : public TMergeSortBase {
   Q_INVOKABLE bool mergepass_F_Else();
   Q_INVOKABLE void mergepass_Line4();
   Q_INVOKABLE void mergepass_End();
+
+ protected:
+  // r and r1 in mergesort; r and r2 in mergepass and merge.
+  std::optional<TShownArray> ShownIn(const TSortData& row) const override;
 
  private:
   TData* PassCall(const QString& r, const QString& r2) const;

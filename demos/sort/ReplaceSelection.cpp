@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "demos/sort/ExternalForms.h"
+#include "demos/sort/SortDemo.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
@@ -35,6 +36,71 @@ bool TFile::Read(int& x) {
 }
 
 // ---------------------------------------------------------------- demonstration
+
+void TReplaceSelection::CreateChildWindow() {
+  TFormDemo::CreateChildWindow();
+  TRepSelTree& tree = *graphForm_->RepSelTree;
+  // Records 0 .. w-1 are ls, w .. 2w-1 the leaves wa[0].key .. wa[w-1].key.
+  tree.ValueMeans = [this](int r) -> std::vector<TValueMeaning> {
+    if (r < W)
+      return {GlobalShown(QStringLiteral("ls[%1]").arg(r), [this, r](const QString& v) -> std::optional<QString> {
+        if (!SlotSet(r)) return std::nullopt;
+        return v;
+      })};
+    const int q = r - W;
+    return {GlobalShown(QStringLiteral("wa[%1].key").arg(q), [this, q](const QString& v) -> std::optional<QString> {
+      if (!SlotSet(q)) return std::nullopt;
+      return LeafShown(q) ? v : QString();
+    })};
+  };
+  const auto grey = [this](int q) {
+    return TValueMeaning{.Value = [this, q]() -> std::optional<QString> {
+                           if (!SlotSet(q)) return std::nullopt;
+                           return dummy_[static_cast<std::size_t>(q)] ? QStringLiteral("grey") : QString();
+                         },
+                         .Part = TValueMeaning::InNote};
+  };
+  tree.ShapeMeans = [this, grey](int r) -> std::vector<TValueMeaning> {
+    if (r < W || r >= 2 * W) return {};
+    return {grey(r - W)};
+  };
+  // The box under leaf q is wa[q].rnum, grey for a dummy.
+  tree.UnderMeans = [this, grey](int q, int) -> std::vector<TValueMeaning> {
+    return {GlobalShown(QStringLiteral("wa[%1].rnum").arg(q),
+                   [this, q](const QString& v) -> std::optional<QString> {
+                     if (!SlotSet(q)) return std::nullopt;
+                     return v;
+                   }),
+            grey(q)};
+  };
+  HoldFiles();
+}
+
+void TReplaceSelection::HoldFiles() {
+  TRepSelGraphForm& f = *graphForm_;
+  f.OutputMemo->Stands = {{.Value = [this] { return std::optional(FileText(QStringLiteral("<Output file>"), Written)); },
+                           .Part = TValueMeaning::InNote}};
+  // The input memo loses each key as it is read.
+  f.InputMemo->Stands = {{.Value = [this] {
+                            std::vector<int> left;
+                            for (int i = std::max(0, FI.Position()); i < FI.Count(); ++i) left.push_back(FI.At(i));
+                            return std::optional(FileText(QStringLiteral("<Input file>"), left));
+                          },
+                          .Part = TValueMeaning::InNote}};
+}
+
+bool TReplaceSelection::SlotSet(int q) const {
+  if (RunIn(*this, "ReplaceSelection")) return !RunAt(*this, {"Begin"});
+  if (!RunIn(*this, "ConstructLoser")) return true;
+  const int i = Var("i").Value();
+  if (RunAt(*this, {"Begin"})) return q <= i;
+  if (RunAt(*this, {"Val"})) return q < i;
+  return true;
+}
+
+bool TReplaceSelection::LeafShown(int q) const {
+  return !(RunIn(*this, "GetRun") && RunAt(*this, {"If1", "ValWaQ", "Else1", "FRead"}) && q == Var("q").Value());
+}
 
 std::unique_ptr<TData> TReplaceSelection::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());
@@ -83,7 +149,8 @@ void TReplaceSelection::SetWindowRect() {
 void TReplaceSelection::Reset() {
   TAlgoDemo::Reset();
   StartFiles();
-  noRecord_.fill(false);
+  Written.clear();
+  dummy_.fill(false);
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
   StartMemo(*graphForm_->InputMemo, QStringLiteral("<Input file>"));
   QString input;
@@ -133,6 +200,7 @@ TData* TReplaceSelection::ReplaceSelection_C_GoSubGetRun() {
 // write(fo, RUNEND_SYMBOL)
 void TReplaceSelection::ReplaceSelection_FWrite() {
   FO.Write(-1);
+  Written.push_back(-1);
   graphForm_->EndRun();
 }
 
@@ -154,6 +222,7 @@ void TReplaceSelection::GetRun_ValMiniMax() { Var("minimax").SetValue(Key(Var("q
 void TReplaceSelection::GetRun_FWrite() {
   const int q = Var("q").Value();
   FO.Write(Key(q)->Value());
+  Written.push_back(Key(q)->Value());
   graphForm_->OutputKey(q, RunSpeed);
 }
 
@@ -166,6 +235,7 @@ void TReplaceSelection::GetRun_ValWaQ() {
   const int rmax = Global("rmax")->Value();
   Rnum(q)->SetValue(rmax + 1);
   Key(q)->SetValue(MaxKey);
+  dummy_[static_cast<std::size_t>(q)] = true;
   graphForm_->ShowDummy(q, MaxKey, rmax);
 }
 
@@ -272,7 +342,7 @@ void TReplaceSelection::ConstructLoser_FRead() {
   }
   // An input shorter than the work area: the slot waits as a dummy of the run after the
   // first, so the records read form one run and the dummies end it.
-  noRecord_[static_cast<std::size_t>(i)] = true;
+  dummy_[static_cast<std::size_t>(i)] = true;
   Key(i)->SetValue(MaxKey);
   Rnum(i)->SetValue(2);
   graphForm_->ShowDummy(i, MaxKey, 1);
@@ -281,7 +351,7 @@ void TReplaceSelection::ConstructLoser_FRead() {
 // wa[i].rnum := 1
 void TReplaceSelection::ConstructLoser_WaIRnumEq1() {
   const int i = Var("i").Value();
-  if (noRecord_[static_cast<std::size_t>(i)]) return;
+  if (dummy_[static_cast<std::size_t>(i)]) return;
   Rnum(i)->SetValue(1);
   graphForm_->FlashRunNumber(i, 1, RunSpeed);
 }

@@ -25,6 +25,8 @@ class TFile {
   bool Read(int& x);
   bool Eof() const { return mode_ == 'r' && lastRec_ < pos_; }
   int Count() const { return lastRec_ + 1; }
+  // The next record to read (reading), -1 after opening for writing.
+  int Position() const { return pos_; }
   int At(int i) const { return data_[static_cast<std::size_t>(i)]; }
 
  private:
@@ -41,6 +43,7 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
 
   using TFormDemo::TFormDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   bool CreateData() override;
   void SetWindowRect() override;
@@ -53,6 +56,9 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   int N = 30;
   TFile FI;
   TFile FO;
+  // Every record written to fo, those past its capacity too (the output memo shows them all);
+  // -1 ends a run.
+  std::vector<int> Written;
 
   Q_INVOKABLE TData* ReplaceSelection_C_Begin();
   Q_INVOKABLE void ReplaceSelection_AfterBegin() {}
@@ -98,6 +104,16 @@ class TReplaceSelection : public TFormDemo<TRepSelGraphForm> {
   TIntData* Key(int i) const;
   TIntData* Rnum(int i) const;
   void StartFiles();
+  // The memos stand for the files: every record written, and the input not yet read.
+  void HoldFiles();
+  // Whether slot q of the tree shows this run's values yet: from wa[q], ls[q] := 0 on (until
+  // then it keeps what the run before left).
+  bool SlotSet(int q) const;
+  // Whether leaf q shows wa[q].key: not while its key is on its way out (after write(fo,
+  // wa[q].rec) until the slot is filled again).
+  bool LeafShown(int q) const;
 
-  std::array<bool, 16> noRecord_{};  // slots the construction found no record for
+  // Slots that hold a dummy record (MAXKEY of the run after the last): the input ran out
+  // before they were filled. Drawn grey.
+  std::array<bool, 16> dummy_{};
 };

@@ -10,6 +10,8 @@ class TSelectSort : public TFormSortDemo<TSelSortGraphForm> {
  public:
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
+
   std::unique_ptr<TData> GetInitialParam() override { return KeysAndCount(); }
   bool CreateData() override { return InputKeys(12, 5); }
   void ResetLocalData(const QString& procName) override;

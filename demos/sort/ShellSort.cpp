@@ -1,6 +1,25 @@
 #include "demos/sort/ShellSort.h"
 
 #include "demos/sort/SortGraphForms.h"
+#include "framework/drawkit/ThemedControls.h"
+
+void TShellSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  // The sentinel places r[-4] .. r[0] too: r's first item is r[-4].
+  graphForm_->R->Means = [this](int p) -> std::vector<TValueMeaning> {
+    if (p < FirstSentinel || p > Keys.size()) return {};
+    return {KeyBox(QStringLiteral("r[%1]").arg(p - FirstSentinel), [this, p] { return PlaceColour(p); })};
+  };
+  NamesVariable(*graphForm_->LabelR0, QStringLiteral("r[-4]..r[0]"));
+  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+}
+
+TColor TShellSort::PlaceColour(int p) const {
+  const TColor rest = graphForm_->R->NodeColor;
+  const bool inserting = InProc("ShellSort") && AtOneOf({"While", "Line5", "AfterWhile"});
+  if (p <= 0) return inserting && p == VarS->Value() ? rest : clSilver;
+  return inserting && p == VarJ->Value() + VarDh->Value() ? clSilver : rest;
+}
 
 std::unique_ptr<TData> TShellSort::GetGlobalData() {
   auto globals = std::make_unique<TData>(QString());

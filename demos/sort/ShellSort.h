@@ -10,6 +10,7 @@ class TShellSort : public TFormSortDemo<TShellSortGraphForm> {
  public:
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override { return InputKeys(17, 11, 5); }
@@ -34,6 +35,10 @@ class TShellSort : public TFormSortDemo<TShellSortGraphForm> {
  private:
   // One counted move on the row, the shown element of dest taking the key.
   void Move(int dest, int src);
+  // The colour of place p now: while r[i] is inserted into its chain (from r[s] := r[i] to
+  // r[j+dh] := r[s]) place j+dh is the empty one and the sentinel r[s] holds the key; a
+  // sentinel whose key went back is spent.
+  TColor PlaceColour(int p) const;
 
   TVector* VarR = nullptr;
   TVector* VarD = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cstdlib>
 
 #include "demos/sort/SortInputDlg.h"
 #include "framework/drawkit/DrawTool.h"
@@ -39,15 +40,38 @@ QString SortColorName(TColor color) {
   return QStringLiteral("$%1").arg(color, 8, 16, QLatin1Char('0')).toUpper();
 }
 
+QString SortBoxLook(char key, TColor color) {
+  // A box that holds no key (an address or queue place) shows only its colour.
+  const QString colour = SortColorName(color);
+  return key == ' ' ? colour : QString(QChar::fromLatin1(key)) + QLatin1Char(' ') + colour;
+}
+
 QString TSortNode::DrawingText() const {
   return QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + SortColorName(Color);
 }
 
+char TSortNode::ToldKey() const {
+  const auto* row = dynamic_cast<const TSortData*>(parentWidget());
+  if (row == nullptr || row->NodeAt(Index) != this) row = HeightRow;
+  if (row == nullptr || Key() == ' ' || row->LowKey() == '0') return Key();
+  const TRowLayout l = row->Layout();
+  if (std::abs(l.NodeHeight(Key()) - height()) <= 1) return Key();
+  char told = Key();
+  int nearest = std::abs(l.NodeHeight(Key()) - height());
+  for (char key = l.LowKey; key <= l.HighKey; ++key)
+    if (const int off = std::abs(l.NodeHeight(key) - height()); off < nearest) {
+      nearest = off;
+      told = key;
+    }
+  return told;
+}
+
 std::vector<TDrawnShape> TSortNode::DrawingShapes() const {
-  // A box that holds no key (an address or queue place) shows only its colour.
-  const QString colour = SortColorName(Color);
-  const QString look = Key() == ' ' ? colour : QString(QChar::fromLatin1(Key())) + QLatin1Char(' ') + colour;
-  return {TDrawnShape::NodeAt(rect(), Glyphs()).Noted(look)};
+  TDrawnShape box = TDrawnShape::NodeAt(rect(), Glyphs()).Noted(SortBoxLook(ToldKey(), Color));
+  box.Stands = Stands;
+  if (const auto* row = dynamic_cast<const TSortData*>(parentWidget()); row && row->Means && row->NodeAt(Index) == this)
+    for (const TValueMeaning& m : row->Means(Index)) box.Stands.push_back(m);
+  return {box};
 }
 
 QString TListSortNode::DrawingText() const {
@@ -418,6 +442,22 @@ void TSortData::PlaceLabels() {
     label->setGeometry(std::clamp(middle - w / 2, 0, std::max(0, width() - w)), 0, w, l.LabelBand);
     label->show();
   }
+}
+
+std::vector<TDrawnShape> TSortData::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (!Means) return out;
+  const TRowLayout l = Layout();
+  for (int i = StartIndex; i <= LastIndex(); ++i) {
+    if (const TSortNode* node = NodeAt(i); node != nullptr && !node->isHidden()) continue;
+    std::vector<TValueMeaning> means = Means(i);
+    if (means.empty()) continue;
+    const QRect place(l.NodeLeft(i), l.LabelBand, l.NodeWidth(), std::max(1, height() - l.LabelBand));
+    TDrawnShape cell = TDrawnShape::CellAt(place, QString());
+    cell.Stands = std::move(means);
+    out.push_back(std::move(cell));
+  }
+  return out;
 }
 
 void TSortData::Paint() {

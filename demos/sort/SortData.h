@@ -17,6 +17,8 @@
 
 // ---------------------------------------------------------------- key boxes
 
+class TSortData;
+
 // One key: a raised box filled with its colour. The key itself is not written in the box;
 // its height tells it.
 class TSortNode : public TCanvasWidget, public TKitControl {
@@ -40,11 +42,22 @@ class TSortNode : public TCanvasWidget, public TKitControl {
   // of the same family; index, colour and caption stay.
   virtual void AssignTo(TSortNode& dest) const;
 
+  // What the box stands for in the algorithm, for a box of no row (x, r[0], t); a row's boxes
+  // take theirs from the row (TSortData::Means).
+  std::vector<TValueMeaning> Stands;
+  // The row whose heights a box of no row takes (it copies a row box's size): its height
+  // tells its key against that row's.
+  const TSortData* HeightRow = nullptr;
+  // The key the box's height tells: its own where the height is the one its row gives that
+  // key, else the key whose height is nearest (a box left at another key's height). A box of
+  // no row and no HeightRow tells its own key.
+  char ToldKey() const;
+
   // "D purple": the key and the face colour (a silver box is an emptied place).
   QString DrawingText() const override;
   // The box is a node of the drawing: a record, or a variable holding one. Its text is what
-  // the box writes (nothing, a link, an address); its key (told by its height) and its colour
-  // are what the picture says without glyphs.
+  // the box writes (nothing, a link, an address); the key its height tells and its colour are
+  // what the picture says without glyphs (SortBoxLook).
   std::vector<TDrawnShape> DrawingShapes() const override;
   // The text painted in the box.
   virtual QString Glyphs() const { return {}; }
@@ -104,6 +117,9 @@ class TRadixNode : public TAddrNode {
 
 // The name of a box colour as the drawing texts write it ("purple"), else "$00BBGGRR".
 QString SortColorName(TColor color);
+// What a box says without glyphs: "D purple", its key and its colour; a box of a blank key
+// only its colour.
+QString SortBoxLook(char key, TColor color);
 
 // ---------------------------------------------------------------- key rows
 
@@ -184,6 +200,14 @@ class TSortData : public TNodeContainer {
     lowKey_ = low;
     highKey_ = high;
   }
+
+  // What the box at a place stands for in the algorithm (its element, the colour the
+  // algorithm gives the place), set by the demonstration; nothing for a place that stands
+  // for none. A place of the algorithm's array that shows no box is reported as an empty
+  // cell standing for the same, so that a box missing where the element holds a key is told.
+  std::function<std::vector<TValueMeaning>(int index)> Means;
+  // The empty places that stand for an element, as cells where a box would stand.
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
   // The row's input dialog; true when the user pressed OK.
   bool InputData();

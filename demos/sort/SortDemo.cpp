@@ -5,6 +5,7 @@
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/Proc.h"
 #include "framework/shell/MainForm.h"
 
 TFont SortFont(const char* name, int height, TColor color, TFontStyles style) {
@@ -85,9 +86,96 @@ void TSortDemo::ResetRow() {
   ShowCounts();
 }
 
+QString TSortDemo::CompText(int count) { return QStringLiteral("比较次数: %1").arg(count); }
+QString TSortDemo::MoveText(int count) { return QStringLiteral("移动次数: %1").arg(count); }
+
 void TSortDemo::ShowCounts() {
-  SortForm()->LabelComp->SetCaption(QStringLiteral("比较次数: %1").arg(CompCount));
-  SortForm()->LabelMove->SetCaption(QStringLiteral("移动次数: %1").arg(MoveCount));
+  SortForm()->LabelComp->SetCaption(CompText(CompCount));
+  SortForm()->LabelMove->SetCaption(MoveText(MoveCount));
+}
+
+void TSortDemo::HoldCounts() {
+  SortForm()->LabelComp->Stands = {{.Value = [this] { return std::optional<QString>(CompText(CompCount)); }}};
+  SortForm()->LabelMove->Stands = {{.Value = [this] { return std::optional<QString>(MoveText(MoveCount)); }}};
+}
+
+namespace {
+
+bool Labelled(const TProcLine* line, std::initializer_list<const char*> labels) {
+  if (line == nullptr) return false;
+  for (const char* label : labels)
+    if (line->Label().compare(QLatin1String(label), Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
+bool OfProc(const TProcLine* line, const char* proc) {
+  return line != nullptr && line->Procedure() != nullptr &&
+         line->Procedure()->Name().compare(QLatin1String(proc), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QString>(const QString&)> map) {
+  return {.Call = TMarkMeaning::Global, .Of = {path}, .Map = [map](const QStringList& v) { return map(v[0]); }};
+}
+
+void NamesVariable(TZqStaticText& caption, const QString& name) {
+  caption.Stands = {{.Value = [name] { return std::optional<QString>(name); }}};
+}
+
+bool RunIn(const TAlgoDemo& demo, const char* proc) { return OfProc(demo.CurLine(), proc); }
+
+bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels) { return Labelled(demo.CurLine(), labels); }
+
+bool TSortDemo::TCallAt::Of(const char* proc) const { return OfProc(Line, proc); }
+
+bool TSortDemo::TCallAt::AtOneOf(std::initializer_list<const char*> labels) const { return Labelled(Line, labels); }
+
+int TSortDemo::TCallAt::Int(const char* name) const {
+  const auto* v = Locals != nullptr ? dynamic_cast<const TIntData*>(Locals->FindByName(QLatin1String(name))) : nullptr;
+  return v != nullptr ? v->Value() : 0;
+}
+
+std::vector<TSortDemo::TCallAt> TSortDemo::Calls() const {
+  std::vector<TCallAt> out;
+  const TRunStack* stack = RunStack();
+  const int count = stack->Count();
+  for (int d = 0; d < count; ++d) {
+    if (d == count - 1) {
+      out.push_back({Locals(), CurLine()});
+    } else if (const TProcContext* callee = stack->Frame(d + 1)) {
+      out.push_back({callee->SavedLocals.get(), callee->ReturnLine});
+    }
+  }
+  return out;
+}
+
+TValueMeaning TSortDemo::KeyBox(const QString& path, std::function<TColor()> colour, TMarkMeaning::TCall call,
+                                int depth) {
+  return {.Call = call,
+          .CallDepth = depth,
+          .Of = {path},
+          .Map = [colour](const QStringList& v) -> std::optional<QString> {
+            const char key = v[0].isEmpty() ? ' ' : v[0][0].toLatin1();
+            return key == ' ' ? QString() : SortBoxLook(key, colour());
+          },
+          .Part = TValueMeaning::InNote};
+}
+
+void TSortDemo::HoldRow(TSortData& row, const QString& array, int first, std::function<TColor(int)> colour) {
+  row.Means = [this, array, first, colour](int i) -> std::vector<TValueMeaning> {
+    if (i < 1 || i > Keys.size()) return {};
+    return {KeyBox(QStringLiteral("%1[%2]").arg(array).arg(i - first), [colour, i] { return colour(i); })};
+  };
+}
+
+TValueMeaning TSortDemo::HeldKey(std::function<char()> key, std::function<TColor()> colour) {
+  return {.Value = [key, colour]() -> std::optional<QString> {
+            const char k = key();
+            if (k == ' ') return std::nullopt;
+            return SortBoxLook(k, colour());
+          },
+          .Part = TValueMeaning::InNote};
 }
 
 void TSortDemo::CountComp() {

@@ -4,6 +4,7 @@
 // the row to the keys entered.
 #include <QRect>
 #include <functional>
+#include <initializer_list>
 
 #include "demos/sort/SortData.h"
 #include "framework/drawkit/FormDemo.h"
@@ -14,6 +15,16 @@
 class TZqStaticText;
 
 TFont SortFont(const char* name, int height, TColor color, TFontStyles style = 0);
+
+// Where a demonstration's run stands: whether its procedure is proc (letter case ignored), and
+// whether its line carries one of the labels (false when it stands nowhere).
+bool RunIn(const TAlgoDemo& demo, const char* proc);
+bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels);
+// A value shown as map(v) gives it, v being the global at path (nothing: not held now).
+TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QString>(const QString& v)> map);
+// A caption that names what the row or box under it stands for ("r1", "Addr", "t") holds to
+// that name.
+void NamesVariable(TZqStaticText& caption, const QString& name);
 
 class TSortGraphForm : public TGraphForm {
  public:
@@ -64,6 +75,10 @@ class TSortDemo : public TAlgoDemo {
   void SetWindowRect() override;
   void UpdateChildWindow() override;
 
+  // What the counters write for a count.
+  static QString CompText(int count);
+  static QString MoveText(int count);
+
  protected:
   // The row's input dialog with inputCapacity places; the row then keeps the keys entered
   // plus extraPlaces, at least minPlaces. False when cancelled.
@@ -73,6 +88,38 @@ class TSortDemo : public TAlgoDemo {
   void CountComp();
   void CountMove(int n = 1);
   void ShowCounts();
+  // The counters stand for the counts the demonstration keeps.
+  void HoldCounts();
+
+  // Where the run stands (RunIn, RunAt).
+  bool InProc(const char* proc) const { return RunIn(*this, proc); }
+  bool AtOneOf(std::initializer_list<const char*> labels) const { return RunAt(*this, labels); }
+  // The calls on the run stack, outermost first: each one's procedure, locals and the line it
+  // stands at (the innermost one's current line, every other one's the call it made).
+  struct TCallAt {
+    const TData* Locals = nullptr;
+    const TProcLine* Line = nullptr;
+    bool Of(const char* proc) const;
+    bool AtOneOf(std::initializer_list<const char*> labels) const;
+    // An integer variable of the call (0 when it has none).
+    int Int(const char* name) const;
+  };
+  std::vector<TCallAt> Calls() const;
+  // What a key box stands for: the element at path (of the call given, the innermost one
+  // falling back to the globals), in the colour colour() gives its place now; a blank element
+  // shows no box.
+  static TValueMeaning KeyBox(const QString& path, std::function<TColor()> colour,
+                              TMarkMeaning::TCall call = TMarkMeaning::Innermost, int depth = 0);
+  // The same for a key the text names but the engine holds no variable of (the pivot rp, the
+  // record t being sifted), kept by the demonstration: key() (a blank: not held).
+  static TValueMeaning HeldKey(std::function<char()> key, std::function<TColor()> colour);
+  // The row's boxes at the places 1 .. n of the keys stand for the elements of array, whose
+  // first item is array[first], in the colour colour(place) gives each place now.
+  void HoldRow(TSortData& row, const QString& array, int first, std::function<TColor(int place)> colour);
+  // A colour that does not change at any line.
+  static std::function<TColor()> Always(TColor colour) {
+    return [colour] { return colour; };
+  }
 
   // The record of r (r[1] .. r[n], the saved keys) and n.
   std::unique_ptr<TData> KeysAndCount() const;
@@ -91,6 +138,10 @@ class TFormSortDemo : public TFormDemo<Form, TSortDemo> {
  public:
   using TFormDemo<Form, TSortDemo>::TFormDemo;
 
+  void CreateChildWindow() override {
+    TFormDemo<Form, TSortDemo>::CreateChildWindow();
+    this->HoldCounts();
+  }
   TSortGraphForm* SortForm() const override { return this->graphForm_.get(); }
 };
 

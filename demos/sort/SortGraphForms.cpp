@@ -208,6 +208,7 @@ void TQkAddrSortGraphForm::Arrange() {
   // In a fixed order, so that of two arrows on one box the same one stands left each time.
   const std::vector<TRowPointer*> all = {kp, jp, ip, addrkp, addrjp, rip, rjp, rkp};
   std::vector<TRowPointer*> done;
+  std::vector<QRect> earlier;  // the captions of the arrows on the boxes arranged before
   for (TRowPointer* p : all) {
     TSortNode* box = p->Target();
     if (box == nullptr || p->isHidden() || std::find(done.begin(), done.end(), p) != done.end()) continue;
@@ -220,24 +221,36 @@ void TQkAddrSortGraphForm::Arrange() {
     // upright and the other leans inward.
     const QWidget* row = box->parentWidget();
     const QPoint bottom = row->pos() + QPoint(box->x() + box->width() / 2, box->y() + box->height() - 1);
+    // In a small window the arrows may take less than their grown length to stand apart.
+    int shrink = 4;  // quarters of that length
     auto place = [&](const std::vector<int>& leans) {
       bool inside = true;
       for (std::size_t i = 0; i < onBox.size(); ++i) {
         TRowPointer* q = onBox[i];
-        const int side = Ratio().Grow(UnderRecords(q) ? 30 : 25);
+        const int side = std::max(16, Ratio().Grow(UnderRecords(q) ? 30 : 25) * shrink / 4);
         const int toward = (leans[i] > 0) - (leans[i] < 0);
         const QPoint tip = bottom + QPoint(toward * std::max(3, box->width() / 2 - 1), 0);
         q->Place(box, tip, side, leans[i]);
         // A caption that would meet the one before stands right of it, a blank's width apart
         // so that the two read as two words, or else under it.
+        QPoint nudge;
         if (i > 0) {
           const QRect before = onBox[i - 1]->CaptionBox(), mine = q->CaptionBox();
           const int gap = std::max(4, before.height() / 3);
           if (mine.intersects(before.adjusted(-gap, -3, gap, 3))) {
             const int right = before.right() + gap - mine.left();
-            if (mine.right() + right < width() - 1) q->Place(box, tip, side, leans[i], {right, 0});
-            else q->Place(box, tip, side, leans[i], {0, before.bottom() + 2 - mine.top()});
+            nudge = mine.right() + right < width() - 1 ? QPoint(right, 0) : QPoint(0, before.bottom() + 2 - mine.top());
+            q->Place(box, tip, side, leans[i], nudge);
           }
+        }
+        // One that would meet the caption of an arrow on a neighbouring box (close together in
+        // a small window) stands under it.
+        for (const QRect& other : earlier) {
+          const QRect mine = q->CaptionBox();
+          const int gap = std::max(4, other.height() / 3);
+          if (!mine.intersects(other.adjusted(-gap, -3, gap, 3))) continue;
+          nudge.ry() += std::max(0, other.bottom() + 2 - mine.top());
+          q->Place(box, tip, side, leans[i], nudge);
         }
         inside = inside && rect().contains(q->geometry());
         // Each one readable: neither covers more than three fifths of the one before (their
@@ -252,10 +265,19 @@ void TQkAddrSortGraphForm::Arrange() {
       return inside;
     };
     // Beside the window's edges one of two stands upright and the other leans further.
-    if (onBox.size() == 1) place({0});
-    else if (onBox.size() == 2)
-      place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2}) || place({-1, 1});
-    else place({-1, 0, 1});
+    const auto placeAll = [&] {
+      if (onBox.size() == 1) return place({0});
+      if (onBox.size() == 2)
+        return place({-1, 1}) || place({-1, 0}) || place({0, 1}) || place({-2, 0}) || place({0, 2});
+      return place({-1, 0, 1});
+    };
+    for (; shrink >= 2; --shrink)
+      if (placeAll()) break;
+    if (shrink < 2) {  // none stands clear: at full length, leaning apart
+      shrink = 4;
+      place(onBox.size() == 1 ? std::vector<int>{0} : onBox.size() == 2 ? std::vector<int>{-1, 1} : std::vector<int>{-1, 0, 1});
+    }
+    for (const TRowPointer* q : onBox) earlier.push_back(q->CaptionBox());
   }
 }
 

@@ -21,6 +21,11 @@ TTourSortGraphForm::TTourSortGraphForm(QWidget* parent) : TSortGraphForm(parent)
   PlaceCounters({16, 391, 161, 32}, {200, 391, 161, 32}, SortFont("宋体", -19, clBlue, fsBold));
 }
 
+void TTournamentSort::CreateChildWindow() {
+  TFormSortDemo::CreateChildWindow();
+  HoldRow(*graphForm_->R, QStringLiteral("r"), 1, [](int) { return clPurple; });
+}
+
 void TTournamentSort::SetWindowRect() {
   MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm);
 }
@@ -38,7 +43,17 @@ bool TTournamentSort::CreateData() {
   if (!InputKeys(8, 3)) return false;
   TWinnerTree& tree = *graphForm_->Tree;
   tree.ClearNodes();
-  for (int i = 1; i <= 2 * N() - 1; ++i) tree.SetIndexedValue(i, ' ');
+  Ids.assign(static_cast<std::size_t>(2 * N()), 0);
+  for (int i = 1; i <= 2 * N() - 1; ++i) {
+    tree.SetIndexedValue(i, ' ');
+    // Node i is w[i]: its key over its winner's id (a blank key before the tree is built).
+    tree.Winner(i)->Stands = {{.Call = TMarkMeaning::Global,
+                               .Of = {QStringLiteral("w[%1]").arg(i - 1)},
+                               .Map = [this, i](const QStringList& v) -> std::optional<QString> {
+                                 if (v[0].trimmed().isEmpty()) return QString();
+                                 return v[0] + QLatin1Char(' ') + QString::number(Ids[static_cast<std::size_t>(i)]);
+                               }}};
+  }
   tree.Arrange();
   return true;
 }
@@ -62,6 +77,7 @@ void TTournamentSort::Reset() {
       node->Repaint();
     }
   }
+  std::fill(Ids.begin(), Ids.end(), 0);
   Counter = 1;
   TSortDemo::Reset();
 }
@@ -73,10 +89,11 @@ void TTournamentSort::CopyWinner(int dest, int src) {
   CountMove();
   graphForm_->Tree->CopyWinner(dest, src, true);
   KeyAt(W(), dest)->SetValue(KeyAt(W(), src)->Value());
+  Ids[static_cast<std::size_t>(dest)] = Ids[static_cast<std::size_t>(src)];
 }
 
 void TTournamentSort::Output(int i) {
-  const char key = graphForm_->Tree->GetIndexedValue(1);
+  const char key = KeyAt(W(), 1)->Value();
   KeyAt(R(), i)->SetValue(key);
   graphForm_->R->SetKey(i, key);
   graphForm_->R->AfterRescale();
@@ -97,7 +114,7 @@ bool TTournamentSort::tournament_F_For() { return ForStep(&*Var("i"), Counter, N
 // r[i] := w[1]; s := w[1].id+n-1
 void TTournamentSort::tournament_Line1() {
   Output(Var("i").Value());
-  Var("s").SetValue(graphForm_->Tree->Winner(1)->Id + N() - 1);
+  Var("s").SetValue(Ids[1] + N() - 1);
 }
 
 // w[s].key := Max
@@ -129,6 +146,7 @@ void TTournamentSort::constructtree_Line1() {
 // w[i+n-1].id := i
 void TTournamentSort::constructtree_Line2() {
   const int i = Var("i").Value();
+  Ids[static_cast<std::size_t>(i + N() - 1)] = i;
   TWinnerTreeNode* node = graphForm_->Tree->Winner(i + N() - 1);
   node->Id = i;
   node->Repaint();

@@ -3,6 +3,7 @@
 // smaller of its children with the index of its record; the root is output, its leaf set to
 // a maximum key, and only the path from that leaf to the root is played again.
 #include <memory>
+#include <vector>
 
 #include "demos/sort/SortDemo.h"
 
@@ -22,6 +23,7 @@ class TTournamentSort : public TFormSortDemo<TTourSortGraphForm> {
 
   using TFormSortDemo::TFormSortDemo;
 
+  void CreateChildWindow() override;
   std::unique_ptr<TData> GetGlobalData() override;
   std::unique_ptr<TData> GetInitialParam() override;
   bool CreateData() override;
@@ -66,4 +68,7 @@ class TTournamentSort : public TFormSortDemo<TTourSortGraphForm> {
   void Output(int i);
 
   int Counter = 1;
+  // The winner ids w[1].id .. w[2n-1].id of the text, which the engine holds no variable of
+  // (the tree shows them in its nodes); item 0 unused.
+  std::vector<int> Ids;
 };

@@ -760,6 +760,7 @@ TCaptionPlan TBinTree::PlannedCaptions(std::vector<TCaptionSpot>& spots, std::ve
     // others' captions keep off: its spot has no text and is dropped from the answer.
     TCaptionSpot spot{node->geometry(), std::nullopt, node->CaptionShown() ? node->GetCaption() : QString()};
     if (node->ParentNode) spot.ParentCentre = node->ParentNode->geometry().center();
+    spot.NearestOwn = CaptionsTravel;
     spots.push_back(spot);
     if (nodes) nodes->push_back(node);
   }

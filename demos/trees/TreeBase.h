@@ -213,7 +213,8 @@ class TTreeBase : public TNodeContainer {
   int PointerSize = 32;  // free band on the left and at the top, room for pointers (design pixels)
   QString NodeCaption;   // prefix of the captions NumberNodes gives
   // Captions that travel with the keys (a heap's record numbers, copied with each key moved):
-  // two nodes may show one caption at once, so a caption labels its node and does not name it.
+  // two nodes may show one caption at once, so a caption labels its node and does not name it,
+  // and stands only where it is clearly nearer its own node than any other.
   bool CaptionsTravel = false;
   // The highlighted picture means something (the node a search stands on): a highlighted node
   // says so in its note, "lit".

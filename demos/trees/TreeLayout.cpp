@@ -93,12 +93,37 @@ std::pair<QRect, QRect> PlacesAbove(const TCaptionSpot& s, int w, int h) {
   return {QRect(cx - gap - (fromLeft ? reach : 0) - w, top, w, h), QRect(cx + gap + (fromRight ? reach : 0), top, w, h)};
 }
 
+// How far a point lies from a box (0 inside it).
+double Away(QPointF p, const QRect& box) {
+  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - (box.left() + box.width())});
+  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - (box.top() + box.height())});
+  return std::hypot(dx, dy);
+}
+
+// How far a point lies from a node: from its circle when it is as wide as high, else its box.
+double AwayFromNode(QPointF p, const QRect& node) {
+  if (node.width() != node.height()) return Away(p, node);
+  const QPointF c = QRectF(node).center();
+  return std::max(0.0, std::hypot(p.x() - c.x(), p.y() - c.y()) - node.width() / 2.0);
+}
+
+// Whether a caption box of spot i stands clearly nearer its own node than any other.
+bool NearestOwn(const std::vector<TCaptionSpot>& spots, std::size_t i, const QRect& box) {
+  constexpr double kClearly = 2;
+  const QPointF centre = QRectF(box).center();
+  const double own = AwayFromNode(centre, spots[i].Node);
+  for (std::size_t k = 0; k < spots.size(); ++k)
+    if (k != i && AwayFromNode(centre, spots[k].Node) < own + kClearly) return false;
+  return true;
+}
+
 // The first free place for spot i's caption; taken says which boxes other captions hold, so a
 // caption whose place above is taken by a neighbour's tries the next one (under its leaf).
 std::optional<QRect> Place(const std::vector<TCaptionSpot>& spots, std::size_t i, const QFontMetrics& fm,
                            int panelWidth, int panelHeight, int pointerSize,
-                           const std::function<bool(const QRect&)>& taken, bool overNextPointer = false) {
+                           const std::function<bool(const QRect&)>& held, bool overNextPointer = false) {
   const TCaptionSpot& s = spots[i];
+  const auto taken = [&](const QRect& box) { return held(box) || (s.NearestOwn && !NearestOwn(spots, i, box)); };
   if (s.Text.isEmpty()) return QRect(s.Node.topLeft(), QSize(0, 0));  // a node without a caption: nothing to place
   const int w = fm.horizontalAdvance(s.Text);
   const int h = fm.height();
@@ -144,13 +169,6 @@ std::vector<std::optional<QRect>> PlaceEach(const std::vector<TCaptionSpot>& spo
 
 int Placed(const std::vector<std::optional<QRect>>& boxes) {
   return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](const auto& b) { return b.has_value(); }));
-}
-
-// How far a point lies from a box (0 inside it).
-double Away(QPointF p, const QRect& box) {
-  const double dx = std::max({box.left() - p.x(), 0.0, p.x() - (box.left() + box.width())});
-  const double dy = std::max({box.top() - p.y(), 0.0, p.y() - (box.top() + box.height())});
-  return std::hypot(dx, dy);
 }
 
 // Caption i, standing under its node at box where a pointer head under the nodes covers it,
@@ -276,6 +294,7 @@ TCaptionPlan PlanCaptions(const std::vector<TCaptionSpot>& spots, int panelWidth
     }
     plan.Boxes.push_back(spot);
     plan.Ems.push_back(size);
+    ++plan.Unplaced;
   }
   // The heads under the nodes move only the captions under a node that they cover.
   for (std::size_t i = 0; i < spots.size() && panelHeight > 0; ++i) {

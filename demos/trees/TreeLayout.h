@@ -20,6 +20,10 @@ struct TCaptionSpot {
   std::optional<QPoint> ParentCentre;
   QString Text;
   bool LinkToCentre = false;
+  // Only where the caption stands clearly nearer its own node than any other (round nodes
+  // measured to their circle): a caption that travels with the keys names no node, so only
+  // its place tells whose it is.
+  bool NearestOwn = false;
 };
 
 // The captions of a tree and the font they share; a caption that finds room only in smaller
@@ -28,6 +32,7 @@ struct TCaptionPlan {
   TFont Font;
   std::vector<QRect> Boxes;  // one a spot, in the spots' order
   std::vector<int> Ems;      // the pixel height of each, in the same order
+  int Unplaced = 0;          // how many found no free place at any size (on their node's left half)
 };
 
 // Each caption stands just above its node, off the node, its letter and every link: on the

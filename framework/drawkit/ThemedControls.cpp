@@ -45,8 +45,9 @@ void TZqStaticText::SetFontColor(TColor color) {
 void TZqStaticText::Paint() {
   TCanvas& c = Canvas();
   const int b = bevel_ != bvNone ? 1 : 0;
-  const TRect inner = Rect(b, b, width() - b, height() - b);
-  ::PaintGround(c, *this, inner, transparent_, Color);
+  // The ground under the bevel too: what the panel painted at a larger size (its caption in
+  // larger letters) is painted over to the edge, not left under the frame's lines.
+  ::PaintGround(c, *this, Rect(0, 0, width(), height()), transparent_, Color);
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
   c.Font = font_;

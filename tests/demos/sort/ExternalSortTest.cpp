@@ -214,6 +214,32 @@ TEST(LoserTreeShapes, ALeafNamedSeveralTimesGetsOneArrow) {
   EXPECT_EQ(arrows[1].From.Index, 4);
 }
 
+// The value over each record is its label, as DrawValue writes it (nothing over a blank
+// record, the sentinel's MINKEY too), standing for what the demonstration says; a grey leaf
+// and a grey run number are noted.
+TEST(LoserTreeShapes, ValuesOverTheRecordsAreTheirLabels) {
+  TRepSelTree tree;
+  tree.resize(612, 410);
+  tree.SetLastIndex(1);
+  tree.SetNode(0, TLsNodeRec{1, 0, true, false});
+  tree.SetNode(tree.Leaf(0), TLsNodeRec{512, tree.Leaf(0), true, false});
+  tree.SetNode(tree.Leaf(1), TLsNodeRec{999, tree.Leaf(1), false, false});
+  tree.SetRunNumber(1, TLsNodeRec{3, 1, false, false});
+  tree.ValueMeans = [](int r) -> std::vector<TValueMeaning> { return {{.Of = {QStringLiteral("v[%1]").arg(r)}}}; };
+  std::vector<QString> labels;
+  QStringList notes;
+  for (const TDrawnShape& s : tree.DrawingShapes()) {
+    if (s.Kind == TDrawnShape::Label) {
+      labels.push_back(s.Text);
+      EXPECT_EQ(s.OfNode.Index, static_cast<int>(labels.size()) - 1) << "a value labels its own record";
+      EXPECT_EQ(s.Stands.front().Of.front(), QStringLiteral("v[%1]").arg(labels.size() - 1));
+    }
+    if (s.Kind == TDrawnShape::Node) notes << s.Note;
+  }
+  EXPECT_EQ(labels, (std::vector<QString>{QStringLiteral("1"), QString(), QStringLiteral("512"), QStringLiteral("999")}));
+  EXPECT_EQ(notes.count(QStringLiteral("grey")), 2) << "the dummy leaf and its run number";
+}
+
 TEST(LoserTreeControl, IndexesOutsideTheirRangeChangeNothing) {
   TLoserTree tree;
   tree.SetLastIndex(2);

@@ -6,6 +6,7 @@
 #include "demos/sort/SortData.h"
 #include "demos/sort/SortGraphForms.h"
 #include "demos/sort/SortInputDlg.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/drawkit/WesternText.h"
 #include "framework/engine/Errors.h"
 #include "platform/Controls.h"
@@ -191,6 +192,58 @@ TEST(SortRowShapes, ABoxReadsOnlyWhatItWritesItsKeyAndColourAreNoted) {
   EXPECT_EQ(queue.DrawingShapes().front().Text, QStringLiteral("42"));
 }
 
+// A box tells its key by its height: left at another key's height (a box copied from a row box
+// that was not laid out again), it tells that key, so the value rule sees the stale bar.
+TEST(SortRowShapes, ABoxTellsTheKeyItsHeightShows) {
+  auto row = Row(QStringLiteral("AHPZ"));
+  TSortNode& h = *row->NodeAt(2);
+  EXPECT_EQ(h.ToldKey(), 'H');
+  h.resize(h.width(), row->NodeAt(3)->height());
+  EXPECT_EQ(h.ToldKey(), 'P') << "a box at P's height reads as P";
+  EXPECT_EQ(h.DrawingShapes().front().Note.left(1), QStringLiteral("P"));
+  // A box of no row copies a row box (x, t): against that row its height tells its key.
+  TSortNode x;
+  row->NodeAt(4)->AssignTo(x);
+  x.SetKey('A');
+  EXPECT_EQ(x.ToldKey(), 'A') << "with no row to measure against, its own key";
+  x.HeightRow = row.get();
+  EXPECT_EQ(x.ToldKey(), 'Z') << "as high as Z against its row";
+  row->LayoutNode(x);
+  EXPECT_EQ(x.ToldKey(), 'A');
+}
+
+// The row's places stand for what the demonstration says; one that stands for an element but
+// shows no box is an empty cell, so that a box missing where the element holds a key is told.
+TEST(SortRowShapes, PlacesWithoutABoxAreEmptyCellsStandingForTheirElements) {
+  auto row = Row(QStringLiteral("AB"), 6);
+  EXPECT_TRUE(row->DrawingShapes().empty()) << "no meanings, no cells";
+  row->Means = [](int i) -> std::vector<TValueMeaning> {
+    if (i > 4) return {};
+    return {{.Of = {QStringLiteral("r[%1]").arg(i - 1)}, .Part = TValueMeaning::InNote}};
+  };
+  row->NodeAt(2)->hide();
+  const std::vector<TDrawnShape> cells = row->DrawingShapes();
+  ASSERT_EQ(cells.size(), 3u) << "places 2 (hidden), 3 and 4; none past the array";
+  EXPECT_EQ(cells[0].Kind, TDrawnShape::Cell);
+  EXPECT_EQ(cells[0].Stands.front().Of, QStringList{QStringLiteral("r[1]")});
+  EXPECT_EQ(cells[2].Note, QString());
+  EXPECT_GE(cells[1].Box.top(), row->Layout().LabelBand) << "a cell keeps off the place numbers";
+  EXPECT_EQ(row->NodeAt(1)->DrawingShapes().front().Stands.size(), 1u) << "a box stands for its place";
+}
+
+TEST(SortRowShapes, ACaptionIsACellOnlyWhereItStandsForAValue) {
+  TZqStaticText counter;
+  counter.resize(160, 30);
+  counter.SetCaption(QStringLiteral("比较次数: 3"));
+  EXPECT_TRUE(counter.DrawingShapes().empty());
+  NamesVariable(counter, QStringLiteral("r1"));
+  const std::vector<TDrawnShape> shapes = counter.DrawingShapes();
+  ASSERT_EQ(shapes.size(), 1u);
+  EXPECT_EQ(shapes[0].Kind, TDrawnShape::Cell);
+  EXPECT_EQ(shapes[0].Text, QStringLiteral("比较次数: 3"));
+  EXPECT_EQ(shapes[0].Stands.front().Value(), std::optional<QString>(QStringLiteral("r1")));
+}
+
 TEST(SortRowInput, TooLongTextIsReportedAndCut) {
   modal::ScriptedHostScope host;
   auto row = Row(QStringLiteral("AB"));
@@ -297,6 +350,24 @@ TEST(SortPointers, TwoArrowsOnOneBoxCanBothBeRead) {
   form.Hide({form.addrjp});
   const TSortNode* box = form.R->NodeAt(9);
   EXPECT_NEAR(form.addrkp->mapTo(&form, form.addrkp->Tip()).x(), box->mapTo(&form, QPoint(0, 0)).x() + box->width() / 2, 1);
+}
+
+// In a small window the boxes stand closer than an arrow's caption is wide: arrows on two
+// neighbouring boxes keep their captions apart, each arrow's tip still on its own box.
+TEST(SortPointers, ArrowsOnNeighbouringBoxesKeepTheirCaptionsApart) {
+  TQkAddrSortGraphForm form;
+  form.resize(350, 430);
+  form.R->SetDataString(QStringLiteral("ZAZAZAZAZ"));
+  for (const int index : {1, 4, 8}) {
+    form.PointAtRecord(form.addrkp, index);
+    form.PointAtRecord(form.addrjp, index + 1);
+    EXPECT_FALSE(form.addrkp->CaptionBox().intersects(form.addrjp->CaptionBox())) << "on " << index;
+    for (const auto& [p, at] : {std::pair{form.addrkp, index}, std::pair{form.addrjp, index + 1}}) {
+      const TSortNode* box = form.R->NodeAt(at);
+      const QRect target(box->mapTo(&form, QPoint(0, 0)), box->size());
+      EXPECT_TRUE(target.adjusted(-2, -2, 2, 2).contains(p->mapTo(&form, p->Tip()))) << p->Caption().toStdString();
+    }
+  }
 }
 
 // However far an arrow leans, nothing of it (its box included) stands above its tip, where the

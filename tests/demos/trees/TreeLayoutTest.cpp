@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLineF>
+#include <cmath>
 
 #include "demos/trees/TreeLayout.h"
 #include "platform/Forms.h"
@@ -524,4 +525,63 @@ TEST(CaptionPlan, AHeadOverACaptionMovesItOffAndKeepsItByItsNode) {
     const QPoint d = spots[j].Node.center() - box.center(), own = node.center() - box.center();
     EXPECT_GT(d.manhattanLength(), own.manhattanLength()) << "reads as " << j << "'s";
   }
+}
+
+namespace {
+
+// A full four-level heap in a window made low (859 x 491 on a 1024 x 768 screen): nodes of
+// 34 pixels, levels 56 apart, so a caption fills the gap between two levels. Every caption is
+// as wide as the widest of a heap's record numbers, as any node may come to hold it.
+std::vector<TCaptionSpot> LowHeap(bool nearestOwn) {
+  const int xs[] = {201, 98, 304, 47, 149, 253, 355, 22, 72, 124, 174, 228, 278, 330, 380};
+  std::vector<TCaptionSpot> spots;
+  for (int i = 1; i <= 15; ++i) {
+    const int level = i >= 8 ? 3 : i >= 4 ? 2 : i >= 2 ? 1 : 0;
+    TCaptionSpot s{QRect(xs[i - 1], 27 + 56 * level, 34, 34), std::nullopt, QStringLiteral("[10]")};
+    if (i > 1) s.ParentCentre = spots[static_cast<std::size_t>(i / 2 - 1)].Node.center();
+    s.NearestOwn = nearestOwn;
+    spots.push_back(s);
+  }
+  return spots;
+}
+
+double FromCircle(QPointF p, const QRect& node) {
+  return std::max(0.0, std::hypot(p.x() - node.center().x(), p.y() - node.center().y()) - node.width() / 2.0);
+}
+
+// How many placed captions stand as near another node as their own.
+int Misleading(const std::vector<TCaptionSpot>& spots, const TCaptionPlan& plan) {
+  int count = 0;
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const QPointF c = QRectF(plan.Boxes[i]).center();
+    const double own = FromCircle(c, spots[i].Node);
+    for (std::size_t k = 0; k < spots.size(); ++k)
+      if (k != i && FromCircle(c, spots[k].Node) < own + 1) {
+        ++count;
+        break;
+      }
+  }
+  return count;
+}
+
+}  // namespace
+
+TEST(CaptionPlan, CaptionsThatTravelStandClearlyNearerTheirOwnNodeOrAreCountedUnplaced) {
+  const std::vector<TCaptionSpot> loose = LowHeap(false);
+  const TCaptionPlan free = PlanCaptions(loose, 420, 0, LegiblePixels(), 0, 236);
+  EXPECT_GT(Misleading(loose, free), 0) << "a caption above a node reads as the one of the node above";
+  const std::vector<TCaptionSpot> spots = LowHeap(true);
+  const TCaptionPlan plan = PlanCaptions(spots, 420, 0, LegiblePixels(), 0, 236);
+  ASSERT_EQ(plan.Boxes.size(), spots.size());
+  EXPECT_LE(Misleading(spots, plan), plan.Unplaced) << "only a caption without a place may mislead";
+  // Room under the leaves and beside the inner nodes places them all.
+  EXPECT_EQ(PlanCaptions(spots, 420, 0, LegiblePixels(), 0, 262).Unplaced, 0);
+}
+
+TEST(CaptionPlan, CaptionsWithoutAnyFreePlaceAreCounted) {
+  std::vector<TCaptionSpot> spots;
+  for (int k = 0; k < 4; ++k) spots.push_back({QRect(20 + 14 * k, 40, 12, 12), std::nullopt, QStringLiteral("n%1").arg(k)});
+  EXPECT_GT(PlanCaptions(spots, 200, kPointer, LegiblePixels()).Unplaced, 0);
+  const std::vector<TCaptionSpot> root{{QRect(200, 60, 40, 40), std::nullopt, QStringLiteral("n1")}};
+  EXPECT_EQ(PlanCaptions(root, 612, kPointer, 10).Unplaced, 0);
 }
