@@ -511,13 +511,38 @@ std::vector<TDrawnShape> TIndexStrsForm::DrawingShapes() const {
   // The place among the shapes of each box's first cell of row 0.
   std::array<int, 2> first{-1, -1};
   const std::array<const TIndexStrBox*, 2> boxes{UpperBox.get(), LowerBox.get()};
+  // A cell shows its string's letter (the box's caption names the string) or a next value; its
+  // colour says whether it is compared now or matched already, and a pattern's cell stands
+  // under the source's cell i - j + k (the notes: "matched @5").
+  const auto painted = [](const TIndexStrBox& box, int k) {
+    return k == box.LastMark ? QStringLiteral("current") : box.FirstMark <= k && k < box.LastMark ? QStringLiteral("matched") : QString();
+  };
   for (std::size_t b = 0; b < boxes.size(); ++b) {
     const TIndexStrBox* box = boxes[b];
     if (!box) continue;
     first[b] = static_cast<int>(out.size());
-    for (int k = 1; k <= box->TextLength; ++k) out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 0), box->Text.mid(k - 1, 1)));
-    for (int k = 1; box->HasNextRow && k <= box->NextCount; ++k)
-      out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 1), QString::number(box->NextValues[static_cast<std::size_t>(k - 1)])));
+    const QString string = box->Caption.left(1).toLower();
+    const bool lower = b == 1;
+    const int shift = Cell > 0 ? (box->Left - BoxLeft) / Cell : 0;
+    const auto note = [&](int k) {
+      QString n = painted(*box, k);
+      if (lower) n = QStringLiteral("@%1 ").arg(shift + k) + n;
+      return n.trimmed();
+    };
+    for (int k = 1; k <= box->TextLength; ++k) {
+      TDrawnShape cell = TDrawnShape::NodeAt(box->CellRect(k, 0), box->Text.mid(k - 1, 1))
+                             .StandingFor({.Of = {string}, .Map = [k](const QStringList& v) {
+                                             return std::optional<QString>(v[0].mid(k - 1, 1));
+                                           }});
+      if (MarkersShown) cell = cell.Noted(note(k)).StandingFor(ComparedAt(k, lower));
+      out.push_back(cell);
+    }
+    for (int k = 1; box->HasNextRow && k <= box->NextCount; ++k) {
+      TDrawnShape cell = TDrawnShape::NodeAt(box->CellRect(k, 1), QString::number(box->NextValues[static_cast<std::size_t>(k - 1)]))
+                             .StandingFor({.Call = TMarkMeaning::Global, .Of = {QStringLiteral("next[%1]").arg(k - 1)}});
+      if (MarkersShown) cell = cell.Noted(note(k)).StandingFor(ComparedAt(k, lower));
+      out.push_back(cell);
+    }
   }
   if (!MarkersShown) return out;
   // Each marker on its cell: the string's row, or the next row nearest to the lower marker.
@@ -536,6 +561,21 @@ std::vector<TDrawnShape> TIndexStrsForm::DrawingShapes() const {
   const int row = LowerBox ? LowerBox->LastRow() : 0;
   out.push_back(TDrawnShape::MarkOn(cell(1, MarkJ, row), lower, lowerTip, QStringLiteral("j")));
   return out;
+}
+
+TValueMeaning TIndexStrsForm::ComparedAt(int k, bool lower) const {
+  return {.Value = [indexes = Indexes, k, lower]() -> std::optional<QString> {
+            const std::optional<std::pair<int, int>> now = indexes ? indexes() : std::nullopt;
+            if (!now) return std::nullopt;
+            const auto [i, j] = *now;
+            if (lower) {
+              const QString colour = k == j ? QStringLiteral("current") : k < j ? QStringLiteral("matched") : QString();
+              return (QStringLiteral("@%1 ").arg(i - j + k) + colour).trimmed();
+            }
+            if (k == i) return QStringLiteral("current");
+            return j > 0 && i - j + 1 <= k && k < i ? QStringLiteral("matched") : QString();
+          },
+          .Part = TValueMeaning::InNote};
 }
 
 QString TIndexStrsForm::DrawingText() const {

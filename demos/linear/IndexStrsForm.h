@@ -6,6 +6,9 @@
 // second row of the pattern's box. Every movement is a short glide over the backdrop.
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <memory>
 
 #include "framework/drawkit/GraphForm.h"
@@ -116,6 +119,9 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   int MarkI = 0;
   int MarkJ = 0;
   bool MarkersShown = false;
+  // i and j of the matching procedure the run stands in (nothing outside it), read from the
+  // algorithm's variables: what the cells' colours and the pattern's column stand for.
+  std::function<std::optional<std::pair<int, int>>()> Indexes;
 
   void SetStage(int n);
   void ComputeLayout();
@@ -136,6 +142,10 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
 
  private:
   TIndexLayout Layout() const;
+  // What the colour (and, in the pattern's box, the column) of cell k stands for: the source's
+  // cell i is compared and i - j + 1 .. i - 1 matched, the pattern's cell j is compared, the
+  // cells before it matched, and cell k stands under the source's i - j + k.
+  TValueMeaning ComparedAt(int k, bool lower) const;
   void BuildMarkers();
   // Left edge of the two markers, centred where a marker of the design width stands.
   int MarkerLeft() const;
