@@ -9,6 +9,11 @@
 
 TInsLinkList::TInsLinkList(const QStringList& source)
     : TLinkBase(source, QStringLiteral("插入结点"), 50) {}
+
+void TInsLinkList::AfterConstruction() {
+  // The row is the list from the head on, but for s's node, which floats below it.
+  ListStandsFor([this] { return linkkit::Chain(Target("la"), Target("s")); }, [this] { return Target("s"); }, true);
+}
 TInsLinkList::~TInsLinkList() = default;
 
 void TInsLinkList::CreateChildWindow() {
