@@ -39,6 +39,15 @@ void TCrtLists::Reset() {
                            return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
                          }});
   view.Build(QStringLiteral("()"));
+  // The tree is being made of S; an atom has its letter once ls^.data := S has set it. The
+  // text along the bottom is the current call's sub.
+  view.Source = [this] { return std::optional<QString>(S); };
+  view.LetterSet = [this](const TListsNode* atom) { return lettered_.contains(atom); };
+  view.ListTextStands = TValueMeaning{.Value = [this]() -> std::optional<QString> {
+    const auto* sub = dynamic_cast<const TStringData*>(Locals() ? Locals()->FindByName(QStringLiteral("sub")) : nullptr);
+    return sub ? std::optional<QString>(QStringLiteral("sub = ") + sub->Value()) : std::nullopt;
+  }};
+  lettered_.clear();
   view.SetOffset(1, 0.4);
   view.SetOffset(2, 0.4);
   view.SetListText(QString());
@@ -113,6 +122,7 @@ void TCrtLists::CrtLists_NewDataNode() {
 // ls^.data := S
 void TCrtLists::CrtLists_SetData() {
   Current().ls->Letter = Var<TStringData>("S").Value().at(0);
+  lettered_.insert(Current().ls);
   graphForm_->theLists->Invalidate();
 }
 
@@ -155,8 +165,10 @@ void TCrtLists::CrtLists_AfterCallSever() {
 TData* TCrtLists::CrtLists_C_CreateHp() {
   const int row = Current().row + 1;
   levels_.push_back(Level{nullptr, nullptr, row});
-  // The new call's ls, p and q are not assigned yet: no mark stays on the caller's nodes.
+  // The new call's ls, p and q are not assigned yet: no mark stays on the caller's nodes; its
+  // sub is empty.
   graphForm_->theLists->DetachPointers();
+  graphForm_->theLists->SetListText(QStringLiteral("sub = "));
   return NewFrame(StrVar("S", Var<TStringData>("hsub").Value()), StrVar("hsub", QString()),
                   StrVar("sub", QString()));
 }

@@ -63,8 +63,13 @@ class TNodeRect : public TRectbase {
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
-  // A row is a cell of the stack's table: its box and the record's text painted in it.
-  std::vector<TDrawnShape> DrawingShapes() const override { return {TDrawnShape::CellAt(rect(), RowText)}; }
+  // A row is a cell of the stack's table: its box and the record's text painted in it, standing
+  // for what its Stands say (the call's values the record holds).
+  std::vector<TDrawnShape> DrawingShapes() const override {
+    TDrawnShape cell = TDrawnShape::CellAt(rect(), RowText);
+    cell.Stands = Stands;
+    return {cell};
+  }
 
  protected:
   void Paint() override;
