@@ -34,7 +34,11 @@ void TCrtLists::Reset() {
   view.SetPointerName(MarkP, QStringLiteral(" p "));
   view.SetPointerName(MarkLs, QStringLiteral(" ls "));
   view.SetPointerName(MarkQ, QStringLiteral(" q "));
-  // ls is the innermost call's: its own node, whatever the calls it made have built below it.
+  // ls and p are the innermost call's: its own nodes, whatever the calls it made have built
+  // below them.
+  view.SetPointerMeaning(MarkP, {.Node = [this] {
+                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().p);
+                         }});
   view.SetPointerMeaning(MarkLs, {.Node = [this] {
                            return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
                          }});
