@@ -52,7 +52,7 @@ void TDelLinkList::DelLinkList_Begin() {
 
 // WHILE (p^.next <> NIL) AND (j < i-1) DO
 bool TDelLinkList::DelLinkList_F_NextWhile() {
-  return P()->GetNext() != nullptr && Var("j").Value() < Var("i").Value() - 1;
+  return P()->GetNext() != nullptr && Var("j").Value() + 1 < Var("i").Value();  // j < i - 1, for any i
 }
 
 // p := p^.next; j := j + 1
@@ -65,7 +65,7 @@ void TDelLinkList::DelLinkList_Next() {
 
 // IF (p^.next = NIL) OR (j > i-1) THEN
 bool TDelLinkList::DelLinkList_F_AfterWhile() {
-  return P()->GetNext() == nullptr || Var("j").Value() > Var("i").Value() - 1;
+  return P()->GetNext() == nullptr || Var("j").Value() + 1 > Var("i").Value();  // j > i - 1, for any i
 }
 
 // error('删除位置不合理')

@@ -54,7 +54,7 @@ void TInsLinkList::InsLinkList_Begin() {
 
 // WHILE (p <> NIL) AND (j < i-1) DO
 bool TInsLinkList::InsLinkList_F_NextWhile() {
-  return Var<TPtrData>("p")->Target() != nullptr && Var("j").Value() < Var("i").Value() - 1;
+  return Var<TPtrData>("p")->Target() != nullptr && Var("j").Value() + 1 < Var("i").Value();  // j < i - 1, for any i
 }
 
 // p := p^.next; j := j + 1
@@ -68,7 +68,7 @@ void TInsLinkList::InsLinkList_Next() {
 
 // IF (p = NIL) OR (j > i-1) THEN
 bool TInsLinkList::InsLinkList_F_AfterWhile() {
-  return Var<TPtrData>("p")->Target() == nullptr || Var("j").Value() > Var("i").Value() - 1;
+  return Var<TPtrData>("p")->Target() == nullptr || Var("j").Value() + 1 > Var("i").Value();  // j > i - 1, for any i
 }
 
 // error('插入位置不合理')
