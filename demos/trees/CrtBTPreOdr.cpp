@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "demos/trees/CallPath.h"
 #include "demos/trees/CrtBTIptDlg.h"
 #include "demos/trees/TrTravForm.h"
 #include "demos/trees/TreeBase.h"
@@ -27,6 +28,49 @@ void TCrtBTPreOdr::CreateChildWindow() {
                                 .columns = true});
   stackForm_->Stack->TitleColor = clRed;
   stackForm_->Stack->NodeFont.Color = clGreen;
+  SayMeanings();
+}
+
+namespace {
+TCallPath BuildPath(const TAlgoDemo& demo, TBinCharTree& tree) {
+  return {.Demo = demo, .Root = tree.Root(), .LeftLabel = QStringLiteral("Crtl"), .RightLabel = QStringLiteral("Crtr")};
+}
+}  // namespace
+
+void TCrtBTPreOdr::SayMeanings() {
+  TTrTravForm& f = *graphForm_;
+  // T: the innermost call's t, nil until new(t) makes it; Main's own T is not shown.
+  f.Pointer->Means = {.Node = [this] {
+    const TCallPath path = BuildPath(*this, *graphForm_->BinTree);
+    return TShapeRef{path.Innermost() > 0 ? path.Node(path.Innermost()) : nullptr};
+  }};
+  f.ResultText->Stands = {{.Value = [this] {
+    const int read = InputString.size() - RestString.size();
+    return std::optional<QString>(read == 0 ? QStringLiteral("输入串:") + InputString
+                                            : QStringLiteral("当前字符:") + InputString[read - 1] +
+                                                  QStringLiteral("   剩余串:") + InputString.mid(read));
+  }}};
+}
+
+QString TCrtBTPreOdr::RowFor(int depth) const {
+  const TCallPath path = BuildPath(*this, *graphForm_->BinTree);
+  bool left = false;
+  int line = 0;
+  if (path.ChildCall(depth, &left)) line = left ? (UseCLanguage ? 8 : 6) : (UseCLanguage ? 9 : 7);
+  // The row shows the node whose child the call builds: its caller's t.
+  const auto* parent = depth > 1 ? static_cast<const TBinCharTreeNode*>(path.Node(depth - 1)) : nullptr;
+  return TTrTravStackData(QString(), line, parent, TTrTravColumns{10, 22}).GetText();
+}
+
+QChar TCrtBTPreOdr::LetterOf(int k) const {
+  for (const QChar c : InputString)
+    if (c != QLatin1Char('#') && --k == 0) return c;
+  return {};
+}
+
+int TCrtBTPreOdr::LettersRead() const {
+  const QString read = InputString.left(InputString.size() - RestString.size());
+  return static_cast<int>(read.size() - read.count(QLatin1Char('#')));
 }
 
 bool TCrtBTPreOdr::CreateData() {
@@ -43,6 +87,7 @@ void TCrtBTPreOdr::Reset() {
   RestString = InputString;
   SetResult(QStringLiteral("输入串:") + RestString);
   BuildParent = nullptr;
+  lettersPlaced_ = 0;
   // The tree is freed: nothing may point into it any more.
   CurNode = nullptr;
   graphForm_->BinTree->Clear();
@@ -60,7 +105,10 @@ void TCrtBTPreOdr::UpdateChildWindow() {
 }
 
 void TCrtBTPreOdr::PushRow(int lineNo) {
-  stackForm_->Stack->Push(std::make_unique<TTrTravStackData>(QString(), lineNo, BuildParent, TTrTravColumns{10, 22}));
+  TStackBox& stack = *stackForm_->Stack;
+  stack.Push(std::make_unique<TTrTravStackData>(QString(), lineNo, BuildParent, TTrTravColumns{10, 22}));
+  const int depth = stack.Count();  // the call being made, Main at 0
+  stack.Row(depth - 1)->Stands = {{.Value = [this, depth] { return std::optional<QString>(RowFor(depth)); }}};
 }
 
 void TCrtBTPreOdr::PointAt(TBinCharTreeNode* node) { graphForm_->PointAt(node); }
@@ -113,6 +161,11 @@ bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
     CurNode = node;
   }
   CurNode->SetHighlighted(true);
+  // The node made k-th holds the k-th letter of the string, once t^.data := ch has run for it.
+  const int k = LettersRead();
+  CurNode->Stands = {{.Value = [this, k] {
+    return lettersPlaced_ < k ? std::nullopt : std::optional<QString>(QStringLiteral("n%1 %2").arg(k).arg(LetterOf(k)));
+  }}};
   tree.NumberNodes();
   tree.Arrange();
   tree.Repaint();
@@ -124,7 +177,10 @@ bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
 void TCrtBTPreOdr::CrtBT_PreOdr_exit() { SetResult(QStringLiteral("错误：溢出")); }
 
 // t^.data := ch
-void TCrtBTPreOdr::CrtBT_PreOdr_Tdata() { CurNode->SetValue(static_cast<char>(CurChar.unicode())); }
+void TCrtBTPreOdr::CrtBT_PreOdr_Tdata() {
+  CurNode->SetValue(static_cast<char>(CurChar.unicode()));
+  ++lettersPlaced_;
+}
 
 // crt_bt_pre(t^.lchild) / crt_bt_pre(t^.rchild)
 TData* TCrtBTPreOdr::CallChild(bool left) {

@@ -4,6 +4,7 @@
 // subtrees. The drawn tree grows node by node, the pointer "T" on the node being built,
 // and every active call is a row of the drawn stack (its line, the parent whose child it
 // builds and that parent's letter).
+#include <QString>
 #include <memory>
 
 #include "demos/trees/TrTravForm.h"
@@ -47,6 +48,14 @@ class TCrtBTPreOdr : public TFormDemo<TTrTravForm> {
   void PushRow(int lineNo);
   void PointAt(TBinCharTreeNode* node);
   void SetResult(const QString& text);
+  // What T, the stack rows, the result line and each node's letter stand for: the run stack,
+  // the string as read so far and the letters placed.
+  void SayMeanings();
+  QString RowFor(int depth) const;
+  // The k-th letter of the string (from 1).
+  QChar LetterOf(int k) const;
+  // The letters read so far.
+  int LettersRead() const;
 
   QString RestString;   // the characters not read yet
   QString InputString;  // the whole string as confirmed
@@ -54,5 +63,6 @@ class TCrtBTPreOdr : public TFormDemo<TTrTravForm> {
   TBinCharTreeNode* BuildParent = nullptr;  // whose child the current call builds
   bool BuildLeft = true;
   QChar CurChar;  // ch
+  int lettersPlaced_ = 0;  // t^.data := ch lines run
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };

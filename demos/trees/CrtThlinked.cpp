@@ -1,5 +1,7 @@
 #include "demos/trees/CrtThlinked.h"
 
+#include "demos/trees/CallPath.h"
+
 #include "demos/trees/ThrdCrtGraphForm.h"
 #include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/Pointer2.h"
@@ -15,8 +17,19 @@ void TThrdCrtDemo::Reset() {
   SetP(graphForm_->Tree->Root());
   graphForm_->Tree->ClearThreads();
   graphForm_->Tree->Repaint();
-  graphForm_->pre->SetTarget(nullptr);
+  SetPre(nullptr);
   CallerNode = nullptr;
+  // p: the parameter of the innermost call, down the real links the calls follow; pre: the
+  // demonstration's own.
+  graphForm_->p->Means = {.Node = [this] {
+    const TCallPath path{.Demo = *this, .Root = graphForm_->Tree->Root(), .LeftLabel = QStringLiteral("Line11"),
+                         .RightLabel = QStringLiteral("Line13"), .Child = [](const TBinTreeNode& node, bool left) {
+                           const auto& t = static_cast<const TThrdTreeNode&>(node);
+                           return static_cast<TBinTreeNode*>(left ? t.RealLeft() : t.RealRight());
+                         }};
+    return TShapeRef{path.Node(path.Innermost())};
+  }};
+  graphForm_->pre->Means = {.Node = [this] { return TShapeRef{pre_.data()}; }};
 }
 
 void TThrdCrtDemo::SetWindowRect() { MainForm->DockTwoPanes(graphForm_.get(), 55, AlgorithmForm); }
@@ -38,12 +51,17 @@ void TThrdCrtDemo::LoadData(const QString& fileName) {
   UpdateChildWindow();
 }
 
-TThrdTreeNode* TThrdCrtDemo::P() const { return static_cast<TThrdTreeNode*>(graphForm_->p->Target()); }
-TThrdTreeNode* TThrdCrtDemo::Pre() const { return static_cast<TThrdTreeNode*>(graphForm_->pre->Target()); }
-
 void TThrdCrtDemo::SetP(TThrdTreeNode* node) {
+  p_ = node;
   graphForm_->p->SetTarget(node);
   graphForm_->p->Reposition();
+  graphForm_->Tree->PlacePointers();
+}
+
+void TThrdCrtDemo::SetPre(TThrdTreeNode* node) {
+  pre_ = node;
+  graphForm_->pre->SetTarget(node);
+  graphForm_->pre->Reposition();
   graphForm_->Tree->PlacePointers();
 }
 
@@ -90,11 +108,7 @@ void TThrdCrtDemo::Line8() {
 }
 
 // pre := p
-void TThrdCrtDemo::Line9() {
-  graphForm_->pre->SetTarget(P());
-  graphForm_->pre->Reposition();
-  graphForm_->Tree->PlacePointers();
-}
+void TThrdCrtDemo::Line9() { SetPre(P()); }
 
 // IF p^.ltag = 0
 bool TThrdCrtDemo::F_Line10() const { return P()->ltag == 0; }

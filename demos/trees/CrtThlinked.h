@@ -3,9 +3,11 @@
 // carries p (the current node) and pre (the node visited before it): an empty left link of
 // p becomes a thread to pre, an empty right link of pre a thread to p. The three differ only
 // in where the two recursive calls stand in the procedure.
+#include <QPointer>
 #include <memory>
 
 #include "demos/trees/ThrdCrtGraphForm.h"
+#include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
@@ -61,13 +63,16 @@ class TThrdCrtDemo : public TFormDemo<TThrdCrtGraphForm> {
   void AfterCall();
 
  private:
-  TThrdTreeNode* P() const;
-  TThrdTreeNode* Pre() const;
+  TThrdTreeNode* P() const { return p_; }
+  TThrdTreeNode* Pre() const { return pre_; }
   void SetP(TThrdTreeNode* node);
+  void SetPre(TThrdTreeNode* node);
   TData* Call(bool left);
   void Changed(TThrdTreeNode* node);
 
   TThrdTreeNode* CallerNode = nullptr;  // where p stood when the last call was made
+  QPointer<TThrdTreeNode> p_;    // p of the innermost call: its mark follows it
+  QPointer<TThrdTreeNode> pre_;  // pre: the node visited last
 };
 
 class TCrtPrethlinked : public TThrdCrtDemo {

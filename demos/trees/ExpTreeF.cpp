@@ -290,8 +290,17 @@ void TExptF::Redraw(const StringStack& stack, TStackBox& box) {
   // The list runs from the top down; the display is filled from the lowest row it shows.
   QStringList rows;
   for (const LinkNode* n = stack.First(); n != nullptr; n = stack.Next(n)) rows << static_cast<const SSNod*>(n)->Str;
-  for (qsizetype k = std::min<qsizetype>(rows.size(), StackRows) - 1; k >= 0; --k)
+  for (qsizetype k = std::min<qsizetype>(rows.size(), StackRows) - 1; k >= 0; --k) {
     box.Push(std::make_unique<TExpTreeStackRow>(rows[k]));
+    // The row stands for the entry k places under the stack's top as the stack holds it now,
+    // not as it was copied.
+    box.Row(box.Count() - 1)->Stands = {{.Value = [&stack, k]() -> std::optional<QString> {
+      qsizetype at = 0;
+      for (const LinkNode* n = stack.First(); n != nullptr; n = stack.Next(n), ++at)
+        if (at == k) return static_cast<const SSNod*>(n)->Str;
+      return QString();
+    }}};
+  }
 }
 
 void TExptF::ShowOperators() { Redraw(optr_, *StackBox1); }

@@ -28,6 +28,7 @@ void THuffmanCodingGraph::FormResize() {
 
 bool THuffmanCoding::CreateData() {
   THuffmanIptDlg dlg;
+  dlg.MaxTotal = THuffmanIptDlg::kHuffmanMaxTotal;
   int w[THuffmanIptDlg::kMaxWeights] = {};
   int n = 0;
   if (!dlg.Execute(n, w)) return false;

@@ -71,6 +71,13 @@ void THuffmanIptDlg::OKBtnClick() {
     SetModalResult(mrNone);
     return;
   }
+  qint64 total = 0;
+  for (const int w : *weights) total += w;
+  if (total > MaxTotal) {
+    modal::ShowMessage(QStringLiteral("各权重之和不能超过 %1，请改正。").arg(MaxTotal));
+    SetModalResult(mrNone);
+    return;
+  }
   Count = static_cast<int>(weights->size());
   for (int k = 0; k < Count; ++k) Weights[static_cast<std::size_t>(k + 1)] = (*weights)[static_cast<std::size_t>(k)];
 }

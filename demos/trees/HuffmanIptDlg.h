@@ -3,6 +3,7 @@
 // positive integer weights typed as one comma-separated line, or drawn at random.
 #include <QString>
 #include <array>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,12 @@ class THuffmanIptDlg : public TForm {
   // Shows the dialog; on OK n and the first n places of w take the weights (w has room for
   // ten) and the answer is true.
   bool Execute(int& n, int* w);
+
+  // The largest total of the weights the caller can show: a larger one is refused with a
+  // message naming it, the dialog kept open. The Huffman tree writes every sum in a node no
+  // wider than a leaf's column, ten columns across the drawing: seven digits at most.
+  qint64 MaxTotal = std::numeric_limits<int>::max();
+  static constexpr qint64 kHuffmanMaxTotal = 9999999;
 
   int Count = 0;
   std::array<int, kMaxWeights + 1> Weights{};  // [1..Count]

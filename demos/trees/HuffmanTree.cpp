@@ -162,8 +162,9 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   const int treeTop = nodeSize(margin) / 2 + margin;  // the root's "HT[i]" above it
   const int d = nodeSize(treeTop);
   const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
-  QStringList weights;
-  for (std::size_t i = 1; i < nodes_.size(); ++i) weights << QString::number(nodes_[i].link.weight);
+  l.Weight.assign(nodes_.size(), QString());
+  for (std::size_t i = 1; i < nodes_.size(); ++i) l.Weight[i] = QString::number(nodes_[i].link.weight);
+  const QStringList weights(l.Weight.begin() + 1, l.Weight.end());
   l.WeightFont = FitFont(TFont{.Name = QStringLiteral("Arial"), .Height = -std::max(legible, d * 2 / 5), .Color = clBlack},
                          weights, colW - r.Grow(8), kAnyHeight, legible);
 
@@ -178,7 +179,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     if (!nodes_[i].shown) continue;
     l.Centre[i] = QPoint(xOf(static_cast<int>(i)), treeTop + d / 2 + (level_[i] - 1) * rowH);
     // A weight wider than the node widens it, short of the neighbouring column.
-    const int nodeW = std::min(std::max(d, l.WeightFont.TextWidth(weights[static_cast<int>(i) - 1]) + r.Grow(6)), colW - 4);
+    const int nodeW = std::min(std::max(d, l.WeightFont.TextWidth(l.Weight[i]) + r.Grow(6)), colW - 4);
     l.Node[i] = QRect(l.Centre[i].x() - nodeW / 2, l.Centre[i].y() - d / 2, nodeW, d);
   }
   // "HT[i]" above each node, on the side its link does not cross, a little apart from the node's
@@ -325,7 +326,9 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
     place[i] = static_cast<int>(out.size());
-    out.push_back(TDrawnShape::NodeAt(l.Node[i], QString::number(nodes_[i].link.weight), static_cast<int>(i) <= n_));
+    // Node i shows HT[i].weight (the engine's table counts from 0).
+    out.push_back(TDrawnShape::NodeAt(l.Node[i], l.Weight[i], static_cast<int>(i) <= n_)
+                      .StandingFor({.Of = {QStringLiteral("HT[%1].weight").arg(i - 1)}}));
   }
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     const auto p = static_cast<std::size_t>(nodes_[i].link.parent);
@@ -333,14 +336,28 @@ std::vector<TDrawnShape> THuffmanTree::DrawingShapes() const {
     linkOf[i] = static_cast<int>(out.size());
     out.push_back(TDrawnShape::LinkBetween({this, place[p]}, {this, place[i]}, QPolygon({l.Centre[p], l.Centre[i]})));
   }
+  // A code digit says on which side of its parent HT[t.Node] hangs: 0 for the left child.
   for (const TText& t : l.Texts)
-    if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0)
-      out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text));
+    if ((t.Kind == TText::BlueLabel || t.Kind == TText::YellowLabel) && linkOf[static_cast<std::size_t>(t.Node)] >= 0) {
+      const int parent = nodes_[static_cast<std::size_t>(t.Node)].link.parent;
+      const QString child = QString::number(t.Node);
+      out.push_back(TDrawnShape::LabelOf(linkOf[static_cast<std::size_t>(t.Node)], t.Box, t.Text)
+                        .StandingFor({.Of = {QStringLiteral("HT[%1].lchild").arg(parent - 1)},
+                                      .Map = [child](const QStringList& v) {
+                                        return std::optional<QString>(v[0] == child ? QStringLiteral("0")
+                                                                                    : QStringLiteral("1"));
+                                      }}));
+    }
   // A leaf's code, under the leaf and in the row below the tree, is read as the code of the
   // leaf whose column it stands in.
-  for (const TText& t : l.Texts)
+  for (const TText& t : l.Texts) {
     if ((t.Kind == TText::LeafCode || t.Kind == TText::RowCode) && t.Node > 0 && place[static_cast<std::size_t>(t.Node)] >= 0)
-      out.push_back(TDrawnShape::LabelOfNode({this, place[static_cast<std::size_t>(t.Node)]}, t.Box, t.Text, true));
+      out.push_back(TDrawnShape::LabelOfNode({this, place[static_cast<std::size_t>(t.Node)]}, t.Box, t.Text, true)
+                        .StandingFor({.Of = {QStringLiteral("HC[%1]").arg(t.Node - 1)}}));
+    // The work string cd, after its heading.
+    if (t.Kind == TText::RowCode && t.Node == 0)
+      out.push_back(TDrawnShape::CellAt(t.Box, t.Text).StandingFor({.Of = {QStringLiteral("cd")}, .Shows = QStringLiteral("编码 %1")}));
+  }
   return out;
 }
 
@@ -370,7 +387,7 @@ void THuffmanTree::Paint() {
     static_cast<int>(i) <= n_ ? c.Ellipse(box) : c.Rectangle(box);
     c.Brush.Style = bsClear;
     c.Font = l.WeightFont;
-    const QString weight = QString::number(node.link.weight);
+    const QString& weight = l.Weight[i];
     c.TextOut(l.Centre[i].x() - c.TextWidth(weight) / 2, l.Centre[i].y() - c.TextHeight(weight) / 2, weight);
   }
   for (const TText& t : l.Texts) {

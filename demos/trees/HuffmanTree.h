@@ -64,6 +64,7 @@ class THuffmanTree : public TNodeContainer {
   struct TLayout {
     std::vector<QPoint> Centre;
     std::vector<QRect> Node;
+    std::vector<QString> Weight;  // what each node shows, as painted and reported
     std::vector<TText> Texts;
     TFont WeightFont, CaptionFont, LabelFont, CodeFont;
     int LinkWidth = 1;

@@ -4,6 +4,7 @@
 // highlighted; each visited letter is appended to the result line; every active call is a
 // row of the drawn stack (its line and the node it received, "NIL" for an empty subtree).
 // The three differ only in where the visit stands and in the lines of the two calls.
+#include <QString>
 #include <memory>
 
 #include "demos/trees/TrTravForm.h"
@@ -23,6 +24,8 @@ class TTreeTraversal : public TFormDemo<TTrTravForm> {
     int rightLine;
     TColor titleColor;
     TColor rowColor;
+    // Where the visit stands: 0 before both calls, 1 between them, 2 after them.
+    int visitAt;
   };
   TTreeTraversal(const QStringList& source, TOrder order);
   ~TTreeTraversal() override;
@@ -45,10 +48,16 @@ class TTreeTraversal : public TFormDemo<TTrTravForm> {
  private:
   void Highlight(TBinCharTreeNode* node, bool on);
   void PushRow(int lineNo);
+  // What bt, each stack row and the result line stand for, read from the run stack, the
+  // tree and the visits made (CurNode and SavedNode are the drawing's followers).
+  void SayMeanings();
+  QString RowFor(int depth) const;
+  QString ResultFor(int visits) const;
 
   TOrder order_;
   TBinCharTreeNode* CurNode = nullptr;    // bt: nil stands for an empty subtree
   TBinCharTreeNode* SavedNode = nullptr;  // the node to go back to when the call ends
+  int visits_ = 0;                        // visit(bt^.data) lines run
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };
 

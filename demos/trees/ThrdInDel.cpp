@@ -23,6 +23,10 @@ void TThrdInDel::CreateChildWindow() {
   graphForm_->OnInsert = [this] { InsertBtnClick(); };
   graphForm_->OnDelete = [this] { DeleteBtnClick(); };
   graphForm_->OnCheckDepth = [this](TTreeNodeBase& node) { CheckDepth(node); };
+  TThrdInDelGraphForm& f = *graphForm_;
+  TPointer2* pointers[] = {f.p, f.x, f.y, f.thrt};
+  for (int which : {kP, kX, kY, kThrt})
+    pointers[which]->Means = {.Node = [this, which] { return TShapeRef{vars_[which].data()}; }};
 }
 
 void TThrdInDel::AfterConstruction() { SetDataAndResetButtons(false); }
@@ -100,15 +104,12 @@ void TThrdInDel::LoadData(const QString& fileName) {
   UpdateChildWindow();
 }
 
-TThrdTreeNode* TThrdInDel::Target(int which) const {
-  TThrdInDelGraphForm& f = *graphForm_;
-  TPointer2* pointers[] = {f.p, f.x, f.y, f.thrt};
-  return static_cast<TThrdTreeNode*>(pointers[which]->Target());
-}
+TThrdTreeNode* TThrdInDel::Target(int which) const { return vars_[which]; }
 
 void TThrdInDel::Point(int which, TThrdTreeNode* node) {
   TThrdInDelGraphForm& f = *graphForm_;
   TPointer2* pointers[] = {f.p, f.x, f.y, f.thrt};
+  vars_[which] = node;
   pointers[which]->SetTarget(node);
   // Marks on one node stand apart (a click on the head joins thrt there).
   f.Tree->PlacePointers();

@@ -4,9 +4,11 @@
 // left subtree, keeping the threads right. The user types a letter and presses "插入", or
 // presses "删除", clicks a node, and steps through the procedure the window loads.
 #include <QByteArray>
+#include <QPointer>
 #include <memory>
 
 #include "demos/trees/ThrdInDelGraphForm.h"
+#include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
@@ -68,4 +70,7 @@ class TThrdInDel : public TFormDemo<TThrdInDelGraphForm> {
 
   QStringList idleSource_;  // the demonstration's own text: no procedure
   QByteArray snapshot_;     // the tree before the operation in progress; empty when idle
+  // The procedure's p, x, y and thrt: the marks follow them (a node freed with a tree
+  // replaced or restored leaves them nil).
+  QPointer<TThrdTreeNode> vars_[4];
 };

@@ -41,9 +41,9 @@ void TThrdTravel::LoadData(const QString& fileName) {
   UpdateChildWindow();
 }
 
-TThrdTreeNode* TThrdTravel::P() const { return static_cast<TThrdTreeNode*>(graphForm_->p->Target()); }
-
 void TThrdTravel::SetP(TThrdTreeNode* node) {
+  p_ = node;
+  graphForm_->p->Means = {.Node = [this] { return TShapeRef{p_.data()}; }};
   graphForm_->p->SetTarget(node);
   graphForm_->p->Reposition();
   graphForm_->Tree->PlacePointers();

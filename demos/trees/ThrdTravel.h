@@ -2,9 +2,11 @@
 // Inorder traversal of an inorder-threaded tree without a stack: from the head down the
 // left links to the first node, then along right threads to successors, stepping into a
 // right subtree where there is one, until the walk is back at the head.
+#include <QPointer>
 #include <memory>
 
 #include "demos/trees/ThrdTravGraphForm.h"
+#include "demos/trees/ThrdTree.h"
 #include "framework/drawkit/FormDemo.h"
 #include "framework/engine/AlgoDemo.h"
 
@@ -36,9 +38,11 @@ class TThrdTravel : public TFormDemo<TThrdTravGraphForm> {
   Q_INVOKABLE void travel_Line8() { GoRight(); }
 
  private:
-  TThrdTreeNode* P() const;
+  TThrdTreeNode* P() const { return p_; }
   void SetP(TThrdTreeNode* node);
   void Visit();
+
+  QPointer<TThrdTreeNode> p_;  // p: its mark follows it (nil once its tree is replaced)
   void GoRight();
 
 };

@@ -122,8 +122,10 @@ std::vector<TDrawnShape> TTreeNodeBase::DrawingShapes() const {
   const QString text = travels ? NodeData->GetText() : DrawingText();
   // Nothing is painted in a blank node: what it holds is listed, not read (its caption, written
   // beside it, is its name).
-  if (BlankLetter()) return {TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(text)};
-  return {TDrawnShape::NodeAt(rect(), text).Named(name)};
+  TDrawnShape node = BlankLetter() ? TDrawnShape::NodeAt(rect(), QString()).Named(name).Noted(text)
+                                   : TDrawnShape::NodeAt(rect(), text).Named(name);
+  node.Stands = Stands;
+  return {node};
 }
 
 bool TTreeNodeBase::BlankLetter() const {

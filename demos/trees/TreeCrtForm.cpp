@@ -47,8 +47,12 @@ TTreeCrtForm::TTreeCrtForm(QWidget* parent) : TGraphForm(parent) {
     std::vector<TDrawnShape> cells;
     for (int row = 0; row < 2; ++row)
       for (qsizetype k = 0; k < sequences_[row].size(); ++k)
+        // The letter k of Pre (Ino), the strings Main holds.
         cells.push_back(TDrawnShape::NodeAt(CellRect(row, static_cast<int>(k)).translated(PaintBox->pos()),
-                                            sequences_[row].mid(k, 1)));
+                                            sequences_[row].mid(k, 1))
+                            .StandingFor({.Call = TMarkMeaning::Depth,
+                                          .Of = {row == 0 ? QStringLiteral("Pre") : QStringLiteral("Ino")},
+                                          .Map = [k](const QStringList& v) { return std::optional<QString>(v[0].mid(k, 1)); }}));
     return cells;
   };
 }

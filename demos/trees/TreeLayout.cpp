@@ -376,8 +376,9 @@ std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QR
   for (std::size_t i = 0; i + 1 < merged.size(); ++i) {
     const int gapTop = merged[i].second, gapBottom = merged[i + 1].first;
     if (gapBottom < lo || gapTop > hi) continue;
-    const int mid = (gapTop + gapBottom) / 2;
-    ys.push_back(std::clamp(mid + lane, gapTop + 1, std::max(gapTop + 1, gapBottom - 1)));
+    // Nearer the upper row: the room over the lower row is where the marks on its nodes stand.
+    const int near = gapTop + std::max(1, (gapBottom - gapTop) / 6);
+    ys.push_back(std::clamp(near + lane, gapTop + 1, std::max(gapTop + 1, gapBottom - 1)));
   }
   // Upright legs run through the corners, or just beside a box.
   std::vector<int> xs{from.x(), to.x()};

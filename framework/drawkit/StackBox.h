@@ -63,8 +63,8 @@ class TNodeRect : public TRectbase {
   // Draws the row on canvas at the row's size (for the row and for its slide sprite).
   void DrawRow(TCanvas& canvas) const;
   QString DrawingText() const override { return RowText; }
-  // A row is a cell of the stack's table: its box and the record's text painted in it, standing
-  // for what its Stands say (the call's values the record holds).
+  // A row is a cell of the stack's table: its box and the record's text painted in it,
+  // standing for what the demonstration says it does (Stands: the call the row shows).
   std::vector<TDrawnShape> DrawingShapes() const override {
     TDrawnShape cell = TDrawnShape::CellAt(rect(), RowText);
     cell.Stands = Stands;

@@ -67,6 +67,13 @@ void TZqStaticText::Paint() {
 
 void TZqStaticText::AfterRescale() { Update(); }
 
+std::vector<TDrawnShape> TZqStaticText::DrawingShapes() const {
+  if (Stands.empty()) return {};
+  TDrawnShape cell = TDrawnShape::CellAt(rect(), caption_);
+  cell.Stands = Stands;
+  return {cell};
+}
+
 // --- TAutoSizeEdit
 
 TAutoSizeEdit::TAutoSizeEdit(QWidget* parent) : TNodeContainer(parent), edit_(new TEdit(this)) {

@@ -31,6 +31,10 @@ class TZqStaticText : public TNodeContainer {
 
   void AfterRescale() override;
   QString DrawingText() const override { return caption_; }
+  // A caption that shows the algorithm's state (a result line) says what it stands for: it
+  // is then a cell of its whole box, held to those values. Without meanings, no shapes.
+  std::vector<TValueMeaning> Stands;
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;

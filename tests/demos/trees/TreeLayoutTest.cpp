@@ -313,6 +313,10 @@ TEST(LevelThreadPath, ThreadsBetweenRowsCrossNoOtherNodeAndLeaveTheirOwnUpright)
   ASSERT_EQ(kc.size(), 4u);
   EXPECT_LT(kc[1].y(), k.top());
   EXPECT_GT(kc[1].y(), rows[2][0].bottom()) << "of two ways alike it runs across just above its own row";
+  // Across nearer the row above than its own: the room over K's row is where the marks on its
+  // nodes stand, a head's height of the gap.
+  const int gapTop = rows[2][0].bottom(), gapBottom = k.top();
+  EXPECT_LT(kc[1].y() - gapTop, (gapBottom - gapTop) / 3) << "the leg across runs at " << kc[1].y();
 }
 
 TEST(LevelThreadPath, StraightWhereNothingStandsInTheWayOrNoWayIsClear) {
