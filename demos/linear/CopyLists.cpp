@@ -30,7 +30,7 @@ void TCopyLists::CreateChildWindow() {
                                 .title = QStringLiteral("Addr  ls  nls        "), .columns = true});
 }
 
-bool TCopyLists::CreateData() { return AskForList(S, 4, 5); }
+bool TCopyLists::CreateData() { return AskForList(S, 4, 5, QStringLiteral("nm")); }
 
 void TCopyLists::SetWindowRect() {
   MainForm->DockThreePanes(graphForm_.get(), 57, stackForm_.get(), 60, VariableForm);

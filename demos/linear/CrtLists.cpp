@@ -14,7 +14,7 @@ void TCrtLists::CreateChildWindow() {
   graphForm_->SetCaption(QStringLiteral("创建广义表"));
 }
 
-bool TCrtLists::CreateData() { return AskForList(S, 8, 6); }
+bool TCrtLists::CreateData() { return AskForList(S, 8, 6, QStringLiteral("n")); }
 
 std::unique_ptr<TData> TCrtLists::GetInitialParam() {
   auto record = std::make_unique<TData>(QString());
@@ -45,6 +45,7 @@ void TCrtLists::Reset() {
   view.Build(QStringLiteral("()"));
   // The tree is being made of S; an atom has its letter once ls^.data := S has set it. The
   // text along the bottom is the current call's sub.
+  view.RoomForListText = QStringLiteral("sub = ") + S.mid(1, S.size() - 2);  // the first sub is the longest
   view.Source = [this] { return std::optional<QString>(S); };
   view.LetterSet = [this](const TListsNode* atom) { return lettered_.contains(atom); };
   view.ListTextStands = TValueMeaning{.Value = [this]() -> std::optional<QString> {

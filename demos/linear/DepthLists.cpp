@@ -35,7 +35,7 @@ void TDepthLists::CreateChildWindow() {
 }
 
 // Only lists the view draws whole: a cut one would be measured wrong.
-bool TDepthLists::CreateData() { return AskForList(S, 7, 6); }
+bool TDepthLists::CreateData() { return AskForList(S, 7, 6, QStringLiteral("n")); }
 
 std::unique_ptr<TData> TDepthLists::GetInitialParam() {
   auto record = std::make_unique<TData>(QString());

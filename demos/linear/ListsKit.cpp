@@ -318,11 +318,17 @@ QString TLists::NodeText(const TListsNode* node) {
 // ---------------------------------------------------------------- painting
 
 TLists::Metrics TLists::Measure() const {
-  Metrics m;
-  m.cellH = text::Round(height() / (row_ + 0.3));
-  m.cellW = text::Round(width() / (column_ + 0.3));
-  m.u = std::max(1, std::min(m.cellW / 4, text::Round(m.cellH * 5 / 13.0)));
-  return m;
+  const auto measure = [this](int height) {
+    Metrics m;
+    m.cellH = text::Round(height / (row_ + 0.3));
+    m.cellW = text::Round(width() / (column_ + 0.3));
+    m.u = std::max(1, std::min(m.cellW / 4, text::Round(m.cellH * 5 / 13.0)));
+    return m;
+  };
+  // The rows share what the list text's band leaves above it, its text as high as the whole
+  // height would make it (it only shrinks with the rows).
+  const Metrics whole = measure(height());
+  return RoomForListText.isEmpty() ? whole : measure(height() - ListTextRoom(whole));
 }
 
 QRect TLists::NodeBox(const TListsNode& node, const Metrics& m) const {
@@ -398,7 +404,7 @@ std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, co
       for (std::size_t k = 1; k < path.size(); ++k) lines.emplace_back(path[k - 1], path[k]);
     }
   }
-  if (!listText_.isEmpty()) blocks.push_back(QRect(0, height() - 13 * m.u / 10 - 16, width(), 13 * m.u / 10 + 16));
+  if (!listText_.isEmpty()) blocks.push_back(ListTextBox(m).adjusted(-6, -2, 6, 6));
   std::vector<TMarkRequest> requests;
   std::vector<int> which;
   int textHeight = 0;
@@ -666,12 +672,16 @@ std::vector<TMarkPlace> PlaceMarks(const std::vector<TMarkRequest>& marks, int u
     for (const int tier : {0, 1}) {
       for (int dy = 0; dy <= (tier == 0 ? u / 2 : 0); dy += step) {
         for (int d = 0; d <= 8 * u; ++d) {
+          // A place costs at least its distance: none further than the best found can be better.
+          if (best && d + dy * 2 + tier * 4 * u >= bestCost) break;
           for (const int side : {-1, 1}) {
             if (side == 1 && (d == 0 || d > mark.Box.width() + u)) continue;
+            const int distance = d * (side == 1 ? 2 : 1) + dy * 2 + tier * 4 * u;
+            if (best && distance >= bestCost) continue;
             const int right = mark.Box.left() + side * d;
             const TMarkPlace at{QRect(right - mark.Width, top + dy - tier * (height + 2), mark.Width, height), tip};
             if (!area.contains(at.Body)) continue;
-            const int cost = meets(at) * 100 * u + d * (side == 1 ? 2 : 1) + dy * 2 + tier * 4 * u;
+            const int cost = meets(at) * 100 * u + distance;
             if (!best || cost < bestCost) {
               best = at;
               bestCost = cost;
@@ -717,45 +727,78 @@ void TLists::PaintPointer(TCanvas& c, int which, const TMarkPlace& place, const 
   c.Font.Style = 0;
 }
 
-TFont TLists::ListTextFont(const Metrics& m) const {
+TFont TLists::ListTextFont(const Metrics& m, const QString& text) const {
   const TFont font{.Name = QStringLiteral("Courier New"), .Height = -std::max(1, 13 * m.u / 10), .Style = fsBold};
-  // A long text keeps its last parenthesis: the font shrinks until it fits the view.
-  return FitFont(font, {listText_}, width() - 12 - 8);
+  // A long text shrinks until it fits the view, but never below a legible size: past that it
+  // takes more lines. Every text takes the size of the longest one the view keeps room for.
+  return FitFont(font, {RoomForListText.isEmpty() ? text : RoomForListText}, ListTextWidth(), kAnyHeight, LegiblePixels());
+}
+
+int TLists::ListTextWidth() const { return std::max(1, width() - 12 - 8); }
+
+std::vector<std::pair<int, int>> TLists::ListTextLines(const QString& text, const TFont& font) const {
+  // Greedy: each line as long as fits, broken after its last comma (anywhere where none).
+  std::vector<std::pair<int, int>> lines;
+  const int room = ListTextWidth();
+  int from = 0;
+  while (from < text.size()) {
+    int length = static_cast<int>(text.size()) - from;
+    if (font.TextWidth(text.mid(from, length)) > room) {
+      int fits = 1;
+      while (fits < length && font.TextWidth(text.mid(from, fits + 1)) <= room) ++fits;
+      const int comma = static_cast<int>(text.mid(from, fits).lastIndexOf(QLatin1Char(',')));
+      length = comma > 0 ? comma + 1 : fits;
+    }
+    lines.emplace_back(from, length);
+    from += length;
+  }
+  return lines;
+}
+
+int TLists::ListTextRoom(const Metrics& m) const {
+  if (RoomForListText.isEmpty()) return 0;
+  const TFont font = ListTextFont(m, RoomForListText);
+  const int lines = static_cast<int>(ListTextLines(RoomForListText, font).size());
+  return lines * font.TextHeight(RoomForListText) + 4 + 6 + 2;
 }
 
 QRect TLists::ListTextBox(const Metrics& m) const {
   if (listText_.isEmpty()) return {};
-  const TFont font = ListTextFont(m);
-  const int w = font.TextWidth(listText_) + 8;
-  const int h = font.TextHeight(listText_) + 4;
-  return QRect(6, height() - h - 6, w, h);
+  const TFont font = ListTextFont(m, listText_);
+  int w = 0;
+  const std::vector<std::pair<int, int>> lines = ListTextLines(listText_, font);
+  for (const auto& [from, length] : lines) w = std::max(w, font.TextWidth(listText_.mid(from, length)));
+  const int h = static_cast<int>(lines.size()) * font.TextHeight(listText_) + 4;
+  return QRect(6, height() - h - 6, w + 8, h);
 }
 
 std::vector<TLists::TTextPiece> TLists::ListTextPieces(const Metrics& m) const {
   if (listText_.isEmpty()) return {};
-  const TFont font = ListTextFont(m);
+  const TFont font = ListTextFont(m, listText_);
   const QRect box = ListTextBox(m);
-  const int top = box.top() + 2;
-  const int height = box.height() - 4;
-  int x = box.left() + 4;
+  const int lineHeight = font.TextHeight(listText_);
   std::vector<TTextPiece> out;
+  int top = box.top() + 2;
   // The marked character stands apart from the text on either side of it.
-  const bool marked = markIndex_ >= 1 && markIndex_ <= listText_.size();
-  const std::vector<std::pair<int, int>> spans =
-      marked ? std::vector<std::pair<int, int>>{{0, markIndex_ - 1}, {markIndex_ - 1, 1}, {markIndex_, static_cast<int>(listText_.size()) - markIndex_}}
-             : std::vector<std::pair<int, int>>{{0, static_cast<int>(listText_.size())}};
-  for (const auto& [from, length] : spans) {
-    const QString text = listText_.mid(from, length);
-    const int w = font.TextWidth(text);
-    if (!text.isEmpty()) out.push_back({QRect(x, top, w, height), text, from, marked && from == markIndex_ - 1});
-    x += w;
+  const int mark = markIndex_ >= 1 && markIndex_ <= listText_.size() ? markIndex_ - 1 : -1;
+  for (const auto& [from, length] : ListTextLines(listText_, font)) {
+    int x = box.left() + 4;
+    std::vector<std::pair<int, int>> spans{{from, length}};
+    if (mark >= from && mark < from + length) spans = {{from, mark - from}, {mark, 1}, {mark + 1, from + length - mark - 1}};
+    for (const auto& [at, count] : spans) {
+      const QString text = listText_.mid(at, count);
+      const int w = font.TextWidth(text);
+      if (!text.isEmpty()) out.push_back({QRect(x, top, w, lineHeight), text, at, at == mark});
+      x += w;
+    }
+    top += lineHeight;
   }
   return out;
 }
 
 void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   if (listText_.isEmpty()) return;
-  c.Font = ListTextFont(m);
+  c.Font = ListTextFont(m, listText_);
   const QRect box = ListTextBox(m);
   c.Brush.Style = bsSolid;
   c.Brush.Color = Colors(NodeRColor);

@@ -133,6 +133,10 @@ class TLists : public TNodeContainer {
   // What the list text along the bottom stands for, its whole text made by a Value function
   // (none: nothing).
   std::optional<TValueMeaning> ListTextStands;
+  // The longest list text the view will show: the rows keep clear of the band it takes along
+  // the bottom, whether or not a text is shown now, so that the deepest row is never drawn
+  // under it (empty: no room is kept).
+  QString RoomForListText;
 
   // Pointer mark which (1 .. 3) on node (nullptr detaches it).
   void AttachPointer(int which, TListsNode* node);
@@ -168,7 +172,13 @@ class TLists : public TNodeContainer {
   std::vector<std::pair<const TListsNode*, QString>> NodePaths() const;
   // The box of the list text along the bottom (empty without one).
   QRect ListTextBox(const Metrics& m) const;
-  TFont ListTextFont(const Metrics& m) const;
+  TFont ListTextFont(const Metrics& m, const QString& text) const;
+  int ListTextWidth() const;
+  // Where each line of text starts and how long it is: one line where it fits at a legible
+  // size, else broken after commas.
+  std::vector<std::pair<int, int>> ListTextLines(const QString& text, const TFont& font) const;
+  // The height of the band kept for RoomForListText.
+  int ListTextRoom(const Metrics& m) const;
   // The list text as it is written: the marked character apart from the text on either side.
   struct TTextPiece {
     QRect Box;
