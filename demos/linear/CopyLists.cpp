@@ -50,12 +50,8 @@ void TCopyLists::Reset() {
   to.Build(QStringLiteral("()"));
   to.SetPointerName(1, QStringLiteral("nls"));
   // ls and nls are the innermost call's.
-  from.SetPointerMeaning(1, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->Lists1->ShapeOf(levels_.back().ls);
-                         }});
-  to.SetPointerMeaning(1, {.Node = [this] {
-                         return levels_.empty() ? TShapeRef{} : graphForm_->Lists2->ShapeOf(levels_.back().nls);
-                       }});
+  from.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
+  to.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().nls; });
   to.SetRow(from.Row());
   to.SetColumn(from.Column());
   to.SetOffset(1, from.RowOffset());

@@ -36,12 +36,8 @@ void TCrtLists::Reset() {
   view.SetPointerName(MarkQ, QStringLiteral(" q "));
   // ls and p are the innermost call's: its own nodes, whatever the calls it made have built
   // below them.
-  view.SetPointerMeaning(MarkP, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().p);
-                         }});
-  view.SetPointerMeaning(MarkLs, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
-                         }});
+  view.SetPointerNode(MarkP, [this] { return levels_.empty() ? nullptr : levels_.back().p; });
+  view.SetPointerNode(MarkLs, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
   view.Build(QStringLiteral("()"));
   // The tree is being made of S; an atom has its letter once ls^.data := S has set it. The
   // text along the bottom is the current call's sub.

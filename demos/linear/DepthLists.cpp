@@ -54,12 +54,8 @@ void TDepthLists::Reset() {
   view.SetPointerName(1, QStringLiteral(" ls "));
   view.SetPointerName(2, QStringLiteral(" pp"));
   // ls and pp are the innermost call's.
-  view.SetPointerMeaning(1, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
-                         }});
-  view.SetPointerMeaning(2, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().pp);
-                         }});
+  view.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
+  view.SetPointerNode(2, [this] { return levels_.empty() ? nullptr : levels_.back().pp; });
   view.MakeRoomFor(S, 7, 6);
   view.Build(S);
   view.Source = [this] { return std::optional<QString>(S); };

@@ -268,7 +268,6 @@ class TLink : public TNodeContainer {
 
 // ---------------------------------------------------------------- the data-model node
 
-// The list node of the variable window: "Data" (a character) and "Next" (a pointer).
 class TLinkNode;
 
 namespace linkkit {
@@ -285,6 +284,7 @@ std::vector<TValueMeaning> NodeOf(std::function<std::vector<const TLinkNode*>()>
                                   std::function<QString(const TLinkNode&)> note = {}, const TLinkNode* nil = nullptr);
 }  // namespace linkkit
 
+// The list node of the variable window: "Data" (a character) and "Next" (a pointer).
 class TLinkNode : public TRecord {
  public:
   explicit TLinkNode(const QString& name = QString());

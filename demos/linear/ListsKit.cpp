@@ -287,6 +287,10 @@ void TLists::SetPointerMeaning(int which, const TMarkMeaning& meaning) {
   pointers_[static_cast<std::size_t>(which - 1)].means = meaning;
 }
 
+void TLists::SetPointerNode(int which, std::function<const TListsNode*()> node) {
+  SetPointerMeaning(which, {.Node = [this, node = std::move(node)] { return ShapeOf(node()); }});
+}
+
 TShapeRef TLists::ShapeOf(const TListsNode* node) const {
   if (node == nullptr) return {};
   const std::vector<const TListsNode*> nodes = NodesInOrder();
@@ -744,8 +748,11 @@ std::vector<std::pair<int, int>> TLists::ListTextLines(const QString& text, cons
   while (from < text.size()) {
     int length = static_cast<int>(text.size()) - from;
     if (font.TextWidth(text.mid(from, length)) > room) {
-      int fits = 1;
-      while (fits < length && font.TextWidth(text.mid(from, fits + 1)) <= room) ++fits;
+      int fits = 1, over = length;  // the longest start that fits lies in [fits, over)
+      while (over - fits > 1) {
+        const int mid = (fits + over) / 2;
+        (font.TextWidth(text.mid(from, mid)) <= room ? fits : over) = mid;
+      }
       const int comma = static_cast<int>(text.mid(from, fits).lastIndexOf(QLatin1Char(',')));
       length = comma > 0 ? comma + 1 : fits;
     }

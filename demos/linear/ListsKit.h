@@ -144,6 +144,9 @@ class TLists : public TNodeContainer {
   void SetPointerName(int which, const QString& name);
   // What mark which stands for; without one, the variable its name names.
   void SetPointerMeaning(int which, const TMarkMeaning& meaning);
+  // Mark which stands for the node node() gives (the innermost call's, in the demonstration's
+  // model of the calls): none, the mark is not shown.
+  void SetPointerNode(int which, std::function<const TListsNode*()> node);
   void DetachPointers();
   // A node as DrawingShapes() reports it; none for no node or one not drawn.
   TShapeRef ShapeOf(const TListsNode* node) const;
