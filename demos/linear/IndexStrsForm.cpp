@@ -75,12 +75,19 @@ namespace {
 
 int BoxWidth(int length, int cell) { return Round(cell * (length + 2.8)) + 2 * (cell / 4); }
 
+// A marker's caption is at least kLeastFont pixels; under it (over it, for the lower marker)
+// the tip and the frame take a sixth of the height and five pixels.
+constexpr int kLeastFont = 13;
+constexpr int kLeastMarker = 24;
+int MarkerHeight(int cell) { return std::max(Round(1.5 * cell), kLeastMarker); }
+
 }  // namespace
 
 int TIndexLayout::Right(int upperLength, int lowerLength) const {
   const int upper = BoxLeft + BoxWidth(upperLength, Cell);
   const int lower = BoxLeft + upperLength * Cell + BoxWidth(lowerLength, Cell);
-  const int marker = MarkerX(upperLength + 1) + Round(1.5 * Cell);
+  // A marker taller than its design is as wide and stays centred on its cell.
+  const int marker = MarkerX(upperLength + 1) + (Round(1.5 * Cell) + MarkerH) / 2;
   return std::max({upper, lower, marker});
 }
 
@@ -91,16 +98,18 @@ TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage,
   const int b = stage == 3 ? 2 : 1;
   l.Cell = std::min(clientHeight / 9, clientWidth / 33);
   l.BorderWidth = l.Cell / 4;
+  l.MarkerH = MarkerHeight(l.Cell);
   l.BoxLeft = upperLength <= 20 ? clientWidth / 7 : (clientWidth - (upperLength + 3) * l.Cell) / 2;
   if (l.BoxLeft < 0 || l.Right(upperLength, lowerLength) > clientWidth) {
     l.Cell = std::min(l.Cell, clientWidth / (upperLength + std::max(lowerLength, 1) + 4));
     l.BorderWidth = l.Cell / 4;
+    l.MarkerH = MarkerHeight(l.Cell);
     l.BoxLeft = 0;
     const int reach = l.Right(upperLength, lowerLength);  // measured from the left edge
     l.BoxLeft = (clientWidth - reach) / 2;
   }
   l.UpperTop = (clientHeight - Round((a + b) * 1.4 * l.Cell) - 5 * l.BorderWidth) / 2;
-  l.UpperMarkerTop = l.UpperTop - l.BorderWidth - Round(1.5 * l.Cell);
+  l.UpperMarkerTop = l.UpperTop - l.BorderWidth - l.MarkerH;
   l.LowerTop = l.UpperTop + Round(a * 1.4 * l.Cell) + 3 * l.BorderWidth;
   l.LowerMarkerTop = l.LowerTop + Round(b * 1.4 * l.Cell) + 3 * l.BorderWidth;
   return l;
@@ -393,10 +402,9 @@ int TIndexStrsForm::MarkerLeft() const {
 }
 
 void TIndexStrsForm::BuildMarkers() {
-  const int h = Round(1.5 * Cell);
+  const int h = MarkerHeight(Cell);
   // Letters half the marker's height (cell height, about 0.43 of it as the em), but never
   // below a readable size; the marker widens to hold them.
-  constexpr int kLeastFont = 13;
   TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(Round(0.43 * h), kLeastFont)};
   const int w = std::max({h, font.TextWidth(QStringLiteral("i:%1").arg(MarkI)) + 6,
                           font.TextWidth(QStringLiteral("j:%1").arg(MarkJ)) + 6});

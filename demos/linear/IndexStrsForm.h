@@ -27,6 +27,9 @@ struct TIndexLayout {
   int LowerTop = 0;
   int UpperMarkerTop = 0;
   int LowerMarkerTop = 0;
+  // The markers' height: one and a half cells, never less than their least readable caption
+  // and tip take (small cells in a narrow window).
+  int MarkerH = 0;
 
   // stage 2 makes the upper box two rows tall, stage 3 the lower one; upperLength and
   // lowerLength are the lengths of the two boxes' strings. The lower box may stand shifted
