@@ -30,7 +30,7 @@ void TCopyLists::CreateChildWindow() {
                                 .title = QStringLiteral("Addr  ls  nls        "), .columns = true});
 }
 
-bool TCopyLists::CreateData() { return AskForList(S, 4, 5); }
+bool TCopyLists::CreateData() { return AskForList(S, 4, 5, QStringLiteral("nm")); }
 
 void TCopyLists::SetWindowRect() {
   MainForm->DockThreePanes(graphForm_.get(), 57, stackForm_.get(), 60, VariableForm);
@@ -49,13 +49,21 @@ void TCopyLists::Reset() {
   from.DetachPointers();
   to.Build(QStringLiteral("()"));
   to.SetPointerName(1, QStringLiteral("nls"));
+  // ls and nls are the innermost call's.
+  from.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
+  to.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().nls; });
   to.SetRow(from.Row());
   to.SetColumn(from.Column());
   to.SetOffset(1, from.RowOffset());
   to.SetOffset(2, from.ColumnOffset());
   to.IdLetter = QLatin1Char('m');
+  // The source is the list chosen; the copy stands for it node by node, each atom's letter
+  // once it is copied.
+  from.Source = to.Source = [this] { return std::optional<QString>(S); };
+  to.LetterSet = [this](const TListsNode* atom) { return copied_.contains(atom); };
   stackForm_->Stack->Clear();
   levels_.clear();
+  copied_.clear();
 }
 
 void TCopyLists::ShowMarks() {
@@ -73,7 +81,16 @@ void TCopyLists::UpdateTopRow() {
 TData* TCopyLists::Enter(int addr, TListsNode* ls, Hang hang) {
   levels_.push_back(Level{ls, nullptr, hang});
   ShowMarks();
-  stackForm_->Stack->Push(std::make_unique<TCLStkData>(addr, ls, nullptr));
+  TStackBox& stack = *stackForm_->Stack;
+  stack.Push(std::make_unique<TCLStkData>(addr, ls, nullptr));
+  // Row k is the call at level k + 1: where it returns to, its ls and its nls.
+  const std::size_t k = static_cast<std::size_t>(stack.Count() - 1);
+  stack.Row(stack.Count() - 1)->Stands = {{.Value = [this, k]() -> std::optional<QString> {
+    if (k >= levels_.size()) return std::nullopt;
+    const Level& level = levels_[k];
+    const int returnTo = level.hang == AsRoot ? 0 : level.hang == AsHead ? 7 : 8;
+    return TCLStkData(returnTo, level.ls, level.nls).GetText();
+  }}};
   return NewFrame();
 }
 
@@ -145,6 +162,7 @@ bool TCopyLists::lscp_F_IsLeaf() { return Current().ls->Tag == 0; }
 // 5    nls^.data := ls^.data
 void TCopyLists::lscp_CopyData() {
   Current().nls->Letter = Current().ls->Letter;
+  copied_.insert(Current().nls);
   graphForm_->Lists2->Invalidate();
   UpdateTopRow();
 }

@@ -4,6 +4,7 @@
 // copied. The copy grows in the lower view under the source, and every activation is a row
 // of the drawn stack.
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "demos/linear/ListsForms.h"
@@ -69,5 +70,6 @@ class TCopyLists : public TFormDemo<TDualListsForm> {
   void UpdateTopRow();
 
   std::vector<Level> levels_;
+  std::set<const TListsNode*> copied_;  // the copy's atoms whose letter is copied
   std::unique_ptr<TAckmanGraphForm> stackForm_;
 };

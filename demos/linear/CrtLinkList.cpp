@@ -6,6 +6,12 @@
 
 TCrtLinkList::TCrtLinkList(const QStringList& source)
     : TLinkBase(source, QStringLiteral("创建链表"), 60) {}
+
+void TCrtLinkList::AfterConstruction() {
+  // The row is the list from the head on, but for p's node while it floats below the row.
+  ListStandsFor([this] { return linkkit::Chain(head_, floating_ ? Target("p") : nullptr); },
+                [this] { return Target("p"); }, false);
+}
 TCrtLinkList::~TCrtLinkList() = default;
 
 std::unique_ptr<TData> TCrtLinkList::GetInitialParam() { return ListParams(UseCLanguage ? 0 : 1); }
@@ -15,6 +21,7 @@ void TCrtLinkList::ResetLocalData(const QString&) {
   Locals()->Add(new TIntData(QStringLiteral("i"), 0));
   graphForm_->Link->AttachMark(graphForm_->p, 0);
   head_ = nullptr;
+  floating_ = false;
   records_.clear();
 }
 
@@ -55,6 +62,7 @@ void TCrtLinkList::CrtLinkList_NewItem() {
   TLink& link = *graphForm_->Link;
   link.InsertNodeAnimated(1, c);
   link.AttachMarkToFloating(graphForm_->p);
+  floating_ = true;
   auto* node = records_
                    .emplace_back(std::make_unique<TLinkNode>(QStringLiteral("值为") + c +
                                                              QStringLiteral("的节点")))
@@ -96,6 +104,7 @@ bool TCrtLinkList::CrtLinkList_F_EndLoop() {
   TLink& link = *graphForm_->Link;
   const QChar c = Current();
   link.FreeFloatingNode();
+  floating_ = false;
   link.InsertItem(1, c);
   link.AttachMark(graphForm_->p, 2);
   return done;

@@ -14,6 +14,7 @@ class TCrtLinkList : public TLinkBase {
  public:
   explicit TCrtLinkList(const QStringList& source);
   ~TCrtLinkList() override;
+  void AfterConstruction() override;
 
   std::unique_ptr<TData> GetInitialParam() override;
   void ResetLocalData(const QString& procName) override;
@@ -31,6 +32,7 @@ class TCrtLinkList : public TLinkBase {
   QChar Current() const;
 
   int counter_ = 0;  // nodes made in this run
+  bool floating_ = false;  // p's node is made and not yet in the list as drawn
   TLinkNode* head_ = nullptr;
   std::vector<std::unique_ptr<TLinkNode>> records_;  // the head and the nodes made
 };

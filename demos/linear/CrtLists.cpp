@@ -14,7 +14,7 @@ void TCrtLists::CreateChildWindow() {
   graphForm_->SetCaption(QStringLiteral("创建广义表"));
 }
 
-bool TCrtLists::CreateData() { return AskForList(S, 8, 6); }
+bool TCrtLists::CreateData() { return AskForList(S, 8, 6, QStringLiteral("n")); }
 
 std::unique_ptr<TData> TCrtLists::GetInitialParam() {
   auto record = std::make_unique<TData>(QString());
@@ -34,11 +34,21 @@ void TCrtLists::Reset() {
   view.SetPointerName(MarkP, QStringLiteral(" p "));
   view.SetPointerName(MarkLs, QStringLiteral(" ls "));
   view.SetPointerName(MarkQ, QStringLiteral(" q "));
-  // ls is the innermost call's: its own node, whatever the calls it made have built below it.
-  view.SetPointerMeaning(MarkLs, {.Node = [this] {
-                           return levels_.empty() ? TShapeRef{} : graphForm_->theLists->ShapeOf(levels_.back().ls);
-                         }});
+  // ls and p are the innermost call's: its own nodes, whatever the calls it made have built
+  // below them.
+  view.SetPointerNode(MarkP, [this] { return levels_.empty() ? nullptr : levels_.back().p; });
+  view.SetPointerNode(MarkLs, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
   view.Build(QStringLiteral("()"));
+  // The tree is being made of S; an atom has its letter once ls^.data := S has set it. The
+  // text along the bottom is the current call's sub.
+  view.RoomForListText = QStringLiteral("sub = ") + S.mid(1, S.size() - 2);  // the first sub is the longest
+  view.Source = [this] { return std::optional<QString>(S); };
+  view.LetterSet = [this](const TListsNode* atom) { return lettered_.contains(atom); };
+  view.ListTextStands = TValueMeaning{.Value = [this]() -> std::optional<QString> {
+    const auto* sub = dynamic_cast<const TStringData*>(Locals() ? Locals()->FindByName(QStringLiteral("sub")) : nullptr);
+    return sub ? std::optional<QString>(QStringLiteral("sub = ") + sub->Value()) : std::nullopt;
+  }};
+  lettered_.clear();
   view.SetOffset(1, 0.4);
   view.SetOffset(2, 0.4);
   view.SetListText(QString());
@@ -113,6 +123,7 @@ void TCrtLists::CrtLists_NewDataNode() {
 // ls^.data := S
 void TCrtLists::CrtLists_SetData() {
   Current().ls->Letter = Var<TStringData>("S").Value().at(0);
+  lettered_.insert(Current().ls);
   graphForm_->theLists->Invalidate();
 }
 
@@ -155,8 +166,10 @@ void TCrtLists::CrtLists_AfterCallSever() {
 TData* TCrtLists::CrtLists_C_CreateHp() {
   const int row = Current().row + 1;
   levels_.push_back(Level{nullptr, nullptr, row});
-  // The new call's ls, p and q are not assigned yet: no mark stays on the caller's nodes.
+  // The new call's ls, p and q are not assigned yet: no mark stays on the caller's nodes; its
+  // sub is empty.
   graphForm_->theLists->DetachPointers();
+  graphForm_->theLists->SetListText(QStringLiteral("sub = "));
   return NewFrame(StrVar("S", Var<TStringData>("hsub").Value()), StrVar("hsub", QString()),
                   StrVar("sub", QString()));
 }

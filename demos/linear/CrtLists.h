@@ -4,6 +4,7 @@
 // current list node, and append a list node for the tail while anything is left. The drawing
 // grows node by node as the steps run.
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "demos/linear/ListsForms.h"
@@ -70,6 +71,7 @@ class TCrtLists : public TFormDemo<TListsForm> {
   void ShowSub(const QString& sub);
 
   std::vector<Level> levels_;
+  std::set<const TListsNode*> lettered_;  // the atoms whose letter is set
   TListsNode* q_ = nullptr;
   int columnCounter_ = 0;
   int nodeCounter_ = 1;

@@ -7,6 +7,18 @@
 
 TDelLinkList::TDelLinkList(const QStringList& source)
     : TLinkBase(source, QStringLiteral("删除结点"), 50) {}
+
+void TDelLinkList::AfterConstruction() {
+  // The row is the list's records as they were made, in list order: the one q unlinks stays
+  // in its place until it is disposed of.
+  ListStandsFor([this] {
+    std::vector<const TLinkNode*> out;
+    const TData* locals = Locals();
+    for (int k = 0; locals && k < locals->Count(); ++k)
+      if (const auto* r = dynamic_cast<const TLinkNode*>(locals->Items(k))) out.push_back(r);
+    return out;
+  }, {}, true);
+}
 TDelLinkList::~TDelLinkList() = default;
 
 bool TDelLinkList::CreateData() {
@@ -40,7 +52,7 @@ void TDelLinkList::DelLinkList_Begin() {
 
 // WHILE (p^.next <> NIL) AND (j < i-1) DO
 bool TDelLinkList::DelLinkList_F_NextWhile() {
-  return P()->GetNext() != nullptr && Var("j").Value() < Var("i").Value() - 1;
+  return P()->GetNext() != nullptr && Var("j").Value() + 1 < Var("i").Value();  // j < i - 1, for any i
 }
 
 // p := p^.next; j := j + 1
@@ -53,7 +65,7 @@ void TDelLinkList::DelLinkList_Next() {
 
 // IF (p^.next = NIL) OR (j > i-1) THEN
 bool TDelLinkList::DelLinkList_F_AfterWhile() {
-  return P()->GetNext() == nullptr || Var("j").Value() > Var("i").Value() - 1;
+  return P()->GetNext() == nullptr || Var("j").Value() + 1 > Var("i").Value();  // j > i - 1, for any i
 }
 
 // error('删除位置不合理')
@@ -86,7 +98,10 @@ void TDelLinkList::DelLinkList_DelItem2() {
 // dispose(q)
 void TDelLinkList::DelLinkList_Dispose() {
   const int j = Var("j").Value();
-  graphForm_->Link->DeleteItem(j + 1);
+  TLink& link = *graphForm_->Link;
+  link.DeleteItem(j + 1);
+  // The nodes close up in their plain colours; p still stands on its node.
+  if (j >= 1) link.SetNodeColors(j + 1, clRed, clGreen);
   TData* q = Var<TPtrData>("q")->Target();
   Var<TPtrData>("q")->SetTarget(nullptr);
   if (q) {

@@ -13,6 +13,7 @@ class TDelLinkList : public TLinkBase {
  public:
   explicit TDelLinkList(const QStringList& source);
   ~TDelLinkList() override;
+  void AfterConstruction() override;
 
   // The list text, then the position.
   bool CreateData() override;

@@ -35,7 +35,7 @@ void TDepthLists::CreateChildWindow() {
 }
 
 // Only lists the view draws whole: a cut one would be measured wrong.
-bool TDepthLists::CreateData() { return AskForList(S, 7, 6); }
+bool TDepthLists::CreateData() { return AskForList(S, 7, 6, QStringLiteral("n")); }
 
 std::unique_ptr<TData> TDepthLists::GetInitialParam() {
   auto record = std::make_unique<TData>(QString());
@@ -53,8 +53,12 @@ void TDepthLists::Reset() {
   view.IdLetter = QLatin1Char('n');
   view.SetPointerName(1, QStringLiteral(" ls "));
   view.SetPointerName(2, QStringLiteral(" pp"));
+  // ls and pp are the innermost call's.
+  view.SetPointerNode(1, [this] { return levels_.empty() ? nullptr : levels_.back().ls; });
+  view.SetPointerNode(2, [this] { return levels_.empty() ? nullptr : levels_.back().pp; });
   view.MakeRoomFor(S, 7, 6);
   view.Build(S);
+  view.Source = [this] { return std::optional<QString>(S); };
   view.DetachPointers();
   stackForm_->Stack->Clear();
   levels_.clear();
@@ -85,8 +89,29 @@ void TDepthLists::SetDep(int value) {
 TData* TDepthLists::Enter(int addr, TListsNode* ls) {
   levels_.push_back(Level{ls, nullptr});
   ShowMarks();
-  stackForm_->Stack->Push(std::make_unique<TDLStkData>(addr, ls, dep_, nullptr, 0));
+  TStackBox& stack = *stackForm_->Stack;
+  stack.Push(std::make_unique<TDLStkData>(addr, ls, dep_, nullptr, 0));
+  // Row k is the call of Depth at level k + 1: where it returns to, its ls and pp, and the dep
+  // and max of its record.
+  const int k = stack.Count() - 1;
+  stack.Row(k)->Stands = {{.Value = [this, k]() -> std::optional<QString> {
+    const TData* record = LocalsOfCall(k + 1);
+    const auto* dep = dynamic_cast<const TIntData*>(record ? record->FindByName(QStringLiteral("dep")) : nullptr);
+    const auto* max = dynamic_cast<const TIntData*>(record ? record->FindByName(QStringLiteral("max")) : nullptr);
+    if (k >= static_cast<int>(levels_.size()) || !dep || !max) return std::nullopt;
+    const Level& level = levels_[static_cast<std::size_t>(k)];
+    return TDLStkData(k == 0 ? 0 : 8, level.ls, dep->Value(), level.pp, max->Value()).GetText();
+  }}};
   return NewFrame(IntVar("dep", dep_), IntVar("max", 0));
+}
+
+const TData* TDepthLists::LocalsOfCall(int call) const {
+  // The innermost call's locals are the current ones; each other call's were saved in the
+  // frame of the call it made.
+  const TRunStack* stack = RunStack();
+  if (!stack || call < 0 || call >= stack->Count()) return nullptr;
+  if (call == stack->Count() - 1) return Locals();
+  return stack->Frame(call + 1)->SavedLocals.get();
 }
 
 // Depth(ls, dep)

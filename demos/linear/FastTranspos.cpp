@@ -25,6 +25,13 @@ void TFastTranspos::ResetLocalData(const QString&) {
   g.B = TTripleTable{};
   g.B.tu = SourceTable.tu;
   g.P = g.Q = g.Col = g.T = 0;
+  // The moving triple is b.data[q] as it is being written.
+  g.MovingStandsFor = [this]() -> std::optional<TTriple> {
+    const int q = Var("q")->Value();
+    if (q < 1 || q > DataOf(B())->Count()) return std::nullopt;
+    const TData* t = TripleOf(B(), q);
+    return TTriple{TI(t)->Value(), TJ(t)->Value(), TV(t)->Value()};
+  };
   g.Invalidate();
 }
 

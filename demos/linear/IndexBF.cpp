@@ -21,6 +21,13 @@ TIndexDemo::~TIndexDemo() = default;
 void TIndexDemo::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(caption_);
+  graphForm_->Indexes = [this]() -> std::optional<std::pair<int, int>> {
+    const TData* locals = Locals();
+    const auto* i = dynamic_cast<const TIntData*>(locals ? locals->FindByName(QStringLiteral("i")) : nullptr);
+    const auto* j = dynamic_cast<const TIntData*>(locals ? locals->FindByName(QStringLiteral("j")) : nullptr);
+    if (!i || !j) return std::nullopt;
+    return std::pair(i->Value(), j->Value());
+  };
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetCaption(caption_);
   QFont font = msgDlg_->LabelMsg->font();

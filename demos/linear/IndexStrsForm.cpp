@@ -75,12 +75,19 @@ namespace {
 
 int BoxWidth(int length, int cell) { return Round(cell * (length + 2.8)) + 2 * (cell / 4); }
 
+// A marker's caption is at least kLeastFont pixels; under it (over it, for the lower marker)
+// the tip and the frame take a sixth of the height and five pixels.
+constexpr int kLeastFont = 13;
+constexpr int kLeastMarker = 24;
+int MarkerHeight(int cell) { return std::max(Round(1.5 * cell), kLeastMarker); }
+
 }  // namespace
 
 int TIndexLayout::Right(int upperLength, int lowerLength) const {
   const int upper = BoxLeft + BoxWidth(upperLength, Cell);
   const int lower = BoxLeft + upperLength * Cell + BoxWidth(lowerLength, Cell);
-  const int marker = MarkerX(upperLength + 1) + Round(1.5 * Cell);
+  // A marker taller than its design is as wide and stays centred on its cell.
+  const int marker = MarkerX(upperLength + 1) + (Round(1.5 * Cell) + MarkerH) / 2;
   return std::max({upper, lower, marker});
 }
 
@@ -91,16 +98,18 @@ TIndexLayout TIndexLayout::Compute(int clientWidth, int clientHeight, int stage,
   const int b = stage == 3 ? 2 : 1;
   l.Cell = std::min(clientHeight / 9, clientWidth / 33);
   l.BorderWidth = l.Cell / 4;
+  l.MarkerH = MarkerHeight(l.Cell);
   l.BoxLeft = upperLength <= 20 ? clientWidth / 7 : (clientWidth - (upperLength + 3) * l.Cell) / 2;
   if (l.BoxLeft < 0 || l.Right(upperLength, lowerLength) > clientWidth) {
     l.Cell = std::min(l.Cell, clientWidth / (upperLength + std::max(lowerLength, 1) + 4));
     l.BorderWidth = l.Cell / 4;
+    l.MarkerH = MarkerHeight(l.Cell);
     l.BoxLeft = 0;
     const int reach = l.Right(upperLength, lowerLength);  // measured from the left edge
     l.BoxLeft = (clientWidth - reach) / 2;
   }
   l.UpperTop = (clientHeight - Round((a + b) * 1.4 * l.Cell) - 5 * l.BorderWidth) / 2;
-  l.UpperMarkerTop = l.UpperTop - l.BorderWidth - Round(1.5 * l.Cell);
+  l.UpperMarkerTop = l.UpperTop - l.BorderWidth - l.MarkerH;
   l.LowerTop = l.UpperTop + Round(a * 1.4 * l.Cell) + 3 * l.BorderWidth;
   l.LowerMarkerTop = l.LowerTop + Round(b * 1.4 * l.Cell) + 3 * l.BorderWidth;
   return l;
@@ -393,10 +402,9 @@ int TIndexStrsForm::MarkerLeft() const {
 }
 
 void TIndexStrsForm::BuildMarkers() {
-  const int h = Round(1.5 * Cell);
+  const int h = MarkerHeight(Cell);
   // Letters half the marker's height (cell height, about 0.43 of it as the em), but never
   // below a readable size; the marker widens to hold them.
-  constexpr int kLeastFont = 13;
   TFont font{.Name = QStringLiteral("Arial"), .Height = -std::max(Round(0.43 * h), kLeastFont)};
   const int w = std::max({h, font.TextWidth(QStringLiteral("i:%1").arg(MarkI)) + 6,
                           font.TextWidth(QStringLiteral("j:%1").arg(MarkJ)) + 6});
@@ -511,13 +519,38 @@ std::vector<TDrawnShape> TIndexStrsForm::DrawingShapes() const {
   // The place among the shapes of each box's first cell of row 0.
   std::array<int, 2> first{-1, -1};
   const std::array<const TIndexStrBox*, 2> boxes{UpperBox.get(), LowerBox.get()};
+  // A cell shows its string's letter (the box's caption names the string) or a next value; its
+  // colour says whether it is compared now or matched already, and a pattern's cell stands
+  // under the source's cell i - j + k (the notes: "matched @5").
+  const auto painted = [](const TIndexStrBox& box, int k) {
+    return k == box.LastMark ? QStringLiteral("current") : box.FirstMark <= k && k < box.LastMark ? QStringLiteral("matched") : QString();
+  };
   for (std::size_t b = 0; b < boxes.size(); ++b) {
     const TIndexStrBox* box = boxes[b];
     if (!box) continue;
     first[b] = static_cast<int>(out.size());
-    for (int k = 1; k <= box->TextLength; ++k) out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 0), box->Text.mid(k - 1, 1)));
-    for (int k = 1; box->HasNextRow && k <= box->NextCount; ++k)
-      out.push_back(TDrawnShape::NodeAt(box->CellRect(k, 1), QString::number(box->NextValues[static_cast<std::size_t>(k - 1)])));
+    const QString string = box->Caption.left(1).toLower();
+    const bool lower = b == 1;
+    const int shift = Cell > 0 ? (box->Left - BoxLeft) / Cell : 0;
+    const auto note = [&](int k) {
+      QString n = painted(*box, k);
+      if (lower) n = QStringLiteral("@%1 ").arg(shift + k) + n;
+      return n.trimmed();
+    };
+    for (int k = 1; k <= box->TextLength; ++k) {
+      TDrawnShape cell = TDrawnShape::NodeAt(box->CellRect(k, 0), box->Text.mid(k - 1, 1))
+                             .StandingFor({.Of = {string}, .Map = [k](const QStringList& v) {
+                                             return std::optional<QString>(v[0].mid(k - 1, 1));
+                                           }});
+      if (MarkersShown) cell = cell.Noted(note(k)).StandingFor(ComparedAt(k, lower));
+      out.push_back(cell);
+    }
+    for (int k = 1; box->HasNextRow && k <= box->NextCount; ++k) {
+      TDrawnShape cell = TDrawnShape::NodeAt(box->CellRect(k, 1), QString::number(box->NextValues[static_cast<std::size_t>(k - 1)]))
+                             .StandingFor({.Call = TMarkMeaning::Global, .Of = {QStringLiteral("next[%1]").arg(k - 1)}});
+      if (MarkersShown) cell = cell.Noted(note(k)).StandingFor(ComparedAt(k, lower));
+      out.push_back(cell);
+    }
   }
   if (!MarkersShown) return out;
   // Each marker on its cell: the string's row, or the next row nearest to the lower marker.
@@ -536,6 +569,21 @@ std::vector<TDrawnShape> TIndexStrsForm::DrawingShapes() const {
   const int row = LowerBox ? LowerBox->LastRow() : 0;
   out.push_back(TDrawnShape::MarkOn(cell(1, MarkJ, row), lower, lowerTip, QStringLiteral("j")));
   return out;
+}
+
+TValueMeaning TIndexStrsForm::ComparedAt(int k, bool lower) const {
+  return {.Value = [indexes = Indexes, k, lower]() -> std::optional<QString> {
+            const std::optional<std::pair<int, int>> now = indexes ? indexes() : std::nullopt;
+            if (!now) return std::nullopt;
+            const auto [i, j] = *now;
+            if (lower) {
+              const QString colour = k == j ? QStringLiteral("current") : k < j ? QStringLiteral("matched") : QString();
+              return (QStringLiteral("@%1 ").arg(i - j + k) + colour).trimmed();
+            }
+            if (k == i) return QStringLiteral("current");
+            return j > 0 && i - j + 1 <= k && k < i ? QStringLiteral("matched") : QString();
+          },
+          .Part = TValueMeaning::InNote};
 }
 
 QString TIndexStrsForm::DrawingText() const {

@@ -6,6 +6,9 @@
 // second row of the pattern's box. Every movement is a short glide over the backdrop.
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
+#include <utility>
 #include <memory>
 
 #include "framework/drawkit/GraphForm.h"
@@ -24,6 +27,9 @@ struct TIndexLayout {
   int LowerTop = 0;
   int UpperMarkerTop = 0;
   int LowerMarkerTop = 0;
+  // The markers' height: one and a half cells, never less than their least readable caption
+  // and tip take (small cells in a narrow window).
+  int MarkerH = 0;
 
   // stage 2 makes the upper box two rows tall, stage 3 the lower one; upperLength and
   // lowerLength are the lengths of the two boxes' strings. The lower box may stand shifted
@@ -116,6 +122,9 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
   int MarkI = 0;
   int MarkJ = 0;
   bool MarkersShown = false;
+  // i and j of the matching procedure the run stands in (nothing outside it), read from the
+  // algorithm's variables: what the cells' colours and the pattern's column stand for.
+  std::function<std::optional<std::pair<int, int>>()> Indexes;
 
   void SetStage(int n);
   void ComputeLayout();
@@ -136,6 +145,10 @@ class TIndexStrsForm : public TGraphForm, public TKitControl {
 
  private:
   TIndexLayout Layout() const;
+  // What the colour (and, in the pattern's box, the column) of cell k stands for: the source's
+  // cell i is compared and i - j + 1 .. i - 1 matched, the pattern's cell j is compared, the
+  // cells before it matched, and cell k stands under the source's i - j + k.
+  TValueMeaning ComparedAt(int k, bool lower) const;
   void BuildMarkers();
   // Left edge of the two markers, centred where a marker of the design width stands.
   int MarkerLeft() const;

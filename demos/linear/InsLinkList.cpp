@@ -9,6 +9,11 @@
 
 TInsLinkList::TInsLinkList(const QStringList& source)
     : TLinkBase(source, QStringLiteral("插入结点"), 50) {}
+
+void TInsLinkList::AfterConstruction() {
+  // The row is the list from the head on, but for s's node, which floats below it.
+  ListStandsFor([this] { return linkkit::Chain(Target("la"), Target("s")); }, [this] { return Target("s"); }, true);
+}
 TInsLinkList::~TInsLinkList() = default;
 
 void TInsLinkList::CreateChildWindow() {
@@ -49,7 +54,7 @@ void TInsLinkList::InsLinkList_Begin() {
 
 // WHILE (p <> NIL) AND (j < i-1) DO
 bool TInsLinkList::InsLinkList_F_NextWhile() {
-  return Var<TPtrData>("p")->Target() != nullptr && Var("j").Value() < Var("i").Value() - 1;
+  return Var<TPtrData>("p")->Target() != nullptr && Var("j").Value() + 1 < Var("i").Value();  // j < i - 1, for any i
 }
 
 // p := p^.next; j := j + 1
@@ -63,7 +68,7 @@ void TInsLinkList::InsLinkList_Next() {
 
 // IF (p = NIL) OR (j > i-1) THEN
 bool TInsLinkList::InsLinkList_F_AfterWhile() {
-  return Var<TPtrData>("p")->Target() == nullptr || Var("j").Value() > Var("i").Value() - 1;
+  return Var<TPtrData>("p")->Target() == nullptr || Var("j").Value() + 1 > Var("i").Value();  // j > i - 1, for any i
 }
 
 // error('插入位置不合理')

@@ -14,6 +14,7 @@ class TInsLinkList : public TLinkBase {
  public:
   explicit TInsLinkList(const QStringList& source);
   ~TInsLinkList() override;
+  void AfterConstruction() override;
 
   void CreateChildWindow() override;
 

@@ -36,6 +36,35 @@ void TLinkBase::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<TLinkGraphForm>();
   graphForm_->SetCaption(caption_);
+  // The node under p is red and green, the one q is to delete yellow and blue.
+  graphForm_->Link->ColourNote = [](TColor data, TColor pointer) {
+    if (data == clRed && pointer == clGreen) return QStringLiteral("p");
+    if (data == clYellow && pointer == clBlue) return QStringLiteral("q");
+    return QString();
+  };
+}
+
+const TLinkNode* TLinkBase::Target(const char* pointer) const {
+  const TData* locals = Locals();
+  const auto* var = dynamic_cast<const TPtrData*>(locals ? locals->FindByName(QString::fromLatin1(pointer)) : nullptr);
+  if (!var || !var->Assigned() || var->State() == TPtrData::StateDisposed) return nullptr;
+  return dynamic_cast<const TLinkNode*>(var->Target());
+}
+
+QString TLinkBase::WalkNote(const TLinkNode& record) const {
+  if (&record == Target("q")) return QStringLiteral("q");
+  if (&record == Target("p") && &record != Target("la")) return QStringLiteral("p");
+  return {};
+}
+
+void TLinkBase::ListStandsFor(std::function<std::vector<const TLinkNode*>()> records,
+                              std::function<const TLinkNode*()> floating, bool walk) {
+  graphForm_->Link->NodeStands = [this, records, floating, walk](int index) {
+    std::function<QString(const TLinkNode&)> note;
+    if (walk) note = [this](const TLinkNode& r) { return WalkNote(r); };
+    if (index > 0) return linkkit::NodeOf(records, index, note);
+    return linkkit::NodeOf([floating] { return std::vector<const TLinkNode*>{floating ? floating() : nullptr}; }, 1, note);
+  };
 }
 
 void TLinkBase::SetWindowRect() {

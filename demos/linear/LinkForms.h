@@ -5,7 +5,9 @@
 // two ordered lists.
 #include <QLabel>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/KitControl.h"
@@ -64,6 +66,17 @@ class TLinkBase : public TAlgoDemo {
   // The drawn node a pointer of the current call stands on: the records from the one la
   // points at are drawn in order from node 1; none when it points at no record of the list.
   TShapeRef DrawnNodeOf(const QString& pointer) const;
+  // The record a pointer variable of the current call points at (nullptr: none, or no such
+  // variable).
+  const TLinkNode* Target(const char* pointer) const;
+  // The pointer whose colours a node of a walk wears: q (the node to delete), or p once it has
+  // left the head; nothing for the others.
+  QString WalkNote(const TLinkNode& record) const;
+  // Each drawn node of the list, the floating one (index 0) included, stands for the record
+  // records() gives at its index, or floating() for the floating one; with walk, its colours
+  // for the pointer of the walk standing on it (WalkNote).
+  void ListStandsFor(std::function<std::vector<const TLinkNode*>()> records,
+                     std::function<const TLinkNode*()> floating, bool walk);
 
   std::unique_ptr<TLinkGraphForm> graphForm_;
 

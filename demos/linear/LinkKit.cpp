@@ -199,6 +199,13 @@ void TListNode::SetNext(TListNode* next) {
   if (link) link->RenderLinks();
 }
 
+std::vector<TDrawnShape> TListNode::DrawingShapes() const {
+  std::vector<TDrawnShape> out = TDoubleRect::DrawingShapes();
+  const auto* link = dynamic_cast<const TLink*>(parentWidget());
+  if (link && link->ColourNote) out.front().Note = link->ColourNote(DataColor(), PointerColor());
+  return out;
+}
+
 QList<const QWidget*> TListNode::DrawingTargets() const {
   if (!next_) return {};
   return {next_};
@@ -339,6 +346,7 @@ void TLink::InsertNodeAnimated(int index, const QString& s) {
   floating_->setGeometry(FloatingRect(index));
   floating_->SetNodeString(s);
   floating_->SetNext(nullptr);
+  if (NodeStands) floating_->Stands = NodeStands(0);
   floating_->show();
   floatingIndex_ = index;
   linkedToFloating_ = 0;
@@ -704,6 +712,7 @@ void TLink::Rebuild(bool keepColors) {
     node->SetPartColor(1, colors_[static_cast<std::size_t>(i - 1)].first);
     node->SetPartColor(2, colors_[static_cast<std::size_t>(i - 1)].second);
     node->SetNext(i < nodeCount_ && i != linkedToFloating_ ? Node(i + 1) : nullptr);
+    if (NodeStands) node->Stands = NodeStands(i);
     node->show();
   }
   if (floating_) {
@@ -726,6 +735,39 @@ void TLink::Paint() {
 }
 
 // ---------------------------------------------------------------- TLinkNode
+
+QString linkkit::RecordText(const TLinkNode& record, const TLinkNode* nil) {
+  const TLinkNode* next = record.GetNext();
+  const QString letter = QString(QChar::fromLatin1(record.GetData())).trimmed();
+  return next == nullptr || next == nil ? letter + QStringLiteral(" ^") : letter;
+}
+
+std::vector<const TLinkNode*> linkkit::Chain(const TLinkNode* head, const TLinkNode* skip, const TLinkNode* nil) {
+  std::vector<const TLinkNode*> out;
+  // A list that loops would never end: no more records than a list can hold are taken.
+  for (const TLinkNode* r = head; r && r != nil && out.size() <= MaxNodes; r = r->GetNext())
+    if (r != skip) out.push_back(r);
+  return out;
+}
+
+std::vector<TValueMeaning> linkkit::NodeOf(std::function<std::vector<const TLinkNode*>()> records, int index,
+                                           std::function<QString(const TLinkNode&)> note, const TLinkNode* nil) {
+  const auto record = [records, index]() -> const TLinkNode* {
+    const std::vector<const TLinkNode*> all = records();
+    return index >= 1 && index <= static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index - 1)] : nullptr;
+  };
+  std::vector<TValueMeaning> out{{.Value = [record, nil]() -> std::optional<QString> {
+    const TLinkNode* r = record();
+    return r ? RecordText(*r, nil) : QStringLiteral("(no record)");
+  }}};
+  if (note)
+    out.push_back({.Value = [record, note]() -> std::optional<QString> {
+                     const TLinkNode* r = record();
+                     return r ? std::optional<QString>(note(*r)) : std::nullopt;
+                   },
+                   .Part = TValueMeaning::InNote});
+  return out;
+}
 
 TLinkNode::TLinkNode(const QString& name) : TRecord(name) {
   Add(new TCharData(QStringLiteral("Data"), ' '));

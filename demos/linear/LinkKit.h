@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 #include <utility>
 #include <memory>
@@ -117,6 +118,8 @@ class TListNode : public TDoubleRect {
   // "c ^" without a successor, "c" with one (then named as the target).
   QString DrawingText() const override;
   QList<const QWidget*> DrawingTargets() const override;
+  // Itself as a node, its colours told as its list says they read (the pointer they mark).
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;
@@ -203,6 +206,13 @@ class TLink : public TNodeContainer {
   // Node colours survive a rescale; a change of content gives every node its defaults.
   void SetNodeColors(int index, TColor dataColor, TColor pointerColor);
 
+  // What node index (1 .. NodeCount; 0: the floating node) stands for in the algorithm: its
+  // record's letter and nil pointer, and what its colours mean. Given to each node as it is
+  // made.
+  std::function<std::vector<TValueMeaning>(int index)> NodeStands;
+  // What a node's two colours say (the pointer standing on it: "p"); nothing for plain ones.
+  std::function<QString(TColor dataColor, TColor pointerColor)> ColourNote;
+
   // The layout: a rescale keeps the nodes' colours.
   void AfterRescale() override;
   // The marks attached to its nodes are placed with them (PlaceMarks).
@@ -259,6 +269,22 @@ class TLink : public TNodeContainer {
 };
 
 // ---------------------------------------------------------------- the data-model node
+
+class TLinkNode;
+
+namespace linkkit {
+// What a drawn node of record reads: its letter, then "^" where its Next is nil (or is the
+// record nil, which only names nil in the variable window).
+QString RecordText(const TLinkNode& record, const TLinkNode* nil = nullptr);
+// The records from head on along their Next, skip left out (a node drawn apart from the row),
+// up to nil (nullptr, or the record that names nil).
+std::vector<const TLinkNode*> Chain(const TLinkNode* head, const TLinkNode* skip = nullptr, const TLinkNode* nil = nullptr);
+// What drawn node index (from 1) of a row standing for records shows, and what its colours say
+// (note(record): the pointer standing on it): a node the records have none for reads
+// "(no record)", so that a node too many shows.
+std::vector<TValueMeaning> NodeOf(std::function<std::vector<const TLinkNode*>()> records, int index,
+                                  std::function<QString(const TLinkNode&)> note = {}, const TLinkNode* nil = nullptr);
+}  // namespace linkkit
 
 // The list node of the variable window: "Data" (a character) and "Next" (a pointer).
 class TLinkNode : public TRecord {

@@ -39,9 +39,15 @@ TDualListsForm::TDualListsForm(QWidget* parent) : TGraphForm(parent) {
 
 // ---------------------------------------------------------------- TInputListsDlg
 
-bool AskForList(QString& list, int row, int column) {
+bool AskForList(QString& list, int row, int column, const QString& names) {
   TInputListsDlg dlg;
-  dlg.Refuse = [row, column](const QString& typed) {
+  dlg.Refuse = [row, column, names](const QString& typed) {
+    // An atom written as a list node's letter would carry that node's address label ("n2").
+    for (const QChar name : names)
+      if (typed.contains(name))
+        return names.size() == 1
+                   ? QStringLiteral("结点以字母%1命名，原子不能是%1，请重新输入。").arg(name)
+                   : QStringLiteral("结点以字母%1和%2命名，原子不能是%1或%2，请重新输入。").arg(names[0]).arg(names[1]);
     return TLists::Fits(typed, row, column)
                ? QString()
                : QStringLiteral("此广义表层次太深或元素太多，无法完整显示，请重新输入。");

@@ -41,9 +41,10 @@ class TDualListsForm : public TGraphForm {
   TLists* Lists2;
 };
 
-// Asks for a list in the dialog; a typed list that a view of row x column cannot draw whole
-// is refused. False when cancelled (list unchanged).
-bool AskForList(QString& list, int row, int column);
+// Asks for a list in the dialog; a typed list that a view of row x column cannot draw whole,
+// or that holds an atom written as one of names (the letters naming list nodes), is refused.
+// False when cancelled (list unchanged).
+bool AskForList(QString& list, int row, int column, const QString& names);
 
 class TInputListsDlg : public TForm {
  public:

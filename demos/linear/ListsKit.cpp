@@ -79,6 +79,23 @@ bool CheckListSyntax(const QString& text) {
   return started && depth == 0;
 }
 
+std::optional<QString> ListElementAt(const QString& s, const QString& path) {
+  QString at = s;
+  for (const QChar step : path) {
+    if (at.size() < 3 || at.front() != '(') return std::nullopt;  // an atom, or the empty list
+    QString sub = at.mid(1, at.size() - 2);
+    QString hsub;
+    SeverList(sub, hsub);
+    if (step == 'h') {
+      at = hsub;
+    } else {
+      if (sub.isEmpty()) return std::nullopt;
+      at = QLatin1Char('(') + sub + QLatin1Char(')');
+    }
+  }
+  return at;
+}
+
 // ---------------------------------------------------------------- TLists
 
 TLists::TLists(QWidget* parent) : TNodeContainer(parent) {
@@ -197,6 +214,22 @@ std::vector<const TListsNode*> TLists::NodesInOrder() const {
   return order;
 }
 
+std::vector<std::pair<const TListsNode*, QString>> TLists::NodePaths() const {
+  std::vector<std::pair<const TListsNode*, QString>> order;
+  std::vector<std::pair<const TListsNode*, QString>> pending;
+  if (root_) pending.emplace_back(root_.get(), QString());
+  while (!pending.empty()) {
+    const auto [node, path] = pending.back();
+    pending.pop_back();
+    order.emplace_back(node, path);
+    if (node->Tag == 1) {
+      if (node->ShownTp) pending.emplace_back(node->ShownTp, path + QLatin1Char('t'));
+      if (node->ShownHp) pending.emplace_back(node->ShownHp, path + QLatin1Char('h'));
+    }
+  }
+  return order;
+}
+
 QString TLists::DrawingText() const {
   const Metrics m = Measure();
   QStringList lines;
@@ -254,6 +287,10 @@ void TLists::SetPointerMeaning(int which, const TMarkMeaning& meaning) {
   pointers_[static_cast<std::size_t>(which - 1)].means = meaning;
 }
 
+void TLists::SetPointerNode(int which, std::function<const TListsNode*()> node) {
+  SetPointerMeaning(which, {.Node = [this, node = std::move(node)] { return ShapeOf(node()); }});
+}
+
 TShapeRef TLists::ShapeOf(const TListsNode* node) const {
   if (node == nullptr) return {};
   const std::vector<const TListsNode*> nodes = NodesInOrder();
@@ -285,11 +322,17 @@ QString TLists::NodeText(const TListsNode* node) {
 // ---------------------------------------------------------------- painting
 
 TLists::Metrics TLists::Measure() const {
-  Metrics m;
-  m.cellH = text::Round(height() / (row_ + 0.3));
-  m.cellW = text::Round(width() / (column_ + 0.3));
-  m.u = std::max(1, std::min(m.cellW / 4, text::Round(m.cellH * 5 / 13.0)));
-  return m;
+  const auto measure = [this](int height) {
+    Metrics m;
+    m.cellH = text::Round(height / (row_ + 0.3));
+    m.cellW = text::Round(width() / (column_ + 0.3));
+    m.u = std::max(1, std::min(m.cellW / 4, text::Round(m.cellH * 5 / 13.0)));
+    return m;
+  };
+  // The rows share what the list text's band leaves above it, its text as high as the whole
+  // height would make it (it only shrinks with the rows).
+  const Metrics whole = measure(height());
+  return RoomForListText.isEmpty() ? whole : measure(height() - ListTextRoom(whole));
 }
 
 QRect TLists::NodeBox(const TListsNode& node, const Metrics& m) const {
@@ -365,7 +408,7 @@ std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, co
       for (std::size_t k = 1; k < path.size(); ++k) lines.emplace_back(path[k - 1], path[k]);
     }
   }
-  if (!listText_.isEmpty()) blocks.push_back(QRect(0, height() - 13 * m.u / 10 - 16, width(), 13 * m.u / 10 + 16));
+  if (!listText_.isEmpty()) blocks.push_back(ListTextBox(m).adjusted(-6, -2, 6, 6));
   std::vector<TMarkRequest> requests;
   std::vector<int> which;
   int textHeight = 0;
@@ -434,6 +477,55 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
     }
     words.removeAll(QString());
     out.push_back(TDrawnShape::NodeAt(NodeBox(*node, m), words.join(QLatin1Char(' '))).Named(name));
+  }
+  // Each node's fields as cells, held to the element of the written list the node stands for:
+  // the tag (0 an atom, 1 a list), an atom's letter once it is set, and a "^" in a list node's
+  // head (tail) field where that element's first element is the empty list (it has no more).
+  if (Source)
+    for (const auto& [node, path] : NodePaths()) {
+      const QRect box = NodeBox(*node, m);
+      const auto field = [&](int k) { return QRect(box.left() + k * m.u, box.top(), m.u, m.u); };
+      const auto held = [source = Source, path](std::function<QString(const QString& element)> shows) {
+        return TValueMeaning{.Value = [source, path, shows]() -> std::optional<QString> {
+          const std::optional<QString> list = source();
+          if (!list) return std::nullopt;
+          const std::optional<QString> element = ListElementAt(*list, path);
+          return element ? shows(*element) : QStringLiteral("(no element)");
+        }};
+      };
+      const auto isAtom = [](const QString& e) { return e.size() == 1; };
+      out.push_back(TDrawnShape::CellAt(field(0), QString::number(node->ShownTag)).StandingFor(held([isAtom](const QString& e) {
+        return isAtom(e) ? QStringLiteral("0") : QStringLiteral("1");
+      })));
+      if (node->Tag == 0) {
+        const bool set = !LetterSet || LetterSet(node);
+        out.push_back(TDrawnShape::CellAt(field(1), QString(node->Letter).trimmed()).StandingFor(held([set](const QString& e) {
+          return set ? e : QString();
+        })));
+        continue;
+      }
+      const auto nil = [&](bool head, bool visible, bool shownNil) {
+        out.push_back(TDrawnShape::CellAt(field(head ? 1 : 2), visible && shownNil ? QStringLiteral("^") : QString())
+                          .StandingFor(held([head, visible](const QString& e) {
+                            QString sub = e.mid(1, e.size() - 2), hsub;
+                            SeverList(sub, hsub);
+                            const bool empty = head ? hsub == QLatin1String("()") : sub.isEmpty();
+                            return visible && empty ? QStringLiteral("^") : QString();
+                          })));
+      };
+      nil(true, node->HpVisible, !node->ShownHp);
+      nil(false, node->TpVisible, !node->ShownTp);
+    }
+  // The list text, in the pieces it is written in (the marked character apart), each the part
+  // of what the text stands for that it shows.
+  for (const TTextPiece& piece : ListTextPieces(m)) {
+    TDrawnShape text = TDrawnShape::CellAt(piece.Box, piece.Text);
+    if (ListTextStands && ListTextStands->Value)
+      text = text.StandingFor({.Value = [whole = ListTextStands->Value, from = piece.From, length = piece.Text.size()]() {
+        const std::optional<QString> t = whole();
+        return t ? std::optional<QString>(t->mid(from, length)) : std::nullopt;
+      }});
+    out.push_back(text);
   }
   for (const TListsNode* node : nodes) {
     if (node->Tag != 1) continue;
@@ -584,12 +676,16 @@ std::vector<TMarkPlace> PlaceMarks(const std::vector<TMarkRequest>& marks, int u
     for (const int tier : {0, 1}) {
       for (int dy = 0; dy <= (tier == 0 ? u / 2 : 0); dy += step) {
         for (int d = 0; d <= 8 * u; ++d) {
+          // A place costs at least its distance: none further than the best found can be better.
+          if (best && d + dy * 2 + tier * 4 * u >= bestCost) break;
           for (const int side : {-1, 1}) {
             if (side == 1 && (d == 0 || d > mark.Box.width() + u)) continue;
+            const int distance = d * (side == 1 ? 2 : 1) + dy * 2 + tier * 4 * u;
+            if (best && distance >= bestCost) continue;
             const int right = mark.Box.left() + side * d;
             const TMarkPlace at{QRect(right - mark.Width, top + dy - tier * (height + 2), mark.Width, height), tip};
             if (!area.contains(at.Body)) continue;
-            const int cost = meets(at) * 100 * u + d * (side == 1 ? 2 : 1) + dy * 2 + tier * 4 * u;
+            const int cost = meets(at) * 100 * u + distance;
             if (!best || cost < bestCost) {
               best = at;
               bestCost = cost;
@@ -635,41 +731,107 @@ void TLists::PaintPointer(TCanvas& c, int which, const TMarkPlace& place, const 
   c.Font.Style = 0;
 }
 
+TFont TLists::ListTextFont(const Metrics& m, const QString& text) const {
+  const TFont font{.Name = QStringLiteral("Courier New"), .Height = -std::max(1, 13 * m.u / 10), .Style = fsBold};
+  // A long text shrinks until it fits the view, but never below a legible size: past that it
+  // takes more lines. Every text takes the size of the longest one the view keeps room for.
+  return FitFont(font, {RoomForListText.isEmpty() ? text : RoomForListText}, ListTextWidth(), kAnyHeight, LegiblePixels());
+}
+
+int TLists::ListTextWidth() const { return std::max(1, width() - 12 - 8); }
+
+std::vector<std::pair<int, int>> TLists::ListTextLines(const QString& text, const TFont& font) const {
+  // Greedy: each line as long as fits, broken after its last comma (anywhere where none).
+  std::vector<std::pair<int, int>> lines;
+  const int room = ListTextWidth();
+  int from = 0;
+  while (from < text.size()) {
+    int length = static_cast<int>(text.size()) - from;
+    if (font.TextWidth(text.mid(from, length)) > room) {
+      int fits = 1, over = length;  // the longest start that fits lies in [fits, over)
+      while (over - fits > 1) {
+        const int mid = (fits + over) / 2;
+        (font.TextWidth(text.mid(from, mid)) <= room ? fits : over) = mid;
+      }
+      const int comma = static_cast<int>(text.mid(from, fits).lastIndexOf(QLatin1Char(',')));
+      length = comma > 0 ? comma + 1 : fits;
+    }
+    lines.emplace_back(from, length);
+    from += length;
+  }
+  return lines;
+}
+
+int TLists::ListTextRoom(const Metrics& m) const {
+  if (RoomForListText.isEmpty()) return 0;
+  const TFont font = ListTextFont(m, RoomForListText);
+  const int lines = static_cast<int>(ListTextLines(RoomForListText, font).size());
+  return lines * font.TextHeight(RoomForListText) + 4 + 6 + 2;
+}
+
+QRect TLists::ListTextBox(const Metrics& m) const {
+  if (listText_.isEmpty()) return {};
+  const TFont font = ListTextFont(m, listText_);
+  int w = 0;
+  const std::vector<std::pair<int, int>> lines = ListTextLines(listText_, font);
+  for (const auto& [from, length] : lines) w = std::max(w, font.TextWidth(listText_.mid(from, length)));
+  const int h = static_cast<int>(lines.size()) * font.TextHeight(listText_) + 4;
+  return QRect(6, height() - h - 6, w + 8, h);
+}
+
+std::vector<TLists::TTextPiece> TLists::ListTextPieces(const Metrics& m) const {
+  if (listText_.isEmpty()) return {};
+  const TFont font = ListTextFont(m, listText_);
+  const QRect box = ListTextBox(m);
+  const int lineHeight = font.TextHeight(listText_);
+  std::vector<TTextPiece> out;
+  int top = box.top() + 2;
+  // The marked character stands apart from the text on either side of it.
+  const int mark = markIndex_ >= 1 && markIndex_ <= listText_.size() ? markIndex_ - 1 : -1;
+  for (const auto& [from, length] : ListTextLines(listText_, font)) {
+    int x = box.left() + 4;
+    std::vector<std::pair<int, int>> spans{{from, length}};
+    if (mark >= from && mark < from + length) spans = {{from, mark - from}, {mark, 1}, {mark + 1, from + length - mark - 1}};
+    for (const auto& [at, count] : spans) {
+      const QString text = listText_.mid(at, count);
+      const int w = font.TextWidth(text);
+      if (!text.isEmpty()) out.push_back({QRect(x, top, w, lineHeight), text, at, at == mark});
+      x += w;
+    }
+    top += lineHeight;
+  }
+  return out;
+}
+
 void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   if (listText_.isEmpty()) return;
-  c.Font.Name = QStringLiteral("Courier New");
-  c.Font.Style = fsBold;
-  c.Font.Height = -std::max(1, 13 * m.u / 10);
-  // A long text keeps its last parenthesis: the font shrinks until it fits the view.
-  c.Font = FitFont(c.Font, {listText_}, width() - 12 - 8);
-  const int w = c.TextWidth(listText_) + 8;
-  const int h = c.TextHeight(listText_) + 4;
-  const int left = 6, top = height() - h - 6;
+  c.Font = ListTextFont(m, listText_);
+  const QRect box = ListTextBox(m);
   c.Brush.Style = bsSolid;
   c.Brush.Color = Colors(NodeRColor);
-  c.FillRect(Rect(left, top, left + w, top + h));
-  Frame3D(c, left, top, left + w, top + h, clBlack, clWhite);
+  c.FillRect(Rect(box.left(), box.top(), box.right() + 1, box.bottom() + 1));
+  Frame3D(c, box.left(), box.top(), box.right() + 1, box.bottom() + 1, clBlack, clWhite);
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  c.Font.Color = Colors(NodeTColor);
-  if (markIndex_ >= 1 && markIndex_ <= listText_.size()) {
-    // The marked character highlighted in place: the text on either side of it is written
-    // apart, so that no letter stands under another.
-    const QString before = listText_.left(markIndex_ - 1);
-    const QString ch = listText_.mid(markIndex_ - 1, 1);
-    const int x = left + 4 + c.TextWidth(before);
-    // The highlight first, the letters over it without cells of their own: a letter reaching
-    // past its cell (the A before a comma) stays whole.
-    c.Brush.Color = Colors(FocusRColor);
-    c.FillRect(Rect(x, top + 2, x + c.TextWidth(ch), top + h - 2));
-    c.Brush.Style = bsClear;
-    if (!before.isEmpty()) c.TextOut(left + 4, top + 2, before);
-    if (markIndex_ < listText_.size()) c.TextOut(x + c.TextWidth(ch), top + 2, listText_.mid(markIndex_));
-    c.Font.Color = Colors(FocusTColor);
-    c.TextOut(x, top + 2, ch);
-    c.Brush.Style = bsSolid;
-  } else {
-    c.TextOut(left + 4, top + 2, listText_);
+  const std::vector<TTextPiece> pieces = ListTextPieces(m);
+  // The highlight first, the letters over it without cells of their own: a letter reaching
+  // past its cell (the A before a comma) stays whole; the marked character last.
+  for (const TTextPiece& piece : pieces)
+    if (piece.Marked) {
+      c.Brush.Color = Colors(FocusRColor);
+      c.FillRect(Rect(piece.Box.left(), piece.Box.top(), piece.Box.right() + 1, piece.Box.bottom() + 1));
+    }
+  c.Brush.Style = bsClear;
+  for (const TTextPiece& piece : pieces) {
+    if (piece.Marked) continue;
+    c.Font.Color = Colors(NodeTColor);
+    c.TextOut(piece.Box.left(), piece.Box.top(), piece.Text);
   }
+  for (const TTextPiece& piece : pieces) {
+    if (!piece.Marked) continue;
+    c.Font.Color = Colors(FocusTColor);
+    c.TextOut(piece.Box.left(), piece.Box.top(), piece.Text);
+  }
+  c.Brush.Style = bsSolid;
   c.Font.Style = 0;
 }

@@ -10,10 +10,13 @@
 #include <QSize>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "framework/drawkit/KitControl.h"
 #include "framework/drawkit/NodeContainer.h"
 #include "platform/Font.h"
 
@@ -70,6 +73,11 @@ std::array<QPoint, 3> MarkTail(const TMarkPlace& place, int u);
 // commas, blanks anywhere, "()" the empty list, nothing before or after the outer list.
 bool CheckListSyntax(const QString& text);
 
+// The element of the written list s that the node at path stands for, path being the head
+// ('h') and tail ('t') links from the root: "a" for an atom, "(b,c)" for a list node (a tail
+// stands for the list of the elements left); nothing where the path leads to no node.
+std::optional<QString> ListElementAt(const QString& s, const QString& path);
+
 class TLists : public TNodeContainer {
  public:
   explicit TLists(QWidget* parent = nullptr);
@@ -116,12 +124,29 @@ class TLists : public TNodeContainer {
   // The nodes' boxes, the head and tail links drawn, and the pointer marks on their nodes.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
+  // What the drawn list stands for, so that its fields are held to it: the written list the
+  // tree is (or is being) made of, read from the algorithm or the demonstration's model; and
+  // whether an atom's letter is set yet (none: every atom has its letter). The node is only a
+  // key: it may be gone.
+  std::function<std::optional<QString>()> Source;
+  std::function<bool(const TListsNode* atom)> LetterSet;
+  // What the list text along the bottom stands for, its whole text made by a Value function
+  // (none: nothing).
+  std::optional<TValueMeaning> ListTextStands;
+  // The longest list text the view will show: the rows keep clear of the band it takes along
+  // the bottom, whether or not a text is shown now, so that the deepest row is never drawn
+  // under it (empty: no room is kept).
+  QString RoomForListText;
+
   // Pointer mark which (1 .. 3) on node (nullptr detaches it).
   void AttachPointer(int which, TListsNode* node);
   TListsNode* PointerTarget(int which) const;
   void SetPointerName(int which, const QString& name);
   // What mark which stands for; without one, the variable its name names.
   void SetPointerMeaning(int which, const TMarkMeaning& meaning);
+  // Mark which stands for the node node() gives (the innermost call's, in the demonstration's
+  // model of the calls): none, the mark is not shown.
+  void SetPointerNode(int which, std::function<const TListsNode*()> node);
   void DetachPointers();
   // A node as DrawingShapes() reports it; none for no node or one not drawn.
   TShapeRef ShapeOf(const TListsNode* node) const;
@@ -146,6 +171,25 @@ class TLists : public TNodeContainer {
   QRect NodeBox(const TListsNode& node, const Metrics& m) const;
   // The nodes in the order they are drawn: the root, then the head's subtree before the tail's.
   std::vector<const TListsNode*> NodesInOrder() const;
+  // Each of them with its path from the root (ListElementAt), in the same order.
+  std::vector<std::pair<const TListsNode*, QString>> NodePaths() const;
+  // The box of the list text along the bottom (empty without one).
+  QRect ListTextBox(const Metrics& m) const;
+  TFont ListTextFont(const Metrics& m, const QString& text) const;
+  int ListTextWidth() const;
+  // Where each line of text starts and how long it is: one line where it fits at a legible
+  // size, else broken after commas.
+  std::vector<std::pair<int, int>> ListTextLines(const QString& text, const TFont& font) const;
+  // The height of the band kept for RoomForListText.
+  int ListTextRoom(const Metrics& m) const;
+  // The list text as it is written: the marked character apart from the text on either side.
+  struct TTextPiece {
+    QRect Box;
+    QString Text;
+    int From = 0;  // where in the text it starts
+    bool Marked = false;
+  };
+  std::vector<TTextPiece> ListTextPieces(const Metrics& m) const;
   // The line of a list node's head (or tail) link to its shown target, from the middle of its
   // field; empty for a nil link.
   std::vector<QPoint> LinkPath(const TListsNode& node, bool head, const Metrics& m) const;

@@ -58,11 +58,41 @@ void TLkUniteByCopy::ResetLocalData(const QString&) {
   };
   chain(a, UniteTextA);
   chain(b, UniteTextB);
-  nil_ = std::make_unique<TLinkNode>(QStringLiteral("nil"));
+  if (!nil_) nil_ = std::make_unique<TLinkNode>(QStringLiteral("nil"));
   c->SetNext(nil_.get());
   for (const char* name : {"ap", "bp", "cp", "tp"}) locals.Add(new TLinkNode(QString::fromLatin1(name)));
   locals.SetModified(false);
   newNodes_ = 0;
+}
+
+void TLkUniteByCopy::AfterConstruction() {
+  // Each list's nodes are its records from its head record on; the node ap, bp or cp stands
+  // on wears that pointer's colours.
+  struct List {
+    TLink* link;
+    const char* head;
+    const char* pointer;
+    TColor data;
+  };
+  for (const List& list : {List{graphForm_->Link1, "a", "ap", clAqua}, List{graphForm_->Link2, "b", "bp", clYellow},
+                           List{graphForm_->Link3, "c", "cp", TColor()}}) {
+    const QString pointer = QString::fromLatin1(list.pointer);
+    const bool copy = list.link == graphForm_->Link3;
+    list.link->ColourNote = [pointer, copy, data = list.data](TColor d, TColor p) {
+      return p == clGreen && (copy || d == data) ? pointer : QString();
+    };
+    list.link->NodeStands = [this, head = QString::fromLatin1(list.head), pointer](int index) {
+      const auto record = [this](const QString& name) {
+        return dynamic_cast<const TLinkNode*>(Locals() ? Locals()->FindByName(name) : nullptr);
+      };
+      return linkkit::NodeOf([record, head, this] { return linkkit::Chain(record(head), nullptr, nil_.get()); }, index,
+                             [record, pointer](const TLinkNode& r) {
+                               const TLinkNode* p = record(pointer);
+                               return p && &r == p->GetNext() ? pointer : QString();
+                             },
+                             nil_.get());
+    };
+  }
 }
 
 void TLkUniteByCopy::SetWindowRect() {

@@ -20,6 +20,7 @@ class TLkUniteByCopy : public TFormDemo<TLUF> {
  public:
   explicit TLkUniteByCopy(const QStringList& source);
   ~TLkUniteByCopy() override;
+  void AfterConstruction() override;
 
   bool CreateData() override;
   std::unique_ptr<TData> GetInitialParam() override;

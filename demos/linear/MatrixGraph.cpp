@@ -4,6 +4,7 @@
 
 TMatrixGraphForm::TMatrixGraphForm(QWidget* parent) : TTripleGraphBase(644, 453, parent) {
   setObjectName(QStringLiteral("MatrixGraphForm"));
+  FrameShows = QStringLiteral("col");  // the marker carries the column sought
 }
 
 TTripleGeometry TMatrixGraphForm::Geometry() const {
@@ -13,9 +14,9 @@ TTripleGeometry TMatrixGraphForm::Geometry() const {
 std::vector<TTripleGraphBase::TPlacedTriple> TMatrixGraphForm::WholePicture() const {
   const TTripleGeometry g = Geometry();
   std::vector<TPlacedTriple> out{{g.HeaderX(), g.RowA, g.W, {-1, 0, 0}}};
-  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k)});
+  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k), TripleOf(QStringLiteral("a"), k)});
   out.push_back({g.HeaderX(), g.RowB, g.W, {-1, 0, 0}});
-  for (int k = 1; k <= B.tu; ++k) out.push_back({g.X(k), g.BY(k), g.W, B.At(k)});
+  for (int k = 1; k <= B.tu; ++k) out.push_back({g.X(k), g.BY(k), g.W, B.At(k), TripleOf(QStringLiteral("b"), k)});
   return out;
 }
 

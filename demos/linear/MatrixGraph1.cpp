@@ -30,15 +30,17 @@ QString TMatrixGraph1Form::WidestValue() const {
 std::vector<TTripleGraphBase::TPlacedTriple> TMatrixGraph1Form::WholePicture() const {
   const TTripleGeometry g = Geometry();
   std::vector<TPlacedTriple> out{{g.HeaderX(), g.RowA, g.W, {-1, 0, 0}}};
-  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k)});
+  for (int k = 1; k <= A.tu; ++k) out.push_back({g.X(k), g.AY(k), g.W, A.At(k), TripleOf(QStringLiteral("a"), k)});
   out.push_back({g.HeaderX(), g.RowB, g.W, {-1, 0, 0}});
   // The slots of b fill in any order.
   for (int k = 1; k <= A.tu; ++k)
-    if (B.At(k).i != 0) out.push_back({g.X(k), g.BY(k), g.W, B.At(k)});
+    if (B.At(k).i != 0) out.push_back({g.X(k), g.BY(k), g.W, B.At(k), TripleOf(QStringLiteral("b"), k)});
   out.push_back({g.W2, g.RowCount, g.W2, {-2, 0, 0}});
+  // Column c's counters: c itself, then num[c] and cpot[c].
   for (int c = 1; c <= A.nu; ++c) {
     const TColInfo& info = ColInfo[static_cast<std::size_t>(c - 1)];
-    out.push_back({g.CounterX(c), g.RowCount, g.W2, {info.col, info.num, info.cpot}});
+    out.push_back({g.CounterX(c), g.RowCount, g.W2, {info.col, info.num, info.cpot},
+                   {QString(), QStringLiteral("num[%1]").arg(c - 1), QStringLiteral("cpot[%1]").arg(c - 1)}});
   }
   return out;
 }

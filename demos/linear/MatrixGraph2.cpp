@@ -142,18 +142,24 @@ std::vector<TDrawnShape> TMatrixGraph2Form::DrawingShapes() const {
   const TProductLayout l = Layout();
   // Cells row by row, as painted; hidden: a cell of the product's current row whose
   // accumulator was not to be seen when last painted (the colours change between paints).
-  const auto cells = [&](const TDenseMatrix& m, int column, int row, int rows, int hiddenRow) {
+  const auto cells = [&](int matrix, const TDenseMatrix& m, int column, int row, int rows, int hiddenRow) {
     for (int i = 1; i <= rows; ++i)
       for (int j = 1; j <= m.nu; ++j) {
         const int c = column + j - 1;
         const bool hidden = i == hiddenRow && hidden_[static_cast<std::size_t>(j - 1)];
-        out.push_back(TDrawnShape::CellAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
-                                          hidden ? QString() : ReadCell(l, c, QString::number(m.Cell(i, j)), m)));
+        TDrawnShape cell = TDrawnShape::CellAt(QRect(l.X(c), (row + i - 1) * l.CellH, l.Width(c), l.CellH),
+                                               hidden ? QString() : ReadCell(l, c, QString::number(m.Cell(i, j)), m));
+        if (!hidden && CellStandsFor)
+          cell = cell.StandingFor({.Value = [f = CellStandsFor, matrix, i, j]() -> std::optional<QString> {
+            const std::optional<int> v = f(matrix, i, j);
+            return v ? std::optional<QString>(QString::number(*v)) : std::nullopt;
+          }});
+        out.push_back(cell);
       }
   };
-  cells(MDense, l.Org[0], l.Org[1], MDense.mu, 0);
-  cells(NDense, l.Org[2], l.Org[3], NDense.mu, 0);
-  if (ShowQ) cells(QDense, l.Org[4], l.Org[5], std::min(QDense.mu, QRow), QRow);
+  cells(0, MDense, l.Org[0], l.Org[1], MDense.mu, 0);
+  cells(1, NDense, l.Org[2], l.Org[3], NDense.mu, 0);
+  if (ShowQ) cells(2, QDense, l.Org[4], l.Org[5], std::min(QDense.mu, QRow), QRow);
   return out;
 }
 

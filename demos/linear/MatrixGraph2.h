@@ -4,6 +4,8 @@
 // and the row of Q being accumulated highlighted; an accumulator counts up as a product is
 // added to it.
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "demos/linear/TripleTable.h"
 #include "framework/drawkit/GraphForm.h"
@@ -47,6 +49,9 @@ class TMatrixGraph2Form : public TGraphForm, public TKitControl {
   TDenseMatrix QDense;
   TTripleTable MTable;
   TTripleTable NTable;
+  // The value of the algorithm that cell (i, j) of M (0), N (1) or Q (2) stands for, read from
+  // its records; nothing: the cell is held to nothing.
+  std::function<std::optional<int>(int matrix, int i, int j)> CellStandsFor;
 
   void ComputeOrigins();
   // The accumulator of Q's cell (row, column) counts up by delta on the window.

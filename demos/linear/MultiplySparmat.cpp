@@ -74,6 +74,19 @@ void TMultiplySparmat::ResetLocalData(const QString&) {
   g.RowColour.fill(clBtnFace);
   g.ColColour.fill(clAqua);
   g.QDense.cells = {};
+  // M and N are a's and b's triples; Q's row crow is ctemp (cleared, and shown, once
+  // InitCtemp has run for it), every other row the triples c holds of it.
+  g.CellStandsFor = [this](int matrix, int i, int j) -> std::optional<int> {
+    const auto find = [i, j](const TData* table) {
+      for (int k = 1; k <= DataOf(table)->Count(); ++k)
+        if (const TData* t = TripleOf(table, k); TI(t)->Value() == i && TJ(t)->Value() == j) return TV(t)->Value();
+      return 0;
+    };
+    if (matrix == 0) return find(Rec("a"));
+    if (matrix == 1) return find(Rec("b"));
+    if (i == Var("crow")->Value()) return Item(Rec("ctemp"), j)->Value();
+    return find(Rec("c"));
+  };
   g.Repaint();
 }
 

@@ -5,6 +5,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/drawkit/ValueMeanings.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -147,7 +148,7 @@ void TSqlstGraphForm::FormPaint() {
     CellSize();
     const TSqlstGeometry g = TSqlstGeometry::Single(width(), height(), Current.size());
     shown_.Geometry = g;
-    shown_.Rows = {{Current, g.RowY}};
+    shown_.Rows = {{.Text = Current, .Top = g.RowY, .List = QStringLiteral("v")}};
     DrawList(Current, CellHeight, CellWidth, g.RowY);
     // The row has a place left of the first cell and one right of the last: a position past
     // them (or before them) has no place in the window, and is shown by no pointer and no
@@ -176,25 +177,37 @@ void TSqlstGraphForm::FormPaint() {
     MergeSize();
     shown_.Geometry = TSqlstGeometry::Merge(width(), height(), TextA.size(), TextB.size());
     const int h = height();
+    // Each row: its label, the list it shows, its cells, the cell its colour marks and the
+    // index that names that cell.
     struct Row {
       const char* label;
+      const char* list;
       const QString& text;
       int y;
       int mark;
       TColor color;
+      const char* index;
     };
-    const Row rows[] = {{"c", TextC, h * 13 / 20, PosC, clRed},
-                        {"a", TextA, h / 20, PosA, clBlue},
-                        {"b", TextB, h * 6 / 20, PosB, clYellow}};
+    const Row rows[] = {{"c", "vc", TextC, h * 13 / 20, PosC, clRed, "k"},
+                        {"a", "va", TextA, h / 20, PosA, clBlue, "i"},
+                        {"b", "vb", TextB, h * 6 / 20, PosB, clYellow, "j"}};
     for (const Row& row : rows) {
       c.Font.Name = QStringLiteral("Times New Roman");
       c.Font.Height = CellHeight * 2 / 3;
       c.Font.Color = clBlack;
       const int oldMode = c.SetBkMode(TRANSPARENT);
-      c.TextOut(CellWidth / 3, row.y + CellHeight / 4, QString::fromLatin1(row.label));
+      const QString label = QString::fromLatin1(row.label);
+      const QPoint at(CellWidth / 3, row.y + CellHeight / 4);
+      c.TextOut(at.x(), at.y(), label);
       c.SetBkMode(oldMode);
       DrawListMarked(row.text, row.color, row.mark, CellHeight, CellWidth, row.y);
-      shown_.Rows.emplace_back(row.text, row.y);
+      shown_.Rows.push_back({.Text = row.text,
+                             .Top = row.y,
+                             .List = QString::fromLatin1(row.list),
+                             .Label = label,
+                             .LabelBox = QRect(at, QSize(c.TextWidth(label), c.TextHeight(label))),
+                             .Marked = row.mark,
+                             .Index = QString::fromLatin1(row.index)});
     }
   }
 }
@@ -203,13 +216,38 @@ std::vector<TDrawnShape> TSqlstGraphForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   const TSqlstGeometry& g = shown_.Geometry;
   const auto box = [](const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); };
-  for (const auto& [text, y] : shown_.Rows)
-    for (int k = 1; k <= text.size(); ++k)
-      out.push_back(TDrawnShape::NodeAt(QRect(k * g.CellWidth, y, g.CellWidth, g.CellHeight), text.mid(k - 1, 1)));
-  if (shown_.NewAt >= 1) out.push_back(TDrawnShape::NodeAt(box(g.NewElemRect(shown_.NewAt)), shown_.NewElem));
+  // Cell k of a row shows element k of its list; in the merge the cell a row's colour marks is
+  // the one its index (i, j, k) stands on, and the row's label names its list.
+  for (const TShownRow& row : shown_.Rows) {
+    const int first = static_cast<int>(out.size());
+    for (int k = 1; k <= row.Text.size(); ++k) {
+      TDrawnShape cell = TDrawnShape::NodeAt(QRect(k * g.CellWidth, row.Top, g.CellWidth, g.CellHeight), row.Text.mid(k - 1, 1))
+                             .StandingFor({.Of = {QStringLiteral("%1.elem[%2]").arg(row.List).arg(k - 1)}});
+      if (!row.Index.isEmpty()) {
+        cell = cell.Noted(k == row.Marked ? row.Index : QString());
+        // vc's newest cell stays marked until vc.last is set, when no cell of it is.
+        if (row.Index == QLatin1String("k"))
+          cell = cell.StandingFor({.Of = {row.Index, QStringLiteral("vc.last")},
+                                   .Map = [k](const QStringList& v) -> std::optional<QString> {
+                                     return v[0].toInt() == k && v[1].toInt() != k ? QStringLiteral("k") : QString();
+                                   },
+                                   .Part = TValueMeaning::InNote});
+        else
+          cell = cell.StandingFor(MarkedByIndex(row.Index, k, row.Index));
+      }
+      out.push_back(cell);
+    }
+    if (!row.Label.isEmpty()) {
+      const TShapeRef own = row.Text.isEmpty() ? TShapeRef{} : TShapeRef{this, first};
+      out.push_back(TDrawnShape::LabelOfNode(own, row.LabelBox, row.Label)
+                        .StandingFor(NamesVariable(row.List + QStringLiteral(".last"), row.List.mid(1))));
+    }
+  }
+  if (shown_.NewAt >= 1)
+    out.push_back(TDrawnShape::NodeAt(box(g.NewElemRect(shown_.NewAt)), shown_.NewElem).StandingFor({.Of = {QStringLiteral("b")}}));
   if (shown_.Pointer >= 0) {
     const std::array<TPoint, 3> t = TSqlstGeometry::PointerTriangle(g.PointerRect(shown_.Pointer));
-    const int cells = shown_.Rows.empty() ? 0 : static_cast<int>(shown_.Rows.front().first.size());
+    const int cells = shown_.Rows.empty() ? 0 : static_cast<int>(shown_.Rows.front().Text.size());
     const TShapeRef cell = shown_.Pointer >= 1 && shown_.Pointer <= cells ? TShapeRef{this, shown_.Pointer - 1} : TShapeRef{};
     const QRect head(QPoint(t[1].x(), t[0].y()), QPoint(t[2].x(), t[1].y()));
     out.push_back(TDrawnShape::MarkOn(cell, head, t[0], QString()));
@@ -262,7 +300,7 @@ void TSqlstGraphForm::BlinkCell(int i) {
   }
   DrawCell(i * CellWidth, clBlack, Color, clWhite, last, CellHeight, CellWidth, height() / 3);
   DrawPointer(TSqlstGeometry::Single(width(), height(), Current.size()).PointerRect(i), Color);
-  if (!shown_.Rows.empty() && shown_.Rows.front().first.size() >= i) shown_.Rows.front().first.truncate(i - 1);
+  if (!shown_.Rows.empty() && shown_.Rows.front().Text.size() >= i) shown_.Rows.front().Text.truncate(i - 1);
   shown_.Pointer = -1;
 }
 

@@ -95,12 +95,23 @@ class TSqlstGraphForm : public TGraphForm, public TKitControl {
  private:
   // What the last whole drawing put on the window; the blink that takes the last cell away
   // takes it and the pointer off without drawing again.
+  // One row of cells as drawn: its characters, its top, the list it shows ("v", "va"...) and,
+  // in the merge, its label and the cell its colour marks (the index naming that cell).
+  struct TShownRow {
+    QString Text{};
+    int Top = 0;
+    QString List{};
+    QString Label{};
+    QRect LabelBox{};
+    int Marked = 0;
+    QString Index{};
+  };
   struct TShown {
     TSqlstGeometry Geometry;
-    std::vector<std::pair<QString, int>> Rows;  // each row's characters and its top
-    int NewAt = 0;                              // the cell the new element waits above; 0: none
+    std::vector<TShownRow> Rows;
+    int NewAt = 0;  // the cell the new element waits above; 0: none
     QChar NewElem;
-    int Pointer = -1;                           // the cell the pointer stands under; -1: none
+    int Pointer = -1;  // the cell the pointer stands under; -1: none
   };
   TShown shown_;
 

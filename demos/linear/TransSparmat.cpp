@@ -39,6 +39,15 @@ void TTransSparmat::ResetLocalData(const QString&) {
   graphForm_->SetCol(0);
   graphForm_->SetP(0);
   graphForm_->SetQ(0);
+  // The moving triple is b.data[q] being written: a field not written yet shows 0, but for j,
+  // which carries the column sought until a.data[p].i takes its place.
+  graphForm_->MovingStandsFor = [this]() -> std::optional<TTriple> {
+    const int q = Var("q")->Value();
+    const int col = Var("col")->Value();
+    if (q < 1 || q > DataOf(B())->Count()) return TTriple{0, col, 0};
+    const TData* t = TripleOf(B(), q);
+    return TTriple{TI(t)->Value(), TJ(t)->Value() != 0 ? TJ(t)->Value() : col, TV(t)->Value()};
+  };
   graphForm_->Invalidate();
 }
 

@@ -6,6 +6,7 @@
 #include "demos/linear/CellText.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
+#include "framework/drawkit/ValueMeanings.h"
 #include "framework/engine/Globals.h"
 #include "platform/Pacing.h"
 
@@ -203,15 +204,37 @@ std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
   std::vector<TDrawnShape> out;
   const TTripleGeometry g = Geometry();
   // A triple is three cells one above the other, as DrawTriple paints them: i, j, v.
-  const auto cells = [&](int x, int y, int w, const TTriple& t) {
+  const auto cells = [&](int x, int y, int w, const TTriple& t, const std::array<TValueMeaning, 3>& stands) {
     const int h = g.H / 3;
     const std::array<QString, 3> texts = TripleTexts(t);
-    for (int k = 0; k < 3; ++k)
-      out.push_back(TDrawnShape::CellAt(QRect(x, y + k * h, w, h), Look(0, 0, w, h, texts[static_cast<std::size_t>(k)]).Seen));
+    for (std::size_t k = 0; k < 3; ++k) {
+      TDrawnShape cell = TDrawnShape::CellAt(QRect(x, y + static_cast<int>(k) * h, w, h), Look(0, 0, w, h, texts[k]).Seen);
+      if (!stands[k].Of.isEmpty() || stands[k].Value) cell = cell.StandingFor(stands[k]);
+      out.push_back(cell);
+    }
   };
-  for (const TPlacedTriple& t : WholePicture())
-    if (t.T.i >= 0) cells(t.X, t.Y, t.W, t.T);
-  if (moving_) cells(moving_->x(), moving_->y(), moving_->width(), MovingTriple);
+  for (const TPlacedTriple& t : WholePicture()) {
+    if (t.T.i < 0) continue;
+    std::array<TValueMeaning, 3> stands;
+    for (std::size_t k = 0; k < 3; ++k)
+      if (!t.Of[k].isEmpty()) stands[k].Of = {t.Of[k]};
+    cells(t.X, t.Y, t.W, t.T, stands);
+  }
+  if (moving_) {
+    std::array<TValueMeaning, 3> stands;
+    for (std::size_t k = 0; MovingStandsFor && k < 3; ++k)
+      stands[k].Value = [f = MovingStandsFor, k]() -> std::optional<QString> {
+        const std::optional<TTriple> t = f();
+        if (!t) return std::nullopt;
+        return QString::number(k == 0 ? t->i : k == 1 ? t->j : t->v);
+      };
+    cells(moving_->x(), moving_->y(), moving_->width(), MovingTriple, stands);
+  }
+  // Each row's label names the table whose triples stand beside it.
+  const TFont font = LabelFont(g);
+  for (const TRowLabel& label : RowLabels(g))
+    out.push_back(TDrawnShape::CellAt(QRect(label.At, QSize(font.TextWidth(label.Text), font.TextHeight(label.Text))), label.Text)
+                      .StandingFor(NamesVariable(label.Names + QStringLiteral(".tu"), label.Names)));
   if (frame_) {
     // The frame stands on the element whose box it outlines (on none at the header column):
     // its mark on that element's top cell.
@@ -224,7 +247,9 @@ std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
     const QRect& box = frame_->Box;
     const QRect caption = frame_->Text.isEmpty() ? box : QRect(frame_->Area().topLeft(), QSize(box.width(), box.height() / 3));
     // Its caption is what stands written above it (the column sought), none where nothing does.
-    out.push_back(TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), frame_->Text));
+    TDrawnShape mark = TDrawnShape::MarkOn(on, caption, QPoint(box.center().x(), box.top()), frame_->Text);
+    if (!frame_->Text.isEmpty() && !FrameShows.isEmpty()) mark = mark.StandingFor({.Of = {FrameShows}});
+    out.push_back(mark);
   }
   return out;
 }
@@ -244,14 +269,25 @@ void TTripleGraphBase::DrawGround() {
   c.Brush.Style = bsSolid;
   c.FillRect(ClientRect());
   const TTripleGeometry g = Geometry();
-  c.Font.Name = QStringLiteral("Arial");
-  c.Font.Style = 0;
-  c.Font.Height = g.H / 3;
+  c.Font = LabelFont(g);
   // Fuchsia stands too near the grey ground: outlined.
   const int old = c.SetBkMode(TRANSPARENT);
-  TextOutOnGround(c, g.W / 4, g.LabelAY, QStringLiteral("a"), clFuchsia, Color);
-  TextOutOnGround(c, g.W / 4, g.LabelBY, QStringLiteral("b"), clFuchsia, Color);
+  for (const TRowLabel& label : RowLabels(g)) TextOutOnGround(c, label.At.x(), label.At.y(), label.Text, clFuchsia, Color);
   c.SetBkMode(old);
+}
+
+TFont TTripleGraphBase::LabelFont(const TTripleGeometry& g) const {
+  return TFont{.Name = QStringLiteral("Arial"), .Height = g.H / 3, .Style = 0};
+}
+
+std::array<TTripleGraphBase::TRowLabel, 2> TTripleGraphBase::RowLabels(const TTripleGeometry& g) const {
+  return {TRowLabel{QPoint(g.W / 4, g.LabelAY), QStringLiteral("a"), QStringLiteral("a")},
+          TRowLabel{QPoint(g.W / 4, g.LabelBY), QStringLiteral("b"), QStringLiteral("b")}};
+}
+
+std::array<QString, 3> TTripleGraphBase::TripleOf(const QString& name, int k) {
+  const QString at = QStringLiteral("%1.data[%2].").arg(name).arg(k - 1);
+  return {at + QStringLiteral("i"), at + QStringLiteral("j"), at + QStringLiteral("v")};
 }
 
 QRect TTripleGraphBase::TFrame::Area() const {

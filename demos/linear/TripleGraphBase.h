@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,6 +66,11 @@ class TTripleGraphBase : public TGraphForm, public TKitControl {
   TTripleTable A;
   TTripleTable B;
   TTriple MovingTriple;
+  // The triple of the algorithm the moving triple stands for (b.data[q] as it is being
+  // written), read from its records; nothing: it is held to nothing.
+  std::function<std::optional<TTriple>()> MovingStandsFor;
+  // The variable the number the frame carries stands for (none: it carries none).
+  QString FrameShows;
   // A triple's three cells as they stand, and the colours of the next triple's.
   static constexpr std::array<TColor, 3> StandardCells{clMaroon, clLime, clYellow};
   std::array<TColor, 3> CellColors = StandardCells;
@@ -88,7 +94,11 @@ class TTripleGraphBase : public TGraphForm, public TKitControl {
     int Y = 0;
     int W = 0;
     TTriple T;
+    // What its three cells stand for: paths of the algorithm's values (an empty one: none).
+    std::array<QString, 3> Of{};
   };
+  // The cells of triple k of table name ("a", "b"): name.data[k-1].i, .j and .v.
+  static std::array<QString, 3> TripleOf(const QString& name, int k);
   virtual std::vector<TPlacedTriple> WholePicture() const = 0;
   // The moving triple where it stands (nothing while it is not shown apart from a and b), and
   // the frame on an element of a with what it carries; the whole picture shows neither.
@@ -130,6 +140,14 @@ class TTripleGraphBase : public TGraphForm, public TKitControl {
   // The view's own ground (button face, no backdrop) and the labels "a" and "b"; nothing
   // moving or framed stands on it.
   void DrawGround();
+  // The labels of the rows a and b: where each is written and the table it names.
+  struct TRowLabel {
+    QPoint At;
+    QString Text;
+    QString Names;
+  };
+  std::array<TRowLabel, 2> RowLabels(const TTripleGeometry& g) const;
+  TFont LabelFont(const TTripleGeometry& g) const;
   // Three stacked cells of width w at (x, y); first = -1 shows "i", "j", "v", -2 "col",
   // "num[col]", "cpot[col]".
   void DrawTriple(int x, int y, int w, const TTriple& t);

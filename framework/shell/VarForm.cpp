@@ -1,5 +1,6 @@
 #include "framework/shell/VarForm.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -264,16 +265,22 @@ void TVariableForm::DrawValue(TCanvas& c, const TVarRow& row, int x, int y) {
     return;
   }
   // Runs of equal marks: unchanged characters in the value colour, changed ones in the
-  // modified colour.
+  // modified colour. A run starts clear of the ink of the run before: written apart, a glyph
+  // reaching past its cell ("(" before a "w" at 17 px) would stand on the next one.
+  const QFontMetrics metrics(c.Font.ToQFont());
   qsizetype start = 0;
+  int inkRight = x;
   while (start < row.Value.size()) {
     const QChar mark = start < row.Mark.size() ? row.Mark[start] : QChar(' ');
     qsizetype end = start + 1;
     while (end < row.Value.size() && (end < row.Mark.size() ? row.Mark[end] : QChar(' ')) == mark)
       ++end;
     const QString run = row.Value.mid(start, end - start);
+    const QRect ink = metrics.tightBoundingRect(run);
+    if (start > 0 && !ink.isEmpty()) x = std::max(x, inkRight + 1 - ink.left());
     c.Font.Color = mark == '#' ? modified : normal;
     c.TextOut(x, y, run);
+    if (!ink.isEmpty()) inkRight = x + ink.right() + 1;
     x += c.TextWidth(run);
     start = end;
   }

@@ -37,6 +37,14 @@ TEST(IndexLayout, TheLongestStringsStayInsideTheWindowAtEveryShift) {
       EXPECT_GE(l.Cell, std::min(usual, window.width() / (upper + 16 + 4)));
     }
   }
+  // A window made narrow (a projector's 640 pixels): the cells shrink below a readable
+  // caption's height, the markers do not, and still stay inside and above the boxes.
+  const TIndexLayout narrow = TIndexLayout::Compute(670, 250, 1, 32, 16);
+  EXPECT_LT(narrow.Cell * 3 / 2, 24);
+  EXPECT_EQ(narrow.MarkerH, 24);
+  EXPECT_GE(narrow.UpperMarkerTop, 0);
+  EXPECT_EQ(narrow.UpperMarkerTop + narrow.MarkerH + narrow.BorderWidth, narrow.UpperTop);
+  EXPECT_LE(narrow.Right(32, 16), 670);
 }
 
 TEST(IndexLayout, AGlideTakesFewerStepsAtHigherSpeed) {

@@ -308,3 +308,26 @@ TEST(LinkNode, RecordShowsDataAndNext) {
   EXPECT_EQ(a.GetText(), QStringLiteral("(d,指向值为Z的结点)"));
   EXPECT_EQ(a.GetNext(), &b);
 }
+
+// A drawn node stands for a record: its letter and a "^" where its Next is nil, or is the record
+// that only names nil; the row follows the chain, leaving out the record that floats below it,
+// and a node past the records reads "(no record)".
+TEST(LinkNode, ANodeStandsForItsRecordsLetterAndNilPointer) {
+  TLinkNode head(QStringLiteral("头结点")), a(QStringLiteral("a")), b(QStringLiteral("b")), nil(QStringLiteral("nil"));
+  a.SetData('a');
+  b.SetData('b');
+  head.SetNext(&a);
+  a.SetNext(&b);
+  EXPECT_EQ(linkkit::RecordText(head), QString());
+  EXPECT_EQ(linkkit::RecordText(b), QStringLiteral("b ^"));
+  b.SetNext(&nil);
+  EXPECT_EQ(linkkit::RecordText(b, &nil), QStringLiteral("b ^"));
+  EXPECT_EQ(linkkit::Chain(&head, nullptr, &nil), (std::vector<const TLinkNode*>{&head, &a, &b}));
+  EXPECT_EQ(linkkit::Chain(&head, &a, &nil), (std::vector<const TLinkNode*>{&head, &b}));
+  const auto records = [&] { return linkkit::Chain(&head, &a, &nil); };
+  EXPECT_EQ(*linkkit::NodeOf(records, 2, {}, &nil).front().Value(), QStringLiteral("b ^"));
+  EXPECT_EQ(*linkkit::NodeOf(records, 3, {}, &nil).front().Value(), QStringLiteral("(no record)"));
+  const std::vector<TValueMeaning> noted = linkkit::NodeOf(records, 2, [](const TLinkNode& r) { return QString(QChar::fromLatin1(r.GetData())); });
+  EXPECT_EQ(noted.back().Part, TValueMeaning::InNote);
+  EXPECT_EQ(*noted.back().Value(), QStringLiteral("b"));
+}

@@ -222,3 +222,59 @@ TEST_F(ListsBuild, TheGridMakesRoomForEveryPreparedList) {
   EXPECT_EQ(TLists::GridFor(QStringLiteral("(((A,(B)),C,(D),((E)),F))")), QSize(6, 5));
   EXPECT_EQ(TLists::GridFor(QStringLiteral("()")), QSize(1, 1));
 }
+
+// A node's path from the root names the element of the written list it stands for: a head the
+// first element, a tail the list of the elements left; a path past an atom or the last element
+// names none.
+TEST(ListsElement, EachPathNamesTheElementItsNodeStandsFor) {
+  const QString list = QStringLiteral("((A),((B),C),D)");
+  EXPECT_EQ(ListElementAt(list, QString()), list);
+  EXPECT_EQ(ListElementAt(list, QStringLiteral("h")), QStringLiteral("(A)"));
+  EXPECT_EQ(ListElementAt(list, QStringLiteral("hh")), QStringLiteral("A"));
+  EXPECT_EQ(ListElementAt(list, QStringLiteral("t")), QStringLiteral("(((B),C),D)"));
+  EXPECT_EQ(ListElementAt(list, QStringLiteral("th")), QStringLiteral("((B),C)"));
+  EXPECT_EQ(ListElementAt(list, QStringLiteral("tth")), QStringLiteral("D"));
+  EXPECT_FALSE(ListElementAt(list, QStringLiteral("ttt")));
+  EXPECT_FALSE(ListElementAt(list, QStringLiteral("hhh")));
+  EXPECT_EQ(ListElementAt(QStringLiteral("((),A)"), QStringLiteral("h")), QStringLiteral("()"));
+  EXPECT_FALSE(ListElementAt(QStringLiteral("()"), QStringLiteral("h")));
+}
+
+// The fields of the drawn list are held to the written list: a cell per field, reading what the
+// element its node stands for says, and nothing for an atom whose letter is not set yet.
+TEST_F(ListsBuild, EachFieldStandsForTheElementOfTheWrittenList) {
+  view_.Build(QStringLiteral("(A,(),b)"));
+  view_.Source = [] { return std::optional<QString>(QStringLiteral("(A,(),b)")); };
+  const TListsNode* unset = view_.Root()->tp->tp->hp.get();
+  view_.LetterSet = [unset](const TListsNode* atom) { return atom != unset; };
+  QStringList shown, expected;
+  for (const TDrawnShape& s : view_.DrawingShapes()) {
+    if (s.Kind != TDrawnShape::Cell) continue;
+    shown << s.Text;
+    expected << *s.Stands.front().Value();
+  }
+  EXPECT_EQ(shown, QStringList({"1", "", "", "0", "A", "1", "^", "", "1", "", "^", "0", "b"}));
+  EXPECT_EQ(expected, QStringList({"1", "", "", "0", "A", "1", "^", "", "1", "", "^", "0", ""}))
+      << "the letter of an atom not set yet stands for nothing";
+}
+
+// A sub too long for one line at a legible size breaks after a comma; the rows keep clear of
+// the band the longest one takes, so that the deepest node is not drawn under it.
+TEST_F(ListsBuild, ALongSubBreaksAfterACommaAndTheRowsKeepClearOfItsBand) {
+  view_.resize(480, 420);
+  const QString list = QStringLiteral("(((((((a)))))),((((((b)))))),((((((c)))))),((((((d)))))),((((((e)))))),((((((f)))))))");
+  view_.SetRow(8);
+  view_.SetColumn(6);
+  view_.RoomForListText = QStringLiteral("sub = ") + list.mid(1, list.size() - 2);
+  view_.Build(list);
+  view_.SetListText(view_.RoomForListText);
+  int lowestNode = 0, textTop = view_.height();
+  QList<int> lines;
+  for (const TDrawnShape& s : view_.DrawingShapes()) {
+    if (s.Kind == TDrawnShape::Node) lowestNode = std::max(lowestNode, s.Box.bottom());
+    if (s.Kind == TDrawnShape::Cell && s.Text.startsWith(QStringLiteral("sub"))) textTop = s.Box.top();
+    if (s.Kind == TDrawnShape::Cell && s.Text.contains(QLatin1Char('(')) && !lines.contains(s.Box.top())) lines << s.Box.top();
+  }
+  EXPECT_GE(lines.size(), 2) << "the sub takes two lines";
+  EXPECT_LT(lowestNode, textTop) << "the deepest node stands above the sub";
+}

@@ -347,7 +347,7 @@ TEST(TripleView, ADropAcrossALineLeavesItWholeAndTheShapesSayWhatIsShown) {
   view.B.At(14) = view.MovingTriple;
   int cells = 0;
   for (const TDrawnShape& s : view.DrawingShapes()) cells += s.Kind == TDrawnShape::Cell;
-  EXPECT_EQ(cells, 3 * (25 + 14)) << "a's and b's triples, three cells each, nothing else";
+  EXPECT_EQ(cells, 3 * (25 + 14) + 2) << "a's and b's triples, three cells each, and the labels a and b, nothing else";
   view.P = 2;
   view.SetCol(3);
   view.ShowP();
