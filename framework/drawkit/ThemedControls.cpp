@@ -84,6 +84,16 @@ TAutoSizeEdit::TAutoSizeEdit(QWidget* parent) : TNodeContainer(parent), edit_(ne
 }
 
 QString TAutoSizeEdit::Text() const { return edit_->text(); }
+
+std::vector<TDrawnShape> TAutoSizeEdit::DrawingShapes() const {
+  if (Stands.empty()) return {};
+  TDrawnShape cell = TDrawnShape::CellAt(rect(), QString()).Noted(Text());
+  for (TValueMeaning meaning : Stands) {
+    meaning.Part = TValueMeaning::InNote;
+    cell.Stands.push_back(meaning);
+  }
+  return {cell};
+}
 void TAutoSizeEdit::SetText(const QString& text) { edit_->setText(text); }
 
 void TAutoSizeEdit::SetFont(const TFont& font) {

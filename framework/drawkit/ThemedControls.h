@@ -68,6 +68,11 @@ class TAutoSizeEdit : public TNodeContainer {
   TEdit& Edit() { return *edit_; }
   void AfterRescale() override;
   QString DrawingText() const override { return Text(); }
+  // An edit that shows the algorithm's state (a position, a result) says what it stands for:
+  // it is then a cell of its whole box whose note is its text (the edit's own glyphs are
+  // not in the paint record), held to those values. Without meanings, no shapes.
+  std::vector<TValueMeaning> Stands;
+  std::vector<TDrawnShape> DrawingShapes() const override;
 
  protected:
   void Paint() override;
