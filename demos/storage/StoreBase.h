@@ -58,9 +58,12 @@ class TStoreBase : public TNodeContainer {
   QRect QueryPlace() const;
 
   // The 100 units as nodes, each noted with the block whose colour it shows (a free one:
-  // nothing).
-  // The table beside them lists the blocks, as the variables do: no node of the memory.
+  // nothing), and the table's cells beside them; each stands for what the model holds there.
+  // The table lists the blocks, as the variables do: no node of the memory.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // The name of the allocated block whose colour a unit or colour cell shows; nothing for a
+  // white one.
+  QString ColourSays(const TStoreUnit& unit) const;
 
   const TStoreModel& Model() const { return model_; }
   TStoreUnit* Unit(int u) const { return units_.at(static_cast<std::size_t>(u - 1)); }
