@@ -201,7 +201,12 @@ QRect TStoreBase::QueryPlace() const {
 
 void TStoreBase::AllocateSpaceQuery() {
   QString name;
-  if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name, kWesternOnly, QueryPlace())) return;
+  // A name longer than its table cell shows at a readable size is asked for again.
+  for (;;) {
+    if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name, kWesternOnly, QueryPlace())) return;
+    if (name.size() <= kMaxName) break;
+    modal::ShowMessage(name + QStringLiteral("  is too long: a name has at most %1 characters").arg(kMaxName));
+  }
   QString sizeText = QStringLiteral("10");
   if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText, QueryPlace())) return;
   bool ok = false;

@@ -41,6 +41,8 @@ class TStoreBase : public TNodeContainer {
   // The table's first line.
   static constexpr std::array<const char*, 5> kHeader = {"name", "begin", "size", "state", "color"};
   static constexpr int kLines = TStoreModel::kMaxRows + 1;
+  // The longest name the table's name cells show at a readable size (twelve wide letters).
+  static constexpr int kMaxName = 12;
 
   // Places the units and the table cells for the present size and shows the blocks.
   virtual void Layout();
