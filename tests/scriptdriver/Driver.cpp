@@ -28,6 +28,7 @@
 #include "tests/scriptdriver/ControlText.h"
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Geometry.h"
+#include "tests/scriptdriver/Stale.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/scriptdriver/Values.h"
 #include "tests/support/ScriptControls.h"
@@ -579,7 +580,8 @@ QStringList Driver::TextFindings() {
 
 QStringList Driver::GeometryFindings() {
   pacing::ProcessMessages();
-  return DrawingFindings(GatherShapes(ScreenWindows()), variables_.Now());
+  const QList<QWidget*> windows = ScreenWindows();
+  return DrawingFindings(GatherShapes(windows), variables_.Now()) + StaleFindings(windows);
 }
 
 void Driver::CheckTexts() {
@@ -617,8 +619,9 @@ void Driver::CheckEvery() {
   QStringList illegible;
   if (changes_->Count() != lookedAt_) {
     illegible = TextFindings();
-    scene_ = GatherShapes(ScreenWindows());
-    shapeFindings_ = ShapeFindings(scene_);
+    const QList<QWidget*> windows = ScreenWindows();
+    scene_ = GatherShapes(windows);
+    shapeFindings_ = ShapeFindings(scene_) + StaleFindings(windows);
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
   // The algorithm window is no checked window: its breakpoints are looked at every time, and
