@@ -25,7 +25,7 @@ namespace {
 // The search both insertion and deletion start with.
 const QStringList kSrchBstree = {
     QStringLiteral("!srch_bstree"),
-    QStringLiteral("FUNC srch_bstree(f,bst:bitreptr; k:keytype;"),
+    QStringLiteral("FUNC srch_bstree(VAR f:bitreptr; bst:bitreptr; k:keytype;"),
     QStringLiteral("                 VAR found:boolean):bitreptr;"),
     QStringLiteral("{ 在bst所指二叉排序树中查找关键字k，f指向bst的双亲。 }"),
     QStringLiteral("{ 找到时found为TRUE，返回该结点；否则found为FALSE，返回 }"),
@@ -55,7 +55,7 @@ const QStringList TBsTreeGraphForm::AlgoInsert = WithSearch({
     QStringLiteral("PROC ins_bstree(VAR bst:bitreptr; k:keytype);"),
     QStringLiteral("{ 二叉排序树bst中没有关键字k时，插入一个关键字为k的结点 }"),
     QStringLiteral("BEGIN"),
-    QStringLiteral("  f:=srch_bstree(NIL,bst,k,found);`Begin@C{srch_bstree}"),
+    QStringLiteral("  f:=NIL; f:=srch_bstree(f,bst,k,found);`Begin@C{srch_bstree}"),
     QStringLiteral("  IF found THEN`IfFound@F{NotFound}"),
     QStringLiteral("    writeln('关键字已存在')`Found@P{End}"),
     QStringLiteral("  ELSE [ new(s); s^.key:=k; s^.lchild:=NIL; s^.rchild:=NIL;`NotFound@P"),
@@ -74,7 +74,7 @@ const QStringList TBsTreeGraphForm::AlgoDelete = WithSearch({
     QStringLiteral("{ 右子树顶替；否则取左子树中最大的关键字(中序前驱)顶替， }"),
     QStringLiteral("{ 再删去前驱结点 }"),
     QStringLiteral("BEGIN"),
-    QStringLiteral("  p:=srch_bstree(NIL,bst,k,found);`Begin@C{srch_bstree}"),
+    QStringLiteral("  f:=NIL; p:=srch_bstree(f,bst,k,found);`Begin@C{srch_bstree}"),
     QStringLiteral("  IF NOT found THEN`IfFound@F{If}"),
     QStringLiteral("    writeln('关键字不存在')`NotFound@P{End}"),
     QStringLiteral("  ELSE IF p^.lchild=NIL THEN`If@F{Else}"),

@@ -44,6 +44,8 @@ int FibIndexFor(int n) {
   return j;
 }
 
+int FibExtendedLength(int n) { return Fibonacci(FibIndexFor(n)) - 1; }
+
 int InterpolationPos(int low, int hig, int lowKey, int higKey, int key) {
   if (lowKey == higKey) return low;
   const double ratio = static_cast<double>(key - lowKey) / static_cast<double>(higKey - lowKey);
@@ -96,6 +98,7 @@ bool TStaticSearch::CreateData() {
   }
   SearchTable = text;
   form_->Table = text;
+  form_->ExtendedLength = ExtendedLength();
   // The key is one letter: an empty answer asks again.
   QString key = defaultKey_;
   do {
@@ -116,6 +119,7 @@ std::unique_ptr<TData> TStaticSearch::GetInitialParam() {
 void TStaticSearch::ResetLocalData(const QString&) {
   AddLocals();
   form_->Table = SearchTable;
+  form_->ExtendedLength = ExtendedLength();
   form_->SetLow(0);
   form_->SetHigh(TableLength + 1);
   form_->SetMid(0);
@@ -416,14 +420,18 @@ void TFibSrch::FibSrch_Begin() { Var("j")->SetValue(1); }
 
 void TFibSrch::FibSrch_CalJ() { Var("j")->SetValue(FibIndexFor(TableLength)); }
 
+// mid := fib(j-1): the live interval is the table thought of as fib(j)-1 long.
 void TFibSrch::FibSrch_InitMid() {
-  const int mid = Probe(TableLength - Fibonacci(Var("j")->Value() - 2) + 1);
+  const int j = Var("j")->Value();
+  const int mid = Fibonacci(j - 1);
+  const int last = Fibonacci(j) - 1;
   Var("mid")->SetValue(mid);
-  Var("hig")->SetValue(TableLength);
+  Var("hig")->SetValue(last);
   Var("low")->SetValue(1);
   TStaticSrchForm* f = StaticSrchForm();
   f->SetLow(1);
-  f->SetHigh(TableLength);
+  f->SetHigh(last);
+  f->SetRangeHigh(last);
   f->SetMid(mid);
   f->FormPaint();
 }
@@ -436,9 +444,17 @@ void TFibSrch::FibSrch_Init() {
 }
 
 bool TFibSrch::FibSrch_F_While() { return Var("mid")->Value() != 0 && !Var<TBoolData>("found")->Value(); }
-bool TFibSrch::FibSrch_F_IfCase1() { return Key() == Elem(Var("mid")->Value()); }
+// (mid <= n) AND (K = r[mid].key): past the table no key is K.
+bool TFibSrch::FibSrch_F_IfCase1() {
+  const int mid = Var("mid")->Value();
+  return mid <= TableLength && Key() == Elem(mid);
+}
 void TFibSrch::FibSrch_Case1() { SetFoundNow(); }
-bool TFibSrch::FibSrch_F_IfCase2() { return Key() < Elem(Var("mid")->Value()); }
+// (mid > n) OR (K < r[mid].key): past the table every key is larger than K.
+bool TFibSrch::FibSrch_F_IfCase2() {
+  const int mid = Var("mid")->Value();
+  return mid > TableLength || Key() < Elem(mid);
+}
 bool TFibSrch::FibSrch_F_IfFeqZ() { return Var("f2")->Value() == 0; }
 void TFibSrch::FibSrch_MidEqZ() { Var("mid")->SetValue(0); }
 
@@ -448,11 +464,10 @@ void TFibSrch::AltMid(bool high) {
   const int f2 = Var("f2")->Value();
   MoveEnd(high ? "hig" : "low", high ? mid->Value() - 1 : mid->Value() + 1);
   OldMid = mid->Value();
-  mid->SetValue(Probe(high ? OldMid - f2 : OldMid + f2));
+  mid->SetValue(high ? OldMid - f2 : OldMid + f2);
   f->SetMid(mid->Value());
   f->SetShowMarkers(false);
-  // A probe that left the table ends the search where it stood.
-  f->DrawRangeMarker(MoveFrom, MoveTo, MovedMarker, mid->Value() != 0 ? mid->Value() : OldMid, OldMid);
+  f->DrawRangeMarker(MoveFrom, MoveTo, MovedMarker, mid->Value(), OldMid);
   if (high)
     f->SetRangeHigh(f->HighIndex);
   else

@@ -14,6 +14,9 @@ class TStaticSrchForm;
 int Fibonacci(int i);
 // The smallest j with Fibonacci(j) >= n + 1, counting from 1.
 int FibIndexFor(int n);
+// The Fibonacci search thinks of a table of n keys as Fibonacci(j) - 1 long, the keys past n
+// larger than any.
+int FibExtendedLength(int n);
 // The interpolation probe between low and hig for key k over the keys at both ends; low
 // when both ends hold the same key (the formula would divide zero by zero).
 int InterpolationPos(int low, int hig, int lowKey, int higKey, int key);
@@ -42,6 +45,8 @@ class TStaticSearch : public TAlgoDemo {
  protected:
   // The locals of the procedure, before the window is set up.
   virtual void AddLocals() = 0;
+  // How long the search thinks of the table as being (the window's cells past the letters).
+  virtual int ExtendedLength() const { return 0; }
   // Letter i (from 1) of the sorted table.
   char Elem(int i) const;
   // The key K of the first frame.
@@ -163,10 +168,9 @@ class TFibSrch : public TStaticSearch {
 
  protected:
   void AddLocals() override;
+  int ExtendedLength() const override { return FibExtendedLength(TableLength); }
 
  private:
   // The probe moves by step towards one end, which has moved to the other side of it.
   void AltMid(bool high);
-  // A probe outside the table ends the loop as mid = 0 does.
-  int Probe(int mid) const { return mid >= 1 && mid <= TableLength ? mid : 0; }
 };

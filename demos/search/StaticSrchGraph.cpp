@@ -20,14 +20,20 @@ TColor LetterColorOn(TColor fill) {
   return fill == clGreen || fill == clTeal || fill == clNavy ? clWhite : clBlack;
 }
 
+int TStaticSrchForm::CellCount() const { return std::max(static_cast<int>(Table.size()), ExtendedLength); }
+
+QChar TStaticSrchForm::CellText(int i) const { return IsPastTable(i) ? QChar(0x221E) : Table[i - 1]; }
+
 void TStaticSrchForm::ComputeCellSize() {
-  CellWidth = width() / (static_cast<int>(Table.size()) + 2);
+  CellWidth = width() / (CellCount() + 2);
   CellHeight = height() / 4;
 }
 
 TColor TStaticSrchForm::CellColor(int i) const {
   if (i < RangeLow || i > RangeHigh) return clGray;
-  TColor fill = clGreen;
+  // A live cell past the table is white: no key of the table is there.
+  const TColor plain = IsPastTable(i) ? clWhite : clGreen;
+  TColor fill = plain;
   if (i == MidIndex)
     fill = clTeal;
   else if (i == LowIndex)
@@ -37,7 +43,7 @@ TColor TStaticSrchForm::CellColor(int i) const {
   if (!ShowMarkers) {
     // Only the end that stayed keeps its colour while the other one slides.
     const int kept = MovedEnd == 'h' ? LowIndex : HighIndex;
-    fill = i == kept ? (MovedEnd == 'h' ? clAqua : clNavy) : clGreen;
+    fill = i == kept ? (MovedEnd == 'h' ? clAqua : clNavy) : plain;
     if (i == kept && i == MidIndex) fill = clTeal;
   }
   if (Found && i == MidIndex) fill = clRed;
@@ -89,10 +95,15 @@ void TStaticSrchForm::Paint() {
   ComputeCellSize();
   TCanvas& c = Canvas();
   CopyBackdrop(c, *this, ClientRect(), Color);
-  for (int i = 1; i <= Table.size(); ++i) {
+  for (int i = 1; i <= CellCount(); ++i) {
     const QRect cell = CellRect(i);
     const TColor fill = CellColor(i);
-    DrawCell(cell.x(), LetterColorOn(fill), fill, clWhite, Table[i - 1], CellHeight, CellWidth, cell.y());
+    // A cell past the table has a dashed black edge, whatever its fill.
+    const bool past = IsPastTable(i);
+    c.Pen.Style = past ? psDash : psSolid;
+    DrawCell(cell.x(), LetterColorOn(fill), fill, past ? clBlack : clWhite, CellText(i), CellHeight, CellWidth,
+             cell.y());
+    c.Pen.Style = psSolid;
     if (ShowMarkers && i == MidIndex && !Found)
       DrawCell(cell.x(), clBlack, clRed, clWhite, Key, CellHeight, CellWidth, cell.y() - CellHeight * 3 / 2);
   }
@@ -102,7 +113,7 @@ QRect TStaticSrchForm::CellRect(int i) const { return {i * CellWidth, height() *
 
 std::vector<TDrawnShape> TStaticSrchForm::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  for (int i = 1; i <= Table.size(); ++i) out.push_back(TDrawnShape::NodeAt(CellRect(i), Table[i - 1]));
+  for (int i = 1; i <= CellCount(); ++i) out.push_back(TDrawnShape::NodeAt(CellRect(i), CellText(i)));
   return out;
 }
 

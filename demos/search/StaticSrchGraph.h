@@ -24,6 +24,9 @@ class TStaticSrchForm : public TCanvasWidget, public TKitControl {
   explicit TStaticSrchForm(QWidget* parent = nullptr);
 
   QString Table;
+  // The Fibonacci search thinks of the table as this long: the cells past its last letter stand
+  // for keys larger than any (dashed, "∞"). 0 for the other searches.
+  int ExtendedLength = 0;
   int CellWidth = 0;
   int CellHeight = 0;
   int HighIndex = 0;
@@ -47,6 +50,11 @@ class TStaticSrchForm : public TCanvasWidget, public TKitControl {
   void SetKey(QChar v) { Key = v; }
 
   void FormPaint() { Repaint(); }
+  // The cells of the row: the table's letters and the cells past them.
+  int CellCount() const;
+  bool IsPastTable(int i) const { return i > Table.size(); }
+  // What cell i (from 1) shows: its letter, or "∞" past the table.
+  QChar CellText(int i) const;
   void ComputeCellSize();
   // The fill colour of cell i (from 1) by the markers, the range and Found.
   TColor CellColor(int i) const;

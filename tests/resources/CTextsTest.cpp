@@ -51,7 +51,7 @@ QString TextAsCode(const QString& name, QStringList& cut) {
   const QString textPath = kSourceDir + QStringLiteral("/resources/texts/") + name + QStringLiteral(".txt");
   const QString harness = ReadUtf8(harnessPath);
   const QStringList lines = ReadUtf8(textPath).split(QLatin1Char('\n'));
-  static const QRegularExpression lineNumber(QStringLiteral("^\\d+(?= )"));
+  static const QRegularExpression lineNumber(QStringLiteral("^ *\\d+(?= )"));
 
   QString code = QStringLiteral("namespace ") + name + QStringLiteral(" {\n") + LineMark(1, harnessPath) +
                  harness + QLatin1Char('\n');

@@ -2,6 +2,7 @@
 
 #include "demos/search/StaticSearches.h"
 #include "demos/search/StaticSrchGraph.h"
+#include "tests/demos/stacks/AloneRun.h"
 
 TEST(StaticSearch, FibonacciNumbersAndTheIndexCoveringATable) {
   EXPECT_EQ(Fibonacci(-1), 0);
@@ -15,7 +16,54 @@ TEST(StaticSearch, FibonacciNumbersAndTheIndexCoveringATable) {
   EXPECT_EQ(FibIndexFor(8), 7);
   EXPECT_EQ(FibIndexFor(15), 8);
   EXPECT_EQ(FibIndexFor(16), 8);
+  // The table thought of as fib(j) - 1 long.
+  EXPECT_EQ(FibExtendedLength(0), 0);
+  EXPECT_EQ(FibExtendedLength(1), 1);
+  EXPECT_EQ(FibExtendedLength(3), 4);
+  EXPECT_EQ(FibExtendedLength(12), 12);
+  EXPECT_EQ(FibExtendedLength(13), 20);
 }
+
+namespace {
+
+// The Fibonacci search run alone from the text of one language (true: C).
+class FibSrchRun : public AloneRun<TFibSrch>, public ::testing::WithParamInterface<bool> {
+ protected:
+  // What the search says of key in table: the message before the engine's closing one.
+  QString Outcome(const QString& table, char key) {
+    const qsizetype before = host_->Transcript().size();
+    StartAlone(QStringLiteral("FibSrch"), GetParam(), [&](TFibSrch& d) {
+      d.SearchTable = table;
+      d.TableLength = static_cast<int>(table.size());
+      d.SearchKey = key;
+      // A window too small for a cell: the slides take no frames, so 576 runs stay quick.
+      d.StaticSrchForm()->resize(1, 1);
+    });
+    while (demo_->CurLine() != nullptr) demo_->TraceInto();
+    const QStringList said = host_->Transcript().mid(before);
+    return said.size() >= 2 ? said[said.size() - 2].section(QStringLiteral(" | "), 1) : said.join('\n');
+  }
+};
+
+}  // namespace
+
+TEST_P(FibSrchRun, FindsEveryKeyOfEveryTableLengthAndMissesEveryOther) {
+  // Tables of 1 to 16 letters B, D, F, ...; the letters A, C, E, ... between, before and after
+  // them are not there.
+  for (int n = 1; n <= 16; ++n) {
+    QString table;
+    for (int i = 0; i < n; ++i) table += QChar('B' + 2 * i);
+    for (int k = 0; k <= 2 * n; ++k) {
+      const char key = static_cast<char>('A' + k);
+      const QString expected = k % 2 == 1 ? QStringLiteral("查找成功。K为r中第%1个元素。").arg((k + 1) / 2)
+                                          : QStringLiteral("未查找到关键字。");
+      ASSERT_EQ(Outcome(table, key), expected) << "table " << table.toStdString() << ", key " << key;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothTexts, FibSrchRun, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "C" : "Pascal"; });
 
 TEST(StaticSearch, InterpolationRoundsHalvesToEvenAndSurvivesEqualEnds) {
   // "12345abcdfhrstuv" for 'h': 1 + Round(55 / 69 * 15) = 13, then 1 + Round(55 / 65 * 11) = 10.
@@ -24,6 +72,8 @@ TEST(StaticSearch, InterpolationRoundsHalvesToEvenAndSurvivesEqualEnds) {
   // 1 / 2 * 1 = 0.5 rounds to 0, 3 / 2 * 1 = 1.5 rounds to 2.
   EXPECT_EQ(InterpolationPos(4, 5, 'a', 'c', 'b'), 4);
   EXPECT_EQ(InterpolationPos(1, 4, 'a', 'c', 'b'), 3);  // 1 + Round(1.5)
+  // "abe" for 'b': 1 + Round(1 / 4 * 2) = 1, as the texts' ROUND and rint give it.
+  EXPECT_EQ(InterpolationPos(1, 3, 'a', 'e', 'b'), 1);
   // Both ends hold the key: the first of them, no division by zero.
   EXPECT_EQ(InterpolationPos(1, 2, 'a', 'a', 'a'), 1);
   EXPECT_EQ(InterpolationPos(3, 3, 'k', 'k', 'k'), 3);
@@ -55,6 +105,30 @@ TEST(StaticSrchForm, CellColoursFollowMarkersRangeAndFound) {
   EXPECT_EQ(form.CellColor(7), clGreen);
   form.SetFound(true);
   EXPECT_EQ(form.CellColor(4), clRed);
+}
+
+TEST(StaticSrchForm, CellsPastTheTableShowInfinityAndAreWhiteWhileLive) {
+  TStaticSrchForm form;
+  form.Table = QStringLiteral("abc");
+  form.ExtendedLength = 4;
+  form.resize(600, 200);
+  form.ComputeCellSize();
+  EXPECT_EQ(form.CellCount(), 4);
+  EXPECT_EQ(form.CellWidth, 100) << "the row leaves room for the cell past the table";
+  EXPECT_EQ(form.CellText(3), QChar('c'));
+  EXPECT_EQ(form.CellText(4), QChar(0x221E));
+  form.SetRangeLow(1);
+  form.SetRangeHigh(3);
+  form.SetShowMarkers(true);
+  EXPECT_EQ(form.CellColor(4), clGray);
+  form.SetRangeHigh(4);
+  EXPECT_EQ(form.CellColor(4), clWhite);
+  form.SetMid(4);
+  EXPECT_EQ(form.CellColor(4), clTeal) << "a probe past the table";
+  form.SetShowMarkers(false);
+  form.SetMovedEnd('l');
+  form.SetHigh(3);
+  EXPECT_EQ(form.CellColor(4), clWhite);
 }
 
 TEST(StaticSrchForm, EmptyTableHalvesTheWidth) {
