@@ -621,7 +621,8 @@ void Driver::CheckEvery() {
     illegible = TextFindings();
     const QList<QWidget*> windows = ScreenWindows();
     scene_ = GatherShapes(windows);
-    shapeFindings_ = ShapeFindings(scene_) + StaleFindings(windows);
+    if (!lookAtLine_ || staleTurn_++ % kStaleTurn == 0) staleFindings_ = StaleFindings(windows);
+    shapeFindings_ = ShapeFindings(scene_) + staleFindings_;
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
   // The algorithm window is no checked window: its breakpoints are looked at every time, and
@@ -656,7 +657,11 @@ void Driver::CheckEvery() {
 void Driver::LineDone() {
   if (everyLines_ <= 0) return;
   ++linesRun_;
-  if (linesRun_ % (static_cast<long>(everyLines_) * options_.sample) == 0) CheckEvery();
+  if (linesRun_ % (static_cast<long>(everyLines_) * options_.sample) == 0) {
+    lookAtLine_ = true;
+    CheckEvery();
+    lookAtLine_ = false;
+  }
   variables_.LineDone();
 }
 

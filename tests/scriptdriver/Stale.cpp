@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
@@ -12,16 +14,32 @@ namespace script {
 StalePixels StaleIn(const QImage& shown, const QImage& fresh, const QRect& area, const QList<QRect>& covered) {
   StalePixels out;
   const QRect r = area & shown.rect() & fresh.rect();
+  if (r.isEmpty()) return out;
+  const auto same = [](QRgb a, QRgb b) { return ((a ^ b) & 0x00ffffffu) == 0; };
+  std::vector<std::pair<int, int>> spans;  // the covered parts of a row, [from, to)
   for (int y = r.top(); y <= r.bottom(); ++y) {
+    spans.clear();
+    for (const QRect& c : covered)
+      if (y >= c.top() && y <= c.bottom()) spans.emplace_back(c.left(), c.right() + 1);
+    std::sort(spans.begin(), spans.end());
     const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
     const auto* b = reinterpret_cast<const QRgb*>(fresh.constScanLine(y));
-    for (int x = r.left(); x <= r.right(); ++x) {
-      if (qRed(a[x]) == qRed(b[x]) && qGreen(a[x]) == qGreen(b[x]) && qBlue(a[x]) == qBlue(b[x])) continue;
-      const QPoint p(x, y);
-      if (std::any_of(covered.begin(), covered.end(), [&](const QRect& c) { return c.contains(p); })) continue;
-      ++out.count;
-      out.box |= QRect(p, QSize(1, 1));
+    // The pixels between the covered parts, a stretch at a time.
+    int x = r.left();
+    const auto compare = [&](int to) {
+      // A stretch the same through is passed at once.
+      if (x < to && std::memcmp(a + x, b + x, static_cast<std::size_t>(to - x) * sizeof(QRgb)) == 0) x = to;
+      for (; x < to; ++x) {
+        if (same(a[x], b[x])) continue;
+        ++out.count;
+        out.box |= QRect(x, y, 1, 1);
+      }
+    };
+    for (const auto& [from, to] : spans) {
+      compare(std::min(from, r.right() + 1));
+      x = std::max(x, to);
     }
+    compare(r.right() + 1);
   }
   return out;
 }
