@@ -1,15 +1,21 @@
 #include "framework/engine/RunFrames.h"
 
+#include <type_traits>
+#include <utility>
+
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
 namespace {
 
+// The value of a variable of class T in locals; nothing without one of that name and class, or
+// while it is not yet assigned.
 template <class T>
-const T* Variable(const TData* locals, const char* name) {
-  if (locals == nullptr) return nullptr;
+auto ValueOf(const TData* locals, const char* name) -> std::optional<std::decay_t<decltype(std::declval<const T&>().Value())>> {
+  if (locals == nullptr) return std::nullopt;
   const auto* v = dynamic_cast<const T*>(locals->FindByName(QString::fromLatin1(name)));
-  return v != nullptr && v->Assigned() ? v : nullptr;
+  if (v == nullptr || !v->Assigned()) return std::nullopt;
+  return v->Value();
 }
 
 }  // namespace
@@ -50,22 +56,7 @@ QString TRunFrames::Line(int depth) const {
   return CalledFrom(depth + 1);
 }
 
-std::optional<int> TRunFrames::Int(int depth, const char* name) const {
-  if (const auto* v = Variable<TIntData>(Locals(depth), name)) return v->Value();
-  return std::nullopt;
-}
-
-std::optional<char> TRunFrames::Char(int depth, const char* name) const {
-  if (const auto* v = Variable<TCharData>(Locals(depth), name)) return v->Value();
-  return std::nullopt;
-}
-
-std::optional<bool> TRunFrames::Bool(int depth, const char* name) const {
-  if (const auto* v = Variable<TBoolData>(Locals(depth), name)) return v->Value();
-  return std::nullopt;
-}
-
-std::optional<QString> TRunFrames::Str(int depth, const char* name) const {
-  if (const auto* v = Variable<TStringData>(Locals(depth), name)) return v->Value();
-  return std::nullopt;
-}
+std::optional<int> TRunFrames::Int(int depth, const char* name) const { return ValueOf<TIntData>(Locals(depth), name); }
+std::optional<char> TRunFrames::Char(int depth, const char* name) const { return ValueOf<TCharData>(Locals(depth), name); }
+std::optional<bool> TRunFrames::Bool(int depth, const char* name) const { return ValueOf<TBoolData>(Locals(depth), name); }
+std::optional<QString> TRunFrames::Str(int depth, const char* name) const { return ValueOf<TStringData>(Locals(depth), name); }
