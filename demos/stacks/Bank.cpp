@@ -1,8 +1,7 @@
 #include "demos/stacks/Bank.h"
 
-#include <algorithm>
-
 #include <QToolButton>
+#include <algorithm>
 
 #include "demos/stacks/BankADTF.h"
 #include "demos/stacks/BankCtnForm.h"
@@ -10,8 +9,8 @@
 #include "demos/stacks/QueryTimeF.h"
 #include "framework/engine/BasicData.h"
 #include "framework/engine/CallFrame.h"
-#include "framework/engine/RunFrames.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"

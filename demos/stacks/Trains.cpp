@@ -5,10 +5,10 @@
 #include "demos/stacks/MyStringData.h"
 #include "demos/stacks/TrainForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/RunFrames.h"
-#include "framework/drawkit/ThemedControls.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 

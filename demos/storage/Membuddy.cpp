@@ -22,9 +22,9 @@ void TMemBuddy::CreateChildWindow() {
     return entry < static_cast<int>(avail.size()) ? QString::number(avail[static_cast<std::size_t>(entry)]) : QStringLiteral("none");
   };
   const auto blockAt = [this](int addr) -> std::optional<TBuddyMemory::TBlock> {
-    for (const std::vector<TBuddyMemory::TBlock>* blocks : {&mem_.Blocks(), static_cast<const std::vector<TBuddyMemory::TBlock>*>(&working_)})
-      for (const TBuddyMemory::TBlock& b : *blocks)
-        if (b.addr == addr) return b;
+    const auto at = [addr](const TBuddyMemory::TBlock& b) { return b.addr == addr; };
+    if (const auto it = std::find_if(mem_.Blocks().begin(), mem_.Blocks().end(), at); it != mem_.Blocks().end()) return *it;
+    if (const auto it = std::find_if(working_.begin(), working_.end(), at); it != working_.end()) return *it;
     return std::nullopt;
   };
   buddyForm_->Bar().AddressStandsFor = [this, blockAt](int addr) -> std::optional<QString> {
