@@ -43,6 +43,13 @@ void TPackages::SayMeanings() {
     const std::vector<int> levels = PackedLevels();
     return k <= static_cast<int>(levels.size()) ? TPkgForm::ItemNote(levels[static_cast<std::size_t>(k - 1)]) : QString();
   };
+  // While line 2 announces a solution (its step runs, t = 0), the packed items' labels show it.
+  graphForm_->LabelStandsFor = [this](int item) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const bool announcing = PrevLine() == CurLine() && CurLine()->Label() == QLatin1String("Begin") && Var("t").Value() == 0;
+    const std::vector<int> levels = PackedLevels();
+    return TPkgForm::PackedNote(announcing && std::find(levels.begin(), levels.end(), item) != levels.end());
+  };
   graphForm_->PileStandsFor = [this](int item) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
     const std::vector<int> levels = PackedLevels();

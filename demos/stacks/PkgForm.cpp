@@ -160,6 +160,13 @@ std::vector<TDrawnShape> TPkgForm::DrawingShapes() const {
     if (CellStandsFor) cell = cell.StandingFor({.Value = [stands = CellStandsFor, k] { return stands(k); }, .Part = TValueMeaning::InNote});
     out.push_back(cell);
   }
+  for (int i = 1; i <= itemCount_ && LabelStandsFor; ++i) {
+    const TZqStaticText* label = itemLabels_[i];
+    if (label == nullptr || label->isHidden()) continue;
+    out.push_back(TDrawnShape::CellAt(label->geometry(), label->Caption())
+                      .Noted(PackedNote(label->Color == clGreen))
+                      .StandingFor({.Value = [stands = LabelStandsFor, i] { return stands(i); }, .Part = TValueMeaning::InNote}));
+  }
   for (int i = 1; i <= itemCount_; ++i)
     for (int j = 1; j <= Levels[i]; ++j) {
       TDrawnShape block = TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), QString()).Noted(ItemNote(i));

@@ -84,6 +84,10 @@ class TPkgForm : public TGraphForm, public TKitControl {
   std::vector<TDrawnShape> DrawingShapes() const override;
   std::function<std::optional<QString>(int k)> CellStandsFor;
   std::function<std::optional<QString>(int item)> PileStandsFor;
+  // The items' labels too, as cells noted "packed" while their colours say an item is packed
+  // in the solution shown; each stands for LabelStandsFor of its item.
+  std::function<std::optional<QString>(int item)> LabelStandsFor;
+  static QString PackedNote(bool packed) { return packed ? QStringLiteral("packed") : QString(); }
   // The note of a block or cell showing item (nothing for an empty cell).
   static QString ItemNote(int item);
 

@@ -70,7 +70,7 @@ std::optional<QString> TQueens::QueenFor(int column) const {
     const std::optional<int> i = calls.Int(current, "i");
     picture = placed != nullptr && placed->Assigned() && i && placed->Value() == *i ? 1 : 2;
   }
-  return TQueensForm::QueenNote(column, rowOf(column), picture);
+  return TQueensForm::QueenNote(column, rowOf(column), picture, column == current);
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {

@@ -115,9 +115,12 @@ TQueensForm::~TQueensForm() {
 
 TQueensBoardLayout TQueensForm::Layout() const { return TQueensBoardLayout(StackBox->x(), height(), QueenCount); }
 
-QString TQueensForm::QueenNote(int column, int row, int picture) {
+QString TQueensForm::QueenNote(int column, int row, int picture, bool current) {
   static const char* const pictures[] = {"placed", "tried", "conflict"};
-  return QStringLiteral("%1 %2 %3").arg(column).arg(row).arg(QLatin1String(pictures[std::clamp(picture, 1, 3) - 1]));
+  return QStringLiteral("%1 %2 %3%4")
+      .arg(column)
+      .arg(row)
+      .arg(QLatin1String(pictures[std::clamp(picture, 1, 3) - 1]), current ? QStringLiteral(" current") : QString());
 }
 
 int TQueensForm::PictureOf(int c) const {
@@ -136,7 +139,7 @@ std::vector<TDrawnShape> TQueensForm::DrawingShapes() const {
     const QRect r = l.QueenRect(c, Row(c));
     const int column = l.CellSize > 0 ? (r.left() - l.BoardLeft) / l.CellSize + 1 : 0;
     const int row = r.top() < l.BoardTop || l.CellSize <= 0 ? 0 : (r.top() - l.BoardTop) / l.CellSize + 1;
-    TDrawnShape queen = TDrawnShape::NodeAt(r, QString()).Noted(QueenNote(column, row, PictureOf(c)));
+    TDrawnShape queen = TDrawnShape::NodeAt(r, QString()).Noted(QueenNote(column, row, PictureOf(c), c == CurrentColumn));
     if (QueenStandsFor)
       queen = queen.StandingFor({.Value = [stands = QueenStandsFor, c] { return stands(c); }, .Part = TValueMeaning::InNote});
     out.push_back(queen);

@@ -85,11 +85,12 @@ class TQueensForm : public TGraphForm, public TKitControl {
   TQueensBoardLayout Layout() const;
   // The queens as nodes where they are drawn, each a picture without glyphs noted with the
   // column and row its place on the board says and what its picture says: "3 5 placed" (row
-  // 0 waiting above the board; "tried", "conflict"). The squares of the board are its ground,
-  // no nodes. Each stands for QueenStandsFor of its column.
+  // 0 waiting above the board; "tried", "conflict"), "current" when its column is framed. The
+  // squares of the board are its ground, no nodes. Each stands for QueenStandsFor of its column.
   std::vector<TDrawnShape> DrawingShapes() const override;
   std::function<std::optional<QString>(int column)> QueenStandsFor;
-  static QString QueenNote(int column, int row, int picture);
+  // "3 5 placed", with " current" for the column framed in red.
+  static QString QueenNote(int column, int row, int picture, bool current);
   // The picture column c's queen is drawn with now: placed (1), tried (2), in conflict (3).
   int PictureOf(int c) const;
   // Whether the queen of column j shares a row or a diagonal with the one of column c.
