@@ -92,6 +92,8 @@ class ExpEvaluator {
 
   // Stops the evaluation with a message; the first message stays.
   void Fail(const QString& message);
+  // The message of an expression that is no longer there (its text was edited) goes.
+  void ClearError() { error_.clear(); }
 
  private:
   void Push(ExpStack which, const QString& text);

@@ -353,7 +353,8 @@ void TExpF::PrepareRerun() {
 
 void TExpF::Edit1Change() {
   if (settingText_) return;
-  Label2->SetCaption(QString());
+  eval_.ClearError();
+  Label2->SetCaption(eval_.Error());
   BitBtn2->setEnabled(!Edit1->text().isEmpty());
 }
 
