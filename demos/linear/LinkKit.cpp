@@ -662,6 +662,10 @@ std::vector<TDrawnShape> TLink::DrawingShapes() const {
 
 void TLink::AfterRescale() { Rebuild(true); }
 
+bool TLink::PlacesPointer(const TPointer2& pointer) const {
+  return std::any_of(marks_.begin(), marks_.end(), [&pointer](const auto& m) { return m.first == &pointer; });
+}
+
 void TLink::Rebuild(bool keepColors) {
   if (!keepColors) {
     for (auto& c : colors_) c = {clTeal, clMaroon};

@@ -205,6 +205,8 @@ class TLink : public TNodeContainer {
 
   // The layout: a rescale keeps the nodes' colours.
   void AfterRescale() override;
+  // The marks attached to its nodes are placed with them (PlaceMarks).
+  bool PlacesPointer(const TPointer2& pointer) const override;
 
  protected:
   void Paint() override;

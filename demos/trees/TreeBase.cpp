@@ -470,6 +470,10 @@ void TBinTree::Arrange() {
   Invalidate();
 }
 
+bool TBinTree::PlacesPointer(const TPointer2& pointer) const {
+  return pointer.Target() != nullptr && pointer.Target()->parentWidget() == this;
+}
+
 void TBinTree::PlacePointers() {
   std::vector<TPointer2*> placed;
   std::vector<QRect> boxes;

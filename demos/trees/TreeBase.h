@@ -286,6 +286,9 @@ class TBinTree : public TTreeBase {
   void Arrange() override;
   // The smallest node at which a letter and the links to it can still be seen.
   int LeastNodeSize() const;
+  // The pointers on its nodes are placed with the nodes (Arrange, PlacePointers): a resize
+  // keeps them where that put them, clear of links, and a hidden one hidden.
+  bool PlacesPointer(const TPointer2& pointer) const override;
   // Puts every shown pointer standing on a node back on it; a pointer that would cover
   // another one on its row (two variables on one node) steps beside it or fans out over the
   // node (PointerPlace), so both captions show. The search trees place theirs round their

@@ -1,5 +1,7 @@
 #include "framework/drawkit/GraphForm.h"
 
+#include <algorithm>
+
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/NodeContainer.h"
 #include "framework/drawkit/Pointer2.h"
@@ -60,7 +62,10 @@ void TGraphForm::RescaleContents() {
   for (TNodeContainer* c : containers) c->Rescale(width(), height());
   std::vector<TPointer2*> pointers;
   CollectOwned(*this, pointers);
-  for (TPointer2* p : pointers) p->Reposition();
+  // A pointer a container placed with its contents stays where the container put it.
+  for (TPointer2* p : pointers)
+    if (std::none_of(containers.begin(), containers.end(), [p](const TNodeContainer* c) { return c->PlacesPointer(*p); }))
+      p->Reposition();
 }
 
 void TGraphForm::FormPaint() { CopyBackdrop(Canvas(), *this, ClientRect(), Color); }

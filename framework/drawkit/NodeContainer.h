@@ -30,6 +30,8 @@ std::optional<QRect> RescaledBounds(const TDesignGeometry& g, int newParentWidth
 // Base panel of every drawn data structure: paints the backdrop under itself (or its Color
 // when not Transparent) with a sunken frame and rescales in proportion when its drawing
 // window is resized.
+class TPointer2;
+
 class TNodeContainer : public TCanvasWidget, public TKitControl {
  public:
   explicit TNodeContainer(QWidget* parent = nullptr);
@@ -53,6 +55,9 @@ class TNodeContainer : public TCanvasWidget, public TKitControl {
   virtual void Rescale(int newParentWidth, int newParentHeight);
   // Lays out the container's own contents after a rescale; nothing here.
   virtual void AfterRescale() {}
+  // Whether the container places that pointer itself when it lays out its contents
+  // (AfterRescale): the drawing window then leaves it where the container put it.
+  virtual bool PlacesPointer(const TPointer2&) const { return false; }
 
   // Told after every change of size.
   std::function<void()> OnResize;

@@ -94,19 +94,7 @@ void TAlgoDemo::Reset() {
 void TAlgoDemo::UpdateChildWindow() {
   IAlgorithmView& algo = views::Algorithm();
   if (curProc_ != nullptr) algo.SelectTab(procedures_->IndexOf(curProc_));
-  if (curLine_ != nullptr) {
-    const int row = curLine_->LineNo();
-    const int visible = algo.VisibleRows();
-    const int top = algo.TopRow();
-    // The line scrolls to the middle before it reaches an edge, so the lines around it
-    // show too: two on each side where the window has the rows.
-    const int margin = std::clamp((visible - 1) / 2, 0, 2);
-    if (row < top + margin || row >= top + visible - margin) {
-      int newTop = row - visible / 2;
-      newTop = std::min(newTop, algo.RowCount() - visible);
-      algo.SetTopRow(std::max(newTop, 0));
-    }
-  }
+  if (curLine_ != nullptr) algo.ShowRow(curLine_->LineNo());
   algo.Refresh();
   views::Variables().UpdateValues();
 }

@@ -1,5 +1,18 @@
 #include "framework/engine/DemoViews.h"
 
+#include <algorithm>
+
+void IAlgorithmView::ShowRow(int row) {
+  const int visible = VisibleRows();
+  const int top = TopRow();
+  // The line scrolls to the middle before it reaches an edge, so the lines around it show
+  // too: two on each side where the window has the rows.
+  const int margin = std::clamp((visible - 1) / 2, 0, 2);
+  if (row >= top + margin && row < top + visible - margin) return;
+  const int newTop = std::min(row - visible / 2, RowCount() - visible);
+  SetTopRow(std::max(newTop, 0));
+}
+
 namespace views {
 namespace {
 

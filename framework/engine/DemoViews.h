@@ -35,6 +35,9 @@ class IAlgorithmView {
   virtual int TopRow() const = 0;
   virtual void SetTopRow(int row) = 0;
   virtual int VisibleRows() const = 0;
+  // Scrolls so that row shows with the lines around it: nothing while it lies two rows (where
+  // the view has them) inside the view, else it comes to the middle.
+  void ShowRow(int row);
 
   // One nested coloured frame per active call made with "@C".
   virtual void PushFrame() = 0;

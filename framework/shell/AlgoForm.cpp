@@ -220,6 +220,10 @@ void TAlgorithmForm::PanelResize() {
   hScroll_->setPageStep(std::max(1, clientWidth));
   hScroll_->setSingleStep(std::max(1, font_.TextWidth(QStringLiteral(" "))));
   hScroll_->setVisible(hBar);
+  // A window made smaller or larger keeps the line the run stands on in view, as a step does.
+  if (CurrentDemo != nullptr && CurrentDemo->CurLine() != nullptr && CurrentDemo->CurProc() != nullptr &&
+      ShownProcedure() == CurrentDemo->CurProc())
+    ShowRow(CurrentDemo->CurLine()->LineNo());
   RefreshRows();
   inResize_ = false;
 }
@@ -450,8 +454,16 @@ void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
     c.FillRect(rect);
     c.SetBkMode(TRANSPARENT);
   }
-  // Two pixels in from the cell's edge, so that marked rows do not cut the first letter.
-  c.TextOut(rect.Left + 2 - look.scroll, rect.Top + 1, look.text);
+  // Two pixels in from the cell's edge, so that marked rows do not cut the first letter. In a
+  // row framed for its breakpoint the letters stay inside the frame: a line longer than the
+  // pane is cut a pixel before the frame, not under it.
+  if (look.breakFrame) {
+    c.Brush.Style = bsClear;
+    c.TextRect(TRect(rect.Left + 2, rect.Top, rect.Right - 3, rect.Bottom), rect.Left + 2 - look.scroll, rect.Top + 1,
+               look.text);
+  } else {
+    c.TextOut(rect.Left + 2 - look.scroll, rect.Top + 1, look.text);
+  }
   if (look.breakFrame) {
     c.Brush.Color = clRed;
     c.Brush.Style = bsSolid;

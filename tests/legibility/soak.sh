@@ -1,7 +1,9 @@
 #!/bin/sh
 # soak.sh DEMO [SEEDS]: runs a demonstration's legibility script (tests/legibility/DEMO.vks)
 # with more seeds than the sweep: every class, at 1024x768, 1366x768 and 1920x1080, every line
-# checked. SEEDS is a count (seeds 1 to N) or a range FIRST..LAST; 10 unless given.
+# checked, with the teacher's actions (their second run checked at every line too); at one of
+# the sizes, by turns with the seed, at a speed other than 99 (60, 0, 30, 90 by turns) where the
+# script sets speed 99. SEEDS is a count (seeds 1 to N) or a range FIRST..LAST; 10 unless given.
 # The driver is $VELKORA_SCRIPT, or build-test/velkora-script beside the sources.
 # Prints each finding under the command that shows it again, then the figures: seeds, runs,
 # lines run and looks taken, findings and the distinct findings among them. Exit 1 when
@@ -27,21 +29,26 @@ lines=0
 looks=0
 seed=$first
 while [ "$seed" -le "$last" ]; do
+  at=0
   for size in 1024x768 1366x768 1920x1080; do
-    out=$("$driver" --seed "$seed" --screen "$size" --exceptions "$here/exceptions.txt" "$script" 2>&1)
+    pace=
+    if [ $((seed % 3)) -eq "$at" ]; then pace="--speed $(echo 60 0 30 90 | cut -d' ' -f$((seed % 4 + 1)))"; fi
+    at=$((at + 1))
+    # shellcheck disable=SC2086 # the options are words
+    out=$("$driver" --seed "$seed" --screen "$size" --teacher 1 $pace --exceptions "$here/exceptions.txt" "$script" 2>&1)
     rc=$?
     runs=$((runs + 1))
     if [ "$rc" -ne 0 ] && [ "$rc" -ne 1 ] || printf '%s\n' "$out" | grep -q -e '^FAILED line' -e '^script-error'; then
       failed=$((failed + 1))
-      echo "== failed: $driver --seed $seed --screen $size $script"
+      echo "== failed: $driver --seed $seed --screen $size --teacher 1 $pace $script"
       printf '%s\n' "$out" | grep -e '^FAILED' -e '^script-error' -e '^error' | head -5
     fi
     # Each finding under the class that showed it and the command that shows it again.
-    printf '%s\n' "$out" | awk -v seed="$seed" -v size="$size" -v driver="$driver" -v script="$script" -v all="$all" '
+    printf '%s\n' "$out" | awk -v seed="$seed" -v size="$size" -v driver="$driver" -v script="$script" -v all="$all" -v pace="$pace" '
       /^class / { cls = $2 }
       /^at / { where = $0 }
       /^(illegible|wrong) / {
-        if (!shown[cls]++) printf "== %s --seed %s --screen %s --class %s %s\n", driver, seed, size, cls, script
+        if (!shown[cls]++) printf "== %s --seed %s --screen %s --teacher 1 %s--class %s %s\n", driver, seed, size, pace (pace == "" ? "" : " "), cls, script
         print "   " where; print "   " $0
         print $0 >> all
       }'

@@ -1,23 +1,34 @@
 #!/bin/sh
-# sweep.sh [--seed N] [--turn K] VELKORA_SCRIPT SCRIPT [SIZE...]: runs one demonstration's
-# legibility script and prints what it finds.
+# sweep.sh [--seed N] [--turn K] [--teacher N] [--speed S] VELKORA_SCRIPT SCRIPT [SIZE...]:
+# runs one demonstration's legibility script and prints what it finds.
 # A script with input classes ("class NAME" lines) runs every class at the first size
 # (1024x768 unless sizes are given), every line checked, and one class at each other size
 # (1366x768 and 1920x1080) with one line in seven checked: class K at the second size, K+1 at
 # the third, counted round the classes (K is 0 unless --turn names it), so that the time
 # stays bounded and the other sizes see every class as K moves on. A script without classes
-# runs whole at every size. The values the script draws come from --seed (the driver's own
+# runs whole at every size.
+# With --teacher the first size checks every line of every other class only (the classes K,
+# K+2, ...) and one line in seven of the rest: the teacher's actions double the runs. The values the script draws come from --seed (the driver's own
 # default seed unless given).
+# --teacher N adds the teacher's actions to every class at every size (a pause mid-run, the
+# window resized, a breakpoint on the current line, the run made again after a reset, that
+# second run checked at one line in N); --speed S runs the class of the second size at speed S
+# where the script sets speed 99.
 # Fails on findings (illegible texts, wrong drawings) unless the demonstration (the script's
 # name) is listed alone on a line of pending.txt; a line "DEMO RULE ..." lets only those
-# drawing rules' findings pass (the driver prints them "pending wrong RULE"). A script error,
+# rules' findings pass (the driver prints them "pending wrong RULE" or "pending illegible
+# RULE"), "DEMO resized RULE ..." only once the window was resized in the class. A script error,
 # a failed expect or a missing picture always fails.
 seed=
 turn=0
+teacher=
+speed=
 while :; do
   case $1 in
     --seed) seed="--seed $2"; shift 2 ;;
     --turn) turn=$2; shift 2 ;;
+    --teacher) teacher="--teacher $2"; shift 2 ;;
+    --speed) speed=$2; shift 2 ;;
     *) break ;;
   esac
 done
@@ -36,14 +47,21 @@ pendingFound=0
 broken=0
 run=0
 for size in $sizes; do
+  pace=
   if [ "$run" -eq 0 ]; then
     sample=1
     only=
     what="every class"
+    if [ -n "$teacher" ] && [ "$count" -gt 1 ]; then
+      sample=7
+      only=$(printf '%s\n' "$classes" | awk -v turn="$turn" '(NR - 1 + turn) % 2 == 0 { printf "--full %s ", $0 }')
+      what="every class, every line of $(printf '%s' "$only" | sed 's/--full //g; s/ $//; s/ /, /g')"
+    fi
   else
     sample=7
     only=
     what="whole"
+    if [ "$run" -eq 1 ] && [ -n "$speed" ]; then pace="--speed $speed"; fi
     if [ "$count" -gt 0 ]; then
       pick=$(( (turn + run - 1) % count + 1 ))
       name=$(printf '%s\n' "$classes" | sed -n "${pick}p")
@@ -53,14 +71,14 @@ for size in $sizes; do
   fi
   [ "$count" -eq 0 ] && [ "$run" -eq 0 ] && what="whole"
   run=$((run + 1))
-  echo "== $demo at $size, $what, one line in $sample"
+  echo "== $demo at $size, $what, one line in $sample${pace:+, $pace}${teacher:+, $teacher}"
   # shellcheck disable=SC2086 # the options are words
-  out=$("$driver" --screen "$size" --sample "$sample" $seed $only --exceptions "$here/exceptions.txt" \
+  out=$("$driver" --screen "$size" --sample "$sample" $seed $only $teacher $pace --exceptions "$here/exceptions.txt" \
     --pending "$here/pending.txt" "$script" 2>&1)
   rc=$?
   printf '%s\n' "$out"
   n=$(printf '%s\n' "$out" | grep -c -e '^illegible ' -e '^wrong ')
-  p=$(printf '%s\n' "$out" | grep -c -e '^pending wrong ')
+  p=$(printf '%s\n' "$out" | grep -c -e '^pending wrong ' -e '^pending illegible ')
   echo "== $demo at $size: $n findings, $p pending, exit $rc"
   if [ "$rc" -ne 0 ] && [ "$rc" -ne 1 ]; then broken=1; fi
   if printf '%s\n' "$out" | grep -q -e '^FAILED line' -e '^error missing picture' -e '^script-error'; then broken=1; fi

@@ -236,6 +236,25 @@ TEST(ScriptedModalHost, FileDialogsErrorsAndUnusedAnswers) {
                                          QStringLiteral("unused dialog MEdit=\"1 2\" OK")}));
 }
 
+TEST(ScriptedModalHost, AnswersTakenWhileKeptAreAnsweredAgainInTheirOrder) {
+  modal::ScriptedHostScope host;
+  host->QueueMessage(QStringLiteral("No"));
+  host->QueueFile(QStringLiteral("/tmp/a.gra"));
+  host->QueueMessage(QStringLiteral("Yes"));
+  using modal::Buttons;
+  EXPECT_EQ(modal::MessageBox(QStringLiteral("before"), QStringLiteral("T"), Buttons::YesNo), modal::ResultNo);
+  host->KeepTaken(true);
+  modal::FileRequest open;
+  EXPECT_EQ(modal::Current().FileName(open), "/tmp/a.gra");
+  EXPECT_EQ(modal::MessageBox(QStringLiteral("kept"), QStringLiteral("T"), Buttons::YesNo), modal::ResultYes);
+  host->KeepTaken(false);
+  const auto taken = host->TakeTaken();
+  ASSERT_EQ(taken.size(), 2u) << "only what was taken while kept";
+  EXPECT_TRUE(host->TakeTaken().empty());
+  for (const auto& t : taken) host->Queue(t);
+  EXPECT_EQ(host->Unused(), QStringList({QStringLiteral("unused file /tmp/a.gra"), QStringLiteral("unused answer Yes")}));
+}
+
 TEST(ScriptedModalHost, ParsesDialogLines) {
   const auto a = modal::ScriptedHost::ParseDialog(QStringLiteral(" m=3  n=\"2 1\" key:Esc "));
   ASSERT_EQ(a.settings.size(), 2u);

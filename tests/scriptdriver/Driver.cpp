@@ -29,6 +29,7 @@
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/Stale.h"
+#include "tests/scriptdriver/Teacher.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/scriptdriver/Values.h"
 #include "tests/support/ScriptControls.h"
@@ -39,16 +40,22 @@ namespace script {
 QString Usage() {
   return QStringLiteral(
       "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--pending FILE] [--sample N]\n"
-      "                      [--real-time] [--seed N] [--class NAME]... [--classes] SCRIPT\n"
+      "                      [--real-time] [--seed N] [--class NAME]... [--classes] [--teacher N] [--speed N]\n"
+      "                      SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
       "          screen when --screen is not given\n"
       "  DIR     where shot files go; without it, a new folder in the temporary folder\n"
       "  FILE    --exceptions: texts check texts lets go down to 11 px: lines DEMO INPUT PATTERN;\n"
       "          --pending: drawing rules a demonstration does not keep yet: lines DEMO RULE...\n"
       "  N       \"check every\" looks at one in N of the lines it would check (1 unless given)\n"
+      "  --full NAME   checks every line of that class whatever --sample says (several may be given)\n"
       "  --seed N      seeds the values the script's \"let\" lines draw and the program's random choices\n"
       "  --class NAME  runs only that input class of the script (several may be given)\n"
       "  --classes     prints the script's input classes, one a line, and runs nothing\n"
+      "  --teacher N   adds the teacher's actions to every class: a pause mid-run, the window made\n"
+      "                smaller and given back its size, a breakpoint on the current line, the run made\n"
+      "                again after a reset (checked at one line in N)\n"
+      "  --speed N     runs at speed N (0 to 98) where the script sets speed 99\n"
       "  exit 0 when the script ran to its end, 1 when an expect failed, a picture is missing, a text is\n"
       "  illegible or a drawing wrong, 2 on a script error\n");
 }
@@ -74,17 +81,32 @@ QString ParseOptions(const QStringList& args, Options& options) {
       options.realTime = true;
     } else if (a == QLatin1String("--classes")) {
       options.listClasses = true;
-    } else if (a == QLatin1String("--seed") || a == QLatin1String("--class")) {
+    } else if (a == QLatin1String("--seed") || a == QLatin1String("--class") || a == QLatin1String("--full")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
       const QString v = args[++i];
       if (a == QLatin1String("--class")) {
         options.classes << v;
         continue;
       }
+      if (a == QLatin1String("--full")) {
+        options.full << v;
+        continue;
+      }
       bool ok = false;
       options.seed = v.toUInt(&ok);
       if (!ok) return QStringLiteral("--seed takes a whole number from 0");
       options.seedGiven = true;
+    } else if (a == QLatin1String("--teacher") || a == QLatin1String("--speed")) {
+      if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
+      bool ok = false;
+      const int v = args[++i].toInt(&ok);
+      if (a == QLatin1String("--teacher")) {
+        if (!ok || v < 1) return QStringLiteral("--teacher takes a whole number of at least 1");
+        options.teacher = v;
+      } else {
+        if (!ok || v < 0 || v > 98) return QStringLiteral("--speed takes a speed from 0 to 98");
+        options.speed = v;
+      }
     } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions") ||
                a == QLatin1String("--pending") || a == QLatin1String("--sample")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
@@ -133,6 +155,15 @@ QString ApplyScreenLine(const QString& scriptText, Options& options) {
   return {};
 }
 
+void ReplaceTopSpeed(std::vector<Command>& commands, int speed) {
+  if (speed < 0) return;
+  for (Command& c : commands)
+    if (c.verb == Verb::Speed && c.args[0] == QLatin1String("99")) {
+      c.args[0] = QString::number(speed);
+      c.text = QStringLiteral("speed %1   # speed 99 in the script").arg(speed);
+    }
+}
+
 class Driver::ChangeCounter : public QObject {
  public:
   ChangeCounter() { qApp->installEventFilter(this); }
@@ -155,7 +186,8 @@ class Driver::ChangeCounter : public QObject {
 };
 
 Driver::Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out)
-    : host_(host), options_(options), out_(std::move(out)), changes_(std::make_unique<ChangeCounter>()) {
+    : host_(host), options_(options), out_(std::move(out)), changes_(std::make_unique<ChangeCounter>()),
+      sample_(options.sample) {
   host_.SetSink([this](const QString& line) { Print(line); });
   host_.SetErrorSink([this](const QString& problem) { Fail(problem); });
   host_.SetShotTaker([this](const QString& file) { Shot(file); });
@@ -186,7 +218,10 @@ int Driver::Run(const std::vector<Command>& commands) {
 int Driver::Run(const std::vector<ClassRun>& classes) {
   if (classes.size() == 1 && classes[0].name.isEmpty()) {
     if (options_.seedGiven) rnd::FixSeed(classes[0].seed);
-    return Run(classes[0].commands);
+    TeacherClassStarts(classes[0].seed);
+    RunCommands(classes[0].commands);
+    TeacherEnd();
+    return Finish();
   }
   bool first = true;
   for (const ClassRun& c : classes) {
@@ -200,7 +235,11 @@ int Driver::Run(const std::vector<ClassRun>& classes) {
     lastWrong_.clear();
     lastBreakpoints_.clear();
     lookedAt_ = -1;
+    TeacherClassStarts(c.seed);
+    resizedInClass_ = false;
+    sample_ = options_.full.contains(c.name) ? 1 : options_.sample;
     RunCommands(c.commands);
+    TeacherEnd();
   }
   return Finish();
 }
@@ -215,9 +254,7 @@ void Driver::RunCommands(const std::vector<Command>& commands) {
   for (std::size_t i = 0; i < commands.size() && !expectFailed_ && problems_.isEmpty();) {
     const Command& c = commands[i];
     if (!StartsRun(c)) {
-      Echo(c);
-      Guarded(c);
-      AfterAction(c);
+      Act(c);
       ++i;
       continue;
     }
@@ -228,6 +265,7 @@ void Driver::RunCommands(const std::vector<Command>& commands) {
     nextAlong_ = 0;
     lastMark_ = -1;  // the first is delivered at the first wait, whatever the clock says
     if (!along_.empty()) QMetaObject::invokeMethod(qApp, [this] { Deliver(); }, Qt::QueuedConnection);
+    TeacherBeforeRun(c, !along_.empty());
     Echo(c);
     Guarded(c);
     // What the run left undelivered happens after it.
@@ -236,12 +274,17 @@ void Driver::RunCommands(const std::vector<Command>& commands) {
     AfterAction(c);
     for (const Command* l : late) {
       if (expectFailed_ || !problems_.isEmpty()) break;
-      Echo(*l);
-      Guarded(*l);
-      AfterAction(*l);
+      Act(*l);
     }
+    TeacherAfterRun(c);
     i = j;
   }
+}
+
+void Driver::Act(const Command& c) {
+  Echo(c);
+  Guarded(c);
+  AfterAction(c);
 }
 
 int Driver::Finish() {
@@ -348,14 +391,20 @@ void Driver::Execute(const Command& c) {
     case Verb::Step: PressButton("StepOverBtn"); break;
     case Verb::Run: PressButton("DemoRunBtn"); break;
     case Verb::Pause: PressButton("DemoStopBtn"); break;
-    case Verb::Reset: PressButton("DemoResetBtn"); break;
-    case Verb::Data: PressButton("AlgDataBtn"); break;
+    case Verb::Reset:
+    case Verb::Data:
+      // Both start the run again from its beginning: the lines before are no lagged value's.
+      variables_.Forget();
+      PressButton(c.verb == Verb::Reset ? "DemoResetBtn" : "AlgDataBtn");
+      break;
     case Verb::Back: PressButton("ReturnBtn"); break;
     case Verb::Cursor:
+      browsing_ = !AtCurrentLine(c);
       SelectLine(c);
       if (problems_.isEmpty()) PressButton("RunToCursorBtn");
       break;
     case Verb::Break:
+      browsing_ = !AtCurrentLine(c);
       SelectLine(c);
       if (problems_.isEmpty()) SendKey(*MainForm, QStringLiteral("F5"));
       break;
@@ -374,6 +423,9 @@ void Driver::Execute(const Command& c) {
     case Verb::Print: PrintWhat(c); break;
     case Verb::Shot: Shot(c.args[0]); break;
     case Verb::Resize: Resize(QSize(c.args[0].toInt(), c.args[1].toInt())); break;
+    case Verb::Teacher:
+      if (teacher_) teacher_->on = c.args[0] == QLatin1String("on");
+      break;
     case Verb::Check:
       if (c.args[0] == QLatin1String("texts")) {
         CheckTexts();
@@ -427,7 +479,13 @@ void Driver::Resize(QSize size) {
   }
   window->resize(size);
   resized_ = true;
+  resizedInClass_ = true;
   pacing::ProcessMessages();
+}
+
+bool Driver::AtCurrentLine(const Command& c) {
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  return line != nullptr && line->Procedure()->Name() == c.args[0] && line->LineNo() == c.args[1].toInt();
 }
 
 void Driver::SelectLine(const Command& c) {
@@ -585,9 +643,11 @@ QStringList Driver::GeometryFindings() {
 }
 
 void Driver::CheckTexts() {
-  const QStringList findings = TextFindings() + BreakpointFindings();
-  for (const QString& f : findings) Print(f);
-  if (!findings.isEmpty()) illegible_ = true;
+  for (const QString& f : TextFindings() + BreakpointFindings() + CurrentLineFindings(browsing_)) {
+    const bool pending = Pending(f);
+    Print(pending ? QStringLiteral("pending ") + f : f);
+    if (!pending) illegible_ = true;
+  }
 }
 
 void Driver::PrintShapes() {
@@ -599,7 +659,7 @@ void Driver::PrintShapes() {
 
 bool Driver::Pending(const QString& finding) {
   if (const std::optional<QString> text = ReadOnce(options_.pending, pendingRead_)) pending_ = ParsePending(*text);
-  return IsPending(pending_, demoName_, finding);
+  return IsPending(pending_, demoName_, finding, resizedInClass_);
 }
 
 void Driver::CheckDrawing() {
@@ -625,9 +685,9 @@ void Driver::CheckEvery() {
     shapeFindings_ = ShapeFindings(scene_) + staleFindings_;
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
-  // The algorithm window is no checked window: its breakpoints are looked at every time, and
-  // one that stays unseen is told once.
-  const QStringList breakpoints = BreakpointFindings();
+  // The algorithm window's breakpoints and current line are looked at every time, and a fault
+  // that stays is told once.
+  const QStringList breakpoints = BreakpointFindings() + CurrentLineFindings(browsing_);
   for (const QString& b : breakpoints)
     if (!lastBreakpoints_.contains(b)) illegible << b;
   lastBreakpoints_ = breakpoints;
@@ -645,19 +705,27 @@ void Driver::CheckEvery() {
                               .arg(line->LineNo())
                               .arg(line->Label())
                               .arg(linesRun_));
-  for (const QString& f : illegible) Print(f);
+  for (const QString& f : illegible) {
+    const bool pending = Pending(f);
+    Print(pending ? QStringLiteral("pending ") + f : f);
+    if (!pending) illegible_ = true;
+  }
   for (const QString& f : wrong) {
     const bool pending = Pending(f);
     Print(pending ? QStringLiteral("pending ") + f : f);
     if (!pending) wrong_ = true;
   }
-  illegible_ = illegible_ || !illegible.isEmpty();
 }
 
 void Driver::LineDone() {
+  ++runLines_;
+  browsing_ = false;  // the engine shows the executing procedure again
+  if (teacher_) TeacherLine();
   if (everyLines_ <= 0) return;
   ++linesRun_;
-  if (linesRun_ % (static_cast<long>(everyLines_) * options_.sample) == 0) {
+  // The teacher's second run is looked at more thinly.
+  const int sample = TeacherAgain() ? std::max(sample_, options_.teacher) : sample_;
+  if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) {
     lookAtLine_ = true;
     CheckEvery();
     lookAtLine_ = false;

@@ -12,6 +12,18 @@
 // the run at its next wait between two lines (one command per wait), as a user pressing it
 // while the program runs; every other command waits until the run has ended. A pause or key
 // that comes too late for the run is carried out after it.
+//
+// The teacher's actions (--teacher N): what a teacher does besides giving the input, added to
+// every class (Teacher.cpp). In the first run of a class whose length is known from the run
+// before it (the class's earlier run, else the run made again below), the run is paused at a
+// line drawn from the class's seed in the middle half of that length; the window is made
+// smaller and its size given back, a breakpoint is set on the current line, and the run goes
+// on (stopping at that breakpoint once more, if it comes back to it, before the breakpoint is
+// taken away and the run goes on as the script had it). After the class's last command the
+// window is made smaller and given back its size once more, the breakpoints are cleared, and
+// 恢复 (reset) and 执行 run the demonstration again from its beginning, the answers its runs
+// took queued again; "check every" looks at one line in N of that second run. A class opts
+// out with "teacher off".
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -35,6 +47,8 @@ class ScriptedHost;
 
 namespace script {
 
+struct TeacherState;  // Teacher.h
+
 struct Options {
   QSize screen{1024, 768};
   bool screenGiven = false;  // by --screen, which wins over the script's own line
@@ -47,7 +61,10 @@ struct Options {
   std::uint32_t seed = 1;  // of the values "let" draws (Inputs.h)
   bool seedGiven = false;  // the program's own random choices follow the seed too
   QStringList classes;     // the input classes to run; every class when empty
+  QStringList full;        // classes checked at every line whatever sample says
   bool listClasses = false;  // print the script's classes instead of running it
+  int teacher = 0;         // the teacher's actions, their second run checked at one line in this many; 0: none
+  int speed = -1;          // replaces the scripts' "speed 99"; -1: kept
 };
 
 // One input class of a script, parsed (a script without classes is one class without a name).
@@ -66,6 +83,9 @@ QString ApplyScreenLine(const QString& scriptText, Options& options);
 
 // The program's random choices follow this seed unless --seed names one.
 constexpr std::uint32_t DefaultProgramSeed = 20261206u;
+
+// "speed 99" made "speed N" (N >= 0; a negative N leaves the commands as they are).
+void ReplaceTopSpeed(std::vector<Command>& commands, int speed);
 
 // Exit codes.
 enum Exit { ExitOk = 0, ExitExpectFailed = 1, ExitScriptError = 2 };
@@ -92,6 +112,8 @@ class Driver {
   // Back to the selection window, the answers the last class left unused told and dropped.
   void BetweenClasses();
   void Execute(const Command& c);
+  // A command that starts no run: echoed, carried out and looked at after.
+  void Act(const Command& c);
   void Print(const QString& line);
   void Echo(const Command& c);
   void Fail(const QString& problem);
@@ -108,6 +130,8 @@ class Driver {
   static QWidget* DraggedWindow();
   void PressButton(const char* name);
   void SelectLine(const Command& c);
+  // Whether a break or cursor command names the line the run stands on.
+  static bool AtCurrentLine(const Command& c);
   void PrintWhat(const Command& c);
   void PrintDrawing(const QString& name);
   void Shot(const QString& file);
@@ -159,7 +183,10 @@ class Driver {
   std::unique_ptr<ChangeCounter> changes_;
   long lookedAt_ = -1;
   QStringList lastWrong_;  // what the last look of "check every" found in the drawing
-  QStringList lastBreakpoints_;  // and the breakpoints it found unseen
+  QStringList lastBreakpoints_;  // and the breakpoints it found unseen, the current line out of view
+  // The user chose a procedure's tab or row (break, cursor) since the last line ran: the
+  // algorithm window may show another procedure than the executing one.
+  bool browsing_ = false;
   // The run's variables, with the values of lagged paths kept line by line.
   RunVariables variables_;
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
@@ -176,11 +203,29 @@ class Driver {
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;
   bool resized_ = false;  // a window was dragged to a size since the script began
+  bool resizedInClass_ = false;  // and since the class began (the pending rules "resized")
   // The drawing rules each demonstration does not keep yet, read from --pending at the first
   // check: their findings are printed "pending wrong RULE ..." and fail nothing.
   std::vector<PendingRules> pending_;
   bool pendingRead_ = false;
   bool Pending(const QString& finding);
+
+  // The teacher's actions (Teacher.cpp).
+  void TeacherClassStarts(std::uint32_t seed);
+  // Before and after a run the script starts; returns after the teacher's mid-run actions.
+  void TeacherBeforeRun(const Command& c, bool along);
+  void TeacherAfterRun(const Command& c);
+  // Pauses the run at the drawn line (from LineDone).
+  void TeacherLine();
+  void TeacherMidRun();
+  void TeacherEnd();
+  // A command the teacher gives, echoed and looked at after as the script's own.
+  void TeacherDoes(Verb verb, const QStringList& args);
+  QSize TeacherSmaller();
+  bool TeacherAgain() const;  // the second run is being made
+  std::unique_ptr<TeacherState> teacher_;
+  long runLines_ = 0;  // lines executed since the run being made began
+  int sample_ = 1;     // --sample, or 1 for a class named by --full
   // A file the command line names (the exceptions, the pending rules), read at its first use:
   // its text that once, else nothing; nothing too when none is named or it cannot be read
   // (the run then fails, saying so).

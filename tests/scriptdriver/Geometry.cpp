@@ -748,16 +748,18 @@ std::vector<PendingRules> ParsePending(const QString& text) {
     if (line.isEmpty()) continue;
     QStringList words = line.split(' ');
     const QString demo = words.takeFirst();
-    out.push_back({demo, words});
+    const bool afterResize = !words.isEmpty() && words.first() == QLatin1String("resized");
+    if (afterResize) words.removeFirst();
+    out.push_back({demo, words, afterResize});
   }
   return out;
 }
 
-bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding) {
-  if (!finding.startsWith(QLatin1String("wrong "))) return false;
+bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding, bool resized) {
+  if (!finding.startsWith(QLatin1String("wrong ")) && !finding.startsWith(QLatin1String("illegible "))) return false;
   const QString rule = finding.section(' ', 1, 1);
   return std::any_of(pending.begin(), pending.end(), [&](const PendingRules& p) {
-    return p.demo.compare(demo, Qt::CaseInsensitive) == 0 && p.rules.contains(rule);
+    return p.demo.compare(demo, Qt::CaseInsensitive) == 0 && p.rules.contains(rule) && (!p.afterResize || resized);
   });
 }
 

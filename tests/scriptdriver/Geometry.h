@@ -162,15 +162,21 @@ QStringList ValueFindings(const Scene& scene, const Variables& variables);
 // A shape's meanings as "print shapes" adds them: " = v.elem[3]" (nothing without any).
 QString MeaningsOf(const Shape& shape);
 
-// The drawing rules a demonstration does not keep yet, one line of the pending file each:
-// "DEMO RULE RULE ...", "#" starting a comment. A line naming no rule is the legibility
-// sweep's alone (sweep.sh lets the whole demonstration pass).
+// The rules a demonstration does not keep yet, one line of the pending file each:
+// "DEMO RULE RULE ...", "#" starting a comment; a rule names the drawing rule's findings
+// ("wrong RULE") and the legibility rule's ("illegible RULE") alike. "DEMO resized RULE ..."
+// lets those rules' findings pass only once the window was resized in the class (the
+// faults a drawing shows after a resize). A line naming no rule is the legibility sweep's
+// alone (sweep.sh lets the whole demonstration pass).
 struct PendingRules {
   QString demo;
   QStringList rules;
+  bool afterResize = false;
 };
 std::vector<PendingRules> ParsePending(const QString& text);
-// Whether a finding ("wrong RULE ...") is of a rule pending for the demonstration.
-bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding);
+// Whether a finding ("wrong RULE ..." or "illegible RULE ...") is of a rule pending for the
+// demonstration; resized: the window was resized in the class.
+bool IsPending(const std::vector<PendingRules>& pending, const QString& demo, const QString& finding,
+               bool resized = false);
 
 }  // namespace script

@@ -35,7 +35,7 @@ const std::map<QString, Verb>& Verbs() {
       {"back", Verb::Back},     {"cursor", Verb::Cursor}, {"break", Verb::Break},
       {"clearbreaks", Verb::ClearBreaks}, {"speed", Verb::Speed}, {"key", Verb::Key},
       {"print", Verb::Print},   {"shot", Verb::Shot},     {"expect", Verb::Expect},
-      {"check", Verb::Check},   {"resize", Verb::Resize},
+      {"check", Verb::Check},   {"resize", Verb::Resize}, {"teacher", Verb::Teacher},
   };
   return verbs;
 }
@@ -144,6 +144,11 @@ QString Fill(Command& c, const QString& line, const QStringList& words) {
       c.args = {QString::number(*w), QString::number(*h)};
       return {};
     }
+    case Verb::Teacher:
+      if (rest.size() != 1 || (rest[0] != QLatin1String("off") && rest[0] != QLatin1String("on")))
+        return QStringLiteral("usage: teacher off|on");
+      c.args = rest;
+      return {};
     case Verb::Shot:
       if (QString e = want(1, "shot FILE.png"); !e.isEmpty()) return e;
       if (!rest[0].endsWith(QLatin1String(".png"), Qt::CaseInsensitive))

@@ -11,7 +11,7 @@ enum class Verb {
   Start, Dialog, Set, Click, Answer, File,
   Trace, Step, Run, Pause, Reset, Data, Back,
   Cursor, Break, ClearBreaks, Speed, Key,
-  Print, Shot, Expect, Check, Resize,
+  Print, Shot, Expect, Check, Resize, Teacher,
 };
 
 struct Command {
@@ -47,6 +47,8 @@ struct Parsed {
 //                                click, set, answer, key, resize, the end of a run), until
 //                                "check every off"
 //   resize WxH                   args = {W, H}: the main window's new size, at least 320 x 240
+//   teacher off|on               args = {"off"|"on"}: under --teacher, whether the teacher's
+//                                actions (Driver.h) go on in this class from here
 //   shot FILE.png                args = {FILE.png}
 //   expect TEXT                  args = {TEXT (rest of the line, verbatim)}; matched in order,
 //                                see Expect.h

@@ -211,8 +211,21 @@ std::vector<WidgetText> TextsOfWidget(const QWidget& w) {
       add(c->currentText(), area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QPalette::ButtonText, w.font());
     }
   } else if (const auto* tabs = qobject_cast<const QTabBar*>(&w)) {
-    for (int i = 0; i < tabs->count(); ++i)
+    // A bar too narrow for its tabs scrolls them under its scroll buttons: a label is read
+    // as far as it shows between the bar's ends and the buttons.
+    QRect bar = tabs->rect();
+    for (const QObject* child : tabs->children())
+      if (const auto* b = qobject_cast<const QAbstractButton*>(child); b && b->isVisible()) {
+        if (b->geometry().center().x() > bar.center().x()) bar.setRight(std::min(bar.right(), b->geometry().left() - 1));
+        else bar.setLeft(std::max(bar.left(), b->geometry().right() + 1));
+      }
+    for (int i = 0; i < tabs->count(); ++i) {
+      const std::size_t before = out.size();
       add(tabs->tabText(i), tabs->tabRect(i), Qt::AlignCenter, QPalette::WindowText, w.font());
+      if (out.size() == before) continue;
+      out.back().box &= bar;
+      if (out.back().box.isEmpty()) out.pop_back();
+    }
   } else if (const auto* group = qobject_cast<const QGroupBox*>(&w)) {
     QStyleOptionGroupBox option;
     option.initFrom(&w);
@@ -492,6 +505,12 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     if (left.isEmpty() || underAnotherWindow) continue;
     const QRect shownPart = (QRegion(f.g.box) & QRegion(f.visible)).boundingRect();
     f.g.clipped = f.partlyHidden || shownPart != f.g.box || !(QRegion(f.g.box) & hidden).isEmpty();
+    // A text cut by its control, its window's edge or a control laid over it is read as far
+    // as it shows (a long line of the algorithm window, cut at the pane): what no one sees
+    // neither meets another text nor is crossed.
+    const QRect seen = ((QRegion(f.g.box) & QRegion(f.visible)) - hidden).boundingRect();
+    if (seen.isEmpty()) continue;
+    f.g.box = seen;
     const Item& own = items[static_cast<std::size_t>(f.order)];
     std::vector<std::size_t> near;
     squares(f.g.box, [&](std::size_t at) { near.insert(near.end(), linesIn[at].begin(), linesIn[at].end()); });
@@ -572,6 +591,92 @@ QStringList BreakpointFindings() {
                  .arg(line->Text().trimmed(), line->Current ? QStringLiteral(" (the current line)") : QString());
   }
   return out;
+}
+
+QString CurrentLineFinding(const CurrentLineView& v) {
+  auto finding = [&](const QString& why) {
+    return QStringLiteral("illegible current %1 %2 \"%3\" -- %4").arg(v.proc).arg(v.row).arg(v.text.trimmed(), why);
+  };
+  if (v.shownProc != v.proc) return finding(QStringLiteral("the tab shown is %1's").arg(v.shownProc));
+  const QString rows = v.lastRow >= v.firstRow ? QStringLiteral("rows %1 to %2 show").arg(v.firstRow).arg(v.lastRow)
+                                               : QStringLiteral("no row shows");
+  if (v.rowRect.isEmpty() || v.rowRect.top() < v.inView.top() || v.rowRect.bottom() > v.inView.bottom())
+    return finding(QStringLiteral("its row is not wholly in view (%1)").arg(rows));
+  if (v.textRight <= v.textLeft) return {};  // a blank line shows as its row
+  const int left = v.inView.left(), right = v.inView.right() + 1;
+  if (!v.scrolled && (v.textLeft < left || v.firstRight > right))
+    return finding(QStringLiteral("its first letter is out of view"));
+  if (v.scrolled && std::min(v.textRight, right) - std::max(v.textLeft, left) < v.firstRight - v.textLeft)
+    return finding(QStringLiteral("its text is scrolled out of view"));
+  return {};
+}
+
+namespace {
+// The part of w's rectangle that shows on the screen: inside every control holding it and the
+// screen, less what a later sibling of it or of a control holding it, shown and opaque, lays
+// over it (a pane of the split frame over the one before it).
+QRect ShownPart(const QWidget& w, QRect r) {
+  r = QRect(w.mapToGlobal(r.topLeft()), r.size());
+  for (const QWidget* c = &w; c != nullptr && !c->isWindow(); c = c->parentWidget()) {
+    const QWidget* parent = c->parentWidget();
+    r &= QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size());
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(c)) + 1; i < siblings.size(); ++i) {
+      const auto* s = qobject_cast<const QWidget*>(siblings[i]);
+      if (s == nullptr || s->isWindow() || !s->isVisible() || !Opaque(*s)) continue;
+      const QRect over(s->mapToGlobal(QPoint(0, 0)), s->size());
+      if (!over.intersects(r)) continue;
+      // What the later control leaves of r: the largest band beside it.
+      const QRect bands[4] = {QRect(QPoint(r.left(), r.top()), QPoint(r.right(), over.top() - 1)),
+                              QRect(QPoint(r.left(), over.bottom() + 1), QPoint(r.right(), r.bottom())),
+                              QRect(QPoint(r.left(), r.top()), QPoint(over.left() - 1, r.bottom())),
+                              QRect(QPoint(over.right() + 1, r.top()), QPoint(r.right(), r.bottom()))};
+      QRect best;
+      for (const QRect& b : bands)
+        if (b.isValid() && b.width() * b.height() > best.width() * best.height()) best = b & r;
+      r = best;
+    }
+  }
+  return r & QRect(QPoint(0, 0), screen::Size());
+}
+}  // namespace
+
+QStringList CurrentLineFindings(bool browsing) {
+  TAlgorithmForm* form = AlgorithmForm;
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  if (browsing || form == nullptr || !form->isVisible() || line == nullptr) return {};
+  // Within a step (a message window the step opens after a return), the window still marks
+  // the line being executed, in its procedure: the engine has moved on to the next.
+  if (const TProcLine* executing = CurrentDemo->PrevLine(); !line->Current && executing != nullptr && executing->Current)
+    line = executing;
+  TZqDrawGrid* grid = form->ProcBox();
+  const QWidget* viewport = grid->viewport();
+  CurrentLineView v;
+  v.proc = line->Procedure()->Name();
+  v.row = line->LineNo();
+  v.text = line->Text();
+  const TProcedure* shown = form->ShownProcedure();
+  v.shownProc = shown != nullptr ? shown->Name() : QString();
+  v.inView = ShownPart(*viewport, viewport->rect());
+  const QRect cell = grid->CellRect(0, v.row).ToQRect();
+  if (!cell.isEmpty()) v.rowRect = QRect(viewport->mapToGlobal(cell.topLeft()), cell.size());
+  const int rowHeight = std::max(1, form->RowHeight());
+  v.firstRow = grid->TopRow();
+  v.lastRow = grid->TopRow() + std::min(form->MaxLines(), std::max(0, viewport->height() / rowHeight)) - 1;
+  // The row is painted two pixels in from the cell's left, less the sideways scroll.
+  const int scroll = form->TextScrollBar()->isVisible() ? form->TextScrollBar()->value() : 0;
+  v.scrolled = scroll > 0;
+  const QString text = v.text;
+  const qsizetype first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); }) - text.begin();
+  const QString trimmed = QString(text).remove(QRegularExpression(QStringLiteral("\\s+$")));
+  const int x0 = viewport->mapToGlobal(QPoint(cell.isEmpty() ? 0 : cell.left(), 0)).x() + 2 - scroll;
+  if (first < trimmed.size()) {
+    v.textLeft = x0 + grid->Font.TextWidth(text.left(first));
+    v.firstRight = x0 + grid->Font.TextWidth(text.left(first + 1));
+    v.textRight = x0 + grid->Font.TextWidth(trimmed);
+  }
+  const QString finding = CurrentLineFinding(v);
+  return finding.isEmpty() ? QStringList() : QStringList{finding};
 }
 
 std::vector<SizeException> ParseExceptions(const QString& source, QStringList& problems) {

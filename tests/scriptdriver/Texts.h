@@ -92,6 +92,32 @@ QStringList Findings(const std::vector<Glyphs>& texts, QSize screen,
 // current line, the selected row): "illegible breakpoint PROC ROW "TEXT" -- ...".
 QStringList BreakpointFindings();
 
+// The current line as the algorithm window shows it, in screen pixels.
+struct CurrentLineView {
+  QString proc;       // the executing procedure
+  int row = 0;        // the current line's row
+  QString text;       // its text
+  QString shownProc;  // the procedure whose tab is selected
+  QRect rowRect;      // the row's cell; empty when the grid does not lay it out (scrolled away)
+  QRect inView;       // the part of the grid's rows that shows: inside every control holding
+                      // it, the screen, and not under a pane laid over it
+  // Its text across, at the sideways scroll the window has: the left of its first letter,
+  // the right of that letter and of its last (all equal for a blank line).
+  int textLeft = 0, firstRight = 0, textRight = 0;
+  bool scrolled = false;  // the window is scrolled sideways
+  int firstRow = 0, lastRow = 0;  // the rows the grid shows, for the finding
+};
+// The rule "current": while a run stands on a line, that line shows in the algorithm window.
+// Its procedure's tab is the one shown, its row lies wholly in view (top to bottom), and
+// across, its text shows in the part of the row in view: from its first letter, or, in a
+// window scrolled sideways, some of its letters. A line longer than the window is visible
+// when its start is: the rest is a scroll away, as for every long line.
+// "illegible current PROC ROW "TEXT" -- ..." or nothing.
+QString CurrentLineFinding(const CurrentLineView& view);
+// The rule applied to the algorithm window now; nothing when no run stands on a line, the
+// window is not shown, or browsing (the user chose another procedure's tab or row).
+QStringList CurrentLineFindings(bool browsing);
+
 // The contrast ratio of two colours, 1 .. 21.
 double ContrastRatio(QRgb a, QRgb b);
 

@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
   for (const script::ClassScript& c : inputs.classes) {
     script::Parsed parsed = script::Parse(c.text);
     errors << parsed.errors;
+    script::ReplaceTopSpeed(parsed.commands, options.speed);
     classes.push_back({c.name, c.seed, std::move(parsed.commands)});
   }
   if (!errors.isEmpty()) {

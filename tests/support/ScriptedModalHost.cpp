@@ -146,6 +146,18 @@ void ScriptedHost::QueueMessage(const QString& button) {
 }
 void ScriptedHost::QueueFile(const QString& path) { files_.push_back({nextOrder_++, path}); }
 
+void ScriptedHost::Queue(const Taken& answer) {
+  switch (answer.kind) {
+    case Taken::Dialog: QueueDialog(answer.dialog); break;
+    case Taken::Message: QueueMessage(answer.text); break;
+    case Taken::File: QueueFile(answer.text); break;
+  }
+}
+
+void ScriptedHost::Keep(Taken::Kind kind, const DialogAnswer& dialog, const QString& text) {
+  if (keepTaken_) taken_.push_back({kind, dialog, text});
+}
+
 QStringList ScriptedHost::Unused() const {
   std::vector<std::pair<long, QString>> all;
   for (const auto& d : dialogs_)
@@ -224,6 +236,7 @@ int ScriptedHost::ExecDialog(QDialog& dialog) {
     if (!dialogs_.empty() && round < kMaxRounds) {
       const DialogAnswer answer = std::move(dialogs_.front().value);
       dialogs_.pop_front();
+      Keep(Taken::Dialog, answer, {});
       Apply(dialog, answer);
     } else if (round == 0) {
       PressDefault(dialog);
@@ -247,6 +260,7 @@ int ScriptedHost::ExecMessageWindow(QDialog& window, const QString& caption, con
   if (!messages_.empty()) {
     button = messages_.front().value;
     messages_.pop_front();
+    Keep(Taken::Message, {}, button);
   }
   // "shot:FILE.png BUTTON": a picture with the window open, then the button; likewise
   // "print:texts" and "check:texts".
@@ -283,6 +297,7 @@ int ScriptedHost::MessageBox(const QString& caption, const QString& text, Button
   if (messages_.empty()) return DefaultResult(buttons);
   const QString button = messages_.front().value.trimmed();
   messages_.pop_front();
+  Keep(Taken::Message, {}, button);
   for (const Choice& c : kChoices) {
     if (button.compare(QLatin1String(c.english), Qt::CaseInsensitive) != 0 &&
         button != QString::fromUtf8(c.chinese))
@@ -299,6 +314,7 @@ QString ScriptedHost::FileName(const FileRequest& request) {
   if (files_.empty()) return {};
   QString path = files_.front().value;
   files_.pop_front();
+  Keep(Taken::File, {}, path);
   return path;
 }
 

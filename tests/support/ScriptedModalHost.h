@@ -64,6 +64,16 @@ class ScriptedHost final : public Host {
   QStringList Unused() const;
   // The same, and the queues emptied: what one part of a script left is not answered later.
   QStringList TakeUnused();
+  // While kept, each answer taken is kept as well, in order, so that what a part of a script
+  // answered can be answered the same way again (a run made again after a reset).
+  struct Taken {
+    enum Kind { Dialog, Message, File } kind = Message;
+    DialogAnswer dialog;
+    QString text;  // the button or the path
+  };
+  void KeepTaken(bool keep) { keepTaken_ = keep; }
+  std::vector<Taken> TakeTaken() { return std::exchange(taken_, {}); }
+  void Queue(const Taken& answer);
   bool HasUnused() const { return !dialogs_.empty() || !messages_.empty() || !files_.empty(); }
 
   int ExecDialog(QDialog& dialog) override;
@@ -89,6 +99,9 @@ class ScriptedHost final : public Host {
   std::deque<Queued<QString>> messages_;
   std::deque<Queued<QString>> files_;
   long nextOrder_ = 0;
+  bool keepTaken_ = false;
+  std::vector<Taken> taken_;
+  void Keep(Taken::Kind kind, const DialogAnswer& dialog, const QString& text);
   QStringList transcript_;
   QStringList errors_;
   std::function<void(const QString&)> sink_;

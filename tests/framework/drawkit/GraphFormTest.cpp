@@ -110,6 +110,41 @@ TEST(GraphForm, PointersFollowTheirTargetsAfterTheContainersMoved) {
   EXPECT_FALSE(p->isVisible()) << "a pointer whose target is gone hides";
 }
 
+namespace {
+// A container that places its pointers itself with its contents, beside its node's right edge
+// and hidden while the node is 40 pixels wide or wider.
+class Placing : public TNodeContainer {
+ public:
+  using TNodeContainer::TNodeContainer;
+  TPointer2* mark = nullptr;
+  QWidget* node = nullptr;
+  void AfterRescale() override {
+    node->setGeometry(width() / 4, height() / 3, width() / 10, 30);
+    mark->move(node->geometry().right() + 1, node->y());
+    mark->setVisible(node->width() < 40);
+  }
+  bool PlacesPointer(const TPointer2& p) const override { return &p == mark; }
+};
+}  // namespace
+
+TEST(GraphForm, APointerItsContainerPlacesStaysWhereTheContainerPutIt) {
+  Docked d;
+  auto* box = new Placing(d.form);
+  d.form->Place(box, 0, 0, 400, 300);
+  box->node = new QWidget(box);
+  box->mark = new TPointer2(box);
+  auto* other = new TPointer2(box);
+  box->mark->SetTarget(box->node);
+  other->SetTarget(box->node);
+  d.Show();
+  d.form->resize(360, 270);
+  EXPECT_EQ(box->mark->pos(), QPoint(box->node->geometry().right() + 1, box->node->y()));
+  EXPECT_TRUE(box->mark->isVisibleTo(box));
+  EXPECT_EQ(other->geometry().bottomRight() + QPoint(1, 1), box->node->pos()) << "the window places the others";
+  d.form->resize(400, 300);
+  EXPECT_FALSE(box->mark->isVisibleTo(box)) << "one the container hid stays hidden";
+}
+
 // A 32-pixel pointer is too small to read: placed, it is at least 40 and grows with its
 // window, its offsets with it, but never past what it points at or the room above and left
 // of the tip, and never below its design.

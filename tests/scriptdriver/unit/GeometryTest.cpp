@@ -428,6 +428,20 @@ TEST(PendingRules, OnlyTheListedRulesOfTheListedDemonstrationPass) {
   EXPECT_FALSE(script::IsPending(pending, "ThrdInDel", "illegible size glyphs F \"onto\" 0 0 9 9 9 #000000 #ffffff"));
 }
 
+TEST(PendingRules, ALegibilityRuleOrOneOnlyAfterAResize) {
+  const auto pending = script::ParsePending(
+      "HeapSort resized outside size\n"
+      "Bank contrast\n");
+  ASSERT_EQ(pending.size(), 2u);
+  const QString outside = "wrong outside node F \"N blue\" 70 62 12 82 -- not wholly inside its window";
+  const QString small = "illegible size glyphs F \"A\" 30 407 4 5 6 #000000 #008000";
+  EXPECT_FALSE(script::IsPending(pending, "HeapSort", outside)) << "in a window never resized it still fails";
+  EXPECT_TRUE(script::IsPending(pending, "HeapSort", outside, true));
+  EXPECT_TRUE(script::IsPending(pending, "HeapSort", small, true)) << "a legibility rule is named as a drawing rule";
+  EXPECT_FALSE(script::IsPending(pending, "HeapSort", "wrong overlap node F \"A\" -- two nodes", true));
+  EXPECT_TRUE(script::IsPending(pending, "Bank", "illegible contrast glyphs F \"x\" 0 0 9 9 13 #808080 #c2daf1"));
+}
+
 namespace {
 
 Shape Cell(const QString& glyphs, std::vector<TValueMeaning> stands, const QString& note = {}) {

@@ -72,3 +72,30 @@ TEST(ScriptOptions, TheScriptsScreenLineUnlessTheCommandLineNamesOne) {
   EXPECT_FALSE(script::ApplyScreenLine(QStringLiteral("# screen: wide\n"), bad).isEmpty());
   EXPECT_EQ(bad.screen, QSize(1024, 768));
 }
+
+TEST(ScriptOptions, TheTeachersActionsASpeedAndClassesCheckedWhole) {
+  Options o;
+  EXPECT_EQ(ParseOptions({"--teacher", "7", "--speed", "0", "--full", "one", "--full", "two", "a.vks"}, o), QString());
+  EXPECT_EQ(o.teacher, 7);
+  EXPECT_EQ(o.speed, 0);
+  EXPECT_EQ(o.full, QStringList({"one", "two"}));
+  Options plain;
+  ASSERT_EQ(ParseOptions({"a.vks"}, plain), QString());
+  EXPECT_EQ(plain.teacher, 0) << "no teacher's actions unless asked";
+  EXPECT_EQ(plain.speed, -1);
+  EXPECT_FALSE(ParseOptions({"--teacher", "0", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"--speed", "99", "a.vks"}, o).isEmpty()) << "99 is the speed it replaces";
+  EXPECT_FALSE(ParseOptions({"--speed", "-1", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"a.vks", "--full"}, o).isEmpty());
+}
+
+TEST(ScriptOptions, OnlySpeed99IsReplaced) {
+  script::Parsed p = script::Parse("speed 99\nspeed 40\nrun\n");
+  ASSERT_TRUE(p.errors.isEmpty());
+  script::ReplaceTopSpeed(p.commands, 30);
+  EXPECT_EQ(p.commands[0].args, QStringList{"30"});
+  EXPECT_TRUE(p.commands[0].text.startsWith("speed 30")) << "echoed as it is carried out";
+  EXPECT_EQ(p.commands[1].args, QStringList{"40"}) << "a speed the script chose for itself stays";
+  script::ReplaceTopSpeed(p.commands, -1);
+  EXPECT_EQ(p.commands[0].args, QStringList{"30"}) << "no --speed: nothing changes";
+}

@@ -83,6 +83,16 @@ TEST(ScriptParse, ResizeTakesASizeTheWindowsCanShow) {
   EXPECT_TRUE(p.errors[1].startsWith("line 3: resize takes WxH, at least 320x240"));
 }
 
+TEST(ScriptParse, TheTeachersActionsAreTurnedOffOrOn) {
+  const auto p = Parse("teacher off\nteacher on\nteacher\nteacher later\n");
+  ASSERT_EQ(p.commands.size(), 2u);
+  EXPECT_EQ(p.commands[0].verb, Verb::Teacher);
+  EXPECT_EQ(p.commands[0].args, QStringList{"off"});
+  EXPECT_EQ(p.commands[1].args, QStringList{"on"});
+  ASSERT_EQ(p.errors.size(), 2);
+  EXPECT_TRUE(p.errors[0].startsWith("line 3: usage: teacher off|on"));
+}
+
 TEST(ScriptParse, WordsSplitOnBlanksAndGroupByQuotes) {
   QStringList w;
   ASSERT_TRUE(script::SplitWords(R"(dialog Edit1="a b" "say \"hi\"" OK)", w));

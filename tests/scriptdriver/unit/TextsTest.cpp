@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTextEdit>
 #include <functional>
 
@@ -156,6 +157,68 @@ TEST(PrintTexts, TextWhollyBeyondTheScreensEdgeIsLeftOutAndOneAcrossItIsClipped)
   ASSERT_EQ(texts.size(), 1u) << "a text no reader can see on the screen must not be judged";
   EXPECT_EQ(texts[0].text, "across");
   EXPECT_TRUE(texts[0].clipped) << "the screen's edge cuts it";
+}
+
+TEST(PrintTexts, ALineCutAtItsWindowsEdgeIsReadAsFarAsItShows) {
+  // A long line of one pane runs on under the next pane, where a text of that pane stands.
+  QWidget window;
+  window.setObjectName("Dlg");
+  window.setGeometry(0, 0, 400, 100);
+  auto pane = [&window](QRect at, int x, const QString& text) {
+    auto* box = new TPaintBox(&window);
+    box->setGeometry(at);
+    box->OnPaint = [x, text](TPaintBox& b) {
+      TCanvas& c = b.Canvas();
+      c.Brush.Color = clWhite;
+      c.Brush.Style = bsSolid;
+      c.FillRect(b.ClientRect());
+      c.Font = TFont{.Name = "Arial", .Height = -16, .Color = clBlack};
+      c.TextOut(x, 30, text);
+    };
+  };
+  pane({0, 0, 150, 100}, 10, "a line far longer than its pane");
+  pane({150, 0, 250, 100}, 20, "next");
+  window.show();
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_TRUE(texts[0].clipped) << "cut by its pane";
+  EXPECT_LE(texts[0].box.right(), window.geometry().x() + 149) << "read as far as it shows";
+  EXPECT_FALSE(script::Findings(texts, {1024, 768}).join('\n').contains("overlap"))
+      << "what runs on under the next pane meets no text there";
+}
+
+TEST(PrintTexts, ATabScrolledOutOfItsBarIsReadAsFarAsItShows) {
+  QWidget window;
+  window.setObjectName("Dlg");
+  window.setGeometry(0, 0, 400, 100);
+  QLabel left("left of the bar", &window);
+  left.setGeometry(0, 10, 120, 24);
+  QTabBar bar(&window);
+  bar.setUsesScrollButtons(true);
+  bar.setExpanding(false);
+  for (const char* name : {"BankSimulation", "BankOpen", "OnCusArrive", "OnCusDepart"}) bar.addTab(name);
+  bar.setGeometry(130, 10, 200, 24);
+  window.show();
+  bar.setCurrentIndex(3);  // the bar scrolls its last tab into view
+  pacing::ProcessMessages();
+  const QList<QWidget*> windows{&window};
+  const auto texts = script::GatherTexts(windows, script::ComposeScreen(windows));
+  QRect buttons;
+  for (const QObject* child : bar.children())
+    if (const auto* b = qobject_cast<const QWidget*>(child); b && b->isVisible()) buttons |= b->geometry().translated(130, 10);
+  ASSERT_FALSE(buttons.isEmpty()) << "the bar is too narrow for its tabs";
+  int tabs = 0;
+  for (const script::Glyphs& g : texts) {
+    if (g.text == "left of the bar") continue;
+    ++tabs;
+    EXPECT_GE(g.box.left(), 130) << g.Line().toStdString();
+    EXPECT_FALSE(g.box.intersects(buttons)) << g.Line().toStdString();
+  }
+  EXPECT_GE(tabs, 1);
+  EXPECT_LT(tabs, 4) << "a tab scrolled wholly out of the bar shows nothing";
+  EXPECT_EQ(script::Findings(texts, {1024, 768}).filter("overlap").size(), 0);
 }
 
 TEST(PrintTexts, TextAnotherWindowCoversEvenInPartIsLeftOut) {
@@ -313,6 +376,53 @@ TEST(LegibilityRules, EachRuleNamesTheTextsThatBreakIt) {
   const QStringList inSmallerWindow = script::Findings(shrunk, {1024, 768}, {}, 0.75);
   ASSERT_EQ(inSmallerWindow.size(), 1) << inSmallerWindow.join('\n').toStdString();
   EXPECT_TRUE(inSmallerWindow[0].contains("\"eight\""));
+}
+
+TEST(LegibilityRules, TheCurrentLineShowsInTheAlgorithmWindow) {
+  // Rows of 16 px from y = 100 in a view 300 px wide and 80 high: rows 0 to 4 show.
+  script::CurrentLineView v;
+  v.proc = v.shownProc = "Seek";
+  v.row = 3;
+  v.text = "  m[x,y] := returned;";
+  v.inView = QRect(10, 100, 300, 80);
+  v.rowRect = QRect(10, 148, 300, 16);
+  v.firstRow = 0;
+  v.lastRow = 4;
+  v.textLeft = 30;
+  v.firstRight = 38;
+  v.textRight = 190;
+  EXPECT_EQ(script::CurrentLineFinding(v), QString());
+
+  script::CurrentLineView below = v;
+  below.row = 6;
+  below.rowRect = QRect();  // the grid lays out no cell for it
+  EXPECT_EQ(script::CurrentLineFinding(below),
+            "illegible current Seek 6 \"m[x,y] := returned;\" -- its row is not wholly in view (rows 0 to 4 show)");
+  below.rowRect = QRect(10, 172, 300, 16);  // half of it under the view's bottom
+  EXPECT_TRUE(script::CurrentLineFinding(below).contains("not wholly in view"));
+
+  script::CurrentLineView browsed = v;
+  browsed.shownProc = "Main";
+  EXPECT_TRUE(script::CurrentLineFinding(browsed).endsWith("-- the tab shown is Main's"));
+
+  // A line longer than the view shows from its start: visible. One whose start lies past the
+  // view's right edge is not.
+  script::CurrentLineView longLine = v;
+  longLine.textRight = 900;
+  EXPECT_EQ(script::CurrentLineFinding(longLine), QString());
+  longLine.textLeft = 305;
+  longLine.firstRight = 313;
+  EXPECT_TRUE(script::CurrentLineFinding(longLine).endsWith("its first letter is out of view"));
+
+  // Scrolled sideways, some of its letters must still show.
+  script::CurrentLineView scrolled = v;
+  scrolled.scrolled = true;
+  scrolled.textLeft = -200;
+  scrolled.firstRight = -192;
+  scrolled.textRight = 40;
+  EXPECT_EQ(script::CurrentLineFinding(scrolled), QString());
+  scrolled.textRight = 12;
+  EXPECT_TRUE(script::CurrentLineFinding(scrolled).endsWith("its text is scrolled out of view"));
 }
 
 TEST(LegibilityRules, ExceptionLetsANamedTextGoDownTo11PixelsOnly) {
