@@ -45,8 +45,9 @@ void TZqStaticText::SetFontColor(TColor color) {
 void TZqStaticText::Paint() {
   TCanvas& c = Canvas();
   const int b = bevel_ != bvNone ? 1 : 0;
-  const TRect inner = Rect(b, b, width() - b, height() - b);
-  ::PaintGround(c, *this, inner, transparent_, Color);
+  // The ground covers the frame's ring too (the frame paints over it): a resize keeps the old
+  // picture, and an old caption's edge left under the ring would stay in the canvas's record.
+  ::PaintGround(c, *this, ClientRect(), transparent_, Color);
   c.Brush.Style = bsClear;
   c.SetTextAlign(TA_LEFT | TA_TOP);
   c.Font = font_;
