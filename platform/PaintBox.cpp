@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <set>
+#include <utility>
 
 #include "platform/Pacing.h"
 #include "platform/PaintRecord.h"
@@ -76,6 +77,26 @@ void TCanvasWidget::Paint() {
   canvas_.Brush.Color = Color;
   canvas_.Brush.Style = bsSolid;
   canvas_.FillRect(ClientRect());
+}
+
+QImage TCanvasWidget::PaintedAfresh() {
+  QImage fresh(image_.size(), QImage::Format_RGB32);
+  fresh.fill(ToQColor(Color));
+  const bool wasInPaint = std::exchange(inPaint_, true);
+  canvas_.SetTarget(&fresh);
+  const auto restore = [&] {
+    canvas_.SetTarget(&image_);
+    inPaint_ = wasInPaint;
+    paintrecord::Forget(&fresh);
+  };
+  try {
+    Paint();
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  return fresh;
 }
 
 void TCanvasWidget::CanvasChanged(const QRect& r) {

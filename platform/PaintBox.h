@@ -37,6 +37,10 @@ class TCanvasWidget : public QWidget, public TMouseHandlers {
   // Shows every canvas widget's pending direct drawing (called by the pacing waits).
   static void FlushAll();
 
+  // What Paint() draws now, on an image of its own, the control's image left as it is (the
+  // checks compare the two to find what drawing outside Paint left behind).
+  QImage PaintedAfresh();
+
  protected:
   // Draws the whole control on Canvas(); the base fills it with the widget's background
   // colour (Color, clBtnFace by default).

@@ -7,6 +7,7 @@
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 
 // ---------------------------------------------------------------- stack row
@@ -33,6 +34,8 @@ void TAckman::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<TAckmanGraphForm>();
   graphForm_->Stack->FieldColumns = true;
+  // Row k shows the call at run-stack depth k + 1 (Main being 0).
+  graphForm_->Stack->RowsStandFor = [this](int index) { return RowFor(index + 1); };
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
   msgDlg_->SetPosition(poScreenCenter);
   msgDlg_->SetCaption(QStringLiteral("阿克曼函数"));
@@ -66,6 +69,32 @@ void TAckman::UpdateChildWindow() {
 }
 
 // ---------------------------------------------------------------- helpers
+
+std::optional<QString> TAckman::RowFor(int depth) const {
+  const TRunFrames calls{*this};
+  if (depth >= calls.Count()) return std::nullopt;
+  const QString from = calls.CalledFrom(depth);
+  const int addr = from == QLatin1String("AckLine3") ? 4 : from == QLatin1String("AckLine4") ? 7 : from == QLatin1String("AckLine5") ? 8 : 0;
+  // temp and result are the first pair the call added to its own locals, made by its first
+  // call; a call that makes none (m = 0) writes its result into the pair its caller made for
+  // it, the caller's last. A call that waits for the one it made shows no result yet: what
+  // comes back is written there before the return, and the row shows it once the call
+  // above it is gone.
+  const auto pairValue = [&](const char* name) -> int {
+    const bool result = QLatin1String(name) == QLatin1String("result");
+    if (result && depth < calls.Innermost()) return -1;
+    if (const std::optional<int> own = calls.Int(depth, name)) return *own;
+    if (!result) return -1;
+    const TData* caller = calls.Locals(depth - 1);
+    for (int i = caller != nullptr ? caller->Count() - 1 : -1; i >= 0; --i)
+      if (const auto* v = dynamic_cast<const TIntData*>(caller->Items(i)); v && v->Name() == QLatin1String("result"))
+        return v->Value();
+    return -1;
+  };
+  return TAckStackData(QString(), addr, calls.Int(depth, "m").value_or(-1), calls.Int(depth, "n").value_or(-1),
+                       pairValue("temp"), pairValue("result"))
+      .GetText();
+}
 
 TAckStackData* TAckman::TopRow() const { return static_cast<TAckStackData*>(graphForm_->Stack->Top()); }
 

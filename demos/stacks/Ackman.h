@@ -4,7 +4,9 @@
 // caller's row shows the value that came back. The smallest complete demonstration: one
 // input dialog, one stack window, one result window, a two-procedure text and twelve step
 // methods.
+#include <QString>
 #include <memory>
+#include <optional>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -65,6 +67,9 @@ class TAckman : public TAlgoDemo {
   // (lines 4 and 8), the callee's row popped and the caller's row showing the value.
   void Returned(bool intoTemp);
   TAckStackData* TopRow() const;
+  // What the stack row of the call at run-stack depth shows, read from the calls' locals;
+  // nothing for a depth the stack does not hold.
+  std::optional<QString> RowFor(int depth) const;
   void RetextTopRow();
 
   int Res = 0;  // the value of the most recent return

@@ -1,6 +1,7 @@
 #include "demos/stacks/Bank.h"
 
 #include <QToolButton>
+#include <algorithm>
 
 #include "demos/stacks/BankADTF.h"
 #include "demos/stacks/BankCtnForm.h"
@@ -9,6 +10,7 @@
 #include "framework/engine/BasicData.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"
@@ -39,6 +41,36 @@ void TBank::CreateChildWindow() {
   adtf_->Model = &model_;
   gf_->SetModel(&model_);
   ctnForm_->HostViews(gf_, adtf_);
+  SayMeanings();
+}
+
+void TBank::SayMeanings() {
+  // The data view's cells and the hall's queues show the simulation's queues and event list.
+  adtf_->StandsFor = &model_;
+  gf_->Hall->PlaceStandsFor = [this](int k, int j) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const int waiting = static_cast<int>(model_.Queue(k).size());
+    return j < std::min(waiting, TBankHall::ShownPerQueue) ? TBankHall::PlaceNote(k, j) : QStringLiteral("nobody there");
+  };
+  // The counters, from the line that sets each to the report that clears them.
+  const auto shown = [this](const char* setAt, const char* setBy) {
+    const TRunFrames calls{*this};
+    if (calls.Count() == 0) return false;
+    const QString first = calls.Line(0);
+    if (first == QLatin1String("End")) return false;
+    if (calls.Count() == 1) return first != QLatin1String("Begin");
+    if (calls.Procedure(1) != QLatin1String("BankOpen")) return true;
+    const QString line = calls.Line(1);
+    return line != QLatin1String(setAt) && line != QLatin1String(setBy);
+  };
+  gf_->CustomersStandFor = [this, shown]() -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    return shown("Begin", "SetCustomerNum") ? QString::number(model_.CusNum) + QStringLiteral("人次") : QString();
+  };
+  gf_->TotalTimeStandsFor = [this, shown]() -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    return shown("Begin", "Begin") ? QString::number(model_.TotalTime) + QStringLiteral("分钟") : QString();
+  };
 }
 
 void TBank::DestroyChildWindow() {

@@ -74,6 +74,8 @@ class TBank : public TAlgoDemo {
   Q_INVOKABLE void OnCusDepart_InsEv4();
 
  private:
+  // What the views stand for: the simulation's queues, event list and counters.
+  void SayMeanings();
   // Every step first lets pending window messages through, so that the animation, its
   // buttons and the speed bar stay live; and ends by writing the state into the variables.
   static void Pump();

@@ -2,6 +2,8 @@
 
 #include "demos/stacks/BankModel.h"
 #include "framework/drawkit/DrawTool.h"
+#include "framework/engine/AlgoDemo.h"
+#include "framework/engine/Globals.h"
 
 namespace {
 
@@ -71,38 +73,80 @@ TADTF::TADTF(QWidget* parent) : TGraphForm(parent) {
   }
 }
 
+QString TADTF::ArriveText(const TBankModel& model, int k, int j) {
+  const auto& queue = model.Queue(k);
+  return j <= static_cast<int>(queue.size()) ? BankClock(queue[static_cast<std::size_t>(j - 1)].ArriveTime) : QString();
+}
+
+QString TADTF::DurText(const TBankModel& model, int k, int j) {
+  const auto& queue = model.Queue(k);
+  return j <= static_cast<int>(queue.size()) ? QStringLiteral("%1min").arg(queue[static_cast<std::size_t>(j - 1)].DurTime) : QString();
+}
+
+QString TADTF::MoreText(const TBankModel& model, int k) {
+  const int waiting = static_cast<int>(model.Queue(k).size()) - ShownCustomers;
+  return waiting > 0 ? QStringLiteral("+%1").arg(waiting) : QString();
+}
+
+QString TADTF::EvTimeText(const TBankModel& model, int j) {
+  return j <= model.EvCount() ? BankClock(model.EvList[static_cast<std::size_t>(j - 1)].OccurTime) : QString();
+}
+
+QString TADTF::EvKindText(const TBankModel& model, int j) {
+  if (j > model.EvCount()) return {};
+  const int type = model.EvList[static_cast<std::size_t>(j - 1)].NType;
+  return type == 0 ? QStringLiteral("Arrive\nWelcome") : QStringLiteral("Depart\nFrom W%1").arg(type);
+}
+
 void TADTF::ShowQueue(int k) {
   if (Model == nullptr) return;
-  const auto& queue = Model->Queue(k);
   for (int j = 1; j <= ShownCustomers; ++j) {
-    const bool here = j <= static_cast<int>(queue.size());
-    const TBankCustomer* c = here ? &queue[static_cast<std::size_t>(j - 1)] : nullptr;
-    ArriveCell(k, j)->setText(c ? BankClock(c->ArriveTime) : QString());
-    DurCell(k, j)->setText(c ? QStringLiteral("%1min").arg(c->DurTime) : QString());
+    ArriveCell(k, j)->setText(ArriveText(*Model, k, j));
+    DurCell(k, j)->setText(DurText(*Model, k, j));
   }
-  const int waiting = static_cast<int>(queue.size()) - ShownCustomers;
-  MoreCell(k)->setText(waiting > 0 ? QStringLiteral("+%1").arg(waiting) : QString());
+  const int waiting = static_cast<int>(Model->Queue(k).size()) - ShownCustomers;
+  MoreCell(k)->setText(MoreText(*Model, k));
   MoreCell(k)->setToolTip(waiting > 0 ? QStringLiteral("还有%1人等候").arg(waiting) : QString());
 }
 
 void TADTF::ShowEvents() {
   if (Model == nullptr) return;
   for (int j = 1; j <= EventEntries; ++j) {
-    QLabel* time = EvTimeCell(j);
+    EvTimeCell(j)->setText(EvTimeText(*Model, j));
     QLabel* kind = EvKindCell(j);
-    if (j > Model->EvCount()) {
-      time->setText(QString());
-      kind->setText(QString());
-      continue;
-    }
-    const TBankEvent& e = Model->EvList[static_cast<std::size_t>(j - 1)];
-    time->setText(BankClock(e.OccurTime));
-    const bool arrival = e.NType == 0;
-    kind->setText(arrival ? QStringLiteral("Arrive\nWelcome") : QStringLiteral("Depart\nFrom W%1").arg(e.NType));
+    kind->setText(EvKindText(*Model, j));
+    const bool arrival = j <= Model->EvCount() && Model->EvList[static_cast<std::size_t>(j - 1)].NType == 0;
     QPalette p = kind->palette();
     p.setColor(QPalette::WindowText, arrival ? QColor(Qt::black) : QColor(Qt::blue));
     kind->setPalette(p);
   }
+}
+
+std::vector<TDrawnShape> TADTF::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (StandsFor == nullptr) return out;
+  const TBankModel* model = StandsFor;
+  const auto cell = [&](const QLabel* label, std::function<QString()> text) {
+    out.push_back(TDrawnShape::CellAt(label->geometry(), QString())
+                      .Noted(label->text())
+                      .StandingFor({.Value = [text = std::move(text)]() -> std::optional<QString> {
+                                      if (CurrentDemo == nullptr || CurrentDemo->CurLine() == nullptr) return std::nullopt;
+                                      return text();
+                                    },
+                                    .Part = TValueMeaning::InNote}));
+  };
+  for (int k = 1; k <= 4; ++k) {
+    for (int j = 1; j <= ShownCustomers; ++j) {
+      cell(ArriveCell(k, j), [model, k, j] { return ArriveText(*model, k, j); });
+      cell(DurCell(k, j), [model, k, j] { return DurText(*model, k, j); });
+    }
+    cell(MoreCell(k), [model, k] { return MoreText(*model, k); });
+  }
+  for (int j = 1; j <= EventEntries; ++j) {
+    cell(EvTimeCell(j), [model, j] { return EvTimeText(*model, j); });
+    cell(EvKindCell(j), [model, j] { return EvKindText(*model, j); });
+  }
+  return out;
 }
 
 void TADTF::ShowAll() {

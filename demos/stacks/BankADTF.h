@@ -8,15 +8,27 @@
 
 #include "framework/drawkit/ScaledControls.h"
 #include "framework/drawkit/GraphForm.h"
+#include "framework/drawkit/KitControl.h"
 
 class TBankModel;
 
-class TADTF : public TGraphForm {
+class TADTF : public TGraphForm, public TKitControl {
  public:
   static constexpr int ShownCustomers = 6;
   static constexpr int EventEntries = 5;
 
   explicit TADTF(QWidget* parent = nullptr);
+
+  // The cells as cells of the view whose notes are their texts (a label's glyphs are Qt's
+  // own), each standing for what the simulation's state StandsFor holds there (when given).
+  std::vector<TDrawnShape> DrawingShapes() const override;
+  const TBankModel* StandsFor = nullptr;
+  // What a cell shows of a model: queue k's customer j, how many more wait, event j.
+  static QString ArriveText(const TBankModel& model, int k, int j);
+  static QString DurText(const TBankModel& model, int k, int j);
+  static QString MoreText(const TBankModel& model, int k);
+  static QString EvTimeText(const TBankModel& model, int j);
+  static QString EvKindText(const TBankModel& model, int j);
 
   // The state the cells show; not owned.
   const TBankModel* Model = nullptr;

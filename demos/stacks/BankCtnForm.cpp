@@ -15,6 +15,10 @@ TBankCtnForm::TBankCtnForm(QWidget* parent) : TGraphForm(parent) {
   AdtBtn = new TSpeedButton(QStringLiteral("显示队列"), this);
   AdtBtn->setObjectName(QStringLiteral("AdtBtn"));
   AdtBtn->OnClick = [this] { AdtBtnClick(); };
+  // The buttons stand on the stretched backdrop, light or dark by turns as the window's size
+  // changes: their captions are outlined, the disabled one (the view shown) grey in white.
+  AnimBtn->OutlinedCaption = true;
+  AdtBtn->OutlinedCaption = true;
   LayoutButtons();
 }
 

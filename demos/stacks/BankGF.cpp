@@ -127,12 +127,27 @@ std::vector<QRect> TBankHall::SeenRects(const std::vector<QRect>& queue) {
   return seen;
 }
 
+QString TBankHall::PlaceNote(int k, int j) { return QStringLiteral("Q%1 #%2").arg(k).arg(j + 1); }
+
 std::vector<TDrawnShape> TBankHall::DrawingShapes() const {
   std::vector<TDrawnShape> out;
+  // Which place a customer stands on says which queue he waits in and how far back.
+  const auto placeOf = [this](const QRect& r) {
+    for (int k = 1; k <= TBankModel::TellerCount; ++k)
+      for (int j = 0; j < ShownPerQueue; ++j)
+        if (ToScreen(QueuePlace(k, j)) == r.topLeft()) return PlaceNote(k, j);
+    return QStringLiteral("between places");
+  };
   for (int k = 1; k <= TBankModel::TellerCount; ++k) {
-    const std::vector<QRect> seen = SeenRects(QueueRects(k));
-    for (std::size_t j = 0; j < seen.size(); ++j)
-      out.push_back(TDrawnShape::NodeAt(seen[j], QString()).Noted(QStringLiteral("Q%1 #%2").arg(k).arg(j + 1)));
+    const std::vector<QRect> queue = QueueRects(k);
+    const std::vector<QRect> seen = SeenRects(queue);
+    for (std::size_t j = 0; j < seen.size(); ++j) {
+      TDrawnShape customer = TDrawnShape::NodeAt(seen[j], QString()).Noted(placeOf(queue[j]));
+      if (PlaceStandsFor)
+        customer = customer.StandingFor({.Value = [stands = PlaceStandsFor, k, j = static_cast<int>(j)] { return stands(k, j); },
+                                         .Part = TValueMeaning::InNote});
+      out.push_back(customer);
+    }
   }
   if (walker_ != nullptr)
     out.push_back(TDrawnShape::NodeAt(QRect(ToScreen(walkerAt_), QSize(walker_->Width(), walker_->Height())), QString())
@@ -288,6 +303,19 @@ void TGF::SetModel(const TBankModel* model) {
   model_ = model;
   Hall->Model = model;
   Hall->Redraw();
+}
+
+std::vector<TDrawnShape> TGF::DrawingShapes() const {
+  std::vector<TDrawnShape> out;
+  if (CusNumLabel->isVisible() && CustomersStandFor)
+    out.push_back(TDrawnShape::CellAt(CusNumLabel->geometry(), QString())
+                      .Noted(CusNumLabel->text())
+                      .StandingFor({.Value = CustomersStandFor, .Part = TValueMeaning::InNote}));
+  if (TotalTimeLabel->isVisible() && TotalTimeStandsFor)
+    out.push_back(TDrawnShape::CellAt(TotalTimeLabel->geometry(), QString())
+                      .Noted(TotalTimeLabel->text())
+                      .StandingFor({.Value = TotalTimeStandsFor, .Part = TValueMeaning::InNote}));
+  return out;
 }
 
 void TGF::ShowCustomers(int n) { CusNumLabel->setText(QString::number(n) + QStringLiteral("人次")); }

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/ScaledControls.h"
@@ -70,9 +71,12 @@ class TBankHall : public TNodeContainer {
   static std::vector<QRect> SeenRects(const std::vector<QRect>& queue);
 
   // The customers drawn in the queues, each as far as the one behind him leaves him in view,
-  // and the one walking, as nodes: pictures without glyphs, noted "Q2 #1" (queue 2, at the
-  // counter) and "walking".
+  // and the one walking, as nodes: pictures without glyphs, noted by the place they stand on,
+  // "Q2 #1" (queue 2, at the counter), and "walking". Place j (0 at the counter) of queue k
+  // stands for PlaceStandsFor(k, j).
   std::vector<TDrawnShape> DrawingShapes() const override;
+  std::function<std::optional<QString>(int k, int j)> PlaceStandsFor;
+  static QString PlaceNote(int k, int j);
 
  protected:
   void Paint() override;
@@ -103,9 +107,15 @@ class TBankHall : public TNodeContainer {
   QPoint walkerAt_;
 };
 
-class TGF : public TGraphForm {
+class TGF : public TGraphForm, public TKitControl {
  public:
   explicit TGF(QWidget* parent = nullptr);
+
+  // The two counters as cells whose notes are their texts (a label's glyphs are Qt's own),
+  // standing for what these say.
+  std::vector<TDrawnShape> DrawingShapes() const override;
+  std::function<std::optional<QString>()> CustomersStandFor;
+  std::function<std::optional<QString>()> TotalTimeStandsFor;
 
   TBankHall* Hall;
   QLabel* SayWho;         // "Arrive" over "Welcome" while a customer comes in

@@ -162,13 +162,16 @@ QString ExpEvaluator::OpndTopText() const {
   return top != nullptr ? top->Str : QString();
 }
 
-QStringList ExpEvaluator::OpndTexts() const {
+namespace {
+QStringList Texts(const StringStack& stack) {
   QStringList out;
-  for (const LinkNode* p = opnd_.First(); p != nullptr; p = p->Next.get()) {
-    out << static_cast<const SSNod*>(p)->Str;
-  }
+  for (const LinkNode* p = stack.First(); p != nullptr; p = p->Next.get()) out << static_cast<const SSNod*>(p)->Str;
   return out;
 }
+}  // namespace
+
+QStringList ExpEvaluator::OpndTexts() const { return Texts(opnd_); }
+QStringList ExpEvaluator::OptrTexts() const { return Texts(optr_); }
 
 // ---- The steps
 

@@ -82,8 +82,9 @@ class ExpEvaluator {
   int OpndCount() const { return opnd_.GetCount(); }
   int MaxOptrCount() const { return maxOptr_; }
   int MaxOpndCount() const { return maxOpnd_; }
-  // The operand stack, top first (for the tests and the stack displays).
+  // The operand and operator stacks, top first (for the tests and the stack displays).
   QStringList OpndTexts() const;
+  QStringList OptrTexts() const;
 
   // A stack move as it happens; the window mirrors them in its stack displays.
   std::function<void(ExpStack, const QString&)> onPush;
@@ -91,6 +92,8 @@ class ExpEvaluator {
 
   // Stops the evaluation with a message; the first message stays.
   void Fail(const QString& message);
+  // The message of an expression that is no longer there (its text was edited) goes.
+  void ClearError() { error_.clear(); }
 
  private:
   void Push(ExpStack which, const QString& text);

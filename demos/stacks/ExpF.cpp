@@ -155,6 +155,21 @@ TExpF::TExpF(QWidget* parent) : TGraphForm(parent) {
   StackBox1 = StackDisplay(*this, "StackBox1", QStringLiteral("操作符栈"), 177, 104);
   StackBox2 = StackDisplay(*this, "StackBox2", QStringLiteral("操作数栈"), 289, 104);
 
+  // Row k of a display shows item k of its stack from the bottom (an operand's first six
+  // characters); the texts show the evaluator's. Held while a run stands.
+  const auto item = [this](ExpStack which, int index) -> std::optional<QString> {
+    if (CurrentDemo == nullptr || CurrentDemo->CurLine() == nullptr) return std::nullopt;
+    const QStringList items = which == ExpStack::Optr ? eval_.OptrTexts() : eval_.OpndTexts();
+    if (index >= items.size()) return QStringLiteral("(no item %1)").arg(index);
+    const QString text = items[items.size() - 1 - index];
+    return which == ExpStack::Optr ? text : text.left(6);
+  };
+  StackBox1->RowsStandFor = [item](int index) { return item(ExpStack::Optr, index); };
+  StackBox2->RowsStandFor = [item](int index) { return item(ExpStack::Opnd, index); };
+  Label1->Stands = {{.Value = [this] { return std::optional<QString>(eval_.ResultText()); }}};
+  Label3->Stands = {{.Value = [this] { return std::optional<QString>(eval_.OperationText()); }}};
+  Label2->Stands = {{.Value = [this] { return std::optional<QString>(eval_.Error()); }}};
+
   eval_.onPush = [this](ExpStack which, const QString&) {
     which == ExpStack::Optr ? ShowOPTRTop() : ShowOPNDTop();
   };
@@ -331,7 +346,8 @@ void TExpF::PrepareRerun() {
 
 void TExpF::Edit1Change() {
   if (settingText_) return;
-  Label2->SetCaption(QString());
+  eval_.ClearError();
+  Label2->SetCaption(eval_.Error());
   BitBtn2->setEnabled(!Edit1->text().isEmpty());
 }
 

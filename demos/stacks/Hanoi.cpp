@@ -1,5 +1,7 @@
 #include "demos/stacks/Hanoi.h"
 
+#include <functional>
+
 #include "demos/stacks/HanoiGraphForm.h"
 #include "demos/stacks/HanoiInputDlg.h"
 #include "demos/stacks/HanoiTowers.h"
@@ -7,6 +9,7 @@
 #include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 
 // ---------------------------------------------------------------- stack row and moves
@@ -29,6 +32,22 @@ QString HanoiMoveText(int moveNo, char from, int plate, char to) {
          QStringLiteral("-->") + QChar::fromLatin1(to);
 }
 
+std::vector<THanoiMove> HanoiMoves(int n) {
+  std::vector<THanoiMove> moves;
+  const std::function<void(int, char, char, char)> hanoi = [&](int k, char x, char y, char z) {
+    if (k <= 0) return;
+    if (k == 1) {
+      moves.push_back({x, 1, z});
+      return;
+    }
+    hanoi(k - 1, x, z, y);
+    moves.push_back({x, k, z});
+    hanoi(k - 1, y, x, z);
+  };
+  hanoi(n, 'a', 'b', 'c');
+  return moves;
+}
+
 // ---------------------------------------------------------------- windows and data
 
 THanoi::THanoi(const QStringList& source) : TAlgoDemo(source) {}
@@ -40,6 +59,74 @@ void THanoi::CreateChildWindow() {
   // At most five frames: one column of five rows.
   stackForm_ = MakeStackWindow({.cols = 1, .rows = 5, .title = QStringLiteral("Addr   n   x   y   z        "),
                                .columns = true});
+  SayMeanings();
+}
+
+void THanoi::SayMeanings() {
+  // Row k shows the call at run-stack depth k + 1 (Main being 0).
+  stackForm_->Stack->RowsStandFor = [this](int index) { return RowFor(index + 1); };
+  graphForm_->Towers->PlateStandsFor = [this](int size) { return PlateFor(size); };
+  for (int k = 1; k <= THanoiGraphForm::CellCount; ++k)
+    graphForm_->ResText[static_cast<std::size_t>(k - 1)]->Stands = {{.Value = [this, k]() -> std::optional<QString> {
+      if (RunStack()->Count() == 0 || CurLine() == nullptr) return std::nullopt;
+      if (k > MovesMade()) return QString();
+      const THanoiMove m = HanoiMoves(N)[static_cast<std::size_t>(k - 1)];
+      return HanoiMoveText(k, m.from, m.plate, m.to);
+    }}};
+}
+
+int THanoi::MovesMade() const {
+  // Each call of hanoi(n, ...) has made, by the line it stands on, the moves of its first
+  // call and its own (2^(n-1)) once its second call is made or made, all 2^n - 1 at its end;
+  // the calls inside it count their own.
+  const TRunFrames calls{*this};
+  int made = 0;
+  for (int d = 0; d < calls.Count(); ++d) {
+    const QString line = calls.Line(d);
+    if (d == 0) {
+      if (line == QLatin1String("End")) made = (1 << N) - 1;
+      continue;
+    }
+    const int n = calls.Int(d, "n").value_or(0);
+    if (n == 1) {
+      made += line == QLatin1String("End") ? 1 : 0;
+    } else if (line == QLatin1String("MiddleMove")) {
+      made += (1 << (n - 1)) - 1;
+    } else if (line == QLatin1String("SecondHanoi")) {
+      made += 1 << (n - 1);
+    } else if (line == QLatin1String("End")) {
+      made += (1 << n) - 1;
+    }
+  }
+  return made;
+}
+
+std::optional<QString> THanoi::RowFor(int depth) const {
+  const TRunFrames calls{*this};
+  if (depth >= calls.Count()) return std::nullopt;
+  const QString from = calls.CalledFrom(depth);
+  const int addr = from == QLatin1String("FirstHanoi") ? 5 : from == QLatin1String("SecondHanoi") ? 7 : 0;
+  return THanoiStkData(QString(), addr, calls.Int(depth, "n").value_or(0), calls.Char(depth, "x").value_or('?'),
+                       calls.Char(depth, "y").value_or('?'), calls.Char(depth, "z").value_or('?'))
+      .GetText();
+}
+
+std::optional<QString> THanoi::PlateFor(int size) const {
+  // The poles as the moves made so far leave them, plate 1 (the largest) at the bottom of a.
+  std::vector<int> poles[3];
+  for (int k = 1; k <= N; ++k) poles[0].push_back(k);
+  const std::vector<THanoiMove> moves = HanoiMoves(N);
+  const int made = CurLine() != nullptr ? MovesMade() : 0;
+  for (int i = 0; i < made && i < static_cast<int>(moves.size()); ++i) {
+    std::vector<int>& from = poles[moves[static_cast<std::size_t>(i)].from - 'a'];
+    if (from.empty()) return std::nullopt;
+    poles[moves[static_cast<std::size_t>(i)].to - 'a'].push_back(from.back());
+    from.pop_back();
+  }
+  for (int p = 0; p < 3; ++p)
+    for (std::size_t level = 0; level < poles[p].size(); ++level)
+      if (poles[p][level] == size) return THanoiTowers::PlaceNote(size, static_cast<char>('a' + p), static_cast<int>(level));
+  return std::nullopt;
 }
 
 

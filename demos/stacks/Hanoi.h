@@ -3,7 +3,10 @@
 // to pole c through pole b. Each move of the text moves a plate on the towers and is written
 // into the next numbered cell of the move list; each call pushes a row on the stack window
 // and each return pops it.
+#include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -22,6 +25,15 @@ class THanoiStkData : public TData {
   int Addr, n;
   char x, y, z;
 };
+
+// The moves of hanoi(n, 'a', 'b', 'c') in the order the procedure makes them: the pole a
+// plate leaves, its number in the text (1 the smallest) and the pole it goes to.
+struct THanoiMove {
+  char from;
+  int plate;
+  char to;
+};
+std::vector<THanoiMove> HanoiMoves(int n);
 
 // The caption of a move's cell: the move number, ": " padded to 4 characters, then
 // "a--2-->c" for plate 2 going from a to c.
@@ -62,6 +74,12 @@ class THanoi : public TAlgoDemo {
   char Peg(const char* name) const;
   // Moves the top plate of x to z and writes the move into the next cell.
   void Move(int plate);
+  // What the drawings stand for, read from the calls on the run stack: the moves the
+  // procedure has made by the line it stands on, each call's row, each plate's place.
+  void SayMeanings();
+  int MovesMade() const;
+  std::optional<QString> RowFor(int depth) const;
+  std::optional<QString> PlateFor(int size) const;
 
   std::unique_ptr<THanoiGraphForm> graphForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;

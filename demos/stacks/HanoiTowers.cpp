@@ -1,6 +1,7 @@
 #include "demos/stacks/HanoiTowers.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Application.h"
 #include "platform/Controls.h"
@@ -138,15 +139,37 @@ void THanoiTowers::MovePlate(char from, char to) {
   source->Arrange();
 }
 
+QString THanoiTowers::PlaceNote(int size, char pole, int level) {
+  return QStringLiteral("%1 on %2, %3").arg(size).arg(QChar::fromLatin1(pole)).arg(level);
+}
+
 std::vector<TDrawnShape> THanoiTowers::DrawingShapes() const {
-  std::vector<TDrawnShape> out;
+  std::vector<const TPlate*> shown;
   for (const TPole* pole : {PoleA.get(), PoleB.get(), PoleC.get()})
-    for (int i = 0; i < pole->Count(); ++i) {
-      const TPlate* plate = pole->Plate(i);
-      if (plate->Image->isHidden()) continue;
-      out.push_back(TDrawnShape::NodeAt(THanoiLayout::PlateFront(plate->Image->geometry()), QString())
-                        .Noted(QString::number(plate->Size)));
-    }
+    for (int i = 0; i < pole->Count(); ++i)
+      if (!pole->Plate(i)->Image->isHidden()) shown.push_back(pole->Plate(i));
+  // Where each picture stands says where the plate is: the pole nearest its middle, and the
+  // plates drawn lower on that pole.
+  const THanoiLayout layout = Layout();
+  const auto poleOf = [&](const QRect& r) {
+    char nearest = 'a';
+    for (char p : {'b', 'c'})
+      if (std::abs(layout.CenterX(p) - r.center().x()) < std::abs(layout.CenterX(nearest) - r.center().x())) nearest = p;
+    return nearest;
+  };
+  std::vector<TDrawnShape> out;
+  for (const TPlate* plate : shown) {
+    const QRect r = plate->Image->geometry();
+    const char pole = poleOf(r);
+    const int level = static_cast<int>(std::count_if(shown.begin(), shown.end(), [&](const TPlate* other) {
+      return other != plate && poleOf(other->Image->geometry()) == pole && other->Image->geometry().bottom() > r.bottom();
+    }));
+    TDrawnShape node = TDrawnShape::NodeAt(THanoiLayout::PlateFront(r), QString()).Noted(PlaceNote(plate->Size, pole, level));
+    if (PlateStandsFor)
+      node = node.StandingFor({.Value = [stands = PlateStandsFor, size = plate->Size] { return stands(size); },
+                               .Part = TValueMeaning::InNote});
+    out.push_back(node);
+  }
   return out;
 }
 

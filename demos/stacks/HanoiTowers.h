@@ -5,7 +5,9 @@
 // are placed in proportion to the control's size after every rescale.
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/NodeContainer.h"
@@ -75,9 +77,14 @@ class THanoiTowers : public TNodeContainer {
   // Places poles and plates for the present size.
   void AfterRescale() override;
   // The plates shown, as nodes: the front of each, as PlateFront gives it from the picture's
-  // place, a picture without glyphs noted by the plate's size (the poles hold them; they are
-  // no nodes).
+  // place, a picture without glyphs noted by where it is drawn: "3 on b, 1" for plate 3 on the
+  // pole nearest its middle, one plate under it there (the poles hold them; they are no
+  // nodes). Each stands for PlateStandsFor of its size.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // Where the algorithm has plate size now, written as the note is; nothing: not held.
+  std::function<std::optional<QString>(int size)> PlateStandsFor;
+  // The note of plate size on pole at level (0 = the bottom plate).
+  static QString PlaceNote(int size, char pole, int level);
 
   TPole* Pole(char name) const;
   THanoiLayout Layout() const { return THanoiLayout(size(), PlateCount); }

@@ -7,6 +7,7 @@
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 
@@ -40,6 +41,22 @@ void TMaze::CreateChildWindow() {
   graphForm_ = std::make_unique<TfrmMazeGraphForm>();
   stkContainer_ = std::make_unique<TStkContainerForm>();
   stkContainer_->Embed();
+  // Row k shows the call at run-stack depth k + 1 (Main being 0); a cell shows m[x, y].
+  stkContainer_->Stack->RowsStandFor = [this](int index) { return RowFor(index + 1); };
+  Maze()->StandsFor = [this](int x, int y) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    return QString(TMazeData::StateChar(m_.at(static_cast<std::size_t>((x - 1) * TMazeData::Size + y - 1))));
+  };
+}
+
+std::optional<QString> TMaze::RowFor(int depth) const {
+  const TRunFrames calls{*this};
+  if (depth >= calls.Count()) return std::nullopt;
+  const int addr = calls.CalledFrom(depth) == QLatin1String("NextStep") ? 2 : 0;
+  // i is blank until line 8 sets it.
+  return TMazeStkData(QString(), addr, calls.Bool(depth, "succ").value_or(false), calls.Int(depth, "k").value_or(0),
+                      calls.Int(depth, "x").value_or(0), calls.Int(depth, "y").value_or(0), calls.Int(depth, "i").value_or(-1))
+      .GetText();
 }
 
 void TMaze::AfterConstruction() {
@@ -58,7 +75,10 @@ bool TMaze::CreateData() { return Maze()->Edit(); }
 
 void TMaze::ResetLocalData(const QString& procName) {
   if (procName != QLatin1String("Seek")) return;
-  AddVars(*Locals(), IntVar("i", 0));
+  // Not yet assigned: line 8 sets it.
+  auto i = IntVar("i", 0);
+  i->SetAssigned(false);
+  AddVars(*Locals(), std::move(i));
 }
 
 void TMaze::SaveData(const QString& fileName) { Maze()->SaveToFile(fileName); }
@@ -77,6 +97,8 @@ void TMaze::SetWindowRect() {
 void TMaze::Reset() {
   TAlgoDemo::Reset();
   Maze()->ClearMarks();
+  for (int x = 1; x <= TMazeData::Size; ++x)
+    for (int y = 1; y <= TMazeData::Size; ++y) M(x, y) = static_cast<std::uint8_t>(Maze()->GetCell(x, y));
   stkContainer_->Stack->Clear();
   stkContainer_->ResetPage();
 }
@@ -107,8 +129,14 @@ TData* TMaze::Call(int addr, int k, int x, int y) {
 void TMaze::ReplaceTopRow() {
   TStackBox& stack = *stkContainer_->Stack;
   const int addr = static_cast<TMazeStkData*>(stack.Top())->Addr;
-  stack.UpdateRow(stack.Count() - 1, std::make_unique<TMazeStkData>(QString(), addr, succ_, Var("k").Value(),
-                                                                     Var("x").Value(), Var("y").Value(), Var("i").Value()));
+  stack.UpdateRow(stack.Count() - 1,
+                  std::make_unique<TMazeStkData>(QString(), addr, Var<TBoolData>("succ").Value(), Var("k").Value(), Var("x").Value(),
+                                                 Var("y").Value(), Var("i")->Assigned() ? Var("i").Value() : -1));
+}
+
+void TMaze::SetM(int x, int y, std::uint8_t state) {
+  M(x, y) = state;
+  Maze()->SetCell(x, y, state);
 }
 
 // ---------------------------------------------------------------- Main
@@ -125,10 +153,10 @@ void TMaze::Main_AfterStartSeek() { (void)stkContainer_->Stack->Pop();
 // ---------------------------------------------------------------- Seek
 
 // 3  IF m[x,y] = empty THEN
-bool TMaze::Seek_F_Begin() { return Maze()->GetCell(Var("x").Value(), Var("y").Value()) == msEmpty; }
+bool TMaze::Seek_F_Begin() { return M(Var("x").Value(), Var("y").Value()) == msEmpty; }
 
 // 4    m[x,y] := visited;
-void TMaze::Seek_visit() { Maze()->SetCell(Var("x").Value(), Var("y").Value(), msVisited); }
+void TMaze::Seek_visit() { SetM(Var("x").Value(), Var("y").Value(), msVisited); }
 
 // 5    IF Goal(x,y) THEN
 bool TMaze::Seek_F_TestGoal() { return Var("x").Value() == TMazeData::Size && Var("y").Value() == TMazeData::Size; }
@@ -137,12 +165,15 @@ bool TMaze::Seek_F_TestGoal() { return Var("x").Value() == TMazeData::Size && Va
 void TMaze::Seek_Goal() {
   succ_ = true;
   Var<TBoolData>("succ").SetValue(true);
+  // The call's row says so too.
+  ReplaceTopRow();
   modal::ShowMessage(QStringLiteral("成功走出迷宫！"));
 }
 
 // 8      i := 0;
 void TMaze::Seek_Seti() {
   Var("i").SetValue(0);
+  Var("i")->SetAssigned(true);
   ReplaceTopRow();
 }
 
@@ -168,7 +199,7 @@ TData* TMaze::Seek_C_NextStep() {
   const int i = Var("i").Value();
   const int x = Var("x").Value();
   const int y = Var("y").Value();
-  Maze()->SetCell(x, y, Arrow(i));
+  SetM(x, y, Arrow(i));
   TData* args = Call(2, Var("k").Value() + 1, x + Dx(i), y + Dy(i));
   stkContainer_->ResetPage();
   return args;
@@ -186,4 +217,4 @@ void TMaze::Seek_NextStep() {}
 bool TMaze::Seek_F_TestSucc() { return !succ_; }
 
 // 16     m[x,y] := returned;
-void TMaze::Seek_Mark() { Maze()->SetCell(Var("x").Value(), Var("y").Value(), msReturned); }
+void TMaze::Seek_Mark() { SetM(Var("x").Value(), Var("y").Value(), msReturned); }

@@ -4,7 +4,11 @@
 // (right, down, left, up) are tried in turn and each step into the grid recurses; a cell
 // from which no way leads on is marked returned. Each cell shows an arrow for the direction
 // last taken from it, and a paged stack window lists the active calls.
+#include <QString>
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -78,11 +82,19 @@ class TMaze : public TAlgoDemo {
   TData* Call(int addr, int k, int x, int y);
   // The top row shows the frame's present succ, k, x, y and i.
   void ReplaceTopRow();
+  // The algorithm's m[x, y], and m[x, y] := state shown in the maze.
+  std::uint8_t& M(int x, int y) { return m_.at(static_cast<std::size_t>((x - 1) * 8 + y - 1)); }
+  void SetM(int x, int y, std::uint8_t state);
+  // What the maze and the stack rows stand for: the algorithm's m and each call's record.
+  std::optional<QString> RowFor(int depth) const;
 
   // succ of the most recent callee: every call makes a fresh one, and the one that reaches
   // the goal turns true, which every resumed frame then tests. Its record goes when its frame
   // returns, so its value is kept here.
   bool succ_ = false;
+  // The algorithm's maze m, in file order: the walls edited, then what the search marks. The
+  // drawn maze shows it.
+  std::array<std::uint8_t, 64> m_{};
   std::unique_ptr<TfrmMazeGraphForm> graphForm_;
   std::unique_ptr<TStkContainerForm> stkContainer_;
 };

@@ -129,13 +129,15 @@ namespace {
 constexpr char kShown[] = ".#ox^v<>";
 }  // namespace
 
+QChar TMazeData::StateChar(std::uint8_t state) { return QLatin1Char(kShown[state & 7]); }
+
 QString TMazeData::Rows() const {
   QStringList rows;
   for (int y = 1; y <= Size; ++y) {
     QString row;
     for (int x = 1; x <= Size; ++x) {
       const TMazeNode* node = nodes_[Slot(FileIndex(x, y))];
-      row += node ? QLatin1Char(kShown[node->State() & 7]) : QLatin1Char('.');
+      row += node ? StateChar(node->State()) : QLatin1Char('.');
     }
     rows << row;
   }
@@ -149,7 +151,11 @@ void TMazeData::DoNodeClick(TMazeNode& node) {
 }
 
 std::vector<TDrawnShape> TMazeNode::DrawingShapes() const {
-  return {TDrawnShape::NodeAt(rect(), QString()).Noted(QString(QLatin1Char(kShown[State() & 7])))};
+  TDrawnShape cell = TDrawnShape::NodeAt(rect(), QString()).Noted(QString(TMazeData::StateChar(State())));
+  if (maze_->StandsFor)
+    cell = cell.StandingFor({.Value = [stands = maze_->StandsFor, x = x_, y = y_] { return stands(x, y); },
+                             .Part = TValueMeaning::InNote});
+  return {cell};
 }
 
 void TMazeData::AfterRescale() {

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "framework/drawkit/NodeContainer.h"
 #include "framework/engine/Errors.h"
@@ -46,6 +47,8 @@ class EMazeFileError : public Exception {
 class TMazeNode : public TImage, public TKitControl {
  public:
   TMazeNode(TMazeData* maze, int x, int y);
+  // Itself, noted with its picture's character, standing for what the maze's StandsFor says
+  // of its cell.
   std::vector<TDrawnShape> DrawingShapes() const override;
 
   std::uint8_t State() const { return state_; }
@@ -111,6 +114,10 @@ class TMazeData : public TNodeContainer {
   // it: "." empty, "#" wall, "o" visited, "x" returned, "^" "v" "<" ">" the arrows. It is
   // also the control's accessible description (what its pictures show, in words).
   QString Rows() const;
+  static QChar StateChar(std::uint8_t state);
+  // What cell [x, y] stands for in the algorithm, written as StateChar writes it; nothing:
+  // not held now.
+  std::function<std::optional<QString>(int x, int y)> StandsFor;
   // A cell's state changed.
   void CellChanged();
 

@@ -8,6 +8,7 @@
 #include "demos/stacks/PkgForm.h"
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/CallFrame.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 
@@ -28,6 +29,57 @@ TPackages::~TPackages() = default;
 void TPackages::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   graphForm_ = std::make_unique<TPkgForm>();
+  SayMeanings();
+}
+
+namespace {
+const QString kHeading = QStringLiteral("Adr  n   t");
+}  // namespace
+
+void TPackages::SayMeanings() {
+  graphForm_->StackBox->RowsStandFor = [this](int index) { return RowFor(index); };
+  graphForm_->CellStandsFor = [this](int k) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const std::vector<int> levels = PackedLevels();
+    return k <= static_cast<int>(levels.size()) ? TPkgForm::ItemNote(levels[static_cast<std::size_t>(k - 1)]) : QString();
+  };
+  // While line 2 announces a solution (its step runs, t = 0), the packed items' labels show it.
+  graphForm_->LabelStandsFor = [this](int item) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const bool announcing = PrevLine() == CurLine() && CurLine()->Label() == QLatin1String("Begin") && Var("t").Value() == 0;
+    const std::vector<int> levels = PackedLevels();
+    return TPkgForm::PackedNote(announcing && std::find(levels.begin(), levels.end(), item) != levels.end());
+  };
+  graphForm_->PileStandsFor = [this](int item) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const std::vector<int> levels = PackedLevels();
+    // A block of a packed item's pile should not be drawn at all.
+    if (std::find(levels.begin(), levels.end(), item) != levels.end()) return QStringLiteral("none: W%1 is packed").arg(item);
+    return TPkgForm::ItemNote(item);
+  };
+}
+
+std::vector<int> TPackages::PackedLevels() const {
+  const TRunFrames calls{*this};
+  std::vector<int> levels;
+  for (int d = 1; d < calls.Count(); ++d) {
+    if (calls.CalledFrom(d) != QLatin1String("PutinThis")) continue;
+    const int item = calls.Int(d - 1, "n").value_or(0);
+    const int weight = calls.Int(d - 1, "t").value_or(0) - calls.Int(d, "t").value_or(0);
+    for (int j = 0; j < weight; ++j) levels.push_back(item);
+  }
+  return levels;
+}
+
+std::optional<QString> TPackages::RowFor(int index) const {
+  // The bottom row is the heading; row k shows the call at depth k - 1, the first one at 0.
+  if (index == 0) return kHeading;
+  const TRunFrames calls{*this};
+  const int depth = index - 1;
+  if (depth >= calls.Count()) return std::nullopt;
+  const QString from = calls.CalledFrom(depth);
+  const int adr = from == QLatin1String("PutinThis") ? 4 : from == QLatin1String("TryNext") ? 5 : 7;
+  return TPackagesStkData(QString(), adr, calls.Int(depth, "n").value_or(0), calls.Int(depth, "t").value_or(0)).GetText();
 }
 
 void TPackages::DestroyChildWindow() {
@@ -67,7 +119,7 @@ void TPackages::Reset() {
   graphForm_->SetupItems(itemCount_, weights_);
   TStackBox& stack = *graphForm_->StackBox;
   stack.Clear();
-  stack.Push(std::make_unique<TMyStringData>(QString(), QStringLiteral("Adr  n   t")));
+  stack.Push(std::make_unique<TMyStringData>(QString(), kHeading));
   stack.Push(std::make_unique<TPackagesStkData>(QString(), 7, itemCount_, Volume()));
   CopyTopRow();
 }

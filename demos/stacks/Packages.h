@@ -3,8 +3,11 @@
 // knapsack of volume T exactly, by the recursive procedure Package(n, t): t = 0 is a
 // solution; otherwise, while t > 0 and n > 0, item n is put in and Package(n-1, t-w[n])
 // follows, then it is left out and Package(n-1, t) follows. Pascal text only.
+#include <QString>
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -60,6 +63,12 @@ class TPackages : public TAlgoDemo {
   // The top row of the stack display, copied into TopRow.
   void CopyTopRow();
   int Weight(int item) const { return weights_[static_cast<std::size_t>(item)]; }
+  // What the drawing stands for, read from the calls on the run stack: the items packed, in
+  // the order the calls put them in (a call made from line 4 has put its caller's item n in,
+  // t - w[n] being what is left), each call's row.
+  void SayMeanings();
+  std::vector<int> PackedLevels() const;
+  std::optional<QString> RowFor(int index) const;
 
   std::unique_ptr<TPkgForm> graphForm_;
   int itemCount_ = 1;

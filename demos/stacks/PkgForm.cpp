@@ -149,15 +149,31 @@ TRect TPkgForm::CellRect(int k) const {
   return Bounds(label->x() + ((k - 1) % 4) * u, label->y() - u - ((k - 1) / 4) * u, u, u);
 }
 
+QString TPkgForm::ItemNote(int item) { return item >= 1 && item <= MaxItems ? QStringLiteral("W%1").arg(item) : QString(); }
+
 std::vector<TDrawnShape> TPkgForm::DrawingShapes() const {
   if (!active_) return {};
-  const auto item = [](int picture) { return picture >= 1 && picture <= MaxItems ? QStringLiteral("W%1").arg(picture) : QString(); };
   std::vector<TDrawnShape> out;
-  for (int k = 1; k <= MaxCells; ++k)
-    if (cells_[k] != NoCell) out.push_back(TDrawnShape::NodeAt(CellRect(k).ToQRect(), QString()).Noted(item(cells_[k])));
+  for (int k = 1; k <= MaxCells; ++k) {
+    if (cells_[k] == NoCell) continue;
+    TDrawnShape cell = TDrawnShape::NodeAt(CellRect(k).ToQRect(), QString()).Noted(ItemNote(cells_[k]));
+    if (CellStandsFor) cell = cell.StandingFor({.Value = [stands = CellStandsFor, k] { return stands(k); }, .Part = TValueMeaning::InNote});
+    out.push_back(cell);
+  }
+  for (int i = 1; i <= itemCount_ && LabelStandsFor; ++i) {
+    const TZqStaticText* label = itemLabels_[i];
+    if (label == nullptr || label->isHidden()) continue;
+    out.push_back(TDrawnShape::CellAt(label->geometry(), label->Caption())
+                      .Noted(PackedNote(label->Color == clGreen))
+                      .StandingFor({.Value = [stands = LabelStandsFor, i] { return stands(i); }, .Part = TValueMeaning::InNote}));
+  }
   for (int i = 1; i <= itemCount_; ++i)
-    for (int j = 1; j <= Levels[i]; ++j)
-      out.push_back(TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), QString()).Noted(item(i)));
+    for (int j = 1; j <= Levels[i]; ++j) {
+      TDrawnShape block = TDrawnShape::NodeAt(BlockRect(i, j).ToQRect(), QString()).Noted(ItemNote(i));
+      if (PileStandsFor)
+        block = block.StandingFor({.Value = [stands = PileStandsFor, i] { return stands(i); }, .Part = TValueMeaning::InNote});
+      out.push_back(block);
+    }
   return out;
 }
 

@@ -4,7 +4,9 @@
 // of the active calls. Putting an item in moves its blocks into the column; returning moves
 // them back. Every redraw of a block is immediate.
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
@@ -77,8 +79,17 @@ class TPkgForm : public TGraphForm, public TKitControl {
   TRect CellRect(int k) const;
   // The blocks left in the piles and the knapsack's cells (empty ones too) as nodes, where
   // FormPaint draws them. A block's picture (no glyphs) says its item, noted "W3"; a cell's
-  // the item in it (an empty cell's nothing).
+  // the item in it (an empty cell's nothing). Cell k stands for CellStandsFor(k), a block of
+  // item i's pile for PileStandsFor(i).
   std::vector<TDrawnShape> DrawingShapes() const override;
+  std::function<std::optional<QString>(int k)> CellStandsFor;
+  std::function<std::optional<QString>(int item)> PileStandsFor;
+  // The items' labels too, as cells noted "packed" while their colours say an item is packed
+  // in the solution shown; each stands for LabelStandsFor of its item.
+  std::function<std::optional<QString>(int item)> LabelStandsFor;
+  static QString PackedNote(bool packed) { return packed ? QStringLiteral("packed") : QString(); }
+  // The note of a block or cell showing item (nothing for an empty cell).
+  static QString ItemNote(int item);
 
   // Weights of items 1 .. ItemCount and, at ItemCount + 1, the volume T; Levels hold the
   // blocks left in each pile and, at ItemCount + 1, the cells filled in the knapsack.

@@ -7,6 +7,7 @@
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 
 // ---------------------------------------------------------------- stack row
@@ -30,6 +31,46 @@ void TQueens::CreateChildWindow() {
   TAlgoDemo::CreateChildWindow();
   boardForm_ = std::make_unique<TQueensForm>();
   msgDlg_ = std::make_unique<TCoolMsgDlg>();
+  SayMeanings();
+}
+
+void TQueens::SayMeanings() {
+  // Row k shows the call at run-stack depth k + 1 (Main being 0).
+  boardForm_->StackBox->RowsStandFor = [this](int index) { return RowFor(index + 1); };
+  boardForm_->QueenStandsFor = [this](int column) { return QueenFor(column); };
+}
+
+std::optional<QString> TQueens::RowFor(int depth) const {
+  const TRunFrames calls{*this};
+  if (depth >= calls.Count()) return std::nullopt;
+  const int addr = calls.CalledFrom(depth) == QLatin1String("Seek") ? 8 : 0;
+  return TQueensStkData(QString(), addr, calls.Int(depth, "k").value_or(0), calls.Int(depth, "i").value_or(0)).GetText();
+}
+
+std::optional<QString> TQueens::QueenFor(int column) const {
+  // The call of seek(k) at depth d works on column d; the board draws rows from 1, a row
+  // outside the board (the loop done) as the waiting place.
+  const TRunFrames calls{*this};
+  if (calls.Count() == 0) return std::nullopt;
+  const auto rowOf = [&](int c) {
+    if (c >= calls.Count()) return 0;
+    const int row = calls.Int(c, "i").value_or(Base() - 1) - Base() + 1;
+    return row >= 1 && row <= N ? row : 0;
+  };
+  const int current = calls.Innermost();
+  int picture = 2;
+  if (column < current) {
+    // The collision test shows the queens the one being tried meets until the next line
+    // takes it back.
+    const bool testing = PrevLine() != nullptr && PrevLine()->Label() == QLatin1String("TestCollid");
+    picture = testing && TQueensForm::Conflict(column, rowOf(column), current, rowOf(current)) ? 3 : 1;
+  } else if (column == current) {
+    const auto* q = dynamic_cast<const TVector*>(Globals()->FindByName(QStringLiteral("q")));
+    const auto* placed = q != nullptr ? dynamic_cast<const TIntData*>(q->Items(column - 1)) : nullptr;
+    const std::optional<int> i = calls.Int(current, "i");
+    picture = placed != nullptr && placed->Assigned() && i && placed->Value() == *i ? 1 : 2;
+  }
+  return TQueensForm::QueenNote(column, rowOf(column), picture, column == current);
 }
 
 std::unique_ptr<TData> TQueens::GetGlobalData() {

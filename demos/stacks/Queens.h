@@ -4,7 +4,9 @@
 // seek(k+1) follows. The board window shows the search; every complete placement is
 // announced in the message window. The Pascal text counts columns, rows and the array q
 // from 1, the C text from 0; the board always draws rows from 1.
+#include <QString>
 #include <memory>
+#include <optional>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -61,6 +63,12 @@ class TQueens : public TAlgoDemo {
   void SetI(int value);
   // q[k] := value.
   void SetQ(int value);
+  // What the board and the stack rows stand for, read from the calls on the run stack and
+  // the global q: each call's row, each column's queen (its row, and whether it is placed,
+  // tried or in conflict with the one being tried).
+  void SayMeanings();
+  std::optional<QString> RowFor(int depth) const;
+  std::optional<QString> QueenFor(int column) const;
 
   std::unique_ptr<TCoolMsgDlg> msgDlg_;
   std::unique_ptr<TQueensForm> boardForm_;

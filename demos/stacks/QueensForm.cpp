@@ -115,11 +115,35 @@ TQueensForm::~TQueensForm() {
 
 TQueensBoardLayout TQueensForm::Layout() const { return TQueensBoardLayout(StackBox->x(), height(), QueenCount); }
 
+QString TQueensForm::QueenNote(int column, int row, int picture, bool current) {
+  static const char* const pictures[] = {"placed", "tried", "conflict"};
+  return QStringLiteral("%1 %2 %3%4")
+      .arg(column)
+      .arg(row)
+      .arg(QLatin1String(pictures[std::clamp(picture, 1, 3) - 1]), current ? QStringLiteral(" current") : QString());
+}
+
+int TQueensForm::PictureOf(int c) const {
+  if (c == CurrentColumn) return CurrentPicture;
+  if (c > CurrentColumn) return 2;
+  return ShowConflicts && CurrentColumn <= QueenCount && Conflict(c, Row(c), CurrentColumn, Row(CurrentColumn)) ? 3 : 1;
+}
+
 std::vector<TDrawnShape> TQueensForm::DrawingShapes() const {
   if (!Active) return {};
   const TQueensBoardLayout l = Layout();
   std::vector<TDrawnShape> out;
-  for (int c = 1; c <= QueenCount; ++c) out.push_back(TDrawnShape::NodeAt(l.QueenRect(c, Row(c)), QString()).Noted(QStringLiteral("q%1").arg(c)));
+  for (int c = 1; c <= QueenCount; ++c) {
+    // The place drawn says the column and the row: a cell's width per column from the board's
+    // left edge, a cell's height per row from its top, above it the waiting place.
+    const QRect r = l.QueenRect(c, Row(c));
+    const int column = l.CellSize > 0 ? (r.left() - l.BoardLeft) / l.CellSize + 1 : 0;
+    const int row = r.top() < l.BoardTop || l.CellSize <= 0 ? 0 : (r.top() - l.BoardTop) / l.CellSize + 1;
+    TDrawnShape queen = TDrawnShape::NodeAt(r, QString()).Noted(QueenNote(column, row, PictureOf(c), c == CurrentColumn));
+    if (QueenStandsFor)
+      queen = queen.StandingFor({.Value = [stands = QueenStandsFor, c] { return stands(c); }, .Part = TValueMeaning::InNote});
+    out.push_back(queen);
+  }
   return out;
 }
 
@@ -196,8 +220,7 @@ void TQueensForm::DrawColumn(int c, bool restore) {
     canvas.FillRect(Bounds(cells.x(), cells.y(), fw, cells.height()));
     canvas.FillRect(Bounds(cells.x() + cells.width() - fw, cells.y(), fw, cells.height()));
   }
-  const int picture = c == CurrentColumn ? CurrentPicture : c > CurrentColumn ? 2 : 1;
-  DrawQueen(c, picture, false);
+  DrawQueen(c, PictureOf(c), false);
 }
 
 void TQueensForm::CursorNext() {
@@ -211,6 +234,9 @@ void TQueensForm::CursorNext() {
 void TQueensForm::CursorBack() {
   const int old = CurrentColumn;
   --CurrentColumn;
+  // The column gone back to made its call with its queen placed: it is shown placed until
+  // the next line takes it back.
+  CurrentPicture = 1;
   DrawColumn(old, true);
   DrawColumn(CurrentColumn, true);
 }
@@ -241,13 +267,11 @@ bool TQueensForm::ShowCollision(bool on) {
   ShowConflicts = on;
   const int c = CurrentColumn;
   if (c < 1 || c > QueenCount) return true;
-  const int r = Row(c);
   bool free = true;
   for (int j = 1; j < c; ++j) {
-    const int rj = Row(j);
-    if (rj == r || rj + j == r + c || rj - j == r - c) {
+    if (Conflict(j, Row(j), c, Row(c))) {
       free = false;
-      DrawQueen(j, on ? 3 : 1, true);
+      DrawQueen(j, PictureOf(j), true);
     }
   }
   return free;
@@ -257,8 +281,8 @@ void TQueensForm::FormPaint() {
   TGraphForm::FormPaint();
   if (!Active) return;
   Canvas().Draw(0, 0, BoardBitmap);
+  // The queens in conflict too, while they are shown (PictureOf).
   for (int c = 1; c <= QueenCount; ++c) DrawColumn(c, false);
-  if (ShowConflicts) ShowCollision(true);
 }
 
 void TQueensForm::FormResize() {

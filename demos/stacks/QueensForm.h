@@ -6,7 +6,9 @@
 // row per active call.
 #include <QRect>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "framework/drawkit/AdvancedTools.h"
 #include "framework/drawkit/GraphForm.h"
@@ -81,9 +83,18 @@ class TQueensForm : public TGraphForm, public TKitControl {
   void BuildBoard();
 
   TQueensBoardLayout Layout() const;
-  // The queens as nodes where they are drawn, each a picture without glyphs noted after its
-  // column, "q3" (the squares of the board are its ground, no nodes).
+  // The queens as nodes where they are drawn, each a picture without glyphs noted with the
+  // column and row its place on the board says and what its picture says: "3 5 placed" (row
+  // 0 waiting above the board; "tried", "conflict"), "current" when its column is framed. The
+  // squares of the board are its ground, no nodes. Each stands for QueenStandsFor of its column.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  std::function<std::optional<QString>(int column)> QueenStandsFor;
+  // "3 5 placed", with " current" for the column framed in red.
+  static QString QueenNote(int column, int row, int picture, bool current);
+  // The picture column c's queen is drawn with now: placed (1), tried (2), in conflict (3).
+  int PictureOf(int c) const;
+  // Whether the queen of column j shares a row or a diagonal with the one of column c.
+  static bool Conflict(int j, int rj, int c, int r) { return rj == r || rj + j == r + c || rj - j == r - c; }
   // The row of column c's queen (0 = waiting); 0 for a column the board does not have.
   int Row(int column) const {
     return column >= 1 && column <= MaxColumns ? Rows[static_cast<std::size_t>(column - 1)] : 0;

@@ -95,6 +95,11 @@ void TStkContainerForm::Embed() {
   EmbeddedStack->setParent(Panel1);
   EmbeddedStack->setWindowFlags(Qt::Widget);
   Stack = EmbeddedStack->Stack;
+  // The columns move under the window as it pages: a ground copied from the backdrop under
+  // them would be stale after every page and every slide restored elsewhere. Plain white,
+  // the stack window's own colour, is the same under every column at every speed.
+  Stack->Transparent = false;
+  Stack->Color = clWhite;
   ResetPage();
   EmbeddedStack->show();
 }

@@ -195,23 +195,58 @@ void TTrainForm::PaintBoxPaint(TCanvas& canvas) {
   for (const TCarPlace& p : CarPlaces()) canvas.Draw(p.cell.x(), p.cell.y(), cars_[static_cast<std::size_t>(p.car)]);
 }
 
+QPoint TTrainForm::InputPlace(int car) { return {kFirstInputColumn + car, kMainRow}; }
+QPoint TTrainForm::SidingPlace(int depth) { return {kSwitchColumn, kBufferRow - depth}; }
+QPoint TTrainForm::OutputPlace(int k) { return {k, kMainRow}; }
+
 std::vector<TTrainForm::TCarPlace> TTrainForm::CarPlaces() const {
   std::vector<TCarPlace> places;
-  const auto standing = [&](int car, QPoint centre) {
+  const auto standing = [&](int car, QPoint grid) {
     if (car < 0 || car >= CarCount) return;
+    const QPoint centre = GridPlace(grid.x(), grid.y());
     places.push_back({car, QRect(centre.x() - cellWidth_ / 2, centre.y() - cellHeight_ / 2, cellWidth_, cellHeight_)});
   };
-  for (int k = 0; k < CarCount; ++k) standing(InTrack[static_cast<std::size_t>(k)], GridPlace(kFirstInputColumn + k, kMainRow));
-  for (int s = 0; s < InStack; ++s) standing(StackCars[static_cast<std::size_t>(s)], GridPlace(kSwitchColumn, kBufferRow - s));
-  for (int o = 0; o < OutCount; ++o) standing(OutTrack[static_cast<std::size_t>(o)], GridPlace(o, kMainRow));
+  for (int k = 0; k < CarCount; ++k) standing(InTrack[static_cast<std::size_t>(k)], InputPlace(k));
+  for (int s = 0; s < InStack; ++s) standing(StackCars[static_cast<std::size_t>(s)], SidingPlace(s));
+  for (int o = 0; o < OutCount; ++o) standing(OutTrack[static_cast<std::size_t>(o)], OutputPlace(o));
   return places;
 }
+
+std::vector<TTrainForm::TCarPlace> TTrainForm::PlacesAfter(const QString& ops) {
+  int next = 0;
+  std::vector<int> siding;
+  std::vector<TCarPlace> places;
+  int out = 0;
+  for (QChar op : ops) {
+    if (op == QLatin1Char('S') && next < CarCount) {
+      siding.push_back(next++);
+    } else if (op == QLatin1Char('X') && !siding.empty()) {
+      const QPoint p = OutputPlace(out++);
+      places.push_back({siding.back(), QRect(p, QSize(1, 1))});
+      siding.pop_back();
+    }
+  }
+  for (int car = next; car < CarCount; ++car) places.push_back({car, QRect(InputPlace(car), QSize(1, 1))});
+  for (std::size_t s = 0; s < siding.size(); ++s)
+    places.push_back({siding[s], QRect(SidingPlace(static_cast<int>(s)), QSize(1, 1))});
+  return places;
+}
+
+QPoint TTrainForm::GridOf(const QRect& cell) const { return {cell.center().x() / cellWidth_, cell.center().y() / cellHeight_}; }
 
 TRailwayBox::TRailwayBox(QWidget* parent, const TTrainForm& form) : TPaintBox(parent), form_(form) {}
 
 std::vector<TDrawnShape> TRailwayBox::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  for (const TTrainForm::TCarPlace& p : form_.CarPlaces()) out.push_back(TDrawnShape::NodeAt(p.cell, QString::number(p.car + 1)));
+  for (const TTrainForm::TCarPlace& p : form_.CarPlaces()) {
+    TDrawnShape car = TDrawnShape::NodeAt(p.cell, QString::number(p.car + 1));
+    // Whose car stands there, by the grid place its picture stands on.
+    if (form_.CarStandsFor) {
+      const QPoint grid = form_.GridOf(p.cell);
+      car = car.StandingFor({.Value = [stands = form_.CarStandsFor, grid] { return stands(grid.x(), grid.y()); }});
+    }
+    out.push_back(car);
+  }
   return out;
 }
 

@@ -9,7 +9,9 @@
 #include <QPoint>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/GraphForm.h"
@@ -85,7 +87,17 @@ class TTrainForm : public TGraphForm {
   };
   // The cars standing on the input track, in the siding and on the output track.
   std::vector<TCarPlace> CarPlaces() const;
+  // The grid place (column, row) a car's cell stands on.
+  QPoint GridOf(const QRect& cell) const;
+  // The car (1 .. 4) the algorithm has at a grid place, as its number; nothing: not held now.
+  std::function<std::optional<QString>(int column, int row)> CarStandsFor;
 
+  // Where a car stands after a sequence of "S" and "X" was performed: each car is numbered
+  // from 0 as it enters; a car on the input track keeps its place.
+  static std::vector<TCarPlace> PlacesAfter(const QString& ops);
+  static QPoint InputPlace(int car);
+  static QPoint SidingPlace(int depth);
+  static QPoint OutputPlace(int k);
  protected:
   void FormResize() override;
 

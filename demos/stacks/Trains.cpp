@@ -1,10 +1,14 @@
 #include "demos/stacks/Trains.h"
 
+#include <functional>
+
 #include "demos/stacks/MyStringData.h"
 #include "demos/stacks/TrainForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "framework/drawkit/ThemedControls.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 
@@ -21,6 +25,110 @@ void TTrains::CreateChildWindow() {
                                 .title = QStringLiteral("pun  pon  n  order"),
                                 .columns = true,
                                 .fieldChars = static_cast<int>(RowText(Cars, Cars, Cars, QString(2 * Cars, 'S')).size())});
+  SayMeanings();
+}
+
+QStringList TTrains::Sequences(int n) {
+  QStringList out;
+  const std::function<void(int, int, const QString&)> gen = [&](int pun, int pon, const QString& order) {
+    if (pun == n && pon == n) {
+      out << order;
+      return;
+    }
+    if (pun < n) gen(pun + 1, pon, order + 'S');
+    if (pon < pun) gen(pun, pon + 1, order + 'X');
+  };
+  gen(0, 0, QString());
+  return out;
+}
+
+QString TTrains::OutputOf(const QString& sequence) {
+  std::vector<TTrainForm::TCarPlace> places = TTrainForm::PlacesAfter(sequence);
+  QString out(TTrainForm::CarCount, QLatin1Char('?'));
+  for (const TTrainForm::TCarPlace& p : places)
+    if (const QPoint grid = p.cell.topLeft(); grid == TTrainForm::OutputPlace(grid.x()) && grid.x() < out.size())
+      out[grid.x()] = QChar('1' + p.car);
+  return out;
+}
+
+TTrains::TRunState TTrains::RunState() const {
+  const TRunFrames calls{*this};
+  TRunState state;
+  const int n = Cars;
+  // Sequences Gen(pun, pon) completes, all of its subtree.
+  const std::function<int(int, int)> below = [&](int pun, int pon) -> int {
+    if (pun == n && pon == n) return 1;
+    return (pun < n ? below(pun + 1, pon) : 0) + (pon < pun ? below(pun, pon + 1) : 0);
+  };
+  for (int d = 0; d < calls.Count(); ++d) {
+    const QString proc = calls.Procedure(d);
+    const QString line = calls.Line(d);
+    if (proc == QLatin1String("Trains")) {
+      if (line == QLatin1String("End")) state.completed += below(0, 0);
+    } else if (proc == QLatin1String("GenOrder")) {
+      const int pun = calls.Int(d, "pun").value_or(0);
+      const int pon = calls.Int(d, "pon").value_or(0);
+      // On the line after the first call (or where it would stand) the S branch is done; at
+      // the end all of it; from the X call the S branch.
+      if (line == QLatin1String("End")) state.completed += below(pun, pon);
+      else if ((line == QLatin1String("PonLess") || line == QLatin1String("AddX")) && pun < n) state.completed += below(pun + 1, pon);
+    } else if (proc == QLatin1String("Perform") && line != QLatin1String("Begin")) {
+      state.performing = true;
+      state.shown = calls.Str(d, "order").value_or(QString());
+      state.pos = calls.Int(d, "pos").value_or(1);
+      state.done = state.pos - 1 + (line == QLatin1String("IncPos") ? 1 : 0);
+    }
+  }
+  if (!state.performing && state.completed > 0) {
+    // Between two performances the railway shows how the last one ended.
+    state.shown = Sequences(n).value(state.completed - 1);
+    state.done = static_cast<int>(state.shown.size());
+  }
+  return state;
+}
+
+void TTrains::SayMeanings() {
+  stackForm_->Stack->RowsStandFor = [this](int index) { return RowFor(index + 1); };
+  TTrainForm& railway = *trainForm_;
+  railway.CarStandsFor = [this](int column, int row) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const TRunState state = RunState();
+    for (const TTrainForm::TCarPlace& p : TTrainForm::PlacesAfter(state.shown.left(state.done)))
+      if (p.cell.topLeft() == QPoint(column, row)) return QString::number(p.car + 1);
+    return QStringLiteral("no car");
+  };
+  // The sequence of the latest call of Perform, from its call on (none before the first and
+  // after the run).
+  railway.EOrder->Stands = {{.Value = [this]() -> std::optional<QString> {
+    const TRunFrames calls{*this};
+    if (calls.Count() == 0) return std::nullopt;
+    for (int d = calls.Innermost(); d >= 0; --d)
+      if (calls.Procedure(d) == QLatin1String("Perform")) return calls.Str(d, "order");
+    const TRunState state = RunState();
+    return state.completed > 0 && calls.Innermost() > 0 ? Sequences(Cars).value(state.completed - 1) : QString();
+  }}};
+  railway.EPos->Stands = {{.Value = [this]() -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const TRunState state = RunState();
+    return state.performing ? QString::number(state.pos) : QString();
+  }}};
+  railway.EAct->Stands = {{.Value = [this]() -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const TRunState state = RunState();
+    return state.performing ? state.shown.mid(state.pos - 1, 1) : QString();
+  }}};
+  for (int k = 1; k <= TTrainForm::ResultCells; ++k)
+    railway.Edits[static_cast<std::size_t>(k)]->Stands = {{.Value = [this, k]() -> std::optional<QString> {
+      if (CurLine() == nullptr) return std::nullopt;
+      return k <= RunState().completed ? OutputOf(Sequences(Cars).value(k - 1)) : QString();
+    }}};
+}
+
+std::optional<QString> TTrains::RowFor(int depth) const {
+  const TRunFrames calls{*this};
+  if (depth >= calls.Count() || calls.Procedure(depth) != QLatin1String("GenOrder")) return std::nullopt;
+  return RowText(calls.Int(depth, "pun").value_or(0), calls.Int(depth, "pon").value_or(0), calls.Int(depth, "n").value_or(0),
+                 calls.Str(depth, "order").value_or(QString()));
 }
 
 void TTrains::AfterConstruction() {

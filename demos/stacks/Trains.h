@@ -3,7 +3,10 @@
 // through a dead-end siding. A recursive procedure generates every valid sequence of pushes
 // ("S") and pops ("X"), depth first with S before X; each complete sequence is performed
 // with animated cars and its output order recorded in one of fourteen result cells.
+#include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
@@ -32,6 +35,10 @@ class TTrains : public TAlgoDemo {
 
   // The stack window's row of a call: "1    0    4   S".
   static QString RowText(int pun, int pon, int n, const QString& order);
+  // Every sequence Gen(0, 0, n, '') completes, in the order it completes them (S before X).
+  static QStringList Sequences(int n);
+  // The output order of a complete sequence ("4321"), cars numbered from 1.
+  static QString OutputOf(const QString& sequence);
 
   // ---- Step methods: "Trains", then "GenOrder", then "Perform", by line label
   Q_INVOKABLE TData* Trains_C_Begin();
@@ -61,6 +68,20 @@ class TTrains : public TAlgoDemo {
   void PopRow();
   // The operation at pos (1-based) of the order, or nothing past its end.
   QString OpAt(int pos) const;
+
+  // What the railway, its texts and the stack rows stand for, read from the calls on the run
+  // stack: how many orders Gen has completed by the line it stands on, the order Perform
+  // works on and how far, each call's row.
+  struct TRunState {
+    int completed = 0;      // orders recorded
+    QString shown;          // the sequence whose performing the railway shows ("" none yet)
+    int done = 0;           // its operations performed
+    bool performing = false;
+    int pos = 0;            // Perform's pos, while it performs
+  };
+  TRunState RunState() const;
+  void SayMeanings();
+  std::optional<QString> RowFor(int depth) const;
 
   std::unique_ptr<TTrainForm> trainForm_;
   std::unique_ptr<TAckmanGraphForm> stackForm_;

@@ -38,8 +38,10 @@ QString TBoundWord::DrawingText() const {
 }
 
 std::vector<TDrawnShape> TBoundWord::DrawingShapes() const {
-  if (look_.fields.isEmpty()) return {};
-  return {TDrawnShape::NodeAt(rect(), DrawingText())};
+  TDrawnShape word = look_.fields.isEmpty() ? TDrawnShape::CellAt(rect(), QString()) : TDrawnShape::NodeAt(rect(), DrawingText());
+  word = word.Noted(FillNote(look_.occupied));
+  word.Stands = Stands;
+  return {word};
 }
 
 void TBoundWord::Paint() {
@@ -79,10 +81,15 @@ TBoundForm::TBoundForm(QWidget* parent)
   for (std::size_t i = 0; i < words_.size(); ++i) {
     words_[i] = new TBoundWord(static_cast<int>(i), columns_[i / 16]);
     words_[i]->hide();
+    const int word = static_cast<int>(i);
+    words_[i]->Stands = {{.Value = [this, word] { return WordTextStandsFor ? WordTextStandsFor(word) : std::nullopt; }},
+                         {.Value = [this, word] { return WordFillStandsFor ? WordFillStandsFor(word) : std::nullopt; },
+                          .Part = TValueMeaning::InNote}};
   }
   freeList_ = Place(new TMemList(this, {.left = kMargin, .box = {30, 20}, .gap = 20, .framedHead = false}), 0,
                     kListTop, kDesignWidth, kStatusTop - kListTop);
   freeList_->setObjectName(QStringLiteral("FreeList"));
+  freeList_->EntryStandsFor = [this](int entry) { return FreeListStandsFor ? FreeListStandsFor(entry) : std::nullopt; };
   freeList_->hide();
   LayoutWords();
 }

@@ -4,6 +4,8 @@
 // occupied blocks in green; below them the free list from pav; a status line at the bottom.
 #include <QList>
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "demos/storage/MemGraphForm.h"
 #include "framework/drawkit/KitControl.h"
@@ -30,8 +32,11 @@ class TBoundWord : public TCanvasWidget, public TKitControl {
 
   // "address field field ..." for a head or a foot, nothing for an inner word.
   QString DrawingText() const override;
-  // A head or a foot is a node of the memory; an inner word shows nothing to read.
+  // A head or a foot is a node of the memory; an inner word shows nothing to read, a cell
+  // of it. Each is noted with what its fill says, "used" or "free", and stands for Stands.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  std::vector<TValueMeaning> Stands;
+  static QString FillNote(bool occupied) { return occupied ? QStringLiteral("used") : QStringLiteral("free"); }
 
  protected:
   void Paint() override;
@@ -47,6 +52,11 @@ class TBoundForm : public TMemGraphForm {
 
   // The memory drawn (not owned).
   const TBoundMemory* Memory = nullptr;
+  // What word i (its text, and its fill in its note) and entry j of the free list stand for
+  // in the algorithm; nothing: not held.
+  std::function<std::optional<QString>(int word)> WordTextStandsFor;
+  std::function<std::optional<QString>(int word)> WordFillStandsFor;
+  std::function<std::optional<QString>(int entry)> FreeListStandsFor;
 
   // The geometry for Cols words in each of Rows columns, and the memory drawn again.
   void InitMemoryPicture(int cols, int rows);

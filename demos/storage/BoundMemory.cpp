@@ -147,3 +147,25 @@ bool TBoundMemory::Release(int p) {
   ClearInterior(p, size);
   return true;
 }
+
+bool TBoundMemory::InUsedBlock(int i) const {
+  // A foot names its head (uplink); a head is its own; an inner word belongs to the block
+  // of the nearest head or foot before it.
+  for (int j = i; j >= 0; --j) {
+    const int kind = W(j).kind;
+    if (kind == UsedHead || kind == UsedFoot) return true;
+    if (kind == FreeHead || kind == FreeFoot) return false;
+  }
+  return false;
+}
+
+std::vector<int> TBoundMemory::FreeList() const {
+  std::vector<int> list;
+  if (pav == kNil) return list;
+  int p = pav;
+  do {
+    list.push_back(p);
+    p = W(p).rlink;
+  } while (p != pav && p >= 0 && p < kWords && static_cast<int>(list.size()) < kWords);
+  return list;
+}

@@ -5,6 +5,7 @@
 // by one; Allocate and Release run them in the algorithm's order.
 #include <array>
 #include <set>
+#include <vector>
 
 class TBoundMemory {
  public:
@@ -37,6 +38,12 @@ class TBoundMemory {
   // Words changed since it was last emptied; a redraw paints them.
   std::set<int> Changed;
   void Mark(int i) { Changed.insert(i); }
+
+  // What the memory holds as the method reads it: whether word i lies in an occupied block
+  // (the block's head, found walking back from i, says so), and the blocks of the free list
+  // from pav following rlink.
+  bool InUsedBlock(int i) const;
+  std::vector<int> FreeList() const;
 
   // ---- Allocation pieces
   // A block given whole: taken out of the free list (pav already moved on to its successor).

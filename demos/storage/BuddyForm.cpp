@@ -49,8 +49,19 @@ void TBuddyBar::Layout() {
     box->setGeometry(0, top, width(), std::min(bottom + 1, height()) - top);
     const TFont font = FitMemFont(MemFont(r, 11, clBlack), QStringLiteral("64"), QSize(width() - 4, box->height() - 2));
     box->Show(QString::number(b.addr), font, b.used ? clRed : clWhite, clBlack);
+    box->FillSays = [](TColor fill) { return FillNote(fill == clRed); };
+    // Which block it is, by the word its top stands at.
+    box->Stands = {{.Value = [this, box] { return AddressStandsFor ? AddressStandsFor(AddressAt(box->y())) : std::nullopt; }},
+                   {.Value = [this, box] { return FillStandsFor ? FillStandsFor(AddressAt(box->y())) : std::nullopt; },
+                    .Part = TValueMeaning::InNote}};
     box->show();
   }
+}
+
+int TBuddyBar::AddressAt(int top) const {
+  for (int a = 0; a < words_; ++a)
+    if (a * height() / words_ == top) return a;
+  return -1;
 }
 
 QString TBuddyBar::DrawingText() const {
@@ -72,6 +83,9 @@ TBuddyForm::TBuddyForm(QWidget* parent)
     lists_[k] = Place(new TMemList(this, {.left = 10, .box = {40, 30}, .gap = 20, .framedHead = true}), 0,
                       kTop + static_cast<int>(k) * kRowHeight, kBarLeft - 5, kRowHeight);
     lists_[k]->setObjectName(QStringLiteral("List%1").arg(k));
+    lists_[k]->EntryStandsFor = [this, k = static_cast<int>(k)](int entry) {
+      return ListStandsFor ? ListStandsFor(k, entry) : std::nullopt;
+    };
     lists_[k]->hide();
   }
   bar_ = Place(new TBuddyBar(this), kBarLeft, kTop, kBarWidth, 64 * 6);

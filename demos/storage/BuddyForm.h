@@ -2,6 +2,8 @@
 // The drawing window of the buddy system: one row per size class with its free list, the
 // memory as a bar of blocks on the right (occupied red, free white), a status line below.
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "demos/storage/BuddyMemory.h"
@@ -21,6 +23,13 @@ class TBuddyBar : public TNodeContainer {
   void Show(const TBuddyMemory* memory, const std::vector<TBuddyMemory::TBlock>& working, int words);
   // The blocks from the lowest address: "0-7 used | 8-15 free | ...".
   QString DrawingText() const override;
+  // What the block drawn from word addr on stands for: the address it is labelled with and,
+  // in its note, "used" or "free" as its fill says; nothing: not held.
+  std::function<std::optional<QString>(int addr)> AddressStandsFor;
+  std::function<std::optional<QString>(int addr)> FillStandsFor;
+  // The first word a block drawn at top starts at, -1 for none.
+  int AddressAt(int top) const;
+  static QString FillNote(bool used) { return used ? QStringLiteral("used") : QStringLiteral("free"); }
   void AfterRescale() override { Layout(); }
 
  protected:
@@ -45,6 +54,9 @@ class TBuddyForm : public TMemGraphForm {
   // The blocks the demonstration holds off the block list while it splits or merges them
   // (not owned): they are still in memory and drawn as such.
   const std::vector<TBuddyMemory::TBlock>* Working = nullptr;
+  // What entry j of the free list of class k stands for; nothing: not held.
+  std::function<std::optional<QString>(int k, int entry)> ListStandsFor;
+  TBuddyBar& Bar() const { return *bar_; }
 
   // The geometry for a bar of `words` words and free lists of classes 0..classes.
   void InitMemoryPicture(int words, int classes);

@@ -38,7 +38,10 @@ QList<const QWidget*> TMemBox::DrawingTargets() const {
 
 std::vector<TDrawnShape> TMemBox::DrawingShapes() const {
   if (NamesPointer) return {};
-  return {TDrawnShape::NodeAt(rect(), label_)};
+  TDrawnShape node = TDrawnShape::NodeAt(rect(), label_);
+  if (FillSays) node = node.Noted(FillSays(fill_));
+  node.Stands = Stands;
+  return {node};
 }
 
 void TMemBox::Paint() {
@@ -111,6 +114,7 @@ void TMemList::Layout() {
     box->Next = i < count ? boxes_[static_cast<std::size_t>(i) + 1] : nullptr;
     box->NamesPointer = i == 0 && !look_.framedHead;
     if (i == 0) {
+      box->Stands.clear();
       box->setGeometry(left, top, headW, boxH);
       box->Show(head_, headFont, clNone, look_.framedHead ? clBlue : clNone);
       continue;
@@ -118,6 +122,8 @@ void TMemList::Layout() {
     const int line = (i - 1) / perLine;
     box->setGeometry(left + designStep + (i - 1) % perLine * step, top + line * (boxH + lineGap), boxW, boxH);
     box->Show(QString::number(entries_[i - 1]), font, clNone, clBlue);
+    box->Stands.clear();
+    if (EntryStandsFor) box->Stands.push_back({.Value = [stands = EntryStandsFor, entry = i - 1] { return stands(entry); }});
   }
 }
 

@@ -9,6 +9,8 @@
 #include <QPolygon>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/drawkit/KitControl.h"
@@ -35,6 +37,10 @@ class TMemBox : public TCanvasWidget, public TKitControl {
   const TMemBox* Next = nullptr;
   // The box only names a pointer ("pav"): it is no node of the memory.
   bool NamesPointer = false;
+  // What its fill colour says (a block used or free), for its note; nothing said without it.
+  std::function<QString(TColor fill)> FillSays;
+  // What its label and its note stand for in the algorithm.
+  std::vector<TValueMeaning> Stands;
 
   const QString& Label() const { return label_; }
   QString DrawingText() const override { return label_; }
@@ -68,6 +74,8 @@ class TMemList : public TNodeContainer {
 
   // The head's label and the entries' numbers; laid out and repainted.
   void Show(const QString& head, const QList<int>& entries);
+  // What entry i (0 the first after the head) stands for in the algorithm; nothing: not held.
+  std::function<std::optional<QString>(int entry)> EntryStandsFor;
   void AfterRescale() override { Layout(); }
 
   // The boxes shown, head first.

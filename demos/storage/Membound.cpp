@@ -16,6 +16,27 @@ void TMemBound::CreateChildWindow() {
   TMemCommandDemo::CreateChildWindow();
   boundForm_ = std::make_unique<TBoundForm>();
   boundForm_->Memory = &mem_;
+  // Each word shows the method's memory: a head's llink, tag, size and rlink, a foot's uplink
+  // and tag, the fill of an occupied block; the list from pav follows rlink.
+  boundForm_->WordTextStandsFor = [this](int i) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const TBoundMemory::TWord& w = mem_.W(i);
+    const bool head = w.kind == TBoundMemory::UsedHead || w.kind == TBoundMemory::FreeHead;
+    const bool foot = w.kind == TBoundMemory::UsedFoot || w.kind == TBoundMemory::FreeFoot;
+    const int tag = w.kind == TBoundMemory::UsedHead || w.kind == TBoundMemory::UsedFoot ? 1 : 0;
+    if (head) return QStringLiteral("%1 %2 %3 %4 %5").arg(i).arg(w.llink).arg(tag).arg(w.size).arg(w.rlink);
+    if (foot) return QStringLiteral("%1 %2 %3").arg(i).arg(w.llink).arg(tag);
+    return QString();
+  };
+  boundForm_->WordFillStandsFor = [this](int i) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    return TBoundWord::FillNote(mem_.InUsedBlock(i));
+  };
+  boundForm_->FreeListStandsFor = [this](int entry) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const std::vector<int> list = mem_.FreeList();
+    return entry < static_cast<int>(list.size()) ? QString::number(list[static_cast<std::size_t>(entry)]) : QStringLiteral("none");
+  };
 }
 
 TMemGraphForm& TMemBound::MemoryForm() const { return *boundForm_; }

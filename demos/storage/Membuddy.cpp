@@ -14,6 +14,28 @@ void TMemBuddy::CreateChildWindow() {
   buddyForm_ = std::make_unique<TBuddyForm>();
   buddyForm_->Memory = &mem_;
   buddyForm_->Working = &working_;
+  // The free lists and the bar show the method's memory: the lists avail[k] front first, the
+  // blocks of the block list and those a split or a merge holds off it.
+  buddyForm_->ListStandsFor = [this](int k, int entry) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const std::vector<int>& avail = mem_.Avail(k);
+    return entry < static_cast<int>(avail.size()) ? QString::number(avail[static_cast<std::size_t>(entry)]) : QStringLiteral("none");
+  };
+  const auto blockAt = [this](int addr) -> std::optional<TBuddyMemory::TBlock> {
+    const auto at = [addr](const TBuddyMemory::TBlock& b) { return b.addr == addr; };
+    if (const auto it = std::find_if(mem_.Blocks().begin(), mem_.Blocks().end(), at); it != mem_.Blocks().end()) return *it;
+    if (const auto it = std::find_if(working_.begin(), working_.end(), at); it != working_.end()) return *it;
+    return std::nullopt;
+  };
+  buddyForm_->Bar().AddressStandsFor = [this, blockAt](int addr) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    return blockAt(addr) ? QString::number(addr) : QStringLiteral("no block at word %1").arg(addr);
+  };
+  buddyForm_->Bar().FillStandsFor = [this, blockAt](int addr) -> std::optional<QString> {
+    if (CurLine() == nullptr) return std::nullopt;
+    const std::optional<TBuddyMemory::TBlock> b = blockAt(addr);
+    return b ? std::optional<QString>(TBuddyBar::FillNote(b->used)) : std::nullopt;
+  };
 }
 
 TMemGraphForm& TMemBuddy::MemoryForm() const { return *buddyForm_; }

@@ -76,14 +76,59 @@ void TStoreBase::Layout() {
   ShowBlocks();
 }
 
+QString TStoreBase::ColourSays(const TStoreUnit& unit) const {
+  // A block's colour names it, as the table's colour cells say.
+  if (unit.state != kStateAllocated) return {};
+  for (const TStoreModel::TRow& r : model_.Rows())
+    if (r.allocated && r.color == unit.color) return r.name;
+  return {};
+}
+
 std::vector<TDrawnShape> TStoreBase::DrawingShapes() const {
   std::vector<TDrawnShape> out;
+  // Held to the model whether or not a run stands: the compaction has no text to step.
+  const auto held = [](std::function<std::optional<QString>()> value, TValueMeaning::TPart part = TValueMeaning::InText) {
+    return TValueMeaning{.Value = std::move(value), .Part = part, .WithoutRun = true};
+  };
   for (int u = 1; u <= TStoreModel::kUnits; ++u) {
-    const int row = model_.RowOfUnit(u);
     // A unit of a block shows the block's colour, no glyphs: the block's name is what the
-    // colour says.
+    // colour says; it stands for the block that holds the unit.
     out.push_back(TDrawnShape::NodeAt(Unit(u)->geometry(), QString())
-                      .Noted(row < 0 ? QString() : model_.Rows()[static_cast<std::size_t>(row)].name));
+                      .Noted(ColourSays(*Unit(u)))
+                      .StandingFor(held(
+                          [this, u]() -> std::optional<QString> {
+                            const int row = model_.RowOfUnit(u);
+                            return row < 0 ? QString() : model_.Rows()[static_cast<std::size_t>(row)].name;
+                          },
+                          TValueMeaning::InNote)));
+  }
+  // The table's lines: line r shows block row r - 1, its name, start, size, state and colour.
+  for (int line = 1; line < kLines; ++line) {
+    if (Cell(line, 0)->isHidden()) continue;
+    for (int col = 0; col < 5; ++col) {
+      const TStoreUnit* cell = Cell(line, col);
+      const auto row = [this, line]() -> const TStoreModel::TRow* {
+        return line <= static_cast<int>(model_.Rows().size()) ? &model_.Rows()[static_cast<std::size_t>(line - 1)] : nullptr;
+      };
+      TDrawnShape shape = TDrawnShape::CellAt(cell->geometry(), cell->DrawingText());
+      if (col == 4) {
+        shape = shape.Noted(ColourSays(*cell)).StandingFor(held(
+            [row]() -> std::optional<QString> {
+              const TStoreModel::TRow* r = row();
+              return r == nullptr ? QStringLiteral("no block") : r->allocated ? r->name : QString();
+            },
+            TValueMeaning::InNote));
+      } else {
+        shape = shape.StandingFor(held([row, col]() -> std::optional<QString> {
+          const TStoreModel::TRow* r = row();
+          if (r == nullptr) return QStringLiteral("no block");
+          const QString texts[] = {r->name, QString::number(r->start), QString::number(r->size),
+                                   r->allocated ? QStringLiteral("A") : QStringLiteral("F")};
+          return texts[col];
+        }));
+      }
+      out.push_back(shape);
+    }
   }
   return out;
 }
@@ -156,7 +201,12 @@ QRect TStoreBase::QueryPlace() const {
 
 void TStoreBase::AllocateSpaceQuery() {
   QString name;
-  if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name, kWesternOnly, QueryPlace())) return;
+  // A name longer than its table cell shows at a readable size is asked for again.
+  for (;;) {
+    if (!QueryWestern(QStringLiteral("AllocateSpace"), QStringLiteral("Name:"), name, kWesternOnly, QueryPlace())) return;
+    if (name.size() <= kMaxName) break;
+    modal::ShowMessage(name + QStringLiteral("  is too long: a name has at most %1 characters").arg(kMaxName));
+  }
   QString sizeText = QStringLiteral("10");
   if (!InputQuery(QStringLiteral("AllocateSpace"), QStringLiteral("Size:"), sizeText, QueryPlace())) return;
   bool ok = false;

@@ -41,6 +41,8 @@ class TStoreBase : public TNodeContainer {
   // The table's first line.
   static constexpr std::array<const char*, 5> kHeader = {"name", "begin", "size", "state", "color"};
   static constexpr int kLines = TStoreModel::kMaxRows + 1;
+  // The longest name the table's name cells show at a readable size (twelve wide letters).
+  static constexpr int kMaxName = 12;
 
   // Places the units and the table cells for the present size and shows the blocks.
   virtual void Layout();
@@ -58,9 +60,12 @@ class TStoreBase : public TNodeContainer {
   QRect QueryPlace() const;
 
   // The 100 units as nodes, each noted with the block whose colour it shows (a free one:
-  // nothing).
-  // The table beside them lists the blocks, as the variables do: no node of the memory.
+  // nothing), and the table's cells beside them; each stands for what the model holds there.
+  // The table lists the blocks, as the variables do: no node of the memory.
   std::vector<TDrawnShape> DrawingShapes() const override;
+  // The name of the allocated block whose colour a unit or colour cell shows; nothing for a
+  // white one.
+  QString ColourSays(const TStoreUnit& unit) const;
 
   const TStoreModel& Model() const { return model_; }
   TStoreUnit* Unit(int u) const { return units_.at(static_cast<std::size_t>(u - 1)); }

@@ -122,6 +122,10 @@ struct TValueMeaning {
   // The picture shows the values as they were this many lines before, on purpose (a drawing
   // that follows its text one line later).
   int Lag = 0;
+  // A Value that reads the demonstration's own records is held whether or not a run stands at
+  // a line (a demonstration driven by its own buttons, with no text to step through); other
+  // meanings are held only while a run stands.
+  bool WithoutRun = false;
 };
 
 struct TDrawnShape {

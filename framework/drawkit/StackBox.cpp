@@ -313,6 +313,7 @@ TData* TStackBox::Push(std::unique_ptr<TData> data) {
   row.Canvas().Brush.Color = NodeColor;
   row.Canvas().Font = NodeFont;
   row.FieldHeight = RowFieldHeight(*this);
+  if (RowsStandFor) row.Stands = {{.Value = [stands = RowsStandFor, index = Count()] { return stands(index); }}};
   marker_->hide();
   if (ShowAnimate) Slide(row, -l.CellHeight, row.y());
   row.show();

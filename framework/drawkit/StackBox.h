@@ -14,6 +14,7 @@
 // result frees it); Clear and the box's destruction free the records still in it.
 #include <QPoint>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -115,6 +116,10 @@ class TStackBox : public TNodeContainer {
   // squeezed into its row).
   bool FieldColumns = false;
   int FieldChars = 0;
+  // What row index (0 = bottom) stands for in the algorithm: the row's text as the call at
+  // some depth, or the item of a stack, makes it. When given, every row pushed from then on
+  // is held to it (its Stands); nothing: not held now.
+  std::function<std::optional<QString>(int index)> RowsStandFor;
 
   bool PointerVisible() const { return pointerVisible_; }
   void SetPointerVisible(bool visible);

@@ -29,6 +29,7 @@
 #include "tests/scriptdriver/Drawing.h"
 #include "tests/scriptdriver/Geometry.h"
 #include "tests/scriptdriver/RunView.h"
+#include "tests/scriptdriver/Stale.h"
 #include "tests/scriptdriver/Teacher.h"
 #include "tests/scriptdriver/Texts.h"
 #include "tests/scriptdriver/Values.h"
@@ -645,7 +646,9 @@ QStringList Driver::TextFindings() {
 
 QStringList Driver::GeometryFindings() {
   pacing::ProcessMessages();
-  return DrawingFindings(GatherShapes(ScreenWindows()), variables_.Now()) + RunViewFindings(GatherRunView());
+  const QList<QWidget*> windows = ScreenWindows();
+  return DrawingFindings(GatherShapes(windows), variables_.Now()) + RunViewFindings(GatherRunView()) +
+         StaleFindings(windows);
 }
 
 void Driver::CheckTexts() {
@@ -685,8 +688,10 @@ void Driver::CheckEvery() {
   QStringList illegible;
   if (changes_->Count() != lookedAt_) {
     illegible = TextFindings();
-    scene_ = GatherShapes(ScreenWindows());
-    shapeFindings_ = ShapeFindings(scene_);
+    const QList<QWidget*> windows = ScreenWindows();
+    scene_ = GatherShapes(windows);
+    if (!lookAtLine_ || staleTurn_++ % kStaleTurn == 0) staleFindings_ = StaleFindings(windows);
+    shapeFindings_ = ShapeFindings(scene_) + staleFindings_;
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
   // The algorithm window's breakpoints and current line are looked at every time, and a fault
@@ -729,7 +734,11 @@ void Driver::LineDone() {
   ++linesRun_;
   // The teacher's second run is looked at more thinly.
   const int sample = TeacherAgain() ? std::max(sample_, options_.teacher) : sample_;
-  if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) CheckEvery();
+  if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) {
+    lookAtLine_ = true;
+    CheckEvery();
+    lookAtLine_ = false;
+  }
   variables_.LineDone();
 }
 

@@ -196,6 +196,13 @@ class Driver {
   // The drawing's shapes at the last look and what they tell, while nothing has changed.
   Scene scene_;
   QStringList shapeFindings_;
+  // What the rule stale found at its last look. A slide's leftovers stay until painted over,
+  // so at the lines of a run it looks at one change in kStaleTurn (its repaint of every stack
+  // display costs as much as the other rules together), at every other look each time.
+  static constexpr int kStaleTurn = 8;
+  QStringList staleFindings_;
+  long staleTurn_ = 0;
+  bool lookAtLine_ = false;  // the look comes after a line of a run
   // The texts that may go down to 11 px, read from --exceptions at the first check.
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;

@@ -699,7 +699,7 @@ std::optional<Variable> Variables::Path(const TValueMeaning& meaning, const QStr
 
 Expected ExpectedText(const TValueMeaning& meaning, const Variables& variables) {
   Expected out;
-  if (!variables.running) return out;
+  if (!variables.running && !(meaning.WithoutRun && meaning.Value)) return out;
   if (meaning.Value) {
     out.text = meaning.Value();
     return out;
@@ -736,7 +736,6 @@ Expected ExpectedText(const TValueMeaning& meaning, const Variables& variables) 
 
 QStringList ValueFindings(const Scene& scene, const Variables& variables) {
   QStringList out;
-  if (!variables.running) return out;
   auto bare = [](QString t) {
     t.removeIf([](QChar c) { return c.isSpace(); });
     return t;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "EngineRecorders.h"
@@ -7,6 +8,7 @@
 #include "framework/engine/BasicData.h"
 #include "framework/engine/Errors.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "platform/ModalHost.h"
 #include "platform/Pacing.h"
 #include "tests/support/ScriptedModalHost.h"
@@ -101,7 +103,12 @@ class TFactDemo : public TAlgoDemo {
   void After(const char* name) {
     calls << name;
     results << result;
+    if (onAfter) onAfter();
   }
+
+ public:
+  // Told inside every After step.
+  std::function<void()> onAfter;
 };
 
 class Engine : public ::testing::Test {
@@ -579,3 +586,36 @@ TEST(EngineRoutines, WaitFormulaAndDefaultMessages) {
 }
 
 #include "AlgoDemoTest.moc"
+
+TEST_F(Engine, RunFramesReadEveryCallAndNotTheOneAnAfterStepReturnsFrom) {
+  TFactDemo& d = Start();
+  const TRunFrames calls{d};
+  while (Where() != QLatin1String("Fact:Base")) d.TraceInto();
+  ASSERT_EQ(calls.Count(), 4) << "Main, Fact(3), Fact(2), Fact(1)";
+  EXPECT_EQ(calls.Int(1, "n"), 3);
+  EXPECT_EQ(calls.Int(3, "n"), 1) << "the innermost call's own locals";
+  EXPECT_EQ(calls.Int(1, "m"), std::nullopt);
+  EXPECT_EQ(calls.CalledFrom(1), QStringLiteral("Begin"));
+  EXPECT_EQ(calls.CalledFrom(2), QStringLiteral("Rec"));
+  EXPECT_EQ(calls.CalledFrom(0), QString()) << "the first procedure was called by no line";
+  EXPECT_EQ(calls.Procedure(0), QStringLiteral("Main"));
+  EXPECT_EQ(calls.Line(1), QStringLiteral("Rec")) << "a caller stands on the line of its call";
+  EXPECT_EQ(calls.Line(3), QStringLiteral("Base"));
+  EXPECT_EQ(calls.Locals(4), nullptr);
+
+  // Inside Main's After step the call of Fact(3) has returned, though its frame is still on
+  // the engine's stack.
+  int countInAfter = -1;
+  QString lineInAfter;
+  d.onAfter = [&] {
+    if (d.CurProc()->Name() != QLatin1String("Main")) return;
+    countInAfter = calls.Count();
+    lineInAfter = calls.Line(0);
+  };
+  while (Where() == QLatin1String("Fact:Base") || d.CurProc()->Name() != QLatin1String("Main")) d.TraceInto();
+  EXPECT_EQ(countInAfter, 1);
+  EXPECT_EQ(lineInAfter, QStringLiteral("Begin"));
+  d.onAfter = nullptr;
+  d.Run();
+  EXPECT_EQ(calls.Count(), 0) << "no run stands";
+}

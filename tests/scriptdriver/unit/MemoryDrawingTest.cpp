@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <algorithm>
 
 #include "demos/storage/BoundForm.h"
 #include "demos/storage/BoundMemory.h"
@@ -30,10 +31,21 @@ struct BoundDrawing {
   Scene Shapes() const { return script::GatherShapes(script::ScreenWindows()); }
 };
 
+// The kinds of the shapes but for the inner words, which are cells of the memory (with the
+// fill they show in their notes).
 QStringList Kinds(const Scene& scene) {
   QStringList kinds;
-  for (const script::Shape& s : scene.shapes) kinds << s.Line(scene.shapes).section(' ', 0, 0);
+  for (const script::Shape& s : scene.shapes)
+    if (const QString kind = s.Line(scene.shapes).section(' ', 0, 0); kind != QLatin1String("cell")) kinds << kind;
   return kinds;
+}
+
+// The shape whose text starts with text.
+const script::Shape& Reading(const Scene& scene, const QString& text) {
+  for (const script::Shape& s : scene.shapes)
+    if (s.text.startsWith(text)) return s;
+  static const script::Shape none;
+  return none;
 }
 
 }  // namespace
@@ -49,12 +61,17 @@ TEST(MemoryDrawing, BoundaryTagsReportHeadsFeetAndTheFreeListFromPav) {
   // 44, the arrow from it to 0 as a link.
   EXPECT_EQ(Kinds(scene).join(' ').toStdString(),
             "node node node node node node node node mark link node node");
-  EXPECT_EQ(scene.shapes[6].text.toStdString(), "54 0 1 10 0") << "a head shows its address, llink, tag, size and rlink";
-  const script::Shape& pav = scene.shapes[8];
+  EXPECT_EQ(Reading(scene, QStringLiteral("54 ")).text.toStdString(), "54 0 1 10 0 used")
+      << "a head shows its address, llink, tag, size and rlink, and its fill that it is used";
+  EXPECT_EQ(Reading(scene, QStringLiteral("33 ")).text.toStdString(), "33 0 0 free") << "a foot its uplink and tag";
+  const script::Shape& pav = Reading(scene, QStringLiteral("pav"));
   EXPECT_EQ(pav.text.toStdString(), "pav");
   ASSERT_GE(pav.to, 0) << "pav points at a box of the list";
   EXPECT_EQ(scene.shapes[static_cast<std::size_t>(pav.to)].text.toStdString(), "44");
-  const script::Shape& arrow = scene.shapes[9];
+  const auto link = std::find_if(scene.shapes.begin(), scene.shapes.end(),
+                                 [&](const script::Shape& sh) { return sh.Line(scene.shapes).startsWith(QStringLiteral("link")); });
+  ASSERT_NE(link, scene.shapes.end());
+  const script::Shape& arrow = *link;
   EXPECT_EQ(scene.shapes[static_cast<std::size_t>(arrow.from)].text.toStdString(), "44");
   EXPECT_EQ(scene.shapes[static_cast<std::size_t>(arrow.to)].text.toStdString(), "0");
   EXPECT_TRUE(DrawingFindings(scene).isEmpty()) << DrawingFindings(scene).join('\n').toStdString();
@@ -72,7 +89,7 @@ TEST(MemoryDrawing, APromptOverTheHeadItAsksAboutIsCovered) {
   pacing::ProcessMessages();
   const QStringList f = DrawingFindings(d.Shapes());
   ASSERT_EQ(f.size(), 1) << f.join('\n').toStdString();
-  EXPECT_EQ(f[0].section(" / ", 0, 0).toStdString(), "wrong covered node BoundForm \"54 0 1 10 0\" 457 193 148 31");
+  EXPECT_EQ(f[0].section(" / ", 0, 0).toStdString(), "wrong covered node BoundForm \"54 0 1 10 0 used\" 457 193 148 31");
 
   // Beside the drawing, where the question now opens, it covers nothing.
   prompt.move(744, 520);
