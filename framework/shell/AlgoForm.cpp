@@ -1,5 +1,6 @@
 #include "framework/shell/AlgoForm.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTabBar>
@@ -483,6 +484,11 @@ void TAlgorithmForm::ProcBoxDrawCell(int row, const TRect& rect) {
     c.Brush.Color = clRed;
     c.Brush.Style = bsSolid;
     c.FrameRect(rect);
-    c.FrameRect(TRect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
+    // The inner ring only where it keeps off the letters: Chinese letters fill the row from the
+    // line under its top to the line over its bottom, and a second ring would cross them.
+    const QFontMetrics fm(look.font.ToQFont());
+    const QRect ink = fm.tightBoundingRect(look.text).translated(0, rect.Top + 1 + fm.ascent());
+    if (look.text.trimmed().isEmpty() || (ink.top() > rect.Top + 1 && ink.bottom() < rect.Bottom - 2))
+      c.FrameRect(TRect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
   }
 }
