@@ -7,8 +7,8 @@
 # the third, counted round the classes (K is 0 unless --turn names it), so that the time
 # stays bounded and the other sizes see every class as K moves on. A script without classes
 # runs whole at every size.
-# With --teacher the first size checks every line of every other class only (the classes K,
-# K+2, ...) and one line in seven of the rest: the teacher's actions double the runs. The values the script draws come from --seed (the driver's own
+# With --teacher the first size checks every line of every third class only (the classes K,
+# K+3, ...) and one line in ten of the rest: the teacher's actions double the runs. The values the script draws come from --seed (the driver's own
 # default seed unless given).
 # --teacher N adds the teacher's actions to every class at every size (a pause mid-run, the
 # window resized, a breakpoint on the current line, the run made again after a reset, that
@@ -53,8 +53,8 @@ for size in $sizes; do
     only=
     what="every class"
     if [ -n "$teacher" ] && [ "$count" -gt 1 ]; then
-      sample=7
-      only=$(printf '%s\n' "$classes" | awk -v turn="$turn" '(NR - 1 + turn) % 2 == 0 { printf "--full %s ", $0 }')
+      sample=10
+      only=$(printf '%s\n' "$classes" | awk -v turn="$turn" '(NR - 1 + turn) % 3 == 0 { printf "--full %s ", $0 }')
       what="every class, every line of $(printf '%s' "$only" | sed 's/--full //g; s/ $//; s/ /, /g')"
     fi
   else
