@@ -75,8 +75,6 @@ class TArtipoint : public TAlgoDemo {
 
   // The table and the graph held to the search's arrays.
   void HoldPictureToRun();
-  // The vertex the search works on (green), 0 when none.
-  void SetCurrent(int v);
 
   std::unique_ptr<TGraphm> graph_;
   // The search's arrays: visited[v] (the visit number, 0 before), low[v], the order low[v]

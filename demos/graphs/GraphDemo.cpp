@@ -33,6 +33,14 @@ void ColourEdge(TGraphP& panel, int u, int v, TColor color) {
   panel.SetArcColor(v, u, color);
 }
 
+void ColourArc(TGraphP& panel, int tail, int head, TColor color) {
+  if (panel.Directed()) {
+    panel.SetArcColor(tail, head, color);
+  } else {
+    ColourEdge(panel, tail, head, color);
+  }
+}
+
 QString LoopRefusal(const TGraphm& graph) {
   for (int v = 1; v <= graph.VertexCount(); ++v)
     if (graph.IsArc(v, v))

@@ -32,6 +32,9 @@ void MarkVisited(const TData* rec, int v);
 void ResetColours(TGraphm& graph, TGraphP& panel, TColor vertexColor, TGraphList* list = nullptr);
 // Colours the arc between u and v both ways.
 void ColourEdge(TGraphP& panel, int u, int v, TColor color);
+// Colours the arc from tail to head; in an undirected graph, which draws each edge once in the
+// colour of either of its two arcs, both ways.
+void ColourArc(TGraphP& panel, int tail, int head, TColor color);
 
 // A container at its design place in its window, but reaching the window's right edge while
 // what stands beside it there is hidden (stacks and tables shown only during a run), so

@@ -224,7 +224,6 @@ class TGraphP : public TNodeContainer {
   // loops' weights found a clear place, in the loops' order).
   static std::vector<QRect> PlaceLoopWeights(const TArcScene& scene, const std::vector<QSize>& cells, const QRect& bounds,
                                              std::vector<bool>* clear = nullptr);
-  bool HasLoops() const;
   void DrawVertex(int i);
   void DrawRubberBand();
 

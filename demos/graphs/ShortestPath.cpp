@@ -212,13 +212,7 @@ void TShortestPathBase::FlashEntry(int r, int c) {
 void TShortestPathBase::SetVar(const char* name, int value) { Var(name)->SetValue(value); }
 
 void TShortestPathBase::ColourArc(int tail, int head, TColor colour) {
-  // An undirected graph draws each edge once, in the colour of either of its two arcs.
-  TGraphP& p = *window_->GraphP;
-  if (p.Directed()) {
-    p.SetArcColor(tail, head, colour);
-  } else {
-    graphdemo::ColourEdge(p, tail, head, colour);
-  }
+  graphdemo::ColourArc(*window_->GraphP, tail, head, colour);
 }
 
 void TShortestPathBase::ReadArc(int tail, int head, bool on) {

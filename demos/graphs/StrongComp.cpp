@@ -180,20 +180,12 @@ void TStrongComp::FlashEdge(int tail, int head) {
   for (int round = 0; round < 3; ++round) {
     const TColor tailColour = p.VertexColor(tail);
     const TColor headColour = p.VertexColor(head);
-    // An undirected graph draws each edge once, in the colour of either of its two arcs.
-    const auto colourArc = [&](TColor colour) {
-      if (p.Directed()) {
-        p.SetArcColor(tail, head, colour);
-      } else {
-        graphdemo::ColourEdge(p, tail, head, colour);
-      }
-    };
     p.SetVertexColor(tail, Flash);
     p.SetVertexColor(head, Flash);
-    colourArc(Flash);
+    graphdemo::ColourArc(p, tail, head, Flash);
     p.Repaint();
     p.SetVertexColor(tail, tailColour);
-    colourArc(Walked);
+    graphdemo::ColourArc(p, tail, head, Walked);
     p.SetVertexColor(head, headColour);
     p.Repaint();
     pacing::Sleep(200);

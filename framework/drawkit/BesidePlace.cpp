@@ -8,7 +8,6 @@
 
 #include "framework/drawkit/KitControl.h"
 #include "platform/Forms.h"
-#include "platform/Screen.h"
 
 namespace {
 
@@ -28,7 +27,6 @@ QList<QRect> NodesOf(const QWidget& drawing) {
   }
   return nodes;
 }
-
 
 }  // namespace
 
@@ -96,7 +94,10 @@ QPoint PlaceClearOfNodes(QSize frame, const QList<QRect>& nodes, const QRect& dr
 int RoomRightOfNodes(const QWidget& drawing) {
   int right = 0;
   for (const QRect& n : NodesOf(drawing)) right = std::max(right, n.right() + 1);
-  return std::max(0, screen::Size().width() - right);
+  // Up to the right edge of the window the result opens over (the demonstration's), where
+  // PlaceForScreen keeps it.
+  const QWidget& over = *drawing.window();
+  return std::max(0, over.mapToGlobal(QPoint(over.width(), 0)).x() - right);
 }
 
 void PlaceBeside(TForm& window, const QWidget& drawing) {

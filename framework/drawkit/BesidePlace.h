@@ -31,11 +31,12 @@ QPoint PlaceClearOfNodes(QSize frame, const QList<QRect>& nodes, const QRect& dr
 // Size window for this screen and put it at one of those places in the window it opens over,
 // as the drawings stand at each show (PlaceForScreen).
 void PlaceBeside(TForm& window, const QWidget& drawing);
-// Beside the drawing where the screen has room for it, else over the drawing where it hides
-// none of its nodes, or the fewest (the kit controls' node shapes shown in it), at the
-// drawing's top or lower.
+// Beside the drawing where the window it opens over has room for it, else over the drawing
+// where it hides none of its nodes, or the fewest (the kit controls' node shapes shown in it),
+// at the drawing's top or lower.
 void PlaceBesideNodes(TForm& window, const QWidget& drawing);
-// The screen's width right of the drawing's rightmost node, in screen pixels (the width of a
-// window that would hide none of them standing at the screen's right edge).
+// The width right of the drawing's rightmost node up to the right edge of the window it stands
+// in, in screen pixels (the width of a window that would hide none of them standing at that
+// edge).
 int RoomRightOfNodes(const QWidget& drawing);
 void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings);

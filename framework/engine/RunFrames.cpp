@@ -32,9 +32,8 @@ int TRunFrames::Count() const {
 
 const TData* TRunFrames::Locals(int depth) const {
   if (depth < 0 || depth >= Count()) return nullptr;
-  if (depth == Innermost()) return Demo.Locals();
-  const TProcContext* callee = Demo.RunStack()->Frame(depth + 1);
-  return callee != nullptr ? callee->SavedLocals.get() : nullptr;
+  // The innermost counted call's are the current ones, also while a returned call's frame waits.
+  return depth == Innermost() ? Demo.Locals() : Demo.LocalsAt(depth);
 }
 
 QString TRunFrames::CalledFrom(int depth) const {
