@@ -2,6 +2,7 @@
 
 #include "demos/sort/ArrayedTree.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
@@ -41,8 +42,8 @@ void THeapSort::CreateChildWindow() {
   f.x->HeightRow = f.t->HeightRow = f.R;
   f.x->Stands = {HeldKey([this] { return SiftKey; }, Always(clBlue))};
   f.t->Stands = {HeldKey([this] { return SiftKey; }, Always(clPurple))};
-  NamesVariable(*f.LabelR0, QStringLiteral("t"));
-  NamesVariable(*f.ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+  CaptionReads(*f.LabelR0, QStringLiteral("t"));
+  f.ZqStaticText1->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
 }
 
 void THeapSort::SetWindowRect() { MainForm->DockThreePanes(graphForm_.get(), 50, AlgorithmForm, 60, VariableForm); }

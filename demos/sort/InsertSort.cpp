@@ -2,6 +2,7 @@
 
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 
 void TInsertSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
@@ -11,8 +12,8 @@ void TInsertSort::CreateChildWindow() {
   f.r0->HeightRow = f.x->HeightRow = f.R;
   f.r0->Stands = {KeyBox(QStringLiteral("r[0]"), [this] { return Hole() > 0 ? clPurple : clSilver; })};
   f.x->Stands = {KeyBox(QStringLiteral("x"), Always(clNavy))};
-  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
-  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
+  f.LabelR0->Stands = {NamesVariable(QStringLiteral("r[0]"), QStringLiteral("r[0]"))};
+  f.ZqStaticText2->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
 }
 
 int TInsertSort::Hole() const {

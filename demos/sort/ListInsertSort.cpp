@@ -2,6 +2,7 @@
 
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 
 TListSortNodeDT::TListSortNodeDT(const QString& name, char key, int next) : TRecord(name) {
   Key = Add(new TCharData(QStringLiteral("Key"), key));
@@ -28,8 +29,8 @@ void TListInsertSort::CreateChildWindow() {
                    },
                    .Part = TValueMeaning::InNote},
                   {.Of = {QStringLiteral("r[0].Next")}}};
-  NamesVariable(*f.LabelR0, QStringLiteral("r[0]"));
-  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
+  f.LabelR0->Stands = {NamesVariable(QStringLiteral("r[0]"), QStringLiteral("r[0]"))};
+  f.ZqStaticText2->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
 }
 
 std::unique_ptr<TData> TListInsertSort::GetGlobalData() {

@@ -32,9 +32,9 @@ void TMergeSortBase::CreateChildWindow() {
                      a->Depth < 0 ? TMarkMeaning::Innermost : TMarkMeaning::Depth, std::max(0, a->Depth))};
     };
   }
-  NamesVariable(*f.ZqStaticText1, QStringLiteral("r"));
-  NamesVariable(*f.ZqStaticText2, QStringLiteral("r1"));
-  NamesVariable(*f.ZqStaticText3, QStringLiteral("r2"));
+  CaptionReads(*f.ZqStaticText1, QStringLiteral("r"));
+  CaptionReads(*f.ZqStaticText2, QStringLiteral("r1"));
+  CaptionReads(*f.ZqStaticText3, QStringLiteral("r2"));
 }
 
 bool TMergeSortBase::CreateData() {

@@ -4,6 +4,7 @@
 
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/shell/MainForm.h"
 #include "platform/Controls.h"
@@ -26,8 +27,8 @@ void TQuickAddrSort::CreateChildWindow() {
                               .Part = TValueMeaning::InNote};
     return {{.Of = {QStringLiteral("adr[%1]").arg(p - 1)}}, named};
   };
-  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
-  NamesVariable(*graphForm_->ZqStaticText2, QStringLiteral("Addr"));
+  graphForm_->ZqStaticText1->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
+  graphForm_->ZqStaticText2->Stands = {NamesVariable(QStringLiteral("adr"), QStringLiteral("Addr"))};
 }
 
 TColor TQuickAddrSort::RecordColour(int p) const {

@@ -2,6 +2,8 @@
 
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
+#include "framework/engine/RunFrames.h"
 
 void TQuickSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
@@ -12,24 +14,36 @@ void TQuickSort::CreateChildWindow() {
   f.rp->Stands = {HeldKey([this] { return Pivot; },
                           [this] { return InProc("QuickPass") && AtOneOf({"End"}) ? clSilver : clPurple; })};
   f.x->Stands = {HeldKey([this] { return Pivot; }, Always(clBlue))};
-  NamesVariable(*f.LabelR0, QStringLiteral("rp"));
-  NamesVariable(*f.ZqStaticText2, QStringLiteral("r[1]..r[n]"));
+  CaptionReads(*f.LabelR0, QStringLiteral("rp"));
+  f.ZqStaticText2->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
 }
+
+namespace {
+
+bool OneOf(const QString& label, std::initializer_list<const char*> labels) {
+  for (const char* l : labels)
+    if (label == QLatin1String(l)) return true;
+  return false;
+}
+
+}  // namespace
 
 TColor TQuickSort::PlaceColour(int p) const {
   TColor colour = clPurple;
-  for (const TCallAt& call : Calls()) {
-    if (call.Of("QuickSort")) {
-      const int s = call.Int("s"), t = call.Int("t"), k = call.Int("k");
+  const TRunFrames calls{*this};
+  for (int d = 0; d < calls.Count(); ++d) {
+    const QString proc = calls.Procedure(d), line = calls.Line(d);
+    if (proc.compare(QLatin1String("QuickSort"), Qt::CaseInsensitive) == 0) {
+      const int s = calls.Int(d, "s").value_or(0), t = calls.Int(d, "t").value_or(0), k = calls.Int(d, "k").value_or(0);
       if (s >= t) continue;
-      const bool leftDone = call.AtOneOf({"Line3", "End"}), rightDone = call.AtOneOf({"End"});
+      const bool leftDone = OneOf(line, {"Line3", "End"}), rightDone = OneOf(line, {"End"});
       if ((leftDone && p >= s && p <= k) || (rightDone && p > k && p <= t)) return clRed;
-      if (call.AtOneOf({"Line2"}) && p == k) colour = clAqua;
-    } else if (call.Of("QuickPass")) {
-      const int i = call.Int("i"), j = call.Int("j");
-      if (call.AtOneOf({"End"}) && p == i) colour = clAqua;
-      else if (call.AtOneOf({"While3", "Line3", "Line4"}) && p == j) colour = clSilver;
-      else if (call.AtOneOf({"While", "While2", "Line1", "Line2", "Line5"}) && p == i) colour = clSilver;
+      if (OneOf(line, {"Line2"}) && p == k) colour = clAqua;
+    } else if (proc.compare(QLatin1String("QuickPass"), Qt::CaseInsensitive) == 0) {
+      const int i = calls.Int(d, "i").value_or(0), j = calls.Int(d, "j").value_or(0);
+      if (OneOf(line, {"End"}) && p == i) colour = clAqua;
+      else if (OneOf(line, {"While3", "Line3", "Line4"}) && p == j) colour = clSilver;
+      else if (OneOf(line, {"While", "While2", "Line1", "Line2", "Line5"}) && p == i) colour = clSilver;
     }
   }
   return colour;

@@ -1,7 +1,10 @@
 #include "demos/sort/RadixSort.h"
 
+#include <tuple>
+
 #include "demos/sort/SortDemo.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 #include "framework/drawkit/WesternText.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
@@ -151,9 +154,14 @@ void TRadixSort::CreateChildWindow() {
   g.f->Means = field("f[%1]", 0, 9);
   g.e->Means = field("e[%1]", 0, 9);
   // The headings name the rows: a record's key and link, the queues' heads and tails.
-  for (const auto& [heading, name] : {std::pair{"ZqStaticText2", "Value"}, {"ZqStaticText1", "Next"},
-                                      {"ZqStaticText3", "f[0..9]"}, {"ZqStaticText4", "e[0..9]"}})
-    NamesVariable(*g.findChild<TZqStaticText*>(QLatin1String(heading)), QLatin1String(name));
+  for (const auto& [heading, path, name] : {std::tuple{"ZqStaticText2", "r[0].Key", "Value"},
+                                            {"ZqStaticText1", "r[0].Next", "Next"},
+                                            {"ZqStaticText3", "f", "f[0..9]"},
+                                            {"ZqStaticText4", "e", "e[0..9]"}}) {
+    TValueMeaning names = NamesVariable(QLatin1String(path), QLatin1String(name));
+    names.Call = TMarkMeaning::Global;
+    g.findChild<TZqStaticText*>(QLatin1String(heading))->Stands = {names};
+  }
 }
 
 bool TRadixSort::CreateData() {

@@ -2,6 +2,7 @@
 
 #include "demos/sort/SortGraphForms.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "framework/drawkit/ValueMeanings.h"
 
 void TShellSort::CreateChildWindow() {
   TFormSortDemo::CreateChildWindow();
@@ -10,8 +11,8 @@ void TShellSort::CreateChildWindow() {
     if (p < FirstSentinel || p > Keys.size()) return {};
     return {KeyBox(QStringLiteral("r[%1]").arg(p - FirstSentinel), [this, p] { return PlaceColour(p); })};
   };
-  NamesVariable(*graphForm_->LabelR0, QStringLiteral("r[-4]..r[0]"));
-  NamesVariable(*graphForm_->ZqStaticText1, QStringLiteral("r[1]..r[n]"));
+  graphForm_->LabelR0->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[-4]..r[0]"))};
+  graphForm_->ZqStaticText1->Stands = {NamesVariable(QStringLiteral("r"), QStringLiteral("r[1]..r[n]"))};
 }
 
 TColor TShellSort::PlaceColour(int p) const {

@@ -119,36 +119,13 @@ TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QStri
   return {.Call = TMarkMeaning::Global, .Of = {path}, .Map = [map](const QStringList& v) { return map(v[0]); }};
 }
 
-void NamesVariable(TZqStaticText& caption, const QString& name) {
-  caption.Stands = {{.Value = [name] { return std::optional<QString>(name); }}};
+void CaptionReads(TZqStaticText& caption, const QString& text) {
+  caption.Stands = {{.Value = [text] { return std::optional<QString>(text); }}};
 }
 
 bool RunIn(const TAlgoDemo& demo, const char* proc) { return OfProc(demo.CurLine(), proc); }
 
 bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels) { return Labelled(demo.CurLine(), labels); }
-
-bool TSortDemo::TCallAt::Of(const char* proc) const { return OfProc(Line, proc); }
-
-bool TSortDemo::TCallAt::AtOneOf(std::initializer_list<const char*> labels) const { return Labelled(Line, labels); }
-
-int TSortDemo::TCallAt::Int(const char* name) const {
-  const auto* v = Locals != nullptr ? dynamic_cast<const TIntData*>(Locals->FindByName(QLatin1String(name))) : nullptr;
-  return v != nullptr ? v->Value() : 0;
-}
-
-std::vector<TSortDemo::TCallAt> TSortDemo::Calls() const {
-  std::vector<TCallAt> out;
-  const TRunStack* stack = RunStack();
-  const int count = stack->Count();
-  for (int d = 0; d < count; ++d) {
-    if (d == count - 1) {
-      out.push_back({Locals(), CurLine()});
-    } else if (const TProcContext* callee = stack->Frame(d + 1)) {
-      out.push_back({callee->SavedLocals.get(), callee->ReturnLine});
-    }
-  }
-  return out;
-}
 
 TValueMeaning TSortDemo::KeyBox(const QString& path, std::function<TColor()> colour, TMarkMeaning::TCall call,
                                 int depth) {

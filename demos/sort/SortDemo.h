@@ -22,9 +22,9 @@ bool RunIn(const TAlgoDemo& demo, const char* proc);
 bool RunAt(const TAlgoDemo& demo, std::initializer_list<const char*> labels);
 // A value shown as map(v) gives it, v being the global at path (nothing: not held now).
 TValueMeaning GlobalShown(const QString& path, std::function<std::optional<QString>(const QString& v)> map);
-// A caption that names what the row or box under it stands for ("r1", "Addr", "t") holds to
-// that name.
-void NamesVariable(TZqStaticText& caption, const QString& name);
+// A caption over what no one variable of the engine holds (the pivot rp, the record t being
+// sifted, a row that shows whichever array a call was given) holds to its text.
+void CaptionReads(TZqStaticText& caption, const QString& text);
 
 class TSortGraphForm : public TGraphForm {
  public:
@@ -94,17 +94,6 @@ class TSortDemo : public TAlgoDemo {
   // Where the run stands (RunIn, RunAt).
   bool InProc(const char* proc) const { return RunIn(*this, proc); }
   bool AtOneOf(std::initializer_list<const char*> labels) const { return RunAt(*this, labels); }
-  // The calls on the run stack, outermost first: each one's procedure, locals and the line it
-  // stands at (the innermost one's current line, every other one's the call it made).
-  struct TCallAt {
-    const TData* Locals = nullptr;
-    const TProcLine* Line = nullptr;
-    bool Of(const char* proc) const;
-    bool AtOneOf(std::initializer_list<const char*> labels) const;
-    // An integer variable of the call (0 when it has none).
-    int Int(const char* name) const;
-  };
-  std::vector<TCallAt> Calls() const;
   // What a key box stands for: the element at path (of the call given, the innermost one
   // falling back to the globals), in the colour colour() gives its place now; a blank element
   // shows no box.
