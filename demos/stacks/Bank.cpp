@@ -45,8 +45,8 @@ void TBank::CreateChildWindow() {
 }
 
 void TBank::SayMeanings() {
-  // The data view's cells and the hall's queues show the simulation's queues and event list.
-  adtf_->StandsFor = &model_;
+  // The data view's cells (standing for their Model) and the hall's queues show the
+  // simulation's queues and event list.
   gf_->Hall->PlaceStandsFor = [this](int k, int j) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
     const int waiting = static_cast<int>(model_.Queue(k).size());

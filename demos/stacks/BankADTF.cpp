@@ -124,8 +124,8 @@ void TADTF::ShowEvents() {
 
 std::vector<TDrawnShape> TADTF::DrawingShapes() const {
   std::vector<TDrawnShape> out;
-  if (StandsFor == nullptr) return out;
-  const TBankModel* model = StandsFor;
+  if (Model == nullptr) return out;
+  const TBankModel* model = Model;
   const auto cell = [&](const QLabel* label, std::function<QString()> text) {
     out.push_back(TDrawnShape::CellAt(label->geometry(), QString())
                       .Noted(label->text())

@@ -20,9 +20,8 @@ class TADTF : public TGraphForm, public TKitControl {
   explicit TADTF(QWidget* parent = nullptr);
 
   // The cells as cells of the view whose notes are their texts (a label's glyphs are Qt's
-  // own), each standing for what the simulation's state StandsFor holds there (when given).
+  // own), each standing for what the simulation's state Model holds there (when given).
   std::vector<TDrawnShape> DrawingShapes() const override;
-  const TBankModel* StandsFor = nullptr;
   // What a cell shows of a model: queue k's customer j, how many more wait, event j.
   static QString ArriveText(const TBankModel& model, int k, int j);
   static QString DurText(const TBankModel& model, int k, int j);
