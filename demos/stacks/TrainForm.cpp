@@ -212,23 +212,25 @@ std::vector<TTrainForm::TCarPlace> TTrainForm::CarPlaces() const {
   return places;
 }
 
-std::vector<TTrainForm::TCarPlace> TTrainForm::PlacesAfter(const QString& ops) {
-  int next = 0;
-  std::vector<int> siding;
-  std::vector<TCarPlace> places;
-  int out = 0;
+TTrainForm::TYard TTrainForm::YardAfter(const QString& ops) {
+  TYard yard;
   for (QChar op : ops) {
-    if (op == QLatin1Char('S') && next < CarCount) {
-      siding.push_back(next++);
-    } else if (op == QLatin1Char('X') && !siding.empty()) {
-      const QPoint p = OutputPlace(out++);
-      places.push_back({siding.back(), QRect(p, QSize(1, 1))});
-      siding.pop_back();
+    if (op == QLatin1Char('S') && yard.next < CarCount) {
+      yard.siding.push_back(yard.next++);
+    } else if (op == QLatin1Char('X') && !yard.siding.empty()) {
+      yard.out.push_back(yard.siding.back());
+      yard.siding.pop_back();
     }
   }
-  for (int car = next; car < CarCount; ++car) places.push_back({car, QRect(InputPlace(car), QSize(1, 1))});
-  for (std::size_t s = 0; s < siding.size(); ++s)
-    places.push_back({siding[s], QRect(SidingPlace(static_cast<int>(s)), QSize(1, 1))});
+  return yard;
+}
+
+std::vector<TTrainForm::TCarAt> TTrainForm::PlacesAfter(const QString& ops) {
+  const TYard yard = YardAfter(ops);
+  std::vector<TCarAt> places;
+  for (std::size_t o = 0; o < yard.out.size(); ++o) places.push_back({yard.out[o], OutputPlace(static_cast<int>(o))});
+  for (int car = yard.next; car < CarCount; ++car) places.push_back({car, InputPlace(car)});
+  for (std::size_t s = 0; s < yard.siding.size(); ++s) places.push_back({yard.siding[s], SidingPlace(static_cast<int>(s))});
   return places;
 }
 

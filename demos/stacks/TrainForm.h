@@ -92,9 +92,21 @@ class TTrainForm : public TGraphForm {
   // The car (1 .. 4) the algorithm has at a grid place, as its number; nothing: not held now.
   std::function<std::optional<QString>(int column, int row)> CarStandsFor;
 
-  // Where a car stands after a sequence of "S" and "X" was performed: each car is numbered
-  // from 0 as it enters; a car on the input track keeps its place.
-  static std::vector<TCarPlace> PlacesAfter(const QString& ops);
+  // The yard after a sequence of "S" and "X" was performed: each car is numbered from 0 as it
+  // enters; the cars sent out, in their order; the siding's, from the bottom; the first car
+  // still on the input track.
+  struct TYard {
+    std::vector<int> out;
+    std::vector<int> siding;
+    int next = 0;
+  };
+  static TYard YardAfter(const QString& ops);
+  // Where each car stands then, as a grid place; a car on the input track keeps its place.
+  struct TCarAt {
+    int car;
+    QPoint grid;
+  };
+  static std::vector<TCarAt> PlacesAfter(const QString& ops);
   static QPoint InputPlace(int car);
   static QPoint SidingPlace(int depth);
   static QPoint OutputPlace(int k);

@@ -43,11 +43,9 @@ QStringList TTrains::Sequences(int n) {
 }
 
 QString TTrains::OutputOf(const QString& sequence) {
-  std::vector<TTrainForm::TCarPlace> places = TTrainForm::PlacesAfter(sequence);
   QString out(TTrainForm::CarCount, QLatin1Char('?'));
-  for (const TTrainForm::TCarPlace& p : places)
-    if (const QPoint grid = p.cell.topLeft(); grid == TTrainForm::OutputPlace(grid.x()) && grid.x() < out.size())
-      out[grid.x()] = QChar('1' + p.car);
+  const std::vector<int> sent = TTrainForm::YardAfter(sequence).out;
+  for (std::size_t k = 0; k < sent.size(); ++k) out[static_cast<qsizetype>(k)] = QChar('1' + sent[k]);
   return out;
 }
 
@@ -93,8 +91,8 @@ void TTrains::SayMeanings() {
   railway.CarStandsFor = [this](int column, int row) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
     const TRunState state = RunState();
-    for (const TTrainForm::TCarPlace& p : TTrainForm::PlacesAfter(state.shown.left(state.done)))
-      if (p.cell.topLeft() == QPoint(column, row)) return QString::number(p.car + 1);
+    for (const TTrainForm::TCarAt& p : TTrainForm::PlacesAfter(state.shown.left(state.done)))
+      if (p.grid == QPoint(column, row)) return QString::number(p.car + 1);
     return QStringLiteral("no car");
   };
   // The sequence of the latest call of Perform, from its call on (none before the first and

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "demos/stacks/TrainForm.h"
 #include "demos/stacks/Trains.h"
@@ -34,6 +36,19 @@ class TrainsRun : public ProgramRun<TTrains, ::testing::TestWithParam<bool>> {
 TEST(Trains, StackRowsShowTheArgumentsOfEachCall) {
   EXPECT_EQ(TTrains::RowText(0, 0, 4, ""), QStringLiteral("0    0    4  "));
   EXPECT_EQ(TTrains::RowText(3, 1, 4, "SSXS"), QStringLiteral("3    1    4  SSXS"));
+}
+
+TEST(Trains, TheOutputOrderAndTheYardFollowThePushesAndPops) {
+  EXPECT_EQ(TTrains::OutputOf(QStringLiteral("SSSSXXXX")), QStringLiteral("4321"));
+  EXPECT_EQ(TTrains::OutputOf(QStringLiteral("SXSSXX")), QStringLiteral("132?")) << "a car not yet out";
+  EXPECT_EQ(TTrains::OutputOf(QStringLiteral("XSX")), QStringLiteral("1???")) << "a pop of an empty siding does nothing";
+  // After "SSX": car 2 out first, car 1 at the siding's bottom, cars 3 and 4 still in.
+  std::vector<std::pair<int, QPoint>> places;
+  for (const TTrainForm::TCarAt& p : TTrainForm::PlacesAfter(QStringLiteral("SSX"))) places.emplace_back(p.car, p.grid);
+  EXPECT_EQ(places, (std::vector<std::pair<int, QPoint>>{{1, TTrainForm::OutputPlace(0)},
+                                                         {2, TTrainForm::InputPlace(2)},
+                                                         {3, TTrainForm::InputPlace(3)},
+                                                         {0, TTrainForm::SidingPlace(0)}}));
 }
 
 TEST(TrainForm, FramesPerLegFollowTheSpeed) {
