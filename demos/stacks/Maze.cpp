@@ -45,7 +45,7 @@ void TMaze::CreateChildWindow() {
   stkContainer_->Stack->RowsStandFor = [this](int index) { return RowFor(index + 1); };
   Maze()->StandsFor = [this](int x, int y) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
-    return QString(TMazeData::StateChar(m_.at(static_cast<std::size_t>((x - 1) * TMazeData::Size + y - 1))));
+    return QString(TMazeData::StateChar(M(x, y)));
   };
 }
 
@@ -98,7 +98,7 @@ void TMaze::Reset() {
   TAlgoDemo::Reset();
   Maze()->ClearMarks();
   for (int x = 1; x <= TMazeData::Size; ++x)
-    for (int y = 1; y <= TMazeData::Size; ++y) M(x, y) = static_cast<std::uint8_t>(Maze()->GetCell(x, y));
+    for (int y = 1; y <= TMazeData::Size; ++y) m_.at(MIndex(x, y)) = static_cast<std::uint8_t>(Maze()->GetCell(x, y));
   stkContainer_->Stack->Clear();
   stkContainer_->ResetPage();
 }
@@ -134,8 +134,13 @@ void TMaze::ReplaceTopRow() {
                                                  Var("y").Value(), Var("i")->Assigned() ? Var("i").Value() : -1));
 }
 
+std::size_t TMaze::MIndex(int x, int y) {
+  static_assert(std::tuple_size_v<decltype(m_)> == TMazeData::FileSize);
+  return static_cast<std::size_t>((x - 1) * TMazeData::Size + y - 1);
+}
+
 void TMaze::SetM(int x, int y, std::uint8_t state) {
-  M(x, y) = state;
+  m_.at(MIndex(x, y)) = state;
   Maze()->SetCell(x, y, state);
 }
 

@@ -82,8 +82,9 @@ class TMaze : public TAlgoDemo {
   TData* Call(int addr, int k, int x, int y);
   // The top row shows the frame's present succ, k, x, y and i.
   void ReplaceTopRow();
-  // The algorithm's m[x, y], and m[x, y] := state shown in the maze.
-  std::uint8_t& M(int x, int y) { return m_.at(static_cast<std::size_t>((x - 1) * 8 + y - 1)); }
+  // The algorithm's m[x, y] (its place in m_), and m[x, y] := state shown in the maze.
+  static std::size_t MIndex(int x, int y);
+  std::uint8_t M(int x, int y) const { return m_.at(MIndex(x, y)); }
   void SetM(int x, int y, std::uint8_t state);
   // What the maze and the stack rows stand for: the algorithm's m and each call's record.
   std::optional<QString> RowFor(int depth) const;
