@@ -36,7 +36,6 @@ class TBoundWord : public TCanvasWidget, public TKitControl {
   // of it. Each is noted with what its fill says, "used" or "free", and stands for Stands.
   std::vector<TDrawnShape> DrawingShapes() const override;
   std::vector<TValueMeaning> Stands;
-  static QString FillNote(bool occupied) { return occupied ? QStringLiteral("used") : QStringLiteral("free"); }
 
  protected:
   void Paint() override;

@@ -69,7 +69,7 @@ QString TBuddyBar::DrawingText() const {
   std::sort(blocks.begin(), blocks.end(), [](const auto& a, const auto& b) { return a.addr < b.addr; });
   QStringList parts;
   for (const TBuddyMemory::TBlock& b : blocks)
-    parts << QStringLiteral("%1-%2 %3").arg(b.addr).arg(b.addr + TBuddyMemory::NodeSize(b.k) - 1).arg(b.used ? "used" : "free");
+    parts << QStringLiteral("%1-%2 %3").arg(b.addr).arg(b.addr + TBuddyMemory::NodeSize(b.k) - 1).arg(FillNote(b.used));
   return parts.join(QStringLiteral(" | "));
 }
 

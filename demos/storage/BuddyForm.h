@@ -29,7 +29,6 @@ class TBuddyBar : public TNodeContainer {
   std::function<std::optional<QString>(int addr)> FillStandsFor;
   // The first word a block drawn at top starts at, -1 for none.
   int AddressAt(int top) const;
-  static QString FillNote(bool used) { return used ? QStringLiteral("used") : QStringLiteral("free"); }
   void AfterRescale() override { Layout(); }
 
  protected:

@@ -25,6 +25,8 @@ TFont MemFont(const TDesignRatio& r, int designPixels, TColor color);
 // font made smaller until widest fits room, but never below least pixels. A number's digits
 // stand inside their box at that size even when the font's whole cell does not.
 TFont FitMemFont(const TFont& font, const QString& widest, QSize room, int least = LegiblePixels());
+// What a block's or a word's fill says of it: "used" or "free".
+inline QString FillNote(bool used) { return used ? QStringLiteral("used") : QStringLiteral("free"); }
 
 class TMemBox : public TCanvasWidget, public TKitControl {
  public:

@@ -1,6 +1,7 @@
 #include "demos/storage/Membound.h"
 
 #include "demos/storage/BoundForm.h"
+#include "demos/storage/MemKit.h"
 #include "framework/engine/BasicData.h"
 
 namespace {
@@ -30,7 +31,7 @@ void TMemBound::CreateChildWindow() {
   };
   boundForm_->WordFillStandsFor = [this](int i) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
-    return TBoundWord::FillNote(mem_.InUsedBlock(i));
+    return FillNote(mem_.InUsedBlock(i));
   };
   boundForm_->FreeListStandsFor = [this](int entry) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;

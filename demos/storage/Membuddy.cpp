@@ -34,7 +34,7 @@ void TMemBuddy::CreateChildWindow() {
   buddyForm_->Bar().FillStandsFor = [this, blockAt](int addr) -> std::optional<QString> {
     if (CurLine() == nullptr) return std::nullopt;
     const std::optional<TBuddyMemory::TBlock> b = blockAt(addr);
-    return b ? std::optional<QString>(TBuddyBar::FillNote(b->used)) : std::nullopt;
+    return b ? std::optional<QString>(FillNote(b->used)) : std::nullopt;
   };
 }
 
