@@ -99,17 +99,9 @@ void THeapSort::PlaceXBeside(int j) {
   XBeside = j;
 }
 
-void THeapSort::PlaceT() {
-  THeapSortGraphForm& f = *graphForm_;
-  f.t->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.t->height());
-}
-
 void THeapSort::Relayout() {
   THeapSortGraphForm& f = *graphForm_;
-  if (f.t->isVisible()) {
-    f.R->LayoutNode(*f.t);
-    PlaceT();
-  }
+  if (f.t->isVisible()) f.StandUnder(*f.t, *f.LabelR0, true);
   if (XBeside > 0 && f.x->isVisible()) {
     f.R->LayoutNode(*f.x);
     PlaceXBeside(XBeside);
@@ -166,7 +158,7 @@ void THeapSort::sift_Begin() {
 void THeapSort::sift_Line1() {
   THeapSortGraphForm& f = *graphForm_;
   f.R->NodeAt(Var("k").Value())->AssignTo(*f.t);
-  PlaceT();
+  f.StandUnder(*f.t, *f.LabelR0, false);
   f.t->show();
 }
 

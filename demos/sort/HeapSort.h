@@ -55,7 +55,6 @@ class THeapSort : public TFormSortDemo<THeapSortGraphForm> {
  private:
   TVector* R() const;
   void PlaceXBeside(int j);
-  void PlaceT();
   // x and t as high as their key at the window's present size, back beside r[j] and under t's
   // caption (a resize rescales the row under them).
   void Relayout();

@@ -54,8 +54,7 @@ void TInsertSort::ShowGraph() {
 
 void TInsertSort::PlaceR0() {
   TInSortGraphForm& f = *graphForm_;
-  f.R->LayoutNode(*f.r0);
-  f.r0->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.r0->height());
+  f.StandUnder(*f.r0, *f.LabelR0, true);
 }
 
 void TInsertSort::PlaceX() {

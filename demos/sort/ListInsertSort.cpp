@@ -87,7 +87,7 @@ void TListInsertSort::PlaceR0() {
   TListSortGraphForm& f = *graphForm_;
   const TSortNode* first = f.R->NodeAt(1);
   f.r0->resize(first != nullptr ? first->width() : f.r0->width(), f.R->height());
-  f.r0->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.r0->height());
+  f.StandUnder(*f.r0, *f.LabelR0, false);
 }
 
 // ---------------------------------------------------------------- ListInsertSort

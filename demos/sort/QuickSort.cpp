@@ -92,11 +92,6 @@ void TQuickSort::Reset() {
   graphForm_->x->hide();
 }
 
-void TQuickSort::PlaceRp() {
-  TQkSortGraphForm& f = *graphForm_;
-  f.rp->move(f.LabelR0->x() + f.LabelR0->width() / 4, f.R->y() + f.R->height() - f.rp->height());
-}
-
 void TQuickSort::PlaceXBeside(int index) {
   const TSortNode* box = graphForm_->R->NodeAt(index);
   TSortNode& x = *graphForm_->x;
@@ -108,9 +103,8 @@ void TQuickSort::Resize() {
   TQkSortGraphForm& f = *graphForm_;
   if (!f.rp->isVisible() && !f.x->isVisible()) return;
   // As high as their key, the pivot: box s may hold another key by now.
-  f.R->LayoutNode(*f.rp);
+  f.StandUnder(*f.rp, *f.LabelR0, true);
   f.R->LayoutNode(*f.x);
-  PlaceRp();
   if (!f.x->isVisible() || VarI == nullptr || CurProc() == nullptr || CurLine() == nullptr) return;
   const QString& label = CurLine()->Label();
   const bool besideI = label == QLatin1String("While3") || label == QLatin1String("Line3") ||
@@ -196,7 +190,7 @@ void TQuickSort::QuickPass_Begin() {
   box.SetColor(clSilver);
   f.rp->SetKey(box.Key());
   f.rp->resize(box.size());
-  PlaceRp();
+  f.StandUnder(*f.rp, *f.LabelR0, false);
   f.rp->SetColor(f.R->NodeColor);
   f.rp->show();
   f.x->SetKey(box.Key());

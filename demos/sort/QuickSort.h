@@ -44,7 +44,6 @@ class TQuickSort : public TFormSortDemo<TQkSortGraphForm> {
   TColor PlaceColour(int p) const;
   TData* Args(int s, int t) const;
   void TakeRestored();
-  void PlaceRp();
   void PlaceXBeside(int index);
   // Three rounds of the compared box in green and x in lime.
   void FlashWithX(int index);

@@ -36,6 +36,11 @@ void TSortGraphForm::SetupRow(TSortData& row, const char* name, int capacity, in
   row.NodeFont = SortFont("Times New Roman", -11, clWindowText);
 }
 
+void TSortGraphForm::StandUnder(TSortNode& box, const QWidget& caption, bool fit) const {
+  if (fit) R->LayoutNode(box);
+  box.move(caption.x() + caption.width() / 4, R->y() + R->height() - box.height());
+}
+
 TZqStaticText* TSortGraphForm::PlaceCaption(const char* name, const QString& caption, QRect r, const TFont& font) {
   auto* text = Place(new TZqStaticText(this), r.x(), r.y(), r.width(), r.height());
   text->setObjectName(QString::fromLatin1(name));

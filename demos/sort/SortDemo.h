@@ -35,6 +35,9 @@ class TSortGraphForm : public TGraphForm {
   TZqStaticText* LabelMove = nullptr;
   // Re-places what the demonstration placed by hand (boxes beside the row) after a resize.
   std::function<void()> OnRelayout;
+  // Stands box on the row's ground under caption, a quarter of the caption's width in; first
+  // makes it as high as its key against the row when fit.
+  void StandUnder(TSortNode& box, const QWidget& caption, bool fit) const;
 
  protected:
   void FormResize() override;
