@@ -67,9 +67,11 @@ std::vector<TDrawnShape> TFileMemo::DrawingShapes() const {
 
 QString FileText(const QString& heading, const std::vector<int>& records) {
   QString text = heading + QLatin1Char('\n');
-  for (int r : records) text += r < 0 ? QStringLiteral(" *") : QString::asprintf("%5d", r);
+  for (int r : records) text += KeyText(r);
   return text;
 }
+
+QString KeyText(int record) { return record < 0 ? QStringLiteral(" *") : QString::asprintf("%5d", record); }
 
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text) {
   QTextCursor cursor(memo.document());
@@ -124,9 +126,10 @@ TMgStGraphForm::TMgStGraphForm(QWidget* parent) : TGraphForm(parent) {
   MovingLsTree->setObjectName(QStringLiteral("MovingLsTree"));
   Splitter->addWidget(OutputMemo);
   Splitter->addWidget(MovingLsTree);
-  Splitter->setStretchFactor(0, 105);
-  Splitter->setStretchFactor(1, 485);
-  Splitter->setSizes({105, 485});
+  const int memo = OutputMemo->DesignHeight, tree = DesignClientSize().height() - memo;
+  Splitter->setStretchFactor(0, memo);
+  Splitter->setStretchFactor(1, tree);
+  Splitter->setSizes({memo, tree});
 }
 
 void TMgStGraphForm::FormResize() {
@@ -156,7 +159,7 @@ void TMgStGraphForm::HighlightLeaf(int q) { SetHighlight(MovingLsTree->Leaf(q), 
 
 void TMgStGraphForm::OutputLeaf(int q, int speed) {
   const int key = MovingLsTree->MoveKeyOut(speed, q);
-  AppendToLastLine(*OutputMemo, QString::asprintf("%5d", key));
+  AppendToLastLine(*OutputMemo, KeyText(key));
 }
 
 void TMgStGraphForm::ShowInitLosers(int speed) {
@@ -288,7 +291,8 @@ TRepSelGraphForm::TRepSelGraphForm(QWidget* parent) : TGraphForm(parent) {
   Splitter1->addWidget(OutputMemo);
   Splitter1->addWidget(RepSelTree);
   Splitter1->addWidget(InputMemo);
-  Splitter1->setSizes({103, 410, 104});
+  const int output = OutputMemo->DesignHeight, input = InputMemo->DesignHeight;
+  Splitter1->setSizes({output, DesignClientSize().height() - output - input, input});
   Splitter1->setStretchFactor(1, 1);
   connect(Splitter1, &QSplitter::splitterMoved, this, [this] { RepSelTree->Invalidate(); });
 }
@@ -298,11 +302,11 @@ void TRepSelGraphForm::FormResize() {
   ScaleMemos(*this, {OutputMemo, InputMemo});
 }
 
-void TRepSelGraphForm::EndRun() { AppendToLastLine(*OutputMemo, QStringLiteral(" *")); }
+void TRepSelGraphForm::EndRun() { AppendToLastLine(*OutputMemo, KeyText(-1)); }
 
 void TRepSelGraphForm::OutputKey(int q, int speed) {
   const int key = RepSelTree->MoveKeyOut(speed, q);
-  AppendToLastLine(*OutputMemo, QString::asprintf("%5d", key));
+  AppendToLastLine(*OutputMemo, KeyText(key));
 }
 
 void TRepSelGraphForm::TakeInputHead(int speed) {

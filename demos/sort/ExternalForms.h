@@ -30,9 +30,11 @@ class TFileMemo : public QPlainTextEdit, public TKitControl {
   std::vector<TDrawnShape> DrawingShapes() const override;
 };
 
-// How a memo writes a file of keys under its heading: five characters a key, " *" for the end
-// of a run (a negative record).
+// How a memo writes a file of keys under its heading, record by record.
 QString FileText(const QString& heading, const std::vector<int>& records);
+// One record as a memo writes it: five characters a key, " *" for the end of a run (a
+// negative record).
+QString KeyText(int record);
 
 // Adds text to the last line of a memo.
 void AppendToLastLine(QPlainTextEdit& memo, const QString& text);

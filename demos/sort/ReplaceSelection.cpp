@@ -154,7 +154,7 @@ void TReplaceSelection::Reset() {
   StartMemo(*graphForm_->OutputMemo, QStringLiteral("<Output file>"));
   StartMemo(*graphForm_->InputMemo, QStringLiteral("<Input file>"));
   QString input;
-  for (int i = 0; i < FI.Count(); ++i) input += QString::asprintf("%5d", FI.At(i));
+  for (int i = 0; i < FI.Count(); ++i) input += KeyText(FI.At(i));
   AppendToLastLine(*graphForm_->InputMemo, input);
   // Keys leave the input file from its head: the view starts there.
   graphForm_->InputMemo->moveCursor(QTextCursor::Start);
