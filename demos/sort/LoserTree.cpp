@@ -89,7 +89,7 @@ void TLoserLayout::Compute(int width, int height, int lastIndex, Kind kind, int 
   };
   // Below the least size only as far as a crowded row forces, and never below eleven pixels
   // of its design (in a window smaller than the screen, its share of them).
-  const int floor = std::max(1, floorFont > 0 ? std::min(floorFont, leastFont) : leastFont * 11 / 13);
+  const int floor = std::max(1, std::min(floorFont, leastFont));
   LabelFont = std::max(leastFont, designHeight / 3 * 7 / 8);
   while (LabelFont > floor && !fits(LabelFont)) --LabelFont;
   // The levels take the upper three quarters of the height unless the nodes or the keys under
@@ -203,8 +203,9 @@ TLoserLayout TLoserTree::Layout() const {
   const int least = TGraphForm::RatioOf(*this).Grow(TLoserLayout::LeastFont);
   // In a window made smaller than the screen the labels may be as small as it is legible there.
   const int share = LegiblePixelsIn(*this);
+  const int floor = TLoserLayout::FloorOf(least);
   l.Compute(width(), height(), lastIndex_, LayoutKind(), least, KeysUnder(),
-            share < LegiblePixels() ? std::min(least * 11 / 13, share) : 0);
+            share < LegiblePixels() ? std::min(floor, share) : floor);
   return l;
 }
 
@@ -312,9 +313,7 @@ QString TLoserTree::ValueText(int record) const {
   return v < 0 && record != Sentinel() ? QString() : QString::number(v);
 }
 
-TRect TLoserTree::ValueBox(const TLoserLayout& l, int record, int position, int y) const {
-  const TFont font = Arial(l.ValueFont);
-  const QString value = ValueText(record);
+TRect TLoserTree::ValueBox(const TLoserLayout& l, const TFont& font, const QString& value, int position, int y) {
   const QString measured = value.isEmpty() ? QStringLiteral("0") : value;
   return l.ValueRect(position, y, font.TextWidth(measured), font.TextHeight(measured));
 }
@@ -326,7 +325,7 @@ void TLoserTree::DrawValue(const TLoserLayout& l, int record, int position, int 
   c.SetBkMode(TRANSPARENT);
   c.Font = Arial(l.ValueFont);
   c.Font.Color = clBlack;
-  const TRect r = ValueBox(l, record, position, y);
+  const TRect r = ValueBox(l, c.Font, value, position, y);
   CopyBackdrop(c, *this, r);
   c.TextOut(r.Left + 1, r.Top + (r.Height() - c.TextHeight(value)) / 2, value);
 }
@@ -491,8 +490,10 @@ std::vector<TDrawnShape> TLoserTree::DrawingShapes() const {
     }
   }
   // The values over the records, each its record's label.
+  const TFont valueFont = Arial(l.ValueFont);
   const auto value = [&](int r, int shape, int position, int y) {
-    TDrawnShape label = TDrawnShape::LabelOfNode({this, shape}, ValueBox(l, r, position, y).ToQRect(), ValueText(r));
+    const QString text = ValueText(r);
+    TDrawnShape label = TDrawnShape::LabelOfNode({this, shape}, ValueBox(l, valueFont, text, position, y).ToQRect(), text);
     label.Stands = means(ValueMeans, r);
     out.push_back(label);
   };

@@ -63,10 +63,12 @@ struct TLoserLayout {
   // nodes grow and the levels spread to hold them. keysUnder key boxes (a run's column, a run
   // number) stand under each leaf, at least as high as the labels' text.
   // leastFont: LeastFont on a window of its design size and more on a larger one; floorFont:
-  // the least a crowded row may force (0: eleven thirteenths of leastFont), less in a window
-  // made smaller than the screen.
+  // the least a crowded row may force (FloorOf(leastFont), less in a window made smaller than
+  // the screen), never above leastFont.
   void Compute(int width, int height, int lastIndex, Kind kind, int leastFont = LeastFont, int keysUnder = 0,
-               int floorFont = 0);
+               int floorFont = FloorOf(LeastFont));
+  // Eleven pixels of every thirteen of the least size.
+  static constexpr int FloorOf(int leastFont) { return leastFont * 11 / 13; }
   int Y(int position) const;
   int Mid(int position) const { return X[position] + NodeWidth / 2; }
   int Left(int position) const { return Mid(position) - W[position] / 2; }
@@ -165,10 +167,10 @@ class TLoserTree : public TCanvasWidget, public TKitControl {
   // The value above the shape of a record, on a patch of the backdrop, so that no line runs
   // through it.
   void DrawValue(const TLoserLayout& l, int record, int position, int y);
-  // The value DrawValue writes over a record ("" for a blank one) and the box it takes (a
-  // digit's for a blank one).
+  // The value DrawValue writes over a record ("" for a blank one) and the box it takes in the
+  // values' font (a digit's for a blank one).
   QString ValueText(int record) const;
-  TRect ValueBox(const TLoserLayout& l, int record, int position, int y) const;
+  static TRect ValueBox(const TLoserLayout& l, const TFont& font, const QString& value, int position, int y);
   // What a key box under a leaf says without glyphs: "grey" for one drawn grey.
   virtual QString UnderNote(int /*leaf*/) const { return {}; }
   // A key box as wide as the box at position and height high (square when 0), at y, drawn

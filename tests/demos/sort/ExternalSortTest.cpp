@@ -95,7 +95,7 @@ TEST(LoserTreeLayout, LargestTreesReadAndTheirLinksPassBesideTheValues) {
                        Case{{817, 372}, 13, 15, TLoserLayout::RepSel, 1},
                        Case{{1150, 614}, 17, 15, TLoserLayout::RepSel, 1}}) {
     TLoserLayout l;
-    l.Compute(c.size.width(), c.size.height(), c.n, c.kind, c.least, c.keysUnder);
+    l.Compute(c.size.width(), c.size.height(), c.n, c.kind, c.least, c.keysUnder, TLoserLayout::FloorOf(c.least));
     const std::string at = std::to_string(c.size.width()) + " x " + std::to_string(c.size.height());
     EXPECT_GE(l.LabelFont, c.least) << at;
     EXPECT_GE(l.ValueFont, c.least) << at;
