@@ -227,6 +227,8 @@ TEST(SortRowShapes, PlacesWithoutABoxAreEmptyCellsStandingForTheirElements) {
   EXPECT_EQ(cells[0].Kind, TDrawnShape::Cell);
   EXPECT_EQ(cells[0].Stands.front().Of, QStringList{QStringLiteral("r[1]")});
   EXPECT_EQ(cells[2].Note, QString());
+  EXPECT_EQ(cells[0].Box.left(), row->NodeAt(2)->x()) << "the empty cell stands where its missing box stood";
+  EXPECT_LT(cells[1].Box.right(), cells[2].Box.left()) << "places 3 and 4 each in its own column";
   EXPECT_GE(cells[1].Box.top(), row->Layout().LabelBand) << "a cell keeps off the place numbers";
   EXPECT_EQ(row->NodeAt(1)->DrawingShapes().front().Stands.size(), 1u) << "a box stands for its place";
 }
@@ -236,12 +238,18 @@ TEST(SortRowShapes, ACaptionIsACellOnlyWhereItStandsForAValue) {
   counter.resize(160, 30);
   counter.SetCaption(QStringLiteral("比较次数: 3"));
   EXPECT_TRUE(counter.DrawingShapes().empty());
-  NamesVariable(counter, QStringLiteral("r1"));
+  CaptionReads(counter, QStringLiteral("r1"));
   const std::vector<TDrawnShape> shapes = counter.DrawingShapes();
   ASSERT_EQ(shapes.size(), 1u);
   EXPECT_EQ(shapes[0].Kind, TDrawnShape::Cell);
   EXPECT_EQ(shapes[0].Text, QStringLiteral("比较次数: 3"));
   EXPECT_EQ(shapes[0].Stands.front().Value(), std::optional<QString>(QStringLiteral("r1")));
+  // Held to its text, a caption set to another name later (two rows' captions swapped) reads
+  // apart from what it stands for, and the caption it was set to agrees.
+  counter.SetCaption(QStringLiteral("r2"));
+  EXPECT_NE(counter.DrawingShapes().front().Text, counter.DrawingShapes().front().Stands.front().Value());
+  counter.SetCaption(QStringLiteral("r1"));
+  EXPECT_EQ(counter.DrawingShapes().front().Text, counter.DrawingShapes().front().Stands.front().Value());
 }
 
 TEST(SortRowInput, TooLongTextIsReportedAndCut) {
