@@ -490,7 +490,7 @@ void Driver::Resize(QSize size) {
 }
 
 bool Driver::AtCurrentLine(const Command& c) {
-  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->ShownLine() : nullptr;
   return line != nullptr && line->Procedure()->Name() == c.args[0] && line->LineNo() == c.args[1].toInt();
 }
 
