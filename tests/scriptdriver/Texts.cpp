@@ -67,8 +67,6 @@ bool Opaque(const QWidget& w) {
          qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
 }
 
-QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
-
 struct Item {
   const QWidget* widget;
   int order;  // painting order over the whole screen
