@@ -314,6 +314,7 @@ void Driver::AfterAction(const Command& c) {
   switch (c.verb) {
     case Verb::Start: case Verb::Click: case Verb::Set: case Verb::Answer: case Verb::Key: case Verb::Resize:
     case Verb::Run: case Verb::Step: case Verb::Trace: case Verb::Cursor: case Verb::Reset:
+    case Verb::Break: case Verb::ClearBreaks:  // they change the algorithm window
       CheckEvery();
       break;
     default: break;

@@ -225,9 +225,13 @@ class Driver {
   void TeacherMidRun();
   void TeacherEnd();
   void TeacherUnderMessage();  // a message window has just opened
-  // A command the teacher gives, echoed and looked at after as the script's own.
-  void TeacherDoes(Verb verb, const QStringList& args);
+  // A command the teacher gives, as a script writes it: echoed and looked at after as the
+  // script's own.
+  void TeacherDoes(const QString& command);
   QSize TeacherSmaller(InputRandom& random);
+  // The window a user drags made smaller and given back its size, as a teacher fits it to a
+  // projector.
+  void TeacherResizes(InputRandom& random);
   bool TeacherAgain() const;  // the second run is being made
   std::unique_ptr<TeacherState> teacher_;
   long runLines_ = 0;  // lines executed since the run being made began
