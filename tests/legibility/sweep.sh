@@ -7,13 +7,12 @@
 # the third, counted round the classes (K is 0 unless --turn names it), so that the time
 # stays bounded and the other sizes see every class as K moves on. A script without classes
 # runs whole at every size.
-# With --teacher the first size checks every line of every third class only (the classes K,
-# K+3, ...) and one line in ten of the rest: the teacher's actions double the runs. The values the script draws come from --seed (the driver's own
-# default seed unless given).
 # --teacher N adds the teacher's actions to every class at every size (a pause mid-run, the
 # window resized, a breakpoint on the current line, the run made again after a reset, that
-# second run checked at one line in N); --speed S runs the class of the second size at speed S
-# where the script sets speed 99.
+# second run checked at one line in N). As they double the runs, the first size then checks
+# every line of every third class only (the classes K, K+3, ...) and one line in ten of the rest.
+# --speed S runs the class of the second size at speed S where the script sets speed 99.
+# The values the script draws come from --seed (the driver's own default seed unless given).
 # Fails on findings (illegible texts, wrong drawings) unless the demonstration (the script's
 # name) is listed alone on a line of pending.txt; a line "DEMO RULE ..." lets only those
 # rules' findings pass (the driver prints them "pending wrong RULE" or "pending illegible

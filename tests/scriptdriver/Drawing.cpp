@@ -60,6 +60,10 @@ QString ClassNameOf(const QWidget& control) {
   return name;
 }
 
+QString NameOf(const QWidget& control) {
+  return control.objectName().isEmpty() ? ClassNameOf(control) : control.objectName();
+}
+
 QString QuotedDrawingText(const QString& text) {
   QString out = QStringLiteral("\"");
   for (const QChar c : text) {

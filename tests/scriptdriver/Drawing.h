@@ -20,6 +20,8 @@ namespace script {
 
 // The class name of a control, without namespaces.
 QString ClassNameOf(const QWidget& control);
+// The name the rules give a control or window: its object name, else its class name.
+QString NameOf(const QWidget& control);
 
 // Quotes text for a drawing line.
 QString QuotedDrawingText(const QString& text);

@@ -218,11 +218,6 @@ Driver::~Driver() {
   if (options_.realTime) SetWaitObserver(std::move(previousWaitObserver_));
 }
 
-int Driver::Run(const std::vector<Command>& commands) {
-  RunCommands(commands);
-  return Finish();
-}
-
 int Driver::Run(const std::vector<ClassRun>& classes) {
   if (classes.size() == 1 && classes[0].name.isEmpty()) {
     if (options_.seedGiven) rnd::FixSeed(classes[0].seed);
@@ -243,6 +238,9 @@ int Driver::Run(const std::vector<ClassRun>& classes) {
     lastWrong_.clear();
     lastBreakpoints_.clear();
     lookedAt_ = -1;
+    // The stale look of the last class is not this one's: the first look at a line looks again.
+    staleFindings_.clear();
+    staleTurn_ = 0;
     TeacherClassStarts(c.seed);
     resizedInClass_ = false;
     sample_ = options_.full.contains(c.name) ? 1 : options_.sample;
@@ -316,6 +314,7 @@ void Driver::AfterAction(const Command& c) {
   switch (c.verb) {
     case Verb::Start: case Verb::Click: case Verb::Set: case Verb::Answer: case Verb::Key: case Verb::Resize:
     case Verb::Run: case Verb::Step: case Verb::Trace: case Verb::Cursor: case Verb::Reset:
+    case Verb::Break: case Verb::ClearBreaks:  // they change the algorithm window
       CheckEvery();
       break;
     default: break;
@@ -492,7 +491,7 @@ void Driver::Resize(QSize size) {
 }
 
 bool Driver::AtCurrentLine(const Command& c) {
-  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->ShownLine() : nullptr;
   return line != nullptr && line->Procedure()->Name() == c.args[0] && line->LineNo() == c.args[1].toInt();
 }
 
@@ -652,11 +651,8 @@ QStringList Driver::GeometryFindings() {
 }
 
 void Driver::CheckTexts() {
-  for (const QString& f : TextFindings() + BreakpointFindings() + CurrentLineFindings(browsing_)) {
-    const bool pending = Pending(f);
-    Print(pending ? QStringLiteral("pending ") + f : f);
-    if (!pending) illegible_ = true;
-  }
+  for (const QString& f : TextFindings() + BreakpointFindings() + CurrentLineFindings(browsing_))
+    if (Report(f)) illegible_ = true;
 }
 
 void Driver::PrintShapes() {
@@ -671,15 +667,18 @@ bool Driver::Pending(const QString& finding) {
   return IsPending(pending_, demoName_, finding, resizedInClass_);
 }
 
-void Driver::CheckDrawing() {
-  for (const QString& f : GeometryFindings()) {
-    const bool pending = Pending(f);
-    Print(pending ? QStringLiteral("pending ") + f : f);
-    if (!pending) wrong_ = true;
-  }
+bool Driver::Report(const QString& finding) {
+  const bool pending = Pending(finding);
+  Print(pending ? QStringLiteral("pending ") + finding : finding);
+  return !pending;
 }
 
-void Driver::CheckEvery() {
+void Driver::CheckDrawing() {
+  for (const QString& f : GeometryFindings())
+    if (Report(f)) wrong_ = true;
+}
+
+void Driver::CheckEvery(bool atLine) {
   // The texts and the shapes are what they were at the last look while nothing checked has
   // changed since; the drawing's marks are held against the variables at every look, the
   // variables they stand for may have changed.
@@ -690,7 +689,7 @@ void Driver::CheckEvery() {
     illegible = TextFindings();
     const QList<QWidget*> windows = ScreenWindows();
     scene_ = GatherShapes(windows);
-    if (!lookAtLine_ || staleTurn_++ % kStaleTurn == 0) staleFindings_ = StaleFindings(windows);
+    if (!atLine || staleTurn_++ % kStaleTurn == 0) staleFindings_ = StaleFindings(windows);
     shapeFindings_ = ShapeFindings(scene_) + staleFindings_;
     lookedAt_ = changes_->Count();  // after the look, which paints what it composes
   }
@@ -714,16 +713,10 @@ void Driver::CheckEvery() {
                               .arg(line->LineNo())
                               .arg(line->Label())
                               .arg(linesRun_));
-  for (const QString& f : illegible) {
-    const bool pending = Pending(f);
-    Print(pending ? QStringLiteral("pending ") + f : f);
-    if (!pending) illegible_ = true;
-  }
-  for (const QString& f : wrong) {
-    const bool pending = Pending(f);
-    Print(pending ? QStringLiteral("pending ") + f : f);
-    if (!pending) wrong_ = true;
-  }
+  for (const QString& f : illegible)
+    if (Report(f)) illegible_ = true;
+  for (const QString& f : wrong)
+    if (Report(f)) wrong_ = true;
 }
 
 void Driver::LineDone() {
@@ -734,11 +727,7 @@ void Driver::LineDone() {
   ++linesRun_;
   // The teacher's second run is looked at more thinly.
   const int sample = TeacherAgain() ? std::max(sample_, options_.teacher) : sample_;
-  if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) {
-    lookAtLine_ = true;
-    CheckEvery();
-    lookAtLine_ = false;
-  }
+  if (linesRun_ % (static_cast<long>(everyLines_) * sample) == 0) CheckEvery(true);
   variables_.LineDone();
 }
 

@@ -99,11 +99,10 @@ class Driver {
   Driver(modal::ScriptedHost& host, const Options& options, std::function<void(const QString&)> out);
   ~Driver();
 
-  // Runs the commands in order; the program's windows must exist. Returns the exit code.
-  int Run(const std::vector<Command>& commands);
   // Runs the classes one after the other, each from the selection window, each announced as
   // "class NAME seed N" (the seed of its values) and with the program's random choices
-  // seeded afresh, so that a class run alone sees what it sees in a run of them all.
+  // seeded afresh, so that a class run alone sees what it sees in a run of them all. The
+  // program's windows must exist. Returns the exit code.
   int Run(const std::vector<ClassRun>& classes);
 
   // The transcript so far (without the echoed commands).
@@ -145,9 +144,12 @@ class Driver {
   void CheckTexts();
   void PrintShapes();
   void CheckDrawing();
-  // Both checks, as "check every" makes them after a line or when a window opens; where
-  // they find something, first the line the run stands on.
-  void CheckEvery();
+  // Both checks, as "check every" makes them after a line (atLine) or when a window opens;
+  // where they find something, first the line the run stands on.
+  void CheckEvery(bool atLine = false);
+  // Prints a finding, "pending " before it when the demonstration does not keep its rule yet;
+  // returns whether it fails the run.
+  bool Report(const QString& finding);
   // After every line a run executes.
   void LineDone();
   // "print:texts", "check:texts", "print:shapes", "check:drawing" or "resize:WxH" asked for
@@ -202,7 +204,6 @@ class Driver {
   static constexpr int kStaleTurn = 8;
   QStringList staleFindings_;
   long staleTurn_ = 0;
-  bool lookAtLine_ = false;  // the look comes after a line of a run
   // The texts that may go down to 11 px, read from --exceptions at the first check.
   std::vector<SizeException> exceptions_;
   bool exceptionsRead_ = false;
@@ -224,9 +225,13 @@ class Driver {
   void TeacherMidRun();
   void TeacherEnd();
   void TeacherUnderMessage();  // a message window has just opened
-  // A command the teacher gives, echoed and looked at after as the script's own.
-  void TeacherDoes(Verb verb, const QStringList& args);
+  // A command the teacher gives, as a script writes it: echoed and looked at after as the
+  // script's own.
+  void TeacherDoes(const QString& command);
   QSize TeacherSmaller(InputRandom& random);
+  // The window a user drags made smaller and given back its size, as a teacher fits it to a
+  // projector.
+  void TeacherResizes(InputRandom& random);
   bool TeacherAgain() const;  // the second run is being made
   std::unique_ptr<TeacherState> teacher_;
   long runLines_ = 0;  // lines executed since the run being made began

@@ -34,8 +34,6 @@ constexpr double kAlongLength = 8;
 // A node's label this much nearer one node than another is not yet nearer.
 constexpr double kLabelTie = 1;
 
-QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
-
 QString Box(const QRect& r) {
   return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }

@@ -16,9 +16,14 @@
 //                                              MIN..MAX characters of that kind
 //   ints N LO HI random|sorted|reversed|equal  N numbers in LO..HI, comma-separated; N may be
 //                                              a range MIN..MAX
-//   graph N directed|undirected connected|disconnected|cyclic|acyclic [weights LO HI]
+//   graph N directed|undirected connected|disconnected|cyclic|acyclic [weights LO HI] [loops] [bothways]
 //                                              writes a graph file of N vertices (N may be a
-//                                              range) and gives its path
+//                                              range; at most 20) and gives its path; weights
+//                                              from LO >= 1; loops: one vertex in three (at
+//                                              least one) joined to itself; bothways: some arcs
+//                                              (at least one) with their way back too, directed
+//                                              graphs of 2 vertices or more only; neither in an
+//                                              acyclic graph
 #include <QString>
 #include <QStringList>
 #include <cstdint>

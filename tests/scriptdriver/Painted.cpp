@@ -416,8 +416,6 @@ QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& pa
   return out;
 }
 
-// What of a drawing window shows, in its own pixels: it cut by every control holding it (a
-// window embedded in another pages its columns through the one that holds it).
 QRect ShownOf(const QWidget& form) {
   QRect shown = form.rect();
   for (const QWidget* p = form.isWindow() ? nullptr : form.parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget())

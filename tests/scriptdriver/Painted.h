@@ -15,11 +15,14 @@
 // Texts are compared without their whitespace, in the order they were painted or the order
 // they read (rows top down, left to right in a row).
 #include <QList>
+#include <QRect>
 #include <QStringList>
 #include <vector>
 
 #include "platform/PaintRecord.h"
 #include "tests/scriptdriver/Geometry.h"
+
+class QWidget;
 
 namespace script {
 
@@ -31,5 +34,9 @@ QStringList PaintedFindings(const Scene& scene);
 // a link; empty without them.
 QStringList PaintedDifferences(const Shape& shape, const paintrecord::Record& painted,
                                const std::vector<Shape>& scene = {});
+
+// What of a control shows, in its own pixels: it cut by every control holding it up to its
+// window (a drawing window embedded in another pages its columns through the one that holds it).
+QRect ShownOf(const QWidget& control);
 
 }  // namespace script

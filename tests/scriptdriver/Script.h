@@ -44,8 +44,8 @@ struct Parsed {
 //   check every [N|off]          args = {"every"[, N|"off"]}: both checks after every N-th line
 //                                a run executes (every line without N) and at every dialog
 //                                and message window, and after every user action (start,
-//                                click, set, answer, key, resize, the end of a run), until
-//                                "check every off"
+//                                click, set, answer, key, resize, break, clearbreaks, reset,
+//                                the end of a run), until "check every off"
 //   resize WxH                   args = {W, H}: the main window's new size, at least 320 x 240
 //   teacher off|on               args = {"off"|"on"}: under --teacher, whether the teacher's
 //                                actions (Driver.h) go on in this class from here

@@ -6,8 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/StackBox.h"
+#include "tests/scriptdriver/Drawing.h"
+#include "tests/scriptdriver/Painted.h"
+#include "tests/scriptdriver/Texts.h"
 
 namespace script {
 
@@ -44,22 +46,6 @@ StalePixels StaleIn(const QImage& shown, const QImage& fresh, const QRect& area,
   return out;
 }
 
-namespace {
-
-// The part of a control that shows: its rectangle cut by every control holding it up to its
-// window, in its own pixels.
-QRect ShownPart(const QWidget& control) {
-  QRect shown = control.rect();
-  QPoint offset(0, 0);
-  for (const QWidget* w = &control; w->parentWidget() != nullptr && !w->isWindow(); w = w->parentWidget()) {
-    offset += w->pos();
-    shown &= w->parentWidget()->rect().translated(-offset);
-  }
-  return shown;
-}
-
-}  // namespace
-
 QStringList StaleFindings(const QList<QWidget*>& windows) {
   QStringList out;
   for (QWidget* window : windows) {
@@ -67,7 +53,7 @@ QStringList StaleFindings(const QList<QWidget*>& windows) {
       // The kit's controls carry no meta-object of their own: found by their C++ type.
       auto* box = dynamic_cast<TStackBox*>(child);
       if (box == nullptr || !box->isVisible()) continue;
-      const QRect area = ShownPart(*box);
+      const QRect area = ShownOf(*box);
       if (area.isEmpty()) continue;
       // What the rows and the marker cover is theirs to show.
       QList<QRect> covered;
@@ -75,18 +61,11 @@ QStringList StaleFindings(const QList<QWidget*>& windows) {
         if (const auto* w = qobject_cast<const QWidget*>(child); w && w->isVisible()) covered << w->geometry();
       const StalePixels stale = StaleIn(box->Image(), box->PaintedAfresh(), area, covered);
       if (stale.count == 0) continue;
-      const QWidget* form = box->window();
-      for (QWidget* p = box->parentWidget(); p != nullptr; p = p->parentWidget())
-        if (dynamic_cast<TGraphForm*>(p) != nullptr) {
-          form = p;
-          break;
-        }
+      const QWidget* form = DrawingWindowOf(box);
+      if (form == nullptr) form = box->window();
       const QRect at = stale.box.translated(box->mapTo(form, QPoint(0, 0)));
       out << QStringLiteral("wrong stale %1 in %2 -- %3 pixels differ from what it paints, left from a slide, at %4 %5 %6 %7")
-                 .arg(box->objectName().isEmpty() ? QStringLiteral("TStackBox") : box->objectName(),
-                      !form->objectName().isEmpty()  ? form->objectName()
-                      : !form->windowTitle().isEmpty() ? form->windowTitle()
-                                                       : QString::fromLatin1(form->metaObject()->className()))
+                 .arg(NameOf(*box), NameOf(*form))
                  .arg(stale.count)
                  .arg(at.x())
                  .arg(at.y())

@@ -41,23 +41,24 @@ void Driver::TeacherClassStarts(std::uint32_t seed) {
   teacher_ = options_.teacher > 0 ? std::make_unique<TeacherState>(seed) : nullptr;
 }
 
-void Driver::TeacherDoes(Verb verb, const QStringList& args) {
-  Command c;
-  c.verb = verb;
-  c.args = args;
-  switch (verb) {
-    case Verb::Resize: c.text = QStringLiteral("resize %1x%2").arg(args[0], args[1]); break;
-    case Verb::Break: c.text = QStringLiteral("break %1 %2").arg(args[0], args[1]); break;
-    case Verb::Run: c.text = QStringLiteral("run"); break;
-    case Verb::Reset: c.text = QStringLiteral("reset"); break;
-    case Verb::ClearBreaks: c.text = QStringLiteral("clearbreaks"); break;
-    default: c.text = args.join(' '); break;
+void Driver::TeacherDoes(const QString& command) {
+  Parsed parsed = Parse(command);
+  if (parsed.commands.size() != 1) {
+    Fail(QStringLiteral("the teacher's %1: %2").arg(command, parsed.errors.join(QStringLiteral("; "))));
+    return;
   }
+  Command& c = parsed.commands.front();
   c.text += QStringLiteral("   # the teacher");
   Act(c);
-  // A breakpoint set or cleared changes the algorithm window, which "check every" is not
-  // told of by a command of its own.
-  if ((verb == Verb::Break || verb == Verb::ClearBreaks) && everyLines_ > 0 && problems_.isEmpty()) CheckEvery();
+}
+
+void Driver::TeacherResizes(InputRandom& random) {
+  const QWidget* window = DraggedWindow();
+  if (window == nullptr) return;
+  const QSize size = window->size();
+  const QSize smaller = TeacherSmaller(random);
+  TeacherDoes(QStringLiteral("resize %1x%2").arg(smaller.width()).arg(smaller.height()));
+  TeacherDoes(QStringLiteral("resize %1x%2").arg(size.width()).arg(size.height()));
 }
 
 QSize Driver::TeacherSmaller(InputRandom& random) {
@@ -107,31 +108,28 @@ void Driver::TeacherAfterRun(const Command& c) {
 void Driver::TeacherMidRun() {
   TeacherState& t = *teacher_;
   t.pausedMidRun = true;
-  QWidget* window = DraggedWindow();
-  if (window == nullptr) return;
-  const QSize size = window->size();
-  const QSize smaller = TeacherSmaller(t.random);
-  TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
-  TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
+  if (DraggedWindow() == nullptr) return;
+  TeacherResizes(t.random);
   const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
   if (line == nullptr || !problems_.isEmpty()) return;
   // A breakpoint on the current line, unless the script keeps one there itself.
   const QString proc = line->Procedure()->Name();
   const int row = line->LineNo();
+  const QString breakHere = QStringLiteral("break %1 %2").arg(proc).arg(row);
   const bool ours = !line->Breakpoint;
-  if (ours) TeacherDoes(Verb::Break, {proc, QString::number(row)});
-  TeacherDoes(Verb::Run, {});
+  if (ours) TeacherDoes(breakHere);
+  TeacherDoes(QStringLiteral("run"));
   if (!ours || !problems_.isEmpty()) return;
   TProcLine* mark = LineAt(proc, row);
   if (mark == nullptr || !mark->Breakpoint) return;
   if (CurrentDemo->CurLine() == mark) {
     // The run came back to it: the breakpoint is taken away, and the run goes on as the
     // script had it.
-    TeacherDoes(Verb::Break, {proc, QString::number(row)});
+    TeacherDoes(breakHere);
     // A second run looked at thinly (--teacher above 1) ends here: the rest of it is what the
     // first run showed.
     if (t.secondRun && options_.teacher > 1) return;
-    TeacherDoes(Verb::Run, {});
+    TeacherDoes(QStringLiteral("run"));
   } else {
     // It ended, or stopped where the script had it stop: the breakpoint goes unseen.
     mark->Breakpoint = false;
@@ -144,12 +142,9 @@ void Driver::TeacherUnderMessage() {
   QWidget* window = DraggedWindow();
   if (window == nullptr || window != MainForm) return;
   teacher_->underMessage = true;
-  // With the message window open, as a teacher fits the window to a projector while the class
-  // reads the message: the message window is looked at at each size.
-  const QSize size = window->size();
-  const QSize smaller = TeacherSmaller(teacher_->underMessageRandom);
-  TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
-  TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
+  // With the message window open, while the class reads the message: the message window is
+  // looked at at each size.
+  TeacherResizes(teacher_->underMessageRandom);
 }
 
 void Driver::TeacherEnd() {
@@ -157,15 +152,12 @@ void Driver::TeacherEnd() {
   TeacherState& t = *teacher_;
   if (!t.on || t.runs == 0 || !problems_.isEmpty() || expectFailed_) return;
   if (CurrentDemo == nullptr || MainForm == nullptr || !MainForm->isVisible()) return;
-  const QSize size = MainForm->size();
-  const QSize smaller = TeacherSmaller(t.random);
-  TeacherDoes(Verb::Resize, {QString::number(smaller.width()), QString::number(smaller.height())});
-  TeacherDoes(Verb::Resize, {QString::number(size.width()), QString::number(size.height())});
+  TeacherResizes(t.random);  // the demonstration's window, shown
   if (!problems_.isEmpty() || !ToolEnabled(ToolButton::DemoReset)) return;
   // What the script left unanswered is not the second run's.
   for (const QString& u : host_.TakeUnused()) Print(u);
-  TeacherDoes(Verb::ClearBreaks, {});
-  TeacherDoes(Verb::Reset, {});
+  TeacherDoes(QStringLiteral("clearbreaks"));
+  TeacherDoes(QStringLiteral("reset"));
   if (!problems_.isEmpty() || !ToolEnabled(ToolButton::DemoRun)) return;
   for (const modal::ScriptedHost::Taken& a : t.answers) host_.Queue(a);
   t.secondRun = true;
@@ -173,9 +165,7 @@ void Driver::TeacherEnd() {
   again.verb = Verb::Run;
   again.text = QStringLiteral("run   # the teacher, again");
   TeacherBeforeRun(again, false);
-  Echo(again);
-  Guarded(again);
-  AfterAction(again);
+  Act(again);
   TeacherAfterRun(again);
   t.secondRun = false;
   host_.TakeUnused();  // the answers queued again that the second run did not ask for

@@ -67,8 +67,6 @@ bool Opaque(const QWidget& w) {
          qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w);
 }
 
-QString NameOf(const QWidget& w) { return w.objectName().isEmpty() ? ClassNameOf(w) : w.objectName(); }
-
 struct Item {
   const QWidget* widget;
   int order;  // painting order over the whole screen
@@ -643,12 +641,10 @@ QRect ShownPart(const QWidget& w, QRect r) {
 
 QStringList CurrentLineFindings(bool browsing) {
   TAlgorithmForm* form = AlgorithmForm;
-  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->CurLine() : nullptr;
+  // Within a step (a message window the step opens after a return), the window still shows
+  // the line being executed, in its procedure, though the engine has moved on to the next.
+  const TProcLine* line = CurrentDemo != nullptr ? CurrentDemo->ShownLine() : nullptr;
   if (browsing || form == nullptr || !form->isVisible() || line == nullptr) return {};
-  // Within a step (a message window the step opens after a return), the window still marks
-  // the line being executed, in its procedure: the engine has moved on to the next.
-  if (const TProcLine* executing = CurrentDemo->PrevLine(); !line->Current && executing != nullptr && executing->Current)
-    line = executing;
   TZqDrawGrid* grid = form->ProcBox();
   const QWidget* viewport = grid->viewport();
   CurrentLineView v;
@@ -668,7 +664,9 @@ QStringList CurrentLineFindings(bool browsing) {
   v.scrolled = scroll > 0;
   const QString text = v.text;
   const qsizetype first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); }) - text.begin();
-  const QString trimmed = QString(text).remove(QRegularExpression(QStringLiteral("\\s+$")));
+  qsizetype end = text.size();
+  while (end > 0 && text[end - 1].isSpace()) --end;
+  const QString trimmed = text.left(end);
   const int x0 = viewport->mapToGlobal(QPoint(cell.isEmpty() ? 0 : cell.left(), 0)).x() + 2 - scroll;
   if (first < trimmed.size()) {
     v.textLeft = x0 + grid->Font.TextWidth(text.left(first));
