@@ -143,7 +143,7 @@ void TAVLTree::ins_avltree_Begin() {
   // s^.key:=k, the letter of the operation, as long as s is its new node.
   s->Stands = {{.Value = [this, s] {
     const char key = operation_.NewNode() == s ? Key : s->Value();
-    return std::optional<QString>(QString(QChar::fromLatin1(key)) + ' ' + QString::number(s->bf));
+    return std::optional<QString>(TAVlTreeNode::KeyAndBf(key, s->bf));
   }}};
   Point(graphForm_->s, s);
 }

@@ -13,8 +13,10 @@
 
 TAVlTreeNode::TAVlTreeNode(TTreeBase& tree) : TBinCharTreeNode(tree) {
   // The drawn tree is the algorithm's tree: a node's texts are its record's key and bf.
-  Stands = {{.Value = [this] { return std::optional<QString>(QString(QChar::fromLatin1(Value())) + ' ' + QString::number(bf)); }}};
+  Stands = {{.Value = [this] { return std::optional<QString>(KeyAndBf(Value(), bf)); }}};
 }
+
+QString TAVlTreeNode::KeyAndBf(char key, int bf) { return QString(QChar::fromLatin1(key)) + ' ' + QString::number(bf); }
 
 void TAVlTreeNode::SetBf(int value) {
   bf = value;

@@ -33,6 +33,8 @@ class TAVlTreeNode : public TBinCharTreeNode {
   stream::TPropertyValues FileValues() const override;
   void SetFileValues(const stream::TPropertyValues& values) override;
 
+  // A node's key and balance factor as it writes them: "B 0".
+  static QString KeyAndBf(char key, int bf);
   // The value and the balance factor: "B 0" (after the caption, when it is shown).
   QString DrawingText() const override;
   QString ClassName() const override { return QStringLiteral("TAVlTreeNode"); }

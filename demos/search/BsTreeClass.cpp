@@ -383,26 +383,27 @@ void SpreadPointers(QWidget& tree) {
         }
         return false;
       };
-      // Stands on the first place under its node where the captions it covers move off it and
-      // nothing else does; the captions take their new places.
-      const auto takeOverCaptions = [&](const std::vector<TPlace>& places, int pass) {
+      // Stands on the first place where the captions give way off its head: under its node
+      // (under), where only the captions it covers move; on it, where they all may move.
+      const auto takeOverCaptions = [&](const std::vector<TPlace>& places, int pass, bool under) {
         for (const TPlace& at : places) {
           if (!fits(at, pass, true)) continue;
-          std::vector<QRect> heads = headsBelow;
-          heads.push_back(at.Box);
-          std::vector<QRect> moved = binTree->CaptionBoxes(heads, headsOver);
-          bool clear = moved.size() == captions.size();
+          std::vector<QRect> below = headsBelow, over = headsOver;
+          (under ? below : over).push_back(at.Box);
+          std::vector<QRect> moved = binTree->CaptionBoxes(below, over);
+          bool clear = !under || moved.size() == captions.size();
           for (std::size_t i = 0; clear && i < moved.size(); ++i) {
-            clear = moved[i] == captions[i] || Meets(captions[i], at.Box);
+            clear = !under || moved[i] == captions[i] || Meets(captions[i], at.Box);
             for (const TPlace& other : placed)
               clear = clear && !Meets(moved[i], other.Box);
             clear = clear && !Meets(moved[i], at.Box);
           }
           if (!clear) continue;
           pointer->PointsLeft = at.Left;
-          pointer->PointsUp = true;
+          pointer->PointsUp = under;
           pointer->move(at.Box.topLeft());
           captions = std::move(moved);
+          if (!under) headsOver = std::move(over);
           return true;
         }
         return false;
@@ -420,33 +421,14 @@ void SpreadPointers(QWidget& tree) {
       for (std::size_t k = 0; !found && binTree && mayStandUnder && k < sizes.size(); ++k) {
         pointer->resize(sizes[k]);
         const std::vector<TPlace> under = PlacesUnder(target->geometry(), sizes[k]);
-        found = takeOverCaptions(under, 0) || takeOverCaptions(under, 1);
+        found = takeOverCaptions(under, 0, true) || takeOverCaptions(under, 1, true);
       }
       // In a tree whose captions give way: a place on its node over captions that then move off
       // it, beside or under their nodes, and off the heads placed.
       for (std::size_t k = 0; !found && binTree && binTree->CaptionsGiveWay && k < sizes.size(); ++k) {
         pointer->resize(sizes[k]);
-        for (const int pass : {0, 1}) {
-          for (const TPlace& at : PlacesOn(target->geometry(), sizes[k])) {
-            if (!fits(at, pass, true)) continue;
-            std::vector<QRect> over = headsOver;
-            over.push_back(at.Box);
-            const std::vector<QRect> moved = binTree->CaptionBoxes(headsBelow, over);
-            const bool clear = std::none_of(moved.begin(), moved.end(), [&](const QRect& caption) {
-              return Meets(caption, at.Box) ||
-                     std::any_of(placed.begin(), placed.end(), [&](const TPlace& other) { return Meets(caption, other.Box); });
-            });
-            if (!clear) continue;
-            pointer->PointsLeft = at.Left;
-            pointer->PointsUp = false;
-            pointer->move(at.Box.topLeft());
-            captions = moved;
-            headsOver = std::move(over);
-            found = true;
-            break;
-          }
-          if (found) break;
-        }
+        const std::vector<TPlace> on = PlacesOn(target->geometry(), sizes[k]);
+        found = takeOverCaptions(on, 0, false) || takeOverCaptions(on, 1, false);
       }
       if (!found) {
         onLinks.push_back(pointer);

@@ -1,5 +1,6 @@
 #include "demos/search/NOST.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "demos/search/NOSTFrm.h"
@@ -9,6 +10,7 @@
 #include "framework/drawkit/StackBox.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "platform/ModalHost.h"
 
@@ -44,22 +46,18 @@ void TNOST::CreateChildWindow() {
   stack.TitleColor = TColor(0x0000FF);
   stack.NodeFont.Name = QStringLiteral("Courier New");
   stack.NodeFont.Color = TColor(0x008000);
-}
-
-std::optional<int> TNOST::Local(int depth, const char* name) const {
-  const TData* locals = LocalsAt(depth);
-  const auto* v = locals != nullptr ? dynamic_cast<const TIntData*>(locals->FindByName(QString::fromLatin1(name))) : nullptr;
-  if (v == nullptr) return std::nullopt;
-  return v->Value();
+  // Row r is the call at depth r + 1, pushed as its frame is.
+  stack.RowsStandFor = [this](int index) { return StackRowText(index + 1); };
 }
 
 std::optional<QString> TNOST::StackRowText(int depth) const {
-  const std::optional<int> low = Local(depth, "low"), high = Local(depth, "high");
+  const TRunFrames calls{*this};
+  const std::optional<int> low = calls.Int(depth, "low"), high = calls.Int(depth, "high");
   if (!low || !high) return std::nullopt;
   // The first call comes from CreateSOSTree; the others build a subtree of their caller's root
   // R[i], its left one (high = i - 1) on line 9, its right one on line 12 (11 and 14 in C).
   if (depth <= 1) return TNOSTStackData::RowText(0, '\0', *low, *high);
-  const std::optional<int> i = Local(depth - 1, "i");
+  const std::optional<int> i = calls.Int(depth - 1, "i");
   if (!i || *i < 1 || *i > Count) return std::nullopt;
   const bool left = *high == *i - 1;
   const int line = left ? (UseCLanguage ? 11 : 9) : (UseCLanguage ? 14 : 12);
@@ -82,9 +80,10 @@ void TNOST::SayWhatIsDrawn() {
   f.MinStands = {{.Of = {QStringLiteral("min")}}};
   // high, low and the j being compared, over the cumulative weights.
   f.DiffStands = {{.Value = [this]() -> std::optional<QString> {
-    const int depth = RunStack()->Count() - 1;
-    const std::optional<int> low = Local(depth, "low"), high = Local(depth, "high");
-    const int j = comparedJ_;
+    const TRunFrames calls{*this};
+    const int depth = calls.Innermost();
+    const std::optional<int> low = calls.Int(depth, "low"), high = calls.Int(depth, "high");
+    const int j = ComparedJ(calls);
     if (!low || !high || j < 1 || j > Count || *low < 1 || *high > Count) return std::nullopt;
     const int a = SW[static_cast<std::size_t>(*high)] - SW[static_cast<std::size_t>(j)];
     const int b = SW[static_cast<std::size_t>(j - 1)] - SW[static_cast<std::size_t>(*low - 1)];
@@ -92,9 +91,32 @@ void TNOST::SayWhatIsDrawn() {
   }}};
   // T: the node the innermost call made.
   f.Pointer->Means = {.Node = [this] {
-    const auto depth = static_cast<std::size_t>(RunStack()->Count() - 1);
-    return TShapeRef{depth < callNodes_.size() ? callNodes_[depth].data() : nullptr};
+    const int depth = TRunFrames{*this}.Innermost();
+    return TShapeRef{depth >= 0 && depth < static_cast<int>(callNodes_.size()) ? callNodes_[static_cast<std::size_t>(depth)].data() : nullptr};
   }};
+}
+
+int TNOST::ComparedJ(const TRunFrames& calls) const {
+  const int depth = calls.Innermost();
+  const int j = calls.Int(depth, "j").value_or(0), low = calls.Int(depth, "low").value_or(0);
+  const QString at = calls.Line(depth);
+  // The test and its THEN part compare j; the loop steps j on past them (where the test fails,
+  // or at the end of the THEN part), and stands at low + 1 before its first test.
+  if (at == QLatin1String("ifabs") || at == QLatin1String("ibj")) return j;
+  if ((at == QLatin1String("forj") || at == QLatin1String("endifabs")) && j - 1 > low) return j - 1;
+  return 0;
+}
+
+std::optional<QString> TNOST::KeyOfCallNode(const TBinCharTreeNode* node) const {
+  const TRunFrames calls{*this};
+  const int count = std::min(calls.Count(), static_cast<int>(callNodes_.size()));
+  for (int depth = 1; depth < count; ++depth) {
+    if (callNodes_[static_cast<std::size_t>(depth)] != node) continue;
+    const std::optional<int> i = calls.Int(depth, "i");
+    if (!i || *i < 1 || *i > Count) return std::nullopt;
+    return QString(QChar::fromLatin1(Keys[static_cast<std::size_t>(*i)]));
+  }
+  return std::nullopt;
 }
 
 void TNOST::DestroyChildWindow() {
@@ -141,7 +163,6 @@ void TNOST::Reset() {
   TNOSTForm& f = *form_;
   for (int k = 1; k <= Count; ++k) SW[k] = f.SW[k] = 0;
   callNodes_.assign(1, nullptr);
-  comparedJ_ = 0;
   f.Pointer->SetTarget(nullptr);
   f.Pointer->hide();
   f.Tree->Clear();
@@ -161,10 +182,7 @@ void TNOST::PushRow(int lineNo, const TBinCharTreeNode* parent, int low, int hig
   // A full box grows by a row, so deep recursions keep every row in sight.
   if (stack.Count() >= stack.ColCount * stack.RowCount && stack.RowCount < 20) ++stack.RowCount;
   stack.Push(std::make_unique<TNOSTStackData>(QString(), lineNo, parent, low, high));
-  // Row r is the call at depth r + 1, pushed as its frame is.
   callNodes_.push_back(nullptr);
-  const int depth = stack.Count();
-  stack.Row(depth - 1)->Stands = {{.Value = [this, depth] { return StackRowText(depth); }}};
 }
 
 void TNOST::HidePointer() {
@@ -257,7 +275,6 @@ bool TNOST::SecondOptimal_F_forj() {
   } else {
     TNOSTForm::SetMark(f.MarkJ, j);
   }
-  comparedJ_ = more ? j : 0;
   f.Repaint();
   return more;
 }
@@ -310,8 +327,8 @@ void TNOST::SecondOptimal_error() { modal::ShowMessage(QStringLiteral("错误：
 void TNOST::SecondOptimal_tdata() {
   const int i = V("i");
   CurNode->SetValue(Keys[i]);
-  // The node keeps R[i] of the call that made it.
-  CurNode->Stands = {{.Value = [this, i] { return std::optional<QString>(QChar::fromLatin1(Keys[i])); }}};
+  // The node holds R[i] of the call that made it while that call runs.
+  CurNode->Stands = {{.Value = [this, node = CurNode] { return KeyOfCallNode(node); }}};
   CurNode->repaint();
 }
 

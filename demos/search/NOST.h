@@ -15,6 +15,7 @@
 class TAckmanGraphForm;
 class TBinCharTreeNode;
 class TNOSTForm;
+struct TRunFrames;
 
 // One row of the stack window: the line of the call (0 from CreateSOSTree), the node whose
 // subtree the call builds (none for the root) and the range low..high.
@@ -104,13 +105,15 @@ class TNOST : public TAlgoDemo {
   // The text of the stack row of call depth (the first SecondOptimal call being 1), made from
   // that call's range and its caller's choice.
   std::optional<QString> StackRowText(int depth) const;
-  std::optional<int> Local(int depth, const char* name) const;
+  // The j the loop compares at the line the innermost call stands on (0: none), from the
+  // engine's j: the text steps j on at the end of the loop's body.
+  int ComparedJ(const TRunFrames& calls) const;
+  // R[i] of the call on the stack that made node; nothing once that call returned.
+  std::optional<QString> KeyOfCallNode(const TBinCharTreeNode* node) const;
 
   TBinCharTreeNode* CurNode = nullptr;
   // The node each call on the stack made (new(T)), none before it is made: the T of the call.
   std::vector<QPointer<TBinCharTreeNode>> callNodes_;
-  // The j the loop compares now (the text's loop steps j on at the end of the body).
-  int comparedJ_ = 0;
   TBinCharTreeNode* BuildParent = nullptr;
   bool BuildLeft = true;
   std::unique_ptr<TNOSTForm> form_;

@@ -41,12 +41,13 @@ TNOSTForm::TNOSTForm(QWidget* parent) : TGraphForm(parent) {
   SetDesignClientSize(569, 458);
   Canvas().Font = TFont{.Name = QStringLiteral("Times New Roman"), .Height = -15};
 
-  Tree = Place(new TNOSTTree(this), 0, 128, 569, 329);
-  Tree->setObjectName(QStringLiteral("Tree"));
-  Tree->Columns = [this] {
+  auto* tree = new TNOSTTree(this);
+  tree->Columns = [this] {
     const TTable t = Table();
     return std::pair(t.Left, t.Column);
   };
+  Tree = Place(tree, 0, 128, 569, 329);
+  Tree->setObjectName(QStringLiteral("Tree"));
   Tree->MaxDepth = 4;
   Tree->LineColor = clBlack;
   Tree->PointerSize = 32;
@@ -71,7 +72,7 @@ int TNOSTTree::ColumnOf(const TBinCharTreeNode& node) const {
 
 int TNOSTTree::ComputeLayout() {
   // As large as a column pair and a level allow, and never below the kit's size.
-  const double column = Columns ? Columns().second : width() / static_cast<double>(Count + 5);
+  const double column = Columns().second;
   const int levels = std::max(MaxDepth, 1);
   const int level = (height() - PointerBand() - BottomMargin()) / levels;
   return std::max(TBinCharTree::ComputeLayout(), std::min(R(column * 1.6), level * 3 / 4));
@@ -79,7 +80,7 @@ int TNOSTTree::ComputeLayout() {
 
 void TNOSTTree::Arrange() {
   if (Root()) {
-    const auto [left, column] = Columns ? Columns() : std::pair(width() * 4.0 / (Count + 5), width() / (Count + 5.0));
+    const auto [left, column] = Columns();
     const int band = PointerBand();
     const int size = ComputeLayout();
     const int levels = std::max(MaxDepth, 1);
@@ -124,16 +125,15 @@ TNOSTForm::TTable TNOSTForm::Table() const {
   int total = 0;
   for (int k = 1; k <= Count; ++k) total += Weights[k];
   const TTableFit fit{size(), Count, total, LegiblePixels()};
-  if (!table_ || table_->first != fit) table_ = std::pair(fit, MeasureTable());
+  if (!table_ || table_->first != fit) table_ = std::pair(fit, MeasureTable(total));
   return table_->second;
 }
 
-TNOSTForm::TTable TNOSTForm::MeasureTable() const {
+TNOSTForm::TTable TNOSTForm::MeasureTable(int total) const {
   TTable t;
+  t.Total = total;
   const int n = std::max(Count, 1);
   const int least = LegiblePixels();
-  int total = 0;
-  for (int k = 1; k <= Count; ++k) total += Weights[k];
   const int widest = Times(-least).TextWidth(QString::number(std::max(total, 1))) + 4;
   t.Column = width() / static_cast<double>(n + 5);
   t.Left = t.Column * 4;
@@ -187,9 +187,7 @@ TNOSTForm::TMinLine TNOSTForm::MinLine(const TTable& t) const {
   TMinLine line;
   line.X = t.LabelX;
   line.Font = t.MinFont;
-  int total = 0;
-  for (int k = 1; k <= Count; ++k) total += Weights[k];
-  const QString most = QString::number(total);
+  const QString most = QString::number(t.Total);
   line.NumberX = line.X + line.Font.TextWidth(kMinHead);
   line.FormulaX = line.NumberX + std::max(line.Font.TextWidth(kMinGap), line.Font.TextWidth(most + QLatin1Char(' ')));
   line.DiffX = line.FormulaX + line.Font.TextWidth(kFormula);

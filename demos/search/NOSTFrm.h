@@ -31,7 +31,8 @@ class TNOSTTree : public TBinCharTree {
 
   int Count = 0;         // the keys of the table: the columns are the form's
   int PendingColumn = 0;  // where a node made but not yet given its key stands
-  // The table's columns in the tree's pixels: key 1's left edge and a key's width.
+  // The table's columns in the tree's pixels: key 1's left edge and a key's width. Given by
+  // the form before it places the tree.
   std::function<std::pair<double, double>()> Columns;
 
   // The column of a node: its key's (key k is the letter 64 + k), or PendingColumn.
@@ -90,6 +91,7 @@ class TNOSTForm : public TGraphForm, public TKitControl {
   // each; the rows at the design's places, pulled together in a window lower than the
   // design's, so that the tree keeps its share under the minimum's line.
   struct TTable {
+    int Total = 0;      // the sum of the weights, the largest number a row writes
     double Left = 0;    // the left edge of key 1's column
     double Column = 0;  // a key's column
     int LabelX = 0;     // the rows' labels and the line of the minimum
@@ -157,7 +159,7 @@ class TNOSTForm : public TGraphForm, public TKitControl {
     friend bool operator==(const TTableFit&, const TTableFit&) = default;
   };
   mutable std::optional<std::pair<TTableFit, TTable>> table_;
-  TTable MeasureTable() const;
+  TTable MeasureTable(int total) const;
   TFont TabFont(const TTable& t) const;
   QRect MarkerTab(const TTable& t, const TMarker& marker, int kind) const;
   // Where the tab touches the key it frames: under a tab above the key, over one under it.

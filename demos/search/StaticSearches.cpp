@@ -8,6 +8,7 @@
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/DemoViews.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "framework/shell/ShellWindows.h"
 #include "platform/ModalHost.h"
@@ -72,16 +73,11 @@ std::vector<TValueMeaning> TStaticSearch::CellStands(int i) const {
   return {{.Of = {CellPath(i)}}, note};
 }
 
-std::optional<int> TStaticSearch::Number(const char* name) const {
-  const TData* v = Locals() != nullptr ? Locals()->FindByName(QString::fromLatin1(name)) : nullptr;
-  if (const auto* b = dynamic_cast<const TBoolData*>(v)) return b->Value() ? 1 : 0;
-  if (const auto* n = dynamic_cast<const TIntData*>(v)) return n->Value();
-  return std::nullopt;
-}
-
 std::optional<QString> TStaticSearch::CellNote(int i) const {
-  const std::optional<int> low = Number("low"), hig = Number("hig"), probe = Number(ProbeVar),
-                           found = Number("found");
+  const TRunFrames calls{*this};
+  const int depth = calls.Innermost();
+  const std::optional<int> low = calls.Int(depth, "low"), hig = calls.Int(depth, "hig"), probe = calls.Int(depth, ProbeVar);
+  const std::optional<bool> found = calls.Bool(depth, "found");
   if (!low || !hig || !probe || !found) return std::nullopt;
   if (i < RangeLow || i > RangeHigh) return QStringLiteral("out");
   if (i == *probe) return *found ? QStringLiteral("found") : QStringLiteral("mid");
@@ -253,7 +249,8 @@ QString TSeqSrch::CellPath(int i) const {
 QString TSeqSrch::KeyPath() const { return UseCLanguage ? QStringLiteral("key") : QStringLiteral("K"); }
 
 std::optional<QString> TSeqSrch::CellNote(int i) const {
-  const std::optional<int> at = Number("i");
+  const TRunFrames calls{*this};
+  const std::optional<int> at = calls.Int(calls.Innermost(), "i");
   const TIntData* result = ResultVar();
   if (!at || !result || !CurLine()) return std::nullopt;
   // Before "i := n" the probe already stands on r[n].

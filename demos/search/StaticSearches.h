@@ -57,8 +57,6 @@ class TStaticSearch : public TAlgoDemo {
   // The word of cell i's colour (TStaticSrchForm::ColourWord) by the algorithm's variables;
   // nothing while they are not there.
   virtual std::optional<QString> CellNote(int i) const;
-  // An integer or Boolean variable of the run, nothing while there is none.
-  std::optional<int> Number(const char* name) const;
   // The live range as the window shows it: the ends as they stood at the last probe, since
   // the end that moves slides along with the next probe.
   void NoteRange();

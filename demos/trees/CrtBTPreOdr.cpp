@@ -21,6 +21,8 @@ void TCrtBTPreOdr::CreateChildWindow() {
   TFormDemo::CreateChildWindow();
   graphForm_->SetCaption(QStringLiteral("按先序序列建立二叉树"));
   graphForm_->Pointer->SetCaption(QStringLiteral("T"));
+  // The lit node says so in its note.
+  graphForm_->BinTree->NotesHighlight = true;
   TFont font = graphForm_->ResultText->Font();
   font.Height = 18;
   graphForm_->ResultText->SetFont(font);
@@ -176,7 +178,6 @@ bool TCrtBTPreOdr::CrtBT_PreOdr_F_ifT() {
                                                  : std::optional<QString>(QStringLiteral("n%1 %2").arg(k).arg(LetterOf(k)));
                      }},
                      LitMeaning(*CurNode, lit)};
-  tree.NotesHighlight = true;
   tree.NumberNodes();
   tree.Arrange();
   tree.Repaint();

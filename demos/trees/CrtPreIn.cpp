@@ -7,6 +7,7 @@
 #include "framework/drawkit/NodeContainer.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 #include "platform/PaintBox.h"
 
@@ -40,29 +41,25 @@ void TCrtPreIn::Reset() {
 }
 
 std::optional<TTreeCrtForm::TCellKind> TCrtPreIn::KindOf(int row, int k) const {
-  const TRunStack& stack = *RunStack();
-  const int count = stack.Count();
-  if (count == 0 || !CurLine()) return std::nullopt;
-  const QString at = CurLine()->Label();
+  const TRunFrames calls{*this};
+  const int count = calls.Count();
+  if (count == 0) return std::nullopt;
+  const QString at = calls.Line(calls.Innermost());
   // Main alone: before its call every cell waits, after it every cell is placed.
   if (count == 1) return at == QLatin1String("Begin") ? TTreeCrtForm::ckWaiting : TTreeCrtForm::ckPlaced;
   // From the outermost call in: the part of its range the cell lies in, by how far the call got
   // (the line it made its inner call from, or for the innermost the line it stands at).
   for (int depth = 1; depth < count; ++depth) {
-    const TData* locals = depth == count - 1 ? Locals() : stack.Frame(depth + 1)->SavedLocals.get();
-    const auto number = [locals](const char* name) {
-      const auto* v = locals ? dynamic_cast<const TIntData*>(locals->FindByName(QString::fromLatin1(name))) : nullptr;
-      return v ? v->Value() : 0;
-    };
+    const auto number = [&calls, depth](const char* name) { return calls.Int(depth, name).value_or(0); };
     const int pp = number("pp"), ip = number("ip"), n = number("n"), i = number("i");
     const int first = row == 1 ? pp : ip;
     const int root = row == 1 ? pp : ip + i - 1;
     const bool inLeft = row == 1 ? k > pp && k < pp + i : k >= ip && k < ip + i - 1;
     const bool inRight = k >= first + i && k < first + n;
-    if (depth < count - 1) {
+    if (depth < calls.Innermost()) {
       // In a call made from the left (right) line: the cell waits in the right part (is placed
       // in the root or the left part), or is the inner call's.
-      const bool leftCall = stack.Frame(depth + 1)->ReturnLine->Label() == QLatin1String("CrtLeft");
+      const bool leftCall = calls.CalledFrom(depth + 1) == QLatin1String("CrtLeft");
       if (k == root || (inLeft && !leftCall)) return TTreeCrtForm::ckPlaced;
       if (inRight && leftCall) return TTreeCrtForm::ckWaiting;
       continue;
@@ -138,7 +135,6 @@ void TCrtPreIn::CrtTree_NewNode() {
     CurNode = node;
   }
   CurNode->SetHighlighted(true);
-  tree.NotesHighlight = true;
   CurNode->Stands = {LitMeaning(*CurNode, [this] { return LitNode(); })};
   tree.Arrange();
   tree.Repaint();
@@ -154,8 +150,9 @@ std::optional<const TTreeNodeBase*> TCrtPreIn::LitNode() const {
   if (depth == 0) return at == QLatin1String("Begin") ? nullptr : path.Root;
   if (at == QLatin1String("CrtLeft") || at == QLatin1String("CrtRight")) return path.Node(depth);
   if (depth > 1) return path.Node(depth - 1);
-  const auto* n = dynamic_cast<const TIntData*>(Locals()->FindByName(QStringLiteral("n")));
-  return at == QLatin1String("End") && n && n->Value() > 0 ? path.Root : nullptr;
+  const TRunFrames calls{*this};
+  const std::optional<int> n = calls.Int(calls.Innermost(), "n");
+  return at == QLatin1String("End") && n.value_or(0) > 0 ? path.Root : nullptr;
 }
 
 // CrtPreIn(t^.lchild, pp+1, ip, i-1)

@@ -417,13 +417,8 @@ void TExptF::StartEvaluation(const TBinCharTree& valued) {
 void TExptF::ShowResult(int value) { SetEditText(QString::number(value)); }
 
 std::vector<TDrawnShape> TExptF::DrawingShapes() const {
-  if (!evaluating_ || ResultStands.empty()) return {};
-  TDrawnShape cell = TDrawnShape::CellAt(Edit1->geometry(), QString()).Noted(Edit1->text());
-  for (TValueMeaning meaning : ResultStands) {
-    meaning.Part = TValueMeaning::InNote;
-    cell.Stands.push_back(meaning);
-  }
-  return {cell};
+  if (!evaluating_) return {};
+  return NotedTextCell(Edit1->geometry(), Edit1->text(), ResultStands);
 }
 
 void TExptF::SetEditText(const QString& text) {

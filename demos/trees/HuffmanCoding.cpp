@@ -6,6 +6,7 @@
 #include "framework/engine/BasicData.h"
 #include "framework/engine/CallFrame.h"
 #include "framework/engine/Globals.h"
+#include "framework/engine/RunFrames.h"
 #include "framework/shell/MainForm.h"
 
 // ---------------------------------------------------------------- window
@@ -74,8 +75,8 @@ bool InCodingBody(const QString& label) {
 }  // namespace
 
 int THuffmanCoding::Number(const char* name) const {
-  const auto* v = Locals() ? dynamic_cast<const TIntData*>(Locals()->FindByName(QString::fromLatin1(name))) : nullptr;
-  return v ? v->Value() : 0;
+  const TRunFrames calls{*this};
+  return calls.Int(calls.Innermost(), name).value_or(0);
 }
 
 int THuffmanCoding::Parent(int node) const {

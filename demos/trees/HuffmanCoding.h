@@ -73,6 +73,7 @@ class THuffmanCoding : public TFormDemo<THuffmanCodingGraph> {
   // LitOf and DigitOf), from the run's i, s1, s2, c and HT.
   std::optional<bool> LitOf(int node) const;
   std::optional<QString> DigitOf(int node) const;
+  // A whole-number variable of the innermost call, 0 while it has none.
   int Number(const char* name) const;
   int Parent(int node) const;
 

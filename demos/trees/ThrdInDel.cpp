@@ -139,10 +139,10 @@ void TThrdInDel::StartOperation(bool insert) {
   if (insert) {
     auto* node = new TThrdTreeNode(tree);
     node->SetValue(static_cast<char>(f.ChEdit->text().at(0).unicode()));
-    node->setGeometry(tree.PointerBand(), tree.PointerBand(), tree.thrt->width(), tree.thrt->height());
     node->stair = 1;
     node->setObjectName(QStringLiteral("NewNode"));
     tree.Waiting = node;
+    tree.PlaceWaiting();
     Point(kX, node);
     f.SetStatus(QStringLiteral("  请用鼠标选择一个节点，插入的节点将成为此节点的左孩子"), true);
     LoadSource(TThrdInDelGraphForm::AlgoInsert);

@@ -313,13 +313,13 @@ void TThrdTree::Arrange() {
   const int right = std::max({12, r.Grow(15) + r.Text(1, 2) + 2, PointerRoomBelow()});
   if (thrt) thrt->setGeometry(width() - ComputeLayout() - right, PointerBand(), ComputeLayout(), Relayout());
   // The waiting node first: the pointers are placed off its threads too.
-  bool linked = false;
-  if (Waiting && Root()) Root()->ForEach([&](TTreeNodeBase& n) {
-    linked = linked || &n == Waiting;
-    return true;
-  });
-  if (Waiting && thrt && !linked) Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
+  PlaceWaiting();
   TBinCharTree::Arrange();
+}
+
+void TThrdTree::PlaceWaiting() {
+  if (!Waiting || !thrt || Waiting->ParentNode || Waiting == Root()) return;
+  Waiting->setGeometry(PointerBand(), PointerBand(), thrt->width(), thrt->height());
 }
 
 void TThrdTree::NameNodes() {
@@ -518,9 +518,15 @@ std::vector<TDrawnShape> TThrdTree::DrawingShapes() const {
   for (const TDrawnThread& t : DrawnThreads()) {
     if (!shown(t.Target)) continue;
     link(t.Node, t.Target, t.Path);
+    // Its side while the node's tag says that link is a thread, none once it is a child.
     const QString is = t.Left ? QStringLiteral("left") : QStringLiteral("right");
+    const QPointer<const TThrdTreeNode> node = t.Node;
     out.back() = out.back().Noted(side(ThreadColour(t.Left))).StandingFor(
-        {.Value = [is] { return std::optional<QString>(is); }, .Part = TValueMeaning::InNote});
+        {.Value = [is, node, left = t.Left]() -> std::optional<QString> {
+           if (!node) return std::nullopt;
+           return (left ? node->ltag : node->rtag) == 1 ? is : QString();
+         },
+         .Part = TValueMeaning::InNote});
   }
   return out;
 }

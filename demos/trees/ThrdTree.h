@@ -91,6 +91,9 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   // A node made to be inserted, waiting in the top left corner until the run links it into the
   // tree: Arrange keeps it there, as large as the head, when the window changes.
   QPointer<TThrdTreeNode> Waiting;
+  // Puts Waiting, while the run has not linked it (it has no parent and is not the root), in
+  // that corner.
+  void PlaceWaiting();
 
   TThrdTreeNode* Root() const { return static_cast<TThrdTreeNode*>(root_); }
 

@@ -31,6 +31,7 @@ TTreeCrtForm::TTreeCrtForm(QWidget* parent) : TGraphForm(parent) {
   BinCharTree = Place(new TBinCharTree(this), 0, 0, 369, 265);
   BinCharTree->setObjectName(QStringLiteral("BinCharTree"));
   BinCharTree->MaxDepth = 4;
+  BinCharTree->NotesHighlight = true;  // the node the calls work on says so in its note
   BinCharTree->LineColor = clBlack;
   BinCharTree->PointerSize = 32;
   BinCharTree->hide();

@@ -86,15 +86,17 @@ TAutoSizeEdit::TAutoSizeEdit(QWidget* parent) : TNodeContainer(parent), edit_(ne
 
 QString TAutoSizeEdit::Text() const { return edit_->text(); }
 
-std::vector<TDrawnShape> TAutoSizeEdit::DrawingShapes() const {
-  if (Stands.empty()) return {};
-  TDrawnShape cell = TDrawnShape::CellAt(rect(), QString()).Noted(Text());
-  for (TValueMeaning meaning : Stands) {
+std::vector<TDrawnShape> NotedTextCell(const QRect& box, const QString& text, const std::vector<TValueMeaning>& stands) {
+  if (stands.empty()) return {};
+  TDrawnShape cell = TDrawnShape::CellAt(box, QString()).Noted(text);
+  for (TValueMeaning meaning : stands) {
     meaning.Part = TValueMeaning::InNote;
     cell.Stands.push_back(meaning);
   }
   return {cell};
 }
+
+std::vector<TDrawnShape> TAutoSizeEdit::DrawingShapes() const { return NotedTextCell(rect(), Text(), Stands); }
 void TAutoSizeEdit::SetText(const QString& text) { edit_->setText(text); }
 
 void TAutoSizeEdit::SetFont(const TFont& font) {

@@ -47,6 +47,11 @@ class TZqStaticText : public TNodeContainer {
   TFont font_;
 };
 
+// The shapes of a box showing text whose glyphs Qt draws (an edit's, not in the paint record):
+// a cell of the whole box whose note is the text, held to the meanings (each read as the
+// note). Without meanings, no shapes.
+std::vector<TDrawnShape> NotedTextCell(const QRect& box, const QString& text, const std::vector<TValueMeaning>& stands);
+
 // A panel holding an edit that fills it; the edit's font is three quarters of the panel's
 // height (a cell height), also after every rescale.
 class TAutoSizeEdit : public TNodeContainer {

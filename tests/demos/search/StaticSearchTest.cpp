@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include "demos/search/StaticSearches.h"
 #include "demos/search/StaticSrchGraph.h"
 #include "tests/demos/stacks/AloneRun.h"
@@ -149,6 +151,10 @@ TEST(StaticSrchForm, ColoursSayWhatTheyMeanAndTheKeyBoxFollowsTheProbe) {
   EXPECT_EQ(TStaticSrchForm::ColourWord(clRed), QStringLiteral("found"));
   EXPECT_EQ(TStaticSrchForm::ColourWord(clGreen), QStringLiteral("in"));
   EXPECT_EQ(TStaticSrchForm::ColourWord(clWhite), QStringLiteral("in"));  // live, past the table
+  // No two of the six colours a cell takes read alike.
+  QSet<QString> words;
+  for (const TColor colour : {clGray, clTeal, clAqua, clNavy, clRed, clGreen}) words.insert(TStaticSrchForm::ColourWord(colour));
+  EXPECT_EQ(words.size(), 6);
 
   TStaticSrchForm form;
   form.resize(400, 200);
@@ -159,6 +165,11 @@ TEST(StaticSrchForm, ColoursSayWhatTheyMeanAndTheKeyBoxFollowsTheProbe) {
   EXPECT_TRUE(form.KeyBox().isEmpty()) << "no probe yet";
   form.SetMid(3);
   EXPECT_EQ(form.KeyBox(), form.CellRect(3).translated(0, -form.CellHeight * 3 / 2));
+  // Over the probe's column, clear of the cells and inside the window.
+  EXPECT_EQ(form.KeyBox().center().x(), form.CellRect(3).center().x());
+  for (int k = 1; k <= 4; ++k) EXPECT_FALSE(form.KeyBox().intersects(form.CellRect(k))) << k;
+  EXPECT_LT(form.KeyBox().bottom(), form.CellRect(3).top());
+  EXPECT_TRUE(form.rect().contains(form.KeyBox()));
   form.SetShowMarkers(false);
   EXPECT_TRUE(form.KeyBox().isEmpty()) << "while the markers slide";
   form.SetShowMarkers(true);
