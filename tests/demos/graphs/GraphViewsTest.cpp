@@ -208,6 +208,33 @@ TEST(GraphViews, LoopsAreLinksWithTheirWeightsBesideThem) {
   EXPECT_FALSE(text.contains(QStringLiteral(" on "))) << text.toStdString();
 }
 
+// The layout a panel with loops came to is kept only while nothing it was fitted to changes: a
+// panel made smaller, or given a loop weight of more digits, draws what a new panel would.
+TEST(GraphViews, APanelWithLoopsLaysOutAnewForANewSizeOrLoopWeight) {
+  auto g = MakeGraph(4, {{'A', 'A', 5}, {'A', 'B', 2}, {'B', 'B', 3}, {'B', 'C', 4}, {'C', 'D', 1}}, true);
+  TGraphP panel;
+  ShowDigraph(panel, *g, true);
+  const auto boxes = [](TGraphP& p) {
+    RenderWidget(p);
+    std::vector<QRect> out;
+    for (const TDrawnShape& s : p.DrawingShapes())
+      if (s.Kind == TDrawnShape::Node) out.push_back(s.Box);
+    return out;
+  };
+  const std::vector<QRect> first = boxes(panel);
+  const auto asNew = [&](const char* what) {
+    TGraphP fresh;
+    ShowDigraph(fresh, *g, true);
+    fresh.resize(panel.size());
+    EXPECT_EQ(boxes(panel), boxes(fresh)) << what;
+  };
+  g->AddArc(2, 2, 30000);
+  asNew("the layout fitted to B's loop weight of one digit kept");
+  EXPECT_NE(boxes(panel), first) << "the longer weight does not bring the vertices in";
+  panel.resize(180, 140);
+  asNew("the layout of the larger panel kept");
+}
+
 // A vertex clicked twice in the input window makes a loop, drawn at once beside its box.
 TEST(GraphViews, ALoopDrawnByHandShowsBesideItsBox) {
   modal::ScriptedHostScope host;
