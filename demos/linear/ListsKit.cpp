@@ -197,24 +197,14 @@ void TLists::MakeRoomFor(const QString& s, int leastRow, int leastColumn) {
 }
 
 std::vector<const TListsNode*> TLists::NodesInOrder() const {
-  // Root first, then for list nodes the head's subtree before the tail's; a hidden link still
-  // leads to its node: only the line is not drawn yet.
   std::vector<const TListsNode*> order;
-  std::vector<const TListsNode*> pending;
-  if (root_) pending.push_back(root_.get());
-  while (!pending.empty()) {
-    const TListsNode* node = pending.back();
-    pending.pop_back();
-    order.push_back(node);
-    if (node->Tag == 1) {
-      if (node->ShownTp) pending.push_back(node->ShownTp);
-      if (node->ShownHp) pending.push_back(node->ShownHp);
-    }
-  }
+  for (const auto& entry : NodePaths()) order.push_back(entry.first);
   return order;
 }
 
 std::vector<std::pair<const TListsNode*, QString>> TLists::NodePaths() const {
+  // Root first, then for list nodes the head's subtree before the tail's; a hidden link still
+  // leads to its node: only the line is not drawn yet.
   std::vector<std::pair<const TListsNode*, QString>> order;
   std::vector<std::pair<const TListsNode*, QString>> pending;
   if (root_) pending.emplace_back(root_.get(), QString());
