@@ -248,12 +248,17 @@ TEST(GraphViews, ALoopDrawnByHandShowsBesideItsBox) {
   ASSERT_TRUE(form.GraphP1->Graph()->IsArc(1, 1));
   const QImage image = RenderWidget(*form.GraphP1);
   const QRect box = form.GraphP1->Node(1)->geometry();
-  // Red (the panel's pen) beyond the box, away from the panel's middle.
+  // Red (the panel's pen) beyond the box, away from the panel's middle: on the side of the
+  // box's centre that faces away from it, and none on the side that faces it.
+  const QPoint away = box.center() - QPoint(form.GraphP1->width() / 2, form.GraphP1->height() / 2);
   int red = 0;
+  int near = 0;
   for (int y = box.top() - box.height(); y < box.bottom() + box.height(); ++y)
     for (int x = box.left() - box.width(); x < box.right() + box.width(); ++x)
-      if (!box.contains(x, y) && image.rect().contains(x, y) && image.pixelColor(x, y) == QColor(255, 0, 0)) ++red;
-  EXPECT_GT(red, 20) << "no loop drawn beside A";
+      if (!box.contains(x, y) && image.rect().contains(x, y) && image.pixelColor(x, y) == QColor(255, 0, 0))
+        ++(QPoint::dotProduct(QPoint(x, y) - box.center(), away) > 0 ? red : near);
+  EXPECT_GT(red, 20) << "no loop drawn beside A, away from the panel's middle";
+  EXPECT_EQ(near, 0) << "the loop is drawn on A's side that faces the panel's middle";
 }
 
 // Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to
