@@ -136,17 +136,7 @@ void TCriticalPath::HoldPictureToRun() {
     return TValueMeaning{.Of = {QStringLiteral("%1[%2]").arg(vector).arg(row - 1)},
                          .Map = [set](const QStringList& value) { return std::optional<QString>(set ? value[0] : QString()); }};
   };
-  form_->GraphList->LitMeans = [this](int row, int vertex) {
-    return std::optional<bool>(arc_ != nullptr && arc_->Tail == row && arc_->Head == vertex);
-  };
-  TGraphP& panel = *form_->GraphP;
-  panel.ArcWords = {{Blue, QStringLiteral("taken")}, {Red, QStringLiteral("p")}};
-  panel.ArcMeans = [this](int tail, int head) {
-    return TValueMeaning{.Value = [this, tail, head] {
-      if (arc_ != nullptr && arc_->Tail == tail && arc_->Head == head) return std::optional<QString>(QStringLiteral("p"));
-      return std::optional<QString>(taken_[At(tail)][At(head)] ? QStringLiteral("taken") : QString());
-    }};
-  };
+  HoldArcMeans(*form_->GraphP, *form_->GraphList, arc_, taken_);
 }
 
 std::unique_ptr<TData> TCriticalPath::GetGlobalData() {
@@ -212,10 +202,7 @@ void TCriticalPath::PushS(int value) {
   form_->StackBoxS->Push(std::make_unique<TTopoStkData>(value));
   sCount_ += 1;
   s_[At(sCount_)] = value;
-  HoldTopRow(*form_->StackBoxS, [this, at = sCount_]() -> std::optional<QString> {
-    if (at > sCount_) return std::nullopt;
-    return QString::number(s_[At(at)]);
-  });
+  HoldTopRow(*form_->StackBoxS, sCount_, s_);
 }
 
 void TCriticalPath::FirstArc() {
@@ -424,10 +411,7 @@ void TCriticalPath::Toposort_PushT() {
   form_->StackBoxT->Push(std::make_unique<TTopoStkData>(value));
   tCount_ += 1;
   t_[At(tCount_)] = value;
-  HoldTopRow(*form_->StackBoxT, [this, at = tCount_]() -> std::optional<QString> {
-    if (at > tCount_) return std::nullopt;
-    return QString::number(t_[At(at)]);
-  });
+  HoldTopRow(*form_->StackBoxT, tCount_, t_);
   m_ += 1;
   Var("m")->SetValue(m_);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "demos/graphs/Graph.h"
+#include "demos/graphs/TopoKit.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
@@ -87,7 +88,7 @@ class TCriticalPath : public TAlgoDemo {
   bool counted_ = false;
   Flags veSet_{};
   Flags vlSet_{};
-  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> taken_{};
+  topokit::TakenArcs taken_{};
   Array indegree_{};
   Array ve_{};
   Array vl_{};

@@ -168,7 +168,7 @@ void TCrtPathDlg::Fill(const TGraphm& graph, const std::vector<int>& ve, const s
   const int wanted = longest > 3 ? WideColWidth : ColWidth;
   const auto widthOf = [&](int unit, int page) { return std::max(nv + 2, std::min(ne_, page) + 2) * unit + 72; };
   int unit = wanted;
-  pageSize_ = PageSize;
+  pageSize_ = MostPageSize;
   while (widthOf(unit, pageSize_) > maxWidth && pageSize_ > LeastPageSize) pageSize_ -= 2;
   while (widthOf(unit, pageSize_) > maxWidth && unit > LeastColWidth) unit -= 2;
   const int font = std::max(13, 16 - (wanted - unit) / 2);

@@ -23,7 +23,7 @@ class TCrtPathDlg : public TForm {
   static constexpr int WideColWidth = 44;
   static constexpr int LeastColWidth = 32;
   static constexpr int RowHeight = 22;
-  static constexpr int PageSize = 10;
+  static constexpr int MostPageSize = 10;
   static constexpr int LeastPageSize = 4;
 
   explicit TCrtPathDlg(QWidget* parent = nullptr);
@@ -34,7 +34,8 @@ class TCrtPathDlg : public TForm {
   // to a page and then narrower cells, as far as they go.
   void Fill(const TGraphm& graph, const std::vector<int>& ve, const std::vector<int>& vl,
             int maxWidth = std::numeric_limits<int>::max());
-  int Page() const { return pageSize_; }
+  // The activities to a page, as Fill laid the window out.
+  int PageSize() const { return pageSize_; }
   // An activity column whose slack is exactly 0.
   bool IsCritical(int col) const;
 
@@ -58,7 +59,7 @@ class TCrtPathDlg : public TForm {
  private:
   void ShowPage(int first);
   int ne_ = 0;
-  int pageSize_ = PageSize;
+  int pageSize_ = MostPageSize;
   QPoint dragFrom_;
 };
 

@@ -617,6 +617,20 @@ void TGraphP::Paint() {
   DrawWeights(scene, layout_.WeightSize);
 }
 
+namespace {
+
+TFont WeightFont(int pixels) {
+  TFont font;
+  font.Height = -pixels;
+  font.Color = clBlack;
+  return font;
+}
+
+// The ink of a weight's digits in font, from the start of its baseline.
+QRect WeightInk(const TFont& font, const QString& text) { return QFontMetrics(font.ToQFont()).tightBoundingRect(text); }
+
+}  // namespace
+
 int TGraphP::LoopWeightPixels(const TCircleLayout& layout) const {
   return std::max(LegiblePixels(), text::Round(layout.WeightSize * 96.0 / 72.0));
 }
@@ -630,14 +644,11 @@ std::pair<bool, bool> TGraphP::LoopsFit(const TCircleLayout& layout) const {
     down = down && r.top() >= inside.top() && r.bottom() <= inside.bottom();
   };
   const TArcScene scene = DisplayScene(layout);
-  const int px = LoopWeightPixels(layout);
+  const TFont font = WeightFont(LoopWeightPixels(layout));
   std::vector<QSize> cells;
   for (const auto& [i, j] : scene.Arcs) {
     if (i == j) fit(LoopAt(scene.Rims[Slot(i)], scene.Middle).Path.boundingRect());
-    cells.push_back(weighted_ && i == j
-                        ? QFontMetrics(TFont{.Height = -px}.ToQFont()).tightBoundingRect(QString::number(graph_->Weight(i, j))).size() +
-                              QSize(2, 2)
-                        : QSize());
+    cells.push_back(weighted_ && i == j ? WeightInk(font, QString::number(graph_->Weight(i, j))).size() + QSize(2, 2) : QSize());
   }
   if (weighted_) {
     // A weight that found no clear place beside its loop wants room every way.
@@ -654,6 +665,10 @@ TCircleLayout TGraphP::DisplayLayout(int n) const {
   const double share = weighted_ ? NetworkShare : 0.4;
   TCircleLayout layout = LayoutCircle(width(), height(), n, share);
   if (graph_ == nullptr || graph_->Loops() == 0) return layout;
+  TLoopLayout key{size(), n, weighted_, directed_, LegiblePixels(), DrawnArcs(), {}};
+  for (const auto& [i, j] : key.Arcs)
+    if (i == j) key.LoopTexts.push_back(QString::number(graph_->Weight(i, j)));
+  if (loopLayout_ && loopLayout_->first == key) return loopLayout_->second;
   // Loops stand out of their vertices away from the middle: the circle comes in, across or
   // down as the loops need, until they and their weights fit the panel.
   double down = share;
@@ -664,6 +679,7 @@ TCircleLayout TGraphP::DisplayLayout(int n) const {
     if (!fitsAcross) across -= 0.01;
     layout = LayoutCircle(width(), height(), n, down, across);
   }
+  loopLayout_.emplace(std::move(key), layout);
   return layout;
 }
 
@@ -726,19 +742,6 @@ void TGraphP::DrawArc(const TArcScene& scene, int tail, int head, TColor color) 
   if (directed_) DrawArrowHead(line.p1(), scene.Centres[Slot(tail)], scene.Centres[Slot(head)], color);
 }
 
-namespace {
-
-TFont WeightFont(int pixels) {
-  TFont font;
-  font.Height = -pixels;
-  font.Color = clBlack;
-  return font;
-}
-
-// The ink of a weight's digits in font, from the start of its baseline.
-QRect WeightInk(const TFont& font, const QString& text) { return QFontMetrics(font.ToQFont()).tightBoundingRect(text); }
-
-}  // namespace
 
 const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int size) const {
   TWeightPlaces& w = weightPlaces_;

@@ -4,6 +4,8 @@
 // graph demonstration keeps one in csDisplay, attaches its graph and colours vertices and
 // arcs as the algorithm runs. In csDisplay the vertices sit on a circle about the centre.
 #include <QPoint>
+#include <QSize>
+#include <QString>
 #include <array>
 #include <functional>
 #include <map>
@@ -185,6 +187,19 @@ class TGraphP : public TNodeContainer {
   static constexpr double NetworkShare = 0.44;
   // The layout of n vertices in the display mode at the present size.
   TCircleLayout DisplayLayout(int n) const;
+  // The last layout drawn for a graph with loops, kept while nothing its fitting reads changes
+  // (a run only recolours): the size, the vertices, the arcs and the loops' weights' digits.
+  struct TLoopLayout {
+    QSize Size;
+    int N = 0;
+    bool Weighted = false;
+    bool Directed = false;
+    int Least = 0;
+    std::vector<std::pair<int, int>> Arcs;
+    std::vector<QString> LoopTexts;
+    bool operator==(const TLoopLayout&) const = default;
+  };
+  mutable std::optional<std::pair<TLoopLayout, TCircleLayout>> loopLayout_;
   // The vertex circles of a layout, as the weights keep clear of them.
   static std::vector<TDisc> Discs(const TCircleLayout& layout);
   // The scene of the display mode at the present size.

@@ -340,7 +340,9 @@ void TOrthogonalLink::Rebuild() {
     if (kind_[6] == 1) arc->Set(QString::number(curTail_), QString::number(curHead_), clend, clend);
   }
   // What each node shows is held to what the run has read (NodeMeans), the nil marks of its
-  // link fields as it draws them.
+  // link fields as it draws them: the lists are drawn in the order of their nodes' places, not
+  // in the order the run links them (each new arc goes first), so the run's pointers cannot say
+  // which node ends a drawn list.
   for (int i = 1; i <= realNodes_; ++i) {
     for (int j = 0; j <= realNodes_; ++j) {
       TVexNode* node = box_[At(i)][At(j)];

@@ -57,8 +57,26 @@ void CountInDegrees(const TGraphm& graph, TGraphP& panel, TGraphList& list, TStr
   }
 }
 
-void HoldTopRow(TStackBox& box, std::function<std::optional<QString>()> value) {
-  if (box.Count() > 0) box.Row(box.Count() - 1)->Stands = {{.Value = std::move(value)}};
+void HoldTopRow(TStackBox& box, const int& count, std::span<const int> entries) {
+  if (box.Count() == 0) return;
+  box.Row(box.Count() - 1)->Stands = {{.Value = [&count, entries, at = count]() -> std::optional<QString> {
+    if (at > count) return std::nullopt;
+    return QString::number(entries[static_cast<std::size_t>(at)]);
+  }}};
+}
+
+void HoldArcMeans(TGraphP& panel, TGraphList& list, const std::unique_ptr<TEdge>& arc, const TakenArcs& taken) {
+  list.LitMeans = [&arc](int row, int vertex) {
+    return std::optional<bool>(arc != nullptr && arc->Tail == row && arc->Head == vertex);
+  };
+  panel.ArcWords = {{Blue, QStringLiteral("taken")}, {Red, QStringLiteral("p")}};
+  panel.ArcMeans = [&arc, &taken](int tail, int head) {
+    return TValueMeaning{.Value = [&arc, &taken, tail, head] {
+      if (arc != nullptr && arc->Tail == tail && arc->Head == head) return std::optional<QString>(QStringLiteral("p"));
+      return std::optional<QString>(taken[static_cast<std::size_t>(tail)][static_cast<std::size_t>(head)] ? QStringLiteral("taken")
+                                                                                                          : QString());
+    }};
+  };
 }
 
 void ShowArc(const TEdge* arc, TGraphP& panel, TGraphList& list) {

@@ -3,17 +3,20 @@
 // the vectors of the variable window, the in-degree grid and the colouring of the vertex
 // and arc a step works on.
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
+
+#include "demos/graphs/Graph.h"
 
 #include "framework/drawkit/KitControl.h"
 #include "framework/engine/BasicData.h"
 #include "platform/Color.h"
 #include "platform/Grid.h"
 
-class TGraphm;
 class TGraphP;
 class TStackBox;
 class TGraphList;
@@ -48,8 +51,15 @@ void SetItem(TData* vector, int v, int value);
 void CountInDegrees(const TGraphm& graph, TGraphP& panel, TGraphList& list, TStringGrid& grid, int column,
                     TData* vector, int* indegree);
 
-// The row just pushed on box stands for value (the entry of the stack the algorithm keeps).
-void HoldTopRow(TStackBox& box, std::function<std::optional<QString>()> value);
+// The row just pushed on box stands for entries[count] (the entry of the stack the algorithm
+// keeps, whose height is count) while the stack is at least that high.
+void HoldTopRow(TStackBox& box, const int& count, std::span<const int> entries);
+
+// Arcs the sort has taken: taken[tail][head].
+using TakenArcs = std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1>;
+// The arc p of the sort stands lit in the lists and red ("p") in the drawing, an arc taken
+// blue ("taken").
+void HoldArcMeans(TGraphP& panel, TGraphList& list, const std::unique_ptr<TEdge>& arc, const TakenArcs& taken);
 
 // The arc a step has reached: red and marked in the list (none: nothing).
 void ShowArc(const TEdge* arc, TGraphP& panel, TGraphList& list);

@@ -121,22 +121,12 @@ void TToposort::HoldPictureToRun() {
     return std::optional<QString>(QStringLiteral("输出结果:") + letters.join(QStringLiteral(" - ")));
   }}};
   // The arc p stands at lit in the lists; an arc taken is blue, a vertex done silver.
-  form_->GraphList->LitMeans = [this](int row, int vertex) {
-    return std::optional<bool>(arc_ != nullptr && arc_->Tail == row && arc_->Head == vertex);
-  };
   TGraphP& panel = *form_->GraphP;
+  HoldArcMeans(panel, *form_->GraphList, arc_, taken_);
   panel.VertexWords = {{Silver, QStringLiteral("done")}};
-  panel.ArcWords = {{Blue, QStringLiteral("taken")}, {Red, QStringLiteral("p")}};
   panel.VertexMeans = [this](int v) {
     return TValueMeaning{.Value = [this, v] {
       return std::optional<QString>(done_[static_cast<std::size_t>(v)] ? QStringLiteral("done") : QString());
-    }};
-  };
-  panel.ArcMeans = [this](int tail, int head) {
-    return TValueMeaning{.Value = [this, tail, head] {
-      if (arc_ != nullptr && arc_->Tail == tail && arc_->Head == head) return std::optional<QString>(QStringLiteral("p"));
-      return std::optional<QString>(taken_[static_cast<std::size_t>(tail)][static_cast<std::size_t>(head)] ? QStringLiteral("taken")
-                                                                                                            : QString());
     }};
   };
 }
@@ -193,10 +183,7 @@ void TToposort::Push(int value) {
   count_ += 1;
   stack_[static_cast<std::size_t>(count_)] = value;
   // The row stands for the entry of S at its height, while S holds it.
-  HoldTopRow(*form_->StackBox, [this, at = count_]() -> std::optional<QString> {
-    if (at > count_) return std::nullopt;
-    return QString::number(stack_[static_cast<std::size_t>(at)]);
-  });
+  HoldTopRow(*form_->StackBox, count_, stack_);
 }
 
 // Toposort(dig, n)

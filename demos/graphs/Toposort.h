@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "demos/graphs/Graph.h"
+#include "demos/graphs/TopoKit.h"
 #include "framework/engine/AlgoDemo.h"
 #include "framework/engine/BasicData.h"
 
@@ -62,7 +63,7 @@ class TToposort : public TAlgoDemo {
   bool counted_ = false;
   std::vector<int> order_;
   std::array<bool, TGraphm::MaxVertices + 1> done_{};
-  std::array<std::array<bool, TGraphm::MaxVertices + 1>, TGraphm::MaxVertices + 1> taken_{};
+  topokit::TakenArcs taken_{};
   std::array<int, TGraphm::MaxVertices + 1> indegree_{};
   std::array<int, TGraphm::MaxVertices + 1> stack_{};
   int count_ = 0;

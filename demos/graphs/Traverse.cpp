@@ -31,6 +31,8 @@ void HoldToWalk(TTraverWindow& window, const TWalkRecord& walk, TMarkMeaning::TC
                                                                                         : QStringLiteral("unvisited"));
                          }};
   };
+  // Either way: in a directed graph the arc back from the vertex reached to the one it was
+  // reached from, where there is one, is pink as well as the arc the walk took.
   window.GraphP->ArcMeans = [&walk](int tail, int head) {
     return TValueMeaning{.Value = [&walk, tail, head] {
       const bool tree = walk.From[static_cast<std::size_t>(head)] == tail || walk.From[static_cast<std::size_t>(tail)] == head;

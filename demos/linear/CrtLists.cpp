@@ -44,10 +44,10 @@ void TCrtLists::Reset() {
   view.RoomForListText = QStringLiteral("sub = ") + S.mid(1, S.size() - 2);  // the first sub is the longest
   view.Source = [this] { return std::optional<QString>(S); };
   view.LetterSet = [this](const TListsNode* atom) { return lettered_.contains(atom); };
-  view.ListTextStands = TValueMeaning{.Value = [this]() -> std::optional<QString> {
+  view.ListTextStands = [this]() -> std::optional<QString> {
     const auto* sub = dynamic_cast<const TStringData*>(Locals() ? Locals()->FindByName(QStringLiteral("sub")) : nullptr);
     return sub ? std::optional<QString>(QStringLiteral("sub = ") + sub->Value()) : std::nullopt;
-  }};
+  };
   lettered_.clear();
   view.SetOffset(1, 0.4);
   view.SetOffset(2, 0.4);

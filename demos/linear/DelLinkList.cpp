@@ -36,7 +36,7 @@ void TDelLinkList::ResetLocalData(const QString&) {
 void TDelLinkList::Reset() {
   TLinkBase::Reset();
   // p is drawn on the node it points at, the head included.
-  graphForm_->p->Means = {.Node = [this] { return DrawnNodeOf(QStringLiteral("p")); }};
+  graphForm_->p->Means = {.Node = [this] { return DrawnNodeOf("p"); }};
   DrawList(*graphForm_, 3);
 }
 

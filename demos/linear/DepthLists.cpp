@@ -95,7 +95,7 @@ TData* TDepthLists::Enter(int addr, TListsNode* ls) {
   // and max of its record.
   const int k = stack.Count() - 1;
   stack.Row(k)->Stands = {{.Value = [this, k]() -> std::optional<QString> {
-    const TData* record = LocalsOfCall(k + 1);
+    const TData* record = LocalsAt(k + 1);
     const auto* dep = dynamic_cast<const TIntData*>(record ? record->FindByName(QStringLiteral("dep")) : nullptr);
     const auto* max = dynamic_cast<const TIntData*>(record ? record->FindByName(QStringLiteral("max")) : nullptr);
     if (k >= static_cast<int>(levels_.size()) || !dep || !max) return std::nullopt;
@@ -103,15 +103,6 @@ TData* TDepthLists::Enter(int addr, TListsNode* ls) {
     return TDLStkData(k == 0 ? 0 : 8, level.ls, dep->Value(), level.pp, max->Value()).GetText();
   }}};
   return NewFrame(IntVar("dep", dep_), IntVar("max", 0));
-}
-
-const TData* TDepthLists::LocalsOfCall(int call) const {
-  // The innermost call's locals are the current ones; each other call's were saved in the
-  // frame of the call it made.
-  const TRunStack* stack = RunStack();
-  if (!stack || call < 0 || call >= stack->Count()) return nullptr;
-  if (call == stack->Count() - 1) return Locals();
-  return stack->Frame(call + 1)->SavedLocals.get();
 }
 
 // Depth(ls, dep)

@@ -69,8 +69,6 @@ class TDepthLists : public TFormDemo<TListsForm> {
   // dep := value, in the variables and the top row.
   void SetDep(int value);
   void UpdateTopRow();
-  // The locals of the call at depth call on the run stack (Main being 0); none past the last.
-  const TData* LocalsOfCall(int call) const;
 
   int dep_ = 0;  // the depth last set or returned
   std::vector<Level> levels_;

@@ -120,14 +120,12 @@ void TLinkBase::AddWalkLocals(const char* second, int position) {
   graphForm_->Link->AttachMark(graphForm_->q, 0);
 }
 
-TShapeRef TLinkBase::DrawnNodeOf(const QString& pointer) const {
-  const TData* locals = Locals();
-  const auto* var = dynamic_cast<const TPtrData*>(locals ? locals->FindByName(pointer) : nullptr);
-  const auto* la = dynamic_cast<const TPtrData*>(locals ? locals->FindByName(QStringLiteral("la")) : nullptr);
-  if (!var || !la || !var->Assigned() || var->State() == TPtrData::StateDisposed || var->Target() == nullptr) return {};
+TShapeRef TLinkBase::DrawnNodeOf(const char* pointer) const {
+  const TLinkNode* target = Target(pointer);
+  if (target == nullptr) return {};
   int index = 1;
-  for (auto* node = dynamic_cast<const TLinkNode*>(la->Target()); node; node = node->GetNext(), ++index)
-    if (node == var->Target()) return {graphForm_->Link->Node(index)};
+  for (const TLinkNode* node = Target("la"); node; node = node->GetNext(), ++index)
+    if (node == target) return {graphForm_->Link->Node(index)};
   return {};
 }
 

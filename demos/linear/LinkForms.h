@@ -65,7 +65,7 @@ class TLinkBase : public TAlgoDemo {
   static void WalkOn(TLinkGraphForm& form, int j);
   // The drawn node a pointer of the current call stands on: the records from the one la
   // points at are drawn in order from node 1; none when it points at no record of the list.
-  TShapeRef DrawnNodeOf(const QString& pointer) const;
+  TShapeRef DrawnNodeOf(const char* pointer) const;
   // The record a pointer variable of the current call points at (nullptr: none, or no such
   // variable).
   const TLinkNode* Target(const char* pointer) const;

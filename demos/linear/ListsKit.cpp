@@ -197,24 +197,14 @@ void TLists::MakeRoomFor(const QString& s, int leastRow, int leastColumn) {
 }
 
 std::vector<const TListsNode*> TLists::NodesInOrder() const {
-  // Root first, then for list nodes the head's subtree before the tail's; a hidden link still
-  // leads to its node: only the line is not drawn yet.
   std::vector<const TListsNode*> order;
-  std::vector<const TListsNode*> pending;
-  if (root_) pending.push_back(root_.get());
-  while (!pending.empty()) {
-    const TListsNode* node = pending.back();
-    pending.pop_back();
-    order.push_back(node);
-    if (node->Tag == 1) {
-      if (node->ShownTp) pending.push_back(node->ShownTp);
-      if (node->ShownHp) pending.push_back(node->ShownHp);
-    }
-  }
+  for (const auto& entry : NodePaths()) order.push_back(entry.first);
   return order;
 }
 
 std::vector<std::pair<const TListsNode*, QString>> TLists::NodePaths() const {
+  // Root first, then for list nodes the head's subtree before the tail's; a hidden link still
+  // leads to its node: only the line is not drawn yet.
   std::vector<std::pair<const TListsNode*, QString>> order;
   std::vector<std::pair<const TListsNode*, QString>> pending;
   if (root_) pending.emplace_back(root_.get(), QString());
@@ -408,7 +398,7 @@ std::array<std::optional<TMarkPlace>, 3> TLists::MarkPlaces(const Metrics& m, co
       for (std::size_t k = 1; k < path.size(); ++k) lines.emplace_back(path[k - 1], path[k]);
     }
   }
-  if (!listText_.isEmpty()) blocks.push_back(ListTextBox(m).adjusted(-6, -2, 6, 6));
+  if (!listText_.isEmpty()) blocks.push_back(ListTextBox(ListTextLayout(m, listText_)).adjusted(-6, -2, 6, 6));
   std::vector<TMarkRequest> requests;
   std::vector<int> which;
   int textHeight = 0;
@@ -518,10 +508,10 @@ std::vector<TDrawnShape> TLists::DrawingShapes() const {
     }
   // The list text, in the pieces it is written in (the marked character apart), each the part
   // of what the text stands for that it shows.
-  for (const TTextPiece& piece : ListTextPieces(m)) {
+  for (const TTextPiece& piece : ListTextPieces(ListTextLayout(m, listText_))) {
     TDrawnShape text = TDrawnShape::CellAt(piece.Box, piece.Text);
-    if (ListTextStands && ListTextStands->Value)
-      text = text.StandingFor({.Value = [whole = ListTextStands->Value, from = piece.From, length = piece.Text.size()]() {
+    if (ListTextStands)
+      text = text.StandingFor({.Value = [whole = ListTextStands, from = piece.From, length = piece.Text.size()]() {
         const std::optional<QString> t = whole();
         return t ? std::optional<QString>(t->mid(from, length)) : std::nullopt;
       }});
@@ -762,58 +752,70 @@ std::vector<std::pair<int, int>> TLists::ListTextLines(const QString& text, cons
   return lines;
 }
 
+TLists::TTextLayout TLists::ListTextLayout(const Metrics& m, const QString& text) const {
+  const int width = ListTextWidth();
+  const int least = LegiblePixels();
+  for (const std::optional<TTextLayout>& kept : textLayouts_)
+    if (kept && kept->Text == text && kept->Room == RoomForListText && kept->Width == width && kept->Unit == m.u &&
+        kept->Least == least)
+      return *kept;
+  TTextLayout layout{
+      .Text = text, .Room = RoomForListText, .Width = width, .Unit = m.u, .Least = least, .Font = ListTextFont(m, text), .Lines = {}};
+  layout.Lines = ListTextLines(text, layout.Font);
+  layout.LineHeight = layout.Font.TextHeight(text);
+  for (const auto& [from, length] : layout.Lines) layout.Widest = std::max(layout.Widest, layout.Font.TextWidth(text.mid(from, length)));
+  // Two kept: the text the room is kept for and the text shown.
+  textLayouts_[nextLayout_] = layout;
+  nextLayout_ = (nextLayout_ + 1) % textLayouts_.size();
+  return layout;
+}
+
 int TLists::ListTextRoom(const Metrics& m) const {
   if (RoomForListText.isEmpty()) return 0;
-  const TFont font = ListTextFont(m, RoomForListText);
-  const int lines = static_cast<int>(ListTextLines(RoomForListText, font).size());
-  return lines * font.TextHeight(RoomForListText) + 4 + 6 + 2;
+  const TTextLayout layout = ListTextLayout(m, RoomForListText);
+  return static_cast<int>(layout.Lines.size()) * layout.LineHeight + 4 + 6 + 2;
 }
 
-QRect TLists::ListTextBox(const Metrics& m) const {
-  if (listText_.isEmpty()) return {};
-  const TFont font = ListTextFont(m, listText_);
-  int w = 0;
-  const std::vector<std::pair<int, int>> lines = ListTextLines(listText_, font);
-  for (const auto& [from, length] : lines) w = std::max(w, font.TextWidth(listText_.mid(from, length)));
-  const int h = static_cast<int>(lines.size()) * font.TextHeight(listText_) + 4;
-  return QRect(6, height() - h - 6, w + 8, h);
+QRect TLists::ListTextBox(const TTextLayout& layout) const {
+  if (layout.Text.isEmpty()) return {};
+  const int h = static_cast<int>(layout.Lines.size()) * layout.LineHeight + 4;
+  return QRect(6, height() - h - 6, layout.Widest + 8, h);
 }
 
-std::vector<TLists::TTextPiece> TLists::ListTextPieces(const Metrics& m) const {
-  if (listText_.isEmpty()) return {};
-  const TFont font = ListTextFont(m, listText_);
-  const QRect box = ListTextBox(m);
-  const int lineHeight = font.TextHeight(listText_);
+std::vector<TLists::TTextPiece> TLists::ListTextPieces(const TTextLayout& layout) const {
+  if (layout.Text.isEmpty()) return {};
+  const QRect box = ListTextBox(layout);
   std::vector<TTextPiece> out;
   int top = box.top() + 2;
   // The marked character stands apart from the text on either side of it.
-  const int mark = markIndex_ >= 1 && markIndex_ <= listText_.size() ? markIndex_ - 1 : -1;
-  for (const auto& [from, length] : ListTextLines(listText_, font)) {
+  const int mark = markIndex_ >= 1 && markIndex_ <= layout.Text.size() ? markIndex_ - 1 : -1;
+  for (const auto& [from, length] : layout.Lines) {
     int x = box.left() + 4;
     std::vector<std::pair<int, int>> spans{{from, length}};
     if (mark >= from && mark < from + length) spans = {{from, mark - from}, {mark, 1}, {mark + 1, from + length - mark - 1}};
     for (const auto& [at, count] : spans) {
-      const QString text = listText_.mid(at, count);
-      const int w = font.TextWidth(text);
-      if (!text.isEmpty()) out.push_back({QRect(x, top, w, lineHeight), text, at, at == mark});
+      const QString text = layout.Text.mid(at, count);
+      const int w = layout.Font.TextWidth(text);
+      if (!text.isEmpty()) out.push_back({QRect(x, top, w, layout.LineHeight), text, at, at == mark});
       x += w;
     }
-    top += lineHeight;
+    top += layout.LineHeight;
   }
   return out;
 }
 
 void TLists::PaintListText(TCanvas& c, const Metrics& m) {
   if (listText_.isEmpty()) return;
-  c.Font = ListTextFont(m, listText_);
-  const QRect box = ListTextBox(m);
+  const TTextLayout layout = ListTextLayout(m, listText_);
+  c.Font = layout.Font;
+  const QRect box = ListTextBox(layout);
   c.Brush.Style = bsSolid;
   c.Brush.Color = Colors(NodeRColor);
   c.FillRect(Rect(box.left(), box.top(), box.right() + 1, box.bottom() + 1));
   Frame3D(c, box.left(), box.top(), box.right() + 1, box.bottom() + 1, clBlack, clWhite);
   c.SetBkMode(TRANSPARENT);
   c.SetTextAlign(TA_LEFT | TA_TOP);
-  const std::vector<TTextPiece> pieces = ListTextPieces(m);
+  const std::vector<TTextPiece> pieces = ListTextPieces(layout);
   // The highlight first, the letters over it without cells of their own: a letter reaching
   // past its cell (the A before a comma) stays whole; the marked character last.
   for (const TTextPiece& piece : pieces)

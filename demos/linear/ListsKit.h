@@ -130,9 +130,8 @@ class TLists : public TNodeContainer {
   // key: it may be gone.
   std::function<std::optional<QString>()> Source;
   std::function<bool(const TListsNode* atom)> LetterSet;
-  // What the list text along the bottom stands for, its whole text made by a Value function
-  // (none: nothing).
-  std::optional<TValueMeaning> ListTextStands;
+  // What the list text along the bottom stands for: its whole text (none: nothing).
+  std::function<std::optional<QString>()> ListTextStands;
   // The longest list text the view will show: the rows keep clear of the band it takes along
   // the bottom, whether or not a text is shown now, so that the deepest row is never drawn
   // under it (empty: no room is kept).
@@ -173,8 +172,26 @@ class TLists : public TNodeContainer {
   std::vector<const TListsNode*> NodesInOrder() const;
   // Each of them with its path from the root (ListElementAt), in the same order.
   std::vector<std::pair<const TListsNode*, QString>> NodePaths() const;
+  // A list text set for metrics: its font, its lines (ListTextLines), their height and the
+  // widest; what it was made for is kept with it.
+  struct TTextLayout {
+    QString Text;
+    QString Room;
+    int Width = 0;
+    int Unit = 0;
+    int Least = 0;
+    TFont Font;
+    std::vector<std::pair<int, int>> Lines;
+    int LineHeight = 0;
+    int Widest = 0;
+  };
+  // The layout of text, kept for the text the room is kept for and the text shown: one paint
+  // and the shapes read each several times.
+  TTextLayout ListTextLayout(const Metrics& m, const QString& text) const;
+  mutable std::array<std::optional<TTextLayout>, 2> textLayouts_;
+  mutable std::size_t nextLayout_ = 0;
   // The box of the list text along the bottom (empty without one).
-  QRect ListTextBox(const Metrics& m) const;
+  QRect ListTextBox(const TTextLayout& layout) const;
   TFont ListTextFont(const Metrics& m, const QString& text) const;
   int ListTextWidth() const;
   // Where each line of text starts and how long it is: one line where it fits at a legible
@@ -189,7 +206,7 @@ class TLists : public TNodeContainer {
     int From = 0;  // where in the text it starts
     bool Marked = false;
   };
-  std::vector<TTextPiece> ListTextPieces(const Metrics& m) const;
+  std::vector<TTextPiece> ListTextPieces(const TTextLayout& layout) const;
   // The line of a list node's head (or tail) link to its shown target, from the middle of its
   // field; empty for a nil link.
   std::vector<QPoint> LinkPath(const TListsNode& node, bool head, const Metrics& m) const;

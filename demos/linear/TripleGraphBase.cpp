@@ -234,7 +234,7 @@ std::vector<TDrawnShape> TTripleGraphBase::DrawingShapes() const {
   const TFont font = LabelFont(g);
   for (const TRowLabel& label : RowLabels(g))
     out.push_back(TDrawnShape::CellAt(QRect(label.At, QSize(font.TextWidth(label.Text), font.TextHeight(label.Text))), label.Text)
-                      .StandingFor(NamesVariable(label.Names + QStringLiteral(".tu"), label.Names)));
+                      .StandingFor(NamesVariable(label.Text + QStringLiteral(".tu"), label.Text)));
   if (frame_) {
     // The frame stands on the element whose box it outlines (on none at the header column):
     // its mark on that element's top cell.
@@ -281,8 +281,8 @@ TFont TTripleGraphBase::LabelFont(const TTripleGeometry& g) const {
 }
 
 std::array<TTripleGraphBase::TRowLabel, 2> TTripleGraphBase::RowLabels(const TTripleGeometry& g) const {
-  return {TRowLabel{QPoint(g.W / 4, g.LabelAY), QStringLiteral("a"), QStringLiteral("a")},
-          TRowLabel{QPoint(g.W / 4, g.LabelBY), QStringLiteral("b"), QStringLiteral("b")}};
+  return {TRowLabel{QPoint(g.W / 4, g.LabelAY), QStringLiteral("a")},
+          TRowLabel{QPoint(g.W / 4, g.LabelBY), QStringLiteral("b")}};
 }
 
 std::array<QString, 3> TTripleGraphBase::TripleOf(const QString& name, int k) {

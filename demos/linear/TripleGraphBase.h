@@ -140,11 +140,11 @@ class TTripleGraphBase : public TGraphForm, public TKitControl {
   // The view's own ground (button face, no backdrop) and the labels "a" and "b"; nothing
   // moving or framed stands on it.
   void DrawGround();
-  // The labels of the rows a and b: where each is written and the table it names.
+  // The labels of the rows a and b: where each is written and its text, the name of the table
+  // it labels.
   struct TRowLabel {
     QPoint At;
     QString Text;
-    QString Names;
   };
   std::array<TRowLabel, 2> RowLabels(const TTripleGeometry& g) const;
   TFont LabelFont(const TTripleGeometry& g) const;

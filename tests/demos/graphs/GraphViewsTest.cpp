@@ -208,6 +208,33 @@ TEST(GraphViews, LoopsAreLinksWithTheirWeightsBesideThem) {
   EXPECT_FALSE(text.contains(QStringLiteral(" on "))) << text.toStdString();
 }
 
+// The layout a panel with loops came to is kept only while nothing it was fitted to changes: a
+// panel made smaller, or given a loop weight of more digits, draws what a new panel would.
+TEST(GraphViews, APanelWithLoopsLaysOutAnewForANewSizeOrLoopWeight) {
+  auto g = MakeGraph(4, {{'A', 'A', 5}, {'A', 'B', 2}, {'B', 'B', 3}, {'B', 'C', 4}, {'C', 'D', 1}}, true);
+  TGraphP panel;
+  ShowDigraph(panel, *g, true);
+  const auto boxes = [](TGraphP& p) {
+    RenderWidget(p);
+    std::vector<QRect> out;
+    for (const TDrawnShape& s : p.DrawingShapes())
+      if (s.Kind == TDrawnShape::Node) out.push_back(s.Box);
+    return out;
+  };
+  const std::vector<QRect> first = boxes(panel);
+  const auto asNew = [&](const char* what) {
+    TGraphP fresh;
+    ShowDigraph(fresh, *g, true);
+    fresh.resize(panel.size());
+    EXPECT_EQ(boxes(panel), boxes(fresh)) << what;
+  };
+  g->AddArc(2, 2, 30000);
+  asNew("the layout fitted to B's loop weight of one digit kept");
+  EXPECT_NE(boxes(panel), first) << "the longer weight does not bring the vertices in";
+  panel.resize(180, 140);
+  asNew("the layout of the larger panel kept");
+}
+
 // A vertex clicked twice in the input window makes a loop, drawn at once beside its box.
 TEST(GraphViews, ALoopDrawnByHandShowsBesideItsBox) {
   modal::ScriptedHostScope host;
@@ -221,12 +248,17 @@ TEST(GraphViews, ALoopDrawnByHandShowsBesideItsBox) {
   ASSERT_TRUE(form.GraphP1->Graph()->IsArc(1, 1));
   const QImage image = RenderWidget(*form.GraphP1);
   const QRect box = form.GraphP1->Node(1)->geometry();
-  // Red (the panel's pen) beyond the box, away from the panel's middle.
+  // Red (the panel's pen) beyond the box, away from the panel's middle: on the side of the
+  // box's centre that faces away from it, and none on the side that faces it.
+  const QPoint away = box.center() - QPoint(form.GraphP1->width() / 2, form.GraphP1->height() / 2);
   int red = 0;
+  int near = 0;
   for (int y = box.top() - box.height(); y < box.bottom() + box.height(); ++y)
     for (int x = box.left() - box.width(); x < box.right() + box.width(); ++x)
-      if (!box.contains(x, y) && image.rect().contains(x, y) && image.pixelColor(x, y) == QColor(255, 0, 0)) ++red;
-  EXPECT_GT(red, 20) << "no loop drawn beside A";
+      if (!box.contains(x, y) && image.rect().contains(x, y) && image.pixelColor(x, y) == QColor(255, 0, 0))
+        ++(QPoint::dotProduct(QPoint(x, y) - box.center(), away) > 0 ? red : near);
+  EXPECT_GT(red, 20) << "no loop drawn beside A, away from the panel's middle";
+  EXPECT_EQ(near, 0) << "the loop is drawn on A's side that faces the panel's middle";
 }
 
 // Two arcs both ways on one line, with a third line crossing its middle: each weight keeps to

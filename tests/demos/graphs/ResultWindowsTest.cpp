@@ -80,13 +80,13 @@ TEST(CrtPathDlg, FitsANarrowRoomWithFewerActivitiesToAPage) {
   for (int v = 1; v <= 9; ++v) times[static_cast<std::size_t>(v)] = 999 * (v - 1);
   TCrtPathDlg wide;
   wide.Fill(*g, times, times);
-  EXPECT_EQ(wide.Page(), TCrtPathDlg::PageSize);
+  EXPECT_EQ(wide.PageSize(), TCrtPathDlg::MostPageSize);
   EXPECT_EQ(wide.VexGrid->width(), 11 * TCrtPathDlg::WideColWidth);
 
   TCrtPathDlg narrow;
   narrow.Fill(*g, times, times, 430);
   EXPECT_LE(narrow.width(), 430) << "the window leaves the drawing's nodes in view";
-  EXPECT_EQ(narrow.Page(), TCrtPathDlg::LeastPageSize);
+  EXPECT_EQ(narrow.PageSize(), TCrtPathDlg::LeastPageSize);
   EXPECT_GE(narrow.VexGrid->DefaultColWidth(), TCrtPathDlg::LeastColWidth);
   EXPECT_GE(-narrow.VexGrid->Font.Height, 13) << "the letters a class reads";
   for (int page = 0; page < 20 && narrow.RightBtn->isEnabled(); ++page) narrow.RightBtnClick();

@@ -270,11 +270,16 @@ TEST_F(ListsBuild, ALongSubBreaksAfterACommaAndTheRowsKeepClearOfItsBand) {
   view_.SetListText(view_.RoomForListText);
   int lowestNode = 0, textTop = view_.height();
   QList<int> lines;
+  QString firstLine;
   for (const TDrawnShape& s : view_.DrawingShapes()) {
     if (s.Kind == TDrawnShape::Node) lowestNode = std::max(lowestNode, s.Box.bottom());
-    if (s.Kind == TDrawnShape::Cell && s.Text.startsWith(QStringLiteral("sub"))) textTop = s.Box.top();
+    if (s.Kind == TDrawnShape::Cell && s.Text.startsWith(QStringLiteral("sub"))) {
+      textTop = s.Box.top();
+      firstLine = s.Text;
+    }
     if (s.Kind == TDrawnShape::Cell && s.Text.contains(QLatin1Char('(')) && !lines.contains(s.Box.top())) lines << s.Box.top();
   }
   EXPECT_GE(lines.size(), 2) << "the sub takes two lines";
+  EXPECT_TRUE(firstLine.endsWith(QLatin1Char(','))) << "the first line breaks after a comma: " << firstLine.toStdString();
   EXPECT_LT(lowestNode, textTop) << "the deepest node stands above the sub";
 }
