@@ -172,7 +172,12 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     // to twice the readable letter, the height its weights need.
     return std::max(std::min(36, 2 * legible), std::min({r.Grow(36), colW * 3 / 5, (treeBottom - top) / levels * 9 / 20}));
   };
-  const int treeTop = nodeSize(margin) / 2 + margin;  // the root's "HT[i]" above it
+  // The root's "HT[i]" above it, in letters as large as the captions are planned and clear of the
+  // panel's frame, however small the node (a window made smaller).
+  const int apart = 2;
+  const int firstSize = nodeSize(margin);
+  const int captionRoom = QFontMetrics(CaptionFont(std::max(legible + 3, firstSize * 2 / 5)).ToQFont()).height() + apart;
+  const int treeTop = std::max(firstSize / 2, captionRoom) + margin;
   const int d = nodeSize(treeTop);
   const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
   l.Weight.assign(nodes_.size(), QString());
@@ -197,7 +202,6 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   }
   // "HT[i]" above each node, on the side its link does not cross, a little apart from the node's
   // outline (a caption touching a square node's black top reads as written on black).
-  const int apart = 2;
   std::vector<TCaptionSpot> spots;
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
