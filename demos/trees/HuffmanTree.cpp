@@ -172,12 +172,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     // to twice the readable letter, the height its weights need.
     return std::max(std::min(36, 2 * legible), std::min({r.Grow(36), colW * 3 / 5, (treeBottom - top) / levels * 9 / 20}));
   };
-  // The root's "HT[i]" above it, in letters as large as the captions are planned and clear of the
-  // panel's frame, however small the node (a window made smaller).
-  const int apart = 2;
-  const int firstSize = nodeSize(margin);
-  const int captionRoom = QFontMetrics(CaptionFont(std::max(legible + 3, firstSize * 2 / 5)).ToQFont()).height() + apart;
-  const int treeTop = std::max(firstSize / 2, captionRoom) + margin;
+  const int treeTop = nodeSize(margin) / 2 + margin;  // the root's "HT[i]" above it
   const int d = nodeSize(treeTop);
   const int rowH = levels > 1 ? (treeBottom - treeTop - d) / (levels - 1) : 0;
   l.Weight.assign(nodes_.size(), QString());
@@ -202,6 +197,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
   }
   // "HT[i]" above each node, on the side its link does not cross, a little apart from the node's
   // outline (a caption touching a square node's black top reads as written on black).
+  const int apart = 2;
   std::vector<TCaptionSpot> spots;
   for (std::size_t i = 1; i < nodes_.size(); ++i) {
     if (!nodes_[i].shown) continue;
@@ -265,7 +261,9 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     if (pushed || onText(box) || onNode(box)) box = beside(mid);
     l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel, 0, static_cast<int>(i)});
   }
-  const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
+  // Captions keep off the frame at the top too: the root's, over a small node, would read as
+  // written on the frame and the pane's title above it.
+  const QRect panel = rect().adjusted(margin / 2, std::max(margin, 4), -margin / 2, 0);
   for (std::size_t k = 0; k < spots.size(); ++k) {
     QRect box = plan.Boxes[k];
     const auto free = [&](const QRect& b) {
