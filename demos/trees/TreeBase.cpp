@@ -558,9 +558,9 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
   // A head crossing a link or another node, or more than grazing another head, is in the way,
   // and so is one whose tip meets another's, unless the two point at one node from either side of
-  // its edge (one over it, one under it pointing up) at tips of their own. Where nothing else is left, a head may share the
-  // room with another head on its own node, as marks fanned on a node do: covering at most half
-  // of it and neither of the two captions.
+  // its edge (one over it, one under it pointing up) at tips of their own. Where nothing else is
+  // left, a head may share the room with another head on its own node, as marks fanned on a node
+  // do: covering at most half of it and neither of the two captions.
   // The pointers still to be moved: their usual places are in the way of nobody.
   std::vector<TPointer2*> unplaced;
   const auto inWay = [&](const TPlacedMark& at, bool left, const QRect& target, const TPointer2* self, bool share) {

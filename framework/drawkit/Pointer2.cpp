@@ -51,8 +51,8 @@ void TPointer2::Reposition() {
   if (GrowsWithWindow) {
     // Grown, and at least readable, as far as the room above and left of the tip allows
     // (a head kept inside by KeepInside has all the room it needs) and no larger than what
-    // it points at; never below the design.
-    // A long caption ("thrt") takes a head larger than LeastSide, and than its target, to read.
+    // it points at, unless its caption needs more to read (a long one, "thrt"); never below the
+    // design.
     const TDesignRatio ratio = TGraphForm::RatioOf(*this);
     const int legible = LegibleSide();
     int room = std::max({target_->width(), target_->height(), legible});
