@@ -261,9 +261,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     if (pushed || onText(box) || onNode(box)) box = beside(mid);
     l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel, 0, static_cast<int>(i)});
   }
-  // Captions keep off the frame at the top too: the root's, over a small node, would read as
-  // written on the frame and the pane's title above it.
-  const QRect panel = rect().adjusted(margin / 2, std::max(margin, 4), -margin / 2, 0);
+  const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
   for (std::size_t k = 0; k < spots.size(); ++k) {
     QRect box = plan.Boxes[k];
     const auto free = [&](const QRect& b) {
