@@ -1,9 +1,8 @@
 #include "demos/linear/TripleGraphBase.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cstdlib>
-
-#include <QFontMetrics>
 
 #include "demos/linear/CellText.h"
 #include "framework/drawkit/DrawTool.h"

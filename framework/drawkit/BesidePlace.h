@@ -4,9 +4,9 @@
 // demonstration window, level with the drawing's top; right for one drawing docked on the
 // left, where the window covers the shell's algorithm and variable windows instead. Clear of:
 // where it hides the fewest of several drawings' nodes, then covers the least of the
-// drawings, nearest the middle of the demonstration window among such places; for a drawing across the top, or a list beside its stack. Both
-// keep to the demonstration window, and go there again when it is resized while they are
-// open.
+// drawings, nearest the middle of the demonstration window among such places; for a drawing
+// across the top, or a list beside its stack. Both keep to the demonstration window, and go
+// there again when it is resized while they are open.
 #include <QList>
 #include <QPoint>
 #include <QRect>
