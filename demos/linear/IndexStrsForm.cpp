@@ -1,5 +1,6 @@
 #include "demos/linear/IndexStrsForm.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 
@@ -185,7 +186,13 @@ void TIndexStrBox::DrawCellIn(int k, int top, const QString& text) {
   c.Font.Color = k == LastMark ? CurrentColor
                  : (FirstMark <= k && k < LastMark) ? MatchedColor
                                                     : NormalColor;
-  CentredText(c, x + Cell / 2, top + Cell / 2, text, BackColor);
+  // Centred across on its ink: a next value of two digits, as wide as the cell's room between
+  // the fills of the cells beside it (which reach a pixel into it), keeps clear of them.
+  const QRect ink = QFontMetrics(c.Font.ToQFont()).tightBoundingRect(text);
+  const int old = c.SetBkMode(TRANSPARENT);
+  TextOutOnGround(c, x + (Cell - ink.width()) / 2 - ink.left(), top + Cell / 2 - c.TextExtent(text).height() / 2, text,
+                  c.Font.Color, BackColor);
+  c.SetBkMode(old);
   if (k == LastMark) Frame3D(c, x - 1, top - 1, x + Cell + 1, top + Cell + 1, clBlack, clWhite);
 }
 

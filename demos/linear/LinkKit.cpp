@@ -2,12 +2,14 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <optional>
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/KitGlobals.h"
 #include "framework/drawkit/MarkPlaces.h"
 #include "framework/drawkit/Pointer2.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 #include "platform/TextRules.h"
 
@@ -85,6 +87,8 @@ TNodeShape NodeShape(int width, int height, int depth) {
   s.Split = text::Round(s.W * 0.75);
   return s;
 }
+
+int NodeShadow(int nodeH) { return std::clamp((nodeH - 9) / 3, 2, 5); }
 
 QPoint PointerCentre(const QRect& bounds, int depth) {
   const TNodeShape s = NodeShape(bounds.width(), bounds.height(), depth);
@@ -182,6 +186,9 @@ void TListNode::RebuildCaption() {
   // would stand out of the box above its baseline (4 pixels above the bottom).
   Font.SetSize(std::max(1, s.H - 7));
   while (Font.Height < -1 && Font.Ascent() > s.H - 5) ++Font.Height;
+  // A small node (a long list in a window made smaller) starts from the least height its
+  // window may write; Paint fits the letter into the box.
+  Font.Height = std::min(Font.Height, -LegiblePixelsIn(*this));
   SetCaptionText(next_ ? QString() : QStringLiteral("%1,%2,^").arg((s.Split + s.W) / 2).arg(s.H));
 }
 
@@ -216,22 +223,30 @@ void TListNode::Paint() {
   // The nil mark is drawn as the caption, in a font small enough for the narrow pointer
   // part; the data text keeps the full height.
   const TFont whole = Font;
+  const int least = LegiblePixelsIn(*this);
   if (!next_) {
     const int room = s.W - s.Split - 1;  // inside the pointer part's border
-    Font = FitFont(Font, {QStringLiteral("^")}, room);
+    // Never below the least height: the mark's ink is narrower than its advance.
+    Font = FitFont(Font, {QStringLiteral("^")}, room, kAnyHeight, least);
   }
   TDoubleRect::Paint();
   Font = whole;
   // Centred in the data part, the baseline 4 pixels above its bottom; a letter reaching below
   // the line (Q, g, p, y) is lifted, and a wide one (W, M) narrowed, in a smaller font where it
   // must, so that the letter and its shadow stay inside the box's border.
+  // At the least height the window may write, a letter that does not fit so stands nearer the
+  // borders (its shadow just inside them) before it is made smaller.
   int baseline = s.H - 4;
   if (!nodeString_.isEmpty()) {
     TFont font = Font;
     for (;;) {
       const QRect ink = QFontMetrics(font.ToQFont()).tightBoundingRect(nodeString_);
       baseline = std::min(s.H - 4, s.H - 4 - ink.bottom());
-      const bool fits = baseline + ink.top() >= 2 && ink.width() + 1 <= s.Split - 4;
+      bool fits = baseline + ink.top() >= 2 && ink.width() + 1 <= s.Split - 4;
+      if (!fits && -font.Height <= least) {
+        baseline = std::min(s.H - 3, s.H - 3 - ink.bottom());
+        fits = baseline + ink.top() >= 1 && ink.width() + 1 <= s.Split - 2;
+      }
       if (fits || font.Height >= -1) break;
       ++font.Height;
     }
@@ -343,6 +358,7 @@ void TLink::InsertNodeAnimated(int index, const QString& s) {
   }
   floating_ = std::make_unique<TListNode>(this);
   floating_->setObjectName(QStringLiteral("FloatNode"));
+  floating_->SetShadow(linkkit::NodeShadow(geometry_.NodeH));
   floating_->setGeometry(FloatingRect(index));
   floating_->SetNodeString(s);
   floating_->SetNext(nullptr);
@@ -461,18 +477,33 @@ void TLink::PlaceMarks() {
         if (QRect(l[i - 1], l[i]).normalized().adjusted(0, 0, 1, 1).intersects(inner)) return false;
     return true;
   };
+  // In a window made smaller, whose letters may be smaller too, a head smaller still, down to
+  // the least whose caption that window reads, before one that lies on a node or a link.
+  const int legible = LegiblePixelsIn(*this);
   for (TPointer2* mark : shown) {
     const QRect target = mark->Target()->geometry();
-    TPlacedMark place;
-    for (const int side : {size, std::max(TPointer2::LeastSide, size * 5 / 6), TPointer2::LeastSide}) {
-      place = ::PlaceMarks({{.Target = target, .Head = QSize(side, side)}}, boxes, lines, rect()).front();
-      if (clear(place.Head, target)) break;
+    std::vector<int> sides{size, std::max(TPointer2::LeastSide, size * 5 / 6), TPointer2::LeastSide};
+    for (int side = TPointer2::LeastSide - 2;
+         side > 0 && TPointer2::CaptionPixels(mark->Caption(), QSize(side, side)) >= legible; side -= 2)
+      sides.push_back(side);
+    std::optional<TPlacedMark> place;
+    for (const int side : sides) {
+      const TPlacedMark at = ::PlaceMarks({{.Target = target, .Head = QSize(side, side)}}, boxes, lines, rect()).front();
+      if (clear(at.Head, target)) {
+        place = at;
+        break;
+      }
     }
-    mark->resize(place.Head.size());
-    boxes.push_back(place.Head);
+    // None clear: the least head of a full window, where it is least in the way.
+    if (!place)
+      place = ::PlaceMarks({{.Target = target, .Head = QSize(TPointer2::LeastSide, TPointer2::LeastSide)}}, boxes,
+                           lines, rect())
+                  .front();
+    mark->resize(place->Head.size());
+    boxes.push_back(place->Head);
     // Held as the tip's offset from the node's corner, which a rescale of the window keeps.
-    mark->OffX = place.Tip.x() - target.left();
-    mark->OffY = place.Tip.y() - target.top();
+    mark->OffX = place->Tip.x() - target.left();
+    mark->OffY = place->Tip.y() - target.top();
     mark->Reposition();
   }
 }
@@ -707,6 +738,7 @@ void TLink::Rebuild(bool keepColors) {
     auto& node = nodes_[static_cast<std::size_t>(i - 1)];
     node = std::make_unique<TListNode>(this);
     node->setObjectName(QStringLiteral("Node%1").arg(i));
+    node->SetShadow(linkkit::NodeShadow(geometry_.NodeH));
     node->setGeometry(QRect(geometry_.Place(i), nodeSize));
     node->SetNodeString(content_[i - 1]);
     node->SetPartColor(1, colors_[static_cast<std::size_t>(i - 1)].first);
@@ -717,6 +749,7 @@ void TLink::Rebuild(bool keepColors) {
   }
   if (floating_) {
     // The floating node keeps its place after its node.
+    floating_->SetShadow(linkkit::NodeShadow(geometry_.NodeH));
     floating_->setGeometry(FloatingRect(floatingIndex_));
     floating_->SetNext(Node(floatingNext_));
     if (TListNode* before = Node(linkedToFloating_)) before->SetNext(floating_.get());

@@ -63,6 +63,9 @@ struct TNodeShape {
   int Split = 0;  // where the pointer part begins
 };
 TNodeShape NodeShape(int width, int height, int depth);
+// The drop shadow of a node nodeH pixels high: 5 pixels, less in a small node (a long list in
+// a window made smaller), which keeps its height for the letter.
+int NodeShadow(int nodeH);
 // In the parent's coordinates: where an outgoing arrow starts, where an incoming one ends.
 QPoint PointerCentre(const QRect& bounds, int depth);
 QPoint EntryPoint(const QRect& bounds, int depth);

@@ -1,5 +1,6 @@
 #include "demos/linear/TripleGraphBase.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cstdlib>
 
@@ -8,9 +9,18 @@
 #include "framework/drawkit/FitFont.h"
 #include "framework/drawkit/ValueMeanings.h"
 #include "framework/engine/Globals.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 
 namespace {
+
+// The box of text's ink, from the baseline's left end (its top negative, above the baseline).
+QRect InkOf(const TFont& font, const QString& text) { return QFontMetrics(font.ToQFont()).tightBoundingRect(text); }
+
+// The header columns' words ("i", "num[col]"): everything in a cell but a number.
+bool IsHeaderWord(const QString& text) {
+  return !text.isEmpty() && !std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.isDigit() || ch == QLatin1Char('-'); });
+}
 
 // The rows shared by both views, for a table of tu elements in lines lines and a height of
 // parts parts: a's lines from part 1, the middle row, b's lines, each line three parts high
@@ -94,23 +104,24 @@ QString TTripleGraphBase::WidestValue() const {
 
 TFont TTripleGraphBase::CellFont(int w, int h, const QString& text) const {
   // Fitting a font measures the text over and over; a view repainted many times a step
-  // keeps the fonts it fitted, for the cell size and the widest value they were fitted to.
+  // keeps the fonts it fitted, for the cell size, the least height its window may write and
+  // the widest value they were fitted to.
   const QString widest = WidestValue();
-  const QString key = QStringLiteral("%1 %2 %3 %4").arg(w).arg(h).arg(widest, text);
+  const int leastPx = LegiblePixelsIn(*this);
+  const QString key = QStringLiteral("%1 %2 %3 %4 %5").arg(w).arg(h).arg(leastPx).arg(widest, text);
   if (const auto it = fonts_.constFind(key); it != fonts_.constEnd()) return *it;
   TFont font;
   font.Name = QStringLiteral("Arial");
   // The cell height; a header word (a j's tail) keeps within the cell's borders.
-  const bool number = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) {
-    return ch.isDigit() || ch == QLatin1Char('-');
-  });
+  const bool number = !text.isEmpty() && !IsHeaderWord(text);
   font.Height = number ? h : h - 2;
   if (!number) {
-    // A header word keeps a readable 13 px where the cell, its borders left aside, holds it.
-    constexpr int kLeastEm = 13;
+    // A header word keeps the least height its window may write where its letters (their ink:
+    // a j's tail, the brackets) stand in the cell, over its borders in a cell lower than that
+    // (a long table in a window made smaller); Look centres it on its ink.
     TFont least = font;
-    least.Height = -kLeastEm;
-    if (least.TextHeight(text) <= h - 1 && least.TextHeight(text) > font.TextHeight(text)) font = least;
+    least.Height = -leastPx;
+    if (InkOf(least, text).height() <= h && least.TextHeight(text) > font.TextHeight(text)) font = least;
   }
   // Every value in one height, the widest fitting its cell, so that none loses its sign or a
   // digit to the cell's edges; a header word wider still fits on its own.
@@ -126,6 +137,11 @@ TTripleGraphBase::TCellLook TTripleGraphBase::Look(int x, int y, int w, int h, c
   const QSize size = look.Font.TextExtent(text);
   look.Left = x + (w - size.width()) / 2;
   look.Top = y + (h - size.height()) / 2;
+  if (IsHeaderWord(text)) {
+    // Centred on its ink, which may stand in a cell lower than the font's line.
+    const QRect ink = InkOf(look.Font, text);
+    look.Top = y + (h - ink.height()) / 2 - look.Font.Ascent() - ink.top();
+  }
   look.Seen = VisibleText(look.Font, text, look.Left, x + 1, x + w - 1);
   return look;
 }
@@ -148,8 +164,10 @@ void TTripleGraphBase::CellText(int x, int y, int w, int h, const QString& text,
   c.Font = look.Font;
   c.Font.Color = color;
   const int old = c.SetBkMode(TRANSPARENT);
+  // Inside the borders; a header word, centred on its ink, may reach over them.
+  const int edge = IsHeaderWord(text) ? 0 : 1;
   if (ContrastRatio(color, ground) >= 3.0)
-    c.TextRect(Rect(x + 1, y + 1, x + w - 1, y + h - 1), look.Left, look.Top, text);
+    c.TextRect(Rect(x + 1, y + edge, x + w - 1, y + h - edge), look.Left, look.Top, text);
   else
     TextOutOnGround(c, look.Left, look.Top, text, color, ground);
   c.SetBkMode(old);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 #include "framework/drawkit/KitControl.h"
@@ -28,6 +29,17 @@ QList<QRect> NodesOf(const QWidget& drawing) {
   return nodes;
 }
 
+// How much of nodes a window at r hides: each node it meets counts, and so does every pixel
+// of them it covers.
+long long HiddenNodes(const QRect& r, const QList<QRect>& nodes) {
+  long long covered = 0;
+  for (const QRect& n : nodes) {
+    const QRect shared = r & n;
+    if (!shared.isEmpty()) covered += 1 + static_cast<long long>(shared.width()) * shared.height();
+  }
+  return covered;
+}
+
 }  // namespace
 
 QPoint BesidePlace(const QRect& drawing, QSize window, const QRect& area) {
@@ -35,16 +47,19 @@ QPoint BesidePlace(const QRect& drawing, QSize window, const QRect& area) {
           std::clamp(drawing.top(), area.top(), std::max(area.top(), area.bottom() + 1 - window.height()))};
 }
 
-QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area) {
+QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area, const QList<QRect>& nodes) {
   const QPoint middle = area.center() - QPoint(frame.width() / 2, frame.height() / 2);
   QPoint best = middle;
-  long long bestCover = std::numeric_limits<long long>::max();
+  long long bestHidden = std::numeric_limits<long long>::max();
+  long long bestCover = 0;
   long long bestDistance = 0;
   // Every place on a grid of a few pixels: few enough to try them all.
   constexpr int kStep = 4;
   for (int y = area.top(); y + frame.height() <= area.bottom() + 1; y += kStep) {
     for (int x = area.left(); x + frame.width() <= area.right() + 1; x += kStep) {
       const QRect at(QPoint(x, y), frame);
+      const long long hidden = HiddenNodes(at, nodes);
+      if (hidden > bestHidden) continue;
       long long cover = 0;
       for (const QRect& d : drawings) {
         const QRect shared = at & d;
@@ -52,8 +67,9 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area
       }
       const QPoint off = at.topLeft() - middle;
       const long long distance = static_cast<long long>(off.x()) * off.x() + static_cast<long long>(off.y()) * off.y();
-      if (cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+      if (std::tuple(hidden, cover, distance) < std::tuple(bestHidden, bestCover, bestDistance)) {
         best = at.topLeft();
+        bestHidden = hidden;
         bestCover = cover;
         bestDistance = distance;
       }
@@ -65,14 +81,9 @@ QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area
 QPoint PlaceClearOfNodes(QSize frame, const QList<QRect>& nodes, const QRect& drawing, const QRect& area) {
   const QPoint beside = BesidePlace(drawing, frame, area);
   const auto cost = [&](QPoint at) {
-    const QRect r(at, frame);
-    long long covered = 0;
-    for (const QRect& n : nodes) {
-      const QRect shared = r & n;
-      if (!shared.isEmpty()) covered += 1 + static_cast<long long>(shared.width()) * shared.height();
-    }
     const QPoint off = at - beside;
-    return std::pair(covered, static_cast<long long>(off.x()) * off.x() + static_cast<long long>(off.y()) * off.y());
+    return std::pair(HiddenNodes(QRect(at, frame), nodes),
+                     static_cast<long long>(off.x()) * off.x() + static_cast<long long>(off.y()) * off.y());
   };
   QPoint best = beside;
   std::pair<long long, long long> least = cost(beside);
@@ -118,8 +129,12 @@ void MoveClearOf(TForm& window, const QList<const QWidget*>& drawings) {
   for (const QWidget* d : drawings) watched << d;
   PlaceForScreen(window, [watched](QSize frame, const QRect& area) {
     QList<QRect> rects;
+    QList<QRect> nodes;
     for (const QPointer<const QWidget>& d : watched)
-      if (d) rects << OnScreen(*d);
-    return PlaceClearOf(frame, rects, area);
+      if (d) {
+        rects << OnScreen(*d);
+        nodes << NodesOf(*d);
+      }
+    return PlaceClearOf(frame, rects, area, nodes);
   });
 }

@@ -3,10 +3,10 @@
 // so that the drawing stays in view while it is open. Beside: at the right edge of the
 // demonstration window, level with the drawing's top; right for one drawing docked on the
 // left, where the window covers the shell's algorithm and variable windows instead. Clear of:
-// where it covers the least of several drawings, nearest the middle of the demonstration
-// window among such places; for a drawing across the top, or a list beside its stack. Both
-// keep to the demonstration window, and go there again when it is resized while they are
-// open.
+// where it hides the fewest of several drawings' nodes, then covers the least of the
+// drawings, nearest the middle of the demonstration window among such places; for a drawing
+// across the top, or a list beside its stack. Both keep to the demonstration window, and go
+// there again when it is resized while they are open.
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -19,8 +19,10 @@ class TForm;
 // drawing's top, the whole window in the area.
 QPoint BesidePlace(const QRect& drawing, QSize window, const QRect& area);
 
-// The top-left corner for a window of frame size in area, drawings in the same pixels.
-QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area);
+// The top-left corner for a window of frame size in area, drawings and the boxes of their
+// nodes in the same pixels: where it hides the fewest nodes (the least of them), then covers
+// the least of the drawings.
+QPoint PlaceClearOf(QSize frame, const QList<QRect>& drawings, const QRect& area, const QList<QRect>& nodes = {});
 
 // The top-left corner for a window of frame size in area over a drawing too large to stand
 // beside (all in the same pixels): the place that covers the fewest of the drawing's nodes

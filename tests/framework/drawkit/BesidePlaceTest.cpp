@@ -68,6 +68,22 @@ TEST(PlaceClearOf, TheLeastCoverWhereNoPlaceIsFree) {
   EXPECT_EQ(Covered(at, drawings), 400LL * (300 - 168));
 }
 
+// A window made small under its message: the list's pane and the stack's fill it, so every
+// place covers as much of them, and the message goes where it hides none of the list's nodes
+// (above or below the short list across the middle) rather than in the middle over it.
+TEST(PlaceClearOf, HidesNoNodeWhereEveryPlaceCoversTheDrawings) {
+  const QRect area(0, 0, 729, 486);
+  const QList<QRect> drawings{QRect(0, 0, 458, 486), QRect(458, 0, 271, 486)};
+  const QList<QRect> nodes{QRect(24, 230, 54, 18), QRect(200, 230, 54, 18), QRect(382, 230, 54, 18),
+                           QRect(391, 270, 36, 18)};
+  const QSize frame(356, 207);
+  const QRect middle(PlaceClearOf(frame, drawings, area), frame);
+  EXPECT_TRUE(middle.intersects(nodes[2])) << "the panes alone put it in the middle";
+  const QRect at(PlaceClearOf(frame, drawings, area, nodes), frame);
+  for (const QRect& n : nodes) EXPECT_FALSE(at.intersects(n)) << "the window hides a node";
+  EXPECT_TRUE(area.contains(at));
+}
+
 // A window too wide to stand beside its drawing goes over it where it hides none of the
 // drawing's nodes, as near the place beside as it can, and never over the toolbar above it.
 TEST(PlaceClearOfNodes, OverTheDrawingWhereNoNodeIs) {
