@@ -42,8 +42,8 @@ class TStkContainerForm : public QWidget {
   // Puts the embedded display at Page and shows the buttons that can page further.
   void UpdatePage();
 
-  // How many columns fit the window's width with their fields at the screen's least
-  // legible size (2 when none would: one column then gains nothing).
+  // Columns a page can show: 2 where two columns' fields reach the screen's least legible
+  // size across the window's width, else 1.
   int ColumnsThatFit() const;
 
   void Panel1Resize();

@@ -117,7 +117,8 @@ void TMemList::Layout() {
       box->Stands.clear();
       // A head without a frame takes the height its name needs (a "p" reaches below the
       // digits' line), centred on the first line, where two lines leave boxes lower.
-      const int headH = look_.framedHead ? boxH : std::clamp(headFont.TextHeight(head_) + 2, boxH, std::max(boxH, height()));
+      const int needed = headFont.TextHeight(head_) + 2;
+      const int headH = look_.framedHead ? boxH : std::clamp(needed, boxH, std::max(boxH, height()));
       box->setGeometry(left, std::clamp(top + (boxH - headH) / 2, 0, std::max(0, height() - headH)), headW, headH);
       box->Show(head_, headFont, clNone, look_.framedHead ? clBlue : clNone);
       continue;

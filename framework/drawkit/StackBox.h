@@ -118,7 +118,6 @@ class TStackBox : public TNodeContainer {
   int FieldChars = 0;
   // Pixels at the right of each row the fields leave free (for controls a window lays under
   // them); the rows refit at once.
-  int FieldReserve() const { return fieldReserve_; }
   void SetFieldReserve(int pixels);
   // What row index (0 = bottom) stands for in the algorithm: the row's text as the call at
   // some depth, or the item of a stack, makes it. When given, every row pushed from then on
