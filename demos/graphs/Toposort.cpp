@@ -316,7 +316,8 @@ void TToposort::Toposort_NextArc() {
 // IF m < n THEN write('cycle')
 void TToposort::Toposort_IsCycle() {
   if (output_ >= graph_->VertexCount()) return;
-  // Clear of the drawing: the lists and in-degrees left over are what the message speaks of.
-  MoveClearOf(*msgDlg_, {form_.get()});
+  // Clear of the drawing: the lists and in-degrees left over are what the message speaks of
+  // (in a window made too small for that, over the fewest of their nodes).
+  PlaceBesideNodes(*msgDlg_, *form_);
   msgDlg_->Execute(QStringLiteral("网中存在自环!"));
 }

@@ -49,6 +49,26 @@ TEST(GraphViews, VertexCirclesFitThePanelAndStayLegible) {
   }
 }
 
+// A network's circle reaching 0.44 of a small panel leaves its vertices a few pixels to the
+// edge: asked for a least radius, the circle comes in until they have it, inside the panel
+// and apart; where their neighbours leave less, that is the most they get.
+TEST(GraphViews, CircleComesInForTheLeastVertexRadius) {
+  const TCircleLayout plain = LayoutCircle(250, 185, 9, 0.44);
+  ASSERT_LT(plain.NodeRadius, 8) << "the edge leaves little room";
+  const TCircleLayout l = LayoutCircle(250, 185, 9, 0.44, 0, 8);
+  EXPECT_GE(l.NodeRadius, 8);
+  EXPECT_LT(l.Radius, plain.Radius);
+  for (int i = 1; i <= 9; ++i) {
+    const QPoint p = l.Position[static_cast<std::size_t>(i)];
+    EXPECT_TRUE(p.x() - l.NodeRadius - 2 >= 0 && p.y() - l.NodeRadius - 2 >= 0 && p.x() + l.NodeRadius <= 250 &&
+                p.y() + l.NodeRadius <= 185)
+        << "vertex " << i;
+  }
+  EXPECT_EQ(LayoutCircle(600, 420, 9, 0.44, 0, 8).Position, LayoutCircle(600, 420, 9, 0.44).Position) << "room enough";
+  // Ten vertices on a circle of 40 px leave each other 6 px: no more for the least asked.
+  EXPECT_LE(LayoutCircle(100, 100, 10, 0.4, 0, 20).NodeRadius, 7);
+}
+
 namespace {
 
 // The display panel at the drawing window's design size showing digraph g.
