@@ -12,6 +12,8 @@
 #include "demos/graphs/WeightDialog.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/TextRules.h"
@@ -641,9 +643,9 @@ QRect WeightInk(const TFont& font, const QString& text) { return QFontMetrics(fo
 }  // namespace
 
 int TGraphP::LeastPixels() const {
-  // The input window keeps its size; the demonstration's window a teacher may make smaller
-  // (a panel shown on its own is no such window).
-  return state_ == csDisplay && window() != this ? LegiblePixelsIn(*this) : LegiblePixels();
+  // The demonstration's window a teacher may make smaller; the input window keeps its size.
+  const QWidget* shell = MainForm;
+  return shell != nullptr && window() == shell ? LegiblePixelsIn(*this) : LegiblePixels();
 }
 
 int TGraphP::LoopWeightPixels(const TCircleLayout& layout) const {

@@ -228,8 +228,8 @@ class TGraphP : public TNodeContainer {
   };
   mutable TWeightPlaces weightPlaces_;
   const TWeightPlaces& WeightPlaces(const TArcScene& scene, int size) const;
-  // The least pixel height a class reads here: in the display mode, as the demonstration's
-  // window is now (smaller in a window made smaller), else the screen's.
+  // The least pixel height a class reads here: in the demonstration's window, as that window
+  // is now (smaller in a window made smaller), else the screen's.
   int LeastPixels() const;
   // The pixel height a loop's weight may come to: the size asked for, at least the least a
   // class reads.
