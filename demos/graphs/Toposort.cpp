@@ -91,7 +91,9 @@ class TTopSortForm : public TGraphForm {
     // Two columns and the lines after them.
     Grid->SetDefaultColWidth(std::max(1, (Grid->width() - 2) / 2));
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
-    Grid->Font.Height = text::Round(Grid->DefaultRowHeight() * 0.9);
+    // Characters as high as the row less its line and a pixel above and below: the headings'
+    // Chinese fill their whole em.
+    Grid->Font.Height = -std::max(1, Grid->DefaultRowHeight() - 3);
     Grid->Invalidate();
   }
 };
