@@ -88,6 +88,17 @@ void TGraphList::Arrange() {
                                        top + (i - 1) * rowHeight_ + (rowHeight_ - boxHeight_) / 2);
 }
 
+int TGraphList::HeightFor(int em) const {
+  if (graph_ == nullptr) return 0;
+  TFont font;
+  font.Height = -em;
+  // Capitals clear of the double lines and two thirds of the box at most (FittedFont), the
+  // rows two pixels higher than their boxes, a margin above and below.
+  const int cap = TTextFit::CapHeightOf(font);
+  const int box = std::max(cap + 2 * (LineWidth + 1), (cap * 3 + 1) / 2);
+  return graph_->VertexCount() * (box + 2) + 6;
+}
+
 TFont TGraphList::TextFont() const {
   TFont font;
   font.Height = -fontHeight_;
