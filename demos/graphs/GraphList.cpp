@@ -90,13 +90,15 @@ void TGraphList::Arrange() {
 
 int TGraphList::HeightFor(int em) const {
   if (graph_ == nullptr) return 0;
+  // A pixel to spare: the fit rounds the em it finds down.
   TFont font;
-  font.Height = -em;
+  font.Height = -(em + 1);
   // Capitals clear of the double lines and two thirds of the box at most (FittedFont), the
-  // rows two pixels higher than their boxes, a margin above and below.
+  // boxes four fifths of their rows and two pixels lower at least (Arrange), a margin above
+  // and below.
   const int cap = TTextFit::CapHeightOf(font);
   const int box = std::max(cap + 2 * (LineWidth + 1), (cap * 3 + 1) / 2);
-  return graph_->VertexCount() * (box + 2) + 6;
+  return graph_->VertexCount() * std::max(box + 2, (box * 5 + 3) / 4) + 6;
 }
 
 TFont TGraphList::TextFont() const {

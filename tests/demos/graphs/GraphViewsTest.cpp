@@ -349,6 +349,22 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
   for (int i = 1; i <= 9; ++i)
     for (int j = i + 1; j <= 9; ++j) dense->AddArc(i, j, 100 + 97 * i + 11 * j);
   check(QSize(520, 308), std::move(dense), true, 13);
+  // The same in a window made smaller (the critical path's lists at 640 x 480): boxes wider
+  // than the arrows' dozen pixels leave, so that the weights keep 8 px.
+  auto small = std::make_unique<TGraphm>(9);
+  for (int i = 1; i <= 9; ++i)
+    for (int j = i + 1; j <= 9; ++j) small->AddArc(i, j, 100 + 97 * i + 11 * j);
+  check(QSize(355, 185), std::move(small), true, 8);
+  // A list as high as HeightFor asks holds letters of that size in every row.
+  auto full = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i)
+    for (int j = 1; j <= 10; ++j) full->AddArc(i, j, 1);
+  TGraphList probe;
+  probe.SetGraph(full.get());
+  for (const int em : {8, 13, 16}) {
+    auto g = std::make_unique<TGraphm>(*full);
+    check(QSize(900, probe.HeightFor(em)), std::move(g), false, em);
+  }
 }
 
 TEST(GraphViews, ListAndMatrixLayout) {
