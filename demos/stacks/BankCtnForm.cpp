@@ -35,6 +35,9 @@ void TBankCtnForm::HostViews(TGF* animation, TADTF* data) {
 void TBankCtnForm::ShowAnimation(bool on) {
   if (gf_ == nullptr || adtf_ == nullptr) return;
   gf_->AnimOn = on;
+  // While the data view was shown the queues went on without the hall: it is drawn again from
+  // them, nobody walking and the last announcement gone.
+  if (on) gf_->ResetScene();
   gf_->setVisible(on);
   adtf_->setVisible(!on);
   AnimBtn->setEnabled(!on);
