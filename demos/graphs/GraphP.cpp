@@ -33,11 +33,12 @@ TCircleLayout LayoutCircle(int width, int height, int n, double share, double sh
   const auto room = [&] { return std::min(cx - rx, cy - l.Radius) - 6; };
   // Where the edge leaves the vertices less than leastNode (and less than their own room on
   // the circle), the circle comes in until they have it: a letter needs it more than the lines
-  // between the vertices need the last pixels.
+  // between the vertices need the last pixels. The circle is never narrower than it is high:
+  // in a panel narrower than high it comes in down as well as across.
   for (int k = 0; k < 4 && room() < std::min(leastNode, own()); ++k) {
     const int want = std::min(leastNode, own());
-    l.Radius = std::max(1, std::min(l.Radius, cy - 6 - want));
-    rx = std::max(l.Radius, std::min(rx, cx - 6 - want));
+    rx = std::max(1, std::min(rx, cx - 6 - want));
+    l.Radius = std::max(1, std::min({l.Radius, cy - 6 - want, rx}));
   }
   const double step = 2 * std::numbers::pi / n;
   for (int i = 1; i <= n; ++i) {

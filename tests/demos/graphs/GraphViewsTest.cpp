@@ -64,6 +64,13 @@ TEST(GraphViews, CircleComesInForTheLeastVertexRadius) {
                 p.y() + l.NodeRadius <= 185)
         << "vertex " << i;
   }
+  // A panel narrower than high (Prim's window made smaller) brings the circle in across too.
+  const TCircleLayout tall = LayoutCircle(190, 235, 5, 0.44, 0, 10);
+  EXPECT_GE(tall.NodeRadius, 10);
+  for (int i = 1; i <= 5; ++i) {
+    const QPoint p = tall.Position[static_cast<std::size_t>(i)];
+    EXPECT_TRUE(p.x() - tall.NodeRadius - 2 >= 0 && p.x() + tall.NodeRadius <= 190) << "vertex " << i;
+  }
   EXPECT_EQ(LayoutCircle(600, 420, 9, 0.44, 0, 8).Position, LayoutCircle(600, 420, 9, 0.44).Position) << "room enough";
   // Ten vertices on a circle of 40 px leave each other 6 px: no more for the least asked.
   EXPECT_LE(LayoutCircle(100, 100, 10, 0.4, 0, 20).NodeRadius, 7);
