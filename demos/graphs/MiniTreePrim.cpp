@@ -67,9 +67,14 @@ void TPrimForm::LayMatrix() {
   const TGraphm* graph = GraphMatrix1->Graph();
   // A small network's weights have room enough beside a matrix of the usual width.
   if (graph == nullptr || graph->VertexCount() <= kVerticesInUsualWidth) return;
-  const int least = TGraphMatrix::WidthFor(*graph, LegiblePixels());
+  // A large network's matrix narrows to the least a class reads, leaving the network the room;
+  // in a window made smaller, one too narrow for the least the window reads widens as far.
   const QRect matrix = GraphMatrix1->geometry();
-  if (least >= matrix.width()) return;
+  int least = TGraphMatrix::WidthFor(*graph, LegiblePixels());
+  if (least >= matrix.width()) {
+    least = TGraphMatrix::WidthFor(*graph, LegiblePixelsIn(*GraphMatrix1));
+    if (least <= matrix.width()) return;
+  }
   const int gap = matrix.left() - GraphP1->geometry().right();
   GraphMatrix1->setGeometry(matrix.right() + 1 - least, matrix.top(), least, matrix.height());
   GraphP1->setGeometry(GraphP1->x(), GraphP1->y(), GraphMatrix1->x() - gap + 1 - GraphP1->x(), GraphP1->height());
