@@ -515,6 +515,8 @@ namespace {
 constexpr int kFineStep = 4;
 // Two heads sharing the room on one node keep their tips at least this far apart.
 constexpr int kTipsApart = 4;
+// How many places the pointers on the nodes may try together before the first that fit are kept.
+constexpr int kPlacesSearched = 20000;
 
 // The head sizes a pointer may take, largest first: its own, then a sixth smaller each time,
 // down to the least side of a pointer, as long as its caption stays legible.
@@ -532,6 +534,16 @@ std::vector<QSize> HeadSizes(const TPointer2& pointer) {
   return sizes;
 }
 
+// The heads smaller than the least side a pointer may take in a window made smaller, where its
+// caption still reads at the size that window asks (LegibleSide), a sixth smaller each time.
+std::vector<QSize> SmallHeads(const TPointer2& pointer) {
+  std::vector<QSize> sizes;
+  const int legible = pointer.LegibleSide();
+  for (int side = std::min(pointer.height(), TPointer2::LeastSide) * 5 / 6; side >= legible; side = side * 5 / 6)
+    sizes.emplace_back(side, side);
+  return sizes;
+}
+
 }  // namespace
 
 void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
@@ -545,9 +557,10 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
   for (const TDrawnShape& shape : DrawingShapes())
     if (shape.Kind == TDrawnShape::Link) links.push_back(shape.Path);
   // A head crossing a link or another node, or more than grazing another head, is in the way,
-  // and so is one whose tip meets another's. Where nothing else is left, a head may share the
-  // room with another head on its own node, as marks fanned on a node do: covering at most half
-  // of it and neither of the two captions.
+  // and so is one whose tip meets another's, unless the two point at one node from either side of
+  // its edge (one over it, one under it pointing up) at tips of their own. Where nothing else is
+  // left, a head may share the room with another head on its own node, as marks fanned on a node
+  // do: covering at most half of it and neither of the two captions.
   // The pointers still to be moved: their usual places are in the way of nobody.
   std::vector<TPointer2*> unplaced;
   const auto inWay = [&](const TPlacedMark& at, bool left, const QRect& target, const TPointer2* self, bool share) {
@@ -557,7 +570,9 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     for (const TPointer2* other : pointers) {
       if (other == self || std::find(unplaced.begin(), unplaced.end(), other) != unplaced.end()) continue;
       const QRect box = other->geometry();
-      if ((box.topLeft() + other->Tip() - at.Tip).manhattanLength() <= kTipsApart) return true;
+      if (const int apart = (box.topLeft() + other->Tip() - at.Tip).manhattanLength();
+          apart <= kTipsApart && (apart == 0 || other->PointsUp == at.Below || other->Target() != self->Target()))
+        return true;
       if (!inner.intersects(box)) continue;
       if (!share || other->Target() != self->Target()) return true;
       const QRect both = inner & box;
@@ -576,57 +591,79 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     const TPlacedMark now{pointer->geometry(), pointer->pos() + pointer->Tip(), pointer->PointsUp};
     if (inWay(now, pointer->PointsLeft, pointer->Target()->geometry(), pointer, false)) unplaced.push_back(pointer);
   }
-  // Each in turn takes the first place round its node clear of everything: its whole head first,
-  // then the places between its usual ones, then smaller heads down to the least that still
-  // reads; failing that, the same sharing the room with the other heads on its node. Answers
-  // whether it found one (one that did not keeps its usual place).
-  const auto place = [&](TPointer2* pointer) {
-    const QRect target = pointer->Target()->geometry();
-    const auto tryPlaces = [&](QSize head, int step, bool share) {
-      for (const bool left : {pointer->PointsLeft, !pointer->PointsLeft}) {
-        const TMarkToPlace mark{.Target = target,
-                                .Head = head,
-                                .PointsLeft = left,
-                                .MayStandBelow = RoomForPointersBelow,
-                                .Step = step};
-        for (const TPlacedMark& at : PlacesOn(mark)) {
-          if (!rect().contains(at.Head) || inWay(at, left, target, pointer, share)) continue;
-          pointer->PointsLeft = left;
-          pointer->PointsUp = at.Below;
-          pointer->StandAt(at.Head);
-          return true;
-        }
-      }
-      return false;
+  // The places a pointer may take round its node, in the order it prefers them: its whole head
+  // first, then the places between its usual ones, then smaller heads down to the least side;
+  // after them all, the same sharing the room with the other heads on its node; last, in a window
+  // made smaller, heads below the least side whose caption still reads there.
+  struct TPlace {
+    TPlacedMark At;
+    bool Left, Share;
+  };
+  const auto placesOf = [&](const TPointer2& pointer) {
+    std::vector<TPlace> out;
+    const auto known = [&out](const TPlace& p) {
+      return std::any_of(out.begin(), out.end(), [&p](const TPlace& q) {
+        return q.At.Head == p.At.Head && q.At.Below == p.At.Below && q.Left == p.Left && q.Share == p.Share;
+      });
     };
-    for (const bool share : {false, true})
-      for (const QSize& head : HeadSizes(*pointer))
-        if (tryPlaces(head, 0, share) || tryPlaces(head, kFineStep, share)) return true;
-    return false;
+    for (const auto& sizes : {HeadSizes(pointer), SmallHeads(pointer)})
+      for (const bool share : {false, true})
+        for (const QSize& head : sizes)
+          for (const int step : {0, kFineStep})
+            for (const bool left : {pointer.PointsLeft, !pointer.PointsLeft}) {
+              const TMarkToPlace mark{.Target = pointer.Target()->geometry(),
+                                      .Head = head,
+                                      .PointsLeft = left,
+                                      .MayStandBelow = RoomForPointersBelow,
+                                      .Step = step};
+              for (const TPlacedMark& at : PlacesOn(mark))
+                if (const TPlace p{at, left, share}; rect().contains(at.Head) && !known(p)) out.push_back(p);
+            }
+    return out;
+  };
+  const auto fits = [&](const TPointer2* pointer, const TPlace& p) {
+    return !inWay(p.At, p.Left, pointer->Target()->geometry(), pointer, p.Share);
+  };
+  const auto stand = [](TPointer2* pointer, const TPlace& p) {
+    pointer->PointsLeft = p.Left;
+    pointer->PointsUp = p.At.Below;
+    pointer->StandAt(p.At.Head);
   };
   if (unplaced.empty()) return;
-  // The pointers to move, in every order (they are few): the first order that places them all,
-  // else the one that places the most, is kept.
+  // The pointers to move, in every order (they are few). Each in turn takes the first of its
+  // places clear of everything; one with none keeps its usual place. The first order that
+  // places them all, else the one that places the most, is kept.
   struct TUsual {
     QRect Head;
     bool Left, Up;
   };
   std::vector<TUsual> usual;
-  for (const TPointer2* pointer : unplaced) usual.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
+  std::vector<std::vector<TPlace>> places;
+  for (const TPointer2* pointer : unplaced) {
+    usual.push_back({pointer->geometry(), pointer->PointsLeft, pointer->PointsUp});
+    places.push_back(placesOf(*pointer));
+  }
   const std::vector<TPointer2*> moving = unplaced;
   std::vector<std::size_t> order(moving.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
-  const auto run = [&](const std::vector<std::size_t>& by) {
+  const auto reset = [&] {
     for (std::size_t i = 0; i < moving.size(); ++i) {
       moving[i]->PointsLeft = usual[i].Left;
       moving[i]->PointsUp = usual[i].Up;
       moving[i]->StandAt(usual[i].Head);
     }
     unplaced = moving;
+  };
+  const auto run = [&](const std::vector<std::size_t>& by) {
+    reset();
     std::size_t placed = 0;
     for (const std::size_t i : by) {
       unplaced.erase(std::find(unplaced.begin(), unplaced.end(), moving[i]));
-      if (place(moving[i])) ++placed;
+      const auto at = std::find_if(places[i].begin(), places[i].end(),
+                                   [&](const TPlace& p) { return fits(moving[i], p); });
+      if (at == places[i].end()) continue;
+      stand(moving[i], *at);
+      ++placed;
     }
     return placed;
   };
@@ -640,6 +677,29 @@ void TBinTree::StepOffLinks(const std::vector<TPointer2*>& pointers) {
     }
     if (most == moving.size()) return;
   } while (std::next_permutation(order.begin(), order.end()));
+  // No order placed them all, each taking its first clear place: one taking a later place of
+  // its own may leave the room another needs (two heads on one node, each beside a different
+  // corner). Each pointer tries its places in turn while those after it find none, as long as
+  // the places tried stay within a bound.
+  int budget = kPlacesSearched;
+  std::function<bool(std::size_t)> all = [&](std::size_t k) {
+    if (k == order.size()) return true;
+    TPointer2* pointer = moving[order[k]];
+    unplaced.erase(std::find(unplaced.begin(), unplaced.end(), pointer));
+    for (const TPlace& p : places[order[k]]) {
+      if (budget-- <= 0) break;
+      if (!fits(pointer, p)) continue;
+      stand(pointer, p);
+      if (all(k + 1)) return true;
+    }
+    unplaced.push_back(pointer);
+    return false;
+  };
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  do {
+    reset();
+    if (all(0)) return;
+  } while (budget > 0 && std::next_permutation(order.begin(), order.end()));
   run(best);
 }
 

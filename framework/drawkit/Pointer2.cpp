@@ -7,6 +7,7 @@
 
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/GraphForm.h"
+#include "platform/Forms.h"
 #include "platform/PaintRecord.h"
 #include "platform/TextRules.h"
 
@@ -50,22 +51,33 @@ void TPointer2::Reposition() {
   if (GrowsWithWindow) {
     // Grown, and at least readable, as far as the room above and left of the tip allows
     // (a head kept inside by KeepInside has all the room it needs) and no larger than what
-    // it points at; never below the design.
+    // it points at, unless its caption needs more to read (a long one, "thrt"); never below the
+    // design.
     const TDesignRatio ratio = TGraphForm::RatioOf(*this);
-    int room = std::max(target_->width(), target_->height());
+    const int legible = LegibleSide();
+    int room = std::max({target_->width(), target_->height(), legible});
     if (!KeepInside) room = std::min({room, corner.x() + OffX, PointsUp ? room : corner.y() + OffY});
-    auto grow = [&](int design) { return std::max(design, std::min(std::max(ratio.Grow(design), LeastSide), room)); };
+    auto grow = [&](int design) {
+      return std::max(design, std::min(std::max({ratio.Grow(design), LeastSide, legible}), room));
+    };
     grown = QSize(grow(design_.width()), grow(design_.height()));
   }
   resize(grown);
   placed_ = grown;
   const int offX = design_.width() > 0 ? text::Round(OffX * static_cast<double>(grown.width()) / design_.width()) : OffX;
   const int offY = design_.height() > 0 ? text::Round(OffY * static_cast<double>(grown.height()) / design_.height()) : OffY;
+  const int targetLeft = corner.x();
   if (PointsLeft) corner.rx() += target_->width();
   if (PointsUp) corner.ry() += target_->height();
   if (KeepInside)
     corner = QPoint(std::max(corner.x(), PointsLeft ? 0 : width()), PointsUp ? corner.y() : std::max(corner.y(), height()));
   QPoint at(corner.x() - (PointsLeft ? 0 : width()) + offX, corner.y() - (PointsUp ? 0 : height()) + offY);
+  // OffX moves the tip along the target's edge, never past its end (a target narrower than the
+  // offset, in a window made smaller).
+  if (!KeepInside) {
+    const int tip = std::clamp(at.x() + (PointsLeft ? 0 : width()), targetLeft, targetLeft + target_->width());
+    at.setX(tip - (PointsLeft ? 0 : width()));
+  }
   if (KeepInside) at = QPoint(std::max(at.x(), 0), std::max(at.y(), 0));
   move(at);
   show();
@@ -90,6 +102,18 @@ TFont CaptionFont(const QString& caption, QSize size) {
 
 int TPointer2::CaptionPixels(const QString& caption, QSize size) {
   return CaptionFont(caption, size).ToQFont().pixelSize();
+}
+
+int TPointer2::LegibleSide() const {
+  // The caption's pixels grow with the side: the least side that reads, found by halving.
+  const int least = LegiblePixelsIn(*this);
+  int low = 1, high = 2 * LeastSide;
+  while (low < high) {
+    const int side = (low + high) / 2;
+    if (CaptionPixels(caption_, QSize(side, side)) >= least) high = side;
+    else low = side + 1;
+  }
+  return low;
 }
 
 void TPointer2::StandAt(const QRect& box) {

@@ -74,6 +74,9 @@ class TPointer2 : public TGraphicControl, public TKitControl {
   void StandAt(const QRect& box);
   // The pixel height of caption written on a head of size.
   static int CaptionPixels(const QString& caption, QSize size);
+  // The least side of a square head on which its caption reads in its window (LegiblePixelsIn),
+  // at most twice LeastSide: a long caption ("thrt") needs more than LeastSide.
+  int LegibleSide() const;
 
   // The caption; the target, when there is one.
   QString DrawingText() const override { return caption_; }

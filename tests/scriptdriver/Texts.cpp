@@ -511,7 +511,10 @@ std::vector<Glyphs> GatherTexts(const QList<QWidget*>& windows, const QImage& sc
     f.g.box = seen;
     const Item& own = items[static_cast<std::size_t>(f.order)];
     std::vector<std::size_t> near;
-    squares(f.g.box, [&](std::size_t at) { near.insert(near.end(), linesIn[at].begin(), linesIn[at].end()); });
+    // A sliver of a text (a letter cut to a column or two by its window's edge) leaves nothing
+    // inside its box shrunk by 1 px for a line to pass through.
+    if (seen.width() > 2 && seen.height() > 2)
+      squares(f.g.box, [&](std::size_t at) { near.insert(near.end(), linesIn[at].begin(), linesIn[at].end()); });
     std::sort(near.begin(), near.end());
     near.erase(std::unique(near.begin(), near.end()), near.end());
     for (const std::size_t k : near) {

@@ -5,7 +5,9 @@
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/Pointer2.h"
 #include "framework/drawkit/Rect.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
+#include "platform/Screen.h"
 
 namespace {
 
@@ -152,4 +154,37 @@ TEST(MarkPlaces, APointerStoodSmallerKeepsItsDesignSize) {
   EXPECT_EQ(p->size(), QSize(32, 32));
   EXPECT_GT(TPointer2::CaptionPixels(QStringLiteral("p"), {64, 64}),
             TPointer2::CaptionPixels(QStringLiteral("pre"), {32, 32}));
+}
+
+// OffX moves a tip along its node's top edge, never past its end: a node made narrower than the
+// offset (a window made smaller) keeps the tip at its corner.
+TEST(MarkPlaces, APointerMovedAlongItsNodeKeepsItsTipOnANarrowNode) {
+  OneNode w;
+  auto* p = new TPointer2(&w.form);
+  p->GrowsWithWindow = false;
+  p->OffX = 32;
+  w.node->setGeometry(150, 120, 20, 30);
+  p->SetTarget(w.node);
+  EXPECT_EQ(p->mapTo(&w.form, p->Tip()), QPoint(170, 120));
+  p->PointsLeft = true;
+  p->Reposition();
+  EXPECT_EQ(p->mapTo(&w.form, p->Tip()), QPoint(170, 120)) << "pointing left from the top-right corner";
+}
+
+// A caption of four letters needs a larger head than one letter to read: its head grows past its
+// node until it does; a caption of one letter asks for no more than the least side.
+TEST(MarkPlaces, ALongCaptionGetsAHeadOnWhichItReads) {
+  OneNode w;
+  w.form.resize(screen::Width(), screen::Height());  // letters of the screen's least height
+  w.node->setGeometry(150, 120, 20, 20);             // a head no larger than its node would be 32 pixels
+  auto* thrt = new TPointer2(&w.form);
+  thrt->SetCaption(QStringLiteral("thrt"));
+  thrt->SetTarget(w.node);
+  EXPECT_GT(thrt->LegibleSide(), 32);
+  EXPECT_GE(thrt->height(), thrt->LegibleSide());
+  EXPECT_GE(TPointer2::CaptionPixels(thrt->Caption(), thrt->size()), LegiblePixelsIn(*thrt));
+  auto* p = new TPointer2(&w.form);
+  p->SetTarget(w.node);
+  EXPECT_LE(p->LegibleSide(), TPointer2::LeastSide);
+  EXPECT_LE(p->height(), TPointer2::LeastSide);
 }

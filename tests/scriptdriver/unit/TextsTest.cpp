@@ -260,6 +260,37 @@ TEST(PrintTexts, LineOverATextCrossesItUnlessAnOpaqueCellWasDrawnOverTheLine) {
   EXPECT_TRUE(texts[2].crossed) << "a line drawn before a transparent text shows through it";
 }
 
+// A text the window's edge cuts to a sliver (the last digit of a long row of the variable
+// window): nothing of it lies inside its box shrunk by 1 px, so no line crosses it; three
+// columns left of it still can be.
+TEST(PrintTexts, ALineOverASliverOfATextCutByTheWindowsEdgeDoesNotCrossIt) {
+  // Where a letter's ink starts from where it is written, and the last column a text shows in.
+  int bearing = 0, last = 0;
+  {
+    Scene measure([](TCanvas& c) {
+      c.TextOut(20, 30, "H");
+      c.TextOut(200, 80, "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH");
+    });
+    const auto texts = measure.Texts();
+    bearing = texts.at(0).box.left() - 20;
+    last = texts.at(1).box.right();
+  }
+  Scene s([bearing, last](TCanvas& c) {
+    c.TextOut(last - bearing, 30, "H");
+    c.TextOut(last - 2 - bearing, 80, "H");
+    c.MoveTo(250, 38);
+    c.LineTo(last + 1, 38);
+    c.MoveTo(250, 88);
+    c.LineTo(last + 1, 88);
+  });
+  const auto texts = s.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].box.width(), 1) << "read as far as it shows";
+  EXPECT_FALSE(texts[0].crossed) << "one column of a letter";
+  EXPECT_EQ(texts[1].box.width(), 3);
+  EXPECT_TRUE(texts[1].crossed) << "three columns of it";
+}
+
 // A letter in a ring drawn as two open arcs (a vertex box's rim) is crossed by neither: an
 // arc's outline runs round the rim, no chord closes it through the middle.
 TEST(PrintTexts, OpenArcsRoundATextDoNotCrossIt) {
