@@ -276,7 +276,8 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     const int gap = r.Grow(2);
     const auto besides = [&](const QSize& sized) {
       const int top = node.center().y() - sized.height() / 2;
-      return std::array{QRect(QPoint(node.left() - gap - sized.width(), top), sized), QRect(QPoint(node.right() + 1 + gap, top), sized)};
+      return std::array{QRect(QPoint(node.left() - gap - sized.width(), top), sized),
+                        QRect(QPoint(node.right() + 1 + gap, top), sized)};
     };
     int em = plan.Ems[k];
     // A caption the panel's top edge cuts into (over a small root in a window made smaller) reads

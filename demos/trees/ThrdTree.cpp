@@ -277,8 +277,8 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
             node && !node->isHidden() && node->ParentNode && IsNodeOf(Tree(), node->ParentNode))
           links.push_back(node->LinkLineTo(*node->ParentNode));
     }
-    const std::vector<QPoint> head = tree->HeadLinkPath();
-    for (std::size_t i = 1; i < head.size(); ++i) links.emplace_back(head[i - 1], head[i]);
+    const std::vector<QPoint> headLine = tree->HeadLinkPath();
+    for (std::size_t i = 1; i < headLine.size(); ++i) links.emplace_back(headLine[i - 1], headLine[i]);
   }
   return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3), rooms, links);
 }
