@@ -83,7 +83,8 @@ class TCrtForm : public TGraphForm {
     graphdemo::WidenWhileAlone(*GraphP, Grid->isHidden());
     const int right = !StackBoxS->isHidden() ? StackBoxS->x() : width();
     const int rowHeight = std::max(1, GraphP->height() / 11);
-    Grid->Font.Height = -std::max(LegiblePixels(), text::Round(rowHeight * 0.55));
+    // Letters as small as a class reads in the window as it is now leave the graph the width.
+    Grid->Font.Height = -std::max(LegiblePixelsIn(*this), text::Round(rowHeight * 0.55));
     int column = 0;
     for (const QString& t : {QStringLiteral("顶点"), QStringLiteral("Ve值"), QStringLiteral("入度"), QStringLiteral("Vl值"), WidestTime})
       column = std::max(column, Grid->Font.TextWidth(t) + 8);
@@ -267,8 +268,9 @@ void TCriticalPath::CriticalPath_AfterBegin() {
 
 bool TCriticalPath::CriticalPath_F_Begin() {
   if (cycle_) {
-    // Clear of the drawing: the events the order did not reach stay in sight.
-    MoveClearOf(*msgDlg_, {form_.get()});
+    // Clear of the drawing: the events the order did not reach stay in sight (in a window made
+    // too small for that, as many of them as it leaves room for).
+    PlaceBesideNodes(*msgDlg_, *form_);
     msgDlg_->Execute(QStringLiteral("网中存在自环!"));
   }
   return cycle_;

@@ -68,9 +68,12 @@ void TGraphList::Arrange() {
   constexpr int Legible = 13;
   boxWidth_ = columnWidth_ / 2;
   fontHeight_ = FittedFont(boxWidth_);
-  // Wider, down to an arrow of a dozen pixels between the boxes, where the texts need it.
-  for (const int wide : {columnWidth_ * 3 / 4, columnWidth_ - std::max(12, columnWidth_ / 6)}) {
-    if (fontHeight_ >= Legible || wide <= boxWidth_) break;
+  // Wider, down to an arrow of a dozen pixels between the boxes, where the texts need it, and
+  // of eight where they need it still (a full network in a window made smaller).
+  for (const int wide : {columnWidth_ * 3 / 4, columnWidth_ - std::max(12, columnWidth_ / 6),
+                         columnWidth_ - std::max(8, columnWidth_ / 8)}) {
+    if (fontHeight_ >= Legible) break;
+    if (wide <= boxWidth_) continue;
     if (const int fitted = FittedFont(wide); fitted > fontHeight_) {
       boxWidth_ = wide;
       fontHeight_ = fitted;
@@ -83,6 +86,19 @@ void TGraphList::Arrange() {
     for (int k = 0; k <= maxOut_ && k < TGraphm::MaxVertices; ++k)
       cell_[Slot(i)][Slot(k)] = QPoint(k * columnWidth_ + left,
                                        top + (i - 1) * rowHeight_ + (rowHeight_ - boxHeight_) / 2);
+}
+
+int TGraphList::HeightFor(int em) const {
+  if (graph_ == nullptr) return 0;
+  // A pixel to spare: the fit rounds the em it finds down.
+  TFont font;
+  font.Height = -(em + 1);
+  // Capitals clear of the double lines and two thirds of the box at most (FittedFont), the
+  // boxes four fifths of their rows and two pixels lower at least (Arrange), a margin above
+  // and below.
+  const int cap = TTextFit::CapHeightOf(font);
+  const int box = std::max(cap + 2 * (LineWidth + 1), (cap * 3 + 1) / 2);
+  return graph_->VertexCount() * std::max(box + 2, (box * 5 + 3) / 4) + 6;
 }
 
 TFont TGraphList::TextFont() const {
@@ -125,7 +141,9 @@ int TGraphList::FittedFont(int boxWidth) const {
   const auto [split, link] = FieldEdges(boxWidth, true);
   const int dataField = weighted_ ? split : boxWidth * 2 / 3;
   for (int v = 1; v <= n; ++v) {
-    fit.Width(VertexLetter(v), boxWidth * 2 / 3);
+    // A head letter keeps clear of the lines round it by their width again: the head nodes
+    // stand in a frame of their own, and a letter close by both reads against their colour.
+    fit.Width(VertexLetter(v), boxWidth * 2 / 3 - 2 * LineWidth);
     fit.Width(QString::number(v), dataField);
     for (int w = 1; weighted_ && w <= n; ++w)
       if (graph_->IsArc(v, w)) fit.Width(QString::number(graph_->Weight(v, w)), link - split);
@@ -228,6 +246,16 @@ void TGraphList::DrawNode(int row, int column, int vertex) {
     field(linkLeft, w, link);
     if (arcNode && weighted_) field(0, split, link);
   };
+  if (!arcNode) {
+    // A head node's letter on white: the blue frame round the head nodes and the link field's
+    // line stand close round it, and on the backdrop's shades they are what the eye sets it
+    // against.
+    const TBrush saved = c.Brush;
+    c.Brush.Style = bsSolid;
+    c.Brush.Color = clWhite;
+    c.FillRect(TRect{x + 1, y + 1, x + linkLeft, y + h});
+    c.Brush = saved;
+  }
   outline(topColor_, frwColor_);
   if (arcNode) {
     // From the middle of the previous node's link field.

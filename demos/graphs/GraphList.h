@@ -26,6 +26,8 @@ class TGraphList : public TNodeContainer {
   bool Highlighted(int row, int vertex) const { return focus_[Slot(row)][Slot(vertex)]; }
   void ClearHighlights();
 
+  // The height whose rows hold the graph's lists in letters em pixels high.
+  int HeightFor(int em) const;
   // The layout for the present size; Paint runs it first.
   void Arrange();
   int ColumnWidth() const { return columnWidth_; }

@@ -12,31 +12,42 @@
 #include "demos/graphs/WeightDialog.h"
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/KitGlobals.h"
+#include "framework/shell/MainForm.h"
+#include "framework/shell/ShellWindows.h"
 #include "platform/Forms.h"
 #include "platform/ModalHost.h"
 #include "platform/TextRules.h"
 
-TCircleLayout LayoutCircle(int width, int height, int n, double share, double shareAcross) {
+TCircleLayout LayoutCircle(int width, int height, int n, double share, double shareAcross, int leastNode) {
   TCircleLayout l;
   l.Position.assign(static_cast<std::size_t>(std::max(n, 0) + 1), QPoint());
   if (n < 1) return l;
   const int cx = width / 2;
   const int cy = height / 2;
   l.Radius = text::Round(std::min(width, height) * share);
+  int rx = std::max(l.Radius, text::Round(width * (shareAcross > 0 ? shareAcross : share)));
+  // A quarter of the circle's radius, but never so big that neighbours touch or that a
+  // circle (drawn 2 px up and left of its black shadow) runs onto the panel's frame.
+  const double gap = n > 1 ? std::sin(std::numbers::pi / n) : 1.0;
+  const auto own = [&] { return std::min(l.Radius / 4, text::Round(l.Radius * gap * 0.5)); };
+  const auto room = [&] { return std::min(cx - rx, cy - l.Radius) - 6; };
+  // Where the edge leaves the vertices less than leastNode (and less than their own room on
+  // the circle), the circle comes in until they have it: a letter needs it more than the lines
+  // between the vertices need the last pixels.
+  for (int k = 0; k < 4 && room() < std::min(leastNode, own()); ++k) {
+    const int want = std::min(leastNode, own());
+    l.Radius = std::max(1, std::min(l.Radius, cy - 6 - want));
+    rx = std::max(l.Radius, std::min(rx, cx - 6 - want));
+  }
   const double step = 2 * std::numbers::pi / n;
-  const int rx = std::max(l.Radius, text::Round(width * (shareAcross > 0 ? shareAcross : share)));
   for (int i = 1; i <= n; ++i) {
     l.Position[static_cast<std::size_t>(i)] = QPoint(text::Round(cx - rx * std::cos(i * step)),
                                                      text::Round(cy - l.Radius * std::sin(i * step)));
   }
-  // A quarter of the circle's radius, but never so big that neighbours touch or that a
-  // circle (drawn 2 px up and left of its black shadow) runs onto the panel's frame.
-  const double halfGap = n > 1 ? l.Radius * std::sin(std::numbers::pi / n) : l.Radius;
-  const int room = std::min(cx - rx, cy - l.Radius) - 6;
-  l.NodeRadius = std::max(0, std::min({l.Radius / 4, text::Round(halfGap * 0.5), room}));
+  l.NodeRadius = std::max(0, std::min(own(), room()));
   l.LabelSize = l.NodeRadius >= 6 ? l.NodeRadius - 4 : 2;
   // Weights get smaller as the arcs crowd (a full network of 10 has 45 of them).
-  l.WeightSize = std::max(2, std::min(l.LabelSize - 1, text::Round(halfGap / 4)));
+  l.WeightSize = std::max(2, std::min(l.LabelSize - 1, text::Round(l.Radius * gap / 4)));
   return l;
 }
 
@@ -631,8 +642,14 @@ QRect WeightInk(const TFont& font, const QString& text) { return QFontMetrics(fo
 
 }  // namespace
 
+int TGraphP::LeastPixels() const {
+  // The demonstration's window a teacher may make smaller; the input window keeps its size.
+  const QWidget* shell = MainForm;
+  return shell != nullptr && window() == shell ? LegiblePixelsIn(*this) : LegiblePixels();
+}
+
 int TGraphP::LoopWeightPixels(const TCircleLayout& layout) const {
-  return std::max(LegiblePixels(), text::Round(layout.WeightSize * 96.0 / 72.0));
+  return std::max(LeastPixels(), text::Round(layout.WeightSize * 96.0 / 72.0));
 }
 
 std::pair<bool, bool> TGraphP::LoopsFit(const TCircleLayout& layout) const {
@@ -663,9 +680,11 @@ std::pair<bool, bool> TGraphP::LoopsFit(const TCircleLayout& layout) const {
 
 TCircleLayout TGraphP::DisplayLayout(int n) const {
   const double share = weighted_ ? NetworkShare : 0.4;
-  TCircleLayout layout = LayoutCircle(width(), height(), n, share);
+  // Room in every vertex for a letter of the least size (DrawVertex).
+  const int leastNode = (std::max(kLegiblePixels, LeastPixels()) + 7) / 2;
+  TCircleLayout layout = LayoutCircle(width(), height(), n, share, 0, leastNode);
   if (graph_ == nullptr || graph_->Loops() == 0) return layout;
-  TLoopLayout key{size(), n, weighted_, directed_, LegiblePixels(), DrawnArcs(), {}};
+  TLoopLayout key{size(), n, weighted_, directed_, LeastPixels(), DrawnArcs(), {}};
   for (const auto& [i, j] : key.Arcs)
     if (i == j) key.LoopTexts.push_back(QString::number(graph_->Weight(i, j)));
   if (loopLayout_ && loopLayout_->first == key) return loopLayout_->second;
@@ -677,7 +696,7 @@ TCircleLayout TGraphP::DisplayLayout(int n) const {
        std::tie(fitsAcross, fitsDown) = LoopsFit(layout)) {
     if (!fitsDown) down -= 0.01;
     if (!fitsAcross) across -= 0.01;
-    layout = LayoutCircle(width(), height(), n, down, across);
+    layout = LayoutCircle(width(), height(), n, down, across, leastNode);
   }
   loopLayout_.emplace(std::move(key), layout);
   return layout;
@@ -746,15 +765,17 @@ void TGraphP::DrawArc(const TArcScene& scene, int tail, int head, TColor color) 
 const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int size) const {
   TWeightPlaces& w = weightPlaces_;
   const QRect bounds(0, 0, width(), height());
-  const int least = LegiblePixels();
+  // The least a class reads in the window as it is now: a window made smaller shows its
+  // weights smaller in proportion, where a full network has no room for them at the screen's.
+  const int least = LeastPixels();
   std::vector<QString> texts;
   for (const auto& [i, j] : scene.Arcs) texts.push_back(QString::number(graph_->Weight(i, j)));
   if (w.Scene == scene && w.Texts == texts && w.Bounds == bounds && w.StartSize == size && w.Least == least) return w;
   w = {scene, std::move(texts), bounds, size, least, least, {}, {}, {}, {}};
   // The size asked for when every weight can be read whole and told whose it is there, else
-  // the least a class reads, where the weights make room for each other as they can (a full
-  // network of ten vertices has 90 of them). A loop's weight stands beside its loop, where the
-  // others keep clear of it.
+  // the largest smaller one where they can, down to the least a class reads, where the weights
+  // make room for each other as they can (a full network of ten vertices has 90 of them). A
+  // loop's weight stands beside its loop, where the others keep clear of it.
   const auto place = [&](int px, bool makeRoom) {
     const TFont font = WeightFont(px);
     std::vector<TWeightLabel> labels;
@@ -792,7 +813,21 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
     return clear;
   };
   const int asked = std::max(least, text::Round(size * 96.0 / 72.0));
-  if (!place(asked, asked == least) && asked > least) place(least, true);
+  if (place(asked, asked == least) || asked == least) return w;
+  // A smaller font leaves more room between the lines: the largest clear one, halving the
+  // sizes between (each try places every weight).
+  int clear = 0;
+  for (int lo = least, hi = asked - 1; lo <= hi;) {
+    const int mid = (lo + hi + 1) / 2;
+    if (place(mid, true)) {
+      clear = mid;
+      lo = mid + 1;
+    } else {
+      hi = mid - 1;
+    }
+  }
+  const int chosen = clear > 0 ? clear : least;
+  if (w.Size != chosen) place(chosen, true);
   return w;
 }
 
@@ -928,9 +963,9 @@ void TGraphP::DrawVertex(int i) {
   const QRect face = VertexFace(layout_, i);
   c.Ellipse(face.left(), face.top(), face.left() + face.width(), face.top() + face.height());
   c.Font.SetSize(layout_.LabelSize);
-  // A small panel (the input window's) still writes its letters 13 px high where the circle
-  // holds them.
-  c.Font.Height = -std::max(-c.Font.Height, std::min(kLegiblePixels, 2 * r - 6));
+  // A small panel still writes its letters as high as a class reads where the circle holds
+  // them.
+  c.Font.Height = -std::max(-c.Font.Height, std::min(std::max(kLegiblePixels, LeastPixels()), 2 * r - 6));
   c.SetTextAlign(TA_CENTER | TA_BASELINE);
   c.SetBkMode(TRANSPARENT);
   // Black reads on the light fills; on a dark one (the blue of the vertex being examined) it

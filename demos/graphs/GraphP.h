@@ -34,8 +34,9 @@ struct TCircleLayout {
   int WeightSize = 2;
 };
 // shareAcross, when given, sets how far across the circle reaches instead (loops at the sides
-// may need less room than loops at the top).
-TCircleLayout LayoutCircle(int width, int height, int n, double share = 0.4, double shareAcross = 0);
+// may need less room than loops at the top). Where the panel's edge would leave a vertex
+// circle less than leastNode (of what its neighbours leave it), the circle comes in.
+TCircleLayout LayoutCircle(int width, int height, int n, double share = 0.4, double shareAcross = 0, int leastNode = 0);
 
 // A weight to write on the arc drawn from From to To, in a text of Size. Where the opposite
 // arc shares the line (TowardHead), each weight keeps to the half of the line before its own
@@ -227,6 +228,9 @@ class TGraphP : public TNodeContainer {
   };
   mutable TWeightPlaces weightPlaces_;
   const TWeightPlaces& WeightPlaces(const TArcScene& scene, int size) const;
+  // The least pixel height a class reads here: in the demonstration's window, as that window
+  // is now (smaller in a window made smaller), else the screen's.
+  int LeastPixels() const;
   // The pixel height a loop's weight may come to: the size asked for, at least the least a
   // class reads.
   int LoopWeightPixels(const TCircleLayout& layout) const;

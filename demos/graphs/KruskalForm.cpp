@@ -476,9 +476,11 @@ void TKruskalForm::DrawAll() {
 
 void TKruskalForm::FormResize() {
   TGraphForm::FormResize();
-  // The table gets what two columns of rows a class reads need, the graph the rest (at least
-  // half the width): a full network's weights need the room between its lines.
-  const int twoColumns = 2 * (TFont{.Name = QStringLiteral("Courier New"), .Height = -LegiblePixels()}.TextWidth(Heading) + 5);
+  // The table gets what two columns of rows a class reads need (in the window as it is now),
+  // the graph the rest (at least half the width): a full network's weights need the room
+  // between its lines.
+  const int twoColumns =
+      2 * (TFont{.Name = QStringLiteral("Courier New"), .Height = -LegiblePixelsIn(*this)}.TextWidth(Heading) + 5);
   const int graphWidth = std::max(width() / 2, width() - twoColumns);
   if (graphWidth != GraphP1->width()) {
     GraphP1->setGeometry(GraphP1->x(), GraphP1->y(), graphWidth, GraphP1->height());

@@ -71,7 +71,13 @@ class TPathWindow : public TGraphForm {
     TGraphForm::FormResize();
   }
   virtual void PlaceLogAndStatus(int w, int h) = 0;
-  static int LogWidth(int w) { return w * 2 / 5; }
+  // Two fifths for the log, less, down to a quarter, where the matrix needs the width for
+  // letters and entries of the least size the window reads (a window made smaller).
+  int LogWidth(int w) const {
+    const TGraphm* g = Matrix->Graph();
+    const int need = g != nullptr ? TGraphMatrix::WidthFor(*g, LegiblePixelsIn(*this)) : 0;
+    return std::clamp(w - need, w / 4, w * 2 / 5);
+  }
 
  public:
   // The log in its place, a little lower where that leaves room for whole lines only, so

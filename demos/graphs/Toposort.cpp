@@ -91,7 +91,9 @@ class TTopSortForm : public TGraphForm {
     // Two columns and the lines after them.
     Grid->SetDefaultColWidth(std::max(1, (Grid->width() - 2) / 2));
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
-    Grid->Font.Height = text::Round(Grid->DefaultRowHeight() * 0.9);
+    // Characters as high as the row less its line and a pixel above and below: the headings'
+    // Chinese fill their whole em.
+    Grid->Font.Height = -std::max(1, Grid->DefaultRowHeight() - 3);
     Grid->Invalidate();
   }
 };
@@ -316,7 +318,8 @@ void TToposort::Toposort_NextArc() {
 // IF m < n THEN write('cycle')
 void TToposort::Toposort_IsCycle() {
   if (output_ >= graph_->VertexCount()) return;
-  // Clear of the drawing: the lists and in-degrees left over are what the message speaks of.
-  MoveClearOf(*msgDlg_, {form_.get()});
+  // Clear of the drawing: the lists and in-degrees left over are what the message speaks of
+  // (in a window made too small for that, over the fewest of their nodes).
+  PlaceBesideNodes(*msgDlg_, *form_);
   msgDlg_->Execute(QStringLiteral("网中存在自环!"));
 }

@@ -6,6 +6,7 @@
 #include "demos/graphs/GraphP.h"
 #include "framework/drawkit/GraphForm.h"
 #include "framework/drawkit/ThemedControls.h"
+#include "platform/Forms.h"
 
 // The window the traversals and the strong components draw on: the graph above, its
 // adjacency lists below it, and one or two captions in the bottom tenth.
@@ -58,8 +59,12 @@ class TTraverWindow : public TGraphForm {
   void FormResize() override {
     const int w = width();
     const int h = height();
-    GraphP->setGeometry(0, 0, w, h / 10 * 6);
-    GraphList->setGeometry(0, h / 10 * 6, w, h / 10 * 3);
+    // The lists take more of the graph's height where their rows would not hold letters of
+    // the least size the window reads (a window made smaller), down to two fifths for the graph.
+    const int bottom = h / 10 * 9;
+    const int top = std::clamp(bottom - GraphList->HeightFor(LegiblePixelsIn(*this)), h / 10 * 4, h / 10 * 6);
+    GraphP->setGeometry(0, 0, w, top);
+    GraphList->setGeometry(0, top, w, bottom - top);
     PlaceCaptions(w, h);
     ScaleCaptions(*this);
     TGraphForm::FormResize();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -223,6 +224,9 @@ void TQkAddrSortGraphForm::Arrange() {
     const QPoint bottom = row->pos() + QPoint(box->x() + box->width() / 2, box->y() + box->height() - 1);
     // In a small window the arrows may take less than their grown length to stand apart.
     int shrink = 4;  // quarters of that length
+    // What stands below the arrows' row: their captions keep off it where they can (the
+    // address row and its heading under the records, the counters under the addresses).
+    bool keepOff = true;
     auto place = [&](const std::vector<int>& leans) {
       bool inside = true;
       for (std::size_t i = 0; i < onBox.size(); ++i) {
@@ -253,6 +257,12 @@ void TQkAddrSortGraphForm::Arrange() {
           q->Place(box, tip, side, leans[i], nudge);
         }
         inside = inside && rect().contains(q->geometry());
+        if (keepOff) {
+          const QRect caption = q->CaptionBox();
+          const std::array<const QWidget*, 2> below = UnderRecords(q) ? std::array<const QWidget*, 2>{ZqStaticText2, Addr}
+                                                                    : std::array<const QWidget*, 2>{LabelComp, LabelMove};
+          for (const QWidget* w : below) inside = inside && !caption.intersects(w->geometry());
+        }
         // Each one readable: neither covers more than three fifths of the one before (their
         // boxes, captions and all; beside the window's edge an upright arrow and one leaning
         // further share a little over half of theirs).
@@ -273,6 +283,9 @@ void TQkAddrSortGraphForm::Arrange() {
     };
     for (; shrink >= 2; --shrink)
       if (placeAll()) break;
+    if (shrink < 2)  // no room below: as they stand clear of each other
+      for (keepOff = false, shrink = 4; shrink >= 2; --shrink)
+        if (placeAll()) break;
     if (shrink < 2) {  // none stands clear: at full length, leaning apart
       shrink = 4;
       place(onBox.size() == 1 ? std::vector<int>{0} : onBox.size() == 2 ? std::vector<int>{-1, 1} : std::vector<int>{-1, 0, 1});

@@ -12,6 +12,9 @@ namespace {
 const QString kHeading = QStringLiteral("Addr   succ   k   x   y   i");
 constexpr int kDesignHeight = 183;
 constexpr int kPanel2Height = 23;
+// The two page buttons side by side, 3 pixels from each other and from the panel's edge.
+constexpr int kButtonWidth = 30;
+constexpr int kButtonsRoom = 3 + kButtonWidth + 3 + kButtonWidth + 3;
 
 TSpeedButton* PageButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new TSpeedButton(caption, parent);
@@ -48,7 +51,7 @@ TStkContainerForm::TStkContainerForm(QWidget* parent) : QWidget(parent) {
     box.Canvas().Brush.Style = bsSolid;
     box.Canvas().FillRect(box.ClientRect());
     if (Stack == nullptr) return;
-    const int col = Stack->ColCount - 2 - Page;
+    const int col = Stack->ColCount - PerPage - Page;
     const QPoint origin = box.mapFrom(this, Stack->mapTo(this, QPoint(Stack->FieldX(col), 0)));
     Stack->WriteHeading(box.Canvas(), kHeading, clBlue, origin.x(), 0, box.height());
   };
@@ -112,8 +115,17 @@ void TStkContainerForm::ReleaseStack() {
 
 void TStkContainerForm::ResetPage() {
   if (Stack == nullptr) return;
-  const int used = std::max(1, Stack->Count() / Stack->RowCount);
-  MinPage = Stack->ColCount - used - 1;
+  PerPage = ColumnsThatFit();
+  // One column fills the window: the page buttons go to the right of its fields.
+  Stack->SetFieldReserve(PerPage == 1 ? kButtonsRoom : 0);
+  Panel2Resize();
+  if (PerPage == 2) {
+    const int used = std::max(1, Stack->Count() / Stack->RowCount);
+    MinPage = Stack->ColCount - used - 1;
+  } else {
+    // The column of the newest row.
+    MinPage = Stack->ColCount - 1 - std::max(0, Stack->Count() - 1) / Stack->RowCount;
+  }
   Page = MinPage;
   UpdatePage();
 }
@@ -122,21 +134,34 @@ void TStkContainerForm::UpdatePage() {
   Panel1Resize();
   const int colCount = Stack != nullptr ? Stack->ColCount : 2;
   BtnL->setVisible(Page > MinPage);
-  BtnR->setVisible(Page < colCount - 2);
+  BtnR->setVisible(Page < colCount - PerPage);
+}
+
+int TStkContainerForm::ColumnsThatFit() const {
+  if (Stack == nullptr) return 2;
+  const QSize two(Stack->ColCount * Panel1->width() / 2, Panel1->height());
+  return Stack->FieldFontFor(two, 0).Height >= LegiblePixels() ? 2 : 1;
 }
 
 void TStkContainerForm::Panel1Resize() {
   if (EmbeddedStack == nullptr) return;
+  // A width that changes how many columns fit starts again at the newest page.
+  if (ColumnsThatFit() != PerPage) {
+    ResetPage();
+    return;
+  }
   const int w = Panel1->width();
-  EmbeddedStack->setGeometry((-w * Page) / 2, 0, Stack->ColCount * w / 2, Panel1->height());
+  EmbeddedStack->setGeometry((-w * Page) / PerPage, 0, Stack->ColCount * w / PerPage, Panel1->height());
   Heading->Invalidate();
 }
 
 void TStkContainerForm::Panel2Resize() {
   const int h = Panel2->height() - 6;
-  // Both buttons under the left column, clear of the heading.
-  BtnL->setGeometry(3, 3, 30, h);
-  BtnR->setGeometry(3 + 30 + 3, 3, 30, h);
+  // Both buttons under the left column, clear of the heading; right of the fields where one
+  // column fills the window.
+  const int left = PerPage == 1 ? Panel2->width() - kButtonsRoom : 0;
+  BtnL->setGeometry(left + 3, 3, kButtonWidth, h);
+  BtnR->setGeometry(left + 3 + kButtonWidth + 3, 3, kButtonWidth, h);
   const int inset = Panel2->Inset();
   Heading->setGeometry(inset, inset, Panel2->width() - 2 * inset, Panel2->height() - 2 * inset);
   Heading->lower();

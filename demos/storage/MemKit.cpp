@@ -115,7 +115,11 @@ void TMemList::Layout() {
     box->NamesPointer = i == 0 && !look_.framedHead;
     if (i == 0) {
       box->Stands.clear();
-      box->setGeometry(left, top, headW, boxH);
+      // A head without a frame takes the height its name needs (a "p" reaches below the
+      // digits' line), centred on the first line, where two lines leave boxes lower.
+      const int needed = headFont.TextHeight(head_) + 2;
+      const int headH = look_.framedHead ? boxH : std::clamp(needed, boxH, std::max(boxH, height()));
+      box->setGeometry(left, std::clamp(top + (boxH - headH) / 2, 0, std::max(0, height() - headH)), headW, headH);
       box->Show(head_, headFont, clNone, look_.framedHead ? clBlue : clNone);
       continue;
     }
@@ -130,7 +134,9 @@ void TMemList::Layout() {
 QPolygon TMemList::ArrowPath(const TMemBox& a, const TMemBox& b) const {
   const QRect from = a.geometry();
   const QRect to = b.geometry();
-  if (from.top() == to.top()) return QPolygon({QPoint(from.right() + 1, from.center().y()), QPoint(to.left(), from.center().y())});
+  // Along a line (the head, taller than the boxes, stands across the first line's).
+  if (from.center().y() >= to.top() && from.center().y() <= to.bottom())
+    return QPolygon({QPoint(from.right() + 1, to.center().y()), QPoint(to.left(), to.center().y())});
   const int turnX = from.right() + 1 + gap_ / 2;
   const int midY = (from.bottom() + to.top()) / 2;
   return QPolygon({QPoint(from.right() + 1, from.center().y()), QPoint(turnX, from.center().y()), QPoint(turnX, midY),

@@ -228,11 +228,37 @@ TColor GroundColor(const TCanvas& canvas, const TRect& r) {
   return FromQRgb(qRgb(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n)));
 }
 
+double CloseGroundShare(const TCanvas& canvas, const TRect& r, TColor color) {
+  const QImage* image = canvas.Target();
+  if (!image) return 0;
+  const QRect area = QRect(QPoint(r.Left, r.Top) - canvas.WindowOrg(), QSize(r.Width(), r.Height())) & image->rect();
+  if (area.isEmpty()) return 0;
+  // Every other pixel both ways, as for the mean; a run of one colour is judged once.
+  long long close = 0, n = 0;
+  QRgb last = 0;
+  bool lastClose = false;
+  for (int y = area.top(); y <= area.bottom(); y += 2) {
+    const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+    for (int x = area.left(); x <= area.right(); x += 2) {
+      const QRgb pixel = line[x] & 0xFFFFFFu;
+      if (n == 0 || pixel != last) {
+        last = pixel;
+        lastClose = ContrastRatio(color, FromQRgb(pixel)) < 3.0;
+      }
+      close += lastClose ? 1 : 0;
+      ++n;
+    }
+  }
+  return static_cast<double>(close) / static_cast<double>(n);
+}
+
 void TextOutOnCanvas(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   const QSize extent = canvas.TextExtent(text);
-  const TColor ground = GroundColor(canvas, Bounds(x, y, extent.width(), extent.height()));
+  const TRect box = Bounds(x, y, extent.width(), extent.height());
+  const TColor ground = GroundColor(canvas, box);
   if (ground != clNone) {
-    TextOutOnGround(canvas, x, y, text, color, ground);
+    if (CloseGroundShare(canvas, box, color) > 1.0 / 8) TextOutOutlined(canvas, x, y, text, color);
+    else TextOutOnGround(canvas, x, y, text, color, ground);
     return;
   }
   canvas.Font.Color = color;

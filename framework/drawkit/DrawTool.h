@@ -60,9 +60,14 @@ void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor 
 // The mean colour of what the canvas holds in r (the part of r on its image); clNone when
 // none of r is.
 TColor GroundColor(const TCanvas& canvas, const TRect& r);
+// The share (0 to 1) of what the canvas holds in r (the part of r on its image) that stands
+// less than 3 : 1 from color; 0 when none of r is on the image.
+double CloseGroundShare(const TCanvas& canvas, const TRect& r, TColor color);
 // TextOutOnGround on what the canvas already holds under the text (the backdrop of a
-// transparent control): outlined where that ground is, on average, too close to color. The
-// text is placed by its top left corner (TA_LEFT | TA_TOP).
+// transparent control): outlined where that ground is, on average, too close to color, or
+// where more than an eighth of it is (a sky of light and darker parts whose mean reads while
+// the part most of the letters stand on does not). The text is placed by its top left corner
+// (TA_LEFT | TA_TOP).
 void TextOutOnCanvas(TCanvas& canvas, int x, int y, const QString& text, TColor color);
 
 // The part startAngle .. endAngle of the circle in the box (x1, y1)-(x2, y2) (its width

@@ -205,16 +205,19 @@ void TStackBox::RefreshRow(const Entry& entry) {
   entry.row->Repaint();
 }
 
-TFont TStackBox::FieldFont() const {
-  const TStackLayout l = Layout();
-  const FieldFit fit{l.CellWidth, l.CellHeight, NodeFont, titleVisible_ ? Title.trimmed() : QString(), FieldChars};
+TFont TStackBox::FieldFont() const { return FieldFontFor(size(), fieldReserve_); }
+
+TFont TStackBox::FieldFontFor(QSize box, int reserve) const {
+  const TStackLayout l(box, ColCount, RowCount, pointerVisible_, titleVisible_);
+  const FieldFit fit{l.CellWidth, l.CellHeight, NodeFont, titleVisible_ ? Title.trimmed() : QString(), FieldChars,
+                     reserve};
   if (fieldFont_ && fieldFont_->first == fit) return fieldFont_->second;
   TFont font = NodeFont;
   font.Pitch = fpFixed;
   font.Height = std::max(1, l.CellHeight * 6 / 7);
   const QString widest(FieldChars, QLatin1Char('0'));
   const auto right = [&] { return std::max(HeadingRight(font, fit.title), SpanOf(font, widest).right); };
-  while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2) --font.Height;
+  while (font.Height > 1 && FieldLeft + right() > l.CellWidth - 2 - reserve) --font.Height;
   fieldFont_.emplace(fit, font);
   return font;
 }
@@ -230,6 +233,12 @@ void TStackBox::WriteHeading(TCanvas& canvas, const QString& heading, TColor col
   const int y = top + (height - canvas.TextExtent(heading).height()) / 2;
   for (const auto& [cell, word] : HeadingWords(heading))
     TextOutOnCanvas(canvas, x + canvas.Font.TextWidth(QString(cell, QLatin1Char(' '))), y, word, color);
+}
+
+void TStackBox::SetFieldReserve(int pixels) {
+  if (pixels == fieldReserve_) return;
+  fieldReserve_ = std::max(0, pixels);
+  FitFields();
 }
 
 void TStackBox::FitFields() {

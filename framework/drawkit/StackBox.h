@@ -116,6 +116,9 @@ class TStackBox : public TNodeContainer {
   // squeezed into its row).
   bool FieldColumns = false;
   int FieldChars = 0;
+  // Pixels at the right of each row the fields leave free (for controls a window lays under
+  // them); the rows refit at once.
+  void SetFieldReserve(int pixels);
   // What row index (0 = bottom) stands for in the algorithm: the row's text as the call at
   // some depth, or the item of a stack, makes it. When given, every row pushed from then on
   // is held to it (its Stands); nothing: not held now.
@@ -156,6 +159,9 @@ class TStackBox : public TNodeContainer {
   // The font of the fields and of the title when FieldColumns is set (fitted at the layout
   // and kept until the size, the columns and rows or the texts it fits change).
   TFont FieldFont() const;
+  // The field font the box would take at size box with reserve pixels left free at the rows'
+  // right (a window choosing how wide to make it).
+  TFont FieldFontFor(QSize box, int reserve) const;
   // Box x where the fields of column col (0 = the rightmost, which fills first) start.
   int FieldX(int col) const;
   // Writes a heading over the fields on canvas: in the field font and color, from x, centred
@@ -197,9 +203,11 @@ class TStackBox : public TNodeContainer {
     TFont nodeFont;
     QString title;
     int chars = 0;
+    int reserve = 0;
     friend bool operator==(const FieldFit&, const FieldFit&) = default;
   };
   mutable std::optional<std::pair<FieldFit, TFont>> fieldFont_;
+  int fieldReserve_ = 0;
 
   std::vector<Entry> entries_;
   TStackTopPointer* marker_;

@@ -49,6 +49,26 @@ TEST(GraphViews, VertexCirclesFitThePanelAndStayLegible) {
   }
 }
 
+// A network's circle reaching 0.44 of a small panel leaves its vertices a few pixels to the
+// edge: asked for a least radius, the circle comes in until they have it, inside the panel
+// and apart; where their neighbours leave less, that is the most they get.
+TEST(GraphViews, CircleComesInForTheLeastVertexRadius) {
+  const TCircleLayout plain = LayoutCircle(250, 185, 9, 0.44);
+  ASSERT_LT(plain.NodeRadius, 8) << "the edge leaves little room";
+  const TCircleLayout l = LayoutCircle(250, 185, 9, 0.44, 0, 8);
+  EXPECT_GE(l.NodeRadius, 8);
+  EXPECT_LT(l.Radius, plain.Radius);
+  for (int i = 1; i <= 9; ++i) {
+    const QPoint p = l.Position[static_cast<std::size_t>(i)];
+    EXPECT_TRUE(p.x() - l.NodeRadius - 2 >= 0 && p.y() - l.NodeRadius - 2 >= 0 && p.x() + l.NodeRadius <= 250 &&
+                p.y() + l.NodeRadius <= 185)
+        << "vertex " << i;
+  }
+  EXPECT_EQ(LayoutCircle(600, 420, 9, 0.44, 0, 8).Position, LayoutCircle(600, 420, 9, 0.44).Position) << "room enough";
+  // Ten vertices on a circle of 40 px leave each other 6 px: no more for the least asked.
+  EXPECT_LE(LayoutCircle(100, 100, 10, 0.4, 0, 20).NodeRadius, 7);
+}
+
 namespace {
 
 // The display panel at the drawing window's design size showing digraph g.
@@ -329,6 +349,22 @@ TEST(GraphViews, ListTextsStayReadableInsideTheirFields) {
   for (int i = 1; i <= 9; ++i)
     for (int j = i + 1; j <= 9; ++j) dense->AddArc(i, j, 100 + 97 * i + 11 * j);
   check(QSize(520, 308), std::move(dense), true, 13);
+  // The same in a window made smaller (the critical path's lists at 640 x 480): boxes wider
+  // than the arrows' dozen pixels leave, so that the weights keep 8 px.
+  auto small = std::make_unique<TGraphm>(9);
+  for (int i = 1; i <= 9; ++i)
+    for (int j = i + 1; j <= 9; ++j) small->AddArc(i, j, 100 + 97 * i + 11 * j);
+  check(QSize(355, 185), std::move(small), true, 8);
+  // A list as high as HeightFor asks holds letters of that size in every row.
+  auto full = std::make_unique<TGraphm>(10);
+  for (int i = 1; i <= 10; ++i)
+    for (int j = 1; j <= 10; ++j) full->AddArc(i, j, 1);
+  TGraphList probe;
+  probe.SetGraph(full.get());
+  for (const int em : {8, 13, 16}) {
+    auto g = std::make_unique<TGraphm>(*full);
+    check(QSize(900, probe.HeightFor(em)), std::move(g), false, em);
+  }
 }
 
 TEST(GraphViews, ListAndMatrixLayout) {

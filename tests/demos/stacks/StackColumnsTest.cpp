@@ -182,9 +182,12 @@ TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPa
                                             k < 15 ? k % 4 + 1 : -1));
   form.ResetPage();
   // Resized larger and back, as a user drags the window: the heading is written afresh at
-  // each size, nothing of the one before left on the panel.
-  for (const QSize size : {QSize(456, 228), QSize(700, 300), QSize(456, 228)}) {
-    for (int page = form.MinPage; page <= box.ColCount - 2; ++page) {
+  // each size, nothing of the one before left on the panel. A window too narrow for two
+  // columns (290 wide) shows one a page, its buttons beside the heading.
+  for (const QSize size : {QSize(456, 228), QSize(700, 300), QSize(290, 228), QSize(456, 228)}) {
+    Show(form, size);
+    EXPECT_EQ(form.PerPage, size.width() < 400 ? 1 : 2) << size.width();
+    for (int page = form.MinPage; page <= box.ColCount - form.PerPage; ++page) {
       Show(form, size);
       form.Page = page;
       form.UpdatePage();
@@ -192,7 +195,7 @@ TEST_F(MazeColumns, MazeHeadingOnTheBottomPanelStandsOverTheRightColumnOnEveryPa
       const Line heading = Read(*form.Heading, form.Heading->Image(), form.Heading->rect(), clBlue,
                                 QStringLiteral("Addr   succ   k   x   y   i"), form);
       // The bottom row of the page's right column, when that column holds any.
-      const int bottom = (box.ColCount - 2 - page) * box.RowCount;
+      const int bottom = (box.ColCount - form.PerPage - page) * box.RowCount;
       if (bottom >= box.Count()) continue;
       ExpectOver(heading, ReadRow(*box.Row(bottom), box.NodeFont.Color, form),
                  QStringLiteral("%1 x %2, page %3, row \"%4\"")

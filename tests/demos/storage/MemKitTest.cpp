@@ -13,13 +13,17 @@ namespace {
 class MemListRow : public ::testing::Test {
  protected:
   void Lay(QSize client, int entries) {
+    Lay(client, entries, {.left = 10, .box = {40, 30}, .gap = 20, .framedHead = true}, QRect(0, 0, 400, 54),
+        QStringLiteral(" 2^1"));
+  }
+  void Lay(QSize client, int entries, const TMemList::TLook& look, const QRect& design, const QString& head) {
     window_.resize(client);
-    list_ = new TMemList(&window_, {.left = 10, .box = {40, 30}, .gap = 20, .framedHead = true});
-    list_->SetDesignBounds(0, 0, 400, 54, QSize(480, 440));
+    list_ = new TMemList(&window_, look);
+    list_->SetDesignBounds(design.x(), design.y(), design.width(), design.height(), QSize(480, 440));
     list_->Rescale(client.width(), client.height());
     QList<int> numbers;
     for (int i = 0; i < entries; ++i) numbers << 60 - 4 * i;
-    list_->Show(QStringLiteral(" 2^1"), numbers);
+    list_->Show(head, numbers);
   }
   QWidget window_;
   TMemList* list_ = nullptr;
@@ -52,6 +56,25 @@ TEST_F(MemListRow, ALongListGoesOnInASecondLineInsideTheRowWithoutOverlaps) {
       for (std::size_t j = i + 1; j < boxes.size(); ++j)
         EXPECT_FALSE(r.intersects(boxes[j]->geometry())) << client.width() << ": boxes " << i << " and " << j;
     }
+  }
+}
+
+TEST_F(MemListRow, AnUnframedHeadInALowRowHoldsItsNameAndPointsStraightAtTheFirstEntry) {
+  // The boundary tags' free list from pav (30 x 20 boxes, a 40 pixel row) in the drawing
+  // window of the smallest demonstration window and of one a little larger.
+  for (const QSize client : {QSize(380, 330), QSize(560, 350)}) {
+    Lay(client, 16, {.left = 4, .box = {30, 20}, .gap = 20, .framedHead = false}, QRect(0, 360, 480, 40),
+        QStringLiteral("pav"));
+    const auto boxes = list_->Boxes();
+    ASSERT_EQ(boxes.size(), 17u);
+    ASSERT_GT(boxes[9]->y(), boxes[1]->y()) << client.width() << ": two lines";
+    const QRect head = boxes[0]->geometry();
+    const TFont font = FitMemFont(MemFont(list_->Ratio(), 14, clBlue), QStringLiteral("pav"), head.size());
+    EXPECT_GE(head.height(), font.TextHeight(QStringLiteral("pav"))) << client.width() << ": the p's tail inside";
+    EXPECT_TRUE(list_->rect().contains(head)) << client.width();
+    const TDrawnShape mark = list_->DrawingShapes().front();
+    EXPECT_EQ(mark.Tip, QPoint(boxes[1]->x(), boxes[1]->geometry().center().y()))
+        << client.width() << ": straight into the entry's side, not bent down into its top";
   }
 }
 

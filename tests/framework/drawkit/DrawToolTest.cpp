@@ -333,6 +333,29 @@ TEST(GroundColor, IsTheMeanOfTheCanvasUnderTheBoxOnly) {
   EXPECT_EQ(GroundColor(c, Rect(20, 0, 28, 10)), clBlue) << "logical coordinates";
 }
 
+TEST(TextOutOnCanvas, OutlinesATextOnAGroundWhoseMeanReadsButWhosePartsDoNot) {
+  // Red letters read on white (4 : 1) and hardly on the sky's blue (2.7 : 1): white with a
+  // band of sky averages to a ground they read on. A band of a third makes them outlined; a
+  // thin stroke under them (a twentieth) does not.
+  const TColor sky = RGB(186, 214, 240);
+  for (const auto& [band, outlined] : {std::pair{20, true}, std::pair{3, false}}) {
+    auto b = Filled(60, 60, clWhite);
+    TCanvas& c = b->Canvas();
+    c.Brush.Color = sky;
+    c.FillRect(Rect(0, 0, 60, band));
+    c.SetBkMode(TRANSPARENT);
+    c.Font.Height = -40;
+    const QSize extent = c.TextExtent(QStringLiteral("Ag"));
+    ASSERT_GE(ContrastRatio(clRed, GroundColor(c, Bounds(2, 0, extent.width(), extent.height()))), 3.0);
+    EXPECT_EQ(CloseGroundShare(c, Bounds(2, 0, extent.width(), extent.height()), clRed) > 1.0 / 8, outlined);
+    TextOutOnCanvas(c, 2, 0, QStringLiteral("Ag"), clRed);
+    EXPECT_GT(CountColor(*b, clRed), 10);
+    EXPECT_EQ(CountColor(*b, OutlineColorFor(clRed)) > 10, outlined) << "a band of " << band << " rows";
+  }
+  auto off = Filled(10, 10, clWhite);
+  EXPECT_EQ(CloseGroundShare(off->Canvas(), Rect(20, 20, 30, 30), clRed), 0.0) << "nothing under it on the image";
+}
+
 TEST(TextOutOnCanvas, OutlinesOnlyATextTooCloseToWhatIsUnderIt) {
   const TColor sky = static_cast<TColor>(0xF5E6D6);  // a pale blue
   for (const auto& [ink, outlined] : {std::pair{clYellow, true}, std::pair{clAqua, true}, std::pair{clNavy, false}}) {
