@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "demos/trees/TreeLayout.h"
@@ -262,6 +263,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
     l.Texts.push_back({digit, box, node.label <= Blue1 ? TText::BlueLabel : TText::YellowLabel, 0, static_cast<int>(i)});
   }
   const QRect panel = rect().adjusted(margin / 2, 0, -margin / 2, 0);
+  const int frameRoom = std::max(margin, 4);
   for (std::size_t k = 0; k < spots.size(); ++k) {
     QRect box = plan.Boxes[k];
     const auto free = [&](const QRect& b) {
@@ -270,15 +272,30 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
         if (plan.Boxes[j].intersects(b)) return false;
       return true;
     };
+    const QRect& node = spots[k].Node;
+    const int gap = r.Grow(2);
+    const auto besides = [&](const QSize& sized) {
+      const int top = node.center().y() - sized.height() / 2;
+      return std::array{QRect(QPoint(node.left() - gap - sized.width(), top), sized),
+                        QRect(QPoint(node.right() + 1 + gap, top), sized)};
+    };
+    int em = plan.Ems[k];
+    // A caption the panel's top edge cuts into (over a small root in a window made smaller) reads
+    // as written on the frame and the pane's title bar above it: beside its node, level with its
+    // middle, where a place is free, else where the plan put it.
+    for (int size = em; box.top() < frameRoom && size >= legible; --size)
+      for (const QRect& place : besides(QFontMetrics(CaptionFont(size).ToQFont()).size(0, spots[k].Text)))
+        if (place.top() >= frameRoom && free(place) && !onLink(place)) {
+          box = place;
+          em = size;
+          break;
+        }
     // A caption that found no free place above its node (the levels of a deep tree stand close,
     // siblings' captions meet) takes the nearest one where no link runs: above the node, shifted
     // aside or a line higher (still below the parent), else beside it, level with its middle.
     // In smaller letters, down to the least readable, where none is free at the plan's size.
-    int em = plan.Ems[k];
     for (int size = em; (!free(box) || onLink(box)) && size >= legible; --size) {
       const QSize sized = QFontMetrics(CaptionFont(size).ToQFont()).size(0, spots[k].Text);
-      const QRect& node = spots[k].Node;
-      const int gap = r.Grow(2);
       const int parentBottom = spots[k].ParentCentre ? spots[k].ParentCentre->y() + d / 2 : -1;
       std::vector<QRect> places;
       for (int line = 0; line < 2; ++line) {
@@ -289,8 +306,7 @@ THuffmanTree::TLayout THuffmanTree::Layout() const {
             if (b.top() > parentBottom) places.push_back(b);
           }
       }
-      places.emplace_back(QPoint(node.left() - gap - sized.width(), node.center().y() - sized.height() / 2), sized);
-      places.emplace_back(QPoint(node.right() + 1 + gap, node.center().y() - sized.height() / 2), sized);
+      for (const QRect& place : besides(sized)) places.push_back(place);
       for (const QRect& place : places)
         if (free(place) && !onLink(place)) {
           box = place;

@@ -265,15 +265,20 @@ std::vector<QPoint> TThrdTreeNode::ThreadPath(bool left) const {
   const QPoint from(x - inside, higher ? top : bottom);
   const QPoint to(tx - (head ? target->width() * 3 / 16 : 0), higher ? target->y() + target->height() : target->y());
   // A thread to the head runs round the tree, off the rooms over the nodes it passes, where their
-  // marks stand, and across as few of the tree's links as it can.
+  // marks stand, and across as few of the tree's links as it can, the head's line to the root
+  // among them (it keeps off running along that line's legs, where the two would read as one).
   std::vector<QRect> rooms;
   std::vector<QLine> links;
-  if (const int side = tree ? tree->PointerBand() : 0; side > 0 && target == tree->thrt) {
-    for (const QRect& o : others) rooms.emplace_back(o.left() - side, o.top() - side, o.width() + side, side);
-    for (const QObject* child : Tree().children())
-      if (const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
-          node && !node->isHidden() && node->ParentNode && IsNodeOf(Tree(), node->ParentNode))
-        links.push_back(node->LinkLineTo(*node->ParentNode));
+  if (tree && target == tree->thrt) {
+    if (const int side = tree->PointerBand(); side > 0) {
+      for (const QRect& o : others) rooms.emplace_back(o.left() - side, o.top() - side, o.width() + side, side);
+      for (const QObject* child : Tree().children())
+        if (const auto* node = dynamic_cast<const TTreeNodeBase*>(child);
+            node && !node->isHidden() && node->ParentNode && IsNodeOf(Tree(), node->ParentNode))
+          links.push_back(node->LinkLineTo(*node->ParentNode));
+    }
+    const std::vector<QPoint> headLine = tree->HeadLinkPath();
+    for (std::size_t i = 1; i < headLine.size(); ++i) links.emplace_back(headLine[i - 1], headLine[i]);
   }
   return LevelThreadPath(from, to, others, Tree().rect(), left ? -r.Grow(3) : r.Grow(head ? 9 : 3), rooms, links);
 }

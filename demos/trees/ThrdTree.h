@@ -130,11 +130,11 @@ class TThrdTree : public TBinCharTree, public TThrdColours {
   std::vector<TDrawnShape> DrawingShapes() const override;
   // The colour a left (right) thread is drawn in.
   TColor ThreadColour(bool left) const { return left ? PreLineColor : PostLineColor; }
+  // The head's line down to the root as drawn; empty when its left link is no real one.
+  std::vector<QPoint> HeadLinkPath() const;
 
  protected:
   void Paint() override;
-  // The head's line down to the root as drawn; empty when its left link is no real one.
-  std::vector<QPoint> HeadLinkPath() const;
   // A thread as drawn: its node, its side, the node it leads to and its way.
   struct TDrawnThread {
     const TThrdTreeNode* Node;

@@ -426,6 +426,20 @@ bool SegmentCrosses(QPoint a, QPoint b, const QRect& box) {
   return mx > left && mx < right && my > top && my < bottom;
 }
 
+bool RunsAlong(const QLine& leg, const QLine& line) {
+  // Upright or across both, at most 3 pixels apart, side by side for more than 4.
+  const bool upright = leg.x1() == leg.x2();
+  if (upright != (line.x1() == line.x2()) || (!upright && (leg.y1() != leg.y2() || line.y1() != line.y2()))) return false;
+  const auto span = [upright](const QLine& l) {
+    const int p = upright ? l.y1() : l.x1(), q = upright ? l.y2() : l.x2();
+    return std::pair{std::min(p, q), std::max(p, q)};
+  };
+  const auto [a0, a1] = span(leg);
+  const auto [b0, b1] = span(line);
+  const int apart = upright ? std::abs(leg.x1() - line.x1()) : std::abs(leg.y1() - line.y1());
+  return apart <= 3 && std::min(a1, b1) - std::max(a0, b0) > 4;
+}
+
 std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
                                     int lane, const std::vector<QRect>& rooms, const std::vector<QLine>& lines) {
   const auto clear = [&](QPoint a, QPoint b) {
@@ -518,12 +532,15 @@ std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QR
       const long long inRoom =
           up ? 3 * bend * std::count_if(rooms.begin(), rooms.end(), [&](const QRect& r) { return SegmentCrosses(a, b, r); })
              : 0;
-      // A line crossed costs a quarter of a bend.
+      // A line crossed costs a quarter of a bend; a leg running along one, close beside it, as
+      // much as a room: the two would read as one line.
       const long long crossed =
           bend / 4 * std::count_if(lines.begin(), lines.end(), [&](const QLine& l) {
             return QLineF(a, b).intersects(QLineF(l), nullptr) == QLineF::BoundedIntersection;
           });
-      const long long next = c + across + std::abs(b.y() - a.y()) + (up != upright ? bend : 0) + inRoom + crossed;
+      const long long along =
+          3 * bend * std::count_if(lines.begin(), lines.end(), [&](const QLine& l) { return RunsAlong(QLine(a, b), l); });
+      const long long next = c + across + std::abs(b.y() - a.y()) + (up != upright ? bend : 0) + inRoom + crossed + along;
       if (next < cost[t]) {
         cost[t] = next;
         previous[t] = s;

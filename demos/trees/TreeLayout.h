@@ -110,7 +110,8 @@ std::vector<QPoint> SelfThreadPath(const QRect& node, bool left, int loop);
 // along the gaps (threads of the two sides keep apart there). An upright leg keeps out of rooms
 // (where the marks on the other nodes stand, over them) where a way round them, beside them,
 // costs no more than two more bends; a line crossed (one of the tree's links) costs a quarter of
-// a bend. Without any clear way: the straight line.
+// a bend, a leg running along one (RunsAlong) as much as a room. Without any clear way: the
+// straight line.
 std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QRect>& others, const QRect& area,
                                     int lane = 0, const std::vector<QRect>& rooms = {},
                                     const std::vector<QLine>& lines = {});
@@ -122,6 +123,10 @@ std::vector<QPoint> LevelThreadPath(QPoint from, QPoint to, const std::vector<QR
 // else, with no such room, the box whose tip lies on the node's top edge where it overlaps the
 // others least: the heads on one node fan out, each pointing at it.
 QRect PointerPlace(const QRect& natural, const QRect& node, const std::vector<QRect>& placed, int panelWidth);
+
+// Whether two upright (or two level) segments run side by side, at most 3 pixels apart, for
+// more than 4 pixels: drawn, they read as one line.
+bool RunsAlong(const QLine& leg, const QLine& line);
 
 // Whether the straight segment from a to b passes through the inside of box (touching an
 // edge or a corner does not count).

@@ -479,6 +479,31 @@ TEST(LevelThreadPath, AThreadToTheHeadKeepsOutOfTheRoomsOverTheNodesItPasses) {
   EXPECT_LE(path.size(), 6u) << "more than two bends more than the way through the rooms";
 }
 
+TEST(LevelThreadPath, AThreadKeepsFromRunningCloseAlongALine) {
+  EXPECT_TRUE(RunsAlong(QLine(357, 264, 357, 82), QLine(359, 94, 359, 76))) << "2 px apart for 12";
+  EXPECT_FALSE(RunsAlong(QLine(357, 264, 357, 82), QLine(361, 94, 361, 76))) << "4 px apart";
+  EXPECT_FALSE(RunsAlong(QLine(357, 264, 357, 82), QLine(358, 86, 358, 60))) << "side by side for 4 px only";
+  EXPECT_FALSE(RunsAlong(QLine(357, 264, 357, 82), QLine(300, 90, 400, 90))) << "across it";
+  EXPECT_TRUE(RunsAlong(QLine(10, 40, 90, 40), QLine(80, 43, 20, 43)));
+  // Round a node standing between the two corners: the upright leg it takes at first has a line
+  // put 2 px beside it (the head's line to the root), and the way found then keeps off that line.
+  const QRect block(100, 150, 200, 40), area(0, 0, 400, 400);
+  const QPoint from(120, 300), to(280, 50);
+  const std::vector<QPoint> plain = LevelThreadPath(from, to, {block}, area);
+  const auto upright = std::adjacent_find(plain.begin(), plain.end(), [&](const QPoint& a, const QPoint& b) {
+    return a.x() == b.x() && std::min(a.y(), b.y()) < block.top() && std::max(a.y(), b.y()) > block.bottom();
+  });
+  ASSERT_NE(upright, plain.end()) << "no leg past the node";
+  const QLine line(upright->x() + 2, block.top() - 20, upright->x() + 2, block.bottom() + 20);
+  const std::vector<QPoint> path = LevelThreadPath(from, to, {block}, area, 0, {}, {line});
+  EXPECT_EQ(path.front(), from);
+  EXPECT_EQ(path.back(), to);
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    EXPECT_FALSE(RunsAlong(QLine(path[i], path[i + 1]), line)) << "leg " << i;
+    EXPECT_FALSE(SegmentCrosses(path[i], path[i + 1], block)) << "through the node";
+  }
+}
+
 TEST(PointerPlace, HeadsStandBesideEachOtherOnTheirNodeElseFanOutOverIt) {
   const QRect head(476, 56, 55, 38);
   const QRect corner(421, 1, 55, 55);  // the tip on the head's top left corner
