@@ -25,6 +25,9 @@ TCircleLayout LayoutCircle(int width, int height, int n, double share, double sh
   const int cx = width / 2;
   const int cy = height / 2;
   l.Radius = text::Round(std::min(width, height) * share);
+  // The circle is never narrower than it is high: brought in across past its height, it comes
+  // in down too (a tall panel's loops at its sides).
+  if (shareAcross > 0) l.Radius = std::min(l.Radius, text::Round(width * shareAcross));
   int rx = std::max(l.Radius, text::Round(width * (shareAcross > 0 ? shareAcross : share)));
   // A quarter of the circle's radius, but never so big that neighbours touch or that a
   // circle (drawn 2 px up and left of its black shadow) runs onto the panel's frame.

@@ -76,6 +76,17 @@ TEST(GraphViews, CircleComesInForTheLeastVertexRadius) {
   EXPECT_LE(LayoutCircle(100, 100, 10, 0.4, 0, 20).NodeRadius, 7);
 }
 
+// Brought in across, a tall panel's circle comes in: the side vertices move in from the edges
+// (where their loops stand), and it stays round, never narrower than high.
+TEST(GraphViews, ACircleBroughtInAcrossInATallPanelComesIn) {
+  const TCircleLayout wide = LayoutCircle(320, 420, 10, 0.4, 0.4);
+  const TCircleLayout in = LayoutCircle(320, 420, 10, 0.4, 0.3);
+  EXPECT_LT(in.Position[5].x(), wide.Position[5].x()) << "E, on the right";
+  EXPECT_GT(in.Position[10].x(), wide.Position[10].x()) << "J, on the left";
+  EXPECT_LE(in.Radius, wide.Radius);
+  EXPECT_GE(in.Position[5].x() - 160, in.Radius - 1) << "round";
+}
+
 namespace {
 
 // The display panel at the drawing window's design size showing digraph g.
