@@ -44,7 +44,7 @@ std::unique_ptr<TData> TDepthLists::GetInitialParam() {
 }
 
 void TDepthLists::SetWindowRect() {
-  MainForm->DockThreePanes(graphForm_.get(), 63, stackForm_.get(), 60, VariableForm);
+  MainForm->DockThreePanes(graphForm_.get(), 61, stackForm_.get(), 60, VariableForm);
 }
 
 void TDepthLists::Reset() {

@@ -7,6 +7,7 @@
 #include "framework/drawkit/DrawTool.h"
 #include "framework/drawkit/FitFont.h"
 #include "framework/engine/Globals.h"
+#include "platform/Forms.h"
 #include "platform/Pacing.h"
 
 TProductLayout TProductLayout::Compute(int width, int height, const TDenseMatrix& m, const TDenseMatrix& n,
@@ -14,8 +15,11 @@ TProductLayout TProductLayout::Compute(int width, int height, const TDenseMatrix
   TProductLayout l;
   l.R = std::max(m.mu, n.mu);
   l.CellH = height / (l.R + 3);
-  l.CellW = static_cast<int>(width / (m.nu + n.nu + 4 + q.nu * qWidth));
+  // The edges a quarter cell each, the parting half a cell, the equals sign a whole one.
+  l.CellW = static_cast<int>(width / (m.nu + n.nu + 2 + q.nu * qWidth));
   l.QCellW = static_cast<int>(l.CellW * qWidth);
+  l.Margin = l.CellW / 4;
+  l.Parting = l.CellW / 2;
   l.EqualsColumn = m.nu + n.nu + 2;
   l.Org = {1, (l.R - m.mu) / 2 + 2, m.nu + 2, (l.R - n.mu) / 2 + 2, m.nu + n.nu + 3, (l.R - q.mu) / 2 + 2};
   return l;
@@ -30,7 +34,17 @@ TMatrixGraph2Form::TMatrixGraph2Form(QWidget* parent) : TGraphForm(parent) {
 }
 
 int TProductLayout::X(int column) const {
-  return column <= Org[4] ? column * CellW : Org[4] * CellW + (column - Org[4]) * QCellW;
+  if (column <= 0) return 0;
+  int x = Margin + (column - 1) * CellW;
+  if (column >= Org[2]) x -= CellW - Parting;
+  if (column > Org[4]) x += (column - Org[4]) * (QCellW - CellW);
+  return x;
+}
+
+int TProductLayout::Width(int column) const {
+  if (column <= 0) return Margin;
+  if (column == Org[2] - 1) return Parting;
+  return column >= Org[4] ? QCellW : CellW;
 }
 
 void TMatrixGraph2Form::ComputeOrigins() {
@@ -63,26 +77,35 @@ QString TMatrixGraph2Form::WidestValue(const TDenseMatrix& m) const {
   return widest;
 }
 
+namespace {
+// A cell's text keeps this many pixels clear of its edges in all (a bracket stands in them).
+constexpr int kCellPadding = 8;
+// The sky-blue backdrop the matrices stand on, as light as its lightest part.
+constexpr TColor kLightBackdrop = clWhite;
+
+TFont CellFace() { return TFont{.Name = QStringLiteral("Times New Roman"), .Style = fsBold}; }
+}  // namespace
+
 TProductLayout TMatrixGraph2Form::Layout() const {
-  const double longer = static_cast<double>(WidestValue(QDense).size()) / std::max<qsizetype>(WidestValue(MDense).size(), 1);
+  // Q's cells are as much wider as its widest value needs at the least legible size, so that
+  // both fonts reach it in the same narrow window.
+  TFont least = CellFace();
+  least.Height = -LegiblePixelsIn(*this);
+  const double longer = static_cast<double>(least.TextWidth(WidestValue(QDense)) + kCellPadding) /
+                        (least.TextWidth(WidestValue(MDense)) + kCellPadding);
   return TProductLayout::Compute(ClientWidth(), ClientHeight(), MDense, NDense, QDense, std::clamp(longer, 1.0, 2.0));
 }
 
 TFont TMatrixGraph2Form::CellFont(const TProductLayout& l, int column, const TDenseMatrix* fit) const {
-  TFont font{.Name = QStringLiteral("Times New Roman"), .Style = fsBold};
+  TFont font = CellFace();
   const int cellW = l.Width(column);
   const int cellH = l.CellH;
   const int plain = cellH > 0 && static_cast<double>(cellW) / cellH >= 2.5 ? cellH * 2 / 3 : cellW * 4 / 11;
   // As large as two thirds of the cell's height where the widest text still fits; the plain
   // size where that is larger and fits too.
   font.Height = std::max(plain, cellH * 2 / 3);
-  return FitFont(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - 8);
+  return FitFont(font, {fit ? WidestValue(*fit) : QStringLiteral("M")}, cellW - kCellPadding);
 }
-
-namespace {
-// The sky-blue backdrop the matrices stand on, as light as its lightest part.
-constexpr TColor kLightBackdrop = clWhite;
-}  // namespace
 
 void TMatrixGraph2Form::DrawCellText(int column, int row, const QString& text, TColor fontColor,
                                      TColor backColor, const TDenseMatrix* fit) {

@@ -12,22 +12,25 @@
 #include "framework/drawkit/KitControl.h"
 #include "platform/Color.h"
 
-// Cell size and the matrices' top-left cells (column, row) in a window of a given size. An
-// empty column parts M from N, so that their brackets stand apart; Q's cells may be wider
-// (qWidth cells each), for its sums hold longer numbers than M and N.
+// Cell size and the matrices' top-left cells (column, row) in a window of a given size. A
+// narrow empty column parts M from N, so that their brackets stand apart, and narrower ones
+// keep the brackets off the window's edges; the equals sign takes a whole cell. Q's cells may
+// be wider (qWidth cells each), for its sums hold longer numbers than M and N.
 struct TProductLayout {
   int CellW = 0;
   int CellH = 0;
   int QCellW = 0;
+  int Margin = 0;   // the empty column at either edge
+  int Parting = 0;  // the empty column between M and N
   int R = 0;  // the most rows of M and N
   std::array<int, 6> Org{};  // column and row of M, of N and of Q
   int EqualsColumn = 0;
 
   static TProductLayout Compute(int width, int height, const TDenseMatrix& m, const TDenseMatrix& n,
                                 const TDenseMatrix& q, double qWidth = 1);
-  // Left edge and width of a column (Q's columns are QCellW wide).
+  // Left edge and width of a column (column 0 and the one after M are the empty ones).
   int X(int column) const;
-  int Width(int column) const { return column >= Org[4] ? QCellW : CellW; }
+  int Width(int column) const;
 };
 
 class TMatrixGraph2Form : public TGraphForm, public TKitControl {

@@ -188,18 +188,23 @@ TEST(ProductView, CellsAndOrigins) {
   q.mu = 2;
   q.nu = 7;
   const TProductLayout l = TProductLayout::Compute(688, 453, m, n, q);
-  EXPECT_EQ(l.CellW, 36) << "688 div 19";
+  EXPECT_EQ(l.CellW, 40) << "688 div (1 + 7 + 7 + 2)";
   EXPECT_EQ(l.CellH, 90) << "453 div (2 + 3)";
   EXPECT_EQ(l.Org[2], 3) << "N stands one empty column after M, so that their brackets stand apart";
   EXPECT_EQ(l.Org[4], 11) << "Q after N and the equals sign";
   EXPECT_EQ(l.Org[3], 2 + (2 - 1) / 2) << "the shorter N is centred on M";
-  EXPECT_EQ(l.X(l.Org[4] + 7), 18 * 36) << "Q ends one column before the last";
+  EXPECT_EQ(l.X(1), 10) << "a quarter cell keeps M's bracket off the edge";
+  EXPECT_EQ(l.X(l.Org[2]) - l.X(2), 20) << "half a cell parts M from N";
+  EXPECT_EQ(l.Width(l.Org[2] - 1), 20);
+  EXPECT_EQ(l.X(l.Org[4]) - l.X(l.Org[4] - 1), 40) << "the equals sign takes a whole cell";
+  EXPECT_EQ(l.X(l.Org[4] + 7), 10 + 16 * 40 + 20) << "Q ends a quarter cell from the edge";
 
   // Q's cells half as wide again: the other columns narrow so that Q still ends in time.
   const TProductLayout wide = TProductLayout::Compute(688, 453, m, n, q, 1.5);
-  EXPECT_EQ(wide.CellW, 30) << "688 div (1 + 7 + 4 + 7 * 1.5)";
-  EXPECT_EQ(wide.QCellW, 45);
-  EXPECT_LE(wide.X(wide.Org[4] + 7), 688);
+  EXPECT_EQ(wide.CellW, 33) << "688 div (1 + 7 + 2 + 7 * 1.5)";
+  EXPECT_EQ(wide.QCellW, 49);
+  EXPECT_EQ(wide.X(wide.Org[4] + 1) - wide.X(wide.Org[4]), 49);
+  EXPECT_LE(wide.X(wide.Org[4] + 7) + wide.Margin, 688);
 }
 
 TEST(ProductView, CountUpShowsTheSumGrowing) {
