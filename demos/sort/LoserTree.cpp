@@ -399,14 +399,16 @@ QPolygon TLoserTree::NameArrow(const TLoserLayout& l, int i) const {
 }
 
 QLine TLoserTree::TreeLink(const TLoserLayout& l, int r) const {
-  // A link leaves its node beside the value and meets its parent under the label.
+  // A link leaves its node beside the value and meets its parent under the label, on the
+  // child's side of the middle: the arrow to the named leaf leaves the parent at its middle,
+  // and in a crowded tree, whose links rise almost straight, it would run along them there.
   const int parent = r / 2;
   const int px = l.Mid(parent);
   const TPoint from = l.LinkStart(r, l.Y(r), px, r <= lastIndex_);
   const bool straightUp = std::abs(l.Mid(r) - px) < l.W[r] / 4;
-  const TPoint to = straightUp ? TPoint(from.x(), l.LowerRim(parent, l.Y(parent), from.x(), true))
-                               : TPoint(px, l.Y(parent) + l.NodeHeight - 1);
-  return {from, to};
+  const int aside = std::min(std::max(l.W[parent] / 4, 5), l.W[parent] / 2 - 2);
+  const int x = straightUp ? from.x() : l.Mid(r) < px ? px - aside : px + aside;
+  return {from, TPoint(x, l.LowerRim(parent, l.Y(parent), x, true))};
 }
 
 void TLoserTree::Paint() {

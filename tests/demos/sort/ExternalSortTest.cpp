@@ -214,6 +214,31 @@ TEST(LoserTreeShapes, ALeafNamedSeveralTimesGetsOneArrow) {
   EXPECT_EQ(arrows[1].From.Index, 4);
 }
 
+// In a crowded tree (sixteen leaves in a window made small) the links rise almost straight: they
+// meet their parent on either side of the middle, where the arrow to the named leaf leaves it,
+// never on it.
+TEST(LoserTreeShapes, ArrowsLeaveTheirNodeBetweenItsChildrensLinks) {
+  TRepSelTree tree;
+  tree.resize(432, 300);
+  tree.SetLastIndex(15);
+  // The lowest records name their left and right leaves by turns; the others none.
+  for (int i = 8; i < 16; ++i) tree.SetNode(i, TLsNodeRec{2 * (i - 8) + i % 2, i, true, false});
+  std::vector<TDrawnShape> links;  // the tree's own, child to parent
+  for (const TDrawnShape& s : tree.DrawingShapes())
+    if (s.Kind == TDrawnShape::Link && links.size() < 31) links.push_back(s);
+  const std::vector<TDrawnShape> arrows = Arrows(tree);
+  ASSERT_EQ(arrows.size(), 8u);
+  for (const TDrawnShape& arrow : arrows) {
+    const int i = arrow.From.Index;
+    for (const int child : {2 * i, 2 * i + 1}) {
+      const TDrawnShape& link = links[static_cast<std::size_t>(child - 1)];
+      const int side = child == 2 * i ? -1 : 1;
+      EXPECT_GE(side * (link.Path.back().x() - arrow.Path.front().x()), 3)
+          << "the link of b[" << child - 16 << "] meets ls[" << i << "] on its arrow";
+    }
+  }
+}
+
 // The value over each record is its label, as DrawValue writes it (nothing over a blank
 // record, the sentinel's MINKEY too), standing for what the demonstration says; a grey leaf
 // and a grey run number are noted.
