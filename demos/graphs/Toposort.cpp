@@ -1,5 +1,7 @@
 #include "demos/graphs/Toposort.h"
 
+#include <QFontMetrics>
+
 #include "demos/graphs/GraphInput.h"
 #include "demos/graphs/GraphList.h"
 #include "demos/graphs/GraphP.h"
@@ -91,9 +93,25 @@ class TTopSortForm : public TGraphForm {
     // Two columns and the lines after them.
     Grid->SetDefaultColWidth(std::max(1, (Grid->width() - 2) / 2));
     Grid->SetDefaultRowHeight(std::max(1, Grid->height() / 11));
-    // Characters as high as the row less its line and a pixel above and below: the headings'
-    // Chinese fill their whole em.
-    Grid->Font.Height = -std::max(1, Grid->DefaultRowHeight() - 3);
+    // Characters as high as the row less its line and a pixel above and below (the headings'
+    // Chinese fill their whole em), small enough that the slanted, outlined headings keep
+    // inside their columns in a narrow window.
+    int em = std::max(1, Grid->DefaultRowHeight() - 3);
+    const auto fits = [this](int height) {
+      TFont f = Grid->Font;
+      f.Height = -height;
+      const QFontMetrics m(f.ToQFont());
+      const int width = Grid->DefaultColWidth() - 1;  // less the line between the columns
+      for (const QString& heading : {QStringLiteral("顶点"), QStringLiteral("入度")}) {
+        // Centred by its advance; the slant reaches past it on the right, the outline a pixel
+        // all round.
+        const QRect ink = m.tightBoundingRect(heading).adjusted(-1, 0, 1, 0).translated((width - f.TextWidth(heading)) / 2, 0);
+        if (ink.left() < 0 || ink.right() >= width) return false;
+      }
+      return true;
+    };
+    while (em > 1 && !fits(em)) --em;
+    Grid->Font.Height = -em;
     Grid->Invalidate();
   }
 };

@@ -209,56 +209,49 @@ void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor 
   }
 }
 
-TColor GroundColor(const TCanvas& canvas, const TRect& r) {
+TGround SampleGround(const TCanvas& canvas, const TRect& r, std::optional<TColor> against) {
   const QImage* image = canvas.Target();
-  if (!image) return clNone;
+  if (!image) return {};
   const QRect area = QRect(QPoint(r.Left, r.Top) - canvas.WindowOrg(), QSize(r.Width(), r.Height())) & image->rect();
-  if (area.isEmpty()) return clNone;
-  // Every other pixel both ways is plenty for a mean.
-  long long red = 0, green = 0, blue = 0, n = 0;
-  for (int y = area.top(); y <= area.bottom(); y += 2) {
-    const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
-    for (int x = area.left(); x <= area.right(); x += 2) {
-      red += qRed(line[x]);
-      green += qGreen(line[x]);
-      blue += qBlue(line[x]);
-      ++n;
-    }
-  }
-  return FromQRgb(qRgb(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n)));
-}
-
-double CloseGroundShare(const TCanvas& canvas, const TRect& r, TColor color) {
-  const QImage* image = canvas.Target();
-  if (!image) return 0;
-  const QRect area = QRect(QPoint(r.Left, r.Top) - canvas.WindowOrg(), QSize(r.Width(), r.Height())) & image->rect();
-  if (area.isEmpty()) return 0;
-  // Every other pixel both ways, as for the mean; a run of one colour is judged once.
-  long long close = 0, n = 0;
+  if (area.isEmpty()) return {};
+  // Every other pixel both ways is plenty; a run of one colour is judged once.
+  long long red = 0, green = 0, blue = 0, close = 0, n = 0;
   QRgb last = 0;
   bool lastClose = false;
   for (int y = area.top(); y <= area.bottom(); y += 2) {
     const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
     for (int x = area.left(); x <= area.right(); x += 2) {
       const QRgb pixel = line[x] & 0xFFFFFFu;
-      if (n == 0 || pixel != last) {
-        last = pixel;
-        lastClose = ContrastRatio(color, FromQRgb(pixel)) < 3.0;
+      red += qRed(pixel);
+      green += qGreen(pixel);
+      blue += qBlue(pixel);
+      if (against) {
+        if (n == 0 || pixel != last) {
+          last = pixel;
+          lastClose = ContrastRatio(*against, FromQRgb(pixel)) < 3.0;
+        }
+        close += lastClose ? 1 : 0;
       }
-      close += lastClose ? 1 : 0;
       ++n;
     }
   }
-  return static_cast<double>(close) / static_cast<double>(n);
+  return {.Mean = FromQRgb(qRgb(static_cast<int>(red / n), static_cast<int>(green / n), static_cast<int>(blue / n))),
+          .CloseShare = static_cast<double>(close) / static_cast<double>(n)};
+}
+
+TColor GroundColor(const TCanvas& canvas, const TRect& r) { return SampleGround(canvas, r, std::nullopt).Mean; }
+
+double CloseGroundShare(const TCanvas& canvas, const TRect& r, TColor color) {
+  return SampleGround(canvas, r, color).CloseShare;
 }
 
 void TextOutOnCanvas(TCanvas& canvas, int x, int y, const QString& text, TColor color) {
   const QSize extent = canvas.TextExtent(text);
   const TRect box = Bounds(x, y, extent.width(), extent.height());
-  const TColor ground = GroundColor(canvas, box);
-  if (ground != clNone) {
-    if (CloseGroundShare(canvas, box, color) > 1.0 / 8) TextOutOutlined(canvas, x, y, text, color);
-    else TextOutOnGround(canvas, x, y, text, color, ground);
+  const TGround ground = SampleGround(canvas, box, color);
+  if (ground.Mean != clNone) {
+    if (ground.CloseShare > 1.0 / 8) TextOutOutlined(canvas, x, y, text, color);
+    else TextOutOnGround(canvas, x, y, text, color, ground.Mean);
     return;
   }
   canvas.Font.Color = color;

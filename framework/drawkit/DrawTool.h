@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -57,11 +58,17 @@ void DrawShadowedArrow(TCanvas& canvas, int x1, int y1, int x2, int y2, int offs
 // Text in color on a ground of ground: as it is where the two stand at least 3 : 1 apart,
 // else outlined as TextOutOutlined draws it.
 void TextOutOnGround(TCanvas& canvas, int x, int y, const QString& text, TColor color, TColor ground);
-// The mean colour of what the canvas holds in r (the part of r on its image); clNone when
-// none of r is.
+// What the canvas holds in r (the part of r on its image): its mean colour (clNone when none
+// of r is on the image) and the share (0 to 1) of it that stands less than 3 : 1 from against
+// (0 without one), in one pass over its pixels.
+struct TGround {
+  TColor Mean = clNone;
+  double CloseShare = 0;
+};
+TGround SampleGround(const TCanvas& canvas, const TRect& r, std::optional<TColor> against);
+// Its mean colour alone.
 TColor GroundColor(const TCanvas& canvas, const TRect& r);
-// The share (0 to 1) of what the canvas holds in r (the part of r on its image) that stands
-// less than 3 : 1 from color; 0 when none of r is on the image.
+// Its share close to color alone.
 double CloseGroundShare(const TCanvas& canvas, const TRect& r, TColor color);
 // TextOutOnGround on what the canvas already holds under the text (the backdrop of a
 // transparent control): outlined where that ground is, on average, too close to color, or
