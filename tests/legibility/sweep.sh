@@ -10,7 +10,8 @@
 # --teacher N adds the teacher's actions to every class at every size (a pause mid-run, the
 # window resized, a breakpoint on the current line, the run made again after a reset, that
 # second run checked at one line in N). As they double the runs, the first size then checks
-# every line of every third class only (the classes K, K+3, ...) and one line in ten of the rest.
+# every other line of every third class only (the classes K, K+3, ...) and one line in ten of
+# the rest.
 # --speed S runs the class of the second size at speed S where the script sets speed 99.
 # The values the script draws come from --seed (the driver's own default seed unless given).
 # Fails on findings (illegible texts, wrong drawings) unless the demonstration (the script's
@@ -54,7 +55,8 @@ for size in $sizes; do
     if [ -n "$teacher" ] && [ "$count" -gt 1 ]; then
       sample=10
       only=$(printf '%s\n' "$classes" | awk -v turn="$turn" '(NR - 1 + turn) % 3 == 0 { printf "--full %s ", $0 }')
-      what="every class, every line of $(printf '%s' "$only" | sed 's/--full //g; s/ $//; s/ /, /g')"
+      what="every class, every other line of $(printf '%s' "$only" | sed 's/--full //g; s/ $//; s/ /, /g')"
+      only="--full-sample 2 $only"
     fi
   else
     sample=7

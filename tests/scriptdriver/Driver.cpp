@@ -41,7 +41,7 @@ namespace script {
 QString Usage() {
   return QStringLiteral(
       "usage: velkora-script [--screen WxH] [--shots DIR] [--exceptions FILE] [--pending FILE] [--sample N]\n"
-      "                      [--real-time] [--seed N] [--class NAME]... [--classes] [--teacher N] [--speed N]\n"
+      "                      [--full NAME]... [--full-sample N] [--real-time] [--seed N] [--class NAME]... [--classes] [--teacher N] [--speed N]\n"
       "                      SCRIPT\n"
       "  SCRIPT  a file of commands, or - for standard input; a first line \"# screen: WxH\" sets the\n"
       "          screen when --screen is not given\n"
@@ -50,6 +50,7 @@ QString Usage() {
       "          --pending: drawing rules a demonstration does not keep yet: lines DEMO RULE...\n"
       "  N       \"check every\" looks at one in N of the lines it would check (1 unless given)\n"
       "  --full NAME   checks every line of that class whatever --sample says (several may be given)\n"
+      "  --full-sample N  checks one in N of the lines of the classes --full names (1 unless given)\n"
       "  --seed N      seeds the values the script's \"let\" lines draw and the program's random choices\n"
       "  --class NAME  runs only that input class of the script (several may be given)\n"
       "  --classes     prints the script's input classes, one a line, and runs nothing\n"
@@ -109,13 +110,14 @@ QString ParseOptions(const QStringList& args, Options& options) {
         options.speed = v;
       }
     } else if (a == QLatin1String("--screen") || a == QLatin1String("--shots") || a == QLatin1String("--exceptions") ||
-               a == QLatin1String("--pending") || a == QLatin1String("--sample")) {
+               a == QLatin1String("--pending") || a == QLatin1String("--sample") || a == QLatin1String("--full-sample")) {
       if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(a);
       const QString v = args[++i];
-      if (a == QLatin1String("--sample")) {
+      if (a == QLatin1String("--sample") || a == QLatin1String("--full-sample")) {
         bool ok = false;
-        options.sample = v.toInt(&ok);
-        if (!ok || options.sample < 1) return QStringLiteral("--sample takes a whole number of at least 1");
+        int& sample = a == QLatin1String("--sample") ? options.sample : options.fullSample;
+        sample = v.toInt(&ok);
+        if (!ok || sample < 1) return QStringLiteral("%1 takes a whole number of at least 1").arg(a);
         continue;
       }
       if (a == QLatin1String("--shots")) {
@@ -243,7 +245,7 @@ int Driver::Run(const std::vector<ClassRun>& classes) {
     staleTurn_ = 0;
     TeacherClassStarts(c.seed);
     resizedInClass_ = false;
-    sample_ = options_.full.contains(c.name) ? 1 : options_.sample;
+    sample_ = options_.full.contains(c.name) ? options_.fullSample : options_.sample;
     RunCommands(c.commands);
     TeacherEnd();
   }

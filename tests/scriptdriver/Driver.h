@@ -64,7 +64,8 @@ struct Options {
   std::uint32_t seed = 1;  // of the values "let" draws (Inputs.h)
   bool seedGiven = false;  // the program's own random choices follow the seed too
   QStringList classes;     // the input classes to run; every class when empty
-  QStringList full;        // classes checked at every line whatever sample says
+  QStringList full;        // classes checked at one line in fullSample whatever sample says
+  int fullSample = 1;
   bool listClasses = false;  // print the script's classes instead of running it
   int teacher = 0;         // the teacher's actions, their second run checked at one line in this many; 0: none
   int speed = -1;          // replaces the scripts' "speed 99"; -1: kept
@@ -235,7 +236,7 @@ class Driver {
   bool TeacherAgain() const;  // the second run is being made
   std::unique_ptr<TeacherState> teacher_;
   long runLines_ = 0;  // lines executed since the run being made began
-  int sample_ = 1;     // --sample, or 1 for a class named by --full
+  int sample_ = 1;     // --sample, or --full-sample for a class named by --full
   // A file the command line names (the exceptions, the pending rules), read at its first use:
   // its text that once, else nothing; nothing too when none is named or it cannot be read
   // (the run then fails, saying so).

@@ -25,6 +25,16 @@ TEST(ScriptOptions, ScreenShotsAndRealTime) {
   EXPECT_EQ(o.script, "-") << "standard input";
 }
 
+TEST(ScriptOptions, FullClassesHaveTheirOwnSample) {
+  Options o;
+  EXPECT_EQ(ParseOptions({"--sample", "10", "a.vks"}, o), QString());
+  EXPECT_EQ(o.fullSample, 1) << "every line unless told";
+  Options both;
+  EXPECT_EQ(ParseOptions({"--sample", "10", "--full-sample", "2", "a.vks"}, both), QString());
+  EXPECT_EQ(both.fullSample, 2);
+  EXPECT_EQ(both.sample, 10);
+}
+
 TEST(ScriptOptions, WhatIsNotUnderstoodIsRefused) {
   Options o;
   EXPECT_FALSE(ParseOptions({}, o).isEmpty()) << "no script";
@@ -35,6 +45,7 @@ TEST(ScriptOptions, WhatIsNotUnderstoodIsRefused) {
   EXPECT_FALSE(ParseOptions({"--fast", "a.vks"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"--sample", "0", "a.vks"}, o).isEmpty()) << "one line in none";
   EXPECT_FALSE(ParseOptions({"--sample", "x", "a.vks"}, o).isEmpty());
+  EXPECT_FALSE(ParseOptions({"--full-sample", "0", "a.vks"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"--seed", "-3", "a.vks"}, o).isEmpty());
   EXPECT_FALSE(ParseOptions({"a.vks", "--class"}, o).isEmpty());
 }
