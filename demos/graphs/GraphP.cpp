@@ -79,6 +79,10 @@ double Distance(const TWeightLabel& a, QPointF c) {
 // A weight whose middle is not nearer its own line than any other by this much reads as the
 // other line's.
 constexpr double Margin = 2.5;
+// Where no place on a crowded line keeps that margin, one where its own line is still the
+// nearer by this much is the best left (its cost, Close, less than any digit hidden).
+constexpr double CloseMargin = 0.5;
+constexpr double Close = 1;
 
 // A line as the placement looks at it: its ends and its bounding box, in plain numbers (it
 // is looked at some hundred thousand times for a full network).
@@ -149,18 +153,23 @@ double Blocked(const QRect& r, std::size_t self, const TWeightScene& scene, cons
   hidden *= OverWeight;
   const double cx = r.x() + r.width() / 2.0;
   const double cy = r.y() + r.height() / 2.0;
-  const double near = std::sqrt(scene.segments[self].Distance2(cx, cy)) + Margin;
+  const double own = std::sqrt(scene.segments[self].Distance2(cx, cy));
+  const double near = own + Margin;
+  const double nearer = own + CloseMargin;
   const double left = r.x() + 0.5;
   const double top = r.y() + 0.5;
   const double right = r.x() + r.width() - 0.5;
   const double bottom = r.y() + r.height() - 0.5;
+  double close = 0;
   for (const std::size_t k : lines) {
     const TSegment& other = scene.segments[k];
     if (other.Right < left - near || other.Left > right + near || other.Bottom < top - near || other.Top > bottom + near)
       continue;
-    if (other.Distance2(cx, cy) < near * near || other.Crosses(left, top, right, bottom)) return hidden + Area(r);
+    const double d2 = other.Distance2(cx, cy);
+    if (d2 < nearer * nearer || other.Crosses(left, top, right, bottom)) return hidden + Area(r);
+    if (d2 < near * near) close = Close;
   }
-  return hidden;
+  return hidden + close;
 }
 
 // How much of r another weight at other hides: two weights side by side keep a blank between
@@ -181,11 +190,13 @@ double Overlaid(const QRect& r, std::size_t self, const std::vector<QRect>& plac
 
 // The places label k may take, in the order they are tried: on its own line (on its half of
 // a shared line), from the middle of its stretch outwards a pixel at a time, at each first on
-// the line, then a little to either side while the line still runs through the weight. What
-// Blocked finds at each is worked out when a place is first looked at.
+// the line, then a little to either side. With every, then along the stretch again every
+// pixel's place while the line still meets the digits (a crowded line's weight finds room
+// off the middle of its cell between the lines that cross near it). What Blocked finds at
+// each is worked out when a place is first looked at.
 class TCandidates {
  public:
-  TCandidates(std::size_t k, const TWeightScene& scene) : k_(k), scene_(scene) {
+  TCandidates(std::size_t k, const TWeightScene& scene, bool every) : k_(k), scene_(scene) {
     const TWeightLabel& l = scene.labels[k];
     const QPointF a(l.From);
     const QPointF b(l.To);
@@ -200,26 +211,56 @@ class TCandidates {
     }
     const double middle = l.TowardHead ? std::min(hi, std::max(lo, 0.62)) : 0.5;
     const QPointF across = length > 0 ? QPointF(a.y() - b.y(), b.x() - a.x()) / length : QPointF();
-    const int aside = std::max(0, std::min(l.Size.width(), l.Size.height()) / 2 - 2);
-    for (int m = 0;; ++m) {
-      const double t = middle + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
-      const bool below = middle - ((m + 1) / 2) * step < lo;
-      const bool above = middle + ((m + 1) / 2) * step > hi;
-      if (below && above) break;
-      if (t < lo || t > hi) continue;
-      for (int off = 0; off <= aside; off += 2) {
-        for (const int side : {1, -1}) {
-          if (off == 0 && side < 0) continue;
-          const QPointF c = a + (b - a) * t + across * (side * off);
-          const QRect r(text::Round(c.x() - l.Size.width() / 2.0), text::Round(c.y() - l.Size.height() / 2.0),
-                        l.Size.width(), l.Size.height());
-          if (places_.empty() || places_.back() != r) places_.push_back(r);
+    const int close = std::max(0, std::min(l.Size.width(), l.Size.height()) / 2 - 2);
+    // How far across the line the middle of the digits' ink (the cell less a pixel each side)
+    // may go while the line still meets it.
+    const double inkAcross = length > 0 ? ((l.Size.width() / 2.0 - 1) * std::abs(b.y() - a.y()) +
+                                           (l.Size.height() / 2.0 - 1) * std::abs(b.x() - a.x())) / length
+                                        : 0.0;
+    const int far = every ? std::max(close, static_cast<int>(inkAcross)) : -1;
+    const TSegment& own = scene.segments[k];
+    // The places taken, by their corners (the line's box, with a cell's room round it).
+    const int out = std::max(close, far) + 2;
+    const QRect room = QRect(QPoint(std::min(l.From.x(), l.To.x()), std::min(l.From.y(), l.To.y())),
+                             QPoint(std::max(l.From.x(), l.To.x()), std::max(l.From.y(), l.To.y())))
+                           .adjusted(-l.Size.width() - out, -l.Size.height() - out, out, out);
+    std::vector<bool> seen(static_cast<std::size_t>(room.width()) * static_cast<std::size_t>(room.height()));
+    const auto take = [&](QPoint p) {
+      if (!room.contains(p)) return;
+      const std::size_t at = static_cast<std::size_t>(p.y() - room.top()) * static_cast<std::size_t>(room.width()) +
+                             static_cast<std::size_t>(p.x() - room.left());
+      if (seen[at]) return;
+      seen[at] = true;
+      places_.emplace_back(p, l.Size);
+    };
+    // Every pixel's place has the middle rounded either way (a line straight across or down
+    // meets a cell of odd size only halfway between two pixels), while the line meets the ink.
+    const auto along = [&](int to, int by, bool everyPixel) {
+      for (int m = 0;; ++m) {
+        const double t = middle + (m % 2 == 1 ? -1 : 1) * ((m + 1) / 2) * step;
+        const bool below = middle - ((m + 1) / 2) * step < lo;
+        const bool above = middle + ((m + 1) / 2) * step > hi;
+        if (below && above) break;
+        if (t < lo || t > hi) continue;
+        for (int off = 0; off <= to; off += by) {
+          for (const int side : {1, -1}) {
+            if (off == 0 && side < 0) continue;
+            const QPointF c = a + (b - a) * t + across * (side * off) - QPointF(l.Size.width(), l.Size.height()) / 2;
+            if (!everyPixel) {
+              take(QPoint(text::Round(c.x()), text::Round(c.y())));
+              continue;
+            }
+            const QPoint lowest(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
+            for (const QPoint& p : {lowest, lowest + QPoint(1, 0), lowest + QPoint(0, 1), lowest + QPoint(1, 1)})
+              if (own.Crosses(p.x() + 1, p.y() + 1, p.x() + l.Size.width() - 1, p.y() + l.Size.height() - 1)) take(p);
+          }
         }
       }
-    }
+    };
+    along(close, 2, false);
+    if (every) along(far, 1, true);
     // The other lines that pass near enough to matter anywhere along this one.
     const double near = l.Size.width() + l.Size.height() + Margin;
-    const TSegment& own = scene.segments[k];
     for (std::size_t o = 0; o < scene.labels.size(); ++o) {
       const TSegment& other = scene.segments[o];
       if (o == k || SameLine(scene.labels[o], l) || other.Right < own.Left - near || other.Left > own.Right + near ||
@@ -263,28 +304,32 @@ std::pair<QRect, double> PlaceOne(std::size_t k, TCandidates& candidates, const 
   return {best, least};
 }
 
-// A weight that found no free place takes one that only a single other weight is in, when
-// that one finds a free place elsewhere.
-bool Bump(std::size_t k, std::vector<TCandidates>& candidates, std::vector<QRect>& places) {
+// A weight that found no free place takes one that no more than most other weights are in,
+// when they find places elsewhere: free places, or with slack Close, places only close to
+// another line too.
+bool Bump(std::size_t k, std::size_t most, double slack, std::vector<TCandidates>& candidates, std::vector<QRect>& places) {
   for (std::size_t i = 0; i < candidates[k].Count(); ++i) {
+    if (candidates[k].Blocked(i) > slack) continue;
     const QRect& r = candidates[k].Place(i);
-    std::size_t in = places.size();
-    int count = 0;
-    for (std::size_t m = 0; m < places.size() && count < 2; ++m) {
-      if (m == k || Overlaid(r, places[m]) == 0) continue;
-      in = m;
-      ++count;
+    std::vector<std::size_t> in;
+    for (std::size_t m = 0; m < places.size() && in.size() <= most; ++m)
+      if (m != k && Overlaid(r, places[m]) > 0) in.push_back(m);
+    if (in.empty() || in.size() > most) continue;
+    std::vector<QRect> old;
+    for (const std::size_t m : in) {
+      old.push_back(places[m]);
+      places[m] = QRect();
     }
-    if (count != 1 || candidates[k].Blocked(i) > 0) continue;
-    const QRect old = places[in];
     places[k] = r;
-    places[in] = QRect();
-    const auto [elsewhere, covered] = PlaceOne(in, candidates[in], places);
-    if (covered == 0) {
-      places[in] = elsewhere;
-      return true;
+    bool moved = true;
+    for (const std::size_t m : in) {
+      const auto [elsewhere, covered] = PlaceOne(m, candidates[m], places);
+      moved = moved && covered <= slack;
+      if (!moved) break;
+      places[m] = elsewhere;
     }
-    places[in] = old;
+    if (moved) return true;
+    for (std::size_t o = 0; o < in.size(); ++o) places[in[o]] = old[o];
   }
   return false;
 }
@@ -292,10 +337,10 @@ bool Bump(std::size_t k, std::vector<TCandidates>& candidates, std::vector<QRect
 }  // namespace
 
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
-                                const QRect& bounds, bool makeRoom) {
+                                const QRect& bounds, TWeightSearch search) {
   const TWeightScene scene(labels, vertices, bounds);
   std::vector<TCandidates> candidates;
-  for (std::size_t k = 0; k < labels.size(); ++k) candidates.emplace_back(k, scene);
+  for (std::size_t k = 0; k < labels.size(); ++k) candidates.emplace_back(k, scene, search == TWeightSearch::Utmost);
   // The shortest stretches first: they have the least room, the long ones many places to go.
   std::vector<std::size_t> order(labels.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
@@ -315,13 +360,17 @@ std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const s
     for (const std::size_t k : order) {
       if (clear[k] && Overlaid(places[k], k, places) == 0) continue;
       const auto [again, covered] = PlaceOne(k, candidates[k], places);
-      clear[k] = covered == 0 || (makeRoom && Bump(k, candidates, places));
+      const bool utmost = search == TWeightSearch::Utmost;
+      clear[k] = covered == 0 || (search != TWeightSearch::OnLine && Bump(k, utmost ? 2 : 1, utmost ? Close : 0, candidates, places));
       // Left unclear, it still takes the least covered place (over lines rather than weights).
       if (covered == 0 || !clear[k]) places[k] = again;
       moved = moved || clear[k];
     }
     if (!moved) break;
   }
+  // The weights left unclear take the least covered place the others have left them at last.
+  for (const std::size_t k : order)
+    if (!clear[k]) places[k] = PlaceOne(k, candidates[k], places).first;
   return places;
 }
 
@@ -780,7 +829,7 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
   // the largest smaller one where they can, down to the least a class reads, where the weights
   // make room for each other as they can (a full network of ten vertices has 90 of them). A
   // loop's weight stands beside its loop, where the others keep clear of it.
-  const auto place = [&](int px, bool makeRoom) {
+  const auto place = [&](int px, TWeightSearch search) {
     const TFont font = WeightFont(px);
     std::vector<TWeightLabel> labels;
     std::vector<std::size_t> labelArcs;
@@ -804,7 +853,7 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
       labels.push_back({scene.Centres[Slot(i)], scene.Centres[Slot(j)], cells[k], directed_ && graph_->IsArc(j, i)});
       labelArcs.push_back(k);
     }
-    const std::vector<QRect> onLines = PlaceWeights(labels, keepClear, bounds, makeRoom);
+    const std::vector<QRect> onLines = PlaceWeights(labels, keepClear, bounds, search);
     for (std::size_t l = 0; l < labels.size(); ++l) places[labelArcs[l]] = onLines[l];
     const bool clear = UnclearWeights(labels, onLines, keepClear, bounds) == 0;
     w.Size = px;
@@ -816,14 +865,16 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
       w.Origins.push_back(w.Places[k].topLeft() + QPoint(1, 1) - inks[k].topLeft());
     return clear;
   };
+  // At the least size, with nothing smaller left to try, every place a weight may take.
+  const auto search = [&](int px) { return px == least ? TWeightSearch::Utmost : TWeightSearch::MakeRoom; };
   const int asked = std::max(least, text::Round(size * 96.0 / 72.0));
-  if (place(asked, asked == least) || asked == least) return w;
+  if (place(asked, asked == least ? TWeightSearch::Utmost : TWeightSearch::OnLine) || asked == least) return w;
   // A smaller font leaves more room between the lines: the largest clear one, halving the
   // sizes between (each try places every weight).
   int clear = 0;
   for (int lo = least, hi = asked - 1; lo <= hi;) {
     const int mid = (lo + hi + 1) / 2;
-    if (place(mid, true)) {
+    if (place(mid, search(mid))) {
       clear = mid;
       lo = mid + 1;
     } else {
@@ -831,7 +882,7 @@ const TGraphP::TWeightPlaces& TGraphP::WeightPlaces(const TArcScene& scene, int 
     }
   }
   const int chosen = clear > 0 ? clear : least;
-  if (w.Size != chosen) place(chosen, true);
+  if (w.Size != chosen) place(chosen, search(chosen));
   return w;
 }
 

@@ -67,14 +67,19 @@ struct TLoopShape {
 };
 TLoopShape LoopAt(const TDisc& rim, QPoint middle, QSize weight = {}, int side = 0);
 
+// How hard PlaceWeights looks: on and a little beside each line (OnLine); as well, a weight
+// that found no free place moving another out of its way (MakeRoom); as well, every pixel's
+// place while the line still meets the digits, and moving two (Utmost: for the least size,
+// where no smaller one is left to try).
+enum class TWeightSearch { OnLine, MakeRoom, Utmost };
 // Where each weight goes: on its own line (on its own half of a shared one), as near the
 // line's middle as it can be, or a little to one side while its line still runs through it,
 // without covering another weight or a vertex, without another line passing under it or
 // nearer its middle than its own, inside bounds. Where no place is free (a crowded picture),
-// the one least covered; with makeRoom, a weight left so moves another that has a free place
-// elsewhere out of its way.
+// the one least covered: where its own line is still the nearest rather than over another
+// line, and over a line rather than over another weight.
 std::vector<QRect> PlaceWeights(const std::vector<TWeightLabel>& labels, const std::vector<TDisc>& vertices,
-                                const QRect& bounds, bool makeRoom = true);
+                                const QRect& bounds, TWeightSearch search = TWeightSearch::MakeRoom);
 // How many of the placed weights a reader cannot read whole or cannot tell whose they are:
 // cut by the edge of bounds, touching another weight or a vertex, crossed by another line
 // (a pixel in from its edges), or nearer another line (another half of a shared one) than

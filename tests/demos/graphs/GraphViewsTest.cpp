@@ -323,6 +323,33 @@ TEST(GraphViews, WeightsOfOppositeArcsKeepToTheirOwnHalves) {
   EXPECT_EQ(UnclearWeights(labels, crowded, discs, bounds), 1);
 }
 
+// The complete network of ten in the narrow panel a window made smaller leaves (three-digit
+// weights at the least size): the lines from each side of the circle cross the chords near
+// its middle so closely that the weights there find a clear place only off the middle of
+// their cells or by moving two others aside. At the utmost search every weight reads as its
+// own line's and no other line runs through its digits.
+TEST(GraphViews, WeightsOfACrowdedNetworkTakeTheLastClearPlaces) {
+  const QRect bounds(0, 0, 278, 326);
+  const TCircleLayout l = LayoutCircle(bounds.width(), bounds.height(), 10, 0.44, 0, 10);
+  std::vector<TWeightLabel> labels;
+  for (std::size_t i = 1; i <= 10; ++i)
+    for (std::size_t j = i + 1; j <= 10; ++j) labels.push_back({l.Position[i], l.Position[j], QSize(15, 8), false});
+  std::vector<TDisc> discs;
+  for (std::size_t i = 1; i <= 10; ++i) discs.push_back({l.Position[i] - QPoint(1, 1), l.NodeRadius + 2});
+  const std::vector<QRect> places = PlaceWeights(labels, discs, bounds, TWeightSearch::Utmost);
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    EXPECT_EQ(NearestLabel(labels, QRectF(places[k]).center()), k) << "weight " << k << " reads as another line's";
+    const QRectF ink = QRectF(places[k]).adjusted(1, 1, -1, -1);
+    for (std::size_t o = 0; o < labels.size(); ++o) {
+      const QLineF line(labels[o].From, labels[o].To);
+      bool through = false;
+      for (int step = 0; step <= 4 * line.length() && !through && o != k; ++step)
+        through = ink.contains(line.pointAt(step / (4 * line.length())));
+      EXPECT_FALSE(through) << "weight " << k << " at " << places[k].x() << "," << places[k].y() << " lies on line " << o;
+    }
+  }
+}
+
 // Ten vertices in the low list under a traversal's graph, and nine with two-digit weights
 // and eight arcs out of one vertex in the critical path's list: the letters, numbers and
 // weights stay big enough to read and inside their fields, and the rows inside the panel.
