@@ -188,6 +188,15 @@ double Overlaid(const QRect& r, std::size_t self, const std::vector<QRect>& plac
   return hidden;
 }
 
+// Whether r's middle lies in the square round a vertex (or another disc kept clear of), a
+// pixel or three wider: beside the rim, off the line, a weight reads as the vertex's letter.
+bool InVertexBox(const QRect& r, const TWeightScene& scene) {
+  const QPointF c = QRectF(r).center();
+  return std::any_of(scene.vertices.begin(), scene.vertices.end(), [&](const TDisc& d) {
+    return std::abs(c.x() - d.Centre.x()) <= d.Radius + 3 && std::abs(c.y() - d.Centre.y()) <= d.Radius + 3;
+  });
+}
+
 // The places label k may take, in the order they are tried: on its own line (on its half of
 // a shared line), from the middle of its stretch outwards a pixel at a time, at each first on
 // the line, then a little to either side. With every, then along the stretch again every
@@ -252,7 +261,9 @@ class TCandidates {
             }
             const QPoint lowest(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
             for (const QPoint& p : {lowest, lowest + QPoint(1, 0), lowest + QPoint(0, 1), lowest + QPoint(1, 1)})
-              if (own.Crosses(p.x() + 1, p.y() + 1, p.x() + l.Size.width() - 1, p.y() + l.Size.height() - 1)) take(p);
+              if (own.Crosses(p.x() + 1, p.y() + 1, p.x() + l.Size.width() - 1, p.y() + l.Size.height() - 1) &&
+                  !InVertexBox(QRect(p, l.Size), scene))
+                take(p);
           }
         }
       }
